@@ -1,0 +1,37 @@
+#pragma once
+// Money: a fixed-point value with four decimals (int64 ten-thousandths), as the database keeps it.
+#include <compare>
+#include <cstdint>
+#include <string>
+
+class Currency {
+public:
+    static constexpr int64_t Scale = 10000;
+
+    constexpr Currency() = default;
+    // Rounds half away from zero to four decimals (1,000,000 / 12 -> 83,333.3333).
+    static Currency FromDouble(double value);
+    static constexpr Currency FromRaw(int64_t tenThousandths) { Currency c; c.raw_ = tenThousandths; return c; }
+    static constexpr Currency FromInt(int64_t units) { return FromRaw(units * Scale); }
+
+    constexpr int64_t Raw() const { return raw_; }
+    double ToDouble() const { return static_cast<double>(raw_) / Scale; }
+    // Plain decimal text with a point and no trailing zeros ("1234.5", "0", "-0.25").
+    std::string ToString() const;
+
+    constexpr Currency operator-() const { return FromRaw(-raw_); }
+    constexpr Currency& operator+=(Currency o) { raw_ += o.raw_; return *this; }
+    constexpr Currency& operator-=(Currency o) { raw_ -= o.raw_; return *this; }
+    friend constexpr Currency operator+(Currency a, Currency b) { return FromRaw(a.raw_ + b.raw_); }
+    friend constexpr Currency operator-(Currency a, Currency b) { return FromRaw(a.raw_ - b.raw_); }
+    // Multiplication and division by a number round the result to four decimals.
+    Currency operator*(double factor) const { return FromDouble(ToDouble() * factor); }
+    Currency operator/(double divisor) const { return FromDouble(ToDouble() / divisor); }
+    friend constexpr auto operator<=>(Currency, Currency) = default;
+
+private:
+    int64_t raw_ = 0;
+};
+
+// Rounds a double to four decimals, half away from zero: the rule of every currency field.
+double RoundCurrency(double value);

@@ -1,0 +1,26 @@
+#pragma once
+// The one source of separators, date patterns and month and day names for the whole program.
+#include <array>
+#include <string>
+
+struct TFormatSettings {
+    char DecimalSeparator = '.';
+    char ThousandSeparator = ',';
+    char DateSeparator = '/';
+    std::string ShortDateFormat = "yyyy-mm-dd";
+    std::array<std::string, 12> LongMonthNames{"January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"};
+    std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::array<std::string, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday",
+        "Friday", "Saturday"};
+    // 0 Monday ... 6 Sunday.
+    int FirstWeekDay = 0;
+};
+
+// The program-wide settings; tests assign to it and restore the defaults with ResetFormatSettings.
+TFormatSettings& FormatSettings();
+void ResetFormatSettings();
+// The framework call the calendar makes; answers the program-wide settings.
+TFormatSettings GetLocaleFormatSettings(int locale);
