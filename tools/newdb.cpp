@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     }
 
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(target.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
+    int rc = sqlite3_open_v2(target.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     char* error = nullptr;
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "begin;", nullptr, nullptr, &error);
