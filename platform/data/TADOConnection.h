@@ -1,0 +1,77 @@
+#pragma once
+// The one database connection: opens the file named by "Data Source=", runs statements and transactions.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/TComponent.h"
+#include "platform/data/DataTypes.h"
+#include "platform/data/DbEngine.h"
+
+class TADOConnection : public TComponent {
+public:
+    explicit TADOConnection(TComponent* AOwner = nullptr);
+    ~TADOConnection() override;
+
+    // Only "Data Source=" is read; provider, mode and password keys are ignored.
+    const std::string& ConnectionString() const { return connectionString_; }
+    void SetConnectionString(const std::string& value);
+    std::string DataSource() const;
+
+    // Seconds a statement waits for a locked database (the engine's busy timeout).
+    int CommandTimeout() const { return commandTimeout_; }
+    void SetCommandTimeout(int seconds);
+    bool LoginPrompt() const { return loginPrompt_; }
+    void SetLoginPrompt(bool value) { loginPrompt_ = value; }
+
+    // A missing file or one that is not a database raises EDatabaseError with the engine's message.
+    bool Connected() const;
+    void SetConnected(bool value);
+    void Open();
+    // Closes every data set attached to the connection first; an open transaction is rolled back.
+    void Close();
+
+    // Runs a statement (or several) that returns no rows; answers the rows changed.
+    int Execute(const std::string& sql, const DbParams& params = {});
+
+    // Nestable: the outer level is a transaction, inner levels are savepoints. Answers the new level.
+    int BeginTrans();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return transLevel_ > 0; }
+    int TransactionLevel() const { return transLevel_; }
+
+    // Writes a consistent copy of the open database to 'path' through a temporary file and a rename.
+    // Copying onto the open file itself is refused.
+    void Backup(const std::string& path);
+
+    int DataSetCount() const { return static_cast<int>(dataSets_.size()); }
+    TDataSet* DataSets(int index) const;
+
+    // For the data sets: the open engine, raising when not connected.
+    DbEngine& Engine();
+    void AttachDataSet(TDataSet* dataSet);
+    void DetachDataSet(TDataSet* dataSet);
+
+private:
+    std::string connectionString_;
+    int commandTimeout_ = 30;
+    bool loginPrompt_ = true;
+    int transLevel_ = 0;
+    std::unique_ptr<DbEngine> engine_;
+    std::vector<TDataSet*> dataSets_;
+};
+
+// Rolls back on scope exit unless committed: one multi-statement write is all or nothing.
+class TTransaction {
+public:
+    explicit TTransaction(TADOConnection& connection);
+    ~TTransaction();
+    TTransaction(const TTransaction&) = delete;
+    TTransaction& operator=(const TTransaction&) = delete;
+    void Commit();
+
+private:
+    TADOConnection& connection_;
+    bool done_ = false;
+};

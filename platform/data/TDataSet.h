@@ -1,0 +1,198 @@
+#pragma once
+// A data set: the whole result read into memory (a static cursor), browsed, filtered, sorted and edited.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TComponent.h"
+#include "platform/core/Variant.h"
+#include "platform/data/DataTypes.h"
+#include "platform/data/DbEngine.h"
+#include "platform/data/TField.h"
+
+class DataFilter;
+
+using TDataSetNotifyEvent = std::function<void(TDataSet* dataSet)>;
+using TDataSetErrorEvent = std::function<void(TDataSet* dataSet, EDatabaseError& error, TDataAction& action)>;
+
+class TDataSet : public TComponent {
+public:
+    explicit TDataSet(TComponent* AOwner = nullptr);
+    ~TDataSet() override;
+
+    bool Active() const { return state_ != dsInactive; }
+    void SetActive(bool value);
+    void Open();
+    void Close();
+    TDataSetState State() const { return state_; }
+
+    int FieldCount() const { return static_cast<int>(fields_.size()); }
+    // Raises EListError outside 0..FieldCount-1.
+    TField* Fields(int index) const;
+    // Case-insensitive; raises EDatabaseError "Field 'x' not found" for an unknown name.
+    TField* FieldByName(const std::string& name) const;
+    TField* FindField(const std::string& name) const;
+    // True while the fields were made from the result's columns, not by the program.
+    bool DefaultFields() const { return persistentCount_ == 0; }
+
+    void First();
+    void Last();
+    void Next();
+    void Prior();
+    // Answers the number of records actually moved.
+    int MoveBy(int distance);
+    bool Eof() const;
+    bool Bof() const;
+    bool IsEmpty() const;
+    // Records in the filtered view; -1 when closed is not used: a closed set raises.
+    int RecordCount() const;
+    // 1-based position in the filtered, sorted view; the drawn row while a link switched ActiveRecord.
+    int RecNo() const;
+    void SetRecNo(int value);
+    bool IsSequenced() const { return true; }
+    bool ObjectView() const { return false; }
+
+    void Append();
+    void Insert();
+    // On an empty set Edit starts an insert.
+    void Edit();
+    void Post();
+    void Cancel();
+    void Delete();
+    virtual bool CanModify() const;
+    bool Modified() const { return modified_; }
+    // Posts a pending edit or insert (after the links wrote their editors' text).
+    void CheckBrowseMode();
+    // Asks bound controls to write pending editor text into the fields.
+    void UpdateRecord();
+
+    // Client-side filter ("kode = 'x' and bulan=3"); raises EDatabaseError on bad syntax or an unknown field.
+    const std::string& Filter() const { return filter_; }
+    void SetFilter(const std::string& value);
+    bool Filtered() const { return filtered_; }
+    void SetFiltered(bool value);
+    // Field names separated by commas, each optionally followed by ASC or DESC.
+    const std::string& Sort() const { return sort_; }
+    void SetSort(const std::string& value);
+
+    // Key field names separated by ';'; several fields take a vector of values.
+    bool Locate(const std::string& keyFields, const Variant& keyValue, TLocateOptions options = 0);
+    bool Locate(const std::string& keyFields, const std::vector<Variant>& keyValues, TLocateOptions options = 0);
+    // Value of resultField in the first record matching exactly; Null when none; the cursor does not move.
+    Variant Lookup(const std::string& keyFields, const Variant& keyValue, const std::string& resultField);
+    Variant Lookup(const std::string& keyFields, const std::vector<Variant>& keyValues, const std::string& resultField);
+
+    // Empty when there is no current record.
+    TBookmark Bookmark() const;
+    // Raises EDatabaseError "Record not found" for a bookmark of a record not in the view.
+    void SetBookmark(const TBookmark& bookmark);
+    void GotoBookmark(const TBookmark& bookmark) { SetBookmark(bookmark); }
+    bool BookmarkValid(const TBookmark& bookmark) const;
+    // Negative, zero or positive like the order the records were read in.
+    int CompareBookmarks(const TBookmark& a, const TBookmark& b) const;
+
+    void DisableControls();
+    void EnableControls();
+    bool ControlsDisabled() const { return disableCount_ > 0; }
+
+    TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;
+    TDataSetNotifyEvent BeforeInsert, AfterInsert, BeforeEdit, AfterEdit;
+    // BeforePost may call Abort(): the post is dropped and the record stays in edit or insert.
+    TDataSetNotifyEvent BeforePost, AfterPost, BeforeCancel, AfterCancel;
+    TDataSetNotifyEvent BeforeDelete, AfterDelete, BeforeScroll, AfterScroll;
+    TDataSetNotifyEvent OnNewRecord, OnCalcFields;
+    TDataSetErrorEvent OnPostError, OnEditError, OnDeleteError;
+
+    // For fields, data sources and links.
+    const Variant& GetFieldValue(const TField* field) const;
+    void SetFieldValue(TField* field, const Variant& value);
+    void AddField(TField* field);
+    void RemoveField(TField* field);
+    void MoveField(TField* field, int index);
+    void AttachDataSource(TDataSource* source);
+    void DetachDataSource(TDataSource* source);
+    void DataEvent(TDataEvent event, intptr_t info = 0);
+    // Buffered records for the grid: a window of BufferCount records around the current one.
+    int BufferCount() const { return bufferCount_; }
+    void UpdateBufferCount();
+    int ActiveRecord() const;
+    // Switches the record that fields read (the drawn row); the current record is kept.
+    void SetActiveRecord(int index);
+    int BufferedRecordCount() const;
+
+protected:
+    struct Record {
+        std::vector<Variant> values;
+        int64_t rowid = 0;
+        uint64_t id = 0;
+    };
+
+    // Reads the whole result; the data set builds its fields from the columns.
+    virtual DbResult InternalQuery() = 0;
+    // Writes an edited or inserted record; may update values (an autonumber) and rowid.
+    virtual void InternalPost(Record& record, bool inserting);
+    virtual void InternalDelete(Record& record);
+    virtual void InternalClose() {}
+    virtual void OpenCursor();
+    // Index of the result column that holds the rowid, -1 when there is none.
+    virtual int RowIdColumn(const DbResult& result) const { (void)result; return -1; }
+    virtual TFieldType FieldTypeOf(const DbResult& result, int column, int& size) const;
+    // Sort applied on open after Sort (IndexFieldNames of a table).
+    virtual std::string DefaultOrder() const { return {}; }
+    void ReadAll();
+    void Resort();
+    const Record* CurrentRecord() const;
+    void CheckActive() const;
+    void CheckBrowse();
+    int FieldIndexOf(const TField* field) const;
+    std::vector<TField*> FieldList(const std::string& names) const;
+
+private:
+    friend class TDataLink;
+    void DoOpen();
+    void DoClose();
+    void BuildFields(const DbResult& result);
+    void ClearDefaultFields();
+    void CalculateFields(Record& record);
+    void RebuildView(bool keepPosition);
+    void MoveTo(int index, bool events);
+    void StartInsert(bool append);
+    void RunScrollEvent(const TDataSetNotifyEvent& event);
+    void FireEvent(const TDataSetNotifyEvent& event);
+    bool Matches(const Record& record, const std::vector<TField*>& fields, const std::vector<Variant>& values,
+        TLocateOptions options) const;
+    int Find(const std::vector<TField*>& fields, const std::vector<Variant>& values, TLocateOptions options) const;
+    void AdjustWindow();
+    void NotifyLinks(TDataEvent event, intptr_t info);
+    void SetState(TDataSetState state);
+    std::vector<Record*> VisibleRecords() const;
+
+    TDataSetState state_ = dsInactive;
+    std::vector<TField*> fields_;
+    std::vector<std::unique_ptr<TField>> defaultFields_;
+    int persistentCount_ = 0;
+    std::vector<std::unique_ptr<Record>> records_;
+    std::vector<Record*> view_;
+    int current_ = -1;
+    bool bof_ = true;
+    bool eof_ = true;
+    Record editBuffer_;
+    Record* inserted_ = nullptr;
+    int insertReturn_ = -1;
+    Record* calcRecord_ = nullptr;
+    bool modified_ = false;
+    uint64_t nextId_ = 1;
+    std::string filter_;
+    bool filtered_ = false;
+    std::unique_ptr<DataFilter> filterExpr_;
+    std::string sort_;
+    std::vector<TDataSource*> dataSources_;
+    int disableCount_ = 0;
+    bool pendingChange_ = false;
+    int bufferCount_ = 1;
+    int firstBuffer_ = 0;
+    int drawn_ = -1;
+};
