@@ -3,11 +3,22 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/core/DecimalDigits.h"
+
 Currency Currency::FromDouble(double value)
 {
-    // Scale in long double so that values such as 0.00005 round the way they read.
-    long double scaled = static_cast<long double>(value) * Scale;
-    return FromRaw(static_cast<int64_t>(std::llroundl(scaled)));
+    if (!std::isfinite(value))
+        throw EConvertError("Invalid currency value");
+    DecimalDigits d = DecimalDigits::Shortest(value);
+    d.RoundToDecimals(4);
+    int places = d.IsZero() ? 0 : d.pointPos + 4;
+    int64_t raw = 0;
+    for (int i = 0; i < places; ++i) {
+        int digit = i < static_cast<int>(d.digits.size()) ? d.digits[i] - '0' : 0;
+        if (places > 19 || __builtin_mul_overflow(raw, 10, &raw) || __builtin_add_overflow(raw, digit, &raw))
+            throw EConvertError("Currency value out of range: " + d.ToPlainText());
+    }
+    return FromRaw(d.negative ? -raw : raw);
 }
 
 std::string Currency::ToString() const
@@ -26,5 +37,9 @@ std::string Currency::ToString() const
 
 double RoundCurrency(double value)
 {
-    return Currency::FromDouble(value).ToDouble();
+    if (!std::isfinite(value))
+        return value;
+    DecimalDigits d = DecimalDigits::Shortest(value);
+    d.RoundToDecimals(4);
+    return d.ToDouble();
 }

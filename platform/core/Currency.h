@@ -4,34 +4,50 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/core/Exceptions.h"
+
 class Currency {
 public:
     static constexpr int64_t Scale = 10000;
 
     constexpr Currency() = default;
     // Rounds half away from zero to four decimals (1,000,000 / 12 -> 83,333.3333).
+    // Raises EConvertError for NaN, infinity or a value beyond the range.
     static Currency FromDouble(double value);
     static constexpr Currency FromRaw(int64_t tenThousandths) { Currency c; c.raw_ = tenThousandths; return c; }
-    static constexpr Currency FromInt(int64_t units) { return FromRaw(units * Scale); }
+    static constexpr Currency FromInt(int64_t units) { return FromRaw(Checked(units, Scale, '*')); }
 
     constexpr int64_t Raw() const { return raw_; }
     double ToDouble() const { return static_cast<double>(raw_) / Scale; }
     // Plain decimal text with a point and no trailing zeros ("1234.5", "0", "-0.25").
     std::string ToString() const;
 
-    constexpr Currency operator-() const { return FromRaw(-raw_); }
-    constexpr Currency& operator+=(Currency o) { raw_ += o.raw_; return *this; }
-    constexpr Currency& operator-=(Currency o) { raw_ -= o.raw_; return *this; }
-    friend constexpr Currency operator+(Currency a, Currency b) { return FromRaw(a.raw_ + b.raw_); }
-    friend constexpr Currency operator-(Currency a, Currency b) { return FromRaw(a.raw_ - b.raw_); }
+    constexpr Currency operator-() const { return FromRaw(Checked(0, raw_, '-')); }
+    constexpr Currency& operator+=(Currency o) { raw_ = Checked(raw_, o.raw_, '+'); return *this; }
+    constexpr Currency& operator-=(Currency o) { raw_ = Checked(raw_, o.raw_, '-'); return *this; }
+    friend constexpr Currency operator+(Currency a, Currency b) { return a += b; }
+    friend constexpr Currency operator-(Currency a, Currency b) { return a -= b; }
     // Multiplication and division by a number round the result to four decimals.
     Currency operator*(double factor) const { return FromDouble(ToDouble() * factor); }
     Currency operator/(double divisor) const { return FromDouble(ToDouble() / divisor); }
     friend constexpr auto operator<=>(Currency, Currency) = default;
 
 private:
+    // Sums of money never wrap around silently.
+    static constexpr int64_t Checked(int64_t a, int64_t b, char op)
+    {
+        int64_t result = 0;
+        bool overflow = op == '+' ? __builtin_add_overflow(a, b, &result)
+            : op == '-'           ? __builtin_sub_overflow(a, b, &result)
+                                  : __builtin_mul_overflow(a, b, &result);
+        if (overflow)
+            throw EOverflow("Currency value out of range");
+        return result;
+    }
+
     int64_t raw_ = 0;
 };
 
-// Rounds a double to four decimals, half away from zero: the rule of every currency field.
+// Rounds a double to four decimals, half away from zero as the number reads (2.00015 -> 2.0002):
+// the rule of every currency field. NaN and infinities pass unchanged.
 double RoundCurrency(double value);

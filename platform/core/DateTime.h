@@ -19,10 +19,14 @@ TDateTime StartOfNextMonth(TDateTime date);
 int DayOfWeek(TDateTime date);
 
 // "yyyy", "yy", "mm"/"m" (month, or minutes right after h/hh), "MMM" short month name,
-// "MMMM" long month name, "dd"/"d", "hh"/"h", "nn"/"n", "ss"/"s", quoted literals.
+// "MMMM" long month name, "dd"/"d", "ddd"/"dddd" day names, "ddddd" short date, "hh"/"h",
+// "nn"/"n", "ss"/"s", "z"/"zzz", "c", "t"/"tt", "/" and ":" separators, quoted literals.
+// Letters are case-insensitive. Raises EConvertError for a value outside years 1..9999.
 std::string FormatDateTime(const std::string& mask, TDateTime value);
 // In FormatSettings().ShortDateFormat.
 std::string DateToStr(TDateTime date);
+// Short date, then the long time when the value has a time of day.
+std::string DateTimeToStr(TDateTime value);
 // Parses by the order and separator of ShortDateFormat; raises EConvertError on bad text.
 TDateTime StrToDate(const std::string& text);
 bool TryStrToDate(const std::string& text, TDateTime& date);

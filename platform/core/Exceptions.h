@@ -39,3 +39,6 @@ public:
 };
 
 [[noreturn]] inline void Abort() { throw EAbort(); }
+
+// A result outside the range of its type (a currency sum beyond int64 ten-thousandths).
+class EOverflow : public Exception { using Exception::Exception; };

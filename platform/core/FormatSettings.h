@@ -7,7 +7,12 @@ struct TFormatSettings {
     char DecimalSeparator = '.';
     char ThousandSeparator = ',';
     char DateSeparator = '/';
+    char TimeSeparator = ':';
     std::string ShortDateFormat = "yyyy-mm-dd";
+    std::string ShortTimeFormat = "hh:nn";
+    std::string LongTimeFormat = "hh:nn:ss";
+    // A two-digit year in date text lands within this many years before the current one.
+    int TwoDigitYearCenturyWindow = 50;
     std::array<std::string, 12> LongMonthNames{"January", "February", "March", "April", "May", "June",
         "July", "August", "September", "October", "November", "December"};
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",

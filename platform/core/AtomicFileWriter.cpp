@@ -1,0 +1,106 @@
+#include "platform/core/AtomicFileWriter.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/core/Exceptions.h"
+
+namespace {
+
+std::string SystemMessage(int error)
+{
+    return std::strerror(error);
+}
+
+// Writes through a symbolic link land on the file it names, not on the link.
+std::string ResolveTarget(const std::string& target)
+{
+    struct stat st{};
+    if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        std::error_code ec;
+        auto resolved = std::filesystem::canonical(target, ec);
+        if (!ec)
+            return resolved.string();
+    }
+    return target;
+}
+
+} // namespace
+
+AtomicFileWriter::AtomicFileWriter(const std::string& target, mode_t mode)
+    : target_(ResolveTarget(target))
+{
+    static std::atomic<unsigned> counter{0};
+    struct stat existing{};
+    bool exists = stat(target_.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        throw EFOpenError("Cannot create file \"" + target + "\". Is a directory");
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        tempPath_ = target_ + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        fd_ = open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd_ < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd_ < 0) {
+        int error = errno;
+        tempPath_.clear();
+        throw EFOpenError("Cannot create file \"" + target + "\". " + SystemMessage(error));
+    }
+    if (exists)
+        fchmod(fd_, existing.st_mode & 07777);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        close(fd_);
+    if (!committed_ && !tempPath_.empty())
+        unlink(tempPath_.c_str());
+}
+
+void AtomicFileWriter::Write(std::string_view data)
+{
+    if (fd_ < 0)
+        throw EWriteError("Stream write error");
+    while (!data.empty()) {
+        ssize_t n = ::write(fd_, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw EWriteError("Error writing \"" + target_ + "\". " + SystemMessage(n < 0 ? errno : ENOSPC));
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+void AtomicFileWriter::Commit()
+{
+    if (fd_ < 0)
+        throw EWriteError("Stream write error");
+    int fd = fd_;
+    fd_ = -1;
+    bool ok = fsync(fd) == 0;
+    int error = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(tempPath_.c_str(), target_.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok)
+        throw EWriteError("Error writing \"" + target_ + "\". " + SystemMessage(error));
+    committed_ = true;
+}
+
+void WriteFileReplacing(const std::string& path, std::string_view data)
+{
+    AtomicFileWriter writer(path);
+    writer.Write(data);
+    writer.Commit();
+}
