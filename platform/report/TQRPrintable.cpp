@@ -1,0 +1,92 @@
+#include "platform/report/TQRPrintable.h"
+
+#include "platform/report/QRTextMeasure.h"
+#include "platform/report/TQRBand.h"
+
+TQRPrintable::TQRPrintable(TComponent* AOwner) : TComponent(AOwner) {}
+
+TQRPrintable::~TQRPrintable()
+{
+    SetParent(nullptr);
+}
+
+void TQRPrintable::SetParent(TQRCustomBand* band)
+{
+    if (band == parent_)
+        return;
+    if (parent_)
+        parent_->RemoveControl(this);
+    parent_ = band;
+    if (parent_) {
+        parent_->AddControl(this);
+        FreeNotification(parent_);
+    }
+}
+
+void TQRPrintable::SetBounds(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void TQRPrintable::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == parent_)
+        parent_ = nullptr;
+}
+
+QRFontSpec QRFontOf(const TFont& font)
+{
+    QRFontSpec spec;
+    spec.Name = font.Name();
+    spec.Size = font.Size();
+    spec.Bold = font.Style() & fsBold;
+    spec.Italic = font.Style() & fsItalic;
+    spec.Underline = font.Style() & fsUnderline;
+    spec.StrikeOut = font.Style() & fsStrikeOut;
+    spec.Color = ColorToRGB(font.Color()) & 0xFFFFFF;
+    return spec;
+}
+
+TQRCustomLabel::TQRCustomLabel(TComponent* AOwner) : TQRPrintable(AOwner)
+{
+    font_.SetName("Arial");
+    font_.SetSize(10);
+    font_.SetColor(clBlack);
+}
+
+void TQRCustomLabel::Prepare(QRPrintContext& context)
+{
+    std::string text = PrintText(context);
+    QRFontSpec font = QRFontOf(font_);
+    lineHeight_ = context.Measure->LineHeight(font);
+    if (autoStretch_) {
+        lines_ = context.Measure->WrapText(font, text, Width());
+    } else {
+        lines_.clear();
+        lines_.push_back(text);
+    }
+}
+
+double TQRCustomLabel::PrintHeight() const
+{
+    if (!autoStretch_ || lines_.size() <= 1)
+        return Height();
+    return std::max<double>(Height(), lineHeight_ * static_cast<double>(lines_.size()));
+}
+
+void TQRCustomLabel::Print(QRPrintContext& context)
+{
+    QRItem item;
+    item.Kind = QRItemKind::Text;
+    item.Box = {context.BandLeft + Left(), context.BandTop + Top(), static_cast<double>(Width()), PrintHeight()};
+    item.Lines = lines_;
+    item.Font = QRFontOf(font_);
+    item.Alignment = alignment_;
+    item.Clip = !autoSize_;
+    item.Source = Name();
+    context.Page->Items.push_back(std::move(item));
+}

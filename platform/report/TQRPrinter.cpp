@@ -1,0 +1,145 @@
+#include "platform/report/TQRPrinter.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/report/TQRRenderer.h"
+
+extern char** environ;
+
+namespace {
+
+struct CommandResult {
+    bool started = false;
+    int exitCode = -1;
+    std::string output;
+};
+
+// Runs a program without a shell and collects what it writes to stdout and stderr.
+CommandResult RunCommand(const std::vector<std::string>& args)
+{
+    CommandResult result;
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0)
+        return result;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
+    std::vector<char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (error != 0) {
+        close(pipeFds[0]);
+        result.output = std::strerror(error);
+        return result;
+    }
+    result.started = true;
+    char buffer[512];
+    ssize_t count;
+    while ((count = read(pipeFds[0], buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
+        if (count > 0)
+            result.output.append(buffer, static_cast<size_t>(count));
+    close(pipeFds[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    // A command that cannot be executed in the child reports 127, like a shell.
+    if (result.exitCode == 127 && result.output.empty())
+        result.started = false;
+    while (!result.output.empty() && std::isspace(static_cast<unsigned char>(result.output.back())))
+        result.output.pop_back();
+    return result;
+}
+
+// Opens a document with xdg-open, not waited for; failures are ignored.
+void OpenWithDesktop(const std::string& path)
+{
+    const char* argv[] = {"xdg-open", path.c_str(), nullptr};
+    pid_t pid = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) == 0) {
+        // Reap the opener once it hands over to the viewer, so no zombie stays behind.
+        waitpid(pid, nullptr, WNOHANG);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+std::string SafeFileName(const std::string& title)
+{
+    std::string name;
+    for (char c : title)
+        name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ? c : '_';
+    while (!name.empty() && name.back() == '_')
+        name.pop_back();
+    size_t start = name.find_first_not_of('_');
+    name = start == std::string::npos ? "" : name.substr(start);
+    return name.empty() ? "report" : name;
+}
+
+// A file name in 'folder' that no file uses yet: title.pdf, title-1.pdf, ...
+std::string FreePath(const std::string& folder, const std::string& title)
+{
+    std::filesystem::path base = std::filesystem::path(folder) / SafeFileName(title);
+    std::filesystem::path path = base;
+    path += ".pdf";
+    for (int n = 1; std::filesystem::exists(path); ++n) {
+        path = base;
+        path += "-" + std::to_string(n) + ".pdf";
+    }
+    return path.string();
+}
+
+} // namespace
+
+TQRPrinter::TQRPrinter() : OpenDocument(OpenWithDesktop) {}
+
+std::string TQRPrinter::DefaultSaveFolder()
+{
+    return (std::filesystem::temp_directory_path() / "bukura-reports").string();
+}
+
+std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string& title)
+{
+    std::string folder = SaveFolder.empty() ? DefaultSaveFolder() : SaveFolder;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw EWriteError("Cannot create the folder \"" + folder + "\" for the report: " + error.message());
+    std::string path = FreePath(folder, title);
+    TQRRenderer::WritePdf(pages, path, OnProgress);
+    if (PrinterName.empty()) {
+        if (OpenDocument)
+            OpenDocument(path);
+        return path;
+    }
+    CommandResult result = RunCommand({Command, "-d", PrinterName, "-t", title.empty() ? "report" : title, path});
+    if (result.started && result.exitCode == 0) {
+        std::filesystem::remove(path, error);
+        return "";
+    }
+    std::string reason = result.started ? result.output : "the print command \"" + Command + "\" cannot be run";
+    if (reason.empty())
+        reason = Command + " ended with code " + std::to_string(result.exitCode);
+    throw EInvalidOperation("Cannot print to printer \"" + PrinterName + "\": " + reason
+        + ". The report was saved as \"" + path + "\".");
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Printing a report: the pages go to PDF, then to the printer through the print command, or,
+// with no printer configured, into a saved file that the desktop opens.
+#include <functional>
+#include <string>
+
+#include "platform/report/QRPageModel.h"
+
+class TQRPrinter {
+public:
+    // The printer the application configured (its setting "printer"); empty when none is.
+    std::string PrinterName;
+    // Run as: Command -d PrinterName -t title file.
+    std::string Command = "lp";
+    // Where a print without a printer, or one that failed, leaves its PDF.
+    std::string SaveFolder;
+    // Opens a saved PDF with the desktop; replaced in tests.
+    std::function<void(const std::string& path)> OpenDocument;
+    // Called after each page is written to PDF: (pages done, page count).
+    std::function<void(int, int)> OnProgress;
+
+    TQRPrinter();
+
+    // Answers the saved file, or "" when the printer took the document. A printer that fails
+    // raises EInvalidOperation naming it and the file where the report was kept instead.
+    std::string PrintPages(const TQRPageModel& pages, const std::string& title);
+
+    // The folder used when SaveFolder is empty.
+    static std::string DefaultSaveFolder();
+};

@@ -1,0 +1,130 @@
+#include "platform/report/TQuickRep.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/core/Exceptions.h"
+#include "platform/data/TDataSet.h"
+#include "platform/report/QRBuilder.h"
+#include "platform/report/QRFieldValue.h"
+#include "platform/report/TQRBand.h"
+#include "platform/report/TQRPrinter.h"
+#include "platform/report/TQRRenderer.h"
+#include "platform/report/TQRSubDetail.h"
+
+double TQRPageSetup::Width() const
+{
+    double width = PaperSize == Letter ? 8.5 * 96 : QRMillimetres(210);
+    double height = PaperSize == Letter ? 11 * 96 : QRMillimetres(297);
+    return Orientation == poLandscape ? height : width;
+}
+
+double TQRPageSetup::Height() const
+{
+    double width = PaperSize == Letter ? 8.5 * 96 : QRMillimetres(210);
+    double height = PaperSize == Letter ? 11 * 96 : QRMillimetres(297);
+    return Orientation == poLandscape ? width : height;
+}
+
+TQuickRep::TQuickRep(TComponent* AOwner) : TComponent(AOwner) {}
+
+TQuickRep::~TQuickRep()
+{
+    for (TQRCustomBand* band : std::vector<TQRCustomBand*>(bands_))
+        band->SetParent(nullptr);
+}
+
+void TQuickRep::SetDataSet(TDataSet* dataSet)
+{
+    dataSet_ = dataSet;
+    FreeNotification(dataSet);
+}
+
+void TQuickRep::AddBand(TQRCustomBand* band)
+{
+    bands_.push_back(band);
+}
+
+void TQuickRep::RemoveBand(TQRCustomBand* band)
+{
+    bands_.erase(std::remove(bands_.begin(), bands_.end(), band), bands_.end());
+}
+
+void TQuickRep::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == dataSet_)
+        dataSet_ = nullptr;
+    bands_.erase(std::remove_if(bands_.begin(), bands_.end(),
+                     [component](TQRCustomBand* band) { return static_cast<TComponent*>(band) == component; }),
+        bands_.end());
+}
+
+void TQuickRep::Prepare()
+{
+    QRBuilder(*this).Run();
+}
+
+void TQuickRep::ExportToPdf(const std::string& path)
+{
+    Prepare();
+    TQRRenderer::WritePdf(pages_, path);
+}
+
+void TQuickRep::Print()
+{
+    Prepare();
+    TQRPrinter().PrintPages(pages_, reportTitle_.empty() ? Name() : reportTitle_);
+}
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+TDataSet* TQuickRep::FindDataSet(const std::string& name) const
+{
+    if (dataSet_ && SameText(dataSet_->Name(), name))
+        return dataSet_;
+    for (TQRCustomBand* band : bands_)
+        if (auto* sub = dynamic_cast<TQRSubDetail*>(band); sub && sub->DataSet() && SameText(sub->DataSet()->Name(), name))
+            return sub->DataSet();
+    for (const TComponent* scope : {static_cast<const TComponent*>(this), static_cast<const TComponent*>(Owner())})
+        if (scope)
+            if (auto* dataSet = dynamic_cast<TDataSet*>(scope->FindComponent(name)))
+                return dataSet;
+    throw EDatabaseError("Unknown data set '" + name + "' in report " + Name());
+}
+
+TDataSet* TQuickRep::MasterDataSet(TComponent* master) const
+{
+    if (auto* sub = dynamic_cast<TQRSubDetail*>(master))
+        return sub->DataSet();
+    return dataSet_;
+}
+
+TQRExpression::FieldResolver TQuickRep::FieldResolver(TComponent* master)
+{
+    TDataSet* preferred = MasterDataSet(master);
+    return [this, preferred](const std::string& dataSetName, const std::string& fieldName) {
+        if (!dataSetName.empty())
+            return QRFieldValue(*FindDataSet(dataSetName)->FieldByName(fieldName));
+        std::vector<TDataSet*> candidates{preferred, dataSet_};
+        for (TQRCustomBand* band : bands_)
+            if (auto* sub = dynamic_cast<TQRSubDetail*>(band))
+                candidates.push_back(sub->DataSet());
+        for (TDataSet* candidate : candidates)
+            if (candidate)
+                if (TField* field = candidate->FindField(fieldName))
+                    return QRFieldValue(*field);
+        throw EDatabaseError("Field '" + fieldName + "' not found");
+    };
+}
