@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TComponent.h"
+#include "platform/core/WeakRef.h"
+
+namespace {
+
+// Records its own destruction and the free notifications it receives.
+class Probe : public TComponent {
+public:
+    Probe(TComponent* owner, std::vector<std::string>* log = nullptr, const std::string& name = "")
+        : TComponent(owner), log_(log)
+    {
+        if (!name.empty())
+            SetName(name);
+    }
+    ~Probe() override
+    {
+        if (log_)
+            log_->push_back("free " + Name());
+    }
+
+    TComponent* partner = nullptr;
+    std::vector<std::string> heard;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (operation == TOperation::opRemove && component == partner)
+            partner = nullptr;
+        if (component != this)
+            heard.push_back((operation == TOperation::opInsert ? "insert " : "remove ") + component->Name());
+    }
+
+private:
+    std::vector<std::string>* log_;
+};
+
+// Counts Loaded calls and what it saw while loading.
+class LoadProbe : public TComponent {
+public:
+    LoadProbe(TComponent* owner, std::vector<std::string>& log, const std::string& name) : TComponent(owner), log_(log)
+    {
+        SetName(name);
+    }
+    int loadedCount = 0;
+
+protected:
+    void Loaded() override
+    {
+        TComponent::Loaded();
+        ++loadedCount;
+        log_.push_back(Name());
+    }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+class TwoPhase : public TComponent {
+public:
+    using TComponent::TComponent;
+    void AfterConstruction() override { sawMostDerived = Hook(); }
+    virtual bool Hook() const { return false; }
+    bool sawMostDerived = false;
+};
+
+class TwoPhaseChild : public TwoPhase {
+public:
+    using TwoPhase::TwoPhase;
+    bool Hook() const override { return true; }
+};
+
+} // namespace
+
+// The owner's own destructor body runs first; then what it owns goes, the last created first.
+TEST(ComponentOwnership, OwnerFreesOwnedComponentsLastCreatedFirst)
+{
+    std::vector<std::string> log;
+    {
+        TComponentPtr<Probe> form(new Probe(nullptr, &log, "Form"));
+        new Probe(form.get(), &log, "Edit1");
+        auto* panel = new Probe(form.get(), &log, "Panel1");
+        new Probe(panel, &log, "Button1");
+        EXPECT_EQ(form->ComponentCount(), 2);
+        EXPECT_EQ(form->Components(0)->Name(), "Edit1");
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"free Form", "free Panel1", "free Button1", "free Edit1"}));
+}
+
+TEST(ComponentOwnership, FreeingAnOwnedComponentTakesItOutOfItsOwner)
+{
+    TComponent form;
+    auto* a = new Probe(&form, nullptr, "A");
+    new Probe(&form, nullptr, "B");
+    TComponent::Free(a);
+    ASSERT_EQ(form.ComponentCount(), 1);
+    EXPECT_EQ(form.Components(0)->Name(), "B");
+    EXPECT_EQ(form.FindComponent("A"), nullptr);
+}
+
+TEST(ComponentOwnership, ComponentsOutOfRangeRaisesListError)
+{
+    TComponent form;
+    new TComponent(&form);
+    EXPECT_THROW(form.Components(1), EListError);
+    EXPECT_THROW(form.Components(-1), EListError);
+}
+
+TEST(ComponentNames, AreUniquePerOwnerIgnoringCase)
+{
+    TComponent form;
+    TComponent other;
+    auto* first = new TComponent(&form);
+    first->SetName("Frm_CashFlow");
+    auto* second = new TComponent(&form);
+    EXPECT_THROW(second->SetName("frm_cashflow"), EInvalidOperation);
+    EXPECT_EQ(second->Name(), "");
+    auto* elsewhere = new TComponent(&other);
+    EXPECT_NO_THROW(elsewhere->SetName("Frm_CashFlow"));
+    EXPECT_EQ(form.FindComponent("FRM_CASHFLOW"), first);
+    first->SetName("FRM_CashFlow");
+    EXPECT_EQ(first->Name(), "FRM_CashFlow");
+}
+
+TEST(ComponentNames, EmptyNamesMayRepeatAndBadNamesAreRefused)
+{
+    TComponent form;
+    new TComponent(&form);
+    new TComponent(&form);
+    auto* c = new TComponent(&form);
+    EXPECT_EQ(form.FindComponent(""), nullptr);
+    EXPECT_THROW(c->SetName("1abc"), EInvalidOperation);
+    EXPECT_THROW(c->SetName("has space"), EInvalidOperation);
+    EXPECT_NO_THROW(c->SetName("_ok9"));
+}
+
+TEST(ComponentNames, InsertingIntoAnOwnerWithTheNameTakenChangesNothing)
+{
+    TComponent form;
+    TComponent other;
+    (new TComponent(&form))->SetName("Query1");
+    auto* moving = new TComponent(&other);
+    moving->SetName("Query1");
+    EXPECT_THROW(form.InsertComponent(moving), EInvalidOperation);
+    EXPECT_EQ(moving->Owner(), &other);
+    EXPECT_EQ(form.ComponentCount(), 1);
+}
+
+TEST(ComponentNames, AComponentCannotOwnItsOwnOwner)
+{
+    TComponent form;
+    auto* child = new TComponent(&form);
+    EXPECT_THROW(child->InsertComponent(&form), EInvalidOperation);
+    EXPECT_THROW(form.InsertComponent(&form), EInvalidOperation);
+    EXPECT_EQ(child->ComponentCount(), 0);
+}
+
+TEST(ComponentOwnership, RemoveAndInsertMoveBetweenOwners)
+{
+    TComponent first;
+    TComponent second;
+    auto* moving = new Probe(&first, nullptr, "Moving");
+    second.InsertComponent(moving);
+    EXPECT_EQ(moving->Owner(), &second);
+    EXPECT_EQ(first.ComponentCount(), 0);
+    EXPECT_EQ(second.ComponentCount(), 1);
+    second.RemoveComponent(moving);
+    EXPECT_EQ(moving->Owner(), nullptr);
+    TComponent::Free(moving);
+}
+
+TEST(FreeNotification, PartnerHearsOfTheFreeingAndDropsItsReference)
+{
+    TComponentPtr<Probe> grid(new Probe(nullptr, nullptr, "Grid"));
+    auto source = std::make_unique<TComponent>();
+    source->SetName("DataSource1");
+    grid->partner = source.get();
+    grid->FreeNotification(source.get());
+    source.reset();
+    EXPECT_EQ(grid->partner, nullptr);
+    EXPECT_EQ(grid->heard, (std::vector<std::string>{"remove DataSource1"}));
+}
+
+TEST(FreeNotification, TieWorksBothWaysAndCanBeCut)
+{
+    TComponentPtr<Probe> a(new Probe(nullptr, nullptr, "A"));
+    TComponentPtr<Probe> b(new Probe(nullptr, nullptr, "B"));
+    a->FreeNotification(b.get());
+    b->RemoveFreeNotification(a.get());
+    b.reset();
+    EXPECT_TRUE(a->heard.empty());
+    TComponentPtr<Probe> c(new Probe(nullptr, nullptr, "C"));
+    c->FreeNotification(a.get());
+    c->partner = a.get();
+    a.reset();
+    EXPECT_EQ(c->partner, nullptr);
+}
+
+TEST(FreeNotification, SiblingsHearOfAnOwnedComponentBeingFreedOrInserted)
+{
+    TComponent form;
+    auto* label = new Probe(&form, nullptr, "Label1");
+    auto* edit = new Probe(&form, nullptr, "Edit1");
+    label->partner = edit;
+    EXPECT_EQ(label->heard, (std::vector<std::string>{"insert "}));
+    TComponent::Free(edit);
+    EXPECT_EQ(label->partner, nullptr);
+    EXPECT_EQ(label->heard.back(), "remove Edit1");
+}
+
+TEST(FreeNotification, ComponentFreedWithItsOwnerIsForgottenByAnOutsider)
+{
+    TComponentPtr<Probe> outsider(new Probe(nullptr, nullptr, "Outsider"));
+    {
+        TComponent form;
+        auto* menu = new Probe(&form, nullptr, "MenuBar");
+        outsider->partner = menu;
+        outsider->FreeNotification(menu);
+    }
+    EXPECT_EQ(outsider->partner, nullptr);
+}
+
+TEST(FreeNotification, OutsiderFreedFirstLeavesNoTieBehind)
+{
+    TComponentPtr<Probe> kept(new Probe(nullptr, nullptr, "Kept"));
+    {
+        TComponentPtr<Probe> gone(new Probe(nullptr, nullptr, "Gone"));
+        gone->FreeNotification(kept.get());
+    }
+    // Would touch freed memory under the sanitizer if the tie had survived.
+    kept.reset();
+}
+
+TEST(ComponentState, DestroyingIsSetOnTheWholeTreeBeforeAnyDestructorRuns)
+{
+    struct Watcher : TComponent {
+        using TComponent::TComponent;
+        bool* sawDestroying = nullptr;
+        ~Watcher() override { *sawDestroying = IsDestroying(); }
+    };
+    bool saw = false;
+    {
+        TComponent form;
+        auto* watcher = new Watcher(new TComponent(&form));
+        watcher->sawDestroying = &saw;
+        EXPECT_FALSE(watcher->IsDestroying());
+    }
+    EXPECT_TRUE(saw);
+}
+
+TEST(ComponentState, LoadingEndsWithLoadedOnceEachInCreationOrder)
+{
+    std::vector<std::string> log;
+    LoadProbe form(nullptr, log, "Form");
+    auto* first = new LoadProbe(&form, log, "First");
+    auto* second = new LoadProbe(&form, log, "Second");
+    auto* inner = new LoadProbe(first, log, "Inner");
+    form.BeginLoading();
+    EXPECT_TRUE(inner->IsLoading());
+    EXPECT_TRUE(second->IsLoading());
+    form.EndLoading();
+    EXPECT_EQ(log, (std::vector<std::string>{"Form", "First", "Inner", "Second"}));
+    EXPECT_FALSE(inner->IsLoading());
+    form.EndLoading();
+    EXPECT_EQ(second->loadedCount, 1);
+    EXPECT_EQ(form.ComponentState() & csDesigning, 0u);
+}
+
+TEST(TwoPhaseCreation, AfterConstructionReachesTheMostDerivedClass)
+{
+    TComponent form;
+    auto* owned = CreateOwned<TwoPhaseChild>(form);
+    EXPECT_TRUE(owned->sawMostDerived);
+    EXPECT_EQ(owned->Owner(), &form);
+    auto alone = Create<TwoPhaseChild>();
+    EXPECT_TRUE(alone->sawMostDerived);
+    EXPECT_THROW(Create<TwoPhaseChild>(&form), EInvalidOperation);
+    EXPECT_EQ(form.ComponentCount(), 1);
+}
+
+TEST(WeakReference, ReadsNullOnceTheComponentIsFreed)
+{
+    auto form = std::make_unique<TComponent>();
+    TWeakRef<TComponent> global = form.get();
+    uint64_t id = form->ObjectId();
+    EXPECT_EQ(global.Get(), form.get());
+    EXPECT_EQ(LiveObjects::Find(id), form.get());
+    form.reset();
+    EXPECT_EQ(global.Get(), nullptr);
+    EXPECT_FALSE(LiveObjects::IsAlive(id));
+    auto next = std::make_unique<TComponent>();
+    EXPECT_NE(next->ObjectId(), id);
+    EXPECT_EQ(global.Get(), nullptr);
+}
+
+TEST(WeakReference, ReadsNullWhileTheComponentIsBeingDestroyed)
+{
+    struct SelfCheck : TComponent {
+        using TComponent::TComponent;
+        bool* out = nullptr;
+        ~SelfCheck() override { *out = LiveObjects::IsAlive(ObjectId()); }
+    };
+    bool alive = true;
+    TComponent form;
+    auto* check = new SelfCheck(&form);
+    check->out = &alive;
+    TComponent::Free(check);
+    EXPECT_FALSE(alive);
+}
