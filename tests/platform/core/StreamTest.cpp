@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Streams.h"
+#include "platform/core/ZStream.h"
+
+namespace {
+
+std::vector<uint8_t> Bytes(std::initializer_list<int> values)
+{
+    std::vector<uint8_t> bytes;
+    for (int v : values)
+        bytes.push_back(static_cast<uint8_t>(v));
+    return bytes;
+}
+
+} // namespace
+
+TEST(MemoryStream, ReadReturnsTheBytesReallyThere)
+{
+    TMemoryStream stream(std::string("abc"));
+    char buffer[8] = {};
+    EXPECT_EQ(stream.Read(buffer, 8), 3);
+    EXPECT_EQ(std::string(buffer, 3), "abc");
+    EXPECT_EQ(stream.Read(buffer, 8), 0);
+    stream.SetPosition(1);
+    EXPECT_THROW(stream.ReadBuffer(buffer, 3), EReadError);
+    EXPECT_THROW(stream.Seek(-1, TSeekOrigin::soBeginning), EReadError);
+}
+
+TEST(MemoryStream, WritingPastTheEndGrowsAndSeekFromEndWorks)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer("hello", 5);
+    stream.Seek(-2, TSeekOrigin::soEnd);
+    stream.WriteBuffer("LOW", 3);
+    EXPECT_EQ(stream.DataString(), "helLOW");
+    EXPECT_EQ(stream.Size(), 6);
+    stream.SetSize(2);
+    EXPECT_EQ(stream.Position(), 2);
+    EXPECT_EQ(stream.DataString(), "he");
+}
+
+TEST(StreamIntegers, AreLittleEndian32Bit)
+{
+    TMemoryStream stream;
+    stream.WriteInt32(0x000F0003);
+    stream.WriteInt32(-2);
+    EXPECT_EQ(stream.Data(), Bytes({0x03, 0x00, 0x0F, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}));
+    stream.SetPosition(0);
+    EXPECT_EQ(stream.ReadInt32(), 0x000F0003);
+    EXPECT_EQ(stream.ReadInt32(), -2);
+    EXPECT_THROW(stream.ReadInt32(), EReadError);
+}
+
+TEST(StreamStrings, AreByteCountThenBytes)
+{
+    TMemoryStream stream;
+    stream.WriteString("V Izadu");
+    stream.WriteString("");
+    EXPECT_EQ(stream.Size(), 4 + 7 + 4);
+    stream.SetPosition(0);
+    EXPECT_EQ(stream.ReadString(), "V Izadu");
+    EXPECT_EQ(stream.ReadString(), "");
+}
+
+TEST(StreamStrings, CorruptLengthsAreRefusedWithoutAllocating)
+{
+    for (int32_t length : {-1, 64 * 1024 * 1024 + 1, 1000}) {
+        TMemoryStream stream;
+        stream.WriteInt32(length);
+        stream.WriteBuffer("abc", 3);
+        stream.SetPosition(0);
+        EXPECT_THROW(stream.ReadString(), EReadError) << length;
+    }
+}
+
+TEST(FileStream, CreateWriteAndReadBack)
+{
+    std::string path = std::string(BUKURA_BINARY_DIR) + "/filestream_test.bin";
+    {
+        TFileStream out(path, TFileMode::fmCreate);
+        out.WriteString("skin");
+    }
+    {
+        TFileStream in(path, TFileMode::fmOpenRead);
+        EXPECT_EQ(in.Size(), 8);
+        EXPECT_EQ(in.ReadString(), "skin");
+        EXPECT_EQ(in.Remaining(), 0);
+    }
+    std::remove(path.c_str());
+    EXPECT_THROW(TFileStream(path, TFileMode::fmOpenRead), EFOpenError);
+}
+
+TEST(PixelCount, IsCappedAndComputedIn64Bits)
+{
+    EXPECT_EQ(CheckedPixelCount(16384, 16384), int64_t{268435456});
+    EXPECT_EQ(CheckedPixelCount(0, 5), 0);
+    EXPECT_THROW(CheckedPixelCount(16385, 16384), EReadError);
+    EXPECT_THROW(CheckedPixelCount(65536, 65536), EReadError);
+    EXPECT_THROW(CheckedPixelCount(-1, 10), EReadError);
+}
+
+TEST(ZlibStreams, HeaderShowsTheLevel)
+{
+    std::vector<uint8_t> data(1000, 'a');
+    std::vector<uint8_t> fast = ZCompress(data, 1);
+    std::vector<uint8_t> best = ZCompress(data, 9);
+    ASSERT_GE(fast.size(), 6u);
+    EXPECT_EQ(fast[0], 0x78);
+    EXPECT_EQ(fast[1], 0x01);
+    EXPECT_EQ(best[0], 0x78);
+    EXPECT_EQ(best[1], 0xDA);
+    EXPECT_EQ(ZDecompress(fast), data);
+    EXPECT_EQ(ZDecompress(best), data);
+    EXPECT_THROW(ZCompress(data, 10), ECompressionError);
+}
+
+TEST(ZlibStreams, DecompressorReadsForwardFromTheSourcePosition)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "baris " + std::to_string(i) + "\r\n";
+    TMemoryStream file;
+    file.WriteBuffer("SKNZ", 4);
+    {
+        TCompressionStream z(file, 9);
+        z.WriteString(text);
+    }
+    file.SetPosition(4);
+    TDecompressionStream z(file);
+    EXPECT_EQ(z.ReadString(), text);
+    char extra;
+    EXPECT_EQ(z.Read(&extra, 1), 0);
+    EXPECT_THROW(z.Seek(0, TSeekOrigin::soBeginning), EDecompressionError);
+}
+
+TEST(ZlibStreams, CorruptOrTruncatedDataRaisesError)
+{
+    std::vector<uint8_t> good = ZCompress(std::vector<uint8_t>(500, 'x'), 1);
+    std::vector<uint8_t> corrupt = good;
+    corrupt[1] ^= 0xFF;
+    try {
+        ZDecompress(corrupt);
+        FAIL() << "corrupt header accepted";
+    } catch (const EDecompressionError& e) {
+        EXPECT_STREQ(e.what(), "error");
+    }
+    std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
+    EXPECT_THROW(ZDecompress(truncated), EDecompressionError);
+    std::vector<uint8_t> badChecksum = good;
+    badChecksum.back() ^= 0x01;
+    EXPECT_THROW(ZDecompress(badChecksum), EDecompressionError);
+}
