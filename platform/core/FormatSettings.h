@@ -29,3 +29,12 @@ TFormatSettings& FormatSettings();
 void ResetFormatSettings();
 // The framework call the calendar makes; answers the program-wide settings.
 TFormatSettings GetLocaleFormatSettings(int locale);
+
+class ConfigStore;
+// Start-up: the first weekday from the process locale (LC_ALL, LC_TIME, LANG) when it names one,
+// else from the config; separators and the first weekday of section [locale] of the config
+// override the defaults. Values that make no sense are ignored.
+void LoadFormatSettings(const ConfigStore& config);
+// 0 Monday ... 6 Sunday for a glibc locale name, or -1 when the locale gives none
+// (unknown, or the plain C and POSIX locales).
+int LocaleFirstWeekDay(const std::string& localeName);

@@ -1,0 +1,137 @@
+#include "platform/core/ConfigStore.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/core/AtomicFileWriter.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
+#include "platform/core/TextFile.h"
+
+namespace {
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    try {
+        return ReadTextFileLines(path);
+    } catch (const Exception&) {
+        return {};
+    }
+}
+
+// The section name of a "[name]" line, or false for any other line.
+bool SectionOf(const std::string& line, std::string& section)
+{
+    std::string text = Trim(line);
+    if (text.size() < 2 || text.front() != '[' || text.back() != ']')
+        return false;
+    section = Trim(text.substr(1, text.size() - 2));
+    return true;
+}
+
+// The name and value of a "name=value" line; comments and other lines answer false.
+bool EntryOf(const std::string& line, std::string& name, std::string& value)
+{
+    std::string text = TrimLeft(line);
+    if (text.empty() || text[0] == ';' || text[0] == '#')
+        return false;
+    size_t eq = text.find('=');
+    if (eq == std::string::npos)
+        return false;
+    name = Trim(text.substr(0, eq));
+    value = text.substr(eq + 1);
+    return true;
+}
+
+bool HasLineBreak(const std::string& text)
+{
+    return text.find_first_of("\r\n") != std::string::npos;
+}
+
+} // namespace
+
+std::string ConfigStore::DefaultPath()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    // The XDG rules ignore a relative XDG_CONFIG_HOME.
+    if (xdg && xdg[0] == '/') {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home)
+            return "";
+        base = std::string(home) + "/.config";
+    }
+    return base + "/bukura/bukura.conf";
+}
+
+std::string ConfigStore::ReadString(const std::string& section, const std::string& name,
+    const std::string& fallback) const
+{
+    if (path_.empty())
+        return fallback;
+    std::string current, key, value;
+    bool inSection = false;
+    for (const std::string& line : ReadLines(path_)) {
+        if (SectionOf(line, current))
+            inSection = SameText(current, section);
+        else if (inSection && EntryOf(line, key, value) && SameText(key, name))
+            return value;
+    }
+    return fallback;
+}
+
+bool ConfigStore::WriteString(const std::string& section, const std::string& name, const std::string& value)
+{
+    if (path_.empty() || HasLineBreak(section) || HasLineBreak(name) || HasLineBreak(value)
+        || section.find(']') != std::string::npos || name.find('=') != std::string::npos || Trim(name).empty()
+        || Trim(name) != name || Trim(section) != section)
+        return false;
+
+    std::vector<std::string> lines = ReadLines(path_);
+    std::string entry = name + "=" + value;
+    std::string current, key, old;
+    bool inSection = false, written = false;
+    size_t sectionEnd = std::string::npos;
+    for (size_t i = 0; i < lines.size() && !written; ++i) {
+        if (SectionOf(lines[i], current)) {
+            if (inSection)
+                break;
+            inSection = SameText(current, section);
+            if (inSection)
+                sectionEnd = i + 1;
+        } else if (inSection) {
+            if (EntryOf(lines[i], key, old) && SameText(key, name)) {
+                lines[i] = entry;
+                written = true;
+            } else if (!Trim(lines[i]).empty()) {
+                sectionEnd = i + 1;
+            }
+        }
+    }
+    if (!written) {
+        if (sectionEnd == std::string::npos) {
+            lines.push_back("[" + section + "]");
+            sectionEnd = lines.size();
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), entry);
+    }
+    try {
+        std::error_code ec;
+        std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+        if (!folder.empty())
+            std::filesystem::create_directories(folder, ec);
+        WriteTextFileLines(path_, lines, "\n");
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+ConfigStore& ProgramConfig()
+{
+    static ConfigStore store(ConfigStore::DefaultPath());
+    return store;
+}

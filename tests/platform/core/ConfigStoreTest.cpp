@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "ScopedEnv.h"
+#include "TempFolder.h"
+#include "platform/core/ConfigStore.h"
+
+TEST(ConfigStore, AbsentValuesReadEmpty)
+{
+    TempFolder dir;
+    ConfigStore store(dir.Path("bukura/bukura.conf"));
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver"), "");
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver", "accounting.db"), "accounting.db");
+}
+
+TEST(ConfigStore, WriteCreatesFolderSectionAndValue)
+{
+    TempFolder dir;
+    ConfigStore store(dir.Path("bukura/bukura.conf"));
+    ASSERT_TRUE(store.WriteString("bukura", "bukuraserver", "/data/it's here.db"));
+    EXPECT_EQ(dir.ReadBytes("bukura/bukura.conf"), "[bukura]\nbukuraserver=/data/it's here.db\n");
+    EXPECT_EQ(store.ReadString("BUKURA", "BukuraServer"), "/data/it's here.db");
+    ASSERT_TRUE(store.WriteString("bukura", "bukuraserver", "b.db"));
+    ASSERT_TRUE(store.WriteString("printer", "command", "lp -d office"));
+    ASSERT_TRUE(store.WriteString("bukura", "other", "x = y"));
+    EXPECT_EQ(dir.ReadBytes("bukura/bukura.conf"),
+        "[bukura]\nbukuraserver=b.db\nother=x = y\n[printer]\ncommand=lp -d office\n");
+    EXPECT_EQ(store.ReadString("bukura", "other"), "x = y");
+}
+
+TEST(ConfigStore, KeepsLinesItDoesNotOwn)
+{
+    TempFolder dir;
+    dir.WriteBytes("c.conf", "; settings\n[locale]\nDecimalSeparator=,\n\n[bukura]\n# note\nbukuraserver=a.db\n");
+    ConfigStore store(dir.Path("c.conf"));
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver"), "a.db");
+    EXPECT_EQ(store.ReadString("locale", "bukuraserver"), "");
+    ASSERT_TRUE(store.WriteString("locale", "FirstWeekDay", "6"));
+    EXPECT_EQ(dir.ReadBytes("c.conf"),
+        "; settings\n[locale]\nDecimalSeparator=,\nFirstWeekDay=6\n\n[bukura]\n# note\nbukuraserver=a.db\n");
+}
+
+TEST(ConfigStore, RefusedWritesChangeNothing)
+{
+    TempFolder dir;
+    dir.WriteBytes("c.conf", "[bukura]\nbukuraserver=a.db\n");
+    ConfigStore store(dir.Path("c.conf"));
+    EXPECT_FALSE(store.WriteString("bukura", "bukuraserver", "a.db\n[evil]\nx=1"));
+    EXPECT_FALSE(store.WriteString("bu]kura", "k", "v"));
+    EXPECT_FALSE(store.WriteString("bukura", "k=v", "v"));
+    EXPECT_FALSE(store.WriteString("bukura", "", "v"));
+    EXPECT_EQ(dir.ReadBytes("c.conf"), "[bukura]\nbukuraserver=a.db\n");
+
+    ConfigStore unwritable(dir.Path("c.conf/inside.conf"));
+    EXPECT_FALSE(unwritable.WriteString("bukura", "bukuraserver", "x"));
+    EXPECT_EQ(unwritable.ReadString("bukura", "bukuraserver"), "");
+}
+
+TEST(ConfigStore, DefaultPathFollowsXdgConfigHome)
+{
+    ScopedEnv home("HOME", "/home/tukan");
+    {
+        ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg");
+        EXPECT_EQ(ConfigStore::DefaultPath(), "/cfg/bukura/bukura.conf");
+    }
+    {
+        ScopedEnv xdg("XDG_CONFIG_HOME", "relative");
+        EXPECT_EQ(ConfigStore::DefaultPath(), "/home/tukan/.config/bukura/bukura.conf");
+    }
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(ConfigStore::DefaultPath(), "/home/tukan/.config/bukura/bukura.conf");
+    ScopedEnv noHome("HOME", nullptr);
+    EXPECT_EQ(ConfigStore::DefaultPath(), "");
+}
