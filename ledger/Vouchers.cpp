@@ -1,0 +1,137 @@
+#include "ledger/Vouchers.h"
+
+#include <cctype>
+
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "platform/core/Exceptions.h"
+
+namespace {
+
+bool IsNumberLiteral(const std::string& text)
+{
+    std::size_t i = 0;
+    auto digits = [&] {
+        std::size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i > start;
+    };
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    if (!digits())
+        return false;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        if (!digits())
+            return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (!digits())
+            return false;
+    }
+    return i == text.size();
+}
+
+// Number texts are pasted into the statement as they are, so nothing but a number or null may pass.
+const std::string& CheckNumber(const std::string& text, const char* what)
+{
+    if (text != "null" && !IsNumberLiteral(text))
+        throw EConvertError("'" + text + "' is not a valid " + what);
+    return text;
+}
+
+void RunDelete(TDtModule& dm, const std::string& IdVouc)
+{
+    RunSQL(*dm.Query4, "delete from T_Vouc where ID_Vouc='" + SqlText(IdVouc) + "'");
+    RunSQL(*dm.Query4, "delete from TR_Vouc where ID_Vouc='" + SqlText(IdVouc) + "'");
+}
+
+std::string HeaderInsert(const TVoucherHeader& h)
+{
+    return "insert into T_VOUC values('" + SqlText(h.IdVouc) + "', '" + SqlText(h.NoVouc) + "', '"
+        + FormatDateTime("yyyy-mm-dd", h.TglVouc) + "', " + CheckNumber(h.Jumlah, "amount") + ", '"
+        + SqlText(h.Ket) + "',false," + CheckNumber(h.IdUnit, "unit id") + ")";
+}
+
+std::string LineInsert(const std::string& IdVouc, const TVoucherLine& l)
+{
+    return "insert into TR_VOUC values('" + SqlText(IdVouc) + "', " + CheckNumber(l.Nomor, "line number") + ", "
+        + CheckNumber(l.AccountId, "account id") + ", '" + SqlText(l.AccountCode) + "', '" + SqlText(l.Uraian)
+        + "'," + CheckNumber(l.Debet, "debit amount") + ", " + CheckNumber(l.Kredit, "credit amount") + ")";
+}
+
+} // namespace
+
+void DeleteVoucher(TDtModule& dm, const std::string& IdVouc)
+{
+    TTransaction transaction(*dm.CONN1);
+    RunDelete(dm, IdVouc);
+    transaction.Commit();
+}
+
+void SaveVoucherHeader(TDtModule& dm, const std::string& IdVouc, const std::string& NoVouc, TDateTime TglVouc,
+    const std::string& Jumlah, const std::string& Ket, const std::string& IdUnit)
+{
+    SaveVoucher(dm, TVoucherHeader{IdVouc, NoVouc, TglVouc, Jumlah, Ket, IdUnit}, {});
+}
+
+void SaveVoucherLine(TDtModule& dm, const std::string& IdVouc, const std::string& Nomor,
+    const std::string& AccountId, const std::string& AccountCode, const std::string& Uraian,
+    const std::string& Debet, const std::string& Kredit)
+{
+    RunSQL(*dm.Query4, LineInsert(IdVouc, TVoucherLine{Nomor, AccountId, AccountCode, Uraian, Debet, Kredit}));
+}
+
+void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<TVoucherLine>& lines)
+{
+    // Every statement is built first: a bad value stops the save before anything is deleted.
+    const std::string headerInsert = HeaderInsert(header);
+    std::vector<std::string> lineInserts;
+    lineInserts.reserve(lines.size());
+    for (const TVoucherLine& line : lines)
+        lineInserts.push_back(LineInsert(header.IdVouc, line));
+
+    TTransaction transaction(*dm.CONN1);
+    RunDelete(dm, header.IdVouc);
+    RunSQL(*dm.Query4, headerInsert);
+    for (const std::string& insert : lineInserts)
+        RunSQL(*dm.Query4, insert);
+    transaction.Commit();
+}
+
+std::string PadNumber3(int N)
+{
+    if (N <= 9)
+        return "00" + std::to_string(N);
+    if (N <= 99)
+        return "0" + std::to_string(N);
+    return std::to_string(N);
+}
+
+void NextVoucherNumber(TDtModule& dm, int Kind, const std::string& Unit, std::string& Number)
+{
+    if (Kind != 1 && Kind != 2)
+        return;
+    std::string unitId;
+    if (Unit == "1")
+        unitId = "10";
+    else if (Unit == "2")
+        unitId = "11";
+    else if (Unit == "3")
+        unitId = "12";
+    else
+        throw EConvertError("'" + Unit + "' is not a unit digit");
+
+    OpenSQL(*dm.Query1, Kind == 1
+            ? "select count(*) as jml from T_VOUC where AJP = false and id_unit=" + unitId
+            : "select count(*) as jml from T_VOUC where AJP = true  and id_unit=" + unitId);
+    int n = static_cast<int>(IfNull(dm.Query1->FieldByName("jml")->Value(), 0).AsInteger()) + 1;
+    auto candidate = [&] { return (Kind == 2 ? "Ajp" : "") + Unit + PadNumber3(n); };
+    while (OpenSQL(*dm.Query1, "select NO_VOUC from T_VOUC where NO_VOUC ='" + SqlText(candidate()) + "'"))
+        ++n;
+    Number = candidate();
+}
