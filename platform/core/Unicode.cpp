@@ -149,6 +149,33 @@ std::string Utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
+namespace {
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+} // namespace
+
+size_t NextUtf16Position(const std::u16string& text, size_t position)
+{
+    if (position >= text.size())
+        return text.size();
+    if (IsHighSurrogate(text[position]) && position + 1 < text.size() && IsLowSurrogate(text[position + 1]))
+        return position + 2;
+    return position + 1;
+}
+
+size_t PreviousUtf16Position(const std::u16string& text, size_t position)
+{
+    if (position > text.size())
+        return text.size();
+    if (position == 0)
+        return 0;
+    if (position >= 2 && IsLowSurrogate(text[position - 1]) && IsHighSurrogate(text[position - 2]))
+        return position - 2;
+    return position - 1;
+}
+
 char32_t UnicodeToUpper(char32_t c)
 {
     if (c < 0x80)

@@ -56,6 +56,8 @@ TEST_F(FormatFloatTest, CalculatorMasks)
     EXPECT_EQ(FormatFloat("0.########", 3.14159), "3.14159");
     EXPECT_EQ(FormatFloat("0.########", 1.0 / 3), "0.33333333");
     EXPECT_EQ(FormatFloat("0.##", 10), "10");
+    EXPECT_EQ(FormatFloat("0.", 3.7), "4");
+    EXPECT_EQ(FormatFloat(".00", 12.5), "12.50");
 }
 
 TEST_F(FormatFloatTest, LiteralsAndEmptyMask)

@@ -14,6 +14,20 @@ TEST(Unicode, Utf16CountsASurrogatePairAsTwoUnits)
     EXPECT_EQ(Utf32ToUtf8(Utf8ToUtf32(text)), text);
 }
 
+TEST(Unicode, CaretStepsOverASurrogatePairAtOnce)
+{
+    std::u16string units = Utf8ToUtf16("a\xF0\x9F\x98\x80z");
+    EXPECT_EQ(NextUtf16Position(units, 0), 1u);
+    EXPECT_EQ(NextUtf16Position(units, 1), 3u);
+    EXPECT_EQ(NextUtf16Position(units, 4), 4u);
+    EXPECT_EQ(NextUtf16Position(units, 99), 4u);
+    EXPECT_EQ(PreviousUtf16Position(units, 3), 1u);
+    EXPECT_EQ(PreviousUtf16Position(units, 1), 0u);
+    EXPECT_EQ(PreviousUtf16Position(units, 0), 0u);
+    std::u16string lone{char16_t(0xD800), u'x'};
+    EXPECT_EQ(NextUtf16Position(lone, 0), 1u);
+}
+
 TEST(Unicode, MalformedInputBecomesReplacementCharacters)
 {
     EXPECT_FALSE(IsValidUtf8("\xC3"));
