@@ -46,13 +46,31 @@ TEST(FilePaths, RelativeNamesResolveAgainstTheWorkingFolder)
     EXPECT_EQ(ExpandFileName("/a/b/../c.db"), "/a/c.db");
 }
 
-TEST(FilePaths, ProgramFolderHoldsTheRunningProgram)
+// Runs a test from another working folder and returns to the old one.
+class ScopedWorkingFolder {
+public:
+    explicit ScopedWorkingFolder(const std::filesystem::path& folder) : old_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~ScopedWorkingFolder() { std::filesystem::current_path(old_); }
+
+private:
+    std::filesystem::path old_;
+};
+
+TEST(FilePaths, RelativeNamesNotFoundAreRetriedInTheProgramFolder)
 {
     std::string folder = ProgramFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_TRUE(FileExists(folder + "test_platform_core"));
+
+    TempFolder dir;
+    ScopedWorkingFolder inTemp(dir.Root());
     EXPECT_EQ(FindFileOrInProgramFolder("test_platform_core"), folder + "test_platform_core");
+    dir.WriteBytes("test_platform_core", "a local file of the same name wins");
+    EXPECT_EQ(FindFileOrInProgramFolder("test_platform_core"), "test_platform_core");
     EXPECT_EQ(FindFileOrInProgramFolder("no-such-skin.uskn"), "no-such-skin.uskn");
     EXPECT_EQ(FindFileOrInProgramFolder("/abs/none.uskn"), "/abs/none.uskn");
 }
