@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+struct TextSurface {
+    TBitmap bitmap{200, 100};
+    TCanvas& canvas = bitmap.Canvas();
+    std::vector<TTextRun> log;
+    TextSurface() {
+        bitmap.Fill(ColorToPixel(clWhite));
+        canvas.Font().SetName("Tahoma");
+        canvas.Font().SetHeight(-11);
+        canvas.SetTextLog(&log);
+    }
+};
+
+}  // namespace
+
+TEST(FontResolution, SubstitutesTheClassicFamilies) {
+    auto& cache = TFontCache::Instance();
+    EXPECT_EQ(cache.ResolveFamily("Courier New"), "Liberation Mono");
+    EXPECT_EQ(cache.ResolveFamily("courier new"), "Liberation Mono");
+    EXPECT_EQ(cache.ResolveFamily("FixedSys"), "Liberation Mono");
+    EXPECT_EQ(cache.ResolveFamily("MS Sans Serif", true), "Liberation Sans");
+    EXPECT_EQ(cache.ResolveFamily("Tahoma"), "Liberation Sans");
+    EXPECT_EQ(cache.ResolveFamily("Arial"), "Liberation Sans");
+    EXPECT_EQ(cache.ResolveFamily("Times New Roman"), "Liberation Serif");
+}
+
+TEST(FontResolution, AMissingFamilyFallsBackWithoutError) {
+    TBitmap b(10, 10);
+    b.Canvas().Font().SetName("No Such Family Anywhere");
+    EXPECT_GT(b.Canvas().TextWidth("Hello"), 0);
+    EXPECT_GT(b.Canvas().TextHeight("Pq"), 0);
+}
+
+TEST(FontResolution, FixedPitchFollowsTheFamily) {
+    TCanvas screen;
+    screen.Font().SetName("Courier New");
+    screen.Font().SetSize(11);
+    EXPECT_TRUE(screen.GetTextMetrics().FixedPitch);
+    EXPECT_EQ(screen.TextWidth("W"), screen.TextWidth("i"));
+    EXPECT_EQ(screen.TextWidth("abcde"), 5 * screen.GetTextMetrics().tmAveCharWidth);
+    screen.Font().SetName("Arial");
+    EXPECT_FALSE(screen.GetTextMetrics().FixedPitch);
+    EXPECT_GT(screen.TextWidth("W"), screen.TextWidth("i"));
+}
+
+TEST(FontSize, PointsConvertAt96Dpi) {
+    TFont font;
+    font.SetSize(10);
+    EXPECT_EQ(font.Height(), -13);
+    font.SetSize(8);
+    EXPECT_EQ(font.Height(), -11);
+    EXPECT_EQ(font.Size(), 8);
+    EXPECT_EQ(MulDiv(11, 96, 72), 15);
+}
+
+TEST(TextMetrics, AreConsistentWithMeasuredText) {
+    TCanvas screen;  // no target: measuring before any window exists
+    screen.Font().SetName("Tahoma");
+    screen.Font().SetHeight(-13);
+    const TTextMetric tm = screen.GetTextMetrics();
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_GE(tm.tmHeight, 13);
+    EXPECT_EQ(tm.tmOverhang, 0);
+    EXPECT_EQ(screen.TextHeight("Pq"), tm.tmHeight);
+    EXPECT_EQ(screen.TextExtent("h,g_`"), (TSize{screen.TextWidth("h,g_`"), tm.tmHeight}));
+    EXPECT_EQ(screen.TextWidth("ww"), 2 * screen.TextWidth("w"));
+    EXPECT_EQ(screen.TextWidth(""), 0);
+    EXPECT_GT(tm.tmAveCharWidth, 0);
+}
+
+TEST(TextMetrics, BiggerFontsMeasureBigger) {
+    TCanvas screen;
+    screen.Font().SetHeight(-11);
+    const int small = screen.TextWidth("Hello world");
+    screen.Font().SetHeight(-20);
+    EXPECT_GT(screen.TextWidth("Hello world"), small);
+    screen.Font().SetStyle(fsBold);
+    EXPECT_GT(screen.GetTextMetrics().tmHeight, 20);
+}
+
+TEST(TextOut, RecordsPlacementAndMovesThePen) {
+    TextSurface s;
+    s.canvas.Font().SetColor(clBlue);
+    s.canvas.TextOut(10, 20, "Kas");
+    ASSERT_EQ(s.log.size(), 1u);
+    const TTextRun& run = s.log[0];
+    EXPECT_EQ(run.Text, "Kas");
+    EXPECT_EQ(run.Cell.TopLeft(), Point(10, 20));
+    EXPECT_EQ(run.Cell.Width(), s.canvas.TextWidth("Kas"));
+    EXPECT_EQ(run.Cell.Height(), s.canvas.TextHeight("Kas"));
+    EXPECT_EQ(run.Baseline, 20 + s.canvas.GetTextMetrics().tmAscent);
+    EXPECT_EQ(run.Color, clBlue);
+    EXPECT_EQ(s.canvas.PenPos(), Point(10 + run.Cell.Width(), 20));
+}
+
+TEST(TextOut, InkStaysInsideTheCell) {
+    TextSurface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.TextOut(30, 30, "Hg");
+    const TRect cell = s.log.at(0).Cell;
+    bool inked = false;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (s.bitmap.ColorAt(x, y) != clWhite) {
+                inked = true;
+                EXPECT_TRUE(x >= cell.Left - 1 && x <= cell.Right && y >= cell.Top && y < cell.Bottom) << x << "," << y;
+            }
+    EXPECT_TRUE(inked);
+}
+
+TEST(TextOut, OpaqueBackgroundFillsTheCellWithTheBrush) {
+    TextSurface s;
+    s.canvas.Brush().SetColor(clYellow);
+    s.canvas.TextOut(5, 5, "  ");
+    const TRect cell = s.log.at(0).Cell;
+    EXPECT_EQ(s.bitmap.ColorAt(cell.Left, cell.Top), clYellow);
+    EXPECT_EQ(s.bitmap.ColorAt(cell.Right - 1, cell.Bottom - 1), clYellow);
+    EXPECT_EQ(s.bitmap.ColorAt(cell.Right, cell.Top), clWhite);
+    EXPECT_TRUE(s.log[0].Opaque);
+}
+
+TEST(TextOut, TransparentModeKeepsTheBackground) {
+    TextSurface s;
+    s.canvas.Brush().SetColor(clYellow);
+    s.canvas.SetBkMode(TRANSPARENT);
+    s.canvas.TextOut(5, 5, "  ");
+    EXPECT_EQ(s.bitmap.ColorAt(6, 6), clWhite);
+    EXPECT_FALSE(s.log.at(0).Opaque);
+}
+
+TEST(TextOut, OriginShiftsRecordedPlacement) {
+    TextSurface s;
+    s.canvas.SetWindowOrg(Point(4, 3));
+    s.canvas.TextOut(10, 10, "x");
+    EXPECT_EQ(s.log.at(0).Cell.TopLeft(), Point(6, 7));
+}
+
+TEST(TextRect, ClipsTextToTheRectangleAndFillsIt) {
+    TextSurface s;
+    s.canvas.Brush().SetColor(clLime);
+    s.canvas.TextRect(Rect(10, 10, 30, 25), 12, 11, "A long line of text that overflows");
+    EXPECT_EQ(s.bitmap.ColorAt(10, 10), clLime);
+    EXPECT_EQ(s.bitmap.ColorAt(29, 24), clLime);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 30; x < 200; ++x) ASSERT_EQ(s.bitmap.ColorAt(x, y), clWhite);
+    EXPECT_EQ(s.log.at(0).Clip, Rect(10, 10, 30, 25));
+}
+
+TEST(DrawText, AlignsHorizontallyAndVertically) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 100, 40);
+    const int w = s.canvas.TextWidth("OK");
+    const int h = s.canvas.TextHeight("OK");
+    s.canvas.DrawText("OK", r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    s.canvas.DrawText("OK", r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    s.canvas.DrawText("OK", r, DT_LEFT | DT_SINGLELINE);
+    ASSERT_EQ(s.log.size(), 3u);
+    EXPECT_EQ(s.log[0].Cell.TopLeft(), Point((100 - w) / 2, (40 - h) / 2));
+    EXPECT_EQ(s.log[1].Cell.TopLeft(), Point(100 - w, 40 - h));
+    EXPECT_EQ(s.log[2].Cell.TopLeft(), Point(0, 0));
+}
+
+TEST(DrawText, PrefixUnderlinesTheNextCharacter) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 100, 20);
+    s.canvas.DrawText("&Simpan", r, DT_SINGLELINE);
+    s.canvas.DrawText("Kas && Bank", r, DT_SINGLELINE);
+    s.canvas.DrawText("&Simpan", r, DT_SINGLELINE | DT_NOPREFIX);
+    s.canvas.DrawText("Ba&tal", r, DT_SINGLELINE);
+    EXPECT_EQ(s.log[0].Text, "Simpan");
+    EXPECT_EQ(s.log[0].UnderlinedChar, 0);
+    EXPECT_EQ(s.log[1].Text, "Kas & Bank");
+    EXPECT_EQ(s.log[1].UnderlinedChar, -1);
+    EXPECT_EQ(s.log[2].Text, "&Simpan");
+    EXPECT_EQ(s.log[3].UnderlinedChar, 2);
+}
+
+TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
+    TextSurface s;
+    const int w = s.canvas.TextWidth("Saldo awal");
+    const int h = s.canvas.TextHeight("S");
+    TRect r = Rect(5, 7, 5, 7);
+    EXPECT_EQ(s.canvas.DrawText("Saldo awal", r, DT_CALCRECT | DT_SINGLELINE), h);
+    EXPECT_EQ(r, Rect(5, 7, 5 + w, 7 + h));
+    EXPECT_TRUE(s.log.empty());
+    TRect two = Rect(0, 0, 500, 0);
+    EXPECT_EQ(s.canvas.DrawText("one\r\ntwo lines", two, DT_CALCRECT), 2 * h);
+    EXPECT_EQ(two.Right, s.canvas.TextWidth("two lines"));
+}
+
+TEST(DrawText, WordBreakWrapsToTheRectangleWidth) {
+    TextSurface s;
+    const int w = std::max(s.canvas.TextWidth("alpha beta"), s.canvas.TextWidth("gamma delta"));
+    ASSERT_GT(s.canvas.TextWidth("alpha beta gamma"), w);
+    TRect r = Rect(0, 0, w, 0);
+    const int h = s.canvas.TextHeight("a");
+    EXPECT_EQ(s.canvas.DrawText("alpha beta gamma delta", r, DT_CALCRECT | DT_WORDBREAK), 2 * h);
+    EXPECT_LE(r.Width(), w);
+    TRect draw = Rect(0, 0, w, 100);
+    s.canvas.DrawText("alpha beta gamma delta", draw, DT_WORDBREAK);
+    ASSERT_EQ(s.log.size(), 2u);
+    EXPECT_EQ(s.log[0].Text, "alpha beta");
+    EXPECT_EQ(s.log[1].Text, "gamma delta");
+    EXPECT_EQ(s.log[1].Cell.Top, h);
+}
+
+TEST(DrawText, LongWordOverflowsOnItsOwnLine) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 10, 0);
+    s.canvas.DrawText("a Pembukuan b", r, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(r.Width(), s.canvas.TextWidth("Pembukuan"));
+    EXPECT_EQ(r.Height(), 3 * s.canvas.TextHeight("a"));
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 20, 20);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.DrawText("WWWWWWWWWW", r, DT_SINGLELINE);
+    for (int x = 20; x < 200; ++x) ASSERT_EQ(s.bitmap.ColorAt(x, 8), clWhite);
+    s.canvas.DrawText("WWWWWWWWWW", r, DT_SINGLELINE | DT_NOCLIP);
+    bool beyond = false;
+    for (int x = 20; x < 200; ++x) beyond |= s.bitmap.ColorAt(x, 8) != clWhite;
+    EXPECT_TRUE(beyond);
+}
+
+TEST(DrawText, ReturnsTheOffsetToTheBottomWhenCentred) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 100, 40);
+    const int h = s.canvas.TextHeight("x");
+    EXPECT_EQ(s.canvas.DrawText("x", r, DT_VCENTER | DT_SINGLELINE), (40 - h) / 2 + h);
+    EXPECT_EQ(s.canvas.DrawText("x", r, DT_SINGLELINE | DT_RTLREADING), h);
+}
+
+TEST(DrawText, ExpandsTabsToEightColumns) {
+    TextSurface s;
+    TRect r = Rect(0, 0, 300, 20);
+    s.canvas.DrawText("ab\tc", r, DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
+    EXPECT_EQ(s.log.at(0).Text, "ab      c");
+}
