@@ -1,5 +1,6 @@
 #include "platform/core/DecimalDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 

@@ -1,6 +1,7 @@
 #include "platform/core/FloatText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
@@ -281,6 +282,13 @@ MaskSection ParseSection(const std::string& text)
             literal(std::string(1, c));
         }
     }
+    if (s.intPlaces == 0) {
+        // A mask without integer places still shows the integer digits, where the point is.
+        auto point = std::find_if(s.items.begin(), s.items.end(),
+            [](const MaskItem& item) { return item.kind == MaskItem::Point; });
+        s.items.insert(point, {MaskItem::IntDigit, {}});
+        s.intPlaces = 1;
+    }
     return s;
 }
 
@@ -329,20 +337,6 @@ std::string ApplySection(const MaskSection& s, const DecimalDigits& d, bool minu
                 out += frac[fracUsed++];
             break;
         }
-    }
-    if (s.intPlaces == 0 && len > 0) {
-        // A mask without integer places still shows the integer digits, before any point.
-        std::string digits;
-        for (int r = len - 1; r >= 0; --r)
-            emitDigit(digits, r);
-        size_t at = minus ? 1 : 0;
-        for (size_t i = 0, lit = 0; i < s.items.size(); ++i) {
-            if (s.items[i].kind != MaskItem::Literal)
-                break;
-            lit += s.items[i].text.size();
-            at = (minus ? 1 : 0) + lit;
-        }
-        out.insert(at, digits);
     }
     return out;
 }
