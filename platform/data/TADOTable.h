@@ -18,7 +18,7 @@ public:
 
 protected:
     DbResult InternalQuery() override;
-    void InternalPost(Record& record, bool inserting) override;
+    void InternalPost(Record& record, const Record* original) override;
     void InternalDelete(Record& record) override;
     int RowIdColumn(const DbResult& result) const override;
     std::string DefaultOrder() const override;

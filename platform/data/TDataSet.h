@@ -125,55 +125,63 @@ public:
 
 protected:
     struct Record {
-        std::vector<Variant> values;
+        std::vector<Variant> values;  // by field slot
         int64_t rowid = 0;
         uint64_t id = 0;
     };
 
     // Reads the whole result; the data set builds its fields from the columns.
     virtual DbResult InternalQuery() = 0;
-    // Writes an edited or inserted record; may update values (an autonumber) and rowid.
-    virtual void InternalPost(Record& record, bool inserting);
+    // Writes an inserted record (original null) or an edited one; may update its values and rowid.
+    virtual void InternalPost(Record& record, const Record* original);
     virtual void InternalDelete(Record& record);
-    virtual void InternalClose() {}
-    virtual void OpenCursor();
     // Index of the result column that holds the rowid, -1 when there is none.
     virtual int RowIdColumn(const DbResult& result) const { (void)result; return -1; }
     virtual TFieldType FieldTypeOf(const DbResult& result, int column, int& size) const;
-    // Sort applied on open after Sort (IndexFieldNames of a table).
+    // Order used when Sort is empty (a table's IndexFieldNames).
     virtual std::string DefaultOrder() const { return {}; }
-    void ReadAll();
-    void Resort();
-    const Record* CurrentRecord() const;
+    // Reads the result again with the same fields, keeping the data set open.
+    void Reread();
+    // Loads one engine row into a record through the data fields' types.
+    void LoadRecord(Record& record, const std::vector<Variant>& row) const;
     void CheckActive() const;
-    void CheckBrowse();
-    int FieldIndexOf(const TField* field) const;
+    // Runs 'operation', letting an error handler ask for a retry or a quiet abort.
+    void WithErrorHandler(const TDataSetErrorEvent& handler, const std::function<void()>& operation);
     std::vector<TField*> FieldList(const std::string& names) const;
+    std::vector<TField*> DataFieldsOf() const;
+    // Where a field's value sits in a record.
+    static size_t SlotOf(const TField* field);
 
 private:
+    friend class TField;
     friend class TDataLink;
-    void DoOpen();
-    void DoClose();
+    friend class DataFilter;
+    class ReadGuard;
+
+    int FieldIndexOf(const TField* field) const;
     void BuildFields(const DbResult& result);
+    void LoadResult(const DbResult& result);
     void ClearDefaultFields();
     void CalculateFields(Record& record);
-    void RebuildView(bool keepPosition);
-    void MoveTo(int index, bool events);
+    void RebuildView();
     void StartInsert(bool append);
-    void RunScrollEvent(const TDataSetNotifyEvent& event);
     void FireEvent(const TDataSetNotifyEvent& event);
     bool Matches(const Record& record, const std::vector<TField*>& fields, const std::vector<Variant>& values,
         TLocateOptions options) const;
     int Find(const std::vector<TField*>& fields, const std::vector<Variant>& values, TLocateOptions options) const;
-    void AdjustWindow();
-    void NotifyLinks(TDataEvent event, intptr_t info);
+    void GoTo(int index);
+    int AdjustWindow();
     void SetState(TDataSetState state);
-    std::vector<Record*> VisibleRecords() const;
+    const Record* ReadRecord() const;
+    void RemoveRecord(Record* record);
+    void CloseSilently();
 
     TDataSetState state_ = dsInactive;
     std::vector<TField*> fields_;
+    std::vector<TField*> persistent_;
     std::vector<std::unique_ptr<TField>> defaultFields_;
     int persistentCount_ = 0;
+    int slotCount_ = 0;
     std::vector<std::unique_ptr<Record>> records_;
     std::vector<Record*> view_;
     int current_ = -1;
@@ -182,6 +190,7 @@ private:
     Record editBuffer_;
     Record* inserted_ = nullptr;
     int insertReturn_ = -1;
+    const Record* readOverride_ = nullptr;
     Record* calcRecord_ = nullptr;
     bool modified_ = false;
     uint64_t nextId_ = 1;

@@ -143,6 +143,9 @@ private:
     std::string keyFields_;
     std::string lookupKeyFields_;
     std::string lookupResultField_;
+    int slot_ = -1;    // position of the value in the data set's records
+    int column_ = -1;  // result column of a data field
+    bool default_ = false;
 };
 
 // The typed fields: the same behaviour chosen by DataType, named so callers can ask what a field is.

@@ -1,0 +1,272 @@
+#include "platform/data/SqliteEngine.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "platform/core/Exceptions.h"
+
+namespace {
+
+// Owns one prepared statement; the tail points past it in the text.
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql, const char** tail)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, tail) != SQLITE_OK)
+            throw EDatabaseError(sqlite3_errmsg(db));
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+void BindValue(sqlite3_stmt* stmt, int index, const Variant& value)
+{
+    switch (value.GetKind()) {
+    case Variant::Kind::Null:
+        sqlite3_bind_null(stmt, index);
+        break;
+    case Variant::Kind::Integer:
+        sqlite3_bind_int64(stmt, index, value.AsInteger());
+        break;
+    case Variant::Kind::Boolean:
+        sqlite3_bind_int64(stmt, index, value.AsBoolean() ? 1 : 0);
+        break;
+    case Variant::Kind::Double:
+    case Variant::Kind::Currency:
+        sqlite3_bind_double(stmt, index, value.AsFloat());
+        break;
+    default: {
+        const std::string text = value.AsString();
+        sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+}
+
+void BindAll(sqlite3_stmt* stmt, const DbParams& params)
+{
+    // Names match without case, like the rest of the SQL text.
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int i = 1; i <= count; ++i) {
+        const char* name = sqlite3_bind_parameter_name(stmt, i);
+        if (!name || !*name)
+            continue;
+        for (const auto& [key, value] : params)
+            if (sqlite3_stricmp(key.c_str(), name + 1) == 0)
+                BindValue(stmt, i, value);
+    }
+}
+
+Variant ColumnValue(sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return Variant(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return Variant();
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return Variant(std::string(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(stmt, column))));
+    }
+    }
+}
+
+bool IsBlank(const char* text)
+{
+    for (; *text; ++text)
+        if (!std::isspace(static_cast<unsigned char>(*text)))
+            return false;
+    return true;
+}
+
+}
+
+SqliteEngine::~SqliteEngine()
+{
+    Close();
+}
+
+sqlite3* SqliteEngine::Handle() const
+{
+    if (!db_)
+        throw EDatabaseError("Connection is closed");
+    return db_;
+}
+
+void SqliteEngine::Fail() const
+{
+    throw EDatabaseError(sqlite3_errmsg(db_));
+}
+
+void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
+{
+    Close();
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        throw EDatabaseError(message + ": " + path);
+    }
+    db_ = db;
+    path_ = path;
+    try {
+        sqlite3_busy_timeout(db_, busyTimeoutMs);
+        sqlite3_extended_result_codes(db_, 1);
+        // The probe makes a file that is not a database fail here rather than at the first query.
+        Query("select count(*) from sqlite_master", {});
+        Execute("pragma journal_mode=DELETE", {});
+        RegisterSqlFunctions(db_);
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+void SqliteEngine::Close()
+{
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+DbResult SqliteEngine::Query(const std::string& sql, const DbParams& params)
+{
+    sqlite3* db = Handle();
+    DbResult result;
+    const char* tail = nullptr;
+    Statement statement(db, sql.c_str(), &tail);
+    sqlite3_stmt* stmt = statement.get();
+    if (!stmt)
+        throw EDatabaseError("Command text does not return a result set");
+    BindAll(stmt, params);
+    const int columns = sqlite3_column_count(stmt);
+    for (int i = 0; i < columns; ++i) {
+        DbColumn column;
+        column.name = sqlite3_column_name(stmt, i);
+        if (const char* decl = sqlite3_column_decltype(stmt, i))
+            column.declType = decl;
+        result.columns.push_back(std::move(column));
+    }
+    for (;;) {
+        int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            Fail();
+        std::vector<Variant> row;
+        row.reserve(static_cast<size_t>(columns));
+        for (int i = 0; i < columns; ++i)
+            row.push_back(ColumnValue(stmt, i));
+        result.rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+int SqliteEngine::Execute(const std::string& sql, const DbParams& params)
+{
+    sqlite3* db = Handle();
+    const char* next = sql.c_str();
+    int changed = 0;
+    while (next && *next && !IsBlank(next)) {
+        const char* tail = nullptr;
+        Statement statement(db, next, &tail);
+        next = tail;
+        if (!statement.get())
+            continue;
+        BindAll(statement.get(), params);
+        int rc;
+        while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            Fail();
+        changed = sqlite3_changes(db);
+    }
+    return changed;
+}
+
+int64_t SqliteEngine::LastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(Handle());
+}
+
+std::vector<DbTableColumn> SqliteEngine::TableColumns(const std::string& table)
+{
+    std::vector<DbTableColumn> columns;
+    DbResult info = Query("select name, type, pk, \"notnull\" from pragma_table_info(:t)", {{"t", Variant(table)}});
+    int keyColumns = 0;
+    for (const auto& row : info.rows) {
+        DbTableColumn column;
+        column.name = row[0].AsString();
+        column.declType = row[1].AsString();
+        column.primaryKey = row[2].AsInteger() > 0;
+        column.notNull = row[3].AsInteger() != 0;
+        keyColumns += column.primaryKey ? 1 : 0;
+        columns.push_back(std::move(column));
+    }
+    // Only a single INTEGER PRIMARY KEY is the rowid, numbered by the engine.
+    if (keyColumns == 1)
+        for (auto& column : columns)
+            if (column.primaryKey) {
+                std::string type;
+                for (char c : column.declType)
+                    type += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                column.autoIncrement = type == "INTEGER";
+            }
+    return columns;
+}
+
+void SqliteEngine::Backup(const std::string& destinationPath)
+{
+    sqlite3* db = Handle();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(destinationPath, ec) && fs::equivalent(destinationPath, path_, ec))
+        throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
+    const std::string temporary = destinationPath + ".tmp";
+    fs::remove(temporary, ec);
+    sqlite3* target = nullptr;
+    if (sqlite3_open_v2(temporary.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string message = target ? sqlite3_errmsg(target) : "cannot open";
+        sqlite3_close(target);
+        throw EDatabaseError(message + ": " + temporary);
+    }
+    std::string error;
+    if (sqlite3_backup* backup = sqlite3_backup_init(target, "main", db, "main")) {
+        int rc = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (rc != SQLITE_DONE)
+            error = sqlite3_errstr(rc);
+    } else {
+        error = sqlite3_errmsg(target);
+    }
+    if (error.empty()) {
+        char* message = nullptr;
+        if (sqlite3_exec(target, "pragma journal_mode=DELETE", nullptr, nullptr, &message) != SQLITE_OK)
+            error = message ? message : "journal mode";
+        sqlite3_free(message);
+    }
+    sqlite3_close(target);
+    if (error.empty()) {
+        fs::rename(temporary, destinationPath, ec);
+        if (ec)
+            error = ec.message();
+    }
+    if (!error.empty()) {
+        fs::remove(temporary, ec);
+        throw EDatabaseError(error + ": " + destinationPath);
+    }
+}
+
+std::unique_ptr<DbEngine> CreateSqliteEngine()
+{
+    return std::make_unique<SqliteEngine>();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The SQLite engine: the database file opened read-write (never created), with the program's SQL functions.
+#include <sqlite3.h>
+
+#include "platform/data/DbEngine.h"
+
+class SqliteEngine : public DbEngine {
+public:
+    SqliteEngine() = default;
+    ~SqliteEngine() override;
+    SqliteEngine(const SqliteEngine&) = delete;
+    SqliteEngine& operator=(const SqliteEngine&) = delete;
+
+    void Open(const std::string& path, int busyTimeoutMs) override;
+    void Close() override;
+    bool IsOpen() const override { return db_ != nullptr; }
+    DbResult Query(const std::string& sql, const DbParams& params) override;
+    int Execute(const std::string& sql, const DbParams& params) override;
+    int64_t LastInsertRowId() const override;
+    std::vector<DbTableColumn> TableColumns(const std::string& table) override;
+    void Backup(const std::string& destinationPath) override;
+
+private:
+    sqlite3* Handle() const;
+    [[noreturn]] void Fail() const;
+
+    sqlite3* db_ = nullptr;
+    std::string path_;
+};
+
+// Registers month, year, day, hour, minute, second, Str, Date() and Time() on a connection.
+void RegisterSqlFunctions(sqlite3* db);

@@ -1,0 +1,189 @@
+#include "platform/data/TADOConnection.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/core/Exceptions.h"
+#include "platform/data/TDataSet.h"
+
+TADOConnection::TADOConnection(TComponent* AOwner)
+    : TComponent(AOwner)
+{
+}
+
+TADOConnection::~TADOConnection()
+{
+    try {
+        Close();
+    } catch (...) {
+        // A destructor cannot report a failed rollback; the engine drops the transaction on close.
+    }
+}
+
+void TADOConnection::SetConnectionString(const std::string& value)
+{
+    if (Connected())
+        throw EDatabaseError("Operation not allowed on an open connection");
+    connectionString_ = value;
+}
+
+std::string TADOConnection::DataSource() const
+{
+    static const std::string key = "data source=";
+    size_t start = 0;
+    while (start <= connectionString_.size()) {
+        size_t end = connectionString_.find(';', start);
+        if (end == std::string::npos)
+            end = connectionString_.size();
+        std::string part = connectionString_.substr(start, end - start);
+        size_t first = part.find_first_not_of(' ');
+        if (first != std::string::npos && part.size() - first >= key.size()) {
+            std::string head = part.substr(first, key.size());
+            std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::tolower(c); });
+            if (head == key)
+                return part.substr(first + key.size());
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
+void TADOConnection::SetCommandTimeout(int seconds)
+{
+    commandTimeout_ = std::max(0, seconds);
+}
+
+bool TADOConnection::Connected() const
+{
+    return engine_ && engine_->IsOpen();
+}
+
+void TADOConnection::SetConnected(bool value)
+{
+    if (value)
+        Open();
+    else
+        Close();
+}
+
+void TADOConnection::Open()
+{
+    if (Connected())
+        return;
+    const std::string path = DataSource();
+    if (path.empty())
+        throw EDatabaseError("Connection string has no Data Source");
+    auto engine = CreateSqliteEngine();
+    engine->Open(path, commandTimeout_ * 1000);
+    engine_ = std::move(engine);
+    transLevel_ = 0;
+}
+
+void TADOConnection::Close()
+{
+    for (TDataSet* dataSet : std::vector<TDataSet*>(dataSets_))
+        dataSet->Close();
+    if (!engine_)
+        return;
+    if (transLevel_ > 0 && engine_->IsOpen()) {
+        transLevel_ = 0;
+        engine_->Execute("rollback", {});
+    }
+    transLevel_ = 0;
+    engine_->Close();
+    engine_.reset();
+}
+
+DbEngine& TADOConnection::Engine()
+{
+    if (!Connected())
+        throw EDatabaseError("Connection is closed");
+    return *engine_;
+}
+
+int TADOConnection::Execute(const std::string& sql, const DbParams& params)
+{
+    return Engine().Execute(sql, params);
+}
+
+int TADOConnection::BeginTrans()
+{
+    DbEngine& engine = Engine();
+    if (transLevel_ == 0)
+        engine.Execute("begin", {});
+    else
+        engine.Execute("savepoint level" + std::to_string(transLevel_ + 1), {});
+    return ++transLevel_;
+}
+
+void TADOConnection::Commit()
+{
+    if (transLevel_ == 0)
+        throw EDatabaseError("No transaction is active");
+    DbEngine& engine = Engine();
+    if (transLevel_ == 1)
+        engine.Execute("commit", {});
+    else
+        engine.Execute("release level" + std::to_string(transLevel_), {});
+    --transLevel_;
+}
+
+void TADOConnection::Rollback()
+{
+    if (transLevel_ == 0)
+        throw EDatabaseError("No transaction is active");
+    DbEngine& engine = Engine();
+    const int level = transLevel_--;
+    if (level == 1) {
+        engine.Execute("rollback", {});
+    } else {
+        const std::string name = "level" + std::to_string(level);
+        engine.Execute("rollback to " + name + "; release " + name, {});
+    }
+}
+
+void TADOConnection::Backup(const std::string& path)
+{
+    Engine().Backup(path);
+}
+
+TDataSet* TADOConnection::DataSets(int index) const
+{
+    if (index < 0 || index >= DataSetCount())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    return dataSets_[static_cast<size_t>(index)];
+}
+
+void TADOConnection::AttachDataSet(TDataSet* dataSet)
+{
+    if (std::find(dataSets_.begin(), dataSets_.end(), dataSet) == dataSets_.end())
+        dataSets_.push_back(dataSet);
+}
+
+void TADOConnection::DetachDataSet(TDataSet* dataSet)
+{
+    dataSets_.erase(std::remove(dataSets_.begin(), dataSets_.end(), dataSet), dataSets_.end());
+}
+
+TTransaction::TTransaction(TADOConnection& connection)
+    : connection_(connection)
+{
+    connection_.BeginTrans();
+}
+
+TTransaction::~TTransaction()
+{
+    if (done_)
+        return;
+    try {
+        connection_.Rollback();
+    } catch (...) {
+        // The error that unwound the scope is the one the caller must see.
+    }
+}
+
+void TTransaction::Commit()
+{
+    done_ = true;
+    connection_.Commit();
+}

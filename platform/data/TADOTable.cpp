@@ -1,0 +1,133 @@
+#include "platform/data/TADOTable.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
+#include "platform/data/TADOConnection.h"
+
+namespace {
+
+const char* const RowIdName = "bukura_rowid";
+
+std::string QuoteName(const std::string& name)
+{
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+TADOTable::TADOTable(TComponent* AOwner)
+    : TCustomADODataSet(AOwner)
+{
+}
+
+void TADOTable::SetTableName(const std::string& name)
+{
+    if (name == tableName_)
+        return;
+    Close();
+    tableName_ = name;
+}
+
+void TADOTable::SetIndexFieldNames(const std::string& names)
+{
+    indexFieldNames_ = names;
+    if (Active() && Sort().empty())
+        SetSort(Sort());
+}
+
+bool TADOTable::CanModify() const
+{
+    return Active() && Connection() != nullptr;
+}
+
+std::string TADOTable::DefaultOrder() const
+{
+    return indexFieldNames_;
+}
+
+DbResult TADOTable::InternalQuery()
+{
+    if (tableName_.empty())
+        throw EDatabaseError((Name().empty() ? std::string() : Name() + ": ") + "Missing TableName property");
+    DbEngine& engine = Engine();
+    DbResult result = engine.Query(std::string("select rowid as ") + RowIdName + ", * from " + QuoteName(tableName_), {});
+    std::string autoIncrement;
+    for (const DbTableColumn& column : engine.TableColumns(tableName_))
+        if (column.autoIncrement)
+            autoIncrement = column.name;
+    if (!autoIncrement.empty())
+        for (DbColumn& column : result.columns)
+            if (SameText(column.name, autoIncrement))
+                column.declType = "AUTOINCREMENT";
+    return result;
+}
+
+int TADOTable::RowIdColumn(const DbResult& result) const
+{
+    for (size_t i = 0; i < result.columns.size(); ++i)
+        if (result.columns[i].name == RowIdName)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TADOTable::InternalPost(Record& record, const Record* original)
+{
+    DbEngine& engine = Engine();
+    DbParams params;
+    std::string columns, values, assignments;
+    for (TField* field : DataFieldsOf()) {
+        const size_t slot = SlotOf(field);
+        const Variant& value = record.values[slot];
+        if (original ? value == original->values[slot] && value.IsNull() == original->values[slot].IsNull()
+                     : value.IsNull())
+            continue;
+        const std::string param = "p" + std::to_string(params.size());
+        params.emplace_back(param, TField::ToEngine(value, field->DataType()));
+        const std::string name = QuoteName(field->FieldName());
+        if (original) {
+            assignments += (assignments.empty() ? "" : ", ") + name + " = :" + param;
+        } else {
+            columns += (columns.empty() ? "" : ", ") + name;
+            values += (values.empty() ? ":" : ", :") + param;
+        }
+    }
+    const std::string table = QuoteName(tableName_);
+    if (original) {
+        if (assignments.empty())
+            return;
+        params.emplace_back("bukura_row", Variant(original->rowid));
+        if (engine.Execute("update " + table + " set " + assignments + " where rowid = :bukura_row", params) == 0)
+            throw EDatabaseError("Row cannot be located for updating. Some values may have been changed since it was last read.");
+        record.rowid = original->rowid;
+    } else {
+        engine.Execute(columns.empty() ? "insert into " + table + " default values"
+                                       : "insert into " + table + " (" + columns + ") values (" + values + ")",
+            params);
+        record.rowid = engine.LastInsertRowId();
+    }
+    // Reading the row back shows what the database stored: the autonumber, defaults, the column types.
+    DbResult row = engine.Query(std::string("select rowid as ") + RowIdName + ", * from " + table
+            + " where rowid = :bukura_row", {{"bukura_row", Variant(record.rowid)}});
+    if (row.rows.empty())
+        return;
+    const int keep = static_cast<int>(record.values.size());
+    std::vector<Variant> calculated = record.values;
+    LoadRecord(record, row.rows.front());
+    for (TField* field : DataFieldsOf())
+        calculated[SlotOf(field)] = record.values[SlotOf(field)];
+    record.values = std::move(calculated);
+    record.values.resize(static_cast<size_t>(keep));
+}
+
+void TADOTable::InternalDelete(Record& record)
+{
+    if (Engine().Execute("delete from " + QuoteName(tableName_) + " where rowid = :bukura_row",
+            {{"bukura_row", Variant(record.rowid)}}) == 0)
+        throw EDatabaseError("Row cannot be located for deleting. Some values may have been changed since it was last read.");
+}
