@@ -1,0 +1,15 @@
+#pragma once
+// The monthly posting: the vouchers of one month of one business unit become that month's
+// totals in trial_balance and posting, and the unit's profit of the month lands on its
+// current-year profit account.
+#include <string>
+
+class TDtModule;
+class IJobProgress;
+
+// Month "1" to "12", Year the book year (written into new posting rows), Unit the unit id
+// ("10", "11", "12"; another unit is posted without a profit account). Runs as one long job
+// in one transaction: any error rolls the whole run back and reaches the caller. Text that is
+// not a month, a year or a unit id raises EConvertError before anything is touched.
+void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year,
+                              const std::string& Unit, IJobProgress* Progress = nullptr);

@@ -1,0 +1,37 @@
+#include "reports/TReportPreparation.h"
+
+#include "platform/core/FloatText.h"
+#include "reports/PreparationText.h"
+
+namespace {
+
+// A month that has not been posted yet is null in posting; it must count as 0, not void the sum.
+std::string Term(const std::string& column)
+{
+    return "ifnull(" + column + ",0)";
+}
+
+std::string MonthTerm(int month)
+{
+    return Term("pos_b" + IntToStr(month));
+}
+
+} // namespace
+
+std::string TReportPreparation::BalanceSheetAmountExpression(int N)
+{
+    std::string expression = Term("pos_awal");
+    for (int i = 1; i <= N; ++i)
+        expression += "+" + MonthTerm(i);
+    return expression;
+}
+
+void TReportPreparation::BookBalanceExpressions(int FirstMonth, int N, std::string& Opening, std::string& Closing)
+{
+    // The settings window never stores another first month; an edited file might.
+    const int first = FirstMonth >= 1 && FirstMonth <= 12 ? FirstMonth : 1;
+    Opening = Term("pos_awal");
+    for (int month = first; month != N; month = month % 12 + 1)
+        Opening += "+" + MonthTerm(month);
+    Closing = Opening + "+" + MonthTerm(N);
+}

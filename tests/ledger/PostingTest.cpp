@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "ledger/LongJob.h"
+#include "ledger/Posting.h"
+#include "platform/core/Exceptions.h"
+#include "tests/ledger/LongJobRecorder.h"
+#include "tests/ledger/PostingBook.h"
+
+namespace {
+
+// Unit 10: cash, a contra asset, a payable, a debit-normal equity account, the current-year
+// profit account, revenue and expenses.
+class MonthlyPosting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        book.Category("11", "AKTIVA LANCAR", "D", 1);
+        book.Category("21", "HUTANG", "K", 1);
+        book.Category("31", "MODAL", "K", 1);
+        book.Category("41", "PENDAPATAN", "K", 0);
+        book.Category("71", "BIAYA", "D", 0);
+        book.Account(1, "1110", "KAS", "11", "D", 1000, 10);
+        book.Account(2, "1120", "CADANGAN PIUTANG", "11", "K", 500, 10);
+        book.Account(3, "2110", "HUTANG DAGANG", "21", "K", 300, 10);
+        book.Account(4, "3110", "PRIVE", "31", "D", 200, 10);
+        book.Account(5, "3120", "LABA TAHUN BERJALAN", "31", "K", 0, 10);
+        book.Account(6, "4110", "PENJUALAN", "41", "K", 0, 10);
+        book.Account(7, "7110", "BIAYA LISTRIK", "71", "D", 0, 10);
+        book.Account(8, "1110", "KAS ZIVU", "11", "D", 50, 11);
+        book.ControlAccounts(10, 1, 0, 5);
+    }
+
+    void Post(const std::string& month, const std::string& unit = "10")
+    {
+        BuildMonthlyTrialBalance(book.dm, month, "2026", unit, &wait);
+    }
+
+    std::string TrialBalance(int account, int month)
+    {
+        const std::string m = "b" + std::to_string(month);
+        return book.Rows("select " + m + "_mutasi_d, " + m + "_mutasi_k, " + m + "_ajp_d, " + m +
+                         "_ajp_k from trial_balance where account_id=" + std::to_string(account))
+            .at(0);
+    }
+
+    TPostingBook book;
+    TLongJobRecorder wait;
+};
+
+} // namespace
+
+TEST_F(MonthlyPosting, AssetAccountGetsItsOpeningRowAndMonthTotals)
+{
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "setor", {{1, 300, 0}, {6, 0, 300}});
+    book.Voucher("V2", "1002", "2026-03-09", false, 10, "bayar", {{7, 100, 0}, {1, 0, 100}});
+    Post("3");
+
+    EXPECT_EQ(book.Amount("select saldo_awal_d from trial_balance where account_id=1"), Rp(1000));
+    EXPECT_TRUE(book.Value("select saldo_awal_k from trial_balance where account_id=1").IsNull());
+    EXPECT_EQ(book.Amount("select b3_mutasi_d from trial_balance where account_id=1"), Rp(300));
+    EXPECT_EQ(book.Amount("select b3_mutasi_k from trial_balance where account_id=1"), Rp(100));
+    EXPECT_EQ(book.Amount("select pos_awal from posting where account_id=1"), Rp(1000));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=1"), Rp(200));
+    EXPECT_EQ(book.Value("select tahun from posting where account_id=1").AsInteger(), 2026);
+    // The credit-normal payable keeps its opening on the credit side.
+    EXPECT_EQ(book.Amount("select saldo_awal_k from trial_balance where account_id=3"), Rp(300));
+    EXPECT_TRUE(book.Value("select saldo_awal_d from trial_balance where account_id=3").IsNull());
+}
+
+TEST_F(MonthlyPosting, ContraAccountsShowANegativeOpening)
+{
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "a", {{2, 40, 0}, {4, 0, 40}});
+    book.Voucher("V2", "1002", "2026-03-06", false, 10, "b", {{4, 70, 0}, {2, 0, 10}, {1, 0, 60}});
+    Post("3");
+
+    // Credit-normal asset: opening negated, month measured debit minus credit.
+    EXPECT_EQ(book.Amount("select pos_awal from posting where account_id=2"), Rp(-500));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=2"), Rp(30));
+    // Debit-normal equity: opening negated, month measured credit minus debit.
+    EXPECT_EQ(book.Amount("select pos_awal from posting where account_id=4"), Rp(-200));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=4"), Rp(-30));
+    // Credit-normal liability and revenue: credit minus debit, opening as stored.
+    EXPECT_EQ(book.Amount("select pos_awal from posting where account_id=3"), Rp(300));
+}
+
+TEST_F(MonthlyPosting, TheMonthsProfitLandsOnTheCurrentYearProfitAccountOnly)
+{
+    book.Exec("insert into trial_balance (account_id, b3_mutasi_d) values (5, 77)");
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 900, 0}, {6, 0, 900}});
+    book.Voucher("V2", "1002", "2026-03-09", false, 10, "listrik", {{7, 400, 0}, {1, 0, 400}});
+    book.Voucher("V3", "1003", "2026-03-10", false, 10, "langsung", {{5, 0, 25}, {1, 25, 0}});
+    Post("3");
+
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=5"), Rp(500));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=6"), Rp(900));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=7"), Rp(400));
+    // The profit account's own trial-balance month is not the posting's to write.
+    EXPECT_EQ(TrialBalance(5, 3), "77|null|null|null");
+}
+
+TEST_F(MonthlyPosting, AdjustingAndOrdinaryMovementsGoToTheirOwnPairs)
+{
+    book.Voucher("A1", "Ajp1001", "2026-03-31", true, 10, "penyesuaian", {{7, 60, 0}, {2, 0, 60}});
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 90, 0}, {6, 0, 90}});
+    book.Voucher("A2", "Ajp1002", "2026-03-31", true, 10, "koreksi", {{1, 15, 0}, {6, 0, 15}});
+    Post("3");
+
+    EXPECT_EQ(TrialBalance(7, 3), "0|0|60|0");
+    EXPECT_EQ(TrialBalance(1, 3), "90|0|15|0");
+    EXPECT_EQ(TrialBalance(3, 3), "0|0|0|0");
+    // Adjusting entries count in the month's profit: 90 + 15 - 60.
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=5"), Rp(45));
+}
+
+TEST_F(MonthlyPosting, OnlyTheMonthAndTheUnitArePosted)
+{
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "maret", {{1, 10, 0}, {6, 0, 10}});
+    book.Voucher("V2", "1002", "2026-04-05", false, 10, "april", {{1, 20, 0}, {6, 0, 20}});
+    book.Account(10, "4110", "PENJUALAN ZIVU", "41", "K", 0, 11);
+    book.Voucher("V3", "2001", "2026-03-05", false, 11, "zivu", {{8, 30, 0}, {10, 0, 30}});
+    Post("3");
+
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=1"), Rp(10));
+    EXPECT_TRUE(book.Value("select pos_b4 from posting where account_id=1").IsNull());
+    EXPECT_TRUE(book.Value("select account_id from posting where account_id=8").IsNull());
+
+    Post("3", "11");
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=8"), Rp(30));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=5"), Rp(10));
+}
+
+TEST_F(MonthlyPosting, PostingTwiceGivesIdenticalTables)
+{
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 900, 0}, {6, 0, 900}});
+    book.Voucher("A1", "Ajp1001", "2026-03-31", true, 10, "adj", {{7, 60, 0}, {2, 0, 60}});
+    Post("3");
+    const auto trial = book.Rows("select * from trial_balance order by account_id");
+    const auto posting = book.Rows("select * from posting order by account_id");
+    Post("3");
+    EXPECT_EQ(book.Rows("select * from trial_balance order by account_id"), trial);
+    EXPECT_EQ(book.Rows("select * from posting order by account_id"), posting);
+}
+
+TEST_F(MonthlyPosting, LaterOpeningChangesReachPostingButNotTheTrialBalance)
+{
+    Post("3");
+    book.Exec("update coa set saldo_awal=1500 where account_id=1");
+    book.Account(9, "1130", "BANK", "11", "D", 250, 10);
+    Post("3");
+
+    EXPECT_EQ(book.Amount("select pos_awal from posting where account_id=1"), Rp(1500));
+    EXPECT_EQ(book.Amount("select saldo_awal_d from trial_balance where account_id=1"), Rp(1000));
+    EXPECT_EQ(book.Amount("select saldo_awal_d from trial_balance where account_id=9"), Rp(250));
+    EXPECT_EQ(TrialBalance(9, 3), "0|0|0|0");
+}
+
+TEST_F(MonthlyPosting, ReportsOneProgressStepPerAccountAndClosesTheWaitWindow)
+{
+    Post("3");
+    EXPECT_EQ(wait.shown, 1);
+    EXPECT_EQ(wait.max, 7);
+    EXPECT_EQ(wait.position, 7);
+    EXPECT_EQ(wait.closed, 1);
+    EXPECT_FALSE(IsLongJobRunning());
+}
+
+TEST_F(MonthlyPosting, AUnitWithoutAccountsOnlyShowsAndClosesTheWaitWindow)
+{
+    book.Exec("insert into posting (account_id, pos_b3) values (5, 123)");
+    Post("3", "12");
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=5"), Rp(123));
+    EXPECT_EQ(book.Value("select count(*) from trial_balance").AsInteger(), 0);
+    EXPECT_EQ(wait.closed, 1);
+}
+
+TEST_F(MonthlyPosting, ADatabaseErrorRollsTheWholeRunBackAndStillReachesTheCaller)
+{
+    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 900, 0}, {6, 0, 900}});
+    book.Exec("create trigger fail_posting before insert on posting when new.account_id=6 "
+              "begin select raise(abort, 'injected failure'); end");
+
+    EXPECT_THROW(Post("3"), EDatabaseError);
+    EXPECT_EQ(book.Value("select count(*) from trial_balance").AsInteger(), 0);
+    EXPECT_EQ(book.Value("select count(*) from posting").AsInteger(), 0);
+    EXPECT_EQ(wait.closed, 1);
+    EXPECT_FALSE(IsLongJobRunning());
+    EXPECT_FALSE(book.dm.CONN1->InTransaction());
+}
+
+TEST_F(MonthlyPosting, ASecondStartWhileAJobRunsIsRefusedAndChangesNothing)
+{
+    TLongJob running(nullptr);
+    EXPECT_THROW(Post("3"), EInvalidOperation);
+    EXPECT_EQ(book.Value("select count(*) from posting").AsInteger(), 0);
+    EXPECT_EQ(wait.shown, 0);
+}
+
+TEST_F(MonthlyPosting, TextThatIsNotAMonthYearOrUnitIsRefusedBeforeAnythingChanges)
+{
+    for (const char* month : {"0", "13", "", "3a", "-3", "3;drop table coa"})
+        EXPECT_THROW(Post(month), EConvertError) << month;
+    EXPECT_THROW(BuildMonthlyTrialBalance(book.dm, "3", "20x6", "10", &wait), EConvertError);
+    EXPECT_THROW(Post("3", "10 or 1=1"), EConvertError);
+    EXPECT_EQ(book.Value("select count(*) from trial_balance").AsInteger(), 0);
+    EXPECT_EQ(wait.shown, 0);
+    EXPECT_FALSE(IsLongJobRunning());
+
+    Post("03");
+    EXPECT_EQ(TrialBalance(1, 3), "0|0|0|0");
+}

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "ledger/LongJob.h"
+#include "platform/core/Exceptions.h"
+#include "tests/reports/ReportBook.h"
+
+namespace {
+
+const char* const Layout = "select kode_d, nama_d, jumlah_d, header_d, kode_k, nama_k, jumlah_k, header_k "
+                           "from lap_neraca order by noid";
+
+class BalanceSheetPreparation : public ::testing::Test, protected TReportBook {};
+
+} // namespace
+
+TEST_F(BalanceSheetPreparation, LaysTheClaimsOverTheAssetsRowByRow)
+{
+    PostMarch();
+    preparation.PrepareBalanceSheet("3");
+
+    const std::vector<std::string> expected = {
+        "1100|AKTIVA LANCAR|null|0|2100|HUTANG LANCAR|null|0",
+        "null|null|null|0|null|null|null|null",
+        "1110|KAS|10700000|1|2110|HUTANG DAGANG|3500000|1",
+        "1120|BANK|5000000|1|null|JUMLAH HUTANG LANCAR|3500000|0",
+        "1130|PIUTANG|0|1|null|null|null|null",
+        "null|JUMLAH AKTIVA LANCAR|15700000|0|3000|EKUITAS|null|0",
+        "null|null|null|0|null|null|null|null",
+        "1200|AKTIVA TETAP|null|0|3110|MODAL|15000000|1",
+        "null|null|null|0|3120|LABA DITAHAN |3000000|1",
+        "1210|PERALATAN|8000000|1|3130|LABA S/D BULAN MARET 2026|1000000|1",
+        "1220|AKUMULASI PENYUSUTAN|-1200000|1|null|JUMLAH EKUITAS |19000000|0",
+        "null|JUMLAH AKTIVA TETAP|6800000|0|null|null|null|null",
+        "null|null|null|0|null|null|null|null",
+        "null|JUMLAH AKTIVA |22500000|0|null|JUMLAH KEWAJIBAN DAN EKUITAS |22500000|0",
+    };
+    EXPECT_EQ(book.Rows(Layout), expected);
+    EXPECT_EQ(wait.closed, 1);
+    EXPECT_FALSE(IsLongJobRunning());
+}
+
+TEST_F(BalanceSheetPreparation, MonthsNotYetPostedCountAsZero)
+{
+    // Only March is posted, so January and February are null in posting.
+    PostMarch();
+    preparation.PrepareBalanceSheet("12");
+    EXPECT_EQ(book.Rows(Layout).at(2), "1110|KAS|10700000|1|2110|HUTANG DAGANG|3500000|1");
+    preparation.PrepareBalanceSheet("1");
+    EXPECT_EQ(book.Rows(Layout).at(2), "1110|KAS|10000000|1|2110|HUTANG DAGANG|4000000|1");
+}
+
+TEST_F(BalanceSheetPreparation, AHeaderAccountShowsTheSumOfItsSubAccountsInTheUnit)
+{
+    book.Account(30, "1100", "Piutang Karyawan", "11", "D", 0, 0, true);
+    book.Account(31, "1101", "Piutang Ani", "11", "D", 400, 10, false, true);
+    book.Account(32, "1102", "Piutang Budi", "11", "D", 600, 10, false, true);
+    book.Account(33, "1103", "Piutang Zivu", "11", "D", 900, 11, false, true);
+    book.Account(34, "1200", "Kendaraan", "12", "D", 0, 0, true);
+    PostMarch();
+    preparation.PrepareBalanceSheet("3");
+
+    const auto rows = book.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca "
+                                "where kode_d in ('1100', '1200', '1101') order by noid");
+    // The category title shares its code with the header account.
+    EXPECT_EQ(rows, (std::vector<std::string>{"1100|AKTIVA LANCAR|null|0", "1100|PIUTANG KARYAWAN|1000|1",
+                                              "1200|AKTIVA TETAP|null|0", "1200|KENDARAAN|0|1"}));
+}
+
+TEST_F(BalanceSheetPreparation, ARightHalfLongerThanTheLeftGoesIntoNewRows)
+{
+    TPostingBook small;
+    small.Category("11", "Kas", "D", 1);
+    small.Category("21", "Hutang", "K", 1);
+    small.Category("22", "Hutang Bank", "K", 1);
+    small.Account(1, "1110", "Kas", "11", "D", 100, 10);
+    small.Account(2, "2110", "Hutang A", "21", "K", 10, 10);
+    small.Account(3, "2120", "Hutang B", "21", "K", 20, 10);
+    small.Account(4, "2210", "Bank X", "22", "K", 30, 10);
+    small.Account(5, "3110", "Modal", "31", "K", 40, 10);
+    small.ControlAccounts(10, 1, 0, 0);
+    BuildMonthlyTrialBalance(small.dm, "1", "2026", "10");
+    TReportPreparation prepare(small.dm);
+    prepare.UnitId = "10";
+    prepare.PrepareBalanceSheet("1");
+
+    const std::vector<std::string> expected = {
+        "1100|KAS|null|0|2100|HUTANG|null|0",
+        "null|null|null|0|null|null|null|null",
+        "1110|KAS|100|1|2110|HUTANG A|10|1",
+        "null|JUMLAH KAS|100|0|2120|HUTANG B|20|1",
+        "null|null|null|0|null|JUMLAH HUTANG|30|0",
+        "null|JUMLAH AKTIVA |100|0|null|null|null|null",
+        "null|null|null|null|2200|HUTANG BANK|null|0",
+        "null|null|null|null|2210|BANK X|30|1",
+        "null|null|null|null|null|JUMLAH HUTANG BANK|30|0",
+        "null|null|null|null|3000|EKUITAS |null|0",
+        "null|null|null|null|3110|MODAL|40|1",
+        "null|null|null|null|null|JUMLAH EKUITAS |40|0",
+        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |100|0",
+    };
+    EXPECT_EQ(small.Rows(Layout), expected);
+}
+
+TEST_F(BalanceSheetPreparation, WithoutAssetCategoriesEveryLineIsInsertedAndEmptyCategoriesStillShow)
+{
+    TPostingBook small;
+    small.Category("21", "Hutang", "K", 1);
+    small.ControlAccounts(10, 0, 0, 0);
+    TReportPreparation prepare(small.dm);
+    prepare.UnitId = "10";
+    prepare.PrepareBalanceSheet("1");
+
+    const std::vector<std::string> expected = {
+        "null|null|null|null|2100|HUTANG|null|0",
+        "null|null|null|null|null|JUMLAH HUTANG|0|0",
+        "null|null|null|null|3000|EKUITAS |null|0",
+        "null|null|null|null|null|JUMLAH EKUITAS |0|0",
+        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |0|0",
+    };
+    EXPECT_EQ(small.Rows(Layout), expected);
+
+    small.Category("11", "Kas", "D", 1);
+    prepare.PrepareBalanceSheet("1");
+    EXPECT_EQ(small.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca where kode_d is not null "
+                         "or nama_d is not null or header_d is not null order by noid"),
+              (std::vector<std::string>{"1100|KAS|null|0", "null|null|null|0", "null|JUMLAH KAS|0|0",
+                                        "null|null|null|0", "null|JUMLAH AKTIVA |0|0"}));
+}
+
+TEST_F(BalanceSheetPreparation, NamesWithQuotesAreStoredAsTyped)
+{
+    book.Exec("update coa set account_name='Kas ''Besar''' where account_id=1");
+    PostMarch();
+    preparation.PrepareBalanceSheet("3");
+    EXPECT_EQ(book.Value("select nama_d from lap_neraca where kode_d='1110'").AsString(), "KAS 'BESAR'");
+}
+
+TEST_F(BalanceSheetPreparation, AnErrorKeepsThePreviousTableAndClosesTheWaitWindow)
+{
+    PostMarch();
+    preparation.PrepareBalanceSheet("3");
+    const auto before = book.Rows(Layout);
+    book.Exec("create trigger fail_equity before update on lap_neraca when new.nama_k='JUMLAH EKUITAS ' "
+              "begin select raise(abort, 'injected failure'); end");
+
+    EXPECT_THROW(preparation.PrepareBalanceSheet("2"), EDatabaseError);
+    EXPECT_EQ(book.Rows(Layout), before);
+    EXPECT_EQ(wait.shown, 2);
+    EXPECT_EQ(wait.closed, 2);
+    EXPECT_FALSE(IsLongJobRunning());
+}
+
+TEST_F(BalanceSheetPreparation, BadMonthOrUnitIsRefusedBeforeAnythingChanges)
+{
+    PostMarch();
+    preparation.PrepareBalanceSheet("3");
+    const auto before = book.Rows(Layout);
+    EXPECT_THROW(preparation.PrepareBalanceSheet("13"), EConvertError);
+    EXPECT_THROW(preparation.PrepareBalanceSheet("0"), EConvertError);
+    preparation.UnitId = "10 or 1=1";
+    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EConvertError);
+    EXPECT_EQ(book.Rows(Layout), before);
+    EXPECT_EQ(wait.shown, 1);
+}
