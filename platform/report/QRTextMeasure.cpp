@@ -2,30 +2,14 @@
 
 #include <cairo.h>
 
-#include <algorithm>
-#include <cctype>
-
-std::string QRFontFamily(const std::string& faceName)
-{
-    std::string key;
-    for (char c : faceName)
-        key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (key == "ms sans serif" || key == "tahoma" || key == "arial" || key == "verdana")
-        return "Liberation Sans";
-    if (key == "courier new" || key == "fixedsys")
-        return "Liberation Mono";
-    if (key == "times new roman")
-        return "Liberation Serif";
-    if (key.empty())
-        return "DejaVu Sans";
-    return faceName;
-}
+#include "platform/graphics/TFontCache.h"
 
 void QRSelectFont(cairo_t* cr, const QRFontSpec& font, double scale)
 {
-    cairo_select_font_face(cr, QRFontFamily(font.Name).c_str(),
-        font.Italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-        font.Bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    // Faces come from the program's font cache (fontconfig and the substitution table) at one
+    // reference size; cairo scales them to any size exactly, for screen and PDF alike.
+    TFontFace& face = TFontCache::Instance().Face(font.Name, -100, font.Bold, font.Italic);
+    cairo_set_font_face(cr, cairo_scaled_font_get_font_face(face.ScaledFont()));
     cairo_set_font_size(cr, QRFontPixels(font.Size) * scale);
 }
 

@@ -8,8 +8,6 @@
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
 
-// The family fontconfig is asked for: the program's fixed substitution of old face names.
-std::string QRFontFamily(const std::string& faceName);
 // Points at 96 dpi.
 inline double QRFontPixels(double points) { return points * 96.0 / 72.0; }
 // Selects the face and pixel size of 'font' (scaled) on a cairo context.

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/core/ConfigStore.h"
+#include "platform/core/DesktopOpener.h"
 #include "platform/core/Exceptions.h"
 #include "platform/report/TQRRenderer.h"
 
@@ -68,22 +70,6 @@ CommandResult RunCommand(const std::vector<std::string>& args)
     return result;
 }
 
-// Opens a document with xdg-open, not waited for; failures are ignored.
-void OpenWithDesktop(const std::string& path)
-{
-    const char* argv[] = {"xdg-open", path.c_str(), nullptr};
-    pid_t pid = 0;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) == 0) {
-        // Reap the opener once it hands over to the viewer, so no zombie stays behind.
-        waitpid(pid, nullptr, WNOHANG);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-}
-
 std::string SafeFileName(const std::string& title)
 {
     std::string name;
@@ -111,7 +97,11 @@ std::string FreePath(const std::string& folder, const std::string& title)
 
 } // namespace
 
-TQRPrinter::TQRPrinter() : OpenDocument(OpenWithDesktop) {}
+TQRPrinter::TQRPrinter()
+    : PrinterName(ProgramConfig().ReadString("Report", "Printer")),
+      Command(ProgramConfig().ReadString("Report", "PrintCommand", "lp"))
+{
+}
 
 std::string TQRPrinter::DefaultSaveFolder()
 {
@@ -128,8 +118,7 @@ std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string&
     std::string path = FreePath(folder, title);
     TQRRenderer::WritePdf(pages, path, OnProgress);
     if (PrinterName.empty()) {
-        if (OpenDocument)
-            OpenDocument(path);
+        OpenWithDesktop(path);
         return path;
     }
     CommandResult result = RunCommand({Command, "-d", PrinterName, "-t", title.empty() ? "report" : title, path});

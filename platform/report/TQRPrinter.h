@@ -8,20 +8,20 @@
 
 class TQRPrinter {
 public:
-    // The printer the application configured (its setting "printer"); empty when none is.
+    // The printer of the program's settings, [Report] Printer; empty when none is configured.
     std::string PrinterName;
-    // Run as: Command -d PrinterName -t title file.
-    std::string Command = "lp";
+    // Run as: Command -d PrinterName -t title file; [Report] PrintCommand, else "lp".
+    std::string Command;
     // Where a print without a printer, or one that failed, leaves its PDF.
     std::string SaveFolder;
-    // Opens a saved PDF with the desktop; replaced in tests.
-    std::function<void(const std::string& path)> OpenDocument;
     // Called after each page is written to PDF: (pages done, page count).
     std::function<void(int, int)> OnProgress;
 
+    // Reads the settings from the program's config store.
     TQRPrinter();
 
-    // Answers the saved file, or "" when the printer took the document. A printer that fails
+    // Answers the saved file (opened with the desktop), or "" when the printer took the
+    // document. A printer that fails
     // raises EInvalidOperation naming it and the file where the report was kept instead.
     std::string PrintPages(const TQRPageModel& pages, const std::string& title);
 

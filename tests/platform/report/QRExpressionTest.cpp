@@ -1,0 +1,94 @@
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/report/TQRExpression.h"
+
+namespace {
+
+// Fields of one row, keyed "dataset.field" or "field".
+struct Row {
+    std::map<std::string, QRValue> values;
+
+    TQRExpression::FieldResolver Resolver() const
+    {
+        return [this](const std::string& dataSet, const std::string& field) {
+            auto it = values.find(dataSet.empty() ? field : dataSet + "." + field);
+            if (it == values.end())
+                throw EDatabaseError("Field '" + field + "' not found");
+            return it->second;
+        };
+    }
+};
+
+Currency Money(double value) { return Currency::FromDouble(value); }
+
+} // namespace
+
+TEST(QRExpression, AddsAndSubtractsFieldsWithNullAsZero)
+{
+    Row row{{{"debet", QRValue::Number(Money(1500.25))}, {"kredit", QRValue::Null()}}};
+    TQRExpression expression("debet - kredit + 10");
+    QRValue value = expression.Evaluate(row.Resolver());
+    EXPECT_EQ(value.kind, QRValue::Kind::Number);
+    EXPECT_EQ(value.number, Money(1510.25));
+    EXPECT_EQ(TQRExpression("-(kredit - debet)").Evaluate(row.Resolver()).number, Money(1500.25));
+}
+
+TEST(QRExpression, QualifiedNamesReachTheirDataSet)
+{
+    Row row{{{"AdoQuery1.mutasi_d", QRValue::Number(Money(7))}, {"mutasi_d", QRValue::Number(Money(1))}}};
+    TQRExpression expression("AdoQuery1.mutasi_d");
+    EXPECT_EQ(expression.Evaluate(row.Resolver()).number, Money(7));
+    auto fields = expression.Fields();
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].first, "AdoQuery1");
+    EXPECT_EQ(fields[0].second, "mutasi_d");
+}
+
+TEST(QRExpression, SumAccumulatesRowsCountingNullsAsZeroAndResets)
+{
+    TQRExpression sum("SUM(AdoQuery1.kredit - AdoQuery1.debet)");
+    EXPECT_TRUE(sum.IsAggregate());
+    Row rows[] = {
+        {{{"AdoQuery1.kredit", QRValue::Number(Money(100))}, {"AdoQuery1.debet", QRValue::Null()}}},
+        {{{"AdoQuery1.kredit", QRValue::Null()}, {"AdoQuery1.debet", QRValue::Number(Money(30.5))}}},
+        {{{"AdoQuery1.kredit", QRValue::Null()}, {"AdoQuery1.debet", QRValue::Null()}}},
+    };
+    for (const Row& row : rows)
+        sum.Accumulate(row.Resolver());
+    EXPECT_EQ(sum.Evaluate(rows[0].Resolver()).number, Money(69.5));
+    sum.Reset();
+    EXPECT_EQ(sum.Evaluate(rows[0].Resolver()).number, Money(0));
+}
+
+TEST(QRExpression, SumOfManyAmountsStaysExact)
+{
+    TQRExpression sum("sum(jumlah)");
+    Row row{{{"jumlah", QRValue::Number(Money(0.1))}}};
+    for (int i = 0; i < 1000; ++i)
+        sum.Accumulate(row.Resolver());
+    EXPECT_EQ(sum.Evaluate(row.Resolver()).number, Money(100));
+}
+
+TEST(QRExpression, UpperAndTextJoining)
+{
+    Row row{{{"nama_unit", QRValue::Text("Kalvera zivu")}, {"kosong", QRValue::Null()}}};
+    EXPECT_EQ(TQRExpression("UPPER(nama_unit)").Evaluate(row.Resolver()).text, "KALVERA ZIVU");
+    EXPECT_EQ(TQRExpression("upper(kosong)").Evaluate(row.Resolver()).text, "");
+    EXPECT_EQ(TQRExpression("'Unit ' + nama_unit").Evaluate(row.Resolver()).text, "Unit Kalvera zivu");
+    EXPECT_EQ(TQRExpression("'it''s'").Evaluate(row.Resolver()).text, "it's");
+}
+
+TEST(QRExpression, TextThatIsNoNumberFailsInArithmetic)
+{
+    Row row{{{"nama", QRValue::Text("Budi")}}};
+    EXPECT_THROW(TQRExpression("nama - 1").Evaluate(row.Resolver()), EConvertError);
+}
+
+TEST(QRExpression, BadTextRaisesConvertError)
+{
+    for (const char* text : {"", "debet +", "SUM(debet", "MAX(debet)", "debet kredit", "'open", "(debet))", "a.", "1.2.3"})
+        EXPECT_THROW(TQRExpression{text}, EConvertError) << text;
+}
