@@ -145,10 +145,11 @@ DbResult SqliteEngine::Query(const std::string& sql, const DbParams& params)
     const char* tail = nullptr;
     Statement statement(db, sql.c_str(), &tail);
     sqlite3_stmt* stmt = statement.get();
-    if (!stmt)
+    const int columns = stmt ? sqlite3_column_count(stmt) : 0;
+    // Checked before the first step, so a statement that writes is never run by an open.
+    if (columns == 0)
         throw EDatabaseError("Command text does not return a result set");
     BindAll(stmt, params);
-    const int columns = sqlite3_column_count(stmt);
     for (int i = 0; i < columns; ++i) {
         DbColumn column;
         column.name = sqlite3_column_name(stmt, i);

@@ -89,7 +89,10 @@ DbParams TADOQuery::BoundParams() const
 
 DbResult TADOQuery::InternalQuery()
 {
-    return Engine().Query(sql_.Text(), BoundParams());
+    DbParams params = BoundParams();
+    DbResult result = Engine().Query(sql_.Text(), params);
+    openedWith_ = std::move(params);
+    return result;
 }
 
 int TADOQuery::ExecSQL()
@@ -111,6 +114,8 @@ void TADOQuery::MasterChanged()
         return;
     TDataSet* master = dataSource_ ? dataSource_->DataSet() : nullptr;
     if (master && (master->State() == dsEdit || master->State() == dsInsert))
+        return;
+    if (BoundParams() == openedWith_)
         return;
     Close();
     Open();

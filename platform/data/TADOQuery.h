@@ -43,4 +43,5 @@ private:
     TParameters parameters_;
     TDataSource* dataSource_ = nullptr;
     std::unique_ptr<MasterLink> masterLink_;
+    DbParams openedWith_;
 };
