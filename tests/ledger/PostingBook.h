@@ -16,6 +16,7 @@
 #include "platform/core/Currency.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
+#include "platform/data/SqlText.h"
 #include "platform/data/TADOQuery.h"
 
 struct TBookLine {
@@ -78,11 +79,11 @@ public:
         for (const auto& l : lines)
             total += l.Debit;
         Exec("insert into T_VOUC values ('" + id + "', '" + number + "', '" + date + "', " + FloatToStr(total) + ", '" +
-             remark + "', " + (ajp ? "1" : "0") + ", " + std::to_string(unit) + ")");
+             SqlText(remark) + "', " + (ajp ? "1" : "0") + ", " + std::to_string(unit) + ")");
         int n = 0;
         for (const auto& l : lines)
             Exec("insert into TR_VOUC values ('" + id + "', " + std::to_string(++n) + ", " + std::to_string(l.Account) +
-                 ", (select account_code from coa where account_id=" + std::to_string(l.Account) + "), '" + remark +
+                 ", (select account_code from coa where account_id=" + std::to_string(l.Account) + "), '" + SqlText(remark) +
                  "', " + FloatToStr(l.Debit) + ", " + FloatToStr(l.Credit) + ")");
     }
 

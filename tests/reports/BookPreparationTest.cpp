@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "ledger/LongJob.h"
+#include "platform/core/Exceptions.h"
+#include "tests/reports/ReportBook.h"
+
+namespace {
+
+const char* const CashBook = "select tanggal, no_bukti, account_code, keterangan, debet, kredit, saldo "
+                             "from lap_cash_flow order by rowid";
+
+class BookPreparation : public ::testing::Test, protected TReportBook {};
+
+} // namespace
+
+TEST_F(BookPreparation, CashBookCarriesTheBalanceFromTheOpening)
+{
+    PostMarch();
+    preparation.PrepareCashBook();
+
+    const std::vector<std::string> expected = {
+        "null|null|null|Saldo Awal|null|null|10000000",
+        "2026-03-02|1001|4110|Penjualan tunai|2500000|null|12500000",
+        "2026-03-10|1002|7110|Listrik Maret|null|300000|12200000",
+        "2026-03-25|1003|7101|Gaji staf|null|1000000|11200000",
+        "2026-03-28|1004|2110|Bayar hutang|null|500000|10700000",
+    };
+    EXPECT_EQ(book.Rows(CashBook), expected);
+    EXPECT_EQ(preparation.OpeningExpression, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
+    EXPECT_EQ(preparation.ClosingExpression, preparation.OpeningExpression + "+ifnull(pos_b3,0)");
+    // The cash book ends where the balance sheet's cash line stands.
+    EXPECT_EQ(book.Amount("select sum(" + preparation.ClosingExpression + ") from posting where account_id=1"),
+              Rp(10'700'000));
+    EXPECT_EQ(wait.max, 4);
+    EXPECT_EQ(wait.position, 4);
+}
+
+TEST_F(BookPreparation, CashBookOfABookYearStartingInJuly)
+{
+    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 7);
+    book.Exec("insert into posting (account_id, pos_awal, pos_b7, pos_b12, pos_b1, pos_b2) "
+              "values (1, 100, 10, 20, 30, 40) on conflict(account_id) do nothing");
+    preparation.Month = "2";
+    preparation.PrepareCashBook();
+    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|160"}));
+    preparation.Month = "7";
+    preparation.PrepareCashBook();
+    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|100"}));
+}
+
+TEST_F(BookPreparation, ZeroLinesLeaveTheBalanceAndQuotesAreStoredAsTyped)
+{
+    book.Voucher("V7", "1007", "2026-03-29", false, 10, "Nol 'x'", {{Kas, 0, 0}, {Bank, 0, 0}});
+    PostMarch();
+    preparation.PrepareCashBook();
+    EXPECT_EQ(book.Rows(CashBook).back(), "2026-03-29|1007|1120|Nol 'x'|0|null|10700000");
+}
+
+TEST_F(BookPreparation, AMonthWithoutVouchersLeavesOnlyTheOpening)
+{
+    PostMarch();
+    preparation.Month = "5";
+    preparation.PrepareCashBook();
+    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|10700000"}));
+    preparation.PrepareJournal("5");
+    EXPECT_EQ(book.Value("select count(*) from lap_jmk1").AsInteger(), 0);
+    EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 0);
+    std::string opening, closing;
+    preparation.PrepareGeneralLedger(opening, closing);
+    EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 0);
+}
+
+TEST_F(BookPreparation, JournalsSplitTheVouchersByKindButKeepEveryLine)
+{
+    book.Exec("insert into T_VOUC (ID_Vouc, No_Vouc, tgl_vouc, ket, ajp, id_unit) values "
+              "('V8', null, '2026-03-30', null, 0, 10)");
+    book.Exec("insert into TR_VOUC values ('V8', 1, 1, '1110', 'kosong', null, null)");
+    book.Voucher("OLD", "0999", "2025-03-15", false, 10, "Tahun lalu", {{Kas, 5, 0}, {Penjualan, 0, 5}});
+
+    preparation.PrepareJournal("3");
+    EXPECT_EQ(book.Rows("select no_jmk, tanggal, no_bukti, uraian from lap_jmk1 order by rowid"),
+              (std::vector<std::string>{"V8|2026-03-30|-|-", "OLD|2025-03-15|0999|Tahun lalu",
+                                        "V1|2026-03-02|1001|Penjualan tunai", "V2|2026-03-10|1002|Listrik Maret",
+                                        "V3|2026-03-25|1003|Gaji staf", "V4|2026-03-28|1004|Bayar hutang"}));
+    EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 13);
+    EXPECT_EQ(book.Rows("select kode_akun, uraian, debet, kredit from lap_jmk2 where no_jmk='V8'"),
+              (std::vector<std::string>{"1110|Kas|null|null"}));
+    EXPECT_EQ(book.Rows("select kode_akun, uraian, debet, kredit from lap_jmk2 where no_jmk='A1' order by rowid"),
+              (std::vector<std::string>{"7120|Biaya Penyusutan|200000|0", "1220|Akumulasi Penyusutan|0|200000"}));
+
+    preparation.PrepareAdjustmentJournal("3");
+    EXPECT_EQ(book.Rows("select no_jmk, no_bukti, uraian from lap_jmk1"),
+              (std::vector<std::string>{"A1|Ajp1001|Penyusutan"}));
+    EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 13);
+}
+
+TEST_F(BookPreparation, GeneralLedgerTakesEveryLineOfTheMonthOfThePostedAccounts)
+{
+    PostMarch();
+    std::string opening, closing;
+    preparation.PrepareGeneralLedger(opening, closing);
+    EXPECT_EQ(opening, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
+    EXPECT_EQ(closing, opening + "+ifnull(pos_b3,0)");
+    EXPECT_EQ(preparation.OpeningExpression, opening);
+
+    EXPECT_EQ(book.Rows("select account_id, account_code, tanggal, voucher_no, voucher_desc, debit, credit "
+                        "from lap_bukubesar where account_id=1 order by rowid"),
+              (std::vector<std::string>{"1|1110|2026-03-02|1001|Penjualan tunai|2500000|0",
+                                        "1|1110|2026-03-10|1002|Listrik Maret|0|300000",
+                                        "1|1110|2026-03-25|1003|Gaji staf|0|1000000",
+                                        "1|1110|2026-03-28|1004|Bayar hutang|0|500000"}));
+    // Adjusting lines are in the ledger too; unit 11's line is not.
+    EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 10);
+    EXPECT_EQ(book.Rows("select voucher_no from lap_bukubesar where account_id=5"),
+              (std::vector<std::string>{"Ajp1001"}));
+    // One step per account of the unit.
+    EXPECT_EQ(wait.max, 14);
+    EXPECT_EQ(wait.position, 14);
+}
+
+TEST_F(BookPreparation, BadInputIsRefusedAndAnErrorKeepsThePreviousTables)
+{
+    PostMarch();
+    preparation.PrepareCashBook();
+    const auto before = book.Rows(CashBook);
+
+    preparation.UnitId = "13";
+    EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
+    preparation.UnitId = "10";
+    preparation.Month = "13";
+    EXPECT_THROW(preparation.PrepareCashBook(), EConvertError);
+    std::string opening, closing;
+    EXPECT_THROW(preparation.PrepareGeneralLedger(opening, closing), EConvertError);
+    EXPECT_THROW(preparation.PrepareJournal("x"), EConvertError);
+    EXPECT_EQ(book.Rows(CashBook), before);
+
+    preparation.Month = "3";
+    book.Exec("create trigger fail_cash before insert on lap_cash_flow when new.no_bukti='1003' "
+              "begin select raise(abort, 'injected failure'); end");
+    EXPECT_THROW(preparation.PrepareCashBook(), EDatabaseError);
+    EXPECT_EQ(book.Rows(CashBook), before);
+    EXPECT_EQ(wait.shown, wait.closed);
+    EXPECT_FALSE(IsLongJobRunning());
+}
