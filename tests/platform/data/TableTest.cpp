@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/data/TADOTable.h"
+#include "tests/platform/data/TestDatabase.h"
+
+namespace {
+
+const char* const Schema =
+    "create table posisi_coa (idjenis integer primary key autoincrement, nomor text(5) collate nocase, "
+    "keterangan text(50) collate nocase, posisi text(1), akun_neraca boolean not null default 0);"
+    "insert into posisi_coa (nomor, keterangan, posisi) values ('3', 'Modal', 'K'), ('1', 'Aktiva', 'D'),"
+    " ('2', 'Hutang', 'K');"
+    "create table coa_tmp (account_code text(15), debet currency real, kredit currency real, tgl date);"
+    "insert into coa_tmp values ('111', 10, 0, '2024-03-01'), ('111', 10, 0, '2024-03-01');"
+    "create table ref_sistem (npt text(100), ref_tahun integer);";
+
+class TableTest : public ::testing::Test {
+protected:
+    TableTest() : database(Schema), db(database) { table.SetConnection(&db.connection); }
+
+    void OpenTable(const std::string& name)
+    {
+        table.SetTableName(name);
+        table.Open();
+    }
+
+    TestDatabase database;
+    Connected db;
+    TADOTable table;
+};
+
+} // namespace
+
+TEST_F(TableTest, OpensTheWholeTableWithoutShowingTheRowid)
+{
+    OpenTable("POSISI_COA");
+    EXPECT_EQ(table.RecordCount(), 3);
+    EXPECT_EQ(table.FieldCount(), 5);
+    EXPECT_EQ(table.Fields(0)->FieldName(), "idjenis");
+    EXPECT_EQ(table.Fields(0)->DataType(), ftAutoInc);
+    EXPECT_EQ(table.FieldByName("akun_neraca")->DataType(), ftBoolean);
+}
+
+TEST_F(TableTest, IndexFieldNamesOrdersTheRows)
+{
+    table.SetIndexFieldNames("nomor");
+    OpenTable("posisi_coa");
+    std::string order;
+    for (; !table.Eof(); table.Next())
+        order += table.FieldByName("nomor")->AsString();
+    EXPECT_EQ(order, "123");
+}
+
+TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
+{
+    OpenTable("posisi_coa");
+    std::vector<std::string> events;
+    table.AfterInsert = [&](TDataSet*) { events.push_back("AfterInsert"); };
+    table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
+    table.BeforePost = [&](TDataSet*) { events.push_back("BeforePost"); };
+    table.AfterPost = [&](TDataSet*) { events.push_back("AfterPost"); };
+    table.Append();
+    EXPECT_EQ(table.State(), dsInsert);
+    EXPECT_EQ(table.RecordCount(), 4);
+    EXPECT_EQ(table.RecNo(), 4);
+    table.FieldByName("nomor")->SetAsString("4");
+    table.FieldByName("keterangan")->SetAsString("Pendapatan");
+    EXPECT_TRUE(table.Modified());
+    table.Post();
+    EXPECT_EQ(table.State(), dsBrowse);
+    EXPECT_EQ(table.FieldByName("idjenis")->AsInteger(), 4);
+    EXPECT_FALSE(table.FieldByName("akun_neraca")->AsBoolean()) << "the column default is read back";
+    EXPECT_FALSE(table.FieldByName("akun_neraca")->IsNull());
+    EXPECT_EQ(database.Scalar("select keterangan from posisi_coa where idjenis=4"), "Pendapatan");
+    EXPECT_EQ(events, (std::vector<std::string>{"AfterInsert", "AfterScroll", "BeforePost", "AfterPost"}));
+}
+
+TEST_F(TableTest, InsertPutsTheNewRowBeforeTheCurrentOne)
+{
+    OpenTable("posisi_coa");
+    table.Next();
+    table.Insert();
+    EXPECT_EQ(table.RecNo(), 2);
+    table.FieldByName("nomor")->SetAsString("9");
+    table.Post();
+    table.First();
+    table.Next();
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "9");
+}
+
+TEST_F(TableTest, EditPostWritesOnlyThatRow)
+{
+    OpenTable("coa_tmp");
+    table.Next();
+    table.Edit();
+    EXPECT_EQ(table.State(), dsEdit);
+    table.FieldByName("debet")->SetAsFloat(25.5);
+    table.Post();
+    EXPECT_EQ(database.Scalar("select group_concat(debet) from coa_tmp"), "10.0,25.5")
+        << "rows without a key are told apart by their rowid";
+}
+
+TEST_F(TableTest, DeleteRemovesTheRowByRowid)
+{
+    OpenTable("coa_tmp");
+    std::vector<std::string> events;
+    table.AfterDelete = [&](TDataSet*) { events.push_back("AfterDelete"); };
+    table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
+    table.Delete();
+    EXPECT_EQ(table.RecordCount(), 1);
+    EXPECT_EQ(database.Scalar("select count(*) from coa_tmp"), "1");
+    EXPECT_EQ(events, (std::vector<std::string>{"AfterDelete", "AfterScroll"}));
+    table.Delete();
+    EXPECT_TRUE(table.IsEmpty());
+    EXPECT_THROW(table.Delete(), EDatabaseError);
+}
+
+TEST_F(TableTest, ARowDeletedBehindTheCursorIsReportedNotIgnored)
+{
+    OpenTable("coa_tmp");
+    db.connection.Execute("delete from coa_tmp");
+    table.Edit();
+    table.FieldByName("debet")->SetAsFloat(1);
+    EXPECT_THROW(table.Post(), EDatabaseError);
+    EXPECT_EQ(table.State(), dsEdit);
+    table.Cancel();
+    EXPECT_THROW(table.Delete(), EDatabaseError);
+    EXPECT_EQ(table.RecordCount(), 2);
+}
+
+TEST_F(TableTest, EditOnAnEmptyTableStartsAnInsert)
+{
+    OpenTable("ref_sistem");
+    table.Edit();
+    EXPECT_EQ(table.State(), dsInsert);
+    table.FieldByName("npt")->SetAsString("Kalvera");
+    table.FieldByName("ref_tahun")->SetAsInteger(2024);
+    table.Post();
+    EXPECT_EQ(database.Scalar("select npt || ref_tahun from ref_sistem"), "Kalvera2024");
+}
+
+TEST_F(TableTest, CancelDropsAnInsertAndRestoresAnEdit)
+{
+    OpenTable("posisi_coa");
+    table.Next();
+    table.Append();
+    table.FieldByName("nomor")->SetAsString("7");
+    table.Cancel();
+    EXPECT_EQ(table.RecordCount(), 3);
+    EXPECT_EQ(table.RecNo(), 2);
+    table.Edit();
+    table.FieldByName("keterangan")->SetAsString("changed");
+    table.Cancel();
+    EXPECT_EQ(table.FieldByName("keterangan")->AsString(), "Aktiva");
+    EXPECT_EQ(database.Scalar("select count(*) from posisi_coa"), "3");
+}
+
+TEST_F(TableTest, MovingPostsAPendingEdit)
+{
+    OpenTable("posisi_coa");
+    table.Edit();
+    table.FieldByName("keterangan")->SetAsString("Modal Sendiri");
+    table.Next();
+    EXPECT_EQ(table.State(), dsBrowse);
+    EXPECT_EQ(database.Scalar("select keterangan from posisi_coa where nomor='3'"), "Modal Sendiri");
+}
+
+TEST_F(TableTest, CheckBrowseModeCancelsAnUntouchedInsert)
+{
+    OpenTable("posisi_coa");
+    table.Append();
+    table.CheckBrowseMode();
+    EXPECT_EQ(table.State(), dsBrowse);
+    EXPECT_EQ(database.Scalar("select count(*) from posisi_coa"), "3");
+}
+
+TEST_F(TableTest, BeforePostAbortKeepsTheRecordInEditWithoutWriting)
+{
+    OpenTable("posisi_coa");
+    table.BeforePost = [](TDataSet* dataSet) {
+        if (dataSet->FieldByName("nomor")->AsString().empty())
+            Abort();
+    };
+    table.Append();
+    EXPECT_THROW(table.Post(), EAbort);
+    EXPECT_EQ(table.State(), dsInsert);
+    table.FieldByName("nomor")->SetAsString("5");
+    table.Post();
+    EXPECT_EQ(database.Scalar("select count(*) from posisi_coa"), "4");
+}
+
+TEST_F(TableTest, PostErrorHandlerChoosesAbortOrFail)
+{
+    db.connection.Execute("create unique index ux on posisi_coa (nomor)");
+    OpenTable("posisi_coa");
+    TDataAction chosen = daAbort;
+    int calls = 0;
+    table.OnPostError = [&](TDataSet*, EDatabaseError&, TDataAction& action) {
+        ++calls;
+        action = chosen;
+    };
+    table.Append();
+    table.FieldByName("nomor")->SetAsString("1");
+    EXPECT_THROW(table.Post(), EAbort);
+    chosen = daFail;
+    EXPECT_THROW(table.Post(), EDatabaseError);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(table.State(), dsInsert);
+}
+
+TEST_F(TableTest, FieldsCannotBeSetOutsideEditing)
+{
+    OpenTable("posisi_coa");
+    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
+}
+
+TEST_F(TableTest, AClosedTableRefusesToBeCounted)
+{
+    table.SetTableName("posisi_coa");
+    EXPECT_THROW(table.RecordCount(), EDatabaseError);
+    EXPECT_THROW(table.Append(), EDatabaseError);
+    table.SetTableName("");
+    EXPECT_THROW(table.Open(), EDatabaseError);
+}
