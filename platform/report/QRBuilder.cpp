@@ -56,9 +56,8 @@ TComponent* QRBuilder::Controller(TComponent* master)
     return master ? master : &report_;
 }
 
-void QRBuilder::Run()
+TQRPageModel QRBuilder::Run()
 {
-    report_.pages_.Clear();
     report_.pageNumber_ = 0;
     report_.printTime_ = Now();
     for (TQRExpr* expr : expressions_)
@@ -67,25 +66,25 @@ void QRBuilder::Run()
     if (report_.BeforePrint)
         report_.BeforePrint(&report_, print);
     if (!print)
-        return;
+        return std::move(pages_);
     TDataSet* master = report_.DataSet();
     if (master && !master->Active())
         master->Open();
     if (master && master->IsEmpty() && !report_.PrintIfEmpty())
-        return;
+        return std::move(pages_);
     NewPage();
     RunController(&report_);
     for (TQRCustomBand* band : summaries_)
         PrintBand(band);
     FinishPage(true);
-    report_.pageNumber_ = 0;
+    return std::move(pages_);
 }
 
 void QRBuilder::NewPage()
 {
     if (page_)
         FinishPage(false);
-    page_ = &report_.pages_.AddPage(report_.Page.Width(), report_.Page.Height());
+    page_ = &pages_.AddPage(report_.Page.Width(), report_.Page.Height());
     report_.pageNumber_ = page_->Number;
     y_ = QRMillimetres(report_.Page.TopMargin);
     pageHasContent_ = false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/report/QRPageModel.h"
 #include "platform/report/QRTextMeasure.h"
 #include "platform/report/ReportFwd.h"
 
@@ -13,7 +14,8 @@ class TDataSet;
 class QRBuilder {
 public:
     explicit QRBuilder(TQuickRep& report);
-    void Run();
+    // The pages; a handler or data error on the way raises and the report keeps its old pages.
+    TQRPageModel Run();
 
 private:
     void NewPage();
@@ -29,6 +31,7 @@ private:
     TComponent* Controller(TComponent* master);
 
     TQuickRep& report_;
+    TQRPageModel pages_;
     TQRTextMeasure measure_;
     QRPage* page_ = nullptr;
     double y_ = 0;

@@ -81,6 +81,8 @@ void DrawImage(cairo_t* cr, const QRItem& item, double scale)
     cairo_translate(cr, item.Box.Left * scale, item.Box.Top * scale);
     cairo_scale(cr, item.Box.Width * scale / image->Width, item.Box.Height * scale / image->Height);
     cairo_set_source_surface(cr, surface.get(), 0, 0);
+    // Pixels are stretched as they are, the way the canvas stretches bitmaps.
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     cairo_restore(cr);
 }

@@ -64,7 +64,11 @@ void TQuickRep::Notification(TComponent* component, TOperation operation)
 
 void TQuickRep::Prepare()
 {
-    QRBuilder(*this).Run();
+    struct PageNumberReset {
+        int& number;
+        ~PageNumberReset() { number = 0; }
+    } reset{pageNumber_};
+    pages_ = QRBuilder(*this).Run();
 }
 
 void TQuickRep::ExportToPdf(const std::string& path)

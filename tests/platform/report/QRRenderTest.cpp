@@ -98,6 +98,33 @@ TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
     EXPECT_GT(ink, 200);
 }
 
+TEST(QRRenderer, ImagesAreScaledIntoTheirBox)
+{
+    auto pixels = std::make_shared<QRImageData>();
+    pixels->Width = 2;
+    pixels->Height = 1;
+    // A red and a half-transparent blue pixel.
+    pixels->Rgba = {255, 0, 0, 255, 0, 0, 255, 128};
+    QRPage page;
+    page.Width = 40;
+    page.Height = 20;
+    QRItem image;
+    image.Kind = QRItemKind::Image;
+    image.Box = {0, 0, 40, 20};
+    image.Image = pixels;
+    page.Items.push_back(image);
+
+    QRSurfacePtr surface = TQRRenderer::RenderPageToImage(page, 1.0);
+
+    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    int stride = cairo_image_surface_get_stride(surface.get());
+    auto pixel = [&](int x, int y) { return *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4) & 0xFFFFFF; };
+    EXPECT_EQ(pixel(5, 10), 0xFF0000u);
+    uint32_t blended = pixel(35, 10);
+    EXPECT_EQ(blended & 0xFF, 0xFFu);
+    EXPECT_NEAR(static_cast<int>((blended >> 16) & 0xFF), 127, 2);
+}
+
 TEST(QRRenderer, PdfFailureLeavesTheEarlierFile)
 {
     auto folder = TestFolder();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include "platform/core/Clock.h"
 #include "platform/core/Exceptions.h"
 #include "platform/data/TDataSource.h"
 #include "platform/report/TQuickRep.h"
@@ -398,4 +399,39 @@ TEST(QuickRepPrinting, FieldMasksNullsAndStretching)
     EXPECT_EQ(stretched->Text().find('\n') != std::string::npos, true);
     // The band grew with the stretched text, so the summary comes below all its lines.
     EXPECT_GE(page.FindText("AFTER")->Box.Top, stretched->Box.Bottom() - 0.01);
+}
+
+TEST_F(QuickRepPages, FailingHandlerRaisesAndKeepsThePagesBuiltBefore)
+{
+    report.Prepare();
+    detail->BeforePrint = [&](TQRCustomBand*, bool&) {
+        if (query->FieldByName("account_code")->AsString() == "105")
+            throw EConvertError("bad row");
+    };
+
+    EXPECT_THROW(report.Prepare(), EConvertError);
+
+    EXPECT_EQ(report.Pages().PageCount(), 3);
+    EXPECT_EQ(report.PageNumber(), 0);
+}
+
+TEST(QuickRepPrinting, SystemDataPrintsItsTextBeforeTheTimeOfPrinting)
+{
+    ManualClock clock(EncodeDate(2026, 3, 31) + EncodeTime(14, 5, 9, 0));
+    ClockOverride useClock(clock);
+    TQuickRep report;
+    TQRBand* footer = AddBand(report, rbPageFooter, 20);
+    auto* printed = Place<TQRSysData>(footer, "QRSysData1", 0);
+    printed->SetText("Proses------->");
+    auto* page = Place<TQRSysData>(footer, "QRSysData2", 400);
+    page->SetData(qrsPageNumber);
+    page->SetText("Halaman  ");
+    page->SetAlignment(taRightJustify);
+
+    report.Prepare();
+
+    ASSERT_EQ(report.Pages().PageCount(), 1);
+    EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData1")->Text(), "Proses------->2026-03-31 14:05:09");
+    EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData2")->Text(), "Halaman  1");
+    EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData2")->Alignment, taRightJustify);
 }
