@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/FormatSettings.h"
+#include "platform/data/TADOQuery.h"
+#include "platform/data/TADOTable.h"
+#include "tests/platform/data/TestDatabase.h"
+
+namespace {
+
+const char* const Schema =
+    "create table salary (kode text(5), bulan integer, gaji currency real, rate real, tgl date, "
+    "waktu datetime, aktif boolean not null default 0, catatan memo);"
+    "insert into salary values ('A001', 3, 1000000, 0.5, '2024-03-05', '2024-03-05 08:30:00', 1, 'baris');"
+    "create table ref_unit (id_unit integer primary key, kode_unit text(10), nama_unit text(50));"
+    "insert into ref_unit values (10, '1', 'Kalvera'), (11, '2', 'Kalvera ZIVU');"
+    "create table anggota (nik text(15), id_unit integer);"
+    "insert into anggota values ('001', 11), ('002', 10), ('003', 12);";
+
+class FieldTest : public ::testing::Test {
+protected:
+    FieldTest() : database(Schema), db(database)
+    {
+        table.SetConnection(&db.connection);
+        table.SetTableName("salary");
+        table.Open();
+        table.Edit();
+    }
+    ~FieldTest() override { ResetFormatSettings(); }
+
+    TField* Field(const char* name) { return table.FieldByName(name); }
+
+    TestDatabase database;
+    Connected db;
+    TADOTable table;
+};
+
+} // namespace
+
+TEST_F(FieldTest, CurrencyRoundsToFourDecimalsOnEveryAssignment)
+{
+    Field("gaji")->SetAsFloat(1000000.0 / 12);
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(833333333));
+    Field("gaji")->SetAsString("2.00015");
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(20002));
+    Field("gaji")->SetValue(Variant(-0.00005));
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(-1));
+    table.Post();
+    EXPECT_EQ(database.Scalar("select gaji from salary"), "-0.0001");
+}
+
+TEST_F(FieldTest, EmptyTextToANumberOrDateStoresNull)
+{
+    Field("gaji")->SetAsString("");
+    Field("bulan")->SetText("  ");
+    Field("tgl")->SetAsString("");
+    EXPECT_TRUE(Field("gaji")->IsNull());
+    EXPECT_TRUE(Field("bulan")->IsNull());
+    EXPECT_TRUE(Field("tgl")->IsNull());
+    table.Post();
+    EXPECT_EQ(database.Scalar("select coalesce(gaji, 'null') || coalesce(bulan, 'null') from salary"), "nullnull");
+}
+
+TEST_F(FieldTest, TextIsCutToTheFieldSize)
+{
+    Field("kode")->SetAsString("B0012345");
+    EXPECT_EQ(Field("kode")->AsString(), "B0012");
+    Field("kode")->SetAsString("ÄÖÜßéx");
+    EXPECT_EQ(Field("kode")->AsString(), "ÄÖÜßé") << "characters, not bytes";
+    Field("catatan")->SetAsString(std::string(500, 'm'));
+    EXPECT_EQ(Field("catatan")->AsString().size(), 500u);
+}
+
+TEST_F(FieldTest, BadTextRaisesTheConversionErrorAndKeepsTheValue)
+{
+    EXPECT_THROW(Field("gaji")->SetText("abc"), EConvertError);
+    EXPECT_THROW(Field("bulan")->SetAsString("3.5"), EConvertError);
+    EXPECT_THROW(Field("tgl")->SetAsString("31/31/2024"), EConvertError);
+    EXPECT_EQ(Field("gaji")->AsFloat(), 1000000);
+    EXPECT_EQ(Field("bulan")->AsInteger(), 3);
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(FieldTest, NumbersReadTheDecimalSeparatorOfTheSettings)
+{
+    FormatSettings().DecimalSeparator = ',';
+    Field("rate")->SetText("1234,5");
+    EXPECT_DOUBLE_EQ(Field("rate")->AsFloat(), 1234.5);
+    EXPECT_TRUE(Field("rate")->IsValidChar(U','));
+    EXPECT_FALSE(Field("bulan")->IsValidChar(U','));
+    EXPECT_TRUE(Field("kode")->IsValidChar(U'x'));
+}
+
+TEST_F(FieldTest, DatesAreStoredAsIsoText)
+{
+    EXPECT_EQ(Field("tgl")->DataType(), ftDate);
+    EXPECT_DOUBLE_EQ(Field("tgl")->AsDateTime(), EncodeDate(2024, 3, 5));
+    EXPECT_DOUBLE_EQ(Field("waktu")->AsDateTime(), EncodeDate(2024, 3, 5) + EncodeTime(8, 30, 0, 0));
+    Field("tgl")->SetAsDateTime(EncodeDate(2024, 1, 11) + EncodeTime(1, 0, 0, 0));
+    Field("waktu")->SetAsDateTime(EncodeDate(2024, 11, 1) + EncodeTime(1, 0, 0, 0));
+    table.Post();
+    EXPECT_EQ(database.Scalar("select tgl || '|' || waktu from salary"), "2024-01-11|2024-11-01 01:00:00");
+    EXPECT_EQ(Field("tgl")->AsString(), "2024-01-11");
+}
+
+TEST_F(FieldTest, DisplayFormatShapesTheShownTextOnly)
+{
+    Field("gaji")->SetAsFloat(-1234567.891);
+    Field("gaji")->SetDisplayFormat("#,##0.00;(#,##0.00)");
+    EXPECT_EQ(Field("gaji")->DisplayText(), "(1,234,567.89)");
+    EXPECT_EQ(Field("gaji")->Text(), "-1234567.891");
+    Field("tgl")->SetDisplayFormat("dd-MMM-yy");
+    EXPECT_EQ(Field("tgl")->DisplayText(), "05-Mar-24");
+    Field("tgl")->SetDisplayFormat("dd/MM/yyyy");
+    EXPECT_EQ(Field("tgl")->DisplayText(), "05/03/2024");
+    Field("gaji")->Clear();
+    EXPECT_EQ(Field("gaji")->DisplayText(), "");
+}
+
+TEST_F(FieldTest, GetAndSetTextHandlersReplaceTheDefaults)
+{
+    TField* aktif = Field("aktif");
+    EXPECT_FALSE(aktif->HasSetTextHandler());
+    aktif->OnGetText = [](TField* field, std::string& text, bool) { text = field->AsBoolean() ? "Ya" : "Tidak"; };
+    aktif->OnSetText = [](TField* field, const std::string& text) { field->SetAsBoolean(text == "Ya"); };
+    EXPECT_TRUE(aktif->HasSetTextHandler());
+    EXPECT_EQ(aktif->DisplayText(), "Ya");
+    aktif->SetText("Tidak");
+    EXPECT_FALSE(aktif->AsBoolean());
+}
+
+TEST_F(FieldTest, LabelsAndWidths)
+{
+    TField* kode = Field("kode");
+    EXPECT_EQ(kode->DisplayLabel(), "kode");
+    kode->SetDisplayLabel("Kode Karyawan");
+    EXPECT_EQ(kode->DisplayName(), "Kode Karyawan");
+    EXPECT_EQ(kode->FullName(), "kode");
+    EXPECT_EQ(kode->DisplayWidth(), 5);
+    EXPECT_EQ(kode->Index(), 0);
+    kode->SetIndex(2);
+    EXPECT_EQ(table.Fields(2), kode);
+    EXPECT_EQ(kode->ParentField(), nullptr);
+}
+
+TEST_F(FieldTest, ReadOnlyFieldsRefuseValues)
+{
+    Field("kode")->SetReadOnly(true);
+    EXPECT_FALSE(Field("kode")->CanModify());
+    EXPECT_THROW(Field("kode")->SetAsString("X"), EDatabaseError);
+    EXPECT_TRUE(Field("bulan")->CanModify());
+}
+
+TEST(CalculatedFields, RunInCalcStateForEveryRowRead)
+{
+    TestDatabase database(Schema);
+    Connected db(database);
+    TADOQuery query;
+    query.SetConnection(&db.connection);
+    query.SQL().Add("select kode, gaji from salary union all select 'B', 500");
+    auto* perMonth = new TCurrencyField(&query);
+    perMonth->SetFieldName("per_bulan");
+    perMonth->SetFieldKind(fkCalculated);
+    perMonth->SetDataSet(&query);
+    auto* position = new TStringField(&query, 20);
+    position->SetFieldName("posisi_akun");
+    position->SetFieldKind(fkCalculated);
+    position->SetDataSet(&query);
+    const int months = 12;
+    std::vector<TDataSetState> states;
+    query.OnCalcFields = [&](TDataSet* dataSet) {
+        states.push_back(dataSet->State());
+        dataSet->FieldByName("per_bulan")->SetAsFloat(dataSet->FieldByName("gaji")->AsFloat() / months);
+    };
+    query.Open();
+    EXPECT_EQ(states, (std::vector<TDataSetState>{dsCalcFields, dsCalcFields}));
+    EXPECT_EQ(query.State(), dsBrowse);
+    EXPECT_EQ(query.FieldCount(), 4);
+    EXPECT_TRUE(query.DefaultFields());
+    EXPECT_EQ(query.FieldByName("per_bulan")->AsCurrency(), Currency::FromRaw(833333333));
+    EXPECT_EQ(query.FieldByName("posisi_akun")->AsString(), "");
+    query.Next();
+    EXPECT_EQ(query.FieldByName("per_bulan")->AsCurrency(), Currency::FromRaw(416667));
+    EXPECT_TRUE(query.FieldByName("per_bulan")->Calculated());
+    EXPECT_THROW(query.FieldByName("per_bulan")->SetAsFloat(1), EDatabaseError);
+    query.Close();
+    EXPECT_EQ(query.FieldCount(), 2) << "the program's fields stay, the default ones go";
+}
+
+TEST(LookupFields, ReadTheResultFromTheLookupDataSet)
+{
+    TestDatabase database(Schema);
+    Connected db(database);
+    TADOTable units, members;
+    units.SetConnection(&db.connection);
+    units.SetTableName("ref_unit");
+    members.SetConnection(&db.connection);
+    members.SetTableName("anggota");
+    auto* unitName = new TStringField(&members, 50);
+    unitName->SetFieldName("nama_unit");
+    unitName->SetFieldKind(fkLookup);
+    unitName->SetDataSet(&members);
+    try {
+        unitName->SetLookupDataSet(&members);
+        FAIL();
+    } catch (const EDatabaseError& error) {
+        EXPECT_STREQ(error.what(), "Lookup Dataset cannot be equal to Source DataSet");
+    }
+    unitName->SetLookupDataSet(&units);
+    unitName->SetKeyFields("id_unit");
+    unitName->SetLookupKeyFields("id_unit");
+    unitName->SetLookupResultField("nama_unit");
+    units.Open();
+    members.Open();
+    EXPECT_EQ(unitName->AsString(), "Kalvera ZIVU");
+    members.Next();
+    EXPECT_EQ(unitName->AsString(), "Kalvera");
+    members.Next();
+    EXPECT_TRUE(unitName->IsNull()) << "no unit 12";
+    members.Edit();
+    members.FieldByName("id_unit")->SetAsInteger(10);
+    EXPECT_EQ(unitName->AsString(), "Kalvera");
+}
