@@ -28,12 +28,10 @@ ClassTable& Table()
 
 } // namespace
 
-TMetaClass::TMetaClass(std::string name, const TMetaClass* parent, std::type_index type, Factory factory)
-    : name_(std::move(name)), parent_(parent), type_(type), factory_(std::move(factory))
+TMetaClass::TMetaClass(std::string name, const TMetaClass* parent, std::type_index type, Factory factory,
+                       bool isComponent)
+    : name_(std::move(name)), parent_(parent), type_(type), factory_(std::move(factory)), isComponent_(isComponent)
 {
-    for (const TMetaClass* up = this; up; up = up->parent_)
-        if (up->type_ == std::type_index(typeid(TComponent)))
-            isComponent_ = true;
 }
 
 bool TMetaClass::InheritsFrom(const TMetaClass& ancestor) const

@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 #include "platform/core/PropertyTable.h"
@@ -16,7 +17,14 @@ public:
     // Builds an instance; a component gets the owner, which may be null.
     using Factory = std::function<TPersistent*(TComponent* owner)>;
 
-    TMetaClass(std::string name, const TMetaClass* parent, std::type_index type, Factory factory);
+    TMetaClass(std::string name, const TMetaClass* parent, std::type_index type, Factory factory, bool isComponent);
+    // The descriptor of class T; derived descriptors pass the same tag on.
+    template <class T>
+    TMetaClass(std::in_place_type_t<T>, std::string name, const TMetaClass* parent)
+        : TMetaClass(std::move(name), parent, std::type_index(typeid(T)), FactoryFor<T>(),
+                     std::is_base_of_v<TComponent, T>)
+    {
+    }
     virtual ~TMetaClass() = default;
     TMetaClass(const TMetaClass&) = delete;
     TMetaClass& operator=(const TMetaClass&) = delete;
@@ -87,6 +95,5 @@ const TMetaClass* MetaClassOf(const TPersistent& object);
 
 template <class T> TMetaClass& RegisterClass(const std::string& name, const TMetaClass* parent = nullptr)
 {
-    return RegisterMetaClass(std::make_unique<TMetaClass>(name, parent, std::type_index(typeid(T)),
-                                                          TMetaClass::FactoryFor<T>()));
+    return RegisterMetaClass(std::make_unique<TMetaClass>(std::in_place_type<T>, name, parent));
 }

@@ -240,3 +240,10 @@ void TComponent::EndLoading()
     for (size_t i = 0; i < components_.size(); ++i)
         components_[i]->EndLoading();
 }
+
+void TComponent::CancelLoading()
+{
+    state_ &= ~csLoading;
+    for (TComponent* component : components_)
+        component->CancelLoading();
+}

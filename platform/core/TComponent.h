@@ -54,6 +54,8 @@ public:
     // owns, then Loaded() once each, this one first and the owned ones in creation order.
     void BeginLoading();
     void EndLoading();
+    // Clears csLoading everywhere without Loaded(), for a load that failed half-way.
+    void CancelLoading();
 
     // Second phase of creation, run by Create/CreateOwned once the most-derived constructor has finished.
     virtual void AfterConstruction() {}
