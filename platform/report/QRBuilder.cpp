@@ -70,6 +70,9 @@ TQRPageModel QRBuilder::Run()
     TDataSet* master = report_.DataSet();
     if (master && !master->Active())
         master->Open();
+    // The first page header already speaks of the first row.
+    if (master)
+        master->First();
     if (master && master->IsEmpty() && !report_.PrintIfEmpty())
         return std::move(pages_);
     NewPage();
