@@ -211,6 +211,8 @@ public:
     void StretchDraw(const TRect& rect, const TBitmap& bitmap);
     // Copies 'source' except pixels of 'key'.
     void DrawTransparent(int x, int y, const TBitmap& bitmap, TColor key);
+    // Copies 'image' where 'mask' is black and leaves the destination where it is white.
+    void DrawMasked(int x, int y, const TBitmap& image, const TBitmap& mask);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
     // Any three-operand raster operation; the pattern is the brush. EInvalidOperation when the
     // source has no readable pixels.
@@ -264,7 +266,7 @@ private:
     void CairoSetBrushSource();
     void CairoShape(bool fill, bool stroke, int penWidth);
     void BlitPixels(const TRect& deviceDest, const uint32_t* src, int srcStride, uint32_t rop,
-                    const uint32_t* key = nullptr);
+                    const uint8_t* skip = nullptr);
     void PaintImageOnSurface(const TRect& deviceDest, const uint32_t* src, int srcWidth, int srcHeight, int srcStride,
                              bool withAlpha);
     std::vector<uint32_t> ReadDevice(const TRect& deviceRect);

@@ -64,6 +64,13 @@ Buffer Stretch(const Buffer& src, int w, int h) {
     return b;
 }
 
+std::vector<uint8_t> KeyMask(const Buffer& b, TColor key) {
+    const uint32_t k = ColorToPixel(ColorToRGB(key)) & 0xFFFFFF;
+    std::vector<uint8_t> skip(b.pixels.size());
+    for (size_t i = 0; i < skip.size(); ++i) skip[i] = (b.pixels[i] & 0xFFFFFF) == k;
+    return skip;
+}
+
 }  // namespace
 
 std::vector<uint32_t> TCanvas::ReadDevice(const TRect& d) {
@@ -116,19 +123,19 @@ void TCanvas::PaintImageOnSurface(const TRect& d, const uint32_t* src, int w, in
     cairo_surface_destroy(image);
 }
 
-// 'src' covers 'd' exactly (or is null for operations without a source); with 'key', pixels of
-// that colour are left out.
-void TCanvas::BlitPixels(const TRect& d, const uint32_t* src, int srcStride, uint32_t rop, const uint32_t* key) {
+// 'src' covers 'd' exactly (or is null for operations without a source); where 'skip' is
+// non-zero the destination pixel is left alone.
+void TCanvas::BlitPixels(const TRect& d, const uint32_t* src, int srcStride, uint32_t rop, const uint8_t* skip) {
     const uint8_t code = RopCode(rop);
     const Pixels px = PixelView();
     if (!px.data) {
         if (code == 0xCC && src) {
-            if (key) {
+            if (skip) {
                 std::vector<uint32_t> masked(static_cast<size_t>(d.Width()) * d.Height());
                 for (int y = 0; y < d.Height(); ++y)
                     for (int x = 0; x < d.Width(); ++x) {
-                        const uint32_t p = src[static_cast<size_t>(y) * srcStride + x];
-                        masked[static_cast<size_t>(y) * d.Width() + x] = (p & 0xFFFFFF) == *key ? 0u : (p | 0xFF000000u);
+                        const size_t i = static_cast<size_t>(y) * d.Width() + x;
+                        masked[i] = skip[i] ? 0u : (src[static_cast<size_t>(y) * srcStride + x] | 0xFF000000u);
                     }
                 return PaintImageOnSurface(d, masked.data(), d.Width(), d.Height(), d.Width(), true);
             }
@@ -148,13 +155,14 @@ void TCanvas::BlitPixels(const TRect& d, const uint32_t* src, int srcStride, uin
             uint32_t* row = px.Row(y);
             const uint32_t* srow = src ? src + static_cast<size_t>(y - d.Top) * srcStride - d.Left : nullptr;
             const uint32_t* prow = pattern ? pattern->ScanLine(y % pattern->Height()) : nullptr;
-            if (code == 0xCC && !key) {
+            const uint8_t* krow = skip ? skip + static_cast<size_t>(y - d.Top) * d.Width() - d.Left : nullptr;
+            if (code == 0xCC && !skip) {
                 std::copy(srow + r.Left, srow + r.Right, row + r.Left);
                 continue;
             }
             for (int x = r.Left; x < r.Right; ++x) {
                 const uint32_t s = srow ? srow[x] : 0u;
-                if (key && (s & 0xFFFFFF) == *key) continue;
+                if (krow && krow[x]) continue;
                 if (code == 0xCC) {
                     row[x] = s;
                     continue;
@@ -236,8 +244,8 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
     if (bitmap.Empty() || rect.IsEmpty()) return;
     const Buffer scaled = Stretch(FromBitmap(bitmap, {0, 0, bitmap.Width(), bitmap.Height()}), rect.Width(), rect.Height());
     if (bitmap.Transparent()) {
-        const uint32_t key = ColorToPixel(ColorToRGB(bitmap.TransparentColor())) & 0xFFFFFF;
-        return BlitPixels(DeviceRect(rect), scaled.pixels.data(), scaled.width, SRCCOPY, &key);
+        const std::vector<uint8_t> skip = KeyMask(scaled, bitmap.TransparentColor());
+        return BlitPixels(DeviceRect(rect), scaled.pixels.data(), scaled.width, SRCCOPY, skip.data());
     }
     BlitPixels(DeviceRect(rect), scaled.pixels.data(), scaled.width, copyMode_);
 }
@@ -245,8 +253,19 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, TColor key) {
     if (bitmap.Empty()) return;
     const Buffer b = FromBitmap(bitmap, {0, 0, bitmap.Width(), bitmap.Height()});
-    const uint32_t k = ColorToPixel(ColorToRGB(key)) & 0xFFFFFF;
-    BlitPixels(DeviceRect(Bounds(x, y, b.width, b.height)), b.pixels.data(), b.width, SRCCOPY, &k);
+    const std::vector<uint8_t> skip = KeyMask(b, key);
+    BlitPixels(DeviceRect(Bounds(x, y, b.width, b.height)), b.pixels.data(), b.width, SRCCOPY, skip.data());
+}
+
+void TCanvas::DrawMasked(int x, int y, const TBitmap& image, const TBitmap& mask) {
+    if (image.Empty()) return;
+    if (mask.Width() < image.Width() || mask.Height() < image.Height())
+        throw EInvalidOperation("Mask is smaller than its image");
+    const Buffer b = FromBitmap(image, {0, 0, image.Width(), image.Height()});
+    std::vector<uint8_t> skip(b.pixels.size());
+    for (int yy = 0; yy < b.height; ++yy)
+        for (int xx = 0; xx < b.width; ++xx) skip[static_cast<size_t>(yy) * b.width + xx] = (mask.ScanLine(yy)[xx] & 0xFFFFFF) != 0;
+    BlitPixels(DeviceRect(Bounds(x, y, b.width, b.height)), b.pixels.data(), b.width, SRCCOPY, skip.data());
 }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect) {

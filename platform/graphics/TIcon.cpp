@@ -1,0 +1,61 @@
+#include "platform/graphics/TIcon.h"
+
+#include "platform/graphics/TCanvas.h"
+
+TIcon::TIcon(const TBitmap& picture, TColor transparent) {
+    image_->Assign(picture);
+    mask_->SetSize(picture.Width(), picture.Height());
+    const uint32_t key = ColorToPixel(ColorToRGB(transparent)) & 0xFFFFFF;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            mask_->ScanLine(y)[x] = (picture.ScanLine(y)[x] & 0xFFFFFF) == key ? 0xFFFFFFFFu : 0xFF000000u;
+}
+
+void TIcon::Assign(const TIcon& other) {
+    if (this == &other) return;
+    image_->Assign(*other.image_);
+    mask_->Assign(*other.mask_);
+}
+
+TIcon TIcon::StockApplication() {
+    // A window: navy title bar over a white client area in a grey frame.
+    TBitmap picture(32, 32);
+    picture.Fill(ColorToPixel(clFuchsia));
+    TCanvas& c = picture.Canvas();
+    c.Pen().SetColor(clGray);
+    c.Brush().SetColor(clWhite);
+    c.Rectangle(2, 4, 30, 28);
+    c.Brush().SetColor(clNavy);
+    c.FillRect(Rect(3, 5, 29, 10));
+    c.Brush().SetColor(clSilver);
+    c.FillRect(Rect(25, 6, 28, 9));
+    return TIcon(picture, clFuchsia);
+}
+
+TIcon TIcon::SizedCopy(int size) const {
+    TIcon copy;
+    if (Empty() || size <= 0) return copy;
+    copy.image_->SetSize(size, size);
+    copy.mask_->SetSize(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int sx = x * Width() / size, sy = y * Height() / size;
+            copy.image_->ScanLine(y)[x] = image_->ScanLine(sy)[sx];
+            copy.mask_->ScanLine(y)[x] = mask_->ScanLine(sy)[sx];
+        }
+    return copy;
+}
+
+void DrawIconEx(TCanvas& canvas, int x, int y, const TIcon& icon, int cx, int cy) {
+    if (icon.Empty()) return;
+    if ((cx == 0 || cx == icon.Width()) && (cy == 0 || cy == icon.Height()))
+        return canvas.DrawMasked(x, y, icon.Image(), icon.Mask());
+    const int w = cx ? cx : icon.Width(), h = cy ? cy : icon.Height();
+    const int size = std::max(w, h);
+    const TIcon scaled = icon.SizedCopy(size);
+    canvas.DrawMasked(x, y, scaled.Image(), scaled.Mask());
+}
+
+void DrawIconCentred(TCanvas& canvas, const TRect& rect, const TIcon& icon) {
+    DrawIconEx(canvas, rect.Left + (rect.Width() - icon.Width()) / 2, rect.Top + (rect.Height() - icon.Height()) / 2, icon);
+}
