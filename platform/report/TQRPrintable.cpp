@@ -61,9 +61,9 @@ TQRCustomLabel::TQRCustomLabel(TComponent* AOwner) : TQRPrintable(AOwner)
 void TQRCustomLabel::Prepare(QRPrintContext& context)
 {
     std::string text = PrintText(context);
-    QRFontSpec font = QRFontOf(font_);
-    lineHeight_ = context.Measure->LineHeight(font);
     if (autoStretch_) {
+        QRFontSpec font = QRFontOf(font_);
+        lineHeight_ = context.Measure->LineHeight(font);
         lines_ = context.Measure->WrapText(font, text, Width());
     } else {
         lines_.clear();

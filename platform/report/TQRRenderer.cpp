@@ -3,10 +3,12 @@
 #include <cairo-pdf.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/report/QRTextMeasure.h"
 
 namespace {
@@ -143,6 +145,19 @@ QRSurfacePtr TQRRenderer::RenderPageToImage(const QRPage& page, double scale)
     cairo_destroy(cr);
     cairo_surface_flush(surface.get());
     return surface;
+}
+
+void TQRRenderer::RenderPageToBitmap(const QRPage& page, double scale, TBitmap& bitmap)
+{
+    QRSurfacePtr surface = RenderPageToImage(page, scale);
+    int width = cairo_image_surface_get_width(surface.get());
+    int height = cairo_image_surface_get_height(surface.get());
+    int stride = cairo_image_surface_get_stride(surface.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    bitmap.SetSize(width, height);
+    // The page is opaque, so cairo's premultiplied pixels are already straight ones.
+    for (int y = 0; y < height; ++y)
+        std::memcpy(bitmap.ScanLine(y), data + static_cast<ptrdiff_t>(y) * stride, static_cast<size_t>(width) * 4);
 }
 
 void TQRRenderer::WritePdf(const TQRPageModel& model, const std::string& path, const Progress& progress)

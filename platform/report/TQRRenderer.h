@@ -9,6 +9,8 @@
 
 #include "platform/report/QRPageModel.h"
 
+class TBitmap;
+
 struct QRSurfaceDeleter {
     void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
 };
@@ -23,6 +25,8 @@ public:
     static void RenderPage(cairo_t* cr, const QRPage& page, double scale);
     // A white ARGB32 surface of the page's size times 'scale'.
     static QRSurfacePtr RenderPageToImage(const QRPage& page, double scale);
+    // The same into a bitmap (resized to fit), for drawing on a canvas.
+    static void RenderPageToBitmap(const QRPage& page, double scale, TBitmap& bitmap);
     // Writes every page; the file appears only when complete, so a failure leaves any earlier
     // file of that name as it was. Raises EWriteError.
     static void WritePdf(const TQRPageModel& model, const std::string& path, const Progress& progress = {});

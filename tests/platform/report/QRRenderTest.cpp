@@ -10,6 +10,7 @@
 #include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/report/QRTextMeasure.h"
 #include "platform/report/TQRPrinter.h"
 #include "platform/report/TQRRenderer.h"
@@ -96,6 +97,29 @@ TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
         for (int x = 20; x < 200; ++x)
             ink += pixel(x, y) != 0xFFFFFF;
     EXPECT_GT(ink, 200);
+}
+
+TEST(QRRenderer, BitmapOfAPageForTheCanvas)
+{
+    QRPage page;
+    page.Width = 50;
+    page.Height = 30;
+    QRItem frame;
+    frame.Kind = QRItemKind::Rectangle;
+    frame.Box = {10, 10, 20, 10};
+    frame.Filled = true;
+    frame.BrushColor = clRed;
+    frame.PenWidth = 0;
+    page.Items.push_back(frame);
+    TBitmap bitmap;
+
+    TQRRenderer::RenderPageToBitmap(page, 1.0, bitmap);
+
+    ASSERT_EQ(bitmap.Width(), 50);
+    ASSERT_EQ(bitmap.Height(), 30);
+    EXPECT_EQ(bitmap.ColorAt(15, 15), clRed);
+    EXPECT_EQ(bitmap.ColorAt(5, 5), clWhite);
+    EXPECT_EQ(bitmap.PixelAt(5, 5) >> 24, 0xFFu);
 }
 
 TEST(QRRenderer, ImagesAreScaledIntoTheirBox)
