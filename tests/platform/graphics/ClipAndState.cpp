@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+struct Surface {
+    TBitmap bitmap{20, 20};
+    TCanvas& canvas = bitmap.Canvas();
+    Surface() {
+        bitmap.Fill(ColorToPixel(clWhite));
+        canvas.Brush().SetColor(clRed);
+    }
+    int Count(TColor c) const {
+        int n = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) n += bitmap.ColorAt(x, y) == c;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST(Regions, RectangleRegionsAreHalfOpen) {
+    TRegion r(Rect(2, 2, 5, 6));
+    EXPECT_TRUE(r.Contains(2, 2));
+    EXPECT_TRUE(r.Contains(4, 5));
+    EXPECT_FALSE(r.Contains(5, 5));
+    EXPECT_FALSE(r.Contains(4, 6));
+    EXPECT_EQ(r.Kind(), SIMPLEREGION);
+    EXPECT_EQ(TRegion().Kind(), NULLREGION);
+    EXPECT_TRUE(TRegion(Rect(3, 3, 3, 9)).IsEmpty());
+}
+
+TEST(Regions, UnionOffsetAndCopiesAreIndependent) {
+    TRegion a(Rect(0, 0, 4, 4));
+    TRegion b = a;
+    b.Union(Rect(10, 0, 12, 2));
+    b.Offset(1, 1);
+    EXPECT_EQ(a.Bounds(), Rect(0, 0, 4, 4));
+    EXPECT_EQ(b.Bounds(), Rect(1, 1, 13, 5));
+    EXPECT_EQ(b.Kind(), COMPLEXREGION);
+    EXPECT_TRUE(b.Contains(11, 1));
+    EXPECT_FALSE(b.Contains(7, 1));
+}
+
+TEST(Regions, RoundRectCutsItsCorners) {
+    const TRegion r = TRegion::RoundRect(Rect(0, 0, 20, 10), 10, 10);
+    EXPECT_EQ(r.Bounds(), Rect(0, 0, 20, 10));
+    EXPECT_FALSE(r.Contains(0, 0));
+    EXPECT_FALSE(r.Contains(19, 9));
+    EXPECT_TRUE(r.Contains(10, 0));
+    EXPECT_TRUE(r.Contains(0, 5));
+}
+
+TEST(Regions, RgnDataRoundTripsWithItsHeader) {
+    TRegion r = TRegion::FromRects({Rect(0, 0, 3, 1), Rect(5, 2, 8, 4)});
+    const std::vector<uint8_t> data = r.ToRgnData();
+    ASSERT_EQ(data.size(), 32u + 16u * static_cast<size_t>(r.RectCount()));
+    EXPECT_EQ(data[0], 32);
+    EXPECT_EQ(data[4], 1);
+    EXPECT_TRUE(TRegion::FromRgnData(data).Equals(r));
+}
+
+TEST(Regions, BadRgnDataIsRejected) {
+    std::vector<uint8_t> data = TRegion(Rect(0, 0, 2, 2)).ToRgnData();
+    std::vector<uint8_t> shortData(data.begin(), data.begin() + 40);
+    EXPECT_THROW(TRegion::FromRgnData(shortData), EConvertError);
+    data[4] = 2;
+    EXPECT_THROW(TRegion::FromRgnData(data), EConvertError);
+    EXPECT_THROW(TRegion::FromRgnData({1, 2, 3}), EConvertError);
+}
+
+TEST(Regions, FromKeyedBitmapLeavesTheKeyOut) {
+    TBitmap b(4, 2);
+    b.Fill(ColorToPixel(RGB(127, 0, 127)));
+    b.SetPixelAt(1, 0, ColorToPixel(clBlack));
+    b.SetPixelAt(2, 0, ColorToPixel(clBlack));
+    b.SetPixelAt(3, 1, ColorToPixel(RGB(130, 2, 124)));
+    const TRegion exact = TRegion::FromBitmap(b, RGB(127, 0, 127));
+    EXPECT_TRUE(exact.Contains(1, 0));
+    EXPECT_TRUE(exact.Contains(3, 1));
+    EXPECT_FALSE(exact.Contains(0, 0));
+    const TRegion tolerant = TRegion::FromBitmap(b, RGB(127, 0, 127), 5);
+    EXPECT_FALSE(tolerant.Contains(3, 1));
+    EXPECT_TRUE(tolerant.Contains(2, 0));
+}
+
+TEST(Clipping, IntersectClipRectLimitsFills) {
+    Surface s;
+    s.canvas.IntersectClipRect(5, 5, 10, 10);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.Count(clRed), 25);
+    EXPECT_EQ(s.bitmap.ColorAt(4, 5), clWhite);
+    EXPECT_EQ(s.canvas.ClipRect(), Rect(5, 5, 10, 10));
+}
+
+TEST(Clipping, ExcludeClipRectMakesAHole) {
+    Surface s;
+    s.canvas.ExcludeClipRect(2, 2, 4, 4);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.Count(clWhite), 4);
+    TRect box;
+    EXPECT_EQ(s.canvas.GetClipBox(box), COMPLEXREGION);
+    EXPECT_EQ(box, Rect(0, 0, 20, 20));
+}
+
+TEST(Clipping, AppliesToLinesShapesPixelsAndText) {
+    Surface s;
+    s.canvas.IntersectClipRect(0, 0, 5, 20);
+    s.canvas.MoveTo(0, 1);
+    s.canvas.LineTo(19, 1);
+    s.canvas.SetPixel(10, 10, clBlack);
+    s.canvas.Ellipse(0, 5, 20, 15);
+    s.canvas.Font().SetHeight(-14);
+    s.canvas.TextOut(0, 15, "WWWWWWWW");
+    for (int y = 0; y < 20; ++y)
+        for (int x = 5; x < 20; ++x) ASSERT_EQ(s.bitmap.ColorAt(x, y), clWhite) << x << "," << y;
+    EXPECT_EQ(s.bitmap.ColorAt(4, 1), clBlack);
+    EXPECT_EQ(s.canvas.Pixel(10, 10), clNone);
+}
+
+TEST(Clipping, SelectClipRgnIsInDeviceCoordinates) {
+    Surface s;
+    s.canvas.SetWindowOrg(Point(5, 5));
+    TRegion region(Rect(0, 0, 3, 3));
+    s.canvas.SelectClipRgn(&region);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.Count(clRed), 9);
+    EXPECT_EQ(s.canvas.ClipRect(), Rect(5, 5, 8, 8));
+    s.canvas.SelectClipRgn(nullptr);
+    TRegion none;
+    EXPECT_FALSE(s.canvas.GetClipRgn(none));
+}
+
+TEST(Clipping, FillRgnUsesLogicalCoordinates) {
+    Surface s;
+    s.canvas.SetViewportOrg(Point(10, 0));
+    s.canvas.FillRgn(TRegion(Rect(0, 0, 2, 2)), clBlue);
+    EXPECT_EQ(s.bitmap.ColorAt(10, 0), clBlue);
+    EXPECT_EQ(s.bitmap.ColorAt(11, 1), clBlue);
+    EXPECT_EQ(s.bitmap.ColorAt(0, 0), clWhite);
+}
+
+TEST(SaveRestore, RestoresClipOriginAndTools) {
+    Surface s;
+    const int level = s.canvas.SaveDC();
+    s.canvas.IntersectClipRect(0, 0, 2, 2);
+    s.canvas.SetWindowOrg(Point(3, 3));
+    s.canvas.Brush().SetColor(clBlue);
+    s.canvas.Pen().SetWidth(2);
+    s.canvas.Font().SetName("Courier New");
+    s.canvas.SaveDC();
+    s.canvas.Brush().SetColor(clLime);
+    EXPECT_TRUE(s.canvas.RestoreDC(level));
+    EXPECT_EQ(s.canvas.WindowOrg(), Point(0, 0));
+    EXPECT_EQ(s.canvas.Brush().Color(), clRed);
+    EXPECT_EQ(s.canvas.Pen().Width(), 1);
+    EXPECT_EQ(s.canvas.Font().Name(), "MS Sans Serif");
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.Count(clRed), 400);
+    EXPECT_FALSE(s.canvas.RestoreDC(-1));
+}
+
+TEST(SaveRestore, NegativeLevelsCountBack) {
+    Surface s;
+    s.canvas.SaveDC();
+    s.canvas.SetViewportOrg(Point(1, 1));
+    s.canvas.SaveDC();
+    s.canvas.SetViewportOrg(Point(2, 2));
+    EXPECT_TRUE(s.canvas.RestoreDC(-1));
+    EXPECT_EQ(s.canvas.ViewportOrg(), Point(1, 1));
+    EXPECT_TRUE(s.canvas.RestoreDC(-1));
+    EXPECT_EQ(s.canvas.ViewportOrg(), Point(0, 0));
+}
+
+TEST(Origin, WindowOrgShiftsByMinusP) {
+    Surface s;
+    s.canvas.SetWindowOrg(Point(-4, -2));
+    s.canvas.FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(s.bitmap.ColorAt(4, 2), clRed);
+    EXPECT_EQ(s.canvas.Origin(), Point(4, 2));
+}
+
+TEST(Targets, RawPixelMemoryIsDrawnInPlace) {
+    std::vector<uint32_t> memory(8 * 4, 0u);
+    int owner = 0;
+    TCanvas canvas(TCanvasTarget::OfPixels(memory.data(), 8, 4, 8 * 4, &owner));
+    EXPECT_EQ(canvas.TargetOwner(), &owner);
+    canvas.Brush().SetColor(RGB(1, 2, 3));
+    canvas.FillRect(Rect(1, 1, 3, 2));
+    EXPECT_EQ(memory[8 + 1], 0xFF010203u);
+    EXPECT_EQ(memory[8 + 3], 0u);
+    canvas.IntersectClipRect(0, 0, 4, 4);
+    canvas.SetViewportOrg(Point(1, 0));
+    const TDirectAccess a = canvas.DirectAccess();
+    EXPECT_EQ(a.Data, memory.data());
+    EXPECT_EQ(a.Stride, 32);
+    EXPECT_EQ(a.Width, 8);
+    EXPECT_EQ(a.Origin, Point(1, 0));
+    EXPECT_EQ(a.ClipBox, Rect(0, 0, 4, 4));
+}
+
+TEST(Targets, BadPixelMemoryIsRefused) {
+    uint32_t px = 0;
+    EXPECT_THROW(TCanvasTarget::OfPixels(&px, 4, 1, 8), EInvalidOperation);
+    EXPECT_THROW(TCanvasTarget::OfPixels(nullptr, 4, 4, 16), EInvalidOperation);
+}
+
+TEST(Targets, AResizedBitmapKeepsItsCanvasWorking) {
+    TBitmap b(2, 2);
+    b.Canvas().Brush().SetColor(clBlue);
+    b.Canvas().FillRect(Rect(0, 0, 2, 2));
+    b.SetSize(6, 5);
+    EXPECT_EQ(b.ColorAt(1, 1), clBlue);
+    EXPECT_EQ(b.ColorAt(5, 4), clBlack);
+    b.Canvas().Ellipse(0, 0, 6, 5);
+    b.Canvas().TextOut(0, 0, "x");
+    EXPECT_EQ(b.Canvas().ClipRect(), Rect(0, 0, 6, 5));
+}
+
+TEST(Targets, ScreenCanvasMeasuresButDrawsNothing) {
+    TCanvas screen;
+    screen.FillRect(Rect(0, 0, 10, 10));
+    screen.Ellipse(0, 0, 10, 10);
+    screen.TextOut(0, 0, "abc");
+    EXPECT_GT(screen.TextWidth("abc"), 0);
+    EXPECT_EQ(screen.Pixel(0, 0), clNone);
+    EXPECT_THROW(screen.DirectAccess(), EInvalidOperation);
+}
