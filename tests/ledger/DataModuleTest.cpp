@@ -1,0 +1,177 @@
+// The data module and the shared SQL routines: RunSQL, OpenSQL, ReopenDataSet, IfNull, SqlNumber.
+#include <gtest/gtest.h>
+
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/FormatSettings.h"
+#include "tests/ledger/LedgerDatabase.h"
+
+namespace {
+
+TEST(DataModule, StartsClosedWithItsComponentsOnTheOneConnection)
+{
+    TDtModule dm;
+    EXPECT_FALSE(dm.CONN1->Connected());
+    EXPECT_EQ(dm.CONN1->CommandTimeout(), 60);
+    EXPECT_FALSE(dm.CONN1->LoginPrompt());
+    for (TCustomADODataSet* set : {static_cast<TCustomADODataSet*>(dm.Query1), static_cast<TCustomADODataSet*>(dm.Query2),
+             static_cast<TCustomADODataSet*>(dm.Query3), static_cast<TCustomADODataSet*>(dm.Query4),
+             static_cast<TCustomADODataSet*>(dm.ref_unit), static_cast<TCustomADODataSet*>(dm.Coa)}) {
+        EXPECT_EQ(set->Connection(), dm.CONN1);
+        EXPECT_FALSE(set->Active());
+    }
+    EXPECT_EQ(dm.ref_unit->TableName(), "ref_unit");
+    EXPECT_EQ(dm.Coa->TableName(), "Coa");
+    EXPECT_EQ(dm.FindComponent("Query4"), dm.Query4);
+}
+
+using DataModuleDb = LedgerDatabaseTest;
+
+TEST_F(DataModuleDb, FreeingTheModuleWithOpenDataSetsClosesTheConnection)
+{
+    dm->Coa->Open();
+    dm->Query1->SQL().Add("select * from ref_unit");
+    dm->Query1->Open();
+    reader.reset();
+    dm.reset();
+    SUCCEED();
+}
+
+TEST_F(DataModuleDb, OpenSqlOnAnEmptyResultAnswersFalseAndReadsNull)
+{
+    EXPECT_FALSE(OpenSQL(*dm->Query1, "select account_code, saldo_awal from coa where account_id=1"));
+    EXPECT_TRUE(dm->Query1->Active());
+    EXPECT_TRUE(dm->Query1->IsEmpty());
+    EXPECT_TRUE(dm->Query1->FieldByName("account_code")->Value().IsNull());
+    EXPECT_TRUE(dm->Query1->FieldByName("SALDO_AWAL")->Value().IsNull());
+}
+
+TEST_F(DataModuleDb, OpenSqlAnswersTrueOnTheFirstRow)
+{
+    EXPECT_TRUE(OpenSQL(*dm->Query1, "select id_unit, nama_unit from ref_unit order by kode_unit"));
+    EXPECT_EQ(dm->Query1->RecordCount(), 3);
+    EXPECT_EQ(dm->Query1->FieldByName("id_unit")->AsInteger(), 10);
+    EXPECT_EQ(dm->Query1->FieldByName("nama_unit")->AsString(), "Kalvera");
+}
+
+TEST_F(DataModuleDb, SumOverNoRowsIsOneNullRow)
+{
+    EXPECT_TRUE(OpenSQL(*dm->Query2, "select sum(debet) as saldo from TR_VOUC where account_id=5"));
+    EXPECT_TRUE(dm->Query2->FieldByName("saldo")->IsNull());
+}
+
+TEST_F(DataModuleDb, RunAndOpenReplaceTheTextOfAnOpenQuery)
+{
+    OpenSQL(*dm->Query1, "select * from ref_unit");
+    RunSQL(*dm->Query1, "update ref_unit set nama_unit=nama_unit where id_unit=10");
+    EXPECT_FALSE(dm->Query1->Active());
+    EXPECT_EQ(dm->Query1->SQL().Count(), 1);
+    EXPECT_EQ(dm->Query1->SQL()[0], "update ref_unit set nama_unit=nama_unit where id_unit=10");
+
+    OpenSQL(*dm->Query1, "select count(*)as jml from sis_tipeuser");
+    EXPECT_EQ(dm->Query1->SQL().Count(), 1);
+    EXPECT_EQ(dm->Query1->FieldByName("jml")->AsInteger(), 3);
+}
+
+TEST_F(DataModuleDb, ErrorsReachTheCallerAndTheFailedStatementHasNoEffect)
+{
+    EXPECT_THROW(RunSQL(*dm->Query4, "insert into sis_user values ('tukan', 'x', 'Again', '2', 0)"), EDatabaseError);
+    EXPECT_EQ(Rows("select user_name, type from sis_user"), (std::vector<std::vector<std::string>>{{"Tukan", "1"}}));
+    EXPECT_THROW(OpenSQL(*dm->Query1, "select nothing from nowhere"), EDatabaseError);
+    EXPECT_THROW(RunSQL(*dm->Query1, "select count(*) from coa where account_id="), EDatabaseError);
+}
+
+TEST_F(DataModuleDb, ReopenDataSetDropsAnUnsavedInsert)
+{
+    dm->Coa->Open();
+    dm->Coa->Append();
+    dm->Coa->FieldByName("account_id")->SetAsInteger(9);
+    dm->Coa->FieldByName("account_code")->SetAsString("1110");
+    ReopenDataSet(*dm->Coa);
+    EXPECT_EQ(dm->Coa->State(), dsBrowse);
+    EXPECT_TRUE(dm->Coa->IsEmpty());
+    EXPECT_EQ(Scalar("select count(*) from coa"), "0");
+}
+
+TEST_F(DataModuleDb, ReopenDataSetDropsAPendingEditAndTheFilterAndEnablesControls)
+{
+    dm->ref_unit->Open();
+    dm->ref_unit->SetFilter("id_unit=11");
+    dm->ref_unit->SetFiltered(true);
+    dm->ref_unit->DisableControls();
+    dm->ref_unit->Edit();
+    dm->ref_unit->FieldByName("nama_unit")->SetAsString("Changed");
+    ReopenDataSet(*dm->ref_unit);
+    EXPECT_FALSE(dm->ref_unit->Filtered());
+    EXPECT_EQ(dm->ref_unit->RecordCount(), 3);
+    EXPECT_FALSE(dm->ref_unit->ControlsDisabled());
+    EXPECT_EQ(Scalar("select nama_unit from ref_unit where id_unit=11"), "Kalvera ZIVU");
+}
+
+TEST_F(DataModuleDb, ReopenDataSetOpensAClosedDataSet)
+{
+    ReopenDataSet(*dm->ref_unit);
+    EXPECT_TRUE(dm->ref_unit->Active());
+    EXPECT_EQ(dm->ref_unit->RecordCount(), 3);
+}
+
+TEST_F(DataModuleDb, QuotedTextIsStoredAndReadBackUnchanged)
+{
+    const std::string remark = "Pak Ma'ruf'); delete from coa; --";
+    RunSQL(*dm->Query4, "update ref_sistem set keterangan='" + SqlText(remark) + "'");
+    EXPECT_TRUE(OpenSQL(*dm->Query1, "select keterangan from ref_sistem where keterangan='" + SqlText(remark) + "'"));
+    EXPECT_EQ(dm->Query1->FieldByName("keterangan")->AsString(), remark);
+}
+
+TEST(IfNull, AnswersTheDefaultOnlyForNull)
+{
+    EXPECT_EQ(IfNull(Variant(), "-").AsString(), "-");
+    EXPECT_EQ(IfNull(Variant(""), "-").AsString(), "");
+    EXPECT_EQ(IfNull(Variant(0), 2000).AsInteger(), 0);
+    EXPECT_EQ(IfNull(Variant(), 2000).AsInteger(), 2000);
+    EXPECT_EQ(IfNull(Variant("x"), "-").AsString(), "x");
+}
+
+class SqlNumberTest : public ::testing::Test {
+protected:
+    ~SqlNumberTest() override { ResetFormatSettings(); }
+};
+
+TEST_F(SqlNumberTest, WritesNullZeroWholeAndFractionalNumbers)
+{
+    EXPECT_EQ(SqlNumber(Variant()), "null");
+    EXPECT_EQ(SqlNumber(Variant(0)), "0");
+    EXPECT_EQ(SqlNumber(Variant(250)), "250");
+    EXPECT_EQ(SqlNumber(Variant(250.0)), "250");
+    EXPECT_EQ(SqlNumber(Variant(0.1)), "0.1");
+    EXPECT_EQ(SqlNumber(Variant(-12.5)), "-12.5");
+    EXPECT_EQ(SqlNumber(Variant(1234567.89)), "1234567.89");
+    EXPECT_EQ(SqlNumber(Variant(Currency::FromRaw(833333333))), "83333.3333");
+}
+
+TEST_F(SqlNumberTest, UsesADecimalPointWhateverTheSeparator)
+{
+    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = '.';
+    EXPECT_EQ(SqlNumber(Variant(1234.5)), "1234.5");
+    EXPECT_EQ(SqlNumber(Variant("1234,5")), "1234.5");
+}
+
+TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsLikeACurrencyField)
+{
+    EXPECT_EQ(SqlNumber(Variant(1000000.0 / 12)), "83333.3333");
+    EXPECT_EQ(SqlNumber(Variant(0.1 + 0.2)), "0.3");
+    EXPECT_EQ(SqlNumber(Variant(0.00005)), "0.0001");
+    EXPECT_EQ(SqlNumber(Variant(-0.00001)), "0");
+}
+
+TEST_F(SqlNumberTest, TreatsEmptyTextAsZeroAndRefusesText)
+{
+    EXPECT_EQ(SqlNumber(Variant("")), "0");
+    EXPECT_EQ(SqlNumber(Variant("250")), "250");
+    EXPECT_THROW(SqlNumber(Variant("12abc")), EConvertError);
+    EXPECT_THROW(SqlNumber(Variant("1; delete from coa")), EConvertError);
+}
+
+} // namespace
