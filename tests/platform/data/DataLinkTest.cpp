@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/data/TADOTable.h"
+#include "platform/data/TDataLink.h"
+#include "platform/data/TDataSource.h"
+#include "tests/platform/data/TestDatabase.h"
+
+namespace {
+
+const char* const Schema =
+    "create table sis_user (user_login text(15) primary key, user_name text(50), type text(1));"
+    "insert into sis_user values ('a', 'Ani', '1'), ('b', 'Budi', '2'), ('c', 'Citra', '2'),"
+    " ('d', 'Dedi', '3'), ('e', 'Eka', '3');";
+
+// Records what the data set told it; an editor that holds typed text until asked to write it.
+class RecordingLink : public TDataLink {
+public:
+    std::vector<std::string> log;
+    std::string pendingText;
+    TField* editorField = nullptr;
+
+protected:
+    void ActiveChanged() override { log.push_back(Active() ? "active" : "inactive"); }
+    void DataSetChanged() override { log.push_back("changed"); }
+    void DataSetScrolled(int distance) override { log.push_back("scrolled " + std::to_string(distance)); }
+    void EditingChanged() override { log.push_back(Editing() ? "editing" : "not editing"); }
+    void RecordChanged(TField* field) override { log.push_back("record " + (field ? field->FieldName() : "")); }
+    void UpdateData() override
+    {
+        if (editorField && !pendingText.empty())
+            editorField->SetAsString(pendingText);
+    }
+};
+
+class DataLinkTest : public ::testing::Test {
+protected:
+    DataLinkTest() : database(Schema), db(database)
+    {
+        table.SetConnection(&db.connection);
+        table.SetTableName("sis_user");
+        source.SetDataSet(&table);
+        link.SetDataSource(&source);
+    }
+
+    TestDatabase database;
+    Connected db;
+    TADOTable table;
+    TDataSource source;
+    RecordingLink link;
+};
+
+} // namespace
+
+TEST_F(DataLinkTest, OpenAndCloseReachTheLinkAndTheSource)
+{
+    std::vector<TDataSetState> states;
+    source.OnStateChange = [&](TDataSource* sender) { states.push_back(sender->State()); };
+    std::vector<std::string> order;
+    table.AfterOpen = [&](TDataSet*) { order.push_back("AfterOpen"); };
+    table.AfterScroll = [&](TDataSet*) { order.push_back("AfterScroll"); };
+    table.Open();
+    EXPECT_EQ(order, (std::vector<std::string>{"AfterOpen", "AfterScroll"}));
+    EXPECT_TRUE(link.Active());
+    EXPECT_EQ(link.DataSet(), &table);
+    table.Close();
+    EXPECT_FALSE(link.Active());
+    EXPECT_EQ(link.log, (std::vector<std::string>{"active", "inactive"}));
+    EXPECT_EQ(states, (std::vector<TDataSetState>{dsBrowse, dsInactive}));
+}
+
+TEST_F(DataLinkTest, PostWritesTheEditorsPendingTextFirst)
+{
+    table.Open();
+    link.editorField = table.FieldByName("user_name");
+    table.Edit();
+    link.pendingText = "Ani Lestari";
+    table.Post();
+    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani Lestari");
+}
+
+TEST_F(DataLinkTest, MovingAwayWritesTheEditorsPendingTextToo)
+{
+    table.Open();
+    link.editorField = table.FieldByName("user_name");
+    table.Edit();
+    link.pendingText = "Ani L";
+    table.Next();
+    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani L");
+}
+
+TEST_F(DataLinkTest, EditingFollowsTheStateAndTheReadOnlyFlag)
+{
+    table.Open();
+    link.log.clear();
+    EXPECT_TRUE(link.Edit());
+    EXPECT_EQ(table.State(), dsEdit);
+    table.FieldByName("type")->SetAsString("3");
+    table.Cancel();
+    EXPECT_EQ(link.log, (std::vector<std::string>{"editing", "record ", "record type", "not editing", "changed"}));
+
+    source.SetAutoEdit(false);
+    EXPECT_FALSE(link.Edit());
+    EXPECT_EQ(table.State(), dsBrowse);
+    source.SetAutoEdit(true);
+    link.SetReadOnly(true);
+    EXPECT_FALSE(link.Edit());
+}
+
+TEST_F(DataLinkTest, ScrollsReportTheBufferWindowsMove)
+{
+    link.SetBufferCount(3);
+    table.Open();
+    link.log.clear();
+    table.Next();
+    table.Next();
+    table.Next();
+    table.Last();
+    table.First();
+    EXPECT_EQ(link.log, (std::vector<std::string>{"scrolled 0", "scrolled 0", "scrolled 1", "scrolled 1", "scrolled -2"}));
+}
+
+TEST_F(DataLinkTest, TheGridDrawsEachBufferedRowThroughActiveRecord)
+{
+    link.SetBufferCount(3);
+    table.Open();
+    table.Last();
+    EXPECT_EQ(link.RecordCount(), 3);
+    EXPECT_EQ(link.ActiveRecord(), 2);
+    EXPECT_TRUE(link.Eof());
+    std::vector<std::string> drawn;
+    const int current = link.ActiveRecord();
+    for (int row = 0; row < link.RecordCount(); ++row) {
+        link.SetActiveRecord(row);
+        drawn.push_back(std::to_string(table.RecNo()) + table.FieldByName("user_name")->AsString());
+    }
+    link.SetActiveRecord(current);
+    EXPECT_EQ(drawn, (std::vector<std::string>{"3Citra", "4Dedi", "5Eka"}));
+    EXPECT_EQ(table.RecNo(), 5);
+    EXPECT_EQ(table.FieldByName("user_name")->AsString(), "Eka");
+    EXPECT_EQ(link.MoveBy(-4), -4);
+    EXPECT_EQ(link.ActiveRecord(), 0);
+    EXPECT_FALSE(link.Bof()) << "Bof only after a move that hit the start";
+    EXPECT_EQ(link.MoveBy(-1), 0);
+    EXPECT_TRUE(link.Bof());
+}
+
+TEST_F(DataLinkTest, ASmallResultFillsPartOfTheBuffer)
+{
+    link.SetBufferCount(10);
+    table.Open();
+    EXPECT_EQ(link.RecordCount(), 5);
+    table.Append();
+    EXPECT_EQ(link.RecordCount(), 6);
+    EXPECT_EQ(link.ActiveRecord(), 5);
+    table.Cancel();
+    EXPECT_EQ(link.RecordCount(), 5);
+}
+
+TEST_F(DataLinkTest, DisabledControlsHearOneChangeWhenEnabledAgain)
+{
+    table.Open();
+    link.log.clear();
+    table.DisableControls();
+    table.DisableControls();
+    EXPECT_TRUE(table.ControlsDisabled());
+    for (table.First(); !table.Eof(); table.Next()) {
+    }
+    table.EnableControls();
+    EXPECT_TRUE(link.log.empty());
+    table.EnableControls();
+    table.EnableControls();
+    EXPECT_FALSE(table.ControlsDisabled());
+    EXPECT_EQ(link.log, (std::vector<std::string>{"changed"}));
+    table.DisableControls();
+    EXPECT_TRUE(table.ControlsDisabled()) << "the counter did not go below zero";
+    table.EnableControls();
+}
+
+TEST_F(DataLinkTest, ADisabledSourceSilencesItsLinks)
+{
+    table.Open();
+    source.SetEnabled(false);
+    EXPECT_FALSE(link.Active());
+    link.log.clear();
+    table.Next();
+    EXPECT_TRUE(link.log.empty());
+    source.SetEnabled(true);
+    EXPECT_TRUE(link.Active());
+}
+
+TEST_F(DataLinkTest, DataChangeNamesTheChangedField)
+{
+    table.Open();
+    std::vector<std::string> changes;
+    source.OnDataChange = [&](TDataSource*, TField* field) { changes.push_back(field ? field->FieldName() : "-"); };
+    table.Next();
+    table.Edit();
+    table.FieldByName("type")->SetAsString("1");
+    EXPECT_EQ(changes, (std::vector<std::string>{"-", "-", "type"}));
+}
+
+TEST_F(DataLinkTest, FreeingTheDataSetOrTheSourceLeavesNothingDangling)
+{
+    auto* other = new TADOTable(nullptr);
+    other->SetConnection(&db.connection);
+    other->SetTableName("sis_user");
+    source.SetDataSet(other);
+    other->Open();
+    EXPECT_TRUE(link.Active());
+    delete other;
+    EXPECT_FALSE(link.Active());
+    EXPECT_EQ(source.DataSet(), nullptr);
+    {
+        TDataSource temporary;
+        temporary.SetDataSet(&table);
+        link.SetDataSource(&temporary);
+    }
+    EXPECT_EQ(link.DataSource(), nullptr);
+    table.Open();
+    table.Next();
+}
+
+TEST_F(DataLinkTest, FocusControlAsksTheLinks)
+{
+    class FocusLink : public TDataLink {
+    public:
+        TField* asked = nullptr;
+
+    protected:
+        void FocusControl(TField*& field) override
+        {
+            asked = field;
+            field = nullptr;
+        }
+    } focus;
+    focus.SetDataSource(&source);
+    table.Open();
+    table.FieldByName("user_name")->FocusControl();
+    EXPECT_EQ(focus.asked, table.FieldByName("user_name"));
+}
