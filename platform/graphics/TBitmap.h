@@ -13,8 +13,9 @@
 class TCanvas;
 class TFont;
 
-// A TColor as a straight opaque pixel, and back.
-constexpr uint32_t ColorToPixel(TColor rgb) {
+// A TColor (system colours resolved) as a straight opaque pixel, and back.
+inline uint32_t ColorToPixel(TColor color) {
+    const TColor rgb = (color & 0x80000000u) ? ColorToRGB(color) : color;
     return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
 constexpr TColor PixelToColor(uint32_t px) {

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
+
+namespace {
+
+// A bitmap of one colour with one differently coloured pixel at (1, 1).
+std::unique_ptr<TBitmap> Solid(int w, int h, TColor color, TColor dot = clNone) {
+    auto b = std::make_unique<TBitmap>(w, h);
+    b->Fill(ColorToPixel(color));
+    if (dot != clNone) b->SetPixelAt(1, 1, ColorToPixel(dot));
+    return b;
+}
+
+}  // namespace
+
+TEST(BitBlt, CopiesBetweenCanvasesAndReadsBack) {
+    auto src = Solid(4, 4, clBlue, clYellow);
+    auto dst = Solid(10, 10, clWhite);
+    dst->Canvas().BitBlt(3, 2, 4, 4, src->Canvas(), 0, 0, SRCCOPY);
+    EXPECT_EQ(dst->ColorAt(3, 2), clBlue);
+    EXPECT_EQ(dst->ColorAt(4, 3), clYellow);
+    EXPECT_EQ(dst->ColorAt(7, 2), clWhite);
+    auto back = dst->Canvas().ReadPixels(Rect(3, 2, 7, 6));
+    EXPECT_EQ(back->Width(), 4);
+    EXPECT_EQ(back->ColorAt(1, 1), clYellow);
+}
+
+TEST(BitBlt, SourceOutsideItsBitmapCopiesOnlyWhatExists) {
+    auto src = Solid(2, 2, clBlue);
+    auto dst = Solid(6, 6, clWhite);
+    dst->Canvas().BitBlt(0, 0, 6, 6, *src, -1, -1, SRCCOPY);
+    EXPECT_EQ(dst->ColorAt(0, 0), clWhite);
+    EXPECT_EQ(dst->ColorAt(1, 1), clBlue);
+    EXPECT_EQ(dst->ColorAt(2, 2), clBlue);
+    EXPECT_EQ(dst->ColorAt(3, 3), clWhite);
+}
+
+TEST(BitBlt, OverlappingCopyWithinOneCanvas) {
+    auto b = Solid(6, 1, clWhite);
+    for (int x = 0; x < 6; ++x) b->SetPixelAt(x, 0, ColorToPixel(RGB(x, 0, 0)));
+    b->Canvas().BitBlt(1, 0, 5, 1, b->Canvas(), 0, 0, SRCCOPY);
+    for (int x = 1; x < 6; ++x) EXPECT_EQ(b->ColorAt(x, 0), RGB(x - 1, 0, 0));
+}
+
+TEST(BitBlt, SrcInvertTwiceRestores) {
+    auto src = Solid(3, 3, RGB(10, 200, 30));
+    auto dst = Solid(3, 3, RGB(100, 50, 7));
+    dst->Canvas().BitBlt(0, 0, 3, 3, *src, 0, 0, SRCINVERT);
+    EXPECT_EQ(dst->ColorAt(0, 0), RGB(10 ^ 100, 200 ^ 50, 30 ^ 7));
+    dst->Canvas().BitBlt(0, 0, 3, 3, *src, 0, 0, SRCINVERT);
+    EXPECT_EQ(dst->ColorAt(2, 2), RGB(100, 50, 7));
+}
+
+TEST(BitBlt, MaskRopPaintsTheBrushWhereTheMaskIsWhite) {
+    auto mask = Solid(4, 1, clBlack);
+    mask->SetPixelAt(1, 0, ColorToPixel(clWhite));
+    mask->SetPixelAt(2, 0, ColorToPixel(clWhite));
+    auto dst = Solid(4, 1, clGreen);
+    dst->Canvas().Brush().SetColor(clRed);
+    dst->Canvas().BitBlt(0, 0, 4, 1, *mask, 0, 0, ROP_DSPDxax);
+    EXPECT_EQ(dst->ColorAt(0, 0), clGreen);
+    EXPECT_EQ(dst->ColorAt(1, 0), clRed);
+    EXPECT_EQ(dst->ColorAt(2, 0), clRed);
+    EXPECT_EQ(dst->ColorAt(3, 0), clGreen);
+}
+
+TEST(BitBlt, MonochromeKeysOnTheGivenColour) {
+    auto b = Solid(3, 1, clBtnFace);
+    b->SetPixelAt(2, 0, ColorToPixel(clNavy));
+    b->SetPixelAt(0, 0, ColorToPixel(RGB(212, 208, 200)));
+    auto mono = b->Monochrome(clBtnFace);
+    EXPECT_EQ(mono->ColorAt(0, 0), clWhite);
+    EXPECT_EQ(mono->ColorAt(1, 0), clWhite);
+    EXPECT_EQ(mono->ColorAt(2, 0), clBlack);
+}
+
+TEST(PatBlt, BlacknessAndPatternCopy) {
+    auto dst = Solid(4, 4, clWhite);
+    dst->Canvas().PatBlt(0, 0, 2, 2, BLACKNESS);
+    EXPECT_EQ(dst->ColorAt(1, 1), clBlack);
+    EXPECT_EQ(dst->ColorAt(2, 2), clWhite);
+    dst->Canvas().Brush().SetColor(clAqua);
+    dst->Canvas().PatBlt(2, 2, 2, 2, PATCOPY);
+    EXPECT_EQ(dst->ColorAt(3, 3), clAqua);
+    EXPECT_EQ(dst->ColorAt(0, 0), clBlack);
+}
+
+TEST(StretchBlt, NearestNeighbourDoublesPixels) {
+    auto src = Solid(2, 2, clBlue);
+    src->SetPixelAt(1, 0, ColorToPixel(clRed));
+    auto dst = Solid(4, 4, clWhite);
+    dst->Canvas().StretchBlt(0, 0, 4, 4, *src, 0, 0, 2, 2);
+    EXPECT_EQ(dst->ColorAt(2, 0), clRed);
+    EXPECT_EQ(dst->ColorAt(3, 1), clRed);
+    EXPECT_EQ(dst->ColorAt(1, 1), clBlue);
+    EXPECT_EQ(dst->ColorAt(3, 2), clBlue);
+    dst->Canvas().StretchDraw(Rect(0, 0, 1, 1), *src);
+    EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
+}
+
+TEST(Draw, TransparentBitmapLeavesItsKeyOut) {
+    auto src = Solid(3, 3, clFuchsia, clNavy);
+    auto dst = Solid(3, 3, clWhite);
+    src->SetTransparent(true);
+    EXPECT_EQ(src->TransparentColor(), clFuchsia);
+    dst->Canvas().Draw(0, 0, *src);
+    EXPECT_EQ(dst->ColorAt(0, 0), clWhite);
+    EXPECT_EQ(dst->ColorAt(1, 1), clNavy);
+    dst->Canvas().DrawTransparent(0, 0, *src, clNavy);
+    EXPECT_EQ(dst->ColorAt(0, 0), clFuchsia);
+    EXPECT_EQ(dst->ColorAt(1, 1), clNavy);
+}
+
+TEST(Draw, BrushCopyReplacesOneColourWithTheBrush) {
+    auto src = Solid(3, 3, clOlive, clNavy);
+    auto dst = Solid(3, 3, clWhite);
+    dst->Canvas().Brush().SetColor(clBtnFace);
+    dst->Canvas().BrushCopy(Rect(0, 0, 3, 3), *src, Rect(0, 0, 3, 3), clOlive);
+    EXPECT_EQ(dst->ColorAt(0, 0), RGB(212, 208, 200));
+    EXPECT_EQ(dst->ColorAt(1, 1), clNavy);
+}
+
+TEST(Draw, ClippedAndShiftedByTheOrigin) {
+    auto src = Solid(4, 4, clBlue);
+    auto dst = Solid(8, 8, clWhite);
+    dst->Canvas().SetWindowOrg(Point(-2, -2));
+    dst->Canvas().IntersectClipRect(0, 0, 2, 2);
+    dst->Canvas().Draw(0, 0, *src);
+    EXPECT_EQ(dst->ColorAt(2, 2), clBlue);
+    EXPECT_EQ(dst->ColorAt(3, 3), clBlue);
+    EXPECT_EQ(dst->ColorAt(4, 4), clWhite);
+}
+
+TEST(Draw, EmptyBitmapDrawsNothing) {
+    TBitmap empty;
+    auto dst = Solid(2, 2, clWhite);
+    dst->Canvas().Draw(0, 0, empty);
+    dst->Canvas().StretchDraw(Rect(0, 0, 2, 2), empty);
+    EXPECT_EQ(dst->ColorAt(0, 0), clWhite);
+    EXPECT_TRUE(empty.Empty());
+}
+
+TEST(BitmapStorage, StraightPixelsSurviveCanvasDrawingElsewhere) {
+    TBitmap b(3, 1);
+    b.SetPixelAt(0, 0, 0x007F007Fu);
+    b.Canvas().Brush().SetColor(clRed);
+    b.Canvas().FillRect(Rect(1, 0, 3, 1));
+    b.Canvas().Ellipse(1, 0, 3, 1);
+    EXPECT_EQ(b.PixelAt(0, 0), 0x007F007Fu);
+}
+
+TEST(BitmapStorage, BadIndicesAndSizesRaise) {
+    TBitmap b(2, 2);
+    EXPECT_THROW(b.ScanLine(2), EListError);
+    EXPECT_THROW(b.PixelAt(-1, 0), EListError);
+    EXPECT_THROW(b.SetSize(-1, 3), EInvalidOperation);
+    EXPECT_EQ(b.Width(), 2);
+}
+
+TEST(BitmapStorage, ChangeNotificationAndAssign) {
+    TBitmap a(2, 2), b;
+    int changes = 0;
+    b.OnChange = [&](TBitmap*) { ++changes; };
+    a.SetPixelAt(1, 1, 0xFF123456u);
+    b.Assign(a);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(b.PixelAt(1, 1), 0xFF123456u);
+    b.SetSize(3, 3);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(ImageLists, AddMaskedCutsAStripAndDrawsMasked) {
+    TBitmap strip(8, 4);
+    strip.Fill(ColorToPixel(clWhite));
+    strip.SetPixelAt(1, 1, ColorToPixel(clRed));
+    strip.SetPixelAt(5, 2, ColorToPixel(clBlue));
+    TImageList list(4, 4);
+    EXPECT_EQ(list.AddMasked(strip, clWhite), 0);
+    EXPECT_EQ(list.Count(), 2);
+    auto dst = Solid(4, 4, clGreen);
+    list.Draw(dst->Canvas(), 0, 0, 1);
+    EXPECT_EQ(dst->ColorAt(1, 2), clBlue);
+    EXPECT_EQ(dst->ColorAt(1, 1), clGreen);
+    list.SetBkColor(clYellow);
+    list.Draw(dst->Canvas(), 0, 0, 0);
+    EXPECT_EQ(dst->ColorAt(1, 1), clRed);
+    EXPECT_EQ(dst->ColorAt(0, 0), clYellow);
+    EXPECT_THROW(list.Draw(dst->Canvas(), 0, 0, 2), EListError);
+}
+
+TEST(ImageLists, AZeroSizedListTakesTheFirstBitmapsSize) {
+    TImageList list(0, 0);
+    TBitmap glyph(9, 11);
+    EXPECT_EQ(list.AddMasked(glyph, clSilver), 0);
+    EXPECT_EQ(list.Width(), 9);
+    EXPECT_EQ(list.Height(), 11);
+    TBitmap small(3, 3);
+    EXPECT_EQ(list.AddMasked(small, clWhite), -1);
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(ImageLists, DisabledImagesAreEmbossed) {
+    TBitmap glyph(3, 3);
+    glyph.Fill(ColorToPixel(clWhite));
+    glyph.SetPixelAt(0, 0, ColorToPixel(clBlack));
+    TImageList list(3, 3);
+    list.AddMasked(glyph, clWhite);
+    auto dst = Solid(4, 4, clGreen);
+    list.Draw(dst->Canvas(), 0, 0, 0, false);
+    EXPECT_EQ(dst->ColorAt(0, 0), RGB(128, 128, 128));
+    EXPECT_EQ(dst->ColorAt(1, 1), RGB(255, 255, 255));
+    EXPECT_EQ(dst->ColorAt(2, 2), clGreen);
+}
