@@ -100,14 +100,6 @@ int TADOQuery::ExecSQL()
     return Engine().Execute(sql_.Text(), BoundParams());
 }
 
-void TADOQuery::Requery()
-{
-    CheckBrowseMode();
-    Reread();
-    DataEvent(deDataSetChange);
-    First();
-}
-
 void TADOQuery::MasterChanged()
 {
     if (!Active())

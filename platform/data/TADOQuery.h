@@ -23,8 +23,6 @@ public:
 
     // Runs a statement that returns no rows; answers the rows changed.
     int ExecSQL();
-    // Checks browse mode, reruns the statement and goes to the first record.
-    void Requery();
     // Rows read through a query are for browsing only.
     bool CanModify() const override { return false; }
 

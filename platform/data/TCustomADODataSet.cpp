@@ -36,6 +36,14 @@ void TCustomADODataSet::SetConnection(TADOConnection* connection)
     }
 }
 
+void TCustomADODataSet::Requery()
+{
+    CheckBrowseMode();
+    Reread();
+    DataEvent(deDataSetChange);
+    First();
+}
+
 void TCustomADODataSet::Notification(TComponent* component, TOperation operation)
 {
     TDataSet::Notification(component, operation);

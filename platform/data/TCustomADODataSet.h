@@ -11,6 +11,8 @@ public:
 
     TADOConnection* Connection() const { return connection_; }
     void SetConnection(TADOConnection* connection);
+    // Checks browse mode, reads the rows again (seeing other statements' writes) and goes to the first.
+    void Requery();
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
