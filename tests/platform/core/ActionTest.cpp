@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/TBasicAction.h"
+
+namespace {
+
+// A client that shows an action's caption while the caption is still the action's.
+class MenuItem : public TComponent {
+public:
+    using TComponent::TComponent;
+    std::string caption;
+    bool enabled = true;
+    TNotifyEvent onClick;
+};
+
+class MenuItemLink : public TActionLink {
+public:
+    explicit MenuItemLink(MenuItem* item) : TActionLink(item), item_(item) {}
+    bool IsCaptionLinked() const override
+    {
+        return TActionLink::IsCaptionLinked() && item_->caption == CustomAction()->Caption();
+    }
+    bool IsOnExecuteLinked() const override { return item_->onClick == Action()->OnExecute(); }
+    void SetCaption(const std::string& value) override
+    {
+        if (IsCaptionLinked())
+            item_->caption = value;
+    }
+    void SetEnabled(bool value) override
+    {
+        if (IsEnabledLinked())
+            item_->enabled = value;
+    }
+    void SetOnExecute(const TNotifyEvent& handler) override
+    {
+        if (IsOnExecuteLinked())
+            item_->onClick = handler;
+    }
+
+private:
+    MenuItem* item_;
+};
+
+} // namespace
+
+TEST(Action, LinkedClientFollowsTheActionUntilItsValueDiffers)
+{
+    TComponent form;
+    auto* action = new TCustomAction(&form);
+    auto* item = new MenuItem(&form);
+    MenuItemLink link(item);
+    link.SetAction(action);
+    EXPECT_EQ(action->ClientCount(), 1);
+    action->SetCaption("Save");
+    EXPECT_EQ(item->caption, "Save");
+    action->SetEnabled(false);
+    EXPECT_FALSE(item->enabled);
+    item->caption = "Mine";
+    action->SetCaption("Other");
+    EXPECT_EQ(item->caption, "Mine");
+}
+
+TEST(Action, ExecuteRunsOnExecuteWithTheActionAsSenderAndTheClientAsActionComponent)
+{
+    TComponent form;
+    auto* action = new TCustomAction(&form);
+    auto* item = new MenuItem(&form);
+    MenuItemLink link(item);
+    EXPECT_FALSE(link.Execute());
+    link.SetAction(action);
+    EXPECT_FALSE(link.Execute());
+    TPersistent* sender = nullptr;
+    TComponent* during = nullptr;
+    action->SetOnExecute(TNotifyEvent([&](TPersistent* s) {
+        sender = s;
+        during = action->ActionComponent();
+    }));
+    EXPECT_TRUE(link.Execute());
+    EXPECT_EQ(sender, action);
+    EXPECT_EQ(during, item);
+    EXPECT_EQ(action->ActionComponent(), nullptr);
+    EXPECT_EQ(item->onClick, action->OnExecute());
+}
+
+TEST(Action, FreeingTheActionLeavesTheLinkEmptyAndFreeingTheLinkDetachesIt)
+{
+    TComponent form;
+    auto* action = new TCustomAction(&form);
+    auto* item = new MenuItem(&form);
+    auto link = std::make_unique<MenuItemLink>(item);
+    link->SetAction(action);
+    link.reset();
+    EXPECT_EQ(action->ClientCount(), 0);
+    MenuItemLink second(item);
+    second.SetAction(action);
+    TComponent::Free(action);
+    EXPECT_EQ(second.Action(), nullptr);
+    EXPECT_FALSE(second.Execute());
+}
+
+TEST(Action, HandlerMayFreeTheActionWhileItRuns)
+{
+    TComponent form;
+    auto* action = new TCustomAction(&form);
+    MenuItemLink link(new MenuItem(&form));
+    link.SetAction(action);
+    action->SetOnExecute(TNotifyEvent([&](TPersistent*) { TComponent::Free(action); }));
+    EXPECT_TRUE(link.Execute());
+    EXPECT_EQ(link.Action(), nullptr);
+}
