@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <jpeglib.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/ImageCodecs.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TPdfDocument.h"
+
+namespace {
+
+void Put16(std::vector<uint8_t>& v, uint32_t x) {
+    v.push_back(x & 0xFF);
+    v.push_back((x >> 8) & 0xFF);
+}
+void Put32(std::vector<uint8_t>& v, uint32_t x) {
+    Put16(v, x & 0xFFFF);
+    Put16(v, x >> 16);
+}
+
+// A BMP file with a 40-byte header; 'rows' are already padded and in file order.
+std::vector<uint8_t> Bmp(int w, int h, int bits, const std::vector<uint32_t>& palette, const std::vector<uint8_t>& rows) {
+    std::vector<uint8_t> v{'B', 'M'};
+    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(palette.size()) * 4;
+    Put32(v, offset + static_cast<uint32_t>(rows.size()));
+    Put32(v, 0);
+    Put32(v, offset);
+    Put32(v, 40);
+    Put32(v, static_cast<uint32_t>(w));
+    Put32(v, static_cast<uint32_t>(h));
+    Put16(v, 1);
+    Put16(v, static_cast<uint32_t>(bits));
+    Put32(v, 0);
+    Put32(v, static_cast<uint32_t>(rows.size()));
+    Put32(v, 2835);
+    Put32(v, 2835);
+    Put32(v, static_cast<uint32_t>(palette.size()));
+    Put32(v, 0);
+    for (uint32_t c : palette) Put32(v, c);
+    v.insert(v.end(), rows.begin(), rows.end());
+    return v;
+}
+
+std::string TempPath(const std::string& name) {
+    const auto dir = std::filesystem::path(BUKURA_BINARY_DIR) / "test-artefacts";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+std::vector<uint8_t> Jpeg(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = static_cast<JDIMENSION>(w);
+    info.image_height = static_cast<JDIMENSION>(h);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
+    for (int x = 0; x < w; ++x) row[x * 3] = r, row[x * 3 + 1] = g, row[x * 3 + 2] = b;
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW p = row.data();
+        jpeg_write_scanlines(&info, &p, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<uint8_t> data(out, out + size);
+    free(out);
+    return data;
+}
+
+}  // namespace
+
+TEST(BmpDecoding, TwentyFourBitBottomUp) {
+    // 2x2: bottom row blue, red; top row green, white. Rows pad to 8 bytes.
+    const auto data = Bmp(2, 2, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0});
+    TBitmap b;
+    b.LoadFromMemory(data);
+    EXPECT_EQ(b.Width(), 2);
+    EXPECT_EQ(b.ColorAt(0, 1), clBlue);
+    EXPECT_EQ(b.ColorAt(1, 1), clRed);
+    EXPECT_EQ(b.ColorAt(0, 0), clLime);
+    EXPECT_EQ(b.ColorAt(1, 0), clWhite);
+    EXPECT_EQ(b.PixelAt(0, 0) >> 24, 0xFFu);
+}
+
+TEST(BmpDecoding, PaletteImagesOfOneFourAndEightBits) {
+    TBitmap b;
+    b.LoadFromMemory(Bmp(3, 1, 8, {0x000000, 0xFF00FF}, {1, 0, 1, 0}));
+    EXPECT_EQ(b.ColorAt(0, 0), RGB(255, 0, 255));
+    EXPECT_EQ(b.ColorAt(1, 0), clBlack);
+    b.LoadFromMemory(Bmp(3, 1, 4, {0x000000, 0x00FF00, 0x0000FF}, {0x12, 0x00, 0, 0}));
+    EXPECT_EQ(b.ColorAt(0, 0), clLime);
+    EXPECT_EQ(b.ColorAt(1, 0), clBlue);
+    EXPECT_EQ(b.ColorAt(2, 0), clBlack);
+    b.LoadFromMemory(Bmp(9, 1, 1, {0x000000, 0xFFFFFF}, {0x80, 0x80, 0, 0}));
+    EXPECT_EQ(b.ColorAt(0, 0), clWhite);
+    EXPECT_EQ(b.ColorAt(1, 0), clBlack);
+    EXPECT_EQ(b.ColorAt(8, 0), clWhite);
+}
+
+TEST(BmpDecoding, ThirtyTwoBitTopDownKeepsAlphaWhenUsed) {
+    // Height -1 means top-down; the key pixel keeps its zero alpha.
+    auto data = Bmp(2, 1, 32, {}, {0x7F, 0x00, 0x7F, 0x00, 0x10, 0x20, 0x30, 0xFF});
+    data[22] = 0xFF, data[23] = 0xFF, data[24] = 0xFF, data[25] = 0xFF;
+    TBitmap b;
+    b.LoadFromMemory(data);
+    EXPECT_EQ(b.PixelAt(0, 0), 0x007F007Fu);
+    EXPECT_EQ(b.PixelAt(1, 0), 0xFF302010u);
+}
+
+TEST(BmpDecoding, BadDataRaisesAndLeavesTheBitmapAlone) {
+    TBitmap b(3, 3);
+    auto data = Bmp(2, 2, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0});
+    std::vector<uint8_t> cut(data.begin(), data.end() - 3);
+    EXPECT_THROW(b.LoadFromMemory(cut), EReadError);
+    auto indexOutOfPalette = Bmp(1, 1, 8, {0x000000}, {5, 0, 0, 0});
+    EXPECT_THROW(b.LoadFromMemory(indexOutOfPalette), EReadError);
+    auto huge = data;
+    huge[18] = 0xFF, huge[19] = 0xFF, huge[20] = 0xFF, huge[21] = 0x7F;
+    EXPECT_THROW(b.LoadFromMemory(huge), EReadError);
+    EXPECT_THROW(b.LoadFromMemory({'G', 'I', 'F'}), EReadError);
+    EXPECT_THROW(b.LoadFromFile(TempPath("missing.bmp")), EFOpenError);
+    EXPECT_EQ(b.Width(), 3);
+}
+
+TEST(JpegDecoding, DecodesAColourPicture) {
+    TBitmap b;
+    b.LoadFromMemory(Jpeg(16, 8, 200, 40, 90));
+    EXPECT_EQ(b.Width(), 16);
+    EXPECT_EQ(b.Height(), 8);
+    const TColor c = b.ColorAt(5, 5);
+    EXPECT_NEAR(GetRValue(c), 200, 3);
+    EXPECT_NEAR(GetGValue(c), 40, 3);
+    EXPECT_NEAR(GetBValue(c), 90, 3);
+}
+
+TEST(JpegDecoding, TruncatedOrCorruptDataRaises) {
+    const auto good = Jpeg(8, 8, 1, 2, 3);
+    TBitmap b(2, 2);
+    EXPECT_THROW(b.LoadFromMemory(std::vector<uint8_t>(good.begin(), good.begin() + 20)), EReadError);
+    std::vector<uint8_t> bad(good.begin(), good.begin() + 3);
+    bad.resize(200, 0x55);
+    EXPECT_THROW(b.LoadFromMemory(bad), EReadError);
+    EXPECT_EQ(b.Width(), 2);
+}
+
+TEST(PngWriting, RoundTripsThroughAFile) {
+    TBitmap b(3, 2);
+    b.Fill(ColorToPixel(clTeal));
+    b.SetPixelAt(2, 1, ColorToPixel(RGB(1, 2, 3)));
+    const std::string path = TempPath("roundtrip.png");
+    b.SaveToPngFile(path);
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(s), 3);
+    const auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s) + cairo_image_surface_get_stride(s));
+    EXPECT_EQ(row[2] & 0xFFFFFF, 0x010203u);
+    EXPECT_EQ(row[0] & 0xFFFFFF, 0x008080u);
+    cairo_surface_destroy(s);
+}
+
+TEST(PngWriting, UnwritablePathRaises) {
+    TBitmap b(1, 1);
+    EXPECT_THROW(b.SaveToPngFile("/nonexistent-dir/x.png"), EWriteError);
+    TBitmap empty;
+    EXPECT_THROW(empty.SaveToPngFile(TempPath("empty.png")), EWriteError);
+}
+
+TEST(PdfTarget, SameCanvasCallsWritePages) {
+    const std::string path = TempPath("canvas.pdf");
+    {
+        TPdfDocument pdf(path, 794, 1123, 0.75);
+        TCanvas& c = pdf.Canvas();
+        c.Brush().SetColor(clSilver);
+        c.Rectangle(10, 10, 200, 60);
+        c.Font().SetName("Arial");
+        c.Font().SetSize(12);
+        c.TextOut(20, 20, "Neraca Saldo");
+        c.MoveTo(10, 100);
+        c.LineTo(300, 100);
+        c.Ellipse(10, 120, 60, 170);
+        TBitmap logo(4, 4);
+        logo.Fill(ColorToPixel(clRed));
+        c.StretchDraw(Rect(100, 120, 140, 160), logo);
+        TRect r = Rect(10, 200, 300, 240);
+        c.DrawText("Halaman &1", r, DT_CENTER | DT_SINGLELINE);
+        pdf.NewPage();
+        pdf.Canvas().TextOut(20, 20, "Laba Rugi");
+        EXPECT_EQ(pdf.PageCount(), 2);
+        pdf.Close();
+        EXPECT_THROW(pdf.NewPage(), EInvalidOperation);
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+    std::string text;
+    if (FILE* p = popen(("pdftotext -layout '" + path + "' - 2>/dev/null").c_str(), "r")) {
+        char buf[512];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) text.append(buf, n);
+        pclose(p);
+    }
+    EXPECT_NE(text.find("Neraca Saldo"), std::string::npos) << text;
+    EXPECT_NE(text.find("Halaman 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("Laba Rugi"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
+}
+
+TEST(PdfTarget, RasterOperationsWithoutPixelsAreRefused) {
+    TPdfDocument pdf(TempPath("rop.pdf"), 100, 100);
+    TBitmap src(2, 2);
+    EXPECT_THROW(pdf.Canvas().BitBlt(0, 0, 2, 2, src, 0, 0, SRCINVERT), EInvalidOperation);
+    EXPECT_NO_THROW(pdf.Canvas().BitBlt(0, 0, 2, 2, src, 0, 0, SRCCOPY));
+    EXPECT_THROW(pdf.Canvas().ReadPixels(Rect(0, 0, 1, 1)), EInvalidOperation);
+}
+
+TEST(PdfTarget, UncreatableFileRaises) {
+    EXPECT_THROW(TPdfDocument("/nonexistent-dir/x.pdf", 100, 100), EFOpenError);
+    EXPECT_THROW(TPdfDocument(TempPath("bad.pdf"), 0, 100), EInvalidOperation);
+}
