@@ -222,3 +222,42 @@ TEST(ClassRegistry, UnregisteredClassesStillHaveAName)
     struct Unlisted : TPersistent {};
     EXPECT_NE(Unlisted().ClassName().find("Unlisted"), std::string::npos);
 }
+
+namespace {
+
+// A descriptor with class-level functions, the way the skin filters are registered.
+class FilterClass : public TMetaClass {
+public:
+    template <class T>
+    FilterClass(std::in_place_type_t<T> type, const std::string& name, std::string extension)
+        : TMetaClass(type, name, nullptr), extension_(std::move(extension))
+    {
+    }
+    const std::string& GetExtension() const { return extension_; }
+
+private:
+    std::string extension_;
+};
+
+struct UncompressedFilter : TPersistent {};
+struct CompressedFilter : TPersistent {};
+
+} // namespace
+
+TEST(ClassRegistry, DerivedDescriptorsCarryClassLevelFunctions)
+{
+    TClassList filters;
+    filters.Register(RegisterMetaClass(
+        std::make_unique<FilterClass>(std::in_place_type<UncompressedFilter>, "TTestFilterUncompressed", "uskn")));
+    filters.Register(RegisterMetaClass(
+        std::make_unique<FilterClass>(std::in_place_type<CompressedFilter>, "TTestFilterCompressed", "cskn")));
+    std::vector<std::string> extensions;
+    for (const TMetaClass* meta : filters)
+        extensions.push_back(static_cast<const FilterClass*>(meta)->GetExtension());
+    EXPECT_EQ(extensions, (std::vector<std::string>{"uskn", "cskn"}));
+    auto* found = dynamic_cast<const FilterClass*>(filters.Find("TTESTFILTERCOMPRESSED", true));
+    ASSERT_NE(found, nullptr);
+    std::unique_ptr<TPersistent> filter = found->Create();
+    EXPECT_NE(dynamic_cast<CompressedFilter*>(filter.get()), nullptr);
+    EXPECT_EQ(filter->ClassName(), "TTestFilterCompressed");
+}
