@@ -601,7 +601,7 @@ private:
     {
         std::string result;
         while (true) {
-            ParseStringPiece(result);
+            ParseStringRun(result);
             if (PeekChar() != '+')
                 return result;
             ++pos_;
@@ -612,7 +612,7 @@ private:
     }
 
     // One run of quoted parts and #n characters with nothing between them.
-    void ParseStringPiece(std::string& result)
+    void ParseStringRun(std::string& result)
     {
         while (pos_ < text_.size()) {
             if (text_[pos_] == '\'') {
