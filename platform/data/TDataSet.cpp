@@ -197,14 +197,10 @@ void TDataSet::BuildFields(const DbResult& result)
 {
     ClearDefaultFields();
     const int rowidColumn = RowIdColumn(result);
-    persistentCount_ = 0;
-    for (TField* field : persistent_) {
+    for (TField* field : persistent_)
         field->column_ = -1;
-        if (field->FieldKind() == fkData)
-            ++persistentCount_;
-    }
     std::vector<TField*> fields;
-    if (persistentCount_ > 0) {
+    if (!DefaultFields()) {
         for (TField* field : persistent_) {
             if (field->FieldKind() != fkData)
                 continue;
@@ -237,6 +233,11 @@ void TDataSet::BuildFields(const DbResult& result)
     slotCount_ = 0;
     for (TField* field : fields_)
         field->slot_ = slotCount_++;
+}
+
+bool TDataSet::DefaultFields() const
+{
+    return std::none_of(persistent_.begin(), persistent_.end(), [](const TField* f) { return f->FieldKind() == fkData; });
 }
 
 void TDataSet::ClearDefaultFields()

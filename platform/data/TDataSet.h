@@ -29,14 +29,16 @@ public:
     void Close();
     TDataSetState State() const { return state_; }
 
+    // When the program made data fields (SetDataSet before Open), those are the fields; otherwise one
+    // field per result column, followed by the program's calculated and lookup fields.
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     // Raises EListError outside 0..FieldCount-1.
     TField* Fields(int index) const;
     // Case-insensitive; raises EDatabaseError "Field 'x' not found" for an unknown name.
     TField* FieldByName(const std::string& name) const;
     TField* FindField(const std::string& name) const;
-    // True while the fields were made from the result's columns, not by the program.
-    bool DefaultFields() const { return persistentCount_ == 0; }
+    // True when the data fields were made from the result's columns, not by the program.
+    bool DefaultFields() const;
 
     void First();
     void Last();
@@ -47,7 +49,7 @@ public:
     bool Eof() const;
     bool Bof() const;
     bool IsEmpty() const;
-    // Records in the filtered view; -1 when closed is not used: a closed set raises.
+    // Records in the filtered view; raises EDatabaseError on a closed data set.
     int RecordCount() const;
     // 1-based position in the filtered, sorted view; the drawn row while a link switched ActiveRecord.
     int RecNo() const;
@@ -180,7 +182,6 @@ private:
     std::vector<TField*> fields_;
     std::vector<TField*> persistent_;
     std::vector<std::unique_ptr<TField>> defaultFields_;
-    int persistentCount_ = 0;
     int slotCount_ = 0;
     std::vector<std::unique_ptr<Record>> records_;
     std::vector<Record*> view_;

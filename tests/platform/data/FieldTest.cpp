@@ -222,3 +222,41 @@ TEST(LookupFields, ReadTheResultFromTheLookupDataSet)
     members.FieldByName("id_unit")->SetAsInteger(10);
     EXPECT_EQ(unitName->AsString(), "Kalvera");
 }
+
+TEST(ProgramFields, OnlyTheProgramsFieldsExistWithTheirTypes)
+{
+    TestDatabase database(Schema);
+    Connected db(database);
+    TADOTable table;
+    table.SetConnection(&db.connection);
+    table.SetTableName("salary");
+    auto* gaji = new TBCDField(&table);
+    gaji->SetFieldName("GAJI");
+    gaji->SetDisplayFormat("#,##0.00");
+    gaji->SetDataSet(&table);
+    auto* bulan = new TSmallintField(&table);
+    bulan->SetFieldName("bulan");
+    bulan->SetDataSet(&table);
+    EXPECT_FALSE(table.DefaultFields());
+    table.Open();
+    EXPECT_EQ(table.FieldCount(), 2);
+    EXPECT_EQ(table.FieldByName("gaji"), gaji);
+    EXPECT_EQ(gaji->DisplayText(), "1,000,000.00");
+    EXPECT_EQ(bulan->AsInteger(), 3);
+    EXPECT_EQ(table.FindField("kode"), nullptr);
+    EXPECT_THROW(bulan->SetFieldName("x"), EDatabaseError);
+    table.Edit();
+    gaji->SetAsFloat(1.23456);
+    table.Post();
+    EXPECT_EQ(database.Scalar("select gaji || ' ' || kode from salary"), "1.2346 A001") << "other columns keep their values";
+    table.Close();
+
+    auto* missing = new TStringField(&table, 10);
+    missing->SetFieldName("no_such_column");
+    missing->SetDataSet(&table);
+    EXPECT_THROW(table.Open(), EDatabaseError);
+    EXPECT_FALSE(table.Active());
+    delete missing;
+    table.Open();
+    EXPECT_EQ(table.FieldCount(), 2);
+}
