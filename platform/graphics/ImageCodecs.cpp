@@ -55,7 +55,7 @@ TDecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || width > 32768 || height > 32768) Bad("bad size");
+    if (width <= 0 || height <= 0 || width > 32768 || height > 32768 || width * height > (int64_t{1} << 26)) Bad("bad size");
     if (bits == 16) masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
     if (compression == 3 || compression == 6) {
         // Bit fields follow a 40-byte header, or sit inside a V4/V5 header.

@@ -16,6 +16,8 @@ TBitmap::~TBitmap() = default;
 
 void TBitmap::SetSize(int width, int height) {
     if (width < 0 || height < 0) throw EInvalidOperation("Bitmap size cannot be negative");
+    if (width > MaxSide || height > MaxSide || static_cast<int64_t>(width) * height > MaxPixels)
+        throw EOutOfResources("Bitmap is too large");
     if (width == width_ && height == height_) return;
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), 0xFF000000u);
     const int w = std::min(width, width_), h = std::min(height, height_);
@@ -88,6 +90,7 @@ void TBitmap::LoadFromMemory(const std::vector<uint8_t>& data) {
     if (IsBmpData(data.data(), data.size())) image = DecodeBmp(data.data(), data.size());
     else if (IsJpegData(data.data(), data.size())) image = DecodeJpeg(data.data(), data.size());
     else throw EReadError("Unknown picture format");
+    if (static_cast<int64_t>(image.Width) * image.Height > MaxPixels) throw EReadError("Picture is too large");
     pixels_ = std::move(image.Pixels);
     width_ = image.Width;
     height_ = image.Height;

@@ -33,7 +33,9 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Empty() const { return width_ == 0 || height_ == 0; }
-    // Negative sizes raise EInvalidOperation.
+    static constexpr int MaxSide = 32768;
+    static constexpr int64_t MaxPixels = int64_t{1} << 26;
+    // Negative sizes raise EInvalidOperation, sizes beyond MaxSide or MaxPixels EOutOfResources.
     void SetWidth(int width) { SetSize(width, height_); }
     void SetHeight(int height) { SetSize(width_, height); }
     void SetSize(int width, int height);

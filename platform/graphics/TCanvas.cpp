@@ -198,8 +198,6 @@ std::vector<TRect> TCanvas::VisibleRects(const TRect& deviceRect) {
     return visible.Rects();
 }
 
-// Drawing state
-
 int TCanvas::SaveDC() {
     saved_.push_back(State{clip_, windowOrg_, viewportOrg_, penPos_, pen_, brush_, font_, textColor_, bkColor_, bkMode_});
     return static_cast<int>(saved_.size());
@@ -265,8 +263,6 @@ bool TCanvas::GetClipRgn(TRegion& region) const {
     region = *clip_;
     return true;
 }
-
-// Pixels and fills
 
 TColor TCanvas::Pixel(int x, int y) {
     const Pixels px = PixelView();
@@ -367,8 +363,6 @@ void TCanvas::FillRgn(const TRegion& region, TColor color) {
     }
 }
 
-// Lines
-
 void TCanvas::PenPixel(const Pixels& px, int x, int y, uint32_t color) {
     if (x < 0 || y < 0 || x >= px.width || y >= px.height) return;
     if (clip_ && !clip_->Contains(x, y)) return;
@@ -437,8 +431,6 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
     for (size_t i = 1; i < points.size(); ++i) PenLine(points[i - 1], points[i], false);
 }
 
-// Cairo shapes
-
 void TCanvas::CairoSetColor(TColor c) {
     const TColor rgb = ColorToRGB(c);
     cairo_set_source_rgb(cr_, GetRValue(rgb) / 255.0, GetGValue(rgb) / 255.0, GetBValue(rgb) / 255.0);
@@ -496,6 +488,8 @@ void TCanvas::CairoShape(bool fill, bool stroke, int penWidth) {
     cairo_append_path(mcr, path);
     cairo_set_line_width(mcr, penWidth);
     cairo_set_line_cap(mcr, CAIRO_LINE_CAP_BUTT);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    cairo_stroke_extents(mcr, &x1, &y1, &x2, &y2);
     cairo_stroke(mcr);
     cairo_destroy(mcr);
     cairo_path_destroy(path);
@@ -503,9 +497,13 @@ void TCanvas::CairoShape(bool fill, bool stroke, int penWidth) {
     const unsigned char* m = cairo_image_surface_get_data(mask);
     const int mstride = cairo_image_surface_get_stride(mask);
     const uint32_t color = ColorToPixel(ColorToRGB(pen_.Color()));
+    TRect area;
+    IntersectRect(area, {static_cast<int>(std::floor(x1)), static_cast<int>(std::floor(y1)), static_cast<int>(std::ceil(x2)) + 1,
+                         static_cast<int>(std::ceil(y2)) + 1},
+                  {0, 0, px.width, px.height});
     BeginPixels();
-    for (int y = 0; y < px.height; ++y)
-        for (int x = 0; x < px.width; ++x)
+    for (int y = area.Top; y < area.Bottom; ++y)
+        for (int x = area.Left; x < area.Right; ++x)
             if (m[y * mstride + x]) PenPixel(px, x, y, color);
     EndPixels();
     cairo_surface_destroy(mask);

@@ -56,6 +56,10 @@ constexpr uint32_t DT_CALCRECT = 0x400;
 constexpr uint32_t DT_NOPREFIX = 0x800;
 constexpr uint32_t DT_RTLREADING = 0x20000;
 
+// The theme's text options (2 right-to-left, 4 no prefix, 8 word break, 16 single line) and
+// alignment (column * 3 + row: columns left, centre, right; rows top, centre, bottom) as DrawText flags.
+uint32_t ThemeTextFlags(uint32_t options, int align);
+
 enum TBkMode { TRANSPARENT = 1, OPAQUE = 2 };
 
 // What a canvas draws into. Pixel memory is straight 0xAARRGGBB, top-down.
@@ -213,6 +217,10 @@ public:
     void DrawTransparent(int x, int y, const TBitmap& bitmap, TColor key);
     // Copies 'image' where 'mask' is black and leaves the destination where it is white.
     void DrawMasked(int x, int y, const TBitmap& image, const TBitmap& mask);
+    // Straight-alpha pixels (0xAARRGGBB, 'stride' bytes a row) stretched nearest-neighbour over
+    // 'dest' and composed over what is there; the result is opaque. Targets without pixels
+    // get a premultiplied copy drawn with Cairo.
+    void DrawAlphaPixels(const TRect& dest, const uint32_t* pixels, int width, int height, int stride);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
     // Any three-operand raster operation; the pattern is the brush. EInvalidOperation when the
     // source has no readable pixels.

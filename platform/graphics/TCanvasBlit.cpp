@@ -287,3 +287,63 @@ void TCanvas::BrushCopy(const TRect& dest, const TBitmap& source, const TRect& s
     const Buffer scaled = Stretch(b, dest.Width(), dest.Height());
     BlitPixels(DeviceRect(dest), scaled.pixels.data(), scaled.width, SRCCOPY);
 }
+
+void TCanvas::DrawAlphaPixels(const TRect& dest, const uint32_t* pixels, int width, int height, int stride) {
+    if (dest.IsEmpty() || width <= 0 || height <= 0 || !pixels) return;
+    if (stride < width * 4) throw EInvalidOperation("Pixel rows overlap");
+    const TRect d = DeviceRect(dest);
+    const auto source = [&](int x, int y) {
+        const int sx = static_cast<int>(static_cast<long long>(x - d.Left) * width / d.Width());
+        const int sy = static_cast<int>(static_cast<long long>(y - d.Top) * height / d.Height());
+        return reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(sy) * stride)[sx];
+    };
+    const Pixels px = PixelView();
+    if (!px.data) {
+        cairo_t* cr = Cairo();
+        if (!cr) return;
+        cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+        cairo_surface_flush(image);
+        unsigned char* data = cairo_image_surface_get_data(image);
+        const int istride = cairo_image_surface_get_stride(image);
+        for (int y = 0; y < height; ++y) {
+            const auto* in = reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * stride);
+            auto* out = reinterpret_cast<uint32_t*>(data + y * istride);
+            for (int x = 0; x < width; ++x) {
+                const uint32_t p = in[x], a = p >> 24;
+                const auto mul = [a](uint32_t c) { return (c * a + 127) / 255; };
+                out[x] = (a << 24) | (mul((p >> 16) & 0xFF) << 16) | (mul((p >> 8) & 0xFF) << 8) | mul(p & 0xFF);
+            }
+        }
+        cairo_surface_mark_dirty(image);
+        cairo_save(cr);
+        cairo_rectangle(cr, d.Left, d.Top, d.Width(), d.Height());
+        cairo_clip(cr);
+        cairo_translate(cr, d.Left, d.Top);
+        cairo_scale(cr, static_cast<double>(d.Width()) / width, static_cast<double>(d.Height()) / height);
+        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(image);
+        return;
+    }
+    BeginPixels();
+    for (const TRect& r : VisibleRects(d))
+        for (int y = r.Top; y < r.Bottom; ++y) {
+            uint32_t* row = px.Row(y);
+            for (int x = r.Left; x < r.Right; ++x) {
+                const uint32_t s = source(x, y), a = s >> 24;
+                if (a == 0) continue;
+                if (a == 255) {
+                    row[x] = s;
+                    continue;
+                }
+                const uint32_t t = row[x];
+                const auto mix = [a](uint32_t sc, uint32_t dc) { return (sc * a + dc * (255 - a) + 127) / 255; };
+                row[x] = 0xFF000000u | (mix((s >> 16) & 0xFF, (t >> 16) & 0xFF) << 16) |
+                         (mix((s >> 8) & 0xFF, (t >> 8) & 0xFF) << 8) | mix(s & 0xFF, t & 0xFF);
+            }
+        }
+    EndPixels();
+}

@@ -46,6 +46,18 @@ std::string ExpandTabs(const std::string& s) {
 
 }  // namespace
 
+uint32_t ThemeTextFlags(uint32_t options, int align) {
+    uint32_t flags = 0;
+    if (options & 2) flags |= DT_RTLREADING;
+    if (options & 4) flags |= DT_NOPREFIX;
+    if (options & 8) flags |= DT_WORDBREAK;
+    if (options & 16) flags |= DT_SINGLELINE;
+    if (align < 0 || align > 8) align = 0;
+    static constexpr uint32_t columns[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+    static constexpr uint32_t rows[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+    return flags | columns[align / 3] | rows[align % 3];
+}
+
 TFontFace& TCanvas::Face() {
     if (!face_) face_ = &TFontCache::Instance().Face(font_);
     return *face_;

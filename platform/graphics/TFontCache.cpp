@@ -42,9 +42,7 @@ void DoneFace(void* face) { FT_Done_Face(static_cast<FT_Face>(face)); }
 
 }  // namespace
 
-TFontFace::TFontFace(FT_Library library, const std::string& file, int faceIndex, int height, bool bold, bool italic)
-    : file_(file) {
-    (void)italic;
+TFontFace::TFontFace(FT_Library library, const std::string& file, int faceIndex, int height, bool bold) : file_(file) {
     if (FT_New_Face(library, file.c_str(), faceIndex, &face_) != 0)
         throw EOutOfResources("Cannot open font file " + file);
     cairoFace_ = cairo_ft_font_face_create_for_ft_face(face_, FT_LOAD_DEFAULT);
@@ -202,7 +200,7 @@ TFontFace& TFontCache::Face(const std::string& name, int height, bool bold, bool
     auto key = std::make_tuple(name, height, bold, italic);
     if (auto it = faces_.find(key); it != faces_.end()) return *it->second;
     const Match m = Resolve(name, bold, italic);
-    auto face = std::make_unique<TFontFace>(library_, m.file, m.index, height, bold, italic);
+    auto face = std::make_unique<TFontFace>(library_, m.file, m.index, height, bold);
     return *faces_.emplace(key, std::move(face)).first->second;
 }
 

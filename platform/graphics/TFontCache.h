@@ -36,7 +36,8 @@ public:
         int advance = 0;
     };
 
-    TFontFace(FT_Library library, const std::string& file, int faceIndex, int height, bool bold, bool italic);
+    // 'bold' asks for a synthetic bold when the file has none.
+    TFontFace(FT_Library library, const std::string& file, int faceIndex, int height, bool bold);
     ~TFontFace();
     TFontFace(const TFontFace&) = delete;
     TFontFace& operator=(const TFontFace&) = delete;

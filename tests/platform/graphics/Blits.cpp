@@ -158,6 +158,8 @@ TEST(BitmapStorage, BadIndicesAndSizesRaise) {
     EXPECT_THROW(b.ScanLine(2), EListError);
     EXPECT_THROW(b.PixelAt(-1, 0), EListError);
     EXPECT_THROW(b.SetSize(-1, 3), EInvalidOperation);
+    EXPECT_THROW(b.SetSize(40000, 1), EOutOfResources);
+    EXPECT_THROW(b.SetSize(20000, 20000), EOutOfResources);
     EXPECT_EQ(b.Width(), 2);
 }
 
@@ -214,4 +216,25 @@ TEST(ImageLists, DisabledImagesAreEmbossed) {
     EXPECT_EQ(dst->ColorAt(0, 0), RGB(128, 128, 128));
     EXPECT_EQ(dst->ColorAt(1, 1), RGB(255, 255, 255));
     EXPECT_EQ(dst->ColorAt(2, 2), clGreen);
+}
+
+TEST(AlphaPixels, ComposeStraightAlphaOverTheTarget) {
+    auto dst = Solid(4, 1, RGB(0, 0, 200));
+    const uint32_t pixels[4] = {0x007F007Fu, 0xFFFF0000u, 0x80FF0000u, 0x00000000u};
+    dst->Canvas().DrawAlphaPixels(Rect(0, 0, 4, 1), pixels, 4, 1, 16);
+    EXPECT_EQ(dst->ColorAt(0, 0), RGB(0, 0, 200));  // the key pixel has zero alpha and is left out
+    EXPECT_EQ(dst->ColorAt(1, 0), RGB(255, 0, 0));
+    EXPECT_EQ(dst->ColorAt(2, 0), RGB(128, 0, 100));
+    EXPECT_EQ(dst->ColorAt(3, 0), RGB(0, 0, 200));
+}
+
+TEST(AlphaPixels, StretchAndClip) {
+    auto dst = Solid(6, 6, clWhite);
+    const uint32_t pixels[4] = {0xFF000000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
+    dst->Canvas().IntersectClipRect(0, 0, 3, 6);
+    dst->Canvas().DrawAlphaPixels(Rect(0, 0, 4, 4), pixels, 2, 2, 8);
+    EXPECT_EQ(dst->ColorAt(1, 1), clBlack);
+    EXPECT_EQ(dst->ColorAt(2, 0), clRed);
+    EXPECT_EQ(dst->ColorAt(0, 3), clLime);
+    EXPECT_EQ(dst->ColorAt(3, 0), clWhite);
 }

@@ -247,3 +247,44 @@ TEST(CanvasFills, FocusRectIsDottedAndGoesAwayWhenDrawnTwice) {
     s.canvas.DrawFocusRect(Rect(2, 2, 10, 8));
     EXPECT_EQ(s.Count(clWhite), 400);
 }
+
+TEST(CanvasShapes, XorEllipseTwiceRestoresThePixels) {
+    Surface s;
+    s.canvas.Pen().SetMode(TPenMode::pmXor);
+    s.canvas.Pen().SetColor(clWhite);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.Ellipse(2, 2, 15, 12);
+    EXPECT_GT(s.Count(clBlack), 10);
+    EXPECT_EQ(s.Touched(), Rect(2, 2, 15, 12));
+    s.canvas.Ellipse(2, 2, 15, 12);
+    EXPECT_EQ(s.Count(clWhite), 400);
+}
+
+TEST(CanvasRectangles, XorRectangleOutlineTouchesEachPixelOnce) {
+    Surface s;
+    s.canvas.Pen().SetMode(TPenMode::pmXor);
+    s.canvas.Pen().SetColor(clWhite);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.Rectangle(1, 1, 6, 6);
+    EXPECT_EQ(s.Count(clBlack), 16);
+}
+
+TEST(CanvasLines, DottedPenLeavesGaps) {
+    Surface s;
+    s.canvas.Pen().SetStyle(TPenStyle::psDot);
+    s.canvas.MoveTo(0, 0);
+    s.canvas.LineTo(12, 0);
+    EXPECT_EQ(s.At(0, 0), clBlack);
+    EXPECT_EQ(s.At(2, 0), clBlack);
+    EXPECT_EQ(s.At(3, 0), clWhite);
+    EXPECT_EQ(s.At(6, 0), clBlack);
+    EXPECT_EQ(s.Count(clBlack), 6);
+}
+
+TEST(CanvasLines, WidePenLinesAreTwoPixelsThick) {
+    Surface s;
+    s.canvas.Pen().SetWidth(2);
+    s.canvas.MoveTo(2, 10);
+    s.canvas.LineTo(12, 10);
+    EXPECT_EQ(s.Touched(), Rect(2, 9, 12, 11));
+}

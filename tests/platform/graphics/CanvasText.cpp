@@ -244,3 +244,12 @@ TEST(DrawText, ExpandsTabsToEightColumns) {
     s.canvas.DrawText("ab\tc", r, DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
     EXPECT_EQ(s.log.at(0).Text, "ab      c");
 }
+
+TEST(DrawText, ThemeOptionsMapOntoFlags) {
+    EXPECT_EQ(ThemeTextFlags(16, 4), DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    EXPECT_EQ(ThemeTextFlags(4 | 8, 0), DT_NOPREFIX | DT_WORDBREAK | DT_LEFT | DT_TOP);
+    EXPECT_EQ(ThemeTextFlags(2, 8), DT_RTLREADING | DT_RIGHT | DT_BOTTOM);
+    EXPECT_EQ(ThemeTextFlags(0, 1), DT_VCENTER);
+    EXPECT_EQ(ThemeTextFlags(0, 3), DT_CENTER);
+    EXPECT_EQ(ThemeTextFlags(0, 42), DT_LEFT);
+}
