@@ -65,8 +65,10 @@ template <class T> TMetaClass::Factory TMetaClass::FactoryFor()
         return {};
     else if constexpr (std::is_base_of_v<TComponent, T>)
         return [](TComponent* owner) -> TPersistent* { return new T(owner); };
-    else
+    else if constexpr (std::is_default_constructible_v<T>)
         return [](TComponent*) -> TPersistent* { return new T(); };
+    else
+        return {}; // collection items are made by their collection
 }
 
 // An ordered list of classes, such as the skin filters or the skin-object classes.

@@ -10,6 +10,7 @@
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TStringList.h"
 
@@ -29,6 +30,7 @@ enum TValueType : uint8_t {
     vaSet = 11,
     vaLString = 12,
     vaNil = 13,
+    vaCollection = 14,
     vaInt64 = 19,
 };
 
@@ -46,14 +48,18 @@ bool SameText(const std::string& a, const std::string& b)
     });
 }
 
+struct Value;
+using PropertyList = std::vector<std::pair<std::string, Value>>;
+
 // One property value of the image, whatever form it came from.
 struct Value {
-    enum class Kind { Integer, String, Ident, False, True, Nil, Set, List, Binary } kind = Kind::Nil;
+    enum class Kind { Integer, String, Ident, False, True, Nil, Set, List, Binary, Collection } kind = Kind::Nil;
     int64_t integer = 0;
     std::string text;               // String, Ident
     std::vector<std::string> names; // Set
     std::vector<Value> items;       // List
     std::vector<uint8_t> bytes;     // Binary
+    std::vector<PropertyList> collectionItems;
 
     static Value Int(int64_t v) { Value x; x.kind = Kind::Integer; x.integer = v; return x; }
     static Value Str(std::string s) { Value x; x.kind = Kind::String; x.text = std::move(s); return x; }
@@ -64,7 +70,7 @@ struct Value {
 struct ObjectNode {
     std::string className;
     std::string name;
-    std::vector<std::pair<std::string, Value>> properties;
+    PropertyList properties;
     std::vector<ObjectNode> children;
 };
 
@@ -141,6 +147,17 @@ public:
             Byte();
             return v;
         }
+        case vaCollection: {
+            Value v;
+            v.kind = Value::Kind::Collection;
+            while (Peek() != vaNull) {
+                if (Byte() != vaList)
+                    throw EReadError("Invalid collection item");
+                v.collectionItems.push_back(ReadProperties(depth + 1));
+            }
+            Byte();
+            return v;
+        }
         default:
             throw EReadError("Unsupported property value kind " + std::to_string(type));
         }
@@ -155,12 +172,20 @@ public:
         ObjectNode node;
         node.className = ShortString();
         node.name = ShortString();
-        for (std::string name = ShortString(); !name.empty(); name = ShortString())
-            node.properties.emplace_back(name, ReadValue(depth + 1));
+        node.properties = ReadProperties(depth);
         while (Peek() != vaNull)
             node.children.push_back(ReadObject(depth + 1));
         Byte();
         return node;
+    }
+
+    // Name and value pairs up to the empty name that ends them.
+    PropertyList ReadProperties(int depth)
+    {
+        PropertyList properties;
+        for (std::string name = ShortString(); !name.empty(); name = ShortString())
+            properties.emplace_back(name, ReadValue(depth + 1));
+        return properties;
     }
 
     ObjectNode ReadImage()
@@ -268,20 +293,33 @@ public:
             Signed(static_cast<int64_t>(v.bytes.size()), 4);
             stream_.WriteBuffer(v.bytes.data(), static_cast<int64_t>(v.bytes.size()));
             break;
+        case Value::Kind::Collection:
+            Byte(vaCollection);
+            for (const PropertyList& item : v.collectionItems) {
+                Byte(vaList);
+                WriteProperties(item);
+            }
+            Byte(vaNull);
+            break;
         }
     }
 
-    void WriteObject(const ObjectNode& node)
+    void WriteProperties(const PropertyList& properties)
     {
-        ShortString(node.className);
-        ShortString(node.name);
-        for (const auto& [name, value] : node.properties) {
+        for (const auto& [name, value] : properties) {
             if (name.empty())
                 throw EWriteError("Property without a name");
             ShortString(name);
             WriteValue(value);
         }
         Byte(vaNull);
+    }
+
+    void WriteObject(const ObjectNode& node)
+    {
+        ShortString(node.className);
+        ShortString(node.name);
+        WriteProperties(node.properties);
         for (const ObjectNode& child : node.children)
             WriteObject(child);
         Byte(vaNull);
@@ -308,12 +346,7 @@ public:
         if (!node.name.empty())
             out_ += node.name + ": ";
         out_ += node.className + "\r\n";
-        for (const auto& [name, value] : node.properties) {
-            Indent(level + 1);
-            out_ += name + " = ";
-            WriteValue(value, level + 1);
-            out_ += "\r\n";
-        }
+        Properties(node.properties, level + 1);
         for (const ObjectNode& child : node.children)
             Object(child, level + 1);
         Indent(level);
@@ -323,6 +356,16 @@ public:
     const std::string& Text() const { return out_; }
 
 private:
+    void Properties(const PropertyList& properties, int level)
+    {
+        for (const auto& [name, value] : properties) {
+            Indent(level);
+            out_ += name + " = ";
+            WriteValue(value, level);
+            out_ += "\r\n";
+        }
+    }
+
     void Indent(int level) { out_.append(static_cast<size_t>(level) * 2, ' '); }
     void NewLine(int level)
     {
@@ -366,6 +409,17 @@ private:
             out_ += "}";
             break;
         }
+        case Value::Kind::Collection:
+            out_ += "<";
+            for (const PropertyList& item : v.collectionItems) {
+                NewLine(level + 1);
+                out_ += "item\r\n";
+                Properties(item, level + 2);
+                Indent(level + 1);
+                out_ += "end";
+            }
+            out_ += ">";
+            break;
         }
     }
 
@@ -548,6 +602,8 @@ private:
         }
         if (c == '{')
             return ParseBinary();
+        if (c == '<')
+            return ParseCollection(depth);
         if (IdentStart(c)) {
             std::string word = Ident();
             if (SameText(word, "True"))
@@ -559,6 +615,29 @@ private:
             return Value::Id(word);
         }
         Fail("property value expected");
+    }
+
+    Value ParseCollection(int depth)
+    {
+        ++pos_;
+        Value v;
+        v.kind = Value::Kind::Collection;
+        while (PeekChar() != '>') {
+            if (!PeekIdent("item"))
+                Fail("'item' expected");
+            Ident();
+            PropertyList& item = v.collectionItems.emplace_back();
+            while (!PeekIdent("end")) {
+                if (PeekChar() == '\0')
+                    Fail("'end' expected");
+                std::string name = Ident();
+                Expect('=');
+                item.emplace_back(name, ParseValue(depth + 1));
+            }
+            Ident();
+        }
+        ++pos_;
+        return v;
     }
 
     int64_t ParseInteger()
@@ -698,7 +777,7 @@ std::string ReadAll(TStream& input)
 
 class WriterFiler : public TFiler {
 public:
-    WriterFiler(std::string prefix, ObjectNode& node) : prefix_(std::move(prefix)), node_(node) {}
+    WriterFiler(std::string prefix, PropertyList& out) : prefix_(std::move(prefix)), out_(out) {}
     void DefineBinaryProperty(const std::string& name, TStreamProc, TStreamProc writeData, bool hasData) override
     {
         if (!hasData || !writeData)
@@ -708,15 +787,15 @@ public:
         Value v;
         v.kind = Value::Kind::Binary;
         v.bytes = data.Data();
-        node_.properties.emplace_back(prefix_ + name, std::move(v));
+        out_.emplace_back(prefix_ + name, std::move(v));
     }
 
 private:
     std::string prefix_;
-    ObjectNode& node_;
+    PropertyList& out_;
 };
 
-void CollectProperties(const TPersistent& object, const std::string& prefix, ObjectNode& node, int depth)
+void CollectProperties(const TPersistent& object, const std::string& prefix, PropertyList& out, int depth)
 {
     if (depth > MaxDepth)
         throw EWriteError("Objects nested too deeply to stream");
@@ -729,17 +808,17 @@ void CollectProperties(const TPersistent& object, const std::string& prefix, Obj
             case TPropKind::Integer: {
                 int64_t value = info->getOrdinal(object);
                 std::string text = OrdinalToText(*info, value);
-                node.properties.emplace_back(name, info->idents && text != std::to_string(value) ? Value::Id(text)
+                out.emplace_back(name, info->idents && text != std::to_string(value) ? Value::Id(text)
                                                                                                   : Value::Int(value));
                 break;
             }
             case TPropKind::Boolean:
-                node.properties.emplace_back(name, Value::Bool(info->getOrdinal(object) != 0));
+                out.emplace_back(name, Value::Bool(info->getOrdinal(object) != 0));
                 break;
             case TPropKind::Enum: {
                 int64_t value = info->getOrdinal(object);
                 bool named = value >= 0 && static_cast<size_t>(value) < info->members.size();
-                node.properties.emplace_back(name, named ? Value::Id(info->members[static_cast<size_t>(value)])
+                out.emplace_back(name, named ? Value::Id(info->members[static_cast<size_t>(value)])
                                                          : Value::Int(value));
                 break;
             }
@@ -750,15 +829,15 @@ void CollectProperties(const TPersistent& object, const std::string& prefix, Obj
                 for (size_t i = 0; i < info->members.size() && i < 64; ++i)
                     if (bits & (uint64_t{1} << i))
                         v.names.push_back(info->members[i]);
-                node.properties.emplace_back(name, std::move(v));
+                out.emplace_back(name, std::move(v));
                 break;
             }
             case TPropKind::String:
-                node.properties.emplace_back(name, Value::Str(info->getString(object)));
+                out.emplace_back(name, Value::Str(info->getString(object)));
                 break;
             case TPropKind::Component: {
                 TComponent* target = info->getComponent(object);
-                node.properties.emplace_back(name, target && !target->Name().empty() ? Value::Id(target->Name())
+                out.emplace_back(name, target && !target->Name().empty() ? Value::Id(target->Name())
                                                                                       : Value());
                 break;
             }
@@ -768,17 +847,26 @@ void CollectProperties(const TPersistent& object, const std::string& prefix, Obj
                     v.kind = Value::Kind::List;
                     for (int i = 0; i < strings->Count(); ++i)
                         v.items.push_back(Value::Str(strings->Get(i)));
-                    node.properties.emplace_back(name + ".Strings", std::move(v));
+                    out.emplace_back(name + ".Strings", std::move(v));
+                }
+                break;
+            case TPropKind::Collection:
+                if (TCollection* collection = info->getCollection(object)) {
+                    Value v;
+                    v.kind = Value::Kind::Collection;
+                    for (int i = 0; i < collection->Count(); ++i)
+                        CollectProperties(*collection->Items(i), "", v.collectionItems.emplace_back(), depth + 1);
+                    out.emplace_back(name, std::move(v));
                 }
                 break;
             case TPropKind::Object:
                 if (TPersistent* nested = info->getObject(object))
-                    CollectProperties(*nested, name + ".", node, depth + 1);
+                    CollectProperties(*nested, name + ".", out, depth + 1);
                 break;
             }
         }
     }
-    WriterFiler filer(prefix, node);
+    WriterFiler filer(prefix, out);
     const_cast<TPersistent&>(object).DefineProperties(filer);
 }
 
@@ -842,7 +930,7 @@ public:
                 throw EReadError("A component named " + node.name + " already exists");
         }
         for (const auto& [path, value] : node.properties)
-            ApplyProperty(target, path, value, false);
+            ApplyProperty(target, target, path, value, false, depth);
         std::vector<std::string> childNames;
         for (int i = 0; depth == 0 && i < target.ComponentCount(); ++i)
             childNames.push_back(target.Components(i)->Name());
@@ -859,7 +947,7 @@ public:
         if (!node.name.empty() && node.name != target.Name())
             target.SetName(node.name);
         for (const auto& [path, value] : node.properties)
-            ApplyProperty(target, path, value, true);
+            ApplyProperty(target, target, path, value, true, 0);
         for (const ObjectNode& childNode : node.children) {
             TComponent* child = ChildClass(childNode)->CreateOwned(target);
             child->BeginLoading();
@@ -909,18 +997,22 @@ private:
         throw EReadError("Error reading " + target.Name() + "." + path + ": Invalid property value");
     }
 
-    void ApplyProperty(TComponent& target, const std::string& path, const Value& value, bool apply)
+    // 'target' names the component in messages; 'start' is where the path begins (it or a collection item).
+    void ApplyProperty(const TComponent& target, TPersistent& start, const std::string& path, const Value& value,
+                       bool apply, int depth)
     {
-        TPersistent* object = &target;
-        size_t start = 0;
+        if (depth > MaxDepth)
+            throw EReadError("Component image nested too deeply");
+        TPersistent* object = &start;
+        size_t begin = 0;
         while (true) {
-            size_t dot = path.find('.', start);
-            std::string segment = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            size_t dot = path.find('.', begin);
+            std::string segment = path.substr(begin, dot == std::string::npos ? std::string::npos : dot - begin);
             const TMetaClass* meta = MetaClassOf(*object);
             const TPropInfo* info = meta ? meta->FindProperty(segment) : nullptr;
             if (dot == std::string::npos) {
                 if (info) {
-                    SetValue(target, path, *object, *info, value, apply);
+                    SetValue(target, path, *object, *info, value, apply, depth);
                     return;
                 }
                 ReaderFiler filer(segment, value, apply);
@@ -938,7 +1030,7 @@ private:
             }
             if (info->kind != TPropKind::Object || !(object = info->getObject(*object)))
                 Missing(target, path);
-            start = dot + 1;
+            begin = dot + 1;
         }
     }
 
@@ -974,8 +1066,38 @@ private:
         return it - info.members.begin();
     }
 
+    void SetCollection(const TComponent& target, const std::string& path, TCollection* collection,
+                       const Value& value, bool apply, int depth)
+    {
+        if (value.kind != Value::Kind::Collection)
+            BadValue(target, path);
+        if (!collection)
+            return;
+        if (!apply) {
+            for (const PropertyList& item : value.collectionItems) {
+                std::unique_ptr<TCollectionItem> probe = collection->MakeItem();
+                for (const auto& [name, itemValue] : item)
+                    ApplyProperty(target, *probe, name, itemValue, false, depth + 1);
+            }
+            return;
+        }
+        collection->BeginUpdate();
+        try {
+            collection->Clear();
+            for (const PropertyList& item : value.collectionItems) {
+                TCollectionItem* added = collection->Add();
+                for (const auto& [name, itemValue] : item)
+                    ApplyProperty(target, *added, name, itemValue, true, depth + 1);
+            }
+        } catch (...) {
+            collection->EndUpdate();
+            throw;
+        }
+        collection->EndUpdate();
+    }
+
     void SetValue(const TComponent& target, const std::string& path, TPersistent& object, const TPropInfo& info,
-                  const Value& value, bool apply)
+                  const Value& value, bool apply, int depth)
     {
         using Kind = Value::Kind;
         int64_t ordinal = 0;
@@ -1026,6 +1148,9 @@ private:
             else if (apply)
                 fixups_.push_back({&object, &info, value.text});
             return;
+        case TPropKind::Collection:
+            SetCollection(target, path, info.getCollection(object), value, apply, depth);
+            return;
         case TPropKind::Strings:
         case TPropKind::Object:
             BadValue(target, path);
@@ -1045,7 +1170,7 @@ void WriteComponent(TStream& stream, const TComponent& component)
     ObjectNode node;
     node.className = component.ClassName();
     node.name = component.Name();
-    CollectProperties(component, "", node, 0);
+    CollectProperties(component, "", node.properties, 0);
     BinaryWriter(stream).WriteImage(node);
 }
 

@@ -209,6 +209,7 @@ std::string GetPropertyText(const TPersistent& object, const std::string& path)
         return component ? component->Name() : std::string();
     }
     case TPropKind::Object:
+    case TPropKind::Collection:
         throw EInvalidOperation("Property " + path + " is an object, not a value");
     default:
         return OrdinalToText(info, info.getOrdinal(*target.object));
@@ -239,6 +240,7 @@ void SetPropertyText(TPersistent& object, const std::string& path, const std::st
         return;
     }
     case TPropKind::Object:
+    case TPropKind::Collection:
         throw EInvalidOperation("Property " + path + " is an object, not a value");
     default:
         if (info.readOnly)

@@ -11,6 +11,7 @@
 class TPersistent;
 class TComponent;
 class TStrings;
+class TCollection;
 
 enum class TPropKind {
     Integer, // decimal text, or a name of its ident table (colours: "clNavy"); "$hex" accepted
@@ -21,6 +22,7 @@ enum class TPropKind {
     Object,  // a nested persistent whose own properties are reached by "Name.Sub"
     Strings, // a string list, streamed as "Name.Strings"
     Component, // a reference by component name, resolved once every component exists
+    Collection, // an owned collection, refilled item by item when read
 };
 
 struct TIdentEntry {
@@ -40,6 +42,7 @@ struct TPropInfo {
     std::function<void(TPersistent&, const std::string&)> setString;
     std::function<TPersistent*(const TPersistent&)> getObject; // Object
     std::function<TStrings*(const TPersistent&)> getStrings;  // Strings
+    std::function<TCollection*(const TPersistent&)> getCollection;
     std::function<TComponent*(const TPersistent&)> getComponent;
     std::function<void(TPersistent&, TComponent*)> setComponent;
     std::function<bool(const TComponent*)> acceptsComponent; // the class the reference must have
@@ -66,6 +69,7 @@ public:
     TPropInfo& AddSet(const std::string& name, std::vector<std::string> members, G get, S set);
     template <class T, class G> TPropInfo& AddObject(const std::string& name, G get);
     template <class T, class G> TPropInfo& AddStrings(const std::string& name, G get);
+    template <class T, class G> TPropInfo& AddCollection(const std::string& name, G get);
     template <class T, class G, class S> TPropInfo& AddComponent(const std::string& name, G get, S set);
     // A property that is written but whose stored value is never taken back ("Version").
     template <class T, class G> TPropInfo& AddReadOnlyString(const std::string& name, G get);
@@ -165,6 +169,17 @@ template <class T, class G> TPropInfo& TPropertyTable::AddStrings(const std::str
     info.name = name;
     info.kind = TPropKind::Strings;
     info.getStrings = [get](const TPersistent& object) -> TStrings* {
+        return std::invoke(get, static_cast<const T&>(object));
+    };
+    return Add(std::move(info));
+}
+
+template <class T, class G> TPropInfo& TPropertyTable::AddCollection(const std::string& name, G get)
+{
+    TPropInfo info;
+    info.name = name;
+    info.kind = TPropKind::Collection;
+    info.getCollection = [get](const TPersistent& object) -> TCollection* {
         return std::invoke(get, static_cast<const T&>(object));
     };
     return Add(std::move(info));

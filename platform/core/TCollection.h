@@ -54,6 +54,8 @@ public:
     TCollectionItem* Items(int index) const;
     TCollectionItem* FindItemID(int id) const;
 
+    // An item of the collection's class that is not in the collection.
+    std::unique_ptr<TCollectionItem> MakeItem() { return factory_(*this); }
     TCollectionItem* Add();
     TCollectionItem* Insert(int index);
     void Delete(int index);

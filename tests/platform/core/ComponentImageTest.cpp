@@ -8,6 +8,7 @@
 #include "platform/core/ComponentImage.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TStringList.h"
 
@@ -339,4 +340,95 @@ TEST_F(ComponentImage, DeepNestingIsRefusedNotRecursedInto)
     EXPECT_THROW(ToBinary(text), EReadError);
     std::string binary = "TPF0" + std::string("\x01X\x01X\x01P", 6) + std::string(100000, '\x01');
     EXPECT_THROW(ToText(binary), EReadError);
+}
+
+namespace {
+
+class StatusPanel : public TCollectionItem {
+public:
+    using TCollectionItem::TCollectionItem;
+    std::string text;
+    int width = 50;
+    std::vector<uint8_t> data;
+
+    void DefineProperties(TFiler& filer) override
+    {
+        filer.DefineBinaryProperty(
+            "Data", [this](TStream& s) { data = s.ReadBytes(s.Size()); },
+            [this](TStream& s) { s.WriteBuffer(data.data(), static_cast<int64_t>(data.size())); }, !data.empty());
+    }
+};
+
+class StatusBar : public TComponent {
+public:
+    using TComponent::TComponent;
+    TCollection* Panels() const { return panels_.get(); }
+    StatusPanel* Panel(int i) const { return static_cast<StatusPanel*>(panels_->Items(i)); }
+
+private:
+    std::unique_ptr<TCollection> panels_ = std::make_unique<TCollection>(TCollection::Of<StatusPanel>());
+};
+
+void RegisterStatusBarClasses()
+{
+    TPropertyTable& p = RegisterClass<StatusPanel>("TTestStatusPanel").OwnProperties();
+    p.AddString<StatusPanel>(
+        "Text", [](const StatusPanel& o) { return o.text; }, [](StatusPanel& o, const std::string& v) { o.text = v; });
+    p.AddInteger<StatusPanel>(
+        "Width", [](const StatusPanel& o) { return o.width; }, [](StatusPanel& o, int v) { o.width = v; });
+    RegisterClass<StatusBar>("TTestStatusBar").OwnProperties().AddCollection<StatusBar>("Panels", &StatusBar::Panels);
+}
+
+const std::string StatusBarText = "object Bar: TTestStatusBar\r\n"
+                                  "  Panels = <\r\n"
+                                  "    item\r\n"
+                                  "      Text = 'Siap'\r\n"
+                                  "      Width = 120\r\n"
+                                  "    end\r\n"
+                                  "    item\r\n"
+                                  "      Text = ''\r\n"
+                                  "      Width = 50\r\n"
+                                  "      Data = {0102}\r\n"
+                                  "    end>\r\n"
+                                  "end\r\n";
+
+} // namespace
+
+TEST_F(ComponentImage, CollectionsStreamTheirItemsAndRefillWhenRead)
+{
+    RegisterStatusBarClasses();
+    StatusBar bar;
+    bar.SetName("Bar");
+    auto* first = static_cast<StatusPanel*>(bar.Panels()->Add());
+    first->text = "Siap";
+    first->width = 120;
+    static_cast<StatusPanel*>(bar.Panels()->Add())->data = {1, 2};
+    std::string binary = Write(bar);
+    EXPECT_EQ(ToText(binary), StatusBarText);
+    EXPECT_EQ(ToBinary(StatusBarText), binary);
+
+    StatusBar copy;
+    for (int i = 0; i < 3; ++i)
+        copy.Panels()->Add();
+    Read(binary, copy);
+    ASSERT_EQ(copy.Panels()->Count(), 2);
+    EXPECT_EQ(copy.Panel(0)->text, "Siap");
+    EXPECT_EQ(copy.Panel(0)->width, 120);
+    EXPECT_TRUE(copy.Panel(0)->data.empty());
+    EXPECT_EQ(copy.Panel(1)->data, (std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(ToText(Write(copy)), StatusBarText);
+}
+
+TEST_F(ComponentImage, BadCollectionItemChangesNothing)
+{
+    RegisterStatusBarClasses();
+    StatusBar bar;
+    static_cast<StatusPanel*>(bar.Panels()->Add())->text = "kept";
+    std::string bad = ToBinary("object Bar: TTestStatusBar\r\n  Panels = <\r\n    item\r\n      Text = 'new'\r\n"
+                               "    end\r\n    item\r\n      Colour = 3\r\n    end>\r\nend\r\n");
+    EXPECT_THROW(Read(bad, bar), EReadError);
+    ASSERT_EQ(bar.Panels()->Count(), 1);
+    EXPECT_EQ(bar.Panel(0)->text, "kept");
+    EXPECT_THROW(ToBinary("object Bar: TTestStatusBar\r\n  Panels = <\r\n    thing\r\n    end>\r\nend\r\n"),
+                 EReadError);
 }
