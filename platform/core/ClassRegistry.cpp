@@ -4,16 +4,9 @@
 #include <mutex>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 struct ClassTable {
     std::mutex lock;

@@ -9,6 +9,7 @@
 
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/Streams.h"
 #include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
@@ -40,14 +41,6 @@ constexpr int MaxDepth = 64;
 constexpr size_t TextLineLength = 64;
 constexpr int64_t HexBytesPerLine = 32;
 
-bool SameText(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
 struct Value;
 using PropertyList = std::vector<std::pair<std::string, Value>>;
 
@@ -73,8 +66,6 @@ struct ObjectNode {
     PropertyList properties;
     std::vector<ObjectNode> children;
 };
-
-// ---- binary form ----
 
 class BinaryReader {
 public:
@@ -334,8 +325,6 @@ public:
 private:
     TStream& stream_;
 };
-
-// ---- text form ----
 
 class TextWriter {
 public:
@@ -772,8 +761,6 @@ std::string ReadAll(TStream& input)
     copy.CopyFrom(input, 0);
     return copy.DataString();
 }
-
-// ---- components to images and back ----
 
 class WriterFiler : public TFiler {
 public:

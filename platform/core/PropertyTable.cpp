@@ -6,27 +6,11 @@
 
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TStringList.h"
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
-std::string Trimmed(const std::string& text)
-{
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 [[noreturn]] void BadValue(const TPropInfo& info, const std::string& text)
 {
@@ -153,7 +137,7 @@ std::string OrdinalToText(const TPropInfo& info, int64_t value)
 
 int64_t TextToOrdinal(const TPropInfo& info, const std::string& rawText)
 {
-    std::string text = Trimmed(rawText);
+    std::string text = Trim(rawText);
     switch (info.kind) {
     case TPropKind::Boolean:
         if (SameText(text, "True"))
@@ -175,7 +159,7 @@ int64_t TextToOrdinal(const TPropInfo& info, const std::string& rawText)
         size_t start = 0;
         while (start <= inner.size()) {
             size_t comma = inner.find(',', start);
-            std::string name = Trimmed(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+            std::string name = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
             if (!name.empty() || comma != std::string::npos) {
                 int index = MemberIndex(info, name);
                 if (index < 0 || index >= 64)
@@ -229,7 +213,7 @@ void SetPropertyText(TPersistent& object, const std::string& path, const std::st
             strings->SetText(text);
         return;
     case TPropKind::Component: {
-        std::string name = Trimmed(text);
+        std::string name = Trim(text);
         TComponent* component = nullptr;
         if (!name.empty() && !SameText(name, "nil")) {
             component = FindReference(*target.object, name);

@@ -4,16 +4,9 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/LiveObjects.h"
+#include "platform/core/StrUtils.h"
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 bool IsIdentifier(const std::string& name)
 {
@@ -121,7 +114,7 @@ TComponent* TComponent::FindComponent(const std::string& name) const
     if (name.empty())
         return nullptr;
     for (TComponent* component : components_)
-        if (SameName(component->name_, name))
+        if (SameText(component->name_, name))
             return component;
     return nullptr;
 }
