@@ -144,6 +144,9 @@ void TADOConnection::Rollback()
 
 void TADOConnection::Backup(const std::string& path)
 {
+    // A copy taken inside a transaction would hold writes that may still be rolled back.
+    if (transLevel_ > 0)
+        throw EDatabaseError("Cannot back up the database while a transaction is open");
     Engine().Backup(path);
 }
 

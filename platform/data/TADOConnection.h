@@ -42,7 +42,7 @@ public:
     int TransactionLevel() const { return transLevel_; }
 
     // Writes a consistent copy of the open database to 'path' through a temporary file and a rename.
-    // Copying onto the open file itself is refused.
+    // Copying onto the open file itself, or while a transaction is open, is refused.
     void Backup(const std::string& path);
 
     int DataSetCount() const { return static_cast<int>(dataSets_.size()); }

@@ -304,19 +304,10 @@ void TDataSet::CalculateFields(Record& record)
 {
     bool any = false;
     for (TField* field : fields_) {
-        if (field->FieldKind() == fkData)
+        if (field->FieldKind() != fkCalculated)
             continue;
         any = true;
-        Variant value;
-        if (field->FieldKind() == fkLookup && field->lookupDataSet_ && field->lookupDataSet_->Active()) {
-            ReadGuard guard(*this, &record);
-            std::vector<Variant> keys;
-            for (TField* key : FieldList(field->KeyFields()))
-                keys.push_back(key->Value());
-            value = field->lookupDataSet_->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
-            value = field->Convert(value);
-        }
-        record.values[static_cast<size_t>(field->slot_)] = value;
+        record.values[static_cast<size_t>(field->slot_)] = Variant();
     }
     if (!any || !OnCalcFields)
         return;
@@ -435,7 +426,25 @@ const Variant& TDataSet::GetFieldValue(const TField* field) const
     const Record* record = ReadRecord();
     if (!record || field->slot_ >= static_cast<int>(record->values.size()))
         return null;
-    return record->values[static_cast<size_t>(field->slot_)];
+    Variant& value = const_cast<Record*>(record)->values[static_cast<size_t>(field->slot_)];
+    // Looked up on every read, so the result follows the lookup data set as it opens and changes.
+    if (field->FieldKind() == fkLookup)
+        value = LookupValue(field, *record);
+    return value;
+}
+
+Variant TDataSet::LookupValue(const TField* field, const Record& record) const
+{
+    TDataSet* source = field->lookupDataSet_;
+    if (!source || !source->Active())
+        return Variant();
+    std::vector<Variant> keys;
+    {
+        ReadGuard guard(*this, &record);
+        for (TField* key : FieldList(field->KeyFields()))
+            keys.push_back(key->Value());
+    }
+    return field->Convert(source->Lookup(field->LookupKeyFields(), keys, field->LookupResultField()));
 }
 
 void TDataSet::SetFieldValue(TField* field, const Variant& value)

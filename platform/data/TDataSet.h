@@ -175,6 +175,7 @@ private:
     int AdjustWindow();
     void SetState(TDataSetState state);
     const Record* ReadRecord() const;
+    Variant LookupValue(const TField* field, const Record& record) const;
     void RemoveRecord(Record* record);
     void CloseSilently();
 

@@ -182,6 +182,17 @@ TEST(ConnectionBackup, CopiesTheOpenDatabaseAndRefusesItself)
     EXPECT_EQ(Value(db.connection, "select count(*) from t_vouc"), "1");
 }
 
+TEST(ConnectionBackup, IsRefusedWhileATransactionIsOpen)
+{
+    TestDatabase database(Voucher);
+    Connected db(database);
+    const std::string copy = database.Folder() + "/copy.db";
+    TTransaction transaction(db.connection);
+    db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
+    EXPECT_THROW(db.connection.Backup(copy), EDatabaseError);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+}
+
 TEST(SqlFunctions, DateParts)
 {
     TestDatabase database(Voucher);

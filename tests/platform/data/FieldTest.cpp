@@ -211,8 +211,9 @@ TEST(LookupFields, ReadTheResultFromTheLookupDataSet)
     unitName->SetKeyFields("id_unit");
     unitName->SetLookupKeyFields("id_unit");
     unitName->SetLookupResultField("nama_unit");
-    units.Open();
     members.Open();
+    EXPECT_TRUE(unitName->IsNull()) << "the lookup data set is still closed";
+    units.Open();
     EXPECT_EQ(unitName->AsString(), "Kalvera ZIVU");
     members.Next();
     EXPECT_EQ(unitName->AsString(), "Kalvera");
