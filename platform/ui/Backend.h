@@ -1,0 +1,105 @@
+#pragma once
+// The one interface through which the windowing layer reaches a real or a virtual screen.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using TNativeWindow = uint32_t; // 0: no native window
+
+struct TScreenRect {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Contains(int x, int y) const { return x >= X && y >= Y && x < X + Width && y < Y + Height; }
+};
+
+struct TMonitorInfo {
+    TScreenRect Bounds;
+    TScreenRect WorkArea;
+};
+
+struct TNativeWindowParams {
+    TScreenRect Bounds;
+    std::string Title;
+    bool Popup = false;   // borderless, top-most, no taskbar entry, never activated
+    bool TopMost = false;
+};
+
+enum class TBackendEventKind {
+    MouseMove,
+    MouseDown,
+    MouseUp,
+    Wheel,
+    MouseLeave,
+    KeyDown,
+    KeyUp,
+    Text,
+    CloseRequest,
+    Activated,
+    Deactivated,
+    Minimized,
+    Restored,
+    Exposed,
+    DropFiles,
+    Quit,
+};
+
+// Modifier bits of a backend event, the same as the shift state's low bits.
+enum : uint32_t { kmShift = 1, kmAlt = 2, kmCtrl = 4 };
+
+// One input or window event; coordinates are screen coordinates.
+struct TBackendEvent {
+    TBackendEventKind Kind = TBackendEventKind::MouseMove;
+    TNativeWindow Window = 0;
+    int X = 0;
+    int Y = 0;
+    int Button = 0; // 1 left, 2 right, 3 middle
+    int Clicks = 1;
+    int WheelDelta = 0; // in notches of 120, positive away from the user
+    uint16_t Key = 0;   // virtual-key code
+    uint32_t Modifiers = 0;
+    std::string Text; // characters committed for a key, or a dropped path
+    std::vector<std::string> Files;
+};
+
+// Standard cursor shapes a backend can show.
+enum class TCursorShape { Arrow, IBeam, Wait, Cross, Hand, SizeNWSE, SizeNESW, SizeWE, SizeNS, SizeAll, No };
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual TNativeWindow CreateWindow(const TNativeWindowParams& params) = 0;
+    virtual void DestroyWindow(TNativeWindow window) = 0;
+    virtual void SetWindowBounds(TNativeWindow window, const TScreenRect& bounds) = 0;
+    virtual TScreenRect WindowBounds(TNativeWindow window) const = 0;
+    virtual void ShowWindow(TNativeWindow window, bool visible, bool activate) = 0;
+    virtual void RaiseWindow(TNativeWindow window, bool activate) = 0;
+    virtual void SetTopMost(TNativeWindow window, bool topMost) = 0;
+    virtual void MinimizeWindow(TNativeWindow window) = 0;
+    virtual void RestoreWindow(TNativeWindow window) = 0;
+    virtual void SetWindowOpacity(TNativeWindow window, uint8_t alpha) = 0;
+    virtual void SetWindowTitle(TNativeWindow window, const std::string& title) = 0;
+    // Shows a window's pixels: 0xAARRGGBB, top-down, 'stride' pixels per row.
+    virtual void Present(TNativeWindow window, const uint32_t* pixels, int width, int height,
+                         int stride) = 0;
+
+    virtual bool PollEvent(TBackendEvent& event) = 0;
+    // Blocks until an event arrives or the timeout passes; false when nothing can ever arrive.
+    virtual bool WaitEvent(uint32_t timeoutMs) = 0;
+    virtual uint64_t NowMs() const = 0;
+
+    virtual std::vector<TMonitorInfo> Monitors() const = 0;
+    virtual void SetCursorShape(TCursorShape shape) = 0;
+    virtual void CursorPos(int& x, int& y) const = 0;
+    virtual void StartTextInput(const TScreenRect& composition) = 0;
+    virtual void StopTextInput() = 0;
+
+    virtual void SetClipboardText(const std::string& text) = 0;
+    virtual std::string ClipboardText() const = 0;
+    virtual bool HasClipboardText() const = 0;
+
+    virtual bool IsHeadless() const = 0;
+    virtual bool SupportsLayeredWindows() const = 0;
+};

@@ -1,0 +1,1435 @@
+#include "platform/ui/TWinControl.h"
+
+#include <algorithm>
+
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCaretList.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TTimerList.h"
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl()
+{
+    while (!controls_.empty()) {
+        TControl* child = controls_.back();
+        RemoveControl(child);
+        if (!child->IsDestroying())
+            TComponent::Free(child);
+    }
+    DestroyHandle();
+    if (Parent())
+        Parent()->RemoveControl(this);
+}
+
+HWND TWinControl::Handle()
+{
+    HandleNeeded();
+    return handle_;
+}
+
+void TWinControl::HandleNeeded()
+{
+    if (handle_)
+        return;
+    if (!Application)
+        throw EInvalidOperation("A window needs a running application");
+    if (Parent())
+        Parent()->HandleNeeded();
+    if (!handle_)
+        CreateWnd();
+}
+
+void TWinControl::CreateParams(TCreateParams& params)
+{
+    params.Caption = Text();
+    params.Style = (Parent() ? WS_CHILD : WS_POPUP) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+    if (tabStop_)
+        params.Style |= WS_TABSTOP;
+    params.X = left_;
+    params.Y = top_;
+    params.Width = width_;
+    params.Height = height_;
+}
+
+bool TWinControl::WantsNativeWindow() const
+{
+    return Parent() == nullptr;
+}
+
+TNativeWindowParams TWinControl::NativeParams()
+{
+    TNativeWindowParams p;
+    p.Bounds = {left_, top_, width_, height_};
+    p.Title = params_.Caption;
+    p.Popup = (params_.ExStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)) != 0 &&
+              (params_.Style & WS_POPUP) != 0 && (params_.Style & WS_CAPTION) != WS_CAPTION;
+    p.TopMost = (params_.ExStyle & WS_EX_TOPMOST) != 0;
+    return p;
+}
+
+void TWinControl::CreateWnd()
+{
+    params_ = TCreateParams{};
+    CreateParams(params_);
+    handle_ = Application->Windows().Register(this);
+    if (WantsNativeWindow()) {
+        native_ = Application->GetBackend().CreateWindow(NativeParams());
+        Application->Windows().BindNative(native_, this);
+        EnsureSurface();
+    }
+    FrameChanged();
+    for (TControl* c : std::vector<TControl*>(controls_))
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->HandleNeeded();
+    if (native_ && Showing())
+        Application->GetBackend().ShowWindow(native_, true, false);
+    InvalidateFrame();
+    Invalidate();
+}
+
+void TWinControl::DestroyWnd()
+{
+    TMessage destroy{WM_DESTROY, 0, 0, 0};
+    MainWndProc(destroy);
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (!handle_)
+        return;
+    for (TControl* c : std::vector<TControl*>(controls_))
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->DestroyHandle();
+    DestroyWnd();
+    if (Application) {
+        if (Application->FocusedWindow() == this)
+            Application->SetFocusedWindow(nullptr);
+        Application->Carets().Forget(handle_);
+        Application->Timers().KillWindow(handle_);
+        Application->Queue().DiscardWindow(handle_);
+        Application->Windows().Unregister(handle_);
+        if (native_) {
+            Application->Windows().UnbindNative(native_);
+            Application->GetBackend().DestroyWindow(native_);
+        }
+    }
+    native_ = 0;
+    surface_.reset();
+    handle_ = 0;
+    updateRgn_ = TRegion();
+    ncDirty_ = false;
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!handle_)
+        return;
+    DestroyHandle();
+    HandleNeeded();
+}
+
+void TWinControl::EnsureSurface()
+{
+    if (!native_)
+        return;
+    const int w = std::max(width_, 1);
+    const int h = std::max(height_, 1);
+    if (!surface_)
+        surface_ = std::make_unique<TBitmap>(w, h);
+    else if (surface_->Width() != w || surface_->Height() != h)
+        surface_->SetSize(w, h);
+}
+
+void TWinControl::AddMessageFilter(IMessageFilter* filter)
+{
+    if (filter && !HasMessageFilter(filter))
+        filters_.push_back(filter);
+}
+
+void TWinControl::RemoveMessageFilter(IMessageFilter* filter)
+{
+    std::erase(filters_, filter);
+}
+
+bool TWinControl::HasMessageFilter(const IMessageFilter* filter) const
+{
+    return std::find(filters_.begin(), filters_.end(), filter) != filters_.end();
+}
+
+void TWinControl::CallFilters(bool before, TMessage& message, bool& handled)
+{
+    const std::vector<IMessageFilter*> snapshot = filters_;
+    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+        if (!HasMessageFilter(*it))
+            continue;
+        if (before)
+            (*it)->BeforeMessage(message, handled);
+        else
+            (*it)->AfterMessage(message, handled);
+        if (handled)
+            break;
+    }
+}
+
+void TWinControl::MainWndProc(TMessage& message)
+{
+    TWeakRef<TWinControl> self(this);
+    TApplication* app = Application;
+    if (app)
+        app->EnterHandler(this);
+    try {
+        bool handled = false;
+        if (message.Msg != WM_QUIT)
+            CallFilters(true, message, handled);
+        if (!handled || message.Msg == WM_DESTROY) {
+            try {
+                WndProc(message);
+            } catch (...) {
+                if (self)
+                    CallFilters(false, message, handled);
+                throw;
+            }
+        }
+        if (self)
+            CallFilters(false, message, handled);
+    } catch (const EHeadlessStall&) {
+        if (app)
+            app->LeaveHandler(this);
+        throw;
+    } catch (...) {
+        if (app) {
+            app->LeaveHandler(this);
+            app->HandleCurrentException(self.Get());
+            return;
+        }
+        throw;
+    }
+    if (app)
+        app->LeaveHandler(this);
+}
+
+void TWinControl::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+        HandlePaint(message);
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        HandleKeyMessage(message);
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        HandleFocusMessage(message);
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_BUTTONPRESSED:
+    case CM_FOCUSCHANGED:
+    case CM_SYSCOLORCHANGE:
+        Broadcast(message);
+        return;
+    case WM_MOUSEWHEEL: {
+        TShiftState shift = Application ? Application->Input().ShiftState() : 0;
+        const TPoint pos{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
+        if (DoMouseWheel(shift, HiWordSigned(message.WParam), pos))
+            message.Result = 1;
+        else
+            DefaultHandler(message);
+        return;
+    }
+    case WM_DROPFILES:
+        if (OnDropFiles && message.LParam)
+            OnDropFiles(this, *reinterpret_cast<const std::vector<std::string>*>(message.LParam));
+        return;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: {
+        bool forwarded = false;
+        ForwardMouseToChild(message, forwarded);
+        if (!forwarded)
+            TControl::Dispatch(message);
+        return;
+    }
+    default:
+        TControl::Dispatch(message);
+    }
+}
+
+void TWinControl::DefaultHandler(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_NCCALCSIZE:
+        if (message.LParam)
+            DefaultNcCalcSize(*reinterpret_cast<TNCCalcSizeParams*>(message.LParam));
+        return;
+    case WM_NCHITTEST:
+        DefaultNcHitTest(message);
+        return;
+    case WM_NCPAINT:
+        if (frame_.Left || frame_.Top || frame_.Right || frame_.Bottom) {
+            auto canvas = GetCanvas(true);
+            DefaultNcPaint(*canvas);
+        }
+        return;
+    case WM_NCACTIVATE:
+        InvalidateFrame();
+        message.Result = 1;
+        return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+        DefaultNcButton(message);
+        return;
+    case WM_SYSKEYDOWN:
+        if (message.WParam == VK_F10)
+            if (TWinControl* top = TopLevel(); top && Application)
+                Application->SendMessage(top->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        return;
+    case WM_SYSCHAR:
+        if (TWinControl* top = TopLevel(); top && Application)
+            Application->SendMessage(top->Handle(), WM_SYSCOMMAND, SC_KEYMENU, message.WParam);
+        return;
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU:
+        if (Parent())
+            message.Result = Parent()->Perform(message.Msg, message.WParam, message.LParam);
+        return;
+    default:
+        return;
+    }
+}
+
+TControl* TWinControl::Controls(int index) const
+{
+    if (index < 0 || index >= ControlCount())
+        throw EListError("Control index out of bounds");
+    return controls_[index];
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const
+{
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWinControls) const
+{
+    auto hit = [&](const TControl* c) {
+        return c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().Contains(p);
+    };
+    if (allowWinControls)
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if (dynamic_cast<TWinControl*>(*it) && hit(*it))
+                return *it;
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (!dynamic_cast<TWinControl*>(*it) && hit(*it))
+            return *it;
+    return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& message)
+{
+    std::vector<TWeakRef<TControl>> snapshot(controls_.begin(), controls_.end());
+    for (auto& ref : snapshot) {
+        TControl* c = ref.Get();
+        if (!c || c->Parent() != this)
+            continue;
+        c->WndProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+void TWinControl::NotifyControls(uint32_t msg)
+{
+    TMessage m{msg, 0, 0, 0};
+    Broadcast(m);
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (auto* w = dynamic_cast<TWinControl*>(control)) {
+        tabList_.push_back(w);
+        if (handle_)
+            w->HandleNeeded();
+    }
+    control->ParentColorChanged();
+    control->ParentFontChanged();
+    if (control->parentShowHint_)
+        control->showHint_ = ShowHint();
+    if (control->Align() != TAlign::alNone)
+        Realign();
+    control->Invalidate();
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(control), 1);
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end())
+        return;
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(control), 0);
+    if (auto* w = dynamic_cast<TWinControl*>(control)) {
+        if (Application) {
+            TWinControl* focused = Application->FocusedWindow();
+            if (focused && w->ContainsControl(focused))
+                Application->SetFocusedWindow(nullptr);
+        }
+        if (TCustomForm* form = GetParentForm(this)) {
+            TWinControl* active = form->ActiveControl();
+            if (active && w->ContainsControl(active))
+                form->SetActiveControl(nullptr);
+            TWinControl* focused = form->FocusedControl();
+            if (focused && w->ContainsControl(focused))
+                form->SetFocusedControl(nullptr);
+        }
+        w->DestroyHandle();
+        std::erase(tabList_, w);
+    }
+    const TRect bounds = control->BoundsRect();
+    controls_.erase(std::find(controls_.begin(), controls_.end(), control));
+    control->parent_ = nullptr;
+    if (control->Visible())
+        InvalidateRect(bounds, true);
+    if (control->Align() != TAlign::alNone)
+        Realign();
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return -1;
+    const auto& list = Parent()->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int v)
+{
+    if (!Parent())
+        return;
+    auto& list = Parent()->tabList_;
+    std::erase(list, this);
+    v = std::clamp(v, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + v, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* c : tabList_) {
+        list.push_back(c);
+        c->GetTabOrderList(list);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const
+{
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty())
+        return nullptr;
+    const int count = static_cast<int>(list.size());
+    int start = static_cast<int>(std::find(list.begin(), list.end(), current) - list.begin());
+    if (start == count)
+        start = goForward ? count - 1 : 0;
+    int i = start;
+    for (int step = 0; step < count; ++step) {
+        i = goForward ? (i + 1) % count : (i - 1 + count) % count;
+        TWinControl* c = list[i];
+        if (c == current)
+            break;
+        if ((!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this) && c->CanFocus())
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
+        next->SetFocus();
+}
+
+void TWinControl::SelectFirst()
+{
+    if (TWinControl* first = FindNextControl(nullptr, true, true, false))
+        first->SetFocus();
+}
+
+bool TWinControl::CanFocus() const
+{
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::Focused() const
+{
+    return Application && Application->FocusedWindow() == this;
+}
+
+void TWinControl::SetFocus()
+{
+    if (!CanFocus() || !Application)
+        return;
+    if (TCustomForm* form = GetParentForm(this))
+        form->FocusControl(this);
+    else
+        Application->SetFocusedWindow(this);
+}
+
+void TWinControl::HandleFocusMessage(TMessage& message)
+{
+    if (message.Msg == WM_SETFOCUS) {
+        if (TCustomForm* form = GetParentForm(this))
+            form->SetFocusedControl(this);
+    } else if (Application) {
+        Application->Carets().Suspend(this, false);
+    }
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::KeyDown(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char32_t& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+bool TWinControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
+{
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, shift, wheelDelta, mousePos.X, mousePos.Y, handled);
+    return handled;
+}
+
+bool TWinControl::DoKeyDown(TMessage& message)
+{
+    uint16_t key = static_cast<uint16_t>(message.WParam);
+    const TShiftState shift = Application ? Application->Input().ShiftState() : 0;
+    TWeakRef<TWinControl> self(this);
+    TCustomForm* form = GetParentForm(this);
+
+    uint32_t mask = 0;
+    switch (key) {
+    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_RETURN:
+    case VK_ESCAPE: mask = DLGC_WANTALLKEYS; break;
+    default: break;
+    }
+    if (mask && form && !(shift & ssAlt)) {
+        const uint32_t code = static_cast<uint32_t>(
+            Application ? Application->SendMessage(Handle(), WM_GETDLGCODE, key) : Perform(WM_GETDLGCODE, key));
+        if (!self)
+            return true;
+        if (!(code & mask) && form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
+            return true;
+        if (!self)
+            return true;
+    }
+    if (form && form != this && form->KeyPreview()) {
+        form->KeyDown(key, shift);
+        if (key == 0 || !self)
+            return true;
+    }
+    KeyDown(key, shift);
+    message.WParam = key;
+    return key == 0;
+}
+
+bool TWinControl::DoKeyUp(TMessage& message)
+{
+    uint16_t key = static_cast<uint16_t>(message.WParam);
+    const TShiftState shift = Application ? Application->Input().ShiftState() : 0;
+    TWeakRef<TWinControl> self(this);
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this && form->KeyPreview()) {
+        form->KeyUp(key, shift);
+        if (key == 0 || !self)
+            return true;
+    }
+    KeyUp(key, shift);
+    message.WParam = key;
+    return key == 0;
+}
+
+bool TWinControl::DoKeyPress(TMessage& message)
+{
+    char32_t ch = static_cast<char32_t>(message.WParam);
+    TWeakRef<TWinControl> self(this);
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this && form->KeyPreview()) {
+        form->KeyPress(ch);
+        if (ch == 0 || !self)
+            return true;
+    }
+    KeyPress(ch);
+    message.WParam = static_cast<intptr_t>(ch);
+    return ch == 0;
+}
+
+void TWinControl::HandleKeyMessage(TMessage& message)
+{
+    if (Application) {
+        if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN)
+            Application->Carets().Suspend(this, true);
+        else if (message.Msg == WM_KEYUP || message.Msg == WM_SYSKEYUP)
+            Application->Carets().Suspend(this, false);
+    }
+    TWeakRef<TWinControl> self(this);
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (!DoKeyDown(message) && self)
+            DefaultHandler(message);
+        return;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (!DoKeyUp(message) && self)
+            DefaultHandler(message);
+        return;
+    case WM_CHAR: {
+        if (DoKeyPress(message) || !self)
+            return;
+        const char32_t ch = static_cast<char32_t>(message.WParam);
+        if (ch >= 32 && Application) {
+            const auto code = static_cast<uint32_t>(Application->SendMessage(Handle(), WM_GETDLGCODE, 0));
+            TCustomForm* form = GetParentForm(this);
+            if (self && !(code & DLGC_WANTCHARS) && form &&
+                form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+                return;
+        }
+        if (self)
+            DefaultHandler(message);
+        return;
+    }
+    case WM_SYSCHAR: {
+        TCustomForm* form = GetParentForm(this);
+        if (form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+            return;
+        if (self)
+            DefaultHandler(message);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void TWinControl::ForwardMouseToChild(TMessage& message, bool& forwarded)
+{
+    forwarded = false;
+    if (!Application)
+        return;
+    TControl* target = nullptr;
+    const TPoint p{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
+    TControl* capture = Application->Input().CaptureControl();
+    if (capture) {
+        if (capture->Parent() == this && !dynamic_cast<TWinControl*>(capture))
+            target = capture;
+    } else {
+        target = ControlAtPos(p, false, false);
+    }
+    if (!target)
+        return;
+    TMessage m = message;
+    m.LParam = MakeLong(p.X - target->Left(), p.Y - target->Top());
+    target->WndProc(m);
+    message.Result = m.Result;
+    forwarded = true;
+}
+
+TRect TWinControl::ClientRect() const
+{
+    return Rect(0, 0, std::max(0, width_ - frame_.Left - frame_.Right),
+                std::max(0, height_ - frame_.Top - frame_.Bottom));
+}
+
+TPoint TWinControl::ClientOrigin() const
+{
+    TPoint p{left_ + frame_.Left, top_ + frame_.Top};
+    if (Parent()) {
+        const TPoint o = Parent()->ClientOrigin();
+        p.X += o.X;
+        p.Y += o.Y;
+    }
+    return p;
+}
+
+void TWinControl::SetClientSize(int width, int height)
+{
+    SetBounds(left_, top_, width + frame_.Left + frame_.Right, height + frame_.Top + frame_.Bottom);
+}
+
+TRect TWinControl::WindowRect() const
+{
+    if (!Parent())
+        return BoundsRect();
+    const TPoint o = Parent()->ClientOrigin();
+    return Bounds(o.X + left_, o.Y + top_, width_, height_);
+}
+
+TPoint TWinControl::SurfaceOrigin() const
+{
+    if (!Parent() || native_)
+        return {0, 0};
+    const TPoint o = Parent()->SurfaceOrigin();
+    return {o.X + Parent()->frame_.Left + left_, o.Y + Parent()->frame_.Top + top_};
+}
+
+TWinControl* TWinControl::TopLevel()
+{
+    TWinControl* c = this;
+    while (c->Parent() && !c->native_)
+        c = c->Parent();
+    return c->native_ ? c : nullptr;
+}
+
+bool TWinControl::IsTopLevelWindow() const
+{
+    return native_ != 0;
+}
+
+void TWinControl::DefaultNcCalcSize(TNCCalcSizeParams& p)
+{
+    int border = 0;
+    if (params_.Style & WS_THICKFRAME)
+        border = GetSystemMetrics(SM_CXFRAME);
+    else if (params_.Style & WS_DLGFRAME)
+        border = GetSystemMetrics(SM_CXDLGFRAME);
+    else if (params_.Style & WS_BORDER)
+        border = GetSystemMetrics(SM_CXBORDER);
+    if (params_.ExStyle & WS_EX_CLIENTEDGE)
+        border += GetSystemMetrics(SM_CXEDGE);
+    int caption = 0;
+    if ((params_.Style & WS_CAPTION) == WS_CAPTION)
+        caption = GetSystemMetrics((params_.ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+    p.left += border;
+    p.top += border + caption;
+    p.right -= border;
+    p.bottom -= border;
+    if (p.right < p.left)
+        p.right = p.left;
+    if (p.bottom < p.top)
+        p.bottom = p.top;
+}
+
+void TWinControl::FrameChanged()
+{
+    const TRect oldClient = ClientRect();
+    TNCCalcSizeParams p{0, 0, width_, height_};
+    if (handle_ && Application)
+        Application->SendMessage(handle_, WM_NCCALCSIZE, 1, reinterpret_cast<intptr_t>(&p));
+    else
+        DefaultNcCalcSize(p);
+    frame_ = {p.left, p.top, width_ - p.right, height_ - p.bottom};
+    if (ClientRect() != oldClient)
+        Realign();
+    InvalidateFrame();
+    Invalidate();
+}
+
+void TWinControl::RefreshFrame()
+{
+    if (!handle_)
+        return;
+    const int cw = ClientWidth();
+    const int ch = ClientHeight();
+    FrameChanged();
+    SetClientSize(cw, ch);
+    InvalidateFrame();
+    InvalidateWithErase();
+}
+
+void TWinControl::SetWindowPos(int x, int y, int cx, int cy, uint32_t flags)
+{
+    TWindowPos wp{handle_, x, y, cx, cy, flags};
+    if (flags & SWP_NOMOVE) {
+        wp.x = left_;
+        wp.y = top_;
+    }
+    if (flags & SWP_NOSIZE) {
+        wp.cx = width_;
+        wp.cy = height_;
+    }
+    TWeakRef<TWinControl> self(this);
+    if (handle_ && Application)
+        Application->SendMessage(handle_, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<intptr_t>(&wp));
+    if (!self)
+        return;
+    if (wp.flags & SWP_FRAMECHANGED)
+        FrameChanged();
+    SetBounds(wp.x, wp.y, wp.cx, wp.cy);
+    if (!(wp.flags & SWP_NOZORDER)) {
+        if (native_ && Application)
+            Application->GetBackend().RaiseWindow(native_, !(wp.flags & SWP_NOACTIVATE));
+        else
+            BringToFront();
+    }
+    if (wp.flags & SWP_SHOWWINDOW)
+        SetVisible(true);
+    if (wp.flags & SWP_HIDEWINDOW)
+        SetVisible(false);
+    if (self && handle_ && Application)
+        Application->SendMessage(handle_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<intptr_t>(&wp));
+}
+
+void TWinControl::BoundsChanged(const TRect& oldBounds)
+{
+    UpdateWindowBounds(oldBounds);
+}
+
+void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
+{
+    const bool sized = oldBounds.Width() != width_ || oldBounds.Height() != height_;
+    const int oldClientW = oldBounds.Width() - frame_.Left - frame_.Right;
+    const int oldClientH = oldBounds.Height() - frame_.Top - frame_.Bottom;
+    if (native_ && Application) {
+        Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
+        EnsureSurface();
+    }
+    if (sized) {
+        const int dx = ClientWidth() - std::max(oldClientW, 0);
+        const int dy = ClientHeight() - std::max(oldClientH, 0);
+        for (TControl* c : std::vector<TControl*>(controls_)) {
+            if (c->Align() != TAlign::alNone || (dx == 0 && dy == 0))
+                continue;
+            const TAnchors a = c->Anchors();
+            int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+            if (a & akRight) {
+                if (a & akLeft)
+                    w += dx;
+                else
+                    l += dx;
+            }
+            if (a & akBottom) {
+                if (a & akTop)
+                    h += dy;
+                else
+                    t += dy;
+            }
+            c->SetBounds(l, t, w, h);
+        }
+        Realign();
+        if (handle_ && Application)
+            Application->SendMessage(handle_, WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
+    }
+    if (!Visible())
+        return;
+    if (!native_ && Parent())
+        Parent()->InvalidateRect(oldBounds, true);
+    if (sized || !native_) {
+        InvalidateFrame();
+        InvalidateRect(ClientRect(), true);
+        for (TControl* c : controls_)
+            if (auto* w = dynamic_cast<TWinControl*>(c); w && !native_)
+                w->InvalidateTree();
+    }
+}
+
+void TWinControl::InvalidateTree()
+{
+    InvalidateFrame();
+    InvalidateRect(ClientRect(), true);
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->InvalidateTree();
+}
+
+void TWinControl::ShowingChanged()
+{
+    if (native_ && Application) {
+        if (Visible()) {
+            InvalidateTree();
+            Application->GetBackend().ShowWindow(native_, true, false);
+        } else {
+            Application->GetBackend().ShowWindow(native_, false, false);
+        }
+    } else if (Visible() && handle_) {
+        InvalidateTree();
+    }
+    if (!Visible() && Application) {
+        TWinControl* focused = Application->FocusedWindow();
+        if (focused && ContainsControl(focused)) {
+            TCustomForm* form = GetParentForm(this);
+            if (form && form != this && form->Showing())
+                Application->SetFocusedWindow(form);
+            else
+                Application->SetFocusedWindow(nullptr);
+        }
+    }
+    Perform(CM_SHOWINGCHANGED);
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    Realign();
+}
+
+void TWinControl::MarkDirtyInWindowSystem()
+{
+    if (Application && handle_)
+        Application->Windows().MarkDirty(handle_);
+}
+
+void TWinControl::Invalidate()
+{
+    InvalidateRect(ClientRect(), false);
+}
+
+void TWinControl::InvalidateRect(const TRect& clientRect, bool erase)
+{
+    if (!handle_)
+        return;
+    TRect r;
+    if (!IntersectRect(r, clientRect, ClientRect()))
+        return;
+    r.Offset(frame_.Left, frame_.Top);
+    updateRgn_.Union(r);
+    eraseNeeded_ = eraseNeeded_ || erase;
+    MarkDirtyInWindowSystem();
+}
+
+void TWinControl::InvalidateFrame()
+{
+    if (!handle_)
+        return;
+    if (frame_.Left || frame_.Top || frame_.Right || frame_.Bottom)
+        ncDirty_ = true;
+    MarkDirtyInWindowSystem();
+}
+
+void TWinControl::Update()
+{
+    if (!Application || !handle_)
+        return;
+    PaintPending();
+    if (TWinControl* top = TopLevel())
+        Application->PresentWindow(top);
+}
+
+void TWinControl::SetRedraw(bool on)
+{
+    if (on) {
+        if (redrawLock_ > 0 && --redrawLock_ == 0 && PaintIsPending())
+            MarkDirtyInWindowSystem();
+    } else {
+        ++redrawLock_;
+    }
+}
+
+bool TWinControl::PaintAllowed() const
+{
+    for (const TWinControl* c = this; c; c = c->Parent())
+        if (c->redrawLock_ > 0)
+            return false;
+    return true;
+}
+
+void TWinControl::PaintPending()
+{
+    if (!handle_ || !PaintIsPending())
+        return;
+    TWinControl* top = TopLevel();
+    if (!top || !top->surface_ || !Showing() || !PaintAllowed())
+        return;
+    TWeakRef<TWinControl> self(this);
+    Application->Carets().BeforePaint(this);
+    if (ncDirty_) {
+        ncDirty_ = false;
+        Application->SendMessage(handle_, WM_NCPAINT, 1);
+    }
+    if (self && !updateRgn_.IsEmpty()) {
+        paintRgn_ = updateRgn_;
+        paintErase_ = eraseNeeded_;
+        updateRgn_ = TRegion();
+        eraseNeeded_ = false;
+        Application->SendMessage(handle_, WM_PAINT);
+        if (self)
+            paintRgn_ = TRegion();
+    }
+    if (self)
+        Application->Carets().AfterPaint(this);
+    top->presentPending_ = true;
+}
+
+void TWinControl::HandlePaint(TMessage& message)
+{
+    if (message.WParam) {
+        auto& canvas = *reinterpret_cast<TCanvas*>(message.WParam);
+        PaintWindow(canvas);
+        PaintControls(canvas, nullptr);
+        return;
+    }
+    if (paintRgn_.IsEmpty())
+        return;
+    auto canvas = GetCanvas(false);
+    TRegion clip = VisibleRegion(false);
+    TRegion area = paintRgn_;
+    const TPoint o = SurfaceOrigin();
+    area.Offset(o.X, o.Y);
+    clip.Intersect(area);
+    canvas->SelectClipRgn(&clip);
+    if (paintErase_)
+        Application->SendMessage(handle_, WM_ERASEBKGND, reinterpret_cast<intptr_t>(canvas.get()));
+    PaintWindow(*canvas);
+    PaintControls(*canvas, nullptr);
+}
+
+std::unique_ptr<TCanvas> TWinControl::GetCanvas(bool wholeWindow)
+{
+    TWinControl* top = TopLevel();
+    if (!top || !top->surface_)
+        throw EInvalidOperation("The control has no window to paint on");
+    auto canvas = std::make_unique<TCanvas>(TCanvasTarget::OfBitmap(*top->surface_));
+    TPoint o = SurfaceOrigin();
+    if (!wholeWindow) {
+        o.X += frame_.Left;
+        o.Y += frame_.Top;
+    }
+    canvas->SetViewportOrg(o);
+    TRegion clip = VisibleRegion(wholeWindow);
+    canvas->SelectClipRgn(&clip);
+    canvas->SetFont(Font());
+    canvas->Brush().SetColor(Color());
+    return canvas;
+}
+
+TRegion TWinControl::VisibleRegion(bool wholeWindow) const
+{
+    const TPoint o = SurfaceOrigin();
+    TRegion rgn(wholeWindow ? Bounds(o.X, o.Y, width_, height_)
+                            : Bounds(o.X + frame_.Left, o.Y + frame_.Top, ClientWidth(), ClientHeight()));
+    for (const TWinControl* node = this; node->Parent() && !node->native_; node = node->Parent()) {
+        const TWinControl* p = node->Parent();
+        const TPoint po = p->SurfaceOrigin();
+        rgn.Intersect(Bounds(po.X + p->frame_.Left, po.Y + p->frame_.Top, p->ClientWidth(), p->ClientHeight()));
+        bool above = false;
+        for (const TControl* s : p->controls_) {
+            if (s == node) {
+                above = true;
+                continue;
+            }
+            if (above && s->Visible() && dynamic_cast<const TWinControl*>(s))
+                rgn.Subtract(Bounds(po.X + p->frame_.Left + s->Left(), po.Y + p->frame_.Top + s->Top(),
+                                    s->Width(), s->Height()));
+        }
+    }
+    for (const TControl* c : controls_)
+        if (c->Visible() && dynamic_cast<const TWinControl*>(c))
+            rgn.Subtract(Bounds(o.X + frame_.Left + c->Left(), o.Y + frame_.Top + c->Top(), c->Width(),
+                                c->Height()));
+    return rgn;
+}
+
+void TWinControl::PaintControls(TCanvas& canvas, TControl* first)
+{
+    auto it = first ? std::find(controls_.begin(), controls_.end(), first) : controls_.begin();
+    const TRect clip = canvas.ClipRect();
+    std::vector<TWeakRef<TControl>> snapshot(it, controls_.end());
+    for (auto& ref : snapshot) {
+        TControl* c = ref.Get();
+        if (!c || !c->Visible() || dynamic_cast<TWinControl*>(c))
+            continue;
+        TRect visible;
+        if (!IntersectRect(visible, clip, c->BoundsRect()))
+            continue;
+        const int saved = canvas.SaveDC();
+        const TPoint org = canvas.ViewportOrg();
+        canvas.SetViewportOrg({org.X + c->Left(), org.Y + c->Top()});
+        canvas.IntersectClipRect(0, 0, c->Width(), c->Height());
+        canvas.SetFont(c->Font());
+        canvas.Brush().SetColor(c->Color());
+        try {
+            c->PaintInParent(canvas);
+        } catch (...) {
+            canvas.RestoreDC(saved);
+            throw;
+        }
+        canvas.RestoreDC(saved);
+    }
+}
+
+void TWinControl::PaintTo(TCanvas& canvas, int x, int y)
+{
+    const int saved = canvas.SaveDC();
+    const TPoint org = canvas.ViewportOrg();
+    canvas.SetViewportOrg({org.X + x, org.Y + y});
+    canvas.IntersectClipRect(0, 0, width_, height_);
+    if (frame_.Left || frame_.Top || frame_.Right || frame_.Bottom)
+        DefaultNcPaint(canvas);
+    canvas.SetViewportOrg({org.X + x + frame_.Left, org.Y + y + frame_.Top});
+    canvas.IntersectClipRect(0, 0, ClientWidth(), ClientHeight());
+    controlState_ |= csPaintCopy;
+    try {
+        TMessage erase{WM_ERASEBKGND, reinterpret_cast<intptr_t>(&canvas), 0, 0};
+        MainWndProc(erase);
+        TMessage paint{WM_PAINT, reinterpret_cast<intptr_t>(&canvas), 0, 0};
+        MainWndProc(paint);
+        for (TControl* c : std::vector<TControl*>(controls_))
+            if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible())
+                w->PaintTo(canvas, w->Left(), w->Top());
+    } catch (...) {
+        controlState_ &= ~csPaintCopy;
+        canvas.RestoreDC(saved);
+        throw;
+    }
+    controlState_ &= ~csPaintCopy;
+    canvas.RestoreDC(saved);
+}
+
+void TWinControl::EnableAlign()
+{
+    if (alignLock_ > 0 && --alignLock_ == 0)
+        Realign();
+}
+
+void TWinControl::Realign()
+{
+    if (alignLock_ > 0 || inRealign_ || IsDestroying())
+        return;
+    TRect r = ClientRect();
+    inRealign_ = true;
+    try {
+        AlignControls(nullptr, r);
+    } catch (...) {
+        inRealign_ = false;
+        throw;
+    }
+    inRealign_ = false;
+}
+
+void TWinControl::AlignControls(TControl*, TRect& rect)
+{
+    auto pass = [&](TAlign align) {
+        std::vector<TControl*> list;
+        for (TControl* c : controls_)
+            if (c->Align() == align && c->Visible())
+                list.push_back(c);
+        std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) {
+            switch (align) {
+            case TAlign::alTop: return a->Top() < b->Top();
+            case TAlign::alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+            case TAlign::alLeft: return a->Left() < b->Left();
+            case TAlign::alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+            default: return false;
+            }
+        });
+        for (TControl* c : list)
+            AlignOne(c, rect);
+    };
+    pass(TAlign::alTop);
+    pass(TAlign::alBottom);
+    pass(TAlign::alLeft);
+    pass(TAlign::alRight);
+    pass(TAlign::alClient);
+}
+
+void TWinControl::AlignOne(TControl* c, TRect& rect)
+{
+    const int w = std::max(rect.Width(), 0);
+    const int h = std::max(rect.Height(), 0);
+    switch (c->Align()) {
+    case TAlign::alTop:
+        c->SetBounds(rect.Left, rect.Top, w, c->Height());
+        rect.Top += c->Height();
+        break;
+    case TAlign::alBottom:
+        c->SetBounds(rect.Left, rect.Bottom - c->Height(), w, c->Height());
+        rect.Bottom -= c->Height();
+        break;
+    case TAlign::alLeft:
+        c->SetBounds(rect.Left, rect.Top, c->Width(), h);
+        rect.Left += c->Width();
+        break;
+    case TAlign::alRight:
+        c->SetBounds(rect.Right - c->Width(), rect.Top, c->Width(), h);
+        rect.Right -= c->Width();
+        break;
+    case TAlign::alClient:
+        c->SetBounds(rect.Left, rect.Top, w, h);
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+bool FormLike(const TWinControl* c, TCustomForm*& form)
+{
+    form = dynamic_cast<TCustomForm*>(const_cast<TWinControl*>(c));
+    return form != nullptr;
+}
+} // namespace
+
+TRect TWinControl::CaptionButtonRect(int hit) const
+{
+    const int b = frame_.Left;
+    const int cap = frame_.Top - b;
+    if ((params_.Style & WS_CAPTION) != WS_CAPTION || cap <= 2)
+        return {};
+    const int size = cap - 4;
+    const int right = width_ - b - 2;
+    TRect close = Bounds(right - size - 2, b + 2, size + 2, size);
+    if (hit == HTCLOSE)
+        return close;
+    if (!(params_.Style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)))
+        return {};
+    TRect max = Bounds(close.Left - 2 - close.Width(), close.Top, close.Width(), close.Height());
+    if (hit == HTMAXBUTTON)
+        return max;
+    if (hit == HTMINBUTTON)
+        return Bounds(max.Left - max.Width(), max.Top, max.Width(), max.Height());
+    return {};
+}
+
+void TWinControl::DefaultNcHitTest(TMessage& message)
+{
+    const TRect w = WindowRect();
+    const TPoint p{LoWordSigned(message.LParam) - w.Left, HiWordSigned(message.LParam) - w.Top};
+    if (!Rect(0, 0, width_, height_).Contains(p)) {
+        message.Result = HTNOWHERE;
+        return;
+    }
+    const TRect client = Bounds(frame_.Left, frame_.Top, ClientWidth(), ClientHeight());
+    if (client.Contains(p)) {
+        message.Result = HTCLIENT;
+        return;
+    }
+    for (int hit : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON})
+        if (CaptionButtonRect(hit).Contains(p)) {
+            message.Result = hit;
+            return;
+        }
+    const int b = frame_.Left;
+    if ((params_.Style & WS_THICKFRAME) && b > 0) {
+        const int corner = GetSystemMetrics(SM_CYCAPTION);
+        const bool left = p.X < b, right = p.X >= width_ - b, top = p.Y < b, bottom = p.Y >= height_ - b;
+        const bool nearLeft = p.X < corner, nearRight = p.X >= width_ - corner;
+        const bool nearTop = p.Y < corner, nearBottom = p.Y >= height_ - corner;
+        if ((top && nearLeft) || (left && nearTop)) { message.Result = HTTOPLEFT; return; }
+        if ((top && nearRight) || (right && nearTop)) { message.Result = HTTOPRIGHT; return; }
+        if ((bottom && nearLeft) || (left && nearBottom)) { message.Result = HTBOTTOMLEFT; return; }
+        if ((bottom && nearRight) || (right && nearBottom)) { message.Result = HTBOTTOMRIGHT; return; }
+        if (left) { message.Result = HTLEFT; return; }
+        if (right) { message.Result = HTRIGHT; return; }
+        if (top) { message.Result = HTTOP; return; }
+        if (bottom) { message.Result = HTBOTTOM; return; }
+    }
+    if ((params_.Style & WS_CAPTION) == WS_CAPTION && p.Y >= b && p.Y < frame_.Top) {
+        message.Result = HTCAPTION;
+        return;
+    }
+    message.Result = HTBORDER;
+}
+
+void TWinControl::DefaultNcButton(TMessage& message)
+{
+    if (!Application)
+        return;
+    const int hit = static_cast<int>(message.WParam);
+    const TPoint screen{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
+    TWinControl* top = TopLevel();
+    if (!top)
+        return;
+    if (message.Msg == WM_NCLBUTTONDOWN) {
+        if (hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT))
+            Application->Input().BeginMoveSize(top, hit, screen);
+        else if (hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON)
+            Application->Input().BeginCaptionButton(top, hit);
+        return;
+    }
+    if (message.Msg == WM_NCLBUTTONDBLCLK && hit == HTCAPTION) {
+        TCustomForm* form = nullptr;
+        if (FormLike(top, form) && (form->BorderIcons() & biMaximize))
+            Application->SendMessage(top->Handle(), WM_SYSCOMMAND,
+                                     form->WindowState() == TWindowState::wsMaximized ? SC_RESTORE : SC_MAXIMIZE,
+                                     message.LParam);
+    }
+}
+
+void TWinControl::DefaultNcPaint(TCanvas& canvas)
+{
+    const TRect r = Rect(0, 0, width_, height_);
+    const TRect client = Bounds(frame_.Left, frame_.Top, ClientWidth(), ClientHeight());
+    canvas.Brush().SetColor(clBtnFace);
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    auto band = [&](const TRect& rr) {
+        if (!rr.IsEmpty())
+            canvas.FillRect(rr);
+    };
+    band(Rect(r.Left, r.Top, r.Right, client.Top));
+    band(Rect(r.Left, client.Bottom, r.Right, r.Bottom));
+    band(Rect(r.Left, client.Top, client.Left, client.Bottom));
+    band(Rect(client.Right, client.Top, r.Right, client.Bottom));
+    auto edge = [&](TRect e, TColor topLeft, TColor bottomRight) {
+        canvas.Pen().SetColor(topLeft);
+        canvas.MoveTo(e.Left, e.Bottom - 1);
+        canvas.LineTo(e.Left, e.Top);
+        canvas.LineTo(e.Right - 1, e.Top);
+        canvas.Pen().SetColor(bottomRight);
+        canvas.LineTo(e.Right - 1, e.Bottom - 1);
+        canvas.LineTo(e.Left - 1, e.Bottom - 1);
+    };
+    int inset = 0;
+    if (params_.Style & (WS_THICKFRAME | WS_DLGFRAME)) {
+        edge(r, cl3DLight, cl3DDkShadow);
+        TRect inner = r;
+        inner.Inflate(-1, -1);
+        edge(inner, clBtnHighlight, clBtnShadow);
+    } else if (params_.Style & WS_BORDER) {
+        canvas.Brush().SetColor(clWindowFrame);
+        canvas.FrameRect(r);
+        inset = 1;
+    }
+    if (params_.ExStyle & WS_EX_CLIENTEDGE) {
+        TRect e = client;
+        e.Inflate(2, 2);
+        edge(e, clBtnShadow, clBtnHighlight);
+        e.Inflate(-1, -1);
+        edge(e, cl3DDkShadow, cl3DLight);
+    }
+    (void)inset;
+    if ((params_.Style & WS_CAPTION) == WS_CAPTION) {
+        TCustomForm* form = nullptr;
+        const bool active = FormLike(this, form) ? form->Active() || form->Modal() : true;
+        const int b = frame_.Left;
+        TRect caption = Rect(b, b, width_ - b, frame_.Top - 1);
+        canvas.Brush().SetColor(active ? clActiveCaption : clInactiveCaption);
+        band(caption);
+        canvas.Font().Assign(Font());
+        canvas.Font().SetStyle(fsBold);
+        canvas.Font().SetColor(active ? clCaptionText : clInactiveCaptionText);
+        canvas.SetBkMode(TRANSPARENT);
+        TRect textRect = caption;
+        textRect.Left += 4;
+        canvas.DrawText(Text(), textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        for (int hit : {HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
+            const TRect button = CaptionButtonRect(hit);
+            if (button.IsEmpty())
+                continue;
+            canvas.Brush().SetColor(clBtnFace);
+            canvas.FillRect(button);
+            edge(button, clBtnHighlight, cl3DDkShadow);
+            canvas.Pen().SetColor(clBtnText);
+            const int cx = button.Left + button.Width() / 2, cy = button.Top + button.Height() / 2;
+            if (hit == HTCLOSE) {
+                canvas.MoveTo(cx - 3, cy - 3);
+                canvas.LineTo(cx + 4, cy + 4);
+                canvas.MoveTo(cx + 3, cy - 3);
+                canvas.LineTo(cx - 4, cy + 4);
+            } else if (hit == HTMAXBUTTON) {
+                canvas.FrameRect(Rect(cx - 4, cy - 3, cx + 4, cy + 4));
+            } else {
+                canvas.MoveTo(cx - 3, cy + 3);
+                canvas.LineTo(cx + 3, cy + 3);
+            }
+        }
+    }
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
+
+TCustomControl::~TCustomControl() = default;
+
+TCanvas& TCustomControl::Canvas()
+{
+    if (!canvas_)
+        throw EInvalidOperation("A custom control has a canvas only while it paints");
+    return *canvas_;
+}
+
+void TCustomControl::PaintWindow(TCanvas& canvas)
+{
+    canvas_ = &canvas;
+    try {
+        if (!(ControlStyle() & csOpaque)) {
+            canvas.Brush().SetColor(Color());
+            canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+            canvas.FillRect(ClientRect());
+        }
+        Paint();
+    } catch (...) {
+        canvas_ = nullptr;
+        throw;
+    }
+    canvas_ = nullptr;
+}
+
+void TWinControl::UpdateStyle()
+{
+    if (!handle_)
+        return;
+    TCreateParams p;
+    CreateParams(p);
+    if (Application)
+        Application->SendMessage(handle_, WM_STYLECHANGING, 0, reinterpret_cast<intptr_t>(&p));
+    params_ = p;
+    if (native_ && Application) {
+        Application->GetBackend().SetTopMost(native_, (p.ExStyle & WS_EX_TOPMOST) != 0);
+        Application->GetBackend().SetWindowTitle(native_, Text());
+    }
+    FrameChanged();
+}
