@@ -118,7 +118,8 @@ std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string&
     std::string path = FreePath(folder, title);
     TQRRenderer::WritePdf(pages, path, OnProgress);
     if (PrinterName.empty()) {
-        OpenWithDesktop(path);
+        if (OpenAfterSave)
+            OpenWithDesktop(path);
         return path;
     }
     CommandResult result = RunCommand({Command, "-d", PrinterName, "-t", title.empty() ? "report" : title, path});

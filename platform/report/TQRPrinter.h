@@ -14,6 +14,8 @@ public:
     std::string Command;
     // Where a print without a printer, or one that failed, leaves its PDF.
     std::string SaveFolder;
+    // A print without a printer opens the saved file with the desktop.
+    bool OpenAfterSave = true;
     // Called after each page is written to PDF: (pages done, page count).
     std::function<void(int, int)> OnProgress;
 

@@ -8,6 +8,7 @@
 #include "platform/report/QRBuilder.h"
 #include "platform/report/QRFieldValue.h"
 #include "platform/report/TQRBand.h"
+#include "platform/report/TQRPreview.h"
 #include "platform/report/TQRPrinter.h"
 #include "platform/report/TQRRenderer.h"
 #include "platform/report/TQRSubDetail.h"
@@ -75,6 +76,13 @@ void TQuickRep::ExportToPdf(const std::string& path)
 {
     Prepare();
     TQRRenderer::WritePdf(pages_, path);
+}
+
+void TQuickRep::Preview()
+{
+    Prepare();
+    TQRPreview preview(nullptr, *this);
+    preview.ShowModal();
 }
 
 void TQuickRep::Print()

@@ -64,6 +64,8 @@ public:
     const TQRPageModel& Pages() const { return pages_; }
     // Prepares and writes every page to a PDF file; raises EWriteError.
     void ExportToPdf(const std::string& path);
+    // Prepares and shows the pages in the modal preview window; returns when it is closed.
+    void Preview();
     // Prepares, then hands the PDF to the configured printer, or saves it and opens it with
     // the desktop when no printer is configured (see TQRPrinter).
     void Print();

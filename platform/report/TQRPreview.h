@@ -1,0 +1,84 @@
+#pragma once
+// The preview: a modal window showing a report's pages with page navigation, zoom, printing
+// and saving as PDF. The view draws its own tool strip so it needs no standard controls.
+#include <string>
+
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TWinControl.h"
+#include "platform/report/ReportFwd.h"
+
+class TQRPreview;
+
+enum class TQRPreviewButton { First, Prior, Next, Last, ZoomOut, ZoomIn, Print, Save, Close };
+
+class TQRPreviewView : public TCustomControl {
+public:
+    static constexpr int ToolbarHeight = 28;
+
+    explicit TQRPreviewView(TQRPreview& preview);
+
+    // Where a tool button sits, in the view's client coordinates.
+    TRect ButtonRect(TQRPreviewButton button) const;
+    int ScrollY() const { return scrollY_; }
+    void SetScrollY(int y);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+
+private:
+    friend class TQRPreview;
+    const TBitmap& PageImage();
+    int PageAreaHeight() const { return ClientHeight() - ToolbarHeight; }
+
+    TQRPreview& preview_;
+    TBitmap image_;
+    int imagePage_ = -1;
+    int imageZoom_ = 0;
+    int scrollY_ = 0;
+};
+
+class TQRPreview : public TForm {
+public:
+    // The report must be prepared; the preview shows its pages as they are.
+    TQRPreview(TComponent* AOwner, TQuickRep& report);
+
+    TQuickRep& Report() const { return report_; }
+    TQRPreviewView& View() { return *view_; }
+
+    int PageCount() const;
+    // 0-based; clamped to the pages there are.
+    int PageIndex() const { return pageIndex_; }
+    void SetPageIndex(int index);
+    void FirstPage() { SetPageIndex(0); }
+    void PriorPage() { SetPageIndex(pageIndex_ - 1); }
+    void NextPage() { SetPageIndex(pageIndex_ + 1); }
+    void LastPage() { SetPageIndex(PageCount() - 1); }
+
+    // Percent, 25 to 400.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent);
+    void ZoomIn();
+    void ZoomOut();
+
+    // Prints the pages shown; a failure shows in the error box and the preview stays open.
+    void PrintReport();
+    // Writes the pages shown to 'path'; with no path, into the print folder under the report's
+    // title, and tells the user where. Answers the file written ("" after a failure, which
+    // shows in the error box).
+    std::string SaveAsPdf(const std::string& path = "");
+
+    // "Page 2 of 3   100%", as the tool strip shows it.
+    std::string StatusText() const;
+
+private:
+    void Changed();
+
+    TQuickRep& report_;
+    TQRPreviewView* view_;
+    int pageIndex_ = 0;
+    int zoom_ = 100;
+};
