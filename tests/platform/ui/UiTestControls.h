@@ -133,9 +133,10 @@ protected:
     }
 };
 
-template <class T> T* Place(TWinControl* parent, const std::string& name, int left, int top)
+template <class T, class... Args>
+T* Place(TWinControl* parent, const std::string& name, int left, int top, Args&&... args)
 {
-    T* c = CreateOwned<T>(*parent);
+    T* c = CreateOwned<T>(*parent, std::forward<Args>(args)...);
     c->SetName(name);
     c->SetParent(parent);
     c->SetBounds(left, top, c->Width(), c->Height());

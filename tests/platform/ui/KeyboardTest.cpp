@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/THeadlessSession.h"
+#include "platform/ui/TInputRouter.h"
+#include "UiTestControls.h"
+
+namespace {
+struct KeyForm {
+    explicit KeyForm(THeadlessSession& s) : form(s.CreateForm<TForm>())
+    {
+        form->SetBounds(50, 50, 300, 200);
+        edit1 = Place<TTestEdit>(form, "Edit1", 10, 10, &log);
+        edit2 = Place<TTestEdit>(form, "Edit2", 10, 40, &log);
+        edit3 = Place<TTestEdit>(form, "Edit3", 10, 70, &log);
+        form->Show();
+        s.ProcessUntilIdle();
+        log.clear();
+    }
+    TForm* form;
+    TEventLog log;
+    TTestEdit* edit1;
+    TTestEdit* edit2;
+    TTestEdit* edit3;
+};
+} // namespace
+
+TEST(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    ASSERT_TRUE(f.edit1->Focused());
+    s.PressKey('A', 0, "a");
+    EXPECT_EQ(f.log, (TEventLog{"KeyDown 65", "WM_CHAR 97", "KeyPress 97", "KeyUp 65"}));
+    EXPECT_EQ(f.edit1->Typed, U"a");
+}
+
+TEST(KeyModel, ClearingTheKeyInKeyDownDoesNotSwallowTheCharacter)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) { key = 0; };
+    s.PressKey('B', 0, "b");
+    EXPECT_EQ(f.edit1->Typed, U"b");
+}
+
+TEST(KeyModel, ClearingTheCharacterInKeyPressSwallowsIt)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->OnKeyPress = [](TComponent*, char32_t& key) {
+        if (key == U'x')
+            key = 0;
+    };
+    s.TypeText("axb");
+    EXPECT_EQ(f.edit1->Typed, U"ab");
+}
+
+TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.form->SetKeyPreview(true);
+    f.form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+        f.log.push_back("Form KeyDown " + std::to_string(key));
+        if (key == VK_F2)
+            key = 0;
+    };
+    f.form->OnKeyPress = [&](TComponent*, char32_t& key) { f.log.push_back("Form KeyPress " + std::to_string(key)); };
+    s.PressKey(VK_F2);
+    s.PressKey('C', 0, "c");
+    EXPECT_EQ(f.log, (TEventLog{"Form KeyDown 113", "KeyUp 113", "Form KeyDown 67", "KeyDown 67", "WM_CHAR 99",
+                                "Form KeyPress 99", "KeyPress 99", "KeyUp 67"}));
+}
+
+TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDown)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->DialogCode |= DLGC_WANTALLKEYS | DLGC_WANTTAB;
+    s.PressKey('A', kmCtrl);
+    s.PressKey('V', kmCtrl);
+    s.PressKey(VK_BACK);
+    s.PressKey(VK_TAB);
+    s.PressKey(VK_RETURN);
+    s.PressKey(VK_ESCAPE);
+    std::vector<std::string> chars;
+    for (const auto& e : f.log)
+        if (e.rfind("WM_CHAR", 0) == 0)
+            chars.push_back(e);
+    EXPECT_EQ(chars, (std::vector<std::string>{"WM_CHAR 1", "WM_CHAR 22", "WM_CHAR 8", "WM_CHAR 9", "WM_CHAR 13",
+                                                "WM_CHAR 27"}));
+}
+
+TEST(KeyModel, TextTypedWhileCtrlIsHeldIsNotDeliveredTwice)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    s.PressKey('C', kmCtrl, "c");
+    int chars = 0;
+    for (const auto& e : f.log)
+        chars += e.rfind("WM_CHAR", 0) == 0;
+    EXPECT_EQ(chars, 1);
+    EXPECT_TRUE(f.edit1->Typed.empty());
+}
+
+TEST(KeyModel, AltLetterGoesAsSysCharAndCarriesTheAltBit)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    intptr_t keyData = 0;
+    f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) {
+        keyData = shift & ssAlt ? 1 : 0;
+    };
+    s.PressKey(VK_BACK, kmAlt);
+    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_SYSCHAR 8"), f.log.end());
+    EXPECT_EQ(keyData, 1);
+}
+
+TEST(KeyModel, ShiftStateTellsExactlyCtrlFromCtrlShift)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    std::vector<TShiftState> seen;
+    f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) { seen.push_back(KeyboardShift(shift)); };
+    s.PressKey('S', kmCtrl);
+    s.PressKey('S', kmCtrl | kmShift);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], TShiftState(ssCtrl));
+    EXPECT_EQ(seen[1], TShiftState(ssCtrl | ssShift));
+}
+
+TEST(KeyModel, GetKeyStateFollowsHeldKeys)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    s.KeyDown(VK_CONTROL, kmCtrl);
+    EXPECT_LT(GetKeyState(VK_CONTROL), 0);
+    s.KeyUp(VK_CONTROL);
+    EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
+}
+
+TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit3->SetTabOrder(0);
+    s.App().SetFocusedWindow(nullptr);
+    f.edit3->SetFocus();
+    s.PressKey(VK_TAB);
+    EXPECT_TRUE(f.edit1->Focused());
+    s.PressKey(VK_TAB);
+    EXPECT_TRUE(f.edit2->Focused());
+    s.PressKey(VK_TAB, kmShift);
+    EXPECT_TRUE(f.edit1->Focused());
+    EXPECT_EQ(f.form->ActiveControl(), f.edit1);
+}
+
+TEST(DialogKeys, TabSkipsDisabledHiddenAndNonTabStopControls)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    auto* e4 = Place<TTestEdit>(f.form, "Edit4", 10, 100, &f.log);
+    f.edit2->SetEnabled(false);
+    f.edit3->SetTabStop(false);
+    e4->SetVisible(false);
+    s.PressKey(VK_TAB);
+    EXPECT_TRUE(f.edit1->Focused());
+}
+
+TEST(DialogKeys, AControlThatWantsTabKeepsIt)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->DialogCode |= DLGC_WANTTAB;
+    s.PressKey(VK_TAB);
+    EXPECT_TRUE(f.edit1->Focused());
+    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
+}
+
+TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    auto* ok = Place<TTestButton>(f.form, "OK", 200, 150);
+    ok->Default = true;
+    s.PressKey(VK_RETURN);
+    EXPECT_EQ(ok->Clicks, 1);
+    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
+}
+
+TEST(DialogKeys, EnterWithoutADefaultButtonReachesKeyDown)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    s.PressKey(VK_RETURN);
+    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
+}
+
+TEST(DialogKeys, EnterCanMoveToTheNextFieldFromKeyPress)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
+        if (key == 13) {
+            f.form->SelectNext(f.edit1, true, true);
+            key = 0;
+        }
+    };
+    s.PressKey(VK_RETURN);
+    EXPECT_TRUE(f.edit2->Focused());
+}
+
+TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->Show();
+    TForm* dialog = s.CreateForm<TForm>();
+    auto* cancel = Place<TTestButton>(dialog, "Cancel", 10, 10);
+    cancel->Cancel = true;
+    cancel->ModalResult = mrCancel;
+    s.WhenModal([&](TCustomForm&) { s.Screen().KeyDown(VK_ESCAPE); });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(cancel->Clicks, 1);
+}
+
+TEST(Accelerators, AltLetterClicksTheControlWithThatAccelerator)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
+    save->SetCaption("&Simpan");
+    s.PressKey('S', kmAlt);
+    EXPECT_EQ(save->Clicks, 1);
+}
+
+TEST(Accelerators, PlainLetterActsAsAcceleratorOnlyWhenTheFocusedControlWantsNoCharacters)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
+    save->SetCaption("&Simpan");
+    s.TypeText("s");
+    EXPECT_EQ(save->Clicks, 0);
+    f.edit1->DialogCode = 0;
+    s.TypeText("s");
+    EXPECT_EQ(save->Clicks, 1);
+}
+
+TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    std::vector<intptr_t> menus;
+    struct Spy : IMessageFilter {
+        std::vector<intptr_t>* menus;
+        void BeforeMessage(TMessage& m, bool&) override
+        {
+            if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
+                menus->push_back(m.LParam);
+        }
+        void AfterMessage(TMessage&, bool&) override {}
+    } spy;
+    spy.menus = &menus;
+    f.form->AddMessageFilter(&spy);
+    s.PressKey(VK_SPACE, kmAlt);
+    s.PressKey(VK_F10);
+    s.KeyDown(VK_MENU, kmAlt);
+    s.KeyUp(VK_MENU);
+    f.form->RemoveMessageFilter(&spy);
+    EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
+}
+
+TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    int saves = 0;
+    f.form->OnShortCut = [&](TMessage& m, bool& handled) {
+        if (m.WParam == 'S' && KeyboardShift(s.App().Input().ShiftState()) == ssCtrl) {
+            ++saves;
+            handled = true;
+        }
+    };
+    s.PressKey('S', kmCtrl);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 83"), f.log.end());
+}
