@@ -228,7 +228,7 @@ std::string TQRPreview::StatusText() const
 void TQRPreview::PrintReport()
 {
     try {
-        TQRPrinter().PrintPages(report_.Pages(), report_.ReportTitle().empty() ? report_.Name() : report_.ReportTitle());
+        report_.PrintPages();
     } catch (const std::exception& error) {
         Application->ShowException(error);
     }

@@ -10,8 +10,10 @@
 #include "platform/report/TQRBand.h"
 #include "platform/report/TQRPreview.h"
 #include "platform/report/TQRPrinter.h"
+#include "platform/report/TQRProgressForm.h"
 #include "platform/report/TQRRenderer.h"
 #include "platform/report/TQRSubDetail.h"
+#include "platform/ui/TApplication.h"
 
 double TQRPageSetup::Width() const
 {
@@ -88,7 +90,20 @@ void TQuickRep::Preview()
 void TQuickRep::Print()
 {
     Prepare();
-    TQRPrinter().PrintPages(pages_, reportTitle_.empty() ? Name() : reportTitle_);
+    PrintPages();
+}
+
+std::string TQuickRep::PrintPages()
+{
+    std::string title = reportTitle_.empty() ? Name() : reportTitle_;
+    TQRPrinter printer;
+    std::unique_ptr<TQRProgressForm> progress;
+    if (Application) {
+        progress = std::make_unique<TQRProgressForm>(title.empty() ? "Printing" : title);
+        progress->Show();
+        printer.OnProgress = [&progress](int done, int count) { progress->SetProgress(done, count); };
+    }
+    return printer.PrintPages(pages_, title);
 }
 
 namespace {

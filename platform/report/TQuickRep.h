@@ -69,6 +69,9 @@ public:
     // Prepares, then hands the PDF to the configured printer, or saves it and opens it with
     // the desktop when no printer is configured (see TQRPrinter).
     void Print();
+    // Prints the pages already prepared, with the progress window while the application runs;
+    // answers the saved file, "" when the printer took it.
+    std::string PrintPages();
 
     // While pages are built: the page being filled (1-based) and the time the build began.
     int PageNumber() const { return pageNumber_; }

@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 
 #include "platform/core/ConfigStore.h"
+#include "platform/core/DesktopOpener.h"
 #include "platform/report/TQRPreview.h"
+#include "platform/report/TQRProgressForm.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THeadlessBackend.h"
@@ -132,4 +134,35 @@ TEST_F(QRPreviewTest, PrintingToAMissingPrinterShowsTheErrorAndKeepsThePreviewOp
     ASSERT_EQ(app.MessageBoxLog().size(), 1u);
     EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("Cannot print to printer \"gudang\""));
     EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("The printer or class does not exist"));
+}
+
+namespace {
+
+// Looks at the progress window at the moment the saved report is handed to the desktop.
+class ProgressProbe : public DesktopOpener {
+public:
+    bool Open(const std::string& target, int) override
+    {
+        opened = target;
+        if (auto* progress = dynamic_cast<TQRProgressForm*>(Application->InputGate()))
+            status = progress->StatusText();
+        return true;
+    }
+    std::string opened;
+    std::string status;
+};
+
+} // namespace
+
+TEST_F(QRPreviewTest, PrintShowsProgressAndReleasesTheInputAfterwards)
+{
+    ProgressProbe probe;
+    DesktopOpenerOverride useProbe(probe);
+
+    report.Print();
+
+    EXPECT_EQ(probe.status, "Printing page 3 of 3");
+    EXPECT_THAT(probe.opened, HasSubstr("Buku_Besar"));
+    EXPECT_EQ(app.InputGate(), nullptr);
+    std::filesystem::remove(probe.opened);
 }

@@ -1,0 +1,27 @@
+#pragma once
+// The window shown while a report is written for the printer: how many pages are done. While it
+// shows, input to every other window is discarded; painting goes on.
+#include <string>
+
+#include "platform/core/WeakRef.h"
+#include "platform/ui/TCustomForm.h"
+
+class TQRProgressForm : public TForm {
+public:
+    explicit TQRProgressForm(const std::string& caption);
+    ~TQRProgressForm() override;
+
+    // Repaints at once, as the work runs on the user-interface thread.
+    void SetProgress(int done, int count);
+    int Done() const { return done_; }
+    int Count() const { return count_; }
+    std::string StatusText() const;
+
+protected:
+    void PaintWindow(TCanvas& canvas) override;
+
+private:
+    int done_ = 0;
+    int count_ = 0;
+    TWeakRef<TComponent> previousGate_;
+};
