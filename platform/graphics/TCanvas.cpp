@@ -16,7 +16,7 @@ TCanvasTarget TCanvasTarget::OfBitmap(TBitmap& bitmap) {
 }
 
 TCanvasTarget TCanvasTarget::OfPixels(uint32_t* data, int width, int height, int stride, const void* owner) {
-    if (width < 0 || height < 0 || stride < width * 4 || (data == nullptr && width * height > 0))
+    if (width < 0 || height < 0 || stride < width * 4 || stride % 4 != 0 || (data == nullptr && width * height > 0))
         throw EInvalidOperation("Bad pixel memory for a canvas");
     TCanvasTarget t;
     t.kind = Kind::Pixels;
@@ -70,6 +70,22 @@ void TCanvas::SetTarget(const TCanvasTarget& target) {
     clip_.reset();
     windowOrg_ = viewportOrg_ = TPoint{};
     saved_.clear();
+}
+
+void TCanvas::PushTarget(const TCanvasTarget& target) {
+    pushedTargets_.push_back({target_, std::move(clip_), windowOrg_, viewportOrg_, std::move(saved_)});
+    SetTarget(target);
+}
+
+void TCanvas::PopTarget() {
+    if (pushedTargets_.empty()) throw EInvalidOperation("Canvas has no target to go back to");
+    SavedTarget back = std::move(pushedTargets_.back());
+    pushedTargets_.pop_back();
+    SetTarget(back.target);
+    clip_ = std::move(back.clip);
+    windowOrg_ = back.windowOrg;
+    viewportOrg_ = back.viewportOrg;
+    saved_ = std::move(back.saved);
 }
 
 void TCanvas::Sync() {

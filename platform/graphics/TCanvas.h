@@ -121,6 +121,10 @@ public:
     const TCanvasTarget& Target() const { return target_; }
     void SetTarget(const TCanvasTarget& target);
     void Detach() { SetTarget(TCanvasTarget{}); }
+    // Draws into 'target' until PopTarget, which brings back the previous target with its clip,
+    // origin and saved states. PopTarget without a push raises EInvalidOperation.
+    void PushTarget(const TCanvasTarget& target);
+    void PopTarget();
     bool HasPixels() const;
     const void* TargetOwner() const { return target_.owner; }
     TRect TargetBounds() const;
@@ -247,6 +251,12 @@ private:
         TColor textColor, bkColor;
         TBkMode bkMode;
     };
+    struct SavedTarget {
+        TCanvasTarget target;
+        std::optional<TRegion> clip;
+        TPoint windowOrg, viewportOrg;
+        std::vector<State> saved;
+    };
     struct Pixels {
         uint32_t* data = nullptr;
         int width = 0, height = 0, stride = 0;
@@ -296,6 +306,7 @@ private:
     TBkMode bkMode_ = OPAQUE;
     uint32_t copyMode_ = SRCCOPY;
     std::vector<State> saved_;
+    std::vector<SavedTarget> pushedTargets_;
     std::vector<TTextRun>* textLog_ = nullptr;
     TFontFace* face_ = nullptr;
 };

@@ -230,3 +230,21 @@ TEST(Targets, ScreenCanvasMeasuresButDrawsNothing) {
     EXPECT_EQ(screen.Pixel(0, 0), clNone);
     EXPECT_THROW(screen.DirectAccess(), EInvalidOperation);
 }
+
+TEST(Targets, PushAndPopComeBackWithClipAndOrigin) {
+    Surface s;
+    s.canvas.SetViewportOrg(Point(2, 2));
+    s.canvas.IntersectClipRect(0, 0, 4, 4);
+    TBitmap other(3, 3);
+    s.canvas.PushTarget(TCanvasTarget::OfBitmap(other));
+    EXPECT_EQ(s.canvas.TargetOwner(), &other);
+    EXPECT_EQ(s.canvas.Origin(), Point(0, 0));
+    s.canvas.FillRect(Rect(0, 0, 3, 3));
+    EXPECT_EQ(other.ColorAt(2, 2), clRed);
+    s.canvas.PopTarget();
+    EXPECT_EQ(s.canvas.TargetOwner(), &s.bitmap);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.Count(clRed), 16);
+    EXPECT_EQ(s.bitmap.ColorAt(2, 2), clRed);
+    EXPECT_THROW(s.canvas.PopTarget(), EInvalidOperation);
+}
