@@ -1,0 +1,26 @@
+#pragma once
+// A shown form on the headless screen for the control tests, with helpers to place a control on it.
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
+
+struct TControlsFixture {
+    THeadlessSession session;
+    TForm* form = nullptr;
+
+    TControlsFixture()
+    {
+        form = session.CreateForm<TForm>();
+        form->SetBounds(50, 50, 400, 300);
+        form->Show();
+        session.ProcessUntilIdle();
+    }
+
+    template <class T> T* Place(int left, int top, int width, int height)
+    {
+        T* control = CreateOwned<T>(*form);
+        control->SetParent(form);
+        control->SetBounds(left, top, width, height);
+        session.ProcessUntilIdle();
+        return control;
+    }
+};

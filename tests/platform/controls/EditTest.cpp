@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomEdit.h"
+#include "platform/ui/TClipboard.h"
+
+namespace {
+
+struct EditFixture : TControlsFixture {
+    TEdit* edit = nullptr;
+    int changes = 0;
+    EditFixture()
+    {
+        edit = Place<TEdit>(10, 10, 150, 21);
+        edit->OnChange = [this](TComponent*) { ++changes; };
+        edit->SetFocus();
+        session.ProcessUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST(EditTyping, TypedTextGoesInAtTheCaretAndEachCharacterIsAChange)
+{
+    EditFixture f;
+    f.session.TypeText("abc");
+    EXPECT_EQ(f.edit->Text(), "abc");
+    EXPECT_EQ(f.changes, 3);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_LEFT);
+    f.session.TypeText("X");
+    EXPECT_EQ(f.edit->Text(), "aXbc");
+    EXPECT_EQ(f.edit->SelStart(), 2);
+}
+
+TEST(EditTyping, BackspaceAndDeleteRemoveOneCharacterOrTheSelection)
+{
+    EditFixture f;
+    f.session.TypeText("hello");
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "hell");
+    f.session.PressKey(VK_HOME);
+    f.session.PressKey(VK_DELETE);
+    EXPECT_EQ(f.edit->Text(), "ell");
+    f.session.PressKey(VK_END, kmShift);
+    EXPECT_EQ(f.edit->SelText(), "ell");
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "");
+}
+
+TEST(EditTyping, ShiftArrowsSelectAndTypingReplacesTheSelection)
+{
+    EditFixture f;
+    f.edit->SetText("2026-12-06");
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_LEFT, kmShift);
+    f.session.PressKey(VK_LEFT, kmShift);
+    EXPECT_EQ(f.edit->SelStart(), 8);
+    EXPECT_EQ(f.edit->SelLength(), 2);
+    f.session.TypeText("07");
+    EXPECT_EQ(f.edit->Text(), "2026-12-07");
+}
+
+TEST(EditTyping, MaxLengthStopsTypingButNotProgrammaticText)
+{
+    EditFixture f;
+    f.edit->SetMaxLength(3);
+    f.session.TypeText("abcd");
+    EXPECT_EQ(f.edit->Text(), "abc");
+    f.edit->SetText("longer text");
+    EXPECT_EQ(f.edit->Text(), "longer text");
+}
+
+TEST(EditTyping, UpperCaseAppliesToTypingAndToTextSetFromCode)
+{
+    EditFixture f;
+    f.edit->SetCharCase(TEditCharCase::ecUpperCase);
+    f.session.TypeText("kas");
+    EXPECT_EQ(f.edit->Text(), "KAS");
+    f.edit->SetText("bank mandiri");
+    EXPECT_EQ(f.edit->Text(), "BANK MANDIRI");
+}
+
+TEST(EditTyping, ReadOnlyEditKeepsItsTextButMovesTheCaret)
+{
+    EditFixture f;
+    f.edit->SetText("tetap");
+    f.edit->SetReadOnly(true);
+    f.session.TypeText("x");
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "tetap");
+    EXPECT_EQ(f.edit->SelStart(), 5);
+}
+
+TEST(EditTyping, KeyPressHandlerCanSwallowACharacter)
+{
+    EditFixture f;
+    f.edit->OnKeyPress = [](TComponent*, char32_t& key) {
+        if (key < U'0' || key > U'9')
+            key = 0;
+    };
+    f.session.TypeText("1a2");
+    EXPECT_EQ(f.edit->Text(), "12");
+}
+
+TEST(EditChange, ProgrammaticTextFiresChangeOnceAndSameTextNotAtAll)
+{
+    EditFixture f;
+    f.edit->SetText("a");
+    f.edit->SetText("a");
+    EXPECT_EQ(f.changes, 1);
+    f.edit->SetText("");
+    EXPECT_EQ(f.changes, 2);
+}
+
+TEST(EditClipboard, CopyCutAndPasteGoThroughTheClipboard)
+{
+    EditFixture f;
+    f.session.TypeText("kas kecil");
+    f.session.PressKey(VK_HOME);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.session.PressKey('C', kmCtrl);
+    EXPECT_EQ(Clipboard().AsText(), "kas");
+    f.session.PressKey('X', kmCtrl);
+    EXPECT_EQ(f.edit->Text(), " kecil");
+    f.session.PressKey(VK_END);
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_EQ(f.edit->Text(), " kecilkas");
+}
+
+TEST(EditClipboard, PasteTakesTheFirstLineAndRespectsMaxLength)
+{
+    EditFixture f;
+    Clipboard().SetAsText("first\r\nsecond");
+    f.edit->PasteFromClipboard();
+    EXPECT_EQ(f.edit->Text(), "first");
+    f.edit->SetText("");
+    f.edit->SetMaxLength(3);
+    f.edit->PasteFromClipboard();
+    EXPECT_EQ(f.edit->Text(), "fir");
+}
+
+TEST(EditClipboard, PasswordEditRefusesToCopyOrCut)
+{
+    EditFixture f;
+    Clipboard().SetAsText("unchanged");
+    f.edit->SetPasswordChar(U'*');
+    f.edit->SetText("rahasia");
+    f.edit->SelectAll();
+    f.edit->CopyToClipboard();
+    f.edit->CutToClipboard();
+    EXPECT_EQ(Clipboard().AsText(), "unchanged");
+    EXPECT_EQ(f.edit->Text(), "rahasia");
+}
+
+TEST(EditMessages, SetSelWithMinusOneSelectsToTheEnd)
+{
+    EditFixture f;
+    f.edit->SetText("12345");
+    f.edit->Perform(EM_SETSEL, 0, -1);
+    EXPECT_EQ(f.edit->SelText(), "12345");
+    f.edit->Perform(EM_SETSEL, 1, 3);
+    EXPECT_EQ(f.edit->SelText(), "23");
+    const int32_t sel = f.edit->Perform(EM_GETSEL);
+    EXPECT_EQ(LoWord(sel), 1);
+    EXPECT_EQ(HiWord(sel), 3);
+}
+
+TEST(EditMessages, FormatRectMovesTheText)
+{
+    EditFixture f;
+    f.edit->SetText("abc");
+    const TRect r = Rect(20, 2, 100, 18);
+    f.edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&r));
+    EXPECT_EQ(f.edit->PositionX(0), 20);
+    EXPECT_EQ(f.edit->PositionAt(21), 0);
+}
+
+TEST(EditMouse, ClickPlacesTheCaretAndDoubleClickSelectsAWord)
+{
+    EditFixture f;
+    f.edit->SetText("kas bank");
+    const int x = f.edit->PositionX(5);
+    f.session.ClickControl(*f.edit, {x, 5});
+    EXPECT_EQ(f.edit->SelStart(), 5);
+    EXPECT_EQ(f.edit->SelLength(), 0);
+    f.session.AdvanceClock(1000);
+    f.session.DoubleClick(f.edit->ClientToScreen({x, 5}).X, f.edit->ClientToScreen({x, 5}).Y);
+    EXPECT_EQ(f.edit->SelText(), "bank");
+}
+
+TEST(EditSurrogates, CaretStepsOverAPairAsOneCharacter)
+{
+    EditFixture f;
+    f.edit->SetText("a\xF0\x9F\x98\x80" "b");
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "ab");
+}
