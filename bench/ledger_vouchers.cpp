@@ -33,9 +33,11 @@ void BM_SaveVouchers(benchmark::State& state)
         state.ResumeTiming();
 
         for (int i = 0; i < VoucherCount; ++i) {
-            const std::string key = "2020030509" + std::to_string(1000000 + i);
+            const std::string serial = std::to_string(i);
+            const std::string key = "2020030509-" + serial;
+            const std::string number = PadNumber3(i + 1);
             const std::string amount = SqlNumber(Variant(1000.0 + i % 977 * 0.25));
-            SaveVoucher(dm, {key, "1" + PadNumber3(i + 1), date, amount, "Setoran kas ke-" + std::to_string(i), "10"},
+            SaveVoucher(dm, {key, "1" + number, date, amount, "Setoran kas ke-" + serial, "10"},
                 {{"1", "3", "1110", "Kas", amount, "0"}, {"2", "6", "4110", "Pendapatan", "0", amount}});
         }
 

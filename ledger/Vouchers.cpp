@@ -105,11 +105,12 @@ void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<
 
 std::string PadNumber3(int N)
 {
+    const std::string digits = std::to_string(N);
     if (N <= 9)
-        return "00" + std::to_string(N);
+        return "00" + digits;
     if (N <= 99)
-        return "0" + std::to_string(N);
-    return std::to_string(N);
+        return "0" + digits;
+    return digits;
 }
 
 void NextVoucherNumber(TDtModule& dm, int Kind, const std::string& Unit, std::string& Number)

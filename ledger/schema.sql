@@ -91,8 +91,7 @@ create table T_VOUC (
   id_unit smallint
 );
 create index T_VOUC_number on T_VOUC (No_Vouc);
-create index T_VOUC_unit on T_VOUC (id_unit, ajp, tgl_vouc);
-create index T_VOUC_date on T_VOUC (tgl_vouc);
+create index T_VOUC_unit on T_VOUC (id_unit, ajp);
 
 create table TR_VOUC (
   ID_Vouc text(20) collate nocase,
