@@ -114,6 +114,25 @@ TDecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     return image;
 }
 
+TDecodedImage DecodeDib(const uint8_t* data, size_t size) {
+    if (size < 16) Bad("short header");
+    const uint32_t infoSize = U32(data);
+    if (infoSize < 12 || infoSize > size) Bad("short header");
+    uint32_t bits = infoSize == 12 ? U16(data + 10) : U16(data + 14);
+    uint32_t compression = infoSize >= 40 ? U32(data + 16) : 0;
+    uint32_t colors = infoSize >= 40 ? U32(data + 32) : 0;
+    if (colors > 256) Bad("bad palette");
+    uint64_t offset = 14 + static_cast<uint64_t>(infoSize);
+    if (bits <= 8) offset += static_cast<uint64_t>(colors ? colors : (1u << bits)) * (infoSize == 12 ? 3 : 4);
+    if (compression == 3 && infoSize == 40) offset += 12;
+    std::vector<uint8_t> file{'B', 'M'};
+    const uint64_t total = 14 + static_cast<uint64_t>(size);
+    for (uint64_t v : {total, uint64_t{0}, offset})
+        for (int i = 0; i < 4; ++i) file.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    file.insert(file.end(), data, data + size);
+    return DecodeBmp(file.data(), file.size());
+}
+
 namespace {
 
 struct JpegError {

@@ -16,6 +16,8 @@ bool IsJpegData(const uint8_t* data, size_t size);
 // 1, 4, 8, 16, 24 and 32 bits, top-down or bottom-up, palette or bit fields; bad or
 // truncated data raises EReadError.
 TDecodedImage DecodeBmp(const uint8_t* data, size_t size);
+// A device-independent bitmap as the clipboard holds it: a BMP without its 14-byte file header.
+TDecodedImage DecodeDib(const uint8_t* data, size_t size);
 // Grey or colour baseline and progressive JPEG; bad data raises EReadError.
 TDecodedImage DecodeJpeg(const uint8_t* data, size_t size);
 // Writes 'pixels' (straight, 'stride' bytes a row); without 'alpha' every pixel is opaque.

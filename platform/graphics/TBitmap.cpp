@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Streams.h"
 #include "platform/graphics/ImageCodecs.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -96,6 +97,30 @@ void TBitmap::LoadFromMemory(const std::vector<uint8_t>& data) {
     height_ = image.Height;
     ++generation_;
     Changed();
+}
+
+void TBitmap::LoadFromStream(TStream& stream) {
+    const int64_t start = stream.Position();
+    try {
+        std::vector<uint8_t> data(14);
+        data.resize(static_cast<size_t>(stream.Read(data.data(), 14)));
+        if (data.size() == 14 && data[0] == 'B' && data[1] == 'M') {
+            const uint32_t size = data[2] | (data[3] << 8) | (data[4] << 16) | (static_cast<uint32_t>(data[5]) << 24);
+            const int64_t left = stream.Remaining();
+            if (size < 14 || (left >= 0 && size - 14 > static_cast<uint64_t>(left)))
+                throw EReadError("Bitmap image is not valid: its size runs past the stream");
+            const std::vector<uint8_t> rest = stream.ReadBytes(size - 14);
+            data.insert(data.end(), rest.begin(), rest.end());
+        } else {
+            std::vector<uint8_t> block(64 * 1024);
+            while (const int64_t n = stream.Read(block.data(), static_cast<int64_t>(block.size())))
+                data.insert(data.end(), block.begin(), block.begin() + n);
+        }
+        LoadFromMemory(data);
+    } catch (...) {
+        stream.SetPosition(start);
+        throw;
+    }
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {

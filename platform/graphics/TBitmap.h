@@ -12,6 +12,7 @@
 
 class TCanvas;
 class TFont;
+class TStream;
 
 // A TColor (system colours resolved) as a straight opaque pixel, and back.
 inline uint32_t ColorToPixel(TColor color) {
@@ -70,6 +71,9 @@ public:
     // BMP or JPEG, told apart by their signatures; bad data raises EReadError and leaves the bitmap as it was.
     void LoadFromFile(const std::string& path);
     void LoadFromMemory(const std::vector<uint8_t>& data);
+    // A BMP takes exactly the bytes its header counts, so data after it stays for the caller;
+    // a JPEG takes the rest of the stream. On failure the position is put back.
+    void LoadFromStream(TStream& stream);
     void SaveToPngFile(const std::string& path) const;
 
     // Size changes count up so a canvas knows to rebuild its surface.

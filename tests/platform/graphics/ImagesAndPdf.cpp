@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Streams.h"
 #include "platform/graphics/ImageCodecs.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TPdfDocument.h"
@@ -229,4 +230,27 @@ TEST(PdfTarget, RasterOperationsWithoutPixelsAreRefused) {
 TEST(PdfTarget, UncreatableFileRaises) {
     EXPECT_THROW(TPdfDocument("/nonexistent-dir/x.pdf", 100, 100), EFOpenError);
     EXPECT_THROW(TPdfDocument(TempPath("bad.pdf"), 0, 100), EInvalidOperation);
+}
+
+TEST(BmpDecoding, FromAStreamTakesOnlyItsOwnBytes) {
+    auto data = Bmp(2, 2, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0});
+    const size_t own = data.size();
+    data.push_back(0xAB);
+    TMemoryStream stream(data);
+    TBitmap b;
+    b.LoadFromStream(stream);
+    EXPECT_EQ(b.ColorAt(0, 1), clBlue);
+    EXPECT_EQ(stream.Position(), static_cast<int64_t>(own));
+    data[2] = 0xFF, data[3] = 0xFF;
+    TMemoryStream lying(data);
+    EXPECT_THROW(b.LoadFromStream(lying), EReadError);
+    EXPECT_EQ(lying.Position(), 0);
+}
+
+TEST(BmpDecoding, ClipboardDibWithoutFileHeader) {
+    const auto file = Bmp(1, 1, 8, {0x000000, 0x0000FF}, {1, 0, 0, 0});
+    const TDecodedImage image = DecodeDib(file.data() + 14, file.size() - 14);
+    ASSERT_EQ(image.Width, 1);
+    EXPECT_EQ(image.Pixels[0], 0xFF0000FFu);
+    EXPECT_THROW(DecodeDib(file.data() + 14, 8), EReadError);
 }
