@@ -43,7 +43,7 @@ void TADOTable::SetIndexFieldNames(const std::string& names)
 
 bool TADOTable::CanModify() const
 {
-    return Active() && Connection() != nullptr;
+    return Active() && hasRowId_ && Connection() != nullptr;
 }
 
 std::string TADOTable::DefaultOrder() const
@@ -56,7 +56,15 @@ DbResult TADOTable::InternalQuery()
     if (tableName_.empty())
         throw EDatabaseError((Name().empty() ? std::string() : Name() + ": ") + "Missing TableName property");
     DbEngine& engine = Engine();
-    DbResult result = engine.Query(std::string("select rowid as ") + RowIdName + ", * from " + QuoteName(tableName_), {});
+    DbResult result;
+    const DbResult kind = engine.Query("select type from sqlite_master where name = :t collate nocase",
+        {{"t", Variant(tableName_)}});
+    // A view has no row to write back to.
+    hasRowId_ = !kind.rows.empty() && kind.rows.front()[0].AsString() == "table";
+    if (hasRowId_)
+        result = engine.Query(std::string("select rowid as ") + RowIdName + ", * from " + QuoteName(tableName_), {});
+    else
+        result = engine.Query("select * from " + QuoteName(tableName_), {});
     std::string autoIncrement;
     for (const DbTableColumn& column : engine.TableColumns(tableName_))
         if (column.autoIncrement)

@@ -14,6 +14,7 @@ public:
     // Field names separated by ';' that order the records ("nomor").
     const std::string& IndexFieldNames() const { return indexFieldNames_; }
     void SetIndexFieldNames(const std::string& names);
+    // A view (no rowid) opens for browsing only.
     bool CanModify() const override;
 
 protected:
@@ -26,4 +27,5 @@ protected:
 private:
     std::string tableName_;
     std::string indexFieldNames_;
+    bool hasRowId_ = false;
 };

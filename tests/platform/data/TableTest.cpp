@@ -224,3 +224,16 @@ TEST_F(TableTest, AClosedTableRefusesToBeCounted)
     table.SetTableName("");
     EXPECT_THROW(table.Open(), EDatabaseError);
 }
+
+TEST_F(TableTest, AViewOpensForBrowsingOnly)
+{
+    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
+    OpenTable("v_posisi");
+    EXPECT_EQ(table.RecordCount(), 3);
+    EXPECT_FALSE(table.CanModify());
+    EXPECT_THROW(table.Edit(), EDatabaseError);
+    EXPECT_THROW(table.Append(), EDatabaseError);
+    EXPECT_EQ(table.State(), dsBrowse);
+    table.Close();
+    EXPECT_THROW(OpenTable("no_such_table"), EDatabaseError);
+}
