@@ -1,9 +1,9 @@
 #include "ledger/Posting.h"
 
+#include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
-#include "ledger/LoginState.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
@@ -48,8 +48,8 @@ struct TMonthTotals {
 
 } // namespace
 
-void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year,
-                              const std::string& Unit, IJobProgress* Progress)
+void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year, const std::string& Unit,
+                              IJobProgress* Progress)
 {
     const std::string month = CheckedMonth(Month);
     const std::string year = CheckedNumber(Year, "year");
@@ -64,7 +64,8 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
     TADOQuery* statements = Dm.Query4;
 
     if (!OpenSQL(*accounts, "select account_id, account_pos, account_cat, saldo_awal from coa where "
-                              "account_header=false and account_sub=" + unit + " order by account_code")) {
+                            "account_header=false and account_sub=" +
+                                unit + " order by account_code")) {
         transaction.Commit();
         return;
     }
@@ -81,17 +82,18 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
         if (!OpenSQL(*exists, "select account_id from trial_balance where account_id=" + id)) {
             const std::string s = SqlNumber(opening);
             if (side == "D")
-                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" +
-                                          id + "," + s + ",null )");
+                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" + id +
+                                        "," + s + ",null )");
             else
-                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" +
-                                          id + ", null, " + s + ")");
+                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" + id +
+                                        ", null, " + s + ")");
         }
 
         // Ordinary and adjusting totals; a null ajp counts as ordinary, so two groups may fall together.
         TMonthTotals ordinary, adjusting;
         if (OpenSQL(*movements, " select ajp, sum(debet) as debit, sum(kredit)as credit  from v_realisasi where "
-                                  "month(tgl_vouc)=" + month + " and account_id=" + id + " group by ajp")) {
+                                "month(tgl_vouc)=" +
+                                    month + " and account_id=" + id + " group by ajp")) {
             for (movements->First(); !movements->Eof(); movements->Next()) {
                 const Variant ajp = movements->FieldByName("ajp")->Value();
                 TMonthTotals& totals = !ajp.IsNull() && ajp.AsBoolean() ? adjusting : ordinary;
@@ -100,19 +102,18 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
             }
         }
         if (!isProfitAccount) {
-            RunSQL(*statements, "update trial_balance set b" + month + "_ajp_d= " + SqlNumber(adjusting.Debit) +
-                                      ", b" + month + "_ajp_k= " + SqlNumber(adjusting.Credit) +
-                                      " where account_id=" + id);
-            RunSQL(*statements, "update trial_balance set b" + month + "_mutasi_d= " +
-                                      SqlNumber(ordinary.Debit) + ", b" + month + "_mutasi_k= " +
-                                      SqlNumber(ordinary.Credit) + " where account_id=" + id);
+            RunSQL(*statements, "update trial_balance set b" + month + "_ajp_d= " + SqlNumber(adjusting.Debit) + ", b" +
+                                    month + "_ajp_k= " + SqlNumber(adjusting.Credit) + " where account_id=" + id);
+            RunSQL(*statements, "update trial_balance set b" + month + "_mutasi_d= " + SqlNumber(ordinary.Debit) +
+                                    ", b" + month + "_mutasi_k= " + SqlNumber(ordinary.Credit) +
+                                    " where account_id=" + id);
         }
         const Currency debit = ordinary.Debit + adjusting.Debit;
         const Currency credit = ordinary.Credit + adjusting.Credit;
 
         const bool creditMeasured = side == "D" ? (accountClass == '2' || accountClass == '3') : accountClass != '1';
-        const bool contra = (accountClass == '1' && side == "K") ||
-                            ((accountClass == '2' || accountClass == '3') && side == "D");
+        const bool contra =
+            (accountClass == '1' && side == "K") || ((accountClass == '2' || accountClass == '3') && side == "D");
         const Currency signedOpening = contra ? -opening : opening;
         const Currency change = creditMeasured ? credit - debit : debit - credit;
         if (accountClass == '4' || accountClass == '7')
@@ -121,17 +122,17 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
         if (side == "D" || side == "K") {
             if (OpenSQL(*exists, "select account_id from posting where account_id=" + id))
                 RunSQL(*statements, "update posting set pos_awal=" + SqlNumber(signedOpening) + ", pos_b" + month +
-                                          "= " + SqlNumber(change) + " where account_id=" + id);
+                                        "= " + SqlNumber(change) + " where account_id=" + id);
             else
                 RunSQL(*statements, "insert into posting (tahun, account_id, pos_awal, pos_b" + month +
-                                          (side == "D" ? ")values(" : ") values(") + year + "," + id + "," +
-                                          SqlNumber(signedOpening) + "," + SqlNumber(change) + " )");
+                                        (side == "D" ? ")values(" : ") values(") + year + "," + id + "," +
+                                        SqlNumber(signedOpening) + "," + SqlNumber(change) + " )");
         }
         job.Step();
     }
     // An empty profit account would leave "where account_id=" without a value.
     if (!profitAccount.empty())
-        RunSQL(*statements, "update posting set pos_b" + month + "= " + SqlNumber(profit) +
-                                  " where account_id=" + profitAccount);
+        RunSQL(*statements,
+               "update posting set pos_b" + month + "= " + SqlNumber(profit) + " where account_id=" + profitAccount);
     transaction.Commit();
 }

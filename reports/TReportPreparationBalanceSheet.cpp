@@ -105,33 +105,35 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
 
     // Left half: the assets, category by category.
     if (OpenSQL(*categories, "select nomor, keterangan from posisi_coa where akun_neraca=1 and nomor like '1%' "
-                                "order by nomor")) {
+                             "order by nomor")) {
         job.SetMax(categories->RecordCount());
         Currency assets;
-        const std::string blank = "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (null, null, null, 0)";
+        const std::string blank =
+            "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (null, null, null, 0)";
         for (categories->First(); !categories->Eof(); categories->Next()) {
             const std::string nomor = categories->FieldByName("nomor")->AsString();
             const std::string title = UpperAscii(categories->FieldByName("keterangan")->AsString());
             Currency group;
             RunSQL(*statements, "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (" +
-                                       Quoted(nomor + "00") + ", " + Quoted(title) + ", null, 0)");
+                                    Quoted(nomor + "00") + ", " + Quoted(title) + ", null, 0)");
             RunSQL(*statements, blank);
             if (OpenSQL(*accounts, accountsOf(nomor))) {
                 for (accounts->First(); !accounts->Eof(); accounts->Next()) {
                     const Currency amount = amountOfAccount();
                     RunSQL(*statements, "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (" +
-                                               code() + ", " + name() + ", " + SqlNumber(amount) + ", 1)");
+                                            code() + ", " + name() + ", " + SqlNumber(amount) + ", 1)");
                     group += amount;
                 }
             }
             RunSQL(*statements, "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (null, " +
-                                       Quoted("JUMLAH " + title) + ", " + SqlNumber(group) + ", 0)");
+                                    Quoted("JUMLAH " + title) + ", " + SqlNumber(group) + ", 0)");
             RunSQL(*statements, blank);
             assets += group;
             job.Step();
         }
         RunSQL(*statements, "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (null, "
-                               "'JUMLAH AKTIVA ', " + SqlNumber(assets) + ", 0)");
+                            "'JUMLAH AKTIVA ', " +
+                                SqlNumber(assets) + ", 0)");
     }
 
     std::vector<int64_t> ids;
@@ -143,7 +145,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
 
     // Liabilities, laid over the assets.
     if (OpenSQL(*categories, "select nomor, keterangan from posisi_coa where akun_neraca=1 and nomor like '2%' "
-                                "order by nomor")) {
+                             "order by nomor")) {
         job.SetMax(categories->RecordCount());
         job.SetPosition(0);
         for (categories->First(); !categories->Eof(); categories->Next()) {
@@ -153,15 +155,17 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             if (right.OverLeftHalf())
                 right.Write({{"kode_k", Quoted(nomor + "00")}, {"nama_k", Quoted(title)}, {"header_k", "0"}});
             else
-                right.Write({{"kode_k", Quoted(nomor + "00")}, {"nama_k", Quoted(title)}, {"jumlah_k", "null"},
+                right.Write({{"kode_k", Quoted(nomor + "00")},
+                             {"nama_k", Quoted(title)},
+                             {"jumlah_k", "null"},
                              {"header_k", "0"}});
             // Past the left half every line is a new row, so an inserted title gets no blank row.
             right.Skip(2);
             if (OpenSQL(*accounts, accountsOf(nomor))) {
                 for (accounts->First(); !accounts->Eof(); accounts->Next()) {
                     const Currency amount = amountOfAccount();
-                    right.Write({{"kode_k", code()}, {"nama_k", name()}, {"jumlah_k", SqlNumber(amount)},
-                                 {"header_k", "1"}});
+                    right.Write(
+                        {{"kode_k", code()}, {"nama_k", name()}, {"jumlah_k", SqlNumber(amount)}, {"header_k", "1"}});
                     right.Skip(1);
                     group += amount;
                 }
@@ -183,7 +187,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
     Currency equity;
     const bool knownUnit = unit == "10" || unit == "11" || unit == "12";
     if (OpenSQL(*accounts, "select * from coa where ((sub=false and account_sub=" + unit +
-                                  ") or account_header=true)and  account_cat like '3%' order by account_code")) {
+                               ") or account_header=true)and  account_cat like '3%' order by account_code")) {
         job.SetMax(accounts->RecordCount());
         job.SetPosition(0);
         int64_t retained = 0, current = 0;
@@ -202,7 +206,9 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             else
                 caption = UpperAscii(accounts->FieldByName("account_name")->AsString());
             if (knownUnit)
-                right.Write({{"kode_k", code()}, {"nama_k", Quoted(caption)}, {"jumlah_k", SqlNumber(amount)},
+                right.Write({{"kode_k", code()},
+                             {"nama_k", Quoted(caption)},
+                             {"jumlah_k", SqlNumber(amount)},
                              {"header_k", "1"}});
             right.Skip(1);
             equity += amount;
@@ -214,8 +220,8 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
     claims += equity;
 
     // The grand total stands beside "JUMLAH AKTIVA " when the right half ended above it.
-    const std::vector<TColumn> total = {{"nama_k", "'JUMLAH KEWAJIBAN DAN EKUITAS '"},
-                                        {"jumlah_k", SqlNumber(claims)}, {"header_k", "0"}};
+    const std::vector<TColumn> total = {
+        {"nama_k", "'JUMLAH KEWAJIBAN DAN EKUITAS '"}, {"jumlah_k", SqlNumber(claims)}, {"header_k", "0"}};
     if (right.Position() < right.Last())
         right.Update(right.LastId(), total);
     else

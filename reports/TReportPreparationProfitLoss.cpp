@@ -26,7 +26,7 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
     const auto insertLine = [&](TADOQuery* query, const std::string& code, const std::string& name,
                                 const std::string& amount, int header) {
         RunSQL(*query, "insert into lap_LR values(null," + code + "," + Quoted(name) + "," + amount + "," +
-                              IntToStr(header) + ")");
+                           IntToStr(header) + ")");
     };
     const auto text = [&](TADOQuery* query, const char* field) {
         return IfNull(query->FieldByName(field)->Value(), "-").AsString();
@@ -36,7 +36,7 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
     const auto prepareSide = [&](const std::string& classDigit, const std::string& accountFilter) {
         Currency total;
         if (!OpenSQL(*categories, "select nomor, keterangan from posisi_coa where akun_neraca=0 and nomor like '" +
-                                         classDigit + "%' order by nomor"))
+                                      classDigit + "%' order by nomor"))
             return total;
         job.SetMax(categories->RecordCount());
         job.SetPosition(0);
@@ -46,19 +46,19 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
             Currency category;
             insertLine(statements, Quoted(nomor + "00"), title, "null", 0);
             if (OpenSQL(*accounts, "select * from coa where ((sub=false and account_sub=" + unit +
-                                          ") or account_header=true)and" + accountFilter + "account_cat = " +
-                                          Quoted(nomor))) {
+                                       ") or account_header=true)and" + accountFilter +
+                                       "account_cat = " + Quoted(nomor))) {
                 for (accounts->First(); !accounts->Eof(); accounts->Next()) {
                     Currency amount;
                     const std::string code = accounts->FieldByName("account_code")->AsString();
                     const std::string name = accounts->FieldByName("account_name")->AsString();
                     if (IfNull(accounts->FieldByName("account_header")->Value(), false).AsBoolean()) {
                         insertLine(statements, Quoted(code), name, "null", 0);
-                        if (OpenSQL(*postings, "select account_id, account_code, account_name, " + amountColumn +
-                                                      " as saldo, account_pos from v_posting where account_sub=" +
-                                                      unit + " and sub=true and account_cat=" +
-                                                      Quoted(text(accounts, "account_cat")) +
-                                                      " and account_code like " + Quoted(CodePrefix(code) + "%"))) {
+                        if (OpenSQL(*postings,
+                                    "select account_id, account_code, account_name, " + amountColumn +
+                                        " as saldo, account_pos from v_posting where account_sub=" + unit +
+                                        " and sub=true and account_cat=" + Quoted(text(accounts, "account_cat")) +
+                                        " and account_code like " + Quoted(CodePrefix(code) + "%"))) {
                             for (postings->First(); !postings->Eof(); postings->Next()) {
                                 const Currency saldo = IfNull(postings->FieldByName("saldo")->Value(), 0).AsCurrency();
                                 insertLine(statements, Quoted(text(postings, "account_code")),
@@ -71,8 +71,8 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
                         const std::string id =
                             IntToStr(IfNull(accounts->FieldByName("account_id")->Value(), 0).AsInteger());
                         if (OpenSQL(*postings, "select account_id, account_code, account_name, " + amountColumn +
-                                                      " as saldo, account_pos from v_posting where account_sub=" +
-                                                      unit + " and account_id=" + id))
+                                                   " as saldo, account_pos from v_posting where account_sub=" + unit +
+                                                   " and account_id=" + id))
                             amount = IfNull(postings->FieldByName("saldo")->Value(), 0).AsCurrency();
                         insertLine(statements, Quoted(text(accounts, "account_code")), text(accounts, "account_name"),
                                    SqlNumber(amount), 1);
