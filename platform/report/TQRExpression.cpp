@@ -74,9 +74,11 @@ struct TQRExpression::Node {
         case Type::Add: {
             QRValue a = left->Evaluate(resolve);
             QRValue b = right->Evaluate(resolve);
-            // Text joins text; anything else is arithmetic.
-            if (a.kind == QRValue::Kind::Text && b.kind == QRValue::Kind::Text)
-                return QRValue::Text(a.text + b.text);
+            // Text joins text (a Null joins as ""); anything else is arithmetic.
+            bool aText = a.kind == QRValue::Kind::Text;
+            bool bText = b.kind == QRValue::Kind::Text;
+            if ((aText && (bText || b.IsNull())) || (bText && a.IsNull()))
+                return QRValue::Text(a.AsText() + b.AsText());
             return QRValue::Number(a.AsNumber() + b.AsNumber());
         }
         case Type::Subtract:

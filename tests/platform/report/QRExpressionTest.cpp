@@ -78,6 +78,7 @@ TEST(QRExpression, UpperAndTextJoining)
     EXPECT_EQ(TQRExpression("UPPER(nama_unit)").Evaluate(row.Resolver()).text, "KALVERA ZIVU");
     EXPECT_EQ(TQRExpression("upper(kosong)").Evaluate(row.Resolver()).text, "");
     EXPECT_EQ(TQRExpression("'Unit ' + nama_unit").Evaluate(row.Resolver()).text, "Unit Kalvera zivu");
+    EXPECT_EQ(TQRExpression("'Unit ' + kosong").Evaluate(row.Resolver()).text, "Unit ");
     EXPECT_EQ(TQRExpression("'it''s'").Evaluate(row.Resolver()).text, "it's");
 }
 
