@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -247,4 +249,45 @@ TEST(Targets, PushAndPopComeBackWithClipAndOrigin) {
     EXPECT_EQ(s.Count(clRed), 16);
     EXPECT_EQ(s.bitmap.ColorAt(2, 2), clRed);
     EXPECT_THROW(s.canvas.PopTarget(), EInvalidOperation);
+}
+
+TEST(Targets, CairoImageSurfaceIsReadableLikeABitmap) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
+    {
+        TCanvas canvas(TCanvasTarget::OfSurface(surface, 8, 8));
+        EXPECT_TRUE(canvas.HasPixels());
+        canvas.Brush().SetColor(clBlue);
+        canvas.FillRect(Rect(0, 0, 4, 4));
+        canvas.Ellipse(4, 4, 8, 8);
+        EXPECT_EQ(canvas.Pixel(1, 1), clBlue);
+        EXPECT_EQ(canvas.ReadPixels(Rect(0, 0, 8, 8))->ColorAt(3, 3), clBlue);
+        canvas.Flush();
+    }
+    cairo_surface_destroy(surface);
+}
+
+TEST(Tools, GivingAClearBrushAColourMakesItSolid) {
+    Surface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    EXPECT_EQ(s.canvas.BkMode(), TRANSPARENT);
+    s.canvas.Brush().SetColor(clBlue);
+    EXPECT_EQ(s.canvas.Brush().Style(), TBrushStyle::bsSolid);
+    EXPECT_EQ(s.canvas.BkMode(), OPAQUE);
+    s.canvas.FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(s.bitmap.ColorAt(0, 0), clBlue);
+}
+
+TEST(Tools, FontChangesSetTheTextColourAndAssignCopiesEverything) {
+    Surface s;
+    TFont f;
+    f.SetName("Courier New");
+    f.SetSize(11);
+    f.SetColor(clMaroon);
+    f.SetStyle(fsBold | fsUnderline);
+    f.SetCharset(238);
+    s.canvas.SetTextColor(clLime);
+    s.canvas.SetFont(f);
+    EXPECT_TRUE(s.canvas.Font().SameAs(f));
+    EXPECT_EQ(s.canvas.TextColor(), clMaroon);
+    EXPECT_EQ(s.canvas.Font().Height(), -15);
 }
