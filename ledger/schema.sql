@@ -1,9 +1,11 @@
 -- Bukura database: every table, the stored views and the fixed rows. Run once by tools/newdb.
 -- Text columns compare without case; booleans are 0/1; dates are ISO text; amounts are REAL.
 -- Column order is part of the format: several statements insert by position.
+-- Keys the program numbers itself are declared "int primary key": plain columns, not the engine's
+-- row number, so table order stays insertion order. Autonumbers are "integer primary key autoincrement".
 
 create table ref_unit (
-  id_unit integer primary key,
+  id_unit int primary key,
   kode_unit text(10) collate nocase,
   nama_unit text(50) collate nocase
 );
@@ -57,7 +59,7 @@ create table posisi_coa (
 create index posisi_coa_nomor on posisi_coa (nomor);
 
 create table coa (
-  account_id integer primary key,
+  account_id int primary key,
   account_code text(15) collate nocase,
   account_name text(50) collate nocase,
   account_cat text(3) collate nocase,
@@ -106,7 +108,7 @@ create table TR_VOUC (
 create index TR_VOUC_account on TR_VOUC (account_id);
 
 create table trial_balance (
-  account_id integer primary key,
+  account_id int primary key,
   saldo_awal_d currency real,
   saldo_awal_k currency real,
   b1_mutasi_d currency real,
@@ -161,7 +163,7 @@ create table trial_balance (
 
 create table posting (
   tahun integer,
-  account_id integer primary key,
+  account_id int primary key,
   pos_awal currency real,
   pos_b1 currency real,
   pos_b2 currency real,

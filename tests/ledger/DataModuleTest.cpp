@@ -116,6 +116,21 @@ TEST_F(DataModuleDb, ReopenDataSetOpensAClosedDataSet)
     EXPECT_EQ(dm->ref_unit->RecordCount(), 3);
 }
 
+TEST_F(DataModuleDb, TablesAndViewsTypeTheirFieldsFromTheSchema)
+{
+    dm->Coa->Open();
+    EXPECT_EQ(dm->Coa->FieldByName("account_id")->DataType(), ftInteger);
+    EXPECT_EQ(dm->Coa->FieldByName("account_code")->DataType(), ftString);
+    EXPECT_EQ(dm->Coa->FieldByName("account_code")->Size(), 15);
+    EXPECT_EQ(dm->Coa->FieldByName("saldo_awal")->DataType(), ftCurrency);
+    EXPECT_EQ(dm->Coa->FieldByName("account_header")->DataType(), ftBoolean);
+    OpenSQL(*dm->Query1, "select * from v_cash_Flow");
+    EXPECT_EQ(dm->Query1->FieldByName("tgl_vouc")->DataType(), ftDate);
+    EXPECT_EQ(dm->Query1->FieldByName("jumlah")->DataType(), ftCurrency);
+    EXPECT_EQ(dm->Query1->FieldByName("ajp")->DataType(), ftBoolean);
+    EXPECT_EQ(dm->Query1->FieldByName("id_unit")->DataType(), ftSmallint);
+}
+
 TEST_F(DataModuleDb, QuotedTextIsStoredAndReadBackUnchanged)
 {
     const std::string remark = "Pak Ma'ruf'); delete from coa; --";

@@ -104,6 +104,18 @@ TEST_F(VoucherTest, AFailingLineLeavesTheOldVoucherAsItWas)
     EXPECT_FALSE(dm->CONN1->InTransaction());
 }
 
+TEST_F(VoucherTest, ASaveInsideALargerWriteIsUndoneWithIt)
+{
+    {
+        TTransaction entry(*dm->CONN1);
+        Exec("insert into kasbon (kode, no_bukti, kredit, id_unit) values ('e1', '1001', 150, 10)");
+        SaveIncoming("1", "1001", "150");
+    }
+    EXPECT_EQ(Scalar("select count(*) from kasbon"), "0");
+    EXPECT_TRUE(Header("1").empty());
+    EXPECT_TRUE(Lines("1").empty());
+}
+
 TEST_F(VoucherTest, ANumberTextThatIsNotANumberChangesNothing)
 {
     SaveIncoming("k", "1001", "150");
