@@ -228,7 +228,9 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_
         if (kind == DFCS_SCROLLUP) dir = TArrowDirection::Up;
         else if (kind == DFCS_SCROLLLEFT) dir = TArrowDirection::Left;
         else if (kind == DFCS_SCROLLRIGHT) dir = TArrowDirection::Right;
-        const TRect g = GlyphBox(rect, state);
+        // Arrows are sized to the whole button (7 by 4 in 16 by 16) and follow it down when pressed.
+        TRect g = rect;
+        if (state & DFCS_PUSHED) g.Offset(1, 1);
         Glyph(state, [&](int d, TColor color) {
             TRect box = g;
             box.Offset(d, d);

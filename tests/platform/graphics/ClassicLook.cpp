@@ -197,3 +197,22 @@ TEST(Icons, DrawCentredAndSmallCopy) {
     EXPECT_EQ(b->ColorAt(2, 2), clGreen);  // the icon's own corner is transparent
     EXPECT_EQ(b->ColorAt(10, 12), clWhite);
 }
+
+TEST(DrawFrameControl, ScrollArrowIsSevenByFourAndMovesWhenPressed) {
+    const auto inkOf = [](uint32_t state) {
+        auto b = Blank(16, 16, clGreen);
+        DrawFrameControl(b->Canvas(), Rect(0, 0, 16, 16), DFC_SCROLL, state);
+        TRect ink{99, 99, -1, -1};
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (b->ColorAt(x, y) == clBlack)
+                    ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1)};
+        return ink;
+    };
+    const TRect up = inkOf(DFCS_SCROLLUP);
+    EXPECT_EQ(up.Width(), 7);
+    EXPECT_EQ(up.Height(), 4);
+    TRect pressed = inkOf(DFCS_SCROLLUP | DFCS_PUSHED);
+    pressed.Offset(-1, -1);
+    EXPECT_EQ(pressed, up);
+}
