@@ -1,29 +1,6 @@
-#include "platform/graphics/TGraphicsObject.h"
+#include "platform/graphics/TFont.h"
 
 #include <cstdlib>
-
-#include "platform/graphics/TBrush.h"
-#include "platform/graphics/TFont.h"
-#include "platform/graphics/TPen.h"
-
-void TPen::Assign(const TPersistent& source) {
-    const auto* pen = dynamic_cast<const TPen*>(&source);
-    if (!pen) return TPersistent::Assign(source);
-    color_ = pen->color_;
-    width_ = pen->width_;
-    style_ = pen->style_;
-    mode_ = pen->mode_;
-    Changed();
-}
-
-void TBrush::Assign(const TPersistent& source) {
-    const auto* brush = dynamic_cast<const TBrush*>(&source);
-    if (!brush) return TPersistent::Assign(source);
-    color_ = brush->color_;
-    style_ = brush->style_;
-    bitmap_ = brush->bitmap_;
-    Changed();
-}
 
 int MulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) return -1;
