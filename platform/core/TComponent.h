@@ -39,7 +39,8 @@ public:
     TComponent* FindComponent(const std::string& name) const;
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
-    // Frees every owned component, the last created first.
+    // Frees every owned component, the last created first. ~TComponent runs it after the derived
+    // destructors, so a class whose owned components use its own members calls it first itself.
     void DestroyComponents();
 
     uint32_t ComponentState() const { return state_; }
@@ -66,6 +67,7 @@ public:
     // Identity in the live-object registry; never reused within a run.
     uint64_t ObjectId() const { return objectId_; }
 
+    // BeforeDestruction, then delete; null is ignored. An owned component may be freed this way too.
     static void Free(TComponent* component);
 
 protected:
