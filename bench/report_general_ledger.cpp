@@ -131,7 +131,7 @@ void BuildLedger(TQuickRep& report, TADOConnection& connection)
         field->SetDataField(fields[i]);
         if (i >= 3) {
             field->SetMask("#,##0.00;(#,##0.00)");
-            field->SetAlignment(taRightJustify);
+            field->SetAlignment(TAlignment::taRightJustify);
         }
     }
     TQRBand* groupHeader = AddBand(report, rbGroupHeader, 22);

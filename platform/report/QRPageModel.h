@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/data/DataTypes.h"
+#include "platform/controls/ControlTypes.h"
 
 // A colour as the framework wrote it: 0x00BBGGRR.
 using QRColor = uint32_t;
@@ -47,7 +47,7 @@ struct QRItem {
     // Text may print several lines (a stretched field), each one line height below the last.
     std::vector<std::string> Lines;
     QRFontSpec Font;
-    TAlignment Alignment = taLeftJustify;
+    TAlignment Alignment = TAlignment::taLeftJustify;
     // Clip the text to Box; otherwise it may run past it (auto-sized labels).
     bool Clip = false;
     // Line: from (X1,Y1) to (X2,Y2).

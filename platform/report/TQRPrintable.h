@@ -88,7 +88,7 @@ public:
 
 private:
     TFont font_;
-    TAlignment alignment_ = taLeftJustify;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
     bool autoSize_ = true;
     bool autoStretch_ = false;
     std::vector<std::string> lines_;

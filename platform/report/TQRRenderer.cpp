@@ -36,9 +36,9 @@ void DrawText(cairo_t* cr, const QRItem& item, double scale)
         cairo_text_extents(cr, line.c_str(), &extents);
         double width = extents.x_advance;
         double x = item.Box.Left * scale;
-        if (item.Alignment == taRightJustify)
+        if (item.Alignment == TAlignment::taRightJustify)
             x = item.Box.Right() * scale - width;
-        else if (item.Alignment == taCenter)
+        else if (item.Alignment == TAlignment::taCenter)
             x = (item.Box.Left + item.Box.Width / 2) * scale - width / 2;
         double baseline = item.Box.Top * scale + static_cast<double>(i) * font.height + font.ascent;
         cairo_move_to(cr, x, baseline);

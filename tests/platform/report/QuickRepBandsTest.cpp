@@ -379,7 +379,7 @@ TEST(QuickRepPrinting, FieldMasksNullsAndStretching)
     TQRBand* detail = AddBand(report, rbDetail, 20);
     TQRDBText* debet = AddField(detail, "debet", query, "debet");
     debet->SetMask("#,##0.00");
-    debet->SetAlignment(taRightJustify);
+    debet->SetAlignment(TAlignment::taRightJustify);
     AddField(detail, "kredit", query, "kredit", 150)->SetMask("#,##0.00");
     AddExpr(detail, "net", "lap_jmk2.debet - lap_jmk2.kredit", 300);
     TQRDBText* remark = AddField(detail, "remark", query, "no_bukti", 450);
@@ -390,7 +390,7 @@ TEST(QuickRepPrinting, FieldMasksNullsAndStretching)
 
     const QRPage& page = report.Pages().Page(0);
     EXPECT_EQ(page.FindSource("debet")->Text(), "1,234.50");
-    EXPECT_EQ(page.FindSource("debet")->Alignment, taRightJustify);
+    EXPECT_EQ(page.FindSource("debet")->Alignment, TAlignment::taRightJustify);
     EXPECT_TRUE(page.FindSource("debet")->Clip);
     EXPECT_EQ(page.FindSource("kredit")->Text(), "");
     EXPECT_EQ(page.FindSource("net")->Text(), "1,234.50");
@@ -426,12 +426,42 @@ TEST(QuickRepPrinting, SystemDataPrintsItsTextBeforeTheTimeOfPrinting)
     auto* page = Place<TQRSysData>(footer, "QRSysData2", 400);
     page->SetData(qrsPageNumber);
     page->SetText("Halaman  ");
-    page->SetAlignment(taRightJustify);
+    page->SetAlignment(TAlignment::taRightJustify);
 
     report.Prepare();
 
     ASSERT_EQ(report.Pages().PageCount(), 1);
     EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData1")->Text(), "Proses------->2026-03-31 14:05:09");
     EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData2")->Text(), "Halaman  1");
-    EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData2")->Alignment, taRightJustify);
+    EXPECT_EQ(report.Pages().Page(0).FindSource("QRSysData2")->Alignment, TAlignment::taRightJustify);
+}
+
+TEST(QuickRepLinks, FreedPartsLeaveNoDanglingLinks)
+{
+    ReportTestDb db;
+    TQuickRep report;
+    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from akun");
+    report.SetDataSet(query);
+    TQRBand* detail = AddBand(report, rbDetail, 20);
+    TQRDBText* code = AddField(detail, "code", query, "account_code");
+    auto* sub = new TQRSubDetail(&report);
+    sub->SetParent(&report);
+    sub->SetDataSet(query);
+    TQRBand* footer = AddBand(report, rbGroupFooter, 20);
+    sub->SetFooterBand(footer);
+    TQRExpr* sum = AddExpr(footer, "sum", "SUM(saldo)");
+    sum->SetMaster(sub);
+
+    TComponent::Free(query);
+    TComponent::Free(detail);
+    TComponent::Free(sub);
+
+    EXPECT_EQ(report.DataSet(), nullptr);
+    EXPECT_EQ(code->Parent(), nullptr);
+    EXPECT_EQ(code->DataSet(), nullptr);
+    EXPECT_EQ(sum->Master(), nullptr);
+    ASSERT_EQ(report.Bands().size(), 1u);
+    EXPECT_EQ(report.Bands()[0], footer);
+    // The sum now feeds from the report, which has no data set left to read.
+    EXPECT_THROW(report.Prepare(), EDatabaseError);
 }

@@ -64,7 +64,7 @@ TEST(QuickRepPdf, ThreePagesReadBackInOrder)
     AddField(detail, "name", query, "account_name", 100);
     TQRDBText* saldo = AddField(detail, "saldo", query, "saldo", 400);
     saldo->SetMask("#,##0.00");
-    saldo->SetAlignment(taRightJustify);
+    saldo->SetAlignment(TAlignment::taRightJustify);
     AddExpr(AddBand(report, rbSummary, 30), "total", "SUM(saldo)", 400);
     auto path = db.Folder() / "buku besar.pdf";
 
