@@ -552,7 +552,8 @@ TCustomForm* TCustomForm::MDIParent() const
     if (formStyle_ != TFormStyle::fsMDIChild)
         return nullptr;
     auto* client = dynamic_cast<TMDIClient*>(Parent());
-    return client ? client->Frame() : nullptr;
+    // A frame being freed is no longer a frame to its children.
+    return client && !client->IsDestroying() ? client->Frame() : nullptr;
 }
 
 bool TCustomForm::IsShortCut(TMessage& keyMessage)

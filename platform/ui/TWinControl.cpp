@@ -702,13 +702,21 @@ void TWinControl::ForwardMouseToChild(TMessage& message, bool& forwarded)
 
 TRect TWinControl::ClientRect() const
 {
-    return Rect(0, 0, std::max(0, width_ - frame_.Left - frame_.Right),
-                std::max(0, height_ - frame_.Top - frame_.Bottom));
+    const TRect f = Frame();
+    return Rect(0, 0, std::max(0, width_ - f.Left - f.Right), std::max(0, height_ - f.Top - f.Bottom));
+}
+
+TRect TWinControl::Frame() const
+{
+    if (handle_ || IsDestroying())
+        return frame_;
+    return ProvisionalFrame();
 }
 
 TPoint TWinControl::ClientOrigin() const
 {
-    TPoint p{left_ + frame_.Left, top_ + frame_.Top};
+    const TRect f = Frame();
+    TPoint p{left_ + f.Left, top_ + f.Top};
     if (Parent()) {
         const TPoint o = Parent()->ClientOrigin();
         p.X += o.X;
@@ -719,7 +727,8 @@ TPoint TWinControl::ClientOrigin() const
 
 void TWinControl::SetClientSize(int width, int height)
 {
-    SetBounds(left_, top_, width + frame_.Left + frame_.Right, height + frame_.Top + frame_.Bottom);
+    const TRect f = Frame();
+    SetBounds(left_, top_, width + f.Left + f.Right, height + f.Top + f.Bottom);
 }
 
 TRect TWinControl::WindowRect() const
@@ -751,20 +760,29 @@ bool TWinControl::IsTopLevelWindow() const
     return native_ != 0;
 }
 
-void TWinControl::DefaultNcCalcSize(TNCCalcSizeParams& p)
+TRect TWinControl::ProvisionalFrame() const
+{
+    TCreateParams p;
+    const_cast<TWinControl*>(this)->CreateParams(p);
+    TNCCalcSizeParams calc{0, 0, width_, height_};
+    FrameFor(p, calc);
+    return {calc.left, calc.top, width_ - calc.right, height_ - calc.bottom};
+}
+
+void TWinControl::FrameFor(const TCreateParams& params, TNCCalcSizeParams& p)
 {
     int border = 0;
-    if (params_.Style & WS_THICKFRAME)
+    if (params.Style & WS_THICKFRAME)
         border = GetSystemMetrics(SM_CXFRAME);
-    else if (params_.Style & WS_DLGFRAME)
+    else if (params.Style & WS_DLGFRAME)
         border = GetSystemMetrics(SM_CXDLGFRAME);
-    else if (params_.Style & WS_BORDER)
+    else if (params.Style & WS_BORDER)
         border = GetSystemMetrics(SM_CXBORDER);
-    if (params_.ExStyle & WS_EX_CLIENTEDGE)
+    if (params.ExStyle & WS_EX_CLIENTEDGE)
         border += GetSystemMetrics(SM_CXEDGE);
     int caption = 0;
-    if ((params_.Style & WS_CAPTION) == WS_CAPTION)
-        caption = GetSystemMetrics((params_.ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+    if ((params.Style & WS_CAPTION) == WS_CAPTION)
+        caption = GetSystemMetrics((params.ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
     p.left += border;
     p.top += border + caption;
     p.right -= border;
@@ -843,8 +861,9 @@ void TWinControl::BoundsChanged(const TRect& oldBounds)
 void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
 {
     const bool sized = oldBounds.Width() != width_ || oldBounds.Height() != height_;
-    const int oldClientW = oldBounds.Width() - frame_.Left - frame_.Right;
-    const int oldClientH = oldBounds.Height() - frame_.Top - frame_.Bottom;
+    const TRect f = Frame();
+    const int oldClientW = oldBounds.Width() - f.Left - f.Right;
+    const int oldClientH = oldBounds.Height() - f.Top - f.Bottom;
     if (native_ && Application) {
         Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
         EnsureSurface();

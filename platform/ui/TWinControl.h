@@ -119,7 +119,7 @@ public:
     // The window's rectangle in screen coordinates.
     TRect WindowRect() const;
     // Left, top, right and bottom widths of the non-client frame, as WM_NCCALCSIZE gave them.
-    TRect FrameWidths() const { return frame_; }
+    TRect FrameWidths() const { return Frame(); }
     // Where the default frame puts a caption button (HTCLOSE, HTMAXBUTTON, HTMINBUTTON), in
     // window coordinates; empty when there is none.
     TRect CaptionButtonRect(int hit) const;
@@ -212,7 +212,11 @@ private:
     void HandlePaint(TMessage& message);
     void DefaultNcHitTest(TMessage& message);
     void DefaultNcPaint(TCanvas& canvas);
-    void DefaultNcCalcSize(TNCCalcSizeParams& p);
+    void DefaultNcCalcSize(TNCCalcSizeParams& p) const { FrameFor(params_, p); }
+    static void FrameFor(const TCreateParams& params, TNCCalcSizeParams& p);
+    // The frame widths from the current styles, for a control that has no window yet.
+    TRect ProvisionalFrame() const;
+    TRect Frame() const;
     void DefaultNcButton(TMessage& message);
     void ForwardMouseToChild(TMessage& message, bool& forwarded);
     TRegion VisibleRegion(bool wholeWindow) const;

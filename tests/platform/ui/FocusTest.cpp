@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/THeadlessSession.h"
+#include "platform/ui/TScreen.h"
+#include "UiTestControls.h"
+
+namespace {
+struct PanelForm {
+    explicit PanelForm(THeadlessSession& s) : form(s.CreateForm<TForm>())
+    {
+        form->SetBounds(50, 50, 400, 300);
+        panel = Place<TTestPanel>(form, "Panel1", 10, 10);
+        inner1 = Place<TTestEdit>(panel, "Inner1", 5, 5, &log);
+        inner2 = Place<TTestEdit>(panel, "Inner2", 5, 40, &log);
+        outside = Place<TTestEdit>(form, "Outside", 10, 150, &log);
+        panel->OnEnter = [this](TComponent*) { log.push_back("Enter Panel1"); };
+        panel->OnExit = [this](TComponent*) { log.push_back("Exit Panel1"); };
+        form->Show();
+        s.ProcessUntilIdle();
+        log.clear();
+    }
+    TForm* form;
+    TEventLog log;
+    TTestPanel* panel;
+    TTestEdit* inner1;
+    TTestEdit* inner2;
+    TTestEdit* outside;
+};
+} // namespace
+
+TEST(Focus, ShowingAFormFocusesItsFirstTabStop)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_EQ(Screen->ActiveControl(), f.inner1);
+    EXPECT_EQ(Screen->ActiveForm(), f.form);
+    EXPECT_TRUE(s.App().Active());
+}
+
+TEST(Focus, MovingWithinAContainerDoesNotExitIt)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.inner2->SetFocus();
+    EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Enter Inner2"}));
+}
+
+TEST(Focus, LeavingAContainerExitsTheControlThenTheContainer)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.outside->SetFocus();
+    EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1", "Enter Outside"}));
+    f.log.clear();
+    f.inner2->SetFocus();
+    EXPECT_EQ(f.log, (TEventLog{"Exit Outside", "Enter Panel1", "Enter Inner2"}));
+}
+
+TEST(Focus, AContainerExitHandlerMayMoveTheFocusBack)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.panel->OnExit = [&](TComponent*) {
+        f.log.push_back("Exit Panel1");
+        f.inner2->SetFocus();
+    };
+    f.outside->SetFocus();
+    EXPECT_TRUE(f.inner2->Focused());
+    EXPECT_EQ(f.form->ActiveControl(), f.inner2);
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Enter Outside"), 0);
+}
+
+TEST(Focus, TheClickThatCausedARefusedExitIsDropped)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    auto* button = Place<TTestButton>(f.form, "Button1", 250, 150);
+    f.panel->OnExit = [&](TComponent*) {
+        s.App().MessageBox("Not balanced", "Bukura", MB_OK);
+        f.inner1->SetFocus();
+    };
+    s.ClickControl(*button);
+    EXPECT_EQ(button->Clicks, 0);
+    EXPECT_TRUE(f.inner1->Focused());
+    ASSERT_EQ(s.MessageBoxes().size(), 1u);
+    s.ClickControl(*f.outside);
+    EXPECT_TRUE(f.inner1->Focused());
+}
+
+TEST(Focus, KillFocusNamesTheControlThatGainsIt)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    intptr_t gaining = -1;
+    struct Spy : IMessageFilter {
+        intptr_t* gaining;
+        void BeforeMessage(TMessage& m, bool&) override
+        {
+            if (m.Msg == WM_KILLFOCUS)
+                *gaining = m.WParam;
+        }
+        void AfterMessage(TMessage&, bool&) override {}
+    } spy;
+    spy.gaining = &gaining;
+    f.inner1->AddMessageFilter(&spy);
+    f.inner2->SetFocus();
+    f.inner1->RemoveMessageFilter(&spy);
+    EXPECT_EQ(gaining, static_cast<intptr_t>(f.inner2->Handle()));
+}
+
+TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.inner2->SetVisible(false);
+    EXPECT_FALSE(f.inner2->CanFocus());
+    EXPECT_NO_THROW(f.inner2->SetFocus());
+    f.outside->SetEnabled(false);
+    EXPECT_FALSE(f.outside->CanFocus());
+    EXPECT_NO_THROW(f.outside->SetFocus());
+    f.panel->SetEnabled(false);
+    f.inner2->SetVisible(true);
+    EXPECT_FALSE(f.inner2->CanFocus());
+    EXPECT_TRUE(f.inner1->Focused());
+}
+
+TEST(Focus, HidingTheFocusedControlHandsTheFocusToItsForm)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.inner1->SetVisible(false);
+    EXPECT_FALSE(f.inner1->Focused());
+    EXPECT_EQ(s.App().FocusedWindow(), f.form);
+}
+
+TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    TForm* other = s.CreateForm<TForm>();
+    auto* e = Place<TTestEdit>(other, "Other", 10, 10);
+    auto* e2 = Place<TTestEdit>(other, "Other2", 10, 40);
+    other->Show();
+    EXPECT_TRUE(e->Focused());
+    f.form->SetFocus();
+    EXPECT_TRUE(f.inner1->Focused());
+    other->SetActiveControl(e2);
+    other->SetFocus();
+    EXPECT_TRUE(e2->Focused());
+}
+
+TEST(Focus, EachActivationRunsOnActivate)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    int activations = 0;
+    f.form->OnActivate = [&](TComponent*) { ++activations; };
+    TForm* other = s.CreateForm<TForm>();
+    other->Show();
+    f.form->SetFocus();
+    other->SetFocus();
+    f.form->SetFocus();
+    EXPECT_EQ(activations, 2);
+}

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/WeakRef.h"
+#include "platform/ui/THeadlessSession.h"
+#include "platform/ui/TScreen.h"
+#include "UiTestControls.h"
+
+TEST(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    std::vector<bool> visibleDuringShow;
+    form->OnShow = [&](TComponent*) {
+        visibleDuringShow.push_back(s.Screen().IsWindowVisible(form->NativeWindow()));
+    };
+    form->Show();
+    form->Hide();
+    form->Show();
+    EXPECT_EQ(visibleDuringShow, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(s.Screen().IsWindowVisible(form->NativeWindow()));
+}
+
+TEST(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
+{
+    THeadlessSession s;
+    TForm* main = nullptr;
+    TForm* other = nullptr;
+    s.App().CreateForm(main);
+    s.App().CreateForm(other);
+    EXPECT_EQ(s.App().MainForm(), main);
+    main->Show();
+    other->Show();
+    other->Close();
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(other->Visible());
+    EXPECT_FALSE(s.App().Terminated());
+    main->Close();
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(s.App().Terminated());
+}
+
+TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheAction)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    TForm* form = s.CreateForm<TForm>();
+    main->Show();
+    form->Show();
+    bool allow = false;
+    form->OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = allow; };
+    form->Close();
+    EXPECT_TRUE(form->Visible());
+    allow = true;
+    form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caNone; };
+    form->Close();
+    EXPECT_TRUE(form->Visible());
+    form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    TWeakRef<TForm> ref(form);
+    form->Close();
+    EXPECT_TRUE(ref);
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(ref);
+}
+
+TEST(Forms, TheFrameCloseButtonRunsTheSameCloseAsCode)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    TForm* form = s.CreateForm<TForm>();
+    main->Show();
+    form->SetBounds(200, 200, 300, 200);
+    form->Show();
+    s.ProcessUntilIdle();
+    int queries = 0;
+    form->OnCloseQuery = [&](TComponent*, bool&) { ++queries; };
+    const TRect close = form->CaptionButtonRect(HTCLOSE);
+    ASSERT_FALSE(close.IsEmpty());
+    s.Click(form->Left() + close.Left + 3, form->Top() + close.Top + 3);
+    EXPECT_EQ(queries, 1);
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST(Forms, CaptionDragMovesTheWindow)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    s.ProcessUntilIdle();
+    s.MouseDown(150, 110);
+    s.MoveTo(180, 150);
+    s.MouseUp(180, 150);
+    EXPECT_EQ(form->Left(), 130);
+    EXPECT_EQ(form->Top(), 140);
+    EXPECT_EQ(s.Screen().WindowBounds(form->NativeWindow()).X, 130);
+}
+
+TEST(Forms, BorderResizeStopsAtTheMinimumTrackSize)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    s.ProcessUntilIdle();
+    s.MouseDown(100 + 299, 100 + 100);
+    s.MoveTo(100 + 350, 100 + 100);
+    EXPECT_EQ(form->Width(), 351);
+    s.MoveTo(0, 100 + 100);
+    s.MouseUp(0, 100 + 100);
+    EXPECT_EQ(form->Width(), GetSystemMetrics(SM_CXMIN));
+    EXPECT_EQ(form->Left(), 100);
+}
+
+TEST(Forms, PositionCentresOnTheScreenOrTheMainForm)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->SetBounds(0, 0, 400, 300);
+    main->SetPosition(TPosition::poScreenCenter);
+    main->Show();
+    EXPECT_EQ(main->Left(), (1024 - 400) / 2);
+    EXPECT_EQ(main->Top(), (768 - 300) / 2);
+    TForm* wait = s.CreateForm<TForm>();
+    wait->SetBounds(0, 0, 100, 50);
+    wait->SetPosition(TPosition::poMainFormCenter);
+    wait->Show();
+    EXPECT_EQ(wait->Left(), main->Left() + 150);
+    EXPECT_EQ(wait->Top(), main->Top() + 125);
+}
+
+TEST(Forms, ResizeFiresOnEverySizeChangeButNotOnAMove)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    int resizes = 0;
+    form->OnResize = [&](TComponent*) { ++resizes; };
+    form->SetBounds(10, 10, 200, 100);
+    form->SetBounds(20, 20, 200, 100);
+    form->SetWidth(250);
+    EXPECT_EQ(resizes, 2);
+}
+
+TEST(Forms, OnCanResizeCanRefuseANewSize)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    auto* panel = Place<TTestPanel>(form, "Calendar", 0, 0);
+    panel->OnCanResize = [](TComponent*, int&, int&, bool& resize) { resize = false; };
+    panel->SetBounds(5, 5, 500, 500);
+    EXPECT_EQ(panel->Width(), 200);
+    EXPECT_EQ(panel->Left(), 5);
+}
+
+TEST(Forms, AlignedChildrenShareTheClientArea)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(0, 0, 300, 200);
+    auto* top = Place<TTestPanel>(form, "Top", 0, 0);
+    top->SetHeight(30);
+    top->SetAlign(TAlign::alTop);
+    auto* left = Place<TTestPanel>(form, "Left", 0, 0);
+    left->SetWidth(50);
+    left->SetAlign(TAlign::alLeft);
+    auto* client = Place<TTestPanel>(form, "Client", 0, 0);
+    client->SetAlign(TAlign::alClient);
+    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 300, 30));
+    EXPECT_EQ(left->BoundsRect(), Rect(0, 30, 50, 200));
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 300, 200));
+    form->SetBounds(0, 0, 400, 300);
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 400, 300));
+}
+
+TEST(Forms, RightAnchoredControlsFollowTheParentsWidth)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    auto* button = Place<TTestButton>(form, "OK", 200, 150);
+    button->SetAnchors(akRight | akBottom);
+    auto* edit = Place<TTestEdit>(form, "Edit", 10, 10);
+    edit->SetAnchors(akLeft | akTop | akRight);
+    form->SetBounds(form->Left(), form->Top(), form->Width() + 40, form->Height() + 20);
+    EXPECT_EQ(button->Left(), 240);
+    EXPECT_EQ(button->Top(), 170);
+    EXPECT_EQ(edit->Width(), 140);
+}
+
+TEST(Forms, ClientAreaSitsInsideTheFrame)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 50, 300, 200);
+    EXPECT_EQ(form->ClientWidth(), 300 - 8);
+    EXPECT_EQ(form->ClientHeight(), 200 - 8 - 19);
+    EXPECT_EQ(form->ClientOrigin(), Point(104, 50 + 4 + 19));
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_EQ(form->ClientWidth(), 300);
+    EXPECT_EQ(form->ClientOrigin(), Point(100, 50));
+    form->SetClientWidth(120);
+    EXPECT_EQ(form->Width(), 120);
+}
+
+TEST(Forms, GetParentFormStopsAtTheFirstForm)
+{
+    THeadlessSession s;
+    TForm* frame = s.CreateForm<TForm>();
+    frame->SetFormStyle(TFormStyle::fsMDIForm);
+    frame->Show();
+    struct Child : TForm {
+        explicit Child(TComponent* owner) : TForm(owner) { SetFormStyle(TFormStyle::fsMDIChild); }
+    };
+    auto* child = CreateOwned<Child>(*frame);
+    auto* edit = Place<TTestEdit>(child, "Edit", 5, 5);
+    EXPECT_EQ(GetParentForm(edit), child);
+    EXPECT_EQ(GetParentForm(child), child);
+    EXPECT_EQ(child->MDIParent(), frame);
+}
+
+TEST(Forms, ScreenListsTheForms)
+{
+    THeadlessSession s;
+    TForm* a = s.CreateForm<TForm>();
+    TForm* b = s.CreateForm<TForm>();
+    EXPECT_EQ(Screen->FormCount(), 2);
+    EXPECT_EQ(Screen->Forms(1), b);
+    TComponent::Free(a);
+    EXPECT_EQ(Screen->FormCount(), 1);
+    EXPECT_THROW(Screen->Forms(3), EListError);
+}

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/WeakRef.h"
+#include "platform/ui/THeadlessSession.h"
+#include "platform/ui/TUtilityWindow.h"
+#include "UiTestControls.h"
+
+TEST(Modal, NestedModalLoopsReturnTheirOwnResults)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->Show();
+    TForm* outer = s.CreateForm<TForm>();
+    TForm* inner = s.CreateForm<TForm>();
+    int innerResult = 0;
+    std::vector<int> levels;
+    s.WhenModal([&](TCustomForm& form) {
+        levels.push_back(s.App().ModalLevel());
+        if (&form == outer) {
+            innerResult = inner->ShowModal();
+            EXPECT_TRUE(outer->Visible());
+            form.SetModalResult(mrOk);
+        } else {
+            EXPECT_EQ(s.App().ModalForm(), inner);
+            int answer = s.App().MessageBox("Simpan?", "Bukura", MB_YESNO);
+            form.SetModalResult(answer == IDYES ? mrYes : mrNo);
+        }
+    });
+    s.QueueAnswer(IDNO);
+    EXPECT_EQ(outer->ShowModal(), mrOk);
+    EXPECT_EQ(innerResult, mrNo);
+    EXPECT_EQ(levels, (std::vector<int>{1, 2}));
+    EXPECT_EQ(s.App().ModalLevel(), 0);
+    EXPECT_FALSE(outer->Visible());
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+}
+
+TEST(Modal, ZeroModalResultKeepsTheLoopAndCloseGivesCancel)
+{
+    THeadlessSession s;
+    TForm* dialog = s.CreateForm<TForm>();
+    auto* button = Place<TTestButton>(dialog, "Nothing", 10, 10);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) {
+        ++clicks;
+        if (clicks == 1)
+            dialog->SetModalResult(mrNone);
+        else
+            dialog->Close();
+    };
+    s.WhenModal([&](TCustomForm&) {
+        const TPoint p = s.ScreenPointOf(*button);
+        s.Screen().MouseDown(p.X, p.Y);
+        s.Screen().MouseUp(p.X, p.Y);
+        s.Screen().MouseDown(p.X, p.Y + 50);
+        s.Screen().MouseUp(p.X, p.Y + 50);
+        s.Screen().MouseDown(p.X, p.Y);
+        s.Screen().MouseUp(p.X, p.Y);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(Modal, ShowModalOnAVisibleFormIsRefused)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->Show();
+    EXPECT_THROW(form->ShowModal(), EInvalidOperation);
+}
+
+TEST(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->SetBounds(0, 0, 500, 400);
+    auto* mainButton = Place<TTestButton>(main, "Main", 10, 10);
+    main->Show();
+    TForm* dialog = s.CreateForm<TForm>();
+    dialog->SetBounds(600, 100, 200, 150);
+    auto* ok = Place<TTestButton>(dialog, "OK", 10, 10);
+    ok->ModalResult = mrOk;
+    s.WhenModal([&](TCustomForm&) {
+        const TPoint m = s.ScreenPointOf(*mainButton);
+        s.Screen().MouseDown(m.X, m.Y);
+        s.Screen().MouseUp(m.X, m.Y);
+        s.Screen().KeyDown(VK_RETURN);
+        const TPoint p = s.ScreenPointOf(*ok);
+        s.Screen().MouseDown(p.X, p.Y);
+        s.Screen().MouseUp(p.X, p.Y);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_EQ(mainButton->Clicks, 0);
+    const TPoint m = s.ScreenPointOf(*mainButton);
+    s.Click(m.X, m.Y);
+    EXPECT_EQ(mainButton->Clicks, 1);
+}
+
+TEST(Modal, ModalFormFreedOnCloseIsFreedAfterTheLoopReturns)
+{
+    THeadlessSession s;
+    TForm* dialog = s.CreateForm<TForm>();
+    dialog->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    TWeakRef<TForm> ref(dialog);
+    s.WhenModal([](TCustomForm& form) { form.SetModalResult(mrOk); });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_TRUE(ref);
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(ref);
+}
+
+TEST(DeferredFree, AFormClosedFromItsOwnHandlerIsFreedOnlyAfterTheHandlerReturns)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->Show();
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(300, 300, 200, 100);
+    auto* button = Place<TTestButton>(form, "Close", 10, 10);
+    form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    TWeakRef<TForm> ref(form);
+    bool aliveAfterClose = false;
+    button->OnClick = [&](TComponent*) {
+        form->Close();
+        form->Close();
+        s.App().ProcessMessages();
+        aliveAfterClose = static_cast<bool>(ref);
+    };
+    form->Show();
+    s.ClickControl(*button);
+    EXPECT_TRUE(aliveAfterClose);
+    EXPECT_FALSE(ref);
+}
+
+TEST(ProcessMessages, ALongLoopRepaintsAndRunsPostedWorkWithoutReenteringItsHandler)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    main->SetBounds(0, 0, 400, 300);
+    auto* run = Place<TTestButton>(main, "Run", 10, 10);
+    auto* label = Place<TTestLabel>(main, "Progress", 10, 100);
+    main->Show();
+    s.ProcessUntilIdle();
+    TForm* wait = s.CreateForm<TForm>();
+    wait->SetBounds(500, 300, 200, 80);
+    TUtilityWindow worker([&](TMessage& m) {
+        if (m.Msg == WM_USER)
+            label->SetColor(clLime);
+    });
+    int entries = 0;
+    int active = 0;
+    run->OnClick = [&](TComponent*) {
+        ++entries;
+        ++active;
+        EXPECT_EQ(active, 1);
+        wait->Show();
+        s.App().SetInputGate(wait);
+        const TPoint p = s.ScreenPointOf(*run);
+        s.Screen().MouseDown(p.X, p.Y);
+        s.Screen().MouseUp(p.X, p.Y);
+        s.App().PostMessage(worker.Handle(), WM_USER);
+        for (int step = 0; step < 3; ++step)
+            s.App().ProcessMessages();
+        EXPECT_EQ(s.ClientColor(*label, 1, 1), clLime);
+        s.App().SetInputGate(nullptr);
+        wait->Hide();
+        --active;
+    };
+    s.ClickControl(*run);
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(Exceptions, AnEscapingExceptionShowsTheErrorBoxAndTheLoopCarriesOn)
+{
+    THeadlessSession s;
+    s.App().SetTitle("Bukura - Free Accounting System");
+    TForm* form = s.CreateForm<TForm>();
+    auto* button = Place<TTestButton>(form, "Button", 10, 10);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) {
+        ++clicks;
+        if (clicks == 1)
+            throw EDatabaseError("Data tidak bisa disimpan");
+        Abort();
+    };
+    form->Show();
+    s.ClickControl(*button);
+    s.ClickControl(*button);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(s.Errors(), (std::vector<std::string>{"Data tidak bisa disimpan."}));
+    EXPECT_EQ(s.MessageBoxes().at(0).Caption, "Bukura - Free Accounting System");
+}
+
+TEST(Exceptions, OnExceptionReplacesTheBox)
+{
+    THeadlessSession s;
+    std::vector<std::string> seen;
+    s.App().OnException = [&](TComponent*, const std::exception& e) { seen.push_back(e.what()); };
+    TForm* form = s.CreateForm<TForm>();
+    form->OnActivate = [](TComponent*) { throw EConvertError("'x' is not a valid integer value"); };
+    form->Show();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(seen, (std::vector<std::string>{"'x' is not a valid integer value"}));
+    EXPECT_TRUE(s.MessageBoxes().empty());
+}
