@@ -1101,6 +1101,8 @@ private:
             } else {
                 BadValue(target, path);
             }
+            if (ordinal < info.minimum || ordinal > info.maximum)
+                BadValue(target, path);
             break;
         case TPropKind::Boolean:
             if (value.kind != Kind::True && value.kind != Kind::False)

@@ -172,8 +172,12 @@ int64_t TextToOrdinal(const TPropInfo& info, const std::string& rawText)
         }
         return static_cast<int64_t>(bits);
     }
-    default:
-        return ParseInteger(info, text);
+    default: {
+        int64_t value = ParseInteger(info, text);
+        if (value < info.minimum || value > info.maximum)
+            BadValue(info, rawText);
+        return value;
+    }
     }
 }
 

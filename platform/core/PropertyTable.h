@@ -3,6 +3,7 @@
 // construction code and the component image reader set properties by name and text.
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -36,6 +37,9 @@ struct TPropInfo {
     TPropKind kind = TPropKind::Integer;
     std::vector<std::string> members;  // Enum and Set
     const TIdentMap* idents = nullptr; // Integer
+    // The range of the setter's type for Integer; a value outside it is refused, not truncated.
+    int64_t minimum = std::numeric_limits<int64_t>::min();
+    int64_t maximum = std::numeric_limits<int64_t>::max();
     std::function<int64_t(const TPersistent&)> getOrdinal;
     std::function<void(TPersistent&, int64_t)> setOrdinal;
     std::function<std::string(const TPersistent&)> getString;
@@ -99,8 +103,13 @@ TPropInfo& TPropertyTable::AddOrdinal(const std::string& name, TPropKind kind, G
 template <class T, class G, class S>
 TPropInfo& TPropertyTable::AddInteger(const std::string& name, G get, S set, const TIdentMap* idents)
 {
+    using V = std::remove_cvref_t<std::invoke_result_t<G, const T&>>;
     TPropInfo& info = AddOrdinal<T>(name, TPropKind::Integer, get, set);
     info.idents = idents;
+    if constexpr (std::is_integral_v<V> && sizeof(V) < sizeof(int64_t)) {
+        info.minimum = static_cast<int64_t>(std::numeric_limits<V>::min());
+        info.maximum = static_cast<int64_t>(std::numeric_limits<V>::max());
+    }
     return info;
 }
 

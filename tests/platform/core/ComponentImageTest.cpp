@@ -294,6 +294,7 @@ TEST_F(ComponentImage, BadImagesRaiseReadErrorAndChangeNothing)
         hugeBlock,
         ToBinary("object X: TTestSkinObject\r\n  Width = 3\r\nend\r\n"),
         ToBinary("object X: TTestSkinObject\r\n  Left = 'text'\r\nend\r\n"),
+        ToBinary("object X: TTestSkinObject\r\n  Left = 2147483648\r\nend\r\n"),
         ToBinary("object X: TTestSkinObject\r\n  Align = saDiagonal\r\nend\r\n"),
         ToBinary("object X: TTestSkinObject\r\n  Font.Style = [fsWavy]\r\nend\r\n"),
         ToBinary("object X: TTestSkinObject\r\n  Objects = 12\r\nend\r\n"),

@@ -125,6 +125,7 @@ TEST_F(PublishedProperty, BadTextRaisesConversionErrorAndChangesNothing)
     EXPECT_THROW(SetPropertyText(*memo, "Gutter.Style", "[fsBold, fsWavy]"), EConvertError);
     EXPECT_THROW(SetPropertyText(*memo, "Gutter.Style", "fsBold"), EConvertError);
     EXPECT_THROW(SetPropertyText(*memo, "Gutter.Color", "$"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*memo, "Gutter.DigitCount", "4294967300"), EConvertError);
     EXPECT_EQ(memo->scrollBars, TScrollStyle::ssVertical);
     EXPECT_EQ(memo->GetGutter()->digitCount, 4);
     EXPECT_EQ(memo->GetGutter()->styles, 0);

@@ -178,6 +178,6 @@ TEST(StringList, FileRoundTripAndFailedLoadKeepsTheLines)
     loaded.LoadFromFile(path);
     EXPECT_EQ(Lines(loaded), (std::vector<std::string>{"baris satu", "baris dua"}));
     std::remove(path.c_str());
-    EXPECT_ANY_THROW(loaded.LoadFromFile(path));
+    EXPECT_THROW(loaded.LoadFromFile(path), EFOpenError);
     EXPECT_EQ(loaded.Count(), 2);
 }
