@@ -101,6 +101,13 @@ TEST_F(QRPreviewTest, PreviewOfTheReportSavesAPdfAndReturnsWhenClosed)
         EXPECT_EQ(preview.PageCount(), 3);
         EXPECT_EQ(form.Text(), "Buku Besar");
         app.DispatchPaints();
+        // A white page on the grey work space, below the tool strip.
+        TQRPreviewView& view = preview.View();
+        TPoint origin = view.ClientOrigin();
+        int pageLeft = origin.X + std::max(12, (view.ClientWidth() - 794) / 2);
+        int pageTop = origin.Y + TQRPreviewView::ToolbarHeight + 12;
+        EXPECT_EQ(backend.ScreenPixel(pageLeft + 5, pageTop + 5) & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(backend.ScreenPixel(pageLeft - 5, pageTop + 5) & 0xFFFFFF, 0x808080u);
         EXPECT_EQ(preview.SaveAsPdf(path.string()), path.string());
         backend.KeyDown(VK_ESCAPE);
     };
