@@ -8,8 +8,6 @@
 #include <functional>
 #include <utility>
 
-class TPersistent;
-
 // Who a handler is: the object and method it was bound to, or a unique number for a plain callable.
 struct THandlerId {
     const void* object = nullptr;
@@ -60,5 +58,7 @@ private:
     THandlerId id_;
 };
 
-// The common handler shape: the object that raised the event.
-using TNotifyEvent = TEvent<TPersistent*>;
+class TComponent;
+// The common handler shape, Sender being the component that raised the event. Named apart from the
+// control layer's TNotifyEvent so that both headers can be included together.
+using TSenderEvent = TEvent<TComponent*>;

@@ -14,7 +14,7 @@ public:
     using TComponent::TComponent;
     std::string caption;
     bool enabled = true;
-    TNotifyEvent onClick;
+    TSenderEvent onClick;
 };
 
 class MenuItemLink : public TActionLink {
@@ -35,7 +35,7 @@ public:
         if (IsEnabledLinked())
             item_->enabled = value;
     }
-    void SetOnExecute(const TNotifyEvent& handler) override
+    void SetOnExecute(const TSenderEvent& handler) override
     {
         if (IsOnExecuteLinked())
             item_->onClick = handler;
@@ -73,9 +73,9 @@ TEST(Action, ExecuteRunsOnExecuteWithTheActionAsSenderAndTheClientAsActionCompon
     EXPECT_FALSE(link.Execute());
     link.SetAction(action);
     EXPECT_FALSE(link.Execute());
-    TPersistent* sender = nullptr;
+    TComponent* sender = nullptr;
     TComponent* during = nullptr;
-    action->SetOnExecute(TNotifyEvent([&](TPersistent* s) {
+    action->SetOnExecute(TSenderEvent([&](TComponent* s) {
         sender = s;
         during = action->ActionComponent();
     }));
@@ -108,7 +108,7 @@ TEST(Action, HandlerMayFreeTheActionWhileItRuns)
     auto* action = new TCustomAction(&form);
     MenuItemLink link(new MenuItem(&form));
     link.SetAction(action);
-    action->SetOnExecute(TNotifyEvent([&](TPersistent*) { TComponent::Free(action); }));
+    action->SetOnExecute(TSenderEvent([&](TComponent*) { TComponent::Free(action); }));
     EXPECT_TRUE(link.Execute());
     EXPECT_EQ(link.Action(), nullptr);
 }

@@ -14,9 +14,9 @@ class Form : public TComponent {
 public:
     using TComponent::TComponent;
     std::vector<std::string> clicks;
-    void ButtonClick(TPersistent* sender) { clicks.push_back(static_cast<TComponent*>(sender)->Name()); }
-    void OtherClick(TPersistent*) { clicks.push_back("other"); }
-    void KeyPress(TPersistent*, char& key) { key = key == '.' ? ',' : key; }
+    void ButtonClick(TComponent* sender) { clicks.push_back(sender->Name()); }
+    void OtherClick(TComponent*) { clicks.push_back("other"); }
+    void KeyPress(TComponent*, char& key) { key = key == '.' ? ',' : key; }
 };
 
 } // namespace
@@ -27,8 +27,8 @@ TEST(EventSlot, OneHandlerSeesWhichSenderCalledIt)
     TComponent b1(&form), b2(&form);
     b1.SetName("Button1");
     b2.SetName("Button2");
-    TNotifyEvent onClick1(&form, &Form::ButtonClick);
-    TNotifyEvent onClick2(&form, &Form::ButtonClick);
+    TSenderEvent onClick1(&form, &Form::ButtonClick);
+    TSenderEvent onClick2(&form, &Form::ButtonClick);
     onClick2(&b2);
     onClick1(&b1);
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"Button2", "Button1"}));
@@ -37,28 +37,28 @@ TEST(EventSlot, OneHandlerSeesWhichSenderCalledIt)
 TEST(EventSlot, HandlersCompareByObjectAndMethod)
 {
     Form form, other;
-    TNotifyEvent a(&form, &Form::ButtonClick);
-    TNotifyEvent same(&form, &Form::ButtonClick);
-    TNotifyEvent otherMethod(&form, &Form::OtherClick);
-    TNotifyEvent otherObject(&other, &Form::ButtonClick);
+    TSenderEvent a(&form, &Form::ButtonClick);
+    TSenderEvent same(&form, &Form::ButtonClick);
+    TSenderEvent otherMethod(&form, &Form::OtherClick);
+    TSenderEvent otherObject(&other, &Form::ButtonClick);
     EXPECT_EQ(a, same);
     EXPECT_FALSE(a == otherMethod);
     EXPECT_FALSE(a == otherObject);
-    EXPECT_EQ(TNotifyEvent(), TNotifyEvent(nullptr));
-    EXPECT_FALSE(a == TNotifyEvent());
+    EXPECT_EQ(TSenderEvent(), TSenderEvent(nullptr));
+    EXPECT_FALSE(a == TSenderEvent());
 }
 
 TEST(EventSlot, LambdasEqualOnlyTheirCopiesAndEmptySlotsDoNothing)
 {
     int calls = 0;
-    TNotifyEvent lambda([&](TPersistent*) { ++calls; });
-    TNotifyEvent copy = lambda;
-    TNotifyEvent twin([&](TPersistent*) { ++calls; });
+    TSenderEvent lambda([&](TComponent*) { ++calls; });
+    TSenderEvent copy = lambda;
+    TSenderEvent twin([&](TComponent*) { ++calls; });
     EXPECT_EQ(lambda, copy);
     EXPECT_FALSE(lambda == twin);
     copy(nullptr);
     EXPECT_EQ(calls, 1);
-    TNotifyEvent empty;
+    TSenderEvent empty;
     EXPECT_FALSE(empty);
     empty(nullptr);
 }
@@ -66,7 +66,7 @@ TEST(EventSlot, LambdasEqualOnlyTheirCopiesAndEmptySlotsDoNothing)
 TEST(EventSlot, ReferenceParametersReachTheCaller)
 {
     Form form;
-    TEvent<TPersistent*, char&> onKeyPress(&form, &Form::KeyPress);
+    TEvent<TComponent*, char&> onKeyPress(&form, &Form::KeyPress);
     char key = '.';
     onKeyPress(&form, key);
     EXPECT_EQ(key, ',');
