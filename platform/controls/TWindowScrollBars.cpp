@@ -14,6 +14,8 @@ constexpr uint32_t RepeatMs = 50;
 
 TWindowScrollBars::TWindowScrollBars(TWinControl& host) : host_(host)
 {
+    vert_.model.SetInfo({0, 0, 0, 0});
+    horz_.model.SetInfo({0, 0, 0, 0});
     host_.AddMessageFilter(this);
 }
 

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TCustomListBox.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+struct ListFixture : TControlsFixture {
+    TListBox* list = nullptr;
+    int clicks = 0;
+    ListFixture()
+    {
+        list = Place<TListBox>(10, 10, 120, 4 * 13 + 4);
+        list->SetItemHeight(13);
+        for (const char* s : {"Aktiva", "Bank", "Biaya", "Hutang", "Kas", "Modal", "Pendapatan"})
+            list->Items().Add(s);
+        list->OnClick = [this](TComponent*) { ++clicks; };
+        list->SetFocus();
+        session.ProcessUntilIdle();
+    }
+};
+
+struct ComboFixture : TControlsFixture {
+    TComboBox* combo = nullptr;
+    int changes = 0;
+    int dropDowns = 0;
+    ComboFixture()
+    {
+        combo = Place<TComboBox>(10, 10, 150, 21);
+        combo->SetStyle(TComboBoxStyle::csDropDownList);
+        for (const char* s : {"Kalvera", "Kalvera ZIVU", "Kalvera Duvize"})
+            combo->Items().Add(s);
+        combo->OnChange = [this](TComponent*) { ++changes; };
+        combo->OnDropDown = [this](TComponent*) { ++dropDowns; };
+        combo->SetFocus();
+        session.ProcessUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST(ListBoxKeys, ArrowsPagesHomeAndEndMoveTheSelectionAndScroll)
+{
+    ListFixture f;
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.list->ItemIndex(), 0);
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.list->ItemIndex(), 6);
+    EXPECT_EQ(f.list->TopIndex(), 3);
+    f.session.PressKey(VK_PRIOR);
+    EXPECT_EQ(f.list->ItemIndex(), 3);
+    f.session.PressKey(VK_HOME);
+    EXPECT_EQ(f.list->ItemIndex(), 0);
+    EXPECT_EQ(f.list->TopIndex(), 0);
+    EXPECT_EQ(f.clicks, 4);
+}
+
+TEST(ListBoxKeys, KeyDownHandlerCanSwallowTheKey)
+{
+    ListFixture f;
+    f.list->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_DOWN)
+            key = 0;
+    };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+}
+
+TEST(ListBoxSearch, SelectStringFindsThePrefixIgnoringCaseAndWraps)
+{
+    ListFixture f;
+    const int found = f.list->Perform(LB_SELECTSTRING, 65535, reinterpret_cast<intptr_t>("bi"));
+    EXPECT_EQ(found, 2);
+    EXPECT_EQ(f.list->ItemIndex(), 2);
+    EXPECT_EQ(f.list->SelectString(4, "a"), 0);
+    EXPECT_EQ(f.list->SelectString(-1, "zz"), LB_ERR);
+    EXPECT_EQ(f.list->ItemIndex(), 0);
+}
+
+TEST(ListBoxMouse, ClickSelectsTheItemUnderThePointer)
+{
+    ListFixture f;
+    int upAt = -1;
+    f.list->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int y) { upAt = y; };
+    f.session.ClickControl(*f.list, {20, 13 + 6});
+    EXPECT_EQ(f.list->ItemIndex(), 1);
+    EXPECT_EQ(upAt, 19);
+}
+
+TEST(ListBoxItems, ItemIndexFromCodeIsCheckedAndClearingDropsIt)
+{
+    ListFixture f;
+    EXPECT_THROW(f.list->SetItemIndex(7), EListError);
+    f.list->SetItemIndex(5);
+    EXPECT_EQ(f.clicks, 0);
+    f.list->Items().Clear();
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+}
+
+TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
+{
+    ListFixture f;
+    EXPECT_TRUE(f.list->ScrollBars().Visible(SB_VERT));
+    f.list->Perform(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.list->TopIndex(), 1);
+    f.list->Perform(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(f.list->TopIndex(), 3);
+    while (f.list->Count() > 2)
+        f.list->Items().Delete(0);
+    EXPECT_FALSE(f.list->ScrollBars().Visible(SB_VERT));
+    EXPECT_EQ(f.list->TopIndex(), 0);
+}
+
+TEST(ListBoxOwnerDraw, DrawItemGetsEachVisibleItemWithItsState)
+{
+    ListFixture f;
+    f.list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+    f.list->SetItemIndex(1);
+    std::vector<std::pair<int, TOwnerDrawState>> drawn;
+    f.list->OnDrawItem = [&](TComponent* sender, int index, const TRect& rect, TOwnerDrawState state) {
+        drawn.emplace_back(index, state);
+        auto* box = static_cast<TListBox*>(sender);
+        box->Canvas().Brush().SetColor(clRed);
+        box->Canvas().FillRect(rect);
+    };
+    f.list->Invalidate();
+    f.session.ProcessUntilIdle();
+    ASSERT_GE(drawn.size(), 4u);
+    EXPECT_EQ(drawn[0].first, 0);
+    EXPECT_EQ(drawn[1].second & (odSelected | odFocused), odSelected | odFocused);
+    EXPECT_EQ(f.session.ClientColor(*f.list, 5, 5), clRed);
+}
+
+TEST(ComboBoxClosed, ArrowKeysChooseItemsAndFireOnChange)
+{
+    ComboFixture f;
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.combo->ItemIndex(), 0);
+    EXPECT_EQ(f.combo->Text(), "Kalvera");
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.combo->Text(), "Kalvera Duvize");
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.changes, 2);
+}
+
+TEST(ComboBoxClosed, ItemIndexFromCodeFiresNoChange)
+{
+    ComboFixture f;
+    f.combo->SetItemIndex(1);
+    EXPECT_EQ(f.combo->Text(), "Kalvera ZIVU");
+    f.combo->SetItemIndex(-1);
+    EXPECT_EQ(f.combo->Text(), "");
+    EXPECT_EQ(f.changes, 0);
+    EXPECT_THROW(f.combo->SetItemIndex(3), EListError);
+}
+
+TEST(ComboBoxClosed, TypedLetterSelectsTheNextItemBeginningWithIt)
+{
+    ComboFixture f;
+    f.session.TypeText("k");
+    EXPECT_EQ(f.combo->ItemIndex(), 0);
+    f.session.TypeText("k");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+}
+
+TEST(ComboBoxDropDown, AltDownOpensTheListBelowAndEnterAccepts)
+{
+    ComboFixture f;
+    f.session.PressKey(VK_DOWN, kmAlt);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    EXPECT_EQ(f.dropDowns, 1);
+    EXPECT_TRUE(f.combo->List().Visible());
+    const TPoint below = f.combo->ClientToScreen({0, f.combo->ClientHeight()});
+    EXPECT_NEAR(f.combo->List().Top(), below.Y, 3);
+    EXPECT_EQ(f.combo->List().Height(), 3 * f.combo->ItemHeight() + 2);
+    f.session.PressKey(VK_DOWN);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_FALSE(f.combo->List().Visible());
+    EXPECT_EQ(f.combo->Text(), "Kalvera ZIVU");
+}
+
+TEST(ComboBoxDropDown, EscapeRestoresTheChoiceFromBeforeTheDrop)
+{
+    ComboFixture f;
+    f.combo->SetItemIndex(0);
+    f.session.PressKey(VK_F4);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.session.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), 0);
+    EXPECT_EQ(f.changes, 2);
+}
+
+TEST(ComboBoxDropDown, ClickOpensAndAClickInTheListChooses)
+{
+    ComboFixture f;
+    f.session.ClickControl(*f.combo);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    const TComboDropList& list = f.combo->List();
+    f.session.ClickControl(list, {10, list.ItemHeight() * 2 + 3});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), 2);
+    EXPECT_EQ(f.changes, 1);
+}
+
+TEST(ComboBoxDropDown, ClickOutsideClosesWithoutChoosing)
+{
+    ComboFixture f;
+    f.session.ClickControl(*f.combo);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    f.session.ClickControl(*f.form, {300, 250});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), -1);
+}
+
+TEST(ComboBoxEditPart, TypingChangesTheTextAndFiresOnChange)
+{
+    ComboFixture f;
+    f.combo->SetStyle(TComboBoxStyle::csDropDown);
+    f.combo->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.TypeText("Bank");
+    EXPECT_EQ(f.combo->Text(), "Bank");
+    EXPECT_EQ(f.changes, 4);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.combo->Text(), "Kalvera");
+}
+
+TEST(ComboBoxColours, ListAsksItsComboForTheBackground)
+{
+    ComboFixture f;
+    f.combo->SetColor(clYellow);
+    f.session.PressKey(VK_F4);
+    const TComboDropList& list = f.combo->List();
+    EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, list.ClientHeight() - 2), clYellow);
+}
