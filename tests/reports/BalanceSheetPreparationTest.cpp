@@ -127,12 +127,12 @@ TEST_F(BalanceSheetPreparation, WithoutAssetCategoriesEveryLineIsInsertedAndEmpt
                                         "null|null|null|0", "null|JUMLAH AKTIVA |0|0"}));
 }
 
-TEST_F(BalanceSheetPreparation, NamesWithQuotesAreStoredAsTyped)
+TEST_F(BalanceSheetPreparation, NamesWithQuotesAreStoredAsTypedAndOnlyAsciiIsUpperCased)
 {
-    book.Exec("update coa set account_name='Kas ''Besar''' where account_id=1");
+    book.Exec("update coa set account_name='Kas ''Besar'' Pérak' where account_id=1");
     PostMarch();
     preparation.PrepareBalanceSheet("3");
-    EXPECT_EQ(book.Value("select nama_d from lap_neraca where kode_d='1110'").AsString(), "KAS 'BESAR'");
+    EXPECT_EQ(book.Value("select nama_d from lap_neraca where kode_d='1110'").AsString(), "KAS 'BESAR' PéRAK");
 }
 
 TEST_F(BalanceSheetPreparation, AnErrorKeepsThePreviousTableAndClosesTheWaitWindow)
