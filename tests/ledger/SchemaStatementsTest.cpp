@@ -1,4 +1,4 @@
-// The statements of the windows, reports and payroll, as they are written, against the shipped schema:
+// The statements of the windows and the payroll, as they are written, against the shipped schema:
 // a renamed or missing table or column fails here before it fails in a window.
 #include <string>
 #include <vector>
@@ -109,22 +109,6 @@ TEST_F(SchemaStatements, ChartOfAccountsAndOpeningBalances)
     });
 }
 
-TEST_F(SchemaStatements, MonthlyPostingAndBalanceList)
-{
-    RunAll({
-        "select account_id, account_pos, account_cat, saldo_awal from coa where account_header=false and account_sub=10 order by account_code",
-        "select account_id from trial_balance where account_id=3",
-        "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(6, null, 0)",
-        " select ajp, sum(debet) as debit, sum(kredit)as credit  from v_realisasi where month(tgl_vouc)=3 and account_id=6 group by ajp",
-        "update trial_balance set b3_ajp_d= 0, b3_ajp_k= 0 where account_id=6",
-        "update trial_balance set b3_mutasi_d= 0, b3_mutasi_k= 150 where account_id=6",
-        "insert into posting (tahun, account_id, pos_awal, pos_b3) values(2020,6,0,150 )",
-        "update posting set pos_awal=0, pos_b3= 150 where account_id=6",
-        "select * from v_trial_balance order by account_code",
-        " select * from v_Trial_Balance where account_sub=10 order by account_code",
-    });
-}
-
 TEST_F(SchemaStatements, Budget)
 {
     RunAll({
@@ -181,44 +165,6 @@ TEST_F(SchemaStatements, CashVouchersAndYearEndClosing)
         "update posting set tahun=2021, " + Zeroed({"pos_b"}),
         "update trial_balance set " + Zeroed({"b#_mutasi_d", "b#_mutasi_k", "b#_ajp_d", "b#_ajp_k"}),
         "update ref_sistem set ref_tahun=2021",
-    });
-}
-
-TEST_F(SchemaStatements, ReportPreparations)
-{
-    RunAll({
-        "delete from lap_Neraca",
-        "select nomor, keterangan from posisi_coa where akun_neraca=1 and nomor like '1%' order by nomor",
-        "select * from coa where ((sub=false and account_sub=10) or account_header=true)and account_cat = '11' order by account_code",
-        "select * from coa where ((sub=false and account_sub=10) or account_header=true)and  account_cat like '3%' order by account_code",
-        "select sum(pos_awal+pos_b1+pos_b2+pos_b3) as saldo from v_posting where account_sub=10 and sub=true and account_cat='11' and account_code like '111%'",
-        "select sum(pos_awal+pos_b1) as saldo from v_posting where account_sub=10 and account_id=3",
-        "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values ('1100', 'KAS', null, 0)",
-        "select noid from lap_neraca",
-        "update lap_neraca set kode_k='2100', nama_k='HUTANG', header_k=0 where noid=1",
-        "delete from lap_LR",
-        "insert into lap_LR values(null,4000,'PENDAPATAN ',null,0)",
-        "select nomor, keterangan from posisi_coa where akun_neraca=0 and nomor like '4%' order by nomor",
-        "select account_id, account_code, account_name, pos_b3 as saldo, account_pos from v_posting where account_sub=10 and account_id=6",
-        "delete from lap_cash_flow",
-        "select (pos_awal+pos_b1) as saldo_awal, (pos_awal+pos_b1+pos_b2) as saldo_akhir from v_posting where account_id=3 and account_sub=10",
-        "insert into lap_cash_flow values(null,null,null,'Saldo Awal',null,null,0)",
-        "select tgl_vouc, no_vouc, account_code, ket, debet, kredit from v_cash_Flow where account_id<>3 and month(tgl_vouc)=3 and id_unit =10 order by no_vouc asc, tgl_vouc desc ",
-        "insert into lap_cash_flow values('2020-03-05','1001','4110','x',150,null,150)",
-        "select * from lap_cash_Flow ",
-        "select distinct account_code from lap_cash_Flow where account_code is not null ",
-        "delete from lap_jmk2",
-        "delete from lap_jmk1",
-        "select distinct ID_VOUC, tgl_VOUC, no_vouc, ket from T_Vouc where month(tgl_Vouc)=3 and ajp = false and id_unit=10 order by no_vouc asc, tgl_vouc desc",
-        "insert into lap_jmk1 values('k','2020-03-05','1001','x')",
-        "select ID_VOUC, account_code, account_name, debet, kredit from v_TRvouc where id_unit=10 and month(tgl_vouc)=3",
-        "insert into lap_jmk2 values('k','1110','Kas',150,0)",
-        "select * from lap_jmk1 ",
-        "delete from lap_bukubesar",
-        "select account_id, account_code, account_name, account_pos, (pos_awal) as saldo_awal, (pos_awal+pos_b1) as saldo_akhir from v_posting where account_sub=10 order by account_code",
-        "select account_id, account_code, tgl_vouc, no_vouc, ket, debet, kredit from v_TRVOUC where account_id=3 and month(tgl_vouc)=3 order by no_vouc asc, tgl_vouc desc",
-        "insert into lap_bukubesar values(3,'1110','2020-03-05','1001','x',150,0)",
-        "select * from lap_BukuBesar where account_id=3",
     });
 }
 
