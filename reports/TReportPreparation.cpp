@@ -1,5 +1,6 @@
 #include "reports/TReportPreparation.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "reports/PreparationText.h"
 
@@ -28,6 +29,8 @@ std::string TReportPreparation::BalanceSheetAmountExpression(int N)
 
 void TReportPreparation::BookBalanceExpressions(int FirstMonth, int N, std::string& Opening, std::string& Closing)
 {
+    if (N < 1 || N > 12)
+        throw EConvertError(IntToStr(N) + " is not a month from 1 to 12");
     // The settings window never stores another first month; an edited file might.
     const int first = FirstMonth >= 1 && FirstMonth <= 12 ? FirstMonth : 1;
     Opening = Term("pos_awal");

@@ -13,7 +13,7 @@ class IJobProgress;
 
 class TReportPreparation {
 public:
-    TReportPreparation(TDtModule& Dm, IJobProgress* Progress = nullptr) : dm_(Dm), progress_(Progress) {}
+    explicit TReportPreparation(TDtModule& Dm, IJobProgress* Progress = nullptr) : dm_(Dm), progress_(Progress) {}
     virtual ~TReportPreparation() = default;
 
     // The unit whose report is prepared: "10", "11" or "12".
@@ -39,10 +39,12 @@ public:
     // lap_bukubesar: every line of Month of the unit's posted accounts; returns the expressions.
     void PrepareGeneralLedger(std::string& Opening, std::string& Closing);
 
-    // "pos_awal+pos_b1+...+pos_bN".
+    // The opening plus the months 1 to N, each term counting null as 0:
+    // "ifnull(pos_awal,0)+ifnull(pos_b1,0)+...".
     static std::string BalanceSheetAmountExpression(int N);
     // The posted months of the book year before N (opening) and through N (closing), starting
-    // at FirstMonth; a first month outside 1 to 12 counts as January.
+    // at FirstMonth; a first month outside 1 to 12 counts as January. N outside 1 to 12 raises
+    // EConvertError.
     static void BookBalanceExpressions(int FirstMonth, int N, std::string& Opening, std::string& Closing);
 
 private:

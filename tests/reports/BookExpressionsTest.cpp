@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/core/Exceptions.h"
 #include "reports/TReportPreparation.h"
 
 namespace {
@@ -51,4 +54,12 @@ TEST(BookBalanceExpressions, AFirstMonthOutsideOneToTwelveCountsAsJanuary)
     for (int first : {0, 13, -1})
         EXPECT_EQ(Opening(first, 4), Opening(1, 4)) << first;
     EXPECT_EQ(Closing(0, 1), Closing(1, 1));
+}
+
+TEST(BookBalanceExpressions, AMonthOutsideOneToTwelveIsRefused)
+{
+    std::string opening = "kept", closing = "kept";
+    EXPECT_THROW(TReportPreparation::BookBalanceExpressions(1, 13, opening, closing), EConvertError);
+    EXPECT_THROW(TReportPreparation::BookBalanceExpressions(7, 0, opening, closing), EConvertError);
+    EXPECT_EQ(opening, "kept");
 }
