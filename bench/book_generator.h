@@ -31,6 +31,6 @@ struct TBookSummary {
 };
 
 // Makes DbPath from the schema script (the file must not exist yet) and fills it; writes the
-// journal to JournalPath unless it is empty. Raises EDatabaseError or EWriteError on failure.
+// journal to JournalPath unless it is empty. Raises EFOpenError, EDatabaseError or EWriteError.
 TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPath, const std::string& JournalPath,
                           const TBookSpec& Spec);

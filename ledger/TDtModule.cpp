@@ -1,5 +1,7 @@
 #include "ledger/TDtModule.h"
 
+#include "platform/core/Exceptions.h"
+
 TDtModule* DtModule = nullptr;
 
 TDtModule::TDtModule(TComponent* AOwner) : TComponent(AOwner)
@@ -34,5 +36,9 @@ TDtModule::TDtModule(TComponent* AOwner) : TComponent(AOwner)
 TDtModule::~TDtModule()
 {
     // Closing the connection closes every data set on it before the components are freed.
-    CONN1->SetConnected(false);
+    try {
+        CONN1->SetConnected(false);
+    } catch (const Exception&) {
+        // A failed rollback cannot be reported from here; the engine drops the transaction on close.
+    }
 }
