@@ -89,7 +89,7 @@ TField::TField(TComponent* AOwner, TFieldType dataType, int size)
     , dataType_(dataType)
     , size_(size)
 {
-    alignment_ = IsNumeric() ? taRightJustify : taLeftJustify;
+    alignment_ = IsNumeric() ? FieldAlignment::RightJustify : FieldAlignment::LeftJustify;
 }
 
 TField::~TField()
