@@ -29,6 +29,8 @@ public:
     void AfterConstruction() override;
 
     void Show();
+    // Shows the form without taking the activation from the active form (completion and hint forms).
+    void ShowNoActivate() { SetVisible(true); }
     void Hide();
     // OnCloseQuery, then OnClose and its action; a modal form only gets ModalResult mrCancel.
     void Close();

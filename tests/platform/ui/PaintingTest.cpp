@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/THeadlessSession.h"
+#include "UiTestControls.h"
+
+namespace {
+class TCountingPanel : public TTestPanel {
+public:
+    using TTestPanel::TTestPanel;
+    int Paints = 0;
+    std::vector<TRect> Clips;
+
+protected:
+    void Paint() override
+    {
+        ++Paints;
+        Clips.push_back(Canvas().ClipRect());
+    }
+};
+
+struct PaintForm {
+    explicit PaintForm(THeadlessSession& s) : form(s.CreateForm<TForm>())
+    {
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
+        form->SetBounds(100, 100, 300, 200);
+        form->SetColor(clBlue);
+        panel = Place<TCountingPanel>(form, "Panel", 10, 10);
+        panel->SetColor(clYellow);
+        label = Place<TTestLabel>(panel, "Label", 20, 20);
+        label->SetColor(clRed);
+        form->Show();
+        s.ProcessUntilIdle();
+    }
+    TForm* form;
+    TCountingPanel* panel;
+    TTestLabel* label;
+};
+} // namespace
+
+TEST(Painting, EachControlPaintsAtItsPlace)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
+    EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
+    EXPECT_EQ(s.ScreenColor(100 + 10 + 20, 100 + 10 + 20), clRed);
+    EXPECT_EQ(s.ScreenColor(100 + 10 + 20 + 40, 100 + 10 + 20), clYellow);
+    EXPECT_EQ(s.WindowColor(*f.form, 10 + 20 + 39, 10 + 20 + 19), clRed);
+}
+
+TEST(Painting, InvalidationsAreCoalescedIntoOnePaint)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.panel->Paints = 0;
+    f.panel->Invalidate();
+    f.panel->InvalidateRect(Rect(0, 0, 5, 5), true);
+    f.panel->Invalidate();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.panel->Paints, 1);
+}
+
+TEST(Painting, APartialInvalidationPaintsOnlyThatPart)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.panel->Clips.clear();
+    f.panel->InvalidateRect(Rect(50, 40, 60, 50), false);
+    s.ProcessUntilIdle();
+    ASSERT_EQ(f.panel->Clips.size(), 1u);
+    EXPECT_EQ(f.panel->Clips[0], Rect(50, 40, 60, 50));
+}
+
+TEST(Painting, ChildrenAreClippedOutOfTheParentsPainting)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.form->SetColor(clGreen);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(105, 105), clGreen);
+    EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
+}
+
+TEST(Painting, WindowlessControlsLieBeneathWindowedSiblings)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    auto* low = Place<TTestLabel>(f.form, "Low", 0, 0);
+    low->SetColor(clFuchsia);
+    low->SetBounds(5, 5, 30, 30);
+    low->BringToFront();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(100 + 7, 100 + 7), clFuchsia);
+    EXPECT_EQ(s.ScreenColor(100 + 15, 100 + 15), clYellow);
+}
+
+TEST(Painting, APaintLockHoldsPaintsUntilReleased)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.panel->Paints = 0;
+    f.panel->SetRedraw(false);
+    f.panel->SetColor(clWhite);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.panel->Paints, 0);
+    EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
+    f.panel->SetRedraw(true);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.panel->Paints, 1);
+    EXPECT_EQ(s.ScreenColor(115, 115), clWhite);
+}
+
+TEST(Painting, UpdatePaintsNowWithoutTheLoop)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.panel->SetColor(clAqua);
+    f.panel->Update();
+    EXPECT_EQ(s.ScreenColor(115, 115), clAqua);
+}
+
+TEST(Painting, PeekForPaintFindsAPendingPaint)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    TQueuedMessage m;
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    f.panel->Invalidate();
+    ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    EXPECT_EQ(m.Wnd, f.panel->Handle());
+}
+
+TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    TBitmap bitmap(250, 150);
+    bitmap.Fill(0xFF000000);
+    f.panel->PaintTo(bitmap.Canvas(), 0, 0);
+    EXPECT_EQ(bitmap.ColorAt(1, 1), clYellow);
+    EXPECT_EQ(bitmap.ColorAt(21, 21), clRed);
+    EXPECT_EQ(bitmap.ColorAt(210, 10), clBlack);
+}
+
+TEST(Painting, EraseBackgroundIsAnsweredWithoutErasing)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    EXPECT_EQ(s.App().SendMessage(f.panel->Handle(), WM_ERASEBKGND), 1);
+}
+
+TEST(Painting, MovingAChildRepaintsWhereItWasAndWhereItIs)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    f.panel->SetLeft(100);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(115, 115), clBlue);
+    EXPECT_EQ(s.ScreenColor(205, 115), clYellow);
+    f.panel->Hide();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(205, 115), clBlue);
+}
+
+TEST(Painting, OpacityBlendsTheWindowWithWhatLiesBelow)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    s.Screen().SetWindowOpacity(f.form->NativeWindow(), 0);
+    EXPECT_EQ(s.ScreenColor(105, 105), PixelToColor(THeadlessBackend::DesktopColor));
+    s.Screen().SetWindowOpacity(f.form->NativeWindow(), 255);
+    EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
+}
