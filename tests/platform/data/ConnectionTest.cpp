@@ -231,3 +231,25 @@ TEST(SqlFunctions, DateAndTimeComeFromTheProgramClock)
     EXPECT_EQ(Value(db.connection, "select hour(Time()) * 100 + minute(Time())"), "705");
     EXPECT_EQ(Value(db.connection, "select date('2024-01-31', '+1 day')"), "2024-02-01") << "SQLite's own date() stays";
 }
+
+TEST(ConnectionLocking, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)
+{
+    TestDatabase database(Voucher);
+    Connected holder(database);
+    holder.connection.BeginTrans();
+    holder.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
+
+    TADOConnection other;
+    other.SetConnectionString(database.ConnectionString());
+    other.SetCommandTimeout(0);
+    other.Open();
+    try {
+        other.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+        FAIL() << "the write went through a held lock";
+    } catch (const EDatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
+    }
+    holder.connection.Commit();
+    other.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+    EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "2");
+}
