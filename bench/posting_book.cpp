@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -99,10 +100,15 @@ void BM_PostingAndPreparations(benchmark::State& state)
         preparation.Year = IntToStr(spec.Year);
 
         ResetPeakMemory();
+        using Clock = std::chrono::steady_clock;
+        Clock::duration posting{}, preparations{};
         for (auto _ : state) {
+            const auto start = Clock::now();
             for (int month = 1; month <= 12; ++month)
                 for (const auto& unit : summary.Units)
                     BuildMonthlyTrialBalance(dm, IntToStr(month), IntToStr(spec.Year), IntToStr(unit.Id));
+            const auto posted = Clock::now();
+            posting += posted - start;
             for (const auto& unit : summary.Units) {
                 preparation.UnitId = IntToStr(unit.Id);
                 preparation.PrepareBalanceSheet("12");
@@ -110,7 +116,13 @@ void BM_PostingAndPreparations(benchmark::State& state)
                 std::string opening, closing;
                 preparation.PrepareGeneralLedger(opening, closing);
             }
+            preparations += Clock::now() - posted;
         }
+        const auto seconds = [&](Clock::duration d) {
+            return std::chrono::duration<double>(d).count() / static_cast<double>(state.iterations());
+        };
+        state.counters["posting_s"] = seconds(posting);
+        state.counters["preparations_s"] = seconds(preparations);
         state.counters["peak_MB"] = PeakMegabytes();
         failure = CheckBook(dm, summary);
     }

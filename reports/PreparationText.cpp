@@ -38,12 +38,15 @@ std::string UpperAscii(std::string text)
 
 std::string Quoted(const std::string& text)
 {
-    return "'" + SqlText(text) + "'";
+    std::string literal(1, '\'');
+    literal += SqlText(text);
+    literal += '\'';
+    return literal;
 }
 
 std::string SqlDate(const Variant& value)
 {
-    return value.IsNull() ? std::string("null") : "'" + DateToStr(value.AsDateTime()) + "'";
+    return value.IsNull() ? std::string("null") : Quoted(DateToStr(value.AsDateTime()));
 }
 
 std::string CodePrefix(const std::string& code)

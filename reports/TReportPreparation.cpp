@@ -9,12 +9,18 @@ namespace {
 // A month that has not been posted yet is null in posting; it must count as 0, not void the sum.
 std::string Term(const std::string& column)
 {
-    return "ifnull(" + column + ",0)";
+    std::string term = "ifnull(";
+    term += column;
+    term += ",0)";
+    return term;
 }
 
-std::string MonthTerm(int month)
+// "+ifnull(pos_bN,0)", one more month for an expression.
+std::string PlusMonth(int month)
 {
-    return Term("pos_b" + IntToStr(month));
+    std::string column = "pos_b";
+    column += IntToStr(month);
+    return '+' + Term(column);
 }
 
 } // namespace
@@ -23,7 +29,7 @@ std::string TReportPreparation::BalanceSheetAmountExpression(int N)
 {
     std::string expression = Term("pos_awal");
     for (int i = 1; i <= N; ++i)
-        expression += "+" + MonthTerm(i);
+        expression += PlusMonth(i);
     return expression;
 }
 
@@ -35,6 +41,6 @@ void TReportPreparation::BookBalanceExpressions(int FirstMonth, int N, std::stri
     const int first = FirstMonth >= 1 && FirstMonth <= 12 ? FirstMonth : 1;
     Opening = Term("pos_awal");
     for (int month = first; month != N; month = month % 12 + 1)
-        Opening += "+" + MonthTerm(month);
-    Closing = Opening + "+" + MonthTerm(N);
+        Opening += PlusMonth(month);
+    Closing = Opening + PlusMonth(N);
 }
