@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/WeakRef.h"
+#include "platform/ui/THeadlessSession.h"
+#include "platform/ui/TPopupWindow.h"
+#include "platform/ui/TScreen.h"
+#include "UiTestControls.h"
+
+namespace {
+class TChild : public TForm {
+public:
+    explicit TChild(TComponent* owner) : TForm(owner)
+    {
+        SetFormStyle(TFormStyle::fsMDIChild);
+        OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    }
+};
+
+struct Frame {
+    explicit Frame(THeadlessSession& s)
+    {
+        s.App().CreateForm(main);
+        main->SetFormStyle(TFormStyle::fsMDIForm);
+        main->SetBounds(0, 0, 800, 600);
+        main->Show();
+        s.ProcessUntilIdle();
+    }
+    TForm* main = nullptr;
+};
+} // namespace
+
+TEST(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
+{
+    THeadlessSession s;
+    Frame f(s);
+    auto* a = CreateOwned<TChild>(*s.App().MainForm());
+    auto* b = CreateOwned<TChild>(*f.main);
+    EXPECT_TRUE(a->Visible());
+    EXPECT_EQ(f.main->MDIChildCount(), 2);
+    EXPECT_EQ(f.main->MDIChildren(0), a);
+    EXPECT_EQ(f.main->MDIChildren(1), b);
+    EXPECT_EQ(f.main->ActiveMDIChild(), b);
+    EXPECT_EQ(Screen->ActiveForm(), b);
+    EXPECT_THROW(f.main->MDIChildren(2), EListError);
+}
+
+TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
+{
+    THeadlessSession s;
+    Frame f(s);
+    auto* a = CreateOwned<TChild>(*f.main);
+    auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
+    auto* b = CreateOwned<TChild>(*f.main);
+    int activations = 0;
+    a->OnActivate = [&](TComponent*) { ++activations; };
+    a->SetFocus();
+    EXPECT_EQ(f.main->ActiveMDIChild(), a);
+    EXPECT_EQ(activations, 1);
+    EXPECT_TRUE(edit->Focused());
+    b->SetBounds(400, 0, 300, 200);
+    b->SetFocus();
+    EXPECT_FALSE(edit->Focused());
+    s.ClickControl(*edit);
+    EXPECT_EQ(f.main->ActiveMDIChild(), a);
+    EXPECT_EQ(activations, 2);
+}
+
+TEST(MDI, ClosingAllChildrenWorksOverASnapshot)
+{
+    THeadlessSession s;
+    Frame f(s);
+    TWeakRef<TChild> a(CreateOwned<TChild>(*f.main));
+    TWeakRef<TChild> b(CreateOwned<TChild>(*f.main));
+    f.main->MDIClient()->CloseAll();
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(a);
+    EXPECT_FALSE(b);
+    EXPECT_EQ(f.main->MDIChildCount(), 0);
+    EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
+}
+
+TEST(MDI, AChildWithoutAFrameIsRefused)
+{
+    THeadlessSession s;
+    TForm* plain = nullptr;
+    s.App().CreateForm(plain);
+    EXPECT_THROW(CreateOwned<TChild>(*plain), EInvalidOperation);
+}
+
+TEST(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
+{
+    THeadlessSession s;
+    Frame f(s);
+    auto* a = CreateOwned<TChild>(*f.main);
+    a->SetBounds(600, 500, 300, 200);
+    const TRect extent = f.main->MDIClient()->ChildrenExtent();
+    EXPECT_EQ(extent.Right, 900);
+    EXPECT_EQ(extent.Bottom, 700);
+    f.main->MDIClient()->SetScrollPos({100, 50});
+    EXPECT_EQ(a->Left(), 500);
+    a->SetWindowState(TWindowState::wsMaximized);
+    EXPECT_EQ(a->BoundsRect(), f.main->MDIClient()->ClientRect());
+    a->SetWindowState(TWindowState::wsNormal);
+    EXPECT_EQ(a->Left(), 500);
+}
+
+TEST(Screen, MonitorsAnswerNearestAndWorkArea)
+{
+    THeadlessSession s;
+    s.Screen().SetMonitors({{{0, 0, 1024, 768}, {0, 0, 1024, 738}}, {{1024, 0, 800, 600}, {1024, 0, 800, 600}}});
+    EXPECT_EQ(Screen->MonitorCount(), 2);
+    EXPECT_EQ(Screen->MonitorFromPoint({1100, 10}).MonitorNum, 1);
+    EXPECT_EQ(Screen->MonitorFromPoint({1100, 620}, mdNearest).MonitorNum, 1);
+    EXPECT_EQ(Screen->MonitorFromPoint({1100, 700}, mdNearest).MonitorNum, 0);
+    EXPECT_EQ(Screen->MonitorFromPoint({-50, 10}, mdNearest).MonitorNum, 0);
+    EXPECT_EQ(Screen->MonitorFromPoint({-50, 10}, mdNull).MonitorNum, -1);
+    EXPECT_EQ(Screen->MonitorFromRect(Rect(900, 0, 1200, 100)).MonitorNum, 1);
+    EXPECT_EQ(Screen->DesktopRect(), Rect(0, 0, 1824, 768));
+    TRect work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, work));
+    EXPECT_EQ(work, Rect(0, 0, 1024, 738));
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
+    TScrollBarInfo info;
+    EXPECT_FALSE(GetScrollBarInfo(nullptr, 0, info));
+    EXPECT_EQ(info.rgstate[0], STATE_SYSTEM_INVISIBLE);
+}
+
+TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    auto* edit = Place<TTestEdit>(form, "Edit", 10, 10);
+    form->Show();
+    auto* popup = CreateOwned<TPopupWindow>(*form);
+    popup->SetBounds(0, 0, 150, 120);
+    int clicks = 0;
+    TPoint at;
+    popup->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int x, int y) {
+        ++clicks;
+        at = {x, y};
+    };
+    popup->Popup(1000, 700);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(popup->Left(), 1024 - 150);
+    EXPECT_EQ(popup->Top(), 738 - 120);
+    EXPECT_TRUE(s.Screen().IsWindowTopMost(popup->NativeWindow()));
+    s.Click(popup->Left() + 7, popup->Top() + 9);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(at, Point(7, 9));
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_TRUE(form->Active());
+    EXPECT_EQ(s.Screen().ActiveWindow(), form->NativeWindow());
+    popup->ClosePopup();
+    EXPECT_FALSE(s.Screen().IsWindowVisible(popup->NativeWindow()));
+}
+
+TEST(Application, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
+{
+    THeadlessSession s;
+    TForm* main = nullptr;
+    TForm* tool = nullptr;
+    s.App().CreateForm(main);
+    s.App().CreateForm(tool);
+    main->Show();
+    tool->Show();
+    std::vector<std::string> events;
+    const int id = s.App().AddOnMinimize([&](TComponent*) { events.push_back("minimize"); });
+    s.App().AddOnRestore([&](TComponent*) { events.push_back("restore"); });
+    s.App().Minimize();
+    EXPECT_TRUE(s.Screen().IsWindowMinimized(main->NativeWindow()));
+    EXPECT_FALSE(s.Screen().IsWindowVisible(tool->NativeWindow()));
+    TBackendEvent restored;
+    restored.Kind = TBackendEventKind::Restored;
+    restored.Window = main->NativeWindow();
+    s.Screen().Push(restored);
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(s.Screen().IsWindowVisible(tool->NativeWindow()));
+    EXPECT_FALSE(s.App().Minimized());
+    s.App().RemoveHandler(id);
+    s.App().Minimize();
+    EXPECT_EQ(events, (std::vector<std::string>{"minimize", "restore"}));
+}
+
+TEST(Application, StayOnTopFormsKeepAboveOthers)
+{
+    THeadlessSession s;
+    TForm* wait = s.CreateForm<TForm>();
+    wait->SetFormStyle(TFormStyle::fsStayOnTop);
+    wait->Show();
+    TForm* other = s.CreateForm<TForm>();
+    other->Show();
+    const auto z = s.Screen().ZOrder();
+    EXPECT_EQ(z.back(), wait->NativeWindow());
+}
+
+TEST(Application, ShellOpenAndBeepAreRecorded)
+{
+    THeadlessSession s;
+    s.App().ShellOpen("guide.chm");
+    s.App().Beep();
+    EXPECT_EQ(s.ShellOpened(), (std::vector<std::string>{"guide.chm"}));
+    EXPECT_EQ(s.App().BeepCount(), 1);
+}
