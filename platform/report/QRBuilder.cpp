@@ -89,6 +89,8 @@ void QRBuilder::NewPage()
         FinishPage(false);
     page_ = &pages_.AddPage(report_.Page.Width(), report_.Page.Height());
     report_.pageNumber_ = page_->Number;
+    if (report_.pageAdded_)
+        report_.pageAdded_(page_->Number);
     y_ = QRMillimetres(report_.Page.TopMargin);
     pageHasContent_ = false;
     if (pageHeader_ && (page_->Number > 1 || (report_.Options() & FirstPageHeader)))

@@ -33,6 +33,8 @@ void TQRProgressForm::SetProgress(int done, int count)
 
 std::string TQRProgressForm::StatusText() const
 {
+    if (count_ == 0)
+        return "Preparing page " + std::to_string(done_);
     return "Printing page " + std::to_string(done_) + " of " + std::to_string(count_);
 }
 

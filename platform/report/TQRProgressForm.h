@@ -1,6 +1,6 @@
 #pragma once
-// The window shown while a report is written for the printer: how many pages are done. While it
-// shows, input to every other window is discarded; painting goes on.
+// The window shown while a report's pages are built or written for the printer: how many pages
+// are done. While it shows, input to every other window is discarded; painting goes on.
 #include <string>
 
 #include "platform/core/WeakRef.h"
@@ -11,7 +11,8 @@ public:
     explicit TQRProgressForm(const std::string& caption);
     ~TQRProgressForm() override;
 
-    // Repaints at once, as the work runs on the user-interface thread.
+    // Repaints at once, as the work runs on the user-interface thread. A count of 0 means the
+    // pages are still being built and their number is not known yet.
     void SetProgress(int done, int count);
     int Done() const { return done_; }
     int Count() const { return count_; }

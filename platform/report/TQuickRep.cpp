@@ -80,30 +80,51 @@ void TQuickRep::ExportToPdf(const std::string& path)
     TQRRenderer::WritePdf(pages_, path);
 }
 
+std::string TQuickRep::ProgressCaption() const
+{
+    std::string title = reportTitle_.empty() ? Name() : reportTitle_;
+    return title.empty() ? "Report" : title;
+}
+
+void TQuickRep::PrepareWithProgress()
+{
+    if (!Application) {
+        Prepare();
+        return;
+    }
+    TQRProgressForm progress(ProgressCaption());
+    progress.Show();
+    pageAdded_ = [&progress](int page) { progress.SetProgress(page, 0); };
+    struct HookReset {
+        std::function<void(int)>& hook;
+        ~HookReset() { hook = nullptr; }
+    } reset{pageAdded_};
+    Prepare();
+}
+
 void TQuickRep::Preview()
 {
-    Prepare();
+    PrepareWithProgress();
     TQRPreview preview(nullptr, *this);
     preview.ShowModal();
 }
 
 void TQuickRep::Print()
 {
-    Prepare();
+    PrepareWithProgress();
     PrintPages();
 }
 
 std::string TQuickRep::PrintPages()
 {
-    std::string title = reportTitle_.empty() ? Name() : reportTitle_;
     TQRPrinter printer;
     std::unique_ptr<TQRProgressForm> progress;
     if (Application) {
-        progress = std::make_unique<TQRProgressForm>(title.empty() ? "Printing" : title);
+        progress = std::make_unique<TQRProgressForm>(ProgressCaption());
         progress->Show();
         printer.OnProgress = [&progress](int done, int count) { progress->SetProgress(done, count); };
     }
-    return printer.PrintPages(pages_, title);
+    return printer.PrintPages(pages_, reportTitle_.empty() ? Name() : reportTitle_);
 }
 
 namespace {

@@ -95,6 +95,9 @@ private:
     friend class QRBuilder;
     void AddBand(TQRCustomBand* band);
     void RemoveBand(TQRCustomBand* band);
+    // Prepare with the progress window counting pages while the application runs.
+    void PrepareWithProgress();
+    std::string ProgressCaption() const;
 
     TDataSet* dataSet_ = nullptr;
     TQROptions options_ = FirstPageHeader | LastPageFooter;
@@ -104,4 +107,6 @@ private:
     TQRPageModel pages_;
     int pageNumber_ = 0;
     TDateTime printTime_ = 0;
+    // Told of each new page while pages are built.
+    std::function<void(int)> pageAdded_;
 };

@@ -165,9 +165,15 @@ TEST_F(QRPreviewTest, PrintShowsProgressAndReleasesTheInputAfterwards)
 {
     ProgressProbe probe;
     DesktopOpenerOverride useProbe(probe);
+    std::vector<std::string> building;
+    report.Bands()[0]->BeforePrint = [&](TQRCustomBand*, bool&) {
+        if (auto* progress = dynamic_cast<TQRProgressForm*>(Application->InputGate()))
+            building.push_back(progress->StatusText());
+    };
 
     report.Print();
 
+    EXPECT_THAT(building, testing::ElementsAre("Preparing page 1", "Preparing page 2", "Preparing page 3"));
     EXPECT_EQ(probe.status, "Printing page 3 of 3");
     EXPECT_THAT(probe.opened, HasSubstr("Buku_Besar"));
     EXPECT_EQ(app.InputGate(), nullptr);
