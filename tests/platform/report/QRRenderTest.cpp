@@ -179,6 +179,7 @@ TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
 {
     auto folder = TestFolder();
     TQRPrinter printer;
+    printer.PrinterName = "";
     printer.SaveFolder = folder.string();
     RecordingOpener opener;
     DesktopOpenerOverride useOpener(opener);
