@@ -6,6 +6,7 @@
 
 #include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/core/Exceptions.h"
 #include "platform/report/TQRPreview.h"
 #include "platform/report/TQRProgressForm.h"
 #include "platform/ui/Messages.h"
@@ -178,4 +179,16 @@ TEST_F(QRPreviewTest, PrintShowsProgressAndReleasesTheInputAfterwards)
     EXPECT_THAT(probe.opened, HasSubstr("Buku_Besar"));
     EXPECT_EQ(app.InputGate(), nullptr);
     std::filesystem::remove(probe.opened);
+}
+
+TEST_F(QRPreviewTest, FailingPreviewRaisesAndReleasesTheInput)
+{
+    report.Bands()[0]->BeforePrint = [](TQRCustomBand*, bool&) { throw EDatabaseError("connection lost"); };
+    bool shown = false;
+    app.OnModalActivate = [&](TCustomForm&) { shown = true; };
+
+    EXPECT_THROW(report.Preview(), EDatabaseError);
+
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(app.InputGate(), nullptr);
 }
