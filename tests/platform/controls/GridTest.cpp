@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomGrid.h"
+#include "platform/controls/TInplaceEdit.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+// A grid of texts, as a string grid keeps them, that logs what the base asks of it.
+class TTextGrid : public TCustomGrid {
+public:
+    using TCustomGrid::TCustomGrid;
+    std::map<std::pair<int, int>, std::string> Cells;
+    std::vector<std::string> Log;
+    bool ReadOnlyCells = false;
+    using TCustomGrid::MoveColRow;
+
+protected:
+    std::string GetEditText(int col, int row) override { return Cells[{col, row}]; }
+    void SetEditText(int col, int row, const std::string& value) override { Cells[{col, row}] = value; }
+    bool CanEditModify() override { return !ReadOnlyCells; }
+    int GetEditLimit() override { return 10; }
+    void ColumnMoved(int from, int to) override { Log.push_back("moved " + std::to_string(from) + ">" + std::to_string(to)); }
+    void ColWidthsChanged() override
+    {
+        Log.push_back("widths");
+        TCustomGrid::ColWidthsChanged();
+    }
+    void TopLeftChanged() override
+    {
+        Log.push_back("topleft " + std::to_string(LeftCol()) + "," + std::to_string(TopRow()));
+        TCustomGrid::TopLeftChanged();
+    }
+    void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override
+    {
+        TCustomGrid::DrawCell(col, row, rect, state);
+        Canvas().SetBkMode(TRANSPARENT);
+        Canvas().TextOut(rect.Left + 2, rect.Top + 2, Cells[{col, row}]);
+    }
+};
+
+struct GridFixture : TControlsFixture {
+    TTextGrid* grid = nullptr;
+    GridFixture()
+    {
+        grid = Place<TTextGrid>(10, 10, 300, 200);
+        grid->SetColCount(6);
+        grid->SetRowCount(20);
+        grid->SetDefaultColWidth(60);
+        grid->SetDefaultRowHeight(18);
+        grid->SetOptions(grid->Options() | goEditing | goTabs);
+        grid->Cells[{1, 1}] = "kas";
+        grid->Cells[{2, 1}] = "bank";
+        grid->SetFocus();
+        session.ProcessUntilIdle();
+    }
+    TPoint CellCentre(int col, int row) const
+    {
+        const TRect r = grid->CellRect(col, row);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+};
+
+} // namespace
+
+TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
+{
+    GridFixture f;
+    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
+    EXPECT_EQ(f.grid->CellRect(1, 1), Rect(61, 19, 121, 37));
+    f.grid->SetColWidths(1, 30);
+    EXPECT_EQ(f.grid->CellRect(2, 1).Left, 61 + 31);
+    EXPECT_EQ(f.grid->MouseCoord(61 + 31 + 5, 20), (TGridCoord{2, 1}));
+    EXPECT_EQ(f.grid->MouseCoord(-1, 5), (TGridCoord{-1, -1}));
+}
+
+TEST(GridLayout, VisibleCountsAndScrollingKeepFixedCellsInPlace)
+{
+    GridFixture f;
+    const int rows = f.grid->VisibleRowCount();
+    EXPECT_EQ(rows, (f.grid->ClientHeight() - 19) / 19);
+    f.grid->SetTopRow(5);
+    EXPECT_EQ(f.grid->TopRow(), 5);
+    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
+    EXPECT_EQ(f.grid->CellRect(1, 5).Top, 19);
+    EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
+    f.grid->SetTopRow(1000);
+    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
+}
+
+TEST(GridLayout, FixedCountsMustLeaveAScrollableCell)
+{
+    GridFixture f;
+    EXPECT_THROW(f.grid->SetFixedCols(6), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->MoveColRow(9, 1, true, true), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->ColWidths(6), EListError);
+}
+
+TEST(GridKeys, ArrowsMoveTheCurrentCellAndStopAtTheEdges)
+{
+    GridFixture f;
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.grid->Col(), 2);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_LEFT);
+    EXPECT_EQ(f.grid->Col(), 1);
+    f.session.PressKey(VK_UP);
+    EXPECT_EQ(f.grid->Row(), 1);
+    f.session.PressKey(VK_END, kmCtrl);
+    EXPECT_EQ(f.grid->Col(), 5);
+    EXPECT_EQ(f.grid->Row(), 19);
+    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount() - 1, 19);
+}
+
+TEST(GridKeys, TabWrapsToTheNextRowAndSkipsColumnsWithoutTabStop)
+{
+    GridFixture f;
+    f.grid->SetTabStops(3, false);
+    f.grid->MoveColRow(2, 1, true, true);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.grid->Col(), 4);
+    f.session.PressKey(VK_TAB);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.grid->Col(), 1);
+    EXPECT_EQ(f.grid->Row(), 2);
+    f.session.PressKey(VK_TAB, kmShift);
+    EXPECT_EQ(f.grid->Col(), 5);
+    EXPECT_EQ(f.grid->Row(), 1);
+}
+
+TEST(GridKeys, OnKeyDownRunsFirstAndCanSwallowTheMove)
+{
+    GridFixture f;
+    f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_DOWN)
+            key = 0;
+    };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 1);
+}
+
+TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
+{
+    GridFixture f;
+    std::vector<std::string> order;
+    f.grid->OnKeyPress = [&](TComponent*, char32_t& key) {
+        order.push_back(std::string("keypress ") + (f.grid->EditorMode() ? "editing" : "browsing") +
+                        (key == 13 ? " enter" : ""));
+    };
+    f.session.PressKey(VK_RETURN);
+    ASSERT_TRUE(f.grid->EditorMode());
+    ASSERT_NE(f.grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(f.grid->InplaceEditor()->Visible());
+    EXPECT_TRUE(f.grid->InplaceEditor()->Focused());
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "kas");
+    EXPECT_EQ(f.grid->InplaceEditor()->BoundsRect(), f.grid->CellRect(1, 1));
+    f.session.PressKey(VK_RETURN);
+    EXPECT_FALSE(f.grid->EditorMode());
+    EXPECT_FALSE(f.grid->InplaceEditor()->Visible());
+    EXPECT_TRUE(f.grid->Focused());
+    EXPECT_EQ(order, (std::vector<std::string>{"keypress browsing enter", "keypress editing enter"}));
+}
+
+TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
+{
+    GridFixture f;
+    int keyPresses = 0;
+    f.grid->OnKeyPress = [&](TComponent*, char32_t&) { ++keyPresses; };
+    f.session.TypeText("modal");
+    ASSERT_TRUE(f.grid->EditorMode());
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "modal");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "modal");
+    EXPECT_EQ(keyPresses, 5);
+}
+
+TEST(GridEditor, EditLimitAndReadOnlyCellsAreRespected)
+{
+    GridFixture f;
+    f.session.TypeText("abcdefghijkl");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "abcdefghij");
+    f.session.PressKey(VK_ESCAPE);
+    f.grid->ReadOnlyCells = true;
+    f.session.PressKey(VK_DOWN);
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    f.session.TypeText("x");
+    EXPECT_EQ((f.grid->Cells[{1, 2}]), "");
+}
+
+TEST(GridEditor, EditorForwardsNavigationKeysAndFollowsTheCell)
+{
+    GridFixture f;
+    f.session.PressKey(VK_F2);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    EXPECT_EQ(f.grid->InplaceEditor()->BoundsRect(), f.grid->CellRect(1, 2));
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.grid->Col(), 2);
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "");
+    f.session.PressKey(VK_UP);
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "bank");
+}
+
+TEST(GridEditor, SidewaysKeysStayInTheTextUnlessTheEditorAlwaysShows)
+{
+    GridFixture f;
+    f.session.PressKey(VK_F2);
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.grid->Col(), 1);
+    f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.grid->Col(), 2);
+}
+
+TEST(GridEditor, LeavingTheGridHidesTheEditor)
+{
+    GridFixture f;
+    auto* other = f.Place<TTextGrid>(10, 220, 100, 60);
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_FALSE(f.grid->EditorMode());
+}
+
+TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
+{
+    GridFixture f;
+    const TPoint p = f.CellCentre(3, 4);
+    f.session.ClickControl(*f.grid, p);
+    EXPECT_EQ(f.grid->Col(), 3);
+    EXPECT_EQ(f.grid->Row(), 4);
+    EXPECT_FALSE(f.grid->EditorMode());
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.grid, p);
+    EXPECT_TRUE(f.grid->EditorMode());
+}
+
+TEST(GridMouse, DraggingAColumnBorderInTheTitleSizesIt)
+{
+    GridFixture f;
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    const int border = f.grid->CellRect(1, 0).Right;
+    const TPoint from = f.grid->ClientToScreen({border, 5});
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(from.X + 25, from.Y);
+    f.session.MouseUp(from.X + 25, from.Y);
+    EXPECT_EQ(f.grid->ColWidths(1), 85);
+    EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
+}
+
+TEST(GridMouse, DraggingATitleMovesTheColumn)
+{
+    GridFixture f;
+    f.grid->SetOptions(f.grid->Options() | goColMoving);
+    f.grid->SetColWidths(1, 40);
+    const TPoint from = f.grid->ClientToScreen(f.CellCentre(1, 0));
+    const TPoint to = f.grid->ClientToScreen(f.CellCentre(3, 0));
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(to.X, to.Y);
+    f.session.MouseUp(to.X, to.Y);
+    ASSERT_FALSE(f.grid->Log.empty());
+    EXPECT_NE(std::find(f.grid->Log.begin(), f.grid->Log.end(), "moved 1>3"), f.grid->Log.end());
+    EXPECT_EQ(f.grid->ColWidths(3), 40);
+}
+
+TEST(GridScroll, HorizontalScrollBarMovesTheLeftColumn)
+{
+    GridFixture f;
+    f.grid->SetScrollBars(TScrollStyle::ssHorizontal);
+    ASSERT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
+    f.grid->Perform(WM_HSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.grid->LeftCol(), 2);
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 2);
+    EXPECT_EQ(f.grid->Log.back(), "topleft 2,1");
+}
+
+TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)
+{
+    GridFixture f;
+    f.grid->SetOptions(f.grid->Options() | goRowSelect);
+    f.grid->MoveColRow(1, 2, true, true);
+    f.session.ProcessUntilIdle();
+    const TRect selected = f.grid->CellRect(3, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, selected.Left + 10, selected.Top + 10), GetSysColor(COLOR_HIGHLIGHT));
+    const TRect fixed = f.grid->CellRect(0, 3);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left + 30, fixed.Top + 8), GetSysColor(COLOR_BTNFACE));
+    const TRect plain = f.grid->CellRect(3, 4);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, plain.Left + 30, plain.Top + 8), clWhite);
+}
