@@ -82,17 +82,22 @@ std::string SafeFileName(const std::string& title)
     return name.empty() ? "report" : name;
 }
 
-// A file name in 'folder' that no file uses yet: title.pdf, title-1.pdf, ...
+// Claims a file name in 'folder' that no file uses yet: title.pdf, title-1.pdf, ...
+// The name is created exclusively, so two programs printing at once never share a file.
 std::string FreePath(const std::string& folder, const std::string& title)
 {
     std::filesystem::path base = std::filesystem::path(folder) / SafeFileName(title);
-    std::filesystem::path path = base;
-    path += ".pdf";
-    for (int n = 1; std::filesystem::exists(path); ++n) {
-        path = base;
-        path += "-" + std::to_string(n) + ".pdf";
+    for (int n = 0;; ++n) {
+        std::filesystem::path path = base;
+        path += (n == 0 ? "" : "-" + std::to_string(n)) + ".pdf";
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return path.string();
+        }
+        if (errno != EEXIST)
+            throw EWriteError("Cannot create the file \"" + path.string() + "\" for the report: " + std::strerror(errno));
     }
-    return path.string();
 }
 
 } // namespace
@@ -116,7 +121,12 @@ std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string&
     if (error)
         throw EWriteError("Cannot create the folder \"" + folder + "\" for the report: " + error.message());
     std::string path = FreePath(folder, title);
-    TQRRenderer::WritePdf(pages, path, OnProgress);
+    try {
+        TQRRenderer::WritePdf(pages, path, OnProgress);
+    } catch (...) {
+        std::filesystem::remove(path, error);
+        throw;
+    }
     if (PrinterName.empty()) {
         if (OpenAfterSave)
             OpenWithDesktop(path);

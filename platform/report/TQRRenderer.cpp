@@ -1,8 +1,11 @@
 #include "platform/report/TQRRenderer.h"
 
 #include <cairo-pdf.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -163,7 +166,12 @@ void TQRRenderer::RenderPageToBitmap(const QRPage& page, double scale, TBitmap& 
 void TQRRenderer::WritePdf(const TQRPageModel& model, const std::string& path, const Progress& progress)
 {
     constexpr double pointsPerPixel = 72.0 / 96.0;
-    std::string partial = path + ".part";
+    // A private partial file beside the target: another writer of the same name cannot clash.
+    std::string partial = path + ".XXXXXX";
+    int fd = ::mkstemp(partial.data());
+    if (fd < 0)
+        throw EWriteError("Cannot write the PDF file \"" + path + "\": " + std::strerror(errno));
+    ::close(fd);
     double width = model.PageCount() > 0 ? model.Page(0).Width : 794;
     double height = model.PageCount() > 0 ? model.Page(0).Height : 1123;
     QRSurfacePtr surface(cairo_pdf_surface_create(partial.c_str(), width * pointsPerPixel, height * pointsPerPixel));
