@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomListBox.h"
+#include "platform/controls/TScrollBar.h"
+
+namespace {
+
+struct ScrollFixture : TControlsFixture {
+    TScrollBar* bar = nullptr;
+    std::vector<TScrollCode> codes;
+    int changes = 0;
+    ScrollFixture()
+    {
+        bar = Place<TScrollBar>(10, 10, 200, 16);
+        bar->SetParams(0, 0, 100);
+        bar->SetLargeChange(10);
+        bar->OnScroll = [this](TComponent*, TScrollCode code, int&) { codes.push_back(code); };
+        bar->OnChange = [this](TComponent*) { ++changes; };
+    }
+};
+
+} // namespace
+
+TEST(ScrollBarRange, PositionIsClampedToTheRangeLessThePage)
+{
+    ScrollFixture f;
+    f.bar->SetPageSize(20);
+    f.bar->SetPosition(500);
+    EXPECT_EQ(f.bar->Position(), 81);
+    f.bar->SetPosition(-5);
+    EXPECT_EQ(f.bar->Position(), 0);
+    EXPECT_THROW(f.bar->SetParams(0, 10, 5), EInvalidOperation);
+    EXPECT_EQ(f.bar->Min(), 0);
+    EXPECT_EQ(f.bar->Max(), 100);
+}
+
+TEST(ScrollBarMouse, ArrowStepsAndRepeatsWhileHeld)
+{
+    ScrollFixture f;
+    const TPoint arrow = f.bar->ClientToScreen({f.bar->Width() - 5, 8});
+    f.session.MouseDown(arrow.X, arrow.Y);
+    EXPECT_EQ(f.bar->Position(), 1);
+    f.session.AdvanceClock(250);
+    EXPECT_EQ(f.bar->Position(), 2);
+    f.session.AdvanceClock(50);
+    EXPECT_EQ(f.bar->Position(), 3);
+    f.session.MouseUp(arrow.X, arrow.Y);
+    f.session.AdvanceClock(500);
+    EXPECT_EQ(f.bar->Position(), 3);
+    EXPECT_EQ(f.codes, (std::vector<TScrollCode>{scLineDown, scLineDown, scLineDown, scEndScroll}));
+    EXPECT_EQ(f.changes, 3);
+}
+
+TEST(ScrollBarMouse, TrackClickPagesTowardsThePointer)
+{
+    ScrollFixture f;
+    f.session.ClickControl(*f.bar, {150, 8});
+    EXPECT_EQ(f.bar->Position(), 10);
+    EXPECT_EQ(f.codes.front(), scPageDown);
+}
+
+TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
+{
+    ScrollFixture f;
+    const TRect thumb = f.bar->Model().ThumbRect();
+    const TPoint from = f.bar->ClientToScreen({(thumb.Left + thumb.Right) / 2, 8});
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(from.X + 60, from.Y);
+    f.session.MouseUp(from.X + 60, from.Y);
+    EXPECT_GT(f.bar->Position(), 30);
+    ASSERT_GE(f.codes.size(), 3u);
+    EXPECT_EQ(f.codes.front(), scTrack);
+    EXPECT_EQ(f.codes[f.codes.size() - 2], scPosition);
+    EXPECT_EQ(f.codes.back(), scEndScroll);
+}
+
+TEST(ScrollBarEvents, OnScrollMayChangeTheNewPosition)
+{
+    ScrollFixture f;
+    f.bar->OnScroll = [](TComponent*, TScrollCode, int& pos) { pos = 42; };
+    f.bar->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_TRUE(f.bar->Focused());
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.bar->Position(), 42);
+}
+
+TEST(WindowScrollBars, ClickOnTheOwnedArrowScrollsTheList)
+{
+    TControlsFixture f;
+    auto* list = f.Place<TListBox>(10, 10, 120, 60);
+    for (int i = 0; i < 20; ++i)
+        list->Items().Add("Akun " + std::to_string(i));
+    f.session.ProcessUntilIdle();
+    ASSERT_TRUE(list->ScrollBars().Visible(SB_VERT));
+    const TRect bar = list->ScrollBars().BarRect(SB_VERT);
+    const TRect w = list->WindowRect();
+    f.session.Click(w.Left + (bar.Left + bar.Right) / 2, w.Top + bar.Bottom - 4);
+    EXPECT_EQ(list->TopIndex(), 1);
+    EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), 1);
+}
+
+TEST(WindowScrollBars, InfoIsClampedAndABarWithoutRoomHides)
+{
+    TControlsFixture f;
+    auto* list = f.Place<TListBox>(10, 10, 120, 60);
+    TWindowScrollBars& bars = list->ScrollBars();
+    EXPECT_EQ(bars.SetScrollInfo(SB_VERT, {0, 9, 4, 50}, SIF_ALL), 6);
+    EXPECT_TRUE(bars.Visible(SB_VERT));
+    const int clientWithBar = list->ClientWidth();
+    bars.SetScrollInfo(SB_VERT, {0, 3, 4, 0}, SIF_ALL);
+    EXPECT_FALSE(bars.Visible(SB_VERT));
+    EXPECT_EQ(list->ClientWidth(), clientWithBar + TWindowScrollBars::Thickness);
+    bars.SetScrollInfo(SB_VERT, {0, 3, 4, 0}, SIF_ALL | SIF_DISABLENOSCROLL);
+    EXPECT_TRUE(bars.Visible(SB_VERT));
+    EXPECT_FALSE(bars.Enabled(SB_VERT));
+}
