@@ -208,3 +208,16 @@ TEST_F(MonthlyPosting, TextThatIsNotAMonthYearOrUnitIsRefusedBeforeAnythingChang
     Post("03");
     EXPECT_EQ(TrialBalance(1, 3), "0|0|0|0");
 }
+
+TEST_F(MonthlyPosting, AmountsStoredAsNullCountAsZero)
+{
+    book.Exec("insert into T_VOUC values ('N1', '1001', '2026-03-05', 80, 'tanpa angka', 0, 10)");
+    book.Exec("insert into TR_VOUC values ('N1', 1, 1, '1110', 'kas', 80, null)");
+    book.Exec("insert into TR_VOUC values ('N1', 2, 6, '4110', 'jual', null, 80)");
+    Post("3");
+
+    EXPECT_EQ(TrialBalance(1, 3), "80|0|0|0");
+    EXPECT_EQ(TrialBalance(6, 3), "0|80|0|0");
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=6"), Rp(80));
+    EXPECT_EQ(book.Amount("select pos_b3 from posting where account_id=5"), Rp(80));
+}
