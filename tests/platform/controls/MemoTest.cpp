@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomMemo.h"
+#include "platform/ui/TClipboard.h"
+
+namespace {
+
+struct MemoFixture : TControlsFixture {
+    TMemo* memo = nullptr;
+    int changes = 0;
+    MemoFixture()
+    {
+        memo = Place<TMemo>(10, 10, 200, 100);
+        memo->OnChange = [this](TComponent*) { ++changes; };
+        memo->SetFocus();
+        session.ProcessUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST(MemoTyping, EnterBreaksTheLineWhenTheMemoWantsReturns)
+{
+    MemoFixture f;
+    f.session.TypeText("baris satu");
+    f.session.PressKey(VK_RETURN);
+    f.session.TypeText("dua");
+    ASSERT_EQ(f.memo->Lines().Count(), 2);
+    EXPECT_EQ(f.memo->Lines().Get(0), "baris satu");
+    EXPECT_EQ(f.memo->Lines().Get(1), "dua");
+    EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua");
+    EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{1, 3}));
+}
+
+TEST(MemoTyping, BackspaceAtALineStartJoinsTheLines)
+{
+    MemoFixture f;
+    f.memo->SetText("ab\r\ncd");
+    f.memo->SetCaretPos({1, 0});
+    f.session.PressKey(VK_BACK);
+    ASSERT_EQ(f.memo->Lines().Count(), 1);
+    EXPECT_EQ(f.memo->Lines().Get(0), "abcd");
+    EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{0, 2}));
+    f.session.PressKey(VK_DELETE);
+    EXPECT_EQ(f.memo->Lines().Get(0), "abd");
+}
+
+TEST(MemoTyping, WithoutWantReturnsEnterIsLeftToTheForm)
+{
+    MemoFixture f;
+    f.memo->SetWantReturns(false);
+    f.session.TypeText("x");
+    f.session.PressKey(VK_RETURN);
+    EXPECT_EQ(f.memo->Lines().Count(), 1);
+}
+
+TEST(MemoTyping, TabsAreTypedOnlyWhenWanted)
+{
+    MemoFixture f;
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "");
+    f.memo->SetWantTabs(true);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "\t");
+}
+
+TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
+{
+    MemoFixture f;
+    f.memo->SetReadOnly(true);
+    f.memo->Lines().Add("Penutupan tahun buku");
+    EXPECT_EQ(f.changes, 1);
+    f.session.TypeText("x");
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.memo->Text(), "Penutupan tahun buku");
+}
+
+TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
+{
+    MemoFixture f;
+    f.memo->SetText("satu\r\ndua");
+    f.memo->SetCaretPos({0, 2});
+    f.session.PressKey(VK_DOWN, kmShift);
+    EXPECT_EQ(f.memo->SelText(), "tu\r\ndu");
+    f.session.PressKey('C', kmCtrl);
+    EXPECT_EQ(Clipboard().AsText(), "tu\r\ndu");
+    f.session.TypeText("-");
+    EXPECT_EQ(f.memo->Text(), "sa-a");
+}
+
+TEST(MemoWrap, LongLinesWrapAtSpacesWithinTheClientWidth)
+{
+    MemoFixture f;
+    f.memo->SetText("kata kata kata kata kata kata kata kata kata kata kata kata");
+    EXPECT_GT(f.memo->RowCount(), 1);
+    EXPECT_EQ(f.memo->Lines().Count(), 1);
+    f.memo->SetWordWrap(false);
+    EXPECT_EQ(f.memo->RowCount(), 1);
+}
+
+TEST(MemoScroll, VerticalScrollBarFollowsTheRows)
+{
+    MemoFixture f;
+    f.memo->SetScrollBars(TScrollStyle::ssVertical);
+    for (int i = 0; i < 30; ++i)
+        f.memo->Lines().Add("baris " + std::to_string(i));
+    ASSERT_TRUE(f.memo->WindowScrollBars().Visible(SB_VERT));
+    f.memo->Perform(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(f.memo->TopRow(), f.memo->VisibleRows());
+    f.session.PressKey(VK_END, kmCtrl);
+    EXPECT_EQ(f.memo->TopRow() + f.memo->VisibleRows(), 30);
+}
