@@ -250,7 +250,7 @@ std::string JournalAccount(const TAccount& a)
 } // namespace
 
 TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPath, const std::string& JournalPath,
-                          const TBookSpec& Spec)
+                          const TBookPlan& Plan)
 {
     std::ifstream schemaFile(SchemaPath, std::ios::binary);
     if (!schemaFile)
@@ -274,7 +274,7 @@ TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPa
             throw EWriteError("Cannot write " + JournalPath);
     }
 
-    TRandom random(Spec.Seed);
+    TRandom random(Plan.Seed);
     TBookSummary summary;
     TChart chart = BuildChart(random, summary);
 
@@ -308,7 +308,7 @@ TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPa
 
     const auto& u = summary.Units;
     std::ostringstream settings;
-    settings << "update ref_sistem set ref_tahun=" << Spec.Year << ", first_mnt=1, last_mnt=12"
+    settings << "update ref_sistem set ref_tahun=" << Plan.Year << ", first_mnt=1, last_mnt=12"
              << ", id_kas=" << u[0].CashAccount << ", id_kas2=" << u[1].CashAccount << ", id_kas3=" << u[2].CashAccount
              << ", id_laba_tahun_lalu=" << u[0].RetainedEarnings << ", id_laba_tahun_lalu2=" << u[1].RetainedEarnings
              << ", id_laba_tahun_lalu3=" << u[2].RetainedEarnings << ", id_laba_berjalan=" << u[0].CurrentProfit
@@ -319,7 +319,7 @@ TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPa
 
     if (journal) {
         for (int unit = 10; unit <= 12; ++unit) {
-            journal << Spec.Year << "-01-01 Saldo awal unit " << unit << "\n";
+            journal << Plan.Year << "-01-01 Saldo awal unit " << unit << "\n";
             for (const auto& a : chart.Accounts)
                 if (a.Unit == unit && a.Opening != 0)
                     journal << "    " << JournalAccount(a) << "  " << (a.Side == 'D' ? a.Opening : -a.Opening) << "\n";
@@ -332,13 +332,13 @@ TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPa
     auto line = Prepare(db.get(), "insert into TR_VOUC (ID_Vouc, nomor, account_id, account_code, uraian, debet, kredit) "
                                   "values (?, ?, ?, ?, ?, ?, ?)");
     std::array<std::array<int64_t, 2>, 3> counts{};
-    const int64_t vouchers = (Spec.Lines + 1) / 2;
+    const int64_t vouchers = (Plan.Lines + 1) / 2;
     for (int64_t v = 0; v < vouchers; ++v) {
         const int ui = random.Below(3);
         const int unit = 10 + ui;
         const bool ajp = random.Below(10) == 0;
         int month = 0;
-        const std::string date = IsoDate(Spec.Year, static_cast<int>(v * 365 / vouchers), month);
+        const std::string date = IsoDate(Plan.Year, static_cast<int>(v * 365 / vouchers), month);
         const auto& usable = chart.Usable[ui];
         const TAccount& first = chart.Accounts[(ajp ? usable[random.Below(static_cast<int>(usable.size()))]
                                                     : u[ui].CashAccount) - 1];

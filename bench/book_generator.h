@@ -8,7 +8,7 @@
 
 #include "platform/core/Currency.h"
 
-struct TBookSpec {
+struct TBookPlan {
     int64_t Lines = 10'000;  // voucher lines to write (every voucher has two)
     int Year = 2026;
     uint64_t Seed = 0x5eed'b00c;
@@ -33,4 +33,4 @@ struct TBookSummary {
 // Makes DbPath from the schema script (the file must not exist yet) and fills it; writes the
 // journal to JournalPath unless it is empty. Raises EFOpenError, EDatabaseError or EWriteError.
 TBookSummary GenerateBook(const std::string& SchemaPath, const std::string& DbPath, const std::string& JournalPath,
-                          const TBookSpec& Spec);
+                          const TBookPlan& Plan);

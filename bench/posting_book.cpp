@@ -84,10 +84,10 @@ void BM_PostingAndPreparations(benchmark::State& state)
     const auto db = TempFile("bukura-bench-" + std::to_string(getpid()) + "-" + std::to_string(lines) + ".db");
     const auto journal = TempFile("bukura-book-" + std::to_string(lines) + ".journal");
     std::filesystem::remove(db);
-    TBookSpec spec;
-    spec.Lines = lines;
+    TBookPlan plan;
+    plan.Lines = lines;
     const TBookSummary summary =
-        GenerateBook(std::string(BUKURA_SOURCE_DIR) + "/ledger/schema.sql", db.string(), journal.string(), spec);
+        GenerateBook(std::string(BUKURA_SOURCE_DIR) + "/ledger/schema.sql", db.string(), journal.string(), plan);
 
     std::string failure;
     {
@@ -97,7 +97,7 @@ void BM_PostingAndPreparations(benchmark::State& state)
         LoadSystemSettings(dm);
         TReportPreparation preparation(dm);
         preparation.Month = "12";
-        preparation.Year = IntToStr(spec.Year);
+        preparation.Year = IntToStr(plan.Year);
 
         ResetPeakMemory();
         using Clock = std::chrono::steady_clock;
@@ -106,7 +106,7 @@ void BM_PostingAndPreparations(benchmark::State& state)
             const auto start = Clock::now();
             for (int month = 1; month <= 12; ++month)
                 for (const auto& unit : summary.Units)
-                    BuildMonthlyTrialBalance(dm, IntToStr(month), IntToStr(spec.Year), IntToStr(unit.Id));
+                    BuildMonthlyTrialBalance(dm, IntToStr(month), IntToStr(plan.Year), IntToStr(unit.Id));
             const auto posted = Clock::now();
             posting += posted - start;
             for (const auto& unit : summary.Units) {

@@ -94,6 +94,8 @@ create table T_VOUC (
 );
 create index T_VOUC_number on T_VOUC (No_Vouc);
 create index T_VOUC_unit on T_VOUC (id_unit, ajp);
+-- Covers the join from a voucher line to its date and kind.
+create index T_VOUC_date on T_VOUC (ID_Vouc, tgl_vouc, ajp);
 
 create table TR_VOUC (
   ID_Vouc text(20) collate nocase,
@@ -105,7 +107,8 @@ create table TR_VOUC (
   kredit currency real,
   primary key (ID_Vouc, nomor)
 );
-create index TR_VOUC_account on TR_VOUC (account_id);
+-- Covers the posting's monthly sums by account, so they never read the table rows.
+create index TR_VOUC_account on TR_VOUC (account_id, ID_Vouc, debet, kredit);
 
 create table trial_balance (
   account_id int primary key,

@@ -40,10 +40,10 @@ TQRPreviewView::TQRPreviewView(TQRPreview& preview) : TCustomControl(&preview), 
 TRect TQRPreviewView::ButtonRect(TQRPreviewButton button) const
 {
     int left = 4;
-    for (const ButtonSpec& spec : Buttons) {
-        if (spec.button == button)
-            return Rect(left, 3, left + spec.width, ToolbarHeight - 3);
-        left += spec.width + (spec.button == TQRPreviewButton::Last || spec.button == TQRPreviewButton::ZoomIn ? 12 : 2);
+    for (const ButtonSpec& entry : Buttons) {
+        if (entry.button == button)
+            return Rect(left, 3, left + entry.width, ToolbarHeight - 3);
+        left += entry.width + (entry.button == TQRPreviewButton::Last || entry.button == TQRPreviewButton::ZoomIn ? 12 : 2);
     }
     return Rect(0, 0, 0, 0);
 }
@@ -84,10 +84,10 @@ void TQRPreviewView::Paint()
     canvas.FillRect(Rect(0, 0, ClientWidth(), ToolbarHeight));
     canvas.SetBkMode(TRANSPARENT);
     canvas.Pen().SetColor(clBtnShadow);
-    for (const ButtonSpec& spec : Buttons) {
-        TRect r = ButtonRect(spec.button);
+    for (const ButtonSpec& entry : Buttons) {
+        TRect r = ButtonRect(entry.button);
         canvas.Rectangle(r);
-        canvas.DrawText(spec.caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        canvas.DrawText(entry.caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     TRect status = Rect(ButtonRect(TQRPreviewButton::Close).Right + 12, 0, ClientWidth(), ToolbarHeight);
     canvas.DrawText(preview_.StatusText(), status, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -108,10 +108,10 @@ void TQRPreviewView::MouseDown(TMouseButton button, TShiftState shift, int x, in
     TCustomControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft)
         return;
-    for (const ButtonSpec& spec : Buttons) {
-        if (!PtInRect(ButtonRect(spec.button), Point(x, y)))
+    for (const ButtonSpec& entry : Buttons) {
+        if (!PtInRect(ButtonRect(entry.button), Point(x, y)))
             continue;
-        switch (spec.button) {
+        switch (entry.button) {
         case TQRPreviewButton::First: preview_.FirstPage(); break;
         case TQRPreviewButton::Prior: preview_.PriorPage(); break;
         case TQRPreviewButton::Next: preview_.NextPage(); break;

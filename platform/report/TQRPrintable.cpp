@@ -40,15 +40,15 @@ void TQRPrintable::Notification(TComponent* component, TOperation operation)
 
 QRFontSpec QRFontOf(const TFont& font)
 {
-    QRFontSpec spec;
-    spec.Name = font.Name();
-    spec.Size = font.Size();
-    spec.Bold = font.Style() & fsBold;
-    spec.Italic = font.Style() & fsItalic;
-    spec.Underline = font.Style() & fsUnderline;
-    spec.StrikeOut = font.Style() & fsStrikeOut;
-    spec.Color = ColorToRGB(font.Color()) & 0xFFFFFF;
-    return spec;
+    QRFontSpec style;
+    style.Name = font.Name();
+    style.Size = font.Size();
+    style.Bold = font.Style() & fsBold;
+    style.Italic = font.Style() & fsItalic;
+    style.Underline = font.Style() & fsUnderline;
+    style.StrikeOut = font.Style() & fsStrikeOut;
+    style.Color = ColorToRGB(font.Color()) & 0xFFFFFF;
+    return style;
 }
 
 TQRCustomLabel::TQRCustomLabel(TComponent* AOwner) : TQRPrintable(AOwner)
