@@ -1,0 +1,327 @@
+#include "platform/controls/TDateTimePicker.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "platform/graphics/ClassicDraw.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TScreen.h"
+
+namespace {
+constexpr int EdgeWidth = 2;
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetBounds(0, 0, 186, 21);
+    SetTabStop(true);
+    SetColor(clWindow);
+    controlStyle_ |= csOpaque;
+    date_ = std::floor(::Now());
+    calendar_ = CreateOwned<TMonthCalendar>(*this);
+    calendar_->SetVisible(false);
+    calendar_->SetTabStop(false);
+    calendar_->OnSelect = [this](TComponent*) { CloseUp(true); };
+    calendar_->OnCancel = [this](TComponent*) { CloseUp(false); };
+}
+
+void TDateTimePicker::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TDateTimePicker::SetDate(TDateTime v)
+{
+    v = std::floor(v);
+    modified_ = false;
+    if (v == date_)
+        return;
+    date_ = v;
+    Invalidate();
+}
+
+void TDateTimePicker::SetFormat(const std::string& v)
+{
+    if (format_ == v)
+        return;
+    format_ = v;
+    Invalidate();
+}
+
+std::string TDateTimePicker::DisplayText() const
+{
+    return FormatDateTime(format_, date_);
+}
+
+TRect TDateTimePicker::ButtonRect() const
+{
+    const int cw = Width() - 2 * EdgeWidth;
+    const int ch = Height() - 2 * EdgeWidth;
+    return Rect(cw - 16, 0, cw, ch);
+}
+
+void TDateTimePicker::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TDateTimePicker::UserSetDate(TDateTime v)
+{
+    v = std::floor(v);
+    if (v == date_)
+        return;
+    date_ = v;
+    modified_ = true;
+    Invalidate();
+    Change();
+}
+
+int TDateTimePicker::FieldOf(int part) const
+{
+    int found = 0;
+    char last = 0;
+    for (char c : format_) {
+        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if ((lower == 'd' || lower == 'm' || lower == 'y') && lower != last) {
+            if (found == part)
+                return lower == 'd' ? 0 : lower == 'm' ? 1 : 2;
+            ++found;
+        }
+        last = (lower == 'd' || lower == 'm' || lower == 'y') ? lower : 0;
+    }
+    return std::clamp(part, 0, 2);
+}
+
+void TDateTimePicker::StepPart(int delta)
+{
+    int y = 0, m = 0, d = 0;
+    DecodeDate(date_, y, m, d);
+    switch (FieldOf(part_)) {
+    case 0:
+        d = (d - 1 + delta + DaysInMonth(y, m)) % DaysInMonth(y, m) + 1;
+        break;
+    case 1:
+        m = (m - 1 + delta + 12) % 12 + 1;
+        break;
+    default:
+        y = std::clamp(y + delta, 1, 9999);
+        break;
+    }
+    d = std::min(d, DaysInMonth(y, m));
+    UserSetDate(EncodeDate(y, m, d));
+}
+
+void TDateTimePicker::TypeDigit(int digit)
+{
+    int y = 0, m = 0, d = 0;
+    DecodeDate(date_, y, m, d);
+    typed_ = typed_ * 10 + digit;
+    ++typedDigits_;
+    const int field = FieldOf(part_);
+    const int needed = field == 2 ? 4 : 2;
+    bool done = typedDigits_ >= needed;
+    switch (field) {
+    case 0:
+        if (typed_ >= 1 && typed_ <= DaysInMonth(y, m))
+            d = typed_;
+        if (typed_ * 10 > DaysInMonth(y, m))
+            done = true;
+        break;
+    case 1:
+        if (typed_ >= 1 && typed_ <= 12) {
+            m = typed_;
+            d = std::min(d, DaysInMonth(y, m));
+        }
+        if (typed_ * 10 > 12)
+            done = true;
+        break;
+    default:
+        if (typedDigits_ == 4 && typed_ >= 1) {
+            y = typed_;
+            d = std::min(d, DaysInMonth(y, m));
+        }
+        break;
+    }
+    UserSetDate(EncodeDate(y, m, d));
+    if (done) {
+        typed_ = typedDigits_ = 0;
+        part_ = std::min(part_ + 1, 2);
+        Invalidate();
+    }
+}
+
+void TDateTimePicker::SetDroppedDown(bool v)
+{
+    if (v == dropped_)
+        return;
+    if (!v) {
+        CloseUp(true);
+        return;
+    }
+    dateBeforeDrop_ = date_;
+    calendar_->SetDate(date_);
+    const TPoint below = ClientToScreen({-EdgeWidth, Height() - EdgeWidth});
+    const int screenHeight = Screen ? Screen->Height() : 768;
+    const int screenWidth = Screen ? Screen->Width() : 1024;
+    int y = below.Y;
+    if (y + calendar_->Height() > screenHeight)
+        y = below.Y - Height() - calendar_->Height();
+    const int x = std::clamp(below.X, 0, std::max(0, screenWidth - calendar_->Width()));
+    calendar_->SetBounds(x, y, calendar_->Width(), calendar_->Height());
+    dropped_ = true;
+    calendar_->HandleNeeded();
+    calendar_->Show();
+    SetMouseCapture(true);
+    Invalidate();
+}
+
+void TDateTimePicker::CloseUp(bool accept)
+{
+    if (!dropped_)
+        return;
+    dropped_ = false;
+    calendar_->Hide();
+    if (MouseCapture())
+        SetMouseCapture(false);
+    if (accept)
+        UserSetDate(calendar_->Date());
+    Invalidate();
+}
+
+void TDateTimePicker::Dispatch(TMessage& message)
+{
+    TCustomControl::Dispatch(message);
+    switch (message.Msg) {
+    case WM_KILLFOCUS:
+        CloseUp(false);
+        typed_ = typedDigits_ = 0;
+        Invalidate();
+        break;
+    case WM_SETFOCUS:
+    case CM_ENABLEDCHANGED:
+        Invalidate();
+        break;
+    default: break;
+    }
+}
+
+void TDateTimePicker::DefaultHandler(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_GETDLGCODE:
+        message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ ? uint32_t(DLGC_WANTALLKEYS) : 0u);
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const auto key = static_cast<uint16_t>(message.WParam);
+        const TShiftState shift = Application ? KeyboardShift(Application->Input().ShiftState()) : 0;
+        if (key == VK_F4 || ((key == VK_DOWN || key == VK_UP) && (shift & ssAlt))) {
+            SetDroppedDown(!dropped_);
+            return;
+        }
+        if (message.Msg == WM_SYSKEYDOWN) {
+            TCustomControl::DefaultHandler(message);
+            return;
+        }
+        if (dropped_) {
+            calendar_->Perform(WM_KEYDOWN, key, 0);
+            return;
+        }
+        if (key >= VK_PRIOR && key <= VK_DOWN)
+            typed_ = typedDigits_ = 0;
+        switch (key) {
+        case VK_LEFT: part_ = std::max(0, part_ - 1); Invalidate(); break;
+        case VK_RIGHT: part_ = std::min(2, part_ + 1); Invalidate(); break;
+        case VK_UP: StepPart(1); break;
+        case VK_DOWN: StepPart(-1); break;
+        case VK_HOME: part_ = 0; Invalidate(); break;
+        case VK_END: part_ = 2; Invalidate(); break;
+        default: break;
+        }
+        return;
+    }
+    case WM_CHAR: {
+        const char32_t ch = static_cast<char32_t>(message.WParam);
+        if (dropped_)
+            return;
+        if (ch >= U'0' && ch <= U'9')
+            TypeDigit(static_cast<int>(ch - U'0'));
+        else if (ch == U'/' || ch == U'-' || ch == U'.') {
+            typed_ = typedDigits_ = 0;
+            part_ = std::min(part_ + 1, 2);
+            Invalidate();
+        }
+        return;
+    }
+    default:
+        TCustomControl::DefaultHandler(message);
+    }
+}
+
+void TDateTimePicker::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft) {
+        if (dropped_) {
+            const TPoint inCalendar = calendar_->ScreenToClient(ClientToScreen({x, y}));
+            if (calendar_->ClientRect().Contains(inCalendar))
+                calendar_->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(inCalendar.X, inCalendar.Y));
+            else
+                CloseUp(false);
+        } else {
+            if (CanFocus() && !Focused())
+                SetFocus();
+            if (ButtonRect().Contains({x, y}))
+                SetDroppedDown(true);
+        }
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TDateTimePicker::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (dropped_)
+        SetMouseCapture(true);
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TDateTimePicker::Paint()
+{
+    TCanvas& canvas = Canvas();
+    const bool enabled = EnabledInTree();
+    canvas.Brush().SetColor(enabled ? Color() : clBtnFace);
+    canvas.FillRect(ClientRect());
+    DrawFrameControl(canvas, ButtonRect(), DFC_SCROLL,
+                     DFCS_SCROLLCOMBOBOX | (enabled ? 0 : DFCS_INACTIVE) | (dropped_ ? DFCS_PUSHED | DFCS_FLAT : 0));
+    canvas.SetFont(Font());
+    canvas.SetBkMode(TRANSPARENT);
+    const std::string text = DisplayText();
+    int x = 2;
+    const int y = (ClientHeight() - canvas.TextHeight("Wg")) / 2;
+    // The parts are the runs of digits; the active one is highlighted while focused.
+    int part = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t j = i;
+        const bool digits = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) != 0) == digits)
+            ++j;
+        const std::string run = text.substr(i, j - i);
+        const int w = canvas.TextWidth(run);
+        const bool active = digits && part == part_ && Focused() && !dropped_;
+        if (active) {
+            canvas.Brush().SetColor(clHighlight);
+            canvas.FillRect(Rect(x, y, x + w, y + canvas.TextHeight("Wg")));
+        }
+        canvas.SetTextColor(active ? clHighlightText : (enabled ? Font().Color() : clGrayText));
+        canvas.TextOut(x, y, run);
+        x += w;
+        if (digits)
+            ++part;
+        i = j;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The date picker: a date shown in its display format ("dd/MM/yyyy"), edited part by part with the
+// keyboard, or chosen in a month calendar that drops down under it.
+#include <string>
+
+#include "platform/controls/TMonthCalendar.h"
+#include "platform/core/DateTime.h"
+#include "platform/ui/TWinControl.h"
+
+class TDateTimePicker : public TCustomControl {
+public:
+    explicit TDateTimePicker(TComponent* AOwner = nullptr);
+
+    TDateTime Date() const { return date_; }
+    // From code: fires no OnChange and clears Modified.
+    void SetDate(TDateTime v);
+    const std::string& Format() const { return format_; }
+    void SetFormat(const std::string& v);
+    std::string DisplayText() const;
+    // Set once the user changed the date, until the date is set from code again.
+    bool Modified() const { return modified_; }
+    // The part the keys change, counted in the display order of the format.
+    int ActivePart() const { return part_; }
+    // 0 day, 1 month, 2 year for a part in display order.
+    int FieldOf(int part) const;
+
+    bool DroppedDown() const { return dropped_; }
+    void SetDroppedDown(bool v);
+    TMonthCalendar& Calendar() { return *calendar_; }
+    TRect ButtonRect() const;
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    void Dispatch(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    virtual void Change();
+
+private:
+    // The user's new date: stored, marked and reported.
+    void UserSetDate(TDateTime v);
+    void StepPart(int delta);
+    void TypeDigit(int digit);
+    void CloseUp(bool accept);
+
+    TDateTime date_ = 0;
+    TDateTime dateBeforeDrop_ = 0;
+    std::string format_ = "dd/MM/yyyy";
+    bool modified_ = false;
+    int part_ = 0;
+    int typed_ = 0;
+    int typedDigits_ = 0;
+    bool dropped_ = false;
+    TMonthCalendar* calendar_ = nullptr;
+};
