@@ -1,5 +1,6 @@
 #include "platform/controls/TButton.h"
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -89,6 +90,8 @@ void TButton::Dispatch(TMessage& message)
 
 void TButton::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     if (message.Msg == WM_CHAR && message.WParam == U' ') {
         Click();
         return;

@@ -1,5 +1,6 @@
 #include "platform/controls/TCustomCheckBox.h"
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -85,6 +86,8 @@ void TCustomCheckBox::Dispatch(TMessage& message)
 
 void TCustomCheckBox::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     if (message.Msg == WM_CHAR && message.WParam == U' ') {
         Toggle();
         return;

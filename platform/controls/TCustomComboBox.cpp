@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/core/Unicode.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
@@ -473,6 +474,8 @@ void TCustomComboBox::Dispatch(TMessage& message)
 
 void TCustomComboBox::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ ? uint32_t(DLGC_WANTALLKEYS) : 0u);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/core/Unicode.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCaretList.h"
@@ -426,6 +427,8 @@ void TCustomEdit::Dispatch(TMessage& message)
 
 void TCustomEdit::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

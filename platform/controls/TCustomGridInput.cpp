@@ -2,6 +2,7 @@
 
 #include "platform/controls/TCustomGrid.h"
 #include "platform/controls/TInplaceEdit.h"
+#include "platform/controls/TPopupMenu.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TInputRouter.h"
 
@@ -42,6 +43,8 @@ void TCustomGrid::Dispatch(TMessage& message)
 
 void TCustomGrid::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/core/Unicode.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -244,6 +245,8 @@ void TCustomListBox::Dispatch(TMessage& message)
 
 void TCustomListBox::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/core/Unicode.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCaretList.h"
@@ -569,6 +570,8 @@ void TCustomMemo::Dispatch(TMessage& message)
 
 void TCustomMemo::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

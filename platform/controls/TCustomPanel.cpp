@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -137,4 +138,11 @@ void TCustomPanel::Dispatch(TMessage& message)
     TCustomControl::Dispatch(message);
     if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_ENABLEDCHANGED)
         Invalidate();
+}
+
+void TCustomPanel::DefaultHandler(TMessage& message)
+{
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
+    TCustomControl::DefaultHandler(message);
 }

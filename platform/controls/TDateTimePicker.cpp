@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "platform/controls/TPopupMenu.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -212,6 +213,8 @@ void TDateTimePicker::Dispatch(TMessage& message)
 
 void TDateTimePicker::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
+        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ ? uint32_t(DLGC_WANTALLKEYS) : 0u);
