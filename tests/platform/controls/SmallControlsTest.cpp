@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TBevel.h"
+#include "platform/controls/TCustomCheckBox.h"
+#include "platform/controls/TCustomEdit.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TCustomPanel.h"
+#include "platform/controls/TImage.h"
+#include "platform/controls/TScrollBox.h"
+#include "platform/controls/TSpeedButton.h"
+#include "platform/graphics/TBitmap.h"
+
+TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControl)
+{
+    TControlsFixture f;
+    auto* label = f.Place<TLabel>(10, 10, 10, 10);
+    auto* edit = f.Place<TEdit>(10, 40, 100, 21);
+    auto* other = f.Place<TEdit>(10, 70, 100, 21);
+    label->SetCaption("&Nama");
+    const int shortWidth = label->Width();
+    label->SetCaption("&Nama Perkiraan");
+    EXPECT_GT(label->Width(), shortWidth);
+    EXPECT_EQ(label->AccelChar(), U'n');
+    label->SetFocusControl(edit);
+    other->SetFocus();
+    f.session.PressKey('N', kmAlt);
+    EXPECT_TRUE(edit->Focused());
+}
+
+TEST(Label, OpaqueLabelFillsWithItsParentsColourAndTransparentOneDoesNot)
+{
+    TControlsFixture f;
+    f.form->SetColor(clYellow);
+    auto* label = f.Place<TLabel>(10, 10, 10, 10);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 80, 20);
+    label->SetCaption(" ");
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(label->Color(), clYellow);
+    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
+    label->SetColor(clRed);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clRed);
+    label->SetTransparent(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
+}
+
+TEST(Label, FreedFocusControlIsForgotten)
+{
+    TControlsFixture f;
+    auto* label = f.Place<TLabel>(10, 10, 10, 10);
+    auto* edit = f.Place<TEdit>(10, 40, 100, 21);
+    label->SetFocusControl(edit);
+    TComponent::Free(edit);
+    EXPECT_EQ(label->FocusControl(), nullptr);
+}
+
+TEST(Panel, RaisedBevelAndChildrenInsideTheBevels)
+{
+    TControlsFixture f;
+    auto* panel = f.Place<TPanel>(10, 10, 100, 60);
+    panel->SetBevelInner(TBevelCut::bvLowered);
+    auto* child = CreateOwned<TPanel>(*f.form);
+    child->SetParent(panel);
+    child->SetAlign(TAlign::alClient);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(child->BoundsRect(), Rect(2, 2, 98, 58));
+    EXPECT_EQ(f.session.ClientColor(*panel, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(f.session.ClientColor(*panel, 99, 59), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(f.session.ClientColor(*panel, 1, 1), GetSysColor(COLOR_BTNSHADOW));
+}
+
+TEST(Panel, DisabledPanelKeepsItsChildrenFromTheFocus)
+{
+    TControlsFixture f;
+    auto* panel = f.Place<TPanel>(10, 10, 150, 60);
+    auto* edit = CreateOwned<TEdit>(*f.form);
+    edit->SetParent(panel);
+    panel->SetEnabled(false);
+    EXPECT_FALSE(edit->CanFocus());
+    edit->SetFocus();
+    EXPECT_FALSE(edit->Focused());
+    EXPECT_FALSE(edit->EnabledInTree());
+}
+
+TEST(CheckBox, ClickAndSpaceToggleAndEachChangeFiresOnClick)
+{
+    TControlsFixture f;
+    auto* box = f.Place<TCheckBox>(10, 10, 100, 17);
+    box->SetCaption("Search");
+    int clicks = 0;
+    box->OnClick = [&](TComponent*) { ++clicks; };
+    f.session.ClickControl(*box, {5, 8});
+    EXPECT_TRUE(box->Checked());
+    EXPECT_TRUE(box->Focused());
+    f.session.TypeText(" ");
+    EXPECT_FALSE(box->Checked());
+    box->SetChecked(true);
+    box->SetChecked(true);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(CheckBox, GrayedStateOnlyWhenAllowed)
+{
+    TControlsFixture f;
+    auto* box = f.Place<TCheckBox>(10, 10, 100, 17);
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
+    box->SetChecked(false);
+    box->SetAllowGrayed(true);
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbGrayed);
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
+}
+
+TEST(SpeedButton, GroupedButtonsKeepOneDown)
+{
+    TControlsFixture f;
+    auto* a = f.Place<TSpeedButton>(10, 10, 40, 22);
+    auto* b = f.Place<TSpeedButton>(60, 10, 40, 22);
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    int clicks = 0;
+    b->OnClick = [&](TComponent*) { ++clicks; };
+    a->SetDown(true);
+    f.session.ClickControl(*b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(clicks, 1);
+    f.session.ClickControl(*b);
+    EXPECT_TRUE(b->Down());
+    b->SetAllowAllUp(true);
+    f.session.ClickControl(*b);
+    EXPECT_FALSE(b->Down());
+}
+
+TEST(SpeedButton, UngroupedButtonNeverStaysDownAndReleaseOutsideDoesNotClick)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TSpeedButton>(10, 10, 40, 22);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) { ++clicks; };
+    button->SetDown(true);
+    EXPECT_FALSE(button->Down());
+    const TPoint p = button->ClientToScreen({10, 10});
+    f.session.MouseDown(p.X, p.Y);
+    f.session.MouseUp(p.X + 100, p.Y);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TSpeedButton>(10, 10, 40, 22);
+    button->SetFlat(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), GetSysColor(COLOR_BTNFACE));
+    const TPoint p = button->ClientToScreen({20, 10});
+    f.session.MoveTo(p.X, p.Y);
+    EXPECT_TRUE(button->MouseInControl());
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+TEST(Bevel, RaisedTopLineIsLightAboveDark)
+{
+    TControlsFixture f;
+    auto* bevel = f.Place<TBevel>(10, 10, 100, 2);
+    bevel->SetShape(TBevelShape::bsTopLine);
+    bevel->SetStyle(TBevelStyle::bsRaised);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 50, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 50, 11), GetSysColor(COLOR_BTNSHADOW));
+}
+
+TEST(Image, BadPictureDataIsRefusedAndTheOldPictureKept)
+{
+    TControlsFixture f;
+    auto* image = f.Place<TImage>(10, 10, 20, 20);
+    image->Picture().SetSize(2, 2);
+    EXPECT_THROW(image->LoadFromData({'n', 'o', 'p', 'e'}), EReadError);
+    EXPECT_EQ(image->Picture().Width(), 2);
+    EXPECT_THROW(image->LoadFromFile("/nonexistent/wait.jpg"), EFOpenError);
+}
+
+TEST(Image, BitmapDataIsDrawnAtTheTopLeft)
+{
+    TControlsFixture f;
+    auto* image = f.Place<TImage>(10, 10, 20, 20);
+    // A 1 x 1 24-bit bitmap holding pure blue.
+    std::vector<uint8_t> bmp = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                255, 0, 0, 0};
+    image->LoadFromData(bmp);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), clBlue);
+}
+
+TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
+{
+    TControlsFixture f;
+    auto* box = f.Place<TScrollBox>(10, 10, 150, 100);
+    auto* far = CreateOwned<TPanel>(*f.form);
+    far->SetParent(box);
+    far->SetBounds(0, 200, 50, 50);
+    int resized = 0;
+    box->OnResize = [&](TComponent*) { ++resized; };
+    box->UpdateScrollRanges();
+    ASSERT_TRUE(box->WindowScrollBars().Visible(SB_VERT));
+    box->Perform(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(far->Top() + far->Height(), box->ClientHeight());
+    box->Perform(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(far->Top(), 200);
+    box->SetHeight(120);
+    EXPECT_EQ(resized, 1);
+}
