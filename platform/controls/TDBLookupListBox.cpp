@@ -1,0 +1,142 @@
+#include "platform/controls/TDBLookupListBox.h"
+
+#include <algorithm>
+
+#include "platform/data/TDataLink.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+
+class TLookupListLink : public TDataLink {
+public:
+    explicit TLookupListLink(TDBLookupListBox& list) : list_(list) {}
+
+protected:
+    void ActiveChanged() override { list_.Reload(); }
+    void DataSetChanged() override { list_.Reload(); }
+    void LayoutChanged() override { list_.Reload(); }
+
+private:
+    TDBLookupListBox& list_;
+};
+
+namespace {
+
+std::vector<std::string> SplitFields(const std::string& names)
+{
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= names.size()) {
+        const size_t semi = names.find(';', start);
+        const std::string name = names.substr(start, semi == std::string::npos ? std::string::npos : semi - start);
+        if (!name.empty())
+            out.push_back(name);
+        if (semi == std::string::npos)
+            break;
+        start = semi + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+TDBLookupListBox::TDBLookupListBox(TComponent* AOwner)
+    : TCustomListBox(AOwner), link_(std::make_unique<TLookupListLink>(*this))
+{
+    SetRowCount(rowCount_);
+}
+
+TDBLookupListBox::~TDBLookupListBox()
+{
+    link_->SetDataSource(nullptr);
+}
+
+TDataSource* TDBLookupListBox::ListSource() const
+{
+    return link_->DataSource();
+}
+
+void TDBLookupListBox::SetListSource(TDataSource* v)
+{
+    link_->SetDataSource(v);
+    Reload();
+}
+
+void TDBLookupListBox::SetListField(const std::string& v)
+{
+    listField_ = v;
+    Reload();
+}
+
+void TDBLookupListBox::SetListFieldIndex(int v)
+{
+    listFieldIndex_ = std::max(v, 0);
+    Reload();
+}
+
+void TDBLookupListBox::SetKeyField(const std::string& v)
+{
+    keyField_ = v;
+    Reload();
+}
+
+void TDBLookupListBox::SetRowCount(int v)
+{
+    rowCount_ = std::max(v, 1);
+    SetClientHeight(rowCount_ * ItemHeight());
+}
+
+void TDBLookupListBox::Reload()
+{
+    keys_.clear();
+    Items().BeginUpdate();
+    Items().Clear();
+    TDataSet* data = link_->Active() ? link_->DataSet() : nullptr;
+    const std::vector<std::string> fields = SplitFields(listField_);
+    if (data && !fields.empty() && !keyField_.empty()) {
+        TField* shown = data->FieldByName(fields[std::min(static_cast<size_t>(listFieldIndex_), fields.size() - 1)]);
+        TField* key = data->FieldByName(keyField_);
+        const TBookmark mark = data->Bookmark();
+        data->DisableControls();
+        try {
+            for (data->First(); !data->Eof(); data->Next()) {
+                Items().Add(shown->AsString());
+                keys_.push_back(key->Value());
+            }
+            if (data->BookmarkValid(mark))
+                data->SetBookmark(mark);
+        } catch (...) {
+            data->EnableControls();
+            Items().EndUpdate();
+            throw;
+        }
+        data->EnableControls();
+    }
+    Items().EndUpdate();
+    SelectKey();
+}
+
+void TDBLookupListBox::SetKeyValue(const Variant& v)
+{
+    keyValue_ = v;
+    SelectKey();
+}
+
+void TDBLookupListBox::SelectKey()
+{
+    int index = -1;
+    if (!keyValue_.IsNull())
+        for (size_t i = 0; i < keys_.size(); ++i)
+            if (keys_[i] == keyValue_) {
+                index = static_cast<int>(i);
+                break;
+            }
+    SetItemIndex(index);
+}
+
+void TDBLookupListBox::SelectionChangedByUser()
+{
+    const int index = ItemIndex();
+    keyValue_ = index >= 0 && index < static_cast<int>(keys_.size()) ? keys_[static_cast<size_t>(index)] : Variant();
+    TCustomListBox::SelectionChangedByUser();
+}
