@@ -1,0 +1,394 @@
+#include "platform/ui/TSdlBackend.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+#include "platform/core/Exceptions.h"
+#include "platform/ui/Messages.h"
+
+namespace {
+uint16_t VirtualKey(SDL_Keycode key)
+{
+    if (key >= SDLK_a && key <= SDLK_z)
+        return static_cast<uint16_t>('A' + (key - SDLK_a));
+    if (key >= SDLK_0 && key <= SDLK_9)
+        return static_cast<uint16_t>('0' + (key - SDLK_0));
+    if (key >= SDLK_F1 && key <= SDLK_F12)
+        return static_cast<uint16_t>(VK_F1 + (key - SDLK_F1));
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9)
+        return static_cast<uint16_t>(VK_NUMPAD0 + 1 + (key - SDLK_KP_1));
+    switch (key) {
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_END: return VK_END;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_KP_0: return VK_NUMPAD0;
+    case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
+    case SDLK_KP_PLUS: return VK_ADD;
+    case SDLK_KP_MINUS: return VK_SUBTRACT;
+    case SDLK_KP_PERIOD: return VK_DECIMAL;
+    case SDLK_KP_DIVIDE: return VK_DIVIDE;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_EQUALS: return VK_OEM_PLUS;
+    case SDLK_COMMA: return VK_OEM_COMMA;
+    case SDLK_MINUS: return VK_OEM_MINUS;
+    case SDLK_PERIOD: return VK_OEM_PERIOD;
+    default: return 0;
+    }
+}
+
+uint32_t Modifiers(uint16_t mod)
+{
+    uint32_t m = 0;
+    if (mod & KMOD_SHIFT)
+        m |= kmShift;
+    if (mod & KMOD_CTRL)
+        m |= kmCtrl;
+    if (mod & KMOD_ALT)
+        m |= kmAlt;
+    return m;
+}
+
+int Button(uint8_t sdlButton)
+{
+    switch (sdlButton) {
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 1;
+    }
+}
+
+SDL_SystemCursor SystemCursor(TCursorShape shape)
+{
+    switch (shape) {
+    case TCursorShape::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
+    case TCursorShape::Wait: return SDL_SYSTEM_CURSOR_WAIT;
+    case TCursorShape::Cross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case TCursorShape::Hand: return SDL_SYSTEM_CURSOR_HAND;
+    case TCursorShape::SizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case TCursorShape::SizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case TCursorShape::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case TCursorShape::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case TCursorShape::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case TCursorShape::No: return SDL_SYSTEM_CURSOR_NO;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+} // namespace
+
+TSdlBackend::TSdlBackend()
+{
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_PING, "0");
+    // Window surfaces go straight to X; an accelerated renderer would only add a GL stack.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        throw EInvalidOperation(std::string("Cannot open the display: ") + SDL_GetError());
+    SDL_StartTextInput();
+}
+
+TSdlBackend::~TSdlBackend()
+{
+    for (auto& [id, w] : windows_)
+        SDL_DestroyWindow(w.Handle);
+    for (auto& [shape, cursor] : cursors_)
+        SDL_FreeCursor(cursor);
+    SDL_Quit();
+}
+
+SDL_Window* TSdlBackend::SdlWindow(TNativeWindow window) const
+{
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second.Handle;
+}
+
+TNativeWindow TSdlBackend::CreateWindow(const TNativeWindowParams& params)
+{
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if (params.Popup)
+        flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+    else if (params.TopMost)
+        flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    SDL_Window* handle =
+        SDL_CreateWindow(params.Title.c_str(), params.Bounds.X, params.Bounds.Y, std::max(params.Bounds.Width, 1),
+                         std::max(params.Bounds.Height, 1), flags);
+    if (!handle)
+        throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
+    const TNativeWindow id = SDL_GetWindowID(handle);
+    windows_[id] = {handle, params.Popup};
+    return id;
+}
+
+void TSdlBackend::DestroyWindow(TNativeWindow window)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_DestroyWindow(w);
+    windows_.erase(window);
+}
+
+void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bounds)
+{
+    if (SDL_Window* w = SdlWindow(window)) {
+        SDL_SetWindowPosition(w, bounds.X, bounds.Y);
+        SDL_SetWindowSize(w, std::max(bounds.Width, 1), std::max(bounds.Height, 1));
+    }
+}
+
+TScreenRect TSdlBackend::WindowBounds(TNativeWindow window) const
+{
+    TScreenRect r;
+    if (SDL_Window* w = SdlWindow(window)) {
+        SDL_GetWindowPosition(w, &r.X, &r.Y);
+        SDL_GetWindowSize(w, &r.Width, &r.Height);
+    }
+    return r;
+}
+
+void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
+{
+    auto it = windows_.find(window);
+    if (it == windows_.end())
+        return;
+    if (!visible) {
+        SDL_HideWindow(it->second.Handle);
+        return;
+    }
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
+    SDL_ShowWindow(it->second.Handle);
+    if (activate && !it->second.Popup)
+        SDL_RaiseWindow(it->second.Handle);
+}
+
+void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
+{
+    auto it = windows_.find(window);
+    if (it != windows_.end() && activate && !it->second.Popup &&
+        (SDL_GetWindowFlags(it->second.Handle) & SDL_WINDOW_SHOWN))
+        SDL_RaiseWindow(it->second.Handle);
+}
+
+void TSdlBackend::SetTopMost(TNativeWindow window, bool topMost)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_SetWindowAlwaysOnTop(w, topMost ? SDL_TRUE : SDL_FALSE);
+}
+
+void TSdlBackend::MinimizeWindow(TNativeWindow window)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_MinimizeWindow(w);
+}
+
+void TSdlBackend::RestoreWindow(TNativeWindow window)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_RestoreWindow(w);
+}
+
+void TSdlBackend::SetWindowOpacity(TNativeWindow window, uint8_t alpha)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_SetWindowOpacity(w, alpha / 255.0f);
+}
+
+void TSdlBackend::SetWindowTitle(TNativeWindow window, const std::string& title)
+{
+    if (SDL_Window* w = SdlWindow(window))
+        SDL_SetWindowTitle(w, title.c_str());
+}
+
+void TSdlBackend::Present(TNativeWindow window, const uint32_t* pixels, int width, int height, int stride)
+{
+    SDL_Window* w = SdlWindow(window);
+    if (!w || width <= 0 || height <= 0)
+        return;
+    SDL_Surface* surface = SDL_GetWindowSurface(w);
+    if (!surface)
+        return;
+    const int cw = std::min(width, surface->w);
+    const int ch = std::min(height, surface->h);
+    SDL_LockSurface(surface);
+    SDL_ConvertPixels(cw, ch, SDL_PIXELFORMAT_ARGB8888, pixels, stride * 4, surface->format->format, surface->pixels,
+                      surface->pitch);
+    SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(w);
+}
+
+bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
+{
+    auto windowOrigin = [&](Uint32 id, int& x, int& y) {
+        x = y = 0;
+        if (SDL_Window* w = SDL_GetWindowFromID(id))
+            SDL_GetWindowPosition(w, &x, &y);
+    };
+    auto globalMouse = [&](int& x, int& y) { SDL_GetGlobalMouseState(&x, &y); };
+    int ox = 0, oy = 0;
+    switch (e.type) {
+    case SDL_MOUSEMOTION:
+        event.Kind = TBackendEventKind::MouseMove;
+        event.Window = e.motion.windowID;
+        windowOrigin(e.motion.windowID, ox, oy);
+        event.X = ox + e.motion.x;
+        event.Y = oy + e.motion.y;
+        event.Modifiers = Modifiers(SDL_GetModState());
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        event.Kind = e.type == SDL_MOUSEBUTTONDOWN ? TBackendEventKind::MouseDown : TBackendEventKind::MouseUp;
+        event.Window = e.button.windowID;
+        windowOrigin(e.button.windowID, ox, oy);
+        event.X = ox + e.button.x;
+        event.Y = oy + e.button.y;
+        event.Button = Button(e.button.button);
+        event.Clicks = e.button.clicks >= 2 ? 2 : 1;
+        event.Modifiers = Modifiers(SDL_GetModState());
+        return true;
+    case SDL_MOUSEWHEEL:
+        event.Kind = TBackendEventKind::Wheel;
+        event.Window = e.wheel.windowID;
+        globalMouse(event.X, event.Y);
+        event.WheelDelta = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) * 120;
+        event.Modifiers = Modifiers(SDL_GetModState());
+        return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        event.Kind = e.type == SDL_KEYDOWN ? TBackendEventKind::KeyDown : TBackendEventKind::KeyUp;
+        event.Window = e.key.windowID;
+        event.Key = VirtualKey(e.key.keysym.sym);
+        event.Modifiers = Modifiers(e.key.keysym.mod);
+        return event.Key != 0;
+    case SDL_TEXTINPUT:
+        event.Kind = TBackendEventKind::Text;
+        event.Window = e.text.windowID;
+        event.Text = e.text.text;
+        event.Modifiers = Modifiers(SDL_GetModState());
+        return true;
+    case SDL_DROPFILE:
+        event.Kind = TBackendEventKind::DropFiles;
+        event.Window = e.drop.windowID;
+        globalMouse(event.X, event.Y);
+        if (e.drop.file)
+            event.Files.emplace_back(e.drop.file);
+        return true;
+    case SDL_QUIT:
+        event.Kind = TBackendEventKind::Quit;
+        return true;
+    case SDL_WINDOWEVENT:
+        event.Window = e.window.windowID;
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: event.Kind = TBackendEventKind::CloseRequest; return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: event.Kind = TBackendEventKind::Activated; return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST: event.Kind = TBackendEventKind::Deactivated; return true;
+        case SDL_WINDOWEVENT_MINIMIZED: event.Kind = TBackendEventKind::Minimized; return true;
+        case SDL_WINDOWEVENT_RESTORED: event.Kind = TBackendEventKind::Restored; return true;
+        case SDL_WINDOWEVENT_EXPOSED: event.Kind = TBackendEventKind::Exposed; return true;
+        case SDL_WINDOWEVENT_LEAVE: event.Kind = TBackendEventKind::MouseLeave; return true;
+        default: return false;
+        }
+    default:
+        return false;
+    }
+}
+
+bool TSdlBackend::PollEvent(TBackendEvent& event)
+{
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        event = TBackendEvent{};
+        const bool known = Translate(e, event);
+        if (e.type == SDL_DROPFILE && e.drop.file)
+            SDL_free(e.drop.file);
+        if (known)
+            return true;
+    }
+    return false;
+}
+
+bool TSdlBackend::WaitEvent(uint32_t timeoutMs)
+{
+    return SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)) == 1;
+}
+
+uint64_t TSdlBackend::NowMs() const
+{
+    return SDL_GetTicks64();
+}
+
+std::vector<TMonitorInfo> TSdlBackend::Monitors() const
+{
+    std::vector<TMonitorInfo> result;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect bounds{}, usable{};
+        if (SDL_GetDisplayBounds(i, &bounds) != 0)
+            continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0)
+            usable = bounds;
+        result.push_back({{bounds.x, bounds.y, bounds.w, bounds.h}, {usable.x, usable.y, usable.w, usable.h}});
+    }
+    if (result.empty())
+        result.push_back({{0, 0, 1024, 768}, {0, 0, 1024, 768}});
+    return result;
+}
+
+void TSdlBackend::SetCursorShape(TCursorShape shape)
+{
+    SDL_Cursor*& cursor = cursors_[shape];
+    if (!cursor)
+        cursor = SDL_CreateSystemCursor(SystemCursor(shape));
+    if (cursor)
+        SDL_SetCursor(cursor);
+}
+
+void TSdlBackend::CursorPos(int& x, int& y) const
+{
+    SDL_GetGlobalMouseState(&x, &y);
+}
+
+void TSdlBackend::StartTextInput(const TScreenRect& composition)
+{
+    SDL_Rect r{composition.X, composition.Y, composition.Width, composition.Height};
+    SDL_SetTextInputRect(&r);
+    SDL_StartTextInput();
+}
+
+void TSdlBackend::StopTextInput()
+{
+    SDL_StopTextInput();
+}
+
+void TSdlBackend::SetClipboardText(const std::string& text)
+{
+    SDL_SetClipboardText(text.c_str());
+}
+
+std::string TSdlBackend::ClipboardText() const
+{
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+bool TSdlBackend::HasClipboardText() const
+{
+    return SDL_HasClipboardText() == SDL_TRUE;
+}
