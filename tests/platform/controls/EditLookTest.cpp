@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TCustomEdit.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+// A flat-style edit: a three-pixel frame of its own around the client area, painted black.
+class TInsetEdit : public TCustomEdit {
+public:
+    using TCustomEdit::TCustomEdit;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomEdit::CreateParams(params);
+        params.Style |= ES_RIGHT;
+    }
+    void Dispatch(TMessage& message) override
+    {
+        TCustomEdit::Dispatch(message);
+        if (message.Msg == WM_NCCALCSIZE && message.LParam) {
+            auto& p = *reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
+            p.left += 3;
+            p.top += 3;
+            p.right -= 3;
+            p.bottom -= 3;
+        } else if (message.Msg == WM_NCPAINT) {
+            auto canvas = GetCanvas(true);
+            canvas->Brush().SetColor(clBlack);
+            TRect r = Rect(0, 0, Width(), Height());
+            for (int i = 0; i < 3; ++i) {
+                canvas->FrameRect(r);
+                r.Inflate(-1, -1);
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST(EditLook, DescendantInsetsTheClientAreaAndPaintsItsFrame)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TInsetEdit>(10, 10, 120, 21);
+    edit->SetBorderStyle(TBorderStyle::bsNone);
+    edit->SetBounds(10, 10, 120, 21);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(edit->ClientWidth(), 114);
+    EXPECT_EQ(f.session.WindowColor(*f.form, edit->WindowRect().Left - f.form->Left(),
+                                    edit->WindowRect().Top - f.form->Top()),
+              clBlack);
+    EXPECT_EQ(f.session.ClientColor(*edit, 3, 10), clWhite);
+}
+
+TEST(EditLook, RightAlignedTextEndsAtTheRightOfTheFormatRect)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TInsetEdit>(10, 10, 120, 21);
+    edit->SetText("1,250.00");
+    EXPECT_EQ(edit->EditAlignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(edit->PositionX(8), edit->FormatRect().Right - 1);
+}
+
+TEST(EditLook, DisabledEditHasTheFaceColourAndGreyText)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TEdit>(10, 10, 120, 21);
+    edit->SetText("kas");
+    edit->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*edit, edit->ClientWidth() - 3, 3), GetSysColor(COLOR_BTNFACE));
+    edit->SetFocus();
+    EXPECT_FALSE(edit->Focused());
+}
+
+TEST(EditLook, SelectionIsHiddenWithoutTheFocusUnlessAskedToShow)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TEdit>(10, 10, 120, 21);
+    auto* other = f.Place<TEdit>(10, 40, 120, 21);
+    edit->SetText("WWWW");
+    edit->SelectAll();
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    // The top row of the text line lies above the glyphs.
+    const TPoint p{edit->PositionX(0) + 1, edit->FormatRect().Top};
+    EXPECT_EQ(f.session.ClientColor(*edit, p.X, p.Y), clWhite);
+    edit->SetHideSelection(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*edit, p.X, p.Y), GetSysColor(COLOR_HIGHLIGHT));
+}
+
+TEST(EditLook, PasswordCharacterIsShownInPlaceOfEachCharacter)
+{
+    TControlsFixture f;
+    auto* plain = f.Place<TEdit>(10, 10, 120, 21);
+    auto* secret = f.Place<TEdit>(10, 40, 120, 21);
+    plain->SetText("****");
+    secret->SetPasswordChar(U'*');
+    secret->SetText("iiii");
+    EXPECT_EQ(secret->PositionX(4), plain->PositionX(4));
+    EXPECT_EQ(secret->Text(), "iiii");
+}
+
+TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerOnTheItemsCanvas)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
+    combo->SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    combo->Items().Add("Merah");
+    combo->Items().Add("Biru");
+    std::vector<int> drawn;
+    combo->OnDrawItem = [&](TComponent* sender, int index, const TRect& rect, TOwnerDrawState) {
+        drawn.push_back(index);
+        auto* c = static_cast<TComboBox*>(sender);
+        c->Canvas().Brush().SetColor(index == 0 ? clRed : clBlue);
+        c->Canvas().FillRect(rect);
+    };
+    combo->SetItemIndex(1);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*combo, 10, 8), clBlue);
+    combo->SetDroppedDown(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(combo->List(), 10, 3), clRed);
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), 0), drawn.end());
+}
+
+TEST(ComboBoxStyles, SimpleStyleShowsItsListUnderTheEditPart)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TComboBox>(10, 10, 150, 120);
+    combo->SetStyle(TComboBoxStyle::csSimple);
+    combo->Items().Add("Satu");
+    combo->Items().Add("Dua");
+    f.session.ProcessUntilIdle();
+    ASSERT_NE(combo->EditPart(), nullptr);
+    EXPECT_EQ(combo->List().Parent(), combo);
+    EXPECT_TRUE(combo->List().Visible());
+    EXPECT_GT(combo->List().Top(), combo->EditPart()->Top());
+    f.session.ClickControl(combo->List(), {10, combo->List().ItemHeight() + 3});
+    EXPECT_EQ(combo->Text(), "Dua");
+}
+
+TEST(ComboBoxStyles, MeasureItemSetsTheHeightOfVariableItems)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
+    combo->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    combo->Items().Add("a");
+    combo->OnMeasureItem = [](TComponent*, int, int& height) { height = 30; };
+    combo->SetDroppedDown(true);
+    EXPECT_EQ(combo->List().ItemHeight(), 30);
+    EXPECT_EQ(combo->List().Height(), 32);
+}
