@@ -190,7 +190,7 @@ void TCustomComboBox::RebuildParts()
         list_->SetVisible(false);
         list_->SetParent(nullptr);
     }
-    LayoutParts();
+    RequestLayout();
 }
 
 void TCustomComboBox::SetBounds(int left, int top, int width, int height)
@@ -198,34 +198,38 @@ void TCustomComboBox::SetBounds(int left, int top, int width, int height)
     TWindowPos wp{0, left, top, width, height, 0};
     Perform(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<intptr_t>(&wp));
     TCustomControl::SetBounds(wp.x, wp.y, wp.cx, wp.cy);
-    LayoutParts();
 }
 
-TRect TCustomComboBox::ButtonRect() const
+void TCustomComboBox::RequestLayout()
+{
+    TWindowPos wp{0, Left(), Top(), Width(), Height(), SWP_NOMOVE | SWP_NOZORDER};
+    Perform(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<intptr_t>(&wp));
+}
+
+TRect TCustomComboBox::ButtonRectFor(int width, int height) const
 {
     if (style_ == TComboBoxStyle::csSimple)
         return {};
-    const int cw = Width() - 2 * EdgeWidth;
-    const int ch = Height() - 2 * EdgeWidth;
-    return Rect(cw - GetSystemMetrics(SM_CXVSCROLL), 0, cw, style_ == TComboBoxStyle::csSimple ? 0 : ch);
+    const int cw = width - 2 * EdgeWidth;
+    return Rect(cw - GetSystemMetrics(SM_CXVSCROLL), 0, cw, height - 2 * EdgeWidth);
 }
 
-TRect TCustomComboBox::TextRect() const
+TRect TCustomComboBox::TextRectFor(int width, int height) const
 {
-    const int cw = Width() - 2 * EdgeWidth;
-    const int ch = Height() - 2 * EdgeWidth;
-    const TRect button = ButtonRect();
-    return Rect(0, 0, button.IsEmpty() ? cw : button.Left, style_ == TComboBoxStyle::csSimple ? itemHeight_ + 4 : ch);
+    const int cw = width - 2 * EdgeWidth;
+    const TRect button = ButtonRectFor(width, height);
+    return Rect(0, 0, button.IsEmpty() ? cw : button.Left,
+                style_ == TComboBoxStyle::csSimple ? itemHeight_ + 4 : height - 2 * EdgeWidth);
 }
 
-void TCustomComboBox::LayoutParts()
+void TCustomComboBox::LayoutParts(int width, int height)
 {
-    const TRect text = TextRect();
+    const TRect text = TextRectFor(width, height);
     if (edit_ && edit_->Parent() == this)
         edit_->SetBounds(text.Left + 1, text.Top + 1, std::max(0, text.Width() - 2), std::max(0, text.Height() - 2));
     if (style_ == TComboBoxStyle::csSimple && list_->Parent() == this)
-        list_->SetBounds(0, text.Bottom, std::max(0, Width() - 2 * EdgeWidth),
-                         std::max(0, Height() - 2 * EdgeWidth - text.Bottom));
+        list_->SetBounds(0, text.Bottom, std::max(0, width - 2 * EdgeWidth),
+                         std::max(0, height - 2 * EdgeWidth - text.Bottom));
 }
 
 void TCustomComboBox::SetItemHeight(int v)
@@ -235,7 +239,7 @@ void TCustomComboBox::SetItemHeight(int v)
         return;
     itemHeight_ = v;
     list_->SetItemHeight(v);
-    LayoutParts();
+    RequestLayout();
     Invalidate();
 }
 
@@ -510,6 +514,10 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
         return;
     }
     case WM_WINDOWPOSCHANGING:
+        if (message.LParam) {
+            const auto& wp = *reinterpret_cast<const TWindowPos*>(message.LParam);
+            LayoutParts(wp.cx, wp.cy);
+        }
         return;
     case WM_CTLCOLORLISTBOX:
         if (message.WParam) {

@@ -76,8 +76,8 @@ public:
     TComboEditPart* EditPart() const { return edit_; }
     bool OwnerDraw() const;
     // The closed field's text area (left of the button), client coordinates.
-    TRect TextRect() const;
-    TRect ButtonRect() const;
+    TRect TextRect() const { return TextRectFor(Width(), Height()); }
+    TRect ButtonRect() const { return ButtonRectFor(Width(), Height()); }
     void SetBounds(int left, int top, int width, int height) override;
     // While OnDrawItem runs: the canvas of the item being drawn, in the list or in the field.
     TCanvas& Canvas();
@@ -113,7 +113,11 @@ private:
     void HandleKey(uint16_t key, TShiftState shift);
     void SelectByUser(int index);
     void PlaceList();
-    void LayoutParts();
+    // The parts are laid out in WM_WINDOWPOSCHANGING, so a descendant can resize them after.
+    void LayoutParts(int width, int height);
+    void RequestLayout();
+    TRect TextRectFor(int width, int height) const;
+    TRect ButtonRectFor(int width, int height) const;
     void RebuildParts();
     void SyncTextFromIndex();
 

@@ -155,3 +155,33 @@ TEST(ComboBoxStyles, MeasureItemSetsTheHeightOfVariableItems)
     EXPECT_EQ(combo->List().ItemHeight(), 30);
     EXPECT_EQ(combo->List().Height(), 32);
 }
+
+namespace {
+
+// Sizes its edit part itself after the base layout, as the flat combo box does.
+class TNarrowEditCombo : public TComboBox {
+public:
+    using TComboBox::TComboBox;
+
+protected:
+    void DefaultHandler(TMessage& message) override
+    {
+        TComboBox::DefaultHandler(message);
+        if (message.Msg == WM_WINDOWPOSCHANGING && EditPart()) {
+            const auto& wp = *reinterpret_cast<const TWindowPos*>(message.LParam);
+            EditPart()->SetBounds(EditPart()->Left(), EditPart()->Top(), wp.cx - 40, wp.cy - 6);
+        }
+    }
+};
+
+} // namespace
+
+TEST(ComboBoxStyles, DescendantSizesTheEditPartWhenTheComboMoves)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TNarrowEditCombo>(10, 10, 150, 21);
+    combo->SetBounds(10, 10, 200, 24);
+    ASSERT_NE(combo->EditPart(), nullptr);
+    EXPECT_EQ(combo->EditPart()->Width(), 160);
+    EXPECT_EQ(combo->EditPart()->Height(), 18);
+}
