@@ -42,6 +42,7 @@ enum class TBackendEventKind {
     Restored,
     Exposed,
     DropFiles,
+    DisplayChanged,
     Quit,
 };
 

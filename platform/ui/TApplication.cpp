@@ -1,7 +1,6 @@
 #include "platform/ui/TApplication.h"
 
 #include <algorithm>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,7 +14,6 @@
 #include "platform/ui/TTimerList.h"
 #include "platform/ui/TUtilityWindow.h"
 
-extern char** environ;
 
 TApplication* Application = nullptr;
 
@@ -91,8 +89,14 @@ int32_t TApplication::SendMessage(HWND wnd, uint32_t msg, intptr_t wParam, intpt
 
 bool TApplication::PeekMessage(TQueuedMessage& out, HWND wnd, uint32_t first, uint32_t last, bool remove)
 {
-    if (queue_.Peek(out, wnd, first, last, remove))
-        return true;
+    for (;;) {
+        if (queue_.Peek(out, wnd, first, last, remove))
+            return true;
+        TBackendEvent event;
+        if (!backend_.PollEvent(event))
+            break;
+        input_->Route(event);
+    }
     const bool paintInRange = (first == 0 && last == 0) || (first <= WM_PAINT && WM_PAINT <= last);
     if (paintInRange && windows_.HasDirty()) {
         const HWND dirty = windows_.FirstDirty();
@@ -102,6 +106,41 @@ bool TApplication::PeekMessage(TQueuedMessage& out, HWND wnd, uint32_t first, ui
         }
     }
     return false;
+}
+
+bool TApplication::GetMessage(TQueuedMessage& out)
+{
+    for (;;) {
+        if (PeekMessage(out, 0, 0, 0, true))
+            return out.Msg != WM_QUIT;
+        const uint64_t now = backend_.NowMs();
+        HWND wnd = 0;
+        uintptr_t id = 0;
+        if (timers_->TakeDue(now, wnd, id)) {
+            out = {wnd, WM_TIMER, static_cast<intptr_t>(id), 0};
+            return true;
+        }
+        if (!carets_->Blink(now))
+            WaitMessage();
+    }
+}
+
+void TApplication::WaitMessage()
+{
+    if (backend_.IsHeadless())
+        throw EHeadlessStall("The message loop waits for input that no script gives");
+    const uint64_t now = backend_.NowMs();
+    int64_t wait = 250;
+    for (int64_t due : {timers_->NextDueIn(now), carets_->NextDueIn(now)})
+        if (due >= 0)
+            wait = std::min(wait, due);
+    backend_.WaitEvent(static_cast<uint32_t>(std::max<int64_t>(wait, 1)));
+}
+
+void TApplication::BroadcastSystemMessage(uint32_t msg, intptr_t wParam, intptr_t lParam)
+{
+    for (HWND wnd : windows_.Handles())
+        SendMessage(wnd, msg, wParam, lParam);
 }
 
 void TApplication::KillMessage(HWND wnd, uint32_t msg)
@@ -322,16 +361,8 @@ void TApplication::ProcessUntilIdle()
 
 void TApplication::HandleMessage()
 {
-    if (ProcessOne(true))
-        return;
-    if (backend_.IsHeadless())
-        throw EHeadlessStall("The message loop waits for input that no script gives");
-    const uint64_t now = backend_.NowMs();
-    int64_t wait = 250;
-    for (int64_t due : {timers_->NextDueIn(now), carets_->NextDueIn(now)})
-        if (due >= 0)
-            wait = std::min(wait, due);
-    backend_.WaitEvent(static_cast<uint32_t>(std::max<int64_t>(wait, 1)));
+    if (!ProcessOne(true))
+        WaitMessage();
 }
 
 void TApplication::Run()
@@ -493,20 +524,20 @@ void TApplication::ActivateForm(TCustomForm* form)
     TWeakRef<TCustomForm> target(form);
     activeForm_ = form;
     const intptr_t formHandle = form->Handle();
+    // The high word of WM_ACTIVATE carries the minimized flag.
+    const intptr_t minimized = form->WindowState() == TWindowState::wsMinimized ? 1 : 0;
+    intptr_t prevHandle = 0;
     if (prev) {
-        const intptr_t prevHandle = prev->Handle();
+        prevHandle = prev->Handle();
+        const intptr_t prevMinimized = prev->WindowState() == TWindowState::wsMinimized ? 1 : 0;
         SendMessage(prev->Handle(), WM_NCACTIVATE, 0, formHandle);
-        SendMessage(prev->Handle(), WM_ACTIVATE, WA_INACTIVE, formHandle);
+        SendMessage(prev->Handle(), WM_ACTIVATE, MakeLong(WA_INACTIVE, static_cast<int>(prevMinimized)), formHandle);
         if (!target || ActiveTopForm() != form)
             return;
-        SendMessage(form->Handle(), WM_NCACTIVATE, 1, prevHandle);
-        if (target && ActiveTopForm() == form)
-            SendMessage(form->Handle(), WM_ACTIVATE, WA_ACTIVE, prevHandle);
-        return;
     }
-    SendMessage(form->Handle(), WM_NCACTIVATE, 1, 0);
+    SendMessage(form->Handle(), WM_NCACTIVATE, 1, prevHandle);
     if (target && ActiveTopForm() == form)
-        SendMessage(form->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        SendMessage(form->Handle(), WM_ACTIVATE, MakeLong(WA_ACTIVE, static_cast<int>(minimized)), prevHandle);
 }
 
 void TApplication::DeactivateForm(TCustomForm* form)

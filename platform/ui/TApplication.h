@@ -51,9 +51,17 @@ public:
     bool PostMessageUnique(HWND wnd, uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
     int32_t SendMessage(HWND wnd, uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
     void PostQuitMessage(int exitCode = 0) { queue_.PostQuit(exitCode); }
-    // Also offers a pending WM_PAINT when the range asks for it.
+    // Routes waiting input first, as the platform does; also offers a pending WM_PAINT when the
+    // range asks for it (a paint is never removed: dispatching it paints).
     bool PeekMessage(TQueuedMessage& out, HWND wnd = 0, uint32_t first = 0, uint32_t last = 0,
                      bool remove = false);
+    // The next message, waiting for one: posted work and input, then paints, then timers.
+    // False for WM_QUIT.
+    bool GetMessage(TQueuedMessage& out);
+    // Blocks until input arrives or a timer or caret is due; headless, fails instead of hanging.
+    void WaitMessage();
+    // Sends a system notification (WM_SYSCOLORCHANGE, WM_DISPLAYCHANGE ...) to every window.
+    void BroadcastSystemMessage(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
     // Removes the queued messages of one kind for a window; a WM_QUIT met on the way stays queued.
     void KillMessage(HWND wnd, uint32_t msg);
     void TranslateMessage(const TQueuedMessage& message);

@@ -460,6 +460,9 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
             app_.SendMessage(w->Handle(), WM_DROPFILES, 0, reinterpret_cast<intptr_t>(&event.Files));
         break;
     }
+    case TBackendEventKind::DisplayChanged:
+        app_.BroadcastSystemMessage(WM_DISPLAYCHANGE);
+        break;
     case TBackendEventKind::Quit:
         if (TCustomForm* main = app_.MainForm())
             app_.PostMessage(main->Handle(), WM_CLOSE);

@@ -96,6 +96,9 @@ SDL_SystemCursor SystemCursor(TCursorShape shape)
 
 TSdlBackend::TSdlBackend()
 {
+    // X11 (XWayland under Wayland) gives windows the global coordinates popups need.
+    if (!SDL_getenv("SDL_VIDEODRIVER"))
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_PING, "0");
     // Window surfaces go straight to X; an accelerated renderer would only add a GL stack.
@@ -290,6 +293,9 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
         return true;
     case SDL_QUIT:
         event.Kind = TBackendEventKind::Quit;
+        return true;
+    case SDL_DISPLAYEVENT:
+        event.Kind = TBackendEventKind::DisplayChanged;
         return true;
     case SDL_WINDOWEVENT:
         event.Window = e.window.windowID;

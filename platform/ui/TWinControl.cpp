@@ -82,6 +82,8 @@ void TWinControl::CreateWnd()
     if (WantsNativeWindow()) {
         native_ = Application->GetBackend().CreateWindow(NativeParams());
         Application->Windows().BindNative(native_, this);
+        if (opacity_ != 255)
+            Application->GetBackend().SetWindowOpacity(native_, opacity_);
         EnsureSurface();
     }
     FrameChanged();
@@ -1451,4 +1453,23 @@ void TWinControl::UpdateStyle()
         Application->GetBackend().SetWindowTitle(native_, Text());
     }
     FrameChanged();
+}
+
+void TWinControl::SetTopMostBand(bool topMost)
+{
+    if (native_ && Application)
+        Application->GetBackend().SetTopMost(native_, topMost);
+}
+
+void TWinControl::SetWindowOpacity(uint8_t alpha)
+{
+    opacity_ = alpha;
+    if (native_ && Application)
+        Application->GetBackend().SetWindowOpacity(native_, alpha);
+}
+
+void RefreshFormFrame(TWinControl* control)
+{
+    if (control)
+        control->RefreshFrame();
 }

@@ -128,6 +128,10 @@ public:
     // Recomputes the frame, keeps the client size and invalidates with erase.
     void RefreshFrame();
     void SetWindowPos(int x, int y, int cx, int cy, uint32_t flags);
+    // Top-level windows only: the top-most band, and opacity 0..255 (kept until the window exists).
+    void SetTopMostBand(bool topMost);
+    uint8_t WindowOpacity() const { return opacity_; }
+    void SetWindowOpacity(uint8_t alpha);
 
     void Invalidate() override;
     void InvalidateRect(const TRect& clientRect, bool erase);
@@ -244,7 +248,11 @@ private:
     bool tabStop_ = false;
     bool acceptsFiles_ = false;
     bool inRealign_ = false;
+    uint8_t opacity_ = 255;
 };
+
+// RefreshFormFrame's primitive as a free call; nothing happens without a control or its window.
+void RefreshFormFrame(TWinControl* control);
 
 // A windowed control with its own canvas, for controls that draw themselves in Paint.
 class TCustomControl : public TWinControl {

@@ -64,3 +64,11 @@ std::vector<TWinControl*> TWindowTable::TopLevels() const
         result.push_back(control);
     return result;
 }
+
+std::vector<HWND> TWindowTable::Handles() const
+{
+    std::vector<HWND> result;
+    for (const auto& [wnd, entry] : entries_)
+        result.push_back(wnd);
+    return result;
+}

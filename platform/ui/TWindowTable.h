@@ -26,6 +26,8 @@ public:
     void BindNative(TNativeWindow native, TWinControl* control) { natives_[native] = control; }
     void UnbindNative(TNativeWindow native) { natives_.erase(native); }
     TWinControl* FromNative(TNativeWindow native) const;
+    // Every live handle, utility windows included, oldest first.
+    std::vector<HWND> Handles() const;
     // Top-level controls with a native window, in creation order.
     std::vector<TWinControl*> TopLevels() const;
 
