@@ -60,8 +60,12 @@ TApplication::~TApplication()
 void TApplication::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == mainForm_)
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == mainForm_)
         mainForm_ = nullptr;
+    if (auto* form = dynamic_cast<TCustomForm*>(component); form && form->Owner() == this)
+        form->DoDestroy();
 }
 
 bool TApplication::PostMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam)

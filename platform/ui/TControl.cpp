@@ -28,8 +28,12 @@ TControl::~TControl()
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == popupMenu_)
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == popupMenu_)
         popupMenu_ = nullptr;
+    if (auto* form = dynamic_cast<TCustomForm*>(component); form && form->Owner() == this)
+        form->DoDestroy();
 }
 
 void TControl::Loaded()

@@ -19,14 +19,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 
 TCustomForm::~TCustomForm()
 {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            if (Application)
-                Application->HandleCurrentException(nullptr);
-        }
-    }
+    DoDestroy();
     if (Application) {
         if (Application->MainForm() == this)
             Application->SetMainForm(nullptr);
@@ -37,6 +30,22 @@ TCustomForm::~TCustomForm()
         frame->MDIClient()->RemoveChild(this);
     if (Screen)
         Screen->RemoveForm(this);
+}
+
+void TCustomForm::DoDestroy()
+{
+    if (destroyNotified_)
+        return;
+    destroyNotified_ = true;
+    if (!OnDestroy)
+        return;
+    try {
+        OnDestroy(this);
+    } catch (...) {
+        if (!Application)
+            throw;
+        Application->HandleCurrentException(nullptr);
+    }
 }
 
 void TCustomForm::AfterConstruction()
@@ -108,11 +117,6 @@ void TCustomForm::PaintWindow(TCanvas& canvas)
     canvas.Brush().SetColor(Color());
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.FillRect(ClientRect());
-}
-
-void TCustomForm::SetText(const std::string& v)
-{
-    TControl::SetText(v);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v)
@@ -646,11 +650,6 @@ void TCustomForm::Dispatch(TMessage& message)
     default:
         TWinControl::Dispatch(message);
     }
-}
-
-void TCustomForm::DefaultHandler(TMessage& message)
-{
-    TWinControl::DefaultHandler(message);
 }
 
 TMDIClient::TMDIClient(TComponent* AOwner) : TWinControl(AOwner), frame_(dynamic_cast<TCustomForm*>(AOwner))

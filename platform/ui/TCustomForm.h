@@ -58,7 +58,6 @@ public:
     void SetKeyPreview(bool v) { keyPreview_ = v; }
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool v) { autoScroll_ = v; }
-    void SetText(const std::string& v) override;
 
     // The control that has or will get the focus within this form.
     TWinControl* ActiveControl() const;
@@ -91,13 +90,16 @@ public:
     TNotifyEvent OnDestroy;
     TShortCutEvent OnShortCut;
 
+    // Runs OnDestroy once, while the form is still whole: its owner calls it when told that the
+    // form is being freed; the destructor calls it for a form without owner.
+    void DoDestroy();
+
     // Called by the window system when the form becomes or stops being the active one.
     void Activated();
     void Deactivated();
 
 protected:
     void Dispatch(TMessage& message) override;
-    void DefaultHandler(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     TNativeWindowParams NativeParams() override;
     bool WantsNativeWindow() const override;
@@ -119,6 +121,7 @@ private:
     bool modal_ = false;
     bool closing_ = false;
     bool released_ = false;
+    bool destroyNotified_ = false;
     bool shownOnce_ = false;
     bool active_ = false;
     TPosition position_ = TPosition::poDesigned;

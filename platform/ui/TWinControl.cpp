@@ -1354,7 +1354,6 @@ void TWinControl::DefaultNcPaint(TCanvas& canvas)
         canvas.LineTo(e.Right - 1, e.Bottom - 1);
         canvas.LineTo(e.Left - 1, e.Bottom - 1);
     };
-    int inset = 0;
     if (params_.Style & (WS_THICKFRAME | WS_DLGFRAME)) {
         edge(r, cl3DLight, cl3DDkShadow);
         TRect inner = r;
@@ -1363,7 +1362,6 @@ void TWinControl::DefaultNcPaint(TCanvas& canvas)
     } else if (params_.Style & WS_BORDER) {
         canvas.Brush().SetColor(clWindowFrame);
         canvas.FrameRect(r);
-        inset = 1;
     }
     if (params_.ExStyle & WS_EX_CLIENTEDGE) {
         TRect e = client;
@@ -1372,7 +1370,6 @@ void TWinControl::DefaultNcPaint(TCanvas& canvas)
         e.Inflate(-1, -1);
         edge(e, cl3DDkShadow, cl3DLight);
     }
-    (void)inset;
     if ((params_.Style & WS_CAPTION) == WS_CAPTION) {
         TCustomForm* form = nullptr;
         const bool active = FormLike(this, form) ? form->Active() || form->Modal() : true;

@@ -228,3 +228,18 @@ TEST(Forms, ScreenListsTheForms)
     EXPECT_EQ(Screen->FormCount(), 1);
     EXPECT_THROW(Screen->Forms(3), EListError);
 }
+
+TEST(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
+{
+    struct TOwnForm : TForm {
+        using TForm::TForm;
+    };
+    THeadlessSession s;
+    std::string seen;
+    auto* form = s.CreateForm<TOwnForm>();
+    form->OnDestroy = [&](TComponent* sender) {
+        seen = dynamic_cast<TOwnForm*>(sender) ? "whole" : "partial";
+    };
+    TComponent::Free(form);
+    EXPECT_EQ(seen, "whole");
+}
