@@ -122,35 +122,35 @@ TMessageForm::TMessageForm(TComponent* AOwner, const TMessageBoxRequest& request
     const int iconWidth = type_ == TMsgDlgType::mtCustom ? 0 : IconSize + 2 * Gap;
     textRect_ = Bounds(Gap + iconWidth, Gap * 2, textRect.Width(), std::max(textRect.Height(), type_ == TMsgDlgType::mtCustom ? 0 : IconSize));
 
-    struct Spec {
+    struct ButtonChoice {
         TMsgDlgBtn button;
         const char* caption;
         int result;
     };
-    std::vector<Spec> specs;
+    std::vector<ButtonChoice> choices;
     const TMsgDlgButtons buttons = MessageButtonsOf(request.Flags);
     if (buttons & mbYes)
-        specs.push_back({mbYes, "&Yes", mrYes});
+        choices.push_back({mbYes, "&Yes", mrYes});
     if (buttons & mbNo)
-        specs.push_back({mbNo, "&No", mrNo});
+        choices.push_back({mbNo, "&No", mrNo});
     if (buttons & mbOK)
-        specs.push_back({mbOK, "OK", mrOk});
+        choices.push_back({mbOK, "OK", mrOk});
     if (buttons & mbCancel)
-        specs.push_back({mbCancel, "Cancel", mrCancel});
+        choices.push_back({mbCancel, "Cancel", mrCancel});
     const TMsgDlgBtn cancelButton = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : mbOK;
 
-    const int buttonsWidth = static_cast<int>(specs.size()) * (ButtonWidth + Gap) - Gap;
+    const int buttonsWidth = static_cast<int>(choices.size()) * (ButtonWidth + Gap) - Gap;
     const int clientWidth = std::max(textRect_.Right + 2 * Gap, buttonsWidth + 4 * Gap);
     const int buttonTop = textRect_.Bottom + 2 * Gap;
     SetClientSize(clientWidth, buttonTop + ButtonHeight + Gap * 2);
     int x = (clientWidth - buttonsWidth) / 2;
-    for (size_t i = 0; i < specs.size(); ++i) {
+    for (size_t i = 0; i < choices.size(); ++i) {
         auto* b = CreateOwned<TButton>(*this);
         b->SetName(std::string("Button") + std::to_string(i + 1));
-        b->SetCaption(specs[i].caption);
-        b->SetModalResult(specs[i].result);
+        b->SetCaption(choices[i].caption);
+        b->SetModalResult(choices[i].result);
         b->SetDefault(i == 0);
-        b->SetCancel(specs[i].button == cancelButton);
+        b->SetCancel(choices[i].button == cancelButton);
         b->SetBounds(x, buttonTop, ButtonWidth, ButtonHeight);
         b->SetParent(this);
         b->SetTabOrder(static_cast<int>(i));

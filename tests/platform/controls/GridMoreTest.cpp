@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "ControlsTestKit.h"
+#include "platform/controls/TCustomGrid.h"
+#include "platform/controls/TInplaceEdit.h"
+
+namespace {
+
+class TPlainGrid : public TCustomGrid {
+public:
+    using TCustomGrid::TCustomGrid;
+    std::string Text = "awal";
+
+protected:
+    std::string GetEditText(int, int) override { return Text; }
+    void SetEditText(int, int, const std::string& value) override { Text = value; }
+};
+
+struct PlainFixture : TControlsFixture {
+    TPlainGrid* grid = nullptr;
+    PlainFixture()
+    {
+        grid = Place<TPlainGrid>(10, 10, 300, 200);
+        grid->SetColCount(5);
+        grid->SetRowCount(30);
+        grid->SetDefaultRowHeight(18);
+        grid->SetFocus();
+        session.ProcessUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST(GridSelection, ShiftArrowsExtendARangeAndAPlainMoveCollapsesIt)
+{
+    PlainFixture f;
+    f.session.PressKey(VK_DOWN, kmShift);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 2, 2}));
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{2, 3, 2, 3}));
+}
+
+TEST(GridSelection, RowSelectSpansTheScrollableColumnsAndLeftRightScroll)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goRowSelect);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 2, 4, 2}));
+    EXPECT_EQ(f.grid->Col(), 1);
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.grid->Row(), 29);
+}
+
+TEST(GridSelection, SelectCellCanRefuseAMove)
+{
+    PlainFixture f;
+    f.grid->OnSelectCell = [](TComponent*, int, int row, bool& can) { can = row != 2; };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 1);
+}
+
+TEST(GridSelection, ShrinkingTheRowCountKeepsTheCurrentRowInside)
+{
+    PlainFixture f;
+    f.grid->SetRow(25);
+    f.grid->SetRowCount(10);
+    EXPECT_EQ(f.grid->Row(), 9);
+    f.grid->SetRowCount(0);
+    EXPECT_EQ(f.grid->RowCount(), 1);
+    EXPECT_EQ(f.grid->FixedRows(), 0);
+}
+
+TEST(GridScroll, WheelMovesTheCurrentRowAndPageDownScrolls)
+{
+    PlainFixture f;
+    const TPoint p = f.grid->ClientToScreen({50, 50});
+    f.session.Wheel(p.X, p.Y, -2);
+    EXPECT_EQ(f.grid->Row(), 3);
+    const int page = f.grid->VisibleRowCount();
+    f.session.PressKey(VK_NEXT);
+    EXPECT_EQ(f.grid->Row(), 3 + page);
+    EXPECT_EQ(f.grid->TopRow(), 1 + page);
+}
+
+TEST(GridEditor, AlwaysShownEditorOpensWithTheFocus)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing | goAlwaysShowEditor);
+    ASSERT_TRUE(f.grid->EditorMode());
+    EXPECT_TRUE(f.grid->InplaceEditor()->Visible());
+    f.session.PressKey(VK_RETURN);
+    EXPECT_TRUE(f.grid->EditorMode());
+}
+
+TEST(GridEditor, EscapeReachesTheGridsKeyDownFromTheEditor)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    std::vector<uint16_t> keys;
+    f.grid->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { keys.push_back(key); };
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->InplaceEditor()->Focused());
+    f.session.PressKey(VK_ESCAPE);
+    f.session.PressKey(VK_INSERT);
+    f.session.PressKey(VK_DELETE, kmCtrl);
+    EXPECT_EQ(keys, (std::vector<uint16_t>{VK_F2, VK_ESCAPE, VK_INSERT, VK_DELETE}));
+}
+
+TEST(GridEditor, EditorServesAsATextDisplay)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->ShowEditor();
+    ITextDisplay& display = *f.grid->InplaceEditor();
+    EXPECT_EQ(display.DisplayText(), "awal");
+    display.SetDisplayText("1250");
+    EXPECT_EQ(f.grid->Text, "1250");
+    display.SelectAllText();
+    EXPECT_EQ(f.grid->InplaceEditor()->SelLength(), 4);
+}
+
+TEST(GridEditor, EditorTextRectLeavesTwoPixels)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->ShowEditor();
+    const TInplaceEdit& editor = *f.grid->InplaceEditor();
+    EXPECT_EQ(editor.FormatRect(), Rect(2, 2, editor.Width() - 2, editor.Height()));
+}
+
+TEST(GridMouse, RowBorderInTheFixedColumnSizesTheRow)
+{
+    PlainFixture f;
+    f.grid->SetOptions(f.grid->Options() | goRowSizing);
+    const int border = f.grid->CellRect(0, 2).Bottom;
+    const TPoint from = f.grid->ClientToScreen({10, border});
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(from.X, from.Y + 12);
+    f.session.MouseUp(from.X, from.Y + 12);
+    EXPECT_EQ(f.grid->RowHeights(2), 30);
+}
