@@ -657,3 +657,11 @@ void TApplication::ShellOpen(const std::string& target)
         return;
     }
 }
+
+bool TApplication::TrayIcon(TTrayAction action, HWND wnd, uint32_t id, const std::string& tip)
+{
+    if (!TrayService)
+        return false;
+    TTrayCall call{action, wnd, id, tip.substr(0, 63)};
+    return TrayService(call);
+}

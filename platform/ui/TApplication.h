@@ -27,6 +27,15 @@ struct TMessageBoxRequest {
     uint32_t Flags = 0;
 };
 
+// One request to the tray: the icon of a window, with its tip.
+enum class TTrayAction { Add, Modify, Delete };
+struct TTrayCall {
+    TTrayAction Action = TTrayAction::Add;
+    HWND Wnd = 0;
+    uint32_t Id = 0;
+    std::string Tip; // at most 63 characters
+};
+
 // Raised when a headless loop would wait for input that no script will ever give.
 class EHeadlessStall : public std::logic_error {
 public:
@@ -155,6 +164,11 @@ public:
     static constexpr uint32_t BlinkNever = 0xFFFFFFFF;
     bool AnimationsEnabled() const { return animations_; }
     void SetAnimationsEnabled(bool v) { animations_ = v; }
+
+    // The tray: clicks come back as WM_TRAY_CALLBACK (WParam the id, LParam the mouse message).
+    // Without a tray service (the SDL back end has none) every call fails.
+    bool TrayIcon(TTrayAction action, HWND wnd, uint32_t id, const std::string& tip = {});
+    std::function<bool(const TTrayCall&)> TrayService;
 
     void Beep() { ++beeps_; }
     int BeepCount() const { return beeps_; }

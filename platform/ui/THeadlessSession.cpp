@@ -22,9 +22,19 @@ THeadlessSession::THeadlessSession(int width, int height)
         }
     };
     app_->ShellOpener = [this](const std::string& target) { shellOpened_.push_back(target); };
+    app_->TrayService = [this](const TTrayCall& call) {
+        trayCalls_.push_back(call);
+        return true;
+    };
 }
 
 THeadlessSession::~THeadlessSession() = default;
+
+void THeadlessSession::TrayMouse(const TTrayCall& icon, uint32_t mouseMessage)
+{
+    app_->PostMessage(icon.Wnd, WM_TRAY_CALLBACK, icon.Id, mouseMessage);
+    ProcessUntilIdle();
+}
 
 void THeadlessSession::ProcessUntilIdle()
 {

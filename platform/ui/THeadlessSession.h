@@ -68,6 +68,9 @@ public:
     TColor ClientColor(const TControl& control, int x, int y) const;
 
     const std::vector<std::string>& ShellOpened() const { return shellOpened_; }
+    // The fake tray: what was asked of it, and a mouse message on one of its icons.
+    const std::vector<TTrayCall>& TrayCalls() const { return trayCalls_; }
+    void TrayMouse(const TTrayCall& icon, uint32_t mouseMessage);
 
 private:
     THeadlessBackend backend_;
@@ -75,4 +78,5 @@ private:
     std::unique_ptr<TApplication> app_;
     std::deque<int> answers_;
     std::vector<std::string> shellOpened_;
+    std::vector<TTrayCall> trayCalls_;
 };

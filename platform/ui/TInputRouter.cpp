@@ -647,3 +647,17 @@ void SetCursorShape(TCursor cursor)
     if (Application)
         Application->GetBackend().SetCursorShape(ShapeOf(cursor));
 }
+
+void StartTextInput(TWinControl* control, const TRect& composition)
+{
+    if (!Application || !control)
+        return;
+    const TPoint p = control->ClientToScreen(composition.TopLeft());
+    Application->GetBackend().StartTextInput({p.X, p.Y, composition.Width(), composition.Height()});
+}
+
+void StopTextInput()
+{
+    if (Application)
+        Application->GetBackend().StopTextInput();
+}

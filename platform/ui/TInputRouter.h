@@ -87,3 +87,6 @@ private:
 TPoint GetCursorPos();
 int16_t GetKeyState(int vk);
 void SetCursorShape(TCursor cursor);
+// Input-method composition for the control with the focus: committed text arrives as characters.
+void StartTextInput(TWinControl* control, const TRect& composition);
+void StopTextInput();

@@ -4,6 +4,7 @@
 #include "platform/ui/THeadlessSession.h"
 #include "platform/ui/TPopupWindow.h"
 #include "platform/ui/TScreen.h"
+#include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
 namespace {
@@ -201,4 +202,23 @@ TEST(Application, ShellOpenAndBeepAreRecorded)
     s.App().Beep();
     EXPECT_EQ(s.ShellOpened(), (std::vector<std::string>{"guide.chm"}));
     EXPECT_EQ(s.App().BeepCount(), 1);
+}
+
+TEST(Application, TrayCallsAreRecordedAndClicksComeBackThroughTheQueue)
+{
+    THeadlessSession s;
+    std::vector<intptr_t> clicks;
+    TUtilityWindow owner([&](TMessage& m) {
+        if (m.Msg == WM_TRAY_CALLBACK)
+            clicks.push_back(m.LParam);
+    });
+    const std::string longTip(80, 'x');
+    ASSERT_TRUE(s.App().TrayIcon(TTrayAction::Add, owner.Handle(), 1, longTip));
+    ASSERT_EQ(s.TrayCalls().size(), 1u);
+    EXPECT_EQ(s.TrayCalls()[0].Tip.size(), 63u);
+    s.TrayMouse(s.TrayCalls()[0], WM_LBUTTONDBLCLK);
+    s.TrayMouse(s.TrayCalls()[0], WM_RBUTTONUP);
+    EXPECT_EQ(clicks, (std::vector<intptr_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP}));
+    s.App().TrayService = nullptr;
+    EXPECT_FALSE(s.App().TrayIcon(TTrayAction::Delete, owner.Handle(), 1));
 }
