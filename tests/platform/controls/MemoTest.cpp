@@ -2,6 +2,7 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TCustomMemo.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/ui/TClipboard.h"
 
 namespace {
@@ -110,4 +111,25 @@ TEST(MemoScroll, VerticalScrollBarFollowsTheRows)
     EXPECT_EQ(f.memo->TopRow(), f.memo->VisibleRows());
     f.session.PressKey(VK_END, kmCtrl);
     EXPECT_EQ(f.memo->TopRow() + f.memo->VisibleRows(), 30);
+}
+
+TEST(MemoMouse, ClickPlacesTheCaretOnTheLineUnderThePointer)
+{
+    MemoFixture f;
+    f.memo->SetText("satu\r\ndua\r\ntiga");
+    TCanvas measure;
+    measure.SetFont(f.memo->Font());
+    f.session.ClickControl(*f.memo, {150, 1 + measure.TextHeight("Wg") + 3});
+    EXPECT_EQ(f.memo->CaretPos().Line, 1);
+    EXPECT_EQ(f.memo->CaretPos().Col, 3);
+}
+
+TEST(MemoTyping, MaxLengthCountsLineBreaks)
+{
+    MemoFixture f;
+    f.memo->SetMaxLength(5);
+    f.session.TypeText("ab");
+    f.session.PressKey(VK_RETURN);
+    f.session.TypeText("cde");
+    EXPECT_EQ(f.memo->Text(), "ab\r\nc");
 }

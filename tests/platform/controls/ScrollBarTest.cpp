@@ -116,3 +116,23 @@ TEST(WindowScrollBars, InfoIsClampedAndABarWithoutRoomHides)
     EXPECT_TRUE(bars.Visible(SB_VERT));
     EXPECT_FALSE(bars.Enabled(SB_VERT));
 }
+
+TEST(WindowScrollBars, DraggingTheOwnedThumbTracksTheList)
+{
+    TControlsFixture f;
+    auto* list = f.Place<TListBox>(10, 10, 120, 120);
+    for (int i = 0; i < 100; ++i)
+        list->Items().Add("Akun " + std::to_string(i));
+    f.session.ProcessUntilIdle();
+    const TRect w = list->WindowRect();
+    const TRect bar = list->ScrollBars().BarRect(SB_VERT);
+    const int x = w.Left + (bar.Left + bar.Right) / 2;
+    const int y = w.Top + bar.Top + 16 + 3;
+    f.session.MouseDown(x, y);
+    f.session.MoveTo(x, y + 40);
+    EXPECT_GT(list->TopIndex(), 0);
+    const int tracked = list->TopIndex();
+    f.session.MouseUp(x, y + 40);
+    EXPECT_EQ(list->TopIndex(), tracked);
+    EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), tracked);
+}
