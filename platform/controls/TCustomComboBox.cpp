@@ -27,8 +27,17 @@ void TComboDropList::CreateParams(TCreateParams& params)
     TCustomListBox::CreateParams(params);
     if (!Parent()) {
         params.Style = (params.Style & ~WS_CHILD) | WS_POPUP | WS_BORDER;
-        params.ExStyle = (params.ExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+        params.ExStyle = (params.ExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
     }
+}
+
+void TComboDropList::DefaultHandler(TMessage& message)
+{
+    if (message.Msg == WM_MOUSEACTIVATE && !Parent()) {
+        message.Result = MA_NOACTIVATE;
+        return;
+    }
+    TCustomListBox::DefaultHandler(message);
 }
 
 void TComboDropList::Paint()

@@ -21,6 +21,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void DefaultHandler(TMessage& message) override;
     void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
     void Paint() override;
     void SelectionChangedByUser() override;

@@ -26,7 +26,7 @@ void TMonthCalendar::CreateParams(TCreateParams& params)
     TCustomControl::CreateParams(params);
     if (!Parent()) {
         params.Style = (params.Style & ~WS_CHILD) | WS_POPUP | WS_BORDER;
-        params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+        params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
     }
 }
 
@@ -101,6 +101,13 @@ void TMonthCalendar::DefaultHandler(TMessage& message)
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS;
+        return;
+    case WM_MOUSEACTIVATE:
+        if (!Parent()) {
+            message.Result = MA_NOACTIVATE;
+            return;
+        }
+        TCustomControl::DefaultHandler(message);
         return;
     case WM_KEYDOWN:
         switch (message.WParam) {
