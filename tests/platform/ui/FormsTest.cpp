@@ -243,3 +243,39 @@ TEST(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
     TComponent::Free(form);
     EXPECT_EQ(seen, "whole");
 }
+
+TEST(Forms, ResizeFiresOnceWithTheRealSizeAfterLoading)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    std::vector<int> widths;
+    form->OnResize = [&](TComponent*) { widths.push_back(form->Width()); };
+    form->BeginLoading();
+    form->SetWidth(500);
+    form->SetWidth(640);
+    form->EndLoading();
+    EXPECT_EQ(widths, (std::vector<int>{640}));
+}
+
+TEST(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->Show();
+    std::string seen;
+    struct Spy : IMessageFilter {
+        std::string* seen;
+        void BeforeMessage(TMessage& m, bool&) override
+        {
+            if (m.Msg == WM_SETTEXT)
+                *seen = reinterpret_cast<const char*>(m.LParam);
+        }
+        void AfterMessage(TMessage&, bool&) override {}
+    } spy;
+    spy.seen = &seen;
+    form->AddMessageFilter(&spy);
+    form->SetCaption("Kas Masuk");
+    form->RemoveMessageFilter(&spy);
+    EXPECT_EQ(seen, "Kas Masuk");
+    EXPECT_EQ(s.Screen().WindowTitle(form->NativeWindow()), "Kas Masuk");
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/LiveObjects.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THeadlessSession.h"
 #include "platform/ui/TUtilityWindow.h"
@@ -130,4 +131,24 @@ TEST(Messages, FormHitTestCodesMapOntoThePlatformCodes)
     EXPECT_EQ(FormHitTestToHT(13), HTMINBUTTON);
     EXPECT_EQ(FormHitTestToHT(17), HTSYSMENU);
     EXPECT_EQ(FormHitTestToHT(99), HTNOWHERE);
+}
+
+TEST(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
+{
+    THeadlessSession s;
+    std::vector<std::string> clicked;
+    TUtilityWindow clicks([&](TMessage& m) {
+        if (m.Msg != WM_DEFERRED_MENU_CLICK)
+            return;
+        if (TComponent* item = LiveObjects::Find(static_cast<uint64_t>(m.LParam)))
+            clicked.push_back(item->Name());
+    });
+    TComponent* kept = CreateOwned<TComponent>(s.App());
+    kept->SetName("Kept");
+    TComponent* freed = CreateOwned<TComponent>(s.App());
+    s.App().PostMessage(clicks.Handle(), WM_DEFERRED_MENU_CLICK, 0, static_cast<intptr_t>(freed->ObjectId()));
+    s.App().PostMessage(clicks.Handle(), WM_DEFERRED_MENU_CLICK, 0, static_cast<intptr_t>(kept->ObjectId()));
+    TComponent::Free(freed);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Kept"}));
 }
