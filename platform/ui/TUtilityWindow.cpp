@@ -20,6 +20,15 @@ TUtilityWindow::~TUtilityWindow()
 
 void TUtilityWindow::WindowProc(TMessage& message)
 {
-    if (procedure_)
+    if (!procedure_)
+        return;
+    try {
         procedure_(message);
+    } catch (const EHeadlessStall&) {
+        throw;
+    } catch (...) {
+        if (!Application)
+            throw;
+        Application->HandleCurrentException(nullptr);
+    }
 }

@@ -147,3 +147,19 @@ TEST(Caret, NeverBlinksWithTheNeverBlinkTimeAndStaysOnWhileTyping)
     s.AdvanceClock(5000);
     EXPECT_EQ(s.ClientColor(*f.edit, 0, 0), clBlack);
 }
+
+TEST(Timer, AnExceptionFromOnTimerShowsTheErrorBoxAndTheTimerGoesOn)
+{
+    THeadlessSession s;
+    TTimer* timer = CreateOwned<TTimer>(s.App());
+    int ticks = 0;
+    timer->SetInterval(100);
+    timer->SetOnTimer([&](TComponent*) {
+        ++ticks;
+        throw EDatabaseError("Koneksi terputus");
+    });
+    s.AdvanceClock(100);
+    s.AdvanceClock(100);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(s.Errors().size(), 2u);
+}
