@@ -39,11 +39,6 @@ void TScrollBar::SetKind(TScrollBarKind v)
     SyncModel();
 }
 
-int TScrollBar::MaxPosition() const
-{
-    return std::max(min_, max_ - std::max(pageSize_ - 1, 0));
-}
-
 void TScrollBar::SetParams(int position, int min, int max)
 {
     if (max < min)
@@ -52,7 +47,7 @@ void TScrollBar::SetParams(int position, int min, int max)
     min_ = min;
     max_ = max;
     pageSize_ = std::min(pageSize_, max_ - min_ + 1);
-    position = std::clamp(position, min_, MaxPosition());
+    position = std::clamp(position, min_, max_);
     const bool moved = position != position_;
     position_ = position;
     if (moved || rangeChanged) {
@@ -98,10 +93,10 @@ void TScrollBar::DoScroll(TScrollCode code, int pos)
     case scPosition:
     case scTrack: next = pos; break;
     case scTop: next = min_; break;
-    case scBottom: next = MaxPosition(); break;
+    case scBottom: next = max_; break;
     case scEndScroll: break;
     }
-    next = std::clamp(next, min_, MaxPosition());
+    next = std::clamp(next, min_, max_);
     if (OnScroll)
         OnScroll(this, code, next);
     SetPosition(next);

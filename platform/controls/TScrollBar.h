@@ -1,7 +1,8 @@
 #pragma once
 // The scroll bar control: a position between Min and Max moved by its arrows, its track, its
 // thumb and the keyboard, reporting each step through OnScroll (which may change the position)
-// and every change of the position through OnChange.
+// and every change of the position through OnChange. As with the framework's bar, the position may
+// go past Max - PageSize + 1 up to Max; owners that mind pull it back in OnChange.
 #include <functional>
 
 #include "platform/controls/ControlTypes.h"
@@ -49,7 +50,6 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
-    int MaxPosition() const;
     void SyncModel();
     void StopTracking(bool cancelled);
 

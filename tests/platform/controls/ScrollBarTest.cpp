@@ -22,12 +22,13 @@ struct ScrollFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ScrollBarRange, PositionIsClampedToTheRangeLessThePage)
+TEST(ScrollBarRange, PositionIsClampedToTheRange)
 {
     ScrollFixture f;
     f.bar->SetPageSize(20);
     f.bar->SetPosition(500);
-    EXPECT_EQ(f.bar->Position(), 81);
+    EXPECT_EQ(f.bar->Position(), 100);
+    EXPECT_EQ(f.bar->Model().Position(), 81);
     f.bar->SetPosition(-5);
     EXPECT_EQ(f.bar->Position(), 0);
     EXPECT_THROW(f.bar->SetParams(0, 10, 5), EInvalidOperation);
