@@ -82,6 +82,9 @@ public:
     virtual void RestoreWindow(TNativeWindow window) = 0;
     virtual void SetWindowOpacity(TNativeWindow window, uint8_t alpha) = 0;
     virtual void SetWindowTitle(TNativeWindow window, const std::string& title) = 0;
+    // The window's shape as rectangles in window coordinates; none means the whole rectangle.
+    // Answers false where shapes are not supported.
+    virtual bool SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects) = 0;
     // Shows a window's pixels: 0xAARRGGBB, top-down, 'stride' pixels per row.
     virtual void Present(TNativeWindow window, const uint32_t* pixels, int width, int height,
                          int stride) = 0;

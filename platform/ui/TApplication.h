@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,7 @@ public:
     void WaitMessage();
     // Sends a system notification (WM_SYSCOLORCHANGE, WM_DISPLAYCHANGE ...) to every window.
     void BroadcastSystemMessage(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
-    // Removes the queued messages of one kind for a window; a WM_QUIT met on the way stays queued.
+    // Removes the first queued message of one kind for a window; a WM_QUIT met on the way stays queued.
     void KillMessage(HWND wnd, uint32_t msg);
     void TranslateMessage(const TQueuedMessage& message);
     void DispatchMessage(const TQueuedMessage& message);

@@ -145,6 +145,29 @@ void THeadlessBackend::SetWindowTitle(TNativeWindow window, const std::string& t
         w->Params.Title = title;
 }
 
+bool THeadlessBackend::SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects)
+{
+    auto* w = Find(window);
+    if (!w)
+        return false;
+    w->Region = rects;
+    return true;
+}
+
+bool THeadlessBackend::Window::Covers(int x, int y) const
+{
+    if (!Visible || Minimized || !Params.Bounds.Contains(x, y))
+        return false;
+    if (Region.empty())
+        return true;
+    const int lx = x - Params.Bounds.X;
+    const int ly = y - Params.Bounds.Y;
+    for (const auto& r : Region)
+        if (r.Contains(lx, ly))
+            return true;
+    return false;
+}
+
 void THeadlessBackend::Present(TNativeWindow window, const uint32_t* pixels, int width, int height,
                                int stride)
 {
@@ -188,8 +211,7 @@ void THeadlessBackend::Push(TBackendEvent event)
 TNativeWindow THeadlessBackend::WindowAt(int x, int y) const
 {
     for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
-        const auto* w = Find(*it);
-        if (w->Visible && !w->Minimized && w->Params.Bounds.Contains(x, y))
+        if (Find(*it)->Covers(x, y))
             return *it;
     }
     return 0;
@@ -324,7 +346,7 @@ uint32_t THeadlessBackend::ScreenPixel(int x, int y) const
     uint32_t color = DesktopColor;
     for (TNativeWindow id : zOrder_) {
         const auto* w = Find(id);
-        if (!w->Visible || w->Minimized || !w->Params.Bounds.Contains(x, y))
+        if (!w->Covers(x, y))
             continue;
         const int lx = x - w->Params.Bounds.X;
         const int ly = y - w->Params.Bounds.Y;

@@ -23,6 +23,7 @@ public:
     void RestoreWindow(TNativeWindow window) override;
     void SetWindowOpacity(TNativeWindow window, uint8_t alpha) override;
     void SetWindowTitle(TNativeWindow window, const std::string& title) override;
+    bool SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects) override;
     void Present(TNativeWindow window, const uint32_t* pixels, int width, int height,
                  int stride) override;
 
@@ -85,6 +86,8 @@ private:
         bool Minimized = false;
         bool TopMost = false;
         uint8_t Opacity = 255;
+        std::vector<TScreenRect> Region; // window coordinates; empty: the whole window
+        bool Covers(int x, int y) const;
         int SurfaceWidth = 0;
         int SurfaceHeight = 0;
         std::vector<uint32_t> Pixels;

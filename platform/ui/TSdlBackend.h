@@ -28,6 +28,8 @@ public:
     void RestoreWindow(TNativeWindow window) override;
     void SetWindowOpacity(TNativeWindow window, uint8_t alpha) override;
     void SetWindowTitle(TNativeWindow window, const std::string& title) override;
+    // SDL shapes only windows made as shaped windows: regions are not supported here.
+    bool SetWindowRegion(TNativeWindow, const std::vector<TScreenRect>&) override { return false; }
     void Present(TNativeWindow window, const uint32_t* pixels, int width, int height, int stride) override;
 
     bool PollEvent(TBackendEvent& event) override;

@@ -995,3 +995,17 @@ void TWinControl::SetWindowOpacity(uint8_t alpha)
     if (native_ && Application)
         Application->GetBackend().SetWindowOpacity(native_, alpha);
 }
+
+bool TWinControl::SetWindowRegion(const TRegion* region, bool redraw)
+{
+    if (!native_ || !Application)
+        return false;
+    std::vector<TScreenRect> rects;
+    if (region)
+        for (const TRect& r : region->Rects())
+            rects.push_back({r.Left, r.Top, r.Width(), r.Height()});
+    const bool done = Application->GetBackend().SetWindowRegion(native_, rects);
+    if (done && redraw)
+        InvalidateTree();
+    return done;
+}

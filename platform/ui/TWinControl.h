@@ -131,6 +131,9 @@ public:
     // Top-level windows only: the top-most band, and opacity 0..255 (kept until the window exists).
     void SetTopMostBand(bool topMost);
     uint8_t WindowOpacity() const { return opacity_; }
+    // Top-level windows only: the window's shape in window coordinates (null: the whole
+    // rectangle), repainted when 'redraw'; false where the back end cannot shape windows.
+    bool SetWindowRegion(const TRegion* region, bool redraw);
     void SetWindowOpacity(uint8_t alpha);
 
     void Invalidate() override;

@@ -172,3 +172,17 @@ TEST(Painting, OpacityBlendsTheWindowWithWhatLiesBelow)
     s.Screen().SetWindowOpacity(f.form->NativeWindow(), 255);
     EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
 }
+
+TEST(Painting, AWindowRegionShapesWhatShowsAndWhatTakesTheMouse)
+{
+    THeadlessSession s;
+    PaintForm f(s);
+    TRegion shape(Rect(0, 0, 150, 200));
+    shape.Union(Rect(150, 100, 300, 200));
+    ASSERT_TRUE(f.form->SetWindowRegion(&shape, true));
+    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), PixelToColor(THeadlessBackend::DesktopColor));
+    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 150), clBlue);
+    EXPECT_EQ(s.Screen().WindowAt(100 + 250, 100 + 50), 0u);
+    f.form->SetWindowRegion(nullptr, true);
+    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
+}
