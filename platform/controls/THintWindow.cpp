@@ -53,6 +53,7 @@ void THintWindow::Paint()
 
 THintManager::THintManager(TComponent* AOwner) : TComponent(AOwner)
 {
+    SetName(ComponentName);
     window_ = CreateOwned<THintWindow>(*this);
     timer_ = CreateOwned<TTimer>(*this);
     timer_->SetInterval(TickMs);
@@ -126,4 +127,17 @@ void THintManager::ShowFor(TControl* control)
     shown_ = info.HintStr;
     shownFor_ = control;
     shownAt_ = Application->GetBackend().NowMs();
+}
+
+THintManager* THintManager::Find()
+{
+    if (!Application)
+        return nullptr;
+    return dynamic_cast<THintManager*>(Application->FindComponent(ComponentName));
+}
+
+void CancelHint()
+{
+    if (THintManager* manager = THintManager::Find())
+        manager->CancelHint();
 }

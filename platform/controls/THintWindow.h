@@ -25,8 +25,11 @@ protected:
 
 class THintManager : public TComponent {
 public:
-    // Owned by the application; one is enough.
+    static constexpr const char* ComponentName = "HintManager";
+    // Owned by the application under a fixed name; one is enough.
     explicit THintManager(TComponent* AOwner);
+    // The manager the running application owns, or null.
+    static THintManager* Find();
 
     int HintPause() const { return hintPause_; }
     void SetHintPause(int ms) { hintPause_ = ms; }
@@ -53,3 +56,6 @@ private:
     int hintPause_ = 500;
     int hintHidePause_ = 2500;
 };
+
+// Application.CancelHint: hides the shown hint of the application's hint manager, if any.
+void CancelHint();

@@ -178,7 +178,8 @@ TEST(Hints, ControlMayReplaceItsHintAndCancelHintHidesIt)
     f.session.AdvanceClock(100);
     f.session.AdvanceClock(600);
     EXPECT_EQ(hints->ShownHint(), "Teks sel yang panjang");
-    hints->CancelHint();
+    EXPECT_EQ(THintManager::Find(), hints);
+    CancelHint();
     EXPECT_FALSE(hints->HintShowing());
     f.session.AdvanceClock(1000);
     EXPECT_FALSE(hints->HintShowing());
