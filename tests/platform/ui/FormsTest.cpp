@@ -279,3 +279,19 @@ TEST(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
     EXPECT_EQ(seen, "Kas Masuk");
     EXPECT_EQ(s.Screen().WindowTitle(form->NativeWindow()), "Kas Masuk");
 }
+
+TEST(Forms, DoubleClickOnTheCaptionMaximizesAndRestores)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    s.ProcessUntilIdle();
+    s.DoubleClick(150, 110);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), Rect(0, 0, 1024, 738));
+    s.AdvanceClock(1000);
+    s.DoubleClick(150, 10);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(100, 100, 400, 300));
+}
