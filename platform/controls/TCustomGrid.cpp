@@ -214,6 +214,22 @@ void TCustomGrid::SetBorderStyle(TBorderStyle v)
         RecreateWnd();
 }
 
+void TCustomGrid::SetFixedColor(TColor v)
+{
+    if (fixedColor_ == v)
+        return;
+    fixedColor_ = v;
+    Invalidate();
+}
+
+void TCustomGrid::SetDefaultDrawing(bool v)
+{
+    if (defaultDrawing_ == v)
+        return;
+    defaultDrawing_ = v;
+    Invalidate();
+}
+
 void TCustomGrid::ColWidthsChanged()
 {
     UpdateScrollRange();

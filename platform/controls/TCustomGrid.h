@@ -95,6 +95,12 @@ public:
     void SetScrollBars(TScrollStyle v);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle v);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor v);
+    // Off: the grid fills no cell background and draws no fixed-cell edge and no focus frame;
+    // DrawCell does everything.
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool v);
 
     int Col() const { return current_.X; }
     void SetCol(int v) { FocusCell(v, current_.Y, true); }
@@ -212,6 +218,8 @@ private:
     TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+    TColor fixedColor_ = clBtnFace;
+    bool defaultDrawing_ = true;
     TGridCoord current_{1, 1};
     TGridCoord anchor_{1, 1};
     TGridCoord topLeft_{1, 1};

@@ -42,28 +42,32 @@ void TCustomGrid::Paint()
             const bool fixed = c < fixedCols_ || r < fixedRows_;
             TGridDrawState state = fixed ? uint32_t(gdFixed) : 0u;
             const bool isCurrent = c == current_.X && r == current_.Y;
-            // The focused cell shows its focus rectangle instead of the highlight, unless asked otherwise.
-            if (!fixed && c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom &&
-                (!isCurrent || !focused || (options_ & (goDrawFocusSelected | goRowSelect))))
+            if (!fixed && c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom)
                 state |= gdSelected;
             if (isCurrent && focused)
                 state |= gdFocused;
+            // The focused cell shows its focus rectangle instead of the highlight, unless asked otherwise.
+            const bool highlight = (state & gdSelected) &&
+                                   (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect)));
             canvas.SetFont(Font());
             if (fixed) {
-                canvas.Brush().SetColor(clBtnFace);
+                canvas.Brush().SetColor(fixedColor_);
                 canvas.SetTextColor(clBtnText);
-            } else if (state & gdSelected) {
+            } else if (highlight) {
                 canvas.Brush().SetColor(clHighlight);
                 canvas.SetTextColor(clHighlightText);
             } else {
                 canvas.Brush().SetColor(Color());
                 canvas.SetTextColor(Font().Color());
             }
-            canvas.FillRect(cell);
+            if (defaultDrawing_)
+                canvas.FillRect(cell);
             const int saved = canvas.SaveDC();
             canvas.IntersectClipRect(cell.Left, cell.Top, cell.Right, cell.Bottom);
             DrawCell(c, r, cell, state);
             canvas.RestoreDC(saved);
+            if (!defaultDrawing_)
+                continue;
             if (fixed && (options_ & (goFixedVertLine | goFixedHorzLine))) {
                 TRect edge = cell;
                 DrawEdge(canvas, edge, BDR_RAISEDINNER,
@@ -98,7 +102,7 @@ void TCustomGrid::Paint()
         canvas.FillRect(Rect(right, 0, client.Right, client.Bottom));
     if (bottom < client.Bottom)
         canvas.FillRect(Rect(0, bottom, std::min(right, client.Right), client.Bottom));
-    if ((options_ & goRowSelect) && focused && current_.Y >= fixedRows_) {
+    if (defaultDrawing_ && (options_ & goRowSelect) && focused && current_.Y >= fixedRows_) {
         const TRect first = CellRect(std::max(fixedCols_, topLeft_.X), current_.Y);
         if (!first.IsEmpty())
             canvas.DrawFocusRect(Rect(first.Left, first.Top, std::min(right, client.Right), first.Bottom));

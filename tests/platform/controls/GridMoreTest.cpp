@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "ControlsTestKit.h"
 #include "platform/controls/TCustomGrid.h"
 #include "platform/controls/TInplaceEdit.h"
@@ -139,4 +141,38 @@ TEST(GridMouse, RowBorderInTheFixedColumnSizesTheRow)
     f.session.MoveTo(from.X, from.Y + 12);
     f.session.MouseUp(from.X, from.Y + 12);
     EXPECT_EQ(f.grid->RowHeights(2), 30);
+}
+
+TEST(GridDraw, CurrentCellIsSelectedAndFocusedButNotHighlighted)
+{
+    PlainFixture f;
+    std::map<std::pair<int, int>, TGridDrawState> states;
+    f.grid->OnDrawCell = [&](TComponent*, int col, int row, const TRect&, TGridDrawState state) {
+        states[{col, row}] = state;
+    };
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ((states[{1, 1}]), gdSelected);
+    EXPECT_EQ((states[{2, 1}]), gdSelected | gdFocused);
+    EXPECT_EQ((states[{0, 1}]), gdFixed);
+    const TRect anchor = f.grid->CellRect(1, 1);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, anchor.Left + 3, anchor.Top + 3), GetSysColor(COLOR_HIGHLIGHT));
+    const TRect current = f.grid->CellRect(2, 1);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, current.Left + 5, current.Top + 5), clWhite);
+}
+
+TEST(GridDraw, WithoutDefaultDrawingTheCellsAreLeftToDrawCell)
+{
+    PlainFixture f;
+    f.grid->SetDefaultDrawing(false);
+    f.grid->SetFixedColor(clRed);
+    f.grid->OnDrawCell = [&](TComponent* sender, int, int, const TRect& rect, TGridDrawState state) {
+        if (state & gdFixed)
+            static_cast<TPlainGrid*>(sender)->Canvas().FillRect(rect);
+    };
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    const TRect fixed = f.grid->CellRect(0, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left, fixed.Top), clRed);
 }
