@@ -435,6 +435,13 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     }
 }
 
+TBitmap& TApplication::Icon()
+{
+    if (!icon_)
+        icon_ = std::make_unique<TBitmap>();
+    return *icon_;
+}
+
 void TApplication::SetHint(const std::string& v)
 {
     if (hint_ == v)

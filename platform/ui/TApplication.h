@@ -17,6 +17,7 @@
 #include "platform/ui/TWindowTable.h"
 #include "platform/ui/UiTypes.h"
 
+class TBitmap;
 class TCaretList;
 class TInputRouter;
 class TTimerList;
@@ -122,6 +123,8 @@ public:
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& v) { title_ = v; }
+    // The program's icon; empty until set.
+    TBitmap& Icon();
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v);
     TNotifyEvent OnHint;
@@ -218,6 +221,7 @@ private:
     std::vector<TWeakRef<TComponent>> hiddenByMinimize_;
     std::vector<TWinControl*> handlerStack_;
     std::vector<uint64_t> deferredFrees_;
+    std::unique_ptr<TBitmap> icon_;
 };
 
 extern TApplication* Application;

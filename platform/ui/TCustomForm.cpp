@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TInputRouter.h"
@@ -117,6 +118,13 @@ void TCustomForm::PaintWindow(TCanvas& canvas)
     canvas.Brush().SetColor(Color());
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.FillRect(ClientRect());
+}
+
+TBitmap& TCustomForm::Icon()
+{
+    if (!icon_)
+        icon_ = std::make_unique<TBitmap>();
+    return *icon_;
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v)

@@ -56,6 +56,8 @@ public:
     void SetWindowState(TWindowState v);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool v) { keyPreview_ = v; }
+    // The form's icon, drawn by frames that show one; empty until set.
+    TBitmap& Icon();
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool v) { autoScroll_ = v; }
 
@@ -135,6 +137,7 @@ private:
     TWeakRef<TComponent> activeControl_;
     TWeakRef<TComponent> focusedControl_;
     TMDIClient* mdiClient_ = nullptr;
+    std::unique_ptr<TBitmap> icon_;
 };
 
 class TForm : public TCustomForm {

@@ -632,6 +632,22 @@ void TInputRouter::EndDrag(bool drop)
     DropOrCancel(cursor_, drop);
 }
 
+TControl* FindDragTarget(TPoint pos, bool allowDisabled)
+{
+    return Application ? Application->Input().FindControlAt(pos, allowDisabled) : nullptr;
+}
+
+TControl* GetCaptureControl()
+{
+    return Application ? Application->Input().CaptureControl() : nullptr;
+}
+
+void SetCaptureControl(TControl* control)
+{
+    if (Application)
+        Application->Input().SetCaptureControl(control);
+}
+
 TPoint GetCursorPos()
 {
     return Application ? Application->Input().CursorPos() : TPoint{};

@@ -83,6 +83,11 @@ private:
     TWeakRef<TComponent> lastTop_;
 };
 
+// The control under a screen point on our windows (windowless ones included), or null.
+TControl* FindDragTarget(TPoint pos, bool allowDisabled);
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);
+
 // The platform's input queries and the immediate cursor change.
 TPoint GetCursorPos();
 int16_t GetKeyState(int vk);
