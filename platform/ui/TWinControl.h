@@ -153,8 +153,8 @@ public:
     // A canvas on the window's pixels, made for this paint and given up afterwards: the client
     // area, or with 'wholeWindow' the frame too (GetWindowDC).
     std::unique_ptr<TCanvas> GetCanvas(bool wholeWindow);
-    std::unique_ptr<TCanvas> GetDC() { return GetCanvas(false); }
-    std::unique_ptr<TCanvas> GetWindowDC() { return GetCanvas(true); }
+    std::unique_ptr<TCanvas> GetDC();
+    std::unique_ptr<TCanvas> GetWindowDC();
 
     void DisableAlign() { ++alignLock_; }
     void EnableAlign();

@@ -243,3 +243,13 @@ void TCustomControl::PaintWindow(TCanvas& canvas)
     }
     canvas_ = nullptr;
 }
+
+std::unique_ptr<TCanvas> TWinControl::GetDC()
+{
+    return GetCanvas(false);
+}
+
+std::unique_ptr<TCanvas> TWinControl::GetWindowDC()
+{
+    return GetCanvas(true);
+}
