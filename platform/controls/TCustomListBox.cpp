@@ -247,6 +247,11 @@ void TCustomListBox::DefaultHandler(TMessage& message)
 {
     if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
         return;
+    if (message.Msg == WM_NCPAINT) {
+        TCustomControl::DefaultHandler(message);
+        scrollBars_->Paint();
+        return;
+    }
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

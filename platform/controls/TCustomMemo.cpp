@@ -572,6 +572,11 @@ void TCustomMemo::DefaultHandler(TMessage& message)
 {
     if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
         return;
+    if (message.Msg == WM_NCPAINT) {
+        TCustomControl::DefaultHandler(message);
+        windowScrollBars_->Paint();
+        return;
+    }
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

@@ -101,6 +101,11 @@ void TScrollBox::DefaultHandler(TMessage& message)
 {
     if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
         return;
+    if (message.Msg == WM_NCPAINT) {
+        TCustomControl::DefaultHandler(message);
+        bars_->Paint();
+        return;
+    }
     if (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL) {
         const bool horizontal = message.Msg == WM_HSCROLL;
         const int page = horizontal ? ClientWidth() : ClientHeight();

@@ -126,6 +126,7 @@ void TWindowScrollBars::Layout()
 
 void TWindowScrollBars::Paint()
 {
+    paintedThisPass_ = true;
     if (!vert_.shown && !horz_.shown)
         return;
     Layout();
@@ -143,6 +144,23 @@ void TWindowScrollBars::Paint()
         const TRect hz = BarRect(SB_HORZ);
         canvas->Brush().SetColor(clBtnFace);
         canvas->FillRect(Rect(v.Left, hz.Top, v.Right, hz.Bottom));
+    }
+    if (host_.WindowParams().ExStyle & WS_EX_CLIENTEDGE) {
+        const TRect f = host_.FrameWidths();
+        TRect e = Rect(f.Left - 2, f.Top - 2, host_.Width() - f.Right + (vert_.shown ? Thickness : 0) + 2,
+                       host_.Height() - f.Bottom + (horz_.shown ? Thickness : 0) + 2);
+        auto edge = [&](const TRect& r, TColor topLeft, TColor bottomRight) {
+            canvas->Pen().SetColor(topLeft);
+            canvas->MoveTo(r.Left, r.Bottom - 1);
+            canvas->LineTo(r.Left, r.Top);
+            canvas->LineTo(r.Right - 1, r.Top);
+            canvas->Pen().SetColor(bottomRight);
+            canvas->LineTo(r.Right - 1, r.Bottom - 1);
+            canvas->LineTo(r.Left - 1, r.Bottom - 1);
+        };
+        edge(e, clBtnShadow, clBtnHighlight);
+        e.Inflate(-1, -1);
+        edge(e, cl3DDkShadow, cl3DLight);
     }
 }
 
@@ -235,6 +253,9 @@ void TWindowScrollBars::EndTrack(bool cancelled)
 void TWindowScrollBars::BeforeMessage(TMessage& message, bool& handled)
 {
     switch (message.Msg) {
+    case WM_NCPAINT:
+        paintedThisPass_ = false;
+        return;
     case WM_NCHITTEST: {
         Layout();
         const TRect w = host_.WindowRect();
@@ -308,7 +329,9 @@ void TWindowScrollBars::AfterMessage(TMessage& message, bool&)
         }
         return;
     case WM_NCPAINT:
-        Paint();
+        if (!paintedThisPass_)
+            Paint();
+        paintedThisPass_ = false;
         return;
     case WM_SIZE:
         Layout();

@@ -38,6 +38,10 @@ public:
     TRect BarRect(int bar) const;
     // The thumb position while a thumb drag runs.
     int TrackPos(int bar) const;
+    // Paints the bars (and the client edge around them and the client area) now. A host that calls
+    // it in its own WM_NCPAINT handling, after the default frame, lets its descendants paint over
+    // the bars; otherwise the bars paint themselves once the window has handled WM_NCPAINT.
+    void Paint();
     static constexpr int Thickness = 16;
 
     void BeforeMessage(TMessage& message, bool& handled) override;
@@ -55,7 +59,6 @@ private:
     const Bar& Get(int bar) const { return bar == SB_VERT ? vert_ : horz_; }
     void UpdateVisibility();
     void Layout();
-    void Paint();
     TPoint WindowPoint(TPoint client) const;
     void BeginTrack(int bar, TPoint windowPoint);
     void TrackMove(TPoint windowPoint);
@@ -73,4 +76,5 @@ private:
     int trackStartPos_ = 0;
     int trackPos_ = 0;
     bool repeating_ = false;
+    bool paintedThisPass_ = false;
 };

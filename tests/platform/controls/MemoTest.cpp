@@ -133,3 +133,43 @@ TEST(MemoTyping, MaxLengthCountsLineBreaks)
     f.session.TypeText("cde");
     EXPECT_EQ(f.memo->Text(), "ab\r\nc");
 }
+
+namespace {
+
+// Paints the square between its two scroll bars itself, as the flat memo does.
+class TCornerMemo : public TMemo {
+public:
+    using TMemo::TMemo;
+
+protected:
+    void DefaultHandler(TMessage& message) override
+    {
+        TMemo::DefaultHandler(message);
+        if (message.Msg == WM_NCPAINT) {
+            auto canvas = GetCanvas(true);
+            canvas->Brush().SetColor(clRed);
+            const TRect v = WindowScrollBars().BarRect(SB_VERT);
+            const TRect h = WindowScrollBars().BarRect(SB_HORZ);
+            canvas->FillRect(Rect(v.Left, h.Top, v.Right, h.Bottom));
+        }
+    }
+};
+
+} // namespace
+
+TEST(MemoScroll, DescendantPaintsOverTheOwnedScrollBars)
+{
+    TControlsFixture f;
+    auto* memo = f.Place<TCornerMemo>(10, 10, 200, 100);
+    memo->SetWordWrap(false);
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    f.session.ProcessUntilIdle();
+    const TRect v = memo->WindowScrollBars().BarRect(SB_VERT);
+    const TRect h = memo->WindowScrollBars().BarRect(SB_HORZ);
+    const TRect w = memo->WindowRect();
+    const TPoint origin = f.form->ClientToScreen({0, 0});
+    EXPECT_EQ(f.session.ClientColor(*f.form, w.Left - origin.X + v.Left + 4, w.Top - origin.Y + h.Top + 4), clRed);
+    // The up arrow's raised edge ends in the dark shadow at its bottom-right.
+    EXPECT_EQ(f.session.ClientColor(*f.form, w.Left - origin.X + v.Right - 1, w.Top - origin.Y + v.Top + 15),
+              GetSysColor(COLOR_3DDKSHADOW));
+}
