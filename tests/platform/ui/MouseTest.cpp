@@ -234,3 +234,58 @@ TEST(DragDrop, DroppedFilesReachOnlyAControlThatAcceptsThem)
     s.ProcessUntilIdle();
     EXPECT_EQ(got, (std::vector<std::string>{"/tmp/a.txt", "/tmp/b c.txt"}));
 }
+
+TEST(Capture, APressElsewhereSendsCancelModeToTheFocusedControl)
+{
+    THeadlessSession s;
+    MouseForm f(s);
+    intptr_t taker = 0;
+    class TCancelEdit : public TTestEdit {
+    public:
+        using TTestEdit::TTestEdit;
+        intptr_t* Taker = nullptr;
+
+    protected:
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == CM_CANCELMODE && Taker)
+                *Taker = m.LParam;
+            TTestEdit::WndProc(m);
+        }
+    };
+    auto* combo = Place<TCancelEdit>(f.form, "Combo2", 150, 60);
+    combo->Taker = &taker;
+    combo->SetFocus();
+    s.ClickControl(*f.button);
+    EXPECT_EQ(taker, reinterpret_cast<intptr_t>(f.button));
+}
+
+TEST(NonClientMouse, FrameMessagesCarryTheHitCodeAndTheScreenPoint)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    s.ProcessUntilIdle();
+    std::vector<std::pair<intptr_t, intptr_t>> seen;
+    struct Spy : IMessageFilter {
+        std::vector<std::pair<intptr_t, intptr_t>>* seen;
+        void BeforeMessage(TMessage& m, bool& handled) override
+        {
+            if (m.Msg == WM_NCMOUSEMOVE || m.Msg == WM_NCRBUTTONDOWN) {
+                seen->emplace_back(m.WParam, m.LParam);
+                handled = true;
+            }
+        }
+        void AfterMessage(TMessage&, bool&) override {}
+    } spy;
+    spy.seen = &seen;
+    form->AddMessageFilter(&spy);
+    s.MoveTo(150, 110);
+    s.MouseDown(101, 200, 2);
+    form->RemoveMessageFilter(&spy);
+    s.MouseUp(101, 200, 2);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], std::make_pair(intptr_t(HTCAPTION), MakeLong(150, 110)));
+    EXPECT_EQ(seen[2], std::make_pair(intptr_t(HTLEFT), MakeLong(101, 200)));
+}
