@@ -32,6 +32,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
     SetCursor(crIBeam);
     SetColor(clWindow);
     controlStyle_ |= csFramed | csOpaque;
+    SetAutoSize(true);
 }
 
 TCustomEdit::~TCustomEdit() = default;

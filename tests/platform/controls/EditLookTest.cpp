@@ -185,3 +185,15 @@ TEST(ComboBoxStyles, DescendantSizesTheEditPartWhenTheComboMoves)
     EXPECT_EQ(combo->EditPart()->Width(), 160);
     EXPECT_EQ(combo->EditPart()->Height(), 18);
 }
+
+TEST(EditLook, AutoSizeFitsTheHeightToTheFont)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TEdit>(10, 10, 120, 21);
+    const int before = edit->Height();
+    edit->Font().SetHeight(-24);
+    EXPECT_GT(edit->Height(), before + 8);
+    edit->SetAutoSize(false);
+    edit->Font().SetHeight(-11);
+    EXPECT_GT(edit->Height(), before + 8);
+}
