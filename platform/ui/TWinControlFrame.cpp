@@ -1,6 +1,8 @@
 // TWinControl: the non-client frame (measure, hit test, caption buttons, default look).
 #include "platform/ui/TWinControl.h"
 
+#include <algorithm>
+
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
@@ -81,14 +83,15 @@ TRect TWinControl::CaptionButtonRect(int hit) const
     const int cap = frame_.Top - b;
     if ((params_.Style & WS_CAPTION) != WS_CAPTION || cap <= 2)
         return {};
-    const int size = cap - 4;
-    const int right = width_ - b - 2;
-    TRect close = Bounds(right - size - 2, b + 2, size + 2, size);
+    // Right to left: close, then after a 2-pixel gap maximize and minimize, each SM_CXSIZE - 2 wide.
+    const int w = GetSystemMetrics(SM_CXSIZE) - 2;
+    const int h = std::min(GetSystemMetrics(SM_CYSIZE) - 4, cap - 4);
+    const TRect close = Bounds(width_ - b - 2 - w, b + 2, w, h);
     if (hit == HTCLOSE)
         return close;
     if (!(params_.Style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)))
         return {};
-    TRect max = Bounds(close.Left - 2 - close.Width(), close.Top, close.Width(), close.Height());
+    const TRect max = Bounds(close.Left - 2 - w, close.Top, w, h);
     if (hit == HTMAXBUTTON)
         return max;
     if (hit == HTMINBUTTON)
