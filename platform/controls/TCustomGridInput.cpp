@@ -298,7 +298,16 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y)
     switch (state_) {
     case TGridState::gsSelecting:
         if (options_ & goRangeSelect) {
-            const TGridCoord cell = MouseCoord(x, y);
+            TGridCoord cell = MouseCoord(std::clamp(x, 0, ClientWidth() - 1), std::clamp(y, 0, ClientHeight() - 1));
+            // Past an edge the selection steps one cell further, scrolling that way.
+            if (x >= ClientWidth())
+                cell.X = std::min(ColCount() - 1, std::max(cell.X, current_.X) + 1);
+            else if (x < FixedWidth() && topLeft_.X > fixedCols_)
+                cell.X = topLeft_.X - 1;
+            if (y >= ClientHeight())
+                cell.Y = std::min(RowCount() - 1, std::max(cell.Y, current_.Y) + 1);
+            else if (y < FixedHeight() && topLeft_.Y > fixedRows_)
+                cell.Y = topLeft_.Y - 1;
             if (cell.X >= fixedCols_ && cell.Y >= fixedRows_ && (cell.X != current_.X || cell.Y != current_.Y))
                 MoveColRow(cell.X, cell.Y, false, true);
         }

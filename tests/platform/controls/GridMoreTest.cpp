@@ -176,3 +176,17 @@ TEST(GridDraw, WithoutDefaultDrawingTheCellsAreLeftToDrawCell)
     const TRect fixed = f.grid->CellRect(0, 2);
     EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left, fixed.Top), clRed);
 }
+
+TEST(GridMouse, DraggingASelectionPastTheBottomScrollsDown)
+{
+    PlainFixture f;
+    const TPoint from = f.grid->ClientToScreen({80, 25});
+    f.session.MouseDown(from.X, from.Y);
+    const int below = f.grid->ClientToScreen({80, f.grid->ClientHeight() + 10}).Y;
+    for (int i = 0; i < 15; ++i)
+        f.session.MoveTo(from.X, below + i);
+    f.session.MouseUp(from.X, below + 15);
+    EXPECT_EQ(f.grid->Selection().Top, 1);
+    EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
+    EXPECT_GT(f.grid->TopRow(), 1);
+}
