@@ -38,6 +38,19 @@ struct PaintForm {
 };
 } // namespace
 
+TEST(Painting, AShownFormShowsItsColourOnTheScreen)
+{
+    THeadlessSession s;
+    TForm* form = s.CreateForm<TForm>();
+    form->SetBounds(100, 100, 200, 150);
+    form->SetColor(clRed);
+    form->Show();
+    s.ProcessUntilIdle();
+    const TPoint p = form->ClientToScreen({10, 10});
+    EXPECT_EQ(s.ScreenColor(p.X, p.Y), clRed);
+    EXPECT_EQ(s.ScreenColor(5, 5), PixelToColor(THeadlessBackend::DesktopColor));
+}
+
 TEST(Painting, EachControlPaintsAtItsPlace)
 {
     THeadlessSession s;
