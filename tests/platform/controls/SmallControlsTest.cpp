@@ -216,3 +216,22 @@ TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
     box->SetHeight(120);
     EXPECT_EQ(resized, 1);
 }
+
+TEST(Panel, ExitFiresWhenTheFocusLeavesItsChildren)
+{
+    TControlsFixture f;
+    auto* panel = f.Place<TPanel>(10, 10, 150, 60);
+    auto* inside = CreateOwned<TEdit>(*f.form);
+    inside->SetParent(panel);
+    auto* inside2 = CreateOwned<TEdit>(*f.form);
+    inside2->SetParent(panel);
+    inside2->SetTop(30);
+    auto* outside = f.Place<TEdit>(10, 100, 100, 21);
+    int exits = 0;
+    panel->OnExit = [&](TComponent*) { ++exits; };
+    inside->SetFocus();
+    inside2->SetFocus();
+    EXPECT_EQ(exits, 0);
+    outside->SetFocus();
+    EXPECT_EQ(exits, 1);
+}
