@@ -1,5 +1,7 @@
 #pragma once
 // The fixed system metrics and parameters: the classic look at 96 dpi on a 1024x768 screen.
+#include <functional>
+#include <optional>
 #include <string>
 
 enum TSystemMetric : int {
@@ -19,10 +21,14 @@ enum TSystemMetric : int {
     SM_CYMENU = 15,
     SM_CYVSCROLL = 20,
     SM_CXHSCROLL = 21,
+    SM_CXMIN = 28,
+    SM_CYMIN = 29,
     SM_CXSIZE = 30,
     SM_CYSIZE = 31,
     SM_CXFRAME = 32,
     SM_CYFRAME = 33,
+    SM_CXDOUBLECLK = 36,
+    SM_CYDOUBLECLK = 37,
     SM_CXEDGE = 45,
     SM_CYEDGE = 46,
     SM_CXSMICON = 49,
@@ -34,6 +40,10 @@ enum TSystemMetric : int {
     SM_CYMENUSIZE = 55,
     SM_CXMINIMIZED = 57,
     SM_CYMINIMIZED = 58,
+    SM_CXMAXTRACK = 59,
+    SM_CYMAXTRACK = 60,
+    SM_CXDRAG = 68,
+    SM_CYDRAG = 69,
     SM_CXMENUCHECK = 71,
     SM_CYMENUCHECK = 72,
     SM_CMONITORS = 80,
@@ -41,6 +51,11 @@ enum TSystemMetric : int {
 
 // Unknown indices give 0, as the classic call does.
 int GetSystemMetrics(int index);
+
+// The windowing layer answers the entries that depend on the screen (its size, the monitors,
+// the largest window); without it, or where it answers nothing, the fixed table holds.
+using TScreenMetricsSource = std::function<std::optional<int>(int index)>;
+void SetScreenMetricsSource(TScreenMetricsSource source);
 
 // A font of the window frame and menus, as a name and a Height (negative: character height).
 struct TNonClientFont {

@@ -25,7 +25,24 @@ long long Distance(const TRect& r, TPoint p)
 }
 } // namespace
 
-TScreen::TScreen(TApplication& application) : TComponent(nullptr), app_(application) {}
+TScreen::TScreen(TApplication& application) : TComponent(nullptr), app_(application)
+{
+    SetScreenMetricsSource([this](int index) -> std::optional<int> {
+        switch (index) {
+        case SM_CXSCREEN: return Width();
+        case SM_CYSCREEN: return Height();
+        case SM_CXMAXTRACK: return DesktopRect().Width() + 12;
+        case SM_CYMAXTRACK: return DesktopRect().Height() + 12;
+        case SM_CMONITORS: return MonitorCount();
+        default: return std::nullopt;
+        }
+    });
+}
+
+TScreen::~TScreen()
+{
+    SetScreenMetricsSource(nullptr);
+}
 
 int TScreen::Width() const
 {
@@ -156,51 +173,6 @@ void TScreen::RemoveForm(TCustomForm* form)
 bool TScreen::LayeredWindowsAvailable() const
 {
     return app_.GetBackend().SupportsLayeredWindows();
-}
-
-int GetSystemMetrics(int index)
-{
-    switch (index) {
-    case SM_CXSCREEN: return Screen ? Screen->Width() : 1024;
-    case SM_CYSCREEN: return Screen ? Screen->Height() : 768;
-    case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-    case SM_CYVTHUMB:
-    case SM_CXHTHUMB:
-    case SM_CYVSCROLL:
-    case SM_CXHSCROLL: return 16;
-    case SM_CYCAPTION: return 19;
-    case SM_CXBORDER:
-    case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME: return 3;
-    case SM_CXICON:
-    case SM_CYICON: return 32;
-    case SM_CYMENU: return 19;
-    case SM_CXMIN: return 112;
-    case SM_CYMIN: return 27;
-    case SM_CXSIZE:
-    case SM_CYSIZE: return 18;
-    case SM_CXFRAME:
-    case SM_CYFRAME: return 4;
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-    case SM_CXDRAG:
-    case SM_CYDRAG: return 4;
-    case SM_CXEDGE:
-    case SM_CYEDGE: return 2;
-    case SM_CXSMICON:
-    case SM_CYSMICON: return 16;
-    case SM_CYSMCAPTION: return 15;
-    case SM_CXSMSIZE: return 12;
-    case SM_CYSMSIZE: return 15;
-    case SM_CXMENUSIZE:
-    case SM_CYMENUSIZE: return 18;
-    case SM_CXMAXTRACK: return Screen ? Screen->DesktopRect().Width() + 12 : 1036;
-    case SM_CYMAXTRACK: return Screen ? Screen->DesktopRect().Height() + 12 : 780;
-    case SM_CMONITORS: return Screen ? Screen->MonitorCount() : 1;
-    default: return 0;
-    }
 }
 
 bool SystemParametersInfo(unsigned action, TRect& result)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/core/TComponent.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TRect.h"
 #include "platform/ui/UiFwd.h"
 #include "platform/ui/UiTypes.h"
@@ -24,6 +25,7 @@ enum TMonitorDefault { mdNull = 0, mdPrimary = 1, mdNearest = 2 };
 class TScreen : public TComponent {
 public:
     explicit TScreen(TApplication& application);
+    ~TScreen() override;
 
     int Width() const;
     int Height() const;
@@ -62,18 +64,6 @@ private:
 
 extern TScreen* Screen;
 
-// Fixed system metrics (scroll bar thickness 16, caption 19 ...) and the screen-size entries.
-enum : int {
-    SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
-    SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CYVTHUMB = 9,
-    SM_CXHTHUMB = 10, SM_CXICON = 11, SM_CYICON = 12, SM_CYMENU = 15, SM_CYVSCROLL = 20,
-    SM_CXHSCROLL = 21, SM_CXMIN = 28, SM_CYMIN = 29, SM_CXSIZE = 30, SM_CYSIZE = 31,
-    SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CXDOUBLECLK = 36, SM_CYDOUBLECLK = 37, SM_CXEDGE = 45,
-    SM_CYEDGE = 46, SM_CXSMICON = 49, SM_CYSMICON = 50, SM_CYSMCAPTION = 51, SM_CXSMSIZE = 52,
-    SM_CYSMSIZE = 53, SM_CXMENUSIZE = 54, SM_CYMENUSIZE = 55, SM_CXMAXTRACK = 59,
-    SM_CYMAXTRACK = 60, SM_CXDRAG = 68, SM_CYDRAG = 69, SM_CMONITORS = 80,
-};
-int GetSystemMetrics(int index);
 
 constexpr unsigned SPI_GETWORKAREA = 48;
 // Only SPI_GETWORKAREA is known: the primary monitor's work area; other requests answer false.
