@@ -240,3 +240,65 @@ TEST(ComboBoxColours, ListAsksItsComboForTheBackground)
     const TComboDropList& list = f.combo->List();
     EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, list.ClientHeight() - 2), clYellow);
 }
+
+TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsAndScrolls)
+{
+    ComboFixture f;
+    for (int i = 0; i < 20; ++i)
+        f.combo->Items().Add("Akun " + std::to_string(i));
+    f.combo->SetItemIndex(15);
+    f.session.PressKey(VK_F4);
+    EXPECT_EQ(f.combo->List().Height(), 8 * f.combo->ItemHeight() + 2);
+    EXPECT_TRUE(f.combo->List().ScrollBars().Visible(SB_VERT));
+    EXPECT_LE(f.combo->List().TopIndex(), 15);
+    EXPECT_GT(f.combo->List().TopIndex() + 8, 15);
+}
+
+TEST(ComboBoxItems, SortedItemsKeepTheirOrderAndTheChoiceFollowsText)
+{
+    ComboFixture f;
+    f.combo->Items().Clear();
+    f.combo->SetSorted(true);
+    f.combo->Items().Add("Modal");
+    f.combo->Items().Add("Aktiva");
+    f.combo->Items().Add("Hutang");
+    EXPECT_EQ(f.combo->Items().Get(0), "Aktiva");
+    f.combo->SetText("Hutang");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.combo->SetText("Tidak ada");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+}
+
+namespace {
+
+// Records the notifications that reach it, as a descendant reacting to each step would.
+class TNotifiedCombo : public TComboBox {
+public:
+    using TComboBox::TComboBox;
+    std::vector<uint16_t> Codes;
+
+protected:
+    void Dispatch(TMessage& message) override
+    {
+        if (message.Msg == CN_COMMAND)
+            Codes.push_back(HiWord(message.WParam));
+        TComboBox::Dispatch(message);
+    }
+};
+
+} // namespace
+
+TEST(ComboBoxNotifications, EachStepReachesTheComboAsACommand)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TNotifiedCombo>(10, 10, 150, 21);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    combo->Items().Add("a");
+    combo->Items().Add("b");
+    combo->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.PressKey(VK_F4);
+    f.session.PressKey(VK_DOWN);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_EQ(combo->Codes, (std::vector<uint16_t>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+}
