@@ -14,6 +14,8 @@ public:
 protected:
     void ActiveChanged() override { list_.Reload(); }
     void DataSetChanged() override { list_.Reload(); }
+    // Moving through the records changes nothing the list shows.
+    void DataSetScrolled(int) override {}
     void LayoutChanged() override { list_.Reload(); }
 
 private:
@@ -88,6 +90,14 @@ void TDBLookupListBox::SetRowCount(int v)
 
 void TDBLookupListBox::Reload()
 {
+    // Walking the records notifies the link again; that notice is about this walk.
+    if (reloading_)
+        return;
+    reloading_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{reloading_};
     keys_.clear();
     Items().BeginUpdate();
     Items().Clear();

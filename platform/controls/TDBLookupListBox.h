@@ -49,4 +49,5 @@ private:
     Variant keyValue_;
     std::vector<Variant> keys_;
     int rowCount_ = 7;
+    bool reloading_ = false;
 };
