@@ -164,9 +164,16 @@ bool DecodeJpegInto(const uint8_t* data, size_t size, TDecodedImage* image, char
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    // Checked before decoding starts: a forged header must not make us allocate gigabytes.
+    if (info.image_width > 32768 || info.image_height > 32768 ||
+        static_cast<uint64_t>(info.image_width) * info.image_height > (uint64_t{1} << 26)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "picture is too large");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_components != 3 || info.output_width > 32768 || info.output_height > 32768) {
+    if (info.output_components != 3) {
         std::snprintf(message, JMSG_LENGTH_MAX, "unsupported picture");
         jpeg_destroy_decompress(&info);
         return false;

@@ -254,3 +254,18 @@ TEST(BmpDecoding, ClipboardDibWithoutFileHeader) {
     EXPECT_EQ(image.Pixels[0], 0xFF0000FFu);
     EXPECT_THROW(DecodeDib(file.data() + 14, 8), EReadError);
 }
+
+TEST(JpegDecoding, HugeDeclaredSizeRaisesBeforeAllocating) {
+    // A valid 8x8 picture whose frame header claims 30000 x 30000.
+    auto data = Jpeg(8, 8, 1, 2, 3);
+    size_t sof = 0;
+    for (size_t i = 2; i + 8 < data.size(); ++i)
+        if (data[i] == 0xFF && (data[i + 1] == 0xC0 || data[i + 1] == 0xC2)) {
+            sof = i;
+            break;
+        }
+    ASSERT_NE(sof, 0u);
+    data[sof + 5] = 30000 >> 8, data[sof + 6] = 30000 & 0xFF;
+    data[sof + 7] = 30000 >> 8, data[sof + 8] = 30000 & 0xFF;
+    EXPECT_THROW(DecodeJpeg(data.data(), data.size()), EReadError);
+}
