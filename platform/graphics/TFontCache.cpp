@@ -62,6 +62,8 @@ TFontFace::TFontFace(FT_Library library, const std::string& file, int faceIndex,
     long ascentUnits = os2 && os2->usWinAscent ? os2->usWinAscent : face_->ascender;
     long descentUnits = os2 && os2->usWinDescent ? os2->usWinDescent : -face_->descender;
     if (height == 0) height = -11;
+    // Heights beyond what a page can show are capped, so a wild value draws big instead of failing.
+    height = std::clamp(height, -MaxPixelHeight, MaxPixelHeight);
     int em = height < 0 ? -height : std::max(1, Scale(height, upem, static_cast<int>(ascentUnits + descentUnits)));
     pixelSize_ = em;
 

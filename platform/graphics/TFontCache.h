@@ -36,7 +36,9 @@ public:
         int advance = 0;
     };
 
-    // 'bold' asks for a synthetic bold when the file has none.
+    static constexpr int MaxPixelHeight = 2048;
+
+    // 'bold' asks for a synthetic bold when the file has none; 'height' is capped at MaxPixelHeight either way.
     TFontFace(FT_Library library, const std::string& file, int faceIndex, int height, bool bold);
     ~TFontFace();
     TFontFace(const TFontFace&) = delete;

@@ -51,9 +51,16 @@ void DrawIconEx(TCanvas& canvas, int x, int y, const TIcon& icon, int cx, int cy
     if ((cx == 0 || cx == icon.Width()) && (cy == 0 || cy == icon.Height()))
         return canvas.DrawMasked(x, y, icon.Image(), icon.Mask());
     const int w = cx ? cx : icon.Width(), h = cy ? cy : icon.Height();
-    const int size = std::max(w, h);
-    const TIcon scaled = icon.SizedCopy(size);
-    canvas.DrawMasked(x, y, scaled.Image(), scaled.Mask());
+    if (w <= 0 || h <= 0) return;
+    // Nearest neighbour on each axis, so a non-square size keeps the shape asked for.
+    TBitmap image(w, h), mask(w, h);
+    for (int yy = 0; yy < h; ++yy)
+        for (int xx = 0; xx < w; ++xx) {
+            const int sx = xx * icon.Width() / w, sy = yy * icon.Height() / h;
+            image.ScanLine(yy)[xx] = icon.Image().ScanLine(sy)[sx];
+            mask.ScanLine(yy)[xx] = icon.Mask().ScanLine(sy)[sx];
+        }
+    canvas.DrawMasked(x, y, image, mask);
 }
 
 void DrawIconCentred(TCanvas& canvas, const TRect& rect, const TIcon& icon) {

@@ -89,6 +89,20 @@ TEST(PatBlt, BlacknessAndPatternCopy) {
     EXPECT_EQ(dst->ColorAt(0, 0), clBlack);
 }
 
+TEST(CopyRect, CopiesOrStretchesBySize) {
+    auto src = Solid(4, 4, clBlue, clYellow);
+    auto dst = Solid(20, 20, clWhite);
+    dst->Canvas().CopyRect(Rect(0, 0, 4, 4), src->Canvas(), Rect(0, 0, 4, 4));
+    EXPECT_EQ(dst->ColorAt(1, 1), clYellow);
+    EXPECT_EQ(dst->ColorAt(4, 0), clWhite);
+    dst->Canvas().CopyRect(Rect(10, 10, 18, 18), src->Canvas(), Rect(0, 0, 4, 4));
+    EXPECT_EQ(dst->ColorAt(12, 12), clYellow);
+    EXPECT_EQ(dst->ColorAt(13, 13), clYellow);
+    EXPECT_EQ(dst->ColorAt(14, 14), clBlue);
+    EXPECT_EQ(dst->ColorAt(17, 17), clBlue);
+    EXPECT_EQ(dst->ColorAt(18, 18), clWhite);
+}
+
 TEST(StretchBlt, NearestNeighbourDoublesPixels) {
     auto src = Solid(2, 2, clBlue);
     src->SetPixelAt(1, 0, ColorToPixel(clRed));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -82,6 +84,19 @@ TEST(TextMetrics, BiggerFontsMeasureBigger) {
     EXPECT_GT(screen.TextWidth("Hello world"), small);
     screen.Font().SetStyle(fsBold);
     EXPECT_GT(screen.GetTextMetrics().tmHeight, 20);
+}
+
+TEST(TextMetrics, WildHeightsAreCappedInsteadOfFailing) {
+    TCanvas screen;
+    screen.Font().SetHeight(-TFontFace::MaxPixelHeight);
+    const int capped = screen.TextHeight("Pq");
+    for (int h : {-100000, std::numeric_limits<int>::min()}) {
+        screen.Font().SetHeight(h);
+        EXPECT_EQ(screen.TextHeight("Pq"), capped);
+        EXPECT_GT(screen.TextWidth("W"), 0);
+    }
+    screen.Font().SetHeight(std::numeric_limits<int>::max());
+    EXPECT_GT(screen.TextWidth("W"), 0);
 }
 
 TEST(TextOut, RecordsPlacementAndMovesThePen) {

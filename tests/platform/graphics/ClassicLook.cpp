@@ -198,6 +198,16 @@ TEST(Icons, DrawCentredAndSmallCopy) {
     EXPECT_EQ(b->ColorAt(10, 12), clWhite);
 }
 
+TEST(Icons, DrawIconExStretchesEachAxisOnItsOwn) {
+    const TIcon icon(*Blank(16, 16, clNavy), clFuchsia);
+    auto b = Blank(40, 40, clGreen);
+    DrawIconEx(b->Canvas(), 2, 3, icon, 32, 16);
+    EXPECT_EQ(b->ColorAt(2, 3), clNavy);
+    EXPECT_EQ(b->ColorAt(33, 18), clNavy);
+    EXPECT_EQ(b->ColorAt(34, 18), clGreen);
+    EXPECT_EQ(b->ColorAt(33, 19), clGreen);
+}
+
 TEST(DrawFrameControl, ScrollArrowIsSevenByFourAndMovesWhenPressed) {
     const auto inkOf = [](uint32_t state) {
         auto b = Blank(16, 16, clGreen);
