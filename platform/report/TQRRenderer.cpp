@@ -1,6 +1,7 @@
 #include "platform/report/TQRRenderer.h"
 
 #include <cairo-pdf.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "platform/core/Exceptions.h"
@@ -15,6 +17,17 @@
 #include "platform/report/QRTextMeasure.h"
 
 namespace {
+
+// The mode a newly created file gets under the process's umask.
+mode_t NewFileMode()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(0666 & ~std::stoul(line.substr(6), nullptr, 8));
+    return 0644;
+}
 
 void SetColor(cairo_t* cr, QRColor color)
 {
@@ -171,6 +184,8 @@ void TQRRenderer::WritePdf(const TQRPageModel& model, const std::string& path, c
     int fd = ::mkstemp(partial.data());
     if (fd < 0)
         throw EWriteError("Cannot write the PDF file \"" + path + "\": " + std::strerror(errno));
+    // mkstemp makes the file private; the finished report is an ordinary file like any other.
+    ::fchmod(fd, NewFileMode());
     ::close(fd);
     double width = model.PageCount() > 0 ? model.Page(0).Width : 794;
     double height = model.PageCount() > 0 ? model.Page(0).Height : 1123;

@@ -117,6 +117,9 @@ void TQuickRep::Print()
 
 std::string TQuickRep::PrintPages()
 {
+    // A report that produced no pages sends no blank sheet to the printer.
+    if (pages_.PageCount() == 0)
+        return "";
     TQRPrinter printer;
     std::unique_ptr<TQRProgressForm> progress;
     if (Application) {

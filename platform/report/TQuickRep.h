@@ -70,7 +70,7 @@ public:
     // the desktop when no printer is configured (see TQRPrinter).
     void Print();
     // Prints the pages already prepared, with the progress window while the application runs;
-    // answers the saved file, "" when the printer took it.
+    // answers the saved file, "" when the printer took it or there was no page to print.
     std::string PrintPages();
 
     // While pages are built: the page being filled (1-based) and the time the build began.

@@ -192,3 +192,20 @@ TEST_F(QRPreviewTest, FailingPreviewRaisesAndReleasesTheInput)
     EXPECT_FALSE(shown);
     EXPECT_EQ(app.InputGate(), nullptr);
 }
+
+TEST_F(QRPreviewTest, ReportWithoutPagesSendsNothingToPrint)
+{
+    db.Exec("delete from akun");
+    report.SetPrintIfEmpty(false);
+    auto script = db.Folder() / "fake-lp";
+    std::ofstream(script) << "#!/bin/sh\ntouch '" << (db.Folder() / "printed").string() << "'\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    ProgramConfig().WriteString("Report", "Printer", "kantor");
+    ProgramConfig().WriteString("Report", "PrintCommand", script.string());
+
+    report.Print();
+
+    EXPECT_EQ(report.Pages().PageCount(), 0);
+    EXPECT_FALSE(std::filesystem::exists(db.Folder() / "printed"));
+    EXPECT_EQ(app.InputGate(), nullptr);
+}

@@ -161,6 +161,18 @@ TEST(QRRenderer, PdfFailureLeavesTheEarlierFile)
     EXPECT_EQ(Read(target), first);
 }
 
+TEST(QRRenderer, PdfIsAnOrdinaryFileThatOthersMayReadAsUsual)
+{
+    auto folder = TestFolder();
+    auto plain = folder / "plain";
+    std::ofstream(plain) << "x";
+    auto target = folder / "report.pdf";
+
+    TQRRenderer::WritePdf(TwoPages(), target.string());
+
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::status(plain).permissions());
+}
+
 TEST(QRTextMeasure, WrapsAtSpacesAndCutsWordsLongerThanTheBox)
 {
     TQRTextMeasure measure;
