@@ -64,11 +64,14 @@ int64_t ParseDigits(const std::string& text, const std::string& whole)
 
 void SpellAmount(const std::string& Amount, std::string& Words)
 {
-    // Blanks as the framework's Trim sees them: every control character and the space.
-    static const std::string blanks = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\t\n\x0b\x0c\r", 13) + " ";
-    const auto first = Amount.find_first_not_of(blanks);
-    const auto last = Amount.find_last_not_of(blanks);
-    const std::string s = first == std::string::npos ? std::string() : Amount.substr(first, last - first + 1);
+    // Blanks as the framework's Trim sees them: every character up to and including the space.
+    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    auto first = Amount.begin(), last = Amount.end();
+    while (first != last && isBlank(*first))
+        ++first;
+    while (last != first && isBlank(*(last - 1)))
+        --last;
+    const std::string s(first, last);
     if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos)
         throw EConvertError("'" + Amount + "' is not a valid integer value");
 

@@ -49,6 +49,7 @@ TEST(AmountInWords, BlanksAroundTheNumberAreIgnored)
     EXPECT_EQ(SpellAmount("  2500 "), "Dua Ribu Limaratus  Rupiah");
     EXPECT_EQ(SpellAmount("\t2500\n"), SpellAmount("2500"));
     EXPECT_EQ(SpellAmount("0001000"), "Seribu  Rupiah");
+    EXPECT_EQ(SpellAmount(std::string("\x1f 2500\x0e\0", 8)), SpellAmount("2500"));
 }
 
 TEST(AmountInWords, TheVarFormFillsWords)

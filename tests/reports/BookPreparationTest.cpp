@@ -142,3 +142,56 @@ TEST_F(BookPreparation, BadInputIsRefusedAndAnErrorKeepsThePreviousTables)
     EXPECT_EQ(wait.shown, wait.closed);
     EXPECT_FALSE(IsLongJobRunning());
 }
+
+TEST_F(BookPreparation, AnErrorInTheJournalKeepsBothPreviousTables)
+{
+    preparation.PrepareJournal("3");
+    const auto heads = book.Rows("select * from lap_jmk1 order by rowid");
+    const auto lines = book.Rows("select * from lap_jmk2 order by rowid");
+    // The adjusting journal has already replaced lap_jmk1 when the lines fail.
+    book.Exec("create trigger fail_line before insert on lap_jmk2 when new.no_jmk='V3' "
+              "begin select raise(abort, 'injected failure'); end");
+
+    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EDatabaseError);
+    EXPECT_EQ(book.Rows("select * from lap_jmk1 order by rowid"), heads);
+    EXPECT_EQ(book.Rows("select * from lap_jmk2 order by rowid"), lines);
+    EXPECT_EQ(wait.shown, 2);
+    EXPECT_EQ(wait.closed, 2);
+    EXPECT_FALSE(IsLongJobRunning());
+}
+
+TEST_F(BookPreparation, AnErrorInTheGeneralLedgerKeepsTheTableAndTheExpressions)
+{
+    PostMarch();
+    std::string opening, closing;
+    preparation.PrepareGeneralLedger(opening, closing);
+    const auto before = book.Rows("select * from lap_bukubesar order by rowid");
+    book.Exec("create trigger fail_ledger before insert on lap_bukubesar when new.voucher_no='1005' "
+              "begin select raise(abort, 'injected failure'); end");
+
+    preparation.Month = "4";
+    std::string failedOpening = "kept", failedClosing = "kept";
+    EXPECT_THROW(preparation.PrepareGeneralLedger(failedOpening, failedClosing), EDatabaseError);
+    EXPECT_EQ(book.Rows("select * from lap_bukubesar order by rowid"), before);
+    EXPECT_EQ(failedOpening, "kept");
+    EXPECT_EQ(preparation.ClosingExpression, closing);
+    EXPECT_EQ(wait.shown, wait.closed);
+    EXPECT_FALSE(IsLongJobRunning());
+}
+
+TEST_F(BookPreparation, NoPreparationStartsWhileAnotherLongJobRuns)
+{
+    PostMarch();
+    TLongJob running(nullptr);
+    std::string opening, closing;
+    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EInvalidOperation);
+    EXPECT_THROW(preparation.PrepareProfitLoss("3"), EInvalidOperation);
+    EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
+    EXPECT_THROW(preparation.PrepareJournal("3"), EInvalidOperation);
+    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EInvalidOperation);
+    EXPECT_THROW(preparation.PrepareGeneralLedger(opening, closing), EInvalidOperation);
+    for (const char* table : {"lap_neraca", "lap_LR", "lap_cash_flow", "lap_jmk1", "lap_jmk2", "lap_bukubesar"})
+        EXPECT_EQ(book.Value(std::string("select count(*) from ") + table).AsInteger(), 0) << table;
+    EXPECT_EQ(wait.shown, 0);
+    EXPECT_TRUE(IsLongJobRunning());
+}
