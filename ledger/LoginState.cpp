@@ -1,5 +1,7 @@
 #include "ledger/LoginState.h"
 
+#include <utility>
+
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/core/Exceptions.h"
@@ -73,7 +75,8 @@ std::string ControlAccountColumn(int unitIndex, TControlAccountKind kind)
 
 void LoadSystemSettings(TDtModule& dm)
 {
-    TLoginState& state = LoginState();
+    // Filled in a copy, so a value that fails to convert leaves the previous settings whole.
+    TLoginState state = LoginState();
     TADOQuery& settings = *dm.Query1;
     OpenSQL(settings, "select * from ref_sistem");
     settings.First();
@@ -102,4 +105,5 @@ void LoadSystemSettings(TDtModule& dm)
     state.ref_tahun = static_cast<int>(IfNull(settings.FieldByName("ref_tahun")->Value(), 2000).AsInteger());
     state.first_mnt = static_cast<int>(IfNull(settings.FieldByName("first_mnt")->Value(), 0).AsInteger());
     state.last_mnt = static_cast<int>(IfNull(settings.FieldByName("last_mnt")->Value(), 0).AsInteger());
+    LoginState() = std::move(state);
 }

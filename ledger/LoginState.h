@@ -54,5 +54,5 @@ const std::string& MonthName(int month);
 // Fills the settings of the login state from the single ref_sistem row (every value takes its
 // default when the table is empty) and looks up each control account's code and name in coa.
 // Uses Query1 for ref_sistem and Query2 for the accounts. Raises EConvertError for a book year,
-// month or account id that is not a whole number.
+// month or account id that is not a whole number, and then leaves the login state as it was.
 void LoadSystemSettings(TDtModule& dm);

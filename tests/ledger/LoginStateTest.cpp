@@ -78,16 +78,22 @@ TEST_F(LoginStateTest, AnEmptySettingsTableGivesEveryDefault)
     EXPECT_EQ(Account("12", TControlAccountKind::RetainedEarnings).Id, "0");
 }
 
-TEST_F(LoginStateTest, ABookYearThatIsNotANumberRaisesTheConversionError)
+TEST_F(LoginStateTest, ABookYearThatIsNotANumberRaisesTheConversionErrorAndKeepsTheLoadedValues)
 {
-    Exec("update ref_sistem set ref_tahun='20x0'");
+    LoadSystemSettings(*dm);
+    Exec("update ref_sistem set ref_tahun='20x0', npt='OTHER', first_mnt=4");
     EXPECT_THROW(LoadSystemSettings(*dm), EConvertError);
+    EXPECT_EQ(LoginState().npt, "KALVERA");
+    EXPECT_EQ(LoginState().ref_tahun, 2020);
+    EXPECT_EQ(LoginState().first_mnt, 1);
 }
 
 TEST_F(LoginStateTest, AnAccountIdThatIsNotANumberNeverReachesTheStatement)
 {
-    Exec("update ref_sistem set id_kas='3 or 1=1'");
+    Exec("update ref_sistem set id_kas='3 or 1=1', npt='OTHER'");
     EXPECT_THROW(LoadSystemSettings(*dm), EConvertError);
+    EXPECT_EQ(LoginState().npt, "");
+    EXPECT_EQ(LoginState().ControlAccountId("10", TControlAccountKind::Cash), "");
 }
 
 TEST_F(LoginStateTest, ASecondLoadOverwritesEveryValue)

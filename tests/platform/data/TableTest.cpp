@@ -209,6 +209,59 @@ TEST_F(TableTest, PostErrorHandlerChoosesAbortOrFail)
     EXPECT_EQ(table.State(), dsInsert);
 }
 
+TEST_F(TableTest, EditAndCancelFireTheirEventsWithoutScrolling)
+{
+    OpenTable("posisi_coa");
+    table.Next();
+    std::vector<std::string> events;
+    table.BeforeEdit = [&](TDataSet*) { events.push_back("BeforeEdit"); };
+    table.AfterEdit = [&](TDataSet* dataSet) { events.push_back("AfterEdit " + std::to_string(dataSet->State())); };
+    table.AfterCancel = [&](TDataSet*) { events.push_back("AfterCancel"); };
+    table.BeforeScroll = [&](TDataSet*) { events.push_back("BeforeScroll"); };
+    table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
+    table.Edit();
+    table.FieldByName("keterangan")->SetAsString("Harta");
+    table.Cancel();
+    EXPECT_EQ(events, (std::vector<std::string>{"BeforeEdit", "AfterEdit " + std::to_string(dsEdit), "AfterCancel"}));
+    EXPECT_EQ(table.RecNo(), 2);
+    EXPECT_EQ(table.FieldByName("keterangan")->AsString(), "Aktiva");
+}
+
+TEST_F(TableTest, SortAndLocateScrollOnceEach)
+{
+    OpenTable("posisi_coa");
+    int before = 0, after = 0;
+    table.BeforeScroll = [&](TDataSet*) { ++before; };
+    table.AfterScroll = [&](TDataSet*) { ++after; };
+    table.SetSort("nomor desc");
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(table.Locate("keterangan", Variant(std::string("aktiva")), loCaseInsensitive));
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "1");
+    EXPECT_EQ(table.RecNo(), 3);
+    EXPECT_FALSE(table.Locate("keterangan", Variant(std::string("Akt")), 0));
+    EXPECT_EQ(before, 2);
+    EXPECT_EQ(after, 2);
+}
+
+TEST_F(TableTest, EditErrorHandlerChoosesAbortOrFail)
+{
+    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
+    OpenTable("v_posisi");
+    TDataAction chosen = daAbort;
+    int calls = 0, edits = 0;
+    table.OnEditError = [&](TDataSet*, EDatabaseError&, TDataAction& action) {
+        ++calls;
+        action = chosen;
+    };
+    table.BeforeEdit = [&](TDataSet*) { ++edits; };
+    EXPECT_THROW(table.Edit(), EAbort);
+    chosen = daFail;
+    EXPECT_THROW(table.Edit(), EDatabaseError);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(table.State(), dsBrowse);
+}
+
 TEST_F(TableTest, FieldsCannotBeSetOutsideEditing)
 {
     OpenTable("posisi_coa");
