@@ -36,6 +36,11 @@ TCanvasTarget TCanvasTarget::OfSurface(cairo_surface_t* surface, int width, int 
     t.width = width;
     t.height = height;
     t.scale = scale;
+    // Pixel memory is written directly, so an image surface may not be declared bigger than it is.
+    if (cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {
+        t.width = std::min(width, cairo_image_surface_get_width(surface));
+        t.height = std::min(height, cairo_image_surface_get_height(surface));
+    }
     return t;
 }
 
@@ -116,9 +121,8 @@ TCanvas::Pixels TCanvas::PixelView() {
             const cairo_format_t f = cairo_image_surface_get_format(target_.surface);
             if (f == CAIRO_FORMAT_RGB24 || f == CAIRO_FORMAT_ARGB32) {
                 cairo_surface_flush(target_.surface);
-                px = {reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(target_.surface)),
-                      cairo_image_surface_get_width(target_.surface), cairo_image_surface_get_height(target_.surface),
-                      cairo_image_surface_get_stride(target_.surface)};
+                px = {reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(target_.surface)), target_.width,
+                      target_.height, cairo_image_surface_get_stride(target_.surface)};
             }
         }
         break;

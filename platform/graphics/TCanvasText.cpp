@@ -160,6 +160,15 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
         }
         plain = ExpandTabs(plain);
     }
+    // No characters, not even after "&" is taken out, is no line at all: callers that need a
+    // line's height measure a blank.
+    if (plain.empty()) {
+        if (flags & DT_CALCRECT) {
+            rect.Right = rect.Left;
+            rect.Bottom = rect.Top;
+        }
+        return 0;
+    }
 
     std::vector<TextLine> lines;
     if (flags & DT_SINGLELINE) {

@@ -16,7 +16,11 @@ public:
     TPdfDocument(const TPdfDocument&) = delete;
     TPdfDocument& operator=(const TPdfDocument&) = delete;
 
-    TCanvas& Canvas() { return canvas_; }
+    // EInvalidOperation once the document is closed, so late drawing is not lost without a word.
+    TCanvas& Canvas() {
+        Check();
+        return canvas_;
+    }
     int PageCount() const { return pages_; }
     // Ends the current page; the next one has the given size (the current size when zero).
     void NewPage(double pageWidth = 0, double pageHeight = 0);

@@ -209,6 +209,18 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
     EXPECT_EQ(two.Right, s.canvas.TextWidth("two lines"));
 }
 
+TEST(DrawText, EmptyTextAndALoneAmpersandMeasureNothing) {
+    TextSurface s;
+    for (const char* text : {"", "&"}) {
+        TRect r = Rect(5, 7, 50, 30);
+        EXPECT_EQ(s.canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE), 0) << text;
+        EXPECT_EQ(r, Rect(5, 7, 5, 7)) << text;
+    }
+    TRect r = Rect(5, 7, 50, 30);
+    EXPECT_EQ(s.canvas.DrawText(" ", r, DT_CALCRECT), s.canvas.TextHeight(" "));
+    EXPECT_EQ(s.canvas.DrawText("&", r, DT_CALCRECT | DT_NOPREFIX), s.canvas.TextHeight("&"));
+}
+
 TEST(DrawText, WordBreakWrapsToTheRectangleWidth) {
     TextSurface s;
     const int w = std::max(s.canvas.TextWidth("alpha beta"), s.canvas.TextWidth("gamma delta"));

@@ -266,6 +266,23 @@ TEST(Targets, CairoImageSurfaceIsReadableLikeABitmap) {
     cairo_surface_destroy(surface);
 }
 
+TEST(Targets, AnImageSurfaceIsNeverDrawnPastItsOwnSize) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
+    {
+        TCanvas canvas(TCanvasTarget::OfSurface(surface, 20, 20));
+        EXPECT_EQ(canvas.TargetBounds(), Rect(0, 0, 8, 8));
+        canvas.Brush().SetColor(clBlue);
+        canvas.FillRect(Rect(0, 0, 20, 20));
+        TBitmap src(20, 20);
+        src.Fill(ColorToPixel(clWhite));
+        canvas.BitBlt(0, 0, 20, 20, src, 0, 0, SRCINVERT);
+        EXPECT_EQ(canvas.Pixel(7, 7), clYellow);
+        EXPECT_EQ(canvas.Pixel(8, 8), clNone);
+        canvas.Flush();
+    }
+    cairo_surface_destroy(surface);
+}
+
 TEST(Tools, GivingAClearBrushAColourMakesItSolid) {
     Surface s;
     s.canvas.Brush().SetStyle(TBrushStyle::bsClear);

@@ -201,6 +201,7 @@ TEST(PdfTarget, SameCanvasCallsWritePages) {
         EXPECT_EQ(pdf.PageCount(), 2);
         pdf.Close();
         EXPECT_THROW(pdf.NewPage(), EInvalidOperation);
+        EXPECT_THROW(pdf.Canvas(), EInvalidOperation);
     }
     std::ifstream in(path, std::ios::binary);
     std::string head(4, '\0');
