@@ -222,6 +222,12 @@ void QRBuilder::RunController(TComponent* controller)
             PrintBand(groups[i - 1]->FooterBand());
     };
 
+    // The header may show the first line of its master row, so the lines are read first.
+    if (dataSet) {
+        if (!dataSet->Active())
+            dataSet->Open();
+        dataSet->First();
+    }
     if (sub)
         PrintBand(sub->HeaderBand());
     if (!dataSet) {
@@ -233,9 +239,6 @@ void QRBuilder::RunController(TComponent* controller)
             printFooters(0);
         }
     } else {
-        if (!dataSet->Active())
-            dataSet->Open();
-        dataSet->First();
         if (!dataSet->Eof()) {
             std::vector<std::string> keys = GroupKeys(groups);
             printHeaders(0);

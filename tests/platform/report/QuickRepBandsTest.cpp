@@ -465,3 +465,18 @@ TEST(QuickRepLinks, FreedPartsLeaveNoDanglingLinks)
     // The sum now feeds from the report, which has no data set left to read.
     EXPECT_THROW(report.Prepare(), EDatabaseError);
 }
+
+TEST_F(QuickRepSubDetail, HeaderReadsTheDetailOfItsMasterRowBeforeTheLinesPrint)
+{
+    lines->Close();
+    AddField(sub->HeaderBand(), "firstVoucher", lines, "no_bukti", 200);
+
+    report.Prepare();
+
+    const QRPage& page = report.Pages().Page(0);
+    std::vector<std::string> firsts;
+    for (const QRItem& item : page.Items)
+        if (item.Source == "firstVoucher")
+            firsts.push_back(item.Text());
+    EXPECT_THAT(firsts, ElementsAre("V1", "", "V3"));
+}
