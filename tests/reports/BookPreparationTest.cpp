@@ -195,3 +195,18 @@ TEST_F(BookPreparation, NoPreparationStartsWhileAnotherLongJobRuns)
     EXPECT_EQ(wait.shown, 0);
     EXPECT_TRUE(IsLongJobRunning());
 }
+
+TEST_F(BookPreparation, AFirstMonthOutsideTheYearCountsAsJanuary)
+{
+    PostMarch();
+    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 0);
+    preparation.PrepareCashBook();
+    EXPECT_EQ(book.Rows(CashBook).front(), "null|null|null|Saldo Awal|null|null|10000000");
+    EXPECT_EQ(book.Rows(CashBook).back().substr(0, 10), "2026-03-28");
+
+    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 13);
+    std::string opening, closing;
+    preparation.PrepareGeneralLedger(opening, closing);
+    EXPECT_EQ(opening, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
+    EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 10);
+}
