@@ -187,6 +187,7 @@ TTransaction::~TTransaction()
 
 void TTransaction::Commit()
 {
-    done_ = true;
+    // A commit that fails leaves the transaction open; the destructor must still roll it back.
     connection_.Commit();
+    done_ = true;
 }

@@ -152,6 +152,25 @@ TEST(ConnectionTransactions, TheGuardRollsBackWhenAStatementFails)
     EXPECT_EQ(database.Scalar("select no_vouc || ' ' || jumlah from t_vouc"), "old 10.0");
 }
 
+TEST(ConnectionTransactions, AGuardWhoseCommitFailsRollsBackAndLeavesNoTransactionOpen)
+{
+    // A deferred key is checked at commit, so the commit itself fails and the transaction stays open.
+    TestDatabase database("create table parent (id integer primary key);"
+                          "create table child (pid integer references parent (id) deferrable initially deferred);");
+    Connected db(database);
+    db.connection.Execute("pragma foreign_keys=on");
+    auto save = [&] {
+        TTransaction transaction(db.connection);
+        db.connection.Execute("insert into child values (7)");
+        transaction.Commit();
+    };
+    EXPECT_THROW(save(), EDatabaseError);
+    EXPECT_FALSE(db.connection.InTransaction());
+    db.connection.Execute("insert into parent values (1)");
+    EXPECT_EQ(database.Scalar("select count(*) from parent"), "1") << "later writes are committed";
+    EXPECT_EQ(database.Scalar("select count(*) from child"), "0");
+}
+
 TEST(ConnectionTransactions, ClosingRollsBackAnOpenTransaction)
 {
     TestDatabase database(Voucher);
