@@ -116,3 +116,24 @@ TEST(QuickRepRows, LabelStylesAndAlignmentReachThePage)
     EXPECT_EQ(printed->Alignment, TAlignment::taCenter);
     EXPECT_FALSE(report.Pages().Page(0).FindSource("periode")->Font.Bold);
 }
+
+TEST(QuickRepRows, PagesFollowThePaperAndTheMargins)
+{
+    TQuickRep report;
+    report.Page.PaperSize = A4;
+    report.Page.Orientation = poLandscape;
+    report.Page.TopMargin = 20;
+    report.Page.LeftMargin = 15;
+    report.Page.BottomMargin = 5;
+    AddLabel(AddBand(report, rbPageHeader, 30), "QRLabel4", " NERACA LAJUR ", 10);
+    AddLabel(AddBand(report, rbPageFooter, 25), "footer", "Halaman", 0);
+
+    report.Prepare();
+
+    const QRPage& page = report.Pages().Page(0);
+    EXPECT_NEAR(page.Width, QRMillimetres(297), 0.01);
+    EXPECT_NEAR(page.Height, QRMillimetres(210), 0.01);
+    EXPECT_NEAR(page.FindSource("QRLabel4")->Box.Left, QRMillimetres(15) + 10, 0.01);
+    EXPECT_NEAR(page.FindSource("QRLabel4")->Box.Top, QRMillimetres(20), 0.01);
+    EXPECT_NEAR(page.FindSource("footer")->Box.Top, QRMillimetres(210) - QRMillimetres(5) - 25, 0.01);
+}
