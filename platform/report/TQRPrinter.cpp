@@ -72,8 +72,10 @@ CommandResult RunCommand(const std::vector<std::string>& args)
 
 std::string SafeFileName(const std::string& title)
 {
+    // Short enough that the numbered name stays within the file system's limit of 255 bytes.
+    constexpr size_t longest = 200;
     std::string name;
-    for (char c : title)
+    for (char c : title.substr(0, longest))
         name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ? c : '_';
     while (!name.empty() && name.back() == '_')
         name.pop_back();

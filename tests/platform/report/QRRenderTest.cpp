@@ -210,6 +210,20 @@ TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
     EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
 }
 
+TEST(QRPrinter, LongTitleStillGivesAFileName)
+{
+    auto folder = TestFolder();
+    TQRPrinter printer;
+    printer.PrinterName = "";
+    printer.SaveFolder = folder.string();
+    printer.OpenAfterSave = false;
+
+    std::string saved = printer.PrintPages(TwoPages(), std::string(300, 'K'));
+
+    EXPECT_EQ(std::filesystem::path(saved).filename().string(), std::string(200, 'K') + ".pdf");
+    EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
+}
+
 TEST(QRPrinter, HandsThePdfToThePrintCommand)
 {
     auto folder = TestFolder();
