@@ -300,11 +300,11 @@ bool TApplication::IsKeyMsg(const TQueuedMessage& message)
     return false;
 }
 
-bool TApplication::RunDueTimers()
+bool TApplication::RunDueTimers(uint64_t horizon)
 {
     HWND wnd = 0;
     uintptr_t id = 0;
-    const uint64_t now = backend_.NowMs();
+    const uint64_t now = std::min(backend_.NowMs(), horizon);
     if (timers_->TakeDue(now, wnd, id)) {
         TMessage m{WM_TIMER, static_cast<intptr_t>(id), 0, 0};
         windows_.Deliver(wnd, m);
@@ -313,7 +313,7 @@ bool TApplication::RunDueTimers()
     return carets_->Blink(now);
 }
 
-bool TApplication::ProcessOne(bool allowInput)
+bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
 {
     TQueuedMessage msg;
     if (queue_.Peek(msg, 0, 0, 0, true)) {
@@ -344,7 +344,7 @@ bool TApplication::ProcessOne(bool allowInput)
         DispatchPaints();
         return true;
     }
-    return RunDueTimers();
+    return RunDueTimers(horizon);
 }
 
 bool TApplication::ProcessMessage()
@@ -354,7 +354,10 @@ bool TApplication::ProcessMessage()
 
 void TApplication::ProcessMessages()
 {
-    while (ProcessOne(true)) {
+    // Timers count as due from when the call began, so one whose handler outlasts its interval
+    // cannot keep the call from returning.
+    const uint64_t start = backend_.NowMs();
+    while (ProcessOne(true, start)) {
     }
 }
 
@@ -553,10 +556,15 @@ void TApplication::ActivateForm(TCustomForm* form)
 
 void TApplication::DeactivateForm(TCustomForm* form)
 {
-    if (!form || ActiveTopForm() != form)
+    if (!form)
+        return;
+    // A form being freed already reads as no active form, yet it still hands the activation on;
+    // no handler runs on it any more.
+    const bool dying = form->IsDestroying();
+    if (ActiveTopForm() != form && !(dying && form->Active() && !ActiveTopForm()))
         return;
     activeForm_.Reset();
-    if (form->HandleAllocated()) {
+    if (form->HandleAllocated() && !dying) {
         SendMessage(form->Handle(), WM_NCACTIVATE, 0, 0);
         SendMessage(form->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
     }

@@ -184,9 +184,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    bool ProcessOne(bool allowInput);
+    // Timers and carets count as due only up to 'horizon'.
+    bool ProcessOne(bool allowInput, uint64_t horizon = UINT64_MAX);
     bool IsKeyMsg(const TQueuedMessage& message);
-    bool RunDueTimers();
+    bool RunDueTimers(uint64_t horizon);
     void DeliverReleases(TMessage& message);
     void FireHandlers(std::map<int, TNotifyEvent>& handlers);
 

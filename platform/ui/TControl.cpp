@@ -183,6 +183,9 @@ void TControl::SetEnabled(bool v)
         return;
     enabled_ = v;
     Perform(CM_ENABLEDCHANGED);
+    // A disabled control takes no keys, so it cannot keep the focus.
+    if (auto* win = dynamic_cast<TWinControl*>(this); win && !v)
+        win->RemoveFocus();
     Invalidate();
 }
 

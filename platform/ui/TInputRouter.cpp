@@ -393,7 +393,7 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     TWinControl* target = app_.FocusedWindow();
     if (!target)
         target = app_.ActiveTopForm();
-    if (!target || !target->HandleAllocated() || !app_.AcceptsInput(target->TopLevel()))
+    if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
         return;
     const bool alt = (event.Modifiers & kmAlt) || event.Key == VK_MENU;
     const bool ctrl = KeyState(VK_CONTROL) < 0;
@@ -418,7 +418,7 @@ void TInputRouter::RouteText(const TBackendEvent& event)
     if (KeyState(VK_CONTROL) < 0 || KeyState(VK_MENU) < 0)
         return;
     TWinControl* target = app_.FocusedWindow();
-    if (!target || !target->HandleAllocated() || !app_.AcceptsInput(target->TopLevel()))
+    if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
         return;
     for (char32_t cp : DecodeUtf8(event.Text))
         if (cp >= 32)
@@ -579,7 +579,7 @@ void TInputRouter::DragMove(TPoint screen)
     if (!source)
         return;
     if (dragPending_) {
-        if (std::abs(screen.X - dragStart_.X) <= dragThreshold_ && std::abs(screen.Y - dragStart_.Y) <= dragThreshold_)
+        if (std::abs(screen.X - dragStart_.X) < dragThreshold_ && std::abs(screen.Y - dragStart_.Y) < dragThreshold_)
             return;
         dragPending_ = false;
         dragActive_ = true;

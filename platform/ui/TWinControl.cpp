@@ -133,8 +133,13 @@ void TWinControl::RecreateWnd()
 {
     if (!handle_)
         return;
+    // The new windows take the focus back, so typing goes on where it was.
+    TWinControl* focused = Application ? Application->FocusedWindow() : nullptr;
+    TWeakRef<TWinControl> refocus(focused && ContainsControl(focused) ? focused : nullptr);
     DestroyHandle();
     HandleNeeded();
+    if (TWinControl* target = refocus.Get(); target && target->CanFocus() && !Application->FocusedWindow())
+        Application->SetFocusedWindow(target);
 }
 
 void TWinControl::EnsureSurface()
@@ -861,17 +866,23 @@ void TWinControl::ShowingChanged()
     } else if (Visible() && handle_) {
         InvalidateTree();
     }
-    if (!Visible() && Application) {
-        TWinControl* focused = Application->FocusedWindow();
-        if (focused && ContainsControl(focused)) {
-            TCustomForm* form = GetParentForm(this);
-            if (form && form != this && form->Showing())
-                Application->SetFocusedWindow(form);
-            else
-                Application->SetFocusedWindow(nullptr);
-        }
-    }
+    if (!Visible())
+        RemoveFocus();
     Perform(CM_SHOWINGCHANGED);
+}
+
+void TWinControl::RemoveFocus()
+{
+    if (!Application)
+        return;
+    TWinControl* focused = Application->FocusedWindow();
+    if (!focused || !ContainsControl(focused))
+        return;
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this && form->Showing() && form->Enabled())
+        Application->SetFocusedWindow(form);
+    else
+        Application->SetFocusedWindow(nullptr);
 }
 
 void TWinControl::Loaded()

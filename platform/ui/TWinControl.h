@@ -208,6 +208,8 @@ protected:
     // The window system's part of a move or resize: native window, surface, WM_SIZE.
     void UpdateWindowBounds(const TRect& oldBounds);
     void ShowingChanged();
+    // Moves the keyboard focus out of this control and its children, to their form if it can take it.
+    void RemoveFocus();
     // A form's own top-level creation hooks.
     virtual TNativeWindowParams NativeParams();
     virtual bool WantsNativeWindow() const;

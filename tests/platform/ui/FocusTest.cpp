@@ -122,7 +122,35 @@ TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
     f.panel->SetEnabled(false);
     f.inner2->SetVisible(true);
     EXPECT_FALSE(f.inner2->CanFocus());
+}
+
+TEST(Focus, DisablingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.inner1->SetEnabled(false);
+    EXPECT_EQ(s.App().FocusedWindow(), f.form);
+    EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1"}));
+    s.TypeText("ab");
+    EXPECT_TRUE(f.inner1->Typed.empty());
+
+    f.inner1->SetEnabled(true);
+    f.inner2->SetFocus();
+    f.panel->SetEnabled(false);
+    EXPECT_EQ(s.App().FocusedWindow(), f.form);
+    s.TypeText("cd");
+    EXPECT_TRUE(f.inner2->Typed.empty());
+}
+
+TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    f.panel->RecreateWnd();
     EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_TRUE(f.log.empty());
+    s.TypeText("x");
+    EXPECT_EQ(f.inner1->Typed, U"x");
 }
 
 TEST(Focus, HidingTheFocusedControlHandsTheFocusToItsForm)

@@ -62,6 +62,33 @@ TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheAction)
     EXPECT_FALSE(ref);
 }
 
+TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
+{
+    THeadlessSession s;
+    TEventLog log;
+    TForm* main = s.CreateForm<TForm>();
+    auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10, &log);
+    main->Show();
+    TForm* dialog = s.CreateForm<TForm>();
+    int deactivations = 0;
+    dialog->OnDeactivate = [&](TComponent*) { ++deactivations; };
+    dialog->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    dialog->Show();
+    ASSERT_EQ(s.App().ActiveTopForm(), dialog);
+    dialog->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+    EXPECT_EQ(deactivations, 0);
+    s.TypeText("ok");
+    EXPECT_EQ(edit->Typed, U"ok");
+
+    TForm* other = s.CreateForm<TForm>();
+    other->Show();
+    TComponent::Free(other);
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST(Forms, TheFrameCloseButtonRunsTheSameCloseAsCode)
 {
     THeadlessSession s;

@@ -210,8 +210,10 @@ TEST(DragDrop, DragStartsPastTheThresholdAndDropsOnAnAcceptingTarget)
     const TPoint b = s.ScreenPointOf(*f.button);
     const TPoint l = s.ScreenPointOf(*f.label);
     s.MouseDown(b.X, b.Y);
-    s.MoveTo(b.X + 1, b.Y);
+    s.MoveTo(b.X + 1, b.Y + 1);
     EXPECT_FALSE(s.App().Input().Dragging());
+    s.MoveTo(b.X, b.Y + 2);
+    EXPECT_TRUE(s.App().Input().Dragging());
     s.MoveTo(l.X, l.Y);
     EXPECT_TRUE(s.App().Input().Dragging());
     s.MouseUp(l.X, l.Y);

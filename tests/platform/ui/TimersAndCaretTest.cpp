@@ -31,6 +31,22 @@ TEST(Timer, ALateTimerFiresOnceNotOncePerMissedInterval)
     EXPECT_EQ(ticks, 1);
 }
 
+TEST(Timer, AHandlerSlowerThanItsIntervalStillLetsProcessMessagesReturn)
+{
+    THeadlessSession s;
+    TTimer* timer = CreateOwned<TTimer>(s.App());
+    int ticks = 0;
+    timer->SetInterval(14);
+    timer->SetOnTimer([&](TComponent*) {
+        ++ticks;
+        s.Screen().AdvanceClock(20);
+    });
+    s.AdvanceClock(14);
+    EXPECT_EQ(ticks, 1);
+    s.App().ProcessMessages();
+    EXPECT_EQ(ticks, 2);
+}
+
 TEST(Timer, OffAndOnRestartsAndANewIntervalStartsNow)
 {
     THeadlessSession s;
