@@ -40,6 +40,29 @@ std::vector<std::string> SplitFields(const std::string& names)
     return out;
 }
 
+// The shown and the key field of an open data set; an unknown name raises EDatabaseError.
+struct TLookupFields {
+    TField* Shown = nullptr;
+    TField* Key = nullptr;
+};
+
+TLookupFields ResolveFields(TDataSet* data, const std::string& listField, int listFieldIndex, const std::string& keyField)
+{
+    TLookupFields out;
+    const std::vector<std::string> fields = SplitFields(listField);
+    if (!data || !data->Active() || fields.empty() || keyField.empty())
+        return out;
+    out.Shown = data->FieldByName(fields[std::min(static_cast<size_t>(listFieldIndex), fields.size() - 1)]);
+    out.Key = data->FieldByName(keyField);
+    return out;
+}
+
+TDataSet* ActiveDataSet(TDataSource* source)
+{
+    TDataSet* data = source && source->Enabled() ? source->DataSet() : nullptr;
+    return data && data->Active() ? data : nullptr;
+}
+
 } // namespace
 
 TDBLookupListBox::TDBLookupListBox(TComponent* AOwner)
@@ -60,12 +83,14 @@ TDataSource* TDBLookupListBox::ListSource() const
 
 void TDBLookupListBox::SetListSource(TDataSource* v)
 {
+    ResolveFields(ActiveDataSet(v), listField_, listFieldIndex_, keyField_);
     link_->SetDataSource(v);
     Reload();
 }
 
 void TDBLookupListBox::SetListField(const std::string& v)
 {
+    ResolveFields(ActiveDataSet(ListSource()), v, listFieldIndex_, keyField_);
     listField_ = v;
     Reload();
 }
@@ -78,6 +103,7 @@ void TDBLookupListBox::SetListFieldIndex(int v)
 
 void TDBLookupListBox::SetKeyField(const std::string& v)
 {
+    ResolveFields(ActiveDataSet(ListSource()), listField_, listFieldIndex_, v);
     keyField_ = v;
     Reload();
 }
@@ -93,36 +119,40 @@ void TDBLookupListBox::Reload()
     // Walking the records notifies the link again; that notice is about this walk.
     if (reloading_)
         return;
+    TDataSet* data = link_->Active() ? link_->DataSet() : nullptr;
+    // Walking would post the record being edited or inserted; the post or cancel reloads later.
+    if (data && (data->State() == dsEdit || data->State() == dsInsert))
+        return;
+    const TLookupFields fields = ResolveFields(data, listField_, listFieldIndex_, keyField_);
     reloading_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{reloading_};
-    keys_.clear();
-    Items().BeginUpdate();
-    Items().Clear();
-    TDataSet* data = link_->Active() ? link_->DataSet() : nullptr;
-    const std::vector<std::string> fields = SplitFields(listField_);
-    if (data && !fields.empty() && !keyField_.empty()) {
-        TField* shown = data->FieldByName(fields[std::min(static_cast<size_t>(listFieldIndex_), fields.size() - 1)]);
-        TField* key = data->FieldByName(keyField_);
+    std::vector<std::string> texts;
+    std::vector<Variant> keys;
+    if (fields.Shown) {
         const TBookmark mark = data->Bookmark();
         data->DisableControls();
         try {
             for (data->First(); !data->Eof(); data->Next()) {
-                Items().Add(shown->AsString());
-                keys_.push_back(key->Value());
+                texts.push_back(fields.Shown->AsString());
+                keys.push_back(fields.Key->Value());
             }
             if (data->BookmarkValid(mark))
                 data->SetBookmark(mark);
         } catch (...) {
             data->EnableControls();
-            Items().EndUpdate();
             throw;
         }
         data->EnableControls();
     }
+    Items().BeginUpdate();
+    Items().Clear();
+    for (const std::string& text : texts)
+        Items().Add(text);
     Items().EndUpdate();
+    keys_ = std::move(keys);
     SelectKey();
 }
 
