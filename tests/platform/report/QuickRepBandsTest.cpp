@@ -3,6 +3,7 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/FloatText.h"
 #include "platform/data/TDataSource.h"
 #include "platform/report/TQuickRep.h"
 #include "tests/platform/report/ReportTestDb.h"
@@ -479,4 +480,36 @@ TEST_F(QuickRepSubDetail, HeaderReadsTheDetailOfItsMasterRowBeforeTheLinesPrint)
         if (item.Source == "firstVoucher")
             firsts.push_back(item.Text());
     EXPECT_THAT(firsts, ElementsAre("V1", "", "V3"));
+}
+
+TEST_F(QuickRepSubDetail, HandlersPickTheBalanceColumnAndCarryARunningBalance)
+{
+    TQRCustomBand* opening = sub->HeaderBand();
+    TQRDBText* debitSide = AddField(opening, "saldoD", master, "saldo", 300);
+    TQRDBText* creditSide = AddField(opening, "saldoK", master, "saldo", 400);
+    TQRLabel* running = AddLabel(sub, "running", "", 500);
+    double balance = 0;
+    opening->BeforePrint = [&](TQRCustomBand*, bool&) {
+        bool debit = master->FieldByName("account_pos")->AsString() == "D";
+        debitSide->SetEnabled(debit);
+        creditSide->SetEnabled(!debit);
+        balance = master->FieldByName("saldo")->AsFloat();
+    };
+    sub->BeforePrint = [&](TQRCustomBand*, bool&) {
+        double change = lines->FieldByName("debet")->AsFloat() - lines->FieldByName("kredit")->AsFloat();
+        balance += master->FieldByName("account_pos")->AsString() == "D" ? change : -change;
+        running->SetCaption(FormatFloat("#,##0.00;(#,##0.00)", balance));
+    };
+
+    report.Prepare();
+
+    const QRPage& page = report.Pages().Page(0);
+    std::vector<std::pair<std::string, std::string>> printed;
+    for (const QRItem& item : page.Items)
+        if (item.Source == "saldoD" || item.Source == "saldoK" || item.Source == "running")
+            printed.emplace_back(item.Source, item.Text());
+    using Printed = std::pair<std::string, std::string>;
+    EXPECT_THAT(printed, ElementsAre(Printed{"saldoD", "10"}, Printed{"running", "110.00"}, Printed{"running", "70.00"},
+        Printed{"saldoD", "20"},
+        Printed{"saldoK", "30"}, Printed{"running", "24.50"}));
 }
