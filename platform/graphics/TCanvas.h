@@ -285,6 +285,9 @@ private:
     void CairoShape(bool fill, bool stroke, int penWidth);
     void BlitPixels(const TRect& deviceDest, const uint32_t* src, int srcStride, uint32_t rop,
                     const uint8_t* skip = nullptr);
+    // Stretches srcWidth x srcHeight pixels over device rectangle 'd', making only what the target
+    // shows; pixels of 'key' are left out unless it is clNone.
+    void StretchBlitDevice(const TRect& d, const uint32_t* src, int srcWidth, int srcHeight, uint32_t rop, TColor key);
     void PaintImageOnSurface(const TRect& deviceDest, const uint32_t* src, int srcWidth, int srcHeight, int srcStride,
                              bool withAlpha);
     std::vector<uint32_t> ReadDevice(const TRect& deviceRect);

@@ -47,19 +47,19 @@ Buffer FromBitmap(const TBitmap& bitmap, const TRect& r) {
     return b;
 }
 
-// Nearest neighbour: destination column i takes source column i * sw / w.
-Buffer Stretch(const Buffer& src, int w, int h) {
-    if (src.width == w && src.height == h) return src;
+// Nearest neighbour: destination column i takes source column i * sw / w. Only 'part' of the
+// w by h result is made (in its own coordinates), so a huge stretch costs what is visible.
+Buffer Stretch(const uint32_t* src, int sw, int sh, int w, int h, const TRect& part) {
     Buffer b;
-    b.width = w;
-    b.height = h;
-    b.pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
-    for (int y = 0; y < h; ++y) {
-        const int sy = static_cast<int>(static_cast<long long>(y) * src.height / h);
-        for (int x = 0; x < w; ++x) {
-            const int sx = static_cast<int>(static_cast<long long>(x) * src.width / w);
-            b.pixels[static_cast<size_t>(y) * w + x] = src.pixels[static_cast<size_t>(sy) * src.width + sx];
-        }
+    b.width = part.Width();
+    b.height = part.Height();
+    b.pixels.resize(static_cast<size_t>(b.width) * static_cast<size_t>(b.height));
+    for (int y = part.Top; y < part.Bottom; ++y) {
+        const int sy = static_cast<int>(static_cast<long long>(y) * sh / h);
+        const uint32_t* srow = src + static_cast<size_t>(sy) * static_cast<size_t>(sw);
+        uint32_t* out = b.pixels.data() + static_cast<size_t>(y - part.Top) * static_cast<size_t>(b.width);
+        for (int x = part.Left; x < part.Right; ++x)
+            out[x - part.Left] = srow[static_cast<long long>(x) * sw / w];
     }
     return b;
 }
@@ -219,8 +219,7 @@ void TCanvas::StretchBlt(int x, int y, int width, int height, const TBitmap& sou
             if (bx >= 0 && by >= 0 && bx < source.Width() && by < source.Height())
                 b.pixels[static_cast<size_t>(yy) * sw + xx] = source.ScanLine(by)[bx];
         }
-    const Buffer scaled = Stretch(b, width, height);
-    BlitPixels(DeviceRect(Bounds(x, y, width, height)), scaled.pixels.data(), width, rop);
+    StretchBlitDevice(DeviceRect(Bounds(x, y, width, height)), b.pixels.data(), b.width, b.height, rop, clNone);
 }
 
 void TCanvas::StretchBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy, int sw, int sh,
@@ -230,8 +229,7 @@ void TCanvas::StretchBlt(int x, int y, int width, int height, TCanvas& source, i
     b.width = sw;
     b.height = sh;
     b.pixels = source.ReadDevice(source.DeviceRect(Bounds(sx, sy, sw, sh)));
-    const Buffer scaled = Stretch(b, width, height);
-    BlitPixels(DeviceRect(Bounds(x, y, width, height)), scaled.pixels.data(), width, rop);
+    StretchBlitDevice(DeviceRect(Bounds(x, y, width, height)), b.pixels.data(), b.width, b.height, rop, clNone);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
@@ -242,12 +240,10 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
     if (bitmap.Empty() || rect.IsEmpty()) return;
-    const Buffer scaled = Stretch(FromBitmap(bitmap, {0, 0, bitmap.Width(), bitmap.Height()}), rect.Width(), rect.Height());
-    if (bitmap.Transparent()) {
-        const std::vector<uint8_t> skip = KeyMask(scaled, bitmap.TransparentColor());
-        return BlitPixels(DeviceRect(rect), scaled.pixels.data(), scaled.width, SRCCOPY, skip.data());
-    }
-    BlitPixels(DeviceRect(rect), scaled.pixels.data(), scaled.width, copyMode_);
+    if (bitmap.Transparent())
+        return StretchBlitDevice(DeviceRect(rect), bitmap.Bits(), bitmap.Width(), bitmap.Height(), SRCCOPY,
+                                 bitmap.TransparentColor());
+    StretchBlitDevice(DeviceRect(rect), bitmap.Bits(), bitmap.Width(), bitmap.Height(), copyMode_, clNone);
 }
 
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, TColor key) {
@@ -284,8 +280,18 @@ void TCanvas::BrushCopy(const TRect& dest, const TBitmap& source, const TRect& s
     const uint32_t to = ColorToPixel(ColorToRGB(brush_.Color()));
     for (uint32_t& p : b.pixels)
         if ((p & 0xFFFFFF) == from) p = to;
-    const Buffer scaled = Stretch(b, dest.Width(), dest.Height());
-    BlitPixels(DeviceRect(dest), scaled.pixels.data(), scaled.width, SRCCOPY);
+    StretchBlitDevice(DeviceRect(dest), b.pixels.data(), b.width, b.height, SRCCOPY, clNone);
+}
+
+void TCanvas::StretchBlitDevice(const TRect& d, const uint32_t* src, int srcWidth, int srcHeight, uint32_t rop, TColor key) {
+    TRect part;
+    if (!IntersectRect(part, d, TargetBounds())) return;
+    part.Offset(-d.Left, -d.Top);
+    const Buffer scaled = Stretch(src, srcWidth, srcHeight, d.Width(), d.Height(), part);
+    part.Offset(d.Left, d.Top);
+    if (key == clNone) return BlitPixels(part, scaled.pixels.data(), scaled.width, rop);
+    const std::vector<uint8_t> skip = KeyMask(scaled, key);
+    BlitPixels(part, scaled.pixels.data(), scaled.width, rop, skip.data());
 }
 
 void TCanvas::DrawAlphaPixels(const TRect& dest, const uint32_t* pixels, int width, int height, int stride) {

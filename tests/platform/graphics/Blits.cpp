@@ -116,6 +116,32 @@ TEST(StretchBlt, NearestNeighbourDoublesPixels) {
     EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
 }
 
+TEST(StretchBlt, PartlyVisibleStretchKeepsTheWholeRectanglesScale) {
+    auto src = Solid(2, 1, clRed);
+    src->SetPixelAt(1, 0, ColorToPixel(clBlue));
+    auto dst = Solid(10, 10, clWhite);
+    dst->Canvas().StretchDraw(Rect(-5, 0, 15, 10), *src);
+    EXPECT_EQ(dst->ColorAt(4, 9), clRed);
+    EXPECT_EQ(dst->ColorAt(5, 0), clBlue);
+    dst->Canvas().SetWindowOrg({3, 0});
+    dst->Canvas().StretchBlt(0, 0, 6, 2, *src, 0, 0, 2, 1);
+    EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
+    EXPECT_EQ(dst->ColorAt(2, 1), clBlue);
+    EXPECT_EQ(dst->ColorAt(3, 0), clRed);  // left from the first stretch
+}
+
+TEST(StretchBlt, AHugeDestinationCostsOnlyWhatIsVisible) {
+    auto src = Solid(2, 2, clRed);
+    src->SetPixelAt(1, 1, ColorToPixel(clBlue));
+    src->SetTransparent(true);
+    src->SetTransparentColor(clFuchsia);
+    auto dst = Solid(10, 10, clWhite);
+    dst->Canvas().StretchDraw(Rect(0, 0, 200000, 200000), *src);
+    EXPECT_EQ(dst->ColorAt(9, 9), clRed);
+    dst->Canvas().BrushCopy(Rect(-200000, -200000, 10, 10), *src, Rect(0, 0, 2, 2), clRed);
+    EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
+}
+
 TEST(Draw, TransparentBitmapLeavesItsKeyOut) {
     auto src = Solid(3, 3, clFuchsia, clNavy);
     auto dst = Solid(3, 3, clWhite);
