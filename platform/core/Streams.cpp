@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+#include <sys/stat.h>
 
+#include "platform/core/AtomicFileWriter.h"
 #include "platform/core/Exceptions.h"
 
 namespace {
@@ -175,8 +178,7 @@ void TMemoryStream::LoadFromFile(const std::string& path)
 
 void TMemoryStream::SaveToFile(const std::string& path) const
 {
-    TFileStream file(path, TFileMode::fmCreate);
-    SaveToStream(file);
+    WriteFileReplacing(path, std::string_view(reinterpret_cast<const char*>(data_.data()), data_.size()));
 }
 
 TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path)
@@ -184,6 +186,13 @@ TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path)
     file_ = std::fopen(path.c_str(), mode == TFileMode::fmOpenRead ? "rb" : "w+b");
     if (!file_)
         throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    struct stat st{};
+    if (fstat(fileno(file_), &st) != 0 || S_ISDIR(st.st_mode)) {
+        std::fclose(file_);
+        throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(EISDIR));
+    }
+    if (mode == TFileMode::fmCreate)
+        std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 TFileStream::~TFileStream()
@@ -191,18 +200,35 @@ TFileStream::~TFileStream()
     std::fclose(file_);
 }
 
+void TFileStream::SwitchTo(TLastAccess access)
+{
+    if (last_ != TLastAccess::None && last_ != access)
+        fseeko(file_, 0, SEEK_CUR);
+    last_ = access;
+}
+
 int64_t TFileStream::Read(void* buffer, int64_t count)
 {
     if (count <= 0)
         return 0;
-    return static_cast<int64_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+    SwitchTo(TLastAccess::Read);
+    size_t n = std::fread(buffer, 1, static_cast<size_t>(count), file_);
+    if (n < static_cast<size_t>(count) && std::ferror(file_)) {
+        int error = errno;
+        std::clearerr(file_);
+        throw EReadError("Error reading \"" + path_ + "\". " + std::strerror(error));
+    }
+    return static_cast<int64_t>(n);
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count)
 {
     if (count <= 0)
         return 0;
-    return static_cast<int64_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+    SwitchTo(TLastAccess::Write);
+    size_t n = std::fwrite(buffer, 1, static_cast<size_t>(count), file_);
+    std::clearerr(file_);
+    return static_cast<int64_t>(n);
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
@@ -210,6 +236,7 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
     int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET : origin == TSeekOrigin::soCurrent ? SEEK_CUR : SEEK_END;
     if (fseeko(file_, static_cast<off_t>(offset), whence) != 0)
         throw EReadError("Cannot seek in \"" + path_ + "\"");
+    last_ = TLastAccess::None;
     return static_cast<int64_t>(ftello(file_));
 }
 

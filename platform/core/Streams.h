@@ -57,6 +57,7 @@ public:
     void LoadFromStream(TStream& source);
     void SaveToStream(TStream& dest) const;
     void LoadFromFile(const std::string& path);
+    // Through a temporary file renamed over the target, so a failed save leaves the old file.
     void SaveToFile(const std::string& path) const;
 
 private:
@@ -68,7 +69,9 @@ enum class TFileMode { fmOpenRead, fmCreate };
 
 class TFileStream : public TStream {
 public:
-    // fmOpenRead opens an existing file for reading; fmCreate creates or overwrites it. EFOpenError on failure.
+    // fmOpenRead opens an existing file for reading; fmCreate creates or overwrites it. EFOpenError on failure
+    // and for a folder. A read that fails raises EReadError rather than looking like the end of the file;
+    // writes are unbuffered, so a full disk shows in the Write that hit it.
     TFileStream(const std::string& path, TFileMode mode);
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;
@@ -80,8 +83,13 @@ public:
     const std::string& FileName() const { return path_; }
 
 private:
+    enum class TLastAccess { None, Read, Write };
+    // The C library needs a seek between a write and a read on the same file.
+    void SwitchTo(TLastAccess access);
+
     std::string path_;
     std::FILE* file_ = nullptr;
+    TLastAccess last_ = TLastAccess::None;
 };
 
 // Width times height in 64 bits; EReadError for a negative side or more than 16384 x 16384 pixels.

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
+
+#include "TempFolder.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
@@ -17,6 +22,31 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> values)
         bytes.push_back(static_cast<uint8_t>(v));
     return bytes;
 }
+
+// Files of this process may not grow beyond 'bytes' while it lives: a write past it fails with
+// EFBIG instead of stopping the process, for the superuser too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
 
 } // namespace
 
@@ -94,6 +124,42 @@ TEST(FileStream, CreateWriteAndReadBack)
     }
     std::remove(path.c_str());
     EXPECT_THROW(TFileStream(path, TFileMode::fmOpenRead), EFOpenError);
+}
+
+TEST(FileStream, AFolderIsNotAFile)
+{
+    TempFolder dir;
+    EXPECT_THROW(TFileStream(dir.Root().string(), TFileMode::fmOpenRead), EFOpenError);
+    EXPECT_THROW(TFileStream(dir.Root().string(), TFileMode::fmCreate), EFOpenError);
+    TMemoryStream memory(std::string("kept"));
+    EXPECT_THROW(memory.LoadFromFile(dir.Root().string()), EFOpenError);
+    EXPECT_EQ(memory.DataString(), "kept");
+}
+
+TEST(FileStream, AWriteThatDoesNotFitRaisesAtOnce)
+{
+    TempFolder dir;
+    TFileStream out(dir.Path("big.bin"), TFileMode::fmCreate);
+    out.WriteString("fits");
+    FileSizeLimit limit(16);
+    EXPECT_THROW(out.WriteBuffer(std::string(64, 'x').data(), 64), EWriteError);
+}
+
+TEST(MemoryStream, SaveReplacesTheFileOnlyWhenEverythingIsWritten)
+{
+    TempFolder dir;
+    dir.WriteBytes("skin.bin", "old skin");
+    TMemoryStream data(std::string(4096, 'n'));
+    {
+        FileSizeLimit limit(1024);
+        EXPECT_THROW(data.SaveToFile(dir.Path("skin.bin")), EWriteError);
+    }
+    EXPECT_EQ(dir.ReadBytes("skin.bin"), "old skin");
+    EXPECT_EQ(dir.FileCount(), 1u);
+
+    data.SaveToFile(dir.Path("skin.bin"));
+    EXPECT_EQ(dir.ReadBytes("skin.bin"), std::string(4096, 'n'));
+    EXPECT_EQ(dir.FileCount(), 1u);
 }
 
 TEST(PixelCount, IsCappedAndComputedIn64Bits)
