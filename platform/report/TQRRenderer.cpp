@@ -25,7 +25,7 @@ mode_t NewFileMode()
     std::string line;
     while (std::getline(status, line))
         if (line.rfind("Umask:", 0) == 0)
-            return static_cast<mode_t>(0666 & ~std::stoul(line.substr(6), nullptr, 8));
+            return static_cast<mode_t>(0666 & ~std::strtoul(line.c_str() + 6, nullptr, 8));
     return 0644;
 }
 
