@@ -79,8 +79,14 @@ int LocaleFirstWeekDay(const std::string& localeName)
 void LoadFormatSettings(const ConfigStore& config)
 {
     TFormatSettings& fs = FormatSettings();
-    ReadSeparator(config, "DecimalSeparator", fs.DecimalSeparator);
-    ReadSeparator(config, "ThousandSeparator", fs.ThousandSeparator);
+    char decimal = fs.DecimalSeparator, thousand = fs.ThousandSeparator;
+    ReadSeparator(config, "DecimalSeparator", decimal);
+    ReadSeparator(config, "ThousandSeparator", thousand);
+    // One character for both would make "1,234" mean two different numbers.
+    if (decimal != thousand) {
+        fs.DecimalSeparator = decimal;
+        fs.ThousandSeparator = thousand;
+    }
     ReadSeparator(config, "DateSeparator", fs.DateSeparator);
     int weekday = LocaleFirstWeekDay(ProcessTimeLocaleName());
     if (weekday < 0) {

@@ -45,6 +45,20 @@ TEST_F(FormatSettingsTest, ConfigOverridesTheDefaults)
     EXPECT_EQ(FormatSettings().FirstWeekDay, 6);
 }
 
+TEST_F(FormatSettingsTest, SeparatorsThatWouldBeEqualAreIgnored)
+{
+    TempFolder dir;
+    dir.WriteBytes("c.conf", "[locale]\nDecimalSeparator=,\n");
+    ScopedEnv plainLocale("LC_ALL", "C");
+    LoadFormatSettings(ConfigStore(dir.Path("c.conf")));
+    EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
+    EXPECT_EQ(FormatSettings().ThousandSeparator, ',');
+    dir.WriteBytes("c.conf", "[locale]\nThousandSeparator= \n");
+    LoadFormatSettings(ConfigStore(dir.Path("c.conf")));
+    EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
+    EXPECT_EQ(FormatSettings().ThousandSeparator, ' ');
+}
+
 TEST_F(FormatSettingsTest, MissingConfigKeepsMondayFirst)
 {
     TempFolder dir;
