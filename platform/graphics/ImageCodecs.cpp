@@ -20,8 +20,8 @@ uint32_t Channel(uint32_t value, uint32_t mask) {
     if (!mask) return 0;
     int shift = 0;
     while (!((mask >> shift) & 1)) ++shift;
-    const uint32_t max = mask >> shift;
-    return ((value & mask) >> shift) * 255 / max;
+    const uint64_t max = mask >> shift;
+    return static_cast<uint32_t>(((value & mask) >> shift) * uint64_t{255} / max);
 }
 
 }  // namespace

@@ -64,8 +64,16 @@ TRegion& TRegion::operator=(TRegion&& other) noexcept {
 }
 
 TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
+    // Built in one pass: a union per rectangle is quadratic for the many rows of a keyed bitmap.
+    std::vector<cairo_rectangle_int_t> list;
+    list.reserve(rects.size());
+    for (const TRect& r : rects)
+        if (!r.IsEmpty()) list.push_back(ToCairo(r));
     TRegion region;
-    for (const TRect& r : rects) region.Union(r);
+    cairo_region_t* built = cairo_region_create_rectangles(list.data(), static_cast<int>(list.size()));
+    Check(built);
+    std::swap(region.region_, built);
+    cairo_region_destroy(built);
     return region;
 }
 

@@ -36,6 +36,16 @@ TEST(Regions, RectangleRegionsAreHalfOpen) {
     EXPECT_TRUE(TRegion(Rect(3, 3, 3, 9)).IsEmpty());
 }
 
+TEST(Regions, FromRectsMergesOverlapsAndSkipsEmptyOnes) {
+    const TRegion r = TRegion::FromRects({Rect(0, 0, 10, 10), Rect(5, 5, 15, 15), Rect(3, 3, 3, 8), Rect(20, 0, 18, 4)});
+    EXPECT_EQ(r.Bounds(), Rect(0, 0, 15, 15));
+    EXPECT_TRUE(r.Contains(12, 12));
+    EXPECT_TRUE(r.Contains(7, 7));
+    EXPECT_FALSE(r.Contains(12, 2));
+    EXPECT_FALSE(r.Contains(15, 15));
+    EXPECT_TRUE(TRegion::FromRects({}).IsEmpty());
+}
+
 TEST(Regions, UnionOffsetAndCopiesAreIndependent) {
     TRegion a(Rect(0, 0, 4, 4));
     TRegion b = a;

@@ -83,3 +83,19 @@ TEST(SystemMetrics, MenuSizesAreAtLeastTwenty) {
     EXPECT_FALSE(IsVisualStyleActive());
     EXPECT_EQ(GetXPScheme(), 0);
 }
+
+TEST(SystemMetrics, TheScreenAnswersItsOwnEntriesAndTheTableTheRest) {
+    struct Reset {
+        ~Reset() { SetScreenMetricsSource({}); }
+    } reset;
+    SetScreenMetricsSource([](int index) -> std::optional<int> {
+        if (index == SM_CXSCREEN) return 1280;
+        return std::nullopt;
+    });
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
+    SetScreenMetricsSource({});
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+}
