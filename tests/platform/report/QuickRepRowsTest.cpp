@@ -137,3 +137,26 @@ TEST(QuickRepRows, PagesFollowThePaperAndTheMargins)
     EXPECT_NEAR(page.FindSource("QRLabel4")->Box.Top, QRMillimetres(20), 0.01);
     EXPECT_NEAR(page.FindSource("footer")->Box.Top, QRMillimetres(210) - QRMillimetres(5) - 25, 0.01);
 }
+
+TEST(QuickRepRows, GroupBreaksOnAnExpressionOverAQualifiedField)
+{
+    ReportTestDb db;
+    db.Exec("insert into baris values(1,'bkk-1',1,0)");
+    db.Exec("insert into baris values(1,'BKK-1',2,0)");
+    db.Exec("insert into baris values(2,'BKM-1',4,0)");
+    TQuickRep report;
+    TADOQuery* query = db.Query(&report, "lap_jmk1", "select * from baris order by account_id, debet");
+    report.SetDataSet(query);
+    auto* group = new TQRGroup(&report);
+    group->SetExpression("UPPER(lap_jmk1.no_bukti)");
+    group->SetHeight(20);
+    group->SetParent(&report);
+    AddExpr(group, "voucher", "UPPER(lap_jmk1.no_bukti)");
+    TQRBand* footer = AddBand(report, rbGroupFooter, 20);
+    group->SetFooterBand(footer);
+    AddExpr(footer, "sum", "SUM(debet)")->SetResetAfterPrint(true);
+
+    report.Prepare();
+
+    EXPECT_THAT(Texts(report, 0), ElementsAre("BKK-1", "3.00", "BKM-1", "4.00"));
+}
