@@ -124,6 +124,8 @@ TDecodedImage DecodeDib(const uint8_t* data, size_t size) {
     if (colors > 256) Bad("bad palette");
     uint64_t offset = 14 + static_cast<uint64_t>(infoSize);
     if (bits <= 8) offset += static_cast<uint64_t>(colors ? colors : (1u << bits)) * (infoSize == 12 ? 3 : 4);
+    // Deeper pictures may still carry a colour table of 'colors' entries before their pixels.
+    else offset += static_cast<uint64_t>(colors) * 4;
     if (compression == 3 && infoSize == 40) offset += 12;
     std::vector<uint8_t> file{'B', 'M'};
     const uint64_t total = 14 + static_cast<uint64_t>(size);

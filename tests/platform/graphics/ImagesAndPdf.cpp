@@ -254,6 +254,9 @@ TEST(BmpDecoding, ClipboardDibWithoutFileHeader) {
     ASSERT_EQ(image.Width, 1);
     EXPECT_EQ(image.Pixels[0], 0xFF0000FFu);
     EXPECT_THROW(DecodeDib(file.data() + 14, 8), EReadError);
+    // A 24-bit picture may carry an optional colour table; its pixels come after it.
+    const auto deep = Bmp(1, 1, 24, {0x123456, 0x654321}, {0x00, 0x00, 0xFF, 0});
+    EXPECT_EQ(DecodeDib(deep.data() + 14, deep.size() - 14).Pixels[0], 0xFFFF0000u);
 }
 
 TEST(JpegDecoding, HugeDeclaredSizeRaisesBeforeAllocating) {
