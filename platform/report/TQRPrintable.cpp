@@ -66,8 +66,19 @@ void TQRCustomLabel::Prepare(QRPrintContext& context)
         lineHeight_ = context.Measure->LineHeight(font);
         lines_ = context.Measure->WrapText(font, text, Width());
     } else {
+        // Line breaks of a multi-line value start new lines; the box clips what does not fit.
         lines_.clear();
-        lines_.push_back(text);
+        size_t start = 0;
+        while (true) {
+            size_t end = text.find('\n', start);
+            std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines_.push_back(std::move(line));
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
     }
 }
 

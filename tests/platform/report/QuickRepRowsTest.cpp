@@ -160,3 +160,21 @@ TEST(QuickRepRows, GroupBreaksOnAnExpressionOverAQualifiedField)
 
     EXPECT_THAT(Texts(report, 0), ElementsAre("BKK-1", "3.00", "BKM-1", "4.00"));
 }
+
+TEST(QuickRepRows, LineBreaksOfAValueStartNewLinesInsideTheBox)
+{
+    ReportTestDb db;
+    db.Exec("insert into baris values(1,'baris satu' || char(13) || char(10) || 'baris dua',0,0)");
+    TQuickRep report;
+    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from baris");
+    report.SetDataSet(query);
+    AddField(AddBand(report, rbDetail, 20), "remark", query, "no_bukti");
+
+    report.Prepare();
+
+    const QRItem* remark = report.Pages().Page(0).FindSource("remark");
+    ASSERT_NE(remark, nullptr);
+    EXPECT_THAT(remark->Lines, ElementsAre("baris satu", "baris dua"));
+    EXPECT_TRUE(remark->Clip);
+    EXPECT_EQ(remark->Box.Height, 17);
+}
