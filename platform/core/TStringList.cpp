@@ -134,10 +134,22 @@ void TStrings::EndUpdate()
 void TStrings::LoadFromFile(const std::string& path)
 {
     std::vector<std::string> lines = ReadTextFileLines(path);
+    std::vector<std::string> oldLines = Lines();
+    std::vector<void*> oldObjects;
+    for (int i = 0; i < Count(); ++i)
+        oldObjects.push_back(GetObject(i));
     UpdateScope scope(*this);
-    Clear();
-    for (const std::string& line : lines)
-        Add(line);
+    try {
+        Clear();
+        for (const std::string& line : lines)
+            Add(line);
+    } catch (...) {
+        // A line the list refuses (a duplicate in a sorted list that raises on them) undoes the load.
+        Clear();
+        for (size_t i = 0; i < oldLines.size(); ++i)
+            AddObject(oldLines[i], oldObjects[i]);
+        throw;
+    }
 }
 
 void TStrings::SaveToFile(const std::string& path, const std::string& lineEnding) const

@@ -181,3 +181,22 @@ TEST(StringList, FileRoundTripAndFailedLoadKeepsTheLines)
     EXPECT_THROW(loaded.LoadFromFile(path), EFOpenError);
     EXPECT_EQ(loaded.Count(), 2);
 }
+
+TEST(StringList, LoadRefusedHalfWayKeepsTheLinesAndObjects)
+{
+    std::string path = std::string(BUKURA_BINARY_DIR) + "/stringlist_duplicates.txt";
+    TStringList source;
+    source.SetText("kas\nbank\nkas\n");
+    source.SaveToFile(path);
+    TStringList list;
+    list.SetSorted(true);
+    list.SetDuplicates(TDuplicates::dupError);
+    int tag = 7;
+    list.AddObject("modal", &tag);
+    list.Add("hutang");
+    EXPECT_THROW(list.LoadFromFile(path), EListError);
+    std::remove(path.c_str());
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "modal"}));
+    EXPECT_EQ(list.GetObject(1), &tag);
+    EXPECT_EQ(list.UpdateCount(), 0);
+}
