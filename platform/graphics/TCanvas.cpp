@@ -16,7 +16,7 @@ TCanvasTarget TCanvasTarget::OfBitmap(TBitmap& bitmap) {
 }
 
 TCanvasTarget TCanvasTarget::OfPixels(uint32_t* data, int width, int height, int stride, const void* owner) {
-    if (width < 0 || height < 0 || stride < width * 4 || stride % 4 != 0 || (data == nullptr && width * height > 0))
+    if (width < 0 || height < 0 || stride < int64_t{width} * 4 || stride % 4 != 0 || (data == nullptr && width * height > 0))
         throw EInvalidOperation("Bad pixel memory for a canvas");
     TCanvasTarget t;
     t.kind = Kind::Pixels;

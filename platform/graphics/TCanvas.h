@@ -3,6 +3,7 @@
 // raw pixel memory (a window surface, a skin bitmap), any Cairo surface (PDF) and no target at
 // all (measuring text before a window exists). Shapes follow the classic pixel rules; own code
 // does what Cairo cannot match (lines, fills, raster operations), Cairo does curves and text.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -260,7 +261,7 @@ private:
     struct Pixels {
         uint32_t* data = nullptr;
         int width = 0, height = 0, stride = 0;
-        uint32_t* Row(int y) const { return reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(data) + y * stride); }
+        uint32_t* Row(int y) const { return reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(data) + static_cast<ptrdiff_t>(y) * stride); }
     };
 
     void Sync();
