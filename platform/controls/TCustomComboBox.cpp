@@ -136,6 +136,9 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     list_->SetItemHeight(itemHeight_);
     items_->OnChange = [this](TStringList*) {
         list_->Items().Assign(*items_);
+        // Escape on an open list must not bring back an index the items no longer have.
+        if (indexBeforeDrop_ >= items_->Count())
+            indexBeforeDrop_ = -1;
         if (itemIndex_ >= items_->Count()) {
             itemIndex_ = -1;
             SyncTextFromIndex();

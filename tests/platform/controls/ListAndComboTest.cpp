@@ -241,6 +241,19 @@ TEST(ComboBoxColours, ListAsksItsComboForTheBackground)
     EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, list.ClientHeight() - 2), clYellow);
 }
 
+TEST(ComboBoxDropDown, ItemsRefilledWhileOpenLeaveNoStaleChoiceOnEscape)
+{
+    ComboFixture f;
+    f.combo->SetItemIndex(2);
+    f.combo->SetDroppedDown(true);
+    f.combo->Items().Clear();
+    f.combo->Items().Add("Kalvera");
+    f.session.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), -1);
+    EXPECT_EQ(f.combo->Text(), "");
+}
+
 TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsAndScrolls)
 {
     ComboFixture f;

@@ -85,6 +85,26 @@ TEST(Panel, DisabledPanelKeepsItsChildrenFromTheFocus)
     EXPECT_FALSE(edit->EnabledInTree());
 }
 
+TEST(Panel, DisabledPanelKeepsClicksFromItsChildren)
+{
+    TControlsFixture f;
+    auto* panel = f.Place<TPanel>(10, 10, 200, 100);
+    auto* box = CreateOwned<TCheckBox>(*f.form);
+    box->SetParent(panel);
+    box->SetBounds(10, 10, 100, 17);
+    auto* button = CreateOwned<TSpeedButton>(*f.form);
+    button->SetParent(panel);
+    button->SetBounds(10, 40, 25, 25);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) { ++clicks; };
+    panel->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    f.session.ClickControl(*box, {5, 8});
+    f.session.ClickControl(*button);
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST(CheckBox, ClickAndSpaceToggleAndEachChangeFiresOnClick)
 {
     TControlsFixture f;
