@@ -171,7 +171,7 @@ void TApplication::TranslateMessage(const TQueuedMessage& message)
         else if (digit || vk == VK_SPACE || vk == VK_BACK || vk == VK_RETURN)
             ch = vk;
         if (ch)
-            queue_.PostFirst(message.Wnd, WM_SYSCHAR, static_cast<intptr_t>(ch), message.LParam);
+            PostTranslated({message.Wnd, WM_SYSCHAR, static_cast<intptr_t>(ch), message.LParam});
         return;
     }
     char32_t ch = 0;
@@ -192,7 +192,25 @@ void TApplication::TranslateMessage(const TQueuedMessage& message)
         }
     }
     if (ch)
-        queue_.PostFirst(message.Wnd, WM_CHAR, static_cast<intptr_t>(ch), message.LParam);
+        PostTranslated({message.Wnd, WM_CHAR, static_cast<intptr_t>(ch), message.LParam});
+}
+
+void TApplication::PostTranslated(const TQueuedMessage& ch)
+{
+    queue_.PostFirst(ch.Wnd, ch.Msg, ch.WParam, ch.LParam);
+    translatedChar_ = ch;
+}
+
+bool TApplication::TakeTranslatedChar(TQueuedMessage& out)
+{
+    if (!translatedChar_)
+        return false;
+    const TQueuedMessage ch = *translatedChar_;
+    translatedChar_.reset();
+    TQueuedMessage first;
+    if (!queue_.Peek(first, ch.Wnd, ch.Msg, ch.Msg, false) || first.WParam != ch.WParam)
+        return false;
+    return queue_.Peek(out, ch.Wnd, ch.Msg, ch.Msg, true);
 }
 
 void TApplication::DispatchMessage(const TQueuedMessage& message)
@@ -322,8 +340,16 @@ bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
             return true;
         }
         if (!IsKeyMsg(msg)) {
-            TranslateMessage(msg);
-            DispatchMessage(msg);
+            const auto outer = translatedChar_;
+            translatedChar_.reset();
+            try {
+                TranslateMessage(msg);
+                DispatchMessage(msg);
+            } catch (...) {
+                translatedChar_ = outer;
+                throw;
+            }
+            translatedChar_ = outer;
         }
         return true;
     }

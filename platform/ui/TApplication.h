@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -76,6 +77,9 @@ public:
     // Removes the first queued message of one kind for a window; a WM_QUIT met on the way stays queued.
     void KillMessage(HWND wnd, uint32_t msg);
     void TranslateMessage(const TQueuedMessage& message);
+    // Takes the character just translated from the key-down being dispatched out of the queue;
+    // false when there is none (a dialog key holds it back and drops it when taken).
+    bool TakeTranslatedChar(TQueuedMessage& out);
     void DispatchMessage(const TQueuedMessage& message);
     // Paints every window with a pending paint now, and shows the result.
     void DispatchPaints();
@@ -188,6 +192,7 @@ private:
     bool ProcessOne(bool allowInput, uint64_t horizon = UINT64_MAX);
     bool IsKeyMsg(const TQueuedMessage& message);
     bool RunDueTimers(uint64_t horizon);
+    void PostTranslated(const TQueuedMessage& ch);
     void DeliverReleases(TMessage& message);
     void FireHandlers(std::map<int, TNotifyEvent>& handlers);
 
@@ -209,6 +214,7 @@ private:
     };
     std::vector<ModalEntry> modalStack_;
     std::vector<TMessageBoxRequest> messageBoxLog_;
+    std::optional<TQueuedMessage> translatedChar_;
     std::map<int, TNotifyEvent> onMinimize_;
     std::map<int, TNotifyEvent> onRestore_;
     int nextHandlerId_ = 1;

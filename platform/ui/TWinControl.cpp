@@ -590,8 +590,16 @@ bool TWinControl::DoKeyDown(TMessage& message)
             Application ? Application->SendMessage(Handle(), WM_GETDLGCODE, key) : Perform(WM_GETDLGCODE, key));
         if (!self)
             return true;
-        if (!(code & mask) && form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
-            return true;
+        if (!(code & mask)) {
+            // A key taken as a dialog key makes no character; it is held back meanwhile, so that no
+            // loop the taker runs delivers it.
+            TQueuedMessage held;
+            const bool wasHeld = Application && Application->TakeTranslatedChar(held);
+            if (form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
+                return true;
+            if (wasHeld)
+                Application->Queue().PostFirst(held.Wnd, held.Msg, held.WParam, held.LParam);
+        }
         if (!self)
             return true;
     }

@@ -153,6 +153,7 @@ TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
     s.PressKey(VK_TAB, kmShift);
     EXPECT_TRUE(f.edit1->Focused());
     EXPECT_EQ(f.form->ActiveControl(), f.edit1);
+    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
 }
 
 TEST(DialogKeys, TabSkipsDisabledHiddenAndNonTabStopControls)
@@ -183,9 +184,12 @@ TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
     KeyForm f(s);
     auto* ok = Place<TTestButton>(f.form, "OK", 200, 150);
     ok->Default = true;
+    // A loop run by the click must not deliver the Enter character to the edit either.
+    ok->OnClick = [&](TComponent*) { s.App().ProcessMessages(); };
     s.PressKey(VK_RETURN);
     EXPECT_EQ(ok->Clicks, 1);
     EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
+    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
 }
 
 TEST(DialogKeys, EnterWithoutADefaultButtonReachesKeyDown)
@@ -194,6 +198,21 @@ TEST(DialogKeys, EnterWithoutADefaultButtonReachesKeyDown)
     KeyForm f(s);
     s.PressKey(VK_RETURN);
     EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
+}
+
+TEST(DialogKeys, AnUnansweredEnterKeepsItsCharacterForKeyDownToKill)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    s.PressKey(VK_RETURN);
+    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
+    f.log.clear();
+    f.edit1->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_RETURN)
+            s.App().KillMessage(f.edit1->Handle(), WM_CHAR);
+    };
+    s.PressKey(VK_RETURN);
+    EXPECT_EQ(f.log, (TEventLog{"KeyDown 13", "KeyUp 13"}));
 }
 
 TEST(DialogKeys, EnterCanMoveToTheNextFieldFromKeyPress)
