@@ -90,7 +90,15 @@ bool ConfigStore::WriteString(const std::string& section, const std::string& nam
         || Trim(name) != name || Trim(section) != section)
         return false;
 
-    std::vector<std::string> lines = ReadLines(path_);
+    std::vector<std::string> lines;
+    try {
+        lines = ReadTextFileLines(path_);
+    } catch (const Exception&) {
+        // Rewriting a file that exists but cannot be read would lose every other setting in it.
+        std::error_code ec;
+        if (std::filesystem::symlink_status(path_, ec).type() != std::filesystem::file_type::not_found)
+            return false;
+    }
     std::string entry = name + "=" + value;
     std::string current, key, old;
     bool inSection = false, written = false;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "ScopedEnv.h"
 #include "TempFolder.h"
 #include "platform/core/ConfigStore.h"
@@ -53,6 +56,19 @@ TEST(ConfigStore, RefusedWritesChangeNothing)
     ConfigStore unwritable(dir.Path("c.conf/inside.conf"));
     EXPECT_FALSE(unwritable.WriteString("bukura", "bukuraserver", "x"));
     EXPECT_EQ(unwritable.ReadString("bukura", "bukuraserver"), "");
+}
+
+TEST(ConfigStore, AFileThatCannotBeReadIsNotRewritten)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser reads every file";
+    TempFolder dir;
+    dir.WriteBytes("c.conf", "[bukura]\nbukuraserver=a.db\n[printer]\ncommand=lp\n");
+    chmod(dir.Path("c.conf").c_str(), 0200);
+    ConfigStore store(dir.Path("c.conf"));
+    EXPECT_FALSE(store.WriteString("bukura", "bukuraserver", "b.db"));
+    chmod(dir.Path("c.conf").c_str(), 0600);
+    EXPECT_EQ(dir.ReadBytes("c.conf"), "[bukura]\nbukuraserver=a.db\n[printer]\ncommand=lp\n");
 }
 
 TEST(ConfigStore, DefaultPathFollowsXdgConfigHome)
