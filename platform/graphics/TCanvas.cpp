@@ -571,10 +571,10 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 namespace {
 
-// The path of an ellipse through the centres of its outermost pixels.
-void EllipsePath(cairo_t* cr, double l, double t, double r, double b) {
+// The path of an ellipse through the centres of its outermost pixels, moved 'inset' inwards.
+void EllipsePath(cairo_t* cr, double l, double t, double r, double b, double inset) {
     const double cx = (l + r) / 2, cy = (t + b) / 2;
-    const double rx = std::max((r - l - 1) / 2, 0.01), ry = std::max((b - t - 1) / 2, 0.01);
+    const double rx = std::max((r - l - 1) / 2 - inset, 0.01), ry = std::max((b - t - 1) / 2 - inset, 0.01);
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
@@ -591,8 +591,10 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (!cr) return;
     const TRect d = DeviceRect({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
     if (d.IsEmpty()) return;
-    EllipsePath(cr, d.Left, d.Top, d.Right, d.Bottom);
-    CairoShape(true, true, 1);
+    // A wide outline, like the rectangle's, lies inside the box.
+    const int w = pen_.Width();
+    EllipsePath(cr, d.Left, d.Top, d.Right, d.Bottom, (w - 1) / 2.0);
+    CairoShape(true, true, w);
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int rx, int ry) {
@@ -600,7 +602,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int rx, int ry) {
     if (!cr) return;
     const TRect d = DeviceRect({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
     if (d.IsEmpty()) return;
-    const double l = d.Left + 0.5, t = d.Top + 0.5, r = d.Right - 0.5, b = d.Bottom - 0.5;
+    const int w = pen_.Width();
+    const double inset = 0.5 + (w - 1) / 2.0;
+    const double l = d.Left + inset, t = d.Top + inset, r = d.Right - inset, b = d.Bottom - inset;
     const double a = std::min(std::max(rx, 0) / 2.0, (r - l) / 2), c = std::min(std::max(ry, 0) / 2.0, (b - t) / 2);
     if (a < 0.5 || c < 0.5) {
         cairo_rectangle(cr, l, t, r - l, b - t);
@@ -619,7 +623,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int rx, int ry) {
         corner(l + a, t + c, M_PI, 3 * M_PI / 2);
         cairo_close_path(cr);
     }
-    CairoShape(true, true, 1);
+    CairoShape(true, true, w);
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

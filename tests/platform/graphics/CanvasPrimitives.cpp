@@ -188,6 +188,29 @@ TEST(CanvasShapes, RoundRectStaysInsideAndCutsCorners) {
     EXPECT_EQ(s.At(8, 6), clRed);
 }
 
+TEST(CanvasShapes, WidePenEllipseAndRoundRectOutlinesStayInside) {
+    Surface s;
+    s.canvas.Pen().SetWidth(2);
+    s.canvas.Ellipse(2, 2, 18, 18);
+    EXPECT_EQ(s.Touched(), Rect(2, 2, 18, 18));
+    EXPECT_EQ(s.At(2, 10), clBlack);
+    EXPECT_EQ(s.At(3, 10), clBlack);
+    EXPECT_EQ(s.At(4, 10), clRed);
+    EXPECT_EQ(s.At(16, 10), clBlack);
+    EXPECT_EQ(s.At(17, 10), clBlack);
+    EXPECT_EQ(s.At(10, 16), clBlack);
+    EXPECT_EQ(s.At(10, 15), clRed);
+    Surface t;
+    t.canvas.Pen().SetWidth(2);
+    t.canvas.RoundRect(1, 1, 17, 13, 6, 6);
+    EXPECT_EQ(t.Touched(), Rect(1, 1, 17, 13));
+    EXPECT_EQ(t.At(9, 1), clBlack);
+    EXPECT_EQ(t.At(9, 2), clBlack);
+    EXPECT_EQ(t.At(9, 3), clRed);
+    EXPECT_EQ(t.At(15, 6), clBlack);
+    EXPECT_EQ(t.At(14, 6), clRed);
+}
+
 TEST(CanvasShapes, PolygonUsesTheAlternateFillRule) {
     Surface s;
     // A pentagram: its centre is crossed twice and stays unfilled.
