@@ -111,7 +111,8 @@ TEST(StreamStrings, CorruptLengthsAreRefusedWithoutAllocating)
 
 TEST(FileStream, CreateWriteAndReadBack)
 {
-    std::string path = std::string(BUKURA_BINARY_DIR) + "/filestream_test.bin";
+    TempFolder dir;
+    std::string path = dir.Path("filestream.bin");
     {
         TFileStream out(path, TFileMode::fmCreate);
         out.WriteString("skin");

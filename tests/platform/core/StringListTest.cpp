@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 
@@ -170,7 +171,8 @@ TEST(StringList, AssignCopiesLinesAndObjectsAndRefusesStrangers)
 
 TEST(StringList, FileRoundTripAndFailedLoadKeepsTheLines)
 {
-    std::string path = std::string(BUKURA_BINARY_DIR) + "/stringlist_roundtrip.txt";
+    TempFolder dir;
+    std::string path = dir.Path("roundtrip.txt");
     TStringList list;
     list.SetText("baris satu\nbaris dua");
     list.SaveToFile(path);
@@ -184,7 +186,8 @@ TEST(StringList, FileRoundTripAndFailedLoadKeepsTheLines)
 
 TEST(StringList, LoadRefusedHalfWayKeepsTheLinesAndObjects)
 {
-    std::string path = std::string(BUKURA_BINARY_DIR) + "/stringlist_duplicates.txt";
+    TempFolder dir;
+    std::string path = dir.Path("duplicates.txt");
     TStringList source;
     source.SetText("kas\nbank\nkas\n");
     source.SaveToFile(path);
@@ -195,7 +198,6 @@ TEST(StringList, LoadRefusedHalfWayKeepsTheLinesAndObjects)
     list.AddObject("modal", &tag);
     list.Add("hutang");
     EXPECT_THROW(list.LoadFromFile(path), EListError);
-    std::remove(path.c_str());
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "modal"}));
     EXPECT_EQ(list.GetObject(1), &tag);
     EXPECT_EQ(list.UpdateCount(), 0);
