@@ -156,6 +156,21 @@ TEST(ComboBoxClosed, ItemIndexFromCodeFiresNoChange)
     EXPECT_THROW(f.combo->SetItemIndex(3), EListError);
 }
 
+TEST(ComboBoxClosed, OnKeyPressSeesTheTypedLetterFirstAndCanSwallowIt)
+{
+    ComboFixture f;
+    std::u32string heard;
+    f.combo->OnKeyPress = [&](TComponent*, char32_t& key) {
+        heard += key;
+        if (key == U'k')
+            key = 0;
+    };
+    f.session.TypeText("k");
+    EXPECT_EQ(heard, U"k");
+    EXPECT_EQ(f.combo->ItemIndex(), -1);
+    EXPECT_EQ(f.changes, 0);
+}
+
 TEST(ComboBoxClosed, TypedLetterSelectsTheNextItemBeginningWithIt)
 {
     ComboFixture f;

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <jpeglib.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "ControlsTestKit.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TCustomCheckBox.h"
@@ -10,6 +16,55 @@
 #include "platform/controls/TScrollBox.h"
 #include "platform/controls/TSpeedButton.h"
 #include "platform/graphics/TBitmap.h"
+
+namespace {
+
+// A w x h JPEG file of one colour, as the wait window's picture is stored.
+std::string WriteJpeg(const std::string& name, int w, int h, uint8_t r, uint8_t g, uint8_t b)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = static_cast<JDIMENSION>(w);
+    info.image_height = static_cast<JDIMENSION>(h);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
+    for (size_t x = 0; x < static_cast<size_t>(w); ++x) {
+        row[x * 3] = r;
+        row[x * 3 + 1] = g;
+        row[x * 3 + 2] = b;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW p = row.data();
+        jpeg_write_scanlines(&info, &p, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const auto dir = std::filesystem::path(BUKURA_BINARY_DIR) / "test-artefacts";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / name).string();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out), static_cast<std::streamsize>(size));
+    free(out);
+    return path;
+}
+
+bool Near(TColor c, int r, int g, int b)
+{
+    const int cr = static_cast<int>(c & 0xFF);
+    const int cg = static_cast<int>((c >> 8) & 0xFF);
+    const int cb = static_cast<int>((c >> 16) & 0xFF);
+    return std::abs(cr - r) <= 3 && std::abs(cg - g) <= 3 && std::abs(cb - b) <= 3;
+}
+
+} // namespace
 
 TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControl)
 {
@@ -26,6 +81,29 @@ TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControl)
     other->SetFocus();
     f.session.PressKey('N', kmAlt);
     EXPECT_TRUE(edit->Focused());
+}
+
+TEST(Label, LinkLabelHearsTheMouseMoveLeaveAndClick)
+{
+    TControlsFixture f;
+    auto* label = f.Place<TLabel>(10, 10, 100, 20);
+    label->SetCaption("www.bukura.org");
+    label->SetCursor(crHandPoint);
+    int moves = 0;
+    int leaves = 0;
+    int clicks = 0;
+    label->OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
+    label->OnMouseLeave = [&](TComponent*) { ++leaves; };
+    label->OnClick = [&](TComponent*) { ++clicks; };
+    const TPoint p = label->ClientToScreen({5, 5});
+    f.session.MoveTo(p.X, p.Y);
+    f.session.MoveTo(p.X + 1, p.Y + 1);
+    EXPECT_EQ(moves, 2);
+    EXPECT_EQ(leaves, 0);
+    f.session.MoveTo(p.X + 200, p.Y + 100);
+    EXPECT_EQ(leaves, 1);
+    f.session.ClickControl(*label);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(Label, OpaqueLabelFillsWithItsParentsColourAndTransparentOneDoesNot)
@@ -216,6 +294,22 @@ TEST(Image, BitmapDataIsDrawnAtTheTopLeft)
     image->LoadFromData(bmp);
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), clBlue);
+}
+
+TEST(Image, JpegFileIsShownCentredInTheControl)
+{
+    TControlsFixture f;
+    f.form->SetColor(clWhite);
+    auto* image = f.Place<TImage>(10, 10, 40, 40);
+    image->SetCenter(true);
+    image->LoadFromFile(WriteJpeg("controls_wait.jpg", 20, 10, 200, 40, 90));
+    EXPECT_EQ(image->Picture().Width(), 20);
+    EXPECT_EQ(image->Picture().Height(), 10);
+    f.session.ProcessUntilIdle();
+    EXPECT_TRUE(Near(f.session.ClientColor(*f.form, 10 + 20, 10 + 20), 200, 40, 90));
+    EXPECT_TRUE(Near(f.session.ClientColor(*f.form, 10 + 10, 10 + 15), 200, 40, 90));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 14), clWhite);
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 25), clWhite);
 }
 
 TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
