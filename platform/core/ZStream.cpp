@@ -98,7 +98,19 @@ TDecompressionStream::TDecompressionStream(TStream& source)
 
 TDecompressionStream::~TDecompressionStream()
 {
+    GiveBackUnusedInput();
     inflateEnd(zs_.get());
+}
+
+void TDecompressionStream::GiveBackUnusedInput() noexcept
+{
+    if (zs_->avail_in == 0)
+        return;
+    try {
+        source_.Seek(-static_cast<int64_t>(zs_->avail_in), TSeekOrigin::soCurrent);
+        zs_->avail_in = 0;
+    } catch (const Exception&) {
+    }
 }
 
 int64_t TDecompressionStream::Read(void* buffer, int64_t count)
@@ -119,6 +131,7 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count)
         int status = inflate(zs_.get(), Z_NO_FLUSH);
         if (status == Z_STREAM_END) {
             ended_ = true;
+            GiveBackUnusedInput();
             break;
         }
         if (status != Z_OK)

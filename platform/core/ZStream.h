@@ -38,6 +38,8 @@ private:
 
 class TDecompressionStream : public TStream {
 public:
+    // Once the compressed data ends, and when the stream is freed, the source is set back to just
+    // after the bytes really used, so whatever follows them can still be read from it.
     explicit TDecompressionStream(TStream& source);
     ~TDecompressionStream() override;
     TDecompressionStream(const TDecompressionStream&) = delete;
@@ -51,6 +53,9 @@ public:
     int64_t Remaining() override { return -1; }
 
 private:
+    // Seeks the source back over input read ahead but not used; a source that cannot seek keeps its place.
+    void GiveBackUnusedInput() noexcept;
+
     TStream& source_;
     std::unique_ptr<z_stream_s> zs_;
     std::vector<uint8_t> in_;

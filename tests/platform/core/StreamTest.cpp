@@ -206,6 +206,31 @@ TEST(ZlibStreams, DecompressorReadsForwardFromTheSourcePosition)
     EXPECT_THROW(z.Seek(0, TSeekOrigin::soBeginning), EDecompressionError);
 }
 
+TEST(ZlibStreams, WhatFollowsTheCompressedDataStaysReadable)
+{
+    TMemoryStream file;
+    {
+        TCompressionStream z(file, 1);
+        z.WriteString("body");
+    }
+    file.WriteString("next record");
+    file.SetPosition(0);
+    {
+        TDecompressionStream z(file);
+        EXPECT_EQ(z.ReadString(), "body");
+        char extra;
+        EXPECT_EQ(z.Read(&extra, 1), 0);
+    }
+    EXPECT_EQ(file.ReadString(), "next record");
+
+    file.SetPosition(0);
+    {
+        TDecompressionStream z(file);
+        EXPECT_EQ(z.ReadInt32(), 4);
+    }
+    EXPECT_LE(file.Position(), file.Size() - 15);
+}
+
 TEST(ZlibStreams, CorruptOrTruncatedDataRaisesError)
 {
     std::vector<uint8_t> good = ZCompress(std::vector<uint8_t>(500, 'x'), 1);
