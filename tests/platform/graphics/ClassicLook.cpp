@@ -208,6 +208,20 @@ TEST(Icons, DrawIconExStretchesEachAxisOnItsOwn) {
     EXPECT_EQ(b->ColorAt(33, 19), clGreen);
 }
 
+TEST(DrawFrameControl, SizeGripIsDiagonalLinesInTheCorner) {
+    auto b = Blank(16, 16, clGreen);
+    ASSERT_TRUE(DrawFrameControl(b->Canvas(), Rect(0, 0, 16, 16), DFC_SCROLL, DFCS_SCROLLSIZEGRIP));
+    EXPECT_EQ(b->ColorAt(15, 15), kFace);
+    EXPECT_EQ(b->ColorAt(14, 15), kLight);
+    EXPECT_EQ(b->ColorAt(15, 14), kLight);
+    EXPECT_EQ(b->ColorAt(13, 15), kShadow);
+    EXPECT_EQ(b->ColorAt(14, 14), kShadow);
+    EXPECT_EQ(b->ColorAt(12, 15), kShadow);
+    EXPECT_EQ(b->ColorAt(11, 15), kFace);
+    EXPECT_EQ(b->ColorAt(10, 15), kLight);
+    EXPECT_EQ(b->ColorAt(0, 0), kFace);
+}
+
 TEST(DrawFrameControl, ScrollArrowIsSevenByFourAndMovesWhenPressed) {
     const auto inkOf = [](uint32_t state) {
         auto b = Blank(16, 16, clGreen);
