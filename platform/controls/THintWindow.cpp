@@ -72,6 +72,9 @@ void THintManager::CancelHint()
     shown_.clear();
     shownFor_ = nullptr;
     cancelled_ = true;
+    rearmOnMove_ = Application != nullptr;
+    if (Application)
+        cancelledAt_ = Application->Input().CursorPos();
 }
 
 void THintManager::Tick()
@@ -84,15 +87,17 @@ void THintManager::Tick()
         hover_ = hover;
         restingSince_ = now;
         cancelled_ = false;
+        rearmOnMove_ = false;
         if (HintShowing() && hover != shownFor_.Get())
             window_->ReleaseHint();
-        std::string text;
-        for (TControl* c = hover; c; c = c->Parent())
-            if (!c->Hint().empty()) {
-                text = c->Hint();
-                break;
-            }
-        Application->SetHint(text);
+        UpdateApplicationHint(hover);
+        return;
+    }
+    if (rearmOnMove_ && Application->Input().CursorPos() != cancelledAt_) {
+        rearmOnMove_ = false;
+        cancelled_ = false;
+        restingSince_ = now;
+        UpdateApplicationHint(hover);
         return;
     }
     if (!hover || cancelled_)
@@ -106,6 +111,17 @@ void THintManager::Tick()
     }
     if (now - restingSince_ >= static_cast<uint64_t>(hintPause_) && hover->ShowHint() && !hover->Hint().empty())
         ShowFor(hover);
+}
+
+void THintManager::UpdateApplicationHint(TControl* hover)
+{
+    std::string text;
+    for (TControl* c = hover; c; c = c->Parent())
+        if (!c->Hint().empty()) {
+            text = c->Hint();
+            break;
+        }
+    Application->SetHint(text);
 }
 
 void THintManager::ShowFor(TControl* control)

@@ -44,6 +44,8 @@ public:
 private:
     void Tick();
     void ShowFor(TControl* control);
+    // Application.Hint: the Hint of the control under the pointer or of its nearest parent with one.
+    void UpdateApplicationHint(TControl* hover);
 
     THintWindow* window_ = nullptr;
     TTimer* timer_ = nullptr;
@@ -53,6 +55,9 @@ private:
     uint64_t restingSince_ = 0;
     uint64_t shownAt_ = 0;
     bool cancelled_ = false;
+    // After CancelHint the next move of the pointer, over the same control too, starts a new rest.
+    bool rearmOnMove_ = false;
+    TPoint cancelledAt_;
     int hintPause_ = 500;
     int hintHidePause_ = 2500;
 };

@@ -184,3 +184,27 @@ TEST(Hints, ControlMayReplaceItsHintAndCancelHintHidesIt)
     f.session.AdvanceClock(1000);
     EXPECT_FALSE(hints->HintShowing());
 }
+
+TEST(Hints, AfterCancelHintAMoveOverTheSameControlShowsItsNewHint)
+{
+    TControlsFixture f;
+    auto* hints = CreateOwned<THintManager>(f.session.App());
+    auto* panel = f.Place<TPanel>(10, 10, 100, 50);
+    panel->SetHint("Kas");
+    panel->SetShowHint(true);
+    const TPoint p = panel->ClientToScreen({20, 20});
+    f.session.MoveTo(p.X, p.Y);
+    f.session.AdvanceClock(100);
+    f.session.AdvanceClock(600);
+    ASSERT_EQ(hints->ShownHint(), "Kas");
+    // A click on a cell with long text: the grid cancels the hint and takes the text as its hint.
+    CancelHint();
+    panel->SetHint("Kas kecil kantor pusat");
+    f.session.MoveTo(p.X + 3, p.Y);
+    f.session.AdvanceClock(100);
+    EXPECT_EQ(f.session.App().Hint(), "Kas kecil kantor pusat");
+    EXPECT_FALSE(hints->HintShowing());
+    f.session.AdvanceClock(600);
+    EXPECT_TRUE(hints->HintShowing());
+    EXPECT_EQ(hints->ShownHint(), "Kas kecil kantor pusat");
+}
