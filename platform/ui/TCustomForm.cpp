@@ -626,6 +626,12 @@ void TCustomForm::Dispatch(TMessage& message)
     case WM_CLOSE:
         Close();
         return;
+    case CM_VISIBLECHANGED:
+        // However the form was hidden, the activation moves on to another form.
+        if (!message.WParam && Application)
+            Application->DeactivateForm(this);
+        TWinControl::Dispatch(message);
+        return;
     case WM_SETTEXT:
         if (NativeWindow() && Application)
             Application->GetBackend().SetWindowTitle(NativeWindow(), Text());

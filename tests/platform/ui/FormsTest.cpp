@@ -89,6 +89,29 @@ TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
     EXPECT_TRUE(edit->Focused());
 }
 
+TEST(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
+{
+    THeadlessSession s;
+    TEventLog log;
+    TForm* main = s.CreateForm<TForm>();
+    auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10, &log);
+    main->Show();
+    TForm* other = s.CreateForm<TForm>();
+    other->Show();
+    other->SetVisible(false);
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+    s.TypeText("b");
+    EXPECT_EQ(edit->Typed, U"b");
+
+    other->SetWindowPos(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    EXPECT_TRUE(s.Screen().IsWindowVisible(other->NativeWindow()));
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+    other->Show();
+    other->SetWindowPos(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
+    EXPECT_FALSE(s.Screen().IsWindowVisible(other->NativeWindow()));
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
+}
+
 TEST(Forms, TheFrameCloseButtonRunsTheSameCloseAsCode)
 {
     THeadlessSession s;
