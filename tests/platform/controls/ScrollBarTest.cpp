@@ -76,6 +76,25 @@ TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
     EXPECT_EQ(f.codes.back(), scEndScroll);
 }
 
+TEST(ScrollBarMouse, TabPassesTheBarByButAClickFocusesIt)
+{
+    ScrollFixture f;
+    auto* first = f.Place<TListBox>(10, 40, 100, 40);
+    auto* second = f.Place<TListBox>(10, 90, 100, 40);
+    second->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_FALSE(f.bar->TabStop());
+    // The bar comes first in the tab order, so a wrapping Tab would reach it if it were a stop.
+    f.session.PressKey(VK_TAB);
+    EXPECT_TRUE(first->Focused());
+    f.session.ClickControl(*f.bar, {100, 8});
+    EXPECT_TRUE(f.bar->Focused());
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.bar->Position(), 100);
+    EXPECT_EQ(f.codes.back(), scEndScroll);
+    EXPECT_EQ(f.codes[f.codes.size() - 2], scBottom);
+}
+
 TEST(ScrollBarEvents, OnScrollMayChangeTheNewPosition)
 {
     ScrollFixture f;
