@@ -249,6 +249,24 @@ TEST(SpeedButton, UngroupedButtonNeverStaysDownAndReleaseOutsideDoesNotClick)
     EXPECT_EQ(clicks, 0);
 }
 
+TEST(SpeedButton, GlyphWithoutCaptionIsCentredAndItsCornerColourIsTransparent)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
+    button->SetSpacing(-1);
+    button->SetFlat(true);
+    button->Glyph().SetSize(10, 10);
+    button->Glyph().Fill(0xFFFF0000);
+    button->Glyph().SetPixelAt(0, 9, 0xFF00FF00);
+    button->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), clRed);
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 19, 10 + 18), clRed);
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 19), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
 {
     TControlsFixture f;
