@@ -104,6 +104,9 @@ public:
     virtual std::string ClipboardText() const = 0;
     virtual bool HasClipboardText() const = 0;
 
+    // Native windows from the bottom to the top, where the back end knows its stacking; else empty.
+    virtual std::vector<TNativeWindow> ZOrder() const { return {}; }
+
     virtual bool IsHeadless() const = 0;
     virtual bool SupportsLayeredWindows() const = 0;
 };

@@ -72,7 +72,7 @@ public:
     TNativeWindow ActiveWindow() const { return active_; }
     TNativeWindow WindowAt(int x, int y) const;
     // Native windows from the bottom to the top.
-    std::vector<TNativeWindow> ZOrder() const;
+    std::vector<TNativeWindow> ZOrder() const override;
     TCursorShape Cursor() const { return cursor_; }
     bool TextInputActive() const { return textInput_; }
     const TScreenRect& Composition() const { return composition_; }

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TInputRouter.h"
@@ -173,6 +174,63 @@ void TScreen::RemoveForm(TCustomForm* form)
 bool TScreen::LayeredWindowsAvailable() const
 {
     return app_.GetBackend().SupportsLayeredWindows();
+}
+
+void TScreen::CaptureRect(const TRect& screenRect, TBitmap& target, const TWinControl* under) const
+{
+    const int w = std::max(screenRect.Width(), 0);
+    const int h = std::max(screenRect.Height(), 0);
+    target.SetSize(w, h);
+    target.Fill(ColorToPixel(DesktopColor));
+    if (w == 0 || h == 0 || app_.Minimized())
+        return;
+    // Bottom to top: the back end's stacking where it knows it, else creation order with the
+    // top-most band above the rest.
+    std::vector<TWinControl*> stack;
+    for (TNativeWindow native : app_.GetBackend().ZOrder())
+        if (TWinControl* top = app_.Windows().FromNative(native))
+            stack.push_back(top);
+    if (stack.empty()) {
+        stack = app_.Windows().TopLevels();
+        std::stable_partition(stack.begin(), stack.end(),
+                              [](TWinControl* c) { return !(c->WindowParams().ExStyle & WS_EX_TOPMOST); });
+    }
+    for (TWinControl* top : stack) {
+        if (top == under) {
+            if (top->Visible())
+                break;
+            continue;
+        }
+        const TBitmap* surface = top->Surface();
+        auto* form = dynamic_cast<TCustomForm*>(top);
+        if (!top->Visible() || !surface || (form && form->WindowState() == TWindowState::wsMinimized))
+            continue;
+        const TRect bounds = top->WindowRect();
+        TRect area;
+        if (!IntersectRect(area, bounds, screenRect))
+            continue;
+        const TRegion* shape = top->WindowRegion();
+        const unsigned alpha = top->WindowOpacity();
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            const int wy = y - bounds.Top;
+            if (wy >= surface->Height())
+                break;
+            const uint32_t* src = surface->ScanLine(wy);
+            uint32_t* dst = target.ScanLine(y - screenRect.Top);
+            for (int x = area.Left; x < area.Right; ++x) {
+                const int wx = x - bounds.Left;
+                if (wx >= surface->Width() || (shape && !shape->Contains(wx, wy)))
+                    continue;
+                uint32_t& out = dst[x - screenRect.Left];
+                auto mix = [&](int shift) {
+                    const unsigned a = (out >> shift) & 0xFF;
+                    const unsigned b = (src[wx] >> shift) & 0xFF;
+                    return ((b * alpha + a * (255 - alpha) + 127) / 255) << shift;
+                };
+                out = 0xFF000000u | mix(16) | mix(8) | mix(0);
+            }
+        }
+    }
 }
 
 bool SystemParametersInfo(unsigned action, TRect& result)

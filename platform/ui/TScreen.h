@@ -5,9 +5,12 @@
 
 #include "platform/core/TComponent.h"
 #include "platform/graphics/SystemMetrics.h"
+#include "platform/graphics/TColor.h"
 #include "platform/graphics/TRect.h"
 #include "platform/ui/UiFwd.h"
 #include "platform/ui/UiTypes.h"
+
+class TBitmap;
 
 struct TMonitor {
     int MonitorNum = 0;
@@ -55,6 +58,11 @@ public:
     void RemoveForm(TCustomForm* form);
 
     bool LayeredWindowsAvailable() const;
+
+    // What our own windows show in a screen rectangle, over the desktop colour, into 'target'
+    // (resized to the rectangle). With 'under', only the windows below it: what lies under it.
+    void CaptureRect(const TRect& screenRect, TBitmap& target, const TWinControl* under = nullptr) const;
+    static constexpr TColor DesktopColor = 0xA56E3A;
 
 private:
     TApplication& app_;

@@ -123,6 +123,7 @@ void TWinControl::DestroyHandle()
         }
     }
     native_ = 0;
+    hasRegion_ = false;
     surface_.reset();
     handle_ = 0;
     updateRgn_ = TRegion();
@@ -1024,6 +1025,10 @@ bool TWinControl::SetWindowRegion(const TRegion* region, bool redraw)
         for (const TRect& r : region->Rects())
             rects.push_back({r.Left, r.Top, r.Width(), r.Height()});
     const bool done = Application->GetBackend().SetWindowRegion(native_, rects);
+    if (done) {
+        hasRegion_ = region != nullptr;
+        region_ = region ? *region : TRegion();
+    }
     if (done && redraw)
         InvalidateTree();
     return done;

@@ -134,6 +134,8 @@ public:
     // Top-level windows only: the window's shape in window coordinates (null: the whole
     // rectangle), repainted when 'redraw'; false where the back end cannot shape windows.
     bool SetWindowRegion(const TRegion* region, bool redraw);
+    // The shape set last (window coordinates), or null for the whole rectangle.
+    const TRegion* WindowRegion() const { return hasRegion_ ? &region_ : nullptr; }
     void SetWindowOpacity(uint8_t alpha);
 
     void Invalidate() override;
@@ -256,6 +258,8 @@ private:
     bool acceptsFiles_ = false;
     bool inRealign_ = false;
     uint8_t opacity_ = 255;
+    TRegion region_;
+    bool hasRegion_ = false;
 };
 
 // RefreshFormFrame's primitive as a free call; nothing happens without a control or its window.

@@ -305,3 +305,23 @@ TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 83"), f.log.end());
 }
+
+TEST(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    StartTextInput(f.edit2, Rect(4, 2, 6, 18));
+    EXPECT_TRUE(s.Screen().TextInputActive());
+    const TPoint origin = f.edit2->ClientToScreen({4, 2});
+    EXPECT_EQ(s.Screen().Composition().X, origin.X);
+    EXPECT_EQ(s.Screen().Composition().Y, origin.Y);
+    EXPECT_EQ(s.Screen().Composition().Height, 16);
+    TBackendEvent committed;
+    committed.Kind = TBackendEventKind::Text;
+    committed.Text = "日本";
+    s.Screen().Push(committed);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.edit1->Typed, U"日本");
+    StopTextInput();
+    EXPECT_FALSE(s.Screen().TextInputActive());
+}

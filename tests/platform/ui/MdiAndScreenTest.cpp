@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/WeakRef.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/ui/THeadlessSession.h"
 #include "platform/ui/TPopupWindow.h"
 #include "platform/ui/TScreen.h"
@@ -124,6 +125,39 @@ TEST(Screen, MonitorsAnswerNearestAndWorkArea)
     TScrollBarInfo info;
     EXPECT_FALSE(GetScrollBarInfo(nullptr, 0, info));
     EXPECT_EQ(info.rgstate[0], STATE_SYSTEM_INVISIBLE);
+}
+
+TEST(Screen, CaptureUnderAWindowSeesOnlyTheWindowsBelowItOverTheDesktop)
+{
+    THeadlessSession s;
+    TForm* back = s.CreateForm<TForm>();
+    back->SetBorderStyle(TFormBorderStyle::bsNone);
+    back->SetBounds(100, 100, 200, 200);
+    back->SetColor(clRed);
+    back->Show();
+    TForm* front = s.CreateForm<TForm>();
+    front->SetBorderStyle(TFormBorderStyle::bsNone);
+    front->SetBounds(150, 150, 200, 200);
+    front->SetColor(clBlue);
+    front->Show();
+    s.ProcessUntilIdle();
+
+    TBitmap under;
+    Screen->CaptureRect(Rect(140, 140, 360, 360), under, front);
+    EXPECT_EQ(under.Width(), 220);
+    EXPECT_EQ(under.ColorAt(20, 20), clRed);
+    EXPECT_EQ(under.ColorAt(200, 200), TScreen::DesktopColor);
+    TBitmap all;
+    Screen->CaptureRect(Rect(140, 140, 360, 360), all);
+    EXPECT_EQ(all.ColorAt(20, 20), clBlue);
+    EXPECT_EQ(all.ColorAt(5, 5), clRed);
+
+    TRegion shape(Rect(0, 0, 100, 200));
+    ASSERT_TRUE(front->SetWindowRegion(&shape, true));
+    front->SetWindowOpacity(0);
+    Screen->CaptureRect(Rect(140, 140, 360, 360), all);
+    EXPECT_EQ(all.ColorAt(20, 20), clRed);
+    EXPECT_EQ(all.ColorAt(200, 20), TScreen::DesktopColor);
 }
 
 TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
