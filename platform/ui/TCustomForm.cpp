@@ -761,6 +761,17 @@ void TMDIClient::SetScrollPos(TPoint p)
         c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
 }
 
+void TMDIClient::Dispatch(TMessage& message)
+{
+    if (message.Msg == WM_MDIACTIVATE && Application) {
+        auto* child = dynamic_cast<TCustomForm*>(Application->Windows().Control(static_cast<HWND>(message.WParam)));
+        if (child && child->Visible())
+            ActivateChild(child);
+        return;
+    }
+    TWinControl::Dispatch(message);
+}
+
 void TMDIClient::PaintWindow(TCanvas& canvas)
 {
     canvas.Brush().SetColor(Color());

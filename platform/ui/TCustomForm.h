@@ -166,6 +166,8 @@ public:
     void SetScrollPos(TPoint p);
 
 protected:
+    // WM_MDIACTIVATE sent to the client activates the child whose handle it carries in WParam.
+    void Dispatch(TMessage& message) override;
     void PaintWindow(TCanvas& canvas) override;
 
 private:

@@ -65,6 +65,12 @@ TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
     s.ClickControl(*edit);
     EXPECT_EQ(f.main->ActiveMDIChild(), a);
     EXPECT_EQ(activations, 2);
+    // The child holding a control is activated again through its client, as after a popup.
+    b->SetFocus();
+    s.App().SendMessage(f.main->MDIClient()->Handle(), WM_MDIACTIVATE, static_cast<intptr_t>(a->Handle()));
+    EXPECT_EQ(f.main->ActiveMDIChild(), a);
+    EXPECT_EQ(activations, 3);
+    EXPECT_TRUE(edit->Focused());
 }
 
 TEST(MDI, ClosingAllChildrenWorksOverASnapshot)
