@@ -626,6 +626,16 @@ void TCustomForm::Dispatch(TMessage& message)
     case WM_CLOSE:
         Close();
         return;
+    case WM_NEXTDLGCTL:
+        // LParam set: WParam names the control to focus; else 0 moves on in tab order, 1 back.
+        if (LoWord(message.LParam)) {
+            TWinControl* target = Application ? Application->Windows().Control(static_cast<HWND>(message.WParam)) : nullptr;
+            if (target && target != this && ContainsControl(target))
+                target->SetFocus();
+        } else {
+            SelectNext(ActiveControl(), message.WParam == 0, true);
+        }
+        return;
     case CM_VISIBLECHANGED:
         // However the form was hidden, the activation moves on to another form.
         if (!message.WParam && Application)

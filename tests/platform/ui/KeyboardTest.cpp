@@ -229,6 +229,22 @@ TEST(DialogKeys, EnterCanMoveToTheNextFieldFromKeyPress)
     EXPECT_TRUE(f.edit2->Focused());
 }
 
+TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
+{
+    THeadlessSession s;
+    KeyForm f(s);
+    f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
+        if (key == 13)
+            f.form->Perform(WM_NEXTDLGCTL, 0, 0);
+    };
+    s.PressKey(VK_RETURN);
+    EXPECT_TRUE(f.edit2->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, 1, 0);
+    EXPECT_TRUE(f.edit1->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, static_cast<intptr_t>(f.edit3->Handle()), 1);
+    EXPECT_TRUE(f.edit3->Focused());
+}
+
 TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
 {
     THeadlessSession s;
