@@ -570,8 +570,10 @@ void TApplication::ActivateForm(TCustomForm* form)
     if (prev) {
         prevHandle = prev->Handle();
         const intptr_t prevMinimized = prev->WindowState() == TWindowState::wsMinimized ? 1 : 0;
-        SendMessage(prev->Handle(), WM_NCACTIVATE, 0, formHandle);
-        SendMessage(prev->Handle(), WM_ACTIVATE, MakeLong(WA_INACTIVE, static_cast<int>(prevMinimized)), formHandle);
+        // By handle: the first handler may free the form it runs on.
+        SendMessage(static_cast<HWND>(prevHandle), WM_NCACTIVATE, 0, formHandle);
+        SendMessage(static_cast<HWND>(prevHandle), WM_ACTIVATE, MakeLong(WA_INACTIVE, static_cast<int>(prevMinimized)),
+                    formHandle);
         if (!target || ActiveTopForm() != form)
             return;
     }
