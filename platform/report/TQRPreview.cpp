@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "platform/graphics/TCanvas.h"
-#include "platform/report/TQRPrinter.h"
 #include "platform/report/TQRRenderer.h"
 #include "platform/report/TQuickRep.h"
 #include "platform/ui/Messages.h"
@@ -228,7 +228,8 @@ std::string TQRPreview::StatusText() const
 void TQRPreview::PrintReport()
 {
     try {
-        report_.PrintPages();
+        if (std::optional<TQRPrintChoice> choice = report_.AskPrintChoice())
+            report_.PrintPages(*choice);
     } catch (const std::exception& error) {
         Application->ShowException(error);
     }
@@ -237,17 +238,15 @@ void TQRPreview::PrintReport()
 std::string TQRPreview::SaveAsPdf(const std::string& path)
 {
     try {
-        if (!path.empty()) {
-            TQRRenderer::WritePdf(report_.Pages(), path);
-            return path;
+        std::string target = path;
+        if (target.empty()) {
+            std::optional<std::string> chosen = report_.AskPdfFileName();
+            if (!chosen)
+                return "";
+            target = *chosen;
         }
-        TQRPrinter printer;
-        // Saving never goes to the printer.
-        printer.PrinterName.clear();
-        printer.OpenAfterSave = false;
-        std::string saved = printer.PrintPages(report_.Pages(), report_.ReportTitle().empty() ? report_.Name() : report_.ReportTitle());
-        Application->MessageBox("The report was saved as \"" + saved + "\".", Text(), MB_OK | MB_ICONINFORMATION);
-        return saved;
+        TQRRenderer::WritePdf(report_.Pages(), target);
+        return target;
     } catch (const std::exception& error) {
         Application->ShowException(error);
         return "";

@@ -64,10 +64,11 @@ public:
     void ZoomIn();
     void ZoomOut();
 
-    // Prints the pages shown; a failure shows in the error box and the preview stays open.
+    // Asks for the printer with the printer set-up dialog and prints the pages shown there;
+    // a failure shows in the error box and the preview stays open.
     void PrintReport();
-    // Writes the pages shown to 'path'; with no path, into the print folder under the report's
-    // title, and tells the user where. Answers the file written ("" after a failure, which
+    // Writes the pages shown to 'path'; with no path, to the file the save dialog asks for.
+    // Answers the file written, "" when the dialog was cancelled or after a failure (which
     // shows in the error box).
     std::string SaveAsPdf(const std::string& path = "");
 

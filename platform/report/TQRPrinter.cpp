@@ -70,25 +70,11 @@ CommandResult RunCommand(const std::vector<std::string>& args)
     return result;
 }
 
-std::string SafeFileName(const std::string& title)
-{
-    // Short enough that the numbered name stays within the file system's limit of 255 bytes.
-    constexpr size_t longest = 200;
-    std::string name;
-    for (char c : title.substr(0, longest))
-        name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ? c : '_';
-    while (!name.empty() && name.back() == '_')
-        name.pop_back();
-    size_t start = name.find_first_not_of('_');
-    name = start == std::string::npos ? "" : name.substr(start);
-    return name.empty() ? "report" : name;
-}
-
 // Claims a file name in 'folder' that no file uses yet: title.pdf, title-1.pdf, ...
 // The name is created exclusively, so two programs printing at once never share a file.
 std::string FreePath(const std::string& folder, const std::string& title)
 {
-    std::filesystem::path base = std::filesystem::path(folder) / SafeFileName(title);
+    std::filesystem::path base = std::filesystem::path(folder) / TQRPrinter::FileNameFor(title);
     for (int n = 0;; ++n) {
         std::filesystem::path path = base;
         path += (n == 0 ? "" : "-" + std::to_string(n)) + ".pdf";
@@ -108,6 +94,20 @@ TQRPrinter::TQRPrinter()
     : PrinterName(ProgramConfig().ReadString("Report", "Printer")),
       Command(ProgramConfig().ReadString("Report", "PrintCommand", "lp"))
 {
+}
+
+std::string TQRPrinter::FileNameFor(const std::string& title)
+{
+    // Short enough that the numbered name stays within the file system's limit of 255 bytes.
+    constexpr size_t longest = 200;
+    std::string name;
+    for (char c : title.substr(0, longest))
+        name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ? c : '_';
+    while (!name.empty() && name.back() == '_')
+        name.pop_back();
+    size_t start = name.find_first_not_of('_');
+    name = start == std::string::npos ? "" : name.substr(start);
+    return name.empty() ? "report" : name;
 }
 
 std::string TQRPrinter::DefaultSaveFolder()

@@ -27,6 +27,9 @@ public:
     // raises EInvalidOperation naming it and the file where the report was kept instead.
     std::string PrintPages(const TQRPageModel& pages, const std::string& title);
 
+    // The file name, without ".pdf", that a report of this title is saved under.
+    static std::string FileNameFor(const std::string& title);
+
     // The folder used when SaveFolder is empty.
     static std::string DefaultSaveFolder();
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/controls/TOpenDialog.h"
+#include "platform/controls/TPrinterSetupDialog.h"
 #include "platform/core/Exceptions.h"
 #include "platform/data/TDataSet.h"
 #include "platform/report/QRBuilder.h"
@@ -65,13 +67,18 @@ void TQuickRep::Notification(TComponent* component, TOperation operation)
         bands_.end());
 }
 
-void TQuickRep::Prepare()
+TQRPageModel TQuickRep::Build()
 {
     struct PageNumberReset {
         int& number;
         ~PageNumberReset() { number = 0; }
     } reset{pageNumber_};
-    pages_ = QRBuilder(*this).Run();
+    return QRBuilder(*this).Run();
+}
+
+void TQuickRep::Prepare()
+{
+    pages_ = Build();
 }
 
 void TQuickRep::ExportToPdf(const std::string& path)
@@ -82,16 +89,14 @@ void TQuickRep::ExportToPdf(const std::string& path)
 
 std::string TQuickRep::ProgressCaption() const
 {
-    std::string title = reportTitle_.empty() ? Name() : reportTitle_;
+    std::string title = PrintTitle();
     return title.empty() ? "Report" : title;
 }
 
-void TQuickRep::PrepareWithProgress()
+TQRPageModel TQuickRep::BuildWithProgress()
 {
-    if (!Application) {
-        Prepare();
-        return;
-    }
+    if (!Application)
+        return Build();
     TQRProgressForm progress(ProgressCaption());
     progress.Show();
     pageAdded_ = [&progress](int page) { progress.SetProgress(page, 0); };
@@ -99,7 +104,7 @@ void TQuickRep::PrepareWithProgress()
         std::function<void(int)>& hook;
         ~HookReset() { hook = nullptr; }
     } reset{pageAdded_};
-    Prepare();
+    return Build();
 }
 
 void TQuickRep::Preview()
@@ -109,25 +114,118 @@ void TQuickRep::Preview()
     preview.ShowModal();
 }
 
+namespace {
+
+TSetupPaper SetupPaper(TQRPaperSize paper)
+{
+    return paper == Letter ? TSetupPaper::Letter : TSetupPaper::A4;
+}
+
+TSetupOrientation SetupOrientation(TPrinterOrientation orientation)
+{
+    return orientation == poLandscape ? TSetupOrientation::Landscape : TSetupOrientation::Portrait;
+}
+
+// Puts a report's page setup back however the print that changed it ends.
+struct PageSetupRestore {
+    TQRPageSetup& page;
+    TQRPageSetup saved;
+    ~PageSetupRestore() { page = saved; }
+};
+
+} // namespace
+
 void TQuickRep::Print()
 {
-    PrepareWithProgress();
-    PrintPages();
+    std::optional<TQRPrintChoice> choice = AskPrintChoice();
+    if (!choice)
+        return;
+    {
+        PageSetupRestore restore{Page, Page};
+        Page.PaperSize = choice->PaperSize;
+        Page.Orientation = choice->Orientation;
+        PrepareWithProgress();
+    }
+    TQRPrinter printer;
+    printer.PrinterName = choice->PrinterName;
+    SendPages(pages_, printer, choice->FileName);
 }
 
 std::string TQuickRep::PrintPages()
 {
-    // A report that produced no pages sends no blank sheet to the printer.
-    if (pages_.PageCount() == 0)
-        return "";
     TQRPrinter printer;
+    return SendPages(pages_, printer, "");
+}
+
+std::string TQuickRep::PrintPages(const TQRPrintChoice& choice)
+{
+    TQRPrinter printer;
+    printer.PrinterName = choice.PrinterName;
+    if (choice.PaperSize == Page.PaperSize && choice.Orientation == Page.Orientation)
+        return SendPages(pages_, printer, choice.FileName);
+    TQRPageModel pages;
+    {
+        PageSetupRestore restore{Page, Page};
+        Page.PaperSize = choice.PaperSize;
+        Page.Orientation = choice.Orientation;
+        pages = BuildWithProgress();
+    }
+    return SendPages(pages, printer, choice.FileName);
+}
+
+std::string TQuickRep::SendPages(const TQRPageModel& pages, TQRPrinter& printer, const std::string& pdfFile)
+{
+    // A report that produced no pages sends no blank sheet to the printer.
+    if (pages.PageCount() == 0)
+        return "";
     std::unique_ptr<TQRProgressForm> progress;
     if (Application) {
         progress = std::make_unique<TQRProgressForm>(ProgressCaption());
         progress->Show();
         printer.OnProgress = [&progress](int done, int count) { progress->SetProgress(done, count); };
     }
-    return printer.PrintPages(pages_, reportTitle_.empty() ? Name() : reportTitle_);
+    if (pdfFile.empty())
+        return printer.PrintPages(pages, PrintTitle());
+    TQRRenderer::WritePdf(pages, pdfFile, printer.OnProgress);
+    return pdfFile;
+}
+
+std::optional<TQRPrintChoice> TQuickRep::AskPrintChoice() const
+{
+    TPrinterSetupDialog dialog;
+    if (PrinterLister)
+        dialog.PrinterLister = PrinterLister;
+    // The printer of the program's settings comes first when it is there; else "Save as PDF".
+    if (std::string configured = TQRPrinter().PrinterName; !configured.empty())
+        dialog.SetPrinterName(configured);
+    dialog.SetPaper(SetupPaper(Page.PaperSize));
+    dialog.SetOrientation(SetupOrientation(Page.Orientation));
+    if (!dialog.Execute())
+        return std::nullopt;
+    TQRPrintChoice choice;
+    choice.PaperSize = dialog.Paper() == TSetupPaper::Letter ? Letter : A4;
+    choice.Orientation = dialog.Orientation() == TSetupOrientation::Landscape ? poLandscape : poPortrait;
+    if (!dialog.SavesAsPdf()) {
+        choice.PrinterName = dialog.PrinterName();
+        return choice;
+    }
+    std::optional<std::string> file = AskPdfFileName();
+    if (!file)
+        return std::nullopt;
+    choice.FileName = *file;
+    return choice;
+}
+
+std::optional<std::string> TQuickRep::AskPdfFileName() const
+{
+    TSaveDialog dialog;
+    dialog.SetTitle("Save as PDF");
+    dialog.SetFilter("PDF (*.pdf)|*.pdf");
+    dialog.SetDefaultExt("pdf");
+    dialog.SetFileName(TQRPrinter::FileNameFor(PrintTitle()) + ".pdf");
+    if (!dialog.Execute() || dialog.FileName().empty())
+        return std::nullopt;
+    return dialog.FileName();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // previewed, printed or saved as PDF. Layouts derive from it, one class per report.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,15 @@ struct TQRPageSetup {
 
 // Millimetres to report pixels.
 inline double QRMillimetres(double mm) { return mm * 96.0 / 25.4; }
+
+// Where one print goes, as the print dialogs chose it.
+struct TQRPrintChoice {
+    // The printer; empty when the report is saved as a PDF to FileName.
+    std::string PrinterName;
+    std::string FileName;
+    TQRPaperSize PaperSize = A4;
+    TPrinterOrientation Orientation = poPortrait;
+};
 
 enum TQROption : unsigned { FirstPageHeader = 1u, LastPageFooter = 2u };
 using TQROptions = unsigned;
@@ -66,12 +76,25 @@ public:
     void ExportToPdf(const std::string& path);
     // Prepares and shows the pages in the modal preview window; returns when it is closed.
     void Preview();
-    // Prepares, then hands the PDF to the configured printer, or saves it and opens it with
-    // the desktop when no printer is configured (see TQRPrinter).
+    // Asks for the printer, paper and orientation, then prepares the pages on that paper and
+    // prints them or saves them where the user chose; a cancelled dialog does nothing.
     void Print();
-    // Prints the pages already prepared, with the progress window while the application runs;
-    // answers the saved file, "" when the printer took it or there was no page to print.
+    // Prints the pages already prepared to the configured printer without asking, with the
+    // progress window while the application runs (see TQRPrinter); answers the saved file, ""
+    // when the printer took it or there was no page to print.
     std::string PrintPages();
+    // Prints the prepared pages where 'choice' says. Another paper or orientation builds the
+    // pages again on it for this print only: Page and the prepared pages stay as they were.
+    // Answers the file written, "" when a printer took it or there was no page to print.
+    std::string PrintPages(const TQRPrintChoice& choice);
+    // The printer set-up dialog, then for "Save as PDF" the save dialog; nothing when either is
+    // cancelled. The dialogs need the running application.
+    std::optional<TQRPrintChoice> AskPrintChoice() const;
+    // The save dialog for a PDF of this report; nothing when cancelled.
+    std::optional<std::string> AskPdfFileName() const;
+    // Where the printer set-up dialog finds the printers; empty means the system's. Tests
+    // replace it.
+    std::function<std::vector<std::string>()> PrinterLister;
 
     // While pages are built: the page being filled (1-based) and the time the build began.
     int PageNumber() const { return pageNumber_; }
@@ -95,8 +118,12 @@ private:
     friend class QRBuilder;
     void AddBand(TQRCustomBand* band);
     void RemoveBand(TQRCustomBand* band);
-    // Prepare with the progress window counting pages while the application runs.
-    void PrepareWithProgress();
+    // Pages built afresh; with the progress window counting them while the application runs.
+    TQRPageModel Build();
+    TQRPageModel BuildWithProgress();
+    void PrepareWithProgress() { pages_ = BuildWithProgress(); }
+    std::string SendPages(const TQRPageModel& pages, TQRPrinter& printer, const std::string& pdfFile);
+    std::string PrintTitle() const { return reportTitle_.empty() ? Name() : reportTitle_; }
     std::string ProgressCaption() const;
 
     TDataSet* dataSet_ = nullptr;

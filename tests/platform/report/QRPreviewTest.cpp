@@ -122,28 +122,6 @@ TEST_F(QRPreviewTest, PreviewOfTheReportSavesAPdfAndReturnsWhenClosed)
     EXPECT_EQ(head, "%PDF-");
 }
 
-TEST_F(QRPreviewTest, PrintingToAMissingPrinterShowsTheErrorAndKeepsThePreviewOpen)
-{
-    auto script = db.Folder() / "fake-lp";
-    std::ofstream(script) << "#!/bin/sh\necho 'lp: The printer or class does not exist.' >&2\nexit 1\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    ProgramConfig().WriteString("Report", "Printer", "gudang");
-    ProgramConfig().WriteString("Report", "PrintCommand", script.string());
-    report.Prepare();
-    TQRPreview preview(nullptr, report);
-    app.OnModalActivate = [&](TCustomForm&) {
-        preview.PrintReport();
-        EXPECT_TRUE(preview.Modal());
-        backend.KeyDown(VK_ESCAPE);
-    };
-
-    preview.ShowModal();
-
-    ASSERT_EQ(app.MessageBoxLog().size(), 1u);
-    EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("Cannot print to printer \"gudang\""));
-    EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("The printer or class does not exist"));
-}
-
 namespace {
 
 // Looks at the progress window at the moment the saved report is handed to the desktop.
@@ -162,19 +140,14 @@ public:
 
 } // namespace
 
-TEST_F(QRPreviewTest, PrintShowsProgressAndReleasesTheInputAfterwards)
+TEST_F(QRPreviewTest, PrintingThePreparedPagesShowsProgressAndReleasesTheInputAfterwards)
 {
     ProgressProbe probe;
     DesktopOpenerOverride useProbe(probe);
-    std::vector<std::string> building;
-    report.Bands()[0]->BeforePrint = [&](TQRCustomBand*, bool&) {
-        if (auto* progress = dynamic_cast<TQRProgressForm*>(Application->InputGate()))
-            building.push_back(progress->StatusText());
-    };
+    report.Prepare();
 
-    report.Print();
+    report.PrintPages();
 
-    EXPECT_THAT(building, testing::ElementsAre("Preparing page 1", "Preparing page 2", "Preparing page 3"));
     EXPECT_EQ(probe.status, "Printing page 3 of 3");
     EXPECT_THAT(probe.opened, HasSubstr("Buku_Besar"));
     EXPECT_EQ(app.InputGate(), nullptr);
@@ -190,22 +163,5 @@ TEST_F(QRPreviewTest, FailingPreviewRaisesAndReleasesTheInput)
     EXPECT_THROW(report.Preview(), EDatabaseError);
 
     EXPECT_FALSE(shown);
-    EXPECT_EQ(app.InputGate(), nullptr);
-}
-
-TEST_F(QRPreviewTest, ReportWithoutPagesSendsNothingToPrint)
-{
-    db.Exec("delete from akun");
-    report.SetPrintIfEmpty(false);
-    auto script = db.Folder() / "fake-lp";
-    std::ofstream(script) << "#!/bin/sh\ntouch '" << (db.Folder() / "printed").string() << "'\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    ProgramConfig().WriteString("Report", "Printer", "kantor");
-    ProgramConfig().WriteString("Report", "PrintCommand", script.string());
-
-    report.Print();
-
-    EXPECT_EQ(report.Pages().PageCount(), 0);
-    EXPECT_FALSE(std::filesystem::exists(db.Folder() / "printed"));
     EXPECT_EQ(app.InputGate(), nullptr);
 }
