@@ -137,18 +137,10 @@ struct PageSetupRestore {
 
 void TQuickRep::Print()
 {
-    std::optional<TQRPrintChoice> choice = AskPrintChoice();
-    if (!choice)
-        return;
-    {
-        PageSetupRestore restore{Page, Page};
-        Page.PaperSize = choice->PaperSize;
-        Page.Orientation = choice->Orientation;
-        PrepareWithProgress();
+    if (std::optional<TQRPrintChoice> choice = AskPrintChoice()) {
+        pages_ = BuildFor(*choice);
+        SendPages(pages_, *choice);
     }
-    TQRPrinter printer;
-    printer.PrinterName = choice->PrinterName;
-    SendPages(pages_, printer, choice->FileName);
 }
 
 std::string TQuickRep::PrintPages()
@@ -159,17 +151,23 @@ std::string TQuickRep::PrintPages()
 
 std::string TQuickRep::PrintPages(const TQRPrintChoice& choice)
 {
+    if (choice.PaperSize == Page.PaperSize && choice.Orientation == Page.Orientation)
+        return SendPages(pages_, choice);
+    return SendPages(BuildFor(choice), choice);
+}
+
+TQRPageModel TQuickRep::BuildFor(const TQRPrintChoice& choice)
+{
+    PageSetupRestore restore{Page, Page};
+    Page.PaperSize = choice.PaperSize;
+    Page.Orientation = choice.Orientation;
+    return BuildWithProgress();
+}
+
+std::string TQuickRep::SendPages(const TQRPageModel& pages, const TQRPrintChoice& choice)
+{
     TQRPrinter printer;
     printer.PrinterName = choice.PrinterName;
-    if (choice.PaperSize == Page.PaperSize && choice.Orientation == Page.Orientation)
-        return SendPages(pages_, printer, choice.FileName);
-    TQRPageModel pages;
-    {
-        PageSetupRestore restore{Page, Page};
-        Page.PaperSize = choice.PaperSize;
-        Page.Orientation = choice.Orientation;
-        pages = BuildWithProgress();
-    }
     return SendPages(pages, printer, choice.FileName);
 }
 

@@ -63,7 +63,7 @@ public:
     // An empty master still gives one page with its headers, summary and footer.
     bool PrintIfEmpty() const { return printIfEmpty_; }
     void SetPrintIfEmpty(bool v) { printIfEmpty_ = v; }
-    // The name of the PDF a print without a printer saves, and of the preview window.
+    // The name its PDF is offered or saved under, and the preview window's caption.
     const std::string& ReportTitle() const { return reportTitle_; }
     void SetReportTitle(const std::string& v) { reportTitle_ = v; }
 
@@ -122,7 +122,11 @@ private:
     TQRPageModel Build();
     TQRPageModel BuildWithProgress();
     void PrepareWithProgress() { pages_ = BuildWithProgress(); }
+    // Pages built on the choice's paper and orientation; Page stays as it was.
+    TQRPageModel BuildFor(const TQRPrintChoice& choice);
+    // Writes 'pages' to pdfFile, or with none hands them to the printer.
     std::string SendPages(const TQRPageModel& pages, TQRPrinter& printer, const std::string& pdfFile);
+    std::string SendPages(const TQRPageModel& pages, const TQRPrintChoice& choice);
     std::string PrintTitle() const { return reportTitle_.empty() ? Name() : reportTitle_; }
     std::string ProgressCaption() const;
 
