@@ -374,10 +374,12 @@ void TControl::HandleMouseMessage(TMessage& message)
     auto press = [&](TMouseButton button, bool dbl) {
         if (controlStyle_ & csCaptureMouse)
             SetMouseCapture(true);
-        if (button == TMouseButton::mbLeft && (controlStyle_ & csClickEvents))
+        // Without csDoubleClicks a second press is just a press; with it, the double click takes
+        // the place of a second click.
+        const bool isDouble = dbl && (controlStyle_ & csDoubleClicks);
+        if (button == TMouseButton::mbLeft && (controlStyle_ & csClickEvents) && !isDouble)
             controlState_ |= csClicked;
-        // Without csDoubleClicks a second press is just a press.
-        if (dbl && (controlStyle_ & csDoubleClicks)) {
+        if (isDouble) {
             shift |= ssDouble;
             if (button == TMouseButton::mbLeft)
                 DblClick();

@@ -327,10 +327,15 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
         return;
     }
 
+    // As on the platform, a double click needs both presses on the same window.
+    bool dbl = false;
+    if (down) {
+        dbl = event.Clicks >= 2 && lastPress_.Get() == window;
+        lastPress_ = window;
+    }
     if (hit == HTCLIENT || capture) {
         uint32_t msg = WM_MOUSEMOVE;
         if (down) {
-            const bool dbl = event.Clicks >= 2;
             msg = bit == MK_LBUTTON ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
                 : bit == MK_RBUTTON ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN)
                                     : (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN);
@@ -346,7 +351,7 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
         uint32_t msg = WM_NCMOUSEMOVE;
         if (down)
             msg = (bit == MK_LBUTTON ? WM_NCLBUTTONDOWN : bit == MK_RBUTTON ? WM_NCRBUTTONDOWN : WM_NCMBUTTONDOWN) +
-                  (event.Clicks >= 2 ? 2 : 0);
+                  (dbl ? 2 : 0);
         else if (up)
             msg = bit == MK_LBUTTON ? WM_NCLBUTTONUP : bit == MK_RBUTTON ? WM_NCRBUTTONUP : WM_NCMBUTTONUP;
         app_.PostMessage(window->Handle(), msg, hit, MakeLong(screen.X, screen.Y));

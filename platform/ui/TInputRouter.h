@@ -81,6 +81,7 @@ private:
     uint32_t mods_ = 0;
     int lastHit_ = HTCLIENT;
     TWeakRef<TComponent> lastTop_;
+    TWeakRef<TComponent> lastPress_; // the window of the last press, for double clicks
 };
 
 // The control under a screen point on our windows (windowless ones included), or null.

@@ -185,6 +185,7 @@ TEST(Exceptions, AnEscapingExceptionShowsTheErrorBoxAndTheLoopCarriesOn)
     };
     form->Show();
     s.ClickControl(*button);
+    s.AdvanceClock(1000);
     s.ClickControl(*button);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(s.Errors(), (std::vector<std::string>{"Data tidak bisa disimpan."}));

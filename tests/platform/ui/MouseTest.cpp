@@ -99,6 +99,28 @@ TEST(Mouse, DoubleClickIsAPressWithTheDoubleFlagPlusDblClick)
     s.DoubleClick(p.X, p.Y);
     EXPECT_TRUE(second & ssDouble);
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Button1 dblclick"), 1);
+    EXPECT_EQ(f.button->Clicks, 1);
+
+    f.button->SetControlStyle(f.button->ControlStyle() & ~csDoubleClicks);
+    s.AdvanceClock(1000);
+    s.DoubleClick(p.X, p.Y);
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Button1 dblclick"), 1);
+    EXPECT_EQ(f.button->Clicks, 3);
+}
+
+TEST(Mouse, ASecondPressOnAnotherWindowIsAPlainPress)
+{
+    THeadlessSession s;
+    MouseForm f(s);
+    f.button->OnClick = [&](TComponent*) { f.button->Hide(); };
+    TShiftState formShift = ssDouble;
+    f.form->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int, int) { formShift = shift; };
+    int formClicks = 0;
+    f.form->OnClick = [&](TComponent*) { ++formClicks; };
+    const TPoint p = s.ScreenPointOf(*f.button);
+    s.DoubleClick(p.X, p.Y);
+    EXPECT_FALSE(formShift & ssDouble);
+    EXPECT_EQ(formClicks, 1);
 }
 
 TEST(Mouse, SlowSecondPressIsNotADoubleClick)
