@@ -706,7 +706,8 @@ void TMDIClient::AddChild(TCustomForm* child)
 void TMDIClient::RemoveChild(TCustomForm* child)
 {
     std::erase(children_, child);
-    if (active_.Get() == child) {
+    // A child being freed already reads as gone, so the active one is known by its id.
+    if (active_.Id() != 0 && active_.Id() == child->ObjectId()) {
         active_.Reset();
         for (int i = ControlCount() - 1; i >= 0; --i) {
             auto* next = dynamic_cast<TCustomForm*>(Controls(i));

@@ -87,6 +87,23 @@ TEST(MDI, ClosingAllChildrenWorksOverASnapshot)
     EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
 }
 
+TEST(MDI, FreeingTheActiveChildActivatesTheNextAndItTakesTheKeys)
+{
+    THeadlessSession s;
+    Frame f(s);
+    auto* a = CreateOwned<TChild>(*f.main);
+    auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
+    auto* b = CreateOwned<TChild>(*f.main);
+    b->SetBounds(400, 0, 300, 200);
+    ASSERT_EQ(f.main->ActiveMDIChild(), b);
+    b->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.main->MDIChildCount(), 1);
+    EXPECT_EQ(f.main->ActiveMDIChild(), a);
+    s.TypeText("k");
+    EXPECT_EQ(edit->Typed, U"k");
+}
+
 TEST(MDI, AChildWithoutAFrameIsRefused)
 {
     THeadlessSession s;
