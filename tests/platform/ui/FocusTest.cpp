@@ -178,6 +178,41 @@ TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
     EXPECT_TRUE(e2->Focused());
 }
 
+TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
+{
+    THeadlessSession s;
+    PanelForm f(s);
+    std::vector<intptr_t> ncActive;
+    class TNcSpy : public IMessageFilter {
+    public:
+        explicit TNcSpy(std::vector<intptr_t>& seen) : seen_(seen) {}
+        void BeforeMessage(TMessage& m, bool&) override
+        {
+            if (m.Msg == WM_NCACTIVATE)
+                seen_.push_back(m.WParam);
+        }
+        void AfterMessage(TMessage&, bool&) override {}
+
+    private:
+        std::vector<intptr_t>& seen_;
+    } spy(ncActive);
+    f.form->AddMessageFilter(&spy);
+    int activations = 0;
+    f.form->OnActivate = [&](TComponent*) { ++activations; };
+    TBackendEvent e;
+    e.Kind = TBackendEventKind::Deactivated;
+    e.Window = f.form->NativeWindow();
+    s.Screen().Push(e);
+    e.Kind = TBackendEventKind::Activated;
+    s.Screen().Push(e);
+    s.ProcessUntilIdle();
+    f.form->RemoveMessageFilter(&spy);
+    EXPECT_EQ(ncActive, (std::vector<intptr_t>{0, 1}));
+    EXPECT_EQ(s.App().ActiveTopForm(), f.form);
+    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_EQ(activations, 0);
+}
+
 TEST(Focus, EachActivationRunsOnActivate)
 {
     THeadlessSession s;
