@@ -178,6 +178,30 @@ TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
     EXPECT_TRUE(e2->Focused());
 }
 
+TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
+{
+    THeadlessSession s;
+    class TWatcher : public TTestPanel {
+    public:
+        using TTestPanel::TTestPanel;
+        std::vector<intptr_t> Heard;
+
+    protected:
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == CM_FOCUSCHANGED)
+                Heard.push_back(m.LParam);
+            TTestPanel::WndProc(m);
+        }
+    };
+    PanelForm f(s);
+    auto* watcher = Place<TWatcher>(f.panel, "Watcher", 100, 5);
+    f.outside->SetFocus();
+    f.inner2->SetFocus();
+    EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside),
+                                                     reinterpret_cast<intptr_t>(f.inner2)}));
+}
+
 TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
 {
     THeadlessSession s;
