@@ -643,6 +643,7 @@ void TApplication::SetFocusedWindow(TWinControl* control)
 void TApplication::SetInputGate(TWinControl* window)
 {
     gate_ = window;
+    gateModalLevel_ = ModalLevel();
 }
 
 TWinControl* TApplication::InputGate() const
@@ -654,8 +655,16 @@ bool TApplication::AcceptsInput(TWinControl* topLevel) const
 {
     if (!topLevel)
         return false;
-    if (TWinControl* gate = InputGate())
-        return gate == topLevel;
+    // The gate holds while its window is shown; a modal form opened meanwhile (a question asked
+    // during the job) must still be answerable.
+    if (TWinControl* gate = InputGate(); gate && gate->Visible()) {
+        if (gate == topLevel)
+            return true;
+        for (size_t i = gateModalLevel_; i < modalStack_.size(); ++i)
+            if (modalStack_[i].Form.Get() == topLevel)
+                return true;
+        return false;
+    }
     for (const auto& entry : modalStack_)
         for (const auto& ref : entry.Disabled)
             if (ref.Get() == topLevel)

@@ -152,7 +152,8 @@ public:
     TWinControl* FocusedWindow() const;
     void SetFocusedWindow(TWinControl* control);
 
-    // While set, input to every other top-level window is discarded; painting goes on.
+    // While set and its window is shown, input to every other top-level window is discarded,
+    // except to modal forms opened meanwhile; painting goes on.
     void SetInputGate(TWinControl* window);
     TWinControl* InputGate() const;
     bool AcceptsInput(TWinControl* topLevel) const;
@@ -208,6 +209,7 @@ private:
     TWeakRef<TComponent> activeForm_;
     TWeakRef<TComponent> focused_;
     TWeakRef<TComponent> gate_;
+    size_t gateModalLevel_ = 0; // modal forms from this depth on were opened under the gate
     struct ModalEntry {
         TWeakRef<TComponent> Form;
         std::vector<TWeakRef<TComponent>> Disabled; // windows the modal form shut off

@@ -170,6 +170,32 @@ TEST(ProcessMessages, ALongLoopRepaintsAndRunsPostedWorkWithoutReenteringItsHand
     EXPECT_EQ(entries, 1);
 }
 
+TEST(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionBeAnswered)
+{
+    THeadlessSession s;
+    TForm* main = s.CreateForm<TForm>();
+    auto* button = Place<TTestButton>(main, "Run", 10, 10);
+    main->Show();
+    TForm* wait = s.CreateForm<TForm>();
+    wait->SetBounds(500, 300, 200, 80);
+    wait->Show();
+    s.App().SetInputGate(wait);
+    s.ClickControl(*button);
+    EXPECT_EQ(button->Clicks, 0);
+
+    TForm* question = s.CreateForm<TForm>();
+    question->SetBounds(100, 300, 200, 100);
+    auto* yes = Place<TTestButton>(question, "Yes", 10, 10);
+    yes->ModalResult = mrYes;
+    s.WhenModal([&](TCustomForm&) { s.ClickControl(*yes); });
+    EXPECT_EQ(question->ShowModal(), mrYes);
+
+    wait->Hide();
+    s.AdvanceClock(1000);
+    s.ClickControl(*button);
+    EXPECT_EQ(button->Clicks, 1);
+}
+
 TEST(Exceptions, AnEscapingExceptionShowsTheErrorBoxAndTheLoopCarriesOn)
 {
     THeadlessSession s;
