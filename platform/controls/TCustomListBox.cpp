@@ -141,9 +141,13 @@ TRect TCustomListBox::ItemRect(int index) const
 
 int TCustomListBox::ItemAtPos(TPoint p, bool existing) const
 {
-    const int row = p.Y >= 0 ? p.Y / itemHeight_ : -1;
+    int row = p.Y >= 0 ? p.Y / itemHeight_ : -1;
+    // With whole items only, the strip under the last whole item shows no item.
+    const bool belowWhole = integralHeight_ && row >= VisibleCount();
+    if (belowWhole)
+        row = VisibleCount() - 1;
     int index = topIndex_ + row;
-    const bool inside = p.X >= 0 && p.X < ClientWidth() && p.Y >= 0 && index < Count();
+    const bool inside = p.X >= 0 && p.X < ClientWidth() && p.Y >= 0 && index < Count() && !belowWhole;
     if (existing)
         return inside ? index : -1;
     return std::clamp(index, 0, std::max(0, Count() - 1));

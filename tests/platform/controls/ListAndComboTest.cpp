@@ -113,6 +113,30 @@ TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
     EXPECT_EQ(f.list->TopIndex(), 0);
 }
 
+TEST(ListBoxOwnerDraw, IntegralHeightLeavesAPartlyShownItemUndrawn)
+{
+    ListFixture f;
+    f.list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+    f.list->SetItemHeight(11);
+    f.list->SetBorderStyle(TBorderStyle::bsNone);
+    f.list->SetClientHeight(50);
+    std::vector<int> drawn;
+    f.list->OnDrawItem = [&](TComponent*, int index, const TRect&, TOwnerDrawState) { drawn.push_back(index); };
+    f.list->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.list->VisibleCount(), 4);
+    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3, 4}));
+    drawn.clear();
+    f.list->SetIntegralHeight(true);
+    f.list->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(f.list->ItemAtPos({5, 47}, true), -1);
+    f.session.ClickControl(*f.list, {5, 47});
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+    EXPECT_EQ(f.list->TopIndex(), 0);
+}
+
 TEST(ListBoxOwnerDraw, DrawItemGetsEachVisibleItemWithItsState)
 {
     ListFixture f;
