@@ -222,8 +222,13 @@ void TSpeedButton::Paint()
         glyphAt = {(r.Width() - gw) / 2, glyphY};
         textAt = Bounds((r.Width() - textSize.Width()) / 2, textY, textSize.Width(), textSize.Height());
     }
-    if (gw > 0 && gh > 0)
-        canvas.DrawTransparent(glyphAt.X + offset, glyphAt.Y + offset, *glyph_, glyph_->ColorAt(0, gh - 1));
+    if (gw > 0 && gh > 0) {
+        const TColor key = glyph_->ColorAt(0, gh - 1);
+        if (enabled)
+            canvas.DrawTransparent(glyphAt.X + offset, glyphAt.Y + offset, *glyph_, key);
+        else
+            DrawDisabledGlyph(canvas, glyphAt.X + offset, glyphAt.Y + offset, key);
+    }
     if (!Caption().empty()) {
         textAt.Offset(offset, offset);
         canvas.SetBkMode(TRANSPARENT);
@@ -236,4 +241,28 @@ void TSpeedButton::Paint()
         canvas.SetTextColor(enabled ? Font().Color() : clBtnShadow);
         canvas.DrawText(Caption(), textAt, DT_SINGLELINE);
     }
+}
+
+void TSpeedButton::DrawDisabledGlyph(TCanvas& canvas, int x, int y, TColor key)
+{
+    // Embossed as the framework greys a single glyph: every pixel but the transparent and white
+    // ones in the shadow colour over a highlight copy one pixel down and right.
+    const int w = glyph_->Width();
+    const int h = glyph_->Height();
+    TBitmap embossed(w + 1, h + 1);
+    const uint32_t clear = key == clFuchsia ? ColorToPixel(clLime) : ColorToPixel(clFuchsia);
+    embossed.Fill(clear);
+    auto ink = [&](int px, int py) {
+        const TColor c = glyph_->ColorAt(px, py);
+        return c != key && c != clWhite;
+    };
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (ink(px, py))
+                embossed.SetPixelAt(px + 1, py + 1, ColorToPixel(clBtnHighlight));
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (ink(px, py))
+                embossed.SetPixelAt(px, py, ColorToPixel(clBtnShadow));
+    canvas.DrawTransparent(x, y, embossed, PixelToColor(clear));
 }

@@ -43,6 +43,7 @@ protected:
 
 private:
     void ReleaseGroup();
+    void DrawDisabledGlyph(TCanvas& canvas, int x, int y, TColor key);
 
     std::unique_ptr<TBitmap> glyph_;
     bool flat_ = false;

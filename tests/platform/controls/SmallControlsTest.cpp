@@ -267,6 +267,25 @@ TEST(SpeedButton, GlyphWithoutCaptionIsCentredAndItsCornerColourIsTransparent)
     EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 19), GetSysColor(COLOR_BTNFACE));
 }
 
+TEST(SpeedButton, DisabledGlyphIsEmbossedInTheShadowColour)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
+    button->SetFlat(true);
+    button->Glyph().SetSize(10, 10);
+    button->Glyph().Fill(0xFFFF0000);
+    button->Glyph().SetPixelAt(0, 9, 0xFF00FF00);
+    button->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 19, 10 + 18), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 19), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 10), GetSysColor(COLOR_BTNFACE));
+    button->SetEnabled(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), clRed);
+}
+
 TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
 {
     TControlsFixture f;
