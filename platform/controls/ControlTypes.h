@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/core/Alignment.h"
 #include "platform/graphics/GraphicsFwd.h"
 
 class TComponent;
 struct TRect;
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 enum class TBorderStyle { bsNone, bsSingle };
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };

@@ -2,6 +2,8 @@
 // Forward declarations and the small enumerations shared by the data layer and its users.
 #include <string>
 
+#include "platform/core/Alignment.h"
+
 class TADOConnection;
 class TDataSet;
 class TField;
@@ -22,15 +24,6 @@ enum TFieldType {
 };
 
 enum TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc };
-
-// Field alignment shares its type with the standard controls, which define it as
-// enum class TAlignment { taLeftJustify, taRightJustify, taCenter }; the data layer names the values here.
-enum class TAlignment;
-namespace FieldAlignment {
-inline constexpr TAlignment LeftJustify = static_cast<TAlignment>(0);
-inline constexpr TAlignment RightJustify = static_cast<TAlignment>(1);
-inline constexpr TAlignment Center = static_cast<TAlignment>(2);
-}
 
 // What an OnPostError or OnEditError handler asks for: raise the error, abort quietly, or retry.
 enum TDataAction { daFail, daAbort, daRetry };

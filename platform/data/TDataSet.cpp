@@ -219,7 +219,7 @@ void TDataSet::BuildFields(const DbResult& result)
             const TFieldType type = FieldTypeOf(result, static_cast<int>(c), size);
             auto field = std::make_unique<TField>(nullptr, type, size);
             field->fieldName_ = result.columns[c].name;
-            field->alignment_ = field->IsNumeric() ? FieldAlignment::RightJustify : FieldAlignment::LeftJustify;
+            field->alignment_ = field->IsNumeric() ? TAlignment::taRightJustify : TAlignment::taLeftJustify;
             field->dataSet_ = this;
             field->column_ = static_cast<int>(c);
             field->default_ = true;

@@ -89,7 +89,7 @@ TField::TField(TComponent* AOwner, TFieldType dataType, int size)
     , dataType_(dataType)
     , size_(size)
 {
-    alignment_ = IsNumeric() ? FieldAlignment::RightJustify : FieldAlignment::LeftJustify;
+    alignment_ = IsNumeric() ? TAlignment::taRightJustify : TAlignment::taLeftJustify;
 }
 
 TField::~TField()

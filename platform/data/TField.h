@@ -134,7 +134,7 @@ private:
     bool visible_ = true;
     bool readOnly_ = false;
     bool required_ = false;
-    TAlignment alignment_ = FieldAlignment::LeftJustify;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
     int displayWidth_ = 0;
     std::string displayFormat_;
     std::string editFormat_;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/ControlTypes.h"
+#include "platform/core/Alignment.h"
 
 // A colour as the framework wrote it: 0x00BBGGRR.
 using QRColor = uint32_t;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/controls/ControlTypes.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
@@ -36,11 +35,6 @@ protected:
     Connected db;
     TADOTable table;
 };
-
-// The field's alignment is the controls' type; the names the data layer gives its values must agree.
-static_assert(FieldAlignment::LeftJustify == TAlignment::taLeftJustify);
-static_assert(FieldAlignment::RightJustify == TAlignment::taRightJustify);
-static_assert(FieldAlignment::Center == TAlignment::taCenter);
 
 } // namespace
 

@@ -54,8 +54,8 @@ TEST_F(QueryTest, ReadsRowsInOrderWithTypedFields)
     EXPECT_EQ(query.FieldByName("account_code")->Size(), 15);
     EXPECT_EQ(query.FieldByName("account_header")->DataType(), ftBoolean);
     EXPECT_FALSE(query.FieldByName("account_header")->AsBoolean());
-    EXPECT_EQ(query.FieldByName("saldo_awal")->Alignment(), FieldAlignment::RightJustify);
-    EXPECT_EQ(query.FieldByName("account_name")->Alignment(), FieldAlignment::LeftJustify);
+    EXPECT_EQ(query.FieldByName("saldo_awal")->Alignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(query.FieldByName("account_name")->Alignment(), TAlignment::taLeftJustify);
     query.Last();
     EXPECT_TRUE(query.FieldByName("saldo_awal")->IsNull());
     EXPECT_TRUE(query.FieldByName("account_header")->AsBoolean());
