@@ -90,8 +90,6 @@ void TButton::Dispatch(TMessage& message)
 
 void TButton::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_CHAR && message.WParam == U' ') {
         Click();
         return;

@@ -86,8 +86,6 @@ void TCustomCheckBox::Dispatch(TMessage& message)
 
 void TCustomCheckBox::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_CHAR && message.WParam == U' ') {
         Toggle();
         return;

@@ -490,8 +490,6 @@ void TCustomComboBox::Dispatch(TMessage& message)
 
 void TCustomComboBox::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ ? uint32_t(DLGC_WANTALLKEYS) : 0u);

@@ -428,8 +428,6 @@ void TCustomEdit::Dispatch(TMessage& message)
 
 void TCustomEdit::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;

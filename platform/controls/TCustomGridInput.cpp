@@ -43,8 +43,6 @@ void TCustomGrid::Dispatch(TMessage& message)
 
 void TCustomGrid::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_NCPAINT) {
         TCustomControl::DefaultHandler(message);
         windowScrollBars_->Paint();

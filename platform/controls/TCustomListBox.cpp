@@ -249,8 +249,6 @@ void TCustomListBox::Dispatch(TMessage& message)
 
 void TCustomListBox::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_NCPAINT) {
         TCustomControl::DefaultHandler(message);
         scrollBars_->Paint();

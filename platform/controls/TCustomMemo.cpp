@@ -570,8 +570,6 @@ void TCustomMemo::Dispatch(TMessage& message)
 
 void TCustomMemo::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_NCPAINT) {
         TCustomControl::DefaultHandler(message);
         windowScrollBars_->Paint();

@@ -139,10 +139,3 @@ void TCustomPanel::Dispatch(TMessage& message)
     if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_ENABLEDCHANGED)
         Invalidate();
 }
-
-void TCustomPanel::DefaultHandler(TMessage& message)
-{
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
-    TCustomControl::DefaultHandler(message);
-}

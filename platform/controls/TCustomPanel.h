@@ -26,7 +26,6 @@ public:
 protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
-    void DefaultHandler(TMessage& message) override;
 
 private:
     TBevelCut bevelInner_ = TBevelCut::bvNone;

@@ -89,19 +89,8 @@ void TPopupMenu::Popup(int x, int y)
         alive->Click();
 }
 
-bool ShowContextPopup(TWinControl& control, const TMessage& message)
+void TPopupMenu::PopupFor(TControl* target, int screenX, int screenY)
 {
-    TPoint screen{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
-    // A keyboard request (-1, -1) opens the menu at the control's top-left corner.
-    if (screen.X == -1 && screen.Y == -1)
-        screen = control.ClientToScreen({0, 0});
-    TControl* target = control.ControlAtPos(control.ScreenToClient(screen), false, false);
-    if (!target || !dynamic_cast<TPopupMenu*>(target->PopupMenu()))
-        target = &control;
-    auto* menu = dynamic_cast<TPopupMenu*>(target->PopupMenu());
-    if (!menu)
-        return false;
-    menu->SetPopupComponent(target);
-    menu->Popup(screen.X, screen.Y);
-    return true;
+    SetPopupComponent(target);
+    Popup(screenX, screenY);
 }

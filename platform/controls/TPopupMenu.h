@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/TComponent.h"
+#include "platform/ui/IContextMenu.h"
 #include "platform/ui/UiTypes.h"
 
 class TControl;
@@ -35,7 +36,7 @@ private:
     bool visible_ = true;
 };
 
-class TPopupMenu : public TComponent {
+class TPopupMenu : public TComponent, public IContextMenu {
 public:
     explicit TPopupMenu(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
     ~TPopupMenu() override;
@@ -53,6 +54,7 @@ public:
     void SetPopupComponent(TComponent* v) { popupComponent_ = v; }
     // Shows the visible items at a screen point; the chosen item's Click runs after the menu closed.
     void Popup(int x, int y);
+    void PopupFor(TControl* target, int screenX, int screenY) override;
 
     TNotifyEvent OnPopup;
 
@@ -64,6 +66,3 @@ private:
     TComponent* popupComponent_ = nullptr;
 };
 
-// The default handling of WM_CONTEXTMENU for 'control': the PopupMenu of the windowless child under
-// the point, else of the control, is shown there. False when there is none to show.
-bool ShowContextPopup(TWinControl& control, const TMessage& message);

@@ -99,8 +99,6 @@ void TScrollBox::Dispatch(TMessage& message)
 
 void TScrollBox::DefaultHandler(TMessage& message)
 {
-    if (message.Msg == WM_CONTEXTMENU && ShowContextPopup(*this, message))
-        return;
     if (message.Msg == WM_NCPAINT) {
         TCustomControl::DefaultHandler(message);
         bars_->Paint();

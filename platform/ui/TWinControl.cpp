@@ -7,6 +7,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCaretList.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/IContextMenu.h"
 #include "platform/ui/TInputRouter.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimerList.h"
@@ -325,14 +326,37 @@ void TWinControl::DefaultHandler(TMessage& message)
         if (TWinControl* top = TopLevel(); top && Application)
             Application->SendMessage(top->Handle(), WM_SYSCOMMAND, SC_KEYMENU, message.WParam);
         return;
-    case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU:
+        if (ShowContextMenu(message)) {
+            message.Result = 1;
+            return;
+        }
+        if (Parent())
+            message.Result = Parent()->Perform(message.Msg, message.WParam, message.LParam);
+        return;
+    case WM_MOUSEWHEEL:
         if (Parent())
             message.Result = Parent()->Perform(message.Msg, message.WParam, message.LParam);
         return;
     default:
         return;
     }
+}
+
+bool TWinControl::ShowContextMenu(const TMessage& message)
+{
+    TPoint screen{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
+    // A keyboard request (-1, -1) opens the menu at the control's top-left corner.
+    if (screen.X == -1 && screen.Y == -1)
+        screen = ClientToScreen({0, 0});
+    TControl* target = ControlAtPos(ScreenToClient(screen), false, false);
+    if (!target || !dynamic_cast<IContextMenu*>(target->PopupMenu()))
+        target = this;
+    auto* menu = dynamic_cast<IContextMenu*>(target->PopupMenu());
+    if (!menu)
+        return false;
+    menu->PopupFor(target, screen.X, screen.Y);
+    return true;
 }
 
 TControl* TWinControl::Controls(int index) const

@@ -186,6 +186,10 @@ public:
     void PaintPending();
     bool PaintIsPending() const { return !updateRgn_.IsEmpty() || ncDirty_; }
 
+    // The default handling of WM_CONTEXTMENU: the PopupMenu of the windowless child under the
+    // point, else of this control, is shown there. False when there is none to show.
+    bool ShowContextMenu(const TMessage& message);
+
 protected:
     friend class TControl;
     friend class TApplication;

@@ -3,6 +3,7 @@
 #include "ControlsTestKit.h"
 #include "platform/controls/AdHocMenu.h"
 #include "platform/controls/THintWindow.h"
+#include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TCustomPanel.h"
 #include "platform/controls/TPopupMenu.h"
 
@@ -90,6 +91,23 @@ TEST(PopupMenu, RightClickShowsTheControlsPopupMenu)
     f.session.Click(p.X, p.Y, 2);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(menu->PopupComponent(), panel);
+}
+
+TEST(PopupMenu, RightClickOnALabelOfTheFormShowsTheLabelsMenu)
+{
+    TControlsFixture f;
+    auto* responder = CreateOwned<TMenuResponder>(f.session.App());
+    auto* label = f.Place<TLabel>(10, 80, 120, 20);
+    label->SetCaption("Laporan Neraca");
+    auto* menu = CreateOwned<TPopupMenu>(*f.form);
+    int clicks = 0;
+    menu->AddItem("Copy", [&](TComponent*) { ++clicks; });
+    label->SetPopupMenu(menu);
+    responder->Choose("Copy");
+    const TPoint p = label->ClientToScreen({5, 5});
+    f.session.Click(p.X, p.Y, 2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(menu->PopupComponent(), label);
 }
 
 TEST(AdHocMenu, ChosenIdArrivesAsACommandAndGreyedEntriesCannotBeChosen)
