@@ -59,6 +59,5 @@ private:
 };
 
 class TComponent;
-// The common handler shape, Sender being the component that raised the event. Named apart from the
-// control layer's TNotifyEvent so that both headers can be included together.
-using TSenderEvent = TEvent<TComponent*>;
+// The common handler shape, Sender being the component that raised the event.
+using TNotifyEvent = TEvent<TComponent*>;

@@ -26,7 +26,7 @@ bool TBasicAction::Update()
     return true;
 }
 
-void TBasicAction::SetOnExecute(const TSenderEvent& handler)
+void TBasicAction::SetOnExecute(const TNotifyEvent& handler)
 {
     if (handler == onExecute_)
         return;

@@ -23,9 +23,9 @@ public:
     TComponent* ActionComponent() const { return actionComponent_; }
     void SetActionComponent(TComponent* component) { actionComponent_ = component; }
 
-    const TSenderEvent& OnExecute() const { return onExecute_; }
-    void SetOnExecute(const TSenderEvent& handler);
-    TSenderEvent OnUpdate;
+    const TNotifyEvent& OnExecute() const { return onExecute_; }
+    void SetOnExecute(const TNotifyEvent& handler);
+    TNotifyEvent OnUpdate;
 
     int ClientCount() const { return static_cast<int>(clients_.size()); }
 
@@ -34,7 +34,7 @@ protected:
 
 private:
     friend class TBasicActionLink;
-    TSenderEvent onExecute_;
+    TNotifyEvent onExecute_;
     TComponent* actionComponent_ = nullptr;
     std::vector<TBasicActionLink*> clients_;
 };
@@ -56,7 +56,7 @@ public:
 
     virtual bool IsOnExecuteLinked() const { return true; }
     // The action's changes arrive here before the action stores them; links pass on what is linked.
-    virtual void SetOnExecute(const TSenderEvent& handler) { (void)handler; }
+    virtual void SetOnExecute(const TNotifyEvent& handler) { (void)handler; }
 
 private:
     friend class TBasicAction;

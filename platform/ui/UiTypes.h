@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/Event.h"
+
 class TComponent;
 class TControl;
-
-using TNotifyEvent = std::function<void(TComponent* Sender)>;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 

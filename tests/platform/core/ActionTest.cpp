@@ -14,7 +14,7 @@ public:
     using TComponent::TComponent;
     std::string caption;
     bool enabled = true;
-    TSenderEvent onClick;
+    TNotifyEvent onClick;
 };
 
 class MenuItemLink : public TActionLink {
@@ -35,7 +35,7 @@ public:
         if (IsEnabledLinked())
             item_->enabled = value;
     }
-    void SetOnExecute(const TSenderEvent& handler) override
+    void SetOnExecute(const TNotifyEvent& handler) override
     {
         if (IsOnExecuteLinked())
             item_->onClick = handler;
@@ -75,7 +75,7 @@ TEST(Action, ExecuteRunsOnExecuteWithTheActionAsSenderAndTheClientAsActionCompon
     EXPECT_FALSE(link.Execute());
     TComponent* sender = nullptr;
     TComponent* during = nullptr;
-    action->SetOnExecute(TSenderEvent([&](TComponent* s) {
+    action->SetOnExecute(TNotifyEvent([&](TComponent* s) {
         sender = s;
         during = action->ActionComponent();
     }));
@@ -108,7 +108,7 @@ TEST(Action, HandlerMayFreeTheActionWhileItRuns)
     auto* action = new TCustomAction(&form);
     MenuItemLink link(new MenuItem(&form));
     link.SetAction(action);
-    action->SetOnExecute(TSenderEvent([&](TComponent*) { TComponent::Free(action); }));
+    action->SetOnExecute(TNotifyEvent([&](TComponent*) { TComponent::Free(action); }));
     EXPECT_TRUE(link.Execute());
     EXPECT_EQ(link.Action(), nullptr);
 }

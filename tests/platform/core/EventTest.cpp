@@ -27,8 +27,8 @@ TEST(EventSlot, OneHandlerSeesWhichSenderCalledIt)
     TComponent b1(&form), b2(&form);
     b1.SetName("Button1");
     b2.SetName("Button2");
-    TSenderEvent onClick1(&form, &Form::ButtonClick);
-    TSenderEvent onClick2(&form, &Form::ButtonClick);
+    TNotifyEvent onClick1(&form, &Form::ButtonClick);
+    TNotifyEvent onClick2(&form, &Form::ButtonClick);
     onClick2(&b2);
     onClick1(&b1);
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"Button2", "Button1"}));
@@ -37,28 +37,28 @@ TEST(EventSlot, OneHandlerSeesWhichSenderCalledIt)
 TEST(EventSlot, HandlersCompareByObjectAndMethod)
 {
     Form form, other;
-    TSenderEvent a(&form, &Form::ButtonClick);
-    TSenderEvent same(&form, &Form::ButtonClick);
-    TSenderEvent otherMethod(&form, &Form::OtherClick);
-    TSenderEvent otherObject(&other, &Form::ButtonClick);
+    TNotifyEvent a(&form, &Form::ButtonClick);
+    TNotifyEvent same(&form, &Form::ButtonClick);
+    TNotifyEvent otherMethod(&form, &Form::OtherClick);
+    TNotifyEvent otherObject(&other, &Form::ButtonClick);
     EXPECT_EQ(a, same);
     EXPECT_FALSE(a == otherMethod);
     EXPECT_FALSE(a == otherObject);
-    EXPECT_EQ(TSenderEvent(), TSenderEvent(nullptr));
-    EXPECT_FALSE(a == TSenderEvent());
+    EXPECT_EQ(TNotifyEvent(), TNotifyEvent(nullptr));
+    EXPECT_FALSE(a == TNotifyEvent());
 }
 
 TEST(EventSlot, LambdasEqualOnlyTheirCopiesAndEmptySlotsDoNothing)
 {
     int calls = 0;
-    TSenderEvent lambda([&](TComponent*) { ++calls; });
-    TSenderEvent copy = lambda;
-    TSenderEvent twin([&](TComponent*) { ++calls; });
+    TNotifyEvent lambda([&](TComponent*) { ++calls; });
+    TNotifyEvent copy = lambda;
+    TNotifyEvent twin([&](TComponent*) { ++calls; });
     EXPECT_EQ(lambda, copy);
     EXPECT_FALSE(lambda == twin);
     copy(nullptr);
     EXPECT_EQ(calls, 1);
-    TSenderEvent empty;
+    TNotifyEvent empty;
     EXPECT_FALSE(empty);
     empty(nullptr);
 }
