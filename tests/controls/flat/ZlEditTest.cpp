@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "controls/flat/TZlEdit.h"
+#include "platform/controls/TButton.h"
+#include "platform/core/FormatSettings.h"
+#include "tests/platform/controls/ControlsTestKit.h"
+
+namespace {
+
+// Two flat edits on a shown form, the first focused, so Tab and Shift+Tab leave and re-enter it.
+struct TEditForm : TControlsFixture {
+    TZlEdit* edit;
+    TZlEdit* next;
+
+    explicit TEditForm(TInputType type, const std::string& format = {})
+    {
+        ResetFormatSettings();
+        edit = Place<TZlEdit>(10, 10, 160, 21);
+        next = Place<TZlEdit>(10, 40, 160, 21);
+        edit->SetInputType(type);
+        edit->SetFormat(format);
+        edit->SetFocus();
+        session.ProcessUntilIdle();
+    }
+    ~TEditForm() { ResetFormatSettings(); }
+
+    void Leave() { session.PressKey(VK_TAB); }
+    void ComeBack() { session.PressKey(VK_TAB, kmShift); }
+};
+
+} // namespace
+
+TEST(ZlEditNumbers, HalfTypedNumbersRaiseNoErrorAndKeepTheLastValue)
+{
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
+    f.session.TypeText("-5");
+    EXPECT_TRUE(f.session.Errors().empty());
+    EXPECT_EQ(f.edit->NumericValue(), -5);
+
+    f.edit->SelectAll();
+    f.session.TypeText("1.2.3");
+    EXPECT_TRUE(f.session.Errors().empty());
+    EXPECT_EQ(f.edit->Text(), "1.2.3");
+    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), 1.2);
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "Rp 1.20");
+}
+
+TEST(ZlEditNumbers, AmountIsFormattedOnLeavingAndPlainOnEntering)
+{
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
+    f.session.TypeText("1234.5");
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "Rp 1,234.50");
+    f.ComeBack();
+    EXPECT_EQ(f.edit->Text(), "1234.5");
+    EXPECT_EQ(f.edit->SelLength(), 6);
+
+    f.session.TypeText("-1234.5");
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "-Rp 1,234.50");
+
+    f.edit->SetFormat("Rp #,##0.00;(Rp #,##0.00)");
+    f.ComeBack();
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "(Rp 1,234.50)");
+    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), -1234.5);
+}
+
+TEST(ZlEditNumbers, EmptyFormatTakesTheDefaultOfTheKind)
+{
+    TEditForm f(TInputType::itCurrency);
+    f.session.TypeText("-7");
+    f.Leave();
+    EXPECT_EQ(f.edit->Format(), "Rp #,##0.00;(Rp #,##0.00)");
+    EXPECT_EQ(f.edit->Text(), "(Rp 7.00)");
+
+    f.edit->SetFormat({});
+    f.edit->SetCurrencySymbol(TCurrencySymbol::csDollar);
+    f.ComeBack();
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "($ 7.00)");
+}
+
+TEST(ZlEditNumbers, ValuesWithAnExponentKeepTheirAmount)
+{
+    TEditForm f(TInputType::itNumeric);
+    f.session.TypeText("1000000000000000");
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "1,000,000,000,000,000.00");
+    f.ComeBack();
+    EXPECT_EQ(f.edit->Text(), "1000000000000000");
+    EXPECT_EQ(f.edit->NumericValue(), 1e15);
+
+    f.edit->SetInputType(TInputType::itInteger);
+    f.session.TypeText("2000000000000000");
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "2000000000000000");
+    EXPECT_EQ(f.edit->NumericValue(), 2e15);
+}
+
+TEST(ZlEditNumbers, EmptyFieldStaysEmptyAndKeepsItsValue)
+{
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
+    f.session.TypeText("12");
+    f.session.PressKey(VK_BACK);
+    f.session.PressKey(VK_BACK);
+    f.Leave();
+    f.ComeBack();
+    EXPECT_EQ(f.edit->Text(), "");
+    EXPECT_EQ(f.edit->NumericValue(), 1);
+}
+
+TEST(ZlEditNumbers, TextSetByCodeIsReadBackAsANumber)
+{
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00;(Rp #,##0.00)");
+    f.edit->SetText("(Rp 1,234.50)");
+    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), -1234.5);
+    f.edit->SetText("Rp abc");
+    EXPECT_EQ(f.edit->NumericValue(), 0);
+
+    // A new kind takes effect on the next change, enter or exit, not at once.
+    f.edit->SetInputType(TInputType::itString);
+    f.edit->SetText("42");
+    f.edit->SetInputType(TInputType::itNumeric);
+    EXPECT_EQ(f.edit->Text(), "42");
+    EXPECT_EQ(f.edit->NumericValue(), 0);
+}
+
+TEST(ZlEditKeys, NumberKindsLetOnlyTheirCharactersThrough)
+{
+    TEditForm f(TInputType::itCurrency);
+    f.session.TypeText("Rp 1,2a-3.4'");
+    EXPECT_EQ(f.edit->Text(), "12-3.4");
+
+    f.edit->Clear();
+    f.edit->SetInputType(TInputType::itInteger);
+    f.session.TypeText("-1.5x");
+    EXPECT_EQ(f.edit->Text(), "-15");
+
+    char32_t seen = 0;
+    f.edit->OnKeyPress = [&](TComponent*, char32_t& key) { seen = key; };
+    f.session.PressKey(VK_RETURN, 0, "\r");
+    EXPECT_EQ(seen, U'\r');
+}
+
+TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
+{
+    TControlsFixture f;
+    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = '.';
+    auto* edit = f.Place<TZlEdit>(10, 10, 160, 21);
+    f.Place<TZlEdit>(10, 40, 160, 21);
+    edit->SetInputType(TInputType::itCurrency);
+    edit->SetFormat("Rp #,##0.00");
+    edit->SetFocus();
+    f.session.TypeText("1.234,5");
+    EXPECT_EQ(edit->Text(), "1234,5");
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(edit->Text(), "Rp 1.234,50");
+    EXPECT_DOUBLE_EQ(edit->NumericValue(), 1234.5);
+    ResetFormatSettings();
+}
+
+TEST(ZlEditKeys, TextFieldRefusesOnlyTheTypedApostrophe)
+{
+    TEditForm f(TInputType::itString);
+    f.session.TypeText("O'Neil 5.-,(x)");
+    EXPECT_EQ(f.edit->Text(), "ONeil 5.-,(x)");
+    f.edit->SetText("O'Neil");
+    EXPECT_EQ(f.edit->Text(), "O'Neil");
+}
