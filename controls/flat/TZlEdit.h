@@ -49,6 +49,8 @@ public:
     void FitHeightToFont();
 
 protected:
+    // A disabled field keeps its flat colour.
+    TColor BackgroundColor() const override { return Color(); }
     void CreateParams(TCreateParams& params) override;
     void Loaded() override;
     void Dispatch(TMessage& message) override;

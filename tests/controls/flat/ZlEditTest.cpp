@@ -170,3 +170,90 @@ TEST(ZlEditKeys, TextFieldRefusesOnlyTheTypedApostrophe)
     f.edit->SetText("O'Neil");
     EXPECT_EQ(f.edit->Text(), "O'Neil");
 }
+
+namespace {
+
+constexpr TColor Flat = 0xF0F0F0;
+
+// Window pixel (x, y) of a control with a three-pixel frame.
+TColor FramePixel(TControlsFixture& f, const TControl& c, int x, int y)
+{
+    return f.session.ClientColor(c, x - 3, y - 3);
+}
+
+} // namespace
+
+TEST(ZlEditFrame, IdleAndFocusedFrames)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
+    auto* other = f.Place<TZlEdit>(10, 40, 120, 21);
+    edit->SetColorFocused(clAqua);
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(edit->ClientWidth(), 114);
+    EXPECT_EQ(FramePixel(f, *edit, 0, 0), clBlack);
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+    EXPECT_EQ(FramePixel(f, *edit, 2, 2), Flat);
+    EXPECT_EQ(FramePixel(f, *edit, 119, 20), clBlack);
+    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), Flat);
+
+    edit->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(FramePixel(f, *edit, 0, 0), clBlack);
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), clAqua);
+    EXPECT_EQ(FramePixel(f, *edit, 2, 2), clAqua);
+    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), clAqua);
+
+    edit->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), Flat);
+}
+
+TEST(ZlEditFrame, HoverHighlightsOnlyWhileNoFlatEditHasTheFocus)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
+    auto* other = f.Place<TZlEdit>(10, 40, 120, 21);
+    auto* button = f.Place<TButton>(10, 70, 75, 25);
+    edit->SetColorFocused(clAqua);
+    other->SetFocus();
+    const TPoint over = f.session.ScreenPointOf(*edit);
+    f.session.MoveTo(over.X, over.Y);
+    EXPECT_TRUE(edit->MouseInControl());
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+
+    f.session.MoveTo(5, 5);
+    button->SetFocus();
+    f.session.MoveTo(over.X, over.Y);
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), clAqua);
+    f.session.MoveTo(5, 5);
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+}
+
+TEST(ZlEditFrame, FlatColourFollowsTheParentUntilSetItself)
+{
+    TControlsFixture f;
+    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
+    f.form->SetColor(0x00C0C0C0);
+    EXPECT_EQ(edit->ColorFlat(), Flat);
+
+    edit->SetParentColor(true);
+    EXPECT_EQ(edit->ColorFlat(), 0x00C0C0C0);
+    f.form->SetColor(0x00A0B0C0);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(FramePixel(f, *edit, 1, 1), 0x00A0B0C0);
+
+    edit->SetColorFlat(clWhite);
+    EXPECT_FALSE(edit->ParentColor());
+    f.form->SetColor(0x00C0C0C0);
+    EXPECT_EQ(edit->ColorFlat(), clWhite);
+
+    // Derived colours: a lighter focus colour and a darker border than the parent's grey.
+    edit->SetUseAdvColors(true);
+    EXPECT_TRUE(edit->ParentColor());
+    EXPECT_EQ(edit->ColorFlat(), 0x00C0C0C0);
+    EXPECT_GT(edit->ColorFocused() & 0xFF, 0xC0u);
+    EXPECT_LT(edit->ColorBorder() & 0xFF, 0xC0u);
+}
