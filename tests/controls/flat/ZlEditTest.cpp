@@ -136,7 +136,6 @@ TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
     ResetFormatSettings();
 }
 
-
 namespace {
 
 constexpr TColor Flat = 0xF0F0F0;
