@@ -1,5 +1,7 @@
 #include "controls/flat/TFlatFrame.h"
 
+#include <algorithm>
+
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
@@ -103,8 +105,8 @@ void TFlatFrame::AfterDispatch(const TMessage& message)
             auto& p = *reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
             p.left += Width;
             p.top += Width;
-            p.right -= Width;
-            p.bottom -= Width;
+            p.right = std::max(p.left, p.right - Width);
+            p.bottom = std::max(p.top, p.bottom - Width);
         }
         return;
     case WM_NCPAINT:
