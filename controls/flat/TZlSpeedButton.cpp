@@ -14,8 +14,8 @@
 
 namespace {
 
-// One tracking timer and one lit button for every speed button of the program: a button stays
-// lit until the timer sees the mouse elsewhere, since it gets no message when the mouse leaves.
+// One tracking timer and one lit button shared by every speed button of the program: the timer
+// unlights the button once the mouse is no longer over it.
 int instanceCount = 0;
 std::unique_ptr<TTimer> trackingTimer;
 TZlSpeedButton* hotButton = nullptr;

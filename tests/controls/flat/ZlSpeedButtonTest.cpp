@@ -127,7 +127,7 @@ TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
     button->SetEnabled(false);
     f.session.ProcessUntilIdle();
     std::vector<TTextRun> log;
-    TBitmap shot(f.form->ClientWidth(), f.form->ClientHeight());
+    TBitmap shot(f.form->Width(), f.form->Height());
     shot.Canvas().SetTextLog(&log);
     f.form->PaintTo(shot.Canvas(), 0, 0);
     ASSERT_EQ(log.size(), 2u);
@@ -160,14 +160,18 @@ TEST(ZlSpeedButton, AcceleratorClicksAnEnabledButton)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(ZlSpeedButton, ClickOutsideAnyFormStillFiresOnClick)
+TEST(ZlSpeedButton, ClickOutsideAFormOrFreeingItsFormIsSafe)
 {
     TPanel panel;
-    TZlSpeedButton button;
-    button.SetParent(&panel);
-    button.SetModalResult(2);
+    TZlSpeedButton loose;
+    loose.SetParent(&panel);
     int clicks = 0;
-    button.OnClick = [&](TComponent*) { ++clicks; };
-    button.Click();
+    loose.OnClick = [&](TComponent*) { ++clicks; };
+    loose.Click();
     EXPECT_EQ(clicks, 1);
+
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 60, 25);
+    button->OnClick = [&](TComponent*) { delete f.form; };
+    f.session.ClickControl(*button);
 }
