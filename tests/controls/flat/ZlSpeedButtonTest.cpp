@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "../../platform/controls/ControlsTestKit.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "platform/controls/TCustomPanel.h"
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+// A strip of square images of 'side' pixels, each filled with its colour; the strip's
+// bottom-left pixel is lime, the transparent colour.
+void SetStrip(TZlSpeedButton& button, int side, std::initializer_list<TColor> colors)
+{
+    TBitmap strip(side * static_cast<int>(colors.size()), side);
+    int x = 0;
+    for (TColor c : colors) {
+        strip.Canvas().Brush().SetColor(c);
+        strip.Canvas().FillRect(Bounds(x, 0, side, side));
+        x += side;
+    }
+    strip.SetPixelAt(0, side - 1, ColorToPixel(clLime));
+    button.SetGlyph(strip);
+}
+
+} // namespace
+
+TEST(ZlSpeedButton, ClickSetsTheFormsModalResultOnlyWhenReleasedInside)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 60, 25);
+    button->SetModalResult(1);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) { ++clicks; };
+    const TPoint p = f.session.ScreenPointOf(*button);
+    f.session.MouseDown(p.X, p.Y);
+    f.session.MouseUp(p.X + 100, p.Y);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(f.form->ModalResult(), 0);
+    f.session.ClickControl(*button);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(f.form->ModalResult(), 1);
+    EXPECT_TRUE(button->Focused());
+}
+
+TEST(ZlSpeedButton, OneTimerUnlightsTheButtonTheMouseLeft)
+{
+    TControlsFixture f;
+    auto* a = f.Place<TZlSpeedButton>(10, 10, 40, 25);
+    auto* b = f.Place<TZlSpeedButton>(50, 10, 40, 25);
+    const TColor idle = 0xE4E4E4;
+    const TColor lit = 0xE1EAEB;
+    const TPoint pa = f.session.ScreenPointOf(*a);
+    const TPoint pb = f.session.ScreenPointOf(*b);
+    f.session.MoveTo(pa.X, pa.Y);
+    EXPECT_EQ(f.session.ClientColor(*a, 5, 5), lit);
+    EXPECT_EQ(f.session.ClientColor(*a, 0, 0), clWhite);
+    f.session.MoveTo(pb.X, pb.Y);
+    EXPECT_EQ(f.session.ClientColor(*a, 5, 5), idle);
+    EXPECT_EQ(f.session.ClientColor(*a, 0, 0), clNavy);
+    EXPECT_EQ(f.session.ClientColor(*b, 5, 5), lit);
+    f.session.MoveTo(pb.X, pb.Y + 100);
+    EXPECT_EQ(f.session.ClientColor(*b, 5, 5), lit);
+    f.session.AdvanceClock(100);
+    EXPECT_EQ(f.session.ClientColor(*b, 5, 5), idle);
+}
+
+TEST(ZlSpeedButton, GroupedButtonsKeepOneDown)
+{
+    TControlsFixture f;
+    auto* a = f.Place<TZlSpeedButton>(10, 10, 40, 25);
+    auto* b = f.Place<TZlSpeedButton>(50, 10, 40, 25);
+    auto* other = f.Place<TZlSpeedButton>(90, 10, 40, 25);
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    other->SetGroupIndex(2);
+    other->SetDown(true);
+    a->SetDown(true);
+    f.session.ClickControl(*b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(other->Down());
+    f.session.ClickControl(*b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(f.session.ClientColor(*b, 0, 0), clBlack);
+    // AllowAllUp passes to the whole group.
+    a->SetAllowAllUp(true);
+    EXPECT_TRUE(b->AllowAllUp());
+    f.session.ClickControl(*b);
+    EXPECT_FALSE(b->Down());
+}
+
+TEST(ZlSpeedButton, GlyphStripPicksTheImageOfTheState)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 40, 40);
+    SetStrip(*button, 16, {clRed, clBlue, clGreen, clYellow});
+    EXPECT_EQ(button->NumGlyphs(), 4);
+    SetStrip(*button, 16, {clRed, clBlue, clGreen, clYellow, clAqua});
+    EXPECT_EQ(button->NumGlyphs(), 1);
+    EXPECT_THROW(button->SetNumGlyphs(0), EInvalidOperation);
+    EXPECT_EQ(button->NumGlyphs(), 1);
+
+    SetStrip(*button, 16, {clRed, clBlue});
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clRed);
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clRed);
+    button->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clBlue);
+}
+
+TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 80, 60);
+    TBitmap glyph(16, 16);
+    glyph.Fill(ColorToPixel(clLime));
+    glyph.Canvas().Brush().SetColor(clBlack);
+    glyph.Canvas().FillRect(Rect(4, 4, 12, 12));
+    glyph.SetPixelAt(8, 1, ColorToPixel(clRed));
+    button->SetGlyph(glyph);
+    button->SetCaption("&Save");
+    button->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    std::vector<TTextRun> log;
+    TBitmap shot(f.form->Width(), f.form->Height());
+    shot.Canvas().SetTextLog(&log);
+    f.form->PaintTo(shot.Canvas(), 0, 0);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].Text, "Save");
+    EXPECT_EQ(log[0].Color, clBtnHighlight);
+    EXPECT_EQ(log[1].Color, clBtnShadow);
+    EXPECT_EQ(log[0].Cell.Left, log[1].Cell.Left + 1);
+    EXPECT_EQ(log[0].Cell.Top, log[1].Cell.Top + 1);
+    // Where the glyph's black square lies the shadow shows, with the highlight one pixel down and
+    // right; every other pixel is left out. The glyph is centred across, Spacing above the text.
+    const int gx = (80 - 16 + 1) / 2;
+    const int textTop = log[1].Cell.Top - (button->ClientOrigin().Y - f.form->WindowRect().Top);
+    const int gy = textTop - 4 - 16;
+    EXPECT_EQ(f.session.ClientColor(*button, gx + 6, gy + 6), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(f.session.ClientColor(*button, gx + 12, gy + 12), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(f.session.ClientColor(*button, gx + 8, gy + 1), TColor(0xE4E4E4));
+}
+
+TEST(ZlSpeedButton, AcceleratorClicksAnEnabledButton)
+{
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 60, 25);
+    button->SetCaption("&Tambah");
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) { ++clicks; };
+    f.session.PressKey('T', kmAlt);
+    EXPECT_EQ(clicks, 1);
+    button->SetEnabled(false);
+    f.session.PressKey('T', kmAlt);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ZlSpeedButton, ClickOutsideAFormOrFreeingItsFormIsSafe)
+{
+    TPanel panel;
+    TZlSpeedButton loose;
+    loose.SetParent(&panel);
+    int clicks = 0;
+    loose.OnClick = [&](TComponent*) { ++clicks; };
+    loose.Click();
+    EXPECT_EQ(clicks, 1);
+
+    TControlsFixture f;
+    auto* button = f.Place<TZlSpeedButton>(10, 10, 60, 25);
+    button->OnClick = [&](TComponent*) { delete f.form; };
+    f.session.ClickControl(*button);
+}
