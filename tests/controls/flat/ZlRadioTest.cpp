@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "controls/flat/TZlRadio.h"
+#include "platform/controls/TCustomPanel.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "tests/platform/controls/ControlsTestKit.h"
+
+namespace {
+
+constexpr TColor High = 0xDDE6EA;
+
+struct RadioForm : TControlsFixture {
+    TPanel* left = Place<TPanel>(10, 10, 180, 200);
+    TPanel* right = Place<TPanel>(200, 10, 180, 200);
+    TZlRadio* r[4] = {Radio(left, 10, 1), Radio(left, 40, 1), Radio(left, 70, 1), Radio(left, 100, 2)};
+    TZlRadio* elsewhere = Radio(right, 10, 1);
+    TColor ground = ColorToRGB(left->Color());
+
+    TZlRadio* Radio(TPanel* panel, int top, uint8_t group)
+    {
+        auto* radio = CreateOwned<TZlRadio>(*form);
+        radio->SetParent(panel);
+        radio->SetBounds(10, top, 81, 17);
+        radio->SetGroupIndex(group);
+        radio->SetCheckColor(clRed);
+        session.ProcessUntilIdle();
+        return radio;
+    }
+    TColor At(int x, int y) const { return session.ClientColor(*r[0], x, y); }
+    // Pressed at the mark of r[0], released at 'up' in its client coordinates.
+    void PressAndRelease(TPoint up)
+    {
+        const TPoint a = session.ScreenPointOf(*r[0], {5, 8}), b = session.ScreenPointOf(*r[0], up);
+        session.MouseDown(a.X, a.Y);
+        session.MoveTo(b.X, b.Y);
+        session.MouseUp(b.X, b.Y);
+    }
+};
+
+} // namespace
+
+TEST(ZlRadioGroup, CheckingOneUnchecksItsGroupOnItsParentOnly)
+{
+    RadioForm f;
+    for (TZlRadio* radio : {f.r[1], f.r[3], f.elsewhere})
+        radio->SetChecked(true);
+    f.r[0]->SetChecked(true);
+    const bool checked[4] = {true, false, false, true};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(f.r[i]->Checked(), checked[i]) << i;
+        EXPECT_EQ(f.r[i]->TabStop(), checked[i]) << i;
+    }
+    EXPECT_TRUE(f.elsewhere->Checked());
+    f.r[0]->SetChecked(false);
+    EXPECT_FALSE(f.r[1]->Checked() || f.r[2]->Checked() || f.r[0]->TabStop());
+}
+
+TEST(ZlRadioInput, FocusMouseAndSpaceCheck)
+{
+    RadioForm f;
+    f.r[1]->SetTabStop(true);
+    f.r[1]->SetTabOrder(0);
+    f.left->SetFocus();
+    f.session.PressKey(VK_TAB);
+    EXPECT_TRUE(f.r[1]->Focused() && f.r[1]->Checked());
+    f.r[2]->SetCaption("&Kredit");
+    f.session.PressKey('K', kmAlt);
+    EXPECT_TRUE(f.r[2]->Focused() && f.r[2]->Checked());
+    // Released outside: checked by taking the focus, not by the release.
+    f.PressAndRelease({120, 8});
+    EXPECT_TRUE(f.r[0]->Checked() && !f.r[0]->Down());
+    f.r[0]->SetChecked(false);
+    f.PressAndRelease({120, 8});
+    EXPECT_FALSE(f.r[0]->Checked());
+    f.PressAndRelease({81, 17}); // the far edges count as inside
+    EXPECT_TRUE(f.r[0]->Checked());
+    f.r[0]->SetChecked(false);
+    f.session.KeyDown(VK_SPACE, 0, " ");
+    EXPECT_TRUE(f.r[0]->Down());
+    f.session.KeyUp(VK_SPACE);
+    EXPECT_TRUE(f.r[0]->Checked() && !f.r[0]->Down());
+}
+
+TEST(ZlRadioMark, RimAndFillAtTheMarkCoordinates)
+{
+    RadioForm f;
+    TZlRadio* radio = f.r[0];
+    // The square of a 17-pixel radio: rim (0, 1) to (11, 12), fill (3, 4) to (9, 10).
+    EXPECT_EQ(f.At(0, 6), High);
+    EXPECT_EQ(f.At(11, 6), clBlack);
+    EXPECT_EQ(f.At(6, 7), f.ground);
+    radio->SetChecked(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.At(0, 6), clBlack);
+    EXPECT_EQ(f.At(6, 12), High);
+    EXPECT_EQ(f.At(3, 4), clRed);
+    EXPECT_EQ(f.At(9, 10), f.ground);
+    radio->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.At(6, 7), clBlack);
+    radio->SetEnabled(true);
+    radio->SetButtonShape(TZlRadio::TButtonShape::btDiamond);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.At(3, 4), clBlack); // on (6, 1) - (0, 7)
+    EXPECT_EQ(f.At(9, 10), High);   // on (6, 13) - (12, 7)
+    EXPECT_EQ(f.At(6, 7), clRed);
+    radio->SetAlignment(TZlRadio::TAlignment::taRight);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.At(74, 7), clRed);
+}
+
+TEST(ZlRadioCaption, EffectThenFaceBesideTheMark)
+{
+    RadioForm f;
+    TZlRadio* radio = f.r[0];
+    radio->SetCaption("Debet");
+    // The form is painted frame and all: offsets count from its window's corner.
+    const int left = radio->ClientToScreen({0, 0}).X - f.form->WindowRect().Left;
+    const auto runs = [&] {
+        TBitmap bitmap(400, 300);
+        std::vector<TTextRun> log;
+        bitmap.Canvas().SetTextLog(&log);
+        f.form->PaintTo(bitmap.Canvas(), 0, 0);
+        return log;
+    };
+    auto log = runs();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].Cell.Left, left + 17);
+    EXPECT_EQ(log[0].Cell.TopLeft(), (TPoint{log[1].Cell.Left + 1, log[1].Cell.Top + 1}));
+    EXPECT_EQ(log[0].Color, High);
+    EXPECT_EQ(log[1].FontName, f.left->Font().Name());
+    radio->SetEnabled(false);
+    radio->SetAlignment(TZlRadio::TAlignment::taRight);
+    log = runs();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].Cell.Left, left + 1);
+    EXPECT_EQ(log[1].Color, clBlack);
+}
