@@ -93,6 +93,7 @@ protected:
     friend class TComboEditPart;
 
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
@@ -117,6 +118,8 @@ private:
     // The parts are laid out in WM_WINDOWPOSCHANGING, so a descendant can resize them after.
     void LayoutParts(int width, int height);
     void RequestLayout();
+    // The client size of a window of that size, inside the window's frame.
+    TSize ClientSizeFor(int width, int height) const;
     TRect TextRectFor(int width, int height) const;
     TRect ButtonRectFor(int width, int height) const;
     void RebuildParts();
