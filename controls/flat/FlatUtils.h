@@ -16,8 +16,8 @@ using TAdvColors = uint8_t;
 // Base with its lightness shifted by Percent (plus 10), kept in 0..240; Fallback when Percent is 0.
 TColor ShadeColor(TColor base, TColor fallback, uint8_t percent, bool darken);
 
-// An embossed copy of Source: pixels of OutlineColor are the glyph's background, everything else
-// is drawn in ShadowColor, with a HighlightColor copy one pixel down and right beneath it.
+// The disabled look of a glyph: its OutlineColor pixels drawn in ShadowColor on BackColor, with a
+// HighlightColor copy one pixel down and right beneath them.
 std::unique_ptr<TBitmap> MakeDisabledGlyph(const TBitmap& source, TColor outlineColor, TColor backColor,
                                            TColor highlightColor, TColor shadowColor, bool drawHighlight);
 

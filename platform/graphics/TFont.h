@@ -44,5 +44,3 @@ private:
     TFontPitch pitch_ = TFontPitch::fpDefault;
 };
 
-// Windows' MulDiv: rounds half away from zero.
-int MulDiv(int number, int numerator, int denominator);

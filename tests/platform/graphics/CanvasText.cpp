@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "platform/core/MathUtils.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
