@@ -91,3 +91,16 @@ TEST(ZlComboBoxLayout, EditPartLeavesRoomForTheFrameAndFontChangesResetTheItemHe
     f.combo->Font().SetSize(14);
     EXPECT_EQ(f.combo->ItemHeight(), 13);
 }
+
+TEST(ZlComboBoxColours, AdvColorsShadeTheParentsColourAndFollowIt)
+{
+    FlatComboFixture f;
+    f.form->SetColor(clWhite);
+    f.combo->SetUseAdvColors(true);
+    // White has the top lightness, 240; darkened by 50 and by 10 it is grey 190 and grey 230.
+    EXPECT_EQ(f.combo->ColorBorder(), TColor(0xCACACA));
+    EXPECT_EQ(f.combo->ColorArrowBackground(), TColor(0xF4F4F4));
+    f.form->SetColor(clBlack);
+    EXPECT_EQ(f.combo->ColorBorder(), clBlack);
+    EXPECT_EQ(f.combo->ColorArrowBackground(), clBlack);
+}
