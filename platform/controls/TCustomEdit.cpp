@@ -594,11 +594,16 @@ void TCustomEdit::Paint()
     PaintText(Canvas());
 }
 
+TColor TCustomEdit::BackgroundColor() const
+{
+    return EnabledInTree() ? Color() : clBtnFace;
+}
+
 void TCustomEdit::PaintText(TCanvas& canvas)
 {
     const bool enabled = EnabledInTree();
     const TRect client = ClientRect();
-    canvas.Brush().SetColor(enabled ? Color() : clBtnFace);
+    canvas.Brush().SetColor(BackgroundColor());
     canvas.FillRect(client);
     canvas.SetFont(Font());
     const TRect fr = FormatRect();

@@ -84,6 +84,8 @@ protected:
     void DeleteRange(size_t from, size_t to);
     // Paints the text, its selection and background into the client area.
     void PaintText(TCanvas& canvas);
+    // What the text is painted on: Color, or the face colour while disabled.
+    virtual TColor BackgroundColor() const;
     void UpdateCaret();
     std::u16string ApplyCase(const std::u16string& text) const;
     const std::u16string& Buffer() const { return buf_; }

@@ -663,11 +663,16 @@ bool TCustomMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePo
     return true;
 }
 
+TColor TCustomMemo::BackgroundColor() const
+{
+    return EnabledInTree() ? Color() : clBtnFace;
+}
+
 void TCustomMemo::Paint()
 {
     TCanvas& canvas = Canvas();
     const bool enabled = EnabledInTree();
-    canvas.Brush().SetColor(enabled ? Color() : clBtnFace);
+    canvas.Brush().SetColor(BackgroundColor());
     canvas.FillRect(ClientRect());
     canvas.SetFont(Font());
     canvas.SetBkMode(TRANSPARENT);

@@ -74,6 +74,8 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     virtual void Change();
+    // What the text is painted on: Color, or the face colour while disabled.
+    virtual TColor BackgroundColor() const;
 
 private:
     struct Row {

@@ -1,0 +1,166 @@
+#include "controls/flat/TZlEdit.h"
+
+#include "platform/core/FloatText.h"
+#include "platform/core/FormatSettings.h"
+
+namespace {
+
+bool IsZlEdit(const TWinControl* control)
+{
+    return dynamic_cast<const TZlEdit*>(control) != nullptr;
+}
+
+bool IsDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
+
+} // namespace
+
+TZlEdit::TZlEdit(TComponent* AOwner) : TCustomEdit(AOwner), frame_(*this, IsZlEdit)
+{
+    SetParentFont(false);
+    Font().SetName("Courier New");
+    Font().SetSize(11);
+    SetCtl3D(false);
+    SetBorderStyle(TBorderStyle::bsNone);
+    controlStyle_ &= ~csFramed;
+    SetBounds(0, 0, 121, 19);
+    SetColor(ColorFlat());
+    decimalSeparator_ = GetLocaleFormatSettings(1).DecimalSeparator;
+    groupSeparator_ = decimalSeparator_ == '.' ? ',' : decimalSeparator_ == ',' ? '.' : '\0';
+}
+
+void TZlEdit::CreateParams(TCreateParams& params)
+{
+    TCustomEdit::CreateParams(params);
+    switch (alignment_) {
+    case TAlignment::taRightJustify: params.Style |= ES_RIGHT; break;
+    case TAlignment::taCenter: params.Style |= ES_CENTER; break;
+    default: params.Style |= ES_LEFT; break;
+    }
+}
+
+void TZlEdit::SetAlignment(TAlignment v)
+{
+    if (alignment_ == v)
+        return;
+    alignment_ = v;
+    if (HandleAllocated())
+        RecreateWnd();
+}
+
+void TZlEdit::Loaded()
+{
+    TCustomEdit::Loaded();
+    FitHeightToFont();
+}
+
+int TZlEdit::FontHeight() const
+{
+    TTextMetric tm;
+    GetFontMetrics(Font(), tm);
+    return tm.tmHeight + 2 * TFlatFrame::Width;
+}
+
+void TZlEdit::FitHeightToFont()
+{
+    SetHeight(FontHeight());
+}
+
+bool TZlEdit::CanAutoSize(int&, int& newHeight)
+{
+    newHeight = FontHeight();
+    return true;
+}
+
+void TZlEdit::Dispatch(TMessage& message)
+{
+    TCustomEdit::Dispatch(message);
+    frame_.AfterDispatch(message);
+    if (message.Msg == CM_FONTCHANGED && !IsLoading())
+        FitHeightToFont();
+}
+
+std::string TZlEdit::CleanNumber(const std::string& text) const
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '-' || c == decimalSeparator_ || (c >= '0' && c <= '9'))
+            out += c;
+        else if (c == '(')
+            out += '-';
+    }
+    return out.empty() ? "0" : out;
+}
+
+std::string TZlEdit::FormatNumber(double value)
+{
+    // The plain form keeps values of 1e15 and more, or below 1e-5, from losing their exponent.
+    double normal = 0;
+    if (TextToFloat(CleanNumber(FloatToStrPlain(value)), normal))
+        numericValue_ = normal;
+    switch (inputType_) {
+    case TInputType::itInteger: return FloatToStrPlain(value);
+    case TInputType::itNumeric:
+    case TInputType::itCurrency:
+        if (format_.empty()) {
+            if (inputType_ == TInputType::itNumeric)
+                format_ = "#,##0.00;(#,##0.00)";
+            else if (currencySymbol_ == TCurrencySymbol::csRupiah)
+                format_ = "Rp #,##0.00;(Rp #,##0.00)";
+            else
+                format_ = "$ #,##0.00;($ #,##0.00)";
+        }
+        return FormatFloat(format_, numericValue_);
+    default: return {};
+    }
+}
+
+void TZlEdit::KeyPress(char32_t& key)
+{
+    const bool control = key == 8 || key == 13;
+    switch (inputType_) {
+    case TInputType::itCurrency:
+    case TInputType::itNumeric:
+        if ((decimalSeparator_ == '.' || decimalSeparator_ == ',') &&
+            !(control || key == U'-' || key == static_cast<char32_t>(decimalSeparator_) || IsDigit(key)))
+            key = 0;
+        break;
+    case TInputType::itInteger:
+        if (!(control || key == U'-' || IsDigit(key)))
+            key = 0;
+        break;
+    case TInputType::itString:
+        // Only a convenience: pasted or assigned text still carries quotes, so SQL text
+        // goes through the quoting routine whatever this field holds.
+        if (key == U'\'')
+            key = 0;
+        break;
+    }
+    TCustomEdit::KeyPress(key);
+}
+
+void TZlEdit::DoEnter()
+{
+    if (IsNumberKind() && !Text().empty())
+        SetText(FloatToStrPlain(numericValue_));
+    SelectAll();
+    TCustomEdit::DoEnter();
+}
+
+void TZlEdit::DoExit()
+{
+    if (IsNumberKind() && !Text().empty())
+        SetText(FormatNumber(numericValue_));
+    TCustomEdit::DoExit();
+}
+
+void TZlEdit::Change()
+{
+    // A number half typed ("-", "1.") does not parse yet; the last value stands until it does.
+    double value = 0;
+    if (IsNumberKind() && !Text().empty() && TextToFloat(CleanNumber(Text()), value))
+        numericValue_ = value;
+    TCustomEdit::Change();
+}

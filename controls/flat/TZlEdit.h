@@ -1,0 +1,80 @@
+#pragma once
+// The flat single-line entry field of every window, and the program's money entry: the number
+// kinds filter the keys, keep the amount in NumericValue, show the plain number while focused
+// and the amount in its Format once left.
+#include <string>
+
+#include "controls/flat/TFlatFrame.h"
+#include "platform/controls/TCustomEdit.h"
+#include "platform/core/Alignment.h"
+
+enum class TInputType { itString, itInteger, itNumeric, itCurrency };
+enum class TCurrencySymbol { csRupiah, csDollar };
+
+class TZlEdit : public TCustomEdit {
+public:
+    explicit TZlEdit(TComponent* AOwner = nullptr);
+
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    TInputType InputType() const { return inputType_; }
+    void SetInputType(TInputType v) { inputType_ = v; }
+    TCurrencySymbol CurrencySymbol() const { return currencySymbol_; }
+    void SetCurrencySymbol(TCurrencySymbol v) { currencySymbol_ = v; }
+    // Empty means the default format of the kind, stored here when the field is first left.
+    const std::string& Format() const { return format_; }
+    void SetFormat(const std::string& v) { format_ = v; }
+    // Writing it leaves the text alone.
+    double NumericValue() const { return numericValue_; }
+    void SetNumericValue(double v) { numericValue_ = v; }
+
+    TColor ColorFocused() const { return frame_.Color(TFlatFrame::ciFocused); }
+    void SetColorFocused(TColor v) { frame_.SetColor(TFlatFrame::ciFocused, v); }
+    TColor ColorBorder() const { return frame_.Color(TFlatFrame::ciBorder); }
+    void SetColorBorder(TColor v) { frame_.SetColor(TFlatFrame::ciBorder, v); }
+    TColor ColorFlat() const { return frame_.Color(TFlatFrame::ciFlat); }
+    void SetColorFlat(TColor v) { frame_.SetColor(TFlatFrame::ciFlat, v); }
+    // The flat colour from the parent; the control's own, not the framework's.
+    bool ParentColor() const { return frame_.ParentColor(); }
+    void SetParentColor(bool v) { frame_.SetParentColor(v); }
+    TAdvColors AdvColorFocused() const { return frame_.AdvColor(TFlatFrame::acFocused); }
+    void SetAdvColorFocused(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acFocused, v); }
+    TAdvColors AdvColorBorder() const { return frame_.AdvColor(TFlatFrame::acBorder); }
+    void SetAdvColorBorder(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acBorder, v); }
+    bool UseAdvColors() const { return frame_.UseAdvColors(); }
+    void SetUseAdvColors(bool v) { frame_.SetUseAdvColors(v); }
+    bool MouseInControl() const { return frame_.MouseInControl(); }
+
+    // Height for the font: the text height and the frame.
+    void FitHeightToFont();
+
+protected:
+    // A disabled field keeps its flat colour.
+    TColor BackgroundColor() const override { return Color(); }
+    void CreateParams(TCreateParams& params) override;
+    void Loaded() override;
+    void Dispatch(TMessage& message) override;
+    void KeyPress(char32_t& key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Change() override;
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
+
+private:
+    // Text to a number string: only digits, "-" and the decimal separator; "(" reads as "-".
+    std::string CleanNumber(const std::string& text) const;
+    // The display text of a value in this field's kind and format; normalises NumericValue.
+    std::string FormatNumber(double value);
+    bool IsNumberKind() const { return inputType_ != TInputType::itString; }
+    int FontHeight() const;
+
+    TFlatFrame frame_;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
+    TInputType inputType_ = TInputType::itString;
+    TCurrencySymbol currencySymbol_ = TCurrencySymbol::csRupiah;
+    std::string format_;
+    double numericValue_ = 0;
+    char decimalSeparator_ = '.';
+    // The other one of "," and "."; none when the decimal separator is neither.
+    char groupSeparator_ = ',';
+};
