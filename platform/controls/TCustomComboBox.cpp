@@ -156,13 +156,6 @@ void TCustomComboBox::CreateParams(TCreateParams& params)
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TCustomComboBox::CreateWnd()
-{
-    TCustomControl::CreateWnd();
-    // The window's frame is known now; a descendant's own styles may have changed it.
-    RequestLayout();
-}
-
 bool TCustomComboBox::OwnerDraw() const
 {
     return style_ == TComboBoxStyle::csOwnerDrawFixed || style_ == TComboBoxStyle::csOwnerDrawVariable;

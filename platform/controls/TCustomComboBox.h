@@ -93,7 +93,6 @@ protected:
     friend class TComboEditPart;
 
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
