@@ -10,10 +10,6 @@
 #include "platform/ui/TInputRouter.h"
 #include "platform/ui/TScreen.h"
 
-namespace {
-constexpr int EdgeWidth = 2; // the client edge every combo box has
-}
-
 TComboDropList::TComboDropList(TComponent* AOwner, TCustomComboBox& combo)
     : TCustomListBox(AOwner), combo_(combo)
 {
@@ -218,20 +214,26 @@ void TCustomComboBox::RequestLayout()
     Perform(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<intptr_t>(&wp));
 }
 
+TSize TCustomComboBox::ClientSizeFor(int width, int height) const
+{
+    const TRect frame = FrameWidths();
+    return {std::max(0, width - frame.Left - frame.Right), std::max(0, height - frame.Top - frame.Bottom)};
+}
+
 TRect TCustomComboBox::ButtonRectFor(int width, int height) const
 {
     if (style_ == TComboBoxStyle::csSimple)
         return {};
-    const int cw = width - 2 * EdgeWidth;
-    return Rect(cw - GetSystemMetrics(SM_CXVSCROLL), 0, cw, height - 2 * EdgeWidth);
+    const TSize client = ClientSizeFor(width, height);
+    return Rect(client.cx - GetSystemMetrics(SM_CXVSCROLL), 0, client.cx, client.cy);
 }
 
 TRect TCustomComboBox::TextRectFor(int width, int height) const
 {
-    const int cw = width - 2 * EdgeWidth;
+    const TSize client = ClientSizeFor(width, height);
     const TRect button = ButtonRectFor(width, height);
-    return Rect(0, 0, button.IsEmpty() ? cw : button.Left,
-                style_ == TComboBoxStyle::csSimple ? itemHeight_ + 4 : height - 2 * EdgeWidth);
+    return Rect(0, 0, button.IsEmpty() ? client.cx : button.Left,
+                style_ == TComboBoxStyle::csSimple ? itemHeight_ + 4 : client.cy);
 }
 
 void TCustomComboBox::LayoutParts(int width, int height)
@@ -239,9 +241,10 @@ void TCustomComboBox::LayoutParts(int width, int height)
     const TRect text = TextRectFor(width, height);
     if (edit_ && edit_->Parent() == this)
         edit_->SetBounds(text.Left + 1, text.Top + 1, std::max(0, text.Width() - 2), std::max(0, text.Height() - 2));
-    if (style_ == TComboBoxStyle::csSimple && list_->Parent() == this)
-        list_->SetBounds(0, text.Bottom, std::max(0, width - 2 * EdgeWidth),
-                         std::max(0, height - 2 * EdgeWidth - text.Bottom));
+    if (style_ == TComboBoxStyle::csSimple && list_->Parent() == this) {
+        const TSize client = ClientSizeFor(width, height);
+        list_->SetBounds(0, text.Bottom, client.cx, std::max(0, client.cy - text.Bottom));
+    }
 }
 
 void TCustomComboBox::SetItemHeight(int v)
@@ -382,7 +385,8 @@ void TCustomComboBox::PlaceList()
         list_->SetItemHeight(tallest);
     }
     const int height = std::max(rows, 1) * list_->ItemHeight() + 2;
-    const TPoint below = ClientToScreen({-EdgeWidth, Height() - EdgeWidth});
+    const TRect frame = FrameWidths();
+    const TPoint below = ClientToScreen({-frame.Left, Height() - frame.Top});
     int y = below.Y;
     const int screenHeight = Screen ? Screen->Height() : 768;
     const int screenWidth = Screen ? Screen->Width() : 1024;

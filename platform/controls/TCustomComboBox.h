@@ -117,6 +117,8 @@ private:
     // The parts are laid out in WM_WINDOWPOSCHANGING, so a descendant can resize them after.
     void LayoutParts(int width, int height);
     void RequestLayout();
+    // The client size of a window of that size, inside the window's frame.
+    TSize ClientSizeFor(int width, int height) const;
     TRect TextRectFor(int width, int height) const;
     TRect ButtonRectFor(int width, int height) const;
     void RebuildParts();

@@ -354,3 +354,36 @@ TEST(ComboBoxNotifications, EachStepReachesTheComboAsACommand)
     f.session.PressKey(VK_RETURN);
     EXPECT_EQ(combo->Codes, (std::vector<uint16_t>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
 }
+
+namespace {
+
+// A combo box that draws its own edge and so has no client edge.
+class TEdgelessCombo : public TComboBox {
+public:
+    using TComboBox::TComboBox;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TComboBox::CreateParams(params);
+        params.ExStyle &= ~WS_EX_CLIENTEDGE;
+    }
+};
+
+} // namespace
+
+TEST(ComboBoxFrame, WithoutTheClientEdgePartsAndListFollowTheWholeWindow)
+{
+    TControlsFixture f;
+    auto* combo = f.Place<TEdgelessCombo>(10, 10, 150, 21);
+    for (const char* s : {"Januari", "Februari"})
+        combo->Items().Add(s);
+    EXPECT_EQ(combo->ButtonRect(), Rect(134, 0, 150, 21));
+    ASSERT_NE(combo->EditPart(), nullptr);
+    EXPECT_EQ(combo->EditPart()->BoundsRect(), Rect(1, 1, 133, 20));
+    combo->SetDroppedDown(true);
+    f.session.ProcessUntilIdle();
+    const TRect window = combo->WindowRect();
+    EXPECT_EQ(combo->List().WindowRect().TopLeft(), (TPoint{window.Left, window.Bottom}));
+    EXPECT_EQ(combo->List().Width(), 150);
+}
