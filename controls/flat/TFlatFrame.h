@@ -5,6 +5,8 @@
 #include "controls/flat/FlatUtils.h"
 #include "platform/ui/TWinControl.h"
 
+class TComponent;
+
 class TFlatFrame {
 public:
     // The indices of the shared colour setters.
@@ -53,4 +55,36 @@ private:
     bool parentColor_ = false;
     bool useAdvColors_ = false;
     bool mouseIn_ = false;
+};
+
+// A platform edit or memo (Base) inside the flat frame, with the frame's published colours; Self
+// is the flat control itself, whose focus keeps hovering from highlighting another of its kind.
+template <class Base, class Self> class TFlatFramed : public Base {
+public:
+    TColor ColorFocused() const { return frame_.Color(TFlatFrame::ciFocused); }
+    void SetColorFocused(TColor v) { frame_.SetColor(TFlatFrame::ciFocused, v); }
+    TColor ColorBorder() const { return frame_.Color(TFlatFrame::ciBorder); }
+    void SetColorBorder(TColor v) { frame_.SetColor(TFlatFrame::ciBorder, v); }
+    TColor ColorFlat() const { return frame_.Color(TFlatFrame::ciFlat); }
+    void SetColorFlat(TColor v) { frame_.SetColor(TFlatFrame::ciFlat, v); }
+    // The flat colour from the parent; the control's own, not the framework's.
+    bool ParentColor() const { return frame_.ParentColor(); }
+    void SetParentColor(bool v) { frame_.SetParentColor(v); }
+    TAdvColors AdvColorFocused() const { return frame_.AdvColor(TFlatFrame::acFocused); }
+    void SetAdvColorFocused(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acFocused, v); }
+    TAdvColors AdvColorBorder() const { return frame_.AdvColor(TFlatFrame::acBorder); }
+    void SetAdvColorBorder(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acBorder, v); }
+    bool UseAdvColors() const { return frame_.UseAdvColors(); }
+    void SetUseAdvColors(bool v) { frame_.SetUseAdvColors(v); }
+    bool MouseInControl() const { return frame_.MouseInControl(); }
+
+protected:
+    explicit TFlatFramed(TComponent* owner)
+        : Base(owner), frame_(*this, [](const TWinControl* c) { return dynamic_cast<const Self*>(c) != nullptr; })
+    {
+    }
+    // A disabled field keeps its flat colour.
+    TColor BackgroundColor() const override { return this->Color(); }
+
+    TFlatFrame frame_;
 };

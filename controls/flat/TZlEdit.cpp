@@ -5,11 +5,6 @@
 
 namespace {
 
-bool IsZlEdit(const TWinControl* control)
-{
-    return dynamic_cast<const TZlEdit*>(control) != nullptr;
-}
-
 bool IsDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
@@ -17,7 +12,7 @@ bool IsDigit(char32_t c)
 
 } // namespace
 
-TZlEdit::TZlEdit(TComponent* AOwner) : TCustomEdit(AOwner), frame_(*this, IsZlEdit)
+TZlEdit::TZlEdit(TComponent* AOwner) : TFlatFramed(AOwner)
 {
     SetParentFont(false);
     Font().SetName("Courier New");

@@ -11,7 +11,7 @@
 enum class TInputType { itString, itInteger, itNumeric, itCurrency };
 enum class TCurrencySymbol { csRupiah, csDollar };
 
-class TZlEdit : public TCustomEdit {
+class TZlEdit : public TFlatFramed<TCustomEdit, TZlEdit> {
 public:
     explicit TZlEdit(TComponent* AOwner = nullptr);
 
@@ -28,29 +28,11 @@ public:
     double NumericValue() const { return numericValue_; }
     void SetNumericValue(double v) { numericValue_ = v; }
 
-    TColor ColorFocused() const { return frame_.Color(TFlatFrame::ciFocused); }
-    void SetColorFocused(TColor v) { frame_.SetColor(TFlatFrame::ciFocused, v); }
-    TColor ColorBorder() const { return frame_.Color(TFlatFrame::ciBorder); }
-    void SetColorBorder(TColor v) { frame_.SetColor(TFlatFrame::ciBorder, v); }
-    TColor ColorFlat() const { return frame_.Color(TFlatFrame::ciFlat); }
-    void SetColorFlat(TColor v) { frame_.SetColor(TFlatFrame::ciFlat, v); }
-    // The flat colour from the parent; the control's own, not the framework's.
-    bool ParentColor() const { return frame_.ParentColor(); }
-    void SetParentColor(bool v) { frame_.SetParentColor(v); }
-    TAdvColors AdvColorFocused() const { return frame_.AdvColor(TFlatFrame::acFocused); }
-    void SetAdvColorFocused(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acFocused, v); }
-    TAdvColors AdvColorBorder() const { return frame_.AdvColor(TFlatFrame::acBorder); }
-    void SetAdvColorBorder(TAdvColors v) { frame_.SetAdvColor(TFlatFrame::acBorder, v); }
-    bool UseAdvColors() const { return frame_.UseAdvColors(); }
-    void SetUseAdvColors(bool v) { frame_.SetUseAdvColors(v); }
-    bool MouseInControl() const { return frame_.MouseInControl(); }
 
     // Height for the font: the text height and the frame.
     void FitHeightToFont();
 
 protected:
-    // A disabled field keeps its flat colour.
-    TColor BackgroundColor() const override { return Color(); }
     void CreateParams(TCreateParams& params) override;
     void Loaded() override;
     void Dispatch(TMessage& message) override;
@@ -68,7 +50,6 @@ private:
     bool IsNumberKind() const { return inputType_ != TInputType::itString; }
     int FontHeight() const;
 
-    TFlatFrame frame_;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     TInputType inputType_ = TInputType::itString;
     TCurrencySymbol currencySymbol_ = TCurrencySymbol::csRupiah;

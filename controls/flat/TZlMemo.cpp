@@ -3,16 +3,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/SystemMetrics.h"
 
-namespace {
-
-bool IsZlMemo(const TWinControl* control)
-{
-    return dynamic_cast<const TZlMemo*>(control) != nullptr;
-}
-
-} // namespace
-
-TZlMemo::TZlMemo(TComponent* AOwner) : TCustomMemo(AOwner), frame_(*this, IsZlMemo)
+TZlMemo::TZlMemo(TComponent* AOwner) : TFlatFramed(AOwner)
 {
     SetParentFont(false);
     Font().SetName("Courier New");
