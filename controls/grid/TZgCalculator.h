@@ -28,7 +28,6 @@ public:
     double Display() const;
     // At most Digits() decimals, trailing zeros dropped.
     void SetDisplay(double value);
-    double SavedValue() const { return savedValue_; }
     // The value Cancel puts back.
     void SetSavedValue(double value) { savedValue_ = value; }
 
