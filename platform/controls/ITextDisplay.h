@@ -9,4 +9,6 @@ public:
     virtual std::string DisplayText() const = 0;
     virtual void SetDisplayText(const std::string& text) = 0;
     virtual void SelectAllText() = 0;
+    // True also for an empty text.
+    virtual bool AllTextSelected() const = 0;
 };

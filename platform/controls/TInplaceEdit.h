@@ -21,6 +21,7 @@ public:
     std::string DisplayText() const override { return Text(); }
     void SetDisplayText(const std::string& text) override { SetText(text); }
     void SelectAllText() override { SelectAll(); }
+    bool AllTextSelected() const override { return SelText() == Text(); }
 
 protected:
     virtual bool EditCanModify();

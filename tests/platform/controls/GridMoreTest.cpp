@@ -118,8 +118,10 @@ TEST(GridEditor, EditorServesAsATextDisplay)
     EXPECT_EQ(display.DisplayText(), "awal");
     display.SetDisplayText("1250");
     EXPECT_EQ(f.grid->Text, "1250");
+    EXPECT_FALSE(display.AllTextSelected());
     display.SelectAllText();
     EXPECT_EQ(f.grid->InplaceEditor()->SelLength(), 4);
+    EXPECT_TRUE(display.AllTextSelected());
 }
 
 TEST(GridEditor, EditorTextRectLeavesTwoPixels)
