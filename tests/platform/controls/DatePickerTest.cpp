@@ -2,7 +2,8 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TDateTimePicker.h"
-#include "platform/controls/TMonthCalendar.h"
+#include "platform/controls/TSpeedButton.h"
+#include "platform/controls/TZgCalendar.h"
 
 namespace {
 
@@ -98,30 +99,3 @@ TEST(DatePickerCalendar, EscapeLeavesTheDate)
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
 }
 
-TEST(DatePickerCalendar, ClickOnADayChoosesIt)
-{
-    PickerFixture f;
-    const TRect button = f.picker->ButtonRect();
-    f.session.ClickControl(*f.picker, {button.Left + 5, button.Top + 5});
-    ASSERT_TRUE(f.picker->DroppedDown());
-    TMonthCalendar& calendar = f.picker->Calendar();
-    const TRect day = calendar.DayRect(EncodeDate(2026, 3, 2));
-    ASSERT_FALSE(day.IsEmpty());
-    f.session.ClickControl(calendar, {day.Left + 5, day.Top + 5});
-    EXPECT_FALSE(f.picker->DroppedDown());
-    EXPECT_EQ(f.picker->DisplayText(), "02/03/2026");
-}
-
-TEST(MonthCalendar, WeeksStartOnMondayAndNavigationChangesTheMonth)
-{
-    TControlsFixture f;
-    auto* calendar = f.Place<TMonthCalendar>(10, 10, 180, 160);
-    calendar->SetDate(EncodeDate(2026, 12, 6));
-    const TRect first = calendar->DayRect(EncodeDate(2026, 12, 1));
-    const TRect monday = calendar->DayRect(EncodeDate(2026, 12, 7));
-    EXPECT_EQ(first.Top, monday.Top - TMonthCalendar::CellHeight);
-    EXPECT_EQ(monday.Left, calendar->DayRect(EncodeDate(2026, 12, 14)).Left);
-    EXPECT_EQ(calendar->DateAt({first.Left + 3, first.Top + 3}), EncodeDate(2026, 12, 1));
-    f.session.ClickControl(*calendar, {calendar->NextButtonRect().Left + 4, 6});
-    EXPECT_EQ(calendar->Date(), EncodeDate(2027, 1, 6));
-}
