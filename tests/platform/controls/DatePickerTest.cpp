@@ -2,6 +2,8 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TDateTimePicker.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TMenuTracker.h"
 #include "platform/controls/TSpeedButton.h"
 #include "platform/controls/TZgCalendar.h"
 
@@ -99,3 +101,52 @@ TEST(DatePickerCalendar, EscapeLeavesTheDate)
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
 }
 
+TEST(DatePickerCalendar, DayClickAcceptsAndKeysMoveTheCalendarDate)
+{
+    PickerFixture f;
+    f.picker->SetDate(EncodeDate(2024, 3, 15));
+    f.session.PressKey(VK_DOWN, kmAlt);
+    TZgCalendar& calendar = f.picker->Calendar();
+    ASSERT_TRUE(calendar.Showing());
+    EXPECT_EQ(calendar.Width(), 158);
+    EXPECT_EQ(calendar.Height(), 160);
+    for (int i = 1; i <= 42; ++i)
+        if (calendar.DayButton(i).Caption() == "20")
+            f.session.ClickControl(calendar.DayButton(i));
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "20/03/2024");
+
+    f.session.PressKey(VK_DOWN, kmAlt);
+    f.session.PressKey(VK_RIGHT);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
+    f.session.PressKey(VK_DOWN, kmAlt);
+    f.session.PressKey(VK_PRIOR);
+    f.session.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
+}
+
+TEST(DatePickerCalendar, NavigationKeepsItOpenUntilAPressOutside)
+{
+    PickerFixture f;
+    f.session.PressKey(VK_F4);
+    TZgCalendar& calendar = f.picker->Calendar();
+    f.session.ClickControl(calendar, {128, 12});
+    auto* responder = CreateOwned<TMenuResponder>(f.session.App());
+    responder->Choose("06. June");
+    f.session.ClickControl(calendar.MonthLabel());
+    f.session.ClickControl(calendar.DayButton(42));
+    ASSERT_TRUE(f.picker->DroppedDown());
+    EXPECT_EQ(calendar.Date(), EncodeDate(2026, 6, 15));
+
+    f.session.ClickControl(*f.form, {300, 250});
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
+
+    f.session.Screen().FakeClock().SetNow(EncodeDate(2026, 4, 2) + 0.5);
+    f.session.PressKey(VK_F4);
+    f.session.ClickControl(calendar.TodayLabel());
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "02/04/2026");
+}
