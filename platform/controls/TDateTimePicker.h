@@ -49,7 +49,7 @@ private:
     void TypeDigit(int digit);
     void CloseUp(bool accept);
     void CalendarKeyDown(uint16_t key);
-    // Passes a mouse message at a picker point on to the calendar part under it.
+    // Passes a mouse message at a screen point on to a part of the calendar.
     static void SendMouse(TControl& part, uint32_t msg, TPoint screen);
 
     TDateTime date_ = 0;

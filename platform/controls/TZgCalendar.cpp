@@ -109,13 +109,7 @@ TZgCalendar::TZgCalendar(TComponent* AOwner) : TCustomPanel(AOwner)
     todayLabel_->SetHint(LoadResString(65045));
     todayLabel_->OnClick = [this](TComponent*) { TodayClick(); };
 
-    dateSelected_ = false;
-    int y = 0, m = 0, d = 0;
-    DecodeDate(::Date(), y, m, d);
-    day_ = static_cast<uint16_t>(d);
-    month_ = static_cast<uint16_t>(m);
-    year_ = static_cast<uint16_t>(y);
-
+    TakeToday();
     for (int i = 1; i <= 42; ++i) {
         auto* button = AddChild<TSpeedButton>(*this, ((i - 1) % 7) * 22 + 2, ((i - 1) / 7) * 16 + 41, 22, 16);
         button->SetFlat(true);
@@ -130,7 +124,7 @@ TZgCalendar::TZgCalendar(TComponent* AOwner) : TCustomPanel(AOwner)
     Layout();
 }
 
-TSpeedButton* TZgCalendar::AddCaptionButton(const char* caption, int left, int width, int hintId, TNotifyEvent onClick)
+void TZgCalendar::AddCaptionButton(const char* caption, int left, int width, int hintId, TNotifyEvent onClick)
 {
     auto* button = AddChild<TSpeedButton>(*this, left, 2, width, 22);
     button->SetFlat(true);
@@ -140,7 +134,6 @@ TSpeedButton* TZgCalendar::AddCaptionButton(const char* caption, int left, int w
     WhiteFont(*button, 10, fsBold);
     button->SetHint(LoadResString(hintId));
     button->OnClick = std::move(onClick);
-    return button;
 }
 
 void TZgCalendar::SetWeekdayNames()
@@ -292,13 +285,18 @@ void TZgCalendar::DayClick(TSpeedButton& button)
         OnSelectDate(this);
 }
 
-void TZgCalendar::TodayClick()
+void TZgCalendar::TakeToday()
 {
     int y = 0, m = 0, d = 0;
     DecodeDate(::Date(), y, m, d);
     day_ = static_cast<uint16_t>(d);
     month_ = static_cast<uint16_t>(m);
     year_ = static_cast<uint16_t>(y);
+}
+
+void TZgCalendar::TodayClick()
+{
+    TakeToday();
     Layout();
     dateSelected_ = true;
     if (OnSelectDate)

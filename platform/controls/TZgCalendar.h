@@ -64,10 +64,11 @@ protected:
     void DefaultHandler(TMessage& message) override;
 
 private:
-    TSpeedButton* AddCaptionButton(const char* caption, int left, int width, int hintId, TNotifyEvent onClick);
+    void AddCaptionButton(const char* caption, int left, int width, int hintId, TNotifyEvent onClick);
     void SetWeekdayNames();
     void Layout();
     void DayClick(TSpeedButton& button);
+    void TakeToday();
     void TodayClick();
     void CalendarKeyDown(uint16_t key);
 

@@ -127,8 +127,9 @@ TEST(Calendar, DayNumbersAreDrawnOnTheButtonFace)
         for (int y = 2; y < 14; ++y)
             for (int x = 2; x < 20; ++x) {
                 const bool glyphs = x >= 5 + shift && x < 17 + shift && y >= 4 + shift && y < 12 + shift;
-                if (!glyphs)
+                if (!glyphs) {
                     ASSERT_EQ(f.session.ClientColor(button, x, y), face) << i << " at " << x << "," << y;
+                }
             }
     }
     for (int i = 1; i <= 7; ++i)
