@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "platform/controls/TPopupMenu.h"
+#include "platform/controls/TZgCalendar.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -22,11 +22,10 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner)
     SetColor(clWindow);
     controlStyle_ |= csOpaque;
     date_ = std::floor(::Now());
-    calendar_ = CreateOwned<TMonthCalendar>(*this);
+    calendar_ = CreateOwned<TZgCalendar>(*this);
     calendar_->SetVisible(false);
     calendar_->SetTabStop(false);
-    calendar_->OnSelect = [this](TComponent*) { CloseUp(true); };
-    calendar_->OnCancel = [this](TComponent*) { CloseUp(false); };
+    calendar_->OnSelectDate = [this](TComponent*) { CloseUp(true); };
 }
 
 void TDateTimePicker::CreateParams(TCreateParams& params)
@@ -186,12 +185,39 @@ void TDateTimePicker::CloseUp(bool accept)
     if (!dropped_)
         return;
     dropped_ = false;
+    pressedInCalendar_.Reset();
     calendar_->Hide();
     if (MouseCapture())
         SetMouseCapture(false);
     if (accept)
         UserSetDate(calendar_->Date());
     Invalidate();
+}
+
+void TDateTimePicker::CalendarKeyDown(uint16_t key)
+{
+    switch (key) {
+    case VK_LEFT: calendar_->SetDate(calendar_->Date() - 1); break;
+    case VK_RIGHT: calendar_->SetDate(calendar_->Date() + 1); break;
+    case VK_UP: calendar_->SetDate(calendar_->Date() - 7); break;
+    case VK_DOWN: calendar_->SetDate(calendar_->Date() + 7); break;
+    case VK_PRIOR: calendar_->PreviousMonth(); break;
+    case VK_NEXT: calendar_->NextMonth(); break;
+    case VK_RETURN:
+        calendar_->Perform(WM_KEYDOWN, key);
+        break;
+    case VK_ESCAPE:
+        calendar_->Perform(WM_KEYDOWN, key);
+        CloseUp(false);
+        break;
+    default: break;
+    }
+}
+
+void TDateTimePicker::SendMouse(TControl& part, uint32_t msg, TPoint screen)
+{
+    const TPoint p = part.ScreenToClient(screen);
+    part.Perform(msg, msg == WM_LBUTTONDOWN ? intptr_t{MK_LBUTTON} : 0, MakeLong(p.X, p.Y));
 }
 
 void TDateTimePicker::Dispatch(TMessage& message)
@@ -230,7 +256,7 @@ void TDateTimePicker::DefaultHandler(TMessage& message)
             return;
         }
         if (dropped_) {
-            calendar_->Perform(WM_KEYDOWN, key, 0);
+            CalendarKeyDown(key);
             return;
         }
         if (key >= VK_PRIOR && key <= VK_DOWN)
@@ -268,11 +294,17 @@ void TDateTimePicker::MouseDown(TMouseButton button, TShiftState shift, int x, i
 {
     if (button == TMouseButton::mbLeft) {
         if (dropped_) {
-            const TPoint inCalendar = calendar_->ScreenToClient(ClientToScreen({x, y}));
-            if (calendar_->ClientRect().Contains(inCalendar))
-                calendar_->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(inCalendar.X, inCalendar.Y));
-            else
+            const TPoint screen = ClientToScreen({x, y});
+            const TPoint inCalendar = calendar_->ScreenToClient(screen);
+            if (!calendar_->ClientRect().Contains(inCalendar)) {
                 CloseUp(false);
+            } else if (TControl* part = calendar_->ControlAtPos(inCalendar, false)) {
+                // The picker keeps the capture, so that a later press outside still cancels.
+                pressedInCalendar_ = part;
+                SendMouse(*part, WM_LBUTTONDOWN, screen);
+                if (dropped_)
+                    SetMouseCapture(true);
+            }
         } else {
             if (CanFocus() && !Focused())
                 SetFocus();
@@ -285,6 +317,15 @@ void TDateTimePicker::MouseDown(TMouseButton button, TShiftState shift, int x, i
 
 void TDateTimePicker::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    if (button == TMouseButton::mbLeft && dropped_) {
+        const TWeakRef<TControl> part = pressedInCalendar_;
+        pressedInCalendar_.Reset();
+        const TWeakRef<TControl> self(this);
+        if (part)
+            SendMouse(*part.Get(), WM_LBUTTONUP, ClientToScreen({x, y}));
+        if (!self)
+            return;
+    }
     if (dropped_)
         SetMouseCapture(true);
     TCustomControl::MouseUp(button, shift, x, y);

@@ -3,9 +3,11 @@
 // keyboard, or chosen in a month calendar that drops down under it.
 #include <string>
 
-#include "platform/controls/TMonthCalendar.h"
 #include "platform/core/DateTime.h"
+#include "platform/core/WeakRef.h"
 #include "platform/ui/TWinControl.h"
+
+class TZgCalendar;
 
 class TDateTimePicker : public TCustomControl {
 public:
@@ -26,7 +28,7 @@ public:
 
     bool DroppedDown() const { return dropped_; }
     void SetDroppedDown(bool v);
-    TMonthCalendar& Calendar() { return *calendar_; }
+    TZgCalendar& Calendar() { return *calendar_; }
     TRect ButtonRect() const;
 
     TNotifyEvent OnChange;
@@ -46,6 +48,9 @@ private:
     void StepPart(int delta);
     void TypeDigit(int digit);
     void CloseUp(bool accept);
+    void CalendarKeyDown(uint16_t key);
+    // Passes a mouse message at a screen point on to a part of the calendar.
+    static void SendMouse(TControl& part, uint32_t msg, TPoint screen);
 
     TDateTime date_ = 0;
     TDateTime dateBeforeDrop_ = 0;
@@ -55,5 +60,7 @@ private:
     int typed_ = 0;
     int typedDigits_ = 0;
     bool dropped_ = false;
-    TMonthCalendar* calendar_ = nullptr;
+    TZgCalendar* calendar_ = nullptr;
+    // The calendar part a press went to while dropped down; it gets the release too.
+    TWeakRef<TControl> pressedInCalendar_;
 };

@@ -2,7 +2,10 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TDateTimePicker.h"
-#include "platform/controls/TMonthCalendar.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TMenuTracker.h"
+#include "platform/controls/TSpeedButton.h"
+#include "platform/controls/TZgCalendar.h"
 
 namespace {
 
@@ -98,30 +101,52 @@ TEST(DatePickerCalendar, EscapeLeavesTheDate)
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
 }
 
-TEST(DatePickerCalendar, ClickOnADayChoosesIt)
+TEST(DatePickerCalendar, DayClickAcceptsAndKeysMoveTheCalendarDate)
 {
     PickerFixture f;
-    const TRect button = f.picker->ButtonRect();
-    f.session.ClickControl(*f.picker, {button.Left + 5, button.Top + 5});
-    ASSERT_TRUE(f.picker->DroppedDown());
-    TMonthCalendar& calendar = f.picker->Calendar();
-    const TRect day = calendar.DayRect(EncodeDate(2026, 3, 2));
-    ASSERT_FALSE(day.IsEmpty());
-    f.session.ClickControl(calendar, {day.Left + 5, day.Top + 5});
+    f.picker->SetDate(EncodeDate(2024, 3, 15));
+    f.session.PressKey(VK_DOWN, kmAlt);
+    TZgCalendar& calendar = f.picker->Calendar();
+    ASSERT_TRUE(calendar.Showing());
+    EXPECT_EQ(calendar.Width(), 158);
+    EXPECT_EQ(calendar.Height(), 160);
+    for (int i = 1; i <= 42; ++i)
+        if (calendar.DayButton(i).Caption() == "20")
+            f.session.ClickControl(calendar.DayButton(i));
     EXPECT_FALSE(f.picker->DroppedDown());
-    EXPECT_EQ(f.picker->DisplayText(), "02/03/2026");
+    EXPECT_EQ(f.picker->DisplayText(), "20/03/2024");
+
+    f.session.PressKey(VK_DOWN, kmAlt);
+    f.session.PressKey(VK_RIGHT);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
+    f.session.PressKey(VK_DOWN, kmAlt);
+    f.session.PressKey(VK_PRIOR);
+    f.session.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
 }
 
-TEST(MonthCalendar, WeeksStartOnMondayAndNavigationChangesTheMonth)
+TEST(DatePickerCalendar, NavigationKeepsItOpenUntilAPressOutside)
 {
-    TControlsFixture f;
-    auto* calendar = f.Place<TMonthCalendar>(10, 10, 180, 160);
-    calendar->SetDate(EncodeDate(2026, 12, 6));
-    const TRect first = calendar->DayRect(EncodeDate(2026, 12, 1));
-    const TRect monday = calendar->DayRect(EncodeDate(2026, 12, 7));
-    EXPECT_EQ(first.Top, monday.Top - TMonthCalendar::CellHeight);
-    EXPECT_EQ(monday.Left, calendar->DayRect(EncodeDate(2026, 12, 14)).Left);
-    EXPECT_EQ(calendar->DateAt({first.Left + 3, first.Top + 3}), EncodeDate(2026, 12, 1));
-    f.session.ClickControl(*calendar, {calendar->NextButtonRect().Left + 4, 6});
-    EXPECT_EQ(calendar->Date(), EncodeDate(2027, 1, 6));
+    PickerFixture f;
+    f.session.PressKey(VK_F4);
+    TZgCalendar& calendar = f.picker->Calendar();
+    f.session.ClickControl(calendar, {128, 12});
+    auto* responder = CreateOwned<TMenuResponder>(f.session.App());
+    responder->Choose("06. June");
+    f.session.ClickControl(calendar.MonthLabel());
+    f.session.ClickControl(calendar.DayButton(42));
+    ASSERT_TRUE(f.picker->DroppedDown());
+    EXPECT_EQ(calendar.Date(), EncodeDate(2026, 6, 15));
+
+    f.session.ClickControl(*f.form, {300, 250});
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
+
+    f.session.Screen().FakeClock().SetNow(EncodeDate(2026, 4, 2) + 0.5);
+    f.session.PressKey(VK_F4);
+    f.session.ClickControl(calendar.TodayLabel());
+    EXPECT_FALSE(f.picker->DroppedDown());
+    EXPECT_EQ(f.picker->DisplayText(), "02/04/2026");
 }
