@@ -49,6 +49,7 @@ public:
     virtual void LayoutChanged() = 0;
     // True while the layout rebuilds default columns from the data set's fields.
     virtual bool LayoutFromDataSet() const = 0;
+    virtual void SetLayoutFromDataSet(bool value) = 0;
     // A width set on a default column goes back to its field's DisplayWidth (on from creation).
     virtual bool UpdateFieldWidths() const = 0;
     // One column changed: repaint its grid column and give it the column's width.

@@ -13,6 +13,7 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
 
+class TComponent;
 class TDataSet;
 class TField;
 class TPopupMenu;
@@ -80,32 +81,32 @@ public:
     // Null when the column is not in a grid's column collection.
     IZgDBGrid* Grid() const;
     // Binds the field by FieldName on first use, once the grid's data set can answer.
-    TField* Field();
+    TField* Field() const;
     virtual void SetField(TField* value);
     const std::string& FieldName() const { return fieldName_; }
     void SetFieldName(const std::string& value);
 
-    TAlignment Alignment();
+    TAlignment Alignment() const;
     virtual void SetAlignment(TAlignment value);
     TColor Color() const;
     void SetColor(TColor value);
     const TFont& Font() const;
     TFont& Font();
     void SetFont(const TFont& value) { Font().Assign(value); }
-    bool ReadOnly();
+    bool ReadOnly() const;
     virtual void SetReadOnly(bool value);
     // -1 while the column is not showing.
-    int Width();
+    int Width() const;
     virtual void SetWidth(int value);
     TZgColumnTitle& Title() { return *title_; }
     const TZgColumnTitle& Title() const { return *title_; }
     void SetTitle(const TZgColumnTitle& value) { title_->Assign(value); }
 
-    TAlignment DefaultAlignment();
+    TAlignment DefaultAlignment() const;
     TColor DefaultColor() const;
     const TFont& DefaultFont() const;
-    bool DefaultReadOnly();
-    int DefaultWidth();
+    bool DefaultReadOnly() const;
+    int DefaultWidth() const;
     TZgColumnValues AssignedValues() const { return assigned_; }
 
     TZgColumnButtonStyle ButtonStyle() const { return buttonStyle_; }
@@ -180,7 +181,7 @@ public:
 
 private:
     friend class TZgColumnTitle;
-    bool HasGridLinkField();
+    bool HasGridLinkField() const;
     void FontChanged();
     void RefreshDefaultFont() const;
     void ReportChange(bool allItems) { Changed(allItems); }
