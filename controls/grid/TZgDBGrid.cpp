@@ -6,6 +6,7 @@
 #include "controls/grid/TBookmarkList.h"
 #include "controls/grid/TGridDataLink.h"
 #include "controls/grid/TZgColumn.h"
+#include "platform/core/Finally.h"
 #include "platform/controls/TInplaceEdit.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/data/TDataSet.h"
@@ -250,15 +251,12 @@ void TZgCustomDBGrid::MoveCol(int col, int direction)
     if (col == oldCol)
         return;
     if (!inColExit_) {
-        inColExit_ = true;
-        try {
+        {
+            inColExit_ = true;
+            Finally leaving([this] { inColExit_ = false; });
             if (OnColExit)
                 OnColExit(this);
-        } catch (...) {
-            inColExit_ = false;
-            throw;
         }
-        inColExit_ = false;
         if (Col() != oldCol)
             return;
     }
@@ -281,14 +279,9 @@ void TZgCustomDBGrid::EndLayout()
 {
     if (layoutLock_ == 0)
         return;
-    try {
-        if (layoutLock_ == 1)
-            InternalLayout();
-    } catch (...) {
-        ReleaseLayoutLock();
-        throw;
-    }
-    ReleaseLayoutLock();
+    Finally release([this] { ReleaseLayoutLock(); });
+    if (layoutLock_ == 1)
+        InternalLayout();
 }
 
 void TZgCustomDBGrid::ReleaseLayoutLock()
@@ -624,14 +617,11 @@ void TZgCustomDBGrid::TopLeftChanged()
 
 void TZgCustomDBGrid::CreateWnd()
 {
-    BeginUpdate();
-    try {
+    {
+        BeginUpdate();
+        Finally end([this] { EndUpdate(); });
         TCustomGrid::CreateWnd();
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     UpdateRowCount();
     UpdateActive();
     UpdateScrollBar();

@@ -87,7 +87,7 @@ public:
     bool AcquireLayoutLock() override;
     void LayoutChanged() override;
     bool LayoutFromDataSet() const override { return layoutFromDataSet_; }
-    void SetLayoutFromDataSet(bool value) { layoutFromDataSet_ = value; }
+    void SetLayoutFromDataSet(bool value) override { layoutFromDataSet_ = value; }
     bool UpdateFieldWidths() const override { return true; }
     void BeginUpdate() { ++updateLock_; }
     void EndUpdate() { --updateLock_; }

@@ -4,6 +4,7 @@
 #include "controls/grid/TGridDataLink.h"
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "platform/core/Finally.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/ClassicDraw.h"
@@ -15,19 +16,6 @@
 namespace {
 
 enum Glyph { glCurrent, glEdit, glInsert, glMultiDot, glMultiArrow, glSortDown, glSortUp };
-
-// Points the link's active record at a drawn row and gives the old one back on every path.
-class DrawnRecord {
-public:
-    DrawnRecord(TGridDataLink& link, int row) : link_(link), old_(link.ActiveRecord()) { link_.SetActiveRecord(row); }
-    ~DrawnRecord() { link_.SetActiveRecord(old_); }
-    DrawnRecord(const DrawnRecord&) = delete;
-    DrawnRecord& operator=(const DrawnRecord&) = delete;
-
-private:
-    TGridDataLink& link_;
-    int old_;
-};
 
 TRect Shrunk(const TRect& r, int by)
 {
@@ -61,7 +49,9 @@ void TZgCustomDBGrid::DrawCell(int col, int row, const TRect& cellRect, TGridDra
 
     bool multiSelected = false;
     if ((options_ & dgMultiSelect) && dataLink_->Active() && dataRow >= 0) {
-        DrawnRecord drawn(*dataLink_, dataRow);
+        const int active = dataLink_->ActiveRecord();
+        dataLink_->SetActiveRecord(dataRow);
+        Finally giveBack([&] { dataLink_->SetActiveRecord(active); });
         int index = 0;
         multiSelected = selectedRows_->Find(dataLink_->DataSet()->Bookmark(), index);
     }
@@ -147,7 +137,10 @@ void TZgCustomDBGrid::DrawTitleCell(TCanvas& canvas, const TRect& rect, TZgColum
 void TZgCustomDBGrid::DrawDataCell(TCanvas& canvas, const TRect& rect, int dataCol, int dataRow, TZgColumn& column,
                                    bool multiSelected, TGridDrawState state)
 {
-    DrawnRecord drawn(*dataLink_, dataRow);
+    // The drawn row's record is the one fields and RecNo read until the cell is done.
+    const int active = dataLink_->ActiveRecord();
+    dataLink_->SetActiveRecord(dataRow);
+    Finally giveBack([&] { dataLink_->SetActiveRecord(active); });
     std::string value;
     TDataSet* dataSet = dataLink_->DataSet();
     if ((!dataSet->IsEmpty() || dataSet->State() == dsInsert) && column.Field())
