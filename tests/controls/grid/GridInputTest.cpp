@@ -4,6 +4,7 @@
 #include "controls/grid/TBookmarkList.h"
 #include "controls/grid/TZgColumn.h"
 #include "platform/controls/TInplaceEdit.h"
+#include "platform/controls/TPopupMenu.h"
 #include "platform/data/TField.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Messages.h"
@@ -253,4 +254,40 @@ TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClicked)
     f.session.MouseUp(up.X, up.Y);
     f.ClickCell(1, 0);
     EXPECT_EQ(clicked.size(), 1u);
+}
+
+TEST(GridMouse, DraggingATitleMovesTheColumn)
+{
+    InputFixture f;
+    std::vector<std::pair<int, int>> moves;
+    f.grid->OnColumnMoved = [&](TComponent*, int from, int to) { moves.emplace_back(from, to); };
+    const TPoint from = f.session.ScreenPointOf(*f.grid, f.Blank(1, 0));
+    const TPoint to = f.session.ScreenPointOf(*f.grid, f.Blank(3, 0));
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(to.X, to.Y);
+    f.session.MouseUp(to.X, to.Y);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0], std::make_pair(0, 2));
+    EXPECT_EQ(f.grid->Columns().Items(2)->FieldName(), "no_vouc");
+    EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("no_vouc"));
+}
+
+TEST(GridMouse, ARightClickOpensTheColumnsOwnMenu)
+{
+    InputFixture f;
+    std::vector<std::string> shown;
+    auto* gridMenu = CreateOwned<TPopupMenu>(*f.form);
+    gridMenu->OnPopup = [&](TComponent*) { shown.push_back("grid"); };
+    f.grid->SetPopupMenu(gridMenu);
+    auto* columnMenu = CreateOwned<TPopupMenu>(*f.form);
+    columnMenu->OnPopup = [&](TComponent*) { shown.push_back("column"); };
+    f.grid->Columns().Items(1)->SetPopupMenu(columnMenu);
+
+    f.ClickCell(2, 3, 0);
+    const TPoint p = f.session.ScreenPointOf(*f.grid, f.Blank(2, 5));
+    f.session.Click(p.X, p.Y, 2);
+    const TPoint q = f.session.ScreenPointOf(*f.grid, f.Blank(1, 5));
+    f.session.Click(q.X, q.Y, 2);
+    EXPECT_EQ(shown, (std::vector<std::string>{"column", "grid"}));
+    EXPECT_EQ(columnMenu->PopupComponent(), f.grid);
 }
