@@ -20,6 +20,7 @@ namespace {
 
 // The release point lies this far right of the border of the column that was sized.
 constexpr int ResizeProbe = 5;
+constexpr int RowDragThreshold = 5;
 
 bool TakesText(TFieldType type)
 {
@@ -373,6 +374,8 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
                 ShowEditor();
             }
         }
+        if (button == TMouseButton::mbLeft && (options_ & dgDragOutRows))
+            BeginDrag(false, RowDragThreshold);
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }

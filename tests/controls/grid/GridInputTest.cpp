@@ -291,3 +291,36 @@ TEST(GridMouse, ARightClickOpensTheColumnsOwnMenu)
     EXPECT_EQ(shown, (std::vector<std::string>{"column", "grid"}));
     EXPECT_EQ(columnMenu->PopupComponent(), f.grid);
 }
+
+TEST(GridMouse, CheckColumnsToggleBySpaceAndClick)
+{
+    InputFixture f;
+    TZgColumn* remark = f.grid->Columns().Items(1);
+    remark->SetButtonStyle(TZgColumnButtonStyle::cbsCheck);
+    remark->SetValueChecked("Ya");
+    remark->SetValueUnChecked("Tidak");
+    f.grid->SetSelectedIndex(1);
+    f.session.PressKey(VK_SPACE, 0, " ");
+    EXPECT_EQ(f.Text("ket"), "Ya");
+    EXPECT_FALSE(f.grid->EditorMode());
+    f.session.PressKey(VK_SPACE, 0, " ");
+    EXPECT_EQ(f.Text("ket"), "Tidak");
+    f.ClickCell(2, 1);
+    EXPECT_EQ(f.Text("ket"), "Ya");
+}
+
+TEST(GridMouse, DragOutRowsDragsTheClickedRow)
+{
+    InputFixture f;
+    const TPoint p = f.session.ScreenPointOf(*f.grid, f.Blank(1, 4));
+    f.session.MouseDown(p.X, p.Y);
+    EXPECT_FALSE(f.grid->Dragging());
+    f.session.MouseUp(p.X, p.Y);
+
+    f.grid->SetOptions(f.grid->Options() | dgDragOutRows);
+    const TPoint q = f.session.ScreenPointOf(*f.grid, f.Blank(1, 6));
+    f.session.MouseDown(q.X, q.Y);
+    EXPECT_EQ(f.table->RecNo(), 6);
+    EXPECT_TRUE(f.grid->Dragging());
+    f.session.MouseUp(q.X, q.Y);
+}
