@@ -80,6 +80,9 @@ TEST(GridLayout, StoredColumnsKeepTheirOrderWidthsAndTabStops)
     EXPECT_FALSE(f.grid->TabStops(2)) << "read-only column";
     EXPECT_FALSE(f.grid->TabStops(3)) << "column without a field";
 
+    remark->SetVisible(false);
+    EXPECT_EQ(f.grid->ColWidths(4), -1) << "hidden, line included";
+
     f.grid->SetFixedCols(1);
     EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 2);
     EXPECT_FALSE(f.grid->TabStops(1));
