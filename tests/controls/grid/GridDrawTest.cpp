@@ -200,3 +200,58 @@ TEST(GridDrawing, IndicatorGlyphsFollowTheRecordState)
     EXPECT_NE(dot, arrow);
     EXPECT_EQ(f.ColorAt(f.Blank(2, 3)), Selected) << "a selected row is highlighted";
 }
+
+TEST(GridDisplayColumns, LookupPickListAndCheckColumnsShowWhatTheyStandFor)
+{
+    GridFixture f(VoucherTable(3) +
+                  "create table akun (kode text(10), nama text(30)); insert into akun values ('K001', 'Kas Besar'),"
+                  " ('K002', 'Bank');");
+    auto* accounts = CreateOwned<TADOTable>(*f.form);
+    accounts->SetConnection(&f.db.connection);
+    accounts->SetTableName("akun");
+    accounts->Open();
+    TZgColumn* lookup = f.grid->Columns().Add();
+    lookup->SetFieldName("no_vouc");
+    lookup->SetButtonStyle(TZgColumnButtonStyle::cbsLookup);
+    lookup->SetLookupDataSet(accounts);
+    lookup->SetLookupKeyField("no_vouc");
+    lookup->SetLookupLinkField("kode");
+    lookup->SetLookupDropDownFields("nama");
+    TZgColumn* pick = f.grid->Columns().Add();
+    pick->SetFieldName("ket");
+    pick->SetButtonStyle(TZgColumnButtonStyle::cbsCombo);
+    pick->PickList().Add("Satu");
+    pick->PickList().Add("Dua");
+    pick->PickValues().Add("Kas 1");
+    pick->PickValues().Add("Kas 2");
+    TZgColumn* check = f.grid->Columns().Add();
+    check->SetFieldName("no_vouc");
+    check->SetButtonStyle(TZgColumnButtonStyle::cbsCheck);
+    check->SetValueChecked("K002");
+    f.Open();
+
+    const std::vector<TTextRun> log = PaintedText(*f.grid);
+    EXPECT_TRUE(Logged(log, "Kas Besar") && Logged(log, "Bank"));
+    EXPECT_TRUE(Logged(log, "Satu") && Logged(log, "Dua"));
+    EXPECT_FALSE(Logged(log, "K003") || Logged(log, "Kas 3")) << "no match shows an empty cell";
+    EXPECT_GT(DarkPixels(f, f.grid->CellRect(3, 2)), DarkPixels(f, f.grid->CellRect(3, 1)) + 5);
+}
+
+TEST(GridDisplayColumns, WithoutDefaultDrawingTheHandlerPaintsOnAPreparedCanvas)
+{
+    GridFixture f;
+    f.Open();
+    f.grid->Columns().Items(0)->SetColor(clYellow);
+    f.grid->SetDefaultDrawing(false);
+    int painted = 0;
+    f.grid->OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TZgColumn*, TGridDrawState) {
+        f.grid->Canvas().FillRect(rect);
+        ++painted;
+    };
+    const std::vector<TTextRun> log = PaintedText(*f.grid);
+    EXPECT_GT(painted, 0);
+    EXPECT_FALSE(Logged(log, "K002"));
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
+}
