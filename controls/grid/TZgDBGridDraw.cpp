@@ -226,21 +226,33 @@ void TZgCustomDBGrid::WriteText(TCanvas& canvas, const TRect& rect, int dx, int 
     out.SetFont(canvas.Font());
     out.Brush().Assign(canvas.Brush());
     out.Brush().SetStyle(TBrushStyle::bsSolid);
-    // Drawn at the cell's own coordinates, so that the text reaches the target's text log where it shows.
-    out.SetWindowOrg({rect.Left, rect.Top});
-    out.SetTextLog(canvas.TextLog());
-    out.FillRect(rect);
+    out.FillRect(Rect(0, 0, width, height));
     out.SetBkMode(TRANSPARENT);
     uint32_t flags = DT_NOPREFIX | DT_EXPANDTABS | (wordWrap ? DT_WORDBREAK : 0);
     if (alignment == TAlignment::taRightJustify)
         flags |= DT_RIGHT;
     else if (alignment == TAlignment::taCenter)
         flags |= DT_CENTER;
-    TRect textRect = Rect(rect.Left + dx, rect.Top + dy, rect.Right - 1, rect.Bottom - 1);
+    std::vector<TTextRun>* log = canvas.TextLog();
+    const size_t logged = log ? log->size() : 0;
+    out.SetTextLog(log);
+    TRect textRect = Rect(dx, dy, width - 1, height - 1);
     out.DrawText(text, textRect, flags);
     out.SetTextLog(nullptr);
-    out.SetWindowOrg({0, 0});
     canvas.CopyRect(rect, out, Rect(0, 0, width, height));
+    // The target's text log shows the text where it lands, not where the bitmap had it.
+    if (log) {
+        const TPoint origin = canvas.Origin();
+        const int x = rect.Left + origin.X;
+        const int y = rect.Top + origin.Y;
+        for (size_t i = logged; i < log->size(); ++i) {
+            TTextRun& run = (*log)[i];
+            run.Cell.Offset(x, y);
+            run.Baseline += y;
+            if (!run.Clip.IsEmpty())
+                run.Clip.Offset(x, y);
+        }
+    }
 }
 
 void TZgCustomDBGrid::DrawCheck(TCanvas& canvas, const TRect& rect, TZgColumn& column, bool multiSelected,

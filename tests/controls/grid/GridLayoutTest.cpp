@@ -80,6 +80,9 @@ TEST(GridLayout, StoredColumnsKeepTheirOrderWidthsAndTabStops)
     EXPECT_FALSE(f.grid->TabStops(2)) << "read-only column";
     EXPECT_FALSE(f.grid->TabStops(3)) << "column without a field";
 
+    remark->SetVisible(false);
+    EXPECT_EQ(f.grid->ColWidths(4), -1) << "hidden, line included";
+
     f.grid->SetFixedCols(1);
     EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 2);
     EXPECT_FALSE(f.grid->TabStops(1));
@@ -166,4 +169,21 @@ TEST(GridScrollBar, TheVerticalBarCountsRecords)
     EXPECT_EQ(f.grid->RowCount(), 6);
     EXPECT_EQ(info.Page, 5);
     EXPECT_EQ(info.Max, 9);
+}
+
+TEST(GridLayout, ALayoutHeldElsewhereWaitsForItsHolder)
+{
+    GridFixture f;
+    f.Open();
+    f.grid->BeginLayout();
+    // The deferred layout cannot take the lock now: it tries again later and leaves the lock alone.
+    f.grid->Perform(WM_DEFERRED_GRID_LAYOUT);
+    EXPECT_EQ(f.grid->UpdateLock(), 1);
+    f.table->FieldByName("ket")->SetVisible(false);
+    EXPECT_EQ(f.grid->Columns().Count(), 3);
+    f.grid->EndLayout();
+    EXPECT_EQ(f.grid->Columns().Count(), 2);
+    EXPECT_EQ(f.grid->UpdateLock(), 0);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.grid->Columns().Count(), 2);
 }
