@@ -132,7 +132,7 @@ void TCustomGrid::SetColWidths(int index, int width)
 {
     if (index < 0 || index >= ColCount())
         throw EListError("Grid index out of range");
-    width = std::max(width, 0);
+    width = std::max(width, -1);
     if (colWidths_[static_cast<size_t>(index)] == width)
         return;
     colWidths_[static_cast<size_t>(index)] = width;

@@ -82,6 +82,7 @@ public:
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int v);
     int ColWidths(int index) const;
+    // A width of -1 (or less) hides the column: it takes no room, its grid line included.
     void SetColWidths(int index, int width);
     int RowHeights(int index) const;
     void SetRowHeights(int index, int height);

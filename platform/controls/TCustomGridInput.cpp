@@ -232,7 +232,7 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
         const int count = ColCount();
         for (int c = 0; c < count; ++c) {
             const int left = ColumnLeft(c);
-            if (left < 0)
+            if (left < 0 || colWidths_[static_cast<size_t>(c)] < 0)
                 continue;
             const int border = left + colWidths_[static_cast<size_t>(c)];
             if (std::abs(x - border) <= SizingMargin) {

@@ -77,6 +77,25 @@ TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
     EXPECT_EQ(f.grid->MouseCoord(-1, 5), (TGridCoord{-1, -1}));
 }
 
+TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
+{
+    GridFixture f;
+    const TRect third = f.grid->CellRect(3, 1);
+    f.grid->SetColWidths(2, -1);
+    EXPECT_EQ(f.grid->ColWidths(2), -1);
+    EXPECT_TRUE(f.grid->CellRect(2, 1).IsEmpty());
+    EXPECT_EQ(f.grid->CellRect(3, 1).Left, third.Left - 61);
+    EXPECT_EQ(f.grid->MouseCoord(f.grid->CellRect(3, 1).Left, 20), (TGridCoord{3, 1}));
+    // The border between columns 1 and 3 sizes column 1, not the hidden one.
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    const TPoint from = f.grid->ClientToScreen({f.grid->CellRect(1, 0).Right, 5});
+    f.session.MouseDown(from.X, from.Y);
+    f.session.MoveTo(from.X + 10, from.Y);
+    f.session.MouseUp(from.X + 10, from.Y);
+    EXPECT_EQ(f.grid->ColWidths(1), 70);
+    EXPECT_EQ(f.grid->ColWidths(2), -1);
+}
+
 TEST(GridLayout, VisibleCountsAndScrollingKeepFixedCellsInPlace)
 {
     GridFixture f;

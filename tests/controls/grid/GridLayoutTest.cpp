@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "GridTestKit.h"
+#include "controls/grid/TZgColumn.h"
+#include "platform/data/TField.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+
+int WgHeight(const TFont& font)
+{
+    TCanvas measure;
+    measure.SetFont(font);
+    return measure.TextHeight("Wg");
+}
+
+} // namespace
+
+TEST(GridLayout, DefaultColumnsMirrorTheVisibleFields)
+{
+    GridFixture f;
+    // Closed: the title row and one empty data row, no data column.
+    EXPECT_EQ(f.grid->ColCount(), 1);
+    EXPECT_EQ(f.grid->RowCount(), 2);
+
+    f.Open();
+    ASSERT_EQ(f.grid->Columns().Count(), 3);
+    EXPECT_EQ(f.grid->ColCount(), 4);
+    EXPECT_EQ(f.grid->Columns().Items(1)->Title().Caption(), "ket");
+    EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("jumlah"));
+    EXPECT_EQ(f.grid->ColWidths(0), 11);
+    EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 1);
+    EXPECT_EQ(f.grid->DefaultRowHeight(), WgHeight(f.grid->Font()) + 3 + 1);
+    EXPECT_EQ(f.grid->RowHeights(0), WgHeight(f.grid->Font()) + 4);
+
+    f.table->FieldByName("ket")->SetVisible(false);
+    f.session.ProcessUntilIdle();
+    ASSERT_EQ(f.grid->Columns().Count(), 2);
+    EXPECT_EQ(f.grid->Fields(1), f.table->FieldByName("jumlah"));
+    EXPECT_EQ(f.grid->Columns().Items(1)->Field(), f.table->FieldByName("jumlah"));
+
+    f.table->Close();
+    EXPECT_EQ(f.grid->Columns().Count(), 0);
+    EXPECT_EQ(f.grid->RowCount(), 2);
+}
+
+TEST(GridLayout, NoVisibleFieldGivesOneEmptyColumn)
+{
+    GridFixture f;
+    f.Open();
+    f.table->FieldByName("no_vouc")->SetVisible(false);
+    f.table->FieldByName("ket")->SetVisible(false);
+    f.table->FieldByName("jumlah")->SetVisible(false);
+    ASSERT_EQ(f.grid->Columns().Count(), 1);
+    EXPECT_EQ(f.grid->Columns().Items(0)->Field(), nullptr);
+    EXPECT_EQ(f.grid->ColCount(), 2);
+}
+
+TEST(GridLayout, StoredColumnsKeepTheirOrderWidthsAndTabStops)
+{
+    GridFixture f;
+    TZgColumn* amount = f.grid->Columns().Add();
+    amount->SetFieldName("jumlah");
+    amount->SetWidth(90);
+    TZgColumn* number = f.grid->Columns().Add();
+    number->SetFieldName("no_vouc");
+    number->SetReadOnly(true);
+    TZgColumn* missing = f.grid->Columns().Add();
+    missing->SetFieldName("tidak_ada");
+    TZgColumn* remark = f.grid->Columns().Add();
+    remark->SetFieldName("ket");
+    f.Open();
+
+    ASSERT_EQ(f.grid->ColCount(), 5);
+    EXPECT_EQ(f.grid->Fields(0), f.table->FieldByName("jumlah"));
+    EXPECT_EQ(f.grid->Fields(2), nullptr);
+    EXPECT_EQ(f.grid->ColWidths(1), 90);
+    EXPECT_EQ(missing->Title().Caption(), "tidak_ada");
+    EXPECT_TRUE(f.grid->TabStops(1));
+    EXPECT_FALSE(f.grid->TabStops(2)) << "read-only column";
+    EXPECT_FALSE(f.grid->TabStops(3)) << "column without a field";
+
+    remark->SetVisible(false);
+    EXPECT_EQ(f.grid->ColWidths(4), -1) << "hidden, line included";
+
+    f.grid->SetFixedCols(1);
+    EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 2);
+    EXPECT_FALSE(f.grid->TabStops(1));
+    f.grid->SetOptions(f.grid->Options() & ~dgIndicator);
+    EXPECT_EQ(f.grid->ColCount(), 4);
+    EXPECT_EQ(f.grid->ColWidths(0), 90);
+    EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 1);
+}
+
+TEST(GridLayout, RowsHeightAndTitleHeightOnlyEverEnlarge)
+{
+    GridFixture f;
+    f.Open();
+    const int data = f.grid->DefaultRowHeight();
+    const int title = f.grid->RowHeights(0);
+    f.grid->SetRowsHeight(data - 5);
+    f.grid->SetTitleHeight(title - 5);
+    EXPECT_EQ(f.grid->DefaultRowHeight(), data);
+    EXPECT_EQ(f.grid->RowHeights(0), title);
+    f.grid->SetRowsHeight(data + 10);
+    f.grid->SetTitleHeight(title + 10);
+    EXPECT_EQ(f.grid->DefaultRowHeight(), data + 10);
+    EXPECT_EQ(f.grid->RowHeights(0), title + 10);
+}
+
+TEST(GridLayout, SelectedIndexCountsDataColumnsAndClamps)
+{
+    GridFixture f;
+    f.Open();
+    std::vector<std::string> events;
+    f.grid->OnColExit = [&](TComponent*) { events.push_back("exit"); };
+    f.grid->OnColEnter = [&](TComponent*) { events.push_back("enter " + std::to_string(f.grid->SelectedIndex())); };
+    EXPECT_EQ(f.grid->SelectedIndex(), 0);
+    f.grid->SetSelectedIndex(7);
+    EXPECT_EQ(f.grid->SelectedIndex(), 2);
+    EXPECT_EQ(f.grid->SelectedField(), f.table->FieldByName("jumlah"));
+    f.grid->SetSelectedIndex(-4);
+    EXPECT_EQ(f.grid->SelectedIndex(), 0);
+    f.grid->SetSelectedIndex(0);
+    EXPECT_EQ(events, (std::vector<std::string>{"exit", "enter 2", "exit", "enter 0"}));
+}
+
+TEST(GridOptions, DefaultsAndWhatTheyDerive)
+{
+    GridFixture f;
+    EXPECT_EQ(f.grid->Options(), 3325u);
+    EXPECT_EQ(f.grid->TCustomGrid::Options(), TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine |
+                                                           goHorzLine | goColSizing | goColMoving | goEditing | goTabs));
+
+    f.grid->SetOptions(f.grid->Options() & ~dgEditing);
+    EXPECT_FALSE(f.grid->AllowInsert());
+    EXPECT_FALSE(f.grid->AllowDelete());
+    f.grid->SetOptions(f.grid->Options() | dgEditing);
+    EXPECT_FALSE(f.grid->AllowInsert());
+    EXPECT_FALSE(f.grid->AllowDelete());
+
+    f.grid->SetOptions(ZgDBGridDefaultOptions | dgAlwaysShowEditor | dgEnterToTab | dgDragOutRows);
+    EXPECT_EQ(f.grid->Options(), (ZgDBGridDefaultOptions | dgDragOutRows | dgRowSelect) & ~dgEditing);
+    EXPECT_TRUE(f.grid->TCustomGrid::Options() & goRowSelect);
+    EXPECT_FALSE(f.grid->TCustomGrid::Options() & goEditing);
+}
+
+TEST(GridScrollBar, TheVerticalBarCountsRecords)
+{
+    GridFixture f;
+    f.Open();
+    f.ShowTenRows();
+    ASSERT_EQ(f.grid->RowCount(), 11);
+    TScrollInfo info = f.grid->WindowScrollBars().GetScrollInfo(SB_VERT);
+    EXPECT_EQ(info.Min, 1);
+    EXPECT_EQ(info.Max, 59);
+    EXPECT_EQ(info.Page, 10);
+    EXPECT_EQ(info.Pos, 1);
+
+    f.table->MoveBy(10);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 11);
+    EXPECT_EQ(f.grid->Row(), 10) << "the new record shows on the last row";
+
+    f.table->SetFilter("jumlah <= 5000");
+    f.table->SetFiltered(true);
+    f.session.ProcessUntilIdle();
+    info = f.grid->WindowScrollBars().GetScrollInfo(SB_VERT);
+    EXPECT_EQ(f.grid->RowCount(), 6);
+    EXPECT_EQ(info.Page, 5);
+    EXPECT_EQ(info.Max, 9);
+}
+
+TEST(GridLayout, ALayoutHeldElsewhereWaitsForItsHolder)
+{
+    GridFixture f;
+    f.Open();
+    f.grid->BeginLayout();
+    // The deferred layout cannot take the lock now: it tries again later and leaves the lock alone.
+    f.grid->Perform(WM_DEFERRED_GRID_LAYOUT);
+    EXPECT_EQ(f.grid->UpdateLock(), 1);
+    f.table->FieldByName("ket")->SetVisible(false);
+    EXPECT_EQ(f.grid->Columns().Count(), 3);
+    f.grid->EndLayout();
+    EXPECT_EQ(f.grid->Columns().Count(), 2);
+    EXPECT_EQ(f.grid->UpdateLock(), 0);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.grid->Columns().Count(), 2);
+}
