@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/grid/IZgDBGrid.h"
+#include "platform/data/DataTypes.h"
 #include "platform/controls/TCustomGrid.h"
 
 class TBitmap;
@@ -151,6 +152,46 @@ protected:
 
     // The text of the editor, as last loaded or typed.
     std::string editText_;
+
+    // Keyboard, mouse and editing (TZgDBGridInput.cpp).
+    friend class TZgDBGridInplaceEdit;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    // Enter writes the editor's text into the field before OnKeyPress sees it.
+    void KeyPress(char32_t& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    void DoExit() override;
+    // The vertical scroll bar and the columns' own context menus.
+    void DefaultHandler(TMessage& message) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void ColWidthsChanged() override;
+    bool CanEditShow() override;
+    bool CanEditModify() override;
+    bool CanEditAcceptKey(char32_t key) override;
+    std::string GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const std::string& value) override;
+    int GetEditLimit() override;
+    std::string GetEditMask(int col, int row) override;
+    TInplaceEdit* CreateEditor() override;
+    // Whether deleting is allowed and, with dgConfirmDelete, confirmed.
+    bool DeletePrompt();
+    void ToggleCheck(TZgColumn& column, int col, int row);
+
+private:
+    // The column of a grid column; null for the indicator.
+    TZgColumn* DataColumn(int col) const;
+    bool InsertingUntouched() const;
+    void NextRow(bool select, TShiftState shift);
+    void PriorRow(bool select, TShiftState shift);
+    void DoSelection(bool select, int direction, TShiftState shift);
+    void ClearSelection();
+    void TabWalk(bool forward);
+    void ScrollBarMoved(int code);
+    bool ShowColumnMenu(const TMessage& message);
+
+    TBookmark selectionAnchor_;
+    bool selecting_ = false;
 
 private:
     void DrawIndicatorCell(TCanvas& canvas, const TRect& rect, int dataRow, bool multiSelected, int frameOffs);

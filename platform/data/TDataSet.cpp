@@ -719,7 +719,9 @@ void TDataSet::StartInsert(bool append)
     insertReturn_ = current_;
     inserted_ = raw;
     editBuffer_ = *raw;
-    bof_ = eof_ = false;
+    // An appended record lies past the last one, so a grid knows its Down key is at the end.
+    bof_ = false;
+    eof_ = append;
     current_ = position;
     drawn_ = -1;
     AdjustWindow();

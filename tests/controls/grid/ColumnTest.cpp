@@ -30,18 +30,6 @@ protected:
 
 } // namespace
 
-TEST(ColumnWithoutGrid, TakesTheFixedDefaults)
-{
-    TZgDBGridColumns columns(nullptr);
-    TZgColumn* column = columns.Add();
-    EXPECT_EQ(column->Color(), clWindow);
-    EXPECT_EQ(column->Width(), 64);
-    EXPECT_EQ(column->Title().Color(), clBtnFace);
-    EXPECT_EQ(column->Title().Alignment(), TAlignment::taCenter);
-    EXPECT_EQ(column->AssignedValues(), 0u);
-    EXPECT_EQ(column->DropDownRows(), 10);
-}
-
 TEST_F(ColumnTest, DefaultsFollowTheGridAndTheFieldUntilAssigned)
 {
     table.Open();

@@ -64,6 +64,7 @@ TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
     EXPECT_EQ(table.State(), dsInsert);
     EXPECT_EQ(table.RecordCount(), 4);
     EXPECT_EQ(table.RecNo(), 4);
+    EXPECT_TRUE(table.Eof());
     table.FieldByName("nomor")->SetAsString("4");
     table.FieldByName("keterangan")->SetAsString("Pendapatan");
     EXPECT_TRUE(table.Modified());
@@ -144,11 +145,15 @@ TEST_F(TableTest, CancelDropsAnInsertAndRestoresAnEdit)
 {
     OpenTable("posisi_coa");
     table.Next();
+    table.Insert();
+    EXPECT_FALSE(table.Eof());
+    table.Cancel();
     table.Append();
     table.FieldByName("nomor")->SetAsString("7");
     table.Cancel();
     EXPECT_EQ(table.RecordCount(), 3);
     EXPECT_EQ(table.RecNo(), 2);
+    EXPECT_FALSE(table.Eof());
     table.Edit();
     table.FieldByName("keterangan")->SetAsString("changed");
     table.Cancel();
