@@ -195,9 +195,8 @@ void TZgCustomDBGrid::SetTitleHeight(int value)
 
 void TZgCustomDBGrid::SetTitleFont(const TFont& value)
 {
+    // The font's change report re-lays the titles out.
     titleFont_->Assign(value);
-    if (options_ & dgTitles)
-        LayoutChanged();
 }
 
 void TZgCustomDBGrid::TitleFontChanged()

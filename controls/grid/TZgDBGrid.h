@@ -226,7 +226,6 @@ private:
     bool layoutFromDataSet_ = false;
     bool titleFontFromParent_ = false;
     bool inColExit_ = false;
-    int selRow_ = -1;
 };
 
 // The data grid as the windows place it.

@@ -102,8 +102,6 @@ void TZgCustomDBGrid::DrawIndicatorCell(TCanvas& canvas, const TRect& rect, int 
     indicators_->SetBkColor(FixedColor());
     indicators_->Draw(canvas, rect.Right - indicators_->Width() - frameOffs,
                       (rect.Top + rect.Bottom - indicators_->Height()) / 2, glyph);
-    if (current)
-        selRow_ = dataRow + titleOffset_;
 }
 
 void TZgCustomDBGrid::DrawTitleCell(TCanvas& canvas, const TRect& rect, TZgColumn& column, int frameOffs,
