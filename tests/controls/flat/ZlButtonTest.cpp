@@ -16,7 +16,8 @@ struct ButtonForm : TControlsFixture {
     int clicks = 0;
     ButtonForm() { button->OnClick = [this](TComponent*) { ++clicks; }; }
 
-    TColor At(int x, int y) const { return session.ClientColor(*button, x, y); }
+    // Painted first, so that a pixel shows the changes made so far.
+    TColor At(int x, int y) { session.ProcessUntilIdle(); return session.ClientColor(*button, x, y); }
     void Hover() { session.MoveTo(centre.X, centre.Y); }
     void Press() { session.MouseDown(centre.X, centre.Y); }
     void Release() { session.MouseUp(centre.X, centre.Y); }
@@ -49,8 +50,6 @@ TEST(ZlButtonFaces, RimsFollowFaceAndStateAndFocusColoursTheFace)
     f.Release();
     f.other->SetFocus();
     f.button->SetButtonFace(Face::bfPlainCool);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.button->FaceColor(), FaceGrey);
     EXPECT_EQ(f.At(36, 0), Low);
     f.Hover();
     EXPECT_EQ(f.At(36, 0), High);
@@ -100,7 +99,6 @@ TEST(ZlButtonGlyph, TheStripImageFollowsTheState)
     f.button->SetGlyphsNum(4);
     f.button->SetGlyph(strip);
     EXPECT_EQ(f.button->TransparentColor(), clFuchsia);
-    f.session.ProcessUntilIdle();
     // The glyph is centred at (32, 8); its magenta ground takes the face colour.
     EXPECT_EQ(f.At(32, 8), FaceGrey);
     EXPECT_EQ(f.At(36, 12), clRed);
@@ -116,7 +114,6 @@ TEST(ZlButtonGlyph, TheStripImageFollowsTheState)
     f.Hover();
     EXPECT_EQ(f.At(36, 12), clRed);
     f.button->SetEnabled(false);
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.At(36, 12), clLime);
 }
 
@@ -124,7 +121,6 @@ TEST(ZlButtonCaption, EffectAndFaceColoursFollowTheState)
 {
     ButtonForm f;
     f.button->SetCaption("Proses");
-    f.session.ProcessUntilIdle();
     auto runs = f.Runs();
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].Color, High);

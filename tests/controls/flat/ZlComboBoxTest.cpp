@@ -25,7 +25,8 @@ struct FlatComboFixture : TControlsFixture {
         other->SetFocus();
         session.ProcessUntilIdle();
     }
-    TColor At(int x, int y) const { return session.ClientColor(*combo, x, y); }
+    // Painted first, so that a pixel shows the changes made so far.
+    TColor At(int x, int y) { session.ProcessUntilIdle(); return session.ClientColor(*combo, x, y); }
 };
 
 } // namespace
@@ -43,7 +44,6 @@ TEST(ZlComboBoxLook, FlatFrameAndATriangleThatPointsUpWhileTheListIsOpen)
 
     f.combo->SetColor(0xE1EAEB);
     f.combo->SetDroppedDown(true);
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.At(140, 11), Arrow);
     EXPECT_EQ(f.At(140, 9), ArrowBack);
     const TComboDropList& list = f.combo->List();
@@ -54,7 +54,6 @@ TEST(ZlComboBoxLook, DisabledArrowIsEmbossedGrey)
 {
     FlatComboFixture f;
     f.combo->SetEnabled(false);
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.At(140, 9), clGray);
     EXPECT_EQ(f.At(145, 10), clWhite);
     EXPECT_EQ(f.At(140, 11), ArrowBack);
@@ -65,7 +64,6 @@ TEST(ZlComboBoxLook, FocusedListHighlightsItsTextAreaUntilTheFocusLeaves)
     FlatComboFixture f;
     const TColor highlight = ColorToRGB(clHighlight);
     f.combo->SetFocus();
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.At(3, 3), highlight);
     EXPECT_EQ(f.At(2, 10), clWhite);
     // Column 131 is where the base draws the right edge of its dotted focus rectangle.
@@ -73,7 +71,6 @@ TEST(ZlComboBoxLook, FocusedListHighlightsItsTextAreaUntilTheFocusLeaves)
         EXPECT_EQ(f.At(131, y), highlight) << y;
     EXPECT_EQ(f.At(133, 10), clWhite);
     f.other->SetFocus();
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.At(3, 3), clWhite);
     EXPECT_EQ(f.At(131, 10), clWhite);
 }

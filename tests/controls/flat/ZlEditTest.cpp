@@ -29,8 +29,8 @@ struct TEditForm : TControlsFixture {
 
     void Leave() { session.PressKey(VK_TAB); }
     void ComeBack() { session.PressKey(VK_TAB, kmShift); }
-    // Pixel (x, y) of the edit's window, counted from the outside of its three-pixel frame.
-    TColor Frame(int x, int y) const { return session.ClientColor(*edit, x - 3, y - 3); }
+    // Pixel (x, y) of the edit's window, frame included, once the changes so far are painted.
+    TColor Frame(int x, int y) { session.ProcessUntilIdle(); return session.ClientColor(*edit, x - 3, y - 3); }
 };
 
 } // namespace
@@ -135,20 +135,17 @@ TEST(ZlEditFrame, IdleAndFocusedFrames)
     EXPECT_EQ(f.Frame(0, 0), clBlack);
     EXPECT_EQ(f.Frame(1, 1), clAqua);
     EXPECT_EQ(f.Frame(2, 2), clAqua);
-    EXPECT_EQ(f.session.ClientColor(*f.edit, 113, 1), clAqua);
+    EXPECT_EQ(f.Frame(116, 4), clAqua);
 
     f.next->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.Frame(0, 0), clBlack);
     EXPECT_EQ(f.Frame(1, 1), Flat);
-    EXPECT_EQ(f.session.ClientColor(*f.edit, 113, 1), Flat);
+    EXPECT_EQ(f.Frame(116, 4), Flat);
 
     // A disabled field keeps its flat colour, not the framework's disabled one.
     f.edit->SetFocus();
     f.edit->SetEnabled(false);
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.Frame(1, 1), Flat);
-    EXPECT_EQ(f.session.ClientColor(*f.edit, 113, 1), Flat);
+    EXPECT_EQ(f.Frame(116, 4), Flat);
 }
 
 TEST(ZlEditFrame, HoverHighlightsOnlyWhileNoFlatEditHasTheFocus)
@@ -175,7 +172,6 @@ TEST(ZlEditFrame, FlatColourFollowsTheParentUntilSetItself)
     f.next->SetFocus();
     f.edit->SetParentColor(true);
     f.form->SetColor(0x00A0B0C0);
-    f.session.ProcessUntilIdle();
     EXPECT_EQ(f.Frame(1, 1), 0x00A0B0C0);
 
     f.edit->SetColorFlat(clWhite);
