@@ -37,9 +37,8 @@ TEST(LayoutGlyphAndCaption, PlacesGlyphAndCaptionAlongTheLayout) {
     TBitmap strip(32, 16);  // two images of 16 x 16
     LayoutGlyphAndCaption(canvas, TRect{10, 20, 110, 50}, {1, 1}, TButtonLayout::blGlyphLeft, 4, 1, &strip, 2,
                           "Save", text, glyphPos);
-    EXPECT_EQ(glyphPos.X, 10 + 1 + 1);
-    EXPECT_EQ(glyphPos.Y, 20 + 1 + (30 - 16 + 1) / 2);
-    EXPECT_EQ(text.Left, glyphPos.X + 16 + 4);
+    EXPECT_EQ(glyphPos, (TPoint{12, 28})); // margin 1 from the left, centred down; both moved by the offset
+    EXPECT_EQ(text.Left, 12 + 16 + 4);
 
     LayoutGlyphAndCaption(canvas, TRect{0, 0, 60, 60}, {0, 0}, TButtonLayout::blGlyphBottom, -1, -1, &strip, 2, "",
                           text, glyphPos);

@@ -16,8 +16,7 @@ struct ButtonForm : TControlsFixture {
     int clicks = 0;
     ButtonForm() { button->OnClick = [this](TComponent*) { ++clicks; }; }
 
-    // Painted first, so that a pixel shows the changes made so far.
-    TColor At(int x, int y) { session.ProcessUntilIdle(); return session.ClientColor(*button, x, y); }
+    TColor At(int x, int y) { return PixelOf(*button, x, y); }
     void Hover() { session.MoveTo(centre.X, centre.Y); }
     void Press() { session.MouseDown(centre.X, centre.Y); }
     void Release() { session.MouseUp(centre.X, centre.Y); }

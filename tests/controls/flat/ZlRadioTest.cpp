@@ -26,8 +26,7 @@ struct RadioForm : TControlsFixture {
         session.ProcessUntilIdle();
         return radio;
     }
-    // Painted first, so that a pixel shows the changes made so far.
-    TColor At(int x, int y) { session.ProcessUntilIdle(); return session.ClientColor(*r[0], x, y); }
+    TColor At(int x, int y) { return PixelOf(*r[0], x, y); }
     // Pressed at the mark of r[0], released at 'up' in its client coordinates.
     void PressAndRelease(TPoint up)
     {

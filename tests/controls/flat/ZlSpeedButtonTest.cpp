@@ -106,15 +106,12 @@ TEST(ZlSpeedButton, GlyphStripPicksTheImageOfTheState)
     EXPECT_EQ(button->NumGlyphs(), 1);
 
     SetStrip(*button, 16, {clRed, clBlue});
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clRed);
+    EXPECT_EQ(f.PixelOf(*button, 20, 20), clRed);
     button->SetGroupIndex(1);
     button->SetDown(true);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clRed);
+    EXPECT_EQ(f.PixelOf(*button, 20, 20), clRed);
     button->SetEnabled(false);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*button, 20, 20), clBlue);
+    EXPECT_EQ(f.PixelOf(*button, 20, 20), clBlue);
 }
 
 TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
@@ -129,7 +126,6 @@ TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
     button->SetGlyph(glyph);
     button->SetCaption("&Save");
     button->SetEnabled(false);
-    f.session.ProcessUntilIdle();
     const auto log = PaintedText(*f.form, "Save");
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].Color, clBtnHighlight);
@@ -141,9 +137,9 @@ TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
     const int gx = (80 - 16 + 1) / 2;
     const int textTop = log[1].Cell.Top - (button->ClientOrigin().Y - f.form->WindowRect().Top);
     const int gy = textTop - 4 - 16;
-    EXPECT_EQ(f.session.ClientColor(*button, gx + 6, gy + 6), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(f.session.ClientColor(*button, gx + 12, gy + 12), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(f.session.ClientColor(*button, gx + 8, gy + 1), TColor(0xE4E4E4));
+    EXPECT_EQ(f.PixelOf(*button, gx + 6, gy + 6), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(f.PixelOf(*button, gx + 12, gy + 12), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(f.PixelOf(*button, gx + 8, gy + 1), TColor(0xE4E4E4));
 }
 
 TEST(ZlSpeedButton, ClickOutsideAFormOrFreeingItsFormIsSafe)

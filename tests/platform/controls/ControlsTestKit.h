@@ -23,4 +23,11 @@ struct TControlsFixture {
         session.ProcessUntilIdle();
         return control;
     }
+
+    // Pixel (x, y) of a control's client area once the changes made so far are painted.
+    TColor PixelOf(const TControl& control, int x, int y)
+    {
+        session.ProcessUntilIdle();
+        return session.ClientColor(control, x, y);
+    }
 };
