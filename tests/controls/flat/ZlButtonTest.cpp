@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "GlyphStrip.h"
 #include "PaintedText.h"
 #include "controls/flat/TZlButton.h"
 #include "tests/platform/controls/ControlsTestKit.h"
@@ -22,18 +23,6 @@ struct ButtonForm : TControlsFixture {
     void Release() { session.MouseUp(centre.X, centre.Y); }
     std::vector<TTextRun> Runs() { return PaintedText(*form, "Proses"); }
 };
-
-// Images of 8 x 8 on a magenta ground, each with a 6 x 6 square of its own colour.
-void MakeStrip(TBitmap& strip, int images)
-{
-    constexpr TColor colors[4] = {clRed, clLime, clBlue, clYellow};
-    strip.SetSize(8 * images, 8);
-    strip.Fill(ColorToPixel(clFuchsia));
-    for (int i = 0; i < images; ++i) {
-        strip.Canvas().Brush().SetColor(colors[i]);
-        strip.Canvas().FillRect(Bounds(8 * i + 1, 1, 6, 6));
-    }
-}
 
 } // namespace
 
@@ -89,14 +78,12 @@ TEST(ZlButtonKeys, AcceleratorClicksOnlyAButtonInReach)
 TEST(ZlButtonGlyph, TheStripImageFollowsTheState)
 {
     ButtonForm f;
-    TBitmap strip;
-    f.button->SetGlyph(strip); // an empty glyph has no corner pixel to take
+    f.button->SetGlyph(TBitmap()); // an empty glyph has no corner pixel to take
     EXPECT_EQ(f.button->TransparentColor(), clNone);
     f.button->SetGlyphsNum(0); // the painting divides the strip's width by the count
     EXPECT_EQ(f.button->GlyphsNum(), 1);
-    MakeStrip(strip, 4);
     f.button->SetGlyphsNum(4);
-    f.button->SetGlyph(strip);
+    SetGlyphStrip(*f.button, 8, clFuchsia, {clRed, clLime, clBlue, clYellow});
     EXPECT_EQ(f.button->TransparentColor(), clFuchsia);
     // The glyph is centred at (32, 8); its magenta ground takes the face colour.
     EXPECT_EQ(f.At(32, 8), FaceGrey);
@@ -107,9 +94,8 @@ TEST(ZlButtonGlyph, TheStripImageFollowsTheState)
     EXPECT_EQ(f.At(37, 13), clBlue);
     f.Release();
 
-    MakeStrip(strip, 2);
     f.button->SetGlyphsNum(2);
-    f.button->SetGlyph(strip);
+    SetGlyphStrip(*f.button, 8, clFuchsia, {clRed, clLime});
     f.Hover();
     EXPECT_EQ(f.At(36, 12), clRed);
     f.button->SetEnabled(false);

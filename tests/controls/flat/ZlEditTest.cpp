@@ -151,14 +151,13 @@ TEST(ZlEditFrame, HoverHighlightsOnlyWhileNoFlatEditHasTheFocus)
     TEditForm f;
     auto* button = f.Place<TButton>(10, 70, 75, 25);
     f.next->SetFocus();
-    const TPoint over = f.session.ScreenPointOf(*f.edit);
-    f.session.MoveTo(over.X, over.Y);
+    f.MouseOver(*f.edit);
     EXPECT_TRUE(f.edit->MouseInControl());
     EXPECT_EQ(f.Frame(1, 1), Flat);
 
     f.session.MoveTo(5, 5);
     button->SetFocus();
-    f.session.MoveTo(over.X, over.Y);
+    f.MouseOver(*f.edit);
     EXPECT_EQ(f.Frame(1, 1), clAqua);
     f.session.MoveTo(5, 5);
     EXPECT_EQ(f.Frame(1, 1), Flat);

