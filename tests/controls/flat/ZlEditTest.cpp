@@ -12,13 +12,11 @@ constexpr TColor Flat = 0xF0F0F0;
 // Two flat edits on a shown form, the first focused, so Tab and Shift+Tab leave and re-enter it.
 // The edits take the format settings of their creation; the form puts back the defaults.
 struct TEditForm : TControlsFixture {
-    TZlEdit* edit;
-    TZlEdit* next;
+    TZlEdit* edit = Place<TZlEdit>(10, 10, 120, 21);
+    TZlEdit* next = Place<TZlEdit>(10, 40, 120, 21);
 
     explicit TEditForm(TInputType type = TInputType::itString, const std::string& format = {})
     {
-        edit = Place<TZlEdit>(10, 10, 120, 21);
-        next = Place<TZlEdit>(10, 40, 120, 21);
         edit->SetInputType(type);
         edit->SetFormat(format);
         edit->SetColorFocused(clAqua);

@@ -111,13 +111,12 @@ TEST(ZlSpeedButton, DisabledButtonEmbossesASingleGlyphAndItsCaption)
     EXPECT_EQ(log[1].Color, clBtnShadow);
     EXPECT_EQ(log[0].Cell.TopLeft(), (TPoint{log[1].Cell.Left + 1, log[1].Cell.Top + 1}));
     // Where the glyph's black square lies the shadow shows, with the highlight one pixel down and
-    // right; every other pixel is left out. The glyph is centred across, Spacing above the text.
-    const int gx = (80 - 16 + 1) / 2;
-    const int textTop = log[1].Cell.Top - (button->ClientOrigin().Y - f.form->WindowRect().Top);
-    const int gy = textTop - 4 - 16;
-    EXPECT_EQ(f.PixelOf(*button, gx + 6, gy + 6), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(f.PixelOf(*button, gx + 12, gy + 12), ColorToRGB(clBtnHighlight));
-    EXPECT_EQ(f.PixelOf(*button, gx + 8, gy + 1), TColor(0xE4E4E4));
+    // right; every other pixel is left out. The glyph is centred across (from x 32) and ends
+    // Spacing (4) above the text, whose run counts from the form's window corner.
+    const int gy = log[1].Cell.Top - (button->ClientOrigin().Y - f.form->WindowRect().Top) - 4 - 16;
+    EXPECT_EQ(f.PixelOf(*button, 32 + 6, gy + 6), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(f.PixelOf(*button, 32 + 12, gy + 12), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(f.PixelOf(*button, 32 + 8, gy + 1), TColor(0xE4E4E4));
 }
 
 TEST(ZlSpeedButton, ClickOutsideAFormOrFreeingItsFormIsSafe)
