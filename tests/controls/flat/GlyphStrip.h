@@ -7,7 +7,8 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
-template <class Button> void SetGlyphStrip(Button& button, int side, TColor ground, std::initializer_list<TColor> colors)
+template <class Button>
+void SetGlyphStrip(Button& button, int side, TColor ground, std::initializer_list<TColor> colors)
 {
     TBitmap strip(side * static_cast<int>(colors.size()), side);
     strip.Fill(ColorToPixel(ground));

@@ -18,7 +18,8 @@ struct ButtonForm : TControlsFixture {
     ButtonForm() { button->OnClick = [this](TComponent*) { ++clicks; }; }
 
     TColor At(int x, int y) { return PixelOf(*button, x, y); }
-    void Hover() { session.MoveTo(centre.X, centre.Y); }
+    // From outside, so that the button sees the mouse come in even after a release over it.
+    void Hover() { session.MoveTo(0, 0); session.MoveTo(centre.X, centre.Y); }
     void Press() { session.MouseDown(centre.X, centre.Y); }
     void Release() { session.MouseUp(centre.X, centre.Y); }
     std::vector<TTextRun> Runs() { return PaintedText(*form, "Proses"); }
