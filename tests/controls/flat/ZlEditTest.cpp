@@ -7,18 +7,19 @@
 
 namespace {
 
-// Two flat edits on a shown form, the first focused, so Tab and Shift+Tab leave and re-enter it.
-struct TEditForm : TControlsFixture {
-    TZlEdit* edit;
-    TZlEdit* next;
+constexpr TColor Flat = 0xF0F0F0;
 
-    explicit TEditForm(TInputType type, const std::string& format = {})
+// Two flat edits on a shown form, the first focused, so Tab and Shift+Tab leave and re-enter it.
+// The edits take the format settings of their creation; the form puts back the defaults.
+struct TEditForm : TControlsFixture {
+    TZlEdit* edit = Place<TZlEdit>(10, 10, 120, 21);
+    TZlEdit* next = Place<TZlEdit>(10, 40, 120, 21);
+
+    explicit TEditForm(TInputType type = TInputType::itString, const std::string& format = {})
     {
-        ResetFormatSettings();
-        edit = Place<TZlEdit>(10, 10, 160, 21);
-        next = Place<TZlEdit>(10, 40, 160, 21);
         edit->SetInputType(type);
         edit->SetFormat(format);
+        edit->SetColorFocused(clAqua);
         edit->SetFocus();
         session.ProcessUntilIdle();
     }
@@ -26,6 +27,8 @@ struct TEditForm : TControlsFixture {
 
     void Leave() { session.PressKey(VK_TAB); }
     void ComeBack() { session.PressKey(VK_TAB, kmShift); }
+    // Pixel (x, y) of the edit's window, its three-pixel frame included.
+    TColor Frame(int x, int y) { return PixelOf(*edit, x - 3, y - 3); }
 };
 
 } // namespace
@@ -55,26 +58,17 @@ TEST(ZlEditNumbers, AmountIsFormattedOnLeavingAndPlainOnEntering)
     f.ComeBack();
     EXPECT_EQ(f.edit->Text(), "1234.5");
     EXPECT_EQ(f.edit->SelLength(), 6);
-
     f.session.TypeText("-1234.5");
     f.Leave();
     EXPECT_EQ(f.edit->Text(), "-Rp 1,234.50");
 
-    f.edit->SetFormat("Rp #,##0.00;(Rp #,##0.00)");
+    // An empty format takes the kind's default; an emptied field keeps its last value.
+    f.edit->SetFormat({});
     f.ComeBack();
-    f.Leave();
-    EXPECT_EQ(f.edit->Text(), "(Rp 1,234.50)");
-    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), -1234.5);
-}
-
-TEST(ZlEditNumbers, EmptyFormatTakesTheDefaultAndAnEmptyFieldKeepsItsValue)
-{
-    TEditForm f(TInputType::itCurrency);
     f.session.TypeText("-7");
     f.Leave();
     EXPECT_EQ(f.edit->Format(), "Rp #,##0.00;(Rp #,##0.00)");
     EXPECT_EQ(f.edit->Text(), "(Rp 7.00)");
-
     f.ComeBack();
     f.session.PressKey(VK_BACK);
     f.Leave();
@@ -120,110 +114,75 @@ TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
 
 TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
 {
-    TControlsFixture f;
     FormatSettings().DecimalSeparator = ',';
     FormatSettings().ThousandSeparator = '.';
-    auto* edit = f.Place<TZlEdit>(10, 10, 160, 21);
-    f.Place<TZlEdit>(10, 40, 160, 21);
-    edit->SetInputType(TInputType::itCurrency);
-    edit->SetFormat("Rp #,##0.00");
-    edit->SetFocus();
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
     f.session.TypeText("1.234,5");
-    EXPECT_EQ(edit->Text(), "1234,5");
-    f.session.PressKey(VK_TAB);
-    EXPECT_EQ(edit->Text(), "Rp 1.234,50");
-    EXPECT_DOUBLE_EQ(edit->NumericValue(), 1234.5);
-    ResetFormatSettings();
+    EXPECT_EQ(f.edit->Text(), "1234,5");
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "Rp 1.234,50");
+    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), 1234.5);
 }
-
-namespace {
-
-constexpr TColor Flat = 0xF0F0F0;
-
-// Window pixel (x, y) of a control with a three-pixel frame.
-TColor FramePixel(TControlsFixture& f, const TControl& c, int x, int y)
-{
-    return f.session.ClientColor(c, x - 3, y - 3);
-}
-
-} // namespace
 
 TEST(ZlEditFrame, IdleAndFocusedFrames)
 {
-    TControlsFixture f;
-    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
-    auto* other = f.Place<TZlEdit>(10, 40, 120, 21);
-    edit->SetColorFocused(clAqua);
-    other->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(edit->ClientWidth(), 114);
-    EXPECT_EQ(FramePixel(f, *edit, 0, 0), clBlack);
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
-    EXPECT_EQ(FramePixel(f, *edit, 2, 2), Flat);
-    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), Flat);
+    TEditForm f;
+    EXPECT_EQ(f.edit->ClientWidth(), 114);
+    EXPECT_EQ(f.Frame(0, 0), clBlack);
+    EXPECT_EQ(f.Frame(1, 1), clAqua);
+    EXPECT_EQ(f.Frame(2, 2), clAqua);
+    EXPECT_EQ(f.Frame(116, 4), clAqua);
 
-    edit->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(FramePixel(f, *edit, 0, 0), clBlack);
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), clAqua);
-    EXPECT_EQ(FramePixel(f, *edit, 2, 2), clAqua);
-    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), clAqua);
+    f.next->SetFocus();
+    EXPECT_EQ(f.Frame(1, 1), Flat);
+    EXPECT_EQ(f.Frame(116, 4), Flat);
 
-    edit->SetEnabled(false);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
-    EXPECT_EQ(f.session.ClientColor(*edit, 113, 1), Flat);
+    // A disabled field keeps its flat colour, not the framework's disabled one.
+    f.edit->SetFocus();
+    f.edit->SetEnabled(false);
+    EXPECT_EQ(f.Frame(1, 1), Flat);
+    EXPECT_EQ(f.Frame(116, 4), Flat);
 }
 
 TEST(ZlEditFrame, HoverHighlightsOnlyWhileNoFlatEditHasTheFocus)
 {
-    TControlsFixture f;
-    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
-    auto* other = f.Place<TZlEdit>(10, 40, 120, 21);
+    TEditForm f;
     auto* button = f.Place<TButton>(10, 70, 75, 25);
-    edit->SetColorFocused(clAqua);
-    other->SetFocus();
-    const TPoint over = f.session.ScreenPointOf(*edit);
-    f.session.MoveTo(over.X, over.Y);
-    EXPECT_TRUE(edit->MouseInControl());
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+    f.next->SetFocus();
+    f.MouseOver(*f.edit);
+    EXPECT_TRUE(f.edit->MouseInControl());
+    EXPECT_EQ(f.Frame(1, 1), Flat);
 
     f.session.MoveTo(5, 5);
     button->SetFocus();
-    f.session.MoveTo(over.X, over.Y);
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), clAqua);
+    f.MouseOver(*f.edit);
+    EXPECT_EQ(f.Frame(1, 1), clAqua);
     f.session.MoveTo(5, 5);
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), Flat);
+    EXPECT_EQ(f.Frame(1, 1), Flat);
 }
 
 TEST(ZlEditFrame, FlatColourFollowsTheParentUntilSetItself)
 {
-    TControlsFixture f;
-    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
-    f.form->SetColor(0x00C0C0C0);
-    EXPECT_EQ(edit->ColorFlat(), Flat);
-
-    edit->SetParentColor(true);
-    EXPECT_EQ(edit->ColorFlat(), 0x00C0C0C0);
+    TEditForm f;
+    f.next->SetFocus();
+    f.edit->SetParentColor(true);
     f.form->SetColor(0x00A0B0C0);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(FramePixel(f, *edit, 1, 1), 0x00A0B0C0);
+    EXPECT_EQ(f.Frame(1, 1), 0x00A0B0C0);
 
-    edit->SetColorFlat(clWhite);
-    EXPECT_FALSE(edit->ParentColor());
+    f.edit->SetColorFlat(clWhite);
+    EXPECT_FALSE(f.edit->ParentColor());
     f.form->SetColor(0x00C0C0C0);
-    EXPECT_EQ(edit->ColorFlat(), clWhite);
-    edit->SetUseAdvColors(true);
-    EXPECT_EQ(edit->ColorFlat(), 0x00C0C0C0);
+    EXPECT_EQ(f.edit->ColorFlat(), clWhite);
+    f.edit->SetUseAdvColors(true);
+    EXPECT_EQ(f.edit->ColorFlat(), 0x00C0C0C0);
 }
 
 TEST(ZlEditLayout, HeightFollowsTheFont)
 {
-    TControlsFixture f;
-    auto* edit = f.Place<TZlEdit>(10, 10, 120, 21);
+    TEditForm f;
     // One line of the font fills the client area exactly, inside the frame.
-    edit->Font().SetSize(16);
+    f.edit->Font().SetSize(16);
     TTextMetric tm;
-    GetFontMetrics(edit->Font(), tm);
-    EXPECT_EQ(edit->ClientHeight(), tm.tmHeight);
+    GetFontMetrics(f.edit->Font(), tm);
+    EXPECT_EQ(f.edit->ClientHeight(), tm.tmHeight);
 }

@@ -47,8 +47,7 @@ TEST(ZlLink, ShadowLiesBehindTheTextAndHoverTakesTheLinkColour)
     EXPECT_EQ(runs[1].Cell.TopLeft(), (TPoint{runs[0].Cell.Left + 2, runs[0].Cell.Top + 2}));
     EXPECT_EQ(link->Width(), runs[0].Cell.Width() + 2 + 2);
 
-    const TPoint over = f.session.ScreenPointOf(*link);
-    f.session.MoveTo(over.X, over.Y);
+    f.MouseOver(*link);
     EXPECT_EQ(PaintedText(*f.form, "Bukura").at(1).Color, clBlue);
     f.session.MoveTo(0, 0);
     EXPECT_EQ(PaintedText(*f.form, "Bukura").at(1).Color, clGreen);

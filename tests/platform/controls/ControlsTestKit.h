@@ -23,4 +23,18 @@ struct TControlsFixture {
         session.ProcessUntilIdle();
         return control;
     }
+
+    // The mouse moved onto the centre of a control.
+    void MouseOver(const TControl& control)
+    {
+        const TPoint p = session.ScreenPointOf(control);
+        session.MoveTo(p.X, p.Y);
+    }
+
+    // Pixel (x, y) of a control's client area once the changes made so far are painted.
+    TColor PixelOf(const TControl& control, int x, int y)
+    {
+        session.ProcessUntilIdle();
+        return session.ClientColor(control, x, y);
+    }
 };
