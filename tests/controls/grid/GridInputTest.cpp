@@ -3,7 +3,6 @@
 #include "GridTestKit.h"
 #include "controls/grid/TBookmarkList.h"
 #include "controls/grid/TZgColumn.h"
-#include "platform/controls/TInplaceEdit.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/data/TField.h"
 #include "platform/ui/Backend.h"

@@ -124,16 +124,6 @@ TEST(ZgCalculator, OkNeedsANumberAndCancelRestoresTheSavedValue)
     EXPECT_EQ(exits, (std::vector<bool>{true, false}));
 }
 
-TEST(ZgCalculator, WithoutATextOwnerEverythingReadsZero)
-{
-    THeadlessSession session;
-    TComponent owner;
-    auto* calc = CreateOwned<TZgCalculator>(owner);
-    calc->CalcKey('7');
-    EXPECT_EQ(calc->Display(), 0);
-    EXPECT_THROW(calc->Ok(), EConvertError);
-}
-
 TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
 {
     CalcFixture f;
