@@ -62,7 +62,6 @@ TEST(GridRowColouring, EvenOddAndSelectedRowsAlsoFilteredAndSorted)
     EXPECT_EQ(f.ColorAt(f.Blank(2, 2)), Even);
     EXPECT_EQ(f.ColorAt(f.Blank(2, 3)), Selected);
     EXPECT_EQ(f.ColorAt(f.Blank(1, 10)), Even);
-    EXPECT_EQ(f.table->RecNo(), 3) << "drawing gave the current record back";
 
     f.table->SetFilter("jumlah > 10000");
     f.table->SetFiltered(true);
@@ -206,7 +205,6 @@ TEST(GridDisplayColumns, WithoutDefaultDrawingTheHandlerPaintsOnAPreparedCanvas)
     const std::vector<TTextRun> log = PaintedText(*f.grid);
     EXPECT_GT(painted, 0);
     EXPECT_FALSE(Logged(log, "K002"));
-    f.grid->Invalidate();
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
 }

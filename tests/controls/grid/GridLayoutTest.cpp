@@ -13,7 +13,6 @@ TEST(GridLayout, DefaultColumnsMirrorTheVisibleFields)
 
     f.Open();
     ASSERT_EQ(f.grid->Columns().Count(), 3);
-    EXPECT_EQ(f.grid->ColCount(), 4);
     EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("jumlah"));
     const int rowHeight = f.grid->DefaultRowHeight();
     f.grid->SetRowsHeight(rowHeight - 5);

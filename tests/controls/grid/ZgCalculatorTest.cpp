@@ -51,7 +51,7 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
     EXPECT_EQ(f.Keys("7/2="), "4");
 }
 
-TEST(ZgCalculator, EditsTheNumberBeingTyped)
+TEST(ZgCalculator, EditsTheNumberBeingTypedAndRemembersOne)
 {
     CalcFixture f;
     EXPECT_EQ(f.Keys("12.5.\b"), "12.");
@@ -60,6 +60,17 @@ TEST(ZgCalculator, EditsTheNumberBeingTyped)
     f.calc->SetDisplay(125);
     f.editor->SelectAll();
     EXPECT_EQ(f.Keys("73"), "73");
+
+    // The memory mark shows while the memory is not zero.
+    f.Keys("C12");
+    f.calc->MemoryAdd();
+    EXPECT_EQ(f.calc->MemoryLabel().Caption(), "M");
+    f.Keys("C");
+    f.calc->MemoryRead();
+    EXPECT_EQ(f.Keys("3"), "123");
+    f.Keys("C");
+    f.calc->MemoryStore();
+    EXPECT_EQ(f.calc->MemoryLabel().Caption(), "");
 }
 
 TEST(ZgCalculator, AnErrorBeepsOnceAndLocksAllButClearSquareRootAndReciprocal)
@@ -77,20 +88,6 @@ TEST(ZgCalculator, AnErrorBeepsOnceAndLocksAllButClearSquareRootAndReciprocal)
     EXPECT_EQ(f.editor->Text(), "-0.25");
     EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
     EXPECT_EQ(BeepCount(), 2);
-}
-
-TEST(ZgCalculator, MemoryShowsItsMarkWhileNotZero)
-{
-    CalcFixture f;
-    f.Keys("12");
-    f.calc->MemoryAdd();
-    EXPECT_EQ(f.calc->MemoryLabel().Caption(), "M");
-    f.Keys("C");
-    f.calc->MemoryRead();
-    EXPECT_EQ(f.Keys("3"), "123");
-    f.Keys("C");
-    f.calc->MemoryStore();
-    EXPECT_EQ(f.calc->MemoryLabel().Caption(), "");
 }
 
 TEST(ZgCalculator, KeyboardMapsKeysAndBeepsOnOthersAlone)
