@@ -257,7 +257,7 @@ void TZgDBGridInplaceEdit::Dispatch(TMessage& message)
         StopTracking();
         break;
     case CM_CANCELMODE: {
-        const auto* sender = reinterpret_cast<const TControl*>(message.LParam);
+        const auto* sender = reinterpret_cast<const TWinControl*>(message.LParam);
         if (sender && sender != this && sender != activeList_ && sender->Parent() != activeList_)
             CloseUp(false);
         return;

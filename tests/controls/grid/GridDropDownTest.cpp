@@ -170,10 +170,12 @@ TEST(GridDropDown, TypedLettersSearchThePickListUntilAPause)
     DropDownFixture f;
     f.SetPicks(30);
     f.grid->Columns().Items(0)->PickList().Add("Tinta biru");
+    f.grid->Columns().Items(0)->SetAutoDropDown(true);
     f.GoTo(0);
-    f.session.PressKey(VK_DOWN, kmAlt);
-    TPopupListbox& list = *f.Editor().PickList();
     f.session.TypeText("tinta ");
+    ASSERT_TRUE(f.Editor().ListVisible());
+    TPopupListbox& list = *f.Editor().PickList();
+    EXPECT_EQ(f.Editor().Text(), "Alat");
     EXPECT_EQ(list.Items().Get(list.ItemIndex()), "Tinta biru");
     f.session.AdvanceClock(5001);
     f.session.TypeText("k");
