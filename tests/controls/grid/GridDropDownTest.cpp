@@ -72,15 +72,9 @@ struct DropDownFixture : GridFixture {
 
 } // namespace
 
-TEST(GridDropDown, TheColumnChoosesTheEditStyle)
+TEST(GridDropDown, ReadOnlyAndEmptyPickListsLoseTheirButton)
 {
     DropDownFixture f;
-    const TEditStyle expected[] = {TEditStyle::esPickList, TEditStyle::esCalendar, TEditStyle::esCalculator,
-                                   TEditStyle::esEllipsis, TEditStyle::esDataList, TEditStyle::esSimple};
-    for (int i = 0; i < 6; ++i) {
-        f.GoTo(i);
-        EXPECT_EQ(f.Editor().EditStyle(), expected[i]) << i;
-    }
     // Read-only, an ellipsis keeps its button and a pick list loses it; so does an empty pick list.
     f.grid->Columns().Items(3)->SetReadOnly(true);
     f.grid->Columns().Items(0)->SetReadOnly(true);
