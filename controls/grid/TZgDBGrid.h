@@ -110,6 +110,9 @@ public:
     TNotifyEvent OnMultiSelectChanged;
     TZgSpecialKeyEvent OnSpecialKeyDown;
 
+    // The editor's button was clicked: OnEditButtonClick for the current column.
+    void EditButtonClick();
+
 protected:
     TCustomGrid& BaseGrid() override { return *this; }
     void InvalidateColumn(TZgColumn& column) override;

@@ -170,6 +170,13 @@ void TZgCustomDBGrid::KeyDown(uint16_t& key, TShiftState shift)
     }
 }
 
+// Nested data sets have no field of their own in the data layer, so the button only fires the event.
+void TZgCustomDBGrid::EditButtonClick()
+{
+    if (OnEditButtonClick)
+        OnEditButtonClick(this, DataColumn(Col()));
+}
+
 bool TZgCustomDBGrid::DeletePrompt()
 {
     if (!allowDelete_)
