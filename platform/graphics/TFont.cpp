@@ -2,14 +2,6 @@
 
 #include <cstdlib>
 
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    const long long product = static_cast<long long>(number) * numerator;
-    long long q = std::llabs(product) * 2 + std::llabs(static_cast<long long>(denominator));
-    q /= 2 * std::llabs(static_cast<long long>(denominator));
-    return static_cast<int>(((product < 0) != (denominator < 0)) ? -q : q);
-}
-
 int TFont::Size() const {
     if (height_ < 0) return MulDiv(-height_, 72, ScreenPixelsPerInch);
     return MulDiv(height_, 72, ScreenPixelsPerInch);

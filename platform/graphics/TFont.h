@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/core/MathUtils.h" // MulDiv of font heights
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TGraphicsObject.h"
 
@@ -43,6 +44,3 @@ private:
     int charset_ = 1;
     TFontPitch pitch_ = TFontPitch::fpDefault;
 };
-
-// Windows' MulDiv: rounds half away from zero.
-int MulDiv(int number, int numerator, int denominator);
