@@ -1,0 +1,4 @@
+#include "skin/engine/TeUnits.h"
+
+void StartTeEffect() {}
+void StopTeEffect() {}
