@@ -1,3 +1,4 @@
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include "platform/graphics/TBitmap.h"
@@ -127,4 +128,31 @@ TEST(TteBitmapDraw, DrawUnderKeepsWhatIsInFront) {
     EXPECT_EQ(Row(*top, 0), (std::vector<uint32_t>{0u, 0xFF7F7F7Fu, 0xFF00FF00u}));
     top->DrawUnder(*under, 0, 0, Rect(0, 0, 2, 1));
     EXPECT_EQ(top->GetPixel(0, 0), 0xFF000000u);
+}
+
+TEST(TteBitmapDraw, SurfaceWithoutPixelMemoryGetsTheModeAsAlpha) {
+    const cairo_rectangle_t extents{0, 0, 3, 1};
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents);
+    {
+        TCanvas canvas(TCanvasTarget::OfSurface(recording, 3, 1));
+        ASSERT_FALSE(canvas.HasPixels());
+        auto src = Make(3, 1, {KeyColor, 0x000000FFu, 0x80000000u});
+        src->SetTransparent(true);
+        src->DrawToCanvas(canvas, 0, 0);
+        canvas.Flush();
+    }
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 3, 1);
+    cairo_t* cr = cairo_create(image);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_set_source_surface(cr, recording, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(image);
+    const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(image));
+    EXPECT_EQ(px[0] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(px[1] & 0xFFFFFF, 0x0000FFu);  // the key mode draws the rest opaque
+    EXPECT_EQ(px[2] & 0xFFFFFF, 0x000000u);
+    cairo_surface_destroy(image);
+    cairo_surface_destroy(recording);
 }
