@@ -34,6 +34,17 @@ void MaskToAlpha(TteBitmap& to, const std::vector<uint8_t>& mask, int across, in
     }
 }
 
+struct PixelSpan {
+    int first, last;
+};
+
+// The offsets 0..R of one cell whose destination (d + i) lies in the image and whose source
+// (s + i) lies in the image and in its tile (tile .. tile + size, both ends included).
+PixelSpan Span(int R, int d, int s, int extent, int tile, int size)
+{
+    return {std::max({0, -d, -s, tile - s}), std::min({R, extent - 1 - d, extent - 1 - s, tile + size - s})};
+}
+
 } // namespace
 
 TteTransitionFrames::TteTransitionFrames(TteBitmap& from, TteBitmap& to, const TteAnimationRec& animation, const TteProcItem* item)
@@ -169,20 +180,22 @@ void TteTransitionFrames::CellFrame(TteCellProc proc, int percent)
                         c = cells_[y * A + x];
                         sc = c.Col, sr = c.Row;
                     }
+                    // A record of alpha 0 changes nothing.
                     const uint32_t alpha = static_cast<uint8_t>(c.Alpha);
-                    for (int i = 0; i <= R; ++i)
-                        for (int j = 0; j <= R; ++j) {
-                            const int dx = tx * TW + R * x + i, dy = ty * TH + R * y + j;
-                            const int sx = tx * TW + R * sc + i, sy = ty * TH + R * sr + j;
-                            if (dx < 0 || dy < 0 || dx >= W || dy >= H || sx < 0 || sy < 0 || sx >= W ||
-                                sy >= H || sx < tx * TW || sx > (tx + 1) * TW || sy < ty * TH ||
-                                sy > (ty + 1) * TH)
+                    if (alpha == 0)
+                        continue;
+                    const int dx = tx * TW + R * x, dy = ty * TH + R * y;
+                    const int sx = tx * TW + R * sc, sy = ty * TH + R * sr;
+                    const PixelSpan across = Span(R, dx, sx, W, tx * TW, TW), down = Span(R, dy, sy, H, ty * TH, TH);
+                    // The pixels of one cell are distinct, so their order within it is free.
+                    for (int j = down.first; j <= down.last; ++j) {
+                        const uint32_t* s = to_.PixelPtr(sx + across.first, sy + j);
+                        uint32_t* d = work_.PixelPtr(dx + across.first, dy + j);
+                        for (int i = across.first; i <= across.last; ++i, ++s, ++d) {
+                            if (PixelAlpha(*s) == 0)
                                 continue;
-                            const uint32_t s = to_.ScanLine(sy)[sx];
-                            if (PixelAlpha(s) == 0)
-                                continue;
-                            uint32_t& d = work_.ScanLine(dy)[dx];
-                            d = alpha == 255 ? s : blend((s & 0x00FFFFFFu) | (alpha << 24), d);
+                            *d = alpha == 255 ? *s : blend((*s & 0x00FFFFFFu) | (alpha << 24), *d);
                         }
+                    }
                 }
 }
