@@ -106,19 +106,6 @@ TEST(EffectMasks, PixelSetsGrowAndRepeat) {
     EXPECT_GE(line[0 * 40 + 0], line[0 * 40 + 39]);
 }
 
-TEST(EffectMasks, StreamAndCircles) {
-    const auto stream = Mask(MaskProc("Stream"), 40, 25, 100);
-    EXPECT_GT(std::count(stream.begin(), stream.end(), 255), 900);
-    const auto disc = Mask(MaskProc("CircleSlideOut"), 7, 3, 50);  // radius 2 round (3, 1)
-    EXPECT_EQ(disc[1 * 7 + 3], 255);
-    EXPECT_EQ(disc[1 * 7 + 5], 255);
-    EXPECT_EQ(disc[1 * 7 + 0], 0);
-    const auto corner = Mask(MaskProc("CircleSlide"), 7, 3, 20);  // radius 2 round (0, 2)
-    EXPECT_EQ(corner[2 * 7 + 0], 255);
-    EXPECT_EQ(corner[2 * 7 + 2], 255);
-    EXPECT_EQ(corner[0 * 7 + 6], 0);
-}
-
 TEST(CellEffects, InterlaceAndCorner) {
     for (const GridSize g : grids)
         for (int p = 0; p <= 100; ++p)
@@ -132,7 +119,6 @@ TEST(CellEffects, InterlaceAndCorner) {
     EXPECT_EQ(cells[7 + 6].Col, 2);
     EXPECT_EQ(cells[7].Col, -4);
     EXPECT_EQ(cells[14 + 2].Row, 2);
-    EXPECT_EQ(cells[14 + 2].Alpha, 255);
     std::vector<TteCell> corner(21);
     CornerEffect(corner.data(), 7, 3, 100);
     for (int i = 0; i < 21; ++i) EXPECT_EQ(corner[i].Col + corner[i].Row * 7, i);
@@ -172,7 +158,6 @@ TEST(EffectRegistry, NamesInRegistrationOrder) {
     EXPECT_EQ(names[1], "[ BITMAP ] - Bitmap Animation");
     EXPECT_EQ(names[2], "[ FADE ] - SmoothDiagonal");
     EXPECT_EQ(names[22], "[ FADE ] - Fade");
-    EXPECT_EQ(names[35], "[ FADE ] - Pixel line");
     EXPECT_EQ(names[55], "[ FADE ] - Plasma");
     EXPECT_EQ(names[56], "[ SLIDE ] - Interlace");
     EXPECT_EQ(names[59], "[ MANUAL ] - Push");
