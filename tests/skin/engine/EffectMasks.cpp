@@ -139,6 +139,11 @@ TEST(ManualEffects, SlideAndPushAtHalfWay) {
         to.SetPixel(x, 0, 0xFFFF0000u | x);
     }
     TteAnimationRec animation;
+    for (int p = 0; p <= 100; ++p) {
+        SlideEffect(work, to, animation, p);
+        PushEffect(work, to, animation, p);
+    }
+    for (int x = 0; x < 4; ++x) work.SetPixel(x, 0, 0xFF000000u | x);
     PushEffect(work, to, animation, 50);
     EXPECT_EQ(work.GetPixel(0, 0), 0xFFFF0002u);
     EXPECT_EQ(work.GetPixel(1, 0), 0xFFFF0003u);

@@ -10,7 +10,9 @@
 #include "skin/engine/TeTransition.h"
 #include "skin/engine/TteAnimationRec.h"
 #include "skin/engine/TteBitmap.h"
+#include "skin/engine/TteProcList.h"
 #include "skin/engine/TteTimer.h"
+#include "skin/engine/TteTransitionFrames.h"
 
 namespace {
 
@@ -189,4 +191,29 @@ TEST(RunTransitionEffect, EachFrameIsShownOnTheWindowAtOnce) {
     ASSERT_EQ(shown.size(), 10u);
     EXPECT_EQ(shown[2], RGB(25, 25, 25));  // the 10 % frame, shown before the next one is made
     EXPECT_EQ(s.ScreenColor(at.X + 10, at.Y + 10), clWhite);
+}
+
+TEST(TransitionFrames, MaskCellsPerTileAndRotation) {
+    auto from = Solid(100, 50, Black), to = Solid(100, 50, White);
+    TteAnimationRec a;
+    a.SetEffect("SlideDown");
+    // One tile: a 101 x 51 mask, so at 1 % mask rows 0 and 1 (MulDiv(1, 50, 100)) are pixel rows 0 and 1.
+    TteTransitionFrames one(*from, *to, a, FindEffect("SlideDown"));
+    one.Compose(1);
+    EXPECT_EQ(one.Work().GetPixel(10, 1), White);
+    EXPECT_EQ(one.Work().GetPixel(10, 2), Black);
+    // Two tiles a side: a 51 x 26 mask with only row 0 covered, repeated from pixel row 26.
+    a.SetTileCount(2);
+    TteTransitionFrames four(*from, *to, a, FindEffect("SlideDown"));
+    four.Compose(1);
+    EXPECT_EQ(four.Work().GetPixel(80, 26), White);
+    EXPECT_EQ(four.Work().GetPixel(80, 25), Black);
+    // A quarter turn brings the rows in from the left edge.
+    a.SetTileCount(1);
+    a.SetRotation(krRotate90);
+    TteTransitionFrames turned(*from, *to, a, FindEffect("SlideDown"));
+    turned.Compose(1);
+    EXPECT_EQ(turned.Work().GetPixel(1, 40), White);
+    EXPECT_EQ(turned.Work().GetPixel(2, 40), Black);
+    EXPECT_EQ(turned.Work().GetPixel(50, 0), Black);
 }
