@@ -1,0 +1,12 @@
+#pragma once
+// Start and stop steps of the skin engine's units. The application's start-up calls them in its
+// one ordered list (the theme manager's steps come between the utilities and the effects), and
+// the stop steps in reverse.
+#include "skin/engine/TeWinApi.h"
+
+void StartTeBitmap();
+void StopTeBitmap();
+void StartTeUtils();
+void StopTeUtils();
+void StartTeEffect();
+void StopTeEffect();

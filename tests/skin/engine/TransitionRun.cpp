@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/core/Random.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
+#include "skin/engine/TeTransition.h"
+#include "skin/engine/TteAnimationRec.h"
+#include "skin/engine/TteBitmap.h"
+#include "skin/engine/TteProcList.h"
+#include "skin/engine/TteTimer.h"
+#include "skin/engine/TteTransitionFrames.h"
+
+namespace {
+
+// Every frame lasts 10 ms: the counter moves on each Stop reading, never between the two
+// calibration readings. 'onFrame' runs at each Start, when the previous frame has been drawn.
+struct FakeCounter {
+    int64_t now = 0;
+    int reads = 0;
+    int frames = 0;
+    std::function<void()> onFrame;
+    TteCounter previous;
+
+    FakeCounter() {
+        previous = SetTimerCounter({[this] { return Read(); }, 1000});
+    }
+    ~FakeCounter() { SetTimerCounter(previous); }
+
+    int64_t Read() {
+        ++reads;
+        if (reads > 2 && reads % 2 == 0) now += 10;
+        if (reads > 2 && reads % 2 == 1) {
+            ++frames;
+            if (onFrame) onFrame();
+        }
+        return now;
+    }
+};
+
+std::unique_ptr<TteBitmap> Solid(int w, int h, uint32_t pixel) {
+    auto b = std::make_unique<TteBitmap>();
+    b->SetSize(w, h);
+    b->Fill(pixel);
+    return b;
+}
+
+constexpr uint32_t Black = 0xFF000000u, White = 0xFFFFFFFFu;
+
+bool AllOf(const TBitmap& b, TColor c) {
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (b.ColorAt(x, y) != c) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(TteTimer, ElapsedLeavesOutTheReadingCost) {
+    int64_t now = 0;
+    const TteCounter previous = SetTimerCounter({[&] { return now += 3; }, 1000});
+    std::unique_ptr<TteTimer> timer;
+    EXPECT_EQ(TimerElapsed(timer), 0.0f);
+    EXPECT_EQ(timer, nullptr);
+    TimerStart(timer);
+    now += 20;
+    EXPECT_FLOAT_EQ(TimerElapsed(timer), 0.020f);
+    SetTimerCounter(previous);
+}
+
+TEST(TteAnimationRec, DefaultsClampingAndAssign) {
+    TteAnimationRec a;
+    EXPECT_EQ(a.Effect(), "[ RANDOM ] - Random selection");
+    EXPECT_EQ(a.Time(), 400);
+    EXPECT_FALSE(a.Enabled());
+    a.SetTime(10);
+    EXPECT_EQ(a.Time(), 50);
+    a.SetTime(20000);
+    EXPECT_EQ(a.Time(), 9000);
+    a.SetResolution(0);
+    EXPECT_EQ(a.Resolution(), 1);
+    a.SetTileCount(25);
+    a.SetRotation(krRotate270);
+    a.SetEffect("fade");
+    a.SetEnabled(true);
+    a.SetBitmap(TBitmap(3, 2));
+    TteAnimationRec b;
+    b.Assign(a);
+    EXPECT_EQ(b.Time(), 9000);
+    EXPECT_EQ(b.TileCount(), 20);
+    EXPECT_EQ(b.Rotation(), krRotate270);
+    EXPECT_EQ(b.Effect(), "fade");
+    EXPECT_TRUE(b.Enabled());
+    EXPECT_EQ(b.Bitmap().Width(), 3);
+    EXPECT_EQ(a.ClassName(), "TteAnimationRec");
+}
+
+TEST(RunTransitionEffect, SlideRectOutEndsOnTheNewImage) {
+    FakeCounter counter;
+    auto from = Solid(200, 100, Black), to = Solid(200, 100, White);
+    TBitmap screen(200, 100);
+    TteAnimationRec a;
+    a.SetEffect("[ FADE ] - SlideRectOut");
+    a.SetTime(100);
+    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
+    EXPECT_EQ(counter.frames, 10);
+    EXPECT_TRUE(AllOf(screen, clWhite));
+}
+
+TEST(RunTransitionEffect, PercentRisesByFrameAndNeverPassesOneHundred) {
+    FakeCounter counter;
+    auto from = Solid(20, 10, Black), to = Solid(20, 10, White);
+    TBitmap screen(20, 10);
+    std::vector<int> shown;
+    counter.onFrame = [&] { shown.push_back(PixelAlpha(screen.PixelAt(5, 5)) ? screen.PixelAt(5, 5) & 0xFF : -1); };
+    TteAnimationRec a;
+    a.SetEffect("Fade");
+    a.SetTime(100);
+    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
+    // At each frame's start the canvas shows the frame before: nothing yet, then percents 0, 10 ... 80.
+    const std::vector<int> expected = {0, 0, 25, 50, 75, 101, 127, 152, 177, 203};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(screen.ColorAt(5, 5), clWhite);
+}
+
+TEST(RunTransitionEffect, NothingDrawnForUnknownEffectsOrEmptyImages) {
+    FakeCounter counter;
+    auto from = Solid(4, 4, Black), to = Solid(4, 4, White);
+    TteBitmap empty;
+    TBitmap screen(4, 4);
+    screen.Fill(0xFF00FF00u);
+    TteAnimationRec a;
+    a.SetTime(100);
+    a.SetEffect("Wipe");
+    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
+    a.SetEffect("Fade");
+    RunTransitionEffect(screen.Canvas(), 0, 0, &empty, to.get(), a);
+    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), nullptr, a);
+    EXPECT_TRUE(AllOf(screen, clLime));
+    EXPECT_EQ(counter.reads, 0);
+}
+
+TEST(RunTransitionEffect, EveryEffectRotationAndTilingFinishes) {
+    SetRandSeed(7);
+    TBitmap grey(8, 8);
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y) grey.SetPixelAt(x, y, 0xFF000000u | (x * 32));
+    for (const TteRotation rotation : {krNone, krRotate90, krRotate180, krRotate270})
+        for (const char* effect : {"SlideDown", "Interlace", "Corner", "Slide", "Push", "[ BITMAP ] - Bitmap Animation",
+                                   "[ RANDOM ] - Random selection"}) {
+            FakeCounter counter;
+            auto from = Solid(37, 23, Black), to = Solid(37, 23, White);
+            to->SetPixel(3, 3, KeyColor);
+            TteBitmap screen;
+            screen.SetSize(40, 25);
+            TteAnimationRec a;
+            a.SetTime(100);
+            a.SetEffect(effect);
+            a.SetRotation(rotation);
+            a.SetTileCount(3);
+            a.SetResolution(2);
+            a.SetBitmap(grey);
+            RunTransitionEffect(screen.Canvas(), 1, 1, from.get(), to.get(), a);
+            EXPECT_EQ(screen.GetPixel(2, 2), White) << effect << " " << rotation;
+            EXPECT_EQ(screen.GetPixel(37, 23), White) << effect << " " << rotation;
+            EXPECT_EQ(screen.GetPixel(0, 0), 0u) << effect << " " << rotation;
+            EXPECT_EQ(screen.GetPixel(4, 4), Black) << effect << " key pixel keeps the old image";
+        }
+}
+
+TEST(RunTransitionEffect, EachFrameIsShownOnTheWindowAtOnce) {
+    THeadlessSession s;
+    auto* form = s.CreateForm<TForm>();
+    form->SetBounds(0, 0, 220, 140);
+    form->Show();
+    s.ProcessUntilIdle();
+    auto canvas = form->GetCanvas(false);
+    const TRect client = form->ClientRect();
+    FakeCounter counter;
+    std::vector<TColor> shown;
+    const TPoint at = form->ClientOrigin();
+    counter.onFrame = [&] { shown.push_back(s.ScreenColor(at.X + 10, at.Y + 10)); };
+    auto from = Solid(client.Width(), client.Height(), Black), to = Solid(client.Width(), client.Height(), White);
+    TteAnimationRec a;
+    a.SetEffect("Fade");
+    a.SetTime(100);
+    RunTransitionEffect(*canvas, 0, 0, from.get(), to.get(), a);
+    ASSERT_EQ(shown.size(), 10u);
+    EXPECT_EQ(shown[2], RGB(25, 25, 25));  // the 10 % frame, shown before the next one is made
+    EXPECT_EQ(s.ScreenColor(at.X + 10, at.Y + 10), clWhite);
+}
+
+TEST(TransitionFrames, MaskCellsPerTileAndRotation) {
+    auto from = Solid(100, 50, Black), to = Solid(100, 50, White);
+    TteAnimationRec a;
+    a.SetEffect("SlideDown");
+    // One tile: a 101 x 51 mask, so at 1 % mask rows 0 and 1 (MulDiv(1, 50, 100)) are pixel rows 0 and 1.
+    TteTransitionFrames one(*from, *to, a, FindEffect("SlideDown"));
+    one.Compose(1);
+    EXPECT_EQ(one.Work().GetPixel(10, 1), White);
+    EXPECT_EQ(one.Work().GetPixel(10, 2), Black);
+    // Two tiles a side: a 51 x 26 mask with only row 0 covered, repeated from pixel row 26.
+    a.SetTileCount(2);
+    TteTransitionFrames four(*from, *to, a, FindEffect("SlideDown"));
+    four.Compose(1);
+    EXPECT_EQ(four.Work().GetPixel(80, 26), White);
+    EXPECT_EQ(four.Work().GetPixel(80, 25), Black);
+    // A quarter turn brings the rows in from the left edge.
+    a.SetTileCount(1);
+    a.SetRotation(krRotate90);
+    TteTransitionFrames turned(*from, *to, a, FindEffect("SlideDown"));
+    turned.Compose(1);
+    EXPECT_EQ(turned.Work().GetPixel(1, 40), White);
+    EXPECT_EQ(turned.Work().GetPixel(2, 40), Black);
+    EXPECT_EQ(turned.Work().GetPixel(50, 0), Black);
+}
