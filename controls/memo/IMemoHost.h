@@ -2,6 +2,7 @@
 // What the line store and the settings objects need of the control that owns them, so that they
 // work, and are tested, with no window.
 #include "controls/memo/MemoTypes.h"
+#include "platform/graphics/TColor.h"
 #include "platform/graphics/TRect.h"
 
 class TStrings;
@@ -11,6 +12,7 @@ public:
     virtual ~IMemoHost() = default;
 
     virtual bool HostLoading() const = 0;
+    virtual TColor BkColor() const = 0;
     virtual int TabSize() const = 0;
     virtual bool TrimTrailingSpaces() const = 0;
     virtual TWordWrap WordWrap() const = 0;

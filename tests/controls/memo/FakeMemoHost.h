@@ -20,6 +20,7 @@ struct FakeMemoHost : IMemoHost {
     int discardedFrom = -1;
 
     bool HostLoading() const override { return false; }
+    TColor BkColor() const override { return clWhite; }
     int TabSize() const override { return 4; }
     bool TrimTrailingSpaces() const override { return false; }
     TWordWrap WordWrap() const override { return wrap; }
