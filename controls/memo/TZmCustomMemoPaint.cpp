@@ -484,8 +484,15 @@ void TZmCustomMemo::Paint()
     }
     TMemoLexState state = cachedTopState_;
     const int last = std::min(topLine_ + VisibleRows(), lines_->Count() - 1);
-    for (int line = topLine_; line <= last; ++line)
+    for (int line = topLine_; line <= last; ++line) {
+        // Every twentieth line keeps the state it starts with, so a later scroll rescans little.
+        if (line % 20 == 0 && useStyler_ && syntaxStyles_) {
+            TLineProp& prop = lines_->CreateLineProp(line);
+            if (!prop.LexState)
+                prop.LexState = state;
+        }
         DrawLine(canvas, line, state);
+    }
     const int bottom = last >= topLine_ ? CellRect(0, last - topLine_).Bottom : text.Top;
     if (bottom < text.Bottom) {
         canvas.Brush().SetColor(bkColor_);
