@@ -112,7 +112,7 @@ void TZmCustomMemo::SetRightMargin(int v)
     rightMargin_ = v;
     Invalidate();
     if (wordWrap_ == TWordWrap::wwRightMargin)
-        lines_->Rewrap();
+        RewrapLines();
 }
 
 void TZmCustomMemo::SetWordWrap(TWordWrap v)
@@ -124,7 +124,7 @@ void TZmCustomMemo::SetWordWrap(TWordWrap v)
         lines_->Unwrap();
     wordWrap_ = v;
     if (v != TWordWrap::wwNone)
-        lines_->Wrap();
+        RewrapLines();
     RecomputeMaxLineLength();
     UpdateScrollBars(true);
     Invalidate();
@@ -271,7 +271,16 @@ void TZmCustomMemo::Loaded()
     TCustomControl::Loaded();
     if (autoThemeAdapt_)
         ApplyXPGutterColors();
-    lines_->Rewrap();
+    RewrapLines();
     RecomputeMaxLineLength();
     UpdateScrollBars(false);
+}
+
+void TZmCustomMemo::RewrapLines()
+{
+    // Wrapping may show or hide the vertical bar, which changes the width once more.
+    const int width = WrapWidth();
+    lines_->Rewrap();
+    if (WrapWidth() != width)
+        lines_->Rewrap();
 }

@@ -251,6 +251,8 @@ private:
     void AfterCaretMove(bool columnMoved);
     void RecomputeMaxLineLength() { maxLineLength_ = lines_->MaxLength(); }
     void LayoutPass();
+    // Wraps again at the width in effect once the vertical bar has settled.
+    void RewrapLines();
     void VertBarChange();
     void HorzBarChange();
     void BarScroll(TScrollBar& bar, TScrollCode code, int& pos);

@@ -279,7 +279,7 @@ void TZmCustomMemo::LinesReplaced()
     SelectionChanged();
     LinesChanged();
     // Long lines would stay cut off until the next resize otherwise.
-    lines_->Rewrap();
+    RewrapLines();
     Invalidate();
 }
 

@@ -218,7 +218,7 @@ void TZmCustomMemo::LayoutPass()
         return;
     const int top = topLine_;
     const int offset = OffsetOf(curX_, curY_);
-    lines_->Rewrap();
+    RewrapLines();
     int x = 0;
     int y = 0;
     PositionOf(offset, x, y);

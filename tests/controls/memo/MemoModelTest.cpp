@@ -156,6 +156,9 @@ TEST(MemoScrolling, NoHorizontalBarUnderWordWrap)
     f.memo->SetBounds(10, 10, 150, 120);
     f.session.ProcessUntilIdle();
     EXPECT_FALSE(f.memo->HorzScrollBar().Visible());
+    // A new text is wrapped as soon as it is assigned.
+    SetText(*f.memo, {std::string(100, 'y').c_str()});
+    EXPECT_GT(f.memo->Lines().Count(), 1);
     for (int i = 0; i < f.memo->Lines().Count(); ++i)
         EXPECT_LT(static_cast<int>(f.memo->Lines().Line(i).size()), f.memo->VisibleColumns()) << i;
 }
@@ -236,4 +239,25 @@ TEST(MemoModel, TheAboutBoxSettingsLoadByNameAndWrapAtTheEnd)
     EXPECT_EQ(f.memo->ActiveLineSettings().ActiveLineColor(), clRed);
     EXPECT_EQ(GetPropertyText(*f.memo, "UrlStyle.TextColor"), "clBlue");
     EXPECT_THROW(SetPropertyText(*f.memo, "WordWrap", "wwSometimes"), EConvertError);
+}
+
+TEST(MemoModel, BlockMarksFindTheKeywordsAroundTheCaretAsWholeWords)
+{
+    MemoFixture f;
+    auto* styler = CreateOwned<TZmCustomMemoStyler>(*f.form);
+    styler->BlockStart = "begin";
+    styler->BlockEnd = "End";
+    f.memo->SetSyntaxStyles(styler);
+    SetText(*f.memo, {"x", "Begin", "  y := xend", "  begin z end", "end"});
+    int changes = 0;
+    f.memo->OnCursorChange = [&](TComponent*) { ++changes; };
+    f.memo->SetCaret(0, 2);
+    EXPECT_EQ(f.memo->BlockBegin(), (std::array<int, 3>{1, 0, 5}));
+    EXPECT_EQ(f.memo->BlockEnd(), (std::array<int, 3>{4, 0, 3}));
+    // On a line that opens a block, its own end is the match.
+    f.memo->SetCurY(3);
+    EXPECT_EQ(f.memo->BlockEnd(), (std::array<int, 3>{3, 10, 3}));
+    f.memo->SetCurY(0);
+    EXPECT_EQ(f.memo->BlockEnd(), (std::array<int, 3>{-1, -1, -1}));
+    EXPECT_GE(changes, 3);
 }
