@@ -21,8 +21,8 @@ public:
 
     virtual int CurX() const = 0;
     virtual int CurY() const = 0;
-    // Clears the selection and puts the caret at (x, y), clamped.
-    virtual void SetCaret(int x, int y) = 0;
+    // Clears the selection and puts the caret back at (x, y): the line clamped, the text untouched.
+    virtual void RestoreCaret(int x, int y) = 0;
     virtual void ClearSelection() = 0;
     // Deletes the caret line as the editing command does (one undo entry).
     virtual void DeleteLine() = 0;

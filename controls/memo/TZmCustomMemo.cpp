@@ -85,6 +85,36 @@ void TZmCustomMemo::SetFlag(bool& field, bool v)
     Invalidate();
 }
 
+void TZmCustomMemo::StylingChanged()
+{
+    lines_->DropLexStates(0);
+    Invalidate();
+}
+
+void TZmCustomMemo::SetUrlAware(bool v)
+{
+    if (urlAware_ == v)
+        return;
+    urlAware_ = v;
+    StylingChanged();
+}
+
+void TZmCustomMemo::SetUseStyler(bool v)
+{
+    if (useStyler_ == v)
+        return;
+    useStyler_ = v;
+    StylingChanged();
+}
+
+void TZmCustomMemo::SetCaseSensitive(bool v)
+{
+    if (caseSensitive_ == v)
+        return;
+    caseSensitive_ = v;
+    StylingChanged();
+}
+
 void TZmCustomMemo::SetUrlStyle(const TCharStyle& v)
 {
     urlStyle_.Assign(v);
@@ -160,8 +190,7 @@ void TZmCustomMemo::SetSyntaxStyles(TZmCustomMemoStyler* v)
         v->PrepareKeywords(caseSensitive_);
     }
     wordJump_.Reset();
-    DiscardLexicalStates(0);
-    Invalidate();
+    StylingChanged();
 }
 
 void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
@@ -170,8 +199,7 @@ void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
     if (operation == TOperation::opRemove && component && component == syntaxStyles_) {
         syntaxStyles_ = nullptr;
         wordJump_.Reset();
-        DiscardLexicalStates(0);
-        Invalidate();
+        StylingChanged();
     }
 }
 

@@ -70,7 +70,8 @@ public:
     int CurY() const override { return curY_; }
     void SetCurX(int col);
     void SetCurY(int line);
-    void SetCaret(int x, int y) override;
+    void SetCaret(int x, int y);
+    void RestoreCaret(int x, int y) override;
     void ClearSelection() override;
     void ExtendSelection();
     void SetSelection(int startX, int startY, int endX, int endY);
@@ -131,7 +132,7 @@ public:
     TColor BreakpointTextColor() const { return breakpointTextColor_; }
     void SetBreakpointTextColor(TColor v) { SetColorValue(breakpointTextColor_, v); }
     bool UrlAware() const { return urlAware_; }
-    void SetUrlAware(bool v) { SetFlag(urlAware_, v); }
+    void SetUrlAware(bool v);
     TWordWrap WordWrap() const override { return wordWrap_; }
     void SetWordWrap(TWordWrap v);
     TScrollStyle ScrollBars() const { return scrollBars_; }
@@ -141,9 +142,9 @@ public:
     bool ScrollHint() const { return scrollHint_; }
     void SetScrollHint(bool v) { scrollHint_ = v; }
     bool UseStyler() const { return useStyler_; }
-    void SetUseStyler(bool v) { SetFlag(useStyler_, v); }
+    void SetUseStyler(bool v);
     bool CaseSensitive() const { return caseSensitive_; }
-    void SetCaseSensitive(bool v) { SetFlag(caseSensitive_, v); }
+    void SetCaseSensitive(bool v);
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool v) { SetFlag(hideSelection_, v); }
     bool HiddenCaret() const { return hiddenCaret_; }
@@ -244,6 +245,8 @@ protected:
 private:
     void SetColorValue(TColor& field, TColor v);
     void SetFlag(bool& field, bool v);
+    // The colouring rules changed: every cached lexical state is stale.
+    void StylingChanged();
     void ApplyFont();
     // The font rule for a change made on the font object itself.
     void FontObjectChanged();

@@ -121,6 +121,16 @@ void TZmCustomMemo::SetCaret(int x, int y)
     SetCurX(x);
 }
 
+void TZmCustomMemo::RestoreCaret(int x, int y)
+{
+    paddedLine_ = -1;
+    curY_ = std::clamp(y, 0, std::max(lines_->Count() - 1, 0));
+    curX_ = std::max(x, 0);
+    ClearSelection();
+    ScrollCaretIntoView();
+    UpdateCaret();
+}
+
 void TZmCustomMemo::ClearSelection()
 {
     const bool had = HasSelection();

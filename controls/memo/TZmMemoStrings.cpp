@@ -126,10 +126,8 @@ void TZmMemoStrings::Insert(int index, const std::string& text)
     if (host_)
         host_->ClearSelection();
     InsertLine(index, Expand(text));
-    if (host_) {
-        host_->SetCaret(host_->CurX(), host_->CurY());
+    if (host_)
         host_->InvalidateAll();
-    }
 }
 
 void TZmMemoStrings::InsertLine(int index, std::u32string text)
@@ -158,10 +156,10 @@ void TZmMemoStrings::Delete(int index)
     if (Count() == 1)
         x = 0;
     AtExit restore([&] {
-        host_->SetCaret(x, y);
+        host_->RestoreCaret(x, y);
         deleting_ = false;
     });
-    host_->SetCaret(host_->CurX(), index);
+    host_->RestoreCaret(host_->CurX(), index);
     host_->DeleteLine();
 }
 
@@ -238,7 +236,7 @@ void TZmMemoStrings::LoadFromFile(const std::string& path)
     }
     host_->ClearSelection();
     host_->ClearUndo();
-    host_->SetCaret(0, 0);
+    host_->RestoreCaret(0, 0);
     {
         host_->SetPainting(false);
         ChangeHold hold(*this);
@@ -251,7 +249,7 @@ void TZmMemoStrings::LoadFromFile(const std::string& path)
             lengths_.Add(static_cast<int>(text.size()));
             items_.push_back(Item{std::move(text), nullptr, nullptr});
         }
-        host_->SetCaret(0, 0);
+        host_->RestoreCaret(0, 0);
         host_->SetMaxLineLength(longest);
     }
     Changed();

@@ -27,7 +27,7 @@ struct FakeMemoHost : IMemoHost {
     int WrapWidth() const override { return wrapWidth; }
     int CurX() const override { return x; }
     int CurY() const override { return y; }
-    void SetCaret(int cx, int cy) override
+    void RestoreCaret(int cx, int cy) override
     {
         y = std::clamp(cy, 0, std::max(store->Count() - 1, 0));
         x = cx;

@@ -103,7 +103,7 @@ TEST(MemoLineStore, ExternalDeleteKeepsTheCaretOnItsTextLine)
 {
     Store s;
     s.Fill({"zero", "one", "two", "three"});
-    s.host.SetCaret(2, 3);
+    s.host.RestoreCaret(2, 3);
     s.lines.Delete(1);
     EXPECT_EQ(s.lines.Lines(), (std::vector<std::string>{"zero", "two", "three"}));
     EXPECT_EQ(s.host.y, 2);
@@ -113,7 +113,7 @@ TEST(MemoLineStore, ExternalDeleteKeepsTheCaretOnItsTextLine)
 
     Store only;
     only.Fill({"alone"});
-    only.host.SetCaret(3, 0);
+    only.host.RestoreCaret(3, 0);
     only.lines.Delete(0);
     EXPECT_EQ(only.lines.Count(), 0);
     EXPECT_EQ(only.host.x, 0);
