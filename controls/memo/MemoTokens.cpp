@@ -37,6 +37,9 @@ const TMemoToken* TokenAt(const std::vector<TMemoToken>& tokens, int column)
 
 bool LooksLikeUrl(std::u32string_view text)
 {
+    // Most words are ruled out by their first letter.
+    if (text.empty() || std::u32string_view(U"hmwfn").find(text[0]) == std::u32string_view::npos)
+        return false;
     for (std::u32string_view prefix : {U"http://", U"mailto:", U"www.", U"https://", U"ftp://", U"nntp://"})
         if (text.starts_with(prefix))
             return true;

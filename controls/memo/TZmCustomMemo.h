@@ -12,6 +12,7 @@
 #include "controls/memo/IMemoHost.h"
 #include "platform/core/Event.h"
 #include "controls/memo/MemoTokens.h"
+#include "controls/memo/TMemoScanner.h"
 #include "controls/memo/TCharStyle.h"
 #include "controls/memo/TZmActiveLineSettings.h"
 #include "controls/memo/TZmGutter.h"
@@ -240,7 +241,7 @@ protected:
     void Resize() override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void UpdateCaret();
-    void DrawLine(TCanvas& canvas, int line, TMemoLexState& state);
+    void DrawLine(TCanvas& canvas, const TMemoScanner& scanner, int line, TMemoLexState& state);
 
 private:
     void SetColorValue(TColor& field, TColor v);
@@ -264,8 +265,8 @@ private:
     TRect GutterArea() const;
     bool SelectionShown() const;
     void InvalidateLine(int line);
-    // Lexical runs of a line: text pieces with the state they were scanned in.
-    void ScanLine(int line, TMemoLexState& state, std::vector<std::pair<TMemoRun, TMemoLexState>>* runs) const;
+    TMemoScanner MakeScanner() const;
+    std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
 
     std::unique_ptr<TZmMemoStrings> lines_;
     std::unique_ptr<TZmGutter> gutter_;

@@ -58,233 +58,11 @@ bool TZmCustomMemo::SelectionShown() const
     return !hideSelection_ || const_cast<TZmCustomMemo*>(this)->Focused();
 }
 
-void TZmCustomMemo::ScanLine(int line, TMemoLexState& st, std::vector<std::pair<TMemoRun, TMemoLexState>>* runs) const
+TMemoScanner TZmCustomMemo::MakeScanner() const
 {
-    ++scannedLines_;
-    const std::u32string& text = lines_->Line(line);
-    auto emit = [&](int column, std::u32string piece, const TMemoLexState& kind) {
-        if (!runs || piece.empty())
-            return;
-        if (!runs->empty() && runs->back().second == kind &&
-            runs->back().first.Column + static_cast<int>(runs->back().first.Text.size()) == column) {
-            runs->back().first.Text += piece;
-            return;
-        }
-        TMemoRun run;
-        run.Column = column;
-        run.Text = std::move(piece);
-        runs->push_back({std::move(run), kind});
-    };
-    // Link segments go out whole and are not scanned.
-    std::vector<std::pair<TMemoToken, bool>> segments;
-    if (urlAware_) {
-        for (TMemoToken& token : ::TokeniseLine(text, urlDelimiters_, syntaxStyles_ && useStyler_ ? syntaxStyles_->Escape() : 0, true)) {
-            const bool url = !token.Delimiters && IsURL(token.Text);
-            if (!segments.empty() && !url && !segments.back().second)
-                segments.back().first.Text += token.Text;
-            else
-                segments.push_back({std::move(token), url});
-        }
-    } else if (!text.empty()) {
-        segments.push_back({TMemoToken{0, text, false}, false});
-    }
-
-    const TZmCustomMemoStyler* styler = useStyler_ ? syntaxStyles_ : nullptr;
-    if (!styler) {
-        for (auto& [segment, url] : segments) {
-            TMemoLexState kind;
-            kind.Url = url;
-            emit(segment.Start, segment.Text, kind);
-        }
-        return;
-    }
-
-    const TElementStyles& styles = styler->ElementStyles();
-    const std::u32string left = Utf8ToUtf32(styler->MultiCommentLeft);
-    const std::u32string right = Utf8ToUtf32(styler->MultiCommentRight);
-    const std::u32string lineComment = Utf8ToUtf32(styler->LineComment);
-    const bool multi = !left.empty() && !right.empty();
-    const char32_t escape = styler->Escape();
-    const std::u32string delimiters = styles.AllSymbols();
-    const std::u32string numberFirst = Utf8ToUtf32(UnicodeUpperCase(styler->NumberChars + styler->HexIdentifier));
-    const std::u32string hex = Utf8ToUtf32(UnicodeUpperCase(styler->HexIdentifier));
-    const std::u32string numberBody = Utf8ToUtf32(UnicodeUpperCase(styler->NumberChars)) + U"E";
-    auto isDelimiter = [&](char32_t c) { return delimiters.find(c) != std::u32string::npos; };
-    if (!multi)
-        st.InComment = false;
-    bool restIsComment = false;
-
-    for (auto& [segment, url] : segments) {
-        const std::u32string& s = segment.Text;
-        const int base = segment.Start;
-        auto at = [&](size_t i) { return base + static_cast<int>(i); };
-        auto kindOf = [&](auto&& set) {
-            TMemoLexState kind;
-            kind.InComment = st.InComment;
-            kind.InString = st.InString;
-            kind.CloseChar = st.CloseChar;
-            kind.OpenChar = st.OpenChar;
-            set(kind);
-            return kind;
-        };
-        if (url) {
-            emit(base, s, kindOf([](TMemoLexState& k) { k.Url = true; }));
-            continue;
-        }
-        if (restIsComment) {
-            emit(base, s, kindOf([](TMemoLexState& k) { k.InComment = true; }));
-            continue;
-        }
-        bool wordStart = true;
-        size_t i = 0;
-        const auto comment = [](TMemoLexState& k) { k.InComment = true; };
-        while (i < s.size()) {
-            const char32_t c = s[i];
-            if (multi && !st.InString) {
-                if (st.InComment) {
-                    const size_t end = s.find(right, i);
-                    if (end == std::u32string::npos) {
-                        emit(at(i), s.substr(i), kindOf(comment));
-                        i = s.size();
-                        break;
-                    }
-                    emit(at(i), s.substr(i, end + right.size() - i), kindOf(comment));
-                    st.InComment = false;
-                    i = end + right.size();
-                    continue;
-                }
-                if (s.compare(i, left.size(), left) == 0) {
-                    st.InComment = true;
-                    emit(at(i), left, kindOf(comment));
-                    i += left.size();
-                    continue;
-                }
-            }
-            if (!st.InComment && !st.InString && !lineComment.empty() && s.compare(i, lineComment.size(), lineComment) == 0) {
-                emit(at(i), s.substr(i), kindOf(comment));
-                restIsComment = true;
-                break;
-            }
-            if (st.InString && st.OpenChar != 0) {
-                const int style = st.StyleIndex;
-                const auto string = [style](TMemoLexState& k) { k.StyleIndex = style; };
-                if (escape != 0 && c == escape) {
-                    emit(at(i), s.substr(i, 2), kindOf(string));
-                    i += std::min<size_t>(2, s.size() - i);
-                    continue;
-                }
-                emit(at(i), std::u32string(1, c), kindOf(string));
-                if (c == st.CloseChar) {
-                    st.InString = false;
-                    st.CloseChar = st.OpenChar = 0;
-                    st.StyleIndex = -1;
-                    wordStart = false;
-                }
-                ++i;
-                continue;
-            }
-            bool taken = false;
-            for (int k = 0; k < styles.Count() && !taken; ++k) {
-                const TElementStyle& style = *styles.Items(k);
-                if (style.StyleType() != TStyleType::stBracket || style.BracketEnd() == 0 || c != style.BracketEnd())
-                    continue;
-                // A pair without an opening character never holds a string open.
-                if (style.BracketStart() != 0) {
-                    st.InString = true;
-                    st.CloseChar = style.BracketEnd();
-                    st.OpenChar = style.BracketStart();
-                    st.StyleIndex = k;
-                }
-                emit(at(i), std::u32string(1, c), kindOf([k](TMemoLexState& s2) {
-                         s2.InString = true;
-                         s2.StyleIndex = k;
-                     }));
-                ++i;
-                taken = true;
-            }
-            if (taken)
-                continue;
-            for (int k = 0; k < styles.Count() && !taken; ++k) {
-                const TElementStyle& style = *styles.Items(k);
-                if (style.StyleType() == TStyleType::stSymbol && style.Symbols().find(c) != std::u32string::npos) {
-                    emit(at(i), std::u32string(1, c), kindOf([k](TMemoLexState& s2) {
-                             s2.Symbol = true;
-                             s2.StyleIndex = k;
-                         }));
-                    ++i;
-                    wordStart = true;
-                    taken = true;
-                }
-            }
-            if (taken)
-                continue;
-            if (wordStart && numberFirst.find(UnicodeToUpper(c)) != std::u32string::npos) {
-                std::u32string body = numberBody;
-                size_t j = i;
-                auto upperAt = [&](size_t p) { return UnicodeToUpper(s[p]); };
-                auto hexAt = [&](size_t p) {
-                    if (hex.empty() || p + hex.size() > s.size())
-                        return false;
-                    for (size_t h = 0; h < hex.size(); ++h)
-                        if (upperAt(p + h) != hex[h])
-                            return false;
-                    return true;
-                };
-                if (hexAt(j)) {
-                    body += U"ABCDEF";
-                    j += hex.size();
-                }
-                bool dot = false;
-                while (j < s.size()) {
-                    if (hexAt(j)) {
-                        body += U"ABCDEF";
-                        j += hex.size();
-                        continue;
-                    }
-                    const char32_t u = upperAt(j);
-                    if (body.find(u) == std::u32string::npos)
-                        break;
-                    if (u == U'.') {
-                        if (dot)
-                            break;
-                        dot = true;
-                    }
-                    ++j;
-                }
-                if (j > i) {
-                    emit(at(i), s.substr(i, j - i), kindOf([](TMemoLexState& k) { k.Number = true; }));
-                    i = j;
-                    wordStart = false;
-                    continue;
-                }
-            }
-            if (wordStart && runs) {
-                size_t j = i + 1;
-                while (j < s.size() && s[j] != U' ' && s[j] != U':' && s[j] != U';' && !isDelimiter(s[j]))
-                    ++j;
-                std::string word = Utf32ToUtf8(s.substr(i, j - i));
-                if (!caseSensitive_)
-                    word = UnicodeUpperCase(word);
-                for (int k = 0; k < styles.Count() && !taken; ++k) {
-                    const TElementStyle& style = *styles.Items(k);
-                    if (style.StyleType() == TStyleType::stKeyword && style.KeyWords().IndexOf(word) >= 0) {
-                        emit(at(i), s.substr(i, j - i), kindOf([k](TMemoLexState& s2) {
-                                 s2.Keyword = true;
-                                 s2.StyleIndex = k;
-                             }));
-                        i = j;
-                        wordStart = false;
-                        taken = true;
-                    }
-                }
-                if (taken)
-                    continue;
-            }
-            emit(at(i), std::u32string(1, c), kindOf([](TMemoLexState&) {}));
-            wordStart = c == U' ' || isDelimiter(c);
-            ++i;
-        }
-    }
+    return TMemoScanner(useStyler_ ? syntaxStyles_ : nullptr, caseSensitive_,
+                        urlAware_ ? std::u32string_view(urlDelimiters_) : std::u32string_view(),
+                        [this](std::u32string_view text) { return IsURL(text); });
 }
 
 TMemoLexState TZmCustomMemo::ComputeTopLineState(int line)
@@ -302,21 +80,29 @@ TMemoLexState TZmCustomMemo::ComputeTopLineState(int line)
     }
     if (const TLineProp* prop = lines_->GetLineProp(from); prop && prop->LexState && from % 20 == 0)
         state = *prop->LexState;
+    const TMemoScanner scanner = MakeScanner();
     for (int i = from; i < line; ++i) {
         if (i % 20 == 0) {
             TLineProp& prop = lines_->CreateLineProp(i);
             if (!prop.LexState)
                 prop.LexState = state;
         }
-        ScanLine(i, state, nullptr);
+        ++scannedLines_;
+        scanner.Scan(lines_->Line(i), state, nullptr);
     }
     return state;
 }
 
 std::vector<TMemoRun> TZmCustomMemo::LineRuns(int line, TMemoLexState& state) const
 {
-    std::vector<std::pair<TMemoRun, TMemoLexState>> lexical;
-    ScanLine(line, state, &lexical);
+    return LineRuns(MakeScanner(), line, state);
+}
+
+std::vector<TMemoRun> TZmCustomMemo::LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const
+{
+    std::vector<TLexPiece> lexical;
+    ++scannedLines_;
+    scanner.Scan(lines_->Line(line), state, &lexical);
     const std::u32string& text = lines_->Line(line);
     struct Look {
         TColor color, bk;
@@ -328,7 +114,7 @@ std::vector<TMemoRun> TZmCustomMemo::LineRuns(int line, TMemoLexState& state) co
     const TZmCustomMemoStyler* styler = useStyler_ ? syntaxStyles_ : nullptr;
     auto bkOr = [this](TColor c) { return c == clNone ? bkColor_ : c; };
     std::vector<Look> looks(text.size(), Look{fontColor, bkColor_, fontStyle});
-    for (const auto& [run, kind] : lexical) {
+    for (const auto& [column, pieceText, kind] : lexical) {
         Look look{fontColor, bkColor_, fontStyle};
         const TElementStyle* element =
             styler && kind.StyleIndex >= 0 && kind.StyleIndex < styler->ElementStyles().Count()
@@ -345,8 +131,8 @@ std::vector<TMemoRun> TZmCustomMemo::LineRuns(int line, TMemoLexState& state) co
         } else if (element && (kind.Symbol || kind.Keyword || kind.InString)) {
             look = {element->Font().Color(), bkOr(element->BGColor()), element->Font().Style()};
         }
-        for (size_t c = 0; c < run.Text.size(); ++c)
-            looks[static_cast<size_t>(run.Column) + c] = look;
+        for (size_t c = 0; c < pieceText.size(); ++c)
+            looks[static_cast<size_t>(column) + c] = look;
     }
     const bool breakpoint = lines_->Breakpoint(line);
     const bool active = line == activeLine_ && activeLineSettings_->ShowActiveLine();
@@ -388,7 +174,7 @@ std::vector<TMemoRun> TZmCustomMemo::LineRuns(int line, TMemoLexState& state) co
     return runs;
 }
 
-void TZmCustomMemo::DrawLine(TCanvas& canvas, int line, TMemoLexState& state)
+void TZmCustomMemo::DrawLine(TCanvas& canvas, const TMemoScanner& scanner, int line, TMemoLexState& state)
 {
     const TRect text = TextRect();
     const int row = line - topLine_;
@@ -408,7 +194,7 @@ void TZmCustomMemo::DrawLine(TCanvas& canvas, int line, TMemoLexState& state)
     lc.Brush().SetColor(rest);
     lc.FillRect(Rect(0, 0, width, lineHeight_));
     const int x0 = -leftCol_ * charWidth_;
-    for (const TMemoRun& run : LineRuns(line, state)) {
+    for (const TMemoRun& run : LineRuns(scanner, line, state)) {
         const int left = x0 + run.Column * charWidth_;
         const int right = left + static_cast<int>(run.Text.size()) * charWidth_;
         if (right <= 0 || left >= width)
@@ -483,6 +269,7 @@ void TZmCustomMemo::Paint()
         cachedTop_ = topLine_;
     }
     TMemoLexState state = cachedTopState_;
+    const TMemoScanner scanner = MakeScanner();
     const int last = std::min(topLine_ + VisibleRows(), lines_->Count() - 1);
     for (int line = topLine_; line <= last; ++line) {
         // Every twentieth line keeps the state it starts with, so a later scroll rescans little.
@@ -491,7 +278,7 @@ void TZmCustomMemo::Paint()
             if (!prop.LexState)
                 prop.LexState = state;
         }
-        DrawLine(canvas, line, state);
+        DrawLine(canvas, scanner, line, state);
     }
     const int bottom = last >= topLine_ ? CellRect(0, last - topLine_).Bottom : text.Top;
     if (bottom < text.Bottom) {
