@@ -261,3 +261,25 @@ TEST(MemoModel, BlockMarksFindTheKeywordsAroundTheCaretAsWholeWords)
     EXPECT_EQ(f.memo->BlockEnd(), (std::array<int, 3>{-1, -1, -1}));
     EXPECT_GE(changes, 3);
 }
+
+TEST(MemoModel, StylerAndThemeFollowTheirNotifications)
+{
+    MemoFixture f;
+    auto* styler = CreateOwned<TZmCustomMemoStyler>(*f.form);
+    f.memo->SetUseStyler(false);
+    f.memo->SetSyntaxStyles(styler);
+    EXPECT_TRUE(f.memo->UseStyler());
+    EXPECT_EQ(styler->ElementStyles().Memo(), static_cast<IMemoHost*>(f.memo));
+    f.memo->SetSyntaxStyles(nullptr);
+    EXPECT_FALSE(f.memo->UseStyler());
+    f.memo->SetSyntaxStyles(styler);
+    delete styler;
+    EXPECT_EQ(f.memo->SyntaxStyles(), nullptr);
+
+    f.memo->Perform(WM_THEMECHANGED);
+    EXPECT_EQ(f.memo->Gutter().GutterColor(), clBtnFace);
+    f.memo->SetAutoThemeAdapt(true);
+    f.memo->Perform(WM_THEMECHANGED);
+    EXPECT_EQ(f.memo->Gutter().GutterColor(), clWhite);
+    EXPECT_EQ(f.memo->Gutter().GutterColorTo(), clBtnFace);
+}
