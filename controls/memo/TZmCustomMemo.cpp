@@ -1,12 +1,9 @@
 #include "controls/memo/TZmCustomMemo.h"
 
-#include <typeinfo>
-
 #include "controls/memo/TZmCustomMemoStyler.h"
 #include "controls/memo/TZmStylerList.h"
 #include "platform/controls/THintWindow.h"
 #include "platform/controls/TScrollBar.h"
-#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCaretList.h"

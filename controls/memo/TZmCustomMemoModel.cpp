@@ -1,7 +1,6 @@
 #include "controls/memo/TZmCustomMemo.h"
 
 #include "controls/memo/TZmCustomMemoStyler.h"
-#include "platform/core/StrUtils.h"
 #include "platform/core/Unicode.h"
 
 namespace {

@@ -1,10 +1,7 @@
 #include "controls/memo/TZmCustomMemo.h"
 
-#include <cmath>
-
 #include "controls/memo/TZmCustomMemoStyler.h"
 #include "platform/controls/TScrollBar.h"
-#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/core/Unicode.h"
@@ -55,7 +52,7 @@ TRect TZmCustomMemo::GutterArea() const
 
 bool TZmCustomMemo::SelectionShown() const
 {
-    return !hideSelection_ || const_cast<TZmCustomMemo*>(this)->Focused();
+    return !hideSelection_ || Focused();
 }
 
 TMemoScanner TZmCustomMemo::MakeScanner() const
