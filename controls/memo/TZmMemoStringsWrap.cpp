@@ -100,6 +100,8 @@ void TZmMemoStrings::Rewrap()
 {
     if (!CanWrap())
         return;
+    // A soft wrap leaves the text as it was: no change event.
+    ChangeHold hold(*this);
     BeginUpdate();
     try {
         Join();

@@ -156,9 +156,12 @@ TEST(MemoScrolling, NoHorizontalBarUnderWordWrap)
     f.memo->SetBounds(10, 10, 150, 120);
     f.session.ProcessUntilIdle();
     EXPECT_FALSE(f.memo->HorzScrollBar().Visible());
-    // A new text is wrapped as soon as it is assigned.
+    // A new text is wrapped as soon as it is assigned, with one change event.
+    int changes = 0;
+    f.memo->OnChange = [&](TComponent*) { ++changes; };
     SetText(*f.memo, {std::string(100, 'y').c_str()});
     EXPECT_GT(f.memo->Lines().Count(), 1);
+    EXPECT_EQ(changes, 1);
     for (int i = 0; i < f.memo->Lines().Count(); ++i)
         EXPECT_LT(static_cast<int>(f.memo->Lines().Line(i).size()), f.memo->VisibleColumns()) << i;
 }
