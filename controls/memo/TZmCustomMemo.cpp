@@ -1,0 +1,311 @@
+#include "controls/memo/TZmCustomMemo.h"
+
+#include "controls/memo/TZmCustomMemoStyler.h"
+#include "controls/memo/TZmStylerList.h"
+#include "platform/controls/THintWindow.h"
+#include "platform/controls/TScrollBar.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TCaretList.h"
+
+TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    controlState_ |= csCreating;
+    controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csReplicatable | csOpaque;
+    SetBounds(Left(), Top(), 100, 40);
+    SetTabStop(true);
+    SetCursor(crIBeam);
+    SetParentFont(false);
+    lineBitmap_ = std::make_unique<TBitmap>();
+    Font().SetName("Courier New");
+    Font().SetSize(10);
+    Font().OnChange = [this](TGraphicsObject*) { FontObjectChanged(); };
+
+    lines_ = std::make_unique<TZmMemoStrings>(this);
+    lines_->Add("");
+    stylerList_ = new TZmStylerList(this);
+
+    vertBar_ = new TScrollBar(this);
+    vertBar_->SetKind(TScrollBarKind::sbVertical);
+    horzBar_ = new TScrollBar(this);
+    for (TScrollBar* bar : {vertBar_, horzBar_}) {
+        bar->SetVisible(false);
+        bar->SetParent(this);
+        bar->SetTabStop(false);
+        bar->SetPageSize(0);
+        bar->OnScroll = [this, bar](TComponent*, TScrollCode code, int& pos) { BarScroll(*bar, code, pos); };
+    }
+    vertBar_->SetBounds(0, 0, 16, 16);
+    horzBar_->SetBounds(0, 0, 16, 16);
+    vertBar_->OnChange = [this](TComponent*) { VertBarChange(); };
+    horzBar_->OnChange = [this](TComponent*) { HorzBarChange(); };
+
+    activeLineSettings_ = std::make_unique<TZmActiveLineSettings>(this);
+    gutter_ = std::make_unique<TZmGutter>(this);
+    gutter_->OnFontChange = [this] { gutter_->Invalidate(); };
+    scrollHintWindow_ = new THintWindow(this);
+
+    if (AOwner)
+        for (int i = 0; i < AOwner->ComponentCount(); ++i)
+            stylerList_->Add(AOwner->Components(i));
+
+    ApplyFont();
+    controlState_ &= ~csCreating;
+    LayoutPass();
+}
+
+TZmCustomMemo::~TZmCustomMemo()
+{
+    // The bars' handlers reach into this object; they go before its members do.
+    DestroyComponents();
+}
+
+void TZmCustomMemo::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    params.Style |= WS_CLIPCHILDREN;
+}
+
+void TZmCustomMemo::SetColorValue(TColor& field, TColor v)
+{
+    if (field == v)
+        return;
+    field = v;
+    Invalidate();
+}
+
+void TZmCustomMemo::SetFlag(bool& field, bool v)
+{
+    if (field == v)
+        return;
+    field = v;
+    Invalidate();
+}
+
+void TZmCustomMemo::StylingChanged()
+{
+    lines_->DropLexStates(0);
+    Invalidate();
+}
+
+void TZmCustomMemo::SetUrlAware(bool v)
+{
+    if (urlAware_ == v)
+        return;
+    urlAware_ = v;
+    StylingChanged();
+}
+
+void TZmCustomMemo::SetUseStyler(bool v)
+{
+    if (useStyler_ == v)
+        return;
+    useStyler_ = v;
+    StylingChanged();
+}
+
+void TZmCustomMemo::SetCaseSensitive(bool v)
+{
+    if (caseSensitive_ == v)
+        return;
+    caseSensitive_ = v;
+    StylingChanged();
+}
+
+void TZmCustomMemo::SetUrlStyle(const TCharStyle& v)
+{
+    urlStyle_.Assign(v);
+    Invalidate();
+}
+
+void TZmCustomMemo::SetBorderStyle(TBorderStyle v)
+{
+    borderStyle_ = v;
+    gutter_->SetGutterRect(GutterArea());
+    Invalidate();
+}
+
+void TZmCustomMemo::SetCtl3D(bool v)
+{
+    ctl3D_ = v;
+    gutter_->SetGutterRect(GutterArea());
+    Invalidate();
+}
+
+void TZmCustomMemo::SetRightMargin(int v)
+{
+    if (rightMargin_ == v)
+        return;
+    rightMargin_ = v;
+    Invalidate();
+    if (wordWrap_ == TWordWrap::wwRightMargin)
+        RewrapLines();
+}
+
+void TZmCustomMemo::SetWordWrap(TWordWrap v)
+{
+    if (v == wordWrap_)
+        return;
+    // Unwrapping needs the old mode: the store does nothing under wwNone.
+    if (v == TWordWrap::wwNone)
+        lines_->Unwrap();
+    wordWrap_ = v;
+    if (v != TWordWrap::wwNone)
+        RewrapLines();
+    RecomputeMaxLineLength();
+    UpdateScrollBars(true);
+    Invalidate();
+}
+
+void TZmCustomMemo::SetScrollBars(TScrollStyle v)
+{
+    if (v == scrollBars_)
+        return;
+    scrollBars_ = v;
+    LayoutPass();
+    Invalidate();
+}
+
+void TZmCustomMemo::SetAcceptFiles(bool v)
+{
+    acceptFiles_ = v;
+    DragAcceptFiles(v);
+}
+
+void TZmCustomMemo::SetSyntaxStyles(TZmCustomMemoStyler* v)
+{
+    if (syntaxStyles_ && syntaxStyles_ != v) {
+        if (syntaxStyles_->ElementStyles().Memo() == this)
+            syntaxStyles_->ElementStyles().SetMemo(nullptr);
+        syntaxStyles_->RemoveFreeNotification(this);
+    }
+    syntaxStyles_ = v;
+    useStyler_ = v != nullptr;
+    if (v) {
+        v->FreeNotification(this);
+        v->ElementStyles().SetMemo(this);
+        v->PrepareKeywords(caseSensitive_);
+    }
+    wordJump_.Reset();
+    StylingChanged();
+}
+
+void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component && component == syntaxStyles_) {
+        syntaxStyles_ = nullptr;
+        wordJump_.Reset();
+        StylingChanged();
+    }
+}
+
+bool TZmCustomMemo::IsDelimiter(char32_t ch) const
+{
+    return ch == U' ';
+}
+
+bool TZmCustomMemo::IsWordDelimiter(char32_t ch) const
+{
+    return ch <= 95 && std::u32string_view(U" \"'(),.:;=[]").find(ch) != std::u32string_view::npos;
+}
+
+bool TZmCustomMemo::IsWordJumpDelimiter(char32_t ch)
+{
+    return wordJump_.IsDelimiter(ch, useStyler_ ? syntaxStyles_ : nullptr);
+}
+
+std::vector<TMemoToken> TZmCustomMemo::TokeniseLine(int line) const
+{
+    const char32_t escape = syntaxStyles_ ? syntaxStyles_->Escape() : 0;
+    return ::TokeniseLine(lines_->Line(line), urlDelimiters_, escape, urlAware_);
+}
+
+bool TZmCustomMemo::IsUrlAt(int line, int column) const
+{
+    const std::vector<TMemoToken> tokens = TokeniseLine(line);
+    const TMemoToken* token = TokenAt(tokens, column);
+    return token && IsURL(token->Text);
+}
+
+void TZmCustomMemo::SelectionChanged()
+{
+    OnSelectionChange(this);
+}
+
+void TZmCustomMemo::StatusChanged()
+{
+    OnStatusChange(this);
+}
+
+void TZmCustomMemo::SetFont(const TFont& font)
+{
+    TFont own;
+    own.Assign(font);
+    TCanvas& canvas = lineBitmap_->Canvas();
+    canvas.SetFont(own);
+    // A proportional font is replaced on the memo's copy only; the caller's font stays as it was.
+    if (canvas.TextWidth("W") != canvas.TextWidth("i"))
+        own.SetName("FixedSys");
+    applyingFont_ = true;
+    Font().Assign(own);
+    applyingFont_ = false;
+    ApplyFont();
+}
+
+void TZmCustomMemo::FontObjectChanged()
+{
+    if (applyingFont_)
+        return;
+    applyingFont_ = true;
+    TCanvas& canvas = lineBitmap_->Canvas();
+    TFont probe;
+    probe.Assign(Font());
+    canvas.SetFont(probe);
+    if (!canvas.GetTextMetrics().FixedPitch) {
+        probe.SetName(fontName_);
+        canvas.SetFont(probe);
+        if (!canvas.GetTextMetrics().FixedPitch)
+            Font().SetName("FixedSys");
+    }
+    applyingFont_ = false;
+    ApplyFont();
+}
+
+void TZmCustomMemo::ApplyFont()
+{
+    TCanvas& canvas = lineBitmap_->Canvas();
+    canvas.SetFont(Font());
+    fontName_ = Font().Name();
+    charWidth_ = canvas.TextWidth("W");
+    lineHeight_ = canvas.TextHeight("W");
+    if (caretCreated_) {
+        DestroyCaret(this);
+        caretCreated_ = CreateCaret(this, 2, std::max(lineHeight_ - 2, 1));
+        caretShown_ = false;
+        caretPixel_ = {65535, 65535};
+        UpdateCaret();
+    }
+    if (!(controlState_ & csCreating))
+        UpdateScrollBars(false);
+    Invalidate();
+}
+
+void TZmCustomMemo::Loaded()
+{
+    TCustomControl::Loaded();
+    if (autoThemeAdapt_)
+        ApplyXPGutterColors();
+    RewrapLines();
+    RecomputeMaxLineLength();
+    UpdateScrollBars(false);
+}
+
+void TZmCustomMemo::RewrapLines()
+{
+    // Wrapping may show or hide the vertical bar, which changes the width once more.
+    const int width = WrapWidth();
+    lines_->Rewrap();
+    if (WrapWidth() != width)
+        lines_->Rewrap();
+}

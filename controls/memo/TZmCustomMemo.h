@@ -1,0 +1,350 @@
+#pragma once
+// The self-drawn text editor control: its line store, caret and selection model, display settings,
+// painting through a one-line bitmap, and its own two scroll bars. Model, painting and scrolling sit
+// in three files of this class.
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/memo/IMemoHost.h"
+#include "platform/core/Event.h"
+#include "controls/memo/MemoTokens.h"
+#include "controls/memo/TMemoScanner.h"
+#include "controls/memo/TCharStyle.h"
+#include "controls/memo/TZmActiveLineSettings.h"
+#include "controls/memo/TZmGutter.h"
+#include "controls/memo/TZmMemoStrings.h"
+#include "controls/memo/TZmWordDelimiters.h"
+#include "platform/controls/ControlTypes.h"
+#include "platform/ui/TWinControl.h"
+
+class TBitmap;
+class TScrollBar;
+class THintWindow;
+class TZmCustomMemoStyler;
+class TZmStylerList;
+
+enum class TScrollMode { smAuto, smStrict };
+
+// One coloured piece of a painted line, on the column grid.
+struct TMemoRun {
+    int Column = 0;
+    std::u32string Text;
+    TColor Color = clBlack;
+    TColor BkColor = clWhite;
+    TFontStyles Style = 0;
+    bool operator==(const TMemoRun&) const = default;
+};
+
+class TZmCustomMemo : public TCustomControl, public IMemoHost {
+public:
+    using TLineEvent = TEvent<TComponent*, int>;
+    // The row's logical number, its physical line and its rectangle.
+    using TGutterDrawEvent = TEvent<TComponent*, TCanvas&, int, int, const TRect&>;
+    using TScrollHintEvent = TEvent<TComponent*, int, std::string&>;
+
+    explicit TZmCustomMemo(TComponent* AOwner = nullptr);
+    ~TZmCustomMemo() override;
+
+    // The line store and styler in effect.
+    TZmMemoStrings& ActiveLines() { return *lines_; }
+    const TZmMemoStrings& ActiveLines() const { return *lines_; }
+    TZmCustomMemoStyler* ActiveStyler() const { return syntaxStyles_; }
+
+    TZmMemoStrings& Lines() { return *lines_; }
+    // Replaces the text; one change event.
+    void SetLines(const TStrings& lines) { lines_->Assign(lines); }
+    TZmGutter& Gutter() { return *gutter_; }
+    TZmActiveLineSettings& ActiveLineSettings() { return *activeLineSettings_; }
+    TCharStyle& UrlStyle() { return urlStyle_; }
+    void SetUrlStyle(const TCharStyle& v);
+    void SetFont(const TFont& font);
+    TZmCustomMemoStyler* SyntaxStyles() const { return syntaxStyles_; }
+    void SetSyntaxStyles(TZmCustomMemoStyler* v);
+    TZmStylerList& StylerList() { return *stylerList_; }
+
+    // Caret and selection (columns may lie past a line's end).
+    int CurX() const override { return curX_; }
+    int CurY() const override { return curY_; }
+    void SetCurX(int col);
+    void SetCurY(int line);
+    void SetCaret(int x, int y);
+    void RestoreCaret(int x, int y) override;
+    void ClearSelection() override;
+    void ExtendSelection();
+    void SetSelection(int startX, int startY, int endX, int endY);
+    int SelStartX() const { return selStartX_; }
+    int SelStartY() const { return selStartY_; }
+    int SelEndX() const { return selEndX_; }
+    int SelEndY() const { return selEndY_; }
+    bool HasSelection() const { return selStartX_ != selEndX_ || selStartY_ != selEndY_; }
+    // Offsets count a hard break as two characters and a soft break as none.
+    int OffsetOf(int x, int y) const;
+    void PositionOf(int offset, int& x, int& y) const;
+    int SelStart() const;
+    int SelLength() const;
+    std::string SelText() const;
+    int MaxLineLength() const { return maxLineLength_; }
+    int ActiveLine() const { return activeLine_; }
+    void SetActiveLine(int line) override;
+    // Block marks: line, column and length, -1 when unset.
+    const std::array<int, 3>& BlockBegin() const { return blockBegin_; }
+    const std::array<int, 3>& BlockEnd() const { return blockEnd_; }
+    void SetBlockMarks(const std::array<int, 3>& begin, const std::array<int, 3>& end);
+
+    int TopLine() const { return topLine_; }
+    void SetTopLine(int line);
+    int LeftCol() const { return leftCol_; }
+    void SetLeftCol(int col);
+    int CharWidth() const { return charWidth_; }
+    int LineHeight() const { return lineHeight_; }
+    TRect TextRect() const;
+    int VisibleRows() const;
+    int VisibleColumns() const;
+    TRect CellRect(int column, int row) const;
+    void ScrollCaretIntoView();
+    void UpdateScrollBars(bool repaintAll = false);
+    void ScrollBy(TScrollBarKind kind, int delta);
+    TScrollBar& VertScrollBar() { return *vertBar_; }
+    TScrollBar& HorzScrollBar() { return *horzBar_; }
+
+    // Display settings.
+    TColor BkColor() const override { return bkColor_; }
+    void SetBkColor(TColor v) { SetColorValue(bkColor_, v); }
+    TColor SelColor() const { return selColor_; }
+    void SetSelColor(TColor v) { SetColorValue(selColor_, v); }
+    TColor SelBkColor() const { return selBkColor_; }
+    void SetSelBkColor(TColor v) { SetColorValue(selBkColor_, v); }
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle v);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool v);
+    int RightMargin() const { return rightMargin_; }
+    void SetRightMargin(int v);
+    TColor RightMarginColor() const { return rightMarginColor_; }
+    void SetRightMarginColor(TColor v) { SetColorValue(rightMarginColor_, v); }
+    bool ShowRightMargin() const { return showRightMargin_; }
+    void SetShowRightMargin(bool v) { SetFlag(showRightMargin_, v); }
+    TColor BreakpointColor() const { return breakpointColor_; }
+    void SetBreakpointColor(TColor v) { SetColorValue(breakpointColor_, v); }
+    TColor BreakpointTextColor() const { return breakpointTextColor_; }
+    void SetBreakpointTextColor(TColor v) { SetColorValue(breakpointTextColor_, v); }
+    bool UrlAware() const { return urlAware_; }
+    void SetUrlAware(bool v);
+    TWordWrap WordWrap() const override { return wordWrap_; }
+    void SetWordWrap(TWordWrap v);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v);
+    TScrollMode ScrollMode() const { return scrollMode_; }
+    void SetScrollMode(TScrollMode v) { scrollMode_ = v; }
+    bool ScrollHint() const { return scrollHint_; }
+    void SetScrollHint(bool v) { scrollHint_ = v; }
+    bool UseStyler() const { return useStyler_; }
+    void SetUseStyler(bool v);
+    bool CaseSensitive() const { return caseSensitive_; }
+    void SetCaseSensitive(bool v);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool v) { SetFlag(hideSelection_, v); }
+    bool HiddenCaret() const { return hiddenCaret_; }
+    void SetHiddenCaret(bool v);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v) { readOnly_ = v; }
+    bool AutoExpand() const { return autoExpand_; }
+    void SetAutoExpand(bool v) { autoExpand_ = v; }
+    bool AutoIndent() const { return autoIndent_; }
+    void SetAutoIndent(bool v) { autoIndent_ = v; }
+    bool AutoThemeAdapt() const { return autoThemeAdapt_; }
+    void SetAutoThemeAdapt(bool v) { autoThemeAdapt_ = v; }
+    bool BlockShow() const { return blockShow_; }
+    void SetBlockShow(bool v) { blockShow_ = v; }
+    TColor BlockColor() const { return blockColor_; }
+    void SetBlockColor(TColor v) { blockColor_ = v; }
+    TColor BlockLineColor() const { return blockLineColor_; }
+    void SetBlockLineColor(TColor v) { blockLineColor_ = v; }
+    bool DelErase() const { return delErase_; }
+    void SetDelErase(bool v) { delErase_ = v; }
+    bool EnhancedHomeKey() const { return enhancedHomeKey_; }
+    void SetEnhancedHomeKey(bool v) { SetFlag(enhancedHomeKey_, v); }
+    bool SmartTabs() const { return smartTabs_; }
+    void SetSmartTabs(bool v) { SetFlag(smartTabs_, v); }
+    bool WantTab() const { return wantTab_; }
+    void SetWantTab(bool v) { wantTab_ = v; }
+    int TabSize() const override { return tabSize_; }
+    void SetTabSize(int v) { tabSize_ = v; }
+    bool TrimTrailingSpaces() const override { return trimTrailingSpaces_; }
+    void SetTrimTrailingSpaces(bool v) { SetFlag(trimTrailingSpaces_, v); }
+    int UndoLimit() const { return undoLimit_; }
+    void SetUndoLimit(int v) { undoLimit_ = std::clamp(v, 1, 100); }
+    int AutoHintParameterDelay() const { return autoHintParameterDelay_; }
+    void SetAutoHintParameterDelay(int v) { autoHintParameterDelay_ = v; }
+    bool AcceptFiles() const { return acceptFiles_; }
+    void SetAcceptFiles(bool v);
+
+    // Characters that end a word for double-click selection and, widened by the styler, elsewhere.
+    virtual bool IsDelimiter(char32_t ch) const;
+    virtual bool IsWordDelimiter(char32_t ch) const;
+    // Word-left and word-right stops.
+    bool IsWordJumpDelimiter(char32_t ch);
+    virtual bool CanEdit() const { return true; }
+    virtual bool IsURL(std::u32string_view text) const { return LooksLikeUrl(text); }
+    std::vector<TMemoToken> TokeniseLine(int line) const;
+    bool IsUrlAt(int line, int column) const;
+
+    // The runs a line is painted with, in the order drawn; 'state' carries into the next line.
+    std::vector<TMemoRun> LineRuns(int line, TMemoLexState& state) const;
+    TMemoLexState ComputeTopLineState(int line);
+    // Lines scanned to find lexical states since the last reset (for tests of the cache).
+    int ScannedLines() const { return scannedLines_; }
+    void ResetScannedLines() { scannedLines_ = 0; }
+    void ApplyXPGutterColors();
+    static void DrawGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, const TRect& rect, int steps);
+    // The default gutter row painter: marks, number and arrow of the line.
+    void DrawGutterLine(TCanvas& canvas, int line, int number, const TRect& row);
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelectionChange;
+    TNotifyEvent OnStatusChange;
+    TNotifyEvent OnCursorChange;
+    TLineEvent OnColumnChange;
+    TLineEvent OnActiveLineChange;
+    TNotifyEvent OnTopLeftChanged;
+    TGutterDrawEvent OnGutterDraw;
+    TScrollHintEvent OnScrollHint;
+
+    // IMemoHost
+    bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }
+    int WrapWidth() const override;
+    void DeleteLine() override;
+    void ClearUndo() override {}
+    void LinesChanged() override;
+    void LinesReplaced() override;
+    void SetMaxLineLength(int length) override { maxLineLength_ = length; }
+    void UpdateScrollBars() override { UpdateScrollBars(false); }
+    void DiscardLexicalStates(int line) override;
+    void SetPainting(bool on) override { SetRedraw(on); }
+    void InvalidateAll() override { Invalidate(); }
+    void InvalidateArea(const TRect& rect) override;
+    void Reformat() override;
+
+protected:
+    virtual void SelectionChanged();
+    virtual void StatusChanged();
+    virtual void CursorChanged();
+    void Paint() override;
+    void CreateParams(TCreateParams& params) override;
+    void Dispatch(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+    void Resize() override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    void UpdateCaret();
+    void DrawLine(TCanvas& canvas, const TMemoScanner& scanner, int line, TMemoLexState& state);
+
+private:
+    void SetColorValue(TColor& field, TColor v);
+    void SetFlag(bool& field, bool v);
+    // The colouring rules changed: every cached lexical state is stale.
+    void StylingChanged();
+    void ApplyFont();
+    // The font rule for a change made on the font object itself.
+    void FontObjectChanged();
+    void RemovePadding();
+    void AfterCaretMove(bool columnMoved);
+    void RecomputeMaxLineLength() { maxLineLength_ = lines_->MaxLength(); }
+    void LayoutPass();
+    // Wraps again at the width in effect once the vertical bar has settled.
+    void RewrapLines();
+    void VertBarChange();
+    void HorzBarChange();
+    void BarScroll(TScrollBar& bar, TScrollCode code, int& pos);
+    void PaintGutter(TCanvas& canvas);
+    void PaintFrame(TCanvas& canvas);
+    TRect GutterArea() const;
+    bool SelectionShown() const;
+    void InvalidateLine(int line);
+    TMemoScanner MakeScanner() const;
+    std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
+
+    std::unique_ptr<TZmMemoStrings> lines_;
+    std::unique_ptr<TZmGutter> gutter_;
+    std::unique_ptr<TZmActiveLineSettings> activeLineSettings_;
+    TCharStyle urlStyle_{clBlue, clWhite, fsUnderline};
+    TZmCustomMemoStyler* syntaxStyles_ = nullptr;
+    TZmStylerList* stylerList_ = nullptr;
+    TScrollBar* vertBar_ = nullptr;
+    TScrollBar* horzBar_ = nullptr;
+    THintWindow* scrollHintWindow_ = nullptr;
+    std::unique_ptr<TBitmap> lineBitmap_;
+    TZmWordDelimiters wordJump_;
+    std::u32string urlDelimiters_ = U" \"',";
+
+    int curX_ = 0;
+    int curY_ = 0;
+    int selStartX_ = 0, selStartY_ = 0, selEndX_ = 0, selEndY_ = 0;
+    int anchorX_ = 0, anchorY_ = 0;
+    // The line the caret padded with spaces, and its length before.
+    int paddedLine_ = -1;
+    int paddedFrom_ = 0;
+    int topLine_ = 0;
+    int leftCol_ = 0;
+    int charWidth_ = 0;
+    int lineHeight_ = 0;
+    int textMargin_ = 2;
+    int maxLineLength_ = 0;
+    int activeLine_ = -1;
+    std::array<int, 3> blockBegin_{-1, -1, -1};
+    std::array<int, 3> blockEnd_{-1, -1, -1};
+    int cachedTop_ = -1;
+    TMemoLexState cachedTopState_;
+    mutable int scannedLines_ = 0;
+
+    TColor bkColor_ = clWhite;
+    TColor selColor_ = clWhite;
+    TColor selBkColor_ = clNavy;
+    TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+    bool ctl3D_ = false;
+    int rightMargin_ = 80;
+    TColor rightMarginColor_ = 0xE2E2E2;
+    bool showRightMargin_ = true;
+    TColor breakpointColor_ = clRed;
+    TColor breakpointTextColor_ = clWhite;
+    bool urlAware_ = true;
+    TWordWrap wordWrap_ = TWordWrap::wwNone;
+    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+    TScrollMode scrollMode_ = TScrollMode::smAuto;
+    bool scrollHint_ = false;
+    bool useStyler_ = true;
+    bool caseSensitive_ = false;
+    bool hideSelection_ = true;
+    bool hiddenCaret_ = false;
+    bool readOnly_ = false;
+    bool autoExpand_ = true;
+    bool autoIndent_ = true;
+    bool autoThemeAdapt_ = false;
+    bool blockShow_ = true;
+    TColor blockColor_ = clAqua;
+    TColor blockLineColor_ = clNone;
+    bool delErase_ = false;
+    bool enhancedHomeKey_ = false;
+    bool smartTabs_ = false;
+    bool wantTab_ = true;
+    int tabSize_ = 4;
+    bool trimTrailingSpaces_ = false;
+    int undoLimit_ = 100;
+    int autoHintParameterDelay_ = 2500;
+    bool acceptFiles_ = false;
+
+    bool notificationsEnabled_ = true;
+    bool applyingFont_ = false;
+    // The font name in use before the last change, for the fixed-pitch rule.
+    std::string fontName_;
+    bool caretShown_ = false;
+    bool caretCreated_ = false;
+    TPoint caretPixel_{65535, 65535};
+    int scrollBarUpdates_ = 0;
+    // Set while the control moves its own bars, so their change handlers stay out.
+    int barSync_ = 0;
+};
