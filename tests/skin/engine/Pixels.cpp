@@ -17,7 +17,7 @@ TEST(PixelFunctions, HslRoundTripsAndShiftsHue) {
     const THsl blue = PixelToHSL(0x000000FFu);
     EXPECT_DOUBLE_EQ(blue.H, 4.0 / 6);
     EXPECT_EQ(HSLToPixel(blue.H, blue.S, blue.L), 0xFF0000FFu);
-    EXPECT_EQ(HSLToPixel(0.3, 0, 0.5), 0xFF808080u);  // 127.5 rounds to even 128
+    EXPECT_EQ(HSLToPixel(0.3, 0, 5.0 / 510), 0xFF020202u);  // 2.5 rounds to even 2
     const THsl odd = PixelToHSL(0xFFC0FFEEu);
     EXPECT_EQ(HSLToPixel(odd.H, odd.S, odd.L), 0xFFC0FFEEu);
     // Grey has no hue to move.
