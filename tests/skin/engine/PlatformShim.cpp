@@ -5,8 +5,6 @@
 #include "skin/engine/TeWinApi.h"
 
 TEST(PlatformShim, AnswersFromTheWindowingLayer) {
-    EXPECT_FALSE(IsVisualStyleActive());
-    EXPECT_FALSE(IsTransparentBltAvailable());
     EXPECT_GE(UxThemeLoadCount(), 1);
     THeadlessSession s;
     EXPECT_TRUE(IsLayeredAvailable());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/core/Random.h"
@@ -20,14 +21,10 @@ namespace {
 // calibration readings. 'onFrame' runs at each Start, when the previous frame has been drawn.
 struct FakeCounter {
     int64_t now = 0;
-    int reads = 0;
-    int frames = 0;
+    int reads = 0, frames = 0;
     std::function<void()> onFrame;
-    TteCounter previous;
+    TteCounter previous = SetTimerCounter({[this] { return Read(); }, 1000});
 
-    FakeCounter() {
-        previous = SetTimerCounter({[this] { return Read(); }, 1000});
-    }
     ~FakeCounter() { SetTimerCounter(previous); }
 
     int64_t Read() {
@@ -50,11 +47,16 @@ std::unique_ptr<TteBitmap> Solid(int w, int h, uint32_t pixel) {
 
 constexpr uint32_t Black = 0xFF000000u, White = 0xFFFFFFFFu;
 
-bool AllOf(const TBitmap& b, TColor c) {
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            if (b.ColorAt(x, y) != c) return false;
-    return true;
+// A run of 'effect' with Time 100, so ten frames of 10 ms.
+void RunFor100Ms(TCanvas& canvas, const char* effect, TteBitmap* from, TteBitmap* to) {
+    TteAnimationRec a;
+    a.SetEffect(effect);
+    a.SetTime(100);
+    RunTransitionEffect(canvas, 0, 0, from, to, a);
+}
+
+bool AllOf(const TBitmap& b, uint32_t rgb) {
+    return std::all_of(b.Bits(), b.Bits() + b.Width() * b.Height(), [&](uint32_t p) { return (p & 0xFFFFFFu) == rgb; });
 }
 
 }  // namespace
@@ -64,24 +66,17 @@ TEST(TteTimer, ElapsedLeavesOutTheReadingCost) {
     const TteCounter previous = SetTimerCounter({[&] { return now += 3; }, 1000});
     std::unique_ptr<TteTimer> timer;
     EXPECT_EQ(TimerElapsed(timer), 0.0f);
-    EXPECT_EQ(timer, nullptr);
     TimerStart(timer);
     now += 20;
     EXPECT_FLOAT_EQ(TimerElapsed(timer), 0.020f);
     SetTimerCounter(previous);
 }
 
-TEST(TteAnimationRec, DefaultsClampingAndAssign) {
+TEST(TteAnimationRec, ClampingAndAssign) {
     TteAnimationRec a;
-    EXPECT_EQ(a.Effect(), "[ RANDOM ] - Random selection");
-    EXPECT_EQ(a.Time(), 400);
-    EXPECT_FALSE(a.Enabled());
     a.SetTime(10);
     EXPECT_EQ(a.Time(), 50);
     a.SetTime(20000);
-    EXPECT_EQ(a.Time(), 9000);
-    a.SetResolution(0);
-    EXPECT_EQ(a.Resolution(), 1);
     a.SetTileCount(25);
     a.SetRotation(krRotate270);
     a.SetEffect("fade");
@@ -95,67 +90,34 @@ TEST(TteAnimationRec, DefaultsClampingAndAssign) {
     EXPECT_EQ(b.Effect(), "fade");
     EXPECT_TRUE(b.Enabled());
     EXPECT_EQ(b.Bitmap().Width(), 3);
-    EXPECT_EQ(a.ClassName(), "TteAnimationRec");
 }
 
-TEST(RunTransitionEffect, SlideRectOutEndsOnTheNewImage) {
+TEST(RunTransitionEffect, SlideRectOutEndsOnTheNewImageAndBadInputsDrawNothing) {
     FakeCounter counter;
     auto from = Solid(200, 100, Black), to = Solid(200, 100, White);
-    TBitmap screen(200, 100);
-    TteAnimationRec a;
-    a.SetEffect("[ FADE ] - SlideRectOut");
-    a.SetTime(100);
-    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
-    EXPECT_EQ(counter.frames, 10);
-    EXPECT_TRUE(AllOf(screen, clWhite));
-}
-
-TEST(RunTransitionEffect, PercentRisesByFrameAndNeverPassesOneHundred) {
-    FakeCounter counter;
-    auto from = Solid(20, 10, Black), to = Solid(20, 10, White);
-    TBitmap screen(20, 10);
-    std::vector<int> shown;
-    counter.onFrame = [&] { shown.push_back(PixelAlpha(screen.PixelAt(5, 5)) ? screen.PixelAt(5, 5) & 0xFF : -1); };
-    TteAnimationRec a;
-    a.SetEffect("Fade");
-    a.SetTime(100);
-    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
-    // At each frame's start the canvas shows the frame before: nothing yet, then percents 0, 10 ... 80.
-    const std::vector<int> expected = {0, 0, 25, 50, 75, 101, 127, 152, 177, 203};
-    EXPECT_EQ(shown, expected);
-    EXPECT_EQ(screen.ColorAt(5, 5), clWhite);
-}
-
-TEST(RunTransitionEffect, NothingDrawnForUnknownEffectsOrEmptyImages) {
-    FakeCounter counter;
-    auto from = Solid(4, 4, Black), to = Solid(4, 4, White);
     TteBitmap empty;
-    TBitmap screen(4, 4);
+    TBitmap screen(200, 100);
     screen.Fill(0xFF00FF00u);
-    TteAnimationRec a;
-    a.SetTime(100);
-    a.SetEffect("Wipe");
-    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), to.get(), a);
-    a.SetEffect("Fade");
-    RunTransitionEffect(screen.Canvas(), 0, 0, &empty, to.get(), a);
-    RunTransitionEffect(screen.Canvas(), 0, 0, from.get(), nullptr, a);
-    EXPECT_TRUE(AllOf(screen, clLime));
+    RunFor100Ms(screen.Canvas(), "Wipe", from.get(), to.get());
+    RunFor100Ms(screen.Canvas(), "Fade", &empty, to.get());
+    RunFor100Ms(screen.Canvas(), "Fade", from.get(), nullptr);
+    EXPECT_TRUE(AllOf(screen, 0x00FF00u));
     EXPECT_EQ(counter.reads, 0);
+    RunFor100Ms(screen.Canvas(), "[ FADE ] - SlideRectOut", from.get(), to.get());
+    EXPECT_EQ(counter.frames, 10);
+    EXPECT_TRUE(AllOf(screen, 0xFFFFFFu));
 }
 
 TEST(RunTransitionEffect, EveryEffectRotationAndTilingFinishes) {
     SetRandSeed(7);
     TBitmap grey(8, 8);
-    for (int x = 0; x < 8; ++x)
-        for (int y = 0; y < 8; ++y) grey.SetPixelAt(x, y, 0xFF000000u | (x * 32));
+    for (int i = 0; i < 64; ++i) grey.SetPixelAt(i % 8, i / 8, 0xFF000000u | (i % 8 * 32));
     for (const TteRotation rotation : {krNone, krRotate90, krRotate180, krRotate270})
         for (const char* effect : {"SlideDown", "Interlace", "Corner", "Slide", "Push", "[ BITMAP ] - Bitmap Animation",
                                    "[ RANDOM ] - Random selection"}) {
             FakeCounter counter;
-            auto from = Solid(37, 23, Black), to = Solid(37, 23, White);
+            auto from = Solid(37, 23, Black), to = Solid(37, 23, White), screen = Solid(40, 25, 0);
             to->SetPixel(3, 3, KeyColor);
-            TteBitmap screen;
-            screen.SetSize(40, 25);
             TteAnimationRec a;
             a.SetTime(100);
             a.SetEffect(effect);
@@ -163,15 +125,15 @@ TEST(RunTransitionEffect, EveryEffectRotationAndTilingFinishes) {
             a.SetTileCount(3);
             a.SetResolution(2);
             a.SetBitmap(grey);
-            RunTransitionEffect(screen.Canvas(), 1, 1, from.get(), to.get(), a);
-            EXPECT_EQ(screen.GetPixel(2, 2), White) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(37, 23), White) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(0, 0), 0u) << effect << " " << rotation;
-            EXPECT_EQ(screen.GetPixel(4, 4), Black) << effect << " key pixel keeps the old image";
+            RunTransitionEffect(screen->Canvas(), 1, 1, from.get(), to.get(), a);
+            EXPECT_EQ(screen->GetPixel(2, 2), White) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(37, 23), White) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(0, 0), 0u) << effect << " " << rotation;
+            EXPECT_EQ(screen->GetPixel(4, 4), Black) << effect << " key pixel keeps the old image";
         }
 }
 
-TEST(RunTransitionEffect, EachFrameIsShownOnTheWindowAtOnce) {
+TEST(RunTransitionEffect, EachFadeFrameIsShownOnTheWindowAtOnceAsThePercentRises) {
     THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 220, 140);
@@ -180,40 +142,36 @@ TEST(RunTransitionEffect, EachFrameIsShownOnTheWindowAtOnce) {
     auto canvas = form->GetCanvas(false);
     const TRect client = form->ClientRect();
     FakeCounter counter;
-    std::vector<TColor> shown;
+    std::vector<int> shown;
     const TPoint at = form->ClientOrigin();
-    counter.onFrame = [&] { shown.push_back(s.ScreenColor(at.X + 10, at.Y + 10)); };
+    counter.onFrame = [&] { shown.push_back(GetRValue(s.ScreenColor(at.X + 10, at.Y + 10))); };
     auto from = Solid(client.Width(), client.Height(), Black), to = Solid(client.Width(), client.Height(), White);
-    TteAnimationRec a;
-    a.SetEffect("Fade");
-    a.SetTime(100);
-    RunTransitionEffect(*canvas, 0, 0, from.get(), to.get(), a);
+    RunFor100Ms(*canvas, "Fade", from.get(), to.get());
+    // At each frame's start the window shows the frame before: percents 0, 10 ... 80, never falling.
     ASSERT_EQ(shown.size(), 10u);
-    EXPECT_EQ(shown[2], RGB(25, 25, 25));  // the 10 % frame, shown before the next one is made
+    EXPECT_EQ(std::vector<int>(shown.begin() + 1, shown.end()), (std::vector<int>{0, 25, 50, 75, 101, 127, 152, 177, 203}));
     EXPECT_EQ(s.ScreenColor(at.X + 10, at.Y + 10), clWhite);
 }
 
 TEST(TransitionFrames, MaskCellsPerTileAndRotation) {
     auto from = Solid(100, 50, Black), to = Solid(100, 50, White);
     TteAnimationRec a;
-    a.SetEffect("SlideDown");
+    const auto at = [&](int x, int y) {  // a pixel of SlideDown's frame at 1 %
+        TteTransitionFrames frames(*from, *to, a, FindEffect("SlideDown"));
+        frames.Compose(1);
+        return frames.Work().GetPixel(x, y);
+    };
     // One tile: a 101 x 51 mask, so at 1 % mask rows 0 and 1 (MulDiv(1, 50, 100)) are pixel rows 0 and 1.
-    TteTransitionFrames one(*from, *to, a, FindEffect("SlideDown"));
-    one.Compose(1);
-    EXPECT_EQ(one.Work().GetPixel(10, 1), White);
-    EXPECT_EQ(one.Work().GetPixel(10, 2), Black);
+    EXPECT_EQ(at(10, 1), White);
+    EXPECT_EQ(at(10, 2), Black);
     // Two tiles a side: a 51 x 26 mask with only row 0 covered, repeated from pixel row 26.
     a.SetTileCount(2);
-    TteTransitionFrames four(*from, *to, a, FindEffect("SlideDown"));
-    four.Compose(1);
-    EXPECT_EQ(four.Work().GetPixel(80, 26), White);
-    EXPECT_EQ(four.Work().GetPixel(80, 25), Black);
+    EXPECT_EQ(at(80, 26), White);
+    EXPECT_EQ(at(80, 25), Black);
     // A quarter turn brings the rows in from the left edge.
     a.SetTileCount(1);
     a.SetRotation(krRotate90);
-    TteTransitionFrames turned(*from, *to, a, FindEffect("SlideDown"));
-    turned.Compose(1);
-    EXPECT_EQ(turned.Work().GetPixel(1, 40), White);
-    EXPECT_EQ(turned.Work().GetPixel(2, 40), Black);
-    EXPECT_EQ(turned.Work().GetPixel(50, 0), Black);
+    EXPECT_EQ(at(1, 40), White);
+    EXPECT_EQ(at(2, 40), Black);
+    EXPECT_EQ(at(50, 0), Black);
 }
