@@ -56,7 +56,9 @@ public:
 
     // From a TteTheme copies Name only.
     void Assign(const TPersistent& source) override;
-    // The defaults, then DeltaHue and DeltaBrightness on every colour.
+    // The defaults, then DeltaHue and DeltaBrightness on every colour. A theme's own version starts
+    // from Colors().Clear() (Fonts().Clear()) and ends with ApplyColorDeltas() (ApplyFontDeltas()),
+    // so setting a delta re-initialises and never accumulates.
     virtual void InitColors();
     virtual void InitFonts();
 
@@ -273,6 +275,8 @@ public:
     virtual void DrawGridBorder(Byte kind, TCanvas& canvas, const TteItemInfo& info, const std::string& objectName);
 
 protected:
+    void ApplyColorDeltas();
+    void ApplyFontDeltas();
     // The placeholder of the kinds the base draws no look for: clYellow framed in clRed.
     void DrawPlaceholder(TCanvas& canvas, const TRect& rect);
     // DrawText in the given theme font.

@@ -25,6 +25,8 @@ public:
     TColor GetColor(int index) const;
     void SetColor(int index, TColor color);
 
+    // Every colour clBlack.
+    void Clear() { colors_.fill(clBlack); }
     // Each colour goes through the HSL round trip, system colours resolved to RGB first.
     void ApplyHue(int delta);
     // Adds the delta to R, G and B, clamped.

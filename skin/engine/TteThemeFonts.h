@@ -49,6 +49,8 @@ public:
     TFont& GetFont(int index);
     const TFont& GetFont(int index) const;
 
+    // Every font the framework's default font.
+    void Clear();
     // The colour changes of TteThemeColors, on each font's Color.
     void ApplyHue(int delta);
     void ApplyBrightness(int delta);
