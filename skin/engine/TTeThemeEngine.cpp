@@ -55,14 +55,14 @@ void TTeThemeEngine::SetThemeFile(const std::string& value)
 
 void TTeThemeEngine::SetThemeList(TTeThemeList* value)
 {
-    if (themeList_ == value)
-        return;
-    if (themeList_)
-        themeList_->RemoveFreeNotification(this);
-    themeList_ = value;
-    if (themeList_)
-        themeList_->FreeNotification(this);
-    else
+    if (themeList_ != value) {
+        if (themeList_)
+            themeList_->RemoveFreeNotification(this);
+        themeList_ = value;
+        if (themeList_)
+            themeList_->FreeNotification(this);
+    }
+    if (!themeList_)
         themeIndex_ = -1;
 }
 
