@@ -164,14 +164,29 @@ TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
     EXPECT_EQ(CurrentTheme()->Name(), "Second");
     EXPECT_NE(CurrentTheme(), list->Themes().Items(1)->Theme()) << "a copy is made current";
 
-    engine.SetThemeIndex(-1);
-    EXPECT_EQ(CurrentTheme(), nullptr);
     engine.SetThemeBuilding("Flat");
+    engine.SetThemeIndex(-1);
+    EXPECT_EQ(CurrentTheme(), nullptr) << "even a theme chosen by name";
     engine.SetThemeIndex(0);
     TComponent::Free(list);
     EXPECT_EQ(CurrentTheme(), nullptr);
     EXPECT_EQ(engine.ThemeList(), nullptr);
     EXPECT_EQ(engine.ThemeIndex(), -1);
+}
+
+TEST_F(EngineUnit, AnIndexReadBeforeItsListIsAppliedWhenTheFormHasLoaded)
+{
+    TComponent form;
+    auto* list = CreateOwned<TTeThemeList>(form);
+    auto* engine = CreateOwned<TTeThemeEngine>(form);
+    AddStored(*list, "Late");
+    form.BeginLoading();
+    engine->SetThemeIndex(0);
+    engine->SetThemeList(list);
+    EXPECT_EQ(CurrentTheme(), nullptr);
+    form.EndLoading();
+    ASSERT_NE(CurrentTheme(), nullptr);
+    EXPECT_EQ(CurrentTheme()->Name(), "Late");
 }
 
 TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
