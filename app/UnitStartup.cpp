@@ -1,6 +1,8 @@
 #include "app/UnitStartup.h"
 
 #include "skin/engine/TeUnits.h"
+#include "skin/formats/TTeFlatTheme.h"
+#include "skin/formats/TTeOfficeXPTheme.h"
 
 void StartUnits()
 {
@@ -9,10 +11,16 @@ void StartUnits()
     StartTeUtils();
     StartTeTheme();
     StartTeEffect();
+    StartThemeFlat();
+    StartThemeOfficeXP();
+    StartTeEngine();
 }
 
 void StopUnits()
 {
+    StopTeEngine();
+    StopThemeOfficeXP();
+    StopThemeFlat();
     StopTeEffect();
     StopTeTheme();
     StopTeUtils();
