@@ -1,4 +1,5 @@
 #include "platform/graphics/TCanvas.h"
+#include "skin/engine/TeFormClip.h"
 #include "skin/engine/TeThemeStreams.h"
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TteTheme.h"
@@ -6,29 +7,6 @@
 namespace {
 
 constexpr int CaptionButtonWidth = 22;
-
-// Limits drawing to the record's clip while it lives; the null rectangle clips nothing.
-class TFormClip {
-public:
-    TFormClip(TCanvas& canvas, const TRect& clip) : canvas_(canvas)
-    {
-        if (clip == NullRect)
-            return;
-        saved_ = canvas.SaveDC();
-        canvas.IntersectClipRect(clip.Left, clip.Top, clip.Right, clip.Bottom);
-    }
-    ~TFormClip()
-    {
-        if (saved_)
-            canvas_.RestoreDC(saved_);
-    }
-    TFormClip(const TFormClip&) = delete;
-    TFormClip& operator=(const TFormClip&) = delete;
-
-private:
-    TCanvas& canvas_;
-    int saved_ = 0;
-};
 
 int ButtonHitCode(int button)
 {

@@ -2,36 +2,10 @@
 
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
+#include "skin/engine/TeFormClip.h"
 #include "skin/engine/TeThemeStreams.h"
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TteThemeManager.h"
-
-namespace {
-
-// The form record's clip, for the time of one drawing call; NullRect clips nothing.
-class TFormRecordClip {
-public:
-    TFormRecordClip(TCanvas& canvas, const TRect& clip) : canvas_(canvas)
-    {
-        if (clip == NullRect)
-            return;
-        saved_ = canvas.SaveDC();
-        canvas.IntersectClipRect(clip.Left, clip.Top, clip.Right, clip.Bottom);
-    }
-    ~TFormRecordClip()
-    {
-        if (saved_)
-            canvas_.RestoreDC(saved_);
-    }
-    TFormRecordClip(const TFormRecordClip&) = delete;
-    TFormRecordClip& operator=(const TFormRecordClip&) = delete;
-
-private:
-    TCanvas& canvas_;
-    int saved_ = 0;
-};
-
-} // namespace
 
 TTeFlatTheme::TTeFlatTheme()
 {
@@ -111,7 +85,7 @@ TRect TTeFlatTheme::GetFormClientRect(Byte kind, const TteFormInfo& info, const 
 
 void TTeFlatTheme::DrawFormFrame(Byte kind, TCanvas& canvas, const TteFormInfo& info, const std::string& objectName)
 {
-    const TFormRecordClip clip(canvas, info.Clip);
+    const TFormClip clip(canvas, info.Clip);
     const TColor face = Color(tcButtonNormal);
     TRect r = info.Rect;
     DrawFrame3D(canvas, r, AddColorBrightness(face, shadowDelta_), AddColorBrightness(face, highlightDelta_));
@@ -134,7 +108,7 @@ TRect TTeFlatTheme::GetFormCaptionRect(Byte kind, const TteFormInfo& info, const
 void TTeFlatTheme::DrawFormCaption(Byte kind, TCanvas& canvas, const TteFormInfo& info, const std::string&)
 {
     // Forms with an icon keep room for it at the left.
-    const TFormRecordClip clip(canvas, info.Clip);
+    const TFormClip clip(canvas, info.Clip);
     TRect r = info.Rect;
     if (kind <= 1)
         r.Left += 20;
@@ -163,7 +137,7 @@ void TTeFlatTheme::DrawFormButton(Byte, TCanvas& canvas, const TteFormInfo& info
     TRect r = info.Rect;
     if (RectIsEmpty(r))
         return;
-    const TFormRecordClip clip(canvas, info.Clip);
+    const TFormClip clip(canvas, info.Clip);
     const bool hot = button.State == 1;
     const bool pressed = button.State == 2;
     if (hot || pressed) {

@@ -15,40 +15,10 @@
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteThemeManager.h"
+#include "tests/skin/engine/FileTheme.h"
 #include "tests/skin/engine/ThemeClient.h"
 
 namespace {
-
-// A file-capable theme: "TTH1", then a byte saying how the load ends (1 loads, 0 refuses, 2 raises).
-class FileTheme : public TteTheme {
-public:
-    FileTheme() { Reset(); }
-    static std::string GetKindName() { return "Test"; }
-    static TteThemeInfo GetInfo() { return {false, true, "Test themes (*.tth)|*.tth", "tth"}; }
-    static bool CanLoadStream(TStream& stream)
-    {
-        char magic[4] = {};
-        return stream.Read(magic, 4) == 4 && std::string(magic, 4) == "TTH1";
-    }
-    bool LoadFromStream(TStream& stream) override
-    {
-        uint8_t head[5] = {};
-        stream.Read(head, 5);
-        if (head[4] == 2)
-            throw EReadError("Broken test theme");
-        return head[4] == 1;
-    }
-    bool LoadFromFile(const std::string& fileName) override
-    {
-        TFileStream stream(fileName, TFileMode::fmOpenRead);
-        return LoadFromStream(stream);
-    }
-    bool SaveToStream(TStream& stream) const override
-    {
-        stream.WriteBuffer("TTH1\x01", 5);
-        return true;
-    }
-};
 
 class UnlistedTheme : public TteTheme {};
 

@@ -12,40 +12,12 @@
 #include "skin/engine/TeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
+#include "tests/skin/engine/FileTheme.h"
 #include "tests/skin/engine/ThemeClient.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-// A file-capable theme saved as "TTH1" and a byte telling how its load ends (1 loads, 2 raises).
-class StoredTheme : public TteTheme {
-public:
-    uint8_t ending = 1;
-
-    StoredTheme() { Reset(); }
-    static std::string GetKindName() { return "Stored"; }
-    static TteThemeInfo GetInfo() { return {false, true, "Stored themes (*.sth)|*.sth", "sth"}; }
-    static bool CanLoadStream(TStream& stream)
-    {
-        char magic[4] = {};
-        return stream.Read(magic, 4) == 4 && std::string(magic, 4) == "TTH1";
-    }
-    bool LoadFromStream(TStream& stream) override
-    {
-        uint8_t head[5] = {};
-        stream.Read(head, 5);
-        if (head[4] == 2)
-            throw EReadError("Broken stored theme");
-        return true;
-    }
-    bool SaveToStream(TStream& stream) const override
-    {
-        stream.WriteBuffer("TTH1", 4);
-        stream.WriteBuffer(&ending, 1);
-        return true;
-    }
-};
 
 // The main window's part of the resource: the list, then the engine with its properties in the
 // order the resource holds them.
@@ -78,7 +50,7 @@ struct EngineUnit : ::testing::Test {
         StartThemeFlat();
         StartThemeOfficeXP();
         StartTeEngine();
-        RegisterThemeClass(ThemeClassOf<StoredTheme>("TStoredTestTheme", FindMetaClass("TteTheme")));
+        RegisterThemeClass(ThemeClassOf<FileTheme>("TStoredTestTheme", FindMetaClass("TteTheme")));
     }
     ~EngineUnit() override
     {
@@ -90,12 +62,12 @@ struct EngineUnit : ::testing::Test {
         StopTeBitmap();
     }
 
-    static StoredTheme* AddStored(TTeThemeList& list, const std::string& name, uint8_t ending = 1)
+    static FileTheme* AddStored(TTeThemeList& list, const std::string& name, uint8_t ending = 1)
     {
-        auto theme = std::make_unique<StoredTheme>();
+        auto theme = std::make_unique<FileTheme>();
         theme->SetName(name);
         theme->ending = ending;
-        StoredTheme* raw = theme.get();
+        FileTheme* raw = theme.get();
         list.Themes().Add()->SetTheme(std::move(theme));
         return raw;
     }
@@ -160,7 +132,7 @@ TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
     engine.SetThemeList(list);
     engine.SetThemeIndex(5);
     EXPECT_EQ(engine.ThemeIndex(), 1);
-    ASSERT_NE(dynamic_cast<StoredTheme*>(CurrentTheme()), nullptr);
+    ASSERT_NE(dynamic_cast<FileTheme*>(CurrentTheme()), nullptr);
     EXPECT_EQ(CurrentTheme()->Name(), "Second");
     EXPECT_NE(CurrentTheme(), list->Themes().Items(1)->Theme()) << "a copy is made current";
 
@@ -206,7 +178,7 @@ TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
     ReadComponent(image, copy);
     ASSERT_EQ(copy.Themes().Count(), 3);
     EXPECT_EQ(copy.Themes().Items(0)->ThemeStore(), "(empty)");
-    EXPECT_NE(dynamic_cast<StoredTheme*>(copy.Themes().Items(1)->Theme()), nullptr);
+    EXPECT_NE(dynamic_cast<FileTheme*>(copy.Themes().Items(1)->Theme()), nullptr);
     EXPECT_EQ(copy.Themes().Items(2)->Theme(), nullptr);
 }
 
