@@ -1,6 +1,7 @@
 #include "app/UnitStartup.h"
 
 #include "skin/engine/TeUnits.h"
+#include "skin/formats/SeUnits.h"
 
 void StartUnits()
 {
@@ -8,10 +9,12 @@ void StartUnits()
     StartTeBitmap();
     StartTeUtils();
     StartTeEffect();
+    StartSeSkinObjects();
 }
 
 void StopUnits()
 {
+    StopSeSkinObjects();
     StopTeEffect();
     StopTeUtils();
     StopTeBitmap();
