@@ -21,6 +21,7 @@ public:
     TteBitmap* Get(int index) const;
     TteBitmap* Add(std::unique_ptr<TteBitmap> bitmap);
     void Clear();
+    void Swap(TteBitmapList& other) { items_.swap(other.items_); }
     // A new link into the first bitmap of that name, letter case ignored; null when none has it.
     std::unique_ptr<TteBitmapLink> GetBitmapLink(const std::string& name, const TRect& rect) const;
 

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int MaxNesting = 64;
+
 TColor PixelToTColor(uint32_t p)
 {
     return RGB(PixelR(p), PixelG(p), PixelB(p));
@@ -349,6 +351,11 @@ void TSeSkinObject::WriteChildren(TStream& stream) const
 
 void TSeSkinObject::ReadChildren(TStream& stream)
 {
+    // Each level is read by a nested call, so a hostile skin must not nest without end.
+    int depth = 0;
+    for (const TComponent* up = this; up; up = up->Owner())
+        if (++depth > MaxNesting)
+            throw EReadError("Skin objects nested too deeply");
     const int32_t word = stream.ReadInt32();
     const bool binary = (word & BinaryRecordsFlag) == BinaryRecordsFlag;
     const int32_t count = binary ? word & ~BinaryRecordsFlag : word;

@@ -106,12 +106,28 @@ void TSeSkinSource::ClearClientMasks()
             client->SetMasked(false);
 }
 
+void TSeSkinSource::LoadWith(const TSeSkinFilterClass& kind, TStream& stream)
+{
+    TSeSkinSource fresh;
+    std::unique_ptr<TSeSkinFilter> filter = kind.NewFilter();
+    filter->SetSource(&fresh);
+    filter->LoadFromStream(stream);
+    fresh.ClearClientMasks();
+    Clear();
+    skinName_ = fresh.skinName_;
+    skinVersion_ = fresh.skinVersion_;
+    author_ = fresh.author_;
+    authorEMail_ = fresh.authorEMail_;
+    authorURL_ = fresh.authorURL_;
+    bitmaps_.Swap(fresh.bitmaps_);
+    objects_.swap(fresh.objects_);
+    for (const auto& object : objects_)
+        object->SetBitmaps(&bitmaps_);
+}
+
 void TSeSkinSource::LoadFromStream(TStream& stream)
 {
-    std::unique_ptr<TSeSkinFilter> filter = Default().NewFilter();
-    filter->SetSource(this);
-    filter->LoadFromStream(stream);
-    ClearClientMasks();
+    LoadWith(Default(), stream);
 }
 
 void TSeSkinSource::SaveToStream(TStream& stream)
@@ -130,10 +146,7 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName)
     if (!FileExists(path) || !kind)
         return;
     TFileStream file(path, TFileMode::fmOpenRead);
-    std::unique_ptr<TSeSkinFilter> filter = kind->NewFilter();
-    filter->SetSource(this);
-    filter->LoadFromStream(file);
-    ClearClientMasks();
+    LoadWith(*kind, file);
 }
 
 void TSeSkinSource::SaveToFile(const std::string& fileName)

@@ -10,6 +10,7 @@
 #include "skin/engine/TteBitmapList.h"
 #include "skin/formats/TSeSkinObject.h"
 
+class TSeSkinFilterClass;
 class TStream;
 
 class TSeSkinSource : public TComponent {
@@ -48,7 +49,7 @@ public:
     void Clear();
     void Assign(const TPersistent& source) override;
 
-    // Through the default filter.
+    // Through the default filter. A load that fails leaves the skin as it was.
     virtual void LoadFromStream(TStream& stream);
     virtual void SaveToStream(TStream& stream);
     // The filter of the file's extension; a missing file or an unknown extension loads nothing.
@@ -60,6 +61,8 @@ public:
 
 private:
     void ClearClientMasks();
+    // Reads with 'kind' into a fresh skin and takes its content only when the whole image read.
+    void LoadWith(const TSeSkinFilterClass& kind, TStream& stream);
 
     std::string skinName_ = "ThemeEngine Theme";
     std::string skinVersion_ = "3.5.0";

@@ -373,3 +373,42 @@ TEST(SkinSourceCopies, AssignIsDeepAndLoadsForgetTheAppliedShift)
     copy.SetDeltaBrightness(20);
     EXPECT_EQ(copy.DeltaHue(), 30);
 }
+
+TEST(SkinFileErrors, FailedLoadLeavesTheSkinAsItWas)
+{
+    auto skin = testskin::MakeSkin();
+    const std::string image = Save(*skin, TSeSkinFilterCompressed::Class());
+    TSeSkinSource back;
+    TMemoryStream good(image);
+    back.LoadFromStream(good);
+    // Cut inside the object records: the texts and bitmaps before them read.
+    const std::string body = Inflated(image);
+    TMemoryStream cut;
+    cut.WriteBuffer("SKNZ", 4);
+    {
+        TCompressionStream deflater(cut, 1);
+        deflater.WriteBuffer(body.data(), static_cast<int64_t>(body.size() - 100));
+        deflater.Finish();
+    }
+    cut.SetPosition(0);
+    EXPECT_THROW(back.LoadFromStream(cut), EReadError);
+    ExpectSameSkin(*skin, back);
+}
+
+TEST(SkinFileErrors, ObjectsNestedWithoutEndAreRefused)
+{
+    auto skin = std::make_unique<TSeSkinSource>();
+    TComponentPtr<TSeSkinObject> top = Create<TSeSkinObject>();
+    TSeSkinObject* level = top.get();
+    for (int i = 0; i < 100; ++i)
+        level = CreateOwned<TSeSkinObject>(*level);
+    skin->AddObject(top.release());
+    const std::string image = Save(*skin, TSeSkinFilterMaxCompression::Class());
+    TSeSkinSource back;
+    try {
+        Load(back, TSeSkinFilterMaxCompression::Class(), image);
+        ADD_FAILURE() << "loaded";
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), "Skin objects nested too deeply");
+    }
+}
