@@ -73,18 +73,6 @@ TEST(TteBitmapLink, OnlyBottomMarginTakesTheSimplePath)
     EXPECT_FALSE(f.angles || f.border);
 }
 
-TEST(TteBitmapLink, AssignedNeedsAnImageAndAnArea)
-{
-    Image image;
-    auto link = image.Link();
-    EXPECT_TRUE(link->IsAssigned());
-    link->SetRight(link->Left());
-    EXPECT_FALSE(link->IsAssigned());
-    TteBitmapLink empty;
-    empty.SetBoundsRect(Rect(0, 0, 4, 4));
-    EXPECT_FALSE(empty.IsAssigned());
-}
-
 TEST(TteBitmapList, FindsByNameIgnoringCaseAndAnswersNullOutOfRange)
 {
     TteBitmapList list;

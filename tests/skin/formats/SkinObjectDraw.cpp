@@ -144,18 +144,6 @@ TEST(SkinObjectDraw, NinePartsKeepCornersAndMaskOnlyWhereTheLinkHasKeyPixels)
     EXPECT_EQ(t.At(10, 10), testskin::Hot);
 }
 
-TEST(SkinObjectDraw, AlphaBitmapIsBlended)
-{
-    auto skin = testskin::MakeSkin();
-    auto* bar = dynamic_cast<TSeBitmapObject*>(skin->GetObjectByName("ProgressBar")->FindObjectByName("Bar"));
-    bar->SetBounds(Rect(0, 0, 20, 10));
-    Target t;
-    bar->Draw(t.Canvas(), TRect{});
-    const uint32_t p = t.At(10, 5);
-    EXPECT_GT(p & 0xFF, 0xE0u);
-    EXPECT_LT(p & 0xFF, 0xFFu);
-}
-
 TEST(SkinObjectDraw, RegionsFollowKeyPixelsAndChildren)
 {
     auto skin = testskin::MakeSkin();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "TestSkin.h"
-#include "platform/graphics/TCanvas.h"
 
 namespace {
 
@@ -41,19 +40,6 @@ TEST(SkinObjectLayout, EdgesTakeTheFreeRectangleInPassOrder)
     EXPECT_EQ(client2->BoundsRect(), client1->BoundsRect());
     EXPECT_EQ(centre->BoundsRect(), Bounds(10 + 34, 25 + 37, 11, 11));
     EXPECT_EQ(hidden->Width(), 30);
-}
-
-TEST(SkinObjectLayout, TextWidthIsMeasuredWithTheMargins)
-{
-    auto parent = Parent(Rect(0, 0, 200, 20));
-    TSeSkinObject* label = Child(*parent, saText, Bounds(5, 2, 1, 16));
-    label->SetText("Berkas");
-    label->SetTextMarginLeft(3);
-    label->SetTextMarginRight(4);
-    parent->AlignObjects();
-    TCanvas screen;
-    screen.SetFont(label->Font());
-    EXPECT_EQ(label->BoundsRect(), Bounds(5, 2, screen.TextWidth("Berkas") + 7, 16));
 }
 
 TEST(SkinObjectLayout, AnchoredChildrenFollowTheirEdges)

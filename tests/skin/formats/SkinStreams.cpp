@@ -13,11 +13,6 @@
 
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& s)
-{
-    return {s.begin(), s.end()};
-}
-
 std::string Save(TSeSkinSource& skin, const TSeSkinFilterClass& kind)
 {
     auto filter = kind.NewFilter();

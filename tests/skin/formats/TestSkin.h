@@ -36,6 +36,15 @@ inline void Link(TteBitmapLink& link, const std::string& name, const TRect& r)
     link.SetBoundsRect(r);
 }
 
+// The same border on all four sides.
+inline void Margins(TSeSkinObject& o, int m)
+{
+    o.SetMarginLeft(m);
+    o.SetMarginTop(m);
+    o.SetMarginRight(m);
+    o.SetMarginBottom(m);
+}
+
 template <class T> T* Part(TSeSkinObject& parent, const std::string& name, TSeAlign align = saClient)
 {
     auto* part = CreateOwned<T>(parent);
@@ -59,10 +68,7 @@ inline TSeSkinObject* MakeForm()
     auto* title = Part<TSeActiveBitmap>(*form, "Title", saMostTop);
     title->SetKind(skTitle);
     title->SetHeight(20);
-    title->SetMarginLeft(4);
-    title->SetMarginRight(4);
-    title->SetMarginTop(4);
-    title->SetMarginBottom(4);
+    Margins(*title, 4);
     title->SetText("Caption");
     title->Font().SetStyle(fsBold);
     Link(title->Bitmap(), "frame", Rect(0, 0, 24, 20));
@@ -87,10 +93,7 @@ inline TSeSkinObject* MakeButton()
 {
     auto* button = TopLevel<TSeSkinObject>("Button", Rect(0, 0, 60, 24));
     auto* face = Part<TSeButtonObject>(*button, "Face");
-    face->SetMarginLeft(3);
-    face->SetMarginRight(3);
-    face->SetMarginTop(3);
-    face->SetMarginBottom(3);
+    Margins(*face, 3);
     face->SetTileStyle(tsStretch);
     face->SetBorderTileStyle(tsStretch);
     face->SetTextAlign(taCenter);
@@ -159,10 +162,7 @@ inline std::unique_ptr<TSeSkinSource> MakeSkin()
 
     auto* edit = TopLevel<TSeSkinObject>("Edit", Rect(0, 0, 80, 21));
     auto* editFrame = Part<TSeButtonBitmapBoxObject>(*edit, "Frame");
-    editFrame->SetMarginLeft(2);
-    editFrame->SetMarginTop(2);
-    editFrame->SetMarginRight(2);
-    editFrame->SetMarginBottom(2);
+    Margins(*editFrame, 2);
     Link(editFrame->Bitmap(), "frame", Rect(0, 0, 24, 20));
     Link(editFrame->HotBitmap(), "button", Rect(Tile, 0, 2 * Tile, Tile));
     skin->AddObject(edit);
@@ -172,10 +172,7 @@ inline std::unique_ptr<TSeSkinSource> MakeSkin()
 
     auto* list = TopLevel<TSeSkinObject>("ListBox", Rect(0, 0, 80, 60));
     auto* listFrame = Part<TSeBitmapBoxObject>(*list, "frame");
-    listFrame->SetMarginLeft(2);
-    listFrame->SetMarginTop(2);
-    listFrame->SetMarginRight(2);
-    listFrame->SetMarginBottom(2);
+    Margins(*listFrame, 2);
     Link(listFrame->Bitmap(), "frame", Rect(0, 0, 24, 20));
     skin->AddObject(list);
     // Laid out as a copy would be.
