@@ -1,5 +1,7 @@
 #include "skin/formats/SeBitmapPainter.h"
 
+#include <array>
+
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TteBitmap.h"
 #include "skin/engine/TteBitmapLink.h"
@@ -67,6 +69,16 @@ TRect StyledBox(const TRect& dest, const TRect& src, TscTileStyle style)
     }
 }
 
+// Corners (top-left, top-right, bottom-right, bottom-left), edges (top, bottom, left, right), centre.
+std::array<TRect, 9> NineParts(const TRect& r, const TRect& m)
+{
+    const int x0 = r.Left, x1 = r.Left + m.Left, x2 = r.Right - m.Right, x3 = r.Right;
+    const int y0 = r.Top, y1 = r.Top + m.Top, y2 = r.Bottom - m.Bottom, y3 = r.Bottom;
+    return {Rect(x0, y0, x1, y1), Rect(x2, y0, x3, y1), Rect(x2, y2, x3, y3), Rect(x0, y2, x1, y3),
+            Rect(x1, y0, x2, y1), Rect(x1, y2, x2, y3), Rect(x0, y1, x1, y2), Rect(x2, y1, x3, y2),
+            Rect(x1, y1, x2, y2)};
+}
+
 } // namespace
 
 void DrawLinkStyled(TCanvas& canvas, const TteBitmapLink& link, const TRect& dest, TscTileStyle style,
@@ -89,30 +101,13 @@ void DrawLinkNineParts(TCanvas& canvas, const TteBitmapLink& link, const TRect& 
     TteBitmap& image = *link.Image();
     const TRect s = link.BoundsRect();
     const TRect d = StyledBox(dest, s, centre);
-    const int l = margins.Left, t = margins.Top, r = margins.Right, b = margins.Bottom;
     const TPartMode edge = ModeOf(border);
     const TPartMode middle = ModeOf(centre) == TPartMode::Centre ? TPartMode::Stretch : ModeOf(centre);
-    const bool corners = link.MaskedAngles(), edges = link.MaskedBorder();
-    const auto unscaled = TPartMode::Stretch;
-
-    DrawPart(canvas, image, Rect(d.Left, d.Top, d.Left + l, d.Top + t), Rect(s.Left, s.Top, s.Left + l, s.Top + t),
-             unscaled, corners, clip);
-    DrawPart(canvas, image, Rect(d.Right - r, d.Top, d.Right, d.Top + t),
-             Rect(s.Right - r, s.Top, s.Right, s.Top + t), unscaled, corners, clip);
-    DrawPart(canvas, image, Rect(d.Right - r, d.Bottom - b, d.Right, d.Bottom),
-             Rect(s.Right - r, s.Bottom - b, s.Right, s.Bottom), unscaled, corners, clip);
-    DrawPart(canvas, image, Rect(d.Left, d.Bottom - b, d.Left + l, d.Bottom),
-             Rect(s.Left, s.Bottom - b, s.Left + l, s.Bottom), unscaled, corners, clip);
-
-    DrawPart(canvas, image, Rect(d.Left + l, d.Top, d.Right - r, d.Top + t),
-             Rect(s.Left + l, s.Top, s.Right - r, s.Top + t), edge, edges, clip);
-    DrawPart(canvas, image, Rect(d.Left + l, d.Bottom - b, d.Right - r, d.Bottom),
-             Rect(s.Left + l, s.Bottom - b, s.Right - r, s.Bottom), edge, edges, clip);
-    DrawPart(canvas, image, Rect(d.Left, d.Top + t, d.Left + l, d.Bottom - b),
-             Rect(s.Left, s.Top + t, s.Left + l, s.Bottom - b), edge, edges, clip);
-    DrawPart(canvas, image, Rect(d.Right - r, d.Top + t, d.Right, d.Bottom - b),
-             Rect(s.Right - r, s.Top + t, s.Right, s.Bottom - b), edge, edges, clip);
-
-    DrawPart(canvas, image, Rect(d.Left + l, d.Top + t, d.Right - r, d.Bottom - b),
-             Rect(s.Left + l, s.Top + t, s.Right - r, s.Bottom - b), middle, link.Masked(), clip);
+    const std::array<TRect, 9> to = NineParts(d, margins), from = NineParts(s, margins);
+    for (size_t i = 0; i < to.size(); ++i) {
+        // Corners have the same size on both sides, so stretching draws them unscaled.
+        const TPartMode mode = i < 4 ? TPartMode::Stretch : i < 8 ? edge : middle;
+        const bool masked = i < 4 ? link.MaskedAngles() : i < 8 ? link.MaskedBorder() : link.Masked();
+        DrawPart(canvas, image, to[i], from[i], mode, masked, clip);
+    }
 }

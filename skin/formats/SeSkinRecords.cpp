@@ -19,12 +19,11 @@ TClassList& ObjectClasses()
 
 TComponentPtr<TSeSkinObject> NewObject(const TMetaClass& meta, TComponent* owner)
 {
-    TComponentPtr<TComponent> made(owner ? meta.CreateOwned(*owner) : dynamic_cast<TComponent*>(meta.Create().release()));
-    auto* object = dynamic_cast<TSeSkinObject*>(made.get());
-    if (!object)
+    const TMetaClass* base = FindMetaClass("TSeSkinObject");
+    if (!base || !meta.InheritsFrom(*base))
         throw EReadError("Class " + meta.ClassName() + " is not a skin object");
-    made.release();
-    return TComponentPtr<TSeSkinObject>(object);
+    TComponent* made = owner ? meta.CreateOwned(*owner) : static_cast<TComponent*>(meta.Create().release());
+    return TComponentPtr<TSeSkinObject>(static_cast<TSeSkinObject*>(made));
 }
 
 TSeSkinObject* ReadImage(const TMetaClass& meta, TStream& image, TComponent* owner)

@@ -208,15 +208,12 @@ void TSeSkinObject::AlignAll()
 
 TSeSkinObject* TSeSkinObject::Clone(TComponent* owner) const
 {
-    const TMetaClass* meta = FindSkinObjectClass(ClassName());
-    if (!meta)
-        meta = MetaClassOf(*this);
+    const TMetaClass* meta = MetaClassOf(*this);
     if (!meta)
         throw EInvalidOperation("Skin object class " + ClassName() + " is not registered");
-    TComponentPtr<TSeSkinObject> copy(dynamic_cast<TSeSkinObject*>(owner ? meta->CreateOwned(*owner)
-                                                                         : meta->Create().release()));
-    if (!copy)
-        throw EInvalidOperation(ClassName() + " is not a skin object class");
+    // The registered class of this object makes objects of this object's own type.
+    TComponent* made = owner ? meta->CreateOwned(*owner) : static_cast<TComponent*>(meta->Create().release());
+    TComponentPtr<TSeSkinObject> copy(static_cast<TSeSkinObject*>(made));
     copy->Assign(*this);
     return copy.release();
 }
