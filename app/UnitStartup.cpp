@@ -7,12 +7,14 @@ void StartUnits()
     StartTeWinApi();
     StartTeBitmap();
     StartTeUtils();
+    StartTeTheme();
     StartTeEffect();
 }
 
 void StopUnits()
 {
     StopTeEffect();
+    StopTeTheme();
     StopTeUtils();
     StopTeBitmap();
     StopTeWinApi();

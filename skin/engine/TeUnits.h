@@ -8,5 +8,8 @@ void StartTeBitmap();
 void StopTeBitmap();
 void StartTeUtils();
 void StopTeUtils();
+// The theme manager, which registers the base theme class first.
+void StartTeTheme();
+void StopTeTheme();
 void StartTeEffect();
 void StopTeEffect();

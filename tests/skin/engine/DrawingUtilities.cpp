@@ -11,26 +11,13 @@
 #include "skin/engine/TeTextTarget.h"
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TteBitmap.h"
+#include "tests/skin/engine/RecordingText.h"
 
 namespace {
 
-// Every character 7 pixels wide and 13 high; each DrawText call kept with its rectangle and flags.
-struct RecordingText : TeTextTarget {
-    struct Call { std::string text; TRect rect; uint32_t flags; };
-    std::vector<Call> calls;
-    int DrawText(TCanvas&, std::string_view text, TRect& rect, uint32_t flags) override {
-        calls.push_back({std::string(text), rect, flags});
-        if (flags & DT_CALCRECT) rect.Right = rect.Left + 7 * static_cast<int>(text.size());
-        return 13;
-    }
-    TSize TextExtent(TCanvas&, std::string_view text) override { return {7 * static_cast<int>(text.size()), 13}; }
-};
-
 struct TextSeam : ::testing::Test {
     RecordingText text;
-    TeTextTarget* previous = SetTextTarget(&text);
     TBitmap bitmap{40, 20};
-    ~TextSeam() override { SetTextTarget(previous); }
 };
 
 }  // namespace
