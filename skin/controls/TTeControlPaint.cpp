@@ -54,7 +54,7 @@ void BufferedPaint(TCanvas& canvas, TTePerformance performance, int width, int h
     TteBitmap& buffer = PaintBuffer(performance, width, height, own);
     const TRect area = Rect(0, 0, width, height);
     if (fillKey && &buffer == sharedBuffer.get())
-        buffer.FillRect(area, ColorToPixel(TColor(0x7F007F), 255));
+        buffer.FillRect(area, KeyColor);
     canvas.PushTarget(buffer.Canvas().Target());
     try {
         paint(canvas);
