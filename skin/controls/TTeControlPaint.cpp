@@ -199,7 +199,7 @@ void TTeControl::PaintInto(TCanvas& canvas)
     paintFont_.Assign(Font());
     TRect content = GetContentRect();
     if (BothScrollBars()) {
-        const TRect client = ClientRect();
+        const TRect client = GetClientRect();
         content.Right = client.Right;
         content.Bottom = client.Bottom;
     }
@@ -209,7 +209,7 @@ void TTeControl::PaintInto(TCanvas& canvas)
     canvas.RestoreDC(saved);
     const int clipped = canvas.SaveDC();
     if (BothScrollBars()) {
-        const TRect client = ClientRect();
+        const TRect client = GetClientRect();
         canvas.IntersectClipRect(client.Left, client.Top, client.Right, client.Bottom);
     }
     PaintClient(canvas);
