@@ -2,6 +2,8 @@
 
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
+#include "skin/formats/TTeFlatTheme.h"
+#include "skin/formats/TTeOfficeXPTheme.h"
 
 void StartUnits()
 {
@@ -11,10 +13,16 @@ void StartUnits()
     StartTeTheme();
     StartTeEffect();
     StartTeControls();
+    StartThemeFlat();
+    StartThemeOfficeXP();
+    StartTeEngine();
 }
 
 void StopUnits()
 {
+    StopTeEngine();
+    StopThemeOfficeXP();
+    StopThemeFlat();
     StopTeControls();
     StopTeEffect();
     StopTeTheme();
