@@ -1,5 +1,6 @@
 #include "app/UnitStartup.h"
 
+#include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
@@ -12,6 +13,7 @@ void StartUnits()
     StartTeUtils();
     StartTeTheme();
     StartTeEffect();
+    StartTeControls();
     StartThemeFlat();
     StartThemeOfficeXP();
     StartSeSkinObjects();
@@ -24,6 +26,7 @@ void StopUnits()
     StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();
+    StopTeControls();
     StopTeEffect();
     StopTeTheme();
     StopTeUtils();
