@@ -319,56 +319,57 @@ void NotifyDesignThemeRemoved(TControl* control)
         SendThemeChange(control, ktcRemoved);
 }
 
-bool IsThemeFormDefined(uint8_t kind, const std::string& objectName)
+namespace {
+
+bool AskCurrentTheme(bool (TteTheme::*probe)(uint8_t, const std::string&), uint8_t kind, const std::string& objectName)
 {
     TteTheme* theme = CurrentTheme();
-    return theme && theme->IsFormDefined(kind, objectName);
+    return theme && (theme->*probe)(kind, objectName);
+}
+
+} // namespace
+
+bool IsThemeFormDefined(uint8_t kind, const std::string& objectName)
+{
+    return AskCurrentTheme(&TteTheme::IsFormDefined, kind, objectName);
 }
 
 bool IsThemeLabelDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsLabelDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsLabelDefined, kind, objectName);
 }
 
 bool IsThemeButtonDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsButtonDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsButtonDefined, kind, objectName);
 }
 
 bool IsThemeCheckDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsCheckDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsCheckDefined, kind, objectName);
 }
 
 bool IsThemeScrollDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsScrollDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsScrollDefined, kind, objectName);
 }
 
 bool IsThemeProgressDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsProgressDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsProgressDefined, kind, objectName);
 }
 
 bool IsThemeStatusDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsStatusDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsStatusDefined, kind, objectName);
 }
 
 bool IsThemeEditDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsEditDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsEditDefined, kind, objectName);
 }
 
 bool IsThemeMenuDefined(uint8_t kind, const std::string& objectName)
 {
-    TteTheme* theme = CurrentTheme();
-    return theme && theme->IsMenuDefined(kind, objectName);
+    return AskCurrentTheme(&TteTheme::IsMenuDefined, kind, objectName);
 }

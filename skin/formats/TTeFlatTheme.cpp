@@ -6,6 +6,33 @@
 #include "skin/engine/TeUtils.h"
 #include "skin/engine/TteThemeManager.h"
 
+namespace {
+
+// The form record's clip, for the time of one drawing call; NullRect clips nothing.
+class TFormRecordClip {
+public:
+    TFormRecordClip(TCanvas& canvas, const TRect& clip) : canvas_(canvas)
+    {
+        if (clip == NullRect)
+            return;
+        saved_ = canvas.SaveDC();
+        canvas.IntersectClipRect(clip.Left, clip.Top, clip.Right, clip.Bottom);
+    }
+    ~TFormRecordClip()
+    {
+        if (saved_)
+            canvas_.RestoreDC(saved_);
+    }
+    TFormRecordClip(const TFormRecordClip&) = delete;
+    TFormRecordClip& operator=(const TFormRecordClip&) = delete;
+
+private:
+    TCanvas& canvas_;
+    int saved_ = 0;
+};
+
+} // namespace
+
 TTeFlatTheme::TTeFlatTheme()
 {
     Reset();
@@ -13,8 +40,14 @@ TTeFlatTheme::TTeFlatTheme()
 
 void TTeFlatTheme::InitColors()
 {
+    Colors().Clear();
+    SetFlatColors();
+    ApplyColorDeltas();
+}
+
+void TTeFlatTheme::SetFlatColors()
+{
     TteThemeColors& c = Colors();
-    c.Clear();
     c.SetColor(tcCaptionNormal, RGB(247, 222, 156));
     c.SetColor(tcCaptionInactive, clBtnFace);
     c.SetColor(tcWindowBorder, clGray);
@@ -27,7 +60,6 @@ void TTeFlatTheme::InitColors()
     for (int i : {tcEditNormal, tcEditHot, tcEditFocused, tcEditDisabled, tcList, tcTree, tcGrid})
         c.SetColor(i, clWhite);
     c.SetColor(tcEditSelection, RGB(133, 146, 181));
-    ApplyColorDeltas();
 }
 
 void TTeFlatTheme::InitFonts()
@@ -79,6 +111,7 @@ TRect TTeFlatTheme::GetFormClientRect(Byte kind, const TteFormInfo& info, const 
 
 void TTeFlatTheme::DrawFormFrame(Byte kind, TCanvas& canvas, const TteFormInfo& info, const std::string& objectName)
 {
+    const TFormRecordClip clip(canvas, info.Clip);
     const TColor face = Color(tcButtonNormal);
     TRect r = info.Rect;
     DrawFrame3D(canvas, r, AddColorBrightness(face, shadowDelta_), AddColorBrightness(face, highlightDelta_));
@@ -101,6 +134,7 @@ TRect TTeFlatTheme::GetFormCaptionRect(Byte kind, const TteFormInfo& info, const
 void TTeFlatTheme::DrawFormCaption(Byte kind, TCanvas& canvas, const TteFormInfo& info, const std::string&)
 {
     // Forms with an icon keep room for it at the left.
+    const TFormRecordClip clip(canvas, info.Clip);
     TRect r = info.Rect;
     if (kind <= 1)
         r.Left += 20;
@@ -129,6 +163,7 @@ void TTeFlatTheme::DrawFormButton(Byte, TCanvas& canvas, const TteFormInfo& info
     TRect r = info.Rect;
     if (RectIsEmpty(r))
         return;
+    const TFormRecordClip clip(canvas, info.Clip);
     const bool hot = button.State == 1;
     const bool pressed = button.State == 2;
     if (hot || pressed) {

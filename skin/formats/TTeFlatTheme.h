@@ -128,7 +128,8 @@ public:
     void DrawGridCell(Byte kind, TCanvas& canvas, const TteItemInfo& info, const std::string& objectName) override;
 
 protected:
-    // The flat fonts, before the deltas.
+    // The flat colours and fonts, before the deltas.
+    void SetFlatColors();
     void SetFlatFonts();
     TColor Color(int index) const { return Colors().GetColor(index); }
     // Fills and frames in Border: the look of most parts.

@@ -12,17 +12,12 @@ void TTeOfficeXPTheme::InitColors()
 {
     TteThemeColors& c = Colors();
     c.Clear();
+    // The flat palette with its own caption, border and highlight colours.
+    SetFlatColors();
     c.SetColor(tcCaptionNormal, clBlue);
-    c.SetColor(tcWindowBorder, clGray);
     c.SetColor(tcBorder, clHighlight);
-    for (int i : {tcCaptionInactive, tcWindow, tcPanelNormal, tcPanelDisabled, tcButtonNormal, tcButtonPressed,
-                  tcButtonDisabled})
-        c.SetColor(i, clBtnFace);
     c.SetColor(tcButtonHot, RGB(182, 189, 210));
     c.SetColor(tcButtonFocused, RGB(133, 146, 181));
-    for (int i : {tcEditNormal, tcEditHot, tcEditFocused, tcEditDisabled, tcList, tcTree, tcGrid})
-        c.SetColor(i, clWhite);
-    c.SetColor(tcEditSelection, RGB(133, 146, 181));
     ApplyColorDeltas();
 }
 

@@ -8,9 +8,11 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TWinControl.h"
 #include "platform/ui/THeadlessSession.h"
 #include "skin/engine/TeFontBackup.h"
 #include "skin/engine/TeParentBackground.h"
+#include "skin/engine/TeUtils.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteThemeManager.h"
 #include "tests/skin/engine/ThemeClient.h"
@@ -277,6 +279,29 @@ TEST_F(ParentBackground, AFormDescendantUsesThePainterAtTheControlsPlace)
     glyph->SetWidth(0);
     DrawParentBackground(glyph, target.Canvas());
     EXPECT_EQ(painted.size(), 1u);
+}
+
+TEST_F(ParentBackground, WithoutAPainterTheParentPaintsIntoTheCanvas)
+{
+    struct Panel : TCustomControl {
+        using TCustomControl::TCustomControl;
+        TControlState stateSeen = 0;
+        Glyph* child = nullptr;
+        void Paint() override
+        {
+            stateSeen = child->ControlState();
+            FillRectColorXY(Canvas(), 10, 20, 11, 21, clBlue);
+        }
+    };
+    auto* panel = CreateOwned<Panel>(*form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 100, 100);
+    panel->child = glyph;
+    glyph->SetParent(panel);
+    DrawParentBackground(glyph, target.Canvas());
+    EXPECT_EQ(target.Canvas().Pixel(0, 0), clBlue);
+    EXPECT_TRUE(panel->stateSeen & csPaintCopy);
+    EXPECT_FALSE(glyph->ControlState() & csPaintCopy);
 }
 
 TEST_F(ParentBackground, APainterThatRaisesLeavesCanvasAndControlAsTheyWere)
