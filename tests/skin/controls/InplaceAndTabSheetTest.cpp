@@ -13,9 +13,7 @@
 #include "skin/controls/TTePageContainer.h"
 #include "skin/controls/TTeTabSheet.h"
 #include "skin/engine/TeParentBackground.h"
-#include "skin/engine/TeUnits.h"
-#include "skin/engine/TteThemeManager.h"
-#include "tests/platform/controls/ControlsTestKit.h"
+#include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
 
@@ -32,29 +30,18 @@ public:
     }
 };
 
-struct InplaceFixture : TControlsFixture {
+struct InplaceFixture : SkinFixture {
     ScrollLoggingList* list = nullptr;
     TTeInplaceScrollBar* inplace = nullptr;
 
     InplaceFixture()
     {
-        StartTeWinApi();
-        StartTeBitmap();
-        StartTeUtils();
-        StartTeTheme();
         list = Place<ScrollLoggingList>(20, 30, 150, 120);
         for (int i = 0; i < 100; ++i)
             list->Items().Add("Akun " + std::to_string(i));
         inplace = Place<TTeInplaceScrollBar>(0, 0, 10, 10);
         inplace->SetControl(list);
         session.ProcessUntilIdle();
-    }
-    ~InplaceFixture()
-    {
-        StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
-        StopTeWinApi();
     }
 };
 
@@ -75,7 +62,7 @@ protected:
     int TabWidth(int tab) const override { return tab < static_cast<int>(widths.size()) ? widths[tab] : 60; }
 };
 
-struct PagesFixture : TControlsFixture {
+struct PagesFixture : SkinFixture {
     TestPages* pages = nullptr;
     std::vector<TTeTabSheet*> sheets;
 
@@ -252,7 +239,6 @@ TEST(TabSheetRows, EveryRowHoldsATabAndSpareWidthIsShared)
 TEST(TabSheetPaint, TheActiveSheetAndItsChildrenShowTheContainerBehindThem)
 {
     PagesFixture f;
-    RegisterTabSheetPainter();
     TTeTabSheet* sheet = f.AddSheet(f.pages, "Kas");
     sheet->SetAlign(TAlign::alNone);
     sheet->SetBounds(30, 20, 100, 80);
@@ -268,7 +254,6 @@ TEST(TabSheetPaint, TheActiveSheetAndItsChildrenShowTheContainerBehindThem)
     DrawParentBackground(child, target.Canvas());
     EXPECT_EQ(PixelToColor(target.ScanLine(0)[7]), clRed);
     EXPECT_EQ(PixelToColor(target.ScanLine(0)[8]), clBlue);
-    FreeBackgroundPainters();
 }
 
 TEST(TabSheetPaint, AShowHandlerThatRaisesGoesToTheApplication)
@@ -280,4 +265,15 @@ TEST(TabSheetPaint, AShowHandlerThatRaisesGoesToTheApplication)
     sheet->OnShow = [](TComponent*) { throw std::runtime_error("Saldo tidak cocok"); };
     EXPECT_NO_THROW(f.pages->SelectPage(0));
     EXPECT_EQ(errors, (std::vector<std::string>{"Saldo tidak cocok"}));
+}
+
+TEST(InplaceScrollBar, ChildrenAskingForItsBackgroundGetNothing)
+{
+    InplaceFixture f;
+    TBitmap target;
+    target.SetSize(4, 4);
+    target.Canvas().Brush().SetColor(clLime);
+    target.Canvas().FillRect(Rect(0, 0, 4, 4));
+    DrawParentBackground(&f.inplace->ScrollBar(), target.Canvas());
+    EXPECT_EQ(PixelToColor(target.ScanLine(1)[1]), clLime);
 }

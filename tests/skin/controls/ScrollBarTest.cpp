@@ -6,25 +6,19 @@
 
 #include "platform/graphics/TColor.h"
 #include "skin/controls/TTeScrollBar.h"
-#include "skin/engine/TeUnits.h"
-#include "skin/engine/TteThemeManager.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
-#include "tests/platform/controls/ControlsTestKit.h"
+#include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
 
 // A 200 x 16 bar at (10, 10) of the form; OnScroll and OnChange logged in the order they come.
-struct BarFixture : TControlsFixture {
+struct BarFixture : SkinFixture {
     TTeScrollBar* bar = nullptr;
     std::vector<std::string> log;
     std::vector<int> tracks;
 
     BarFixture()
     {
-        StartTeWinApi();
-        StartTeBitmap();
-        StartTeUtils();
-        StartTeTheme();
         bar = Place<TTeScrollBar>(10, 10, 200, 16);
         bar->OnScroll = [this](TComponent*, TTeScrollCode code, int& pos) {
             log.push_back("scroll " + std::to_string(code) + " " + std::to_string(pos));
@@ -32,13 +26,6 @@ struct BarFixture : TControlsFixture {
                 tracks.push_back(pos);
         };
         bar->OnChange = [this](TComponent*) { log.push_back("change " + std::to_string(bar->Position())); };
-    }
-    ~BarFixture()
-    {
-        StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
-        StopTeWinApi();
     }
 
     // A point of the bar in its own coordinates, on the screen.
