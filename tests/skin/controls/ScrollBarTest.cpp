@@ -271,3 +271,31 @@ TEST(TeScrollBarPaint, ThemeRecordsCarryPartsStatesAndRectangles)
     f.session.ProcessUntilIdle();
     EXPECT_EQ(rec.log, (std::vector<std::string>{"0 3 1,1,15,17", "1 3 1,183,15,199", "track 3"}));
 }
+
+TEST(TeScrollBarBuiltIn, AControlsBarsSitInsideItAndSendItsScrollMessages)
+{
+    struct Scrolled : TTeControl {
+        using TTeControl::TTeControl;
+        std::vector<std::pair<intptr_t, intptr_t>> scrolls;
+        void Dispatch(TMessage& message) override
+        {
+            if (message.Msg == WM_VSCROLL)
+                scrolls.emplace_back(message.WParam, message.LParam);
+            TTeControl::Dispatch(message);
+        }
+    };
+    SkinFixture f;
+    auto* control = f.Place<Scrolled>(10, 10, 120, 90);
+    control->SetScrollBarMode(3);
+    f.session.ProcessUntilIdle();
+    auto* vert = dynamic_cast<TTeScrollBar*>(control->VertScrollBar());
+    ASSERT_NE(vert, nullptr);
+    EXPECT_EQ(vert->Orientation(), teoVertical);
+    EXPECT_EQ(vert->BoundsRect(), TRect(104, 0, 120, 74));
+    EXPECT_EQ(control->HorzScrollBar()->BoundsRect(), TRect(0, 74, 104, 90));
+    const TRect inc = vert->GetIncButtonRect();
+    f.session.ClickControl(*vert, {inc.Left + 4, inc.Top + 4});
+    ASSERT_FALSE(control->scrolls.empty());
+    EXPECT_EQ(control->scrolls.front(), std::make_pair(intptr_t(tecLineDown), intptr_t(1)));
+    EXPECT_EQ(vert->Position(), 0) << "the control moves its bar itself";
+}
