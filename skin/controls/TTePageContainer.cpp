@@ -92,7 +92,8 @@ int TTePageContainer::VisibleIndex(int pageIndex) const
     if (pageIndex < 0 || pageIndex >= PageCount())
         return -1;
     const auto end = pages_.begin() + pageIndex + 1;
-    return static_cast<int>(std::count_if(pages_.begin(), end, [](const TTeTabSheet* s) { return s->PageVisible(); })) - 1;
+    const auto visible = std::count_if(pages_.begin(), end, [](const TTeTabSheet* s) { return s->PageVisible(); });
+    return static_cast<int>(visible) - 1;
 }
 
 void TTePageContainer::SetActivePage(TTeTabSheet* sheet)
