@@ -136,6 +136,12 @@ void TTeControl::Loaded()
     UpdateScrollBars();
 }
 
+void TTeControl::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
+}
+
 void TTeControl::CreateWnd()
 {
     TCustomControl::CreateWnd();

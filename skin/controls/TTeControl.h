@@ -95,6 +95,8 @@ public:
 
 protected:
     void Loaded() override;
+    // The control draws its own bars; the window never gets the system's.
+    void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Paint() override;
