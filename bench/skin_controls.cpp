@@ -8,6 +8,7 @@
 #include "skin/controls/TTeCheckBox.h"
 #include "skin/controls/TTeLabel.h"
 #include "skin/controls/TTeProgressBar.h"
+#include "skin/controls/TTeScrollBar.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteThemeManager.h"
@@ -51,7 +52,7 @@ template <class T> T* Put(TForm& form, int left, int top, int width, int height)
     return control;
 }
 
-// 1024 x 768 holding 50 each of buttons, labels, check boxes and progress bars in 10 columns.
+// 1024 x 768 holding 40 each of buttons, labels, check boxes, progress bars and scroll bars in 10 columns.
 void FullRepaint(benchmark::State& state)
 {
     SkinSession skin(state.range(0) != 0);
@@ -59,8 +60,8 @@ void FullRepaint(benchmark::State& state)
     auto* form = skin.session.CreateForm<TForm>();
     form->SetBounds(0, 0, 1024, 768);
     std::vector<TTeControl*> windowed;
-    std::vector<TTeLabel*> labels;
-    for (int i = 0; i < 50; ++i) {
+    std::vector<TTeGraphicControl*> windowless;
+    for (int i = 0; i < 40; ++i) {
         const int x = 4 + (i % 10) * 102;
         const int y = 4 + (i / 10) * 148;
         auto* button = Put<TTeButton>(*form, x, y, 90, 25);
@@ -71,13 +72,15 @@ void FullRepaint(benchmark::State& state)
         box->SetChecked(i % 2 == 0);
         auto* bar = Put<TTeProgressBar>(*form, x, y + 90, 90, 12);
         bar->SetPosition(i * 2);
+        auto* scroll = Put<TTeScrollBar>(*form, x, y + 110, 90, 16);
+        scroll->SetPosition(i);
         windowed.insert(windowed.end(), {button, box, bar});
-        labels.push_back(label);
+        windowless.insert(windowless.end(), {label, scroll});
     }
     for (TTeControl* c : windowed)
         c->SetPerformance(mode);
-    for (TTeLabel* l : labels)
-        l->SetPerformance(mode);
+    for (TTeGraphicControl* c : windowless)
+        c->SetPerformance(mode);
     form->Show();
     skin.session.ProcessUntilIdle();
     for (auto _ : state) {
