@@ -1,5 +1,6 @@
 #include "app/UnitStartup.h"
 
+#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 
 void StartUnits()
@@ -9,10 +10,12 @@ void StartUnits()
     StartTeUtils();
     StartTeTheme();
     StartTeEffect();
+    StartTeForms();
 }
 
 void StopUnits()
 {
+    StopTeForms();
     StopTeEffect();
     StopTeTheme();
     StopTeUtils();
