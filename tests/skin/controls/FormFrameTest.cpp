@@ -1,0 +1,96 @@
+#include "SkinnedFormKit.h"
+
+#include "platform/graphics/ImageCodecs.h"
+
+using FormFrame = SkinnedFormTest;
+
+TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    EXPECT_EQ(form->ClientWidth(), 300 - 8);
+    EXPECT_EQ(form->ClientHeight(), 200 - 8 - 19);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCAPTION);
+    EXPECT_EQ(NcHit(*form, 1, 100), HTLEFT);
+    EXPECT_EQ(NcHit(*form, 298, 100), HTRIGHT);
+    EXPECT_EQ(NcHit(*form, 150, 198), HTBOTTOM);
+    EXPECT_EQ(NcHit(*form, 150, 1), HTTOP);
+    EXPECT_EQ(NcHit(*form, 2, 2), HTTOPLEFT);
+    EXPECT_EQ(NcHit(*form, 297, 190), HTBOTTOMRIGHT);
+    EXPECT_EQ(NcHit(*form, 150, 100), HTCLIENT);
+    const TRect close = skin->GetButtonRect(kbiClose);
+    EXPECT_EQ(close.Right, 300 - 4 - 2);
+    EXPECT_EQ(close.Width(), 16);
+    EXPECT_EQ(NcHit(*form, close.Left + 3, close.Top + 3), HTCLOSE);
+    const TRect max = skin->GetButtonRect(kbiMaximize);
+    EXPECT_EQ(max.Right, close.Left - 2);
+    EXPECT_EQ(NcHit(*form, max.Left + 3, max.Top + 3), HTMAXBUTTON);
+    EXPECT_EQ(skin->GetButtonRect(kbiMinimize).Right, max.Left);
+
+    skin->Dragging().SetMoveable(false);
+    skin->Dragging().SetSizeable(false);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
+    EXPECT_EQ(NcHit(*form, 1, 100), HTCLIENT);
+
+    skin->SetBorderStyle(kbsNone);
+    EXPECT_EQ(form->Width(), 292);
+    EXPECT_EQ(form->ClientWidth(), 292);
+    EXPECT_EQ(form->ClientHeight(), 173);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
+}
+
+TEST_F(FormFrame, FrameChangesKeepTheClientSize)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    const int cw = form->ClientWidth(), ch = form->ClientHeight();
+    skin->SetBorderStyle(kbsToolWindow);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+    EXPECT_EQ(form->Height(), 200 - 3);
+
+    skin->SetBorderIcons(BorderIconBit(kbiClose));
+    skin->Shadow().SetEnabled(true);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+    EXPECT_EQ(form->Width(), 300 + 4);
+    EXPECT_EQ(skin->FrameWidth(), 300);
+    // The window's shape is the frame and its offset copy.
+    const TRegion* shape = form->WindowRegion();
+    ASSERT_NE(shape, nullptr);
+    EXPECT_FALSE(shape->Contains(302, 1));
+    EXPECT_TRUE(shape->Contains(302, 5));
+
+    skin->Shadow().SetSize(0);
+    skin->Shadow().SetEnabled(true);
+    skin->RefreshFormFrame();
+    EXPECT_EQ(form->Width(), 300);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+}
+
+TEST_F(FormFrame, ClassicFramePixels)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    s.App().ActivateForm(form);
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(skin->IsActiveFrame());
+    if (const char* out = std::getenv("BUKURA_FORM_PNG")) {
+        std::vector<uint32_t> px(400 * 300);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+                px[y * 400 + x] = s.Screen().ScreenPixel(50 + x, 50 + y);
+        WritePng(out, px.data(), 400, 300, 400 * 4, false);
+    }
+    EXPECT_EQ(s.WindowColor(*form, 0, 100), ColorToRGB(cl3DLight));
+    EXPECT_EQ(s.WindowColor(*form, 299, 100), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(s.WindowColor(*form, 2, 100), ColorToRGB(clBtnFace));
+    EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clActiveCaption));
+    const TRect close = skin->GetButtonRect(kbiClose);
+    EXPECT_EQ(s.WindowColor(*form, close.Left + 2, close.Bottom - 3), ColorToRGB(clBtnFace));
+
+    s.App().DeactivateForm(form);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clInactiveCaption));
+}
