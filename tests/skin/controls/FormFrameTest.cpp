@@ -94,3 +94,43 @@ TEST_F(FormFrame, ClassicFramePixels)
     s.ProcessUntilIdle();
     EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clInactiveCaption));
 }
+
+namespace {
+// A frame whose shape leaves out its 6 x 6 top-left corner.
+class TCutCornerForm : public TTeDefaultForm {
+public:
+    using TTeDefaultForm::TTeDefaultForm;
+    TRegion CreateRegion() override
+    {
+        TRegion r = TTeDefaultForm::CreateRegion();
+        r.Subtract(Rect(0, 0, 6, 6));
+        return r;
+    }
+};
+} // namespace
+
+TEST_F(FormFrame, TheFrameShapeHoldsWhetherOrNotTheBackEndShapesWindows)
+{
+    for (bool shapes : {true, false}) {
+        SCOPED_TRACE(shapes);
+        s.Screen().SetShapesSupported(shapes);
+        TForm* form = nullptr;
+        MakeSkinned<TCutCornerForm>(form, Bounds(100, 100, 300, 200));
+        ASSERT_NE(form->WindowRegion(), nullptr);
+        EXPECT_FALSE(form->WindowRegion()->Contains(2, 2));
+        EXPECT_EQ(form->WindowRegionByBackend(), shapes);
+        EXPECT_EQ(s.ScreenColor(102, 102), PixelToColor(THeadlessBackend::DesktopColor));
+        EXPECT_NE(s.ScreenColor(108, 108), PixelToColor(THeadlessBackend::DesktopColor));
+        // A corner drag there would size the window if the press reached it.
+        s.MouseDown(102, 102);
+        s.MoveTo(90, 90);
+        s.MouseUp(90, 90);
+        EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+        s.MouseDown(102, 110);
+        s.MoveTo(90, 110);
+        s.MouseUp(90, 110);
+        EXPECT_EQ(form->BoundsRect(), Bounds(88, 100, 312, 200));
+        TComponent::Free(form);
+        s.ProcessUntilIdle();
+    }
+}
