@@ -1,5 +1,8 @@
 #include "SkinnedFormKit.h"
 
+#include "platform/graphics/TBitmap.h"
+#include "skin/engine/TteTimer.h"
+
 using FormStates = SkinnedFormTest;
 
 TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
@@ -146,4 +149,49 @@ TEST_F(FormStates, AStoredStateIsAppliedAfterTheFirstQueuePass)
     s.ProcessUntilIdle();
     EXPECT_EQ(skin->WindowState(), kwsRollup);
     EXPECT_EQ(form->Height(), 27);
+}
+
+namespace {
+// Ten frames of 10 ms for a transition of 100 ms, counted as they are shown.
+struct FrameCounter {
+    int64_t now = 0;
+    int reads = 0;
+    TteCounter previous = SetTimerCounter({[this] {
+                                               if (++reads > 2 && reads % 2 == 0)
+                                                   now += 10;
+                                               return now;
+                                           },
+                                           1000});
+    ~FrameCounter() { SetTimerCounter(previous); }
+};
+} // namespace
+
+TEST_F(FormStates, TheShowAnimationRunsOnceAndEndsOnTheFormsOwnPixels)
+{
+    FrameCounter counter;
+    s.App().SetAnimationsEnabled(true);
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
+                                                                             [](TTeDefaultForm& f) {
+                                                                                 f.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
+                                                                                 f.Animation().SetTime(100);
+                                                                                 f.Animation().SetEnabled(true);
+                                                                             }));
+    EXPECT_GT(counter.reads, 10);
+    TBitmap own;
+    skin->ComposeWindow(own);
+    for (TPoint p : {TPoint{0, 0}, TPoint{5, 5}, TPoint{150, 100}, TPoint{299, 199}})
+        EXPECT_EQ(s.WindowColor(*form, p.X, p.Y), own.ColorAt(p.X, p.Y));
+    const int reads = counter.reads;
+    form->Invalidate();
+    form->InvalidateFrame();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(counter.reads, reads);
+
+    form->Hide();
+    s.ProcessUntilIdle();
+    s.App().SetAnimationsEnabled(false);
+    form->Show();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(counter.reads, reads);
 }
