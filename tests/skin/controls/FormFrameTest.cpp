@@ -1,6 +1,6 @@
 #include "SkinnedFormKit.h"
 
-#include "platform/graphics/ImageCodecs.h"
+#include "platform/controls/TPopupMenu.h"
 
 using FormFrame = SkinnedFormTest;
 
@@ -73,16 +73,10 @@ TEST_F(FormFrame, ClassicFramePixels)
 {
     TForm* form = nullptr;
     TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->SetCaption("Jurnal umum");
     s.App().ActivateForm(form);
     s.ProcessUntilIdle();
     ASSERT_TRUE(skin->IsActiveFrame());
-    if (const char* out = std::getenv("BUKURA_FORM_PNG")) {
-        std::vector<uint32_t> px(400 * 300);
-        for (int y = 0; y < 300; ++y)
-            for (int x = 0; x < 400; ++x)
-                px[y * 400 + x] = s.Screen().ScreenPixel(50 + x, 50 + y);
-        WritePng(out, px.data(), 400, 300, 400 * 4, false);
-    }
     EXPECT_EQ(s.WindowColor(*form, 0, 100), ColorToRGB(cl3DLight));
     EXPECT_EQ(s.WindowColor(*form, 299, 100), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(s.WindowColor(*form, 2, 100), ColorToRGB(clBtnFace));
@@ -93,6 +87,13 @@ TEST_F(FormFrame, ClassicFramePixels)
     s.App().DeactivateForm(form);
     s.ProcessUntilIdle();
     EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clInactiveCaption));
+
+    // The shadow band is the desktop beneath, darkened; its corners leave the desktop alone.
+    skin->Shadow().SetEnabled(true);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(100 + 302, 100 + 100), TColor(0x52371D));
+    EXPECT_EQ(s.ScreenColor(100 + 150, 100 + 202), TColor(0x52371D));
+    EXPECT_EQ(s.ScreenColor(100 + 302, 100 + 1), PixelToColor(THeadlessBackend::DesktopColor));
 }
 
 namespace {
@@ -133,4 +134,39 @@ TEST_F(FormFrame, TheFrameShapeHoldsWhetherOrNotTheBackEndShapesWindows)
         TComponent::Free(form);
         s.ProcessUntilIdle();
     }
+}
+
+TEST_F(FormFrame, MenuReferencesAreForgottenWhenTheirComponentGoes)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    auto* menus = s.CreateForm<TForm>();
+    auto* bar = CreateOwned<TComponent>(*menus);
+    auto* tray = CreateOwned<TPopupMenu>(*menus);
+    skin->SetMenuBar(bar);
+    skin->SetWindowMenu(bar);
+    skin->SetTrayMenuLink(tray);
+    skin->SetSystemMenuLink(tray);
+    TComponent::Free(bar);
+    EXPECT_EQ(skin->MenuBar(), nullptr);
+    EXPECT_EQ(skin->WindowMenu(), nullptr);
+    EXPECT_EQ(skin->TrayMenuLink(), tray);
+    TComponent::Free(menus);
+    EXPECT_EQ(skin->TrayMenuLink(), nullptr);
+    EXPECT_EQ(skin->SystemMenuLink(), nullptr);
+}
+
+TEST_F(FormFrame, BlendingAndStayOnTopReachTheWindow)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->Blending().SetValue(200);
+    skin->Blending().SetEnabled(true);
+    EXPECT_EQ(s.Screen().WindowOpacity(form->NativeWindow()), 200);
+    skin->Blending().SetEnabled(false);
+    EXPECT_EQ(s.Screen().WindowOpacity(form->NativeWindow()), 255);
+    skin->SetStayOnTop(true);
+    EXPECT_TRUE(s.Screen().IsWindowTopMost(form->NativeWindow()));
+    skin->SetStayOnTop(false);
+    EXPECT_FALSE(s.Screen().IsWindowTopMost(form->NativeWindow()));
 }
