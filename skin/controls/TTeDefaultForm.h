@@ -181,6 +181,8 @@ protected:
     void HookRemoved() override;
     void HookRestored() override;
 
+    // The MDI client's size grip, in the client's coordinates; (-1, -1, -1, -1) when none shows.
+    void SetGripRect(const TRect& r) { gripRect_ = r; }
     // Re-measures after a change unless loading.
     void FrameChangedByProperty();
     // Applies a window rectangle (screen coordinates) and paints what it uncovered.

@@ -160,6 +160,15 @@ int TTeDefaultForm::HitTest(int x, int y)
         if (x >= c.Right && x < fw)
             code = byY(khtTopRight, khtBottomRight, khtRight);
     }
+    // The MDI client's size grip sizes the frame.
+    auto* form = dynamic_cast<TCustomForm*>(Control());
+    if (code == khtClient && dragging_->Sizeable() && form && form->MDIClient()) {
+        TRect grip = GetGripRect();
+        const TRect at = form->MDIClient()->BoundsRect();
+        grip.Offset(c.Left + at.Left, c.Top + at.Top);
+        if (!GetGripRect().IsEmpty() && grip.Contains(p))
+            code = khtBottomRight;
+    }
     return code;
 }
 
@@ -207,7 +216,6 @@ void TTeDefaultForm::PaintFrame()
         return;
     auto canvas = c->GetWindowDC();
     PaintFrameInto(*canvas, false);
-    c->InvalidateRect({}, false);
     if (Application)
         Application->PresentWindow(top);
 }
@@ -223,23 +231,27 @@ void TTeDefaultForm::PaintFrameInto(TCanvas& canvas, bool animation)
         buffer = performance_ == tefpPersistentBuffer && persistentBuffer_ ? persistentBuffer_.get() : &temp;
         buffer->SetSize(c->Width(), c->Height());
     }
+    // The frame strips and the shadow band, inside the window's shape.
+    const TRegion* shape = c->WindowRegion();
+    TRegion strips = shape ? *shape : TRegion(Rect(0, 0, c->Width(), c->Height()));
+    strips.Subtract(client);
+    auto clipTo = [&strips](TCanvas& cv) {
+        TRegion r = strips;
+        const TPoint o = cv.Origin();
+        r.Offset(o.X, o.Y);
+        cv.SelectClipRgn(&r);
+    };
     TCanvas& target = buffer ? buffer->Canvas() : canvas;
     const int saved = target.SaveDC();
+    clipTo(target);
     if (ShadowSize() > 0)
         PaintShadow(target);
-    target.ExcludeClipRect(client.Left, client.Top, client.Right, client.Bottom);
     DrawFrame(target);
     target.RestoreDC(saved);
     if (!buffer)
         return;
-    // Only the frame strips and the shadow band go to the window, inside its region.
     const int level = canvas.SaveDC();
-    const TRegion* shape = c->WindowRegion();
-    TRegion clip = shape ? *shape : TRegion(Rect(0, 0, c->Width(), c->Height()));
-    clip.Subtract(client);
-    const TPoint o = canvas.Origin();
-    clip.Offset(o.X, o.Y);
-    canvas.SelectClipRgn(&clip);
+    clipTo(canvas);
     canvas.Draw(0, 0, *buffer);
     canvas.RestoreDC(level);
 }
