@@ -72,8 +72,6 @@ void TTeDefaultForm::WatchOptions()
     shadow_->OnChange = refresh;
 }
 
-void TTeDefaultForm::SetActive(bool value) { TTeHook::SetActive(value); }
-
 void TTeDefaultForm::SetReference(TComponent*& slot, TComponent* value)
 {
     if (slot == value)
@@ -204,8 +202,6 @@ void TTeDefaultForm::Loaded()
     if (stayOnTop_)
         form->SetTopMostBand(true);
 }
-
-void TTeDefaultForm::HookRemoved() {}
 
 void TTeDefaultForm::HookRestored()
 {

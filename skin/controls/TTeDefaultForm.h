@@ -59,8 +59,6 @@ public:
     explicit TTeDefaultForm(TComponent* AOwner = nullptr);
     ~TTeDefaultForm() override;
 
-    void SetActive(bool value) override;
-
     TTeAnimation& Animation() const { return *animation_; }
     void SetAnimation(const TTeAnimation& v) { animation_->Assign(v); }
     TTeBlending& Blending() const { return *blending_; }
@@ -178,7 +176,6 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Dispatch(TMessage& message) override;
     void AfterMessage(TMessage& message, bool& handled) override;
-    void HookRemoved() override;
     void HookRestored() override;
 
     // The MDI client's size grip, in the client's coordinates; (-1, -1, -1, -1) when none shows.
