@@ -214,7 +214,8 @@ private:
 
     // Window states (TTeDefaultFormStates.cpp).
     bool FireAction(const TTeFormActionEvent& event);
-    void SaveNormal(bool always);
+    // The normal bounds are kept whenever the normal state is left.
+    void SaveNormal();
     void ApplyNormal();
     void HookApplication();
     void UnhookApplication();

@@ -31,9 +31,9 @@ bool TTeDefaultForm::ShownModally() const
     return form && form->Modal();
 }
 
-void TTeDefaultForm::SaveNormal(bool always)
+void TTeDefaultForm::SaveNormal()
 {
-    if (always || windowState_ == kwsNormal)
+    if (windowState_ == kwsNormal)
         normalBounds_ = CurrentWindowRect();
 }
 
@@ -122,7 +122,7 @@ void TTeDefaultForm::Maximize()
         return;
     }
     TCustomForm* form = Form();
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     Deiconify(form);
     windowState_ = kwsMaximized;
@@ -145,7 +145,7 @@ void TTeDefaultForm::Minimize()
         return;
     }
     TCustomForm* form = Form();
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsMinimized;
     if (!form)
@@ -174,7 +174,7 @@ void TTeDefaultForm::Rollup()
         Restore();
         return;
     }
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsRollup;
     TRect r = GetRolledUpRect();
@@ -202,7 +202,7 @@ void TTeDefaultForm::MinimizeToTray()
         Minimize();
         return;
     }
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsTray;
     if (minimizeApplication_ && Application) {
