@@ -1,6 +1,7 @@
 #include "app/UnitStartup.h"
 
 #include "skin/controls/TeControlsUnit.h"
+#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
@@ -14,6 +15,7 @@ void StartUnits()
     StartTeTheme();
     StartTeEffect();
     StartTeControls();
+    StartTeForms();
     StartThemeFlat();
     StartThemeOfficeXP();
     StartSeSkinObjects();
@@ -26,6 +28,7 @@ void StopUnits()
     StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();
+    StopTeForms();
     StopTeControls();
     StopTeEffect();
     StopTeTheme();
