@@ -1,6 +1,7 @@
 #include "app/UnitStartup.h"
 
 #include "skin/engine/TeUnits.h"
+#include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
 
@@ -13,12 +14,14 @@ void StartUnits()
     StartTeEffect();
     StartThemeFlat();
     StartThemeOfficeXP();
+    StartSeSkinObjects();
     StartTeEngine();
 }
 
 void StopUnits()
 {
     StopTeEngine();
+    StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();
     StopTeEffect();

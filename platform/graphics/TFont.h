@@ -34,6 +34,8 @@ public:
 
     void Assign(const TPersistent& source) override;
     bool SameAs(const TFont& other) const;
+    // Makes Charset, Color, Height, Name, Pitch and Style streamable as "Font.Name" and so on.
+    static void Register();
 
 private:
     std::string name_ = "MS Sans Serif";

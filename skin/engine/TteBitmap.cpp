@@ -11,6 +11,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/engine/TeStreamString.h"
+#include "skin/engine/TteBitmapLink.h"
 #include "skin/engine/TtePixelRoutines.h"
 
 static_assert(std::endian::native == std::endian::little, "stream records store pixels as B, G, R, A bytes");
@@ -165,6 +166,15 @@ void TteBitmap::FlipVertical()
         std::memcpy(ScanLine(i), ScanLine(height_ - 1 - i), bytes);
         std::memcpy(ScanLine(height_ - 1 - i), row.data(), bytes);
     }
+}
+
+std::unique_ptr<TteBitmapLink> TteBitmap::GetBitmapLink(const TRect& rect)
+{
+    auto link = std::make_unique<TteBitmapLink>();
+    link->SetImage(this);
+    link->SetName(name_);
+    link->SetBoundsRect(rect);
+    return link;
 }
 
 void TteBitmap::Assign(const TPersistent& source)

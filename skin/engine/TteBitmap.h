@@ -13,6 +13,7 @@
 class TBitmap;
 class TCanvas;
 class TStream;
+class TteBitmapLink;
 
 class TteBitmap : public TPersistent {
 public:
@@ -59,6 +60,8 @@ public:
     void ChangeBrightness(int delta);
     void ChangeHue(int delta);
     void FlipVertical();
+    // A new link to 'rect' of this bitmap under its name; the caller owns it.
+    std::unique_ptr<TteBitmapLink> GetBitmapLink(const TRect& rect);
 
     // From a TteBitmap (an empty one empties this) or a TBitmap (made opaque).
     void Assign(const TPersistent& source) override;
