@@ -222,9 +222,9 @@ void TSeSystemButton::Draw(TCanvas& canvas, const TRect& clip)
     }
     const uint8_t childState = !Active() ? ssDisabled : buttonState_ == 1 ? ssHot : buttonState_ == 2 ? ssPressed : 0;
     std::vector<std::pair<TSeSkinObject*, uint8_t>> saved;
-    for (int i = 0; childState != 0 && i < ChildCount(); ++i) {
-        saved.emplace_back(Children(i), Children(i)->State());
-        Children(i)->SetState(childState);
+    for (TSeSkinObject* child : childState != 0 ? ChildList() : std::vector<TSeSkinObject*>{}) {
+        saved.emplace_back(child, child->State());
+        child->SetState(childState);
     }
     TSeActiveBitmap::Draw(canvas, clip);
     for (auto [child, state] : saved)

@@ -38,12 +38,18 @@ TFont& TSeSkinObject::GetFont()
     return *font_;
 }
 
+std::vector<TSeSkinObject*> TSeSkinObject::ChildList() const
+{
+    std::vector<TSeSkinObject*> children;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* child = dynamic_cast<TSeSkinObject*>(Components(i)))
+            children.push_back(child);
+    return children;
+}
+
 int TSeSkinObject::ChildCount() const
 {
-    int count = 0;
-    for (int i = 0; i < ComponentCount(); ++i)
-        count += dynamic_cast<TSeSkinObject*>(Components(i)) != nullptr;
-    return count;
+    return static_cast<int>(ChildList().size());
 }
 
 TSeSkinObject* TSeSkinObject::Children(int index) const
@@ -59,35 +65,35 @@ TSeSkinObject* TSeSkinObject::Children(int index) const
 void TSeSkinObject::SetButtons(uint16_t buttons)
 {
     buttons_ = buttons;
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->SetButtons(buttons);
+    for (TSeSkinObject* child : ChildList())
+        child->SetButtons(buttons);
 }
 
 void TSeSkinObject::SetState(uint8_t state)
 {
     state_ = state;
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->SetState(state);
+    for (TSeSkinObject* child : ChildList())
+        child->SetState(state);
 }
 
 void TSeSkinObject::SetActive(bool active)
 {
     active_ = active;
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->SetActive(active);
+    for (TSeSkinObject* child : ChildList())
+        child->SetActive(active);
 }
 
 void TSeSkinObject::SetBitmaps(TteBitmapList* bitmaps)
 {
     bitmaps_ = bitmaps;
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->SetBitmaps(bitmaps);
+    for (TSeSkinObject* child : ChildList())
+        child->SetBitmaps(bitmaps);
 }
 
 void TSeSkinObject::AfterLoad()
 {
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->AfterLoad();
+    for (TSeSkinObject* child : ChildList())
+        child->AfterLoad();
     EachLink([this](TteBitmapLink& link, bool byMargins) {
         std::unique_ptr<TteBitmapLink> bound =
             bitmaps_ ? bitmaps_->GetBitmapLink(link.Name(), link.BoundsRect()) : nullptr;
@@ -122,9 +128,7 @@ void TSeSkinObject::SetBounds(const TRect& rect)
 
 void TSeSkinObject::AlignObjects()
 {
-    std::vector<TSeSkinObject*> children;
-    for (int i = 0; i < ChildCount(); ++i)
-        children.push_back(Children(i));
+    const std::vector<TSeSkinObject*> children = ChildList();
     TRect f = BoundsRect();
     const auto stack = [&](TSeAlign top, TSeAlign bottom) {
         for (TSeSkinObject* c : children) {
@@ -202,8 +206,8 @@ void TSeSkinObject::AlignObjects()
 void TSeSkinObject::AlignAll()
 {
     AlignObjects();
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->AlignAll();
+    for (TSeSkinObject* child : ChildList())
+        child->AlignAll();
 }
 
 TSeSkinObject* TSeSkinObject::Clone(TComponent* owner) const
@@ -241,8 +245,8 @@ void TSeSkinObject::Assign(const TPersistent& source)
     marginRight_ = other->marginRight_;
     marginTop_ = other->marginTop_;
     marginBottom_ = other->marginBottom_;
-    for (int i = 0; i < other->ChildCount(); ++i)
-        other->Children(i)->Clone(this);
+    for (TSeSkinObject* child : other->ChildList())
+        child->Clone(this);
     SetBounds(other->BoundsRect());
 }
 
@@ -250,8 +254,8 @@ TSeSkinObject* TSeSkinObject::FindObjectByName(const std::string& name)
 {
     if (SameText(Name(), name))
         return this;
-    for (int i = 0; i < ChildCount(); ++i)
-        if (TSeSkinObject* found = Children(i)->FindObjectByName(name))
+    for (TSeSkinObject* child : ChildList())
+        if (TSeSkinObject* found = child->FindObjectByName(name))
             return found;
     return nullptr;
 }
@@ -260,8 +264,8 @@ TSeSkinObject* TSeSkinObject::FindObjectByKind(TSeKind kind)
 {
     if (kind_ == kind)
         return this;
-    for (int i = 0; i < ChildCount(); ++i)
-        if (TSeSkinObject* found = Children(i)->FindObjectByKind(kind))
+    for (TSeSkinObject* child : ChildList())
+        if (TSeSkinObject* found = child->FindObjectByKind(kind))
             return found;
     return nullptr;
 }
@@ -270,8 +274,8 @@ TSeSkinObject* TSeSkinObject::FindSystemButton(TSeAction action)
 {
     if (auto* button = dynamic_cast<TSeSystemButton*>(this); button && button->Action() == action)
         return this;
-    for (int i = 0; i < ChildCount(); ++i)
-        if (TSeSkinObject* found = Children(i)->FindSystemButton(action))
+    for (TSeSkinObject* child : ChildList())
+        if (TSeSkinObject* found = child->FindSystemButton(action))
             return found;
     return nullptr;
 }
@@ -281,8 +285,8 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint point)
     if (!BoundsRect().Contains(point) || kind_ == skTranparent)
         return nullptr;
     TSeSkinObject* hit = nullptr;
-    for (int i = 0; i < ChildCount(); ++i)
-        if (TSeSkinObject* found = Children(i)->ObjectAtPoint(point))
+    for (TSeSkinObject* child : ChildList())
+        if (TSeSkinObject* found = child->ObjectAtPoint(point))
             hit = found;
     return hit ? hit : this;
 }
@@ -290,15 +294,15 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint point)
 void TSeSkinObject::ChangeHue(int delta)
 {
     ShiftColors([delta](uint32_t p) { return PixelShiftHue(p, delta); });
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->ChangeHue(delta);
+    for (TSeSkinObject* child : ChildList())
+        child->ChangeHue(delta);
 }
 
 void TSeSkinObject::ChangeBrightness(int delta)
 {
     ShiftColors([delta](uint32_t p) { return PixelAddBrightness(p, delta); });
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->ChangeBrightness(delta);
+    for (TSeSkinObject* child : ChildList())
+        child->ChangeBrightness(delta);
 }
 
 void TSeSkinObject::ShiftColors(const std::function<uint32_t(uint32_t)>& shift)
@@ -318,8 +322,8 @@ void TSeSkinObject::ShiftColors(const std::function<uint32_t(uint32_t)>& shift)
 void TSeSkinObject::SetCharset(int charset)
 {
     EachFont([charset](TFont& font) { font.SetCharset(charset); });
-    for (int i = 0; i < ChildCount(); ++i)
-        Children(i)->SetCharset(charset);
+    for (TSeSkinObject* child : ChildList())
+        child->SetCharset(charset);
 }
 
 void TSeSkinObject::EachColor(const std::function<void(TColor&)>& apply)
@@ -340,10 +344,10 @@ void TSeSkinObject::DefineProperties(TFiler& filer)
 
 void TSeSkinObject::WriteChildren(TStream& stream) const
 {
-    const int count = ChildCount();
-    stream.WriteInt32(count | BinaryRecordsFlag);
-    for (int i = 0; i < count; ++i)
-        WriteSkinObjectBinary(stream, *Children(i));
+    const std::vector<TSeSkinObject*> children = ChildList();
+    stream.WriteInt32(static_cast<int32_t>(children.size()) | BinaryRecordsFlag);
+    for (const TSeSkinObject* child : children)
+        WriteSkinObjectBinary(stream, *child);
 }
 
 void TSeSkinObject::ReadChildren(TStream& stream)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/TComponent.h"
@@ -114,6 +115,8 @@ public:
     int ChildCount() const;
     // Null out of range.
     TSeSkinObject* Children(int index) const;
+    // The children in order, each found once.
+    std::vector<TSeSkinObject*> ChildList() const;
 
     void Assign(const TPersistent& source) override;
     // "Objects": the children as flagged binary records.

@@ -67,8 +67,7 @@ void TSeSkinObject::DrawColorAndText(TCanvas& canvas)
 
 void TSeSkinObject::DrawChildren(TCanvas& canvas, const TRect& clip)
 {
-    for (int i = 0; i < ChildCount(); ++i) {
-        TSeSkinObject* child = Children(i);
+    for (TSeSkinObject* child : ChildList()) {
         if (child->visible_ && child->VisibleIn(clip))
             child->Draw(canvas, clip);
     }
@@ -121,9 +120,9 @@ TRegion TSeSkinObject::GetRegion()
     if (!masked_ || drawIfOwner_)
         return CreateRegion();
     TRegion region;
-    for (int i = 0; i < ChildCount(); ++i)
-        if (Children(i)->visible_)
-            region.Union(Children(i)->GetRegion());
+    for (TSeSkinObject* child : ChildList())
+        if (child->visible_)
+            region.Union(child->GetRegion());
     return region;
 }
 
