@@ -4,6 +4,7 @@
 #include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
+#include "skin/formats/TTeSkinFile.h"
 
 void StartUnits()
 {
@@ -15,12 +16,14 @@ void StartUnits()
     StartThemeFlat();
     StartThemeOfficeXP();
     StartSeSkinObjects();
+    StartThemeSkinFile();
     StartTeEngine();
 }
 
 void StopUnits()
 {
     StopTeEngine();
+    StopThemeSkinFile();
     StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();
