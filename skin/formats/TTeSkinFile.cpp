@@ -160,6 +160,8 @@ bool TTeSkinFile::SaveToFile(const std::string& fileName) const
 
 void TTeSkinFile::Reset()
 {
+    // The table and the copies point into WorkSkin, which is about to be refilled.
+    FreeClones();
     workSkin_->Assign(*skin_);
     BindSkinObjects();
     SetName(skin_->SkinName());

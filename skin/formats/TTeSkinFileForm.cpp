@@ -1,5 +1,6 @@
 #include "platform/graphics/TCanvas.h"
 #include "skin/engine/TeFormClip.h"
+#include "skin/engine/TeUtils.h"
 #include "skin/formats/TSeBitmapObject.h"
 #include "skin/formats/TSeBitmapSkinObject.h"
 #include "skin/formats/TTeSkinFile.h"
@@ -50,7 +51,7 @@ std::optional<TRegion> TTeSkinFile::GetFormRegion(Byte kind, const TteFormInfo& 
 
 TSeSkinObject* TTeSkinFile::PreparedButtons(int base, const TteFormInfo& info) const
 {
-    TSeSkinObject* copy = Entry(base + 2);
+    TSeSkinObject* copy = base >= 0 ? Entry(base + 2) : nullptr;
     if (!copy)
         return nullptr;
     copy->SetState(0);
@@ -189,8 +190,6 @@ void TTeSkinFile::DrawFormPart(Byte, TCanvas& canvas, const TteFormPartInfo& inf
         PaintSkinPart(hint, canvas, info.Rect, 0);
         return;
     }
-    canvas.Brush().SetColor(clInfoBk);
-    canvas.FillRect(info.Rect);
-    canvas.Brush().SetColor(clGray);
-    canvas.FrameRect(info.Rect);
+    FillRectColor(canvas, info.Rect, clInfoBk);
+    FrameRectColor(canvas, info.Rect, clGray);
 }

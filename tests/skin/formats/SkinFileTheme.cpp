@@ -91,19 +91,23 @@ TEST_F(SkinTheme, ALoadedSkinBindsItsObjectsByNameAndTheFormGroup)
     EXPECT_TRUE(theme.Entry(seFormButtonsDrawn)->FindSystemButton(sbaClose)->Visible());
     EXPECT_NE(theme.Entry(seFormButtons), form);
     EXPECT_EQ(theme.GetFormClientRect(0, FormInfo(0), obj), Rect(0, 20, 120, 80));
+    EXPECT_EQ(theme.GetFormCaptionRect(0, FormInfo(0), obj), Rect(0, 0, 120, 20));
 }
 
-TEST_F(SkinTheme, AFormWithoutClientKeepsItsButtonsAndHasNoCopies)
+TEST_F(SkinTheme, EntriesTheSkinDoesNotGiveStayEmpty)
 {
     auto skin = testskin::MakeSkin();
     TComponent::Free(skin->GetObjectByName("Form")->FindObjectByKind(skClient));
+    skin->GetObjectByName("Button")->SetName("SpeedButton");
     TTeSkinFile theme;
     theme.Skin().Assign(*skin);
     theme.Reset();
     ASSERT_NE(theme.Entry(seForm), nullptr);
     for (int entry = seFormClient; entry <= seFormOwnClient; ++entry)
         EXPECT_EQ(theme.Entry(entry), nullptr) << entry;
-    EXPECT_TRUE(theme.Entry(seForm)->FindSystemButton(sbaClose)->Visible());
+    EXPECT_TRUE(theme.Entry(seForm)->FindSystemButton(sbaClose)->Visible()) << "no copies draw them";
+    EXPECT_FALSE(theme.IsButtonDefined(0, obj));
+    EXPECT_TRUE(theme.IsButtonDefined(9, obj));
 }
 
 TEST_F(SkinTheme, ButtonStatesShowTheirOwnTiles)
@@ -139,6 +143,13 @@ TEST_F(SkinTheme, TheFrameLeavesButtonsAndClientToTheirOwnOperations)
     EXPECT_EQ(At(mid.X, mid.Y), Rgb(testskin::Hot));
     theme.DrawFormBackground(0, Canvas(), MakeFormInfo(Rect(0, 20, 120, 80), 1, NullRect, "", 0), obj);
     EXPECT_EQ(At(60, 50), 0xFFFFFFu);
+    std::vector<TTextRun> log;
+    Canvas().SetTextLog(&log);
+    theme.DrawFormCaption(0, Canvas(), MakeFormInfo(Rect(0, 0, 60, 20), 1, NullRect, "Hello", 0), obj);
+    Canvas().SetTextLog(nullptr);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].Text, "Hello");
+    EXPECT_EQ(log[0].Style, fsBold) << "the title's own font";
 
     TteFormInfo clipped = info;
     clipped.Clip = Rect(5, 5, 5, 30);
@@ -177,6 +188,7 @@ TEST_F(SkinTheme, ColoursAndFontsAreShiftedOnceOnEveryReset)
 {
     std::unique_ptr<TTeSkinFile> theme = Made();
     EXPECT_EQ(theme->Colors().GetColor(tcList), testskin::ListColor);
+    EXPECT_EQ(theme->Colors().GetColor(tcTree), testskin::ListColor);
     EXPECT_EQ(theme->Colors().GetColor(tcGrid), clBlack) << "no grid in the skin";
 
     TteThemeColors once;
