@@ -229,11 +229,15 @@ TSeSkinObject* TTeSkinFile::PartOf(int entry, const std::string& name) const
 
 TRect TTeSkinFile::LessFrame(int entry, const TRect& rect) const
 {
-    const TSeSkinObject* frame = PartOf(entry, "Frame");
-    if (!frame)
+    return LessMargins(rect, PartOf(entry, "Frame"));
+}
+
+TRect LessMargins(const TRect& rect, const TSeSkinObject* part)
+{
+    if (!part)
         return rect;
-    return {rect.Left + frame->MarginLeft(), rect.Top + frame->MarginTop(), rect.Right - frame->MarginRight(),
-            rect.Bottom - frame->MarginBottom()};
+    return {rect.Left + part->MarginLeft(), rect.Top + part->MarginTop(), rect.Right - part->MarginRight(),
+            rect.Bottom - part->MarginBottom()};
 }
 
 void PaintSkinPart(TSeSkinObject* part, TCanvas& canvas, const TRect& rect, uint8_t state, const TRect& clip)

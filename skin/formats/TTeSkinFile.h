@@ -195,5 +195,8 @@ private:
 void PaintSkinPart(TSeSkinObject* part, TCanvas& canvas, const TRect& rect, uint8_t state,
                    const TRect& clip = TRect{});
 
+// The rectangle less the part's four margins; unchanged for no part.
+TRect LessMargins(const TRect& rect, const TSeSkinObject* part);
+
 void StartThemeSkinFile();
 void StopThemeSkinFile();

@@ -176,12 +176,8 @@ void TTeSkinFile::DrawProgress(Byte, TCanvas& canvas, const TteProgressInfo& inf
         return;
     const bool vertical = info.Orientation == 1;
     TSeSkinObject* frame = FindFirst(object, {vertical ? "FrameVert" : "FrameHorz", "Frame"});
-    TRect area = info.Rect;
-    if (frame) {
-        PaintSkinPart(frame, canvas, info.Rect, 0);
-        area = {area.Left + frame->MarginLeft(), area.Top + frame->MarginTop(), area.Right - frame->MarginRight(),
-                area.Bottom - frame->MarginBottom()};
-    }
+    PaintSkinPart(frame, canvas, info.Rect, 0);
+    const TRect area = LessMargins(info.Rect, frame);
     const int64_t lo = info.Minimum, hi = info.Maximum, from = info.Start, to = info.End;
     if (!(0 <= lo && lo <= from && from <= to && to <= hi && hi != lo))
         return;
@@ -305,12 +301,7 @@ bool TTeSkinFile::IsMenuDefined(Byte kind, const std::string&) { return Entry(Me
 
 TRect TTeSkinFile::GetMenuClientRect(Byte kind, const TteMenuFrameInfo& info, const std::string&)
 {
-    const TSeSkinObject* frame = MenuFrame(Entry(MenuEntry(kind)), kind);
-    if (!frame)
-        return info.Rect;
-    const TRect& r = info.Rect;
-    return {r.Left + frame->MarginLeft(), r.Top + frame->MarginTop(), r.Right - frame->MarginRight(),
-            r.Bottom - frame->MarginBottom()};
+    return LessMargins(info.Rect, MenuFrame(Entry(MenuEntry(kind)), kind));
 }
 
 void TTeSkinFile::DrawMenuFrame(Byte kind, TCanvas& canvas, const TteMenuFrameInfo& info, const std::string&)
