@@ -110,9 +110,9 @@ void TTeSkinFile::DrawButton(Byte kind, TCanvas& canvas, const TteButtonInfo& in
     if (!face)
         face = object;
     static constexpr uint8_t states[] = {0, ssHot, ssPressed, ssDisabled, ssFocused};
-    uint8_t state = states[info.State % 5];
+    uint8_t state = info.State <= 9 ? states[info.State % 5] : 0;
     // The first flag is the down state of a button that stays pressed.
-    if (info.State % 5 == 0 && info.Flag1)
+    if (state == 0 && info.Flag1)
         state = ssPressed;
     PaintSkinPart(face, canvas, info.Rect, state);
 }
