@@ -175,6 +175,9 @@ TEST_F(SkinTheme, ChecksProgressAndMenuSeparators)
     EXPECT_EQ(At(30, 48), frameOnly);
     theme.DrawProgress(0, Canvas(), MakeProgressInfo(Rect(0, 60, 80, 76), 0, 5, 5, 5, 5, 0, 0), obj);
     EXPECT_EQ(At(10, 68), frameOnly) << "an empty range draws the frame only";
+    theme.DrawProgress(0, Canvas(), MakeProgressInfo(Rect(100, 0, 116, 80), 1, 0, 100, 0, 50, 0, 0), obj);
+    EXPECT_EQ(At(108, 39), frameOnly) << "a vertical bar grows from the bottom";
+    EXPECT_NE(At(108, 40), frameOnly);
 
     bitmap.Fill(0xFF000000 | Backdrop);
     theme.DrawMenuItem(2, Canvas(), MakeMenuItemInfo(Rect(0, 0, 100, 9), 1, 0, 0), obj);
