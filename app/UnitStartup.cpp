@@ -6,6 +6,7 @@
 #include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
+#include "skin/formats/TTeSkinFile.h"
 
 void StartUnits()
 {
@@ -19,12 +20,14 @@ void StartUnits()
     StartThemeFlat();
     StartThemeOfficeXP();
     StartSeSkinObjects();
+    StartThemeSkinFile();
     StartTeEngine();
 }
 
 void StopUnits()
 {
     StopTeEngine();
+    StopThemeSkinFile();
     StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();

@@ -10,6 +10,7 @@
 #include "skin/formats/TSeBitmapObject.h"
 #include "skin/formats/TSeSkinFilter.h"
 #include "skin/formats/TSeSkinSource.h"
+#include "skin/formats/TTeSkinFile.h"
 
 namespace {
 
@@ -88,6 +89,19 @@ void Load(benchmark::State& state, const TSeSkinFilterClass& kind)
     state.counters["bytes"] = static_cast<double>(image.size());
 }
 
+// The fresh working copy, its shift and the binding that every load and every delta change runs;
+// the argument is the hue shift (the program starts with none).
+void BM_SkinFileReset(benchmark::State& state)
+{
+    TTeSkinFile theme;
+    theme.Skin().Assign(*BenchSkin());
+    theme.SetDeltaHue(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        theme.Reset();
+        benchmark::DoNotOptimize(theme.WorkSkin().Count());
+    }
+}
+
 void BM_SkinLoadUncompressed(benchmark::State& state) { Load(state, TSeSkinFilterUncompressed::Class()); }
 void BM_SkinLoadCompressed(benchmark::State& state) { Load(state, TSeSkinFilterCompressed::Class()); }
 void BM_SkinLoadUltraCompressed(benchmark::State& state) { Load(state, TSeSkinFilterUltraCompressed::Class()); }
@@ -99,3 +113,4 @@ BENCHMARK(BM_SkinLoadUncompressed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SkinLoadCompressed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SkinLoadUltraCompressed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SkinLoadMaxCompression)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SkinFileReset)->Arg(0)->Arg(30)->Unit(benchmark::kMillisecond);

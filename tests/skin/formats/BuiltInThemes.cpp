@@ -29,8 +29,6 @@ struct ThemeCanvas : ::testing::Test {
 
     ThemeCanvas()
     {
-        StartTeBitmap();
-        StartTeUtils();
         StartTeTheme();
         bitmap.SetSize(200, 130);
         bitmap.Fill(0xFF000000 | Backdrop);
@@ -38,8 +36,6 @@ struct ThemeCanvas : ::testing::Test {
     ~ThemeCanvas() override
     {
         StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
     }
     TCanvas& Canvas() { return bitmap.Canvas(); }
     uint32_t At(int x, int y) const { return bitmap.GetPixel(x, y) & 0xFFFFFF; }

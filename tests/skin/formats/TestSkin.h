@@ -19,6 +19,8 @@ namespace testskin {
 // The opaque colour of each button state's tile, and of the form frame.
 constexpr uint32_t Normal = 0xFFC00000u, Hot = 0xFF00C000u, Pressed = 0xFF0000C0u, Disabled = 0xFF808080u;
 constexpr uint32_t Frame = 0xFF204060u, Glass = 0x80FFFFFFu;
+// The list box frame's colour, which a skin theme takes for its list colours.
+constexpr TColor ListColor = RGB(200, 120, 40);
 constexpr int Tile = 12;
 
 inline void AddBitmap(TSeSkinSource& skin, const std::string& name, int w, int h, uint32_t fill)
@@ -173,6 +175,7 @@ inline std::unique_ptr<TSeSkinSource> MakeSkin()
     auto* list = TopLevel<TSeSkinObject>("ListBox", Rect(0, 0, 80, 60));
     auto* listFrame = Part<TSeBitmapBoxObject>(*list, "frame");
     Margins(*listFrame, 2);
+    listFrame->SetColor(ListColor);
     Link(listFrame->Bitmap(), "frame", Rect(0, 0, 24, 20));
     skin->AddObject(list);
     // Laid out as a copy would be.

@@ -44,8 +44,6 @@ struct EngineUnit : ::testing::Test {
 
     EngineUnit()
     {
-        StartTeBitmap();
-        StartTeUtils();
         StartTeTheme();
         StartThemeFlat();
         StartThemeOfficeXP();
@@ -58,8 +56,6 @@ struct EngineUnit : ::testing::Test {
         StopThemeOfficeXP();
         StopThemeFlat();
         StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
     }
 
     static FileTheme* AddStored(TTeThemeList& list, const std::string& name, uint8_t ending = 1)
