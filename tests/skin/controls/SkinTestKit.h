@@ -11,6 +11,7 @@
 #include "skin/engine/TteTheme.h"
 #include "skin/engine/TteThemeManager.h"
 #include "tests/controls/flat/PaintedText.h"
+#include "tests/skin/controls/EngineUnits.h"
 #include "tests/platform/controls/ControlsTestKit.h"
 
 constexpr TColor ThemeButtonFace = 0x00C000, ThemeCheck = 0xC00000, ThemeBar = 0x0000C0;
@@ -89,22 +90,10 @@ private:
 };
 
 struct SkinFixture : TControlsFixture {
-    SkinFixture()
-    {
-        StartTeWinApi();
-        StartTeBitmap();
-        StartTeUtils();
-        StartTeTheme();
-        StartTeControls();
-    }
-    ~SkinFixture()
-    {
-        StopTeControls();
-        StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
-        StopTeWinApi();
-    }
+    EngineUnits units;
+
+    SkinFixture() { StartTeControls(); }
+    ~SkinFixture() { StopTeControls(); }
     RecordingTheme& UseRecordingTheme()
     {
         auto theme = std::make_unique<RecordingTheme>();

@@ -9,6 +9,7 @@
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TeFormUnit.h"
+#include "tests/skin/controls/EngineUnits.h"
 
 class SkinnedFormTest : public ::testing::Test {
 protected:
@@ -42,4 +43,5 @@ protected:
     }
 
     THeadlessSession s;
+    EngineUnits units;
 };
