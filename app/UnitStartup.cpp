@@ -1,6 +1,9 @@
 #include "app/UnitStartup.h"
 
+#include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
+#include "skin/formats/TTeFlatTheme.h"
+#include "skin/formats/TTeOfficeXPTheme.h"
 
 void StartUnits()
 {
@@ -9,10 +12,18 @@ void StartUnits()
     StartTeUtils();
     StartTeTheme();
     StartTeEffect();
+    StartTeControls();
+    StartThemeFlat();
+    StartThemeOfficeXP();
+    StartTeEngine();
 }
 
 void StopUnits()
 {
+    StopTeEngine();
+    StopThemeOfficeXP();
+    StopThemeFlat();
+    StopTeControls();
     StopTeEffect();
     StopTeTheme();
     StopTeUtils();

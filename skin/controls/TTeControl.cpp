@@ -105,7 +105,7 @@ TRect TTeControl::GetContentRect() const
     return r;
 }
 
-TRect TTeControl::ClientRect() const
+TRect TTeControl::GetClientRect() const
 {
     TRect r = GetContentRect();
     if (vScrollBar_)
@@ -119,6 +119,14 @@ void TTeControl::SetBounds(int left, int top, int width, int height)
 {
     TCustomControl::SetBounds(left, top, width, height);
     UpdateScrollBars();
+}
+
+void TTeControl::AlignControls(TControl* control, TRect& rect)
+{
+    TRect inside;
+    IntersectRect(inside, rect, GetClientRect());
+    TCustomControl::AlignControls(control, inside);
+    rect = inside;
 }
 
 void TTeControl::Loaded()

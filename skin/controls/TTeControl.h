@@ -83,8 +83,8 @@ public:
     TControl* HorzScrollBar() const { return hScrollBar_; }
     TControl* VertScrollBar() const { return vScrollBar_; }
 
-    // Inside border and bevels, less the built-in scroll bars.
-    TRect ClientRect() const override;
+    // Inside border and bevels, less the built-in scroll bars; children align within it.
+    TRect GetClientRect() const;
     void SetBounds(int left, int top, int width, int height) override;
     // The rectangle inside border and bevels.
     virtual TRect GetContentRect() const;
@@ -96,6 +96,7 @@ public:
 protected:
     void Loaded() override;
     void CreateWnd() override;
+    void AlignControls(TControl* control, TRect& rect) override;
     void Paint() override;
     void Dispatch(TMessage& message) override;
 

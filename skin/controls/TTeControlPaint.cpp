@@ -54,7 +54,7 @@ void BufferedPaint(TCanvas& canvas, TTePerformance performance, int width, int h
     TteBitmap& buffer = PaintBuffer(performance, width, height, own);
     const TRect area = Rect(0, 0, width, height);
     if (fillKey && &buffer == sharedBuffer.get())
-        buffer.FillRect(area, ColorToPixel(TColor(0x7F007F), 255));
+        buffer.FillRect(area, KeyColor);
     canvas.PushTarget(buffer.Canvas().Target());
     try {
         paint(canvas);
@@ -199,7 +199,7 @@ void TTeControl::PaintInto(TCanvas& canvas)
     paintFont_.Assign(Font());
     TRect content = GetContentRect();
     if (BothScrollBars()) {
-        const TRect client = ClientRect();
+        const TRect client = GetClientRect();
         content.Right = client.Right;
         content.Bottom = client.Bottom;
     }
@@ -209,7 +209,7 @@ void TTeControl::PaintInto(TCanvas& canvas)
     canvas.RestoreDC(saved);
     const int clipped = canvas.SaveDC();
     if (BothScrollBars()) {
-        const TRect client = ClientRect();
+        const TRect client = GetClientRect();
         canvas.IntersectClipRect(client.Left, client.Top, client.Right, client.Bottom);
     }
     PaintClient(canvas);

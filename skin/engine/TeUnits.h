@@ -13,3 +13,6 @@ void StartTeTheme();
 void StopTeTheme();
 void StartTeEffect();
 void StopTeEffect();
+// The theme-engine component, the theme list and its stored-theme items, known by class name.
+void StartTeEngine();
+void StopTeEngine();

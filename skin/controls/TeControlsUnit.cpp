@@ -1,0 +1,40 @@
+#include "skin/controls/TeControlsUnit.h"
+
+#include <memory>
+
+#include "platform/graphics/EmbeddedImages.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/TScreen.h"
+#include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeControl.h"
+#include "skin/engine/TteBitmap.h"
+
+namespace {
+
+std::unique_ptr<TteBitmap> trueTypeList;
+
+} // namespace
+
+void StartTeControls()
+{
+    if (Screen)
+        CreateSharedBuffer(Screen->Width() + 500, Screen->Height() + 500);
+    else
+        CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
+    RegisterTeControlPainter();
+    trueTypeList = std::make_unique<TteBitmap>();
+    trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
+    trueTypeList->ApplyTransparentColor(0x00FF00FF);
+}
+
+void StopTeControls()
+{
+    FreeButtonGlyphs();
+    FreeSharedBuffer();
+    trueTypeList.reset();
+}
+
+const TteBitmap* TrueTypeListBitmap()
+{
+    return trueTypeList.get();
+}

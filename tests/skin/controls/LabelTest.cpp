@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "platform/controls/TCustomEdit.h"
+#include "skin/controls/TTeLabel.h"
+#include "tests/skin/controls/SkinTestKit.h"
+#include "tests/skin/engine/RecordingText.h"
+
+namespace {
+
+struct LabelForm : SkinFixture {
+    TTeControl* panel = Place<TTeControl>(10, 10, 200, 100);
+    TTeLabel* label = nullptr;
+    LabelForm()
+    {
+        panel->SetColor(clRed);
+        label = CreateOwned<TTeLabel>(*form);
+        label->SetParent(panel);
+        label->SetAutoSize(false);
+        label->SetBounds(10, 10, 120, 30);
+        label->SetCaption("Kas");
+        session.ProcessUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST(TeLabelBackground, ATransparentLabelShowsItsParentBeneathAndAnOpaqueOneItsColour)
+{
+    LabelForm f;
+    for (TTePerformance mode : {tepNoBuffer, tepSharedBuffer, tepDoubleBuffer}) {
+        f.label->SetPerformance(mode);
+        EXPECT_EQ(f.PixelOf(*f.label, 100, 25), clRed) << mode;
+    }
+    f.label->SetTransparent(false);
+    EXPECT_EQ(f.PixelOf(*f.label, 100, 25), ColorToRGB(clBtnFace));
+
+    f.form->SetColor(clLime);
+    f.label->SetParent(f.form);
+    f.label->SetTop(150);
+    f.label->SetTransparent(true);
+    f.label->SetPerformance(tepNoBuffer);
+    EXPECT_EQ(f.PixelOf(*f.label, 100, 25), clLime);
+}
+
+TEST(TeLabelAutoSize, AnEmptyCaptionKeepsALineAndRightJustifiedKeepsItsRightEdge)
+{
+    LabelForm f;
+    RecordingText text;
+    f.label->SetAutoSize(true);
+    f.label->SetCaption("");
+    EXPECT_EQ(f.label->Width(), 7);
+    EXPECT_EQ(f.label->Height(), 13);
+    f.label->SetAlignment(TAlignment::taRightJustify);
+    f.label->SetCaption("Kas");
+    const int right = f.label->Left() + f.label->Width();
+    f.label->SetCaption("Kas besar");
+    EXPECT_EQ(f.label->Width(), 63);
+    EXPECT_EQ(f.label->Left() + f.label->Width(), right);
+}
+
+TEST(TeLabelLook, LayoutMovesTheTextAndADisabledLabelIsEmbossed)
+{
+    LabelForm f;
+    RecordingText text;
+    f.label->SetLayout(TTextLayout::tlBottom);
+    f.session.ProcessUntilIdle();
+    text.calls.clear();
+    f.label->Invalidate();
+    f.session.ProcessUntilIdle();
+    ASSERT_FALSE(text.calls.empty());
+    EXPECT_EQ(text.calls.back().rect.Top, 30 - 13);
+    f.label->SetEnabled(false);
+    text.calls.clear();
+    f.session.ProcessUntilIdle();
+    ASSERT_GE(text.calls.size(), 2u);
+    const size_t last = text.calls.size() - 1;
+    EXPECT_EQ(text.calls[last - 1].rect.Left, text.calls[last].rect.Left + 1);
+    EXPECT_EQ(text.calls[last - 1].rect.Top, text.calls[last].rect.Top + 1);
+}
+
+TEST(TeLabelAccelerator, FocusesItsControlOnlyWhenThatCanTakeTheFocus)
+{
+    LabelForm f;
+    auto* edit = f.Place<TEdit>(20, 150, 100, 21);
+    f.label->SetCaption("&Nama");
+    f.label->SetFocusControl(edit);
+    EXPECT_EQ(f.form->Perform(CM_DIALOGCHAR, 'n'), 1);
+    EXPECT_TRUE(edit->Focused());
+    edit->SetEnabled(false);
+    EXPECT_EQ(f.form->Perform(CM_DIALOGCHAR, 'n'), 0);
+}
+
+TEST(TeLabelTheme, TheThemeDrawsTheTextWithTheEnabledOrDisabledState)
+{
+    LabelForm f;
+    RecordingTheme& theme = f.UseRecordingTheme();
+    theme.transparent = true;
+    f.label->SetEnabled(false);
+    f.session.ProcessUntilIdle();
+    EXPECT_TRUE(theme.Logged("DrawLabelText default 2"));
+    EXPECT_EQ(theme.text.Text, "Kas");
+    EXPECT_EQ(f.PixelOf(*f.label, 100, 25), clRed);
+}

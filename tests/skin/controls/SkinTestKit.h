@@ -1,0 +1,126 @@
+#pragma once
+// The skinned controls' tests: a shown form with the theme manager and the controls' library
+// started, and a theme that draws the controls' kinds as plain fills and logs every call.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/TCanvas.h"
+#include "skin/controls/TeControlsUnit.h"
+#include "skin/engine/TeUnits.h"
+#include "skin/engine/TteTheme.h"
+#include "skin/engine/TteThemeManager.h"
+#include "tests/controls/flat/PaintedText.h"
+#include "tests/platform/controls/ControlsTestKit.h"
+
+constexpr TColor ThemeButtonFace = 0x00C000, ThemeCheck = 0xC00000, ThemeBar = 0x0000C0;
+
+// Each call logged as "<call> <object> <state>"; the records of the last calls kept.
+class RecordingTheme : public TteTheme {
+public:
+    bool transparent = false;
+    std::vector<std::string> log;
+    TteButtonInfo button;
+    TteCheckInfo check;
+    TteLabelInfo label;
+    TteProgressInfo progress;
+    TteTextInfo text;
+
+    RecordingTheme() { Reset(); }
+
+    bool IsButtonDefined(Byte, const std::string& o) override { return Probe("IsButtonDefined", o); }
+    bool IsButtonTransparent(Byte, const std::string& o) override { return Probe("IsButtonTransparent", o), transparent; }
+    void DrawButton(Byte, TCanvas& canvas, const TteButtonInfo& info, const std::string& o) override
+    {
+        Log("DrawButton", o, info.State);
+        button = info;
+        Fill(canvas, info.Rect, ThemeButtonFace);
+    }
+    void DrawButtonText(Byte, TCanvas&, const TteButtonInfo& info, const TteTextInfo& t, const std::string& o) override
+    {
+        Log("DrawButtonText", o, info.State);
+        text = t;
+    }
+    void DrawButtonGlyph(Byte, TCanvas&, const TteButtonInfo& info, const TteGlyphInfo&, const std::string& o) override
+    {
+        Log("DrawButtonGlyph", o, info.State);
+    }
+
+    bool IsCheckDefined(Byte, const std::string& o) override { return Probe("IsCheckDefined", o); }
+    bool IsCheckTransparent(Byte, const std::string& o) override { return Probe("IsCheckTransparent", o), transparent; }
+    void DrawCheck(Byte, TCanvas& canvas, const TteCheckInfo& info, const std::string& o) override
+    {
+        Log("DrawCheck", o, info.State);
+        check = info;
+        Fill(canvas, info.Rect, ThemeCheck);
+    }
+    void DrawCheckText(Byte, TCanvas&, const TteCheckInfo& info, const TteTextInfo& t, const std::string& o) override
+    {
+        Log("DrawCheckText", o, info.State);
+        text = t;
+    }
+
+    bool IsLabelDefined(Byte, const std::string& o) override { return Probe("IsLabelDefined", o); }
+    bool IsLabelTransparent(Byte, const std::string& o) override { return Probe("IsLabelTransparent", o), transparent; }
+    void DrawLabelText(Byte, TCanvas&, const TteLabelInfo& info, const TteTextInfo& t, const std::string& o) override
+    {
+        Log("DrawLabelText", o, info.State);
+        label = info;
+        text = t;
+    }
+
+    bool IsProgressDefined(Byte, const std::string& o) override { return Probe("IsProgressDefined", o); }
+    bool IsProgressTransparent(Byte, const std::string& o) override { return Probe("IsProgressTransparent", o), transparent; }
+    void DrawProgress(Byte, TCanvas& canvas, const TteProgressInfo& info, const std::string& o) override
+    {
+        Log("DrawProgress", o, 0);
+        progress = info;
+        Fill(canvas, info.Rect, ThemeBar);
+    }
+
+    bool Logged(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
+
+private:
+    bool Probe(const char* call, const std::string& object)
+    {
+        log.push_back(std::string(call) + " " + object);
+        return true;
+    }
+    void Log(const char* call, const std::string& object, int state)
+    {
+        log.push_back(std::string(call) + " " + object + " " + std::to_string(state));
+    }
+    static void Fill(TCanvas& canvas, const TRect& r, TColor color)
+    {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(color);
+        canvas.FillRect(r);
+    }
+};
+
+struct SkinFixture : TControlsFixture {
+    SkinFixture()
+    {
+        StartTeWinApi();
+        StartTeBitmap();
+        StartTeUtils();
+        StartTeTheme();
+        StartTeControls();
+    }
+    ~SkinFixture()
+    {
+        StopTeControls();
+        StopTeTheme();
+        StopTeUtils();
+        StopTeBitmap();
+        StopTeWinApi();
+    }
+    RecordingTheme& UseRecordingTheme()
+    {
+        auto theme = std::make_unique<RecordingTheme>();
+        RecordingTheme& ref = *theme;
+        SetCurrentTheme(std::move(theme));
+        session.ProcessUntilIdle();
+        return ref;
+    }
+};
