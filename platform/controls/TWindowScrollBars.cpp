@@ -26,6 +26,16 @@ TWindowScrollBars::~TWindowScrollBars()
     host_.RemoveMessageFilter(this);
 }
 
+TWindowScrollBars* FindWindowScrollBars(TWinControl* control)
+{
+    if (!control)
+        return nullptr;
+    for (IMessageFilter* filter : control->MessageFilters())
+        if (auto* bars = dynamic_cast<TWindowScrollBars*>(filter))
+            return bars;
+    return nullptr;
+}
+
 int TWindowScrollBars::SetScrollInfo(int bar, const TScrollInfo& info, uint32_t mask, bool redraw)
 {
     Bar& b = Get(bar);

@@ -78,3 +78,7 @@ private:
     bool repeating_ = false;
     bool paintedThisPass_ = false;
 };
+
+// The bars a window owns, or null: they register with their host as its message filter and leave
+// it when freed.
+TWindowScrollBars* FindWindowScrollBars(TWinControl* control);

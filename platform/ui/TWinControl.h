@@ -80,6 +80,8 @@ public:
     void AddMessageFilter(IMessageFilter* filter);
     void RemoveMessageFilter(IMessageFilter* filter);
     bool HasMessageFilter(const IMessageFilter* filter) const;
+    // Oldest first, so a layer above can find the filter of its own kind on a window.
+    const std::vector<IMessageFilter*>& MessageFilters() const { return filters_; }
 
     void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;

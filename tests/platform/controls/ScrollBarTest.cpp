@@ -156,3 +156,17 @@ TEST(WindowScrollBars, DraggingTheOwnedThumbTracksTheList)
     EXPECT_EQ(list->TopIndex(), tracked);
     EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), tracked);
 }
+
+TEST(WindowScrollBars, AWindowFindsTheBarsItOwnsOnlyWhileTheyLive)
+{
+    TControlsFixture f;
+    auto* list = f.Place<TListBox>(10, 10, 120, 60);
+    EXPECT_EQ(FindWindowScrollBars(list), &list->ScrollBars());
+    EXPECT_EQ(FindWindowScrollBars(f.form), nullptr);
+    EXPECT_EQ(FindWindowScrollBars(nullptr), nullptr);
+    {
+        TWindowScrollBars bars(*f.form);
+        EXPECT_EQ(FindWindowScrollBars(f.form), &bars);
+    }
+    EXPECT_EQ(FindWindowScrollBars(f.form), nullptr);
+}
