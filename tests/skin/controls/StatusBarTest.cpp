@@ -3,9 +3,40 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/TCustomForm.h"
 #include "skin/controls/TTeStatusBar.h"
-#include "tests/platform/controls/ControlsTestKit.h"
+#include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
+
+// Draws the status kinds for the object "bar" only, with a content area inset by 5.
+class StatusTheme : public RecordingTheme {
+public:
+    std::vector<TRect> panels;
+    bool IsStatusDefined(Byte, const std::string& o) override { return log.push_back("IsStatusDefined " + o), o == "bar"; }
+    TRect GetStatusClientRect(Byte, const TteStatusBarInfo& info, const std::string& o) override
+    {
+        log.push_back("GetStatusClientRect " + o);
+        TRect r = info.Rect;
+        r.Inflate(-5, -5);
+        return r;
+    }
+    void DrawStatusBar(Byte, TCanvas&, const TteStatusBarInfo&, const std::string& o) override
+    {
+        log.push_back("DrawStatusBar " + o);
+    }
+    void DrawStatusPanel(Byte, TCanvas&, const TteStatusPanelInfo& info, const std::string& o) override
+    {
+        log.push_back("DrawStatusPanel " + o);
+        panels.push_back(info.Rect);
+    }
+    void DrawStatusText(Byte, TCanvas&, const TteStatusPanelInfo&, const TteTextInfo& t, const std::string& o) override
+    {
+        log.push_back("DrawStatusText " + o + " " + t.Text);
+    }
+    void DrawStatusGripper(Byte, TCanvas&, const TteStatusBarInfo&, const std::string& o) override
+    {
+        log.push_back("DrawStatusGripper " + o);
+    }
+};
 
 struct StatusBarFixture : TControlsFixture {
     TTeStatusBar* bar = nullptr;
@@ -137,6 +168,36 @@ TEST(StatusBarPanels, ClickNeedsPressAndReleaseOnTheSamePanel)
     EXPECT_EQ(clicked, std::vector<TTeStatusPanel*>{b});
     EXPECT_EQ(f.bar->PanelAtPos({50, y}), a);
     EXPECT_EQ(f.bar->PanelAtPos({50, 0}), nullptr);
+}
+
+TEST(StatusBarTheme, TheThemesContentAreaPlacesThePanelsAndEveryDrawingCallNamesDefault)
+{
+    SkinFixture f;
+    f.form->SetClientSize(310, 200);
+    auto theme = std::make_unique<StatusTheme>();
+    StatusTheme& t = *theme;
+    SetCurrentTheme(std::move(theme));
+    auto* bar = CreateOwned<TTeStatusBar>(*f.form);
+    bar->SetParent(f.form);
+    bar->SetAlign(TAlign::alBottom);
+    bar->SetThemeObject("bar");
+    auto* a = bar->Panels().Add();
+    a->SetText("Siap");
+    a->SetStretchPriority(1);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(a->LeftEdge(), 5);
+    EXPECT_EQ(a->RightEdge(), 305);
+    t.log.clear();
+    bar->Repaint();
+    f.session.ProcessUntilIdle();
+    EXPECT_TRUE(t.Logged("DrawStatusBar default"));
+    EXPECT_TRUE(t.Logged("DrawStatusText default Siap"));
+    EXPECT_TRUE(t.Logged("DrawStatusGripper default"));
+    EXPECT_EQ(t.panels.back(), Rect(5, 5, 305, 17));
+
+    // Another object name falls back to the classic look: the border's 2-pixel inset.
+    bar->SetThemeObject("other");
+    EXPECT_EQ(a->LeftEdge(), 2);
 }
 
 TEST(StatusBarGrip, ShowsOnlyAtTheBottomRightOfTheFormsClientArea)
