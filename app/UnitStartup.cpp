@@ -1,6 +1,7 @@
 #include "app/UnitStartup.h"
 
 #include "skin/controls/TeControlsUnit.h"
+#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
@@ -13,6 +14,7 @@ void StartUnits()
     StartTeTheme();
     StartTeEffect();
     StartTeControls();
+    StartTeForms();
     StartThemeFlat();
     StartThemeOfficeXP();
     StartTeEngine();
@@ -23,6 +25,7 @@ void StopUnits()
     StopTeEngine();
     StopThemeOfficeXP();
     StopThemeFlat();
+    StopTeForms();
     StopTeControls();
     StopTeEffect();
     StopTeTheme();

@@ -1,0 +1,419 @@
+// TTeDefaultForm: construction, properties, loading and the message table.
+#include "skin/controls/TTeDefaultForm.h"
+
+#include "platform/controls/TPopupMenu.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TUtilityWindow.h"
+#include "skin/controls/TTeFormMenus.h"
+#include "skin/controls/TeFormUnit.h"
+
+namespace {
+std::unique_ptr<TTeFormMenus> formMenus;
+}
+
+TTeFormMenus& FormMenus()
+{
+    if (!formMenus)
+        formMenus = std::make_unique<TTeFormMenus>();
+    return *formMenus;
+}
+
+void SetFormMenus(std::unique_ptr<TTeFormMenus> menus) { formMenus = std::move(menus); }
+
+TTeDefaultForm::TTeDefaultForm(TComponent* AOwner)
+    : TTeHook(AOwner), animation_(std::make_unique<TTeAnimation>()), blending_(std::make_unique<TTeBlending>()),
+      shadow_(std::make_unique<TTeShadow>()), gravitation_(std::make_unique<TTeGravitation>()),
+      dragging_(std::make_unique<TTeDragging>()), systemMenuOptions_(std::make_unique<TTePopupMenuOptions>()),
+      trayMenuOptions_(std::make_unique<TTePopupMenuOptions>())
+{
+    WatchOptions();
+    if (auto* form = dynamic_cast<TCustomForm*>(AOwner)) {
+        caption_ = form->Text();
+        // The platform keeps a sizeable window whose frame this component replaces.
+        form->SetBorderIcons(biMinimize | biMaximize);
+        form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+        form->SetAutoScroll(false);
+        if (form->FormStyle() == TFormStyle::fsMDIChild) {
+            minimizeApplication_ = false;
+            gravitation_->SetSize(9);
+            borderIcons_ = BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
+                           BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup);
+        }
+        constraints_ = form->Constraints();
+    }
+    if (Application)
+        trayWindow_ = std::make_unique<TUtilityWindow>([this](TMessage& m) { TrayWndProc(m); });
+}
+
+TTeDefaultForm::~TTeDefaultForm()
+{
+    TCustomForm* form = Form();
+    // The chained short-cut handler points at this component.
+    if (form && !form->IsDestroying() && shortCutChained_)
+        form->OnShortCut = previousShortCut_;
+    SetControl(nullptr);
+    UnhookApplication();
+    RemoveTrayIcon();
+    trayWindow_.reset();
+}
+
+void TTeDefaultForm::WatchOptions()
+{
+    auto refresh = [this](TPersistent&) {
+        if (!IsLoading())
+            RefreshFormFrame();
+    };
+    blending_->OnChange = refresh;
+    shadow_->OnChange = refresh;
+}
+
+void TTeDefaultForm::SetActive(bool value) { TTeHook::SetActive(value); }
+
+void TTeDefaultForm::SetReference(TComponent*& slot, TComponent* value)
+{
+    if (slot == value)
+        return;
+    if (slot)
+        slot->RemoveFreeNotification(this);
+    slot = value;
+    if (slot)
+        slot->FreeNotification(this);
+}
+
+void TTeDefaultForm::SetSystemMenuLink(TPopupMenu* v) { SetReference(systemMenuLink_, v); }
+void TTeDefaultForm::SetTrayMenuLink(TPopupMenu* v) { SetReference(trayMenuLink_, v); }
+
+void TTeDefaultForm::Notification(TComponent* component, TOperation operation)
+{
+    TTeHook::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    for (TComponent** slot : {&menuBar_, &windowMenu_, &systemMenuLink_, &trayMenuLink_})
+        if (*slot == component)
+            *slot = nullptr;
+}
+
+void TTeDefaultForm::FrameChangedByProperty()
+{
+    if (!IsLoading())
+        RefreshFormFrame();
+}
+
+void TTeDefaultForm::SetBorderIcons(TTeBorderIcons v)
+{
+    if (v == borderIcons_)
+        return;
+    borderIcons_ = v;
+    FrameChangedByProperty();
+}
+
+void TTeDefaultForm::SetBorderStyle(TTeBorderStyle v)
+{
+    if (v == borderStyle_)
+        return;
+    borderStyle_ = v;
+    FrameChangedByProperty();
+}
+
+void TTeDefaultForm::SetConstraints(const TSizeConstraints& v)
+{
+    constraints_ = v;
+    if (IsLoading())
+        return;
+    if (TCustomForm* form = Form()) {
+        const int w = std::max(form->Width(), v.MinWidth);
+        const int h = std::max(form->Height(), v.MinHeight);
+        if (w != form->Width() || h != form->Height())
+            form->SetBounds(form->Left(), form->Top(), w, h);
+    }
+    RefreshFormFrame();
+}
+
+void TTeDefaultForm::SetCaption(const std::string& v)
+{
+    if (v == caption_)
+        return;
+    caption_ = v;
+    if (TCustomForm* form = Form())
+        form->SetText(v);
+    else if (auto* owner = dynamic_cast<TCustomForm*>(Owner()))
+        owner->SetText(v);
+    FormMenus().MdiChildrenChanged(*this);
+}
+
+void TTeDefaultForm::SetStayOnTop(bool v)
+{
+    if (v == stayOnTop_)
+        return;
+    stayOnTop_ = v;
+    if (TWinControl* c = Control(); c && !IsLoading())
+        c->SetTopMostBand(v);
+}
+
+TTeBorderIcons TTeDefaultForm::EffectiveBorderIcons() const
+{
+    TTeBorderIcons icons = borderIcons_;
+    if (!Application || !Application->TrayService)
+        icons &= static_cast<TTeBorderIcons>(~BorderIconBit(kbiTray));
+    return icons;
+}
+
+bool TTeDefaultForm::IsMDIChild() const
+{
+    const auto* form = dynamic_cast<const TCustomForm*>(Control());
+    return form && form->FormStyle() == TFormStyle::fsMDIChild;
+}
+
+void TTeDefaultForm::Loaded()
+{
+    TTeHook::Loaded();
+    auto* form = dynamic_cast<TCustomForm*>(Owner());
+    if (!form)
+        return;
+    SetControl(form);
+    previousShortCut_ = form->OnShortCut;
+    shortCutChained_ = true;
+    form->OnShortCut = [this](TMessage& key, bool& handled) {
+        if (menuBar_ && FormMenus().MenuBarShortCut(*this, key)) {
+            handled = true;
+            return;
+        }
+        if (previousShortCut_)
+            previousShortCut_(key, handled);
+    };
+    if (deferredState_ && *deferredState_ != kwsNormal && Application) {
+        if (*deferredState_ != kwsRollup) {
+            normalBounds_ = form->BoundsRect();
+            form->SetWindowPos(0, GetSystemMetrics(SM_CYSCREEN), form->Width(), form->Height(), SWP_SHOWWINDOW);
+        }
+        Application->PostMessage(form->Handle(), WM_WINDOW_STATE_REQUEST, *deferredState_);
+    } else {
+        TNotifyEvent onResize = std::move(form->OnResize);
+        form->OnResize = nullptr;
+        RefreshFormFrame();
+        form->OnResize = std::move(onResize);
+    }
+    UpdateRegion();
+    if (OnCreate)
+        OnCreate(this);
+    if (stayOnTop_)
+        form->SetTopMostBand(true);
+}
+
+void TTeDefaultForm::HookRemoved() {}
+
+void TTeDefaultForm::HookRestored()
+{
+    // A new window comes without the shape the old one had.
+    UpdateRegion();
+    if (blending_->Enabled())
+        if (TWinControl* c = Control())
+            c->SetWindowOpacity(static_cast<uint8_t>(blending_->Value()));
+}
+
+void TTeDefaultForm::RefreshFormFrame()
+{
+    TWinControl* c = Control();
+    if (!c || !dynamic_cast<TCustomForm*>(c))
+        return;
+    refreshing_ = true;
+    c->RefreshFrame();
+    refreshing_ = false;
+    c->SetWindowOpacity(blending_->Enabled() ? static_cast<uint8_t>(blending_->Value()) : 255);
+    UpdateRegion();
+    c->InvalidateFrame();
+}
+
+void TTeDefaultForm::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(message);
+        return;
+    case WM_NCPAINT:
+        PaintFrame();
+        message.Result = 0;
+        MarkHandled();
+        return;
+    case WM_NCACTIVATE:
+        WMNCActivate(message);
+        return;
+    case WM_NCHITTEST:
+        WMNCHitTest(message);
+        return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCMOUSEMOVE:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+        WMNCMouse(message);
+        return;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        WMMouse(message);
+        return;
+    case WM_ACTIVATE:
+        if (!activeFrame_ && HiWord(message.WParam) && windowState_ != kwsMinimized)
+            Minimize();
+        return;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(message);
+        return;
+    case WM_WINDOWPOSCHANGING:
+        WMWindowPosChanging(message);
+        return;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        return;
+    case WM_THEMECHANGED:
+        ReloadFormGlyphs();
+        ReadFormFrameMetrics();
+        message.Result = 0;
+        MarkHandled();
+        return;
+    case WM_PAINT_WINDOW_TO_DC:
+        WMPaintWindowToDC(message);
+        return;
+    case WM_WINDOW_STATE_REQUEST:
+        deferredState_.reset();
+        switch (message.WParam) {
+        case kwsMaximized: Maximize(); break;
+        case kwsMinimized: Minimize(); break;
+        case kwsRollup: Rollup(); break;
+        case kwsTray: MinimizeToTray(); break;
+        default: break;
+        }
+        MarkHandled();
+        return;
+    default:
+        return;
+    }
+}
+
+void TTeDefaultForm::AfterMessage(TMessage& message, bool& handled)
+{
+    (void)handled;
+    TCustomForm* form = Form();
+    switch (message.Msg) {
+    case WM_SIZE:
+        if (!refreshing_)
+            UpdateRegion();
+        return;
+    case WM_SETTEXT:
+        if (form && form->Text() != caption_) {
+            caption_ = form->Text();
+            PaintFrame();
+            FormMenus().MdiChildrenChanged(*this);
+        }
+        return;
+    case WM_NCACTIVATE:
+        if (form && IsMDIChild() && Application)
+            Application->PostMessage(form->Handle(), WM_FRAME_REPAINT, 0);
+        return;
+    case WM_SYSCOMMAND:
+        if ((message.WParam & 0xFFF0) == SC_CONTEXTHELP)
+            PaintFrame();
+        return;
+    case WM_FRAME_REPAINT:
+        PaintFrame();
+        return;
+    default:
+        return;
+    }
+}
+
+void TTeDefaultForm::WMNCCalcSize(TMessage& message)
+{
+    if (message.WParam && message.LParam) {
+        auto& p = *reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
+        const TRect c = GetClientRect();
+        const int windowW = p.right - p.left;
+        const int windowH = p.bottom - p.top;
+        const int rightMargin = std::max(0, windowW - c.Right);
+        const int bottomMargin = std::max(0, windowH - c.Bottom);
+        p.left += c.Left;
+        p.top += c.Top;
+        p.right = std::max(p.left, p.right - rightMargin);
+        p.bottom = std::max(p.top, p.bottom - bottomMargin);
+    }
+    message.Result = 0;
+    MarkHandled();
+}
+
+void TTeDefaultForm::WMNCActivate(TMessage& message)
+{
+    activeFrame_ = message.WParam != 0;
+    TCustomForm* form = Form();
+    if (form && minimizeApplication_ && !applicationHooked_)
+        HookApplication();
+    const bool owned = form && Application && Application->MainForm() != form;
+    if (activeFrame_ && owned && IsMDIChild()) {
+        message.Result = 0;
+        return;
+    }
+    PaintFrame();
+    message.Result = activeFrame_ && owned ? 0 : 1;
+    MarkHandled();
+}
+
+void TTeDefaultForm::WMNCHitTest(TMessage& message)
+{
+    const TPoint p = ScreenToWindow(message.LParam);
+    const int code = HitTest(p.X, p.Y) & 0x7F;
+    int answer = FormHitTestToHT(code);
+    if (code == khtCaption && !dragging_->Moveable())
+        answer = HTCLIENT;
+    const bool edge = (code >= khtLeft && code <= khtBottom) || (code >= khtTopLeft && code <= khtBottomRight);
+    if (edge && (!dragging_->Sizeable() || windowState_ == kwsMaximized))
+        answer = HTCLIENT;
+    message.Result = answer;
+    MarkHandled();
+}
+
+void TTeDefaultForm::WMSysCommand(TMessage& message)
+{
+    const uint32_t command = static_cast<uint32_t>(message.WParam) & 0xFFF0;
+    if (command == SC_KEYMENU) {
+        const auto key = static_cast<uint16_t>(message.LParam);
+        if (key != ' ' && key != '-' && key != 0 && menuBar_ && !GetCaptureControl() && Application) {
+            Application->PostMessage(Handle(), WM_CHAR, key);
+            FormMenus().MenuBarKeyMode(*this, key);
+            message.Result = 1;
+        }
+    }
+    if ((command == SC_KEYMENU && message.LParam == ' ') || command == SC_MOUSEMENU) {
+        const TWinControl* c = Control();
+        FormMenus().ShowSystemMenu(*this, c ? c->ClientOrigin() : TPoint{}, windowState_ == kwsTray);
+    }
+    if (command == SC_RESTORE)
+        Restore();
+    if (command == SC_MINIMIZE && windowState_ != kwsMinimized)
+        Minimize();
+}
+
+void TTeDefaultForm::WMEraseBkgnd(TMessage& message)
+{
+    TCustomForm* form = Form();
+    if (form && form->FormStyle() == TFormStyle::fsMDIForm && message.LParam != 0) {
+        message.Result = 1;
+        MarkHandled();
+        return;
+    }
+    if (regionSet_ && message.WParam)
+        PaintBackgroundInto(*reinterpret_cast<TCanvas*>(message.WParam));
+    message.Result = 1;
+    MarkHandled();
+}
+
+TPoint TTeDefaultForm::ScreenToWindow(intptr_t lParam) const
+{
+    const TWinControl* c = Control();
+    const TRect w = c ? c->WindowRect() : TRect{};
+    return {LoWordSigned(lParam) - w.Left, HiWordSigned(lParam) - w.Top};
+}

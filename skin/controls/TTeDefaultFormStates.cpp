@@ -1,0 +1,341 @@
+// TTeDefaultForm: the window states and their actions, the tray icon, and the hand-over with the
+// application's minimize and restore.
+#include <algorithm>
+
+#include "platform/core/WeakRef.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TUtilityWindow.h"
+#include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TTeFormMenus.h"
+
+bool TTeDefaultForm::FireAction(const TTeFormActionEvent& event)
+{
+    hotCode_ = khtNone;
+    bool callDefault = true;
+    if (event)
+        event(this, callDefault);
+    return callDefault;
+}
+
+bool TTeDefaultForm::ShownModally() const
+{
+    const TCustomForm* form = Form();
+    return form && form->Modal();
+}
+
+void TTeDefaultForm::SaveNormal(bool always)
+{
+    if (always || windowState_ == kwsNormal)
+        normalBounds_ = CurrentWindowRect();
+}
+
+namespace {
+// Takes the window out of the platform's minimized state, if it is in it.
+void Deiconify(TCustomForm* form)
+{
+    if (!form)
+        return;
+    if (Application && Application->MainForm() == form && Application->Minimized())
+        Application->Restore();
+    if (form->WindowState() == TWindowState::wsMinimized)
+        form->SetWindowState(TWindowState::wsNormal);
+}
+} // namespace
+
+void TTeDefaultForm::ApplyNormal()
+{
+    TCustomForm* form = Form();
+    Deiconify(form);
+    windowState_ = kwsNormal;
+    if (!form)
+        return;
+    // The shadow comes back with the normal state.
+    form->FrameChanged();
+    if (!normalBounds_.IsEmpty())
+        SetWindowRect(normalBounds_);
+    UpdateRegion();
+    form->InvalidateTree();
+}
+
+void TTeDefaultForm::SetWindowState(TTeWindowState v)
+{
+    if (IsLoading()) {
+        deferredState_ = v;
+        return;
+    }
+    if (v == windowState_)
+        return;
+    switch (v) {
+    case kwsNormal: Restore(); break;
+    case kwsMaximized: Maximize(); break;
+    case kwsMinimized: Minimize(); break;
+    case kwsRollup: Rollup(); break;
+    case kwsTray: MinimizeToTray(); break;
+    }
+}
+
+void TTeDefaultForm::Close()
+{
+    if (!FireAction(OnClose))
+        return;
+    TCustomForm* form = Form();
+    if (!form)
+        return;
+    if (form->Modal()) {
+        form->SetModalResult(2);
+        return;
+    }
+    TWeakRef<TCustomForm> alive(form);
+    if (!form->CloseQuery() || !alive)
+        return;
+    TCloseAction action = TCloseAction::caHide;
+    if (IsMDIChild())
+        action = HasIcon(kbiMinimize) ? TCloseAction::caMinimize : TCloseAction::caNone;
+    if (form->OnClose)
+        form->OnClose(form, action);
+    if (!alive || action == TCloseAction::caNone)
+        return;
+    if (Application && Application->MainForm() == form)
+        Application->Terminate();
+    else if (action == TCloseAction::caMinimize)
+        Minimize();
+    else if (action == TCloseAction::caHide)
+        form->Hide();
+    else if (action == TCloseAction::caFree)
+        form->Release();
+}
+
+void TTeDefaultForm::Maximize()
+{
+    if (!FireAction(OnMaximize))
+        return;
+    if (windowState_ == kwsMaximized) {
+        Restore();
+        return;
+    }
+    TCustomForm* form = Form();
+    SaveNormal(false);
+    previousState_ = windowState_;
+    Deiconify(form);
+    windowState_ = kwsMaximized;
+    if (!form)
+        return;
+    form->FrameChanged();
+    SetWindowRect(GetMaximizedRect());
+    UpdateRegion();
+    form->InvalidateTree();
+}
+
+void TTeDefaultForm::Minimize()
+{
+    if (ShownModally())
+        return;
+    if (!FireAction(OnMinimize))
+        return;
+    if (windowState_ == kwsMinimized) {
+        Restore();
+        return;
+    }
+    TCustomForm* form = Form();
+    SaveNormal(false);
+    previousState_ = windowState_;
+    windowState_ = kwsMinimized;
+    if (!form)
+        return;
+    if (IsMDIChild()) {
+        RefreshFormFrame();
+        SetWindowRect(GetMinimizedRect());
+        FormMenus().MdiChildrenChanged(*this);
+        return;
+    }
+    // Iconified through the framework itself: a posted SC_MINIMIZE would come back here.
+    const bool owned = !Application || Application->MainForm() != form;
+    if (!owned || minimizeApplication_) {
+        if (Application)
+            Application->Minimize();
+    } else {
+        SetWindowRect(GetMinimizedRect());
+    }
+}
+
+void TTeDefaultForm::Rollup()
+{
+    if (!FireAction(OnRollup))
+        return;
+    if (windowState_ == kwsRollup) {
+        Restore();
+        return;
+    }
+    SaveNormal(false);
+    previousState_ = windowState_;
+    windowState_ = kwsRollup;
+    TRect r = GetRolledUpRect();
+    r.Right += ShadowSize();
+    r.Bottom += ShadowSize();
+    SetWindowRect(r);
+}
+
+void TTeDefaultForm::MinimizeToTray()
+{
+    if (ShownModally())
+        return;
+    if (!FireAction(OnMinToTray))
+        return;
+    if (windowState_ == kwsTray) {
+        Restore();
+        return;
+    }
+    TCustomForm* form = Form();
+    if (!form)
+        return;
+    const std::string tip = minimizeApplication_ && Application ? Application->Title() : caption_;
+    // The icon comes first: a window hidden without one could not be reached again.
+    if (!AddTrayIcon(tip.substr(0, 63))) {
+        Minimize();
+        return;
+    }
+    SaveNormal(false);
+    previousState_ = windowState_;
+    windowState_ = kwsTray;
+    if (minimizeApplication_ && Application) {
+        Application->Minimize();
+        if (TCustomForm* main = Application->MainForm())
+            main->Hide();
+    }
+    form->Hide();
+}
+
+void TTeDefaultForm::Restore()
+{
+    TCustomForm* form = Form();
+    switch (windowState_) {
+    case kwsNormal:
+        ApplyNormal();
+        return;
+    case kwsMaximized:
+        if (previousState_ == kwsMinimized) {
+            if (minimizeApplication_)
+                return;
+            ApplyNormal();
+            Maximize();
+        } else if (previousState_ == kwsRollup) {
+            ApplyNormal();
+            Rollup();
+        } else {
+            previousState_ = kwsMaximized;
+            ApplyNormal();
+            if (IsMDIChild())
+                FormMenus().MdiChildrenChanged(*this);
+        }
+        return;
+    case kwsMinimized:
+        Deiconify(form);
+        if (previousState_ == kwsMaximized || previousState_ == kwsRollup) {
+            const TTeWindowState back = previousState_;
+            windowState_ = kwsNormal;
+            back == kwsMaximized ? Maximize() : Rollup();
+            previousState_ = kwsNormal;
+        } else {
+            ApplyNormal();
+        }
+        return;
+    case kwsRollup:
+        if (GetMaximizedRect().Width() == FrameWidth() || previousState_ == kwsMaximized) {
+            Maximize();
+        } else {
+            const TRect now = CurrentWindowRect();
+            normalBounds_ = Bounds(now.Left, now.Top, normalBounds_.Width(), normalBounds_.Height());
+            ApplyNormal();
+        }
+        return;
+    case kwsTray: {
+        if (minimizeApplication_ && Application) {
+            Application->Restore();
+            if (TCustomForm* main = Application->MainForm())
+                main->Show();
+        }
+        if (form) {
+            form->Show();
+            if (Application)
+                Application->ActivateForm(form);
+        }
+        RemoveTrayIcon();
+        const TTeWindowState back = previousState_;
+        windowState_ = kwsNormal;
+        if (back == kwsMaximized)
+            Maximize();
+        else if (back == kwsRollup)
+            Rollup();
+        else
+            ApplyNormal();
+        return;
+    }
+    }
+}
+
+void TTeDefaultForm::HookApplication()
+{
+    if (applicationHooked_ || !Application)
+        return;
+    applicationHooked_ = true;
+    appMinimizeId_ = Application->AddOnMinimize([this](TComponent*) {
+        if (windowState_ != kwsMinimized && windowState_ != kwsTray)
+            Minimize();
+    });
+    appRestoreId_ = Application->AddOnRestore([this](TComponent*) {
+        if (windowState_ == kwsMinimized) {
+            Restore();
+            PaintFrame();
+        }
+    });
+}
+
+void TTeDefaultForm::UnhookApplication()
+{
+    if (!applicationHooked_ || !Application)
+        return;
+    Application->RemoveHandler(appMinimizeId_);
+    Application->RemoveHandler(appRestoreId_);
+    applicationHooked_ = false;
+}
+
+bool TTeDefaultForm::AddTrayIcon(const std::string& tip)
+{
+    if (!Application || !trayWindow_)
+        return false;
+    if (Application->TrayIcon(TTrayAction::Add, trayWindow_->Handle(), static_cast<uint32_t>(ObjectId()), tip))
+        trayIconShown_ = true;
+    return trayIconShown_;
+}
+
+void TTeDefaultForm::RemoveTrayIcon()
+{
+    if (!trayIconShown_ || !Application || !trayWindow_)
+        return;
+    Application->TrayIcon(TTrayAction::Delete, trayWindow_->Handle(), static_cast<uint32_t>(ObjectId()));
+    trayIconShown_ = false;
+}
+
+void TTeDefaultForm::TrayWndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_TRAY_CALLBACK:
+        if (message.LParam == WM_LBUTTONDBLCLK && windowState_ == kwsTray)
+            Restore();
+        else if (message.LParam == WM_RBUTTONUP)
+            FormMenus().ShowSystemMenu(*this, GetCursorPos(), windowState_ == kwsTray);
+        return;
+    case WM_QUERYENDSESSION:
+        message.Result = 1;
+        return;
+    case WM_ENDSESSION:
+        RemoveTrayIcon();
+        return;
+    default:
+        return;
+    }
+}
+
+void TTeDefaultForm::RunShowAnimation() {}
