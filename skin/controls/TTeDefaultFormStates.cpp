@@ -9,6 +9,7 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TTeFormMenus.h"
+#include "skin/controls/TTeMDIFrame.h"
 
 bool TTeDefaultForm::FireAction(const TTeFormActionEvent& event)
 {
@@ -97,11 +98,17 @@ void TTeDefaultForm::Close()
         form->OnClose(form, action);
     if (!alive || action == TCloseAction::caNone)
         return;
-    if (Application && Application->MainForm() == form)
+    if (Application && Application->MainForm() == form) {
         Application->Terminate();
-    else if (action == TCloseAction::caMinimize)
+        return;
+    }
+    if (action == TCloseAction::caMinimize) {
         Minimize();
-    else if (action == TCloseAction::caHide)
+        return;
+    }
+    if (TTeMDIFrame* mdi = ParentMDIFrame())
+        mdi->ChildClosing(form);
+    if (action == TCloseAction::caHide)
         form->Hide();
     else if (action == TCloseAction::caFree)
         form->Release();
@@ -119,6 +126,9 @@ void TTeDefaultForm::Maximize()
     SaveNormal(false);
     previousState_ = windowState_;
     Deiconify(form);
+    TTeMDIFrame* mdi = ParentMDIFrame();
+    if (mdi)
+        mdi->PrepareChildren();
     windowState_ = kwsMaximized;
     if (!form)
         return;
@@ -126,6 +136,10 @@ void TTeDefaultForm::Maximize()
     SetWindowRect(GetMaximizedRect());
     UpdateRegion();
     form->InvalidateTree();
+    if (mdi) {
+        FormMenus().MdiChildrenChanged(*this);
+        mdi->UpdateCaption();
+    }
 }
 
 void TTeDefaultForm::Minimize()
@@ -145,6 +159,8 @@ void TTeDefaultForm::Minimize()
     if (!form)
         return;
     if (IsMDIChild()) {
+        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && previousState_ == kwsMaximized)
+            mdi->RestoreChildren();
         RefreshFormFrame();
         SetWindowRect(GetMinimizedRect());
         FormMenus().MdiChildrenChanged(*this);
@@ -228,6 +244,8 @@ void TTeDefaultForm::Restore()
             ApplyNormal();
             if (IsMDIChild())
                 FormMenus().MdiChildrenChanged(*this);
+            if (TTeMDIFrame* mdi = ParentMDIFrame())
+                mdi->RestoreChildren();
         }
         return;
     case kwsMinimized:

@@ -10,6 +10,7 @@
 #include "platform/core/TCollection.h"
 #include "skin/controls/TTeControl.h"
 
+class TCustomForm;
 class TImageList;
 class TTeStatusBar;
 
@@ -181,3 +182,6 @@ private:
     TTeStatusPanel* pressed_ = nullptr;
     bool freeingPanel_ = false;
 };
+
+// True when the screen point lies on the grip of the form's first visible status bar.
+bool StatusBarGripHit(TCustomForm& form, TPoint screen);

@@ -4,6 +4,8 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/TCustomForm.h"
+#include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeStatusBar.h"
 #include "skin/engine/TeTextTarget.h"
 #include "skin/engine/TeUtils.h"
@@ -140,7 +142,33 @@ bool TTeStatusBar::GripShown() const
     const TRect client = form->ClientRect();
     if (ClientToScreen({Width(), Height()}) != form->ClientToScreen({client.Right, client.Bottom}))
         return false;
-    return true;
+    const TTeDefaultForm* skinned = FindSkinnedForm(form);
+    return !skinned || (skinned->Dragging().Sizeable() && skinned->WindowState() == kwsNormal);
+}
+
+namespace {
+
+TTeStatusBar* FirstVisibleStatusBar(const TWinControl& parent)
+{
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl* c = parent.Controls(i);
+        if (!c->Visible())
+            continue;
+        if (auto* bar = dynamic_cast<TTeStatusBar*>(c))
+            return bar;
+        if (auto* inner = dynamic_cast<TWinControl*>(c); inner && !dynamic_cast<TCustomForm*>(c))
+            if (TTeStatusBar* bar = FirstVisibleStatusBar(*inner))
+                return bar;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool StatusBarGripHit(TCustomForm& form, TPoint screen)
+{
+    TTeStatusBar* bar = FirstVisibleStatusBar(form);
+    return bar && bar->GripShown() && bar->GetGripRect().Contains(bar->ScreenToClient(screen));
 }
 
 void TTeStatusBar::PaintClient(TCanvas& canvas)
