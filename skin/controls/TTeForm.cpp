@@ -231,8 +231,12 @@ void TTeForm::DrawBackground(TCanvas& canvas)
         TTeDefaultForm::DrawBackground(canvas);
         return;
     }
+    const TWinControl* c = Control();
+    if (!c)
+        return;
+    // The background is painted in client coordinates, as the classic painter fills it.
     TteFormInfo info = FormInfo(childRequest_ ? childRect_ : NullRect);
-    info.Rect = GetClientRect();
+    info.Rect = Rect(0, 0, c->ClientWidth(), c->ClientHeight());
     CurrentTheme()->DrawFormBackground(FormKind(), canvas, info, themeObject_);
 }
 
