@@ -7,7 +7,9 @@
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
+#include "skin/controls/TeControlsUnit.h"
 #include "skin/controls/TeFormUnit.h"
+#include "skin/engine/TeUnits.h"
 
 namespace {
 
@@ -17,6 +19,11 @@ class MDIFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        StartTeWinApi();
+        StartTeBitmap();
+        StartTeUtils();
+        StartTeTheme();
+        StartTeControls();
         StartTeForms();
         s.App().SetAnimationsEnabled(false);
         frame = s.CreateForm<TForm>();
@@ -46,9 +53,15 @@ protected:
     }
     void TearDown() override
     {
+        EXPECT_TRUE(s.Errors().empty());
         TComponent::Free(frame);
         s.ProcessUntilIdle();
         StopTeForms();
+        StopTeControls();
+        StopTeTheme();
+        StopTeUtils();
+        StopTeBitmap();
+        StopTeWinApi();
     }
 
     void ExpectEveryChildAsBefore()
