@@ -238,12 +238,29 @@ void TApplication::DispatchPaints()
             PresentWindow(top);
 }
 
+// A shape the back end refused: what lies under the window shows outside it.
+void TApplication::FillOutsideRegion(TWinControl& topLevel, TBitmap& surface) const
+{
+    TRegion outside(Rect(0, 0, surface.Width(), surface.Height()));
+    outside.Subtract(*topLevel.WindowRegion());
+    if (outside.IsEmpty())
+        return;
+    TBitmap under;
+    screen_->CaptureRect(topLevel.WindowRect(), under, &topLevel);
+    for (const TRect& r : outside.Rects())
+        for (int y = r.Top; y < r.Bottom && y < under.Height(); ++y)
+            for (int x = r.Left; x < r.Right && x < under.Width(); ++x)
+                surface.ScanLine(y)[x] = under.ScanLine(y)[x];
+}
+
 void TApplication::PresentWindow(TWinControl* topLevel)
 {
     if (!topLevel || !topLevel->native_ || !topLevel->surface_)
         return;
     topLevel->presentPending_ = false;
-    const TBitmap& s = *topLevel->surface_;
+    TBitmap& s = *topLevel->surface_;
+    if (topLevel->WindowRegion() && !topLevel->WindowRegionByBackend() && screen_)
+        FillOutsideRegion(*topLevel, s);
     backend_.Present(topLevel->native_, s.Bits(), s.Width(), s.Height(), s.Width());
 }
 

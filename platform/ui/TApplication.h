@@ -196,6 +196,7 @@ private:
     void PostTranslated(const TQueuedMessage& ch);
     void DeliverReleases(TMessage& message);
     void FireHandlers(std::map<int, TNotifyEvent>& handlers);
+    void FillOutsideRegion(TWinControl& topLevel, TBitmap& surface) const;
 
     Backend& backend_;
     TMessageQueue queue_;

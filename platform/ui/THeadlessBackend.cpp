@@ -150,6 +150,10 @@ bool THeadlessBackend::SetWindowRegion(TNativeWindow window, const std::vector<T
     auto* w = Find(window);
     if (!w)
         return false;
+    if (!shapes_) {
+        w->Region.clear();
+        return false;
+    }
     w->Region = rects;
     return true;
 }

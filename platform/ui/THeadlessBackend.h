@@ -59,6 +59,8 @@ public:
     void KeyUp(uint16_t key, uint32_t modifiers = 0);
     void DropFiles(int x, int y, std::vector<std::string> files);
     bool HasPendingInput() const { return !events_.empty(); }
+    // Off: windows cannot be shaped, as on SDL.
+    void SetShapesSupported(bool v) { shapes_ = v; }
     void RequestClose(TNativeWindow window);
 
     // Pixels of the composed desktop, or of one window's own surface (window coordinates).
@@ -108,6 +110,7 @@ private:
     int cursorY_ = 0;
     TCursorShape cursor_ = TCursorShape::Arrow;
     bool textInput_ = false;
+    bool shapes_ = true;
     TScreenRect composition_;
     std::string clipboard_;
     uint64_t lastDownTime_ = 0;

@@ -211,6 +211,18 @@ void TInputRouter::PostClientMouse(TWinControl* window, uint32_t msg, TPoint scr
     app_.PostMessage(window->Handle(), msg, wParam, MakeLong(p.X, p.Y));
 }
 
+namespace {
+// A shape the back end refused still decides where the window takes the mouse.
+bool OutsideKeptRegion(const TWinControl& top, TPoint screen)
+{
+    const TRegion* shape = top.WindowRegion();
+    if (!shape || top.WindowRegionByBackend())
+        return false;
+    const TRect w = top.WindowRect();
+    return !shape->Contains(screen.X - w.Left, screen.Y - w.Top);
+}
+} // namespace
+
 void TInputRouter::RouteMouse(const TBackendEvent& event)
 {
     const TPoint screen{event.X, event.Y};
@@ -262,7 +274,7 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
         window = capture->PaintHost(offset);
     } else {
         TWinControl* top = app_.Windows().FromNative(event.Window);
-        if (!top) {
+        if (!top || OutsideKeptRegion(*top, screen)) {
             UpdateHover(nullptr);
             return;
         }

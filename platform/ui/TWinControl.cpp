@@ -1049,11 +1049,10 @@ bool TWinControl::SetWindowRegion(const TRegion* region, bool redraw)
         for (const TRect& r : region->Rects())
             rects.push_back({r.Left, r.Top, r.Width(), r.Height()});
     const bool done = Application->GetBackend().SetWindowRegion(native_, rects);
-    if (done) {
-        hasRegion_ = region != nullptr;
-        region_ = region ? *region : TRegion();
-    }
-    if (done && redraw)
+    hasRegion_ = region != nullptr;
+    region_ = region ? *region : TRegion();
+    regionByBackend_ = done;
+    if (redraw)
         InvalidateTree();
     return done;
 }

@@ -134,10 +134,14 @@ public:
     void SetTopMostBand(bool topMost);
     uint8_t WindowOpacity() const { return opacity_; }
     // Top-level windows only: the window's shape in window coordinates (null: the whole
-    // rectangle), repainted when 'redraw'; false where the back end cannot shape windows.
+    // rectangle), repainted when 'redraw'; false where the back end cannot shape windows. A
+    // refused shape is kept all the same: outside it the window shows what lies beneath when
+    // presented and takes no mouse input.
     bool SetWindowRegion(const TRegion* region, bool redraw);
     // The shape set last (window coordinates), or null for the whole rectangle.
     const TRegion* WindowRegion() const { return hasRegion_ ? &region_ : nullptr; }
+    // True while the back end shapes the window itself.
+    bool WindowRegionByBackend() const { return hasRegion_ && regionByBackend_; }
     void SetWindowOpacity(uint8_t alpha);
 
     void Invalidate() override;
@@ -266,6 +270,7 @@ private:
     uint8_t opacity_ = 255;
     TRegion region_;
     bool hasRegion_ = false;
+    bool regionByBackend_ = false;
 };
 
 // RefreshFormFrame's primitive as a free call; nothing happens without a control or its window.

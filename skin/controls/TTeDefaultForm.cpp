@@ -247,6 +247,11 @@ void TTeDefaultForm::Dispatch(TMessage& message)
         WMNCCalcSize(message);
         return;
     case WM_NCPAINT:
+        if (TWinControl* c = Control(); c && c->Showing() != showing_) {
+            showing_ = c->Showing();
+            if (showing_)
+                RunShowAnimation();
+        }
         PaintFrame();
         message.Result = 0;
         MarkHandled();
@@ -371,6 +376,9 @@ void TTeDefaultForm::WMNCActivate(TMessage& message)
 {
     activeFrame_ = message.WParam != 0;
     TCustomForm* form = Form();
+    // A hidden form is deactivated: its next show animates again.
+    if (form && !form->Showing())
+        showing_ = false;
     if (form && minimizeApplication_ && !applicationHooked_)
         HookApplication();
     const bool owned = form && Application && Application->MainForm() != form;

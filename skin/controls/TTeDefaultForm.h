@@ -236,6 +236,12 @@ private:
     void RemoveTrayIcon();
     void TrayWndProc(TMessage& message);
     void RunShowAnimation();
+
+public:
+    // The whole window as it paints itself: frame, background and children.
+    void ComposeWindow(TBitmap& picture);
+
+private:
     bool ShownModally() const;
 
     std::unique_ptr<TTeAnimation> animation_;
@@ -269,6 +275,7 @@ private:
     bool regionSet_ = true;
     bool refreshing_ = false;
     bool animating_ = false;
+    bool showing_ = false; // as seen by the last frame paint: a change to true is a show
     int hotCode_ = khtNone;
     int pressedCode_ = khtNone;
     int operation_ = 0; // 8 left, 16 right, 0 none

@@ -3,13 +3,19 @@
 #include <algorithm>
 
 #include "platform/core/WeakRef.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TInputRouter.h"
+#include "platform/ui/TScreen.h"
 #include "platform/ui/TUtilityWindow.h"
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TTeFormMenus.h"
 #include "skin/controls/TTeMDIFrame.h"
+#include "skin/engine/TePixels.h"
+#include "skin/engine/TeTransition.h"
+#include "skin/engine/TteBitmap.h"
 
 bool TTeDefaultForm::FireAction(const TTeFormActionEvent& event)
 {
@@ -356,4 +362,60 @@ void TTeDefaultForm::TrayWndProc(TMessage& message)
     }
 }
 
-void TTeDefaultForm::RunShowAnimation() {}
+void TTeDefaultForm::ComposeWindow(TBitmap& picture)
+{
+    TWinControl* c = Control();
+    if (!c)
+        return;
+    picture.SetSize(c->Width(), c->Height());
+    TCanvas& canvas = picture.Canvas();
+    animating_ = true;
+    PaintFrameInto(canvas, true);
+    const TRect client = GetClientRect();
+    const int level = canvas.SaveDC();
+    canvas.SetViewportOrg({client.Left, client.Top});
+    canvas.IntersectClipRect(0, 0, client.Width(), client.Height());
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<intptr_t>(&canvas), 0, 0};
+    c->MainWndProc(erase);
+    TMessage paint{WM_PAINT, reinterpret_cast<intptr_t>(&canvas), 0, 0};
+    c->MainWndProc(paint);
+    canvas.RestoreDC(level);
+    for (int i = 0; i < c->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible())
+            child->PaintTo(canvas, client.Left + child->Left(), client.Top + child->Top());
+    animating_ = false;
+    // Outside the shape the transition leaves what lies beneath.
+    if (const TRegion* shape = c->WindowRegion()) {
+        TRegion outside(Rect(0, 0, picture.Width(), picture.Height()));
+        outside.Subtract(*shape);
+        for (const TRect& r : outside.Rects())
+            for (int y = r.Top; y < r.Bottom; ++y)
+                for (int x = r.Left; x < r.Right; ++x)
+                    picture.SetPixelAt(x, y, KeyColor);
+    }
+}
+
+void TTeDefaultForm::RunShowAnimation()
+{
+    TWinControl* c = Control();
+    if (!c || !animation_->Enabled() || !Application || !Application->AnimationsEnabled() || !Screen || deferredState_)
+        return;
+    TWinControl* top = c->TopLevel();
+    if (!top || top != c || !c->Surface())
+        return;
+    TBitmap under;
+    Screen->CaptureRect(c->WindowRect(), under, c);
+    TBitmap picture;
+    ComposeWindow(picture);
+    TteBitmap from, to;
+    from.Assign(under);
+    to.Assign(picture);
+    for (int y = 0; y < to.Height(); ++y)
+        for (int x = 0; x < to.Width(); ++x)
+            if ((picture.PixelAt(x, y) & 0xFFFFFF) == KeyColor)
+                *to.PixelPtr(x, y) = KeyColor;
+    animating_ = true;
+    auto canvas = c->GetWindowDC();
+    RunTransitionEffect(*canvas, 0, 0, &from, &to, animation_->Record());
+    animating_ = false;
+}

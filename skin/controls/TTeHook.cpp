@@ -48,8 +48,13 @@ void TTeHook::Activate()
 
 void TTeHook::Deactivate()
 {
-    if (hook_)
-        hook_->RemoveClient(this);
+    // A record left without clients is freed later, never inside its own window's procedure.
+    if (TControlHook* old = hook_) {
+        old->RemoveClient(this);
+        THookList* list = HookListIfAny();
+        if (old->Clients().empty() && list && Application)
+            Application->PostMessage(list->Window(), WM_FREE_EMPTY_HOOK, 0, reinterpret_cast<intptr_t>(old));
+    }
     active_ = false;
 }
 
@@ -60,16 +65,12 @@ void TTeHook::SetControl(TWinControl* value)
     if (value == Control())
         return;
     const bool wasActive = active_;
-    TControlHook* old = hook_;
     Deactivate();
     if (control_)
         control_->RemoveFreeNotification(this);
     control_ = value;
     if (control_)
         control_->FreeNotification(this);
-    THookList* list = HookListIfAny();
-    if (old && old->Clients().empty() && list && Application)
-        Application->PostMessage(list->Window(), WM_FREE_EMPTY_HOOK, 0, reinterpret_cast<intptr_t>(old));
     if (wasActive)
         Activate();
 }

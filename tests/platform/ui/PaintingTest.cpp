@@ -199,3 +199,36 @@ TEST(Painting, AWindowRegionShapesWhatShowsAndWhatTakesTheMouse)
     f.form->SetWindowRegion(nullptr, true);
     EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
 }
+
+TEST(Painting, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
+{
+    THeadlessSession s;
+    s.Screen().SetShapesSupported(false);
+    TForm* below = s.CreateForm<TForm>();
+    below->SetBorderStyle(TFormBorderStyle::bsNone);
+    below->SetBounds(300, 100, 200, 200);
+    below->SetColor(clGreen);
+    below->Show();
+    PaintForm f(s);
+    TEventLog log;
+    f.form->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { log.push_back("form"); };
+    below->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { log.push_back("below"); };
+    TRegion shape(Rect(0, 0, 150, 200));
+    EXPECT_FALSE(f.form->SetWindowRegion(&shape, true));
+    ASSERT_NE(f.form->WindowRegion(), nullptr);
+    EXPECT_TRUE(f.form->WindowRegion()->Equals(shape));
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(280, 150), PixelToColor(THeadlessBackend::DesktopColor));
+    EXPECT_EQ(s.ScreenColor(350, 150), clGreen);
+    EXPECT_EQ(s.ScreenColor(100 + 50, 100 + 150), clBlue);
+    // Outside the shape the press reaches no window, not even the one beneath.
+    s.Click(280, 150);
+    s.Click(350, 150);
+    s.Click(100 + 50, 100 + 150);
+    EXPECT_EQ(log, (TEventLog{"form"}));
+
+    f.form->SetWindowRegion(nullptr, true);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(f.form->WindowRegion(), nullptr);
+    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
+}

@@ -1,0 +1,172 @@
+#include "SkinnedFormKit.h"
+
+#include "platform/controls/TPopupMenu.h"
+
+using FormFrame = SkinnedFormTest;
+
+TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    EXPECT_EQ(form->ClientWidth(), 300 - 8);
+    EXPECT_EQ(form->ClientHeight(), 200 - 8 - 19);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCAPTION);
+    EXPECT_EQ(NcHit(*form, 1, 100), HTLEFT);
+    EXPECT_EQ(NcHit(*form, 298, 100), HTRIGHT);
+    EXPECT_EQ(NcHit(*form, 150, 198), HTBOTTOM);
+    EXPECT_EQ(NcHit(*form, 150, 1), HTTOP);
+    EXPECT_EQ(NcHit(*form, 2, 2), HTTOPLEFT);
+    EXPECT_EQ(NcHit(*form, 297, 190), HTBOTTOMRIGHT);
+    EXPECT_EQ(NcHit(*form, 150, 100), HTCLIENT);
+    const TRect close = skin->GetButtonRect(kbiClose);
+    EXPECT_EQ(close.Right, 300 - 4 - 2);
+    EXPECT_EQ(close.Width(), 16);
+    EXPECT_EQ(NcHit(*form, close.Left + 3, close.Top + 3), HTCLOSE);
+    const TRect max = skin->GetButtonRect(kbiMaximize);
+    EXPECT_EQ(max.Right, close.Left - 2);
+    EXPECT_EQ(NcHit(*form, max.Left + 3, max.Top + 3), HTMAXBUTTON);
+    EXPECT_EQ(skin->GetButtonRect(kbiMinimize).Right, max.Left);
+
+    skin->Dragging().SetMoveable(false);
+    skin->Dragging().SetSizeable(false);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
+    EXPECT_EQ(NcHit(*form, 1, 100), HTCLIENT);
+
+    skin->SetBorderStyle(kbsNone);
+    EXPECT_EQ(form->Width(), 292);
+    EXPECT_EQ(form->ClientWidth(), 292);
+    EXPECT_EQ(form->ClientHeight(), 173);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
+}
+
+TEST_F(FormFrame, FrameChangesKeepTheClientSize)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    const int cw = form->ClientWidth(), ch = form->ClientHeight();
+    skin->SetBorderStyle(kbsToolWindow);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+    EXPECT_EQ(form->Height(), 200 - 3);
+
+    skin->SetBorderIcons(BorderIconBit(kbiClose));
+    skin->Shadow().SetEnabled(true);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+    EXPECT_EQ(form->Width(), 300 + 4);
+    EXPECT_EQ(skin->FrameWidth(), 300);
+    // The window's shape is the frame and its offset copy.
+    const TRegion* shape = form->WindowRegion();
+    ASSERT_NE(shape, nullptr);
+    EXPECT_FALSE(shape->Contains(302, 1));
+    EXPECT_TRUE(shape->Contains(302, 5));
+
+    skin->Shadow().SetSize(0);
+    skin->Shadow().SetEnabled(true);
+    skin->RefreshFormFrame();
+    EXPECT_EQ(form->Width(), 300);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+}
+
+TEST_F(FormFrame, ClassicFramePixels)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->SetCaption("Jurnal umum");
+    s.App().ActivateForm(form);
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(skin->IsActiveFrame());
+    EXPECT_EQ(s.WindowColor(*form, 0, 100), ColorToRGB(cl3DLight));
+    EXPECT_EQ(s.WindowColor(*form, 299, 100), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(s.WindowColor(*form, 2, 100), ColorToRGB(clBtnFace));
+    EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clActiveCaption));
+    const TRect close = skin->GetButtonRect(kbiClose);
+    EXPECT_EQ(s.WindowColor(*form, close.Left + 2, close.Bottom - 3), ColorToRGB(clBtnFace));
+
+    s.App().DeactivateForm(form);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clInactiveCaption));
+
+    // The shadow band is the desktop beneath, darkened; its corners leave the desktop alone.
+    skin->Shadow().SetEnabled(true);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(100 + 302, 100 + 100), TColor(0x52371D));
+    EXPECT_EQ(s.ScreenColor(100 + 150, 100 + 202), TColor(0x52371D));
+    EXPECT_EQ(s.ScreenColor(100 + 302, 100 + 1), PixelToColor(THeadlessBackend::DesktopColor));
+}
+
+namespace {
+// A frame whose shape leaves out its 6 x 6 top-left corner.
+class TCutCornerForm : public TTeDefaultForm {
+public:
+    using TTeDefaultForm::TTeDefaultForm;
+    TRegion CreateRegion() override
+    {
+        TRegion r = TTeDefaultForm::CreateRegion();
+        r.Subtract(Rect(0, 0, 6, 6));
+        return r;
+    }
+};
+} // namespace
+
+TEST_F(FormFrame, TheFrameShapeHoldsWhetherOrNotTheBackEndShapesWindows)
+{
+    for (bool shapes : {true, false}) {
+        SCOPED_TRACE(shapes);
+        s.Screen().SetShapesSupported(shapes);
+        TForm* form = nullptr;
+        MakeSkinned<TCutCornerForm>(form, Bounds(100, 100, 300, 200));
+        ASSERT_NE(form->WindowRegion(), nullptr);
+        EXPECT_FALSE(form->WindowRegion()->Contains(2, 2));
+        EXPECT_EQ(form->WindowRegionByBackend(), shapes);
+        EXPECT_EQ(s.ScreenColor(102, 102), PixelToColor(THeadlessBackend::DesktopColor));
+        EXPECT_NE(s.ScreenColor(108, 108), PixelToColor(THeadlessBackend::DesktopColor));
+        // A corner drag there would size the window if the press reached it.
+        s.MouseDown(102, 102);
+        s.MoveTo(90, 90);
+        s.MouseUp(90, 90);
+        EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+        s.MouseDown(102, 110);
+        s.MoveTo(90, 110);
+        s.MouseUp(90, 110);
+        EXPECT_EQ(form->BoundsRect(), Bounds(88, 100, 312, 200));
+        TComponent::Free(form);
+        s.ProcessUntilIdle();
+    }
+}
+
+TEST_F(FormFrame, MenuReferencesAreForgottenWhenTheirComponentGoes)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    auto* menus = s.CreateForm<TForm>();
+    auto* bar = CreateOwned<TComponent>(*menus);
+    auto* tray = CreateOwned<TPopupMenu>(*menus);
+    skin->SetMenuBar(bar);
+    skin->SetWindowMenu(bar);
+    skin->SetTrayMenuLink(tray);
+    skin->SetSystemMenuLink(tray);
+    TComponent::Free(bar);
+    EXPECT_EQ(skin->MenuBar(), nullptr);
+    EXPECT_EQ(skin->WindowMenu(), nullptr);
+    EXPECT_EQ(skin->TrayMenuLink(), tray);
+    TComponent::Free(menus);
+    EXPECT_EQ(skin->TrayMenuLink(), nullptr);
+    EXPECT_EQ(skin->SystemMenuLink(), nullptr);
+}
+
+TEST_F(FormFrame, BlendingAndStayOnTopReachTheWindow)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->Blending().SetValue(200);
+    skin->Blending().SetEnabled(true);
+    EXPECT_EQ(s.Screen().WindowOpacity(form->NativeWindow()), 200);
+    skin->Blending().SetEnabled(false);
+    EXPECT_EQ(s.Screen().WindowOpacity(form->NativeWindow()), 255);
+    skin->SetStayOnTop(true);
+    EXPECT_TRUE(s.Screen().IsWindowTopMost(form->NativeWindow()));
+    skin->SetStayOnTop(false);
+    EXPECT_FALSE(s.Screen().IsWindowTopMost(form->NativeWindow()));
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "skin/controls/TTeFormOptions.h"
+
+TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
+{
+    TTeBlending blending;
+    int notified = 0;
+    blending.OnChange = [&](TPersistent&) { ++notified; };
+    blending.SetValue(300);
+    EXPECT_EQ(blending.Value(), 255);
+    EXPECT_EQ(notified, 1);
+    blending.SetValue(255);
+    blending.SetValue(400);
+    EXPECT_EQ(notified, 1);
+
+    TTeGravitation gravitation;
+    gravitation.SetSize(0);
+    EXPECT_EQ(gravitation.Size(), 1);
+    gravitation.SetSize(60);
+    EXPECT_EQ(gravitation.Size(), 50);
+
+    TTeAnimation animation;
+    animation.SetDirection(kdNoRotate);
+    EXPECT_EQ(animation.Direction(), kdNone);
+    animation.SetDirection(kdRotate180);
+    EXPECT_EQ(animation.Direction(), kdRotate180);
+    animation.SetTime(10);
+    EXPECT_EQ(animation.Time(), 50);
+}
+
+TEST(FormOptions, AShadowBelowOneIsOffAndStaysOffWhenEnabledAgain)
+{
+    TTeShadow shadow;
+    shadow.SetEnabled(true);
+    EXPECT_EQ(shadow.EffectiveSize(), 4);
+    shadow.SetSize(0);
+    EXPECT_EQ(shadow.Size(), 0);
+    EXPECT_FALSE(shadow.Enabled());
+    shadow.SetSize(-3);
+    shadow.SetEnabled(true);
+    EXPECT_EQ(shadow.EffectiveSize(), 0);
+    shadow.SetSize(30);
+    EXPECT_EQ(shadow.Size(), 20);
+    EXPECT_EQ(shadow.EffectiveSize(), 20);
+}
+
+TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
+{
+    TTeFormOptions source;
+    source.Blending().SetEnabled(true);
+    source.Shadow().SetSize(7);
+    source.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
+    TTeFormOptions copy;
+    int notified = 0;
+    copy.OnChange = [&](TPersistent& sender) {
+        EXPECT_EQ(&sender, &copy);
+        ++notified;
+    };
+    copy.Assign(source);
+    EXPECT_TRUE(copy.Blending().Enabled());
+    EXPECT_EQ(copy.Shadow().Size(), 7);
+    EXPECT_EQ(copy.Animation().EffectKind(), "[ FADE ] - SlideRectOut");
+    EXPECT_EQ(notified, 1);
+
+    TTePopupMenuOptions popup;
+    EXPECT_EQ(popup.Blending().Value(), 150);
+    EXPECT_ANY_THROW(popup.Assign(source));
+}

@@ -1,0 +1,197 @@
+#include "SkinnedFormKit.h"
+
+#include "platform/graphics/TBitmap.h"
+#include "skin/engine/TteTimer.h"
+
+using FormStates = SkinnedFormTest;
+
+TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->Maximize();
+    TRect work = Bounds(0, 0, 1024, 768 - 30);
+    work.Inflate(4, 4);
+    EXPECT_EQ(form->BoundsRect(), work);
+    EXPECT_EQ(NcHit(*form, 2, 300), HTCLIENT);
+    skin->Restore();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    skin->Rollup();
+    EXPECT_EQ(skin->WindowState(), kwsRollup);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 4 + 19 + 4));
+    skin->Rollup();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    skin->SetWindowState(kwsMaximized);
+    skin->SetWindowState(kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+}
+
+TEST_F(FormStates, AVetoingHandlerChangesNothing)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    s.App().SetMainForm(form);
+    int asked = 0;
+    skin->OnMinimize = [&](TComponent*, bool& callDefault) {
+        ++asked;
+        callDefault = false;
+    };
+    skin->OnMaximize = skin->OnMinimize;
+    skin->Minimize();
+    skin->Maximize();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_FALSE(s.App().Minimized());
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+}
+
+TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    s.App().SetMainForm(form);
+    s.App().ActivateForm(form);
+    s.ProcessUntilIdle();
+    int minimizes = 0;
+    s.App().AddOnMinimize([&](TComponent*) { ++minimizes; });
+    const TRect min = skin->GetButtonRect(kbiMinimize);
+    s.Click(100 + min.Left + 3, 100 + min.Top + 3);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMinimized);
+    EXPECT_TRUE(s.App().Minimized());
+    EXPECT_TRUE(s.Screen().IsWindowMinimized(form->NativeWindow()));
+    EXPECT_EQ(minimizes, 1);
+
+    s.App().Restore();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_FALSE(s.Screen().IsWindowMinimized(form->NativeWindow()));
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    // A minimize command from outside runs the action once; the form's own handling adds nothing.
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMinimized);
+    EXPECT_TRUE(s.App().Minimized());
+    EXPECT_EQ(minimizes, 2);
+}
+
+TEST_F(FormStates, TheCloseButtonOfAModalFormCancelsIt)
+{
+    TForm* owner = nullptr;
+    MakeSkinned(owner, Bounds(0, 0, 500, 400));
+    s.App().SetMainForm(owner);
+    TForm* dialog = s.CreateForm<TForm>();
+    auto* skin = CreateOwned<TTeDefaultForm>(*dialog);
+    dialog->BeginLoading();
+    dialog->SetBoundsRect(Bounds(100, 100, 300, 200));
+    dialog->EndLoading();
+    s.WhenModal([&](TCustomForm&) {
+        const TRect close = skin->GetButtonRect(kbiClose);
+        s.Click(dialog->Left() + close.Left + 3, dialog->Top() + close.Top + 3);
+    });
+    EXPECT_EQ(dialog->ShowModal(), 2);
+}
+
+TEST_F(FormStates, TheTrayIconIsAddedBeforeTheWindowHidesAndADoubleClickBringsItBack)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
+                                                                             [](TTeDefaultForm& f) {
+                                                                                 f.SetMinimizeApplication(false);
+                                                                                 f.SetCaption("Kas harian");
+                                                                             }));
+    skin->MinimizeToTray();
+    ASSERT_EQ(s.TrayCalls().size(), 1u);
+    EXPECT_EQ(s.TrayCalls()[0].Action, TTrayAction::Add);
+    EXPECT_EQ(s.TrayCalls()[0].Tip, "Kas harian");
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(skin->WindowState(), kwsTray);
+
+    s.TrayMouse(s.TrayCalls()[0], WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    ASSERT_EQ(s.TrayCalls().size(), 2u);
+    EXPECT_EQ(s.TrayCalls()[1].Action, TTrayAction::Delete);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+}
+
+TEST_F(FormStates, WithoutATrayTheWindowMinimizesInsteadOfHiding)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    s.App().SetMainForm(form);
+    s.App().TrayService = nullptr;
+    EXPECT_FALSE(skin->HasIcon(kbiTray));
+    EXPECT_TRUE(skin->GetButtonRect(kbiTray).IsEmpty());
+    skin->MinimizeToTray();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(skin->WindowState(), kwsMinimized);
+    EXPECT_TRUE(s.App().Minimized());
+}
+
+TEST_F(FormStates, AStoredStateIsAppliedAfterTheFirstQueuePass)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = nullptr;
+    form = s.CreateForm<TForm>();
+    skin = CreateOwned<TTeDefaultForm>(*form);
+    form->BeginLoading();
+    form->SetBoundsRect(Bounds(100, 100, 300, 200));
+    skin->SetWindowState(kwsRollup);
+    form->EndLoading();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    form->Show();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsRollup);
+    EXPECT_EQ(form->Height(), 27);
+}
+
+namespace {
+// Ten frames of 10 ms for a transition of 100 ms, counted as they are shown.
+struct FrameCounter {
+    int64_t now = 0;
+    int reads = 0;
+    TteCounter previous = SetTimerCounter({[this] {
+                                               if (++reads > 2 && reads % 2 == 0)
+                                                   now += 10;
+                                               return now;
+                                           },
+                                           1000});
+    ~FrameCounter() { SetTimerCounter(previous); }
+};
+} // namespace
+
+TEST_F(FormStates, TheShowAnimationRunsOnceAndEndsOnTheFormsOwnPixels)
+{
+    FrameCounter counter;
+    s.App().SetAnimationsEnabled(true);
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
+                                                                             [](TTeDefaultForm& f) {
+                                                                                 f.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
+                                                                                 f.Animation().SetTime(100);
+                                                                                 f.Animation().SetEnabled(true);
+                                                                             }));
+    EXPECT_GT(counter.reads, 10);
+    TBitmap own;
+    skin->ComposeWindow(own);
+    for (TPoint p : {TPoint{0, 0}, TPoint{5, 5}, TPoint{150, 100}, TPoint{299, 199}})
+        EXPECT_EQ(s.WindowColor(*form, p.X, p.Y), own.ColorAt(p.X, p.Y));
+    const int reads = counter.reads;
+    form->Invalidate();
+    form->InvalidateFrame();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(counter.reads, reads);
+
+    form->Hide();
+    s.ProcessUntilIdle();
+    s.App().SetAnimationsEnabled(false);
+    form->Show();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(counter.reads, reads);
+}

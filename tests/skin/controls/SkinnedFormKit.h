@@ -1,0 +1,45 @@
+#pragma once
+// A headless session with the form unit started and animations off, and skinned forms made as
+// the program's construction code makes them: the component is loaded with its form.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
+#include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TeFormUnit.h"
+
+class SkinnedFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartTeForms();
+        s.App().SetAnimationsEnabled(false);
+    }
+    void TearDown() override { StopTeForms(); }
+
+    template <class Skin = TTeDefaultForm>
+    Skin* MakeSkinned(TForm*& form, TRect bounds, const std::function<void(Skin&)>& setup = {})
+    {
+        form = s.CreateForm<TForm>();
+        auto* skin = CreateOwned<Skin>(*form);
+        form->BeginLoading();
+        form->SetBoundsRect(bounds);
+        if (setup)
+            setup(*skin);
+        form->EndLoading();
+        form->Show();
+        s.ProcessUntilIdle();
+        return skin;
+    }
+
+    // The frame's answer at a window point.
+    int NcHit(TForm& form, int x, int y)
+    {
+        const TRect w = form.WindowRect();
+        return s.App().SendMessage(form.Handle(), WM_NCHITTEST, 0, MakeLong(w.Left + x, w.Top + y));
+    }
+
+    THeadlessSession s;
+};

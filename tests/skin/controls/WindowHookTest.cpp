@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
+#include "skin/controls/TTeHook.h"
+#include "skin/controls/TeFormUnit.h"
+
+namespace {
+using TLog = std::vector<std::string>;
+
+class TRecordingHook : public TTeHook {
+public:
+    TRecordingHook(TComponent* owner, std::string name, TLog& log, uint32_t watch, bool swallow = false)
+        : TTeHook(owner), name_(std::move(name)), log_(log), watch_(watch), swallow_(swallow)
+    {
+    }
+    void AfterMessage(TMessage& m, bool&) override
+    {
+        if (m.Msg == watch_)
+            log_.push_back(name_ + " after");
+    }
+
+protected:
+    void Dispatch(TMessage& m) override
+    {
+        if (m.Msg != watch_)
+            return;
+        log_.push_back(name_ + " before");
+        if (swallow_)
+            MarkHandled();
+    }
+
+private:
+    std::string name_;
+    TLog& log_;
+    uint32_t watch_;
+    bool swallow_;
+};
+
+class TLoggingForm : public TForm {
+public:
+    using TForm::TForm;
+    TLog* Log = nullptr;
+    uint32_t Watch = 0;
+
+protected:
+    void WndProc(TMessage& m) override
+    {
+        if (Log && m.Msg == Watch)
+            Log->push_back("own");
+        TForm::WndProc(m);
+    }
+};
+
+class WindowHook : public ::testing::Test {
+protected:
+    void SetUp() override { StartTeForms(); }
+    void TearDown() override { StopTeForms(); }
+
+    TLoggingForm* MakeForm(uint32_t watch)
+    {
+        auto* form = s.CreateForm<TLoggingForm>();
+        form->Log = &log;
+        form->Watch = watch;
+        return form;
+    }
+
+    THeadlessSession s;
+    TLog log;
+};
+} // namespace
+
+TEST_F(WindowHook, ClientsRunLastAddedFirstAndAHandledMessageStopsAtTheOneWhoTookIt)
+{
+    TLoggingForm* form = MakeForm(WM_USER);
+    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
+    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_USER);
+    a->SetControl(form);
+    b->SetControl(form);
+    ASSERT_EQ(HookList().Count(), 1);
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"B before", "A before", "own", "B after", "A after"}));
+
+    log.clear();
+    auto* c = CreateOwned<TRecordingHook>(*form, "C", log, WM_USER, true);
+    c->SetControl(form);
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"C before", "C after"}));
+}
+
+TEST_F(WindowHook, AHandledDestroyStillReachesTheFormAndANewWindowIsWatchedAgain)
+{
+    TLoggingForm* form = MakeForm(WM_DESTROY);
+    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
+    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_DESTROY, true);
+    a->SetControl(form);
+    b->SetControl(form);
+    form->Show();
+    form->RecreateWnd();
+    EXPECT_EQ(log, (TLog{"B before", "own", "B after"}));
+    s.ProcessUntilIdle();
+
+    log.clear();
+    form->Watch = WM_USER;
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"A before", "own", "A after"}));
+}
+
+TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndGoesOnceTheLastLeaves)
+{
+    TLoggingForm* form = MakeForm(WM_USER);
+    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
+    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_USER);
+    a->SetControl(form);
+    b->SetControl(form);
+    b->SetControl(nullptr);
+    s.ProcessUntilIdle();
+    ASSERT_EQ(HookList().Count(), 1);
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"A before", "own", "A after"}));
+
+    TComponent::Free(a);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(HookList().Count(), 0);
+    log.clear();
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"own"}));
+}
+
+TEST_F(WindowHook, AFreedControlLeavesItsHooksUnhooked)
+{
+    TLoggingForm* form = MakeForm(WM_USER);
+    auto* other = s.CreateForm<TForm>();
+    auto* a = CreateOwned<TRecordingHook>(*other, "A", log, WM_USER);
+    a->SetControl(form);
+    TComponent::Free(form);
+    EXPECT_EQ(a->Control(), nullptr);
+    EXPECT_EQ(a->Hook(), nullptr);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(HookList().Count(), 0);
+}
