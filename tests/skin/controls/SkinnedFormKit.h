@@ -1,6 +1,7 @@
 #pragma once
-// A headless session with the form unit started and animations off, and skinned forms made as
-// the program's construction code makes them: the component is loaded with its form.
+// A headless session with the form unit and the bitmap routines it paints with started and animations
+// off, and skinned forms made as the program's construction code makes them: the component is
+// loaded with its form.
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -9,15 +10,21 @@
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TeFormUnit.h"
+#include "skin/engine/TeUnits.h"
 
 class SkinnedFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        StartTeBitmap();
         StartTeForms();
         s.App().SetAnimationsEnabled(false);
     }
-    void TearDown() override { StopTeForms(); }
+    void TearDown() override
+    {
+        StopTeForms();
+        StopTeBitmap();
+    }
 
     template <class Skin = TTeDefaultForm>
     Skin* MakeSkinned(TForm*& form, TRect bounds, const std::function<void(Skin&)>& setup = {})
