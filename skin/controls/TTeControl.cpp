@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/Messages.h"
+#include "skin/controls/TTeScrollBar.h"
 #include "skin/engine/TteThemeManager.h"
 
 TTeControl::TTeControl(TComponent* AOwner) : TCustomControl(AOwner)
@@ -135,6 +136,12 @@ void TTeControl::Loaded()
     UpdateScrollBars();
 }
 
+void TTeControl::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
+}
+
 void TTeControl::CreateWnd()
 {
     TCustomControl::CreateWnd();
@@ -150,9 +157,17 @@ void TTeControl::SetScrollBarMode(uint8_t v)
     RecreateScrollBars();
 }
 
-TControl* TTeControl::CreateScrollBar(bool)
+TControl* TTeControl::CreateScrollBar(bool horizontal)
 {
-    return nullptr;
+    auto* bar = CreateOwned<TTeScrollBar>(*this);
+    bar->SetBorderWidth(0);
+    bar->SetOrientation(horizontal ? teoHorizontal : teoVertical);
+    // The control moves the bar itself when it takes the message.
+    bar->OnScroll = [this, horizontal](TComponent* sender, TTeScrollCode code, int& pos) {
+        ScrollBarScrolled(horizontal, code, pos);
+        pos = static_cast<TTeScrollBar*>(sender)->Position();
+    };
+    return bar;
 }
 
 int TTeControl::GetScrollBarSize() const

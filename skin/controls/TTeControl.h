@@ -95,6 +95,8 @@ public:
 
 protected:
     void Loaded() override;
+    // The control draws its own bars; the window never gets the system's.
+    void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Paint() override;
@@ -103,7 +105,7 @@ protected:
     virtual void PaintBorder(TCanvas& canvas);
     virtual void PaintClient(TCanvas& canvas);
     virtual void BorderChanged() {}
-    // A new bar owned by the control, or null while no scroll-bar class is linked in.
+    // A new TTeScrollBar owned by the control, handing its steps on through ScrollBarScrolled.
     virtual TControl* CreateScrollBar(bool horizontal);
     virtual int GetScrollBarSize() const;
     // Hands a built-in bar's move on as WM_HSCROLL or WM_VSCROLL.

@@ -55,7 +55,8 @@ void BufferedPaint(TCanvas& canvas, TTePerformance performance, int width, int h
     const TRect area = Rect(0, 0, width, height);
     if (fillKey && &buffer == sharedBuffer.get())
         buffer.FillRect(area, KeyColor);
-    canvas.PushTarget(buffer.Canvas().Target());
+    // A view of the control's corner of the buffer, so drawing costs nothing for the rest of it.
+    canvas.PushTarget(TCanvasTarget::OfPixels(buffer.Bits(), width, height, buffer.Width() * 4, &buffer));
     try {
         paint(canvas);
     } catch (...) {

@@ -97,8 +97,8 @@ void TTeScrollBar::DrawThumb(TCanvas& canvas)
 {
     const TRect thumb = GetThumbRect();
     if (IsThemeScrollDefined(0, themeObject_)) {
-        CurrentTheme()->DrawScrollButton(0, canvas, MakeScrollButtonInfo(thumb, PartState(ThumbDragging(), hotThumb_), ThumbPart),
-                                         "default");
+        const uint8_t state = PartState(ThumbDragging(), hotThumb_);
+        CurrentTheme()->DrawScrollButton(0, canvas, MakeScrollButtonInfo(thumb, state, ThumbPart), "default");
         return;
     }
     FillRectColor(canvas, thumb, clBtnFace);

@@ -7,6 +7,8 @@
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeControl.h"
+#include "skin/controls/TTeInplaceScrollBar.h"
+#include "skin/controls/TTeTabSheet.h"
 #include "skin/engine/TteBitmap.h"
 
 namespace {
@@ -25,6 +27,8 @@ void StartTeControls()
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
+    RegisterInplaceScrollBarPainter();
+    RegisterTabSheetPainter();
 }
 
 void StopTeControls()

@@ -74,29 +74,15 @@ TEST(TeButtonKeys, SpaceClicksOnlyTheButtonThatSawThePress)
     EXPECT_EQ(nextClicks, 1);
 }
 
-TEST(TeButtonKeys, EnterEscapeAndTheAcceleratorClick)
-{
-    ButtonForm f;
-    auto* edit = f.Place<TEdit>(20, 100, 100, 21);
-    TTeButton* cancel = f.Place<TTeButton>(120, 20, 75, 25);
-    int cancels = 0;
-    cancel->OnClick = [&](TComponent*) { ++cancels; };
-    cancel->SetCancel(true);
-    f.button->SetDefault(true);
-    edit->SetFocus();
-    f.session.PressKey(VK_RETURN);
-    f.session.PressKey(VK_ESCAPE);
-    f.session.PressKey('S', kmAlt);
-    EXPECT_EQ(f.clicks, 2);
-    EXPECT_EQ(cancels, 1);
-    EXPECT_TRUE(f.button->Focused());
-}
-
-TEST(TeButtonFocus, ActiveDefaultFollowsWhatTakesTheFocus)
+TEST(TeButtonFocus, ActiveDefaultFollowsWhatTakesTheFocusAndTakesEnter)
 {
     ButtonForm f;
     auto* plain = f.Place<TButton>(120, 20, 75, 25);
     auto* edit = f.Place<TEdit>(20, 100, 100, 21);
+    TTeButton* cancel = f.Place<TTeButton>(220, 20, 75, 25);
+    int cancels = 0;
+    cancel->OnClick = [&](TComponent*) { ++cancels; };
+    cancel->SetCancel(true);
     f.button->SetDefault(true);
     edit->SetFocus();
     EXPECT_TRUE(f.button->ActiveDefault());
@@ -108,7 +94,11 @@ TEST(TeButtonFocus, ActiveDefaultFollowsWhatTakesTheFocus)
     edit->SetFocus();
     EXPECT_TRUE(f.button->ActiveDefault());
     f.session.PressKey(VK_RETURN);
-    EXPECT_EQ(f.clicks, 1);
+    f.session.PressKey(VK_ESCAPE);
+    f.session.PressKey('S', kmAlt);
+    EXPECT_EQ(f.clicks, 2);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_TRUE(f.button->Focused()) << "the accelerator focuses, then clicks";
 }
 
 TEST(TeButtonModal, TheClickSetsTheFormsModalResult)

@@ -12,8 +12,14 @@ class CountingControl : public TTeControl {
 public:
     using TTeControl::TTeControl;
     int paints = 0;
+    std::vector<int> codes;
 
 protected:
+    void ThemeChanged(int code) override
+    {
+        codes.push_back(code);
+        TTeControl::ThemeChanged(code);
+    }
     void PaintClient(TCanvas& canvas) override
     {
         ++paints;
@@ -107,6 +113,15 @@ TEST(TeControlMessages, ThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
         const bool repaints = code != ktcBefore && code != ktcComplete;
         EXPECT_EQ(f.control->paints - before, repaints ? 1 : 0) << code;
     }
+}
+
+TEST(TeControlMessages, AControlMadeWhileAThemeIsCurrentHearsItInItsOwnHandler)
+{
+    BaseForm f;
+    f.UseRecordingTheme();
+    EXPECT_EQ(f.control->codes, (std::vector<int>{ktcBefore, ktcSet, ktcComplete}));
+    auto* late = f.Place<CountingControl>(100, 10, 30, 30);
+    EXPECT_EQ(late->codes, (std::vector<int>{ktcSet}));
 }
 
 TEST(TeControlMouse, EnterAndLeaveSetTheFlagAndFireOnce)

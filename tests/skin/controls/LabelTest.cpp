@@ -89,15 +89,3 @@ TEST(TeLabelAccelerator, FocusesItsControlOnlyWhenThatCanTakeTheFocus)
     edit->SetEnabled(false);
     EXPECT_EQ(f.form->Perform(CM_DIALOGCHAR, 'n'), 0);
 }
-
-TEST(TeLabelTheme, TheThemeDrawsTheTextWithTheEnabledOrDisabledState)
-{
-    LabelForm f;
-    RecordingTheme& theme = f.UseRecordingTheme();
-    theme.transparent = true;
-    f.label->SetEnabled(false);
-    f.session.ProcessUntilIdle();
-    EXPECT_TRUE(theme.Logged("DrawLabelText default 2"));
-    EXPECT_EQ(theme.text.Text, "Kas");
-    EXPECT_EQ(f.PixelOf(*f.label, 100, 25), clRed);
-}

@@ -22,7 +22,6 @@ public:
     std::vector<std::string> log;
     TteButtonInfo button;
     TteCheckInfo check;
-    TteLabelInfo label;
     TteProgressInfo progress;
     TteTextInfo text;
 
@@ -57,15 +56,6 @@ public:
     void DrawCheckText(Byte, TCanvas&, const TteCheckInfo& info, const TteTextInfo& t, const std::string& o) override
     {
         Log("DrawCheckText", o, info.State);
-        text = t;
-    }
-
-    bool IsLabelDefined(Byte, const std::string& o) override { return Probe("IsLabelDefined", o); }
-    bool IsLabelTransparent(Byte, const std::string& o) override { return Probe("IsLabelTransparent", o), transparent; }
-    void DrawLabelText(Byte, TCanvas&, const TteLabelInfo& info, const TteTextInfo& t, const std::string& o) override
-    {
-        Log("DrawLabelText", o, info.State);
-        label = info;
         text = t;
     }
 
