@@ -30,6 +30,39 @@ std::string ChildCaption(const TCustomForm& child)
     return skinned ? skinned->Caption() : child.Caption();
 }
 
+// The grip between the client's two bars: the frame draws it, and a press on it sizes the frame.
+class TGripHost : public TCustomControl {
+public:
+    TGripHost(TComponent* owner, TTeDefaultForm& frame, const TRect& grip)
+        : TCustomControl(owner), frame_(frame), grip_(grip)
+    {
+    }
+
+protected:
+    void Paint() override
+    {
+        TCanvas& canvas = Canvas();
+        const TPoint origin = canvas.ViewportOrg();
+        canvas.SetViewportOrg({origin.X - grip_.Left, origin.Y - grip_.Top});
+        frame_.DrawGrip(canvas);
+        canvas.SetViewportOrg(origin);
+    }
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override
+    {
+        TCustomControl::MouseDown(button, shift, x, y);
+        TCustomForm* form = frame_.Form();
+        if (button != TMouseButton::mbLeft || !form || !Application)
+            return;
+        SetMouseCapture(false);
+        const TPoint screen = ClientToScreen({x, y});
+        Application->SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MakeLong(screen.X, screen.Y));
+    }
+
+private:
+    TTeDefaultForm& frame_;
+    const TRect& grip_;
+};
+
 } // namespace
 
 TTeDefaultForm* FindSkinnedForm(const TCustomForm* form)
@@ -146,11 +179,30 @@ void TTeMDIFrame::UpdateScrollBars()
         bar->SetPageSize(wanted[i].page);
         bar->SetPosition(wanted[i].pos);
     }
-    const TRect grip = horz && vert ? Bounds(visibleWidth, visibleHeight, thickness, thickness) : kNullRect;
-    if (grip != gripRect_) {
-        gripRect_ = grip;
-        client->InvalidateRect(client->ClientRect(), true);
+    gripRect_ = horz && vert ? Bounds(visibleWidth, visibleHeight, thickness, thickness) : kNullRect;
+    PlaceGrip();
+}
+
+void TTeMDIFrame::PlaceGrip()
+{
+    TWinControl* host = gripHost_.Get();
+    if (gripRect_ == kNullRect) {
+        if (host)
+            host->SetVisible(false);
+        return;
     }
+    if (!host) {
+        host = CreateOwned<TGripHost>(*this, frame_, gripRect_);
+        host->SetParent(frame_.Form());
+        gripHost_ = host;
+    }
+    TRect bounds = gripRect_;
+    bounds.Offset(Client()->Left(), Client()->Top());
+    host->SetBoundsRect(bounds);
+    host->SetCursor(frame_.Dragging().Sizeable() ? crSizeNWSE : crDefault);
+    host->SetVisible(true);
+    host->BringToFront();
+    host->Invalidate();
 }
 
 void TTeMDIFrame::PlaceHost(int index, const TRect& bounds)
@@ -322,23 +374,6 @@ void TTeMDIFrame::BeforeMessage(TMessage& message, bool& handled)
         message.Result = 1;
         handled = true;
         return;
-    case WM_LBUTTONDOWN: {
-        const TPoint p{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
-        TMDIClient* client = Client();
-        TCustomForm* form = frame_.Form();
-        if (client && form && gripRect_.Contains(p) && Application) {
-            const TPoint screen = client->ClientToScreen(p);
-            Application->SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MakeLong(screen.X, screen.Y));
-            handled = true;
-        }
-        return;
-    }
-    case WM_MOUSEMOVE:
-        if (TMDIClient* client = Client(); client && frame_.Dragging().Sizeable()) {
-            const TPoint p{LoWordSigned(message.LParam), HiWordSigned(message.LParam)};
-            client->SetCursor(gripRect_.Contains(p) ? crSizeNWSE : crDefault);
-        }
-        return;
     default:
         return;
     }
@@ -378,8 +413,6 @@ void TTeMDIFrame::PaintClient(TMessage& message)
         canvas = own.get();
     }
     EraseClient(*canvas);
-    if (gripRect_ != kNullRect)
-        frame_.DrawGrip(*canvas);
     message.Result = 0;
 }
 

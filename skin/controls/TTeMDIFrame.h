@@ -71,10 +71,13 @@ private:
     void EraseClient(TCanvas& canvas);
     void ScrollBarScrolled(bool vertical, int code, int& position);
     void PlaceHost(int index, const TRect& bounds);
+    void PlaceGrip();
 
     TTeDefaultForm& frame_;
     TWeakRef<TComponent> client_;
     TWeakRef<TWinControl> hosts_[2];
+    // Covers the corner between the bars, so children below it do not show through the grip.
+    TWeakRef<TWinControl> gripHost_;
     TWeakRef<TTeScrollBar> bars_[2];
     TRect gripRect_{-1, -1, -1, -1};
     std::vector<Saved> saved_;

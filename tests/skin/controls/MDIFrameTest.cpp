@@ -144,6 +144,12 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
 
     const TPoint p = client->ClientToScreen({grip.Left + 2, grip.Top + 2});
     EXPECT_EQ(s.App().SendMessage(frame->Handle(), WM_NCHITTEST, 0, MakeLong(p.X, p.Y)), HTBOTTOMRIGHT);
+    const TRect before = frame->BoundsRect();
+    s.MouseDown(p.X, p.Y);
+    s.MoveTo(p.X + 30, p.Y + 20);
+    s.MouseUp(p.X + 30, p.Y + 20);
+    EXPECT_EQ(frame->Width(), before.Width() + 30);
+    EXPECT_EQ(frame->Height(), before.Height() + 20);
 
     // The bar scrolls the children.
     const int top = kids[2]->Top();
