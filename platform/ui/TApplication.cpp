@@ -247,10 +247,11 @@ void TApplication::FillOutsideRegion(TWinControl& topLevel, TBitmap& surface) co
         return;
     TBitmap under;
     screen_->CaptureRect(topLevel.WindowRect(), under, &topLevel);
-    for (const TRect& r : outside.Rects())
-        for (int y = r.Top; y < r.Bottom && y < under.Height(); ++y)
-            for (int x = r.Left; x < r.Right && x < under.Width(); ++x)
-                surface.ScanLine(y)[x] = under.ScanLine(y)[x];
+    for (const TRect& r : outside.Rects()) {
+        const int right = std::min(r.Right, under.Width());
+        for (int y = r.Top; y < r.Bottom && y < under.Height() && r.Left < right; ++y)
+            std::copy(under.ScanLine(y) + r.Left, under.ScanLine(y) + right, surface.ScanLine(y) + r.Left);
+    }
 }
 
 void TApplication::PresentWindow(TWinControl* topLevel)

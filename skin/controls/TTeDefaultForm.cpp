@@ -73,8 +73,6 @@ void TTeDefaultForm::WatchOptions()
     shadow_->OnChange = refresh;
 }
 
-void TTeDefaultForm::SetActive(bool value) { TTeHook::SetActive(value); }
-
 void TTeDefaultForm::SetReference(TComponent*& slot, TComponent* value)
 {
     if (slot == value)
@@ -215,8 +213,6 @@ void TTeDefaultForm::Loaded()
     if (stayOnTop_)
         form->SetTopMostBand(true);
 }
-
-void TTeDefaultForm::HookRemoved() {}
 
 void TTeDefaultForm::HookRestored()
 {

@@ -60,8 +60,6 @@ public:
     explicit TTeDefaultForm(TComponent* AOwner = nullptr);
     ~TTeDefaultForm() override;
 
-    void SetActive(bool value) override;
-
     TTeAnimation& Animation() const { return *animation_; }
     void SetAnimation(const TTeAnimation& v) { animation_->Assign(v); }
     TTeBlending& Blending() const { return *blending_; }
@@ -189,7 +187,6 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Dispatch(TMessage& message) override;
     void AfterMessage(TMessage& message, bool& handled) override;
-    void HookRemoved() override;
     void HookRestored() override;
 
     // Re-measures after a change unless loading.
@@ -228,7 +225,8 @@ private:
 
     // Window states (TTeDefaultFormStates.cpp).
     bool FireAction(const TTeFormActionEvent& event);
-    void SaveNormal(bool always);
+    // The normal bounds are kept whenever the normal state is left.
+    void SaveNormal();
     void ApplyNormal();
     void HookApplication();
     void UnhookApplication();

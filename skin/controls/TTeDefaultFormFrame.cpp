@@ -226,7 +226,6 @@ void TTeDefaultForm::PaintFrame()
         return;
     auto canvas = c->GetWindowDC();
     PaintFrameInto(*canvas, false);
-    c->InvalidateRect({}, false);
     if (Application)
         Application->PresentWindow(top);
 }
@@ -242,23 +241,27 @@ void TTeDefaultForm::PaintFrameInto(TCanvas& canvas, bool animation)
         buffer = performance_ == tefpPersistentBuffer && persistentBuffer_ ? persistentBuffer_.get() : &temp;
         buffer->SetSize(c->Width(), c->Height());
     }
+    // The frame strips and the shadow band, inside the window's shape.
+    const TRegion* shape = c->WindowRegion();
+    TRegion strips = shape ? *shape : TRegion(Rect(0, 0, c->Width(), c->Height()));
+    strips.Subtract(client);
+    auto clipTo = [&strips](TCanvas& cv) {
+        TRegion r = strips;
+        const TPoint o = cv.Origin();
+        r.Offset(o.X, o.Y);
+        cv.SelectClipRgn(&r);
+    };
     TCanvas& target = buffer ? buffer->Canvas() : canvas;
     const int saved = target.SaveDC();
+    clipTo(target);
     if (ShadowSize() > 0)
         PaintShadow(target);
-    target.ExcludeClipRect(client.Left, client.Top, client.Right, client.Bottom);
     DrawFrame(target);
     target.RestoreDC(saved);
     if (!buffer)
         return;
-    // Only the frame strips and the shadow band go to the window, inside its region.
     const int level = canvas.SaveDC();
-    const TRegion* shape = c->WindowRegion();
-    TRegion clip = shape ? *shape : TRegion(Rect(0, 0, c->Width(), c->Height()));
-    clip.Subtract(client);
-    const TPoint o = canvas.Origin();
-    clip.Offset(o.X, o.Y);
-    canvas.SelectClipRgn(&clip);
+    clipTo(canvas);
     canvas.Draw(0, 0, *buffer);
     canvas.RestoreDC(level);
 }

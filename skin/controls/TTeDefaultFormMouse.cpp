@@ -131,7 +131,8 @@ void TTeDefaultForm::MoveTo(TPoint p)
         PaintFrame();
         return;
     }
-    if (operation_ != 0)
+    // A pressed button looks pressed only while the mouse is over it.
+    if (operation_ == kRightOperation)
         return;
     const int code = HitTest(p.X, p.Y);
     if (code != hotCode_) {

@@ -32,9 +32,9 @@ bool TTeDefaultForm::ShownModally() const
     return form && form->Modal();
 }
 
-void TTeDefaultForm::SaveNormal(bool always)
+void TTeDefaultForm::SaveNormal()
 {
-    if (always || windowState_ == kwsNormal)
+    if (windowState_ == kwsNormal)
         normalBounds_ = CurrentWindowRect();
 }
 
@@ -129,7 +129,7 @@ void TTeDefaultForm::Maximize()
         return;
     }
     TCustomForm* form = Form();
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     Deiconify(form);
     TTeMDIFrame* mdi = ParentMDIFrame();
@@ -159,7 +159,7 @@ void TTeDefaultForm::Minimize()
         return;
     }
     TCustomForm* form = Form();
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsMinimized;
     if (!form)
@@ -190,7 +190,7 @@ void TTeDefaultForm::Rollup()
         Restore();
         return;
     }
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsRollup;
     TRect r = GetRolledUpRect();
@@ -218,7 +218,7 @@ void TTeDefaultForm::MinimizeToTray()
         Minimize();
         return;
     }
-    SaveNormal(false);
+    SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsTray;
     if (minimizeApplication_ && Application) {

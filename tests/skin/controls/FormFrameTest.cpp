@@ -60,6 +60,11 @@ TEST_F(FormFrame, FrameChangesKeepTheClientSize)
     ASSERT_NE(shape, nullptr);
     EXPECT_FALSE(shape->Contains(302, 1));
     EXPECT_TRUE(shape->Contains(302, 5));
+    // A new window gets the shape again once the queue has run.
+    form->RecreateWnd();
+    s.ProcessUntilIdle();
+    ASSERT_NE(form->WindowRegion(), nullptr);
+    EXPECT_FALSE(form->WindowRegion()->Contains(302, 1));
 
     skin->Shadow().SetSize(0);
     skin->Shadow().SetEnabled(true);
@@ -169,4 +174,23 @@ TEST_F(FormFrame, BlendingAndStayOnTopReachTheWindow)
     EXPECT_TRUE(s.Screen().IsWindowTopMost(form->NativeWindow()));
     skin->SetStayOnTop(false);
     EXPECT_FALSE(s.Screen().IsWindowTopMost(form->NativeWindow()));
+}
+
+TEST_F(FormFrame, SwitchedOffAndOnAgainTheComponentTakesTheFrameBack)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    skin->SetBorderStyle(kbsToolWindow);
+    const int cw = form->ClientWidth(), ch = form->ClientHeight();
+    skin->SetActive(false);
+    skin->Animation().SetEffectKind("[ FADE ] - SlideRectOut");
+    skin->Animation().SetTime(100);
+    skin->Animation().SetEnabled(true);
+    skin->SetActive(true);
+    skin->RefreshFormFrame();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(HookList().Count(), 1);
+    EXPECT_EQ(form->ClientWidth(), cw);
+    EXPECT_EQ(form->ClientHeight(), ch);
+    EXPECT_EQ(NcHit(*form, 150, 10), HTCAPTION);
 }
