@@ -159,7 +159,10 @@ void PaintTeParentBackground(TControl& control, TCanvas& canvas, TTePerformance 
         const int saved = target.SaveDC();
         const TPoint origin = target.ViewportOrg();
         target.SetViewportOrg({origin.X - p.X, origin.Y - p.Y});
-        if (form) {
+        const TBackgroundPainter* formPainter = form ? FindBackgroundPainter(form) : nullptr;
+        if (formPainter) {
+            (*formPainter)(target, TBackgroundPaintInfo{control.BoundsRect(), control.BoundsRect(), &control, form});
+        } else if (form) {
             target.Brush().SetColor(form->Color());
             target.Brush().SetStyle(TBrushStyle::bsSolid);
             target.FillRect(form->ClientRect());

@@ -10,6 +10,7 @@
 #include "platform/ui/TInputRouter.h"
 #include "platform/ui/TUtilityWindow.h"
 #include "skin/controls/TTeFormMenus.h"
+#include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TeFormUnit.h"
 
 namespace {
@@ -161,6 +162,14 @@ TTeBorderIcons TTeDefaultForm::EffectiveBorderIcons() const
     return icons;
 }
 
+TTeMDIFrame* TTeDefaultForm::ParentMDIFrame() const
+{
+    if (!IsMDIChild())
+        return nullptr;
+    TTeDefaultForm* frame = FindSkinnedForm(MDIParentOf(Form()));
+    return frame ? frame->MDIFrame() : nullptr;
+}
+
 bool TTeDefaultForm::IsMDIChild() const
 {
     const auto* form = dynamic_cast<const TCustomForm*>(Control());
@@ -174,6 +183,8 @@ void TTeDefaultForm::Loaded()
     if (!form)
         return;
     SetControl(form);
+    if (form->FormStyle() == TFormStyle::fsMDIForm && form->MDIClient())
+        mdi_ = Create<TTeMDIFrame>(*this);
     previousShortCut_ = form->OnShortCut;
     shortCutChained_ = true;
     form->OnShortCut = [this](TMessage& key, bool& handled) {
@@ -281,6 +292,14 @@ void TTeDefaultForm::Dispatch(TMessage& message)
     case WM_PAINT_WINDOW_TO_DC:
         WMPaintWindowToDC(message);
         return;
+    case WM_FRAME_MAXIMIZE:
+        Maximize();
+        MarkHandled();
+        return;
+    case WM_MDIACTIVATE:
+        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && message.LParam == static_cast<intptr_t>(Handle()))
+            mdi->ChildActivated(Form());
+        return;
     case WM_WINDOW_STATE_REQUEST:
         deferredState_.reset();
         switch (message.WParam) {
@@ -305,6 +324,8 @@ void TTeDefaultForm::AfterMessage(TMessage& message, bool& handled)
     case WM_SIZE:
         if (!refreshing_)
             UpdateRegion();
+        if (mdi_)
+            mdi_->FrameResized();
         return;
     case WM_SETTEXT:
         if (form && form->Text() != caption_) {

@@ -18,6 +18,7 @@ class TBitmap;
 class TCanvas;
 class TCustomForm;
 class TPopupMenu;
+class TTeMDIFrame;
 class TUtilityWindow;
 
 enum TTeBorderIcon { kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiHelp, kbiRollup, kbiTray, kbiTop, kbiCustom };
@@ -140,7 +141,8 @@ public:
     virtual TRect GetMaximizedRect();
     virtual TPoint GetMaxTrackSize();
     virtual TPoint GetMinTrackSize();
-    virtual TRect GetGripRect() { return gripRect_; }
+    // The MDI client's size grip, in client coordinates; the null rectangle without one.
+    virtual TRect GetGripRect();
     virtual void DrawGrip(TCanvas& canvas);
     virtual void DrawFrame(TCanvas& canvas);
     virtual void DrawBackground(TCanvas& canvas);
@@ -161,6 +163,15 @@ public:
     bool IsMDIChild() const;
     // A maximized MDI child shows no frame of its own.
     bool IsMaximizedMDIChild() const { return IsMDIChild() && windowState_ == kwsMaximized; }
+    // What the frame does for its MDI client and children; null unless the form is an MDI frame.
+    TTeMDIFrame* MDIFrame() const { return mdi_.get(); }
+    // The MDI frame of this child's parent, or null.
+    TTeMDIFrame* ParentMDIFrame() const;
+    // A maximized MDI child that another one replaces, or whose frame gives the children back,
+    // becomes normal without moving.
+    void LeaveMaximizedState() { windowState_ = kwsNormal; }
+    bool LeftOperationRunning() const { return operation_ == 8; }
+    bool MoveSizeRunning() const { return moveSize_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnPaint;
@@ -178,8 +189,6 @@ protected:
     void AfterMessage(TMessage& message, bool& handled) override;
     void HookRestored() override;
 
-    // The MDI client's size grip, in the client's coordinates; (-1, -1, -1, -1) when none shows.
-    void SetGripRect(const TRect& r) { gripRect_ = r; }
     // Re-measures after a change unless loading.
     void FrameChangedByProperty();
     // Applies a window rectangle (screen coordinates) and paints what it uncovered.
@@ -188,6 +197,8 @@ protected:
     // The area the window is maximized into and snaps to.
     TRect ParentArea() const;
     int CaptionHeight() const;
+    // The MDI client's grip, then the first status bar's: both size the form from its bottom-right corner.
+    bool GripHitTest(int x, int y);
 
 private:
     void SetReference(TComponent*& slot, TComponent* value);
@@ -269,7 +280,7 @@ private:
     bool moveSize_ = false;
     TPoint startScreen_;
     TRect startRect_;
-    TRect gripRect_{-1, -1, -1, -1};
+    TComponentPtr<TTeMDIFrame> mdi_;
     std::unique_ptr<TBitmap> persistentBuffer_;
     std::unique_ptr<TUtilityWindow> trayWindow_;
     bool trayIconShown_ = false;

@@ -9,6 +9,8 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TTeMDIFrame.h"
+#include "skin/controls/TTeStatusBar.h"
 #include "skin/controls/TeFormUnit.h"
 
 int TTeDefaultForm::ShadowSize() const
@@ -160,16 +162,24 @@ int TTeDefaultForm::HitTest(int x, int y)
         if (x >= c.Right && x < fw)
             code = byY(khtTopRight, khtBottomRight, khtRight);
     }
-    // The MDI client's size grip sizes the frame.
-    auto* form = dynamic_cast<TCustomForm*>(Control());
-    if (code == khtClient && dragging_->Sizeable() && form && form->MDIClient()) {
-        TRect grip = GetGripRect();
-        const TRect at = form->MDIClient()->BoundsRect();
-        grip.Offset(c.Left + at.Left, c.Top + at.Top);
-        if (!GetGripRect().IsEmpty() && grip.Contains(p))
-            code = khtBottomRight;
-    }
+    if (code == khtClient && GripHitTest(x, y))
+        code = khtBottomRight;
     return code;
+}
+
+bool TTeDefaultForm::GripHitTest(int x, int y)
+{
+    auto* form = dynamic_cast<TCustomForm*>(Control());
+    if (!form)
+        return false;
+    const TRect window = form->WindowRect();
+    const TPoint screen{window.Left + x, window.Top + y};
+    return (dragging_->Sizeable() && MDIGripHit(*form, screen)) || StatusBarGripHit(*form, screen);
+}
+
+TRect TTeDefaultForm::GetGripRect()
+{
+    return mdi_ ? mdi_->GripRect() : TRect{-1, -1, -1, -1};
 }
 
 TRegion TTeDefaultForm::CreateRegion() { return TRegion(Rect(0, 0, FrameWidth(), FrameHeight())); }

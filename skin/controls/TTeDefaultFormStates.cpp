@@ -12,6 +12,7 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TTeFormMenus.h"
+#include "skin/controls/TTeMDIFrame.h"
 #include "skin/engine/TePixels.h"
 #include "skin/engine/TeTransition.h"
 #include "skin/engine/TteBitmap.h"
@@ -103,11 +104,17 @@ void TTeDefaultForm::Close()
         form->OnClose(form, action);
     if (!alive || action == TCloseAction::caNone)
         return;
-    if (Application && Application->MainForm() == form)
+    if (Application && Application->MainForm() == form) {
         Application->Terminate();
-    else if (action == TCloseAction::caMinimize)
+        return;
+    }
+    if (action == TCloseAction::caMinimize) {
         Minimize();
-    else if (action == TCloseAction::caHide)
+        return;
+    }
+    if (TTeMDIFrame* mdi = ParentMDIFrame())
+        mdi->ChildClosing(form);
+    if (action == TCloseAction::caHide)
         form->Hide();
     else if (action == TCloseAction::caFree)
         form->Release();
@@ -125,6 +132,9 @@ void TTeDefaultForm::Maximize()
     SaveNormal();
     previousState_ = windowState_;
     Deiconify(form);
+    TTeMDIFrame* mdi = ParentMDIFrame();
+    if (mdi)
+        mdi->PrepareChildren();
     windowState_ = kwsMaximized;
     if (!form)
         return;
@@ -132,6 +142,10 @@ void TTeDefaultForm::Maximize()
     SetWindowRect(GetMaximizedRect());
     UpdateRegion();
     form->InvalidateTree();
+    if (mdi) {
+        FormMenus().MdiChildrenChanged(*this);
+        mdi->UpdateCaption();
+    }
 }
 
 void TTeDefaultForm::Minimize()
@@ -151,6 +165,8 @@ void TTeDefaultForm::Minimize()
     if (!form)
         return;
     if (IsMDIChild()) {
+        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && previousState_ == kwsMaximized)
+            mdi->RestoreChildren();
         RefreshFormFrame();
         SetWindowRect(GetMinimizedRect());
         FormMenus().MdiChildrenChanged(*this);
@@ -234,6 +250,8 @@ void TTeDefaultForm::Restore()
             ApplyNormal();
             if (IsMDIChild())
                 FormMenus().MdiChildrenChanged(*this);
+            if (TTeMDIFrame* mdi = ParentMDIFrame())
+                mdi->RestoreChildren();
         }
         return;
     case kwsMinimized:

@@ -6,6 +6,7 @@
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
+#include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeFormOptions.h"
 #include "skin/controls/TTeHook.h"
 
@@ -71,6 +72,7 @@ void StartTeForms()
     SetFont(SmallCaptionFont(), nc.SmCaptionFont);
     ReloadFormGlyphs();
     ReadFormFrameMetrics();
+    RegisterFormBackgroundPainter();
     SetFont(StatusBarFont(), nc.StatusFont);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A headless session with the form unit started and animations off, and skinned forms made as
-// the program's construction code makes them: the component is loaded with its form.
+// A headless session with the form unit and the bitmap routines it paints with started and animations
+// off, and skinned forms made as the program's construction code makes them: the component is
+// loaded with its form.
 #include <functional>
 
 #include <gtest/gtest.h>

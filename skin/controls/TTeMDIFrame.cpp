@@ -1,0 +1,433 @@
+#include "skin/controls/TTeMDIFrame.h"
+
+#include <algorithm>
+
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomForm.h"
+#include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TTeScrollBar.h"
+
+namespace {
+
+constexpr TRect kNullRect{-1, -1, -1, -1};
+
+// The skinned children of the frame, in creation order.
+std::vector<TTeDefaultForm*> SkinnedChildren(const TCustomForm& frame)
+{
+    std::vector<TTeDefaultForm*> list;
+    if (TMDIClient* client = frame.MDIClient())
+        for (int i = 0; i < client->ChildCount(); ++i)
+            if (TTeDefaultForm* skinned = FindSkinnedForm(client->Child(i)))
+                list.push_back(skinned);
+    return list;
+}
+
+std::string ChildCaption(const TCustomForm& child)
+{
+    const TTeDefaultForm* skinned = FindSkinnedForm(&child);
+    return skinned ? skinned->Caption() : child.Caption();
+}
+
+// The grip between the client's two bars: the frame draws it, and a press on it sizes the frame.
+class TGripHost : public TCustomControl {
+public:
+    TGripHost(TComponent* owner, TTeDefaultForm& frame, const TRect& grip)
+        : TCustomControl(owner), frame_(frame), grip_(grip)
+    {
+    }
+
+protected:
+    void Paint() override
+    {
+        TCanvas& canvas = Canvas();
+        const TPoint origin = canvas.ViewportOrg();
+        canvas.SetViewportOrg({origin.X - grip_.Left, origin.Y - grip_.Top});
+        frame_.DrawGrip(canvas);
+        canvas.SetViewportOrg(origin);
+    }
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override
+    {
+        TCustomControl::MouseDown(button, shift, x, y);
+        TCustomForm* form = frame_.Form();
+        if (button != TMouseButton::mbLeft || !form || !Application)
+            return;
+        SetMouseCapture(false);
+        const TPoint screen = ClientToScreen({x, y});
+        Application->SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MakeLong(screen.X, screen.Y));
+    }
+
+private:
+    TTeDefaultForm& frame_;
+    const TRect& grip_;
+};
+
+} // namespace
+
+TTeDefaultForm* FindSkinnedForm(const TCustomForm* form)
+{
+    if (!form)
+        return nullptr;
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (auto* skinned = dynamic_cast<TTeDefaultForm*>(form->Components(i)); skinned && skinned->Active())
+            return skinned;
+    return nullptr;
+}
+
+TCustomForm* MDIParentOf(const TCustomForm* child)
+{
+    if (!child)
+        return nullptr;
+    if (auto* owner = dynamic_cast<TCustomForm*>(child->Owner()))
+        return owner;
+    return Application ? Application->MainForm() : nullptr;
+}
+
+bool IsSkinnedChildMaximized(const TCustomForm* frame)
+{
+    TMDIClient* client = frame ? frame->MDIClient() : nullptr;
+    if (!client)
+        return false;
+    for (int i = 0; i < client->ChildCount(); ++i) {
+        TCustomForm* child = client->Child(i);
+        if (child->WindowState() == TWindowState::wsMaximized)
+            return true;
+        if (TTeDefaultForm* skinned = FindSkinnedForm(child); skinned && skinned->WindowState() == kwsMaximized)
+            return true;
+    }
+    return false;
+}
+
+bool MDIGripHit(const TCustomForm& frame, TPoint screen)
+{
+    TTeDefaultForm* skinned = FindSkinnedForm(&frame);
+    TTeMDIFrame* mdi = skinned ? skinned->MDIFrame() : nullptr;
+    if (!mdi || !mdi->Client() || mdi->GripRect() == kNullRect)
+        return false;
+    return mdi->GripRect().Contains(mdi->Client()->ScreenToClient(screen));
+}
+
+TTeMDIFrame::TTeMDIFrame(TTeDefaultForm& frame) : frame_(frame)
+{
+    TCustomForm* form = frame.Form();
+    if (TMDIClient* client = form ? form->MDIClient() : nullptr) {
+        client_ = client;
+        client->AddMessageFilter(this);
+    }
+}
+
+TTeMDIFrame::~TTeMDIFrame()
+{
+    if (TMDIClient* client = Client())
+        client->RemoveMessageFilter(this);
+}
+
+void TTeMDIFrame::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove)
+        if (auto* child = dynamic_cast<TCustomForm*>(component))
+            ChildClosing(child);
+}
+
+TMDIClient* TTeMDIFrame::Client() const
+{
+    return static_cast<TMDIClient*>(client_.Get());
+}
+
+void TTeMDIFrame::UpdateScrollBars()
+{
+    TMDIClient* client = Client();
+    TCustomForm* form = frame_.Form();
+    if (!client || !form)
+        return;
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    const TRect extent = client->ChildrenExtent();
+    const int width = client->Width();
+    const int height = client->Height();
+    // A bar that shows takes room from the other direction, so the test runs twice.
+    bool horz = false;
+    bool vert = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        horz = extent.Left < 0 || extent.Right > width - (vert ? thickness : 0);
+        vert = extent.Top < 0 || extent.Bottom > height - (horz ? thickness : 0);
+    }
+    const TPoint scroll = client->ScrollPos();
+    const int visibleWidth = width - (vert ? thickness : 0);
+    const int visibleHeight = height - (horz ? thickness : 0);
+    const struct {
+        bool shown;
+        TRect bounds;
+        int min, max, page, pos;
+    } wanted[2] = {
+        {horz, Bounds(client->Left(), client->Top() + visibleHeight, visibleWidth, thickness),
+         scroll.X + extent.Left, scroll.X + extent.Right - 1, visibleWidth, scroll.X},
+        {vert, Bounds(client->Left() + visibleWidth, client->Top(), thickness, visibleHeight),
+         scroll.Y + extent.Top, scroll.Y + extent.Bottom - 1, visibleHeight, scroll.Y},
+    };
+    for (int i = 0; i < 2; ++i) {
+        if (!wanted[i].shown) {
+            if (TWinControl* host = hosts_[i].Get())
+                host->SetVisible(false);
+            continue;
+        }
+        PlaceHost(i, wanted[i].bounds);
+        TTeScrollBar* bar = bars_[i].Get();
+        bar->SetMin(wanted[i].min);
+        bar->SetMax(wanted[i].max);
+        bar->SetPageSize(wanted[i].page);
+        bar->SetPosition(wanted[i].pos);
+    }
+    gripRect_ = horz && vert ? Bounds(visibleWidth, visibleHeight, thickness, thickness) : kNullRect;
+    PlaceGrip();
+}
+
+void TTeMDIFrame::PlaceGrip()
+{
+    TWinControl* host = gripHost_.Get();
+    if (gripRect_ == kNullRect) {
+        if (host)
+            host->SetVisible(false);
+        return;
+    }
+    if (!host) {
+        host = CreateOwned<TGripHost>(*this, frame_, gripRect_);
+        host->SetParent(frame_.Form());
+        gripHost_ = host;
+    }
+    TRect bounds = gripRect_;
+    bounds.Offset(Client()->Left(), Client()->Top());
+    host->SetBoundsRect(bounds);
+    host->SetCursor(frame_.Dragging().Sizeable() ? crSizeNWSE : crDefault);
+    host->SetVisible(true);
+    host->BringToFront();
+    host->Invalidate();
+}
+
+void TTeMDIFrame::PlaceHost(int index, const TRect& bounds)
+{
+    TWinControl* host = hosts_[index].Get();
+    if (!host) {
+        host = CreateOwned<TWinControl>(*this);
+        host->SetParent(frame_.Form());
+        auto* bar = CreateOwned<TTeScrollBar>(*this);
+        bar->SetParent(host);
+        bar->SetOrientation(index ? teoVertical : teoHorizontal);
+        bar->SetAlign(TAlign::alClient);
+        bar->SetBorderWidth(0);
+        const bool vertical = index == 1;
+        bar->OnScroll = [this, vertical](TComponent*, TTeScrollCode code, int& position) {
+            ScrollBarScrolled(vertical, code, position);
+        };
+        hosts_[index] = host;
+        bars_[index] = bar;
+    }
+    host->SetBoundsRect(bounds);
+    host->SetVisible(true);
+    host->BringToFront();
+}
+
+void TTeMDIFrame::ScrollBarScrolled(bool vertical, int code, int& position)
+{
+    TMDIClient* client = Client();
+    if (!client || code == tecEndScroll)
+        return;
+    TPoint scroll = client->ScrollPos();
+    (vertical ? scroll.Y : scroll.X) = position;
+    client->SetScrollPos(scroll);
+    client->InvalidateRect(client->ClientRect(), false);
+}
+
+void TTeMDIFrame::PrepareChildren()
+{
+    TCustomForm* form = frame_.Form();
+    if (!form)
+        return;
+    if (prepared_) {
+        // A child maximized before gives way: it is parked like the others, its saved rectangle kept.
+        for (TTeDefaultForm* child : SkinnedChildren(*form))
+            if (child->WindowState() == kwsMaximized) {
+                child->LeaveMaximizedState();
+                child->Form()->SetBounds(0, 0, 10, 10);
+            }
+        return;
+    }
+    prepared_ = true;
+    saved_.clear();
+    for (TTeDefaultForm* child : SkinnedChildren(*form)) {
+        TCustomForm* childForm = child->Form();
+        childForm->FreeNotification(this);
+        Saved s{childForm, kNullRect, child->Constraints(), childForm->Constraints()};
+        TSizeConstraints loose = s.Skinned;
+        loose.MinWidth = loose.MinHeight = 5;
+        child->SetConstraints(loose);
+        childForm->Constraints().MinWidth = childForm->Constraints().MinHeight = 5;
+        if (child->WindowState() == kwsNormal) {
+            s.Bounds = childForm->BoundsRect();
+            childForm->SetBounds(0, 0, 10, 10);
+        }
+        saved_.push_back(s);
+    }
+}
+
+void TTeMDIFrame::RestoreChildren()
+{
+    if (!prepared_)
+        return;
+    prepared_ = false;
+    const std::vector<Saved> saved = std::move(saved_);
+    saved_.clear();
+    for (const Saved& s : saved) {
+        TCustomForm* childForm = s.Child.Get();
+        TTeDefaultForm* child = FindSkinnedForm(childForm);
+        if (!child)
+            continue;
+        if (child->WindowState() == kwsMaximized)
+            child->LeaveMaximizedState();
+        childForm->Constraints() = s.Own;
+        child->SetConstraints(s.Skinned);
+        if (s.Bounds.Width() >= 1)
+            childForm->SetBoundsRect(s.Bounds);
+    }
+    UpdateCaption();
+}
+
+void TTeMDIFrame::UpdateCaption()
+{
+    TCustomForm* form = frame_.Form();
+    if (!form)
+        return;
+    // A caption the program set since the suffix was added is the frame's own caption now.
+    if (ownCaption_ && frame_.Caption() != suffixed_)
+        ownCaption_ = frame_.Caption();
+    TCustomForm* maximized = nullptr;
+    if (IsSkinnedChildMaximized(form)) {
+        maximized = form->ActiveMDIChild();
+        TTeDefaultForm* skinned = FindSkinnedForm(maximized);
+        if (!maximized || (skinned && skinned->WindowState() != kwsMaximized)) {
+            for (TTeDefaultForm* child : SkinnedChildren(*form))
+                if (child->WindowState() == kwsMaximized)
+                    maximized = child->Form();
+        }
+    }
+    if (maximized) {
+        if (!ownCaption_)
+            ownCaption_ = frame_.Caption();
+        suffixed_ = *ownCaption_ + " - [" + ChildCaption(*maximized) + "]";
+        if (frame_.Caption() != suffixed_)
+            frame_.SetCaption(suffixed_);
+    } else if (ownCaption_) {
+        const std::string own = *ownCaption_;
+        ownCaption_.reset();
+        suffixed_.clear();
+        frame_.SetCaption(own);
+    }
+    if (Application && form->HandleAllocated())
+        Application->PostMessage(form->Handle(), WM_FRAME_REPAINT);
+}
+
+void TTeMDIFrame::ChildActivated(TCustomForm* child)
+{
+    TCustomForm* form = frame_.Form();
+    if (!form || !child)
+        return;
+    UpdateCaption();
+    if (!IsSkinnedChildMaximized(form))
+        return;
+    TTeDefaultForm* skinned = FindSkinnedForm(child);
+    if (skinned && skinned->WindowState() != kwsMaximized && Application && child->HandleAllocated())
+        Application->PostMessage(child->Handle(), WM_FRAME_MAXIMIZE);
+}
+
+void TTeMDIFrame::FrameResized()
+{
+    TCustomForm* form = frame_.Form();
+    TMDIClient* client = Client();
+    if (!form || !client || !IsSkinnedChildMaximized(form))
+        return;
+    if (TCustomForm* child = form->ActiveMDIChild())
+        child->SetBoundsRect(client->ClientRect());
+}
+
+void TTeMDIFrame::ChildClosing(TCustomForm* child)
+{
+    TTeDefaultForm* skinned = FindSkinnedForm(child);
+    const bool wasMaximized = skinned && skinned->WindowState() == kwsMaximized;
+    std::erase_if(saved_, [child](const Saved& s) { return s.Child.Get() == child || !s.Child; });
+    if (wasMaximized) {
+        skinned->LeaveMaximizedState();
+        RestoreChildren();
+    }
+}
+
+void TTeMDIFrame::BeforeMessage(TMessage& message, bool& handled)
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintClient(message);
+        handled = true;
+        return;
+    case WM_ERASEBKGND:
+        if (message.WParam && !IsSkinnedChildMaximized(frame_.Form()))
+            EraseClient(*reinterpret_cast<TCanvas*>(message.WParam));
+        message.Result = 1;
+        handled = true;
+        return;
+    default:
+        return;
+    }
+}
+
+void TTeMDIFrame::AfterMessage(TMessage& message, bool&)
+{
+    switch (message.Msg) {
+    case WM_NCHITTEST:
+        if (message.Result == HTCLIENT)
+            message.Result = HTTRANSPARENT;
+        else if (message.Result == HTBOTTOMRIGHT)
+            message.Result = HTCLIENT;
+        return;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZE:
+        UpdateScrollBars();
+        return;
+    default:
+        return;
+    }
+}
+
+void TTeMDIFrame::PaintClient(TMessage& message)
+{
+    TMDIClient* client = Client();
+    if (!client)
+        return;
+    // Children moved since the last paint change what the bars cover.
+    UpdateScrollBars();
+    std::unique_ptr<TCanvas> own;
+    TCanvas* canvas = reinterpret_cast<TCanvas*>(message.WParam);
+    if (!canvas) {
+        own = client->GetCanvas(false);
+        canvas = own.get();
+    }
+    EraseClient(*canvas);
+    message.Result = 0;
+}
+
+void TTeMDIFrame::EraseClient(TCanvas& canvas)
+{
+    TMDIClient* client = Client();
+    TCustomForm* form = frame_.Form();
+    if (!client || !form || IsSkinnedChildMaximized(form))
+        return;
+    // The frame paints its client area; shifting the origin lines its pattern up with the frame's.
+    const int saved = canvas.SaveDC();
+    const TPoint origin = canvas.ViewportOrg();
+    canvas.SetViewportOrg({origin.X - client->Left(), origin.Y - client->Top()});
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<intptr_t>(&canvas), 0, 0};
+    form->MainWndProc(erase);
+    canvas.SetViewportOrg(origin);
+    canvas.RestoreDC(saved);
+}

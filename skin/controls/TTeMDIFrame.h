@@ -1,0 +1,88 @@
+#pragma once
+// What a skinned MDI frame does for its client and its children: the client's background, scroll
+// bars and size grip, and maximized children emulated inside the skinned frame (the others parked
+// out of sight, the frame caption naming the maximized child).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/TComponent.h"
+#include "platform/core/WeakRef.h"
+#include "platform/graphics/TRect.h"
+#include "platform/ui/TWinControl.h"
+
+class TCustomForm;
+class TMDIClient;
+class TTeDefaultForm;
+class TTeScrollBar;
+
+// The first active skinned form component among the form's components, or null.
+TTeDefaultForm* FindSkinnedForm(const TCustomForm* form);
+// The frame that hosts an MDI child: its owner when that is a form, else the main form.
+TCustomForm* MDIParentOf(const TCustomForm* child);
+// True when a child of the frame is maximized, by the platform or by its skinned component.
+bool IsSkinnedChildMaximized(const TCustomForm* frame);
+// True when the screen point lies on the size grip of the frame's MDI client.
+bool MDIGripHit(const TCustomForm& frame, TPoint screen);
+
+class TTeMDIFrame : public TComponent, public IMessageFilter {
+public:
+    // Watches the frame form's MDI client until destroyed.
+    explicit TTeMDIFrame(TTeDefaultForm& frame);
+    ~TTeMDIFrame() override;
+    TTeMDIFrame(const TTeMDIFrame&) = delete;
+    TTeMDIFrame& operator=(const TTeMDIFrame&) = delete;
+
+    TMDIClient* Client() const;
+    // The corner between both scroll bars in client coordinates; the null rectangle otherwise.
+    const TRect& GripRect() const { return gripRect_; }
+    TTeScrollBar* ScrollBar(bool vertical) const { return bars_[vertical ? 1 : 0].Get(); }
+    void UpdateScrollBars();
+
+    // Before a child is maximized: the first time only, every skinned child saves its bounds and
+    // constraints and the others are parked; later maximizes keep what was saved.
+    void PrepareChildren();
+    // Every child gets its constraints and saved bounds back.
+    void RestoreChildren();
+    // Adds or removes the maximized child's name after the frame's own caption.
+    void UpdateCaption();
+    // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.
+    void ChildActivated(TCustomForm* child);
+    // The frame was sized: a maximized child follows the client area.
+    void FrameResized();
+    // A child goes away: it is forgotten, and the others come back when it was the maximized one.
+    void ChildClosing(TCustomForm* child);
+
+    void BeforeMessage(TMessage& message, bool& handled) override;
+    void AfterMessage(TMessage& message, bool& handled) override;
+
+protected:
+    // A freed child is closing as far as the frame is concerned.
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    struct Saved {
+        TWeakRef<TCustomForm> Child;
+        TRect Bounds;
+        TSizeConstraints Skinned;
+        TSizeConstraints Own;
+    };
+    void PaintClient(TMessage& message);
+    void EraseClient(TCanvas& canvas);
+    void ScrollBarScrolled(bool vertical, int code, int& position);
+    void PlaceHost(int index, const TRect& bounds);
+    void PlaceGrip();
+
+    TTeDefaultForm& frame_;
+    TWeakRef<TComponent> client_;
+    TWeakRef<TWinControl> hosts_[2];
+    // Covers the corner between the bars, so children below it do not show through the grip.
+    TWeakRef<TWinControl> gripHost_;
+    TWeakRef<TTeScrollBar> bars_[2];
+    TRect gripRect_{-1, -1, -1, -1};
+    std::vector<Saved> saved_;
+    bool prepared_ = false;
+    // The frame's caption without the suffix, and the caption last set with it.
+    std::optional<std::string> ownCaption_;
+    std::string suffixed_;
+};

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
+#include "skin/controls/TTeForm.h"
+#include "skin/controls/TTeMDIFrame.h"
+#include "skin/controls/TTeScrollBar.h"
+#include "skin/controls/TeControlsUnit.h"
+#include "skin/controls/TeFormUnit.h"
+#include "skin/engine/TeUnits.h"
+
+namespace {
+
+// A skinned MDI frame whose caption holds a "[", with three skinned children as the program
+// makes them: borderless, each with its own minimum size.
+class MDIFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartTeWinApi();
+        StartTeBitmap();
+        StartTeUtils();
+        StartTeTheme();
+        StartTeControls();
+        StartTeForms();
+        s.App().SetAnimationsEnabled(false);
+        frame = s.CreateForm<TForm>();
+        frame->SetFormStyle(TFormStyle::fsMDIForm);
+        frame->SetCaption("Kas [2026]");
+        frameSkin = CreateOwned<TTeForm>(*frame);
+        frame->BeginLoading();
+        frame->SetBounds(0, 0, 800, 600);
+        frame->EndLoading();
+        frame->Show();
+        for (int i = 0; i < 3; ++i) {
+            TForm* kid = CreateOwned<TForm>(*frame);
+            kid->SetFormStyle(TFormStyle::fsMDIChild);
+            kid->SetCaption("Voucher " + std::to_string(i));
+            kid->Constraints().MinWidth = 150 + i;
+            kid->Constraints().MinHeight = 100 + i;
+            kidSkins[i] = CreateOwned<TTeForm>(*kid);
+            kid->BeginLoading();
+            kidSkins[i]->SetBorderStyle(kbsNone);
+            kid->SetBounds(20 + 40 * i, 20 + 30 * i, 300, 200);
+            kid->EndLoading();
+            kid->Show();
+            kids[i] = kid;
+            bounds[i] = kid->BoundsRect();
+        }
+        s.ProcessUntilIdle();
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(s.Errors().empty());
+        TComponent::Free(frame);
+        s.ProcessUntilIdle();
+        StopTeForms();
+        StopTeControls();
+        StopTeTheme();
+        StopTeUtils();
+        StopTeBitmap();
+        StopTeWinApi();
+    }
+
+    void ExpectEveryChildAsBefore()
+    {
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(kidSkins[i]->WindowState(), kwsNormal);
+            EXPECT_EQ(kids[i]->BoundsRect(), bounds[i]);
+            EXPECT_EQ(kidSkins[i]->Constraints().MinWidth, 150 + i);
+            EXPECT_EQ(kidSkins[i]->Constraints().MinHeight, 100 + i);
+            EXPECT_EQ(kids[i]->Constraints().MinWidth, 150 + i);
+        }
+    }
+
+    THeadlessSession s;
+    TForm* frame = nullptr;
+    TTeForm* frameSkin = nullptr;
+    TForm* kids[3] = {};
+    TTeForm* kidSkins[3] = {};
+    TRect bounds[3];
+};
+
+} // namespace
+
+TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringGivesEveryChildItsBoundsBack)
+{
+    kidSkins[0]->Maximize();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->Caption(), "Kas [2026] - [Voucher 0]");
+    EXPECT_EQ(kids[0]->BoundsRect(), frame->MDIClient()->ClientRect());
+    EXPECT_EQ(kids[1]->BoundsRect(), Rect(0, 0, 10, 10));
+
+    frame->MDIClient()->ActivateChild(kids[1]);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[1]->WindowState(), kwsMaximized);
+    EXPECT_EQ(kidSkins[0]->WindowState(), kwsNormal);
+    EXPECT_EQ(kids[1]->BoundsRect(), frame->MDIClient()->ClientRect());
+    EXPECT_EQ(frame->Caption(), "Kas [2026] - [Voucher 1]");
+
+    kidSkins[1]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+    EXPECT_EQ(frame->Caption(), "Kas [2026]");
+
+    // A second round leaves the caption as it was, not one suffix longer.
+    kidSkins[2]->Maximize();
+    kidSkins[2]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+    EXPECT_EQ(frame->Caption(), "Kas [2026]");
+}
+
+TEST_F(MDIFrameTest, FreeingTheMaximizedChildGivesTheOthersAndTheCaptionBack)
+{
+    kidSkins[2]->Maximize();
+    s.ProcessUntilIdle();
+    frame->SetCaption("Bank [2026]");
+    s.ProcessUntilIdle();
+    TComponent::Free(kids[2]);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->Caption(), "Bank [2026]");
+    EXPECT_EQ(kids[0]->BoundsRect(), bounds[0]);
+    EXPECT_EQ(kids[1]->BoundsRect(), bounds[1]);
+}
+
+TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheFrame)
+{
+    TMDIClient* client = frame->MDIClient();
+    TTeMDIFrame* mdi = frameSkin->MDIFrame();
+    ASSERT_NE(mdi, nullptr);
+    EXPECT_EQ(mdi->ScrollBar(true), nullptr);
+    kids[2]->SetBounds(client->ClientWidth() - 50, client->ClientHeight() - 40, 300, 200);
+    s.ProcessUntilIdle();
+    ASSERT_NE(mdi->ScrollBar(true), nullptr);
+    ASSERT_NE(mdi->ScrollBar(false), nullptr);
+    EXPECT_EQ(mdi->ScrollBar(true)->Max() - mdi->ScrollBar(true)->Min() + 1, kids[2]->Top() + 200);
+    const TRect grip = mdi->GripRect();
+    ASSERT_FALSE(grip.IsEmpty());
+    EXPECT_EQ(grip.Right, client->ClientWidth());
+
+    const TPoint p = client->ClientToScreen({grip.Left + 2, grip.Top + 2});
+    EXPECT_EQ(s.App().SendMessage(frame->Handle(), WM_NCHITTEST, 0, MakeLong(p.X, p.Y)), HTBOTTOMRIGHT);
+    const TRect before = frame->BoundsRect();
+    s.MouseDown(p.X, p.Y);
+    s.MoveTo(p.X + 30, p.Y + 20);
+    s.MouseUp(p.X + 30, p.Y + 20);
+    EXPECT_EQ(frame->Width(), before.Width() + 30);
+    EXPECT_EQ(frame->Height(), before.Height() + 20);
+
+    // The bar scrolls the children.
+    const int top = kids[2]->Top();
+    int position = mdi->ScrollBar(true)->Position() + 30;
+    mdi->ScrollBar(true)->OnScroll(mdi->ScrollBar(true), tecPosition, position);
+    EXPECT_EQ(kids[2]->Top(), top - 30);
+}
+
+TEST_F(MDIFrameTest, TheClientShowsTheFramesBackground)
+{
+    frame->SetColor(clTeal);
+    frame->Invalidate();
+    frame->MDIClient()->Invalidate();
+    s.ProcessUntilIdle();
+    const TMDIClient& client = *frame->MDIClient();
+    EXPECT_EQ(s.ClientColor(client, client.ClientWidth() - 5, client.ClientHeight() - 5), clTeal);
+}
