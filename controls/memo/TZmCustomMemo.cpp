@@ -23,6 +23,7 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
 
     lines_ = std::make_unique<TZmMemoStrings>(this);
     lines_->Add("");
+    undoList_ = std::make_unique<TZmUndoList>(this);
     stylerList_ = new TZmStylerList(this);
 
     vertBar_ = new TScrollBar(this);

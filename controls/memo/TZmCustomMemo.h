@@ -17,6 +17,7 @@
 #include "controls/memo/TZmActiveLineSettings.h"
 #include "controls/memo/TZmGutter.h"
 #include "controls/memo/TZmMemoStrings.h"
+#include "controls/memo/TZmUndoList.h"
 #include "controls/memo/TZmWordDelimiters.h"
 #include "platform/controls/ControlTypes.h"
 #include "platform/ui/TWinControl.h"
@@ -176,8 +177,6 @@ public:
     void SetTabSize(int v) { tabSize_ = v; }
     bool TrimTrailingSpaces() const override { return trimTrailingSpaces_; }
     void SetTrimTrailingSpaces(bool v) { SetFlag(trimTrailingSpaces_, v); }
-    int UndoLimit() const { return undoLimit_; }
-    void SetUndoLimit(int v) { undoLimit_ = std::clamp(v, 1, 100); }
     int AutoHintParameterDelay() const { return autoHintParameterDelay_; }
     void SetAutoHintParameterDelay(int v) { autoHintParameterDelay_ = v; }
     bool AcceptFiles() const { return acceptFiles_; }
@@ -214,11 +213,58 @@ public:
     TGutterDrawEvent OnGutterDraw;
     TScrollHintEvent OnScrollHint;
 
+
+    // Editing: the keyboard's commands, the undo list and the text primitive they share.
+    using TUndoChangeEvent = TEvent<TComponent*, bool, bool>;
+    using TAllowEvent = TEvent<TComponent*, bool&>;
+    TZmUndoList& UndoList() { return *undoList_; }
+    const TZmUndoList& UndoList() const { return *undoList_; }
+    int UndoLimit() const { return undoLimit_; }
+    void SetUndoLimit(int v);
+    // True while the undo list holds records; setting False empties it.
+    bool Modified() const { return UndoList().Count() > 0; }
+    void SetModified(bool v);
+    bool CanUndo() const { return UndoList().CanUndo(); }
+    bool CanRedo() const { return UndoList().CanRedo(); }
+    void Undo();
+    void Redo();
+    bool Overwrite() const { return overwrite_; }
+    // Every path that changes the text asks this first.
+    bool EditAllowed() const { return !readOnly_ && CanEdit(); }
+    void InsertChar(char32_t ch);
+    void TabKey(TShiftState shift);
+    void NewLine();
+    void BackspaceKey();
+    void DeleteWordLeft();
+    // x < 0: the Delete key; otherwise Backspace with the caret before its move.
+    void DeleteChar(int x, int y);
+    void InsertText(const std::string& text);
+    void DeleteSelection();
+    void SelectAll();
+    void MoveCaret(int dx, int dy, TShiftState shift);
+    void WordLeft();
+    void WordRight();
+    void PageMove(int direction, TShiftState shift);
+    void HomeKey(TShiftState shift);
+    void EndKey(TShiftState shift);
+    // The text between two offsets, hard breaks as CR LF.
+    std::u32string TextRange(int offset, int length) const;
+    // Puts 'text' in place of 'length' characters at 'offset' and re-wraps; records nothing. Answers
+    // the offset after the new text.
+    int ReplaceText(int offset, int length, std::u32string_view text);
+    void CaretToOffset(int offset, bool keepSelection = false);
+    void UndoChanged();
+
+    TUndoChangeEvent OnUndoChange;
+    TAllowEvent OnOverwriteToggle;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
+
     // IMemoHost
     bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }
     int WrapWidth() const override;
     void DeleteLine() override;
-    void ClearUndo() override {}
+    void ClearUndo() override;
     void LinesChanged() override;
     void LinesReplaced() override;
     void SetMaxLineLength(int length) override { maxLineLength_ = length; }
@@ -230,6 +276,11 @@ public:
     void Reformat() override;
 
 protected:
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    // The key command shared by KeyDown (virtual keys) and KeyPress (control characters).
+    void KeyCommand(uint32_t key, TShiftState shift);
     virtual void SelectionChanged();
     virtual void StatusChanged();
     virtual void CursorChanged();
@@ -252,6 +303,18 @@ private:
     // The font rule for a change made on the font object itself.
     void FontObjectChanged();
     void RemovePadding();
+    std::u32string TextBetween(int x1, int y1, int x2, int y2) const;
+    // The first and last physical line of the text line that holds 'line'.
+    int HeadOf(int line) const;
+    int LastOf(int line) const;
+    int EndOffset() const;
+    void Record(std::unique_ptr<TUndo> record) { UndoList().Add(std::move(record)); }
+    // Deletes the character before the caret, a hard break included; false at the text's start.
+    bool BackspaceStep();
+    int SmartTabTarget() const;
+    int SmartBackspaceStop() const;
+    // A line as the word and end keys see it: trailing spaces dropped unless a continuation follows.
+    std::u32string WordText(int line) const;
     void AfterCaretMove(bool columnMoved);
     void RecomputeMaxLineLength() { maxLineLength_ = lines_->MaxLength(); }
     void LayoutPass();
@@ -269,6 +332,7 @@ private:
     std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
 
     std::unique_ptr<TZmMemoStrings> lines_;
+    std::unique_ptr<TZmUndoList> undoList_;
     std::unique_ptr<TZmGutter> gutter_;
     std::unique_ptr<TZmActiveLineSettings> activeLineSettings_;
     TCharStyle urlStyle_{clBlue, clWhite, fsUnderline};
@@ -338,6 +402,8 @@ private:
     bool acceptFiles_ = false;
 
     bool notificationsEnabled_ = true;
+    bool overwrite_ = false;
+    bool keyDownSeen_ = false;
     bool applyingFont_ = false;
     // The font name in use before the last change, for the fixed-pitch rule.
     std::string fontName_;
