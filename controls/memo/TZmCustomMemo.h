@@ -27,6 +27,10 @@ class TScrollBar;
 class THintWindow;
 class TZmCustomMemoStyler;
 class TZmStylerList;
+class TZmMarkerList;
+class TZmMemoChecker;
+class TZmMemoSource;
+class TPrintOptions;
 
 enum class TScrollMode { smAuto, smStrict };
 
@@ -53,7 +57,7 @@ public:
     // The line store and styler in effect.
     TZmMemoStrings& ActiveLines() { return *lines_; }
     const TZmMemoStrings& ActiveLines() const { return *lines_; }
-    TZmCustomMemoStyler* ActiveStyler() const { return syntaxStyles_; }
+    TZmCustomMemoStyler* ActiveStyler() const;
 
     TZmMemoStrings& Lines() { return *lines_; }
     // Replaces the text; one change event.
@@ -260,6 +264,26 @@ public:
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
 
+    // Markers, print settings, checker, shared source, links and version.
+    using TUrlClickEvent = TEvent<TComponent*, const std::string&>;
+    TZmMarkerList& Markers() { return *markers_; }
+    TPrintOptions& PrintOptions() { return *printOptions_; }
+    void SetPrintOptions(const TPrintOptions& v);
+    TZmMemoChecker* MemoChecker() const { return memoChecker_; }
+    void SetMemoChecker(TZmMemoChecker* v);
+    TZmMemoSource* MemoSource() const { return memoSource_; }
+    void SetMemoSource(TZmMemoSource* v);
+    std::array<int, 8> ViewState() const;
+    void RestoreViewState(const std::array<int, 8>& view);
+    // Opens the link under the caret column of 'line', if there is one.
+    void UrlClick(int line);
+    std::string Version() const { return "1.6.0.5"; }
+    void SetVersion(const std::string&) {}
+    virtual std::string VersionText() const { return Version() + " October, 2004"; }
+
+    TUrlClickEvent OnURLClick;
+    TLineEvent OnGutterClick;
+
     // IMemoHost
     bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }
     int WrapWidth() const override;
@@ -309,6 +333,8 @@ private:
     int LastOf(int line) const;
     int EndOffset() const;
     void Record(std::unique_ptr<TUndo> record) { UndoList().Add(std::move(record)); }
+    // A memo sharing a source takes it over before it edits.
+    void AttachSource();
     // Deletes the character before the caret, a hard break included; false at the text's start.
     bool BackspaceStep();
     int SmartTabTarget() const;
@@ -331,8 +357,15 @@ private:
     TMemoScanner MakeScanner() const;
     std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
 
-    std::unique_ptr<TZmMemoStrings> lines_;
-    std::unique_ptr<TZmUndoList> undoList_;
+    // The line store and undo list in effect: the source's while one is set, else the own ones.
+    std::unique_ptr<TZmMemoStrings> ownLines_;
+    TZmMemoStrings* lines_ = nullptr;
+    std::unique_ptr<TZmUndoList> ownUndoList_;
+    TZmUndoList* undoList_ = nullptr;
+    std::unique_ptr<TZmMarkerList> markers_;
+    std::unique_ptr<TPrintOptions> printOptions_;
+    TZmMemoChecker* memoChecker_ = nullptr;
+    TZmMemoSource* memoSource_ = nullptr;
     std::unique_ptr<TZmGutter> gutter_;
     std::unique_ptr<TZmActiveLineSettings> activeLineSettings_;
     TCharStyle urlStyle_{clBlue, clWhite, fsUnderline};

@@ -1,6 +1,7 @@
 #include "controls/memo/TZmCustomMemo.h"
 
 #include "controls/memo/MemoQuiet.h"
+#include "controls/memo/TZmMarker.h"
 #include "platform/core/Unicode.h"
 
 namespace {
@@ -140,6 +141,7 @@ void TZmCustomMemo::ClearUndo()
 
 void TZmCustomMemo::Undo()
 {
+    AttachSource();
     if (readOnly_)
         return;
     RemovePadding();
@@ -148,6 +150,7 @@ void TZmCustomMemo::Undo()
 
 void TZmCustomMemo::Redo()
 {
+    AttachSource();
     if (readOnly_)
         return;
     RemovePadding();
@@ -273,6 +276,8 @@ void TZmCustomMemo::NewLine()
     if (autoIndent_)
         moved.erase(0, std::min(moved.find_first_not_of(U' '), moved.size()));
     std::u32string text = U"\r\n" + std::u32string(indent, U' ') + moved;
+    if (markers_->HasMarkerAfter(curY_))
+        markers_->LinesInserted(curY_);
     ReplaceText(at, Length(rest), text);
     const int end = at + 2 + static_cast<int>(indent);
     CaretToOffset(end);
@@ -370,6 +375,8 @@ void TZmCustomMemo::DeleteChar(int x, int y)
     const bool lineBreak = TextRange(at, 2) == U"\r\n";
     const int start = x >= 0 ? OffsetOf(x, y) : at;
     std::u32string removed = lineBreak ? U"\r\n" : TextRange(at, 1);
+    if (lineBreak && markers_->HasMarkerAfter(curY_))
+        markers_->LinesDeleted(curY_ + 1);
     ReplaceText(at, Length(removed), U"");
     CaretToOffset(at);
     Record(std::make_unique<TDeleteCharUndo>(start, at, std::move(removed), x >= 0));
@@ -390,6 +397,9 @@ void TZmCustomMemo::DeleteLine()
     const std::u32string text = TextRange(lineStart, lineEnd - lineStart);
     if (TLineProp* prop = lines_->GetLineProp(head))
         prop->Breakpoint = false;
+    markers_->RemoveMarkerAt(head);
+    if (last + 1 < lines_->Count() || head > 0)
+        markers_->LinesDeleted(head);
     // The line goes with the break after it, or, as the last line, with the break before it; an
     // only line is emptied. Undo puts the same characters back at the same place.
     int at = lineStart;

@@ -1,5 +1,7 @@
 #include "controls/memo/TZmCustomMemo.h"
 
+#include "controls/memo/TZmMarker.h"
+#include "controls/memo/TZmMemoChecker.h"
 #include "platform/ui/Messages.h"
 
 namespace {
@@ -14,6 +16,7 @@ bool Printable(char32_t ch)
 void TZmCustomMemo::KeyDown(uint16_t& key, TShiftState shift)
 {
     TCustomControl::KeyDown(key, shift);
+    AttachSource();
     keyDownSeen_ = true;
     shift = KeyboardShift(shift);
     switch (key) {
@@ -52,12 +55,17 @@ void TZmCustomMemo::KeyDown(uint16_t& key, TShiftState shift)
 void TZmCustomMemo::KeyPress(char32_t& key)
 {
     TCustomControl::KeyPress(key);
+    AttachSource();
     if (key == 3) {
         KeyCommand(key, 0);
         return;
     }
     if (!EditAllowed())
         return;
+    if (memoChecker_ && key == 13)
+        memoChecker_->CheckLine(curY_);
+    else if (memoChecker_ && (key == 9 || key == 32))
+        memoChecker_->CheckWord(curX_, curY_);
     if (Printable(key)) {
         if (delErase_ && HasSelection())
             DeleteSelection();
@@ -109,7 +117,12 @@ void TZmCustomMemo::KeyCommand(uint32_t key, TShiftState shift)
     case 1: SelectAll(); return;
     case VK_INSERT:
         if (shift & ssShift) {
+            // Markers below the caret line follow the lines a paste put in.
+            const int before = lines_->Count();
+            const int line = curY_;
             Perform(WM_PASTE);
+            for (int i = before; i < lines_->Count() && markers_->HasMarkerAfter(line); ++i)
+                markers_->LinesInserted(line);
         } else if (!(shift & ssCtrl)) {
             bool allow = true;
             OnOverwriteToggle(this, allow);

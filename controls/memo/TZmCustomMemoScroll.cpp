@@ -308,6 +308,7 @@ void TZmCustomMemo::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_SETFOCUS:
         TCustomControl::Dispatch(message);
+        AttachSource();
         if (!caretCreated_) {
             caretCreated_ = CreateCaret(this, 2, std::max(lineHeight_ - 2, 1));
             caretShown_ = false;
