@@ -1,6 +1,7 @@
 #include "controls/memo/TZmUndoList.h"
 
 #include "controls/memo/TZmCustomMemo.h"
+#include "platform/core/Exceptions.h"
 
 TZmUndoList::~TZmUndoList()
 {
@@ -73,7 +74,8 @@ void TZmUndoList::Run(TUndo& record, bool undo)
         record.Undo();
     else
         record.Redo();
-    memo_->CaretToOffset(undo ? record.Start : record.End, true);
+    memo_->CaretToOffset(undo ? record.Start : record.End, memo_->HasSelection());
+    memo_->LinesChanged();
 }
 
 void TZmUndoList::Clear()
@@ -86,6 +88,8 @@ void TZmUndoList::Clear()
 
 void TZmUndoList::Delete(int index)
 {
+    if (index < 0 || index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     items_.erase(items_.begin() + index);
     position_ = std::min(position_, Count());
 }
