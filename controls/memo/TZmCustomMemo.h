@@ -264,8 +264,7 @@ public:
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
 
-    // Markers, print settings, checker, shared source, links and version.
-    using TUrlClickEvent = TEvent<TComponent*, const std::string&>;
+    // Markers, print settings, checker, shared source and version.
     TZmMarkerList& Markers() { return *markers_; }
     TPrintOptions& PrintOptions() { return *printOptions_; }
     void SetPrintOptions(const TPrintOptions& v);
@@ -275,14 +274,9 @@ public:
     void SetMemoSource(TZmMemoSource* v);
     std::array<int, 8> ViewState() const;
     void RestoreViewState(const std::array<int, 8>& view);
-    // Opens the link under the caret column of 'line', if there is one.
-    void UrlClick(int line);
     std::string Version() const { return "1.6.0.5"; }
     void SetVersion(const std::string&) {}
     virtual std::string VersionText() const { return Version() + " October, 2004"; }
-
-    TUrlClickEvent OnURLClick;
-    TLineEvent OnGutterClick;
 
     // IMemoHost
     bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }

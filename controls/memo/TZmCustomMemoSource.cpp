@@ -3,8 +3,6 @@
 #include "controls/memo/TPrintOptions.h"
 #include "controls/memo/TZmMemoChecker.h"
 #include "controls/memo/TZmMemoSource.h"
-#include "platform/core/DesktopOpener.h"
-#include "platform/core/Unicode.h"
 
 TZmCustomMemoStyler* TZmCustomMemo::ActiveStyler() const
 {
@@ -82,19 +80,4 @@ void TZmCustomMemo::RestoreViewState(const std::array<int, 8>& view)
         UpdateCaret();
     UpdateScrollBars(false);
     Invalidate();
-}
-
-void TZmCustomMemo::UrlClick(int line)
-{
-    const std::vector<TMemoToken> tokens = TokeniseLine(line);
-    const TMemoToken* token = TokenAt(tokens, curX_);
-    if (!token || !IsURL(token->Text))
-        return;
-    const std::string url = Utf32ToUtf8(token->Text);
-    if (OnURLClick) {
-        OnURLClick(this, url);
-        return;
-    }
-    // A bare "www." link is a web address, not a file beside the program.
-    OpenWithDesktop(url.starts_with("www.") ? "http://" + url : url, SW_SHOWNORMAL);
 }

@@ -20,10 +20,6 @@ TZmMemo::TZmMemo(TComponent* AOwner) : TZmCustomMemo(AOwner)
         DrawGutterLine(canvas, line, number, row);
     };
     OnChange = [this](TComponent*) { Invalidate(); };
-    OnGutterClick = [this](TComponent*, int line) {
-        SetCurY(line);
-        ClearSelection();
-    };
 }
 
 bool TZmMemo::IsDelimiter(char32_t ch) const

@@ -3,7 +3,6 @@
 #include "controls/memo/TZmMarker.h"
 #include "controls/memo/TZmMemoChecker.h"
 #include "controls/memo/TZmMemoSource.h"
-#include "platform/core/DesktopOpener.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Messages.h"
 #include "tests/controls/memo/MemoFixture.h"
@@ -85,29 +84,6 @@ TEST(MemoSource, TwoMemosShareTheTextAndItsUndoHistory)
     f.memo->SetCaret(0, 0);
     f.session.TypeText("own");
     EXPECT_EQ(f.Text(), Lines{"own"});
-}
-
-TEST(MemoLinks, ClickOpensOnlyLinksThroughTheDesktopOpener)
-{
-    MemoFixture f;
-    RecordingOpener opener;
-    DesktopOpenerOverride use(opener);
-    f.Start({"see www.example.org or http://x.org/a;b", "rm -rf /; not a link"});
-    f.memo->SetCaret(6, 0);
-    f.memo->UrlClick(0);
-    f.memo->SetCaret(25, 0);
-    f.memo->UrlClick(0);
-    f.memo->SetCaret(3, 1);
-    f.memo->UrlClick(1);
-    EXPECT_EQ(opener.requests, (std::vector<RecordingOpener::Request>{{"http://www.example.org", SW_SHOWNORMAL},
-                                                                      {"http://x.org/a;b", SW_SHOWNORMAL}}));
-
-    std::string clicked;
-    f.memo->OnURLClick = [&](TComponent*, const std::string& url) { clicked = url; };
-    f.memo->SetCaret(6, 0);
-    f.memo->UrlClick(0);
-    EXPECT_EQ(clicked, "www.example.org");
-    EXPECT_EQ(opener.requests.size(), 2u);
 }
 
 TEST(MemoChecker, CheckingALineWithoutPropertiesLeavesItAlone)
