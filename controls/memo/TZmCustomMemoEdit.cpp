@@ -195,11 +195,9 @@ void TZmCustomMemo::InsertChar(char32_t ch)
             replaced = line.substr(static_cast<size_t>(curX_), 1);
         end = start + Length(text);
     }
-    if (!text.empty() || !replaced.empty())
-        ReplaceText(start, Length(replaced), text);
+    ReplaceText(start, Length(replaced), text);
     CaretToOffset(end);
-    if (!text.empty() || !replaced.empty())
-        Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(replaced)));
+    Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(replaced)));
     LinesChanged();
 }
 
