@@ -325,6 +325,8 @@ private:
     // The first and last physical line of the text line that holds 'line'.
     int HeadOf(int line) const;
     int LastOf(int line) const;
+    // A text line with its continuations joined, from its first physical line.
+    std::u32string JoinedLine(int head) const;
     int EndOffset() const;
     void Record(std::unique_ptr<TUndo> record) { UndoList().Add(std::move(record)); }
     // A memo sharing a source takes it over before it edits.

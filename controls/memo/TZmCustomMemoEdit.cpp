@@ -201,10 +201,16 @@ void TZmCustomMemo::InsertChar(char32_t ch)
     LinesChanged();
 }
 
+std::u32string TZmCustomMemo::JoinedLine(int head) const
+{
+    const int last = LastOf(head);
+    return TextBetween(0, head, Length(lines_->Line(last)), last);
+}
+
 int TZmCustomMemo::SmartTabTarget() const
 {
-    for (int y = curY_ - 1; y >= 0; --y) {
-        const std::u32string& line = lines_->Line(y);
+    for (int y = HeadOf(curY_) - 1; y >= 0; y = HeadOf(y) - 1) {
+        const std::u32string line = JoinedLine(HeadOf(y));
         if (Length(line) <= curX_)
             continue;
         size_t i = static_cast<size_t>(curX_);
@@ -285,8 +291,8 @@ void TZmCustomMemo::NewLine()
 
 int TZmCustomMemo::SmartBackspaceStop() const
 {
-    for (int y = curY_ - 1; y >= 0; --y) {
-        const std::u32string& line = lines_->Line(y);
+    for (int y = HeadOf(curY_) - 1; y >= 0; y = HeadOf(y) - 1) {
+        const std::u32string line = JoinedLine(HeadOf(y));
         for (int c = std::min(curX_, Length(line)) - 1; c >= 0; --c)
             if (line[static_cast<size_t>(c)] != U' ' && (c == 0 || line[static_cast<size_t>(c) - 1] == U' '))
                 return c;

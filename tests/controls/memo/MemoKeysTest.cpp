@@ -84,6 +84,15 @@ TEST(MemoKeys, EditingKeysFollowTheLineRules)
     f.session.PressKey(VK_TAB);
     EXPECT_EQ(f.Text(), Lines{"      ab"});
 
+    // A smart tab goes to the next word start of the line above.
+    f.memo->SetSmartTabs(true);
+    f.Start({"if (a)  b;", "x"}, 1, 1);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.Text(), (Lines{"if (a)  b;", "x  "}));
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.Caret(), std::make_pair(8, 1));
+    f.memo->SetSmartTabs(false);
+
     // Ctrl+Backspace takes the word before the caret.
     f.Start({"one two three"}, 13, 0);
     f.session.PressKey(VK_BACK, kmCtrl);
