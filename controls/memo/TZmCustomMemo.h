@@ -17,6 +17,7 @@
 #include "controls/memo/TZmActiveLineSettings.h"
 #include "controls/memo/TZmGutter.h"
 #include "controls/memo/TZmMemoStrings.h"
+#include "controls/memo/TZmUndoList.h"
 #include "controls/memo/TZmWordDelimiters.h"
 #include "platform/controls/ControlTypes.h"
 #include "platform/ui/TWinControl.h"
@@ -26,6 +27,10 @@ class TScrollBar;
 class THintWindow;
 class TZmCustomMemoStyler;
 class TZmStylerList;
+class TZmMarkerList;
+class TZmMemoChecker;
+class TZmMemoSource;
+class TPrintOptions;
 
 enum class TScrollMode { smAuto, smStrict };
 
@@ -52,7 +57,7 @@ public:
     // The line store and styler in effect.
     TZmMemoStrings& ActiveLines() { return *lines_; }
     const TZmMemoStrings& ActiveLines() const { return *lines_; }
-    TZmCustomMemoStyler* ActiveStyler() const { return syntaxStyles_; }
+    TZmCustomMemoStyler* ActiveStyler() const;
 
     TZmMemoStrings& Lines() { return *lines_; }
     // Replaces the text; one change event.
@@ -176,8 +181,6 @@ public:
     void SetTabSize(int v) { tabSize_ = v; }
     bool TrimTrailingSpaces() const override { return trimTrailingSpaces_; }
     void SetTrimTrailingSpaces(bool v) { SetFlag(trimTrailingSpaces_, v); }
-    int UndoLimit() const { return undoLimit_; }
-    void SetUndoLimit(int v) { undoLimit_ = std::clamp(v, 1, 100); }
     int AutoHintParameterDelay() const { return autoHintParameterDelay_; }
     void SetAutoHintParameterDelay(int v) { autoHintParameterDelay_ = v; }
     bool AcceptFiles() const { return acceptFiles_; }
@@ -214,11 +217,72 @@ public:
     TGutterDrawEvent OnGutterDraw;
     TScrollHintEvent OnScrollHint;
 
+
+    // Editing: the keyboard's commands, the undo list and the text primitive they share.
+    using TUndoChangeEvent = TEvent<TComponent*, bool, bool>;
+    using TAllowEvent = TEvent<TComponent*, bool&>;
+    TZmUndoList& UndoList() { return *undoList_; }
+    const TZmUndoList& UndoList() const { return *undoList_; }
+    int UndoLimit() const { return undoLimit_; }
+    void SetUndoLimit(int v);
+    // True while the undo list holds records; setting False empties it.
+    bool Modified() const { return UndoList().Count() > 0; }
+    void SetModified(bool v);
+    bool CanUndo() const { return UndoList().CanUndo(); }
+    bool CanRedo() const { return UndoList().CanRedo(); }
+    void Undo();
+    void Redo();
+    bool Overwrite() const { return overwrite_; }
+    // Every path that changes the text asks this first.
+    bool EditAllowed() const { return !readOnly_ && CanEdit(); }
+    void InsertChar(char32_t ch);
+    void TabKey(TShiftState shift);
+    void NewLine();
+    void BackspaceKey();
+    void DeleteWordLeft();
+    // x < 0: the Delete key; otherwise Backspace with the caret before its move.
+    void DeleteChar(int x, int y);
+    void InsertText(const std::string& text);
+    void DeleteSelection();
+    void SelectAll();
+    void MoveCaret(int dx, int dy, TShiftState shift);
+    void WordLeft();
+    void WordRight();
+    void PageMove(int direction, TShiftState shift);
+    void HomeKey(TShiftState shift);
+    void EndKey(TShiftState shift);
+    // The text between two offsets, hard breaks as CR LF.
+    std::u32string TextRange(int offset, int length) const;
+    // Puts 'text' in place of 'length' characters at 'offset' and re-wraps; records nothing. Answers
+    // the offset after the new text.
+    int ReplaceText(int offset, int length, std::u32string_view text);
+    void CaretToOffset(int offset, bool keepSelection = false);
+    void UndoChanged();
+
+    TUndoChangeEvent OnUndoChange;
+    TAllowEvent OnOverwriteToggle;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
+
+    // Markers, print settings, checker, shared source and version.
+    TZmMarkerList& Markers() { return *markers_; }
+    TPrintOptions& PrintOptions() { return *printOptions_; }
+    void SetPrintOptions(const TPrintOptions& v);
+    TZmMemoChecker* MemoChecker() const { return memoChecker_; }
+    void SetMemoChecker(TZmMemoChecker* v);
+    TZmMemoSource* MemoSource() const { return memoSource_; }
+    void SetMemoSource(TZmMemoSource* v);
+    std::array<int, 8> ViewState() const;
+    void RestoreViewState(const std::array<int, 8>& view);
+    std::string Version() const { return "1.6.0.5"; }
+    void SetVersion(const std::string&) {}
+    virtual std::string VersionText() const { return Version() + " October, 2004"; }
+
     // IMemoHost
     bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }
     int WrapWidth() const override;
     void DeleteLine() override;
-    void ClearUndo() override {}
+    void ClearUndo() override;
     void LinesChanged() override;
     void LinesReplaced() override;
     void SetMaxLineLength(int length) override { maxLineLength_ = length; }
@@ -230,6 +294,11 @@ public:
     void Reformat() override;
 
 protected:
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    // The key command shared by KeyDown (virtual keys) and KeyPress (control characters).
+    void KeyCommand(uint32_t key, TShiftState shift);
     virtual void SelectionChanged();
     virtual void StatusChanged();
     virtual void CursorChanged();
@@ -252,6 +321,22 @@ private:
     // The font rule for a change made on the font object itself.
     void FontObjectChanged();
     void RemovePadding();
+    std::u32string TextBetween(int x1, int y1, int x2, int y2) const;
+    // The first and last physical line of the text line that holds 'line'.
+    int HeadOf(int line) const;
+    int LastOf(int line) const;
+    // A text line with its continuations joined, from its first physical line.
+    std::u32string JoinedLine(int head) const;
+    int EndOffset() const;
+    void Record(std::unique_ptr<TUndo> record) { UndoList().Add(std::move(record)); }
+    // A memo sharing a source takes it over before it edits.
+    void AttachSource();
+    // Deletes the character before the caret, a hard break included; false at the text's start.
+    bool BackspaceStep();
+    int SmartTabTarget() const;
+    int SmartBackspaceStop() const;
+    // A line as the word and end keys see it: trailing spaces dropped unless a continuation follows.
+    std::u32string WordText(int line) const;
     void AfterCaretMove(bool columnMoved);
     void RecomputeMaxLineLength() { maxLineLength_ = lines_->MaxLength(); }
     void LayoutPass();
@@ -268,7 +353,15 @@ private:
     TMemoScanner MakeScanner() const;
     std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
 
-    std::unique_ptr<TZmMemoStrings> lines_;
+    // The line store and undo list in effect: the source's while one is set, else the own ones.
+    std::unique_ptr<TZmMemoStrings> ownLines_;
+    TZmMemoStrings* lines_ = nullptr;
+    std::unique_ptr<TZmUndoList> ownUndoList_;
+    TZmUndoList* undoList_ = nullptr;
+    std::unique_ptr<TZmMarkerList> markers_;
+    std::unique_ptr<TPrintOptions> printOptions_;
+    TZmMemoChecker* memoChecker_ = nullptr;
+    TZmMemoSource* memoSource_ = nullptr;
     std::unique_ptr<TZmGutter> gutter_;
     std::unique_ptr<TZmActiveLineSettings> activeLineSettings_;
     TCharStyle urlStyle_{clBlue, clWhite, fsUnderline};
@@ -338,6 +431,8 @@ private:
     bool acceptFiles_ = false;
 
     bool notificationsEnabled_ = true;
+    bool overwrite_ = false;
+    bool keyDownSeen_ = false;
     bool applyingFont_ = false;
     // The font name in use before the last change, for the fixed-pitch rule.
     std::string fontName_;
