@@ -137,6 +137,7 @@ void TAutoCompletionListBox::DrawItem(int index, const TRect& rect, TOwnerDrawSt
     x += canvas.TextWidth(parts.Name);
     font.SetStyle(0);
     canvas.SetFont(font);
+    canvas.SetTextColor(nameColor);
     canvas.TextOut(x, y, parts.Rest);
 }
 
