@@ -1,12 +1,15 @@
 #include "controls/memo/TZmCustomMemo.h"
 
+#include "controls/memo/TZmAutoform.h"
 #include "controls/memo/TZmCustomMemoStyler.h"
+#include "controls/memo/TZmHintForm.h"
 #include "controls/memo/TZmStylerList.h"
 #include "platform/controls/THintWindow.h"
 #include "platform/controls/TScrollBar.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCaretList.h"
+#include "platform/ui/TTimerList.h"
 
 TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -194,6 +197,17 @@ void TZmCustomMemo::SetSyntaxStyles(TZmCustomMemoStyler* v)
 void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component) {
+        // The completion and hint forms and timers go before the memo's own members do.
+        if (component == autoForm_)
+            autoForm_ = nullptr;
+        else if (component == hintForm_)
+            hintForm_ = nullptr;
+        else if (component == completionTimer_)
+            completionTimer_ = nullptr;
+        else if (component == hintTimer_)
+            hintTimer_ = nullptr;
+    }
     if (operation == TOperation::opRemove && component && component == syntaxStyles_) {
         syntaxStyles_ = nullptr;
         wordJump_.Reset();

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/memo/TZmCustomMemoStyler.h"
 #include "platform/controls/TMenuTracker.h"
+#include "platform/controls/TPopupMenu.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/ui/TClipboard.h"
 #include "tests/controls/memo/MemoFixture.h"
@@ -139,6 +141,17 @@ TEST(MemoMouse, DoubleClickSelectsTheWordButNotABlank)
     const TPoint blank = f.At(5, 0);
     f.session.DoubleClick(blank.X, blank.Y);
     EXPECT_FALSE(f.memo->HasSelection());
+
+    // A styler's symbols end words too.
+    auto* styler = CreateOwned<TZmCustomMemoStyler>(*f.form);
+    TElementStyle& symbols = *styler->ElementStyles().Add();
+    symbols.SetStyleType(TStyleType::stSymbol);
+    symbols.SetSymbols(U".");
+    f.memo->SetSyntaxStyles(styler);
+    f.memo->Lines().Put(0, "a.b");
+    const TPoint after = f.At(2, 0);
+    f.session.DoubleClick(after.X, after.Y);
+    EXPECT_EQ(f.memo->SelText(), "b");
 }
 
 TEST(MemoMouse, GutterClickMovesTheCaretToTheLine)
@@ -259,6 +272,32 @@ TEST(MemoMenu, GutterAndAssignedPopupMenuKeepTheBuiltInMenuAway)
     const TPoint gutter = f.memo->ClientToScreen({f.memo->Gutter().GutterRect().Left + 3, 8});
     f.session.Click(gutter.X, gutter.Y, 2);
     EXPECT_TRUE(responder->Shown().empty());
+
+    auto* menu = CreateOwned<TPopupMenu>(*f.form);
+    int clicks = 0;
+    menu->AddItem("Own", [&](TComponent*) { ++clicks; });
+    f.memo->SetPopupMenu(menu);
+    responder->Choose("Own");
+    f.RightClickMenu(*responder, 2, 0);
+    ASSERT_EQ(responder->Shown().size(), 1u);
+    EXPECT_EQ(responder->Shown()[0].size(), 1u);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(MemoMenu, UndoAndRedoEntriesFollowTheUndoList)
+{
+    MouseFixture f({"hello"});
+    auto* responder = CreateOwned<TMenuResponder>(f.session.App());
+    f.memo->SetFocus();
+    f.memo->SetCaret(5, 0);
+    f.memo->ClearUndo();
+    f.session.TypeText("!");
+    responder->Choose("Undo");
+    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 1, 0))[0], true);
+    EXPECT_EQ(f.Text(), std::vector<std::string>{"hello"});
+    responder->Choose("Redo");
+    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 1, 0))[1], true);
+    EXPECT_EQ(f.Text(), std::vector<std::string>{"hello!"});
 }
 
 TEST(MemoFiles, DroppedFilesLoadInTurnUnlessRefused)
