@@ -20,7 +20,7 @@ bool TInsertCharUndo::Append(const TUndo& other)
 {
     auto* next = dynamic_cast<const TInsertCharUndo*>(&other);
     // Only typing that goes on where the caret was left after this record's text.
-    if (!next || next->Start != End || End != Start + Length(Text))
+    if (!next || next->Start != End || next->At != End || End != At + Length(Text))
         return false;
     Text += next->Text;
     Replaced += next->Replaced;
@@ -30,12 +30,12 @@ bool TInsertCharUndo::Append(const TUndo& other)
 
 void TInsertCharUndo::Undo()
 {
-    Memo->ReplaceText(Start, Length(Text), Replaced);
+    Memo->ReplaceText(At, Length(Text), Replaced);
 }
 
 void TInsertCharUndo::Redo()
 {
-    Memo->ReplaceText(Start, Length(Replaced), Text);
+    Memo->ReplaceText(At, Length(Replaced), Text);
 }
 
 bool TDeleteCharUndo::Append(const TUndo& other)

@@ -23,12 +23,12 @@ public:
     std::u32string Text;
 };
 
-// Typed text: 'Text' went in at Start in place of 'Replaced' (what overwrite mode typed over, or
-// the rest of the line that Enter moved down).
+// Typed text: 'Text' went in at At (the caret's start unless given) in place of 'Replaced' (what
+// overwrite mode typed over, or the spaces and the rest of the line that Enter moved down).
 class TInsertCharUndo : public TUndo {
 public:
-    TInsertCharUndo(int start, int end, std::u32string text, std::u32string replaced = {})
-        : TUndo(start, end, std::move(text)), Replaced(std::move(replaced))
+    TInsertCharUndo(int start, int end, std::u32string text, std::u32string replaced = {}, int at = -1)
+        : TUndo(start, end, std::move(text)), Replaced(std::move(replaced)), At(at < 0 ? start : at)
     {
     }
     bool Append(const TUndo& other) override;
@@ -36,6 +36,7 @@ public:
     void Redo() override;
 
     std::u32string Replaced;
+    int At;
 };
 
 // Deleted characters, in document order; they stood at End.

@@ -263,17 +263,20 @@ void TZmCustomMemo::NewLine()
             ++indent;
     const int start = OffsetOf(x, curY_);
     const int last = LastOf(curY_);
-    // The rest of the text line goes down, its trailing spaces (and with AutoIndent its leading
-    // ones) dropped; the record keeps what was there so that undo gives the line back exactly.
-    std::u32string rest = TextRange(start, OffsetOf(Length(lines_->Line(last)), last) - start);
-    std::u32string moved = TrimRight(rest);
+    // The line keeps its text up to the caret without trailing spaces; the rest goes down without
+    // them too (and with AutoIndent without its leading ones). The record keeps what was there, so
+    // that undo gives the line back exactly.
+    const int kept = static_cast<int>(TrimRight(line.substr(0, static_cast<size_t>(x))).size());
+    const int at = start - (x - kept);
+    std::u32string rest = TextRange(at, OffsetOf(Length(lines_->Line(last)), last) - at);
+    std::u32string moved = TrimRight(rest.substr(static_cast<size_t>(start - at)));
     if (autoIndent_)
         moved.erase(0, std::min(moved.find_first_not_of(U' '), moved.size()));
     std::u32string text = U"\r\n" + std::u32string(indent, U' ') + moved;
-    ReplaceText(start, Length(rest), text);
-    const int end = start + 2 + static_cast<int>(indent);
+    ReplaceText(at, Length(rest), text);
+    const int end = at + 2 + static_cast<int>(indent);
     CaretToOffset(end);
-    Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(rest)));
+    Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(rest), at));
     LinesChanged();
 }
 

@@ -58,7 +58,7 @@ TEST(MemoUndo, OneUndoTakesBackEachEditAndOneRedoDoesItAgain)
          {"a", "c"}, {0, 1}},
         {"AutoIndent Enter drops spaces undo gives back", {"  ab   cd  "}, {5, 0},
          [](MemoFixture& f) { f.memo->SetAutoIndent(true); }, [](MemoFixture& f) { Keys(f, VK_RETURN); },
-         {"  ab ", "  cd"}, {2, 1}},
+         {"  ab", "  cd"}, {2, 1}},
         {"smart backspace removes to the stop above", {"  if", "      x"}, {6, 1},
          [](MemoFixture& f) { f.memo->SetSmartTabs(true); }, [](MemoFixture& f) { Keys(f, VK_BACK); },
          {"  if", "  x"}, {2, 1}},
