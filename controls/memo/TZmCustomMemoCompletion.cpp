@@ -307,13 +307,17 @@ bool TZmCustomMemo::HandleCompletionMessage(TMessage& message)
         const auto ch = static_cast<char32_t>(message.WParam);
         if ((ch == 9 || ch == 13 || ch == 32) && EditAllowed())
             AutoCorrectWord();
+        const bool refilter = refilterOnChar_;
+        const bool member = (ch == U'.' || ch == U'(') && EditAllowed();
+        if (!refilter && !member)
+            return false;
+        // The character is typed first; the list follows it, or the timer starts after it.
+        refilterOnChar_ = false;
         TCustomControl::Dispatch(message);
-        if (refilterOnChar_) {
-            refilterOnChar_ = false;
+        if (refilter)
             RefilterCompletion();
-        } else if ((ch == U'.' || ch == U'(') && EditAllowed()) {
+        else
             StartAutoCompletionTimer();
-        }
         return true;
     }
     case WM_KEYUP:
