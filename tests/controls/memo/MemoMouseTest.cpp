@@ -7,162 +7,111 @@
 #include "platform/controls/TMenuTracker.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/core/DesktopOpener.h"
-#include "platform/ui/TClipboard.h"
 #include "tests/controls/memo/MemoFixture.h"
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 struct MouseFixture : MemoFixture {
-    MouseFixture(std::initializer_list<const char*> texts)
+    explicit MouseFixture(std::initializer_list<const char*> texts)
     {
         ShowRows(6);
-        TStringList lines;
-        for (const char* text : texts)
-            lines.Add(text);
-        memo->SetLines(lines);
-        session.ProcessUntilIdle();
+        Start(texts);
     }
-    // The screen point in the middle of a text cell.
+    // The screen point inside a text cell.
     TPoint At(int column, int row) const
     {
         const TRect cell = memo->CellRect(column, row);
         return memo->ClientToScreen({cell.Left + 2, cell.Top + 2});
     }
-    void Press(int column, int row, uint32_t modifiers = 0)
+    void Press(int column, int row, uint32_t modifiers = 0) { session.MouseDown(At(column, row).X, At(column, row).Y, 1, modifiers); }
+    void Move(int column, int row) { session.MoveTo(At(column, row).X, At(column, row).Y); }
+    void Release(int column, int row, uint32_t modifiers = 0) { session.MouseUp(At(column, row).X, At(column, row).Y, 1, modifiers); }
+    void Drag(int fromColumn, int toColumn, uint32_t modifiers = 0)
     {
-        const TPoint p = At(column, row);
-        session.MouseDown(p.X, p.Y, 1, modifiers);
+        Press(fromColumn, 0);
+        Move(fromColumn + 1, 0);
+        Move(toColumn, 0);
+        Release(toColumn, 0, modifiers);
     }
-    void Move(int column, int row)
+    // The enabled state of each entry but the separators.
+    std::vector<bool> RightClickMenu(TMenuResponder& responder, int column)
     {
-        const TPoint p = At(column, row);
-        session.MoveTo(p.X, p.Y);
-    }
-    void Release(int column, int row, uint32_t modifiers = 0)
-    {
-        const TPoint p = At(column, row);
-        session.MouseUp(p.X, p.Y, 1, modifiers);
-    }
-    void Drag(std::pair<int, int> from, std::pair<int, int> to, uint32_t modifiers = 0)
-    {
-        Press(from.first, from.second);
-        Move(from.first + 1, from.second);
-        Move(to.first, to.second);
-        Release(to.first, to.second, modifiers);
-    }
-    std::vector<std::string> Text() const { return memo->Lines().Lines(); }
-    std::vector<TMenuEntry> RightClickMenu(TMenuResponder& responder, int column, int row)
-    {
-        const TPoint p = At(column, row);
-        session.Click(p.X, p.Y, 2);
-        return responder.Shown().empty() ? std::vector<TMenuEntry>{} : responder.Shown().back();
+        session.Click(At(column, 0).X, At(column, 0).Y, 2);
+        std::vector<bool> enabled;
+        for (const TMenuEntry& e : responder.Shown().back())
+            if (!e.Separator)
+                enabled.push_back(e.Enabled);
+        return enabled;
     }
 };
 
-std::vector<bool> EnabledOf(const std::vector<TMenuEntry>& entries)
-{
-    std::vector<bool> enabled;
-    for (const TMenuEntry& e : entries)
-        if (!e.Separator)
-            enabled.push_back(e.Enabled);
-    return enabled;
-}
-
 } // namespace
 
-TEST(MemoMouse, ClickPlacesTheCaretAndShiftClickExtends)
+TEST(MemoMouse, ClickPlacesShiftClickExtendsAndDragStaysInTheStore)
 {
     MouseFixture f({"alpha beta", "gamma", "delta"});
     f.Press(3, 1);
     f.Release(3, 1);
-    EXPECT_EQ(f.memo->CurX(), 3);
-    EXPECT_EQ(f.memo->CurY(), 1);
+    EXPECT_EQ(f.Caret(), std::make_pair(3, 1));
     f.Press(2, 2, kmShift);
     f.Release(2, 2, kmShift);
     EXPECT_EQ(f.memo->SelText(), "ma\r\nde");
-    // A click below the last line puts the caret on it.
-    f.Press(1, 5);
-    f.Release(1, 5);
-    EXPECT_EQ(f.memo->CurY(), 2);
-}
 
-TEST(MemoMouse, DragSelectsAndPastTheLastLineStaysInTheStore)
-{
-    MouseFixture f({"alpha beta", "gamma"});
     f.Press(2, 0);
     f.Move(4, 1);
     EXPECT_EQ(f.memo->SelText(), "pha beta\r\ngamm");
+    // Below the last line the caret stays on it.
     f.Move(1, 5);
     f.Release(1, 5);
-    EXPECT_EQ(f.memo->CurY(), 1);
-    EXPECT_EQ(f.memo->SelText(), "pha beta\r\ng");
-}
-
-TEST(MemoMouse, PressInsideTheSelectionWithoutMovingPlacesTheCaret)
-{
-    MouseFixture f({"alpha beta"});
-    f.memo->SetSelection(0, 0, 5, 0);
-    f.Press(2, 0);
-    f.Release(2, 0);
-    EXPECT_FALSE(f.memo->HasSelection());
-    EXPECT_EQ(f.memo->CurX(), 2);
+    EXPECT_EQ(f.Caret(), std::make_pair(1, 2));
+    EXPECT_EQ(f.memo->SelText(), "pha beta\r\ngamma\r\nd");
 }
 
 TEST(MemoMouse, DraggingTheSelectionMovesOrCopiesItToTheDropPoint)
 {
     MouseFixture f({"one two three"});
-    // "one " moves after "two ": the drop point lies after the selection and shifts by its length.
+    // A press inside the selection and a release without moving only places the caret.
     f.memo->SetSelection(0, 0, 4, 0);
-    f.Drag({1, 0}, {8, 0});
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"two one three"});
+    f.Press(2, 0);
+    f.Release(2, 0);
+    EXPECT_FALSE(f.memo->HasSelection());
+    EXPECT_EQ(f.memo->CurX(), 2);
+
+    // The drop point after the selection shifts by the moved length.
+    f.memo->SetSelection(0, 0, 4, 0);
+    f.Drag(1, 8);
+    EXPECT_EQ(f.Text(), Lines{"two one three"});
     EXPECT_EQ(f.memo->CurX(), 8);
-
     f.memo->SetSelection(4, 0, 8, 0);
-    f.Drag({5, 0}, {0, 0}, kmCtrl);
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"one two one three"});
-
-    // A drop inside the selection keeps the text as it was.
+    f.Drag(5, 0, kmCtrl);
+    EXPECT_EQ(f.Text(), Lines{"one two one three"});
+    // A drop inside the selection, or into a read-only memo, keeps the text.
     f.memo->SetSelection(0, 0, 7, 0);
-    f.Drag({1, 0}, {5, 0});
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"one two one three"});
-
+    f.Drag(1, 5);
     f.memo->SetReadOnly(true);
     f.memo->SetSelection(0, 0, 4, 0);
-    f.Drag({1, 0}, {10, 0});
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"one two one three"});
+    f.Drag(1, 10);
+    EXPECT_EQ(f.Text(), Lines{"one two one three"});
 }
 
-TEST(MemoMouse, DoubleClickSelectsTheWordButNotABlank)
+TEST(MemoMouse, DoubleClickSelectsAWordEndedByBlanksAndStylerSymbols)
 {
     MouseFixture f({"alpha beta"});
-    const TPoint word = f.At(7, 0);
-    f.session.DoubleClick(word.X, word.Y);
+    f.session.DoubleClick(f.At(7, 0).X, f.At(7, 0).Y);
     EXPECT_EQ(f.memo->SelText(), "beta");
-    const TPoint blank = f.At(5, 0);
-    f.session.DoubleClick(blank.X, blank.Y);
+    f.session.DoubleClick(f.At(5, 0).X, f.At(5, 0).Y);
     EXPECT_FALSE(f.memo->HasSelection());
 
-    // A styler's symbols end words too.
     auto* styler = CreateOwned<TZmCustomMemoStyler>(*f.form);
     TElementStyle& symbols = *styler->ElementStyles().Add();
     symbols.SetStyleType(TStyleType::stSymbol);
     symbols.SetSymbols(U".");
     f.memo->SetSyntaxStyles(styler);
     f.memo->Lines().Put(0, "a.b");
-    const TPoint after = f.At(2, 0);
-    f.session.DoubleClick(after.X, after.Y);
+    f.session.DoubleClick(f.At(2, 0).X, f.At(2, 0).Y);
     EXPECT_EQ(f.memo->SelText(), "b");
-}
-
-TEST(MemoMouse, GutterClickMovesTheCaretToTheLine)
-{
-    MouseFixture f({"a", "b", "c"});
-    f.memo->Gutter().SetVisible(true);
-    f.session.ProcessUntilIdle();
-    const TRect cell = f.memo->CellRect(0, 2);
-    const TPoint p = f.memo->ClientToScreen({f.memo->Gutter().GutterRect().Left + 3, cell.Top + 2});
-    f.session.Click(p.X, p.Y);
-    EXPECT_EQ(f.memo->CurY(), 2);
 }
 
 TEST(MemoMouse, LinkClickOpensItWithoutAShellAndHoverShowsTheHand)
@@ -174,96 +123,74 @@ TEST(MemoMouse, LinkClickOpensItWithoutAShellAndHoverShowsTheHand)
     EXPECT_EQ(f.memo->Cursor(), crHandPoint);
     f.Move(1, 0);
     EXPECT_EQ(f.memo->Cursor(), crIBeam);
-    f.Press(8, 0);
-    f.Release(8, 0);
-    f.Press(30, 0);
-    f.Release(30, 0);
-    f.Press(1, 0);
-    f.Release(1, 0);
+    for (int column : {8, 30, 1}) {
+        f.Press(column, 0);
+        f.Release(column, 0);
+    }
     EXPECT_EQ(opener.requests, (std::vector<RecordingOpener::Request>{
-                                   {"http://www.example.com", SW_SHOWNORMAL},
-                                   {"http://a.b/c?x=1&y;rm", SW_SHOWNORMAL}}));
+                                   {"http://www.example.com", SW_SHOWNORMAL}, {"http://a.b/c?x=1&y;rm", SW_SHOWNORMAL}}));
 }
 
-TEST(MemoClipboard, CopyCutPasteAndReadOnly)
+TEST(MemoClipboard, MessagesCopyCutPasteAndReportTheSelection)
 {
     MouseFixture f({"hello", "world"});
     f.memo->SetSelection(3, 0, 2, 1);
-    f.memo->CopyToClipboard();
+    f.memo->Perform(WM_CUT);
     EXPECT_EQ(f.session.Screen().ClipboardText(), "lo\nwo");
-    f.memo->CutToClipboard();
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"helrld"});
+    EXPECT_EQ(f.Text(), Lines{"helrld"});
     f.memo->SetCaret(6, 0);
     f.session.Screen().SetClipboardText("a\nbc");
-    f.memo->PasteFromClipboard();
-    EXPECT_EQ(f.Text(), (std::vector<std::string>{"helrlda", "bc"}));
-    EXPECT_EQ(f.memo->CurX(), 2);
-    EXPECT_EQ(f.memo->CurY(), 1);
+    f.memo->Perform(WM_PASTE);
+    EXPECT_EQ(f.Text(), (Lines{"helrlda", "bc"}));
+    EXPECT_EQ(f.Caret(), std::make_pair(2, 1));
     int start = -1, end = -1;
     f.memo->SetSelection(1, 0, 2, 1);
     f.memo->Perform(EM_GETSEL, reinterpret_cast<intptr_t>(&start), 0);
     f.memo->Perform(EM_GETSEL, 0, reinterpret_cast<intptr_t>(&end));
-    EXPECT_EQ(start, 1);
-    EXPECT_EQ(end, 11);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(1, 11));
 
     f.memo->SetReadOnly(true);
     f.memo->Perform(WM_CUT);
     f.memo->Perform(WM_PASTE);
-    f.memo->DeleteSelection();
-    EXPECT_EQ(f.Text(), (std::vector<std::string>{"helrlda", "bc"}));
+    EXPECT_EQ(f.Text(), (Lines{"helrlda", "bc"}));
     f.memo->Perform(WM_COPY);
     EXPECT_EQ(f.session.Screen().ClipboardText(), "elrlda\nbc");
 }
 
-TEST(MemoClipboard, PasteIntoAWrappedLineEndsAfterThePastedText)
-{
-    MouseFixture f({"alpha beta gamma delta epsilon zeta eta theta iota kappa lambda"});
-    f.memo->SetWordWrap(TWordWrap::wwClientWidth);
-    f.memo->SetCaret(6, 0);
-    f.session.Screen().SetClipboardText("XY\nZ");
-    f.memo->PasteFromClipboard();
-    EXPECT_EQ(f.memo->Lines().LogicalLines()[0], "alpha XY");
-    EXPECT_EQ(f.memo->Lines().LogicalLines()[1].substr(0, 6), "Zbeta ");
-    EXPECT_EQ(f.memo->OffsetOf(f.memo->CurX(), f.memo->CurY()), 11);
-    EXPECT_FALSE(f.memo->HasSelection());
-}
-
-TEST(MemoMenu, BuiltInMenuEntriesFollowSelectionClipboardAndReadOnly)
+TEST(MemoMenu, BuiltInMenuEntriesFollowSelectionClipboardUndoAndReadOnly)
 {
     MouseFixture f({"hello world"});
     auto* responder = CreateOwned<TMenuResponder>(f.session.App());
     f.session.Screen().SetClipboardText("");
     responder->Dismiss();
-    const std::vector<TMenuEntry> plain = f.RightClickMenu(*responder, 1, 0);
+    f.RightClickMenu(*responder, 1);
     std::vector<std::string> texts;
-    for (const TMenuEntry& e : plain)
+    for (const TMenuEntry& e : responder->Shown()[0])
         texts.push_back(e.Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Undo", "Redo", "", "Copy\tCtrl-C", "Cut\tCtrl-X", "Paste\tCtrl-V",
-                                               "Delete", "", "Select All\tCtrl-A"}));
-    EXPECT_EQ(EnabledOf(plain), (std::vector<bool>{false, false, false, false, false, false, true}));
+    EXPECT_EQ(texts, (Lines{"Undo", "Redo", "", "Copy\tCtrl-C", "Cut\tCtrl-X", "Paste\tCtrl-V", "Delete", "",
+                            "Select All\tCtrl-A"}));
 
     f.session.Screen().SetClipboardText("x");
     f.memo->SetSelection(0, 0, 5, 0);
     responder->Choose("Delete");
-    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 8, 0)), (std::vector<bool>{false, false, true, true, true, true, true}));
-    EXPECT_EQ(f.Text(), std::vector<std::string>{" world"});
+    EXPECT_EQ(f.RightClickMenu(*responder, 8), (std::vector<bool>{false, false, true, true, true, true, true}));
+    EXPECT_EQ(f.Text(), Lines{" world"});
+    responder->Choose("Undo");
+    EXPECT_EQ(f.RightClickMenu(*responder, 8)[0], true);
+    EXPECT_EQ(f.Text(), Lines{"hello world"});
 
     // Read-only: copying and selecting still work; nothing deletes.
     f.memo->SetReadOnly(true);
-    f.memo->SetSelection(1, 0, 6, 0);
+    f.memo->SetSelection(1, 0, 5, 0);
     responder->Choose("Copy");
-    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 8, 0)),
-              (std::vector<bool>{false, false, true, true, false, false, true}));
-    EXPECT_EQ(f.session.Screen().ClipboardText(), "world");
+    EXPECT_EQ(f.RightClickMenu(*responder, 8), (std::vector<bool>{false, false, true, true, false, false, true}));
+    EXPECT_EQ(f.session.Screen().ClipboardText(), "ello");
     f.memo->Perform(WM_COMMAND, 7);
     f.memo->Perform(WM_COMMAND, 2);
-    EXPECT_EQ(f.Text(), std::vector<std::string>{" world"});
-    responder->Choose("Select All");
-    f.RightClickMenu(*responder, 8, 0);
-    EXPECT_EQ(f.memo->SelText(), " world");
+    EXPECT_EQ(f.Text(), Lines{"hello world"});
 }
 
-TEST(MemoMenu, GutterAndAssignedPopupMenuKeepTheBuiltInMenuAway)
+TEST(MemoMenu, GutterAndAnAssignedPopupMenuKeepTheBuiltInMenuAway)
 {
     MouseFixture f({"hello"});
     auto* responder = CreateOwned<TMenuResponder>(f.session.App());
@@ -278,26 +205,8 @@ TEST(MemoMenu, GutterAndAssignedPopupMenuKeepTheBuiltInMenuAway)
     menu->AddItem("Own", [&](TComponent*) { ++clicks; });
     f.memo->SetPopupMenu(menu);
     responder->Choose("Own");
-    f.RightClickMenu(*responder, 2, 0);
-    ASSERT_EQ(responder->Shown().size(), 1u);
-    EXPECT_EQ(responder->Shown()[0].size(), 1u);
+    EXPECT_EQ(f.RightClickMenu(*responder, 2).size(), 1u);
     EXPECT_EQ(clicks, 1);
-}
-
-TEST(MemoMenu, UndoAndRedoEntriesFollowTheUndoList)
-{
-    MouseFixture f({"hello"});
-    auto* responder = CreateOwned<TMenuResponder>(f.session.App());
-    f.memo->SetFocus();
-    f.memo->SetCaret(5, 0);
-    f.memo->ClearUndo();
-    f.session.TypeText("!");
-    responder->Choose("Undo");
-    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 1, 0))[0], true);
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"hello"});
-    responder->Choose("Redo");
-    EXPECT_EQ(EnabledOf(f.RightClickMenu(*responder, 1, 0))[1], true);
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"hello!"});
 }
 
 TEST(MemoFiles, DroppedFilesLoadInTurnUnlessRefused)
@@ -315,10 +224,9 @@ TEST(MemoFiles, DroppedFilesLoadInTurnUnlessRefused)
         allow = name != second;
     };
     f.memo->SetAcceptFiles(true);
-    const TPoint p = f.At(1, 0);
-    f.session.Screen().DropFiles(p.X, p.Y, {first, second});
+    f.session.Screen().DropFiles(f.At(1, 0).X, f.At(1, 0).Y, {first, second});
     f.session.ProcessUntilIdle();
-    EXPECT_EQ(offered, (std::vector<std::string>{first, second}));
-    EXPECT_EQ(f.Text(), std::vector<std::string>{"first file"});
+    EXPECT_EQ(offered, (Lines{first, second}));
+    EXPECT_EQ(f.Text(), Lines{"first file"});
     std::filesystem::remove_all(dir);
 }
