@@ -45,6 +45,7 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
     horzBar_->OnChange = [this](TComponent*) { HorzBarChange(); };
 
     activeLineSettings_ = std::make_unique<TZmActiveLineSettings>(this);
+    autoCompletion_->OnChange = [this] { AutoCompletionChanged(); };
     gutter_ = std::make_unique<TZmGutter>(this);
     gutter_->OnFontChange = [this] { gutter_->Invalidate(); };
     scrollHintWindow_ = new THintWindow(this);

@@ -523,6 +523,8 @@ private:
     void InsertCompletionEntry();
     void HideAutoCompletion();
     void CancelAutoCompletion();
+    // Colour, font and delay reach the list and the timer at once.
+    void AutoCompletionChanged();
     bool CompletionKey(uint16_t key);
     void HintShow(THintInfo& info);
 

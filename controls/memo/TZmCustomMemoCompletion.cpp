@@ -52,6 +52,14 @@ std::string TZmCustomMemo::CompletionToken() const
     return UnicodeUpperCase(Utf32ToUtf8(line.substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
 }
 
+void TZmCustomMemo::AutoCompletionChanged()
+{
+    if (autoForm_)
+        autoForm_->List().ApplySettings(*autoCompletion_);
+    if (completionTimer_)
+        completionTimer_->SetInterval(static_cast<uint32_t>(std::max(autoCompletion_->Delay(), 0)));
+}
+
 void TZmCustomMemo::StartAutoCompletionTimer()
 {
     if (!autoCompletion_->Active())

@@ -128,6 +128,8 @@ TEST(MemoCompletion, ListDrawsKindWordNameAndParameters)
         {"var", clBlue, false},      {"Count", clWindowText, true},  {"plain", clTeal, true}};
     EXPECT_EQ(runs, expected);
     EXPECT_EQ(log[1].Cell.Left, log[7].Cell.Left);
+    f.memo->AutoCompletion().SetColor(clYellow);
+    EXPECT_EQ(list.Color(), clYellow);
 }
 
 TEST(MemoCompletion, AutoCorrectReplacesTheCompletedWord)
