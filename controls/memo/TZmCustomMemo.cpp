@@ -199,7 +199,7 @@ void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component) {
-        // The completion and hint forms and timers go before the memo's own members do.
+        // A freed form or timer is forgotten, so nothing reaches it while the memo goes.
         if (component == autoForm_)
             autoForm_ = nullptr;
         else if (component == hintForm_)

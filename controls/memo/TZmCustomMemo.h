@@ -449,7 +449,7 @@ protected:
     void DragOver(TControl* source, int x, int y, TDragState state, bool& accept) override;
     void DragDrop(TControl* source, int x, int y) override;
     // The mouse, menu, clipboard and file messages; false for any other.
-    bool HandleMouseMessage(TMessage& message);
+    bool HandleMouseAndClipboard(TMessage& message);
 
 private:
     void SelectWordAtCaret();

@@ -70,7 +70,7 @@ void TZmCustomMemo::RunCommand(int command)
     }
 }
 
-bool TZmCustomMemo::HandleMouseMessage(TMessage& message)
+bool TZmCustomMemo::HandleMouseAndClipboard(TMessage& message)
 {
     switch (message.Msg) {
     case WM_LBUTTONDBLCLK: {
@@ -101,9 +101,6 @@ bool TZmCustomMemo::HandleMouseMessage(TMessage& message)
         message.Result = 1;
         return true;
     }
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return true;
     case WM_DROPFILES:
         if (message.LParam)
             DropFiles(*reinterpret_cast<const std::vector<std::string>*>(message.LParam));

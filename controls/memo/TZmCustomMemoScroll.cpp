@@ -305,7 +305,7 @@ void TZmCustomMemo::SetHiddenCaret(bool v)
 
 void TZmCustomMemo::Dispatch(TMessage& message)
 {
-    if (HandleMouseMessage(message) || HandleCompletionMessage(message))
+    if (HandleMouseAndClipboard(message) || HandleCompletionMessage(message))
         return;
     switch (message.Msg) {
     case WM_SETFOCUS:
