@@ -1,7 +1,9 @@
 #include "controls/memo/TZmCustomMemo.h"
 
 #include "controls/memo/TPrintOptions.h"
+#include "controls/memo/TZmAutoform.h"
 #include "controls/memo/TZmCustomMemoStyler.h"
+#include "controls/memo/TZmHintForm.h"
 #include "controls/memo/TZmMarker.h"
 #include "controls/memo/TZmMemoChecker.h"
 #include "controls/memo/TZmMemoSource.h"
@@ -11,6 +13,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCaretList.h"
+#include "platform/ui/TTimerList.h"
 
 TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -50,6 +53,7 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
     horzBar_->OnChange = [this](TComponent*) { HorzBarChange(); };
 
     activeLineSettings_ = std::make_unique<TZmActiveLineSettings>(this);
+    autoCompletion_->OnChange = [this] { AutoCompletionChanged(); };
     gutter_ = std::make_unique<TZmGutter>(this);
     gutter_->OnFontChange = [this] { gutter_->Invalidate(); };
     scrollHintWindow_ = new THintWindow(this);
@@ -206,6 +210,15 @@ void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation != TOperation::opRemove || !component)
         return;
+    // A freed form or timer is forgotten, so nothing reaches it while the memo goes.
+    if (component == autoForm_)
+        autoForm_ = nullptr;
+    else if (component == hintForm_)
+        hintForm_ = nullptr;
+    else if (component == completionTimer_)
+        completionTimer_ = nullptr;
+    else if (component == hintTimer_)
+        hintTimer_ = nullptr;
     if (component == syntaxStyles_) {
         syntaxStyles_ = nullptr;
         wordJump_.Reset();

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "controls/memo/IMemoHost.h"
+#include "controls/memo/TAutoCompletion.h"
+#include "controls/memo/TAutoCorrect.h"
 #include "platform/core/Event.h"
 #include "controls/memo/MemoTokens.h"
 #include "controls/memo/TMemoScanner.h"
@@ -23,7 +25,11 @@
 #include "platform/ui/TWinControl.h"
 
 class TBitmap;
+class TImageList;
 class TScrollBar;
+class TTimer;
+class TZmAutoform;
+class TZmHintForm;
 class THintWindow;
 class TZmCustomMemoStyler;
 class TZmStylerList;
@@ -182,7 +188,7 @@ public:
     bool TrimTrailingSpaces() const override { return trimTrailingSpaces_; }
     void SetTrimTrailingSpaces(bool v) { SetFlag(trimTrailingSpaces_, v); }
     int AutoHintParameterDelay() const { return autoHintParameterDelay_; }
-    void SetAutoHintParameterDelay(int v) { autoHintParameterDelay_ = v; }
+    void SetAutoHintParameterDelay(int v);
     bool AcceptFiles() const { return acceptFiles_; }
     void SetAcceptFiles(bool v);
 
@@ -442,4 +448,127 @@ private:
     int scrollBarUpdates_ = 0;
     // Set while the control moves its own bars, so their change handlers stay out.
     int barSync_ = 0;
+
+    // Mouse, clipboard, context menu and dropped files.
+public:
+    using TFileDropEvent = TEvent<TComponent*, const std::string&, bool&>;
+    using TUrlClickEvent = TEvent<TComponent*, const std::string&>;
+
+    // Puts the caret on the cell under a client point inside the text area.
+    void PlaceCaret(int x, int y, TMouseButton button, TShiftState shift, bool fromMouseDown);
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    // The selection as text offsets: its start, and start plus length.
+    void GetSel(int& start, int& end) const;
+    // Opens the link under the caret column of the line, if one stands there.
+    void UrlClick(int line);
+    // The cell of a client point plus the scroll offsets, negative parts made 0.
+    TPoint CellAt(int x, int y) const;
+
+    TLineEvent OnGutterClick;
+    TLineEvent OnGutterRightClick;
+    TFileDropEvent OnFileDrop;
+    TUrlClickEvent OnURLClick;
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DragOver(TControl* source, int x, int y, TDragState state, bool& accept) override;
+    void DragDrop(TControl* source, int x, int y) override;
+    // The mouse, menu, clipboard and file messages; false for any other.
+    bool HandleMouseAndClipboard(TMessage& message);
+
+private:
+    void SelectWordAtCaret();
+    void ShowBuiltInMenu(const TMessage& message);
+    void RunCommand(int command);
+    void DropFiles(const std::vector<std::string>& files);
+    void SetCursorKeepingSaved(bool overUrl);
+
+    bool mouseButtonDown_ = false;
+    bool dragPending_ = false;
+    TCursor savedCursor_ = crIBeam;
+    bool urlCursor_ = false;
+    TPoint hintCell_{-1, -1};
+
+    // Completion list, auto-correct and hints.
+public:
+    using TBeforeCompletionEvent = TEvent<TComponent*, const std::string&, bool&>;
+    using TCompletionListEvent = TEvent<TComponent*, const std::string&, TStrings&>;
+    using TCompletionEntryEvent = TEvent<TComponent*, std::string&>;
+    using TWordCompleteEvent = TEvent<TComponent*, const std::string&, std::string&>;
+    using TParameterHintEvent = TEvent<TComponent*, const std::string&, std::string&, bool&>;
+    // Mouse column and line, the word or token there, the hint text and whether to show it.
+    using THintForEvent = TEvent<TComponent*, int, int, const std::string&, std::string&, bool&>;
+
+    TAutoCompletion& AutoCompletion() { return *autoCompletion_; }
+    TAutoCorrect& AutoCorrect() { return *autoCorrect_; }
+    // Its first five images are copied into the list when set; the caller keeps the list.
+    const TImageList* AutoCompletionListImages() const { return completionImages_; }
+    void SetAutoCompletionListImages(const TImageList* images);
+    TAutoHintParameters AutoHintParameters() const { return autoHintParameters_; }
+    void SetAutoHintParameters(TAutoHintParameters v);
+    TAutoHintParameterPosition AutoHintParameterPosition() const { return hintPosition_; }
+    void SetAutoHintParameterPosition(TAutoHintParameterPosition v) { hintPosition_ = v; }
+
+    void ShowAutoCompletion();
+    // After a typed "." or "(": the list opens once Delay ms have passed.
+    void StartAutoCompletionTimer();
+    // Ctrl+Space.
+    void OpenAutoCompletionByHand();
+    bool AutoCompletionShowing() const;
+    // The completion form and the hint form, made on first use.
+    TZmAutoform* AutoCompletionForm() const { return autoForm_; }
+    TZmHintForm* ParameterHintForm() const { return hintForm_; }
+    // Replaces the word before the caret by its correction, when it has one.
+    void AutoCorrectWord();
+    // Shows or refreshes the parameter hint for the caret, or hides it when none applies.
+    void ShowParameterHint();
+    void HideParameterHint();
+
+    TBeforeCompletionEvent OnBeforeAutoCompletion;
+    TCompletionListEvent OnGetAutoCompletionList;
+    TNotifyEvent OnStartAutoCompletion;
+    TNotifyEvent OnAutoCompletion;
+    TNotifyEvent OnCancelAutoCompletion;
+    TCompletionEntryEvent OnInsertAutoCompletionEntry;
+    TWordCompleteEvent OnWordComplete;
+    TParameterHintEvent OnGetParameterHint;
+    THintForEvent OnHintForWord;
+    THintForEvent OnHintForToken;
+
+protected:
+    // Keys while the list shows, the hint-show request and focus loss; false for any other.
+    bool HandleCompletionMessage(TMessage& message);
+
+private:
+    std::u32string WordBefore(int column) const;
+    // What filters the list: typed since the remembered column when the timer opened it.
+    std::string CompletionToken() const;
+    void FillCompletionList(const std::string& token);
+    void RefilterCompletion();
+    void InsertCompletionEntry();
+    void HideAutoCompletion();
+    void CancelAutoCompletion();
+    // Colour, font and delay reach the list and the timer at once.
+    void AutoCompletionChanged();
+    bool CompletionKey(uint16_t key);
+    void HintShow(THintInfo& info);
+
+    std::unique_ptr<TAutoCompletion> autoCompletion_ = std::make_unique<TAutoCompletion>();
+    std::unique_ptr<TAutoCorrect> autoCorrect_ = std::make_unique<TAutoCorrect>();
+    const TImageList* completionImages_ = nullptr;
+    TZmAutoform* autoForm_ = nullptr;
+    TZmHintForm* hintForm_ = nullptr;
+    TTimer* completionTimer_ = nullptr;
+    TTimer* hintTimer_ = nullptr;
+    TStringList candidates_;
+    TAutoHintParameters autoHintParameters_ = TAutoHintParameters::hpAuto;
+    TAutoHintParameterPosition hintPosition_ = TAutoHintParameterPosition::hpBelowCode;
+    bool timerOpened_ = false;
+    TPoint rememberedCaret_{0, 0};
+    bool swallowChar_ = false;
+    bool refilterOnChar_ = false;
 };

@@ -305,6 +305,8 @@ void TZmCustomMemo::SetHiddenCaret(bool v)
 
 void TZmCustomMemo::Dispatch(TMessage& message)
 {
+    if (HandleMouseAndClipboard(message) || HandleCompletionMessage(message))
+        return;
     switch (message.Msg) {
     case WM_SETFOCUS:
         TCustomControl::Dispatch(message);

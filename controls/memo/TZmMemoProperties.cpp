@@ -64,6 +64,31 @@ void RegisterSettings()
     s.AddBoolean<S>("ReadOnly", &S::ReadOnly, &S::SetReadOnly);
     RegisterClass<TZmMemoChecker>("TZmMemoChecker");
 
+    using AC = TAutoCompletion;
+    TPropertyTable& ac = RegisterClass<AC>("TAutoCompletion").OwnProperties();
+    ac.AddBoolean<AC>("Active", &AC::Active, &AC::SetActive);
+    ac.AddBoolean<AC>("AutoDisplay", &AC::AutoDisplay, &AC::SetAutoDisplay);
+    AddColor<AC>(ac, "Color", &AC::Color, &AC::SetColor);
+    AddColor<AC>(ac, "ColorVar", &AC::ColorVar, &AC::SetColorVar);
+    AddColor<AC>(ac, "ColorProp", &AC::ColorProp, &AC::SetColorProp);
+    AddColor<AC>(ac, "ColorMethod", &AC::ColorMethod, &AC::SetColorMethod);
+    AddColor<AC>(ac, "ColorFunc", &AC::ColorFunc, &AC::SetColorFunc);
+    AddColor<AC>(ac, "ColorProc", &AC::ColorProc, &AC::SetColorProc);
+    AddColor<AC>(ac, "ColorEvent", &AC::ColorEvent, &AC::SetColorEvent);
+    AddColor<AC>(ac, "ColorIdentifier", &AC::ColorIdentifier, &AC::SetColorIdentifier);
+    ac.AddInteger<AC>("Delay", &AC::Delay, &AC::SetDelay);
+    ac.AddInteger<AC>("Height", &AC::Height, &AC::SetHeight);
+    ac.AddInteger<AC>("Width", &AC::Width, &AC::SetWidth);
+    ac.AddBoolean<AC>("ShowImages", &AC::ShowImages, &AC::SetShowImages);
+    ac.AddBoolean<AC>("SizeDropDown", &AC::SizeDropDown, &AC::SetSizeDropDown);
+
+    TPropertyTable& ar = RegisterClass<TAutoCorrect>("TAutoCorrect").OwnProperties();
+    ar.AddBoolean<TAutoCorrect>("Active", &TAutoCorrect::Active, &TAutoCorrect::SetActive);
+    ar.AddStrings<TAutoCorrect>("OldValue",
+                                [](const TAutoCorrect& o) -> TStrings* { return &const_cast<TAutoCorrect&>(o).OldValue(); });
+    ar.AddStrings<TAutoCorrect>("NewValue",
+                                [](const TAutoCorrect& o) -> TStrings* { return &const_cast<TAutoCorrect&>(o).NewValue(); });
+
     TPropertyTable& c = RegisterClass<TCharStyle>("TCharStyle").OwnProperties();
     AddColor<TCharStyle>(c, "TextColor", &TCharStyle::TextColor, &TCharStyle::SetTextColor);
     AddColor<TCharStyle>(c, "BkColor", &TCharStyle::BkColor, &TCharStyle::SetBkColor);
@@ -76,10 +101,17 @@ void RegisterMemo()
     TPropertyTable& m = RegisterClass<M>("TZmMemo").OwnProperties();
     m.AddObject<M>("ActiveLineSettings",
                    [](const M& o) -> TPersistent* { return &const_cast<M&>(o).ActiveLineSettings(); });
+    m.AddBoolean<M>("AcceptFiles", &M::AcceptFiles, &M::SetAcceptFiles);
     m.AddBoolean<M>("AutoIndent", &M::AutoIndent, &M::SetAutoIndent);
     m.AddBoolean<M>("AutoExpand", &M::AutoExpand, &M::SetAutoExpand);
     m.AddBoolean<M>("AutoThemeAdapt", &M::AutoThemeAdapt, &M::SetAutoThemeAdapt);
+    m.AddObject<M>("AutoCompletion", [](const M& o) -> TPersistent* { return &const_cast<M&>(o).AutoCompletion(); });
+    m.AddObject<M>("AutoCorrect", [](const M& o) -> TPersistent* { return &const_cast<M&>(o).AutoCorrect(); });
     m.AddInteger<M>("AutoHintParameterDelay", &M::AutoHintParameterDelay, &M::SetAutoHintParameterDelay);
+    m.AddEnum<M>("AutoHintParameters", {"hpAuto", "hpManual", "hpNone"}, &M::AutoHintParameters,
+                 &M::SetAutoHintParameters);
+    m.AddEnum<M>("AutoHintParameterPosition", {"hpBelowCode", "hpAboveCode"}, &M::AutoHintParameterPosition,
+                 &M::SetAutoHintParameterPosition);
     m.AddBoolean<M>("BlockShow", &M::BlockShow, &M::SetBlockShow);
     AddColor<M>(m, "BlockColor", &M::BlockColor, &M::SetBlockColor);
     AddColor<M>(m, "BlockLineColor", &M::BlockLineColor, &M::SetBlockLineColor);
