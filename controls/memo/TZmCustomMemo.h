@@ -280,6 +280,9 @@ public:
     void SetMemoSource(TZmMemoSource* v);
     std::array<int, 8> ViewState() const;
     void RestoreViewState(const std::array<int, 8>& view);
+    // Ten bookmarks, each a line or -1; a shared source keeps them while the memo is detached.
+    int Bookmark(int index) const { return bookmarks_.at(index); }
+    void SetBookmark(int index, int line) { bookmarks_.at(index) = line; }
     std::string Version() const { return "1.6.0.5"; }
     void SetVersion(const std::string&) {}
     virtual std::string VersionText() const { return Version() + " October, 2004"; }
@@ -382,6 +385,7 @@ private:
 
     int curX_ = 0;
     int curY_ = 0;
+    std::array<int, 10> bookmarks_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     int selStartX_ = 0, selStartY_ = 0, selEndX_ = 0, selEndY_ = 0;
     int anchorX_ = 0, anchorY_ = 0;
     // The line the caret padded with spaces, and its length before.

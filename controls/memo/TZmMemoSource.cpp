@@ -65,6 +65,9 @@ void TZmMemoSource::Detach(bool memoAlive)
         return;
     storedReadOnly_ = memo->ReadOnly();
     viewState_ = memo->ViewState();
+    bookmarks_.Clear();
+    for (int i = 0; i < 10; ++i)
+        bookmarks_.Add(memo->Bookmark(i));
     memo->Invalidate();
 }
 
@@ -83,6 +86,9 @@ void TZmMemoSource::Attach(TZmCustomMemo* memo)
     undoList_->SetMemo(memo);
     memo->SetReadOnly(storedReadOnly_);
     memo->RestoreViewState(viewState_);
+    if (bookmarks_.Count() == 10)
+        for (int i = 0; i < 10; ++i)
+            memo->SetBookmark(i, bookmarks_[i]);
     memo->Invalidate();
 }
 

@@ -66,13 +66,16 @@ TEST(MemoSource, TwoMemosShareTheTextAndItsUndoHistory)
     f.memo->SetCaret(2, 0);
     f.memo->SetSelection(2, 0, 4, 0);
     f.memo->SetReadOnly(true);
+    f.memo->SetBookmark(3, 0);
     source->Attach(nullptr);
+    f.memo->SetBookmark(3, -1);
     EXPECT_TRUE(source->ReadOnly());
     f.memo->SetReadOnly(false);
     source->Attach(f.memo);
     EXPECT_TRUE(f.memo->ReadOnly());
     EXPECT_EQ(f.memo->SelText(), "ar");
     EXPECT_EQ(f.memo->CurX(), 2);
+    EXPECT_EQ(f.memo->Bookmark(3), 0);
 
     // A freed memo lets go of the source; a freed source leaves each memo its own text.
     source->Attach(other);
