@@ -54,8 +54,11 @@ TF_Tunggu::TF_Tunggu(TComponent* AOwner) : TForm(AOwner), progress_(std::make_un
 
 TF_Tunggu::~TF_Tunggu()
 {
-    if (Application && Application->InputGate() == this)
+    if (Application && Application->InputGate() == this) {
         Application->SetInputGate(nullptr);
+        if (Screen)
+            Screen->SetCursor(crDefault);
+    }
 }
 
 void TF_Tunggu::DoShow()
