@@ -84,6 +84,10 @@ TFUser_Mngr::~TFUser_Mngr()
 {
     if (FUser_Mngr == this)
         FUser_Mngr = nullptr;
+    if (Frm_Edit && Frm_Edit->Users == adotSis_user) {
+        Frm_Edit->Users = nullptr;
+        Frm_Edit->UserTypes = nullptr;
+    }
 }
 
 void TFUser_Mngr::FormShow()
@@ -156,6 +160,8 @@ void TFUser_Mngr::AfterEdit()
 
 void TFUser_Mngr::BeforePost()
 {
+    if (!Frm_Edit)
+        Abort();
     TFrm_Edit& dialog = *Frm_Edit;
     const int type = dialog.cbUser_type->ItemIndex();
     if (dialog.eUser_login->Text().empty() || dialog.eUser_name->Text().empty() || type < 0 ||
