@@ -112,6 +112,17 @@ TEST_F(MenuLoop, EscapeClosesOneLevelAndLeftRightHandOverToTheBar)
     EXPECT_FALSE(bar->LoopRunning());
 }
 
+TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdown)
+{
+    auto bar = MakeView(*root, true);
+    const TPoint overEdit = host->ClientToScreen({edit->BoundsRect().Left + 5, 5});
+    Keys({VK_DOWN});
+    session.Screen().MouseMove(overEdit.X, overEdit.Y);
+    Keys({VK_ESCAPE, VK_ESCAPE});
+    bar->RunMenuLoop();
+    EXPECT_EQ(opened, (std::vector<std::string>{"User", "&Edit"}));
+}
+
 TEST_F(MenuLoop, AltOrF10ClosesAllLevels)
 {
     for (uint16_t key : {VK_MENU, VK_F10}) {
