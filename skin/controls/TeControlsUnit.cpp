@@ -40,6 +40,7 @@ void StopTeControls()
 {
     FreeClickHandler();
     FreeMenuMetrics();
+    FreeItemContainers();
     SetLastMenuMousePos({});
     FreeButtonGlyphs();
     FreeSharedBuffer();
