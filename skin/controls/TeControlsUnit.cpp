@@ -6,8 +6,11 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeClickHandler.h"
 #include "skin/controls/TTeControl.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeItemView.h"
 #include "skin/controls/TTeTabSheet.h"
 #include "skin/engine/TteBitmap.h"
 
@@ -24,6 +27,8 @@ void StartTeControls()
     else
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
+    ReadMenuMetrics();
+    CreateClickHandler();
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
@@ -33,6 +38,10 @@ void StartTeControls()
 
 void StopTeControls()
 {
+    FreeClickHandler();
+    FreeMenuMetrics();
+    FreeItemContainers();
+    SetLastMenuMousePos({});
     FreeButtonGlyphs();
     FreeSharedBuffer();
     trueTypeList.reset();
