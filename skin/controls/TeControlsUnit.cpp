@@ -9,6 +9,7 @@
 #include "skin/controls/TTeControl.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
 #include "skin/controls/TTeTabSheet.h"
+#include "skin/controls/TeCheckGlyph.h"
 #include "skin/engine/TteBitmap.h"
 
 namespace {
@@ -24,6 +25,7 @@ void StartTeControls()
     else
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
+    CreateCheckGlyph();
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
@@ -36,6 +38,7 @@ void StopTeControls()
     FreeButtonGlyphs();
     FreeSharedBuffer();
     trueTypeList.reset();
+    FreeCheckGlyph();
 }
 
 const TteBitmap* TrueTypeListBitmap()
