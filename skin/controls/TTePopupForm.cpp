@@ -28,12 +28,12 @@ bool TTePopupForm::ThemeDefinesPopup() const
     return IsThemeMenuDefined(PopupMenuKind, ThemeObject());
 }
 
-TRect TTePopupForm::GetClientRect()
+TRect TTePopupForm::ContentRectFor(int width, int height) const
 {
-    const TRect whole = Rect(0, 0, FrameWidth(), FrameHeight());
+    const TRect whole = Rect(0, 0, width, height);
     if (ThemeDefinesPopup())
         return CurrentTheme()->GetMenuClientRect(PopupMenuKind, MakeMenuFrameInfo(whole), ThemeObject());
-    return Rect(3, 3, whole.Right - 3, whole.Bottom - 3);
+    return Rect(3, 3, width - 3, height - 3);
 }
 
 TRegion TTePopupForm::CreateRegion()
@@ -68,7 +68,7 @@ void TTePopupForm::DrawBackground(TCanvas& canvas)
         canvas.FillRect(Rect(0, 0, c->ClientWidth(), c->ClientHeight()));
     }
     if (OnPaintContent)
-        OnPaintContent(canvas, {0, 0});
+        OnPaintContent(canvas);
 }
 
 void TTePopupForm::Dispatch(TMessage& message)

@@ -13,11 +13,13 @@ public:
     // The form whose caption stays active; null for none.
     TWinControl* FrameWindow() const { return frameWindow_; }
     void SetFrameWindow(TWinControl* v) { frameWindow_ = v; }
-    // Paints the column onto the canvas with its origin at the client area's top-left corner.
-    std::function<void(TCanvas& canvas, TPoint origin)> OnPaintContent;
+    // Paints the column onto the client area's canvas.
+    std::function<void(TCanvas& canvas)> OnPaintContent;
 
     bool ThemeDefinesPopup() const;
-    TRect GetClientRect() override;
+    // The column's area inside a frame of the given size.
+    TRect ContentRectFor(int width, int height) const;
+    TRect GetClientRect() override { return ContentRectFor(FrameWidth(), FrameHeight()); }
     TPoint GetMinTrackSize() override { return {10, 10}; }
     TRegion CreateRegion() override;
     void DrawFrame(TCanvas& canvas) override;
