@@ -76,7 +76,6 @@ TTeMenuBar::TTeMenuBar(TComponent* AOwner)
                           },
                           [](TComponent* owner) { return CreateOwned<TTeItem>(*owner); });
     SetControlStyle(ControlStyle() | csActionClient);
-    SetAutoSize(true);
     items_ = CreateOwned<TTeItem>(*this);
     items_->SetContainer(this);
     items_->OnChange = [this](TTeItem*) {
@@ -86,6 +85,7 @@ TTeMenuBar::TTeMenuBar(TComponent* AOwner)
     view_ = std::make_unique<TTeMenuBarView>(*this, measure_->Canvas());
     SetColor(clMenu);
     SetHeight(GetSystemMetrics(SM_CYMENU));
+    SetAutoSize(true);
 }
 
 TTeMenuBar::~TTeMenuBar()
@@ -159,7 +159,7 @@ void TTeMenuBar::Loaded()
             auto* button = CreateOwned<TTeItem>(*form);
             button->SetKind(static_cast<uint8_t>(kind));
             button->SetVisible(false);
-            button->OnClick = [this, button](TObject*) { MDIButtonClick(*button); };
+            button->OnClick = [this, button](TComponent*) { MDIButtonClick(*button); };
             mdiButtons_[static_cast<size_t>(kind - 1)] = button;
             button->FreeNotification(this);
             if (kind == 4)
