@@ -20,6 +20,7 @@ public:
     void MarkDirty(HWND wnd) { dirty_.insert(wnd); }
     bool HasDirty() const { return !dirty_.empty(); }
     HWND FirstDirty() const { return dirty_.empty() ? 0 : *dirty_.begin(); }
+    void ClearDirty(HWND wnd) { dirty_.erase(wnd); }
     // Windows with pending paints, parents before children (handles grow with creation).
     std::set<HWND> TakeDirty();
 

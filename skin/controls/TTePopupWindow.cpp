@@ -127,6 +127,8 @@ void ShowSubmenu(TTeItem& item, TTeItemView* parentView, TPoint at, const TRect&
     window->ShowAt(bounds);
     if (skin)
         skin->EnableFramePaint();
+    // Painted at once: input typed ahead would otherwise keep the column blank.
+    window->Update();
 
     // The level's view is the parent's child while it runs, also when the loop raises.
     struct ChildLink {

@@ -118,3 +118,14 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
     EXPECT_EQ(w.VisibleWindows(), w.windowsBefore);
 }
+
+TEST(MainMenu, ADropdownLeftWaitingStallsAndLeavesNoWindowBehind)
+{
+    MainWindow w;
+    const TPoint at = w.ItemOnScreen(*w.small, *w.user);
+    w.session.Screen().MouseDown(at.X, at.Y);
+    w.session.Screen().MouseUp(at.X, at.Y);
+    EXPECT_THROW(w.session.ProcessUntilIdle(), EHeadlessStall);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open User"}));
+    EXPECT_EQ(w.VisibleWindows(), w.windowsBefore);
+}
