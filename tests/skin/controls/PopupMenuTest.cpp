@@ -10,6 +10,7 @@
 namespace {
 
 struct Menus : SkinFixture {
+    TeFormUnit forms;
     std::vector<std::string> log;
 
     TTeItem* Add(TTeItem& parent, const std::string& caption)
