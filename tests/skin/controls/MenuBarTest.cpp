@@ -4,6 +4,9 @@
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
+#include "skin/controls/TTePopupForm.h"
+#include "skin/controls/TTePopupView.h"
+#include "skin/controls/TTePopupWindow.h"
 #include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
@@ -42,6 +45,14 @@ TEST(MenuBar, ClassicRowSizesItselfAndDrawsItsBevel)
     EXPECT_EQ(f.session.ClientColor(*bar, far, h - 2), ColorToRGB(clBtnShadow));
     EXPECT_EQ(f.session.ClientColor(*bar, far, h - 1), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(f.session.ClientColor(*bar, far, h - 3), ColorToRGB(clMenu));
+
+    // Idle, the bar follows the mouse without a loop.
+    TTeItem* edit = bar->Items()->Items(1);
+    const TPoint over = bar->ClientToScreen(bar->View().GetItemRect(edit).TopLeft());
+    f.session.MoveTo(over.X + 4, over.Y + 4);
+    EXPECT_EQ(bar->View().Selected(), edit);
+    f.session.MoveTo(over.X, over.Y + 200);
+    EXPECT_EQ(bar->View().Selected(), nullptr);
 
     // A press beside the items starts no menu (a loop would stall here for want of input).
     const TPoint beside = bar->ClientToScreen({far, 5});
@@ -93,4 +104,40 @@ TEST(MenuBar, MDIFrameShowsTheMaximizedChildsButtonsAndTheyAct)
     EXPECT_TRUE(bar->View().GetItemRect(bar->MDIButton(1)).IsEmpty());
     TComponent::Free(frame);
     f.session.ProcessUntilIdle();
+}
+
+TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
+{
+    BarFixture f;
+    f.session.App().SetAnimationsEnabled(false);
+    TTeMenuBar* bar = f.MakeBar(*f.form, {"&Transaction"});
+    bar->PopupMenuOptions().Animation().SetEnabled(true);
+    bar->PopupMenuOptions().Shadow().SetEnabled(true);
+    TTeItem* transaction = bar->Items()->Items(0);
+    auto add = [&](TTeItem& parent, const char* caption) {
+        auto* item = CreateOwned<TTeItem>(*f.form);
+        item->SetCaption(caption);
+        parent.Add(item);
+        return item;
+    };
+    TTeItem* sub = add(*add(*transaction, "More"), "Sub");
+    add(*sub, "Deep");
+    std::vector<bool> animated, shadowed;
+    sub->OnBeforeDropDown = [&](TComponent*) {
+        for (auto* view = bar->View().ChildView(); view; view = view->ChildView()) {
+            const TTePopupForm& frame = static_cast<TTePopupView*>(view)->Window().Frame();
+            animated.push_back(frame.Animation().Enabled());
+            shadowed.push_back(frame.Shadow().Enabled());
+        }
+    };
+    f.session.ProcessUntilIdle();
+    const TRect r = bar->View().GetItemRect(transaction);
+    const TPoint at = bar->ClientToScreen({r.Left + 5, r.Top + 5});
+    f.session.Screen().MouseDown(at.X, at.Y);
+    f.session.Screen().MouseUp(at.X, at.Y);
+    for (uint16_t key : {VK_RIGHT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE})
+        f.session.Screen().KeyDown(key);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(animated, (std::vector<bool>{true, false}));
+    EXPECT_EQ(shadowed, (std::vector<bool>{true, true}));
 }
