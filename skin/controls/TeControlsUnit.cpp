@@ -12,6 +12,7 @@
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeItemView.h"
 #include "skin/controls/TTeTabSheet.h"
+#include "skin/controls/TeCheckGlyph.h"
 #include "skin/engine/TteBitmap.h"
 
 namespace {
@@ -28,6 +29,7 @@ void StartTeControls()
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
     ReadMenuMetrics();
+    CreateCheckGlyph();
     CreateClickHandler();
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
@@ -45,6 +47,7 @@ void StopTeControls()
     FreeButtonGlyphs();
     FreeSharedBuffer();
     trueTypeList.reset();
+    FreeCheckGlyph();
 }
 
 const TteBitmap* TrueTypeListBitmap()
