@@ -53,9 +53,13 @@ TEST(TeEditUndo, TypingOverASelectionUndoesToTheOldTextInOneStep)
 TEST(TeEditUndo, TextSetByTheProgramClearsTheHistoryAndClampsCaretAndSelection)
 {
     EditForm f;
+    int changes = 0;
+    f.edit->OnChange = [&](TComponent*) { ++changes; };
     f.session.TypeText("hello");
     f.Press(VK_LEFT, ssShift, 2);
     f.edit->SetText("hi");
+    f.edit->SetText("hi");
+    EXPECT_EQ(changes, 6) << "five typed characters and one new text";
     EXPECT_EQ(f.edit->CaretPos(), 2);
     EXPECT_LE(f.edit->SelectionStart() + f.edit->SelectionLength(), 2);
     f.Press('Z', ssCtrl);
@@ -120,15 +124,21 @@ TEST(TeEditKeys, ShiftExtendsFromTheAnchorAndWordMovesStopAtBlanks)
     EXPECT_EQ(f.edit->CaretPos(), 3);
 }
 
-TEST(TeEditKeys, ACodePointAboveTheBasicPlaneIsOnePairAndOneStep)
+TEST(TeEditKeys, InputMethodTextAboveTheBasicPlaneIsOnePairAndOneStep)
 {
     EditForm f;
+    EXPECT_TRUE(f.session.Screen().TextInputActive());
     f.session.TypeText("a\xF0\x9F\x98\x80" "b");
     EXPECT_EQ(f.edit->TextW(), u"a\U0001F600b");
     f.Press(VK_LEFT, 0, 2);
     EXPECT_EQ(f.edit->CaretPos(), 1);
     f.Press(VK_DELETE);
     EXPECT_EQ(f.edit->TextW(), u"ab");
+    auto* second = f.Place<TTeEdit>(20, 60, 121, 21);
+    second->SetFocus();
+    f.session.ProcessUntilIdle();
+    const TPoint area = f.session.ScreenPointOf(*second, second->GetTextRect().TopLeft());
+    EXPECT_EQ(f.session.Screen().Composition().Y, area.Y) << "composition follows the focused edit";
 }
 
 TEST(TeEditCharCase, CaseIsConvertedOnTheUnicodeText)
