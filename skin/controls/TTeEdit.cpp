@@ -9,30 +9,6 @@
 
 namespace {
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-template <class Map> std::u16string MapCodePoints(const std::u16string& text, Map map)
-{
-    std::u16string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        c = map(c);
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
-    return out;
-}
-
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
@@ -68,9 +44,9 @@ void TTeEdit::SetTextW(const std::u16string& v)
 std::u16string TTeEdit::Cased(std::u16string text) const
 {
     if (charCase_ == ecUpperCase)
-        return MapCodePoints(text, UnicodeToUpper);
+        return Utf8ToUtf16(UnicodeUpperCase(Utf16ToUtf8(text)));
     if (charCase_ == ecLowerCase)
-        return MapCodePoints(text, UnicodeToLower);
+        return Utf8ToUtf16(UnicodeLowerCase(Utf16ToUtf8(text)));
     return text;
 }
 
