@@ -6,6 +6,7 @@
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TClipboard.h"
+#include "skin/controls/TTeFormOptions.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
 
-TTeEdit::TTeEdit(TComponent* AOwner) : TTeControl(AOwner), measure_(std::make_unique<TBitmap>(1, 1))
+TTeEdit::TTeEdit(TComponent* AOwner) : TTeControl(AOwner), measure_(std::make_unique<TBitmap>(1, 1)),
+      contextOptions_(std::make_unique<TTePopupMenuOptions>())
 {
     SetPerformance(tepDoubleBuffer);
     SetBevelKind(kbkSingle);
@@ -29,6 +31,12 @@ TTeEdit::TTeEdit(TComponent* AOwner) : TTeControl(AOwner), measure_(std::make_un
 }
 
 TTeEdit::~TTeEdit() = default;
+
+void TTeEdit::SetContextMenuOptions(const TTePopupMenuOptions& v)
+{
+    if (&v != contextOptions_.get())
+        contextOptions_->Assign(v);
+}
 
 void TTeEdit::SetText(const std::string& v)
 {

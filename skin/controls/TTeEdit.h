@@ -1,6 +1,7 @@
 #pragma once
 // The skinned single-line edit: its own UTF-16 text, caret, anchored selection, horizontal
 // scrolling, password marks, undo stack and clipboard, painted through the theme or classically.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,9 @@
 #include "skin/controls/TTeControl.h"
 
 class TBitmap;
+class TTeItem;
+class TTePopupMenu;
+class TTePopupMenuOptions;
 
 enum TPasswordKind : uint8_t { pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle };
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
@@ -52,6 +56,10 @@ public:
     int SelectionLength() const { return selLength_ < 0 ? -selLength_ : selLength_; }
     std::u16string SelectedText() const;
     const TEditActionStack& UndoStack() const { return undo_; }
+    // The built-in context menu; null until it is first shown.
+    TTePopupMenu* ContextMenu() const { return contextMenu_; }
+    TTePopupMenuOptions& ContextMenuOptions() const { return *contextOptions_; }
+    void SetContextMenuOptions(const TTePopupMenuOptions& v);
 
     TNotifyEvent OnChange;
 
@@ -99,6 +107,10 @@ protected:
     virtual void DrawSelectedText(TCanvas& canvas);
     virtual void DrawPasswordChar(TCanvas& canvas, const TRect& cell, bool selected);
     virtual bool CanSetText() { return true; }
+    virtual TTePopupMenu* CreateContextMenu();
+    virtual TTeItem* CreateMenuItem(const char* caption, std::function<void()> action);
+    // Enables the built-in menu's items for the edit's state.
+    virtual void UpdateContextMenu();
     virtual void Change();
     virtual void ShowCaret();
     virtual void HideCaret();
@@ -155,5 +167,7 @@ private:
     std::string themeObject_ = "default";
 
     TEditActionStack undo_;
+    TTePopupMenu* contextMenu_ = nullptr;
+    std::unique_ptr<TTePopupMenuOptions> contextOptions_;
     std::unique_ptr<TBitmap> measure_;
 };

@@ -1,8 +1,13 @@
+#include "platform/core/ResourceStrings.h"
 #include "platform/core/Unicode.h"
 #include "platform/core/WeakRef.h"
 #include "platform/ui/TCaretList.h"
+#include "platform/ui/TClipboard.h"
 #include "platform/ui/TInputRouter.h"
 #include "skin/controls/TTeEdit.h"
+#include "skin/controls/TTeFormOptions.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTePopupMenu.h"
 #include "skin/engine/TeTextTarget.h"
 
 void TTeEdit::Loaded()
@@ -98,6 +103,19 @@ void TTeEdit::Dispatch(TMessage& message)
     case CM_ENABLEDCHANGED:
         TTeControl::Dispatch(message);
         Invalidate();
+        return;
+    case WM_CONTEXTMENU:
+        if (PopupMenu()) {
+            TTeControl::Dispatch(message);
+            return;
+        }
+        if (!contextMenu_)
+            contextMenu_ = CreateContextMenu();
+        UpdateContextMenu();
+        mouseSelecting_ = false;
+        message.Result = 1;
+        contextMenu_->SetPopupMenuOptions(*contextOptions_);
+        contextMenu_->PopupFor(this, LoWordSigned(message.LParam), HiWordSigned(message.LParam));
         return;
     default:
         TTeControl::Dispatch(message);
@@ -233,4 +251,41 @@ void TTeEdit::DblClick()
 {
     SelectWord();
     TTeControl::DblClick();
+}
+
+TTeItem* TTeEdit::CreateMenuItem(const char* caption, std::function<void()> action)
+{
+    auto* item = CreateOwned<TTeItem>(*contextMenu_);
+    item->SetCaption(caption);
+    if (action)
+        item->OnClick = [action](TComponent*) { action(); };
+    contextMenu_->Items()->Add(item);
+    return item;
+}
+
+TTePopupMenu* TTeEdit::CreateContextMenu()
+{
+    contextMenu_ = CreateOwned<TTePopupMenu>(*this);
+    CreateMenuItem(SEditUndo, [this] { Undo(); });
+    CreateMenuItem("-", nullptr);
+    CreateMenuItem(SEditCut, [this] { CutToClipboard(); });
+    CreateMenuItem(SEditCopy, [this] { CopyToClipboard(); });
+    CreateMenuItem(SEditPaste, [this] { PasteFromClipboard(); });
+    CreateMenuItem(SEditDelete, [this] { DeleteSelection(); });
+    CreateMenuItem("-", nullptr);
+    CreateMenuItem(SEditSelectAll, [this] { SelectAll(); });
+    return contextMenu_;
+}
+
+void TTeEdit::UpdateContextMenu()
+{
+    TTeItem& items = *contextMenu_->Items();
+    const bool selection = selLength_ != 0;
+    const bool plain = passwordKind_ == pkNone;
+    items.Items(0)->SetEnabled(!undo_.Empty() && !readOnly_);
+    items.Items(2)->SetEnabled(selection && plain && !readOnly_);
+    items.Items(3)->SetEnabled(selection && plain);
+    items.Items(4)->SetEnabled(Clipboard().HasText() && !readOnly_);
+    items.Items(5)->SetEnabled(selection && !readOnly_);
+    items.Items(7)->SetEnabled(SelectedText() != text_);
 }

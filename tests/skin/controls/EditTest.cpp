@@ -2,6 +2,8 @@
 
 #include "platform/ui/TClipboard.h"
 #include "skin/controls/TTeEdit.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTePopupMenu.h"
 #include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
@@ -191,4 +193,31 @@ TEST(TeEditMouse, PressDragAndDoubleClickSelect)
     const TPoint word = f.session.ScreenPointOf(*f.edit, {f.edit->CaretX(8), y});
     f.session.DoubleClick(word.X, word.Y);
     EXPECT_EQ(f.edit->SelectedText(), u"mia");
+}
+
+TEST(TeEditContextMenu, PasswordKindsDisableCutAndCopyAndAChosenItemRunsAfterTheMenuCloses)
+{
+    EditForm f;
+    f.session.TypeText("abc def");
+    f.Press(VK_LEFT, ssCtrl | ssShift);
+    auto& screen = f.session.Screen();
+    const TPoint at = f.session.ScreenPointOf(*f.edit);
+    auto enabled = [&](int index) { return f.edit->ContextMenu()->Items()->Items(index)->Enabled(); };
+    for (TPasswordKind kind : {pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle}) {
+        f.edit->SetPasswordKind(kind);
+        screen.MouseDown(at.X, at.Y, 2);
+        screen.MouseUp(at.X, at.Y, 2);
+        screen.KeyDown(VK_ESCAPE);
+        f.session.ProcessUntilIdle();
+        ASSERT_NE(f.edit->ContextMenu(), nullptr);
+        EXPECT_EQ(enabled(2), kind == pkNone) << "Cut, kind " << int(kind);
+        EXPECT_EQ(enabled(3), kind == pkNone) << "Copy, kind " << int(kind);
+        EXPECT_TRUE(enabled(0) && enabled(5) && enabled(7)) << "Undo, Delete and Select All";
+    }
+    screen.MouseDown(at.X, at.Y, 2);
+    screen.MouseUp(at.X, at.Y, 2);
+    screen.KeyDown(VK_UP);
+    screen.KeyDown(VK_RETURN);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.edit->SelectedText(), u"abc def");
 }
