@@ -6,9 +6,12 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeClickHandler.h"
 #include "skin/controls/TTeControl.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeTabSheet.h"
+#include "skin/controls/TeCheckGlyph.h"
 #include "skin/engine/TteBitmap.h"
 
 namespace {
@@ -24,6 +27,9 @@ void StartTeControls()
     else
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
+    ReadMenuMetrics();
+    CreateCheckGlyph();
+    CreateClickHandler();
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
@@ -33,9 +39,12 @@ void StartTeControls()
 
 void StopTeControls()
 {
+    FreeClickHandler();
+    FreeMenuMetrics();
     FreeButtonGlyphs();
     FreeSharedBuffer();
     trueTypeList.reset();
+    FreeCheckGlyph();
 }
 
 const TteBitmap* TrueTypeListBitmap()
