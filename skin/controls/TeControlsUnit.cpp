@@ -10,6 +10,7 @@
 #include "skin/controls/TTeControl.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeItemView.h"
 #include "skin/controls/TTeTabSheet.h"
 #include "skin/controls/TeCheckGlyph.h"
 #include "skin/engine/TteBitmap.h"
@@ -41,6 +42,7 @@ void StopTeControls()
 {
     FreeClickHandler();
     FreeMenuMetrics();
+    SetLastMenuMousePos({});
     FreeButtonGlyphs();
     FreeSharedBuffer();
     trueTypeList.reset();
