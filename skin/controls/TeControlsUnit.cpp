@@ -2,13 +2,19 @@
 
 #include <memory>
 
+#include "platform/core/ClassRegistry.h"
 #include "platform/graphics/EmbeddedImages.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeControl.h"
+#include "skin/controls/TTeFormOptions.h"
+#include "skin/controls/TTeHook.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
+#include "skin/controls/TTeMessage.h"
+#include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeTabSheet.h"
+#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TteBitmap.h"
 
 namespace {
@@ -19,15 +25,23 @@ std::unique_ptr<TteBitmap> trueTypeList;
 
 void StartTeControls()
 {
+    RegisterTeFormOptions();
     if (Screen)
         CreateSharedBuffer(Screen->Width() + 500, Screen->Height() + 500);
     else
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
+    // The menus' metrics, font, check-mark glyph, item class and click handler start here.
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
     RegisterInplaceScrollBarPainter();
+    LoadFormResources();
+    LoadStatusBarFont();
+    CreateGlobalMessage();
+    RegisterClass<TTeSpeedContainer>("TTeSpeedContainer");
+    RegisterClass<TTeSpeedDivider>("TTeSpeedDivider");
+    RegisterClass<TTeTabSheet>("TTeTabSheet");
     RegisterTabSheetPainter();
 }
 
@@ -35,7 +49,11 @@ void StopTeControls()
 {
     FreeButtonGlyphs();
     FreeSharedBuffer();
+    FreeFormResources();
+    FreeHookList();
     trueTypeList.reset();
+    // The click handler stops here, and after it the menus' glyph and font.
+    FreeGlobalMessage();
 }
 
 const TteBitmap* TrueTypeListBitmap()

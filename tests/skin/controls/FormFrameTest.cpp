@@ -1,6 +1,7 @@
 #include "SkinnedFormKit.h"
 
 #include "platform/controls/TPopupMenu.h"
+#include "platform/graphics/TBitmap.h"
 
 using FormFrame = SkinnedFormTest;
 

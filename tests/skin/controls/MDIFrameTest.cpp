@@ -8,7 +8,6 @@
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 
 namespace {
@@ -24,7 +23,6 @@ protected:
         StartTeUtils();
         StartTeTheme();
         StartTeControls();
-        StartTeForms();
         s.App().SetAnimationsEnabled(false);
         frame = s.CreateForm<TForm>();
         frame->SetFormStyle(TFormStyle::fsMDIForm);
@@ -56,7 +54,6 @@ protected:
         EXPECT_TRUE(s.Errors().empty());
         TComponent::Free(frame);
         s.ProcessUntilIdle();
-        StopTeForms();
         StopTeControls();
         StopTeTheme();
         StopTeUtils();
