@@ -7,10 +7,12 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeClickHandler.h"
 #include "skin/controls/TTeControl.h"
 #include "skin/controls/TTeFormOptions.h"
 #include "skin/controls/TTeHook.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeTabSheet.h"
@@ -31,7 +33,10 @@ void StartTeControls()
     else
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
-    // The menus' metrics, font, check-mark glyph, item class and click handler start here.
+    ReadMenuMetrics();
+    // The menus' check-mark glyph is prepared here.
+    RegisterClass<TTeItem>("TTeItem");
+    CreateClickHandler();
     trueTypeList = std::make_unique<TteBitmap>();
     trueTypeList->Assign(*LoadEmbeddedBitmap("TE_LIST_TRUETYPE"));
     trueTypeList->ApplyTransparentColor(0x00FF00FF);
@@ -52,7 +57,9 @@ void StopTeControls()
     FreeFormResources();
     FreeHookList();
     trueTypeList.reset();
-    // The click handler stops here, and after it the menus' glyph and font.
+    FreeClickHandler();
+    // The menus' check-mark glyph is freed here.
+    FreeMenuMetrics();
     FreeGlobalMessage();
 }
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/ClassRegistry.h"
 #include "platform/core/LiveObjects.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeClickHandler.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/controls/TeFormUnit.h"
@@ -60,10 +63,15 @@ TEST_F(MessageOptions, TheLibraryStartsAndStopsTwiceLeavingNothingBehind)
         StartTeControls();
         EXPECT_NE(TrueTypeListBitmap(), nullptr);
         EXPECT_EQ(FormGlyphs().Count(), 6);
+        EXPECT_NE(ClickHandler(), nullptr);
+        EXPECT_EQ(MenuItemHeight(), 20);
+        EXPECT_NE(FindMetaClass("TTeItem"), nullptr);
+        EXPECT_NE(FindMetaClass("TTeTabSheet"), nullptr);
         EXPECT_EQ(Application->ComponentCount(), appComponents + 1);
         StopTeControls();
         EXPECT_EQ(GlobalMessage(), nullptr);
         EXPECT_EQ(TrueTypeListBitmap(), nullptr);
+        EXPECT_EQ(ClickHandler(), nullptr);
         EXPECT_EQ(Application->ComponentCount(), appComponents);
     }
 }

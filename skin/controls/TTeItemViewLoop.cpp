@@ -1,0 +1,231 @@
+#include <algorithm>
+
+#include "platform/core/Finally.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TTimerList.h"
+#include "platform/ui/TWinControl.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeItemView.h"
+#include "skin/engine/TeUtils.h"
+
+namespace {
+
+constexpr uint32_t FirstKeyMessage = 0x100, LastKeyMessage = 0x108;
+constexpr uint32_t FirstMouseMessage = WM_MOUSEMOVE;
+
+TPoint ScreenPointOf(const TQueuedMessage& m)
+{
+    const TPoint p{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+    TWinControl* window = Application->Windows().Control(m.Wnd);
+    return window ? window->ClientToScreen(p) : p;
+}
+
+// The queue offers no timers: the scroll arrows' timer runs here while the loop has the input.
+void RunDueTimers()
+{
+    HWND wnd = 0;
+    uintptr_t id = 0;
+    while (Application->Timers().TakeDue(Application->GetBackend().NowMs(), wnd, id))
+        Application->DispatchMessage({wnd, WM_TIMER, static_cast<intptr_t>(id), 0});
+}
+
+} // namespace
+
+bool TTeItemView::RunMenuLoop()
+{
+    loopRunning_ = true;
+    if (Screen)
+        Screen->SetCursor(crDefault);
+    if (item_ && item_->Count() > 0) {
+        int index = std::clamp(item_->ScrollPos(), 0, item_->Count() - 1);
+        if (item_->Items(index)->Kind() != 0 && index + 1 < item_->Count())
+            ++index;
+        selected_ = item_->Items(index);
+        RepaintItem(selected_);
+        TrackMouse(GetCursorPos());
+    }
+    BeginMouseCapture(host_);
+    TControl* captured = GetCaptureControl();
+    Finally leave([this] {
+        if (parentView_)
+            parentView_->InvalidateView();
+        loopRunning_ = false;
+        EndMouseCapture();
+    });
+    bool first = true;
+    while (loopRunning_ && GetCaptureControl() == captured) {
+        if (!first) {
+            RunDueTimers();
+            if (!loopRunning_)
+                break;
+            Application->WaitMessage();
+        }
+        first = false;
+        TQueuedMessage m;
+        while (loopRunning_ && Application->PeekMessage(m, 0, 0, 0, false)) {
+            if (PeekRules(m))
+                return true;
+            if (!loopRunning_)
+                break;
+            Application->PeekMessage(m, 0, 0, 0, true);
+            if (Handle(m))
+                return true;
+        }
+    }
+    return true;
+}
+
+bool TTeItemView::PeekRules(const TQueuedMessage& m)
+{
+    if (m.Msg == WM_QUIT || (m.Msg >= WM_NCLBUTTONDOWN && m.Msg <= WM_NCMBUTTONDBLCLK)) {
+        CloseMenuChain();
+        return false;
+    }
+    if (m.Msg == WM_WINDOWPOSCHANGING) {
+        CloseMenuChain();
+        return true;
+    }
+    if (m.Msg != WM_LBUTTONDOWN)
+        return false;
+    const TPoint p = ScreenPointOf(m);
+    if (HitsSelected(p)) {
+        PostToHost(WM_KEYDOWN, VK_RETURN);
+        return false;
+    }
+    for (TTeItemView* view = parentView_; view; view = view->parentView_)
+        if (view->HitsSelected(p))
+            return false;
+    // A press outside the menus closes them and stays queued for the window under the mouse.
+    CloseMenuChain();
+    return true;
+}
+
+bool TTeItemView::Handle(const TQueuedMessage& m)
+{
+    if (m.Msg == WM_CONTEXTMENU)
+        return false;
+    if (m.Msg >= FirstKeyMessage && m.Msg <= LastKeyMessage) {
+        if (GetKeyState(VK_LBUTTON) < 0)
+            return false;
+        if (m.Msg == WM_CHAR || m.Msg == WM_SYSCHAR) {
+            if (TTeItem* found = item_ ? item_->FindItemByAccel(static_cast<char32_t>(m.WParam)) : nullptr) {
+                selected_ = found;
+                RepaintItem(found);
+                PostToHost(WM_KEYDOWN, VK_RETURN);
+            }
+            return false;
+        }
+        if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN)
+            return HandleKey(m);
+        return false;
+    }
+    if (m.Msg == WM_MOUSEMOVE)
+        return HandleMouseMove(m);
+    if (m.Msg == WM_LBUTTONUP) {
+        const TPoint p = ScreenPointOf(m);
+        if (HitsSelected(p)) {
+            PostToHost(WM_KEYDOWN, VK_RETURN);
+            return false;
+        }
+        for (TTeItemView* view = parentView_; view; view = view->parentView_)
+            if (view->HitsSelected(p))
+                return false;
+        CloseMenuChain();
+        return false;
+    }
+    if (m.Msg >= FirstMouseMessage && m.Msg <= WM_MOUSEWHEEL)
+        return false;
+    if (m.Msg == WM_OPEN_HOVERED_SUBMENU) {
+        OpenSubmenu();
+        return false;
+    }
+    Application->DispatchMessage(m);
+    return false;
+}
+
+bool TTeItemView::HandleKey(const TQueuedMessage& m)
+{
+    switch (m.WParam) {
+    case VK_LEFT:
+        if (barStyle_)
+            SelectPrev();
+        else if (parentView_ && parentView_->barStyle_) {
+            parentView_->PostToHost(WM_KEYDOWN, VK_LEFT);
+            return true;
+        } else if (parentView_)
+            PostToHost(WM_KEYDOWN, VK_ESCAPE);
+        return false;
+    case VK_RIGHT:
+        if (barStyle_)
+            SelectNext();
+        else if (!parentView_ || OpenSubmenu())
+            return false;
+        else if (parentView_->barStyle_) {
+            parentView_->PostToHost(WM_KEYDOWN, VK_RIGHT);
+            return true;
+        } else
+            PostToHost(WM_KEYDOWN, VK_ESCAPE);
+        return false;
+    case VK_UP:
+        if (!barStyle_)
+            SelectPrev();
+        return false;
+    case VK_DOWN:
+        if (barStyle_)
+            OpenSubmenu();
+        else
+            SelectNext();
+        return false;
+    case VK_RETURN: {
+        if (selected_)
+            selected_->Click();
+        const bool opened = OpenSubmenu();
+        if (!opened && selected_ && selected_->Enabled() && !selected_->IsSeparator())
+            CloseMenuChain();
+        return false;
+    }
+    case VK_ESCAPE:
+        if (parentView_)
+            parentView_->submenuOpen_ = false;
+        selected_ = nullptr;
+        InvalidateView();
+        return true;
+    case VK_MENU:
+    case VK_F10:
+        CloseMenuChain();
+        return false;
+    case VK_TAB:
+    case VK_SPACE:
+        return false;
+    default:
+        Application->TranslateMessage(m);
+        return false;
+    }
+}
+
+bool TTeItemView::HandleMouseMove(const TQueuedMessage& m)
+{
+    const TPoint p = ScreenPointOf(m);
+    if (p == LastMenuMousePos())
+        return false;
+    TTeItemView* top = this;
+    while (top->parentView_)
+        top = top->parentView_;
+    for (TTeItemView* view = top; view; view = view->childView_) {
+        TTeItem* old = view->selected_;
+        view->TrackMouse(p);
+        if (view != this && view->selected_ != old) {
+            // The hovered level takes over: every level below it closes, then it opens the new submenu.
+            for (TTeItemView* below = this; below && below != view; below = below->parentView_)
+                below->PostToHost(WM_KEYDOWN, VK_ESCAPE);
+            view->PostToHost(WM_OPEN_HOVERED_SUBMENU);
+            return true;
+        }
+        if (view == this)
+            break;
+    }
+    SetLastMenuMousePos(p);
+    return false;
+}
