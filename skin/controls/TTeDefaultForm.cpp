@@ -232,8 +232,9 @@ void TTeDefaultForm::HookRestored()
 
 void TTeDefaultForm::RefreshFormFrame()
 {
+    // A menu column frames a popup window, not a form.
     TWinControl* c = Control();
-    if (!c || !dynamic_cast<TCustomForm*>(c))
+    if (!c)
         return;
     refreshing_ = true;
     c->RefreshFrame();

@@ -16,6 +16,7 @@
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeTabSheet.h"
+#include "skin/controls/TeCheckGlyph.h"
 #include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TteBitmap.h"
 
@@ -34,7 +35,7 @@ void StartTeControls()
         CreateSharedBuffer(SharedBufferWidth(), SharedBufferHeight());
     RegisterTeControlPainter();
     ReadMenuMetrics();
-    // The menus' check-mark glyph is prepared here.
+    CreateCheckGlyph();
     RegisterClass<TTeItem>("TTeItem");
     CreateClickHandler();
     trueTypeList = std::make_unique<TteBitmap>();
@@ -58,7 +59,7 @@ void StopTeControls()
     FreeHookList();
     trueTypeList.reset();
     FreeClickHandler();
-    // The menus' check-mark glyph is freed here.
+    FreeCheckGlyph();
     FreeMenuMetrics();
     FreeGlobalMessage();
 }

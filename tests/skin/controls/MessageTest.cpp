@@ -8,6 +8,7 @@
 #include "skin/controls/TTeClickHandler.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMessage.h"
+#include "skin/controls/TeCheckGlyph.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/controls/TeFormUnit.h"
 #include "tests/skin/controls/EngineUnits.h"
@@ -64,6 +65,7 @@ TEST_F(MessageOptions, TheLibraryStartsAndStopsTwiceLeavingNothingBehind)
         EXPECT_NE(TrueTypeListBitmap(), nullptr);
         EXPECT_EQ(FormGlyphs().Count(), 6);
         EXPECT_NE(ClickHandler(), nullptr);
+        EXPECT_NE(CheckGlyph(), nullptr);
         EXPECT_EQ(MenuItemHeight(), 20);
         EXPECT_NE(FindMetaClass("TTeItem"), nullptr);
         EXPECT_NE(FindMetaClass("TTeTabSheet"), nullptr);
@@ -72,6 +74,7 @@ TEST_F(MessageOptions, TheLibraryStartsAndStopsTwiceLeavingNothingBehind)
         EXPECT_EQ(GlobalMessage(), nullptr);
         EXPECT_EQ(TrueTypeListBitmap(), nullptr);
         EXPECT_EQ(ClickHandler(), nullptr);
+        EXPECT_EQ(CheckGlyph(), nullptr);
         EXPECT_EQ(Application->ComponentCount(), appComponents);
     }
 }
