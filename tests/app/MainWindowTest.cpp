@@ -4,6 +4,7 @@
 
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlLink.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFUser_Mngr.h"
@@ -196,4 +197,68 @@ TEST_F(MainWindow, BothHelpEntriesOpenTheGuideOrSayItIsMissing)
     EXPECT_EQ(opener.requests.size(), 2u);
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].Text, "File panduan tidak ditemukan:\r\n" + main().GuidePath);
+
+    p.s.ClickControl(*main().ZlLink1);
+    ASSERT_EQ(opener.requests.size(), 3u);
+    EXPECT_EQ(opener.requests[2].target, "https://www.orvanta.example");
+}
+
+TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
+{
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add("update ref_unit set nama_unit='A Kalvera' where id_unit=11");
+        other.Query1->ExecSQL();
+    }
+    int loginCount = -1;
+    p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* login = dynamic_cast<TF_Login*>(&form)) {
+            login->ed_server->SetText(p.file.Path());
+            boxes.Answer(mrOk);
+            p.s.ClickControl(*login->TeButton1);
+            loginCount = login->LoginCount;
+            p.s.ClickControl(*login->TeButton2);
+        }
+    });
+    Click(main().mn_login);
+    EXPECT_EQ(loginCount, 0);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_NE(boxes.Shown()[0].Text.find("ref_unit"), std::string::npos);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_EQ(UserStatus(), "0");
+    EXPECT_EQ(ProgramConfig().ReadString("bukura", "bukuraserver"), "");
+}
+
+TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
+{
+    LogIn();
+    Click(main().CustomItem10);
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add("alter table sis_user rename to sis_user_gone");
+        other.Query1->ExecSQL();
+    }
+    boxes.Answer(mrOk);
+    Click(main().CustomItem14);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(DtModule->CONN1->Connected());
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+}
+
+TEST_F(MainWindow, TheAboutBoxOpensAndCloses)
+{
+    bool shown = false;
+    p.s.WhenModal([&](TCustomForm& form) {
+        shown = form.Caption() == "About";
+        form.Close();
+    });
+    Click(main().AboutUs);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(p.s.App().FindComponent("FAbout"), nullptr);
 }
