@@ -262,3 +262,28 @@ TEST_F(MainWindow, TheAboutBoxOpensAndCloses)
     EXPECT_TRUE(shown);
     EXPECT_EQ(p.s.App().FindComponent("FAbout"), nullptr);
 }
+
+TEST_F(MainWindow, TheReportWindowsLinksFollowTheTypeAndItsPostingControlsOnlyCloseForType3)
+{
+    auto* report = p.s.CreateForm<TForm>();
+    report->SetName("Frm_Report");
+    auto control = [&](const char* caption) {
+        auto* label = CreateOwned<TLabel>(*report);
+        label->SetParent(report);
+        label->SetCaption(caption);
+        return label;
+    };
+    TLabel* link = control(". Balance Sheet");
+    TLabel* print = control(" :-> Print Report");
+    TLabel* posting = control(". Posting Transaction (monthly)");
+
+    main().ApplyUserRights("x", 3);
+    EXPECT_FALSE(link->Enabled());
+    EXPECT_FALSE(print->Enabled());
+    EXPECT_FALSE(posting->Enabled());
+    main().ApplyUserRights("2", 3);
+    EXPECT_TRUE(link->Enabled());
+    EXPECT_TRUE(print->Enabled());
+    EXPECT_FALSE(posting->Enabled());
+    TComponent::Free(report);
+}
