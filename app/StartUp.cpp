@@ -53,6 +53,10 @@ void StartProgram(TApplication& application)
 
 void StopProgram()
 {
+    // Child windows still open use the skin units, which stop below.
+    if (F_Main)
+        while (F_Main->MDIChildCount() > 0)
+            TComponent::Free(F_Main->MDIChildren(0));
     FreeWindow(Frm_Edit);
     FreeWindow(F_Tunggu);
     FreeWindow(FPop_coa);
