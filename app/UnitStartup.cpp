@@ -1,7 +1,6 @@
 #include "app/UnitStartup.h"
 
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/formats/SeUnits.h"
 #include "skin/formats/TTeFlatTheme.h"
@@ -16,7 +15,6 @@ void StartUnits()
     StartTeTheme();
     StartTeEffect();
     StartTeControls();
-    StartTeForms();
     StartThemeFlat();
     StartThemeOfficeXP();
     StartSeSkinObjects();
@@ -31,7 +29,6 @@ void StopUnits()
     StopSeSkinObjects();
     StopThemeOfficeXP();
     StopThemeFlat();
-    StopTeForms();
     StopTeControls();
     StopTeEffect();
     StopTeTheme();

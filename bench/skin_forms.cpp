@@ -9,7 +9,6 @@
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeLabel.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 
 namespace {
@@ -24,13 +23,11 @@ struct SkinnedSession {
         StartTeUtils();
         StartTeTheme();
         StartTeControls();
-        StartTeForms();
         session.App().SetAnimationsEnabled(false);
     }
     ~SkinnedSession()
     {
         session.ProcessUntilIdle();
-        StopTeForms();
         StopTeControls();
         StopTeTheme();
         StopTeUtils();

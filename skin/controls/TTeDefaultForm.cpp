@@ -10,6 +10,7 @@
 #include "platform/ui/TInputRouter.h"
 #include "platform/ui/TUtilityWindow.h"
 #include "skin/controls/TTeFormMenus.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TeFormUnit.h"
 
@@ -84,7 +85,11 @@ void TTeDefaultForm::SetReference(TComponent*& slot, TComponent* value)
         slot->FreeNotification(this);
 }
 
+TTeItem* TTeDefaultForm::WindowMenu() const { return static_cast<TTeItem*>(windowMenu_); }
+void TTeDefaultForm::SetWindowMenu(TTeItem* v) { SetReference(windowMenu_, v); }
+TPopupMenu* TTeDefaultForm::SystemMenuLink() const { return static_cast<TPopupMenu*>(systemMenuLink_); }
 void TTeDefaultForm::SetSystemMenuLink(TPopupMenu* v) { SetReference(systemMenuLink_, v); }
+TPopupMenu* TTeDefaultForm::TrayMenuLink() const { return static_cast<TPopupMenu*>(trayMenuLink_); }
 void TTeDefaultForm::SetTrayMenuLink(TPopupMenu* v) { SetReference(trayMenuLink_, v); }
 
 void TTeDefaultForm::Notification(TComponent* component, TOperation operation)
@@ -95,6 +100,8 @@ void TTeDefaultForm::Notification(TComponent* component, TOperation operation)
     for (TComponent** slot : {&menuBar_, &windowMenu_, &systemMenuLink_, &trayMenuLink_})
         if (*slot == component)
             *slot = nullptr;
+    if (component == systemMenu_)
+        systemMenu_ = nullptr;
 }
 
 void TTeDefaultForm::FrameChangedByProperty()

@@ -18,6 +18,7 @@ class TBitmap;
 class TCanvas;
 class TCustomForm;
 class TPopupMenu;
+class TTeItem;
 class TTeMDIFrame;
 class TUtilityWindow;
 
@@ -87,16 +88,24 @@ public:
     // The copy the MDI emulation works on while a child is maximized.
     TSizeConstraints& WorkingConstraints() { return workingConstraints_; }
 
-    // References to the menus, forgotten when the component goes. The menu bar and the window
-    // menu are the menus' own classes; until they exist any component is kept.
+    // References to the menus, forgotten when the component goes.
     TComponent* MenuBar() const { return menuBar_; }
     void SetMenuBar(TComponent* v) { SetReference(menuBar_, v); }
-    TComponent* WindowMenu() const { return windowMenu_; }
-    void SetWindowMenu(TComponent* v) { SetReference(windowMenu_, v); }
-    TComponent* SystemMenuLink() const { return systemMenuLink_; }
+    // The item whose children list an MDI frame's children.
+    TTeItem* WindowMenu() const;
+    void SetWindowMenu(TTeItem* v);
+    TPopupMenu* SystemMenuLink() const;
     void SetSystemMenuLink(TPopupMenu* v);
-    TComponent* TrayMenuLink() const { return trayMenuLink_; }
+    TPopupMenu* TrayMenuLink() const;
     void SetTrayMenuLink(TPopupMenu* v);
+
+    // The root of the form's own system menu, made on first need.
+    TTeItem* SystemMenu();
+    // Its items by the window state and the border icons; a click runs the caption's action.
+    void RebuildSystemMenu();
+    // On an MDI frame: the children listed after a separator at the end of WindowMenu, the
+    // active one checked; a click brings its child forward.
+    void RebuildWindowMenu();
 
     bool MinimizeApplication() const { return minimizeApplication_; }
     void SetMinimizeApplication(bool v) { minimizeApplication_ = v; }
@@ -188,6 +197,8 @@ protected:
     void Dispatch(TMessage& message) override;
     void AfterMessage(TMessage& message, bool& handled) override;
     void HookRestored() override;
+    // The class of the system menu's items.
+    virtual TTeItem* CreateMenuItem(TComponent* owner);
 
     // Re-measures after a change unless loading.
     void FrameChangedByProperty();
@@ -202,6 +213,7 @@ protected:
 
 private:
     void SetReference(TComponent*& slot, TComponent* value);
+    void RunSystemMenuItem(const std::string& caption);
     void WatchOptions();
 
     // Message handlers (TTeDefaultForm.cpp and TTeDefaultFormMouse.cpp).
@@ -260,6 +272,10 @@ private:
     TComponent* windowMenu_ = nullptr;
     TComponent* systemMenuLink_ = nullptr;
     TComponent* trayMenuLink_ = nullptr;
+    TTeItem* systemMenu_ = nullptr;
+    // Window-menu items are named with this running number, so no two names repeat.
+    unsigned windowMenuSerial_ = 0;
+    bool windowMenuBusy_ = false;
     bool minimizeApplication_ = true;
     bool stayOnTop_ = false;
     bool stretchBackground_ = false;

@@ -7,8 +7,6 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
 #include "skin/controls/TTeForm.h"
-#include "skin/controls/TTeFormOptions.h"
-#include "skin/controls/TTeHook.h"
 
 namespace {
 struct FormUnit {
@@ -64,20 +62,22 @@ TFont& CaptionFont() { return Unit().captionFont; }
 TFont& SmallCaptionFont() { return Unit().smallCaptionFont; }
 TFont& StatusBarFont() { return Unit().statusFont; }
 
-void StartTeForms()
+void LoadFormResources()
 {
-    RegisterTeFormOptions();
     const TNonClientMetrics nc = GetNonClientMetrics();
     SetFont(CaptionFont(), nc.CaptionFont);
     SetFont(SmallCaptionFont(), nc.SmCaptionFont);
     ReloadFormGlyphs();
     ReadFormFrameMetrics();
     RegisterFormBackgroundPainter();
-    SetFont(StatusBarFont(), nc.StatusFont);
 }
 
-void StopTeForms()
+void LoadStatusBarFont()
+{
+    SetFont(StatusBarFont(), GetNonClientMetrics().StatusFont);
+}
+
+void FreeFormResources()
 {
     unit.reset();
-    FreeHookList();
 }

@@ -1,7 +1,6 @@
 #pragma once
 // What every skinned form shares: the frame metrics, the caption fonts, the six caption-button
-// glyphs and the status bar's font. The start step makes them, the stop step frees them and the
-// hook list.
+// glyphs and the status bar's font. The library's start and stop steps make and free them.
 #include "platform/graphics/TImageList.h"
 
 class TFont;
@@ -29,5 +28,7 @@ TFont& CaptionFont();
 TFont& SmallCaptionFont();
 TFont& StatusBarFont();
 
-void StartTeForms();
-void StopTeForms();
+// The caption fonts, the glyphs, the metrics and the forms' background painter.
+void LoadFormResources();
+void LoadStatusBarFont();
+void FreeFormResources();

@@ -1,13 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -20,102 +12,9 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
-extern char** environ;
+#include "XvfbServer.h"
 
 namespace {
-// An Xvfb server of our own on a display number it picks itself; stopped when the test ends.
-class TXvfb {
-public:
-    TXvfb()
-    {
-        if (access("/usr/bin/Xvfb", X_OK) != 0) {
-            error_ = "Xvfb is not installed";
-            return;
-        }
-        int fds[2];
-        if (pipe(fds) != 0) {
-            error_ = "no pipe for Xvfb";
-            return;
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        const std::string fd = std::to_string(fds[1]);
-        const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                              nullptr};
-        const int rc = posix_spawn(&pid_, "/usr/bin/Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        if (rc != 0) {
-            pid_ = 0;
-            close(fds[0]);
-            error_ = "Xvfb could not be started";
-            return;
-        }
-        // Xvfb writes its display number once it accepts connections.
-        std::string number;
-        pollfd p{fds[0], POLLIN, 0};
-        char c = 0;
-        while (poll(&p, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        if (number.empty()) {
-            error_ = "Xvfb did not start";
-            return;
-        }
-        display_ = ":" + number;
-    }
-    ~TXvfb()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    const std::string& Error() const { return error_; }
-    const std::string& Display() const { return display_; }
-
-private:
-    pid_t pid_ = 0;
-    std::string display_;
-    std::string error_;
-};
-
-// Reads one pixel of an X window back from the server, as 0x00RRGGBB.
-class TXScreenshot {
-public:
-    TXScreenshot() : lib_(dlopen("libX11.so.6", RTLD_NOW)) {}
-    ~TXScreenshot()
-    {
-        if (lib_)
-            dlclose(lib_);
-    }
-    bool Available() const { return lib_ != nullptr; }
-    unsigned long Pixel(::Window window, int x, int y)
-    {
-        auto open = reinterpret_cast<Display* (*)(const char*)>(dlsym(lib_, "XOpenDisplay"));
-        auto close = reinterpret_cast<int (*)(Display*)>(dlsym(lib_, "XCloseDisplay"));
-        auto getImage = reinterpret_cast<XImage* (*)(Display*, Drawable, int, int, unsigned, unsigned, unsigned long,
-                                                    int)>(dlsym(lib_, "XGetImage"));
-        Display* display = open(nullptr);
-        if (!display)
-            return 0xFFFFFFFF;
-        XImage* image = getImage(display, window, x, y, 1, 1, ~0UL, ZPixmap);
-        unsigned long pixel = 0xFFFFFFFF;
-        if (image) {
-            pixel = image->f.get_pixel(image, 0, 0) & 0xFFFFFF;
-            image->f.destroy_image(image);
-        }
-        close(display);
-        return pixel;
-    }
-
-private:
-    void* lib_;
-};
-
 void PushButton(Uint32 window, Uint32 type, int x, int y)
 {
     SDL_Event e{};

@@ -1,6 +1,8 @@
 #include "SkinnedFormKit.h"
 
 #include "platform/controls/TPopupMenu.h"
+#include "platform/graphics/TBitmap.h"
+#include "skin/controls/TTeItem.h"
 
 using FormFrame = SkinnedFormTest;
 
@@ -147,12 +149,14 @@ TEST_F(FormFrame, MenuReferencesAreForgottenWhenTheirComponentGoes)
     TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
     auto* menus = s.CreateForm<TForm>();
     auto* bar = CreateOwned<TComponent>(*menus);
+    auto* window = CreateOwned<TTeItem>(*menus);
     auto* tray = CreateOwned<TPopupMenu>(*menus);
     skin->SetMenuBar(bar);
-    skin->SetWindowMenu(bar);
+    skin->SetWindowMenu(window);
     skin->SetTrayMenuLink(tray);
     skin->SetSystemMenuLink(tray);
     TComponent::Free(bar);
+    TComponent::Free(window);
     EXPECT_EQ(skin->MenuBar(), nullptr);
     EXPECT_EQ(skin->WindowMenu(), nullptr);
     EXPECT_EQ(skin->TrayMenuLink(), tray);

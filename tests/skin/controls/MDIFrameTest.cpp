@@ -7,8 +7,8 @@
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 
 namespace {
@@ -24,7 +24,6 @@ protected:
         StartTeUtils();
         StartTeTheme();
         StartTeControls();
-        StartTeForms();
         s.App().SetAnimationsEnabled(false);
         frame = s.CreateForm<TForm>();
         frame->SetFormStyle(TFormStyle::fsMDIForm);
@@ -56,7 +55,6 @@ protected:
         EXPECT_TRUE(s.Errors().empty());
         TComponent::Free(frame);
         s.ProcessUntilIdle();
-        StopTeForms();
         StopTeControls();
         StopTeTheme();
         StopTeUtils();
@@ -166,4 +164,33 @@ TEST_F(MDIFrameTest, TheClientShowsTheFramesBackground)
     s.ProcessUntilIdle();
     const TMDIClient& client = *frame->MDIClient();
     EXPECT_EQ(s.ClientColor(client, client.ClientWidth() - 5, client.ClientHeight() - 5), clTeal);
+}
+
+TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndAnItemBringsItsChildForward)
+{
+    auto* window = CreateOwned<TTeItem>(*frame);
+    auto* cascade = CreateOwned<TTeItem>(*frame);
+    cascade->SetCaption("&Cascade");
+    window->Add(cascade);
+    frameSkin->SetWindowMenu(window);
+    frameSkin->RebuildWindowMenu();
+    frameSkin->RebuildWindowMenu();
+
+    ASSERT_EQ(window->Count(), 5);
+    std::vector<std::string> captions;
+    for (int i = 0; i < window->Count(); ++i)
+        captions.push_back(window->Items(i)->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"&Cascade", "-", "Voucher 2", "Voucher 1", "Voucher 0"}));
+    const std::string sep = window->Items(1)->Name();
+    EXPECT_EQ(sep.substr(0, 12), "temdiwi_rty_");
+    EXPECT_EQ(sep.substr(sep.size() - 4), "_sep");
+    for (int i = 2; i < 5; ++i)
+        EXPECT_EQ(window->Items(i)->Name().substr(0, 12), "temdiwi_rty_");
+    EXPECT_EQ(window->Items(2)->Checked(), frame->ActiveMDIChild() == kids[2]);
+
+    window->Items(4)->Click();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->ActiveMDIChild(), kids[0]);
+    EXPECT_TRUE(window->Items(window->Count() - 1)->Checked());
+    EXPECT_FALSE(window->Items(2)->Checked());
 }

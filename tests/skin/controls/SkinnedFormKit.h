@@ -9,17 +9,17 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeDefaultForm.h"
-#include "skin/controls/TeFormUnit.h"
+#include "skin/controls/TeControlsUnit.h"
 #include "tests/skin/controls/EngineUnits.h"
 
 class SkinnedFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        StartTeForms();
+        StartTeControls();
         s.App().SetAnimationsEnabled(false);
     }
-    void TearDown() override { StopTeForms(); }
+    void TearDown() override { StopTeControls(); }
 
     template <class Skin = TTeDefaultForm>
     Skin* MakeSkinned(TForm*& form, TRect bounds, const std::function<void(Skin&)>& setup = {})

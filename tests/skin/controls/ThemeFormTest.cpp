@@ -10,7 +10,6 @@
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeStatusBar.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteTheme.h"
 #include "skin/engine/TteThemeManager.h"
@@ -85,7 +84,6 @@ protected:
         StartTeUtils();
         StartTeTheme();
         StartTeControls();
-        StartTeForms();
         s.App().SetAnimationsEnabled(false);
     }
     void TearDown() override
@@ -93,7 +91,6 @@ protected:
         for (TForm* form : forms)
             TComponent::Free(form);
         s.ProcessUntilIdle();
-        StopTeForms();
         StopTeControls();
         StopTeTheme();
         StopTeUtils();

@@ -3,7 +3,6 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeHook.h"
-#include "skin/controls/TeFormUnit.h"
 
 namespace {
 using TLog = std::vector<std::string>;
@@ -54,8 +53,7 @@ protected:
 
 class WindowHook : public ::testing::Test {
 protected:
-    void SetUp() override { StartTeForms(); }
-    void TearDown() override { StopTeForms(); }
+    void TearDown() override { FreeHookList(); }
 
     TLoggingForm* MakeForm(uint32_t watch)
     {

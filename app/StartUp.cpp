@@ -1,0 +1,67 @@
+#include "app/StartUp.h"
+
+#include "app/UnitStartup.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TFAbout.h"
+#include "ledger/TFPop_coa.h"
+#include "ledger/TFUser_Mngr.h"
+#include "ledger/TF_Login.h"
+#include "ledger/TF_Main.h"
+#include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_Edit.h"
+#include "ledger/TFrm_PopWin.h"
+#include "platform/core/ClassRegistry.h"
+#include "platform/ui/TApplication.h"
+
+namespace {
+
+// Windows the main window opens by class name; later windows add their line here.
+void RegisterWindowClasses()
+{
+    RegisterClass<TF_Main>("TF_Main");
+    RegisterClass<TF_Login>("TF_Login");
+    RegisterClass<TFAbout>("TFAbout");
+    RegisterClass<TFrm_PopWin>("TFrm_PopWin");
+    RegisterClass<TFPop_coa>("TFPop_coa");
+    RegisterClass<TF_Tunggu>("TF_Tunggu");
+    RegisterClass<TFrm_Edit>("TFrm_Edit");
+    RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+}
+
+template <class T> void FreeWindow(T*& window)
+{
+    TComponent::Free(window);
+    window = nullptr;
+}
+
+} // namespace
+
+void StartProgram(TApplication& application)
+{
+    StartUnits();
+    RegisterWindowClasses();
+    application.SetTitle("Bukura - Free Accounting System");
+    DtModule = CreateOwned<TDtModule>(application);
+    DtModule->SetName("DtModule");
+    application.CreateForm(F_Main);
+    application.CreateForm(Frm_PopWin);
+    application.CreateForm(FPop_coa);
+    application.CreateForm(F_Tunggu);
+    application.CreateForm(Frm_Edit);
+    F_Main->Show();
+}
+
+void StopProgram()
+{
+    // Child windows still open use the skin units, which stop below.
+    if (F_Main)
+        while (F_Main->MDIChildCount() > 0)
+            TComponent::Free(F_Main->MDIChildren(0));
+    FreeWindow(Frm_Edit);
+    FreeWindow(F_Tunggu);
+    FreeWindow(FPop_coa);
+    FreeWindow(Frm_PopWin);
+    FreeWindow(F_Main);
+    FreeWindow(DtModule);
+    StopUnits();
+}

@@ -1,0 +1,395 @@
+#include "ledger/TF_Main.h"
+
+#include <filesystem>
+
+#include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlLink.h"
+#include "ledger/LoginState.h"
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TFAbout.h"
+#include "ledger/TFUser_Mngr.h"
+#include "ledger/TF_Login.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TCustomPanel.h"
+#include "platform/core/ClassRegistry.h"
+#include "platform/core/DesktopOpener.h"
+#include "platform/core/FilePaths.h"
+#include "platform/ui/TApplication.h"
+#include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeForm.h"
+#include "skin/controls/TTeFormOptions.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
+#include "skin/engine/TTeThemeEngine.h"
+#include "skin/engine/TTeThemeList.h"
+#include "skin/formats/TTeSkinFile.h"
+
+TF_Main* F_Main = nullptr;
+
+namespace {
+
+const char* const Title = "Bukura - Free Accounting System";
+const char* const Maker = "Orvanta";
+const char* const MakerAddress = "https://www.orvanta.example";
+const char* const RandomEffect = "[ RANDOM ] - Random selection";
+
+template <class T> T* Make(TWinControl& parent, TComponent& owner, const char* name)
+{
+    T* control = CreateOwned<T>(owner);
+    control->SetName(name);
+    control->SetParent(&parent);
+    return control;
+}
+
+// Enables every control of the window whose caption is one of these.
+void EnableByCaption(TComponent& window, std::initializer_list<const char*> captions, bool enabled)
+{
+    for (int i = 0; i < window.ComponentCount(); ++i) {
+        auto* control = dynamic_cast<TControl*>(window.Components(i));
+        if (!control)
+            continue;
+        for (const char* caption : captions)
+            if (control->Caption() == caption)
+                control->SetEnabled(enabled);
+    }
+}
+
+TForm* OpenWindowNamed(const std::string& name)
+{
+    return Application ? dynamic_cast<TForm*>(Application->FindComponent(name)) : nullptr;
+}
+
+} // namespace
+
+TForm* ActivateChildForm(TForm& Main, const std::string& Name)
+{
+    for (int i = 0; i < Main.MDIChildCount(); ++i) {
+        auto* child = dynamic_cast<TForm*>(Main.MDIChildren(i));
+        if (child && child->Name() == Name) {
+            child->Show();
+            child->BringToFront();
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
+{
+    SetName("F_Main");
+    SetFormStyle(TFormStyle::fsMDIForm);
+    SetKeyPreview(true);
+    SetPosition(TPosition::poScreenCenter);
+    SetClientSize(780, 540);
+    GuidePath = (std::filesystem::path(ProgramFolder()) / "guide.html").string();
+
+    TeThemeList1 = CreateOwned<TTeThemeList>(*this);
+    TeThemeList1->SetName("TeThemeList1");
+    auto skin = std::make_unique<TTeSkinFile>();
+    skin->SetName("V Izadu");
+    TeThemeList1->Themes().Add()->SetTheme(std::move(skin));
+    TeThemeEngine1 = CreateOwned<TTeThemeEngine>(*this);
+    TeThemeEngine1->SetName("TeThemeEngine1");
+    TeThemeEngine1->SetThemeList(TeThemeList1);
+    TeThemeEngine1->SetThemeBuilding("OfficeXP");
+
+    TeForm1->Animation().SetEffectKind(RandomEffect);
+    TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
+                            BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup) | BorderIconBit(kbiTray));
+
+    Panel1 = Make<TPanel>(*this, *this, "Panel1");
+    Panel1->SetAlign(TAlign::alTop);
+    Panel1->SetHeight(34);
+    Panel1->SetColor(clBlack);
+    Panel1->SetBevelOuter(TBevelCut::bvNone);
+    Panel1->SetCaption("");
+    ZlLabel1 = Make<TZlLabel>(*Panel1, *this, "ZlLabel1");
+    ZlLabel1->SetBounds(8, 4, 500, 26);
+    ZlLabel1->Font().SetHeight(-19);
+    ZlLabel1->Font().SetStyle(fsBold);
+    ZlLabel1->Font().SetColor(clWhite);
+    ZlLabel1->SetTextStyle(TZlLabel::TTextStyle::txOutlined);
+    ZlLabel1->SetCaption(std::string(" ") + Title);
+
+    Panel3 = Make<TPanel>(*this, *this, "Panel3");
+    Panel3->SetAlign(TAlign::alTop);
+    Panel3->SetHeight(24);
+    Panel3->SetBevelOuter(TBevelCut::bvNone);
+    Panel3->SetCaption("");
+    BuildSmallBar();
+    BuildFullBar();
+
+    Panel2 = Make<TPanel>(*this, *this, "Panel2");
+    Panel2->SetAlign(TAlign::alBottom);
+    Panel2->SetHeight(22);
+    Panel2->SetCaption("");
+    nm_user = Make<TZlLabel>(*Panel2, *this, "nm_user");
+    nm_user->SetBounds(8, 4, 200, 14);
+    nm_user->SetCaption("");
+    nm_user->Font().SetName("Tahoma");
+    nm_user->Font().SetHeight(-11);
+    nm_user->Font().SetStyle(fsBold);
+    ZlLink1 = Make<TZlLink>(*Panel2, *this, "ZlLink1");
+    ZlLink1->SetBounds(220, 4, 200, 14);
+    ZlLink1->SetURLType(TZlLink::TURLType::utHttps);
+    ZlLink1->SetCaption(MakerAddress);
+    ZlLink1->Font().SetName("Tahoma");
+    ZlLink1->Font().SetHeight(-11);
+    Label1 = Make<TLabel>(*Panel2, *this, "Label1");
+    Label1->SetAlign(TAlign::alRight);
+    Label1->SetAlignment(TAlignment::taRightJustify);
+    Label1->SetCaption("db");
+
+    TeForm1->SetMenuBar(TeMenuBar1);
+    FormCreate();
+}
+
+TTeItem* TF_Main::Item(TTeItem& parent, const char* name, const char* caption, bool visible)
+{
+    auto* item = CreateOwned<TTeItem>(*this);
+    item->SetName(name);
+    item->SetCaption(caption);
+    item->SetVisible(visible);
+    parent.Add(item);
+    return item;
+}
+
+void TF_Main::BuildSmallBar()
+{
+    TeMenuBar1 = Make<TTeMenuBar>(*Panel3, *this, "TeMenuBar1");
+    TeMenuBar1->SetAlign(TAlign::alTop);
+    TTePopupMenuOptions& options = TeMenuBar1->PopupMenuOptions();
+    options.Blending().SetEnabled(true);
+    options.Blending().SetValue(200);
+    options.Shadow().SetEnabled(true);
+    options.Animation().SetEffectKind(RandomEffect);
+
+    TTeItem& root = *TeMenuBar1->Items();
+    mn_user = Item(root, "mn_user", "User");
+    mn_login = Item(*mn_user, "mn_login", "LogIn");
+    mn_login->OnClick = [this](TComponent*) { mn_loginClick(); };
+    mn_exit = Item(*mn_user, "mn_exit", "Exit");
+    mn_exit->OnClick = [this](TComponent*) { Close(); };
+    mn_help = Item(root, "mn_help", "Help");
+    mn_Gude = Item(*mn_help, "mn_Gude", "User Guide");
+    mn_Gude->OnClick = [this](TComponent*) { ShowGuide(); };
+    AboutUs = Item(root, "AboutUs", "About Bukura");
+    AboutUs->OnClick = [this](TComponent*) { ShowAbout(); };
+}
+
+void TF_Main::BuildFullBar()
+{
+    TeMenuBar2 = Make<TTeMenuBar>(*Panel3, *this, "TeMenuBar2");
+    TeMenuBar2->SetAlign(TAlign::alTop);
+    TeMenuBar2->SetVisible(false);
+    TTeItem& root = *TeMenuBar2->Items();
+    auto child = [this](TTeItem* item, const char* className, const char* name) {
+        item->OnClick = [this, className, name](TComponent*) { OpenChild(className, name); };
+    };
+
+    CustomItem1 = Item(root, "CustomItem1", "&Master Data");
+    CustomItem5 = Item(*CustomItem1, "CustomItem5", "&Chart of Account");
+    child(CustomItem5, "TFrm_Perkiraan", "Frm_Perkiraan");
+    CustomItem7 = Item(*CustomItem1, "CustomItem7", "Daftar &Anggaran");
+    child(CustomItem7, "TFrm_Anggaran", "Frm_Anggaran");
+    CustomItem6 = Item(*CustomItem1, "CustomItem6", "&Penggajian", false);
+    child(CustomItem6, "TFrm_Salaries", "Frm_Salaries");
+    CustomItem8 = Item(*CustomItem1, "CustomItem8", "-");
+    CustomItem21 = Item(*CustomItem1, "CustomItem21", "Daftar &Karyawan", false);
+    child(CustomItem21, "TFrm_Anggota", "Frm_Anggota");
+    CustomItem9 = Item(*CustomItem1, "CustomItem9", "System &User", false);
+    CustomItem9->OnClick = [this](TComponent*) {
+        if (auto* manager = dynamic_cast<TFUser_Mngr*>(OpenChild("TFUser_Mngr", "FUser_Mngr"))) {
+            FUser_Mngr = manager;
+            ApplyUserRights(LoginState().UserType, 2);
+        }
+    };
+    CustomItem18 = Item(*CustomItem1, "CustomItem18", "System &Setting");
+    child(CustomItem18, "TF_Sisutils", "F_Sisutils");
+    CustomItem25 = Item(*CustomItem1, "CustomItem25", "-");
+    CustomItem26 = Item(*CustomItem1, "CustomItem26", "Help");
+    CustomItem26->OnClick = [this](TComponent*) { ShowGuide(); };
+    CustomItem23 = Item(*CustomItem1, "CustomItem23", "&About");
+    CustomItem23->OnClick = [this](TComponent*) { ShowAbout(); };
+
+    CustomItem2 = Item(root, "CustomItem2", "&Transaction");
+    CustomItem22 = Item(*CustomItem2, "CustomItem22", "Kasbon Karyawan", false);
+    child(CustomItem22, "TFrm_KasBon", "Frm_KasBon");
+    CustomItem24 = Item(*CustomItem2, "CustomItem24", "-", false);
+    CustomItem10 = Item(*CustomItem2, "CustomItem10", "Cash");
+    child(CustomItem10, "TFrm_CashFlow", "Frm_CashFlow");
+    CustomItem11 = Item(*CustomItem2, "CustomItem11", "Adjustment");
+    child(CustomItem11, "TFrm_Ajp", "Frm_Ajp");
+    CustomItem12 = Item(*CustomItem2, "CustomItem12", "Closing Year");
+    child(CustomItem12, "TF_Cls", "F_Cls");
+
+    CustomItem3 = Item(root, "CustomItem3", "&Report");
+    CustomItem19 = Item(*CustomItem3, "CustomItem19", "Trial Balance");
+    CustomItem19->OnClick = [this](TComponent*) {
+        if (OpenChild("TFrm_DafSaldo", "Frm_DafSaldo"))
+            ApplyUserRights(LoginState().UserType, 4);
+    };
+    CustomItem20 = Item(*CustomItem3, "CustomItem20", "Financial Statement");
+    CustomItem20->OnClick = [this](TComponent*) {
+        if (OpenChild("TFrm_Report", "Frm_Report"))
+            ApplyUserRights(LoginState().UserType, 3);
+    };
+
+    // The backup and restore dialogs are opened modally by class name once they are built.
+    auto dialog = [](TTeItem* item, const char* className) {
+        item->OnClick = [className](TComponent*) {
+            const TMetaClass* meta = FindMetaClass(className);
+            if (!meta || !Application)
+                return;
+            auto* form = dynamic_cast<TCustomForm*>(meta->CreateOwned(*Application));
+            if (!form)
+                return;
+            form->ShowModal();
+            TComponent::Free(form);
+        };
+    };
+    CustomItem4 = Item(root, "CustomItem4", "&Utilities");
+    CustomItem16 = Item(*CustomItem4, "CustomItem16", "BackUp Database");
+    dialog(CustomItem16, "TF_Backup");
+    CustomItem17 = Item(*CustomItem4, "CustomItem17", "Restore Database");
+    dialog(CustomItem17, "TF_Restore");
+
+    CustomItem13 = Item(root, "CustomItem13", "&Shut Down");
+    CustomItem14 = Item(*CustomItem13, "CustomItem14", "Log Off");
+    CustomItem14->OnClick = [this](TComponent*) { CustomItem14Click(); };
+    CustomItem15 = Item(*CustomItem13, "CustomItem15", "Exit");
+    CustomItem15->OnClick = [this](TComponent*) { Close(); };
+}
+
+void TF_Main::FormCreate()
+{
+    EnableTopItems(false);
+    SetCaption(std::string(Title) + " - " + Maker + ", " + MakerAddress);
+}
+
+void TF_Main::FormActivate()
+{
+    TeForm1->RefreshFormFrame();
+}
+
+void TF_Main::EnableTopItems(bool enabled)
+{
+    for (TTeItem* item : {CustomItem1, CustomItem2, CustomItem3, CustomItem4, CustomItem13})
+        item->SetEnabled(enabled);
+}
+
+void TF_Main::ShowFullMenu()
+{
+    EnableTopItems(true);
+    TeMenuBar1->SetVisible(false);
+    TeMenuBar2->SetVisible(true);
+    TeForm1->SetMenuBar(TeMenuBar2);
+    nm_user->SetCaption(LoginState().UserName);
+}
+
+void TF_Main::ApplyUserRights(const std::string& UserType, int Screen)
+{
+    // Unknown types, a null one ("0") included, get the narrowest rights rather than all of them.
+    const int type = UserType == "1" ? 1 : UserType == "2" ? 2 : 3;
+    const bool upToType2 = type <= 2;
+    switch (Screen) {
+    case 1:
+        for (TTeItem* item : {CustomItem22, CustomItem10, CustomItem11})
+            item->SetEnabled(true);
+        for (TTeItem* item : {CustomItem12, CustomItem19, CustomItem5, CustomItem7, CustomItem18, CustomItem16,
+                              CustomItem17})
+            item->SetEnabled(upToType2);
+        break;
+    case 2:
+        if (FUser_Mngr)
+            ApplyUserManagerRights(*FUser_Mngr, UserType);
+        break;
+    case 3:
+        if (TForm* report = OpenWindowNamed("Frm_Report")) {
+            EnableByCaption(*report,
+                            {". Trial Balance", ". Balance Sheet", ". P/L Statement", ". General Ledger",
+                             ". Budgetting", " :-> Print Report"},
+                            upToType2);
+            if (type == 3)
+                EnableByCaption(*report, {". Posting Transaction (monthly)", "&Reposting"}, false);
+        }
+        break;
+    case 4:
+        if (TForm* balances = OpenWindowNamed("Frm_DafSaldo"))
+            EnableByCaption(*balances, {"&Reposting"}, upToType2);
+        break;
+    default:
+        break;
+    }
+}
+
+TForm* TF_Main::OpenChild(const std::string& className, const std::string& name)
+{
+    if (TForm* open = ActivateChildForm(*this, name))
+        return open;
+    const TMetaClass* meta = FindMetaClass(className);
+    if (!meta || !Application)
+        return nullptr;
+    auto* form = dynamic_cast<TForm*>(meta->CreateOwned(*Application));
+    if (form)
+        form->Show();
+    return form;
+}
+
+void TF_Main::mn_loginClick()
+{
+    if (LoggedIn)
+        return;
+    auto* login = CreateOwned<TF_Login>(*Application);
+    login->ShowModal();
+    if (login->LoginCount == 1 || login->LoginCount == 2) {
+        LoggedIn = true;
+        ShowFullMenu();
+        ApplyUserRights(LoginState().UserType, 1);
+        Label1->SetCaption("db: " + login->ed_server->Text());
+    }
+    TComponent::Free(login);
+    Invalidate();
+}
+
+void TF_Main::CustomItem14Click()
+{
+    if (LoggedIn) {
+        try {
+            RunSQL(*DtModule->Query1,
+                   "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
+        } catch (const std::exception& e) {
+            Application->ShowException(e);
+        }
+        DtModule->CONN1->Close();
+    }
+    LoggedIn = false;
+    TeMenuBar1->SetVisible(true);
+    TeMenuBar2->SetVisible(false);
+    EnableTopItems(false);
+    TeForm1->SetMenuBar(TeMenuBar1);
+    std::vector<TCustomForm*> children;
+    for (int i = 0; i < MDIChildCount(); ++i)
+        children.push_back(MDIChildren(i));
+    for (TCustomForm* child : children)
+        child->Close();
+}
+
+void TF_Main::ShowAbout()
+{
+    auto* about = CreateOwned<TFAbout>(*Application);
+    about->ShowModal();
+    TComponent::Free(about);
+}
+
+void TF_Main::ShowGuide()
+{
+    if (!std::filesystem::exists(GuidePath)) {
+        MessageDlg("File panduan tidak ditemukan:\r\n" + GuidePath, TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    OpenWithDesktop(GuidePath, SW_SHOWNORMAL);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: the parent of every list and entry window, with the small menu bar before
+// login and the full one after it, whose entries are enabled by the user's type.
+#include <string>
+
+#include "ledger/TLedgerForm.h"
+
+class TLabel;
+class TPanel;
+class TTeItem;
+class TTeMenuBar;
+class TTeThemeEngine;
+class TTeThemeList;
+class TZlLabel;
+class TZlLink;
+
+class TF_Main : public TLedgerForm {
+public:
+    explicit TF_Main(TComponent* AOwner = nullptr);
+
+    TPanel* Panel1 = nullptr;
+    TZlLabel* ZlLabel1 = nullptr;
+    TPanel* Panel3 = nullptr;
+    TTeMenuBar* TeMenuBar1 = nullptr;
+    TTeMenuBar* TeMenuBar2 = nullptr;
+    TPanel* Panel2 = nullptr;
+    TZlLabel* nm_user = nullptr;
+    TLabel* Label1 = nullptr;
+    TZlLink* ZlLink1 = nullptr;
+    TTeThemeList* TeThemeList1 = nullptr;
+    TTeThemeEngine* TeThemeEngine1 = nullptr;
+
+    TTeItem* mn_user = nullptr;
+    TTeItem* mn_login = nullptr;
+    TTeItem* mn_exit = nullptr;
+    TTeItem* mn_help = nullptr;
+    TTeItem* mn_Gude = nullptr;
+    TTeItem* AboutUs = nullptr;
+
+    TTeItem* CustomItem1 = nullptr;
+    TTeItem* CustomItem5 = nullptr;
+    TTeItem* CustomItem7 = nullptr;
+    TTeItem* CustomItem6 = nullptr;
+    TTeItem* CustomItem8 = nullptr;
+    TTeItem* CustomItem21 = nullptr;
+    TTeItem* CustomItem9 = nullptr;
+    TTeItem* CustomItem18 = nullptr;
+    TTeItem* CustomItem25 = nullptr;
+    TTeItem* CustomItem26 = nullptr;
+    TTeItem* CustomItem23 = nullptr;
+    TTeItem* CustomItem2 = nullptr;
+    TTeItem* CustomItem22 = nullptr;
+    TTeItem* CustomItem24 = nullptr;
+    TTeItem* CustomItem10 = nullptr;
+    TTeItem* CustomItem11 = nullptr;
+    TTeItem* CustomItem12 = nullptr;
+    TTeItem* CustomItem3 = nullptr;
+    TTeItem* CustomItem19 = nullptr;
+    TTeItem* CustomItem20 = nullptr;
+    TTeItem* CustomItem4 = nullptr;
+    TTeItem* CustomItem16 = nullptr;
+    TTeItem* CustomItem17 = nullptr;
+    TTeItem* CustomItem13 = nullptr;
+    TTeItem* CustomItem14 = nullptr;
+    TTeItem* CustomItem15 = nullptr;
+
+    bool LoggedIn = false;
+    // The user guide the help entries open; beside the program unless a test points elsewhere.
+    std::string GuidePath;
+
+    void ShowFullMenu();
+    // Any type but "1" and "2" gets the rights of type 3; a screen whose window is not open is skipped.
+    void ApplyUserRights(const std::string& UserType, int Screen);
+    // Shows the child of that component name, or creates its class when it is registered; the
+    // child, or null when the class is not built.
+    TForm* OpenChild(const std::string& className, const std::string& name);
+
+    void mn_loginClick();
+    void CustomItem14Click();
+    void ShowAbout();
+    void ShowGuide();
+
+protected:
+    void FormActivate() override;
+
+private:
+    void FormCreate();
+    void BuildSmallBar();
+    void BuildFullBar();
+    void EnableTopItems(bool enabled);
+    TTeItem* Item(TTeItem& parent, const char* name, const char* caption, bool visible = true);
+};
+
+// The main window's child of that component name, brought forward; null when none is open.
+TForm* ActivateChildForm(TForm& Main, const std::string& Name);
+
+extern TF_Main* F_Main;

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlLink.h"
+#include "ledger/LoginState.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TFUser_Mngr.h"
+#include "ledger/TF_Login.h"
+#include "ledger/TF_Main.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TMessageBoxResponder.h"
+#include "platform/core/ClassRegistry.h"
+#include "platform/core/DesktopOpener.h"
+#include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeForm.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
+#include "tests/app/ProgramSession.h"
+
+namespace {
+
+// Stands in for the cash window, which the main window opens by class name.
+class TCashStandIn : public TLedgerForm {
+public:
+    explicit TCashStandIn(TComponent* owner) : TLedgerForm(owner, "Cash")
+    {
+        SetName("Frm_CashFlow");
+        SetFormStyle(TFormStyle::fsMDIChild);
+    }
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow() { RegisterClass<TCashStandIn>("TFrm_CashFlow"); }
+
+    TF_Main& main() { return *F_Main; }
+    void Click(TTeItem* item)
+    {
+        item->Click();
+        p.s.ProcessUntilIdle();
+    }
+    void LogIn()
+    {
+        p.s.WhenModal([&](TCustomForm& form) {
+            if (auto* login = dynamic_cast<TF_Login*>(&form)) {
+                login->ed_server->SetText(p.file.Path());
+                p.s.ClickControl(*login->TeButton1);
+            }
+        });
+        Click(main().mn_login);
+    }
+    std::string Scalar(const std::string& sql)
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add(sql);
+        other.Query1->Open();
+        return other.Query1->Fields(0)->AsString();
+    }
+    std::string UserStatus() { return Scalar("select user_status from sis_user where user_login='tukan'"); }
+    int ChildrenNamed(const std::string& name)
+    {
+        int count = 0;
+        for (int i = 0; i < main().MDIChildCount(); ++i)
+            count += main().MDIChildren(i)->Name() == name;
+        return count;
+    }
+    std::vector<bool> Screen1Enabled()
+    {
+        std::vector<bool> enabled;
+        for (TTeItem* item : {main().CustomItem22, main().CustomItem10, main().CustomItem11, main().CustomItem12,
+                              main().CustomItem19, main().CustomItem5, main().CustomItem7, main().CustomItem18,
+                              main().CustomItem16, main().CustomItem17})
+            enabled.push_back(item->Enabled());
+        return enabled;
+    }
+
+    ProgramSession p;
+    TMessageBoxResponder boxes{p.s.App()};
+};
+
+const std::vector<bool> AllEnabled(10, true);
+const std::vector<bool> Type3Rights{true, true, true, false, false, false, false, false, false, false};
+
+} // namespace
+
+TEST_F(MainWindow, StartsLoggedOffWithTheSmallBarAndTheWindowsInPlace)
+{
+    EXPECT_EQ(p.s.App().Title(), "Bukura - Free Accounting System");
+    EXPECT_EQ(p.s.App().MainForm(), F_Main);
+    EXPECT_EQ(main().Caption(), "Bukura - Free Accounting System - Orvanta, https://www.orvanta.example");
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_FALSE(main().TeMenuBar2->Visible());
+    EXPECT_EQ(main().TeForm1->MenuBar(), main().TeMenuBar1);
+    EXPECT_FALSE(DtModule->CONN1->Connected());
+    for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
+                         main().CustomItem13})
+        EXPECT_FALSE(top->Enabled()) << top->Name();
+    for (TTeItem* hidden : {main().CustomItem6, main().CustomItem21, main().CustomItem9, main().CustomItem22,
+                            main().CustomItem24})
+        EXPECT_FALSE(hidden->Visible()) << hidden->Name();
+    EXPECT_EQ(main().Label1->Caption(), "db");
+}
+
+TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
+{
+    LogIn();
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(main().LoggedIn);
+    EXPECT_EQ(ProgramConfig().ReadString("bukura", "bukuraserver"), p.file.Path());
+    EXPECT_EQ(UserStatus(), "1");
+    EXPECT_FALSE(main().TeMenuBar1->Visible());
+    EXPECT_TRUE(main().TeMenuBar2->Visible());
+    EXPECT_EQ(main().TeForm1->MenuBar(), main().TeMenuBar2);
+    EXPECT_EQ(main().nm_user->Caption(), "Tukan");
+    EXPECT_EQ(main().Label1->Caption(), "db: " + p.file.Path());
+    EXPECT_EQ(Screen1Enabled(), AllEnabled);
+
+    // A second "LogIn" while logged in shows no dialog.
+    bool shown = false;
+    p.s.WhenModal([&](TCustomForm&) { shown = true; });
+    main().mn_loginClick();
+    EXPECT_FALSE(shown);
+
+    Click(main().CustomItem10);
+    Click(main().CustomItem10);
+    EXPECT_EQ(ChildrenNamed("Frm_CashFlow"), 1);
+
+    Click(main().CustomItem14);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_EQ(UserStatus(), "0");
+    EXPECT_FALSE(DtModule->CONN1->Connected());
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_FALSE(main().TeMenuBar2->Visible());
+    for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
+                         main().CustomItem13})
+        EXPECT_FALSE(top->Enabled()) << top->Name();
+}
+
+TEST_F(MainWindow, AnEntryWhoseWindowIsNotBuiltDoesNothing)
+{
+    LogIn();
+    Click(main().CustomItem12);
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(MainWindow, UnknownUserTypesGetTheNarrowestRightsWithoutAnError)
+{
+    main().ApplyUserRights("3", 1);
+    EXPECT_EQ(Screen1Enabled(), Type3Rights);
+    main().ApplyUserRights("1", 1);
+    EXPECT_EQ(Screen1Enabled(), AllEnabled);
+    for (const char* type : {"0", "x", "", "12"}) {
+        main().ApplyUserRights("2", 1);
+        main().ApplyUserRights(type, 1);
+        EXPECT_EQ(Screen1Enabled(), Type3Rights) << type;
+    }
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(MainWindow, TheUserManagerGetsTheRightsOfTheLoggedInType)
+{
+    LogIn();
+    LoginState().UserType = "2";
+    Click(main().CustomItem9);
+    ASSERT_NE(FUser_Mngr, nullptr);
+    EXPECT_EQ(ChildrenNamed("FUser_Mngr"), 1);
+    EXPECT_FALSE(FUser_Mngr->TeButton1->Enabled());
+    EXPECT_FALSE(FUser_Mngr->TeButton2->Enabled());
+    EXPECT_FALSE(FUser_Mngr->TeButton3->Enabled());
+    EXPECT_TRUE(FUser_Mngr->TeButton6->Enabled());
+    main().ApplyUserRights("x", 2);
+    EXPECT_FALSE(FUser_Mngr->TeButton1->Enabled());
+}
+
+TEST_F(MainWindow, BothHelpEntriesOpenTheGuideOrSayItIsMissing)
+{
+    RecordingOpener opener;
+    DesktopOpenerOverride use(opener);
+    main().GuidePath = TempDatabasePath("guide") + ".html";
+    std::ofstream(main().GuidePath) << "<html></html>";
+    Click(main().mn_Gude);
+    LogIn();
+    Click(main().CustomItem26);
+    const RecordingOpener::Request expected{main().GuidePath, SW_SHOWNORMAL};
+    EXPECT_EQ(opener.requests, (std::vector<RecordingOpener::Request>{expected, expected}));
+
+    std::filesystem::remove(main().GuidePath);
+    boxes.Answer(mrOk);
+    Click(main().CustomItem26);
+    EXPECT_EQ(opener.requests.size(), 2u);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].Text, "File panduan tidak ditemukan:\r\n" + main().GuidePath);
+
+    p.s.ClickControl(*main().ZlLink1);
+    ASSERT_EQ(opener.requests.size(), 3u);
+    EXPECT_EQ(opener.requests[2].target, "https://www.orvanta.example");
+}
+
+TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
+{
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add("update ref_unit set nama_unit='A Kalvera' where id_unit=11");
+        other.Query1->ExecSQL();
+    }
+    int loginCount = -1;
+    p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* login = dynamic_cast<TF_Login*>(&form)) {
+            login->ed_server->SetText(p.file.Path());
+            boxes.Answer(mrOk);
+            p.s.ClickControl(*login->TeButton1);
+            loginCount = login->LoginCount;
+            p.s.ClickControl(*login->TeButton2);
+        }
+    });
+    Click(main().mn_login);
+    EXPECT_EQ(loginCount, 0);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_NE(boxes.Shown()[0].Text.find("ref_unit"), std::string::npos);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_EQ(UserStatus(), "0");
+    EXPECT_EQ(ProgramConfig().ReadString("bukura", "bukuraserver"), "");
+}
+
+TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
+{
+    LogIn();
+    Click(main().CustomItem10);
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add("alter table sis_user rename to sis_user_gone");
+        other.Query1->ExecSQL();
+    }
+    boxes.Answer(mrOk);
+    Click(main().CustomItem14);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(DtModule->CONN1->Connected());
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+}
+
+TEST_F(MainWindow, TheAboutBoxOpensAndCloses)
+{
+    bool shown = false;
+    p.s.WhenModal([&](TCustomForm& form) {
+        shown = form.Caption() == "About";
+        form.Close();
+    });
+    Click(main().AboutUs);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(p.s.App().FindComponent("FAbout"), nullptr);
+}
+
+TEST_F(MainWindow, TheReportWindowsLinksFollowTheTypeAndItsPostingControlsOnlyCloseForType3)
+{
+    auto* report = p.s.CreateForm<TForm>();
+    report->SetName("Frm_Report");
+    auto control = [&](const char* caption) {
+        auto* label = CreateOwned<TLabel>(*report);
+        label->SetParent(report);
+        label->SetCaption(caption);
+        return label;
+    };
+    TLabel* link = control(". Balance Sheet");
+    TLabel* print = control(" :-> Print Report");
+    TLabel* posting = control(". Posting Transaction (monthly)");
+
+    main().ApplyUserRights("x", 3);
+    EXPECT_FALSE(link->Enabled());
+    EXPECT_FALSE(print->Enabled());
+    EXPECT_FALSE(posting->Enabled());
+    main().ApplyUserRights("2", 3);
+    EXPECT_TRUE(link->Enabled());
+    EXPECT_TRUE(print->Enabled());
+    EXPECT_FALSE(posting->Enabled());
+    TComponent::Free(report);
+}
