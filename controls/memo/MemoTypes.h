@@ -4,6 +4,8 @@
 
 enum class TWordWrap { wwNone, wwClientWidth, wwRightMargin };
 enum class TStyleType { stKeyword, stBracket, stSymbol };
+enum class TAutoHintParameters { hpAuto, hpManual, hpNone };
+enum class TAutoHintParameterPosition { hpBelowCode, hpAboveCode };
 
 // What the colourer knows at a point of the text; carried from run to run and from line to line.
 struct TMemoLexState {

@@ -1,12 +1,19 @@
 #include "controls/memo/TZmCustomMemo.h"
 
+#include "controls/memo/TPrintOptions.h"
+#include "controls/memo/TZmAutoform.h"
 #include "controls/memo/TZmCustomMemoStyler.h"
+#include "controls/memo/TZmHintForm.h"
+#include "controls/memo/TZmMarker.h"
+#include "controls/memo/TZmMemoChecker.h"
+#include "controls/memo/TZmMemoSource.h"
 #include "controls/memo/TZmStylerList.h"
 #include "platform/controls/THintWindow.h"
 #include "platform/controls/TScrollBar.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCaretList.h"
+#include "platform/ui/TTimerList.h"
 
 TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -21,8 +28,13 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
     Font().SetSize(10);
     Font().OnChange = [this](TGraphicsObject*) { FontObjectChanged(); };
 
-    lines_ = std::make_unique<TZmMemoStrings>(this);
+    ownLines_ = std::make_unique<TZmMemoStrings>(this);
+    lines_ = ownLines_.get();
     lines_->Add("");
+    ownUndoList_ = std::make_unique<TZmUndoList>(this);
+    undoList_ = ownUndoList_.get();
+    markers_ = std::make_unique<TZmMarkerList>();
+    printOptions_ = std::make_unique<TPrintOptions>();
     stylerList_ = new TZmStylerList(this);
 
     vertBar_ = new TScrollBar(this);
@@ -41,6 +53,7 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
     horzBar_->OnChange = [this](TComponent*) { HorzBarChange(); };
 
     activeLineSettings_ = std::make_unique<TZmActiveLineSettings>(this);
+    autoCompletion_->OnChange = [this] { AutoCompletionChanged(); };
     gutter_ = std::make_unique<TZmGutter>(this);
     gutter_->OnFontChange = [this] { gutter_->Invalidate(); };
     scrollHintWindow_ = new THintWindow(this);
@@ -56,6 +69,8 @@ TZmCustomMemo::TZmCustomMemo(TComponent* AOwner) : TCustomControl(AOwner)
 
 TZmCustomMemo::~TZmCustomMemo()
 {
+    // A shared source and a checker let go of this memo while its members still stand.
+    BeforeDestruction();
     // The bars' handlers reach into this object; they go before its members do.
     DestroyComponents();
 }
@@ -193,9 +208,32 @@ void TZmCustomMemo::SetSyntaxStyles(TZmCustomMemoStyler* v)
 void TZmCustomMemo::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component && component == syntaxStyles_) {
+    if (operation != TOperation::opRemove || !component)
+        return;
+    // A freed form or timer is forgotten, so nothing reaches it while the memo goes.
+    if (component == autoForm_)
+        autoForm_ = nullptr;
+    else if (component == hintForm_)
+        hintForm_ = nullptr;
+    else if (component == completionTimer_)
+        completionTimer_ = nullptr;
+    else if (component == hintTimer_)
+        hintTimer_ = nullptr;
+    if (component == syntaxStyles_) {
         syntaxStyles_ = nullptr;
         wordJump_.Reset();
+        StylingChanged();
+    }
+    if (component == memoChecker_)
+        memoChecker_ = nullptr;
+    if (component == memoSource_) {
+        memoSource_ = nullptr;
+        lines_ = ownLines_.get();
+        undoList_ = ownUndoList_.get();
+        paddedLine_ = -1;
+        curY_ = std::clamp(curY_, 0, std::max(lines_->Count() - 1, 0));
+        ClearSelection();
+        RecomputeMaxLineLength();
         StylingChanged();
     }
 }
@@ -212,12 +250,12 @@ bool TZmCustomMemo::IsWordDelimiter(char32_t ch) const
 
 bool TZmCustomMemo::IsWordJumpDelimiter(char32_t ch)
 {
-    return wordJump_.IsDelimiter(ch, useStyler_ ? syntaxStyles_ : nullptr);
+    return wordJump_.IsDelimiter(ch, useStyler_ ? ActiveStyler() : nullptr);
 }
 
 std::vector<TMemoToken> TZmCustomMemo::TokeniseLine(int line) const
 {
-    const char32_t escape = syntaxStyles_ ? syntaxStyles_->Escape() : 0;
+    const char32_t escape = ActiveStyler() ? ActiveStyler()->Escape() : 0;
     return ::TokeniseLine(lines_->Line(line), urlDelimiters_, escape, urlAware_);
 }
 
@@ -294,6 +332,8 @@ void TZmCustomMemo::ApplyFont()
 void TZmCustomMemo::Loaded()
 {
     TCustomControl::Loaded();
+    if (memoSource_)
+        memoSource_->Attach(this);
     if (autoThemeAdapt_)
         ApplyXPGutterColors();
     RewrapLines();

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "controls/memo/IMemoHost.h"
+#include "controls/memo/TAutoCompletion.h"
+#include "controls/memo/TAutoCorrect.h"
 #include "platform/core/Event.h"
 #include "controls/memo/MemoTokens.h"
 #include "controls/memo/TMemoScanner.h"
@@ -17,15 +19,24 @@
 #include "controls/memo/TZmActiveLineSettings.h"
 #include "controls/memo/TZmGutter.h"
 #include "controls/memo/TZmMemoStrings.h"
+#include "controls/memo/TZmUndoList.h"
 #include "controls/memo/TZmWordDelimiters.h"
 #include "platform/controls/ControlTypes.h"
 #include "platform/ui/TWinControl.h"
 
 class TBitmap;
+class TImageList;
 class TScrollBar;
+class TTimer;
+class TZmAutoform;
+class TZmHintForm;
 class THintWindow;
 class TZmCustomMemoStyler;
 class TZmStylerList;
+class TZmMarkerList;
+class TZmMemoChecker;
+class TZmMemoSource;
+class TPrintOptions;
 
 enum class TScrollMode { smAuto, smStrict };
 
@@ -52,7 +63,7 @@ public:
     // The line store and styler in effect.
     TZmMemoStrings& ActiveLines() { return *lines_; }
     const TZmMemoStrings& ActiveLines() const { return *lines_; }
-    TZmCustomMemoStyler* ActiveStyler() const { return syntaxStyles_; }
+    TZmCustomMemoStyler* ActiveStyler() const;
 
     TZmMemoStrings& Lines() { return *lines_; }
     // Replaces the text; one change event.
@@ -176,10 +187,8 @@ public:
     void SetTabSize(int v) { tabSize_ = v; }
     bool TrimTrailingSpaces() const override { return trimTrailingSpaces_; }
     void SetTrimTrailingSpaces(bool v) { SetFlag(trimTrailingSpaces_, v); }
-    int UndoLimit() const { return undoLimit_; }
-    void SetUndoLimit(int v) { undoLimit_ = std::clamp(v, 1, 100); }
     int AutoHintParameterDelay() const { return autoHintParameterDelay_; }
-    void SetAutoHintParameterDelay(int v) { autoHintParameterDelay_ = v; }
+    void SetAutoHintParameterDelay(int v);
     bool AcceptFiles() const { return acceptFiles_; }
     void SetAcceptFiles(bool v);
 
@@ -214,11 +223,75 @@ public:
     TGutterDrawEvent OnGutterDraw;
     TScrollHintEvent OnScrollHint;
 
+
+    // Editing: the keyboard's commands, the undo list and the text primitive they share.
+    using TUndoChangeEvent = TEvent<TComponent*, bool, bool>;
+    using TAllowEvent = TEvent<TComponent*, bool&>;
+    TZmUndoList& UndoList() { return *undoList_; }
+    const TZmUndoList& UndoList() const { return *undoList_; }
+    int UndoLimit() const { return undoLimit_; }
+    void SetUndoLimit(int v);
+    // True while the undo list holds records; setting False empties it.
+    bool Modified() const { return UndoList().Count() > 0; }
+    void SetModified(bool v);
+    bool CanUndo() const { return UndoList().CanUndo(); }
+    bool CanRedo() const { return UndoList().CanRedo(); }
+    void Undo();
+    void Redo();
+    bool Overwrite() const { return overwrite_; }
+    // Every path that changes the text asks this first.
+    bool EditAllowed() const { return !readOnly_ && CanEdit(); }
+    void InsertChar(char32_t ch);
+    void TabKey(TShiftState shift);
+    void NewLine();
+    void BackspaceKey();
+    void DeleteWordLeft();
+    // x < 0: the Delete key; otherwise Backspace with the caret before its move.
+    void DeleteChar(int x, int y);
+    void InsertText(const std::string& text);
+    void DeleteSelection();
+    void SelectAll();
+    void MoveCaret(int dx, int dy, TShiftState shift);
+    void WordLeft();
+    void WordRight();
+    void PageMove(int direction, TShiftState shift);
+    void HomeKey(TShiftState shift);
+    void EndKey(TShiftState shift);
+    // The text between two offsets, hard breaks as CR LF.
+    std::u32string TextRange(int offset, int length) const;
+    // Puts 'text' in place of 'length' characters at 'offset' and re-wraps; records nothing. Answers
+    // the offset after the new text.
+    int ReplaceText(int offset, int length, std::u32string_view text);
+    void CaretToOffset(int offset, bool keepSelection = false);
+    void UndoChanged();
+
+    TUndoChangeEvent OnUndoChange;
+    TAllowEvent OnOverwriteToggle;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
+
+    // Markers, print settings, checker, shared source and version.
+    TZmMarkerList& Markers() { return *markers_; }
+    TPrintOptions& PrintOptions() { return *printOptions_; }
+    void SetPrintOptions(const TPrintOptions& v);
+    TZmMemoChecker* MemoChecker() const { return memoChecker_; }
+    void SetMemoChecker(TZmMemoChecker* v);
+    TZmMemoSource* MemoSource() const { return memoSource_; }
+    void SetMemoSource(TZmMemoSource* v);
+    std::array<int, 8> ViewState() const;
+    void RestoreViewState(const std::array<int, 8>& view);
+    // Ten bookmarks, each a line or -1; a shared source keeps them while the memo is detached.
+    int Bookmark(int index) const { return bookmarks_.at(index); }
+    void SetBookmark(int index, int line) { bookmarks_.at(index) = line; }
+    std::string Version() const { return "1.6.0.5"; }
+    void SetVersion(const std::string&) {}
+    virtual std::string VersionText() const { return Version() + " October, 2004"; }
+
     // IMemoHost
     bool HostLoading() const override { return IsLoading() || (controlState_ & csCreating); }
     int WrapWidth() const override;
     void DeleteLine() override;
-    void ClearUndo() override {}
+    void ClearUndo() override;
     void LinesChanged() override;
     void LinesReplaced() override;
     void SetMaxLineLength(int length) override { maxLineLength_ = length; }
@@ -230,6 +303,11 @@ public:
     void Reformat() override;
 
 protected:
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    // The key command shared by KeyDown (virtual keys) and KeyPress (control characters).
+    void KeyCommand(uint32_t key, TShiftState shift);
     virtual void SelectionChanged();
     virtual void StatusChanged();
     virtual void CursorChanged();
@@ -252,6 +330,22 @@ private:
     // The font rule for a change made on the font object itself.
     void FontObjectChanged();
     void RemovePadding();
+    std::u32string TextBetween(int x1, int y1, int x2, int y2) const;
+    // The first and last physical line of the text line that holds 'line'.
+    int HeadOf(int line) const;
+    int LastOf(int line) const;
+    // A text line with its continuations joined, from its first physical line.
+    std::u32string JoinedLine(int head) const;
+    int EndOffset() const;
+    void Record(std::unique_ptr<TUndo> record) { UndoList().Add(std::move(record)); }
+    // A memo sharing a source takes it over before it edits.
+    void AttachSource();
+    // Deletes the character before the caret, a hard break included; false at the text's start.
+    bool BackspaceStep();
+    int SmartTabTarget() const;
+    int SmartBackspaceStop() const;
+    // A line as the word and end keys see it: trailing spaces dropped unless a continuation follows.
+    std::u32string WordText(int line) const;
     void AfterCaretMove(bool columnMoved);
     void RecomputeMaxLineLength() { maxLineLength_ = lines_->MaxLength(); }
     void LayoutPass();
@@ -268,7 +362,15 @@ private:
     TMemoScanner MakeScanner() const;
     std::vector<TMemoRun> LineRuns(const TMemoScanner& scanner, int line, TMemoLexState& state) const;
 
-    std::unique_ptr<TZmMemoStrings> lines_;
+    // The line store and undo list in effect: the source's while one is set, else the own ones.
+    std::unique_ptr<TZmMemoStrings> ownLines_;
+    TZmMemoStrings* lines_ = nullptr;
+    std::unique_ptr<TZmUndoList> ownUndoList_;
+    TZmUndoList* undoList_ = nullptr;
+    std::unique_ptr<TZmMarkerList> markers_;
+    std::unique_ptr<TPrintOptions> printOptions_;
+    TZmMemoChecker* memoChecker_ = nullptr;
+    TZmMemoSource* memoSource_ = nullptr;
     std::unique_ptr<TZmGutter> gutter_;
     std::unique_ptr<TZmActiveLineSettings> activeLineSettings_;
     TCharStyle urlStyle_{clBlue, clWhite, fsUnderline};
@@ -283,6 +385,7 @@ private:
 
     int curX_ = 0;
     int curY_ = 0;
+    std::array<int, 10> bookmarks_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     int selStartX_ = 0, selStartY_ = 0, selEndX_ = 0, selEndY_ = 0;
     int anchorX_ = 0, anchorY_ = 0;
     // The line the caret padded with spaces, and its length before.
@@ -338,6 +441,8 @@ private:
     bool acceptFiles_ = false;
 
     bool notificationsEnabled_ = true;
+    bool overwrite_ = false;
+    bool keyDownSeen_ = false;
     bool applyingFont_ = false;
     // The font name in use before the last change, for the fixed-pitch rule.
     std::string fontName_;
@@ -347,4 +452,127 @@ private:
     int scrollBarUpdates_ = 0;
     // Set while the control moves its own bars, so their change handlers stay out.
     int barSync_ = 0;
+
+    // Mouse, clipboard, context menu and dropped files.
+public:
+    using TFileDropEvent = TEvent<TComponent*, const std::string&, bool&>;
+    using TUrlClickEvent = TEvent<TComponent*, const std::string&>;
+
+    // Puts the caret on the cell under a client point inside the text area.
+    void PlaceCaret(int x, int y, TMouseButton button, TShiftState shift, bool fromMouseDown);
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    // The selection as text offsets: its start, and start plus length.
+    void GetSel(int& start, int& end) const;
+    // Opens the link under the caret column of the line, if one stands there.
+    void UrlClick(int line);
+    // The cell of a client point plus the scroll offsets, negative parts made 0.
+    TPoint CellAt(int x, int y) const;
+
+    TLineEvent OnGutterClick;
+    TLineEvent OnGutterRightClick;
+    TFileDropEvent OnFileDrop;
+    TUrlClickEvent OnURLClick;
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DragOver(TControl* source, int x, int y, TDragState state, bool& accept) override;
+    void DragDrop(TControl* source, int x, int y) override;
+    // The mouse, menu, clipboard and file messages; false for any other.
+    bool HandleMouseAndClipboard(TMessage& message);
+
+private:
+    void SelectWordAtCaret();
+    void ShowBuiltInMenu(const TMessage& message);
+    void RunCommand(int command);
+    void DropFiles(const std::vector<std::string>& files);
+    void SetCursorKeepingSaved(bool overUrl);
+
+    bool mouseButtonDown_ = false;
+    bool dragPending_ = false;
+    TCursor savedCursor_ = crIBeam;
+    bool urlCursor_ = false;
+    TPoint hintCell_{-1, -1};
+
+    // Completion list, auto-correct and hints.
+public:
+    using TBeforeCompletionEvent = TEvent<TComponent*, const std::string&, bool&>;
+    using TCompletionListEvent = TEvent<TComponent*, const std::string&, TStrings&>;
+    using TCompletionEntryEvent = TEvent<TComponent*, std::string&>;
+    using TWordCompleteEvent = TEvent<TComponent*, const std::string&, std::string&>;
+    using TParameterHintEvent = TEvent<TComponent*, const std::string&, std::string&, bool&>;
+    // Mouse column and line, the word or token there, the hint text and whether to show it.
+    using THintForEvent = TEvent<TComponent*, int, int, const std::string&, std::string&, bool&>;
+
+    TAutoCompletion& AutoCompletion() { return *autoCompletion_; }
+    TAutoCorrect& AutoCorrect() { return *autoCorrect_; }
+    // Its first five images are copied into the list when set; the caller keeps the list.
+    const TImageList* AutoCompletionListImages() const { return completionImages_; }
+    void SetAutoCompletionListImages(const TImageList* images);
+    TAutoHintParameters AutoHintParameters() const { return autoHintParameters_; }
+    void SetAutoHintParameters(TAutoHintParameters v);
+    TAutoHintParameterPosition AutoHintParameterPosition() const { return hintPosition_; }
+    void SetAutoHintParameterPosition(TAutoHintParameterPosition v) { hintPosition_ = v; }
+
+    void ShowAutoCompletion();
+    // After a typed "." or "(": the list opens once Delay ms have passed.
+    void StartAutoCompletionTimer();
+    // Ctrl+Space.
+    void OpenAutoCompletionByHand();
+    bool AutoCompletionShowing() const;
+    // The completion form and the hint form, made on first use.
+    TZmAutoform* AutoCompletionForm() const { return autoForm_; }
+    TZmHintForm* ParameterHintForm() const { return hintForm_; }
+    // Replaces the word before the caret by its correction, when it has one.
+    void AutoCorrectWord();
+    // Shows or refreshes the parameter hint for the caret, or hides it when none applies.
+    void ShowParameterHint();
+    void HideParameterHint();
+
+    TBeforeCompletionEvent OnBeforeAutoCompletion;
+    TCompletionListEvent OnGetAutoCompletionList;
+    TNotifyEvent OnStartAutoCompletion;
+    TNotifyEvent OnAutoCompletion;
+    TNotifyEvent OnCancelAutoCompletion;
+    TCompletionEntryEvent OnInsertAutoCompletionEntry;
+    TWordCompleteEvent OnWordComplete;
+    TParameterHintEvent OnGetParameterHint;
+    THintForEvent OnHintForWord;
+    THintForEvent OnHintForToken;
+
+protected:
+    // Keys while the list shows, the hint-show request and focus loss; false for any other.
+    bool HandleCompletionMessage(TMessage& message);
+
+private:
+    std::u32string WordBefore(int column) const;
+    // What filters the list: typed since the remembered column when the timer opened it.
+    std::string CompletionToken() const;
+    void FillCompletionList(const std::string& token);
+    void RefilterCompletion();
+    void InsertCompletionEntry();
+    void HideAutoCompletion();
+    void CancelAutoCompletion();
+    // Colour, font and delay reach the list and the timer at once.
+    void AutoCompletionChanged();
+    bool CompletionKey(uint16_t key);
+    void HintShow(THintInfo& info);
+
+    std::unique_ptr<TAutoCompletion> autoCompletion_ = std::make_unique<TAutoCompletion>();
+    std::unique_ptr<TAutoCorrect> autoCorrect_ = std::make_unique<TAutoCorrect>();
+    const TImageList* completionImages_ = nullptr;
+    TZmAutoform* autoForm_ = nullptr;
+    TZmHintForm* hintForm_ = nullptr;
+    TTimer* completionTimer_ = nullptr;
+    TTimer* hintTimer_ = nullptr;
+    TStringList candidates_;
+    TAutoHintParameters autoHintParameters_ = TAutoHintParameters::hpAuto;
+    TAutoHintParameterPosition hintPosition_ = TAutoHintParameterPosition::hpBelowCode;
+    bool timerOpened_ = false;
+    TPoint rememberedCaret_{0, 0};
+    bool swallowChar_ = false;
+    bool refilterOnChar_ = false;
 };

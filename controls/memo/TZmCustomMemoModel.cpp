@@ -1,24 +1,8 @@
 #include "controls/memo/TZmCustomMemo.h"
 
+#include "controls/memo/MemoQuiet.h"
 #include "controls/memo/TZmCustomMemoStyler.h"
 #include "platform/core/Unicode.h"
-
-namespace {
-
-// Suspends the control's change notifications for one step.
-class Quiet {
-public:
-    explicit Quiet(bool& flag) : flag_(flag), saved_(flag) { flag_ = false; }
-    ~Quiet() { flag_ = saved_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
-} // namespace
 
 void TZmCustomMemo::SetCurX(int col)
 {
@@ -33,7 +17,7 @@ void TZmCustomMemo::SetCurX(int col)
         }
     }
     {
-        Quiet quiet(notificationsEnabled_);
+        MemoQuiet quiet(notificationsEnabled_);
         if (col > maxLineLength_) {
             leftCol_ = std::max(col - VisibleColumns(), 0);
             maxLineLength_ = col;
@@ -75,7 +59,7 @@ void TZmCustomMemo::SetCurY(int line)
     if (activeLineSettings_->ActiveLineAtCursor())
         SetActiveLine(line);
     {
-        Quiet quiet(notificationsEnabled_);
+        MemoQuiet quiet(notificationsEnabled_);
         RemovePadding();
     }
     curY_ = line;
@@ -210,7 +194,11 @@ int TZmCustomMemo::SelLength() const
 
 std::string TZmCustomMemo::SelText() const
 {
-    int x1 = selStartX_, y1 = selStartY_, x2 = selEndX_, y2 = selEndY_;
+    return Utf32ToUtf8(TextBetween(selStartX_, selStartY_, selEndX_, selEndY_));
+}
+
+std::u32string TZmCustomMemo::TextBetween(int x1, int y1, int x2, int y2) const
+{
     if (y1 > y2 || (y1 == y2 && x1 > x2)) {
         std::swap(x1, x2);
         std::swap(y1, y2);
@@ -225,7 +213,7 @@ std::string TZmCustomMemo::SelText() const
         if (y < y2 && !lines_->Continuation(y + 1))
             text += U"\r\n";
     }
-    return Utf32ToUtf8(text);
+    return text;
 }
 
 void TZmCustomMemo::SetActiveLine(int line)
@@ -256,18 +244,6 @@ void TZmCustomMemo::SetBlockMarks(const std::array<int, 3>& begin, const std::ar
         InvalidateLine(line);
     blockBegin_ = begin;
     blockEnd_ = end;
-}
-
-void TZmCustomMemo::DeleteLine()
-{
-    if (!CanEdit() || lines_->Count() == 0)
-        return;
-    ClearSelection();
-    paddedLine_ = -1;
-    lines_->Delete(curY_);
-    if (curY_ >= lines_->Count())
-        curY_ = std::max(lines_->Count() - 1, 0);
-    LinesChanged();
 }
 
 void TZmCustomMemo::LinesChanged()

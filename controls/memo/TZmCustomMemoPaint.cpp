@@ -57,7 +57,7 @@ bool TZmCustomMemo::SelectionShown() const
 
 TMemoScanner TZmCustomMemo::MakeScanner() const
 {
-    return TMemoScanner(useStyler_ ? syntaxStyles_ : nullptr, caseSensitive_,
+    return TMemoScanner(useStyler_ ? ActiveStyler() : nullptr, caseSensitive_,
                         urlAware_ ? std::u32string_view(urlDelimiters_) : std::u32string_view(),
                         [this](std::u32string_view text) { return IsURL(text); });
 }
@@ -65,7 +65,7 @@ TMemoScanner TZmCustomMemo::MakeScanner() const
 TMemoLexState TZmCustomMemo::ComputeTopLineState(int line)
 {
     TMemoLexState state;
-    if (!useStyler_ || !syntaxStyles_ || line <= 0)
+    if (!useStyler_ || !ActiveStyler() || line <= 0)
         return state;
     line = std::min(line, lines_->Count());
     int from = line - 1;
@@ -108,7 +108,7 @@ std::vector<TMemoRun> TZmCustomMemo::LineRuns(const TMemoScanner& scanner, int l
     };
     const TColor fontColor = Font().Color();
     const TFontStyles fontStyle = Font().Style();
-    const TZmCustomMemoStyler* styler = useStyler_ ? syntaxStyles_ : nullptr;
+    const TZmCustomMemoStyler* styler = useStyler_ ? ActiveStyler() : nullptr;
     auto bkOr = [this](TColor c) { return c == clNone ? bkColor_ : c; };
     std::vector<Look> looks(text.size(), Look{fontColor, bkColor_, fontStyle});
     for (const auto& [column, pieceText, kind] : lexical) {
@@ -270,7 +270,7 @@ void TZmCustomMemo::Paint()
     const int last = std::min(topLine_ + VisibleRows(), lines_->Count() - 1);
     for (int line = topLine_; line <= last; ++line) {
         // Every twentieth line keeps the state it starts with, so a later scroll rescans little.
-        if (line % 20 == 0 && useStyler_ && syntaxStyles_) {
+        if (line % 20 == 0 && useStyler_ && ActiveStyler()) {
             TLineProp& prop = lines_->CreateLineProp(line);
             if (!prop.LexState)
                 prop.LexState = state;

@@ -4,6 +4,7 @@
 #include "platform/controls/TScrollBar.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/TCaretList.h"
+#include "platform/ui/TInputRouter.h"
 
 void TZmCustomMemo::ScrollCaretIntoView()
 {
@@ -304,9 +305,12 @@ void TZmCustomMemo::SetHiddenCaret(bool v)
 
 void TZmCustomMemo::Dispatch(TMessage& message)
 {
+    if (HandleMouseAndClipboard(message) || HandleCompletionMessage(message))
+        return;
     switch (message.Msg) {
     case WM_SETFOCUS:
         TCustomControl::Dispatch(message);
+        AttachSource();
         if (!caretCreated_) {
             caretCreated_ = CreateCaret(this, 2, std::max(lineHeight_ - 2, 1));
             caretShown_ = false;
@@ -329,6 +333,17 @@ void TZmCustomMemo::Dispatch(TMessage& message)
         Invalidate();
         return;
     }
+    case WM_GETDLGCODE:
+        message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (wantTab_ ? static_cast<uint32_t>(DLGC_WANTTAB) : 0u);
+        return;
+    case WM_SYSCHAR:
+        // Alt+Backspace is the undo key; its character must not beep or reach the form.
+        if (message.WParam == VK_BACK && GetKeyState(VK_MENU) < 0) {
+            message.Result = 0;
+            return;
+        }
+        TCustomControl::Dispatch(message);
+        return;
     case WM_THEMECHANGED:
     case CM_SYSCOLORCHANGE:
         TCustomControl::Dispatch(message);

@@ -20,6 +20,7 @@ TZmMemo::TZmMemo(TComponent* AOwner) : TZmCustomMemo(AOwner)
         DrawGutterLine(canvas, line, number, row);
     };
     OnChange = [this](TComponent*) { Invalidate(); };
+    OnGutterClick = [this](TComponent*, int line) { SetCaret(0, line); };
 }
 
 bool TZmMemo::IsDelimiter(char32_t ch) const

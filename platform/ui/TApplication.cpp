@@ -216,6 +216,8 @@ bool TApplication::TakeTranslatedChar(TQueuedMessage& out)
 void TApplication::DispatchMessage(const TQueuedMessage& message)
 {
     if (message.Msg == WM_PAINT) {
+        // Painting validates the window, so a peek-and-dispatch loop is not offered it again.
+        windows_.ClearDirty(message.Wnd);
         if (TWinControl* c = windows_.Control(message.Wnd)) {
             c->PaintPending();
             if (TWinControl* top = c->TopLevel())

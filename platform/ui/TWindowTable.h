@@ -18,6 +18,7 @@ public:
     bool Deliver(HWND wnd, TMessage& message);
 
     void MarkDirty(HWND wnd) { dirty_.insert(wnd); }
+    void ClearDirty(HWND wnd) { dirty_.erase(wnd); }
     bool HasDirty() const { return !dirty_.empty(); }
     HWND FirstDirty() const { return dirty_.empty() ? 0 : *dirty_.begin(); }
     // Windows with pending paints, parents before children (handles grow with creation).

@@ -1,5 +1,6 @@
 #include "skin/engine/TeParentBackground.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/graphics/TCanvas.h"
@@ -19,6 +20,14 @@ std::vector<PainterPair>& Painters()
     return painters;
 }
 
+// The controls drawing their parent's background now: the parent's paint draws a windowless
+// control again, which must not ask for the background a second time.
+std::vector<const TControl*>& Drawing()
+{
+    static std::vector<const TControl*> drawing;
+    return drawing;
+}
+
 // Puts back the canvas's origin and drawing state and the control's state, however the paint ends.
 class TPaintCopyScope {
 public:
@@ -28,9 +37,11 @@ public:
     {
         canvas.SetViewportOrg({origin_.X - offset.X, origin_.Y - offset.Y});
         control.SetControlState(state_ | csPaintCopy);
+        Drawing().push_back(&control);
     }
     ~TPaintCopyScope()
     {
+        Drawing().pop_back();
         control_.SetControlState(state_);
         canvas_.RestoreDC(saved_);
         canvas_.SetViewportOrg(origin_);
@@ -70,8 +81,10 @@ void FreeBackgroundPainters()
 
 void DrawParentBackground(TControl* control, TCanvas& canvas)
 {
+    // Only the re-entry stops here: a control copied by PaintTo (a transition's snapshot) still
+    // shows its parent beneath it, as on the screen.
     if (!control || !control->Parent() || control->Width() <= 0 || control->Height() <= 0 ||
-        (control->ControlState() & csPaintCopy))
+        std::find(Drawing().begin(), Drawing().end(), control) != Drawing().end())
         return;
     TWinControl* parent = control->Parent();
     const TPoint offset = parent->ScreenToClient(control->ClientOrigin());

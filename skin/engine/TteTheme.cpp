@@ -122,7 +122,7 @@ void TteTheme::DrawText(TCanvas& canvas, const TteTextInfo& info)
     DrawWideText(canvas, info.Text, measured, flags);
 }
 
-void TteTheme::DrawPlaceholder(TCanvas& canvas, const TRect& rect)
+void TteTheme::DrawBaseMark(TCanvas& canvas, const TRect& rect)
 {
     FillRectColor(canvas, rect, clYellow);
     FrameRectColor(canvas, rect, clRed);

@@ -1,6 +1,6 @@
 #pragma once
 // The one drawing interface of every skinned control: whether the theme draws a kind, which
-// rectangles to use and how each part looks. This base draws a plain placeholder look; the Flat,
+// rectangles to use and how each part looks. This base draws a plain look of its own; the Flat,
 // OfficeXP and skin-file themes derive from it.
 #include <cstdint>
 #include <memory>
@@ -277,8 +277,8 @@ public:
 protected:
     void ApplyColorDeltas();
     void ApplyFontDeltas();
-    // The placeholder of the kinds the base draws no look for: clYellow framed in clRed.
-    void DrawPlaceholder(TCanvas& canvas, const TRect& rect);
+    // The mark of the kinds the base draws no look for: clYellow framed in clRed.
+    void DrawBaseMark(TCanvas& canvas, const TRect& rect);
     // DrawText in the given theme font.
     void DrawTextInFont(TCanvas& canvas, const TteTextInfo& text, int font);
 

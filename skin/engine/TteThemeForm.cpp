@@ -144,5 +144,5 @@ TRect TteTheme::GetFormInnerRect(Byte, const TteFormInfo& info, const std::strin
 
 void TteTheme::DrawFormPart(Byte, TCanvas& canvas, const TteFormPartInfo& info, const std::string&)
 {
-    DrawPlaceholder(canvas, info.Rect);
+    DrawBaseMark(canvas, info.Rect);
 }

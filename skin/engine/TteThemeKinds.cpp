@@ -114,7 +114,7 @@ bool TteTheme::IsSplitterDefined(Byte, const std::string&) { return false; }
 bool TteTheme::IsSplitterTransparent(Byte, const std::string&) { return false; }
 void TteTheme::DrawSplitter(Byte, TCanvas& canvas, const TteItemInfo& info, const std::string&)
 {
-    DrawPlaceholder(canvas, info.Rect);
+    DrawBaseMark(canvas, info.Rect);
 }
 
 bool TteTheme::IsScrollDefined(Byte, const std::string&) { return false; }
@@ -208,7 +208,7 @@ void TteTheme::DrawStatusGlyph(Byte, TCanvas& canvas, const TteStatusPanelInfo&,
 }
 void TteTheme::DrawStatusGripper(Byte, TCanvas& canvas, const TteStatusBarInfo& info, const std::string&)
 {
-    DrawPlaceholder(canvas, info.Rect);
+    DrawBaseMark(canvas, info.Rect);
 }
 
 bool TteTheme::IsEditDefined(Byte, const std::string&) { return false; }
@@ -340,7 +340,7 @@ void TteTheme::DrawTab(Byte, TCanvas& canvas, const TteItemInfo& info, const std
 }
 void TteTheme::DrawTabsFrame(Byte, TCanvas& canvas, const TteItemInfo& info, const std::string&)
 {
-    DrawPlaceholder(canvas, info.Rect);
+    DrawBaseMark(canvas, info.Rect);
 }
 void TteTheme::DrawTabText(Byte, TCanvas& canvas, const TteItemInfo& info, const TteTextInfo& text, const std::string&)
 {

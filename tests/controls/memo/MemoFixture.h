@@ -1,12 +1,21 @@
 #pragma once
 // A memo on a shown form of the headless screen, sized in rows of its own font.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/memo/TZmMemo.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "tests/platform/controls/ControlsTestKit.h"
+
+inline void SetText(TZmCustomMemo& memo, std::initializer_list<const char*> texts)
+{
+    TStringList lines;
+    for (const char* text : texts)
+        lines.Add(text);
+    memo.SetLines(lines);
+}
 
 struct MemoFixture : TControlsFixture {
     TZmMemo* memo = Place<TZmMemo>(10, 10, 300, 200);
@@ -25,6 +34,18 @@ struct MemoFixture : TControlsFixture {
         memo->SetLines(lines);
         session.ProcessUntilIdle();
     }
+    // A focused memo holding 'texts' with the caret at (x, y) and nothing to undo.
+    void Start(std::initializer_list<const char*> texts, int x = 0, int y = 0)
+    {
+        SetText(*memo, texts);
+        memo->SetFocus();
+        memo->SetCaret(x, y);
+        memo->ClearUndo();
+        session.ProcessUntilIdle();
+    }
+    std::vector<std::string> Text() const { return memo->Lines().Lines(); }
+    std::pair<int, int> Caret() const { return {memo->CurX(), memo->CurY()}; }
+
     // The text runs one paint of the memo draws.
     std::vector<TTextRun> Painted()
     {

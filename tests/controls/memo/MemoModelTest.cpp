@@ -7,18 +7,6 @@
 #include "platform/ui/TCaretList.h"
 #include "tests/controls/memo/MemoFixture.h"
 
-namespace {
-
-void SetText(TZmCustomMemo& memo, std::initializer_list<const char*> texts)
-{
-    TStringList lines;
-    for (const char* text : texts)
-        lines.Add(text);
-    memo.SetLines(lines);
-}
-
-} // namespace
-
 TEST(MemoModel, StartsEmptyWithTheDefaultsOfEachClass)
 {
     MemoFixture f;

@@ -142,6 +142,8 @@ TEST(Painting, PeekForPaintFindsAPendingPaint)
     f.panel->Invalidate();
     ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
     EXPECT_EQ(m.Wnd, f.panel->Handle());
+    s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
 }
 
 TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)

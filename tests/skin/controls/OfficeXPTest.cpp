@@ -60,3 +60,15 @@ TEST(TeControlsOfficeXP, CheckBoxBarAndLabel)
     EXPECT_EQ(f.PixelOf(*f.bar, 300, 6), f.Xp(tcButtonNormal));
     EXPECT_EQ(f.PixelOf(*f.label, 70, 15), clLime);
 }
+
+TEST(TeControlsOfficeXP, ACopyMadeWithPaintToShowsTheParentBeneathATransparentControl)
+{
+    OfficeXPForm f;
+    TBitmap shot(f.form->Width(), f.form->Height());
+    f.form->PaintTo(shot.Canvas(), 0, 0);
+    const TPoint client = f.form->ClientOrigin();
+    const TRect window = f.form->WindowRect();
+    const TPoint at{client.X - window.Left + f.box->Left() + 90, client.Y - window.Top + f.box->Top() + 10};
+    EXPECT_EQ(f.PixelOf(*f.box, 90, 10), clLime);
+    EXPECT_EQ(shot.ColorAt(at.X, at.Y), clLime);
+}

@@ -1,0 +1,82 @@
+#include "ledger/TF_Tunggu.h"
+
+#include "ledger/LongJob.h"
+#include "ledger/WaitPicture.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TImage.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TScreen.h"
+#include "skin/controls/TTeProgressBar.h"
+
+TF_Tunggu* F_Tunggu = nullptr;
+
+class TF_Tunggu::TProgress : public IJobProgress {
+public:
+    explicit TProgress(TF_Tunggu& form) : form_(form) {}
+    void Show() override { form_.Show(); }
+    void SetMax(int Max) override { form_.TeProgressBar1->SetMax(Max); }
+    void SetPosition(int Position) override { form_.TeProgressBar1->SetPosition(Position); }
+    int Position() const override { return form_.TeProgressBar1->Position(); }
+    void Close() override { form_.Hide(); }
+
+private:
+    TF_Tunggu& form_;
+};
+
+TF_Tunggu::TF_Tunggu(TComponent* AOwner) : TForm(AOwner), progress_(std::make_unique<TProgress>(*this))
+{
+    SetName("F_Tunggu");
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetFormStyle(TFormStyle::fsStayOnTop);
+    SetPosition(TPosition::poMainFormCenter);
+    SetColor(clSkyBlue);
+    SetCursor(crHourGlass);
+    SetBounds(0, 0, 300, 84);
+
+    Image1 = CreateOwned<TImage>(*this);
+    Image1->SetName("Image1");
+    Image1->SetParent(this);
+    Image1->SetBounds(10, 8, 40, 40);
+    Image1->LoadFromData(WaitPictureJpeg());
+
+    Label1 = CreateOwned<TLabel>(*this);
+    Label1->SetName("Label1");
+    Label1->SetParent(this);
+    Label1->SetBounds(60, 20, 230, 16);
+    Label1->SetCaption(" Harap menunggu dengan sabar ...... ");
+
+    TeProgressBar1 = CreateOwned<TTeProgressBar>(*this);
+    TeProgressBar1->SetName("TeProgressBar1");
+    TeProgressBar1->SetParent(this);
+    TeProgressBar1->SetBounds(10, 56, 280, 18);
+    TeProgressBar1->SetOrientation(kpoHorizontal);
+}
+
+TF_Tunggu::~TF_Tunggu()
+{
+    if (Application && Application->InputGate() == this) {
+        Application->SetInputGate(nullptr);
+        if (Screen)
+            Screen->SetCursor(crDefault);
+    }
+}
+
+void TF_Tunggu::DoShow()
+{
+    SetWindowOpacity(230);
+    TeProgressBar1->SetPosition(0);
+    if (Application)
+        Application->SetInputGate(this);
+    if (Screen)
+        Screen->SetCursor(crHourGlass);
+    TForm::DoShow();
+}
+
+void TF_Tunggu::DoHide()
+{
+    if (Application && Application->InputGate() == this)
+        Application->SetInputGate(nullptr);
+    if (Screen)
+        Screen->SetCursor(crDefault);
+    TForm::DoHide();
+}

@@ -1,0 +1,33 @@
+#include "ledger/TLedgerForm.h"
+
+#include "ledger/WindowPattern.h"
+#include "skin/controls/TTeForm.h"
+
+TLedgerForm::TLedgerForm(TComponent* AOwner, const std::string& caption, TAnimate animate)
+    : TForm(AOwner), animate_(animate)
+{
+    SetCaption(caption);
+    TeForm1 = CreateOwned<TTeForm>(*this);
+    TeForm1->SetName("TeForm1");
+    TeForm1->SetCaption(caption);
+    OnActivate = [this](TComponent*) {
+        TeForm1->RefreshFormFrame();
+        FormActivate();
+    };
+    if (animate_ == TAnimate::OnCreate)
+        SetFormAnimation(*TeForm1);
+}
+
+void TLedgerForm::DoShow()
+{
+    if (animate_ == TAnimate::OnShow)
+        SetFormAnimation(*TeForm1);
+    TForm::DoShow();
+}
+
+void TLedgerForm::DoClose(TCloseAction& action)
+{
+    if (FormStyle() == TFormStyle::fsMDIChild)
+        action = TCloseAction::caFree;
+    TForm::DoClose(action);
+}

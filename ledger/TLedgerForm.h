@@ -1,0 +1,26 @@
+#pragma once
+// The base of the ledger's windows: the skinned frame TeForm1 with the window's caption, the
+// opening animation when shown (or once at creation), the frame re-measured on every activation,
+// and an MDI child freed when it closes.
+#include <string>
+
+#include "platform/ui/TCustomForm.h"
+
+class TTeForm;
+
+class TLedgerForm : public TForm {
+public:
+    enum class TAnimate { OnShow, OnCreate };
+    TLedgerForm(TComponent* AOwner, const std::string& caption, TAnimate animate = TAnimate::OnShow);
+
+    TTeForm* TeForm1 = nullptr;
+
+protected:
+    // The window's own activation handler; the frame is re-measured before it.
+    virtual void FormActivate() {}
+    void DoShow() override;
+    void DoClose(TCloseAction& action) override;
+
+private:
+    TAnimate animate_;
+};

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "controls/flat/TZlEdit.h"
+#include "ledger/LoginState.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TF_Login.h"
+#include "platform/controls/TMessageBoxResponder.h"
+#include "platform/core/ConfigStore.h"
+#include "skin/controls/TTeButton.h"
+#include "tests/ledger/TempDatabase.h"
+#include "tests/ledger/WindowSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Login : public ::testing::Test {
+protected:
+    Login() : config(TempDatabasePath("config") + ".conf"), previousConfig(ProgramConfig().Path())
+    {
+        ProgramConfig().SetPath(config);
+        DtModule = &dm;
+        LoginState() = TLoginState();
+        dialog->Show();
+        w.s.ProcessUntilIdle();
+    }
+    ~Login() override
+    {
+        TComponent::Free(dialog);
+        DtModule = nullptr;
+        ProgramConfig().SetPath(previousConfig);
+        fs::remove(config);
+    }
+
+    void Ok(const std::string& path)
+    {
+        dialog->ed_server->SetText(path);
+        w.s.ClickControl(*dialog->TeButton1);
+    }
+    std::string Remembered() const { return ProgramConfig().ReadString("bukura", "bukuraserver"); }
+    // On a connection of its own, so the dialog's stays as the test left it.
+    std::string Scalar(const std::string& sql)
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + file.Path());
+        other.CONN1->Open();
+        other.Query1->SQL().Add(sql);
+        other.Query1->Open();
+        return other.Query1->Fields(0)->AsString();
+    }
+    std::string UserStatus() { return Scalar("select user_status from sis_user where user_login='tukan'"); }
+
+    WindowSession w;
+    TMessageBoxResponder boxes{w.s.App()};
+    TempDatabase file;
+    TDtModule dm;
+    std::string config;
+    std::string previousConfig;
+    TF_Login* dialog = w.s.CreateForm<TF_Login>();
+};
+
+} // namespace
+
+TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
+{
+    EXPECT_EQ(dialog->ed_server->Text(), "accounting.db");
+    EXPECT_NE(dialog->ActiveControl(), dialog->TeButton1);
+    Ok(file.Path());
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(dialog->LoginCount, 1);
+    EXPECT_EQ(Remembered(), file.Path());
+    EXPECT_EQ(UserStatus(), "1");
+    EXPECT_EQ(LoginState().UserLogin, "tukan");
+    EXPECT_EQ(LoginState().UserName, "Tukan");
+    EXPECT_EQ(LoginState().UserType, "1");
+    EXPECT_EQ(LoginState().DbPath, file.Path());
+    EXPECT_EQ(LoginState().npt, "KALVERA");
+    Ok(file.Path());
+    EXPECT_EQ(dialog->LoginCount, 2);
+
+    TComponent::Free(dialog);
+    dialog = w.s.CreateForm<TF_Login>();
+    dialog->Show();
+    EXPECT_EQ(dialog->ed_server->Text(), file.Path());
+    EXPECT_EQ(dialog->ActiveControl(), dialog->TeButton1);
+}
+
+TEST_F(Login, NoProgramDatabaseOrUnitTenNotFirstShowsTheReasonAndChangesNothing)
+{
+    const std::string missing = TempDatabasePath("missing");
+    const std::string text = TempDatabasePath("text");
+    const std::string empty = TempDatabasePath("empty");
+    std::ofstream(text) << "no database here";
+    std::ofstream(empty).flush();
+    for (const std::string& path : {missing, text, empty}) {
+        boxes.Answer(mrOk);
+        Ok(path);
+        EXPECT_EQ(boxes.Shown().back().Text.substr(0, 37), "Koneksi ke Database tidak berhasil!\r\n") << path;
+        EXPECT_EQ(std::count(boxes.Shown().back().Text.begin(), boxes.Shown().back().Text.end(), '\n'), 6);
+    }
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_EQ(fs::file_size(empty), 0u);
+    fs::remove(text);
+    fs::remove(empty);
+
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + file.Path());
+        other.CONN1->Open();
+        other.CONN1->Execute("update ref_unit set nama_unit='A Kalvera' where id_unit=11");
+    }
+    boxes.Answer(mrOk);
+    Ok(file.Path());
+    ASSERT_EQ(boxes.Shown().size(), 4u);
+    EXPECT_EQ(boxes.Shown()[3].Text, "Data unit usaha (ref_unit) tidak sesuai: unit 10 harus menjadi unit pertama "
+                                     "menurut nama, kode dan urutan tabel.");
+    EXPECT_EQ(boxes.Shown()[3].Type, TMsgDlgType::mtError);
+    EXPECT_FALSE(dm.CONN1->Connected());
+    EXPECT_EQ(UserStatus(), "0");
+    EXPECT_FALSE(fs::exists(config));
+    EXPECT_EQ(dialog->LoginCount, 0);
+    EXPECT_TRUE(dialog->Visible());
+}
+
+TEST_F(Login, AQuoteInNameOrPasswordIsPartOfTheValueAndTheFieldsAreShown)
+{
+    dialog->ed_login->SetText("x' or '1'='1");
+    boxes.Answer(mrOk);
+    Ok(file.Path());
+    EXPECT_EQ(boxes.Shown().back().Text, "Anda tidak terdaftar sebagai User kami!!!");
+    EXPECT_TRUE(dialog->ed_login->Visible());
+    EXPECT_EQ(dialog->FocusedControl(), dialog->ed_login);
+
+    dialog->ed_login->SetText("TUKAN");
+    dialog->ed_password->SetText("x' or 'a'='a");
+    boxes.Answer(mrOk);
+    Ok(file.Path());
+    EXPECT_EQ(boxes.Shown().back().Text, "Maaf Password Anda Salah!!!\r\nSilahkan ulangi lagi");
+    EXPECT_EQ(dialog->FocusedControl(), dialog->ed_password);
+    EXPECT_EQ(dialog->LoginCount, 0);
+    EXPECT_EQ(UserStatus(), "0");
+}
+
+TEST_F(Login, SettingsThatFailToLoadLeaveLoginCountAtZero)
+{
+    dm.CONN1->SetConnectionString("Data Source=" + file.Path());
+    dm.CONN1->Open();
+    dm.CONN1->Execute("update ref_sistem set ref_tahun='dua ribu'");
+    boxes.Answer(mrOk);
+    Ok(file.Path());
+    EXPECT_EQ(w.s.Errors().size(), 1u);
+    EXPECT_EQ(dialog->LoginCount, 0);
+
+    dm.CONN1->Execute("update ref_sistem set ref_tahun=2026");
+    Ok(file.Path());
+    EXPECT_EQ(dialog->LoginCount, 1);
+    EXPECT_EQ(LoginState().ref_tahun, 2026);
+}
