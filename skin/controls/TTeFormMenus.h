@@ -16,8 +16,8 @@ public:
     virtual void ShowSystemMenu(TTeDefaultForm& form, TPoint screen, bool tray) { (void)form, (void)screen, (void)tray; }
     // The menu bar's short-cut test: true when it took the key.
     virtual bool MenuBarShortCut(TTeDefaultForm& form, TMessage& key) { (void)form, (void)key; return false; }
-    // SC_KEYMENU with a letter: the menu bar enters its keyboard mode.
-    virtual void MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; }
+    // SC_KEYMENU with a letter: the menu bar enters its keyboard mode; false when no bar shows.
+    virtual bool MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; return false; }
     // The MDI children changed: the window list and the menu bar's child buttons follow.
     virtual void MdiChildrenChanged(TTeDefaultForm& frame) { (void)frame; }
 };

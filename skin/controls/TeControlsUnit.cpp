@@ -14,6 +14,7 @@
 #include "skin/controls/TTeInplaceScrollBar.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMessage.h"
+#include "skin/controls/TTeSkinnedFormMenus.h"
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeTabSheet.h"
 #include "skin/controls/TeCheckGlyph.h"
@@ -49,10 +50,12 @@ void StartTeControls()
     RegisterClass<TTeSpeedDivider>("TTeSpeedDivider");
     RegisterClass<TTeTabSheet>("TTeTabSheet");
     RegisterTabSheetPainter();
+    SetFormMenus(std::make_unique<TTeSkinnedFormMenus>());
 }
 
 void StopTeControls()
 {
+    SetFormMenus(nullptr);
     FreeButtonGlyphs();
     FreeSharedBuffer();
     FreeFormResources();
