@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "platform/ui/Shortcuts.h"
+#include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
 #include "skin/controls/TTePopupMenu.h"
 #include "skin/controls/TeFormUnit.h"
 
@@ -135,4 +137,46 @@ TEST_F(FormMenus, LinkedMenusTakeTheFormsOptionsAndTheTrayMenuShowsFromTheTray)
     s.TrayMouse(s.TrayCalls()[0], WM_RBUTTONUP);
     EXPECT_EQ(tray->PopupMenuOptions().Blending().Value(), 99);
     EXPECT_EQ(shown, (std::vector<std::string>{"system", "tray"}));
+}
+
+TEST_F(FormMenus, TheMenuBarTakesItsShortCutsFirstAndALetterOnlyWhileItShows)
+{
+    std::vector<std::string> log;
+    TForm* form = nullptr;
+    TTeMenuBar* bar = nullptr;
+    MakeSkinned<TTeForm>(form, Bounds(100, 100, 400, 300), std::function<void(TTeForm&)>([&](TTeForm& skin) {
+        form->OnShortCut = [&](TMessage&, bool& handled) {
+            log.push_back("form");
+            handled = true;
+        };
+        bar = CreateOwned<TTeMenuBar>(*form);
+        bar->SetParent(form);
+        bar->SetAlign(TAlign::alTop);
+        auto* transaction = CreateOwned<TTeItem>(*form);
+        transaction->SetCaption("&Transaction");
+        transaction->OnBeforeDropDown = [&](TComponent*) { log.push_back("open"); };
+        bar->Items()->Add(transaction);
+        auto* cash = CreateOwned<TTeItem>(*form);
+        cash->SetCaption("Cash");
+        cash->SetShortCut(ShortCut('K', ssCtrl));
+        cash->OnClick = [&](TComponent*) { log.push_back("Cash"); };
+        transaction->Add(cash);
+        skin.SetMenuBar(bar);
+    }));
+    s.PressKey('K', kmCtrl);
+    s.PressKey('J', kmCtrl);
+    EXPECT_EQ(log, (std::vector<std::string>{"Cash", "form"}));
+
+    log.clear();
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 't');
+    s.ProcessUntilIdle();
+    EXPECT_EQ(log, (std::vector<std::string>{"open"}));
+
+    log.clear();
+    bar->Hide();
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 't');
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(log.empty());
 }
