@@ -5,7 +5,6 @@
 
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 
 class WindowSession {
@@ -17,13 +16,11 @@ public:
         StartTeUtils();
         StartTeTheme();
         StartTeControls();
-        StartTeForms();
         s.App().SetAnimationsEnabled(false);
     }
     ~WindowSession()
     {
         s.ProcessUntilIdle();
-        StopTeForms();
         StopTeControls();
         StopTeTheme();
         StopTeUtils();
