@@ -37,6 +37,11 @@ MenuMetrics& Metrics()
     return *metrics;
 }
 
+[[noreturn]] void IndexError(int index)
+{
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
 } // namespace
 
 TTeItemActionLink::TTeItemActionLink(TTeItem* item) : TActionLink(item), item_(item) {}
@@ -137,7 +142,7 @@ TTeItem::~TTeItem()
 TTeItem* TTeItem::Items(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+        IndexError(index);
     return items_[index];
 }
 
@@ -154,7 +159,7 @@ void TTeItem::Insert(int index, TTeItem* item)
     if (item->parent_)
         throw ETeItemError("Toolbar item already inserted");
     if (index < 0 || index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+        IndexError(index);
     items_.insert(items_.begin() + index, item);
     item->parent_ = this;
     Changed();
@@ -476,5 +481,9 @@ void ReadMenuMetrics()
 void FreeMenuMetrics()
 {
     metrics.reset();
+}
+
+void FreeItemContainers()
+{
     containers.reset();
 }

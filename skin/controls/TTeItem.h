@@ -217,6 +217,8 @@ template <class C> bool IsItemContainer(const TComponent* component)
     return dynamic_cast<const C*>(component) != nullptr;
 }
 int ItemContainerCount();
+// The unit's stop: whatever is still registered goes.
+void FreeItemContainers();
 
 // The layout metrics of every menu: item width and height (at least 20) and the menu font.
 int MenuItemWidth();

@@ -5,6 +5,8 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TImageList.h"
+#include "platform/ui/TCustomForm.h"
+#include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeItemView.h"
 #include "skin/engine/TeTextTarget.h"
@@ -31,6 +33,17 @@ uint8_t ItemState(bool enabled, bool selected, bool idle)
     if (selected)
         return idle ? 2 : 1;
     return 0;
+}
+
+// The maximized MDI child's icon, drawn 16 pixels square in the middle of the button.
+bool DrawChildIcon(TCanvas& canvas, const TTeForm* skin, const TRect& rect)
+{
+    auto* form = skin ? dynamic_cast<TCustomForm*>(skin->Control()) : nullptr;
+    if (!form || form->Icon().Empty())
+        return false;
+    canvas.StretchDraw(Bounds(rect.Left + (rect.Width() - 16) / 2, rect.Top + (rect.Height() - 16) / 2, 16, 16),
+                       form->Icon());
+    return true;
 }
 
 } // namespace
@@ -76,7 +89,8 @@ void TTeItem::PaintThemed(TCanvas& canvas, const TTeItemView& view, const TRect&
             theme.DrawMenuItemGlyph(0, canvas, info, MakeItemGlyphInfo(rect, nullptr, state, glyphs[kind_]),
                                     themeObject_);
         } else if (kind_ == 4) {
-            theme.DrawMenuItemGlyph(0, canvas, info, MakeItemMarkInfo(rect, 4), themeObject_);
+            if (!DrawChildIcon(canvas, mdiChildSkin_, rect))
+                theme.DrawMenuItemGlyph(0, canvas, info, MakeItemMarkInfo(rect, 4), themeObject_);
         } else {
             canvas.Font().Assign(theme.Fonts().GetFont(34 + state));
             theme.DrawMenuItemText(0, canvas, info, MakeTextInfo(rect, caption_, DT_CENTER | CaptionFlags),
@@ -125,7 +139,9 @@ void TTeItem::PaintClassic(TCanvas& canvas, const TTeItemView& view, const TRect
         static constexpr uint32_t buttons[] = {0, DFCS_CAPTIONCLOSE, DFCS_CAPTIONRESTORE, DFCS_CAPTIONMIN};
         if (kind_ >= 1 && kind_ <= 3) {
             DrawFrameControl(canvas, rect, DFC_CAPTION, buttons[kind_]);
-        } else if (kind_ == 0) {
+        } else if (kind_ == 4) {
+            DrawChildIcon(canvas, mdiChildSkin_, rect);
+        } else {
             TRect text = rect;
             DrawWideText(canvas, caption_, text, DT_CENTER | CaptionFlags);
         }

@@ -137,7 +137,7 @@ void TTeItemView::SetScrollDirection(uint8_t direction)
         childView_->PostToHost(WM_KEYDOWN, VK_ESCAPE);
     scrollDirection_ = direction;
     RepaintScrollArrow(direction);
-    scrollTimer_.reset(new TTimer(nullptr));
+    scrollTimer_ = Create<TTimer>();
     scrollTimer_->SetInterval(ScrollInterval);
     scrollTimer_->SetOnTimer(TNotifyEvent(this, &TTeItemView::ScrollTick));
 }

@@ -100,7 +100,7 @@ private:
     TTeItemView* parentView_ = nullptr;
     TTeItemView* childView_ = nullptr;
     TCanvas* canvas_ = nullptr;
-    std::unique_ptr<TTimer> scrollTimer_;
+    TComponentPtr<TTimer> scrollTimer_;
     TPoint origin_;
     int width_ = 0;
     int height_ = 0;

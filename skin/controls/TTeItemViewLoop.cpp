@@ -137,6 +137,11 @@ bool TTeItemView::Handle(const TQueuedMessage& m)
     }
     if (m.Msg >= FirstMouseMessage && m.Msg <= WM_MOUSEWHEEL)
         return false;
+    // Dispatching one paint leaves the window marked dirty, and the next peek would offer it again.
+    if (m.Msg == WM_PAINT) {
+        Application->DispatchPaints();
+        return false;
+    }
     if (m.Msg == WM_OPEN_HOVERED_SUBMENU) {
         OpenSubmenu();
         return false;

@@ -13,6 +13,7 @@
 #include "skin/controls/TTeHook.h"
 #include "skin/controls/TTeInplaceScrollBar.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeItemView.h"
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TTeSkinnedFormMenus.h"
 #include "skin/controls/TTeSpeedContainer.h"
@@ -62,6 +63,8 @@ void StopTeControls()
     FreeHookList();
     trueTypeList.reset();
     FreeClickHandler();
+    FreeItemContainers();
+    SetLastMenuMousePos({});
     FreeCheckGlyph();
     FreeMenuMetrics();
     FreeGlobalMessage();

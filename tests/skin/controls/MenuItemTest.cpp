@@ -91,6 +91,17 @@ TEST_F(MenuItem, ActionSuppliesStateAndTheClick)
     EXPECT_EQ(executed, 1);
     action.reset();
     EXPECT_EQ(item->Action(), nullptr);
+
+    // An action still loading fills only what the item left at its default.
+    auto loading = Create<TCustomAction>();
+    loading->SetCaption("Close");
+    loading->SetHint("Closes the book");
+    loading->BeginLoading();
+    item->SetCaption("Mine");
+    item->SetAction(loading.get());
+    loading->EndLoading();
+    EXPECT_EQ(item->Caption(), "Mine");
+    EXPECT_EQ(item->Hint(), "Closes the book");
 }
 
 TEST_F(MenuItem, FindsAcceleratorsOfVisibleItemsAndShortCutsDepthFirst)

@@ -37,6 +37,7 @@ protected:
         SetChildView(view.get());
         view->LayoutItems();
         host->SetBounds(at.X, at.Y, view->ViewWidth(), view->ViewHeight());
+        host->Handle();
         host->Show();
         try {
             view->RunMenuLoop();
@@ -73,6 +74,7 @@ struct MenuFixture : SkinFixture {
         view->SetHost(host.get());
         view->LayoutItems();
         host->SetBounds(100, 100, std::max(view->ViewWidth(), 1), std::max(view->ViewHeight(), 1));
+        host->Handle();
         host->Show();
         session.ProcessUntilIdle();
         return view;

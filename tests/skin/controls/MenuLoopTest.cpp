@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "tests/skin/controls/MenuKit.h"
+
+namespace {
+
+// A bar with "User" (LogIn, Exit) and "&Edit" (Cut, a separator, hidden Copy, disabled Paste, &Select).
+struct MenuLoop : ::testing::Test, MenuFixture {
+    TTeItem* user = AddItem(*root, "User");
+    TTeItem* login = Leaf(*user, "LogIn");
+    TTeItem* exit = Leaf(*user, "Exit");
+    TTeItem* edit = AddItem(*root, "&Edit");
+    TTeItem* cut = Leaf(*edit, "Cut");
+    TTeItem* line = AddItem(*edit, "-");
+    TTeItem* copy = Leaf(*edit, "&Copy");
+    TTeItem* paste = Leaf(*edit, "Paste");
+    TTeItem* select = Leaf(*edit, "&Select");
+
+    MenuLoop()
+    {
+        copy->SetVisible(false);
+        paste->SetEnabled(false);
+    }
+};
+
+TEST_F(MenuLoop, ColumnLayoutStacksVisibleRowsAtTheWidestItem)
+{
+    auto view = MakeView(*edit, false);
+    EXPECT_EQ(cut->BoundsRect().Top, 0);
+    EXPECT_EQ(line->BoundsRect(), Bounds(0, 20, view->ViewWidth(), 15));
+    EXPECT_TRUE(copy->BoundsRect().IsEmpty());
+    EXPECT_EQ(paste->BoundsRect().Top, 35);
+    EXPECT_EQ(view->ViewHeight(), 20 + 15 + 20 + 20);
+    EXPECT_EQ(view->ViewWidth(), std::max(cut->BoundsRect().Width(), select->BoundsRect().Width()));
+}
+
+TEST_F(MenuLoop, BarPlacesMDIButtonsAtTheOwnersEdges)
+{
+    auto owner = Create<TPopupWindow>();
+    owner->SetBounds(0, 0, 500, 20);
+    TTeItem* close = AddItem(*root, "");
+    close->SetKind(1);
+    TTeItem* icon = AddItem(*root, "");
+    icon->SetKind(4);
+    auto view = Create<TestView>(nullptr, true, true);
+    view->SetItem(root.get());
+    view->SetOwnerControl(owner.get());
+    view->LayoutItems();
+    EXPECT_EQ(close->BoundsRect(), Bounds(480, 0, 20, 20));
+    EXPECT_EQ(icon->BoundsRect(), Bounds(0, 0, 20, 20));
+    EXPECT_EQ(edit->BoundsRect().Left, user->BoundsRect().Right);
+}
+
+TEST_F(MenuLoop, DownAndUpSkipSeparatorsAndHiddenItemsAndWrap)
+{
+    auto view = MakeView(*edit, false);
+    view->SetSelected(cut);
+    view->SelectNext();
+    EXPECT_EQ(view->Selected(), paste);
+    view->SelectNext();
+    view->SelectNext();
+    EXPECT_EQ(view->Selected(), cut);
+    view->SelectPrev();
+    EXPECT_EQ(view->Selected(), select);
+
+    // Nothing selectable: one round and the selection stays.
+    copy->SetVisible(true);
+    for (TTeItem* i : {cut, copy, paste, select})
+        i->SetVisible(false);
+    auto empty = Create<TTeItem>();
+    view->SetSelected(nullptr);
+    view->SelectNext();
+    view->SelectPrev();
+    EXPECT_EQ(view->Selected(), nullptr);
+    view->SetItem(empty.get());
+    view->SelectNext();
+    EXPECT_EQ(view->Selected(), nullptr);
+}
+
+TEST_F(MenuLoop, ReturnOnAnEnabledLeafClosesEveryLevelThenClicksOnce)
+{
+    auto bar = MakeView(*root, true);
+    Keys({VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(bar->RunMenuLoop());
+    EXPECT_EQ(opened, std::vector<std::string>{"User"});
+    EXPECT_TRUE(clicked.empty());
+    EXPECT_FALSE(bar->LoopRunning());
+    EXPECT_EQ(bar->Selected(), nullptr);
+    session.ProcessUntilIdle();
+    EXPECT_EQ(clicked, std::vector<std::string>{"Exit"});
+}
+
+TEST_F(MenuLoop, ReturnOnADisabledItemNeitherClicksNorCloses)
+{
+    auto bar = MakeView(*root, true);
+    Keys({VK_RIGHT, VK_DOWN, VK_UP, VK_UP, VK_RETURN});
+    // Still open with nothing more to read: the headless loop reports the wait, and every level's
+    // exit step still runs.
+    EXPECT_THROW(bar->RunMenuLoop(), EHeadlessStall);
+    EXPECT_FALSE(bar->LoopRunning());
+    EXPECT_TRUE(OpenHosts().empty());
+    session.ProcessUntilIdle();
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(MenuLoop, EscapeClosesOneLevelAndLeftRightHandOverToTheBar)
+{
+    auto bar = MakeView(*root, true);
+    Keys({VK_DOWN, VK_ESCAPE, VK_RIGHT, VK_DOWN, VK_LEFT, VK_ESCAPE, VK_ESCAPE});
+    bar->RunMenuLoop();
+    EXPECT_EQ(opened, (std::vector<std::string>{"User", "&Edit", "User"}));
+    EXPECT_FALSE(bar->LoopRunning());
+}
+
+TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdown)
+{
+    auto bar = MakeView(*root, true);
+    const TPoint overEdit = host->ClientToScreen({edit->BoundsRect().Left + 5, 5});
+    Keys({VK_DOWN});
+    session.Screen().MouseMove(overEdit.X, overEdit.Y);
+    Keys({VK_ESCAPE, VK_ESCAPE});
+    bar->RunMenuLoop();
+    EXPECT_EQ(opened, (std::vector<std::string>{"User", "&Edit"}));
+}
+
+TEST_F(MenuLoop, AltOrF10ClosesAllLevels)
+{
+    for (uint16_t key : {VK_MENU, VK_F10}) {
+        auto bar = MakeView(*root, true);
+        Keys({VK_DOWN, key});
+        bar->RunMenuLoop();
+        EXPECT_FALSE(bar->LoopRunning());
+    }
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+TEST_F(MenuLoop, AcceleratorsSkipHiddenItemsAndClickTheFoundOne)
+{
+    auto column = MakeView(*edit, false);
+    session.Screen().KeyDown('C', kmAlt);
+    session.Screen().KeyDown('S', kmAlt);
+    column->RunMenuLoop();
+    session.ProcessUntilIdle();
+    EXPECT_EQ(clicked, std::vector<std::string>{"&Select"});
+}
+
+TEST_F(MenuLoop, PressOutsideClosesTheChainAndStillReachesTheWindowBelow)
+{
+    auto bar = MakeView(*root, true);
+    const TPoint outside = session.ScreenPointOf(*form);
+    Keys({VK_DOWN});
+    session.Screen().MouseDown(outside.X, outside.Y);
+    bar->RunMenuLoop();
+    EXPECT_TRUE(OpenHosts().empty());
+    TQueuedMessage m;
+    ASSERT_TRUE(session.App().PeekMessage(m));
+    EXPECT_EQ(m.Msg, WM_LBUTTONDOWN);
+}
+
+TEST_F(MenuLoop, ClickingAnItemRunsItOnceTheMenusAreGone)
+{
+    auto column = MakeView(*user, false);
+    const TPoint p = column->Host()->ClientToScreen({5, 25});
+    session.Screen().MouseMove(p.X, p.Y);
+    session.Screen().MouseDown(p.X, p.Y);
+    session.Screen().MouseUp(p.X, p.Y);
+    column->RunMenuLoop();
+    session.ProcessUntilIdle();
+    EXPECT_EQ(clicked, std::vector<std::string>{"Exit"});
+}
+
+TEST_F(MenuLoop, ScrollArrowMovesTheColumnEveryHundredMilliseconds)
+{
+    edit->SetScrolled(true);
+    edit->SetScrollCount(2);
+    auto view = MakeView(*edit, false);
+    EXPECT_EQ(view->ViewHeight(), 20 + 15 + 2 * 10);
+    EXPECT_EQ(cut->BoundsRect().Top, 10);
+    view->TrackMouse(view->Host()->ClientToScreen({5, view->ViewHeight() - 5}));
+    EXPECT_EQ(view->ScrollDirection(), 2);
+    session.AdvanceClock(99);
+    EXPECT_EQ(view->Selected(), nullptr);
+    session.AdvanceClock(1);
+    EXPECT_EQ(view->Selected(), cut);
+    session.AdvanceClock(100);
+    EXPECT_EQ(view->Selected(), paste);
+    EXPECT_EQ(edit->ScrollPos(), 2);
+    EXPECT_EQ(paste->BoundsRect().Top, 10);
+    view->TrackMouse(view->Host()->ClientToScreen({5, 20}));
+    EXPECT_FALSE(view->HasScrollTimer());
+    session.AdvanceClock(500);
+    EXPECT_EQ(edit->ScrollPos(), 2);
+}
+
+} // namespace
