@@ -105,6 +105,9 @@ bool TApplication::PeekMessage(TQueuedMessage& out, HWND wnd, uint32_t first, ui
     if (paintInRange && windows_.HasDirty()) {
         const HWND dirty = windows_.FirstDirty();
         if (wnd == 0 || wnd == dirty) {
+            // Taken, as a modal loop takes it: a window that cannot paint now is not handed out forever.
+            if (remove)
+                windows_.ClearDirty(dirty);
             out = {dirty, WM_PAINT, 0, 0};
             return true;
         }

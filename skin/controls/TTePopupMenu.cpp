@@ -60,11 +60,8 @@ void TTePopupMenu::SetPopupMenuOptions(const TTePopupMenuOptions& v)
 
 void TTePopupMenu::Popup(int x, int y)
 {
-    if (TTePopupMenu* other = onScreen.Get(); other && other != this) {
+    if (TTePopupMenu* other = onScreen.Get(); other && other != this)
         other->CloseNow();
-        if (Application)
-            Application->ProcessMessages();
-    }
     TWeakRef<TTePopupMenu> self(this);
     onScreen = this;
     SetPopupMenuOptions(*options_);

@@ -29,7 +29,6 @@ public:
     void PopupFor(TControl* target, int screenX, int screenY) override;
     // Asks the running menu to close every level, as a click outside would.
     virtual void CloseMenu();
-    bool IsOnScreen() const { return root_.Get() != nullptr; }
 
     // The menu on screen, or null.
     static TTePopupMenu* OnScreen();

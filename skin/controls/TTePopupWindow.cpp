@@ -110,6 +110,9 @@ void ShowSubmenu(TTeItem& item, TTeItemView* parentView, TPoint at, const TRect&
         return;
     if (item.OnBeforeDropDown)
         item.OnBeforeDropDown(&item);
+    // The handler may have closed the menu (another menu popped up): nothing opens from it.
+    if (parentView && !parentView->LoopRunning())
+        return;
     auto window = Create<TTePopupWindow>();
     window->CreatePopup(item.Owner(), parentView, item);
     const TRect monitor = Screen ? Screen->MonitorFromPoint(at).BoundsRect : Rect(0, 0, 1024, 768);
@@ -127,6 +130,8 @@ void ShowSubmenu(TTeItem& item, TTeItemView* parentView, TPoint at, const TRect&
     window->ShowAt(bounds);
     if (skin)
         skin->EnableFramePaint();
+    // Painted at once: input typed ahead would otherwise keep the column blank.
+    window->Update();
 
     // The level's view is the parent's child while it runs, also when the loop raises.
     struct ChildLink {

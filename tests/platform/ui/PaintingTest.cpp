@@ -144,6 +144,12 @@ TEST(Painting, PeekForPaintFindsAPendingPaint)
     EXPECT_EQ(m.Wnd, f.panel->Handle());
     s.App().DispatchMessage(m);
     EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    // Removed, it is handed out once, even for a hidden window that cannot paint it.
+    f.panel->Hide();
+    f.panel->Invalidate();
+    for (int taken = 0; taken < 5 && s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true); ++taken)
+        s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
 }
 
 TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)

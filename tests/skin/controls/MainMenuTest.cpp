@@ -10,6 +10,7 @@ namespace {
 
 // The program's main window as it stands before login: a small bar showing, the full bar hidden.
 struct MainWindow : SkinFixture {
+    TeFormUnit forms;
     TForm* main = session.CreateForm<TForm>();
     TTeForm* skin = nullptr;
     TTeMenuBar* small = nullptr;
@@ -36,7 +37,7 @@ struct MainWindow : SkinFixture {
         main->EndLoading();
         main->Show();
         session.ProcessUntilIdle();
-        windowsBefore = VisibleWindows();
+        windowsBefore = Windows();
     }
 
     TTeMenuBar* Bar(std::initializer_list<const char*> captions)
@@ -56,19 +57,14 @@ struct MainWindow : SkinFixture {
         auto* item = CreateOwned<TTeItem>(*main);
         item->SetCaption(caption);
         item->OnClick = [this, caption](TComponent*) {
-            log.push_back(caption + (VisibleWindows() == windowsBefore ? "" : " with a menu on screen"));
+            log.push_back(caption + (Windows() == windowsBefore ? "" : " with a menu on screen"));
         };
         parent.Add(item);
         return item;
     }
 
-    size_t VisibleWindows()
-    {
-        size_t n = 0;
-        for (TNativeWindow w : session.Screen().ZOrder())
-            n += session.Screen().IsWindowVisible(w);
-        return n;
-    }
+    // Every native window, shown or not: a freed popup leaves none behind.
+    size_t Windows() { return session.Screen().ZOrder().size(); }
 
     TPoint ItemOnScreen(TTeMenuBar& bar, TTeItem& item)
     {
@@ -94,7 +90,7 @@ TEST(MainMenu, AClickOnUserOpensItsDropdownAndLogInRunsOnlyOnceTheDropdownIsGone
     screen.MouseUp(login.X, login.Y);
     w.session.ProcessUntilIdle();
     EXPECT_EQ(w.log, (std::vector<std::string>{"open User", "LogIn"}));
-    EXPECT_EQ(w.VisibleWindows(), w.windowsBefore);
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
 }
 
 TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
@@ -116,5 +112,16 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     screen.KeyDown(VK_ESCAPE);
     w.session.ProcessUntilIdle();
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
-    EXPECT_EQ(w.VisibleWindows(), w.windowsBefore);
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
+}
+
+TEST(MainMenu, ADropdownLeftWaitingStallsAndLeavesNoWindowBehind)
+{
+    MainWindow w;
+    const TPoint at = w.ItemOnScreen(*w.small, *w.user);
+    w.session.Screen().MouseDown(at.X, at.Y);
+    w.session.Screen().MouseUp(at.X, at.Y);
+    EXPECT_THROW(w.session.ProcessUntilIdle(), EHeadlessStall);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open User"}));
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
 }

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/TCustomForm.h"
+#include "skin/controls/TTeForm.h"
+#include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
+#include "skin/controls/TTePopupForm.h"
+#include "skin/controls/TTePopupView.h"
+#include "skin/controls/TTePopupWindow.h"
+#include "tests/skin/controls/SkinTestKit.h"
+
+namespace {
+
+struct BarFixture : SkinFixture {
+    TeFormUnit forms;
+
+    TTeMenuBar* MakeBar(TForm& owner, std::initializer_list<const char*> captions)
+    {
+        auto* bar = CreateOwned<TTeMenuBar>(owner);
+        bar->SetParent(&owner);
+        bar->SetAlign(TAlign::alTop);
+        for (const char* caption : captions) {
+            auto* item = CreateOwned<TTeItem>(owner);
+            item->SetCaption(caption);
+            bar->Items()->Add(item);
+        }
+        return bar;
+    }
+};
+
+} // namespace
+
+TEST(MenuBar, ClassicRowSizesItselfAndDrawsItsBevel)
+{
+    BarFixture f;
+    TTeMenuBar* bar = f.MakeBar(*f.form, {"&File", "&Edit"});
+    f.session.ProcessUntilIdle();
+    // One row of default height above the two rows the bevel takes.
+    EXPECT_EQ(bar->Height(), MenuItemHeight() + 2);
+    EXPECT_EQ(bar->View().GetItemRect(bar->Items()->Items(1)).Left, bar->View().GetItemRect(bar->Items()->Items(0)).Right);
+    const int h = bar->Height(), far = bar->Width() - 3;
+    EXPECT_EQ(f.session.ClientColor(*bar, far, h - 2), ColorToRGB(clMenu));
+    bar->SetShowBevel(true);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.session.ClientColor(*bar, far, h - 2), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(f.session.ClientColor(*bar, far, h - 1), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(f.session.ClientColor(*bar, far, h - 3), ColorToRGB(clMenu));
+
+    // Idle, the bar follows the mouse without a loop.
+    TTeItem* edit = bar->Items()->Items(1);
+    const TPoint over = bar->ClientToScreen(bar->View().GetItemRect(edit).TopLeft());
+    f.session.MoveTo(over.X + 4, over.Y + 4);
+    EXPECT_EQ(bar->View().Selected(), edit);
+    f.session.MoveTo(over.X, over.Y + 200);
+    EXPECT_EQ(bar->View().Selected(), nullptr);
+
+    // A press beside the items starts no menu (a loop would stall here for want of input).
+    const TPoint beside = bar->ClientToScreen({far, 5});
+    EXPECT_NO_THROW(f.session.Click(beside.X, beside.Y));
+}
+
+TEST(MenuBar, MDIFrameShowsTheMaximizedChildsButtonsAndTheyAct)
+{
+    BarFixture f;
+    f.session.App().SetAnimationsEnabled(false);
+    TForm* frame = f.session.CreateForm<TForm>();
+    frame->SetFormStyle(TFormStyle::fsMDIForm);
+    CreateOwned<TTeForm>(*frame);
+    TTeMenuBar* bar = f.MakeBar(*frame, {"&File", "&Window"});
+    frame->BeginLoading();
+    frame->SetBounds(0, 0, 600, 400);
+    frame->EndLoading();
+    frame->Show();
+    TForm* kid = CreateOwned<TForm>(*frame);
+    kid->SetFormStyle(TFormStyle::fsMDIChild);
+    auto* kidSkin = CreateOwned<TTeForm>(*kid);
+    kid->BeginLoading();
+    kid->SetBounds(20, 20, 300, 200);
+    kid->EndLoading();
+    kid->Show();
+    f.session.ProcessUntilIdle();
+
+    ASSERT_EQ(bar->Items()->Count(), 6);
+    EXPECT_EQ(bar->Items()->Items(0), bar->MDIButton(4));
+    for (int kind = 1; kind <= 4; ++kind)
+        EXPECT_FALSE(bar->MDIButton(kind)->Visible());
+
+    bar->ShowMDIButtons(kidSkin);
+    const TRect close = bar->View().GetItemRect(bar->MDIButton(1));
+    const TRect minimize = bar->View().GetItemRect(bar->MDIButton(3));
+    EXPECT_EQ(close.Right, bar->Width());
+    EXPECT_EQ(close.Width(), close.Height());
+    EXPECT_EQ(bar->View().GetItemRect(bar->MDIButton(4)).Left, bar->GetContentRect().Left);
+    EXPECT_LT(minimize.Right, close.Left);
+
+    const TPoint at = bar->ClientToScreen({minimize.Left + 3, minimize.Top + 3});
+    f.session.Screen().MouseDown(at.X, at.Y);
+    f.session.Screen().MouseUp(at.X, at.Y);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(kidSkin->WindowState(), kwsMinimized);
+
+    bar->HideMDIButtons();
+    EXPECT_EQ(bar->MDIChildSkin(), nullptr);
+    EXPECT_TRUE(bar->View().GetItemRect(bar->MDIButton(1)).IsEmpty());
+    TComponent::Free(frame);
+    f.session.ProcessUntilIdle();
+}
+
+TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
+{
+    BarFixture f;
+    f.session.App().SetAnimationsEnabled(false);
+    TTeMenuBar* bar = f.MakeBar(*f.form, {"&Transaction"});
+    bar->PopupMenuOptions().Animation().SetEnabled(true);
+    bar->PopupMenuOptions().Shadow().SetEnabled(true);
+    TTeItem* transaction = bar->Items()->Items(0);
+    auto add = [&](TTeItem& parent, const char* caption) {
+        auto* item = CreateOwned<TTeItem>(*f.form);
+        item->SetCaption(caption);
+        parent.Add(item);
+        return item;
+    };
+    TTeItem* sub = add(*add(*transaction, "More"), "Sub");
+    add(*sub, "Deep");
+    std::vector<bool> animated, shadowed;
+    sub->OnBeforeDropDown = [&](TComponent*) {
+        for (auto* view = bar->View().ChildView(); view; view = view->ChildView()) {
+            const TTePopupForm& frame = static_cast<TTePopupView*>(view)->Window().Frame();
+            animated.push_back(frame.Animation().Enabled());
+            shadowed.push_back(frame.Shadow().Enabled());
+        }
+    };
+    f.session.ProcessUntilIdle();
+    const TRect r = bar->View().GetItemRect(transaction);
+    const TPoint at = bar->ClientToScreen({r.Left + 5, r.Top + 5});
+    f.session.Screen().MouseDown(at.X, at.Y);
+    f.session.Screen().MouseUp(at.X, at.Y);
+    for (uint16_t key : {VK_RIGHT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE})
+        f.session.Screen().KeyDown(key);
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(animated, (std::vector<bool>{true, false}));
+    EXPECT_EQ(shadowed, (std::vector<bool>{true, true}));
+}
