@@ -21,7 +21,6 @@ public:
     void ClearDirty(HWND wnd) { dirty_.erase(wnd); }
     bool HasDirty() const { return !dirty_.empty(); }
     HWND FirstDirty() const { return dirty_.empty() ? 0 : *dirty_.begin(); }
-    void ClearDirty(HWND wnd) { dirty_.erase(wnd); }
     // Windows with pending paints, parents before children (handles grow with creation).
     std::set<HWND> TakeDirty();
 
