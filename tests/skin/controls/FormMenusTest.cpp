@@ -55,27 +55,6 @@ TEST_F(FormMenus, TheSystemMenuFollowsTheStateAndTheBorderIcons)
     EXPECT_EQ(Rows(*skin->SystemMenu()), (std::vector<std::string>{"&Close 0 Alt+F4"}));
 }
 
-TEST_F(FormMenus, AChosenSystemMenuItemRunsItsActionAfterTheMenuHasGone)
-{
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
-    skin->RebuildSystemMenu();
-    TTeItem* maximize = skin->SystemMenu()->Items(1);
-    ASSERT_EQ(maximize->Caption(), "Ma&ximize");
-    maximize->Click();
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    s.ProcessUntilIdle();
-    EXPECT_EQ(skin->WindowState(), kwsMaximized);
-
-    skin->RebuildSystemMenu();
-    TTeItem* close = skin->SystemMenu()->Items(skin->SystemMenu()->Count() - 1);
-    close->Click();
-    // Rebuilt before the click arrives: the chosen item is gone and nothing runs.
-    skin->RebuildSystemMenu();
-    s.ProcessUntilIdle();
-    EXPECT_TRUE(form->Visible());
-}
-
 TEST_F(FormMenus, EveryWayToTheSystemMenuShowsItAndTheChosenRowRunsAfterItCloses)
 {
     TForm* form = nullptr;
