@@ -28,7 +28,11 @@ THeadlessSession::THeadlessSession(int width, int height)
     };
 }
 
-THeadlessSession::~THeadlessSession() = default;
+THeadlessSession::~THeadlessSession()
+{
+    // Forms freed with the application still reach the tray and the opener that record here.
+    app_.reset();
+}
 
 void THeadlessSession::TrayMouse(const TTrayCall& icon, uint32_t mouseMessage)
 {

@@ -58,6 +58,9 @@ TTeDefaultForm::~TTeDefaultForm()
     // The chained short-cut handler points at this component.
     if (form && !form->IsDestroying() && shortCutChained_)
         form->OnShortCut = previousShortCut_;
+    // The frame's window list and bar let go of a child that goes.
+    if (IsMDIChild())
+        FormMenus().MdiChildrenChanged(*this);
     SetControl(nullptr);
     UnhookApplication();
     RemoveTrayIcon();
@@ -305,8 +308,10 @@ void TTeDefaultForm::Dispatch(TMessage& message)
         MarkHandled();
         return;
     case WM_MDIACTIVATE:
-        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && message.LParam == static_cast<intptr_t>(Handle()))
+        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && message.LParam == static_cast<intptr_t>(Handle())) {
             mdi->ChildActivated(Form());
+            FormMenus().MdiChildrenChanged(*this);
+        }
         return;
     case WM_WINDOW_STATE_REQUEST:
         deferredState_.reset();
@@ -414,11 +419,9 @@ void TTeDefaultForm::WMSysCommand(TMessage& message)
     const uint32_t command = static_cast<uint32_t>(message.WParam) & 0xFFF0;
     if (command == SC_KEYMENU) {
         const auto key = static_cast<uint16_t>(message.LParam);
-        if (key != ' ' && key != '-' && key != 0 && menuBar_ && !GetCaptureControl() && Application) {
-            Application->PostMessage(Handle(), WM_CHAR, key);
-            FormMenus().MenuBarKeyMode(*this, key);
+        if (key != ' ' && key != '-' && key != 0 && menuBar_ && !GetCaptureControl() &&
+            FormMenus().MenuBarKeyMode(*this, key))
             message.Result = 1;
-        }
     }
     if ((command == SC_KEYMENU && message.LParam == ' ') || command == SC_MOUSEMENU) {
         const TWinControl* c = Control();

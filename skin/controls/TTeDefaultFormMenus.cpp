@@ -43,12 +43,14 @@ void TTeDefaultForm::RebuildSystemMenu()
     while (root->Count() > 0)
         TComponent::Free(root->Items(root->Count() - 1));
     root->SetImages(&FormGlyphs());
+    root->SetFormWindow(Control());
     const TTeWindowState s = windowState_;
     auto add = [&](const char* caption, int glyph, TShortCut shortCut = scNone) {
         TTeItem* item = CreateMenuItem(this);
         item->SetCaption(caption);
         item->SetImageIndex(glyph);
         item->SetShortCut(shortCut);
+        item->SetFormWindow(Control());
         TWeakRef<TTeDefaultForm> self(this);
         item->OnClick = [self, caption = std::string(caption)](TComponent*) {
             if (TTeDefaultForm* form = self.Get())

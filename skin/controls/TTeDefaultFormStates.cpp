@@ -118,6 +118,8 @@ void TTeDefaultForm::Close()
         form->Hide();
     else if (action == TCloseAction::caFree)
         form->Release();
+    if (IsMDIChild())
+        FormMenus().MdiChildrenChanged(*this);
 }
 
 void TTeDefaultForm::Maximize()

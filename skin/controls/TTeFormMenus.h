@@ -1,6 +1,6 @@
 #pragma once
 // What a skinned form asks of the menus: showing the system or tray menu, the menu bar's short
-// cuts and keyboard mode, the window list. The menus install their own; until then nothing shows.
+// cuts and keyboard mode, the window list. The library's start installs the skinned menus.
 #include <cstdint>
 #include <memory>
 
@@ -16,12 +16,13 @@ public:
     virtual void ShowSystemMenu(TTeDefaultForm& form, TPoint screen, bool tray) { (void)form, (void)screen, (void)tray; }
     // The menu bar's short-cut test: true when it took the key.
     virtual bool MenuBarShortCut(TTeDefaultForm& form, TMessage& key) { (void)form, (void)key; return false; }
-    // SC_KEYMENU with a letter: the menu bar enters its keyboard mode.
-    virtual void MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; }
-    // The MDI children changed: the window list and the menu bar's child buttons follow.
-    virtual void MdiChildrenChanged(TTeDefaultForm& frame) { (void)frame; }
+    // SC_KEYMENU with a letter: the menu bar enters its keyboard mode; false when no bar shows.
+    virtual bool MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; return false; }
+    // An MDI frame or one of its children changed: the frame's window list and its menu bar's
+    // child buttons follow.
+    virtual void MdiChildrenChanged(TTeDefaultForm& form) { (void)form; }
 };
 
-// The one in use; a do-nothing one until the menus install theirs (null puts it back).
+// The one in use; a do-nothing one outside the library's start and stop (null puts it back).
 TTeFormMenus& FormMenus();
 void SetFormMenus(std::unique_ptr<TTeFormMenus> menus);

@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "platform/ui/Shortcuts.h"
+#include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
+#include "skin/controls/TTePopupMenu.h"
 #include "skin/controls/TeFormUnit.h"
 
 using FormMenus = SkinnedFormTest;
@@ -52,23 +55,107 @@ TEST_F(FormMenus, TheSystemMenuFollowsTheStateAndTheBorderIcons)
     EXPECT_EQ(Rows(*skin->SystemMenu()), (std::vector<std::string>{"&Close 0 Alt+F4"}));
 }
 
-TEST_F(FormMenus, AChosenSystemMenuItemRunsItsActionAfterTheMenuHasGone)
+TEST_F(FormMenus, EveryWayToTheSystemMenuShowsItAndTheChosenRowRunsAfterItCloses)
+{
+    TForm* form = nullptr;
+    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
+        [](TTeDefaultForm& f) {
+            f.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMaximize));
+        }));
+    auto& screen = s.Screen();
+    const TRect w = form->WindowRect();
+    const TRect button = skin->GetButtonRect(kbiSystemMenu);
+    const TPoint onButton{w.Left + button.Left + 3, w.Top + button.Top + 3};
+    const TPoint onCaption{w.Left + w.Width() / 2, w.Top + 8};
+    const size_t windows = screen.ZOrder().size();
+    for (int way = 0; way < 4; ++way) {
+        SCOPED_TRACE(way);
+        skin->Restore();
+        s.ProcessUntilIdle();
+        ASSERT_EQ(skin->WindowState(), kwsNormal);
+        if (way == 0) {
+            screen.MouseDown(onButton.X, onButton.Y);
+            screen.MouseUp(onButton.X, onButton.Y);
+        } else if (way == 1) {
+            screen.MouseDown(onCaption.X, onCaption.Y, 2);
+            screen.MouseUp(onCaption.X, onCaption.Y, 2);
+        }
+        screen.KeyDown('X', 0, "x");
+        if (way == 2)
+            s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        else if (way == 3)
+            s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_MOUSEMENU, 0);
+        s.ProcessUntilIdle();
+        EXPECT_EQ(skin->WindowState(), kwsMaximized);
+        EXPECT_EQ(screen.ZOrder().size(), windows);
+    }
+}
+
+TEST_F(FormMenus, LinkedMenusTakeTheFormsOptionsAndTheTrayMenuShowsFromTheTray)
 {
     TForm* form = nullptr;
     TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
-    skin->RebuildSystemMenu();
-    TTeItem* maximize = skin->SystemMenu()->Items(1);
-    ASSERT_EQ(maximize->Caption(), "Ma&ximize");
-    maximize->Click();
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    s.ProcessUntilIdle();
-    EXPECT_EQ(skin->WindowState(), kwsMaximized);
+    skin->SetMinimizeApplication(false);
+    auto* system = CreateOwned<TTePopupMenu>(*form);
+    auto* tray = CreateOwned<TTePopupMenu>(*form);
+    std::vector<std::string> shown;
+    system->OnPopup = [&](TComponent*) { shown.push_back("system"); };
+    tray->OnPopup = [&](TComponent*) { shown.push_back("tray"); };
+    skin->SetSystemMenuLink(system);
+    skin->SetTrayMenuLink(tray);
+    skin->SystemMenuOptions().Blending().SetValue(77);
+    skin->TrayMenuOptions().Blending().SetValue(99);
 
-    skin->RebuildSystemMenu();
-    TTeItem* close = skin->SystemMenu()->Items(skin->SystemMenu()->Count() - 1);
-    close->Click();
-    // Rebuilt before the click arrives: the chosen item is gone and nothing runs.
-    skin->RebuildSystemMenu();
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_MOUSEMENU, 0);
+    EXPECT_EQ(system->PopupMenuOptions().Blending().Value(), 77);
+
+    skin->MinimizeToTray();
+    ASSERT_EQ(s.TrayCalls().size(), 1u);
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.TrayMouse(s.TrayCalls()[0], WM_RBUTTONUP);
+    EXPECT_EQ(tray->PopupMenuOptions().Blending().Value(), 99);
+    EXPECT_EQ(shown, (std::vector<std::string>{"system", "tray"}));
+}
+
+TEST_F(FormMenus, TheMenuBarTakesItsShortCutsFirstAndALetterOnlyWhileItShows)
+{
+    std::vector<std::string> log;
+    TForm* form = nullptr;
+    TTeMenuBar* bar = nullptr;
+    MakeSkinned<TTeForm>(form, Bounds(100, 100, 400, 300), std::function<void(TTeForm&)>([&](TTeForm& skin) {
+        form->OnShortCut = [&](TMessage&, bool& handled) {
+            log.push_back("form");
+            handled = true;
+        };
+        bar = CreateOwned<TTeMenuBar>(*form);
+        bar->SetParent(form);
+        bar->SetAlign(TAlign::alTop);
+        auto* transaction = CreateOwned<TTeItem>(*form);
+        transaction->SetCaption("&Transaction");
+        transaction->OnBeforeDropDown = [&](TComponent*) { log.push_back("open"); };
+        bar->Items()->Add(transaction);
+        auto* cash = CreateOwned<TTeItem>(*form);
+        cash->SetCaption("Cash");
+        cash->SetShortCut(ShortCut('K', ssCtrl));
+        cash->OnClick = [&](TComponent*) { log.push_back("Cash"); };
+        transaction->Add(cash);
+        skin.SetMenuBar(bar);
+    }));
+    s.PressKey('K', kmCtrl);
+    s.PressKey('J', kmCtrl);
+    EXPECT_EQ(log, (std::vector<std::string>{"Cash", "form"}));
+
+    log.clear();
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.Screen().KeyDown(VK_ESCAPE);
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 't');
     s.ProcessUntilIdle();
-    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(log, (std::vector<std::string>{"open"}));
+
+    log.clear();
+    bar->Hide();
+    s.App().SendMessage(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 't');
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(log.empty());
 }

@@ -8,6 +8,7 @@
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeMenuBar.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
 
@@ -193,4 +194,36 @@ TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndAnItemBringsItsChildFor
     EXPECT_EQ(frame->ActiveMDIChild(), kids[0]);
     EXPECT_TRUE(window->Items(window->Count() - 1)->Checked());
     EXPECT_FALSE(window->Items(2)->Checked());
+}
+
+TEST_F(MDIFrameTest, TheBarShowsTheMaximizedChildsButtonsAndTheWindowMenuFollowsTheChildren)
+{
+    auto* bar = CreateOwned<TTeMenuBar>(*frame);
+    bar->BeginLoading();
+    bar->SetParent(frame);
+    bar->SetAlign(TAlign::alTop);
+    bar->EndLoading();
+    auto* window = CreateOwned<TTeItem>(*frame);
+    window->SetCaption("&Window");
+    bar->Items()->Add(window);
+    frameSkin->SetMenuBar(bar);
+    frameSkin->SetWindowMenu(window);
+
+    kidSkins[1]->Maximize();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(bar->MDIChildSkin(), kidSkins[1]);
+    EXPECT_TRUE(bar->MDIButton(1)->Visible());
+    kidSkins[1]->Restore();
+    EXPECT_EQ(bar->MDIChildSkin(), nullptr);
+    EXPECT_FALSE(bar->MDIButton(1)->Visible());
+
+    kidSkins[1]->Maximize();
+    kids[0]->SetCaption("Kas 7");
+    TComponent::Free(kids[1]);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(bar->MDIChildSkin(), nullptr);
+    std::vector<std::string> captions;
+    for (int i = 0; i < window->Count(); ++i)
+        captions.push_back(window->Items(i)->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"-", "Voucher 2", "Kas 7"}));
 }

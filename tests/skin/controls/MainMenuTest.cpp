@@ -10,7 +10,6 @@ namespace {
 
 // The program's main window as it stands before login: a small bar showing, the full bar hidden.
 struct MainWindow : SkinFixture {
-    TeFormUnit forms;
     TForm* main = session.CreateForm<TForm>();
     TTeForm* skin = nullptr;
     TTeMenuBar* small = nullptr;

@@ -12,7 +12,6 @@
 namespace {
 
 struct BarFixture : SkinFixture {
-    TeFormUnit forms;
 
     TTeMenuBar* MakeBar(TForm& owner, std::initializer_list<const char*> captions)
     {

@@ -10,7 +10,6 @@
 namespace {
 
 struct Menus : SkinFixture {
-    TeFormUnit forms;
     std::vector<std::string> log;
 
     TTeItem* Add(TTeItem& parent, const std::string& caption)

@@ -7,7 +7,6 @@
 
 #include "platform/graphics/TCanvas.h"
 #include "skin/controls/TeControlsUnit.h"
-#include "skin/controls/TeFormUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteTheme.h"
 #include "skin/engine/TteThemeManager.h"
@@ -103,13 +102,4 @@ struct SkinFixture : TControlsFixture {
         session.ProcessUntilIdle();
         return ref;
     }
-};
-
-// The form unit for tests whose windows carry skinned frames (menu columns): its hook list
-// goes with it, so no record outlives the test.
-struct TeFormUnit {
-    TeFormUnit() { StartTeForms(); }
-    ~TeFormUnit() { StopTeForms(); }
-    TeFormUnit(const TeFormUnit&) = delete;
-    TeFormUnit& operator=(const TeFormUnit&) = delete;
 };
