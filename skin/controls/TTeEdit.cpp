@@ -51,9 +51,9 @@ void TTeEdit::SetTextW(const std::u16string& v)
 
 std::u16string TTeEdit::Cased(std::u16string text) const
 {
-    if (charCase_ == ecUpperCase)
+    if (charCase_ == TEditCharCase::ecUpperCase)
         return Utf8ToUtf16(UnicodeUpperCase(Utf16ToUtf8(text)));
-    if (charCase_ == ecLowerCase)
+    if (charCase_ == TEditCharCase::ecLowerCase)
         return Utf8ToUtf16(UnicodeLowerCase(Utf16ToUtf8(text)));
     return text;
 }

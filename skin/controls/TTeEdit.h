@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/controls/ControlTypes.h"
 #include "platform/core/Alignment.h"
 #include "skin/controls/TEditActionStack.h"
 #include "skin/controls/TTeControl.h"
@@ -15,7 +16,6 @@ class TTePopupMenu;
 class TTePopupMenuOptions;
 
 enum TPasswordKind : uint8_t { pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle };
-enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 
 class TTeEdit : public TTeControl {
 public:
@@ -157,7 +157,7 @@ private:
     bool caretCreated_ = false;
 
     bool autoSelect_ = true;
-    TEditCharCase charCase_ = ecNormal;
+    TEditCharCase charCase_ = TEditCharCase::ecNormal;
     bool hideSelection_ = true;
     int maxLength_ = 0;
     bool readOnly_ = false;

@@ -4,6 +4,7 @@
 #include "platform/ui/TApplication.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeCheckBox.h"
+#include "skin/controls/TTeEdit.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeLabel.h"
 
@@ -49,6 +50,7 @@ void TTeMessage::SetGlobal(bool v)
 }
 
 TTeButton* TTeMessage::CreateButton(TComponent* owner) { return Make<TTeButton>(owner); }
+TTeEdit* TTeMessage::CreateEdit(TComponent* owner) { return Make<TTeEdit>(owner); }
 TTeForm* TTeMessage::CreateForm(TComponent* owner) { return Make<TTeForm>(owner); }
 TTeLabel* TTeMessage::CreateLabel(TComponent* owner) { return Make<TTeLabel>(owner); }
 TTeCheckBox* TTeMessage::CreateCheckBox(TComponent* owner) { return Make<TTeCheckBox>(owner); }

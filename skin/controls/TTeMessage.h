@@ -11,6 +11,7 @@
 class TFont;
 class TTeButton;
 class TTeCheckBox;
+class TTeEdit;
 class TTeForm;
 class TTeLabel;
 
@@ -49,6 +50,7 @@ public:
 
     // The controls a box is made of, owned by 'owner'; a descendant builds from other classes.
     virtual TTeButton* CreateButton(TComponent* owner);
+    virtual TTeEdit* CreateEdit(TComponent* owner);
     virtual TTeForm* CreateForm(TComponent* owner);
     virtual TTeLabel* CreateLabel(TComponent* owner);
     virtual TTeCheckBox* CreateCheckBox(TComponent* owner);

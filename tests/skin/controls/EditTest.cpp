@@ -147,9 +147,9 @@ TEST(TeEditCharCase, CaseIsConvertedOnTheUnicodeText)
 {
     EditForm f;
     f.edit->SetText("привет café");
-    f.edit->SetCharCase(ecUpperCase);
+    f.edit->SetCharCase(TEditCharCase::ecUpperCase);
     EXPECT_EQ(f.edit->Text(), "ПРИВЕТ CAFÉ");
-    f.edit->SetCharCase(ecLowerCase);
+    f.edit->SetCharCase(TEditCharCase::ecLowerCase);
     f.edit->SelectAll();
     f.session.TypeText("ÄB");
     EXPECT_EQ(f.edit->Text(), "äb");

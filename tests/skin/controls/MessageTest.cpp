@@ -7,6 +7,7 @@
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeClickHandler.h"
 #include "skin/controls/TTeItem.h"
+#include "skin/controls/TTeEdit.h"
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TeCheckGlyph.h"
 #include "skin/controls/TeControlsUnit.h"
@@ -35,6 +36,7 @@ TEST_F(MessageOptions, ANewOneCentresOnTheScreenWithCloseAndSystemMenuOnly)
     TForm* box = s.CreateForm<TForm>();
     TTeButton* button = m.CreateButton(box);
     EXPECT_EQ(button->Owner(), box);
+    EXPECT_EQ(m.CreateEdit(box)->Owner(), box);
 }
 
 TEST_F(MessageOptions, GlobalOnASecondOneFreesTheOneMadeAtStart)
