@@ -18,6 +18,13 @@ TLedgerForm::TLedgerForm(TComponent* AOwner, const std::string& caption, TAnimat
         SetFormAnimation(*TeForm1);
 }
 
+void TLedgerForm::AfterConstruction()
+{
+    BeginLoading();
+    EndLoading();
+    TForm::AfterConstruction();
+}
+
 void TLedgerForm::DoShow()
 {
     if (animate_ == TAnimate::OnShow)

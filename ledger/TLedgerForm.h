@@ -15,6 +15,10 @@ public:
 
     TTeForm* TeForm1 = nullptr;
 
+    // The window's components are loaded, as a stored form's would be, before OnCreate runs and
+    // an MDI child shows; the skinned frame attaches to its window in its Loaded.
+    void AfterConstruction() override;
+
 protected:
     // The window's own activation handler; the frame is re-measured before it.
     virtual void FormActivate() {}
