@@ -3,6 +3,7 @@
 #include "controls/flat/TZlMemo.h"
 #include "controls/memo/TZmGutter.h"
 #include "controls/memo/TZmMemo.h"
+#include "ledger/WindowPattern.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/core/TStringList.h"
 #include "skin/controls/TTeButton.h"
@@ -16,19 +17,6 @@ const char* const AboutText =
     "Bukura is made by Orvanta.\n"
     "https://www.orvanta.example";
 
-namespace {
-
-template <class T> T* Make(TFAbout& form, const char* name, int left, int top, int width, int height)
-{
-    T* control = CreateOwned<T>(form);
-    control->SetName(name);
-    control->SetParent(&form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
-} // namespace
-
 TFAbout::TFAbout(TComponent* AOwner) : TLedgerForm(AOwner, "About")
 {
     SetName("FAbout");
@@ -37,16 +25,16 @@ TFAbout::TFAbout(TComponent* AOwner) : TLedgerForm(AOwner, "About")
     SetClientSize(400, 300);
     TeForm1->SetBorderIcons(0);
 
-    Heading = Make<TLabel>(*this, "Heading", 12, 10, 376, 24);
+    Heading = PlaceControl<TLabel>(*this, *this, "Heading", 12, 10, 376, 24);
     Heading->Font().SetHeight(-19);
     Heading->Font().SetStyle(fsBold);
     Heading->SetCaption("Bukura - Free Accounting System");
-    MakerName = Make<TLabel>(*this, "MakerName", 12, 38, 376, 16);
+    MakerName = PlaceControl<TLabel>(*this, *this, "MakerName", 12, 38, 376, 16);
     MakerName->SetCaption("Orvanta");
-    MakerAddress = Make<TLabel>(*this, "MakerAddress", 12, 56, 376, 16);
+    MakerAddress = PlaceControl<TLabel>(*this, *this, "MakerAddress", 12, 56, 376, 16);
     MakerAddress->SetCaption("https://www.orvanta.example");
 
-    ZmMemo1 = Make<TZmMemo>(*this, "ZmMemo1", 12, 80, 376, 170);
+    ZmMemo1 = PlaceControl<TZmMemo>(*this, *this, "ZmMemo1", 12, 80, 376, 170);
     ZmMemo1->SetReadOnly(true);
     ZmMemo1->SetWordWrap(TWordWrap::wwClientWidth);
     ZmMemo1->Gutter().SetShowLineNumbers(true);
@@ -62,12 +50,12 @@ TFAbout::TFAbout(TComponent* AOwner) : TLedgerForm(AOwner, "About")
     ZmMemo1->SetShowRightMargin(true);
     ZmMemo1->Lines().SetText(AboutText);
 
-    ZlMemo1 = Make<TZlMemo>(*this, "ZlMemo1", 12, 80, 376, 170);
+    ZlMemo1 = PlaceControl<TZlMemo>(*this, *this, "ZlMemo1", 12, 80, 376, 170);
     ZlMemo1->SetReadOnly(true);
     ZlMemo1->SetVisible(false);
     ZlMemo1->Lines().SetText(AboutText);
 
-    TeButton4 = Make<TTeButton>(*this, "TeButton4", 308, 262, 80, 26);
+    TeButton4 = PlaceControl<TTeButton>(*this, *this, "TeButton4", 308, 262, 80, 26);
     TeButton4->SetCaption("&Close");
     TeButton4->SetCancel(true);
     TeButton4->OnClick = [this](TComponent*) { SetModalResult(mrCancel); };

@@ -32,38 +32,25 @@ TFPop_coa::TFPop_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FPop_Coa")
     DataSource1 = CreateOwned<TDataSource>(*this);
     DataSource1->SetDataSet(ADOQuery1);
 
-    Label1 = CreateOwned<TZlLabel>(*this);
-    Label1->SetParent(this);
-    Label1->SetBounds(8, 11, 56, 13);
+    Label1 = PlaceControl<TZlLabel>(*this, *this, "Label1", 8, 11, 56, 13);
     Label1->SetCaption("Keyword :");
     Label1->SetParentFont(true);
-    ZlEdit1 = CreateOwned<TZlEdit>(*this);
-    ZlEdit1->SetParent(this);
-    ZlEdit1->SetBounds(66, 8, 263, 19);
+    ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 66, 8, 263, 19);
     ZlEdit1->SetAnchors(akLeft | akTop | akRight);
-    ZlButton3 = CreateOwned<TZlButton>(*this);
-    ZlButton3->SetParent(this);
-    ZlButton3->SetBounds(337, 6, 75, 23);
+    ZlButton3 = PlaceControl<TZlButton>(*this, *this, "ZlButton3", 337, 6, 75, 23);
     ZlButton3->SetAnchors(akTop | akRight);
     ZlButton3->SetCaption("Find");
 
-    DBGrid1 = CreateOwned<TZgDBGrid>(*this);
-    DBGrid1->SetName("DBGrid1");
-    DBGrid1->SetParent(this);
-    DBGrid1->SetBounds(8, 36, 404, 225);
+    DBGrid1 = PlaceControl<TZgDBGrid>(*this, *this, "DBGrid1", 8, 36, 404, 225);
     DBGrid1->SetAnchors(akLeft | akTop | akRight | akBottom);
     DBGrid1->SetOptions(ZgDBGridDefaultOptions & ~dgEditing);
     DBGrid1->SetReadOnly(true);
     DBGrid1->SetDataSource(DataSource1);
 
-    ZlButton1 = CreateOwned<TZlButton>(*this);
-    ZlButton1->SetParent(this);
-    ZlButton1->SetBounds(255, 269, 75, 23);
+    ZlButton1 = PlaceControl<TZlButton>(*this, *this, "ZlButton1", 255, 269, 75, 23);
     ZlButton1->SetAnchors(akRight | akBottom);
     ZlButton1->SetCaption("&OK");
-    ZlButton2 = CreateOwned<TZlButton>(*this);
-    ZlButton2->SetParent(this);
-    ZlButton2->SetBounds(337, 269, 75, 23);
+    ZlButton2 = PlaceControl<TZlButton>(*this, *this, "ZlButton2", 337, 269, 75, 23);
     ZlButton2->SetAnchors(akRight | akBottom);
     ZlButton2->SetCaption("&Cancel");
     SetActiveControl(DBGrid1);

@@ -37,10 +37,7 @@ TFUser_Mngr::TFUser_Mngr(TComponent* AOwner) : TLedgerForm(AOwner, "Manajemen Us
     DataSource1 = CreateOwned<TDataSource>(*this);
     DataSource1->SetDataSet(adotSis_user);
 
-    ZgDBGrid1 = CreateOwned<TZgDBGrid>(*this);
-    ZgDBGrid1->SetName("ZgDBGrid1");
-    ZgDBGrid1->SetParent(this);
-    ZgDBGrid1->SetBounds(8, 8, 504, 246);
+    ZgDBGrid1 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid1", 8, 8, 504, 246);
     ZgDBGrid1->SetAnchors(akLeft | akTop | akRight | akBottom);
     ZgDBGrid1->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect);
     ZgDBGrid1->SetReadOnly(true);

@@ -5,6 +5,7 @@
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TOpenDialog.h"
 #include "platform/core/ConfigStore.h"
@@ -55,15 +56,6 @@ bool UnitTenComesFirst(TADOQuery& query)
     return true;
 }
 
-template <class T> T* Make(TF_Login& form, const char* name, int left, int top, int width, int height)
-{
-    T* control = CreateOwned<T>(form);
-    control->SetName(name);
-    control->SetParent(&form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 } // namespace
 
 TF_Login::TF_Login(TComponent* AOwner) : TLedgerForm(AOwner, "Choose filename :", TAnimate::OnCreate)
@@ -76,20 +68,20 @@ TF_Login::TF_Login(TComponent* AOwner) : TLedgerForm(AOwner, "Choose filename :"
     SetClientWidth(356);
     SetClientHeight(140);
 
-    lb_server = Make<TTeLabel>(*this, "lb_server", 12, 16, 76, 16);
+    lb_server = PlaceControl<TTeLabel>(*this, *this, "lb_server", 12, 16, 76, 16);
     lb_server->SetCaption("File Name :");
-    ed_server = Make<TZlEdit>(*this, "ed_server", 90, 12, 226, 21);
-    ZlSpeedButton1 = Make<TZlSpeedButton>(*this, "ZlSpeedButton1", 320, 12, 24, 21);
+    ed_server = PlaceControl<TZlEdit>(*this, *this, "ed_server", 90, 12, 226, 21);
+    ZlSpeedButton1 = PlaceControl<TZlSpeedButton>(*this, *this, "ZlSpeedButton1", 320, 12, 24, 21);
     ZlSpeedButton1->SetCaption("...");
     ZlSpeedButton1->OnClick = [this](TComponent*) { ZlSpeedButton1Click(); };
 
-    lb_login = Make<TTeLabel>(*this, "lb_login", 12, 44, 76, 16);
+    lb_login = PlaceControl<TTeLabel>(*this, *this, "lb_login", 12, 44, 76, 16);
     lb_login->SetCaption("User Name :");
-    ed_login = Make<TZlEdit>(*this, "ed_login", 90, 40, 150, 21);
+    ed_login = PlaceControl<TZlEdit>(*this, *this, "ed_login", 90, 40, 150, 21);
     ed_login->SetMaxLength(15);
-    lb_password = Make<TTeLabel>(*this, "lb_password", 12, 72, 76, 16);
+    lb_password = PlaceControl<TTeLabel>(*this, *this, "lb_password", 12, 72, 76, 16);
     lb_password->SetCaption("Password  :");
-    ed_password = Make<TZlEdit>(*this, "ed_password", 90, 68, 150, 21);
+    ed_password = PlaceControl<TZlEdit>(*this, *this, "ed_password", 90, 68, 150, 21);
     ed_password->SetMaxLength(15);
     ed_password->SetPasswordChar(U'*');
     // Opaque, since a transparent skinned label over the classic frame paints black.
@@ -106,11 +98,11 @@ TF_Login::TF_Login(TComponent* AOwner) : TLedgerForm(AOwner, "Choose filename :"
                              static_cast<TControl*>(lb_password), static_cast<TControl*>(ed_password)})
         hidden->SetVisible(false);
 
-    TeButton1 = Make<TTeButton>(*this, "TeButton1", 178, 104, 80, 25);
+    TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 178, 104, 80, 25);
     TeButton1->SetCaption("&OK");
     TeButton1->SetDefault(true);
     TeButton1->OnClick = [this](TComponent*) { TeButton1Click(); };
-    TeButton2 = Make<TTeButton>(*this, "TeButton2", 264, 104, 80, 25);
+    TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 264, 104, 80, 25);
     TeButton2->SetCaption("&Cancel");
     TeButton2->OnClick = [this](TComponent*) { TeButton2Click(); };
 

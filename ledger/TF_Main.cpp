@@ -11,6 +11,7 @@
 #include "ledger/TFAbout.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
+#include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TCustomPanel.h"
@@ -35,14 +36,6 @@ const char* const Title = "Bukura - Free Accounting System";
 const char* const Maker = "Orvanta";
 const char* const MakerAddress = "https://www.orvanta.example";
 const char* const RandomEffect = "[ RANDOM ] - Random selection";
-
-template <class T> T* Make(TWinControl& parent, TComponent& owner, const char* name)
-{
-    T* control = CreateOwned<T>(owner);
-    control->SetName(name);
-    control->SetParent(&parent);
-    return control;
-}
 
 // Enables every control of the window whose caption is one of these.
 void EnableByCaption(TComponent& window, std::initializer_list<const char*> captions, bool enabled)
@@ -100,13 +93,13 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
                             BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup) | BorderIconBit(kbiTray));
 
-    Panel1 = Make<TPanel>(*this, *this, "Panel1");
+    Panel1 = PlaceControl<TPanel>(*this, *this, "Panel1");
     Panel1->SetAlign(TAlign::alTop);
     Panel1->SetHeight(34);
     Panel1->SetColor(clBlack);
     Panel1->SetBevelOuter(TBevelCut::bvNone);
     Panel1->SetCaption("");
-    ZlLabel1 = Make<TZlLabel>(*Panel1, *this, "ZlLabel1");
+    ZlLabel1 = PlaceControl<TZlLabel>(*this, *Panel1, "ZlLabel1");
     ZlLabel1->SetBounds(8, 4, 500, 26);
     ZlLabel1->Font().SetHeight(-19);
     ZlLabel1->Font().SetStyle(fsBold);
@@ -114,7 +107,7 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     ZlLabel1->SetTextStyle(TZlLabel::TTextStyle::txOutlined);
     ZlLabel1->SetCaption(std::string(" ") + Title);
 
-    Panel3 = Make<TPanel>(*this, *this, "Panel3");
+    Panel3 = PlaceControl<TPanel>(*this, *this, "Panel3");
     Panel3->SetAlign(TAlign::alTop);
     Panel3->SetHeight(24);
     Panel3->SetBevelOuter(TBevelCut::bvNone);
@@ -122,23 +115,23 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     BuildSmallBar();
     BuildFullBar();
 
-    Panel2 = Make<TPanel>(*this, *this, "Panel2");
+    Panel2 = PlaceControl<TPanel>(*this, *this, "Panel2");
     Panel2->SetAlign(TAlign::alBottom);
     Panel2->SetHeight(22);
     Panel2->SetCaption("");
-    nm_user = Make<TZlLabel>(*Panel2, *this, "nm_user");
+    nm_user = PlaceControl<TZlLabel>(*this, *Panel2, "nm_user");
     nm_user->SetBounds(8, 4, 200, 14);
     nm_user->SetCaption("");
     nm_user->Font().SetName("Tahoma");
     nm_user->Font().SetHeight(-11);
     nm_user->Font().SetStyle(fsBold);
-    ZlLink1 = Make<TZlLink>(*Panel2, *this, "ZlLink1");
+    ZlLink1 = PlaceControl<TZlLink>(*this, *Panel2, "ZlLink1");
     ZlLink1->SetBounds(220, 4, 200, 14);
     ZlLink1->SetURLType(TZlLink::TURLType::utHttps);
     ZlLink1->SetCaption(MakerAddress);
     ZlLink1->Font().SetName("Tahoma");
     ZlLink1->Font().SetHeight(-11);
-    Label1 = Make<TLabel>(*Panel2, *this, "Label1");
+    Label1 = PlaceControl<TLabel>(*this, *Panel2, "Label1");
     Label1->SetAlign(TAlign::alRight);
     Label1->SetAlignment(TAlignment::taRightJustify);
     Label1->SetCaption("db");
@@ -159,7 +152,7 @@ TTeItem* TF_Main::Item(TTeItem& parent, const char* name, const char* caption, b
 
 void TF_Main::BuildSmallBar()
 {
-    TeMenuBar1 = Make<TTeMenuBar>(*Panel3, *this, "TeMenuBar1");
+    TeMenuBar1 = PlaceControl<TTeMenuBar>(*this, *Panel3, "TeMenuBar1");
     TeMenuBar1->SetAlign(TAlign::alTop);
     TTePopupMenuOptions& options = TeMenuBar1->PopupMenuOptions();
     options.Blending().SetEnabled(true);
@@ -182,7 +175,7 @@ void TF_Main::BuildSmallBar()
 
 void TF_Main::BuildFullBar()
 {
-    TeMenuBar2 = Make<TTeMenuBar>(*Panel3, *this, "TeMenuBar2");
+    TeMenuBar2 = PlaceControl<TTeMenuBar>(*this, *Panel3, "TeMenuBar2");
     TeMenuBar2->SetAlign(TAlign::alTop);
     TeMenuBar2->SetVisible(false);
     TTeItem& root = *TeMenuBar2->Items();

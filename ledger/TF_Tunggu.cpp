@@ -2,6 +2,7 @@
 
 #include "ledger/LongJob.h"
 #include "ledger/WaitPicture.h"
+#include "ledger/WindowPattern.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TImage.h"
 #include "platform/ui/TApplication.h"
@@ -33,22 +34,13 @@ TF_Tunggu::TF_Tunggu(TComponent* AOwner) : TForm(AOwner), progress_(std::make_un
     SetCursor(crHourGlass);
     SetBounds(0, 0, 300, 84);
 
-    Image1 = CreateOwned<TImage>(*this);
-    Image1->SetName("Image1");
-    Image1->SetParent(this);
-    Image1->SetBounds(10, 8, 40, 40);
+    Image1 = PlaceControl<TImage>(*this, *this, "Image1", 10, 8, 40, 40);
     Image1->LoadFromData(WaitPictureJpeg());
 
-    Label1 = CreateOwned<TLabel>(*this);
-    Label1->SetName("Label1");
-    Label1->SetParent(this);
-    Label1->SetBounds(60, 20, 230, 16);
+    Label1 = PlaceControl<TLabel>(*this, *this, "Label1", 60, 20, 230, 16);
     Label1->SetCaption(" Harap menunggu dengan sabar ...... ");
 
-    TeProgressBar1 = CreateOwned<TTeProgressBar>(*this);
-    TeProgressBar1->SetName("TeProgressBar1");
-    TeProgressBar1->SetParent(this);
-    TeProgressBar1->SetBounds(10, 56, 280, 18);
+    TeProgressBar1 = PlaceControl<TTeProgressBar>(*this, *this, "TeProgressBar1", 10, 56, 280, 18);
     TeProgressBar1->SetOrientation(kpoHorizontal);
 }
 

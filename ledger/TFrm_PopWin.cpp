@@ -28,38 +28,25 @@ TFrm_PopWin::TFrm_PopWin(TComponent* AOwner) : TLedgerForm(AOwner, "PopWin")
     DataSource1 = CreateOwned<TDataSource>(*this);
     DataSource1->SetDataSet(Qpopwin);
 
-    ZlLabel1 = CreateOwned<TZlLabel>(*this);
-    ZlLabel1->SetParent(this);
-    ZlLabel1->SetBounds(8, 11, 34, 13);
+    ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 11, 34, 13);
     ZlLabel1->SetCaption("Find :");
     ZlLabel1->SetParentFont(true);
-    ZlEdit1 = CreateOwned<TZlEdit>(*this);
-    ZlEdit1->SetParent(this);
-    ZlEdit1->SetBounds(44, 8, 230, 19);
+    ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 44, 8, 230, 19);
     ZlEdit1->SetAnchors(akLeft | akTop | akRight);
-    ZlButton3 = CreateOwned<TZlButton>(*this);
-    ZlButton3->SetParent(this);
-    ZlButton3->SetBounds(282, 6, 75, 23);
+    ZlButton3 = PlaceControl<TZlButton>(*this, *this, "ZlButton3", 282, 6, 75, 23);
     ZlButton3->SetAnchors(akTop | akRight);
     ZlButton3->SetCaption("Cari");
 
-    DBGrid1 = CreateOwned<TZgDBGrid>(*this);
-    DBGrid1->SetName("DBGrid1");
-    DBGrid1->SetParent(this);
-    DBGrid1->SetBounds(8, 36, 351, 178);
+    DBGrid1 = PlaceControl<TZgDBGrid>(*this, *this, "DBGrid1", 8, 36, 351, 178);
     DBGrid1->SetAnchors(akLeft | akTop | akRight | akBottom);
     DBGrid1->SetOptions(ZgDBGridDefaultOptions & ~dgEditing);
     DBGrid1->SetReadOnly(true);
     DBGrid1->SetDataSource(DataSource1);
 
-    ZlButton1 = CreateOwned<TZlButton>(*this);
-    ZlButton1->SetParent(this);
-    ZlButton1->SetBounds(202, 222, 75, 23);
+    ZlButton1 = PlaceControl<TZlButton>(*this, *this, "ZlButton1", 202, 222, 75, 23);
     ZlButton1->SetAnchors(akRight | akBottom);
     ZlButton1->SetCaption("&OK");
-    ZlButton2 = CreateOwned<TZlButton>(*this);
-    ZlButton2->SetParent(this);
-    ZlButton2->SetBounds(284, 222, 75, 23);
+    ZlButton2 = PlaceControl<TZlButton>(*this, *this, "ZlButton2", 284, 222, 75, 23);
     ZlButton2->SetAnchors(akRight | akBottom);
     ZlButton2->SetCaption("&Cancel");
     SetActiveControl(DBGrid1);

@@ -1,9 +1,27 @@
 #pragma once
-// What the ledger's windows do the same way: the opening animation of their skinned frame, the
-// row colours of their list grids, and Enter in their entry fields.
+// What the ledger's windows do the same way: placing their controls, the opening animation of
+// their skinned frame, the row colours of their list grids, and Enter in their entry fields.
+#include "platform/ui/TWinControl.h"
+
 class TTeDefaultForm;
-class TWinControl;
 class TZgCustomDBGrid;
+
+// A control of a window: owned by the window, named as the window knows it, on its parent.
+template <class T> T* PlaceControl(TComponent& window, TWinControl& parent, const char* name)
+{
+    T* control = CreateOwned<T>(window);
+    control->SetName(name);
+    control->SetParent(&parent);
+    return control;
+}
+
+template <class T>
+T* PlaceControl(TComponent& window, TWinControl& parent, const char* name, int left, int top, int width, int height)
+{
+    T* control = PlaceControl<T>(window, parent, name);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
 
 // Detaches the frame, gives it the fading slide of 100 ms, attaches it again and re-measures it.
 void SetFormAnimation(TTeDefaultForm& frame);
