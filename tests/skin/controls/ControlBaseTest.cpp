@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 #include "skin/controls/TTeControl.h"
 #include "skin/engine/TteBitmap.h"
@@ -33,19 +32,6 @@ struct BaseForm : SkinFixture {
 };
 
 } // namespace
-
-TEST(TeControlBevels, KindsPresetBothCutsAndACutSetsTheKindBack)
-{
-    BaseForm f;
-    f.control->SetBevelKind(kbkFlat);
-    EXPECT_EQ(f.control->BevelInner(), kbvFlatBorder);
-    EXPECT_EQ(f.control->BevelOuter(), kbvFlatBorder);
-    f.control->SetBevelInner(kbvRaised);
-    EXPECT_EQ(f.control->BevelKind(), kbkNone);
-    EXPECT_EQ(f.control->BevelOuter(), kbvFlatBorder);
-    f.control->SetBevelKind(kbkNone);
-    EXPECT_EQ(f.control->BevelInner(), kbvRaised);
-}
 
 TEST(TeControlBevels, BevelsAndBorderNarrowTheContentOnTheirSidesAndPaintInEveryMode)
 {
@@ -136,17 +122,3 @@ TEST(TeControlMouse, EnterAndLeaveSetTheFlagAndFireOnce)
     EXPECT_FALSE(f.control->MouseInControl());
 }
 
-TEST(TeOrderedList, TheStackIsLastInFirstOutAndRefusesAnEmptyPop)
-{
-    TStack stack;
-    int a = 1, b = 2;
-    stack.Push(&a);
-    stack.Push(&b);
-    EXPECT_TRUE(stack.AtLeast(2));
-    EXPECT_FALSE(stack.AtLeast(3));
-    EXPECT_EQ(stack.Peek(), &b);
-    EXPECT_EQ(stack.Pop(), &b);
-    EXPECT_EQ(stack.Pop(), &a);
-    EXPECT_EQ(stack.Count(), 0);
-    EXPECT_THROW(stack.Pop(), EListError);
-}

@@ -13,20 +13,6 @@ TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
     blending.SetValue(255);
     blending.SetValue(400);
     EXPECT_EQ(notified, 1);
-
-    TTeGravitation gravitation;
-    gravitation.SetSize(0);
-    EXPECT_EQ(gravitation.Size(), 1);
-    gravitation.SetSize(60);
-    EXPECT_EQ(gravitation.Size(), 50);
-
-    TTeAnimation animation;
-    animation.SetDirection(kdNoRotate);
-    EXPECT_EQ(animation.Direction(), kdNone);
-    animation.SetDirection(kdRotate180);
-    EXPECT_EQ(animation.Direction(), kdRotate180);
-    animation.SetTime(10);
-    EXPECT_EQ(animation.Time(), 50);
 }
 
 TEST(FormOptions, AShadowBelowOneIsOffAndStaysOffWhenEnabledAgain)
@@ -64,6 +50,5 @@ TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
     EXPECT_EQ(notified, 1);
 
     TTePopupMenuOptions popup;
-    EXPECT_EQ(popup.Blending().Value(), 150);
     EXPECT_ANY_THROW(popup.Assign(source));
 }

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/THeadlessSession.h"
+#include "SkinnedFormKit.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
@@ -16,16 +13,11 @@ namespace {
 
 // A skinned MDI frame whose caption holds a "[", with three skinned children as the program
 // makes them: borderless, each with its own minimum size.
-class MDIFrameTest : public ::testing::Test {
+class MDIFrameTest : public SkinnedFormTest {
 protected:
     void SetUp() override
     {
-        StartTeWinApi();
-        StartTeBitmap();
-        StartTeUtils();
-        StartTeTheme();
-        StartTeControls();
-        s.App().SetAnimationsEnabled(false);
+        SkinnedFormTest::SetUp();
         frame = s.CreateForm<TForm>();
         frame->SetFormStyle(TFormStyle::fsMDIForm);
         frame->SetCaption("Kas [2026]");
@@ -56,11 +48,7 @@ protected:
         EXPECT_TRUE(s.Errors().empty());
         TComponent::Free(frame);
         s.ProcessUntilIdle();
-        StopTeControls();
-        StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
-        StopTeWinApi();
+        SkinnedFormTest::TearDown();
     }
 
     void ExpectEveryChildAsBefore()
@@ -75,7 +63,6 @@ protected:
         }
     }
 
-    THeadlessSession s;
     TForm* frame = nullptr;
     TTeForm* frameSkin = nullptr;
     TForm* kids[3] = {};
@@ -213,10 +200,21 @@ TEST_F(MDIFrameTest, TheBarShowsTheMaximizedChildsButtonsAndTheWindowMenuFollows
     s.ProcessUntilIdle();
     EXPECT_EQ(bar->MDIChildSkin(), kidSkins[1]);
     EXPECT_TRUE(bar->MDIButton(1)->Visible());
+    const TRect close = bar->View().GetItemRect(bar->MDIButton(1));
+    const TRect minimize = bar->View().GetItemRect(bar->MDIButton(3));
+    EXPECT_EQ(close.Right, bar->Width());
+    EXPECT_EQ(bar->View().GetItemRect(bar->MDIButton(4)).Left, bar->GetContentRect().Left);
+    EXPECT_LT(minimize.Right, close.Left);
     kidSkins[1]->Restore();
     EXPECT_EQ(bar->MDIChildSkin(), nullptr);
     EXPECT_FALSE(bar->MDIButton(1)->Visible());
 
+    kidSkins[1]->Maximize();
+    s.ProcessUntilIdle();
+    const TPoint at = bar->ClientToScreen({minimize.Left + 3, minimize.Top + 3});
+    s.Click(at.X, at.Y);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[1]->WindowState(), kwsMinimized);
     kidSkins[1]->Maximize();
     kids[0]->SetCaption("Kas 7");
     TComponent::Free(kids[1]);

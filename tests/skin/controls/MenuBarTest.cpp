@@ -58,53 +58,6 @@ TEST(MenuBar, ClassicRowSizesItselfAndDrawsItsBevel)
     EXPECT_NO_THROW(f.session.Click(beside.X, beside.Y));
 }
 
-TEST(MenuBar, MDIFrameShowsTheMaximizedChildsButtonsAndTheyAct)
-{
-    BarFixture f;
-    f.session.App().SetAnimationsEnabled(false);
-    TForm* frame = f.session.CreateForm<TForm>();
-    frame->SetFormStyle(TFormStyle::fsMDIForm);
-    CreateOwned<TTeForm>(*frame);
-    TTeMenuBar* bar = f.MakeBar(*frame, {"&File", "&Window"});
-    frame->BeginLoading();
-    frame->SetBounds(0, 0, 600, 400);
-    frame->EndLoading();
-    frame->Show();
-    TForm* kid = CreateOwned<TForm>(*frame);
-    kid->SetFormStyle(TFormStyle::fsMDIChild);
-    auto* kidSkin = CreateOwned<TTeForm>(*kid);
-    kid->BeginLoading();
-    kid->SetBounds(20, 20, 300, 200);
-    kid->EndLoading();
-    kid->Show();
-    f.session.ProcessUntilIdle();
-
-    ASSERT_EQ(bar->Items()->Count(), 6);
-    EXPECT_EQ(bar->Items()->Items(0), bar->MDIButton(4));
-    for (int kind = 1; kind <= 4; ++kind)
-        EXPECT_FALSE(bar->MDIButton(kind)->Visible());
-
-    bar->ShowMDIButtons(kidSkin);
-    const TRect close = bar->View().GetItemRect(bar->MDIButton(1));
-    const TRect minimize = bar->View().GetItemRect(bar->MDIButton(3));
-    EXPECT_EQ(close.Right, bar->Width());
-    EXPECT_EQ(close.Width(), close.Height());
-    EXPECT_EQ(bar->View().GetItemRect(bar->MDIButton(4)).Left, bar->GetContentRect().Left);
-    EXPECT_LT(minimize.Right, close.Left);
-
-    const TPoint at = bar->ClientToScreen({minimize.Left + 3, minimize.Top + 3});
-    f.session.Screen().MouseDown(at.X, at.Y);
-    f.session.Screen().MouseUp(at.X, at.Y);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(kidSkin->WindowState(), kwsMinimized);
-
-    bar->HideMDIButtons();
-    EXPECT_EQ(bar->MDIChildSkin(), nullptr);
-    EXPECT_TRUE(bar->View().GetItemRect(bar->MDIButton(1)).IsEmpty());
-    TComponent::Free(frame);
-    f.session.ProcessUntilIdle();
-}
-
 TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
 {
     BarFixture f;

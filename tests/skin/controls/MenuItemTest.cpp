@@ -150,32 +150,6 @@ TEST_F(MenuItem, ReadItemsReachTheirContainersRootThroughTheRegistry)
     TComponent::Free(user);
 }
 
-TEST_F(MenuItem, SizesFollowCaptionGlyphColumnAndShortCut)
-{
-    TTeItem* cash = AddItem(*root, "&Cash");
-    TTeItem* line = AddItem(*root, "-");
-    auto column = MakeView(*root, false);
-    auto bar = Create<TestView>(nullptr, true, true);
-    TBitmap bitmap;
-    TCanvas& canvas = bitmap.Canvas();
-    canvas.Font().Assign(MenuFont());
-    const int text = TextWidthW(canvas, "&Cash", DT_NOPREFIX);
-    int w = 0, h = 0;
-    cash->CalcSize(canvas, *column, w, h);
-    EXPECT_EQ(w, text + 22 + 42);
-    EXPECT_EQ(h, 20);
-    cash->SetShortCut(ShortCut('S', kmCtrl));
-    cash->CalcSize(canvas, *column, w, h);
-    EXPECT_EQ(w, text + 22 + 42 + canvas.TextWidth("Ctrl+S"));
-    line->CalcSize(canvas, *column, w, h);
-    EXPECT_EQ(h, 15);
-    cash->CalcSize(canvas, *bar, w, h);
-    EXPECT_EQ(w, text + 12);
-    cash->SetKind(2);
-    cash->CalcSize(canvas, *bar, w, h);
-    EXPECT_EQ(w, h);
-}
-
 class MenuTheme : public RecordingTheme {
 public:
     std::vector<TteMenuItemInfo> items;

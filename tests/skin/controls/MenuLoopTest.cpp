@@ -34,23 +34,6 @@ TEST_F(MenuLoop, ColumnLayoutStacksVisibleRowsAtTheWidestItem)
     EXPECT_EQ(view->ViewWidth(), std::max(cut->BoundsRect().Width(), select->BoundsRect().Width()));
 }
 
-TEST_F(MenuLoop, BarPlacesMDIButtonsAtTheOwnersEdges)
-{
-    auto owner = Create<TPopupWindow>();
-    owner->SetBounds(0, 0, 500, 20);
-    TTeItem* close = AddItem(*root, "");
-    close->SetKind(1);
-    TTeItem* icon = AddItem(*root, "");
-    icon->SetKind(4);
-    auto view = Create<TestView>(nullptr, true, true);
-    view->SetItem(root.get());
-    view->SetOwnerControl(owner.get());
-    view->LayoutItems();
-    EXPECT_EQ(close->BoundsRect(), Bounds(480, 0, 20, 20));
-    EXPECT_EQ(icon->BoundsRect(), Bounds(0, 0, 20, 20));
-    EXPECT_EQ(edit->BoundsRect().Left, user->BoundsRect().Right);
-}
-
 TEST_F(MenuLoop, DownAndUpSkipSeparatorsAndHiddenItemsAndWrap)
 {
     auto view = MakeView(*edit, false);

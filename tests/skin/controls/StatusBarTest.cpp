@@ -105,19 +105,6 @@ TEST(StatusBarLayout, SpareWidthGoesToTheHighestStretchPriorityAndItsOverflowToT
     EXPECT_EQ(c->RightEdge(), f.bar->GetContentRect().Right);
 }
 
-TEST(StatusBarLayout, WidthIsClampedBetweenZeroAndMaxWidth)
-{
-    StatusBarFixture f;
-    auto* p = f.Add(50, 100, 0, 120);
-    p->SetWidth(500);
-    EXPECT_EQ(p->Width(), 120);
-    p->SetWidth(-5);
-    EXPECT_EQ(p->Width(), 0);
-    p->SetWidth(100);
-    p->SetMaxWidth(60);
-    EXPECT_EQ(p->Width(), 60);
-}
-
 TEST(StatusBarPanels, DockedControlsFollowTheirPanelAndTheBarCannotHoldItsOwnParent)
 {
     StatusBarFixture f;

@@ -1,11 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/THeadlessSession.h"
+#include "SkinnedFormKit.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeStatusBar.h"
@@ -75,47 +72,28 @@ public:
     }
 };
 
-class ThemeFormTest : public ::testing::Test {
+class ThemeFormTest : public SkinnedFormTest {
 protected:
-    void SetUp() override
-    {
-        StartTeWinApi();
-        StartTeBitmap();
-        StartTeUtils();
-        StartTeTheme();
-        StartTeControls();
-        s.App().SetAnimationsEnabled(false);
-    }
     void TearDown() override
     {
         for (TForm* form : forms)
             TComponent::Free(form);
         s.ProcessUntilIdle();
-        StopTeControls();
-        StopTeTheme();
-        StopTeUtils();
-        StopTeBitmap();
-        StopTeWinApi();
+        SkinnedFormTest::TearDown();
     }
-
-    template <class Skin = TTeForm> Skin* MakeSkinned(TForm*& form, const std::string& themeObject = "default")
+    template <class Skin = TTeForm> Skin* Make(TForm*& form, const std::string& themeObject = "default")
     {
-        form = s.CreateForm<TForm>();
-        form->SetCaption("Jurnal");
-        forms.push_back(form);
-        auto* skin = CreateOwned<Skin>(*form);
-        form->BeginLoading();
-        form->SetBounds(100, 100, 400, 300);
-        if constexpr (std::is_same_v<Skin, TTeForm>)
-            skin->SetThemeObject(themeObject);
-        skin->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
+        Skin* skin = MakeSkinned<Skin>(form, Bounds(100, 100, 400, 300), [&](Skin& k) {
+            if constexpr (std::is_same_v<Skin, TTeForm>)
+                k.SetThemeObject(themeObject);
+            k.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
                              BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup));
-        form->EndLoading();
-        form->Show();
+        });
+        form->SetCaption("Jurnal");
         s.ProcessUntilIdle();
+        forms.push_back(form);
         return skin;
     }
-
     FormTheme& UseFormTheme(const std::string& object)
     {
         auto theme = std::make_unique<FormTheme>();
@@ -125,8 +103,6 @@ protected:
         s.ProcessUntilIdle();
         return ref;
     }
-
-    THeadlessSession s;
     std::vector<TForm*> forms;
 };
 
@@ -136,7 +112,7 @@ TEST_F(ThemeFormTest, ButtonKindsFollowTheStateAndOnlyRegionAndBackgroundNameThe
 {
     FormTheme& theme = UseFormTheme("ledger");
     TForm* form;
-    TTeForm* skin = MakeSkinned(form, "ledger");
+    TTeForm* skin = Make(form, "ledger");
     EXPECT_EQ(skin->ButtonMask(), 0x1CAB);
     EXPECT_EQ(form->ClientWidth(), form->Width() - 12);
 
@@ -167,8 +143,8 @@ TEST_F(ThemeFormTest, AThemeWithoutTheFormsObjectLeavesTheClassicFrame)
     UseFormTheme("other");
     TForm* classicForm;
     TForm* themedForm;
-    TTeDefaultForm* classic = MakeSkinned<TTeDefaultForm>(classicForm);
-    TTeForm* themed = MakeSkinned(themedForm);
+    TTeDefaultForm* classic = Make<TTeDefaultForm>(classicForm);
+    TTeForm* themed = Make(themedForm);
     EXPECT_EQ(themed->GetClientRect(), classic->GetClientRect());
     EXPECT_EQ(themedForm->ClientRect(), classicForm->ClientRect());
     for (const TPoint p : {TPoint{1, 1}, TPoint{200, 10}, TPoint{398, 150}, TPoint{200, 150}})
@@ -178,7 +154,7 @@ TEST_F(ThemeFormTest, AThemeWithoutTheFormsObjectLeavesTheClassicFrame)
 TEST_F(ThemeFormTest, SwitchingTheThemeReMeasuresTheFrameAndKeepsTheClientSize)
 {
     TForm* form;
-    MakeSkinned(form);
+    Make(form);
     const int clientWidth = form->ClientWidth();
     const int clientHeight = form->ClientHeight();
     UseFormTheme("default");
@@ -196,7 +172,7 @@ TEST_F(ThemeFormTest, ATransparentChildGetsTheThemesBackgroundClippedToItsRectan
 {
     FormTheme& theme = UseFormTheme("ledger");
     TForm* form;
-    MakeSkinned(form, "ledger");
+    Make(form, "ledger");
     auto* speed = CreateOwned<TTeSpeedContainer>(*form);
     speed->SetParent(form);
     speed->SetBounds(10, 20, 120, 30);
@@ -213,7 +189,7 @@ TEST_F(ThemeFormTest, ATransparentChildGetsTheThemesBackgroundClippedToItsRectan
 TEST_F(ThemeFormTest, DraggingTheStatusBarGripSizesTheSkinnedForm)
 {
     TForm* form;
-    TTeDefaultForm* skin = MakeSkinned<TTeDefaultForm>(form);
+    TTeDefaultForm* skin = Make<TTeDefaultForm>(form);
     auto* bar = CreateOwned<TTeStatusBar>(*form);
     bar->SetParent(form);
     bar->SetAlign(TAlign::alBottom);
