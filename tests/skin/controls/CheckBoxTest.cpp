@@ -75,9 +75,6 @@ TEST(TeCheckBoxLook, TheClassicBoxShowsCheckAndInactiveLooks)
     EXPECT_EQ(f.PixelOf(*f.box, 3, 5), ColorToRGB(clWindow));
     f.box->SetEnabled(false);
     EXPECT_EQ(f.PixelOf(*f.box, 3, 5), ColorToRGB(clBtnFace));
-    const auto runs = PaintedText(*f.form, "CheckBox");
-    ASSERT_EQ(runs.size(), 2u) << "embossed caption";
-    EXPECT_EQ(runs[0].Color, clBtnHighlight);
 }
 
 TEST(TeCheckBoxTheme, BoxAndCaptionGoToTheThemeWithVisualThenCheckState)

@@ -170,10 +170,6 @@ TEST(TeEditGeometry, ANarrowEditTakesEndAndTypingAndRightAlignedTextEndsAtTheEdg
     f.edit->SetTextAlignment(TAlignment::taRightJustify);
     f.Press(VK_HOME);
     EXPECT_EQ(f.edit->CaretX(2), f.edit->GetTextRect().Right);
-    f.edit->SetPasswordWideChar(u'*');
-    EXPECT_EQ(f.edit->PasswordKind(), pkChar);
-    f.edit->SetPasswordWideChar(0);
-    EXPECT_EQ(f.edit->PasswordKind(), pkChar);
 }
 
 TEST(TeEditMouse, PressDragAndDoubleClickSelect)

@@ -32,11 +32,10 @@ std::vector<std::string> Rows(TTeItem& root)
 TEST_F(FormMenus, TheSystemMenuFollowsTheStateAndTheBorderIcons)
 {
     TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
-        [](TTeDefaultForm& f) {
-            f.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
-                             BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup) | BorderIconBit(kbiTray));
-        }));
+    TTeDefaultForm* skin = MakeSkinned<TTeDefaultForm>(form, Bounds(100, 100, 300, 200), [](TTeDefaultForm& f) {
+        f.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
+                         BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup) | BorderIconBit(kbiTray));
+    });
     skin->RebuildSystemMenu();
     EXPECT_EQ(Rows(*skin->SystemMenu()),
               (std::vector<std::string>{"Mi&nimize 1", "Ma&ximize 2", "Ro&llup 4", "Minimize to &Tray 5", "- -1",
@@ -58,10 +57,9 @@ TEST_F(FormMenus, TheSystemMenuFollowsTheStateAndTheBorderIcons)
 TEST_F(FormMenus, EveryWayToTheSystemMenuShowsItAndTheChosenRowRunsAfterItCloses)
 {
     TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
-        [](TTeDefaultForm& f) {
-            f.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMaximize));
-        }));
+    TTeDefaultForm* skin = MakeSkinned<TTeDefaultForm>(form, Bounds(100, 100, 300, 200), [](TTeDefaultForm& f) {
+        f.SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMaximize));
+    });
     auto& screen = s.Screen();
     const TRect w = form->WindowRect();
     const TRect button = skin->GetButtonRect(kbiSystemMenu);
@@ -123,7 +121,7 @@ TEST_F(FormMenus, TheMenuBarTakesItsShortCutsFirstAndALetterOnlyWhileItShows)
     std::vector<std::string> log;
     TForm* form = nullptr;
     TTeMenuBar* bar = nullptr;
-    MakeSkinned<TTeForm>(form, Bounds(100, 100, 400, 300), std::function<void(TTeForm&)>([&](TTeForm& skin) {
+    MakeSkinned<TTeForm>(form, Bounds(100, 100, 400, 300), [&](TTeForm& skin) {
         form->OnShortCut = [&](TMessage&, bool& handled) {
             log.push_back("form");
             handled = true;
@@ -141,7 +139,7 @@ TEST_F(FormMenus, TheMenuBarTakesItsShortCutsFirstAndALetterOnlyWhileItShows)
         cash->OnClick = [&](TComponent*) { log.push_back("Cash"); };
         transaction->Add(cash);
         skin.SetMenuBar(bar);
-    }));
+    });
     s.PressKey('K', kmCtrl);
     s.PressKey('J', kmCtrl);
     EXPECT_EQ(log, (std::vector<std::string>{"Cash", "form"}));

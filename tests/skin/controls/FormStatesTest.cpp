@@ -100,11 +100,10 @@ TEST_F(FormStates, TheCloseButtonOfAModalFormCancelsIt)
 TEST_F(FormStates, TheTrayIconIsAddedBeforeTheWindowHidesAndADoubleClickBringsItBack)
 {
     TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
-                                                                             [](TTeDefaultForm& f) {
-                                                                                 f.SetMinimizeApplication(false);
-                                                                                 f.SetCaption("Kas harian");
-                                                                             }));
+    TTeDefaultForm* skin = MakeSkinned<TTeDefaultForm>(form, Bounds(100, 100, 300, 200), [](TTeDefaultForm& f) {
+        f.SetMinimizeApplication(false);
+        f.SetCaption("Kas harian");
+    });
     skin->MinimizeToTray();
     ASSERT_EQ(s.TrayCalls().size(), 1u);
     EXPECT_EQ(s.TrayCalls()[0].Action, TTrayAction::Add);
@@ -136,10 +135,8 @@ TEST_F(FormStates, WithoutATrayTheWindowMinimizesInsteadOfHiding)
 
 TEST_F(FormStates, AStoredStateIsAppliedAfterTheFirstQueuePass)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = nullptr;
-    form = s.CreateForm<TForm>();
-    skin = CreateOwned<TTeDefaultForm>(*form);
+    TForm* form = s.CreateForm<TForm>();
+    auto* skin = CreateOwned<TTeDefaultForm>(*form);
     form->BeginLoading();
     form->SetBoundsRect(Bounds(100, 100, 300, 200));
     skin->SetWindowState(kwsRollup);
@@ -171,12 +168,11 @@ TEST_F(FormStates, TheShowAnimationRunsOnceAndEndsOnTheFormsOwnPixels)
     FrameCounter counter;
     s.App().SetAnimationsEnabled(true);
     TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200), std::function<void(TTeDefaultForm&)>(
-                                                                             [](TTeDefaultForm& f) {
-                                                                                 f.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
-                                                                                 f.Animation().SetTime(100);
-                                                                                 f.Animation().SetEnabled(true);
-                                                                             }));
+    TTeDefaultForm* skin = MakeSkinned<TTeDefaultForm>(form, Bounds(100, 100, 300, 200), [](TTeDefaultForm& f) {
+        f.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
+        f.Animation().SetTime(100);
+        f.Animation().SetEnabled(true);
+    });
     EXPECT_GT(counter.reads, 10);
     TBitmap own;
     skin->ComposeWindow(own);

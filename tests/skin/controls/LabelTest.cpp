@@ -58,7 +58,7 @@ TEST(TeLabelAutoSize, AnEmptyCaptionKeepsALineAndRightJustifiedKeepsItsRightEdge
     EXPECT_EQ(f.label->Left() + f.label->Width(), right);
 }
 
-TEST(TeLabelLook, LayoutMovesTheTextAndADisabledLabelIsEmbossed)
+TEST(TeLabelLook, LayoutMovesTheText)
 {
     LabelForm f;
     RecordingText text;
@@ -69,13 +69,6 @@ TEST(TeLabelLook, LayoutMovesTheTextAndADisabledLabelIsEmbossed)
     f.session.ProcessUntilIdle();
     ASSERT_FALSE(text.calls.empty());
     EXPECT_EQ(text.calls.back().rect.Top, 30 - 13);
-    f.label->SetEnabled(false);
-    text.calls.clear();
-    f.session.ProcessUntilIdle();
-    ASSERT_GE(text.calls.size(), 2u);
-    const size_t last = text.calls.size() - 1;
-    EXPECT_EQ(text.calls[last - 1].rect.Left, text.calls[last].rect.Left + 1);
-    EXPECT_EQ(text.calls[last - 1].rect.Top, text.calls[last].rect.Top + 1);
 }
 
 TEST(TeLabelAccelerator, FocusesItsControlOnlyWhenThatCanTakeTheFocus)

@@ -18,12 +18,16 @@ struct BarFixture : SkinFixture {
         auto* bar = CreateOwned<TTeMenuBar>(owner);
         bar->SetParent(&owner);
         bar->SetAlign(TAlign::alTop);
-        for (const char* caption : captions) {
-            auto* item = CreateOwned<TTeItem>(owner);
-            item->SetCaption(caption);
-            bar->Items()->Add(item);
-        }
+        for (const char* caption : captions)
+            Add(*bar->Items(), caption);
         return bar;
+    }
+    TTeItem* Add(TTeItem& parent, const char* caption)
+    {
+        auto* item = CreateOwned<TTeItem>(*form);
+        item->SetCaption(caption);
+        parent.Add(item);
+        return item;
     }
 };
 
@@ -66,14 +70,8 @@ TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
     bar->PopupMenuOptions().Animation().SetEnabled(true);
     bar->PopupMenuOptions().Shadow().SetEnabled(true);
     TTeItem* transaction = bar->Items()->Items(0);
-    auto add = [&](TTeItem& parent, const char* caption) {
-        auto* item = CreateOwned<TTeItem>(*f.form);
-        item->SetCaption(caption);
-        parent.Add(item);
-        return item;
-    };
-    TTeItem* sub = add(*add(*transaction, "More"), "Sub");
-    add(*sub, "Deep");
+    TTeItem* sub = f.Add(*f.Add(*transaction, "More"), "Sub");
+    f.Add(*sub, "Deep");
     std::vector<bool> animated, shadowed;
     sub->OnBeforeDropDown = [&](TComponent*) {
         for (auto* view = bar->View().ChildView(); view; view = view->ChildView()) {

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "skin/controls/TTeScrollBar.h"
-#include "skin/formats/TTeOfficeXPTheme.h"
 #include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
@@ -179,18 +178,6 @@ TEST(TeScrollBar, ClassicLookWithoutATheme)
     EXPECT_NE(f.PixelOf(*f.bar, 40, 8), f.PixelOf(*f.bar, 41, 8)) << "the track's checker";
     f.bar->SetEnabled(false);
     EXPECT_NE(f.PixelOf(*f.bar, thumb.Right - 1, 8), ColorToRGB(cl3DDkShadow)) << "a disabled bar shows no thumb";
-}
-
-TEST(TeScrollBar, OfficeXPDrawsButtonsAndThumbOverItsTrack)
-{
-    BarFixture f;
-    SetCurrentTheme(std::make_unique<TTeOfficeXPTheme>());
-    const TColor face = ColorToRGB(CurrentTheme()->Colors().GetColor(tcButtonNormal));
-    f.bar->SetPosition(50);
-    EXPECT_EQ(f.PixelOf(*f.bar, 4, 3), face);
-    EXPECT_EQ(f.PixelOf(*f.bar, 195, 3), face);
-    EXPECT_EQ(f.PixelOf(*f.bar, f.bar->GetThumbRect().Left + 3, 3), face);
-    EXPECT_EQ(f.PixelOf(*f.bar, 0, 0), ColorToRGB(clBtnFace)) << "the border ring takes the bar's colour";
 }
 
 TEST(TeScrollBar, ThemeRecordsCarryPartsStatesAndRectangles)
