@@ -140,18 +140,6 @@ TEST_F(MenuLoop, PressOutsideClosesTheChainAndStillReachesTheWindowBelow)
     EXPECT_EQ(m.Msg, WM_LBUTTONDOWN);
 }
 
-TEST_F(MenuLoop, ClickingAnItemRunsItOnceTheMenusAreGone)
-{
-    auto column = MakeView(*user, false);
-    const TPoint p = column->Host()->ClientToScreen({5, 25});
-    session.Screen().MouseMove(p.X, p.Y);
-    session.Screen().MouseDown(p.X, p.Y);
-    session.Screen().MouseUp(p.X, p.Y);
-    column->RunMenuLoop();
-    session.ProcessUntilIdle();
-    EXPECT_EQ(clicked, std::vector<std::string>{"Exit"});
-}
-
 TEST_F(MenuLoop, ScrollArrowMovesTheColumnEveryHundredMilliseconds)
 {
     edit->SetScrolled(true);

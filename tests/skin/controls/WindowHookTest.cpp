@@ -63,6 +63,13 @@ protected:
         return form;
     }
 
+    TRecordingHook* Hook(TForm* form, const char* name, uint32_t watch, bool swallow = false)
+    {
+        auto* hook = CreateOwned<TRecordingHook>(*form, name, log, watch, swallow);
+        hook->SetControl(form);
+        return hook;
+    }
+
     THeadlessSession s;
     TLog log;
 };
@@ -71,17 +78,14 @@ protected:
 TEST_F(WindowHook, ClientsRunLastAddedFirstAndAHandledMessageStopsAtTheOneWhoTookIt)
 {
     TLoggingForm* form = MakeForm(WM_USER);
-    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
-    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_USER);
-    a->SetControl(form);
-    b->SetControl(form);
+    Hook(form, "A", WM_USER);
+    Hook(form, "B", WM_USER);
     ASSERT_EQ(HookList().Count(), 1);
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_EQ(log, (TLog{"B before", "A before", "own", "B after", "A after"}));
 
     log.clear();
-    auto* c = CreateOwned<TRecordingHook>(*form, "C", log, WM_USER, true);
-    c->SetControl(form);
+    Hook(form, "C", WM_USER, true);
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_EQ(log, (TLog{"C before", "C after"}));
 }
@@ -89,10 +93,8 @@ TEST_F(WindowHook, ClientsRunLastAddedFirstAndAHandledMessageStopsAtTheOneWhoToo
 TEST_F(WindowHook, AHandledDestroyStillReachesTheFormAndANewWindowIsWatchedAgain)
 {
     TLoggingForm* form = MakeForm(WM_DESTROY);
-    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
-    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_DESTROY, true);
-    a->SetControl(form);
-    b->SetControl(form);
+    Hook(form, "A", WM_USER);
+    Hook(form, "B", WM_DESTROY, true);
     form->Show();
     form->RecreateWnd();
     EXPECT_EQ(log, (TLog{"B before", "own", "B after"}));
@@ -107,10 +109,8 @@ TEST_F(WindowHook, AHandledDestroyStillReachesTheFormAndANewWindowIsWatchedAgain
 TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndGoesOnceTheLastLeaves)
 {
     TLoggingForm* form = MakeForm(WM_USER);
-    auto* a = CreateOwned<TRecordingHook>(*form, "A", log, WM_USER);
-    auto* b = CreateOwned<TRecordingHook>(*form, "B", log, WM_USER);
-    a->SetControl(form);
-    b->SetControl(form);
+    auto* a = Hook(form, "A", WM_USER);
+    auto* b = Hook(form, "B", WM_USER);
     b->SetControl(nullptr);
     s.ProcessUntilIdle();
     ASSERT_EQ(HookList().Count(), 1);
