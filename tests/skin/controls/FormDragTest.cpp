@@ -4,8 +4,7 @@ using FormDrag = SkinnedFormTest;
 
 TEST_F(FormDrag, EdgesAndCornersSizeTheWindowAndStopAtTheMinimumTrackSize)
 {
-    TForm* form = nullptr;
-    MakeSkinned(form, Bounds(100, 100, 300, 200));
+    Skinned();
     s.MouseDown(100 + 298, 200);
     s.MoveTo(100 + 298 + 50, 210);
     s.MouseUp(100 + 298 + 50, 210);
@@ -19,8 +18,7 @@ TEST_F(FormDrag, EdgesAndCornersSizeTheWindowAndStopAtTheMinimumTrackSize)
 
 TEST_F(FormDrag, TheCaptionMovesTheWindowAndSnapsItToTheWorkAreaEdge)
 {
-    TForm* form = nullptr;
-    MakeSkinned(form, Bounds(100, 100, 300, 200));
+    Skinned();
     s.MouseDown(200, 110);
     s.MoveTo(230, 150);
     s.MouseUp(230, 150);
@@ -34,8 +32,7 @@ TEST_F(FormDrag, TheCaptionMovesTheWindowAndSnapsItToTheWorkAreaEdge)
 
 TEST_F(FormDrag, ACaptionButtonActsOnlyWhenReleasedOverItself)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     const TRect max = skin->GetButtonRect(kbiMaximize);
     s.MouseDown(100 + max.Left + 3, 100 + max.Top + 3);
     s.MoveTo(100 + 150, 100 + 100);

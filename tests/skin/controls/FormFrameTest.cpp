@@ -8,8 +8,7 @@ using FormFrame = SkinnedFormTest;
 
 TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     EXPECT_EQ(form->ClientWidth(), 300 - 8);
     EXPECT_EQ(form->ClientHeight(), 200 - 8 - 19);
     EXPECT_EQ(NcHit(*form, 150, 10), HTCAPTION);
@@ -39,8 +38,7 @@ TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
 
 TEST_F(FormFrame, FrameChangesKeepTheClientSize)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     const int cw = form->ClientWidth(), ch = form->ClientHeight();
     skin->SetBorderStyle(kbsToolWindow);
     EXPECT_EQ(form->ClientWidth(), cw);
@@ -74,8 +72,7 @@ TEST_F(FormFrame, FrameChangesKeepTheClientSize)
 
 TEST_F(FormFrame, ClassicFramePixels)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     skin->SetCaption("Jurnal umum");
     s.App().ActivateForm(form);
     s.ProcessUntilIdle();
@@ -141,8 +138,7 @@ TEST_F(FormFrame, TheFrameShapeHoldsWhetherOrNotTheBackEndShapesWindows)
 
 TEST_F(FormFrame, MenuReferencesAreForgottenWhenTheirComponentGoes)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     auto* menus = s.CreateForm<TForm>();
     auto* bar = CreateOwned<TComponent>(*menus);
     auto* window = CreateOwned<TTeItem>(*menus);
@@ -163,8 +159,7 @@ TEST_F(FormFrame, MenuReferencesAreForgottenWhenTheirComponentGoes)
 
 TEST_F(FormFrame, BlendingAndStayOnTopReachTheWindow)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     skin->Blending().SetValue(200);
     skin->Blending().SetEnabled(true);
     EXPECT_EQ(s.Screen().WindowOpacity(form->NativeWindow()), 200);
@@ -178,8 +173,7 @@ TEST_F(FormFrame, BlendingAndStayOnTopReachTheWindow)
 
 TEST_F(FormFrame, SwitchedOffAndOnAgainTheComponentTakesTheFrameBack)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     skin->SetBorderStyle(kbsToolWindow);
     const int cw = form->ClientWidth(), ch = form->ClientHeight();
     skin->SetActive(false);

@@ -7,8 +7,7 @@ using FormStates = SkinnedFormTest;
 
 TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     skin->Maximize();
     TRect work = Bounds(0, 0, 1024, 768 - 30);
     work.Inflate(4, 4);
@@ -32,8 +31,7 @@ TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
 
 TEST_F(FormStates, AVetoingHandlerChangesNothing)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     s.App().SetMainForm(form);
     int asked = 0;
     skin->OnMinimize = [&](TComponent*, bool& callDefault) {
@@ -51,8 +49,7 @@ TEST_F(FormStates, AVetoingHandlerChangesNothing)
 
 TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     s.App().SetMainForm(form);
     s.App().ActivateForm(form);
     s.ProcessUntilIdle();
@@ -121,8 +118,7 @@ TEST_F(FormStates, TheTrayIconIsAddedBeforeTheWindowHidesAndADoubleClickBringsIt
 
 TEST_F(FormStates, WithoutATrayTheWindowMinimizesInsteadOfHiding)
 {
-    TForm* form = nullptr;
-    TTeDefaultForm* skin = MakeSkinned(form, Bounds(100, 100, 300, 200));
+    TTeDefaultForm* skin = Skinned();
     s.App().SetMainForm(form);
     s.App().TrayService = nullptr;
     EXPECT_FALSE(skin->HasIcon(kbiTray));

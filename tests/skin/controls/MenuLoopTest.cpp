@@ -23,17 +23,6 @@ struct MenuLoop : ::testing::Test, MenuFixture {
     }
 };
 
-TEST_F(MenuLoop, ColumnLayoutStacksVisibleRowsAtTheWidestItem)
-{
-    auto view = MakeView(*edit, false);
-    EXPECT_EQ(cut->BoundsRect().Top, 0);
-    EXPECT_EQ(line->BoundsRect(), Bounds(0, 20, view->ViewWidth(), 15));
-    EXPECT_TRUE(copy->BoundsRect().IsEmpty());
-    EXPECT_EQ(paste->BoundsRect().Top, 35);
-    EXPECT_EQ(view->ViewHeight(), 20 + 15 + 20 + 20);
-    EXPECT_EQ(view->ViewWidth(), std::max(cut->BoundsRect().Width(), select->BoundsRect().Width()));
-}
-
 TEST_F(MenuLoop, DownAndUpSkipSeparatorsAndHiddenItemsAndWrap)
 {
     auto view = MakeView(*edit, false);

@@ -12,8 +12,7 @@ using PopupWindow = SkinnedFormTest;
 
 TEST_F(PopupWindow, ClassicFrameAroundTheColumn)
 {
-    TForm* form = nullptr;
-    MakeSkinned(form, Bounds(100, 100, 300, 200));
+    Skinned();
     auto* popup = CreateOwned<TTePopupWindow>(*form);
     popup->ShowAt(Bounds(200, 150, 120, 80));
     s.ProcessUntilIdle();

@@ -36,6 +36,8 @@ protected:
         return skin;
     }
 
+    // The usual case: a classic skinned form at (100, 100), 300 x 200, kept in 'form'.
+    TTeDefaultForm* Skinned() { return MakeSkinned(form, Bounds(100, 100, 300, 200)); }
     // The frame's answer at a window point.
     int NcHit(TForm& form, int x, int y)
     {
@@ -45,4 +47,5 @@ protected:
 
     THeadlessSession s;
     EngineUnits units;
+    TForm* form = nullptr;
 };
