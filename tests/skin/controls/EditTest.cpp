@@ -136,11 +136,6 @@ TEST(TeEditKeys, InputMethodTextAboveTheBasicPlaneIsOnePairAndOneStep)
     EXPECT_EQ(f.edit->CaretPos(), 1);
     f.Press(VK_DELETE);
     EXPECT_EQ(f.edit->TextW(), u"ab");
-    auto* second = f.Place<TTeEdit>(20, 60, 121, 21);
-    second->SetFocus();
-    f.session.ProcessUntilIdle();
-    const TPoint area = f.session.ScreenPointOf(*second, second->GetTextRect().TopLeft());
-    EXPECT_EQ(f.session.Screen().Composition().Y, area.Y) << "composition follows the focused edit";
 }
 
 TEST(TeEditCharCase, CaseIsConvertedOnTheUnicodeText)

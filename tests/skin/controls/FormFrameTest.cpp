@@ -81,8 +81,6 @@ TEST_F(FormFrame, ClassicFramePixels)
     EXPECT_EQ(s.WindowColor(*form, 299, 100), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(s.WindowColor(*form, 2, 100), ColorToRGB(clBtnFace));
     EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clActiveCaption));
-    const TRect close = skin->GetButtonRect(kbiClose);
-    EXPECT_EQ(s.WindowColor(*form, close.Left + 2, close.Bottom - 3), ColorToRGB(clBtnFace));
 
     s.App().DeactivateForm(form);
     s.ProcessUntilIdle();

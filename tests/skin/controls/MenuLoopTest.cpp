@@ -106,16 +106,6 @@ TEST_F(MenuLoop, AltOrF10ClosesAllLevels)
     EXPECT_EQ(opened.size(), 2u);
 }
 
-TEST_F(MenuLoop, AcceleratorsSkipHiddenItemsAndClickTheFoundOne)
-{
-    auto column = MakeView(*edit, false);
-    session.Screen().KeyDown('C', kmAlt);
-    session.Screen().KeyDown('S', kmAlt);
-    column->RunMenuLoop();
-    session.ProcessUntilIdle();
-    EXPECT_EQ(clicked, std::vector<std::string>{"&Select"});
-}
-
 TEST_F(MenuLoop, PressOutsideClosesTheChainAndStillReachesTheWindowBelow)
 {
     auto bar = MakeView(*root, true);

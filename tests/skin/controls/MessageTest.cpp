@@ -58,8 +58,6 @@ TEST_F(MessageOptions, TheLibraryStartsAndStopsTwiceLeavingNothingBehind)
         EXPECT_NE(TrueTypeListBitmap(), nullptr);
         EXPECT_NE(ClickHandler(), nullptr);
         EXPECT_NE(CheckGlyph(), nullptr);
-        EXPECT_NE(FindMetaClass("TTeItem"), nullptr);
-        EXPECT_NE(FindMetaClass("TTeTabSheet"), nullptr);
         EXPECT_EQ(Application->ComponentCount(), appComponents + 1);
         StopTeControls();
         EXPECT_EQ(GlobalMessage(), nullptr);

@@ -83,7 +83,6 @@ TEST(TeScrollBar, SettersClampAndGeometryFollowsTheBounds)
     EXPECT_EQ(f.log, (Log{"change 40"}));
 
     EXPECT_EQ(f.bar->GetThumbRect(), TRect(167, 1, 183, 15));
-    EXPECT_EQ(f.bar->GetPageDecRect(), TRect(17, 1, 167, 15));
     f.bar->SetPageSize(20);
     // 20 of 41 positions over a 166-pixel track.
     EXPECT_EQ(f.bar->GetThumbSize(), 81);

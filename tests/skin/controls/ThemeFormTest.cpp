@@ -123,7 +123,6 @@ TEST_F(ThemeFormTest, ButtonKindsFollowTheStateAndOnlyRegionAndBackgroundNameThe
         "Button default 1 0", "Button default 3 0", "Button default 5 0",     "Button default 7 0"};
     EXPECT_EQ(theme.log, frameCalls);
     EXPECT_EQ(theme.frame.Rect, Rect(0, 0, form->Width(), form->Height()));
-    EXPECT_EQ(theme.frame.Clip, NullRect);
 
     // Maximized: restore-from-maximized (6) instead of maximize (5).
     skin->Maximize();
