@@ -106,13 +106,9 @@ TEST(TeButtonModal, TheClickSetsTheFormsModalResult)
     SkinFixture f;
     auto* dialog = f.session.CreateForm<TForm>();
     dialog->SetBounds(100, 100, 200, 100);
-    auto* ok = CreateOwned<TTeButton>(*dialog);
-    ok->SetParent(dialog);
-    ok->SetBounds(10, 10, 75, 25);
+    auto* ok = PlacedOn<TTeButton>(*dialog, Bounds(10, 10, 75, 25));
     ok->SetKind(bkOK);
-    auto* idle = CreateOwned<TTeButton>(*dialog);
-    idle->SetParent(dialog);
-    idle->SetBounds(100, 10, 75, 25);
+    auto* idle = PlacedOn<TTeButton>(*dialog, Bounds(100, 10, 75, 25));
     bool openAfterIdle = false;
     f.session.WhenModal([&](TCustomForm&) {
         f.session.ClickControl(*idle);

@@ -1,4 +1,5 @@
 #include "SkinnedFormKit.h"
+#include "tests/skin/controls/SkinTestKit.h"
 
 #include <string>
 #include <vector>
@@ -124,9 +125,7 @@ TEST_F(FormMenus, TheMenuBarTakesItsShortCutsFirstAndItsLetters)
             log.push_back("form");
             handled = true;
         };
-        bar = CreateOwned<TTeMenuBar>(*form);
-        bar->SetParent(form);
-        bar->SetAlign(TAlign::alTop);
+        bar = Docked<TTeMenuBar>(*form, TAlign::alTop);
         auto* transaction = CreateOwned<TTeItem>(*form);
         transaction->SetCaption("&Transaction");
         transaction->OnBeforeDropDown = [&](TComponent*) { log.push_back("open"); };

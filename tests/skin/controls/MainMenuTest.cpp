@@ -41,9 +41,7 @@ struct MainWindow : SkinFixture {
 
     TTeMenuBar* Bar(std::initializer_list<const char*> captions)
     {
-        auto* bar = CreateOwned<TTeMenuBar>(*main);
-        bar->SetParent(main);
-        bar->SetAlign(TAlign::alTop);
+        auto* bar = Docked<TTeMenuBar>(*main, TAlign::alTop);
         for (const char* caption : captions) {
             TTeItem* item = Add(*bar->Items(), caption);
             item->OnBeforeDropDown = [this](TComponent* s) { log.push_back("open " + static_cast<TTeItem*>(s)->Caption()); };

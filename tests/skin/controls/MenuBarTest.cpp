@@ -15,9 +15,7 @@ struct BarFixture : SkinFixture {
 
     TTeMenuBar* MakeBar(TForm& owner, std::initializer_list<const char*> captions)
     {
-        auto* bar = CreateOwned<TTeMenuBar>(owner);
-        bar->SetParent(&owner);
-        bar->SetAlign(TAlign::alTop);
+        auto* bar = Docked<TTeMenuBar>(owner, TAlign::alTop);
         for (const char* caption : captions)
             Add(*bar->Items(), caption);
         return bar;

@@ -87,9 +87,7 @@ TEST(PopupMenu, OfficeXPDropdownFromTheBar)
     StartThemeOfficeXP();
     SetCurrentThemeClass(*FindThemeClass("TTeOfficeXPTheme"));
     auto xp = [](int color) { return ColorToRGB(CurrentTheme()->Colors().GetColor(color)); };
-    auto* bar = CreateOwned<TTeMenuBar>(*m.form);
-    bar->SetParent(m.form);
-    bar->SetAlign(TAlign::alTop);
+    auto* bar = Docked<TTeMenuBar>(*m.form, TAlign::alTop);
     m.Add(*bar->Items(), "&File");
     TTeItem* transaction = m.Add(*bar->Items(), "&Transaction");
     m.Add(*transaction, "Cash")->SetChecked(true);

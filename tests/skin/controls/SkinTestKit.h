@@ -89,6 +89,21 @@ private:
     }
 };
 
+// A control owned by and shown on 'parent', docked to one side or placed at 'bounds'.
+template <class T, class P> T* Docked(P& parent, TAlign align)
+{
+    T* control = CreateOwned<T>(parent);
+    control->SetParent(&parent);
+    control->SetAlign(align);
+    return control;
+}
+template <class T, class P> T* PlacedOn(P& parent, const TRect& bounds)
+{
+    T* control = CreateOwned<T>(parent);
+    control->SetParent(&parent);
+    control->SetBoundsRect(bounds);
+    return control;
+}
 struct SkinFixture : TControlsFixture {
     EngineUnits units;
 

@@ -45,9 +45,7 @@ struct StatusBarFixture : TControlsFixture {
     explicit StatusBarFixture(int contentWidth = 300)
     {
         form->SetClientSize(contentWidth + 4, 200);
-        bar = CreateOwned<TTeStatusBar>(*form);
-        bar->SetParent(form);
-        bar->SetAlign(TAlign::alBottom);
+        bar = Docked<TTeStatusBar>(*form, TAlign::alBottom);
         session.ProcessUntilIdle();
     }
 
@@ -164,9 +162,7 @@ TEST(StatusBarTheme, TheThemesContentAreaPlacesThePanelsAndEveryDrawingCallNames
     auto theme = std::make_unique<StatusTheme>();
     StatusTheme& t = *theme;
     SetCurrentTheme(std::move(theme));
-    auto* bar = CreateOwned<TTeStatusBar>(*f.form);
-    bar->SetParent(f.form);
-    bar->SetAlign(TAlign::alBottom);
+    auto* bar = Docked<TTeStatusBar>(*f.form, TAlign::alBottom);
     bar->SetThemeObject("bar");
     auto* a = bar->Panels().Add();
     a->SetText("Siap");

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "SkinnedFormKit.h"
+#include "tests/skin/controls/SkinTestKit.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeSpeedContainer.h"
 #include "skin/controls/TTeStatusBar.h"
@@ -172,9 +173,7 @@ TEST_F(ThemeFormTest, ATransparentChildGetsTheThemesBackgroundClippedToItsRectan
     FormTheme& theme = UseFormTheme("ledger");
     TForm* form;
     Make(form, "ledger");
-    auto* speed = CreateOwned<TTeSpeedContainer>(*form);
-    speed->SetParent(form);
-    speed->SetBounds(10, 20, 120, 30);
+    auto* speed = PlacedOn<TTeSpeedContainer>(*form, Bounds(10, 20, 120, 30));
     s.ProcessUntilIdle();
     theme.log.clear();
     speed->Repaint();
@@ -189,9 +188,7 @@ TEST_F(ThemeFormTest, DraggingTheStatusBarGripSizesTheSkinnedForm)
 {
     TForm* form;
     TTeDefaultForm* skin = Make<TTeDefaultForm>(form);
-    auto* bar = CreateOwned<TTeStatusBar>(*form);
-    bar->SetParent(form);
-    bar->SetAlign(TAlign::alBottom);
+    auto* bar = Docked<TTeStatusBar>(*form, TAlign::alBottom);
     s.ProcessUntilIdle();
     ASSERT_TRUE(bar->GripShown());
     const TRect grip = bar->GetGripRect();
