@@ -171,7 +171,6 @@ TEST(TeButtonTheme, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMark)
     EXPECT_EQ(f.PixelOf(*f.button, 1, 1), ThemeButtonFace);
     EXPECT_TRUE(theme.Logged("IsButtonDefined dialog"));
     EXPECT_TRUE(theme.Logged("DrawButton default 0"));
-    EXPECT_TRUE(theme.Logged("DrawButtonText default 0"));
     EXPECT_TRUE(theme.Logged("DrawButtonGlyph default 0"));
     EXPECT_EQ(theme.text.Text, "OK");
     theme.log.clear();

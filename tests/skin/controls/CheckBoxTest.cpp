@@ -88,7 +88,6 @@ TEST(TeCheckBoxTheme, BoxAndCaptionGoToTheThemeWithVisualThenCheckState)
     EXPECT_EQ(theme.check.Rect, Rect(0, 3, 13, 16));
     EXPECT_EQ(theme.check.CheckState, kcbsChecked);
     EXPECT_TRUE(theme.Logged("DrawCheckText default 0"));
-    EXPECT_EQ(theme.text.Rect.Left, 18);
     f.box->SetFocus();
     f.session.ProcessUntilIdle();
     EXPECT_TRUE(theme.Logged("DrawCheckText default 4"));

@@ -30,7 +30,6 @@ TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
     EXPECT_EQ(NcHit(*form, 1, 100), HTCLIENT);
 
     skin->SetBorderStyle(kbsNone);
-    EXPECT_EQ(form->Width(), 292);
     EXPECT_EQ(form->ClientWidth(), 292);
     EXPECT_EQ(form->ClientHeight(), 173);
     EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
