@@ -49,17 +49,6 @@ TEST(LongJob, ASecondStartWhileOneRunsIsRefused)
     EXPECT_TRUE(IsLongJobRunning());
 }
 
-TEST(LongJob, RunsWithoutAWaitWindow)
-{
-    {
-        TLongJob job(nullptr);
-        job.SetMax(10);
-        job.Step();
-        EXPECT_TRUE(IsLongJobRunning());
-    }
-    EXPECT_FALSE(IsLongJobRunning());
-}
-
 namespace {
 class TFailingShow : public TLongJobRecorder {
 public:
