@@ -37,9 +37,8 @@ TEST_F(LoginStateTest, EachAccountIsLookedUpForItsOwnUnitAndKind)
     Exec("update ref_sistem set id_kas=3, id_kas2=null, id_kas3=4, id_laba_berjalan3=8, id_pihutang=77");
     LoadSystemSettings(*dm);
 
-    EXPECT_EQ(Account("10", TControlAccountKind::Cash).Id, "3");
-    EXPECT_EQ(Account("10", TControlAccountKind::Cash).Code, "1110");
-    EXPECT_EQ(Account("10", TControlAccountKind::Cash).Name, "Kas Kalvera");
+    const TControlAccount& cash = Account("10", TControlAccountKind::Cash);
+    EXPECT_EQ(cash.Id + " " + cash.Code + " " + cash.Name, "3 1110 Kas Kalvera");
     EXPECT_EQ(Account("11", TControlAccountKind::Cash).Name, "-");
     EXPECT_EQ(Account("12", TControlAccountKind::Cash).Name, "Kas ZIVU");
     EXPECT_EQ(LoginState().ControlAccountId("12", TControlAccountKind::CurrentProfit), "8");
