@@ -98,12 +98,10 @@ TEST_F(SchemaStatements, Budget)
         "select account_id from to_anggaran",
         "select account_id, account_code, account_name, account_sub from coa where (account_header=false)and(account_cat like '7%' or account_cat like '4%' )",
         "delete from to_anggaran",
-        "insert into to_anggaran (account_id, account_code, account_name, account_sub, anggaran_b1, anggaran_b2,"
-        " anggaran_b3, anggaran_b4, anggaran_b5, anggaran_b6, anggaran_b7, anggaran_b8, anggaran_b9, anggaran_b10,"
-        " anggaran_b11, anggaran_b12, jumlah) values(6, '4110','Pendapatan',10,1,2,3,4,5,6,7,8,9,10,11,12,78)",
-        "insert into anggaran (account_id, anggaran_b1, anggaran_b2, anggaran_b3, anggaran_b4, anggaran_b5, anggaran_b6,"
-        " anggaran_b7, anggaran_b8, anggaran_b9, anggaran_b10, anggaran_b11, anggaran_b12)"
-        " values(7, 1,2,3,4,5,6,7,8,9,10,11,12)",
+        "insert into to_anggaran (account_id, account_code, account_name, account_sub, jumlah) values(6, '4110','Pendapatan',10,78)",
+        "update to_anggaran set " + Zeroed({"anggaran_b"}),
+        "insert into anggaran (account_id) values(7)",
+        "update anggaran set " + Zeroed({"anggaran_b", "realisasi_b"}),
         "select account_id, account_cat from v_anggaran where account_sub=10",
         "select (sum(kredit) - sum(debet)) as realisasi from v_realisasi where account_id=6 and month(tgl_vouc)=3",
         "update anggaran set realisasi_b3=150 where account_id=6",
