@@ -122,7 +122,7 @@ protected:
     ~SqlNumberTest() override { ResetFormatSettings(); }
 };
 
-TEST_F(SqlNumberTest, WritesNullZeroWholeAndFractionalNumbers)
+TEST_F(SqlNumberTest, WritesNumbersWithADecimalPointWhateverTheSeparator)
 {
     EXPECT_EQ(SqlNumber(Variant()), "null");
     EXPECT_EQ(SqlNumber(Variant(0)), "0");
@@ -130,27 +130,20 @@ TEST_F(SqlNumberTest, WritesNullZeroWholeAndFractionalNumbers)
     EXPECT_EQ(SqlNumber(Variant(-12.5)), "-12.5");
     EXPECT_EQ(SqlNumber(Variant(1234567.89)), "1234567.89");
     EXPECT_EQ(SqlNumber(Variant(Currency::FromRaw(833333333))), "83333.3333");
-}
-
-TEST_F(SqlNumberTest, UsesADecimalPointWhateverTheSeparator)
-{
+    EXPECT_EQ(SqlNumber(Variant("")), "0");
+    // A decimal point whatever the separator.
     FormatSettings().DecimalSeparator = ',';
     FormatSettings().ThousandSeparator = '.';
     EXPECT_EQ(SqlNumber(Variant(1234.5)), "1234.5");
     EXPECT_EQ(SqlNumber(Variant("1234,5")), "1234.5");
 }
 
-TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsLikeACurrencyField)
+TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsAndRefusesText)
 {
     EXPECT_EQ(SqlNumber(Variant(1000000.0 / 12)), "83333.3333");
     EXPECT_EQ(SqlNumber(Variant(0.1 + 0.2)), "0.3");
     EXPECT_EQ(SqlNumber(Variant(0.00005)), "0.0001");
     EXPECT_EQ(SqlNumber(Variant(-0.00001)), "0");
-}
-
-TEST_F(SqlNumberTest, TreatsEmptyTextAsZeroAndRefusesText)
-{
-    EXPECT_EQ(SqlNumber(Variant("")), "0");
     EXPECT_THROW(SqlNumber(Variant("1; delete from coa")), EConvertError);
 }
 

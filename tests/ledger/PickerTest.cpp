@@ -128,7 +128,7 @@ TEST_F(Pickers, PopupRowsAlternateWhiteAndGreyAwayFromTheCurrentCell)
     EXPECT_EQ(second, TColor(0xEAEAEA));
 }
 
-TEST_F(Pickers, PickerFindsInAnyCaseLocatesByPrefixAndReturnsTheChosenAccount)
+TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyList)
 {
     OpenSQL(*picker->ADOQuery1, AccountList);
     s.WhenModal([&](TCustomForm&) {
@@ -150,10 +150,8 @@ TEST_F(Pickers, PickerFindsInAnyCaseLocatesByPrefixAndReturnsTheChosenAccount)
     EXPECT_EQ(picker->AccountId, 3);
     EXPECT_EQ(picker->AccountCode, "1300");
     EXPECT_TRUE(s.Errors().empty());
-}
 
-TEST_F(Pickers, PickerOkOnAnEmptyListGivesNoAccountAndCancelIsCancelled)
-{
+    // OK on an empty list chooses no account; Cancel is cancelled.
     OpenSQL(*picker->ADOQuery1, "select account_code, account_name, account_id from coa where account_id = 99");
     s.WhenModal([&](TCustomForm&) { picker->ZlButton1->Click(); });
     picker->ShowModal();
