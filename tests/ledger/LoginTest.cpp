@@ -122,6 +122,7 @@ TEST_F(Login, AQuoteInNameOrPasswordIsPartOfTheValueAndTheFieldsAreShown)
     dialog->ed_login->SetText("x' or '1'='1");
     boxes.Answer(mrOk);
     Ok(file.Path());
+    ASSERT_EQ(boxes.Shown().size(), 1u) << "the quote must not let the name through";
     EXPECT_EQ(boxes.Shown().back().Text, "Anda tidak terdaftar sebagai User kami!!!");
     EXPECT_TRUE(dialog->ed_login->Visible());
     EXPECT_EQ(dialog->FocusedControl(), dialog->ed_login);
@@ -130,6 +131,7 @@ TEST_F(Login, AQuoteInNameOrPasswordIsPartOfTheValueAndTheFieldsAreShown)
     dialog->ed_password->SetText("x' or 'a'='a");
     boxes.Answer(mrOk);
     Ok(file.Path());
+    ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown().back().Text, "Maaf Password Anda Salah!!!\r\nSilahkan ulangi lagi");
     EXPECT_EQ(dialog->FocusedControl(), dialog->ed_password);
     EXPECT_EQ(dialog->LoginCount, 0);
