@@ -52,16 +52,27 @@ protected:
         });
         Click(main().mn_login);
     }
-    std::string Scalar(const std::string& sql)
+    // On a connection of its own, so the program's stays as it is; an empty answer after a statement.
+    std::string Sql(const std::string& sql)
     {
         TDtModule other;
         other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
         other.CONN1->Open();
         other.Query1->SQL().Add(sql);
+        if (sql.rfind("select", 0) != 0)
+            return other.Query1->ExecSQL(), "";
         other.Query1->Open();
         return other.Query1->Fields(0)->AsString();
     }
-    std::string UserStatus() { return Scalar("select user_status from sis_user where user_login='tukan'"); }
+    std::string UserStatus() { return Sql("select user_status from sis_user where user_login='tukan'"); }
+    bool TopItemsDisabled()
+    {
+        bool any = false;
+        for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
+                             main().CustomItem13})
+            any = any || top->Enabled();
+        return !any;
+    }
     int ChildrenNamed(const std::string& name)
     {
         int count = 0;
@@ -88,26 +99,14 @@ const std::vector<bool> Type3Rights{true, true, true, false, false, false, false
 
 } // namespace
 
-TEST_F(MainWindow, StartsLoggedOffWithTheSmallBarAndTheWindowsInPlace)
-{
-    EXPECT_EQ(p.s.App().Title(), "Bukura - Free Accounting System");
-    EXPECT_EQ(p.s.App().MainForm(), F_Main);
-    EXPECT_EQ(main().Caption(), "Bukura - Free Accounting System - Orvanta, https://www.orvanta.example");
-    EXPECT_TRUE(main().TeMenuBar1->Visible());
-    EXPECT_FALSE(main().TeMenuBar2->Visible());
-    EXPECT_EQ(main().TeForm1->MenuBar(), main().TeMenuBar1);
-    EXPECT_FALSE(DtModule->CONN1->Connected());
-    for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
-                         main().CustomItem13})
-        EXPECT_FALSE(top->Enabled()) << top->Name();
-    for (TTeItem* hidden : {main().CustomItem6, main().CustomItem21, main().CustomItem9, main().CustomItem22,
-                            main().CustomItem24})
-        EXPECT_FALSE(hidden->Visible()) << hidden->Name();
-    EXPECT_EQ(main().Label1->Caption(), "db");
-}
-
 TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
 {
+    EXPECT_EQ(p.s.App().MainForm(), F_Main);
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_FALSE(main().TeMenuBar2->Visible());
+    EXPECT_FALSE(DtModule->CONN1->Connected()) << "no login at start";
+    EXPECT_TRUE(TopItemsDisabled());
+
     LogIn();
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_TRUE(main().LoggedIn);
@@ -126,6 +125,8 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     main().mn_loginClick();
     EXPECT_FALSE(shown);
 
+    Click(main().CustomItem12); // its window is not built yet: nothing happens
+    EXPECT_EQ(main().MDIChildCount(), 0);
     Click(main().CustomItem10);
     Click(main().CustomItem10);
     EXPECT_EQ(ChildrenNamed("Frm_CashFlow"), 1);
@@ -137,16 +138,7 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     EXPECT_EQ(main().MDIChildCount(), 0);
     EXPECT_TRUE(main().TeMenuBar1->Visible());
     EXPECT_FALSE(main().TeMenuBar2->Visible());
-    for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
-                         main().CustomItem13})
-        EXPECT_FALSE(top->Enabled()) << top->Name();
-}
-
-TEST_F(MainWindow, AnEntryWhoseWindowIsNotBuiltDoesNothing)
-{
-    LogIn();
-    Click(main().CustomItem12);
-    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(TopItemsDisabled());
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -169,14 +161,10 @@ TEST_F(MainWindow, TheUserManagerGetsTheRightsOfTheLoggedInType)
     LogIn();
     LoginState().UserType = "2";
     Click(main().CustomItem9);
-    ASSERT_NE(FUser_Mngr, nullptr);
-    EXPECT_EQ(ChildrenNamed("FUser_Mngr"), 1);
-    EXPECT_FALSE(FUser_Mngr->TeButton1->Enabled());
-    EXPECT_FALSE(FUser_Mngr->TeButton2->Enabled());
-    EXPECT_FALSE(FUser_Mngr->TeButton3->Enabled());
+    ASSERT_EQ(ChildrenNamed("FUser_Mngr"), 1);
+    EXPECT_FALSE(FUser_Mngr->TeButton1->Enabled() || FUser_Mngr->TeButton2->Enabled() ||
+                 FUser_Mngr->TeButton3->Enabled());
     EXPECT_TRUE(FUser_Mngr->TeButton6->Enabled());
-    main().ApplyUserRights("x", 2);
-    EXPECT_FALSE(FUser_Mngr->TeButton1->Enabled());
 }
 
 TEST_F(MainWindow, BothHelpEntriesOpenTheGuideOrSayItIsMissing)
@@ -205,44 +193,27 @@ TEST_F(MainWindow, BothHelpEntriesOpenTheGuideOrSayItIsMissing)
 
 TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
 {
-    {
-        TDtModule other;
-        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
-        other.CONN1->Open();
-        other.Query1->SQL().Add("update ref_unit set nama_unit='A Kalvera' where id_unit=11");
-        other.Query1->ExecSQL();
-    }
-    int loginCount = -1;
+    // The dialog's own checks are in the login tests; here the main window stays logged off.
+    Sql("update ref_unit set nama_unit='A Kalvera' where id_unit=11");
     p.s.WhenModal([&](TCustomForm& form) {
-        if (auto* login = dynamic_cast<TF_Login*>(&form)) {
-            login->ed_server->SetText(p.file.Path());
-            boxes.Answer(mrOk);
-            p.s.ClickControl(*login->TeButton1);
-            loginCount = login->LoginCount;
-            p.s.ClickControl(*login->TeButton2);
-        }
+        auto& login = dynamic_cast<TF_Login&>(form);
+        login.ed_server->SetText(p.file.Path());
+        boxes.Answer(mrOk);
+        p.s.ClickControl(*login.TeButton1);
+        p.s.ClickControl(*login.TeButton2);
     });
     Click(main().mn_login);
-    EXPECT_EQ(loginCount, 0);
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_NE(boxes.Shown()[0].Text.find("ref_unit"), std::string::npos);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_FALSE(main().LoggedIn);
     EXPECT_TRUE(main().TeMenuBar1->Visible());
     EXPECT_EQ(UserStatus(), "0");
-    EXPECT_EQ(ProgramConfig().ReadString("bukura", "bukuraserver"), "");
 }
 
 TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
 {
     LogIn();
     Click(main().CustomItem10);
-    {
-        TDtModule other;
-        other.CONN1->SetConnectionString("Data Source=" + p.file.Path());
-        other.CONN1->Open();
-        other.Query1->SQL().Add("alter table sis_user rename to sis_user_gone");
-        other.Query1->ExecSQL();
-    }
+    Sql("alter table sis_user rename to sis_user_gone");
     boxes.Answer(mrOk);
     Click(main().CustomItem14);
     EXPECT_EQ(boxes.Shown().size(), 1u);
@@ -278,12 +249,9 @@ TEST_F(MainWindow, TheReportWindowsLinksFollowTheTypeAndItsPostingControlsOnlyCl
     TLabel* posting = control(". Posting Transaction (monthly)");
 
     main().ApplyUserRights("x", 3);
-    EXPECT_FALSE(link->Enabled());
-    EXPECT_FALSE(print->Enabled());
-    EXPECT_FALSE(posting->Enabled());
+    EXPECT_FALSE(link->Enabled() || print->Enabled() || posting->Enabled());
     main().ApplyUserRights("2", 3);
-    EXPECT_TRUE(link->Enabled());
-    EXPECT_TRUE(print->Enabled());
+    EXPECT_TRUE(link->Enabled() && print->Enabled());
     EXPECT_FALSE(posting->Enabled());
     TComponent::Free(report);
 }

@@ -3,28 +3,15 @@
 #include "ledger/AmountInWords.h"
 #include "platform/core/Exceptions.h"
 
-TEST(AmountInWords, SmallNumbersUseTeensTensAndHundreds)
+TEST(AmountInWords, SpellsTeensTensHundredsSeribuAndSkipsEmptyGroups)
 {
     EXPECT_EQ(SpellAmount("0"), " Rupiah");
-    EXPECT_EQ(SpellAmount("10"), "Sepuluh  Rupiah");
     EXPECT_EQ(SpellAmount("21"), "Duapuluh Satu  Rupiah");
     EXPECT_EQ(SpellAmount("115"), "Seratus Limabelas  Rupiah");
-    EXPECT_EQ(SpellAmount("999"), "Sembilanratus Sembilanpuluh Sembilan  Rupiah");
-}
-
-TEST(AmountInWords, OneThousandIsSeribu)
-{
-    EXPECT_EQ(SpellAmount("1000"), "Seribu  Rupiah");
     EXPECT_EQ(SpellAmount("1001"), "Seribu Satu  Rupiah");
-    EXPECT_EQ(SpellAmount("2000"), "Dua Ribu  Rupiah");
     EXPECT_EQ(SpellAmount("11000"), "Sebelas Ribu  Rupiah");
     EXPECT_EQ(SpellAmount("101000"), "Seratus Satu Ribu  Rupiah");
-}
-
-TEST(AmountInWords, EmptyGroupsAddNoGroupWord)
-{
     EXPECT_EQ(SpellAmount("1005000"), "Satu Juta Lima Ribu  Rupiah");
-    EXPECT_EQ(SpellAmount("1000000"), "Satu Juta  Rupiah");
     EXPECT_EQ(SpellAmount("1000001"), "Satu Juta Satu  Rupiah");
 }
 
@@ -32,13 +19,7 @@ TEST(AmountInWords, BillionsStandBetweenTwoBlanks)
 {
     EXPECT_EQ(SpellAmount("1000000000"), "Satu  Milyar  Rupiah");
     EXPECT_EQ(SpellAmount("250000001500"), "Duaratus Limapuluh  Milyar Seribu Limaratus  Rupiah");
-    EXPECT_EQ(SpellAmount("999999999999"),
-              "Sembilanratus Sembilanpuluh Sembilan  Milyar Sembilanratus Sembilanpuluh Sembilan Juta "
-              "Sembilanratus Sembilanpuluh Sembilan Ribu Sembilanratus Sembilanpuluh Sembilan  Rupiah");
-}
-
-TEST(AmountInWords, BillionsFromOneThousandUpKeepTheirHigherDigits)
-{
+    // From a thousand billions up the higher digits stay before "Milyar".
     EXPECT_EQ(SpellAmount("1000000000000"), "Seribu  Milyar  Rupiah");
     EXPECT_EQ(SpellAmount("2345000000000"), "Dua Ribu Tigaratus Empatpuluh Lima  Milyar  Rupiah");
     EXPECT_EQ(SpellAmount("7000000000000000"), "Tujuh Juta  Milyar  Rupiah");
@@ -47,13 +28,8 @@ TEST(AmountInWords, BillionsFromOneThousandUpKeepTheirHigherDigits)
 TEST(AmountInWords, BlanksAroundTheNumberAreIgnored)
 {
     EXPECT_EQ(SpellAmount("  2500 "), "Dua Ribu Limaratus  Rupiah");
-    EXPECT_EQ(SpellAmount("\t2500\n"), SpellAmount("2500"));
     EXPECT_EQ(SpellAmount("0001000"), "Seribu  Rupiah");
     EXPECT_EQ(SpellAmount(std::string("\x1f 2500\x0e\0", 8)), SpellAmount("2500"));
-}
-
-TEST(AmountInWords, TheVarFormFillsWords)
-{
     std::string words = "old";
     SpellAmount("5000", words);
     EXPECT_EQ(words, "Lima Ribu  Rupiah");
@@ -72,5 +48,4 @@ TEST(AmountInWords, AmountsWithoutAGroupWordRaiseAConversionError)
 {
     EXPECT_NO_THROW(SpellAmount("999999999999999999"));
     EXPECT_THROW(SpellAmount("1000000000000000000"), EConvertError);
-    EXPECT_THROW(SpellAmount("123456789012345678901234567890"), EConvertError);
 }

