@@ -46,18 +46,11 @@ struct TMonthTotals {
     Currency Credit;
 };
 
-} // namespace
-
-void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year, const std::string& Unit,
-                              IJobProgress* Progress)
+// One month of one unit, inside the caller's job and transaction; the inputs are already checked.
+void PostMonth(TDtModule& Dm, const std::string& month, const std::string& year, const std::string& unit,
+               TLongJob& job)
 {
-    const std::string month = CheckedMonth(Month);
-    const std::string year = CheckedNumber(Year, "year");
-    const std::string unit = CheckedNumber(Unit, "unit id");
     const std::string profitAccount = ProfitAccount(unit);
-
-    TLongJob job(Progress);
-    TTransaction transaction(*Dm.CONN1);
     TADOQuery* accounts = Dm.Query1;
     TADOQuery* movements = Dm.Query2;
     TADOQuery* exists = Dm.Query3;
@@ -65,10 +58,8 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
 
     if (!OpenSQL(*accounts, "select account_id, account_pos, account_cat, saldo_awal from coa where "
                             "account_header=false and account_sub=" +
-                                unit + " order by account_code")) {
-        transaction.Commit();
+                                unit + " order by account_code"))
         return;
-    }
     job.SetMax(accounts->RecordCount());
     Currency profit;
     for (accounts->First(); !accounts->Eof(); accounts->Next()) {
@@ -134,5 +125,33 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
     if (!profitAccount.empty())
         RunSQL(*statements,
                "update posting set pos_b" + month + "= " + SqlNumber(profit) + " where account_id=" + profitAccount);
+}
+
+} // namespace
+
+void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
+                       const std::vector<int>& Months, TLongJob& Job)
+{
+    const std::string year = CheckedNumber(Year, "year");
+    std::vector<std::string> units, months;
+    for (const std::string& unit : Units)
+        units.push_back(CheckedNumber(unit, "unit id"));
+    for (int month : Months)
+        months.push_back(CheckedMonth(IntToStr(month)));
+
+    TTransaction transaction(*Dm.CONN1);
+    for (const std::string& unit : units)
+        for (const std::string& month : months)
+            PostMonth(Dm, month, year, unit, Job);
     transaction.Commit();
+}
+
+void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year, const std::string& Unit,
+                              IJobProgress* Progress)
+{
+    const std::string month = CheckedMonth(Month);
+    const std::string year = CheckedNumber(Year, "year");
+    const std::string unit = CheckedNumber(Unit, "unit id");
+    TLongJob job(Progress);
+    BuildTrialBalance(Dm, year, {unit}, {StrToInt(month)}, job);
 }

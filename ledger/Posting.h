@@ -3,9 +3,11 @@
 // totals in trial_balance and posting, and the unit's profit of the month lands on its
 // current-year profit account.
 #include <string>
+#include <vector>
 
 class TDtModule;
 class IJobProgress;
+class TLongJob;
 
 // Month "1" to "12", Year the book year (written into new posting rows), Unit the unit id
 // ("10", "11", "12"; another unit is posted without a profit account). Runs as one long job
@@ -13,3 +15,10 @@ class IJobProgress;
 // not a month, a year or a unit id raises EConvertError before anything is touched.
 void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year,
                               const std::string& Unit, IJobProgress* Progress = nullptr);
+
+// Posts Months (each 1 to 12, in the order given) of each of Units, unit by unit, inside the
+// caller's long job and in one transaction (a savepoint when the caller has one open). The
+// tables end as calling BuildMonthlyTrialBalance for each unit and month in that order would
+// leave them. Every input is checked before anything is touched.
+void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
+                       const std::vector<int>& Months, TLongJob& Job);
