@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/book_generator.h"
+#include "tools/BookGenerator.h"
 #include "ledger/LoginState.h"
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"

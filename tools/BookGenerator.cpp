@@ -1,4 +1,4 @@
-#include "bench/book_generator.h"
+#include "tools/BookGenerator.h"
 
 #include <sqlite3.h>
 
