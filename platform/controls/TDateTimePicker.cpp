@@ -38,9 +38,19 @@ void TDateTimePicker::SetDate(TDateTime v)
 {
     v = std::floor(v);
     modified_ = false;
-    if (v == date_)
+    if (v == date_ && !null_)
         return;
     date_ = v;
+    null_ = false;
+    Invalidate();
+}
+
+void TDateTimePicker::SetNull()
+{
+    modified_ = false;
+    if (null_)
+        return;
+    null_ = true;
     Invalidate();
 }
 
@@ -54,7 +64,7 @@ void TDateTimePicker::SetFormat(const std::string& v)
 
 std::string TDateTimePicker::DisplayText() const
 {
-    return FormatDateTime(format_, date_);
+    return null_ ? std::string() : FormatDateTime(format_, date_);
 }
 
 TRect TDateTimePicker::ButtonRect() const
@@ -73,9 +83,10 @@ void TDateTimePicker::Change()
 void TDateTimePicker::UserSetDate(TDateTime v)
 {
     v = std::floor(v);
-    if (v == date_)
+    if (v == date_ && !null_)
         return;
     date_ = v;
+    null_ = false;
     modified_ = true;
     Invalidate();
     Change();

@@ -16,6 +16,9 @@ public:
     TDateTime Date() const { return date_; }
     // From code: fires no OnChange and clears Modified.
     void SetDate(TDateTime v);
+    // No date: the field shows no text until the user picks or types one, or SetDate is called.
+    void SetNull();
+    bool IsNull() const { return null_; }
     const std::string& Format() const { return format_; }
     void SetFormat(const std::string& v);
     std::string DisplayText() const;
@@ -56,6 +59,7 @@ private:
     TDateTime dateBeforeDrop_ = 0;
     std::string format_ = "dd/MM/yyyy";
     bool modified_ = false;
+    bool null_ = false;
     int part_ = 0;
     int typed_ = 0;
     int typedDigits_ = 0;

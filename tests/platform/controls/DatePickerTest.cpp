@@ -109,3 +109,21 @@ TEST(DatePickerCalendar, NavigationKeepsItOpenUntilAPressOutside)
     EXPECT_FALSE(f.picker->DroppedDown());
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
 }
+
+TEST(DatePicker, NullShowsNoTextUntilADateIsTypedOrSet)
+{
+    PickerFixture f;
+    f.picker->SetNull();
+    EXPECT_TRUE(f.picker->IsNull());
+    EXPECT_EQ(f.picker->DisplayText(), "");
+    f.picker->SetDate(EncodeDate(2026, 3, 15));
+    EXPECT_FALSE(f.picker->IsNull());
+    f.picker->SetNull();
+    f.session.PressKey(VK_UP);
+    EXPECT_FALSE(f.picker->IsNull());
+    EXPECT_EQ(f.changes, 1);
+    f.picker->SetNull();
+    f.session.TypeText("15");
+    EXPECT_FALSE(f.picker->IsNull());
+    EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
+}
