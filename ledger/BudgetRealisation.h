@@ -3,6 +3,8 @@
 // the budget realisation report, shared by the report window and the budget window.
 #include <string>
 
+#include "ledger/ReportLayout.h"
+
 class TDtModule;
 class TLongJob;
 
@@ -17,8 +19,6 @@ std::string BudgetAccountQuery(int UnitPosition);
 // in one transaction inside the caller's job, one progress step per account. A month that is
 // not "1" to "12" raises EConvertError before anything is touched.
 void RealiseBudget(TDtModule& Dm, const std::string& Month, const std::string& AccountQuery, TLongJob& Job);
-
-enum class TReportOutput { Preview, Print };
 
 struct TBudgetReport {
     // "1" to "12": the columns anggaran_bN and realisasi_bN are reported.
