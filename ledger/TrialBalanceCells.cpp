@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/core/Exceptions.h"
+#include "platform/core/TComponent.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 
@@ -73,4 +75,12 @@ void CalcTrialBalanceFields(TDataSet& DataSet, int N)
     Store(*DataSet.FieldByName("Trial_Balance_k"), cells.TrialBalanceK);
     Store(*DataSet.FieldByName("last_d"), cells.LastD);
     Store(*DataSet.FieldByName("last_k"), cells.LastK);
+}
+
+void SetTrialBalanceMonthCount(TComponent& Layout, int N)
+{
+    auto* months = dynamic_cast<ITrialBalanceMonthCount*>(&Layout);
+    if (!months)
+        throw EInvalidOperation(Layout.Name() + " takes no month count");
+    months->SetMonthCount(N);
 }

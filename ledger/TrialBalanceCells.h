@@ -36,3 +36,7 @@ public:
     virtual ~ITrialBalanceMonthCount() = default;
     virtual void SetMonthCount(int N) = 0;
 };
+
+class TComponent;
+// Raises EInvalidOperation when Layout does not take a month count.
+void SetTrialBalanceMonthCount(TComponent& Layout, int N);
