@@ -12,6 +12,7 @@
 #include "ledger/TFrm_PopWin.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
+#include "reports/ReportLayouts.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void RegisterWindowClasses()
     RegisterClass<TF_Tunggu>("TF_Tunggu");
     RegisterClass<TFrm_Edit>("TFrm_Edit");
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+    RegisterReportLayouts();
 }
 
 template <class T> void FreeWindow(T*& window)
