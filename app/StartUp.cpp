@@ -13,6 +13,7 @@
 #include "ledger/TFrm_PopWin.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
+#include "reports/ReportLayouts.h"
 #include "reports/TFrm_Report.h"
 
 namespace {
@@ -30,6 +31,7 @@ void RegisterWindowClasses()
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterReportLayouts();
 }
 
 template <class T> void FreeWindow(T*& window)
