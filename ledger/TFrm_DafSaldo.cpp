@@ -72,18 +72,18 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
     heading->SetCaption(" :. DAFTAR SALDO MUTASI KEUANGAN ");
     heading->Font().SetSize(11);
     heading->Font().SetStyle(fsBold);
-    ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 36, 110, 16);
+    ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 36, 150, 16);
     ZlLabel1->SetCaption("Periode s/d bulan");
-    ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 120, 32, 120, 21);
+    ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 160, 32, 120, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     ZlComboBox1->Items().Add("januari");
     for (int month = 2; month <= 12; ++month)
         ZlComboBox1->Items().Add(MonthName(month));
     ZlComboBox1->OnChange = [this](TComponent*) { ZlComboBox1Change(); };
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 270, 34, 90, 17);
+    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 300, 34, 90, 17);
     ZlRadio7->SetCaption("By N&ama");
     ZlRadio7->OnClick = [this](TComponent*) { SetOrder("account_name"); };
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 370, 34, 90, 17);
+    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 400, 34, 90, 17);
     ZlRadio8->SetCaption("By &Kode");
     ZlRadio8->OnClick = [this](TComponent*) { SetOrder("account_code"); };
 
@@ -101,7 +101,8 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
         HeadingPanel(*this, *ScrollBox1, "Kredit", left + AmountWidth + LineWidth, HeadingRow, AmountWidth + LineWidth,
                      HeadingRow);
     }
-    const int gridWidth = amountsLeft + 10 * (AmountWidth + LineWidth) + 18;
+    // Room for the vertical scroll bar and the borders, so that the grid itself never scrolls sideways.
+    const int gridWidth = amountsLeft + 10 * (AmountWidth + LineWidth) + 24;
 
     zgdbgrid27 = PlaceControl<TZgDBGrid>(*this, *ScrollBox1, "zgdbgrid27", 0, GridTop, gridWidth, 280);
     zgdbgrid27->SetOptions((ZgDBGridDefaultOptions & ~(dgEditing | dgTitles | dgIndicator)) | dgRowSelect);
