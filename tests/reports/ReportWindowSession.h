@@ -60,6 +60,13 @@ public:
         s.ProcessUntilIdle();
     }
 
+    // A click well apart from the last one, so that two clicks on one link never make a double click.
+    void Click(const TControl& control)
+    {
+        s.AdvanceClock(1000);
+        s.ClickControl(control);
+    }
+
     // Clicks a report link; answers the pages of the preview it showed (none: empty).
     std::vector<std::vector<std::string>> PreviewPages(TControl& link)
     {
@@ -68,7 +75,7 @@ public:
             for (const QRPage& page : preview.Report().Pages().Pages())
                 pages.push_back(page.Texts());
         };
-        s.ClickControl(link);
+        Click(link);
         onPreview = nullptr;
         return pages;
     }
@@ -78,7 +85,7 @@ public:
     {
         const std::string path = (folder / (name + ".pdf")).string();
         files->Choose(path);
-        s.ClickControl(link);
+        Click(link);
         std::string text;
         if (FILE* pipe = popen(("pdftotext -layout '" + path + "' - 2>/dev/null").c_str(), "r")) {
             char buffer[4096];

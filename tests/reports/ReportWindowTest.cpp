@@ -41,14 +41,14 @@ TEST_F(ReportWindow, PostingAsksAndYesPostsTheMonthOfTheThreeUnitsAsTheDirectPos
     EXPECT_EQ(window.Preparation().MonthName, "Maret");
     const auto before = Tables();
     r.boxes.Answer(mrNo);
-    r.s.ClickControl(*window.Label100);
+    r.Click(*window.Label100);
     ASSERT_EQ(r.boxes.Shown().size(), 1u);
     EXPECT_EQ(r.boxes.Shown()[0].Text, "Lakukanlah Proses Posting data ini setiap kali anda akan membuat laporan "
                                        "keuangan\r\nApakah Anda akan melakukan posting data?");
     EXPECT_EQ(Tables(), before);
 
     r.boxes.Answer(mrYes);
-    r.s.ClickControl(*window.Label100);
+    r.Click(*window.Label100);
     EXPECT_EQ(r.wait.shown, 1);
     EXPECT_EQ(r.wait.closed, 1);
     const auto posted = Tables();
@@ -86,9 +86,9 @@ TEST_F(ReportWindow, WhileAJobRunsLinksPostingAndCloseDoNothing)
     {
         TLongJob job(nullptr);
         EXPECT_TRUE(r.PreviewPages(*window.Label3).empty());
-        r.s.ClickControl(*window.Label100);
-        r.s.ClickControl(*window.TeButton1);
-        r.s.ClickControl(*window.TeButton2);
+        r.Click(*window.Label100);
+        r.Click(*window.TeButton1);
+        r.Click(*window.TeButton2);
         r.s.ProcessUntilIdle();
     }
     EXPECT_EQ(book.Rows("select count(*) from lap_neraca"), (std::vector<std::string>{"0"}));
@@ -162,8 +162,23 @@ TEST_F(ReportWindow, BudgetLinkRealisesTheMonthThenReportsOrSaysTheBudgetIsEmpty
     EXPECT_TRUE(Contains(pages[0], "Periode  Maret/2026"));
 
     book.Exec("delete from anggaran");
-    r.s.ClickControl(*window.Label81);
+    r.Click(*window.Label81);
     ASSERT_EQ(r.boxes.Shown().size(), 1u);
     EXPECT_EQ(r.boxes.Shown()[0].Text, "Data Transaksi kosong");
     EXPECT_EQ(r.previews, 1);
+}
+
+TEST_F(ReportWindow, AFailedPreparationClosesTheWaitWindowAndShowsTheError)
+{
+    PostMarch();
+    book.Exec("drop table lap_neraca");
+    r.ChooseMonth(3);
+    r.boxes.Answer(mrOk);
+    r.Click(*window.Label3);
+    ASSERT_EQ(r.boxes.Shown().size(), 1u);
+    EXPECT_NE(r.boxes.Shown()[0].Text.find("no such table"), std::string::npos) << r.boxes.Shown()[0].Text;
+    EXPECT_EQ(r.wait.shown, r.wait.closed);
+    EXPECT_FALSE(r.wait.visible);
+    EXPECT_EQ(r.previews, 0);
+    EXPECT_FALSE(IsLongJobRunning());
 }
