@@ -53,6 +53,7 @@ TPanel* HeadingPanel(TComponent& window, TWinControl& parent, const std::string&
 TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Saldo")
 {
     SetName("Frm_DafSaldo");
+    Frm_DafSaldo = this;
     SetCaption("Daf Saldo");
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(760, 480);

@@ -54,4 +54,5 @@ private:
     IJobProgress* progress_ = nullptr;
 };
 
+// The open balance list, if any.
 extern TFrm_DafSaldo* Frm_DafSaldo;

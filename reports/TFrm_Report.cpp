@@ -56,6 +56,7 @@ TFrm_Report::TFrm_Report(TComponent* AOwner) : TLedgerForm(AOwner, "Report")
     if (!DtModule)
         throw EInvalidOperation("The report window needs the data module");
     SetName("Frm_Report");
+    Frm_Report = this;
     SetCaption("Report");
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(640, 470);

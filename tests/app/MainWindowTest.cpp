@@ -10,6 +10,8 @@
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
+#include "ledger/TFrm_DafSaldo.h"
+#include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/ClassRegistry.h"
@@ -256,4 +258,19 @@ TEST_F(MainWindow, TheReportWindowsLinksFollowTheTypeAndItsPostingControlsOnlyCl
     EXPECT_TRUE(link->Enabled() && print->Enabled());
     EXPECT_FALSE(posting->Enabled());
     TComponent::Free(report);
+}
+
+TEST_F(MainWindow, TheReportEntriesOpenTheReportWindowAndTheBalanceListWithTheirRights)
+{
+    LogIn();
+    LoginState().UserType = "3";
+    Click(main().CustomItem20);
+    Click(main().CustomItem19);
+    ASSERT_EQ(ChildrenNamed("Frm_Report"), 1);
+    ASSERT_EQ(ChildrenNamed("Frm_DafSaldo"), 1);
+    EXPECT_FALSE(Frm_Report->Label3->Enabled() || Frm_Report->Label81->Enabled() ||
+                 Frm_Report->Label100->Enabled() || Frm_Report->TeButton1->Enabled());
+    EXPECT_TRUE(Frm_Report->Label50->Enabled() && Frm_Report->Label106->Enabled());
+    EXPECT_FALSE(Frm_DafSaldo->TeButton3->Enabled());
+    EXPECT_TRUE(boxes.Shown().empty());
 }
