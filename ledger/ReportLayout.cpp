@@ -30,11 +30,17 @@ TLayoutHolder CreateLayout(const std::string& ClassName)
     return TLayoutHolder(layout);
 }
 
+std::string LayoutName(const TQuickRep& Layout)
+{
+    const TMetaClass* meta = MetaClassOf(Layout);
+    return meta ? meta->ClassName() : Layout.Name();
+}
+
 TComponent& LayoutComponent(const TQuickRep& Layout, const std::string& Name)
 {
     if (TComponent* found = FindOwned(Layout, Name))
         return *found;
-    throw EInvalidOperation(Layout.Name() + " has no component " + Name);
+    throw EInvalidOperation(LayoutName(Layout) + " has no component " + Name);
 }
 
 void SetLayoutLabel(const TQuickRep& Layout, const std::string& Name, const std::string& Caption)

@@ -20,12 +20,14 @@ TLayoutHolder CreateLayout(const std::string& ClassName);
 
 // The layout's component Name (searched through everything it owns) as T; raises
 // EInvalidOperation when it has none of that name and class.
+// The layout's registered class name, for messages.
+std::string LayoutName(const TQuickRep& Layout);
 TComponent& LayoutComponent(const TQuickRep& Layout, const std::string& Name);
 template <class T> T& LayoutPart(const TQuickRep& Layout, const std::string& Name)
 {
     if (auto* part = dynamic_cast<T*>(&LayoutComponent(Layout, Name)))
         return *part;
-    throw EInvalidOperation(Layout.Name() + ": " + Name + " is not of the expected class");
+    throw EInvalidOperation(LayoutName(Layout) + ": " + Name + " is not of the expected class");
 }
 
 // Sets the caption of the layout's label Name.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/core/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TComponent.h"
 #include "platform/data/TDataSet.h"
@@ -79,8 +80,13 @@ void CalcTrialBalanceFields(TDataSet& DataSet, int N)
 
 void SetTrialBalanceMonthCount(TComponent& Layout, int N)
 {
-    auto* months = dynamic_cast<ITrialBalanceMonthCount*>(&Layout);
-    if (!months)
+    if (auto* months = dynamic_cast<ITrialBalanceMonthCount*>(&Layout)) {
+        months->SetMonthCount(N);
+        return;
+    }
+    const TMetaClass* meta = MetaClassOf(Layout);
+    const TPropInfo* property = meta ? meta->FindProperty("MonthCount") : nullptr;
+    if (!property || !property->setOrdinal)
         throw EInvalidOperation(Layout.Name() + " takes no month count");
-    months->SetMonthCount(N);
+    property->setOrdinal(Layout, N);
 }

@@ -29,8 +29,8 @@ void AddTrialBalanceCellFields(TDataSet& DataSet);
 // (field names compare without case, so "Trial_balance_d" serves as well).
 void CalcTrialBalanceFields(TDataSet& DataSet, int N);
 
-// The trial-balance layout implements this, so that a caller that creates it by class name sets
-// its month count before opening its query.
+// A layout created by class name takes its month count through this interface or through its
+// published integer property "MonthCount"; the caller sets it before opening the layout's query.
 class ITrialBalanceMonthCount {
 public:
     virtual ~ITrialBalanceMonthCount() = default;
@@ -38,5 +38,5 @@ public:
 };
 
 class TComponent;
-// Raises EInvalidOperation when Layout does not take a month count.
+// Raises EInvalidOperation when Layout takes neither.
 void SetTrialBalanceMonthCount(TComponent& Layout, int N);

@@ -15,6 +15,7 @@
 #include "platform/controls/TCustomLabel.h"
 #include "platform/core/Clock.h"
 #include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TADOQuery.h"
@@ -52,7 +53,10 @@ void Open(TQuickRep& layout, const std::string& name, const std::string& sql)
 
 TFrm_Report::TFrm_Report(TComponent* AOwner) : TLedgerForm(AOwner, "Report")
 {
+    if (!DtModule)
+        throw EInvalidOperation("The report window needs the data module");
     SetName("Frm_Report");
+    Frm_Report = this;
     SetCaption("Report");
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(640, 470);

@@ -75,4 +75,5 @@ private:
     std::vector<TBevel*> separators_;
 };
 
+// The open report window, if any.
 extern TFrm_Report* Frm_Report;
