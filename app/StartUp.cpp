@@ -11,6 +11,7 @@
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
+#include "payroll/PayrollClasses.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
 #include "reports/ReportLayouts.h"
@@ -32,6 +33,7 @@ void RegisterWindowClasses()
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
     RegisterReportLayouts();
+    RegisterPayrollClasses();
 }
 
 template <class T> void FreeWindow(T*& window)
