@@ -23,8 +23,8 @@ TFQR_DafKaryawan::TFQR_DafKaryawan(TComponent* AOwner) : TQuickRep(AOwner)
         int Left, Width;
     };
     const Column columns[] = {{"NIK", "nik", 0, 80},          {"NAMA KARYAWAN", "nama", 82, 170},
-                              {"ALAMAT", "alamat", 254, 180}, {"JK", "sex", 436, 70},
-                              {"JABATAN", "jabatan", 508, 110}, {"TELP", "telp", 620, width - 620}};
+                              {"ALAMAT", "alamat", 254, 172}, {"JK", "sex", 426, 84},
+                              {"JABATAN", "jabatan", 510, 110}, {"TELP", "telp", 622, width - 622}};
     ColumnHeaderBand1 = NewBand(*this, "ColumnHeaderBand1", rbColumnHeader, 22);
     DetailBand1 = NewBand(*this, "DetailBand1", rbDetail, 18);
     for (const Column& c : columns) {

@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int NameLeft = 66;
-constexpr int PositionLeft = 200;
-constexpr int AmountsLeft = 290;
-constexpr int AmountWidth = 82;
+constexpr int NameLeft = 60;
+constexpr int PositionLeft = 190;
+constexpr int AmountsLeft = 272;
+constexpr int AmountWidth = 86;
 
 const char* const Income = "AdoQuery2.gaji_pokok + AdoQuery2.uang_makan + AdoQuery2.uang_lembur + "
                            "AdoQuery2.Transport + AdoQuery2.Bonus + AdoQuery2.Tunjangan";
@@ -71,7 +71,7 @@ TFQR_Rekap_Gaji::TFQR_Rekap_Gaji(TComponent* AOwner) : TLetterheadReport(AOwner,
     for (size_t i = 0; i < std::size(amounts); ++i) {
         const int left = AmountsLeft + static_cast<int>(i) * AmountWidth;
         const std::string name = std::to_string(i + 1);
-        AddHeading(QRBand1, amounts[i].Heading, left, 2, AmountWidth - 4, TAlignment::taRightJustify);
+        AddHeading(QRBand1, amounts[i].Heading, left, 2, AmountWidth - 4, TAlignment::taRightJustify)->Font().SetSize(8);
         auto* line = AddSum(QRSubDetail1, "QRamount" + name, QRSubDetail1, amounts[i].Expression, left, 1,
             AmountWidth - 4);
         // A line shows its own row's value, not a running sum.

@@ -55,7 +55,7 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
     SetName("Frm_Salaries");
     SetCaption("Record List Of Salaries");
     SetFormStyle(TFormStyle::fsMDIChild);
-    SetClientSize(720, 470);
+    SetClientSize(720, 560);
 
     QSalary = CreateOwned<TADOQuery>(*this);
     QSalary->SetName("QSalary");
@@ -76,16 +76,17 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
 
     auto* period = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 42, 60, 16);
     period->SetCaption("Periode :");
+    period->SetParentFont(true);
     ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 70, 40, 150, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     for (const std::string& month : MonthNames)
         ZlComboBox1->Items().Add(month);
     ZlComboBox1->OnChange = [this](TComponent*) { ZlComboBox1Change(); };
 
-    ZgDBGrid4 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid4", 8, 70, 240, 330);
+    ZgDBGrid4 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid4", 8, 70, 240, 420);
     ZgDBGrid4->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect | dgAlwaysShowSelection);
     ZgDBGrid4->SetReadOnly(true);
-    for (auto [field, title, width] : {std::tuple{"nama", "Nama", 140}, std::tuple{"nik", "NIP", 70}}) {
+    for (auto [field, title, width] : {std::tuple{"nama", "Nama", 130}, std::tuple{"nik", "NIP", 60}}) {
         TZgColumn* column = ZgDBGrid4->Columns().Add();
         column->SetFieldName(field);
         column->Title().SetCaption(title);
@@ -93,9 +94,9 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
     }
     ZgDBGrid4->SetDataSource(DataSource1);
     ColourListRows(*ZgDBGrid4);
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 8, 406, 90, 17);
+    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 8, 496, 90, 17);
     ZlRadio7->SetCaption("By N&ame");
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 110, 406, 90, 17);
+    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 110, 496, 90, 17);
     ZlRadio8->SetCaption("By &NIP");
     for (TZlRadio* sort : {ZlRadio7, ZlRadio8}) {
         sort->SetGroupIndex(1);
@@ -121,11 +122,11 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
         label->SetFocusControl(edit);
         if (amount)
             MakeAmountField(*edit);
-        top += 22;
+        top += 24;
     };
     field(ZlEdit12, "ZlEdit12", "NIK :", false);
     ZlEdit12->SetMaxLength(15);
-    ZlSpeedButton1 = PlaceControl<TZlSpeedButton>(*this, *this, "ZlSpeedButton1", fieldLeft + fieldWidth + 4, top - 22,
+    ZlSpeedButton1 = PlaceControl<TZlSpeedButton>(*this, *this, "ZlSpeedButton1", fieldLeft + fieldWidth + 4, top - 24,
         22, 19);
     ZlSpeedButton1->SetCaption("...");
     field(ZlEdit13, "ZlEdit13", "NAMA KARYAWAN :", false);
@@ -160,16 +161,16 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
         total->SetReadOnly(true);
 
     auto button = [this](TZlSpeedButton*& b, const char* name, const char* text, int left) {
-        b = PlaceControl<TZlSpeedButton>(*this, *this, name, left, 436, 70, 25);
+        b = PlaceControl<TZlSpeedButton>(*this, *this, name, left, 526, 70, 25);
         b->SetCaption(text);
     };
     button(ZlSpeedButton15, "ZlSpeedButton15", "&Add", 260);
     button(ZlSpeedButton2, "ZlSpeedButton2", "&Edit", 334);
     button(ZlSpeedButton14, "ZlSpeedButton14", "&Save", 408);
     button(ZlSpeedButton13, "ZlSpeedButton13", "&Delete", 482);
-    TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 560, 436, 70, 25);
+    TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 560, 526, 70, 25);
     TeButton2->SetCaption("&Cetak");
-    TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 636, 436, 70, 25);
+    TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 636, 526, 70, 25);
     TeButton1->SetCaption("&Close");
     buttons_ = std::make_unique<TRecordModeButtons>(*ZlSpeedButton15, *ZlSpeedButton2, *ZlSpeedButton14,
         *ZlSpeedButton13);
