@@ -293,6 +293,10 @@ void TFrm_KasBon::LoadEntry()
     ZlEdit2->SetText(IfNull(entry.FieldByName("keterangan")->Value(), "").AsString());
     const Currency debet = AmountOf(*entry.FieldByName("debet"));
     const Currency kredit = AmountOf(*entry.FieldByName("kredit"));
+    // An entry with both amounts loads neither, so no kind of the entry shown before stays checked.
+    ClearAmount(*ZlEdit3);
+    ZlRadio1->SetChecked(false);
+    ZlRadio2->SetChecked(false);
     if (debet != Currency() && kredit == Currency()) {
         ShowAmount(*ZlEdit3, debet);
         ZlRadio2->SetChecked(true);

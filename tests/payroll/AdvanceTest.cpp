@@ -78,6 +78,7 @@ TEST_F(Advances, AdvanceThenRepaymentWriteTheirVouchersAndTheBalance)
 
 TEST_F(Advances, IncompleteEntriesUsedNumbersAndCarryRowsChangeNothing)
 {
+    Employee("K2", "002", "Cici");
     Exec("insert into T_VOUC values ('X', '1005', '2025-03-01', 1, 'kas', 0, 10)");
     Exec("insert into kasbon (kode, tanggal, keterangan, kredit, id_unit, no_bukti) values "
          "('K1', '2025-01-01', 'saldo', 500, 10, '0000')");
@@ -95,8 +96,11 @@ TEST_F(Advances, IncompleteEntriesUsedNumbersAndCarryRowsChangeNothing)
     EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}),
         (std::vector<std::string>{"Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain "}));
     EXPECT_TRUE(window.ZlEdit12->Focused());
-    Click(*window.ZlSpeedButton1);
+    // Another employee chosen while adding cancels the input.
+    window.Q_Karyawan->Last();
     EXPECT_EQ(window.Mode(), TRecordMode::Browsing);
+    EXPECT_EQ(window.ZlEdit12->Text(), "");
+    window.Q_Karyawan->First();
 
     const std::string carry = "Nomor bukti 0000 adalah Transaksi penutupan dan tidak boleh diedit atau dihapus!";
     EXPECT_EQ(Click(*window.ZlSpeedButton1, {mrOk}), (std::vector<std::string>{carry}));

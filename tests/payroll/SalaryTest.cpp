@@ -49,6 +49,9 @@ TEST_F(Salaries, AddingThroughTheNikComputesTheNetPayAndRefusesASecondRecord)
     Click(*window.ZlSpeedButton15);
     EXPECT_EQ(window.ZlEdit14->Text(), "") << "nothing of the record shown before";
     EXPECT_EQ(window.DateTimePicker1->Date(), EncodeDate(2025, 3, 14));
+    Type(*window.ZlEdit12, "0_");
+    EXPECT_EQ(window.ZlEdit13->Text(), "") << "'_' matches itself";
+    window.ZlEdit12->SetText("");
     Type(*window.ZlEdit12, "00");
     EXPECT_EQ(window.ZlEdit13->Text(), "Budi") << "the lowest NIK that begins with the typed text";
     Type(*window.ZlEdit12, "1");
