@@ -5,13 +5,13 @@
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
-#include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/ReportLayout.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/WindowPattern.h"
 #include "payroll/AmountField.h"
+#include "payroll/PayrollControls.h"
 #include "payroll/TFI_Anggota.h"
 #include "payroll/TFQR_DafKaryawan.h"
 #include "platform/controls/MessageDialogs.h"
@@ -51,60 +51,35 @@ TFrm_Anggota::TFrm_Anggota(TComponent* AOwner) : TLedgerForm(AOwner, "Record Lis
     DataSource1 = CreateOwned<TDataSource>(*this);
     DataSource1->SetDataSet(ref_anggota);
 
-    ZlLabel33 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel33", 8, 8, 400, 22);
-    ZlLabel33->SetCaption("  :. DAFTAR KARYAWAN .: ");
-    ZlLabel33->Font().SetSize(12);
-    ZlLabel33->Font().SetStyle(fsBold);
-
-    ZgDBGrid4 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid4", 8, 40, 260, 300);
-    ZgDBGrid4->SetOptions((ZgDBGridDefaultOptions & ~(dgEditing | dgTitles)) | dgRowSelect | dgAlwaysShowSelection);
-    ZgDBGrid4->SetReadOnly(true);
-    for (auto [field, title, width] : {std::tuple{"nama", "Nama", 140}, std::tuple{"nik", "NIP", 70}}) {
-        TZgColumn* column = ZgDBGrid4->Columns().Add();
-        column->SetFieldName(field);
-        column->Title().SetCaption(title);
-        column->SetWidth(width);
-    }
-    ZgDBGrid4->SetDataSource(DataSource1);
-    ColourListRows(*ZgDBGrid4);
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 8, 346, 90, 17);
-    ZlRadio7->SetCaption("By N&ame");
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 110, 346, 90, 17);
-    ZlRadio8->SetCaption("By &NIP");
-    for (TZlRadio* sort : {ZlRadio7, ZlRadio8}) {
-        sort->SetGroupIndex(1);
-        sort->OnClick = [this, sort](TComponent*) { SortBy(sort == ZlRadio7 ? "nama" : "nik"); };
-    }
+    ZlLabel33 = PlaceHeading(*this, "  :. DAFTAR KARYAWAN .: ");
+    ZgDBGrid4 = PlaceList(*this, "ZgDBGrid4", 8, 40, 260, 300, DataSource1, {{"nama", "Nama", 140}, {"nik", "NIP", 70}},
+        false);
+    PlaceSortOptions(*this, 8, 346, ZlRadio7, ZlRadio8, [this](const char* field) { SortBy(field); });
 
     const int labelLeft = 284, fieldLeft = 390;
     int top = 40;
-    auto caption = [&](const char* name, const char* text) {
-        auto* label = PlaceControl<TZlLabel>(*this, *this, name, labelLeft, top + 2, 100, 16);
-        label->SetCaption(text);
-        label->SetParentFont(true);
-        return label;
-    };
-    auto edit = [&](const char* labelName, const char* text, TZlEdit*& field, const char* name, int width, int max) {
-        TZlLabel* label = caption(labelName, text);
+    auto caption = [&](const char* text) { return PlaceCaption(*this, text, labelLeft, top + 2, 100); };
+    auto edit = [&](const char* text, TZlEdit*& field, const char* name, int width, int max) {
+        TZlLabel* label = caption(text);
         field = PlaceControl<TZlEdit>(*this, *this, name, fieldLeft, top, width, 19);
         field->SetMaxLength(max);
         label->SetFocusControl(field);
         top += 26;
     };
-    edit("Label1", "kode", ZlEdit1, "ZlEdit1", 150, 20);
+    edit("kode", ZlEdit1, "ZlEdit1", 150, 20);
     ZlEdit1->SetEnabled(false);
-    edit("Label2", "Tmp/Tgl  Lahir", ZlEdit2, "ZlEdit2", 120, 50);
+    edit("Tmp/Tgl  Lahir", ZlEdit2, "ZlEdit2", 120, 50);
     DateTimePicker1 = PlaceControl<TDateTimePicker>(*this, *this, "DateTimePicker1", fieldLeft + 126, top - 26, 110, 21);
-    edit("Label3", "Alamat", ZlEdit3, "ZlEdit3", 236, 50);
-    edit("Label4", "No. Telp", ZlEdit4, "ZlEdit4", 150, 20);
-    edit("Label5", "Hand Phone", ZlEdit5, "ZlEdit5", 150, 15);
-    caption("Label6", "Jenis Kelamin");
+    edit("Alamat", ZlEdit3, "ZlEdit3", 236, 50);
+    edit("No. Telp", ZlEdit4, "ZlEdit4", 150, 20);
+    edit("Hand Phone", ZlEdit5, "ZlEdit5", 150, 15);
+    caption("Jenis Kelamin");
     ZlRadio1 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio1", fieldLeft, top, 90, 17);
     ZlRadio1->SetCaption(Male);
     ZlRadio2 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio2", fieldLeft + 100, top, 100, 17);
     ZlRadio2->SetCaption(Female);
     top += 26;
-    caption("Label7", "Status");
+    caption("Status");
     ZlRadio3 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio3", fieldLeft, top, 110, 17);
     ZlRadio3->SetCaption("Karyawan Aktif");
     ZlRadio4 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio4", fieldLeft + 120, top, 100, 17);
@@ -114,9 +89,9 @@ TFrm_Anggota::TFrm_Anggota(TComponent* AOwner) : TLedgerForm(AOwner, "Record Lis
     ZlRadio2->SetGroupIndex(2);
     ZlRadio3->SetGroupIndex(3);
     ZlRadio4->SetGroupIndex(3);
-    edit("Label8", "Gaji Pokok", ZlEdit6, "ZlEdit6", 150, 0);
+    edit("Gaji Pokok", ZlEdit6, "ZlEdit6", 150, 0);
     MakeAmountField(*ZlEdit6);
-    edit("Label9", "Jabatan", ZlEdit7, "ZlEdit7", 236, 50);
+    edit("Jabatan", ZlEdit7, "ZlEdit7", 236, 50);
 
     Label10 = PlaceControl<TLabel>(*this, *this, "Label10", labelLeft, top + 2, 100, 16);
     Label10->SetCaption("Unit");
@@ -126,14 +101,10 @@ TFrm_Anggota::TFrm_Anggota(TComponent* AOwner) : TLedgerForm(AOwner, "Record Lis
     ZlComboBox1->SetVisible(false);
     ZlComboBox1->SetEnabled(false);
 
-    auto button = [this](TZlSpeedButton*& b, const char* name, const char* text, int left) {
-        b = PlaceControl<TZlSpeedButton>(*this, *this, name, left, 376, 70, 25);
-        b->SetCaption(text);
-    };
-    button(ZlSpeedButton15, "ZlSpeedButton15", "&Add", 284);
-    button(ZlSpeedButton1, "ZlSpeedButton1", "&Edit", 358);
-    button(ZlSpeedButton14, "ZlSpeedButton14", "&Save", 432);
-    button(ZlSpeedButton13, "ZlSpeedButton13", "&Delete", 506);
+    ZlSpeedButton15 = PlaceButton(*this, "ZlSpeedButton15", "&Add", 284, 376);
+    ZlSpeedButton1 = PlaceButton(*this, "ZlSpeedButton1", "&Edit", 358, 376);
+    ZlSpeedButton14 = PlaceButton(*this, "ZlSpeedButton14", "&Save", 432, 376);
+    ZlSpeedButton13 = PlaceButton(*this, "ZlSpeedButton13", "&Delete", 506, 376);
     ZlSpeedButton14->SetVisible(false);
     ZlSpeedButton15->OnClick = [this](TComponent*) { ZlSpeedButton15Click(); };
     ZlSpeedButton1->OnClick = [this](TComponent*) { ZlSpeedButton1Click(); };

@@ -4,7 +4,6 @@
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
-#include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/LoginState.h"
 #include "ledger/ReportLayout.h"
@@ -14,6 +13,7 @@
 #include "ledger/WindowPattern.h"
 #include "payroll/Advances.h"
 #include "payroll/AmountField.h"
+#include "payroll/PayrollControls.h"
 #include "payroll/PeriodDate.h"
 #include "payroll/TFQR_Kasbon.h"
 #include "platform/controls/MessageDialogs.h"
@@ -32,25 +32,6 @@ namespace {
 void ErrorBox(const std::string& text)
 {
     MessageDlg(text, TMsgDlgType::mtError, mbOK);
-}
-
-TZgDBGrid* ListGrid(TComponent& window, TWinControl& parent, const char* name, int left, int top, int width,
-    int height, TDataSource* source)
-{
-    auto* grid = PlaceControl<TZgDBGrid>(window, parent, name, left, top, width, height);
-    grid->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect | dgAlwaysShowSelection);
-    grid->SetReadOnly(true);
-    grid->SetDataSource(source);
-    ColourListRows(*grid);
-    return grid;
-}
-
-void AddColumn(TZgDBGrid& grid, const char* field, const char* title, int width)
-{
-    TZgColumn* column = grid.Columns().Add();
-    column->SetFieldName(field);
-    column->Title().SetCaption(title);
-    column->SetWidth(width);
 }
 
 } // namespace
@@ -84,45 +65,25 @@ TFrm_KasBon::TFrm_KasBon(TComponent* AOwner) : TLedgerForm(AOwner, "Kasbon")
         for (TCustomADODataSet* data : std::initializer_list<TCustomADODataSet*>{ref_unit, Q_Karyawan, kasbon})
             data->SetConnection(DtModule->CONN1);
 
-    ZlLabel33 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel33", 8, 8, 400, 22);
-    ZlLabel33->SetCaption("  :. KASBON KARYAWAN .: ");
-    ZlLabel33->Font().SetSize(12);
-    ZlLabel33->Font().SetStyle(fsBold);
+    ZlLabel33 = PlaceHeading(*this, "  :. KASBON KARYAWAN .: ");
 
-    ZgDBGrid4 = ListGrid(*this, *this, "ZgDBGrid4", 8, 40, 200, 60, ds_unit);
+    ZgDBGrid4 = PlaceList(*this, "ZgDBGrid4", 8, 40, 200, 60, ds_unit, {});
     ZgDBGrid4->SetVisible(false);
-    ZgDBGrid1 = ListGrid(*this, *this, "ZgDBGrid1", 8, 40, 250, 360, ds_karyawan);
-    AddColumn(*ZgDBGrid1, "nama", "Nama Karyawan", 150);
-    AddColumn(*ZgDBGrid1, "nik", "NIK", 70);
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 8, 406, 90, 17);
-    ZlRadio7->SetCaption("By N&ame");
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 110, 406, 90, 17);
-    ZlRadio8->SetCaption("By &NIP");
-    for (TZlRadio* sort : {ZlRadio7, ZlRadio8}) {
-        sort->SetGroupIndex(1);
-        sort->OnClick = [this, sort](TComponent*) {
-            if (!Q_Karyawan->Active())
-                Q_Karyawan->Open();
-            Q_Karyawan->SetSort(sort == ZlRadio7 ? "nama" : "nik");
-            EmployeeChanged();
-        };
-    }
-
-    ZgDBGrid2 = ListGrid(*this, *this, "ZgDBGrid2", 268, 40, 484, 190, ds_kasbon);
-    AddColumn(*ZgDBGrid2, "tanggal", "Tanggal", 72);
-    AddColumn(*ZgDBGrid2, "no_bukti", "No.Bukti", 60);
-    AddColumn(*ZgDBGrid2, "keterangan", "Keterangan", 150);
-    AddColumn(*ZgDBGrid2, "debet", "Debet", 80);
-    AddColumn(*ZgDBGrid2, "kredit", "Kredit", 80);
+    ZgDBGrid1 = PlaceList(*this, "ZgDBGrid1", 8, 40, 250, 360, ds_karyawan,
+        {{"nama", "Nama Karyawan", 140}, {"nik", "NIK", 70}});
+    PlaceSortOptions(*this, 8, 406, ZlRadio7, ZlRadio8, [this](const char* field) {
+        if (!Q_Karyawan->Active())
+            Q_Karyawan->Open();
+        Q_Karyawan->SetSort(field);
+        EmployeeChanged();
+    });
+    ZgDBGrid2 = PlaceList(*this, "ZgDBGrid2", 268, 40, 484, 190, ds_kasbon,
+        {{"tanggal", "Tanggal", 72}, {"no_bukti", "No.Bukti", 60}, {"keterangan", "Keterangan", 150},
+            {"debet", "Debet", 80}, {"kredit", "Kredit", 80}});
 
     const int labelLeft = 268, fieldLeft = 370;
     int top = 240;
-    auto caption = [&](const char* text) {
-        auto* label = PlaceControl<TZlLabel>(*this, *this, "", labelLeft, top + 2, fieldLeft - labelLeft - 4, 16);
-        label->SetCaption(text);
-        label->SetParentFont(true);
-        return label;
-    };
+    auto caption = [&](const char* text) { PlaceCaption(*this, text, labelLeft, top + 2, fieldLeft - labelLeft - 4); };
     caption(" No.Bukti :");
     ZlEdit12 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit12", fieldLeft, top, 120, 19);
     ZlEdit12->SetMaxLength(20);
@@ -151,14 +112,10 @@ TFrm_KasBon::TFrm_KasBon(TComponent* AOwner) : TLedgerForm(AOwner, "Kasbon")
     MakeAmountField(*ZlEdit1);
     ZlEdit1->SetReadOnly(true);
 
-    auto button = [this](TZlSpeedButton*& b, const char* name, const char* text, int left) {
-        b = PlaceControl<TZlSpeedButton>(*this, *this, name, left, 416, 70, 25);
-        b->SetCaption(text);
-    };
-    button(ZlSpeedButton15, "ZlSpeedButton15", "&Add", 268);
-    button(ZlSpeedButton1, "ZlSpeedButton1", "&Edit", 342);
-    button(ZlSpeedButton14, "ZlSpeedButton14", "&Save", 416);
-    button(ZlSpeedButton13, "ZlSpeedButton13", "&Delete", 490);
+    ZlSpeedButton15 = PlaceButton(*this, "ZlSpeedButton15", "&Add", 268, 416);
+    ZlSpeedButton1 = PlaceButton(*this, "ZlSpeedButton1", "&Edit", 342, 416);
+    ZlSpeedButton14 = PlaceButton(*this, "ZlSpeedButton14", "&Save", 416, 416);
+    ZlSpeedButton13 = PlaceButton(*this, "ZlSpeedButton13", "&Delete", 490, 416);
     TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 600, 416, 70, 25);
     TeButton2->SetCaption("&Cetak");
     TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 676, 416, 70, 25);

@@ -5,7 +5,6 @@
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
-#include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/LoginState.h"
 #include "ledger/ReportLayout.h"
@@ -15,6 +14,7 @@
 #include "ledger/WindowPattern.h"
 #include "payroll/AmountField.h"
 #include "payroll/EmployeeLookup.h"
+#include "payroll/PayrollControls.h"
 #include "payroll/PeriodDate.h"
 #include "payroll/TFqr_SlipGaji.h"
 #include "platform/controls/MessageDialogs.h"
@@ -69,52 +69,27 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
     DataSource1 = CreateOwned<TDataSource>(*this);
     DataSource1->SetDataSet(QSalary);
 
-    ZlLabel33 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel33", 8, 8, 400, 22);
-    ZlLabel33->SetCaption("  :. PEMBAYARAN GAJI KARYAWAN .: ");
-    ZlLabel33->Font().SetSize(12);
-    ZlLabel33->Font().SetStyle(fsBold);
+    ZlLabel33 = PlaceHeading(*this, "  :. PEMBAYARAN GAJI KARYAWAN .: ");
 
-    auto* period = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 42, 60, 16);
-    period->SetCaption("Periode :");
-    period->SetParentFont(true);
+    PlaceCaption(*this, "Periode :", 8, 42, 60);
     ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 70, 40, 150, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     for (const std::string& month : MonthNames)
         ZlComboBox1->Items().Add(month);
     ZlComboBox1->OnChange = [this](TComponent*) { ZlComboBox1Change(); };
 
-    ZgDBGrid4 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid4", 8, 70, 240, 420);
-    ZgDBGrid4->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect | dgAlwaysShowSelection);
-    ZgDBGrid4->SetReadOnly(true);
-    for (auto [field, title, width] : {std::tuple{"nama", "Nama", 130}, std::tuple{"nik", "NIP", 60}}) {
-        TZgColumn* column = ZgDBGrid4->Columns().Add();
-        column->SetFieldName(field);
-        column->Title().SetCaption(title);
-        column->SetWidth(width);
-    }
-    ZgDBGrid4->SetDataSource(DataSource1);
-    ColourListRows(*ZgDBGrid4);
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 8, 496, 90, 17);
-    ZlRadio7->SetCaption("By N&ame");
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 110, 496, 90, 17);
-    ZlRadio8->SetCaption("By &NIP");
-    for (TZlRadio* sort : {ZlRadio7, ZlRadio8}) {
-        sort->SetGroupIndex(1);
-        sort->OnClick = [this, sort](TComponent*) {
-            if (!QSalary->Active())
-                QSalary->Open();
-            QSalary->SetSort(sort == ZlRadio7 ? "nama" : "nik");
-            AfterScroll();
-        };
-    }
+    ZgDBGrid4 = PlaceList(*this, "ZgDBGrid4", 8, 70, 240, 420, DataSource1, {{"nama", "Nama", 130}, {"nik", "NIP", 60}});
+    PlaceSortOptions(*this, 8, 496, ZlRadio7, ZlRadio8, [this](const char* field) {
+        if (!QSalary->Active())
+            QSalary->Open();
+        QSalary->SetSort(field);
+        AfterScroll();
+    });
 
     const int labelLeft = 260, fieldLeft = 420, fieldWidth = 150;
     int top = 40;
     auto caption = [&](const char* text, int left) {
-        auto* label = PlaceControl<TZlLabel>(*this, *this, "", left, top + 2, fieldLeft - labelLeft - 4, 16);
-        label->SetCaption(text);
-        label->SetParentFont(true);
-        return label;
+        return PlaceCaption(*this, text, left, top + 2, fieldLeft - labelLeft - 4);
     };
     auto field = [&](TZlEdit*& edit, const char* name, const char* text, bool amount = true, int indent = 0) {
         TZlLabel* label = caption(text, labelLeft + indent);
@@ -160,14 +135,10 @@ TFrm_Salaries::TFrm_Salaries(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
     for (TZlEdit* total : {ZlEdit4, ZlEdit8, ZlEdit9})
         total->SetReadOnly(true);
 
-    auto button = [this](TZlSpeedButton*& b, const char* name, const char* text, int left) {
-        b = PlaceControl<TZlSpeedButton>(*this, *this, name, left, 526, 70, 25);
-        b->SetCaption(text);
-    };
-    button(ZlSpeedButton15, "ZlSpeedButton15", "&Add", 260);
-    button(ZlSpeedButton2, "ZlSpeedButton2", "&Edit", 334);
-    button(ZlSpeedButton14, "ZlSpeedButton14", "&Save", 408);
-    button(ZlSpeedButton13, "ZlSpeedButton13", "&Delete", 482);
+    ZlSpeedButton15 = PlaceButton(*this, "ZlSpeedButton15", "&Add", 260, 526);
+    ZlSpeedButton2 = PlaceButton(*this, "ZlSpeedButton2", "&Edit", 334, 526);
+    ZlSpeedButton14 = PlaceButton(*this, "ZlSpeedButton14", "&Save", 408, 526);
+    ZlSpeedButton13 = PlaceButton(*this, "ZlSpeedButton13", "&Delete", 482, 526);
     TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 560, 526, 70, 25);
     TeButton2->SetCaption("&Cetak");
     TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 636, 526, 70, 25);
