@@ -22,6 +22,8 @@ protected:
         onModal = [this, niks, nama](TCustomForm& form) {
             auto& dialog = dynamic_cast<TFI_Anggota&>(form);
             dialog.ZlEdit2->SetText(nama);
+            s.ProcessUntilIdle();
+            SaveScreenPng(s, "employee-dialog");
             for (const std::string& nik : niks) {
                 dialog.ZlEdit1->SetText(nik);
                 dialogBoxes.push_back(Click(*dialog.TeButton1, {mrOk}));
