@@ -110,9 +110,12 @@ void TADOTable::InternalPost(Record& record, const Record* original)
         if (assignments.empty())
             return;
         params.emplace_back("bukura_row", Variant(original->rowid));
-        if (engine.Execute("update " + table + " set " + assignments + " where rowid = :bukura_row", params) == 0)
+        // An integer primary key is the row's number, so the row is followed under the number it now has.
+        const DbResult updated = engine.Query(
+            "update " + table + " set " + assignments + " where rowid = :bukura_row returning rowid", params);
+        if (updated.rows.empty())
             throw EDatabaseError("Row cannot be located for updating. Some values may have been changed since it was last read.");
-        record.rowid = original->rowid;
+        record.rowid = updated.rows.front()[0].AsInteger();
     } else {
         engine.Execute(columns.empty() ? "insert into " + table + " default values"
                                        : "insert into " + table + " (" + columns + ") values (" + values + ")",

@@ -171,7 +171,9 @@ private:
     bool Matches(const Record& record, const std::vector<TField*>& fields, const std::vector<Variant>& values,
         TLocateOptions options) const;
     int Find(const std::vector<TField*>& fields, const std::vector<Variant>& values, TLocateOptions options) const;
-    void GoTo(int index);
+    // Makes 'index' the current row; the rows read into the window (all of them with 'resync')
+    // get their calculated fields again.
+    void GoTo(int index, bool resync = false);
     int AdjustWindow();
     void SetState(TDataSetState state);
     const Record* ReadRecord() const;

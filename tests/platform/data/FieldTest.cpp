@@ -167,7 +167,7 @@ TEST(CalculatedFields, RunInCalcStateForEveryRowRead)
     position->SetFieldName("posisi_akun");
     position->SetFieldKind(fkCalculated);
     position->SetDataSet(&query);
-    const int months = 12;
+    int months = 12;
     std::vector<TDataSetState> states;
     query.OnCalcFields = [&](TDataSet* dataSet) {
         states.push_back(dataSet->State());
@@ -184,6 +184,9 @@ TEST(CalculatedFields, RunInCalcStateForEveryRowRead)
     EXPECT_EQ(query.FieldByName("per_bulan")->AsCurrency(), Currency::FromRaw(416667));
     EXPECT_TRUE(query.FieldByName("per_bulan")->Calculated());
     EXPECT_THROW(query.FieldByName("per_bulan")->SetAsFloat(1), EDatabaseError);
+    months = 6;
+    query.First();
+    EXPECT_EQ(query.FieldByName("per_bulan")->AsCurrency(), Currency::FromRaw(1666666667));
     query.Close();
     EXPECT_EQ(query.FieldCount(), 2) << "the program's fields stay, the default ones go";
 }
