@@ -1,6 +1,7 @@
 #include "platform/controls/TCustomGrid.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/controls/TInplaceEdit.h"
 
@@ -671,10 +672,14 @@ bool TCustomGrid::EditorMode() const
 
 void TCustomGrid::SetEditorMode(bool v)
 {
-    if (v)
-        ShowEditor();
-    else
+    if (!v) {
         HideEditor();
+        return;
+    }
+    ShowEditor();
+    // Editing on demand continues the text: the caret at its end, nothing selected.
+    if (editor_ && editorMode_)
+        editor_->SetSel(std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
 }
 
 void TCustomGrid::ShowEditor()

@@ -260,6 +260,25 @@ TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
     EXPECT_TRUE(f.grid->EditorMode());
 }
 
+TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
+{
+    GridFixture f;
+    f.session.PressKey(VK_F2);
+    f.session.TypeText("2");
+    f.session.ClickControl(*f.grid, f.CellCentre(2, 3));
+    EXPECT_EQ(f.grid->Col(), 2);
+    EXPECT_EQ(f.grid->Row(), 3);
+    f.session.TypeText("x");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "kas2");
+    EXPECT_EQ((f.grid->Cells[{2, 3}]), "x");
+    f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
+    f.session.ProcessUntilIdle();
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.grid, f.CellCentre(4, 5));
+    EXPECT_EQ(f.grid->Col(), 4);
+    EXPECT_EQ(f.grid->Row(), 5);
+}
+
 TEST(GridMouse, DraggingAColumnBorderInTheTitleSizesIt)
 {
     GridFixture f;
