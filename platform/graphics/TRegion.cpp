@@ -77,9 +77,11 @@ TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
     return region;
 }
 
-TRegion TRegion::RoundRect(const TRect& rect, int rx, int ry) {
+TRegion TRegion::RoundRect(const TRect& outer, int rx, int ry) {
     TRegion region;
-    if (rect.IsEmpty()) return region;
+    // The classic rounded region leaves out the right column and bottom row of its rectangle.
+    const TRect rect{outer.Left, outer.Top, outer.Right - 1, outer.Bottom - 1};
+    if (outer.IsEmpty() || rect.IsEmpty()) return region;
     const int w = rect.Width();
     const int h = rect.Height();
     rx = std::min(std::max(rx, 0), w);

@@ -58,13 +58,18 @@ TEST(Regions, UnionOffsetAndCopiesAreIndependent) {
     EXPECT_FALSE(b.Contains(7, 1));
 }
 
-TEST(Regions, RoundRectCutsItsCorners) {
+TEST(Regions, RoundRectCutsItsCornersAndLeavesOutTheRightAndBottomEdges) {
     const TRegion r = TRegion::RoundRect(Rect(0, 0, 20, 10), 10, 10);
-    EXPECT_EQ(r.Bounds(), Rect(0, 0, 20, 10));
     EXPECT_FALSE(r.Contains(0, 0));
-    EXPECT_FALSE(r.Contains(19, 9));
+    EXPECT_FALSE(r.Contains(18, 8));
     EXPECT_TRUE(r.Contains(10, 0));
     EXPECT_TRUE(r.Contains(0, 5));
+    const TRegion small = TRegion::RoundRect(Rect(1, 1, 30, 20), 6, 6);
+    EXPECT_EQ(small.Bounds(), Rect(1, 1, 29, 19));
+    EXPECT_FALSE(small.Contains(29, 10));
+    EXPECT_FALSE(small.Contains(15, 19));
+    EXPECT_TRUE(small.Contains(28, 10));
+    EXPECT_TRUE(small.Contains(15, 18));
 }
 
 TEST(Regions, RgnDataRoundTripsWithItsHeader) {
