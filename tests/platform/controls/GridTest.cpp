@@ -318,6 +318,22 @@ TEST(GridScroll, HorizontalScrollBarMovesTheLeftColumn)
     EXPECT_EQ(f.grid->Log.back(), "topleft 2,1");
 }
 
+TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
+{
+    GridFixture f;
+    f.grid->SetColWidths(0, 20);
+    f.grid->SetRowHeights(0, 9);
+    f.grid->SetFixedCols(0);
+    f.grid->SetFixedRows(0);
+    EXPECT_EQ(f.grid->LeftCol(), 0);
+    EXPECT_EQ(f.grid->TopRow(), 0);
+    EXPECT_EQ(f.grid->Col(), 0);
+    EXPECT_EQ(f.grid->Row(), 0);
+    // The lines after column 0 and row 0 lie where those narrow cells end.
+    EXPECT_EQ(f.PixelOf(*f.grid, 20, 30), clSilver);
+    EXPECT_EQ(f.PixelOf(*f.grid, 40, 9), clSilver);
+}
+
 TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)
 {
     GridFixture f;
