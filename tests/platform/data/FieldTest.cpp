@@ -136,12 +136,10 @@ TEST_F(FieldTest, LabelsAndWidths)
     EXPECT_EQ(kode->DisplayLabel(), "kode");
     kode->SetDisplayLabel("Kode Karyawan");
     EXPECT_EQ(kode->DisplayName(), "Kode Karyawan");
-    EXPECT_EQ(kode->FullName(), "kode");
     EXPECT_EQ(kode->DisplayWidth(), 5);
     EXPECT_EQ(kode->Index(), 0);
     kode->SetIndex(2);
     EXPECT_EQ(table.Fields(2), kode);
-    EXPECT_EQ(kode->ParentField(), nullptr);
 }
 
 TEST_F(FieldTest, ReadOnlyFieldsRefuseValues)

@@ -285,20 +285,16 @@ TEST_F(TableTest, EditErrorHandlerChoosesAbortOrFail)
     EXPECT_EQ(table.State(), dsBrowse);
 }
 
-TEST_F(TableTest, FieldsCannotBeSetOutsideEditing)
-{
-    OpenTable("posisi_coa");
-    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
-    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
-}
-
-TEST_F(TableTest, AClosedTableRefusesToBeCounted)
+TEST_F(TableTest, OperationsOutsideTheirStateAreRefused)
 {
     table.SetTableName("posisi_coa");
     EXPECT_THROW(table.RecordCount(), EDatabaseError);
     EXPECT_THROW(table.Append(), EDatabaseError);
     table.SetTableName("");
     EXPECT_THROW(table.Open(), EDatabaseError);
+    OpenTable("posisi_coa");
+    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
 }
 
 TEST_F(TableTest, AViewOpensForBrowsingOnly)
