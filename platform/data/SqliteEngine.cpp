@@ -43,9 +43,11 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& value)
     default: {
         const std::string text = value.AsString();
         // The engine's text functions stop at a NUL, so such a value would not read back as written.
-        if (text.find('\0') != std::string::npos)
-            throw EConvertError("The value of parameter " + std::string(sqlite3_bind_parameter_name(stmt, index))
-                + " holds a NUL character");
+        if (text.find('\0') != std::string::npos) {
+            std::string message = "The value of parameter ";
+            message += sqlite3_bind_parameter_name(stmt, index);
+            throw EConvertError(message + " holds a NUL character");
+        }
         sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
         break;
     }
