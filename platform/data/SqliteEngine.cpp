@@ -42,6 +42,12 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& value)
         break;
     default: {
         const std::string text = value.AsString();
+        // The engine's text functions stop at a NUL, so such a value would not read back as written.
+        if (text.find('\0') != std::string::npos) {
+            std::string message = "The value of parameter ";
+            message += sqlite3_bind_parameter_name(stmt, index);
+            throw EConvertError(message + " holds a NUL character");
+        }
         sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
         break;
     }
