@@ -4,6 +4,8 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
+#include "ledger/TF_Sisutils.h"
+#include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
@@ -26,6 +28,8 @@ void RegisterWindowClasses()
     RegisterClass<TF_Tunggu>("TF_Tunggu");
     RegisterClass<TFrm_Edit>("TFrm_Edit");
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+    RegisterClass<TF_Sisutils>("TF_Sisutils");
+    RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
 }
 
 template <class T> void FreeWindow(T*& window)
