@@ -38,9 +38,7 @@ TFI_Akun::TFI_Akun(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refAccount")
     SetClientSize(400, 230);
 
     auto label = [this](const char* name, const char* caption, int top) {
-        auto* l = PlaceControl<TZlLabel>(*this, *this, name, 12, top + 3, 110, 13);
-        l->SetCaption(caption);
-        return l;
+        return PlaceLabel(*this, *this, name, caption, 12, top + 3, 110, 13);
     };
     auto radio = [this](const char* name, const char* caption, int left, int top, int group) {
         auto* r = PlaceControl<TZlRadio>(*this, *this, name, left, top, 90, 17);
@@ -98,6 +96,7 @@ TFI_Akun::TFI_Akun(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refAccount")
     TeButton1->OnClick = [this](TComponent*) { TeButton1Click(); };
     TeButton2->OnClick = [this](TComponent*) { Close(); };
     OnShow = [this](TComponent*) { FormShow(); };
+    UseWindowFont(*this);
 
     ZlComboBox2->SetItemIndex(-1);
     for (TWinControl* control : std::initializer_list<TWinControl*>{ZlComboBox2, Zledit2, Zledit3, ZlComboBox3})

@@ -38,7 +38,7 @@ TFI_Jenis_coa::TFI_Jenis_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refJe
     SetClientSize(360, 190);
 
     auto label = [this](const char* name, const char* caption, int top) {
-        PlaceControl<TZlLabel>(*this, *this, name, 12, top + 3, 100, 13)->SetCaption(caption);
+        PlaceLabel(*this, *this, name, caption, 12, top + 3, 100, 13);
     };
     label("ZlLabel1", "Top Account", 12);
     ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 116, 12, 230, 21);
@@ -94,6 +94,7 @@ TFI_Jenis_coa::TFI_Jenis_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refJe
         Saved = false;
         Close();
     };
+    UseWindowFont(*this);
 }
 
 std::string TFI_Jenis_coa::Number() const

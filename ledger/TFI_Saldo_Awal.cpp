@@ -34,9 +34,10 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetClientSize(600, 440);
 
-    PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 12, 8, 576, 14)
-        ->SetCaption("-> Input Saldo Awal ini merupakan saldo akhir Tahun, sebelum transaksi tahun berjalan dilakukan");
-    PlaceControl<TZlLabel>(*this, *this, "ZlLabel2", 12, 24, 576, 14)->SetCaption("-> Saldo Awal harus dalam kondisi balance");
+    PlaceLabel(*this, *this, "ZlLabel1",
+               "-> Input Saldo Awal ini merupakan saldo akhir Tahun, sebelum transaksi tahun berjalan dilakukan", 12, 8,
+               576, 14);
+    PlaceLabel(*this, *this, "ZlLabel2", "-> Saldo Awal harus dalam kondisi balance", 12, 24, 576, 14);
 
     coa_tmp = CreateOwned<TADOTable>(*this);
     coa_tmp->SetName("coa_tmp");
@@ -71,7 +72,7 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     ColourListRows(*ZgDBGrid28);
 
     auto total = [this](const char* labelName, const char* caption, const char* name, int left) {
-        PlaceControl<TZlLabel>(*this, *this, labelName, left, 359, 70, 14)->SetCaption(caption);
+        PlaceLabel(*this, *this, labelName, caption, left, 359, 70, 14);
         auto* edit = PlaceControl<TZlEdit>(*this, *this, name, left + 72, 356, 180, 21);
         edit->SetEnabled(false);
         edit->SetInputType(TInputType::itCurrency);
@@ -111,6 +112,7 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     TeButton1->OnClick = [this](TComponent*) { TeButton1Click(); };
     TeButton2->OnClick = [this](TComponent*) { Close(); };
     OnShow = [this](TComponent*) { FormShow(); };
+    UseWindowFont(*this);
 }
 
 void TFI_Saldo_Awal::FormShow()

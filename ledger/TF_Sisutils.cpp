@@ -76,9 +76,7 @@ TF_Sisutils::TF_Sisutils(TComponent* AOwner) : TLedgerForm(AOwner, " :. SYSTEM S
     int labels = 0;
     auto label = [this, &labels](const char* caption, int top) {
         const std::string name = "ZlLabel" + IntToStr(++labels);
-        auto* l = PlaceControl<TZlLabel>(*this, *this, name.c_str(), 12, top + 3, 120, 13);
-        l->SetCaption(caption);
-        return l;
+        return PlaceLabel(*this, *this, name.c_str(), caption, 12, top + 3, 120, 13);
     };
     auto edit = [this, &label](TZlEdit*& field, const char* name, const char* caption, int top, bool upper) {
         label(caption, top);
@@ -129,6 +127,7 @@ TF_Sisutils::TF_Sisutils(TComponent* AOwner) : TLedgerForm(AOwner, " :. SYSTEM S
     TeButton4->OnClick = [this](TComponent*) { TeButton4Click(); };
     TeButton3->OnClick = [this](TComponent*) { Close(); };
     OnShow = [this](TComponent*) { FormShow(); };
+    UseWindowFont(*this);
 }
 
 TF_Sisutils::~TF_Sisutils()

@@ -103,8 +103,7 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
     DataSource2->SetDataSet(QCoa);
 
     auto label = [this](const char* name, const char* caption, int left, int top) {
-        auto* l = PlaceControl<TZlLabel>(*this, *this, name, left, top, 200, 16);
-        l->SetCaption(caption);
+        TZlLabel* l = PlaceLabel(*this, *this, name, caption, left, top, 200, 16);
         l->Font().SetStyle(fsBold);
     };
     label("ZlLabel1", "  :. Chart of Account (COA) .: ", 8, 8);
