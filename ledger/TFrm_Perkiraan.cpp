@@ -134,9 +134,9 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
         }
         ColourListRows(grid);
     };
-    columns(*ZgDBGrid4, {{"keterangan", "Kategori", 150, false}, {"nomor", "Kode", 50, false}});
+    columns(*ZgDBGrid4, {{"keterangan", "Kategori", 140, false}, {"nomor", "Kode", 40, false}});
     columns(*ZgDBGrid6, {{"account_code", "Code", 70, false},
-                         {"account_name", "Account name", 170, false},
+                         {"account_name", "Account name", 150, false},
                          {"account_pos", "D/K", 32, true},
                          {"account_header", "Top", 32, true},
                          {"sub", "Sub", 32, true},
@@ -193,6 +193,7 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
     TeButton2->OnClick = [this](TComponent*) { TeButton2Click(); };
     TeButton3->OnClick = [this](TComponent*) { TeButton3Click(); };
     OnShow = [this](TComponent*) { FormShow(); };
+    UseWindowFont(*this);
 }
 
 TFrm_Perkiraan::~TFrm_Perkiraan()

@@ -1,8 +1,10 @@
 #include "ledger/WindowPattern.h"
 
+#include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
@@ -27,6 +29,10 @@ void UseWindowFont(TComponent& window)
             edit->SetParentFont(true);
         else if (auto* list = dynamic_cast<TZlComboBox*>(c))
             list->SetParentFont(true);
+        else if (auto* button = dynamic_cast<TZlButton*>(c))
+            button->SetParentFont(true);
+        else if (auto* speedButton = dynamic_cast<TZlSpeedButton*>(c))
+            speedButton->SetParentFont(true);
     }
 }
 

@@ -30,7 +30,7 @@ T* PlaceControl(TComponent& window, TWinControl& parent, const char* name, int l
 TZlLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* name, const std::string& caption, int left,
                      int top, int width, int height);
 
-// The flat entry fields and lists the window owns take the window's font.
+// The flat entry fields, lists and buttons the window owns take the window's font.
 void UseWindowFont(TComponent& window);
 
 // Detaches the frame, gives it the fading slide of 100 ms, attaches it again and re-measures it.

@@ -39,15 +39,16 @@ protected:
         field.SetFocus();
         field.SetText(text);
     }
-    // Picks an entry the way the user does: the list focused, Home, then one step down per entry.
+    // Picks an entry the way the user does: Home, then one step down per entry, each key in the
+    // list even when a choice moves the focus on.
     void Choose(TZlComboBox& list, int index)
     {
         list.SetFocus();
         s.PressKey(VK_HOME);
-        if (list.ItemIndex() < 0)
+        while (list.ItemIndex() < index) {
+            list.SetFocus();
             s.PressKey(VK_DOWN);
-        for (int i = list.ItemIndex(); i < index; ++i)
-            s.PressKey(VK_DOWN);
+        }
     }
     // The window's top left corner on the screen, frame included.
     TPoint WindowOrigin(const TControl& window) const
@@ -60,6 +61,12 @@ protected:
         const TRect close = static_cast<TTeForm*>(form.FindComponent("TeForm1"))->GetButtonRect(kbiClose);
         const TPoint origin = WindowOrigin(form);
         s.Click(origin.X + (close.Left + close.Right) / 2, origin.Y + (close.Top + close.Bottom) / 2);
+    }
+    // A second click on a spot, late enough not to make a double click.
+    void ClickAgain(const TControl& control)
+    {
+        s.AdvanceClock(1000);
+        s.ClickControl(control);
     }
     std::string LastBox() const { return s.MessageBoxes().empty() ? "" : s.MessageBoxes().back().Text; }
 
