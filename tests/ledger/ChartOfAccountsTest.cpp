@@ -75,6 +75,7 @@ TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTh
         EXPECT_FALSE(d.ZlComboBox1->Enabled());
         EXPECT_TRUE(d.ZlRadio3->Checked());
         Type(*d.ZlEdit2, "harta tetap");
+        SavePng(d, "category-dialog");
         s.ClickControl(*d.ZlRadio2);
         s.ClickControl(*d.TeButton1);
     });
@@ -122,6 +123,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
     SelectAccount("1120");
     WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         s.ClickControl(*d.ZlRadio4);
+        SavePng(d, "account-dialog");
         EXPECT_EQ(d.ZlComboBox2->Text(), "KAS DAN BANK");
         EXPECT_EQ(d.Zledit2->Text(), "1121");
         Type(*d.Zledit3, "Kas");

@@ -73,6 +73,7 @@ protected:
     // The window as the screen shows it, for a look at the layout.
     void SavePng(const TControl& window, const std::string& name)
     {
+        s.ProcessUntilIdle();
         const TPoint origin = WindowOrigin(window);
         const int w = window.Width(), h = window.Height();
         std::vector<uint32_t> pixels;
