@@ -14,6 +14,7 @@
 #include "ledger/TFrm_PopWin.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
+#include "reports/ReportLayouts.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void RegisterWindowClasses()
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
     RegisterClass<TF_Sisutils>("TF_Sisutils");
     RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
+    RegisterReportLayouts();
 }
 
 template <class T> void FreeWindow(T*& window)
