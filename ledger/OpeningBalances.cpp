@@ -3,6 +3,7 @@
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "platform/core/Finally.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
 #include "platform/data/TDataSet.h"
@@ -63,10 +64,7 @@ void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year,
     TADOQuery& exists = *Dm.Query3;
     TADOQuery& statements = *Dm.Query4;
     Rows.DisableControls();
-    struct TEnable {
-        TDataSet& rows;
-        ~TEnable() { rows.EnableControls(); }
-    } enable{Rows};
+    Finally enable([&Rows] { Rows.EnableControls(); });
 
     TTransaction transaction(*Dm.CONN1);
     Rows.First();

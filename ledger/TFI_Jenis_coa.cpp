@@ -124,6 +124,11 @@ void TFI_Jenis_coa::TeButton1Click()
         MessageDlg("Anda harus memasukkan posisi rekening [D/K]", TMsgDlgType::mtError, mbOK);
         return;
     }
+    // A category without a class or running number would stand over every account code.
+    if (ZlEdit1->Text().empty() || ZlEdit3->Text().empty()) {
+        MessageDlg("silakan isikan dulu kode kategorinya", TMsgDlgType::mtError, mbOK);
+        return;
+    }
     Saved = true;
     Close();
 }

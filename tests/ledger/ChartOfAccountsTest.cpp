@@ -25,19 +25,11 @@ protected:
         s.ProcessUntilIdle();
         return chart;
     }
-    // Runs the account dialog from a list button; 'drive' works it while it is shown.
-    void WithAccountDialog(TControl& button, std::function<void(TFI_Akun&)> drive)
-    {
-        s.WhenModal([&](TCustomForm& form) { drive(dynamic_cast<TFI_Akun&>(form)); });
-        s.ClickControl(button);
-    }
-    void WithCategoryDialog(TControl& button, std::function<void(TFI_Jenis_coa&)> drive)
-    {
-        s.WhenModal([&](TCustomForm& form) { drive(dynamic_cast<TFI_Jenis_coa&>(form)); });
-        s.ClickControl(button);
-    }
     void SelectAccount(const std::string& code) { chart->QCoa->Locate("account_code", code); }
-    std::string Accounts() { return Scalar("select group_concat(account_code, ' ') from (select account_code from coa order by account_id)"); }
+    std::string Accounts()
+    {
+        return Scalar("select group_concat(account_code, ' ') from (select account_code from coa order by account_id)");
+    }
 
     TFrm_Perkiraan* chart = nullptr;
 };
@@ -49,9 +41,14 @@ TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTh
     for (TZlSpeedButton* b : {chart->ZlSpeedButton14, chart->ZlSpeedButton13, chart->ZlSpeedButton7,
                               chart->ZlSpeedButton6, chart->ZlSpeedButton5})
         EXPECT_FALSE(b->Enabled()) << b->Name();
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), "silakan isikan dulu kode kategorinya") << "no class chosen";
+        s.ClickControl(*d.TeButton2);
+    });
 
     auto add = [&](int cls, const std::string& name, const std::string& expectedNumber, const std::string& typed) {
-        WithCategoryDialog(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
             Choose(*d.ZlComboBox1, cls);
             EXPECT_EQ(d.Number(), expectedNumber);
             if (!typed.empty())
@@ -70,7 +67,7 @@ TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTh
     EXPECT_TRUE(chart->ZlSpeedButton7->Enabled());
 
     chart->jenis_coa->Locate("nomor", "12");
-    WithCategoryDialog(*chart->ZlSpeedButton14, [&](TFI_Jenis_coa& d) {
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton14, [&](TFI_Jenis_coa& d) {
         EXPECT_FALSE(d.ZlEdit3->Enabled());
         EXPECT_FALSE(d.ZlComboBox1->Enabled());
         EXPECT_TRUE(d.ZlRadio3->Checked());
@@ -90,7 +87,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
          " ('91', 'LAIN', 'D', 1)");
     Open();
     auto newTop = [&](const std::string& expected, const std::string& name) {
-        WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
             s.ClickControl(*d.ZlRadio3);
             EXPECT_EQ(d.Zledit2->Text(), expected);
             EXPECT_TRUE(d.ZlRadio1->Checked());
@@ -113,7 +110,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
 
     Exec("update coa set account_code='1120' where account_id=1");
     Exec("insert into coa (account_id, account_code, account_cat, account_header) values (7, '1130', '11', 1)");
-    WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         s.ClickControl(*d.ZlRadio3);
         EXPECT_EQ(d.Zledit2->Text(), "1140");
         CloseThroughFrame(d);
@@ -121,7 +118,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
     EXPECT_EQ(Accounts(), "1120 1130") << "closing through the frame drops the blank row";
 
     SelectAccount("1120");
-    WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         s.ClickControl(*d.ZlRadio4);
         SavePng(d, "account-dialog");
         EXPECT_EQ(d.ZlComboBox2->Text(), "KAS DAN BANK");
@@ -134,7 +131,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
 
     // A class "9" category proposes no side, so Save waits for one.
     chart->jenis_coa->Locate("nomor", "91");
-    WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         s.ClickControl(*d.ZlRadio5);
         EXPECT_EQ(d.Zledit2->Text(), "9110");
         Type(*d.Zledit3, "Lain");
@@ -152,7 +149,7 @@ TEST_F(ChartWindow, AKindWithoutEntriesEmptiesItsListAndAnEditKeepsAnUnknownUnit
     Exec("insert into coa (account_id, account_code, account_name, account_cat, account_pos, account_sub) values"
          " (5, '1150', 'Kas Lama', '11', 'D', 99), (6, '1160', 'Bank', '11', 'D', 10)");
     Open();
-    WithAccountDialog(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         s.ClickControl(*d.ZlRadio4);
         EXPECT_EQ(d.ZlComboBox2->Items().Count(), 0);
         s.ClickControl(*d.TeButton1);
@@ -162,7 +159,7 @@ TEST_F(ChartWindow, AKindWithoutEntriesEmptiesItsListAndAnEditKeepsAnUnknownUnit
     EXPECT_EQ(Accounts(), "1150 1160");
 
     SelectAccount("1150");
-    WithAccountDialog(*chart->ZlSpeedButton6, [&](TFI_Akun& d) {
+    With<TFI_Akun>(*chart->ZlSpeedButton6, [&](TFI_Akun& d) {
         EXPECT_FALSE(d.ZlRadio5->Enabled());
         EXPECT_EQ(d.Zledit3->Text(), "Kas Lama");
         Type(*d.Zledit2, "1160");

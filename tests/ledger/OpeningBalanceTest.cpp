@@ -28,12 +28,7 @@ protected:
         chart->Show();
         s.ProcessUntilIdle();
     }
-    // Opens the dialog from the chart window and works it while it is shown.
-    void WithDialog(std::function<void(TFI_Saldo_Awal&)> drive)
-    {
-        s.WhenModal([&](TCustomForm& form) { drive(dynamic_cast<TFI_Saldo_Awal&>(form)); });
-        s.ClickControl(*chart->TeButton3);
-    }
+    void WithDialog(std::function<void(TFI_Saldo_Awal&)> drive) { With<TFI_Saldo_Awal>(*chart->TeButton3, drive); }
     // Types the amounts row by row from the first, each ended by Enter.
     void TypeAmounts(TFI_Saldo_Awal& d, const std::vector<std::string>& amounts)
     {

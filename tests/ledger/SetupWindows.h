@@ -2,6 +2,7 @@
 // The set-up windows on a fresh database: a main frame for the child windows, the account
 // picker and the login state of unit 10's book year; input helpers and a PNG of a window.
 #include <filesystem>
+#include <functional>
 
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
@@ -61,6 +62,12 @@ protected:
         const TRect close = static_cast<TTeForm*>(form.FindComponent("TeForm1"))->GetButtonRect(kbiClose);
         const TPoint origin = WindowOrigin(form);
         s.Click(origin.X + (close.Left + close.Right) / 2, origin.Y + (close.Top + close.Bottom) / 2);
+    }
+    // Clicks 'button' and works the modal dialog it shows with 'drive'.
+    template <class Dialog> void With(const TControl& button, std::function<void(Dialog&)> drive)
+    {
+        s.WhenModal([&](TCustomForm& form) { drive(dynamic_cast<Dialog&>(form)); });
+        s.ClickControl(button);
     }
     // A second click on a spot, late enough not to make a double click.
     void ClickAgain(const TControl& control)

@@ -29,11 +29,6 @@ protected:
         chart->Show();
         s.ProcessUntilIdle();
     }
-    template <class Dialog> void With(TControl& button, std::function<void(Dialog&)> drive)
-    {
-        s.WhenModal([&](TCustomForm& form) { drive(dynamic_cast<Dialog&>(form)); });
-        s.ClickControl(button);
-    }
     void Category(int cls, const std::string& name)
     {
         With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
