@@ -48,22 +48,22 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     DataSource1->SetDataSet(coa_tmp);
 
     ZgDBGrid28 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid28", 12, 46, 576, 300);
-    struct TColumnSpec {
+    struct TColumnDef {
         const char* Field;
         const char* Title;
         int Width;
     };
-    for (const TColumnSpec& spec : {TColumnSpec{"account_code", "Kode Perkiraan", 90},
-                                    TColumnSpec{"account_id", "account_id", 40},
-                                    TColumnSpec{"account_name", "Nama Perkiraan", 250},
-                                    TColumnSpec{"account_cat", "account_cat", 40},
-                                    TColumnSpec{"account_pos", "D/K", 36},
-                                    TColumnSpec{"saldo_awal", "Saldo Awal", 150}}) {
+    for (const TColumnDef& def : {TColumnDef{"account_code", "Kode Perkiraan", 90},
+                                    TColumnDef{"account_id", "account_id", 40},
+                                    TColumnDef{"account_name", "Nama Perkiraan", 250},
+                                    TColumnDef{"account_cat", "account_cat", 40},
+                                    TColumnDef{"account_pos", "D/K", 36},
+                                    TColumnDef{"saldo_awal", "Saldo Awal", 150}}) {
         TZgColumn* column = ZgDBGrid28->Columns().Add();
-        column->SetFieldName(spec.Field);
-        column->Title().SetCaption(spec.Title);
-        column->SetWidth(spec.Width);
-        column->SetReadOnly(std::string(spec.Field) != "saldo_awal");
+        column->SetFieldName(def.Field);
+        column->Title().SetCaption(def.Title);
+        column->SetWidth(def.Width);
+        column->SetReadOnly(std::string(def.Field) != "saldo_awal");
     }
     ZgDBGrid28->Columns().Items(1)->SetVisible(false);
     ZgDBGrid28->Columns().Items(3)->SetVisible(false);

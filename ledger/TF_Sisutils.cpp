@@ -22,7 +22,7 @@ TF_Sisutils* F_Sisutils = nullptr;
 
 namespace {
 
-struct TAccountRowSpec {
+struct TAccountRowDef {
     const char* Label;
     const char* Code;
     const char* Id;
@@ -30,7 +30,7 @@ struct TAccountRowSpec {
     const char* Column;
 };
 
-const TAccountRowSpec AccountRows[12] = {
+const TAccountRowDef AccountRows[12] = {
     {"Account of Cash", "ZlEdit5", "ZlEdit6", "ZlButton1", "id_kas"},
     {"P/L Account", "ZlEdit8", "ZlEdit15", "ZlButton5", "id_laba_berjalan"},
     {"Retained Earning", "ZlEdit9", "ZlEdit16", "ZlButton6", "id_laba_tahun_lalu"},
@@ -103,17 +103,17 @@ TF_Sisutils::TF_Sisutils(TComponent* AOwner) : TLedgerForm(AOwner, " :. SYSTEM S
             months->Items().Add(month);
 
     for (size_t i = 0; i < Accounts.size(); ++i) {
-        const TAccountRowSpec& spec = AccountRows[i];
+        const TAccountRowDef& def = AccountRows[i];
         const bool visible = i < 3;
         const int top = visible ? 200 + static_cast<int>(i) * 26 : 200;
         TAccountRow& row = Accounts[i];
-        row.Column = spec.Column;
-        TZlLabel* caption = label(spec.Label, top);
-        row.Code = PlaceControl<TZlEdit>(*this, *this, spec.Code, 136, top, 140, 21);
+        row.Column = def.Column;
+        TZlLabel* caption = label(def.Label, top);
+        row.Code = PlaceControl<TZlEdit>(*this, *this, def.Code, 136, top, 140, 21);
         row.Code->SetCharCase(TEditCharCase::ecUpperCase);
-        row.Id = PlaceControl<TZlEdit>(*this, *this, spec.Id, 280, top, 60, 21);
+        row.Id = PlaceControl<TZlEdit>(*this, *this, def.Id, 280, top, 60, 21);
         row.Id->SetVisible(false);
-        row.Pick = PlaceControl<TZlButton>(*this, *this, spec.Button, 280, top, 26, 21);
+        row.Pick = PlaceControl<TZlButton>(*this, *this, def.Button, 280, top, 26, 21);
         row.Pick->SetCaption("...");
         row.Pick->OnClick = [this, i](TComponent*) { Button1Click(Accounts[i]); };
         for (TControl* control : std::initializer_list<TControl*>{caption, row.Code, row.Pick})

@@ -116,20 +116,20 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
     ZgDBGrid6 = PlaceControl<TZgDBGrid>(*this, *this, "ZgDBGrid6", 240, 52, 472, 300);
     ZgDBGrid6->SetAnchors(akLeft | akTop | akRight | akBottom);
     ZgDBGrid6->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect);
-    struct TColumnSpec {
+    struct TColumnDef {
         const char* Field;
         const char* Title;
         int Width;
         bool Centred;
     };
-    auto columns = [](TZgDBGrid& grid, std::initializer_list<TColumnSpec> specs) {
+    auto columns = [](TZgDBGrid& grid, std::initializer_list<TColumnDef> defs) {
         grid.SetReadOnly(true);
-        for (const TColumnSpec& spec : specs) {
+        for (const TColumnDef& def : defs) {
             TZgColumn* column = grid.Columns().Add();
-            column->SetFieldName(spec.Field);
-            column->Title().SetCaption(spec.Title);
-            column->SetWidth(spec.Width);
-            if (spec.Centred)
+            column->SetFieldName(def.Field);
+            column->Title().SetCaption(def.Title);
+            column->SetWidth(def.Width);
+            if (def.Centred)
                 column->SetAlignment(TAlignment::taCenter);
         }
         ColourListRows(grid);
