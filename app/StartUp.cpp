@@ -4,6 +4,8 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
+#include "ledger/TF_Sisutils.h"
+#include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
@@ -31,6 +33,8 @@ void RegisterWindowClasses()
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterClass<TF_Sisutils>("TF_Sisutils");
+    RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
     RegisterReportLayouts();
 }
 
