@@ -8,10 +8,13 @@
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
+#include "reports/ReportLayouts.h"
+#include "reports/TFrm_Report.h"
 
 namespace {
 
@@ -26,6 +29,9 @@ void RegisterWindowClasses()
     RegisterClass<TF_Tunggu>("TF_Tunggu");
     RegisterClass<TFrm_Edit>("TFrm_Edit");
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+    RegisterClass<TFrm_Report>("TFrm_Report");
+    RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterReportLayouts();
 }
 
 template <class T> void FreeWindow(T*& window)
