@@ -6,6 +6,7 @@
 #include "ledger/TFPop_coa.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
 #include "ledger/TFrm_DafSaldo.h"
@@ -32,6 +33,7 @@ void RegisterWindowClasses()
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
     RegisterReportLayouts();
+    RegisterClass<TF_Cls>("TF_Cls");
 }
 
 template <class T> void FreeWindow(T*& window)
