@@ -24,11 +24,11 @@ TF_Cls::TF_Cls(TComponent* AOwner) : TLedgerForm(AOwner, "Closing Year")
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(420, 290);
     SetColor(clWhite);
+    Font().SetName("Tahoma");
+    Font().SetHeight(-11);
 
     ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 12, 10, 396, 22);
     ZlLabel1->SetCaption(" :.BOOK CLOSING FOR END YEAR");
-    ZlLabel1->Font().SetSize(11);
-    ZlLabel1->Font().SetStyle(fsBold);
     ZlLabel1->SetTransparent(true);
 
     ZlMemo1 = PlaceControl<TZlMemo>(*this, *this, "ZlMemo1", 12, 40, 396, 96);
@@ -42,8 +42,6 @@ TF_Cls::TF_Cls(TComponent* AOwner) : TLedgerForm(AOwner, "Closing Year")
 
     ZlLabel2 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel2", 12, 144, 396, 16);
     ZlLabel2->SetCaption("->Posting must be done before book closing !!!");
-    ZlLabel2->Font().SetColor(clRed);
-    ZlLabel2->Font().SetStyle(fsBold);
     ZlLabel2->SetTransparent(true);
 
     ZlLabel3 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel3", 12, 174, 200, 16);
@@ -67,6 +65,13 @@ TF_Cls::TF_Cls(TComponent* AOwner) : TLedgerForm(AOwner, "Closing Year")
     SaveDialog1->SetDefaultExt("db");
     SaveDialog1->SetFilter("Database (*.db)|*.db");
     SaveDialog1->SetInitialDir("c:\\");
+    for (TControl* control : std::initializer_list<TControl*>{ZlLabel1, ZlMemo1, ZlLabel2, ZlLabel3, Edit1,
+                                                               ZlButton1, ZlButton2})
+        control->SetParentFont(true);
+    ZlLabel1->Font().SetHeight(-15);
+    ZlLabel1->Font().SetStyle(fsBold);
+    ZlLabel2->Font().SetColor(clRed);
+    ZlLabel2->Font().SetStyle(fsBold);
     SetActiveControl(Edit1);
 }
 

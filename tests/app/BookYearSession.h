@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/flat/TZlEdit.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
