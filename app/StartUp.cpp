@@ -9,6 +9,7 @@
 #include "ledger/TF_Cls.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_Anggaran.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
@@ -34,6 +35,7 @@ void RegisterWindowClasses()
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
     RegisterReportLayouts();
     RegisterClass<TF_Cls>("TF_Cls");
+    RegisterClass<TFrm_Anggaran>("TFrm_Anggaran");
 }
 
 template <class T> void FreeWindow(T*& window)

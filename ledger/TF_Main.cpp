@@ -11,6 +11,7 @@
 #include "ledger/TFAbout.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TFrm_Anggaran.h"
 #include "ledger/Tfrm_utils.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
@@ -363,7 +364,8 @@ void TF_Main::CustomItem7Click()
 {
     if (ActivateChildForm(*this, "Frm_Anggaran"))
         return;
-    OpenChild("TFrm_Anggaran", "Frm_Anggaran");
+    if (auto* budget = dynamic_cast<TFrm_Anggaran*>(OpenChild("TFrm_Anggaran", "Frm_Anggaran")))
+        budget->RebuildAndRequery();
 }
 
 void TF_Main::ShowAbout()
