@@ -63,6 +63,13 @@ TQRLabel* AddLabel(TQRCustomBand* band, const std::string& name, const std::stri
     return label;
 }
 
+TQRLabel* AddHeading(TQRCustomBand* band, const std::string& caption, int left, int top, int width, TAlignment alignment)
+{
+    TQRLabel* label = AddLabel(band, "", caption, left, top, width, alignment);
+    SetBold({label}, true);
+    return label;
+}
+
 TQRDBText* AddField(TQRCustomBand* band, const std::string& name, TDataSet* dataSet, const std::string& field, int left,
     int top, int width, const std::string& mask, TAlignment alignment)
 {

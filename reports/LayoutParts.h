@@ -26,6 +26,9 @@ TQRSubDetail* NewSubDetail(TQuickRep& report, const std::string& name, TDataSet*
 // A text on a band; a right-aligned or centred text keeps to its box.
 TQRLabel* AddLabel(TQRCustomBand* band, const std::string& name, const std::string& caption, int left, int top,
     int width, TAlignment alignment = TAlignment::taLeftJustify);
+// A bold column heading.
+TQRLabel* AddHeading(TQRCustomBand* band, const std::string& caption, int left, int top, int width,
+    TAlignment alignment = TAlignment::taLeftJustify);
 TQRDBText* AddField(TQRCustomBand* band, const std::string& name, TDataSet* dataSet, const std::string& field, int left,
     int top, int width, const std::string& mask = "", TAlignment alignment = TAlignment::taLeftJustify);
 // A right-aligned amount field.

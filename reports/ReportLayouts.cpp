@@ -16,7 +16,7 @@ void RegisterReportLayouts()
 {
     RegisterClass<TFQR_Neraca>("TFQR_Neraca");
     RegisterClass<TFQR_LR>("TFQR_LR");
-    TFQR_Trial_Balance::Register();
+    RegisterClass<TFQR_Trial_Balance>("TFQR_Trial_Balance");
     RegisterClass<TFqr_DafCoa>("TFqr_DafCoa");
     RegisterClass<TFQRAnggaran>("TFQRAnggaran");
     RegisterClass<TFQRTransaksi>("TFQRTransaksi");
