@@ -189,8 +189,13 @@ void PurgeYearTransactions(TDtModule& Dm, int BookYear, TLongJob& Job)
     const int headers = static_cast<int>(IfNull(Dm.Query1->FieldByName("headers")->Value(), 0).AsInteger());
     Job.SetMax(headers);
     Job.SetPosition(1);
-    // Lines whose header was already missing stay, as they would with one delete per header.
-    RunSQL(query, "delete from TR_VOUC where ID_VOUC in (select ID_VOUC from T_VOUC)");
+    // Lines whose header was already missing stay, as they would with one delete per header. They
+    // are set aside so that the lines can be emptied whole, which is far faster than row by row.
+    RunSQL(query, "create temp table closing_orphans as select * from TR_VOUC where not exists "
+                  "(select 1 from T_VOUC h where h.ID_VOUC=TR_VOUC.ID_VOUC)");
+    RunSQL(query, "delete from TR_VOUC");
+    RunSQL(query, "insert into TR_VOUC select * from temp.closing_orphans");
+    RunSQL(query, "drop table temp.closing_orphans");
     RunSQL(query, "delete from T_VOUC");
     Job.SetPosition(headers + 1);
     RunSQL(query, "delete from anggaran");

@@ -85,7 +85,7 @@ TEST_F(YearEndClosing, AFailureAtAnyStepLeavesEveryTableAsItWas)
         // the advances carried
         "before insert on kasbon",
         // the purge, each of its deletes
-        "before delete on TR_VOUC", "before delete on T_VOUC", "before delete on anggaran",
+        "before delete on TR_VOUC", "before insert on TR_VOUC", "before delete on T_VOUC", "before delete on anggaran",
         "before delete on kasbon", "before delete on salary",
         // the month columns and the book year
         "before update of tahun on posting",
