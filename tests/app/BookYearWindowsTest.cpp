@@ -7,6 +7,7 @@
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/LoginState.h"
+#include "ledger/LongJob.h"
 #include "ledger/TF_Cls.h"
 #include "ledger/TF_Tunggu.h"
 #include "ledger/Tfrm_utils.h"
@@ -139,6 +140,14 @@ TEST_F(ClosingWindow, AFailureShowsItsMessageAndChangesNothing)
     EXPECT_TRUE(main().LoggedIn);
     EXPECT_EQ(ActivateChildForm(main(), "F_Cls"), window);
     EXPECT_FALSE(F_Tunggu->Visible());
+
+    // A click while a long job runs starts nothing, not even the question.
+    {
+        TLongJob running(nullptr);
+        const size_t shown = boxes.Shown().size();
+        Process();
+        EXPECT_EQ(boxes.Shown().size(), shown);
+    }
 
     // A backup path that cannot be written stops the closing before the confirmation's work.
     window->Edit1->SetText("/nonexistent-folder/copy.db");
