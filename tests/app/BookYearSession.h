@@ -20,7 +20,7 @@
 #include "tests/ledger/ClosingBook.h"
 
 class BookYearSession : public ::testing::Test {
-protected:
+public:
     TF_Main& main() { return *F_Main; }
     void Click(TTeItem* item)
     {
@@ -85,10 +85,9 @@ protected:
     }
     ~BookYearSession() override
     {
-        for (const auto& path : scratch_) {
-            std::error_code ec;
+        std::error_code ec;
+        for (const auto& path : scratch_)
             std::filesystem::remove(path, ec);
-        }
     }
 
     ProgramSession p;
