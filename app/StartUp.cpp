@@ -8,8 +8,10 @@
 #include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_Anggaran.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
@@ -36,6 +38,8 @@ void RegisterWindowClasses()
     RegisterClass<TF_Sisutils>("TF_Sisutils");
     RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
     RegisterReportLayouts();
+    RegisterClass<TF_Cls>("TF_Cls");
+    RegisterClass<TFrm_Anggaran>("TFrm_Anggaran");
 }
 
 template <class T> void FreeWindow(T*& window)

@@ -35,8 +35,9 @@ class DbEngine {
 public:
     virtual ~DbEngine() = default;
 
-    // Raises EDatabaseError with the engine's message; never creates a missing database.
-    virtual void Open(const std::string& path, int busyTimeoutMs) = 0;
+    // Raises EDatabaseError with the engine's message; never creates a missing database. A
+    // read-only open never writes to the file, whatever statements run on it.
+    virtual void Open(const std::string& path, int busyTimeoutMs, bool readOnly) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
     virtual DbResult Query(const std::string& sql, const DbParams& params) = 0;

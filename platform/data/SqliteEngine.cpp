@@ -111,11 +111,11 @@ void SqliteEngine::Fail() const
     throw EDatabaseError(sqlite3_errmsg(db_));
 }
 
-void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
+void SqliteEngine::Open(const std::string& path, int busyTimeoutMs, bool readOnly)
 {
     Close();
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
@@ -128,7 +128,9 @@ void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
         sqlite3_extended_result_codes(db_, 1);
         // The probe makes a file that is not a database fail here rather than at the first query.
         Query("select count(*) from sqlite_master", {});
-        Execute("pragma journal_mode=DELETE", {});
+        // Changing the journal mode would write to the file.
+        if (!readOnly)
+            Execute("pragma journal_mode=DELETE", {});
         RegisterSqlFunctions(db_);
     } catch (...) {
         Close();

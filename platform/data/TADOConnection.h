@@ -13,10 +13,12 @@ public:
     explicit TADOConnection(TComponent* AOwner = nullptr);
     ~TADOConnection() override;
 
-    // Only "Data Source=" is read; provider, mode and password keys are ignored.
+    // "Data Source=" names the file; "Mode=Read" opens it read-only; provider, other modes and
+    // password keys are ignored.
     const std::string& ConnectionString() const { return connectionString_; }
     void SetConnectionString(const std::string& value);
     std::string DataSource() const;
+    bool ReadOnly() const;
 
     // Seconds a statement waits for a locked database (the engine's busy timeout).
     int CommandTimeout() const { return commandTimeout_; }
