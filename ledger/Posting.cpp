@@ -1,5 +1,10 @@
 #include "ledger/Posting.h"
 
+#include <cmath>
+#include <map>
+#include <memory>
+#include <unordered_map>
+
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
@@ -32,99 +37,229 @@ std::string CheckedNumber(const std::string& text, const char* what)
     return IntToStr(StrToInt(text));
 }
 
-// The unit's current-year profit account as a plain number; empty for a unit without one.
-std::string ProfitAccount(const std::string& unit)
+constexpr int MonthCount = 12;
+using TMonthMask = unsigned;
+
+// A stored amount as the currency type: exact for whole and four-decimal amounts; only a value
+// close to half a ten-thousandth takes the decimal rounding.
+Currency Amount(const DbStatement& row, int column)
 {
-    int64_t number = 0;
-    return TryStrToInt(LoginState().ControlAccountId(unit, TControlAccountKind::CurrentProfit), number)
-               ? IntToStr(number)
-               : std::string();
+    if (row.IsNull(column))
+        return Currency();
+    if (row.IsInteger(column))
+        return Currency::FromInt(row.Integer(column));
+    const double value = row.Float(column);
+    const double scaled = value * Currency::Scale;
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(whole) < 1e15 && std::fabs(scaled - whole) < 0.25)
+        return Currency::FromRaw(static_cast<int64_t>(whole));
+    return Currency::FromDouble(value);
 }
 
-struct TMonthTotals {
-    Currency Debit;
-    Currency Credit;
+// A month's movements of one account: [adjusting][credit].
+struct TMovements {
+    Currency Amount[2][2];
 };
 
-// One month of one unit, inside the caller's job and transaction; the inputs are already checked.
-void PostMonth(TDtModule& Dm, const std::string& month, const std::string& year, const std::string& unit,
-               TLongJob& job)
-{
-    const std::string profitAccount = ProfitAccount(unit);
-    TADOQuery* accounts = Dm.Query1;
-    TADOQuery* movements = Dm.Query2;
-    TADOQuery* exists = Dm.Query3;
-    TADOQuery* statements = Dm.Query4;
+struct TAccount {
+    int64_t Id = 0;
+    char Side = 0;  // 'D', 'K' or another text's first character
+    bool SideKnown = false;
+    char Class = 0;
+    Currency Opening;
+    TMovements Month[MonthCount];
+};
 
+struct TUnit {
+    std::vector<TAccount*> Accounts;
+    bool HasProfitAccount = false;
+    int64_t ProfitAccount = 0;
+};
+
+// The accounts being posted, found by id for every voucher line.
+class TAccountIndex {
+public:
+    void Add(TAccount* account)
+    {
+        byId_[account->Id] = account;
+        low_ = std::min(low_, account->Id);
+        high_ = std::max(high_, account->Id);
+    }
+    void Build()
+    {
+        if (byId_.empty() || high_ - low_ >= 1 << 20)
+            return;
+        dense_.assign(static_cast<size_t>(high_ - low_ + 1), nullptr);
+        for (const auto& [id, account] : byId_)
+            dense_[static_cast<size_t>(id - low_)] = account;
+    }
+    TAccount* Find(int64_t id) const
+    {
+        if (!dense_.empty())
+            return id < low_ || id > high_ ? nullptr : dense_[static_cast<size_t>(id - low_)];
+        const auto found = byId_.find(id);
+        return found == byId_.end() ? nullptr : found->second;
+    }
+    bool Empty() const { return byId_.empty(); }
+
+private:
+    std::unordered_map<int64_t, TAccount*> byId_;
+    std::vector<TAccount*> dense_;
+    int64_t low_ = INT64_MAX, high_ = INT64_MIN;
+};
+
+// Compares voucher keys as the key columns do (ASCII letters without case, then length).
+int CompareNoCase(std::string_view a, std::string_view b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        const unsigned char lx = x >= 'A' && x <= 'Z' ? x + 32 : x, ly = y >= 'A' && y <= 'Z' ? y + 32 : y;
+        if (lx != ly)
+            return lx < ly ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+// A voucher's kind from its ajp value; a null counts as ordinary.
+bool IsAdjusting(const DbStatement& header, int column)
+{
+    if (header.IsNull(column))
+        return false;
+    if (header.IsInteger(column))
+        return header.Integer(column) != 0;
+    return header.Value(column).AsBoolean();
+}
+
+void AddLine(TAccount& account, int month, bool adjusting, const DbStatement& line, int debitColumn)
+{
+    TMovements& m = account.Month[month - 1];
+    m.Amount[adjusting][0] += Amount(line, debitColumn);
+    m.Amount[adjusting][1] += Amount(line, debitColumn + 1);
+}
+
+// Every line of the book once: headers and lines read in voucher-key order and merged, each line
+// of a posted account summed into its voucher's month.
+void SumByMerge(TADOConnection& connection, const TAccountIndex& accounts, TMonthMask months)
+{
+    auto headers = connection.Prepare("select ID_Vouc, month(tgl_vouc), ajp from T_VOUC order by ID_Vouc");
+    auto lines = connection.Prepare("select ID_Vouc, account_id, debet, kredit from TR_VOUC order by ID_Vouc");
+    std::string key;
+    int month = 0;
+    bool adjusting = false, haveHeader = false, headersDone = false;
+    while (lines->Step()) {
+        if (!lines->IsInteger(1) || lines->IsNull(0))
+            continue;
+        TAccount* account = accounts.Find(lines->Integer(1));
+        if (!account)
+            continue;
+        const std::string_view lineKey = lines->Text(0);
+        int order = haveHeader ? CompareNoCase(key, lineKey) : -1;
+        while (order < 0 && !headersDone) {
+            if (!headers->Step()) {
+                headersDone = true;
+                haveHeader = false;
+                break;
+            }
+            if (headers->IsNull(0))
+                continue;
+            key = headers->Text(0);
+            haveHeader = true;
+            month = headers->IsInteger(1) ? static_cast<int>(headers->Integer(1)) : 0;
+            adjusting = false;
+            if (month >= 1 && month <= MonthCount && (months >> month & 1))
+                adjusting = IsAdjusting(*headers, 2);
+            order = CompareNoCase(key, lineKey);
+        }
+        if (haveHeader && order == 0 && month >= 1 && month <= MonthCount && (months >> month & 1))
+            AddLine(*account, month, adjusting, *lines, 2);
+    }
+}
+
+// Loads the unit's accounts in code order, as the posting has always walked them.
+void LoadAccounts(TDtModule& Dm, const std::string& unit, std::vector<std::unique_ptr<TAccount>>& store, TUnit& target)
+{
+    TADOQuery* accounts = Dm.Query1;
     if (!OpenSQL(*accounts, "select account_id, account_pos, account_cat, saldo_awal from coa where "
                             "account_header=false and account_sub=" +
                                 unit + " order by account_code"))
         return;
-    job.SetMax(accounts->RecordCount());
-    Currency profit;
     for (accounts->First(); !accounts->Eof(); accounts->Next()) {
-        const std::string id = IntToStr(IfNull(accounts->FieldByName("account_id")->Value(), 0).AsInteger());
+        auto account = std::make_unique<TAccount>();
+        account->Id = IfNull(accounts->FieldByName("account_id")->Value(), 0).AsInteger();
         const std::string side = IfNull(accounts->FieldByName("account_pos")->Value(), "").AsString();
+        account->Side = side == "D" ? 'D' : side == "K" ? 'K' : 0;
         const std::string category = IfNull(accounts->FieldByName("account_cat")->Value(), "").AsString();
-        const char accountClass = category.empty() ? '\0' : category[0];
-        const Currency opening = IfNull(accounts->FieldByName("saldo_awal")->Value(), 0).AsCurrency();
-        const bool isProfitAccount = id == profitAccount;
-
-        if (!OpenSQL(*exists, "select account_id from trial_balance where account_id=" + id)) {
-            const std::string s = SqlNumber(opening);
-            if (side == "D")
-                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" + id +
-                                        "," + s + ",null )");
-            else
-                RunSQL(*statements, "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" + id +
-                                        ", null, " + s + ")");
-        }
-
-        // Ordinary and adjusting totals; a null ajp counts as ordinary, so two groups may fall together.
-        TMonthTotals ordinary, adjusting;
-        if (OpenSQL(*movements, " select ajp, sum(debet) as debit, sum(kredit)as credit  from v_realisasi where "
-                                "month(tgl_vouc)=" +
-                                    month + " and account_id=" + id + " group by ajp")) {
-            for (movements->First(); !movements->Eof(); movements->Next()) {
-                const Variant ajp = movements->FieldByName("ajp")->Value();
-                TMonthTotals& totals = !ajp.IsNull() && ajp.AsBoolean() ? adjusting : ordinary;
-                totals.Debit += IfNull(movements->FieldByName("debit")->Value(), 0).AsCurrency();
-                totals.Credit += IfNull(movements->FieldByName("credit")->Value(), 0).AsCurrency();
-            }
-        }
-        if (!isProfitAccount) {
-            RunSQL(*statements, "update trial_balance set b" + month + "_ajp_d= " + SqlNumber(adjusting.Debit) + ", b" +
-                                    month + "_ajp_k= " + SqlNumber(adjusting.Credit) + " where account_id=" + id);
-            RunSQL(*statements, "update trial_balance set b" + month + "_mutasi_d= " + SqlNumber(ordinary.Debit) +
-                                    ", b" + month + "_mutasi_k= " + SqlNumber(ordinary.Credit) +
-                                    " where account_id=" + id);
-        }
-        const Currency debit = ordinary.Debit + adjusting.Debit;
-        const Currency credit = ordinary.Credit + adjusting.Credit;
-
-        const bool creditMeasured = side == "D" ? (accountClass == '2' || accountClass == '3') : accountClass != '1';
-        const bool contra =
-            (accountClass == '1' && side == "K") || ((accountClass == '2' || accountClass == '3') && side == "D");
-        const Currency signedOpening = contra ? -opening : opening;
-        const Currency change = creditMeasured ? credit - debit : debit - credit;
-        if (accountClass == '4' || accountClass == '7')
-            profit += credit - debit;
-
-        if (side == "D" || side == "K") {
-            if (OpenSQL(*exists, "select account_id from posting where account_id=" + id))
-                RunSQL(*statements, "update posting set pos_awal=" + SqlNumber(signedOpening) + ", pos_b" + month +
-                                        "= " + SqlNumber(change) + " where account_id=" + id);
-            else
-                RunSQL(*statements, "insert into posting (tahun, account_id, pos_awal, pos_b" + month +
-                                        (side == "D" ? ")values(" : ") values(") + year + "," + id + "," +
-                                        SqlNumber(signedOpening) + "," + SqlNumber(change) + " )");
-        }
-        job.Step();
+        account->Class = category.empty() ? '\0' : category[0];
+        account->Opening = IfNull(accounts->FieldByName("saldo_awal")->Value(), 0).AsCurrency();
+        target.Accounts.push_back(account.get());
+        store.push_back(std::move(account));
     }
-    // An empty profit account would leave "where account_id=" without a value.
-    if (!profitAccount.empty())
-        RunSQL(*statements,
-               "update posting set pos_b" + month + "= " + SqlNumber(profit) + " where account_id=" + profitAccount);
+}
+
+// What the run leaves in one table row: which columns it wrote and with what.
+struct TPostingRow {
+    bool Exists = false;   // before the run
+    bool Present = false;  // at this point of the run
+    bool OpeningWritten = false;
+    Currency Opening;
+    TMonthMask Written = 0;
+    Currency Month[MonthCount];
+};
+
+struct TTrialRow {
+    bool Exists = false;
+    bool Present = false;
+    TAccount* Account = nullptr;  // the account that inserted it
+    TMonthMask Written = 0;
+    TMovements Month[MonthCount];
+};
+
+std::map<int64_t, bool> ExistingKeys(TADOConnection& connection, const char* table)
+{
+    std::map<int64_t, bool> keys;
+    auto rows = connection.Prepare(std::string("select account_id from ") + table);
+    while (rows->Step())
+        if (rows->IsInteger(0))
+            keys[rows->Integer(0)] = true;
+    return keys;
+}
+
+// Prepared writes, one per column set, reused for every row.
+class TStatements {
+public:
+    explicit TStatements(TADOConnection& connection)
+        : connection_(connection)
+    {
+    }
+    DbStatement& For(const std::string& sql)
+    {
+        auto& statement = statements_[sql];
+        if (!statement)
+            statement = connection_.Prepare(sql);
+        return *statement;
+    }
+    static void Run(DbStatement& statement)
+    {
+        statement.Step();
+        statement.Reset();
+    }
+
+private:
+    TADOConnection& connection_;
+    std::map<std::string, std::unique_ptr<DbStatement>> statements_;
+};
+
+Variant Money(Currency value)
+{
+    return Variant(value.ToDouble());
+}
+
+const char* const TrialColumns[4] = {"_mutasi_d", "_mutasi_k", "_ajp_d", "_ajp_k"};
+
+Currency TrialValue(const TMovements& m, int column)
+{
+    return m.Amount[column / 2][column % 2];
 }
 
 } // namespace
@@ -133,16 +268,177 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
                        const std::vector<int>& Months, TLongJob& Job)
 {
     const std::string year = CheckedNumber(Year, "year");
-    std::vector<std::string> units, months;
+    std::vector<std::string> units;
+    std::vector<int> months;
+    TMonthMask monthMask = 0;
     for (const std::string& unit : Units)
         units.push_back(CheckedNumber(unit, "unit id"));
-    for (int month : Months)
-        months.push_back(CheckedMonth(IntToStr(month)));
+    for (int month : Months) {
+        months.push_back(static_cast<int>(StrToInt(CheckedMonth(IntToStr(month)))));
+        monthMask |= 1u << months.back();
+    }
+    TADOConnection& connection = *Dm.CONN1;
+    TTransaction transaction(connection);
 
-    TTransaction transaction(*Dm.CONN1);
-    for (const std::string& unit : units)
-        for (const std::string& month : months)
-            PostMonth(Dm, month, year, unit, Job);
+    // Each unit's accounts once, however often the unit is named.
+    std::vector<std::unique_ptr<TAccount>> store;
+    std::map<std::string, TUnit> byUnit;
+    TAccountIndex index;
+    for (const std::string& unit : units) {
+        if (byUnit.count(unit))
+            continue;
+        TUnit& target = byUnit[unit];
+        LoadAccounts(Dm, unit, store, target);
+        int64_t profit = 0;
+        target.HasProfitAccount =
+            TryStrToInt(LoginState().ControlAccountId(unit, TControlAccountKind::CurrentProfit), profit);
+        target.ProfitAccount = profit;
+        for (TAccount* account : target.Accounts)
+            index.Add(account);
+    }
+    index.Build();
+    Job.SetMax(static_cast<int>(store.size()));
+    if (!index.Empty() && monthMask)
+        SumByMerge(connection, index, monthMask);
+
+    // The run's writes in the order the per-month posting makes them, kept in memory: unit by
+    // unit, month by month, each account's rows, then the unit's profit on its profit account.
+    std::map<int64_t, bool> trialKeys = ExistingKeys(connection, "trial_balance");
+    std::map<int64_t, bool> postingKeys = ExistingKeys(connection, "posting");
+    std::map<int64_t, TTrialRow> trial;
+    std::map<int64_t, TPostingRow> posting;
+    const auto postingRow = [&](int64_t id) -> TPostingRow& {
+        auto [it, added] = posting.try_emplace(id);
+        if (added)
+            it->second.Exists = it->second.Present = postingKeys.count(id) > 0;
+        return it->second;
+    };
+    for (const std::string& unitId : units) {
+        const TUnit& unit = byUnit[unitId];
+        if (unit.Accounts.empty())
+            continue;
+        for (int month : months) {
+            Currency profit;
+            for (TAccount* account : unit.Accounts) {
+                auto [it, added] = trial.try_emplace(account->Id);
+                TTrialRow& trialRow = it->second;
+                if (added)
+                    trialRow.Exists = trialRow.Present = trialKeys.count(account->Id) > 0;
+                if (!trialRow.Present) {
+                    trialRow.Present = true;
+                    trialRow.Account = account;
+                }
+                const TMovements& m = account->Month[month - 1];
+                const bool isProfitAccount = unit.HasProfitAccount && account->Id == unit.ProfitAccount;
+                if (!isProfitAccount) {
+                    trialRow.Written |= 1u << month;
+                    trialRow.Month[month - 1] = m;
+                }
+                const Currency debit = m.Amount[0][0] + m.Amount[1][0];
+                const Currency credit = m.Amount[0][1] + m.Amount[1][1];
+                const char c = account->Class;
+                const bool creditMeasured = account->Side == 'D' ? (c == '2' || c == '3') : c != '1';
+                const bool contra = (c == '1' && account->Side == 'K') || ((c == '2' || c == '3') && account->Side == 'D');
+                if (c == '4' || c == '7')
+                    profit += credit - debit;
+                if (account->Side) {
+                    TPostingRow& row = postingRow(account->Id);
+                    row.Present = true;
+                    row.OpeningWritten = true;
+                    row.Opening = contra ? -account->Opening : account->Opening;
+                    row.Written |= 1u << month;
+                    row.Month[month - 1] = creditMeasured ? credit - debit : debit - credit;
+                }
+            }
+            if (unit.HasProfitAccount) {
+                TPostingRow& row = postingRow(unit.ProfitAccount);
+                if (row.Present) {
+                    row.Written |= 1u << month;
+                    row.Month[month - 1] = profit;
+                }
+            }
+        }
+    }
+
+    // Each row written once with prepared statements.
+    TStatements statements(connection);
+    const auto monthList = [](TMonthMask mask) {
+        std::vector<int> list;
+        for (int month = 1; month <= MonthCount; ++month)
+            if (mask >> month & 1)
+                list.push_back(month);
+        return list;
+    };
+    const std::vector<int> orderedMonths = monthList(monthMask);
+    std::string trialInsert = "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k";
+    std::string trialValues = "?, ?, ?";
+    std::string trialUpdate = "update trial_balance set ";
+    for (int month : orderedMonths)
+        for (const char* column : TrialColumns) {
+            const std::string name = "b" + IntToStr(month) + column;
+            trialInsert += ", " + name;
+            trialValues += ", ?";
+            trialUpdate += name + "=?, ";
+        }
+    trialInsert += ") values (" + trialValues + ")";
+    trialUpdate = trialUpdate.substr(0, trialUpdate.size() - 2) + " where account_id=?";
+    for (const auto& [id, row] : trial) {
+        if (!row.Present || (row.Exists && !row.Written))
+            continue;
+        DbStatement& statement = statements.For(row.Exists ? trialUpdate : trialInsert);
+        int n = 0;
+        if (!row.Exists) {
+            statement.Bind(++n, Variant(id));
+            const Variant opening = Money(row.Account->Opening);
+            statement.Bind(++n, row.Account->Side == 'D' ? opening : Variant());
+            statement.Bind(++n, row.Account->Side == 'D' ? Variant() : opening);
+        }
+        for (int month : orderedMonths)
+            for (int column = 0; column < 4; ++column)
+                statement.Bind(++n, row.Written >> month & 1 ? Money(TrialValue(row.Month[month - 1], column))
+                                                              : Variant());
+        if (row.Exists)
+            statement.Bind(++n, Variant(id));
+        TStatements::Run(statement);
+    }
+    const int64_t yearNumber = StrToInt(year);
+    for (const auto& [id, row] : posting) {
+        if (!row.Present || (row.Exists && !row.Written && !row.OpeningWritten))
+            continue;
+        std::string sql;
+        const std::vector<int> written = monthList(row.Written);
+        if (row.Exists) {
+            sql = "update posting set ";
+            if (row.OpeningWritten)
+                sql += "pos_awal=?, ";
+            for (int month : written)
+                sql += "pos_b" + IntToStr(month) + "=?, ";
+            sql = sql.substr(0, sql.size() - 2) + " where account_id=?";
+        } else {
+            sql = "insert into posting (tahun, account_id, pos_awal";
+            std::string values = "?, ?, ?";
+            for (int month : written) {
+                sql += ", pos_b" + IntToStr(month);
+                values += ", ?";
+            }
+            sql += ") values (" + values + ")";
+        }
+        DbStatement& statement = statements.For(sql);
+        int n = 0;
+        if (!row.Exists) {
+            statement.Bind(++n, Variant(yearNumber));
+            statement.Bind(++n, Variant(id));
+        }
+        if (row.OpeningWritten || !row.Exists)
+            statement.Bind(++n, row.OpeningWritten ? Money(row.Opening) : Variant());
+        for (int month : written)
+            statement.Bind(++n, Money(row.Month[month - 1]));
+        if (row.Exists)
+            statement.Bind(++n, Variant(id));
+        TStatements::Run(statement);
+    }
+    for (size_t i = 0; i < store.size(); ++i)
+        Job.Step();
     transaction.Commit();
 }
 
@@ -153,5 +449,5 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
     const std::string year = CheckedNumber(Year, "year");
     const std::string unit = CheckedNumber(Unit, "unit id");
     TLongJob job(Progress);
-    BuildTrialBalance(Dm, year, {unit}, {StrToInt(month)}, job);
+    BuildTrialBalance(Dm, year, {unit}, {static_cast<int>(StrToInt(month))}, job);
 }
