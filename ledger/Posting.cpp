@@ -44,9 +44,10 @@ using TMonthMask = unsigned;
 // close to half a ten-thousandth takes the decimal rounding.
 Currency Amount(const DbStatement& row, int column)
 {
-    if (row.IsNull(column))
+    const DbType type = row.Type(column);
+    if (type == DbType::Null)
         return Currency();
-    if (row.IsInteger(column))
+    if (type == DbType::Integer)
         return Currency::FromInt(row.Integer(column));
     const double value = row.Float(column);
     const double scaled = value * Currency::Scale;
@@ -124,9 +125,10 @@ int CompareNoCase(std::string_view a, std::string_view b)
 // A voucher's kind from its ajp value; a null counts as ordinary.
 bool IsAdjusting(const DbStatement& header, int column)
 {
-    if (header.IsNull(column))
+    const DbType type = header.Type(column);
+    if (type == DbType::Null)
         return false;
-    if (header.IsInteger(column))
+    if (type == DbType::Integer)
         return header.Integer(column) != 0;
     return header.Value(column).AsBoolean();
 }
@@ -148,7 +150,7 @@ void SumByMerge(TADOConnection& connection, const TAccountIndex& accounts, TMont
     int month = 0;
     bool adjusting = false, haveHeader = false, headersDone = false;
     while (lines->Step()) {
-        if (!lines->IsInteger(1) || lines->IsNull(0))
+        if (lines->Type(1) != DbType::Integer || lines->IsNull(0))
             continue;
         TAccount* account = accounts.Find(lines->Integer(1));
         if (!account)
@@ -165,7 +167,7 @@ void SumByMerge(TADOConnection& connection, const TAccountIndex& accounts, TMont
                 continue;
             key = headers->Text(0);
             haveHeader = true;
-            month = headers->IsInteger(1) ? static_cast<int>(headers->Integer(1)) : 0;
+            month = headers->Type(1) == DbType::Integer ? static_cast<int>(headers->Integer(1)) : 0;
             adjusting = false;
             if (month >= 1 && month <= MonthCount && (months >> month & 1))
                 adjusting = IsAdjusting(*headers, 2);
@@ -220,7 +222,7 @@ std::map<int64_t, bool> ExistingKeys(TADOConnection& connection, const char* tab
     std::map<int64_t, bool> keys;
     auto rows = connection.Prepare(std::string("select account_id from ") + table);
     while (rows->Step())
-        if (rows->IsInteger(0))
+        if (rows->Type(0) == DbType::Integer)
             keys[rows->Integer(0)] = true;
     return keys;
 }

@@ -32,6 +32,8 @@ struct DbResult {
 // Named parameters without their colon, bound by name.
 using DbParams = std::vector<std::pair<std::string, Variant>>;
 
+enum class DbType { Null, Integer, Float, Text, Blob };
+
 // One statement compiled once and run many times with new values. Rows are read while they are
 // stepped, so a long result never sits in memory. Parameters and columns count as the engine
 // counts them: parameters from 1, columns from 0.
@@ -46,7 +48,8 @@ public:
     // Ready to run again from the start.
     virtual void Reset() = 0;
     virtual int ColumnCount() const = 0;
-    virtual bool IsNull(int column) const = 0;
+    virtual DbType Type(int column) const = 0;
+    bool IsNull(int column) const { return Type(column) == DbType::Null; }
     // The current row's value as an integer, as a double or as text (numbers converted as the
     // engine converts them); the text view is valid until the next Step or Reset.
     virtual int64_t Integer(int column) const = 0;
@@ -54,8 +57,6 @@ public:
     virtual std::string_view Text(int column) const = 0;
     // The value in the engine's own type: Null, integer, double or text.
     virtual Variant Value(int column) const = 0;
-    // True when the current row's value is stored as an integer.
-    virtual bool IsInteger(int column) const = 0;
 };
 
 class DbEngine {

@@ -109,7 +109,8 @@ void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
 {
     Close();
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection, so the engine's per-call locking is left out.
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
@@ -311,8 +312,21 @@ public:
     }
     void Reset() override { sqlite3_reset(stmt_); }
     int ColumnCount() const override { return sqlite3_column_count(stmt_); }
-    bool IsNull(int column) const override { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
-    bool IsInteger(int column) const override { return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER; }
+    DbType Type(int column) const override
+    {
+        switch (sqlite3_column_type(stmt_, column)) {
+        case SQLITE_INTEGER:
+            return DbType::Integer;
+        case SQLITE_FLOAT:
+            return DbType::Float;
+        case SQLITE_TEXT:
+            return DbType::Text;
+        case SQLITE_BLOB:
+            return DbType::Blob;
+        default:
+            return DbType::Null;
+        }
+    }
     int64_t Integer(int column) const override { return sqlite3_column_int64(stmt_, column); }
     double Float(int column) const override { return sqlite3_column_double(stmt_, column); }
     std::string_view Text(int column) const override

@@ -34,7 +34,7 @@ TEST(PreparedStatement, RunsOnceCompiledWithNewValuesAndStreamsItsRows)
         // A bound value replaced after a finished run runs the statement again with it.
         select->Bind(1, Variant(int64_t(1)));
         ASSERT_TRUE(select->Step());
-        EXPECT_TRUE(select->IsInteger(0));
+        EXPECT_EQ(select->Type(0), DbType::Integer);
         EXPECT_EQ(select->Text(1), "a'b");
         EXPECT_EQ(select->Value(2).AsFloat(), 1.25);
     }
