@@ -1,5 +1,7 @@
 #include "ledger/Posting.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -38,6 +40,8 @@ std::string CheckedNumber(const std::string& text, const char* what)
 }
 
 constexpr int MonthCount = 12;
+// Up to this many months, reading each month's vouchers by date beats one pass over the book.
+constexpr int FewMonths = 3;
 using TMonthMask = unsigned;
 
 // A stored amount as the currency type: exact for whole and four-decimal amounts; only a value
@@ -178,6 +182,83 @@ void SumByMerge(TADOConnection& connection, const TAccountIndex& accounts, TMont
     }
 }
 
+struct THeader {
+    std::string Key;
+    int Month = 0;
+    bool Adjusting = false;
+};
+
+bool StartsWithYear(std::string_view date)
+{
+    if (date.size() < 5 || date[4] != '-')
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (date[i] < '0' || date[i] > '9')
+            return false;
+    return true;
+}
+
+// The headers dated in the months, found through the date index. A month reads from "yyyy-m-"
+// or "yyyy-mm-", so when every date is text that starts with a year and a dash, the ranges of
+// those prefixes in each year hold every header month() puts in the month. Answers false, having
+// read no header, when some date is of another form.
+bool HeadersByDate(TADOConnection& connection, TMonthMask months, std::vector<THeader>& headers)
+{
+    auto first = connection.Prepare("select tgl_vouc from T_VOUC where tgl_vouc is not null order by tgl_vouc limit 1");
+    auto next = connection.Prepare("select tgl_vouc from T_VOUC where tgl_vouc >= ? order by tgl_vouc limit 1");
+    auto range = connection.Prepare(
+        "select ID_Vouc, ajp from T_VOUC where tgl_vouc >= ? and tgl_vouc < ? and month(tgl_vouc) = ?");
+    std::vector<std::string> years;
+    DbStatement* cursor = first.get();
+    while (cursor->Step()) {
+        const std::string_view date = cursor->Text(0);
+        if (cursor->Type(0) != DbType::Text || !StartsWithYear(date))
+            return false;
+        const std::string year(date.substr(0, 5));
+        if (std::find(years.begin(), years.end(), year) != years.end())
+            return false;
+        years.push_back(year);
+        cursor->Reset();
+        // Every date that starts with the year is below the year and DEL.
+        next->Bind(1, Variant(year + '\x7f'));
+        cursor = next.get();
+    }
+    for (const std::string& year : years)
+        for (int month = 1; month <= MonthCount; ++month) {
+            if (!(months >> month & 1))
+                continue;
+            std::vector<std::string> prefixes{year + (month < 10 ? "0" : "") + IntToStr(month) + "-"};
+            if (month < 10)
+                prefixes.push_back(year + IntToStr(month) + "-");
+            for (const std::string& prefix : prefixes) {
+                range->Bind(1, Variant(prefix));
+                range->Bind(2, Variant(prefix + '\x7f'));
+                range->Bind(3, Variant(int64_t(month)));
+                while (range->Step())
+                    if (!range->IsNull(0))
+                        headers.push_back({std::string(range->Text(0)), month, IsAdjusting(*range, 1)});
+                range->Reset();
+            }
+        }
+    return true;
+}
+
+// The lines of the given headers, each found through the voucher-key index.
+void SumByHeaders(TADOConnection& connection, const TAccountIndex& accounts, const std::vector<THeader>& headers)
+{
+    auto lines = connection.Prepare("select account_id, debet, kredit from TR_VOUC where ID_Vouc = ?");
+    for (const THeader& header : headers) {
+        lines->Bind(1, Variant(header.Key));
+        while (lines->Step()) {
+            if (lines->Type(0) != DbType::Integer)
+                continue;
+            if (TAccount* account = accounts.Find(lines->Integer(0)))
+                AddLine(*account, header.Month, header.Adjusting, *lines, 1);
+        }
+        lines->Reset();
+    }
+}
+
 // Loads the unit's accounts in code order, as the posting has always walked them.
 void LoadAccounts(TDtModule& Dm, const std::string& unit, std::vector<std::unique_ptr<TAccount>>& store, TUnit& target)
 {
@@ -300,8 +381,14 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
     }
     index.Build();
     Job.SetMax(static_cast<int>(store.size()));
-    if (!index.Empty() && monthMask)
-        SumByMerge(connection, index, monthMask);
+    // A few months read only their own vouchers; more read the whole book once.
+    if (!index.Empty() && monthMask) {
+        std::vector<THeader> headers;
+        if (std::popcount(monthMask) <= FewMonths && HeadersByDate(connection, monthMask, headers))
+            SumByHeaders(connection, index, headers);
+        else
+            SumByMerge(connection, index, monthMask);
+    }
 
     // The run's writes in the order the per-month posting makes them, kept in memory: unit by
     // unit, month by month, each account's rows, then the unit's profit on its profit account.

@@ -96,6 +96,8 @@ create index T_VOUC_number on T_VOUC (No_Vouc);
 create index T_VOUC_unit on T_VOUC (id_unit, ajp);
 -- Covers the join from a voucher line to its date and kind.
 create index T_VOUC_date on T_VOUC (ID_Vouc, tgl_vouc, ajp);
+-- Finds the vouchers of a month for posting it alone.
+create index T_VOUC_day on T_VOUC (tgl_vouc, ID_Vouc, ajp);
 
 create table TR_VOUC (
   ID_Vouc text(20) collate nocase,
