@@ -90,6 +90,15 @@ TBookSummary CachedBook(int64_t lines, const TBookPlan& plan, fs::path& path)
         if (in)
             return summary;
     }
+    // Books made from an earlier schema are of no further use.
+    const std::string ending = "-" + std::to_string(lines);
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ec)) {
+        const std::string stem = entry.path().stem().string();
+        if (stem.rfind("bukura-book-", 0) == 0 && stem.size() > ending.size() &&
+            stem.compare(stem.size() - ending.size(), ending.size(), ending) == 0 && stem != name)
+            fs::remove(entry.path(), ec);
+    }
     const fs::path fresh = TempFile(std::string(name) + "-" + std::to_string(getpid()) + ".db");
     fs::remove(fresh);
     summary = GenerateBook(SchemaPath(), fresh.string(), "", plan);
