@@ -19,26 +19,6 @@
 
 namespace {
 
-bool IsDigits(const std::string& text)
-{
-    return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-// Month numbers are pasted into column names, so only "1" to "12" (leading zeros dropped) pass.
-std::string CheckedMonth(const std::string& month)
-{
-    if (!IsDigits(month) || StrToInt(month) < 1 || StrToInt(month) > 12)
-        throw EConvertError("'" + month + "' is not a month from 1 to 12");
-    return IntToStr(StrToInt(month));
-}
-
-std::string CheckedNumber(const std::string& text, const char* what)
-{
-    if (!IsDigits(text))
-        throw EConvertError("'" + text + "' is not a valid " + what);
-    return IntToStr(StrToInt(text));
-}
-
 constexpr int MonthCount = 12;
 // Up to this many months, reading each month's vouchers by date beats one pass over the book.
 constexpr int FewMonths = 3;
@@ -149,7 +129,7 @@ void AddLine(TAccount& account, int month, bool adjusting, const DbStatement& li
 void SumByMerge(TADOConnection& connection, const TAccountIndex& accounts, TMonthMask months)
 {
     auto headers = connection.Prepare("select ID_Vouc, month(tgl_vouc), ajp from T_VOUC order by ID_Vouc");
-    auto lines = connection.Prepare("select ID_Vouc, account_id, debet, kredit from TR_VOUC order by ID_Vouc");
+    auto lines = connection.Prepare("select ID_Vouc, account_id, debet, kredit from TR_VOUC order by ID_Vouc, nomor");
     std::string key;
     int month = 0;
     bool adjusting = false, haveHeader = false, headersDone = false;
@@ -350,14 +330,14 @@ Currency TrialValue(const TMovements& m, int column)
 void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
                        const std::vector<int>& Months, TLongJob& Job)
 {
-    const std::string year = CheckedNumber(Year, "year");
+    const std::string year = CheckedWholeNumber(Year, "year");
     std::vector<std::string> units;
     std::vector<int> months;
     TMonthMask monthMask = 0;
     for (const std::string& unit : Units)
-        units.push_back(CheckedNumber(unit, "unit id"));
+        units.push_back(CheckedUnit(unit));
     for (int month : Months) {
-        months.push_back(static_cast<int>(StrToInt(CheckedMonth(IntToStr(month)))));
+        months.push_back(CheckedMonth(IntToStr(month)));
         monthMask |= 1u << months.back();
     }
     TADOConnection& connection = *Dm.CONN1;
@@ -534,9 +514,9 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
 void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year, const std::string& Unit,
                               IJobProgress* Progress)
 {
-    const std::string month = CheckedMonth(Month);
-    const std::string year = CheckedNumber(Year, "year");
-    const std::string unit = CheckedNumber(Unit, "unit id");
+    const int month = CheckedMonth(Month);
+    const std::string year = CheckedWholeNumber(Year, "year");
+    const std::string unit = CheckedUnit(Unit);
     TLongJob job(Progress);
-    BuildTrialBalance(Dm, year, {unit}, {static_cast<int>(StrToInt(month))}, job);
+    BuildTrialBalance(Dm, year, {unit}, {month}, job);
 }

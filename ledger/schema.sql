@@ -111,8 +111,9 @@ create table TR_VOUC (
 );
 -- Covers the posting's monthly sums by account, so they never read the table rows.
 create index TR_VOUC_account on TR_VOUC (account_id, ID_Vouc, debet, kredit);
--- Covers the posting's one pass over the lines in voucher-key order, merged with T_VOUC_date.
-create index TR_VOUC_voucher on TR_VOUC (ID_Vouc, account_id, debet, kredit);
+-- Covers the posting's one pass over the lines in voucher-key order, merged with T_VOUC_date;
+-- within a voucher it keeps the lines in their numbered order, as the key does.
+create index TR_VOUC_voucher on TR_VOUC (ID_Vouc, nomor, account_id, debet, kredit);
 
 create table trial_balance (
   account_id int primary key,
