@@ -91,7 +91,8 @@ TBookSummary CachedBook(int64_t lines, const TBookPlan& plan, fs::path& path)
             return summary;
     }
     // Books made from an earlier schema are of no further use.
-    const std::string ending = "-" + std::to_string(lines);
+    std::string ending(1, '-');
+    ending += std::to_string(lines);
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ec)) {
         const std::string stem = entry.path().stem().string();
@@ -233,7 +234,6 @@ void BM_YearPostedAndBalanceSheets(benchmark::State& state)
     }
     TBenchBook book(lines);
     TReportPreparation preparation(book.Dm);
-    preparation.Month = "12";
     preparation.Year = IntToStr(book.Plan.Year);
     const std::vector<int> months{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 

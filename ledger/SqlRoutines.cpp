@@ -134,5 +134,8 @@ std::string SqlDate(const Variant& Value)
 {
     if (Value.IsNull())
         return "null";
-    return "'" + FormatDateTime("yyyy-mm-dd", Value.AsDateTime()) + "'";
+    std::string literal(1, '\'');
+    literal += FormatDateTime("yyyy-mm-dd", Value.AsDateTime());
+    literal += '\'';
+    return literal;
 }
