@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <unordered_map>
 
 #include "ledger/LoginState.h"
@@ -49,7 +50,6 @@ struct TMovements {
 struct TAccount {
     int64_t Id = 0;
     char Side = 0;  // 'D', 'K' or another text's first character
-    bool SideKnown = false;
     char Class = 0;
     Currency Opening;
     TMovements Month[MonthCount];
@@ -260,32 +260,99 @@ void LoadAccounts(TDtModule& Dm, const std::string& unit, std::vector<std::uniqu
     }
 }
 
-// What the run leaves in one table row: which columns it wrote and with what.
+// What the run leaves in one row of trial_balance: inserted with the account's opening unless
+// it existed, and the months written.
+struct TTrialRow {
+    bool Exists = false;
+    const TAccount* Account = nullptr;
+    TMonthMask Written = 0;
+    TMovements Month[MonthCount];
+};
+
+// The same for posting; a row the run neither found nor inserted takes no profit.
 struct TPostingRow {
-    bool Exists = false;   // before the run
-    bool Present = false;  // at this point of the run
+    bool Exists = false;
+    bool Present = false;
     bool OpeningWritten = false;
     Currency Opening;
     TMonthMask Written = 0;
     Currency Month[MonthCount];
 };
 
-struct TTrialRow {
-    bool Exists = false;
-    bool Present = false;
-    TAccount* Account = nullptr;  // the account that inserted it
-    TMonthMask Written = 0;
-    TMovements Month[MonthCount];
+struct TPlan {
+    std::map<int64_t, TTrialRow> Trial;
+    std::map<int64_t, TPostingRow> Posting;
 };
 
-std::map<int64_t, bool> ExistingKeys(TADOConnection& connection, const char* table)
+std::set<int64_t> ExistingKeys(TADOConnection& connection, const char* table)
 {
-    std::map<int64_t, bool> keys;
+    std::set<int64_t> keys;
     auto rows = connection.Prepare(std::string("select account_id from ") + table);
     while (rows->Step())
         if (rows->Type(0) == DbType::Integer)
-            keys[rows->Integer(0)] = true;
+            keys.insert(rows->Integer(0));
     return keys;
+}
+
+// The run's writes in the order the per-month posting makes them, kept in memory: unit by unit,
+// month by month, each account's rows, then the unit's profit on its profit account. A later
+// write to a column replaces an earlier one, so each row ends as that order leaves it.
+TPlan PlanRows(TADOConnection& connection, const std::vector<std::string>& units,
+               const std::map<std::string, TUnit>& byUnit, const std::vector<int>& months)
+{
+    const std::set<int64_t> trialKeys = ExistingKeys(connection, "trial_balance");
+    const std::set<int64_t> postingKeys = ExistingKeys(connection, "posting");
+    TPlan plan;
+    const auto postingRow = [&](int64_t id) -> TPostingRow& {
+        auto [it, added] = plan.Posting.try_emplace(id);
+        if (added)
+            it->second.Exists = it->second.Present = postingKeys.count(id) > 0;
+        return it->second;
+    };
+    for (const std::string& unitId : units) {
+        const TUnit& unit = byUnit.at(unitId);
+        if (unit.Accounts.empty())
+            continue;
+        for (int month : months) {
+            Currency profit;
+            for (const TAccount* account : unit.Accounts) {
+                auto [it, added] = plan.Trial.try_emplace(account->Id);
+                TTrialRow& trial = it->second;
+                if (added) {
+                    trial.Exists = trialKeys.count(account->Id) > 0;
+                    trial.Account = account;
+                }
+                const TMovements& m = account->Month[month - 1];
+                if (!unit.HasProfitAccount || account->Id != unit.ProfitAccount) {
+                    trial.Written |= 1u << month;
+                    trial.Month[month - 1] = m;
+                }
+                const Currency debit = m.Amount[0][0] + m.Amount[1][0];
+                const Currency credit = m.Amount[0][1] + m.Amount[1][1];
+                const char c = account->Class;
+                if (c == '4' || c == '7')
+                    profit += credit - debit;
+                if (!account->Side)
+                    continue;
+                const bool creditMeasured = account->Side == 'D' ? (c == '2' || c == '3') : c != '1';
+                const bool contra = (c == '1' && account->Side == 'K') || ((c == '2' || c == '3') && account->Side == 'D');
+                TPostingRow& row = postingRow(account->Id);
+                row.Present = true;
+                row.OpeningWritten = true;
+                row.Opening = contra ? -account->Opening : account->Opening;
+                row.Written |= 1u << month;
+                row.Month[month - 1] = creditMeasured ? credit - debit : debit - credit;
+            }
+            if (unit.HasProfitAccount) {
+                TPostingRow& row = postingRow(unit.ProfitAccount);
+                if (row.Present) {
+                    row.Written |= 1u << month;
+                    row.Month[month - 1] = profit;
+                }
+            }
+        }
+    }
+    return plan;
 }
 
 // Prepared writes, one per column set, reused for every row.
@@ -318,11 +385,101 @@ Variant Money(Currency value)
     return Variant(value.ToDouble());
 }
 
+std::vector<int> MonthList(TMonthMask mask)
+{
+    std::vector<int> list;
+    for (int month = 1; month <= MonthCount; ++month)
+        if (mask >> month & 1)
+            list.push_back(month);
+    return list;
+}
+
+// Columns joined as "a, b" or, for an update, "a=?, b=?".
+std::string ColumnList(const std::vector<std::string>& columns, const char* suffix)
+{
+    std::string list;
+    for (const std::string& column : columns) {
+        if (!list.empty())
+            list += ", ";
+        list += column;
+        list += suffix;
+    }
+    return list;
+}
+
+std::string Placeholders(size_t count)
+{
+    std::string list;
+    for (size_t i = 0; i < count; ++i)
+        list += i ? ", ?" : "?";
+    return list;
+}
+
 const char* const TrialColumns[4] = {"_mutasi_d", "_mutasi_k", "_ajp_d", "_ajp_k"};
 
-Currency TrialValue(const TMovements& m, int column)
+// Every planned trial_balance row once; a new row gets the opening on the account's side.
+void WriteTrialRows(TStatements& statements, const TPlan& plan, TMonthMask months, TLongJob& job)
 {
-    return m.Amount[column / 2][column % 2];
+    std::vector<std::string> columns;
+    for (int month : MonthList(months))
+        for (const char* column : TrialColumns)
+            columns.push_back("b" + IntToStr(month) + column);
+    const std::string update = "update trial_balance set " + ColumnList(columns, "=?") + " where account_id=?";
+    const std::string insert = "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k, " +
+                               ColumnList(columns, "") + ") values (" + Placeholders(columns.size() + 3) + ")";
+    for (const auto& [id, row] : plan.Trial) {
+        job.Step();
+        if (row.Exists && !row.Written)
+            continue;
+        DbStatement& statement = statements.For(row.Exists ? update : insert);
+        int n = 0;
+        if (!row.Exists) {
+            const Variant opening = Money(row.Account->Opening);
+            const bool debit = row.Account->Side == 'D';
+            statement.Bind(++n, Variant(id));
+            statement.Bind(++n, debit ? opening : Variant());
+            statement.Bind(++n, debit ? Variant() : opening);
+        }
+        for (int month : MonthList(months))
+            for (int column = 0; column < 4; ++column)
+                statement.Bind(++n, row.Written >> month & 1
+                                        ? Money(row.Month[month - 1].Amount[column / 2][column % 2])
+                                        : Variant());
+        if (row.Exists)
+            statement.Bind(++n, Variant(id));
+        TStatements::Run(statement);
+    }
+}
+
+// Every planned posting row once, with the columns the run wrote; a new row gets the year.
+void WritePostingRows(TStatements& statements, const TPlan& plan, int64_t year)
+{
+    for (const auto& [id, row] : plan.Posting) {
+        if (!row.Present || (row.Exists && !row.Written && !row.OpeningWritten))
+            continue;
+        std::vector<std::string> columns;
+        if (row.OpeningWritten || !row.Exists)
+            columns.push_back("pos_awal");
+        const std::vector<int> written = MonthList(row.Written);
+        for (int month : written)
+            columns.push_back("pos_b" + IntToStr(month));
+        DbStatement& statement =
+            statements.For(row.Exists ? "update posting set " + ColumnList(columns, "=?") + " where account_id=?"
+                                      : "insert into posting (tahun, account_id, " + ColumnList(columns, "") +
+                                            ") values (" + Placeholders(columns.size() + 2) + ")");
+        int n = 0;
+        if (!row.Exists) {
+            statement.Bind(++n, Variant(year));
+            statement.Bind(++n, Variant(id));
+        }
+        if (row.OpeningWritten || !row.Exists)
+            statement.Bind(++n, row.OpeningWritten ? Money(row.Opening) : Variant());
+        for (int month : written)
+            statement.Bind(++n, Money(row.Month[month - 1]));
+        if (row.Exists)
+            statement.Bind(++n, Variant(id));
+        TStatements::Run(statement);
+    }
 }
 
 } // namespace
@@ -360,7 +517,8 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
             index.Add(account);
     }
     index.Build();
-    Job.SetMax(static_cast<int>(store.size()));
+    Job.SetMax(monthMask ? static_cast<int>(store.size()) : 0);
+
     // A few months read only their own vouchers; more read the whole book once.
     if (!index.Empty() && monthMask) {
         std::vector<THeader> headers;
@@ -370,144 +528,10 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
             SumByMerge(connection, index, monthMask);
     }
 
-    // The run's writes in the order the per-month posting makes them, kept in memory: unit by
-    // unit, month by month, each account's rows, then the unit's profit on its profit account.
-    std::map<int64_t, bool> trialKeys = ExistingKeys(connection, "trial_balance");
-    std::map<int64_t, bool> postingKeys = ExistingKeys(connection, "posting");
-    std::map<int64_t, TTrialRow> trial;
-    std::map<int64_t, TPostingRow> posting;
-    const auto postingRow = [&](int64_t id) -> TPostingRow& {
-        auto [it, added] = posting.try_emplace(id);
-        if (added)
-            it->second.Exists = it->second.Present = postingKeys.count(id) > 0;
-        return it->second;
-    };
-    for (const std::string& unitId : units) {
-        const TUnit& unit = byUnit[unitId];
-        if (unit.Accounts.empty())
-            continue;
-        for (int month : months) {
-            Currency profit;
-            for (TAccount* account : unit.Accounts) {
-                auto [it, added] = trial.try_emplace(account->Id);
-                TTrialRow& trialRow = it->second;
-                if (added)
-                    trialRow.Exists = trialRow.Present = trialKeys.count(account->Id) > 0;
-                if (!trialRow.Present) {
-                    trialRow.Present = true;
-                    trialRow.Account = account;
-                }
-                const TMovements& m = account->Month[month - 1];
-                const bool isProfitAccount = unit.HasProfitAccount && account->Id == unit.ProfitAccount;
-                if (!isProfitAccount) {
-                    trialRow.Written |= 1u << month;
-                    trialRow.Month[month - 1] = m;
-                }
-                const Currency debit = m.Amount[0][0] + m.Amount[1][0];
-                const Currency credit = m.Amount[0][1] + m.Amount[1][1];
-                const char c = account->Class;
-                const bool creditMeasured = account->Side == 'D' ? (c == '2' || c == '3') : c != '1';
-                const bool contra = (c == '1' && account->Side == 'K') || ((c == '2' || c == '3') && account->Side == 'D');
-                if (c == '4' || c == '7')
-                    profit += credit - debit;
-                if (account->Side) {
-                    TPostingRow& row = postingRow(account->Id);
-                    row.Present = true;
-                    row.OpeningWritten = true;
-                    row.Opening = contra ? -account->Opening : account->Opening;
-                    row.Written |= 1u << month;
-                    row.Month[month - 1] = creditMeasured ? credit - debit : debit - credit;
-                }
-            }
-            if (unit.HasProfitAccount) {
-                TPostingRow& row = postingRow(unit.ProfitAccount);
-                if (row.Present) {
-                    row.Written |= 1u << month;
-                    row.Month[month - 1] = profit;
-                }
-            }
-        }
-    }
-
-    // Each row written once with prepared statements.
+    const TPlan plan = PlanRows(connection, units, byUnit, months);
     TStatements statements(connection);
-    const auto monthList = [](TMonthMask mask) {
-        std::vector<int> list;
-        for (int month = 1; month <= MonthCount; ++month)
-            if (mask >> month & 1)
-                list.push_back(month);
-        return list;
-    };
-    const std::vector<int> orderedMonths = monthList(monthMask);
-    std::string trialInsert = "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k";
-    std::string trialValues = "?, ?, ?";
-    std::string trialUpdate = "update trial_balance set ";
-    for (int month : orderedMonths)
-        for (const char* column : TrialColumns) {
-            const std::string name = "b" + IntToStr(month) + column;
-            trialInsert += ", " + name;
-            trialValues += ", ?";
-            trialUpdate += name + "=?, ";
-        }
-    trialInsert += ") values (" + trialValues + ")";
-    trialUpdate = trialUpdate.substr(0, trialUpdate.size() - 2) + " where account_id=?";
-    for (const auto& [id, row] : trial) {
-        if (!row.Present || (row.Exists && !row.Written))
-            continue;
-        DbStatement& statement = statements.For(row.Exists ? trialUpdate : trialInsert);
-        int n = 0;
-        if (!row.Exists) {
-            statement.Bind(++n, Variant(id));
-            const Variant opening = Money(row.Account->Opening);
-            statement.Bind(++n, row.Account->Side == 'D' ? opening : Variant());
-            statement.Bind(++n, row.Account->Side == 'D' ? Variant() : opening);
-        }
-        for (int month : orderedMonths)
-            for (int column = 0; column < 4; ++column)
-                statement.Bind(++n, row.Written >> month & 1 ? Money(TrialValue(row.Month[month - 1], column))
-                                                              : Variant());
-        if (row.Exists)
-            statement.Bind(++n, Variant(id));
-        TStatements::Run(statement);
-    }
-    const int64_t yearNumber = StrToInt(year);
-    for (const auto& [id, row] : posting) {
-        if (!row.Present || (row.Exists && !row.Written && !row.OpeningWritten))
-            continue;
-        std::string sql;
-        const std::vector<int> written = monthList(row.Written);
-        if (row.Exists) {
-            sql = "update posting set ";
-            if (row.OpeningWritten)
-                sql += "pos_awal=?, ";
-            for (int month : written)
-                sql += "pos_b" + IntToStr(month) + "=?, ";
-            sql = sql.substr(0, sql.size() - 2) + " where account_id=?";
-        } else {
-            sql = "insert into posting (tahun, account_id, pos_awal";
-            std::string values = "?, ?, ?";
-            for (int month : written) {
-                sql += ", pos_b" + IntToStr(month);
-                values += ", ?";
-            }
-            sql += ") values (" + values + ")";
-        }
-        DbStatement& statement = statements.For(sql);
-        int n = 0;
-        if (!row.Exists) {
-            statement.Bind(++n, Variant(yearNumber));
-            statement.Bind(++n, Variant(id));
-        }
-        if (row.OpeningWritten || !row.Exists)
-            statement.Bind(++n, row.OpeningWritten ? Money(row.Opening) : Variant());
-        for (int month : written)
-            statement.Bind(++n, Money(row.Month[month - 1]));
-        if (row.Exists)
-            statement.Bind(++n, Variant(id));
-        TStatements::Run(statement);
-    }
-    for (size_t i = 0; i < store.size(); ++i)
-        Job.Step();
+    WriteTrialRows(statements, plan, monthMask, Job);
+    WritePostingRows(statements, plan, StrToInt(year));
     transaction.Commit();
 }
 
