@@ -223,19 +223,32 @@ bool HeadersByDate(TADOConnection& connection, TMonthMask months, std::vector<TH
     return true;
 }
 
-// The lines of the given headers, each found through the voucher-key index.
-void SumByHeaders(TADOConnection& connection, const TAccountIndex& accounts, const std::vector<THeader>& headers)
+// The lines of the given headers through the voucher-key index, in key order: the cursor walks
+// on over lines of other vouchers while they are few, else it seeks the next header's key.
+void SumByHeaders(TADOConnection& connection, const TAccountIndex& accounts, std::vector<THeader>& headers)
 {
-    auto lines = connection.Prepare("select account_id, debet, kredit from TR_VOUC where ID_Vouc = ?");
+    std::sort(headers.begin(), headers.end(),
+              [](const THeader& a, const THeader& b) { return CompareNoCase(a.Key, b.Key) < 0; });
+    auto lines = connection.Prepare(
+        "select ID_Vouc, account_id, debet, kredit from TR_VOUC where ID_Vouc >= ? order by ID_Vouc, nomor");
+    constexpr int Walk = 16;
+    bool onRow = false;
     for (const THeader& header : headers) {
-        lines->Bind(1, Variant(header.Key));
-        while (lines->Step()) {
-            if (lines->Type(0) != DbType::Integer)
-                continue;
-            if (TAccount* account = accounts.Find(lines->Integer(0)))
-                AddLine(*account, header.Month, header.Adjusting, *lines, 1);
+        int order = -1;
+        for (int walked = 0; onRow && walked <= Walk; ++walked) {
+            order = CompareNoCase(lines->Text(0), header.Key);
+            if (order >= 0)
+                break;
+            onRow = lines->Step();
         }
-        lines->Reset();
+        if (!onRow || order < 0) {
+            lines->Bind(1, Variant(header.Key));
+            onRow = lines->Step();
+        }
+        for (; onRow && CompareNoCase(lines->Text(0), header.Key) == 0; onRow = lines->Step())
+            if (lines->Type(1) == DbType::Integer)
+                if (TAccount* account = accounts.Find(lines->Integer(1)))
+                    AddLine(*account, header.Month, header.Adjusting, *lines, 2);
     }
 }
 
