@@ -72,7 +72,7 @@ public:
     }
     void Build()
     {
-        if (byId_.empty() || high_ - low_ >= 1 << 20)
+        if (byId_.empty() || static_cast<uint64_t>(high_) - static_cast<uint64_t>(low_) >= 1u << 20)
             return;
         dense_.assign(static_cast<size_t>(high_ - low_ + 1), nullptr);
         for (const auto& [id, account] : byId_)
