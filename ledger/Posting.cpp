@@ -49,7 +49,7 @@ struct TMovements {
 
 struct TAccount {
     int64_t Id = 0;
-    char Side = 0;  // 'D', 'K' or another text's first character
+    char Side = 0;  // 'D', 'K', or 0 for an account posted to the trial balance only
     char Class = 0;
     Currency Opening;
     TMovements Month[MonthCount];
