@@ -420,7 +420,7 @@ std::string ColumnList(const std::vector<std::string>& columns, const char* suff
     return list;
 }
 
-std::string Placeholders(size_t count)
+std::string ParameterMarks(size_t count)
 {
     std::string list;
     for (size_t i = 0; i < count; ++i)
@@ -439,7 +439,7 @@ void WriteTrialRows(TStatements& statements, const TPlan& plan, TMonthMask month
             columns.push_back("b" + IntToStr(month) + column);
     const std::string update = "update trial_balance set " + ColumnList(columns, "=?") + " where account_id=?";
     const std::string insert = "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k, " +
-                               ColumnList(columns, "") + ") values (" + Placeholders(columns.size() + 3) + ")";
+                               ColumnList(columns, "") + ") values (" + ParameterMarks(columns.size() + 3) + ")";
     for (const auto& [id, row] : plan.Trial) {
         job.Step();
         if (row.Exists && !row.Written)
@@ -479,7 +479,7 @@ void WritePostingRows(TStatements& statements, const TPlan& plan, int64_t year)
         DbStatement& statement =
             statements.For(row.Exists ? "update posting set " + ColumnList(columns, "=?") + " where account_id=?"
                                       : "insert into posting (tahun, account_id, " + ColumnList(columns, "") +
-                                            ") values (" + Placeholders(columns.size() + 2) + ")");
+                                            ") values (" + ParameterMarks(columns.size() + 2) + ")");
         int n = 0;
         if (!row.Exists) {
             statement.Bind(++n, Variant(year));

@@ -109,7 +109,7 @@ create table TR_VOUC (
   kredit currency real,
   primary key (ID_Vouc, nomor)
 );
--- Covers the posting's monthly sums by account, so they never read the table rows.
+-- Finds an account's lines in voucher order (the general ledger reads them by account).
 create index TR_VOUC_account on TR_VOUC (account_id, ID_Vouc, debet, kredit);
 -- Covers the posting's one pass over the lines in voucher-key order, merged with T_VOUC_date;
 -- within a voucher it keeps the lines in their numbered order, as the key does.
