@@ -18,6 +18,7 @@ public:
     DbResult Query(const std::string& sql, const DbParams& params) override;
     int Execute(const std::string& sql, const DbParams& params) override;
     int64_t LastInsertRowId() const override;
+    std::unique_ptr<DbStatement> Prepare(const std::string& sql) override;
     std::vector<DbTableColumn> TableColumns(const std::string& table) override;
     void Backup(const std::string& destinationPath) override;
 

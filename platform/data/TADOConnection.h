@@ -35,6 +35,8 @@ public:
 
     // Runs a statement (or several) that returns no rows; answers the rows changed.
     int Execute(const std::string& sql, const DbParams& params = {});
+    // One statement compiled for many runs; it must be released before the connection closes.
+    std::unique_ptr<DbStatement> Prepare(const std::string& sql) { return Engine().Prepare(sql); }
 
     // Nestable: the outer level is a transaction, inner levels are savepoints. Answers the new level.
     int BeginTrans();
