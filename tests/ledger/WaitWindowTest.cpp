@@ -1,3 +1,4 @@
+// The wait window: modal while a long job runs, closed with the cursor restored when it fails.
 #include <gtest/gtest.h>
 
 #include "ledger/Posting.h"
@@ -57,12 +58,9 @@ TEST_F(WaitWindow, AFailingPostingClosesItRestoresTheCursorAndShowsOneErrorBox)
 {
     TPostingBook book;
     book.Category("11", "AKTIVA LANCAR", "D", 1);
-    book.Category("41", "PENDAPATAN", "K", 0);
-    for (int id = 1; id <= 4; ++id)
-        book.Account(id, "111" + std::to_string(id), "KAS " + std::to_string(id), "11", "D", 100, 10);
-    book.Account(6, "4110", "PENJUALAN", "41", "K", 0, 10);
+    for (int id = 1; id <= 3; ++id)
+        book.Account(id, "111" + std::to_string(id), "KAS", "11", "D", 100, 10);
     book.ControlAccounts(10, 1, 0, 0);
-    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 900, 0}, {6, 0, 900}});
     book.Exec("create trigger fail_third before insert on posting when (select count(*) from posting) = 2 "
               "begin select raise(abort, 'injected failure'); end");
 
