@@ -137,6 +137,7 @@ TEST_F(Login, AQuoteInNameOrPasswordIsPartOfTheValueAndSettingsThatFailToLoadLet
     Ok(file.Path());
     EXPECT_EQ(w.s.Errors().size(), errors + 1);
     EXPECT_EQ(dialog->LoginCount, 0);
+    EXPECT_EQ(UserStatus(), "0") << "a refused login leaves the user logged off";
     dm.CONN1->Execute("update ref_sistem set ref_tahun=2026");
     Ok(file.Path());
     EXPECT_EQ(dialog->LoginCount, 1);
