@@ -87,95 +87,59 @@ TEST(ComponentOwnership, OwnerFreesOwnedComponentsLastCreatedFirst)
         new Probe(form.get(), &log, "Edit1");
         auto* panel = new Probe(form.get(), &log, "Panel1");
         new Probe(panel, &log, "Button1");
-        EXPECT_EQ(form->ComponentCount(), 2);
+        auto* gone = new Probe(form.get(), &log, "Gone");
+        TComponent::Free(gone);
+        ASSERT_EQ(form->ComponentCount(), 2);
         EXPECT_EQ(form->Components(0)->Name(), "Edit1");
+        EXPECT_EQ(form->FindComponent("Gone"), nullptr);
+        EXPECT_THROW(form->Components(2), EListError);
+        EXPECT_THROW(form->Components(-1), EListError);
     }
-    EXPECT_EQ(log, (std::vector<std::string>{"free Form", "free Panel1", "free Button1", "free Edit1"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"free Gone", "free Form", "free Panel1", "free Button1", "free Edit1"}));
 }
 
-TEST(ComponentOwnership, FreeingAnOwnedComponentTakesItOutOfItsOwner)
+TEST(ComponentOwnership, RemoveAndInsertMoveBetweenOwnersUnlessTheMoveIsBad)
 {
-    TComponent form;
-    auto* a = new Probe(&form, nullptr, "A");
-    new Probe(&form, nullptr, "B");
-    TComponent::Free(a);
-    ASSERT_EQ(form.ComponentCount(), 1);
-    EXPECT_EQ(form.Components(0)->Name(), "B");
-    EXPECT_EQ(form.FindComponent("A"), nullptr);
+    TComponent first;
+    TComponent second;
+    auto* moving = new Probe(&first, nullptr, "Query1");
+    second.InsertComponent(moving);
+    EXPECT_EQ(moving->Owner(), &second);
+    EXPECT_EQ(first.ComponentCount(), 0);
+    (new TComponent(&first))->SetName("query1");
+    EXPECT_THROW(first.InsertComponent(moving), EInvalidOperation);
+    EXPECT_EQ(moving->Owner(), &second);
+    EXPECT_EQ(first.ComponentCount(), 1);
+    EXPECT_THROW(moving->InsertComponent(&second), EInvalidOperation);
+    EXPECT_THROW(second.InsertComponent(&second), EInvalidOperation);
+    EXPECT_EQ(moving->ComponentCount(), 0);
+    second.RemoveComponent(moving);
+    EXPECT_EQ(moving->Owner(), nullptr);
+    EXPECT_EQ(second.ComponentCount(), 0);
+    TComponent::Free(moving);
 }
 
-TEST(ComponentOwnership, ComponentsOutOfRangeRaisesListError)
-{
-    TComponent form;
-    new TComponent(&form);
-    EXPECT_THROW(form.Components(1), EListError);
-    EXPECT_THROW(form.Components(-1), EListError);
-}
-
-TEST(ComponentNames, AreUniquePerOwnerIgnoringCase)
+TEST(ComponentNames, AreUniquePerOwnerIgnoringCaseAndMustBeIdentifiers)
 {
     TComponent form;
     TComponent other;
     auto* first = new TComponent(&form);
     first->SetName("Frm_CashFlow");
     auto* second = new TComponent(&form);
+    new TComponent(&form);
+    EXPECT_EQ(form.FindComponent(""), nullptr) << "empty names may repeat";
     EXPECT_THROW(second->SetName("frm_cashflow"), EInvalidOperation);
     EXPECT_EQ(second->Name(), "");
-    auto* elsewhere = new TComponent(&other);
-    EXPECT_NO_THROW(elsewhere->SetName("Frm_CashFlow"));
+    EXPECT_NO_THROW((new TComponent(&other))->SetName("Frm_CashFlow"));
     EXPECT_EQ(form.FindComponent("FRM_CASHFLOW"), first);
     first->SetName("FRM_CashFlow");
     EXPECT_EQ(first->Name(), "FRM_CashFlow");
+    EXPECT_THROW(second->SetName("1abc"), EInvalidOperation);
+    EXPECT_THROW(second->SetName("has space"), EInvalidOperation);
+    EXPECT_NO_THROW(second->SetName("_ok9"));
 }
 
-TEST(ComponentNames, EmptyNamesMayRepeatAndBadNamesAreRefused)
-{
-    TComponent form;
-    new TComponent(&form);
-    new TComponent(&form);
-    auto* c = new TComponent(&form);
-    EXPECT_EQ(form.FindComponent(""), nullptr);
-    EXPECT_THROW(c->SetName("1abc"), EInvalidOperation);
-    EXPECT_THROW(c->SetName("has space"), EInvalidOperation);
-    EXPECT_NO_THROW(c->SetName("_ok9"));
-}
-
-TEST(ComponentNames, InsertingIntoAnOwnerWithTheNameTakenChangesNothing)
-{
-    TComponent form;
-    TComponent other;
-    (new TComponent(&form))->SetName("Query1");
-    auto* moving = new TComponent(&other);
-    moving->SetName("Query1");
-    EXPECT_THROW(form.InsertComponent(moving), EInvalidOperation);
-    EXPECT_EQ(moving->Owner(), &other);
-    EXPECT_EQ(form.ComponentCount(), 1);
-}
-
-TEST(ComponentNames, AComponentCannotOwnItsOwnOwner)
-{
-    TComponent form;
-    auto* child = new TComponent(&form);
-    EXPECT_THROW(child->InsertComponent(&form), EInvalidOperation);
-    EXPECT_THROW(form.InsertComponent(&form), EInvalidOperation);
-    EXPECT_EQ(child->ComponentCount(), 0);
-}
-
-TEST(ComponentOwnership, RemoveAndInsertMoveBetweenOwners)
-{
-    TComponent first;
-    TComponent second;
-    auto* moving = new Probe(&first, nullptr, "Moving");
-    second.InsertComponent(moving);
-    EXPECT_EQ(moving->Owner(), &second);
-    EXPECT_EQ(first.ComponentCount(), 0);
-    EXPECT_EQ(second.ComponentCount(), 1);
-    second.RemoveComponent(moving);
-    EXPECT_EQ(moving->Owner(), nullptr);
-    TComponent::Free(moving);
-}
-
-TEST(FreeNotification, PartnerHearsOfTheFreeingAndDropsItsReference)
+TEST(FreeNotification, PartnersHearOfTheFreeingAndTiesCanBeCut)
 {
     TComponentPtr<Probe> grid(new Probe(nullptr, nullptr, "Grid"));
     auto source = std::make_unique<TComponent>();
@@ -185,56 +149,41 @@ TEST(FreeNotification, PartnerHearsOfTheFreeingAndDropsItsReference)
     source.reset();
     EXPECT_EQ(grid->partner, nullptr);
     EXPECT_EQ(grid->heard, (std::vector<std::string>{"remove DataSource1"}));
+
+    TComponentPtr<Probe> cut(new Probe(nullptr, nullptr, "Cut"));
+    grid->FreeNotification(cut.get());
+    cut->RemoveFreeNotification(grid.get());
+    cut.reset();
+    EXPECT_EQ(grid->heard.size(), 1u);
+    TComponentPtr<Probe> other(new Probe(nullptr, nullptr, "Other"));
+    other->FreeNotification(grid.get());
+    other->partner = grid.get();
+    grid.reset();
+    EXPECT_EQ(other->partner, nullptr) << "the tie works both ways";
+    {
+        TComponentPtr<Probe> gone(new Probe(nullptr, nullptr, "Gone"));
+        gone->FreeNotification(other.get());
+    }
+    // Would touch freed memory under the sanitizer if the tie had survived.
+    other.reset();
 }
 
-TEST(FreeNotification, TieWorksBothWaysAndCanBeCut)
-{
-    TComponentPtr<Probe> a(new Probe(nullptr, nullptr, "A"));
-    TComponentPtr<Probe> b(new Probe(nullptr, nullptr, "B"));
-    a->FreeNotification(b.get());
-    b->RemoveFreeNotification(a.get());
-    b.reset();
-    EXPECT_TRUE(a->heard.empty());
-    TComponentPtr<Probe> c(new Probe(nullptr, nullptr, "C"));
-    c->FreeNotification(a.get());
-    c->partner = a.get();
-    a.reset();
-    EXPECT_EQ(c->partner, nullptr);
-}
-
-TEST(FreeNotification, SiblingsHearOfAnOwnedComponentBeingFreedOrInserted)
-{
-    TComponent form;
-    auto* label = new Probe(&form, nullptr, "Label1");
-    auto* edit = new Probe(&form, nullptr, "Edit1");
-    label->partner = edit;
-    EXPECT_EQ(label->heard, (std::vector<std::string>{"insert "}));
-    TComponent::Free(edit);
-    EXPECT_EQ(label->partner, nullptr);
-    EXPECT_EQ(label->heard.back(), "remove Edit1");
-}
-
-TEST(FreeNotification, ComponentFreedWithItsOwnerIsForgottenByAnOutsider)
+TEST(FreeNotification, SiblingsAndOutsidersHearOfAnOwnedComponentBeingFreed)
 {
     TComponentPtr<Probe> outsider(new Probe(nullptr, nullptr, "Outsider"));
     {
         TComponent form;
-        auto* menu = new Probe(&form, nullptr, "MenuBar");
-        outsider->partner = menu;
-        outsider->FreeNotification(menu);
+        auto* label = new Probe(&form, nullptr, "Label1");
+        auto* edit = new Probe(&form, nullptr, "Edit1");
+        label->partner = edit;
+        EXPECT_EQ(label->heard, (std::vector<std::string>{"insert "}));
+        TComponent::Free(edit);
+        EXPECT_EQ(label->partner, nullptr);
+        EXPECT_EQ(label->heard.back(), "remove Edit1");
+        outsider->partner = label;
+        outsider->FreeNotification(label);
     }
     EXPECT_EQ(outsider->partner, nullptr);
-}
-
-TEST(FreeNotification, OutsiderFreedFirstLeavesNoTieBehind)
-{
-    TComponentPtr<Probe> kept(new Probe(nullptr, nullptr, "Kept"));
-    {
-        TComponentPtr<Probe> gone(new Probe(nullptr, nullptr, "Gone"));
-        gone->FreeNotification(kept.get());
-    }
-    // Would touch freed memory under the sanitizer if the tie had survived.
-    kept.reset();
 }
 
 TEST(ComponentState, DestroyingIsSetOnTheWholeTreeBeforeAnyDestructorRuns)
@@ -284,22 +233,7 @@ TEST(TwoPhaseCreation, AfterConstructionReachesTheMostDerivedClass)
     EXPECT_EQ(form.ComponentCount(), 1);
 }
 
-TEST(WeakReference, ReadsNullOnceTheComponentIsFreed)
-{
-    auto form = std::make_unique<TComponent>();
-    TWeakRef<TComponent> global = form.get();
-    uint64_t id = form->ObjectId();
-    EXPECT_EQ(global.Get(), form.get());
-    EXPECT_EQ(LiveObjects::Find(id), form.get());
-    form.reset();
-    EXPECT_EQ(global.Get(), nullptr);
-    EXPECT_FALSE(LiveObjects::IsAlive(id));
-    auto next = std::make_unique<TComponent>();
-    EXPECT_NE(next->ObjectId(), id);
-    EXPECT_EQ(global.Get(), nullptr);
-}
-
-TEST(WeakReference, ReadsNullWhileTheComponentIsBeingDestroyed)
+TEST(WeakReference, ReadsNullOnceAndWhileTheComponentIsFreed)
 {
     struct SelfCheck : TComponent {
         using TComponent::TComponent;
@@ -307,9 +241,16 @@ TEST(WeakReference, ReadsNullWhileTheComponentIsBeingDestroyed)
         ~SelfCheck() override { *out = LiveObjects::IsAlive(ObjectId()); }
     };
     bool alive = true;
-    TComponent form;
-    auto* check = new SelfCheck(&form);
-    check->out = &alive;
-    TComponent::Free(check);
+    TComponentPtr<SelfCheck> form(new SelfCheck(nullptr));
+    form->out = &alive;
+    TWeakRef<TComponent> global = form.get();
+    uint64_t id = form->ObjectId();
+    EXPECT_EQ(global.Get(), form.get());
+    EXPECT_EQ(LiveObjects::Find(id), form.get());
+    form.reset();
     EXPECT_FALSE(alive);
+    EXPECT_EQ(global.Get(), nullptr);
+    auto next = std::make_unique<TComponent>();
+    EXPECT_NE(next->ObjectId(), id);
+    EXPECT_EQ(global.Get(), nullptr);
 }

@@ -5,7 +5,6 @@
 
 #include "platform/core/Beep.h"
 #include "platform/core/DesktopOpener.h"
-#include "platform/core/ResourceStrings.h"
 #include "platform/core/UxTheme.h"
 
 TEST(DesktopOpener, TestsRecordInsteadOfOpening)
@@ -34,20 +33,6 @@ TEST(MessageBeep, IsCounted)
     MessageBeep(0);
     MessageBeep(0);
     EXPECT_EQ(BeepCount(), 2);
-    ResetBeepCount();
-    EXPECT_EQ(BeepCount(), 0);
-}
-
-TEST(ResourceStrings, TextsAreKeptExactly)
-{
-    EXPECT_EQ(LoadResString(65040), "Previous month");
-    EXPECT_EQ(LoadResString(65044), "Today is ");
-    EXPECT_EQ(LoadResString(65046), "Delete selected records ?");
-    EXPECT_EQ(LoadResString(65053), "Decrease number of decimal digits");
-    EXPECT_EQ(LoadResString(65071), "Previous year");
-    EXPECT_EQ(LoadResString(65054), "");
-    EXPECT_STREQ(SMsgDlgRetry, "&Retry");
-    EXPECT_STREQ(SEditSelectAll, "Select All");
 }
 
 TEST(UxTheme, LoadCountPairsUpAcrossThreadsAndNeverLoads)
