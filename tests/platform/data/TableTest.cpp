@@ -34,25 +34,34 @@ protected:
 
 } // namespace
 
-TEST_F(TableTest, OpensTheWholeTableWithoutShowingTheRowid)
+TEST_F(TableTest, OpensTablesInIndexOrderWithoutTheRowidAndViewsForBrowsingOnly)
 {
+    EXPECT_THROW(table.Open(), EDatabaseError) << "no table name";
+    table.SetTableName("posisi_coa");
+    EXPECT_THROW(table.RecordCount(), EDatabaseError);
+    EXPECT_THROW(table.Append(), EDatabaseError);
+    table.SetIndexFieldNames("nomor");
     OpenTable("POSISI_COA");
-    EXPECT_EQ(table.RecordCount(), 3);
     EXPECT_EQ(table.FieldCount(), 5);
-    EXPECT_EQ(table.Fields(0)->FieldName(), "idjenis");
     EXPECT_EQ(table.Fields(0)->DataType(), ftAutoInc);
     EXPECT_TRUE(table.Fields(0)->ReadOnly());
-    EXPECT_EQ(table.FieldByName("akun_neraca")->DataType(), ftBoolean);
-}
-
-TEST_F(TableTest, IndexFieldNamesOrdersTheRows)
-{
-    table.SetIndexFieldNames("nomor");
-    OpenTable("posisi_coa");
     std::string order;
     for (; !table.Eof(); table.Next())
         order += table.FieldByName("nomor")->AsString();
     EXPECT_EQ(order, "123");
+    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError) << "not in edit state";
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
+    table.Close();
+
+    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
+    OpenTable("v_posisi");
+    EXPECT_EQ(table.RecordCount(), 3);
+    EXPECT_FALSE(table.CanModify());
+    EXPECT_THROW(table.Edit(), EDatabaseError);
+    EXPECT_THROW(table.Append(), EDatabaseError);
+    EXPECT_EQ(table.State(), dsBrowse);
+    table.Close();
+    EXPECT_THROW(OpenTable("no_such_table"), EDatabaseError);
 }
 
 TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
@@ -67,7 +76,6 @@ TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
     EXPECT_EQ(table.State(), dsInsert);
     EXPECT_EQ(table.RecordCount(), 4);
     EXPECT_EQ(table.RecNo(), 4);
-    EXPECT_TRUE(table.Eof());
     table.FieldByName("nomor")->SetAsString("4");
     table.FieldByName("keterangan")->SetAsString("Pendapatan");
     EXPECT_TRUE(table.Modified());
@@ -78,9 +86,19 @@ TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
     EXPECT_FALSE(table.FieldByName("akun_neraca")->IsNull());
     EXPECT_EQ(database.Scalar("select keterangan from posisi_coa where idjenis=4"), "Pendapatan");
     EXPECT_EQ(events, (std::vector<std::string>{"AfterInsert", "AfterScroll", "BeforePost", "AfterPost"}));
+
+    table.First();
+    table.Next();
+    table.Insert();
+    EXPECT_EQ(table.RecNo(), 2);
+    table.FieldByName("nomor")->SetAsString("9");
+    table.Post();
+    table.First();
+    table.Next();
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "9") << "insert puts the row before the current one";
 }
 
-TEST_F(TableTest, ARowStaysReachableAfterItsIntegerKeyChanges)
+TEST_F(TableTest, EditAndDeleteFindTheirRowByKeyOrRowid)
 {
     OpenTable("ref_unit");
     EXPECT_FALSE(table.FieldByName("id_unit")->ReadOnly()) << "a key without AUTOINCREMENT holds the program's values";
@@ -91,44 +109,20 @@ TEST_F(TableTest, ARowStaysReachableAfterItsIntegerKeyChanges)
     table.FieldByName("nama_unit")->SetAsString("Cabang");
     table.Post();
     EXPECT_EQ(database.Scalar("select id_unit || nama_unit from ref_unit"), "7Cabang");
-    table.Delete();
-    EXPECT_EQ(database.Scalar("select count(*) from ref_unit"), "0");
-}
+    table.Close();
 
-TEST_F(TableTest, InsertPutsTheNewRowBeforeTheCurrentOne)
-{
-    OpenTable("posisi_coa");
-    table.Next();
-    table.Insert();
-    EXPECT_EQ(table.RecNo(), 2);
-    table.FieldByName("nomor")->SetAsString("9");
-    table.Post();
-    table.First();
-    table.Next();
-    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "9");
-}
-
-TEST_F(TableTest, EditPostWritesOnlyThatRow)
-{
     OpenTable("coa_tmp");
     table.Next();
     table.Edit();
-    EXPECT_EQ(table.State(), dsEdit);
     table.FieldByName("debet")->SetAsFloat(25.5);
     table.Post();
     EXPECT_EQ(database.Scalar("select group_concat(debet) from coa_tmp"), "10.0,25.5")
         << "rows without a key are told apart by their rowid";
-}
-
-TEST_F(TableTest, DeleteRemovesTheRowByRowid)
-{
-    OpenTable("coa_tmp");
     std::vector<std::string> events;
     table.AfterDelete = [&](TDataSet*) { events.push_back("AfterDelete"); };
     table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
     table.Delete();
-    EXPECT_EQ(table.RecordCount(), 1);
-    EXPECT_EQ(database.Scalar("select count(*) from coa_tmp"), "1");
+    EXPECT_EQ(database.Scalar("select group_concat(debet) from coa_tmp"), "10.0");
     EXPECT_EQ(events, (std::vector<std::string>{"AfterDelete", "AfterScroll"}));
     table.Delete();
     EXPECT_TRUE(table.IsEmpty());
@@ -159,7 +153,7 @@ TEST_F(TableTest, EditOnAnEmptyTableStartsAnInsert)
     EXPECT_EQ(database.Scalar("select npt || ref_tahun from ref_sistem"), "Kalvera2024");
 }
 
-TEST_F(TableTest, CancelDropsAnInsertAndRestoresAnEdit)
+TEST_F(TableTest, CancelDropsAnInsertAndRestoresAnEditWithoutScrolling)
 {
     OpenTable("posisi_coa");
     table.Next();
@@ -170,16 +164,22 @@ TEST_F(TableTest, CancelDropsAnInsertAndRestoresAnEdit)
     table.FieldByName("nomor")->SetAsString("7");
     table.Cancel();
     EXPECT_EQ(table.RecordCount(), 3);
-    EXPECT_EQ(table.RecNo(), 2);
-    EXPECT_FALSE(table.Eof());
+    std::vector<std::string> events;
+    table.BeforeEdit = [&](TDataSet*) { events.push_back("BeforeEdit"); };
+    table.AfterEdit = [&](TDataSet* dataSet) { events.push_back("AfterEdit " + std::to_string(dataSet->State())); };
+    table.AfterCancel = [&](TDataSet*) { events.push_back("AfterCancel"); };
+    table.BeforeScroll = [&](TDataSet*) { events.push_back("BeforeScroll"); };
+    table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
     table.Edit();
     table.FieldByName("keterangan")->SetAsString("changed");
     table.Cancel();
+    EXPECT_EQ(events, (std::vector<std::string>{"BeforeEdit", "AfterEdit " + std::to_string(dsEdit), "AfterCancel"}));
+    EXPECT_EQ(table.RecNo(), 2);
     EXPECT_EQ(table.FieldByName("keterangan")->AsString(), "Aktiva");
     EXPECT_EQ(database.Scalar("select count(*) from posisi_coa"), "3");
 }
 
-TEST_F(TableTest, MovingPostsAPendingEdit)
+TEST_F(TableTest, MovingPostsAPendingEditAndCheckBrowseModeCancelsAnUntouchedInsert)
 {
     OpenTable("posisi_coa");
     table.Edit();
@@ -187,11 +187,6 @@ TEST_F(TableTest, MovingPostsAPendingEdit)
     table.Next();
     EXPECT_EQ(table.State(), dsBrowse);
     EXPECT_EQ(database.Scalar("select keterangan from posisi_coa where nomor='3'"), "Modal Sendiri");
-}
-
-TEST_F(TableTest, CheckBrowseModeCancelsAnUntouchedInsert)
-{
-    OpenTable("posisi_coa");
     table.Append();
     table.CheckBrowseMode();
     EXPECT_EQ(table.State(), dsBrowse);
@@ -213,16 +208,19 @@ TEST_F(TableTest, BeforePostAbortKeepsTheRecordInEditWithoutWriting)
     EXPECT_EQ(database.Scalar("select count(*) from posisi_coa"), "4");
 }
 
-TEST_F(TableTest, PostErrorHandlerChoosesAbortOrFail)
+TEST_F(TableTest, PostAndEditErrorHandlersChooseAbortOrFail)
 {
     db.connection.Execute("create unique index ux on posisi_coa (nomor)");
-    OpenTable("posisi_coa");
+    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
     TDataAction chosen = daAbort;
-    int calls = 0;
-    table.OnPostError = [&](TDataSet*, EDatabaseError&, TDataAction& action) {
+    int calls = 0, edits = 0;
+    auto handler = [&](TDataSet*, EDatabaseError&, TDataAction& action) {
         ++calls;
         action = chosen;
     };
+    table.OnPostError = handler;
+    table.OnEditError = handler;
+    OpenTable("posisi_coa");
     table.Append();
     table.FieldByName("nomor")->SetAsString("1");
     EXPECT_THROW(table.Post(), EAbort);
@@ -230,24 +228,18 @@ TEST_F(TableTest, PostErrorHandlerChoosesAbortOrFail)
     EXPECT_THROW(table.Post(), EDatabaseError);
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(table.State(), dsInsert);
-}
-
-TEST_F(TableTest, EditAndCancelFireTheirEventsWithoutScrolling)
-{
-    OpenTable("posisi_coa");
-    table.Next();
-    std::vector<std::string> events;
-    table.BeforeEdit = [&](TDataSet*) { events.push_back("BeforeEdit"); };
-    table.AfterEdit = [&](TDataSet* dataSet) { events.push_back("AfterEdit " + std::to_string(dataSet->State())); };
-    table.AfterCancel = [&](TDataSet*) { events.push_back("AfterCancel"); };
-    table.BeforeScroll = [&](TDataSet*) { events.push_back("BeforeScroll"); };
-    table.AfterScroll = [&](TDataSet*) { events.push_back("AfterScroll"); };
-    table.Edit();
-    table.FieldByName("keterangan")->SetAsString("Harta");
     table.Cancel();
-    EXPECT_EQ(events, (std::vector<std::string>{"BeforeEdit", "AfterEdit " + std::to_string(dsEdit), "AfterCancel"}));
-    EXPECT_EQ(table.RecNo(), 2);
-    EXPECT_EQ(table.FieldByName("keterangan")->AsString(), "Aktiva");
+    table.Close();
+
+    OpenTable("v_posisi");
+    table.BeforeEdit = [&](TDataSet*) { ++edits; };
+    chosen = daAbort;
+    EXPECT_THROW(table.Edit(), EAbort);
+    chosen = daFail;
+    EXPECT_THROW(table.Edit(), EDatabaseError);
+    EXPECT_EQ(calls, 4);
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(table.State(), dsBrowse);
 }
 
 TEST_F(TableTest, SortAndLocateScrollOnceEach)
@@ -264,48 +256,4 @@ TEST_F(TableTest, SortAndLocateScrollOnceEach)
     EXPECT_FALSE(table.Locate("keterangan", Variant(std::string("Akt")), 0));
     EXPECT_EQ(before, 2);
     EXPECT_EQ(after, 2);
-}
-
-TEST_F(TableTest, EditErrorHandlerChoosesAbortOrFail)
-{
-    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
-    OpenTable("v_posisi");
-    TDataAction chosen = daAbort;
-    int calls = 0, edits = 0;
-    table.OnEditError = [&](TDataSet*, EDatabaseError&, TDataAction& action) {
-        ++calls;
-        action = chosen;
-    };
-    table.BeforeEdit = [&](TDataSet*) { ++edits; };
-    EXPECT_THROW(table.Edit(), EAbort);
-    chosen = daFail;
-    EXPECT_THROW(table.Edit(), EDatabaseError);
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(edits, 0);
-    EXPECT_EQ(table.State(), dsBrowse);
-}
-
-TEST_F(TableTest, OperationsOutsideTheirStateAreRefused)
-{
-    table.SetTableName("posisi_coa");
-    EXPECT_THROW(table.RecordCount(), EDatabaseError);
-    EXPECT_THROW(table.Append(), EDatabaseError);
-    table.SetTableName("");
-    EXPECT_THROW(table.Open(), EDatabaseError);
-    OpenTable("posisi_coa");
-    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
-    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
-}
-
-TEST_F(TableTest, AViewOpensForBrowsingOnly)
-{
-    db.connection.Execute("create view v_posisi as select nomor, keterangan from posisi_coa");
-    OpenTable("v_posisi");
-    EXPECT_EQ(table.RecordCount(), 3);
-    EXPECT_FALSE(table.CanModify());
-    EXPECT_THROW(table.Edit(), EDatabaseError);
-    EXPECT_THROW(table.Append(), EDatabaseError);
-    EXPECT_EQ(table.State(), dsBrowse);
-    table.Close();
-    EXPECT_THROW(OpenTable("no_such_table"), EDatabaseError);
 }
