@@ -21,7 +21,7 @@ public:
 
 } // namespace
 
-TEST(EventSlot, HandlersSeeTheSenderAndCompareByObjectAndMethod)
+TEST(EventSlot, HandlersSeeTheSenderAndCompareByObjectAndMethodOrCopy)
 {
     Form form, other;
     TComponent b1(&form), b2(&form);
@@ -42,15 +42,12 @@ TEST(EventSlot, HandlersSeeTheSenderAndCompareByObjectAndMethod)
     char key = '.';
     onKeyPress(&form, key);
     EXPECT_EQ(key, ',');
-}
 
-TEST(EventSlot, LambdasEqualOnlyTheirCopiesAndEmptySlotsDoNothing)
-{
     int calls = 0;
     TNotifyEvent lambda([&](TComponent*) { ++calls; });
     TNotifyEvent copy = lambda;
     EXPECT_EQ(lambda, copy);
-    EXPECT_FALSE(lambda == TNotifyEvent([&](TComponent*) { ++calls; }));
+    EXPECT_FALSE(lambda == TNotifyEvent([&](TComponent*) { ++calls; })) << "lambdas equal only their copies";
     copy(nullptr);
     EXPECT_EQ(calls, 1);
     TNotifyEvent empty;

@@ -3,7 +3,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/core/Beep.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/UxTheme.h"
 
@@ -25,14 +24,6 @@ TEST(DesktopOpener, SpawnsWithoutAShellAndAnswersWhetherItStarted)
     EXPECT_TRUE(XdgOpener("true").Open("guide.chm; rm -rf x", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("/nonexistent/opener").Open("guide.chm", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("true").Open("", SW_SHOWNORMAL));
-}
-
-TEST(MessageBeep, IsCounted)
-{
-    ResetBeepCount();
-    MessageBeep(0);
-    MessageBeep(0);
-    EXPECT_EQ(BeepCount(), 2);
 }
 
 TEST(UxTheme, LoadCountPairsUpAcrossThreadsAndNeverLoads)

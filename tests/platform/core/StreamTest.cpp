@@ -15,14 +15,6 @@
 
 namespace {
 
-std::vector<uint8_t> Bytes(std::initializer_list<int> values)
-{
-    std::vector<uint8_t> bytes;
-    for (int v : values)
-        bytes.push_back(static_cast<uint8_t>(v));
-    return bytes;
-}
-
 // Files of this process may not grow beyond 'bytes' while it lives: a write past it fails with
 // EFBIG instead of stopping the process, for the superuser too.
 class FileSizeLimit {
@@ -74,7 +66,7 @@ TEST(MemoryStream, IntegersAreLittleEndianAndStringsCountTheirBytes)
     TMemoryStream stream;
     stream.WriteInt32(0x000F0003);
     stream.WriteInt32(-2);
-    EXPECT_EQ(stream.Data(), Bytes({0x03, 0x00, 0x0F, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(stream.Data(), (std::vector<uint8_t>{0x03, 0x00, 0x0F, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}));
     stream.WriteString("V Izadu");
     stream.WriteString("");
     EXPECT_EQ(stream.Size(), 8 + 4 + 7 + 4);

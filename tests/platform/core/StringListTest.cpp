@@ -8,15 +8,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 
-namespace {
-
-std::vector<std::string> Lines(const TStrings& list)
-{
-    return list.Lines();
-}
-
-} // namespace
-
 TEST(StringList, LinesCarryObjectsAndOutOfRangeIndexesChangeNothing)
 {
     TStringList list;
@@ -29,7 +20,7 @@ TEST(StringList, LinesCarryObjectsAndOutOfRangeIndexesChangeNothing)
     EXPECT_EQ(list.IndexOfObject(&b), 2);
     list.Delete(0);
     list.Put(0, "hutang");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "bank"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "bank"}));
     EXPECT_EQ(list.GetObject(1), &b);
 
     EXPECT_THROW(list.Get(2), EListError);
@@ -40,7 +31,7 @@ TEST(StringList, LinesCarryObjectsAndOutOfRangeIndexesChangeNothing)
     EXPECT_THROW(list.Delete(2), EListError);
     EXPECT_THROW(list.Insert(3, "x"), EListError);
     EXPECT_THROW(list.Insert(-1, "x"), EListError);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "bank"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "bank"}));
     list.Insert(2, "modal");
     EXPECT_EQ(list.Count(), 3);
 }
@@ -52,7 +43,7 @@ TEST(StringList, IndexOfMatchesExactTextAndSortedFindIgnoresCaseUnlessAsked)
     EXPECT_EQ(list.IndexOf("kas"), 1);
     EXPECT_EQ(list.IndexOf("KAS"), -1);
     list.SetSorted(true);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"Bank", "Kas", "kas"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"Bank", "Kas", "kas"}));
     EXPECT_EQ(list.IndexOf("kas"), 2);
     EXPECT_EQ(list.IndexOf("KAS"), -1);
 
@@ -60,7 +51,7 @@ TEST(StringList, IndexOfMatchesExactTextAndSortedFindIgnoresCaseUnlessAsked)
     words.SetSorted(true);
     for (const char* word : {"end", "BEGIN", "var", "Const"})
         words.Add(word);
-    EXPECT_EQ(Lines(words), (std::vector<std::string>{"BEGIN", "Const", "end", "var"}));
+    EXPECT_EQ(words.Lines(), (std::vector<std::string>{"BEGIN", "Const", "end", "var"}));
     int index = -1;
     EXPECT_TRUE(words.Find("begin", index));
     EXPECT_EQ(index, 0);
@@ -76,7 +67,7 @@ TEST(StringList, IndexOfMatchesExactTextAndSortedFindIgnoresCaseUnlessAsked)
     exact.SetSorted(true);
     exact.Add("begin");
     exact.Add("BEGIN");
-    EXPECT_EQ(Lines(exact), (std::vector<std::string>{"BEGIN", "begin"}));
+    EXPECT_EQ(exact.Lines(), (std::vector<std::string>{"BEGIN", "begin"}));
     EXPECT_FALSE(exact.Find("Begin", index));
     EXPECT_TRUE(exact.Find("begin", index));
     EXPECT_EQ(index, 1);
@@ -100,14 +91,14 @@ TEST(StringList, TextJoinsWithCrLfAndSplitsOnEveryLineEnding)
 {
     TStringList list;
     list.SetText("a\r\nb\nc\rd");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\nd\r\n");
     list.SetText("x\r\n\r\n");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"x", ""}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"x", ""}));
     list.SetText("");
     EXPECT_EQ(list.Text(), "");
     list.SetText("\n");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{""}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{""}));
 }
 
 TEST(StringList, OnChangeFiresOncePerChangeAndOnceAfterAnUpdate)
@@ -144,7 +135,7 @@ TEST(StringList, AssignCopiesLinesAndObjectsAndRefusesStrangers)
     TStringList target;
     target.Add("old");
     target.Assign(source);
-    EXPECT_EQ(Lines(target), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(target.Lines(), (std::vector<std::string>{"one", "two"}));
     EXPECT_EQ(target.GetObject(0), &tag);
     target.Assign(target);
     EXPECT_EQ(target.Count(), 2);
@@ -162,7 +153,7 @@ TEST(StringList, FileRoundTripsAndAFailedLoadKeepsTheLinesAndObjects)
     source.SaveToFile(path);
     TStringList loaded;
     loaded.LoadFromFile(path);
-    EXPECT_EQ(Lines(loaded), (std::vector<std::string>{"kas", "bank", "kas"}));
+    EXPECT_EQ(loaded.Lines(), (std::vector<std::string>{"kas", "bank", "kas"}));
 
     TStringList list;
     list.SetSorted(true);
@@ -171,7 +162,7 @@ TEST(StringList, FileRoundTripsAndAFailedLoadKeepsTheLinesAndObjects)
     list.AddObject("modal", &tag);
     list.Add("hutang");
     EXPECT_THROW(list.LoadFromFile(path), EListError);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "modal"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "modal"}));
     EXPECT_EQ(list.GetObject(1), &tag);
     EXPECT_EQ(list.UpdateCount(), 0);
     std::remove(path.c_str());

@@ -193,7 +193,7 @@ TEST_F(ConnectionTest, BackupCopiesTheOpenDatabaseButNeverItselfOrMidTransaction
     EXPECT_FALSE(std::filesystem::exists(other));
 }
 
-TEST_F(ConnectionTest, SqlDateFunctionsReadIsoTextAndTheProgramClock)
+TEST_F(ConnectionTest, SqlFunctionsReadIsoTextAndTheProgramClockAndStrLeavesABlank)
 {
     EXPECT_EQ(Value(db.connection, "select month('2024-03-15') || year('2024-03-15') || day('2024-03-15 10:20:30')"),
         "3202415");
@@ -201,6 +201,9 @@ TEST_F(ConnectionTest, SqlDateFunctionsReadIsoTextAndTheProgramClock)
                                    "second('2024-03-15 10:20:30')"),
         "102030");
     EXPECT_EQ(Value(db.connection, "select MONTH(null)"), "<null>");
+    EXPECT_EQ(Value(db.connection, "select '[' || Str(2024) || '][' || Str(-5) || '][' || Str(0) || '][' || Str(1.5) || ']'"),
+        "[ 2024][-5][ 0][ 1.5]");
+    EXPECT_EQ(Value(db.connection, "select Str(null)"), "<null>");
     EXPECT_EQ(Value(db.connection, "select month('not a date')"), "<null>");
     db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10), ('2', 'B', '2024-04-01', 10)");
     EXPECT_EQ(Value(db.connection, "select count(*) from t_vouc where month(tgl_vouc)=3 and year(tgl_vouc)=2024"), "1");
@@ -210,13 +213,6 @@ TEST_F(ConnectionTest, SqlDateFunctionsReadIsoTextAndTheProgramClock)
     EXPECT_EQ(Value(db.connection, "select Date() || ' ' || Time()"), "2024-03-09 07:05:03");
     EXPECT_EQ(Value(db.connection, "select hour(Time()) * 100 + minute(Time())"), "705");
     EXPECT_EQ(Value(db.connection, "select date('2024-01-31', '+1 day')"), "2024-02-01") << "SQLite's own date() stays";
-}
-
-TEST_F(ConnectionTest, StrWritesALeadingBlankForNonNegatives)
-{
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(2024) || '][' || Str(-5) || '][' || Str(0) || '][' || Str(1.5) || ']'"),
-        "[ 2024][-5][ 0][ 1.5]");
-    EXPECT_EQ(Value(db.connection, "select Str(null)"), "<null>");
 }
 
 TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)

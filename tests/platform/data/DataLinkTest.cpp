@@ -69,21 +69,7 @@ TEST_F(DataLinkTest, OpenAndCloseReachTheLinkAndTheSource)
     EXPECT_EQ(states, (std::vector<TDataSetState>{dsBrowse, dsInactive}));
 }
 
-TEST_F(DataLinkTest, PostingOrMovingAwayWritesTheEditorsPendingTextFirst)
-{
-    table.Open();
-    link.editorField = table.FieldByName("user_name");
-    table.Edit();
-    link.pendingText = "Ani Lestari";
-    table.Post();
-    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani Lestari");
-    table.Edit();
-    link.pendingText = "Ani L";
-    table.Next();
-    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani L");
-}
-
-TEST_F(DataLinkTest, EditingFollowsTheStateAndTheReadOnlyFlag)
+TEST_F(DataLinkTest, EditingFollowsTheStateAndTheReadOnlyFlagAndWritesPendingText)
 {
     table.Open();
     link.log.clear();
@@ -99,6 +85,17 @@ TEST_F(DataLinkTest, EditingFollowsTheStateAndTheReadOnlyFlag)
     source.SetAutoEdit(true);
     link.SetReadOnly(true);
     EXPECT_FALSE(link.Edit());
+
+    // Posting or moving away writes an editor's pending text first.
+    link.editorField = table.FieldByName("user_name");
+    table.Edit();
+    link.pendingText = "Ani Lestari";
+    table.Post();
+    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani Lestari");
+    table.Edit();
+    link.pendingText = "Ani L";
+    table.Next();
+    EXPECT_EQ(database.Scalar("select user_name from sis_user where user_login='a'"), "Ani L");
 }
 
 TEST_F(DataLinkTest, ScrollsMoveTheBufferWindowAndTheGridDrawsEachBufferedRow)
@@ -131,12 +128,9 @@ TEST_F(DataLinkTest, ScrollsMoveTheBufferWindowAndTheGridDrawsEachBufferedRow)
     table.Last();
     table.First();
     EXPECT_EQ(link.log.back(), "scrolled -2");
-}
 
-TEST_F(DataLinkTest, ASmallResultFillsPartOfTheBuffer)
-{
+    // A small result fills part of the buffer.
     link.SetBufferCount(10);
-    table.Open();
     EXPECT_EQ(link.RecordCount(), 5);
     table.Append();
     EXPECT_EQ(link.RecordCount(), 6);

@@ -18,12 +18,34 @@ const char* const Schema =
     "create table anggota (nik text(15), id_unit integer);"
     "insert into anggota values ('001', 11), ('002', 10), ('003', 12);";
 
-class FieldTest : public ::testing::Test {
+// A field the program declares on a data set, as the form designer would.
+template <class F, class... Size> F* AddField(TDataSet& dataSet, const char* name, TFieldKind kind, Size... size)
+{
+    auto* field = new F(&dataSet, size...);
+    field->SetFieldName(name);
+    field->SetFieldKind(kind);
+    field->SetDataSet(&dataSet);
+    return field;
+}
+
+class DeclaredFields : public ::testing::Test {
 protected:
-    FieldTest() : database(Schema), db(database)
+    DeclaredFields() : database(Schema), db(database) {}
+    void Attach(TADOTable& table, const char* name)
     {
         table.SetConnection(&db.connection);
-        table.SetTableName("salary");
+        table.SetTableName(name);
+    }
+
+    TestDatabase database;
+    Connected db;
+};
+
+class FieldTest : public DeclaredFields {
+protected:
+    FieldTest()
+    {
+        Attach(table, "salary");
         table.Open();
         table.Edit();
     }
@@ -31,8 +53,6 @@ protected:
 
     TField* Field(const char* name) { return table.FieldByName(name); }
 
-    TestDatabase database;
-    Connected db;
     TADOTable table;
 };
 
@@ -129,21 +149,13 @@ TEST_F(FieldTest, DisplayFormatAndTextHandlersShapeTheShownText)
     EXPECT_EQ(table.Fields(2), kode);
 }
 
-TEST(CalculatedFields, RunInCalcStateForEveryRowRead)
+TEST_F(DeclaredFields, CalculatedFieldsRunInCalcStateForEveryRowRead)
 {
-    TestDatabase database(Schema);
-    Connected db(database);
     TADOQuery query;
     query.SetConnection(&db.connection);
     query.SQL().Add("select kode, gaji from salary union all select 'B', 500");
-    auto* perMonth = new TCurrencyField(&query);
-    perMonth->SetFieldName("per_bulan");
-    perMonth->SetFieldKind(fkCalculated);
-    perMonth->SetDataSet(&query);
-    auto* position = new TStringField(&query, 20);
-    position->SetFieldName("posisi_akun");
-    position->SetFieldKind(fkCalculated);
-    position->SetDataSet(&query);
+    AddField<TCurrencyField>(query, "per_bulan", fkCalculated);
+    AddField<TStringField>(query, "posisi_akun", fkCalculated, 20);
     int months = 12;
     std::vector<TDataSetState> states;
     query.OnCalcFields = [&](TDataSet* dataSet) {
@@ -166,25 +178,13 @@ TEST(CalculatedFields, RunInCalcStateForEveryRowRead)
     EXPECT_EQ(query.FieldCount(), 2) << "the program's fields stay, the default ones go";
 }
 
-TEST(LookupFields, ReadTheResultFromTheLookupDataSet)
+TEST_F(DeclaredFields, LookupFieldsReadTheResultFromTheLookupDataSet)
 {
-    TestDatabase database(Schema);
-    Connected db(database);
     TADOTable units, members;
-    units.SetConnection(&db.connection);
-    units.SetTableName("ref_unit");
-    members.SetConnection(&db.connection);
-    members.SetTableName("anggota");
-    auto* unitName = new TStringField(&members, 50);
-    unitName->SetFieldName("nama_unit");
-    unitName->SetFieldKind(fkLookup);
-    unitName->SetDataSet(&members);
-    try {
-        unitName->SetLookupDataSet(&members);
-        FAIL();
-    } catch (const EDatabaseError& error) {
-        EXPECT_STREQ(error.what(), "Lookup Dataset cannot be equal to Source DataSet");
-    }
+    Attach(units, "ref_unit");
+    Attach(members, "anggota");
+    auto* unitName = AddField<TStringField>(members, "nama_unit", fkLookup, 50);
+    EXPECT_THROW(unitName->SetLookupDataSet(&members), EDatabaseError);
     unitName->SetLookupDataSet(&units);
     unitName->SetKeyFields("id_unit");
     unitName->SetLookupKeyFields("id_unit");
@@ -202,20 +202,13 @@ TEST(LookupFields, ReadTheResultFromTheLookupDataSet)
     EXPECT_EQ(unitName->AsString(), "Kalvera");
 }
 
-TEST(ProgramFields, OnlyTheProgramsFieldsExistWithTheirTypes)
+TEST_F(DeclaredFields, OnlyTheProgramsFieldsExistWithTheirTypes)
 {
-    TestDatabase database(Schema);
-    Connected db(database);
     TADOTable table;
-    table.SetConnection(&db.connection);
-    table.SetTableName("salary");
-    auto* gaji = new TBCDField(&table);
-    gaji->SetFieldName("GAJI");
+    Attach(table, "salary");
+    auto* gaji = AddField<TBCDField>(table, "GAJI", fkData);
     gaji->SetDisplayFormat("#,##0.00");
-    gaji->SetDataSet(&table);
-    auto* bulan = new TSmallintField(&table);
-    bulan->SetFieldName("bulan");
-    bulan->SetDataSet(&table);
+    auto* bulan = AddField<TSmallintField>(table, "bulan", fkData);
     EXPECT_FALSE(table.DefaultFields());
     table.Open();
     EXPECT_EQ(table.FieldCount(), 2);
@@ -230,9 +223,7 @@ TEST(ProgramFields, OnlyTheProgramsFieldsExistWithTheirTypes)
     EXPECT_EQ(database.Scalar("select gaji || ' ' || kode from salary"), "1.2346 A001") << "other columns keep their values";
     table.Close();
 
-    auto* missing = new TStringField(&table, 10);
-    missing->SetFieldName("no_such_column");
-    missing->SetDataSet(&table);
+    auto* missing = AddField<TStringField>(table, "no_such_column", fkData, 10);
     EXPECT_THROW(table.Open(), EDatabaseError);
     EXPECT_FALSE(table.Active());
     delete missing;

@@ -124,7 +124,7 @@ TEST_F(QueryTest, OpenRaisesOnBadSqlOrAStatementWithoutRowsAndRunsNothing)
     EXPECT_FALSE(query.Active()) << "changing the SQL closes the query";
 }
 
-TEST_F(QueryTest, QuotedTextIsStoredAndReadBackUnchanged)
+TEST_F(QueryTest, QuotedTextAndBoundParametersAreStoredAndReadBackUnchanged)
 {
     const std::string name = "Pak Ma'ruf";
     EXPECT_EQ(SqlText(name), "Pak Ma''ruf");
@@ -143,10 +143,9 @@ TEST_F(QueryTest, QuotedTextIsStoredAndReadBackUnchanged)
     EXPECT_THROW(db.connection.Execute("update coa set account_name = :name where account_id=1", {{"name", Variant(withNul)}}),
         EConvertError);
     EXPECT_EQ(database.Scalar("select account_name from coa where account_id=1"), name);
-}
 
-TEST_F(QueryTest, NamedParametersAreFoundAndBound)
-{
+    query.Close();
+    query.SQL().Clear();
     query.SQL().Add("select account_name from coa where account_cat = :account_cat and account_code <> ':not_a_param'");
     ASSERT_EQ(query.Parameters().Count(), 1);
     EXPECT_THROW(query.Parameters().ParamByName("nope"), EDatabaseError);
