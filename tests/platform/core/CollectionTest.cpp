@@ -6,42 +6,23 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/IntList.h"
 #include "platform/core/TCollection.h"
+#include "SkinClasses.h"
 
 namespace {
 
-class Panel : public TCollectionItem {
-public:
-    using TCollectionItem::TCollectionItem;
-    std::string text;
-    int width = 50;
-
-    void SetWidth(int value)
-    {
-        width = value;
-        Changed(false);
-    }
-    std::string DisplayName() const override { return text.empty() ? TCollectionItem::DisplayName() : text; }
-    void Assign(const TPersistent& source) override
-    {
-        if (auto* other = dynamic_cast<const Panel*>(&source)) {
-            text = other->text;
-            width = other->width;
-            return;
-        }
-        TCollectionItem::Assign(source);
-    }
-};
-
 class Panels : public TCollection {
 public:
-    explicit Panels(TPersistent* owner = nullptr) : TCollection(Of<Panel>(), owner) {}
-    Panel* At(int index) const { return static_cast<Panel*>(Items(index)); }
+    explicit Panels(TPersistent* owner = nullptr) : TCollection(Of<StatusPanel>(), owner) {}
+    StatusPanel* At(int index) const { return static_cast<StatusPanel*>(Items(index)); }
 
     std::vector<std::string> updates;
     bool itemsDestroyed = false;
 
 protected:
-    void Update(TCollectionItem* item) override { updates.push_back(item ? static_cast<Panel*>(item)->text : "all"); }
+    void Update(TCollectionItem* item) override
+    {
+        updates.push_back(item ? static_cast<StatusPanel*>(item)->text : "all");
+    }
     void Notify(TCollectionItem*, TCollectionNotification action) override
     {
         if (action == TCollectionNotification::cnDeleting)
@@ -60,7 +41,7 @@ std::vector<std::string> Texts(const Panels& panels)
 void Fill(Panels& panels, std::initializer_list<const char*> texts)
 {
     for (const char* text : texts)
-        static_cast<Panel*>(panels.Add())->text = text;
+        static_cast<StatusPanel*>(panels.Add())->text = text;
 }
 
 } // namespace
@@ -71,8 +52,8 @@ TEST(Collection, AddItemsNamesAndIndexErrors)
     Panels panels(&bar);
     EXPECT_EQ(panels.Owner(), &bar);
     Fill(panels, {"", "Saldo"});
-    Panel* first = panels.At(0);
-    Panel* second = panels.At(1);
+    StatusPanel* first = panels.At(0);
+    StatusPanel* second = panels.At(1);
     EXPECT_EQ(first->Collection(), &panels);
     EXPECT_EQ(second->Index(), 1);
     EXPECT_NE(first->ID(), second->ID());

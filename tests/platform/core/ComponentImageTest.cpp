@@ -191,7 +191,8 @@ TEST_F(ComponentImage, BadTextRaisesReadErrorWithTheLineAndWritesNothing)
         "object X: TTestSkinObject\r\n  Left = 99999999999999999999\r\nend\r\n",
         "object X: TTestSkinObject\r\n  Text = #300\r\nend\r\n",
         "object X: TTestSkinObject\r\nend\r\nend\r\n",
-        "object X: TTestSkinObject\r\n  Lines.Strings = " + std::string(5000, '(') + std::string(5000, ')') + "\r\nend\r\n",
+        "object X: TTestSkinObject\r\n  Lines.Strings = " + std::string(5000, '(') + std::string(5000, ')') +
+            "\r\nend\r\n",
     };
     for (size_t i = 0; i < bad.size(); ++i)
         EXPECT_THROW(ToBinary(bad[i]), EReadError) << "text " << i;
@@ -212,41 +213,6 @@ TEST_F(ComponentImage, BadTextRaisesReadErrorWithTheLineAndWritesNothing)
 
 namespace {
 
-class StatusPanel : public TCollectionItem {
-public:
-    using TCollectionItem::TCollectionItem;
-    std::string text;
-    int width = 50;
-    std::vector<uint8_t> data;
-
-    void DefineProperties(TFiler& filer) override
-    {
-        filer.DefineBinaryProperty(
-            "Data", [this](TStream& s) { data = s.ReadBytes(s.Size()); },
-            [this](TStream& s) { s.WriteBuffer(data.data(), static_cast<int64_t>(data.size())); }, !data.empty());
-    }
-};
-
-class StatusBar : public TComponent {
-public:
-    using TComponent::TComponent;
-    TCollection* Panels() const { return panels_.get(); }
-    StatusPanel* Panel(int i) const { return static_cast<StatusPanel*>(panels_->Items(i)); }
-
-private:
-    std::unique_ptr<TCollection> panels_ = std::make_unique<TCollection>(TCollection::Of<StatusPanel>());
-};
-
-void RegisterStatusBarClasses()
-{
-    TPropertyTable& p = RegisterClass<StatusPanel>("TTestStatusPanel").OwnProperties();
-    p.AddString<StatusPanel>(
-        "Text", [](const StatusPanel& o) { return o.text; }, [](StatusPanel& o, const std::string& v) { o.text = v; });
-    p.AddInteger<StatusPanel>(
-        "Width", [](const StatusPanel& o) { return o.width; }, [](StatusPanel& o, int v) { o.width = v; });
-    RegisterClass<StatusBar>("TTestStatusBar").OwnProperties().AddCollection<StatusBar>("Panels", &StatusBar::Panels);
-}
-
 const std::string StatusBarText = "object Bar: TTestStatusBar\r\n"
                                   "  Panels = <\r\n"
                                   "    item\r\n"
@@ -264,7 +230,6 @@ const std::string StatusBarText = "object Bar: TTestStatusBar\r\n"
 
 TEST_F(ComponentImage, CollectionsStreamTheirItemsAndRefillWhenRead)
 {
-    RegisterStatusBarClasses();
     StatusBar bar;
     bar.SetName("Bar");
     auto* first = static_cast<StatusPanel*>(bar.Panels()->Add());

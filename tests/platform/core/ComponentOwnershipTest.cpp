@@ -75,6 +75,7 @@ TEST(ComponentOwnership, OwnerFreesOwnedComponentsLastCreatedFirst)
         auto* panel = new Probe(form.get(), &log, "Panel1");
         new Probe(panel, &log, "Button1");
         auto* gone = new Probe(form.get(), &log, "Gone");
+        EXPECT_FALSE(gone->IsDestroying());
         TComponent::Free(gone);
         ASSERT_EQ(form->ComponentCount(), 2);
         EXPECT_EQ(form->Components(0)->Name(), "Edit1");
@@ -211,6 +212,7 @@ TEST(WeakReference, ReadsNullOnceTheComponentIsFreed)
     EXPECT_EQ(LiveObjects::Find(id), form.get());
     form.reset();
     EXPECT_EQ(global.Get(), nullptr);
+    EXPECT_FALSE(LiveObjects::IsAlive(id));
     auto next = std::make_unique<TComponent>();
     EXPECT_NE(next->ObjectId(), id);
     EXPECT_EQ(global.Get(), nullptr);

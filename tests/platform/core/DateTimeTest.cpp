@@ -31,6 +31,7 @@ TEST_F(DateTimeTest, EncodeAndDecodeKeepToTheCalendar)
     EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
     EXPECT_THROW(EncodeTime(0, 60, 0, 0), EConvertError);
     EXPECT_EQ(DaysInMonth(2023, 2), 28);
+    EXPECT_EQ(DaysInMonth(2024, 2), 29);
 
     int y = 0, m = 0, d = 0;
     DecodeDate(EncodeDate(2024, 12, 31) + 0.75, y, m, d);

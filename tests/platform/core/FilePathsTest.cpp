@@ -10,10 +10,13 @@ TEST(FilePaths, NamePartsAndExistence)
     EXPECT_EQ(ExtractFileExt("skins/office.xp/theme.uskn"), ".uskn");
     EXPECT_EQ(ExtractFileExt("a.b/c"), "");
     EXPECT_EQ(ExtractFileExt("guide."), ".");
+    EXPECT_EQ(ChangeFileExt("report.txt", ".pdf"), "report.pdf");
     EXPECT_EQ(ChangeFileExt("a.b/c", ".pdf"), "a.b/c.pdf");
     EXPECT_EQ(ExtractFilePath("/home/u/accounting.db"), "/home/u/");
     EXPECT_EQ(ExtractFilePath("accounting.db"), "");
     EXPECT_EQ(ExtractFileName("/home/u/accounting.db"), "accounting.db");
+    EXPECT_EQ(ExtractFileName("accounting.db"), "accounting.db");
+    EXPECT_TRUE(IsAbsolutePath("/x"));
     EXPECT_FALSE(IsAbsolutePath("C:\\x"));
     EXPECT_FALSE(IsAbsolutePath(""));
     char cwd[4096];

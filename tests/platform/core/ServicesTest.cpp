@@ -6,19 +6,6 @@
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/UxTheme.h"
 
-TEST(DesktopOpener, TestsRecordInsteadOfOpening)
-{
-    RecordingOpener recorder;
-    DesktopOpenerOverride use(recorder);
-    EXPECT_TRUE(OpenWithDesktop("guide.chm"));
-    EXPECT_TRUE(OpenWithDesktop("http://example.org/a b", SW_SHOWNOACTIVATE));
-    recorder.accept = false;
-    EXPECT_FALSE(OpenWithDesktop("report.pdf"));
-    std::vector<RecordingOpener::Request> expected{
-        {"guide.chm", SW_SHOWNORMAL}, {"http://example.org/a b", SW_SHOWNOACTIVATE}, {"report.pdf", SW_SHOWNORMAL}};
-    EXPECT_EQ(recorder.requests, expected);
-}
-
 TEST(DesktopOpener, SpawnsWithoutAShellAndAnswersWhetherItStarted)
 {
     EXPECT_TRUE(XdgOpener("true").Open("guide.chm; rm -rf x", SW_SHOWNORMAL));

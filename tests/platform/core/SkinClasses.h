@@ -7,6 +7,7 @@
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/ComponentImage.h"
 #include "platform/core/Streams.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TStringList.h"
 
@@ -64,6 +65,48 @@ public:
     int left = 0;
 };
 
+// A collection item that streams its binary Data only when it has some.
+class StatusPanel : public TCollectionItem {
+public:
+    using TCollectionItem::TCollectionItem;
+    std::string text;
+    int width = 50;
+    std::vector<uint8_t> data;
+
+    void SetWidth(int value)
+    {
+        width = value;
+        Changed(false);
+    }
+    std::string DisplayName() const override { return text.empty() ? TCollectionItem::DisplayName() : text; }
+    void Assign(const TPersistent& source) override
+    {
+        if (auto* other = dynamic_cast<const StatusPanel*>(&source)) {
+            text = other->text;
+            width = other->width;
+            data = other->data;
+            return;
+        }
+        TCollectionItem::Assign(source);
+    }
+    void DefineProperties(TFiler& filer) override
+    {
+        filer.DefineBinaryProperty(
+            "Data", [this](TStream& s) { data = s.ReadBytes(s.Size()); },
+            [this](TStream& s) { s.WriteBuffer(data.data(), static_cast<int64_t>(data.size())); }, !data.empty());
+    }
+};
+
+class StatusBar : public TComponent {
+public:
+    using TComponent::TComponent;
+    TCollection* Panels() const { return panels_.get(); }
+    StatusPanel* Panel(int i) const { return static_cast<StatusPanel*>(panels_->Items(i)); }
+
+private:
+    std::unique_ptr<TCollection> panels_ = std::make_unique<TCollection>(TCollection::Of<StatusPanel>());
+};
+
 inline void RegisterSkinClasses()
 {
     TPropertyTable& f = RegisterClass<SkinFont>("TTestSkinFont").OwnProperties();
@@ -102,4 +145,11 @@ inline void RegisterSkinClasses()
 
     RegisterClass<Tiny>("TTiny").OwnProperties().AddInteger<Tiny>(
         "Left", [](const Tiny& o) { return o.left; }, [](Tiny& o, int v) { o.left = v; });
+
+    TPropertyTable& p = RegisterClass<StatusPanel>("TTestStatusPanel").OwnProperties();
+    p.AddString<StatusPanel>(
+        "Text", [](const StatusPanel& o) { return o.text; }, [](StatusPanel& o, const std::string& v) { o.text = v; });
+    p.AddInteger<StatusPanel>(
+        "Width", [](const StatusPanel& o) { return o.width; }, [](StatusPanel& o, int v) { o.width = v; });
+    RegisterClass<StatusBar>("TTestStatusBar").OwnProperties().AddCollection<StatusBar>("Panels", &StatusBar::Panels);
 }

@@ -16,6 +16,7 @@ TEST(StringList, LinesCarryObjectsAndOutOfRangeIndexesChangeNothing)
     list.Add("bank");
     list.Insert(1, "piutang");
     list.PutObject(2, &b);
+    EXPECT_EQ(list.GetObject(0), &a);
     EXPECT_EQ(list.GetObject(1), nullptr);
     EXPECT_EQ(list.IndexOfObject(&b), 2);
     list.Delete(0);

@@ -201,7 +201,8 @@ TEST_F(ConnectionTest, SqlFunctionsReadIsoTextAndTheProgramClockAndStrLeavesABla
                                    "second('2024-03-15 10:20:30')"),
         "102030");
     EXPECT_EQ(Value(db.connection, "select MONTH(null)"), "<null>");
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(2024) || '][' || Str(-5) || '][' || Str(0) || '][' || Str(1.5) || ']'"),
+    EXPECT_EQ(
+        Value(db.connection, "select '[' || Str(2024) || '][' || Str(-5) || '][' || Str(0) || '][' || Str(1.5) || ']'"),
         "[ 2024][-5][ 0][ 1.5]");
     EXPECT_EQ(Value(db.connection, "select Str(null)"), "<null>");
     EXPECT_EQ(Value(db.connection, "select month('not a date')"), "<null>");

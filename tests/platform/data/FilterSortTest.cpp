@@ -53,6 +53,7 @@ protected:
 TEST_F(FilterSortTest, ComparesFieldsWithLiteralsAndDates)
 {
     EXPECT_EQ(Filtered("kode = 'KM' and bulan=3"), "1001");
+    EXPECT_EQ(Filtered("kode = '-'"), "Ajp1001");
     EXPECT_EQ(Filtered("bulan<>3"), "Ajp1001,1003");
     EXPECT_EQ(Filtered("debet >= 100"), "1001,1002");
     EXPECT_EQ(Filtered("debet < 100 or kode='KK'"), "1002,Ajp1001");
@@ -64,6 +65,7 @@ TEST_F(FilterSortTest, ComparesFieldsWithLiteralsAndDates)
     EXPECT_EQ(Filtered("nama = '" + SqlText("Pak Ma'ruf") + "'"), "1001");
     EXPECT_EQ(Filtered("nama = '" + SqlText("x' or kode<>'") + "'"), "") << "a quoted value is one literal";
     EXPECT_EQ(Filtered(" tgl_vouc>='2024-03-20' and  tgl_vouc <= '2024-04-01' "), "1002,Ajp1001");
+    EXPECT_EQ(Filtered("tgl_vouc='2024-04-15'"), "1003");
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
     EXPECT_EQ(Filtered("tgl_vouc > '10/03/2024'"), "1002,Ajp1001,1003");
     ResetFormatSettings();
