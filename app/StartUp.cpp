@@ -5,6 +5,9 @@
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
 #include "ledger/TFUser_Mngr.h"
+#include "ledger/TFI_Jurnal.h"
+#include "ledger/TFrm_Ajp.h"
+#include "ledger/TFrm_CashFlow.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
@@ -26,6 +29,9 @@ void RegisterWindowClasses()
     RegisterClass<TF_Tunggu>("TF_Tunggu");
     RegisterClass<TFrm_Edit>("TFrm_Edit");
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+    RegisterClass<TFrm_CashFlow>("TFrm_CashFlow");
+    RegisterClass<TFrm_Ajp>("TFrm_Ajp");
+    RegisterClass<TFI_Jurnal>("TFI_Jurnal");
 }
 
 template <class T> void FreeWindow(T*& window)
