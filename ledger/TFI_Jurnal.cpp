@@ -18,9 +18,9 @@ TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
 {
     SetName("FI_Jurnal");
     SetCaption("FI_Jurnal");
-    SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TPosition::poMainFormCenter);
     TeForm1->SetBorderStyle(kbsDialog);
+    TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
     SetClientSize(280, 112);
 
     auto* number = PlaceControl<TLabel>(*this, *this, "Label1", 12, 16, 70, 16);

@@ -23,6 +23,7 @@
 #include "platform/data/TADOTable.h"
 #include "platform/data/TDataSource.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TApplication.h"
 #include "skin/controls/TTeButton.h"
 
 TFrm_Ajp* Frm_Ajp = nullptr;
@@ -300,7 +301,7 @@ void TFrm_Ajp::NewClick()
 {
     if (!DtModule)
         return;
-    auto* dialog = CreateOwned<TFI_Jurnal>(*this);
+    auto* dialog = CreateOwned<TFI_Jurnal>(*Application);
     std::string key;
     try {
         NextVoucherNumber(*DtModule, 2, UnitDigit(UnitId()), key);
@@ -327,7 +328,7 @@ void TFrm_Ajp::EditClick()
     const std::string key = CurrentKey();
     if (key.empty())
         return;
-    auto* dialog = CreateOwned<TFI_Jurnal>(*this);
+    auto* dialog = CreateOwned<TFI_Jurnal>(*Application);
     try {
         dialog->Mode = 2;
         dialog->VoucherKey = key;

@@ -58,11 +58,12 @@ public:
     bool CheckBalance();
 
     bool CloseQuery() override;
+    // The key of the voucher shown; empty with none.
+    std::string CurrentKey() const;
 
 private:
     void FormShow();
     std::string UnitId() const;
-    std::string CurrentKey() const;
     void MonthChanged();
     void ApplyVoucherFilter();
     void VoucherScrolled();

@@ -82,7 +82,7 @@ protected:
         const char* folder = std::getenv("BUKURA_SCREENSHOTS");
         if (!folder)
             return;
-        s.ProcessUntilIdle();
+        s.AdvanceClock(1000);
         std::vector<uint32_t> pixels(1024 * 768);
         for (int y = 0; y < 768; ++y)
             for (int x = 0; x < 1024; ++x)
