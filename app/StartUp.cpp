@@ -11,10 +11,13 @@
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
+#include "reports/ReportLayouts.h"
+#include "reports/TFrm_Report.h"
 
 namespace {
 
@@ -32,6 +35,9 @@ void RegisterWindowClasses()
     RegisterClass<TFrm_CashFlow>("TFrm_CashFlow");
     RegisterClass<TFrm_Ajp>("TFrm_Ajp");
     RegisterClass<TFI_Jurnal>("TFI_Jurnal");
+    RegisterClass<TFrm_Report>("TFrm_Report");
+    RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterReportLayouts();
 }
 
 template <class T> void FreeWindow(T*& window)

@@ -37,17 +37,12 @@ const char* const Maker = "Orvanta";
 const char* const MakerAddress = "https://www.orvanta.example";
 const char* const RandomEffect = "[ RANDOM ] - Random selection";
 
-// Enables every control of the window whose caption is one of these.
-void EnableByCaption(TComponent& window, std::initializer_list<const char*> captions, bool enabled)
+// Enables the window's controls of these component names.
+void EnableByName(TComponent& window, std::initializer_list<const char*> names, bool enabled)
 {
-    for (int i = 0; i < window.ComponentCount(); ++i) {
-        auto* control = dynamic_cast<TControl*>(window.Components(i));
-        if (!control)
-            continue;
-        for (const char* caption : captions)
-            if (control->Caption() == caption)
-                control->SetEnabled(enabled);
-    }
+    for (const char* name : names)
+        if (auto* control = dynamic_cast<TControl*>(window.FindComponent(name)))
+            control->SetEnabled(enabled);
 }
 
 TForm* OpenWindowNamed(const std::string& name)
@@ -302,17 +297,16 @@ void TF_Main::ApplyUserRights(const std::string& UserType, int Screen)
         break;
     case 3:
         if (TForm* report = OpenWindowNamed("Frm_Report")) {
-            EnableByCaption(*report,
-                            {". Trial Balance", ". Balance Sheet", ". P/L Statement", ". General Ledger",
-                             ". Budgetting", " :-> Print Report"},
-                            upToType2);
+            EnableByName(*report, {"Label53", "Label77", "Label3", "Label4", "Label66", "Label78", "Label67", "Label79",
+                                   "Label64", "Label81"},
+                         upToType2);
             if (type == 3)
-                EnableByCaption(*report, {". Posting Transaction (monthly)", "&Reposting"}, false);
+                EnableByName(*report, {"Label100", "TeButton1"}, false);
         }
         break;
     case 4:
         if (TForm* balances = OpenWindowNamed("Frm_DafSaldo"))
-            EnableByCaption(*balances, {"&Reposting"}, upToType2);
+            EnableByName(*balances, {"TeButton3"}, upToType2);
         break;
     default:
         break;

@@ -10,6 +10,8 @@
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
+#include "ledger/TFrm_DafSaldo.h"
+#include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/ClassRegistry.h"
@@ -238,20 +240,37 @@ TEST_F(MainWindow, TheReportWindowsLinksFollowTheTypeAndItsPostingControlsOnlyCl
 {
     auto* report = p.s.CreateForm<TForm>();
     report->SetName("Frm_Report");
-    auto control = [&](const char* caption) {
+    auto control = [&](const char* name) {
         auto* label = CreateOwned<TLabel>(*report);
         label->SetParent(report);
-        label->SetCaption(caption);
+        label->SetName(name);
         return label;
     };
-    TLabel* link = control(". Balance Sheet");
-    TLabel* print = control(" :-> Print Report");
-    TLabel* posting = control(". Posting Transaction (monthly)");
+    TLabel* link = control("Label3");
+    TLabel* print = control("Label4");
+    TLabel* posting = control("Label100");
+    TLabel* bookPrint = control("Label106");
 
     main().ApplyUserRights("x", 3);
     EXPECT_FALSE(link->Enabled() || print->Enabled() || posting->Enabled());
+    EXPECT_TRUE(bookPrint->Enabled());
     main().ApplyUserRights("2", 3);
     EXPECT_TRUE(link->Enabled() && print->Enabled());
     EXPECT_FALSE(posting->Enabled());
     TComponent::Free(report);
+}
+
+TEST_F(MainWindow, TheReportEntriesOpenTheReportWindowAndTheBalanceListWithTheirRights)
+{
+    LogIn();
+    LoginState().UserType = "3";
+    Click(main().CustomItem20);
+    Click(main().CustomItem19);
+    ASSERT_EQ(ChildrenNamed("Frm_Report"), 1);
+    ASSERT_EQ(ChildrenNamed("Frm_DafSaldo"), 1);
+    EXPECT_FALSE(Frm_Report->Label3->Enabled() || Frm_Report->Label81->Enabled() ||
+                 Frm_Report->Label100->Enabled() || Frm_Report->TeButton1->Enabled());
+    EXPECT_TRUE(Frm_Report->Label50->Enabled() && Frm_Report->Label106->Enabled());
+    EXPECT_FALSE(Frm_DafSaldo->TeButton3->Enabled());
+    EXPECT_TRUE(boxes.Shown().empty());
 }
