@@ -1,7 +1,6 @@
 #pragma once
 // The voucher windows on a small chart of unit 10 (cash 1110, revenue 4110, expense 7110, a header
 // account 4000 and unit 11's own 4110), with the book year 2026 and the clock on 31 March 2026.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -9,9 +8,9 @@
 #include "ledger/LoginState.h"
 #include "ledger/TFPop_coa.h"
 #include "ledger/TFrm_PopWin.h"
-#include "platform/graphics/ImageCodecs.h"
 #include "platform/ui/TCustomForm.h"
 #include "tests/ledger/LedgerDatabase.h"
+#include "tests/ledger/ScreenPng.h"
 #include "tests/ledger/WindowSession.h"
 
 class VoucherWindowTest : public LedgerDatabaseTest {
@@ -76,18 +75,10 @@ protected:
              + "', 2, 6, '4110', 'Pendapatan Jasa', 0, 100)");
     }
 
-    // With BUKURA_SCREENSHOTS naming a folder, the screen is written there as name.png.
     void SaveScreen(const std::string& name)
     {
-        const char* folder = std::getenv("BUKURA_SCREENSHOTS");
-        if (!folder)
-            return;
         s.AdvanceClock(1000);
-        std::vector<uint32_t> pixels(1024 * 768);
-        for (int y = 0; y < 768; ++y)
-            for (int x = 0; x < 1024; ++x)
-                pixels[y * 1024 + x] = s.Screen().ScreenPixel(x, y);
-        WritePng(std::string(folder) + "/" + name + ".png", pixels.data(), 1024, 768, 1024 * 4, false);
+        SaveScreenPng(s, name);
     }
 
     WindowSession w;
