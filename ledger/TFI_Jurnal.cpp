@@ -17,6 +17,7 @@ TFI_Jurnal* FI_Jurnal = nullptr;
 TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
 {
     SetName("FI_Jurnal");
+    FI_Jurnal = this;
     SetCaption("FI_Jurnal");
     SetPosition(TPosition::poMainFormCenter);
     TeForm1->SetBorderStyle(kbsDialog);

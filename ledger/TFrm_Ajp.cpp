@@ -45,6 +45,7 @@ std::string FieldText(TDataSet& data, const char* field)
 TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
 {
     SetName("Frm_Ajp");
+    Frm_Ajp = this;
     SetCaption("Adjustment");
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(760, 470);

@@ -37,6 +37,7 @@ const char* const AmountFormat = "Rp #,##0.00";
 TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flow")
 {
     SetName("Frm_CashFlow");
+    Frm_CashFlow = this;
     SetCaption("Cash Flow");
     SetFormStyle(TFormStyle::fsMDIChild);
     SetClientSize(780, 470);
@@ -269,7 +270,7 @@ void TFrm_CashFlow::ApplyPeriodFilter(const std::string& criterion)
 void TFrm_CashFlow::ApplySortOrder()
 {
     if (!v_cash->Active())
-        v_cash->Open();
+        return;
     if (ZlRadio8->Checked())
         v_cash->SetSort("Tgl_Vouc");
     else if (ZlRadio7->Checked())

@@ -156,6 +156,13 @@ TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingPlaceholders)
     EXPECT_EQ(Listed(), 1);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "2");
 
+    // Two new vouchers in one second get two keys: cancelling the second leaves the first whole.
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "5");
+    Click(*window->ZlSpeedButton3);
+    Click(*window->ZlSpeedButton2);
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "4");
     Click(*window->ZlSpeedButton2);
     window->Close();
     s.ProcessUntilIdle();
