@@ -19,6 +19,7 @@ TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
     SetName("FI_Jurnal");
     FI_Jurnal = this;
     SetCaption("FI_Jurnal");
+    SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TPosition::poMainFormCenter);
     TeForm1->SetBorderStyle(kbsDialog);
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
