@@ -259,6 +259,9 @@ void TFrm_Ajp::VoucherScrolled()
 {
     if (!T_Vouc->Active())
         return;
+    // A line still open belongs to the voucher that was shown; it is not carried to this one.
+    if (Editing(*TR_VOUC))
+        TR_VOUC->Cancel();
     const bool listed = !T_Vouc->IsEmpty();
     SetLinesEnabled(listed);
     TeButton4->SetEnabled(true);

@@ -194,6 +194,9 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
 
 TFrm_CashFlow::~TFrm_CashFlow()
 {
+    // The fields go before the window does; leaving one must not look an account up.
+    ZlEdit2->OnExit = nullptr;
+    v_cash->AfterScroll = nullptr;
     if (Frm_CashFlow == this)
         Frm_CashFlow = nullptr;
 }
@@ -415,7 +418,8 @@ void TFrm_CashFlow::SaveClick()
     if (key.empty())
         return;
     const TControlAccount& cash = *LoginState().ControlAccount(unitId_, TControlAccountKind::Cash);
-    const std::string amount = SqlNumber(Variant(ZlEdit4->NumericValue()));
+    // An emptied amount field keeps its last number; what the user sees is no amount.
+    const std::string amount = SqlNumber(Variant(ZlEdit4->Text().empty() ? 0.0 : ZlEdit4->NumericValue()));
     const bool incoming = ZlRadio1->Checked();
     SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
         {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},

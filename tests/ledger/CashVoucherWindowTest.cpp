@@ -95,6 +95,9 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
         Click(*window->ZlSpeedButton3);
         EXPECT_EQ(LastBox(), "Kode Akun yang anda masukkan salah, silakan masukkan kode akun yang benar ") << code;
     }
+    Type(*window->ZlEdit2, "1110");
+    s.PressKey(VK_RETURN, 0, "\r");
+    EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "no lookup offers the unit's cash account";
     Type(*window->ZlEdit2, "");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!");
@@ -110,7 +113,7 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     EXPECT_EQ(LastBox(), noCash);
     EXPECT_EQ(Lines("1001"), before);
     EXPECT_EQ(Rows("select count(*) from T_VOUC")[0][0], "1");
-    EXPECT_EQ(s.Errors().size(), 7u) << "every refusal is an error box";
+    EXPECT_EQ(s.Errors().size(), 8u) << "every refusal is an error box";
 }
 
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)
