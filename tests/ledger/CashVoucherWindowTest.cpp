@@ -129,7 +129,7 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     EXPECT_EQ(Lines("1001").size(), 2u);
 }
 
-TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingPlaceholders)
+TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders)
 {
     Voucher("v1", "1001", "2026-03-10");
     Voucher("v2", "1002", "2026-03-11");
