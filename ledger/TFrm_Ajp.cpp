@@ -544,8 +544,9 @@ bool TFrm_Ajp::CheckBalance()
 {
     if (!TR_VOUC->Active())
         return true;
+    // A line left untouched is dropped, not written as an empty line.
     if (Editing(*TR_VOUC)) {
-        if (CurrentKey().empty() || !DBGrid1->Enabled())
+        if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
             TR_VOUC->Cancel();
         else
             TR_VOUC->Post();
