@@ -4,13 +4,17 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
+#include "ledger/TF_Sisutils.h"
+#include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TFI_Jurnal.h"
 #include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_CashFlow.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_Anggaran.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
@@ -37,7 +41,11 @@ void RegisterWindowClasses()
     RegisterClass<TFI_Jurnal>("TFI_Jurnal");
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterClass<TF_Sisutils>("TF_Sisutils");
+    RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
     RegisterReportLayouts();
+    RegisterClass<TF_Cls>("TF_Cls");
+    RegisterClass<TFrm_Anggaran>("TFrm_Anggaran");
 }
 
 template <class T> void FreeWindow(T*& window)

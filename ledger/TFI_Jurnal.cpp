@@ -6,7 +6,6 @@
 #include "ledger/TimeStampKey.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
-#include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/data/TADOConnection.h"
 #include "skin/controls/TTeButton.h"
@@ -25,12 +24,10 @@ TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
     SetClientSize(280, 112);
 
-    auto* number = PlaceControl<TLabel>(*this, *this, "Label1", 12, 16, 70, 16);
-    number->SetCaption("No. Bukti");
+    PlaceLabel(*this, *this, "Label1", "No. Bukti", 12, 16, 70, 16);
     ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 90, 12, 176, 21);
     ZlEdit1->SetMaxLength(20);
-    auto* date = PlaceControl<TLabel>(*this, *this, "Label2", 12, 44, 70, 16);
-    date->SetCaption("Tanggal");
+    PlaceLabel(*this, *this, "Label2", "Tanggal", 12, 44, 70, 16);
     DateTimePicker1 = PlaceControl<TDateTimePicker>(*this, *this, "DateTimePicker1", 90, 40, 120, 21);
     DateTimePicker1->SetFormat("dd/MM/yyyy");
     DateTimePicker1->SetDate(Now());
@@ -45,6 +42,7 @@ TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
     OnShow = [this](TComponent*) { FormShow(); };
     TeButton1->OnClick = [this](TComponent*) { SaveClick(); };
     TeButton2->OnClick = [this](TComponent*) { SetModalResult(mrCancel); };
+    UseWindowFont(*this);
 }
 
 TFI_Jurnal::~TFI_Jurnal()

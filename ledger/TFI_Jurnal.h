@@ -6,7 +6,6 @@
 #include "ledger/TLedgerForm.h"
 
 class TDateTimePicker;
-class TLabel;
 class TTeButton;
 class TZlEdit;
 

@@ -2,6 +2,7 @@
 
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgColumn.h"
@@ -15,7 +16,6 @@
 #include "ledger/Vouchers.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
-#include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TCustomPanel.h"
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/core/FloatText.h"
@@ -71,12 +71,12 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
 
     Panel2 = PlaceControl<TPanel>(*this, *this, "Panel2", 8, 38, 250, 388);
     Panel2->SetCaption("");
-    LabelUnit = PlaceLabel(*this, *Panel2, " Unit Usaha ", 8, 12);
+    LabelUnit = PlaceLabel(*this, *Panel2, "ZlLabel1", " Unit Usaha ", 8, 12, 80, 16);
     LabelUnit->SetVisible(false);
     ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox1", 60, 8, 120, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     ZlComboBox1->SetVisible(false);
-    PlaceLabel(*this, *Panel2, "Bulan", 8, 12);
+    PlaceLabel(*this, *Panel2, "ZlLabel2", "Bulan", 8, 12, 80, 16);
     ZlComboBox2 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox2", 60, 8, 120, 21);
     ZlComboBox2->SetStyle(TComboBoxStyle::csDropDownList);
     for (const std::string& month : MonthNames)
@@ -101,7 +101,7 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     TeButton5 = PlaceControl<TTeButton>(*this, *Panel2, "TeButton5", 168, 352, 74, 26);
     TeButton5->SetCaption("&Delete");
 
-    PlaceLabel(*this, *this, "Keterangan", 266, 44);
+    PlaceLabel(*this, *this, "ZlLabel3", "Keterangan", 266, 44, 80, 16);
     ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 346, 40, 406, 21);
     ZlEdit1->SetMaxLength(100);
     Panel1 = PlaceControl<TPanel>(*this, *this, "Panel1", 266, 68, 486, 320);
@@ -123,7 +123,7 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     ZlSpeedButton3 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton3", 180, 288, 84, 25);
     ZlSpeedButton3->SetCaption("&Save");
 
-    PlaceLabel(*this, *this, " Total D/K ", 400, 400);
+    PlaceLabel(*this, *this, "ZlLabel4", " Total D/K ", 400, 400, 80, 16);
     for (TZlEdit** total : {&ZlEdit2, &ZlEdit3}) {
         *total = PlaceControl<TZlEdit>(*this, *this, total == &ZlEdit2 ? "ZlEdit2" : "ZlEdit3",
             total == &ZlEdit2 ? 476 : 616, 396, 136, 21);
@@ -135,6 +135,7 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 672, 436, 80, 26);
     TeButton1->SetCaption("&Close");
     TeButton1->OnClick = [this](TComponent*) { Close(); };
+    UseWindowFont(*this);
 
     OnShow = [this](TComponent*) { FormShow(); };
     ZlComboBox1->OnChange = [this](TComponent*) {

@@ -10,12 +10,12 @@
 
 class TADOTable;
 class TDataSource;
-class TLabel;
 class TPanel;
 class TTeButton;
 class TZgDBGrid;
 class TZlComboBox;
 class TZlEdit;
+class TZlLabel;
 class TZlRadio;
 class TZlSpeedButton;
 
@@ -31,7 +31,7 @@ public:
 
     TPanel* Panel3 = nullptr;
     TPanel* Panel2 = nullptr;
-    TLabel* LabelUnit = nullptr;
+    TZlLabel* LabelUnit = nullptr;
     TZlComboBox* ZlComboBox1 = nullptr;
     TZlComboBox* ZlComboBox2 = nullptr;
     TZlRadio* ZlRadio7 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgColumn.h"
@@ -55,20 +56,20 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
 
     Panel1 = PlaceControl<TPanel>(*this, *this, "Panel1", 8, 38, 290, 388);
     Panel1->SetCaption("");
-    PlaceLabel(*this, *Panel1, "No. Bukti", 8, 12);
+    PlaceLabel(*this, *Panel1, "ZlLabel1", "No. Bukti", 8, 12, 80, 16);
     ZlEdit1 = PlaceControl<TZlEdit>(*this, *Panel1, "ZlEdit1", 90, 8, 180, 21);
     ZlEdit1->SetMaxLength(20);
-    PlaceLabel(*this, *Panel1, "Tanggal", 8, 40);
+    PlaceLabel(*this, *Panel1, "ZlLabel2", "Tanggal", 8, 40, 80, 16);
     DateTimePicker1 = PlaceControl<TDateTimePicker>(*this, *Panel1, "DateTimePicker1", 90, 36, 120, 21);
     DateTimePicker1->SetFormat("dd/MM/yyyy");
-    PlaceLabel(*this, *Panel1, "Kode Akun", 8, 68);
+    PlaceLabel(*this, *Panel1, "ZlLabel3", "Kode Akun", 8, 68, 80, 16);
     ZlEdit2 = PlaceControl<TZlEdit>(*this, *Panel1, "ZlEdit2", 90, 64, 100, 21);
     ZlEdit2->SetMaxLength(10);
     ZlSpeedButton1 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton1", 194, 64, 23, 21);
     ZlSpeedButton1->SetCaption("...");
     Label1 = PlaceControl<TLabel>(*this, *Panel1, "Label1", 90, 90, 190, 16);
     Label1->SetCaption("[]");
-    PlaceLabel(*this, *Panel1, "Keterangan", 8, 116);
+    PlaceLabel(*this, *Panel1, "ZlLabel4", "Keterangan", 8, 116, 80, 16);
     ZlEdit3 = PlaceControl<TZlEdit>(*this, *Panel1, "ZlEdit3", 90, 112, 190, 21);
     ZlEdit3->SetMaxLength(100);
     ZlRadio1 = PlaceControl<TZlRadio>(*this, *Panel1, "ZlRadio1", 90, 142, 95, 17);
@@ -77,7 +78,7 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
     ZlRadio2 = PlaceControl<TZlRadio>(*this, *Panel1, "ZlRadio2", 188, 142, 95, 17);
     ZlRadio2->SetCaption("Expenses (K)");
     ZlRadio2->SetGroupIndex(2);
-    PlaceLabel(*this, *Panel1, "Jumlah", 8, 172);
+    PlaceLabel(*this, *Panel1, "ZlLabel5", "Jumlah", 8, 172, 80, 16);
     ZlEdit4 = PlaceControl<TZlEdit>(*this, *Panel1, "ZlEdit4", 90, 168, 190, 21);
     ZlEdit4->SetInputType(TInputType::itCurrency);
     ZlEdit4->SetFormat(AmountFormat);
@@ -91,12 +92,12 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
 
     Panel2 = PlaceControl<TPanel>(*this, *this, "Panel2", 306, 38, 466, 388);
     Panel2->SetCaption("");
-    LabelUnit = PlaceLabel(*this, *Panel2, " Unit ", 8, 12);
+    LabelUnit = PlaceLabel(*this, *Panel2, "ZlLabel6", " Unit ", 8, 12, 80, 16);
     LabelUnit->SetVisible(false);
     ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox1", 60, 8, 120, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     ZlComboBox1->SetVisible(false);
-    PlaceLabel(*this, *Panel2, "Bulan", 8, 12);
+    PlaceLabel(*this, *Panel2, "ZlLabel7", "Bulan", 8, 12, 80, 16);
     ZlComboBox2 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox2", 60, 8, 120, 21);
     ZlComboBox2->SetStyle(TComboBoxStyle::csDropDownList);
     for (const std::string& month : MonthNames)
@@ -135,6 +136,7 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
     TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 692, 436, 80, 26);
     TeButton1->SetCaption("&Close");
     TeButton1->OnClick = [this](TComponent*) { Close(); };
+    UseWindowFont(*this);
 
     DateTimePicker1->SetDate(Now());
     ZlComboBox2->SetItemIndex(CurrentMonth() - 1);

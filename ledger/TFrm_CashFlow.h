@@ -17,6 +17,7 @@ class TTeButton;
 class TZgDBGrid;
 class TZlComboBox;
 class TZlEdit;
+class TZlLabel;
 class TZlRadio;
 class TZlSpeedButton;
 
@@ -44,7 +45,7 @@ public:
     TZlSpeedButton* ZlSpeedButton3 = nullptr;
 
     TPanel* Panel2 = nullptr;
-    TLabel* LabelUnit = nullptr;
+    TZlLabel* LabelUnit = nullptr;
     TZlComboBox* ZlComboBox1 = nullptr;
     TZlComboBox* ZlComboBox2 = nullptr;
     TZlRadio* ZlRadio7 = nullptr;

@@ -8,7 +8,6 @@
 #include "ledger/TDtModule.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomComboBox.h"
-#include "platform/controls/TCustomLabel.h"
 #include "platform/core/StrUtils.h"
 
 void FillUnitList(TDtModule& dm, TCustomComboBox& combo, std::vector<std::string>& ids)
@@ -66,15 +65,6 @@ int CurrentMonth()
     int year = 0, month = 0, day = 0;
     DecodeDate(Now(), year, month, day);
     return month;
-}
-
-TLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* text, int left, int top)
-{
-    auto* label = CreateOwned<TLabel>(window);
-    label->SetParent(&parent);
-    label->SetBounds(left, top, 80, 16);
-    label->SetCaption(text);
-    return label;
 }
 
 TZgColumn* AddColumn(TZgDBGrid& grid, const char* field, const char* title, int width)

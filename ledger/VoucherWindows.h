@@ -1,6 +1,6 @@
 #pragma once
 // What the cash and adjusting voucher windows share: the business-unit list, the bounds of the
-// chosen month, the date they propose for a new voucher, and how they place labels and columns.
+// chosen month, the date they propose for a new voucher, and how they add list columns.
 #include <string>
 #include <vector>
 
@@ -9,9 +9,6 @@
 class TCustomComboBox;
 class TDataSet;
 class TDtModule;
-class TLabel;
-class TWinControl;
-class TComponent;
 class TZgColumn;
 class TZgDBGrid;
 
@@ -36,5 +33,5 @@ void ApplyListFilter(TDataSet& list, const std::string& filter);
 // The current calendar month of the program's clock, 1 to 12.
 int CurrentMonth();
 
-TLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* text, int left, int top);
+// A grid column on a field, with its title and width.
 TZgColumn* AddColumn(TZgDBGrid& grid, const char* field, const char* title, int width);

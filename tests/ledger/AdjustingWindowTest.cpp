@@ -61,7 +61,6 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
         EXPECT_EQ(dialog.ZlEdit1->Text(), "Ajp1001");
         EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
-        SaveScreen("adjusting-dialog");
     });
     ASSERT_EQ(Listed(), 1);
     Type(*window->ZlEdit1, "Penyusutan O'Brien");
@@ -86,7 +85,6 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     Key(VK_RETURN);
     Key(VK_RETURN);
     Cell("90");
-    SaveScreen("adjusting-lines");
 
     Key(VK_TAB);
     EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");

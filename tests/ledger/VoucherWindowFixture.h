@@ -10,7 +10,6 @@
 #include "ledger/TFrm_PopWin.h"
 #include "platform/ui/TCustomForm.h"
 #include "tests/ledger/LedgerDatabase.h"
-#include "tests/ledger/ScreenPng.h"
 #include "tests/ledger/WindowSession.h"
 
 class VoucherWindowTest : public LedgerDatabaseTest {
@@ -73,12 +72,6 @@ protected:
              + (ajp ? "1" : "0") + ", 10)");
         Exec("insert into TR_VOUC values ('" + key + "', 1, 3, '1110', 'Kas', 100, 0), ('" + key
              + "', 2, 6, '4110', 'Pendapatan Jasa', 0, 100)");
-    }
-
-    void SaveScreen(const std::string& name)
-    {
-        s.AdvanceClock(1000);
-        SaveScreenPng(s, name);
     }
 
     WindowSession w;

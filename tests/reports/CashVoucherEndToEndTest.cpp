@@ -2,13 +2,17 @@
 // shown on the balance sheet of its month.
 #include <gtest/gtest.h>
 
+#include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "platform/controls/TCustomComboBox.h"
 #include "platform/controls/TCustomLabel.h"
 #include "ledger/TFrm_CashFlow.h"
 #include "tests/ledger/PostingBook.h"
-#include "tests/reports/ReportWindowSession.h"
+#include "reports/ReportLayouts.h"
+#include "reports/TFrm_Report.h"
+#include "tests/ledger/FrameSession.h"
 
 TEST(CashVoucherEndToEnd, AVoucherSavedInTheWindowReachesTheBalanceSheetOfItsMonth)
 {
@@ -22,7 +26,9 @@ TEST(CashVoucherEndToEnd, AVoucherSavedInTheWindowReachesTheBalanceSheetOfItsMon
     book.Account(4, "4110", "Pendapatan Jasa", "41", "K", 0, 10);
     book.ControlAccounts(10, 1, 2, 3);
 
-    TReportWindowSession r{book.dm};
+    RegisterReportLayouts();
+    TFrameSession r{book.dm};
+    TFrm_Report& report = *r.Open<TFrm_Report>();
     r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 15) + EncodeTime(9, 0, 0, 0));
     auto* cash = CreateOwned<TFrm_CashFlow>(*r.frame);
     cash->Show();
@@ -39,11 +45,11 @@ TEST(CashVoucherEndToEnd, AVoucherSavedInTheWindowReachesTheBalanceSheetOfItsMon
     EXPECT_EQ(r.boxes.Shown().back().Text, "Data Tersimpan...");
     ASSERT_EQ(book.Rows("select count(*) from TR_VOUC"), (std::vector<std::string>{"2"}));
 
-    r.window->SetFocus();
-    r.ChooseMonth(3);
+    report.SetFocus();
+    r.ChooseMonth(*report.ZlComboBox3, 3);
     r.boxes.Answer(mrYes);
-    r.Click(*r.window->Label100);
-    const auto pages = r.PreviewPages(*r.window->Label3);
+    r.Click(*report.Label100);
+    const auto pages = r.PreviewPages(*report.Label3);
     ASSERT_FALSE(pages.empty());
 
     EXPECT_EQ(book.Amount("select jumlah_d from lap_neraca where kode_d='1110'"), Currency::FromInt(250));
@@ -51,7 +57,9 @@ TEST(CashVoucherEndToEnd, AVoucherSavedInTheWindowReachesTheBalanceSheetOfItsMon
     EXPECT_EQ(assets, Currency::FromInt(250));
     EXPECT_EQ(book.Amount("select jumlah_k from lap_neraca where nama_k='JUMLAH KEWAJIBAN DAN EKUITAS '"), assets);
     int shown = 0;
-    for (const auto& page : pages)
-        shown += static_cast<int>(std::count(page.begin(), page.end(), "250.00"));
+    for (const QRPage& page : pages) {
+        const auto texts = page.Texts();
+        shown += static_cast<int>(std::count(texts.begin(), texts.end(), "250.00"));
+    }
     EXPECT_GE(shown, 3) << "the cash line and both totals";
 }

@@ -326,11 +326,17 @@ TEST_F(ComponentImage, BadTextRaisesReadErrorWithTheLine)
     };
     for (size_t i = 0; i < bad.size(); ++i)
         EXPECT_THROW(ToBinary(bad[i]), EReadError) << "text " << i;
-    try {
-        ToBinary("object X: TTestSkinObject\r\n  Left = 1\r\n  Top ?\r\nend\r\n");
-        FAIL();
-    } catch (const EReadError& e) {
-        EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();
+    for (const std::string& text : {std::string("object X: TTestSkinObject\r\n  Left = 1\r\n  Top ?\r\nend\r\n"),
+             "object X: TTestSkinObject\r\n  Left = 1\r\n  " + std::string(256, 'L') + " = 1\r\nend\r\n"}) {
+        TMemoryStream in(text);
+        TMemoryStream out;
+        try {
+            ObjectTextToBinary(in, out);
+            FAIL();
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(out.Size(), 0) << "nothing is written before the whole image is read";
     }
 }
 

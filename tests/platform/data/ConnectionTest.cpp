@@ -38,6 +38,38 @@ TEST(ConnectionOpen, ReadsThePathFromDataSourceAndIgnoresOtherKeys)
     EXPECT_FALSE(connection.Connected());
 }
 
+TEST(ConnectionOpen, ModeReadNeverWritesToTheFile)
+{
+    TestDatabase database(Voucher);
+    {
+        TADOConnection writer;
+        writer.SetConnectionString("Data Source=" + database.Path());
+        writer.Open();
+        writer.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
+    }
+    auto bytes = [&] {
+        std::ifstream in(database.Path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+
+    TADOConnection reader;
+    reader.SetConnectionString("Provider=X;Data Source=" + database.Path() + "; mode=Read ;Persist=False");
+    EXPECT_TRUE(reader.ReadOnly());
+    reader.Open();
+    EXPECT_EQ(Value(reader, "select no_vouc from t_vouc"), "A");
+    EXPECT_THROW(reader.Execute("insert into t_vouc values ('2', 'B', '2024-03-02', 5)"), EDatabaseError);
+    EXPECT_THROW(reader.Execute("pragma user_version=7"), EDatabaseError);
+    reader.Close();
+    EXPECT_EQ(bytes(), before);
+
+    reader.SetConnectionString("Data Source=" + database.Path() + ";Mode=Share Deny None");
+    EXPECT_FALSE(reader.ReadOnly());
+    reader.Open();
+    reader.Execute("insert into t_vouc values ('2', 'B', '2024-03-02', 5)");
+    EXPECT_EQ(Value(reader, "select count(*) from t_vouc"), "2");
+}
+
 TEST(ConnectionOpen, NeverCreatesAMissingFile)
 {
     TestDatabase database;

@@ -109,6 +109,8 @@ TEST_F(FilterSortTest, BadFiltersRaiseAndChangeNothing)
     EXPECT_THROW(query.SetFilter("(bulan = 3"), EDatabaseError);
     EXPECT_THROW(query.SetFilter("nama = 'open"), EDatabaseError);
     EXPECT_THROW(query.SetFilter("no_such = 1"), EDatabaseError);
+    for (const char* number : {"bulan = ..", "bulan = -.", "bulan = 1.2.3", "bulan = -"})
+        EXPECT_THROW(query.SetFilter(number), EDatabaseError) << number;
     EXPECT_EQ(query.Filter(), "bulan=3");
     EXPECT_EQ(query.RecordCount(), 2);
 }

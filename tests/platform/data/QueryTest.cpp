@@ -160,6 +160,12 @@ TEST_F(QueryTest, QuotedTextIsStoredAndReadBackUnchanged)
     db.connection.Execute("update coa set account_name='" + SqlText(hostile) + "' where account_id=2");
     EXPECT_EQ(database.Scalar("select count(*) from coa"), "3");
     EXPECT_EQ(database.Scalar("select account_name from coa where account_id=2"), hostile);
+
+    const std::string withNul("Kas\0kecil", 9);
+    EXPECT_THROW(SqlText(withNul), EConvertError);
+    EXPECT_THROW(db.connection.Execute("update coa set account_name = :name where account_id=1", {{"name", Variant(withNul)}}),
+        EConvertError);
+    EXPECT_EQ(database.Scalar("select account_name from coa where account_id=1"), name);
 }
 
 TEST_F(QueryTest, NamedParametersAreFoundAndBound)

@@ -13,7 +13,9 @@ const char* const Schema =
     " ('2', 'Hutang', 'K');"
     "create table coa_tmp (account_code text(15), debet currency real, kredit currency real, tgl date);"
     "insert into coa_tmp values ('111', 10, 0, '2024-03-01'), ('111', 10, 0, '2024-03-01');"
-    "create table ref_sistem (npt text(100), ref_tahun integer);";
+    "create table ref_sistem (npt text(100), ref_tahun integer);"
+    "create table ref_unit (id_unit integer primary key, nama_unit text(50));"
+    "insert into ref_unit values (1, 'Pusat');";
 
 class TableTest : public ::testing::Test {
 protected:
@@ -39,6 +41,7 @@ TEST_F(TableTest, OpensTheWholeTableWithoutShowingTheRowid)
     EXPECT_EQ(table.FieldCount(), 5);
     EXPECT_EQ(table.Fields(0)->FieldName(), "idjenis");
     EXPECT_EQ(table.Fields(0)->DataType(), ftAutoInc);
+    EXPECT_TRUE(table.Fields(0)->ReadOnly());
     EXPECT_EQ(table.FieldByName("akun_neraca")->DataType(), ftBoolean);
 }
 
@@ -75,6 +78,21 @@ TEST_F(TableTest, AppendPostWritesTheRowAndReadsTheAutonumberBack)
     EXPECT_FALSE(table.FieldByName("akun_neraca")->IsNull());
     EXPECT_EQ(database.Scalar("select keterangan from posisi_coa where idjenis=4"), "Pendapatan");
     EXPECT_EQ(events, (std::vector<std::string>{"AfterInsert", "AfterScroll", "BeforePost", "AfterPost"}));
+}
+
+TEST_F(TableTest, ARowStaysReachableAfterItsIntegerKeyChanges)
+{
+    OpenTable("ref_unit");
+    EXPECT_FALSE(table.FieldByName("id_unit")->ReadOnly()) << "a key without AUTOINCREMENT holds the program's values";
+    table.Edit();
+    table.FieldByName("id_unit")->SetAsInteger(7);
+    table.Post();
+    table.Edit();
+    table.FieldByName("nama_unit")->SetAsString("Cabang");
+    table.Post();
+    EXPECT_EQ(database.Scalar("select id_unit || nama_unit from ref_unit"), "7Cabang");
+    table.Delete();
+    EXPECT_EQ(database.Scalar("select count(*) from ref_unit"), "0");
 }
 
 TEST_F(TableTest, InsertPutsTheNewRowBeforeTheCurrentOne)
@@ -267,20 +285,16 @@ TEST_F(TableTest, EditErrorHandlerChoosesAbortOrFail)
     EXPECT_EQ(table.State(), dsBrowse);
 }
 
-TEST_F(TableTest, FieldsCannotBeSetOutsideEditing)
-{
-    OpenTable("posisi_coa");
-    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
-    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
-}
-
-TEST_F(TableTest, AClosedTableRefusesToBeCounted)
+TEST_F(TableTest, OperationsOutsideTheirStateAreRefused)
 {
     table.SetTableName("posisi_coa");
     EXPECT_THROW(table.RecordCount(), EDatabaseError);
     EXPECT_THROW(table.Append(), EDatabaseError);
     table.SetTableName("");
     EXPECT_THROW(table.Open(), EDatabaseError);
+    OpenTable("posisi_coa");
+    EXPECT_THROW(table.FieldByName("nomor")->SetAsString("x"), EDatabaseError);
+    EXPECT_EQ(table.FieldByName("nomor")->AsString(), "3");
 }
 
 TEST_F(TableTest, AViewOpensForBrowsingOnly)

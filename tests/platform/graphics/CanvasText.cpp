@@ -266,11 +266,20 @@ TEST(DrawText, ReturnsTheOffsetToTheBottomWhenCentred) {
     EXPECT_EQ(s.canvas.DrawText("x", r, DT_SINGLELINE | DT_RTLREADING), h);
 }
 
-TEST(DrawText, ExpandsTabsToEightColumns) {
+TEST(DrawText, TabsAdvanceToMultiplesOfEightAverageCharacterWidths) {
     TextSurface s;
-    TRect r = Rect(0, 0, 300, 20);
-    s.canvas.DrawText("ab\tc", r, DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
-    EXPECT_EQ(s.log.at(0).Text, "ab      c");
+    const int stop = 8 * s.canvas.GetTextMetrics().tmAveCharWidth;
+    TRect r = Rect(10, 0, 300, 20);
+    s.canvas.DrawText("ab\tc\t\t&d", r, DT_SINGLELINE | DT_EXPANDTABS);
+    ASSERT_EQ(s.log.size(), 3u);
+    EXPECT_EQ(s.log[0].Text, "ab");
+    EXPECT_EQ(s.log[1].Text, "c");
+    EXPECT_EQ(s.log[1].Cell.Left, 10 + stop);
+    EXPECT_EQ(s.log[2].Cell.Left, 10 + 3 * stop);
+    EXPECT_EQ(s.log[2].UnderlinedChar, 0);
+    TRect measured = Rect(10, 0, 300, 20);
+    s.canvas.DrawText("ab\tc", measured, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+    EXPECT_EQ(measured.Right, 10 + stop + s.canvas.TextWidth("c"));
 }
 
 TEST(DrawText, ThemeOptionsMapOntoFlags) {

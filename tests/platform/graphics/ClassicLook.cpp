@@ -48,15 +48,6 @@ TEST(DrawEdge, OnePixelSunkenFrame) {
     EXPECT_EQ(r, Rect(0, 0, 6, 6));
 }
 
-TEST(DrawEdge, FlatEdgesAreShadowOnly) {
-    auto b = Blank(6, 6);
-    TRect r = Rect(0, 0, 6, 6);
-    DrawEdge(b->Canvas(), r, EDGE_SUNKEN, BF_RECT | BF_FLAT);
-    EXPECT_EQ(b->ColorAt(0, 0), kShadow);
-    EXPECT_EQ(b->ColorAt(5, 5), kShadow);
-    EXPECT_EQ(b->ColorAt(1, 1), kFace);
-}
-
 TEST(DrawEdge, OnlyTheChosenSides) {
     auto b = Blank(6, 6);
     TRect r = Rect(0, 0, 6, 6);
@@ -125,9 +116,42 @@ TEST(DrawFrameControl, CheckBoxIsThirteenSquareWithAWhiteWell) {
     EXPECT_EQ(b->ColorAt(1, 1), kDark);
     EXPECT_EQ(b->ColorAt(12, 12), kLight);
     EXPECT_EQ(b->ColorAt(6, 6), clWhite);
+    auto checked = Blank(13, 13, clGreen);
+    DrawFrameControl(checked->Canvas(), Rect(0, 0, 13, 13), DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    // The 7 by 7 mark fills (3,3)-(10,10): one pixel of the well shows all round.
+    EXPECT_EQ(checked->ColorAt(9, 3), clBlack);
+    EXPECT_EQ(checked->ColorAt(3, 5), clBlack);
+    EXPECT_EQ(checked->ColorAt(5, 9), clBlack);
+    for (int i = 2; i <= 10; ++i) {
+        EXPECT_EQ(checked->ColorAt(i, 2), clWhite) << i;
+        EXPECT_EQ(checked->ColorAt(i, 10), clWhite) << i;
+        EXPECT_EQ(checked->ColorAt(2, i), clWhite) << i;
+        EXPECT_EQ(checked->ColorAt(10, i), clWhite) << i;
+    }
     auto inactive = Blank(13, 13, clGreen);
     DrawFrameControl(inactive->Canvas(), Rect(0, 0, 13, 13), DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_INACTIVE);
     EXPECT_EQ(inactive->ColorAt(6, 6), kFace);
+}
+
+TEST(DrawFrameControl, ButtonEdgesInTheButtonOrder) {
+    struct Case {
+        uint32_t type, state;
+        TColor outerTopLeft, innerTopLeft, outerBottomRight, innerBottomRight;
+    };
+    const Case cases[] = {
+        {DFC_BUTTON, DFCS_BUTTONPUSH, kLight, kFace, kDark, kShadow},
+        {DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED, kDark, kShadow, kLight, kFace},
+        {DFC_CAPTION, DFCS_CAPTIONCLOSE | DFCS_PUSHED, kDark, kShadow, kLight, kFace},
+        {DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED | DFCS_FLAT, kShadow, kFace, kShadow, kFace}, // flat: shadow only
+    };
+    for (const Case& c : cases) {
+        auto b = Blank(30, 20, clGreen);
+        DrawFrameControl(b->Canvas(), Rect(0, 0, 30, 20), c.type, c.state);
+        EXPECT_EQ(b->ColorAt(0, 10), c.outerTopLeft) << c.state;
+        EXPECT_EQ(b->ColorAt(15, 1), c.innerTopLeft) << c.state;
+        EXPECT_EQ(b->ColorAt(29, 10), c.outerBottomRight) << c.state;
+        EXPECT_EQ(b->ColorAt(15, 18), c.innerBottomRight) << c.state;
+    }
 }
 
 TEST(DrawFrameControl, UnknownTypeDrawsNothing) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+
 #include <cairo.h>
 
 #include "platform/core/Exceptions.h"
@@ -58,13 +61,18 @@ TEST(Regions, UnionOffsetAndCopiesAreIndependent) {
     EXPECT_FALSE(b.Contains(7, 1));
 }
 
-TEST(Regions, RoundRectCutsItsCorners) {
+TEST(Regions, RoundRectCutsItsCornersAndLeavesOutTheRightAndBottomEdges) {
     const TRegion r = TRegion::RoundRect(Rect(0, 0, 20, 10), 10, 10);
-    EXPECT_EQ(r.Bounds(), Rect(0, 0, 20, 10));
     EXPECT_FALSE(r.Contains(0, 0));
-    EXPECT_FALSE(r.Contains(19, 9));
+    EXPECT_FALSE(r.Contains(18, 8));
     EXPECT_TRUE(r.Contains(10, 0));
     EXPECT_TRUE(r.Contains(0, 5));
+    const TRegion small = TRegion::RoundRect(Rect(1, 1, 30, 20), 6, 6);
+    EXPECT_EQ(small.Bounds(), Rect(1, 1, 29, 19));
+    EXPECT_FALSE(small.Contains(29, 10));
+    EXPECT_FALSE(small.Contains(15, 19));
+    EXPECT_TRUE(small.Contains(28, 10));
+    EXPECT_TRUE(small.Contains(15, 18));
 }
 
 TEST(Regions, RgnDataRoundTripsWithItsHeader) {
@@ -83,6 +91,43 @@ TEST(Regions, BadRgnDataIsRejected) {
     data[4] = 2;
     EXPECT_THROW(TRegion::FromRgnData(data), EConvertError);
     EXPECT_THROW(TRegion::FromRgnData({1, 2, 3}), EConvertError);
+}
+
+namespace {
+
+std::vector<uint8_t> RgnData(const std::vector<TRect>& rects) {
+    std::vector<uint8_t> data;
+    auto put = [&](int32_t v) {
+        for (int i = 0; i < 4; ++i) data.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+    };
+    for (int32_t v : {32, 1, static_cast<int32_t>(rects.size()), static_cast<int32_t>(rects.size() * 16), 0, 0, 0, 0}) put(v);
+    for (const TRect& r : rects)
+        for (int v : {r.Left, r.Top, r.Right, r.Bottom}) put(v);
+    return data;
+}
+
+}  // namespace
+
+TEST(Regions, RandomRgnDataGivesARegionOrTheConversionError) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    EXPECT_THROW(TRegion::FromRgnData(RgnData({Rect(5, 0, 2, 2)})), EConvertError);
+    EXPECT_THROW(TRegion::FromRgnData(RgnData({Rect(0, 0, 2, 2), Rect(kMin, 0, kMax, 1)})), EConvertError);
+    std::mt19937 random(29);
+    const int edges[] = {kMin, kMin + 1, -(1 << 30) - 1, -(1 << 30), -1, 0, 1, 7, 1 << 30, (1 << 30) + 1, kMax - 1, kMax};
+    auto coordinate = [&] {
+        return random() % 2 ? edges[random() % std::size(edges)] : static_cast<int>(random() % 64) - 32;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<TRect> rects(random() % 5);
+        for (TRect& r : rects) r = {coordinate(), coordinate(), coordinate(), coordinate()};
+        try {
+            const TRegion region = TRegion::FromRgnData(RgnData(rects));
+            const TRect b = region.Bounds();
+            EXPECT_GE(static_cast<int64_t>(b.Right) - b.Left, 0);
+            EXPECT_TRUE(TRegion::FromRgnData(region.ToRgnData()).Equals(region));
+        } catch (const EConvertError&) {
+        }
+    }
 }
 
 TEST(Regions, FromKeyedBitmapLeavesTheKeyOut) {

@@ -125,6 +125,9 @@ TEST(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
     EXPECT_EQ(a->Left(), 500);
     a->SetWindowState(TWindowState::wsMaximized);
     EXPECT_EQ(a->BoundsRect(), f.main->MDIClient()->ClientRect());
+    auto* b = CreateOwned<TChild>(*f.main);
+    EXPECT_EQ(b->WindowState(), TWindowState::wsMaximized) << "a new child opens as the active one shows";
+    EXPECT_EQ(b->BoundsRect(), f.main->MDIClient()->ClientRect());
     a->SetWindowState(TWindowState::wsNormal);
     EXPECT_EQ(a->Left(), 500);
 }
