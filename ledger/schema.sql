@@ -344,6 +344,8 @@ create table kasbon (
   no_bukti text(50) collate nocase
 );
 create index kasbon_employee on kasbon (kode);
+-- The cash-voucher list reads one unit and month of headers.
+create index T_VOUC_unit_date on T_VOUC (id_unit, tgl_vouc);
 
 create view v_realisasi as
 select d.account_id as account_id, h.tgl_vouc as tgl_vouc, d.debet as debet, d.kredit as kredit,

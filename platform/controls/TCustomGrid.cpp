@@ -703,10 +703,11 @@ void TCustomGrid::HideEditor()
     editorMode_ = false;
     editCol_ = editRow_ = -1;
     if (editor_) {
-        const bool hadFocus = editor_->Focused();
-        editor_->Hide();
-        if (hadFocus && CanFocus())
+        // The focus goes straight back to the grid: hidden first, the editor would hand it to
+        // the form, and every container around the grid would see the focus leave it.
+        if (editor_->Focused() && CanFocus())
             SetFocus();
+        editor_->Hide();
     }
     InvalidateCell(current_.X, current_.Y);
 }

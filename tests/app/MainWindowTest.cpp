@@ -14,7 +14,6 @@
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMessageBoxResponder.h"
-#include "platform/core/ClassRegistry.h"
 #include "platform/core/DesktopOpener.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
@@ -24,20 +23,8 @@
 
 namespace {
 
-// Stands in for the cash window, which the main window opens by class name.
-class TCashStandIn : public TLedgerForm {
-public:
-    explicit TCashStandIn(TComponent* owner) : TLedgerForm(owner, "Cash")
-    {
-        SetName("Frm_CashFlow");
-        SetFormStyle(TFormStyle::fsMDIChild);
-    }
-};
-
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow() { RegisterClass<TCashStandIn>("TFrm_CashFlow"); }
-
     TF_Main& main() { return *F_Main; }
     void Click(TTeItem* item)
     {
