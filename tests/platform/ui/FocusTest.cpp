@@ -38,20 +38,23 @@ TEST(Focus, ShowingAFormFocusesItsFirstTabStop)
     EXPECT_TRUE(s.App().Active());
 }
 
-TEST(Focus, MovingWithinAContainerDoesNotExitIt)
+TEST(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
 {
     THeadlessSession s;
     PanelForm f(s);
-    f.inner2->SetFocus();
+    intptr_t gaining = -1;
+    {
+        TMessageSpy spy(*f.inner1, [&](TMessage& m, bool&) {
+            if (m.Msg == WM_KILLFOCUS)
+                gaining = m.WParam;
+        });
+        f.inner2->SetFocus();
+    }
+    EXPECT_EQ(gaining, static_cast<intptr_t>(f.inner2->Handle()));
     EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Enter Inner2"}));
-}
-
-TEST(Focus, LeavingAContainerExitsTheControlThenTheContainer)
-{
-    THeadlessSession s;
-    PanelForm f(s);
+    f.log.clear();
     f.outside->SetFocus();
-    EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1", "Enter Outside"}));
+    EXPECT_EQ(f.log, (TEventLog{"Exit Inner2", "Exit Panel1", "Enter Outside"}));
     f.log.clear();
     f.inner2->SetFocus();
     EXPECT_EQ(f.log, (TEventLog{"Exit Outside", "Enter Panel1", "Enter Inner2"}));
@@ -88,27 +91,6 @@ TEST(Focus, TheClickThatCausedARefusedExitIsDropped)
     EXPECT_TRUE(f.inner1->Focused());
 }
 
-TEST(Focus, KillFocusNamesTheControlThatGainsIt)
-{
-    THeadlessSession s;
-    PanelForm f(s);
-    intptr_t gaining = -1;
-    struct Spy : IMessageFilter {
-        intptr_t* gaining;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_KILLFOCUS)
-                *gaining = m.WParam;
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } spy;
-    spy.gaining = &gaining;
-    f.inner1->AddMessageFilter(&spy);
-    f.inner2->SetFocus();
-    f.inner1->RemoveMessageFilter(&spy);
-    EXPECT_EQ(gaining, static_cast<intptr_t>(f.inner2->Handle()));
-}
-
 TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
 {
     THeadlessSession s;
@@ -124,7 +106,7 @@ TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
     EXPECT_FALSE(f.inner2->CanFocus());
 }
 
-TEST(Focus, DisablingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
+TEST(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
 {
     THeadlessSession s;
     PanelForm f(s);
@@ -140,6 +122,12 @@ TEST(Focus, DisablingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
     s.TypeText("cd");
     EXPECT_TRUE(f.inner2->Typed.empty());
+
+    f.panel->SetEnabled(true);
+    f.inner1->SetFocus();
+    f.inner1->SetVisible(false);
+    EXPECT_FALSE(f.inner1->Focused());
+    EXPECT_EQ(s.App().FocusedWindow(), f.form);
 }
 
 TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
@@ -153,19 +141,12 @@ TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
     EXPECT_EQ(f.inner1->Typed, U"x");
 }
 
-TEST(Focus, HidingTheFocusedControlHandsTheFocusToItsForm)
-{
-    THeadlessSession s;
-    PanelForm f(s);
-    f.inner1->SetVisible(false);
-    EXPECT_FALSE(f.inner1->Focused());
-    EXPECT_EQ(s.App().FocusedWindow(), f.form);
-}
-
 TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
 {
     THeadlessSession s;
     PanelForm f(s);
+    int activations = 0;
+    f.form->OnActivate = [&](TComponent*) { ++activations; };
     TForm* other = s.CreateForm<TForm>();
     auto* e = Place<TTestEdit>(other, "Other", 10, 10);
     auto* e2 = Place<TTestEdit>(other, "Other2", 10, 40);
@@ -176,11 +157,14 @@ TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
     other->SetActiveControl(e2);
     other->SetFocus();
     EXPECT_TRUE(e2->Focused());
+    f.form->SetFocus();
+    EXPECT_EQ(activations, 2);
 }
 
 TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
 {
     THeadlessSession s;
+    PanelForm f(s);
     class TWatcher : public TTestPanel {
     public:
         using TTestPanel::TTestPanel;
@@ -194,12 +178,10 @@ TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
             TTestPanel::WndProc(m);
         }
     };
-    PanelForm f(s);
     auto* watcher = Place<TWatcher>(f.panel, "Watcher", 100, 5);
     f.outside->SetFocus();
     f.inner2->SetFocus();
-    EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside),
-                                                     reinterpret_cast<intptr_t>(f.inner2)}));
+    EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside), reinterpret_cast<intptr_t>(f.inner2)}));
 }
 
 TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
@@ -207,20 +189,10 @@ TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
     THeadlessSession s;
     PanelForm f(s);
     std::vector<intptr_t> ncActive;
-    class TNcSpy : public IMessageFilter {
-    public:
-        explicit TNcSpy(std::vector<intptr_t>& seen) : seen_(seen) {}
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_NCACTIVATE)
-                seen_.push_back(m.WParam);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-
-    private:
-        std::vector<intptr_t>& seen_;
-    } spy(ncActive);
-    f.form->AddMessageFilter(&spy);
+    TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_NCACTIVATE)
+            ncActive.push_back(m.WParam);
+    });
     int activations = 0;
     f.form->OnActivate = [&](TComponent*) { ++activations; };
     TBackendEvent e;
@@ -230,23 +202,8 @@ TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
     e.Kind = TBackendEventKind::Activated;
     s.Screen().Push(e);
     s.ProcessUntilIdle();
-    f.form->RemoveMessageFilter(&spy);
     EXPECT_EQ(ncActive, (std::vector<intptr_t>{0, 1}));
     EXPECT_EQ(s.App().ActiveTopForm(), f.form);
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_EQ(activations, 0);
-}
-
-TEST(Focus, EachActivationRunsOnActivate)
-{
-    THeadlessSession s;
-    PanelForm f(s);
-    int activations = 0;
-    f.form->OnActivate = [&](TComponent*) { ++activations; };
-    TForm* other = s.CreateForm<TForm>();
-    other->Show();
-    f.form->SetFocus();
-    other->SetFocus();
-    f.form->SetFocus();
-    EXPECT_EQ(activations, 2);
 }
