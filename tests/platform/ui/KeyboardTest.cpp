@@ -22,6 +22,10 @@ struct KeyForm {
     TTestEdit* edit2;
     TTestEdit* edit3;
 };
+bool Logged(const TEventLog& log, const std::string& entry)
+{
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
 } // namespace
 
 TEST(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
@@ -34,19 +38,11 @@ TEST(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
     EXPECT_EQ(f.edit1->Typed, U"a");
 }
 
-TEST(KeyModel, ClearingTheKeyInKeyDownDoesNotSwallowTheCharacter)
+TEST(KeyModel, ClearingTheKeyInKeyDownKeepsTheCharacterAndClearingItInKeyPressSwallowsIt)
 {
     THeadlessSession s;
     KeyForm f(s);
     f.edit1->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) { key = 0; };
-    s.PressKey('B', 0, "b");
-    EXPECT_EQ(f.edit1->Typed, U"b");
-}
-
-TEST(KeyModel, ClearingTheCharacterInKeyPressSwallowsIt)
-{
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->OnKeyPress = [](TComponent*, char32_t& key) {
         if (key == U'x')
             key = 0;
@@ -72,13 +68,13 @@ TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
                                 "Form KeyPress 99", "KeyPress 99", "KeyUp 67"}));
 }
 
-TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDown)
+TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDownAndNeverTwice)
 {
     THeadlessSession s;
     KeyForm f(s);
     f.edit1->DialogCode |= DLGC_WANTALLKEYS | DLGC_WANTTAB;
     s.PressKey('A', kmCtrl);
-    s.PressKey('V', kmCtrl);
+    s.PressKey('V', kmCtrl, "v");
     s.PressKey(VK_BACK);
     s.PressKey(VK_TAB);
     s.PressKey(VK_RETURN);
@@ -89,34 +85,10 @@ TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDown)
             chars.push_back(e);
     EXPECT_EQ(chars, (std::vector<std::string>{"WM_CHAR 1", "WM_CHAR 22", "WM_CHAR 8", "WM_CHAR 9", "WM_CHAR 13",
                                                 "WM_CHAR 27"}));
+    EXPECT_EQ(f.edit1->Typed, U"");
 }
 
-TEST(KeyModel, TextTypedWhileCtrlIsHeldIsNotDeliveredTwice)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    s.PressKey('C', kmCtrl, "c");
-    int chars = 0;
-    for (const auto& e : f.log)
-        chars += e.rfind("WM_CHAR", 0) == 0;
-    EXPECT_EQ(chars, 1);
-    EXPECT_TRUE(f.edit1->Typed.empty());
-}
-
-TEST(KeyModel, AltLetterGoesAsSysCharAndCarriesTheAltBit)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    intptr_t keyData = 0;
-    f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) {
-        keyData = shift & ssAlt ? 1 : 0;
-    };
-    s.PressKey(VK_BACK, kmAlt);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_SYSCHAR 8"), f.log.end());
-    EXPECT_EQ(keyData, 1);
-}
-
-TEST(KeyModel, ShiftStateTellsExactlyCtrlFromCtrlShift)
+TEST(KeyModel, ModifiersReachTheHandlersExactly)
 {
     THeadlessSession s;
     KeyForm f(s);
@@ -124,22 +96,16 @@ TEST(KeyModel, ShiftStateTellsExactlyCtrlFromCtrlShift)
     f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) { seen.push_back(KeyboardShift(shift)); };
     s.PressKey('S', kmCtrl);
     s.PressKey('S', kmCtrl | kmShift);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], TShiftState(ssCtrl));
-    EXPECT_EQ(seen[1], TShiftState(ssCtrl | ssShift));
-}
-
-TEST(KeyModel, GetKeyStateFollowsHeldKeys)
-{
-    THeadlessSession s;
-    KeyForm f(s);
+    s.PressKey(VK_BACK, kmAlt);
+    EXPECT_EQ(seen, (std::vector<TShiftState>{ssCtrl, ssCtrl | ssShift, ssAlt}));
+    EXPECT_TRUE(Logged(f.log, "WM_SYSCHAR 8"));
     s.KeyDown(VK_CONTROL, kmCtrl);
     EXPECT_LT(GetKeyState(VK_CONTROL), 0);
     s.KeyUp(VK_CONTROL);
     EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
 }
 
-TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
+TEST(DialogKeys, TabMovesThroughTheTabOrderSkippingWhatCannotTakeTheFocus)
 {
     THeadlessSession s;
     KeyForm f(s);
@@ -153,29 +119,16 @@ TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
     s.PressKey(VK_TAB, kmShift);
     EXPECT_TRUE(f.edit1->Focused());
     EXPECT_EQ(f.form->ActiveControl(), f.edit1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
-}
-
-TEST(DialogKeys, TabSkipsDisabledHiddenAndNonTabStopControls)
-{
-    THeadlessSession s;
-    KeyForm f(s);
+    EXPECT_FALSE(Logged(f.log, "WM_CHAR 9"));
     auto* e4 = Place<TTestEdit>(f.form, "Edit4", 10, 100, &f.log);
     f.edit2->SetEnabled(false);
     f.edit3->SetTabStop(false);
     e4->SetVisible(false);
     s.PressKey(VK_TAB);
     EXPECT_TRUE(f.edit1->Focused());
-}
-
-TEST(DialogKeys, AControlThatWantsTabKeepsIt)
-{
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->DialogCode |= DLGC_WANTTAB;
     s.PressKey(VK_TAB);
-    EXPECT_TRUE(f.edit1->Focused());
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
+    EXPECT_TRUE(Logged(f.log, "WM_CHAR 9"));
 }
 
 TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
@@ -188,24 +141,17 @@ TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
     ok->OnClick = [&](TComponent*) { s.App().ProcessMessages(); };
     s.PressKey(VK_RETURN);
     EXPECT_EQ(ok->Clicks, 1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
+    EXPECT_FALSE(Logged(f.log, "KeyDown 13"));
+    EXPECT_FALSE(Logged(f.log, "KeyPress 13"));
 }
 
-TEST(DialogKeys, EnterWithoutADefaultButtonReachesKeyDown)
+TEST(DialogKeys, AnUnansweredEnterReachesTheEditWhoseKeyDownMayKillItsCharacter)
 {
     THeadlessSession s;
     KeyForm f(s);
     s.PressKey(VK_RETURN);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
-}
-
-TEST(DialogKeys, AnUnansweredEnterKeepsItsCharacterForKeyDownToKill)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    s.PressKey(VK_RETURN);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
+    EXPECT_TRUE(Logged(f.log, "KeyDown 13"));
+    EXPECT_TRUE(Logged(f.log, "KeyPress 13"));
     f.log.clear();
     f.edit1->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         if (key == VK_RETURN)
@@ -213,20 +159,6 @@ TEST(DialogKeys, AnUnansweredEnterKeepsItsCharacterForKeyDownToKill)
     };
     s.PressKey(VK_RETURN);
     EXPECT_EQ(f.log, (TEventLog{"KeyDown 13", "KeyUp 13"}));
-}
-
-TEST(DialogKeys, EnterCanMoveToTheNextFieldFromKeyPress)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
-        if (key == 13) {
-            f.form->SelectNext(f.edit1, true, true);
-            key = 0;
-        }
-    };
-    s.PressKey(VK_RETURN);
-    EXPECT_TRUE(f.edit2->Focused());
 }
 
 TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
@@ -237,19 +169,26 @@ TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
         if (key == 13)
             f.form->Perform(WM_NEXTDLGCTL, 0, 0);
     };
+    f.edit2->OnKeyPress = [&](TComponent*, char32_t& key) {
+        if (key == 13) {
+            f.form->SelectNext(f.edit2, true, true);
+            key = 0;
+        }
+    };
     s.PressKey(VK_RETURN);
     EXPECT_TRUE(f.edit2->Focused());
-    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, 1, 0);
-    EXPECT_TRUE(f.edit1->Focused());
-    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, static_cast<intptr_t>(f.edit3->Handle()), 1);
+    s.PressKey(VK_RETURN);
     EXPECT_TRUE(f.edit3->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, 1, 0);
+    EXPECT_TRUE(f.edit2->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, static_cast<intptr_t>(f.edit1->Handle()), 1);
+    EXPECT_TRUE(f.edit1->Focused());
 }
 
 TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
 {
     THeadlessSession s;
-    TForm* main = s.CreateForm<TForm>();
-    main->Show();
+    ShowForm(s);
     TForm* dialog = s.CreateForm<TForm>();
     auto* cancel = Place<TTestButton>(dialog, "Cancel", 10, 10);
     cancel->Cancel = true;
@@ -259,7 +198,7 @@ TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
     EXPECT_EQ(cancel->Clicks, 1);
 }
 
-TEST(Accelerators, AltLetterClicksTheControlWithThatAccelerator)
+TEST(Accelerators, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedControlWantsNoCharacters)
 {
     THeadlessSession s;
     KeyForm f(s);
@@ -267,19 +206,11 @@ TEST(Accelerators, AltLetterClicksTheControlWithThatAccelerator)
     save->SetCaption("&Simpan");
     s.PressKey('S', kmAlt);
     EXPECT_EQ(save->Clicks, 1);
-}
-
-TEST(Accelerators, PlainLetterActsAsAcceleratorOnlyWhenTheFocusedControlWantsNoCharacters)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
-    save->SetCaption("&Simpan");
-    s.TypeText("s");
-    EXPECT_EQ(save->Clicks, 0);
-    f.edit1->DialogCode = 0;
     s.TypeText("s");
     EXPECT_EQ(save->Clicks, 1);
+    f.edit1->DialogCode = 0;
+    s.TypeText("s");
+    EXPECT_EQ(save->Clicks, 2);
 }
 
 TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
@@ -287,22 +218,14 @@ TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
     THeadlessSession s;
     KeyForm f(s);
     std::vector<intptr_t> menus;
-    struct Spy : IMessageFilter {
-        std::vector<intptr_t>* menus;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
-                menus->push_back(m.LParam);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } spy;
-    spy.menus = &menus;
-    f.form->AddMessageFilter(&spy);
+    TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
+            menus.push_back(m.LParam);
+    });
     s.PressKey(VK_SPACE, kmAlt);
     s.PressKey(VK_F10);
     s.KeyDown(VK_MENU, kmAlt);
     s.KeyUp(VK_MENU);
-    f.form->RemoveMessageFilter(&spy);
     EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
 }
 
@@ -319,7 +242,7 @@ TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
     };
     s.PressKey('S', kmCtrl);
     EXPECT_EQ(saves, 1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 83"), f.log.end());
+    EXPECT_FALSE(Logged(f.log, "KeyDown 83"));
 }
 
 TEST(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
