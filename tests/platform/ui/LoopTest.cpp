@@ -4,7 +4,7 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(Loop, RunEndsWhenTheMainFormCloses)
+TEST(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
 {
     THeadlessSession s;
     TForm* main = nullptr;
@@ -12,6 +12,10 @@ TEST(Loop, RunEndsWhenTheMainFormCloses)
     s.App().PostMessage(main->Handle(), WM_CLOSE);
     s.App().Run();
     EXPECT_TRUE(s.App().Terminated());
+    s.App().PostQuitMessage(3);
+    TQueuedMessage m;
+    EXPECT_FALSE(s.App().GetMessage(m));
+    EXPECT_EQ(m.WParam, 3);
 }
 
 TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
@@ -22,9 +26,7 @@ TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
     auto* button = Place<TTestButton>(form, "Item", 10, 10);
     form->Show();
     s.ProcessUntilIdle();
-    const TPoint p = s.ScreenPointOf(*button);
-    s.Screen().MouseDown(p.X, p.Y);
-    s.Screen().MouseUp(p.X, p.Y);
+    QueueClick(s, s.ScreenPointOf(*button));
     std::vector<uint32_t> seen;
     TQueuedMessage m;
     while (s.App().GetMessage(m)) {
@@ -36,15 +38,6 @@ TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
     }
     EXPECT_EQ(button->Clicks, 1);
     EXPECT_NE(std::find(seen.begin(), seen.end(), uint32_t(WM_LBUTTONDOWN)), seen.end());
-}
-
-TEST(Loop, GetMessageReportsQuit)
-{
-    THeadlessSession s;
-    s.App().PostQuitMessage(3);
-    TQueuedMessage m;
-    EXPECT_FALSE(s.App().GetMessage(m));
-    EXPECT_EQ(m.WParam, 3);
 }
 
 TEST(Loop, SystemNotificationsReachUtilityWindowsToo)

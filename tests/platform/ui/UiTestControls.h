@@ -158,6 +158,13 @@ inline TForm* ShowForm(THeadlessSession& s, int left = 0, int top = 0, int width
     return form;
 }
 
+// Queues a left click at a screen point without running the queue, as input arriving during a loop.
+inline void QueueClick(THeadlessSession& s, TPoint p)
+{
+    s.Screen().MouseDown(p.X, p.Y);
+    s.Screen().MouseUp(p.X, p.Y);
+}
+
 // Shows every message to 'before' ahead of the window while it lives; 'before' may mark it handled.
 class TMessageSpy : public IMessageFilter {
 public:
