@@ -26,22 +26,26 @@ struct PanelForm {
     TTestEdit* inner2;
     TTestEdit* outside;
 };
+// Each test starts with the session and its form.
+class PanelFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    PanelForm f{s};
+};
+using Focus = PanelFormTest;
+
 } // namespace
 
-TEST(Focus, ShowingAFormFocusesItsFirstTabStop)
+TEST_F(Focus, ShowingAFormFocusesItsFirstTabStop)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_EQ(Screen->ActiveControl(), f.inner1);
     EXPECT_EQ(Screen->ActiveForm(), f.form);
     EXPECT_TRUE(s.App().Active());
 }
 
-TEST(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
+TEST_F(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     intptr_t gaining = -1;
     {
         TMessageSpy spy(*f.inner1, [&](TMessage& m, bool&) {
@@ -60,10 +64,8 @@ TEST(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
     EXPECT_EQ(f.log, (TEventLog{"Exit Outside", "Enter Panel1", "Enter Inner2"}));
 }
 
-TEST(Focus, AContainerExitHandlerMayMoveTheFocusBack)
+TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBack)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.panel->OnExit = [&](TComponent*) {
         f.log.push_back("Exit Panel1");
         f.inner2->SetFocus();
@@ -74,10 +76,8 @@ TEST(Focus, AContainerExitHandlerMayMoveTheFocusBack)
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Enter Outside"), 0);
 }
 
-TEST(Focus, TheClickThatCausedARefusedExitIsDropped)
+TEST_F(Focus, TheClickThatCausedARefusedExitIsDropped)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     auto* button = Place<TTestButton>(f.form, "Button1", 250, 150);
     f.panel->OnExit = [&](TComponent*) {
         s.App().MessageBox("Not balanced", "Bukura", MB_OK);
@@ -91,10 +91,8 @@ TEST(Focus, TheClickThatCausedARefusedExitIsDropped)
     EXPECT_TRUE(f.inner1->Focused());
 }
 
-TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
+TEST_F(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.inner2->SetVisible(false);
     EXPECT_FALSE(f.inner2->CanFocus());
     EXPECT_NO_THROW(f.inner2->SetFocus());
@@ -106,10 +104,8 @@ TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
     EXPECT_FALSE(f.inner2->CanFocus());
 }
 
-TEST(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
+TEST_F(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.inner1->SetEnabled(false);
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
     EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1"}));
@@ -130,10 +126,8 @@ TEST(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToTheFo
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
 }
 
-TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
+TEST_F(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.panel->RecreateWnd();
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_TRUE(f.log.empty());
@@ -141,10 +135,8 @@ TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
     EXPECT_EQ(f.inner1->Typed, U"x");
 }
 
-TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
+TEST_F(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     int activations = 0;
     f.form->OnActivate = [&](TComponent*) { ++activations; };
     TForm* other = s.CreateForm<TForm>();
@@ -161,10 +153,8 @@ TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
     EXPECT_EQ(activations, 2);
 }
 
-TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
+TEST_F(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     class TWatcher : public TTestPanel {
     public:
         using TTestPanel::TTestPanel;
@@ -184,10 +174,8 @@ TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
     EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside), reinterpret_cast<intptr_t>(f.inner2)}));
 }
 
-TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
+TEST_F(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     std::vector<intptr_t> ncActive;
     TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
         if (m.Msg == WM_NCACTIVATE)

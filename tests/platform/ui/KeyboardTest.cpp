@@ -26,22 +26,30 @@ bool Logged(const TEventLog& log, const std::string& entry)
 {
     return std::find(log.begin(), log.end(), entry) != log.end();
 }
+// Each test starts with the session and its form.
+class KeyFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    KeyForm f{s};
+};
+using KeyModel = KeyFormTest;
+using DialogKeys = KeyFormTest;
+using AcceleratorKeys = KeyFormTest;
+using ShortCutKeys = KeyFormTest;
+using InputMethod = KeyFormTest;
+
 } // namespace
 
-TEST(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
+TEST_F(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     ASSERT_TRUE(f.edit1->Focused());
     s.PressKey('A', 0, "a");
     EXPECT_EQ(f.log, (TEventLog{"KeyDown 65", "WM_CHAR 97", "KeyPress 97", "KeyUp 65"}));
     EXPECT_EQ(f.edit1->Typed, U"a");
 }
 
-TEST(KeyModel, ClearingTheKeyInKeyDownKeepsTheCharacterAndClearingItInKeyPressSwallowsIt)
+TEST_F(KeyModel, ClearingTheKeyInKeyDownKeepsTheCharacterAndClearingItInKeyPressSwallowsIt)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) { key = 0; };
     f.edit1->OnKeyPress = [](TComponent*, char32_t& key) {
         if (key == U'x')
@@ -51,10 +59,8 @@ TEST(KeyModel, ClearingTheKeyInKeyDownKeepsTheCharacterAndClearingItInKeyPressSw
     EXPECT_EQ(f.edit1->Typed, U"ab");
 }
 
-TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
+TEST_F(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.form->SetKeyPreview(true);
     f.form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         f.log.push_back("Form KeyDown " + std::to_string(key));
@@ -68,10 +74,8 @@ TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
                                 "Form KeyPress 99", "KeyPress 99", "KeyUp 67"}));
 }
 
-TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDownAndNeverTwice)
+TEST_F(KeyModel, ControlCharactersAreMadeFromTheKeyDownAndNeverTwice)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->DialogCode |= DLGC_WANTALLKEYS | DLGC_WANTTAB;
     s.PressKey('A', kmCtrl);
     s.PressKey('V', kmCtrl, "v");
@@ -88,10 +92,8 @@ TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDownAndNeverTwice)
     EXPECT_EQ(f.edit1->Typed, U"");
 }
 
-TEST(KeyModel, ModifiersReachTheHandlersExactly)
+TEST_F(KeyModel, ModifiersReachTheHandlersExactly)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     std::vector<TShiftState> seen;
     f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) { seen.push_back(KeyboardShift(shift)); };
     s.PressKey('S', kmCtrl);
@@ -105,10 +107,8 @@ TEST(KeyModel, ModifiersReachTheHandlersExactly)
     EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
 }
 
-TEST(DialogKeys, TabMovesThroughTheTabOrderSkippingWhatCannotTakeTheFocus)
+TEST_F(DialogKeys, TabMovesThroughTheTabOrderSkippingWhatCannotTakeTheFocus)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit3->SetTabOrder(0);
     s.App().SetFocusedWindow(nullptr);
     f.edit3->SetFocus();
@@ -131,10 +131,8 @@ TEST(DialogKeys, TabMovesThroughTheTabOrderSkippingWhatCannotTakeTheFocus)
     EXPECT_TRUE(Logged(f.log, "WM_CHAR 9"));
 }
 
-TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
+TEST_F(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     auto* ok = Place<TTestButton>(f.form, "OK", 200, 150);
     ok->Default = true;
     // A loop run by the click must not deliver the Enter character to the edit either.
@@ -145,10 +143,8 @@ TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
     EXPECT_FALSE(Logged(f.log, "KeyPress 13"));
 }
 
-TEST(DialogKeys, AnUnansweredEnterReachesTheEditWhoseKeyDownMayKillItsCharacter)
+TEST_F(DialogKeys, AnUnansweredEnterReachesTheEditWhoseKeyDownMayKillItsCharacter)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     s.PressKey(VK_RETURN);
     EXPECT_TRUE(Logged(f.log, "KeyDown 13"));
     EXPECT_TRUE(Logged(f.log, "KeyPress 13"));
@@ -161,10 +157,8 @@ TEST(DialogKeys, AnUnansweredEnterReachesTheEditWhoseKeyDownMayKillItsCharacter)
     EXPECT_EQ(f.log, (TEventLog{"KeyDown 13", "KeyUp 13"}));
 }
 
-TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
+TEST_F(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
         if (key == 13)
             f.form->Perform(WM_NEXTDLGCTL, 0, 0);
@@ -185,10 +179,8 @@ TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
     EXPECT_TRUE(f.edit1->Focused());
 }
 
-TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
+TEST_F(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
 {
-    THeadlessSession s;
-    ShowForm(s);
     TForm* dialog = s.CreateForm<TForm>();
     auto* cancel = Place<TTestButton>(dialog, "Cancel", 10, 10);
     cancel->Cancel = true;
@@ -198,10 +190,8 @@ TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
     EXPECT_EQ(cancel->Clicks, 1);
 }
 
-TEST(Accelerators, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedControlWantsNoCharacters)
+TEST_F(AcceleratorKeys, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedControlWantsNoCharacters)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
     save->SetCaption("&Simpan");
     s.PressKey('S', kmAlt);
@@ -213,10 +203,8 @@ TEST(Accelerators, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedCon
     EXPECT_EQ(save->Clicks, 2);
 }
 
-TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
+TEST_F(AcceleratorKeys, UnansweredAltSpaceAndF10OpenTheKeyMenu)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     std::vector<intptr_t> menus;
     TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
         if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
@@ -229,10 +217,8 @@ TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
     EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
 }
 
-TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
+TEST_F(ShortCutKeys, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     int saves = 0;
     f.form->OnShortCut = [&](TMessage& m, bool& handled) {
         if (m.WParam == 'S' && KeyboardShift(s.App().Input().ShiftState()) == ssCtrl) {
@@ -245,10 +231,8 @@ TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
     EXPECT_FALSE(Logged(f.log, "KeyDown 83"));
 }
 
-TEST(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
+TEST_F(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     StartTextInput(f.edit2, Rect(4, 2, 6, 18));
     EXPECT_TRUE(s.Screen().TextInputActive());
     const TPoint origin = f.edit2->ClientToScreen({4, 2});

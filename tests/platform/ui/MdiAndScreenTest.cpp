@@ -29,12 +29,18 @@ struct Frame {
     }
     TForm* main = nullptr;
 };
+// Each test starts with the session and its form.
+class FrameTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    Frame f{s};
+};
+using MDI = FrameTest;
+
 } // namespace
 
-TEST(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
+TEST_F(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
 {
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     auto* b = CreateOwned<TChild>(*f.main);
     EXPECT_TRUE(a->Visible());
@@ -46,7 +52,7 @@ TEST(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
     EXPECT_THROW(f.main->MDIChildren(2), EListError);
 }
 
-TEST(MDI, AChildWithoutAFrameIsRefused)
+TEST(MDIChild, WithoutAFrameIsRefused)
 {
     THeadlessSession s;
     TForm* plain = nullptr;
@@ -54,10 +60,8 @@ TEST(MDI, AChildWithoutAFrameIsRefused)
     EXPECT_THROW(CreateOwned<TChild>(*plain), EInvalidOperation);
 }
 
-TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
+TEST_F(MDI, ActivatingAChildSendsTheActivationWithTheChild)
 {
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
     auto* b = CreateOwned<TChild>(*f.main);
@@ -81,10 +85,8 @@ TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
     EXPECT_TRUE(edit->Focused());
 }
 
-TEST(MDI, FreeingTheActiveChildActivatesTheNextAndClosingAllWorksOverASnapshot)
+TEST_F(MDI, FreeingTheActiveChildActivatesTheNextAndClosingAllWorksOverASnapshot)
 {
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
     TWeakRef<TChild> b(CreateOwned<TChild>(*f.main));
@@ -104,10 +106,8 @@ TEST(MDI, FreeingTheActiveChildActivatesTheNextAndClosingAllWorksOverASnapshot)
     EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
 }
 
-TEST(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
+TEST_F(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
 {
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     a->SetBounds(600, 500, 300, 200);
     const TRect extent = f.main->MDIClient()->ChildrenExtent();

@@ -33,12 +33,22 @@ struct MouseForm {
     TTestButton* button;
     TTestLabel* label;
 };
+// Each test starts with the session and its form.
+class MouseFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    MouseForm f{s};
+};
+using Mouse = MouseFormTest;
+using Hover = MouseFormTest;
+using Capture = MouseFormTest;
+using Cursor = MouseFormTest;
+using DragDrop = MouseFormTest;
+
 } // namespace
 
-TEST(Mouse, AReleaseInsideClicksBeforeMouseUpAlsoOnWindowlessControls)
+TEST_F(Mouse, AReleaseInsideClicksBeforeMouseUpAlsoOnWindowlessControls)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     const TPoint p = s.ScreenPointOf(*f.button, {5, 6});
     s.Click(p.X, p.Y);
     const TPoint l = s.ScreenPointOf(*f.label, {3, 4});
@@ -47,10 +57,8 @@ TEST(Mouse, AReleaseInsideClicksBeforeMouseUpAlsoOnWindowlessControls)
                                 "Label1 enter", "Label1 down 3,4", "Label1 click", "Label1 up 3,4"}));
 }
 
-TEST(Mouse, AReleaseOutsideDoesNotClickAndCoordinatesFollowTheCapture)
+TEST_F(Mouse, AReleaseOutsideDoesNotClickAndCoordinatesFollowTheCapture)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     const TPoint p = s.ScreenPointOf(*f.button, {5, 5});
     s.MouseDown(p.X, p.Y);
     EXPECT_TRUE(f.button->MouseCapture());
@@ -65,10 +73,8 @@ TEST(Mouse, AReleaseOutsideDoesNotClickAndCoordinatesFollowTheCapture)
     EXPECT_EQ(f.log.back(), "Button1 up 5,5");
 }
 
-TEST(Mouse, ADisabledControlOrContainerTakesNoClick)
+TEST_F(Mouse, ADisabledControlOrContainerTakesNoClick)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     auto* panel = Place<TTestPanel>(f.form, "Panel", 150, 20);
     auto* inner = Place<TTestButton>(panel, "Inner", 5, 5);
     f.button->SetEnabled(false);
@@ -83,10 +89,8 @@ TEST(Mouse, ADisabledControlOrContainerTakesNoClick)
     EXPECT_EQ(inner->Clicks, 0);
 }
 
-TEST(Mouse, DoubleClickIsAPressWithTheDoubleFlagPlusDblClickOnlyWhenQuickAndWanted)
+TEST_F(Mouse, DoubleClickIsAPressWithTheDoubleFlagPlusDblClickOnlyWhenQuickAndWanted)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     TShiftState second = 0;
     f.button->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int, int) { second = shift; };
     const TPoint p = s.ScreenPointOf(*f.button);
@@ -108,10 +112,8 @@ TEST(Mouse, DoubleClickIsAPressWithTheDoubleFlagPlusDblClickOnlyWhenQuickAndWant
     EXPECT_EQ(f.button->Clicks, 5);
 }
 
-TEST(Mouse, ASecondPressOnAnotherWindowIsAPlainPress)
+TEST_F(Mouse, ASecondPressOnAnotherWindowIsAPlainPress)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     f.button->OnClick = [&](TComponent*) { f.button->Hide(); };
     TShiftState formShift = ssDouble;
     f.form->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int, int) { formShift = shift; };
@@ -123,10 +125,8 @@ TEST(Mouse, ASecondPressOnAnotherWindowIsAPlainPress)
     EXPECT_EQ(formClicks, 1);
 }
 
-TEST(Hover, EnterAndLeaveFollowTheMouseAlsoForWindowlessControls)
+TEST_F(Hover, EnterAndLeaveFollowTheMouseAlsoForWindowlessControls)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     const TPoint b = s.ScreenPointOf(*f.button);
     const TPoint l = s.ScreenPointOf(*f.label);
     s.MoveTo(b.X, b.Y);
@@ -135,10 +135,8 @@ TEST(Hover, EnterAndLeaveFollowTheMouseAlsoForWindowlessControls)
     EXPECT_EQ(f.log, (TEventLog{"Button1 enter", "Button1 leave", "Label1 enter", "Label1 leave"}));
 }
 
-TEST(Capture, ExplicitCaptureRoutesMovesAndShowModalCancelsIt)
+TEST_F(Capture, ExplicitCaptureRoutesMovesAndShowModalCancelsIt)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     int moves = 0;
     f.label->OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
     f.label->SetMouseCapture(true);
@@ -153,10 +151,8 @@ TEST(Capture, ExplicitCaptureRoutesMovesAndShowModalCancelsIt)
     EXPECT_EQ(dialog->ShowModal(), mrOk);
 }
 
-TEST(Capture, APressElsewhereSendsCancelModeToTheFocusedControl)
+TEST_F(Capture, APressElsewhereSendsCancelModeToTheFocusedControl)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     class TCancelEdit : public TTestEdit {
     public:
         using TTestEdit::TTestEdit;
@@ -176,10 +172,8 @@ TEST(Capture, APressElsewhereSendsCancelModeToTheFocusedControl)
     EXPECT_EQ(combo->Taker, reinterpret_cast<intptr_t>(f.button));
 }
 
-TEST(Cursor, ControlCursorShowsUnlessTheScreenCursorOverridesIt)
+TEST_F(Cursor, ControlCursorShowsUnlessTheScreenCursorOverridesIt)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     f.label->SetCursor(crHandPoint);
     const TPoint l = s.ScreenPointOf(*f.label);
     s.MoveTo(l.X, l.Y);
@@ -191,10 +185,8 @@ TEST(Cursor, ControlCursorShowsUnlessTheScreenCursorOverridesIt)
     EXPECT_EQ(GetCursorPos(), l);
 }
 
-TEST(Mouse, WheelGoesToTheFocusedControlWithItsDelta)
+TEST_F(Mouse, WheelGoesToTheFocusedControlWithItsDelta)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     auto* edit = Place<TTestEdit>(f.form, "Edit", 150, 100);
     edit->SetFocus();
     int delta = 0;
@@ -206,10 +198,8 @@ TEST(Mouse, WheelGoesToTheFocusedControlWithItsDelta)
     EXPECT_EQ(delta, -240);
 }
 
-TEST(DragDrop, DragStartsPastTheThresholdAndDropsOnAnAcceptingTarget)
+TEST_F(DragDrop, DragStartsPastTheThresholdAndDropsOnAnAcceptingTarget)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     std::string dropped;
     f.button->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { f.button->BeginDrag(false); };
     f.label->OnDragOver = [&](TComponent*, TComponent* source, int, int, TDragState, bool& accept) {
@@ -232,10 +222,8 @@ TEST(DragDrop, DragStartsPastTheThresholdAndDropsOnAnAcceptingTarget)
     EXPECT_FALSE(f.button->Dragging());
 }
 
-TEST(DragDrop, DroppedFilesReachOnlyAControlThatAcceptsThem)
+TEST_F(DragDrop, DroppedFilesReachOnlyAControlThatAcceptsThem)
 {
-    THeadlessSession s;
-    MouseForm f(s);
     std::vector<std::string> got;
     f.form->OnDropFiles = [&](TComponent*, const std::vector<std::string>& files) { got = files; };
     s.Screen().DropFiles(150, 150, {"/tmp/a.txt"});

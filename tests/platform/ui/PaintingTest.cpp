@@ -36,12 +36,18 @@ struct PaintForm {
 };
 
 const TColor kDesktop = PixelToColor(THeadlessBackend::DesktopColor);
+// Each test starts with the session and its form.
+class PaintFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    PaintForm f{s};
+};
+using Painting = PaintFormTest;
+
 } // namespace
 
-TEST(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
+TEST_F(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     EXPECT_EQ(s.ScreenColor(5, 5), kDesktop);
     EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
     EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
@@ -60,10 +66,8 @@ TEST(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
     EXPECT_NE(s.ScreenColor(p.X - 1, p.Y - 1), clRed);
 }
 
-TEST(Painting, InvalidationsAreCoalescedIntoOnePaintOfJustTheirArea)
+TEST_F(Painting, InvalidationsAreCoalescedIntoOnePaintOfJustTheirArea)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->Paints = 0;
     f.panel->Invalidate();
     f.panel->InvalidateRect(Rect(0, 0, 5, 5), true);
@@ -77,10 +81,8 @@ TEST(Painting, InvalidationsAreCoalescedIntoOnePaintOfJustTheirArea)
     EXPECT_EQ(s.App().SendMessage(f.panel->Handle(), WM_ERASEBKGND), 1);
 }
 
-TEST(Painting, WindowlessControlsLieBeneathWindowedSiblings)
+TEST_F(Painting, WindowlessControlsLieBeneathWindowedSiblings)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     auto* low = Place<TTestLabel>(f.form, "Low", 0, 0);
     low->SetColor(clFuchsia);
     low->SetBounds(5, 5, 30, 30);
@@ -90,10 +92,8 @@ TEST(Painting, WindowlessControlsLieBeneathWindowedSiblings)
     EXPECT_EQ(s.ScreenColor(100 + 15, 100 + 15), clYellow);
 }
 
-TEST(Painting, APaintLockHoldsPaintsUntilReleasedAndUpdatePaintsWithoutTheLoop)
+TEST_F(Painting, APaintLockHoldsPaintsUntilReleasedAndUpdatePaintsWithoutTheLoop)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->Paints = 0;
     f.panel->SetRedraw(false);
     f.panel->SetColor(clWhite);
@@ -109,10 +109,8 @@ TEST(Painting, APaintLockHoldsPaintsUntilReleasedAndUpdatePaintsWithoutTheLoop)
     EXPECT_EQ(s.ScreenColor(115, 115), clAqua);
 }
 
-TEST(Painting, PeekForPaintFindsAPendingPaint)
+TEST_F(Painting, PeekForPaintFindsAPendingPaint)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     TQueuedMessage m;
     EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
     f.panel->Invalidate();
@@ -128,10 +126,8 @@ TEST(Painting, PeekForPaintFindsAPendingPaint)
     EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
 }
 
-TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
+TEST_F(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     TBitmap bitmap(250, 150);
     bitmap.Fill(0xFF000000);
     f.panel->PaintTo(bitmap.Canvas(), 0, 0);
@@ -140,10 +136,8 @@ TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
     EXPECT_EQ(bitmap.ColorAt(210, 10), clBlack);
 }
 
-TEST(Painting, MovingOrHidingAChildRepaintsWhereItWasAndWhereItIs)
+TEST_F(Painting, MovingOrHidingAChildRepaintsWhereItWasAndWhereItIs)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->SetLeft(100);
     s.ProcessUntilIdle();
     EXPECT_EQ(s.ScreenColor(115, 115), clBlue);
@@ -153,10 +147,8 @@ TEST(Painting, MovingOrHidingAChildRepaintsWhereItWasAndWhereItIs)
     EXPECT_EQ(s.ScreenColor(205, 115), clBlue);
 }
 
-TEST(Painting, OpacityAndAWindowRegionShapeWhatShowsAndWhatTakesTheMouse)
+TEST_F(Painting, OpacityAndAWindowRegionShapeWhatShowsAndWhatTakesTheMouse)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     s.Screen().SetWindowOpacity(f.form->NativeWindow(), 0);
     EXPECT_EQ(s.ScreenColor(105, 105), kDesktop);
     s.Screen().SetWindowOpacity(f.form->NativeWindow(), 255);
@@ -171,7 +163,7 @@ TEST(Painting, OpacityAndAWindowRegionShapeWhatShowsAndWhatTakesTheMouse)
     EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
 }
 
-TEST(Painting, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
+TEST(WindowShape, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
 {
     THeadlessSession s;
     s.Screen().SetShapesSupported(false);
