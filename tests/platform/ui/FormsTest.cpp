@@ -5,9 +5,12 @@
 #include "platform/ui/TScreen.h"
 #include "UiTestControls.h"
 
-TEST(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
+namespace {
+using Forms = TSessionTest;
+} // namespace
+
+TEST_F(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     std::vector<bool> visibleDuringShow;
     form->OnShow = [&](TComponent*) {
@@ -20,9 +23,8 @@ TEST(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
     EXPECT_TRUE(s.Screen().IsWindowVisible(form->NativeWindow()));
 }
 
-TEST(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
+TEST_F(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     TForm* other = nullptr;
     s.App().CreateForm(main);
@@ -39,9 +41,8 @@ TEST(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
     EXPECT_TRUE(s.App().Terminated());
 }
 
-TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheActionAlsoFromTheFrameButton)
+TEST_F(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheActionAlsoFromTheFrameButton)
 {
-    THeadlessSession s;
     ShowForm(s);
     TForm* form = ShowForm(s, 200, 200, 300, 200);
     bool allow = false;
@@ -70,9 +71,8 @@ TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheActionAlsoFromTheFrameButton)
     EXPECT_FALSE(ref);
 }
 
-TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
+TEST_F(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10);
     main->Show();
@@ -94,9 +94,8 @@ TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
     EXPECT_TRUE(edit->Focused());
 }
 
-TEST(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
+TEST_F(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10);
     main->Show();
@@ -115,9 +114,8 @@ TEST(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
     EXPECT_EQ(s.App().ActiveTopForm(), main);
 }
 
-TEST(Forms, CaptionDragMovesAndCaptionDoubleClickMaximizesAndRestores)
+TEST_F(Forms, CaptionDragMovesAndCaptionDoubleClickMaximizesAndRestores)
 {
-    THeadlessSession s;
     TForm* form = ShowForm(s, 100, 100, 300, 200);
     s.MouseDown(150, 110);
     s.MoveTo(180, 150);
@@ -134,9 +132,8 @@ TEST(Forms, CaptionDragMovesAndCaptionDoubleClickMaximizesAndRestores)
     EXPECT_EQ(form->BoundsRect(), Rect(130, 140, 430, 340));
 }
 
-TEST(Forms, BorderResizeStopsAtTheMinimumTrackSize)
+TEST_F(Forms, BorderResizeStopsAtTheMinimumTrackSize)
 {
-    THeadlessSession s;
     TForm* form = ShowForm(s, 100, 100, 300, 200);
     s.MouseDown(100 + 299, 100 + 100);
     s.MoveTo(100 + 350, 100 + 100);
@@ -147,9 +144,8 @@ TEST(Forms, BorderResizeStopsAtTheMinimumTrackSize)
     EXPECT_EQ(form->Left(), 100);
 }
 
-TEST(Forms, PositionCentresOnTheScreenOrTheMainForm)
+TEST_F(Forms, PositionCentresOnTheScreenOrTheMainForm)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     main->SetBounds(0, 0, 400, 300);
     main->SetPosition(TPosition::poScreenCenter);
@@ -162,9 +158,8 @@ TEST(Forms, PositionCentresOnTheScreenOrTheMainForm)
     EXPECT_EQ(wait->BoundsRect().TopLeft(), Point(312 + 150, 234 + 125));
 }
 
-TEST(Forms, ResizeFiresOnEverySizeChangeOnceAfterLoadingAndNeverOnAMove)
+TEST_F(Forms, ResizeFiresOnEverySizeChangeOnceAfterLoadingAndNeverOnAMove)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     std::vector<int> widths;
     form->OnResize = [&](TComponent*) { widths.push_back(form->Width()); };
@@ -182,9 +177,8 @@ TEST(Forms, ResizeFiresOnEverySizeChangeOnceAfterLoadingAndNeverOnAMove)
     EXPECT_EQ(panel->BoundsRect(), Rect(5, 5, 205, 105));
 }
 
-TEST(Forms, AlignedChildrenShareTheClientAreaAndAnchoredOnesFollowIt)
+TEST_F(Forms, AlignedChildrenShareTheClientAreaAndAnchoredOnesFollowIt)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(0, 0, 300, 200);
@@ -209,9 +203,8 @@ TEST(Forms, AlignedChildrenShareTheClientAreaAndAnchoredOnesFollowIt)
     EXPECT_EQ(edit->Width(), 140);
 }
 
-TEST(Forms, ClientAreaSitsInsideTheFrame)
+TEST_F(Forms, ClientAreaSitsInsideTheFrame)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(100, 50, 300, 200);
     EXPECT_EQ(form->ClientWidth(), 300 - 8);
@@ -223,9 +216,8 @@ TEST(Forms, ClientAreaSitsInsideTheFrame)
     EXPECT_EQ(form->Width(), 120);
 }
 
-TEST(Forms, GetParentFormStopsAtTheFirstFormAndTheScreenListsTheForms)
+TEST_F(Forms, GetParentFormStopsAtTheFirstFormAndTheScreenListsTheForms)
 {
-    THeadlessSession s;
     TForm* frame = s.CreateForm<TForm>();
     frame->SetFormStyle(TFormStyle::fsMDIForm);
     frame->Show();
@@ -245,12 +237,11 @@ TEST(Forms, GetParentFormStopsAtTheFirstFormAndTheScreenListsTheForms)
     EXPECT_THROW(Screen->Forms(2), EListError);
 }
 
-TEST(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
+TEST_F(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
 {
     struct TOwnForm : TForm {
         using TForm::TForm;
     };
-    THeadlessSession s;
     std::string seen;
     auto* form = s.CreateForm<TOwnForm>();
     form->OnDestroy = [&](TComponent* sender) { seen = dynamic_cast<TOwnForm*>(sender) ? "whole" : "partial"; };
@@ -258,9 +249,8 @@ TEST(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
     EXPECT_EQ(seen, "whole");
 }
 
-TEST(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
+TEST_F(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
 {
-    THeadlessSession s;
     TForm* form = ShowForm(s);
     std::string seen;
     {

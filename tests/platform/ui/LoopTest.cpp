@@ -4,9 +4,12 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
+namespace {
+using Loop = TSessionTest;
+} // namespace
+
+TEST_F(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     s.App().CreateForm(main);
     s.App().PostMessage(main->Handle(), WM_CLOSE);
@@ -18,9 +21,8 @@ TEST(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
     EXPECT_EQ(m.WParam, 3);
 }
 
-TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
+TEST_F(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 200, 200);
     auto* button = Place<TTestButton>(form, "Item", 10, 10);
@@ -40,9 +42,8 @@ TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
     EXPECT_NE(std::find(seen.begin(), seen.end(), uint32_t(WM_LBUTTONDOWN)), seen.end());
 }
 
-TEST(Loop, SystemNotificationsReachUtilityWindowsToo)
+TEST_F(Loop, SystemNotificationsReachUtilityWindowsToo)
 {
-    THeadlessSession s;
     int colourChanges = 0;
     TUtilityWindow listener([&](TMessage& m) {
         if (m.Msg == WM_SYSCOLORCHANGE)
@@ -53,9 +54,8 @@ TEST(Loop, SystemNotificationsReachUtilityWindowsToo)
     EXPECT_EQ(colourChanges, 1);
 }
 
-TEST(Loop, WindowOpacityIsKeptUntilTheWindowExists)
+TEST_F(Loop, WindowOpacityIsKeptUntilTheWindowExists)
 {
-    THeadlessSession s;
     TForm* wait = s.CreateForm<TForm>();
     wait->SetWindowOpacity(230);
     wait->Show();

@@ -39,6 +39,12 @@ using MDI = FrameTest;
 
 } // namespace
 
+namespace {
+using MDIChild = TSessionTest;
+using Popup = TSessionTest;
+using ApplicationWide = TSessionTest;
+} // namespace
+
 TEST_F(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
 {
     auto* a = CreateOwned<TChild>(*f.main);
@@ -52,9 +58,8 @@ TEST_F(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
     EXPECT_THROW(f.main->MDIChildren(2), EListError);
 }
 
-TEST(MDIChild, WithoutAFrameIsRefused)
+TEST_F(MDIChild, WithoutAFrameIsRefused)
 {
-    THeadlessSession s;
     TForm* plain = nullptr;
     s.App().CreateForm(plain);
     EXPECT_THROW(CreateOwned<TChild>(*plain), EInvalidOperation);
@@ -170,9 +175,8 @@ TEST(Screen, CaptureUnderAWindowSeesOnlyTheWindowsBelowItOverTheDesktop)
     EXPECT_EQ(all.ColorAt(200, 20), TScreen::DesktopColor);
 }
 
-TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
+TEST_F(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(100, 100, 300, 200);
     auto* edit = Place<TTestEdit>(form, "Edit", 10, 10);
@@ -194,9 +198,8 @@ TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
     EXPECT_FALSE(s.Screen().IsWindowVisible(popup->NativeWindow()));
 }
 
-TEST(Application, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
+TEST_F(ApplicationWide, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     TForm* tool = nullptr;
     s.App().CreateForm(main);
@@ -221,9 +224,8 @@ TEST(Application, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
     EXPECT_EQ(events, (std::vector<std::string>{"minimize", "restore"}));
 }
 
-TEST(Application, StayOnTopFormsKeepAboveOthers)
+TEST_F(ApplicationWide, StayOnTopFormsKeepAboveOthers)
 {
-    THeadlessSession s;
     TForm* wait = s.CreateForm<TForm>();
     wait->SetFormStyle(TFormStyle::fsStayOnTop);
     wait->Show();
@@ -231,9 +233,8 @@ TEST(Application, StayOnTopFormsKeepAboveOthers)
     EXPECT_EQ(s.Screen().ZOrder().back(), wait->NativeWindow());
 }
 
-TEST(Application, ShellOpenBeepAndTrayCallsAreRecordedAndTrayClicksComeBackThroughTheQueue)
+TEST_F(ApplicationWide, ShellOpenBeepAndTrayCallsAreRecordedAndTrayClicksComeBackThroughTheQueue)
 {
-    THeadlessSession s;
     s.App().ShellOpen("guide.chm");
     s.App().Beep();
     EXPECT_EQ(s.ShellOpened(), (std::vector<std::string>{"guide.chm"}));

@@ -6,7 +6,12 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(MessageQueue, PeekFiltersByWindowAndRangeAndPostUniqueAddsOnlyANewKind)
+namespace {
+using MessageQueue = TSessionTest;
+using Messages = TSessionTest;
+} // namespace
+
+TEST(RawQueue, PeekFiltersByWindowAndRangeAndPostUniqueAddsOnlyANewKind)
 {
     TMessageQueue q;
     q.Post(1, WM_USER, 10);
@@ -28,9 +33,8 @@ TEST(MessageQueue, PeekFiltersByWindowAndRangeAndPostUniqueAddsOnlyANewKind)
     EXPECT_EQ(q.Count(), 3);
 }
 
-TEST(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
+TEST_F(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
 {
-    THeadlessSession s;
     TUtilityWindow w([](TMessage&) {});
     s.App().PostMessage(w.Handle(), WM_CHAR, 10);
     s.App().PostQuitMessage(0);
@@ -40,9 +44,8 @@ TEST(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
     EXPECT_TRUE(s.App().Queue().HasQuit());
 }
 
-TEST(MessageQueue, PostedMessagesRunInOrderAndThoseToADestroyedWindowAreDropped)
+TEST_F(MessageQueue, PostedMessagesRunInOrderAndThoseToADestroyedWindowAreDropped)
 {
-    THeadlessSession s;
     std::vector<intptr_t> order;
     auto w = std::make_unique<TUtilityWindow>([&](TMessage& m) { order.push_back(m.WParam); });
     for (int i = 1; i <= 3; ++i)
@@ -58,9 +61,8 @@ TEST(MessageQueue, PostedMessagesRunInOrderAndThoseToADestroyedWindowAreDropped)
     EXPECT_EQ(s.App().SendMessage(handle, WM_USER), 0);
 }
 
-TEST(MessageQueue, QuitIsSeenByANestedLoopAndEndsAModalForm)
+TEST_F(MessageQueue, QuitIsSeenByANestedLoopAndEndsAModalForm)
 {
-    THeadlessSession s;
     ShowForm(s);
     TForm* dialog = s.CreateForm<TForm>();
     s.WhenModal([&](TCustomForm&) { s.App().Terminate(); });
@@ -68,9 +70,8 @@ TEST(MessageQueue, QuitIsSeenByANestedLoopAndEndsAModalForm)
     EXPECT_TRUE(s.App().Terminated());
 }
 
-TEST(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
+TEST_F(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
 {
-    THeadlessSession s;
     std::vector<std::string> clicked;
     TUtilityWindow clicks([&](TMessage& m) {
         if (m.Msg != WM_DEFERRED_MENU_CLICK)
@@ -88,9 +89,8 @@ TEST(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
     EXPECT_EQ(clicked, (std::vector<std::string>{"Kept"}));
 }
 
-TEST(Messages, PerformAndSendRunTheControlAndReturnItsResult)
+TEST_F(Messages, PerformAndSendRunTheControlAndReturnItsResult)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     auto* edit = Place<TTestEdit>(form, "Edit1", 10, 10);
     EXPECT_EQ(edit->Perform(WM_GETDLGCODE), 129);
@@ -99,9 +99,8 @@ TEST(Messages, PerformAndSendRunTheControlAndReturnItsResult)
     EXPECT_EQ(LoWordSigned(MakeLong(-5, 7)), -5);
 }
 
-TEST(Messages, BroadcastStopsAtTheFirstChildThatAnswers)
+TEST_F(Messages, BroadcastStopsAtTheFirstChildThatAnswers)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     Place<TTestButton>(form, "A", 0, 0);
     auto* b = Place<TTestButton>(form, "B", 0, 30);
@@ -115,7 +114,7 @@ TEST(Messages, BroadcastStopsAtTheFirstChildThatAnswers)
     EXPECT_EQ(c->Clicks, 0);
 }
 
-TEST(Messages, FormHitTestCodesMapOntoThePlatformCodes)
+TEST(HitTestCodes, FormCodesMapOntoThePlatformCodes)
 {
     EXPECT_EQ(FormHitTestToHT(1), HTCAPTION);
     EXPECT_EQ(FormHitTestToHT(10), HTBOTTOMRIGHT);

@@ -5,9 +5,15 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(Modal, NestedModalLoopsReturnTheirOwnResults)
+namespace {
+using Modal = TSessionTest;
+using DeferredFree = TSessionTest;
+using ProcessMessages = TSessionTest;
+using Exceptions = TSessionTest;
+} // namespace
+
+TEST_F(Modal, NestedModalLoopsReturnTheirOwnResults)
 {
-    THeadlessSession s;
     TForm* main = ShowForm(s);
     TForm* outer = s.CreateForm<TForm>();
     TForm* inner = s.CreateForm<TForm>();
@@ -34,9 +40,8 @@ TEST(Modal, NestedModalLoopsReturnTheirOwnResults)
     EXPECT_EQ(s.App().ActiveTopForm(), main);
 }
 
-TEST(Modal, ZeroModalResultKeepsTheLoopAndCloseGivesCancel)
+TEST_F(Modal, ZeroModalResultKeepsTheLoopAndCloseGivesCancel)
 {
-    THeadlessSession s;
     TForm* dialog = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(dialog, "Nothing", 10, 10);
     int clicks = 0;
@@ -57,9 +62,8 @@ TEST(Modal, ZeroModalResultKeepsTheLoopAndCloseGivesCancel)
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(Modal, ShowModalRefusesAVisibleFormAndFailsWithoutScriptedInputInsteadOfHanging)
+TEST_F(Modal, ShowModalRefusesAVisibleFormAndFailsWithoutScriptedInputInsteadOfHanging)
 {
-    THeadlessSession s;
     EXPECT_THROW(ShowForm(s)->ShowModal(), EInvalidOperation);
     TForm* dialog = s.CreateForm<TForm>();
     EXPECT_THROW(dialog->ShowModal(), EHeadlessStall);
@@ -67,9 +71,8 @@ TEST(Modal, ShowModalRefusesAVisibleFormAndFailsWithoutScriptedInputInsteadOfHan
     EXPECT_EQ(s.App().ModalLevel(), 0);
 }
 
-TEST(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
+TEST_F(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     main->SetBounds(0, 0, 500, 400);
     auto* mainButton = Place<TTestButton>(main, "Main", 10, 10);
@@ -89,9 +92,8 @@ TEST(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
     EXPECT_EQ(mainButton->Clicks, 1);
 }
 
-TEST(DeferredFree, AFormClosedToBeFreedGoesOnlyWhenItsLoopOrHandlerHasReturned)
+TEST_F(DeferredFree, AFormClosedToBeFreedGoesOnlyWhenItsLoopOrHandlerHasReturned)
 {
-    THeadlessSession s;
     ShowForm(s);
     const auto freedOnClose = [&] {
         TForm* form = s.CreateForm<TForm>();
@@ -123,9 +125,8 @@ TEST(DeferredFree, AFormClosedToBeFreedGoesOnlyWhenItsLoopOrHandlerHasReturned)
     EXPECT_FALSE(own);
 }
 
-TEST(ProcessMessages, ALongLoopRepaintsAndRunsPostedWorkWithoutReenteringItsHandler)
+TEST_F(ProcessMessages, ALongLoopRepaintsAndRunsPostedWorkWithoutReenteringItsHandler)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     main->SetBounds(0, 0, 400, 300);
     auto* run = Place<TTestButton>(main, "Run", 10, 10);
@@ -159,9 +160,8 @@ TEST(ProcessMessages, ALongLoopRepaintsAndRunsPostedWorkWithoutReenteringItsHand
     EXPECT_EQ(entries, 1);
 }
 
-TEST(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionBeAnswered)
+TEST_F(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionBeAnswered)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(main, "Run", 10, 10);
     main->Show();
@@ -183,9 +183,8 @@ TEST(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionBeA
     EXPECT_EQ(button->Clicks, 1);
 }
 
-TEST(Exceptions, AnEscapingExceptionShowsTheErrorBoxOrOnExceptionAndTheLoopCarriesOn)
+TEST_F(Exceptions, AnEscapingExceptionShowsTheErrorBoxOrOnExceptionAndTheLoopCarriesOn)
 {
-    THeadlessSession s;
     s.App().SetTitle("Bukura - Free Accounting System");
     TForm* form = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(form, "Button", 10, 10);

@@ -15,9 +15,12 @@ TTimer* CountingTimer(THeadlessSession& s, uint32_t interval, int& ticks)
 }
 } // namespace
 
-TEST(Timer, FiresThroughTheLoopOnceWhenTheFakeClockPassesTheIntervalHoweverLate)
+namespace {
+using Timer = TSessionTest;
+} // namespace
+
+TEST_F(Timer, FiresThroughTheLoopOnceWhenTheFakeClockPassesTheIntervalHoweverLate)
 {
-    THeadlessSession s;
     int ticks = 0;
     CountingTimer(s, 100, ticks);
     s.AdvanceClock(99);
@@ -30,9 +33,8 @@ TEST(Timer, FiresThroughTheLoopOnceWhenTheFakeClockPassesTheIntervalHoweverLate)
     EXPECT_EQ(ticks, 3);
 }
 
-TEST(Timer, AHandlerSlowerThanItsIntervalStillLetsProcessMessagesReturn)
+TEST_F(Timer, AHandlerSlowerThanItsIntervalStillLetsProcessMessagesReturn)
 {
-    THeadlessSession s;
     TTimer* timer = CreateOwned<TTimer>(s.App());
     int ticks = 0;
     timer->SetInterval(14);
@@ -46,9 +48,8 @@ TEST(Timer, AHandlerSlowerThanItsIntervalStillLetsProcessMessagesReturn)
     EXPECT_EQ(ticks, 2);
 }
 
-TEST(Timer, OffAndOnRestartsANewIntervalStartsNowAndAFreedTimerNeverFires)
+TEST_F(Timer, OffAndOnRestartsANewIntervalStartsNowAndAFreedTimerNeverFires)
 {
-    THeadlessSession s;
     int ticks = 0;
     TTimer* timer = CountingTimer(s, 400, ticks);
     s.AdvanceClock(300);
@@ -70,9 +71,8 @@ TEST(Timer, OffAndOnRestartsANewIntervalStartsNowAndAFreedTimerNeverFires)
     EXPECT_EQ(ticks, 2);
 }
 
-TEST(Timer, ATimerRunsInsideANestedModalLoop)
+TEST_F(Timer, ATimerRunsInsideANestedModalLoop)
 {
-    THeadlessSession s;
     TForm* dialog = s.CreateForm<TForm>();
     TTimer* timer = CreateOwned<TTimer>(*dialog);
     timer->SetInterval(2500);
@@ -81,9 +81,8 @@ TEST(Timer, ATimerRunsInsideANestedModalLoop)
     EXPECT_EQ(dialog->ShowModal(), mrOk);
 }
 
-TEST(Timer, AnExceptionFromOnTimerShowsTheErrorBoxAndTheTimerGoesOn)
+TEST_F(Timer, AnExceptionFromOnTimerShowsTheErrorBoxAndTheTimerGoesOn)
 {
-    THeadlessSession s;
     TTimer* timer = CreateOwned<TTimer>(s.App());
     int ticks = 0;
     timer->SetInterval(100);
@@ -98,9 +97,9 @@ TEST(Timer, AnExceptionFromOnTimerShowsTheErrorBoxAndTheTimerGoesOn)
 }
 
 namespace {
-// A white focused edit at (10, 10) of a frameless form, with a shown caret.
+// A white focused edit at (10, 10) of a frameless form, with a shown caret two pixels by fourteen.
 struct CaretForm {
-    CaretForm(THeadlessSession& s, int width, int height) : form(s.CreateForm<TForm>())
+    explicit CaretForm(THeadlessSession& s) : form(s.CreateForm<TForm>())
     {
         form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 200, 100);
@@ -108,18 +107,22 @@ struct CaretForm {
         edit->SetColor(clWhite);
         form->Show();
         s.ProcessUntilIdle();
-        CreateCaret(edit, width, height);
+        CreateCaret(edit, 2, 14);
         ShowCaret(edit);
     }
     TForm* form;
     TTestEdit* edit;
 };
+
+class Caret : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    CaretForm f{s};
+};
 } // namespace
 
-TEST(Caret, BlinksByInvertingItsRectangle)
+TEST_F(Caret, BlinksByInvertingItsRectangle)
 {
-    THeadlessSession s;
-    CaretForm f(s, 2, 14);
     SetCaretPos(f.edit, 5, 3);
     s.ProcessUntilIdle();
     EXPECT_EQ(s.ClientColor(*f.edit, 5, 3), clBlack);
@@ -135,10 +138,8 @@ TEST(Caret, BlinksByInvertingItsRectangle)
     EXPECT_TRUE(info->Visible());
 }
 
-TEST(Caret, SurvivesARepaintAndMovesWithoutLeavingATrail)
+TEST_F(Caret, SurvivesARepaintAndMovesWithoutLeavingATrail)
 {
-    THeadlessSession s;
-    CaretForm f(s, 2, 10);
     f.edit->Invalidate();
     s.ProcessUntilIdle();
     EXPECT_EQ(s.ClientColor(*f.edit, 0, 0), clBlack);
@@ -152,10 +153,8 @@ TEST(Caret, SurvivesARepaintAndMovesWithoutLeavingATrail)
     EXPECT_EQ(s.App().Carets().Find(f.edit), nullptr);
 }
 
-TEST(Caret, NeverBlinksWithTheNeverBlinkTimeAndStaysOnWhileTyping)
+TEST_F(Caret, NeverBlinksWithTheNeverBlinkTimeAndStaysOnWhileTyping)
 {
-    THeadlessSession s;
-    CaretForm f(s, 2, 10);
     s.Screen().KeyDown('A', 0, "a");
     s.AdvanceClock(5000);
     EXPECT_EQ(s.ClientColor(*f.edit, 0, 0), clBlack);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/Shortcuts.h"
 #include "platform/ui/TCustomForm.h"
@@ -144,6 +146,12 @@ T* Place(TWinControl* parent, const std::string& name, int left, int top, Args&&
     c->SetBounds(left, top, c->Width(), c->Height());
     return c;
 }
+
+// A test on a fresh headless session.
+class TSessionTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+};
 
 // A plain form, shown and painted; at the given screen bounds when a width is given.
 inline TForm* ShowForm(THeadlessSession& s, int left = 0, int top = 0, int width = 0, int height = 0, bool framed = true)

@@ -59,9 +59,14 @@ TLoggingForm* LoggingForm(THeadlessSession& s, TEventLog& log, uint32_t watch)
 }
 } // namespace
 
-TEST(WindowHooks, TheLastFilterAddedSeesTheMessageFirstAndAHandledOneHidesItFromTheRest)
+namespace {
+using WindowHooks = TSessionTest;
+using NonClient = TSessionTest;
+using WindowPos = TSessionTest;
+} // namespace
+
+TEST_F(WindowHooks, TheLastFilterAddedSeesTheMessageFirstAndAHandledOneHidesItFromTheRest)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = LoggingForm(s, log, WM_USER);
     TRecorder first(*form, "first", log, WM_USER), second(*form, "second", log, WM_USER);
@@ -73,9 +78,8 @@ TEST(WindowHooks, TheLastFilterAddedSeesTheMessageFirstAndAHandledOneHidesItFrom
     EXPECT_EQ(log, (TEventLog{"second before", "second after"}));
 }
 
-TEST(WindowHooks, DestroyReachesTheWindowEvenWhenHandledAndQuitSkipsTheBeforePassOnly)
+TEST_F(WindowHooks, DestroyReachesTheWindowEvenWhenHandledAndQuitSkipsTheBeforePassOnly)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = LoggingForm(s, log, WM_DESTROY);
     {
@@ -92,9 +96,8 @@ TEST(WindowHooks, DestroyReachesTheWindowEvenWhenHandledAndQuitSkipsTheBeforePas
     EXPECT_EQ(log, (TEventLog{"own", "hook after"}));
 }
 
-TEST(WindowHooks, FiltersSurviveReCreationAndAreAddedOnceAndRemovedAlone)
+TEST_F(WindowHooks, FiltersSurviveReCreationAndAreAddedOnceAndRemovedAlone)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
     TRecorder a(*form, "a", log, WM_USER);
@@ -109,9 +112,8 @@ TEST(WindowHooks, FiltersSurviveReCreationAndAreAddedOnceAndRemovedAlone)
     EXPECT_EQ(log, (TEventLog{"a before", "a after"}));
 }
 
-TEST(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
+TEST_F(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
     TRecorder victim(*form, "victim", log, WM_USER);
@@ -123,9 +125,8 @@ TEST(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
     EXPECT_TRUE(log.empty());
 }
 
-TEST(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
+TEST_F(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(form, "Boom", 10, 10);
@@ -137,9 +138,8 @@ TEST(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
     EXPECT_EQ(s.Errors(), (std::vector<std::string>{"boom."}));
 }
 
-TEST(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
+TEST_F(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
 {
-    THeadlessSession s;
     TForm* form = ShowForm(s, 100, 100, 300, 200);
     auto hit = [&](int x, int y) { return s.App().SendMessage(form->Handle(), WM_NCHITTEST, 0, MakeLong(100 + x, 100 + y)); };
     EXPECT_EQ(hit(150, 100), HTCLIENT);
@@ -155,9 +155,8 @@ TEST(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
     EXPECT_EQ(hit(max.Left + 2, max.Top + 2), HTMAXBUTTON);
 }
 
-TEST(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)
+TEST_F(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 300, 200);
     form->HandleNeeded();
@@ -176,9 +175,8 @@ TEST(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)
     EXPECT_EQ(form->ClientHeight(), 194);
 }
 
-TEST(NonClient, RefreshFrameKeepsTheClientSize)
+TEST_F(NonClient, RefreshFrameKeepsTheClientSize)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 300, 200);
     form->HandleNeeded();
@@ -192,9 +190,8 @@ TEST(NonClient, RefreshFrameKeepsTheClientSize)
     EXPECT_EQ(form->FrameWidths(), Rect(0, 0, 0, 0));
 }
 
-TEST(WindowPos, ChangingCanBeModifiedByAFilter)
+TEST_F(WindowPos, ChangingCanBeModifiedByAFilter)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->HandleNeeded();
     TMessageSpy snap(*form, [](TMessage& m, bool&) {
