@@ -64,7 +64,7 @@ TEST_F(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
     EXPECT_EQ(f.log, (TEventLog{"Exit Outside", "Enter Panel1", "Enter Inner2"}));
 }
 
-TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBack)
+TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBackAndTheClickThatCausedItIsDropped)
 {
     f.panel->OnExit = [&](TComponent*) {
         f.log.push_back("Exit Panel1");
@@ -74,37 +74,20 @@ TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBack)
     EXPECT_TRUE(f.inner2->Focused());
     EXPECT_EQ(f.form->ActiveControl(), f.inner2);
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Enter Outside"), 0);
-}
-
-TEST_F(Focus, TheClickThatCausedARefusedExitIsDropped)
-{
     auto* button = Place<TTestButton>(f.form, "Button1", 250, 150);
     f.panel->OnExit = [&](TComponent*) {
         s.App().MessageBox("Not balanced", "Bukura", MB_OK);
-        f.inner1->SetFocus();
+        f.inner2->SetFocus();
     };
     s.ClickControl(*button);
     EXPECT_EQ(button->Clicks, 0);
-    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_TRUE(f.inner2->Focused());
     ASSERT_EQ(s.MessageBoxes().size(), 1u);
     s.ClickControl(*f.outside);
-    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_TRUE(f.inner2->Focused());
 }
 
-TEST_F(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
-{
-    f.inner2->SetVisible(false);
-    EXPECT_FALSE(f.inner2->CanFocus());
-    EXPECT_NO_THROW(f.inner2->SetFocus());
-    f.outside->SetEnabled(false);
-    EXPECT_FALSE(f.outside->CanFocus());
-    EXPECT_NO_THROW(f.outside->SetFocus());
-    f.panel->SetEnabled(false);
-    f.inner2->SetVisible(true);
-    EXPECT_FALSE(f.inner2->CanFocus());
-}
-
-TEST_F(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
+TEST_F(Focus, DisabledOrHiddenControlsHandTheFocusToTheFormAndRefuseIt)
 {
     f.inner1->SetEnabled(false);
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
@@ -124,6 +107,16 @@ TEST_F(Focus, DisablingOrHidingTheFocusedControlOrItsContainerHandsTheFocusToThe
     f.inner1->SetVisible(false);
     EXPECT_FALSE(f.inner1->Focused());
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
+    // Hidden or disabled targets are left alone without error.
+    f.inner2->SetVisible(false);
+    EXPECT_FALSE(f.inner2->CanFocus());
+    EXPECT_NO_THROW(f.inner2->SetFocus());
+    f.outside->SetEnabled(false);
+    EXPECT_FALSE(f.outside->CanFocus());
+    EXPECT_NO_THROW(f.outside->SetFocus());
+    f.panel->SetEnabled(false);
+    f.inner2->SetVisible(true);
+    EXPECT_FALSE(f.inner2->CanFocus());
 }
 
 TEST_F(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
