@@ -26,6 +26,7 @@ struct PanelForm {
     TTestEdit* inner2;
     TTestEdit* outside;
 };
+
 // Each test starts with the session and its form.
 class PanelFormTest : public ::testing::Test {
 protected:
@@ -33,7 +34,6 @@ protected:
     PanelForm f{s};
 };
 using Focus = PanelFormTest;
-
 } // namespace
 
 TEST_F(Focus, ShowingAFormFocusesItsFirstTabStop)

@@ -26,6 +26,7 @@ bool Logged(const TEventLog& log, const std::string& entry)
 {
     return std::find(log.begin(), log.end(), entry) != log.end();
 }
+
 // Each test starts with the session and its form.
 class KeyFormTest : public ::testing::Test {
 protected:
@@ -37,7 +38,6 @@ using DialogKeys = KeyFormTest;
 using AcceleratorKeys = KeyFormTest;
 using ShortCutKeys = KeyFormTest;
 using InputMethod = KeyFormTest;
-
 } // namespace
 
 TEST_F(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)

@@ -29,6 +29,7 @@ struct Frame {
     }
     TForm* main = nullptr;
 };
+
 // Each test starts with the session and its form.
 class FrameTest : public ::testing::Test {
 protected:
@@ -36,7 +37,6 @@ protected:
     Frame f{s};
 };
 using MDI = FrameTest;
-
 } // namespace
 
 namespace {

@@ -33,6 +33,7 @@ struct MouseForm {
     TTestButton* button;
     TTestLabel* label;
 };
+
 // Each test starts with the session and its form.
 class MouseFormTest : public ::testing::Test {
 protected:
@@ -44,7 +45,6 @@ using Hover = MouseFormTest;
 using Capture = MouseFormTest;
 using Cursor = MouseFormTest;
 using DragDrop = MouseFormTest;
-
 } // namespace
 
 TEST_F(Mouse, AReleaseInsideClicksBeforeMouseUpAlsoOnWindowlessControls)

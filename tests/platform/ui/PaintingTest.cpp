@@ -36,6 +36,7 @@ struct PaintForm {
 };
 
 const TColor kDesktop = PixelToColor(THeadlessBackend::DesktopColor);
+
 // Each test starts with the session and its form.
 class PaintFormTest : public ::testing::Test {
 protected:
@@ -43,7 +44,6 @@ protected:
     PaintForm f{s};
 };
 using Painting = PaintFormTest;
-
 } // namespace
 
 TEST_F(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
@@ -66,7 +66,7 @@ TEST_F(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
     EXPECT_NE(s.ScreenColor(p.X - 1, p.Y - 1), clRed);
 }
 
-TEST_F(Painting, InvalidationsAreCoalescedIntoOnePaintOfJustTheirArea)
+TEST_F(Painting, InvalidationsAreCoalescedIntoOnePendingPaintOfJustTheirArea)
 {
     f.panel->Paints = 0;
     f.panel->Invalidate();
@@ -79,6 +79,19 @@ TEST_F(Painting, InvalidationsAreCoalescedIntoOnePaintOfJustTheirArea)
     s.ProcessUntilIdle();
     EXPECT_EQ(f.panel->Clips, (std::vector<TRect>{Rect(50, 40, 60, 50)}));
     EXPECT_EQ(s.App().SendMessage(f.panel->Handle(), WM_ERASEBKGND), 1);
+    // A pending paint is found by peeking, and handed out once when removed, even for a hidden window.
+    TQueuedMessage m;
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    f.panel->Invalidate();
+    ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    EXPECT_EQ(m.Wnd, f.panel->Handle());
+    s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    f.panel->Hide();
+    f.panel->Invalidate();
+    for (int taken = 0; taken < 5 && s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true); ++taken)
+        s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
 }
 
 TEST_F(Painting, WindowlessControlsLieBeneathWindowedSiblings)
@@ -107,23 +120,6 @@ TEST_F(Painting, APaintLockHoldsPaintsUntilReleasedAndUpdatePaintsWithoutTheLoop
     f.panel->SetColor(clAqua);
     f.panel->Update();
     EXPECT_EQ(s.ScreenColor(115, 115), clAqua);
-}
-
-TEST_F(Painting, PeekForPaintFindsAPendingPaint)
-{
-    TQueuedMessage m;
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    f.panel->Invalidate();
-    ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    EXPECT_EQ(m.Wnd, f.panel->Handle());
-    s.App().DispatchMessage(m);
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    // Removed, it is handed out once, even for a hidden window that cannot paint it.
-    f.panel->Hide();
-    f.panel->Invalidate();
-    for (int taken = 0; taken < 5 && s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true); ++taken)
-        s.App().DispatchMessage(m);
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
 }
 
 TEST_F(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
