@@ -170,8 +170,9 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawingAndEmptyTextMeasuresNothing) {
         EXPECT_EQ(s.canvas.DrawText(text, e, DT_CALCRECT | DT_SINGLELINE), 0) << text;
         EXPECT_EQ(e, Rect(5, 7, 5, 7)) << text;
     }
-    TRect amp = Rect(5, 7, 50, 30);
-    EXPECT_EQ(s.canvas.DrawText("&", amp, DT_CALCRECT | DT_NOPREFIX), s.canvas.TextHeight("&"));
+    TRect r2 = Rect(5, 7, 50, 30);
+    EXPECT_EQ(s.canvas.DrawText(" ", r2, DT_CALCRECT), h);
+    EXPECT_EQ(s.canvas.DrawText("&", r2, DT_CALCRECT | DT_NOPREFIX), h);
     EXPECT_TRUE(s.log.empty());
 }
 

@@ -10,6 +10,7 @@
 
 TEST(Regions, RectanglesAreHalfOpenAndFromRectsMergesOverlapsAndSkipsEmptyOnes) {
     TRegion r(Rect(2, 2, 5, 6));
+    EXPECT_TRUE(r.Contains(2, 2));
     EXPECT_TRUE(r.Contains(4, 5));
     EXPECT_FALSE(r.Contains(5, 5));
     EXPECT_FALSE(r.Contains(4, 6));
@@ -41,6 +42,7 @@ TEST(Regions, RoundRectCutsItsCornersAndLeavesOutTheRightAndBottomEdges) {
     EXPECT_FALSE(r.Contains(0, 0));
     EXPECT_FALSE(r.Contains(18, 8));
     EXPECT_TRUE(r.Contains(10, 0));
+    EXPECT_TRUE(r.Contains(0, 5));
     const TRegion small = TRegion::RoundRect(Rect(1, 1, 30, 20), 6, 6);
     EXPECT_EQ(small.Bounds(), Rect(1, 1, 29, 19));
     EXPECT_TRUE(small.Contains(28, 10));

@@ -204,6 +204,7 @@ TEST_F(Forms, ClientAreaSitsInsideTheFrame)
     EXPECT_EQ(form->ClientHeight(), 200 - 8 - 19);
     EXPECT_EQ(form->ClientOrigin(), Point(104, 50 + 4 + 19));
     form->SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_EQ(form->ClientWidth(), 300);
     EXPECT_EQ(form->ClientOrigin(), Point(100, 50));
     form->SetClientWidth(120);
     EXPECT_EQ(form->Width(), 120);
