@@ -88,6 +88,29 @@ public:
             dlclose(lib_);
     }
     bool Available() const { return lib_ != nullptr; }
+    // The root window's pixels, row by row; empty when the server cannot be read.
+    std::vector<uint32_t> Root(int width, int height)
+    {
+        auto open = reinterpret_cast<Display* (*)(const char*)>(dlsym(lib_, "XOpenDisplay"));
+        auto close = reinterpret_cast<int (*)(Display*)>(dlsym(lib_, "XCloseDisplay"));
+        auto root = reinterpret_cast<::Window (*)(Display*)>(dlsym(lib_, "XDefaultRootWindow"));
+        auto getImage = reinterpret_cast<XImage* (*)(Display*, Drawable, int, int, unsigned, unsigned, unsigned long,
+                                                    int)>(dlsym(lib_, "XGetImage"));
+        std::vector<uint32_t> pixels;
+        Display* display = open(nullptr);
+        if (!display)
+            return pixels;
+        if (XImage* image = getImage(display, root(display), 0, 0, width, height, ~0UL, ZPixmap)) {
+            pixels.resize(static_cast<size_t>(width) * height);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    pixels[static_cast<size_t>(y) * width + x] =
+                        static_cast<uint32_t>(image->f.get_pixel(image, x, y) & 0xFFFFFF) | 0xFF000000u;
+            image->f.destroy_image(image);
+        }
+        close(display);
+        return pixels;
+    }
     unsigned long Pixel(::Window window, int x, int y)
     {
         auto open = reinterpret_cast<Display* (*)(const char*)>(dlsym(lib_, "XOpenDisplay"));
