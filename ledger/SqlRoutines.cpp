@@ -68,3 +68,14 @@ std::string SqlNumber(const Variant& Value)
             c = '.';
     return text.empty() ? "0" : text;
 }
+
+std::string SqlLikePrefix(const std::string& Prefix)
+{
+    std::string pattern;
+    for (const char c : Prefix) {
+        if (c == '_' || c == '%' || c == '\\')
+            pattern += '\\';
+        pattern += c;
+    }
+    return "like '" + SqlText(pattern) + "%' escape '\\'";
+}

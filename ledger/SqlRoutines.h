@@ -26,3 +26,7 @@ Variant IfNull(const Variant& Value, const Variant& Default);
 // four decimals in the general format with a decimal point and no grouping ("250", "0.1", "1234.5").
 // Raises EConvertError for a value that is not a number; the result is always a number literal or "null".
 std::string SqlNumber(const Variant& Value);
+
+// A LIKE pattern that matches the texts beginning with Prefix, taken literally:
+// "like '<prefix>%' escape '\'" with "_", "%" and "\" escaped and quotes doubled.
+std::string SqlLikePrefix(const std::string& Prefix);
