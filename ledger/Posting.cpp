@@ -153,5 +153,5 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
     const std::string year = CheckedNumber(Year, "year");
     const std::string unit = CheckedNumber(Unit, "unit id");
     TLongJob job(Progress);
-    BuildTrialBalance(Dm, year, {unit}, {StrToInt(month)}, job);
+    BuildTrialBalance(Dm, year, {unit}, {static_cast<int>(StrToInt(month))}, job);
 }

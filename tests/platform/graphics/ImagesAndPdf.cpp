@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cairo.h>
 #include <cstdio>
 #include <filesystem>
@@ -150,8 +151,8 @@ TEST(JpegDecoding, TruncatedOrCorruptDataRaises) {
     const auto good = Jpeg(8, 8, 1, 2, 3);
     TBitmap b(2, 2);
     EXPECT_THROW(b.LoadFromMemory(std::vector<uint8_t>(good.begin(), good.begin() + 20)), EReadError);
-    std::vector<uint8_t> bad(good.begin(), good.begin() + 3);
-    bad.resize(200, 0x55);
+    std::vector<uint8_t> bad(200, 0x55);
+    std::copy(good.begin(), good.begin() + 3, bad.begin());
     EXPECT_THROW(b.LoadFromMemory(bad), EReadError);
     EXPECT_EQ(b.Width(), 2);
 }
