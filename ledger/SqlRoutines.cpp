@@ -139,3 +139,14 @@ std::string SqlDate(const Variant& Value)
     literal += '\'';
     return literal;
 }
+
+std::string SqlLikePrefix(const std::string& Prefix)
+{
+    std::string pattern;
+    for (const char c : Prefix) {
+        if (c == '_' || c == '%' || c == '\\')
+            pattern += '\\';
+        pattern += c;
+    }
+    return "like '" + SqlText(pattern) + "%' escape '\\'";
+}

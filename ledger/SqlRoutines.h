@@ -40,3 +40,6 @@ int CheckedMonth(const std::string& Month);
 
 // A date as a quoted ISO literal ('yyyy-mm-dd', whatever the display format), "null" for Null.
 std::string SqlDate(const Variant& Value);
+// A LIKE pattern that matches the texts beginning with Prefix, taken literally:
+// "like '<prefix>%' escape '\'" with "_", "%" and "\" escaped and quotes doubled.
+std::string SqlLikePrefix(const std::string& Prefix);

@@ -93,8 +93,8 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             sql = "select sum(" + expression + ") as saldo from v_posting where account_sub=" + unit +
                   " and sub=true and account_cat=" +
                   Quoted(IfNull(accounts->FieldByName("account_cat")->Value(), "-").AsString()) +
-                  " and account_code like " +
-                  Quoted(CodePrefix(accounts->FieldByName("account_code")->AsString()) + "%");
+                  " and account_code " +
+                  SqlLikePrefix(CodePrefix(accounts->FieldByName("account_code")->AsString()));
         else
             sql = "select sum(" + expression + ") as saldo from v_posting where account_sub=" + unit +
                   " and account_id=" + IntToStr(IfNull(accounts->FieldByName("account_id")->Value(), 0).AsInteger());
@@ -138,7 +138,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
     }
 
     std::vector<int64_t> ids;
-    if (OpenSQL(*categories, "select noid from lap_neraca"))
+    if (OpenSQL(*categories, "select noid from lap_neraca order by noid"))
         for (categories->First(); !categories->Eof(); categories->Next())
             ids.push_back(categories->FieldByName("noid")->AsInteger());
     TRightHalf right(dm_, std::move(ids));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cairo.h>
 #include <cstdio>
 #include <filesystem>
@@ -160,8 +161,8 @@ TEST(JpegDecoding, TruncatedCorruptOrHugeDataRaises) {
     auto data = Jpeg(8, 8, 1, 2, 3);
     TBitmap b(2, 2);
     EXPECT_THROW(b.LoadFromMemory(std::vector<uint8_t>(data.begin(), data.begin() + 20)), EReadError);
-    std::vector<uint8_t> bad(data.begin(), data.begin() + 3);
-    bad.resize(200, 0x55);
+    std::vector<uint8_t> bad(200, 0x55);
+    std::copy(data.begin(), data.begin() + 3, bad.begin());
     EXPECT_THROW(b.LoadFromMemory(bad), EReadError);
     EXPECT_EQ(b.Width(), 2);
     // A frame header claiming 30000 x 30000 raises before anything is allocated.
