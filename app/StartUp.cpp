@@ -4,10 +4,17 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
+#include "ledger/TF_Sisutils.h"
+#include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TFUser_Mngr.h"
+#include "ledger/TFI_Jurnal.h"
+#include "ledger/TFrm_Ajp.h"
+#include "ledger/TFrm_CashFlow.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_Anggaran.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
@@ -30,9 +37,16 @@ void RegisterWindowClasses()
     RegisterClass<TF_Tunggu>("TF_Tunggu");
     RegisterClass<TFrm_Edit>("TFrm_Edit");
     RegisterClass<TFUser_Mngr>("TFUser_Mngr");
+    RegisterClass<TFrm_CashFlow>("TFrm_CashFlow");
+    RegisterClass<TFrm_Ajp>("TFrm_Ajp");
+    RegisterClass<TFI_Jurnal>("TFI_Jurnal");
     RegisterClass<TFrm_Report>("TFrm_Report");
     RegisterClass<TFrm_DafSaldo>("TFrm_DafSaldo");
+    RegisterClass<TF_Sisutils>("TF_Sisutils");
+    RegisterClass<TFrm_Perkiraan>("TFrm_Perkiraan");
     RegisterReportLayouts();
+    RegisterClass<TF_Cls>("TF_Cls");
+    RegisterClass<TFrm_Anggaran>("TFrm_Anggaran");
     RegisterPayrollClasses();
 }
 

@@ -30,6 +30,7 @@ std::string GeneratedLine(int i)
     }
 }
 
+// Each benchmark makes its own, as only one application runs at a time.
 struct MemoBench {
     THeadlessSession session;
     TForm* form = session.CreateForm<TForm>();
@@ -67,15 +68,10 @@ struct MemoBench {
     void Paint() { memo->PaintTo(target.Canvas(), 0, 0); }
 };
 
-MemoBench& Bench()
-{
-    static MemoBench bench;
-    return bench;
-}
 
 void BM_RepaintAtTop(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     b.memo->SetTopLine(0);
     b.Paint();
     for (auto _ : state)
@@ -85,7 +81,7 @@ BENCHMARK(BM_RepaintAtTop)->Unit(benchmark::kMillisecond);
 
 void BM_JumpToMiddleCold(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     for (auto _ : state) {
         state.PauseTiming();
         b.memo->Lines().DropLexStates(0);
@@ -100,7 +96,7 @@ BENCHMARK(BM_JumpToMiddleCold)->Unit(benchmark::kMillisecond);
 
 void BM_PageDownWarm(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     const int rows = b.memo->VisibleRows();
     for (auto _ : state) {
         state.PauseTiming();
@@ -115,7 +111,7 @@ BENCHMARK(BM_PageDownWarm)->Unit(benchmark::kMillisecond);
 
 void BM_AssignLines(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     for (auto _ : state)
         b.memo->SetLines(b.text);
 }
@@ -123,7 +119,7 @@ BENCHMARK(BM_AssignLines)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFromFile(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     const std::string path = (std::filesystem::temp_directory_path() / "bench_memo_lines.txt").string();
     b.text.SaveToFile(path);
     for (auto _ : state)
@@ -134,7 +130,7 @@ BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
 
 void BM_RewrapAtNewWidth(benchmark::State& state)
 {
-    MemoBench& b = Bench();
+    MemoBench b;
     b.memo->SetWordWrap(TWordWrap::wwClientWidth);
     bool narrow = false;
     for (auto _ : state) {

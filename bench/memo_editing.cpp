@@ -13,6 +13,7 @@ constexpr int LineCount = 10000;
 constexpr int Keys = 1000;
 
 // Every fourth line is too long for the window, so word wrap has continuations to rebuild.
+// Each benchmark makes its own, as only one application runs at a time.
 struct EditBench {
     THeadlessSession session;
     TForm* form = session.CreateForm<TForm>();
@@ -45,15 +46,10 @@ struct EditBench {
     }
 };
 
-EditBench& Bench()
-{
-    static EditBench bench;
-    return bench;
-}
 
 void TypeIntoTheMiddle(benchmark::State& state, TWordWrap wrap)
 {
-    EditBench& b = Bench();
+    EditBench b;
     for (auto _ : state) {
         state.PauseTiming();
         b.Reset(wrap);
@@ -79,7 +75,7 @@ BENCHMARK(BM_TypeKeysWrapped)->Unit(benchmark::kMillisecond);
 // The typed run is one record, as typing in one place merges; undo takes all of it back.
 void BM_UndoTypedKeys(benchmark::State& state)
 {
-    EditBench& b = Bench();
+    EditBench b;
     for (auto _ : state) {
         state.PauseTiming();
         b.Reset(TWordWrap::wwNone);

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int W = 1024, H = 768;
 
+// The engine's units for one benchmark, stopped after it so that the next one, in this file or
+// another of the binary, starts its own.
 struct Units {
     Units()
     {
@@ -22,12 +24,18 @@ struct Units {
         StartTeUtils();
         StartTeEffect();
     }
+    ~Units()
+    {
+        StopTeEffect();
+        StopTeUtils();
+        StopTeBitmap();
+        StopTeWinApi();
+    }
 };
 
 // A screen-sized image with some of everything: opaque, half-transparent and key pixels.
 std::unique_ptr<TteBitmap> Picture(bool alpha, bool key)
 {
-    static Units units;
     auto b = std::make_unique<TteBitmap>();
     b->SetSize(W, H);
     for (int y = 0; y < H; ++y)
@@ -41,6 +49,7 @@ std::unique_ptr<TteBitmap> Picture(bool alpha, bool key)
 
 void IntoBitmap(benchmark::State& state, bool alpha, bool key)
 {
+    Units units;
     auto src = Picture(alpha, key);
     TteBitmap dst;
     dst.SetSize(W, H);
@@ -58,6 +67,7 @@ BENCHMARK(BM_CopyIntoBitmap)->Unit(benchmark::kMillisecond);
 
 void OntoCanvas(benchmark::State& state, bool alpha, bool key)
 {
+    Units units;
     auto src = Picture(alpha, key);
     TBitmap screen(W, H);
     for (auto _ : state)
@@ -72,6 +82,7 @@ BENCHMARK(BM_CopyOntoCanvas)->Unit(benchmark::kMillisecond);
 
 void BM_ScaledBlendIntoBitmap(benchmark::State& state)
 {
+    Units units;
     auto src = Picture(true, false);
     TteBitmap dst;
     dst.SetSize(W, H);
@@ -82,6 +93,7 @@ BENCHMARK(BM_ScaledBlendIntoBitmap)->Unit(benchmark::kMillisecond);
 
 void BM_TileScreen(benchmark::State& state)
 {
+    Units units;
     auto src = Picture(false, true);
     TBitmap screen(W, H);
     for (auto _ : state)
@@ -92,6 +104,7 @@ BENCHMARK(BM_TileScreen)->Unit(benchmark::kMillisecond);
 // One frame of an effect at Resolution 1: composing it and drawing it on the screen.
 void Frame(benchmark::State& state, const char* effect, int percent)
 {
+    Units units;
     auto from = Picture(false, false), to = Picture(false, false);
     TBitmap screen(W, H);
     TteAnimationRec animation;

@@ -14,14 +14,22 @@
 
 namespace {
 
+// The units the skin objects need, for one benchmark, stopped after it so that the next one, in
+// this file or another of the binary, starts its own.
 struct Units {
     Units()
     {
         StartTeWinApi();
         StartTeBitmap();
         StartTeUtils();
-        StartTeEffect();
         StartSeSkinObjects();
+    }
+    ~Units()
+    {
+        StopSeSkinObjects();
+        StopTeUtils();
+        StopTeBitmap();
+        StopTeWinApi();
     }
 };
 
@@ -29,7 +37,6 @@ struct Units {
 // of five objects each, every one linked to an image.
 std::unique_ptr<TSeSkinSource> BenchSkin()
 {
-    static Units units;
     auto skin = std::make_unique<TSeSkinSource>();
     for (int i = 0; i < 16; ++i) {
         auto b = std::make_unique<TteBitmap>();
@@ -67,7 +74,7 @@ std::unique_ptr<TSeSkinSource> BenchSkin()
 
 std::string Image(const TSeSkinFilterClass& kind)
 {
-    static std::unique_ptr<TSeSkinSource> skin = BenchSkin();
+    const std::unique_ptr<TSeSkinSource> skin = BenchSkin();
     auto filter = kind.NewFilter();
     filter->SetSource(skin.get());
     TMemoryStream out;
@@ -77,6 +84,7 @@ std::string Image(const TSeSkinFilterClass& kind)
 
 void Load(benchmark::State& state, const TSeSkinFilterClass& kind)
 {
+    Units units;
     const std::string image = Image(kind);
     TSeSkinSource skin;
     for (auto _ : state) {
@@ -93,6 +101,7 @@ void Load(benchmark::State& state, const TSeSkinFilterClass& kind)
 // the argument is the hue shift (the program starts with none).
 void BM_SkinFileReset(benchmark::State& state)
 {
+    Units units;
     TTeSkinFile theme;
     theme.Skin().Assign(*BenchSkin());
     theme.SetDeltaHue(static_cast<int>(state.range(0)));

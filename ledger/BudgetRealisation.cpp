@@ -10,16 +10,6 @@
 
 namespace {
 
-// Month numbers are pasted into column names, so only "1" to "12" pass.
-std::string CheckedMonth(const std::string& month)
-{
-    int64_t number = 0;
-    if (month.empty() || month.size() > 2 || month.find_first_not_of("0123456789") != std::string::npos ||
-        !TryStrToInt(month, number) || number < 1 || number > 12)
-        throw EConvertError("'" + month + "' is not a month from 1 to 12");
-    return IntToStr(number);
-}
-
 Currency Realisation(TDtModule& Dm, char accountClass, const std::string& id, const std::string& month)
 {
     // A null sum of one side counts as 0, so an account with lines on one side only realises them.
@@ -47,7 +37,7 @@ std::string BudgetAccountQuery(int UnitPosition)
 
 void RealiseBudget(TDtModule& Dm, const std::string& Month, const std::string& AccountQuery, TLongJob& Job)
 {
-    const std::string month = CheckedMonth(Month);
+    const std::string month = IntToStr(CheckedMonth(Month));
     TTransaction transaction(*Dm.CONN1);
     TADOQuery& accounts = *Dm.Query1;
     if (OpenSQL(accounts, AccountQuery)) {
@@ -66,7 +56,7 @@ void RealiseBudget(TDtModule& Dm, const std::string& Month, const std::string& A
 
 bool ShowBudgetReport(const TBudgetReport& Report, TReportOutput Output)
 {
-    const std::string month = CheckedMonth(Report.Month);
+    const std::string month = IntToStr(CheckedMonth(Report.Month));
     TLayoutHolder layout = CreateLayout("TFQRAnggaran");
     if (!OpenSQL(LayoutPart<TADOQuery>(*layout, "anggaran"), Report.MasterSql)) {
         ShowMessage("Data Transaksi kosong");

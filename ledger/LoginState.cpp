@@ -28,11 +28,7 @@ std::string TextOf(TADOQuery& query, const char* column, const char* fallback)
 // The ids are pasted into SQL text, so only a whole number may pass.
 std::string AccountIdOf(TADOQuery& query, const std::string& column)
 {
-    std::string id = TextOf(query, column.c_str(), "0");
-    int64_t number = 0;
-    if (!TryStrToInt(id, number))
-        throw EConvertError("'" + id + "' in ref_sistem." + column + " is not a valid account id");
-    return IntToStr(number);
+    return CheckedWholeNumber(TextOf(query, column.c_str(), "0"), "account id in ref_sistem." + column);
 }
 
 } // namespace

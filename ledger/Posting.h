@@ -16,9 +16,10 @@ class TLongJob;
 void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std::string& Year,
                               const std::string& Unit, IJobProgress* Progress = nullptr);
 
-// Posts Months (each 1 to 12, in the order given) of each of Units, unit by unit, inside the
-// caller's long job and in one transaction (a savepoint when the caller has one open). The
-// tables end as calling BuildMonthlyTrialBalance for each unit and month in that order would
-// leave them. Every input is checked before anything is touched.
+// Posts Months (each 1 to 12, in the order given) of each of Units inside the caller's long job
+// and in one transaction (a savepoint when the caller has one open). The tables end as calling
+// BuildMonthlyTrialBalance for each unit and month in that order would leave them, but the
+// vouchers are read once and each row is written once. Every input is checked before anything
+// is touched. Progress: one step per account of the units.
 void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
                        const std::vector<int>& Months, TLongJob& Job);

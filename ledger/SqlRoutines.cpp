@@ -1,8 +1,10 @@
 #include "ledger/SqlRoutines.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "platform/core/Currency.h"
+#include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 
@@ -67,4 +69,84 @@ std::string SqlNumber(const Variant& Value)
         if (c == ',')
             c = '.';
     return text.empty() ? "0" : text;
+}
+
+bool IsNumberLiteral(const std::string& Text)
+{
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t start = i;
+        while (i < Text.size() && std::isdigit(static_cast<unsigned char>(Text[i])))
+            ++i;
+        return i > start;
+    };
+    if (i < Text.size() && Text[i] == '-')
+        ++i;
+    if (!digits())
+        return false;
+    if (i < Text.size() && Text[i] == '.') {
+        ++i;
+        if (!digits())
+            return false;
+    }
+    if (i < Text.size() && (Text[i] == 'e' || Text[i] == 'E')) {
+        ++i;
+        if (i < Text.size() && (Text[i] == '+' || Text[i] == '-'))
+            ++i;
+        if (!digits())
+            return false;
+    }
+    return i == Text.size();
+}
+
+namespace {
+
+bool IsWholeNumber(const std::string& Text)
+{
+    const std::size_t sign = !Text.empty() && Text[0] == '-' ? 1 : 0;
+    return IsNumberLiteral(Text) && Text.find_first_not_of("0123456789", sign) == std::string::npos &&
+           Text.size() - sign <= 18;
+}
+
+} // namespace
+
+std::string CheckedWholeNumber(const std::string& Text, const std::string& What)
+{
+    if (!IsWholeNumber(Text))
+        throw EConvertError("'" + Text + "' is not a valid " + What);
+    return IntToStr(StrToInt(Text));
+}
+
+std::string CheckedUnit(const std::string& Unit)
+{
+    return CheckedWholeNumber(Unit, "unit id");
+}
+
+int CheckedMonth(const std::string& Month)
+{
+    const int64_t month = IsWholeNumber(Month) ? StrToInt(Month) : 0;
+    if (month < 1 || month > 12)
+        throw EConvertError("'" + Month + "' is not a month from 1 to 12");
+    return static_cast<int>(month);
+}
+
+std::string SqlDate(const Variant& Value)
+{
+    if (Value.IsNull())
+        return "null";
+    std::string literal(1, '\'');
+    literal += FormatDateTime("yyyy-mm-dd", Value.AsDateTime());
+    literal += '\'';
+    return literal;
+}
+
+std::string SqlLikePrefix(const std::string& Prefix)
+{
+    std::string pattern;
+    for (const char c : Prefix) {
+        if (c == '_' || c == '%' || c == '\\')
+            pattern += '\\';
+        pattern += c;
+    }
+    return "like '" + SqlText(pattern) + "%' escape '\\'";
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The shared SQL routines every window and report runs its statements through,
-// and the two routines that turn field values into SQL text.
+// The shared SQL routines every window and report runs its statements through, the routines
+// that turn values into SQL text, and the checks on text that is pasted into SQL as a number.
 #include <string>
 
 #include "platform/core/Variant.h"
@@ -26,3 +26,20 @@ Variant IfNull(const Variant& Value, const Variant& Default);
 // four decimals in the general format with a decimal point and no grouping ("250", "0.1", "1234.5").
 // Raises EConvertError for a value that is not a number; the result is always a number literal or "null".
 std::string SqlNumber(const Variant& Value);
+
+// A plain decimal number as SQL reads it: an optional "-", digits, an optional fraction and exponent.
+bool IsNumberLiteral(const std::string& Text);
+
+// A whole number of at most 18 digits (an optional "-", leading zeros allowed), answered without
+// its leading zeros; anything else raises EConvertError naming What.
+std::string CheckedWholeNumber(const std::string& Text, const std::string& What);
+// A unit id, which is pasted into SQL, as CheckedWholeNumber checks it.
+std::string CheckedUnit(const std::string& Unit);
+// "1" to "12" (leading zeros allowed) as a number; anything else raises EConvertError.
+int CheckedMonth(const std::string& Month);
+
+// A date as a quoted ISO literal ('yyyy-mm-dd', whatever the display format), "null" for Null.
+std::string SqlDate(const Variant& Value);
+// A LIKE pattern that matches the texts beginning with Prefix, taken literally:
+// "like '<prefix>%' escape '\'" with "_", "%" and "\" escaped and quotes doubled.
+std::string SqlLikePrefix(const std::string& Prefix);

@@ -206,9 +206,10 @@ void TF_Login::TeButton1Click()
     state.UserType = IfNull(query.FieldByName("type")->Value(), "0").AsString();
     state.DbPath = ed_server->Text();
 
+    // Settings that fail to load refuse the login, so the user is marked only after them.
+    LoadSystemSettings(*DtModule);
     RunSQL(*DtModule->Query2,
            "update sis_user set user_status=1 where user_login='" + SqlText(state.UserLogin) + "'");
-    LoadSystemSettings(*DtModule);
     // Only a login whose settings are loaded counts, so the main window never runs without them.
     LoginCount = LoginCount == 0 ? 1 : 2;
     SetModalResult(mrOk);

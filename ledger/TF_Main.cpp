@@ -11,6 +11,8 @@
 #include "ledger/TFAbout.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
+#include "ledger/TFrm_Anggaran.h"
+#include "ledger/Tfrm_utils.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomLabel.h"
@@ -182,7 +184,7 @@ void TF_Main::BuildFullBar()
     CustomItem5 = Item(*CustomItem1, "CustomItem5", "&Chart of Account");
     child(CustomItem5, "TFrm_Perkiraan", "Frm_Perkiraan");
     CustomItem7 = Item(*CustomItem1, "CustomItem7", "Daftar &Anggaran");
-    child(CustomItem7, "TFrm_Anggaran", "Frm_Anggaran");
+    CustomItem7->OnClick = [this](TComponent*) { CustomItem7Click(); };
     CustomItem6 = Item(*CustomItem1, "CustomItem6", "&Penggajian", false);
     child(CustomItem6, "TFrm_Salaries", "Frm_Salaries");
     CustomItem8 = Item(*CustomItem1, "CustomItem8", "-");
@@ -226,24 +228,11 @@ void TF_Main::BuildFullBar()
             ApplyUserRights(LoginState().UserType, 3);
     };
 
-    // The backup and restore dialogs are opened modally by class name once they are built.
-    auto dialog = [](TTeItem* item, const char* className) {
-        item->OnClick = [className](TComponent*) {
-            const TMetaClass* meta = FindMetaClass(className);
-            if (!meta || !Application)
-                return;
-            auto* form = dynamic_cast<TCustomForm*>(meta->CreateOwned(*Application));
-            if (!form)
-                return;
-            form->ShowModal();
-            TComponent::Free(form);
-        };
-    };
     CustomItem4 = Item(root, "CustomItem4", "&Utilities");
     CustomItem16 = Item(*CustomItem4, "CustomItem16", "BackUp Database");
-    dialog(CustomItem16, "TF_Backup");
+    CustomItem16->OnClick = [](TComponent*) { ShowDatabaseCopyDialog(Tfrm_utils::TMode::Backup); };
     CustomItem17 = Item(*CustomItem4, "CustomItem17", "Restore Database");
-    dialog(CustomItem17, "TF_Restore");
+    CustomItem17->OnClick = [](TComponent*) { ShowDatabaseCopyDialog(Tfrm_utils::TMode::Restore); };
 
     CustomItem13 = Item(root, "CustomItem13", "&Shut Down");
     CustomItem14 = Item(*CustomItem13, "CustomItem14", "Log Off");
@@ -344,7 +333,12 @@ void TF_Main::mn_loginClick()
 
 void TF_Main::CustomItem14Click()
 {
-    if (LoggedIn) {
+    LogOff(true);
+}
+
+void TF_Main::LogOff(bool UpdateUserStatus)
+{
+    if (UpdateUserStatus && LoggedIn) {
         try {
             RunSQL(*DtModule->Query1,
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
@@ -356,13 +350,22 @@ void TF_Main::CustomItem14Click()
     LoggedIn = false;
     TeMenuBar1->SetVisible(true);
     TeMenuBar2->SetVisible(false);
-    EnableTopItems(false);
+    if (UpdateUserStatus)
+        EnableTopItems(false);
     TeForm1->SetMenuBar(TeMenuBar1);
     std::vector<TCustomForm*> children;
     for (int i = 0; i < MDIChildCount(); ++i)
         children.push_back(MDIChildren(i));
     for (TCustomForm* child : children)
         child->Close();
+}
+
+void TF_Main::CustomItem7Click()
+{
+    if (ActivateChildForm(*this, "Frm_Anggaran"))
+        return;
+    if (auto* budget = dynamic_cast<TFrm_Anggaran*>(OpenChild("TFrm_Anggaran", "Frm_Anggaran")))
+        budget->RebuildAndRequery();
 }
 
 void TF_Main::ShowAbout()

@@ -76,7 +76,13 @@ public:
     TForm* OpenChild(const std::string& className, const std::string& name);
 
     void mn_loginClick();
+    // The budget entry: brings an open budget window forward, or creates it and rebuilds its table.
+    void CustomItem7Click();
     void CustomItem14Click();
+    // Back to the small bar, every child window asked to close. UpdateUserStatus marks the user
+    // logged out in sis_user, disconnects and disables the full bar's top items; without it
+    // (a restore, which replaces the file) the caller disconnects and the top items stay as they are.
+    void LogOff(bool UpdateUserStatus);
     void ShowAbout();
     void ShowGuide();
 

@@ -1,40 +1,10 @@
 #include "ledger/Vouchers.h"
 
-#include <cctype>
-
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/core/Exceptions.h"
 
 namespace {
-
-bool IsNumberLiteral(const std::string& text)
-{
-    std::size_t i = 0;
-    auto digits = [&] {
-        std::size_t start = i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-            ++i;
-        return i > start;
-    };
-    if (i < text.size() && text[i] == '-')
-        ++i;
-    if (!digits())
-        return false;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        if (!digits())
-            return false;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (!digits())
-            return false;
-    }
-    return i == text.size();
-}
 
 // Number texts are pasted into the statement as they are, so nothing but a number or null may pass.
 const std::string& CheckNumber(const std::string& text, const char* what)
@@ -52,8 +22,8 @@ void RunDelete(TDtModule& dm, const std::string& IdVouc)
 
 std::string HeaderInsert(const TVoucherHeader& h)
 {
-    return "insert into T_VOUC values('" + SqlText(h.IdVouc) + "', '" + SqlText(h.NoVouc) + "', '"
-        + FormatDateTime("yyyy-mm-dd", h.TglVouc) + "', " + CheckNumber(h.Jumlah, "amount") + ", '"
+    return "insert into T_VOUC values('" + SqlText(h.IdVouc) + "', '" + SqlText(h.NoVouc) + "', "
+        + SqlDate(Variant::FromDateTime(h.TglVouc)) + ", " + CheckNumber(h.Jumlah, "amount") + ", '"
         + SqlText(h.Ket) + "',false," + CheckNumber(h.IdUnit, "unit id") + ")";
 }
 

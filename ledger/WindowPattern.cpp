@@ -1,11 +1,40 @@
 #include "ledger/WindowPattern.h"
 
+#include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlComboBox.h"
+#include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
 #include "platform/graphics/TColor.h"
 #include "platform/ui/TCustomForm.h"
 #include "skin/controls/TTeDefaultForm.h"
+
+TZlLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* name, const std::string& caption, int left,
+                     int top, int width, int height)
+{
+    auto* label = PlaceControl<TZlLabel>(window, parent, name, left, top, width, height);
+    label->SetParentFont(true);
+    label->SetCaption(caption);
+    return label;
+}
+
+void UseWindowFont(TComponent& window)
+{
+    for (int i = 0; i < window.ComponentCount(); ++i) {
+        TComponent* c = window.Components(i);
+        if (auto* edit = dynamic_cast<TZlEdit*>(c))
+            edit->SetParentFont(true);
+        else if (auto* list = dynamic_cast<TZlComboBox*>(c))
+            list->SetParentFont(true);
+        else if (auto* button = dynamic_cast<TZlButton*>(c))
+            button->SetParentFont(true);
+        else if (auto* speedButton = dynamic_cast<TZlSpeedButton*>(c))
+            speedButton->SetParentFont(true);
+    }
+}
 
 void SetFormAnimation(TTeDefaultForm& frame)
 {

@@ -1,10 +1,13 @@
 #pragma once
 // What the ledger's windows do the same way: placing their controls, the opening animation of
 // their skinned frame, the row colours of their list grids, and Enter in their entry fields.
+#include <string>
+
 #include "platform/ui/TWinControl.h"
 
 class TTeDefaultForm;
 class TZgCustomDBGrid;
+class TZlLabel;
 
 // A control of a window: owned by the window, named as the window knows it, on its parent.
 template <class T> T* PlaceControl(TComponent& window, TWinControl& parent, const char* name)
@@ -22,6 +25,13 @@ T* PlaceControl(TComponent& window, TWinControl& parent, const char* name, int l
     control->SetBounds(left, top, width, height);
     return control;
 }
+
+// A label of a window in the window's font, with its caption.
+TZlLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* name, const std::string& caption, int left,
+                     int top, int width, int height);
+
+// The flat entry fields, lists and buttons the window owns take the window's font.
+void UseWindowFont(TComponent& window);
 
 // Detaches the frame, gives it the fading slide of 100 ms, attaches it again and re-measures it.
 void SetFormAnimation(TTeDefaultForm& frame);

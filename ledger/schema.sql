@@ -96,6 +96,8 @@ create index T_VOUC_number on T_VOUC (No_Vouc);
 create index T_VOUC_unit on T_VOUC (id_unit, ajp);
 -- Covers the join from a voucher line to its date and kind.
 create index T_VOUC_date on T_VOUC (ID_Vouc, tgl_vouc, ajp);
+-- Finds the vouchers of a month for posting it alone.
+create index T_VOUC_day on T_VOUC (tgl_vouc, ID_Vouc, ajp);
 
 create table TR_VOUC (
   ID_Vouc text(20) collate nocase,
@@ -107,8 +109,11 @@ create table TR_VOUC (
   kredit currency real,
   primary key (ID_Vouc, nomor)
 );
--- Covers the posting's monthly sums by account, so they never read the table rows.
+-- Finds an account's lines in voucher order (the general ledger reads them by account).
 create index TR_VOUC_account on TR_VOUC (account_id, ID_Vouc, debet, kredit);
+-- Covers the posting's one pass over the lines in voucher-key order, merged with T_VOUC_date;
+-- within a voucher it keeps the lines in their numbered order, as the key does.
+create index TR_VOUC_voucher on TR_VOUC (ID_Vouc, nomor, account_id, debet, kredit);
 
 create table trial_balance (
   account_id int primary key,
@@ -339,6 +344,8 @@ create table kasbon (
   no_bukti text(50) collate nocase
 );
 create index kasbon_employee on kasbon (kode);
+-- The cash-voucher list reads one unit and month of headers.
+create index T_VOUC_unit_date on T_VOUC (id_unit, tgl_vouc);
 
 create view v_realisasi as
 select d.account_id as account_id, h.tgl_vouc as tgl_vouc, d.debet as debet, d.kredit as kredit,

@@ -14,24 +14,10 @@ constexpr int DebitLeft = 440;
 constexpr int CreditLeft = 580;
 constexpr int AmountWidth = 136;
 
-TLetterheadReport::TPageTexts PageTexts()
-{
-    TLetterheadReport::TPageTexts texts;
-    texts.Title = "LAPORAN JURNAL PENYESUAIAN";
-    texts.HeadingHeight = 24;
-    return texts;
-}
-
 } // namespace
 
-TFQRAJP::TFQRAJP(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQRAJP::TFQRAJP(TComponent* AOwner) : TVoucherJournal(AOwner, "LAPORAN JURNAL PENYESUAIAN")
 {
-    lap_jmk1 = AddQuery(*this, "lap_jmk1", {"select * from lap_jmk1 order by rowid"});
-    DataSource1 = AddMasterSource(*this, "DataSource1", lap_jmk1);
-    lap_jmk2 = AddQuery(*this, "lap_jmk2", {"select * from lap_jmk2", "where no_jmk =:no_jmk", "order by debet desc, rowid"});
-    lap_jmk2->SetDataSource(DataSource1);
-    SetDataSet(lap_jmk1);
-
     const int top = HeadingTop();
     AddHeading(PageHeaderBand1, "REK", 0, top, NameLeft - 4);
     AddHeading(PageHeaderBand1, "KETERANGAN", NameLeft, top, DebitLeft - NameLeft - 4);

@@ -14,24 +14,10 @@ constexpr int DebitLeft = 480;
 constexpr int CreditLeft = 600;
 constexpr int AmountWidth = 116;
 
-TLetterheadReport::TPageTexts PageTexts()
-{
-    TLetterheadReport::TPageTexts texts;
-    texts.Title = "LAPORAN JURNAL MUTASI KEUANGAN";
-    texts.HeadingHeight = 24;
-    return texts;
-}
-
 } // namespace
 
-TFQRJMK::TFQRJMK(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQRJMK::TFQRJMK(TComponent* AOwner) : TVoucherJournal(AOwner, "LAPORAN JURNAL MUTASI KEUANGAN")
 {
-    lap_jmk1 = AddQuery(*this, "lap_jmk1", {"select * from lap_jmk1 order by rowid"});
-    DataSource1 = AddMasterSource(*this, "DataSource1", lap_jmk1);
-    lap_jmk2 = AddQuery(*this, "lap_jmk2", {"select * from lap_jmk2", "where no_jmk =:no_jmk", "order by debet desc, rowid"});
-    lap_jmk2->SetDataSource(DataSource1);
-    SetDataSet(lap_jmk1);
-
     const int top = HeadingTop();
     AddHeading(PageHeaderBand1, "TANGGAL", 0, top, 74);
     AddHeading(PageHeaderBand1, "NO.BUKTI", 76, top, 82);

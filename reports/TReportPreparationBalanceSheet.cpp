@@ -7,6 +7,7 @@
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/core/FloatText.h"
+#include "platform/core/StrUtils.h"
 #include "platform/data/TADOConnection.h"
 #include "platform/data/TADOQuery.h"
 #include "reports/PreparationText.h"
@@ -92,8 +93,8 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             sql = "select sum(" + expression + ") as saldo from v_posting where account_sub=" + unit +
                   " and sub=true and account_cat=" +
                   Quoted(IfNull(accounts->FieldByName("account_cat")->Value(), "-").AsString()) +
-                  " and account_code like " +
-                  Quoted(CodePrefix(accounts->FieldByName("account_code")->AsString()) + "%");
+                  " and account_code " +
+                  SqlLikePrefix(CodePrefix(accounts->FieldByName("account_code")->AsString()));
         else
             sql = "select sum(" + expression + ") as saldo from v_posting where account_sub=" + unit +
                   " and account_id=" + IntToStr(IfNull(accounts->FieldByName("account_id")->Value(), 0).AsInteger());
@@ -101,7 +102,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
         return IfNull(sums->FieldByName("saldo")->Value(), 0).AsCurrency();
     };
     const auto code = [&]() { return Quoted(accounts->FieldByName("account_code")->AsString()); };
-    const auto name = [&]() { return Quoted(UpperAscii(accounts->FieldByName("account_name")->AsString())); };
+    const auto name = [&]() { return Quoted(UpperCase(accounts->FieldByName("account_name")->AsString())); };
 
     // Left half: the assets, category by category.
     if (OpenSQL(*categories, "select nomor, keterangan from posisi_coa where akun_neraca=1 and nomor like '1%' "
@@ -112,7 +113,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (null, null, null, 0)";
         for (categories->First(); !categories->Eof(); categories->Next()) {
             const std::string nomor = categories->FieldByName("nomor")->AsString();
-            const std::string title = UpperAscii(categories->FieldByName("keterangan")->AsString());
+            const std::string title = UpperCase(categories->FieldByName("keterangan")->AsString());
             Currency group;
             RunSQL(*statements, "insert into lap_neraca (kode_d, nama_d, jumlah_d, header_d) values (" +
                                     Quoted(nomor + "00") + ", " + Quoted(title) + ", null, 0)");
@@ -137,7 +138,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
     }
 
     std::vector<int64_t> ids;
-    if (OpenSQL(*categories, "select noid from lap_neraca"))
+    if (OpenSQL(*categories, "select noid from lap_neraca order by noid"))
         for (categories->First(); !categories->Eof(); categories->Next())
             ids.push_back(categories->FieldByName("noid")->AsInteger());
     TRightHalf right(dm_, std::move(ids));
@@ -150,7 +151,7 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
         job.SetPosition(0);
         for (categories->First(); !categories->Eof(); categories->Next()) {
             const std::string nomor = categories->FieldByName("nomor")->AsString();
-            const std::string title = UpperAscii(categories->FieldByName("keterangan")->AsString());
+            const std::string title = UpperCase(categories->FieldByName("keterangan")->AsString());
             Currency group;
             if (right.OverLeftHalf())
                 right.Write({{"kode_k", Quoted(nomor + "00")}, {"nama_k", Quoted(title)}, {"header_k", "0"}});
@@ -202,9 +203,9 @@ void TReportPreparation::PrepareBalanceSheet(const std::string& N)
             if (id == retained)
                 caption = "LABA DITAHAN ";
             else if (id == current)
-                caption = "LABA S/D BULAN " + UpperAscii(MonthName) + " " + Year;
+                caption = "LABA S/D BULAN " + UpperCase(MonthName) + " " + Year;
             else
-                caption = UpperAscii(accounts->FieldByName("account_name")->AsString());
+                caption = UpperCase(accounts->FieldByName("account_name")->AsString());
             if (knownUnit)
                 right.Write({{"kode_k", code()},
                              {"nama_k", Quoted(caption)},

@@ -35,10 +35,11 @@ void TReportPreparation::PrepareCashBook()
     TADOQuery* rows = dm_.Query1;
     TADOQuery* statements = dm_.Query2;
 
-    BookBalanceExpressions(LoginState().first_mnt, month, OpeningExpression, ClosingExpression);
+    std::string opening, closing;
+    BookBalanceExpressions(LoginState().first_mnt, month, opening, closing);
     RunSQL(*statements, "delete from lap_cash_flow");
     Currency saldo;
-    if (OpenSQL(*rows, "select (" + OpeningExpression + ") as saldo_awal, (" + ClosingExpression +
+    if (OpenSQL(*rows, "select (" + opening + ") as saldo_awal, (" + closing +
                            ") as saldo_akhir from v_posting where account_id=" + cash + " and account_sub=" + unit))
         saldo = IfNull(rows->FieldByName("saldo_awal")->Value(), 0).AsCurrency();
     RunSQL(*statements,
@@ -65,6 +66,8 @@ void TReportPreparation::PrepareCashBook()
         }
     }
     transaction.Commit();
+    OpeningExpression = opening;
+    ClosingExpression = closing;
 }
 
 void TReportPreparation::PrepareJournal(const std::string& N)

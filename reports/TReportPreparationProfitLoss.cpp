@@ -47,7 +47,7 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
             insertLine(statements, Quoted(nomor + "00"), title, "null", 0);
             if (OpenSQL(*accounts, "select * from coa where ((sub=false and account_sub=" + unit +
                                        ") or account_header=true)and" + accountFilter +
-                                       "account_cat = " + Quoted(nomor))) {
+                                       "account_cat = " + Quoted(nomor) + " order by rowid")) {
                 for (accounts->First(); !accounts->Eof(); accounts->Next()) {
                     Currency amount;
                     const std::string code = accounts->FieldByName("account_code")->AsString();
@@ -58,7 +58,7 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
                                     "select account_id, account_code, account_name, " + amountColumn +
                                         " as saldo, account_pos from v_posting where account_sub=" + unit +
                                         " and sub=true and account_cat=" + Quoted(text(accounts, "account_cat")) +
-                                        " and account_code like " + Quoted(CodePrefix(code) + "%"))) {
+                                        " and account_code " + SqlLikePrefix(CodePrefix(code)))) {
                             for (postings->First(); !postings->Eof(); postings->Next()) {
                                 const Currency saldo = IfNull(postings->FieldByName("saldo")->Value(), 0).AsCurrency();
                                 insertLine(statements, Quoted(text(postings, "account_code")),

@@ -218,9 +218,9 @@ void TZlButton::PaintFace(TCanvas& canvas, TColor light, TColor dark)
     const bool rimmed = buttonFace_ == TButtonFace::bfSimple || (buttonFace_ == TButtonFace::bfFlat && pressed_) ||
                         (buttonFace_ == TButtonFace::bfPlainCool && (hovered || pressed_));
     if (rimmed) {
-        // The classic rounded region leaves out one more column and row at the right and bottom
-        // than its rectangle says, so it has the extent of the square face.
-        TRegion face = TRegion::RoundRect(Rect(1, 1, w - 1, h - 1), diameter, diameter);
+        // The rounded region leaves out the right column and bottom row of its rectangle, so
+        // (1, 1, w, h) has the extent of the square face (1, 1, w - 1, h - 1).
+        TRegion face = TRegion::RoundRect(Rect(1, 1, w, h), diameter, diameter);
         face.Offset(-1, -1);
         canvas.FillRgn(face, light);
         face.Offset(2, 2);

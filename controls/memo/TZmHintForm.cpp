@@ -11,7 +11,7 @@ int RunTexts(TCanvas& canvas, const TFont& base, const std::string (&texts)[3], 
     TFont font;
     font.Assign(base);
     for (int i = 0; i < 3; ++i) {
-        font.SetStyle(boldMode == i + 1 ? fsBold : 0);
+        font.SetStyle(boldMode == i + 1 ? TFontStyles(fsBold) : TFontStyles(0));
         canvas.SetFont(font);
         if (draw)
             canvas.TextOut(x, y, texts[i]);

@@ -4,6 +4,7 @@
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/Shortcuts.h"
 #include "platform/ui/TCustomForm.h"
 
 TButton::TButton(TComponent* AOwner) : TCustomControl(AOwner)
@@ -72,6 +73,12 @@ void TButton::Dispatch(TMessage& message)
         if ((message.WParam == VK_RETURN && (Focused() || (default_ && !dynamic_cast<TButton*>(
                                                                              Application ? Application->FocusedWindow() : nullptr)))) ||
             (message.WParam == VK_ESCAPE && cancel_)) {
+            Click();
+            message.Result = 1;
+        }
+        return;
+    case CM_DIALOGCHAR:
+        if (IsAccel(static_cast<char32_t>(message.WParam), Caption()) && CanFocus()) {
             Click();
             message.Result = 1;
         }

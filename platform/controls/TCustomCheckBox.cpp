@@ -3,6 +3,7 @@
 #include "platform/controls/TPopupMenu.h"
 #include "platform/graphics/ClassicDraw.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/Shortcuts.h"
 
 namespace {
 constexpr int BoxSize = 13;
@@ -72,6 +73,15 @@ void TCustomCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int
 
 void TCustomCheckBox::Dispatch(TMessage& message)
 {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(static_cast<char32_t>(message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            if (Focused())
+                Toggle();
+            message.Result = 1;
+        }
+        return;
+    }
     TCustomControl::Dispatch(message);
     switch (message.Msg) {
     case WM_SETFOCUS:

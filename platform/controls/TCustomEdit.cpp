@@ -37,6 +37,13 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomEdit::~TCustomEdit() = default;
 
+void TCustomEdit::DoEnter()
+{
+    if (autoSelect_ && !(Application && Application->Input().KeyState(VK_LBUTTON) < 0))
+        SelectAll();
+    TCustomControl::DoEnter();
+}
+
 void TCustomEdit::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);

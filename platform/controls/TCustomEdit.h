@@ -50,6 +50,9 @@ public:
     void SetCtl3D(bool v);
     bool Modified() const { return modified_; }
     void SetModified(bool v) { modified_ = v; }
+    // Entering the edit by the keyboard (not by a mouse press) selects its whole text.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool v) { autoSelect_ = v; }
     // The alignment the window was created with (ES_LEFT, ES_CENTER, ES_RIGHT).
     TAlignment EditAlignment() const;
 
@@ -74,6 +77,7 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void DblClick() override;
+    void DoEnter() override;
     bool CanAutoSize(int& newWidth, int& newHeight) override;
     // Runs on every change of the text, typed or set from code; fires OnChange.
     virtual void Change();
@@ -115,6 +119,7 @@ private:
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     bool ctl3D_ = true;
     bool modified_ = false;
+    bool autoSelect_ = true;
     bool selecting_ = false;
     bool hasFormatRect_ = false;
     TRect formatRect_;

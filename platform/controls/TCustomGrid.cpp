@@ -1,6 +1,7 @@
 #include "platform/controls/TCustomGrid.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/controls/TInplaceEdit.h"
 
@@ -83,10 +84,12 @@ void TCustomGrid::SetFixedCols(int v)
         throw EInvalidGridOperation("Fixed column count must be less than column count");
     if (v == fixedCols_)
         return;
+    // Cells that were at the first scrollable column, or are now fixed, move to the new first one.
+    const int old = fixedCols_;
     fixedCols_ = v;
-    current_.X = std::max(current_.X, v);
-    anchor_.X = std::max(anchor_.X, v);
-    topLeft_.X = std::max(topLeft_.X, v);
+    for (int* at : {&current_.X, &anchor_.X, &topLeft_.X})
+        if (*at < v || *at == old)
+            *at = v;
     UpdateScrollRange();
     UpdateEdit();
     Invalidate();
@@ -98,10 +101,12 @@ void TCustomGrid::SetFixedRows(int v)
         throw EInvalidGridOperation("Fixed row count must be less than row count");
     if (v == fixedRows_)
         return;
+    // Cells that were at the first scrollable row, or are now fixed, move to the new first one.
+    const int old = fixedRows_;
     fixedRows_ = v;
-    current_.Y = std::max(current_.Y, v);
-    anchor_.Y = std::max(anchor_.Y, v);
-    topLeft_.Y = std::max(topLeft_.Y, v);
+    for (int* at : {&current_.Y, &anchor_.Y, &topLeft_.Y})
+        if (*at < v || *at == old)
+            *at = v;
     UpdateScrollRange();
     UpdateEdit();
     Invalidate();
@@ -671,10 +676,14 @@ bool TCustomGrid::EditorMode() const
 
 void TCustomGrid::SetEditorMode(bool v)
 {
-    if (v)
-        ShowEditor();
-    else
+    if (!v) {
         HideEditor();
+        return;
+    }
+    ShowEditor();
+    // Editing on demand continues the text: the caret at its end, nothing selected.
+    if (editor_ && editorMode_)
+        editor_->SetSel(std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
 }
 
 void TCustomGrid::ShowEditor()
@@ -694,10 +703,11 @@ void TCustomGrid::HideEditor()
     editorMode_ = false;
     editCol_ = editRow_ = -1;
     if (editor_) {
-        const bool hadFocus = editor_->Focused();
-        editor_->Hide();
-        if (hadFocus && CanFocus())
+        // The focus goes straight back to the grid: hidden first, the editor would hand it to
+        // the form, and every container around the grid would see the focus leave it.
+        if (editor_->Focused() && CanFocus())
             SetFocus();
+        editor_->Hide();
     }
     InvalidateCell(current_.X, current_.Y);
 }

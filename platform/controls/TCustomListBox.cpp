@@ -15,7 +15,8 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
     SetColor(clWindow);
-    controlStyle_ |= csOpaque;
+    // OnClick comes from the choice of an item, not from the mouse release as well.
+    controlStyle_ = (controlStyle_ | csOpaque) & ~csClickEvents;
     items_->OnChange = [this](TStringList*) { ItemsChanged(); };
     TCanvas measure;
     measure.SetFont(Font());
@@ -314,7 +315,9 @@ void TCustomListBox::MouseDown(TMouseButton button, TShiftState shift, int x, in
         if (!Focused() && CanFocus() && Parent())
             SetFocus();
         const int index = ItemAtPos({x, y}, true);
-        if (index >= 0)
+        if (index >= 0 && index == itemIndex_)
+            SelectionChangedByUser(); // choosing the chosen item again still counts as a choice
+        else if (index >= 0)
             UserSelect(index);
         tracking_ = true;
     }

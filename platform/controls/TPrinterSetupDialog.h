@@ -1,23 +1,27 @@
 #pragma once
-// The printer set-up dialog: the system's printers (as lpstat lists them) and "Save as PDF",
-// which is always there, the paper (A4 or Letter) and the orientation. The report layer applies
-// the choice.
-#include <functional>
+// The printer set-up dialog: the print system's queues, a stopped or refusing one marked so,
+// and "Save as PDF" as the last entry; the paper (A4 or Letter), the orientation and the copies.
+// The report layer applies the choice.
 #include <string>
 #include <vector>
 
 #include "platform/core/TComponent.h"
+#include "platform/print/PrintSystem.h"
 #include "platform/ui/TCustomForm.h"
 
 class TComboBox;
+class TLabel;
 
 enum class TSetupPaper { A4, Letter };
 enum class TSetupOrientation { Portrait, Landscape };
 
-// The printer names of "lpstat -a" (run without a shell); none when lpstat is missing or fails.
-std::vector<std::string> ListSystemPrinters();
-// The names out of lpstat's output: the first word of each line.
-std::vector<std::string> ParseLpstatPrinters(const std::string& output);
+// A queue as the dialog knows it: its state and the paper it takes.
+struct TSetupPrinter {
+    TPrintQueue Queue;
+    TPrintPapers Papers;
+    // "kantor", "kantor (stopped)", "kantor (not accepting jobs)".
+    std::string Entry() const;
+};
 
 class TPrinterSetupDialog : public TComponent {
 public:
@@ -32,29 +36,55 @@ public:
     void SetPaper(TSetupPaper v) { paper_ = v; }
     TSetupOrientation Orientation() const { return orientation_; }
     void SetOrientation(TSetupOrientation v) { orientation_ = v; }
-    // The choices offered: the lister's printers, then "Save as PDF".
-    std::vector<std::string> Printers() const;
+    int Copies() const { return copies_; }
+    void SetCopies(int v) { copies_ = v; }
+
+    // Reads the queues and their paper from the print system and preselects the printer:
+    // Saved when the system has it, else the system's default, else "Save as PDF". Execute
+    // loads when this was not called before.
+    void LoadPrinters(const std::string& Saved = "");
+    const std::vector<TSetupPrinter>& Printers() const { return printers_; }
+    // The one line under the printer: the print system cannot be reached, or the saved
+    // printer is not there; "" when all is well.
+    const std::string& Note() const { return note_; }
+    // What the printer does with a paper it does not have; "" when it has it.
+    std::string PaperNote(const std::string& Printer, TSetupPaper Paper) const;
+    // The entries offered: the printers, then "Save as PDF".
+    std::vector<std::string> Entries() const;
     // Shows the dialog modally; true with the choice stored, false when cancelled.
     bool Execute();
-
-    // Where the printers come from; tests replace it.
-    std::function<std::vector<std::string>()> PrinterLister = ListSystemPrinters;
 
 private:
     std::string printer_ = SaveAsPdf;
     TSetupPaper paper_ = TSetupPaper::A4;
     TSetupOrientation orientation_ = TSetupOrientation::Portrait;
+    int copies_ = 1;
+    bool loaded_ = false;
+    std::vector<TSetupPrinter> printers_;
+    std::string note_;
 };
 
 class TPrinterSetupForm : public TForm {
 public:
-    TPrinterSetupForm(TComponent* AOwner, const TPrinterSetupDialog& dialog, const std::vector<std::string>& printers);
+    static constexpr int MostCopies = 99;
+    TPrinterSetupForm(TComponent* AOwner, const TPrinterSetupDialog& dialog);
     TComboBox& PrinterField() { return *printers_; }
     TComboBox& PaperField() { return *paper_; }
     TComboBox& OrientationField() { return *orientation_; }
+    TComboBox& CopiesField() { return *copies_; }
+    TLabel& NoteLabel() { return *note_; }
+    TLabel& PaperNoteLabel() { return *paperNote_; }
+    // The printer's name of the chosen entry, or "Save as PDF".
+    std::string ChosenPrinter() const;
 
 private:
+    void ShowPaperNote();
+
+    const TPrinterSetupDialog& dialog_;
     TComboBox* printers_ = nullptr;
     TComboBox* paper_ = nullptr;
     TComboBox* orientation_ = nullptr;
+    TComboBox* copies_ = nullptr;
+    TLabel* note_ = nullptr;
+    TLabel* paperNote_ = nullptr;
 };

@@ -498,6 +498,9 @@ private:
                (IdentChar(text_[pos_]) ||
                 (text_[pos_] == '.' && pos_ + 1 < text_.size() && IdentStart(text_[pos_ + 1]))))
             ++pos_;
+        // The binary image keeps a name in at most 255 bytes.
+        if (pos_ - start > 255)
+            Fail("name longer than 255 characters");
         return text_.substr(start, pos_ - start);
     }
 
@@ -1190,5 +1193,8 @@ void ObjectBinaryToText(TStream& input, TStream& output)
 void ObjectTextToBinary(TStream& input, TStream& output)
 {
     ObjectNode node = TextParser(ReadAll(input)).ParseImage();
-    BinaryWriter(output).WriteImage(node);
+    // Built whole before any byte reaches the output, so a refused image writes nothing.
+    TMemoryStream image;
+    BinaryWriter(image).WriteImage(node);
+    output.WriteBuffer(image.Data().data(), image.Size());
 }

@@ -27,9 +27,11 @@ public:
     constexpr Currency& operator-=(Currency o) { raw_ = Checked(raw_, o.raw_, '-'); return *this; }
     friend constexpr Currency operator+(Currency a, Currency b) { return a += b; }
     friend constexpr Currency operator-(Currency a, Currency b) { return a -= b; }
-    // Multiplication and division by a number round the result to four decimals.
-    Currency operator*(double factor) const { return FromDouble(ToDouble() * factor); }
-    Currency operator/(double divisor) const { return FromDouble(ToDouble() / divisor); }
+    // Multiplication and division by a number (taken as the decimal it reads as) are exact in
+    // integers and round the result half away from zero to four decimals.
+    // Raises EConvertError for a result beyond the range, a NaN or infinite number, or division by zero.
+    Currency operator*(double factor) const;
+    Currency operator/(double divisor) const;
     friend constexpr auto operator<=>(Currency, Currency) = default;
 
 private:

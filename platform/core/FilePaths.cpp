@@ -1,5 +1,9 @@
 #include "platform/core/FilePaths.h"
 
+#include <pwd.h>
+
+#include <cstdlib>
+#include <fstream>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,4 +80,44 @@ std::string FindFileOrInProgramFolder(const std::string& path)
     std::string folder = ProgramFolder();
     std::string candidate = folder + path;
     return !folder.empty() && FileExists(candidate) ? candidate : path;
+}
+
+namespace {
+
+std::string HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return "/";
+}
+
+// The documents folder of user-dirs.dirs: XDG_DOCUMENTS_DIR="$HOME/Documents" or an absolute path.
+std::string ConfiguredDocumentsFolder(const std::string& home)
+{
+    if (const char* set = std::getenv("XDG_DOCUMENTS_DIR"); set && set[0] == '/')
+        return set;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    std::ifstream in((xdg && xdg[0] == '/' ? std::string(xdg) : home + "/.config") + "/user-dirs.dirs");
+    const std::string key = "XDG_DOCUMENTS_DIR=\"";
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(key, 0) != 0 || line.back() != '"')
+            continue;
+        std::string value = line.substr(key.size(), line.size() - key.size() - 1);
+        if (value.rfind("$HOME", 0) == 0)
+            value = home + value.substr(5);
+        return value.empty() || value[0] != '/' ? "" : value;
+    }
+    return "";
+}
+
+} // namespace
+
+std::string DocumentsFolder()
+{
+    const std::string home = HomeFolder();
+    const std::string documents = ConfiguredDocumentsFolder(home);
+    return !documents.empty() && DirectoryExists(documents) ? documents : home;
 }

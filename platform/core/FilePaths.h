@@ -21,3 +21,6 @@ std::string ProgramFolder();
 // 'path' as given when it exists; a relative name not found there is tried in the program folder.
 // Answers the name as given when neither exists.
 std::string FindFileOrInProgramFolder(const std::string& path);
+// The user's documents folder (XDG_DOCUMENTS_DIR of user-dirs.dirs) when it exists, else the
+// home folder.
+std::string DocumentsFolder();

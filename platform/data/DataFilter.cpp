@@ -1,7 +1,9 @@
 #include "platform/data/DataFilter.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
@@ -85,13 +87,20 @@ private:
         return {Token::Op, op};
     }
 
+    // An optional minus, digits with at most one point among or before them, and at least one digit.
     Lexeme NumberText()
     {
         size_t start = pos_++;
         while (pos_ < source_.size()
             && (std::isdigit(static_cast<unsigned char>(source_[pos_])) || source_[pos_] == '.'))
             ++pos_;
-        return {Token::Number, source_.substr(start, pos_ - start)};
+        const std::string text = source_.substr(start, pos_ - start);
+        const std::string body = text.substr(text[0] == '-' ? 1 : 0);
+        const bool wellFormed = std::count(body.begin(), body.end(), '.') <= 1
+            && std::any_of(body.begin(), body.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+        if (!wellFormed || !std::isfinite(std::strtod(text.c_str(), nullptr)))
+            throw EDatabaseError("Filter error: '" + text + "' is not a valid number");
+        return {Token::Number, text};
     }
 
     Lexeme Word()
@@ -206,7 +215,7 @@ struct DataFilter::Node {
             double number = 0;
             if (literalKind == Token::Number || TextToFloat(Trim(literal), number)) {
                 if (literalKind == Token::Number)
-                    number = std::stod(literal);
+                    number = std::strtod(literal.c_str(), nullptr);
                 return Compare(value.AsFloat(), number);
             }
         }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,18 +32,48 @@ struct DbResult {
 // Named parameters without their colon, bound by name.
 using DbParams = std::vector<std::pair<std::string, Variant>>;
 
+enum class DbType { Null, Integer, Float, Text, Blob };
+
+// One statement compiled once and run many times with new values. Rows are read while they are
+// stepped, so a long result never sits in memory. Parameters and columns count as the engine
+// counts them: parameters from 1, columns from 0.
+class DbStatement {
+public:
+    virtual ~DbStatement() = default;
+    virtual int ParamCount() const = 0;
+    // Bindings stay until they are bound again, across Reset.
+    virtual void Bind(int index, const Variant& value) = 0;
+    // Advances to the next row; false when the statement is done. Raises EDatabaseError.
+    virtual bool Step() = 0;
+    // Ready to run again from the start.
+    virtual void Reset() = 0;
+    virtual int ColumnCount() const = 0;
+    virtual DbType Type(int column) const = 0;
+    bool IsNull(int column) const { return Type(column) == DbType::Null; }
+    // The current row's value as an integer, as a double or as text (numbers converted as the
+    // engine converts them); the text view is valid until the next Step or Reset.
+    virtual int64_t Integer(int column) const = 0;
+    virtual double Float(int column) const = 0;
+    virtual std::string_view Text(int column) const = 0;
+    // The value in the engine's own type: Null, integer, double or text.
+    virtual Variant Value(int column) const = 0;
+};
+
 class DbEngine {
 public:
     virtual ~DbEngine() = default;
 
-    // Raises EDatabaseError with the engine's message; never creates a missing database.
-    virtual void Open(const std::string& path, int busyTimeoutMs) = 0;
+    // Raises EDatabaseError with the engine's message; never creates a missing database. A
+    // read-only open never writes to the file, whatever statements run on it.
+    virtual void Open(const std::string& path, int busyTimeoutMs, bool readOnly) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
     virtual DbResult Query(const std::string& sql, const DbParams& params) = 0;
     // Runs every statement of the text; answers the rows changed by the last one.
     virtual int Execute(const std::string& sql, const DbParams& params) = 0;
     virtual int64_t LastInsertRowId() const = 0;
+    // Raises EDatabaseError for text that is not exactly one statement.
+    virtual std::unique_ptr<DbStatement> Prepare(const std::string& sql) = 0;
     virtual std::vector<DbTableColumn> TableColumns(const std::string& table) = 0;
     // A consistent copy of the open database into another file.
     virtual void Backup(const std::string& destinationPath) = 0;

@@ -42,6 +42,12 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& value)
         break;
     default: {
         const std::string text = value.AsString();
+        // The engine's text functions stop at a NUL, so such a value would not read back as written.
+        if (text.find('\0') != std::string::npos) {
+            std::string message = "The value of parameter ";
+            message += sqlite3_bind_parameter_name(stmt, index);
+            throw EConvertError(message + " holds a NUL character");
+        }
         sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
         break;
     }
@@ -105,11 +111,13 @@ void SqliteEngine::Fail() const
     throw EDatabaseError(sqlite3_errmsg(db_));
 }
 
-void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
+void SqliteEngine::Open(const std::string& path, int busyTimeoutMs, bool readOnly)
 {
     Close();
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection, so the engine's per-call locking is left out.
+    int rc = sqlite3_open_v2(path.c_str(), &db,
+                             (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
@@ -122,7 +130,9 @@ void SqliteEngine::Open(const std::string& path, int busyTimeoutMs)
         sqlite3_extended_result_codes(db_, 1);
         // The probe makes a file that is not a database fail here rather than at the first query.
         Query("select count(*) from sqlite_master", {});
-        Execute("pragma journal_mode=DELETE", {});
+        // Changing the journal mode would write to the file.
+        if (!readOnly)
+            Execute("pragma journal_mode=DELETE", {});
         RegisterSqlFunctions(db_);
     } catch (...) {
         Close();
@@ -270,4 +280,80 @@ void SqliteEngine::Backup(const std::string& destinationPath)
 std::unique_ptr<DbEngine> CreateSqliteEngine()
 {
     return std::make_unique<SqliteEngine>();
+}
+
+namespace {
+
+class SqliteStatement : public DbStatement {
+public:
+    SqliteStatement(sqlite3* db, const std::string& sql)
+        : db_(db)
+    {
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt_, &tail) != SQLITE_OK)
+            throw EDatabaseError(sqlite3_errmsg(db));
+        if (!stmt_ || !IsBlank(tail)) {
+            sqlite3_finalize(stmt_);
+            throw EDatabaseError(stmt_ ? "A prepared statement holds one statement only" : "Command text is empty");
+        }
+    }
+    ~SqliteStatement() override { sqlite3_finalize(stmt_); }
+
+    int ParamCount() const override { return sqlite3_bind_parameter_count(stmt_); }
+    void Bind(int index, const Variant& value) override
+    {
+        if (index < 1 || index > ParamCount())
+            throw EDatabaseError("Parameter " + std::to_string(index) + " is out of range");
+        // A statement stepped to its end still holds its read; binding needs it reset.
+        sqlite3_reset(stmt_);
+        BindValue(stmt_, index, value);
+    }
+    bool Step() override
+    {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        std::string message = sqlite3_errmsg(db_);
+        sqlite3_reset(stmt_);
+        throw EDatabaseError(message);
+    }
+    void Reset() override { sqlite3_reset(stmt_); }
+    int ColumnCount() const override { return sqlite3_column_count(stmt_); }
+    DbType Type(int column) const override
+    {
+        switch (sqlite3_column_type(stmt_, column)) {
+        case SQLITE_INTEGER:
+            return DbType::Integer;
+        case SQLITE_FLOAT:
+            return DbType::Float;
+        case SQLITE_TEXT:
+            return DbType::Text;
+        case SQLITE_BLOB:
+            return DbType::Blob;
+        default:
+            return DbType::Null;
+        }
+    }
+    int64_t Integer(int column) const override { return sqlite3_column_int64(stmt_, column); }
+    double Float(int column) const override { return sqlite3_column_double(stmt_, column); }
+    std::string_view Text(int column) const override
+    {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        return text ? std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column)))
+                    : std::string_view();
+    }
+    Variant Value(int column) const override { return ColumnValue(stmt_, column); }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<DbStatement> SqliteEngine::Prepare(const std::string& sql)
+{
+    return std::make_unique<SqliteStatement>(Handle(), sql);
 }

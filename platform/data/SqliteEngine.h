@@ -1,5 +1,6 @@
 #pragma once
-// The SQLite engine: the database file opened read-write (never created), with the program's SQL functions.
+// The SQLite engine: the database file opened read-write or read-only (never created), with the
+// program's SQL functions.
 #include <sqlite3.h>
 
 #include "platform/data/DbEngine.h"
@@ -11,12 +12,13 @@ public:
     SqliteEngine(const SqliteEngine&) = delete;
     SqliteEngine& operator=(const SqliteEngine&) = delete;
 
-    void Open(const std::string& path, int busyTimeoutMs) override;
+    void Open(const std::string& path, int busyTimeoutMs, bool readOnly) override;
     void Close() override;
     bool IsOpen() const override { return db_ != nullptr; }
     DbResult Query(const std::string& sql, const DbParams& params) override;
     int Execute(const std::string& sql, const DbParams& params) override;
     int64_t LastInsertRowId() const override;
+    std::unique_ptr<DbStatement> Prepare(const std::string& sql) override;
     std::vector<DbTableColumn> TableColumns(const std::string& table) override;
     void Backup(const std::string& destinationPath) override;
 

@@ -27,25 +27,46 @@ void TADOConnection::SetConnectionString(const std::string& value)
     connectionString_ = value;
 }
 
-std::string TADOConnection::DataSource() const
+namespace {
+
+std::string Lower(std::string text)
 {
-    static const std::string key = "data source=";
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The value of "Key=" in a connection string of "Key=value" parts separated by ';'; keys match
+// without case and after leading blanks.
+std::string ConnectionValue(const std::string& connectionString, const std::string& key)
+{
+    const std::string wanted = Lower(key) + "=";
     size_t start = 0;
-    while (start <= connectionString_.size()) {
-        size_t end = connectionString_.find(';', start);
+    while (start <= connectionString.size()) {
+        size_t end = connectionString.find(';', start);
         if (end == std::string::npos)
-            end = connectionString_.size();
-        std::string part = connectionString_.substr(start, end - start);
+            end = connectionString.size();
+        std::string part = connectionString.substr(start, end - start);
         size_t first = part.find_first_not_of(' ');
-        if (first != std::string::npos && part.size() - first >= key.size()) {
-            std::string head = part.substr(first, key.size());
-            std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::tolower(c); });
-            if (head == key)
-                return part.substr(first + key.size());
-        }
+        if (first != std::string::npos && part.size() - first >= wanted.size() &&
+            Lower(part.substr(first, wanted.size())) == wanted)
+            return part.substr(first + wanted.size());
         start = end + 1;
     }
     return {};
+}
+
+} // namespace
+
+std::string TADOConnection::DataSource() const
+{
+    return ConnectionValue(connectionString_, "Data Source");
+}
+
+bool TADOConnection::ReadOnly() const
+{
+    std::string mode = Lower(ConnectionValue(connectionString_, "Mode"));
+    mode.erase(mode.find_last_not_of(' ') + 1);
+    return mode == "read";
 }
 
 void TADOConnection::SetCommandTimeout(int seconds)
@@ -74,7 +95,7 @@ void TADOConnection::Open()
     if (path.empty())
         throw EDatabaseError("Connection string has no Data Source");
     auto engine = CreateSqliteEngine();
-    engine->Open(path, commandTimeout_ * 1000);
+    engine->Open(path, commandTimeout_ * 1000, ReadOnly());
     engine_ = std::move(engine);
     transLevel_ = 0;
 }

@@ -13,10 +13,12 @@ public:
     explicit TADOConnection(TComponent* AOwner = nullptr);
     ~TADOConnection() override;
 
-    // Only "Data Source=" is read; provider, mode and password keys are ignored.
+    // "Data Source=" names the file; "Mode=Read" opens it read-only; provider, other modes and
+    // password keys are ignored.
     const std::string& ConnectionString() const { return connectionString_; }
     void SetConnectionString(const std::string& value);
     std::string DataSource() const;
+    bool ReadOnly() const;
 
     // Seconds a statement waits for a locked database (the engine's busy timeout).
     int CommandTimeout() const { return commandTimeout_; }
@@ -33,6 +35,8 @@ public:
 
     // Runs a statement (or several) that returns no rows; answers the rows changed.
     int Execute(const std::string& sql, const DbParams& params = {});
+    // One statement compiled for many runs; it must be released before the connection closes.
+    std::unique_ptr<DbStatement> Prepare(const std::string& sql) { return Engine().Prepare(sql); }
 
     // Nestable: the outer level is a transaction, inner levels are savepoints. Answers the new level.
     int BeginTrans();

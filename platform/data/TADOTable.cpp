@@ -57,17 +57,19 @@ DbResult TADOTable::InternalQuery()
         throw EDatabaseError((Name().empty() ? std::string() : Name() + ": ") + "Missing TableName property");
     DbEngine& engine = Engine();
     DbResult result;
-    const DbResult kind = engine.Query("select type from sqlite_master where name = :t collate nocase",
+    const DbResult kind = engine.Query("select type, sql from sqlite_master where name = :t collate nocase",
         {{"t", Variant(tableName_)}});
     // A view has no row to write back to.
     hasRowId_ = !kind.rows.empty() && kind.rows.front()[0].AsString() == "table";
+    // Only a key declared AUTOINCREMENT is an autonumber; a plain integer key holds the program's values.
+    const bool numbered = hasRowId_ && UpperCase(kind.rows.front()[1].AsString()).find("AUTOINCREMENT") != std::string::npos;
     if (hasRowId_)
         result = engine.Query(std::string("select rowid as ") + RowIdName + ", * from " + QuoteName(tableName_), {});
     else
         result = engine.Query("select * from " + QuoteName(tableName_), {});
     std::string autoIncrement;
     for (const DbTableColumn& column : engine.TableColumns(tableName_))
-        if (column.autoIncrement)
+        if (column.autoIncrement && numbered)
             autoIncrement = column.name;
     if (!autoIncrement.empty())
         for (DbColumn& column : result.columns)
@@ -110,9 +112,12 @@ void TADOTable::InternalPost(Record& record, const Record* original)
         if (assignments.empty())
             return;
         params.emplace_back("bukura_row", Variant(original->rowid));
-        if (engine.Execute("update " + table + " set " + assignments + " where rowid = :bukura_row", params) == 0)
+        // An integer primary key is the row's number, so the row is followed under the number it now has.
+        const DbResult updated = engine.Query(
+            "update " + table + " set " + assignments + " where rowid = :bukura_row returning rowid", params);
+        if (updated.rows.empty())
             throw EDatabaseError("Row cannot be located for updating. Some values may have been changed since it was last read.");
-        record.rowid = original->rowid;
+        record.rowid = updated.rows.front()[0].AsInteger();
     } else {
         engine.Execute(columns.empty() ? "insert into " + table + " default values"
                                        : "insert into " + table + " (" + columns + ") values (" + values + ")",

@@ -542,11 +542,24 @@ int TDataSet::AdjustWindow()
     return firstBuffer_ - old;
 }
 
-void TDataSet::GoTo(int index)
+void TDataSet::GoTo(int index, bool resync)
 {
     current_ = index;
     drawn_ = -1;
     const int distance = AdjustWindow();
+    const int count = static_cast<int>(view_.size());
+    const int windowEnd = std::min(count, firstBuffer_ + bufferCount_);
+    int from = firstBuffer_, to = windowEnd;
+    if (!resync && distance > 0)
+        from = std::max(firstBuffer_, windowEnd - distance);
+    else if (!resync && distance < 0)
+        to = std::min(windowEnd, firstBuffer_ - distance);
+    else if (!resync)
+        from = to = 0;
+    for (int i = from; i < to; ++i)
+        CalculateFields(*view_[static_cast<size_t>(i)]);
+    if (index >= 0 && index < count && (index < from || index >= to))
+        CalculateFields(*view_[static_cast<size_t>(index)]);
     DataEvent(deDataSetScroll, distance);
 }
 
@@ -555,7 +568,7 @@ void TDataSet::First()
     CheckActive();
     CheckBrowseMode();
     FireEvent(BeforeScroll);
-    GoTo(view_.empty() ? -1 : 0);
+    GoTo(view_.empty() ? -1 : 0, true);
     bof_ = true;
     eof_ = view_.empty();
     FireEvent(AfterScroll);
@@ -566,7 +579,7 @@ void TDataSet::Last()
     CheckActive();
     CheckBrowseMode();
     FireEvent(BeforeScroll);
-    GoTo(static_cast<int>(view_.size()) - 1);
+    GoTo(static_cast<int>(view_.size()) - 1, true);
     eof_ = true;
     bof_ = view_.empty();
     FireEvent(AfterScroll);
@@ -866,7 +879,7 @@ void TDataSet::SetFilter(const std::string& value)
     if (Active() && filtered_) {
         FireEvent(BeforeScroll);
         RebuildView();
-        GoTo(view_.empty() ? -1 : 0);
+        GoTo(view_.empty() ? -1 : 0, true);
         bof_ = true;
         eof_ = view_.empty();
         DataEvent(deDataSetChange);
@@ -888,7 +901,7 @@ void TDataSet::SetFiltered(bool value)
     FireEvent(BeforeScroll);
     filtered_ = value;
     RebuildView();
-    GoTo(view_.empty() ? -1 : 0);
+    GoTo(view_.empty() ? -1 : 0, true);
     bof_ = true;
     eof_ = view_.empty();
     DataEvent(deDataSetChange);
@@ -917,7 +930,7 @@ void TDataSet::SetSort(const std::string& value)
     sort_ = value;
     RebuildView();
     auto it = std::find(view_.begin(), view_.end(), current);
-    GoTo(it == view_.end() ? (view_.empty() ? -1 : 0) : static_cast<int>(it - view_.begin()));
+    GoTo(it == view_.end() ? (view_.empty() ? -1 : 0) : static_cast<int>(it - view_.begin()), true);
     bof_ = current_ <= 0;
     eof_ = view_.empty();
     DataEvent(deDataSetChange);

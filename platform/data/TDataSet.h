@@ -105,7 +105,10 @@ public:
     // BeforePost may call Abort(): the post is dropped and the record stays in edit or insert.
     TDataSetNotifyEvent BeforePost, AfterPost, BeforeCancel, AfterCancel;
     TDataSetNotifyEvent BeforeDelete, AfterDelete, BeforeScroll, AfterScroll;
-    TDataSetNotifyEvent OnNewRecord, OnCalcFields;
+    TDataSetNotifyEvent OnNewRecord;
+    // Runs in dsCalcFields for every row loaded, edited, posted or read into the current row again
+    // (First, Last, moves, Locate, bookmarks), so a calculation that reads program state stays current.
+    TDataSetNotifyEvent OnCalcFields;
     TDataSetErrorEvent OnPostError, OnEditError, OnDeleteError;
 
     // For fields, data sources and links.
@@ -171,7 +174,9 @@ private:
     bool Matches(const Record& record, const std::vector<TField*>& fields, const std::vector<Variant>& values,
         TLocateOptions options) const;
     int Find(const std::vector<TField*>& fields, const std::vector<Variant>& values, TLocateOptions options) const;
-    void GoTo(int index);
+    // Makes 'index' the current row; the rows read into the window (all of them with 'resync')
+    // get their calculated fields again.
+    void GoTo(int index, bool resync = false);
     int AdjustWindow();
     void SetState(TDataSetState state);
     const Record* ReadRecord() const;

@@ -90,6 +90,8 @@ TField::TField(TComponent* AOwner, TFieldType dataType, int size)
     , size_(size)
 {
     alignment_ = IsNumeric() ? TAlignment::taRightJustify : TAlignment::taLeftJustify;
+    // The database numbers the row; a changed number would point the data set at another row.
+    readOnly_ = dataType == ftAutoInc;
 }
 
 TField::~TField()

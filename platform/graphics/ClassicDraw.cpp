@@ -27,18 +27,14 @@ void Shrink(TRect& r, uint32_t flags) {
     if (flags & BF_BOTTOM) --r.Bottom;
 }
 
-void Button(TCanvas& c, TRect r, uint32_t state) {
+// A raised or pressed button face; 'soft' gives the push button's raised edge, white outermost at the top-left.
+// Pressed without DFCS_FLAT it is always the soft sunken well, dark shadow outermost at the top-left.
+void Button(TCanvas& c, TRect r, uint32_t state, bool soft) {
     const bool flat = state & DFCS_FLAT;
     const bool pushed = state & (DFCS_PUSHED | DFCS_CHECKED);
-    uint32_t edge = pushed ? EDGE_SUNKEN : EDGE_RAISED;
+    const uint32_t edge = pushed ? EDGE_SUNKEN : EDGE_RAISED;
     uint32_t flags = BF_RECT | BF_MIDDLE | (flat ? BF_FLAT : 0);
-    if (pushed && !flat) {
-        // A pressed classic button is a flat shadow frame, not a sunken well.
-        Ring(c, r, BF_RECT, clBtnShadow, clBtnShadow);
-        Shrink(r, BF_RECT);
-        Fill(c, r, clBtnFace);
-        return;
-    }
+    if (!flat && (soft || pushed)) flags |= BF_SOFT;
     DrawEdge(c, r, edge, flags);
 }
 
@@ -63,7 +59,8 @@ void Glyph(uint32_t state, Draw draw) {
 
 void CheckBox(TCanvas& c, const TRect& rect, uint32_t state) {
     // Always 13x13, centred in the given rectangle.
-    TRect r = Bounds(rect.Left + (rect.Width() - 13) / 2, rect.Top + (rect.Height() - 13) / 2, 13, 13);
+    const TRect box = Bounds(rect.Left + (rect.Width() - 13) / 2, rect.Top + (rect.Height() - 13) / 2, 13, 13);
+    TRect r = box;
     const bool flat = state & (DFCS_FLAT | DFCS_MONO);
     if (flat) {
         Ring(c, r, BF_RECT, clBtnShadow, clBtnShadow);
@@ -74,7 +71,8 @@ void CheckBox(TCanvas& c, const TRect& rect, uint32_t state) {
     const bool third = (state & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
     const bool dim = (state & (DFCS_INACTIVE | DFCS_PUSHED)) || third;
     Fill(c, r, dim ? clBtnFace : clWindow);
-    if (state & DFCS_CHECKED) DrawCheckMark(c, r.Left + 2, r.Top + 2, (state & DFCS_INACTIVE) || third ? clBtnShadow : clBlack);
+    // The 7 by 7 mark leaves one pixel of the well showing all round.
+    if (state & DFCS_CHECKED) DrawCheckMark(c, box.Left + 3, box.Top + 3, (state & DFCS_INACTIVE) || third ? clBtnShadow : clBlack);
 }
 
 void Radio(TCanvas& c, const TRect& rect, uint32_t state) {
@@ -158,8 +156,10 @@ bool DrawEdge(TCanvas& canvas, TRect& rect, uint32_t edge, uint32_t flags) {
     const bool flat = flags & BF_FLAT, mono = flags & BF_MONO;
     const uint32_t outer = edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER);
     const uint32_t inner = edge & (BDR_RAISEDINNER | BDR_SUNKENINNER);
+    // BF_SOFT is the button's order: the lighter (raised) or darker (sunken) colour outermost at the top-left.
+    const bool soft = (flags & BF_SOFT) && !flat && !mono;
     if (outer) {
-        TColor tl = (outer & BDR_RAISEDOUTER) ? cl3DLight : clBtnShadow;
+        TColor tl = (outer & BDR_RAISEDOUTER) ? (soft ? clBtnHighlight : cl3DLight) : (soft ? cl3DDkShadow : clBtnShadow);
         TColor br = (outer & BDR_RAISEDOUTER) ? cl3DDkShadow : clBtnHighlight;
         if (flat) tl = br = clBtnShadow;
         if (mono) tl = br = clWindowFrame;
@@ -167,7 +167,7 @@ bool DrawEdge(TCanvas& canvas, TRect& rect, uint32_t edge, uint32_t flags) {
         Shrink(r, sides);
     }
     if (inner) {
-        TColor tl = (inner & BDR_RAISEDINNER) ? clBtnHighlight : cl3DDkShadow;
+        TColor tl = (inner & BDR_RAISEDINNER) ? (soft ? cl3DLight : clBtnHighlight) : (soft ? clBtnShadow : cl3DDkShadow);
         TColor br = (inner & BDR_RAISEDINNER) ? clBtnShadow : cl3DLight;
         if (flat || mono) tl = br = flat ? clBtnFace : clWindow;
         Ring(canvas, r, sides, tl, br);
@@ -209,7 +209,7 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_
     switch (type) {
     case DFC_BUTTON:
         if (kind & DFCS_BUTTONPUSH) {
-            Button(canvas, rect, state);
+            Button(canvas, rect, state, true);
             return true;
         }
         if ((kind & 0x7) == DFCS_BUTTONRADIO || (kind & 0x7) == 1 || (kind & 0x7) == 2) {
@@ -223,7 +223,7 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_
             SizeGrip(canvas, rect);
             return true;
         }
-        Button(canvas, rect, state & ~DFCS_CHECKED);
+        Button(canvas, rect, state & ~DFCS_CHECKED, false);
         TArrowDirection dir = TArrowDirection::Down;
         if (kind == DFCS_SCROLLUP) dir = TArrowDirection::Up;
         else if (kind == DFCS_SCROLLLEFT) dir = TArrowDirection::Left;
@@ -239,7 +239,7 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_
         return true;
     }
     case DFC_CAPTION: {
-        Button(canvas, rect, state & ~DFCS_CHECKED);
+        Button(canvas, rect, state & ~DFCS_CHECKED, false);
         TRect g = GlyphBox(rect, state);
         g.Inflate(-1, -1);
         Glyph(state, [&](int d, TColor color) { CaptionGlyph(canvas, g, kind, d, color); });

@@ -28,22 +28,6 @@ size_t StripPrefix(std::string_view text, std::string& out) {
     return underline;
 }
 
-std::string ExpandTabs(const std::string& s) {
-    std::string out;
-    size_t column = 0;
-    for (char ch : s) {
-        if (ch == '\t') {
-            do out += ' ';
-            while (++column % 8 != 0);
-            continue;
-        }
-        if (ch == '\n' || ch == '\r') column = 0;
-        else if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++column;
-        out += ch;
-    }
-    return out;
-}
-
 }  // namespace
 
 uint32_t ThemeTextFlags(uint32_t options, int align) {
@@ -152,14 +136,21 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
     size_t underline = std::string::npos;
     if (flags & DT_NOPREFIX) plain = std::string(text);
     else underline = StripPrefix(text, plain);
-    if (flags & DT_EXPANDTABS) {
-        // Expanding tabs moves the prefix mark; count code points up to it before and after.
-        if (underline != std::string::npos) {
-            const std::string before = ExpandTabs(plain.substr(0, underline));
-            underline = before.size();
+    // Tab stops lie every eight average character widths from the text's left edge.
+    const bool expandTabs = flags & DT_EXPANDTABS;
+    const int tabWidth = std::max(1, 8 * face.Metrics().tmAveCharWidth);
+    const auto nextStop = [&](int x) { return (x / tabWidth + 1) * tabWidth; };
+    const auto measure = [&](std::string_view line) {
+        if (!expandTabs) return face.TextWidth(line);
+        int x = 0;
+        for (size_t from = 0;;) {
+            const size_t tab = line.find('\t', from);
+            x += face.TextWidth(line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+            if (tab == std::string_view::npos) return x;
+            x = nextStop(x);
+            from = tab + 1;
         }
-        plain = ExpandTabs(plain);
-    }
+    };
     // No characters, not even after "&" is taken out, is no line at all: callers that need a
     // line's height measure a blank.
     if (plain.empty()) {
@@ -190,7 +181,7 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
             size_t end = plain.find_first_of("\r\n", start);
             const size_t stop = end == std::string::npos ? plain.size() : end;
             const std::string paragraph = plain.substr(start, stop - start);
-            if (!(flags & DT_WORDBREAK) || face.TextWidth(paragraph) <= maxWidth) {
+            if (!(flags & DT_WORDBREAK) || measure(paragraph) <= maxWidth) {
                 lines.push_back({paragraph, start});
             } else {
                 size_t i = 0;
@@ -201,7 +192,7 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
                     while (lineEnd < paragraph.size()) {
                         size_t next = paragraph.find(' ', lineEnd + 1);
                         if (next == std::string::npos) next = paragraph.size();
-                        if (face.TextWidth(std::string_view(paragraph).substr(i, next - i)) > maxWidth) break;
+                        if (measure(std::string_view(paragraph).substr(i, next - i)) > maxWidth) break;
                         lineEnd = next;
                     }
                     lines.push_back({paragraph.substr(i, lineEnd - i), start + i});
@@ -219,7 +210,7 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
     const int total = static_cast<int>(lines.size()) * lineHeight;
     if (flags & DT_CALCRECT) {
         int widest = 0;
-        for (const TextLine& l : lines) widest = std::max(widest, face.TextWidth(l.text));
+        for (const TextLine& l : lines) widest = std::max(widest, measure(l.text));
         rect.Right = rect.Left + widest;
         rect.Bottom = rect.Top + total;
         return total;
@@ -232,15 +223,35 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, uint32_t flags) {
     }
     const TRect deviceRect = DeviceRect(rect);
     const TPoint o = Origin();
+    const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &deviceRect;
     for (const TextLine& l : lines) {
-        const int w = face.TextWidth(l.text);
+        const int w = measure(l.text);
         int x = rect.Left;
         if (flags & DT_CENTER) x = rect.Left + (rect.Width() - w) / 2;
         else if (flags & DT_RIGHT) x = rect.Right - w;
         int mark = -1;
         if (underline != std::string::npos && underline >= l.start && underline < l.start + l.text.size())
             mark = static_cast<int>(underline - l.start);
-        DrawTextLine(x + o.X, y + o.Y, l.text, mark, (flags & DT_NOCLIP) ? nullptr : &deviceRect, bkMode_ == OPAQUE);
+        // Each run between tabs is drawn at its stop; an opaque background covers the gaps too.
+        int runX = 0;
+        for (size_t from = 0;;) {
+            const size_t tab = expandTabs ? l.text.find('\t', from) : std::string::npos;
+            const std::string_view run =
+                std::string_view(l.text).substr(from, tab == std::string::npos ? std::string::npos : tab - from);
+            const int runMark = mark >= static_cast<int>(from) && mark < static_cast<int>(from + run.size())
+                ? mark - static_cast<int>(from) : -1;
+            if (!run.empty() || tab == std::string::npos)
+                DrawTextLine(x + runX + o.X, y + o.Y, run, runMark, clip, bkMode_ == OPAQUE);
+            if (tab == std::string::npos) break;
+            const int end = runX + face.TextWidth(run);
+            runX = nextStop(end);
+            if (bkMode_ == OPAQUE) {
+                TRect gap{x + end + o.X, y + o.Y, x + runX + o.X, y + lineHeight + o.Y};
+                if (clip) IntersectRect(gap, gap, *clip);
+                if (!gap.IsEmpty()) FillDevice(gap, bkColor_);
+            }
+            from = tab + 1;
+        }
         y += lineHeight;
     }
     if (flags & DT_SINGLELINE && flags & (DT_VCENTER | DT_BOTTOM)) return y - rect.Top;

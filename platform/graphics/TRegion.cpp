@@ -2,16 +2,29 @@
 
 #include <cairo.h>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 
 namespace {
 
-cairo_rectangle_int_t ToCairo(const TRect& r) { return {r.Left, r.Top, r.Width(), r.Height()}; }
+// A rectangle's extent as an int, cut at the largest one the region library holds.
+int Extent(int from, int to) {
+    return static_cast<int>(std::min<int64_t>(static_cast<int64_t>(to) - from, std::numeric_limits<int>::max()));
+}
 
-TRect FromCairo(const cairo_rectangle_int_t& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
+cairo_rectangle_int_t ToCairo(const TRect& r) { return {r.Left, r.Top, Extent(r.Left, r.Right), Extent(r.Top, r.Bottom)}; }
+
+// The library hands back a width that wrapped when the true one passes the int range; read it unsigned.
+int End(int start, int size) { return static_cast<int>(static_cast<int64_t>(start) + static_cast<uint32_t>(size)); }
+
+TRect FromCairo(const cairo_rectangle_int_t& r) { return {r.x, r.y, End(r.x, r.width), End(r.y, r.height)}; }
+
+// Region data coordinates stay within this, so every merged extent still fits in an int.
+constexpr int32_t RgnDataLimit = 1 << 30;
 
 void Check(cairo_region_t* region) {
     if (cairo_region_status(region) != CAIRO_STATUS_SUCCESS) throw EOutOfResources("Out of memory for a region");
@@ -77,8 +90,11 @@ TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
     return region;
 }
 
-TRegion TRegion::RoundRect(const TRect& rect, int rx, int ry) {
+TRegion TRegion::RoundRect(const TRect& outer, int rx, int ry) {
     TRegion region;
+    // The classic rounded region leaves out the right column and bottom row of its rectangle.
+    if (outer.IsEmpty()) return region;
+    const TRect rect{outer.Left, outer.Top, outer.Right - 1, outer.Bottom - 1};
     if (rect.IsEmpty()) return region;
     const int w = rect.Width();
     const int h = rect.Height();
@@ -138,7 +154,11 @@ TRegion TRegion::FromRgnData(const std::vector<uint8_t>& data) {
     rects.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         const size_t at = 32 + static_cast<size_t>(i) * 16;
-        rects.push_back({GetInt(data, at), GetInt(data, at + 4), GetInt(data, at + 8), GetInt(data, at + 12)});
+        const TRect r{GetInt(data, at), GetInt(data, at + 4), GetInt(data, at + 8), GetInt(data, at + 12)};
+        if (r.Right < r.Left || r.Bottom < r.Top) throw EConvertError("Region data has a reversed rectangle");
+        for (int v : {r.Left, r.Top, r.Right, r.Bottom})
+            if (v < -RgnDataLimit || v > RgnDataLimit) throw EConvertError("Region data has a rectangle out of range");
+        rects.push_back(r);
     }
     return FromRects(rects);
 }

@@ -1,74 +1,21 @@
 #include "platform/report/TQRPrinter.h"
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 #include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/FilePaths.h"
+#include "platform/print/PrintSystem.h"
 #include "platform/report/TQRRenderer.h"
 
-extern char** environ;
-
 namespace {
-
-struct CommandResult {
-    bool started = false;
-    int exitCode = -1;
-    std::string output;
-};
-
-// Runs a program without a shell and collects what it writes to stdout and stderr.
-CommandResult RunCommand(const std::vector<std::string>& args)
-{
-    CommandResult result;
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC) != 0)
-        return result;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (error != 0) {
-        close(pipeFds[0]);
-        result.output = std::strerror(error);
-        return result;
-    }
-    result.started = true;
-    char buffer[512];
-    ssize_t count;
-    while ((count = read(pipeFds[0], buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
-        if (count > 0)
-            result.output.append(buffer, static_cast<size_t>(count));
-    close(pipeFds[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    // A command that cannot be executed in the child reports 127, like a shell.
-    if (result.exitCode == 127 && result.output.empty())
-        result.started = false;
-    while (!result.output.empty() && std::isspace(static_cast<unsigned char>(result.output.back())))
-        result.output.pop_back();
-    return result;
-}
 
 // Claims a file name in 'folder' that no file uses yet: title.pdf, title-1.pdf, ...
 // The name is created exclusively, so two programs printing at once never share a file.
@@ -84,17 +31,46 @@ std::string FreePath(const std::string& folder, const std::string& title)
             return path.string();
         }
         if (errno != EEXIST)
-            throw EWriteError("Cannot create the file \"" + path.string() + "\" for the report: " + std::strerror(errno));
+            throw EWriteError("Cannot create the file \"" + path.string() + "\" for the report: " + std::strerror(errno)
+                              + ".");
     }
 }
 
+// A reason as the first part of a sentence: without its closing full stops.
+std::string Clause(std::string reason)
+{
+    while (!reason.empty() && (reason.back() == '.' || std::isspace(static_cast<unsigned char>(reason.back()))))
+        reason.pop_back();
+    return reason;
+}
+
+// The PDF handed to the print system lives only while the job is sent.
+class TJobFile {
+public:
+    TJobFile()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "bukura-print-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw EWriteError(std::string("Cannot create a folder for the print job: ") + std::strerror(errno) + ".");
+        folder_ = pattern;
+    }
+    ~TJobFile()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+    }
+    TJobFile(const TJobFile&) = delete;
+    TJobFile& operator=(const TJobFile&) = delete;
+
+    std::string Path() const { return (folder_ / "report.pdf").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
 } // namespace
 
-TQRPrinter::TQRPrinter()
-    : PrinterName(ProgramConfig().ReadString("Report", "Printer")),
-      Command(ProgramConfig().ReadString("Report", "PrintCommand", "lp"))
-{
-}
+TQRPrinter::TQRPrinter() : PrinterName(ProgramConfig().ReadString("Report", "Printer")) {}
 
 std::string TQRPrinter::FileNameFor(const std::string& title)
 {
@@ -110,38 +86,69 @@ std::string TQRPrinter::FileNameFor(const std::string& title)
     return name.empty() ? "report" : name;
 }
 
-std::string TQRPrinter::DefaultSaveFolder()
+std::string TQRPrinter::Keep(const std::string& pdf, const std::string& title) const
 {
-    return (std::filesystem::temp_directory_path() / "bukura-reports").string();
+    const std::string folder = SaveFolder.empty() ? DocumentsFolder() : SaveFolder;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw EWriteError("Cannot create the folder \"" + folder + "\" for the report: " + error.message() + ".");
+    const std::string path = FreePath(folder, title);
+    if (pdf.empty())
+        return path;
+    std::filesystem::copy_file(pdf, path, std::filesystem::copy_options::overwrite_existing, error);
+    if (error) {
+        std::filesystem::remove(path, error);
+        throw EWriteError("Cannot keep the report as \"" + path + "\": " + error.message() + ".");
+    }
+    return path;
 }
 
 std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string& title)
 {
-    std::string folder = SaveFolder.empty() ? DefaultSaveFolder() : SaveFolder;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        throw EWriteError("Cannot create the folder \"" + folder + "\" for the report: " + error.message());
-    std::string path = FreePath(folder, title);
-    try {
-        TQRRenderer::WritePdf(pages, path, OnProgress);
-    } catch (...) {
-        std::filesystem::remove(path, error);
-        throw;
-    }
     if (PrinterName.empty()) {
+        const std::string path = Keep("", title);
+        try {
+            TQRRenderer::WritePdf(pages, path, OnProgress);
+        } catch (...) {
+            std::error_code error;
+            std::filesystem::remove(path, error);
+            throw;
+        }
         if (OpenAfterSave)
             OpenWithDesktop(path);
         return path;
     }
-    CommandResult result = RunCommand({Command, "-d", PrinterName, "-t", title.empty() ? "report" : title, path});
-    if (result.started && result.exitCode == 0) {
-        std::filesystem::remove(path, error);
-        return "";
+
+    TJobFile file;
+    TQRRenderer::WritePdf(pages, file.Path(), OnProgress);
+    TPrintJob job;
+    job.Queue = PrinterName;
+    job.File = file.Path();
+    job.Title = title.empty() ? "report" : title;
+    job.Paper = Paper;
+    job.Landscape = Landscape;
+    job.Copies = Copies;
+    const auto failed = [&](const std::string& reason) {
+        const std::string kept = Keep(file.Path(), job.Title);
+        return EInvalidOperation("Cannot print to printer \"" + PrinterName + "\": " + Clause(reason)
+                                 + ". The report was saved as \"" + kept + "\".");
+    };
+    int id = 0;
+    try {
+        id = PrintSystem().Submit(job);
+    } catch (const Exception& error) {
+        throw failed(error.what());
     }
-    std::string reason = result.started ? result.output : "the print command \"" + Command + "\" cannot be run";
-    if (reason.empty())
-        reason = Command + " ended with code " + std::to_string(result.exitCode);
-    throw EInvalidOperation("Cannot print to printer \"" + PrinterName + "\": " + reason
-        + ". The report was saved as \"" + path + "\".");
+    TPrintJobState state = TPrintJobState::Waiting;
+    try {
+        state = PrintSystem().JobState(PrinterName, id);
+    } catch (const Exception&) {
+        // The server has the job; a state it cannot tell is no reason to doubt it.
+    }
+    if (state == TPrintJobState::Failed)
+        throw failed("the print system cancelled the job");
+    if (state == TPrintJobState::Stopped)
+        throw EInvalidOperation("The printer \"" + PrinterName + "\" is stopped: the job waits in its queue.");
+    return "";
 }

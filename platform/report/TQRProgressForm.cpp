@@ -31,8 +31,17 @@ void TQRProgressForm::SetProgress(int done, int count)
     Update();
 }
 
+void TQRProgressForm::SetStatus(const std::string& status)
+{
+    status_ = status;
+    Invalidate();
+    Update();
+}
+
 std::string TQRProgressForm::StatusText() const
 {
+    if (!status_.empty())
+        return status_;
     if (count_ == 0)
         return "Preparing page " + std::to_string(done_);
     return "Printing page " + std::to_string(done_) + " of " + std::to_string(count_);

@@ -16,6 +16,8 @@ public:
     void SetProgress(int done, int count);
     int Done() const { return done_; }
     int Count() const { return count_; }
+    // A line shown in place of the page count while other work runs.
+    void SetStatus(const std::string& status);
     std::string StatusText() const;
 
 protected:
@@ -24,5 +26,6 @@ protected:
 private:
     int done_ = 0;
     int count_ = 0;
+    std::string status_;
     TWeakRef<TComponent> previousGate_;
 };

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,47 @@ mode_t NewFileMode()
         if (line.rfind("Umask:", 0) == 0)
             return static_cast<mode_t>(0666 & ~std::strtoul(line.c_str() + 6, nullptr, 8));
     return 0644;
+}
+
+bool IsPlain(const QRPage& page)
+{
+    return std::none_of(page.Items.begin(), page.Items.end(),
+                        [](const QRItem& item) { return item.Kind == QRItemKind::Image; });
+}
+
+// Cairo marks every page a transparency group, and print servers turn such a page into a
+// picture, losing its text. A page of text, lines and fills needs no group, so its entry is
+// overwritten with spaces: the file keeps its length and its cross-reference offsets.
+bool DropPlainPageGroups(const std::string& path, const TQRPageModel& model)
+{
+    std::string pdf;
+    {
+        std::ifstream in(path, std::ios::binary);
+        pdf.assign(std::istreambuf_iterator<char>(in), {});
+        if (!in.good() && !in.eof())
+            return false;
+    }
+    const std::string pageStart = "<< /Type /Page %";
+    bool changed = false;
+    int index = 0;
+    for (size_t at = pdf.find(pageStart); at != std::string::npos; at = pdf.find(pageStart, at + 1), ++index) {
+        const size_t end = pdf.find("endobj", at);
+        const size_t group = pdf.find("/Group <<", at);
+        if (group >= end || index >= model.PageCount() || !IsPlain(model.Page(index)))
+            continue;
+        const size_t close = pdf.find(">>", group + 9);
+        if (close >= end || pdf.substr(group, close - group).find("/S /Transparency") == std::string::npos)
+            continue;
+        for (size_t i = group; i < close + 2; ++i)
+            if (pdf[i] != '\n' && pdf[i] != '\r')
+                pdf[i] = ' ';
+        changed = true;
+    }
+    if (!changed)
+        return true;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    return out.good();
 }
 
 void SetColor(cairo_t* cr, QRColor color)
@@ -209,11 +251,13 @@ void TQRRenderer::WritePdf(const TQRPageModel& model, const std::string& path, c
     }
     surface.reset();
     std::error_code error;
-    if (status == CAIRO_STATUS_SUCCESS)
+    const bool written = status == CAIRO_STATUS_SUCCESS && DropPlainPageGroups(partial, model);
+    if (written)
         std::filesystem::rename(partial, path, error);
-    if (status != CAIRO_STATUS_SUCCESS || error) {
+    if (!written || error) {
         std::filesystem::remove(partial, error);
         throw EWriteError("Cannot write the PDF file \"" + path + "\": "
-            + (status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status) : "the file cannot be replaced"));
+            + (status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status)
+                                                    : written ? "the file cannot be replaced" : "the file cannot be rewritten"));
     }
 }

@@ -146,6 +146,8 @@ void TQuickRep::Print()
 std::string TQuickRep::PrintPages()
 {
     TQRPrinter printer;
+    printer.Paper = Page.PaperSize == Letter ? "Letter" : "A4";
+    printer.Landscape = Page.Orientation == poLandscape;
     return SendPages(pages_, printer, "");
 }
 
@@ -168,6 +170,9 @@ std::string TQuickRep::SendPages(const TQRPageModel& pages, const TQRPrintChoice
 {
     TQRPrinter printer;
     printer.PrinterName = choice.PrinterName;
+    printer.Paper = choice.PaperSize == Letter ? "Letter" : "A4";
+    printer.Landscape = choice.Orientation == poLandscape;
+    printer.Copies = choice.Copies;
     return SendPages(pages, printer, choice.FileName);
 }
 
@@ -191,11 +196,15 @@ std::string TQuickRep::SendPages(const TQRPageModel& pages, TQRPrinter& printer,
 std::optional<TQRPrintChoice> TQuickRep::AskPrintChoice() const
 {
     TPrinterSetupDialog dialog;
-    if (PrinterLister)
-        dialog.PrinterLister = PrinterLister;
-    // The printer of the program's settings comes first when it is there; else "Save as PDF".
-    if (std::string configured = TQRPrinter().PrinterName; !configured.empty())
-        dialog.SetPrinterName(configured);
+    {
+        std::unique_ptr<TQRProgressForm> progress;
+        if (Application) {
+            progress = std::make_unique<TQRProgressForm>(ProgressCaption());
+            progress->SetStatus("Looking for printers");
+            progress->Show();
+        }
+        dialog.LoadPrinters(TQRPrinter().PrinterName);
+    }
     dialog.SetPaper(SetupPaper(Page.PaperSize));
     dialog.SetOrientation(SetupOrientation(Page.Orientation));
     if (!dialog.Execute())
@@ -203,6 +212,7 @@ std::optional<TQRPrintChoice> TQuickRep::AskPrintChoice() const
     TQRPrintChoice choice;
     choice.PaperSize = dialog.Paper() == TSetupPaper::Letter ? Letter : A4;
     choice.Orientation = dialog.Orientation() == TSetupOrientation::Landscape ? poLandscape : poPortrait;
+    choice.Copies = dialog.Copies();
     if (!dialog.SavesAsPdf()) {
         choice.PrinterName = dialog.PrinterName();
         return choice;

@@ -42,6 +42,7 @@ struct TQRPrintChoice {
     std::string FileName;
     TQRPaperSize PaperSize = A4;
     TPrinterOrientation Orientation = poPortrait;
+    int Copies = 1;
 };
 
 enum TQROption : unsigned { FirstPageHeader = 1u, LastPageFooter = 2u };
@@ -87,14 +88,12 @@ public:
     // pages again on it for this print only: Page and the prepared pages stay as they were.
     // Answers the file written, "" when a printer took it or there was no page to print.
     std::string PrintPages(const TQRPrintChoice& choice);
-    // The printer set-up dialog, then for "Save as PDF" the save dialog; nothing when either is
-    // cancelled. The dialogs need the running application.
+    // The printer set-up dialog (the printers are read while the progress window shows), then
+    // for "Save as PDF" the save dialog; nothing when either is cancelled. The dialogs need the
+    // running application.
     std::optional<TQRPrintChoice> AskPrintChoice() const;
     // The save dialog for a PDF of this report; nothing when cancelled.
     std::optional<std::string> AskPdfFileName() const;
-    // Where the printer set-up dialog finds the printers; empty means the system's. Tests
-    // replace it.
-    std::function<std::vector<std::string>()> PrinterLister;
 
     // While pages are built: the page being filled (1-based) and the time the build began.
     int PageNumber() const { return pageNumber_; }

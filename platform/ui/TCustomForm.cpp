@@ -54,8 +54,14 @@ void TCustomForm::AfterConstruction()
     TWinControl::AfterConstruction();
     if (OnCreate)
         OnCreate(this);
-    if (formStyle_ == TFormStyle::fsMDIChild)
+    if (formStyle_ == TFormStyle::fsMDIChild) {
+        // While the active child is maximized, a new one opens maximized in its place.
+        TCustomForm* frame = MDIParent();
+        TCustomForm* active = frame ? frame->ActiveMDIChild() : nullptr;
+        if (active && active != this && active->WindowState() == TWindowState::wsMaximized)
+            SetWindowState(TWindowState::wsMaximized);
         Show();
+    }
 }
 
 void TCustomForm::CreateParams(TCreateParams& params)

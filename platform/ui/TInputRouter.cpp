@@ -318,7 +318,8 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
             return;
         if (hit == HTCLIENT && window->TabStop() && window->CanFocus() && !window->Focused()) {
             window->SetFocus();
-            if (!target || app_.FocusedWindow() != window) {
+            // A control may hand the focus on to a part of itself (the grid's editor, a combo box's edit).
+            if (!target || !window->ContainsControl(app_.FocusedWindow())) {
                 dropUntilRelease_ = true;
                 return;
             }

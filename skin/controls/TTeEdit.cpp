@@ -14,8 +14,8 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
 
-TTeEdit::TTeEdit(TComponent* AOwner) : TTeControl(AOwner), measure_(std::make_unique<TBitmap>(1, 1)),
-      contextOptions_(std::make_unique<TTePopupMenuOptions>())
+TTeEdit::TTeEdit(TComponent* AOwner) : TTeControl(AOwner), contextOptions_(std::make_unique<TTePopupMenuOptions>()),
+      measure_(std::make_unique<TBitmap>(1, 1))
 {
     SetPerformance(tepDoubleBuffer);
     SetBevelKind(kbkSingle);

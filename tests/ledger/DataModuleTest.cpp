@@ -26,9 +26,19 @@ TEST_F(DataModuleDb, FreeingTheModuleWithOpenDataSetsClosesTheConnection)
     dm->Coa->Open();
     dm->Query1->SQL().Add("select * from ref_unit");
     dm->Query1->Open();
+    dm->CONN1->BeginTrans();
+    Exec("insert into ref_unit (id_unit, kode_unit, nama_unit) values (13, '4', 'Baru')");
     reader.reset();
     dm.reset();
-    SUCCEED();
+
+    // Closing dropped the open write and its lock: another module writes at once and sees no new unit.
+    dm = std::make_unique<TDtModule>();
+    dm->CONN1->SetConnectionString("Data Source=" + file.Path());
+    dm->CONN1->Open();
+    Exec("insert into ref_unit (id_unit, kode_unit, nama_unit) values (14, '5', 'Lain')");
+    reader = std::make_unique<TADOQuery>();
+    reader->SetConnection(dm->CONN1);
+    EXPECT_EQ(Scalar("select group_concat(id_unit) from ref_unit where id_unit > 12"), "14");
 }
 
 TEST_F(DataModuleDb, OpenSqlAnswersWhetherThereIsARowAndAnEmptyResultReadsNull)

@@ -1,135 +1,90 @@
 // The lookup popup and the account picker: searching, choosing, and what a second use starts from.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "controls/flat/TZlButton.h"
-#include "controls/flat/TZlEdit.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/SqlRoutines.h"
-#include "ledger/TFPop_coa.h"
 #include "ledger/TFrm_PopWin.h"
-#include "platform/controls/MessageDialogs.h"
-#include "platform/ui/Messages.h"
-#include "tests/ledger/LedgerDatabase.h"
-#include "tests/ledger/WindowSession.h"
+#include "platform/data/TADOQuery.h"
+#include "tests/ledger/SetupWindows.h"
 
 namespace {
 
 const char* AccountList = "select account_code, account_name, account_id from coa order by account_code";
 
-class Pickers : public LedgerDatabaseTest {
+class Pickers : public SetupWindowsTest {
 protected:
     Pickers()
     {
-        DtModule = dm.get();
         Exec("insert into coa (account_id, account_code, account_name) values (1, '1100', 'Kas Besar'),"
              " (2, '1200', 'Bank ABC'), (3, '1300', 'Piutang abc Usaha'), (4, '2100', 'Hutang O''Brien')");
-        popup = s.CreateForm<TFrm_PopWin>();
-        picker = s.CreateForm<TFPop_coa>();
     }
-    ~Pickers() override
-    {
-        TComponent::Free(popup);
-        TComponent::Free(picker);
-        DtModule = nullptr;
-    }
+    ~Pickers() override { TComponent::Free(popup); }
 
     // Puts the keyword into the search field and presses Enter there.
     void Search(TZlEdit& field, const std::string& keyword)
     {
-        field.SetFocus();
-        field.SetText(keyword);
+        Type(field, keyword);
         s.PressKey(VK_RETURN);
     }
-    void ClickTitle(TZgDBGrid& grid, int dataCol)
+    // Runs 'drive' on the popup shown for 'sql'; answers whether a row was chosen.
+    bool Lookup(const std::string& sql, int size, std::function<void()> drive)
     {
-        const TRect r = grid.CellRect(dataCol + 1, 0);
-        s.ClickControl(grid, {r.Left + 5, r.Top + 5});
+        s.WhenModal([&](TCustomForm&) { drive(); });
+        popup->ShowLookup("Daftar", sql, size);
+        return popup->Chosen;
     }
-    std::string LastBox() const { return s.MessageBoxes().empty() ? "" : s.MessageBoxes().back().Text; }
+    int Count() { return popup->Qpopwin->RecordCount(); }
 
-    WindowSession w;
-    THeadlessSession& s = w.s;
-    TFrm_PopWin* popup = nullptr;
-    TFPop_coa* picker = nullptr;
+    TFrm_PopWin* popup = s.CreateForm<TFrm_PopWin>();
 };
 
-TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndShowsEveryRowWhenNothingMatches)
+TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndAfterASearchListsEveryRowOfTheNextQuery)
 {
-    int filtered = -1, quoted = -1, afterMiss = -1;
-    s.WhenModal([&](TCustomForm&) {
-        Search(*popup->ZlEdit1, "abc");
-        EXPECT_EQ(LastBox(), "Untuk melakukan pencarian data silakan klik kolom yang akan dicari datanya");
-        EXPECT_EQ(popup->Qpopwin->RecordCount(), 4);
-        ClickTitle(*popup->DBGrid1, 1);
-        EXPECT_EQ(popup->SearchColumn, "account_name");
-        Search(*popup->ZlEdit1, "ABC");
-        filtered = popup->Qpopwin->RecordCount();
-        Search(*popup->ZlEdit1, "o'brien");
-        quoted = popup->Qpopwin->RecordCount();
-        Search(*popup->ZlEdit1, "zzz");
-        EXPECT_EQ(LastBox(), "Maaf Data yang Anda cari tidak ada!");
-        afterMiss = popup->Qpopwin->RecordCount();
-        Search(*popup->ZlEdit1, "Kas");
-        popup->DBGrid1->SetFocus();
-        s.PressKey(VK_RETURN);
-    });
-    popup->ShowLookup("Daftar Akun", AccountList, 2);
-    EXPECT_EQ(filtered, 2);
-    EXPECT_EQ(quoted, 1);
-    EXPECT_EQ(afterMiss, 4);
-    EXPECT_TRUE(popup->Chosen);
-    EXPECT_EQ(popup->Qpopwin->FieldByName("account_code")->AsString(), "1100");
-}
-
-TEST_F(Pickers, PopupAfterASearchListsEveryRowOfTheNextQueryAndKeepsItsSizeForOtherSizes)
-{
-    s.WhenModal([&](TCustomForm&) {
-        ClickTitle(*popup->DBGrid1, 1);
-        Search(*popup->ZlEdit1, "abc");
-        EXPECT_EQ(popup->Qpopwin->RecordCount(), 2);
-        popup->ZlButton2->Click();
-    });
-    popup->ShowLookup("Daftar Akun", AccountList, 3);
-    EXPECT_FALSE(popup->Chosen);
-    EXPECT_EQ(popup->Width(), 500);
-
-    int units = -1;
-    s.WhenModal([&](TCustomForm&) {
-        units = popup->Qpopwin->RecordCount();
-        popup->ZlButton1->Click();
-    });
-    popup->ShowLookup("Unit", "select kode_unit, nama_unit from ref_unit", 4);
-    EXPECT_EQ(units, 3);
-    EXPECT_TRUE(popup->SearchColumn.empty()) << "the new list has no account_name";
-    EXPECT_EQ(popup->Width(), 500);
-    EXPECT_TRUE(s.Errors().empty());
-
-    s.WhenModal([&](TCustomForm&) { popup->ZlButton1->Click(); });
-    popup->ShowLookup("Kosong", "select account_code from coa where account_id = 99", 1);
-    EXPECT_FALSE(popup->Chosen) << "OK on an empty list";
-}
-
-TEST_F(Pickers, PopupRowsAlternateWhiteAndGreyAwayFromTheCurrentCell)
-{
-    TColor first = clBlack, second = clBlack;
-    s.WhenModal([&](TCustomForm&) {
+    EXPECT_TRUE(Lookup(AccountList, 3, [&] {
         TZgDBGrid& grid = *popup->DBGrid1;
         s.ProcessUntilIdle();
         const TRect a = grid.CellRect(2, 1), b = grid.CellRect(2, 2);
         const int x = std::min(a.Right, grid.ClientWidth()) - 3;
-        first = s.ClientColor(grid, x, a.Top + 1);
-        second = s.ClientColor(grid, x, b.Top + 1);
-        popup->ZlButton2->Click();
-    });
-    popup->ShowLookup("Daftar Akun", AccountList, 2);
-    EXPECT_EQ(first, TColor(0xFFFFFF));
-    EXPECT_EQ(second, TColor(0xEAEAEA));
+        EXPECT_EQ(s.ClientColor(grid, x, a.Top + 1), TColor(0xFFFFFF)) << "rows alternate away from the current cell";
+        EXPECT_EQ(s.ClientColor(grid, x, b.Top + 1), TColor(0xEAEAEA));
+
+        Search(*popup->ZlEdit1, "abc");
+        EXPECT_EQ(LastBox(), "Untuk melakukan pencarian data silakan klik kolom yang akan dicari datanya");
+        EXPECT_EQ(Count(), 4);
+        const TRect title = grid.CellRect(2, 0);
+        s.ClickControl(grid, {title.Left + 5, title.Top + 5});
+        EXPECT_EQ(popup->SearchColumn, "account_name");
+        Search(*popup->ZlEdit1, "ABC");
+        EXPECT_EQ(Count(), 2);
+        Search(*popup->ZlEdit1, "o'brien");
+        EXPECT_EQ(Count(), 1);
+        Search(*popup->ZlEdit1, "zzz");
+        EXPECT_EQ(LastBox(), "Maaf Data yang Anda cari tidak ada!");
+        EXPECT_EQ(Count(), 4);
+        Search(*popup->ZlEdit1, "Kas");
+        popup->DBGrid1->SetFocus();
+        s.PressKey(VK_RETURN);
+    }));
+    EXPECT_EQ(popup->Qpopwin->FieldByName("account_code")->AsString(), "1100");
+
+    int units = -1;
+    EXPECT_TRUE(Lookup("select kode_unit, nama_unit from ref_unit", 4, [&] {
+        units = Count();
+        popup->ZlButton1->Click();
+    }));
+    EXPECT_EQ(units, 3);
+    EXPECT_TRUE(popup->SearchColumn.empty()) << "the new list has no account_name";
+    EXPECT_EQ(popup->Width(), 500) << "an unknown size keeps the last one";
+    EXPECT_FALSE(Lookup("select account_code from coa where account_id = 99", 1, [&] { popup->ZlButton1->Click(); }))
+        << "OK on an empty list";
+    EXPECT_FALSE(Lookup(AccountList, 2, [&] { popup->ZlButton2->Click(); }));
+    EXPECT_TRUE(s.Errors().empty());
 }
 
 TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyList)
 {
+    TFPop_coa* picker = FPop_coa;
     OpenSQL(*picker->ADOQuery1, AccountList);
     s.WhenModal([&](TCustomForm&) {
         picker->DBGrid1->SetSelectedIndex(1);
@@ -149,9 +104,7 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
     EXPECT_FALSE(picker->Cancelled);
     EXPECT_EQ(picker->AccountId, 3);
     EXPECT_EQ(picker->AccountCode, "1300");
-    EXPECT_TRUE(s.Errors().empty());
 
-    // OK on an empty list chooses no account; Cancel is cancelled.
     OpenSQL(*picker->ADOQuery1, "select account_code, account_name, account_id from coa where account_id = 99");
     s.WhenModal([&](TCustomForm&) { picker->ZlButton1->Click(); });
     picker->ShowModal();
@@ -162,6 +115,7 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
     s.WhenModal([&](TCustomForm&) { picker->ZlButton2->Click(); });
     picker->ShowModal();
     EXPECT_TRUE(picker->Cancelled);
+    EXPECT_TRUE(s.Errors().empty());
 }
 
 } // namespace

@@ -16,34 +16,23 @@ TDateTime At(int year, int month, int day, int hour, int minute, int second)
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
 }
 
-TEST(TimeStampText, PadsEveryPartSoNoTwoMomentsShareAKey)
+TEST(TimeStampKey, PadsEveryPartSoNoTwoMomentsShareAKeyAndCountsWhileTaken)
 {
     EXPECT_EQ(TimeStampText(At(2020, 1, 11, 1, 0, 0)), "20200111010000");
     EXPECT_EQ(TimeStampText(At(2020, 11, 1, 1, 0, 0)), "20201101010000");
-    EXPECT_EQ(TimeStampText(At(2004, 3, 9, 8, 7, 6)), "20040309080706");
     // Fractions of a second are dropped, not rounded.
-    EXPECT_EQ(TimeStampText(At(2020, 3, 5, 10, 0, 0) + EncodeTime(0, 0, 0, 999)), "20200305100000");
-}
+    EXPECT_EQ(TimeStampText(At(2004, 3, 9, 8, 7, 6) + EncodeTime(0, 0, 0, 999)), "20040309080706");
 
-TEST(NewTimeStampKey, AppendsACounterWhileTheKeyIsTaken)
-{
-    std::set<std::string> taken;
-    auto isTaken = [&](const std::string& key) { return taken.count(key) > 0; };
-    TDateTime moment = At(2020, 3, 5, 9, 0, 0);
-    EXPECT_EQ(NewTimeStampKey(moment, isTaken), "20200305090000");
-    taken = {"20200305090000", "20200305090000-1"};
-    EXPECT_EQ(NewTimeStampKey(moment, isTaken), "20200305090000-2");
-}
-
-TEST(NewTimeStampKey, RaisesWhenNoKeyFitsTwentyCharacters)
-{
-    EXPECT_THROW(NewTimeStampKey(At(2020, 3, 5, 9, 0, 0), [](const std::string&) { return true; }),
-        EInvalidOperation);
+    std::set<std::string> taken = {"20200305090000", "20200305090000-1"};
+    const auto isTaken = [&](const std::string& key) { return taken.count(key) > 0; };
+    EXPECT_EQ(NewTimeStampKey(At(2020, 3, 5, 9, 0, 0), isTaken), "20200305090000-2");
+    EXPECT_THROW(NewTimeStampKey(At(2020, 3, 5, 9, 0, 0), [](const std::string&) { return true; }), EInvalidOperation)
+        << "no key fits twenty characters";
 }
 
 using TimeStampKeyDb = LedgerDatabaseTest;
 
-TEST_F(TimeStampKeyDb, TwoVouchersInOneSecondGetTwoKeys)
+TEST_F(TimeStampKeyDb, TwoRowsInOneSecondGetTwoKeysInTheTableAndColumnGiven)
 {
     ManualClock clock(At(2020, 3, 5, 9, 0, 0));
     ClockOverride useClock(clock);
@@ -51,17 +40,11 @@ TEST_F(TimeStampKeyDb, TwoVouchersInOneSecondGetTwoKeys)
     EXPECT_EQ(first, "20200305090000");
     SaveVoucherHeader(*dm, first, "", clock.Now(), "0", "", "10");
     EXPECT_EQ(NewVoucherKey(*dm), "20200305090000-1");
+    EXPECT_EQ(NewTimeStampKey(*dm, "ref_anggota", "kode"), "20200305090000");
+    Exec("insert into ref_anggota (kode, nik) values ('20200305090001', 'K01')");
     clock.AdvanceMilliseconds(1000);
     EXPECT_EQ(NewVoucherKey(*dm), "20200305090001");
-}
-
-TEST_F(TimeStampKeyDb, ChecksTheTableAndColumnItIsGiven)
-{
-    ManualClock clock(At(2020, 3, 5, 9, 0, 0));
-    ClockOverride useClock(clock);
-    Exec("insert into ref_anggota (kode, nik) values ('20200305090000', 'K01')");
-    EXPECT_EQ(NewTimeStampKey(*dm, "ref_anggota", "kode"), "20200305090000-1");
-    EXPECT_EQ(NewVoucherKey(*dm), "20200305090000");
+    EXPECT_EQ(NewTimeStampKey(*dm, "ref_anggota", "kode"), "20200305090001-1");
     EXPECT_THROW(NewTimeStampKey(*dm, "ref_anggota where 1=1 --", "kode"), EInvalidOperation);
 }
 

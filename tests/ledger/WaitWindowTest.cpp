@@ -1,3 +1,4 @@
+// The wait window: modal while a long job runs, closed with the cursor restored when it fails.
 #include <gtest/gtest.h>
 
 #include "ledger/Posting.h"
@@ -8,70 +9,46 @@
 #include "tests/ledger/PostingBook.h"
 #include "tests/ledger/WindowSession.h"
 
-namespace {
-
-class WaitWindow : public ::testing::Test {
-protected:
-    WaitWindow()
-    {
-        main->SetBounds(100, 100, 600, 400);
-        w.s.App().SetMainForm(main);
-        button->SetParent(main);
-        button->SetBounds(10, 10, 100, 25);
-        main->Show();
-        w.s.ProcessUntilIdle();
-    }
-    ~WaitWindow() override
-    {
-        TComponent::Free(wait);
-        TComponent::Free(main);
-    }
-
+TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithOneErrorBox)
+{
     WindowSession w;
     TForm* main = w.s.CreateForm<TForm>();
     TButton* button = CreateOwned<TButton>(*main);
     TF_Tunggu* wait = w.s.CreateForm<TF_Tunggu>();
-};
+    main->SetBounds(100, 100, 600, 400);
+    w.s.App().SetMainForm(main);
+    button->SetParent(main);
+    button->SetBounds(10, 10, 100, 25);
+    main->Show();
+    w.s.ProcessUntilIdle();
 
-} // namespace
-
-TEST_F(WaitWindow, WhileShownOtherWindowsGetNoInputAndTheCursorIsTheHourglass)
-{
     int clicks = 0;
     button->OnClick = [&](TComponent*) { ++clicks; };
     wait->TeProgressBar1->SetPosition(40);
     wait->Progress().Show();
     EXPECT_EQ(wait->TeProgressBar1->Position(), 0);
     EXPECT_EQ(Screen->Cursor(), crHourGlass);
-    EXPECT_EQ(wait->Left() + wait->Width() / 2, main->WindowRect().Left + main->WindowRect().Width() / 2);
     w.s.ClickControl(*button);
     EXPECT_EQ(clicks, 0);
-
     wait->Progress().Close();
     EXPECT_EQ(Screen->Cursor(), crDefault);
     w.s.ClickControl(*button);
     EXPECT_EQ(clicks, 1);
-}
 
-TEST_F(WaitWindow, AFailingPostingClosesItRestoresTheCursorAndShowsOneErrorBox)
-{
     TPostingBook book;
     book.Category("11", "AKTIVA LANCAR", "D", 1);
-    book.Category("41", "PENDAPATAN", "K", 0);
-    for (int id = 1; id <= 4; ++id)
-        book.Account(id, "111" + std::to_string(id), "KAS " + std::to_string(id), "11", "D", 100, 10);
-    book.Account(6, "4110", "PENJUALAN", "41", "K", 0, 10);
+    for (int id = 1; id <= 3; ++id)
+        book.Account(id, "111" + std::to_string(id), "KAS", "11", "D", 100, 10);
     book.ControlAccounts(10, 1, 0, 0);
-    book.Voucher("V1", "1001", "2026-03-05", false, 10, "jual", {{1, 900, 0}, {6, 0, 900}});
     book.Exec("create trigger fail_third before insert on posting when (select count(*) from posting) = 2 "
               "begin select raise(abort, 'injected failure'); end");
-
     button->OnClick = [&](TComponent*) { BuildMonthlyTrialBalance(book.dm, "3", "2026", "10", &wait->Progress()); };
     w.s.ClickControl(*button);
-
     EXPECT_FALSE(wait->Visible());
     EXPECT_FALSE(IsLongJobRunning());
     EXPECT_EQ(Screen->Cursor(), crDefault);
-    ASSERT_EQ(w.s.Errors().size(), 1u);
-    EXPECT_NE(w.s.Errors()[0].find("injected failure"), std::string::npos);
+    EXPECT_EQ(w.s.Errors().size(), 1u);
+    EXPECT_NE(w.s.Errors().empty() ? std::string::npos : w.s.Errors()[0].find("injected failure"), std::string::npos);
+    TComponent::Free(wait);
+    TComponent::Free(main);
 }

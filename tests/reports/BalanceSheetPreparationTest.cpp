@@ -56,13 +56,16 @@ TEST_F(BalanceSheetPreparation, AHeaderAccountShowsTheSumOfItsSubAccountsInTheUn
     book.Account(32, "1102", "Piutang Budi", "11", "D", 600, 10, false, true);
     book.Account(33, "1103", "Piutang Zivu", "11", "D", 900, 11, false, true);
     book.Account(34, "1200", "Kendaraan", "12", "D", 0, 0, true);
+    // An underscore in a code is a character, not a wildcard: "1_0" must not take in 1101 and 1102.
+    book.Account(35, "1_00", "Piutang Lain", "11", "D", 0, 0, true);
+    book.Account(36, "1_01", "Piutang Cici", "11", "D", 250, 10, false, true);
     PostMarch();
     preparation.PrepareBalanceSheet("3");
 
     const auto rows = book.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca "
-                                "where kode_d in ('1100', '1200', '1101') order by noid");
+                                "where kode_d in ('1100', '1200', '1101', '1_00') order by noid");
     // The category title shares its code with the header account.
-    EXPECT_EQ(rows, (std::vector<std::string>{"1100|AKTIVA LANCAR|null|0", "1100|PIUTANG KARYAWAN|1000|1",
+    EXPECT_EQ(rows, (std::vector<std::string>{"1100|AKTIVA LANCAR|null|0", "1100|PIUTANG KARYAWAN|1000|1", "1_00|PIUTANG LAIN|250|1",
                                               "1200|AKTIVA TETAP|null|0", "1200|KENDARAAN|0|1"}));
 }
 

@@ -160,7 +160,7 @@ TEST_F(BookPreparation, AnErrorInTheJournalKeepsBothPreviousTables)
     EXPECT_FALSE(IsLongJobRunning());
 }
 
-TEST_F(BookPreparation, AnErrorInTheGeneralLedgerKeepsTheTableAndTheExpressions)
+TEST_F(BookPreparation, AnErrorInABookKeepsTheTableAndTheExpressions)
 {
     PostMarch();
     std::string opening, closing;
@@ -175,6 +175,15 @@ TEST_F(BookPreparation, AnErrorInTheGeneralLedgerKeepsTheTableAndTheExpressions)
     EXPECT_EQ(book.Rows("select * from lap_bukubesar order by rowid"), before);
     EXPECT_EQ(failedOpening, "kept");
     EXPECT_EQ(preparation.ClosingExpression, closing);
+
+    preparation.Month = "3";
+    preparation.PrepareCashBook();
+    const std::string cashClosing = preparation.ClosingExpression;
+    book.Exec("create trigger fail_cash before insert on lap_cash_flow when new.no_bukti='1005' "
+              "begin select raise(abort, 'injected failure'); end");
+    preparation.Month = "4";
+    EXPECT_THROW(preparation.PrepareCashBook(), EDatabaseError);
+    EXPECT_EQ(preparation.ClosingExpression, cashClosing);
     EXPECT_EQ(wait.shown, wait.closed);
     EXPECT_FALSE(IsLongJobRunning());
 }

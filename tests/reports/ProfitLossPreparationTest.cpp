@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ledger/LongJob.h"
 #include "platform/core/Exceptions.h"
 #include "tests/reports/ReportBook.h"
@@ -66,6 +68,20 @@ TEST_F(ProfitLossPreparation, AccountsWithoutPostingRowsShowZero)
     EXPECT_EQ(rows.at(9), "7100|Biaya Gaji|null|0");
     EXPECT_EQ(rows.at(10), "7100|JUMLAH Biaya Gaji|0|0");
     EXPECT_EQ(rows.back(), "null|LABA |0|0");
+}
+
+TEST_F(ProfitLossPreparation, AHeaderCodeWithAnUnderscoreTakesOnlyItsOwnSubAccounts)
+{
+    book.Account(40, "7_00", "Biaya Lain", "71", "D", 0, 0, true);
+    book.Account(41, "7_01", "Biaya Pos", "71", "D", 0, 10, false, true);
+    book.Voucher("V8", "1008", "2026-03-12", false, 10, "Pos", {{41, 40'000, 0}, {Kas, 0, 40'000}});
+    PostMarch();
+    preparation.PrepareProfitLoss("3");
+    const auto rows = book.Rows(Layout);
+    const auto title = std::find(rows.begin(), rows.end(), "7_00|Biaya Lain|null|0");
+    ASSERT_NE(title, rows.end());
+    EXPECT_EQ(std::vector<std::string>(title + 1, title + 3),
+              (std::vector<std::string>{"7_01|Biaya Pos|40000|1", "7_00|JUMLAH Biaya Lain|40000|0"}));
 }
 
 TEST_F(ProfitLossPreparation, WithoutRevenueCategoriesTheTotalIsZero)

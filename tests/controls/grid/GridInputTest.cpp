@@ -125,12 +125,15 @@ TEST(GridEditing, TypedTextReachesTheFieldBeforeOnKeyPressAndEscUndoesIt)
         if (key == 13)
             seen = f.Text("ket");
     };
+    int exits = 0;
+    f.grid->OnExit = [&](TComponent*) { ++exits; };
     f.grid->SetSelectedIndex(1);
     f.session.TypeText("Bensin");
     ASSERT_TRUE(f.grid->EditorMode());
     f.session.PressKey(VK_RETURN, 0, "\r");
     EXPECT_EQ(seen, "Bensin");
     EXPECT_FALSE(f.grid->EditorMode());
+    EXPECT_EQ(exits, 0) << "the focus went from the editor straight back to the grid";
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.database.Scalar("select ket from vouc where no_vouc = 'K001'"), "Bensin");
 

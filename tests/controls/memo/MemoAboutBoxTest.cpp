@@ -98,8 +98,9 @@ TEST(MemoAboutBox, ReadsSelectsCopiesAndOpensTheLinkWithoutChangingTheText)
     session.Click(menuAt.X, menuAt.Y, 2);
     ASSERT_EQ(responder->Shown().size(), 1u);
     for (const TMenuEntry& entry : responder->Shown()[0])
-        if (entry.Text == "Delete")
+        if (entry.Text == "Delete") {
             EXPECT_FALSE(entry.Enabled);
+        }
     session.Screen().SetClipboardText("");
     memo->Perform(WM_COMMAND, 1);
     EXPECT_EQ(session.Screen().ClipboardText(), "Bukura");

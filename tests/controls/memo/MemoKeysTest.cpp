@@ -37,8 +37,9 @@ TEST(MemoKeys, ReadOnlyMemoKeepsItsTextButSelects)
         f.session.PressKey(row.key, row.modifiers, row.text ? row.text : "");
         EXPECT_EQ(f.Text(), Lines{"hello! world"});
         EXPECT_FALSE(f.memo->Overwrite());
-        if (row.key == 'A')
+        if (row.key == 'A') {
             EXPECT_EQ(f.memo->SelText(), "hel");
+        }
     }
 
     MemoFixture f;

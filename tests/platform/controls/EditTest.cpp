@@ -192,6 +192,19 @@ TEST(EditMouse, ClickPlacesTheCaretAndDoubleClickSelectsAWord)
     EXPECT_EQ(f.edit->SelText(), "bank");
 }
 
+TEST(EditFocus, TabbingInSelectsTheWholeTextAndAClickDoesNot)
+{
+    EditFixture f;
+    auto* second = f.Place<TEdit>(10, 40, 150, 21);
+    second->SetText("kas bank");
+    f.session.PressKey(VK_TAB);
+    ASSERT_TRUE(second->Focused());
+    EXPECT_EQ(second->SelText(), "kas bank");
+    f.edit->SetFocus();
+    f.session.ClickControl(*second, {second->PositionX(3), 5});
+    EXPECT_EQ(second->SelLength(), 0);
+}
+
 TEST(EditSurrogates, CaretStepsOverAPairAsOneCharacter)
 {
     EditFixture f;

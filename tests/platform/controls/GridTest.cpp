@@ -260,6 +260,25 @@ TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
     EXPECT_TRUE(f.grid->EditorMode());
 }
 
+TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
+{
+    GridFixture f;
+    f.session.PressKey(VK_F2);
+    f.session.TypeText("2");
+    f.session.ClickControl(*f.grid, f.CellCentre(2, 3));
+    EXPECT_EQ(f.grid->Col(), 2);
+    EXPECT_EQ(f.grid->Row(), 3);
+    f.session.TypeText("x");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "kas2");
+    EXPECT_EQ((f.grid->Cells[{2, 3}]), "x");
+    f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
+    f.session.ProcessUntilIdle();
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.grid, f.CellCentre(4, 5));
+    EXPECT_EQ(f.grid->Col(), 4);
+    EXPECT_EQ(f.grid->Row(), 5);
+}
+
 TEST(GridMouse, DraggingAColumnBorderInTheTitleSizesIt)
 {
     GridFixture f;
@@ -297,6 +316,22 @@ TEST(GridScroll, HorizontalScrollBarMovesTheLeftColumn)
     EXPECT_EQ(f.grid->LeftCol(), 2);
     EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 2);
     EXPECT_EQ(f.grid->Log.back(), "topleft 2,1");
+}
+
+TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
+{
+    GridFixture f;
+    f.grid->SetColWidths(0, 20);
+    f.grid->SetRowHeights(0, 9);
+    f.grid->SetFixedCols(0);
+    f.grid->SetFixedRows(0);
+    EXPECT_EQ(f.grid->LeftCol(), 0);
+    EXPECT_EQ(f.grid->TopRow(), 0);
+    EXPECT_EQ(f.grid->Col(), 0);
+    EXPECT_EQ(f.grid->Row(), 0);
+    // The lines after column 0 and row 0 lie where those narrow cells end.
+    EXPECT_EQ(f.PixelOf(*f.grid, 20, 30), clSilver);
+    EXPECT_EQ(f.PixelOf(*f.grid, 40, 9), clSilver);
 }
 
 TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)

@@ -87,6 +87,7 @@ TEST(ListBoxMouse, ClickSelectsTheItemUnderThePointer)
     f.session.ClickControl(*f.list, {20, 13 + 6});
     EXPECT_EQ(f.list->ItemIndex(), 1);
     EXPECT_EQ(upAt, 19);
+    EXPECT_EQ(f.clicks, 1);
 }
 
 TEST(ListBoxItems, ItemIndexFromCodeIsCheckedAndClearingDropsIt)
@@ -256,6 +257,17 @@ TEST(ComboBoxDropDown, ClickOutsideClosesWithoutChoosing)
     f.session.ClickControl(*f.form, {300, 250});
     EXPECT_FALSE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->ItemIndex(), -1);
+}
+
+TEST(ComboBoxEditPart, AClickOnTheArrowFromAnotherControlOpensTheList)
+{
+    ComboFixture f;
+    f.combo->SetStyle(TComboBoxStyle::csDropDown);
+    auto* other = f.Place<TComboBox>(10, 100, 150, 21);
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.ClickControl(*f.combo, {f.combo->ClientWidth() - 6, f.combo->ClientHeight() / 2});
+    EXPECT_TRUE(f.combo->DroppedDown());
 }
 
 TEST(ComboBoxEditPart, TypingChangesTheTextAndFiresOnChange)

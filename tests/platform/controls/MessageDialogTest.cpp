@@ -88,6 +88,15 @@ TEST(MessageForm, EscapeAnswersNoOrCancel)
     EXPECT_EQ(MessageDlg("Delete record ?", TMsgDlgType::mtConfirmation, mbOKCancel), mrCancel);
 }
 
+TEST(MessageForm, AButtonsLetterAnswersIt)
+{
+    ModalFixture f;
+    f.WhenShown([&](TCustomForm&) { f.s.TypeText("n"); });
+    EXPECT_EQ(MessageDlg("Simpan?", TMsgDlgType::mtConfirmation, mbYesNo), mrNo);
+    f.WhenShown([&](TCustomForm&) { f.s.PressKey('N', kmAlt); });
+    EXPECT_EQ(MessageDlg("Simpan?", TMsgDlgType::mtConfirmation, mbYesNo), mrNo);
+}
+
 TEST(MessageForm, TabThenEnterPressesTheSecondButton)
 {
     ModalFixture f;

@@ -2,7 +2,9 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TPrinterSetupDialog.h"
+#include "tests/platform/print/RecordingPrintSystem.h"
 
 namespace {
 
@@ -12,57 +14,85 @@ void Press(THeadlessBackend& screen, uint16_t key)
     screen.KeyUp(key);
 }
 
+class PrinterSetup : public ::testing::Test {
+protected:
+    TRecordingPrintSystem printers;
+    TPrintSystemOverride use{printers};
+};
+
 } // namespace
 
-TEST(PrinterSetup, LpstatOutputGivesOnePrinterPerLine)
+TEST_F(PrinterSetup, PreselectsTheSavedPrinterThenTheSystemDefaultThenSaveAsPdf)
 {
-    const std::string output = "kantor accepting requests since Sun 06 Dec 2026 09:00:00 AM WIB\n"
-                               "gudang accepting requests since Sun 06 Dec 2026 09:00:00 AM WIB\n\n";
-    EXPECT_EQ(ParseLpstatPrinters(output), (std::vector<std::string>{"kantor", "gudang"}));
-    EXPECT_TRUE(ParseLpstatPrinters("").empty());
+    TPrinterSetupDialog dialog;
+    dialog.LoadPrinters("gudang");
+    EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"Save as PDF"}));
+    EXPECT_TRUE(dialog.SavesAsPdf());
+    EXPECT_EQ(dialog.Note(), "The printer \"gudang\" of the program's settings is not there.");
+
+    printers.Add("kantor");
+    printers.Add("gudang", TPrintQueueState::Stopped);
+    printers.Add("arsip", TPrintQueueState::Idle, false).IsDefault = true;
+    dialog.LoadPrinters("gudang");
+    EXPECT_EQ(dialog.Entries(),
+              (std::vector<std::string>{"kantor", "gudang (stopped)", "arsip (not accepting jobs)", "Save as PDF"}));
+    EXPECT_EQ(dialog.PrinterName(), "gudang");
+    EXPECT_EQ(dialog.Note(), "");
+    dialog.LoadPrinters("lama");
+    EXPECT_EQ(dialog.PrinterName(), "arsip");
+    EXPECT_EQ(dialog.Note(), "The printer \"lama\" of the program's settings is not there.");
+    dialog.LoadPrinters();
+    EXPECT_EQ(dialog.PrinterName(), "arsip");
+    EXPECT_EQ(dialog.Note(), "");
+
+    printers.unreachable = true;
+    dialog.LoadPrinters("gudang");
+    EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"Save as PDF"}));
+    EXPECT_TRUE(dialog.SavesAsPdf());
+    EXPECT_EQ(dialog.Note(), "The print system cannot be reached; the report can be saved as PDF.");
 }
 
-TEST(PrinterSetup, SaveAsPdfIsAlwaysOffered)
-{
-    TPrinterSetupDialog none;
-    none.PrinterLister = [] { return std::vector<std::string>{}; };
-    EXPECT_EQ(none.Printers(), (std::vector<std::string>{"Save as PDF"}));
-    TPrinterSetupDialog two;
-    two.PrinterLister = [] { return std::vector<std::string>{"kantor", "Save as PDF"}; };
-    EXPECT_EQ(two.Printers(), (std::vector<std::string>{"kantor", "Save as PDF"}));
-    EXPECT_TRUE(two.SavesAsPdf());
-}
-
-TEST(PrinterSetup, KeysChooseThePrinterPaperAndOrientation)
+TEST_F(PrinterSetup, KeysChooseThePrinterPaperOrientationAndCopies)
 {
     THeadlessSession s;
+    printers.Add("kantor");
+    printers.Add("gudang");
+    printers.papers["kantor"] = {{"Letter", "Legal"}, "Letter"};
     TPrinterSetupDialog dialog;
-    dialog.PrinterLister = [] { return std::vector<std::string>{"kantor", "gudang"}; };
-    std::vector<std::string> offered;
+    std::vector<std::string> offered, paperNotes;
     s.WhenModal([&](TCustomForm& form) {
         auto& f = dynamic_cast<TPrinterSetupForm&>(form);
         for (int i = 0; i < f.PrinterField().Items().Count(); ++i)
             offered.push_back(f.PrinterField().Items().Get(i));
         Press(s.Screen(), VK_HOME);
+        s.ProcessUntilIdle();
+        paperNotes.push_back(f.PaperNoteLabel().Caption());
+        Press(s.Screen(), VK_TAB);
+        Press(s.Screen(), VK_DOWN);
+        s.ProcessUntilIdle();
+        paperNotes.push_back(f.PaperNoteLabel().Caption());
         Press(s.Screen(), VK_TAB);
         Press(s.Screen(), VK_DOWN);
         Press(s.Screen(), VK_TAB);
+        Press(s.Screen(), VK_DOWN);
         Press(s.Screen(), VK_DOWN);
         Press(s.Screen(), VK_RETURN);
     });
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(offered, (std::vector<std::string>{"kantor", "gudang", "Save as PDF"}));
+    EXPECT_EQ(paperNotes, (std::vector<std::string>{"The printer has no A4 paper: it scales the pages to Letter.", ""}));
     EXPECT_EQ(dialog.PrinterName(), "kantor");
     EXPECT_FALSE(dialog.SavesAsPdf());
     EXPECT_EQ(dialog.Paper(), TSetupPaper::Letter);
     EXPECT_EQ(dialog.Orientation(), TSetupOrientation::Landscape);
+    EXPECT_EQ(dialog.Copies(), 3);
 }
 
-TEST(PrinterSetup, EscapeKeepsTheEarlierChoice)
+TEST_F(PrinterSetup, EscapeKeepsTheEarlierChoice)
 {
     THeadlessSession s;
+    printers.Add("kantor");
     TPrinterSetupDialog dialog;
-    dialog.PrinterLister = [] { return std::vector<std::string>{"kantor"}; };
     s.WhenModal([&](TCustomForm&) {
         Press(s.Screen(), VK_HOME);
         Press(s.Screen(), VK_ESCAPE);

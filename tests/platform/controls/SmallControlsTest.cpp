@@ -8,6 +8,7 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TBevel.h"
+#include "platform/controls/TButton.h"
 #include "platform/controls/TCustomCheckBox.h"
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
@@ -198,6 +199,31 @@ TEST(CheckBox, ClickAndSpaceToggleAndEachChangeFiresOnClick)
     box->SetChecked(true);
     box->SetChecked(true);
     EXPECT_EQ(clicks, 3);
+}
+
+TEST(Accelerators, TheUnderlinedLetterClicksAButtonOrTogglesABoxOnce)
+{
+    TControlsFixture f;
+    auto* save = f.Place<TButton>(10, 10, 75, 25);
+    save->SetCaption("&Simpan");
+    auto* close = f.Place<TButton>(100, 10, 75, 25);
+    close->SetCaption("&Tutup");
+    auto* search = f.Place<TCheckBox>(10, 50, 100, 17);
+    search->SetCaption("&Cari");
+    auto* edit = f.Place<TEdit>(10, 80, 100, 21);
+    int saves = 0;
+    save->OnClick = [&](TComponent*) { ++saves; };
+    edit->SetFocus();
+    f.session.PressKey('S', kmAlt);
+    EXPECT_EQ(saves, 1);
+    f.session.TypeText("s");
+    EXPECT_EQ(saves, 1) << "the edit takes plain letters";
+    close->SetFocus();
+    f.session.TypeText("s");
+    EXPECT_EQ(saves, 2);
+    f.session.PressKey('C', kmAlt);
+    EXPECT_TRUE(search->Checked());
+    EXPECT_TRUE(search->Focused());
 }
 
 TEST(CheckBox, GrayedStateOnlyWhenAllowed)

@@ -11,21 +11,11 @@ TEST(CurrencyRounding, RoundsHalfAwayFromZeroAsTheDecimalReads)
     EXPECT_EQ(Currency::FromDouble(-2.00015).Raw(), -20002);
     EXPECT_EQ(Currency::FromDouble(0.00005).Raw(), 1);
     EXPECT_EQ(Currency::FromDouble(0.00004999).Raw(), 0);
-    EXPECT_EQ(Currency::FromDouble(1.23456789).Raw(), 12346);
     EXPECT_EQ(Currency::FromDouble(9.99995).Raw(), 100000);
-}
-
-TEST(CurrencyRounding, OneMillionByTwelve)
-{
     EXPECT_EQ(Currency::FromDouble(1000000.0 / 12).ToString(), "83333.3333");
     EXPECT_EQ(Currency::FromInt(1000000) / 12, Currency::FromRaw(833333333));
     EXPECT_DOUBLE_EQ(RoundCurrency(1000000.0 / 12), 83333.3333);
-}
-
-TEST(CurrencyRounding, RoundCurrencyKeepsValuesThatAlreadyFit)
-{
     EXPECT_DOUBLE_EQ(RoundCurrency(2.00015), 2.0002);
-    EXPECT_DOUBLE_EQ(RoundCurrency(1234.5), 1234.5);
     EXPECT_DOUBLE_EQ(RoundCurrency(0.1 + 0.2), 0.3);
     EXPECT_DOUBLE_EQ(RoundCurrency(-0.00005), -0.0001);
     EXPECT_DOUBLE_EQ(RoundCurrency(1e20), 1e20);
@@ -44,6 +34,19 @@ TEST(CurrencyArithmetic, SumsAreExact)
     EXPECT_EQ((Currency::FromDouble(10) * 0.15).ToString(), "1.5");
 }
 
+TEST(CurrencyArithmetic, MultiplyAndDivideKeepTheLastDecimalOfLargeAmounts)
+{
+    Currency large = Currency::FromRaw(12345678901234567);
+    EXPECT_EQ((large * 2).ToString(), "2469135780246.9134");
+    EXPECT_EQ((-large * 0.5).Raw(), -6172839450617284); // half a ten-thousandth rounds away from zero
+    EXPECT_EQ((large / 2).Raw(), 6172839450617284);
+    EXPECT_EQ((large / 0.01).ToString(), "123456789012345.67");
+    EXPECT_EQ((Currency::FromInt(1) * 0.00015).Raw(), 2);
+    EXPECT_EQ((Currency::FromInt(1) / -3).Raw(), -3333);
+    EXPECT_EQ(Currency::FromInt(1) * 1e-300, Currency());
+    EXPECT_EQ(Currency::FromInt(1) / 1e300, Currency());
+}
+
 TEST(CurrencyArithmetic, OverflowAndBadValuesRaise)
 {
     Currency big = Currency::FromRaw(std::numeric_limits<int64_t>::max());
@@ -54,5 +57,8 @@ TEST(CurrencyArithmetic, OverflowAndBadValuesRaise)
     EXPECT_THROW(Currency::FromDouble(std::nan("")), EConvertError);
     EXPECT_THROW(Currency::FromDouble(1e16), EConvertError);
     EXPECT_THROW(Currency::FromInt(1) / 0.0, EConvertError);
+    EXPECT_THROW(Currency::FromInt(1) * std::nan(""), EConvertError);
+    EXPECT_THROW(Currency::FromInt(1000) * 1e13, EConvertError);
+    EXPECT_THROW(Currency::FromInt(1) / 1e-300, EConvertError);
     EXPECT_EQ(Currency::FromDouble(900000000000000.0).Raw(), 9000000000000000000);
 }

@@ -21,55 +21,38 @@ public:
 
 } // namespace
 
-TEST(EventSlot, OneHandlerSeesWhichSenderCalledIt)
+TEST(EventSlot, HandlersSeeTheSenderAndCompareByObjectAndMethodOrCopy)
 {
-    Form form;
+    Form form, other;
     TComponent b1(&form), b2(&form);
     b1.SetName("Button1");
     b2.SetName("Button2");
-    TNotifyEvent onClick1(&form, &Form::ButtonClick);
-    TNotifyEvent onClick2(&form, &Form::ButtonClick);
-    onClick2(&b2);
-    onClick1(&b1);
-    EXPECT_EQ(form.clicks, (std::vector<std::string>{"Button2", "Button1"}));
-}
-
-TEST(EventSlot, HandlersCompareByObjectAndMethod)
-{
-    Form form, other;
     TNotifyEvent a(&form, &Form::ButtonClick);
     TNotifyEvent same(&form, &Form::ButtonClick);
-    TNotifyEvent otherMethod(&form, &Form::OtherClick);
-    TNotifyEvent otherObject(&other, &Form::ButtonClick);
+    same(&b2);
+    a(&b1);
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"Button2", "Button1"}));
     EXPECT_EQ(a, same);
-    EXPECT_FALSE(a == otherMethod);
-    EXPECT_FALSE(a == otherObject);
-    EXPECT_EQ(TNotifyEvent(), TNotifyEvent(nullptr));
+    EXPECT_FALSE(a == TNotifyEvent(&form, &Form::OtherClick));
+    EXPECT_FALSE(a == TNotifyEvent(&other, &Form::ButtonClick));
     EXPECT_FALSE(a == TNotifyEvent());
-}
+    EXPECT_EQ(TNotifyEvent(), TNotifyEvent(nullptr));
 
-TEST(EventSlot, LambdasEqualOnlyTheirCopiesAndEmptySlotsDoNothing)
-{
+    TEvent<TComponent*, char&> onKeyPress(&form, &Form::KeyPress);
+    char key = '.';
+    onKeyPress(&form, key);
+    EXPECT_EQ(key, ',');
+
     int calls = 0;
     TNotifyEvent lambda([&](TComponent*) { ++calls; });
     TNotifyEvent copy = lambda;
-    TNotifyEvent twin([&](TComponent*) { ++calls; });
     EXPECT_EQ(lambda, copy);
-    EXPECT_FALSE(lambda == twin);
+    EXPECT_FALSE(lambda == TNotifyEvent([&](TComponent*) { ++calls; })) << "lambdas equal only their copies";
     copy(nullptr);
     EXPECT_EQ(calls, 1);
     TNotifyEvent empty;
     EXPECT_FALSE(empty);
     empty(nullptr);
-}
-
-TEST(EventSlot, ReferenceParametersReachTheCaller)
-{
-    Form form;
-    TEvent<TComponent*, char&> onKeyPress(&form, &Form::KeyPress);
-    char key = '.';
-    onKeyPress(&form, key);
-    EXPECT_EQ(key, ',');
 }
 
 TEST(MulticastList, CallsSubscribersInOrderUntilTheirTokensGo)
@@ -84,6 +67,15 @@ TEST(MulticastList, CallsSubscribersInOrderUntilTheirTokensGo)
     minimize(2);
     EXPECT_EQ(log, (std::vector<std::string>{"first 1", "second 1", "first 2"}));
     EXPECT_EQ(minimize.Count(), 1);
+
+    TMulticast<>::Subscription token;
+    {
+        TMulticast<> hooks;
+        token = hooks.Subscribe([] {});
+        EXPECT_TRUE(token.Active());
+    }
+    EXPECT_FALSE(token.Active()) << "a token outliving its list is harmless";
+    token.Reset();
 }
 
 TEST(MulticastList, SubscriberRemovedDuringACallIsSkippedAndANewOneWaits)
@@ -102,18 +94,6 @@ TEST(MulticastList, SubscriberRemovedDuringACallIsSkippedAndANewOneWaits)
     EXPECT_EQ(log, (std::vector<std::string>{"first"}));
     EXPECT_FALSE(second.Active());
     EXPECT_TRUE(late.Active());
-}
-
-TEST(MulticastList, TokenOutlivingTheListIsHarmless)
-{
-    TMulticast<>::Subscription token;
-    {
-        TMulticast<> hooks;
-        token = hooks.Subscribe([] {});
-        EXPECT_TRUE(token.Active());
-    }
-    EXPECT_FALSE(token.Active());
-    token.Reset();
 }
 
 TEST(MulticastList, AHandlerMayDestroyTheList)

@@ -11,21 +11,13 @@ protected:
     void TearDown() override { ResetFormatSettings(); }
 };
 
-TEST_F(FloatTextTest, FloatToStrGeneralFormat)
+TEST_F(FloatTextTest, FloatToStrUsesFifteenDigitsAndAnExponentOnlyAtTheLimits)
 {
-    EXPECT_EQ(FloatToStr(0.1), "0.1");
     EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
-    EXPECT_EQ(FloatToStr(1234.5), "1234.5");
     EXPECT_EQ(FloatToStr(-1234567.891), "-1234567.891");
-    EXPECT_EQ(FloatToStr(0), "0");
     EXPECT_EQ(FloatToStr(-0.0), "0");
     EXPECT_EQ(FloatToStr(100), "100");
-    EXPECT_EQ(FloatToStr(1.0 / 3), "0.333333333333333");
     EXPECT_EQ(FloatToStr(2.0 / 3), "0.666666666666667");
-}
-
-TEST_F(FloatTextTest, FloatToStrSwitchesToExponentAtTheLimits)
-{
     EXPECT_EQ(FloatToStr(999999999999999.0), "999999999999999");
     EXPECT_EQ(FloatToStr(1e15), "1E15");
     EXPECT_EQ(FloatToStr(1.5e20), "1.5E20");
@@ -33,28 +25,19 @@ TEST_F(FloatTextTest, FloatToStrSwitchesToExponentAtTheLimits)
     EXPECT_EQ(FloatToStr(0.000001), "1E-6");
     EXPECT_EQ(FloatToStr(-1.25e-7), "-1.25E-7");
     EXPECT_EQ(FloatToStr(9999999999999999.0), "1E16");
-}
-
-TEST_F(FloatTextTest, PlainTextNeverUsesAnExponent)
-{
     EXPECT_EQ(FloatToStrPlain(1e15), "1000000000000000");
     EXPECT_EQ(FloatToStrPlain(0.000001), "0.000001");
     EXPECT_EQ(FloatToStrPlain(1.0 / 3), "0.333333333333333");
-    EXPECT_EQ(FloatToStrPlain(1234.5), "1234.5");
-    EXPECT_DOUBLE_EQ(StrToFloat(FloatToStrPlain(1e15)), 1e15);
 }
 
 TEST_F(FloatTextTest, StrToFloatReadsNumbersAndRaisesOnBadText)
 {
-    EXPECT_DOUBLE_EQ(StrToFloat("1234.5"), 1234.5);
     EXPECT_DOUBLE_EQ(StrToFloat(" -0.25 "), -0.25);
     EXPECT_DOUBLE_EQ(StrToFloat("+3"), 3);
-    EXPECT_DOUBLE_EQ(StrToFloat("1E15"), 1e15);
     EXPECT_DOUBLE_EQ(StrToFloat("1.5e-3"), 0.0015);
     EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
     EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
     EXPECT_EQ(StrToFloat("1e-400"), 0);
-    EXPECT_EQ(StrToFloat("0.0"), 0);
     for (const char* bad : {"", " ", "abc", "1,234.5", "1.2.3", "-", ".", "1e", "1e+", "12a", "1e999", "1e99999999999999999999", "nan", "inf"})
         EXPECT_THROW(StrToFloat(bad), EConvertError) << bad;
     try {
@@ -63,19 +46,12 @@ TEST_F(FloatTextTest, StrToFloatReadsNumbersAndRaisesOnBadText)
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'x1' is not a valid floating point value");
     }
-}
-
-TEST_F(FloatTextTest, TextToFloatAnswersFalseAndLeavesTheValue)
-{
     double value = 7;
     EXPECT_FALSE(TextToFloat("seven", value));
     EXPECT_EQ(value, 7);
     EXPECT_TRUE(TextToFloat("8", value));
     EXPECT_EQ(value, 8);
-}
 
-TEST_F(FloatTextTest, UsesTheLocaleDecimalSeparator)
-{
     FormatSettings().DecimalSeparator = ',';
     EXPECT_EQ(FloatToStr(1234.5), "1234,5");
     EXPECT_DOUBLE_EQ(StrToFloat("1234,5"), 1234.5);
@@ -84,13 +60,10 @@ TEST_F(FloatTextTest, UsesTheLocaleDecimalSeparator)
 
 TEST_F(FloatTextTest, StrToIntReadsDecimalAndHex)
 {
-    EXPECT_EQ(StrToInt("42"), 42);
-    EXPECT_EQ(StrToInt("-42"), -42);
-    EXPECT_EQ(StrToInt(" 7"), 7);
+    EXPECT_EQ(StrToInt(" -42"), -42);
     EXPECT_EQ(StrToInt("$FF"), 255);
     EXPECT_EQ(StrToInt("0x10"), 16);
     EXPECT_EQ(StrToInt("-9223372036854775808"), std::numeric_limits<int64_t>::min());
-    EXPECT_EQ(IntToStr(-5), "-5");
     for (const char* bad : {"", "4 2", "1.5", "abc", "9223372036854775808", "$", "- 1", "7 "})
         EXPECT_THROW(StrToInt(bad), EConvertError) << bad;
     int64_t value = 3;

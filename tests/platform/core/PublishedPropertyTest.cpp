@@ -2,226 +2,137 @@
 
 #include <string>
 
+#include "SkinClasses.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/PropertyTable.h"
 #include "platform/core/TComponent.h"
-#include "platform/core/TStringList.h"
 
 namespace {
 
-const TIdentMap ColourNames = {{0x000000, "clBlack"}, {0x800000, "clNavy"}, {int64_t{0xFF00000F}, "clBtnFace"}};
-
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
-class Gutter : public TPersistent {
-public:
-    bool showLineNumbers = false;
-    int digitCount = 4;
-    int64_t color = 0;
-    int styles = 0;
-};
-
-class Memo : public TComponent {
-public:
-    using TComponent::TComponent;
-    Gutter* GetGutter() const { return gutter_.get(); }
-    TStringList* GetLines() const { return lines_.get(); }
-    std::string Version() const { return "1.6.0.5"; }
-    TScrollStyle scrollBars = TScrollStyle::ssNone;
-    TComponent* source = nullptr;
-    std::string text;
-
-private:
-    std::unique_ptr<Gutter> gutter_ = std::make_unique<Gutter>();
-    std::unique_ptr<TStringList> lines_ = std::make_unique<TStringList>();
-};
-
-class MemoSource : public TComponent {
-public:
-    using TComponent::TComponent;
-};
-
-void RegisterMemoClasses()
-{
-    TMetaClass& gutter = RegisterClass<Gutter>("TTestGutter");
-    TPropertyTable& g = gutter.OwnProperties();
-    g.AddBoolean<Gutter>(
-        "ShowLineNumbers", [](const Gutter& o) { return o.showLineNumbers; },
-        [](Gutter& o, bool v) { o.showLineNumbers = v; });
-    g.AddInteger<Gutter>(
-        "DigitCount", [](const Gutter& o) { return o.digitCount; }, [](Gutter& o, int v) { o.digitCount = v; });
-    g.AddInteger<Gutter>(
-        "Color", [](const Gutter& o) { return o.color; }, [](Gutter& o, int64_t v) { o.color = v; }, &ColourNames);
-    g.AddSet<Gutter>(
-        "Style", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}, [](const Gutter& o) { return o.styles; },
-        [](Gutter& o, int v) { o.styles = v; });
-
-    RegisterClass<MemoSource>("TTestMemoSource");
-    TMetaClass& memo = RegisterClass<Memo>("TTestMemo");
-    TPropertyTable& m = memo.OwnProperties();
-    m.AddObject<Memo>("Gutter", &Memo::GetGutter);
-    m.AddStrings<Memo>("Lines", &Memo::GetLines);
-    m.AddEnum<Memo>(
-        "ScrollBars", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}, [](const Memo& o) { return o.scrollBars; },
-        [](Memo& o, TScrollStyle v) { o.scrollBars = v; });
-    m.AddComponent<Memo>(
-        "MemoSource", [](const Memo& o) { return dynamic_cast<MemoSource*>(o.source); },
-        [](Memo& o, MemoSource* v) { o.source = v; });
-    m.AddString<Memo>(
-        "Text", [](const Memo& o) { return o.text; }, [](Memo& o, const std::string& v) { o.text = v; });
-    m.AddReadOnlyString<Memo>("Version", &Memo::Version);
-}
-
 class PublishedProperty : public ::testing::Test {
 protected:
-    void SetUp() override { RegisterMemoClasses(); }
+    void SetUp() override { RegisterSkinClasses(); }
     TComponent form;
-    Memo* memo = new Memo(&form);
+    SkinObject* object = new SkinObject(&form);
 };
 
 } // namespace
 
-TEST_F(PublishedProperty, NestedPathsReachSubObjects)
+TEST_F(PublishedProperty, TextReachesEveryKindOfPropertyAndNestedPaths)
 {
-    SetPropertyText(*memo, "Gutter.ShowLineNumbers", "True");
-    SetPropertyText(*memo, "gutter.digitcount", "6");
-    EXPECT_TRUE(memo->GetGutter()->showLineNumbers);
-    EXPECT_EQ(memo->GetGutter()->digitCount, 6);
-    EXPECT_EQ(GetPropertyText(*memo, "Gutter.ShowLineNumbers"), "True");
-    EXPECT_EQ(GetPropertyText(*memo, "Gutter.DigitCount"), "6");
+    SetPropertyText(*object, "font.height", "6");
+    EXPECT_EQ(object->Font()->height, 6);
+    EXPECT_EQ(GetPropertyText(*object, "Font.Height"), "6");
+    SetPropertyText(*object, "Visible", "False");
+    EXPECT_EQ(GetPropertyText(*object, "Visible"), "False");
+    SetPropertyText(*object, "Align", "saClient");
+    EXPECT_EQ(object->align, 2);
+    EXPECT_EQ(GetPropertyText(*object, "Align"), "saClient");
+    SetPropertyText(*object, "Font.Style", "[fsUnderline,fsBold]");
+    EXPECT_EQ(object->Font()->style, 0b101);
+    EXPECT_EQ(GetPropertyText(*object, "Font.Style"), "[fsBold, fsUnderline]");
+    SetPropertyText(*object, "Font.Style", "[]");
+    EXPECT_EQ(object->Font()->style, 0);
+    SetPropertyText(*object, "Font.Color", "clNavy");
+    EXPECT_EQ(object->Font()->color, 0x000080);
+    SetPropertyText(*object, "Font.Color", "$00E2E2E2");
+    EXPECT_EQ(GetPropertyText(*object, "Font.Color"), "14869218");
+    SetPropertyText(*object, "Font.Color", "clBtnFace");
+    EXPECT_EQ(GetPropertyText(*object, "Font.Color"), "clBtnFace");
+    SetPropertyText(*object, "Lines", "satu\r\ndua");
+    EXPECT_EQ(object->Lines()->Count(), 2);
+    EXPECT_EQ(GetPropertyText(*object, "Lines"), "satu\r\ndua\r\n");
+    SetPropertyText(*object, "Version", "9.9");
+    EXPECT_EQ(GetPropertyText(*object, "Version"), "3.5.0") << "a read-only property ignores the value";
 }
 
-TEST_F(PublishedProperty, EnumsByMemberNameAndSetsInBrackets)
+TEST_F(PublishedProperty, BadTextOrUnknownNamesRaiseAndChangeNothing)
 {
-    SetPropertyText(*memo, "ScrollBars", "ssBoth");
-    EXPECT_EQ(memo->scrollBars, TScrollStyle::ssBoth);
-    EXPECT_EQ(GetPropertyText(*memo, "ScrollBars"), "ssBoth");
-    SetPropertyText(*memo, "Gutter.Style", "[fsUnderline,fsBold]");
-    EXPECT_EQ(memo->GetGutter()->styles, 0b101);
-    EXPECT_EQ(GetPropertyText(*memo, "Gutter.Style"), "[fsBold, fsUnderline]");
-    SetPropertyText(*memo, "Gutter.Style", "[]");
-    EXPECT_EQ(memo->GetGutter()->styles, 0);
-}
-
-TEST_F(PublishedProperty, ColoursByNameOrDollarHex)
-{
-    SetPropertyText(*memo, "Gutter.Color", "clNavy");
-    EXPECT_EQ(memo->GetGutter()->color, 0x800000);
-    SetPropertyText(*memo, "Gutter.Color", "$00E2E2E2");
-    EXPECT_EQ(memo->GetGutter()->color, 0xE2E2E2);
-    EXPECT_EQ(GetPropertyText(*memo, "Gutter.Color"), "14869218");
-    SetPropertyText(*memo, "Gutter.Color", "clBtnFace");
-    EXPECT_EQ(GetPropertyText(*memo, "Gutter.Color"), "clBtnFace");
-}
-
-TEST_F(PublishedProperty, BadTextRaisesConversionErrorAndChangesNothing)
-{
-    memo->scrollBars = TScrollStyle::ssVertical;
-    EXPECT_THROW(SetPropertyText(*memo, "ScrollBars", "ssDiagonal"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.DigitCount", "12abc"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.DigitCount", ""), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.ShowLineNumbers", "yes"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.Style", "[fsBold, fsWavy]"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.Style", "fsBold"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.Color", "$"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.DigitCount", "4294967300"), EConvertError);
-    EXPECT_EQ(memo->scrollBars, TScrollStyle::ssVertical);
-    EXPECT_EQ(memo->GetGutter()->digitCount, 4);
-    EXPECT_EQ(memo->GetGutter()->styles, 0);
-}
-
-TEST_F(PublishedProperty, UnknownNamesRaiseInvalidOperation)
-{
-    EXPECT_THROW(SetPropertyText(*memo, "WordWrap", "True"), EInvalidOperation);
-    EXPECT_THROW(SetPropertyText(*memo, "Gutter.Width", "3"), EInvalidOperation);
-    EXPECT_THROW(SetPropertyText(*memo, "Text.Length", "3"), EInvalidOperation);
-    EXPECT_THROW(GetPropertyText(*memo, "Gutter"), EInvalidOperation);
-}
-
-TEST_F(PublishedProperty, ReadOnlyPropertyIgnoresTheValue)
-{
-    SetPropertyText(*memo, "Version", "9.9");
-    EXPECT_EQ(GetPropertyText(*memo, "Version"), "1.6.0.5");
-}
-
-TEST_F(PublishedProperty, StringListsTakeTheirText)
-{
-    SetPropertyText(*memo, "Lines", "satu\r\ndua");
-    EXPECT_EQ(memo->GetLines()->Count(), 2);
-    EXPECT_EQ(GetPropertyText(*memo, "Lines"), "satu\r\ndua\r\n");
+    object->align = 1;
+    EXPECT_THROW(SetPropertyText(*object, "Align", "saDiagonal"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Left", "12abc"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Left", ""), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Left", "4294967300"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Visible", "yes"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Font.Style", "[fsBold, fsWavy]"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Font.Style", "fsBold"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Font.Color", "$"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "WordWrap", "True"), EInvalidOperation);
+    EXPECT_THROW(SetPropertyText(*object, "Font.Width", "3"), EInvalidOperation);
+    EXPECT_THROW(SetPropertyText(*object, "Text.Length", "3"), EInvalidOperation);
+    EXPECT_THROW(GetPropertyText(*object, "Font"), EInvalidOperation);
+    EXPECT_EQ(object->align, 1);
+    EXPECT_EQ(object->left, 0);
+    EXPECT_TRUE(object->visible);
+    EXPECT_EQ(object->Font()->style, 0);
 }
 
 TEST_F(PublishedProperty, ComponentReferencesByNameOfTheRightClass)
 {
-    auto* source = new MemoSource(&form);
-    source->SetName("MemoSource1");
-    auto* plain = new TComponent(&form);
-    plain->SetName("Plain");
-    SetPropertyText(*memo, "MemoSource", "memosource1");
-    EXPECT_EQ(memo->source, source);
-    EXPECT_EQ(GetPropertyText(*memo, "MemoSource"), "MemoSource1");
-    EXPECT_THROW(SetPropertyText(*memo, "MemoSource", "Plain"), EConvertError);
-    EXPECT_THROW(SetPropertyText(*memo, "MemoSource", "Nobody"), EConvertError);
-    EXPECT_EQ(memo->source, source);
-    SetPropertyText(*memo, "MemoSource", "");
-    EXPECT_EQ(memo->source, nullptr);
+    auto* target = new SkinObject(&form);
+    target->SetName("Target1");
+    (new TComponent(&form))->SetName("Plain");
+    SetPropertyText(*object, "Link", "target1");
+    EXPECT_EQ(object->link, target);
+    EXPECT_EQ(GetPropertyText(*object, "Link"), "Target1");
+    EXPECT_THROW(SetPropertyText(*object, "Link", "Plain"), EConvertError);
+    EXPECT_THROW(SetPropertyText(*object, "Link", "Nobody"), EConvertError);
+    EXPECT_EQ(object->link, target);
+    SetPropertyText(*object, "Link", "");
+    EXPECT_EQ(object->link, nullptr);
 }
 
 TEST(ClassRegistry, FindsClassesByNameAndCreatesThem)
 {
-    RegisterMemoClasses();
-    const TMetaClass* meta = FindMetaClass("TTestMemo");
+    RegisterSkinClasses();
+    const TMetaClass* meta = FindMetaClass("TTestSkinObject");
     ASSERT_NE(meta, nullptr);
-    EXPECT_EQ(FindMetaClass("ttestmemo"), nullptr);
+    EXPECT_EQ(FindMetaClass("ttestskinobject"), nullptr);
     TComponent owner;
     TComponent* made = meta->CreateOwned(owner);
-    EXPECT_NE(dynamic_cast<Memo*>(made), nullptr);
+    EXPECT_NE(dynamic_cast<SkinObject*>(made), nullptr);
     EXPECT_EQ(made->Owner(), &owner);
-    EXPECT_EQ(made->ClassName(), "TTestMemo");
-    std::unique_ptr<TPersistent> gutter = FindMetaClass("TTestGutter")->Create();
-    EXPECT_NE(dynamic_cast<Gutter*>(gutter.get()), nullptr);
-    EXPECT_THROW(FindMetaClass("TTestGutter")->CreateOwned(owner), EInvalidOperation);
-    EXPECT_EQ(&RegisterClass<Memo>("TTestMemo"), meta);
+    EXPECT_EQ(made->ClassName(), "TTestSkinObject");
+    const TMetaClass* font = FindMetaClass("TTestSkinFont");
+    EXPECT_NE(dynamic_cast<SkinFont*>(font->Create().get()), nullptr);
+    EXPECT_THROW(font->CreateOwned(owner), EInvalidOperation);
+    EXPECT_EQ(&RegisterClass<SkinObject>("TTestSkinObject"), meta);
     struct Impostor : TComponent {
         using TComponent::TComponent;
     };
-    EXPECT_THROW(RegisterClass<Impostor>("TTestMemo"), EInvalidOperation);
+    EXPECT_THROW(RegisterClass<Impostor>("TTestSkinObject"), EInvalidOperation);
     EXPECT_TRUE(meta->IsComponentClass());
-    EXPECT_FALSE(FindMetaClass("TTestGutter")->IsComponentClass());
+    EXPECT_FALSE(font->IsComponentClass());
+    struct Unlisted : TPersistent {};
+    EXPECT_NE(Unlisted().ClassName().find("Unlisted"), std::string::npos);
 }
 
 TEST(ClassRegistry, InheritanceAndOrderedClassLists)
 {
-    RegisterMemoClasses();
-    const TMetaClass* source = FindMetaClass("TTestMemoSource");
-    ASSERT_NE(source, nullptr);
-    struct Derived : MemoSource {
-        using MemoSource::MemoSource;
+    RegisterSkinClasses();
+    const TMetaClass* tiny = FindMetaClass("TTiny");
+    const TMetaClass* object = FindMetaClass("TTestSkinObject");
+    struct Derived : Tiny {
+        using Tiny::Tiny;
     };
-    const TMetaClass& derived = RegisterClass<Derived>("TTestDerivedSource", source);
-    EXPECT_TRUE(derived.InheritsFrom(*source));
-    EXPECT_FALSE(source->InheritsFrom(derived));
-    EXPECT_TRUE(source->InheritsFrom(*source));
-    EXPECT_FALSE(source->InheritsFrom(*FindMetaClass("TTestMemo")));
+    const TMetaClass& derived = RegisterClass<Derived>("TTestDerivedTiny", tiny);
+    EXPECT_TRUE(derived.InheritsFrom(*tiny));
+    EXPECT_FALSE(tiny->InheritsFrom(derived));
+    EXPECT_TRUE(tiny->InheritsFrom(*tiny));
+    EXPECT_FALSE(tiny->InheritsFrom(*object));
 
     TClassList filters;
-    filters.Register(*source);
-    filters.Register(*FindMetaClass("TTestMemo"));
-    filters.Register(*source);
-    EXPECT_EQ(filters.Find("ttestmemo", true), FindMetaClass("TTestMemo"));
-    EXPECT_EQ(filters.Find("ttestmemo"), nullptr);
-    filters.Unregister(*source);
+    filters.Register(*tiny);
+    filters.Register(*object);
+    filters.Register(*tiny);
+    EXPECT_EQ(filters.Find("ttestskinobject", true), object);
+    EXPECT_EQ(filters.Find("ttestskinobject"), nullptr);
+    filters.Unregister(*tiny);
     ASSERT_EQ(filters.Count(), 2);
-    EXPECT_EQ(&filters[0], FindMetaClass("TTestMemo"));
-    EXPECT_EQ(&filters[1], source);
+    EXPECT_EQ(&filters[0], object);
+    EXPECT_EQ(&filters[1], tiny);
     EXPECT_THROW(filters[2], EListError);
-}
-
-TEST(ClassRegistry, UnregisteredClassesStillHaveAName)
-{
-    struct Unlisted : TPersistent {};
-    EXPECT_NE(Unlisted().ClassName().find("Unlisted"), std::string::npos);
 }
 
 namespace {

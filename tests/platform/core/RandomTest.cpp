@@ -5,7 +5,7 @@
 
 #include "platform/core/Random.h"
 
-TEST(Random, EqualSeedsGiveEqualSequences)
+TEST(Random, EqualSeedsGiveEqualSequencesAlsoThroughRandSeed)
 {
     TRandomGenerator a(1234), b(1234), c(99);
     std::vector<int> fromA, fromB, fromC;
@@ -16,6 +16,13 @@ TEST(Random, EqualSeedsGiveEqualSequences)
     }
     EXPECT_EQ(fromA, fromB);
     EXPECT_NE(fromA, fromC);
+    uint32_t saved = RandSeed();
+    SetRandSeed(42);
+    int first = Random(100);
+    SetRandSeed(42);
+    EXPECT_EQ(Random(100), first);
+    EXPECT_EQ(TRandomGenerator(42).Next(100), first);
+    SetRandSeed(saved);
 }
 
 TEST(Random, StaysInRangeAndCoversIt)
@@ -34,16 +41,4 @@ TEST(Random, StaysInRangeAndCoversIt)
     EXPECT_EQ(seen.size(), 10u);
     EXPECT_EQ(g.Next(0), 0);
     EXPECT_EQ(g.Next(-5), 0);
-}
-
-TEST(Random, SharedGeneratorFollowsRandSeed)
-{
-    uint32_t saved = RandSeed();
-    SetRandSeed(42);
-    int first = Random(100);
-    SetRandSeed(42);
-    EXPECT_EQ(Random(100), first);
-    TRandomGenerator own(42);
-    EXPECT_EQ(own.Next(100), first);
-    SetRandSeed(saved);
 }

@@ -3,51 +3,14 @@
 #include <thread>
 #include <vector>
 
-#include "platform/core/Beep.h"
 #include "platform/core/DesktopOpener.h"
-#include "platform/core/ResourceStrings.h"
 #include "platform/core/UxTheme.h"
-
-TEST(DesktopOpener, TestsRecordInsteadOfOpening)
-{
-    RecordingOpener recorder;
-    DesktopOpenerOverride use(recorder);
-    EXPECT_TRUE(OpenWithDesktop("guide.chm"));
-    EXPECT_TRUE(OpenWithDesktop("http://example.org/a b", SW_SHOWNOACTIVATE));
-    recorder.accept = false;
-    EXPECT_FALSE(OpenWithDesktop("report.pdf"));
-    std::vector<RecordingOpener::Request> expected{
-        {"guide.chm", SW_SHOWNORMAL}, {"http://example.org/a b", SW_SHOWNOACTIVATE}, {"report.pdf", SW_SHOWNORMAL}};
-    EXPECT_EQ(recorder.requests, expected);
-}
 
 TEST(DesktopOpener, SpawnsWithoutAShellAndAnswersWhetherItStarted)
 {
     EXPECT_TRUE(XdgOpener("true").Open("guide.chm; rm -rf x", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("/nonexistent/opener").Open("guide.chm", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("true").Open("", SW_SHOWNORMAL));
-}
-
-TEST(MessageBeep, IsCounted)
-{
-    ResetBeepCount();
-    MessageBeep(0);
-    MessageBeep(0);
-    EXPECT_EQ(BeepCount(), 2);
-    ResetBeepCount();
-    EXPECT_EQ(BeepCount(), 0);
-}
-
-TEST(ResourceStrings, TextsAreKeptExactly)
-{
-    EXPECT_EQ(LoadResString(65040), "Previous month");
-    EXPECT_EQ(LoadResString(65044), "Today is ");
-    EXPECT_EQ(LoadResString(65046), "Delete selected records ?");
-    EXPECT_EQ(LoadResString(65053), "Decrease number of decimal digits");
-    EXPECT_EQ(LoadResString(65071), "Previous year");
-    EXPECT_EQ(LoadResString(65054), "");
-    EXPECT_STREQ(SMsgDlgRetry, "&Retry");
-    EXPECT_STREQ(SEditSelectAll, "Select All");
 }
 
 TEST(UxTheme, LoadCountPairsUpAcrossThreadsAndNeverLoads)

@@ -8,16 +8,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 
-namespace {
-
-std::vector<std::string> Lines(const TStrings& list)
-{
-    return list.Lines();
-}
-
-} // namespace
-
-TEST(StringList, AddInsertDeleteAndObjectsPerLine)
+TEST(StringList, LinesCarryObjectsAndOutOfRangeIndexesChangeNothing)
 {
     TStringList list;
     int a = 1, b = 2;
@@ -25,90 +16,61 @@ TEST(StringList, AddInsertDeleteAndObjectsPerLine)
     list.Add("bank");
     list.Insert(1, "piutang");
     list.PutObject(2, &b);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"kas", "piutang", "bank"}));
     EXPECT_EQ(list.GetObject(0), &a);
     EXPECT_EQ(list.GetObject(1), nullptr);
     EXPECT_EQ(list.IndexOfObject(&b), 2);
     list.Delete(0);
     list.Put(0, "hutang");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "bank"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "bank"}));
     EXPECT_EQ(list.GetObject(1), &b);
-}
 
-TEST(StringList, EveryOutOfRangeIndexRaisesListErrorAndChangesNothing)
-{
-    TStringList list;
-    list.Add("one");
-    EXPECT_THROW(list.Get(1), EListError);
+    EXPECT_THROW(list.Get(2), EListError);
     EXPECT_THROW(list.Get(-1), EListError);
-    EXPECT_THROW(list.Put(1, "x"), EListError);
-    EXPECT_THROW(list.GetObject(1), EListError);
+    EXPECT_THROW(list.Put(2, "x"), EListError);
+    EXPECT_THROW(list.GetObject(2), EListError);
     EXPECT_THROW(list.PutObject(-1, nullptr), EListError);
-    EXPECT_THROW(list.Delete(1), EListError);
-    EXPECT_THROW(list.Insert(2, "x"), EListError);
+    EXPECT_THROW(list.Delete(2), EListError);
+    EXPECT_THROW(list.Insert(3, "x"), EListError);
     EXPECT_THROW(list.Insert(-1, "x"), EListError);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"one"}));
-    list.Insert(1, "two");
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "bank"}));
+    list.Insert(2, "modal");
+    EXPECT_EQ(list.Count(), 3);
 }
 
-TEST(StringList, IndexOfMatchesExactText)
+TEST(StringList, IndexOfMatchesExactTextAndSortedFindIgnoresCaseUnlessAsked)
 {
     TStringList list;
     list.SetText("Kas\r\nkas\r\nBank\r\n");
     EXPECT_EQ(list.IndexOf("kas"), 1);
     EXPECT_EQ(list.IndexOf("KAS"), -1);
-    EXPECT_EQ(list.IndexOf("Bank"), 2);
     list.SetSorted(true);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"Bank", "Kas", "kas"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"Bank", "Kas", "kas"}));
     EXPECT_EQ(list.IndexOf("kas"), 2);
     EXPECT_EQ(list.IndexOf("KAS"), -1);
-}
 
-TEST(StringList, TextJoinsWithCrLfAndSplitsOnEveryLineEnding)
-{
-    TStringList list;
-    list.SetText("a\r\nb\nc\rd");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\nd\r\n");
-    list.SetText("x\r\n\r\n");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"x", ""}));
-    list.SetText("");
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.Text(), "");
-    list.SetText("\n");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{""}));
-}
-
-TEST(StringList, SortedListKeepsOrderAndFindsByBinarySearch)
-{
-    TStringList list;
-    list.SetSorted(true);
+    TStringList words;
+    words.SetSorted(true);
     for (const char* word : {"end", "BEGIN", "var", "Const"})
-        list.Add(word);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"BEGIN", "Const", "end", "var"}));
+        words.Add(word);
+    EXPECT_EQ(words.Lines(), (std::vector<std::string>{"BEGIN", "Const", "end", "var"}));
     int index = -1;
-    EXPECT_TRUE(list.Find("begin", index));
+    EXPECT_TRUE(words.Find("begin", index));
     EXPECT_EQ(index, 0);
-    EXPECT_FALSE(list.Find("procedure", index));
+    EXPECT_FALSE(words.Find("procedure", index));
     EXPECT_EQ(index, 3);
-    EXPECT_FALSE(list.Find("zzz", index));
+    EXPECT_FALSE(words.Find("zzz", index));
     EXPECT_EQ(index, 4);
-    EXPECT_THROW(list.Insert(0, "x"), EListError);
-    EXPECT_THROW(list.Put(0, "x"), EListError);
-}
+    EXPECT_THROW(words.Insert(0, "x"), EListError);
+    EXPECT_THROW(words.Put(0, "x"), EListError);
 
-TEST(StringList, CaseSensitiveFindTellsLettersApart)
-{
-    TStringList list;
-    list.SetCaseSensitive(true);
-    list.SetSorted(true);
-    list.Add("begin");
-    list.Add("BEGIN");
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"BEGIN", "begin"}));
-    int index = -1;
-    EXPECT_FALSE(list.Find("Begin", index));
-    EXPECT_TRUE(list.Find("begin", index));
+    TStringList exact;
+    exact.SetCaseSensitive(true);
+    exact.SetSorted(true);
+    exact.Add("begin");
+    exact.Add("BEGIN");
+    EXPECT_EQ(exact.Lines(), (std::vector<std::string>{"BEGIN", "begin"}));
+    EXPECT_FALSE(exact.Find("Begin", index));
+    EXPECT_TRUE(exact.Find("begin", index));
     EXPECT_EQ(index, 1);
 }
 
@@ -124,6 +86,20 @@ TEST(StringList, SortedDuplicatesFollowTheDuplicatesSetting)
     list.SetDuplicates(TDuplicates::dupAccept);
     list.Add("a");
     EXPECT_EQ(list.Count(), 2);
+}
+
+TEST(StringList, TextJoinsWithCrLfAndSplitsOnEveryLineEnding)
+{
+    TStringList list;
+    list.SetText("a\r\nb\nc\rd");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\nd\r\n");
+    list.SetText("x\r\n\r\n");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"x", ""}));
+    list.SetText("");
+    EXPECT_EQ(list.Text(), "");
+    list.SetText("\n");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{""}));
 }
 
 TEST(StringList, OnChangeFiresOncePerChangeAndOnceAfterAnUpdate)
@@ -160,7 +136,7 @@ TEST(StringList, AssignCopiesLinesAndObjectsAndRefusesStrangers)
     TStringList target;
     target.Add("old");
     target.Assign(source);
-    EXPECT_EQ(Lines(target), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(target.Lines(), (std::vector<std::string>{"one", "two"}));
     EXPECT_EQ(target.GetObject(0), &tag);
     target.Assign(target);
     EXPECT_EQ(target.Count(), 2);
@@ -169,28 +145,17 @@ TEST(StringList, AssignCopiesLinesAndObjectsAndRefusesStrangers)
     EXPECT_EQ(target.Count(), 2);
 }
 
-TEST(StringList, FileRoundTripAndFailedLoadKeepsTheLines)
+TEST(StringList, FileRoundTripsAndAFailedLoadKeepsTheLinesAndObjects)
 {
     TempFolder dir;
-    std::string path = dir.Path("roundtrip.txt");
-    TStringList list;
-    list.SetText("baris satu\nbaris dua");
-    list.SaveToFile(path);
+    std::string path = dir.Path("lines.txt");
+    TStringList source;
+    source.SetText("kas\nbank\nkas");
+    source.SaveToFile(path);
     TStringList loaded;
     loaded.LoadFromFile(path);
-    EXPECT_EQ(Lines(loaded), (std::vector<std::string>{"baris satu", "baris dua"}));
-    std::remove(path.c_str());
-    EXPECT_THROW(loaded.LoadFromFile(path), EFOpenError);
-    EXPECT_EQ(loaded.Count(), 2);
-}
+    EXPECT_EQ(loaded.Lines(), (std::vector<std::string>{"kas", "bank", "kas"}));
 
-TEST(StringList, LoadRefusedHalfWayKeepsTheLinesAndObjects)
-{
-    TempFolder dir;
-    std::string path = dir.Path("duplicates.txt");
-    TStringList source;
-    source.SetText("kas\nbank\nkas\n");
-    source.SaveToFile(path);
     TStringList list;
     list.SetSorted(true);
     list.SetDuplicates(TDuplicates::dupError);
@@ -198,7 +163,10 @@ TEST(StringList, LoadRefusedHalfWayKeepsTheLinesAndObjects)
     list.AddObject("modal", &tag);
     list.Add("hutang");
     EXPECT_THROW(list.LoadFromFile(path), EListError);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"hutang", "modal"}));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"hutang", "modal"}));
     EXPECT_EQ(list.GetObject(1), &tag);
     EXPECT_EQ(list.UpdateCount(), 0);
+    std::remove(path.c_str());
+    EXPECT_THROW(list.LoadFromFile(path), EFOpenError);
+    EXPECT_EQ(list.Count(), 2);
 }

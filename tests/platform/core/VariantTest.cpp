@@ -7,7 +7,6 @@ TEST(Variant, NullReadsAsEmptyValues)
 {
     Variant v;
     EXPECT_TRUE(VarIsNull(v));
-    EXPECT_EQ(v.GetKind(), Variant::Kind::Null);
     EXPECT_EQ(v.AsInteger(), 0);
     EXPECT_EQ(v.AsFloat(), 0);
     EXPECT_EQ(v.AsCurrency(), Currency());
@@ -15,16 +14,6 @@ TEST(Variant, NullReadsAsEmptyValues)
     EXPECT_FALSE(v.AsBoolean());
     EXPECT_EQ(Variant::Null(), Variant());
     EXPECT_FALSE(Variant::Null() == Variant(0));
-}
-
-TEST(Variant, KindsFollowTheStoredValue)
-{
-    EXPECT_EQ(Variant(5).GetKind(), Variant::Kind::Integer);
-    EXPECT_EQ(Variant(5.5).GetKind(), Variant::Kind::Double);
-    EXPECT_EQ(Variant(Currency::FromInt(5)).GetKind(), Variant::Kind::Currency);
-    EXPECT_EQ(Variant("x").GetKind(), Variant::Kind::Text);
-    EXPECT_EQ(Variant::FromDateTime(1).GetKind(), Variant::Kind::DateTime);
-    EXPECT_EQ(Variant(true).GetKind(), Variant::Kind::Boolean);
 }
 
 TEST(Variant, TextConvertsOrRaises)

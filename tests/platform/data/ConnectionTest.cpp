@@ -24,9 +24,20 @@ std::string Value(TADOConnection& connection, const std::string& sql)
     return query.Fields(0)->IsNull() ? "<null>" : query.Fields(0)->AsString();
 }
 
+class ConnectionTest : public ::testing::Test {
+protected:
+    ConnectionTest() : database(Voucher), db(database) {}
+    void Insert(const std::string& id, TADOConnection& connection)
+    {
+        connection.Execute("insert into t_vouc values ('" + id + "', 'A', '2024-03-01', 10)");
+    }
+    TestDatabase database;
+    Connected db;
+};
+
 } // namespace
 
-TEST(ConnectionOpen, ReadsThePathFromDataSourceAndIgnoresOtherKeys)
+TEST(ConnectionOpen, ReadsThePathFromDataSourceAndRefusesMissingFilesAndNonDatabases)
 {
     TestDatabase database(Voucher);
     TADOConnection connection;
@@ -34,27 +45,16 @@ TEST(ConnectionOpen, ReadsThePathFromDataSourceAndIgnoresOtherKeys)
     EXPECT_EQ(connection.DataSource(), database.Path());
     connection.SetConnected(true);
     EXPECT_TRUE(connection.Connected());
+    EXPECT_EQ(Value(connection, "pragma journal_mode"), "delete");
     connection.SetConnected(false);
     EXPECT_FALSE(connection.Connected());
-}
 
-TEST(ConnectionOpen, NeverCreatesAMissingFile)
-{
-    TestDatabase database;
     const std::string missing = database.Folder() + "/missing.db";
-    TADOConnection connection;
     connection.SetConnectionString("Data Source=" + missing);
     EXPECT_THROW(connection.Open(), EDatabaseError);
-    EXPECT_FALSE(connection.Connected());
     EXPECT_FALSE(std::filesystem::exists(missing));
-}
-
-TEST(ConnectionOpen, RefusesAFileThatIsNotADatabase)
-{
-    TestDatabase database;
     const std::string text = database.Folder() + "/notes.txt";
     std::ofstream(text) << "This is a plain text file and certainly not a database, whatever its name says.\n";
-    TADOConnection connection;
     connection.SetConnectionString("Data Source=" + text);
     try {
         connection.Open();
@@ -65,17 +65,35 @@ TEST(ConnectionOpen, RefusesAFileThatIsNotADatabase)
     EXPECT_FALSE(connection.Connected());
 }
 
-TEST(ConnectionOpen, UsesTheRollbackJournal)
+TEST_F(ConnectionTest, ModeReadNeverWritesToTheFile)
 {
-    TestDatabase database(Voucher);
-    Connected db(database);
-    EXPECT_EQ(Value(db.connection, "pragma journal_mode"), "delete");
+    Insert("1", db.connection);
+    db.connection.Close();
+    auto bytes = [&] {
+        std::ifstream in(database.Path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+
+    TADOConnection reader;
+    reader.SetConnectionString("Provider=X;Data Source=" + database.Path() + "; mode=Read ;Persist=False");
+    EXPECT_TRUE(reader.ReadOnly());
+    reader.Open();
+    EXPECT_EQ(Value(reader, "select no_vouc from t_vouc"), "A");
+    EXPECT_THROW(Insert("2", reader), EDatabaseError);
+    EXPECT_THROW(reader.Execute("pragma user_version=7"), EDatabaseError);
+    reader.Close();
+    EXPECT_EQ(bytes(), before);
+
+    reader.SetConnectionString("Data Source=" + database.Path() + ";Mode=Share Deny None");
+    EXPECT_FALSE(reader.ReadOnly());
+    reader.Open();
+    Insert("2", reader);
+    EXPECT_EQ(Value(reader, "select count(*) from t_vouc"), "2");
 }
 
-TEST(ConnectionClose, ClosesEveryAttachedDataSet)
+TEST_F(ConnectionTest, ClosingOrFreeingClosesEveryAttachedDataSet)
 {
-    TestDatabase database(Voucher);
-    Connected db(database);
     TADOQuery first, second;
     for (TADOQuery* query : {&first, &second}) {
         query->SetConnection(&db.connection);
@@ -86,59 +104,42 @@ TEST(ConnectionClose, ClosesEveryAttachedDataSet)
     EXPECT_FALSE(first.Active());
     EXPECT_FALSE(second.Active());
     EXPECT_THROW(first.Open(), EDatabaseError);
-}
-
-TEST(ConnectionClose, AFreedConnectionLeavesNoDanglingDataSet)
-{
-    TestDatabase database(Voucher);
-    TADOQuery query;
     {
-        Connected db(database);
-        query.SetConnection(&db.connection);
-        query.SQL().Add("select * from t_vouc");
-        query.Open();
+        Connected other(database);
+        first.SetConnection(&other.connection);
+        first.Open();
     }
-    EXPECT_FALSE(query.Active());
-    EXPECT_EQ(query.Connection(), nullptr);
-    EXPECT_THROW(query.Open(), EDatabaseError);
+    EXPECT_FALSE(first.Active());
+    EXPECT_EQ(first.Connection(), nullptr);
+    EXPECT_THROW(first.Open(), EDatabaseError);
 }
 
-TEST(ConnectionTransactions, CommitKeepsAndRollbackDropsTheWork)
+TEST_F(ConnectionTest, InnerTransactionLevelsAreSavepointsAndOnlyTheOuterCommitWrites)
 {
-    TestDatabase database(Voucher);
-    Connected db(database);
     db.connection.BeginTrans();
-    db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
-    db.connection.Commit();
-    db.connection.BeginTrans();
-    db.connection.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+    Insert("0", db.connection);
     db.connection.Rollback();
-    EXPECT_EQ(database.Scalar("select group_concat(id_vouc) from t_vouc"), "1");
     EXPECT_THROW(db.connection.Commit(), EDatabaseError);
-}
-
-TEST(ConnectionTransactions, InnerLevelsAreSavepoints)
-{
-    TestDatabase database(Voucher);
-    Connected db(database);
     EXPECT_EQ(db.connection.BeginTrans(), 1);
-    db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
+    Insert("1", db.connection);
     EXPECT_EQ(db.connection.BeginTrans(), 2);
-    db.connection.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+    Insert("2", db.connection);
     db.connection.Rollback();
     EXPECT_EQ(db.connection.BeginTrans(), 2);
-    db.connection.Execute("insert into t_vouc values ('3', 'C', '2024-03-01', 10)");
+    Insert("3", db.connection);
     db.connection.Commit();
     EXPECT_TRUE(db.connection.InTransaction());
     EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "0") << "nothing is visible before the outer commit";
     db.connection.Commit();
     EXPECT_EQ(database.Scalar("select group_concat(id_vouc) from t_vouc"), "1,3");
+    db.connection.BeginTrans();
+    Insert("4", db.connection);
+    db.connection.Close();
+    EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "2") << "closing rolls back";
 }
 
-TEST(ConnectionTransactions, TheGuardRollsBackWhenAStatementFails)
+TEST_F(ConnectionTest, TheGuardRollsBackWhenAStatementFails)
 {
-    TestDatabase database(Voucher);
-    Connected db(database);
     db.connection.Execute("insert into t_vouc values ('1', 'old', '2024-03-01', 10)");
     auto save = [&] {
         TTransaction transaction(db.connection);
@@ -171,26 +172,12 @@ TEST(ConnectionTransactions, AGuardWhoseCommitFailsRollsBackAndLeavesNoTransacti
     EXPECT_EQ(database.Scalar("select count(*) from child"), "0");
 }
 
-TEST(ConnectionTransactions, ClosingRollsBackAnOpenTransaction)
+TEST_F(ConnectionTest, BackupCopiesTheOpenDatabaseButNeverItselfOrMidTransaction)
 {
-    TestDatabase database(Voucher);
-    {
-        Connected db(database);
-        db.connection.BeginTrans();
-        db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
-    }
-    EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "0");
-}
-
-TEST(ConnectionBackup, CopiesTheOpenDatabaseAndRefusesItself)
-{
-    TestDatabase database(Voucher);
-    Connected db(database);
     db.connection.Execute("insert into t_vouc values ('1', 'Pak Ma''ruf', '2024-03-01', 10)");
     const std::string copy = database.Folder() + "/copy.db";
     db.connection.Backup(copy);
     EXPECT_FALSE(std::filesystem::exists(copy + ".tmp"));
-
     TADOConnection second;
     second.SetConnectionString("Data Source=" + copy);
     second.Open();
@@ -199,76 +186,51 @@ TEST(ConnectionBackup, CopiesTheOpenDatabaseAndRefusesItself)
 
     EXPECT_THROW(db.connection.Backup(database.Path()), EDatabaseError);
     EXPECT_EQ(Value(db.connection, "select count(*) from t_vouc"), "1");
-}
-
-TEST(ConnectionBackup, IsRefusedWhileATransactionIsOpen)
-{
-    TestDatabase database(Voucher);
-    Connected db(database);
-    const std::string copy = database.Folder() + "/copy.db";
+    const std::string other = database.Folder() + "/other.db";
     TTransaction transaction(db.connection);
-    db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
-    EXPECT_THROW(db.connection.Backup(copy), EDatabaseError);
-    EXPECT_FALSE(std::filesystem::exists(copy));
+    Insert("2", db.connection);
+    EXPECT_THROW(db.connection.Backup(other), EDatabaseError);
+    EXPECT_FALSE(std::filesystem::exists(other));
 }
 
-TEST(SqlFunctions, DateParts)
+TEST_F(ConnectionTest, SqlFunctionsReadIsoTextAndTheProgramClockAndStrLeavesABlank)
 {
-    TestDatabase database(Voucher);
-    Connected db(database);
-    EXPECT_EQ(Value(db.connection, "select month('2024-03-15')"), "3");
-    EXPECT_EQ(Value(db.connection, "select year('2024-03-15')"), "2024");
-    EXPECT_EQ(Value(db.connection, "select day('2024-03-15 10:20:30')"), "15");
-    EXPECT_EQ(Value(db.connection, "select hour('2024-03-15 10:20:30')"), "10");
-    EXPECT_EQ(Value(db.connection, "select minute('2024-03-15 10:20:30')"), "20");
-    EXPECT_EQ(Value(db.connection, "select second('2024-03-15 10:20:30')"), "30");
+    EXPECT_EQ(Value(db.connection, "select month('2024-03-15') || year('2024-03-15') || day('2024-03-15 10:20:30')"),
+        "3202415");
+    EXPECT_EQ(Value(db.connection, "select hour('2024-03-15 10:20:30') || minute('2024-03-15 10:20:30') || "
+                                   "second('2024-03-15 10:20:30')"),
+        "102030");
     EXPECT_EQ(Value(db.connection, "select MONTH(null)"), "<null>");
+    EXPECT_EQ(
+        Value(db.connection, "select '[' || Str(2024) || '][' || Str(-5) || '][' || Str(0) || '][' || Str(1.5) || ']'"),
+        "[ 2024][-5][ 0][ 1.5]");
+    EXPECT_EQ(Value(db.connection, "select Str(null)"), "<null>");
     EXPECT_EQ(Value(db.connection, "select month('not a date')"), "<null>");
     db.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10), ('2', 'B', '2024-04-01', 10)");
     EXPECT_EQ(Value(db.connection, "select count(*) from t_vouc where month(tgl_vouc)=3 and year(tgl_vouc)=2024"), "1");
-}
 
-TEST(SqlFunctions, StrWritesALeadingBlankForNonNegatives)
-{
-    TestDatabase database;
-    Connected db(database);
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(2024) || ']'"), "[ 2024]");
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(-5) || ']'"), "[-5]");
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(0) || ']'"), "[ 0]");
-    EXPECT_EQ(Value(db.connection, "select '[' || Str(1.5) || ']'"), "[ 1.5]");
-    EXPECT_EQ(Value(db.connection, "select Str(null)"), "<null>");
-}
-
-TEST(SqlFunctions, DateAndTimeComeFromTheProgramClock)
-{
-    TestDatabase database;
-    Connected db(database);
     ManualClock clock(EncodeDate(2024, 3, 9) + EncodeTime(7, 5, 3, 0));
     ClockOverride use(clock);
-    EXPECT_EQ(Value(db.connection, "select Date()"), "2024-03-09");
-    EXPECT_EQ(Value(db.connection, "select Time()"), "07:05:03");
+    EXPECT_EQ(Value(db.connection, "select Date() || ' ' || Time()"), "2024-03-09 07:05:03");
     EXPECT_EQ(Value(db.connection, "select hour(Time()) * 100 + minute(Time())"), "705");
     EXPECT_EQ(Value(db.connection, "select date('2024-01-31', '+1 day')"), "2024-02-01") << "SQLite's own date() stays";
 }
 
-TEST(ConnectionLocking, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)
+TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)
 {
-    TestDatabase database(Voucher);
-    Connected holder(database);
-    holder.connection.BeginTrans();
-    holder.connection.Execute("insert into t_vouc values ('1', 'A', '2024-03-01', 10)");
-
+    db.connection.BeginTrans();
+    Insert("1", db.connection);
     TADOConnection other;
     other.SetConnectionString(database.ConnectionString());
     other.SetCommandTimeout(0);
     other.Open();
     try {
-        other.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+        Insert("2", other);
         FAIL() << "the write went through a held lock";
     } catch (const EDatabaseError& error) {
         EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
     }
-    holder.connection.Commit();
-    other.Execute("insert into t_vouc values ('2', 'B', '2024-03-01', 10)");
+    db.connection.Commit();
+    Insert("2", other);
     EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "2");
 }

@@ -1,23 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/TBitmap.h"
-#include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
+#include "PixelTestKit.h"
 
-namespace {
-
-// A bitmap of one colour with one differently coloured pixel at (1, 1).
-std::unique_ptr<TBitmap> Solid(int w, int h, TColor color, TColor dot = clNone) {
-    auto b = std::make_unique<TBitmap>(w, h);
-    b->Fill(ColorToPixel(color));
-    if (dot != clNone) b->SetPixelAt(1, 1, ColorToPixel(dot));
-    return b;
-}
-
-}  // namespace
-
-TEST(BitBlt, CopiesBetweenCanvasesAndReadsBack) {
+TEST(BitBlt, CopiesBetweenCanvasesOnlyWhatTheSourceHasAndReadsBack) {
     auto src = Solid(4, 4, clBlue, clYellow);
     auto dst = Solid(10, 10, clWhite);
     dst->Canvas().BitBlt(3, 2, 4, 4, src->Canvas(), 0, 0, SRCCOPY);
@@ -27,16 +14,13 @@ TEST(BitBlt, CopiesBetweenCanvasesAndReadsBack) {
     auto back = dst->Canvas().ReadPixels(Rect(3, 2, 7, 6));
     EXPECT_EQ(back->Width(), 4);
     EXPECT_EQ(back->ColorAt(1, 1), clYellow);
-}
-
-TEST(BitBlt, SourceOutsideItsBitmapCopiesOnlyWhatExists) {
-    auto src = Solid(2, 2, clBlue);
-    auto dst = Solid(6, 6, clWhite);
-    dst->Canvas().BitBlt(0, 0, 6, 6, *src, -1, -1, SRCCOPY);
-    EXPECT_EQ(dst->ColorAt(0, 0), clWhite);
-    EXPECT_EQ(dst->ColorAt(1, 1), clBlue);
-    EXPECT_EQ(dst->ColorAt(2, 2), clBlue);
-    EXPECT_EQ(dst->ColorAt(3, 3), clWhite);
+    auto small = Solid(2, 2, clBlue);
+    auto out = Solid(6, 6, clWhite);
+    out->Canvas().BitBlt(0, 0, 6, 6, *small, -1, -1, SRCCOPY);
+    EXPECT_EQ(out->ColorAt(0, 0), clWhite);
+    EXPECT_EQ(out->ColorAt(1, 1), clBlue);
+    EXPECT_EQ(out->ColorAt(2, 2), clBlue);
+    EXPECT_EQ(out->ColorAt(3, 3), clWhite);
 }
 
 TEST(BitBlt, OverlappingCopyWithinOneCanvas) {
@@ -46,26 +30,28 @@ TEST(BitBlt, OverlappingCopyWithinOneCanvas) {
     for (int x = 1; x < 6; ++x) EXPECT_EQ(b->ColorAt(x, 0), RGB(x - 1, 0, 0));
 }
 
-TEST(BitBlt, SrcInvertTwiceRestores) {
+TEST(BitBlt, RasterOperations) {
     auto src = Solid(3, 3, RGB(10, 200, 30));
     auto dst = Solid(3, 3, RGB(100, 50, 7));
     dst->Canvas().BitBlt(0, 0, 3, 3, *src, 0, 0, SRCINVERT);
     EXPECT_EQ(dst->ColorAt(0, 0), RGB(10 ^ 100, 200 ^ 50, 30 ^ 7));
     dst->Canvas().BitBlt(0, 0, 3, 3, *src, 0, 0, SRCINVERT);
     EXPECT_EQ(dst->ColorAt(2, 2), RGB(100, 50, 7));
-}
-
-TEST(BitBlt, MaskRopPaintsTheBrushWhereTheMaskIsWhite) {
+    // The mask operation paints the brush where the mask is white.
     auto mask = Solid(4, 1, clBlack);
     mask->SetPixelAt(1, 0, ColorToPixel(clWhite));
-    mask->SetPixelAt(2, 0, ColorToPixel(clWhite));
-    auto dst = Solid(4, 1, clGreen);
-    dst->Canvas().Brush().SetColor(clRed);
-    dst->Canvas().BitBlt(0, 0, 4, 1, *mask, 0, 0, ROP_DSPDxax);
-    EXPECT_EQ(dst->ColorAt(0, 0), clGreen);
-    EXPECT_EQ(dst->ColorAt(1, 0), clRed);
-    EXPECT_EQ(dst->ColorAt(2, 0), clRed);
-    EXPECT_EQ(dst->ColorAt(3, 0), clGreen);
+    auto masked = Solid(4, 1, clGreen);
+    masked->Canvas().Brush().SetColor(clRed);
+    masked->Canvas().BitBlt(0, 0, 4, 1, *mask, 0, 0, ROP_DSPDxax);
+    EXPECT_EQ(masked->ColorAt(0, 0), clGreen);
+    EXPECT_EQ(masked->ColorAt(1, 0), clRed);
+    EXPECT_EQ(masked->ColorAt(2, 0), clGreen);
+    masked->Canvas().PatBlt(0, 0, 2, 1, BLACKNESS);
+    masked->Canvas().Brush().SetColor(clAqua);
+    masked->Canvas().PatBlt(2, 0, 1, 1, PATCOPY);
+    EXPECT_EQ(masked->ColorAt(1, 0), clBlack);
+    EXPECT_EQ(masked->ColorAt(2, 0), clAqua);
+    EXPECT_EQ(masked->ColorAt(3, 0), clGreen);
 }
 
 TEST(BitBlt, MonochromeKeysOnTheGivenColour) {
@@ -78,18 +64,7 @@ TEST(BitBlt, MonochromeKeysOnTheGivenColour) {
     EXPECT_EQ(mono->ColorAt(2, 0), clBlack);
 }
 
-TEST(PatBlt, BlacknessAndPatternCopy) {
-    auto dst = Solid(4, 4, clWhite);
-    dst->Canvas().PatBlt(0, 0, 2, 2, BLACKNESS);
-    EXPECT_EQ(dst->ColorAt(1, 1), clBlack);
-    EXPECT_EQ(dst->ColorAt(2, 2), clWhite);
-    dst->Canvas().Brush().SetColor(clAqua);
-    dst->Canvas().PatBlt(2, 2, 2, 2, PATCOPY);
-    EXPECT_EQ(dst->ColorAt(3, 3), clAqua);
-    EXPECT_EQ(dst->ColorAt(0, 0), clBlack);
-}
-
-TEST(CopyRect, CopiesOrStretchesBySize) {
+TEST(StretchBlt, NearestNeighbourScalingByCopyRectAndStretchBlt) {
     auto src = Solid(4, 4, clBlue, clYellow);
     auto dst = Solid(20, 20, clWhite);
     dst->Canvas().CopyRect(Rect(0, 0, 4, 4), src->Canvas(), Rect(0, 0, 4, 4));
@@ -101,19 +76,13 @@ TEST(CopyRect, CopiesOrStretchesBySize) {
     EXPECT_EQ(dst->ColorAt(14, 14), clBlue);
     EXPECT_EQ(dst->ColorAt(17, 17), clBlue);
     EXPECT_EQ(dst->ColorAt(18, 18), clWhite);
-}
-
-TEST(StretchBlt, NearestNeighbourDoublesPixels) {
-    auto src = Solid(2, 2, clBlue);
-    src->SetPixelAt(1, 0, ColorToPixel(clRed));
-    auto dst = Solid(4, 4, clWhite);
-    dst->Canvas().StretchBlt(0, 0, 4, 4, *src, 0, 0, 2, 2);
+    auto two = Solid(2, 2, clBlue);
+    two->SetPixelAt(1, 0, ColorToPixel(clRed));
+    dst->Canvas().StretchBlt(0, 0, 4, 4, *two, 0, 0, 2, 2);
     EXPECT_EQ(dst->ColorAt(2, 0), clRed);
     EXPECT_EQ(dst->ColorAt(3, 1), clRed);
     EXPECT_EQ(dst->ColorAt(1, 1), clBlue);
     EXPECT_EQ(dst->ColorAt(3, 2), clBlue);
-    dst->Canvas().StretchDraw(Rect(0, 0, 1, 1), *src);
-    EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
 }
 
 TEST(StretchBlt, PartlyVisibleStretchKeepsTheWholeRectanglesScale) {
@@ -142,7 +111,7 @@ TEST(StretchBlt, AHugeDestinationCostsOnlyWhatIsVisible) {
     EXPECT_EQ(dst->ColorAt(0, 0), clBlue);
 }
 
-TEST(Draw, TransparentBitmapLeavesItsKeyOut) {
+TEST(Draw, TransparentBitmapLeavesItsKeyOutAndBrushCopyReplacesIt) {
     auto src = Solid(3, 3, clFuchsia, clNavy);
     auto dst = Solid(3, 3, clWhite);
     src->SetTransparent(true);
@@ -153,18 +122,13 @@ TEST(Draw, TransparentBitmapLeavesItsKeyOut) {
     dst->Canvas().DrawTransparent(0, 0, *src, clNavy);
     EXPECT_EQ(dst->ColorAt(0, 0), clFuchsia);
     EXPECT_EQ(dst->ColorAt(1, 1), clNavy);
-}
-
-TEST(Draw, BrushCopyReplacesOneColourWithTheBrush) {
-    auto src = Solid(3, 3, clOlive, clNavy);
-    auto dst = Solid(3, 3, clWhite);
     dst->Canvas().Brush().SetColor(clBtnFace);
-    dst->Canvas().BrushCopy(Rect(0, 0, 3, 3), *src, Rect(0, 0, 3, 3), clOlive);
+    dst->Canvas().BrushCopy(Rect(0, 0, 3, 3), *src, Rect(0, 0, 3, 3), clFuchsia);
     EXPECT_EQ(dst->ColorAt(0, 0), RGB(212, 208, 200));
     EXPECT_EQ(dst->ColorAt(1, 1), clNavy);
 }
 
-TEST(Draw, ClippedAndShiftedByTheOrigin) {
+TEST(Draw, ClippedAndShiftedByTheOriginAndAnEmptyBitmapDrawsNothing) {
     auto src = Solid(4, 4, clBlue);
     auto dst = Solid(8, 8, clWhite);
     dst->Canvas().SetWindowOrg(Point(-2, -2));
@@ -173,15 +137,11 @@ TEST(Draw, ClippedAndShiftedByTheOrigin) {
     EXPECT_EQ(dst->ColorAt(2, 2), clBlue);
     EXPECT_EQ(dst->ColorAt(3, 3), clBlue);
     EXPECT_EQ(dst->ColorAt(4, 4), clWhite);
-}
-
-TEST(Draw, EmptyBitmapDrawsNothing) {
     TBitmap empty;
-    auto dst = Solid(2, 2, clWhite);
+    EXPECT_TRUE(empty.Empty());
     dst->Canvas().Draw(0, 0, empty);
     dst->Canvas().StretchDraw(Rect(0, 0, 2, 2), empty);
-    EXPECT_EQ(dst->ColorAt(0, 0), clWhite);
-    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(dst->ColorAt(2, 2), clBlue);
 }
 
 TEST(BitmapStorage, StraightPixelsSurviveCanvasDrawingElsewhere) {
@@ -215,7 +175,7 @@ TEST(BitmapStorage, ChangeNotificationAndAssign) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(ImageLists, AddMaskedCutsAStripAndDrawsMasked) {
+TEST(ImageLists, AddMaskedCutsAStripAndDrawsMaskedOrEmbossed) {
     TBitmap strip(8, 4);
     strip.Fill(ColorToPixel(clWhite));
     strip.SetPixelAt(1, 1, ColorToPixel(clRed));
@@ -227,6 +187,11 @@ TEST(ImageLists, AddMaskedCutsAStripAndDrawsMasked) {
     list.Draw(dst->Canvas(), 0, 0, 1);
     EXPECT_EQ(dst->ColorAt(1, 2), clBlue);
     EXPECT_EQ(dst->ColorAt(1, 1), clGreen);
+    auto disabled = Solid(4, 4, clGreen);
+    list.Draw(disabled->Canvas(), 0, 0, 0, false);
+    EXPECT_EQ(disabled->ColorAt(1, 1), RGB(128, 128, 128));
+    EXPECT_EQ(disabled->ColorAt(2, 2), RGB(255, 255, 255));
+    EXPECT_EQ(disabled->ColorAt(3, 3), clGreen);
     list.SetBkColor(clYellow);
     list.Draw(dst->Canvas(), 0, 0, 0);
     EXPECT_EQ(dst->ColorAt(1, 1), clRed);
@@ -245,20 +210,7 @@ TEST(ImageLists, AZeroSizedListTakesTheFirstBitmapsSize) {
     EXPECT_EQ(list.Count(), 1);
 }
 
-TEST(ImageLists, DisabledImagesAreEmbossed) {
-    TBitmap glyph(3, 3);
-    glyph.Fill(ColorToPixel(clWhite));
-    glyph.SetPixelAt(0, 0, ColorToPixel(clBlack));
-    TImageList list(3, 3);
-    list.AddMasked(glyph, clWhite);
-    auto dst = Solid(4, 4, clGreen);
-    list.Draw(dst->Canvas(), 0, 0, 0, false);
-    EXPECT_EQ(dst->ColorAt(0, 0), RGB(128, 128, 128));
-    EXPECT_EQ(dst->ColorAt(1, 1), RGB(255, 255, 255));
-    EXPECT_EQ(dst->ColorAt(2, 2), clGreen);
-}
-
-TEST(AlphaPixels, ComposeStraightAlphaOverTheTarget) {
+TEST(AlphaPixels, ComposeStraightAlphaStretchedAndClipped) {
     auto dst = Solid(4, 1, RGB(0, 0, 200));
     const uint32_t pixels[4] = {0x007F007Fu, 0xFFFF0000u, 0x80FF0000u, 0x00000000u};
     dst->Canvas().DrawAlphaPixels(Rect(0, 0, 4, 1), pixels, 4, 1, 16);
@@ -266,15 +218,12 @@ TEST(AlphaPixels, ComposeStraightAlphaOverTheTarget) {
     EXPECT_EQ(dst->ColorAt(1, 0), RGB(255, 0, 0));
     EXPECT_EQ(dst->ColorAt(2, 0), RGB(128, 0, 100));
     EXPECT_EQ(dst->ColorAt(3, 0), RGB(0, 0, 200));
-}
-
-TEST(AlphaPixels, StretchAndClip) {
-    auto dst = Solid(6, 6, clWhite);
-    const uint32_t pixels[4] = {0xFF000000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
-    dst->Canvas().IntersectClipRect(0, 0, 3, 6);
-    dst->Canvas().DrawAlphaPixels(Rect(0, 0, 4, 4), pixels, 2, 2, 8);
-    EXPECT_EQ(dst->ColorAt(1, 1), clBlack);
-    EXPECT_EQ(dst->ColorAt(2, 0), clRed);
-    EXPECT_EQ(dst->ColorAt(0, 3), clLime);
-    EXPECT_EQ(dst->ColorAt(3, 0), clWhite);
+    auto big = Solid(6, 6, clWhite);
+    const uint32_t quad[4] = {0xFF000000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
+    big->Canvas().IntersectClipRect(0, 0, 3, 6);
+    big->Canvas().DrawAlphaPixels(Rect(0, 0, 4, 4), quad, 2, 2, 8);
+    EXPECT_EQ(big->ColorAt(1, 1), clBlack);
+    EXPECT_EQ(big->ColorAt(2, 0), clRed);
+    EXPECT_EQ(big->ColorAt(0, 3), clLime);
+    EXPECT_EQ(big->ColorAt(3, 0), clWhite);
 }

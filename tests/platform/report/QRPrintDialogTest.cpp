@@ -1,3 +1,7 @@
+#include <cups/cups.h>
+#include <pwd.h>
+
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +12,7 @@
 #include <gmock/gmock.h>
 
 #include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TPrinterSetupDialog.h"
 #include "platform/core/ConfigStore.h"
@@ -17,6 +22,10 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THeadlessBackend.h"
+#include "platform/print/TCupsPrintSystem.h"
+#include "tests/platform/core/ScopedEnv.h"
+#include "tests/platform/print/RecordingPrintSystem.h"
+#include "tests/platform/report/PrivatePrintServer.h"
 #include "tests/platform/report/ReportTestDb.h"
 #include "tests/platform/report/ReportTestLayout.h"
 
@@ -36,6 +45,7 @@ struct PrinterAnswer {
 struct OfferedSetup {
     std::vector<std::string> Printers;
     std::string Selected;
+    std::string Note;
     std::string Paper;
     std::string Orientation;
 };
@@ -59,6 +69,64 @@ std::string PdfInfo(const std::filesystem::path& path)
     return Output("pdfinfo '" + path.string() + "'");
 }
 
+// The newest job of a queue on the server once it has ended (a bounded wait: the server
+// converts the document in a few seconds), with the options it was given.
+struct TEndedJob {
+    int Id = 0;
+    ipp_jstate_t State = IPP_JSTATE_PENDING;
+    std::string Media;
+    int Orientation = 0;
+};
+
+TEndedJob NewestJob(const std::string& address, const std::string& queue)
+{
+    TEndedJob ended;
+    const size_t colon = address.rfind(':');
+    http_t* http = httpConnect2(address.substr(0, colon).c_str(), std::stoi(address.substr(colon + 1)), nullptr,
+                                AF_INET, HTTP_ENCRYPTION_NEVER, 1, 3000, nullptr);
+    if (!http)
+        return ended;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(http, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+        for (int i = 0; i < count; ++i)
+            if (jobs[i].id > ended.Id) {
+                ended.Id = jobs[i].id;
+                ended.State = jobs[i].state;
+            }
+        cupsFreeJobs(count, jobs);
+        if (ended.State >= IPP_JSTATE_CANCELED)
+            break;
+        ended.Id = 0;
+        usleep(100'000);
+    }
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const std::string uri = "ipp://localhost/jobs/" + std::to_string(ended.Id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
+    if (ipp_t* job = cupsDoRequest(http, request, "/")) {
+        if (ipp_attribute_t* media = ippFindAttribute(job, "media", IPP_TAG_ZERO))
+            ended.Media = ippGetString(media, 0, nullptr) ? ippGetString(media, 0, nullptr) : "";
+        if (ipp_attribute_t* orientation = ippFindAttribute(job, "orientation-requested", IPP_TAG_ENUM))
+            ended.Orientation = ippGetInteger(orientation, 0);
+        ippDelete(job);
+    }
+    httpClose(http);
+    return ended;
+}
+
+// The PDF files the PDF printer wrote for this user: it writes into ~/PDF of the job's user.
+std::vector<std::filesystem::path> PdfPrinterOutput()
+{
+    std::vector<std::filesystem::path> files;
+    const passwd* user = getpwnam(cupsUser());
+    std::error_code error;
+    if (user)
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(user->pw_dir) / "PDF", error))
+            files.push_back(entry.path());
+    return files;
+}
+
 } // namespace
 
 class QRPrintDialogTest : public testing::Test {
@@ -72,12 +140,13 @@ protected:
         report.SetReportTitle("Buku Besar");
         AddLabel(AddBand(report, rbPageHeader, 40), "QRLabel4", "LAPORAN MUTASI BUKU BESAR");
         AddField(AddBand(report, rbDetail, 300), "code", query, "account_code");
-        report.PrinterLister = [] { return std::vector<std::string>{"kantor", "gudang"}; };
+        printers.Add("kantor");
+        printers.Add("gudang");
+        std::filesystem::create_directories(Documents());
         app.MessageBoxResponder = [](const TMessageBoxRequest&) { return IDOK; };
         app.OnModalActivate = [this](TCustomForm& form) { Answer(form); };
         previousConfig = ProgramConfig().Path();
         ProgramConfig().SetPath((db.Folder() / "bukura.conf").string());
-        ProgramConfig().WriteString("Report", "PrintCommand", FakePrintCommand(0, "").string());
     }
 
     void TearDown() override { ProgramConfig().SetPath(previousConfig); }
@@ -89,6 +158,7 @@ protected:
             for (int i = 0; i < setup->PrinterField().Items().Count(); ++i)
                 seen.Printers.push_back(setup->PrinterField().Items().Get(i));
             seen.Selected = setup->PrinterField().Text();
+            seen.Note = setup->NoteLabel().Caption();
             seen.Paper = setup->PaperField().Text();
             seen.Orientation = setup->OrientationField().Text();
             offered.push_back(seen);
@@ -99,7 +169,9 @@ protected:
                 form.SetModalResult(mrCancel);
                 return;
             }
-            setup->PrinterField().SetItemIndex(setup->PrinterField().Items().IndexOf(*answer.Printer));
+            for (int i = 0; i < setup->PrinterField().Items().Count(); ++i)
+                if (setup->PrinterField().Items().Get(i).rfind(*answer.Printer, 0) == 0)
+                    setup->PrinterField().SetItemIndex(i);
             setup->PaperField().SetItemIndex(answer.Paper == TSetupPaper::Letter ? 1 : 0);
             setup->OrientationField().SetItemIndex(answer.Orientation == TSetupOrientation::Landscape ? 1 : 0);
             form.SetModalResult(mrOk);
@@ -108,29 +180,22 @@ protected:
         }
     }
 
-    // A stand-in for lp: keeps its arguments and a copy of the document it was given.
-    std::filesystem::path FakePrintCommand(int exitCode, const std::string& message)
+    // The document of the n-th job the print system took, as a file pdfinfo can read.
+    std::filesystem::path Printed(size_t n = 0) const
     {
-        auto script = db.Folder() / "fake-lp";
-        std::ofstream out(script);
-        out << "#!/bin/sh\necho \"$@\" > '" << (db.Folder() / "args").string() << "'\n";
-        out << "cp \"$5\" '" << Printed().string() << "'\n";
-        if (!message.empty())
-            out << "echo '" << message << "' >&2\n";
-        out << "exit " << exitCode << "\n";
-        out.close();
-        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-        return script;
+        auto path = db.Folder() / ("printed-" + std::to_string(n) + ".pdf");
+        if (n < printers.jobs.size())
+            std::ofstream(path, std::ios::binary) << printers.jobs[n].Document;
+        return path;
     }
 
-    std::filesystem::path Printed() const { return db.Folder() / "printed.pdf"; }
+    std::filesystem::path Documents() const { return db.Folder() / "Dokumen"; }
 
-    std::string PrintArgs() const
+    // The file a failed print names in its message.
+    static std::string KeptFile(const std::string& message)
     {
-        std::ifstream in(db.Folder() / "args");
-        std::string line;
-        std::getline(in, line);
-        return line;
+        size_t quote = message.find("saved as \"");
+        return quote == std::string::npos ? "" : message.substr(quote + 10, message.rfind('"') - quote - 10);
     }
 
     // The PDF files in the test folder, the printer's copy aside.
@@ -138,7 +203,7 @@ protected:
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(db.Folder()))
-            if (entry.path().extension() == ".pdf" && entry.path() != Printed())
+            if (entry.path().extension() == ".pdf" && entry.path().filename().string().rfind("printed-", 0) != 0)
                 names.push_back(entry.path().filename().string());
         return names;
     }
@@ -151,6 +216,10 @@ protected:
     }
 
     ReportTestDb db;
+    ScopedEnv home{"HOME", db.Folder().c_str()};
+    ScopedEnv documents{"XDG_DOCUMENTS_DIR", Documents().c_str()};
+    TRecordingPrintSystem printers;
+    TPrintSystemOverride usePrinters{printers};
     THeadlessBackend backend;
     TApplication app{backend};
     TQuickRep report;
@@ -172,7 +241,7 @@ TEST_F(QRPrintDialogTest, CancelledPrinterDialogPrintsNothingAndChangesNothing)
     EXPECT_EQ(offered[0].Paper, "Letter");
     EXPECT_EQ(report.Pages().PageCount(), 0);
     EXPECT_EQ(report.Page.PaperSize, Letter);
-    EXPECT_FALSE(std::filesystem::exists(Printed()));
+    EXPECT_TRUE(printers.jobs.empty());
     EXPECT_TRUE(PdfFiles().empty());
     EXPECT_EQ(app.InputGate(), nullptr);
 }
@@ -186,7 +255,7 @@ TEST_F(QRPrintDialogTest, CancelledSaveDialogWritesNothing)
 
     EXPECT_EQ(Files().Shown().size(), 1u);
     EXPECT_EQ(report.Pages().PageCount(), 0);
-    EXPECT_FALSE(std::filesystem::exists(Printed()));
+    EXPECT_TRUE(printers.jobs.empty());
     EXPECT_TRUE(PdfFiles().empty());
 }
 
@@ -202,7 +271,11 @@ TEST_F(QRPrintDialogTest, ChosenPrinterGetsTheReportOnTheChosenPaper)
     EXPECT_EQ(offered[0].Selected, "kantor");
     EXPECT_EQ(offered[0].Paper, "A4");
     EXPECT_EQ(offered[0].Orientation, "Portrait");
-    EXPECT_THAT(PrintArgs(), HasSubstr("-d gudang -t Buku Besar "));
+    ASSERT_EQ(printers.jobs.size(), 1u);
+    EXPECT_EQ(printers.jobs[0].Job.Queue, "gudang");
+    EXPECT_EQ(printers.jobs[0].Job.Title, "Buku Besar");
+    EXPECT_EQ(printers.jobs[0].Job.Paper, "Letter");
+    EXPECT_TRUE(printers.jobs[0].Job.Landscape);
     std::string info = PdfInfo(Printed());
     EXPECT_THAT(info, HasSubstr("792 x 612 pts"));
     // The choice holds for that print only.
@@ -212,16 +285,39 @@ TEST_F(QRPrintDialogTest, ChosenPrinterGetsTheReportOnTheChosenPaper)
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
-TEST_F(QRPrintDialogTest, WithoutAConfiguredPrinterTheDialogOffersSaveAsPdf)
+TEST_F(QRPrintDialogTest, TheDialogMarksStoppedQueuesAndOffersSaveAsPdfWhenThePrintSystemIsAway)
 {
-    report.PrinterLister = [] { return std::vector<std::string>{}; };
-    printerAnswers = {PrinterAnswer{}};
+    printers.queues[0].State = TPrintQueueState::Stopped;
+    printers.queues[1].IsDefault = true;
+    printerAnswers = {PrinterAnswer{}, PrinterAnswer{}};
 
     report.Print();
+    printers.unreachable = true;
+    report.Print();
 
-    ASSERT_EQ(offered.size(), 1u);
-    EXPECT_THAT(offered[0].Printers, ElementsAre("Save as PDF"));
-    EXPECT_EQ(offered[0].Selected, "Save as PDF");
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_THAT(offered[0].Printers, ElementsAre("kantor (stopped)", "gudang", "Save as PDF"));
+    EXPECT_EQ(offered[0].Selected, "gudang");
+    EXPECT_EQ(offered[0].Note, "");
+    EXPECT_THAT(offered[1].Printers, ElementsAre("Save as PDF"));
+    EXPECT_EQ(offered[1].Selected, "Save as PDF");
+    EXPECT_EQ(offered[1].Note, "The print system cannot be reached; the report can be saved as PDF.");
+    EXPECT_EQ(app.InputGate(), nullptr);
+}
+
+TEST_F(QRPrintDialogTest, AJobOnAStoppedQueueIsReportedAndNotPresumedPrinted)
+{
+    printers.queues[0].State = TPrintQueueState::Stopped;
+    printerAnswers = {PrinterAnswer{"kantor"}};
+    std::string message;
+    try {
+        report.Print();
+    } catch (const EInvalidOperation& error) {
+        message = error.what();
+    }
+    EXPECT_EQ(message, "The printer \"kantor\" is stopped: the job waits in its queue.");
+    EXPECT_EQ(printers.jobs.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(Documents()));
 }
 
 TEST_F(QRPrintDialogTest, SaveAsPdfAsksForTheFileAndWritesThere)
@@ -252,11 +348,10 @@ TEST_F(QRPrintDialogTest, SaveAsPdfAsksForTheFileAndWritesThere)
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
-TEST_F(QRPrintDialogTest, MissingPrinterFailsClearlyAndKeepsTheReport)
+TEST_F(QRPrintDialogTest, AQueueDeletedAfterTheDialogFailsClearlyAndKeepsTheReportInTheDocuments)
 {
-    ProgramConfig().WriteString("Report", "PrintCommand", FakePrintCommand(1, "lp: The printer or class does not exist.").string());
-    report.PrinterLister = [] { return std::vector<std::string>{"gudang"}; };
     printerAnswers = {PrinterAnswer{"gudang"}};
+    report.BeforePrint = [this](TQuickRep*, bool&) { printers.queues.pop_back(); };
 
     std::string message;
     try {
@@ -265,19 +360,15 @@ TEST_F(QRPrintDialogTest, MissingPrinterFailsClearlyAndKeepsTheReport)
         message = error.what();
     }
 
-    EXPECT_THAT(message, HasSubstr("Cannot print to printer \"gudang\""));
-    EXPECT_THAT(message, HasSubstr("The printer or class does not exist"));
-    size_t quote = message.find("saved as \"");
-    ASSERT_NE(quote, std::string::npos);
-    std::string saved = message.substr(quote + 10, message.rfind('"') - quote - 10);
-    EXPECT_THAT(PdfInfo(saved), HasSubstr("Pages:           3"));
+    EXPECT_EQ(message, "Cannot print to printer \"gudang\": The printer or class does not exist. The report was saved as \""
+                           + (Documents() / "Buku_Besar.pdf").string() + "\".");
+    EXPECT_THAT(PdfInfo(KeptFile(message)), HasSubstr("Pages:           3"));
     EXPECT_EQ(app.InputGate(), nullptr);
-    std::filesystem::remove(saved);
 }
 
 TEST_F(QRPrintDialogTest, MissingPrinterFromThePreviewShowsTheErrorAndKeepsThePreviewOpen)
 {
-    ProgramConfig().WriteString("Report", "PrintCommand", FakePrintCommand(1, "lp: The printer or class does not exist.").string());
+    printers.queues[1].Accepting = false;
     printerAnswers = {PrinterAnswer{"gudang"}};
     bool stayedOpen = false;
     onPreview = [&](TQRPreview& preview) {
@@ -290,8 +381,8 @@ TEST_F(QRPrintDialogTest, MissingPrinterFromThePreviewShowsTheErrorAndKeepsThePr
 
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(app.MessageBoxLog().size(), 1u);
-    EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("Cannot print to printer \"gudang\""));
-    EXPECT_THAT(app.MessageBoxLog()[0].Text, HasSubstr("The report was saved as"));
+    EXPECT_EQ(app.MessageBoxLog()[0].Text, "Cannot print to printer \"gudang\": Destination \"gudang\" is not accepting "
+                                           "jobs. The report was saved as \"" + (Documents() / "Buku_Besar.pdf").string() + "\".");
 }
 
 TEST_F(QRPrintDialogTest, PreviewPrintsOnOtherPaperWithoutChangingThePagesShown)
@@ -301,10 +392,10 @@ TEST_F(QRPrintDialogTest, PreviewPrintsOnOtherPaperWithoutChangingThePagesShown)
     int pagesShown = 0;
     onPreview = [&](TQRPreview& preview) {
         preview.PrintReport();
-        printedSizes.push_back(PdfInfo(Printed()));
+        printedSizes.push_back(PdfInfo(Printed(0)));
         preview.SetPageIndex(2);
         preview.PrintReport();
-        printedSizes.push_back(PdfInfo(Printed()));
+        printedSizes.push_back(PdfInfo(Printed(1)));
         pagesShown = preview.PageCount();
         app.DispatchPaints();
         backend.KeyDown(VK_ESCAPE);
@@ -365,4 +456,74 @@ TEST_F(QRPrintDialogTest, ReportWithoutPagesSendsNothingToThePrinter)
     EXPECT_EQ(report.Pages().PageCount(), 0);
     EXPECT_FALSE(std::filesystem::exists(Printed()));
     EXPECT_EQ(app.InputGate(), nullptr);
+}
+
+TEST_F(QRPrintDialogTest, PrintsThroughARealPrintServerAndCopesWithItsQueuesAndItsAbsence)
+{
+    if (!TPrivatePrintServer::Installed())
+        GTEST_SKIP() << "the print server packages (cups, printer-driver-cups-pdf) are not installed";
+    if (geteuid() != 0)
+        GTEST_SKIP() << "the PDF printer writes its files only when the print server runs as the superuser";
+    TPrivatePrintServer server;
+    ASSERT_TRUE(server.AddPdfQueue("bukura-pdf"));
+    ASSERT_TRUE(server.AddPdfQueue("berhenti"));
+    ASSERT_TRUE(server.AddPdfQueue("tolak"));
+    ASSERT_TRUE(server.Run("/usr/sbin/cupsdisable", {"berhenti"}));
+    ASSERT_TRUE(server.Run("/usr/sbin/cupsreject", {"tolak"}));
+    TCupsPrintSystem cups(server.Address(), 3);
+    TPrintSystemOverride useServer(cups);
+    const auto before = PdfPrinterOutput();
+    testing::internal::CaptureStderr();
+
+    printerAnswers = {PrinterAnswer{"bukura-pdf"}};
+    report.Print();
+    const TEndedJob portrait = NewestJob(server.Address(), "bukura-pdf");
+
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_THAT(offered[0].Printers,
+                ElementsAre("berhenti (stopped)", "bukura-pdf", "tolak (not accepting jobs)", "Save as PDF"));
+    EXPECT_EQ(portrait.State, IPP_JSTATE_COMPLETED);
+    std::vector<std::filesystem::path> written;
+    for (const auto& file : PdfPrinterOutput())
+        if (std::find(before.begin(), before.end(), file) == before.end())
+            written.push_back(file);
+    ASSERT_EQ(written.size(), 1u);
+    const std::string info = PdfInfo(written[0]);
+    EXPECT_THAT(info, HasSubstr("Pages:           3"));
+    EXPECT_THAT(info, HasSubstr("(A4)"));
+    EXPECT_THAT(Output("pdftotext '" + written[0].string() + "' -"), HasSubstr("LAPORAN MUTASI BUKU BESAR"));
+    std::filesystem::remove(written[0]);
+
+    report.Page.Orientation = poLandscape;
+    printerAnswers = {PrinterAnswer{"bukura-pdf", TSetupPaper::A4, TSetupOrientation::Landscape}};
+    report.Print();
+    const TEndedJob landscape = NewestJob(server.Address(), "bukura-pdf");
+    EXPECT_THAT(landscape.Media, testing::AnyOf("A4", "iso_a4_210x297mm"));
+    EXPECT_EQ(landscape.Orientation, IPP_ORIENT_LANDSCAPE);
+    for (const auto& file : PdfPrinterOutput())
+        if (std::find(before.begin(), before.end(), file) == before.end())
+            std::filesystem::remove(file);
+
+    const auto failure = [&](const std::string& printer) {
+        printerAnswers = {PrinterAnswer{printer}};
+        try {
+            report.Print();
+        } catch (const EInvalidOperation& error) {
+            return std::string(error.what());
+        }
+        return std::string("printed");
+    };
+    EXPECT_EQ(failure("berhenti"), "The printer \"berhenti\" is stopped: the job waits in its queue.");
+    EXPECT_THAT(failure("tolak"), HasSubstr("Cannot print to printer \"tolak\": "));
+    EXPECT_TRUE(std::filesystem::exists(Documents() / "Buku_Besar.pdf"));
+
+    server.Stop();
+    printerAnswers = {PrinterAnswer{}};
+    const auto start = std::chrono::steady_clock::now();
+    report.Print();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    ASSERT_EQ(offered.size(), 5u);
+    EXPECT_THAT(offered[4].Printers, ElementsAre("Save as PDF"));
+    EXPECT_EQ(offered[4].Note, "The print system cannot be reached; the report can be saved as PDF.");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }

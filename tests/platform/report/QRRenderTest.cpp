@@ -14,8 +14,11 @@
 #include "platform/report/QRTextMeasure.h"
 #include "platform/report/TQRPrinter.h"
 #include "platform/report/TQRRenderer.h"
+#include "tests/platform/core/ScopedEnv.h"
+#include "tests/platform/print/RecordingPrintSystem.h"
 
 using testing::HasSubstr;
+using testing::Not;
 
 namespace {
 
@@ -49,20 +52,6 @@ std::string Read(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// A stand-in for lp: writes its arguments to a file and ends with the given code and message.
-std::string FakePrintCommand(const std::filesystem::path& folder, int exitCode, const std::string& message)
-{
-    auto script = folder / "fake-lp";
-    std::ofstream out(script);
-    out << "#!/bin/sh\necho \"$@\" > '" << (folder / "args").string() << "'\n";
-    if (!message.empty())
-        out << "echo '" << message << "' >&2\n";
-    out << "exit " << exitCode << "\n";
-    out.close();
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    return script.string();
 }
 
 } // namespace
@@ -224,76 +213,109 @@ TEST(QRPrinter, LongTitleStillGivesAFileName)
     EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
 }
 
-TEST(QRPrinter, HandsThePdfToThePrintCommand)
-{
-    auto folder = TestFolder();
+namespace {
+
+// A print test with the recording print system in use and its own home and documents folders.
+class QRPrinterJobs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        printers.Add("kantor");
+        std::filesystem::create_directories(folder / "config");
+        std::ofstream(folder / "config" / "user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+                                                            << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumen\"\n";
+        std::filesystem::create_directories(folder / "Dokumen");
+        printer.PrinterName = "kantor";
+    }
+
+    // The message of the failed print.
+    std::string Failure(const std::string& title = "Jurnal")
+    {
+        try {
+            printer.PrintPages(TwoPages(), title);
+        } catch (const EInvalidOperation& error) {
+            return error.Message();
+        }
+        return "printed";
+    }
+
+    std::filesystem::path folder = TestFolder();
+    ScopedEnv home{"HOME", folder.c_str()};
+    ScopedEnv config{"XDG_CONFIG_HOME", (folder / "config").c_str()};
+    ScopedEnv documents{"XDG_DOCUMENTS_DIR", nullptr};
+    TRecordingPrintSystem printers;
+    TPrintSystemOverride use{printers};
     TQRPrinter printer;
-    printer.SaveFolder = (folder / "out").string();
-    printer.PrinterName = "kantor";
-    printer.Command = FakePrintCommand(folder, 0, "");
+};
+
+} // namespace
+
+TEST_F(QRPrinterJobs, HandsTheQueueTheJobWithItsPaperAndKeepsNoCopy)
+{
+    printer.Paper = "Letter";
+    printer.Landscape = true;
+    printer.Copies = 2;
     RecordingOpener opener;
     DesktopOpenerOverride useOpener(opener);
 
     EXPECT_EQ(printer.PrintPages(TwoPages(), "Jurnal"), "");
 
-    std::string args = Read(folder / "args");
-    EXPECT_THAT(args, testing::StartsWith("-d kantor -t Jurnal "));
-    EXPECT_THAT(args, HasSubstr("Jurnal.pdf"));
+    ASSERT_EQ(printers.jobs.size(), 1u);
+    const TPrintJob& job = printers.jobs[0].Job;
+    EXPECT_EQ(job.Queue, "kantor");
+    EXPECT_EQ(job.Title, "Jurnal");
+    EXPECT_EQ(job.Paper, "Letter");
+    EXPECT_TRUE(job.Landscape);
+    EXPECT_EQ(job.Copies, 2);
+    const std::string& pdf = printers.jobs[0].Document;
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    // Plain pages carry no transparency group, so the print server keeps their text.
+    EXPECT_THAT(pdf, Not(HasSubstr("/Transparency")));
+    EXPECT_FALSE(std::filesystem::exists(job.File));
     EXPECT_TRUE(opener.requests.empty());
-    // The printer took it; no copy is left behind.
-    EXPECT_TRUE(std::filesystem::is_empty(folder / "out"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
 }
 
-TEST(QRPrinter, PrinterThatIsNotThereFailsClearlyAndKeepsTheReport)
+TEST_F(QRPrinterJobs, AJobThatCannotBePrintedKeepsTheReportInTheDocumentsFolder)
 {
-    auto folder = TestFolder();
-    TQRPrinter printer;
-    printer.SaveFolder = folder.string();
+    const std::string kept = (folder / "Dokumen" / "Jurnal").string();
     printer.PrinterName = "gudang";
-    printer.Command = FakePrintCommand(folder, 1, "lp: The printer or class does not exist.");
-
-    try {
-        printer.PrintPages(TwoPages(), "Jurnal");
-        FAIL() << "printing to a missing printer succeeded";
-    } catch (const EInvalidOperation& error) {
-        EXPECT_THAT(error.Message(), HasSubstr("\"gudang\""));
-        EXPECT_THAT(error.Message(), HasSubstr("The printer or class does not exist"));
-        EXPECT_THAT(error.Message(), HasSubstr((folder / "Jurnal.pdf").string()));
-    }
+    EXPECT_EQ(Failure(), "Cannot print to printer \"gudang\": The printer or class does not exist. "
+                         "The report was saved as \"" + kept + ".pdf\".");
+    printers.Add("arsip", TPrintQueueState::Idle, false);
+    printer.PrinterName = "arsip";
+    EXPECT_EQ(Failure(), "Cannot print to printer \"arsip\": Destination \"arsip\" is not accepting jobs. "
+                         "The report was saved as \"" + kept + "-1.pdf\".");
+    printer.PrinterName = "kantor";
+    printers.jobState = TPrintJobState::Failed;
+    EXPECT_EQ(Failure(), "Cannot print to printer \"kantor\": the print system cancelled the job. "
+                         "The report was saved as \"" + kept + "-2.pdf\".");
+    printers.unreachable = true;
+    std::filesystem::remove_all(folder / "Dokumen");
+    EXPECT_EQ(Failure(), "Cannot print to printer \"kantor\": The print system cannot be reached. "
+                         "The report was saved as \"" + (folder / "Jurnal.pdf").string() + "\".");
     EXPECT_EQ(Read(folder / "Jurnal.pdf").substr(0, 5), "%PDF-");
 }
 
-TEST(QRPrinter, MissingPrintCommandFailsClearly)
+TEST_F(QRPrinterJobs, AJobInAStoppedQueueIsReportedAsWaiting)
 {
-    auto folder = TestFolder();
-    TQRPrinter printer;
-    printer.SaveFolder = folder.string();
-    printer.PrinterName = "kantor";
-    printer.Command = (folder / "no-such-lp").string();
-
-    try {
-        printer.PrintPages(TwoPages(), "Jurnal");
-        FAIL() << "printing without a print command succeeded";
-    } catch (const EInvalidOperation& error) {
-        EXPECT_THAT(error.Message(), HasSubstr("cannot be run"));
-    }
-    EXPECT_TRUE(std::filesystem::exists(folder / "Jurnal.pdf"));
+    printers.queues[0].State = TPrintQueueState::Stopped;
+    EXPECT_EQ(Failure(), "The printer \"kantor\" is stopped: the job waits in its queue.");
+    EXPECT_EQ(printers.jobs.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
 }
 
-TEST(QRPrinter, PrinterAndCommandComeFromTheProgramSettings)
+TEST(QRPrinter, PrinterComesFromTheProgramSettings)
 {
     auto folder = TestFolder();
     std::string previous = ProgramConfig().Path();
     ProgramConfig().SetPath((folder / "bukura.conf").string());
     ProgramConfig().WriteString("Report", "Printer", "gudang");
-    ProgramConfig().WriteString("Report", "PrintCommand", "/opt/print");
     TQRPrinter configured;
     ProgramConfig().SetPath((folder / "none.conf").string());
     TQRPrinter unconfigured;
     ProgramConfig().SetPath(previous);
 
     EXPECT_EQ(configured.PrinterName, "gudang");
-    EXPECT_EQ(configured.Command, "/opt/print");
     EXPECT_EQ(unconfigured.PrinterName, "");
-    EXPECT_EQ(unconfigured.Command, "lp");
 }

@@ -26,41 +26,46 @@ struct PanelForm {
     TTestEdit* inner2;
     TTestEdit* outside;
 };
+
+// Each test starts with the session and its form.
+class PanelFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    PanelForm f{s};
+};
+using Focus = PanelFormTest;
 } // namespace
 
-TEST(Focus, ShowingAFormFocusesItsFirstTabStop)
+TEST_F(Focus, ShowingAFormFocusesItsFirstTabStop)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_EQ(Screen->ActiveControl(), f.inner1);
     EXPECT_EQ(Screen->ActiveForm(), f.form);
     EXPECT_TRUE(s.App().Active());
 }
 
-TEST(Focus, MovingWithinAContainerDoesNotExitIt)
+TEST_F(Focus, OnlyLeavingOrEnteringAContainerExitsOrEntersIt)
 {
-    THeadlessSession s;
-    PanelForm f(s);
-    f.inner2->SetFocus();
+    intptr_t gaining = -1;
+    {
+        TMessageSpy spy(*f.inner1, [&](TMessage& m, bool&) {
+            if (m.Msg == WM_KILLFOCUS)
+                gaining = m.WParam;
+        });
+        f.inner2->SetFocus();
+    }
+    EXPECT_EQ(gaining, static_cast<intptr_t>(f.inner2->Handle()));
     EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Enter Inner2"}));
-}
-
-TEST(Focus, LeavingAContainerExitsTheControlThenTheContainer)
-{
-    THeadlessSession s;
-    PanelForm f(s);
+    f.log.clear();
     f.outside->SetFocus();
-    EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1", "Enter Outside"}));
+    EXPECT_EQ(f.log, (TEventLog{"Exit Inner2", "Exit Panel1", "Enter Outside"}));
     f.log.clear();
     f.inner2->SetFocus();
     EXPECT_EQ(f.log, (TEventLog{"Exit Outside", "Enter Panel1", "Enter Inner2"}));
 }
 
-TEST(Focus, AContainerExitHandlerMayMoveTheFocusBack)
+TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBackAndTheClickThatCausedItIsDropped)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.panel->OnExit = [&](TComponent*) {
         f.log.push_back("Exit Panel1");
         f.inner2->SetFocus();
@@ -69,65 +74,21 @@ TEST(Focus, AContainerExitHandlerMayMoveTheFocusBack)
     EXPECT_TRUE(f.inner2->Focused());
     EXPECT_EQ(f.form->ActiveControl(), f.inner2);
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Enter Outside"), 0);
-}
-
-TEST(Focus, TheClickThatCausedARefusedExitIsDropped)
-{
-    THeadlessSession s;
-    PanelForm f(s);
     auto* button = Place<TTestButton>(f.form, "Button1", 250, 150);
     f.panel->OnExit = [&](TComponent*) {
         s.App().MessageBox("Not balanced", "Bukura", MB_OK);
-        f.inner1->SetFocus();
+        f.inner2->SetFocus();
     };
     s.ClickControl(*button);
     EXPECT_EQ(button->Clicks, 0);
-    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_TRUE(f.inner2->Focused());
     ASSERT_EQ(s.MessageBoxes().size(), 1u);
     s.ClickControl(*f.outside);
-    EXPECT_TRUE(f.inner1->Focused());
+    EXPECT_TRUE(f.inner2->Focused());
 }
 
-TEST(Focus, KillFocusNamesTheControlThatGainsIt)
+TEST_F(Focus, DisabledOrHiddenControlsHandTheFocusToTheFormAndRefuseIt)
 {
-    THeadlessSession s;
-    PanelForm f(s);
-    intptr_t gaining = -1;
-    struct Spy : IMessageFilter {
-        intptr_t* gaining;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_KILLFOCUS)
-                *gaining = m.WParam;
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } spy;
-    spy.gaining = &gaining;
-    f.inner1->AddMessageFilter(&spy);
-    f.inner2->SetFocus();
-    f.inner1->RemoveMessageFilter(&spy);
-    EXPECT_EQ(gaining, static_cast<intptr_t>(f.inner2->Handle()));
-}
-
-TEST(Focus, HiddenOrDisabledTargetsAreLeftAloneWithoutError)
-{
-    THeadlessSession s;
-    PanelForm f(s);
-    f.inner2->SetVisible(false);
-    EXPECT_FALSE(f.inner2->CanFocus());
-    EXPECT_NO_THROW(f.inner2->SetFocus());
-    f.outside->SetEnabled(false);
-    EXPECT_FALSE(f.outside->CanFocus());
-    EXPECT_NO_THROW(f.outside->SetFocus());
-    f.panel->SetEnabled(false);
-    f.inner2->SetVisible(true);
-    EXPECT_FALSE(f.inner2->CanFocus());
-}
-
-TEST(Focus, DisablingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
-{
-    THeadlessSession s;
-    PanelForm f(s);
     f.inner1->SetEnabled(false);
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
     EXPECT_EQ(f.log, (TEventLog{"Exit Inner1", "Exit Panel1"}));
@@ -140,12 +101,26 @@ TEST(Focus, DisablingTheFocusedControlOrItsContainerHandsTheFocusToTheForm)
     EXPECT_EQ(s.App().FocusedWindow(), f.form);
     s.TypeText("cd");
     EXPECT_TRUE(f.inner2->Typed.empty());
+
+    f.panel->SetEnabled(true);
+    f.inner1->SetFocus();
+    f.inner1->SetVisible(false);
+    EXPECT_FALSE(f.inner1->Focused());
+    EXPECT_EQ(s.App().FocusedWindow(), f.form);
+    // Hidden or disabled targets are left alone without error.
+    f.inner2->SetVisible(false);
+    EXPECT_FALSE(f.inner2->CanFocus());
+    EXPECT_NO_THROW(f.inner2->SetFocus());
+    f.outside->SetEnabled(false);
+    EXPECT_FALSE(f.outside->CanFocus());
+    EXPECT_NO_THROW(f.outside->SetFocus());
+    f.panel->SetEnabled(false);
+    f.inner2->SetVisible(true);
+    EXPECT_FALSE(f.inner2->CanFocus());
 }
 
-TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
+TEST_F(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     f.panel->RecreateWnd();
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_TRUE(f.log.empty());
@@ -153,19 +128,10 @@ TEST(Focus, ReCreatingTheFocusedWindowKeepsTheFocusWithoutExitOrEnter)
     EXPECT_EQ(f.inner1->Typed, U"x");
 }
 
-TEST(Focus, HidingTheFocusedControlHandsTheFocusToItsForm)
+TEST_F(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
 {
-    THeadlessSession s;
-    PanelForm f(s);
-    f.inner1->SetVisible(false);
-    EXPECT_FALSE(f.inner1->Focused());
-    EXPECT_EQ(s.App().FocusedWindow(), f.form);
-}
-
-TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
-{
-    THeadlessSession s;
-    PanelForm f(s);
+    int activations = 0;
+    f.form->OnActivate = [&](TComponent*) { ++activations; };
     TForm* other = s.CreateForm<TForm>();
     auto* e = Place<TTestEdit>(other, "Other", 10, 10);
     auto* e2 = Place<TTestEdit>(other, "Other2", 10, 40);
@@ -176,11 +142,12 @@ TEST(Focus, FocusOnAnInactiveFormIsRememberedUntilItIsActivated)
     other->SetActiveControl(e2);
     other->SetFocus();
     EXPECT_TRUE(e2->Focused());
+    f.form->SetFocus();
+    EXPECT_EQ(activations, 2);
 }
 
-TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
+TEST_F(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
 {
-    THeadlessSession s;
     class TWatcher : public TTestPanel {
     public:
         using TTestPanel::TTestPanel;
@@ -194,33 +161,19 @@ TEST(Focus, EveryControlOfTheFormHearsWhichControlGainedTheFocus)
             TTestPanel::WndProc(m);
         }
     };
-    PanelForm f(s);
     auto* watcher = Place<TWatcher>(f.panel, "Watcher", 100, 5);
     f.outside->SetFocus();
     f.inner2->SetFocus();
-    EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside),
-                                                     reinterpret_cast<intptr_t>(f.inner2)}));
+    EXPECT_EQ(watcher->Heard, (std::vector<intptr_t>{reinterpret_cast<intptr_t>(f.outside), reinterpret_cast<intptr_t>(f.inner2)}));
 }
 
-TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
+TEST_F(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
 {
-    THeadlessSession s;
-    PanelForm f(s);
     std::vector<intptr_t> ncActive;
-    class TNcSpy : public IMessageFilter {
-    public:
-        explicit TNcSpy(std::vector<intptr_t>& seen) : seen_(seen) {}
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_NCACTIVATE)
-                seen_.push_back(m.WParam);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-
-    private:
-        std::vector<intptr_t>& seen_;
-    } spy(ncActive);
-    f.form->AddMessageFilter(&spy);
+    TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_NCACTIVATE)
+            ncActive.push_back(m.WParam);
+    });
     int activations = 0;
     f.form->OnActivate = [&](TComponent*) { ++activations; };
     TBackendEvent e;
@@ -230,23 +183,8 @@ TEST(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
     e.Kind = TBackendEventKind::Activated;
     s.Screen().Push(e);
     s.ProcessUntilIdle();
-    f.form->RemoveMessageFilter(&spy);
     EXPECT_EQ(ncActive, (std::vector<intptr_t>{0, 1}));
     EXPECT_EQ(s.App().ActiveTopForm(), f.form);
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_EQ(activations, 0);
-}
-
-TEST(Focus, EachActivationRunsOnActivate)
-{
-    THeadlessSession s;
-    PanelForm f(s);
-    int activations = 0;
-    f.form->OnActivate = [&](TComponent*) { ++activations; };
-    TForm* other = s.CreateForm<TForm>();
-    other->Show();
-    f.form->SetFocus();
-    other->SetFocus();
-    f.form->SetFocus();
-    EXPECT_EQ(activations, 2);
 }

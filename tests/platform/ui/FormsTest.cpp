@@ -5,9 +5,12 @@
 #include "platform/ui/TScreen.h"
 #include "UiTestControls.h"
 
-TEST(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
+namespace {
+using Forms = TSessionTest;
+} // namespace
+
+TEST_F(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     std::vector<bool> visibleDuringShow;
     form->OnShow = [&](TComponent*) {
@@ -20,9 +23,8 @@ TEST(Forms, OnShowRunsBeforeTheWindowIsVisibleOnEveryShow)
     EXPECT_TRUE(s.Screen().IsWindowVisible(form->NativeWindow()));
 }
 
-TEST(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
+TEST_F(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     TForm* other = nullptr;
     s.App().CreateForm(main);
@@ -39,18 +41,25 @@ TEST(Forms, TheFirstFormCreatedIsTheMainFormAndClosingItEndsTheProgram)
     EXPECT_TRUE(s.App().Terminated());
 }
 
-TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheAction)
+TEST_F(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheActionAlsoFromTheFrameButton)
 {
-    THeadlessSession s;
-    TForm* main = s.CreateForm<TForm>();
-    TForm* form = s.CreateForm<TForm>();
-    main->Show();
-    form->Show();
+    ShowForm(s);
+    TForm* form = ShowForm(s, 200, 200, 300, 200);
     bool allow = false;
-    form->OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = allow; };
+    int queries = 0;
+    form->OnCloseQuery = [&](TComponent*, bool& canClose) {
+        ++queries;
+        canClose = allow;
+    };
     form->Close();
     EXPECT_TRUE(form->Visible());
     allow = true;
+    const TRect close = form->CaptionButtonRect(HTCLOSE);
+    ASSERT_FALSE(close.IsEmpty());
+    s.Click(form->Left() + close.Left + 3, form->Top() + close.Top + 3);
+    EXPECT_EQ(queries, 2);
+    EXPECT_FALSE(form->Visible());
+    form->Show();
     form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caNone; };
     form->Close();
     EXPECT_TRUE(form->Visible());
@@ -62,12 +71,10 @@ TEST(Forms, CloseQueryCanRefuseAndOnCloseChoosesTheAction)
     EXPECT_FALSE(ref);
 }
 
-TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
+TEST_F(Forms, AnActiveFormFreedOrHiddenHandsTheActivationAndTheKeysBack)
 {
-    THeadlessSession s;
-    TEventLog log;
     TForm* main = s.CreateForm<TForm>();
-    auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10, &log);
+    auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10);
     main->Show();
     TForm* dialog = s.CreateForm<TForm>();
     int deactivations = 0;
@@ -82,27 +89,15 @@ TEST(Forms, AFormFreedWhileActiveHandsTheActivationAndTheKeysBack)
     s.TypeText("ok");
     EXPECT_EQ(edit->Typed, U"ok");
 
-    TForm* other = s.CreateForm<TForm>();
-    other->Show();
-    TComponent::Free(other);
+    TComponent::Free(ShowForm(s));
     EXPECT_EQ(s.App().ActiveTopForm(), main);
     EXPECT_TRUE(edit->Focused());
-}
 
-TEST(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
-{
-    THeadlessSession s;
-    TEventLog log;
-    TForm* main = s.CreateForm<TForm>();
-    auto* edit = Place<TTestEdit>(main, "Edit1", 10, 10, &log);
-    main->Show();
-    TForm* other = s.CreateForm<TForm>();
-    other->Show();
+    TForm* other = ShowForm(s);
     other->SetVisible(false);
     EXPECT_EQ(s.App().ActiveTopForm(), main);
     s.TypeText("b");
-    EXPECT_EQ(edit->Typed, U"b");
-
+    EXPECT_EQ(edit->Typed, U"okb");
     other->SetWindowPos(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     EXPECT_TRUE(s.Screen().IsWindowVisible(other->NativeWindow()));
     EXPECT_EQ(s.App().ActiveTopForm(), main);
@@ -112,46 +107,27 @@ TEST(Forms, HidingTheActiveFormByVisibleOrWindowPosHandsTheActivationOn)
     EXPECT_EQ(s.App().ActiveTopForm(), main);
 }
 
-TEST(Forms, TheFrameCloseButtonRunsTheSameCloseAsCode)
+TEST_F(Forms, CaptionDragMovesAndCaptionDoubleClickMaximizesAndRestores)
 {
-    THeadlessSession s;
-    TForm* main = s.CreateForm<TForm>();
-    TForm* form = s.CreateForm<TForm>();
-    main->Show();
-    form->SetBounds(200, 200, 300, 200);
-    form->Show();
-    s.ProcessUntilIdle();
-    int queries = 0;
-    form->OnCloseQuery = [&](TComponent*, bool&) { ++queries; };
-    const TRect close = form->CaptionButtonRect(HTCLOSE);
-    ASSERT_FALSE(close.IsEmpty());
-    s.Click(form->Left() + close.Left + 3, form->Top() + close.Top + 3);
-    EXPECT_EQ(queries, 1);
-    EXPECT_FALSE(form->Visible());
-}
-
-TEST(Forms, CaptionDragMovesTheWindow)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    form->SetBounds(100, 100, 300, 200);
-    form->Show();
-    s.ProcessUntilIdle();
+    TForm* form = ShowForm(s, 100, 100, 300, 200);
     s.MouseDown(150, 110);
     s.MoveTo(180, 150);
     s.MouseUp(180, 150);
-    EXPECT_EQ(form->Left(), 130);
-    EXPECT_EQ(form->Top(), 140);
+    EXPECT_EQ(form->BoundsRect(), Rect(130, 140, 430, 340));
     EXPECT_EQ(s.Screen().WindowBounds(form->NativeWindow()).X, 130);
+    s.AdvanceClock(1000);
+    s.DoubleClick(180, 150);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), Rect(0, 0, 1024, 738));
+    s.AdvanceClock(1000);
+    s.DoubleClick(150, 10);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(130, 140, 430, 340));
 }
 
-TEST(Forms, BorderResizeStopsAtTheMinimumTrackSize)
+TEST_F(Forms, BorderResizeStopsAtTheMinimumTrackSize)
 {
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    form->SetBounds(100, 100, 300, 200);
-    form->Show();
-    s.ProcessUntilIdle();
+    TForm* form = ShowForm(s, 100, 100, 300, 200);
     s.MouseDown(100 + 299, 100 + 100);
     s.MoveTo(100 + 350, 100 + 100);
     EXPECT_EQ(form->Width(), 351);
@@ -161,49 +137,41 @@ TEST(Forms, BorderResizeStopsAtTheMinimumTrackSize)
     EXPECT_EQ(form->Left(), 100);
 }
 
-TEST(Forms, PositionCentresOnTheScreenOrTheMainForm)
+TEST_F(Forms, PositionCentresOnTheScreenOrTheMainForm)
 {
-    THeadlessSession s;
     TForm* main = s.CreateForm<TForm>();
     main->SetBounds(0, 0, 400, 300);
     main->SetPosition(TPosition::poScreenCenter);
     main->Show();
-    EXPECT_EQ(main->Left(), (1024 - 400) / 2);
-    EXPECT_EQ(main->Top(), (768 - 300) / 2);
+    EXPECT_EQ(main->BoundsRect(), Rect(312, 234, 712, 534));
     TForm* wait = s.CreateForm<TForm>();
     wait->SetBounds(0, 0, 100, 50);
     wait->SetPosition(TPosition::poMainFormCenter);
     wait->Show();
-    EXPECT_EQ(wait->Left(), main->Left() + 150);
-    EXPECT_EQ(wait->Top(), main->Top() + 125);
+    EXPECT_EQ(wait->BoundsRect().TopLeft(), Point(312 + 150, 234 + 125));
 }
 
-TEST(Forms, ResizeFiresOnEverySizeChangeButNotOnAMove)
+TEST_F(Forms, ResizeFiresOnEverySizeChangeOnceAfterLoadingAndNeverOnAMove)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
-    int resizes = 0;
-    form->OnResize = [&](TComponent*) { ++resizes; };
+    std::vector<int> widths;
+    form->OnResize = [&](TComponent*) { widths.push_back(form->Width()); };
     form->SetBounds(10, 10, 200, 100);
     form->SetBounds(20, 20, 200, 100);
     form->SetWidth(250);
-    EXPECT_EQ(resizes, 2);
-}
-
-TEST(Forms, OnCanResizeCanRefuseANewSize)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
+    form->BeginLoading();
+    form->SetWidth(500);
+    form->SetWidth(640);
+    form->EndLoading();
+    EXPECT_EQ(widths, (std::vector<int>{200, 250, 640}));
     auto* panel = Place<TTestPanel>(form, "Calendar", 0, 0);
     panel->OnCanResize = [](TComponent*, int&, int&, bool& resize) { resize = false; };
     panel->SetBounds(5, 5, 500, 500);
-    EXPECT_EQ(panel->Width(), 200);
-    EXPECT_EQ(panel->Left(), 5);
+    EXPECT_EQ(panel->BoundsRect(), Rect(5, 5, 205, 105));
 }
 
-TEST(Forms, AlignedChildrenShareTheClientArea)
+TEST_F(Forms, AlignedChildrenShareTheClientAreaAndAnchoredOnesFollowIt)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(0, 0, 300, 200);
@@ -215,30 +183,21 @@ TEST(Forms, AlignedChildrenShareTheClientArea)
     left->SetAlign(TAlign::alLeft);
     auto* client = Place<TTestPanel>(form, "Client", 0, 0);
     client->SetAlign(TAlign::alClient);
-    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 300, 30));
-    EXPECT_EQ(left->BoundsRect(), Rect(0, 30, 50, 200));
-    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 300, 200));
-    form->SetBounds(0, 0, 400, 300);
-    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 400, 300));
-}
-
-TEST(Forms, RightAnchoredControlsFollowTheParentsWidth)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(form, "OK", 200, 150);
     button->SetAnchors(akRight | akBottom);
     auto* edit = Place<TTestEdit>(form, "Edit", 10, 10);
     edit->SetAnchors(akLeft | akTop | akRight);
-    form->SetBounds(form->Left(), form->Top(), form->Width() + 40, form->Height() + 20);
-    EXPECT_EQ(button->Left(), 240);
-    EXPECT_EQ(button->Top(), 170);
+    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 300, 30));
+    EXPECT_EQ(left->BoundsRect(), Rect(0, 30, 50, 200));
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 300, 200));
+    form->SetBounds(0, 0, 340, 220);
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 340, 220));
+    EXPECT_EQ(button->BoundsRect().TopLeft(), Point(240, 170));
     EXPECT_EQ(edit->Width(), 140);
 }
 
-TEST(Forms, ClientAreaSitsInsideTheFrame)
+TEST_F(Forms, ClientAreaSitsInsideTheFrame)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(100, 50, 300, 200);
     EXPECT_EQ(form->ClientWidth(), 300 - 8);
@@ -251,9 +210,8 @@ TEST(Forms, ClientAreaSitsInsideTheFrame)
     EXPECT_EQ(form->Width(), 120);
 }
 
-TEST(Forms, GetParentFormStopsAtTheFirstForm)
+TEST_F(Forms, GetParentFormStopsAtTheFirstFormAndTheScreenListsTheForms)
 {
-    THeadlessSession s;
     TForm* frame = s.CreateForm<TForm>();
     frame->SetFormStyle(TFormStyle::fsMDIForm);
     frame->Show();
@@ -265,83 +223,37 @@ TEST(Forms, GetParentFormStopsAtTheFirstForm)
     EXPECT_EQ(GetParentForm(edit), child);
     EXPECT_EQ(GetParentForm(child), child);
     EXPECT_EQ(child->MDIParent(), frame);
-}
-
-TEST(Forms, ScreenListsTheForms)
-{
-    THeadlessSession s;
-    TForm* a = s.CreateForm<TForm>();
     TForm* b = s.CreateForm<TForm>();
+    EXPECT_EQ(Screen->FormCount(), 3);
+    EXPECT_EQ(Screen->Forms(2), b);
+    TComponent::Free(child);
     EXPECT_EQ(Screen->FormCount(), 2);
-    EXPECT_EQ(Screen->Forms(1), b);
-    TComponent::Free(a);
-    EXPECT_EQ(Screen->FormCount(), 1);
-    EXPECT_THROW(Screen->Forms(3), EListError);
+    EXPECT_THROW(Screen->Forms(2), EListError);
 }
 
-TEST(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
+TEST_F(Forms, OnDestroyRunsWhileTheFormIsStillWhole)
 {
     struct TOwnForm : TForm {
         using TForm::TForm;
     };
-    THeadlessSession s;
     std::string seen;
     auto* form = s.CreateForm<TOwnForm>();
-    form->OnDestroy = [&](TComponent* sender) {
-        seen = dynamic_cast<TOwnForm*>(sender) ? "whole" : "partial";
-    };
+    form->OnDestroy = [&](TComponent* sender) { seen = dynamic_cast<TOwnForm*>(sender) ? "whole" : "partial"; };
     TComponent::Free(form);
     EXPECT_EQ(seen, "whole");
 }
 
-TEST(Forms, ResizeFiresOnceWithTheRealSizeAfterLoading)
+TEST_F(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
 {
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    std::vector<int> widths;
-    form->OnResize = [&](TComponent*) { widths.push_back(form->Width()); };
-    form->BeginLoading();
-    form->SetWidth(500);
-    form->SetWidth(640);
-    form->EndLoading();
-    EXPECT_EQ(widths, (std::vector<int>{640}));
-}
-
-TEST(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    form->Show();
+    TForm* form = ShowForm(s);
     std::string seen;
-    struct Spy : IMessageFilter {
-        std::string* seen;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
+    {
+        TMessageSpy spy(*form, [&](TMessage& m, bool&) {
             if (m.Msg == WM_SETTEXT)
-                *seen = reinterpret_cast<const char*>(m.LParam);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } spy;
-    spy.seen = &seen;
-    form->AddMessageFilter(&spy);
-    form->SetCaption("Kas Masuk");
-    form->RemoveMessageFilter(&spy);
+                seen = reinterpret_cast<const char*>(m.LParam);
+        });
+        form->SetCaption("Kas Masuk");
+    }
     EXPECT_EQ(seen, "Kas Masuk");
     EXPECT_EQ(s.Screen().WindowTitle(form->NativeWindow()), "Kas Masuk");
-}
-
-TEST(Forms, DoubleClickOnTheCaptionMaximizesAndRestores)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    form->SetBounds(100, 100, 300, 200);
-    form->Show();
-    s.ProcessUntilIdle();
-    s.DoubleClick(150, 110);
-    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
-    EXPECT_EQ(form->BoundsRect(), Rect(0, 0, 1024, 738));
-    s.AdvanceClock(1000);
-    s.DoubleClick(150, 10);
-    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
-    EXPECT_EQ(form->BoundsRect(), Rect(100, 100, 400, 300));
 }

@@ -22,43 +22,42 @@ struct KeyForm {
     TTestEdit* edit2;
     TTestEdit* edit3;
 };
+bool Logged(const TEventLog& log, const std::string& entry)
+{
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+// Each test starts with the session and its form.
+class KeyFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    KeyForm f{s};
+};
+using KeyModel = KeyFormTest;
+using DialogKeys = KeyFormTest;
+using AcceleratorKeys = KeyFormTest;
+using ShortCutKeys = KeyFormTest;
+using InputMethod = KeyFormTest;
 } // namespace
 
-TEST(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
+TEST_F(KeyModel, KeyDownThenQueuedCharacterThenKeyUp)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     ASSERT_TRUE(f.edit1->Focused());
     s.PressKey('A', 0, "a");
     EXPECT_EQ(f.log, (TEventLog{"KeyDown 65", "WM_CHAR 97", "KeyPress 97", "KeyUp 65"}));
     EXPECT_EQ(f.edit1->Typed, U"a");
-}
-
-TEST(KeyModel, ClearingTheKeyInKeyDownDoesNotSwallowTheCharacter)
-{
-    THeadlessSession s;
-    KeyForm f(s);
+    // Clearing the key in KeyDown keeps the character; clearing it in KeyPress swallows it.
     f.edit1->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) { key = 0; };
-    s.PressKey('B', 0, "b");
-    EXPECT_EQ(f.edit1->Typed, U"b");
-}
-
-TEST(KeyModel, ClearingTheCharacterInKeyPressSwallowsIt)
-{
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->OnKeyPress = [](TComponent*, char32_t& key) {
         if (key == U'x')
             key = 0;
     };
-    s.TypeText("axb");
+    s.TypeText("xb");
     EXPECT_EQ(f.edit1->Typed, U"ab");
 }
 
-TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
+TEST_F(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.form->SetKeyPreview(true);
     f.form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         f.log.push_back("Form KeyDown " + std::to_string(key));
@@ -72,13 +71,11 @@ TEST(KeyModel, KeyPreviewSeesKeysFirstAndCanSwallowThem)
                                 "Form KeyPress 99", "KeyPress 99", "KeyUp 67"}));
 }
 
-TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDown)
+TEST_F(KeyModel, ControlCharactersAreMadeFromTheKeyDownAndNeverTwice)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->DialogCode |= DLGC_WANTALLKEYS | DLGC_WANTTAB;
     s.PressKey('A', kmCtrl);
-    s.PressKey('V', kmCtrl);
+    s.PressKey('V', kmCtrl, "v");
     s.PressKey(VK_BACK);
     s.PressKey(VK_TAB);
     s.PressKey(VK_RETURN);
@@ -89,60 +86,26 @@ TEST(KeyModel, ControlCharactersAreMadeFromTheKeyDown)
             chars.push_back(e);
     EXPECT_EQ(chars, (std::vector<std::string>{"WM_CHAR 1", "WM_CHAR 22", "WM_CHAR 8", "WM_CHAR 9", "WM_CHAR 13",
                                                 "WM_CHAR 27"}));
+    EXPECT_EQ(f.edit1->Typed, U"");
 }
 
-TEST(KeyModel, TextTypedWhileCtrlIsHeldIsNotDeliveredTwice)
+TEST_F(KeyModel, ModifiersReachTheHandlersExactly)
 {
-    THeadlessSession s;
-    KeyForm f(s);
-    s.PressKey('C', kmCtrl, "c");
-    int chars = 0;
-    for (const auto& e : f.log)
-        chars += e.rfind("WM_CHAR", 0) == 0;
-    EXPECT_EQ(chars, 1);
-    EXPECT_TRUE(f.edit1->Typed.empty());
-}
-
-TEST(KeyModel, AltLetterGoesAsSysCharAndCarriesTheAltBit)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    intptr_t keyData = 0;
-    f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) {
-        keyData = shift & ssAlt ? 1 : 0;
-    };
-    s.PressKey(VK_BACK, kmAlt);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_SYSCHAR 8"), f.log.end());
-    EXPECT_EQ(keyData, 1);
-}
-
-TEST(KeyModel, ShiftStateTellsExactlyCtrlFromCtrlShift)
-{
-    THeadlessSession s;
-    KeyForm f(s);
     std::vector<TShiftState> seen;
     f.edit1->OnKeyDown = [&](TComponent*, uint16_t&, TShiftState shift) { seen.push_back(KeyboardShift(shift)); };
     s.PressKey('S', kmCtrl);
     s.PressKey('S', kmCtrl | kmShift);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], TShiftState(ssCtrl));
-    EXPECT_EQ(seen[1], TShiftState(ssCtrl | ssShift));
-}
-
-TEST(KeyModel, GetKeyStateFollowsHeldKeys)
-{
-    THeadlessSession s;
-    KeyForm f(s);
+    s.PressKey(VK_BACK, kmAlt);
+    EXPECT_EQ(seen, (std::vector<TShiftState>{ssCtrl, ssCtrl | ssShift, ssAlt}));
+    EXPECT_TRUE(Logged(f.log, "WM_SYSCHAR 8"));
     s.KeyDown(VK_CONTROL, kmCtrl);
     EXPECT_LT(GetKeyState(VK_CONTROL), 0);
     s.KeyUp(VK_CONTROL);
     EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
 }
 
-TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
+TEST_F(DialogKeys, TabMovesThroughTheTabOrderSkippingWhatCannotTakeTheFocus)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit3->SetTabOrder(0);
     s.App().SetFocusedWindow(nullptr);
     f.edit3->SetFocus();
@@ -153,59 +116,23 @@ TEST(DialogKeys, TabAndShiftTabMoveThroughTheTabOrder)
     s.PressKey(VK_TAB, kmShift);
     EXPECT_TRUE(f.edit1->Focused());
     EXPECT_EQ(f.form->ActiveControl(), f.edit1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
-}
-
-TEST(DialogKeys, TabSkipsDisabledHiddenAndNonTabStopControls)
-{
-    THeadlessSession s;
-    KeyForm f(s);
+    EXPECT_FALSE(Logged(f.log, "WM_CHAR 9"));
     auto* e4 = Place<TTestEdit>(f.form, "Edit4", 10, 100, &f.log);
     f.edit2->SetEnabled(false);
     f.edit3->SetTabStop(false);
     e4->SetVisible(false);
     s.PressKey(VK_TAB);
     EXPECT_TRUE(f.edit1->Focused());
-}
-
-TEST(DialogKeys, AControlThatWantsTabKeepsIt)
-{
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->DialogCode |= DLGC_WANTTAB;
     s.PressKey(VK_TAB);
-    EXPECT_TRUE(f.edit1->Focused());
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "WM_CHAR 9"), f.log.end());
+    EXPECT_TRUE(Logged(f.log, "WM_CHAR 9"));
 }
 
-TEST(DialogKeys, EnterClicksTheDefaultButtonAndNeverReachesTheEdit)
+TEST_F(DialogKeys, EnterGoesToTheDefaultButtonElseToTheEditWhoseKeyDownMayKillItsCharacter)
 {
-    THeadlessSession s;
-    KeyForm f(s);
-    auto* ok = Place<TTestButton>(f.form, "OK", 200, 150);
-    ok->Default = true;
-    // A loop run by the click must not deliver the Enter character to the edit either.
-    ok->OnClick = [&](TComponent*) { s.App().ProcessMessages(); };
     s.PressKey(VK_RETURN);
-    EXPECT_EQ(ok->Clicks, 1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
-}
-
-TEST(DialogKeys, EnterWithoutADefaultButtonReachesKeyDown)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    s.PressKey(VK_RETURN);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyDown 13"), f.log.end());
-}
-
-TEST(DialogKeys, AnUnansweredEnterKeepsItsCharacterForKeyDownToKill)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    s.PressKey(VK_RETURN);
-    EXPECT_NE(std::find(f.log.begin(), f.log.end(), "KeyPress 13"), f.log.end());
+    EXPECT_TRUE(Logged(f.log, "KeyDown 13"));
+    EXPECT_TRUE(Logged(f.log, "KeyPress 13"));
     f.log.clear();
     f.edit1->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         if (key == VK_RETURN)
@@ -213,43 +140,41 @@ TEST(DialogKeys, AnUnansweredEnterKeepsItsCharacterForKeyDownToKill)
     };
     s.PressKey(VK_RETURN);
     EXPECT_EQ(f.log, (TEventLog{"KeyDown 13", "KeyUp 13"}));
+    // A default button takes Enter, and a loop run by its click must not deliver the character either.
+    f.log.clear();
+    f.edit1->OnKeyDown = nullptr;
+    auto* ok = Place<TTestButton>(f.form, "OK", 200, 150);
+    ok->Default = true;
+    ok->OnClick = [&](TComponent*) { s.App().ProcessMessages(); };
+    s.PressKey(VK_RETURN);
+    EXPECT_EQ(ok->Clicks, 1);
+    EXPECT_EQ(f.log, (TEventLog{"KeyUp 13"}));
 }
 
-TEST(DialogKeys, EnterCanMoveToTheNextFieldFromKeyPress)
+TEST_F(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
+        if (key == 13)
+            f.form->Perform(WM_NEXTDLGCTL, 0, 0);
+    };
+    f.edit2->OnKeyPress = [&](TComponent*, char32_t& key) {
         if (key == 13) {
-            f.form->SelectNext(f.edit1, true, true);
+            f.form->SelectNext(f.edit2, true, true);
             key = 0;
         }
     };
     s.PressKey(VK_RETURN);
     EXPECT_TRUE(f.edit2->Focused());
-}
-
-TEST(DialogKeys, TheNextDialogControlMessageMovesOnBackOrToANamedControl)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    f.edit1->OnKeyPress = [&](TComponent*, char32_t& key) {
-        if (key == 13)
-            f.form->Perform(WM_NEXTDLGCTL, 0, 0);
-    };
     s.PressKey(VK_RETURN);
-    EXPECT_TRUE(f.edit2->Focused());
-    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, 1, 0);
-    EXPECT_TRUE(f.edit1->Focused());
-    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, static_cast<intptr_t>(f.edit3->Handle()), 1);
     EXPECT_TRUE(f.edit3->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, 1, 0);
+    EXPECT_TRUE(f.edit2->Focused());
+    s.App().SendMessage(f.form->Handle(), WM_NEXTDLGCTL, static_cast<intptr_t>(f.edit1->Handle()), 1);
+    EXPECT_TRUE(f.edit1->Focused());
 }
 
-TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
+TEST_F(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
 {
-    THeadlessSession s;
-    TForm* main = s.CreateForm<TForm>();
-    main->Show();
     TForm* dialog = s.CreateForm<TForm>();
     auto* cancel = Place<TTestButton>(dialog, "Cancel", 10, 10);
     cancel->Cancel = true;
@@ -259,57 +184,35 @@ TEST(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
     EXPECT_EQ(cancel->Clicks, 1);
 }
 
-TEST(Accelerators, AltLetterClicksTheControlWithThatAccelerator)
+TEST_F(AcceleratorKeys, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedControlWantsNoCharacters)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
     save->SetCaption("&Simpan");
     s.PressKey('S', kmAlt);
     EXPECT_EQ(save->Clicks, 1);
-}
-
-TEST(Accelerators, PlainLetterActsAsAcceleratorOnlyWhenTheFocusedControlWantsNoCharacters)
-{
-    THeadlessSession s;
-    KeyForm f(s);
-    auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
-    save->SetCaption("&Simpan");
-    s.TypeText("s");
-    EXPECT_EQ(save->Clicks, 0);
-    f.edit1->DialogCode = 0;
     s.TypeText("s");
     EXPECT_EQ(save->Clicks, 1);
+    f.edit1->DialogCode = 0;
+    s.TypeText("s");
+    EXPECT_EQ(save->Clicks, 2);
 }
 
-TEST(Accelerators, UnansweredAltSpaceAndF10OpenTheKeyMenu)
+TEST_F(AcceleratorKeys, UnansweredAltSpaceAndF10OpenTheKeyMenu)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     std::vector<intptr_t> menus;
-    struct Spy : IMessageFilter {
-        std::vector<intptr_t>* menus;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
-                menus->push_back(m.LParam);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } spy;
-    spy.menus = &menus;
-    f.form->AddMessageFilter(&spy);
+    TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
+            menus.push_back(m.LParam);
+    });
     s.PressKey(VK_SPACE, kmAlt);
     s.PressKey(VK_F10);
     s.KeyDown(VK_MENU, kmAlt);
     s.KeyUp(VK_MENU);
-    f.form->RemoveMessageFilter(&spy);
     EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
 }
 
-TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
+TEST_F(ShortCutKeys, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     int saves = 0;
     f.form->OnShortCut = [&](TMessage& m, bool& handled) {
         if (m.WParam == 'S' && KeyboardShift(s.App().Input().ShiftState()) == ssCtrl) {
@@ -319,13 +222,11 @@ TEST(Shortcuts, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
     };
     s.PressKey('S', kmCtrl);
     EXPECT_EQ(saves, 1);
-    EXPECT_EQ(std::find(f.log.begin(), f.log.end(), "KeyDown 83"), f.log.end());
+    EXPECT_FALSE(Logged(f.log, "KeyDown 83"));
 }
 
-TEST(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
+TEST_F(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacters)
 {
-    THeadlessSession s;
-    KeyForm f(s);
     StartTextInput(f.edit2, Rect(4, 2, 6, 18));
     EXPECT_TRUE(s.Screen().TextInputActive());
     const TPoint origin = f.edit2->ClientToScreen({4, 2});

@@ -4,27 +4,31 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(Loop, RunEndsWhenTheMainFormCloses)
+namespace {
+using Loop = TSessionTest;
+} // namespace
+
+TEST_F(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     s.App().CreateForm(main);
     s.App().PostMessage(main->Handle(), WM_CLOSE);
     s.App().Run();
     EXPECT_TRUE(s.App().Terminated());
+    s.App().PostQuitMessage(3);
+    TQueuedMessage m;
+    EXPECT_FALSE(s.App().GetMessage(m));
+    EXPECT_EQ(m.WParam, 3);
 }
 
-TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
+TEST_F(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 200, 200);
     auto* button = Place<TTestButton>(form, "Item", 10, 10);
     form->Show();
     s.ProcessUntilIdle();
-    const TPoint p = s.ScreenPointOf(*button);
-    s.Screen().MouseDown(p.X, p.Y);
-    s.Screen().MouseUp(p.X, p.Y);
+    QueueClick(s, s.ScreenPointOf(*button));
     std::vector<uint32_t> seen;
     TQueuedMessage m;
     while (s.App().GetMessage(m)) {
@@ -38,18 +42,8 @@ TEST(Loop, AnOwnLoopGetsInputThroughGetMessageAndEndsOnAClick)
     EXPECT_NE(std::find(seen.begin(), seen.end(), uint32_t(WM_LBUTTONDOWN)), seen.end());
 }
 
-TEST(Loop, GetMessageReportsQuit)
+TEST_F(Loop, SystemNotificationsReachUtilityWindowsToo)
 {
-    THeadlessSession s;
-    s.App().PostQuitMessage(3);
-    TQueuedMessage m;
-    EXPECT_FALSE(s.App().GetMessage(m));
-    EXPECT_EQ(m.WParam, 3);
-}
-
-TEST(Loop, SystemNotificationsReachUtilityWindowsToo)
-{
-    THeadlessSession s;
     int colourChanges = 0;
     TUtilityWindow listener([&](TMessage& m) {
         if (m.Msg == WM_SYSCOLORCHANGE)
@@ -60,9 +54,8 @@ TEST(Loop, SystemNotificationsReachUtilityWindowsToo)
     EXPECT_EQ(colourChanges, 1);
 }
 
-TEST(Loop, WindowOpacityIsKeptUntilTheWindowExists)
+TEST_F(Loop, WindowOpacityIsKeptUntilTheWindowExists)
 {
-    THeadlessSession s;
     TForm* wait = s.CreateForm<TForm>();
     wait->SetWindowOpacity(230);
     wait->Show();

@@ -29,13 +29,25 @@ struct Frame {
     }
     TForm* main = nullptr;
 };
+
+// Each test starts with the session and its form.
+class FrameTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    Frame f{s};
+};
+using MDI = FrameTest;
 } // namespace
 
-TEST(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
+namespace {
+using MDIChild = TSessionTest;
+using Popup = TSessionTest;
+using ApplicationWide = TSessionTest;
+} // namespace
+
+TEST_F(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
 {
-    THeadlessSession s;
-    Frame f(s);
-    auto* a = CreateOwned<TChild>(*s.App().MainForm());
+    auto* a = CreateOwned<TChild>(*f.main);
     auto* b = CreateOwned<TChild>(*f.main);
     EXPECT_TRUE(a->Visible());
     EXPECT_EQ(f.main->MDIChildCount(), 2);
@@ -46,10 +58,15 @@ TEST(MDI, ChildrenAreShownOnCreationAndListedInCreationOrder)
     EXPECT_THROW(f.main->MDIChildren(2), EListError);
 }
 
-TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
+TEST_F(MDIChild, WithoutAFrameIsRefused)
 {
-    THeadlessSession s;
-    Frame f(s);
+    TForm* plain = nullptr;
+    s.App().CreateForm(plain);
+    EXPECT_THROW(CreateOwned<TChild>(*plain), EInvalidOperation);
+}
+
+TEST_F(MDI, ActivatingAChildSendsTheActivationWithTheChild)
+{
     auto* a = CreateOwned<TChild>(*f.main);
     auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
     auto* b = CreateOwned<TChild>(*f.main);
@@ -73,49 +90,29 @@ TEST(MDI, ActivatingAChildSendsTheActivationWithTheChild)
     EXPECT_TRUE(edit->Focused());
 }
 
-TEST(MDI, ClosingAllChildrenWorksOverASnapshot)
+TEST_F(MDI, FreeingTheActiveChildActivatesTheNextAndClosingAllWorksOverASnapshot)
 {
-    THeadlessSession s;
-    Frame f(s);
-    TWeakRef<TChild> a(CreateOwned<TChild>(*f.main));
-    TWeakRef<TChild> b(CreateOwned<TChild>(*f.main));
-    f.main->MDIClient()->CloseAll();
-    s.ProcessUntilIdle();
-    EXPECT_FALSE(a);
-    EXPECT_FALSE(b);
-    EXPECT_EQ(f.main->MDIChildCount(), 0);
-    EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
-}
-
-TEST(MDI, FreeingTheActiveChildActivatesTheNextAndItTakesTheKeys)
-{
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     auto* edit = Place<TTestEdit>(a, "Edit", 5, 5);
-    auto* b = CreateOwned<TChild>(*f.main);
+    TWeakRef<TChild> b(CreateOwned<TChild>(*f.main));
     b->SetBounds(400, 0, 300, 200);
-    ASSERT_EQ(f.main->ActiveMDIChild(), b);
+    ASSERT_EQ(f.main->ActiveMDIChild(), b.Get());
     b->Close();
     s.ProcessUntilIdle();
     EXPECT_EQ(f.main->MDIChildCount(), 1);
     EXPECT_EQ(f.main->ActiveMDIChild(), a);
     s.TypeText("k");
     EXPECT_EQ(edit->Typed, U"k");
+    TWeakRef<TChild> c(CreateOwned<TChild>(*f.main));
+    f.main->MDIClient()->CloseAll();
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(c);
+    EXPECT_EQ(f.main->MDIChildCount(), 0);
+    EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
 }
 
-TEST(MDI, AChildWithoutAFrameIsRefused)
+TEST_F(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
 {
-    THeadlessSession s;
-    TForm* plain = nullptr;
-    s.App().CreateForm(plain);
-    EXPECT_THROW(CreateOwned<TChild>(*plain), EInvalidOperation);
-}
-
-TEST(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
-{
-    THeadlessSession s;
-    Frame f(s);
     auto* a = CreateOwned<TChild>(*f.main);
     a->SetBounds(600, 500, 300, 200);
     const TRect extent = f.main->MDIClient()->ChildrenExtent();
@@ -125,6 +122,9 @@ TEST(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
     EXPECT_EQ(a->Left(), 500);
     a->SetWindowState(TWindowState::wsMaximized);
     EXPECT_EQ(a->BoundsRect(), f.main->MDIClient()->ClientRect());
+    auto* b = CreateOwned<TChild>(*f.main);
+    EXPECT_EQ(b->WindowState(), TWindowState::wsMaximized) << "a new child opens as the active one shows";
+    EXPECT_EQ(b->BoundsRect(), f.main->MDIClient()->ClientRect());
     a->SetWindowState(TWindowState::wsNormal);
     EXPECT_EQ(a->Left(), 500);
 }
@@ -144,7 +144,6 @@ TEST(Screen, MonitorsAnswerNearestAndWorkArea)
     TRect work;
     ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, work));
     EXPECT_EQ(work, Rect(0, 0, 1024, 738));
-    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
     TScrollBarInfo info;
     EXPECT_FALSE(GetScrollBarInfo(nullptr, 0, info));
     EXPECT_EQ(info.rgstate[0], STATE_SYSTEM_INVISIBLE);
@@ -153,16 +152,9 @@ TEST(Screen, MonitorsAnswerNearestAndWorkArea)
 TEST(Screen, CaptureUnderAWindowSeesOnlyTheWindowsBelowItOverTheDesktop)
 {
     THeadlessSession s;
-    TForm* back = s.CreateForm<TForm>();
-    back->SetBorderStyle(TFormBorderStyle::bsNone);
-    back->SetBounds(100, 100, 200, 200);
-    back->SetColor(clRed);
-    back->Show();
-    TForm* front = s.CreateForm<TForm>();
-    front->SetBorderStyle(TFormBorderStyle::bsNone);
-    front->SetBounds(150, 150, 200, 200);
+    ShowForm(s, 100, 100, 200, 200, false)->SetColor(clRed);
+    TForm* front = ShowForm(s, 150, 150, 200, 200, false);
     front->SetColor(clBlue);
-    front->Show();
     s.ProcessUntilIdle();
 
     TBitmap under;
@@ -183,28 +175,21 @@ TEST(Screen, CaptureUnderAWindowSeesOnlyTheWindowsBelowItOverTheDesktop)
     EXPECT_EQ(all.ColorAt(200, 20), TScreen::DesktopColor);
 }
 
-TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
+TEST_F(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
 {
-    THeadlessSession s;
     TForm* form = s.CreateForm<TForm>();
     form->SetBounds(100, 100, 300, 200);
     auto* edit = Place<TTestEdit>(form, "Edit", 10, 10);
     form->Show();
     auto* popup = CreateOwned<TPopupWindow>(*form);
     popup->SetBounds(0, 0, 150, 120);
-    int clicks = 0;
     TPoint at;
-    popup->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int x, int y) {
-        ++clicks;
-        at = {x, y};
-    };
+    popup->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int x, int y) { at = {x, y}; };
     popup->Popup(1000, 700);
     s.ProcessUntilIdle();
-    EXPECT_EQ(popup->Left(), 1024 - 150);
-    EXPECT_EQ(popup->Top(), 738 - 120);
+    EXPECT_EQ(popup->BoundsRect().TopLeft(), Point(1024 - 150, 738 - 120));
     EXPECT_TRUE(s.Screen().IsWindowTopMost(popup->NativeWindow()));
     s.Click(popup->Left() + 7, popup->Top() + 9);
-    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(at, Point(7, 9));
     EXPECT_TRUE(edit->Focused());
     EXPECT_TRUE(form->Active());
@@ -213,9 +198,8 @@ TEST(Popup, APopupIsClampedToTheMonitorAndNeverTakesTheFocus)
     EXPECT_FALSE(s.Screen().IsWindowVisible(popup->NativeWindow()));
 }
 
-TEST(Application, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
+TEST_F(ApplicationWide, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
 {
-    THeadlessSession s;
     TForm* main = nullptr;
     TForm* tool = nullptr;
     s.App().CreateForm(main);
@@ -240,37 +224,27 @@ TEST(Application, MinimizeHidesOwnedWindowsAndRestoreBringsThemBack)
     EXPECT_EQ(events, (std::vector<std::string>{"minimize", "restore"}));
 }
 
-TEST(Application, StayOnTopFormsKeepAboveOthers)
+TEST_F(ApplicationWide, StayOnTopFormsKeepAboveOthers)
 {
-    THeadlessSession s;
     TForm* wait = s.CreateForm<TForm>();
     wait->SetFormStyle(TFormStyle::fsStayOnTop);
     wait->Show();
-    TForm* other = s.CreateForm<TForm>();
-    other->Show();
-    const auto z = s.Screen().ZOrder();
-    EXPECT_EQ(z.back(), wait->NativeWindow());
+    ShowForm(s);
+    EXPECT_EQ(s.Screen().ZOrder().back(), wait->NativeWindow());
 }
 
-TEST(Application, ShellOpenAndBeepAreRecorded)
+TEST_F(ApplicationWide, ShellOpenBeepAndTrayCallsAreRecordedAndTrayClicksComeBackThroughTheQueue)
 {
-    THeadlessSession s;
     s.App().ShellOpen("guide.chm");
     s.App().Beep();
     EXPECT_EQ(s.ShellOpened(), (std::vector<std::string>{"guide.chm"}));
     EXPECT_EQ(s.App().BeepCount(), 1);
-}
-
-TEST(Application, TrayCallsAreRecordedAndClicksComeBackThroughTheQueue)
-{
-    THeadlessSession s;
     std::vector<intptr_t> clicks;
     TUtilityWindow owner([&](TMessage& m) {
         if (m.Msg == WM_TRAY_CALLBACK)
             clicks.push_back(m.LParam);
     });
-    const std::string longTip(80, 'x');
-    ASSERT_TRUE(s.App().TrayIcon(TTrayAction::Add, owner.Handle(), 1, longTip));
+    ASSERT_TRUE(s.App().TrayIcon(TTrayAction::Add, owner.Handle(), 1, std::string(80, 'x')));
     ASSERT_EQ(s.TrayCalls().size(), 1u);
     EXPECT_EQ(s.TrayCalls()[0].Tip.size(), 63u);
     s.TrayMouse(s.TrayCalls()[0], WM_LBUTTONDBLCLK);

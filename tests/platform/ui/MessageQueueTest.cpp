@@ -6,7 +6,12 @@
 #include "platform/ui/TUtilityWindow.h"
 #include "UiTestControls.h"
 
-TEST(MessageQueue, PeekFiltersByWindowAndRangeWithoutRemoving)
+namespace {
+using MessageQueue = TSessionTest;
+using Messages = TSessionTest;
+} // namespace
+
+TEST(RawQueue, PeekFiltersByWindowAndRangeAndPostUniqueAddsOnlyANewKind)
 {
     TMessageQueue q;
     q.Post(1, WM_USER, 10);
@@ -21,21 +26,15 @@ TEST(MessageQueue, PeekFiltersByWindowAndRangeWithoutRemoving)
     EXPECT_EQ(m.Wnd, 2u);
     EXPECT_EQ(q.Count(), 2);
     EXPECT_FALSE(q.Peek(m, 3));
-}
-
-TEST(MessageQueue, PostUniqueAddsOnlyWhenNoneOfTheKindIsQueued)
-{
-    TMessageQueue q;
     EXPECT_TRUE(q.PostUnique(5, WM_DEFERRED_GRID_LAYOUT));
     EXPECT_FALSE(q.PostUnique(5, WM_DEFERRED_GRID_LAYOUT));
     EXPECT_TRUE(q.PostUnique(6, WM_DEFERRED_GRID_LAYOUT));
     EXPECT_EQ(q.RemoveKind(5, WM_DEFERRED_GRID_LAYOUT), 1);
-    EXPECT_EQ(q.Count(), 1);
+    EXPECT_EQ(q.Count(), 3);
 }
 
-TEST(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
+TEST_F(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
 {
-    THeadlessSession s;
     TUtilityWindow w([](TMessage&) {});
     s.App().PostMessage(w.Handle(), WM_CHAR, 10);
     s.App().PostQuitMessage(0);
@@ -45,97 +44,34 @@ TEST(MessageQueue, KillMessageRemovesThePendingCharButKeepsAQuit)
     EXPECT_TRUE(s.App().Queue().HasQuit());
 }
 
-TEST(MessageQueue, PostedMessagesToADestroyedWindowAreDropped)
+TEST_F(MessageQueue, PostedMessagesRunInOrderAndThoseToADestroyedWindowAreDropped)
 {
-    THeadlessSession s;
-    int seen = 0;
-    auto w = std::make_unique<TUtilityWindow>([&](TMessage& m) {
-        if (m.Msg == WM_USER)
-            ++seen;
-    });
+    std::vector<intptr_t> order;
+    auto w = std::make_unique<TUtilityWindow>([&](TMessage& m) { order.push_back(m.WParam); });
+    for (int i = 1; i <= 3; ++i)
+        s.App().PostMessage(w->Handle(), WM_USER, i);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(order, (std::vector<intptr_t>{1, 2, 3}));
     const HWND handle = w->Handle();
-    EXPECT_TRUE(s.App().PostMessage(handle, WM_USER));
+    EXPECT_TRUE(s.App().PostMessage(handle, WM_USER, 4));
     w.reset();
     s.ProcessUntilIdle();
-    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(order.size(), 3u);
     EXPECT_FALSE(s.App().PostMessage(handle, WM_USER));
     EXPECT_EQ(s.App().SendMessage(handle, WM_USER), 0);
 }
 
-TEST(MessageQueue, PostedMessagesRunInOrderThroughTheLoop)
+TEST_F(MessageQueue, QuitIsSeenByANestedLoopAndEndsAModalForm)
 {
-    THeadlessSession s;
-    std::vector<intptr_t> order;
-    TUtilityWindow w([&](TMessage& m) { order.push_back(m.WParam); });
-    for (int i = 1; i <= 3; ++i)
-        s.App().PostMessage(w.Handle(), WM_USER, i);
-    s.ProcessUntilIdle();
-    EXPECT_EQ(order, (std::vector<intptr_t>{1, 2, 3}));
-}
-
-TEST(MessageQueue, QuitIsSeenByANestedLoopAndEndsAModalForm)
-{
-    THeadlessSession s;
-    TForm* main = s.CreateForm<TForm>();
-    main->Show();
+    ShowForm(s);
     TForm* dialog = s.CreateForm<TForm>();
     s.WhenModal([&](TCustomForm&) { s.App().Terminate(); });
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     EXPECT_TRUE(s.App().Terminated());
 }
 
-TEST(MessageQueue, WaitingWithoutScriptedInputFailsInsteadOfHanging)
+TEST_F(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
 {
-    THeadlessSession s;
-    TForm* dialog = s.CreateForm<TForm>();
-    EXPECT_THROW(dialog->ShowModal(), EHeadlessStall);
-    EXPECT_FALSE(dialog->Visible());
-    EXPECT_EQ(s.App().ModalLevel(), 0);
-}
-
-TEST(Messages, PerformRunsTheControlDirectlyAndReturnsItsResult)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    auto* edit = Place<TTestEdit>(form, "Edit1", 10, 10);
-    EXPECT_EQ(edit->Perform(WM_GETDLGCODE), 129);
-    EXPECT_EQ(s.App().SendMessage(edit->Handle(), WM_GETDLGCODE), 129);
-    EXPECT_EQ(HiWordSigned(MakeLong(3, -120)), -120);
-    EXPECT_EQ(LoWordSigned(MakeLong(-5, 7)), -5);
-}
-
-TEST(Messages, BroadcastStopsAtTheFirstChildThatAnswers)
-{
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    auto* a = Place<TTestButton>(form, "A", 0, 0);
-    auto* b = Place<TTestButton>(form, "B", 0, 30);
-    auto* c = Place<TTestButton>(form, "C", 0, 60);
-    a->Default = false;
-    b->Default = true;
-    c->Default = true;
-    TMessage m{CM_DIALOGKEY, VK_RETURN, 0, 0};
-    form->Broadcast(m);
-    EXPECT_EQ(m.Result, 1);
-    EXPECT_EQ(b->Clicks, 1);
-    EXPECT_EQ(c->Clicks, 0);
-}
-
-TEST(Messages, FormHitTestCodesMapOntoThePlatformCodes)
-{
-    EXPECT_EQ(FormHitTestToHT(1), HTCAPTION);
-    EXPECT_EQ(FormHitTestToHT(2), HTLEFT);
-    EXPECT_EQ(FormHitTestToHT(3), HTTOP);
-    EXPECT_EQ(FormHitTestToHT(10), HTBOTTOMRIGHT);
-    EXPECT_EQ(FormHitTestToHT(11), HTCLOSE);
-    EXPECT_EQ(FormHitTestToHT(13), HTMINBUTTON);
-    EXPECT_EQ(FormHitTestToHT(17), HTSYSMENU);
-    EXPECT_EQ(FormHitTestToHT(99), HTNOWHERE);
-}
-
-TEST(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
-{
-    THeadlessSession s;
     std::vector<std::string> clicked;
     TUtilityWindow clicks([&](TMessage& m) {
         if (m.Msg != WM_DEFERRED_MENU_CLICK)
@@ -151,4 +87,36 @@ TEST(MessageQueue, ADeferredClickCarryingAStaleItemIsIgnored)
     TComponent::Free(freed);
     s.ProcessUntilIdle();
     EXPECT_EQ(clicked, (std::vector<std::string>{"Kept"}));
+}
+
+TEST_F(Messages, PerformAndSendRunTheControlAndReturnItsResult)
+{
+    TForm* form = s.CreateForm<TForm>();
+    auto* edit = Place<TTestEdit>(form, "Edit1", 10, 10);
+    EXPECT_EQ(edit->Perform(WM_GETDLGCODE), 129);
+    EXPECT_EQ(s.App().SendMessage(edit->Handle(), WM_GETDLGCODE), 129);
+    EXPECT_EQ(HiWordSigned(MakeLong(3, -120)), -120);
+    EXPECT_EQ(LoWordSigned(MakeLong(-5, 7)), -5);
+}
+
+TEST_F(Messages, BroadcastStopsAtTheFirstChildThatAnswers)
+{
+    TForm* form = s.CreateForm<TForm>();
+    Place<TTestButton>(form, "A", 0, 0);
+    auto* b = Place<TTestButton>(form, "B", 0, 30);
+    auto* c = Place<TTestButton>(form, "C", 0, 60);
+    b->Default = true;
+    c->Default = true;
+    TMessage m{CM_DIALOGKEY, VK_RETURN, 0, 0};
+    form->Broadcast(m);
+    EXPECT_EQ(m.Result, 1);
+    EXPECT_EQ(b->Clicks, 1);
+    EXPECT_EQ(c->Clicks, 0);
+}
+
+TEST(HitTestCodes, FormCodesMapOntoThePlatformCodes)
+{
+    EXPECT_EQ(FormHitTestToHT(1), HTCAPTION);
+    EXPECT_EQ(FormHitTestToHT(10), HTBOTTOMRIGHT);
+    EXPECT_EQ(FormHitTestToHT(99), HTNOWHERE);
 }

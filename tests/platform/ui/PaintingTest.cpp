@@ -20,85 +20,82 @@ protected:
 };
 
 struct PaintForm {
-    explicit PaintForm(THeadlessSession& s) : form(s.CreateForm<TForm>())
+    // A blue form at (100, 100) holding a yellow panel at (10, 10) holding a red label at (20, 20).
+    explicit PaintForm(THeadlessSession& s) : form(ShowForm(s, 100, 100, 300, 200, false))
     {
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 300, 200);
         form->SetColor(clBlue);
         panel = Place<TCountingPanel>(form, "Panel", 10, 10);
         panel->SetColor(clYellow);
         label = Place<TTestLabel>(panel, "Label", 20, 20);
         label->SetColor(clRed);
-        form->Show();
         s.ProcessUntilIdle();
     }
     TForm* form;
     TCountingPanel* panel;
     TTestLabel* label;
 };
+
+const TColor kDesktop = PixelToColor(THeadlessBackend::DesktopColor);
+
+// Each test starts with the session and its form.
+class PaintFormTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+    PaintForm f{s};
+};
+using Painting = PaintFormTest;
 } // namespace
 
-TEST(Painting, AShownFormShowsItsColourOnTheScreen)
+TEST_F(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
 {
-    THeadlessSession s;
-    TForm* form = s.CreateForm<TForm>();
-    form->SetBounds(100, 100, 200, 150);
-    form->SetColor(clRed);
-    form->Show();
-    s.ProcessUntilIdle();
-    const TPoint p = form->ClientToScreen({10, 10});
-    EXPECT_EQ(s.ScreenColor(p.X, p.Y), clRed);
-    EXPECT_EQ(s.ScreenColor(5, 5), PixelToColor(THeadlessBackend::DesktopColor));
-}
-
-TEST(Painting, EachControlPaintsAtItsPlace)
-{
-    THeadlessSession s;
-    PaintForm f(s);
+    EXPECT_EQ(s.ScreenColor(5, 5), kDesktop);
     EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
     EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
     EXPECT_EQ(s.ScreenColor(100 + 10 + 20, 100 + 10 + 20), clRed);
     EXPECT_EQ(s.ScreenColor(100 + 10 + 20 + 40, 100 + 10 + 20), clYellow);
     EXPECT_EQ(s.WindowColor(*f.form, 10 + 20 + 39, 10 + 20 + 19), clRed);
+    f.form->SetColor(clGreen);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(105, 105), clGreen);
+    EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
+    TForm* framed = ShowForm(s, 500, 100, 200, 150);
+    framed->SetColor(clRed);
+    s.ProcessUntilIdle();
+    const TPoint p = framed->ClientToScreen({0, 0});
+    EXPECT_EQ(s.ScreenColor(p.X, p.Y), clRed);
+    EXPECT_NE(s.ScreenColor(p.X - 1, p.Y - 1), clRed);
 }
 
-TEST(Painting, InvalidationsAreCoalescedIntoOnePaint)
+TEST_F(Painting, InvalidationsAreCoalescedIntoOnePendingPaintOfJustTheirArea)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->Paints = 0;
     f.panel->Invalidate();
     f.panel->InvalidateRect(Rect(0, 0, 5, 5), true);
     f.panel->Invalidate();
     s.ProcessUntilIdle();
     EXPECT_EQ(f.panel->Paints, 1);
-}
-
-TEST(Painting, APartialInvalidationPaintsOnlyThatPart)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->Clips.clear();
     f.panel->InvalidateRect(Rect(50, 40, 60, 50), false);
     s.ProcessUntilIdle();
-    ASSERT_EQ(f.panel->Clips.size(), 1u);
-    EXPECT_EQ(f.panel->Clips[0], Rect(50, 40, 60, 50));
+    EXPECT_EQ(f.panel->Clips, (std::vector<TRect>{Rect(50, 40, 60, 50)}));
+    EXPECT_EQ(s.App().SendMessage(f.panel->Handle(), WM_ERASEBKGND), 1);
+    // A pending paint is found by peeking, and handed out once when removed, even for a hidden window.
+    TQueuedMessage m;
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    f.panel->Invalidate();
+    ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    EXPECT_EQ(m.Wnd, f.panel->Handle());
+    s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
+    f.panel->Hide();
+    f.panel->Invalidate();
+    for (int taken = 0; taken < 5 && s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true); ++taken)
+        s.App().DispatchMessage(m);
+    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
 }
 
-TEST(Painting, ChildrenAreClippedOutOfTheParentsPainting)
+TEST_F(Painting, WindowlessControlsLieBeneathWindowedSiblings)
 {
-    THeadlessSession s;
-    PaintForm f(s);
-    f.form->SetColor(clGreen);
-    s.ProcessUntilIdle();
-    EXPECT_EQ(s.ScreenColor(105, 105), clGreen);
-    EXPECT_EQ(s.ScreenColor(115, 115), clYellow);
-}
-
-TEST(Painting, WindowlessControlsLieBeneathWindowedSiblings)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     auto* low = Place<TTestLabel>(f.form, "Low", 0, 0);
     low->SetColor(clFuchsia);
     low->SetBounds(5, 5, 30, 30);
@@ -108,10 +105,8 @@ TEST(Painting, WindowlessControlsLieBeneathWindowedSiblings)
     EXPECT_EQ(s.ScreenColor(100 + 15, 100 + 15), clYellow);
 }
 
-TEST(Painting, APaintLockHoldsPaintsUntilReleased)
+TEST_F(Painting, APaintLockHoldsPaintsUntilReleasedAndUpdatePaintsWithoutTheLoop)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->Paints = 0;
     f.panel->SetRedraw(false);
     f.panel->SetColor(clWhite);
@@ -122,40 +117,13 @@ TEST(Painting, APaintLockHoldsPaintsUntilReleased)
     s.ProcessUntilIdle();
     EXPECT_EQ(f.panel->Paints, 1);
     EXPECT_EQ(s.ScreenColor(115, 115), clWhite);
-}
-
-TEST(Painting, UpdatePaintsNowWithoutTheLoop)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->SetColor(clAqua);
     f.panel->Update();
     EXPECT_EQ(s.ScreenColor(115, 115), clAqua);
 }
 
-TEST(Painting, PeekForPaintFindsAPendingPaint)
+TEST_F(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
 {
-    THeadlessSession s;
-    PaintForm f(s);
-    TQueuedMessage m;
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    f.panel->Invalidate();
-    ASSERT_TRUE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    EXPECT_EQ(m.Wnd, f.panel->Handle());
-    s.App().DispatchMessage(m);
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT));
-    // Removed, it is handed out once, even for a hidden window that cannot paint it.
-    f.panel->Hide();
-    f.panel->Invalidate();
-    for (int taken = 0; taken < 5 && s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true); ++taken)
-        s.App().DispatchMessage(m);
-    EXPECT_FALSE(s.App().PeekMessage(m, 0, WM_PAINT, WM_PAINT, true));
-}
-
-TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     TBitmap bitmap(250, 150);
     bitmap.Fill(0xFF000000);
     f.panel->PaintTo(bitmap.Canvas(), 0, 0);
@@ -164,17 +132,8 @@ TEST(Painting, PaintToCopiesTheControlAndItsChildrenIntoACanvas)
     EXPECT_EQ(bitmap.ColorAt(210, 10), clBlack);
 }
 
-TEST(Painting, EraseBackgroundIsAnsweredWithoutErasing)
+TEST_F(Painting, MovingOrHidingAChildRepaintsWhereItWasAndWhereItIs)
 {
-    THeadlessSession s;
-    PaintForm f(s);
-    EXPECT_EQ(s.App().SendMessage(f.panel->Handle(), WM_ERASEBKGND), 1);
-}
-
-TEST(Painting, MovingAChildRepaintsWhereItWasAndWhereItIs)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     f.panel->SetLeft(100);
     s.ProcessUntilIdle();
     EXPECT_EQ(s.ScreenColor(115, 115), clBlue);
@@ -184,39 +143,28 @@ TEST(Painting, MovingAChildRepaintsWhereItWasAndWhereItIs)
     EXPECT_EQ(s.ScreenColor(205, 115), clBlue);
 }
 
-TEST(Painting, OpacityBlendsTheWindowWithWhatLiesBelow)
+TEST_F(Painting, OpacityAndAWindowRegionShapeWhatShowsAndWhatTakesTheMouse)
 {
-    THeadlessSession s;
-    PaintForm f(s);
     s.Screen().SetWindowOpacity(f.form->NativeWindow(), 0);
-    EXPECT_EQ(s.ScreenColor(105, 105), PixelToColor(THeadlessBackend::DesktopColor));
+    EXPECT_EQ(s.ScreenColor(105, 105), kDesktop);
     s.Screen().SetWindowOpacity(f.form->NativeWindow(), 255);
     EXPECT_EQ(s.ScreenColor(105, 105), clBlue);
-}
-
-TEST(Painting, AWindowRegionShapesWhatShowsAndWhatTakesTheMouse)
-{
-    THeadlessSession s;
-    PaintForm f(s);
     TRegion shape(Rect(0, 0, 150, 200));
     shape.Union(Rect(150, 100, 300, 200));
     ASSERT_TRUE(f.form->SetWindowRegion(&shape, true));
-    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), PixelToColor(THeadlessBackend::DesktopColor));
+    EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), kDesktop);
     EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 150), clBlue);
     EXPECT_EQ(s.Screen().WindowAt(100 + 250, 100 + 50), 0u);
     f.form->SetWindowRegion(nullptr, true);
     EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
 }
 
-TEST(Painting, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
+TEST(WindowShape, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
 {
     THeadlessSession s;
     s.Screen().SetShapesSupported(false);
-    TForm* below = s.CreateForm<TForm>();
-    below->SetBorderStyle(TFormBorderStyle::bsNone);
-    below->SetBounds(300, 100, 200, 200);
+    TForm* below = ShowForm(s, 300, 100, 200, 200, false);
     below->SetColor(clGreen);
-    below->Show();
     PaintForm f(s);
     TEventLog log;
     f.form->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { log.push_back("form"); };
@@ -226,7 +174,7 @@ TEST(Painting, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
     ASSERT_NE(f.form->WindowRegion(), nullptr);
     EXPECT_TRUE(f.form->WindowRegion()->Equals(shape));
     s.ProcessUntilIdle();
-    EXPECT_EQ(s.ScreenColor(280, 150), PixelToColor(THeadlessBackend::DesktopColor));
+    EXPECT_EQ(s.ScreenColor(280, 150), kDesktop);
     EXPECT_EQ(s.ScreenColor(350, 150), clGreen);
     EXPECT_EQ(s.ScreenColor(100 + 50, 100 + 150), clBlue);
     // Outside the shape the press reaches no window, not even the one beneath.

@@ -1,12 +1,16 @@
 #pragma once
 // Small controls for the windowing tests: an entry field, a button, a panel and a painted label,
 // each writing what happens to it into a shared log.
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/Shortcuts.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/THeadlessSession.h"
 
 using TEventLog = std::vector<std::string>;
 
@@ -142,3 +146,46 @@ T* Place(TWinControl* parent, const std::string& name, int left, int top, Args&&
     c->SetBounds(left, top, c->Width(), c->Height());
     return c;
 }
+
+// A test on a fresh headless session.
+class TSessionTest : public ::testing::Test {
+protected:
+    THeadlessSession s;
+};
+
+// A plain form, shown and painted; at the given screen bounds when a width is given.
+inline TForm* ShowForm(THeadlessSession& s, int left = 0, int top = 0, int width = 0, int height = 0, bool framed = true)
+{
+    TForm* form = s.CreateForm<TForm>();
+    if (!framed)
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
+    if (width > 0)
+        form->SetBounds(left, top, width, height);
+    form->Show();
+    s.ProcessUntilIdle();
+    return form;
+}
+
+// Queues a left click at a screen point without running the queue, as input arriving during a loop.
+inline void QueueClick(THeadlessSession& s, TPoint p)
+{
+    s.Screen().MouseDown(p.X, p.Y);
+    s.Screen().MouseUp(p.X, p.Y);
+}
+
+// Shows every message to 'before' ahead of the window while it lives; 'before' may mark it handled.
+class TMessageSpy : public IMessageFilter {
+public:
+    using TBefore = std::function<void(TMessage&, bool&)>;
+    TMessageSpy(TWinControl& window, TBefore before) : window_(window), before_(std::move(before))
+    {
+        window_.AddMessageFilter(this);
+    }
+    ~TMessageSpy() override { window_.RemoveMessageFilter(this); }
+    void BeforeMessage(TMessage& m, bool& handled) override { before_(m, handled); }
+    void AfterMessage(TMessage&, bool&) override {}
+
+private:
+    TWinControl& window_;
+    TBefore before_;
+};

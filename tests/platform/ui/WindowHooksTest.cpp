@@ -4,20 +4,22 @@
 #include "UiTestControls.h"
 
 namespace {
-// Records the messages it sees and can swallow one kind.
+// Records the messages of one kind it sees on a window while it lives, and can swallow them.
 class TRecorder : public IMessageFilter {
 public:
-    TRecorder(std::string name, TEventLog& log, uint32_t watch, bool swallow = false)
-        : name_(std::move(name)), log_(log), watch_(watch), swallow_(swallow)
+    TRecorder(TWinControl& window, std::string name, TEventLog& log, uint32_t watch)
+        : window_(window), name_(std::move(name)), log_(log), watch_(watch)
     {
+        window_.AddMessageFilter(this);
     }
+    ~TRecorder() override { window_.RemoveMessageFilter(this); }
+    bool Swallow = false;
     void BeforeMessage(TMessage& m, bool& handled) override
     {
         if (m.Msg != watch_)
             return;
         log_.push_back(name_ + " before");
-        if (swallow_)
-            handled = true;
+        handled = Swallow;
     }
     void AfterMessage(TMessage& m, bool&) override
     {
@@ -26,10 +28,10 @@ public:
     }
 
 private:
+    TWinControl& window_;
     std::string name_;
     TEventLog& log_;
     uint32_t watch_;
-    bool swallow_;
 };
 
 class TLoggingForm : public TForm {
@@ -46,146 +48,99 @@ protected:
         TForm::WndProc(m);
     }
 };
+
+TLoggingForm* LoggingForm(THeadlessSession& s, TEventLog& log, uint32_t watch)
+{
+    auto* form = s.CreateForm<TLoggingForm>();
+    form->Log = &log;
+    form->Watch = watch;
+    form->HandleNeeded();
+    return form;
+}
 } // namespace
 
-TEST(WindowHooks, TheLastFilterAddedSeesTheMessageFirst)
-{
-    THeadlessSession s;
-    TEventLog log;
-    auto* form = s.CreateForm<TLoggingForm>();
-    form->Log = &log;
-    form->Watch = WM_USER;
-    TRecorder first("first", log, WM_USER), second("second", log, WM_USER);
-    form->AddMessageFilter(&first);
-    form->AddMessageFilter(&second);
-    s.App().SendMessage(form->Handle(), WM_USER);
-    form->RemoveMessageFilter(&first);
-    form->RemoveMessageFilter(&second);
-    EXPECT_EQ(log, (TEventLog{"second before", "first before", "own", "second after", "first after"}));
-}
+namespace {
+using WindowHooks = TSessionTest;
+using NonClient = TSessionTest;
+using WindowPos = TSessionTest;
+} // namespace
 
-TEST(WindowHooks, AHandledMessageIsHiddenFromEarlierFiltersAndTheWindow)
+TEST_F(WindowHooks, TheLastFilterAddedSeesTheMessageFirstAndAHandledOneHidesItFromTheRest)
 {
-    THeadlessSession s;
     TEventLog log;
-    auto* form = s.CreateForm<TLoggingForm>();
-    form->Log = &log;
-    form->Watch = WM_USER;
-    TRecorder first("first", log, WM_USER), second("second", log, WM_USER, true);
-    form->AddMessageFilter(&first);
-    form->AddMessageFilter(&second);
+    auto* form = LoggingForm(s, log, WM_USER);
+    TRecorder first(*form, "first", log, WM_USER), second(*form, "second", log, WM_USER);
     s.App().SendMessage(form->Handle(), WM_USER);
-    form->RemoveMessageFilter(&first);
-    form->RemoveMessageFilter(&second);
+    EXPECT_EQ(log, (TEventLog{"second before", "first before", "own", "second after", "first after"}));
+    log.clear();
+    second.Swallow = true;
+    s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_EQ(log, (TEventLog{"second before", "second after"}));
 }
 
-TEST(WindowHooks, DestroyReachesTheWindowEvenWhenHandled)
+TEST_F(WindowHooks, DestroyReachesTheWindowEvenWhenHandledAndQuitSkipsTheBeforePassOnly)
 {
-    THeadlessSession s;
     TEventLog log;
-    auto* form = s.CreateForm<TLoggingForm>();
-    form->Log = &log;
-    form->Watch = WM_DESTROY;
-    TRecorder hook("hook", log, WM_DESTROY, true);
-    form->HandleNeeded();
-    form->AddMessageFilter(&hook);
-    form->RecreateWnd();
-    form->RemoveMessageFilter(&hook);
+    auto* form = LoggingForm(s, log, WM_DESTROY);
+    {
+        TRecorder hook(*form, "hook", log, WM_DESTROY);
+        hook.Swallow = true;
+        form->RecreateWnd();
+    }
     EXPECT_EQ(log, (TEventLog{"hook before", "own", "hook after"}));
+    log.clear();
+    form->Watch = WM_QUIT;
+    TRecorder hook(*form, "hook", log, WM_QUIT);
+    hook.Swallow = true;
+    s.App().SendMessage(form->Handle(), WM_QUIT);
+    EXPECT_EQ(log, (TEventLog{"own", "hook after"}));
 }
 
-TEST(WindowHooks, FiltersSurviveReCreationOfTheWindow)
+TEST_F(WindowHooks, FiltersSurviveReCreationAndAreAddedOnceAndRemovedAlone)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
-    TRecorder hook("hook", log, WM_USER);
-    form->AddMessageFilter(&hook);
+    TRecorder a(*form, "a", log, WM_USER);
     const HWND before = form->Handle();
     form->RecreateWnd();
     EXPECT_NE(form->Handle(), before);
-    s.App().SendMessage(form->Handle(), WM_USER);
-    EXPECT_EQ(log, (TEventLog{"hook before", "hook after"}));
-    form->RemoveMessageFilter(&hook);
-}
-
-TEST(WindowHooks, RemovingOneFilterLeavesTheOtherWorking)
-{
-    THeadlessSession s;
-    TEventLog log;
-    auto* form = s.CreateForm<TForm>();
-    TRecorder a("a", log, WM_USER), b("b", log, WM_USER);
-    form->AddMessageFilter(&a);
-    form->AddMessageFilter(&b);
-    form->AddMessageFilter(&a);
-    form->RemoveMessageFilter(&b);
+    {
+        TRecorder b(*form, "b", log, WM_USER);
+        form->AddMessageFilter(&a);
+    }
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_EQ(log, (TEventLog{"a before", "a after"}));
-    form->RemoveMessageFilter(&a);
 }
 
-TEST(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
+TEST_F(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
-    TRecorder victim("victim", log, WM_USER);
-    struct Remover : IMessageFilter {
-        TWinControl* form;
-        IMessageFilter* victim;
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_USER)
-                form->RemoveMessageFilter(victim);
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } remover;
-    remover.form = form;
-    remover.victim = &victim;
-    form->AddMessageFilter(&victim);
-    form->AddMessageFilter(&remover);
+    TRecorder victim(*form, "victim", log, WM_USER);
+    TMessageSpy remover(*form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_USER)
+            form->RemoveMessageFilter(&victim);
+    });
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_TRUE(log.empty());
-    form->RemoveMessageFilter(&remover);
 }
 
-TEST(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
+TEST_F(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
 {
-    THeadlessSession s;
     TEventLog log;
     auto* form = s.CreateForm<TForm>();
     auto* button = Place<TTestButton>(form, "Boom", 10, 10);
     button->OnClick = [](TComponent*) { throw EInvalidOperation("boom"); };
-    TRecorder hook("hook", log, WM_LBUTTONUP);
-    button->AddMessageFilter(&hook);
+    TRecorder hook(*button, "hook", log, WM_LBUTTONUP);
     form->Show();
     s.ClickControl(*button);
-    button->RemoveMessageFilter(&hook);
     EXPECT_EQ(log, (TEventLog{"hook before", "hook after"}));
     EXPECT_EQ(s.Errors(), (std::vector<std::string>{"boom."}));
 }
 
-TEST(WindowHooks, QuitSkipsTheBeforePassOnly)
+TEST_F(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
 {
-    THeadlessSession s;
-    TEventLog log;
-    auto* form = s.CreateForm<TLoggingForm>();
-    form->Log = &log;
-    form->Watch = WM_QUIT;
-    TRecorder hook("hook", log, WM_QUIT, true);
-    form->AddMessageFilter(&hook);
-    s.App().SendMessage(form->Handle(), WM_QUIT);
-    form->RemoveMessageFilter(&hook);
-    EXPECT_EQ(log, (TEventLog{"own", "hook after"}));
-}
-
-TEST(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
-{
-    THeadlessSession s;
-    auto* form = s.CreateForm<TForm>();
-    form->SetBounds(100, 100, 300, 200);
-    form->Show();
+    TForm* form = ShowForm(s, 100, 100, 300, 200);
     auto hit = [&](int x, int y) { return s.App().SendMessage(form->Handle(), WM_NCHITTEST, 0, MakeLong(100 + x, 100 + y)); };
     EXPECT_EQ(hit(150, 100), HTCLIENT);
     EXPECT_EQ(hit(150, 12), HTCAPTION);
@@ -200,71 +155,50 @@ TEST(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
     EXPECT_EQ(hit(max.Left + 2, max.Top + 2), HTMAXBUTTON);
 }
 
-TEST(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)
+TEST_F(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 300, 200);
-    struct Inset : IMessageFilter {
-        void BeforeMessage(TMessage& m, bool& handled) override
-        {
-            if (m.Msg != WM_NCCALCSIZE)
-                return;
-            auto* p = reinterpret_cast<TNCCalcSizeParams*>(m.LParam);
-            p->left += 3;
-            p->top += 3;
-            p->right -= 3;
-            p->bottom -= 3;
-            handled = true;
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } inset;
     form->HandleNeeded();
-    form->AddMessageFilter(&inset);
+    TMessageSpy inset(*form, [](TMessage& m, bool& handled) {
+        if (m.Msg != WM_NCCALCSIZE)
+            return;
+        auto* p = reinterpret_cast<TNCCalcSizeParams*>(m.LParam);
+        p->left += 3;
+        p->top += 3;
+        p->right -= 3;
+        p->bottom -= 3;
+        handled = true;
+    });
     form->FrameChanged();
     EXPECT_EQ(form->ClientWidth(), 294);
     EXPECT_EQ(form->ClientHeight(), 194);
-    form->RemoveMessageFilter(&inset);
 }
 
-TEST(NonClient, RefreshFrameKeepsTheClientSize)
+TEST_F(NonClient, RefreshFrameKeepsTheClientSize)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->SetBounds(0, 0, 300, 200);
     form->HandleNeeded();
-    const int cw = form->ClientWidth();
-    const int ch = form->ClientHeight();
-    struct NoFrame : IMessageFilter {
-        void BeforeMessage(TMessage& m, bool& handled) override { handled = m.Msg == WM_NCCALCSIZE; }
-        void AfterMessage(TMessage&, bool&) override {}
-    } noFrame;
-    form->AddMessageFilter(&noFrame);
-    form->RefreshFrame();
-    form->RemoveMessageFilter(&noFrame);
-    EXPECT_EQ(form->ClientWidth(), cw);
-    EXPECT_EQ(form->ClientHeight(), ch);
-    EXPECT_EQ(form->Width(), cw);
+    const TRect client = form->ClientRect();
+    {
+        TMessageSpy noFrame(*form, [](TMessage& m, bool& handled) { handled = m.Msg == WM_NCCALCSIZE; });
+        form->RefreshFrame();
+    }
+    EXPECT_EQ(form->ClientRect(), client);
+    EXPECT_EQ(form->Width(), client.Width());
     EXPECT_EQ(form->FrameWidths(), Rect(0, 0, 0, 0));
 }
 
-TEST(WindowPos, ChangingCanBeModifiedByAFilter)
+TEST_F(WindowPos, ChangingCanBeModifiedByAFilter)
 {
-    THeadlessSession s;
     auto* form = s.CreateForm<TForm>();
     form->HandleNeeded();
-    struct Snap : IMessageFilter {
-        void BeforeMessage(TMessage& m, bool&) override
-        {
-            if (m.Msg == WM_WINDOWPOSCHANGING)
-                reinterpret_cast<TWindowPos*>(m.LParam)->x = 0;
-        }
-        void AfterMessage(TMessage&, bool&) override {}
-    } snap;
-    form->AddMessageFilter(&snap);
+    TMessageSpy snap(*form, [](TMessage& m, bool&) {
+        if (m.Msg == WM_WINDOWPOSCHANGING)
+            reinterpret_cast<TWindowPos*>(m.LParam)->x = 0;
+    });
     form->SetWindowPos(7, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    form->RemoveMessageFilter(&snap);
-    EXPECT_EQ(form->Left(), 0);
-    EXPECT_EQ(form->Top(), 40);
+    EXPECT_EQ(form->BoundsRect().TopLeft(), Point(0, 40));
     EXPECT_EQ(form->Width(), 320);
 }

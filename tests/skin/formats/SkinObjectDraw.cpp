@@ -39,8 +39,9 @@ TEST(SkinObjectDraw, ButtonFaceShowsEachStatesBitmapAwayFromTheText)
         button->SetState(state);
         button->Draw(t.Canvas(), TRect{});
         EXPECT_EQ(t.At(5, 20), colour) << int(state);
-        if (state == 0)
+        if (state == 0) {
             EXPECT_EQ(t.At(0, 0), Back) << "the key corner shows through";
+        }
         ASSERT_EQ(t.texts.size(), 1u);
         EXPECT_EQ(t.texts[0].Text, "OK");
     }

@@ -1,0 +1,64 @@
+#pragma once
+// The account dialog: creates or changes one account of the chart, proposing its code from the
+// category or the parent account and its normal side from the account class. For a new account
+// the chart window has already stored a blank coa row with the new id; every close of the dialog
+// that is not a successful Save deletes that row again.
+#include <string>
+#include <vector>
+
+#include "ledger/TLedgerForm.h"
+
+class TADOTable;
+class TZlButton;
+class TZlComboBox;
+class TZlEdit;
+class TZlLabel;
+class TZlRadio;
+
+class TFI_Akun : public TLedgerForm {
+public:
+    explicit TFI_Akun(TComponent* AOwner = nullptr);
+
+    // 1 new account, 2 edit; set by the caller before showing, with AccountIdText.
+    int Mode = 1;
+    std::string AccountIdText;
+
+    TZlRadio* ZlRadio3 = nullptr;
+    TZlRadio* ZlRadio4 = nullptr;
+    TZlRadio* ZlRadio5 = nullptr;
+    TZlLabel* ZlLabel5 = nullptr;
+    TZlComboBox* ZlComboBox2 = nullptr;
+    TZlEdit* Zledit2 = nullptr;
+    TZlEdit* Zledit3 = nullptr;
+    TZlRadio* ZlRadio1 = nullptr;
+    TZlRadio* ZlRadio2 = nullptr;
+    TZlLabel* ZlLabel7 = nullptr;
+    TZlComboBox* ZlComboBox3 = nullptr;
+    TZlButton* TeButton1 = nullptr;
+    TZlButton* TeButton2 = nullptr;
+    TADOTable* coa = nullptr;
+
+    // The proposed code for the checked kind and the chosen list entry; also fills the field.
+    void ZlComboBox2Change();
+
+protected:
+    void DoClose(TCloseAction& action) override;
+
+private:
+    void FormShow();
+    void LoadUnits();
+    void ZlRadio3Click(TZlRadio* kind);
+    void TeButton1Click();
+    bool CodeTaken(const std::string& code);
+    // The list entry chosen, when its numbers are loaded; -1 otherwise.
+    int ChosenEntry() const;
+
+    std::string oldCode_;
+    std::vector<std::string> unitIds_;
+    std::vector<std::string> categoryNumbers_;
+    std::vector<std::string> parentPrefixes_;
+    std::vector<std::string> parentCategories_;
+    // An edited account whose unit is not in the list keeps its stored unit.
+    bool storedUnitListed_ = true;
+    bool saved_ = false;
+};

@@ -1,0 +1,97 @@
+#include "ledger/TFI_Jurnal.h"
+
+#include "controls/flat/TZlEdit.h"
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TimeStampKey.h"
+#include "ledger/WindowPattern.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TDateTimePicker.h"
+#include "platform/data/TADOConnection.h"
+#include "skin/controls/TTeButton.h"
+#include "skin/controls/TTeForm.h"
+
+TFI_Jurnal* FI_Jurnal = nullptr;
+
+TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
+{
+    SetName("FI_Jurnal");
+    FI_Jurnal = this;
+    SetCaption("FI_Jurnal");
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetPosition(TPosition::poMainFormCenter);
+    TeForm1->SetBorderStyle(kbsDialog);
+    TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
+    SetClientSize(280, 112);
+
+    PlaceLabel(*this, *this, "Label1", "No. Bukti", 12, 16, 70, 16);
+    ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 90, 12, 176, 21);
+    ZlEdit1->SetMaxLength(20);
+    PlaceLabel(*this, *this, "Label2", "Tanggal", 12, 44, 70, 16);
+    DateTimePicker1 = PlaceControl<TDateTimePicker>(*this, *this, "DateTimePicker1", 90, 40, 120, 21);
+    DateTimePicker1->SetFormat("dd/MM/yyyy");
+    DateTimePicker1->SetDate(Now());
+    TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 104, 76, 80, 26);
+    TeButton1->SetCaption("&Save");
+    TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 188, 76, 80, 26);
+    TeButton2->SetCaption("&Cancel");
+    TeButton2->SetCancel(true);
+
+    MoveFocusOnEnter(*ZlEdit1);
+    MoveFocusOnEnter(*DateTimePicker1);
+    OnShow = [this](TComponent*) { FormShow(); };
+    TeButton1->OnClick = [this](TComponent*) { SaveClick(); };
+    TeButton2->OnClick = [this](TComponent*) { SetModalResult(mrCancel); };
+    UseWindowFont(*this);
+}
+
+TFI_Jurnal::~TFI_Jurnal()
+{
+    if (FI_Jurnal == this)
+        FI_Jurnal = nullptr;
+}
+
+void TFI_Jurnal::FormShow()
+{
+    if (Mode != 2 || !DtModule)
+        return;
+    TADOQuery& query = *DtModule->Query1;
+    OpenSQL(query, "select no_vouc, tgl_vouc from T_vouc where ID_Vouc='" + SqlText(VoucherKey) + "'");
+    ZlEdit1->SetText(IfNull(query.FieldByName("no_vouc")->Value(), std::string()).AsString());
+    TField* date = query.FieldByName("tgl_vouc");
+    DateTimePicker1->SetDate(date->IsNull() ? Now() : date->AsDateTime());
+}
+
+void TFI_Jurnal::SaveClick()
+{
+    if (!DtModule)
+        return;
+    TDtModule& dm = *DtModule;
+    const std::string number = ZlEdit1->Text();
+    if (number.empty()) {
+        ShowMessage("Anda harus mengisikan nomor bukti transaksi!");
+        return;
+    }
+    const std::string date = FormatDateTime("yyyy-mm-dd", DateTimePicker1->Date());
+    if (Mode == 1) {
+        if (OpenSQL(*dm.Query1, "select no_vouc from T_vouc where no_vouc='" + SqlText(number) + "'")) {
+            ShowMessage("Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain");
+            return;
+        }
+        const std::string key = NewVoucherKey(dm);
+        TTransaction transaction(*dm.CONN1);
+        if (FullInsert)
+            RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc, ajp, id_unit) values('" + SqlText(key)
+                    + "','" + SqlText(number) + "','" + date + "', true, " + SqlNumber(Variant(UnitId)) + ")");
+        else
+            RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc) values('" + SqlText(key) + "','"
+                    + SqlText(number) + "','" + date + "')");
+        transaction.Commit();
+        VoucherKey = key;
+    } else if (Mode == 2) {
+        TTransaction transaction(*dm.CONN1);
+        RunSQL(*dm.Query2, "update T_Vouc set tgl_vouc='" + date + "' where ID_Vouc='" + SqlText(VoucherKey) + "'");
+        transaction.Commit();
+    }
+    SetModalResult(mrOk);
+}

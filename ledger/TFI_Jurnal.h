@@ -1,0 +1,34 @@
+#pragma once
+// The adjusting voucher's header dialog: number and date of a new voucher (mode 1), or a new
+// date for a listed one (mode 2). Afterwards a non-empty VoucherKey means a voucher was written.
+#include <string>
+
+#include "ledger/TLedgerForm.h"
+
+class TDateTimePicker;
+class TTeButton;
+class TZlEdit;
+
+class TFI_Jurnal : public TLedgerForm {
+public:
+    explicit TFI_Jurnal(TComponent* AOwner = nullptr);
+    ~TFI_Jurnal() override;
+
+    // 1 new voucher, 2 change of date.
+    int Mode = 1;
+    std::string VoucherKey;
+    std::string UnitId;
+    // The new header is written with ajp true and the unit.
+    bool FullInsert = false;
+
+    TZlEdit* ZlEdit1 = nullptr;
+    TDateTimePicker* DateTimePicker1 = nullptr;
+    TTeButton* TeButton1 = nullptr;
+    TTeButton* TeButton2 = nullptr;
+
+private:
+    void FormShow();
+    void SaveClick();
+};
+
+extern TFI_Jurnal* FI_Jurnal;

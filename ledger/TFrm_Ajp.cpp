@@ -1,0 +1,585 @@
+#include "ledger/TFrm_Ajp.h"
+
+#include "controls/flat/TZlComboBox.h"
+#include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlRadio.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "controls/grid/TZgColumn.h"
+#include "controls/grid/TZgDBGrid.h"
+#include "ledger/LoginState.h"
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TFI_Jurnal.h"
+#include "ledger/TFPop_coa.h"
+#include "ledger/VoucherWindows.h"
+#include "ledger/Vouchers.h"
+#include "ledger/WindowPattern.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TCustomPanel.h"
+#include "platform/controls/TDateTimePicker.h"
+#include "platform/core/FloatText.h"
+#include "platform/core/StrUtils.h"
+#include "platform/data/TADOTable.h"
+#include "platform/data/TDataSource.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/TApplication.h"
+#include "skin/controls/TTeButton.h"
+
+TFrm_Ajp* Frm_Ajp = nullptr;
+
+namespace {
+
+bool Editing(const TDataSet& data)
+{
+    return data.State() == dsEdit || data.State() == dsInsert;
+}
+
+std::string FieldText(TDataSet& data, const char* field)
+{
+    return IfNull(data.FieldByName(field)->Value(), std::string()).AsString();
+}
+
+} // namespace
+
+TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
+{
+    SetName("Frm_Ajp");
+    Frm_Ajp = this;
+    SetCaption("Adjustment");
+    SetFormStyle(TFormStyle::fsMDIChild);
+    SetClientSize(760, 470);
+
+    T_Vouc = CreateOwned<TADOTable>(*this);
+    T_Vouc->SetName("T_Vouc");
+    T_Vouc->SetTableName("T_VOUC");
+    TR_VOUC = CreateOwned<TADOTable>(*this);
+    TR_VOUC->SetName("TR_VOUC");
+    TR_VOUC->SetTableName("TR_VOUC");
+    if (DtModule) {
+        T_Vouc->SetConnection(DtModule->CONN1);
+        TR_VOUC->SetConnection(DtModule->CONN1);
+    }
+    DataSource1 = CreateOwned<TDataSource>(*this);
+    DataSource1->SetDataSet(T_Vouc);
+    DataSource2 = CreateOwned<TDataSource>(*this);
+    DataSource2->SetDataSet(TR_VOUC);
+
+    Panel3 = PlaceControl<TPanel>(*this, *this, "Panel3", 0, 0, 760, 30);
+    Panel3->SetAlign(TAlign::alTop);
+    Panel3->SetCaption(" :. JOURNAL - Adjustment :. ");
+
+    Panel2 = PlaceControl<TPanel>(*this, *this, "Panel2", 8, 38, 250, 388);
+    Panel2->SetCaption("");
+    LabelUnit = PlaceLabel(*this, *Panel2, "ZlLabel1", " Unit Usaha ", 8, 12, 80, 16);
+    LabelUnit->SetVisible(false);
+    ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox1", 60, 8, 120, 21);
+    ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
+    ZlComboBox1->SetVisible(false);
+    PlaceLabel(*this, *Panel2, "ZlLabel2", "Bulan", 8, 12, 80, 16);
+    ZlComboBox2 = PlaceControl<TZlComboBox>(*this, *Panel2, "ZlComboBox2", 60, 8, 120, 21);
+    ZlComboBox2->SetStyle(TComboBoxStyle::csDropDownList);
+    for (const std::string& month : MonthNames)
+        ZlComboBox2->Items().Add(month);
+    ZlRadio7 = PlaceControl<TZlRadio>(*this, *Panel2, "ZlRadio7", 8, 38, 80, 17);
+    ZlRadio7->SetCaption("By N&o");
+    ZlRadio7->SetGroupIndex(1);
+    ZlRadio8 = PlaceControl<TZlRadio>(*this, *Panel2, "ZlRadio8", 100, 38, 80, 17);
+    ZlRadio8->SetCaption("By &Date");
+    ZlRadio8->SetGroupIndex(1);
+    zgdbgrid27 = PlaceControl<TZgDBGrid>(*this, *Panel2, "zgdbgrid27", 8, 62, 234, 282);
+    zgdbgrid27->SetOptions((ZgDBGridDefaultOptions & ~dgEditing) | dgRowSelect);
+    zgdbgrid27->SetReadOnly(true);
+    AddColumn(*zgdbgrid27, "tgl_vouc", "Tanggal", 80);
+    AddColumn(*zgdbgrid27, "No_Vouc", "No_Bukti", 100);
+    zgdbgrid27->SetDataSource(DataSource1);
+    ColourListRows(*zgdbgrid27);
+    TeButton4 = PlaceControl<TTeButton>(*this, *Panel2, "TeButton4", 8, 352, 74, 26);
+    TeButton4->SetCaption("&New");
+    TeButton3 = PlaceControl<TTeButton>(*this, *Panel2, "TeButton3", 88, 352, 74, 26);
+    TeButton3->SetCaption("&Edit");
+    TeButton5 = PlaceControl<TTeButton>(*this, *Panel2, "TeButton5", 168, 352, 74, 26);
+    TeButton5->SetCaption("&Delete");
+
+    PlaceLabel(*this, *this, "ZlLabel3", "Keterangan", 266, 44, 80, 16);
+    ZlEdit1 = PlaceControl<TZlEdit>(*this, *this, "ZlEdit1", 346, 40, 406, 21);
+    ZlEdit1->SetMaxLength(100);
+    Panel1 = PlaceControl<TPanel>(*this, *this, "Panel1", 266, 68, 486, 320);
+    Panel1->SetCaption("");
+    Panel1->SetHint(".[F1] Help Code .[ESC] Cancel ");
+    DBGrid1 = PlaceControl<TZgDBGrid>(*this, *Panel1, "DBGrid1", 4, 4, 478, 278);
+    DBGrid1->SetOptions(ZgDBGridDefaultOptions);
+    AddColumn(*DBGrid1, "account_code", "Code", 80);
+    AddColumn(*DBGrid1, "uraian", "Remark", 180);
+    AddColumn(*DBGrid1, "debet", "Debet", 90);
+    AddColumn(*DBGrid1, "kredit", "Credit", 90);
+    AddColumn(*DBGrid1, "account_id", "account_id", 40)->SetVisible(false);
+    DBGrid1->SetDataSource(DataSource2);
+    ColourListRows(*DBGrid1);
+    ZlSpeedButton1 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton1", 4, 288, 84, 25);
+    ZlSpeedButton1->SetCaption("&Add");
+    ZlSpeedButton2 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton2", 92, 288, 84, 25);
+    ZlSpeedButton2->SetCaption("&Delete");
+    ZlSpeedButton3 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton3", 180, 288, 84, 25);
+    ZlSpeedButton3->SetCaption("&Save");
+
+    PlaceLabel(*this, *this, "ZlLabel4", " Total D/K ", 400, 400, 80, 16);
+    for (TZlEdit** total : {&ZlEdit2, &ZlEdit3}) {
+        *total = PlaceControl<TZlEdit>(*this, *this, total == &ZlEdit2 ? "ZlEdit2" : "ZlEdit3",
+            total == &ZlEdit2 ? 476 : 616, 396, 136, 21);
+        (*total)->SetInputType(TInputType::itCurrency);
+        (*total)->SetAlignment(TAlignment::taRightJustify);
+        (*total)->SetEnabled(false);
+    }
+
+    TeButton1 = PlaceControl<TTeButton>(*this, *this, "TeButton1", 672, 436, 80, 26);
+    TeButton1->SetCaption("&Close");
+    TeButton1->OnClick = [this](TComponent*) { Close(); };
+    UseWindowFont(*this);
+
+    OnShow = [this](TComponent*) { FormShow(); };
+    ZlComboBox1->OnChange = [this](TComponent*) {
+        ApplyVoucherFilter();
+        VoucherScrolled();
+    };
+    ZlComboBox2->OnChange = [this](TComponent*) { MonthChanged(); };
+    ZlRadio7->OnClick = [this](TComponent*) {
+        if (!T_Vouc->Active())
+            T_Vouc->Open();
+        T_Vouc->SetSort("No_Vouc");
+    };
+    ZlRadio8->OnClick = [this](TComponent*) {
+        if (!T_Vouc->Active())
+            T_Vouc->Open();
+        T_Vouc->SetSort("Tgl_Vouc");
+    };
+    MoveFocusOnEnter(*ZlEdit1);
+    MoveFocusOnEnter(*ZlComboBox2);
+    ZlComboBox1->OnKeyPress = [this](TComponent*, char32_t& key) {
+        if (key == U'\r') {
+            key = 0;
+            DBGrid1->SetFocus();
+        }
+    };
+    TeButton4->OnClick = [this](TComponent*) { NewClick(); };
+    TeButton3->OnClick = [this](TComponent*) { EditClick(); };
+    TeButton5->OnClick = [this](TComponent*) { DeleteVoucherClick(); };
+
+    T_Vouc->AfterOpen = [](TDataSet* data) {
+        data->FieldByName("tgl_vouc")->SetDisplayFormat("dd/MM/yyyy");
+        data->FieldByName("jumlah")->SetDisplayFormat("#,##0.00");
+    };
+    T_Vouc->AfterScroll = [this](TDataSet*) { VoucherScrolled(); };
+    TR_VOUC->AfterOpen = [](TDataSet* data) {
+        data->FieldByName("debet")->SetDisplayFormat("#,##0.00");
+        data->FieldByName("kredit")->SetDisplayFormat("#,##0.00");
+    };
+    TR_VOUC->BeforePost = [this](TDataSet*) { LineBeforePost(); };
+    TR_VOUC->AfterPost = [this](TDataSet*) { LineAfterPost(); };
+    TR_VOUC->AfterDelete = [this](TDataSet*) { RecomputeTotals(); };
+
+    DBGrid1->OnEnter = [this](TComponent*) { GridEntered(); };
+    DBGrid1->OnKeyPress = [this](TComponent*, char32_t& key) { GridKeyPress(key); };
+    DBGrid1->OnColEnter = [this](TComponent*) { GridColEnter(); };
+    DBGrid1->OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_F1) {
+            key = 0;
+            PickAccount();
+        } else if (key == VK_TAB && !CheckBalance()) {
+            key = 0;
+        }
+    };
+    Panel1->OnExit = [this](TComponent*) {
+        if (!closing_)
+            CheckBalance();
+    };
+    ZlSpeedButton1->OnClick = [this](TComponent*) { LineAddClick(); };
+    ZlSpeedButton2->OnClick = [this](TComponent*) { LineDeleteClick(); };
+    ZlSpeedButton3->OnClick = [this](TComponent*) { LineSaveClick(); };
+
+    ZlComboBox2->SetItemIndex(CurrentMonth() - 1);
+}
+
+TFrm_Ajp::~TFrm_Ajp()
+{
+    closing_ = true;
+    if (Frm_Ajp == this)
+        Frm_Ajp = nullptr;
+}
+
+void TFrm_Ajp::FormShow()
+{
+    if (!DtModule || !DtModule->CONN1->Connected())
+        return;
+    FillUnitList(*DtModule, *ZlComboBox1, unitIds_);
+    for (TZlRadio* radio : {ZlRadio7, ZlRadio8})
+        radio->SetButtonShape(TZlRadio::TButtonShape::btDiamond);
+    ZlComboBox2->SetItemIndex(CurrentMonth() - 1);
+    year_ = LoginState().ref_tahun;
+    month_ = ZlComboBox2->ItemIndex() + 1;
+    ReopenDataSet(*T_Vouc);
+    ReopenDataSet(*TR_VOUC);
+    ApplyVoucherFilter();
+    VoucherScrolled();
+}
+
+std::string TFrm_Ajp::UnitId() const
+{
+    const int index = ZlComboBox1->ItemIndex();
+    return index >= 0 && index < static_cast<int>(unitIds_.size()) ? unitIds_[index] : std::string();
+}
+
+std::string TFrm_Ajp::CurrentKey() const
+{
+    if (!T_Vouc->Active() || T_Vouc->IsEmpty())
+        return {};
+    return IfNull(T_Vouc->FieldByName("ID_Vouc")->Value(), std::string()).AsString();
+}
+
+void TFrm_Ajp::MonthChanged()
+{
+    month_ = ZlComboBox2->ItemIndex() + 1;
+    ApplyVoucherFilter();
+    VoucherScrolled();
+}
+
+void TFrm_Ajp::ApplyVoucherFilter()
+{
+    ApplyListFilter(*T_Vouc, " ajp = true and " + MonthCondition(year_, month_) + " and  id_unit="
+        + SqlNumber(Variant(UnitId())));
+}
+
+void TFrm_Ajp::SetLinesEnabled(bool enabled)
+{
+    for (TControl* control : {static_cast<TControl*>(DBGrid1), static_cast<TControl*>(ZlSpeedButton1),
+             static_cast<TControl*>(ZlSpeedButton2), static_cast<TControl*>(ZlSpeedButton3)})
+        control->SetEnabled(enabled);
+}
+
+void TFrm_Ajp::VoucherScrolled()
+{
+    if (!T_Vouc->Active())
+        return;
+    // A line still open belongs to the voucher that was shown; it is not carried to this one.
+    if (Editing(*TR_VOUC))
+        TR_VOUC->Cancel();
+    const bool listed = !T_Vouc->IsEmpty();
+    SetLinesEnabled(listed);
+    TeButton4->SetEnabled(true);
+    TeButton3->SetEnabled(listed);
+    TeButton5->SetEnabled(listed);
+    ZlEdit1->SetText(listed ? FieldText(*T_Vouc, "ket") : std::string());
+    const std::string key = CurrentKey();
+    ApplyListFilter(*TR_VOUC, "ID_Vouc ='" + SqlText(key.empty() ? "-" : key) + "' ");
+    // The totals are the lines' own, so that the balance check never trusts a stale amount.
+    RecomputeTotals();
+}
+
+void TFrm_Ajp::RecomputeTotals()
+{
+    debitTotal_ = creditTotal_ = Currency();
+    if (DtModule) {
+        const std::string key = CurrentKey();
+        OpenSQL(*DtModule->Query1, "select sum(debet) as debit, sum(kredit) as credit from TR_VOUC where ID_Vouc='"
+                + SqlText(key.empty() ? "-" : key) + "'");
+        debitTotal_ = IfNull(DtModule->Query1->FieldByName("debit")->Value(), 0).AsCurrency();
+        creditTotal_ = IfNull(DtModule->Query1->FieldByName("credit")->Value(), 0).AsCurrency();
+    }
+    ZlEdit2->SetNumericValue(debitTotal_.ToDouble());
+    ZlEdit2->SetText(FormatFloat("#,##0.00", debitTotal_.ToDouble()));
+    ZlEdit3->SetNumericValue(creditTotal_.ToDouble());
+    ZlEdit3->SetText(FormatFloat("#,##0.00", creditTotal_.ToDouble()));
+}
+
+void TFrm_Ajp::UpdateHeader()
+{
+    if (CurrentKey().empty())
+        return;
+    T_Vouc->Edit();
+    T_Vouc->FieldByName("ket")->SetAsString(ZlEdit1->Text());
+    T_Vouc->FieldByName("jumlah")->SetAsCurrency(debitTotal_);
+    T_Vouc->FieldByName("id_unit")->SetAsString(UnitId());
+    T_Vouc->Post();
+}
+
+void TFrm_Ajp::NewClick()
+{
+    if (!DtModule)
+        return;
+    auto* dialog = CreateOwned<TFI_Jurnal>(*Application);
+    std::string key;
+    try {
+        NextVoucherNumber(*DtModule, 2, UnitDigit(UnitId()), key);
+        dialog->ZlEdit1->SetText(key);
+        // A date in the listed month, so the new voucher is listed and its lines go to it.
+        dialog->DateTimePicker1->SetDate(ProposedDate(year_, month_, Now()));
+        dialog->Mode = 1;
+        dialog->UnitId = UnitId();
+        dialog->FullInsert = true;
+        dialog->ShowModal();
+        key = dialog->VoucherKey;
+    } catch (...) {
+        TComponent::Free(dialog);
+        throw;
+    }
+    TComponent::Free(dialog);
+    if (key.empty())
+        return;
+    ShowVoucher(key);
+}
+
+void TFrm_Ajp::EditClick()
+{
+    const std::string key = CurrentKey();
+    if (key.empty())
+        return;
+    auto* dialog = CreateOwned<TFI_Jurnal>(*Application);
+    try {
+        dialog->Mode = 2;
+        dialog->VoucherKey = key;
+        dialog->ShowModal();
+    } catch (...) {
+        TComponent::Free(dialog);
+        throw;
+    }
+    TComponent::Free(dialog);
+    ShowVoucher(key);
+}
+
+void TFrm_Ajp::ShowVoucher(const std::string& key)
+{
+    T_Vouc->Requery();
+    bool found = T_Vouc->Locate("ID_Vouc", key, loCaseInsensitive);
+    if (!found && DtModule && OpenSQL(*DtModule->Query1, "select tgl_vouc from T_VOUC where ID_Vouc='" + SqlText(key) + "'")
+        && !DtModule->Query1->FieldByName("tgl_vouc")->IsNull()) {
+        int year = 0, month = 0, day = 0;
+        DecodeDate(DtModule->Query1->FieldByName("tgl_vouc")->AsDateTime(), year, month, day);
+        ZlComboBox2->SetItemIndex(month - 1);
+        month_ = month;
+        ApplyVoucherFilter();
+        found = T_Vouc->Locate("ID_Vouc", key, loCaseInsensitive);
+    }
+    VoucherScrolled();
+    // A voucher outside the book year is not listed; its lines cannot go to the row shown instead.
+    if (!found)
+        SetLinesEnabled(false);
+    ZlEdit1->SetFocus();
+}
+
+void TFrm_Ajp::DeleteVoucherClick()
+{
+    const std::string key = CurrentKey();
+    if (key.empty() || !DtModule)
+        return;
+    if (MessageDlg("Anda yakin menghapus data transaksi?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
+        return;
+    if (Editing(*TR_VOUC))
+        TR_VOUC->Cancel();
+    DeleteVoucher(*DtModule, key);
+    T_Vouc->Requery();
+    TR_VOUC->Requery();
+    VoucherScrolled();
+}
+
+void TFrm_Ajp::GridEntered()
+{
+    DBGrid1->SetSelectedIndex(0);
+    if (!TR_VOUC->Active() || Editing(*TR_VOUC))
+        return;
+    if (TR_VOUC->IsEmpty())
+        TR_VOUC->Append();
+    else
+        TR_VOUC->Edit();
+}
+
+void TFrm_Ajp::ZeroNullAmounts()
+{
+    for (const char* name : {"debet", "kredit"})
+        if (TR_VOUC->FieldByName(name)->IsNull())
+            TR_VOUC->FieldByName(name)->SetAsInteger(0);
+}
+
+void TFrm_Ajp::SetLineAccount(const std::string& id, const std::string& code, const std::string& name)
+{
+    TR_VOUC->FieldByName("account_id")->SetAsString(id);
+    TR_VOUC->FieldByName("account_code")->SetAsString(code);
+    TR_VOUC->FieldByName("uraian")->SetAsString(name);
+}
+
+void TFrm_Ajp::GridKeyPress(char32_t& key)
+{
+    if (key != U'\r' || !DtModule)
+        return;
+    key = 0;
+    const int column = DBGrid1->SelectedIndex();
+    if (column == 0 && Editing(*TR_VOUC)) {
+        DBGrid1->SetSelectedIndex(1);
+        const std::string code = IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-")).AsString();
+        TADOQuery& query = *DtModule->Query1;
+        if (OpenSQL(query, "select account_id, account_name from coa where account_header=false and account_code='"
+                + SqlText(code) + "' and account_sub=" + SqlNumber(Variant(UnitId())))) {
+            TR_VOUC->FieldByName("account_id")->SetAsString(query.FieldByName("account_id")->AsString());
+            TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
+            TR_VOUC->FieldByName("debet")->SetAsInteger(0);
+            TR_VOUC->FieldByName("kredit")->SetAsInteger(0);
+        } else {
+            SetLineAccount("0", "", "");
+            TR_VOUC->FieldByName("debet")->SetAsInteger(0);
+            TR_VOUC->FieldByName("kredit")->SetAsInteger(0);
+            ShowMessage("Kode perkiraan tidak ada");
+            DBGrid1->SetSelectedIndex(0);
+        }
+        return;
+    }
+    if (column == 3) {
+        if (Editing(*TR_VOUC))
+            TR_VOUC->Post();
+        TR_VOUC->Append();
+        DBGrid1->SetSelectedIndex(0);
+        return;
+    }
+    DBGrid1->SetSelectedIndex(column + 1);
+}
+
+void TFrm_Ajp::GridColEnter()
+{
+    if (DBGrid1->SelectedIndex() != 0 || !Editing(*TR_VOUC) || !DtModule)
+        return;
+    const std::string code = Trim(FieldText(*TR_VOUC, "account_code"));
+    if (code.empty())
+        return;
+    TADOQuery& query = *DtModule->Query1;
+    if (OpenSQL(query, "select account_code, account_name, account_id from coa where account_header=false and "
+                       "account_code like '" + SqlText(code) + "' ")) {
+        TR_VOUC->FieldByName("account_id")->SetAsString(query.FieldByName("account_id")->AsString());
+        TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
+        ZeroNullAmounts();
+        DBGrid1->SetSelectedIndex(1);
+    } else {
+        TR_VOUC->FieldByName("account_code")->SetAsString("");
+        TR_VOUC->FieldByName("uraian")->SetAsString("");
+        ShowMessage("Anda memasukan no.account yang salah (tidak terdaftar)!");
+    }
+}
+
+void TFrm_Ajp::PickAccount()
+{
+    if (!FPop_coa || !TR_VOUC->Active())
+        return;
+    TADOQuery& list = *FPop_coa->ADOQuery1;
+    OpenSQL(list, "select account_code, account_name, account_id from coa where account_header=false and account_sub="
+            + SqlNumber(Variant(UnitId())) + " order by account_code");
+    FPop_coa->ShowModal();
+    // OK on an empty list picks nothing.
+    if (FPop_coa->Cancelled || list.IsEmpty())
+        return;
+    if (!Editing(*TR_VOUC)) {
+        if (TR_VOUC->IsEmpty())
+            TR_VOUC->Append();
+        else
+            TR_VOUC->Edit();
+    }
+    SetLineAccount(list.FieldByName("account_id")->AsString(), FieldText(list, "account_code"), FieldText(list, "account_name"));
+    ZeroNullAmounts();
+    DBGrid1->SetSelectedIndex(1);
+}
+
+void TFrm_Ajp::LineBeforePost()
+{
+    if (TR_VOUC->State() != dsInsert || !DtModule)
+        return;
+    const std::string key = CurrentKey();
+    // A line belongs to the voucher shown; with none there is nothing to attach it to.
+    if (key.empty() || !DBGrid1->Enabled())
+        Abort();
+    TADOQuery& query = *DtModule->Query1;
+    OpenSQL(query, "select count(*)as jml from TR_Vouc where ID_Vouc='" + SqlText(key) + "'");
+    int64_t n = IfNull(query.FieldByName("jml")->Value(), 0).AsInteger() + 1;
+    while (OpenSQL(query, "select nomor from TR_Vouc where ID_Vouc='" + SqlText(key) + "' and nomor=" + IntToStr(n)))
+        ++n;
+    TR_VOUC->FieldByName("nomor")->SetAsInteger(n);
+    TR_VOUC->FieldByName("ID_VOUC")->SetAsString(key);
+}
+
+void TFrm_Ajp::LineAfterPost()
+{
+    // The totals include the line just posted before the header takes them.
+    RecomputeTotals();
+    if (debitTotal_ == creditTotal_)
+        UpdateHeader();
+    ZlSpeedButton2->SetEnabled(true);
+    ZlSpeedButton3->SetEnabled(true);
+}
+
+void TFrm_Ajp::LineAddClick()
+{
+    DBGrid1->SetFocus();
+    TR_VOUC->Append();
+}
+
+void TFrm_Ajp::LineDeleteClick()
+{
+    if (!TR_VOUC->Active())
+        return;
+    if (TR_VOUC->State() == dsInsert) {
+        TR_VOUC->Cancel();
+        return;
+    }
+    if (TR_VOUC->State() == dsEdit)
+        TR_VOUC->Cancel();
+    if (TR_VOUC->IsEmpty())
+        return;
+    if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) == mrYes)
+        TR_VOUC->Delete();
+}
+
+void TFrm_Ajp::LineSaveClick()
+{
+    if (Editing(*TR_VOUC))
+        TR_VOUC->Post();
+    else
+        UpdateHeader();
+}
+
+bool TFrm_Ajp::CheckBalance()
+{
+    if (!TR_VOUC->Active())
+        return true;
+    // A line left untouched is dropped, not written as an empty line.
+    if (Editing(*TR_VOUC)) {
+        if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
+            TR_VOUC->Cancel();
+        else
+            TR_VOUC->Post();
+    }
+    if (debitTotal_ == creditTotal_) {
+        if (ZlComboBox1->ItemIndex() < 0) {
+            ShowMessage("Transaksi belum lengkap, Silakan isikan unit transaksi");
+            return true;
+        }
+        TR_VOUC->First();
+        while (!TR_VOUC->Eof()) {
+            if (Trim(FieldText(*TR_VOUC, "account_code")).empty())
+                TR_VOUC->Delete();
+            else
+                TR_VOUC->Next();
+        }
+        return true;
+    }
+    MessageDlg("Transaksi anda belum balance silakan perbaiki dulu!", TMsgDlgType::mtError, mbOK);
+    if (!TR_VOUC->IsEmpty())
+        TR_VOUC->Edit();
+    if (DBGrid1->CanFocus())
+        DBGrid1->SetFocus();
+    return false;
+}
+
+bool TFrm_Ajp::CloseQuery()
+{
+    if (!CheckBalance())
+        return false;
+    if (!TLedgerForm::CloseQuery())
+        return false;
+    closing_ = true;
+    return true;
+}

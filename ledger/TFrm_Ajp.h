@@ -1,0 +1,98 @@
+#pragma once
+// The adjusting entries window: the adjusting vouchers of one unit and month, their header made
+// through the dialog TFI_Jurnal, and their debit and credit lines edited in a grid that may not
+// be left while the voucher does not balance.
+#include <string>
+#include <vector>
+
+#include "ledger/TLedgerForm.h"
+#include "platform/core/Currency.h"
+
+class TADOTable;
+class TDataSource;
+class TPanel;
+class TTeButton;
+class TZgDBGrid;
+class TZlComboBox;
+class TZlEdit;
+class TZlLabel;
+class TZlRadio;
+class TZlSpeedButton;
+
+class TFrm_Ajp : public TLedgerForm {
+public:
+    explicit TFrm_Ajp(TComponent* AOwner = nullptr);
+    ~TFrm_Ajp() override;
+
+    TADOTable* T_Vouc = nullptr;
+    TADOTable* TR_VOUC = nullptr;
+    TDataSource* DataSource1 = nullptr;
+    TDataSource* DataSource2 = nullptr;
+
+    TPanel* Panel3 = nullptr;
+    TPanel* Panel2 = nullptr;
+    TZlLabel* LabelUnit = nullptr;
+    TZlComboBox* ZlComboBox1 = nullptr;
+    TZlComboBox* ZlComboBox2 = nullptr;
+    TZlRadio* ZlRadio7 = nullptr;
+    TZlRadio* ZlRadio8 = nullptr;
+    TZgDBGrid* zgdbgrid27 = nullptr;
+    TTeButton* TeButton4 = nullptr;
+    TTeButton* TeButton3 = nullptr;
+    TTeButton* TeButton5 = nullptr;
+    TZlEdit* ZlEdit1 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TZgDBGrid* DBGrid1 = nullptr;
+    TZlSpeedButton* ZlSpeedButton1 = nullptr;
+    TZlSpeedButton* ZlSpeedButton2 = nullptr;
+    TZlSpeedButton* ZlSpeedButton3 = nullptr;
+    TZlEdit* ZlEdit2 = nullptr;
+    TZlEdit* ZlEdit3 = nullptr;
+    TTeButton* TeButton1 = nullptr;
+
+    Currency DebitTotal() const { return debitTotal_; }
+    Currency CreditTotal() const { return creditTotal_; }
+
+    // Posts a pending line; a balanced voucher loses its lines without a code, an unbalanced one
+    // gets the balance message and the focus back in the lines grid. Answers whether it balanced.
+    bool CheckBalance();
+
+    bool CloseQuery() override;
+    // The key of the voucher shown; empty with none.
+    std::string CurrentKey() const;
+
+private:
+    void FormShow();
+    std::string UnitId() const;
+    void MonthChanged();
+    void ApplyVoucherFilter();
+    void VoucherScrolled();
+    void SetLinesEnabled(bool enabled);
+    void RecomputeTotals();
+    void UpdateHeader();
+    void NewClick();
+    void EditClick();
+    void DeleteVoucherClick();
+    // After the dialog: the voucher of the key made current, in its own month when needed.
+    void ShowVoucher(const std::string& key);
+    void GridEntered();
+    void GridKeyPress(char32_t& key);
+    void GridColEnter();
+    void PickAccount();
+    void LineBeforePost();
+    void LineAfterPost();
+    void LineAddClick();
+    void LineDeleteClick();
+    void LineSaveClick();
+    void SetLineAccount(const std::string& id, const std::string& code, const std::string& name);
+    void ZeroNullAmounts();
+
+    std::vector<std::string> unitIds_;
+    int year_ = 0;
+    int month_ = 1;
+    Currency debitTotal_;
+    Currency creditTotal_;
+    bool closing_ = false;
+};
+
+extern TFrm_Ajp* Frm_Ajp;

@@ -1,0 +1,110 @@
+#pragma once
+// The cash vouchers window: the vouchers of one unit and month (one list row per voucher, its line
+// on the chosen account) beside an entry panel where a voucher is added, changed, deleted or found.
+// Each voucher is a header and two lines: the unit's cash account and the chosen account.
+#include <string>
+#include <vector>
+
+#include "ledger/TLedgerForm.h"
+
+class TADOQuery;
+class TCheckBox;
+class TDataSource;
+class TDateTimePicker;
+class TLabel;
+class TPanel;
+class TTeButton;
+class TZgDBGrid;
+class TZlComboBox;
+class TZlEdit;
+class TZlLabel;
+class TZlRadio;
+class TZlSpeedButton;
+
+class TFrm_CashFlow : public TLedgerForm {
+public:
+    explicit TFrm_CashFlow(TComponent* AOwner = nullptr);
+    ~TFrm_CashFlow() override;
+
+    TADOQuery* v_cash = nullptr;
+    TDataSource* ds_Vcash = nullptr;
+
+    TPanel* Panel3 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TZlEdit* ZlEdit1 = nullptr;
+    TDateTimePicker* DateTimePicker1 = nullptr;
+    TZlEdit* ZlEdit2 = nullptr;
+    TZlSpeedButton* ZlSpeedButton1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TZlEdit* ZlEdit3 = nullptr;
+    TZlRadio* ZlRadio1 = nullptr;
+    TZlRadio* ZlRadio2 = nullptr;
+    TZlEdit* ZlEdit4 = nullptr;
+    TZlSpeedButton* ZlSpeedButton2 = nullptr;
+    TZlSpeedButton* ZlSpeedButton5 = nullptr;
+    TZlSpeedButton* ZlSpeedButton3 = nullptr;
+
+    TPanel* Panel2 = nullptr;
+    TZlLabel* LabelUnit = nullptr;
+    TZlComboBox* ZlComboBox1 = nullptr;
+    TZlComboBox* ZlComboBox2 = nullptr;
+    TZlRadio* ZlRadio7 = nullptr;
+    TZlRadio* ZlRadio8 = nullptr;
+    TCheckBox* CheckBox1 = nullptr;
+    TPanel* Panel4 = nullptr;
+    TZlEdit* ZlEdit5 = nullptr;
+    TZlComboBox* ZlComboBox3 = nullptr;
+    TZlSpeedButton* ZlSpeedButton4 = nullptr;
+    TZgDBGrid* zgdbgrid27 = nullptr;
+    TTeButton* TeButton1 = nullptr;
+
+    // The unit the window works on and its cash account id ("0" when the settings name none).
+    const std::string& UnitId() const { return unitId_; }
+    // The key of the voucher being entered; empty while browsing.
+    const std::string& VoucherKey() const { return key_; }
+    bool EnteringNew() const;
+
+    void SetProposedDate();
+    // Lists the chosen month of the unit, narrowed further by a search criterion when one is given.
+    void ApplyPeriodFilter(const std::string& criterion);
+    void ApplySortOrder();
+
+protected:
+    void DoClose(TCloseAction& action) override;
+
+private:
+    void FormShow();
+    void UnitChanged();
+    std::string ListSql() const;
+    void OpenList();
+    void MonthChanged();
+    void ListOpened();
+    void RequeryList();
+    void RowToPanel();
+    void ClearPanel();
+    void AddClick();
+    void SaveClick();
+    void DeleteClick();
+    void EndEntry();
+    void Refuse(const std::string& text, TWinControl* focus);
+    bool CashAccountSet();
+    // The account lookups; each answers whether an account was found and taken.
+    void CodeLeft();
+    bool CodeEntered();
+    void ShowAccountList(const std::string& order);
+    void TakeAccount(TADOQuery& row);
+    void SearchChecked();
+    void CriterionChanged();
+    void Find();
+
+    std::vector<std::string> unitIds_;
+    std::string unitId_;
+    std::string cashId_;
+    std::string key_;
+    std::string chosenId_;
+    int year_ = 0;
+    int month_ = 1;
+    std::string listSql_;
+};
+
+extern TFrm_CashFlow* Frm_CashFlow;

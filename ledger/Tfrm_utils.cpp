@@ -1,0 +1,229 @@
+#include "ledger/Tfrm_utils.h"
+
+#include <filesystem>
+
+#include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlLabel.h"
+#include "ledger/LoginState.h"
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "ledger/TF_Main.h"
+#include "ledger/WindowPattern.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TCustomEdit.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TOpenDialog.h"
+#include "platform/core/FileCopy.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TScreen.h"
+#include "skin/controls/TTeForm.h"
+
+namespace {
+
+const char* const BackupHeading = "Back Up Database";
+const char* const RestoreHeading = "Restore Database";
+const char* const DatabaseFilter = "Database (*.db)|*.db";
+
+class THourGlass {
+public:
+    THourGlass()
+    {
+        if (Screen)
+            Screen->SetCursor(crHourGlass);
+    }
+    ~THourGlass()
+    {
+        if (Screen)
+            Screen->SetCursor(crDefault);
+    }
+};
+
+// A small yellow folder for the picture-only browse button.
+void DrawFolder(TBitmap& glyph)
+{
+    glyph.SetSize(16, 16);
+    TCanvas& c = glyph.Canvas();
+    c.Brush().SetColor(clFuchsia);
+    c.FillRect(TRect(0, 0, 16, 16));
+    c.Pen().SetColor(0x00407F9F);
+    c.Brush().SetColor(0x0060D0F0);
+    c.Rectangle(1, 4, 15, 14);
+    c.Rectangle(1, 2, 7, 5);
+    glyph.SetTransparentColor(clFuchsia);
+    glyph.SetTransparent(true);
+}
+
+// A readable database of this program: opened read-only, so the check never writes to it.
+bool IsProgramDatabase(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    try {
+        TADOConnection connection;
+        connection.SetConnectionString("Data Source=" + path + ";Mode=Read");
+        connection.Open();
+        TADOQuery query;
+        query.SetConnection(&connection);
+        OpenSQL(query, "select count(*) from sis_user");
+        OpenSQL(query, "select count(*) from ref_sistem");
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+} // namespace
+
+Tfrm_utils::Tfrm_utils(TComponent* AOwner) : TLedgerForm(AOwner, "Databases", TAnimate::OnCreate)
+{
+    SetName("frm_utils");
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetPosition(TPosition::poScreenCenter);
+    TeForm1->SetBorderStyle(kbsDialog);
+    TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
+    SetClientSize(380, 150);
+
+    DsDBLabel1 = PlaceControl<TZlLabel>(*this, *this, "DsDBLabel1", 12, 10, 356, 24);
+    DsDBLabel1->Font().SetName("Tahoma");
+    DsDBLabel1->Font().SetHeight(-16);
+    DsDBLabel1->Font().SetStyle(fsBold);
+    DsDBLabel1->Font().SetColor(clNavy);
+    DsDBLabel1->SetCaption(BackupHeading);
+
+    Label1 = PlaceControl<TLabel>(*this, *this, "Label1", 12, 46, 200, 14);
+    Edit1 = PlaceControl<TEdit>(*this, *this, "Edit1", 12, 62, 324, 21);
+    Edit1->SetReadOnly(true);
+    Edit1->SetEnabled(false);
+    Button1 = PlaceControl<TZlButton>(*this, *this, "Button1", 342, 61, 26, 23);
+    Button1->SetCaption("");
+    TBitmap folder;
+    DrawFolder(folder);
+    Button1->SetGlyph(folder);
+    Button1->OnClick = [this](TComponent*) { Button1Click(); };
+
+    Label2 = PlaceControl<TLabel>(*this, *this, "Label2", 12, 90, 200, 14);
+    Edit2 = PlaceControl<TEdit>(*this, *this, "Edit2", 12, 90, 324, 21);
+
+    Button2 = PlaceControl<TZlButton>(*this, *this, "Button2", 206, 114, 78, 25);
+    Button2->SetCaption("OK");
+    Button2->OnClick = [this](TComponent*) { Button2Click(); };
+    ZlButton1 = PlaceControl<TZlButton>(*this, *this, "ZlButton1", 290, 114, 78, 25);
+    ZlButton1->SetCaption("Cancel");
+    ZlButton1->OnClick = [this](TComponent*) { Close(); };
+
+    SaveDialog1 = CreateOwned<TSaveDialog>(*this);
+    SaveDialog1->SetName("SaveDialog1");
+    SaveDialog1->SetDefaultExt("db");
+    SaveDialog1->SetInitialDir("c:\\");
+    OpenDialog1 = CreateOwned<TOpenDialog>(*this);
+    OpenDialog1->SetName("OpenDialog1");
+    OpenDialog1->SetDefaultExt("db");
+    OpenDialog1->SetFilter(DatabaseFilter);
+}
+
+void Tfrm_utils::SetMode(TMode Mode)
+{
+    Label2->SetVisible(false);
+    Edit2->SetVisible(false);
+    const bool backup = Mode == TMode::Backup;
+    DsDBLabel1->SetCaption(backup ? BackupHeading : RestoreHeading);
+    Label1->SetCaption(backup ? "Nama file back up" : "Nama file restore");
+}
+
+bool Tfrm_utils::IsBackup() const
+{
+    return DsDBLabel1->Caption() == BackupHeading;
+}
+
+void Tfrm_utils::Button1Click()
+{
+    if (IsBackup()) {
+        SaveDialog1->SetFilter(DatabaseFilter);
+        if (SaveDialog1->Execute())
+            Edit1->SetText(SaveDialog1->FileName());
+    } else if (OpenDialog1->Execute()) {
+        Edit1->SetText(OpenDialog1->FileName());
+    }
+}
+
+void Tfrm_utils::Button2Click()
+{
+    const bool backup = IsBackup();
+    if (Edit1->Text().empty()) {
+        MessageDlg(backup ? "Back Up Database file name must be filled in."
+                          : "Restore database file name must be filled first.",
+                   TMsgDlgType::mtWarning, mbOK);
+        FocusControl(Button1);
+        return;
+    }
+    {
+        THourGlass hourGlass;
+        if (backup)
+            Backup();
+        else
+            Restore();
+    }
+    ZlButton1->SetCaption("Close");
+}
+
+void Tfrm_utils::Backup()
+{
+    // The online copy refuses the open file itself, so the live database is never truncated.
+    try {
+        DtModule->CONN1->Backup(Edit1->Text());
+    } catch (const std::exception&) {
+        MessageDlg("Backup process failes....", TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    MessageDlg("Backup process finished", TMsgDlgType::mtInformation, mbOK);
+}
+
+void Tfrm_utils::Restore()
+{
+    if (MessageDlg("Restore the database will overwrite the database that is now being used by the old database , "
+                   "are you sure do a restore database?",
+                   TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
+        return;
+    const std::string source = Edit1->Text();
+    const std::string target = LoginState().DbPath;
+    // Checked before anything changes: a wrong file must not replace the books nor log anyone off.
+    if (SameFile(source, target) || !IsProgramDatabase(source)) {
+        MessageDlg("Restore process failed....", TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    bool copied = false;
+    try {
+        if (F_Main)
+            F_Main->LogOff(false);
+        DtModule->CONN1->Close();
+        // Through a temporary file and a rename, so a copy that fails half-way leaves the old file.
+        copied = CopyFile(source, target);
+    } catch (const std::exception&) {
+        copied = false;
+    }
+    if (!copied) {
+        MessageDlg("Restore process failed....", TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    SetModalResult(mrOk);
+    MessageDlg("Database restore process is completed . please login", TMsgDlgType::mtInformation, mbOK);
+}
+
+void ShowDatabaseCopyDialog(Tfrm_utils::TMode Mode)
+{
+    if (!Application)
+        return;
+    auto* dialog = CreateOwned<Tfrm_utils>(*Application);
+    dialog->SetMode(Mode);
+    dialog->ShowModal();
+    TComponent::Free(dialog);
+}

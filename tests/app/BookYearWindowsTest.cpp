@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlLabel.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "ledger/LongJob.h"
+#include "ledger/TF_Cls.h"
+#include "ledger/TF_Tunggu.h"
+#include "ledger/Tfrm_utils.h"
+#include "platform/controls/TCustomEdit.h"
+#include "skin/controls/TTeMenuBar.h"
+#include "tests/app/BookYearSession.h"
+
+namespace {
+
+// Opens the databases dialog from its menu entry and lets 'act' work in it while it is shown.
+void InDialog(BookYearSession& t, TTeItem* entry, const std::function<void(Tfrm_utils&)>& act)
+{
+    t.p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* dialog = dynamic_cast<Tfrm_utils*>(&form)) {
+            act(*dialog);
+            if (dialog->ModalResult() == mrNone)
+                dialog->Close();
+        }
+    });
+    t.Click(entry);
+    t.p.s.WhenModal(nullptr);
+}
+
+void Press(BookYearSession& t, TControl& button, std::initializer_list<int> answers)
+{
+    for (int answer : answers)
+        t.boxes.Answer(answer);
+    button.Click();
+    t.p.s.ProcessUntilIdle();
+}
+
+std::string Bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
+{
+    Sql("insert into coa (account_id, account_code, account_name, account_cat, account_pos, saldo_awal, account_sub, "
+        "account_header, sub) values (1, '1110', 'KAS', '11', 'D', 1000, 10, 0, 0), "
+        "(7, '4110', 'PENJUALAN', '41', 'K', 0, 10, 0, 0)");
+    Sql("insert into T_VOUC values ('V1', '1001', '2025-01-10', 200, 'a', 0, 10), ('V2', '1002', '2025-02-10', 50, 'b', 0, 10)");
+    Sql("insert into TR_VOUC values ('V1', 1, 1, '1110', 'a', 200, 0), ('V1', 2, 7, '4110', 'a', 0, 200), "
+        "('V2', 1, 7, '4110', 'b', 50, 0), ('V2', 2, 1, '1110', 'b', 0, 50)");
+    Sql("update ref_sistem set ref_tahun=2025");
+    Sql("create trigger injected before update on ref_sistem begin select raise(abort, 'injected'); end");
+    LogIn();
+    Click(main().CustomItem12);
+    auto* window = dynamic_cast<TF_Cls*>(ActivateChildForm(main(), "F_Cls"));
+    ASSERT_NE(window, nullptr);
+    Screenshot("closing-window");
+
+    Press(*this, *window->ZlButton1, {mrOk});
+    const std::string copy = Scratch("closing-copy");
+    files->Choose(copy);
+    window->ZlSpeedButton1->Click();
+    const std::string before = Dump();
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    {
+        TLongJob running(nullptr);
+        Press(*this, *window->ZlButton1, {});
+    }
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "Anda harap mengisikan nama file untuk backup data!!",
+                              "Anda yakin melakukan proses penutupan Buku Akhir Tahun 2025...?",
+                              "Database baru gagal dicreate.....\r\n"
+                              "Coba Periksa aplikasi lain, kalau masih terbuka harap ditutup dahulu"}));
+    EXPECT_EQ(Dump(), before);
+    EXPECT_TRUE(main().LoggedIn);
+    EXPECT_FALSE(F_Tunggu->Visible());
+
+    Sql("drop trigger injected");
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtInformation);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_EQ(Sql("select p.pos_awal, c.saldo_awal, t.saldo_awal_d, t.saldo_awal_k, (select ref_tahun from ref_sistem), "
+                  "(select user_status from sis_user) from posting p join coa c on c.account_id=p.account_id "
+                  "join trial_balance t on t.account_id=p.account_id where p.account_id=1"),
+              (std::vector<std::string>{"1150|1150|1150|null|2026|0"}));
+    EXPECT_EQ(Sql("select ref_tahun, (select count(*) from T_VOUC) from ref_sistem", copy),
+              (std::vector<std::string>{"2025|2"}));
+}
+
+TEST_F(BookYearSession, BackupWritesACopyAndRefusesTheLiveFile)
+{
+    LogIn();
+    const std::string copy = Scratch("backup");
+    std::ofstream(copy) << "an older file that the backup replaces";
+    InDialog(*this, main().CustomItem16, [&](Tfrm_utils& dialog) {
+        EXPECT_EQ(dialog.DsDBLabel1->Caption(), "Back Up Database");
+        Screenshot("backup-dialog");
+        Press(*this, *dialog.Button2, {mrOk});
+        files->Choose(copy);
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrOk});
+        EXPECT_EQ(dialog.ZlButton1->Caption(), "Close");
+        files->Choose(p.file.Path());
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrOk});
+    });
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Back Up Database file name must be filled in.",
+                                                    "Backup process finished", "Backup process failes...."}));
+    EXPECT_EQ(Dump(copy), Dump());
+    EXPECT_TRUE(main().LoggedIn);
+}
+
+TEST_F(BookYearSession, RestoreChecksTheFileAndReplacesTheBooks)
+{
+    LogIn();
+    TempDatabase other;
+    Sql("update ref_sistem set npt='DARI SALINAN'", other.Path());
+    Sql("update sis_user set user_status=1", other.Path());
+    const std::string notADatabase = Scratch("notes");
+    std::ofstream(notADatabase) << "plain text, not a database";
+    const std::string live = Bytes(p.file.Path());
+
+    InDialog(*this, main().CustomItem17, [&](Tfrm_utils& dialog) {
+        EXPECT_EQ(dialog.DsDBLabel1->Caption(), "Restore Database");
+        files->Choose(other.Path());
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrNo});
+        for (const std::string& wrong : {notADatabase, p.file.Path()}) {
+            files->Choose(wrong);
+            dialog.Button1->Click();
+            Press(*this, *dialog.Button2, {mrYes, mrOk});
+        }
+    });
+    EXPECT_EQ(BoxTexts().back(), "Restore process failed....");
+    EXPECT_TRUE(main().LoggedIn && DtModule->CONN1->Connected());
+    EXPECT_EQ(Bytes(p.file.Path()), live);
+
+    const std::string chosen = Dump(other.Path());
+    InDialog(*this, main().CustomItem17, [&](Tfrm_utils& dialog) {
+        files->Choose(other.Path());
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrYes, mrOk});
+    });
+    EXPECT_EQ(BoxTexts().back(), "Database restore process is completed . please login");
+    EXPECT_FALSE(main().LoggedIn || DtModule->CONN1->Connected());
+    EXPECT_TRUE(main().TeMenuBar1->Visible());
+    EXPECT_TRUE(main().CustomItem1->Enabled()) << "the restore leaves the top items as they were";
+    EXPECT_EQ(Dump(), chosen) << "the chosen file's sis_user row is untouched";
+}

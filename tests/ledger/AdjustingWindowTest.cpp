@@ -1,0 +1,200 @@
+// The adjusting entries window and its header dialog: a voucher made through the dialog, its
+// lines typed in the grid with Enter and F1, the balance check, and where new lines may go.
+#include <gtest/gtest.h>
+
+#include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlComboBox.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "controls/grid/TZgDBGrid.h"
+#include "ledger/TFI_Jurnal.h"
+#include "ledger/TFrm_Ajp.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TDateTimePicker.h"
+#include "platform/data/TADOQuery.h"
+#include "platform/data/TADOTable.h"
+#include "platform/ui/Messages.h"
+#include "skin/controls/TTeButton.h"
+#include "tests/ledger/VoucherWindowFixture.h"
+
+namespace {
+
+class AdjustingWindow : public VoucherWindowTest {
+protected:
+    TFrm_Ajp& Open()
+    {
+        window = CreateOwned<TFrm_Ajp>(*frame);
+        window->Show();
+        s.ProcessUntilIdle();
+        return *window;
+    }
+    // Runs the dialog of "&New" (or "&Edit"), letting 'fill' type into it before "&Save".
+    void Dialog(TTeButton& button, const std::function<void(TFI_Jurnal&)>& fill)
+    {
+        s.WhenModal([&](TCustomForm& form) {
+            if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form)) {
+                fill(*dialog);
+                s.ClickControl(*dialog->TeButton1);
+            }
+        });
+        s.ClickControl(button);
+        s.WhenModal(nullptr);
+    }
+    void Key(uint16_t key) { s.PressKey(key, 0, key == VK_RETURN ? "\r" : ""); }
+    void Cell(const std::string& text)
+    {
+        s.TypeText(text);
+        Key(VK_RETURN);
+    }
+    void ChooseMonth(int month)
+    {
+        window->ZlComboBox2->SetItemIndex(month - 1);
+        window->ZlComboBox2->OnChange(window->ZlComboBox2);
+    }
+    int Listed() { return window->T_Vouc->RecordCount(); }
+
+    TFrm_Ajp* window = nullptr;
+};
+
+TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
+{
+    Open();
+    Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
+        EXPECT_EQ(dialog.ZlEdit1->Text(), "Ajp1001");
+        EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
+    });
+    ASSERT_EQ(Listed(), 1);
+    Type(*window->ZlEdit1, "Penyusutan O'Brien");
+
+    window->DBGrid1->SetFocus();
+    Cell("7110");
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("uraian")->AsString(), "Biaya Listrik");
+    Key(VK_RETURN);
+    Cell("100");
+    Key(VK_RETURN);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0) << "Enter in Credit posts the line and starts the next";
+
+    s.WhenModal([&](TCustomForm&) {
+        FPop_coa->ADOQuery1->Locate("account_code", "4110");
+        FPop_coa->ZlButton1->Click();
+    });
+    Key(VK_F1);
+    s.WhenModal(nullptr);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("account_id")->AsString(), "6");
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
+    Key(VK_RETURN);
+    Key(VK_RETURN);
+    Cell("90");
+
+    Key(VK_TAB);
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    const size_t boxes = s.MessageBoxes().size();
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.MessageBoxes().size(), boxes + 1) << "leaving the lines checks the balance too";
+    EXPECT_TRUE(window->DBGrid1->Focused());
+    EXPECT_EQ(window->CreditTotal(), Currency::FromInt(90));
+
+    window->DBGrid1->SetSelectedIndex(3);
+    Cell("100");
+    Cell("");
+    EXPECT_EQ(LastBox(), "Kode perkiraan tidak ada") << "an empty code is not an account";
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(Rows("select nomor, account_id, account_code, uraian, debet, kredit from TR_VOUC order by nomor"),
+        (Table{{"1", "7", "7110", "Biaya Listrik", "100", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "100"}}))
+        << "the line without a code is gone";
+    EXPECT_EQ(Vouchers(), (Table{{"Ajp1001", "2026-03-31", "100", "Penyusutan O'Brien", "True", "10"}}));
+
+    // A deleted line's number is not reused while a higher one exists.
+    window->TR_VOUC->First();
+    window->TR_VOUC->Delete();
+    window->TR_VOUC->Append();
+    window->TR_VOUC->FieldByName("account_code")->SetAsString("7110");
+    window->TR_VOUC->Post();
+    EXPECT_EQ(Rows("select nomor from TR_VOUC order by nomor"), (Table{{"2"}, {"3"}}));
+    EXPECT_EQ(s.Errors().size(), 2u);
+}
+
+TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndChangesOnlyTheDate)
+{
+    Voucher("cash", "1001", "2026-03-05");
+    Open();
+    std::vector<std::string> boxes;
+    Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
+        dialog.ZlEdit1->SetText("");
+        s.ClickControl(*dialog.TeButton1);
+        boxes.push_back(LastBox());
+        dialog.ZlEdit1->SetText("1001");
+        s.ClickControl(*dialog.TeButton1);
+        boxes.push_back(LastBox());
+        dialog.ZlEdit1->SetText("Ajp'7");
+    });
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Anda harus mengisikan nomor bukti transaksi!",
+                         "Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain"}));
+    EXPECT_EQ(Rows("select No_Vouc, tgl_vouc from T_VOUC where ajp=1"), (Table{{"Ajp'7", "2026-03-31"}}));
+
+    Dialog(*window->TeButton3, [&](TFI_Jurnal& dialog) {
+        EXPECT_EQ(dialog.ZlEdit1->Text(), "Ajp'7");
+        dialog.ZlEdit1->SetText("Ajp9");
+        dialog.DateTimePicker1->SetDate(EncodeDate(2026, 5, 2));
+    });
+    EXPECT_EQ(Rows("select No_Vouc, tgl_vouc from T_VOUC where ajp=1"), (Table{{"Ajp'7", "2026-05-02"}}));
+    EXPECT_EQ(window->ZlComboBox2->ItemIndex(), 4) << "the list follows the voucher to May";
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_TRUE(window->DBGrid1->Enabled());
+}
+
+TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
+{
+    Voucher("old", "Ajp1001", "2026-06-10", true);
+    Open();
+    ChooseMonth(6);
+    ASSERT_EQ(Listed(), 1);
+    Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
+        EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 6, 30)) << "a date of the chosen month";
+        dialog.DateTimePicker1->SetDate(EncodeDate(2025, 12, 1));
+    });
+    EXPECT_EQ(window->ZlComboBox2->ItemIndex(), 11) << "the list moved to the voucher's month";
+    EXPECT_FALSE(window->DBGrid1->Enabled()) << "a voucher outside the book year is not listed";
+
+    // OK on an empty picker list writes no account into a line.
+    ChooseMonth(6);
+    ASSERT_EQ(window->CurrentKey(), "old");
+    window->DBGrid1->SetFocus();
+    Exec("update coa set account_sub=99 where account_sub=10");
+    s.WhenModal([&](TCustomForm&) { FPop_coa->ZlButton1->Click(); });
+    Key(VK_F1);
+    s.WhenModal(nullptr);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("account_code")->AsString(), "1110");
+    EXPECT_EQ(window->TR_VOUC->RecordCount(), 2);
+}
+
+TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
+{
+    Voucher("a1", "Ajp1001", "2026-03-10", true);
+    Voucher("a2", "Ajp1002", "2026-03-12", true);
+    Exec("update TR_VOUC set kredit=60 where ID_Vouc='a2' and nomor=2");
+    Open();
+    ASSERT_EQ(window->CurrentKey(), "a1");
+    s.QueueAnswer(mrNo);
+    s.ClickControl(*window->TeButton5);
+    EXPECT_EQ(Listed(), 2);
+    s.ClickControl(*window->TeButton5);
+    EXPECT_EQ(Rows("select ID_Vouc, count(*) from TR_VOUC group by ID_Vouc"), (Table{{"a2", "2"}}));
+    EXPECT_EQ(Rows("select ID_Vouc from T_VOUC"), (Table{{"a2"}}));
+    ASSERT_EQ(window->CurrentKey(), "a2");
+
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    EXPECT_EQ(frame->MDIChildCount(), 1);
+    s.ClickControl(*window->ZlSpeedButton2);
+    s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->MDIChildCount(), 0);
+}
+
+} // namespace

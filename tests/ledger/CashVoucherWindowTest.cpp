@@ -1,0 +1,228 @@
+// The cash vouchers window: vouchers typed and saved, changed, deleted, cancelled; its refusals,
+// a save that fails part-way, the account lookups, the search and the months it lists.
+#include <gtest/gtest.h>
+
+#include "controls/flat/TZlComboBox.h"
+#include "controls/flat/TZlRadio.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "ledger/TFrm_CashFlow.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TCustomCheckBox.h"
+#include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TDateTimePicker.h"
+#include "platform/data/TADOQuery.h"
+#include "platform/ui/Messages.h"
+#include "tests/ledger/VoucherWindowFixture.h"
+
+namespace {
+
+class CashWindow : public VoucherWindowTest {
+protected:
+    TFrm_CashFlow& Open()
+    {
+        window = CreateOwned<TFrm_CashFlow>(*frame);
+        window->Show();
+        s.ProcessUntilIdle();
+        return *window;
+    }
+    void ChooseMonth(int month)
+    {
+        window->ZlComboBox2->SetFocus();
+        window->ZlComboBox2->SetItemIndex(month - 1);
+        window->ZlComboBox2->OnChange(window->ZlComboBox2);
+    }
+    // Fills the entry panel the way the user does: code and Enter, direction, amount.
+    void Enter(const std::string& code, TZlRadio* direction, const std::string& amount)
+    {
+        Type(*window->ZlEdit2, code);
+        s.PressKey(VK_RETURN);
+        if (direction)
+            s.ClickControl(*direction);
+        Type(*window->ZlEdit4, amount);
+    }
+    void Click(TControl& control) { s.ClickControl(control); }
+    int Listed() { return window->v_cash->RecordCount(); }
+
+    TFrm_CashFlow* window = nullptr;
+};
+
+TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
+{
+    Open();
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(window->ZlEdit1->Text(), "1001");
+    EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
+    Enter("4110", window->ZlRadio1, "150");
+    EXPECT_EQ(window->ZlEdit3->Text(), "Pendapatan Jasa") << "the remark takes the account's name";
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Data Tersimpan...");
+    EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-31", "150", "Pendapatan Jasa", "False", "10"}}));
+    EXPECT_EQ(Lines("1001"), (Table{{"1", "3", "1110", "Kas", "150", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "150"}}));
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_TRUE(window->ZlRadio1->Checked()) << "the row shows its direction again";
+
+    Voucher("other", "1002", "2025-01-05", true);
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(window->ZlEdit1->Text(), "1003") << "an adjusting voucher holds 1002";
+    Type(*window->ZlEdit1, "1002");
+    Enter("7110", window->ZlRadio2, "20");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ");
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "4");
+    Type(*window->ZlEdit1, "1004");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(Lines("1004"), (Table{{"1", "3", "1110", "Kas", "0", "20"}, {"2", "7", "7110", "Biaya Listrik", "20", "0"}}));
+    EXPECT_EQ(s.Errors().size(), 1u) << "the refusal is an error box";
+}
+
+TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNothing)
+{
+    Voucher("v1", "1001", "2026-03-10");
+    Open();
+    const Table before = Lines("1001");
+    window->ZlRadio1->SetChecked(false);
+    window->ZlRadio2->SetChecked(false);
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan tanpa posisi Incoming (D) / Expenses (K), silakan lengkapi "
+                         "transaksi anda!");
+    EXPECT_TRUE(window->ZlRadio1->Focused());
+    EXPECT_EQ(Lines("1001"), before);
+
+    for (const char* code : {"4000", "1110x", "O'Neil"}) {
+        Type(*window->ZlEdit2, code);
+        Click(*window->ZlSpeedButton3);
+        EXPECT_EQ(LastBox(), "Kode Akun yang anda masukkan salah, silakan masukkan kode akun yang benar ") << code;
+    }
+    Type(*window->ZlEdit2, "1110");
+    s.PressKey(VK_RETURN, 0, "\r");
+    EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "no lookup offers the unit's cash account";
+    Type(*window->ZlEdit2, "");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!");
+
+    const std::string noCash = "Transaksi tidak dapat dilakukan tanpa Account of Cash, silakan isikan dulu di System Setting!";
+    SetCashAccount("null");
+    window->Close();
+    s.ProcessUntilIdle();
+    Open();
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(LastBox(), noCash);
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), noCash);
+    EXPECT_EQ(Lines("1001"), before);
+    EXPECT_EQ(Rows("select count(*) from T_VOUC")[0][0], "1");
+    EXPECT_EQ(s.Errors().size(), 8u) << "every refusal is an error box";
+}
+
+TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)
+{
+    Voucher("v1", "1001", "2026-03-10");
+    Open();
+    Exec("create trigger fail before insert on TR_VOUC when new.nomor = 2 begin select raise(abort, 'line refused'); end");
+    Type(*window->ZlEdit3, "Koreksi");
+    Type(*window->ZlEdit4, "999");
+    Click(*window->ZlSpeedButton3);
+    ASSERT_EQ(s.Errors().size(), 1u);
+    EXPECT_NE(s.Errors()[0].find("line refused"), std::string::npos);
+    EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-10", "100", "Lama", "False", "10"}}));
+    EXPECT_EQ(Lines("1001").size(), 2u);
+}
+
+TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders)
+{
+    Voucher("v1", "1001", "2026-03-10");
+    Voucher("v2", "1002", "2026-03-11");
+    Open();
+    ASSERT_EQ(window->ZlEdit1->Text(), "1001");
+    EXPECT_TRUE(window->ZlRadio1->Checked());
+    // Line 2 takes the account that the save's own code check finds, not the last lookup's.
+    Type(*window->ZlEdit2, "7110");
+    Type(*window->ZlEdit1, "1002");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(Rows("select account_id, account_code, uraian from TR_VOUC where ID_Vouc='v1' and nomor=2"),
+        (Table{{"7", "7110", "Biaya Listrik"}}));
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc='1002'")[0][0], "2") << "a change is not checked";
+
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc is null")[0][0], "1");
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(Rows("select count(*) from T_VOUC")[0][0], "2");
+    EXPECT_FALSE(window->EnteringNew());
+
+    s.QueueAnswer(mrNo);
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(Listed(), 2);
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), "Data terhapus");
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "2");
+
+    // Two new vouchers in one second get two keys: cancelling the second leaves the first whole.
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "5");
+    Click(*window->ZlSpeedButton3);
+    Click(*window->ZlSpeedButton2);
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "4");
+    Click(*window->ZlSpeedButton2);
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc is null")[0][0], "0");
+    EXPECT_TRUE(s.Errors().empty());
+}
+
+TEST_F(CashWindow, ListsAMonthFromItsFirstDayToItsLastAndProposesADayOfThatMonth)
+{
+    Voucher("m31", "1001", "2026-03-31");
+    Voucher("a01", "1002", "2026-04-01");
+    Voucher("d31", "1003", "2026-12-31");
+    Voucher("j01", "1004", "2027-01-01");
+    Voucher("z", "2001", "2026-03-15");
+    Exec("update T_VOUC set id_unit=11 where ID_Vouc='z'");
+    Open();
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_EQ(window->ZlEdit1->Text(), "1001");
+    ChooseMonth(4);
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_EQ(window->ZlEdit1->Text(), "1002");
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 4, 30)) << "the 31st is kept within April";
+    Click(*window->ZlSpeedButton5);
+    ChooseMonth(12);
+    EXPECT_EQ(Listed(), 1);
+    EXPECT_EQ(window->ZlEdit1->Text(), "1003");
+    SetToday(2026, 3, 29);
+    ChooseMonth(2);
+    EXPECT_EQ(Listed(), 0);
+    EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 2, 28));
+    EXPECT_FALSE(window->ZlSpeedButton3->Enabled());
+}
+
+TEST_F(CashWindow, SearchesWithinTheMonthByNumberCodeTextAndAmount)
+{
+    Voucher("v1", "1001", "2026-03-10");
+    Voucher("v2", "10''02", "2026-03-11");
+    Voucher("v3", "1003", "2026-04-11");
+    Exec("update TR_VOUC set debet=250, uraian='Jasa O''Neil' where ID_Vouc='v2' and nomor=2");
+    Exec("update T_VOUC set jumlah=250 where ID_Vouc='v2'");
+    Open();
+    Click(*window->CheckBox1);
+    auto find = [&](int criterion, const std::string& keyword) {
+        window->ZlComboBox3->SetItemIndex(criterion);
+        window->ZlComboBox3->OnChange(window->ZlComboBox3);
+        Type(*window->ZlEdit5, keyword);
+        s.PressKey(VK_RETURN);
+        return Listed();
+    };
+    EXPECT_EQ(find(0, "'"), 1);
+    EXPECT_EQ(find(1, "41"), 2);
+    EXPECT_EQ(find(2, "o'neil"), 1);
+    EXPECT_EQ(find(3, "250"), 1);
+    EXPECT_EQ(find(3, ""), 1);
+    EXPECT_EQ(LastBox(), "Silakan masukan kriteria dan kata kunci yang akan anda gunakan untuk mencari data!");
+    Click(*window->CheckBox1);
+    EXPECT_EQ(Listed(), 2);
+    EXPECT_EQ(s.Errors().size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+// The chart-of-accounts window with its category and account dialogs: proposals, refusals,
+// deletes and the blank row of a new account.
+#include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlRadio.h"
+#include "controls/flat/TZlSpeedButton.h"
+#include "ledger/TFI_Akun.h"
+#include "ledger/TFI_Jenis_coa.h"
+#include "ledger/TFrm_Perkiraan.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/data/TADOQuery.h"
+#include "platform/data/TADOTable.h"
+#include "tests/ledger/SetupWindows.h"
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+class ChartWindow : public SetupWindowsTest {
+protected:
+    TFrm_Perkiraan* Open()
+    {
+        chart = CreateOwned<TFrm_Perkiraan>(*frame);
+        chart->Show();
+        s.ProcessUntilIdle();
+        return chart;
+    }
+    void SelectAccount(const std::string& code) { chart->QCoa->Locate("account_code", code); }
+    std::string Accounts()
+    {
+        return Scalar("select group_concat(account_code, ' ') from (select account_code from coa order by account_id)");
+    }
+
+    TFrm_Perkiraan* chart = nullptr;
+};
+
+TEST_F(ChartWindow, CategoriesAreProposedAddedRefusedAsDuplicatesAndEditedWithTheirNumberKept)
+{
+    Open();
+    EXPECT_FALSE(chart->ZlSpeedButton14->Enabled() || chart->ZlSpeedButton7->Enabled()) << "nothing to edit or file under";
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), "silakan isikan dulu kode kategorinya") << "no class chosen";
+        s.ClickControl(*d.TeButton2);
+    });
+
+    auto add = [&](int cls, const std::string& name, const std::string& expectedNumber, const std::string& typed) {
+        With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+            Choose(*d.ZlComboBox1, cls);
+            EXPECT_EQ(d.Number(), expectedNumber);
+            if (!typed.empty())
+                Type(*d.ZlEdit3, typed);
+            Type(*d.ZlEdit2, name);
+            s.ClickControl(*d.TeButton1);
+        });
+    };
+    add(0, "aktiva lancar", "11", "");
+    add(0, "aktiva tetap", "12", "");
+    add(4, "biaya usaha", "71", "");
+    add(0, "lagi", "13", "1");
+    EXPECT_EQ(LastBox(), "Kode yang Anda masukan sudah ada");
+    EXPECT_EQ(Rows("select nomor, keterangan, posisi, akun_neraca from posisi_coa order by nomor"),
+              (Table{{"11", "AKTIVA LANCAR", "D", "1"}, {"12", "AKTIVA TETAP", "D", "1"}, {"71", "BIAYA USAHA", "D", "0"}}));
+    EXPECT_TRUE(chart->ZlSpeedButton7->Enabled());
+
+    chart->jenis_coa->Locate("nomor", "12");
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton14, [&](TFI_Jenis_coa& d) {
+        EXPECT_FALSE(d.ZlEdit3->Enabled() || d.ZlComboBox1->Enabled()) << "the number stays";
+        Type(*d.ZlEdit2, "harta tetap");
+        SavePng(d, "category-dialog");
+        s.ClickControl(*d.ZlRadio2);
+        s.ClickControl(*d.TeButton1);
+    });
+    EXPECT_EQ(Rows("select nomor, keterangan, posisi from posisi_coa where idjenis=2"),
+              (Table{{"12", "HARTA TETAP", "K"}}));
+    EXPECT_EQ(chart->jenis_coa->FieldByName("nomor")->AsString(), "12");
+}
+
+TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverStayBlank)
+{
+    Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'AKTIVA LANCAR', 'D', 1),"
+         " ('91', 'LAIN', 'D', 1)");
+    Open();
+    // Without a top account there is none to file a sub account under, and the list keeps no old entry.
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        s.ClickControl(*d.ZlRadio4);
+        EXPECT_EQ(d.ZlComboBox2->Items().Count(), 0);
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), "silakan isikan dulu Top accountnya");
+        s.ClickControl(*d.TeButton2);
+    });
+    auto newTop = [&](const std::string& expected, const std::string& name) {
+        With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+            s.ClickControl(*d.ZlRadio3);
+            EXPECT_EQ(d.Zledit2->Text(), expected);
+            if (name.empty()) {
+                s.ClickControl(*d.TeButton2);
+                return;
+            }
+            Type(*d.Zledit3, name);
+            s.ClickControl(*d.TeButton1);
+        });
+    };
+    newTop("1110", "kas dan bank");
+    EXPECT_EQ(Rows("select account_id, account_code, account_name, account_cat, account_pos, account_sub, sub,"
+                   " account_header from coa"),
+              (Table{{"1", "1110", "KAS DAN BANK", "11", "D", "<null>", "False", "True"}}));
+    newTop("1120", "");
+    EXPECT_EQ(Accounts(), "1110");
+
+    Exec("update coa set account_code='1120' where account_id=1");
+    Exec("insert into coa (account_id, account_code, account_cat, account_header) values (7, '1130', '11', 1)");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        EXPECT_EQ(d.Zledit2->Text(), "1140");
+        CloseThroughFrame(d);
+    });
+    EXPECT_EQ(Accounts(), "1120 1130") << "closing through the frame drops the blank row";
+
+    SelectAccount("1120");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio4);
+        SavePng(d, "account-dialog");
+        EXPECT_EQ(d.ZlComboBox2->Text(), "KAS DAN BANK");
+        EXPECT_EQ(d.Zledit2->Text(), "1121");
+        Type(*d.Zledit3, "Kas");
+        s.ClickControl(*d.TeButton1);
+    });
+    EXPECT_EQ(Rows("select account_code, account_cat, account_sub, sub, account_header from coa where account_id=8"),
+              (Table{{"1121", "11", "10", "True", "False"}}));
+
+    // A class "9" category proposes no side, so Save waits for one.
+    chart->jenis_coa->Locate("nomor", "91");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio5);
+        EXPECT_EQ(d.Zledit2->Text(), "9110");
+        Type(*d.Zledit3, "Lain");
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), "Pilih Posisi akun yang akan anda masukkan!");
+        s.ClickControl(*d.ZlRadio2);
+        s.ClickControl(*d.TeButton1);
+    });
+    EXPECT_EQ(Scalar("select account_pos || account_sub from coa where account_code='9110'"), "K10");
+}
+
+TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTheBudget)
+{
+    Exec("insert into posisi_coa (nomor, keterangan) values ('11', 'A'), ('12', 'B'), ('13', 'C')");
+    Exec("insert into coa (account_id, account_code, account_name, account_cat, account_header, sub, account_sub) values"
+         " (1, '1100', 'KAS', '11', 1, 0, null), (2, '1101', 'Kas', '11', 0, 1, 10),"
+         " (3, '11-3', 'Bank', '11', 0, 0, 10), (4, '1140', 'Piutang', '11', 0, 0, 10), (5, '1150', 'Lain', '12', 0, 0, 99)");
+    Exec("insert into TR_VOUC (ID_Vouc, account_id, debet, kredit) values ('V1', 3, 10, 0)");
+    for (const char* table : {"trial_balance", "posting", "anggaran"})
+        Exec(std::string("insert into ") + table + " (account_id) values (4)");
+    Open();
+    SavePng(*chart, "chart");
+
+    // An edit refuses a code in use and keeps a unit the window does not know.
+    chart->jenis_coa->Locate("nomor", "12");
+    SelectAccount("1150");
+    With<TFI_Akun>(*chart->ZlSpeedButton6, [&](TFI_Akun& d) {
+        Type(*d.Zledit2, "1140");
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), "Kode yang anda masukkan sudah ada!");
+        Type(*d.Zledit2, "1150");
+        Type(*d.Zledit3, "Kas Besar");
+        ClickAgain(*d.TeButton1);
+    });
+    EXPECT_EQ(Rows("select account_code, account_name, account_sub from coa where account_id=5"),
+              (Table{{"1150", "Kas Besar", "99"}}));
+
+    chart->jenis_coa->Locate("nomor", "11");
+    SelectAccount("1100");
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), "Data Perkiraan dengan kode 1100 tidak boleh dihapus, karena masih mempunyai sub perkiraan");
+    SelectAccount("11-3");
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(),
+              "Data Perkiraan dengan kode 11-3 tidak boleh dihapus, karena telah dipakai dalam transaksi keuangan anda");
+    SelectAccount("1140");
+    s.QueueAnswer(mrNo);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), "Anda yakin Data Perkiraan ?");
+    EXPECT_EQ(Accounts(), "1100 1101 11-3 1140 1150");
+
+    chart->jenis_coa->Locate("nomor", "11");
+    s.ClickControl(*chart->ZlSpeedButton13);
+    EXPECT_EQ(LastBox(), "Jenis Perkiraan dengan kode 11 tidak boleh dihapus, karena telah dipakai dalam daftar perkiraan");
+    chart->jenis_coa->Locate("nomor", "12");
+    s.ClickControl(*chart->ZlSpeedButton13);
+    EXPECT_EQ(LastBox(), "Jenis Perkiraan dengan kode 12 tidak boleh dihapus, karena telah dipakai dalam daftar perkiraan")
+        << "1150 belongs to category 12";
+    chart->jenis_coa->Locate("nomor", "13");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton13);
+    EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "11,12");
+
+    Exec("create trigger locked before delete on posting begin select raise(abort, 'posting locked'); end");
+    chart->jenis_coa->Locate("nomor", "11");
+    SelectAccount("1140");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(s.Errors().size(), 1u);
+    EXPECT_EQ(Accounts(), "1100 1101 11-3 1140 1150") << "the three deletes are one";
+    Exec("drop trigger locked");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(Accounts(), "1100 1101 11-3 1150");
+    EXPECT_EQ(Scalar("select (select count(*) from trial_balance) || (select count(*) from posting) ||"
+                     " (select count(*) from anggaran)"),
+              "001");
+}
+
+} // namespace
