@@ -50,7 +50,7 @@ TEST_F(Advances, AdvanceThenRepaymentWriteTheirVouchersAndTheBalance)
                               {"1", "1001", "2025-03-14", "100000", "Pinjaman An Budi", "10", "2", "2", "Piutang Karyawan", "100000", "0"},
                               {"2", "1002", "2025-03-14", "40000", "Pembayaran Pinjaman dari Budi", "10", "1", "1", "Kas", "40000", "0"},
                               {"2", "1002", "2025-03-14", "40000", "Pembayaran Pinjaman dari Budi", "10", "2", "2", "Piutang Karyawan", "0", "40000"}}));
-    SaveScreenPng(s, "advance-window");
+    f.SavePng("advance-window");
 
     // Turned into an advance, the repayment leaves no amount in its old column.
     window.kasbon->Locate("no_bukti", "1002");

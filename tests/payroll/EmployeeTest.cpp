@@ -23,7 +23,7 @@ protected:
             auto& dialog = dynamic_cast<TFI_Anggota&>(form);
             dialog.ZlEdit2->SetText(nama);
             s.ProcessUntilIdle();
-            SaveScreenPng(s, "employee-dialog");
+            f.SavePng("employee-dialog");
             for (const std::string& nik : niks) {
                 dialog.ZlEdit1->SetText(nik);
                 dialogBoxes.push_back(Click(*dialog.TeButton1, {mrOk}));
@@ -76,7 +76,7 @@ TEST_F(Employees, CreatingRefusesAUsedNikAndLandsOnTheNewEmployeeExactly)
     Click(*window.ZlSpeedButton15);
     EXPECT_EQ(dialogBoxes.back(), (std::vector<std::string>{"Anda harus mengisikan nomor induk Karyawan!"}));
     EXPECT_EQ(Scalar("select count(*) from ref_anggota"), "4");
-    SaveScreenPng(s, "employee-window");
+    f.SavePng("employee-window");
 }
 
 TEST_F(Employees, EmptyColumnsShowEmptyAndSaveEmpty)

@@ -1,7 +1,8 @@
 #pragma once
 // A payroll window shown headless in an MDI frame over a fresh database with unit 10's and
 // 11's cash and employee receivable accounts, book year 2025 and the clock on 14 March 2025;
-// previews are closed after their pages are read, message boxes answered in order.
+// previews are closed after their pages are read, message boxes answered in order, other modal
+// windows worked by onModal.
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,12 +10,9 @@
 #include "ledger/LoginState.h"
 #include "ledger/TFrm_PopWin.h"
 #include "payroll/PayrollClasses.h"
-#include "platform/controls/TMessageBoxResponder.h"
-#include "platform/report/TQRPreview.h"
-#include "platform/report/TQuickRep.h"
+#include "platform/controls/TCustomComboBox.h"
+#include "tests/ledger/FrameSession.h"
 #include "tests/ledger/LedgerDatabase.h"
-#include "tests/ledger/ScreenPng.h"
-#include "tests/ledger/WindowSession.h"
 
 class PayrollTest : public LedgerDatabaseTest {
 protected:
@@ -22,7 +20,6 @@ protected:
 
     PayrollTest()
     {
-        DtModule = dm.get();
         RegisterPayrollClasses();
         s.Screen().FakeClock().SetNow(EncodeDate(2025, 3, 14) + EncodeTime(10, 5, 3, 0));
         Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'Aktiva Lancar', 'D', 1)");
@@ -40,24 +37,18 @@ protected:
                 onModal(form);
             }
         });
-        frame = s.CreateForm<TForm>();
-        frame->SetFormStyle(TFormStyle::fsMDIForm);
-        frame->SetBounds(0, 0, 1000, 740);
-        frame->Show();
         Frm_PopWin = s.CreateForm<TFrm_PopWin>();
     }
     ~PayrollTest() override
     {
-        TComponent::Free(frame);
         TComponent::Free(Frm_PopWin);
         Frm_PopWin = nullptr;
-        DtModule = nullptr;
         LoginState() = TLoginState();
     }
 
     template <class T> T& Open()
     {
-        auto* window = CreateOwned<T>(*frame);
+        auto* window = CreateOwned<T>(*f.frame);
         window->Show();
         s.ProcessUntilIdle();
         return *window;
@@ -96,10 +87,9 @@ protected:
 
     using Table = std::vector<std::vector<std::string>>;
 
-    WindowSession w;
-    THeadlessSession& s = w.s;
-    TMessageBoxResponder boxes{s.App()};
-    TForm* frame = nullptr;
+    TFrameSession f{*dm};
+    THeadlessSession& s = f.s;
+    TMessageBoxResponder& boxes = f.boxes;
     // Clicks come apart in time, so that two on one control never make a double click; still
     // clicks keep the clock on its second.
     bool stillClock = false;

@@ -69,7 +69,7 @@ TEST_F(Salaries, AddingThroughTheNikComputesTheNetPayAndRefusesASecondRecord)
                    "where kode='K1'"),
         (Table{{"K1", "3", "2025-03-14", "4000000", "250000", "0", "500000", "4250000"}}));
     EXPECT_EQ(window.Mode(), TRecordMode::Browsing);
-    SaveScreenPng(s, "salary-window");
+    f.SavePng("salary-window");
 
     // A second March record for Budi, picked or typed, is refused; so is an inactive employee.
     Click(*window.ZlSpeedButton15);
