@@ -179,8 +179,11 @@ void TTeMenuBar::Notification(TComponent* component, TOperation operation)
     for (TTeItem*& button : mdiButtons_)
         if (button == component)
             button = nullptr;
-    if (component == mdiChildSkin_)
+    if (component == mdiChildSkin_) {
         mdiChildSkin_ = nullptr;
+        // The bar's items draw the child's icon from its frame, which is gone now.
+        SetMDIChildSkinOverTree(*items_, nullptr);
+    }
 }
 
 void TTeMenuBar::ItemsChanged()
