@@ -57,10 +57,10 @@ protected:
 
     template <class T> T& Child(const char* name)
     {
-        auto* child = dynamic_cast<T*>(ActivateChildForm(*F_Main, name));
-        if (!child)
-            throw std::runtime_error(std::string("no window ") + name);
-        return *child;
+        for (int i = 0; i < F_Main->MDIChildCount(); ++i)
+            if (auto* child = dynamic_cast<T*>(F_Main->MDIChildren(i)); child && child->Name() == name)
+                return *child;
+        throw std::runtime_error(std::string("no window ") + name);
     }
     void Menu(TTeItem* item)
     {
@@ -73,9 +73,12 @@ protected:
         s.ClickControl(control);
         s.ProcessUntilIdle();
     }
+    // Types over what the field holds.
     void Type(TWinControl& field, const std::string& text)
     {
         field.SetFocus();
+        s.PressKey(VK_END);
+        s.PressKey(VK_HOME, kmShift);
         s.TypeText(text);
     }
     void Enter() { s.PressKey(VK_RETURN, 0, "\r"); }
@@ -103,7 +106,6 @@ protected:
     void LogIn()
     {
         With<TF_Login>([&] { Menu(F_Main->mn_login); }, [&](TF_Login& login) {
-            login.ed_server->SetText("");
             Type(*login.ed_server, p.file.Path());
             Click(*login.TeButton1);
         });
