@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ledger/TDtModule.h"
+#include "platform/controls/TCustomComboBox.h"
 #include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/controls/TPrinterSetupDialog.h"
