@@ -1,6 +1,3 @@
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -16,20 +13,12 @@
 #include "platform/report/TQRRenderer.h"
 #include "tests/platform/core/ScopedEnv.h"
 #include "tests/platform/print/RecordingPrintSystem.h"
+#include "tests/platform/report/ReportTestDb.h"
 
+using testing::ElementsAre;
 using testing::HasSubstr;
-using testing::Not;
 
 namespace {
-
-std::filesystem::path TestFolder()
-{
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    auto folder = std::filesystem::path(BUKURA_BINARY_DIR) / "report-tests" / (std::string(test->test_suite_name()) + "." + test->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 QRItem TextItem(const std::string& text, double left, double top)
 {
@@ -56,7 +45,7 @@ std::string Read(const std::filesystem::path& path)
 
 } // namespace
 
-TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
+TEST(QRRenderer, TextLinesRectanglesAndImagesLandWhereTheirBoxesAre)
 {
     QRPage page;
     page.Width = 200;
@@ -70,14 +59,33 @@ TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
     line.X2 = 200;
     line.Y1 = line.Y2 = 80.5;
     page.Items.push_back(line);
+    QRItem frame;
+    frame.Kind = QRItemKind::Rectangle;
+    frame.Box = {150, 10, 20, 10};
+    frame.Filled = true;
+    frame.BrushColor = clRed;
+    frame.PenWidth = 0;
+    page.Items.push_back(frame);
+    // A red and a half-transparent blue pixel, scaled into a 40 by 10 box.
+    auto pixels = std::make_shared<QRImageData>();
+    pixels->Width = 2;
+    pixels->Height = 1;
+    pixels->Rgba = {255, 0, 0, 255, 0, 0, 255, 128};
+    QRItem image;
+    image.Kind = QRItemKind::Image;
+    image.Box = {150, 40, 40, 10};
+    image.Image = pixels;
+    page.Items.push_back(image);
 
-    QRSurfacePtr image = TQRRenderer::RenderPageToImage(page, 2.0);
+    QRSurfacePtr surface = TQRRenderer::RenderPageToImage(page, 2.0);
+    TBitmap bitmap;
+    TQRRenderer::RenderPageToBitmap(page, 1.0, bitmap);
 
-    ASSERT_EQ(cairo_image_surface_get_width(image.get()), 400);
-    ASSERT_EQ(cairo_image_surface_get_height(image.get()), 200);
+    ASSERT_EQ(cairo_image_surface_get_width(surface.get()), 400);
+    ASSERT_EQ(cairo_image_surface_get_height(surface.get()), 200);
     auto pixel = [&](int x, int y) {
-        const unsigned char* data = cairo_image_surface_get_data(image.get());
-        return *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(image.get()) + x * 4) & 0xFFFFFF;
+        const unsigned char* data = cairo_image_surface_get_data(surface.get());
+        return *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(surface.get()) + x * 4) & 0xFFFFFF;
     };
     EXPECT_EQ(pixel(390, 10), 0xFFFFFFu);
     EXPECT_EQ(pixel(100, 161), 0x000000u);
@@ -86,80 +94,30 @@ TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
         for (int x = 20; x < 200; ++x)
             ink += pixel(x, y) != 0xFFFFFF;
     EXPECT_GT(ink, 200);
-}
-
-TEST(QRRenderer, BitmapOfAPageForTheCanvas)
-{
-    QRPage page;
-    page.Width = 50;
-    page.Height = 30;
-    QRItem frame;
-    frame.Kind = QRItemKind::Rectangle;
-    frame.Box = {10, 10, 20, 10};
-    frame.Filled = true;
-    frame.BrushColor = clRed;
-    frame.PenWidth = 0;
-    page.Items.push_back(frame);
-    TBitmap bitmap;
-
-    TQRRenderer::RenderPageToBitmap(page, 1.0, bitmap);
-
-    ASSERT_EQ(bitmap.Width(), 50);
-    ASSERT_EQ(bitmap.Height(), 30);
-    EXPECT_EQ(bitmap.ColorAt(15, 15), clRed);
-    EXPECT_EQ(bitmap.ColorAt(5, 5), clWhite);
-    EXPECT_EQ(bitmap.PixelAt(5, 5) >> 24, 0xFFu);
-}
-
-TEST(QRRenderer, ImagesAreScaledIntoTheirBox)
-{
-    auto pixels = std::make_shared<QRImageData>();
-    pixels->Width = 2;
-    pixels->Height = 1;
-    // A red and a half-transparent blue pixel.
-    pixels->Rgba = {255, 0, 0, 255, 0, 0, 255, 128};
-    QRPage page;
-    page.Width = 40;
-    page.Height = 20;
-    QRItem image;
-    image.Kind = QRItemKind::Image;
-    image.Box = {0, 0, 40, 20};
-    image.Image = pixels;
-    page.Items.push_back(image);
-
-    QRSurfacePtr surface = TQRRenderer::RenderPageToImage(page, 1.0);
-
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    int stride = cairo_image_surface_get_stride(surface.get());
-    auto pixel = [&](int x, int y) { return *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4) & 0xFFFFFF; };
-    EXPECT_EQ(pixel(5, 10), 0xFF0000u);
-    uint32_t blended = pixel(35, 10);
+    EXPECT_EQ(pixel(310, 90), 0xFF0000u);
+    const uint32_t blended = pixel(370, 90);
     EXPECT_EQ(blended & 0xFF, 0xFFu);
     EXPECT_NEAR(static_cast<int>((blended >> 16) & 0xFF), 127, 2);
+
+    ASSERT_EQ(bitmap.Width(), 200);
+    ASSERT_EQ(bitmap.Height(), 100);
+    EXPECT_EQ(bitmap.ColorAt(155, 15), clRed);
+    EXPECT_EQ(bitmap.ColorAt(145, 5), clWhite);
+    EXPECT_EQ(bitmap.PixelAt(145, 5) >> 24, 0xFFu);
 }
 
-TEST(QRRenderer, PdfFailureLeavesTheEarlierFile)
+TEST(QRRenderer, PdfIsAnOrdinaryFileAndAFailedWriteLeavesTheEarlierOne)
 {
     auto folder = TestFolder();
+    std::ofstream(folder / "plain") << "x";
     auto target = folder / "report.pdf";
     TQRRenderer::WritePdf(TwoPages(), target.string());
     std::string first = Read(target);
     EXPECT_EQ(first.substr(0, 5), "%PDF-");
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::status(folder / "plain").permissions());
 
     EXPECT_THROW(TQRRenderer::WritePdf(TwoPages(), (folder / "missing" / "report.pdf").string()), EWriteError);
     EXPECT_EQ(Read(target), first);
-}
-
-TEST(QRRenderer, PdfIsAnOrdinaryFileThatOthersMayReadAsUsual)
-{
-    auto folder = TestFolder();
-    auto plain = folder / "plain";
-    std::ofstream(plain) << "x";
-    auto target = folder / "report.pdf";
-
-    TQRRenderer::WritePdf(TwoPages(), target.string());
-
-    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::status(plain).permissions());
 }
 
 TEST(QRTextMeasure, WrapsAtSpacesAndCutsWordsLongerThanTheBox)
@@ -168,15 +126,14 @@ TEST(QRTextMeasure, WrapsAtSpacesAndCutsWordsLongerThanTheBox)
     QRFontSpec font;
     double word = measure.TextWidth(font, "remark");
     EXPECT_GT(word, 10);
-    std::vector<std::string> lines = measure.WrapText(font, "remark remark remark", word * 2.2);
-    EXPECT_THAT(lines, testing::ElementsAre("remark remark", "remark"));
+    EXPECT_THAT(measure.WrapText(font, "remark remark remark", word * 2.2), ElementsAre("remark remark", "remark"));
     std::vector<std::string> cut = measure.WrapText(font, "abcdefghijklmnop", measure.TextWidth(font, "abcdefgh"));
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_EQ(cut[0] + cut[1], "abcdefghijklmnop");
-    EXPECT_THAT(measure.WrapText(font, "", 50), testing::ElementsAre(""));
+    EXPECT_THAT(measure.WrapText(font, "", 50), ElementsAre(""));
 }
 
-TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
+TEST(QRPrinter, WithoutPrinterSavesThePdfUnderAFreeNameAndOpensIt)
 {
     auto folder = TestFolder();
     TQRPrinter printer;
@@ -189,28 +146,30 @@ TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
 
     std::string saved = printer.PrintPages(TwoPages(), "Neraca: Maret/2026");
     std::string again = printer.PrintPages(TwoPages(), "Neraca: Maret/2026");
+    std::string longTitle = printer.PrintPages(TwoPages(), std::string(300, 'K'));
 
     EXPECT_EQ(saved, (folder / "Neraca__Maret_2026.pdf").string());
     EXPECT_EQ(again, (folder / "Neraca__Maret_2026-1.pdf").string());
-    ASSERT_EQ(opener.requests.size(), 2u);
-    EXPECT_EQ(opener.requests[0].target, saved);
+    EXPECT_EQ(std::filesystem::path(longTitle).filename().string(), std::string(200, 'K') + ".pdf");
+    ASSERT_EQ(opener.requests.size(), 3u);
     EXPECT_EQ(opener.requests[1].target, again);
-    EXPECT_THAT(progress, testing::ElementsAre(12, 22, 12, 22));
+    EXPECT_THAT(progress, ElementsAre(12, 22, 12, 22, 12, 22));
     EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
 }
 
-TEST(QRPrinter, LongTitleStillGivesAFileName)
+TEST(QRPrinter, PrinterComesFromTheProgramSettings)
 {
     auto folder = TestFolder();
-    TQRPrinter printer;
-    printer.PrinterName = "";
-    printer.SaveFolder = folder.string();
-    printer.OpenAfterSave = false;
+    std::string previous = ProgramConfig().Path();
+    ProgramConfig().SetPath((folder / "bukura.conf").string());
+    ProgramConfig().WriteString("Report", "Printer", "gudang");
+    TQRPrinter configured;
+    ProgramConfig().SetPath((folder / "none.conf").string());
+    TQRPrinter unconfigured;
+    ProgramConfig().SetPath(previous);
 
-    std::string saved = printer.PrintPages(TwoPages(), std::string(300, 'K'));
-
-    EXPECT_EQ(std::filesystem::path(saved).filename().string(), std::string(200, 'K') + ".pdf");
-    EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
+    EXPECT_EQ(configured.PrinterName, "gudang");
+    EXPECT_EQ(unconfigured.PrinterName, "");
 }
 
 namespace {
@@ -229,10 +188,10 @@ protected:
     }
 
     // The message of the failed print.
-    std::string Failure(const std::string& title = "Jurnal")
+    std::string Failure()
     {
         try {
-            printer.PrintPages(TwoPages(), title);
+            printer.PrintPages(TwoPages(), "Jurnal");
         } catch (const EInvalidOperation& error) {
             return error.Message();
         }
@@ -270,7 +229,7 @@ TEST_F(QRPrinterJobs, HandsTheQueueTheJobWithItsPaperAndKeepsNoCopy)
     const std::string& pdf = printers.jobs[0].Document;
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     // Plain pages carry no transparency group, so the print server keeps their text.
-    EXPECT_THAT(pdf, Not(HasSubstr("/Transparency")));
+    EXPECT_THAT(pdf, testing::Not(HasSubstr("/Transparency")));
     EXPECT_FALSE(std::filesystem::exists(job.File));
     EXPECT_TRUE(opener.requests.empty());
     EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
@@ -303,19 +262,4 @@ TEST_F(QRPrinterJobs, AJobInAStoppedQueueIsReportedAsWaiting)
     EXPECT_EQ(Failure(), "The printer \"kantor\" is stopped: the job waits in its queue.");
     EXPECT_EQ(printers.jobs.size(), 1u);
     EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
-}
-
-TEST(QRPrinter, PrinterComesFromTheProgramSettings)
-{
-    auto folder = TestFolder();
-    std::string previous = ProgramConfig().Path();
-    ProgramConfig().SetPath((folder / "bukura.conf").string());
-    ProgramConfig().WriteString("Report", "Printer", "gudang");
-    TQRPrinter configured;
-    ProgramConfig().SetPath((folder / "none.conf").string());
-    TQRPrinter unconfigured;
-    ProgramConfig().SetPath(previous);
-
-    EXPECT_EQ(configured.PrinterName, "gudang");
-    EXPECT_EQ(unconfigured.PrinterName, "");
 }

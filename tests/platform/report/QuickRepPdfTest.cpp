@@ -1,33 +1,14 @@
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
 #include "platform/report/TQuickRep.h"
+#include "tests/platform/report/PdfReadBack.h"
 #include "tests/platform/report/ReportTestDb.h"
 #include "tests/platform/report/ReportTestLayout.h"
 
 namespace {
-
-std::string Output(const std::string& command)
-{
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t count;
-        while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, count);
-        pclose(pipe);
-    }
-    return text;
-}
-
-// The text pdftotext reads from one page of a PDF.
-std::string PdfPageText(const std::string& path, int page)
-{
-    return Output("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path + "' -");
-}
 
 // Asserts that the pieces occur in the text in this order.
 void ExpectInOrder(const std::string& text, const std::vector<std::string>& pieces)
@@ -71,10 +52,10 @@ TEST(QuickRepPdf, ThreePagesReadBackInOrder)
     report.ExportToPdf(path.string());
 
     ASSERT_EQ(report.Pages().PageCount(), 3);
-    EXPECT_THAT(Output("pdfinfo '" + path.string() + "'"), testing::ContainsRegex("Pages: +3\n"));
-    ExpectInOrder(PdfPageText(path.string(), 1), {"LAPORAN MUTASI BUKU BESAR", "101", "Rekening 1", "1,000.50", "102",
+    EXPECT_THAT(PdfInfo(path), testing::ContainsRegex("Pages: +3\n"));
+    ExpectInOrder(PdfText(path, 1), {"LAPORAN MUTASI BUKU BESAR", "101", "Rekening 1", "1,000.50", "102",
         "Rekening 2", "103", "Rekening 3", "3,000.50", "Halaman 1"});
-    ExpectInOrder(PdfPageText(path.string(), 2), {"LAPORAN MUTASI BUKU BESAR", "104", "105", "106", "6,000.50", "Halaman 2"});
-    ExpectInOrder(PdfPageText(path.string(), 3), {"LAPORAN MUTASI BUKU BESAR", "107", "Rekening 7", "7,000.50", "28,003.50",
+    ExpectInOrder(PdfText(path, 2), {"LAPORAN MUTASI BUKU BESAR", "104", "105", "106", "6,000.50", "Halaman 2"});
+    ExpectInOrder(PdfText(path, 3), {"LAPORAN MUTASI BUKU BESAR", "107", "Rekening 7", "7,000.50", "28,003.50",
         "Halaman 3"});
 }
