@@ -234,16 +234,9 @@ TEST_F(QRPrintDialogTest, PreviewNavigatesPagesAndZoomsByKeysAndButtonsWithinRan
 {
     report.Prepare();
     TQRPreview preview(nullptr, report);
-    preview.PriorPage();
-    EXPECT_EQ(preview.PageIndex(), 0);
-    preview.SetPageIndex(99);
-    EXPECT_EQ(preview.PageIndex(), 2);
-    preview.SetZoom(1);
-    EXPECT_EQ(preview.Zoom(), 25);
-    preview.SetZoom(100);
-    preview.SetPageIndex(0);
     onPreview = [&](TQRPreview&) {
         EXPECT_EQ(preview.StatusText(), "Page 1 of 3   100%");
+        backend.KeyDown(VK_PRIOR);
         backend.KeyDown(VK_END);
         backend.KeyDown(VK_PRIOR);
         Click(preview, TQRPreviewButton::ZoomIn);
@@ -257,13 +250,20 @@ TEST_F(QRPrintDialogTest, PreviewNavigatesPagesAndZoomsByKeysAndButtonsWithinRan
     preview.ShowModal();
 
     EXPECT_EQ(preview.StatusText(), "Page 3 of 3   75%");
+    preview.SetPageIndex(99);
+    preview.SetZoom(1);
+    EXPECT_EQ(preview.StatusText(), "Page 3 of 3   25%");
     for (int i = 0; i < 20; ++i)
         preview.ZoomIn();
     EXPECT_EQ(preview.Zoom(), 400);
 }
 
-TEST_F(QRPrintDialogTest, PreviewShowsTheReportAndReturnsWhenClosed)
+TEST_F(QRPrintDialogTest, PreviewShowsTheReportAndItsSaveButtonAsksForTheFile)
 {
+    auto target = db.Folder() / "buku.pdf";
+    Files().Cancel();
+    Files().Choose(target.string());
+    std::vector<std::string> written;
     int shown = 0;
     onPreview = [&](TQRPreview& preview) {
         ++shown;
@@ -277,12 +277,20 @@ TEST_F(QRPrintDialogTest, PreviewShowsTheReportAndReturnsWhenClosed)
         int pageTop = origin.Y + TQRPreviewView::ToolbarHeight + 12;
         EXPECT_EQ(backend.ScreenPixel(pageLeft + 5, pageTop + 5) & 0xFFFFFF, 0xFFFFFFu);
         EXPECT_EQ(backend.ScreenPixel(pageLeft - 5, pageTop + 5) & 0xFFFFFF, 0x808080u);
+        Click(preview, TQRPreviewButton::Save);
+        app.ProcessMessages();
+        written = PdfFiles();
+        written.push_back(preview.SaveAsPdf());
         backend.KeyDown(VK_ESCAPE);
     };
 
     report.Preview();
 
     EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Files().Shown().size(), 2u);
+    EXPECT_THAT(written, ElementsAre(target.string()));
+    EXPECT_THAT(PdfInfo(target), HasSubstr("Pages:           3"));
+    EXPECT_TRUE(offered.empty());
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
@@ -355,16 +363,27 @@ TEST_F(QRPrintDialogTest, CancelledDialogsAndEmptyReportsPrintAndWriteNothing)
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
-TEST_F(QRPrintDialogTest, ChosenPrinterGetsTheReportOnTheChosenPaper)
+TEST_F(QRPrintDialogTest, TheDialogOffersTheQueuesAndTheChosenOneGetsTheReportOnTheChosenPaper)
 {
+    printers.queues[0].State = TPrintQueueState::Stopped;
+    printers.queues[1].IsDefault = true;
+    printerAnswers = {PrinterAnswer{}, PrinterAnswer{"gudang", TSetupPaper::Letter, TSetupOrientation::Landscape},
+                      PrinterAnswer{}};
+    report.Print();
+    // The program's own choice of printer goes before the print system's default.
+    printers.queues[0].State = TPrintQueueState::Idle;
     ProgramConfig().WriteString("Report", "Printer", "kantor");
-    printerAnswers = {PrinterAnswer{"gudang", TSetupPaper::Letter, TSetupOrientation::Landscape}};
-
+    report.Print();
+    printers.unreachable = true;
     report.Print();
 
-    ASSERT_EQ(offered.size(), 1u);
-    EXPECT_THAT(offered[0].Printers, ElementsAre("kantor", "gudang", "Save as PDF"));
-    EXPECT_EQ(offered[0].Selected, "kantor");
+    ASSERT_EQ(offered.size(), 3u);
+    EXPECT_THAT(offered[0].Printers, ElementsAre("kantor (stopped)", "gudang", "Save as PDF"));
+    EXPECT_EQ(offered[0].Selected, "gudang");
+    EXPECT_EQ(offered[1].Selected, "kantor");
+    EXPECT_THAT(offered[2].Printers, ElementsAre("Save as PDF"));
+    EXPECT_EQ(offered[2].Selected, "Save as PDF");
+    EXPECT_EQ(offered[2].Note, "The print system cannot be reached; the report can be saved as PDF.");
     ASSERT_EQ(printers.jobs.size(), 1u);
     EXPECT_EQ(printers.jobs[0].Job.Queue, "gudang");
     EXPECT_EQ(printers.jobs[0].Job.Title, "Buku Besar");
@@ -375,25 +394,6 @@ TEST_F(QRPrintDialogTest, ChosenPrinterGetsTheReportOnTheChosenPaper)
     EXPECT_EQ(report.Page.PaperSize, A4);
     EXPECT_EQ(report.Page.Orientation, poPortrait);
     EXPECT_TRUE(Files().Shown().empty());
-    EXPECT_EQ(app.InputGate(), nullptr);
-}
-
-TEST_F(QRPrintDialogTest, TheDialogMarksStoppedQueuesAndOffersSaveAsPdfWhenThePrintSystemIsAway)
-{
-    printers.queues[0].State = TPrintQueueState::Stopped;
-    printers.queues[1].IsDefault = true;
-    printerAnswers = {PrinterAnswer{}, PrinterAnswer{}};
-
-    report.Print();
-    printers.unreachable = true;
-    report.Print();
-
-    ASSERT_EQ(offered.size(), 2u);
-    EXPECT_THAT(offered[0].Printers, ElementsAre("kantor (stopped)", "gudang", "Save as PDF"));
-    EXPECT_EQ(offered[0].Selected, "gudang");
-    EXPECT_THAT(offered[1].Printers, ElementsAre("Save as PDF"));
-    EXPECT_EQ(offered[1].Selected, "Save as PDF");
-    EXPECT_EQ(offered[1].Note, "The print system cannot be reached; the report can be saved as PDF.");
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
@@ -434,13 +434,22 @@ TEST_F(QRPrintDialogTest, AQueueDeletedAfterTheDialogFailsClearlyAndKeepsTheRepo
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
-TEST_F(QRPrintDialogTest, RefusingPrinterFromThePreviewShowsTheErrorAndKeepsThePreviewOpen)
+TEST_F(QRPrintDialogTest, PreviewPrintsOnOtherPaperWithoutChangingThePagesShownAndSurvivesARefusingPrinter)
 {
     printers.queues[1].Accepting = false;
-    printerAnswers = {PrinterAnswer{"gudang"}};
+    printerAnswers = {PrinterAnswer{"gudang"}, PrinterAnswer{"kantor"},
+                      PrinterAnswer{"kantor", TSetupPaper::Letter, TSetupOrientation::Landscape}};
+    std::vector<std::string> printedSizes;
     bool stayedOpen = false;
     onPreview = [&](TQRPreview& preview) {
         preview.PrintReport();
+        preview.PrintReport();
+        printedSizes.push_back(PdfInfo(Printed(0)));
+        preview.SetPageIndex(2);
+        preview.PrintReport();
+        printedSizes.push_back(PdfInfo(Printed(1)));
+        EXPECT_EQ(preview.PageCount(), 3);
+        app.DispatchPaints();
         stayedOpen = preview.Modal();
         backend.KeyDown(VK_ESCAPE);
     };
@@ -451,58 +460,14 @@ TEST_F(QRPrintDialogTest, RefusingPrinterFromThePreviewShowsTheErrorAndKeepsTheP
     ASSERT_EQ(app.MessageBoxLog().size(), 1u);
     EXPECT_EQ(app.MessageBoxLog()[0].Text, "Cannot print to printer \"gudang\": Destination \"gudang\" is not accepting "
                                            "jobs. The report was saved as \"" + (Documents() / "Buku_Besar.pdf").string() + "\".");
-}
-
-TEST_F(QRPrintDialogTest, PreviewPrintsOnOtherPaperWithoutChangingThePagesShown)
-{
-    printerAnswers = {PrinterAnswer{"kantor"}, PrinterAnswer{"gudang", TSetupPaper::Letter, TSetupOrientation::Landscape}};
-    std::vector<std::string> printedSizes;
-    int pagesShown = 0;
-    onPreview = [&](TQRPreview& preview) {
-        preview.PrintReport();
-        printedSizes.push_back(PdfInfo(Printed(0)));
-        preview.SetPageIndex(2);
-        preview.PrintReport();
-        printedSizes.push_back(PdfInfo(Printed(1)));
-        pagesShown = preview.PageCount();
-        app.DispatchPaints();
-        backend.KeyDown(VK_ESCAPE);
-    };
-
-    report.Preview();
-
     ASSERT_EQ(printedSizes.size(), 2u);
     EXPECT_THAT(printedSizes[0], HasSubstr("Pages:           3"));
     EXPECT_THAT(printedSizes[0], HasSubstr("(A4)"));
     EXPECT_THAT(printedSizes[1], HasSubstr("Pages:           4"));
     EXPECT_THAT(printedSizes[1], HasSubstr("792 x 612 pts"));
-    EXPECT_EQ(pagesShown, 3);
     EXPECT_EQ(report.Pages().PageCount(), 3);
     EXPECT_NEAR(report.Pages().Page(0).Width, 793.7, 0.1);
     EXPECT_EQ(report.Page.PaperSize, A4);
-    EXPECT_TRUE(app.MessageBoxLog().empty());
-}
-
-TEST_F(QRPrintDialogTest, PreviewSaveButtonAsksForTheFileAndCancelWritesNothing)
-{
-    auto target = db.Folder() / "buku.pdf";
-    Files().Cancel();
-    Files().Choose(target.string());
-    std::vector<std::string> written;
-    onPreview = [&](TQRPreview& preview) {
-        Click(preview, TQRPreviewButton::Save);
-        app.ProcessMessages();
-        written = PdfFiles();
-        written.push_back(preview.SaveAsPdf());
-        backend.KeyDown(VK_ESCAPE);
-    };
-
-    report.Preview();
-
-    EXPECT_EQ(Files().Shown().size(), 2u);
-    EXPECT_THAT(written, ElementsAre(target.string()));
-    EXPECT_THAT(PdfInfo(target), HasSubstr("Pages:           3"));
-    EXPECT_TRUE(offered.empty());
 }
 
 TEST_F(QRPrintDialogTest, PrintsThroughARealPrintServerAndCopesWithItsQueuesAndItsAbsence)
