@@ -5,6 +5,7 @@
 #include "platform/core/FloatText.h"
 #include "platform/data/TDataSource.h"
 #include "platform/report/TQuickRep.h"
+#include "tests/platform/report/PdfReadBack.h"
 #include "tests/platform/report/ReportTestDb.h"
 #include "tests/platform/report/ReportTestLayout.h"
 
@@ -24,32 +25,18 @@ void FillAccounts(ReportTestDb& db)
     db.Exec("insert into akun values(7,'107','Biaya','C','D',700)");
 }
 
-} // namespace
-
-TEST(QuickRepBands, EachKindPrintsInItsPlace)
+// Asserts that the pieces occur in the text in this order.
+void ExpectInOrder(const std::string& text, const std::vector<std::string>& pieces)
 {
-    ReportTestDb db;
-    db.Exec("insert into akun values(1,'101','Kas','A','D',1)");
-    db.Exec("insert into akun values(2,'102','Bank','A','D',2)");
-    TQuickRep report;
-    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from akun order by account_code");
-    report.SetDataSet(query);
-    AddLabel(AddBand(report, rbPageFooter, 20), "footer", "FOOTER");
-    AddLabel(AddBand(report, rbSummary, 20), "summary", "SUMMARY");
-    AddField(AddBand(report, rbDetail, 20), "code", query, "account_code");
-    AddLabel(AddBand(report, rbColumnHeader, 20), "columns", "COLUMNS");
-    AddLabel(AddBand(report, rbTitle, 20), "title", "TITLE");
-    AddLabel(AddBand(report, rbPageHeader, 20), "header", "HEADER");
-
-    report.Prepare();
-
-    ASSERT_EQ(report.Pages().PageCount(), 1);
-    EXPECT_THAT(Texts(report), ElementsAre("HEADER", "TITLE", "COLUMNS", "101", "102", "SUMMARY", "FOOTER"));
-    const QRPage& page = report.Pages().Page(0);
-    // The footer band sits on the bottom margin, not under the summary.
-    EXPECT_NEAR(page.FindText("FOOTER")->Box.Top, page.Height - QRMillimetres(10) - 20, 0.01);
-    EXPECT_NEAR(page.FindText("HEADER")->Box.Top, QRMillimetres(10), 0.01);
+    size_t pos = 0;
+    for (const std::string& piece : pieces) {
+        size_t found = text.find(piece, pos);
+        ASSERT_NE(found, std::string::npos) << "\"" << piece << "\" missing or out of order in:\n" << text;
+        pos = found + piece.size();
+    }
 }
+
+} // namespace
 
 class QuickRepPages : public testing::Test {
 protected:
@@ -78,16 +65,23 @@ protected:
     TQRBand* detail = nullptr;
 };
 
-TEST_F(QuickRepPages, HeaderAndFooterOnEveryPageNamingTheRowThatBrokeThePage)
+TEST_F(QuickRepPages, EachKindOfBandPrintsInItsPlaceAndTheHeaderNamesTheRowThatBrokeThePage)
 {
+    AddLabel(AddBand(report, rbColumnHeader, 20), "columns", "COLUMNS");
+    AddLabel(AddBand(report, rbTitle, 20), "title", "TITLE");
+
     report.Prepare();
 
     ASSERT_EQ(report.Pages().PageCount(), 3);
-    EXPECT_THAT(Texts(report, 0), ElementsAre("101", "Halaman  1", "101", "102", "103", "FOOTER"));
-    EXPECT_THAT(Texts(report, 1), ElementsAre("104", "Halaman  2", "104", "105", "106", "FOOTER"));
+    EXPECT_THAT(Texts(report, 0), ElementsAre("101", "Halaman  1", "TITLE", "COLUMNS", "101", "102", "103", "FOOTER"));
+    EXPECT_THAT(Texts(report, 1), ElementsAre("104", "Halaman  2", "COLUMNS", "104", "105", "106", "FOOTER"));
     // The summary stands on the last row and sums every row, the null saldo as 0.
-    const std::vector<std::string> last{"107", "Halaman  3", "107", "107", "2,400.25", "FOOTER"};
+    const std::vector<std::string> last{"107", "Halaman  3", "COLUMNS", "107", "107", "2,400.25", "FOOTER"};
     EXPECT_EQ(Texts(report, 2), last);
+    // Header on the top margin; the footer on the bottom margin, not under the last band.
+    const QRPage& page = report.Pages().Page(2);
+    EXPECT_NEAR(page.FindSource("headerCode")->Box.Top, QRMillimetres(10), 0.01);
+    EXPECT_NEAR(page.FindText("FOOTER")->Box.Top, page.Height - QRMillimetres(10) - 40, 0.01);
     report.Prepare();
     ASSERT_EQ(report.Pages().PageCount(), 3);
     EXPECT_EQ(Texts(report, 2), last);
@@ -99,6 +93,20 @@ TEST_F(QuickRepPages, HeaderAndFooterOnEveryPageNamingTheRowThatBrokeThePage)
     EXPECT_NE(report.Pages().Page(0).FindText("FOOTER"), nullptr);
     EXPECT_NE(report.Pages().Page(2).FindSource("pageNo"), nullptr);
     EXPECT_EQ(report.Pages().Page(2).FindText("FOOTER"), nullptr);
+}
+
+TEST_F(QuickRepPages, PdfReadsBackPageByPageInOrder)
+{
+    auto path = db.Folder() / "buku besar.pdf";
+
+    report.ExportToPdf(path.string());
+
+    EXPECT_THAT(PdfInfo(path), testing::ContainsRegex("Pages: +3\n"));
+    // pdftotext reads a run of spaces as one.
+    // pdftotext reads a run of spaces as one.
+    ExpectInOrder(PdfText(path, 1), {"101", "Halaman 1", "101", "102", "103", "FOOTER"});
+    ExpectInOrder(PdfText(path, 2), {"104", "Halaman 2", "104", "105", "106", "FOOTER"});
+    ExpectInOrder(PdfText(path, 3), {"107", "Halaman 3", "107", "107", "2,400.25", "FOOTER"});
 }
 
 TEST_F(QuickRepPages, EmptyReportPrintsOnePageWithHeaderAndFooter)
