@@ -103,7 +103,6 @@ TEST_F(QuickRepPages, PdfReadsBackPageByPageInOrder)
 
     EXPECT_THAT(PdfInfo(path), testing::ContainsRegex("Pages: +3\n"));
     // pdftotext reads a run of spaces as one.
-    // pdftotext reads a run of spaces as one.
     ExpectInOrder(PdfText(path, 1), {"101", "Halaman 1", "101", "102", "103", "FOOTER"});
     ExpectInOrder(PdfText(path, 2), {"104", "Halaman 2", "104", "105", "106", "FOOTER"});
     ExpectInOrder(PdfText(path, 3), {"107", "Halaman 3", "107", "107", "2,400.25", "FOOTER"});

@@ -36,7 +36,6 @@ public:
     }
 
     void Exec(const std::string& sql) { connection_.Execute(sql); }
-    TADOConnection& Connection() { return connection_; }
     const std::filesystem::path& Folder() const { return folder_; }
 
     TADOQuery* Query(TComponent* owner, const std::string& name, const std::string& sql)
