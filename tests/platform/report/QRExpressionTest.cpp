@@ -26,16 +26,21 @@ Currency Money(double value) { return Currency::FromDouble(value); }
 
 } // namespace
 
-TEST(QRExpression, ArithmeticOverPlainAndQualifiedFieldsWithNullAsZero)
+TEST(QRExpression, ArithmeticAndTextOverPlainAndQualifiedFieldsWithNullAsZero)
 {
     Row row{{{"debet", QRValue::Number(Money(1500.25))}, {"kredit", QRValue::Null()},
-             {"AdoQuery1.debet", QRValue::Number(Money(7))}, {"nama", QRValue::Text("Budi")}}};
+             {"AdoQuery1.debet", QRValue::Number(Money(7))}, {"nama", QRValue::Text("Kalvera zivu")}}};
     QRValue value = TQRExpression("debet - kredit + 10").Evaluate(row.Resolver());
     EXPECT_EQ(value.kind, QRValue::Kind::Number);
     EXPECT_EQ(value.number, Money(1510.25));
     EXPECT_EQ(TQRExpression("-(kredit - debet)").Evaluate(row.Resolver()).number, Money(1500.25));
     EXPECT_EQ(TQRExpression("AdoQuery1.debet").Evaluate(row.Resolver()).number, Money(7));
     EXPECT_THROW(TQRExpression("nama - 1").Evaluate(row.Resolver()), EConvertError);
+    EXPECT_EQ(TQRExpression("UPPER(nama)").Evaluate(row.Resolver()).text, "KALVERA ZIVU");
+    EXPECT_EQ(TQRExpression("upper(kredit)").Evaluate(row.Resolver()).text, "");
+    EXPECT_EQ(TQRExpression("'Unit ' + nama").Evaluate(row.Resolver()).text, "Unit Kalvera zivu");
+    EXPECT_EQ(TQRExpression("'Unit ' + kredit").Evaluate(row.Resolver()).text, "Unit ");
+    EXPECT_EQ(TQRExpression("'it''s'").Evaluate(row.Resolver()).text, "it's");
 }
 
 TEST(QRExpression, SumAccumulatesExactlyCountingNullsAsZeroAndResets)
@@ -58,16 +63,6 @@ TEST(QRExpression, SumAccumulatesExactlyCountingNullsAsZeroAndResets)
     for (int i = 0; i < 1000; ++i)
         many.Accumulate(tenth.Resolver());
     EXPECT_EQ(many.Evaluate(tenth.Resolver()).number, Money(100));
-}
-
-TEST(QRExpression, UpperAndTextJoining)
-{
-    Row row{{{"nama_unit", QRValue::Text("Kalvera zivu")}, {"kosong", QRValue::Null()}}};
-    EXPECT_EQ(TQRExpression("UPPER(nama_unit)").Evaluate(row.Resolver()).text, "KALVERA ZIVU");
-    EXPECT_EQ(TQRExpression("upper(kosong)").Evaluate(row.Resolver()).text, "");
-    EXPECT_EQ(TQRExpression("'Unit ' + nama_unit").Evaluate(row.Resolver()).text, "Unit Kalvera zivu");
-    EXPECT_EQ(TQRExpression("'Unit ' + kosong").Evaluate(row.Resolver()).text, "Unit ");
-    EXPECT_EQ(TQRExpression("'it''s'").Evaluate(row.Resolver()).text, "it's");
 }
 
 TEST(QRExpression, BadTextRaisesConvertError)

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
@@ -190,11 +192,9 @@ TEST(QuickRepGroups, ZeroHeightHeaderGrowsAfterItsFirstPrint)
 
     report.Prepare();
 
-    int lines = 0;
-    for (const QRItem& item : report.Pages().Page(0).Items)
-        lines += item.Kind == QRItemKind::Line;
+    const std::vector<QRItem>& items = report.Pages().Page(0).Items;
     // Between the three categories, not above the first.
-    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(std::count_if(items.begin(), items.end(), [](const QRItem& item) { return item.Kind == QRItemKind::Line; }), 2);
 }
 
 TEST(QuickRepGroups, NestedGroupsCloseInnerBeforeOuterAndSumEachLevel)
