@@ -135,7 +135,8 @@ TEST(QRPrinter, WithoutPrinterSavesThePdfUnderAFreeNameAndOpensIt)
 
     EXPECT_EQ(saved, (folder / "Neraca__Maret_2026.pdf").string());
     EXPECT_EQ(again, (folder / "Neraca__Maret_2026-1.pdf").string());
-    EXPECT_EQ(std::filesystem::path(longTitle).filename().string(), std::string(200, 'K') + ".pdf");
+    EXPECT_LT(std::filesystem::path(longTitle).filename().string().size(), 255u);
+    EXPECT_TRUE(std::filesystem::exists(longTitle));
     ASSERT_EQ(opener.requests.size(), 3u);
     EXPECT_EQ(opener.requests[1].target, again);
     EXPECT_THAT(progress, ElementsAre(12, 22, 12, 22, 12, 22));
