@@ -1,13 +1,9 @@
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
-#include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
@@ -16,35 +12,26 @@
 #include "platform/report/TQRRenderer.h"
 #include "tests/platform/core/ScopedEnv.h"
 #include "tests/platform/print/RecordingPrintSystem.h"
+#include "tests/platform/report/ReportTestDb.h"
 
+using testing::ElementsAre;
 using testing::HasSubstr;
-using testing::Not;
 
 namespace {
 
-std::filesystem::path TestFolder()
-{
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    auto folder = std::filesystem::path(BUKURA_BINARY_DIR) / "report-tests" / (std::string(test->test_suite_name()) + "." + test->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-QRItem TextItem(const std::string& text, double left, double top)
+QRItem Item(QRItemKind kind, QRRect box)
 {
     QRItem item;
-    item.Kind = QRItemKind::Text;
-    item.Box = {left, top, 200, 20};
-    item.Lines = {text};
+    item.Kind = kind;
+    item.Box = box;
     return item;
 }
 
 TQRPageModel TwoPages()
 {
     TQRPageModel model;
-    model.AddPage(794, 1123).Items.push_back(TextItem("Halaman satu", 40, 40));
-    model.AddPage(794, 1123).Items.push_back(TextItem("Halaman dua", 40, 40));
+    for (const char* text : {"Halaman satu", "Halaman dua"})
+        model.AddPage(794, 1123).Items.emplace_back(Item(QRItemKind::Text, {40, 40, 200, 20})).Lines = {text};
     return model;
 }
 
@@ -56,28 +43,31 @@ std::string Read(const std::filesystem::path& path)
 
 } // namespace
 
-TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
+TEST(QRRenderer, TextLinesAndRectanglesLandWhereTheirBoxesAre)
 {
     QRPage page;
     page.Width = 200;
     page.Height = 100;
-    QRItem text = TextItem("MMMM", 10, 10);
+    QRItem& text = page.Items.emplace_back(Item(QRItemKind::Text, {10, 10, 200, 20}));
+    text.Lines = {"MMMM"};
     text.Font.Size = 20;
-    page.Items.push_back(text);
-    QRItem line;
-    line.Kind = QRItemKind::Line;
-    line.X1 = 0;
+    QRItem& line = page.Items.emplace_back(Item(QRItemKind::Line, {}));
     line.X2 = 200;
     line.Y1 = line.Y2 = 80.5;
-    page.Items.push_back(line);
+    QRItem& frame = page.Items.emplace_back(Item(QRItemKind::Rectangle, {150, 10, 20, 10}));
+    frame.Filled = true;
+    frame.BrushColor = clRed;
+    frame.PenWidth = 0;
 
-    QRSurfacePtr image = TQRRenderer::RenderPageToImage(page, 2.0);
+    QRSurfacePtr surface = TQRRenderer::RenderPageToImage(page, 2.0);
+    TBitmap bitmap;
+    TQRRenderer::RenderPageToBitmap(page, 1.0, bitmap);
 
-    ASSERT_EQ(cairo_image_surface_get_width(image.get()), 400);
-    ASSERT_EQ(cairo_image_surface_get_height(image.get()), 200);
+    ASSERT_EQ(cairo_image_surface_get_width(surface.get()), 400);
+    ASSERT_EQ(cairo_image_surface_get_height(surface.get()), 200);
     auto pixel = [&](int x, int y) {
-        const unsigned char* data = cairo_image_surface_get_data(image.get());
-        return *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(image.get()) + x * 4) & 0xFFFFFF;
+        const unsigned char* data = cairo_image_surface_get_data(surface.get());
+        return *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(surface.get()) + x * 4) & 0xFFFFFF;
     };
     EXPECT_EQ(pixel(390, 10), 0xFFFFFFu);
     EXPECT_EQ(pixel(100, 161), 0x000000u);
@@ -86,80 +76,26 @@ TEST(QRRenderer, PageImageHasThePageSizeAndInkWhereTheTextIs)
         for (int x = 20; x < 200; ++x)
             ink += pixel(x, y) != 0xFFFFFF;
     EXPECT_GT(ink, 200);
+
+    ASSERT_EQ(bitmap.Width(), 200);
+    ASSERT_EQ(bitmap.Height(), 100);
+    EXPECT_EQ(bitmap.ColorAt(155, 15), clRed);
+    EXPECT_EQ(bitmap.ColorAt(145, 5), clWhite);
+    EXPECT_EQ(bitmap.PixelAt(145, 5) >> 24, 0xFFu);
 }
 
-TEST(QRRenderer, BitmapOfAPageForTheCanvas)
-{
-    QRPage page;
-    page.Width = 50;
-    page.Height = 30;
-    QRItem frame;
-    frame.Kind = QRItemKind::Rectangle;
-    frame.Box = {10, 10, 20, 10};
-    frame.Filled = true;
-    frame.BrushColor = clRed;
-    frame.PenWidth = 0;
-    page.Items.push_back(frame);
-    TBitmap bitmap;
-
-    TQRRenderer::RenderPageToBitmap(page, 1.0, bitmap);
-
-    ASSERT_EQ(bitmap.Width(), 50);
-    ASSERT_EQ(bitmap.Height(), 30);
-    EXPECT_EQ(bitmap.ColorAt(15, 15), clRed);
-    EXPECT_EQ(bitmap.ColorAt(5, 5), clWhite);
-    EXPECT_EQ(bitmap.PixelAt(5, 5) >> 24, 0xFFu);
-}
-
-TEST(QRRenderer, ImagesAreScaledIntoTheirBox)
-{
-    auto pixels = std::make_shared<QRImageData>();
-    pixels->Width = 2;
-    pixels->Height = 1;
-    // A red and a half-transparent blue pixel.
-    pixels->Rgba = {255, 0, 0, 255, 0, 0, 255, 128};
-    QRPage page;
-    page.Width = 40;
-    page.Height = 20;
-    QRItem image;
-    image.Kind = QRItemKind::Image;
-    image.Box = {0, 0, 40, 20};
-    image.Image = pixels;
-    page.Items.push_back(image);
-
-    QRSurfacePtr surface = TQRRenderer::RenderPageToImage(page, 1.0);
-
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    int stride = cairo_image_surface_get_stride(surface.get());
-    auto pixel = [&](int x, int y) { return *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4) & 0xFFFFFF; };
-    EXPECT_EQ(pixel(5, 10), 0xFF0000u);
-    uint32_t blended = pixel(35, 10);
-    EXPECT_EQ(blended & 0xFF, 0xFFu);
-    EXPECT_NEAR(static_cast<int>((blended >> 16) & 0xFF), 127, 2);
-}
-
-TEST(QRRenderer, PdfFailureLeavesTheEarlierFile)
+TEST(QRRenderer, PdfIsAnOrdinaryFileAndAFailedWriteLeavesTheEarlierOne)
 {
     auto folder = TestFolder();
+    std::ofstream(folder / "plain") << "x";
     auto target = folder / "report.pdf";
     TQRRenderer::WritePdf(TwoPages(), target.string());
     std::string first = Read(target);
     EXPECT_EQ(first.substr(0, 5), "%PDF-");
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::status(folder / "plain").permissions());
 
     EXPECT_THROW(TQRRenderer::WritePdf(TwoPages(), (folder / "missing" / "report.pdf").string()), EWriteError);
     EXPECT_EQ(Read(target), first);
-}
-
-TEST(QRRenderer, PdfIsAnOrdinaryFileThatOthersMayReadAsUsual)
-{
-    auto folder = TestFolder();
-    auto plain = folder / "plain";
-    std::ofstream(plain) << "x";
-    auto target = folder / "report.pdf";
-
-    TQRRenderer::WritePdf(TwoPages(), target.string());
-
-    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::status(plain).permissions());
 }
 
 TEST(QRTextMeasure, WrapsAtSpacesAndCutsWordsLongerThanTheBox)
@@ -168,15 +104,14 @@ TEST(QRTextMeasure, WrapsAtSpacesAndCutsWordsLongerThanTheBox)
     QRFontSpec font;
     double word = measure.TextWidth(font, "remark");
     EXPECT_GT(word, 10);
-    std::vector<std::string> lines = measure.WrapText(font, "remark remark remark", word * 2.2);
-    EXPECT_THAT(lines, testing::ElementsAre("remark remark", "remark"));
+    EXPECT_THAT(measure.WrapText(font, "remark remark remark", word * 2.2), ElementsAre("remark remark", "remark"));
     std::vector<std::string> cut = measure.WrapText(font, "abcdefghijklmnop", measure.TextWidth(font, "abcdefgh"));
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_EQ(cut[0] + cut[1], "abcdefghijklmnop");
-    EXPECT_THAT(measure.WrapText(font, "", 50), testing::ElementsAre(""));
+    EXPECT_THAT(measure.WrapText(font, "", 50), ElementsAre(""));
 }
 
-TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
+TEST(QRPrinter, WithoutPrinterSavesThePdfUnderAFreeNameAndOpensIt)
 {
     auto folder = TestFolder();
     TQRPrinter printer;
@@ -189,27 +124,15 @@ TEST(QRPrinter, WithoutPrinterSavesThePdfAndOpensIt)
 
     std::string saved = printer.PrintPages(TwoPages(), "Neraca: Maret/2026");
     std::string again = printer.PrintPages(TwoPages(), "Neraca: Maret/2026");
+    std::string longTitle = printer.PrintPages(TwoPages(), std::string(300, 'K'));
 
     EXPECT_EQ(saved, (folder / "Neraca__Maret_2026.pdf").string());
     EXPECT_EQ(again, (folder / "Neraca__Maret_2026-1.pdf").string());
-    ASSERT_EQ(opener.requests.size(), 2u);
-    EXPECT_EQ(opener.requests[0].target, saved);
+    EXPECT_LT(std::filesystem::path(longTitle).filename().string().size(), 255u);
+    EXPECT_TRUE(std::filesystem::exists(longTitle));
+    ASSERT_EQ(opener.requests.size(), 3u);
     EXPECT_EQ(opener.requests[1].target, again);
-    EXPECT_THAT(progress, testing::ElementsAre(12, 22, 12, 22));
-    EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
-}
-
-TEST(QRPrinter, LongTitleStillGivesAFileName)
-{
-    auto folder = TestFolder();
-    TQRPrinter printer;
-    printer.PrinterName = "";
-    printer.SaveFolder = folder.string();
-    printer.OpenAfterSave = false;
-
-    std::string saved = printer.PrintPages(TwoPages(), std::string(300, 'K'));
-
-    EXPECT_EQ(std::filesystem::path(saved).filename().string(), std::string(200, 'K') + ".pdf");
+    EXPECT_THAT(progress, ElementsAre(12, 22, 12, 22, 12, 22));
     EXPECT_EQ(Read(saved).substr(0, 5), "%PDF-");
 }
 
@@ -229,10 +152,10 @@ protected:
     }
 
     // The message of the failed print.
-    std::string Failure(const std::string& title = "Jurnal")
+    std::string Failure()
     {
         try {
-            printer.PrintPages(TwoPages(), title);
+            printer.PrintPages(TwoPages(), "Jurnal");
         } catch (const EInvalidOperation& error) {
             return error.Message();
         }
@@ -250,10 +173,8 @@ protected:
 
 } // namespace
 
-TEST_F(QRPrinterJobs, HandsTheQueueTheJobWithItsPaperAndKeepsNoCopy)
+TEST_F(QRPrinterJobs, HandsTheQueueTheJobAndKeepsNoCopy)
 {
-    printer.Paper = "Letter";
-    printer.Landscape = true;
     printer.Copies = 2;
     RecordingOpener opener;
     DesktopOpenerOverride useOpener(opener);
@@ -261,23 +182,24 @@ TEST_F(QRPrinterJobs, HandsTheQueueTheJobWithItsPaperAndKeepsNoCopy)
     EXPECT_EQ(printer.PrintPages(TwoPages(), "Jurnal"), "");
 
     ASSERT_EQ(printers.jobs.size(), 1u);
-    const TPrintJob& job = printers.jobs[0].Job;
-    EXPECT_EQ(job.Queue, "kantor");
-    EXPECT_EQ(job.Title, "Jurnal");
-    EXPECT_EQ(job.Paper, "Letter");
-    EXPECT_TRUE(job.Landscape);
-    EXPECT_EQ(job.Copies, 2);
+    EXPECT_EQ(printers.jobs[0].Job.Copies, 2);
     const std::string& pdf = printers.jobs[0].Document;
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     // Plain pages carry no transparency group, so the print server keeps their text.
-    EXPECT_THAT(pdf, Not(HasSubstr("/Transparency")));
-    EXPECT_FALSE(std::filesystem::exists(job.File));
+    EXPECT_THAT(pdf, testing::Not(HasSubstr("/Transparency")));
+    EXPECT_FALSE(std::filesystem::exists(printers.jobs[0].Job.File));
     EXPECT_TRUE(opener.requests.empty());
     EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
 }
 
 TEST_F(QRPrinterJobs, AJobThatCannotBePrintedKeepsTheReportInTheDocumentsFolder)
 {
+    // A stopped queue holds the job: no failure to keep a copy for.
+    printers.queues[0].State = TPrintQueueState::Stopped;
+    EXPECT_EQ(Failure(), "The printer \"kantor\" is stopped: the job waits in its queue.");
+    EXPECT_EQ(printers.jobs.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
+
     const std::string kept = (folder / "Dokumen" / "Jurnal").string();
     printer.PrinterName = "gudang";
     EXPECT_EQ(Failure(), "Cannot print to printer \"gudang\": The printer or class does not exist. "
@@ -287,6 +209,7 @@ TEST_F(QRPrinterJobs, AJobThatCannotBePrintedKeepsTheReportInTheDocumentsFolder)
     EXPECT_EQ(Failure(), "Cannot print to printer \"arsip\": Destination \"arsip\" is not accepting jobs. "
                          "The report was saved as \"" + kept + "-1.pdf\".");
     printer.PrinterName = "kantor";
+    printers.queues[0].State = TPrintQueueState::Idle;
     printers.jobState = TPrintJobState::Failed;
     EXPECT_EQ(Failure(), "Cannot print to printer \"kantor\": the print system cancelled the job. "
                          "The report was saved as \"" + kept + "-2.pdf\".");
@@ -295,27 +218,4 @@ TEST_F(QRPrinterJobs, AJobThatCannotBePrintedKeepsTheReportInTheDocumentsFolder)
     EXPECT_EQ(Failure(), "Cannot print to printer \"kantor\": The print system cannot be reached. "
                          "The report was saved as \"" + (folder / "Jurnal.pdf").string() + "\".");
     EXPECT_EQ(Read(folder / "Jurnal.pdf").substr(0, 5), "%PDF-");
-}
-
-TEST_F(QRPrinterJobs, AJobInAStoppedQueueIsReportedAsWaiting)
-{
-    printers.queues[0].State = TPrintQueueState::Stopped;
-    EXPECT_EQ(Failure(), "The printer \"kantor\" is stopped: the job waits in its queue.");
-    EXPECT_EQ(printers.jobs.size(), 1u);
-    EXPECT_TRUE(std::filesystem::is_empty(folder / "Dokumen"));
-}
-
-TEST(QRPrinter, PrinterComesFromTheProgramSettings)
-{
-    auto folder = TestFolder();
-    std::string previous = ProgramConfig().Path();
-    ProgramConfig().SetPath((folder / "bukura.conf").string());
-    ProgramConfig().WriteString("Report", "Printer", "gudang");
-    TQRPrinter configured;
-    ProgramConfig().SetPath((folder / "none.conf").string());
-    TQRPrinter unconfigured;
-    ProgramConfig().SetPath(previous);
-
-    EXPECT_EQ(configured.PrinterName, "gudang");
-    EXPECT_EQ(unconfigured.PrinterName, "");
 }

@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include "platform/core/Clock.h"
 #include "platform/data/TField.h"
 #include "platform/report/TQuickRep.h"
 #include "tests/platform/report/ReportTestDb.h"
 #include "tests/platform/report/ReportTestLayout.h"
 
 using testing::ElementsAre;
-
-namespace {
-
-std::vector<std::string> Texts(const TQuickRep& report, int page) { return report.Pages().Page(page).Texts(); }
-
-} // namespace
 
 TEST(QuickRepRows, CalculatedFieldsAreWorkedOutForEveryRowPrintedAndSummed)
 {
@@ -38,7 +33,7 @@ TEST(QuickRepRows, CalculatedFieldsAreWorkedOutForEveryRowPrintedAndSummed)
 
     report.Prepare();
 
-    EXPECT_THAT(Texts(report, 0), ElementsAre("60.00", "", "7.00", "67.00"));
+    EXPECT_THAT(Texts(report), ElementsAre("60.00", "", "7.00", "67.00"));
 }
 
 TEST(QuickRepRows, DatesPrintInTheMaskOfTheirControl)
@@ -52,126 +47,122 @@ TEST(QuickRepRows, DatesPrintInTheMaskOfTheirControl)
     report.SetDataSet(query);
     TQRBand* detail = AddBand(report, rbDetail, 20);
     AddField(detail, "tanggal", query, "tanggal")->SetMask("dd/MM/yyyy");
-    auto* month = Place<TQRExpr>(detail, "bulan", 200);
-    month->SetExpression("lap_jmk1.tanggal");
-    month->SetMask("dd-MMM-yy");
+    AddExpr(detail, "bulan", "lap_jmk1.tanggal", 200)->SetMask("dd-MMM-yy");
 
     report.Prepare();
 
-    EXPECT_THAT(Texts(report, 0), ElementsAre("05/03/2026", "05-Mar-26", "", ""));
+    EXPECT_THAT(Texts(report), ElementsAre("05/03/2026", "05-Mar-26", "", ""));
 }
 
-TEST(QuickRepRows, NestedGroupsCloseInnerBeforeOuterAndSumEachLevel)
+TEST(QuickRepRows, MasksNullsAndLongOrMultiLineValues)
 {
     ReportTestDb db;
-    db.Exec("insert into akun values(1,'101','Kas','A','D',1)");
-    db.Exec("insert into akun values(2,'102','Bank','A','D',2)");
-    db.Exec("insert into akun values(3,'103','Hutang','A','K',4)");
-    db.Exec("insert into akun values(4,'201','Modal','B','K',8)");
+    db.Exec("insert into baris values(1,'a very long remark that cannot fit in one line of the column',1234.5,null)");
     TQuickRep report;
-    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from akun order by account_cat, account_pos, account_code");
+    TADOQuery* query = db.Query(&report, "lap_jmk2",
+        "select *, 'baris satu' || char(13) || char(10) || 'baris dua' as catatan from baris");
     report.SetDataSet(query);
-    auto addGroup = [&](const std::string& expression, const std::string& caption) {
-        auto* group = new TQRGroup(&report);
-        group->SetExpression(expression);
-        group->SetHeight(20);
-        group->SetParent(&report);
-        AddField(group, caption, query, expression);
-        TQRBand* footer = AddBand(report, rbGroupFooter, 20);
-        group->SetFooterBand(footer);
-        TQRExpr* sum = AddExpr(footer, caption + "Sum", "SUM(saldo)");
-        sum->SetMask("0");
-        sum->SetResetAfterPrint(true);
-    };
-    addGroup("account_cat", "cat");
-    addGroup("account_pos", "pos");
-    AddField(AddBand(report, rbDetail, 20), "code", query, "account_code");
+    TQRBand* detail = AddBand(report, rbDetail, 20);
+    TQRDBText* debet = AddField(detail, "debet", query, "debet");
+    debet->SetMask("#,##0.00");
+    debet->SetAlignment(TAlignment::taRightJustify);
+    AddField(detail, "kredit", query, "kredit", 150)->SetMask("#,##0.00");
+    AddExpr(detail, "net", "lap_jmk2.debet - lap_jmk2.kredit", 300);
+    AddField(detail, "remark", query, "no_bukti", 450)->SetAutoStretch(true);
+    AddField(detail, "catatan", query, "catatan", 600);
+    AddLabel(AddBand(report, rbSummary, 20), "after", "AFTER");
 
     report.Prepare();
 
-    EXPECT_THAT(Texts(report, 0), ElementsAre(
-        "A", "D", "101", "102", "3",
-        "K", "103", "4", "7",
-        "B", "K", "201", "8", "8"));
+    const QRPage& page = report.Pages().Page(0);
+    EXPECT_EQ(page.FindSource("debet")->Text(), "1,234.50");
+    EXPECT_EQ(page.FindSource("debet")->Alignment, TAlignment::taRightJustify);
+    EXPECT_EQ(page.FindSource("kredit")->Text(), "");
+    EXPECT_EQ(page.FindSource("net")->Text(), "1,234.50");
+    // A stretching value wraps and its band grows, so the summary comes below all its lines.
+    const QRItem* stretched = page.FindSource("remark");
+    ASSERT_GT(stretched->Lines.size(), 1u);
+    EXPECT_GE(page.FindText("AFTER")->Box.Top, stretched->Box.Bottom() - 0.01);
+    // Line breaks of a value start new lines inside a box that keeps its size.
+    const QRItem* note = page.FindSource("catatan");
+    EXPECT_THAT(note->Lines, ElementsAre("baris satu", "baris dua"));
+    EXPECT_TRUE(note->Clip);
+    EXPECT_EQ(note->Box.Height, 17);
 }
 
-TEST(QuickRepRows, LabelStylesAndAlignmentReachThePage)
+TEST(QuickRepRows, HandlersSetCaptionsFontsAndSkipBands)
 {
+    ReportTestDb db;
+    db.Exec("insert into akun values(1,'101','AKTIVA','A','D',0)");
+    db.Exec("insert into akun values(2,'102','Kas','A','D',1)");
+    db.Exec("insert into akun values(3,'103','Lewati','A','D',-1)");
+    db.Exec("insert into akun values(4,'104','Bank','A','D',9)");
+    db.Exec("insert into akun values(5,'105','PASIVA','B','K',0)");
     TQuickRep report;
-    TQRBand* title = AddBand(report, rbTitle, 30);
-    TQRLabel* heading = AddLabel(title, "QRLabel4", " NERACA ");
-    heading->Font().SetStyle(fsBold | fsUnderline);
-    heading->SetAlignment(TAlignment::taCenter);
-    AddLabel(title, "periode", "Per :", 300);
+    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from akun order by account_code");
+    report.SetDataSet(query);
+    TQRBand* header = AddBand(report, rbPageHeader, 20);
+    TQRLabel* title = AddLabel(header, "QRLabel4", "title the caller set");
+    int headerRuns = 0;
+    header->BeforePrint = [&](TQRCustomBand*, bool&) {
+        ++headerRuns;
+        title->SetCaption(" NERACA ");
+    };
+    TQRBand* detail = AddBand(report, rbDetail, 400);
+    TQRDBText* name = AddField(detail, "name", query, "account_name");
+    // Saldo 0 prints bold, 1 regular, anything else keeps the previous line's style; below 0 skips.
+    detail->BeforePrint = [&](TQRCustomBand*, bool& print) {
+        double saldo = query->FieldByName("saldo")->AsFloat();
+        if (saldo == 0)
+            name->Font().SetStyle(fsBold);
+        else if (saldo == 1)
+            name->Font().SetStyle(0);
+        print = saldo >= 0;
+    };
 
     report.Prepare();
 
-    const QRItem* printed = report.Pages().Page(0).FindSource("QRLabel4");
-    ASSERT_NE(printed, nullptr);
-    EXPECT_TRUE(printed->Font.Bold);
-    EXPECT_TRUE(printed->Font.Underline);
-    EXPECT_EQ(printed->Alignment, TAlignment::taCenter);
-    EXPECT_FALSE(report.Pages().Page(0).FindSource("periode")->Font.Bold);
+    ASSERT_EQ(report.Pages().PageCount(), 2);
+    EXPECT_EQ(headerRuns, 2);
+    EXPECT_THAT(Texts(report, 0), ElementsAre(" NERACA ", "AKTIVA", "Kas"));
+    EXPECT_THAT(Texts(report, 1), ElementsAre(" NERACA ", "Bank", "PASIVA"));
+    EXPECT_TRUE(report.Pages().Page(0).FindText("AKTIVA")->Font.Bold);
+    EXPECT_FALSE(report.Pages().Page(0).FindText("Kas")->Font.Bold);
+    EXPECT_FALSE(report.Pages().Page(1).FindText("Bank")->Font.Bold);
 }
 
-TEST(QuickRepRows, PagesFollowThePaperAndTheMargins)
+TEST(QuickRepRows, PagesFollowThePaperAndTheMarginsAndLabelsAndSystemDataKeepTheirStyle)
 {
+    ManualClock clock(EncodeDate(2026, 3, 31) + EncodeTime(14, 5, 9, 0));
+    ClockOverride useClock(clock);
     TQuickRep report;
     report.Page.PaperSize = A4;
     report.Page.Orientation = poLandscape;
     report.Page.TopMargin = 20;
     report.Page.LeftMargin = 15;
     report.Page.BottomMargin = 5;
-    AddLabel(AddBand(report, rbPageHeader, 30), "QRLabel4", " NERACA LAJUR ", 10);
-    AddLabel(AddBand(report, rbPageFooter, 25), "footer", "Halaman", 0);
+    TQRLabel* heading = AddLabel(AddBand(report, rbPageHeader, 30), "QRLabel4", " NERACA LAJUR ", 10);
+    heading->Font().SetStyle(fsBold | fsUnderline);
+    heading->SetAlignment(TAlignment::taCenter);
+    TQRBand* footer = AddBand(report, rbPageFooter, 25);
+    Place<TQRSysData>(footer, "printed", 0)->SetText("Proses------->");
+    auto* pageNo = Place<TQRSysData>(footer, "pageNo", 400);
+    pageNo->SetData(qrsPageNumber);
+    pageNo->SetText("Halaman  ");
 
     report.Prepare();
 
     const QRPage& page = report.Pages().Page(0);
     EXPECT_NEAR(page.Width, QRMillimetres(297), 0.01);
     EXPECT_NEAR(page.Height, QRMillimetres(210), 0.01);
-    EXPECT_NEAR(page.FindSource("QRLabel4")->Box.Left, QRMillimetres(15) + 10, 0.01);
-    EXPECT_NEAR(page.FindSource("QRLabel4")->Box.Top, QRMillimetres(20), 0.01);
-    EXPECT_NEAR(page.FindSource("footer")->Box.Top, QRMillimetres(210) - QRMillimetres(5) - 25, 0.01);
-}
-
-TEST(QuickRepRows, GroupBreaksOnAnExpressionOverAQualifiedField)
-{
-    ReportTestDb db;
-    db.Exec("insert into baris values(1,'bkk-1',1,0)");
-    db.Exec("insert into baris values(1,'BKK-1',2,0)");
-    db.Exec("insert into baris values(2,'BKM-1',4,0)");
-    TQuickRep report;
-    TADOQuery* query = db.Query(&report, "lap_jmk1", "select * from baris order by account_id, debet");
-    report.SetDataSet(query);
-    auto* group = new TQRGroup(&report);
-    group->SetExpression("UPPER(lap_jmk1.no_bukti)");
-    group->SetHeight(20);
-    group->SetParent(&report);
-    AddExpr(group, "voucher", "UPPER(lap_jmk1.no_bukti)");
-    TQRBand* footer = AddBand(report, rbGroupFooter, 20);
-    group->SetFooterBand(footer);
-    AddExpr(footer, "sum", "SUM(debet)")->SetResetAfterPrint(true);
-
-    report.Prepare();
-
-    EXPECT_THAT(Texts(report, 0), ElementsAre("BKK-1", "3.00", "BKM-1", "4.00"));
-}
-
-TEST(QuickRepRows, LineBreaksOfAValueStartNewLinesInsideTheBox)
-{
-    ReportTestDb db;
-    db.Exec("insert into baris values(1,'baris satu' || char(13) || char(10) || 'baris dua',0,0)");
-    TQuickRep report;
-    TADOQuery* query = db.Query(&report, "AdoQuery1", "select * from baris");
-    report.SetDataSet(query);
-    AddField(AddBand(report, rbDetail, 20), "remark", query, "no_bukti");
-
-    report.Prepare();
-
-    const QRItem* remark = report.Pages().Page(0).FindSource("remark");
-    ASSERT_NE(remark, nullptr);
-    EXPECT_THAT(remark->Lines, ElementsAre("baris satu", "baris dua"));
-    EXPECT_TRUE(remark->Clip);
-    EXPECT_EQ(remark->Box.Height, 17);
+    const QRItem* printed = page.FindSource("QRLabel4");
+    EXPECT_NEAR(printed->Box.Left, QRMillimetres(15) + 10, 0.01);
+    EXPECT_NEAR(printed->Box.Top, QRMillimetres(20), 0.01);
+    EXPECT_NEAR(page.FindSource("pageNo")->Box.Top, QRMillimetres(210) - QRMillimetres(5) - 25, 0.01);
+    EXPECT_TRUE(printed->Font.Bold && printed->Font.Underline);
+    EXPECT_EQ(printed->Alignment, TAlignment::taCenter);
+    EXPECT_FALSE(page.FindSource("pageNo")->Font.Bold);
+    // System data prints its text before the time of printing or the page number.
+    EXPECT_EQ(page.FindSource("printed")->Text(), "Proses------->2026-03-31 14:05:09");
+    EXPECT_EQ(page.FindSource("pageNo")->Text(), "Halaman  1");
 }

@@ -10,14 +10,20 @@
 #include "platform/data/TADOConnection.h"
 #include "platform/data/TADOQuery.h"
 
+// An empty folder of the running test's own.
+inline std::filesystem::path TestFolder()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    auto folder = std::filesystem::path(BUKURA_BINARY_DIR) / "report-tests" / (std::string(test->test_suite_name()) + "." + test->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 class ReportTestDb {
 public:
-    ReportTestDb()
+    ReportTestDb() : folder_(TestFolder())
     {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::path(BUKURA_BINARY_DIR) / "report-tests" / (std::string(test->test_suite_name()) + "." + test->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
         path_ = (folder_ / "report.db").string();
         sqlite3* db = nullptr;
         sqlite3_open(path_.c_str(), &db);
@@ -30,7 +36,6 @@ public:
     }
 
     void Exec(const std::string& sql) { connection_.Execute(sql); }
-    TADOConnection& Connection() { return connection_; }
     const std::filesystem::path& Folder() const { return folder_; }
 
     TADOQuery* Query(TComponent* owner, const std::string& name, const std::string& sql)

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers that put bands and controls on a report the way a layout class does.
 #include <string>
+#include <vector>
 
 #include "platform/report/TQRBand.h"
 #include "platform/report/TQRDBText.h"
@@ -19,6 +20,15 @@ inline TQRBand* AddBand(TQuickRep& report, TQRBandType type, int height)
     band->SetHeight(height);
     band->SetParent(&report);
     return band;
+}
+
+inline TQRGroup* AddGroup(TQuickRep& report, const std::string& expression, int height = 20)
+{
+    auto* group = new TQRGroup(&report);
+    group->SetExpression(expression);
+    group->SetHeight(height);
+    group->SetParent(&report);
+    return group;
 }
 
 template <class Control>
@@ -53,3 +63,5 @@ inline TQRExpr* AddExpr(TQRCustomBand* band, const std::string& name, const std:
     expr->SetMask("#,##0.00;(#,##0.00)");
     return expr;
 }
+
+inline std::vector<std::string> Texts(const TQuickRep& report, int page = 0) { return report.Pages().Page(page).Texts(); }
