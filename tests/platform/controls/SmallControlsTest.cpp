@@ -3,9 +3,6 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "ControlsTestKit.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
@@ -20,8 +17,8 @@
 
 namespace {
 
-// A w x h JPEG file of one colour, as the wait window's picture is stored.
-std::string WriteJpeg(const std::string& name, int w, int h, uint8_t r, uint8_t g, uint8_t b)
+// A w x h JPEG of one colour, as the wait window's picture is stored.
+std::vector<uint8_t> Jpeg(int w, int h, uint8_t r, uint8_t g, uint8_t b)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr err;
@@ -49,12 +46,9 @@ std::string WriteJpeg(const std::string& name, int w, int h, uint8_t r, uint8_t 
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    const auto dir = std::filesystem::path(BUKURA_BINARY_DIR) / "test-artefacts";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / name).string();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out), static_cast<std::streamsize>(size));
+    std::vector<uint8_t> data(out, out + size);
     free(out);
-    return path;
+    return data;
 }
 
 bool Near(TColor c, int r, int g, int b)
@@ -67,7 +61,7 @@ bool Near(TColor c, int r, int g, int b)
 
 } // namespace
 
-TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControl)
+TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControlWhileItLives)
 {
     TControlsFixture f;
     auto* label = f.Place<TLabel>(10, 10, 10, 10);
@@ -82,6 +76,8 @@ TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControl)
     other->SetFocus();
     f.session.PressKey('N', kmAlt);
     EXPECT_TRUE(edit->Focused());
+    TComponent::Free(edit);
+    EXPECT_EQ(label->FocusControl(), nullptr);
 }
 
 TEST(Label, LinkLabelHearsTheMouseMoveLeaveAndClick)
@@ -126,16 +122,6 @@ TEST(Label, OpaqueLabelFillsWithItsParentsColourAndTransparentOneDoesNot)
     EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
 }
 
-TEST(Label, FreedFocusControlIsForgotten)
-{
-    TControlsFixture f;
-    auto* label = f.Place<TLabel>(10, 10, 10, 10);
-    auto* edit = f.Place<TEdit>(10, 40, 100, 21);
-    label->SetFocusControl(edit);
-    TComponent::Free(edit);
-    EXPECT_EQ(label->FocusControl(), nullptr);
-}
-
 TEST(Panel, RaisedBevelAndChildrenInsideTheBevels)
 {
     TControlsFixture f;
@@ -151,23 +137,13 @@ TEST(Panel, RaisedBevelAndChildrenInsideTheBevels)
     EXPECT_EQ(f.session.ClientColor(*panel, 1, 1), GetSysColor(COLOR_BTNSHADOW));
 }
 
-TEST(Panel, DisabledPanelKeepsItsChildrenFromTheFocus)
-{
-    TControlsFixture f;
-    auto* panel = f.Place<TPanel>(10, 10, 150, 60);
-    auto* edit = CreateOwned<TEdit>(*f.form);
-    edit->SetParent(panel);
-    panel->SetEnabled(false);
-    EXPECT_FALSE(edit->CanFocus());
-    edit->SetFocus();
-    EXPECT_FALSE(edit->Focused());
-    EXPECT_FALSE(edit->EnabledInTree());
-}
-
-TEST(Panel, DisabledPanelKeepsClicksFromItsChildren)
+TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildren)
 {
     TControlsFixture f;
     auto* panel = f.Place<TPanel>(10, 10, 200, 100);
+    auto* edit = CreateOwned<TEdit>(*f.form);
+    edit->SetParent(panel);
+    edit->SetBounds(120, 10, 60, 21);
     auto* box = CreateOwned<TCheckBox>(*f.form);
     box->SetParent(panel);
     box->SetBounds(10, 10, 100, 17);
@@ -178,13 +154,17 @@ TEST(Panel, DisabledPanelKeepsClicksFromItsChildren)
     button->OnClick = [&](TComponent*) { ++clicks; };
     panel->SetEnabled(false);
     f.session.ProcessUntilIdle();
+    EXPECT_FALSE(edit->CanFocus());
+    EXPECT_FALSE(edit->EnabledInTree());
+    edit->SetFocus();
+    EXPECT_FALSE(edit->Focused());
     f.session.ClickControl(*box, {5, 8});
     f.session.ClickControl(*button);
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(clicks, 0);
 }
 
-TEST(CheckBox, ClickAndSpaceToggleAndEachChangeFiresOnClick)
+TEST(CheckBox, ClickAndSpaceToggleEachChangeFiresOnClickAndGreyedOnlyWhenAllowed)
 {
     TControlsFixture f;
     auto* box = f.Place<TCheckBox>(10, 10, 100, 17);
@@ -199,6 +179,14 @@ TEST(CheckBox, ClickAndSpaceToggleAndEachChangeFiresOnClick)
     box->SetChecked(true);
     box->SetChecked(true);
     EXPECT_EQ(clicks, 3);
+
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbUnchecked);
+    box->SetAllowGrayed(true);
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbGrayed);
+    box->Toggle();
+    EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
 }
 
 TEST(Accelerators, TheUnderlinedLetterClicksAButtonOrTogglesABoxOnce)
@@ -226,29 +214,22 @@ TEST(Accelerators, TheUnderlinedLetterClicksAButtonOrTogglesABoxOnce)
     EXPECT_TRUE(search->Focused());
 }
 
-TEST(CheckBox, GrayedStateOnlyWhenAllowed)
-{
-    TControlsFixture f;
-    auto* box = f.Place<TCheckBox>(10, 10, 100, 17);
-    box->Toggle();
-    EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
-    box->SetChecked(false);
-    box->SetAllowGrayed(true);
-    box->Toggle();
-    EXPECT_EQ(box->State(), TCheckBoxState::cbGrayed);
-    box->Toggle();
-    EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
-}
-
-TEST(SpeedButton, GroupedButtonsKeepOneDown)
+TEST(SpeedButton, GroupedButtonsKeepOneDownAndAReleaseOutsideDoesNotClick)
 {
     TControlsFixture f;
     auto* a = f.Place<TSpeedButton>(10, 10, 40, 22);
     auto* b = f.Place<TSpeedButton>(60, 10, 40, 22);
-    a->SetGroupIndex(1);
-    b->SetGroupIndex(1);
     int clicks = 0;
     b->OnClick = [&](TComponent*) { ++clicks; };
+    b->SetDown(true);
+    EXPECT_FALSE(b->Down()) << "ungrouped";
+    const TPoint p = b->ClientToScreen({10, 10});
+    f.session.MouseDown(p.X, p.Y);
+    f.session.MouseUp(p.X + 100, p.Y);
+    EXPECT_EQ(clicks, 0);
+
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
     a->SetDown(true);
     f.session.ClickControl(*b);
     EXPECT_TRUE(b->Down());
@@ -261,21 +242,7 @@ TEST(SpeedButton, GroupedButtonsKeepOneDown)
     EXPECT_FALSE(b->Down());
 }
 
-TEST(SpeedButton, UngroupedButtonNeverStaysDownAndReleaseOutsideDoesNotClick)
-{
-    TControlsFixture f;
-    auto* button = f.Place<TSpeedButton>(10, 10, 40, 22);
-    int clicks = 0;
-    button->OnClick = [&](TComponent*) { ++clicks; };
-    button->SetDown(true);
-    EXPECT_FALSE(button->Down());
-    const TPoint p = button->ClientToScreen({10, 10});
-    f.session.MouseDown(p.X, p.Y);
-    f.session.MouseUp(p.X + 100, p.Y);
-    EXPECT_EQ(clicks, 0);
-}
-
-TEST(SpeedButton, GlyphWithoutCaptionIsCentredAndItsCornerColourIsTransparent)
+TEST(SpeedButton, GlyphIsCentredWithItsCornerColourTransparentAndEmbossedWhenDisabled)
 {
     TControlsFixture f;
     auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
@@ -285,31 +252,19 @@ TEST(SpeedButton, GlyphWithoutCaptionIsCentredAndItsCornerColourIsTransparent)
     button->Glyph().Fill(0xFFFF0000);
     button->Glyph().SetPixelAt(0, 9, 0xFF00FF00);
     button->Invalidate();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), clRed);
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 19, 10 + 18), clRed);
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 10), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 10), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 19), GetSysColor(COLOR_BTNFACE));
-}
-
-TEST(SpeedButton, DisabledGlyphIsEmbossedInTheShadowColour)
-{
-    TControlsFixture f;
-    auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
-    button->SetFlat(true);
-    button->Glyph().SetSize(10, 10);
-    button->Glyph().Fill(0xFFFF0000);
-    button->Glyph().SetPixelAt(0, 9, 0xFF00FF00);
+    auto at = [&](int x, int y) { return f.PixelOf(*f.form, 10 + x, 10 + y); };
+    EXPECT_EQ(at(10, 10), clRed);
+    EXPECT_EQ(at(19, 18), clRed);
+    EXPECT_EQ(at(9, 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(at(20, 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(at(10, 19), GetSysColor(COLOR_BTNFACE));
     button->SetEnabled(false);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 19, 10 + 18), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 19), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(at(10, 10), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(at(19, 18), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(at(20, 19), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(at(9, 10), GetSysColor(COLOR_BTNFACE));
     button->SetEnabled(true);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 10, 10 + 10), clRed);
+    EXPECT_EQ(at(10, 10), clRed);
 }
 
 TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
@@ -336,43 +291,30 @@ TEST(Bevel, RaisedTopLineIsLightAboveDark)
     EXPECT_EQ(f.session.ClientColor(*f.form, 50, 11), GetSysColor(COLOR_BTNSHADOW));
 }
 
-TEST(Image, BadPictureDataIsRefusedAndTheOldPictureKept)
+TEST(Image, BitmapAtTheTopLeftJpegCentredAndBadDataRefused)
 {
     TControlsFixture f;
-    auto* image = f.Place<TImage>(10, 10, 20, 20);
-    image->Picture().SetSize(2, 2);
-    EXPECT_THROW(image->LoadFromData({'n', 'o', 'p', 'e'}), EReadError);
-    EXPECT_EQ(image->Picture().Width(), 2);
-    EXPECT_THROW(image->LoadFromFile("/nonexistent/wait.jpg"), EFOpenError);
-}
-
-TEST(Image, BitmapDataIsDrawnAtTheTopLeft)
-{
-    TControlsFixture f;
-    auto* image = f.Place<TImage>(10, 10, 20, 20);
+    f.form->SetColor(clWhite);
+    auto* image = f.Place<TImage>(10, 10, 40, 40);
     // A 1 x 1 24-bit bitmap holding pure blue.
     std::vector<uint8_t> bmp = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                                 255, 0, 0, 0};
     image->LoadFromData(bmp);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), clBlue);
-}
+    EXPECT_EQ(f.PixelOf(*f.form, 10, 10), clBlue);
 
-TEST(Image, JpegFileIsShownCentredInTheControl)
-{
-    TControlsFixture f;
-    f.form->SetColor(clWhite);
-    auto* image = f.Place<TImage>(10, 10, 40, 40);
     image->SetCenter(true);
-    image->LoadFromFile(WriteJpeg("controls_wait.jpg", 20, 10, 200, 40, 90));
+    image->LoadFromData(Jpeg(20, 10, 200, 40, 90));
     EXPECT_EQ(image->Picture().Width(), 20);
     EXPECT_EQ(image->Picture().Height(), 10);
-    f.session.ProcessUntilIdle();
-    EXPECT_TRUE(Near(f.session.ClientColor(*f.form, 10 + 20, 10 + 20), 200, 40, 90));
-    EXPECT_TRUE(Near(f.session.ClientColor(*f.form, 10 + 10, 10 + 15), 200, 40, 90));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 9, 10 + 14), clWhite);
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10 + 20, 10 + 25), clWhite);
+    EXPECT_TRUE(Near(f.PixelOf(*f.form, 10 + 20, 10 + 20), 200, 40, 90));
+    EXPECT_TRUE(Near(f.PixelOf(*f.form, 10 + 10, 10 + 15), 200, 40, 90));
+    EXPECT_EQ(f.PixelOf(*f.form, 10 + 9, 10 + 14), clWhite);
+    EXPECT_EQ(f.PixelOf(*f.form, 10 + 20, 10 + 25), clWhite);
+
+    EXPECT_THROW(image->LoadFromData({'n', 'o', 'p', 'e'}), EReadError);
+    EXPECT_EQ(image->Picture().Width(), 20);
+    EXPECT_THROW(image->LoadFromFile("/nonexistent/wait.jpg"), EFOpenError);
 }
 
 TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
