@@ -33,7 +33,7 @@ struct PlainFixture : TControlsFixture {
 
 } // namespace
 
-TEST(GridSelection, ShiftArrowsExtendARangeAndAPlainMoveCollapsesIt)
+TEST(GridSelection, ShiftArrowsExtendARangeAPlainMoveCollapsesItAndSelectCellMayRefuse)
 {
     PlainFixture f;
     f.session.PressKey(VK_DOWN, kmShift);
@@ -41,9 +41,12 @@ TEST(GridSelection, ShiftArrowsExtendARangeAndAPlainMoveCollapsesIt)
     EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 2, 2}));
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.grid->Selection(), (TGridRect{2, 3, 2, 3}));
+    f.grid->OnSelectCell = [](TComponent*, int, int row, bool& can) { can = row != 4; };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 3);
 }
 
-TEST(GridSelection, RowSelectSpansTheScrollableColumnsAndLeftRightScroll)
+TEST(GridSelection, RowSelectSpansTheScrollableColumns)
 {
     PlainFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowSelect);
@@ -52,14 +55,6 @@ TEST(GridSelection, RowSelectSpansTheScrollableColumnsAndLeftRightScroll)
     EXPECT_EQ(f.grid->Col(), 1);
     f.session.PressKey(VK_END);
     EXPECT_EQ(f.grid->Row(), 29);
-}
-
-TEST(GridSelection, SelectCellCanRefuseAMove)
-{
-    PlainFixture f;
-    f.grid->OnSelectCell = [](TComponent*, int, int row, bool& can) { can = row != 2; };
-    f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.grid->Row(), 1);
 }
 
 TEST(GridSelection, ShrinkingTheRowCountKeepsTheCurrentRowInside)
@@ -85,14 +80,25 @@ TEST(GridScroll, WheelMovesTheCurrentRowAndPageDownScrolls)
     EXPECT_EQ(f.grid->TopRow(), 1 + page);
 }
 
-TEST(GridEditor, AlwaysShownEditorOpensWithTheFocus)
+TEST(GridEditor, AlwaysShownEditorOpensWithTheFocusAndServesAsATextDisplay)
 {
     PlainFixture f;
     f.grid->SetOptions(f.grid->Options() | goEditing | goAlwaysShowEditor);
     ASSERT_TRUE(f.grid->EditorMode());
-    EXPECT_TRUE(f.grid->InplaceEditor()->Visible());
+    const TInplaceEdit& editor = *f.grid->InplaceEditor();
+    EXPECT_TRUE(editor.Visible());
+    EXPECT_EQ(editor.FormatRect(), Rect(2, 2, editor.Width() - 2, editor.Height()));
     f.session.PressKey(VK_RETURN);
     EXPECT_TRUE(f.grid->EditorMode());
+
+    ITextDisplay& display = *f.grid->InplaceEditor();
+    EXPECT_EQ(display.DisplayText(), "awal");
+    display.SetDisplayText("1250");
+    EXPECT_EQ(f.grid->Text, "1250");
+    EXPECT_FALSE(display.AllTextSelected());
+    display.SelectAllText();
+    EXPECT_EQ(editor.SelLength(), 4);
+    EXPECT_TRUE(display.AllTextSelected());
 }
 
 TEST(GridEditor, EscapeReachesTheGridsKeyDownFromTheEditor)
@@ -107,30 +113,6 @@ TEST(GridEditor, EscapeReachesTheGridsKeyDownFromTheEditor)
     f.session.PressKey(VK_INSERT);
     f.session.PressKey(VK_DELETE, kmCtrl);
     EXPECT_EQ(keys, (std::vector<uint16_t>{VK_F2, VK_ESCAPE, VK_INSERT, VK_DELETE}));
-}
-
-TEST(GridEditor, EditorServesAsATextDisplay)
-{
-    PlainFixture f;
-    f.grid->SetOptions(f.grid->Options() | goEditing);
-    f.grid->ShowEditor();
-    ITextDisplay& display = *f.grid->InplaceEditor();
-    EXPECT_EQ(display.DisplayText(), "awal");
-    display.SetDisplayText("1250");
-    EXPECT_EQ(f.grid->Text, "1250");
-    EXPECT_FALSE(display.AllTextSelected());
-    display.SelectAllText();
-    EXPECT_EQ(f.grid->InplaceEditor()->SelLength(), 4);
-    EXPECT_TRUE(display.AllTextSelected());
-}
-
-TEST(GridEditor, EditorTextRectLeavesTwoPixels)
-{
-    PlainFixture f;
-    f.grid->SetOptions(f.grid->Options() | goEditing);
-    f.grid->ShowEditor();
-    const TInplaceEdit& editor = *f.grid->InplaceEditor();
-    EXPECT_EQ(editor.FormatRect(), Rect(2, 2, editor.Width() - 2, editor.Height()));
 }
 
 TEST(GridMouse, RowBorderInTheFixedColumnSizesTheRow)

@@ -66,15 +66,24 @@ struct GridFixture : TControlsFixture {
 
 } // namespace
 
-TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
+TEST(GridLayout, CellRectsFollowWidthsHeightsLinesAndScrollingKeepsFixedCellsInPlace)
 {
     GridFixture f;
     EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
     EXPECT_EQ(f.grid->CellRect(1, 1), Rect(61, 19, 121, 37));
+    EXPECT_EQ(f.grid->VisibleRowCount(), (f.grid->ClientHeight() - 19) / 19);
     f.grid->SetColWidths(1, 30);
     EXPECT_EQ(f.grid->CellRect(2, 1).Left, 61 + 31);
     EXPECT_EQ(f.grid->MouseCoord(61 + 31 + 5, 20), (TGridCoord{2, 1}));
     EXPECT_EQ(f.grid->MouseCoord(-1, 5), (TGridCoord{-1, -1}));
+
+    f.grid->SetTopRow(5);
+    EXPECT_EQ(f.grid->TopRow(), 5);
+    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
+    EXPECT_EQ(f.grid->CellRect(1, 5).Top, 19);
+    EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
+    f.grid->SetTopRow(1000);
+    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
 }
 
 TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
@@ -94,20 +103,7 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     f.session.MouseUp(from.X + 10, from.Y);
     EXPECT_EQ(f.grid->ColWidths(1), 70);
     EXPECT_EQ(f.grid->ColWidths(2), -1);
-}
-
-TEST(GridLayout, VisibleCountsAndScrollingKeepFixedCellsInPlace)
-{
-    GridFixture f;
-    const int rows = f.grid->VisibleRowCount();
-    EXPECT_EQ(rows, (f.grid->ClientHeight() - 19) / 19);
-    f.grid->SetTopRow(5);
-    EXPECT_EQ(f.grid->TopRow(), 5);
-    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
-    EXPECT_EQ(f.grid->CellRect(1, 5).Top, 19);
-    EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
-    f.grid->SetTopRow(1000);
-    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
+    EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
 }
 
 TEST(GridLayout, FixedCountsMustLeaveAScrollableCell)
@@ -118,9 +114,15 @@ TEST(GridLayout, FixedCountsMustLeaveAScrollableCell)
     EXPECT_THROW(f.grid->ColWidths(6), EListError);
 }
 
-TEST(GridKeys, ArrowsMoveTheCurrentCellAndStopAtTheEdges)
+TEST(GridKeys, ArrowsMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
 {
     GridFixture f;
+    f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_DOWN)
+            key = 0;
+    };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 1);
     f.session.PressKey(VK_RIGHT);
     EXPECT_EQ(f.grid->Col(), 2);
     f.session.PressKey(VK_LEFT);
@@ -150,17 +152,6 @@ TEST(GridKeys, TabWrapsToTheNextRowAndSkipsColumnsWithoutTabStop)
     EXPECT_EQ(f.grid->Row(), 1);
 }
 
-TEST(GridKeys, OnKeyDownRunsFirstAndCanSwallowTheMove)
-{
-    GridFixture f;
-    f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
-        if (key == VK_DOWN)
-            key = 0;
-    };
-    f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.grid->Row(), 1);
-}
-
 TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
 {
     GridFixture f;
@@ -181,6 +172,14 @@ TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
     EXPECT_FALSE(f.grid->InplaceEditor()->Visible());
     EXPECT_TRUE(f.grid->Focused());
     EXPECT_EQ(order, (std::vector<std::string>{"keypress browsing enter", "keypress editing enter"}));
+
+    // Leaving the grid hides the editor.
+    auto* other = f.Place<TTextGrid>(10, 220, 100, 60);
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_FALSE(f.grid->EditorMode());
 }
 
 TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
@@ -209,10 +208,13 @@ TEST(GridEditor, EditLimitAndReadOnlyCellsAreRespected)
     EXPECT_EQ((f.grid->Cells[{1, 2}]), "");
 }
 
-TEST(GridEditor, EditorForwardsNavigationKeysAndFollowsTheCell)
+TEST(GridEditor, EditorForwardsNavigationKeysButSidewaysOnlyWhenItAlwaysShows)
 {
     GridFixture f;
     f.session.PressKey(VK_F2);
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.grid->Col(), 1);
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.grid->Row(), 2);
     ASSERT_TRUE(f.grid->EditorMode());
@@ -222,29 +224,9 @@ TEST(GridEditor, EditorForwardsNavigationKeysAndFollowsTheCell)
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "");
     f.session.PressKey(VK_UP);
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "bank");
-}
-
-TEST(GridEditor, SidewaysKeysStayInTheTextUnlessTheEditorAlwaysShows)
-{
-    GridFixture f;
-    f.session.PressKey(VK_F2);
-    f.session.PressKey(VK_END);
-    f.session.PressKey(VK_RIGHT);
-    EXPECT_EQ(f.grid->Col(), 1);
     f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
     f.session.PressKey(VK_RIGHT);
-    EXPECT_EQ(f.grid->Col(), 2);
-}
-
-TEST(GridEditor, LeavingTheGridHidesTheEditor)
-{
-    GridFixture f;
-    auto* other = f.Place<TTextGrid>(10, 220, 100, 60);
-    f.session.PressKey(VK_F2);
-    ASSERT_TRUE(f.grid->EditorMode());
-    other->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_FALSE(f.grid->EditorMode());
+    EXPECT_EQ(f.grid->Col(), 3);
 }
 
 TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
@@ -277,19 +259,6 @@ TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
     f.session.ClickControl(*f.grid, f.CellCentre(4, 5));
     EXPECT_EQ(f.grid->Col(), 4);
     EXPECT_EQ(f.grid->Row(), 5);
-}
-
-TEST(GridMouse, DraggingAColumnBorderInTheTitleSizesIt)
-{
-    GridFixture f;
-    f.grid->SetOptions(f.grid->Options() | goColSizing);
-    const int border = f.grid->CellRect(1, 0).Right;
-    const TPoint from = f.grid->ClientToScreen({border, 5});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 25, from.Y);
-    f.session.MouseUp(from.X + 25, from.Y);
-    EXPECT_EQ(f.grid->ColWidths(1), 85);
-    EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
 }
 
 TEST(GridMouse, DraggingATitleMovesTheColumn)
