@@ -38,7 +38,7 @@ TEST(DatePicker, ShowsTheDateInItsFormatCodeFiresNoChangeAndEnterReachesOnKeyPre
     EXPECT_EQ(seen, U'\r');
 }
 
-TEST(DatePicker, ArrowsChangeTheActivePartAndClampTheDay)
+TEST(DatePicker, ArrowsChangeTheActivePartClampingTheDayAndDigitsFillThePartsInTurn)
 {
     PickerFixture f;
     f.session.PressKey(VK_UP);
@@ -52,13 +52,10 @@ TEST(DatePicker, ArrowsChangeTheActivePartAndClampTheDay)
     EXPECT_EQ(f.picker->DisplayText(), "28/02/2027");
     EXPECT_EQ(f.changes, 3);
     EXPECT_TRUE(f.picker->Modified());
-}
 
-TEST(DatePicker, TypedDigitsFillThePartsInTurn)
-{
-    PickerFixture f;
+    f.session.PressKey(VK_HOME);
     f.session.TypeText("0705");
-    EXPECT_EQ(f.picker->DisplayText(), "07/05/2026");
+    EXPECT_EQ(f.picker->DisplayText(), "07/05/2027");
     f.session.TypeText("2025");
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
 }
@@ -70,8 +67,6 @@ TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
     f.session.PressKey(VK_DOWN, kmAlt);
     TZgCalendar& calendar = f.picker->Calendar();
     ASSERT_TRUE(calendar.Showing());
-    EXPECT_EQ(calendar.Width(), 158);
-    EXPECT_EQ(calendar.Height(), 160);
     for (int i = 1; i <= 42; ++i)
         if (calendar.DayButton(i).Caption() == "20")
             f.session.ClickControl(calendar.DayButton(i));

@@ -21,9 +21,11 @@ struct MemoFixture : TControlsFixture {
 
 } // namespace
 
-TEST(MemoTyping, EnterBreaksTheLineWhenTheMemoWantsReturns)
+TEST(MemoTyping, EnterAndTabAreTypedOnlyWhenTheMemoWantsThem)
 {
     MemoFixture f;
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "");
     f.session.TypeText("baris satu");
     f.session.PressKey(VK_RETURN);
     f.session.TypeText("dua");
@@ -32,9 +34,15 @@ TEST(MemoTyping, EnterBreaksTheLineWhenTheMemoWantsReturns)
     EXPECT_EQ(f.memo->Lines().Get(1), "dua");
     EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua");
     EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{1, 3}));
+
+    f.memo->SetWantReturns(false);
+    f.memo->SetWantTabs(true);
+    f.session.PressKey(VK_RETURN);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua\t");
 }
 
-TEST(MemoTyping, BackspaceAtALineStartJoinsTheLines)
+TEST(MemoTyping, BackspaceAtALineStartJoinsTheLinesAndMaxLengthCountsLineBreaks)
 {
     MemoFixture f;
     f.memo->SetText("ab\r\ncd");
@@ -45,25 +53,13 @@ TEST(MemoTyping, BackspaceAtALineStartJoinsTheLines)
     EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{0, 2}));
     f.session.PressKey(VK_DELETE);
     EXPECT_EQ(f.memo->Lines().Get(0), "abd");
-}
 
-TEST(MemoTyping, WithoutWantReturnsEnterIsLeftToTheForm)
-{
-    MemoFixture f;
-    f.memo->SetWantReturns(false);
-    f.session.TypeText("x");
+    f.memo->SetText("");
+    f.memo->SetMaxLength(5);
+    f.session.TypeText("ab");
     f.session.PressKey(VK_RETURN);
-    EXPECT_EQ(f.memo->Lines().Count(), 1);
-}
-
-TEST(MemoTyping, TabsAreTypedOnlyWhenWanted)
-{
-    MemoFixture f;
-    f.session.PressKey(VK_TAB);
-    EXPECT_EQ(f.memo->Text(), "");
-    f.memo->SetWantTabs(true);
-    f.session.PressKey(VK_TAB);
-    EXPECT_EQ(f.memo->Text(), "\t");
+    f.session.TypeText("cde");
+    EXPECT_EQ(f.memo->Text(), "ab\r\nc");
 }
 
 TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
@@ -122,16 +118,6 @@ TEST(MemoMouse, ClickPlacesTheCaretOnTheLineUnderThePointer)
     f.session.ClickControl(*f.memo, {150, 1 + measure.TextHeight("Wg") + 3});
     EXPECT_EQ(f.memo->CaretPos().Line, 1);
     EXPECT_EQ(f.memo->CaretPos().Col, 3);
-}
-
-TEST(MemoTyping, MaxLengthCountsLineBreaks)
-{
-    MemoFixture f;
-    f.memo->SetMaxLength(5);
-    f.session.TypeText("ab");
-    f.session.PressKey(VK_RETURN);
-    f.session.TypeText("cde");
-    EXPECT_EQ(f.memo->Text(), "ab\r\nc");
 }
 
 namespace {
