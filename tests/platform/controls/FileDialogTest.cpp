@@ -54,7 +54,7 @@ void Press(THeadlessBackend& screen, uint16_t key)
 
 } // namespace
 
-TEST(FileFilter, PairsOfDescriptionAndPatterns)
+TEST(FileFilter, PairsOfDescriptionAndPatternsAndTheDriveRootMeansTheHomeFolder)
 {
     const auto f = ParseFileFilter("Database (*.db)|*.db|All files (*.*)|*.*");
     ASSERT_EQ(f.size(), 2u);
@@ -64,10 +64,7 @@ TEST(FileFilter, PairsOfDescriptionAndPatterns)
     EXPECT_TRUE(MatchesFilePatterns("notes", "*.txt;*.*"));
     EXPECT_FALSE(MatchesFilePatterns("accounting.db.bak", "*.db"));
     EXPECT_TRUE(MatchesFilePatterns("a1.db", "a?.db"));
-}
 
-TEST(FileFilter, DriveRootMeansTheHomeFolder)
-{
     const char* home = std::getenv("HOME");
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(ResolveInitialDir("c:\\"), home);
@@ -122,21 +119,7 @@ TEST(FileDialogForm, ListsFoldersAndOnlyTheFilesOfTheFilter)
     EXPECT_EQ(textFiles, (std::vector<std::string>{"catatan.txt"}));
 }
 
-TEST(FileDialogForm, TypedNameAndEnterChooseTheFileWithTheDefaultExtension)
-{
-    DialogFixture d;
-    TSaveDialog save;
-    d.SetUp(save);
-    save.SetDefaultExt("db");
-    d.s.WhenModal([&](TCustomForm&) {
-        Type(d.s.Screen(), "salinan");
-        Press(d.s.Screen(), VK_RETURN);
-    });
-    ASSERT_TRUE(save.Execute());
-    EXPECT_EQ(save.FileName(), (d.path / "salinan.db").string());
-}
-
-TEST(FileDialogForm, TypedFolderNameOpensTheFolder)
+TEST(FileDialogForm, TypedNamesOpenAFolderAndChooseAFileWithTheDefaultExtension)
 {
     DialogFixture d;
     std::ofstream(d.path / "arsip" / "lama.db") << "x";
@@ -150,6 +133,16 @@ TEST(FileDialogForm, TypedFolderNameOpensTheFolder)
     });
     ASSERT_TRUE(open.Execute());
     EXPECT_EQ(open.FileName(), (d.path / "arsip" / "lama.db").string());
+
+    TSaveDialog save;
+    d.SetUp(save);
+    save.SetDefaultExt("db");
+    d.s.WhenModal([&](TCustomForm&) {
+        Type(d.s.Screen(), "salinan");
+        Press(d.s.Screen(), VK_RETURN);
+    });
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName(), (d.path / "salinan.db").string());
 }
 
 TEST(FileDialogForm, ClickingAFileFillsTheNameField)

@@ -120,10 +120,7 @@ TEST(GridMouse, RowBorderInTheFixedColumnSizesTheRow)
     PlainFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowSizing);
     const int border = f.grid->CellRect(0, 2).Bottom;
-    const TPoint from = f.grid->ClientToScreen({10, border});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X, from.Y + 12);
-    f.session.MouseUp(from.X, from.Y + 12);
+    f.Drag(*f.grid, {10, border}, {10, border + 12});
     EXPECT_EQ(f.grid->RowHeights(2), 30);
 }
 

@@ -97,10 +97,8 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->MouseCoord(f.grid->CellRect(3, 1).Left, 20), (TGridCoord{3, 1}));
     // The border between columns 1 and 3 sizes column 1, not the hidden one.
     f.grid->SetOptions(f.grid->Options() | goColSizing);
-    const TPoint from = f.grid->ClientToScreen({f.grid->CellRect(1, 0).Right, 5});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 10, from.Y);
-    f.session.MouseUp(from.X + 10, from.Y);
+    const int border = f.grid->CellRect(1, 0).Right;
+    f.Drag(*f.grid, {border, 5}, {border + 10, 5});
     EXPECT_EQ(f.grid->ColWidths(1), 70);
     EXPECT_EQ(f.grid->ColWidths(2), -1);
     EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
@@ -266,12 +264,7 @@ TEST(GridMouse, DraggingATitleMovesTheColumn)
     GridFixture f;
     f.grid->SetOptions(f.grid->Options() | goColMoving);
     f.grid->SetColWidths(1, 40);
-    const TPoint from = f.grid->ClientToScreen(f.CellCentre(1, 0));
-    const TPoint to = f.grid->ClientToScreen(f.CellCentre(3, 0));
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(to.X, to.Y);
-    f.session.MouseUp(to.X, to.Y);
-    ASSERT_FALSE(f.grid->Log.empty());
+    f.Drag(*f.grid, f.CellCentre(1, 0), f.CellCentre(3, 0));
     EXPECT_NE(std::find(f.grid->Log.begin(), f.grid->Log.end(), "moved 1>3"), f.grid->Log.end());
     EXPECT_EQ(f.grid->ColWidths(3), 40);
 }

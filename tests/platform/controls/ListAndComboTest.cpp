@@ -61,13 +61,9 @@ TEST(ListBoxKeys, ArrowsPagesHomeAndEndMoveTheSelectionAndScroll)
     EXPECT_EQ(f.list->ItemIndex(), 0);
     EXPECT_EQ(f.list->TopIndex(), 0);
     EXPECT_EQ(f.clicks, 4);
-}
 
-TEST(ListBoxSearch, SelectStringFindsThePrefixIgnoringCaseAndWraps)
-{
-    ListFixture f;
-    const int found = f.list->Perform(LB_SELECTSTRING, 65535, reinterpret_cast<intptr_t>("bi"));
-    EXPECT_EQ(found, 2);
+    // A prefix search ignores case and wraps past the end.
+    EXPECT_EQ(f.list->Perform(LB_SELECTSTRING, 65535, reinterpret_cast<intptr_t>("bi")), 2);
     EXPECT_EQ(f.list->ItemIndex(), 2);
     EXPECT_EQ(f.list->SelectString(4, "a"), 0);
     EXPECT_EQ(f.list->SelectString(-1, "zz"), LB_ERR);
@@ -181,6 +177,17 @@ TEST(ComboBoxClosed, ItemIndexFromCodeFiresNoChange)
     EXPECT_EQ(f.combo->Text(), "");
     EXPECT_EQ(f.changes, 0);
     EXPECT_THROW(f.combo->SetItemIndex(3), EListError);
+
+    // Sorted items keep their order and the choice follows a known text.
+    f.combo->Items().Clear();
+    f.combo->SetSorted(true);
+    for (const char* s : {"Modal", "Aktiva", "Hutang"})
+        f.combo->Items().Add(s);
+    EXPECT_EQ(f.combo->Items().Get(0), "Aktiva");
+    f.combo->SetText("Hutang");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.combo->SetText("Tidak ada");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
 }
 
 TEST(ComboBoxDropDown, AltDownOpensTheListBelowAndEnterAccepts)
@@ -277,21 +284,6 @@ TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsInTheCombosColour)
     EXPECT_GT(list.TopIndex() + 8, 15);
     const int unselected = (15 - list.TopIndex() + 1) % 8;
     EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, unselected * list.ItemHeight() + 2), clYellow);
-}
-
-TEST(ComboBoxItems, SortedItemsKeepTheirOrderAndTheChoiceFollowsText)
-{
-    ComboFixture f;
-    f.combo->Items().Clear();
-    f.combo->SetSorted(true);
-    f.combo->Items().Add("Modal");
-    f.combo->Items().Add("Aktiva");
-    f.combo->Items().Add("Hutang");
-    EXPECT_EQ(f.combo->Items().Get(0), "Aktiva");
-    f.combo->SetText("Hutang");
-    EXPECT_EQ(f.combo->ItemIndex(), 1);
-    f.combo->SetText("Tidak ada");
-    EXPECT_EQ(f.combo->ItemIndex(), 1);
 }
 
 namespace {

@@ -86,7 +86,7 @@ TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
     EXPECT_EQ(f.memo->Text(), "sa-a");
 }
 
-TEST(MemoWrap, LongLinesWrapAtSpacesWithinTheClientWidth)
+TEST(MemoScroll, LongLinesWrapAndTheVerticalScrollBarFollowsTheRows)
 {
     MemoFixture f;
     f.memo->SetText("kata kata kata kata kata kata kata kata kata kata kata kata");
@@ -94,13 +94,9 @@ TEST(MemoWrap, LongLinesWrapAtSpacesWithinTheClientWidth)
     EXPECT_EQ(f.memo->Lines().Count(), 1);
     f.memo->SetWordWrap(false);
     EXPECT_EQ(f.memo->RowCount(), 1);
-}
 
-TEST(MemoScroll, VerticalScrollBarFollowsTheRows)
-{
-    MemoFixture f;
     f.memo->SetScrollBars(TScrollStyle::ssVertical);
-    for (int i = 0; i < 30; ++i)
+    for (int i = 1; i < 30; ++i)
         f.memo->Lines().Add("baris " + std::to_string(i));
     ASSERT_TRUE(f.memo->WindowScrollBars().Visible(SB_VERT));
     f.memo->Perform(WM_VSCROLL, SB_PAGEDOWN);

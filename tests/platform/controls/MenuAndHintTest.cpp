@@ -63,18 +63,14 @@ TEST(PopupMenu, ChosenItemRunsItsClickAfterTheMenuCloses)
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_TRUE(entries[1].Separator);
     EXPECT_FALSE(entries[2].Enabled);
-}
 
-TEST(PopupMenu, FreedItemLeavesTheMenu)
-{
-    THeadlessSession s;
-    TComponentPtr<TPopupMenu> menu = Create<TPopupMenu>();
+    // A freed item leaves the menu.
     TComponentPtr<TMenuItem> item = Create<TMenuItem>();
     menu->Add(item.get());
-    EXPECT_EQ(menu->Count(), 1);
+    EXPECT_EQ(menu->Count(), 5);
     item.reset();
-    EXPECT_EQ(menu->Count(), 0);
-    EXPECT_THROW(menu->Items(0), EListError);
+    EXPECT_EQ(menu->Count(), 4);
+    EXPECT_THROW(menu->Items(4), EListError);
 }
 
 TEST(PopupMenu, RightClickOnAPanelOrALabelShowsItsOwnMenu)

@@ -63,10 +63,8 @@ TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
 {
     ScrollFixture f;
     const TRect thumb = f.bar->Model().ThumbRect();
-    const TPoint from = f.bar->ClientToScreen({(thumb.Left + thumb.Right) / 2, 8});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 60, from.Y);
-    f.session.MouseUp(from.X + 60, from.Y);
+    const int middle = (thumb.Left + thumb.Right) / 2;
+    f.Drag(*f.bar, {middle, 8}, {middle + 60, 8});
     EXPECT_GT(f.bar->Position(), 30);
     ASSERT_GE(f.codes.size(), 3u);
     EXPECT_EQ(f.codes.front(), scTrack);
