@@ -84,6 +84,11 @@ TEST(GridLayout, CellRectsFollowWidthsHeightsLinesAndScrollingKeepsFixedCellsInP
     EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
     f.grid->SetTopRow(1000);
     EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
+
+    // Fixed counts must leave a scrollable cell; indexes are checked.
+    EXPECT_THROW(f.grid->SetFixedCols(6), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->MoveColRow(9, 1, true, true), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->ColWidths(6), EListError);
 }
 
 TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
@@ -102,14 +107,6 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->ColWidths(1), 70);
     EXPECT_EQ(f.grid->ColWidths(2), -1);
     EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
-}
-
-TEST(GridLayout, FixedCountsMustLeaveAScrollableCell)
-{
-    GridFixture f;
-    EXPECT_THROW(f.grid->SetFixedCols(6), EInvalidGridOperation);
-    EXPECT_THROW(f.grid->MoveColRow(9, 1, true, true), EInvalidGridOperation);
-    EXPECT_THROW(f.grid->ColWidths(6), EListError);
 }
 
 TEST(GridKeys, ArrowsMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
@@ -180,7 +177,7 @@ TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
     EXPECT_FALSE(f.grid->EditorMode());
 }
 
-TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
+TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellTextWithinLimits)
 {
     GridFixture f;
     int keyPresses = 0;
@@ -190,13 +187,9 @@ TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "modal");
     EXPECT_EQ((f.grid->Cells[{1, 1}]), "modal");
     EXPECT_EQ(keyPresses, 5);
-}
+    f.session.TypeText("fghijkl");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "modalfghij");
 
-TEST(GridEditor, EditLimitAndReadOnlyCellsAreRespected)
-{
-    GridFixture f;
-    f.session.TypeText("abcdefghijkl");
-    EXPECT_EQ((f.grid->Cells[{1, 1}]), "abcdefghij");
     f.session.PressKey(VK_ESCAPE);
     f.grid->ReadOnlyCells = true;
     f.session.PressKey(VK_DOWN);
@@ -227,7 +220,7 @@ TEST(GridEditor, EditorForwardsNavigationKeysButSidewaysOnlyWhenItAlwaysShows)
     EXPECT_EQ(f.grid->Col(), 3);
 }
 
-TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
+TEST(GridMouse, ClickMovesTheCellASecondOpensTheEditorAndOneFromTheEditorMovesOn)
 {
     GridFixture f;
     const TPoint p = f.CellCentre(3, 4);
@@ -238,11 +231,10 @@ TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
     f.session.AdvanceClock(1000);
     f.session.ClickControl(*f.grid, p);
     EXPECT_TRUE(f.grid->EditorMode());
-}
-
-TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
-{
-    GridFixture f;
+    f.session.PressKey(VK_ESCAPE);
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.grid, f.CellCentre(1, 1));
+    ASSERT_FALSE(f.grid->EditorMode());
     f.session.PressKey(VK_F2);
     f.session.TypeText("2");
     f.session.ClickControl(*f.grid, f.CellCentre(2, 3));

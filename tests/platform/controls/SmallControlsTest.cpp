@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <jpeglib.h>
-
 #include "ControlsTestKit.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
@@ -14,42 +11,9 @@
 #include "platform/controls/TScrollBox.h"
 #include "platform/controls/TSpeedButton.h"
 #include "platform/graphics/TBitmap.h"
+#include "tests/platform/graphics/JpegData.h"
 
 namespace {
-
-// A w x h JPEG of one colour, as the wait window's picture is stored.
-std::vector<uint8_t> Jpeg(int w, int h, uint8_t r, uint8_t g, uint8_t b)
-{
-    jpeg_compress_struct info;
-    jpeg_error_mgr err;
-    info.err = jpeg_std_error(&err);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &out, &size);
-    info.image_width = static_cast<JDIMENSION>(w);
-    info.image_height = static_cast<JDIMENSION>(h);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
-    for (size_t x = 0; x < static_cast<size_t>(w); ++x) {
-        row[x * 3] = r;
-        row[x * 3 + 1] = g;
-        row[x * 3 + 2] = b;
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&info, &p, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> data(out, out + size);
-    free(out);
-    return data;
-}
 
 bool Near(TColor c, int r, int g, int b)
 {
@@ -122,7 +86,7 @@ TEST(Label, OpaqueLabelFillsWithItsParentsColourAndTransparentOneDoesNot)
     EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
 }
 
-TEST(Panel, RaisedBevelAndChildrenInsideTheBevels)
+TEST(Panel, RaisedBevelsWithTheChildrenInsideAndATopLineBevelLightAboveDark)
 {
     TControlsFixture f;
     auto* panel = f.Place<TPanel>(10, 10, 100, 60);
@@ -135,6 +99,12 @@ TEST(Panel, RaisedBevelAndChildrenInsideTheBevels)
     EXPECT_EQ(f.session.ClientColor(*panel, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(f.session.ClientColor(*panel, 99, 59), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(f.session.ClientColor(*panel, 1, 1), GetSysColor(COLOR_BTNSHADOW));
+
+    auto* bevel = f.Place<TBevel>(10, 100, 100, 2);
+    bevel->SetShape(TBevelShape::bsTopLine);
+    bevel->SetStyle(TBevelStyle::bsRaised);
+    EXPECT_EQ(f.PixelOf(*f.form, 50, 100), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(f.PixelOf(*f.form, 50, 101), GetSysColor(COLOR_BTNSHADOW));
 }
 
 TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildren)
@@ -278,17 +248,6 @@ TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
     f.session.MoveTo(p.X, p.Y);
     EXPECT_TRUE(button->MouseInControl());
     EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
-}
-
-TEST(Bevel, RaisedTopLineIsLightAboveDark)
-{
-    TControlsFixture f;
-    auto* bevel = f.Place<TBevel>(10, 10, 100, 2);
-    bevel->SetShape(TBevelShape::bsTopLine);
-    bevel->SetStyle(TBevelStyle::bsRaised);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 50, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(f.session.ClientColor(*f.form, 50, 11), GetSysColor(COLOR_BTNSHADOW));
 }
 
 TEST(Image, BitmapAtTheTopLeftJpegCentredAndBadDataRefused)
