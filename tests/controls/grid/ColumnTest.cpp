@@ -48,6 +48,8 @@ TEST_F(ColumnTest, BindsItsFieldByNameAndOnlyADefaultColumnWritesIntoIt)
     EXPECT_EQ(column->Field(), field);
     EXPECT_EQ(missing->Field(), nullptr);
     EXPECT_EQ(missing->Title().Caption(), "no_such_field");
+    EXPECT_THROW(column->SetLookupDataSet(&table), EDatabaseError) << "a lookup data set of its own";
+    EXPECT_EQ(column->LookupDataSet(), nullptr);
     column->Title().SetCaption("Nama");
     EXPECT_EQ(field->DisplayLabel(), "account_name") << "a stored column keeps its caption to itself";
 
@@ -114,13 +116,4 @@ TEST_F(ColumnTest, MovingAndCustomisingColumns)
     EXPECT_EQ(grid.columns.Items(0)->Field(), table.FieldByName("saldo"));
     grid.columns.SetState(TZgDBGridColumnsState::csDefault);
     EXPECT_EQ(grid.columns.Count(), 0);
-}
-
-TEST_F(ColumnTest, ALookupDataSetCannotBeTheColumnsOwn)
-{
-    table.Open();
-    TZgColumn* column = grid.columns.Add();
-    column->SetFieldName("account_id");
-    EXPECT_THROW(column->SetLookupDataSet(&table), EDatabaseError);
-    EXPECT_EQ(column->LookupDataSet(), nullptr);
 }

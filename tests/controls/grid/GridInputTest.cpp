@@ -117,7 +117,7 @@ TEST(GridDeleting, RowsSelectedByShiftOrCtrlGoAfterOneQuestionAndTheCurrentOneAf
     EXPECT_EQ(f.Count(), "46");
 }
 
-TEST(GridEditing, TypedTextReachesTheFieldBeforeOnKeyPressAndEscUndoesIt)
+TEST(GridEditing, TypedTextReachesTheFieldBeforeOnKeyPressEscUndoesItAndEnterMayTab)
 {
     InputFixture f;
     std::string seen;
@@ -143,20 +143,16 @@ TEST(GridEditing, TypedTextReachesTheFieldBeforeOnKeyPressAndEscUndoesIt)
     f.session.PressKey(VK_ESCAPE);
     EXPECT_EQ(f.table->State(), dsBrowse);
     EXPECT_EQ(f.Text("ket"), "Kas 2");
-}
 
-TEST(GridEditing, EnterToTabWalksTheColumnsAndRows)
-{
-    InputFixture f;
+    // With Enter as Tab, Enter posts the text and walks the columns and rows.
     f.grid->SetOptions(f.grid->Options() | dgEnterToTab);
-    f.grid->SetSelectedIndex(1);
     f.session.TypeText("Air");
     f.session.PressKey(VK_RETURN, 0, "\r");
-    EXPECT_EQ(f.Cell(), std::make_pair(1, 2));
+    EXPECT_EQ(f.Cell(), std::make_pair(2, 2));
     EXPECT_EQ(f.Text("ket"), "Air");
     f.session.PressKey(VK_RETURN, 0, "\r");
-    EXPECT_EQ(f.Cell(), std::make_pair(2, 0));
-    EXPECT_EQ(f.database.Scalar("select ket from vouc where no_vouc = 'K001'"), "Air");
+    EXPECT_EQ(f.Cell(), std::make_pair(3, 0));
+    EXPECT_EQ(f.database.Scalar("select ket from vouc where no_vouc = 'K002'"), "Air");
 }
 
 TEST(GridEditing, InsertAppendAndCancel)
@@ -189,9 +185,23 @@ TEST(GridEditing, InsertAppendAndCancel)
     EXPECT_EQ(f.table->State(), dsBrowse);
 }
 
-TEST(GridMouse, ColumnResizedOnlyForADataColumn)
+TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClickedAndOnlyADataColumnResized)
 {
     InputFixture f;
+    std::vector<TZgColumn*> clicked;
+    f.grid->OnTitleClick = [&](TComponent*, TZgColumn* column) { clicked.push_back(column); };
+    TZgColumn* remark = f.grid->Columns().Items(1);
+    remark->SetCanClick(true);
+    remark->SetSortMarker(TZgSortMarker::smUp);
+    f.ClickCell(2, 0);
+    EXPECT_EQ(clicked, std::vector<TZgColumn*>{remark});
+    EXPECT_EQ(remark->SortMarker(), TZgSortMarker::smNone);
+    f.Down(2, 0);
+    f.Up(2, 4);
+    f.ClickCell(1, 0);
+    EXPECT_EQ(clicked.size(), 1u);
+
+    f.session.AdvanceClock(1000);
     std::vector<TZgColumn*> resized;
     f.grid->OnColumnResized = [&](TComponent*, TZgColumn* column) { resized.push_back(column); };
     auto drag = [&](int col, int to) {
@@ -209,24 +219,6 @@ TEST(GridMouse, ColumnResizedOnlyForADataColumn)
     drag(1, left + 2);
     EXPECT_EQ(f.grid->Columns().Items(0)->Width(), 2);
     EXPECT_EQ(resized.size(), 1u);
-}
-
-TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClicked)
-{
-    InputFixture f;
-    std::vector<TZgColumn*> clicked;
-    f.grid->OnTitleClick = [&](TComponent*, TZgColumn* column) { clicked.push_back(column); };
-    TZgColumn* remark = f.grid->Columns().Items(1);
-    remark->SetCanClick(true);
-    remark->SetSortMarker(TZgSortMarker::smUp);
-    f.ClickCell(2, 0);
-    EXPECT_EQ(clicked, std::vector<TZgColumn*>{remark});
-    EXPECT_EQ(remark->SortMarker(), TZgSortMarker::smNone);
-
-    f.Down(2, 0);
-    f.Up(2, 4);
-    f.ClickCell(1, 0);
-    EXPECT_EQ(clicked.size(), 1u);
 }
 
 TEST(GridMouse, DraggingATitleMovesTheColumnAndDragOutRowsDragsTheClickedRow)
