@@ -76,7 +76,7 @@ TEST(GridRowColouring, EvenOddAndSelectedRowsAlsoFilteredAndSorted)
     EXPECT_EQ(f.ColorAt(f.Blank(2, 5)), Odd);
 }
 
-TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnly)
+TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnlyAndAFailingHandlerGivesTheRecordBack)
 {
     GridFixture f;
     f.Open();
@@ -92,12 +92,7 @@ TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnly)
     EXPECT_EQ(Logged(log, "Kas 2")->Style, TFontStyles(fsBold));
     EXPECT_EQ(Logged(log, "Kas 3")->Style, TFontStyles(0));
     EXPECT_EQ(handed, clGrayText) << "a disabled grid greys the text before the handler";
-}
 
-TEST(GridDrawing, AFailingHandlerStillGivesTheCurrentRecordBack)
-{
-    GridFixture f;
-    f.Open();
     f.table->MoveBy(1);
     bool failed = false;
     f.grid->OnDrawCellAttr = [&](TComponent*, TZgColumn*, TFont&, TColor&, TGridDrawState) {

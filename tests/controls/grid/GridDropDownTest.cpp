@@ -72,24 +72,7 @@ struct DropDownFixture : GridFixture {
 
 } // namespace
 
-TEST(GridDropDown, ReadOnlyAndEmptyPickListsLoseTheirButton)
-{
-    DropDownFixture f;
-    // Read-only, an ellipsis keeps its button and a pick list loses it; so does an empty pick list.
-    f.grid->Columns().Items(3)->SetReadOnly(true);
-    f.grid->Columns().Items(0)->SetReadOnly(true);
-    f.GoTo(3);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esEllipsis);
-    f.GoTo(0);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
-    f.grid->Columns().Items(0)->SetReadOnly(false);
-    f.SetPicks(0);
-    f.GoTo(1);
-    f.GoTo(0);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
-}
-
-TEST(GridDropDown, ButtonsAreDrawnRightOfTheText)
+TEST(GridDropDown, ButtonsAreDrawnRightOfTheTextAndReadOnlyOrEmptyPickListsLoseThem)
 {
     DropDownFixture f;
     f.GoTo(3);
@@ -107,6 +90,19 @@ TEST(GridDropDown, ButtonsAreDrawnRightOfTheText)
     for (int row = 0; row < r.Height(); ++row)
         arrow += f.session.ClientColor(e, r.Left + r.Width() / 2, row) == clBlack;
     EXPECT_GT(arrow, 0);
+
+    // Read-only, an ellipsis keeps its button and a pick list loses it; so does an empty pick list.
+    f.grid->Columns().Items(3)->SetReadOnly(true);
+    f.grid->Columns().Items(0)->SetReadOnly(true);
+    f.GoTo(3);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esEllipsis);
+    f.GoTo(0);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
+    f.grid->Columns().Items(0)->SetReadOnly(false);
+    f.SetPicks(0);
+    f.GoTo(1);
+    f.GoTo(0);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
 }
 
 TEST(GridDropDown, PickListHeightAndPlacementOnTheScreen)

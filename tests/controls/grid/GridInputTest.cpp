@@ -204,19 +204,13 @@ TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClickedAndOnlyADataColumnRes
     f.session.AdvanceClock(1000);
     std::vector<TZgColumn*> resized;
     f.grid->OnColumnResized = [&](TComponent*, TZgColumn* column) { resized.push_back(column); };
-    auto drag = [&](int col, int to) {
-        const TRect r = f.grid->CellRect(col, 0);
-        const TPoint from = f.session.ScreenPointOf(*f.grid, {r.Right, r.Top + 3});
-        f.session.MouseDown(from.X, from.Y);
-        f.session.MoveTo(from.X + to - r.Right, from.Y);
-        f.session.MouseUp(from.X + to - r.Right, from.Y);
-    };
+    auto drag = [&](int to) { f.Drag(*f.grid, {f.grid->CellRect(1, 0).Right, 3}, {to, 3}); };
     const int left = f.grid->CellRect(1, 0).Left;
-    drag(1, left + 40);
+    drag(left + 40);
     EXPECT_EQ(resized, std::vector<TZgColumn*>{f.grid->Columns().Items(0)});
     EXPECT_EQ(f.grid->Columns().Items(0)->Width(), 40);
 
-    drag(1, left + 2);
+    drag(left + 2);
     EXPECT_EQ(f.grid->Columns().Items(0)->Width(), 2);
     EXPECT_EQ(resized.size(), 1u);
 }
@@ -226,9 +220,7 @@ TEST(GridMouse, DraggingATitleMovesTheColumnAndDragOutRowsDragsTheClickedRow)
     InputFixture f;
     std::vector<std::pair<int, int>> moves;
     f.grid->OnColumnMoved = [&](TComponent*, int from, int to) { moves.emplace_back(from, to); };
-    f.Down(1, 0);
-    f.session.MoveTo(f.At(3, 0).X, f.At(3, 0).Y);
-    f.Up(3, 0);
+    f.Drag(*f.grid, f.Blank(1, 0), f.Blank(3, 0));
     EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{0, 2}}));
     EXPECT_EQ(f.grid->Columns().Items(2)->FieldName(), "no_vouc");
     EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("no_vouc"));

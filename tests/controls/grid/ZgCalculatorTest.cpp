@@ -35,7 +35,7 @@ struct CalcFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
+TEST(ZgCalculator, WorksLeftToRightWithoutPrecedenceEditsTheNumberAndRemembersOne)
 {
     CalcFixture f;
     EXPECT_EQ(f.Keys("1+2="), "3");
@@ -49,11 +49,7 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
         f.calc->DigitsDown();
     EXPECT_EQ(f.calc->Digits(), 0);
     EXPECT_EQ(f.Keys("7/2="), "4");
-}
 
-TEST(ZgCalculator, EditsTheNumberBeingTypedAndRemembersOne)
-{
-    CalcFixture f;
     EXPECT_EQ(f.Keys("12.5.\b"), "12.");
     EXPECT_EQ(f.Keys("C5_\b"), "0");
     // The editor's text is wholly selected when the calculator opens: the next digit replaces it.
@@ -90,22 +86,7 @@ TEST(ZgCalculator, AnErrorBeepsOnceAndLocksAllButClearSquareRootAndReciprocal)
     EXPECT_EQ(BeepCount(), 2);
 }
 
-TEST(ZgCalculator, KeyboardMapsKeysAndBeepsOnOthersAlone)
-{
-    CalcFixture f;
-    FormatSettings().DecimalSeparator = ',';
-    for (int key : {VK_NUMPAD0 + 1, int(VK_OEM_PERIOD), VK_0 + 5, int(VK_ADD), VK_NUMPAD0 + 1, int(VK_OEM_PLUS)})
-        f.Press(key);
-    EXPECT_EQ(f.editor->Text(), "2,5");
-    f.Press(VK_SHIFT);
-    EXPECT_EQ(BeepCount(), 1);
-    f.Press(VK_NUMPAD0 + 7);
-    EXPECT_EQ(f.editor->Text(), "2,5");
-    f.Press(VK_C);
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
-}
-
-TEST(ZgCalculator, OkNeedsANumberAndCancelRestoresTheSavedValue)
+TEST(ZgCalculator, OkNeedsANumberCancelRestoresTheSavedValueAndKeysMapOrBeep)
 {
     CalcFixture f;
     std::vector<bool> exits;
@@ -119,6 +100,18 @@ TEST(ZgCalculator, OkNeedsANumberAndCancelRestoresTheSavedValue)
     f.Press(VK_ESCAPE);
     EXPECT_EQ(f.editor->Text(), "42.5");
     EXPECT_EQ(exits, (std::vector<bool>{true, false}));
+
+    FormatSettings().DecimalSeparator = ',';
+    f.Keys("C");
+    for (int key : {VK_NUMPAD0 + 1, int(VK_OEM_PERIOD), VK_0 + 5, int(VK_ADD), VK_NUMPAD0 + 1, int(VK_OEM_PLUS)})
+        f.Press(key);
+    EXPECT_EQ(f.editor->Text(), "2,5");
+    f.Press(VK_SHIFT);
+    EXPECT_EQ(BeepCount(), 1);
+    f.Press(VK_NUMPAD0 + 7);
+    EXPECT_EQ(f.editor->Text(), "2,5");
+    f.Press(VK_C);
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
 }
 
 TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
