@@ -57,7 +57,7 @@ TEST(DatePicker, ArrowsChangeTheActivePartClampingTheDayAndDigitsFillThePartsInT
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
 }
 
-TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
+TEST(DatePickerCalendar, DayClickOrEnterAcceptsEscapeOrAPressOutsideLeavesTheDate)
 {
     PickerFixture f;
     f.picker->SetDate(EncodeDate(2024, 3, 15));
@@ -82,22 +82,18 @@ TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
     f.session.PressKey(VK_ESCAPE);
     EXPECT_FALSE(f.picker->DroppedDown());
     EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
-}
 
-TEST(DatePickerCalendar, NavigationKeepsItOpenUntilAPressOutside)
-{
-    PickerFixture f;
+    // Navigation keeps it open until a press outside, which leaves the date.
     f.session.PressKey(VK_F4);
-    TZgCalendar& calendar = f.picker->Calendar();
     f.session.ClickControl(calendar, {128, 12});
     auto* responder = CreateOwned<TMenuResponder>(f.session.App());
     responder->Choose("06. June");
     f.session.ClickControl(calendar.MonthLabel());
     f.session.ClickControl(calendar.DayButton(42));
     ASSERT_TRUE(f.picker->DroppedDown());
-    EXPECT_EQ(calendar.Date(), EncodeDate(2026, 6, 15));
+    EXPECT_EQ(calendar.Date(), EncodeDate(2024, 6, 21));
 
     f.session.ClickControl(*f.form, {300, 250});
     EXPECT_FALSE(f.picker->DroppedDown());
-    EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
 }

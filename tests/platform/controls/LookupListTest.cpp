@@ -49,7 +49,7 @@ struct LookupFixture : TControlsFixture {
 
 } // namespace
 
-TEST(LookupList, ListsTheListFieldAndIsPositionedByTheKey)
+TEST(LookupList, ListsTheListFieldIsPositionedByTheKeyAndReportsTheChosenKey)
 {
     LookupFixture f;
     EXPECT_EQ(f.Shown(), (std::vector<std::string>{"Kalvera", "Kalvera ZIVU", "Kalvera Duvize"}));
@@ -60,11 +60,8 @@ TEST(LookupList, ListsTheListFieldAndIsPositionedByTheKey)
     EXPECT_EQ(f.list->ItemIndex(), 2);
     f.list->SetKeyValue(Variant(99));
     EXPECT_EQ(f.list->ItemIndex(), -1);
-}
 
-TEST(LookupList, ChoosingAnItemReportsItsKeyAndLeavesTheRecordAlone)
-{
-    LookupFixture f;
+    // Choosing an item reports its key and leaves the record alone.
     f.table.Last();
     f.list->SetFocus();
     f.session.ProcessUntilIdle();

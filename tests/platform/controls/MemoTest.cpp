@@ -73,7 +73,7 @@ TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
     EXPECT_EQ(f.memo->Text(), "Penutupan tahun buku");
 }
 
-TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
+TEST(MemoSelection, ShiftArrowsSelectAcrossLinesCopyJoinsWithCrLfAndAClickPlacesTheCaret)
 {
     MemoFixture f;
     f.memo->SetText("satu\r\ndua");
@@ -84,6 +84,14 @@ TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
     EXPECT_EQ(Clipboard().AsText(), "tu\r\ndu");
     f.session.TypeText("-");
     EXPECT_EQ(f.memo->Text(), "sa-a");
+
+    // A click places the caret on the line under the pointer.
+    f.memo->SetText("satu\r\ndua\r\ntiga");
+    TCanvas measure;
+    measure.SetFont(f.memo->Font());
+    f.session.ClickControl(*f.memo, {150, 1 + measure.TextHeight("Wg") + 3});
+    EXPECT_EQ(f.memo->CaretPos().Line, 1);
+    EXPECT_EQ(f.memo->CaretPos().Col, 3);
 }
 
 TEST(MemoScroll, LongLinesWrapAndTheVerticalScrollBarFollowsTheRows)
@@ -103,17 +111,6 @@ TEST(MemoScroll, LongLinesWrapAndTheVerticalScrollBarFollowsTheRows)
     EXPECT_EQ(f.memo->TopRow(), f.memo->VisibleRows());
     f.session.PressKey(VK_END, kmCtrl);
     EXPECT_EQ(f.memo->TopRow() + f.memo->VisibleRows(), 30);
-}
-
-TEST(MemoMouse, ClickPlacesTheCaretOnTheLineUnderThePointer)
-{
-    MemoFixture f;
-    f.memo->SetText("satu\r\ndua\r\ntiga");
-    TCanvas measure;
-    measure.SetFont(f.memo->Font());
-    f.session.ClickControl(*f.memo, {150, 1 + measure.TextHeight("Wg") + 3});
-    EXPECT_EQ(f.memo->CaretPos().Line, 1);
-    EXPECT_EQ(f.memo->CaretPos().Col, 3);
 }
 
 namespace {
