@@ -119,7 +119,7 @@ TEST(EditLook, SelectionIsHiddenWithoutTheFocusUnlessAskedToShow)
     EXPECT_EQ(edit->Text(), "iiii");
 }
 
-TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerOnTheItemsCanvas)
+TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerAndMeasuredWhenVariable)
 {
     TControlsFixture f;
     auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
@@ -140,6 +140,14 @@ TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerOnTheItemsCanvas)
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.session.ClientColor(combo->List(), 10, 3), clRed);
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), 0), drawn.end());
+    combo->SetDroppedDown(false);
+
+    // Variable items take the height the measuring handler gives.
+    combo->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    combo->OnMeasureItem = [](TComponent*, int, int& height) { height = 30; };
+    combo->SetDroppedDown(true);
+    EXPECT_EQ(combo->List().ItemHeight(), 30);
+    EXPECT_EQ(combo->List().Height(), 62);
 }
 
 TEST(ComboBoxStyles, SimpleStyleShowsItsListUnderTheEditPart)
@@ -156,18 +164,6 @@ TEST(ComboBoxStyles, SimpleStyleShowsItsListUnderTheEditPart)
     EXPECT_GT(combo->List().Top(), combo->EditPart()->Top());
     f.session.ClickControl(combo->List(), {10, combo->List().ItemHeight() + 3});
     EXPECT_EQ(combo->Text(), "Dua");
-}
-
-TEST(ComboBoxStyles, MeasureItemSetsTheHeightOfVariableItems)
-{
-    TControlsFixture f;
-    auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
-    combo->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
-    combo->Items().Add("a");
-    combo->OnMeasureItem = [](TComponent*, int, int& height) { height = 30; };
-    combo->SetDroppedDown(true);
-    EXPECT_EQ(combo->List().ItemHeight(), 30);
-    EXPECT_EQ(combo->List().Height(), 32);
 }
 
 namespace {

@@ -107,7 +107,7 @@ TEST(Panel, RaisedBevelsWithTheChildrenInsideAndATopLineBevelLightAboveDark)
     EXPECT_EQ(f.PixelOf(*f.form, 50, 101), GetSysColor(COLOR_BTNSHADOW));
 }
 
-TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildren)
+TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildrenAndExitFiresOnLeaving)
 {
     TControlsFixture f;
     auto* panel = f.Place<TPanel>(10, 10, 200, 100);
@@ -132,6 +132,22 @@ TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildren)
     f.session.ClickControl(*button);
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(clicks, 0);
+
+    // An enabled panel hears the focus leave its children.
+    auto* group = f.Place<TPanel>(220, 10, 150, 60);
+    auto* inside = CreateOwned<TEdit>(*f.form);
+    inside->SetParent(group);
+    auto* inside2 = CreateOwned<TEdit>(*f.form);
+    inside2->SetParent(group);
+    inside2->SetTop(30);
+    auto* outside = f.Place<TEdit>(220, 100, 100, 21);
+    int exits = 0;
+    group->OnExit = [&](TComponent*) { ++exits; };
+    inside->SetFocus();
+    inside2->SetFocus();
+    EXPECT_EQ(exits, 0);
+    outside->SetFocus();
+    EXPECT_EQ(exits, 1);
 }
 
 TEST(CheckBox, ClickAndSpaceToggleEachChangeFiresOnClickAndGreyedOnlyWhenAllowed)
@@ -293,23 +309,4 @@ TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
     EXPECT_EQ(far->Top(), 200);
     box->SetHeight(120);
     EXPECT_EQ(resized, 1);
-}
-
-TEST(Panel, ExitFiresWhenTheFocusLeavesItsChildren)
-{
-    TControlsFixture f;
-    auto* panel = f.Place<TPanel>(10, 10, 150, 60);
-    auto* inside = CreateOwned<TEdit>(*f.form);
-    inside->SetParent(panel);
-    auto* inside2 = CreateOwned<TEdit>(*f.form);
-    inside2->SetParent(panel);
-    inside2->SetTop(30);
-    auto* outside = f.Place<TEdit>(10, 100, 100, 21);
-    int exits = 0;
-    panel->OnExit = [&](TComponent*) { ++exits; };
-    inside->SetFocus();
-    inside2->SetFocus();
-    EXPECT_EQ(exits, 0);
-    outside->SetFocus();
-    EXPECT_EQ(exits, 1);
 }
