@@ -68,7 +68,7 @@ TEST(GridSelection, ShrinkingTheRowCountKeepsTheCurrentRowInside)
     EXPECT_EQ(f.grid->FixedRows(), 0);
 }
 
-TEST(GridScroll, WheelMovesTheCurrentRowAndPageDownScrolls)
+TEST(GridScroll, WheelMovesTheCurrentRowPageDownScrollsAndSoDoesDraggingPastTheBottom)
 {
     PlainFixture f;
     const TPoint p = f.grid->ClientToScreen({50, 50});
@@ -78,6 +78,19 @@ TEST(GridScroll, WheelMovesTheCurrentRowAndPageDownScrolls)
     f.session.PressKey(VK_NEXT);
     EXPECT_EQ(f.grid->Row(), 3 + page);
     EXPECT_EQ(f.grid->TopRow(), 1 + page);
+
+    // Dragging a selection past the bottom scrolls down.
+    f.grid->SetTopRow(1);
+    f.grid->SetRow(1);
+    const TPoint from = f.grid->ClientToScreen({80, 25});
+    f.session.MouseDown(from.X, from.Y);
+    const int below = f.grid->ClientToScreen({80, f.grid->ClientHeight() + 10}).Y;
+    for (int i = 0; i < 15; ++i)
+        f.session.MoveTo(from.X, below + i);
+    f.session.MouseUp(from.X, below + 15);
+    EXPECT_EQ(f.grid->Selection().Top, 1);
+    EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
+    EXPECT_GT(f.grid->TopRow(), 1);
 }
 
 TEST(GridEditor, AlwaysShownEditorOpensWithTheFocusAndServesAsATextDisplay)
@@ -156,18 +169,4 @@ TEST(GridDraw, WithoutDefaultDrawingTheCellsAreLeftToDrawCell)
     f.session.ProcessUntilIdle();
     const TRect fixed = f.grid->CellRect(0, 2);
     EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left, fixed.Top), clRed);
-}
-
-TEST(GridMouse, DraggingASelectionPastTheBottomScrollsDown)
-{
-    PlainFixture f;
-    const TPoint from = f.grid->ClientToScreen({80, 25});
-    f.session.MouseDown(from.X, from.Y);
-    const int below = f.grid->ClientToScreen({80, f.grid->ClientHeight() + 10}).Y;
-    for (int i = 0; i < 15; ++i)
-        f.session.MoveTo(from.X, below + i);
-    f.session.MouseUp(from.X, below + 15);
-    EXPECT_EQ(f.grid->Selection().Top, 1);
-    EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
-    EXPECT_GT(f.grid->TopRow(), 1);
 }

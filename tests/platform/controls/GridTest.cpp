@@ -109,7 +109,7 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
 }
 
-TEST(GridKeys, ArrowsMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
+TEST(GridKeys, ArrowsAndTabMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
 {
     GridFixture f;
     f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
@@ -129,11 +129,8 @@ TEST(GridKeys, ArrowsMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
     EXPECT_EQ(f.grid->Col(), 5);
     EXPECT_EQ(f.grid->Row(), 19);
     EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount() - 1, 19);
-}
 
-TEST(GridKeys, TabWrapsToTheNextRowAndSkipsColumnsWithoutTabStop)
-{
-    GridFixture f;
+    // Tab wraps to the next row and skips columns without a tab stop.
     f.grid->SetTabStops(3, false);
     f.grid->MoveColRow(2, 1, true, true);
     f.session.PressKey(VK_TAB);
@@ -261,18 +258,7 @@ TEST(GridMouse, DraggingATitleMovesTheColumn)
     EXPECT_EQ(f.grid->ColWidths(3), 40);
 }
 
-TEST(GridScroll, HorizontalScrollBarMovesTheLeftColumn)
-{
-    GridFixture f;
-    f.grid->SetScrollBars(TScrollStyle::ssHorizontal);
-    ASSERT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
-    f.grid->Perform(WM_HSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(f.grid->LeftCol(), 2);
-    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 2);
-    EXPECT_EQ(f.grid->Log.back(), "topleft 2,1");
-}
-
-TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
+TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeftAndTheBarScrollsFromIt)
 {
     GridFixture f;
     f.grid->SetColWidths(0, 20);
@@ -286,6 +272,14 @@ TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
     // The lines after column 0 and row 0 lie where those narrow cells end.
     EXPECT_EQ(f.PixelOf(*f.grid, 20, 30), clSilver);
     EXPECT_EQ(f.PixelOf(*f.grid, 40, 9), clSilver);
+
+    // The horizontal scroll bar moves the left column.
+    f.grid->SetScrollBars(TScrollStyle::ssHorizontal);
+    ASSERT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
+    f.grid->Perform(WM_HSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.grid->LeftCol(), 1);
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 1);
+    EXPECT_EQ(f.grid->Log.back(), "topleft 1,0");
 }
 
 TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)
