@@ -215,27 +215,7 @@ TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClickedAndOnlyADataColumnRes
     EXPECT_EQ(resized.size(), 1u);
 }
 
-TEST(GridMouse, DraggingATitleMovesTheColumnAndDragOutRowsDragsTheClickedRow)
-{
-    InputFixture f;
-    std::vector<std::pair<int, int>> moves;
-    f.grid->OnColumnMoved = [&](TComponent*, int from, int to) { moves.emplace_back(from, to); };
-    f.Drag(*f.grid, f.Blank(1, 0), f.Blank(3, 0));
-    EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{0, 2}}));
-    EXPECT_EQ(f.grid->Columns().Items(2)->FieldName(), "no_vouc");
-    EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("no_vouc"));
-
-    f.Down(1, 4);
-    EXPECT_FALSE(f.grid->Dragging());
-    f.Up(1, 4);
-    f.grid->SetOptions(f.grid->Options() | dgDragOutRows);
-    f.Down(1, 6);
-    EXPECT_EQ(f.table->RecNo(), 6);
-    EXPECT_TRUE(f.grid->Dragging());
-    f.Up(1, 6);
-}
-
-TEST(GridMouse, ARightClickOpensTheColumnsOwnMenu)
+TEST(GridMouse, ARightClickOpensTheColumnsMenuAndDragsMoveColumnsOrRows)
 {
     InputFixture f;
     std::vector<std::string> shown;
@@ -251,6 +231,23 @@ TEST(GridMouse, ARightClickOpensTheColumnsOwnMenu)
     f.ClickCell(1, 5, 0, 2);
     EXPECT_EQ(shown, (std::vector<std::string>{"column", "grid"}));
     EXPECT_EQ(columnMenu->PopupComponent(), f.grid);
+
+    // Dragging a title moves the column; with drag-out rows a press drags the clicked row.
+    std::vector<std::pair<int, int>> moves;
+    f.grid->OnColumnMoved = [&](TComponent*, int from, int to) { moves.emplace_back(from, to); };
+    f.Drag(*f.grid, f.Blank(1, 0), f.Blank(3, 0));
+    EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{0, 2}}));
+    EXPECT_EQ(f.grid->Columns().Items(2)->FieldName(), "no_vouc");
+    EXPECT_EQ(f.grid->Fields(2), f.table->FieldByName("no_vouc"));
+
+    f.Down(1, 4);
+    EXPECT_FALSE(f.grid->Dragging());
+    f.Up(1, 4);
+    f.grid->SetOptions(f.grid->Options() | dgDragOutRows);
+    f.Down(1, 6);
+    EXPECT_EQ(f.table->RecNo(), 6);
+    EXPECT_TRUE(f.grid->Dragging());
+    f.Up(1, 6);
 }
 
 TEST(GridMouse, CheckColumnsToggleBySpaceAndClick)

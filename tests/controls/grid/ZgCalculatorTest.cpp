@@ -69,23 +69,6 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedenceEditsTheNumberAndRemembersOn
     EXPECT_EQ(f.calc->MemoryLabel().Caption(), "");
 }
 
-TEST(ZgCalculator, AnErrorBeepsOnceAndLocksAllButClearSquareRootAndReciprocal)
-{
-    CalcFixture f;
-    EXPECT_EQ(f.Keys("9/0=5+1="), "0");
-    f.calc->MemoryStore();
-    EXPECT_EQ(f.calc->Memory(), 0);
-    EXPECT_EQ(f.Keys("C1+2="), "3");
-    EXPECT_EQ(BeepCount(), 1);
-    f.Keys("4_");
-    f.calc->SquareRoot();
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::Error);
-    f.calc->Reciprocal();  // reads the kept "-4"
-    EXPECT_EQ(f.editor->Text(), "-0.25");
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
-    EXPECT_EQ(BeepCount(), 2);
-}
-
 TEST(ZgCalculator, OkNeedsANumberCancelRestoresTheSavedValueAndKeysMapOrBeep)
 {
     CalcFixture f;
@@ -114,7 +97,7 @@ TEST(ZgCalculator, OkNeedsANumberCancelRestoresTheSavedValueAndKeysMapOrBeep)
     EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
 }
 
-TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
+TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrivesAndAnErrorLocksIt)
 {
     CalcFixture f;
     f.calc->SetParent(f.editor);
@@ -127,4 +110,18 @@ TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
     for (TPoint p : {TPoint{44, 79}, TPoint{128, 101}, TPoint{72, 79}, TPoint{156, 101}})
         f.session.ClickControl(*f.calc, p);  // "1", "+", "2", "="
     EXPECT_EQ(f.editor->Text(), "3");
+
+    // An error beeps once and locks all but clear, square root and reciprocal.
+    EXPECT_EQ(f.Keys("9/0=5+1="), "0");
+    f.calc->MemoryStore();
+    EXPECT_EQ(f.calc->Memory(), 0);
+    EXPECT_EQ(f.Keys("C1+2="), "3");
+    EXPECT_EQ(BeepCount(), 1);
+    f.Keys("4_");
+    f.calc->SquareRoot();
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::Error);
+    f.calc->Reciprocal();  // reads the kept "-4"
+    EXPECT_EQ(f.editor->Text(), "-0.25");
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
+    EXPECT_EQ(BeepCount(), 2);
 }
