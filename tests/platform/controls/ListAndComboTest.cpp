@@ -70,7 +70,7 @@ TEST(ListBoxKeys, ArrowsPagesHomeAndEndMoveTheSelectionAndScroll)
     EXPECT_EQ(f.list->ItemIndex(), 0);
 }
 
-TEST(ListBoxItems, ClickSelectsTheItemUnderThePointerAndCodeIsCheckedWithoutAClick)
+TEST(ListBoxItems, ClickSelectsTheItemCodeIsCheckedAndTheBarShowsWhileItemsDoNotFit)
 {
     ListFixture f;
     int upAt = -1;
@@ -83,14 +83,10 @@ TEST(ListBoxItems, ClickSelectsTheItemUnderThePointerAndCodeIsCheckedWithoutACli
     EXPECT_THROW(f.list->SetItemIndex(7), EListError);
     f.list->SetItemIndex(5);
     EXPECT_EQ(f.clicks, 1);
-    f.list->Items().Clear();
-    EXPECT_EQ(f.list->ItemIndex(), -1);
-}
 
-TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
-{
-    ListFixture f;
+    // The scroll bar shows while the items do not fit; clearing drops the choice.
     EXPECT_TRUE(f.list->ScrollBars().Visible(SB_VERT));
+    f.list->Perform(WM_VSCROLL, SB_TOP);
     f.list->Perform(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(f.list->TopIndex(), 1);
     f.list->Perform(WM_VSCROLL, SB_BOTTOM);
@@ -99,6 +95,9 @@ TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
         f.list->Items().Delete(0);
     EXPECT_FALSE(f.list->ScrollBars().Visible(SB_VERT));
     EXPECT_EQ(f.list->TopIndex(), 0);
+    f.list->SetItemIndex(1);
+    f.list->Items().Clear();
+    EXPECT_EQ(f.list->ItemIndex(), -1);
 }
 
 TEST(ListBoxOwnerDraw, DrawItemGetsTheStateAndIntegralHeightLeavesAPartlyShownItemUndrawn)

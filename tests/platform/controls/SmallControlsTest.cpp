@@ -44,7 +44,7 @@ TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControlWhileItLives)
     EXPECT_EQ(label->FocusControl(), nullptr);
 }
 
-TEST(Label, LinkLabelHearsTheMouseMoveLeaveAndClick)
+TEST(Label, LinkLabelHearsTheMouseAndAnOpaqueLabelFillsWithItsParentsColour)
 {
     TControlsFixture f;
     auto* label = f.Place<TLabel>(10, 10, 100, 20);
@@ -65,25 +65,19 @@ TEST(Label, LinkLabelHearsTheMouseMoveLeaveAndClick)
     EXPECT_EQ(leaves, 1);
     f.session.ClickControl(*label);
     EXPECT_EQ(clicks, 1);
-}
 
-TEST(Label, OpaqueLabelFillsWithItsParentsColourAndTransparentOneDoesNot)
-{
-    TControlsFixture f;
+    // An opaque label fills with its parent's colour, a transparent one does not.
     f.form->SetColor(clYellow);
-    auto* label = f.Place<TLabel>(10, 10, 10, 10);
-    label->SetAutoSize(false);
-    label->SetBounds(10, 10, 80, 20);
-    label->SetCaption(" ");
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(label->Color(), clYellow);
-    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
-    label->SetColor(clRed);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clRed);
-    label->SetTransparent(true);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 80, 25), clYellow);
+    auto* opaque = f.Place<TLabel>(10, 60, 10, 10);
+    opaque->SetAutoSize(false);
+    opaque->SetBounds(10, 60, 80, 20);
+    opaque->SetCaption(" ");
+    EXPECT_EQ(f.PixelOf(*f.form, 80, 75), clYellow);
+    EXPECT_EQ(opaque->Color(), clYellow);
+    opaque->SetColor(clRed);
+    EXPECT_EQ(f.PixelOf(*f.form, 80, 75), clRed);
+    opaque->SetTransparent(true);
+    EXPECT_EQ(f.PixelOf(*f.form, 80, 75), clYellow);
 }
 
 TEST(Panel, RaisedBevelsWithTheChildrenInsideAndATopLineBevelLightAboveDark)
@@ -228,7 +222,7 @@ TEST(SpeedButton, GroupedButtonsKeepOneDownAndAReleaseOutsideDoesNotClick)
     EXPECT_FALSE(b->Down());
 }
 
-TEST(SpeedButton, GlyphIsCentredWithItsCornerColourTransparentAndEmbossedWhenDisabled)
+TEST(SpeedButton, GlyphIsCentredTransparentAndEmbossedWhenDisabledAndTheFlatEdgeFollowsThePointer)
 {
     TControlsFixture f;
     auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
@@ -251,19 +245,14 @@ TEST(SpeedButton, GlyphIsCentredWithItsCornerColourTransparentAndEmbossedWhenDis
     EXPECT_EQ(at(9, 10), GetSysColor(COLOR_BTNFACE));
     button->SetEnabled(true);
     EXPECT_EQ(at(10, 10), clRed);
-}
 
-TEST(SpeedButton, FlatButtonShowsItsEdgeOnlyUnderThePointer)
-{
-    TControlsFixture f;
-    auto* button = f.Place<TSpeedButton>(10, 10, 40, 22);
-    button->SetFlat(true);
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), GetSysColor(COLOR_BTNFACE));
-    const TPoint p = button->ClientToScreen({20, 10});
-    f.session.MoveTo(p.X, p.Y);
-    EXPECT_TRUE(button->MouseInControl());
-    EXPECT_EQ(f.session.ClientColor(*f.form, 10, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+    // A flat button shows its edge only under the pointer.
+    auto* flat = f.Place<TSpeedButton>(60, 10, 40, 22);
+    flat->SetFlat(true);
+    EXPECT_EQ(f.PixelOf(*f.form, 60, 10), GetSysColor(COLOR_BTNFACE));
+    f.MouseOver(*flat);
+    EXPECT_TRUE(flat->MouseInControl());
+    EXPECT_EQ(f.PixelOf(*f.form, 60, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
 TEST(Image, BitmapAtTheTopLeftJpegCentredAndBadDataRefused)
