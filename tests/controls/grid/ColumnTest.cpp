@@ -4,7 +4,7 @@
 
 using ColumnTest = StandInGridTest;
 
-TEST_F(ColumnTest, DefaultsFollowTheGridAndTheFieldUntilAssigned)
+TEST_F(ColumnTest, DefaultsFollowTheGridUntilAssignedAndAssignCopiesOnlyWhatWasAssigned)
 {
     table.Open();
     TZgColumn* column = grid.columns.Add();
@@ -33,9 +33,32 @@ TEST_F(ColumnTest, DefaultsFollowTheGridAndTheFieldUntilAssigned)
     EXPECT_EQ(column->Color(), clWindow);
     EXPECT_EQ(column->Font().Name(), "Arial");
     EXPECT_EQ(column->ButtonStyle(), TZgColumnButtonStyle::cbsNone);
+
+    // Assign copies only what the source assigned, in one layout.
+    TZgColumn* source = grid.columns.Add();
+    source->SetFieldName("saldo");
+    source->SetWidth(120);
+    source->Title().SetCaption("Saldo");
+    source->SetCanClick(true);
+    source->SetWrapText(true);
+    source->PickList().Add("Ya");
+
+    TZgColumn* copy = grid.columns.Add();
+    copy->SetColor(clInfoBk);
+    grid.log.clear();
+    copy->Assign(*source);
+    EXPECT_EQ(copy->FieldName(), "saldo");
+    EXPECT_EQ(copy->Width(), 120);
+    EXPECT_EQ(copy->AssignedValues(), TZgColumnValues(cvWidth | cvTitleCaption));
+    EXPECT_TRUE(copy->CanClick());
+    EXPECT_FALSE(copy->WrapText());
+    EXPECT_EQ(copy->PickList().Count(), 1);
+    EXPECT_EQ(grid.log, std::vector<std::string>{"layout"});
+
+    EXPECT_THROW(copy->Assign(TFont()), EConvertAssignError);
 }
 
-TEST_F(ColumnTest, BindsItsFieldByNameAndOnlyADefaultColumnWritesIntoIt)
+TEST_F(ColumnTest, BindsItsFieldByNameOnlyADefaultColumnWritesIntoItAndColumnsMove)
 {
     TZgColumn* column = grid.columns.Add();
     column->SetFieldName("account_name");
@@ -63,36 +86,9 @@ TEST_F(ColumnTest, BindsItsFieldByNameAndOnlyADefaultColumnWritesIntoIt)
     EXPECT_EQ(field->Alignment(), TAlignment::taCenter);
     EXPECT_TRUE(field->ReadOnly());
     EXPECT_EQ(byDefault->AssignedValues(), 0u);
-}
 
-TEST_F(ColumnTest, AssignCopiesOnlyWhatTheSourceAssignedInOneLayout)
-{
-    TZgColumn* source = grid.columns.Add();
-    source->SetFieldName("saldo");
-    source->SetWidth(120);
-    source->Title().SetCaption("Saldo");
-    source->SetCanClick(true);
-    source->SetWrapText(true);
-    source->PickList().Add("Ya");
-
-    TZgColumn* copy = grid.columns.Add();
-    copy->SetColor(clInfoBk);
-    grid.log.clear();
-    copy->Assign(*source);
-    EXPECT_EQ(copy->FieldName(), "saldo");
-    EXPECT_EQ(copy->Width(), 120);
-    EXPECT_EQ(copy->AssignedValues(), TZgColumnValues(cvWidth | cvTitleCaption));
-    EXPECT_TRUE(copy->CanClick());
-    EXPECT_FALSE(copy->WrapText());
-    EXPECT_EQ(copy->PickList().Count(), 1);
-    EXPECT_EQ(grid.log, std::vector<std::string>{"layout"});
-
-    EXPECT_THROW(copy->Assign(TFont()), EConvertAssignError);
-}
-
-TEST_F(ColumnTest, MovingAndCustomisingColumns)
-{
-    table.Open();
+    // A stored column moves alone; a default column takes its field along.
+    grid.columns.Clear();
     for (const char* name : {"account_id", "account_name", "saldo"})
         grid.columns.Add()->SetFieldName(name);
     grid.columns.Items(2)->SetIndex(0);
