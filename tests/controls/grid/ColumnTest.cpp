@@ -4,7 +4,7 @@
 
 using ColumnTest = StandInGridTest;
 
-TEST_F(ColumnTest, DefaultsFollowTheGridUntilAssignedAndAssignCopiesOnlyWhatWasAssigned)
+TEST_F(ColumnTest, DefaultsFollowTheGridUntilAssigned)
 {
     table.Open();
     TZgColumn* column = grid.columns.Add();
@@ -58,7 +58,7 @@ TEST_F(ColumnTest, DefaultsFollowTheGridUntilAssignedAndAssignCopiesOnlyWhatWasA
     EXPECT_THROW(copy->Assign(TFont()), EConvertAssignError);
 }
 
-TEST_F(ColumnTest, BindsItsFieldByNameOnlyADefaultColumnWritesIntoItAndColumnsMove)
+TEST_F(ColumnTest, FieldBindingAndMoving)
 {
     TZgColumn* column = grid.columns.Add();
     column->SetFieldName("account_name");
@@ -87,7 +87,7 @@ TEST_F(ColumnTest, BindsItsFieldByNameOnlyADefaultColumnWritesIntoItAndColumnsMo
     EXPECT_TRUE(field->ReadOnly());
     EXPECT_EQ(byDefault->AssignedValues(), 0u);
 
-    // A stored column moves alone; a default column takes its field along.
+    // A stored column moves without its field.
     grid.columns.Clear();
     for (const char* name : {"account_id", "account_name", "saldo"})
         grid.columns.Add()->SetFieldName(name);

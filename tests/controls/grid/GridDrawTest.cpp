@@ -76,7 +76,7 @@ TEST(GridRowColouring, EvenOddAndSelectedRowsAlsoFilteredAndSorted)
     EXPECT_EQ(f.ColorAt(f.Blank(2, 5)), Odd);
 }
 
-TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnlyAndAFailingHandlerGivesTheRecordBack)
+TEST(GridRowColouring, HandlersFontAndFailure)
 {
     GridFixture f;
     f.Open();

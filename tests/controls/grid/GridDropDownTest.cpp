@@ -72,7 +72,7 @@ struct DropDownFixture : GridFixture {
 
 } // namespace
 
-TEST(GridDropDown, ButtonsAreDrawnRightOfTheTextAndReadOnlyOrEmptyPickListsLoseThem)
+TEST(GridDropDown, ButtonsAndWhenTheyAreLost)
 {
     DropDownFixture f;
     f.GoTo(3);
@@ -231,7 +231,7 @@ TEST(GridDropDown, CalendarAndLookupWriteTheChosenValue)
     EXPECT_EQ(f.Editor().Text(), "Lusin");
 }
 
-TEST(GridDropDown, EscFromTheCalculatorLeavesTheFieldAndCtrlEnterClicksAnEllipsisOnce)
+TEST(GridDropDown, CalculatorAndEllipsis)
 {
     DropDownFixture f;
     f.GoTo(2);

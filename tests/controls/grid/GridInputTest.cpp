@@ -77,7 +77,7 @@ TEST(GridNavigation, ShiftTabFromTheFirstColumnGoesToTheLastOfThePreviousRow)
     }
 }
 
-TEST(GridDeleting, RowsSelectedByShiftOrCtrlGoAfterOneQuestionAndTheCurrentOneAfterItsOwn)
+TEST(GridDeleting, SelectedRowsOrTheCurrentOneAfterAQuestion)
 {
     InputFixture f;
     f.grid->SetOptions(f.grid->Options() | dgMultiSelect);
@@ -117,7 +117,7 @@ TEST(GridDeleting, RowsSelectedByShiftOrCtrlGoAfterOneQuestionAndTheCurrentOneAf
     EXPECT_EQ(f.Count(), "46");
 }
 
-TEST(GridEditing, TypedTextReachesTheFieldBeforeOnKeyPressEscUndoesItAndEnterMayTab)
+TEST(GridEditing, TypedTextEscAndEnter)
 {
     InputFixture f;
     std::string seen;
@@ -185,7 +185,7 @@ TEST(GridEditing, InsertAppendAndCancel)
     EXPECT_EQ(f.table->State(), dsBrowse);
 }
 
-TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClickedAndOnlyADataColumnResized)
+TEST(GridMouse, TitleClicksAndColumnSizing)
 {
     InputFixture f;
     std::vector<TZgColumn*> clicked;
@@ -215,7 +215,7 @@ TEST(GridMouse, OnlyACanClickTitleReleasedOnItselfIsClickedAndOnlyADataColumnRes
     EXPECT_EQ(resized.size(), 1u);
 }
 
-TEST(GridMouse, ARightClickOpensTheColumnsMenuAndDragsMoveColumnsOrRows)
+TEST(GridMouse, ColumnMenusAndDragging)
 {
     InputFixture f;
     std::vector<std::string> shown;

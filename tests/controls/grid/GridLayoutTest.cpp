@@ -4,7 +4,7 @@
 #include "controls/grid/TZgColumn.h"
 #include "platform/data/TField.h"
 
-TEST(GridLayout, DefaultColumnsMirrorTheVisibleFieldsOnceTheLayoutIsFree)
+TEST(GridLayout, DefaultColumnsMirrorTheVisibleFields)
 {
     GridFixture f;
     // Closed: the title row and one empty data row, no data column.
@@ -85,7 +85,7 @@ TEST(GridLayout, StoredColumnsKeepTheirOrderWidthsAndTabStops)
     EXPECT_EQ(f.grid->TCustomGrid::FixedCols(), 1);
 }
 
-TEST(GridLayout, SelectedIndexCountsDataColumnsAndClampsAndTheScrollBarCountsRecords)
+TEST(GridLayout, SelectedIndexAndTheScrollBar)
 {
     GridFixture f;
     f.Open();

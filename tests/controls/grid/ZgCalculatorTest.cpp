@@ -35,7 +35,7 @@ struct CalcFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ZgCalculator, WorksLeftToRightWithoutPrecedenceEditsTheNumberAndRemembersOne)
+TEST(ZgCalculator, WorksLeftToRightAndRemembersANumber)
 {
     CalcFixture f;
     EXPECT_EQ(f.Keys("1+2="), "3");
@@ -69,7 +69,7 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedenceEditsTheNumberAndRemembersOn
     EXPECT_EQ(f.calc->MemoryLabel().Caption(), "");
 }
 
-TEST(ZgCalculator, OkNeedsANumberCancelRestoresTheSavedValueAndKeysMapOrBeep)
+TEST(ZgCalculator, OkCancelAndKeys)
 {
     CalcFixture f;
     std::vector<bool> exits;
@@ -97,7 +97,7 @@ TEST(ZgCalculator, OkNeedsANumberCancelRestoresTheSavedValueAndKeysMapOrBeep)
     EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
 }
 
-TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrivesAndAnErrorLocksIt)
+TEST(ZgCalculator, FixedPopupAndErrors)
 {
     CalcFixture f;
     f.calc->SetParent(f.editor);

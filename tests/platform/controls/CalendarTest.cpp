@@ -56,7 +56,7 @@ TEST(Calendar, MarchOfTheClockWithTheWeekendRedAtAFixedSize)
     EXPECT_EQ(c.BoundsRect().Width(), 158);
 }
 
-TEST(Calendar, SettersClampChangesAreReportedAndDaysTheTodayBarOrEnterSelect)
+TEST(Calendar, SettersClampAndSelection)
 {
     CalendarFixture f;
     TZgCalendar& c = *f.calendar;

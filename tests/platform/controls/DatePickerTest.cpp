@@ -24,7 +24,7 @@ struct PickerFixture : TControlsFixture {
 
 } // namespace
 
-TEST(DatePicker, ArrowsChangeTheActivePartClampingTheDayAndDigitsFillThePartsInTurn)
+TEST(DatePicker, ArrowsAndDigitsEditTheActivePart)
 {
     PickerFixture f;
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
@@ -57,7 +57,7 @@ TEST(DatePicker, ArrowsChangeTheActivePartClampingTheDayAndDigitsFillThePartsInT
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
 }
 
-TEST(DatePickerCalendar, DayClickOrEnterAcceptsEscapeOrAPressOutsideLeavesTheDate)
+TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
 {
     PickerFixture f;
     f.picker->SetDate(EncodeDate(2024, 3, 15));

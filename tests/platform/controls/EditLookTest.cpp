@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST(EditLook, DescendantInsetsTheClientAreaPaintsItsFrameAndAlignsRight)
+TEST(EditLook, DescendantFrameAndRightAlignment)
 {
     TControlsFixture f;
     auto* edit = f.Place<TInsetEdit>(10, 10, 120, 21);
@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST(EditLook, DisabledEditOrMemoHasTheFaceColourUnlessADescendantKeepsItsOwn)
+TEST(EditLook, DisabledBackground)
 {
     TControlsFixture f;
     auto* plain = f.Place<TEdit>(10, 10, 120, 21);
@@ -119,7 +119,7 @@ TEST(EditLook, SelectionIsHiddenWithoutTheFocusUnlessAskedToShow)
     EXPECT_EQ(edit->Text(), "iiii");
 }
 
-TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerAndMeasuredWhenVariable)
+TEST(ComboBoxStyles, OwnerDrawnAndMeasuredItems)
 {
     TControlsFixture f;
     auto* combo = f.Place<TComboBox>(10, 10, 150, 21);

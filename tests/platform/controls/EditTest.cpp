@@ -148,7 +148,7 @@ TEST(EditMessages, SetSelToTheEndGetSelAndTheFormatRect)
     EXPECT_EQ(f.edit->PositionAt(21), 0);
 }
 
-TEST(EditMouse, ClickPlacesTheCaretDoubleClickSelectsAWordAndOnlyTabSelectsAll)
+TEST(EditMouse, ClickDoubleClickAndTabbingIn)
 {
     EditFixture f;
     f.edit->SetText("kas bank");

@@ -54,7 +54,7 @@ void Press(THeadlessBackend& screen, uint16_t key)
 
 } // namespace
 
-TEST(FileFilter, PairsOfDescriptionAndPatternsAndTheDriveRootMeansTheHomeFolder)
+TEST(FileFilter, PatternsAndTheInitialFolder)
 {
     const auto f = ParseFileFilter("Database (*.db)|*.db|All files (*.*)|*.*");
     ASSERT_EQ(f.size(), 2u);
@@ -119,7 +119,7 @@ TEST(FileDialogForm, ListsFoldersAndOnlyTheFilesOfTheFilter)
     EXPECT_EQ(textFiles, (std::vector<std::string>{"catatan.txt"}));
 }
 
-TEST(FileDialogForm, TypedNamesOpenAFolderAndChooseAFileWithTheDefaultExtension)
+TEST(FileDialogForm, TypedNamesOpenFoldersAndChooseFiles)
 {
     DialogFixture d;
     std::ofstream(d.path / "arsip" / "lama.db") << "x";

@@ -33,7 +33,7 @@ struct PlainFixture : TControlsFixture {
 
 } // namespace
 
-TEST(GridSelection, ShiftArrowsExtendARangeAPlainMoveCollapsesItAndSelectCellMayRefuse)
+TEST(GridSelection, ShiftArrowsExtendAndAPlainMoveCollapses)
 {
     PlainFixture f;
     f.session.PressKey(VK_DOWN, kmShift);
@@ -68,7 +68,7 @@ TEST(GridSelection, ShrinkingTheRowCountKeepsTheCurrentRowInside)
     EXPECT_EQ(f.grid->FixedRows(), 0);
 }
 
-TEST(GridScroll, WheelMovesTheCurrentRowPageDownScrollsAndSoDoesDraggingPastTheBottom)
+TEST(GridScroll, WheelPageDownAndDraggingPastTheBottom)
 {
     PlainFixture f;
     const TPoint p = f.grid->ClientToScreen({50, 50});

@@ -66,7 +66,7 @@ struct GridFixture : TControlsFixture {
 
 } // namespace
 
-TEST(GridLayout, CellRectsFollowWidthsHeightsLinesAndScrollingKeepsFixedCellsInPlace)
+TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
 {
     GridFixture f;
     EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
@@ -109,7 +109,7 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
 }
 
-TEST(GridKeys, ArrowsAndTabMoveTheCurrentCellAfterOnKeyDownAndStopAtTheEdges)
+TEST(GridKeys, ArrowsAndTabMoveTheCurrentCell)
 {
     GridFixture f;
     f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
@@ -174,7 +174,7 @@ TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
     EXPECT_FALSE(f.grid->EditorMode());
 }
 
-TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellTextWithinLimits)
+TEST(GridEditor, TypedCharacterOpensTheEditor)
 {
     GridFixture f;
     int keyPresses = 0;
@@ -196,7 +196,7 @@ TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellTextWithinLimits)
     EXPECT_EQ((f.grid->Cells[{1, 2}]), "");
 }
 
-TEST(GridEditor, EditorForwardsNavigationKeysButSidewaysOnlyWhenItAlwaysShows)
+TEST(GridEditor, EditorForwardsNavigationKeys)
 {
     GridFixture f;
     f.session.PressKey(VK_F2);
@@ -217,7 +217,7 @@ TEST(GridEditor, EditorForwardsNavigationKeysButSidewaysOnlyWhenItAlwaysShows)
     EXPECT_EQ(f.grid->Col(), 3);
 }
 
-TEST(GridMouse, ClickMovesTheCellASecondOpensTheEditorAndOneFromTheEditorMovesOn)
+TEST(GridMouse, ClicksMoveTheCellAndOpenTheEditor)
 {
     GridFixture f;
     const TPoint p = f.CellCentre(3, 4);
@@ -258,7 +258,7 @@ TEST(GridMouse, DraggingATitleMovesTheColumn)
     EXPECT_EQ(f.grid->ColWidths(3), 40);
 }
 
-TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeftAndTheBarScrollsFromIt)
+TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
 {
     GridFixture f;
     f.grid->SetColWidths(0, 20);

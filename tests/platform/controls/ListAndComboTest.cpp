@@ -70,7 +70,7 @@ TEST(ListBoxKeys, ArrowsPagesHomeAndEndMoveTheSelectionAndScroll)
     EXPECT_EQ(f.list->ItemIndex(), 0);
 }
 
-TEST(ListBoxItems, ClickSelectsTheItemCodeIsCheckedAndTheBarShowsWhileItemsDoNotFit)
+TEST(ListBoxItems, ClickCodeAndTheScrollBar)
 {
     ListFixture f;
     int upAt = -1;
@@ -100,7 +100,7 @@ TEST(ListBoxItems, ClickSelectsTheItemCodeIsCheckedAndTheBarShowsWhileItemsDoNot
     EXPECT_EQ(f.list->ItemIndex(), -1);
 }
 
-TEST(ListBoxOwnerDraw, DrawItemGetsTheStateAndIntegralHeightLeavesAPartlyShownItemUndrawn)
+TEST(ListBoxOwnerDraw, StatesAndIntegralHeight)
 {
     ListFixture f;
     f.list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
@@ -140,7 +140,7 @@ TEST(ListBoxOwnerDraw, DrawItemGetsTheStateAndIntegralHeightLeavesAPartlyShownIt
     EXPECT_EQ(f.list->TopIndex(), 0);
 }
 
-TEST(ComboBoxClosed, ArrowsAndLettersChooseItemsAfterOnKeyPressAndFireOnChange)
+TEST(ComboBoxClosed, ArrowsAndLettersChooseItems)
 {
     ComboFixture f;
     std::u32string heard;
@@ -208,7 +208,7 @@ TEST(ComboBoxDropDown, AltDownOpensTheListBelowAndEnterAccepts)
     EXPECT_EQ(f.combo->Text(), "Kalvera ZIVU");
 }
 
-TEST(ComboBoxDropDown, EscapeRestoresTheChoiceFromBeforeTheDropUnlessTheItemsWereRefilled)
+TEST(ComboBoxDropDown, EscapeRestoresTheEarlierChoice)
 {
     ComboFixture f;
     f.combo->SetItemIndex(0);
@@ -249,7 +249,7 @@ TEST(ComboBoxDropDown, ClickOpensAClickInTheListChoosesAndOneOutsideCloses)
     EXPECT_EQ(f.changes, 1);
 }
 
-TEST(ComboBoxEditPart, TypingChangesTheTextAndAClickOnTheArrowFromElsewhereOpens)
+TEST(ComboBoxEditPart, TypingAndTheArrow)
 {
     ComboFixture f;
     f.combo->SetStyle(TComboBoxStyle::csDropDown);

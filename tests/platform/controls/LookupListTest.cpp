@@ -74,7 +74,7 @@ TEST(LookupList, ListsTheListFieldIsPositionedByTheKeyAndReportsTheChosenKey)
     EXPECT_TRUE(f.table.Eof());
 }
 
-TEST(LookupList, ListFieldIndexPicksOneOfSeveralFieldsAndAnUnknownFieldChangesNothing)
+TEST(LookupList, ListFieldIndexAndUnknownFields)
 {
     LookupFixture f;
     f.list->SetKeyValue(Variant(11));

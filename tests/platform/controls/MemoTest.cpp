@@ -42,7 +42,7 @@ TEST(MemoTyping, EnterAndTabAreTypedOnlyWhenTheMemoWantsThem)
     EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua\t");
 }
 
-TEST(MemoTyping, BackspaceAtALineStartJoinsTheLinesAndMaxLengthCountsLineBreaks)
+TEST(MemoTyping, LineBreaksJoinAndCount)
 {
     MemoFixture f;
     f.memo->SetText("ab\r\ncd");
@@ -73,7 +73,7 @@ TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
     EXPECT_EQ(f.memo->Text(), "Penutupan tahun buku");
 }
 
-TEST(MemoSelection, ShiftArrowsSelectAcrossLinesCopyJoinsWithCrLfAndAClickPlacesTheCaret)
+TEST(MemoSelection, ShiftArrowsCopyAndClicks)
 {
     MemoFixture f;
     f.memo->SetText("satu\r\ndua");

@@ -73,7 +73,7 @@ TEST(PopupMenu, ChosenItemRunsItsClickAfterTheMenuCloses)
     EXPECT_THROW(menu->Items(4), EListError);
 }
 
-TEST(PopupMenu, RightClickOnAPanelOrALabelShowsItsOwnMenu)
+TEST(PopupMenu, RightClickShowsTheControlsMenu)
 {
     TControlsFixture f;
     auto* responder = CreateOwned<TMenuResponder>(f.session.App());
@@ -116,7 +116,7 @@ TEST(AdHocMenu, ChosenIdArrivesAsACommandAndGreyedEntriesCannotBeChosen)
     EXPECT_FALSE(entries[2].Enabled);
 }
 
-TEST(MenuWindow, KeysMoveOverEnabledEntriesAndEnterOrAClickChooses)
+TEST(MenuWindow, KeysAndClicksChoose)
 {
     THeadlessSession s;
     std::vector<TMenuEntry> entries(4);

@@ -5,7 +5,7 @@
 #include "platform/controls/TButton.h"
 #include "platform/controls/TMessageBoxResponder.h"
 
-TEST(MessageBoxResponder, AnswersInOrderRecordsEveryBoxAndFailsLoudlyWithoutAnAnswer)
+TEST(MessageBoxResponder, AnswersInOrderAndFailsLoudlyWithoutAnAnswer)
 {
     THeadlessSession s;
     s.App().SetTitle("Bukura - Free Accounting System");

@@ -52,7 +52,7 @@ TEST_F(PrinterSetup, PreselectsTheSavedPrinterThenTheSystemDefaultThenSaveAsPdf)
     EXPECT_EQ(dialog.Note(), "The print system cannot be reached; the report can be saved as PDF.");
 }
 
-TEST_F(PrinterSetup, KeysChooseThePrinterPaperOrientationAndCopiesAndEscapeKeepsTheEarlierChoice)
+TEST_F(PrinterSetup, KeysChooseTheSettingsAndEscapeKeepsThem)
 {
     THeadlessSession s;
     printers.Add("kantor");

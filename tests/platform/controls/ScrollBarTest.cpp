@@ -22,7 +22,7 @@ struct ScrollFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ScrollBar, ArrowStepsAndRepeatsWhileHeldATrackClickPagesAndCodeIsClamped)
+TEST(ScrollBar, ArrowsTrackAndRange)
 {
     ScrollFixture f;
     const TPoint arrow = f.bar->ClientToScreen({f.bar->Width() - 5, 8});
@@ -69,7 +69,7 @@ TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
     EXPECT_EQ(f.codes.back(), scEndScroll);
 }
 
-TEST(ScrollBarMouse, TabPassesTheBarByButAClickFocusesItAndOnScrollMayChangeThePosition)
+TEST(ScrollBarMouse, TabPassesTheBarByButAClickFocusesIt)
 {
     ScrollFixture f;
     auto* first = f.Place<TListBox>(10, 40, 100, 40);
@@ -119,7 +119,7 @@ TEST(WindowScrollBars, ClickOnTheOwnedArrowOrDraggingTheThumbScrollsTheList)
     EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), tracked);
 }
 
-TEST(WindowScrollBars, InfoIsClampedABarWithoutRoomHidesAndAWindowFindsOnlyLivingBars)
+TEST(WindowScrollBars, InfoIsClampedAndOnlyLivingBarsAreFound)
 {
     TControlsFixture f;
     auto* list = f.Place<TListBox>(10, 10, 120, 60);

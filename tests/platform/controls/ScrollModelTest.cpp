@@ -27,7 +27,7 @@ TEST(ScrollBarModel, PageAndPositionAreClampedToTheRange)
     EXPECT_EQ(m.Info().Max, 5);
 }
 
-TEST(ScrollBarModel, ThumbIsProportionalToThePageMovesWithThePositionAndDragsToBothEnds)
+TEST(ScrollBarModel, ThumbFollowsThePageAndThePosition)
 {
     TScrollBarModel m = Vertical(0, 99, 25, 0);
     // A 216-pixel bar has 16-pixel arrows and a 184-pixel track.

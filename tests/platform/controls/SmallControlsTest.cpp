@@ -25,7 +25,7 @@ bool Near(TColor c, int r, int g, int b)
 
 } // namespace
 
-TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControlWhileItLives)
+TEST(Label, AutoSizeAndTheFocusControl)
 {
     TControlsFixture f;
     auto* label = f.Place<TLabel>(10, 10, 10, 10);
@@ -44,7 +44,7 @@ TEST(Label, AutoSizeFollowsTheCaptionAndAccelFocusesTheControlWhileItLives)
     EXPECT_EQ(label->FocusControl(), nullptr);
 }
 
-TEST(Label, LinkLabelHearsTheMouseAndAnOpaqueLabelFillsWithItsParentsColour)
+TEST(Label, MouseEventsAndOpacity)
 {
     TControlsFixture f;
     auto* label = f.Place<TLabel>(10, 10, 100, 20);
@@ -101,7 +101,7 @@ TEST(Panel, RaisedBevelsWithTheChildrenInsideAndATopLineBevelLightAboveDark)
     EXPECT_EQ(f.PixelOf(*f.form, 50, 101), GetSysColor(COLOR_BTNSHADOW));
 }
 
-TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildrenAndExitFiresOnLeaving)
+TEST(Panel, FocusClicksAndExitOfItsChildren)
 {
     TControlsFixture f;
     auto* panel = f.Place<TPanel>(10, 10, 200, 100);
@@ -144,7 +144,7 @@ TEST(Panel, DisabledPanelKeepsTheFocusAndClicksFromItsChildrenAndExitFiresOnLeav
     EXPECT_EQ(exits, 1);
 }
 
-TEST(CheckBox, ClickAndSpaceToggleEachChangeFiresOnClickAndGreyedOnlyWhenAllowed)
+TEST(CheckBox, ClickSpaceAndGreyedState)
 {
     TControlsFixture f;
     auto* box = f.Place<TCheckBox>(10, 10, 100, 17);
@@ -194,7 +194,7 @@ TEST(Accelerators, TheUnderlinedLetterClicksAButtonOrTogglesABoxOnce)
     EXPECT_TRUE(search->Focused());
 }
 
-TEST(SpeedButton, GroupedButtonsKeepOneDownAndAReleaseOutsideDoesNotClick)
+TEST(SpeedButton, GroupsAndReleaseOutside)
 {
     TControlsFixture f;
     auto* a = f.Place<TSpeedButton>(10, 10, 40, 22);
@@ -222,7 +222,7 @@ TEST(SpeedButton, GroupedButtonsKeepOneDownAndAReleaseOutsideDoesNotClick)
     EXPECT_FALSE(b->Down());
 }
 
-TEST(SpeedButton, GlyphIsCentredTransparentAndEmbossedWhenDisabledAndTheFlatEdgeFollowsThePointer)
+TEST(SpeedButton, GlyphAndFlatEdgeDrawing)
 {
     TControlsFixture f;
     auto* button = f.Place<TSpeedButton>(10, 10, 30, 30);
@@ -255,7 +255,7 @@ TEST(SpeedButton, GlyphIsCentredTransparentAndEmbossedWhenDisabledAndTheFlatEdge
     EXPECT_EQ(f.PixelOf(*f.form, 60, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
-TEST(Image, BitmapAtTheTopLeftJpegCentredAndBadDataRefused)
+TEST(Image, PicturesAndBadData)
 {
     TControlsFixture f;
     f.form->SetColor(clWhite);
