@@ -108,7 +108,7 @@ TEST(GridRowColouring, HandlersFontAndFailure)
     EXPECT_EQ(f.table->FieldByName("no_vouc")->AsString(), "K002");
 }
 
-TEST(GridDrawing, AmountsAlignRightAndTitlesCentreRaisedOnlyWithBothLines)
+TEST(GridDrawing, AlignmentTitlesAndDrawingLeftToTheHandler)
 {
     GridFixture f;
     f.Open();
@@ -124,6 +124,20 @@ TEST(GridDrawing, AmountsAlignRightAndTitlesCentreRaisedOnlyWithBothLines)
     f.session.ProcessUntilIdle();
     const TRect plain = f.grid->CellRect(2, 0);
     EXPECT_EQ(f.ColorAt({plain.Left, (plain.Top + plain.Bottom) / 2}), RGB(212, 208, 200));
+
+    // Without default drawing the handler paints on a canvas prepared with the column's colour.
+    f.grid->Columns().Items(0)->SetColor(clYellow);
+    f.grid->SetDefaultDrawing(false);
+    int painted = 0;
+    f.grid->OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TZgColumn*, TGridDrawState) {
+        f.grid->Canvas().FillRect(rect);
+        ++painted;
+    };
+    const std::vector<TTextRun> handled = PaintedText(*f.grid);
+    EXPECT_GT(painted, 0);
+    EXPECT_FALSE(Logged(handled, "K002"));
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
 }
 
 TEST(GridDrawing, IndicatorGlyphsFollowTheRecordState)
@@ -184,22 +198,4 @@ TEST(GridDisplayColumns, LookupPickListAndCheckColumnsShowWhatTheyStandFor)
     EXPECT_TRUE(Logged(log, "Kas Besar") && Logged(log, "Bank") && Logged(log, "Satu") && Logged(log, "Dua"));
     EXPECT_FALSE(Logged(log, "K003") || Logged(log, "Kas 3")) << "no match shows an empty cell";
     EXPECT_GT(DarkPixels(f, f.grid->CellRect(3, 2)), DarkPixels(f, f.grid->CellRect(3, 1)) + 5);
-}
-
-TEST(GridDisplayColumns, WithoutDefaultDrawingTheHandlerPaintsOnAPreparedCanvas)
-{
-    GridFixture f;
-    f.Open();
-    f.grid->Columns().Items(0)->SetColor(clYellow);
-    f.grid->SetDefaultDrawing(false);
-    int painted = 0;
-    f.grid->OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TZgColumn*, TGridDrawState) {
-        f.grid->Canvas().FillRect(rect);
-        ++painted;
-    };
-    const std::vector<TTextRun> log = PaintedText(*f.grid);
-    EXPECT_GT(painted, 0);
-    EXPECT_FALSE(Logged(log, "K002"));
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
 }
