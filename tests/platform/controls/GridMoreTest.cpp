@@ -46,7 +46,7 @@ TEST(GridSelection, ShiftArrowsExtendAndAPlainMoveCollapses)
     EXPECT_EQ(f.grid->Row(), 3);
 }
 
-TEST(GridSelection, RowSelectSpansTheScrollableColumns)
+TEST(GridSelection, RowSelectAndShrinkingTheRowCount)
 {
     PlainFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowSelect);
@@ -55,11 +55,8 @@ TEST(GridSelection, RowSelectSpansTheScrollableColumns)
     EXPECT_EQ(f.grid->Col(), 1);
     f.session.PressKey(VK_END);
     EXPECT_EQ(f.grid->Row(), 29);
-}
 
-TEST(GridSelection, ShrinkingTheRowCountKeepsTheCurrentRowInside)
-{
-    PlainFixture f;
+    // Shrinking the row count keeps the current row inside.
     f.grid->SetRow(25);
     f.grid->SetRowCount(10);
     EXPECT_EQ(f.grid->Row(), 9);
@@ -137,7 +134,7 @@ TEST(GridMouse, RowBorderInTheFixedColumnSizesTheRow)
     EXPECT_EQ(f.grid->RowHeights(2), 30);
 }
 
-TEST(GridDraw, CurrentCellIsSelectedAndFocusedButNotHighlighted)
+TEST(GridDraw, CellStatesAndDrawingLeftToTheHandler)
 {
     PlainFixture f;
     std::map<std::pair<int, int>, TGridDrawState> states;
@@ -154,11 +151,8 @@ TEST(GridDraw, CurrentCellIsSelectedAndFocusedButNotHighlighted)
     EXPECT_EQ(f.session.ClientColor(*f.grid, anchor.Left + 3, anchor.Top + 3), GetSysColor(COLOR_HIGHLIGHT));
     const TRect current = f.grid->CellRect(2, 1);
     EXPECT_EQ(f.session.ClientColor(*f.grid, current.Left + 5, current.Top + 5), clWhite);
-}
 
-TEST(GridDraw, WithoutDefaultDrawingTheCellsAreLeftToDrawCell)
-{
-    PlainFixture f;
+    // Without default drawing the cells are left to the handler.
     f.grid->SetDefaultDrawing(false);
     f.grid->SetFixedColor(clRed);
     f.grid->OnDrawCell = [&](TComponent* sender, int, int, const TRect& rect, TGridDrawState state) {

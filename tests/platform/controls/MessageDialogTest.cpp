@@ -45,7 +45,7 @@ struct ModalFixture {
 
 } // namespace
 
-TEST(MessageForm, EnterEscapeTabLettersAndClicksAnswer)
+TEST(MessageForm, KeysAndClicksAnswerAndTheFormFitsTheText)
 {
     ModalFixture f;
     auto& screen = f.s.Screen();
@@ -70,11 +70,8 @@ TEST(MessageForm, EnterEscapeTabLettersAndClicksAnswer)
                         screen.MouseUp(p.X, p.Y);
                     }),
               mrNo);
-}
 
-TEST(MessageForm, MultiLineTextIsSplitAtCrLfAndTheFormGrowsWithIt)
-{
-    ModalFixture f;
+    // Multi-line text is split at CR LF and the form grows with it.
     std::vector<int> heights;
     f.s.WhenModal([&](TCustomForm& form) {
         heights.push_back(form.ClientHeight());

@@ -22,7 +22,7 @@ struct ScrollFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ScrollBar, ArrowsTrackAndRange)
+TEST(ScrollBar, ArrowsTrackThumbAndRange)
 {
     ScrollFixture f;
     const TPoint arrow = f.bar->ClientToScreen({f.bar->Width() - 5, 8});
@@ -54,11 +54,9 @@ TEST(ScrollBar, ArrowsTrackAndRange)
     EXPECT_THROW(f.bar->SetParams(0, 10, 5), EInvalidOperation);
     EXPECT_EQ(f.bar->Min(), 0);
     EXPECT_EQ(f.bar->Max(), 100);
-}
 
-TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
-{
-    ScrollFixture f;
+    // Dragging the thumb tracks and ends with the position.
+    f.codes.clear();
     const TRect thumb = f.bar->Model().ThumbRect();
     const int middle = (thumb.Left + thumb.Right) / 2;
     f.Drag(*f.bar, {middle, 8}, {middle + 60, 8});
