@@ -91,7 +91,7 @@ TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
     EXPECT_THROW(f.grid->ColWidths(6), EListError);
 }
 
-TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
+TEST(GridLayout, AHiddenColumnTakesNoRoomNorLineAndBordersSize)
 {
     GridFixture f;
     const TRect third = f.grid->CellRect(3, 1);
@@ -107,6 +107,12 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->ColWidths(1), 70);
     EXPECT_EQ(f.grid->ColWidths(2), -1);
     EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
+
+    // A row border in the fixed column sizes the row.
+    f.grid->SetOptions(f.grid->Options() | goRowSizing);
+    const int rowBorder = f.grid->CellRect(0, 2).Bottom;
+    f.Drag(*f.grid, {10, rowBorder}, {10, rowBorder + 12});
+    EXPECT_EQ(f.grid->RowHeights(2), 30);
 }
 
 TEST(GridKeys, ArrowsAndTabMoveTheCurrentCell)
@@ -142,6 +148,40 @@ TEST(GridKeys, ArrowsAndTabMoveTheCurrentCell)
     f.session.PressKey(VK_TAB, kmShift);
     EXPECT_EQ(f.grid->Col(), 5);
     EXPECT_EQ(f.grid->Row(), 1);
+}
+
+TEST(GridEditor, AlwaysShownEditorOpensWithTheFocusAndServesAsATextDisplay)
+{
+    GridFixture f;
+    f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
+    ASSERT_TRUE(f.grid->EditorMode());
+    const TInplaceEdit& editor = *f.grid->InplaceEditor();
+    EXPECT_TRUE(editor.Visible());
+    EXPECT_EQ(editor.FormatRect(), Rect(2, 2, editor.Width() - 2, editor.Height()));
+    f.session.PressKey(VK_RETURN);
+    EXPECT_TRUE(f.grid->EditorMode());
+
+    ITextDisplay& display = *f.grid->InplaceEditor();
+    EXPECT_EQ(display.DisplayText(), "kas");
+    display.SetDisplayText("1250");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "1250");
+    EXPECT_FALSE(display.AllTextSelected());
+    display.SelectAllText();
+    EXPECT_EQ(editor.SelLength(), 4);
+    EXPECT_TRUE(display.AllTextSelected());
+}
+
+TEST(GridEditor, EscapeReachesTheGridsKeyDownFromTheEditor)
+{
+    GridFixture f;
+    std::vector<uint16_t> keys;
+    f.grid->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { keys.push_back(key); };
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->InplaceEditor()->Focused());
+    f.session.PressKey(VK_ESCAPE);
+    f.session.PressKey(VK_INSERT);
+    f.session.PressKey(VK_DELETE, kmCtrl);
+    EXPECT_EQ(keys, (std::vector<uint16_t>{VK_F2, VK_ESCAPE, VK_INSERT, VK_DELETE}));
 }
 
 TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
@@ -282,10 +322,94 @@ TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
     EXPECT_EQ(f.grid->Log.back(), "topleft 1,0");
 }
 
-TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)
+TEST(GridSelection, ShiftArrowsExtendAndAPlainMoveCollapses)
+{
+    GridFixture f;
+    f.session.PressKey(VK_DOWN, kmShift);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 2, 2}));
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{2, 3, 2, 3}));
+    f.grid->OnSelectCell = [](TComponent*, int, int row, bool& can) { can = row != 4; };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 3);
+
+    // Shrinking the row count keeps the current row inside.
+    f.grid->SetRow(15);
+    f.grid->SetRowCount(10);
+    EXPECT_EQ(f.grid->Row(), 9);
+    f.grid->SetRowCount(0);
+    EXPECT_EQ(f.grid->RowCount(), 1);
+    EXPECT_EQ(f.grid->FixedRows(), 0);
+}
+
+TEST(GridScroll, WheelPageDownAndDraggingPastTheBottom)
+{
+    GridFixture f;
+    const TPoint p = f.grid->ClientToScreen({50, 50});
+    f.session.Wheel(p.X, p.Y, -2);
+    EXPECT_EQ(f.grid->Row(), 3);
+    const int page = f.grid->VisibleRowCount();
+    f.session.PressKey(VK_NEXT);
+    EXPECT_EQ(f.grid->Row(), 3 + page);
+    EXPECT_EQ(f.grid->TopRow(), 1 + page);
+
+    // Dragging a selection past the bottom scrolls down.
+    f.grid->SetTopRow(1);
+    f.grid->SetRow(1);
+    const TPoint from = f.grid->ClientToScreen({80, 25});
+    f.session.MouseDown(from.X, from.Y);
+    const int below = f.grid->ClientToScreen({80, f.grid->ClientHeight() + 10}).Y;
+    for (int i = 0; i < 15; ++i)
+        f.session.MoveTo(from.X, below + i);
+    f.session.MouseUp(from.X, below + 15);
+    EXPECT_EQ(f.grid->Selection().Top, 1);
+    EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
+    EXPECT_GT(f.grid->TopRow(), 1);
+}
+
+TEST(GridDraw, CellStatesAndDrawingLeftToTheHandler)
+{
+    GridFixture f;
+    std::map<std::pair<int, int>, TGridDrawState> states;
+    f.grid->OnDrawCell = [&](TComponent*, int col, int row, const TRect&, TGridDrawState state) {
+        states[{col, row}] = state;
+    };
+    // Row 2 holds no text, so the cells show their background alone.
+    f.session.PressKey(VK_DOWN);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ((states[{1, 2}]), gdSelected);
+    EXPECT_EQ((states[{2, 2}]), gdSelected | gdFocused);
+    EXPECT_EQ((states[{0, 2}]), gdFixed);
+    const TRect anchor = f.grid->CellRect(1, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, anchor.Left + 3, anchor.Top + 3), GetSysColor(COLOR_HIGHLIGHT));
+    const TRect current = f.grid->CellRect(2, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, current.Left + 5, current.Top + 5), clWhite);
+
+    // Without default drawing the cells are left to the handler.
+    f.grid->SetDefaultDrawing(false);
+    f.grid->SetFixedColor(clRed);
+    f.grid->OnDrawCell = [&](TComponent* sender, int, int, const TRect& rect, TGridDrawState state) {
+        if (state & gdFixed)
+            static_cast<TTextGrid*>(sender)->Canvas().FillRect(rect);
+    };
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    const TRect fixed = f.grid->CellRect(0, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left, fixed.Top), clRed);
+}
+
+TEST(GridDraw, RowSelectSpansTheScrollableColumnsAndTheSelectionIsHighlighted)
 {
     GridFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowSelect);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 2, 5, 2}));
+    EXPECT_EQ(f.grid->Col(), 1);
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.grid->Row(), 19);
     f.grid->MoveColRow(1, 2, true, true);
     f.session.ProcessUntilIdle();
     const TRect selected = f.grid->CellRect(3, 2);
