@@ -4,7 +4,7 @@
 
 using ColumnTest = StandInGridTest;
 
-TEST_F(ColumnTest, DefaultsFollowTheGridAndTheFieldUntilAssigned)
+TEST_F(ColumnTest, DefaultsFollowTheGridUntilAssigned)
 {
     table.Open();
     TZgColumn* column = grid.columns.Add();
@@ -33,38 +33,8 @@ TEST_F(ColumnTest, DefaultsFollowTheGridAndTheFieldUntilAssigned)
     EXPECT_EQ(column->Color(), clWindow);
     EXPECT_EQ(column->Font().Name(), "Arial");
     EXPECT_EQ(column->ButtonStyle(), TZgColumnButtonStyle::cbsNone);
-}
 
-TEST_F(ColumnTest, BindsItsFieldByNameAndOnlyADefaultColumnWritesIntoIt)
-{
-    TZgColumn* column = grid.columns.Add();
-    column->SetFieldName("account_name");
-    TZgColumn* missing = grid.columns.Add();
-    missing->SetFieldName("no_such_field");
-    EXPECT_EQ(column->Field(), nullptr);
-
-    table.Open();
-    TField* field = table.FieldByName("account_name");
-    EXPECT_EQ(column->Field(), field);
-    EXPECT_EQ(missing->Field(), nullptr);
-    EXPECT_EQ(missing->Title().Caption(), "no_such_field");
-    column->Title().SetCaption("Nama");
-    EXPECT_EQ(field->DisplayLabel(), "account_name") << "a stored column keeps its caption to itself";
-
-    grid.columns.Clear();
-    TZgColumn* byDefault = grid.columns.InternalAdd();
-    byDefault->SetField(field);
-    byDefault->Title().SetCaption("Nama Akun");
-    byDefault->SetAlignment(TAlignment::taCenter);
-    byDefault->SetReadOnly(true);
-    EXPECT_EQ(field->DisplayLabel(), "Nama Akun");
-    EXPECT_EQ(field->Alignment(), TAlignment::taCenter);
-    EXPECT_TRUE(field->ReadOnly());
-    EXPECT_EQ(byDefault->AssignedValues(), 0u);
-}
-
-TEST_F(ColumnTest, AssignCopiesOnlyWhatTheSourceAssignedInOneLayout)
-{
+    // Assign copies only what the source assigned, in one layout.
     TZgColumn* source = grid.columns.Add();
     source->SetFieldName("saldo");
     source->SetWidth(120);
@@ -88,9 +58,37 @@ TEST_F(ColumnTest, AssignCopiesOnlyWhatTheSourceAssignedInOneLayout)
     EXPECT_THROW(copy->Assign(TFont()), EConvertAssignError);
 }
 
-TEST_F(ColumnTest, MovingAndCustomisingColumns)
+TEST_F(ColumnTest, FieldBindingAndMoving)
 {
+    TZgColumn* column = grid.columns.Add();
+    column->SetFieldName("account_name");
+    TZgColumn* missing = grid.columns.Add();
+    missing->SetFieldName("no_such_field");
+    EXPECT_EQ(column->Field(), nullptr);
+
     table.Open();
+    TField* field = table.FieldByName("account_name");
+    EXPECT_EQ(column->Field(), field);
+    EXPECT_EQ(missing->Field(), nullptr);
+    EXPECT_EQ(missing->Title().Caption(), "no_such_field");
+    EXPECT_THROW(column->SetLookupDataSet(&table), EDatabaseError) << "a lookup data set of its own";
+    EXPECT_EQ(column->LookupDataSet(), nullptr);
+    column->Title().SetCaption("Nama");
+    EXPECT_EQ(field->DisplayLabel(), "account_name") << "a stored column keeps its caption to itself";
+
+    grid.columns.Clear();
+    TZgColumn* byDefault = grid.columns.InternalAdd();
+    byDefault->SetField(field);
+    byDefault->Title().SetCaption("Nama Akun");
+    byDefault->SetAlignment(TAlignment::taCenter);
+    byDefault->SetReadOnly(true);
+    EXPECT_EQ(field->DisplayLabel(), "Nama Akun");
+    EXPECT_EQ(field->Alignment(), TAlignment::taCenter);
+    EXPECT_TRUE(field->ReadOnly());
+    EXPECT_EQ(byDefault->AssignedValues(), 0u);
+
+    // A stored column moves without its field.
+    grid.columns.Clear();
     for (const char* name : {"account_id", "account_name", "saldo"})
         grid.columns.Add()->SetFieldName(name);
     grid.columns.Items(2)->SetIndex(0);
@@ -114,13 +112,4 @@ TEST_F(ColumnTest, MovingAndCustomisingColumns)
     EXPECT_EQ(grid.columns.Items(0)->Field(), table.FieldByName("saldo"));
     grid.columns.SetState(TZgDBGridColumnsState::csDefault);
     EXPECT_EQ(grid.columns.Count(), 0);
-}
-
-TEST_F(ColumnTest, ALookupDataSetCannotBeTheColumnsOwn)
-{
-    table.Open();
-    TZgColumn* column = grid.columns.Add();
-    column->SetFieldName("account_id");
-    EXPECT_THROW(column->SetLookupDataSet(&table), EDatabaseError);
-    EXPECT_EQ(column->LookupDataSet(), nullptr);
 }

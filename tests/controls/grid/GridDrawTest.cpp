@@ -76,7 +76,7 @@ TEST(GridRowColouring, EvenOddAndSelectedRowsAlsoFilteredAndSorted)
     EXPECT_EQ(f.ColorAt(f.Blank(2, 5)), Odd);
 }
 
-TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnly)
+TEST(GridRowColouring, HandlersFontAndFailure)
 {
     GridFixture f;
     f.Open();
@@ -92,12 +92,7 @@ TEST(GridRowColouring, AHandlersFontAppliesToItsCellOnly)
     EXPECT_EQ(Logged(log, "Kas 2")->Style, TFontStyles(fsBold));
     EXPECT_EQ(Logged(log, "Kas 3")->Style, TFontStyles(0));
     EXPECT_EQ(handed, clGrayText) << "a disabled grid greys the text before the handler";
-}
 
-TEST(GridDrawing, AFailingHandlerStillGivesTheCurrentRecordBack)
-{
-    GridFixture f;
-    f.Open();
     f.table->MoveBy(1);
     bool failed = false;
     f.grid->OnDrawCellAttr = [&](TComponent*, TZgColumn*, TFont&, TColor&, TGridDrawState) {
@@ -113,7 +108,7 @@ TEST(GridDrawing, AFailingHandlerStillGivesTheCurrentRecordBack)
     EXPECT_EQ(f.table->FieldByName("no_vouc")->AsString(), "K002");
 }
 
-TEST(GridDrawing, AmountsAlignRightAndTitlesCentreRaisedOnlyWithBothLines)
+TEST(GridDrawing, AlignmentTitlesAndDrawingLeftToTheHandler)
 {
     GridFixture f;
     f.Open();
@@ -129,6 +124,20 @@ TEST(GridDrawing, AmountsAlignRightAndTitlesCentreRaisedOnlyWithBothLines)
     f.session.ProcessUntilIdle();
     const TRect plain = f.grid->CellRect(2, 0);
     EXPECT_EQ(f.ColorAt({plain.Left, (plain.Top + plain.Bottom) / 2}), RGB(212, 208, 200));
+
+    // Without default drawing the handler paints on a canvas prepared with the column's colour.
+    f.grid->Columns().Items(0)->SetColor(clYellow);
+    f.grid->SetDefaultDrawing(false);
+    int painted = 0;
+    f.grid->OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TZgColumn*, TGridDrawState) {
+        f.grid->Canvas().FillRect(rect);
+        ++painted;
+    };
+    const std::vector<TTextRun> handled = PaintedText(*f.grid);
+    EXPECT_GT(painted, 0);
+    EXPECT_FALSE(Logged(handled, "K002"));
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
 }
 
 TEST(GridDrawing, IndicatorGlyphsFollowTheRecordState)
@@ -189,22 +198,4 @@ TEST(GridDisplayColumns, LookupPickListAndCheckColumnsShowWhatTheyStandFor)
     EXPECT_TRUE(Logged(log, "Kas Besar") && Logged(log, "Bank") && Logged(log, "Satu") && Logged(log, "Dua"));
     EXPECT_FALSE(Logged(log, "K003") || Logged(log, "Kas 3")) << "no match shows an empty cell";
     EXPECT_GT(DarkPixels(f, f.grid->CellRect(3, 2)), DarkPixels(f, f.grid->CellRect(3, 1)) + 5);
-}
-
-TEST(GridDisplayColumns, WithoutDefaultDrawingTheHandlerPaintsOnAPreparedCanvas)
-{
-    GridFixture f;
-    f.Open();
-    f.grid->Columns().Items(0)->SetColor(clYellow);
-    f.grid->SetDefaultDrawing(false);
-    int painted = 0;
-    f.grid->OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TZgColumn*, TGridDrawState) {
-        f.grid->Canvas().FillRect(rect);
-        ++painted;
-    };
-    const std::vector<TTextRun> log = PaintedText(*f.grid);
-    EXPECT_GT(painted, 0);
-    EXPECT_FALSE(Logged(log, "K002"));
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.ColorAt(f.Blank(1, 2)), clYellow);
 }

@@ -72,24 +72,7 @@ struct DropDownFixture : GridFixture {
 
 } // namespace
 
-TEST(GridDropDown, ReadOnlyAndEmptyPickListsLoseTheirButton)
-{
-    DropDownFixture f;
-    // Read-only, an ellipsis keeps its button and a pick list loses it; so does an empty pick list.
-    f.grid->Columns().Items(3)->SetReadOnly(true);
-    f.grid->Columns().Items(0)->SetReadOnly(true);
-    f.GoTo(3);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esEllipsis);
-    f.GoTo(0);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
-    f.grid->Columns().Items(0)->SetReadOnly(false);
-    f.SetPicks(0);
-    f.GoTo(1);
-    f.GoTo(0);
-    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
-}
-
-TEST(GridDropDown, ButtonsAreDrawnRightOfTheText)
+TEST(GridDropDown, ButtonsAndWhenTheyAreLost)
 {
     DropDownFixture f;
     f.GoTo(3);
@@ -107,6 +90,19 @@ TEST(GridDropDown, ButtonsAreDrawnRightOfTheText)
     for (int row = 0; row < r.Height(); ++row)
         arrow += f.session.ClientColor(e, r.Left + r.Width() / 2, row) == clBlack;
     EXPECT_GT(arrow, 0);
+
+    // Read-only, an ellipsis keeps its button and a pick list loses it; so does an empty pick list.
+    f.grid->Columns().Items(3)->SetReadOnly(true);
+    f.grid->Columns().Items(0)->SetReadOnly(true);
+    f.GoTo(3);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esEllipsis);
+    f.GoTo(0);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
+    f.grid->Columns().Items(0)->SetReadOnly(false);
+    f.SetPicks(0);
+    f.GoTo(1);
+    f.GoTo(0);
+    EXPECT_EQ(f.Editor().EditStyle(), TEditStyle::esSimple);
 }
 
 TEST(GridDropDown, PickListHeightAndPlacementOnTheScreen)
@@ -235,29 +231,7 @@ TEST(GridDropDown, CalendarAndLookupWriteTheChosenValue)
     EXPECT_EQ(f.Editor().Text(), "Lusin");
 }
 
-TEST(GridDropDown, CtrlEnterOnAnEllipsisClicksOnceAndF4OpensNothing)
-{
-    DropDownFixture f;
-    f.GoTo(3);
-    int clicks = 0;
-    f.grid->OnEditButtonClick = [&](TComponent*, TZgColumn* column) { clicks += column->FieldName() == "ket"; };
-    f.session.PressKey(VK_RETURN, kmCtrl);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(f.Editor().Text(), "a");
-    f.session.Click(f.Button().X, f.Button().Y);
-    EXPECT_EQ(clicks, 2);
-
-    f.GoTo(0);
-    std::vector<uint16_t> special;
-    f.grid->OnSpecialKeyDown = [&](TComponent*, TZgColumn*, uint16_t& key, const std::string&) {
-        special.push_back(key);
-    };
-    f.session.PressKey(VK_F4);
-    EXPECT_EQ(special, std::vector<uint16_t>{VK_F4});
-    EXPECT_FALSE(f.Editor().ListVisible());
-}
-
-TEST(GridDropDown, EscFromTheCalculatorLeavesTheFieldAsItWas)
+TEST(GridDropDown, CalculatorAndEllipsis)
 {
     DropDownFixture f;
     f.GoTo(2);
@@ -276,4 +250,23 @@ TEST(GridDropDown, EscFromTheCalculatorLeavesTheFieldAsItWas)
         f.Editor().Calculator()->CalcKey(key);
     f.Editor().Calculator()->Ok();
     EXPECT_EQ(f.Field("harga"), "1505");
+
+    // Ctrl+Enter on an ellipsis clicks it once; F4 opens nothing.
+    f.GoTo(3);
+    int clicks = 0;
+    f.grid->OnEditButtonClick = [&](TComponent*, TZgColumn* column) { clicks += column->FieldName() == "ket"; };
+    f.session.PressKey(VK_RETURN, kmCtrl);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(f.Editor().Text(), "a");
+    f.session.Click(f.Button().X, f.Button().Y);
+    EXPECT_EQ(clicks, 2);
+
+    f.GoTo(0);
+    std::vector<uint16_t> special;
+    f.grid->OnSpecialKeyDown = [&](TComponent*, TZgColumn*, uint16_t& key, const std::string&) {
+        special.push_back(key);
+    };
+    f.session.PressKey(VK_F4);
+    EXPECT_EQ(special, std::vector<uint16_t>{VK_F4});
+    EXPECT_FALSE(f.Editor().ListVisible());
 }

@@ -58,6 +58,15 @@ struct GridFixture {
     }
     TColor ColorAt(TPoint p) { return session.ClientColor(*grid, p.X, p.Y); }
 
+    // A left-button drag between two client points of a control.
+    void Drag(const TControl& control, TPoint from, TPoint to)
+    {
+        const TPoint a = session.ScreenPointOf(control, from), b = session.ScreenPointOf(control, to);
+        session.MouseDown(a.X, a.Y);
+        session.MoveTo(b.X, b.Y);
+        session.MouseUp(b.X, b.Y);
+    }
+
     THeadlessSession session;
     TestDatabase database;
     Connected db;

@@ -35,7 +35,7 @@ struct CalcFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
+TEST(ZgCalculator, WorksLeftToRightAndRemembersANumber)
 {
     CalcFixture f;
     EXPECT_EQ(f.Keys("1+2="), "3");
@@ -49,11 +49,7 @@ TEST(ZgCalculator, WorksLeftToRightWithoutPrecedence)
         f.calc->DigitsDown();
     EXPECT_EQ(f.calc->Digits(), 0);
     EXPECT_EQ(f.Keys("7/2="), "4");
-}
 
-TEST(ZgCalculator, EditsTheNumberBeingTypedAndRemembersOne)
-{
-    CalcFixture f;
     EXPECT_EQ(f.Keys("12.5.\b"), "12.");
     EXPECT_EQ(f.Keys("C5_\b"), "0");
     // The editor's text is wholly selected when the calculator opens: the next digit replaces it.
@@ -73,39 +69,7 @@ TEST(ZgCalculator, EditsTheNumberBeingTypedAndRemembersOne)
     EXPECT_EQ(f.calc->MemoryLabel().Caption(), "");
 }
 
-TEST(ZgCalculator, AnErrorBeepsOnceAndLocksAllButClearSquareRootAndReciprocal)
-{
-    CalcFixture f;
-    EXPECT_EQ(f.Keys("9/0=5+1="), "0");
-    f.calc->MemoryStore();
-    EXPECT_EQ(f.calc->Memory(), 0);
-    EXPECT_EQ(f.Keys("C1+2="), "3");
-    EXPECT_EQ(BeepCount(), 1);
-    f.Keys("4_");
-    f.calc->SquareRoot();
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::Error);
-    f.calc->Reciprocal();  // reads the kept "-4"
-    EXPECT_EQ(f.editor->Text(), "-0.25");
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
-    EXPECT_EQ(BeepCount(), 2);
-}
-
-TEST(ZgCalculator, KeyboardMapsKeysAndBeepsOnOthersAlone)
-{
-    CalcFixture f;
-    FormatSettings().DecimalSeparator = ',';
-    for (int key : {VK_NUMPAD0 + 1, int(VK_OEM_PERIOD), VK_0 + 5, int(VK_ADD), VK_NUMPAD0 + 1, int(VK_OEM_PLUS)})
-        f.Press(key);
-    EXPECT_EQ(f.editor->Text(), "2,5");
-    f.Press(VK_SHIFT);
-    EXPECT_EQ(BeepCount(), 1);
-    f.Press(VK_NUMPAD0 + 7);
-    EXPECT_EQ(f.editor->Text(), "2,5");
-    f.Press(VK_C);
-    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
-}
-
-TEST(ZgCalculator, OkNeedsANumberAndCancelRestoresTheSavedValue)
+TEST(ZgCalculator, OkCancelAndKeys)
 {
     CalcFixture f;
     std::vector<bool> exits;
@@ -119,9 +83,21 @@ TEST(ZgCalculator, OkNeedsANumberAndCancelRestoresTheSavedValue)
     f.Press(VK_ESCAPE);
     EXPECT_EQ(f.editor->Text(), "42.5");
     EXPECT_EQ(exits, (std::vector<bool>{true, false}));
+
+    FormatSettings().DecimalSeparator = ',';
+    f.Keys("C");
+    for (int key : {VK_NUMPAD0 + 1, int(VK_OEM_PERIOD), VK_0 + 5, int(VK_ADD), VK_NUMPAD0 + 1, int(VK_OEM_PLUS)})
+        f.Press(key);
+    EXPECT_EQ(f.editor->Text(), "2,5");
+    f.Press(VK_SHIFT);
+    EXPECT_EQ(BeepCount(), 1);
+    f.Press(VK_NUMPAD0 + 7);
+    EXPECT_EQ(f.editor->Text(), "2,5");
+    f.Press(VK_C);
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
 }
 
-TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
+TEST(ZgCalculator, FixedPopupAndErrors)
 {
     CalcFixture f;
     f.calc->SetParent(f.editor);
@@ -134,4 +110,18 @@ TEST(ZgCalculator, IsAFixedPopupThatTheMouseDrives)
     for (TPoint p : {TPoint{44, 79}, TPoint{128, 101}, TPoint{72, 79}, TPoint{156, 101}})
         f.session.ClickControl(*f.calc, p);  // "1", "+", "2", "="
     EXPECT_EQ(f.editor->Text(), "3");
+
+    // An error beeps once and locks all but clear, square root and reciprocal.
+    EXPECT_EQ(f.Keys("9/0=5+1="), "0");
+    f.calc->MemoryStore();
+    EXPECT_EQ(f.calc->Memory(), 0);
+    EXPECT_EQ(f.Keys("C1+2="), "3");
+    EXPECT_EQ(BeepCount(), 1);
+    f.Keys("4_");
+    f.calc->SquareRoot();
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::Error);
+    f.calc->Reciprocal();  // reads the kept "-4"
+    EXPECT_EQ(f.editor->Text(), "-0.25");
+    EXPECT_EQ(f.calc->Status(), TCalcStatus::First);
+    EXPECT_EQ(BeepCount(), 2);
 }

@@ -31,6 +31,15 @@ struct TControlsFixture {
         session.MoveTo(p.X, p.Y);
     }
 
+    // A left-button drag between two client points of a control.
+    void Drag(const TControl& control, TPoint from, TPoint to)
+    {
+        const TPoint a = session.ScreenPointOf(control, from), b = session.ScreenPointOf(control, to);
+        session.MouseDown(a.X, a.Y);
+        session.MoveTo(b.X, b.Y);
+        session.MouseUp(b.X, b.Y);
+    }
+
     // Pixel (x, y) of a control's client area once the changes made so far are painted.
     TColor PixelOf(const TControl& control, int x, int y)
     {

@@ -24,23 +24,20 @@ struct PickerFixture : TControlsFixture {
 
 } // namespace
 
-TEST(DatePicker, ShowsTheDateInItsFormatCodeFiresNoChangeAndEnterReachesOnKeyPress)
+TEST(DatePicker, ArrowsAndDigitsEditTheActivePart)
 {
     PickerFixture f;
     EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
     f.picker->SetDate(EncodeDate(2026, 12, 31) + 0.75);
     EXPECT_EQ(f.picker->Date(), EncodeDate(2026, 12, 31));
-    EXPECT_EQ(f.changes, 0);
+    EXPECT_EQ(f.changes, 0) << "code fires no change";
     EXPECT_FALSE(f.picker->Modified());
+    f.picker->SetDate(EncodeDate(2026, 3, 15));
     char32_t seen = 0;
     f.picker->OnKeyPress = [&](TComponent*, char32_t& key) { seen = key; };
     f.session.PressKey(VK_RETURN);
     EXPECT_EQ(seen, U'\r');
-}
 
-TEST(DatePicker, ArrowsChangeTheActivePartAndClampTheDay)
-{
-    PickerFixture f;
     f.session.PressKey(VK_UP);
     EXPECT_EQ(f.picker->DisplayText(), "16/03/2026");
     f.picker->SetDate(EncodeDate(2026, 3, 31));
@@ -52,13 +49,10 @@ TEST(DatePicker, ArrowsChangeTheActivePartAndClampTheDay)
     EXPECT_EQ(f.picker->DisplayText(), "28/02/2027");
     EXPECT_EQ(f.changes, 3);
     EXPECT_TRUE(f.picker->Modified());
-}
 
-TEST(DatePicker, TypedDigitsFillThePartsInTurn)
-{
-    PickerFixture f;
+    f.session.PressKey(VK_HOME);
     f.session.TypeText("0705");
-    EXPECT_EQ(f.picker->DisplayText(), "07/05/2026");
+    EXPECT_EQ(f.picker->DisplayText(), "07/05/2027");
     f.session.TypeText("2025");
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
 }
@@ -70,8 +64,6 @@ TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
     f.session.PressKey(VK_DOWN, kmAlt);
     TZgCalendar& calendar = f.picker->Calendar();
     ASSERT_TRUE(calendar.Showing());
-    EXPECT_EQ(calendar.Width(), 158);
-    EXPECT_EQ(calendar.Height(), 160);
     for (int i = 1; i <= 42; ++i)
         if (calendar.DayButton(i).Caption() == "20")
             f.session.ClickControl(calendar.DayButton(i));
@@ -90,24 +82,20 @@ TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
     f.session.PressKey(VK_ESCAPE);
     EXPECT_FALSE(f.picker->DroppedDown());
     EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
-}
 
-TEST(DatePickerCalendar, NavigationKeepsItOpenUntilAPressOutside)
-{
-    PickerFixture f;
+    // Navigation keeps it open until a press outside, which leaves the date.
     f.session.PressKey(VK_F4);
-    TZgCalendar& calendar = f.picker->Calendar();
     f.session.ClickControl(calendar, {128, 12});
     auto* responder = CreateOwned<TMenuResponder>(f.session.App());
     responder->Choose("06. June");
     f.session.ClickControl(calendar.MonthLabel());
     f.session.ClickControl(calendar.DayButton(42));
     ASSERT_TRUE(f.picker->DroppedDown());
-    EXPECT_EQ(calendar.Date(), EncodeDate(2026, 6, 15));
+    EXPECT_EQ(calendar.Date(), EncodeDate(2024, 6, 21));
 
     f.session.ClickControl(*f.form, {300, 250});
     EXPECT_FALSE(f.picker->DroppedDown());
-    EXPECT_EQ(f.picker->DisplayText(), "15/03/2026");
+    EXPECT_EQ(f.picker->DisplayText(), "21/03/2024");
 }
 
 TEST(DatePicker, NullShowsNoTextUntilADateIsTypedOrSet)

@@ -3,6 +3,7 @@
 #include "ControlsTestKit.h"
 #include "platform/controls/TCustomComboBox.h"
 #include "platform/controls/TCustomEdit.h"
+#include "platform/controls/TCustomMemo.h"
 #include "platform/graphics/TCanvas.h"
 
 namespace {
@@ -41,12 +42,16 @@ protected:
 
 } // namespace
 
-TEST(EditLook, DescendantInsetsTheClientAreaAndPaintsItsFrame)
+TEST(EditLook, DescendantFrameAndRightAlignment)
 {
     TControlsFixture f;
     auto* edit = f.Place<TInsetEdit>(10, 10, 120, 21);
+    edit->SetText("1,250.00");
+    EXPECT_EQ(edit->EditAlignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(edit->PositionX(8), edit->FormatRect().Right - 1);
     edit->SetBorderStyle(TBorderStyle::bsNone);
     edit->SetBounds(10, 10, 120, 21);
+    edit->SetText("");
     f.session.ProcessUntilIdle();
     EXPECT_EQ(edit->ClientWidth(), 114);
     EXPECT_EQ(f.session.WindowColor(*f.form, edit->WindowRect().Left - f.form->Left(),
@@ -55,25 +60,39 @@ TEST(EditLook, DescendantInsetsTheClientAreaAndPaintsItsFrame)
     EXPECT_EQ(f.session.ClientColor(*edit, 3, 10), clWhite);
 }
 
-TEST(EditLook, RightAlignedTextEndsAtTheRightOfTheFormatRect)
-{
-    TControlsFixture f;
-    auto* edit = f.Place<TInsetEdit>(10, 10, 120, 21);
-    edit->SetText("1,250.00");
-    EXPECT_EQ(edit->EditAlignment(), TAlignment::taRightJustify);
-    EXPECT_EQ(edit->PositionX(8), edit->FormatRect().Right - 1);
-}
+namespace {
 
-TEST(EditLook, DisabledEditHasTheFaceColourAndGreyText)
+// Descendants that keep their own colour while disabled, as the flat controls do.
+template <class Base> class TKeepsColour : public Base {
+public:
+    using Base::Base;
+
+protected:
+    TColor BackgroundColor() const override { return this->Color(); }
+};
+
+} // namespace
+
+TEST(EditLook, DisabledBackground)
 {
     TControlsFixture f;
-    auto* edit = f.Place<TEdit>(10, 10, 120, 21);
-    edit->SetText("kas");
-    edit->SetEnabled(false);
+    auto* plain = f.Place<TEdit>(10, 10, 120, 21);
+    auto* edit = f.Place<TKeepsColour<TEdit>>(150, 10, 120, 21);
+    auto* memo = f.Place<TKeepsColour<TMemo>>(10, 40, 120, 60);
+    auto* plainMemo = f.Place<TMemo>(150, 40, 120, 60);
+    plain->SetText("kas");
+    for (TControl* c : std::initializer_list<TControl*>{plain, edit, memo, plainMemo}) {
+        c->SetColor(clYellow);
+        c->SetEnabled(false);
+    }
     f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.session.ClientColor(*edit, edit->ClientWidth() - 3, 3), GetSysColor(COLOR_BTNFACE));
-    edit->SetFocus();
-    EXPECT_FALSE(edit->Focused());
+    EXPECT_EQ(f.session.ClientColor(*plain, plain->ClientWidth() - 3, 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(f.session.ClientColor(*edit, edit->ClientWidth() - 3, 3), clYellow);
+    EXPECT_EQ(f.session.ClientColor(*memo, memo->ClientWidth() - 3, memo->ClientHeight() - 3), clYellow);
+    EXPECT_EQ(f.session.ClientColor(*plainMemo, plainMemo->ClientWidth() - 3, plainMemo->ClientHeight() - 3),
+              GetSysColor(COLOR_BTNFACE));
+    plain->SetFocus();
+    EXPECT_FALSE(plain->Focused());
 }
 
 TEST(EditLook, SelectionIsHiddenWithoutTheFocusUnlessAskedToShow)
@@ -91,21 +110,16 @@ TEST(EditLook, SelectionIsHiddenWithoutTheFocusUnlessAskedToShow)
     edit->SetHideSelection(false);
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.session.ClientColor(*edit, p.X, p.Y), GetSysColor(COLOR_HIGHLIGHT));
+
+    // A password character takes the place of each character.
+    other->SetText("****");
+    edit->SetPasswordChar(U'*');
+    edit->SetText("iiii");
+    EXPECT_EQ(edit->PositionX(4), other->PositionX(4));
+    EXPECT_EQ(edit->Text(), "iiii");
 }
 
-TEST(EditLook, PasswordCharacterIsShownInPlaceOfEachCharacter)
-{
-    TControlsFixture f;
-    auto* plain = f.Place<TEdit>(10, 10, 120, 21);
-    auto* secret = f.Place<TEdit>(10, 40, 120, 21);
-    plain->SetText("****");
-    secret->SetPasswordChar(U'*');
-    secret->SetText("iiii");
-    EXPECT_EQ(secret->PositionX(4), plain->PositionX(4));
-    EXPECT_EQ(secret->Text(), "iiii");
-}
-
-TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerOnTheItemsCanvas)
+TEST(ComboBoxStyles, OwnerDrawnAndMeasuredItems)
 {
     TControlsFixture f;
     auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
@@ -126,6 +140,14 @@ TEST(ComboBoxStyles, OwnerDrawnItemsAreDrawnByTheHandlerOnTheItemsCanvas)
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.session.ClientColor(combo->List(), 10, 3), clRed);
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), 0), drawn.end());
+    combo->SetDroppedDown(false);
+
+    // Variable items take the height the measuring handler gives.
+    combo->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    combo->OnMeasureItem = [](TComponent*, int, int& height) { height = 30; };
+    combo->SetDroppedDown(true);
+    EXPECT_EQ(combo->List().ItemHeight(), 30);
+    EXPECT_EQ(combo->List().Height(), 62);
 }
 
 TEST(ComboBoxStyles, SimpleStyleShowsItsListUnderTheEditPart)
@@ -142,18 +164,6 @@ TEST(ComboBoxStyles, SimpleStyleShowsItsListUnderTheEditPart)
     EXPECT_GT(combo->List().Top(), combo->EditPart()->Top());
     f.session.ClickControl(combo->List(), {10, combo->List().ItemHeight() + 3});
     EXPECT_EQ(combo->Text(), "Dua");
-}
-
-TEST(ComboBoxStyles, MeasureItemSetsTheHeightOfVariableItems)
-{
-    TControlsFixture f;
-    auto* combo = f.Place<TComboBox>(10, 10, 150, 21);
-    combo->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
-    combo->Items().Add("a");
-    combo->OnMeasureItem = [](TComponent*, int, int& height) { height = 30; };
-    combo->SetDroppedDown(true);
-    EXPECT_EQ(combo->List().ItemHeight(), 30);
-    EXPECT_EQ(combo->List().Height(), 32);
 }
 
 namespace {

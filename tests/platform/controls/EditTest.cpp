@@ -20,37 +20,27 @@ struct EditFixture : TControlsFixture {
 
 } // namespace
 
-TEST(EditTyping, TypedTextGoesInAtTheCaretAndEachCharacterIsAChange)
+TEST(EditTyping, CaretKeysBackspaceDeleteAndSelectionReplacement)
 {
     EditFixture f;
+    f.edit->SetText("a");
+    f.edit->SetText("a");
+    EXPECT_EQ(f.changes, 1) << "the same text again is no change";
+    f.edit->SetText("");
+    f.changes = 0;
     f.session.TypeText("abc");
-    EXPECT_EQ(f.edit->Text(), "abc");
     EXPECT_EQ(f.changes, 3);
     f.session.PressKey(VK_LEFT);
     f.session.PressKey(VK_LEFT);
     f.session.TypeText("X");
     EXPECT_EQ(f.edit->Text(), "aXbc");
     EXPECT_EQ(f.edit->SelStart(), 2);
-}
-
-TEST(EditTyping, BackspaceAndDeleteRemoveOneCharacterOrTheSelection)
-{
-    EditFixture f;
-    f.session.TypeText("hello");
+    f.session.PressKey(VK_END);
     f.session.PressKey(VK_BACK);
-    EXPECT_EQ(f.edit->Text(), "hell");
     f.session.PressKey(VK_HOME);
     f.session.PressKey(VK_DELETE);
-    EXPECT_EQ(f.edit->Text(), "ell");
-    f.session.PressKey(VK_END, kmShift);
-    EXPECT_EQ(f.edit->SelText(), "ell");
-    f.session.PressKey(VK_BACK);
-    EXPECT_EQ(f.edit->Text(), "");
-}
+    EXPECT_EQ(f.edit->Text(), "Xb");
 
-TEST(EditTyping, ShiftArrowsSelectAndTypingReplacesTheSelection)
-{
-    EditFixture f;
     f.edit->SetText("2026-12-06");
     f.session.PressKey(VK_END);
     f.session.PressKey(VK_LEFT, kmShift);
@@ -59,9 +49,19 @@ TEST(EditTyping, ShiftArrowsSelectAndTypingReplacesTheSelection)
     EXPECT_EQ(f.edit->SelLength(), 2);
     f.session.TypeText("07");
     EXPECT_EQ(f.edit->Text(), "2026-12-07");
+    f.session.PressKey(VK_HOME, kmShift);
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "");
+
+    // A surrogate pair is one character to the caret.
+    f.edit->SetText("a\xF0\x9F\x98\x80" "b");
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "ab");
 }
 
-TEST(EditTyping, MaxLengthStopsTypingButNotProgrammaticText)
+TEST(EditTyping, MaxLengthCaseReadOnlyAndKeyPressFilterTypedText)
 {
     EditFixture f;
     f.edit->SetMaxLength(3);
@@ -69,21 +69,16 @@ TEST(EditTyping, MaxLengthStopsTypingButNotProgrammaticText)
     EXPECT_EQ(f.edit->Text(), "abc");
     f.edit->SetText("longer text");
     EXPECT_EQ(f.edit->Text(), "longer text");
-}
+    f.edit->SetMaxLength(0);
 
-TEST(EditTyping, UpperCaseAppliesToTypingAndToTextSetFromCode)
-{
-    EditFixture f;
+    f.edit->SetText("");
     f.edit->SetCharCase(TEditCharCase::ecUpperCase);
     f.session.TypeText("kas");
     EXPECT_EQ(f.edit->Text(), "KAS");
     f.edit->SetText("bank mandiri");
     EXPECT_EQ(f.edit->Text(), "BANK MANDIRI");
-}
+    f.edit->SetCharCase(TEditCharCase::ecNormal);
 
-TEST(EditTyping, ReadOnlyEditKeepsItsTextButMovesTheCaret)
-{
-    EditFixture f;
     f.edit->SetText("tetap");
     f.edit->SetReadOnly(true);
     f.session.TypeText("x");
@@ -91,11 +86,9 @@ TEST(EditTyping, ReadOnlyEditKeepsItsTextButMovesTheCaret)
     f.session.PressKey(VK_BACK);
     EXPECT_EQ(f.edit->Text(), "tetap");
     EXPECT_EQ(f.edit->SelStart(), 5);
-}
+    f.edit->SetReadOnly(false);
 
-TEST(EditTyping, KeyPressHandlerCanSwallowACharacter)
-{
-    EditFixture f;
+    f.edit->SetText("");
     f.edit->OnKeyPress = [](TComponent*, char32_t& key) {
         if (key < U'0' || key > U'9')
             key = 0;
@@ -104,24 +97,13 @@ TEST(EditTyping, KeyPressHandlerCanSwallowACharacter)
     EXPECT_EQ(f.edit->Text(), "12");
 }
 
-TEST(EditChange, ProgrammaticTextFiresChangeOnceAndSameTextNotAtAll)
-{
-    EditFixture f;
-    f.edit->SetText("a");
-    f.edit->SetText("a");
-    EXPECT_EQ(f.changes, 1);
-    f.edit->SetText("");
-    EXPECT_EQ(f.changes, 2);
-}
-
-TEST(EditClipboard, CopyCutAndPasteGoThroughTheClipboard)
+TEST(EditClipboard, CopyCutAndPasteOfTheFirstLineWithinMaxLength)
 {
     EditFixture f;
     f.session.TypeText("kas kecil");
     f.session.PressKey(VK_HOME);
-    f.session.PressKey(VK_RIGHT, kmShift);
-    f.session.PressKey(VK_RIGHT, kmShift);
-    f.session.PressKey(VK_RIGHT, kmShift);
+    for (int i = 0; i < 3; ++i)
+        f.session.PressKey(VK_RIGHT, kmShift);
     f.session.PressKey('C', kmCtrl);
     EXPECT_EQ(Clipboard().AsText(), "kas");
     f.session.PressKey('X', kmCtrl);
@@ -129,34 +111,26 @@ TEST(EditClipboard, CopyCutAndPasteGoThroughTheClipboard)
     f.session.PressKey(VK_END);
     f.session.PressKey('V', kmCtrl);
     EXPECT_EQ(f.edit->Text(), " kecilkas");
-}
 
-TEST(EditClipboard, PasteTakesTheFirstLineAndRespectsMaxLength)
-{
-    EditFixture f;
     Clipboard().SetAsText("first\r\nsecond");
+    f.edit->SetText("");
     f.edit->PasteFromClipboard();
     EXPECT_EQ(f.edit->Text(), "first");
     f.edit->SetText("");
     f.edit->SetMaxLength(3);
     f.edit->PasteFromClipboard();
     EXPECT_EQ(f.edit->Text(), "fir");
-}
 
-TEST(EditClipboard, PasswordEditRefusesToCopyOrCut)
-{
-    EditFixture f;
-    Clipboard().SetAsText("unchanged");
+    // A password edit refuses to copy or cut.
     f.edit->SetPasswordChar(U'*');
-    f.edit->SetText("rahasia");
     f.edit->SelectAll();
     f.edit->CopyToClipboard();
     f.edit->CutToClipboard();
-    EXPECT_EQ(Clipboard().AsText(), "unchanged");
-    EXPECT_EQ(f.edit->Text(), "rahasia");
+    EXPECT_EQ(Clipboard().AsText(), "first\r\nsecond");
+    EXPECT_EQ(f.edit->Text(), "fir");
 }
 
-TEST(EditMessages, SetSelWithMinusOneSelectsToTheEnd)
+TEST(EditMessages, SetSelToTheEndGetSelAndTheFormatRect)
 {
     EditFixture f;
     f.edit->SetText("12345");
@@ -167,19 +141,14 @@ TEST(EditMessages, SetSelWithMinusOneSelectsToTheEnd)
     const int32_t sel = f.edit->Perform(EM_GETSEL);
     EXPECT_EQ(LoWord(sel), 1);
     EXPECT_EQ(HiWord(sel), 3);
-}
 
-TEST(EditMessages, FormatRectMovesTheText)
-{
-    EditFixture f;
-    f.edit->SetText("abc");
     const TRect r = Rect(20, 2, 100, 18);
     f.edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&r));
     EXPECT_EQ(f.edit->PositionX(0), 20);
     EXPECT_EQ(f.edit->PositionAt(21), 0);
 }
 
-TEST(EditMouse, ClickPlacesTheCaretAndDoubleClickSelectsAWord)
+TEST(EditMouse, ClickDoubleClickAndTabbingIn)
 {
     EditFixture f;
     f.edit->SetText("kas bank");
@@ -190,27 +159,14 @@ TEST(EditMouse, ClickPlacesTheCaretAndDoubleClickSelectsAWord)
     f.session.AdvanceClock(1000);
     f.session.DoubleClick(f.edit->ClientToScreen({x, 5}).X, f.edit->ClientToScreen({x, 5}).Y);
     EXPECT_EQ(f.edit->SelText(), "bank");
-}
 
-TEST(EditFocus, TabbingInSelectsTheWholeTextAndAClickDoesNot)
-{
-    EditFixture f;
     auto* second = f.Place<TEdit>(10, 40, 150, 21);
     second->SetText("kas bank");
     f.session.PressKey(VK_TAB);
     ASSERT_TRUE(second->Focused());
     EXPECT_EQ(second->SelText(), "kas bank");
     f.edit->SetFocus();
+    f.session.AdvanceClock(1000);
     f.session.ClickControl(*second, {second->PositionX(3), 5});
     EXPECT_EQ(second->SelLength(), 0);
-}
-
-TEST(EditSurrogates, CaretStepsOverAPairAsOneCharacter)
-{
-    EditFixture f;
-    f.edit->SetText("a\xF0\x9F\x98\x80" "b");
-    f.session.PressKey(VK_END);
-    f.session.PressKey(VK_LEFT);
-    f.session.PressKey(VK_BACK);
-    EXPECT_EQ(f.edit->Text(), "ab");
 }

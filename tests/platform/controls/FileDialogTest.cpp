@@ -15,9 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct TempFolder {
+// A headless session and a temporary folder holding a sub-folder and three files.
+struct DialogFixture {
+    THeadlessSession s;
     fs::path path;
-    TempFolder()
+    DialogFixture()
     {
         path = fs::temp_directory_path() / ("bukura_dialog_" + std::to_string(::getpid()) + "_" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -26,7 +28,12 @@ struct TempFolder {
         for (const char* name : {"accounting.db", "backup.DB", "catatan.txt"})
             std::ofstream(path / name) << "x";
     }
-    ~TempFolder() { fs::remove_all(path); }
+    ~DialogFixture() { fs::remove_all(path); }
+    template <class D> void SetUp(D& dialog, const char* filter = "Database (*.db)|*.db")
+    {
+        dialog.SetFilter(filter);
+        dialog.SetInitialDir(path.string());
+    }
 };
 
 // Pushes the key strokes of a text and of single keys for the modal loop to take.
@@ -47,7 +54,7 @@ void Press(THeadlessBackend& screen, uint16_t key)
 
 } // namespace
 
-TEST(FileFilter, PairsOfDescriptionAndPatterns)
+TEST(FileFilter, PatternsAndTheInitialFolder)
 {
     const auto f = ParseFileFilter("Database (*.db)|*.db|All files (*.*)|*.*");
     ASSERT_EQ(f.size(), 2u);
@@ -57,10 +64,7 @@ TEST(FileFilter, PairsOfDescriptionAndPatterns)
     EXPECT_TRUE(MatchesFilePatterns("notes", "*.txt;*.*"));
     EXPECT_FALSE(MatchesFilePatterns("accounting.db.bak", "*.db"));
     EXPECT_TRUE(MatchesFilePatterns("a1.db", "a?.db"));
-}
 
-TEST(FileFilter, DriveRootMeansTheHomeFolder)
-{
     const char* home = std::getenv("HOME");
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(ResolveInitialDir("c:\\"), home);
@@ -92,23 +96,22 @@ TEST(FileDialogResponder, AnswersAndRecordsWhatWasAsked)
 
 TEST(FileDialogForm, ListsFoldersAndOnlyTheFilesOfTheFilter)
 {
-    THeadlessSession s;
-    TempFolder dir;
+    DialogFixture d;
     TOpenDialog open;
-    open.SetFilter("Database (*.db)|*.db|Text (*.txt)|*.txt");
-    open.SetInitialDir(dir.path.string());
+    d.SetUp(open, "Database (*.db)|*.db|Text (*.txt)|*.txt");
     std::vector<std::string> folders, files, textFiles;
-    s.WhenModal([&](TCustomForm& form) {
+    auto names = [](TCustomListBox& list, std::vector<std::string>& out) {
+        for (int i = 0; i < list.Count(); ++i)
+            out.push_back(list.Items().Get(i));
+    };
+    d.s.WhenModal([&](TCustomForm& form) {
         auto& f = dynamic_cast<TFileDialogForm&>(form);
-        for (int i = 0; i < f.FolderList().Count(); ++i)
-            folders.push_back(f.FolderList().Items().Get(i));
-        for (int i = 0; i < f.FileList().Count(); ++i)
-            files.push_back(f.FileList().Items().Get(i));
+        names(f.FolderList(), folders);
+        names(f.FileList(), files);
         f.TypeField().SetItemIndex(1);
         f.TypeField().OnChange(&f.TypeField());
-        for (int i = 0; i < f.FileList().Count(); ++i)
-            textFiles.push_back(f.FileList().Items().Get(i));
-        Press(s.Screen(), VK_ESCAPE);
+        names(f.FileList(), textFiles);
+        Press(d.s.Screen(), VK_ESCAPE);
     });
     EXPECT_FALSE(open.Execute());
     EXPECT_EQ(folders, (std::vector<std::string>{"..", "arsip"}));
@@ -116,56 +119,45 @@ TEST(FileDialogForm, ListsFoldersAndOnlyTheFilesOfTheFilter)
     EXPECT_EQ(textFiles, (std::vector<std::string>{"catatan.txt"}));
 }
 
-TEST(FileDialogForm, TypedNameAndEnterChooseTheFileWithTheDefaultExtension)
+TEST(FileDialogForm, TypedNamesOpenFoldersAndChooseFiles)
 {
-    THeadlessSession s;
-    TempFolder dir;
-    TSaveDialog save;
-    save.SetFilter("Database (*.db)|*.db");
-    save.SetDefaultExt("db");
-    save.SetInitialDir(dir.path.string());
-    s.WhenModal([&](TCustomForm&) {
-        Type(s.Screen(), "salinan");
-        Press(s.Screen(), VK_RETURN);
-    });
-    ASSERT_TRUE(save.Execute());
-    EXPECT_EQ(save.FileName(), (dir.path / "salinan.db").string());
-}
-
-TEST(FileDialogForm, TypedFolderNameOpensTheFolder)
-{
-    THeadlessSession s;
-    TempFolder dir;
-    std::ofstream(dir.path / "arsip" / "lama.db") << "x";
+    DialogFixture d;
+    std::ofstream(d.path / "arsip" / "lama.db") << "x";
     TOpenDialog open;
-    open.SetFilter("Database (*.db)|*.db");
-    open.SetInitialDir(dir.path.string());
-    s.WhenModal([&](TCustomForm&) {
-        Type(s.Screen(), "arsip");
-        Press(s.Screen(), VK_RETURN);
-        Type(s.Screen(), "lama.db");
-        Press(s.Screen(), VK_RETURN);
+    d.SetUp(open);
+    d.s.WhenModal([&](TCustomForm&) {
+        Type(d.s.Screen(), "arsip");
+        Press(d.s.Screen(), VK_RETURN);
+        Type(d.s.Screen(), "lama.db");
+        Press(d.s.Screen(), VK_RETURN);
     });
     ASSERT_TRUE(open.Execute());
-    EXPECT_EQ(open.FileName(), (dir.path / "arsip" / "lama.db").string());
+    EXPECT_EQ(open.FileName(), (d.path / "arsip" / "lama.db").string());
+
+    TSaveDialog save;
+    d.SetUp(save);
+    save.SetDefaultExt("db");
+    d.s.WhenModal([&](TCustomForm&) {
+        Type(d.s.Screen(), "salinan");
+        Press(d.s.Screen(), VK_RETURN);
+    });
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName(), (d.path / "salinan.db").string());
 }
 
 TEST(FileDialogForm, ClickingAFileFillsTheNameField)
 {
-    THeadlessSession s;
-    TempFolder dir;
+    DialogFixture d;
     TOpenDialog open;
-    open.SetFilter("Database (*.db)|*.db");
-    open.SetInitialDir(dir.path.string());
-    s.WhenModal([&](TCustomForm& form) {
+    d.SetUp(open);
+    d.s.WhenModal([&](TCustomForm& form) {
         auto& f = dynamic_cast<TFileDialogForm&>(form);
-        const TPoint p = f.FileList().ClientToScreen({10, f.FileList().ItemHeight() + 3});
-        s.Screen().MouseDown(p.X, p.Y);
-        s.Screen().MouseUp(p.X, p.Y);
-        const TPoint ok = dynamic_cast<TControl*>(f.FindComponent("OkButton"))->ClientToScreen({5, 5});
-        s.Screen().MouseDown(ok.X, ok.Y);
-        s.Screen().MouseUp(ok.X, ok.Y);
+        for (TPoint p : {f.FileList().ClientToScreen({10, f.FileList().ItemHeight() + 3}),
+                         dynamic_cast<TControl*>(f.FindComponent("OkButton"))->ClientToScreen({5, 5})}) {
+            d.s.Screen().MouseDown(p.X, p.Y);
+            d.s.Screen().MouseUp(p.X, p.Y);
+        }
     });
     ASSERT_TRUE(open.Execute());
-    EXPECT_EQ(open.FileName(), (dir.path / "backup.DB").string());
+    EXPECT_EQ(open.FileName(), (d.path / "backup.DB").string());
 }

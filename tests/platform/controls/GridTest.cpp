@@ -71,13 +71,27 @@ TEST(GridLayout, CellRectsFollowWidthsHeightsAndLines)
     GridFixture f;
     EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
     EXPECT_EQ(f.grid->CellRect(1, 1), Rect(61, 19, 121, 37));
+    EXPECT_EQ(f.grid->VisibleRowCount(), (f.grid->ClientHeight() - 19) / 19);
     f.grid->SetColWidths(1, 30);
     EXPECT_EQ(f.grid->CellRect(2, 1).Left, 61 + 31);
     EXPECT_EQ(f.grid->MouseCoord(61 + 31 + 5, 20), (TGridCoord{2, 1}));
     EXPECT_EQ(f.grid->MouseCoord(-1, 5), (TGridCoord{-1, -1}));
+
+    f.grid->SetTopRow(5);
+    EXPECT_EQ(f.grid->TopRow(), 5);
+    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
+    EXPECT_EQ(f.grid->CellRect(1, 5).Top, 19);
+    EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
+    f.grid->SetTopRow(1000);
+    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
+
+    // Fixed counts must leave a scrollable cell; indexes are checked.
+    EXPECT_THROW(f.grid->SetFixedCols(6), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->MoveColRow(9, 1, true, true), EInvalidGridOperation);
+    EXPECT_THROW(f.grid->ColWidths(6), EListError);
 }
 
-TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
+TEST(GridLayout, AHiddenColumnTakesNoRoomNorLineAndBordersSize)
 {
     GridFixture f;
     const TRect third = f.grid->CellRect(3, 1);
@@ -88,39 +102,28 @@ TEST(GridLayout, AHiddenColumnTakesNoRoomNorLine)
     EXPECT_EQ(f.grid->MouseCoord(f.grid->CellRect(3, 1).Left, 20), (TGridCoord{3, 1}));
     // The border between columns 1 and 3 sizes column 1, not the hidden one.
     f.grid->SetOptions(f.grid->Options() | goColSizing);
-    const TPoint from = f.grid->ClientToScreen({f.grid->CellRect(1, 0).Right, 5});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 10, from.Y);
-    f.session.MouseUp(from.X + 10, from.Y);
+    const int border = f.grid->CellRect(1, 0).Right;
+    f.Drag(*f.grid, {border, 5}, {border + 10, 5});
     EXPECT_EQ(f.grid->ColWidths(1), 70);
     EXPECT_EQ(f.grid->ColWidths(2), -1);
+    EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
+
+    // A row border in the fixed column sizes the row.
+    f.grid->SetOptions(f.grid->Options() | goRowSizing);
+    const int rowBorder = f.grid->CellRect(0, 2).Bottom;
+    f.Drag(*f.grid, {10, rowBorder}, {10, rowBorder + 12});
+    EXPECT_EQ(f.grid->RowHeights(2), 30);
 }
 
-TEST(GridLayout, VisibleCountsAndScrollingKeepFixedCellsInPlace)
+TEST(GridKeys, ArrowsAndTabMoveTheCurrentCell)
 {
     GridFixture f;
-    const int rows = f.grid->VisibleRowCount();
-    EXPECT_EQ(rows, (f.grid->ClientHeight() - 19) / 19);
-    f.grid->SetTopRow(5);
-    EXPECT_EQ(f.grid->TopRow(), 5);
-    EXPECT_EQ(f.grid->CellRect(0, 0), Rect(0, 0, 60, 18));
-    EXPECT_EQ(f.grid->CellRect(1, 5).Top, 19);
-    EXPECT_TRUE(f.grid->CellRect(1, 1).IsEmpty());
-    f.grid->SetTopRow(1000);
-    EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount(), 20);
-}
-
-TEST(GridLayout, FixedCountsMustLeaveAScrollableCell)
-{
-    GridFixture f;
-    EXPECT_THROW(f.grid->SetFixedCols(6), EInvalidGridOperation);
-    EXPECT_THROW(f.grid->MoveColRow(9, 1, true, true), EInvalidGridOperation);
-    EXPECT_THROW(f.grid->ColWidths(6), EListError);
-}
-
-TEST(GridKeys, ArrowsMoveTheCurrentCellAndStopAtTheEdges)
-{
-    GridFixture f;
+    f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_DOWN)
+            key = 0;
+    };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 1);
     f.session.PressKey(VK_RIGHT);
     EXPECT_EQ(f.grid->Col(), 2);
     f.session.PressKey(VK_LEFT);
@@ -132,11 +135,8 @@ TEST(GridKeys, ArrowsMoveTheCurrentCellAndStopAtTheEdges)
     EXPECT_EQ(f.grid->Col(), 5);
     EXPECT_EQ(f.grid->Row(), 19);
     EXPECT_EQ(f.grid->TopRow() + f.grid->VisibleRowCount() - 1, 19);
-}
 
-TEST(GridKeys, TabWrapsToTheNextRowAndSkipsColumnsWithoutTabStop)
-{
-    GridFixture f;
+    // Tab wraps to the next row and skips columns without a tab stop.
     f.grid->SetTabStops(3, false);
     f.grid->MoveColRow(2, 1, true, true);
     f.session.PressKey(VK_TAB);
@@ -150,15 +150,38 @@ TEST(GridKeys, TabWrapsToTheNextRowAndSkipsColumnsWithoutTabStop)
     EXPECT_EQ(f.grid->Row(), 1);
 }
 
-TEST(GridKeys, OnKeyDownRunsFirstAndCanSwallowTheMove)
+TEST(GridEditor, AlwaysShownEditorOpensWithTheFocusAndServesAsATextDisplay)
 {
     GridFixture f;
-    f.grid->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
-        if (key == VK_DOWN)
-            key = 0;
-    };
-    f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.grid->Row(), 1);
+    f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
+    ASSERT_TRUE(f.grid->EditorMode());
+    const TInplaceEdit& editor = *f.grid->InplaceEditor();
+    EXPECT_TRUE(editor.Visible());
+    EXPECT_EQ(editor.FormatRect(), Rect(2, 2, editor.Width() - 2, editor.Height()));
+    f.session.PressKey(VK_RETURN);
+    EXPECT_TRUE(f.grid->EditorMode());
+
+    ITextDisplay& display = *f.grid->InplaceEditor();
+    EXPECT_EQ(display.DisplayText(), "kas");
+    display.SetDisplayText("1250");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "1250");
+    EXPECT_FALSE(display.AllTextSelected());
+    display.SelectAllText();
+    EXPECT_EQ(editor.SelLength(), 4);
+    EXPECT_TRUE(display.AllTextSelected());
+}
+
+TEST(GridEditor, EscapeReachesTheGridsKeyDownFromTheEditor)
+{
+    GridFixture f;
+    std::vector<uint16_t> keys;
+    f.grid->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { keys.push_back(key); };
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->InplaceEditor()->Focused());
+    f.session.PressKey(VK_ESCAPE);
+    f.session.PressKey(VK_INSERT);
+    f.session.PressKey(VK_DELETE, kmCtrl);
+    EXPECT_EQ(keys, (std::vector<uint16_t>{VK_F2, VK_ESCAPE, VK_INSERT, VK_DELETE}));
 }
 
 TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
@@ -181,9 +204,17 @@ TEST(GridEditor, EnterShowsAndHidesTheEditorAfterOnKeyPress)
     EXPECT_FALSE(f.grid->InplaceEditor()->Visible());
     EXPECT_TRUE(f.grid->Focused());
     EXPECT_EQ(order, (std::vector<std::string>{"keypress browsing enter", "keypress editing enter"}));
+
+    // Leaving the grid hides the editor.
+    auto* other = f.Place<TTextGrid>(10, 220, 100, 60);
+    f.session.PressKey(VK_F2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_FALSE(f.grid->EditorMode());
 }
 
-TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
+TEST(GridEditor, TypedCharacterOpensTheEditor)
 {
     GridFixture f;
     int keyPresses = 0;
@@ -193,13 +224,9 @@ TEST(GridEditor, TypedCharacterOpensTheEditorAndReplacesTheCellText)
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "modal");
     EXPECT_EQ((f.grid->Cells[{1, 1}]), "modal");
     EXPECT_EQ(keyPresses, 5);
-}
+    f.session.TypeText("fghijkl");
+    EXPECT_EQ((f.grid->Cells[{1, 1}]), "modalfghij");
 
-TEST(GridEditor, EditLimitAndReadOnlyCellsAreRespected)
-{
-    GridFixture f;
-    f.session.TypeText("abcdefghijkl");
-    EXPECT_EQ((f.grid->Cells[{1, 1}]), "abcdefghij");
     f.session.PressKey(VK_ESCAPE);
     f.grid->ReadOnlyCells = true;
     f.session.PressKey(VK_DOWN);
@@ -209,10 +236,13 @@ TEST(GridEditor, EditLimitAndReadOnlyCellsAreRespected)
     EXPECT_EQ((f.grid->Cells[{1, 2}]), "");
 }
 
-TEST(GridEditor, EditorForwardsNavigationKeysAndFollowsTheCell)
+TEST(GridEditor, EditorForwardsNavigationKeys)
 {
     GridFixture f;
     f.session.PressKey(VK_F2);
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_RIGHT);
+    EXPECT_EQ(f.grid->Col(), 1);
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.grid->Row(), 2);
     ASSERT_TRUE(f.grid->EditorMode());
@@ -222,32 +252,12 @@ TEST(GridEditor, EditorForwardsNavigationKeysAndFollowsTheCell)
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "");
     f.session.PressKey(VK_UP);
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "bank");
-}
-
-TEST(GridEditor, SidewaysKeysStayInTheTextUnlessTheEditorAlwaysShows)
-{
-    GridFixture f;
-    f.session.PressKey(VK_F2);
-    f.session.PressKey(VK_END);
-    f.session.PressKey(VK_RIGHT);
-    EXPECT_EQ(f.grid->Col(), 1);
     f.grid->SetOptions(f.grid->Options() | goAlwaysShowEditor);
     f.session.PressKey(VK_RIGHT);
-    EXPECT_EQ(f.grid->Col(), 2);
+    EXPECT_EQ(f.grid->Col(), 3);
 }
 
-TEST(GridEditor, LeavingTheGridHidesTheEditor)
-{
-    GridFixture f;
-    auto* other = f.Place<TTextGrid>(10, 220, 100, 60);
-    f.session.PressKey(VK_F2);
-    ASSERT_TRUE(f.grid->EditorMode());
-    other->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_FALSE(f.grid->EditorMode());
-}
-
-TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
+TEST(GridMouse, ClicksMoveTheCellAndOpenTheEditor)
 {
     GridFixture f;
     const TPoint p = f.CellCentre(3, 4);
@@ -258,11 +268,10 @@ TEST(GridMouse, ClickMovesTheCellAndASecondClickOpensTheEditor)
     f.session.AdvanceClock(1000);
     f.session.ClickControl(*f.grid, p);
     EXPECT_TRUE(f.grid->EditorMode());
-}
-
-TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
-{
-    GridFixture f;
+    f.session.PressKey(VK_ESCAPE);
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.grid, f.CellCentre(1, 1));
+    ASSERT_FALSE(f.grid->EditorMode());
     f.session.PressKey(VK_F2);
     f.session.TypeText("2");
     f.session.ClickControl(*f.grid, f.CellCentre(2, 3));
@@ -279,43 +288,14 @@ TEST(GridMouse, AClickWhileTheEditorHasTheFocusMovesTheCell)
     EXPECT_EQ(f.grid->Row(), 5);
 }
 
-TEST(GridMouse, DraggingAColumnBorderInTheTitleSizesIt)
-{
-    GridFixture f;
-    f.grid->SetOptions(f.grid->Options() | goColSizing);
-    const int border = f.grid->CellRect(1, 0).Right;
-    const TPoint from = f.grid->ClientToScreen({border, 5});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 25, from.Y);
-    f.session.MouseUp(from.X + 25, from.Y);
-    EXPECT_EQ(f.grid->ColWidths(1), 85);
-    EXPECT_EQ(f.grid->GridState(), TGridState::gsNormal);
-}
-
 TEST(GridMouse, DraggingATitleMovesTheColumn)
 {
     GridFixture f;
     f.grid->SetOptions(f.grid->Options() | goColMoving);
     f.grid->SetColWidths(1, 40);
-    const TPoint from = f.grid->ClientToScreen(f.CellCentre(1, 0));
-    const TPoint to = f.grid->ClientToScreen(f.CellCentre(3, 0));
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(to.X, to.Y);
-    f.session.MouseUp(to.X, to.Y);
-    ASSERT_FALSE(f.grid->Log.empty());
+    f.Drag(*f.grid, f.CellCentre(1, 0), f.CellCentre(3, 0));
     EXPECT_NE(std::find(f.grid->Log.begin(), f.grid->Log.end(), "moved 1>3"), f.grid->Log.end());
     EXPECT_EQ(f.grid->ColWidths(3), 40);
-}
-
-TEST(GridScroll, HorizontalScrollBarMovesTheLeftColumn)
-{
-    GridFixture f;
-    f.grid->SetScrollBars(TScrollStyle::ssHorizontal);
-    ASSERT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
-    f.grid->Perform(WM_HSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(f.grid->LeftCol(), 2);
-    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 2);
-    EXPECT_EQ(f.grid->Log.back(), "topleft 2,1");
 }
 
 TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
@@ -332,12 +312,104 @@ TEST(GridDraw, WithoutFixedCellsTheFirstCellIsAtTheTopLeft)
     // The lines after column 0 and row 0 lie where those narrow cells end.
     EXPECT_EQ(f.PixelOf(*f.grid, 20, 30), clSilver);
     EXPECT_EQ(f.PixelOf(*f.grid, 40, 9), clSilver);
+
+    // The horizontal scroll bar moves the left column.
+    f.grid->SetScrollBars(TScrollStyle::ssHorizontal);
+    ASSERT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
+    f.grid->Perform(WM_HSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.grid->LeftCol(), 1);
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollPos(SB_HORZ), 1);
+    EXPECT_EQ(f.grid->Log.back(), "topleft 1,0");
 }
 
-TEST(GridDraw, SelectedCellsAreHighlightedAndFixedCellsUseTheFaceColour)
+TEST(GridSelection, ShiftArrowsExtendAndAPlainMoveCollapses)
+{
+    GridFixture f;
+    f.session.PressKey(VK_DOWN, kmShift);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 2, 2}));
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{2, 3, 2, 3}));
+    f.grid->OnSelectCell = [](TComponent*, int, int row, bool& can) { can = row != 4; };
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Row(), 3);
+
+    // Shrinking the row count keeps the current row inside.
+    f.grid->SetRow(15);
+    f.grid->SetRowCount(10);
+    EXPECT_EQ(f.grid->Row(), 9);
+    f.grid->SetRowCount(0);
+    EXPECT_EQ(f.grid->RowCount(), 1);
+    EXPECT_EQ(f.grid->FixedRows(), 0);
+}
+
+TEST(GridScroll, WheelPageDownAndDraggingPastTheBottom)
+{
+    GridFixture f;
+    const TPoint p = f.grid->ClientToScreen({50, 50});
+    f.session.Wheel(p.X, p.Y, -2);
+    EXPECT_EQ(f.grid->Row(), 3);
+    const int page = f.grid->VisibleRowCount();
+    f.session.PressKey(VK_NEXT);
+    EXPECT_EQ(f.grid->Row(), 3 + page);
+    EXPECT_EQ(f.grid->TopRow(), 1 + page);
+
+    // Dragging a selection past the bottom scrolls down.
+    f.grid->SetTopRow(1);
+    f.grid->SetRow(1);
+    const TPoint from = f.grid->ClientToScreen({80, 25});
+    f.session.MouseDown(from.X, from.Y);
+    const int below = f.grid->ClientToScreen({80, f.grid->ClientHeight() + 10}).Y;
+    for (int i = 0; i < 15; ++i)
+        f.session.MoveTo(from.X, below + i);
+    f.session.MouseUp(from.X, below + 15);
+    EXPECT_EQ(f.grid->Selection().Top, 1);
+    EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
+    EXPECT_GT(f.grid->TopRow(), 1);
+}
+
+TEST(GridDraw, CellStatesAndDrawingLeftToTheHandler)
+{
+    GridFixture f;
+    std::map<std::pair<int, int>, TGridDrawState> states;
+    f.grid->OnDrawCell = [&](TComponent*, int col, int row, const TRect&, TGridDrawState state) {
+        states[{col, row}] = state;
+    };
+    // Row 2 holds no text, so the cells show their background alone.
+    f.session.PressKey(VK_DOWN);
+    f.session.PressKey(VK_RIGHT, kmShift);
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ((states[{1, 2}]), gdSelected);
+    EXPECT_EQ((states[{2, 2}]), gdSelected | gdFocused);
+    EXPECT_EQ((states[{0, 2}]), gdFixed);
+    const TRect anchor = f.grid->CellRect(1, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, anchor.Left + 3, anchor.Top + 3), GetSysColor(COLOR_HIGHLIGHT));
+    const TRect current = f.grid->CellRect(2, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, current.Left + 5, current.Top + 5), clWhite);
+
+    // Without default drawing the cells are left to the handler.
+    f.grid->SetDefaultDrawing(false);
+    f.grid->SetFixedColor(clRed);
+    f.grid->OnDrawCell = [&](TComponent* sender, int, int, const TRect& rect, TGridDrawState state) {
+        if (state & gdFixed)
+            static_cast<TTextGrid*>(sender)->Canvas().FillRect(rect);
+    };
+    f.grid->Invalidate();
+    f.session.ProcessUntilIdle();
+    const TRect fixed = f.grid->CellRect(0, 2);
+    EXPECT_EQ(f.session.ClientColor(*f.grid, fixed.Left, fixed.Top), clRed);
+}
+
+TEST(GridDraw, RowSelectSpansTheScrollableColumnsAndTheSelectionIsHighlighted)
 {
     GridFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowSelect);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 2, 5, 2}));
+    EXPECT_EQ(f.grid->Col(), 1);
+    f.session.PressKey(VK_END);
+    EXPECT_EQ(f.grid->Row(), 19);
     f.grid->MoveColRow(1, 2, true, true);
     f.session.ProcessUntilIdle();
     const TRect selected = f.grid->CellRect(3, 2);

@@ -44,42 +44,33 @@ struct ComboFixture : TControlsFixture {
 TEST(ListBoxKeys, ArrowsPagesHomeAndEndMoveTheSelectionAndScroll)
 {
     ListFixture f;
+    f.list->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
+        if (key == VK_UP)
+            key = 0;
+    };
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.list->ItemIndex(), 0);
     f.session.PressKey(VK_END);
     EXPECT_EQ(f.list->ItemIndex(), 6);
     EXPECT_EQ(f.list->TopIndex(), 3);
+    f.session.PressKey(VK_UP);
+    EXPECT_EQ(f.list->ItemIndex(), 6) << "the handler swallowed the key";
     f.session.PressKey(VK_PRIOR);
     EXPECT_EQ(f.list->ItemIndex(), 3);
     f.session.PressKey(VK_HOME);
     EXPECT_EQ(f.list->ItemIndex(), 0);
     EXPECT_EQ(f.list->TopIndex(), 0);
     EXPECT_EQ(f.clicks, 4);
-}
 
-TEST(ListBoxKeys, KeyDownHandlerCanSwallowTheKey)
-{
-    ListFixture f;
-    f.list->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) {
-        if (key == VK_DOWN)
-            key = 0;
-    };
-    f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.list->ItemIndex(), -1);
-}
-
-TEST(ListBoxSearch, SelectStringFindsThePrefixIgnoringCaseAndWraps)
-{
-    ListFixture f;
-    const int found = f.list->Perform(LB_SELECTSTRING, 65535, reinterpret_cast<intptr_t>("bi"));
-    EXPECT_EQ(found, 2);
+    // A prefix search ignores case and wraps past the end.
+    EXPECT_EQ(f.list->Perform(LB_SELECTSTRING, 65535, reinterpret_cast<intptr_t>("bi")), 2);
     EXPECT_EQ(f.list->ItemIndex(), 2);
     EXPECT_EQ(f.list->SelectString(4, "a"), 0);
     EXPECT_EQ(f.list->SelectString(-1, "zz"), LB_ERR);
     EXPECT_EQ(f.list->ItemIndex(), 0);
 }
 
-TEST(ListBoxMouse, ClickSelectsTheItemUnderThePointer)
+TEST(ListBoxItems, ClickCodeAndTheScrollBar)
 {
     ListFixture f;
     int upAt = -1;
@@ -88,22 +79,14 @@ TEST(ListBoxMouse, ClickSelectsTheItemUnderThePointer)
     EXPECT_EQ(f.list->ItemIndex(), 1);
     EXPECT_EQ(upAt, 19);
     EXPECT_EQ(f.clicks, 1);
-}
 
-TEST(ListBoxItems, ItemIndexFromCodeIsCheckedAndClearingDropsIt)
-{
-    ListFixture f;
     EXPECT_THROW(f.list->SetItemIndex(7), EListError);
     f.list->SetItemIndex(5);
-    EXPECT_EQ(f.clicks, 0);
-    f.list->Items().Clear();
-    EXPECT_EQ(f.list->ItemIndex(), -1);
-}
+    EXPECT_EQ(f.clicks, 1);
 
-TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
-{
-    ListFixture f;
+    // The scroll bar shows while the items do not fit; clearing drops the choice.
     EXPECT_TRUE(f.list->ScrollBars().Visible(SB_VERT));
+    f.list->Perform(WM_VSCROLL, SB_TOP);
     f.list->Perform(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(f.list->TopIndex(), 1);
     f.list->Perform(WM_VSCROLL, SB_BOTTOM);
@@ -112,33 +95,12 @@ TEST(ListBoxItems, ScrollBarAppearsWhenTheItemsDoNotFit)
         f.list->Items().Delete(0);
     EXPECT_FALSE(f.list->ScrollBars().Visible(SB_VERT));
     EXPECT_EQ(f.list->TopIndex(), 0);
-}
-
-TEST(ListBoxOwnerDraw, IntegralHeightLeavesAPartlyShownItemUndrawn)
-{
-    ListFixture f;
-    f.list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
-    f.list->SetItemHeight(11);
-    f.list->SetBorderStyle(TBorderStyle::bsNone);
-    f.list->SetClientHeight(50);
-    std::vector<int> drawn;
-    f.list->OnDrawItem = [&](TComponent*, int index, const TRect&, TOwnerDrawState) { drawn.push_back(index); };
-    f.list->Invalidate();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(f.list->VisibleCount(), 4);
-    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3, 4}));
-    drawn.clear();
-    f.list->SetIntegralHeight(true);
-    f.list->Invalidate();
-    f.session.ProcessUntilIdle();
-    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(f.list->ItemAtPos({5, 47}, true), -1);
-    f.session.ClickControl(*f.list, {5, 47});
+    f.list->SetItemIndex(1);
+    f.list->Items().Clear();
     EXPECT_EQ(f.list->ItemIndex(), -1);
-    EXPECT_EQ(f.list->TopIndex(), 0);
 }
 
-TEST(ListBoxOwnerDraw, DrawItemGetsEachVisibleItemWithItsState)
+TEST(ListBoxOwnerDraw, StatesAndIntegralHeight)
 {
     ListFixture f;
     f.list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
@@ -150,24 +112,59 @@ TEST(ListBoxOwnerDraw, DrawItemGetsEachVisibleItemWithItsState)
         box->Canvas().Brush().SetColor(clRed);
         box->Canvas().FillRect(rect);
     };
-    f.list->Invalidate();
-    f.session.ProcessUntilIdle();
-    ASSERT_GE(drawn.size(), 4u);
+    auto repaint = [&] {
+        drawn.clear();
+        f.list->Invalidate();
+        f.session.ProcessUntilIdle();
+        std::vector<int> indexes;
+        for (const auto& d : drawn)
+            indexes.push_back(d.first);
+        return indexes;
+    };
+    ASSERT_GE(repaint().size(), 4u);
     EXPECT_EQ(drawn[0].first, 0);
     EXPECT_EQ(drawn[1].second & (odSelected | odFocused), odSelected | odFocused);
     EXPECT_EQ(f.session.ClientColor(*f.list, 5, 5), clRed);
+
+    f.list->SetItemIndex(-1);
+    f.list->SetItemHeight(11);
+    f.list->SetBorderStyle(TBorderStyle::bsNone);
+    f.list->SetClientHeight(50);
+    EXPECT_EQ(repaint(), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(f.list->VisibleCount(), 4);
+    f.list->SetIntegralHeight(true);
+    EXPECT_EQ(repaint(), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(f.list->ItemAtPos({5, 47}, true), -1);
+    f.session.ClickControl(*f.list, {5, 47});
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+    EXPECT_EQ(f.list->TopIndex(), 0);
 }
 
-TEST(ComboBoxClosed, ArrowKeysChooseItemsAndFireOnChange)
+TEST(ComboBoxClosed, ArrowsAndLettersChooseItems)
 {
     ComboFixture f;
+    std::u32string heard;
+    f.combo->OnKeyPress = [&](TComponent*, char32_t& key) {
+        heard += key;
+        if (key == U'x')
+            key = 0;
+    };
+    f.session.TypeText("k");
+    EXPECT_EQ(f.combo->ItemIndex(), 0);
+    f.session.TypeText("k");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.combo->SetItemIndex(-1);
+    f.session.TypeText("x");
+    EXPECT_EQ(heard, U"kkx");
+    EXPECT_EQ(f.changes, 2);
+
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.combo->ItemIndex(), 0);
     EXPECT_EQ(f.combo->Text(), "Kalvera");
     f.session.PressKey(VK_END);
     EXPECT_EQ(f.combo->Text(), "Kalvera Duvize");
     f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.changes, 2);
+    EXPECT_EQ(f.changes, 4);
 }
 
 TEST(ComboBoxClosed, ItemIndexFromCodeFiresNoChange)
@@ -179,29 +176,16 @@ TEST(ComboBoxClosed, ItemIndexFromCodeFiresNoChange)
     EXPECT_EQ(f.combo->Text(), "");
     EXPECT_EQ(f.changes, 0);
     EXPECT_THROW(f.combo->SetItemIndex(3), EListError);
-}
 
-TEST(ComboBoxClosed, OnKeyPressSeesTheTypedLetterFirstAndCanSwallowIt)
-{
-    ComboFixture f;
-    std::u32string heard;
-    f.combo->OnKeyPress = [&](TComponent*, char32_t& key) {
-        heard += key;
-        if (key == U'k')
-            key = 0;
-    };
-    f.session.TypeText("k");
-    EXPECT_EQ(heard, U"k");
-    EXPECT_EQ(f.combo->ItemIndex(), -1);
-    EXPECT_EQ(f.changes, 0);
-}
-
-TEST(ComboBoxClosed, TypedLetterSelectsTheNextItemBeginningWithIt)
-{
-    ComboFixture f;
-    f.session.TypeText("k");
-    EXPECT_EQ(f.combo->ItemIndex(), 0);
-    f.session.TypeText("k");
+    // Sorted items keep their order and the choice follows a known text.
+    f.combo->Items().Clear();
+    f.combo->SetSorted(true);
+    for (const char* s : {"Modal", "Aktiva", "Hutang"})
+        f.combo->Items().Add(s);
+    EXPECT_EQ(f.combo->Items().Get(0), "Aktiva");
+    f.combo->SetText("Hutang");
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    f.combo->SetText("Tidak ada");
     EXPECT_EQ(f.combo->ItemIndex(), 1);
 }
 
@@ -224,7 +208,7 @@ TEST(ComboBoxDropDown, AltDownOpensTheListBelowAndEnterAccepts)
     EXPECT_EQ(f.combo->Text(), "Kalvera ZIVU");
 }
 
-TEST(ComboBoxDropDown, EscapeRestoresTheChoiceFromBeforeTheDrop)
+TEST(ComboBoxDropDown, EscapeRestoresTheEarlierChoice)
 {
     ComboFixture f;
     f.combo->SetItemIndex(0);
@@ -235,66 +219,7 @@ TEST(ComboBoxDropDown, EscapeRestoresTheChoiceFromBeforeTheDrop)
     EXPECT_FALSE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->ItemIndex(), 0);
     EXPECT_EQ(f.changes, 2);
-}
 
-TEST(ComboBoxDropDown, ClickOpensAndAClickInTheListChooses)
-{
-    ComboFixture f;
-    f.session.ClickControl(*f.combo);
-    ASSERT_TRUE(f.combo->DroppedDown());
-    const TComboDropList& list = f.combo->List();
-    f.session.ClickControl(list, {10, list.ItemHeight() * 2 + 3});
-    EXPECT_FALSE(f.combo->DroppedDown());
-    EXPECT_EQ(f.combo->ItemIndex(), 2);
-    EXPECT_EQ(f.changes, 1);
-}
-
-TEST(ComboBoxDropDown, ClickOutsideClosesWithoutChoosing)
-{
-    ComboFixture f;
-    f.session.ClickControl(*f.combo);
-    ASSERT_TRUE(f.combo->DroppedDown());
-    f.session.ClickControl(*f.form, {300, 250});
-    EXPECT_FALSE(f.combo->DroppedDown());
-    EXPECT_EQ(f.combo->ItemIndex(), -1);
-}
-
-TEST(ComboBoxEditPart, AClickOnTheArrowFromAnotherControlOpensTheList)
-{
-    ComboFixture f;
-    f.combo->SetStyle(TComboBoxStyle::csDropDown);
-    auto* other = f.Place<TComboBox>(10, 100, 150, 21);
-    other->SetFocus();
-    f.session.ProcessUntilIdle();
-    f.session.ClickControl(*f.combo, {f.combo->ClientWidth() - 6, f.combo->ClientHeight() / 2});
-    EXPECT_TRUE(f.combo->DroppedDown());
-}
-
-TEST(ComboBoxEditPart, TypingChangesTheTextAndFiresOnChange)
-{
-    ComboFixture f;
-    f.combo->SetStyle(TComboBoxStyle::csDropDown);
-    f.combo->SetFocus();
-    f.session.ProcessUntilIdle();
-    f.session.TypeText("Bank");
-    EXPECT_EQ(f.combo->Text(), "Bank");
-    EXPECT_EQ(f.changes, 4);
-    f.session.PressKey(VK_DOWN);
-    EXPECT_EQ(f.combo->Text(), "Kalvera");
-}
-
-TEST(ComboBoxColours, ListAsksItsComboForTheBackground)
-{
-    ComboFixture f;
-    f.combo->SetColor(clYellow);
-    f.session.PressKey(VK_F4);
-    const TComboDropList& list = f.combo->List();
-    EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, list.ClientHeight() - 2), clYellow);
-}
-
-TEST(ComboBoxDropDown, ItemsRefilledWhileOpenLeaveNoStaleChoiceOnEscape)
-{
-    ComboFixture f;
     f.combo->SetItemIndex(2);
     f.combo->SetDroppedDown(true);
     f.combo->Items().Clear();
@@ -305,32 +230,59 @@ TEST(ComboBoxDropDown, ItemsRefilledWhileOpenLeaveNoStaleChoiceOnEscape)
     EXPECT_EQ(f.combo->Text(), "");
 }
 
-TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsAndScrolls)
+TEST(ComboBoxDropDown, ClickOpensAClickInTheListChoosesAndOneOutsideCloses)
+{
+    ComboFixture f;
+    f.session.ClickControl(*f.combo);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    f.session.ClickControl(*f.form, {300, 250});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), -1);
+
+    f.session.AdvanceClock(1000);
+    f.session.ClickControl(*f.combo);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    const TComboDropList& list = f.combo->List();
+    f.session.ClickControl(list, {10, list.ItemHeight() * 2 + 3});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), 2);
+    EXPECT_EQ(f.changes, 1);
+}
+
+TEST(ComboBoxEditPart, TypingAndTheArrow)
+{
+    ComboFixture f;
+    f.combo->SetStyle(TComboBoxStyle::csDropDown);
+    f.combo->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.TypeText("Bank");
+    EXPECT_EQ(f.combo->Text(), "Bank");
+    EXPECT_EQ(f.changes, 4);
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.combo->Text(), "Kalvera");
+
+    auto* other = f.Place<TComboBox>(10, 100, 150, 21);
+    other->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.ClickControl(*f.combo, {f.combo->ClientWidth() - 6, f.combo->ClientHeight() / 2});
+    EXPECT_TRUE(f.combo->DroppedDown());
+}
+
+TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsInTheCombosColour)
 {
     ComboFixture f;
     for (int i = 0; i < 20; ++i)
         f.combo->Items().Add("Akun " + std::to_string(i));
     f.combo->SetItemIndex(15);
+    f.combo->SetColor(clYellow);
     f.session.PressKey(VK_F4);
-    EXPECT_EQ(f.combo->List().Height(), 8 * f.combo->ItemHeight() + 2);
-    EXPECT_TRUE(f.combo->List().ScrollBars().Visible(SB_VERT));
-    EXPECT_LE(f.combo->List().TopIndex(), 15);
-    EXPECT_GT(f.combo->List().TopIndex() + 8, 15);
-}
-
-TEST(ComboBoxItems, SortedItemsKeepTheirOrderAndTheChoiceFollowsText)
-{
-    ComboFixture f;
-    f.combo->Items().Clear();
-    f.combo->SetSorted(true);
-    f.combo->Items().Add("Modal");
-    f.combo->Items().Add("Aktiva");
-    f.combo->Items().Add("Hutang");
-    EXPECT_EQ(f.combo->Items().Get(0), "Aktiva");
-    f.combo->SetText("Hutang");
-    EXPECT_EQ(f.combo->ItemIndex(), 1);
-    f.combo->SetText("Tidak ada");
-    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    TComboDropList& list = f.combo->List();
+    EXPECT_EQ(list.Height(), 8 * f.combo->ItemHeight() + 2);
+    EXPECT_TRUE(list.ScrollBars().Visible(SB_VERT));
+    EXPECT_LE(list.TopIndex(), 15);
+    EXPECT_GT(list.TopIndex() + 8, 15);
+    const int unselected = (15 - list.TopIndex() + 1) % 8;
+    EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, unselected * list.ItemHeight() + 2), clYellow);
 }
 
 namespace {

@@ -49,7 +49,7 @@ struct LookupFixture : TControlsFixture {
 
 } // namespace
 
-TEST(LookupList, ListsTheListFieldAndIsPositionedByTheKey)
+TEST(LookupList, ListsTheListFieldIsPositionedByTheKeyAndReportsTheChosenKey)
 {
     LookupFixture f;
     EXPECT_EQ(f.Shown(), (std::vector<std::string>{"Kalvera", "Kalvera ZIVU", "Kalvera Duvize"}));
@@ -60,11 +60,8 @@ TEST(LookupList, ListsTheListFieldAndIsPositionedByTheKey)
     EXPECT_EQ(f.list->ItemIndex(), 2);
     f.list->SetKeyValue(Variant(99));
     EXPECT_EQ(f.list->ItemIndex(), -1);
-}
 
-TEST(LookupList, ChoosingAnItemReportsItsKeyAndLeavesTheRecordAlone)
-{
-    LookupFixture f;
+    // Choosing an item reports its key and leaves the record alone.
     f.table.Last();
     f.list->SetFocus();
     f.session.ProcessUntilIdle();
@@ -77,16 +74,7 @@ TEST(LookupList, ChoosingAnItemReportsItsKeyAndLeavesTheRecordAlone)
     EXPECT_TRUE(f.table.Eof());
 }
 
-TEST(LookupList, ListFieldIndexPicksOneOfSeveralFields)
-{
-    LookupFixture f;
-    f.list->SetListField("unit_code;unit_name");
-    EXPECT_EQ(f.Shown(), (std::vector<std::string>{"1", "2", "3"}));
-    f.list->SetListFieldIndex(1);
-    EXPECT_EQ(f.Shown(), (std::vector<std::string>{"Kalvera", "Kalvera ZIVU", "Kalvera Duvize"}));
-}
-
-TEST(LookupList, UnknownFieldRaisesAndChangesNothing)
+TEST(LookupList, ListFieldIndexAndUnknownFields)
 {
     LookupFixture f;
     f.list->SetKeyValue(Variant(11));
@@ -97,9 +85,14 @@ TEST(LookupList, UnknownFieldRaisesAndChangesNothing)
     EXPECT_EQ(f.Shown().size(), 3u);
     EXPECT_EQ(f.list->ItemIndex(), 1);
     EXPECT_EQ(f.list->Items().UpdateCount(), 0);
+
+    f.list->SetListField("unit_code;unit_name");
+    EXPECT_EQ(f.Shown(), (std::vector<std::string>{"1", "2", "3"}));
+    f.list->SetListFieldIndex(1);
+    EXPECT_EQ(f.Shown(), (std::vector<std::string>{"Kalvera", "Kalvera ZIVU", "Kalvera Duvize"}));
 }
 
-TEST(LookupList, ARecordBeingInsertedIsNotPostedByTheList)
+TEST(LookupList, ARecordBeingInsertedIsNotPostedByTheListAndClosingEmptiesIt)
 {
     LookupFixture f;
     f.table.Insert();
@@ -116,15 +109,11 @@ TEST(LookupList, ARecordBeingInsertedIsNotPostedByTheList)
     EXPECT_EQ(f.Shown().size(), 4u);
     f.list->SetKeyValue(Variant(13));
     EXPECT_EQ(f.list->Items()[f.list->ItemIndex()], "Kalvera Baru");
-}
 
-TEST(LookupList, ClosingEmptiesAndRowCountSetsTheHeight)
-{
-    LookupFixture f;
     f.list->SetRowCount(4);
     EXPECT_EQ(f.list->ClientHeight(), 4 * f.list->ItemHeight());
     f.table.Close();
     EXPECT_EQ(f.list->Count(), 0);
     f.table.Open();
-    EXPECT_EQ(f.list->Count(), 3);
+    EXPECT_EQ(f.list->Count(), 4);
 }

@@ -21,9 +21,11 @@ struct MemoFixture : TControlsFixture {
 
 } // namespace
 
-TEST(MemoTyping, EnterBreaksTheLineWhenTheMemoWantsReturns)
+TEST(MemoTyping, EnterAndTabAreTypedOnlyWhenTheMemoWantsThem)
 {
     MemoFixture f;
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "");
     f.session.TypeText("baris satu");
     f.session.PressKey(VK_RETURN);
     f.session.TypeText("dua");
@@ -32,9 +34,15 @@ TEST(MemoTyping, EnterBreaksTheLineWhenTheMemoWantsReturns)
     EXPECT_EQ(f.memo->Lines().Get(1), "dua");
     EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua");
     EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{1, 3}));
+
+    f.memo->SetWantReturns(false);
+    f.memo->SetWantTabs(true);
+    f.session.PressKey(VK_RETURN);
+    f.session.PressKey(VK_TAB);
+    EXPECT_EQ(f.memo->Text(), "baris satu\r\ndua\t");
 }
 
-TEST(MemoTyping, BackspaceAtALineStartJoinsTheLines)
+TEST(MemoTyping, LineBreaksJoinAndCount)
 {
     MemoFixture f;
     f.memo->SetText("ab\r\ncd");
@@ -45,25 +53,13 @@ TEST(MemoTyping, BackspaceAtALineStartJoinsTheLines)
     EXPECT_EQ(f.memo->CaretPos(), (TMemoPos{0, 2}));
     f.session.PressKey(VK_DELETE);
     EXPECT_EQ(f.memo->Lines().Get(0), "abd");
-}
 
-TEST(MemoTyping, WithoutWantReturnsEnterIsLeftToTheForm)
-{
-    MemoFixture f;
-    f.memo->SetWantReturns(false);
-    f.session.TypeText("x");
+    f.memo->SetText("");
+    f.memo->SetMaxLength(5);
+    f.session.TypeText("ab");
     f.session.PressKey(VK_RETURN);
-    EXPECT_EQ(f.memo->Lines().Count(), 1);
-}
-
-TEST(MemoTyping, TabsAreTypedOnlyWhenWanted)
-{
-    MemoFixture f;
-    f.session.PressKey(VK_TAB);
-    EXPECT_EQ(f.memo->Text(), "");
-    f.memo->SetWantTabs(true);
-    f.session.PressKey(VK_TAB);
-    EXPECT_EQ(f.memo->Text(), "\t");
+    f.session.TypeText("cde");
+    EXPECT_EQ(f.memo->Text(), "ab\r\nc");
 }
 
 TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
@@ -77,7 +73,7 @@ TEST(MemoTyping, ReadOnlyKeepsTheTextAndLinesFromCodeFireOnChange)
     EXPECT_EQ(f.memo->Text(), "Penutupan tahun buku");
 }
 
-TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
+TEST(MemoSelection, ShiftArrowsCopyAndClicks)
 {
     MemoFixture f;
     f.memo->SetText("satu\r\ndua");
@@ -88,34 +84,8 @@ TEST(MemoSelection, ShiftArrowsSelectAcrossLinesAndCopyJoinsWithCrLf)
     EXPECT_EQ(Clipboard().AsText(), "tu\r\ndu");
     f.session.TypeText("-");
     EXPECT_EQ(f.memo->Text(), "sa-a");
-}
 
-TEST(MemoWrap, LongLinesWrapAtSpacesWithinTheClientWidth)
-{
-    MemoFixture f;
-    f.memo->SetText("kata kata kata kata kata kata kata kata kata kata kata kata");
-    EXPECT_GT(f.memo->RowCount(), 1);
-    EXPECT_EQ(f.memo->Lines().Count(), 1);
-    f.memo->SetWordWrap(false);
-    EXPECT_EQ(f.memo->RowCount(), 1);
-}
-
-TEST(MemoScroll, VerticalScrollBarFollowsTheRows)
-{
-    MemoFixture f;
-    f.memo->SetScrollBars(TScrollStyle::ssVertical);
-    for (int i = 0; i < 30; ++i)
-        f.memo->Lines().Add("baris " + std::to_string(i));
-    ASSERT_TRUE(f.memo->WindowScrollBars().Visible(SB_VERT));
-    f.memo->Perform(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(f.memo->TopRow(), f.memo->VisibleRows());
-    f.session.PressKey(VK_END, kmCtrl);
-    EXPECT_EQ(f.memo->TopRow() + f.memo->VisibleRows(), 30);
-}
-
-TEST(MemoMouse, ClickPlacesTheCaretOnTheLineUnderThePointer)
-{
-    MemoFixture f;
+    // A click places the caret on the line under the pointer.
     f.memo->SetText("satu\r\ndua\r\ntiga");
     TCanvas measure;
     measure.SetFont(f.memo->Font());
@@ -124,14 +94,23 @@ TEST(MemoMouse, ClickPlacesTheCaretOnTheLineUnderThePointer)
     EXPECT_EQ(f.memo->CaretPos().Col, 3);
 }
 
-TEST(MemoTyping, MaxLengthCountsLineBreaks)
+TEST(MemoScroll, LongLinesWrapAndTheVerticalScrollBarFollowsTheRows)
 {
     MemoFixture f;
-    f.memo->SetMaxLength(5);
-    f.session.TypeText("ab");
-    f.session.PressKey(VK_RETURN);
-    f.session.TypeText("cde");
-    EXPECT_EQ(f.memo->Text(), "ab\r\nc");
+    f.memo->SetText("kata kata kata kata kata kata kata kata kata kata kata kata");
+    EXPECT_GT(f.memo->RowCount(), 1);
+    EXPECT_EQ(f.memo->Lines().Count(), 1);
+    f.memo->SetWordWrap(false);
+    EXPECT_EQ(f.memo->RowCount(), 1);
+
+    f.memo->SetScrollBars(TScrollStyle::ssVertical);
+    for (int i = 1; i < 30; ++i)
+        f.memo->Lines().Add("baris " + std::to_string(i));
+    ASSERT_TRUE(f.memo->WindowScrollBars().Visible(SB_VERT));
+    f.memo->Perform(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(f.memo->TopRow(), f.memo->VisibleRows());
+    f.session.PressKey(VK_END, kmCtrl);
+    EXPECT_EQ(f.memo->TopRow() + f.memo->VisibleRows(), 30);
 }
 
 namespace {

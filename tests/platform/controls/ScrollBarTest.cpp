@@ -22,21 +22,7 @@ struct ScrollFixture : TControlsFixture {
 
 } // namespace
 
-TEST(ScrollBarRange, PositionIsClampedToTheRange)
-{
-    ScrollFixture f;
-    f.bar->SetPageSize(20);
-    f.bar->SetPosition(500);
-    EXPECT_EQ(f.bar->Position(), 100);
-    EXPECT_EQ(f.bar->Model().Position(), 81);
-    f.bar->SetPosition(-5);
-    EXPECT_EQ(f.bar->Position(), 0);
-    EXPECT_THROW(f.bar->SetParams(0, 10, 5), EInvalidOperation);
-    EXPECT_EQ(f.bar->Min(), 0);
-    EXPECT_EQ(f.bar->Max(), 100);
-}
-
-TEST(ScrollBarMouse, ArrowStepsAndRepeatsWhileHeld)
+TEST(ScrollBar, ArrowsTrackThumbAndRange)
 {
     ScrollFixture f;
     const TPoint arrow = f.bar->ClientToScreen({f.bar->Width() - 5, 8});
@@ -51,24 +37,29 @@ TEST(ScrollBarMouse, ArrowStepsAndRepeatsWhileHeld)
     EXPECT_EQ(f.bar->Position(), 3);
     EXPECT_EQ(f.codes, (std::vector<TScrollCode>{scLineDown, scLineDown, scLineDown, scEndScroll}));
     EXPECT_EQ(f.changes, 3);
-}
 
-TEST(ScrollBarMouse, TrackClickPagesTowardsThePointer)
-{
-    ScrollFixture f;
+    f.codes.clear();
+    f.session.AdvanceClock(1000);
     f.session.ClickControl(*f.bar, {150, 8});
-    EXPECT_EQ(f.bar->Position(), 10);
+    EXPECT_EQ(f.bar->Position(), 13);
     EXPECT_EQ(f.codes.front(), scPageDown);
-}
 
-TEST(ScrollBarMouse, DraggingTheThumbTracksAndEndsWithThePosition)
-{
-    ScrollFixture f;
+    // Positions from code are clamped to the range; a bad range is refused.
+    f.bar->SetPageSize(20);
+    f.bar->SetPosition(500);
+    EXPECT_EQ(f.bar->Position(), 100);
+    EXPECT_EQ(f.bar->Model().Position(), 81);
+    f.bar->SetPosition(-5);
+    EXPECT_EQ(f.bar->Position(), 0);
+    EXPECT_THROW(f.bar->SetParams(0, 10, 5), EInvalidOperation);
+    EXPECT_EQ(f.bar->Min(), 0);
+    EXPECT_EQ(f.bar->Max(), 100);
+
+    // Dragging the thumb tracks and ends with the position.
+    f.codes.clear();
     const TRect thumb = f.bar->Model().ThumbRect();
-    const TPoint from = f.bar->ClientToScreen({(thumb.Left + thumb.Right) / 2, 8});
-    f.session.MouseDown(from.X, from.Y);
-    f.session.MoveTo(from.X + 60, from.Y);
-    f.session.MouseUp(from.X + 60, from.Y);
+    const int middle = (thumb.Left + thumb.Right) / 2;
+    f.Drag(*f.bar, {middle, 8}, {middle + 60, 8});
     EXPECT_GT(f.bar->Position(), 30);
     ASSERT_GE(f.codes.size(), 3u);
     EXPECT_EQ(f.codes.front(), scTrack);
@@ -93,35 +84,40 @@ TEST(ScrollBarMouse, TabPassesTheBarByButAClickFocusesIt)
     EXPECT_EQ(f.bar->Position(), 100);
     EXPECT_EQ(f.codes.back(), scEndScroll);
     EXPECT_EQ(f.codes[f.codes.size() - 2], scBottom);
-}
 
-TEST(ScrollBarEvents, OnScrollMayChangeTheNewPosition)
-{
-    ScrollFixture f;
     f.bar->OnScroll = [](TComponent*, TScrollCode, int& pos) { pos = 42; };
-    f.bar->SetFocus();
-    f.session.ProcessUntilIdle();
-    EXPECT_TRUE(f.bar->Focused());
-    f.session.PressKey(VK_RIGHT);
+    f.session.PressKey(VK_LEFT);
     EXPECT_EQ(f.bar->Position(), 42);
 }
 
-TEST(WindowScrollBars, ClickOnTheOwnedArrowScrollsTheList)
+TEST(WindowScrollBars, ClickOnTheOwnedArrowOrDraggingTheThumbScrollsTheList)
 {
     TControlsFixture f;
-    auto* list = f.Place<TListBox>(10, 10, 120, 60);
-    for (int i = 0; i < 20; ++i)
+    auto* list = f.Place<TListBox>(10, 10, 120, 120);
+    for (int i = 0; i < 100; ++i)
         list->Items().Add("Akun " + std::to_string(i));
     f.session.ProcessUntilIdle();
     ASSERT_TRUE(list->ScrollBars().Visible(SB_VERT));
-    const TRect bar = list->ScrollBars().BarRect(SB_VERT);
     const TRect w = list->WindowRect();
-    f.session.Click(w.Left + (bar.Left + bar.Right) / 2, w.Top + bar.Bottom - 4);
+    const TRect bar = list->ScrollBars().BarRect(SB_VERT);
+    const int x = w.Left + (bar.Left + bar.Right) / 2;
+    f.session.Click(x, w.Top + bar.Bottom - 4);
     EXPECT_EQ(list->TopIndex(), 1);
     EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), 1);
+
+    f.session.AdvanceClock(1000);
+    list->Perform(WM_VSCROLL, SB_TOP);
+    const int y = w.Top + bar.Top + 16 + 3;
+    f.session.MouseDown(x, y);
+    f.session.MoveTo(x, y + 40);
+    EXPECT_GT(list->TopIndex(), 0);
+    const int tracked = list->TopIndex();
+    f.session.MouseUp(x, y + 40);
+    EXPECT_EQ(list->TopIndex(), tracked);
+    EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), tracked);
 }
 
-TEST(WindowScrollBars, InfoIsClampedAndABarWithoutRoomHides)
+TEST(WindowScrollBars, InfoIsClampedAndOnlyLivingBarsAreFound)
 {
     TControlsFixture f;
     auto* list = f.Place<TListBox>(10, 10, 120, 60);
@@ -135,38 +131,13 @@ TEST(WindowScrollBars, InfoIsClampedAndABarWithoutRoomHides)
     bars.SetScrollInfo(SB_VERT, {0, 3, 4, 0}, SIF_ALL | SIF_DISABLENOSCROLL);
     EXPECT_TRUE(bars.Visible(SB_VERT));
     EXPECT_FALSE(bars.Enabled(SB_VERT));
-}
 
-TEST(WindowScrollBars, DraggingTheOwnedThumbTracksTheList)
-{
-    TControlsFixture f;
-    auto* list = f.Place<TListBox>(10, 10, 120, 120);
-    for (int i = 0; i < 100; ++i)
-        list->Items().Add("Akun " + std::to_string(i));
-    f.session.ProcessUntilIdle();
-    const TRect w = list->WindowRect();
-    const TRect bar = list->ScrollBars().BarRect(SB_VERT);
-    const int x = w.Left + (bar.Left + bar.Right) / 2;
-    const int y = w.Top + bar.Top + 16 + 3;
-    f.session.MouseDown(x, y);
-    f.session.MoveTo(x, y + 40);
-    EXPECT_GT(list->TopIndex(), 0);
-    const int tracked = list->TopIndex();
-    f.session.MouseUp(x, y + 40);
-    EXPECT_EQ(list->TopIndex(), tracked);
-    EXPECT_EQ(list->ScrollBars().GetScrollPos(SB_VERT), tracked);
-}
-
-TEST(WindowScrollBars, AWindowFindsTheBarsItOwnsOnlyWhileTheyLive)
-{
-    TControlsFixture f;
-    auto* list = f.Place<TListBox>(10, 10, 120, 60);
-    EXPECT_EQ(FindWindowScrollBars(list), &list->ScrollBars());
+    EXPECT_EQ(FindWindowScrollBars(list), &bars);
     EXPECT_EQ(FindWindowScrollBars(f.form), nullptr);
     EXPECT_EQ(FindWindowScrollBars(nullptr), nullptr);
     {
-        TWindowScrollBars bars(*f.form);
-        EXPECT_EQ(FindWindowScrollBars(f.form), &bars);
+        TWindowScrollBars formBars(*f.form);
+        EXPECT_EQ(FindWindowScrollBars(f.form), &formBars);
     }
     EXPECT_EQ(FindWindowScrollBars(f.form), nullptr);
 }

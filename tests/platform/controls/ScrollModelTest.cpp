@@ -27,11 +27,14 @@ TEST(ScrollBarModel, PageAndPositionAreClampedToTheRange)
     EXPECT_EQ(m.Info().Max, 5);
 }
 
-TEST(ScrollBarModel, ThumbIsProportionalToThePageAndMovesWithThePosition)
+TEST(ScrollBarModel, ThumbFollowsThePageAndThePosition)
 {
     TScrollBarModel m = Vertical(0, 99, 25, 0);
     // A 216-pixel bar has 16-pixel arrows and a 184-pixel track.
     EXPECT_EQ(m.ThumbRect(), Rect(0, 16, 16, 16 + 46));
+    EXPECT_EQ(m.PositionForThumbDrag(0, 1000), 75);
+    EXPECT_EQ(m.PositionForThumbDrag(75, -1000), 0);
+    EXPECT_EQ(m.PositionForThumbDrag(0, 69), 38);
     m.SetPosition(75);
     EXPECT_EQ(m.ThumbRect().Bottom, 200);
     EXPECT_EQ(m.PartAt({8, 5}), TScrollPart::spLineUp);
@@ -39,14 +42,6 @@ TEST(ScrollBarModel, ThumbIsProportionalToThePageAndMovesWithThePosition)
     EXPECT_EQ(m.PartAt({8, 30}), TScrollPart::spPageUp);
     EXPECT_EQ(m.PartAt({8, 190}), TScrollPart::spThumb);
     EXPECT_EQ(m.PartAt({20, 190}), TScrollPart::spNone);
-}
-
-TEST(ScrollBarModel, DraggingTheThumbOverTheWholeTrackReachesBothEnds)
-{
-    TScrollBarModel m = Vertical(0, 99, 25, 0);
-    EXPECT_EQ(m.PositionForThumbDrag(0, 1000), 75);
-    EXPECT_EQ(m.PositionForThumbDrag(75, -1000), 0);
-    EXPECT_EQ(m.PositionForThumbDrag(0, 69), 38);
 }
 
 TEST(ScrollBarModel, ShortBarSharesItsLengthBetweenTheArrows)

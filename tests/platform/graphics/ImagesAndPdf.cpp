@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <jpeglib.h>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
 #include "platform/graphics/ImageCodecs.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TPdfDocument.h"
+#include "tests/platform/graphics/JpegData.h"
 
 namespace {
 
@@ -41,34 +41,6 @@ std::string TempPath(const std::string& name) {
     const auto dir = std::filesystem::path(BUKURA_BINARY_DIR) / "test-artefacts";
     std::filesystem::create_directories(dir);
     return (dir / name).string();
-}
-
-std::vector<uint8_t> Jpeg(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
-    jpeg_compress_struct info;
-    jpeg_error_mgr err;
-    info.err = jpeg_std_error(&err);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &out, &size);
-    info.image_width = static_cast<JDIMENSION>(w);
-    info.image_height = static_cast<JDIMENSION>(h);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
-    for (int x = 0; x < w; ++x) row[x * 3] = r, row[x * 3 + 1] = g, row[x * 3 + 2] = b;
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&info, &p, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> data(out, out + size);
-    free(out);
-    return data;
 }
 
 // 2x2: bottom row blue, red; top row green, white. Rows pad to 8 bytes.
