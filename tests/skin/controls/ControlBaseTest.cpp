@@ -75,7 +75,7 @@ TEST(TeControlBuffer, TheSharedBufferGrowsForALargerControlAndIsUntouchedByAnEmp
     EXPECT_GE(SharedBuffer()->Height(), height) << "never shrunk";
 }
 
-TEST(TeControlMessages, ANormalEraseReportsDoneAndPaintsNothing)
+TEST(TeControlMessages, ANormalErasePaintsNothingAndThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
 {
     BaseForm f;
     TBitmap target(60, 40);
@@ -84,11 +84,7 @@ TEST(TeControlMessages, ANormalEraseReportsDoneAndPaintsNothing)
     EXPECT_EQ(target.ColorAt(5, 5), clBlue);
     f.control->Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(&target.Canvas()), 1);
     EXPECT_EQ(target.ColorAt(5, 5), ColorToRGB(clBtnFace));
-}
 
-TEST(TeControlMessages, ThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
-{
-    BaseForm f;
     for (int code : {ktcReplaced, ktcBefore, ktcComplete, ktcSet, ktcRemoved, ktcColorsChanged}) {
         f.session.ProcessUntilIdle();
         const int before = f.control->paints;

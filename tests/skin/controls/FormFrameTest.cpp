@@ -120,13 +120,9 @@ TEST_F(FormFrame, TheFrameShapeHoldsWhetherOrNotTheBackEndShapesWindows)
         EXPECT_EQ(s.ScreenColor(102, 102), PixelToColor(THeadlessBackend::DesktopColor));
         EXPECT_NE(s.ScreenColor(108, 108), PixelToColor(THeadlessBackend::DesktopColor));
         // A corner drag there would size the window if the press reached it.
-        s.MouseDown(102, 102);
-        s.MoveTo(90, 90);
-        s.MouseUp(90, 90);
+        Drag(102, 102, 90, 90);
         EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
-        s.MouseDown(102, 110);
-        s.MoveTo(90, 110);
-        s.MouseUp(90, 110);
+        Drag(102, 110, 90, 110);
         EXPECT_EQ(form->BoundsRect(), Bounds(88, 100, 312, 200));
         TComponent::Free(form);
         s.ProcessUntilIdle();

@@ -15,22 +15,6 @@ TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
     EXPECT_EQ(notified, 1);
 }
 
-TEST(FormOptions, AShadowBelowOneIsOffAndStaysOffWhenEnabledAgain)
-{
-    TTeShadow shadow;
-    shadow.SetEnabled(true);
-    EXPECT_EQ(shadow.EffectiveSize(), 4);
-    shadow.SetSize(0);
-    EXPECT_EQ(shadow.Size(), 0);
-    EXPECT_FALSE(shadow.Enabled());
-    shadow.SetSize(-3);
-    shadow.SetEnabled(true);
-    EXPECT_EQ(shadow.EffectiveSize(), 0);
-    shadow.SetSize(30);
-    EXPECT_EQ(shadow.Size(), 20);
-    EXPECT_EQ(shadow.EffectiveSize(), 20);
-}
-
 TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
 {
     TTeFormOptions source;

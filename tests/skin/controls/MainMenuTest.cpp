@@ -105,8 +105,7 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     auto& screen = w.session.Screen();
     screen.KeyDown('T', kmAlt);
     screen.KeyUp('T', kmAlt);
-    screen.KeyDown(VK_ESCAPE);
-    screen.KeyDown(VK_ESCAPE);
+    w.Keys({VK_ESCAPE, VK_ESCAPE});
     w.session.ProcessUntilIdle();
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);

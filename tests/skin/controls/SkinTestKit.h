@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/graphics/TCanvas.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteTheme.h"
@@ -104,6 +105,14 @@ template <class T, class P> T* PlacedOn(P& parent, const TRect& bounds)
     control->SetBoundsRect(bounds);
     return control;
 }
+inline TTeItem* AddItem(TTeItem& parent, const std::string& caption)
+{
+    auto* item = CreateOwned<TTeItem>(parent);
+    item->SetCaption(caption);
+    parent.Add(item);
+    return item;
+}
+
 struct SkinFixture : TControlsFixture {
     EngineUnits units;
 
@@ -116,5 +125,11 @@ struct SkinFixture : TControlsFixture {
         SetCurrentTheme(std::move(theme));
         session.ProcessUntilIdle();
         return ref;
+    }
+    // Keys queued for a menu loop to read.
+    void Keys(std::initializer_list<uint16_t> keys)
+    {
+        for (uint16_t key : keys)
+            session.Screen().KeyDown(key);
     }
 };

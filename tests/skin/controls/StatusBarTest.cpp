@@ -64,7 +64,7 @@ struct StatusBarFixture : TControlsFixture {
 
 } // namespace
 
-TEST(StatusBarLayout, LowViewPrioritiesGoFirstWhenSpaceIsShortAndZeroNeverShows)
+TEST(StatusBarLayout, LowViewPrioritiesGoFirstWhenSpaceIsShortAndSpareWidthGoesByStretchPriority)
 {
     StatusBarFixture f;
     auto* a = f.Add(100, 100);
@@ -83,14 +83,12 @@ TEST(StatusBarLayout, LowViewPrioritiesGoFirstWhenSpaceIsShortAndZeroNeverShows)
     c->SetViewPriority(0);
     EXPECT_FALSE(c->PanelVisible());
     EXPECT_TRUE(b->PanelVisible());
-}
 
-TEST(StatusBarLayout, SpareWidthGoesToTheHighestStretchPriorityAndItsOverflowToTheNext)
-{
-    StatusBarFixture f;
-    auto* a = f.Add(50, 100, 10);
-    auto* b = f.Add(50, 100, 90, 80);
-    auto* c = f.Add(50, 100);
+    // Spare width goes to the highest stretch priority and its overflow to the next.
+    f.bar->Panels().Clear();
+    a = f.Add(50, 100, 10);
+    b = f.Add(50, 100, 90, 80);
+    c = f.Add(50, 100);
     // 150 spare: b may grow by 30 only, a takes the remaining 120.
     EXPECT_EQ(b->EffectiveWidth(), 80);
     EXPECT_EQ(a->EffectiveWidth(), 170);

@@ -194,9 +194,7 @@ TEST_F(ThemeFormTest, DraggingTheStatusBarGripSizesTheSkinnedForm)
     const TRect grip = bar->GetGripRect();
     const TPoint p = bar->ClientToScreen({grip.Left + grip.Width() / 2, grip.Top + grip.Height() / 2});
     const TRect before = form->BoundsRect();
-    s.MouseDown(p.X, p.Y);
-    s.MoveTo(p.X + 40, p.Y + 30);
-    s.MouseUp(p.X + 40, p.Y + 30);
+    Drag(p.X, p.Y, p.X + 40, p.Y + 30);
     EXPECT_EQ(form->Width(), before.Width() + 40);
     EXPECT_EQ(form->Height(), before.Height() + 30);
     EXPECT_EQ(form->Left(), before.Left);

@@ -87,11 +87,6 @@ TEST_F(EngineUnit, TheMainWindowsResourceMakesOfficeXPCurrent)
     ASSERT_NE(dynamic_cast<TTeOfficeXPTheme*>(CurrentTheme()), nullptr);
     EXPECT_EQ(CurrentTheme()->Name(), "Default theme");
     EXPECT_EQ(form.engine->ThemeBuilding(), "OfficeXP");
-    EXPECT_FALSE(IsThemeFormDefined(0, "default"));
-    EXPECT_FALSE(IsThemeLabelDefined(0, "default"));
-    EXPECT_TRUE(IsThemeButtonDefined(0, "default"));
-    EXPECT_TRUE(IsThemeProgressDefined(0, "default"));
-    EXPECT_TRUE(IsThemeMenuDefined(0, "default"));
 
     EXPECT_EQ(ButtonHot(), 0xB6BDD2u);
     form.engine->SetDeltaBrightness(20);
