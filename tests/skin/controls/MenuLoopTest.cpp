@@ -91,7 +91,7 @@ TEST_F(MenuLoop, EscapeClosesOneLevelLeftRightHandOverToTheBarAndAltOrF10CloseAl
     EXPECT_EQ(opened.size(), 5u);
 }
 
-TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdown)
+TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdownAndAPressOutsideClosesTheChainAndReachesTheWindowBelow)
 {
     auto bar = MakeView(*root, true);
     const TPoint overEdit = host->ClientToScreen({edit->BoundsRect().Left + 5, 5});
@@ -100,11 +100,7 @@ TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdown)
     Keys({VK_ESCAPE, VK_ESCAPE});
     bar->RunMenuLoop();
     EXPECT_EQ(opened, (std::vector<std::string>{"User", "&Edit"}));
-}
 
-TEST_F(MenuLoop, PressOutsideClosesTheChainAndStillReachesTheWindowBelow)
-{
-    auto bar = MakeView(*root, true);
     const TPoint outside = session.ScreenPointOf(*form);
     Keys({VK_DOWN});
     session.Screen().MouseDown(outside.X, outside.Y);

@@ -126,24 +126,7 @@ TEST(TeScrollBar, AHandlerChangesStepsAndTheFinalPositionButNotTracking)
     f.Release(190);
 }
 
-TEST(TeScrollBar, AHeldArrowStepsAtOnceThenAfterTheDelayThenAtTheRepeatRate)
-{
-    BarFixture f;
-    f.Press(190);
-    EXPECT_EQ(f.log, (Log{"scroll 1 1", "change 1"}));
-    f.session.AdvanceClock(399);
-    EXPECT_EQ(f.bar->Position(), 1);
-    f.session.AdvanceClock(1);
-    EXPECT_EQ(f.bar->Position(), 2);
-    f.Wait(10);
-    EXPECT_EQ(f.bar->Position(), 12);
-    f.Release(190);
-    EXPECT_EQ(f.log.back(), "scroll 8 12");
-    f.session.AdvanceClock(1000);
-    EXPECT_EQ(f.bar->Position(), 12);
-}
-
-TEST(TeScrollBar, APressWithNoMoveBeforeItStepsAtOnce)
+TEST(TeScrollBar, APressStepsAtOnceEvenWithNoMoveBeforeItThenAfterTheDelayThenAtTheRepeatRate)
 {
     BarFixture f;
     for (int x : {190, 150}) {
@@ -151,6 +134,19 @@ TEST(TeScrollBar, APressWithNoMoveBeforeItStepsAtOnce)
         f.bar->Perform(WM_LBUTTONUP, 0, MakeLong(x, 8));
     }
     EXPECT_EQ(f.bar->Position(), 2);
+    f.log.clear();
+    f.Press(190);
+    EXPECT_EQ(f.log, (Log{"scroll 1 3", "change 3"}));
+    f.session.AdvanceClock(399);
+    EXPECT_EQ(f.bar->Position(), 3);
+    f.session.AdvanceClock(1);
+    EXPECT_EQ(f.bar->Position(), 4);
+    f.Wait(10);
+    EXPECT_EQ(f.bar->Position(), 14);
+    f.Release(190);
+    EXPECT_EQ(f.log.back(), "scroll 8 14");
+    f.session.AdvanceClock(1000);
+    EXPECT_EQ(f.bar->Position(), 14);
 }
 
 TEST(TeScrollBar, AHeldPageStopsWhenTheThumbReachesThePointer)

@@ -11,10 +11,9 @@ namespace {
 class StatusTheme : public RecordingTheme {
 public:
     std::vector<TRect> panels;
-    bool IsStatusDefined(Byte, const std::string& o) override { return log.push_back("IsStatusDefined " + o), o == "bar"; }
-    TRect GetStatusClientRect(Byte, const TteStatusBarInfo& info, const std::string& o) override
+    bool IsStatusDefined(Byte, const std::string& o) override { return o == "bar"; }
+    TRect GetStatusClientRect(Byte, const TteStatusBarInfo& info, const std::string&) override
     {
-        log.push_back("GetStatusClientRect " + o);
         TRect r = info.Rect;
         r.Inflate(-5, -5);
         return r;
@@ -23,9 +22,8 @@ public:
     {
         log.push_back("DrawStatusBar " + o);
     }
-    void DrawStatusPanel(Byte, TCanvas&, const TteStatusPanelInfo& info, const std::string& o) override
+    void DrawStatusPanel(Byte, TCanvas&, const TteStatusPanelInfo& info, const std::string&) override
     {
-        log.push_back("DrawStatusPanel " + o);
         panels.push_back(info.Rect);
     }
     void DrawStatusText(Byte, TCanvas&, const TteStatusPanelInfo&, const TteTextInfo& t, const std::string& o) override
