@@ -149,7 +149,7 @@ TEST(TeButtonGlyph, GlyphAndCaptionSitSideBySideAroundTheCentreAndTheImageCountF
     EXPECT_EQ(f.PixelOf(*f.button, 0, 0), ColorToRGB(clBtnHighlight)) << "a glyph without width paints";
 }
 
-TEST(TeButtonTheme, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMark)
+TEST(TeButtonLook, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMarkAndADisabledClassicCaptionIsEmbossed)
 {
     ButtonForm f;
     f.button->SetThemeObject("dialog");
@@ -164,12 +164,10 @@ TEST(TeButtonTheme, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMark)
     f.button->SetEnabled(false);
     f.session.ProcessUntilIdle();
     EXPECT_TRUE(theme.Logged("DrawButton default 3"));
-}
 
-TEST(TeButtonLook, ADisabledClassicCaptionIsEmbossed)
-{
-    ButtonForm f;
-    f.button->SetEnabled(false);
+    ResetCurrentTheme();
+    f.button->SetKind(bkCustom);
+    f.button->SetCaption("Simpan");
     f.session.ProcessUntilIdle();
     const auto runs = PaintedText(*f.form, "Simpan");
     ASSERT_EQ(runs.size(), 2u);
@@ -177,3 +175,4 @@ TEST(TeButtonLook, ADisabledClassicCaptionIsEmbossed)
     EXPECT_EQ(runs[1].Color, clBtnShadow);
     EXPECT_EQ(runs[0].Cell.Left, runs[1].Cell.Left + 1);
 }
+

@@ -75,7 +75,7 @@ TEST(TeControlBuffer, TheSharedBufferGrowsForALargerControlAndIsUntouchedByAnEmp
     EXPECT_GE(SharedBuffer()->Height(), height) << "never shrunk";
 }
 
-TEST(TeControlMessages, ANormalErasePaintsNothingAndThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
+TEST(TeControlMessages, ANormalErasePaintsNothingThemeChangesRepaintOnReplacedFirstResetAndRecolouredAndALateControlHearsTheTheme)
 {
     BaseForm f;
     TBitmap target(60, 40);
@@ -93,11 +93,8 @@ TEST(TeControlMessages, ANormalErasePaintsNothingAndThemeChangesRepaintOnReplace
         const bool repaints = code != ktcBefore && code != ktcComplete;
         EXPECT_EQ(f.control->paints - before, repaints ? 1 : 0) << code;
     }
-}
 
-TEST(TeControlMessages, AControlMadeWhileAThemeIsCurrentHearsItInItsOwnHandler)
-{
-    BaseForm f;
+    f.control->codes.clear();
     f.UseRecordingTheme();
     EXPECT_EQ(f.control->codes, (std::vector<int>{ktcBefore, ktcSet, ktcComplete}));
     auto* late = f.Place<CountingControl>(100, 10, 30, 30);

@@ -118,7 +118,7 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     EXPECT_EQ(kids[1]->BoundsRect(), bounds[1]);
 }
 
-TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheFrame)
+TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheFrameOverTheFramesBackground)
 {
     TMDIClient* client = frame->MDIClient();
     TTeMDIFrame* mdi = frameSkin->MDIFrame();
@@ -145,21 +145,19 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
     int position = mdi->ScrollBar(true)->Position() + 30;
     mdi->ScrollBar(true)->OnScroll(mdi->ScrollBar(true), tecPosition, position);
     EXPECT_EQ(kids[2]->Top(), top - 30);
-}
 
-TEST_F(MDIFrameTest, TheClientShowsTheFramesBackground)
-{
+    // The client shows the frame's background.
     frame->SetColor(clTeal);
     frame->Invalidate();
     frame->MDIClient()->Invalidate();
     s.ProcessUntilIdle();
-    const TMDIClient& client = *frame->MDIClient();
-    EXPECT_EQ(s.ClientColor(client, client.ClientWidth() - 5, client.ClientHeight() - 5), clTeal);
+    EXPECT_EQ(s.ClientColor(*client, 5, 5), clTeal);
 }
 
-TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndAnItemBringsItsChildForward)
+TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndFollowsThemAndTheBarShowsTheMaximizedChildsButtons)
 {
     auto* window = CreateOwned<TTeItem>(*frame);
+    window->SetCaption("&Window");
     auto* cascade = CreateOwned<TTeItem>(*frame);
     cascade->SetCaption("&Cascade");
     window->Add(cascade);
@@ -175,20 +173,14 @@ TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndAnItemBringsItsChildFor
     EXPECT_EQ(frame->ActiveMDIChild(), kids[0]);
     EXPECT_TRUE(window->Items(window->Count() - 1)->Checked());
     EXPECT_FALSE(window->Items(2)->Checked());
-}
 
-TEST_F(MDIFrameTest, TheBarShowsTheMaximizedChildsButtonsAndTheWindowMenuFollowsTheChildren)
-{
     auto* bar = CreateOwned<TTeMenuBar>(*frame);
     bar->BeginLoading();
     bar->SetParent(frame);
     bar->SetAlign(TAlign::alTop);
     bar->EndLoading();
-    auto* window = CreateOwned<TTeItem>(*frame);
-    window->SetCaption("&Window");
     bar->Items()->Add(window);
     frameSkin->SetMenuBar(bar);
-    frameSkin->SetWindowMenu(window);
 
     kidSkins[1]->Maximize();
     s.ProcessUntilIdle();
@@ -214,5 +206,5 @@ TEST_F(MDIFrameTest, TheBarShowsTheMaximizedChildsButtonsAndTheWindowMenuFollows
     TComponent::Free(kids[1]);
     s.ProcessUntilIdle();
     EXPECT_EQ(bar->MDIChildSkin(), nullptr);
-    EXPECT_EQ(Captions(*window), (std::vector<std::string>{"-", "Voucher 2", "Kas 7"}));
+    EXPECT_EQ(Captions(*window), (std::vector<std::string>{"&Cascade", "-", "Voucher 2", "Kas 7"}));
 }

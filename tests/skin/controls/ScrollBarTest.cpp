@@ -126,7 +126,7 @@ TEST(TeScrollBar, AHandlerChangesStepsAndTheFinalPositionButNotTracking)
     f.Release(190);
 }
 
-TEST(TeScrollBar, APressStepsAtOnceEvenWithNoMoveBeforeItThenAfterTheDelayThenAtTheRepeatRate)
+TEST(TeScrollBar, APressStepsAtOnceEvenWithNoMoveBeforeItThenAfterTheDelayThenAtTheRepeatRateAndAHeldPageStopsAtThePointer)
 {
     BarFixture f;
     for (int x : {190, 150}) {
@@ -147,11 +147,8 @@ TEST(TeScrollBar, APressStepsAtOnceEvenWithNoMoveBeforeItThenAfterTheDelayThenAt
     EXPECT_EQ(f.log.back(), "scroll 8 14");
     f.session.AdvanceClock(1000);
     EXPECT_EQ(f.bar->Position(), 14);
-}
 
-TEST(TeScrollBar, AHeldPageStopsWhenTheThumbReachesThePointer)
-{
-    BarFixture f;
+    f.bar->SetPosition(0);
     f.bar->SetLargeChange(10);
     f.Press(120);
     f.session.AdvanceClock(400);

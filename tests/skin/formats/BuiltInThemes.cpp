@@ -126,7 +126,7 @@ TEST_F(ThemeCanvas, ScrollPartsFillByStateAndOnlyButtonsGetArrows)
     EXPECT_EQ(borderInside(0, 0), 0) << "the thumb has no arrow";
 }
 
-TEST_F(ThemeCanvas, EditFrameAndSelection)
+TEST_F(ThemeCanvas, EditFrameAndSelectionAndStatusPanelsFramedInADarkerFace)
 {
     EXPECT_EQ(xp.GetEditClientRect(0, MakeEditInfo({0, 0, 100, 21}, 0), obj), TRect(4, 4, 96, 17));
     xp.DrawEditFrame(0, Canvas(), MakeEditInfo({0, 0, 100, 21}, 0), obj);
@@ -134,9 +134,19 @@ TEST_F(ThemeCanvas, EditFrameAndSelection)
     EXPECT_EQ(At(60, 10), White);
     EXPECT_EQ(At(10, 10), XpBorder);
     EXPECT_EQ(At(20, 10), XpFocused) << "EditSelection";
+
+    bitmap.Fill(0xFF000000 | Backdrop);
+    const TteStatusBarInfo bar = MakeStatusBarInfo({0, 0, 200, 24});
+    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), TRect(5, 2, 195, 22));
+    xp.DrawStatusBar(0, Canvas(), bar, obj);
+    xp.DrawStatusPanel(0, Canvas(), MakeStatusPanelInfo({5, 2, 100, 22}), obj);
+    xp.DrawStatusGripper(0, Canvas(), MakeStatusBarInfo({180, 4, 195, 22}), obj);
+    EXPECT_EQ(At(5, 10), Rgb(172, 168, 160));
+    EXPECT_EQ(At(50, 10), XpFace);
+    EXPECT_EQ(At(190, 20), XpFace) << "no gripper";
 }
 
-TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStates)
+TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStatesAndThePopupGutterEndsWhereTheItemGutterEnds)
 {
     xp.DrawMenuFrame(0, Canvas(), MakeMenuFrameInfo({0, 0, 200, 20}), obj);
     for (uint8_t state = 1; state <= 3; ++state)
@@ -146,10 +156,8 @@ TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStates)
     EXPECT_EQ(At(100, 10), XpBorder) << "hot while idle";
     EXPECT_EQ(At(120, 10), XpHot);
     EXPECT_EQ(At(150, 10), XpFace) << "disabled";
-}
 
-TEST_F(ThemeCanvas, PopupGutterEndsWhereTheItemGutterEnds)
-{
+    bitmap.Fill(0xFF000000 | Backdrop);
     const TteMenuFrameInfo frame = MakeMenuFrameInfo({0, 0, 120, 80});
     xp.DrawMenuFrame(2, Canvas(), frame, obj);
     EXPECT_EQ(At(0, 70), Gray);
@@ -167,18 +175,6 @@ TEST_F(ThemeCanvas, PopupGutterEndsWhereTheItemGutterEnds)
     EXPECT_EQ(At(40, 46), Gray) << "the separator's one-pixel line";
     EXPECT_EQ(At(40, 45), White);
     EXPECT_EQ(At(30, 46), White) << "the line starts past the gutter";
-}
-
-TEST_F(ThemeCanvas, StatusPanelsAreFramedInADarkerFace)
-{
-    const TteStatusBarInfo bar = MakeStatusBarInfo({0, 0, 200, 24});
-    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), TRect(5, 2, 195, 22));
-    xp.DrawStatusBar(0, Canvas(), bar, obj);
-    xp.DrawStatusPanel(0, Canvas(), MakeStatusPanelInfo({5, 2, 100, 22}), obj);
-    xp.DrawStatusGripper(0, Canvas(), MakeStatusBarInfo({180, 4, 195, 22}), obj);
-    EXPECT_EQ(At(5, 10), Rgb(172, 168, 160));
-    EXPECT_EQ(At(50, 10), XpFace);
-    EXPECT_EQ(At(190, 20), XpFace) << "no gripper";
 }
 
 TEST_F(ThemeCanvas, FlatFormFrameCaptionAndButtons)

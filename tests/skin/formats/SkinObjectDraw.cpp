@@ -84,7 +84,7 @@ TEST(SkinObjectDraw, DashIsALineInTheFontColour)
     EXPECT_EQ(t.At(8, 4), Back);
 }
 
-TEST(SkinObjectDraw, TextAlignmentShadowAndSecondText)
+TEST(SkinObjectDraw, TextAlignmentShadowAndSecondTextAndATitleShortenedToItsWidth)
 {
     auto label = Create<TSeSkinObject>();
     label->SetBounds(Rect(0, 0, 100, 30));
@@ -105,19 +105,16 @@ TEST(SkinObjectDraw, TextAlignmentShadowAndSecondText)
     EXPECT_EQ(t.texts[1].Cell.Bottom, 30);
     EXPECT_EQ(t.texts[3].Text, "Ctrl+S");
     EXPECT_EQ(t.texts[3].Cell.Left, 0); // mirrored: bottom left
-}
 
-TEST(SkinObjectDraw, TitleTextIsShortenedToItsWidth)
-{
     auto title = Create<TSeSkinObject>();
     title->SetBounds(Rect(0, 0, 40, 16));
     title->SetKind(skTitle);
     title->SetText("Laporan Neraca Percobaan");
-    Target t;
-    title->Draw(t.Canvas(), TRect{});
-    ASSERT_EQ(t.texts.size(), 1u);
-    EXPECT_EQ(t.texts[0].Text.substr(t.texts[0].Text.size() - 3), "...");
-    EXPECT_LE(t.texts[0].Cell.Width(), 40);
+    Target titled;
+    title->Draw(titled.Canvas(), TRect{});
+    ASSERT_EQ(titled.texts.size(), 1u);
+    EXPECT_EQ(titled.texts[0].Text.substr(titled.texts[0].Text.size() - 3), "...");
+    EXPECT_LE(titled.texts[0].Cell.Width(), 40);
 }
 
 TEST(SkinObjectDraw, NinePartsKeepCornersAndMaskOnlyWhereTheLinkHasKeyPixels)

@@ -95,7 +95,7 @@ public:
 
 } // namespace
 
-TEST(SkinFileLayout, BodyOfOneBitmapPlainAndWithTheFlaggedWordInsideLevelNine)
+TEST(SkinFileLayout, BodyOfOneBitmapAndAnObjectWithoutChildrenStoreTheFlaggedWords)
 {
     auto skin = TinySkin(0xFF010203u, 0xFF040506u);
     const std::string bitmap = BitmapRecord(0xFF010203u, 0xFF040506u);
@@ -103,10 +103,7 @@ TEST(SkinFileLayout, BodyOfOneBitmapPlainAndWithTheFlaggedWordInsideLevelNine)
     const std::string image = Save(*skin, TSeSkinFilterMaxCompression::Class());
     EXPECT_EQ(image.substr(0, 6), std::string("SKNZ\x78\xDA", 6));
     EXPECT_EQ(Inflated(image), DefaultTexts() + Int(0x000F0001) + bitmap + Int(0));
-}
 
-TEST(SkinFileLayout, ObjectWithoutChildrenStoresTheFlaggedCount)
-{
     TSeSkinObject object;
     object.SetName("Lone");
     TMemoryStream binary, text;
@@ -148,7 +145,7 @@ TEST(SkinFileFiles, MissingFileOrUnknownKindLoadsNothing)
     ExpectSameSkin(*skin, back);
 }
 
-TEST(SkinFileRoundTrip, EveryKindLoadsBackAnEqualSkin)
+TEST(SkinFileRoundTrip, EveryKindLoadsBackAnEqualSkinAndStopsAtTheImagesEnd)
 {
     auto skin = testskin::MakeSkin();
     for (const TSeSkinFilterClass* kind :
@@ -165,11 +162,8 @@ TEST(SkinFileRoundTrip, EveryKindLoadsBackAnEqualSkin)
         EXPECT_TRUE(face->Bitmap().MaskedAngles());
         EXPECT_FALSE(face->BitmapHot().MaskedAngles());
     }
-}
 
-TEST(SkinFileRoundTrip, ImageFollowedByOtherDataLeavesTheStreamAfterIt)
-{
-    auto skin = testskin::MakeSkin();
+    // An image followed by other data leaves the stream after it.
     TMemoryStream stream(Save(*skin, TSeSkinFilterCompressed::Class()) + "\x01\x02\x03");
     TSeSkinSource back;
     back.LoadFromStream(stream);
@@ -177,18 +171,7 @@ TEST(SkinFileRoundTrip, ImageFollowedByOtherDataLeavesTheStreamAfterIt)
     EXPECT_EQ(stream.Position(), stream.Size() - 3);
 }
 
-TEST(SkinFileRoundTrip, NearMagentaAndNearKeyPixelsBecomeTheKey)
-{
-    TSeSkinSource back;
-    const std::string body = DefaultTexts() + Int(1) + BitmapRecord(0xFFFA05FAu, 0xFFF900FFu) + Int(0);
-    Load(back, TSeSkinFilterUncompressed::Class(), body);
-    const TteBitmap& b = *back.Bitmaps().Get(0);
-    EXPECT_EQ(b.GetPixel(0, 0), 0x007F007Fu);
-    EXPECT_EQ(b.GetPixel(1, 0), 0xFFF900FFu);
-    EXPECT_TRUE(b.Transparent());
-}
-
-TEST(SkinFileRoundTrip, LegacyBitmapsAreBmpImages)
+TEST(SkinFileRoundTrip, LegacyBitmapsAreBmpImagesAndNearMagentaAndNearKeyPixelsBecomeTheKey)
 {
     // 2 x 1, 24 bits, bottom-up: one near-key pixel and one white.
     const std::string bmp = std::string("BM", 2) + Int(14 + 40 + 8) + Int(0) + Int(54) + Int(40) + Int(2) + Int(1) +
@@ -207,6 +190,12 @@ TEST(SkinFileRoundTrip, LegacyBitmapsAreBmpImages)
     EXPECT_EQ(back.Bitmaps().Get(2)->Name(), "c");
     EXPECT_EQ(back.Bitmaps().Get(2)->GetPixel(0, 0), KeyColor);
     EXPECT_EQ(back.Bitmaps().Get(2)->GetPixel(1, 0), 0xFFFFFFFFu);
+
+    Load(back, TSeSkinFilterUncompressed::Class(), DefaultTexts() + Int(1) + BitmapRecord(0xFFFA05FAu, 0xFFF900FFu) + Int(0));
+    const TteBitmap& b = *back.Bitmaps().Get(0);
+    EXPECT_EQ(b.GetPixel(0, 0), 0x007F007Fu);
+    EXPECT_EQ(b.GetPixel(1, 0), 0xFFF900FFu);
+    EXPECT_TRUE(b.Transparent());
 }
 
 TEST(SkinFileRoundTrip, RecordOfAnUnknownClassIsSkipped)
@@ -247,7 +236,7 @@ TEST(SkinFileErrors, CutAndCorruptInputsRaise)
     EXPECT_THROW(Load(back, TSeSkinFilterCompressed::Class(), std::string("SK")), EReadError);
 }
 
-TEST(SkinFileErrors, CountsAndLengthsBeyondTheDataRaiseBeforeAllocating)
+TEST(SkinFileErrors, CountsAndLengthsBeyondTheDataRaiseBeforeAllocatingAndEndlessNestingIsRefused)
 {
     TSeSkinSource back;
     EXPECT_THROW(Load(back, TSeSkinFilterUncompressed::Class(), Int(0x7FFFFFFF) + std::string(26, 'x')), EReadError);
@@ -259,6 +248,15 @@ TEST(SkinFileErrors, CountsAndLengthsBeyondTheDataRaiseBeforeAllocating)
     // A bitmap larger than its record.
     EXPECT_THROW(Load(back, TSeSkinFilterUncompressed::Class(),
                       std::string(20, '\0') + Int(1) + Str("big") + Int(16384) + Int(16384) + Int(0)),
+                 EReadError);
+
+    auto skin = std::make_unique<TSeSkinSource>();
+    TComponentPtr<TSeSkinObject> top = Create<TSeSkinObject>();
+    TSeSkinObject* level = top.get();
+    for (int i = 0; i < 100; ++i)
+        level = CreateOwned<TSeSkinObject>(*level);
+    skin->AddObject(top.release());
+    EXPECT_THROW(Load(back, TSeSkinFilterMaxCompression::Class(), Save(*skin, TSeSkinFilterMaxCompression::Class())),
                  EReadError);
 }
 
@@ -340,15 +338,3 @@ TEST(SkinFileErrors, FailedLoadLeavesTheSkinAsItWas)
     ExpectSameSkin(*skin, back);
 }
 
-TEST(SkinFileErrors, ObjectsNestedWithoutEndAreRefused)
-{
-    auto skin = std::make_unique<TSeSkinSource>();
-    TComponentPtr<TSeSkinObject> top = Create<TSeSkinObject>();
-    TSeSkinObject* level = top.get();
-    for (int i = 0; i < 100; ++i)
-        level = CreateOwned<TSeSkinObject>(*level);
-    skin->AddObject(top.release());
-    TSeSkinSource back;
-    EXPECT_THROW(Load(back, TSeSkinFilterMaxCompression::Class(), Save(*skin, TSeSkinFilterMaxCompression::Class())),
-                 EReadError);
-}

@@ -113,7 +113,7 @@ TEST_F(EngineUnit, BuiltInThemesAreChosenByKindName)
     EXPECT_EQ(engine.ThemeBuilding(), "No theme");
 }
 
-TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
+TEST_F(EngineUnit, ListItemsAreClonedRemovingTheListRemovesTheThemeAndAnIndexReadBeforeItsListWaitsForTheForm)
 {
     TComponent form;
     auto* list = CreateOwned<TTeThemeList>(form);
@@ -135,19 +135,16 @@ TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
     EXPECT_EQ(CurrentTheme(), nullptr);
     EXPECT_EQ(engine.ThemeList(), nullptr);
     EXPECT_EQ(engine.ThemeIndex(), -1);
-}
 
-TEST_F(EngineUnit, AnIndexReadBeforeItsListIsAppliedWhenTheFormHasLoaded)
-{
-    TComponent form;
-    auto* list = CreateOwned<TTeThemeList>(form);
-    auto* engine = CreateOwned<TTeThemeEngine>(form);
-    AddStored(*list, "Late");
-    form.BeginLoading();
-    engine->SetThemeIndex(0);
-    engine->SetThemeList(list);
+    TComponent late;
+    auto* lateList = CreateOwned<TTeThemeList>(late);
+    auto* lateEngine = CreateOwned<TTeThemeEngine>(late);
+    AddStored(*lateList, "Late");
+    late.BeginLoading();
+    lateEngine->SetThemeIndex(0);
+    lateEngine->SetThemeList(lateList);
     EXPECT_EQ(CurrentTheme(), nullptr);
-    form.EndLoading();
+    late.EndLoading();
     ASSERT_NE(CurrentTheme(), nullptr);
     EXPECT_EQ(CurrentTheme()->Name(), "Late");
 }
