@@ -22,7 +22,7 @@ using States = std::vector<TTeCheckBoxState>;
 
 } // namespace
 
-TEST(TeCheckBoxClicks, ClicksCycleThroughTheStatesAndOnlyAChangeOutsideLoadingFiresOnClick)
+TEST(TeCheckBoxInput, ClicksCycleTheStatesSpaceTogglesOnlyTheBoxThatSawThePressAndLoadingFiresNothing)
 {
     CheckForm f;
     f.ClickAt(5, 5);
@@ -46,11 +46,7 @@ TEST(TeCheckBoxClicks, ClicksCycleThroughTheStatesAndOnlyAChangeOutsideLoadingFi
     f.box->EndLoading();
     EXPECT_EQ(f.clicked.size(), 2u);
     EXPECT_FALSE(f.box->Checked());
-}
 
-TEST(TeCheckBoxKeys, SpaceTogglesOnlyTheBoxThatSawThePress)
-{
-    CheckForm f;
     auto* next = f.Place<TTeCheckBox>(20, 60, 98, 20);
     f.box->SetFocus();
     f.session.KeyDown(VK_SPACE, 0, " ");

@@ -2,7 +2,7 @@
 
 #include "skin/controls/TTeFormOptions.h"
 
-TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
+TEST(FormOptions, SettersNotifyOnlyOnARealChangeAndBothGroupsCopyTheirPartsWhole)
 {
     TTeBlending blending;
     int notified = 0;
@@ -13,16 +13,13 @@ TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
     blending.SetValue(255);
     blending.SetValue(400);
     EXPECT_EQ(notified, 1);
-}
 
-TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
-{
     TTeFormOptions source;
     source.Blending().SetEnabled(true);
     source.Shadow().SetSize(7);
     source.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
     TTeFormOptions copy;
-    int notified = 0;
+    notified = 0;
     copy.OnChange = [&](TPersistent& sender) {
         EXPECT_EQ(&sender, &copy);
         ++notified;
@@ -36,3 +33,4 @@ TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
     TTePopupMenuOptions popup;
     EXPECT_ANY_THROW(popup.Assign(source));
 }
+

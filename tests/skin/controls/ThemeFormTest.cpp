@@ -134,7 +134,7 @@ TEST_F(ThemeFormTest, ButtonKindsFollowTheStateAndOnlyRegionAndBackgroundNameThe
     EXPECT_FALSE(region->Contains(2, 2));
 }
 
-TEST_F(ThemeFormTest, AThemeWithoutTheFormsObjectLeavesTheClassicFrame)
+TEST_F(ThemeFormTest, AThemeWithoutTheFormsObjectLeavesTheClassicFrameAndSwitchingKeepsTheClientSize)
 {
     UseFormTheme("other");
     TForm* classicForm;
@@ -145,20 +145,15 @@ TEST_F(ThemeFormTest, AThemeWithoutTheFormsObjectLeavesTheClassicFrame)
     EXPECT_EQ(themedForm->ClientRect(), classicForm->ClientRect());
     for (const TPoint p : {TPoint{1, 1}, TPoint{200, 10}, TPoint{398, 150}, TPoint{200, 150}})
         EXPECT_EQ(themed->HitTest(p.X, p.Y), classic->HitTest(p.X, p.Y));
-}
 
-TEST_F(ThemeFormTest, SwitchingTheThemeReMeasuresTheFrameAndKeepsTheClientSize)
-{
-    TForm* form;
-    Make(form);
-    const TRect client = form->ClientRect();
+    const TRect client = themedForm->ClientRect();
     UseFormTheme("default");
-    EXPECT_EQ(form->ClientRect(), client);
-    EXPECT_EQ(form->Width(), client.Width() + 12);
-    EXPECT_EQ(form->Height(), client.Height() + 32);
+    EXPECT_EQ(themedForm->ClientRect(), client);
+    EXPECT_EQ(themedForm->Width(), client.Width() + 12);
+    EXPECT_EQ(themedForm->Height(), client.Height() + 32);
     ResetCurrentTheme();
     s.ProcessUntilIdle();
-    EXPECT_EQ(form->ClientRect(), client);
+    EXPECT_EQ(themedForm->ClientRect(), client);
 }
 
 TEST_F(ThemeFormTest, ATransparentChildGetsTheThemesBackgroundClippedToItsRectangle)

@@ -197,7 +197,6 @@ TEST_F(SkinTheme, ColoursAndFontsAreShiftedOnceOnEveryReset)
     for (int pass = 0; pass < 2; ++pass) {
         theme->Reset();
         EXPECT_EQ(theme->Colors().GetColor(tcList), once.GetColor(tcList)) << pass;
-        EXPECT_EQ(theme->Colors().GetColor(tcButtonNormal), black.GetColor(0)) << pass;
         EXPECT_EQ(theme->Fonts().GetFont(tfWindowTextNormal).Color(), black.GetColor(0)) << pass;
         EXPECT_EQ(theme->WorkSkin().Bitmaps().Get(1)->GetPixel(30, 6), tile.GetPixel(30, 6)) << pass;
     }

@@ -21,17 +21,12 @@ std::string Save(TSeSkinSource& skin, const TSeSkinFilterClass& kind)
     return out.DataString();
 }
 
-void Load(TSeSkinSource& skin, const TSeSkinFilterClass& kind, TStream& in)
+void Load(TSeSkinSource& skin, const TSeSkinFilterClass& kind, const std::string& image)
 {
     auto filter = kind.NewFilter();
     filter->SetSource(&skin);
-    filter->LoadFromStream(in);
-}
-
-void Load(TSeSkinSource& skin, const TSeSkinFilterClass& kind, const std::string& image)
-{
     TMemoryStream in(image);
-    Load(skin, kind, in);
+    filter->LoadFromStream(in);
 }
 
 std::string Inflated(const std::string& image)
@@ -191,7 +186,8 @@ TEST(SkinFileRoundTrip, LegacyBitmapsAreBmpImagesAndNearMagentaAndNearKeyPixelsB
     EXPECT_EQ(back.Bitmaps().Get(2)->GetPixel(0, 0), KeyColor);
     EXPECT_EQ(back.Bitmaps().Get(2)->GetPixel(1, 0), 0xFFFFFFFFu);
 
-    Load(back, TSeSkinFilterUncompressed::Class(), DefaultTexts() + Int(1) + BitmapRecord(0xFFFA05FAu, 0xFFF900FFu) + Int(0));
+    const std::string nearKeys = BitmapRecord(0xFFFA05FAu, 0xFFF900FFu);
+    Load(back, TSeSkinFilterUncompressed::Class(), DefaultTexts() + Int(1) + nearKeys + Int(0));
     const TteBitmap& b = *back.Bitmaps().Get(0);
     EXPECT_EQ(b.GetPixel(0, 0), 0x007F007Fu);
     EXPECT_EQ(b.GetPixel(1, 0), 0xFFF900FFu);
@@ -271,9 +267,8 @@ TEST(SkinFileErrors, BodyInflatingPastTheCapRaises)
             deflater.WriteBuffer(zeros.data(), static_cast<int64_t>(zeros.size()));
         deflater.Finish();
     }
-    image.SetPosition(0);
     TSeSkinSource back;
-    EXPECT_THROW(Load(back, TSeSkinFilterCompressed::Class(), image), EDecompressionError);
+    EXPECT_THROW(Load(back, TSeSkinFilterCompressed::Class(), image.DataString()), EDecompressionError);
 }
 
 TEST(SkinFileErrors, FailedSaveLeavesTheOldFile)

@@ -149,7 +149,7 @@ TEST_F(EngineUnit, ListItemsAreClonedRemovingTheListRemovesTheThemeAndAnIndexRea
     EXPECT_EQ(CurrentTheme()->Name(), "Late");
 }
 
-TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
+TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytesAndAStoredThemeThatCannotBeReadLeavesItsItemEmpty)
 {
     TTeThemeList list;
     list.Themes().Add();
@@ -168,22 +168,20 @@ TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
     EXPECT_EQ(copy.Themes().Items(0)->ThemeStore(), "(empty)");
     EXPECT_NE(dynamic_cast<FileTheme*>(copy.Themes().Items(1)->Theme()), nullptr);
     EXPECT_EQ(copy.Themes().Items(2)->Theme(), nullptr);
-}
 
-TEST_F(EngineUnit, AStoredThemeThatCannotBeReadLeavesItsItemEmpty)
-{
-    TTeThemeList list;
-    AddStored(list, "Broken", 2);
-    AddStored(list, "Whole");
-    TMemoryStream image;
-    WriteComponent(image, list);
-    image.SetPosition(0);
-    TTeThemeList copy;
-    ASSERT_NO_THROW(ReadComponent(image, copy));
-    EXPECT_EQ(copy.Themes().Items(0)->Theme(), nullptr);
-    EXPECT_NE(copy.Themes().Items(1)->Theme(), nullptr);
+    TTeThemeList broken;
+    AddStored(broken, "Broken", 2);
+    AddStored(broken, "Whole");
+    TMemoryStream brokenImage;
+    WriteComponent(brokenImage, broken);
+    brokenImage.SetPosition(0);
+    TTeThemeList brokenCopy;
+    ASSERT_NO_THROW(ReadComponent(brokenImage, brokenCopy));
+    EXPECT_EQ(brokenCopy.Themes().Items(0)->Theme(), nullptr);
+    EXPECT_NE(brokenCopy.Themes().Items(1)->Theme(), nullptr);
 
     TMemoryStream unknown(std::string("\x01XYZ", 4));
-    copy.Themes().Items(1)->ReadThemeData(unknown);
-    EXPECT_EQ(copy.Themes().Items(1)->Theme(), nullptr) << "data no class accepts";
+    brokenCopy.Themes().Items(1)->ReadThemeData(unknown);
+    EXPECT_EQ(brokenCopy.Themes().Items(1)->Theme(), nullptr) << "data no class accepts";
 }
+
