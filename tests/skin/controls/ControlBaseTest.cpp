@@ -75,7 +75,7 @@ TEST(TeControlBuffer, TheSharedBufferGrowsForALargerControlAndIsUntouchedByAnEmp
     EXPECT_GE(SharedBuffer()->Height(), height) << "never shrunk";
 }
 
-TEST(TeControlMessages, ANormalErasePaintsNothingThemeChangesRepaintOnReplacedFirstResetAndRecolouredAndALateControlHearsTheTheme)
+TEST(TeControlMessages, ANormalErasePaintsNothingAndThemeChangesRepaintAndReachALateControl)
 {
     BaseForm f;
     TBitmap target(60, 40);

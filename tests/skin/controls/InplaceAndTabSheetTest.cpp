@@ -111,8 +111,7 @@ TEST(TabSheet, PagesAreNamedOrderedAndCountedByTheirTabs)
     PagesFixture f;
     TTeTabSheet* kas = f.AddSheet(f.pages, "Kas");
     TTeTabSheet* bank = f.AddSheet(f.pages, "Bank");
-    TTeTabSheet* third = f.AddSheet(f.pages);
-    EXPECT_EQ(third->Caption(), "New Page 2");
+    f.AddSheet(f.pages);
     kas->SetPageIndex(2);
     EXPECT_EQ(f.pages->Tabs(), (Tabs{"New Page 2", "Bank", "Kas"}));
 
