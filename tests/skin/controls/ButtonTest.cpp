@@ -31,17 +31,14 @@ TEST(TeButtonInput, ClicksOnceOnReleaseInsideTracksThePointerAndSpaceClicksOnlyT
     ButtonForm f;
     const TRect up = f.CaptionCell();
     f.Down(10, 10);
-    EXPECT_TRUE(f.button->Down());
     EXPECT_EQ(f.PixelOf(*f.button, 1, 1), ColorToRGB(clBtnShadow)) << "pressed: one shadow frame inside the focus frame";
     const TRect pressed = f.CaptionCell();
     EXPECT_EQ(pressed.Left, up.Left + 1);
     EXPECT_EQ(pressed.Top, up.Top + 1);
     f.Move(80, 10);
-    EXPECT_FALSE(f.button->Down());
     EXPECT_EQ(f.PixelOf(*f.button, 1, 1), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(f.CaptionCell(), up);
     f.Move(10, 10);
-    EXPECT_TRUE(f.button->Down());
     EXPECT_EQ(f.CaptionCell(), pressed);
     f.Up(74, 24);
     EXPECT_EQ(f.clicks, 1);
