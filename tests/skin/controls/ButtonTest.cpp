@@ -172,4 +172,3 @@ TEST(TeButtonLook, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMarkAnd
     EXPECT_EQ(runs[1].Color, clBtnShadow);
     EXPECT_EQ(runs[0].Cell.Left, runs[1].Cell.Left + 1);
 }
-

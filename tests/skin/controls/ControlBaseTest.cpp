@@ -112,4 +112,3 @@ TEST(TeControlMouse, EnterAndLeaveSetTheFlagAndFireOnce)
     f.session.MoveTo(0, 0);
     EXPECT_FALSE(f.control->MouseInControl());
 }
-

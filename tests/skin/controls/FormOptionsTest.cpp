@@ -33,4 +33,3 @@ TEST(FormOptions, SettersNotifyOnlyOnARealChangeAndBothGroupsCopyTheirPartsWhole
     TTePopupMenuOptions popup;
     EXPECT_ANY_THROW(popup.Assign(source));
 }
-

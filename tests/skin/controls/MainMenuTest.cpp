@@ -117,4 +117,3 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);
 }
-

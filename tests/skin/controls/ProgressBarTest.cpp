@@ -89,7 +89,6 @@ TEST(TeProgressLook, ChunksFollowTheFractionAndBelowOnePercentOrOutsideTheRangeT
     EXPECT_EQ(f.At(2), Face);
     f.bar->SetMax(100);
     f.bar->SetMin(-10);
-    EXPECT_EQ(f.bar->GetFraction(50), 0.0f);
     EXPECT_EQ(f.At(2), Face);
 }
 

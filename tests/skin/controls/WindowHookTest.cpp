@@ -134,4 +134,3 @@ TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndAFreedControlLeavesItsHoo
     s.ProcessUntilIdle();
     EXPECT_EQ(HookList().Count(), 0);
 }
-

@@ -118,4 +118,3 @@ TEST(SkinObjectCopies, CloneCopiesTheTreeAndEachClassesOwnValuesAndHueShiftsEver
     menu->ChangeBrightness(-28);
     EXPECT_EQ(item->HotFont().Color(), RGB(227, 227, 227));
 }
-

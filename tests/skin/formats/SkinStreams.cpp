@@ -332,4 +332,3 @@ TEST(SkinFileErrors, FailedLoadLeavesTheSkinAsItWas)
     EXPECT_THROW(back.LoadFromStream(cut), EReadError);
     ExpectSameSkin(*skin, back);
 }
-

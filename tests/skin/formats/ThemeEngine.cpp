@@ -184,4 +184,3 @@ TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytesAndAStoredThemeThatC
     brokenCopy.Themes().Items(1)->ReadThemeData(unknown);
     EXPECT_EQ(brokenCopy.Themes().Items(1)->Theme(), nullptr) << "data no class accepts";
 }
-
