@@ -69,7 +69,8 @@ std::string BitmapRecord(uint32_t left, uint32_t right)
 // Texts, pixels and object records compare through the plain image; the flags are worked out on load.
 void ExpectSameSkin(TSeSkinSource& a, TSeSkinSource& b)
 {
-    EXPECT_TRUE(Save(a, TSeSkinFilterUncompressed::Class()) == Save(b, TSeSkinFilterUncompressed::Class()));
+    EXPECT_TRUE(Save(a, TSeSkinFilterUncompressed::Class()) == Save(b, TSeSkinFilterUncompressed::Class()))
+        << "the skins save differently";
     ASSERT_EQ(a.Bitmaps().Count(), b.Bitmaps().Count());
     for (int i = 0; i < a.Bitmaps().Count(); ++i) {
         EXPECT_EQ(a.Bitmaps().Get(i)->AlphaBlend(), b.Bitmaps().Get(i)->AlphaBlend()) << i;
