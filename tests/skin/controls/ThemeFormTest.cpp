@@ -187,7 +187,7 @@ TEST_F(ThemeFormTest, DraggingTheStatusBarGripSizesTheSkinnedForm)
     EXPECT_EQ(form->Height(), before.Height() + 30);
     EXPECT_EQ(form->Left(), before.Left);
 
-    // Not sizeable: no grip, and a press there sizes nothing.
+    // Not sizeable: no grip.
     skin->Dragging().SetSizeable(false);
     EXPECT_FALSE(bar->GripShown());
 }
