@@ -26,22 +26,19 @@ struct ButtonForm : SkinFixture {
 
 } // namespace
 
-TEST(TeButtonMouse, ClicksOnceOnReleaseInsideAndTracksThePointer)
+TEST(TeButtonInput, ClicksOnceOnReleaseInsideTracksThePointerAndSpaceClicksOnlyTheButtonThatSawThePress)
 {
     ButtonForm f;
     const TRect up = f.CaptionCell();
     f.Down(10, 10);
-    EXPECT_TRUE(f.button->Down());
     EXPECT_EQ(f.PixelOf(*f.button, 1, 1), ColorToRGB(clBtnShadow)) << "pressed: one shadow frame inside the focus frame";
     const TRect pressed = f.CaptionCell();
     EXPECT_EQ(pressed.Left, up.Left + 1);
     EXPECT_EQ(pressed.Top, up.Top + 1);
     f.Move(80, 10);
-    EXPECT_FALSE(f.button->Down());
     EXPECT_EQ(f.PixelOf(*f.button, 1, 1), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(f.CaptionCell(), up);
     f.Move(10, 10);
-    EXPECT_TRUE(f.button->Down());
     EXPECT_EQ(f.CaptionCell(), pressed);
     f.Up(74, 24);
     EXPECT_EQ(f.clicks, 1);
@@ -52,11 +49,8 @@ TEST(TeButtonMouse, ClicksOnceOnReleaseInsideAndTracksThePointer)
     f.Down(10, 10);
     f.Up(10, 25);
     EXPECT_EQ(f.clicks, 1);
-}
 
-TEST(TeButtonKeys, SpaceClicksOnlyTheButtonThatSawThePress)
-{
-    ButtonForm f;
+    f.clicks = 0;
     TTeButton* next = f.Place<TTeButton>(120, 20, 75, 25);
     int nextClicks = 0;
     next->OnClick = [&](TComponent*) { ++nextClicks; };
@@ -101,9 +95,9 @@ TEST(TeButtonFocus, ActiveDefaultFollowsWhatTakesTheFocusAndTakesEnter)
     EXPECT_TRUE(f.button->Focused()) << "the accelerator focuses, then clicks";
 }
 
-TEST(TeButtonModal, TheClickSetsTheFormsModalResult)
+TEST(TeButtonKind, TheClickSetsTheFormsModalResultAndAKindReadWithTheFormKeepsTheStoredCaption)
 {
-    SkinFixture f;
+    ButtonForm f;
     auto* dialog = f.session.CreateForm<TForm>();
     dialog->SetBounds(100, 100, 200, 100);
     auto* ok = PlacedOn<TTeButton>(*dialog, Bounds(10, 10, 75, 25));
@@ -117,11 +111,7 @@ TEST(TeButtonModal, TheClickSetsTheFormsModalResult)
     });
     EXPECT_EQ(dialog->ShowModal(), mrOk);
     EXPECT_TRUE(openAfterIdle);
-}
 
-TEST(TeButtonKind, AKindReadWithTheFormKeepsTheStoredCaption)
-{
-    ButtonForm f;
     auto* loaded = CreateOwned<TTeButton>(*f.form);
     loaded->SetCaption("Simpan");
     loaded->BeginLoading();
@@ -131,25 +121,7 @@ TEST(TeButtonKind, AKindReadWithTheFormKeepsTheStoredCaption)
     EXPECT_EQ(loaded->ModalResult(), mrYes);
 }
 
-TEST(TeButtonGlyph, NumGlyphsFollowsTheGlyphsProportionsWithinOneToFour)
-{
-    ButtonForm f;
-    const auto setGlyph = [&](int w, int h) {
-        TBitmap glyph(w, h);
-        f.button->SetGlyph(glyph);
-        return f.button->NumGlyphs();
-    };
-    EXPECT_EQ(setGlyph(64, 16), 4);
-    EXPECT_EQ(setGlyph(80, 16), 1);
-    EXPECT_EQ(setGlyph(48, 16), 3);
-    EXPECT_EQ(setGlyph(0, 16), 3) << "a glyph without width keeps the count";
-    f.button->SetNumGlyphs(0);
-    EXPECT_EQ(f.button->NumGlyphs(), 1);
-    EXPECT_EQ(f.PixelOf(*f.button, 0, 0), ColorToRGB(clBtnHighlight)) << "a glyph without width paints";
-    f.button->GetGlyphRect();
-}
-
-TEST(TeButtonGlyph, LayoutPutsGlyphAndCaptionSideBySideAroundTheCentre)
+TEST(TeButtonGlyph, GlyphAndCaptionSitSideBySideAroundTheCentreAndTheImageCountFollowsTheStrip)
 {
     ButtonForm f;
     RecordingText text;
@@ -160,9 +132,21 @@ TEST(TeButtonGlyph, LayoutPutsGlyphAndCaptionSideBySideAroundTheCentre)
     EXPECT_EQ(f.button->GetContentBounds(), Rect(20, 4, 54, 20));
     EXPECT_EQ(f.button->GetGlyphRect(), Rect(20, 4, 40, 20));
     EXPECT_EQ(f.button->GetCaptionRect(), Rect(40, 4, 54, 20));
+
+    const auto glyphCount = [&](int w) {
+        TBitmap strip(w, 16);
+        f.button->SetGlyph(strip);
+        return f.button->NumGlyphs();
+    };
+    EXPECT_EQ(glyphCount(80), 1);
+    EXPECT_EQ(glyphCount(64), 4);
+    EXPECT_EQ(glyphCount(0), 4) << "a glyph without width keeps the count";
+    f.button->SetNumGlyphs(0);
+    EXPECT_EQ(f.button->NumGlyphs(), 1);
+    EXPECT_EQ(f.PixelOf(*f.button, 0, 0), ColorToRGB(clBtnHighlight)) << "a glyph without width paints";
 }
 
-TEST(TeButtonTheme, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMark)
+TEST(TeButtonLook, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMarkAndADisabledClassicCaptionIsEmbossed)
 {
     ButtonForm f;
     f.button->SetThemeObject("dialog");
@@ -177,12 +161,10 @@ TEST(TeButtonTheme, TheThemeDrawsFaceCaptionAndGlyphWithTheStateAndDefaultMark)
     f.button->SetEnabled(false);
     f.session.ProcessUntilIdle();
     EXPECT_TRUE(theme.Logged("DrawButton default 3"));
-}
 
-TEST(TeButtonClassic, ADisabledCaptionIsEmbossed)
-{
-    ButtonForm f;
-    f.button->SetEnabled(false);
+    ResetCurrentTheme();
+    f.button->SetKind(bkCustom);
+    f.button->SetCaption("Simpan");
     f.session.ProcessUntilIdle();
     const auto runs = PaintedText(*f.form, "Simpan");
     ASSERT_EQ(runs.size(), 2u);

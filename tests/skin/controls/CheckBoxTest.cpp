@@ -22,7 +22,7 @@ using States = std::vector<TTeCheckBoxState>;
 
 } // namespace
 
-TEST(TeCheckBoxClicks, ClicksCycleThroughTheStatesAndReportEachChange)
+TEST(TeCheckBoxInput, ClicksCycleTheStatesSpaceTogglesOnlyTheBoxThatSawThePressAndLoadingFiresNothing)
 {
     CheckForm f;
     f.ClickAt(5, 5);
@@ -35,11 +35,8 @@ TEST(TeCheckBoxClicks, ClicksCycleThroughTheStatesAndReportEachChange)
     f.ClickAt(5, 5);
     f.ClickAt(5, 5);
     EXPECT_EQ(f.clicked, (States{kcbsChecked, kcbsUnChecked, kcbsMixed, kcbsChecked, kcbsUnChecked}));
-}
 
-TEST(TeCheckBoxState, OnlyAChangeOutsideLoadingFiresOnClick)
-{
-    CheckForm f;
+    f.clicked.clear();
     f.box->SetState(kcbsMixed);
     f.box->SetState(kcbsMixed);
     f.box->SetChecked(true);
@@ -49,11 +46,7 @@ TEST(TeCheckBoxState, OnlyAChangeOutsideLoadingFiresOnClick)
     f.box->EndLoading();
     EXPECT_EQ(f.clicked.size(), 2u);
     EXPECT_FALSE(f.box->Checked());
-}
 
-TEST(TeCheckBoxKeys, SpaceTogglesOnlyTheBoxThatSawThePress)
-{
-    CheckForm f;
     auto* next = f.Place<TTeCheckBox>(20, 60, 98, 20);
     f.box->SetFocus();
     f.session.KeyDown(VK_SPACE, 0, " ");
@@ -68,18 +61,15 @@ TEST(TeCheckBoxKeys, SpaceTogglesOnlyTheBoxThatSawThePress)
     EXPECT_TRUE(next->Checked());
 }
 
-TEST(TeCheckBoxLook, TheClassicBoxShowsCheckAndInactiveLooks)
+TEST(TeCheckBoxLook, TheClassicBoxShowsItsInactiveLookAndAThemeGetsBoxAndCaptionWithVisualThenCheckState)
 {
     CheckForm f;
     // The box is centred vertically: rows 3 to 16; its inside starts 2 pixels in.
     EXPECT_EQ(f.PixelOf(*f.box, 3, 5), ColorToRGB(clWindow));
     f.box->SetEnabled(false);
     EXPECT_EQ(f.PixelOf(*f.box, 3, 5), ColorToRGB(clBtnFace));
-}
 
-TEST(TeCheckBoxTheme, BoxAndCaptionGoToTheThemeWithVisualThenCheckState)
-{
-    CheckForm f;
+    f.box->SetEnabled(true);
     f.box->SetThemeObject("opsi");
     f.box->SetChecked(true);
     RecordingTheme& theme = f.UseRecordingTheme();

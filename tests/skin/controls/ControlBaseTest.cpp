@@ -75,7 +75,7 @@ TEST(TeControlBuffer, TheSharedBufferGrowsForALargerControlAndIsUntouchedByAnEmp
     EXPECT_GE(SharedBuffer()->Height(), height) << "never shrunk";
 }
 
-TEST(TeControlMessages, ANormalEraseReportsDoneAndPaintsNothing)
+TEST(TeControlMessages, ANormalErasePaintsNothingAndThemeChangesRepaintAndReachALateControl)
 {
     BaseForm f;
     TBitmap target(60, 40);
@@ -84,11 +84,7 @@ TEST(TeControlMessages, ANormalEraseReportsDoneAndPaintsNothing)
     EXPECT_EQ(target.ColorAt(5, 5), clBlue);
     f.control->Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(&target.Canvas()), 1);
     EXPECT_EQ(target.ColorAt(5, 5), ColorToRGB(clBtnFace));
-}
 
-TEST(TeControlMessages, ThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
-{
-    BaseForm f;
     for (int code : {ktcReplaced, ktcBefore, ktcComplete, ktcSet, ktcRemoved, ktcColorsChanged}) {
         f.session.ProcessUntilIdle();
         const int before = f.control->paints;
@@ -97,11 +93,8 @@ TEST(TeControlMessages, ThemeChangesRepaintOnReplacedFirstResetAndRecoloured)
         const bool repaints = code != ktcBefore && code != ktcComplete;
         EXPECT_EQ(f.control->paints - before, repaints ? 1 : 0) << code;
     }
-}
 
-TEST(TeControlMessages, AControlMadeWhileAThemeIsCurrentHearsItInItsOwnHandler)
-{
-    BaseForm f;
+    f.control->codes.clear();
     f.UseRecordingTheme();
     EXPECT_EQ(f.control->codes, (std::vector<int>{ktcBefore, ktcSet, ktcComplete}));
     auto* late = f.Place<CountingControl>(100, 10, 30, 30);
@@ -119,4 +112,3 @@ TEST(TeControlMouse, EnterAndLeaveSetTheFlagAndFireOnce)
     f.session.MoveTo(0, 0);
     EXPECT_FALSE(f.control->MouseInControl());
 }
-

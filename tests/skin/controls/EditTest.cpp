@@ -24,7 +24,7 @@ struct EditForm : SkinFixture {
 
 } // namespace
 
-TEST(TeEditUndo, TypingAndBackspacesUndoInOneStepEach)
+TEST(TeEditUndo, TypingBackspacesAndTypingOverASelectionUndoInOneStepEach)
 {
     EditForm f;
     f.Press(VK_BACK);
@@ -37,11 +37,7 @@ TEST(TeEditUndo, TypingAndBackspacesUndoInOneStepEach)
     f.Press('Z', ssCtrl);
     EXPECT_EQ(f.edit->Text(), "");
     EXPECT_TRUE(f.edit->UndoStack().Empty());
-}
 
-TEST(TeEditUndo, TypingOverASelectionUndoesToTheOldTextInOneStep)
-{
-    EditForm f;
     f.session.TypeText("one two");
     f.Press(VK_LEFT, ssCtrl | ssShift);
     EXPECT_EQ(f.edit->SelectedText(), u"two");
@@ -50,11 +46,9 @@ TEST(TeEditUndo, TypingOverASelectionUndoesToTheOldTextInOneStep)
     f.Press('Z', ssCtrl);
     EXPECT_EQ(f.edit->Text(), "one two");
     EXPECT_EQ(f.edit->SelectedText(), u"two");
-}
 
-TEST(TeEditUndo, TextSetByTheProgramClearsTheHistoryAndClampsCaretAndSelection)
-{
-    EditForm f;
+    // Text set by the program clears the history and clamps caret and selection.
+    f.edit->SetText("");
     int changes = 0;
     f.edit->OnChange = [&](TComponent*) { ++changes; };
     f.session.TypeText("hello");
@@ -68,21 +62,7 @@ TEST(TeEditUndo, TextSetByTheProgramClearsTheHistoryAndClampsCaretAndSelection)
     EXPECT_EQ(f.edit->Text(), "hi");
 }
 
-TEST(TeEditMaxLength, APasteThatWouldOverflowChangesNothingAndRecordsNothing)
-{
-    EditForm f;
-    f.edit->SetText("abcd");
-    f.edit->SetMaxLength(5);
-    Clipboard().SetAsText("xyz");
-    f.Press(VK_END);
-    f.Press('V', ssCtrl);
-    EXPECT_EQ(f.edit->Text(), "abcd");
-    EXPECT_TRUE(f.edit->UndoStack().Empty());
-    f.session.TypeText("ef");
-    EXPECT_EQ(f.edit->Text(), "abcde");
-}
-
-TEST(TeEditClipboard, CopyCutAndPasteGoThroughTheProgramsClipboard)
+TEST(TeEditClipboard, CopyCutAndPasteGoThroughTheProgramsClipboardAndRespectTheMaximumLength)
 {
     EditForm f;
     f.session.TypeText("abc def");
@@ -103,9 +83,21 @@ TEST(TeEditClipboard, CopyCutAndPasteGoThroughTheProgramsClipboard)
         EXPECT_EQ(Clipboard().AsText(), "kept") << int(kind);
         EXPECT_EQ(f.edit->Text(), "defabc ") << int(kind);
     }
+
+    // A paste that would overflow changes nothing and records nothing.
+    f.edit->SetPasswordKind(pkNone);
+    f.edit->SetText("abcd");
+    f.edit->SetMaxLength(5);
+    Clipboard().SetAsText("xyz");
+    f.Press(VK_END);
+    f.Press('V', ssCtrl);
+    EXPECT_EQ(f.edit->Text(), "abcd");
+    EXPECT_TRUE(f.edit->UndoStack().Empty());
+    f.session.TypeText("ef");
+    EXPECT_EQ(f.edit->Text(), "abcde");
 }
 
-TEST(TeEditKeys, ShiftExtendsFromTheAnchorAndWordMovesStopAtBlanks)
+TEST(TeEditKeys, ShiftExtendsFromTheAnchorWordMovesStopAtBlanksAndAPairIsOneStep)
 {
     EditForm f;
     f.session.TypeText("abcdefg");
@@ -124,11 +116,9 @@ TEST(TeEditKeys, ShiftExtendsFromTheAnchorAndWordMovesStopAtBlanks)
     EXPECT_EQ(f.edit->CaretPos(), 7);
     f.Press(VK_LEFT, ssCtrl);
     EXPECT_EQ(f.edit->CaretPos(), 3);
-}
 
-TEST(TeEditKeys, InputMethodTextAboveTheBasicPlaneIsOnePairAndOneStep)
-{
-    EditForm f;
+    // Input method text above the basic plane is one pair and one step.
+    f.edit->SetText("");
     EXPECT_TRUE(f.session.Screen().TextInputActive());
     f.session.TypeText("a\xF0\x9F\x98\x80" "b");
     EXPECT_EQ(f.edit->TextW(), u"a\U0001F600b");

@@ -9,7 +9,6 @@
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "skin/controls/TTePopupMenu.h"
-#include "skin/controls/TeFormUnit.h"
 
 using FormMenus = SkinnedFormTest;
 
@@ -41,7 +40,6 @@ TEST_F(FormMenus, TheSystemMenuFollowsTheStateAndTheBorderIcons)
     EXPECT_EQ(Rows(*skin->SystemMenu()),
               (std::vector<std::string>{"Mi&nimize 1", "Ma&ximize 2", "Ro&llup 4", "Minimize to &Tray 5", "- -1",
                                         "&Close 0 Alt+F4"}));
-    EXPECT_EQ(skin->SystemMenu()->GetImages(), &FormGlyphs());
 
     skin->Maximize();
     skin->RebuildSystemMenu();

@@ -2,7 +2,7 @@
 
 #include "skin/controls/TTeFormOptions.h"
 
-TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
+TEST(FormOptions, SettersNotifyOnlyOnARealChangeAndBothGroupsCopyTheirPartsWhole)
 {
     TTeBlending blending;
     int notified = 0;
@@ -13,32 +13,13 @@ TEST(FormOptions, SettersClampAndNotifyOnlyOnARealChange)
     blending.SetValue(255);
     blending.SetValue(400);
     EXPECT_EQ(notified, 1);
-}
 
-TEST(FormOptions, AShadowBelowOneIsOffAndStaysOffWhenEnabledAgain)
-{
-    TTeShadow shadow;
-    shadow.SetEnabled(true);
-    EXPECT_EQ(shadow.EffectiveSize(), 4);
-    shadow.SetSize(0);
-    EXPECT_EQ(shadow.Size(), 0);
-    EXPECT_FALSE(shadow.Enabled());
-    shadow.SetSize(-3);
-    shadow.SetEnabled(true);
-    EXPECT_EQ(shadow.EffectiveSize(), 0);
-    shadow.SetSize(30);
-    EXPECT_EQ(shadow.Size(), 20);
-    EXPECT_EQ(shadow.EffectiveSize(), 20);
-}
-
-TEST(FormOptions, BothGroupsOwnTheirPartsAndCopyThemWhole)
-{
     TTeFormOptions source;
     source.Blending().SetEnabled(true);
     source.Shadow().SetSize(7);
     source.Animation().SetEffectKind("[ FADE ] - SlideRectOut");
     TTeFormOptions copy;
-    int notified = 0;
+    notified = 0;
     copy.OnChange = [&](TPersistent& sender) {
         EXPECT_EQ(&sender, &copy);
         ++notified;

@@ -5,7 +5,7 @@
 
 using FormStates = SkinnedFormTest;
 
-TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
+TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTripAndAVetoingHandlerChangesNothing)
 {
     TTeDefaultForm* skin = Skinned();
     skin->Maximize();
@@ -27,11 +27,7 @@ TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTrip)
     skin->SetWindowState(kwsMaximized);
     skin->SetWindowState(kwsNormal);
     EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
-}
 
-TEST_F(FormStates, AVetoingHandlerChangesNothing)
-{
-    TTeDefaultForm* skin = Skinned();
     s.App().SetMainForm(form);
     int asked = 0;
     skin->OnMinimize = [&](TComponent*, bool& callDefault) {

@@ -42,7 +42,7 @@ TEST(TeLabelBackground, ATransparentLabelShowsItsParentBeneathAndAnOpaqueOneItsC
     EXPECT_EQ(f.PixelOf(*f.label, 100, 25), clLime);
 }
 
-TEST(TeLabelAutoSize, AnEmptyCaptionKeepsALineAndRightJustifiedKeepsItsRightEdge)
+TEST(TeLabelText, AutoSizeKeepsALineAndTheRightEdgeAndLayoutMovesTheText)
 {
     LabelForm f;
     RecordingText text;
@@ -56,12 +56,9 @@ TEST(TeLabelAutoSize, AnEmptyCaptionKeepsALineAndRightJustifiedKeepsItsRightEdge
     f.label->SetCaption("Kas besar");
     EXPECT_EQ(f.label->Width(), 63);
     EXPECT_EQ(f.label->Left() + f.label->Width(), right);
-}
 
-TEST(TeLabelLook, LayoutMovesTheText)
-{
-    LabelForm f;
-    RecordingText text;
+    f.label->SetAutoSize(false);
+    f.label->SetBounds(10, 10, 120, 30);
     f.label->SetLayout(TTextLayout::tlBottom);
     f.session.ProcessUntilIdle();
     text.calls.clear();

@@ -12,20 +12,12 @@
 namespace {
 
 struct BarFixture : SkinFixture {
-
-    TTeMenuBar* MakeBar(TForm& owner, std::initializer_list<const char*> captions)
+    TTeMenuBar* MakeBar(std::initializer_list<const char*> captions)
     {
-        auto* bar = Docked<TTeMenuBar>(owner, TAlign::alTop);
+        auto* bar = Docked<TTeMenuBar>(*form, TAlign::alTop);
         for (const char* caption : captions)
-            Add(*bar->Items(), caption);
+            AddItem(*bar->Items(), caption);
         return bar;
-    }
-    TTeItem* Add(TTeItem& parent, const char* caption)
-    {
-        auto* item = CreateOwned<TTeItem>(*form);
-        item->SetCaption(caption);
-        parent.Add(item);
-        return item;
     }
 };
 
@@ -34,7 +26,7 @@ struct BarFixture : SkinFixture {
 TEST(MenuBar, ClassicRowSizesItselfAndDrawsItsBevel)
 {
     BarFixture f;
-    TTeMenuBar* bar = f.MakeBar(*f.form, {"&File", "&Edit"});
+    TTeMenuBar* bar = f.MakeBar({"&File", "&Edit"});
     f.session.ProcessUntilIdle();
     // One row of default height above the two rows the bevel takes.
     EXPECT_EQ(bar->Height(), MenuItemHeight() + 2);
@@ -64,12 +56,12 @@ TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
 {
     BarFixture f;
     f.session.App().SetAnimationsEnabled(false);
-    TTeMenuBar* bar = f.MakeBar(*f.form, {"&Transaction"});
+    TTeMenuBar* bar = f.MakeBar({"&Transaction"});
     bar->PopupMenuOptions().Animation().SetEnabled(true);
     bar->PopupMenuOptions().Shadow().SetEnabled(true);
     TTeItem* transaction = bar->Items()->Items(0);
-    TTeItem* sub = f.Add(*f.Add(*transaction, "More"), "Sub");
-    f.Add(*sub, "Deep");
+    TTeItem* sub = AddItem(*AddItem(*transaction, "More"), "Sub");
+    AddItem(*sub, "Deep");
     std::vector<bool> animated, shadowed;
     sub->OnBeforeDropDown = [&](TComponent*) {
         for (auto* view = bar->View().ChildView(); view; view = view->ChildView()) {
@@ -83,8 +75,7 @@ TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
     const TPoint at = bar->ClientToScreen({r.Left + 5, r.Top + 5});
     f.session.Screen().MouseDown(at.X, at.Y);
     f.session.Screen().MouseUp(at.X, at.Y);
-    for (uint16_t key : {VK_RIGHT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE})
-        f.session.Screen().KeyDown(key);
+    f.Keys({VK_RIGHT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
     f.session.ProcessUntilIdle();
     EXPECT_EQ(animated, (std::vector<bool>{true, false}));
     EXPECT_EQ(shadowed, (std::vector<bool>{true, true}));

@@ -8,7 +8,7 @@ namespace {
 
 struct MenuItem : ::testing::Test, MenuFixture {};
 
-TEST_F(MenuItem, TreeOwnsItsChildrenAndRefusesASecondParent)
+TEST_F(MenuItem, TreeOwnsItsChildrenRefusesASecondParentAndReportsRealChangesToTheRootOnce)
 {
     TTeItem* file = AddItem(*root, "&File");
     TTeItem* open = AddItem(*file, "Open");
@@ -25,10 +25,7 @@ TEST_F(MenuItem, TreeOwnsItsChildrenAndRefusesASecondParent)
     EXPECT_EQ(file->Count(), 1);
     TComponent::Free(file);
     EXPECT_EQ(root->Count(), 0);
-}
 
-TEST_F(MenuItem, ChangesReachTheRootOnceAndOnlyWhenAValueDiffers)
-{
     int rootChanges = 0;
     root->OnChange = [&](TTeItem* sender) {
         EXPECT_EQ(sender, root.get());

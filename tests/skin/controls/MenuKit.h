@@ -51,14 +51,6 @@ protected:
     }
 };
 
-inline TTeItem* AddItem(TTeItem& parent, const std::string& caption)
-{
-    auto* item = CreateOwned<TTeItem>(parent);
-    item->SetCaption(caption);
-    parent.Add(item);
-    return item;
-}
-
 struct MenuFixture : SkinFixture {
     TComponentPtr<TTeItem> root = Create<TTeItem>();
     TComponentPtr<TPopupWindow> host = Create<TPopupWindow>();
@@ -88,11 +80,5 @@ struct MenuFixture : SkinFixture {
             clicked.push_back(OpenHosts().empty() ? caption : caption + " (menu open)");
         };
         return item;
-    }
-
-    void Keys(std::initializer_list<uint16_t> keys)
-    {
-        for (uint16_t key : keys)
-            session.Screen().KeyDown(key);
     }
 };

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/ClassRegistry.h"
 #include "platform/core/LiveObjects.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THeadlessSession.h"
-#include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeClickHandler.h"
-#include "skin/controls/TTeItem.h"
-#include "skin/controls/TTeEdit.h"
 #include "skin/controls/TTeMessage.h"
 #include "skin/controls/TeCheckGlyph.h"
 #include "skin/controls/TeControlsUnit.h"
@@ -22,13 +18,6 @@ struct MessageOptions : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(MessageOptions, ANewOneCentresOnTheScreenWithCloseAndSystemMenuOnly)
-{
-    TTeMessage m;
-    EXPECT_EQ(m.Position(), TPosition::poScreenCenter);
-    EXPECT_EQ(m.BorderIcons(), BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
-}
 
 TEST_F(MessageOptions, GlobalOnASecondOneFreesTheOneMadeAtStart)
 {

@@ -2,8 +2,6 @@
 
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeCheckBox.h"
-#include "skin/controls/TTeLabel.h"
-#include "skin/controls/TTeProgressBar.h"
 #include "skin/formats/TTeOfficeXPTheme.h"
 #include "tests/skin/controls/SkinTestKit.h"
 
@@ -13,8 +11,6 @@ struct OfficeXPForm : SkinFixture {
     TTeButton* button = Place<TTeButton>(20, 20, 75, 25);
     TTeButton* other = Place<TTeButton>(120, 20, 75, 25);
     TTeCheckBox* box = Place<TTeCheckBox>(20, 60, 98, 20);
-    TTeProgressBar* bar = Place<TTeProgressBar>(20, 100, 307, 12);
-    TTeLabel* label = Place<TTeLabel>(20, 130, 80, 20);
 
     OfficeXPForm()
     {
@@ -49,16 +45,6 @@ TEST(TeControlsOfficeXP, ButtonFacesFollowStateAndTheDefaultMark)
     f.session.MouseDown(p.X, p.Y);
     EXPECT_EQ(f.PixelOf(*f.button, 5, 5), f.Xp(tcButtonPressed));
     f.session.MouseUp(p.X, p.Y);
-}
-
-TEST(TeControlsOfficeXP, CheckBoxBarAndLabel)
-{
-    OfficeXPForm f;
-    EXPECT_EQ(f.PixelOf(*f.box, 2, 9), f.Xp(tcButtonNormal));
-    f.bar->SetPosition(50);
-    EXPECT_EQ(f.PixelOf(*f.bar, 10, 6), f.Xp(tcButtonHot));
-    EXPECT_EQ(f.PixelOf(*f.bar, 300, 6), f.Xp(tcButtonNormal));
-    EXPECT_EQ(f.PixelOf(*f.label, 70, 15), clLime);
 }
 
 TEST(TeControlsOfficeXP, ACopyMadeWithPaintToShowsTheParentBeneathATransparentControl)

@@ -12,28 +12,16 @@ namespace {
 struct Menus : SkinFixture {
     std::vector<std::string> log;
 
-    TTeItem* Add(TTeItem& parent, const std::string& caption)
-    {
-        auto* item = CreateOwned<TTeItem>(*form);
-        item->SetCaption(caption);
-        parent.Add(item);
-        return item;
-    }
     // A last row "More" whose submenu's opening runs 'whileShown' with the column on screen.
     void MoreRow(TTeItem& parent, std::function<void()> whileShown)
     {
-        TTeItem* more = Add(parent, "More");
-        Add(*more, "Sub");
+        TTeItem* more = AddItem(parent, "More");
+        AddItem(*more, "Sub");
         // Typed-ahead input keeps the loops from painting; the column is looked at as it stands.
         more->OnBeforeDropDown = [this, whileShown](TComponent*) {
             session.App().DispatchPaints();
             whileShown();
         };
-    }
-    void Keys(std::initializer_list<uint16_t> keys)
-    {
-        for (uint16_t key : keys)
-            session.Screen().KeyDown(key);
     }
 };
 
@@ -43,8 +31,8 @@ TEST(PopupMenu, ContextMenuNearTheCornerOpensUpAndLeftOfItsPoint)
 {
     Menus m;
     auto* menu = CreateOwned<TTePopupMenu>(*m.form);
-    m.Add(*menu->Items(), "Cut");
-    m.Add(*menu->Items(), "Copy");
+    AddItem(*menu->Items(), "Cut");
+    AddItem(*menu->Items(), "Copy");
     menu->OnPopup = [&](TComponent*) { m.log.push_back("popup"); };
     m.MoreRow(*menu->Items(), [&] {
         EXPECT_EQ(TTePopupMenu::OnScreen(), menu);
@@ -66,8 +54,8 @@ TEST(PopupMenu, ASecondMenuClosesTheFirstBeforeItShows)
     Menus m;
     auto* first = CreateOwned<TTePopupMenu>(*m.form);
     auto* second = CreateOwned<TTePopupMenu>(*m.form);
-    m.Add(*first->Items(), "Cut");
-    m.Add(*second->Items(), "Paste");
+    AddItem(*first->Items(), "Cut");
+    AddItem(*second->Items(), "Paste");
     const TColor desktop = m.session.ScreenColor(300, 500);
     second->OnPopup = [&](TComponent*) {
         m.log.push_back(m.session.ScreenColor(300, 500) == desktop ? "second, first gone" : "second over the first");
@@ -88,10 +76,10 @@ TEST(PopupMenu, OfficeXPDropdownFromTheBar)
     SetCurrentThemeClass(*FindThemeClass("TTeOfficeXPTheme"));
     auto xp = [](int color) { return ColorToRGB(CurrentTheme()->Colors().GetColor(color)); };
     auto* bar = Docked<TTeMenuBar>(*m.form, TAlign::alTop);
-    m.Add(*bar->Items(), "&File");
-    TTeItem* transaction = m.Add(*bar->Items(), "&Transaction");
-    m.Add(*transaction, "Cash")->SetChecked(true);
-    m.Add(*transaction, "Bank");
+    AddItem(*bar->Items(), "&File");
+    TTeItem* transaction = AddItem(*bar->Items(), "&Transaction");
+    AddItem(*transaction, "Cash")->SetChecked(true);
+    AddItem(*transaction, "Bank");
     m.session.ProcessUntilIdle();
     const TRect item = bar->View().GetItemRect(transaction);
     const TPoint topLeft = bar->ClientToScreen(item.TopLeft());

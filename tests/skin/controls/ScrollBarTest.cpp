@@ -91,7 +91,7 @@ TEST(TeScrollBar, SettersClampAndGeometryFollowsTheBounds)
     EXPECT_FALSE(f.bar->ThumbShown());
 }
 
-TEST(TeScrollBar, ADraggedThumbEndsAtTheLastPageAndNeverPastMax)
+TEST(TeScrollBar, ADraggedThumbEndsAtTheLastPageAndAHandlerChangesStepsButNotTracking)
 {
     BarFixture f;
     f.bar->SetPageSize(10);
@@ -106,11 +106,8 @@ TEST(TeScrollBar, ADraggedThumbEndsAtTheLastPageAndNeverPastMax)
     f.Drag(f.bar->GetThumbRect().Left + 5, 195);
     EXPECT_EQ(f.maxTrack, 100);
     EXPECT_EQ(f.bar->Position(), 100);
-}
 
-TEST(TeScrollBar, AHandlerChangesStepsAndTheFinalPositionButNotTracking)
-{
-    BarFixture f;
+    f.bar->SetPosition(0);
     f.bar->OnScroll = [](TComponent*, TTeScrollCode code, int& pos) {
         if (code != tecTrack && code != tecEndScroll)
             pos = 7;
@@ -126,24 +123,7 @@ TEST(TeScrollBar, AHandlerChangesStepsAndTheFinalPositionButNotTracking)
     f.Release(190);
 }
 
-TEST(TeScrollBar, AHeldArrowStepsAtOnceThenAfterTheDelayThenAtTheRepeatRate)
-{
-    BarFixture f;
-    f.Press(190);
-    EXPECT_EQ(f.log, (Log{"scroll 1 1", "change 1"}));
-    f.session.AdvanceClock(399);
-    EXPECT_EQ(f.bar->Position(), 1);
-    f.session.AdvanceClock(1);
-    EXPECT_EQ(f.bar->Position(), 2);
-    f.Wait(10);
-    EXPECT_EQ(f.bar->Position(), 12);
-    f.Release(190);
-    EXPECT_EQ(f.log.back(), "scroll 8 12");
-    f.session.AdvanceClock(1000);
-    EXPECT_EQ(f.bar->Position(), 12);
-}
-
-TEST(TeScrollBar, APressWithNoMoveBeforeItStepsAtOnce)
+TEST(TeScrollBar, APressStepsAtOnceThenAfterTheDelayThenAtTheRepeatRateAndAHeldPageStopsAtThePointer)
 {
     BarFixture f;
     for (int x : {190, 150}) {
@@ -151,11 +131,21 @@ TEST(TeScrollBar, APressWithNoMoveBeforeItStepsAtOnce)
         f.bar->Perform(WM_LBUTTONUP, 0, MakeLong(x, 8));
     }
     EXPECT_EQ(f.bar->Position(), 2);
-}
+    f.log.clear();
+    f.Press(190);
+    EXPECT_EQ(f.log, (Log{"scroll 1 3", "change 3"}));
+    f.session.AdvanceClock(399);
+    EXPECT_EQ(f.bar->Position(), 3);
+    f.session.AdvanceClock(1);
+    EXPECT_EQ(f.bar->Position(), 4);
+    f.Wait(10);
+    EXPECT_EQ(f.bar->Position(), 14);
+    f.Release(190);
+    EXPECT_EQ(f.log.back(), "scroll 8 14");
+    f.session.AdvanceClock(1000);
+    EXPECT_EQ(f.bar->Position(), 14);
 
-TEST(TeScrollBar, AHeldPageStopsWhenTheThumbReachesThePointer)
-{
-    BarFixture f;
+    f.bar->SetPosition(0);
     f.bar->SetLargeChange(10);
     f.Press(120);
     f.session.AdvanceClock(400);

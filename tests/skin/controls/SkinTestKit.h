@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/graphics/TCanvas.h"
+#include "skin/controls/TTeItem.h"
 #include "skin/controls/TeControlsUnit.h"
 #include "skin/engine/TeUnits.h"
 #include "skin/engine/TteTheme.h"
@@ -19,9 +20,7 @@ constexpr TColor ThemeButtonFace = 0x00C000, ThemeCheck = 0xC00000, ThemeBar = 0
 // Each call logged as "<call> <object> <state>"; the records of the last calls kept.
 class RecordingTheme : public TteTheme {
 public:
-    bool transparent = false;
     std::vector<std::string> log;
-    TteButtonInfo button;
     TteCheckInfo check;
     TteProgressInfo progress;
     TteTextInfo text;
@@ -29,11 +28,9 @@ public:
     RecordingTheme() { Reset(); }
 
     bool IsButtonDefined(Byte, const std::string& o) override { return Probe("IsButtonDefined", o); }
-    bool IsButtonTransparent(Byte, const std::string& o) override { return Probe("IsButtonTransparent", o), transparent; }
     void DrawButton(Byte, TCanvas& canvas, const TteButtonInfo& info, const std::string& o) override
     {
         Log("DrawButton", o, info.State);
-        button = info;
         Fill(canvas, info.Rect, ThemeButtonFace);
     }
     void DrawButtonText(Byte, TCanvas&, const TteButtonInfo& info, const TteTextInfo& t, const std::string& o) override
@@ -47,7 +44,6 @@ public:
     }
 
     bool IsCheckDefined(Byte, const std::string& o) override { return Probe("IsCheckDefined", o); }
-    bool IsCheckTransparent(Byte, const std::string& o) override { return Probe("IsCheckTransparent", o), transparent; }
     void DrawCheck(Byte, TCanvas& canvas, const TteCheckInfo& info, const std::string& o) override
     {
         Log("DrawCheck", o, info.State);
@@ -61,7 +57,6 @@ public:
     }
 
     bool IsProgressDefined(Byte, const std::string& o) override { return Probe("IsProgressDefined", o); }
-    bool IsProgressTransparent(Byte, const std::string& o) override { return Probe("IsProgressTransparent", o), transparent; }
     void DrawProgress(Byte, TCanvas& canvas, const TteProgressInfo& info, const std::string& o) override
     {
         Log("DrawProgress", o, 0);
@@ -104,6 +99,14 @@ template <class T, class P> T* PlacedOn(P& parent, const TRect& bounds)
     control->SetBoundsRect(bounds);
     return control;
 }
+inline TTeItem* AddItem(TTeItem& parent, const std::string& caption)
+{
+    auto* item = CreateOwned<TTeItem>(parent);
+    item->SetCaption(caption);
+    parent.Add(item);
+    return item;
+}
+
 struct SkinFixture : TControlsFixture {
     EngineUnits units;
 
@@ -116,5 +119,11 @@ struct SkinFixture : TControlsFixture {
         SetCurrentTheme(std::move(theme));
         session.ProcessUntilIdle();
         return ref;
+    }
+    // Keys queued for a menu loop to read.
+    void Keys(std::initializer_list<uint16_t> keys)
+    {
+        for (uint16_t key : keys)
+            session.Screen().KeyDown(key);
     }
 };

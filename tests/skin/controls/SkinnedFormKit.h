@@ -38,6 +38,13 @@ protected:
 
     // The usual case: a classic skinned form at (100, 100), 300 x 200, kept in 'form'.
     TTeDefaultForm* Skinned() { return MakeSkinned(form, Bounds(100, 100, 300, 200)); }
+    // Press at one screen point, move to another and release there.
+    void Drag(int x0, int y0, int x1, int y1)
+    {
+        s.MouseDown(x0, y0);
+        s.MoveTo(x1, y1);
+        s.MouseUp(x1, y1);
+    }
     // The frame's answer at a window point.
     int NcHit(TForm& form, int x, int y)
     {

@@ -106,7 +106,7 @@ TEST_F(WindowHook, AHandledDestroyStillReachesTheFormAndANewWindowIsWatchedAgain
     EXPECT_EQ(log, (TLog{"A before", "own", "A after"}));
 }
 
-TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndGoesOnceTheLastLeaves)
+TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndAFreedControlLeavesItsHooksUnhooked)
 {
     TLoggingForm* form = MakeForm(WM_USER);
     auto* a = Hook(form, "A", WM_USER);
@@ -123,17 +123,14 @@ TEST_F(WindowHook, ARecordLivesWhileAnyClientWatchesAndGoesOnceTheLastLeaves)
     log.clear();
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_EQ(log, (TLog{"own"}));
-}
 
-TEST_F(WindowHook, AFreedControlLeavesItsHooksUnhooked)
-{
-    TLoggingForm* form = MakeForm(WM_USER);
+    TLoggingForm* watched = MakeForm(WM_USER);
     auto* other = s.CreateForm<TForm>();
-    auto* a = CreateOwned<TRecordingHook>(*other, "A", log, WM_USER);
-    a->SetControl(form);
-    TComponent::Free(form);
-    EXPECT_EQ(a->Control(), nullptr);
-    EXPECT_EQ(a->Hook(), nullptr);
+    auto* c = CreateOwned<TRecordingHook>(*other, "C", log, WM_USER);
+    c->SetControl(watched);
+    TComponent::Free(watched);
+    EXPECT_EQ(c->Control(), nullptr);
+    EXPECT_EQ(c->Hook(), nullptr);
     s.ProcessUntilIdle();
     EXPECT_EQ(HookList().Count(), 0);
 }

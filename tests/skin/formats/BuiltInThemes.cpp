@@ -22,20 +22,23 @@ constexpr uint32_t XpFace = Rgb(212, 208, 200);
 constexpr uint32_t XpHot = Rgb(182, 189, 210);
 constexpr uint32_t XpFocused = Rgb(133, 147, 181);
 
+struct ThemeUnit {
+    ThemeUnit() { StartTeTheme(); }
+    ~ThemeUnit() { StopTeTheme(); }
+};
+
 struct ThemeCanvas : ::testing::Test {
     THeadlessSession session;
+    ThemeUnit unit;
+    TTeFlatTheme flat;
+    TTeOfficeXPTheme xp;
     TteBitmap bitmap;
     const std::string obj = "default";
 
     ThemeCanvas()
     {
-        StartTeTheme();
         bitmap.SetSize(200, 130);
         bitmap.Fill(0xFF000000 | Backdrop);
-    }
-    ~ThemeCanvas() override
-    {
-        StopTeTheme();
     }
     TCanvas& Canvas() { return bitmap.Canvas(); }
     uint32_t At(int x, int y) const { return bitmap.GetPixel(x, y) & 0xFFFFFF; }
@@ -46,7 +49,6 @@ struct ThemeCanvas : ::testing::Test {
 
 TEST_F(ThemeCanvas, ButtonFaceFollowsStateAndAToolButtonStaysFlatUntilHot)
 {
-    TTeFlatTheme flat;
     flat.DrawButton(0, Canvas(), MakeButtonInfo({0, 0, 40, 20}, 0), obj);
     flat.DrawButton(3, Canvas(), MakeButtonInfo({50, 0, 90, 20}, 0), obj);
     flat.DrawButton(3, Canvas(), MakeButtonInfo({100, 0, 140, 20}, 1), obj);
@@ -66,7 +68,6 @@ TEST_F(ThemeCanvas, ButtonFaceFollowsStateAndAToolButtonStaysFlatUntilHot)
 
 TEST_F(ThemeCanvas, ProgressFillsItsShareOfTheInnerBar)
 {
-    TTeOfficeXPTheme xp;
     xp.DrawProgress(0, Canvas(), MakeProgressInfo({0, 0, 104, 16}, 0, 0, 100, 0, 50, 0, 0), obj);
     EXPECT_EQ(At(10, 8), XpHot);
     EXPECT_EQ(At(51, 8), XpBorder);
@@ -89,7 +90,6 @@ TEST_F(ThemeCanvas, ProgressFillsItsShareOfTheInnerBar)
 
 TEST_F(ThemeCanvas, CheckBoxesShowTickBlockOrDot)
 {
-    TTeOfficeXPTheme xp;
     xp.DrawCheck(0, Canvas(), MakeCheckInfo({0, 0, 13, 13}, 0, 1), obj);
     xp.DrawCheck(0, Canvas(), MakeCheckInfo({20, 0, 33, 13}, 0, 0), obj);
     xp.DrawCheck(0, Canvas(), MakeCheckInfo({40, 0, 53, 13}, 1, 2), obj);
@@ -107,7 +107,6 @@ TEST_F(ThemeCanvas, CheckBoxesShowTickBlockOrDot)
 
 TEST_F(ThemeCanvas, ScrollPartsFillByStateAndOnlyButtonsGetArrows)
 {
-    TTeOfficeXPTheme xp;
     const uint32_t faces[] = {XpFace, XpFocused, XpHot, XpFace};
     for (uint8_t state = 0; state < 4; ++state) {
         xp.DrawScrollButton(0, Canvas(), MakeScrollButtonInfo(Bounds(20 * state, 0, 16, 16), state, 8), obj);
@@ -125,24 +124,30 @@ TEST_F(ThemeCanvas, ScrollPartsFillByStateAndOnlyButtonsGetArrows)
     EXPECT_GT(borderInside(0, 20), 0);
     EXPECT_GT(borderInside(20, 20), 0);
     EXPECT_EQ(borderInside(0, 0), 0) << "the thumb has no arrow";
-    EXPECT_TRUE(xp.IsScrollDefined(0, obj));
-    EXPECT_FALSE(xp.IsScrollDefined(1, obj));
 }
 
-TEST_F(ThemeCanvas, EditFrameAndSelection)
+TEST_F(ThemeCanvas, EditFrameAndSelectionAndStatusPanelsFramedInADarkerFace)
 {
-    TTeOfficeXPTheme xp;
     EXPECT_EQ(xp.GetEditClientRect(0, MakeEditInfo({0, 0, 100, 21}, 0), obj), TRect(4, 4, 96, 17));
     xp.DrawEditFrame(0, Canvas(), MakeEditInfo({0, 0, 100, 21}, 0), obj);
     xp.DrawEditSelection(0, Canvas(), MakeEditInfo({10, 4, 40, 17}, 0), obj);
     EXPECT_EQ(At(60, 10), White);
     EXPECT_EQ(At(10, 10), XpBorder);
     EXPECT_EQ(At(20, 10), XpFocused) << "EditSelection";
+
+    bitmap.Fill(0xFF000000 | Backdrop);
+    const TteStatusBarInfo bar = MakeStatusBarInfo({0, 0, 200, 24});
+    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), TRect(5, 2, 195, 22));
+    xp.DrawStatusBar(0, Canvas(), bar, obj);
+    xp.DrawStatusPanel(0, Canvas(), MakeStatusPanelInfo({5, 2, 100, 22}), obj);
+    xp.DrawStatusGripper(0, Canvas(), MakeStatusBarInfo({180, 4, 195, 22}), obj);
+    EXPECT_EQ(At(5, 10), Rgb(172, 168, 160));
+    EXPECT_EQ(At(50, 10), XpFace);
+    EXPECT_EQ(At(190, 20), XpFace) << "no gripper";
 }
 
-TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStates)
+TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStatesAndThePopupGutterEndsWhereTheItemGutterEnds)
 {
-    TTeOfficeXPTheme xp;
     xp.DrawMenuFrame(0, Canvas(), MakeMenuFrameInfo({0, 0, 200, 20}), obj);
     for (uint8_t state = 1; state <= 3; ++state)
         xp.DrawMenuItem(0, Canvas(), MakeMenuItemInfo(Bounds(50 * state, 2, 40, 16), 0, 0, state), obj);
@@ -151,11 +156,8 @@ TEST_F(ThemeCanvas, MenuBarItemsShowOpenAndHotStates)
     EXPECT_EQ(At(100, 10), XpBorder) << "hot while idle";
     EXPECT_EQ(At(120, 10), XpHot);
     EXPECT_EQ(At(150, 10), XpFace) << "disabled";
-}
 
-TEST_F(ThemeCanvas, PopupGutterEndsWhereTheItemGutterEnds)
-{
-    TTeOfficeXPTheme xp;
+    bitmap.Fill(0xFF000000 | Backdrop);
     const TteMenuFrameInfo frame = MakeMenuFrameInfo({0, 0, 120, 80});
     xp.DrawMenuFrame(2, Canvas(), frame, obj);
     EXPECT_EQ(At(0, 70), Gray);
@@ -175,28 +177,12 @@ TEST_F(ThemeCanvas, PopupGutterEndsWhereTheItemGutterEnds)
     EXPECT_EQ(At(30, 46), White) << "the line starts past the gutter";
 }
 
-TEST_F(ThemeCanvas, StatusPanelsAreFramedInADarkerFace)
-{
-    TTeOfficeXPTheme xp;
-    const TteStatusBarInfo bar = MakeStatusBarInfo({0, 0, 200, 24});
-    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), TRect(5, 2, 195, 22));
-    xp.DrawStatusBar(0, Canvas(), bar, obj);
-    xp.DrawStatusPanel(0, Canvas(), MakeStatusPanelInfo({5, 2, 100, 22}), obj);
-    xp.DrawStatusGripper(0, Canvas(), MakeStatusBarInfo({180, 4, 195, 22}), obj);
-    EXPECT_EQ(At(5, 10), Rgb(172, 168, 160));
-    EXPECT_EQ(At(50, 10), XpFace);
-    EXPECT_EQ(At(190, 20), XpFace) << "no gripper";
-}
-
 TEST_F(ThemeCanvas, FlatFormFrameCaptionAndButtons)
 {
-    TTeFlatTheme flat;
     RecordingText text;
     const TteFormInfo form = MakeFormInfo({0, 0, 200, 100}, 1, NullRect, "Ledger", 0x3FF);
     EXPECT_EQ(flat.GetFormClientRect(0, form, obj), TRect(3, 23, 197, 97));
     EXPECT_EQ(flat.GetFormClientRect(4, form, obj), TRect(3, 19, 197, 97));
-    EXPECT_EQ(flat.GetFormButtonRect(0, form, fbClose, obj).Left, 175);
-    EXPECT_EQ(flat.GetFormButtonRect(0, form, fbMaximize, obj).Left, 151);
     EXPECT_EQ(flat.FormHitTest(0, form, {180, 10}, obj), fhClose);
 
     flat.DrawFormFrame(0, Canvas(), MakeFormInfo(form.Rect, 1, {0, 0, 100, 100}, "", 0x3FF), obj);
@@ -212,5 +198,5 @@ TEST_F(ThemeCanvas, FlatFormFrameCaptionAndButtons)
     flat.DrawFormCaption(0, Canvas(), caption, obj);
     ASSERT_FALSE(text.calls.empty());
     EXPECT_EQ(text.calls.back().rect.Left, 23) << "room for the icon";
-    EXPECT_FALSE(TTeOfficeXPTheme().IsFormDefined(0, obj));
+    EXPECT_FALSE(xp.IsFormDefined(0, obj));
 }

@@ -21,7 +21,7 @@ TSeSkinObject* Child(TSeSkinObject& parent, TSeAlign align, const TRect& bounds)
 
 } // namespace
 
-TEST(SkinObjectLayout, EdgesTakeTheFreeRectangleInPassOrder)
+TEST(SkinObjectLayout, EdgesTakeTheFreeRectangleInPassOrderAndAnchoredChildrenFollowTheirEdges)
 {
     auto parent = Parent(Rect(10, 10, 110, 110));
     TSeSkinObject* top = Child(*parent, saTop, Bounds(0, 0, 0, 10));
@@ -40,16 +40,13 @@ TEST(SkinObjectLayout, EdgesTakeTheFreeRectangleInPassOrder)
     EXPECT_EQ(client2->BoundsRect(), client1->BoundsRect());
     EXPECT_EQ(centre->BoundsRect(), Bounds(10 + 34, 25 + 37, 11, 11));
     EXPECT_EQ(hidden->Width(), 30);
-}
 
-TEST(SkinObjectLayout, AnchoredChildrenFollowTheirEdges)
-{
-    auto parent = Parent(Rect(0, 0, 100, 50));
-    TSeSkinObject* topLeft = Child(*parent, saTopLeft, Bounds(4, 4, 10, 10));
-    TSeSkinObject* topRight = Child(*parent, saTopRight, Bounds(86, 4, 10, 10));
-    TSeSkinObject* bottomLeft = Child(*parent, saBottomLeft, Bounds(4, 36, 10, 10));
-    TSeSkinObject* bottomRight = Child(*parent, saBottomRight, Bounds(86, 36, 10, 10));
-    parent->SetBounds(Rect(20, 0, 140, 80));
+    auto anchored = Parent(Rect(0, 0, 100, 50));
+    TSeSkinObject* topLeft = Child(*anchored, saTopLeft, Bounds(4, 4, 10, 10));
+    TSeSkinObject* topRight = Child(*anchored, saTopRight, Bounds(86, 4, 10, 10));
+    TSeSkinObject* bottomLeft = Child(*anchored, saBottomLeft, Bounds(4, 36, 10, 10));
+    TSeSkinObject* bottomRight = Child(*anchored, saBottomRight, Bounds(86, 36, 10, 10));
+    anchored->SetBounds(Rect(20, 0, 140, 80));
     EXPECT_EQ(topLeft->BoundsRect(), Bounds(24, 4, 10, 10));
     EXPECT_EQ(topRight->BoundsRect(), Bounds(126, 4, 10, 10));
     EXPECT_EQ(bottomLeft->BoundsRect(), Bounds(4, 66, 10, 10));
@@ -96,7 +93,7 @@ TEST(SkinObjectLayout, CaptionButtonsFollowWindowStateAndButtonSet)
     EXPECT_TRUE(restore->Visible());
 }
 
-TEST(SkinObjectCopies, CloneCopiesTheTreeAndEachClassesOwnValues)
+TEST(SkinObjectCopies, CloneCopiesTheTreeAndEachClassesOwnValuesAndHueShiftsEveryColourButNone)
 {
     auto skin = testskin::MakeSkin();
     TSeSkinObject* form = skin->GetObjectByName("Form");
@@ -110,11 +107,7 @@ TEST(SkinObjectCopies, CloneCopiesTheTreeAndEachClassesOwnValues)
     EXPECT_EQ(copy->FindObjectByKind(skTitle)->Font().Style(), fsBold);
     EXPECT_EQ(copy->BoundsRect(), form->BoundsRect());
     EXPECT_EQ(copy->FindObjectByKind(skClient)->BoundsRect(), form->FindObjectByKind(skClient)->BoundsRect());
-}
 
-TEST(SkinObjectCopies, HueShiftsEveryColourButNone)
-{
-    auto skin = testskin::MakeSkin();
     TSeSkinObject* menu = skin->GetObjectByName("PopupMenu");
     auto* item = dynamic_cast<TSeColorButtonObject*>(menu->FindObjectByName("Item"));
     TSeSkinObject* separator = menu->FindObjectByName("Separator");

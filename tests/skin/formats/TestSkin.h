@@ -1,6 +1,6 @@
 #pragma once
 // A small skin built in code: a form with title, client and caption buttons, a button with a
-// bitmap per state, a check box, a scroll bar, a progress bar, an edit, two menus and a list box,
+// bitmap per state, a check box, a progress bar, an edit, two menus and a list box,
 // over bitmaps holding key-colour, opaque and half-transparent pixels.
 #include <memory>
 #include <string>
@@ -146,11 +146,6 @@ inline std::unique_ptr<TSeSkinSource> MakeSkin()
     Link(Part<TSeBitmapSkinObject>(*check, "Unchecked")->Bitmap(), "button", Rect(0, 0, Tile, Tile));
     Link(Part<TSeBitmapSkinObject>(*check, "Checked")->Bitmap(), "button", Rect(Tile, 0, 2 * Tile, Tile));
     skin->AddObject(check);
-
-    auto* scroll = TopLevel<TSeSkinObject>("ScrollBar", Rect(0, 0, 16, 60));
-    Link(Part<TSeButtonObject>(*scroll, "TopButton", saTop)->Bitmap(), "button", Rect(0, 0, Tile, Tile));
-    Link(Part<TSeBitmapObject>(*scroll, "VertFrame")->Bitmap(), "frame", Rect(4, 4, 20, 16));
-    skin->AddObject(scroll);
 
     auto* progress = TopLevel<TSeSkinObject>("ProgressBar", Rect(0, 0, 80, 16));
     auto* progressFrame = Part<TSeBitmapObject>(*progress, "Frame");

@@ -87,11 +87,6 @@ TEST_F(EngineUnit, TheMainWindowsResourceMakesOfficeXPCurrent)
     ASSERT_NE(dynamic_cast<TTeOfficeXPTheme*>(CurrentTheme()), nullptr);
     EXPECT_EQ(CurrentTheme()->Name(), "Default theme");
     EXPECT_EQ(form.engine->ThemeBuilding(), "OfficeXP");
-    EXPECT_FALSE(IsThemeFormDefined(0, "default"));
-    EXPECT_FALSE(IsThemeLabelDefined(0, "default"));
-    EXPECT_TRUE(IsThemeButtonDefined(0, "default"));
-    EXPECT_TRUE(IsThemeProgressDefined(0, "default"));
-    EXPECT_TRUE(IsThemeMenuDefined(0, "default"));
 
     EXPECT_EQ(ButtonHot(), 0xB6BDD2u);
     form.engine->SetDeltaBrightness(20);
@@ -118,7 +113,7 @@ TEST_F(EngineUnit, BuiltInThemesAreChosenByKindName)
     EXPECT_EQ(engine.ThemeBuilding(), "No theme");
 }
 
-TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
+TEST_F(EngineUnit, ListItemsAreClonedRemovingTheListRemovesTheThemeAndAnIndexReadBeforeItsListWaitsForTheForm)
 {
     TComponent form;
     auto* list = CreateOwned<TTeThemeList>(form);
@@ -140,24 +135,21 @@ TEST_F(EngineUnit, ListItemsAreClonedAndRemovingTheListRemovesTheTheme)
     EXPECT_EQ(CurrentTheme(), nullptr);
     EXPECT_EQ(engine.ThemeList(), nullptr);
     EXPECT_EQ(engine.ThemeIndex(), -1);
-}
 
-TEST_F(EngineUnit, AnIndexReadBeforeItsListIsAppliedWhenTheFormHasLoaded)
-{
-    TComponent form;
-    auto* list = CreateOwned<TTeThemeList>(form);
-    auto* engine = CreateOwned<TTeThemeEngine>(form);
-    AddStored(*list, "Late");
-    form.BeginLoading();
-    engine->SetThemeIndex(0);
-    engine->SetThemeList(list);
+    TComponent late;
+    auto* lateList = CreateOwned<TTeThemeList>(late);
+    auto* lateEngine = CreateOwned<TTeThemeEngine>(late);
+    AddStored(*lateList, "Late");
+    late.BeginLoading();
+    lateEngine->SetThemeIndex(0);
+    lateEngine->SetThemeList(lateList);
     EXPECT_EQ(CurrentTheme(), nullptr);
-    form.EndLoading();
+    late.EndLoading();
     ASSERT_NE(CurrentTheme(), nullptr);
     EXPECT_EQ(CurrentTheme()->Name(), "Late");
 }
 
-TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
+TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytesAndAStoredThemeThatCannotBeReadLeavesItsItemEmpty)
 {
     TTeThemeList list;
     list.Themes().Add();
@@ -176,22 +168,19 @@ TEST_F(EngineUnit, ThemeStreamHoldsAFlagAndTheThemesOwnBytes)
     EXPECT_EQ(copy.Themes().Items(0)->ThemeStore(), "(empty)");
     EXPECT_NE(dynamic_cast<FileTheme*>(copy.Themes().Items(1)->Theme()), nullptr);
     EXPECT_EQ(copy.Themes().Items(2)->Theme(), nullptr);
-}
 
-TEST_F(EngineUnit, AStoredThemeThatCannotBeReadLeavesItsItemEmpty)
-{
-    TTeThemeList list;
-    AddStored(list, "Broken", 2);
-    AddStored(list, "Whole");
-    TMemoryStream image;
-    WriteComponent(image, list);
-    image.SetPosition(0);
-    TTeThemeList copy;
-    ASSERT_NO_THROW(ReadComponent(image, copy));
-    EXPECT_EQ(copy.Themes().Items(0)->Theme(), nullptr);
-    EXPECT_NE(copy.Themes().Items(1)->Theme(), nullptr);
+    TTeThemeList broken;
+    AddStored(broken, "Broken", 2);
+    AddStored(broken, "Whole");
+    TMemoryStream brokenImage;
+    WriteComponent(brokenImage, broken);
+    brokenImage.SetPosition(0);
+    TTeThemeList brokenCopy;
+    ASSERT_NO_THROW(ReadComponent(brokenImage, brokenCopy));
+    EXPECT_EQ(brokenCopy.Themes().Items(0)->Theme(), nullptr);
+    EXPECT_NE(brokenCopy.Themes().Items(1)->Theme(), nullptr);
 
     TMemoryStream unknown(std::string("\x01XYZ", 4));
-    copy.Themes().Items(1)->ReadThemeData(unknown);
-    EXPECT_EQ(copy.Themes().Items(1)->Theme(), nullptr) << "data no class accepts";
+    brokenCopy.Themes().Items(1)->ReadThemeData(unknown);
+    EXPECT_EQ(brokenCopy.Themes().Items(1)->Theme(), nullptr) << "data no class accepts";
 }
