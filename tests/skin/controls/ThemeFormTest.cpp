@@ -27,7 +27,7 @@ public:
     FormTheme() { Reset(); }
 
     bool IsFormDefined(Byte, const std::string& o) override { return o == object; }
-    std::optional<TRegion> GetFormRegion(Byte, const TteFormInfo& info, const std::string& o) override
+    std::optional<TRegion> GetFormRegion(Byte, const TteFormInfo& info, const std::string&) override
     {
         TRegion region(info.Rect);
         region.Subtract(Rect(0, 0, 6, 6));
