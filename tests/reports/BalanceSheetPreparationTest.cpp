@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ledger/LongJob.h"
 #include "platform/core/Exceptions.h"
 #include "tests/reports/ReportBook.h"
 
 namespace {
+
+using Rows = std::vector<std::string>;
 
 const char* const Layout = "select kode_d, nama_d, jumlah_d, header_d, kode_k, nama_k, jumlah_k, header_k "
                            "from lap_neraca order by noid";
@@ -13,12 +17,11 @@ class BalanceSheetPreparation : public ::testing::Test, protected TReportBook {}
 
 } // namespace
 
-TEST_F(BalanceSheetPreparation, LaysTheClaimsOverTheAssetsRowByRow)
+TEST_F(BalanceSheetPreparation, LaysTheClaimsOverTheAssetsAndCountsUnpostedMonthsAsZero)
 {
     PostMarch();
     preparation.PrepareBalanceSheet("3");
-
-    const std::vector<std::string> expected = {
+    EXPECT_EQ(book.Rows(Layout), (Rows{
         "1100|AKTIVA LANCAR|null|0|2100|HUTANG LANCAR|null|0",
         "null|null|null|0|null|null|null|null",
         "1110|KAS|10700000|1|2110|HUTANG DAGANG|3500000|1",
@@ -32,48 +35,60 @@ TEST_F(BalanceSheetPreparation, LaysTheClaimsOverTheAssetsRowByRow)
         "1220|AKUMULASI PENYUSUTAN|-1200000|1|null|JUMLAH EKUITAS |19000000|0",
         "null|JUMLAH AKTIVA TETAP|6800000|0|null|null|null|null",
         "null|null|null|0|null|null|null|null",
-        "null|JUMLAH AKTIVA |22500000|0|null|JUMLAH KEWAJIBAN DAN EKUITAS |22500000|0",
-    };
-    EXPECT_EQ(book.Rows(Layout), expected);
-    EXPECT_EQ(wait.closed, 1);
-    EXPECT_FALSE(IsLongJobRunning());
-}
+        "null|JUMLAH AKTIVA |22500000|0|null|JUMLAH KEWAJIBAN DAN EKUITAS |22500000|0"}));
 
-TEST_F(BalanceSheetPreparation, MonthsNotYetPostedCountAsZero)
-{
-    // Only March is posted, so January and February are null in posting.
-    PostMarch();
+    // Only March is posted: January and February are null in posting.
     preparation.PrepareBalanceSheet("12");
     EXPECT_EQ(book.Rows(Layout).at(2), "1110|KAS|10700000|1|2110|HUTANG DAGANG|3500000|1");
     preparation.PrepareBalanceSheet("1");
     EXPECT_EQ(book.Rows(Layout).at(2), "1110|KAS|10000000|1|2110|HUTANG DAGANG|4000000|1");
 }
 
-TEST_F(BalanceSheetPreparation, AHeaderAccountShowsTheSumOfItsSubAccountsInTheUnit)
+TEST_F(BalanceSheetPreparation, HeaderAccountsSumTheirSubAccountsInTheUnitByALiteralPrefix)
 {
     book.Account(30, "1100", "Piutang Karyawan", "11", "D", 0, 0, true);
     book.Account(31, "1101", "Piutang Ani", "11", "D", 400, 10, false, true);
     book.Account(32, "1102", "Piutang Budi", "11", "D", 600, 10, false, true);
     book.Account(33, "1103", "Piutang Zivu", "11", "D", 900, 11, false, true);
     book.Account(34, "1200", "Kendaraan", "12", "D", 0, 0, true);
-    // An underscore in a code is a character, not a wildcard: "1_0" must not take in 1101 and 1102.
-    book.Account(35, "1_00", "Piutang Lain", "11", "D", 0, 0, true);
+    // "_" in a code is a character, not a wildcard: "1_0" must not take in 1101 and 1102.
+    // The name keeps its quotes and only ASCII is upper-cased.
+    book.Account(35, "1_00", "Piutang ''Lain'' Pérak", "11", "D", 0, 0, true);
     book.Account(36, "1_01", "Piutang Cici", "11", "D", 250, 10, false, true);
+    book.Account(40, "7_00", "Biaya Lain", "71", "D", 0, 0, true);
+    book.Account(41, "7_01", "Biaya Pos", "71", "D", 0, 10, false, true);
+    book.Voucher("V8", "1008", "2026-03-12", false, 10, "Pos", {{41, 40'000, 0}, {Kas, 0, 40'000}});
     PostMarch();
     preparation.PrepareBalanceSheet("3");
-
-    const auto rows = book.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca "
-                                "where kode_d in ('1100', '1200', '1101', '1_00') order by noid");
     // The category title shares its code with the header account.
-    EXPECT_EQ(rows, (std::vector<std::string>{"1100|AKTIVA LANCAR|null|0", "1100|PIUTANG KARYAWAN|1000|1", "1_00|PIUTANG LAIN|250|1",
-                                              "1200|AKTIVA TETAP|null|0", "1200|KENDARAAN|0|1"}));
+    EXPECT_EQ(book.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca "
+                        "where kode_d in ('1100', '1200', '1101', '1_00') order by noid"),
+              (Rows{"1100|AKTIVA LANCAR|null|0", "1100|PIUTANG KARYAWAN|1000|1", "1_00|PIUTANG 'LAIN' PéRAK|250|1",
+                    "1200|AKTIVA TETAP|null|0", "1200|KENDARAAN|0|1"}));
+
+    preparation.PrepareProfitLoss("3");
+    const auto rows = book.Rows("select account_code, account_name, jumlah, header from lap_LR order by no_urut");
+    const auto title = std::find(rows.begin(), rows.end(), "7_00|Biaya Lain|null|0");
+    ASSERT_NE(title, rows.end());
+    EXPECT_EQ(Rows(title + 1, title + 3), (Rows{"7_01|Biaya Pos|40000|1", "7_00|JUMLAH Biaya Lain|40000|0"}));
 }
 
 TEST_F(BalanceSheetPreparation, ARightHalfLongerThanTheLeftGoesIntoNewRows)
 {
     TPostingBook small;
-    small.Category("11", "Kas", "D", 1);
     small.Category("21", "Hutang", "K", 1);
+    small.ControlAccounts(10, 0, 0, 0);
+    TReportPreparation prepare(small.dm);
+    prepare.UnitId = "10";
+    // Without asset categories every line is a new row; an empty category still shows.
+    prepare.PrepareBalanceSheet("1");
+    EXPECT_EQ(small.Rows(Layout), (Rows{"null|null|null|null|2100|HUTANG|null|0",
+                                        "null|null|null|null|null|JUMLAH HUTANG|0|0",
+                                        "null|null|null|null|3000|EKUITAS |null|0",
+                                        "null|null|null|null|null|JUMLAH EKUITAS |0|0",
+                                        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |0|0"}));
+
+    small.Category("11", "Kas", "D", 1);
     small.Category("22", "Hutang Bank", "K", 1);
     small.Account(1, "1110", "Kas", "11", "D", 100, 10);
     small.Account(2, "2110", "Hutang A", "21", "K", 10, 10);
@@ -82,11 +97,8 @@ TEST_F(BalanceSheetPreparation, ARightHalfLongerThanTheLeftGoesIntoNewRows)
     small.Account(5, "3110", "Modal", "31", "K", 40, 10);
     small.ControlAccounts(10, 1, 0, 0);
     BuildMonthlyTrialBalance(small.dm, "1", "2026", "10");
-    TReportPreparation prepare(small.dm);
-    prepare.UnitId = "10";
     prepare.PrepareBalanceSheet("1");
-
-    const std::vector<std::string> expected = {
+    EXPECT_EQ(small.Rows(Layout), (Rows{
         "1100|KAS|null|0|2100|HUTANG|null|0",
         "null|null|null|0|null|null|null|null",
         "1110|KAS|100|1|2110|HUTANG A|10|1",
@@ -99,61 +111,10 @@ TEST_F(BalanceSheetPreparation, ARightHalfLongerThanTheLeftGoesIntoNewRows)
         "null|null|null|null|3000|EKUITAS |null|0",
         "null|null|null|null|3110|MODAL|40|1",
         "null|null|null|null|null|JUMLAH EKUITAS |40|0",
-        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |100|0",
-    };
-    EXPECT_EQ(small.Rows(Layout), expected);
+        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |100|0"}));
 }
 
-TEST_F(BalanceSheetPreparation, WithoutAssetCategoriesEveryLineIsInsertedAndEmptyCategoriesStillShow)
-{
-    TPostingBook small;
-    small.Category("21", "Hutang", "K", 1);
-    small.ControlAccounts(10, 0, 0, 0);
-    TReportPreparation prepare(small.dm);
-    prepare.UnitId = "10";
-    prepare.PrepareBalanceSheet("1");
-
-    const std::vector<std::string> expected = {
-        "null|null|null|null|2100|HUTANG|null|0",
-        "null|null|null|null|null|JUMLAH HUTANG|0|0",
-        "null|null|null|null|3000|EKUITAS |null|0",
-        "null|null|null|null|null|JUMLAH EKUITAS |0|0",
-        "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |0|0",
-    };
-    EXPECT_EQ(small.Rows(Layout), expected);
-
-    small.Category("11", "Kas", "D", 1);
-    prepare.PrepareBalanceSheet("1");
-    EXPECT_EQ(small.Rows("select kode_d, nama_d, jumlah_d, header_d from lap_neraca where kode_d is not null "
-                         "or nama_d is not null or header_d is not null order by noid"),
-              (std::vector<std::string>{"1100|KAS|null|0", "null|null|null|0", "null|JUMLAH KAS|0|0",
-                                        "null|null|null|0", "null|JUMLAH AKTIVA |0|0"}));
-}
-
-TEST_F(BalanceSheetPreparation, NamesWithQuotesAreStoredAsTypedAndOnlyAsciiIsUpperCased)
-{
-    book.Exec("update coa set account_name='Kas ''Besar'' Pérak' where account_id=1");
-    PostMarch();
-    preparation.PrepareBalanceSheet("3");
-    EXPECT_EQ(book.Value("select nama_d from lap_neraca where kode_d='1110'").AsString(), "KAS 'BESAR' PéRAK");
-}
-
-TEST_F(BalanceSheetPreparation, AnErrorKeepsThePreviousTableAndClosesTheWaitWindow)
-{
-    PostMarch();
-    preparation.PrepareBalanceSheet("3");
-    const auto before = book.Rows(Layout);
-    book.Exec("create trigger fail_equity before update on lap_neraca when new.nama_k='JUMLAH EKUITAS ' "
-              "begin select raise(abort, 'injected failure'); end");
-
-    EXPECT_THROW(preparation.PrepareBalanceSheet("2"), EDatabaseError);
-    EXPECT_EQ(book.Rows(Layout), before);
-    EXPECT_EQ(wait.shown, 2);
-    EXPECT_EQ(wait.closed, 2);
-    EXPECT_FALSE(IsLongJobRunning());
-}
-
-TEST_F(BalanceSheetPreparation, BadMonthOrUnitIsRefusedBeforeAnythingChanges)
+TEST_F(BalanceSheetPreparation, BadInputAndAFailureKeepThePreviousTableAndCloseTheWaitWindow)
 {
     PostMarch();
     preparation.PrepareBalanceSheet("3");
@@ -162,6 +123,14 @@ TEST_F(BalanceSheetPreparation, BadMonthOrUnitIsRefusedBeforeAnythingChanges)
     EXPECT_THROW(preparation.PrepareBalanceSheet("0"), EConvertError);
     preparation.UnitId = "10 or 1=1";
     EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EConvertError);
-    EXPECT_EQ(book.Rows(Layout), before);
     EXPECT_EQ(wait.shown, 1);
+
+    preparation.UnitId = "10";
+    book.Exec("create trigger fail_equity before update on lap_neraca when new.nama_k='JUMLAH EKUITAS ' "
+              "begin select raise(abort, 'injected failure'); end");
+    EXPECT_THROW(preparation.PrepareBalanceSheet("2"), EDatabaseError);
+    EXPECT_EQ(book.Rows(Layout), before);
+    EXPECT_EQ(wait.shown, 2);
+    EXPECT_EQ(wait.closed, 2);
+    EXPECT_FALSE(IsLongJobRunning());
 }

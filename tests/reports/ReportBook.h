@@ -56,13 +56,28 @@ public:
         preparation.Year = "2026";
     }
 
-    void PostMarch()
+    void PostMarch() { Post(3); }
+    void Post(int month)
     {
         for (const char* unit : {"10", "11", "12"})
-            BuildMonthlyTrialBalance(book.dm, "3", "2026", unit);
+            BuildMonthlyTrialBalance(book.dm, std::to_string(month), "2026", unit);
     }
 
     TPostingBook book;
     TLongJobRecorder wait;
     TReportPreparation preparation{book.dm, &wait};
 };
+
+// The two totals of the balance sheet and the result of the profit and loss last prepared.
+inline Currency TotalAssets(TPostingBook& book)
+{
+    return book.Amount("select jumlah_d from lap_neraca where nama_d='JUMLAH AKTIVA '");
+}
+inline Currency TotalClaims(TPostingBook& book)
+{
+    return book.Amount("select jumlah_k from lap_neraca where nama_k='JUMLAH KEWAJIBAN DAN EKUITAS '");
+}
+inline Currency Result(TPostingBook& book)
+{
+    return book.Amount("select jumlah from lap_LR where account_name='LABA '");
+}

@@ -7,7 +7,6 @@
 #include "platform/controls/TCustomLabel.h"
 #include "reports/ReportLayouts.h"
 #include "reports/TFQRAJP.h"
-#include "reports/TFqr_DafCoa.h"
 #include "reports/TFrm_Report.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/FrameSession.h"
@@ -85,12 +84,13 @@ TEST_F(ReportWindow, ALinkTurnsBlueUnderTheMouseAndTakesBackItsOwnColourOnLeave)
 {
     TLabel& print = *window.Label4;
     const TColor colour = print.Font().Color();
-    r.s.MoveTo(r.s.ScreenPointOf(print).X, r.s.ScreenPointOf(print).Y);
-    r.s.ProcessUntilIdle();
-    EXPECT_EQ(print.Font().Color(), clBlue);
-    r.s.MoveTo(r.s.ScreenPointOf(*window.TeButton2).X, r.s.ScreenPointOf(*window.TeButton2).Y);
-    r.s.ProcessUntilIdle();
-    EXPECT_EQ(print.Font().Color(), colour);
+    const auto hover = [&](const TControl& control) {
+        r.s.MoveTo(r.s.ScreenPointOf(control).X, r.s.ScreenPointOf(control).Y);
+        r.s.ProcessUntilIdle();
+        return print.Font().Color();
+    };
+    EXPECT_EQ(hover(print), clBlue);
+    EXPECT_EQ(hover(*window.TeButton2), colour);
 }
 
 TEST_F(ReportWindow, WhileAJobRunsClicksDoNothingAndAFailedPreparationEndsItsJob)
@@ -117,23 +117,29 @@ TEST_F(ReportWindow, WhileAJobRunsClicksDoNothingAndAFailedPreparationEndsItsJob
     EXPECT_EQ(r.previews, 0);
 }
 
-TEST_F(ReportWindow, EveryLinkPreviewsItsLayoutWithItsFixedTitlePeriodRowsAndSums)
+TEST_F(ReportWindow, EveryLinkPreviewsItsLayoutWithItsPeriodRowsAndSums)
 {
     PostMarch();
+    book.Exec("update trial_balance set saldo_awal_d=null where account_id=" + std::to_string(Kas));
     const std::string month = "Periode Maret/2026", upTo = "Periode s/d Bulan Maret 2026";
-    const std::tuple<TLabel*, std::string, std::string> links[] = {
-        {window.Label50, "Laporan Transaksi Keuangan", month}, {window.Label1, "Laporan Transaksi Keuangan", month},
-        {window.Label107, "LAPORAN JURNAL MUTASI KEUANGAN", month}, {window.Label76, "LAPORAN JURNAL PENYESUAIAN", month},
-        {window.Label53, "NERACA LAJUR", upTo}, {window.Label3, "NERACA", upTo},
-        {window.Label66, "IKHTISAR LABA RUGI", "PER BULAN MARET 2026"},
-        {window.Label67, "LAPORAN MUTASI BUKU BESAR", "Per Maret/2026"}};
+    const std::pair<TLabel*, std::string> links[] = {
+        {window.Label50, month}, {window.Label1, month}, {window.Label107, month}, {window.Label76, month},
+        {window.Label53, upTo}, {window.Label3, upTo}, {window.Label66, "PER BULAN MARET 2026"},
+        {window.Label67, "Per Maret/2026"}};
     std::map<TLabel*, QRPage> first;
-    for (const auto& [link, title, period] : links) {
+    for (const auto& [link, period] : links) {
         first[link] = March(link);
-        EXPECT_TRUE(first[link].FindText(title) || first[link].FindText(" " + title + " ")) << title;
-        EXPECT_TRUE(first[link].FindText(period)) << title;
+        EXPECT_TRUE(first[link].FindText(period)) << link->Name();
     }
     EXPECT_TRUE(r.s.Errors().empty()) << r.s.Errors().front();
+
+    // The trial balance sums the chosen unit's months and leaves a null opening cell empty.
+    const QRPage& trial = first[window.Label53];
+    EXPECT_EQ(From(trial, "Kas", 7), (Texts{"Kas", "2,500,000.00", "1,800,000.00", "0.00", "0.00", "700,000.00", "1120"}));
+    EXPECT_EQ(From(trial, "Biaya Penyusutan", 12),
+        (Texts{"Biaya Penyusutan", "0.00", "0.00", "0.00", "0.00", "200,000.00", "0.00", "200,000.00", "13,000,000.00",
+            "23,000,000.00", "4,300,000.00", "4,300,000.00"}));
+    EXPECT_EQ(trial.FindText("Kas Zivu"), nullptr);
 
     const QRPage& sheet = first[window.Label3];
     EXPECT_EQ(From(sheet, "1110", 6), (Texts{"1110", "KAS", "10,700,000.00", "2110", "HUTANG DAGANG", "3,500,000.00"}));
@@ -182,22 +188,6 @@ TEST_F(ReportWindow, EveryLinkPreviewsItsLayoutWithItsFixedTitlePeriodRowsAndSum
         (Texts{"Saldo Awal", "15,000,000.00", "Total Mutasi", "0.00", "0.00", "Saldo Akhir"}));
     EXPECT_EQ(ledger[6].FindSource("QRsaldo_akhir_k")->Box.Right(), ledger[6].FindText("Kredit")->Box.Right());
     EXPECT_EQ(ledger[0].FindSource("QRsaldo_akhir_d")->Box.Right(), ledger[0].FindText("Debet")->Box.Right());
-
-    TFqr_DafCoa coa;
-    coa.Prepare();
-    EXPECT_EQ(From(coa.Pages().Page(0), "1110", 3), (Texts{"1110", "Kas", "D"}));
-}
-
-TEST_F(ReportWindow, TheTrialBalanceSumsTheChosenUnitsMonthsAndLeavesANullOpeningCellEmpty)
-{
-    PostMarch();
-    book.Exec("update trial_balance set saldo_awal_d=null where account_id=" + std::to_string(Kas));
-    const QRPage page = March(window.Label53);
-    EXPECT_EQ(From(page, "Kas", 7), (Texts{"Kas", "2,500,000.00", "1,800,000.00", "0.00", "0.00", "700,000.00", "1120"}));
-    EXPECT_EQ(From(page, "Biaya Penyusutan", 12),
-        (Texts{"Biaya Penyusutan", "0.00", "0.00", "0.00", "0.00", "200,000.00", "0.00", "200,000.00", "13,000,000.00",
-            "23,000,000.00", "4,300,000.00", "4,300,000.00"}));
-    EXPECT_EQ(page.FindText("Kas Zivu"), nullptr);
 }
 
 TEST_F(ReportWindow, TheAdjustingJournalDrawsItsSeparatorBetweenVouchersOnlyInEveryBuild)
@@ -225,7 +215,6 @@ TEST_F(ReportWindow, BudgetLinkRealisesTheMonthThenReportsOrSaysTheBudgetIsEmpty
     // Penjualan has credits only in March: its realisation is those credits.
     EXPECT_EQ(book.Rows("select account_id, realisasi_b3 from anggaran order by account_id"),
               (Texts{"1|0", "10|2500000", "11|300000"}));
-    EXPECT_TRUE(page.FindText("Periode  Maret/2026"));
     EXPECT_EQ(From(page, "4110", 10), (Texts{"4110", "Penjualan", "3,000,000.00", "2,500,000.00", "500,000.00", "7110",
                                           "Biaya Listrik", "400,000.00", "300,000.00", "100,000.00"}));
     EXPECT_EQ(From(page, "TOTAL BIAYA SELURUHNYA", 4),
