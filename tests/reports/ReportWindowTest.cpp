@@ -14,8 +14,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class ReportWindow : public ::testing::Test, protected TReportBook {
 protected:
     ReportWindow() { RegisterReportLayouts(); }
@@ -38,18 +36,6 @@ protected:
     TFrameSession r{book.dm};
     TFrm_Report& window = *r.Open<TFrm_Report>();
 };
-
-// The non-empty texts of a page from 'first' on, top to bottom.
-Texts From(const QRPage& page, const std::string& first, size_t count)
-{
-    Texts all, result;
-    for (const std::string& text : page.Texts())
-        if (!text.empty())
-            all.push_back(text);
-    for (auto it = std::find(all.begin(), all.end(), first); it != all.end() && result.size() < count; ++it)
-        result.push_back(*it);
-    return result;
-}
 
 bool Bold(const QRPage& page, const std::string& text)
 {
