@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "ledger/LongJob.h"
-#include "platform/core/Exceptions.h"
 #include "tests/reports/ReportBook.h"
 
 namespace {
@@ -112,25 +108,4 @@ TEST_F(BalanceSheetPreparation, ARightHalfLongerThanTheLeftGoesIntoNewRows)
         "null|null|null|null|3110|MODAL|40|1",
         "null|null|null|null|null|JUMLAH EKUITAS |40|0",
         "null|null|null|null|null|JUMLAH KEWAJIBAN DAN EKUITAS |100|0"}));
-}
-
-TEST_F(BalanceSheetPreparation, BadInputAndAFailureKeepThePreviousTableAndCloseTheWaitWindow)
-{
-    PostMarch();
-    preparation.PrepareBalanceSheet("3");
-    const auto before = book.Rows(Layout);
-    EXPECT_THROW(preparation.PrepareBalanceSheet("13"), EConvertError);
-    EXPECT_THROW(preparation.PrepareBalanceSheet("0"), EConvertError);
-    preparation.UnitId = "10 or 1=1";
-    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EConvertError);
-    EXPECT_EQ(wait.shown, 1);
-
-    preparation.UnitId = "10";
-    book.Exec("create trigger fail_equity before update on lap_neraca when new.nama_k='JUMLAH EKUITAS ' "
-              "begin select raise(abort, 'injected failure'); end");
-    EXPECT_THROW(preparation.PrepareBalanceSheet("2"), EDatabaseError);
-    EXPECT_EQ(book.Rows(Layout), before);
-    EXPECT_EQ(wait.shown, 2);
-    EXPECT_EQ(wait.closed, 2);
-    EXPECT_FALSE(IsLongJobRunning());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ledger/LongJob.h"
 #include "platform/core/Exceptions.h"
 #include "tests/reports/ReportBook.h"
@@ -12,6 +14,7 @@ const char* const CashBook = "select tanggal, no_bukti, account_code, keterangan
 using Rows = std::vector<std::string>;
 
 class BookPreparation : public ::testing::Test, protected TReportBook {};
+using ReportPreparations = BookPreparation;
 
 } // namespace
 
@@ -100,66 +103,59 @@ TEST_F(BookPreparation, GeneralLedgerTakesEveryLineOfTheMonthOfThePostedAccounts
         EXPECT_EQ(book.Value(std::string("select count(*) from ") + table).AsInteger(), 0) << table;
 }
 
-TEST_F(BookPreparation, BadInputAndFailuresKeepThePreviousTablesAndExpressions)
+// Every preparation refuses bad input and a start under another job before touching anything,
+// and rolls its tables back on a failure half-way, leaving the previous expressions.
+TEST_F(ReportPreparations, RefusalsAndFailuresLeaveThePreviousTablesAndExpressions)
 {
     PostMarch();
-    preparation.PrepareCashBook();
-    const auto cash = book.Rows(CashBook);
-    const std::string cashClosing = preparation.ClosingExpression;
+    std::string opening, closing;
+    const std::pair<const char*, std::function<void()>> preparations[] = {
+        {"lap_neraca", [&] { preparation.PrepareBalanceSheet(preparation.Month); }},
+        {"lap_LR", [&] { preparation.PrepareProfitLoss(preparation.Month); }},
+        {"lap_jmk2", [&] { preparation.PrepareJournal(preparation.Month); }},
+        {"lap_jmk2", [&] { preparation.PrepareAdjustmentJournal(preparation.Month); }},
+        {"lap_cash_flow", [&] { preparation.PrepareCashBook(); }},
+        {"lap_bukubesar", [&] { preparation.PrepareGeneralLedger(opening, closing); }}};
+    for (const auto& [table, prepare] : preparations)
+        prepare();
+    const auto tables = [&] {
+        Rows rows;
+        for (const char* table : {"lap_neraca", "lap_LR", "lap_jmk1", "lap_jmk2", "lap_cash_flow", "lap_bukubesar"})
+            for (const std::string& row : book.Rows(std::string("select * from ") + table + " order by rowid"))
+                rows.push_back(table + ("|" + row));
+        return rows;
+    };
+    const auto before = tables();
+    const std::string expressions = preparation.OpeningExpression + preparation.ClosingExpression;
+    ASSERT_EQ(opening + closing, expressions);
+
+    EXPECT_THROW(preparation.PrepareBalanceSheet("0"), EConvertError);
+    EXPECT_THROW(preparation.PrepareProfitLoss("13"), EConvertError);
+    EXPECT_THROW(preparation.PrepareJournal("x"), EConvertError);
+    preparation.UnitId = "10 or 1=1";
+    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EConvertError);
     preparation.UnitId = "13";
     EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
     preparation.UnitId = "10";
-    preparation.Month = "13";
-    EXPECT_THROW(preparation.PrepareCashBook(), EConvertError);
-    EXPECT_THROW(preparation.PrepareJournal("x"), EConvertError);
-
-    // April's cash book fails on its one voucher: March's rows and expressions stay.
-    book.Exec("create trigger fail_cash before insert on lap_cash_flow when new.no_bukti='1005' "
-              "begin select raise(abort, 'injected failure'); end");
-    preparation.Month = "4";
-    EXPECT_THROW(preparation.PrepareCashBook(), EDatabaseError);
-    EXPECT_EQ(book.Rows(CashBook), cash);
-    EXPECT_EQ(preparation.ClosingExpression, cashClosing);
-
-    preparation.Month = "3";
-    std::string opening, closing;
-    preparation.PrepareGeneralLedger(opening, closing);
-    const auto ledger = book.Rows("select * from lap_bukubesar order by rowid");
-    book.Exec("create trigger fail_ledger before insert on lap_bukubesar when new.voucher_no='1005' "
-              "begin select raise(abort, 'injected failure'); end");
-    preparation.Month = "4";
-    std::string failedOpening = "kept", failedClosing = "kept";
-    EXPECT_THROW(preparation.PrepareGeneralLedger(failedOpening, failedClosing), EDatabaseError);
-    EXPECT_EQ(book.Rows("select * from lap_bukubesar order by rowid"), ledger);
-    EXPECT_EQ(failedOpening, "kept");
-    EXPECT_EQ(preparation.ClosingExpression, closing);
-
-    // The adjusting journal has already replaced lap_jmk1 when its lines fail.
-    preparation.PrepareJournal("3");
-    const auto heads = book.Rows("select * from lap_jmk1 order by rowid");
-    const auto lines = book.Rows("select * from lap_jmk2 order by rowid");
-    book.Exec("create trigger fail_line before insert on lap_jmk2 when new.no_jmk='V3' "
-              "begin select raise(abort, 'injected failure'); end");
-    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EDatabaseError);
-    EXPECT_EQ(book.Rows("select * from lap_jmk1 order by rowid"), heads);
-    EXPECT_EQ(book.Rows("select * from lap_jmk2 order by rowid"), lines);
+    {
+        TLongJob running(nullptr);
+        for (const auto& [table, prepare] : preparations)
+            EXPECT_THROW(prepare(), EInvalidOperation) << table;
+    }
+    EXPECT_EQ(tables(), before);
     EXPECT_EQ(wait.shown, 6);
-    EXPECT_EQ(wait.closed, 6);
-    EXPECT_FALSE(IsLongJobRunning());
-}
 
-TEST_F(BookPreparation, NoPreparationStartsWhileAnotherLongJobRuns)
-{
-    PostMarch();
-    TLongJob running(nullptr);
-    std::string opening, closing;
-    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareProfitLoss("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareJournal("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareGeneralLedger(opening, closing), EInvalidOperation);
-    for (const char* table : {"lap_neraca", "lap_LR", "lap_cash_flow", "lap_jmk1", "lap_jmk2", "lap_bukubesar"})
-        EXPECT_EQ(book.Value(std::string("select count(*) from ") + table).AsInteger(), 0) << table;
-    EXPECT_EQ(wait.shown, 0);
+    // April fails at its second row, after the table was emptied (the adjusting journal has
+    // replaced lap_jmk1 by then).
+    preparation.Month = "4";
+    for (const auto& [table, prepare] : preparations) {
+        book.Exec(std::string("create trigger if not exists fail_") + table + " before insert on " + table +
+                  " when (select count(*) from " + table + ")>0 begin select raise(abort, 'injected failure'); end");
+        EXPECT_THROW(prepare(), EDatabaseError) << table;
+        EXPECT_EQ(tables(), before) << table;
+    }
+    EXPECT_EQ(preparation.OpeningExpression + preparation.ClosingExpression, expressions);
+    EXPECT_EQ(opening + closing, expressions);
+    EXPECT_EQ(wait.closed, 12);
+    EXPECT_FALSE(IsLongJobRunning());
 }
