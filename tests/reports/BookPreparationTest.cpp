@@ -11,8 +11,6 @@ namespace {
 const char* const CashBook = "select tanggal, no_bukti, account_code, keterangan, debet, kredit, saldo "
                              "from lap_cash_flow order by rowid";
 
-using Rows = std::vector<std::string>;
-
 class BookPreparation : public ::testing::Test, protected TReportBook {};
 using ReportPreparations = BookPreparation;
 

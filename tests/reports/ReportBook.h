@@ -72,6 +72,7 @@ public:
 };
 
 using Texts = std::vector<std::string>;
+using Rows = std::vector<std::string>;
 
 // The non-empty texts of a printed page from 'first' on, top to bottom, at most 'count'.
 inline Texts From(const QRPage& page, const std::string& first, size_t count = SIZE_MAX)

@@ -1,10 +1,18 @@
 // The report window driven by synthetic input: the posting question, the links' colours, the
-// refusal while a job runs, a failed preparation, and what every link's layout prints.
+// refusal while a job runs, a failed preparation, what every link's layout prints, and a cash
+// voucher on its way to the balance sheet; and the budget window's realisation report.
 #include <gtest/gtest.h>
 
 #include "controls/flat/TZlComboBox.h"
+#include "controls/flat/TZlEdit.h"
+#include "controls/flat/TZlRadio.h"
+#include "controls/flat/TZlSpeedButton.h"
 #include "ledger/LongJob.h"
+#include "ledger/TFrm_Anggaran.h"
+#include "ledger/TFrm_CashFlow.h"
+#include "platform/controls/TCustomComboBox.h"
 #include "platform/controls/TCustomLabel.h"
+#include "platform/core/DateTime.h"
 #include "reports/ReportLayouts.h"
 #include "reports/TFQRAJP.h"
 #include "reports/TFrm_Report.h"
@@ -212,4 +220,63 @@ TEST_F(ReportWindow, BudgetLinkRealisesTheMonthThenReportsOrSaysTheBudgetIsEmpty
     ASSERT_EQ(r.boxes.Shown().size(), 1u);
     EXPECT_EQ(r.boxes.Shown()[0].Text, "Data Transaksi kosong");
     EXPECT_EQ(r.previews, 1);
+}
+
+TEST_F(ReportWindow, ACashVoucherSavedInTheCashWindowIsPostedAndReachesTheBalanceSheet)
+{
+    r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 15) + EncodeTime(9, 0, 0, 0));
+    const int64_t lines = book.Value("select count(*) from TR_VOUC").AsInteger();
+    auto* cash = CreateOwned<TFrm_CashFlow>(*r.frame);
+    cash->Show();
+    r.s.ProcessUntilIdle();
+    r.s.ClickControl(*cash->ZlSpeedButton2);
+    cash->ZlEdit2->SetFocus();
+    cash->ZlEdit2->SetText("4110");
+    r.s.PressKey(VK_RETURN, 0, "\r");
+    r.s.ClickControl(*cash->ZlRadio1);
+    cash->ZlEdit4->SetFocus();
+    cash->ZlEdit4->SetText("250");
+    r.boxes.Answer(mrOk);
+    r.s.ClickControl(*cash->ZlSpeedButton3);
+    EXPECT_EQ(r.boxes.Shown().back().Text, "Data Tersimpan...");
+    ASSERT_EQ(book.Value("select count(*) from TR_VOUC").AsInteger(), lines + 2);
+
+    window.SetFocus();
+    r.ChooseMonth(*window.ZlComboBox3, 3);
+    r.boxes.Answer(mrYes);
+    r.Click(*window.Label100);
+    const auto pages = r.PreviewPages(*window.Label3);
+    ASSERT_FALSE(pages.empty());
+
+    EXPECT_EQ(book.Amount("select jumlah_d from lap_neraca where kode_d='1110'"), Rp(10'700'250));
+    EXPECT_EQ(TotalAssets(book), Rp(22'500'250));
+    EXPECT_EQ(TotalClaims(book), Rp(22'500'250));
+    std::vector<std::string> texts;
+    for (const QRPage& page : pages)
+        for (const std::string& text : page.Texts())
+            texts.push_back(text);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "10,700,250.00"), 1);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "22,500,250.00"), 2) << "both totals";
+}
+
+TEST_F(ReportWindow, TheBudgetWindowRealisesTheClocksMonthAndPreviewsTheReport)
+{
+    book.Voucher("R1", "1009", "2026-03-09", false, 10, "Retur", {{Penjualan, 100'000, 0}, {Kas, 0, 100'000}});
+    book.Voucher("OLD", "0999", "2025-03-15", false, 10, "Tahun lalu", {{Listrik, 20'000, 0}, {Kas, 0, 20'000}});
+    book.Voucher("F1", "0901", "2026-02-10", false, 10, "Februari", {{Kas, 70'000, 0}, {Penjualan, 0, 70'000}});
+    book.Exec("insert into anggaran (account_id, anggaran_b3, realisasi_b2, realisasi_b3) values (1, 0, null, 11), "
+              "(10, 1000, 5, null), (11, 500, null, null), (12, 0, null, null), (21, 400, null, 999)");
+    r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 20));
+    auto* budget = CreateOwned<TFrm_Anggaran>(*r.frame);
+    budget->Show();
+    r.s.ProcessUntilIdle();
+    const auto pages = r.PreviewPages(*budget->TeButton2);
+
+    // Every line of March of any year, adjusting entries included; only the March column changes.
+    EXPECT_EQ(book.Rows("select account_id, realisasi_b2, realisasi_b3 from anggaran order by account_id"),
+              (Rows{"1|null|0", "10|5|2400000", "11|null|320000", "12|null|200000", "21|null|0"}));
+    ASSERT_EQ(pages.size(), 1u);
+    for (const char* text : {"Periode  Maret/2026", "Penjualan", "Biaya Listrik"})
+        EXPECT_TRUE(pages[0].FindText(text)) << text;
+    EXPECT_TRUE(r.boxes.Shown().empty());
 }
