@@ -39,7 +39,8 @@ TEST_F(BookPreparation, CashBookCarriesTheBalanceFromTheOpening)
 
 TEST_F(BookPreparation, TheOpeningBalanceFollowsTheBookYearsFirstMonth)
 {
-    book.Exec("insert into posting (account_id, pos_awal, pos_b7, pos_b12, pos_b1, pos_b2) values (1, 100, 10, 20, 30, 40)");
+    book.Exec("insert into posting (account_id, pos_awal, pos_b7, pos_b12, pos_b1, pos_b2) "
+              "values (1, 100, 10, 20, 30, 40)");
     const auto opening = [&](int firstMonth, const char* month) {
         book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, firstMonth);
         preparation.Month = month;
@@ -66,7 +67,8 @@ TEST_F(BookPreparation, JournalsSplitTheVouchersByKindButKeepEveryLine)
     preparation.PrepareJournal("3");
     EXPECT_EQ(book.Rows("select no_jmk, tanggal, no_bukti, uraian from lap_jmk1 order by rowid"),
               (Rows{"V8|2026-03-30|-|-", "OLD|2025-03-15|0999|Tahun lalu", "V1|2026-03-02|1001|Penjualan tunai",
-                    "V2|2026-03-10|1002|Listrik Maret", "V3|2026-03-25|1003|Gaji staf", "V4|2026-03-28|1004|Bayar hutang"}));
+                    "V2|2026-03-10|1002|Listrik Maret", "V3|2026-03-25|1003|Gaji staf",
+                    "V4|2026-03-28|1004|Bayar hutang"}));
     EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 13);
     EXPECT_EQ(book.Rows("select kode_akun, uraian, debet, kredit from lap_jmk2 where no_jmk='V8'"),
               (Rows{"1110|Kas|null|null"}));

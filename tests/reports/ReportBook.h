@@ -59,6 +59,14 @@ public:
         preparation.Year = "2026";
     }
 
+    // The two totals of the balance sheet and the result of the profit and loss last prepared.
+    Currency TotalAssets() { return book.Amount("select jumlah_d from lap_neraca where nama_d='JUMLAH AKTIVA '"); }
+    Currency TotalClaims()
+    {
+        return book.Amount("select jumlah_k from lap_neraca where nama_k='JUMLAH KEWAJIBAN DAN EKUITAS '");
+    }
+    Currency Result() { return book.Amount("select jumlah from lap_LR where account_name='LABA '"); }
+
     void PostMarch() { Post(3); }
     void Post(int month)
     {
@@ -84,18 +92,4 @@ inline Texts From(const QRPage& page, const std::string& first, size_t count = S
     for (auto it = std::find(all.begin(), all.end(), first); it != all.end() && result.size() < count; ++it)
         result.push_back(*it);
     return result;
-}
-
-// The two totals of the balance sheet and the result of the profit and loss last prepared.
-inline Currency TotalAssets(TPostingBook& book)
-{
-    return book.Amount("select jumlah_d from lap_neraca where nama_d='JUMLAH AKTIVA '");
-}
-inline Currency TotalClaims(TPostingBook& book)
-{
-    return book.Amount("select jumlah_k from lap_neraca where nama_k='JUMLAH KEWAJIBAN DAN EKUITAS '");
-}
-inline Currency Result(TPostingBook& book)
-{
-    return book.Amount("select jumlah from lap_LR where account_name='LABA '");
 }
