@@ -196,26 +196,6 @@ TEST_F(ReportWindow, TheAdjustingJournalDrawsItsSeparatorBetweenVouchersOnlyInEv
     }
 }
 
-TEST_F(ReportWindow, BudgetLinkRealisesTheMonthThenReportsOrSaysTheBudgetIsEmpty)
-{
-    book.Exec("insert into anggaran (account_id, anggaran_b3) values (1, 1000000), (10, 3000000), (11, 400000)");
-    const QRPage page = March(window.Label64);
-    // Penjualan has credits only in March: its realisation is those credits.
-    EXPECT_EQ(book.Rows("select account_id, realisasi_b3 from anggaran order by account_id"),
-              (Texts{"1|0", "10|2500000", "11|300000"}));
-    EXPECT_EQ(From(page, "4110", 10), (Texts{"4110", "Penjualan", "3,000,000.00", "2,500,000.00", "500,000.00", "7110",
-                                          "Biaya Listrik", "400,000.00", "300,000.00", "100,000.00"}));
-    EXPECT_EQ(From(page, "TOTAL BIAYA SELURUHNYA", 4),
-        (Texts{"TOTAL BIAYA SELURUHNYA", "4,400,000.00", "2,800,000.00", "1,600,000.00"}));
-
-    book.Exec("delete from anggaran");
-    r.boxes.Answer(mrOk);
-    r.Click(*window.Label81);
-    ASSERT_EQ(r.boxes.Shown().size(), 1u);
-    EXPECT_EQ(r.boxes.Shown()[0].Text, "Data Transaksi kosong");
-    EXPECT_EQ(r.previews, 1);
-}
-
 TEST_F(ReportWindow, ACashVoucherSavedInTheCashWindowIsPostedAndReachesTheBalanceSheet)
 {
     r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 15) + EncodeTime(9, 0, 0, 0));
@@ -250,24 +230,41 @@ TEST_F(ReportWindow, ACashVoucherSavedInTheCashWindowIsPostedAndReachesTheBalanc
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "22,500,250.00"), 2) << "both totals";
 }
 
-TEST_F(ReportWindow, TheBudgetWindowRealisesTheClocksMonthAndPreviewsTheReport)
+TEST_F(ReportWindow, TheBudgetWindowAndTheBudgetLinkRealiseTheMonthAndReportIt)
 {
     book.Voucher("R1", "1009", "2026-03-09", false, 10, "Retur", {{Penjualan, 100'000, 0}, {Kas, 0, 100'000}});
     book.Voucher("OLD", "0999", "2025-03-15", false, 10, "Tahun lalu", {{Listrik, 20'000, 0}, {Kas, 0, 20'000}});
     book.Voucher("F1", "0901", "2026-02-10", false, 10, "Februari", {{Kas, 70'000, 0}, {Penjualan, 0, 70'000}});
-    book.Exec("insert into anggaran (account_id, anggaran_b3, realisasi_b2, realisasi_b3) values (1, 0, null, 11), "
-              "(10, 1000, 5, null), (11, 500, null, null), (12, 0, null, null), (21, 400, null, 999)");
+    book.Exec("insert into anggaran (account_id, anggaran_b3, realisasi_b2, realisasi_b3) values (1, 1000000, null, 11), "
+              "(10, 3000000, 5, null), (11, 400000, null, null), (12, 0, null, null), (21, 0, null, 999)");
+    const Rows realised = {"1|null|0", "10|5|2400000", "11|null|320000", "12|null|200000", "21|null|0"};
+    const std::string realisation = "select account_id, realisasi_b2, realisasi_b3 from anggaran order by account_id";
+
+    // The budget window takes the clock's month: every line of March of any year, adjusting
+    // entries included; only the March column changes.
     r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 20));
     auto* budget = CreateOwned<TFrm_Anggaran>(*r.frame);
     budget->Show();
     r.s.ProcessUntilIdle();
     const auto pages = r.PreviewPages(*budget->TeButton2);
-
-    // Every line of March of any year, adjusting entries included; only the March column changes.
-    EXPECT_EQ(book.Rows("select account_id, realisasi_b2, realisasi_b3 from anggaran order by account_id"),
-              (Rows{"1|null|0", "10|5|2400000", "11|null|320000", "12|null|200000", "21|null|0"}));
+    EXPECT_EQ(book.Rows(realisation), realised);
     ASSERT_EQ(pages.size(), 1u);
-    for (const char* text : {"Periode  Maret/2026", "Penjualan", "Biaya Listrik"})
-        EXPECT_TRUE(pages[0].FindText(text)) << text;
-    EXPECT_TRUE(r.boxes.Shown().empty());
+    EXPECT_TRUE(pages[0].FindText("Periode  Maret/2026"));
+
+    // The report window's link takes the chosen month of its unit and prints the differences.
+    book.Exec("update anggaran set realisasi_b3=null where account_id<20");
+    r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 4, 20));
+    const QRPage page = March(window.Label64);
+    EXPECT_EQ(book.Rows(realisation), realised);
+    EXPECT_EQ(From(page, "4110", 10), (Texts{"4110", "Penjualan", "3,000,000.00", "2,400,000.00", "600,000.00", "7110",
+                                          "Biaya Listrik", "400,000.00", "320,000.00", "80,000.00"}));
+    EXPECT_EQ(From(page, "TOTAL BIAYA SELURUHNYA", 4),
+              (Texts{"TOTAL BIAYA SELURUHNYA", "4,400,000.00", "2,920,000.00", "1,480,000.00"}));
+
+    book.Exec("delete from anggaran");
+    r.boxes.Answer(mrOk);
+    r.Click(*window.Label81);
+    ASSERT_EQ(r.boxes.Shown().size(), 1u);
+    EXPECT_EQ(r.boxes.Shown()[0].Text, "Data Transaksi kosong");
+    EXPECT_EQ(r.previews, 2);
 }
