@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ledger/LongJob.h"
 #include "platform/core/Exceptions.h"
 #include "tests/reports/ReportBook.h"
@@ -10,64 +12,49 @@ const char* const CashBook = "select tanggal, no_bukti, account_code, keterangan
                              "from lap_cash_flow order by rowid";
 
 class BookPreparation : public ::testing::Test, protected TReportBook {};
+using ReportPreparations = BookPreparation;
 
 } // namespace
 
 TEST_F(BookPreparation, CashBookCarriesTheBalanceFromTheOpening)
 {
-    PostMarch();
-    preparation.PrepareCashBook();
-
-    const std::vector<std::string> expected = {
-        "null|null|null|Saldo Awal|null|null|10000000",
-        "2026-03-02|1001|4110|Penjualan tunai|2500000|null|12500000",
-        "2026-03-10|1002|7110|Listrik Maret|null|300000|12200000",
-        "2026-03-25|1003|7101|Gaji staf|null|1000000|11200000",
-        "2026-03-28|1004|2110|Bayar hutang|null|500000|10700000",
-    };
-    EXPECT_EQ(book.Rows(CashBook), expected);
-    EXPECT_EQ(preparation.OpeningExpression, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
-    EXPECT_EQ(preparation.ClosingExpression, preparation.OpeningExpression + "+ifnull(pos_b3,0)");
-    // The cash book ends where the balance sheet's cash line stands.
-    EXPECT_EQ(book.Amount("select sum(" + preparation.ClosingExpression + ") from posting where account_id=1"),
-              Rp(10'700'000));
-    EXPECT_EQ(wait.max, 4);
-    EXPECT_EQ(wait.position, 4);
-}
-
-TEST_F(BookPreparation, CashBookOfABookYearStartingInJuly)
-{
-    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 7);
-    book.Exec("insert into posting (account_id, pos_awal, pos_b7, pos_b12, pos_b1, pos_b2) "
-              "values (1, 100, 10, 20, 30, 40) on conflict(account_id) do nothing");
-    preparation.Month = "2";
-    preparation.PrepareCashBook();
-    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|160"}));
-    preparation.Month = "7";
-    preparation.PrepareCashBook();
-    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|100"}));
-}
-
-TEST_F(BookPreparation, ZeroLinesLeaveTheBalanceAndQuotesAreStoredAsTyped)
-{
+    // A zero line leaves the balance; quotes are stored as typed.
     book.Voucher("V7", "1007", "2026-03-29", false, 10, "Nol 'x'", {{Kas, 0, 0}, {Bank, 0, 0}});
     PostMarch();
     preparation.PrepareCashBook();
-    EXPECT_EQ(book.Rows(CashBook).back(), "2026-03-29|1007|1120|Nol 'x'|0|null|10700000");
-}
+    EXPECT_EQ(book.Rows(CashBook), (Rows{"null|null|null|Saldo Awal|null|null|10000000",
+                                         "2026-03-02|1001|4110|Penjualan tunai|2500000|null|12500000",
+                                         "2026-03-10|1002|7110|Listrik Maret|null|300000|12200000",
+                                         "2026-03-25|1003|7101|Gaji staf|null|1000000|11200000",
+                                         "2026-03-28|1004|2110|Bayar hutang|null|500000|10700000",
+                                         "2026-03-29|1007|1120|Nol 'x'|0|null|10700000"}));
+    // The layout's closing balance, from the expression the cash book leaves, is where the book ends.
+    EXPECT_EQ(book.Amount("select " + preparation.ClosingExpression + " from posting where account_id=1"),
+              Rp(10'700'000));
 
-TEST_F(BookPreparation, AMonthWithoutVouchersLeavesOnlyTheOpening)
-{
-    PostMarch();
     preparation.Month = "5";
     preparation.PrepareCashBook();
-    EXPECT_EQ(book.Rows(CashBook), (std::vector<std::string>{"null|null|null|Saldo Awal|null|null|10700000"}));
-    preparation.PrepareJournal("5");
-    EXPECT_EQ(book.Value("select count(*) from lap_jmk1").AsInteger(), 0);
-    EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 0);
-    std::string opening, closing;
-    preparation.PrepareGeneralLedger(opening, closing);
-    EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 0);
+    EXPECT_EQ(book.Rows(CashBook), (Rows{"null|null|null|Saldo Awal|null|null|10700000"}));
+}
+
+TEST_F(BookPreparation, TheOpeningBalanceFollowsTheBookYearsFirstMonth)
+{
+    book.Exec("insert into posting (account_id, pos_awal, pos_b7, pos_b12, pos_b1, pos_b2) "
+              "values (1, 100, 10, 20, 30, 40)");
+    const auto opening = [&](int firstMonth, const char* month) {
+        book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, firstMonth);
+        preparation.Month = month;
+        preparation.PrepareCashBook();
+        return book.Rows(CashBook).at(0);
+    };
+    EXPECT_EQ(opening(7, "2"), "null|null|null|Saldo Awal|null|null|160");
+    EXPECT_EQ(opening(7, "7"), "null|null|null|Saldo Awal|null|null|100");
+    // A first month outside the year, which only an edited settings file holds, counts as January.
+    EXPECT_EQ(opening(0, "2"), "null|null|null|Saldo Awal|null|null|130");
+    EXPECT_EQ(opening(13, "2"), "null|null|null|Saldo Awal|null|null|130");
+    std::string ledgerOpening, ledgerClosing;
+    preparation.PrepareGeneralLedger(ledgerOpening, ledgerClosing);
+    EXPECT_EQ(book.Amount("select " + ledgerOpening + " from posting where account_id=1"), Rp(130));
 }
 
 TEST_F(BookPreparation, JournalsSplitTheVouchersByKindButKeepEveryLine)
@@ -79,18 +66,17 @@ TEST_F(BookPreparation, JournalsSplitTheVouchersByKindButKeepEveryLine)
 
     preparation.PrepareJournal("3");
     EXPECT_EQ(book.Rows("select no_jmk, tanggal, no_bukti, uraian from lap_jmk1 order by rowid"),
-              (std::vector<std::string>{"V8|2026-03-30|-|-", "OLD|2025-03-15|0999|Tahun lalu",
-                                        "V1|2026-03-02|1001|Penjualan tunai", "V2|2026-03-10|1002|Listrik Maret",
-                                        "V3|2026-03-25|1003|Gaji staf", "V4|2026-03-28|1004|Bayar hutang"}));
+              (Rows{"V8|2026-03-30|-|-", "OLD|2025-03-15|0999|Tahun lalu", "V1|2026-03-02|1001|Penjualan tunai",
+                    "V2|2026-03-10|1002|Listrik Maret", "V3|2026-03-25|1003|Gaji staf",
+                    "V4|2026-03-28|1004|Bayar hutang"}));
     EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 13);
     EXPECT_EQ(book.Rows("select kode_akun, uraian, debet, kredit from lap_jmk2 where no_jmk='V8'"),
-              (std::vector<std::string>{"1110|Kas|null|null"}));
+              (Rows{"1110|Kas|null|null"}));
     EXPECT_EQ(book.Rows("select kode_akun, uraian, debet, kredit from lap_jmk2 where no_jmk='A1' order by rowid"),
-              (std::vector<std::string>{"7120|Biaya Penyusutan|200000|0", "1220|Akumulasi Penyusutan|0|200000"}));
+              (Rows{"7120|Biaya Penyusutan|200000|0", "1220|Akumulasi Penyusutan|0|200000"}));
 
     preparation.PrepareAdjustmentJournal("3");
-    EXPECT_EQ(book.Rows("select no_jmk, no_bukti, uraian from lap_jmk1"),
-              (std::vector<std::string>{"A1|Ajp1001|Penyusutan"}));
+    EXPECT_EQ(book.Rows("select no_jmk, no_bukti, uraian from lap_jmk1"), (Rows{"A1|Ajp1001|Penyusutan"}));
     EXPECT_EQ(book.Value("select count(*) from lap_jmk2").AsInteger(), 13);
 }
 
@@ -99,123 +85,76 @@ TEST_F(BookPreparation, GeneralLedgerTakesEveryLineOfTheMonthOfThePostedAccounts
     PostMarch();
     std::string opening, closing;
     preparation.PrepareGeneralLedger(opening, closing);
-    EXPECT_EQ(opening, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
-    EXPECT_EQ(closing, opening + "+ifnull(pos_b3,0)");
-    EXPECT_EQ(preparation.OpeningExpression, opening);
-
     EXPECT_EQ(book.Rows("select account_id, account_code, tanggal, voucher_no, voucher_desc, debit, credit "
                         "from lap_bukubesar where account_id=1 order by rowid"),
-              (std::vector<std::string>{"1|1110|2026-03-02|1001|Penjualan tunai|2500000|0",
-                                        "1|1110|2026-03-10|1002|Listrik Maret|0|300000",
-                                        "1|1110|2026-03-25|1003|Gaji staf|0|1000000",
-                                        "1|1110|2026-03-28|1004|Bayar hutang|0|500000"}));
+              (Rows{"1|1110|2026-03-02|1001|Penjualan tunai|2500000|0", "1|1110|2026-03-10|1002|Listrik Maret|0|300000",
+                    "1|1110|2026-03-25|1003|Gaji staf|0|1000000", "1|1110|2026-03-28|1004|Bayar hutang|0|500000"}));
     // Adjusting lines are in the ledger too; unit 11's line is not.
     EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 10);
-    EXPECT_EQ(book.Rows("select voucher_no from lap_bukubesar where account_id=5"),
-              (std::vector<std::string>{"Ajp1001"}));
+    EXPECT_EQ(book.Rows("select voucher_no from lap_bukubesar where account_id=5"), (Rows{"Ajp1001"}));
     // One step per account of the unit.
-    EXPECT_EQ(wait.max, 14);
     EXPECT_EQ(wait.position, 14);
+
+    preparation.Month = "5";
+    preparation.PrepareGeneralLedger(opening, closing);
+    preparation.PrepareJournal("5");
+    for (const char* table : {"lap_bukubesar", "lap_jmk1", "lap_jmk2"})
+        EXPECT_EQ(book.Value(std::string("select count(*) from ") + table).AsInteger(), 0) << table;
 }
 
-TEST_F(BookPreparation, BadInputIsRefusedAndAnErrorKeepsThePreviousTables)
+// Every preparation refuses bad input and a start under another job before touching anything,
+// and rolls its tables back on a failure half-way, leaving the previous expressions.
+TEST_F(ReportPreparations, RefusalsAndFailuresLeaveThePreviousTablesAndExpressions)
 {
     PostMarch();
-    preparation.PrepareCashBook();
-    const auto before = book.Rows(CashBook);
+    std::string opening, closing;
+    const std::pair<const char*, std::function<void()>> preparations[] = {
+        {"lap_neraca", [&] { preparation.PrepareBalanceSheet(preparation.Month); }},
+        {"lap_LR", [&] { preparation.PrepareProfitLoss(preparation.Month); }},
+        {"lap_jmk2", [&] { preparation.PrepareJournal(preparation.Month); }},
+        {"lap_jmk2", [&] { preparation.PrepareAdjustmentJournal(preparation.Month); }},
+        {"lap_cash_flow", [&] { preparation.PrepareCashBook(); }},
+        {"lap_bukubesar", [&] { preparation.PrepareGeneralLedger(opening, closing); }}};
+    for (const auto& [table, prepare] : preparations)
+        prepare();
+    const auto tables = [&] {
+        Rows rows;
+        for (const char* table : {"lap_neraca", "lap_LR", "lap_jmk1", "lap_jmk2", "lap_cash_flow", "lap_bukubesar"})
+            for (const std::string& row : book.Rows(std::string("select * from ") + table + " order by rowid"))
+                rows.push_back(table + ("|" + row));
+        return rows;
+    };
+    const auto before = tables();
+    const std::string expressions = preparation.OpeningExpression + preparation.ClosingExpression;
+    ASSERT_EQ(opening + closing, expressions);
 
+    EXPECT_THROW(preparation.PrepareBalanceSheet("0"), EConvertError);
+    EXPECT_THROW(preparation.PrepareProfitLoss("13"), EConvertError);
+    EXPECT_THROW(preparation.PrepareJournal("x"), EConvertError);
+    preparation.UnitId = "10 or 1=1";
+    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EConvertError);
     preparation.UnitId = "13";
     EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
     preparation.UnitId = "10";
-    preparation.Month = "13";
-    EXPECT_THROW(preparation.PrepareCashBook(), EConvertError);
-    std::string opening, closing;
-    EXPECT_THROW(preparation.PrepareGeneralLedger(opening, closing), EConvertError);
-    EXPECT_THROW(preparation.PrepareJournal("x"), EConvertError);
-    EXPECT_EQ(book.Rows(CashBook), before);
+    {
+        TLongJob running(nullptr);
+        for (const auto& [table, prepare] : preparations)
+            EXPECT_THROW(prepare(), EInvalidOperation) << table;
+    }
+    EXPECT_EQ(tables(), before);
+    EXPECT_EQ(wait.shown, 6);
 
-    preparation.Month = "3";
-    book.Exec("create trigger fail_cash before insert on lap_cash_flow when new.no_bukti='1003' "
-              "begin select raise(abort, 'injected failure'); end");
-    EXPECT_THROW(preparation.PrepareCashBook(), EDatabaseError);
-    EXPECT_EQ(book.Rows(CashBook), before);
-    EXPECT_EQ(wait.shown, wait.closed);
-    EXPECT_FALSE(IsLongJobRunning());
-}
-
-TEST_F(BookPreparation, AnErrorInTheJournalKeepsBothPreviousTables)
-{
-    preparation.PrepareJournal("3");
-    const auto heads = book.Rows("select * from lap_jmk1 order by rowid");
-    const auto lines = book.Rows("select * from lap_jmk2 order by rowid");
-    // The adjusting journal has already replaced lap_jmk1 when the lines fail.
-    book.Exec("create trigger fail_line before insert on lap_jmk2 when new.no_jmk='V3' "
-              "begin select raise(abort, 'injected failure'); end");
-
-    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EDatabaseError);
-    EXPECT_EQ(book.Rows("select * from lap_jmk1 order by rowid"), heads);
-    EXPECT_EQ(book.Rows("select * from lap_jmk2 order by rowid"), lines);
-    EXPECT_EQ(wait.shown, 2);
-    EXPECT_EQ(wait.closed, 2);
-    EXPECT_FALSE(IsLongJobRunning());
-}
-
-TEST_F(BookPreparation, AnErrorInABookKeepsTheTableAndTheExpressions)
-{
-    PostMarch();
-    std::string opening, closing;
-    preparation.PrepareGeneralLedger(opening, closing);
-    const auto before = book.Rows("select * from lap_bukubesar order by rowid");
-    book.Exec("create trigger fail_ledger before insert on lap_bukubesar when new.voucher_no='1005' "
-              "begin select raise(abort, 'injected failure'); end");
-
+    // April fails at its second row, after the table was emptied (the adjusting journal has
+    // replaced lap_jmk1 by then).
     preparation.Month = "4";
-    std::string failedOpening = "kept", failedClosing = "kept";
-    EXPECT_THROW(preparation.PrepareGeneralLedger(failedOpening, failedClosing), EDatabaseError);
-    EXPECT_EQ(book.Rows("select * from lap_bukubesar order by rowid"), before);
-    EXPECT_EQ(failedOpening, "kept");
-    EXPECT_EQ(preparation.ClosingExpression, closing);
-
-    preparation.Month = "3";
-    preparation.PrepareCashBook();
-    const std::string cashClosing = preparation.ClosingExpression;
-    book.Exec("create trigger fail_cash before insert on lap_cash_flow when new.no_bukti='1005' "
-              "begin select raise(abort, 'injected failure'); end");
-    preparation.Month = "4";
-    EXPECT_THROW(preparation.PrepareCashBook(), EDatabaseError);
-    EXPECT_EQ(preparation.ClosingExpression, cashClosing);
-    EXPECT_EQ(wait.shown, wait.closed);
+    for (const auto& [table, prepare] : preparations) {
+        book.Exec(std::string("create trigger if not exists fail_") + table + " before insert on " + table +
+                  " when (select count(*) from " + table + ")>0 begin select raise(abort, 'injected failure'); end");
+        EXPECT_THROW(prepare(), EDatabaseError) << table;
+        EXPECT_EQ(tables(), before) << table;
+    }
+    EXPECT_EQ(preparation.OpeningExpression + preparation.ClosingExpression, expressions);
+    EXPECT_EQ(opening + closing, expressions);
+    EXPECT_EQ(wait.closed, 12);
     EXPECT_FALSE(IsLongJobRunning());
-}
-
-TEST_F(BookPreparation, NoPreparationStartsWhileAnotherLongJobRuns)
-{
-    PostMarch();
-    TLongJob running(nullptr);
-    std::string opening, closing;
-    EXPECT_THROW(preparation.PrepareBalanceSheet("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareProfitLoss("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareCashBook(), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareJournal("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareAdjustmentJournal("3"), EInvalidOperation);
-    EXPECT_THROW(preparation.PrepareGeneralLedger(opening, closing), EInvalidOperation);
-    for (const char* table : {"lap_neraca", "lap_LR", "lap_cash_flow", "lap_jmk1", "lap_jmk2", "lap_bukubesar"})
-        EXPECT_EQ(book.Value(std::string("select count(*) from ") + table).AsInteger(), 0) << table;
-    EXPECT_EQ(wait.shown, 0);
-    EXPECT_TRUE(IsLongJobRunning());
-}
-
-TEST_F(BookPreparation, AFirstMonthOutsideTheYearCountsAsJanuary)
-{
-    PostMarch();
-    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 0);
-    preparation.PrepareCashBook();
-    EXPECT_EQ(book.Rows(CashBook).front(), "null|null|null|Saldo Awal|null|null|10000000");
-    EXPECT_EQ(book.Rows(CashBook).back().substr(0, 10), "2026-03-28");
-
-    book.ControlAccounts(10, Kas, LabaDitahan, LabaBerjalan, 13);
-    std::string opening, closing;
-    preparation.PrepareGeneralLedger(opening, closing);
-    EXPECT_EQ(opening, "ifnull(pos_awal,0)+ifnull(pos_b1,0)+ifnull(pos_b2,0)");
-    EXPECT_EQ(book.Value("select count(*) from lap_bukubesar").AsInteger(), 10);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The hand-made book of the report tests: unit 10 with opening balances, four cash vouchers
 // and one adjusting entry in March, one voucher in April, and unit 11 beside it.
+#include <algorithm>
+
 #include "ledger/Posting.h"
+#include "platform/report/QRPageModel.h"
 #include "reports/TReportPreparation.h"
 #include "tests/ledger/LongJobRecorder.h"
 #include "tests/ledger/PostingBook.h"
@@ -56,13 +59,37 @@ public:
         preparation.Year = "2026";
     }
 
-    void PostMarch()
+    // The two totals of the balance sheet and the result of the profit and loss last prepared.
+    Currency TotalAssets() { return book.Amount("select jumlah_d from lap_neraca where nama_d='JUMLAH AKTIVA '"); }
+    Currency TotalClaims()
+    {
+        return book.Amount("select jumlah_k from lap_neraca where nama_k='JUMLAH KEWAJIBAN DAN EKUITAS '");
+    }
+    Currency Result() { return book.Amount("select jumlah from lap_LR where account_name='LABA '"); }
+
+    void PostMarch() { Post(3); }
+    void Post(int month)
     {
         for (const char* unit : {"10", "11", "12"})
-            BuildMonthlyTrialBalance(book.dm, "3", "2026", unit);
+            BuildMonthlyTrialBalance(book.dm, std::to_string(month), "2026", unit);
     }
 
     TPostingBook book;
     TLongJobRecorder wait;
     TReportPreparation preparation{book.dm, &wait};
 };
+
+using Texts = std::vector<std::string>;
+using Rows = std::vector<std::string>;
+
+// The non-empty texts of a printed page from 'first' on, top to bottom, at most 'count'.
+inline Texts From(const QRPage& page, const std::string& first, size_t count = SIZE_MAX)
+{
+    Texts all, result;
+    for (const std::string& text : page.Texts())
+        if (!text.empty())
+            all.push_back(text);
+    for (auto it = std::find(all.begin(), all.end(), first); it != all.end() && result.size() < count; ++it)
+        result.push_back(*it);
+    return result;
+}
