@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "bench/PeakMemory.h"
 #include "app/StartUp.h"
 #include "controls/flat/TZlComboBox.h"
 #include "ledger/LoginState.h"
@@ -19,21 +20,6 @@
 #include "tools/BookGenerator.h"
 
 namespace {
-
-double PeakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
 
 // One generated book per size, kept for the process; its file is made once per machine.
 const std::string& Book(int64_t lines)

@@ -13,6 +13,7 @@
 #include <iterator>
 #include <string>
 
+#include "bench/PeakMemory.h"
 #include "tools/BookGenerator.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
@@ -37,27 +38,6 @@ uint64_t ExpectedChecksum(int64_t lines)
 fs::path TempFile(const std::string& name)
 {
     return fs::temp_directory_path() / name;
-}
-
-// Peak resident memory of the process in megabytes, from the kernel's high-water mark.
-double PeakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
-
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 std::string SchemaPath()

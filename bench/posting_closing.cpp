@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/PeakMemory.h"
 #include "ledger/BookClosing.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
@@ -25,26 +26,6 @@ using Clock = std::chrono::steady_clock;
 fs::path TempFile(const std::string& name)
 {
     return fs::temp_directory_path() / ("bukura-closing-" + std::to_string(getpid()) + "-" + name);
-}
-
-double PeakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
-
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // The million-line book takes minutes; it runs only when a filter names it.

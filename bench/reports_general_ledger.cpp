@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/PeakMemory.h"
 #include "ledger/LoginState.h"
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
@@ -20,22 +21,6 @@
 #include "tools/BookGenerator.h"
 
 namespace {
-
-// Peak resident memory of the process in megabytes, from the kernel's high-water mark.
-double PeakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
 
 void BM_GeneralLedgerOfDecember(benchmark::State& state)
 {

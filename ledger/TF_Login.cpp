@@ -31,20 +31,6 @@ const char* const UnitRowsMessage = "Data unit usaha (ref_unit) tidak sesuai: un
 
 const char* const DefaultLogin = "tukan";
 
-class THourGlass {
-public:
-    THourGlass()
-    {
-        if (Screen)
-            Screen->SetCursor(crHourGlass);
-    }
-    ~THourGlass()
-    {
-        if (Screen)
-            Screen->SetCursor(crDefault);
-    }
-};
-
 // Every window works on unit 10, taking the first ref_unit row in one of these three orders.
 bool UnitTenComesFirst(TADOQuery& query)
 {

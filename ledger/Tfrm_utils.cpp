@@ -26,20 +26,6 @@ const char* const BackupHeading = "Back Up Database";
 const char* const RestoreHeading = "Restore Database";
 const char* const DatabaseFilter = "Database (*.db)|*.db";
 
-class THourGlass {
-public:
-    THourGlass()
-    {
-        if (Screen)
-            Screen->SetCursor(crHourGlass);
-    }
-    ~THourGlass()
-    {
-        if (Screen)
-            Screen->SetCursor(crDefault);
-    }
-};
-
 // A small yellow folder for the picture-only browse button.
 void DrawFolder(TBitmap& glyph)
 {

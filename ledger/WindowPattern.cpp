@@ -10,6 +10,7 @@
 #include "platform/data/TDataSource.h"
 #include "platform/graphics/TColor.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TScreen.h"
 #include "skin/controls/TTeDefaultForm.h"
 
 TZlLabel* PlaceLabel(TComponent& window, TWinControl& parent, const char* name, const std::string& caption, int left,
@@ -66,4 +67,16 @@ void MoveFocusOnEnter(TWinControl& field)
         if (TCustomForm* form = GetParentForm(&field))
             form->SelectNext(&field, true, true);
     };
+}
+
+THourGlass::THourGlass()
+{
+    if (Screen)
+        Screen->SetCursor(crHourGlass);
+}
+
+THourGlass::~THourGlass()
+{
+    if (Screen)
+        Screen->SetCursor(crDefault);
 }

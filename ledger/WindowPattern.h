@@ -41,3 +41,12 @@ void ColourListRows(TZgCustomDBGrid& grid);
 
 // Enter in the field moves the focus to the next control in tab order of its form.
 void MoveFocusOnEnter(TWinControl& field);
+
+// The hourglass cursor while a window works without the wait window, back to the default after.
+class THourGlass {
+public:
+    THourGlass();
+    ~THourGlass();
+    THourGlass(const THourGlass&) = delete;
+    THourGlass& operator=(const THourGlass&) = delete;
+};
