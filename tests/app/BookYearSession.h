@@ -22,22 +22,8 @@
 class BookYearSession : public ::testing::Test {
 public:
     TF_Main& main() { return *F_Main; }
-    void Click(TTeItem* item)
-    {
-        item->Click();
-        p.s.ProcessUntilIdle();
-    }
-    void LogIn()
-    {
-        p.s.WhenModal([&](TCustomForm& form) {
-            if (auto* login = dynamic_cast<TF_Login*>(&form)) {
-                login->ed_server->SetText(p.file.Path());
-                p.s.ClickControl(*login->TeButton1);
-            }
-        });
-        Click(main().mn_login);
-        p.s.WhenModal(nullptr);
-    }
+    void Click(TTeItem* item) { p.Click(item); }
+    void LogIn() { p.LogIn(); }
     // Rows of a query on a connection of its own, values joined by "|"; a statement answers nothing.
     std::vector<std::string> Sql(const std::string& sql, const std::string& path = {})
     {

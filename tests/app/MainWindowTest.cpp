@@ -26,21 +26,8 @@ namespace {
 class MainWindow : public ::testing::Test {
 protected:
     TF_Main& main() { return *F_Main; }
-    void Click(TTeItem* item)
-    {
-        item->Click();
-        p.s.ProcessUntilIdle();
-    }
-    void LogIn()
-    {
-        p.s.WhenModal([&](TCustomForm& form) {
-            if (auto* login = dynamic_cast<TF_Login*>(&form)) {
-                login->ed_server->SetText(p.file.Path());
-                p.s.ClickControl(*login->TeButton1);
-            }
-        });
-        Click(main().mn_login);
-    }
+    void Click(TTeItem* item) { p.Click(item); }
+    void LogIn() { p.LogIn(); }
     // On a connection of its own, so the program's stays as it is; an empty answer after a statement.
     std::string Sql(const std::string& sql)
     {
