@@ -134,8 +134,11 @@ bool TApplication::GetMessage(TQueuedMessage& out)
 
 void TApplication::WaitMessage()
 {
-    if (backend_.IsHeadless())
-        throw EHeadlessStall("The message loop waits for input that no script gives");
+    if (backend_.IsHeadless()) {
+        if (!backend_.WaitEvent(0))
+            throw EHeadlessStall("The message loop waits for input that no script gives");
+        return;
+    }
     const uint64_t now = backend_.NowMs();
     int64_t wait = 250;
     for (int64_t due : {timers_->NextDueIn(now), carets_->NextDueIn(now)})

@@ -186,6 +186,13 @@ void THeadlessBackend::Present(TNativeWindow window, const uint32_t* pixels, int
                     w->Pixels.begin() + static_cast<ptrdiff_t>(y) * width);
 }
 
+bool THeadlessBackend::WaitEvent(uint32_t)
+{
+    if (events_.empty() && waiting_)
+        waiting_();
+    return !events_.empty();
+}
+
 bool THeadlessBackend::PollEvent(TBackendEvent& event)
 {
     if (events_.empty())

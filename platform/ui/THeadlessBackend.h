@@ -2,6 +2,7 @@
 // A virtual desktop for tests: z-ordered windows composed into a readable frame buffer,
 // scripted input and a clock that moves only when told to.
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -28,7 +29,8 @@ public:
                  int stride) override;
 
     bool PollEvent(TBackendEvent& event) override;
-    bool WaitEvent(uint32_t) override { return !events_.empty(); }
+    // Nothing arrives by itself: a loop that would wait asks the script, which may queue input.
+    bool WaitEvent(uint32_t) override;
     uint64_t NowMs() const override { return clock_.TickCount(); }
 
     std::vector<TMonitorInfo> Monitors() const override { return monitors_; }
@@ -59,6 +61,8 @@ public:
     void KeyUp(uint16_t key, uint32_t modifiers = 0);
     void DropFiles(int x, int y, std::vector<std::string> files);
     bool HasPendingInput() const { return !events_.empty(); }
+    // Called when a loop waits and no input is queued; what it queues the loop reads next.
+    void WhenWaiting(std::function<void()> script) { waiting_ = std::move(script); }
     // Off: windows cannot be shaped, as on SDL.
     void SetShapesSupported(bool v) { shapes_ = v; }
     void RequestClose(TNativeWindow window);
@@ -102,6 +106,7 @@ private:
     std::map<TNativeWindow, Window> windows_;
     std::vector<TNativeWindow> zOrder_;
     std::deque<TBackendEvent> events_;
+    std::function<void()> waiting_;
     std::vector<TMonitorInfo> monitors_;
     TNativeWindow nextId_ = 1;
     TNativeWindow active_ = 0;

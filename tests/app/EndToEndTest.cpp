@@ -37,6 +37,7 @@
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/ProgramSession.h"
+#include "tests/skin/controls/MenuChoice.h"
 
 namespace {
 
@@ -62,11 +63,7 @@ protected:
                 return *child;
         throw std::runtime_error(std::string("no window ") + name);
     }
-    void Menu(TTeItem* item)
-    {
-        item->Click();
-        s.ProcessUntilIdle();
-    }
+    void Menu(TTeItem* item) { ChooseFromMenu(s, *F_Main, *item); }
     void Click(const TControl& control)
     {
         s.AdvanceClock(1000);

@@ -7,6 +7,7 @@
 #include "skin/controls/TTePopupForm.h"
 #include "skin/controls/TTePopupView.h"
 #include "skin/controls/TTePopupWindow.h"
+#include "tests/skin/controls/MenuChoice.h"
 #include "tests/skin/controls/SkinTestKit.h"
 
 namespace {
@@ -79,4 +80,36 @@ TEST(MenuBar, OnlyTheFirstColumnOfASessionTakesTheAnimation)
     f.session.ProcessUntilIdle();
     EXPECT_EQ(animated, (std::vector<bool>{true, false}));
     EXPECT_EQ(shadowed, (std::vector<bool>{true, true}));
+}
+
+TEST(MenuBar, AnEntryIsChosenByClicksOnTheRowsOfTheDropdownsThatOpen)
+{
+    BarFixture f;
+    TTeMenuBar* bar = f.MakeBar({"&File", "&Report"});
+    TTeItem* report = bar->Items()->Items(1);
+    std::vector<std::string> log;
+    auto leaf = [&log](TTeItem& parent, const std::string& caption) {
+        TTeItem* item = AddItem(parent, caption);
+        item->OnClick = [&log, caption](TComponent*) { log.push_back(caption); };
+        return item;
+    };
+    leaf(*report, "Daily");
+    TTeItem* more = AddItem(*report, "More");
+    leaf(*more, "Yearly");
+    TTeItem* monthly = leaf(*more, "Monthly");
+    f.session.ProcessUntilIdle();
+    const size_t windows = f.session.Screen().ZOrder().size();
+
+    ChooseFromMenu(f.session, *f.form, *monthly);
+    ChooseFromMenu(f.session, *f.form, *report->Items(0));
+    EXPECT_EQ(log, (std::vector<std::string>{"Monthly", "Daily"}));
+    EXPECT_EQ(f.session.Screen().ZOrder().size(), windows);
+
+    // A hidden entry has no row: the choice fails and every dropdown closes.
+    monthly->SetVisible(false);
+    EXPECT_THROW(ChooseFromMenu(f.session, *f.form, *monthly), std::runtime_error);
+    EXPECT_EQ(f.session.Screen().ZOrder().size(), windows);
+    bar->Hide();
+    EXPECT_THROW(ChooseFromMenu(f.session, *f.form, *more), std::invalid_argument);
+    EXPECT_EQ(log.size(), 2u);
 }
