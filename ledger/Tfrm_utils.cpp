@@ -5,15 +5,14 @@
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
 #include "ledger/LoginState.h"
-#include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Main.h"
+#include "ledger/TRestoreSource.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TOpenDialog.h"
-#include "platform/core/FileCopy.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -25,6 +24,20 @@ namespace {
 const char* const BackupHeading = "Back Up Database";
 const char* const RestoreHeading = "Restore Database";
 const char* const DatabaseFilter = "Database (*.db)|*.db";
+const char* const RestoreFailed = "Restore process failed....";
+
+// Why a chosen file is refused, on the line under the failure.
+std::string RefusalReason(TRestoreSource::TFault fault)
+{
+    switch (fault) {
+    case TRestoreSource::TFault::NotADatabase:
+        return "The file is not a database of this program.";
+    case TRestoreSource::TFault::Damaged:
+        return "The file is damaged.";
+    default:
+        return "The file cannot be read.";
+    }
+}
 
 // A small yellow folder for the picture-only browse button.
 void DrawFolder(TBitmap& glyph)
@@ -39,26 +52,6 @@ void DrawFolder(TBitmap& glyph)
     c.Rectangle(1, 2, 7, 5);
     glyph.SetTransparentColor(clFuchsia);
     glyph.SetTransparent(true);
-}
-
-// A readable database of this program: opened read-only, so the check never writes to it.
-bool IsProgramDatabase(const std::string& path)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    try {
-        TADOConnection connection;
-        connection.SetConnectionString("Data Source=" + path + ";Mode=Read");
-        connection.Open();
-        TADOQuery query;
-        query.SetConnection(&connection);
-        OpenSQL(query, "select count(*) from sis_user");
-        OpenSQL(query, "select count(*) from ref_sistem");
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
 }
 
 bool SameFile(const std::string& a, const std::string& b)
@@ -182,22 +175,22 @@ void Tfrm_utils::Restore()
     const std::string source = Edit1->Text();
     const std::string target = LoginState().DbPath;
     // Checked before anything changes: a wrong file must not replace the books nor log anyone off.
-    if (SameFile(source, target) || !IsProgramDatabase(source)) {
-        MessageDlg("Restore process failed....", TMsgDlgType::mtError, mbOK);
+    if (SameFile(source, target)) {
+        MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;
     }
-    bool copied = false;
+    TRestoreSource chosen(source);
+    if (chosen.Fault() != TRestoreSource::TFault::None) {
+        MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(chosen.Fault()), TMsgDlgType::mtError, mbOK);
+        return;
+    }
     try {
         if (F_Main)
             F_Main->LogOff(false);
         DtModule->CONN1->Close();
-        // Through a temporary file and a rename, so a copy that fails half-way leaves the old file.
-        copied = CopyFile(source, target);
+        chosen.CopyOver(target);
     } catch (const std::exception&) {
-        copied = false;
-    }
-    if (!copied) {
-        MessageDlg("Restore process failed....", TMsgDlgType::mtError, mbOK);
+        MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;
     }
     SetModalResult(mrOk);

@@ -7,7 +7,20 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/Variant.h"
+
+// A database file the engine refuses, and why: it cannot be read, it is not a database, or it is
+// damaged. The reason is what a user can act on; the message is the engine's own.
+class EDatabaseFileError : public EDatabaseError {
+public:
+    enum class TReason { Unreadable, NotADatabase, Damaged };
+    EDatabaseFileError(TReason reason, const std::string& message) : EDatabaseError(message), reason_(reason) {}
+    TReason Reason() const { return reason_; }
+
+private:
+    TReason reason_;
+};
 
 struct DbColumn {
     std::string name;
@@ -63,8 +76,9 @@ class DbEngine {
 public:
     virtual ~DbEngine() = default;
 
-    // Raises EDatabaseError with the engine's message; never creates a missing database. A
-    // read-only open never writes to the file, whatever statements run on it.
+    // Raises EDatabaseError with the engine's message (EDatabaseFileError when the file itself is
+    // at fault); never creates a missing database. A read-only open never writes to the file,
+    // whatever statements run on it.
     virtual void Open(const std::string& path, int busyTimeoutMs, bool readOnly) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
@@ -75,8 +89,14 @@ public:
     // Raises EDatabaseError for text that is not exactly one statement.
     virtual std::unique_ptr<DbStatement> Prepare(const std::string& sql) = 0;
     virtual std::vector<DbTableColumn> TableColumns(const std::string& table) = 0;
-    // A consistent copy of the open database into another file.
+    // Reads every page and index of the file; raises EDatabaseFileError naming the first fault.
+    virtual void CheckIntegrity() = 0;
+    // A consistent copy of the open database into a new file beside the destination, renamed
+    // over it when complete, so the destination is always the old file or the whole copy.
     virtual void Backup(const std::string& destinationPath) = 0;
 };
 
 std::unique_ptr<DbEngine> CreateSqliteEngine();
+
+// Removes the files that a copy onto 'destinationPath' cut off by a killed program left beside it.
+void RemoveCopyLeftovers(const std::string& destinationPath);

@@ -7,13 +7,49 @@
 
 namespace {
 
+// The engine's failure as an exception: one that says the file is at fault when its code does.
+[[noreturn]] void Raise(int code, const std::string& message)
+{
+    using TReason = EDatabaseFileError::TReason;
+    switch (code) {
+    case SQLITE_READONLY_CANTINIT:
+    case SQLITE_READONLY_RECOVERY:
+    case SQLITE_READONLY_ROLLBACK:
+    case SQLITE_READONLY_DIRECTORY:
+        throw EDatabaseFileError(TReason::Unreadable, message);
+    }
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT:
+        throw EDatabaseFileError(TReason::Damaged, message);
+    case SQLITE_NOTADB:
+        throw EDatabaseFileError(TReason::NotADatabase, message);
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_PERM:
+        throw EDatabaseFileError(TReason::Unreadable, message);
+    default:
+        throw EDatabaseError(message);
+    }
+}
+
+[[noreturn]] void Raise(sqlite3* db)
+{
+    Raise(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
+}
+
+// The new file a copy writes beside its destination before renaming it over the destination.
+std::string CopyTemporary(const std::string& destinationPath)
+{
+    return destinationPath + ".tmp";
+}
+
 // Owns one prepared statement; the tail points past it in the text.
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql, const char** tail)
     {
         if (sqlite3_prepare_v2(db, sql, -1, &stmt_, tail) != SQLITE_OK)
-            throw EDatabaseError(sqlite3_errmsg(db));
+            Raise(db);
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
@@ -108,7 +144,7 @@ sqlite3* SqliteEngine::Handle() const
 
 void SqliteEngine::Fail() const
 {
-    throw EDatabaseError(sqlite3_errmsg(db_));
+    Raise(db_);
 }
 
 void SqliteEngine::Open(const std::string& path, int busyTimeoutMs, bool readOnly)
@@ -119,9 +155,10 @@ void SqliteEngine::Open(const std::string& path, int busyTimeoutMs, bool readOnl
     int rc = sqlite3_open_v2(path.c_str(), &db,
                              (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
-        throw EDatabaseError(message + ": " + path);
+        Raise(code, message + ": " + path);
     }
     db_ = db;
     path_ = path;
@@ -235,6 +272,23 @@ std::vector<DbTableColumn> SqliteEngine::TableColumns(const std::string& table)
     return columns;
 }
 
+void SqliteEngine::CheckIntegrity()
+{
+    const DbResult found = Query("pragma integrity_check", {});
+    if (found.rows.size() == 1 && found.rows[0][0].AsString() == "ok")
+        return;
+    const std::string first = found.rows.empty() ? "no answer from the integrity check" : found.rows[0][0].AsString();
+    throw EDatabaseFileError(EDatabaseFileError::TReason::Damaged, first + ": " + path_);
+}
+
+void RemoveCopyLeftovers(const std::string& destinationPath)
+{
+    const std::string temporary = CopyTemporary(destinationPath);
+    std::error_code ec;
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        std::filesystem::remove(temporary + suffix, ec);
+}
+
 void SqliteEngine::Backup(const std::string& destinationPath)
 {
     sqlite3* db = Handle();
@@ -242,8 +296,8 @@ void SqliteEngine::Backup(const std::string& destinationPath)
     std::error_code ec;
     if (fs::exists(destinationPath, ec) && fs::equivalent(destinationPath, path_, ec))
         throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
-    const std::string temporary = destinationPath + ".tmp";
-    fs::remove(temporary, ec);
+    const std::string temporary = CopyTemporary(destinationPath);
+    RemoveCopyLeftovers(destinationPath);
     sqlite3* target = nullptr;
     if (sqlite3_open_v2(temporary.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         std::string message = target ? sqlite3_errmsg(target) : "cannot open";
@@ -272,7 +326,7 @@ void SqliteEngine::Backup(const std::string& destinationPath)
             error = ec.message();
     }
     if (!error.empty()) {
-        fs::remove(temporary, ec);
+        RemoveCopyLeftovers(destinationPath);
         throw EDatabaseError(error + ": " + destinationPath);
     }
 }
@@ -291,7 +345,7 @@ public:
     {
         const char* tail = nullptr;
         if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt_, &tail) != SQLITE_OK)
-            throw EDatabaseError(sqlite3_errmsg(db));
+            Raise(db);
         if (!stmt_ || !IsBlank(tail)) {
             sqlite3_finalize(stmt_);
             throw EDatabaseError(stmt_ ? "A prepared statement holds one statement only" : "Command text is empty");
@@ -315,9 +369,10 @@ public:
             return true;
         if (rc == SQLITE_DONE)
             return false;
+        const int code = sqlite3_extended_errcode(db_);
         std::string message = sqlite3_errmsg(db_);
         sqlite3_reset(stmt_);
-        throw EDatabaseError(message);
+        Raise(code, message);
     }
     void Reset() override { sqlite3_reset(stmt_); }
     int ColumnCount() const override { return sqlite3_column_count(stmt_); }

@@ -20,6 +20,7 @@ public:
     int64_t LastInsertRowId() const override;
     std::unique_ptr<DbStatement> Prepare(const std::string& sql) override;
     std::vector<DbTableColumn> TableColumns(const std::string& table) override;
+    void CheckIntegrity() override;
     void Backup(const std::string& destinationPath) override;
 
 private:

@@ -1,0 +1,60 @@
+#include "ledger/TRestoreSource.h"
+
+#include <filesystem>
+
+#include "platform/core/Exceptions.h"
+
+namespace {
+
+// Every table the program's schema creates; the windows fail on a file that lacks one.
+const char* const ProgramTables[] = {
+    "ref_unit", "ref_sistem", "sis_tipeuser", "sis_user", "posisi_coa", "coa", "coa_tmp", "T_VOUC",
+    "TR_VOUC", "trial_balance", "posting", "anggaran", "to_anggaran", "lap_neraca", "lap_LR",
+    "lap_cash_flow", "lap_jmk1", "lap_jmk2", "lap_bukubesar", "ref_anggota", "salary", "kasbon"};
+
+TRestoreSource::TFault FaultOf(EDatabaseFileError::TReason reason)
+{
+    switch (reason) {
+    case EDatabaseFileError::TReason::Damaged:
+        return TRestoreSource::TFault::Damaged;
+    case EDatabaseFileError::TReason::NotADatabase:
+        return TRestoreSource::TFault::NotADatabase;
+    default:
+        return TRestoreSource::TFault::Unreadable;
+    }
+}
+
+} // namespace
+
+TRestoreSource::TRestoreSource(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        fault_ = TFault::Unreadable;
+        return;
+    }
+    try {
+        connection_.SetConnectionString("Data Source=" + path + ";Mode=Read");
+        connection_.Open();
+        DbEngine& engine = connection_.Engine();
+        engine.CheckIntegrity();
+        for (const char* table : ProgramTables)
+            if (engine.TableColumns(table).empty()) {
+                fault_ = TFault::NotADatabase;
+                break;
+            }
+    } catch (const EDatabaseFileError& e) {
+        fault_ = FaultOf(e.Reason());
+    } catch (const EDatabaseError&) {
+        fault_ = TFault::Unreadable;
+    }
+    if (fault_ != TFault::None)
+        connection_.Close();
+}
+
+void TRestoreSource::CopyOver(const std::string& target)
+{
+    if (fault_ != TFault::None)
+        throw EDatabaseError("A file that failed its check is never restored");
+    connection_.Backup(target);
+}
