@@ -294,9 +294,11 @@ void SqliteEngine::Backup(const std::string& destinationPath)
     sqlite3* db = Handle();
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::exists(destinationPath, ec) && fs::equivalent(destinationPath, path_, ec))
-        throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
     const std::string temporary = CopyTemporary(destinationPath);
+    // The new file is removed before it is written, so it must not be the open file either.
+    for (const std::string& written : {destinationPath, temporary})
+        if (fs::exists(written, ec) && fs::equivalent(written, path_, ec))
+            throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
     RemoveCopyLeftovers(destinationPath);
     sqlite3* target = nullptr;
     if (sqlite3_open_v2(temporary.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
@@ -320,6 +322,10 @@ void SqliteEngine::Backup(const std::string& destinationPath)
         sqlite3_free(message);
     }
     sqlite3_close(target);
+    // The copy replaces the old file with the old file's permissions, as the engine gives new files its own.
+    const fs::file_status replaced = fs::status(destinationPath, ec);
+    if (error.empty() && fs::exists(replaced))
+        fs::permissions(temporary, replaced.permissions(), ec);
     if (error.empty()) {
         fs::rename(temporary, destinationPath, ec);
         if (ec)

@@ -188,12 +188,15 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
         true);
     made.push_back(chosen.Path());
     ASSERT_GT(fs::file_size(chosen.Path() + "-wal"), 0u) << "the rows are only in the log";
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
+    fs::permissions(live.Path(), shared);
 
     EXPECT_EQ(RestoreFrom(chosen.Path()), "Database restore process is completed . please login");
     EXPECT_FALSE(dm.CONN1->Connected());
     EXPECT_EQ(Read(live.Path(), "select npt from ref_sistem"), "DARI LOG");
     EXPECT_EQ(Read(live.Path(), "select nama from ref_anggota order by kode"), "Siti,Budi");
     EXPECT_EQ(Read(live.Path(), "pragma integrity_check"), "ok");
+    EXPECT_EQ(fs::status(live.Path()).permissions(), shared) << "the books keep their permissions";
     EXPECT_FALSE(fs::exists(live.Path() + ".tmp"));
 }
 
@@ -291,7 +294,7 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
     Sql(old.Path(), "update ref_sistem set npt='LAMA'");
     // Big enough that a copy takes a while, so the kills fall inside it.
     Sql(chosen.Path(), "update ref_sistem set npt='BARU'; create table lampiran (isi blob); "
-                       "with recursive n(i) as (select 1 union all select i + 1 from n where i < 1500) "
+                       "with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
                        "insert into lampiran select randomblob(1000) from n");
     NextStart next;
 
@@ -304,7 +307,7 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
     std::mt19937 random(20261207);
     std::uniform_int_distribution<long> moment(0, whole.count());
     int kept = 0, replaced = 0;
-    for (int run = 0; run < 40; ++run) {
+    for (int run = 0; run < 32; ++run) {
         fs::copy_file(old.Path(), live, fs::copy_options::overwrite_existing);
         RestoreInChild(chosen.Path(), live, std::chrono::microseconds(moment(random)));
         const std::string books = Read(live, "select npt from ref_sistem");
