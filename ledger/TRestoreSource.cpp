@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/core/Exceptions.h"
-
 namespace {
 
 // Every table the program's schema creates; the windows fail on a file that lacks one.
@@ -11,18 +9,6 @@ const char* const ProgramTables[] = {
     "ref_unit", "ref_sistem", "sis_tipeuser", "sis_user", "posisi_coa", "coa", "coa_tmp", "T_VOUC",
     "TR_VOUC", "trial_balance", "posting", "anggaran", "to_anggaran", "lap_neraca", "lap_LR",
     "lap_cash_flow", "lap_jmk1", "lap_jmk2", "lap_bukubesar", "ref_anggota", "salary", "kasbon"};
-
-TRestoreSource::TFault FaultOf(EDatabaseFileError::TReason reason)
-{
-    switch (reason) {
-    case EDatabaseFileError::TReason::Damaged:
-        return TRestoreSource::TFault::Damaged;
-    case EDatabaseFileError::TReason::NotADatabase:
-        return TRestoreSource::TFault::NotADatabase;
-    default:
-        return TRestoreSource::TFault::Unreadable;
-    }
-}
 
 } // namespace
 
@@ -44,17 +30,17 @@ TRestoreSource::TRestoreSource(const std::string& path)
                 break;
             }
     } catch (const EDatabaseFileError& e) {
-        fault_ = FaultOf(e.Reason());
+        fault_ = e.Reason();
     } catch (const EDatabaseError&) {
         fault_ = TFault::Unreadable;
     }
-    if (fault_ != TFault::None)
+    if (fault_)
         connection_.Close();
 }
 
 void TRestoreSource::CopyOver(const std::string& target)
 {
-    if (fault_ != TFault::None)
+    if (fault_)
         throw EDatabaseError("A file that failed its check is never restored");
     connection_.Backup(target);
 }

@@ -180,8 +180,8 @@ void Tfrm_utils::Restore()
         return;
     }
     TRestoreSource chosen(source);
-    if (chosen.Fault() != TRestoreSource::TFault::None) {
-        MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(chosen.Fault()), TMsgDlgType::mtError, mbOK);
+    if (const auto fault = chosen.Fault()) {
+        MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
         return;
     }
     try {

@@ -203,7 +203,7 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
 TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
 {
     TempDatabase schema;
-    EXPECT_EQ(TRestoreSource(schema.Path()).Fault(), TRestoreSource::TFault::None);
+    EXPECT_EQ(TRestoreSource(schema.Path()).Fault(), std::nullopt);
     const std::string tables = Read(schema.Path(), "select name from sqlite_master where type='table' and name not like 'sqlite!_%' escape '!'");
     const std::string copy = TempDatabasePath("one-less");
     std::stringstream names(tables);
