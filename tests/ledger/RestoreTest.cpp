@@ -256,11 +256,11 @@ public:
     const std::string previousConfig;
 };
 
-// Runs a restore of 'source' onto 'target' in a child process; killed after 'delay' unless negative.
-void RestoreInChild(const std::string& source, const std::string& target, std::chrono::microseconds delay)
+// Runs a restore of 'source' onto 'target' in a child process, killed when it has not ended after
+// 'limit'; answers whether the restore ran to its end.
+bool RestoreInChild(const std::string& source, const std::string& target, std::chrono::microseconds limit)
 {
     const pid_t child = fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
         TRestoreSource chosen(source);
         int rc = 1;
@@ -271,15 +271,18 @@ void RestoreInChild(const std::string& source, const std::string& target, std::c
         }
         _exit(rc);
     }
-    if (delay.count() >= 0) {
-        usleep(static_cast<useconds_t>(delay.count()));
-        kill(child, SIGKILL);
-    }
+    const auto end = std::chrono::steady_clock::now() + limit;
     int status = 0;
-    waitpid(child, &status, 0);
-    if (delay.count() < 0) {
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    while (child > 0 && waitpid(child, &status, WNOHANG) == 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            break;
+        }
+        usleep(static_cast<useconds_t>(std::min<long>(left.count(), 200)));
     }
+    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -300,7 +303,7 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
 
     fs::copy_file(old.Path(), live);
     const auto started = std::chrono::steady_clock::now();
-    RestoreInChild(chosen.Path(), live, std::chrono::microseconds(-1));
+    ASSERT_TRUE(RestoreInChild(chosen.Path(), live, std::chrono::seconds(20)));
     const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
     ASSERT_EQ(Read(live, "select npt from ref_sistem"), "BARU");
 
