@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "platform/controls/TScrollBar.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/report/TQRRenderer.h"
 #include "platform/report/TQuickRep.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr std::array<int, 8> ZoomSteps{25, 50, 75, 100, 125, 150, 200, 400};
 constexpr int PageMargin = 12;
+constexpr int BarThickness = 16;
+constexpr int LineStep = 40;
 
 struct ButtonSpec {
     TQRPreviewButton button;
@@ -31,10 +34,26 @@ constexpr ButtonSpec Buttons[] = {
 
 } // namespace
 
-TQRPreviewView::TQRPreviewView(TQRPreview& preview) : TCustomControl(&preview), preview_(preview)
+TQRPreviewView::TQRPreviewView(TQRPreview& preview)
+    : TCustomControl(&preview), preview_(preview), horzBar_(new TScrollBar(this)), vertBar_(new TScrollBar(this))
 {
     SetTabStop(true);
     SetColor(clAppWorkSpace);
+    vertBar_->SetKind(TScrollBarKind::sbVertical);
+    for (TScrollBar* bar : {horzBar_, vertBar_}) {
+        bar->SetVisible(false);
+        bar->SetTabStop(false);
+        bar->SetParent(this);
+        bar->SetSmallChange(LineStep);
+    }
+    horzBar_->OnChange = [this](TComponent*) {
+        if (!settingBars_)
+            SetScrollX(horzBar_->Position());
+    };
+    vertBar_->OnChange = [this](TComponent*) {
+        if (!settingBars_)
+            SetScrollY(vertBar_->Position());
+    };
 }
 
 TRect TQRPreviewView::ButtonRect(TQRPreviewButton button) const
@@ -48,17 +67,84 @@ TRect TQRPreviewView::ButtonRect(TQRPreviewButton button) const
     return Rect(0, 0, 0, 0);
 }
 
+TPoint TQRPreviewView::ImageSize() const
+{
+    if (preview_.PageCount() == 0)
+        return Point(0, 0);
+    const QRPage& page = preview_.Report().Pages().Page(preview_.PageIndex());
+    double scale = preview_.Zoom() / 100.0;
+    return Point(static_cast<int>(page.Width * scale + 0.5), static_cast<int>(page.Height * scale + 0.5));
+}
+
+TRect TQRPreviewView::PageArea() const
+{
+    int right = ClientWidth() - (vertBar_->Visible() ? BarThickness : 0);
+    int bottom = ClientHeight() - (horzBar_->Visible() ? BarThickness : 0);
+    return Rect(0, ToolbarHeight, std::max(0, right), std::max(ToolbarHeight, bottom));
+}
+
+void TQRPreviewView::UpdateBars()
+{
+    TPoint content = ImageSize();
+    content.X += 2 * PageMargin;
+    content.Y += 2 * PageMargin;
+    int width = ClientWidth();
+    int height = ClientHeight() - ToolbarHeight;
+    // A bar takes room from the other direction, so one may bring in the other.
+    bool horz = false, vert = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        horz = content.X > width - (vert ? BarThickness : 0);
+        vert = content.Y > height - (horz ? BarThickness : 0);
+    }
+    int viewWidth = std::max(1, width - (vert ? BarThickness : 0));
+    int viewHeight = std::max(1, height - (horz ? BarThickness : 0));
+    scrollX_ = horz ? std::clamp(scrollX_, 0, content.X - viewWidth) : 0;
+    scrollY_ = vert ? std::clamp(scrollY_, 0, content.Y - viewHeight) : 0;
+
+    settingBars_ = true;
+    horzBar_->SetBounds(0, ToolbarHeight + viewHeight, viewWidth, BarThickness);
+    vertBar_->SetBounds(viewWidth, ToolbarHeight, BarThickness, viewHeight);
+    struct Axis {
+        TScrollBar* bar;
+        bool shown;
+        int content, view, position;
+    };
+    for (const Axis& axis : {Axis{horzBar_, horz, content.X, viewWidth, scrollX_},
+                             Axis{vertBar_, vert, content.Y, viewHeight, scrollY_}}) {
+        axis.bar->SetVisible(axis.shown);
+        if (!axis.shown)
+            continue;
+        axis.bar->SetPageSize(0);
+        axis.bar->SetParams(axis.position, 0, axis.content - 1);
+        axis.bar->SetPageSize(axis.view);
+        axis.bar->SetLargeChange(std::max(1, axis.view - LineStep));
+    }
+    settingBars_ = false;
+}
+
+void TQRPreviewView::SetScrollX(int x)
+{
+    int old = scrollX_;
+    scrollX_ = x;
+    UpdateBars();
+    if (scrollX_ != old)
+        Invalidate();
+}
+
 void TQRPreviewView::SetScrollY(int y)
 {
-    int imageHeight = 0;
-    if (preview_.PageCount() > 0)
-        imageHeight = static_cast<int>(preview_.Report().Pages().Page(preview_.PageIndex()).Height * preview_.Zoom() / 100.0 + 0.5);
-    int limit = std::max(0, imageHeight + 2 * PageMargin - PageAreaHeight());
-    y = std::clamp(y, 0, limit);
-    if (y != scrollY_) {
-        scrollY_ = y;
+    int old = scrollY_;
+    scrollY_ = y;
+    UpdateBars();
+    if (scrollY_ != old)
         Invalidate();
-    }
+}
+
+void TQRPreviewView::Resize()
+{
+    TCustomControl::Resize();
+    UpdateBars();
+    Invalidate();
 }
 
 const TBitmap& TQRPreviewView::PageImage()
@@ -92,14 +178,15 @@ void TQRPreviewView::Paint()
     TRect status = Rect(ButtonRect(TQRPreviewButton::Close).Right + 12, 0, ClientWidth(), ToolbarHeight);
     canvas.DrawText(preview_.StatusText(), status, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
+    TRect area = PageArea();
     canvas.Brush().SetColor(clAppWorkSpace);
     canvas.FillRect(Rect(0, ToolbarHeight, ClientWidth(), ClientHeight()));
     const TBitmap& image = PageImage();
     if (image.Empty())
         return;
-    int x = std::max(PageMargin, (ClientWidth() - image.Width()) / 2);
+    int x = horzBar_->Visible() ? PageMargin - scrollX_ : std::max(PageMargin, (area.Width() - image.Width()) / 2);
     int y = ToolbarHeight + PageMargin - scrollY_;
-    canvas.IntersectClipRect(0, ToolbarHeight, ClientWidth(), ClientHeight());
+    canvas.IntersectClipRect(area.Left, area.Top, area.Right, area.Bottom);
     canvas.Draw(x, y, image);
 }
 
@@ -135,8 +222,10 @@ void TQRPreviewView::KeyDown(uint16_t& key, TShiftState shift)
     case VK_PRIOR: preview_.PriorPage(); break;
     case VK_HOME: preview_.FirstPage(); break;
     case VK_END: preview_.LastPage(); break;
-    case VK_DOWN: SetScrollY(scrollY_ + 40); break;
-    case VK_UP: SetScrollY(scrollY_ - 40); break;
+    case VK_DOWN: SetScrollY(scrollY_ + LineStep); break;
+    case VK_UP: SetScrollY(scrollY_ - LineStep); break;
+    case VK_RIGHT: SetScrollX(scrollX_ + LineStep); break;
+    case VK_LEFT: SetScrollX(scrollX_ - LineStep); break;
     case VK_ADD:
     case VK_OEM_PLUS: preview_.ZoomIn(); break;
     case VK_SUBTRACT:
@@ -175,6 +264,18 @@ TQRPreview::TQRPreview(TComponent* AOwner, TQuickRep& report)
     view_->SetParent(this);
     view_->SetAlign(TAlign::alClient);
     SetActiveControl(view_);
+    zoom_ = FitWidthZoom();
+    view_->UpdateBars();
+}
+
+int TQRPreview::FitWidthZoom() const
+{
+    if (PageCount() == 0 || report_.Pages().Page(0).Width <= 0)
+        return 100;
+    // Leave room for the vertical bar, which a page that fits its width mostly still needs.
+    int room = view_->ClientWidth() - 2 * PageMargin - BarThickness;
+    int percent = static_cast<int>(room * 100.0 / report_.Pages().Page(0).Width);
+    return std::clamp(percent, ZoomSteps.front(), 100);
 }
 
 int TQRPreview::PageCount() const
@@ -188,6 +289,7 @@ void TQRPreview::SetPageIndex(int index)
     if (index == pageIndex_)
         return;
     pageIndex_ = index;
+    view_->scrollX_ = 0;
     view_->scrollY_ = 0;
     Changed();
 }
@@ -215,7 +317,7 @@ void TQRPreview::ZoomOut()
 
 void TQRPreview::Changed()
 {
-    view_->SetScrollY(view_->scrollY_);
+    view_->UpdateBars();
     view_->Invalidate();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/graphics/TBitmap.h"
+#include "platform/controls/ControlsFwd.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/report/ReportFwd.h"
@@ -20,11 +21,19 @@ public:
 
     // Where a tool button sits, in the view's client coordinates.
     TRect ButtonRect(TQRPreviewButton button) const;
+    int ScrollX() const { return scrollX_; }
     int ScrollY() const { return scrollY_; }
+    void SetScrollX(int x);
     void SetScrollY(int y);
+    // The bars show only while the page at its zoom is larger than the view.
+    TScrollBar& HorzBar() const { return *horzBar_; }
+    TScrollBar& VertBar() const { return *vertBar_; }
+    // The page area: below the tool strip, left of and above the bars shown.
+    TRect PageArea() const;
 
 protected:
     void Paint() override;
+    void Resize() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
@@ -32,13 +41,20 @@ protected:
 private:
     friend class TQRPreview;
     const TBitmap& PageImage();
-    int PageAreaHeight() const { return ClientHeight() - ToolbarHeight; }
+    // The page's size at the preview's zoom, in pixels; 0 x 0 without pages.
+    TPoint ImageSize() const;
+    // Shows, hides and sets the bars for the page, zoom and size, and pulls the offsets in.
+    void UpdateBars();
 
     TQRPreview& preview_;
     TBitmap image_;
+    TScrollBar* horzBar_;
+    TScrollBar* vertBar_;
     int imagePage_ = -1;
     int imageZoom_ = 0;
+    int scrollX_ = 0;
     int scrollY_ = 0;
+    bool settingBars_ = false;
 };
 
 class TQRPreview : public TForm {
@@ -77,6 +93,8 @@ public:
 
 private:
     void Changed();
+    // The largest zoom up to 100% at which the first page's whole width fits the view.
+    int FitWidthZoom() const;
 
     TQuickRep& report_;
     TQRPreviewView* view_;

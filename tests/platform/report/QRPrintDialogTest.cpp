@@ -243,10 +243,10 @@ TEST_F(QRPrintDialogTest, PreviewShowsTheReportPageByPageAndItsSaveButtonAsksFor
         EXPECT_EQ(preview.Text(), "Buku Besar");
         EXPECT_EQ(preview.StatusText(), "Page 1 of 3   100%");
         app.DispatchPaints();
-        // A white page on the grey work space, below the tool strip.
+        // A white page on the grey work space, below the tool strip, centred left of the bar.
         TQRPreviewView& view = preview.View();
         TPoint origin = view.ClientOrigin();
-        int pageLeft = origin.X + std::max(12, (view.ClientWidth() - 794) / 2);
+        int pageLeft = origin.X + std::max(12, (view.PageArea().Width() - 794) / 2);
         int pageTop = origin.Y + TQRPreviewView::ToolbarHeight + 12;
         EXPECT_EQ(backend.ScreenPixel(pageLeft + 5, pageTop + 5) & 0xFFFFFF, 0xFFFFFFu);
         EXPECT_EQ(backend.ScreenPixel(pageLeft - 5, pageTop + 5) & 0xFFFFFF, 0x808080u);
