@@ -690,6 +690,10 @@ void TZgCustomDBGrid::Dispatch(TMessage& message)
         }
         InvalidateTitles();
         return;
+    case WM_CANCELMODE:
+        StopMouseScroll();
+        TCustomGrid::Dispatch(message);
+        return;
     case CM_FONTCHANGED:
         TCustomGrid::Dispatch(message);
         // Columns without a font of their own follow the grid's.

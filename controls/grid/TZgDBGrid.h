@@ -162,6 +162,7 @@ protected:
     // Enter writes the editor's text into the field before OnKeyPress sees it.
     void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void DoExit() override;
@@ -192,9 +193,15 @@ private:
     void TabWalk(bool forward);
     void ScrollBarMoved(int code);
     bool ShowColumnMenu(const TMessage& message);
+    // A left press on a data row, held past the top or bottom edge, scrolls on a timer and
+    // extends the row selection the way Shift with Up or Down does.
+    void TimedScroll();
+    void StopMouseScroll();
 
     TBookmark selectionAnchor_;
     bool selecting_ = false;
+    bool mouseScrollArmed_ = false;
+    int mouseScrollY_ = 0;
 
 private:
     void DrawIndicatorCell(TCanvas& canvas, const TRect& rect, int dataRow, bool multiSelected, int frameOffs);

@@ -15,12 +15,16 @@
 #include "platform/data/TField.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TInputRouter.h"
+#include "platform/ui/TTimerList.h"
 
 namespace {
 
 // The release point lies this far right of the border of the column that was sized.
 constexpr int ResizeProbe = 5;
 constexpr int RowDragThreshold = 5;
+constexpr uintptr_t MouseScrollTimer = 0x5C10;
+constexpr uint32_t MouseScrollMs = 60;
 
 bool TakesText(TFieldType type)
 {
@@ -32,6 +36,15 @@ auto UpdateScope(TZgCustomDBGrid& grid)
 {
     grid.BeginUpdate();
     return Finally([&grid] { grid.EndUpdate(); });
+}
+
+// The top of the first data row, below the titles.
+int DataRowsTop(const TZgCustomDBGrid& grid)
+{
+    int top = 0;
+    for (int row = 0; row < grid.TitleOffset(); ++row)
+        top += grid.RowHeights(row) + grid.GridLineWidth();
+    return top;
 }
 
 } // namespace
@@ -383,12 +396,61 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
         }
         if (button == TMouseButton::mbLeft && (options_ & dgDragOutRows))
             BeginDrag(false, RowDragThreshold);
+        // A check toggle lets the mouse go, and a row drag owns the moves that follow.
+        mouseScrollArmed_ = button == TMouseButton::mbLeft && cell.Y >= titleOffset_ && MouseCapture() &&
+            !(options_ & dgDragOutRows);
+        mouseScrollY_ = y;
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
+void TZgCustomDBGrid::MouseMove(TShiftState shift, int x, int y)
+{
+    if (mouseScrollArmed_) {
+        mouseScrollY_ = y;
+        const bool outside = y < DataRowsTop(*this) || y >= ClientHeight();
+        if (outside && HandleAllocated() && Application && !Application->Timers().Exists(Handle(), MouseScrollTimer))
+            Application->Timers().Set(Handle(), MouseScrollTimer, MouseScrollMs, Application->GetBackend().NowMs());
+    }
+    TCustomGrid::MouseMove(shift, x, y);
+}
+
+void TZgCustomDBGrid::StopMouseScroll()
+{
+    mouseScrollArmed_ = false;
+    if (HandleAllocated() && Application)
+        Application->Timers().Kill(Handle(), MouseScrollTimer);
+}
+
+void TZgCustomDBGrid::TimedScroll()
+{
+    if (!mouseScrollArmed_ || !dataLink_->Active() || Application->Input().KeyState(VK_LBUTTON) >= 0) {
+        StopMouseScroll();
+        return;
+    }
+    // Up: the record before the first one shown; down: the one after the last buffered.
+    int distance = 0;
+    if (mouseScrollY_ < DataRowsTop(*this))
+        distance = -dataLink_->ActiveRecord() - 1;
+    else if (mouseScrollY_ >= ClientHeight())
+        distance = dataLink_->RecordCount() - dataLink_->ActiveRecord();
+    if (distance == 0)
+        return;
+    if (!(options_ & dgMultiSelect)) {
+        dataLink_->MoveBy(distance);
+        return;
+    }
+    auto update = UpdateScope(*this);
+    const int direction = distance < 0 ? -1 : 1;
+    TDataSet* dataSet = dataLink_->DataSet();
+    for (int step = 0; step != distance && !(direction < 0 ? dataSet->Bof() : dataSet->Eof()); step += direction)
+        DoSelection(true, direction, ssShift);
+}
+
 void TZgCustomDBGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    if (button == TMouseButton::mbLeft)
+        StopMouseScroll();
     const TGridState finished = GridState();
     TCustomGrid::MouseUp(button, shift, x, y);
     if (TInplaceEdit* editor = InplaceEditor(); editor && editor->Visible() && editor->BoundsRect().Contains({x, y}))
@@ -459,6 +521,12 @@ void TZgCustomDBGrid::DefaultHandler(TMessage& message)
     case WM_VSCROLL:
         ScrollBarMoved(LoWord(message.WParam));
         return;
+    case WM_TIMER:
+        if (static_cast<uintptr_t>(message.WParam) == MouseScrollTimer) {
+            TimedScroll();
+            return;
+        }
+        break;
     case WM_CONTEXTMENU:
         if (ShowColumnMenu(message)) {
             message.Result = 1;

@@ -42,17 +42,8 @@ void TPrinterSetupDialog::LoadPrinters(const std::string& Saved)
     note_.clear();
     printer_ = SaveAsPdf;
     try {
-        for (const TPrintQueue& queue : PrintSystem().Queues()) {
-            TSetupPrinter printer{queue, {}};
-            try {
-                printer.Papers = PrintSystem().Papers(queue.Name);
-            } catch (const EPrintSystemUnavailable&) {
-                throw;
-            } catch (const Exception&) {
-                // A queue whose paper cannot be read is still offered; it gets no paper note.
-            }
-            printers_.push_back(printer);
-        }
+        for (const TPrintQueue& queue : PrintSystem().Queues())
+            printers_.push_back({queue});
     } catch (const EPrintSystemUnavailable&) {
         printers_.clear();
         note_ = "The print system cannot be reached; the report can be saved as PDF.";
@@ -64,7 +55,7 @@ void TPrinterSetupDialog::LoadPrinters(const std::string& Saved)
     };
     const auto fallback = std::find_if(printers_.begin(), printers_.end(),
                                        [](const TSetupPrinter& p) { return p.Queue.IsDefault; });
-    if (!Saved.empty() && named(Saved) != printers_.end())
+    if (Saved == SaveAsPdf || (!Saved.empty() && named(Saved) != printers_.end()))
         printer_ = Saved;
     else if (fallback != printers_.end())
         printer_ = fallback->Queue.Name;
@@ -76,13 +67,14 @@ std::string TPrinterSetupDialog::PaperNote(const std::string& Printer, TSetupPap
 {
     const auto printer = std::find_if(printers_.begin(), printers_.end(),
                                       [&](const TSetupPrinter& p) { return p.Queue.Name == Printer; });
-    if (printer == printers_.end() || printer->Papers.Names.empty())
+    if (printer == printers_.end() || printer->Queue.Papers.Names.empty())
         return "";
     const std::string wanted = PaperText(Paper);
-    const auto& names = printer->Papers.Names;
+    const TPrintPapers& papers = printer->Queue.Papers;
+    const auto& names = papers.Names;
     if (std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameText(n, wanted); }))
         return "";
-    const std::string other = printer->Papers.Default.empty() ? names.front() : printer->Papers.Default;
+    const std::string other = papers.Default.empty() ? names.front() : papers.Default;
     return "The printer has no " + wanted + " paper: it scales the pages to " + other + ".";
 }
 

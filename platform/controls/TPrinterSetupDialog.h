@@ -15,10 +15,9 @@ class TLabel;
 enum class TSetupPaper { A4, Letter };
 enum class TSetupOrientation { Portrait, Landscape };
 
-// A queue as the dialog knows it: its state and the paper it takes.
+// A queue as the dialog offers it.
 struct TSetupPrinter {
     TPrintQueue Queue;
-    TPrintPapers Papers;
     // "kantor", "kantor (stopped)", "kantor (not accepting jobs)".
     std::string Entry() const;
 };
@@ -40,8 +39,8 @@ public:
     void SetCopies(int v) { copies_ = v; }
 
     // Reads the queues and their paper from the print system and preselects the printer:
-    // Saved when the system has it, else the system's default, else "Save as PDF". Execute
-    // loads when this was not called before.
+    // Saved when it is "Save as PDF" or the system has it, else the system's default, else
+    // "Save as PDF". Execute loads when this was not called before.
     void LoadPrinters(const std::string& Saved = "");
     const std::vector<TSetupPrinter>& Printers() const { return printers_; }
     // The one line under the printer: the print system cannot be reached, or the saved

@@ -8,13 +8,20 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TextFile.h"
+#include "platform/core/Unicode.h"
 
 namespace {
+
+// A line the store did not write may be in Latin-1; only that line is read so, never the others.
+std::string Decoded(const std::string& line)
+{
+    return IsValidUtf8(line) ? line : Latin1ToUtf8(line);
+}
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
     try {
-        return ReadTextFileLines(path);
+        return ReadTextFileStoredLines(path);
     } catch (const Exception&) {
         return {};
     }
@@ -49,6 +56,21 @@ bool HasLineBreak(const std::string& text)
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// Whether "[section]" and "name=value" read back as themselves and as nothing else.
+bool Storable(const std::string& section, const std::string& name, const std::string& value)
+{
+    if (!IsValidUtf8(section) || !IsValidUtf8(name) || !IsValidUtf8(value))
+        return false;
+    if (HasLineBreak(section) || HasLineBreak(name) || HasLineBreak(value))
+        return false;
+    if (section.find(']') != std::string::npos || Trim(section) != section)
+        return false;
+    // A leading ';' or '#' makes a comment of the line, a leading '[' may make a section of it.
+    if (name.empty() || Trim(name) != name || name.find('=') != std::string::npos)
+        return false;
+    return name[0] != ';' && name[0] != '#' && name[0] != '[';
+}
+
 } // namespace
 
 std::string ConfigStore::DefaultPath()
@@ -74,7 +96,8 @@ std::string ConfigStore::ReadString(const std::string& section, const std::strin
         return fallback;
     std::string current, key, value;
     bool inSection = false;
-    for (const std::string& line : ReadLines(path_)) {
+    for (const std::string& stored : ReadLines(path_)) {
+        const std::string line = Decoded(stored);
         if (SectionOf(line, current))
             inSection = SameText(current, section);
         else if (inSection && EntryOf(line, key, value) && SameText(key, name))
@@ -85,14 +108,12 @@ std::string ConfigStore::ReadString(const std::string& section, const std::strin
 
 bool ConfigStore::WriteString(const std::string& section, const std::string& name, const std::string& value)
 {
-    if (path_.empty() || HasLineBreak(section) || HasLineBreak(name) || HasLineBreak(value)
-        || section.find(']') != std::string::npos || name.find('=') != std::string::npos || Trim(name).empty()
-        || Trim(name) != name || Trim(section) != section)
+    if (path_.empty() || !Storable(section, name, value))
         return false;
 
     std::vector<std::string> lines;
     try {
-        lines = ReadTextFileLines(path_);
+        lines = ReadTextFileStoredLines(path_);
     } catch (const Exception&) {
         // Rewriting a file that exists but cannot be read would lose every other setting in it.
         std::error_code ec;
@@ -104,17 +125,18 @@ bool ConfigStore::WriteString(const std::string& section, const std::string& nam
     bool inSection = false, written = false;
     size_t sectionEnd = std::string::npos;
     for (size_t i = 0; i < lines.size() && !written; ++i) {
-        if (SectionOf(lines[i], current)) {
+        const std::string line = Decoded(lines[i]);
+        if (SectionOf(line, current)) {
             if (inSection)
                 break;
             inSection = SameText(current, section);
             if (inSection)
                 sectionEnd = i + 1;
         } else if (inSection) {
-            if (EntryOf(lines[i], key, old) && SameText(key, name)) {
+            if (EntryOf(line, key, old) && SameText(key, name)) {
                 lines[i] = entry;
                 written = true;
-            } else if (!Trim(lines[i]).empty()) {
+            } else if (!Trim(line).empty()) {
                 sectionEnd = i + 1;
             }
         }

@@ -17,8 +17,9 @@ public:
     std::string ReadString(const std::string& section, const std::string& name,
         const std::string& fallback = "") const;
     // Creates the folder, the section and the value as needed and replaces the file as a whole.
-    // Answers false, changing nothing, when the file cannot be written or a part holds a line
-    // break (or the section name a "]", or the value name a "=").
+    // Answers false, changing nothing, when the file cannot be written or the entry would not read
+    // back as written: a part that is not UTF-8 or holds a line break, a section name with a "]",
+    // a value name with a "=" or beginning with ";", "#" or "[".
     bool WriteString(const std::string& section, const std::string& name, const std::string& value);
 
 private:

@@ -47,16 +47,16 @@ std::string ReadWholeFile(const std::string& path)
     return data;
 }
 
-} // namespace
-
-std::vector<std::string> ReadTextFileLines(const std::string& path)
+std::string ReadWithoutByteOrderMark(const std::string& path)
 {
     std::string data = ReadWholeFile(path);
     if (data.compare(0, 3, "\xEF\xBB\xBF") == 0)
         data.erase(0, 3);
-    if (!IsValidUtf8(data))
-        data = Latin1ToUtf8(data);
+    return data;
+}
 
+std::vector<std::string> SplitLines(const std::string& data)
+{
     std::vector<std::string> lines;
     size_t start = 0;
     for (size_t i = 0; i < data.size(); ++i) {
@@ -70,6 +70,21 @@ std::vector<std::string> ReadTextFileLines(const std::string& path)
     if (start < data.size())
         lines.push_back(data.substr(start));
     return lines;
+}
+
+} // namespace
+
+std::vector<std::string> ReadTextFileLines(const std::string& path)
+{
+    std::string data = ReadWithoutByteOrderMark(path);
+    if (!IsValidUtf8(data))
+        data = Latin1ToUtf8(data);
+    return SplitLines(data);
+}
+
+std::vector<std::string> ReadTextFileStoredLines(const std::string& path)
+{
+    return SplitLines(ReadWithoutByteOrderMark(path));
 }
 
 void WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines,

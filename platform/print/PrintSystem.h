@@ -10,6 +10,12 @@
 
 enum class TPrintQueueState { Idle, Printing, Stopped };
 
+// Paper by its usual name ("A4", "Letter", "Legal").
+struct TPrintPapers {
+    std::vector<std::string> Names;
+    std::string Default;
+};
+
 struct TPrintQueue {
     std::string Name;
     TPrintQueueState State = TPrintQueueState::Idle;
@@ -17,12 +23,8 @@ struct TPrintQueue {
     // The server's state reasons, "none" when there are none.
     std::string Reasons = "none";
     bool IsDefault = false;
-};
-
-// Paper by its usual name ("A4", "Letter", "Legal").
-struct TPrintPapers {
-    std::vector<std::string> Names;
-    std::string Default;
+    // None when the server cannot tell.
+    TPrintPapers Papers;
 };
 
 struct TPrintJob {
@@ -47,10 +49,9 @@ public:
 class IPrintSystem {
 public:
     virtual ~IPrintSystem() = default;
-    // Every queue, as "lpstat -a" lists them. Raises EPrintSystemUnavailable.
+    // Every queue, as "lpstat -a" lists them, with the paper it offers; all of it within one
+    // time limit. Raises EPrintSystemUnavailable.
     virtual std::vector<TPrintQueue> Queues() = 0;
-    // The paper the queue offers. Raises EPrintSystemUnavailable.
-    virtual TPrintPapers Papers(const std::string& Queue) = 0;
     // Sends the job and answers its id. Raises EPrintSystemUnavailable, or EInvalidOperation
     // with the server's reason when it refuses the job.
     virtual int Submit(const TPrintJob& Job) = 0;

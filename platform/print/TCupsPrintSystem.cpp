@@ -4,6 +4,7 @@
 #include <cups/pwg.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -11,10 +12,21 @@ namespace {
 
 const char* const Unreachable = "The print system cannot be reached";
 
-// One connection to the server; every wait on it ends after the time limit.
+using TSteady = std::chrono::steady_clock;
+
+// Whether the time limit holds for each wait on a connection alone (a large job may take long
+// to send while the server keeps taking it) or for all its waits together.
+enum class TLimit { EachWait, AllWaits };
+
+// How often a wait under a shared limit looks at the time left.
+constexpr double WaitSlice = 0.05;
+
+// One connection to the server, giving up on a wait as its limit says.
 class TConnection {
 public:
-    TConnection(const std::string& server, double timeout)
+    TConnection(const std::string& server, double timeout, TLimit limit = TLimit::EachWait)
+        : shared_(limit == TLimit::AllWaits),
+          deadline_(TSteady::now() + std::chrono::duration_cast<TSteady::duration>(std::chrono::duration<double>(timeout)))
     {
         std::string host = server.empty() ? cupsServer() : server;
         int port = ippPort();
@@ -27,13 +39,22 @@ public:
                              static_cast<int>(timeout * 1000), nullptr);
         if (!http_)
             throw EPrintSystemUnavailable(std::string(Unreachable) + ".");
-        httpSetTimeout(http_, timeout, &TConnection::GiveUp, this);
+        httpSetTimeout(http_, shared_ ? std::min(WaitSlice, timeout) : timeout, &TConnection::GiveUp, this);
     }
     ~TConnection() { httpClose(http_); }
     TConnection(const TConnection&) = delete;
     TConnection& operator=(const TConnection&) = delete;
 
     http_t* Http() const { return http_; }
+
+    // Under a shared limit, a request started once the time is up would wait anyway.
+    void CheckTimeLeft()
+    {
+        if (shared_ && TSteady::now() >= deadline_) {
+            timedOut_ = true;
+            Fail("");
+        }
+    }
 
     // After a failed call: the server's silence or absence, or its own refusal in its words.
     [[noreturn]] void Fail(const std::string& what) const
@@ -47,10 +68,15 @@ public:
 private:
     static int GiveUp(http_t*, void* self)
     {
-        static_cast<TConnection*>(self)->timedOut_ = true;
+        auto* connection = static_cast<TConnection*>(self);
+        if (connection->shared_ && TSteady::now() < connection->deadline_)
+            return 1;
+        connection->timedOut_ = true;
         return 0;
     }
 
+    bool shared_;
+    TSteady::time_point deadline_;
     http_t* http_ = nullptr;
     bool timedOut_ = false;
 };
@@ -117,13 +143,44 @@ std::unique_ptr<ipp_t, void (*)(ipp_t*)> Ask(TConnection& connection, ipp_t* req
     return {response, ippDelete};
 }
 
+// The paper a queue offers; none when the server will not tell.
+TPrintPapers ReadPapers(TConnection& connection, const std::string& Queue)
+{
+    connection.CheckTimeLeft();
+    const TQueueAddress address = QueueAddress(Queue);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, address.Uri);
+    const char* const wanted[] = {"media-supported", "media-default"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    std::unique_ptr<ipp_t, void (*)(ipp_t*)> printer{nullptr, ippDelete};
+    try {
+        printer = Ask(connection, request, "The paper of printer \"" + Queue + "\" cannot be read", address.Resource);
+    } catch (const EPrintSystemUnavailable&) {
+        throw;
+    } catch (const EInvalidOperation&) {
+        return {};
+    }
+    TPrintPapers papers;
+    if (ipp_attribute_t* supported = ippFindAttribute(printer.get(), "media-supported", IPP_TAG_ZERO))
+        for (int i = 0; i < ippGetCount(supported); ++i)
+            if (const char* media = ippGetString(supported, i, nullptr)) {
+                const std::string name = PaperName(media);
+                if (std::find(papers.Names.begin(), papers.Names.end(), name) == papers.Names.end())
+                    papers.Names.push_back(name);
+            }
+    if (ipp_attribute_t* fallback = ippFindAttribute(printer.get(), "media-default", IPP_TAG_ZERO))
+        if (const char* media = ippGetString(fallback, 0, nullptr))
+            papers.Default = PaperName(media);
+    return papers;
+}
+
 } // namespace
 
 std::vector<TPrintQueue> TCupsPrintSystem::Queues()
 {
-    TConnection connection(server_, timeout_);
-    // The list takes several requests, each waiting its own time limit: one short question
-    // first, so that a silent server costs one wait.
+    TConnection connection(server_, timeout_, TLimit::AllWaits);
+    // One short question first: a server silent from the start then costs the limit alone,
+    // not the second the client library waits on each further request it sends.
     ipp_t* probe = cupsDoRequest(connection.Http(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
     if (!probe)
         connection.Fail("The printers cannot be listed");
@@ -144,33 +201,10 @@ std::vector<TPrintQueue> TCupsPrintSystem::Queues()
         queue.Accepting = Option(dest, "printer-is-accepting-jobs", "true") == "true";
         queue.Reasons = Option(dest, "printer-state-reasons", "none");
         queue.IsDefault = dest.is_default != 0;
+        queue.Papers = ReadPapers(connection, queue.Name);
         queues.push_back(queue);
     }
     return queues;
-}
-
-TPrintPapers TCupsPrintSystem::Papers(const std::string& Queue)
-{
-    TConnection connection(server_, timeout_);
-    const TQueueAddress address = QueueAddress(Queue);
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, address.Uri);
-    const char* const wanted[] = {"media-supported", "media-default"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
-    const auto printer = Ask(connection, request, "The paper of printer \"" + Queue + "\" cannot be read",
-                             address.Resource);
-    TPrintPapers papers;
-    if (ipp_attribute_t* supported = ippFindAttribute(printer.get(), "media-supported", IPP_TAG_ZERO))
-        for (int i = 0; i < ippGetCount(supported); ++i)
-            if (const char* media = ippGetString(supported, i, nullptr)) {
-                const std::string name = PaperName(media);
-                if (std::find(papers.Names.begin(), papers.Names.end(), name) == papers.Names.end())
-                    papers.Names.push_back(name);
-            }
-    if (ipp_attribute_t* fallback = ippFindAttribute(printer.get(), "media-default", IPP_TAG_ZERO))
-        if (const char* media = ippGetString(fallback, 0, nullptr))
-            papers.Default = PaperName(media);
-    return papers;
 }
 
 int TCupsPrintSystem::Submit(const TPrintJob& Job)

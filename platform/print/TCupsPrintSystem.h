@@ -1,7 +1,8 @@
 #pragma once
 // The print system through the print server's own client library. Every call opens its own
 // connection and gives up when the server stays silent: the client library waits up to a
-// second for the server to take a request, then the time limit for its answer.
+// second for the server to take a request, then the time limit for its answer. Listing the
+// queues with their paper takes several requests whose waits share the one time limit.
 #include <string>
 #include <utility>
 
@@ -16,7 +17,6 @@ public:
     }
 
     std::vector<TPrintQueue> Queues() override;
-    TPrintPapers Papers(const std::string& Queue) override;
     int Submit(const TPrintJob& Job) override;
     TPrintJobState JobState(const std::string& Queue, int Id) override;
 

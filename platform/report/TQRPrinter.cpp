@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/controls/TPrinterSetupDialog.h"
 #include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/Exceptions.h"
@@ -106,7 +107,8 @@ std::string TQRPrinter::Keep(const std::string& pdf, const std::string& title) c
 
 std::string TQRPrinter::PrintPages(const TQRPageModel& pages, const std::string& title)
 {
-    if (PrinterName.empty()) {
+    // The set-up dialog's "Save as PDF", kept in the settings, names no queue.
+    if (PrinterName.empty() || PrinterName == TPrinterSetupDialog::SaveAsPdf) {
         const std::string path = Keep("", title);
         try {
             TQRRenderer::WritePdf(pages, path, OnProgress);

@@ -9,6 +9,7 @@
 class TQRPrinter {
 public:
     // The printer of the program's settings, [Report] Printer; empty when none is configured.
+    // Empty or "Save as PDF": the report is saved as a PDF file.
     std::string PrinterName;
     // The job's paper ("A4", "Letter"), orientation and copies.
     std::string Paper = "A4";

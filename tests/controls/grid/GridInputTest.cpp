@@ -2,6 +2,7 @@
 
 #include "GridTestKit.h"
 #include "controls/grid/TBookmarkList.h"
+#include "controls/grid/TGridDataLink.h"
 #include "controls/grid/TZgColumn.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/data/TField.h"
@@ -265,4 +266,59 @@ TEST(GridMouse, CheckColumnsToggleBySpaceAndClick)
     EXPECT_EQ(f.Text("ket"), "Tidak");
     f.ClickCell(2, 1);
     EXPECT_EQ(f.Text("ket"), "Ya");
+}
+
+TEST(GridMouse, AHeldPressPastAnEdgeScrollsOnTheTimerAndExtendsTheSelection)
+{
+    InputFixture f;
+    f.grid->SetOptions(f.grid->Options() | dgMultiSelect);
+    const int x = f.Blank(1, 1).X;
+    auto pointerAt = [&](int clientY) {
+        const TPoint p = f.session.ScreenPointOf(*f.grid, {x, clientY});
+        f.session.MoveTo(p.X, p.Y);
+        return p;
+    };
+    const int below = f.grid->ClientHeight() + 20;
+    // The first shown record, from what the link buffers.
+    auto firstShown = [&] { return f.table->RecNo() - f.grid->DataLink().ActiveRecord(); };
+
+    f.Down(1, 5);
+    pointerAt(below);
+    EXPECT_EQ(f.table->RecNo(), 5);
+    f.session.AdvanceClock(60);
+    EXPECT_EQ(f.table->RecNo(), 11);
+    EXPECT_EQ(firstShown(), 2);
+    EXPECT_EQ(f.grid->SelectedRows().Count(), 7);
+    f.session.AdvanceClock(60);
+    EXPECT_EQ(f.table->RecNo(), 12);
+    EXPECT_EQ(f.grid->SelectedRows().Count(), 8);
+
+    // Back over the rows the scrolling waits; above the data rows it runs back past the anchor.
+    pointerAt(f.Blank(1, 4).Y);
+    f.session.AdvanceClock(600);
+    EXPECT_EQ(f.table->RecNo(), 12);
+    pointerAt(f.Blank(1, 0).Y);
+    f.session.AdvanceClock(60);
+    EXPECT_EQ(f.table->RecNo(), 2);
+    EXPECT_EQ(f.grid->SelectedRows().Count(), 4) << "records 2 to 5";
+    pointerAt(-30);
+    f.session.AdvanceClock(600);
+    EXPECT_EQ(f.table->RecNo(), 1);
+    EXPECT_EQ(f.grid->SelectedRows().Count(), 5);
+
+    // The release ends it.
+    const TPoint release = pointerAt(below);
+    f.session.MouseUp(release.X, release.Y);
+    f.session.AdvanceClock(600);
+    EXPECT_EQ(f.table->RecNo(), 1);
+
+    // Without multiple selection the rows scroll alone.
+    f.grid->SetOptions(f.grid->Options() & ~dgMultiSelect);
+    f.Down(1, 9);
+    pointerAt(below);
+    f.session.AdvanceClock(60);
+    f.session.AdvanceClock(60);
+    EXPECT_EQ(f.table->RecNo(), 12);
+    EXPECT_EQ(f.grid->SelectedRows().Count(), 0);
+    f.Up(1, 9);
 }

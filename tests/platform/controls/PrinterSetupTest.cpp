@@ -44,6 +44,9 @@ TEST_F(PrinterSetup, PreselectsTheSavedPrinterThenTheSystemDefaultThenSaveAsPdf)
     dialog.LoadPrinters();
     EXPECT_EQ(dialog.PrinterName(), "arsip");
     EXPECT_EQ(dialog.Note(), "");
+    dialog.LoadPrinters("Save as PDF");
+    EXPECT_TRUE(dialog.SavesAsPdf());
+    EXPECT_EQ(dialog.Note(), "");
 
     printers.unreachable = true;
     dialog.LoadPrinters("gudang");

@@ -86,3 +86,44 @@ TEST(ConfigStore, DefaultPathFollowsXdgConfigHome)
     ScopedEnv noHome("HOME", nullptr);
     EXPECT_EQ(ConfigStore::DefaultPath(), "");
 }
+
+TEST(ConfigStore, RefusesEntriesThatWouldReadBackAsAnotherEntry)
+{
+    TempFolder dir;
+    dir.WriteBytes("c.conf", "[bukura]\nbukuraserver=a.db\n");
+    ConfigStore store(dir.Path("c.conf"));
+    EXPECT_FALSE(store.WriteString("bukura", "#k", "v"));
+    EXPECT_FALSE(store.WriteString("bukura", ";k", "v"));
+    EXPECT_FALSE(store.WriteString("z", "[z", "3]"));
+    EXPECT_FALSE(store.WriteString("bukura", "bukuraserver", "/home/jos\xE9/buku.db"));
+    EXPECT_FALSE(store.WriteString("caf\xE9", "k", "v"));
+    EXPECT_FALSE(store.WriteString("bukura", "k\xC3", "v"));
+    EXPECT_EQ(dir.ReadBytes("c.conf"), "[bukura]\nbukuraserver=a.db\n");
+
+    // The same characters elsewhere in a name or a value are plain text.
+    ASSERT_TRUE(store.WriteString("bukura", "k#;[", "[3]"));
+    ASSERT_TRUE(store.WriteString("bukura", "note", "#1; [x]"));
+    EXPECT_EQ(store.ReadString("bukura", "k#;["), "[3]");
+    EXPECT_EQ(store.ReadString("bukura", "note"), "#1; [x]");
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver"), "a.db");
+}
+
+TEST(ConfigStore, Utf8ReadsBackExactlyBesideALatin1LineFromElsewhere)
+{
+    TempFolder dir;
+    ConfigStore store(dir.Path("c.conf"));
+    const std::string path = "/home/jos\xC3\xA9/buku.db";
+    ASSERT_TRUE(store.WriteString("bukura", "bukuraserver", path));
+    ASSERT_TRUE(store.WriteString("Pencetak \xE2\x80\x94 kantor", "nama", "\xF0\x9F\x96\xA8 PDF"));
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver"), path);
+    EXPECT_EQ(store.ReadString("Pencetak \xE2\x80\x94 kantor", "nama"), "\xF0\x9F\x96\xA8 PDF");
+
+    // A hand-edited Latin-1 line is read as Latin-1 alone and kept byte for byte on a write.
+    dir.WriteBytes("c.conf", "[bukura]\nbukuraserver=" + path + "\nlama=caf\xE9\n");
+    EXPECT_EQ(store.ReadString("bukura", "bukuraserver"), path);
+    EXPECT_EQ(store.ReadString("bukura", "lama"), "caf\xC3\xA9");
+    ASSERT_TRUE(store.WriteString("bukura", "baru", "1"));
+    EXPECT_EQ(dir.ReadBytes("c.conf"), "[bukura]\nbukuraserver=" + path + "\nlama=caf\xE9\nbaru=1\n");
+    ASSERT_TRUE(store.WriteString("bukura", "lama", "kafe"));
+    EXPECT_EQ(dir.ReadBytes("c.conf"), "[bukura]\nbukuraserver=" + path + "\nlama=kafe\nbaru=1\n");
+}

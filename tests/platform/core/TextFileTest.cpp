@@ -50,3 +50,10 @@ TEST(TextFileWrite, FailureLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(dir.ReadBytes("keep.txt"), "old\n");
     EXPECT_EQ(dir.FileCount(), 1u);
 }
+
+TEST(TextFileRead, StoredLinesKeepTheirBytes)
+{
+    TempFolder dir;
+    dir.WriteBytes("mixed.txt", "\xEF\xBB\xBF" "Caf\xC3\xA9\r\nna\xEFve\n");
+    EXPECT_EQ(ReadTextFileStoredLines(dir.Path("mixed.txt")), (Lines{"Caf\xC3\xA9", "na\xEFve"}));
+}

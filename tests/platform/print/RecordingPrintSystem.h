@@ -37,18 +37,16 @@ public:
         return queues.back();
     }
 
+    // A queue without scripted paper offers A4 and Letter.
     std::vector<TPrintQueue> Queues() override
     {
         Call();
-        return queues;
-    }
-
-    TPrintPapers Papers(const std::string& Queue) override
-    {
-        Call();
-        Find(Queue);
-        const auto known = papers.find(Queue);
-        return known == papers.end() ? TPrintPapers{{"A4", "Letter"}, "A4"} : known->second;
+        std::vector<TPrintQueue> listed = queues;
+        for (TPrintQueue& queue : listed) {
+            const auto known = papers.find(queue.Name);
+            queue.Papers = known == papers.end() ? TPrintPapers{{"A4", "Letter"}, "A4"} : known->second;
+        }
+        return listed;
     }
 
     int Submit(const TPrintJob& Job) override

@@ -374,6 +374,24 @@ TEST_F(QRPrintDialogTest, TheChosenPrinterGetsTheReportOnTheChosenPaper)
     EXPECT_EQ(app.InputGate(), nullptr);
 }
 
+TEST_F(QRPrintDialogTest, SaveAsPdfInTheSettingsIsOfferedFirstAndSavesWithoutTheDialog)
+{
+    ProgramConfig().WriteString("Report", "Printer", "Save as PDF");
+    printers.queues[1].IsDefault = true;
+    printerAnswers = {PrinterAnswer{}};
+    report.Print();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].Selected, "Save as PDF");
+    EXPECT_EQ(offered[0].Note, "");
+
+    ProgressProbe probe;
+    DesktopOpenerOverride useProbe(probe);
+    report.Prepare();
+    report.PrintPages();
+    EXPECT_EQ(probe.opened, (Documents() / "Buku_Besar.pdf").string());
+    EXPECT_TRUE(printers.jobs.empty());
+}
+
 TEST_F(QRPrintDialogTest, SaveAsPdfAsksForTheFileAndWritesThere)
 {
     auto target = db.Folder() / "neraca maret.pdf";
