@@ -436,7 +436,8 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
     key = 0;
     const int column = DBGrid1->SelectedIndex();
     if (column == 0 && Editing(*TR_VOUC)) {
-        const bool found = FindLineAccount(IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-")).AsString());
+        const Variant code = IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-"));
+        const bool found = FindLineAccount(code.AsString());
         if (found) {
             TADOQuery& query = *DtModule->Query1;
             TR_VOUC->FieldByName("account_id")->SetAsString(query.FieldByName("account_id")->AsString());

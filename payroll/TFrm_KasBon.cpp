@@ -318,8 +318,8 @@ void TFrm_KasBon::ZlSpeedButton14Click()
     if (const auto missing = MissingAdvanceAccount(UnitId(), LoginState())) {
         // Only units 10, 11 and 12 have these accounts.
         const int unitIndex = static_cast<int>(StrToInt(UnitId())) - 10;
-        ErrorBox("Transaksi tidak dapat dilakukan tanpa " + ControlAccountCaption(ControlAccountColumn(unitIndex, *missing))
-            + ", silakan isikan dulu di System Setting!");
+        const std::string setting = ControlAccountCaption(ControlAccountColumn(unitIndex, *missing));
+        ErrorBox("Transaksi tidak dapat dilakukan tanpa " + setting + ", silakan isikan dulu di System Setting!");
         return;
     }
     if (mode == TRecordMode::Adding && VoucherNumberInUse(*DtModule, ZlEdit12->Text())) {

@@ -123,12 +123,13 @@ TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
     Exec("update ref_sistem set id_pihutang=null");
     LoadSystemSettings(*dm);
     EXPECT_EQ(Enter(window, *window.ZlRadio1, "100"),
-        (std::vector<std::string>{"Transaksi tidak dapat dilakukan tanpa Piutang Karyawan, silakan isikan dulu di System "
-                                  "Setting!"}));
+        (std::vector<std::string>{
+            "Transaksi tidak dapat dilakukan tanpa Piutang Karyawan, silakan isikan dulu di System Setting!"}));
     EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
     EXPECT_EQ(f.boxes.Shown().size(), 3u);
 
-    TAdvanceEntry entry{0, "K1", "1001", EncodeDate(2025, 3, 14), "", TAdvanceKind::Advance, Currency::FromInt(5), "10"};
+    TAdvanceEntry entry{
+        0, "K1", "1001", EncodeDate(2025, 3, 14), "", TAdvanceKind::Advance, Currency::FromInt(5), "10"};
     EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
     entry.IdUnit = "11";
     entry.Amount = Currency();
