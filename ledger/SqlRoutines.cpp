@@ -45,6 +45,16 @@ void ReopenDataSet(TDataSet& DataSet)
     DataSet.EnableControls();
 }
 
+void PostOrCancel(TDataSet& DataSet)
+{
+    try {
+        DataSet.Post();
+    } catch (...) {
+        DataSet.Cancel();
+        throw;
+    }
+}
+
 Variant IfNull(const Variant& Value, const Variant& Default)
 {
     return Value.IsNull() ? Default : Value;

@@ -19,6 +19,10 @@ bool OpenSQL(TADOQuery& Query, const std::string& Text);
 // opens it again and enables its controls.
 void ReopenDataSet(TDataSet& DataSet);
 
+// Posts the pending edit or insert; when the post raises, the change is cancelled before the
+// error goes on to the caller, so the data set browses again and nothing of it stays pending.
+void PostOrCancel(TDataSet& DataSet);
+
 // Default when Value is Null; otherwise Value itself (an empty text or 0 stays as it is).
 Variant IfNull(const Variant& Value, const Variant& Default);
 

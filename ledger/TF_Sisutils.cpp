@@ -228,3 +228,11 @@ void TF_Sisutils::TeButton4Click()
     LoadSystemSettings(*DtModule);
     Close();
 }
+
+std::string ControlAccountCaption(const std::string& column)
+{
+    for (const TAccountRowDef& row : AccountRows)
+        if (column == row.Column)
+            return row.Label;
+    return {};
+}

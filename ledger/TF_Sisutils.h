@@ -2,6 +2,7 @@
 // The system settings window: company data, the book year and its months, and the control
 // accounts of each unit, written into the single ref_sistem row and loaded into the login state.
 #include <array>
+#include <string>
 
 #include "ledger/TLedgerForm.h"
 
@@ -46,3 +47,7 @@ private:
 };
 
 extern TF_Sisutils* F_Sisutils;
+
+// The caption of a control account's setting in the settings window, by its ref_sistem column
+// ("Piutang Karyawan" for id_pihutang); empty for any other column.
+std::string ControlAccountCaption(const std::string& column);

@@ -20,6 +20,7 @@
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/StrUtils.h"
+#include "platform/data/TADOConnection.h"
 #include "platform/data/TADOTable.h"
 #include "platform/data/TDataSource.h"
 #include "platform/ui/Messages.h"
@@ -176,7 +177,11 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     };
     TR_VOUC->BeforePost = [this](TDataSet*) { LineBeforePost(); };
     TR_VOUC->AfterPost = [this](TDataSet*) { LineAfterPost(); };
-    TR_VOUC->AfterDelete = [this](TDataSet*) { RecomputeTotals(); };
+    TR_VOUC->AfterDelete = [this](TDataSet*) {
+        if (const std::string key = CurrentKey(); !key.empty())
+            touchedKeys_.insert(key);
+        RecomputeTotals();
+    };
 
     DBGrid1->OnEnter = [this](TComponent*) { GridEntered(); };
     DBGrid1->OnKeyPress = [this](TComponent*, char32_t& key) { GridKeyPress(key); };
@@ -185,9 +190,20 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
         if (key == VK_F1) {
             key = 0;
             PickAccount();
-        } else if (key == VK_TAB && !CheckBalance()) {
-            key = 0;
+        } else if (key == VK_TAB) {
+            // The text typed into the cell counts, as it does for Enter.
+            if (Editing(*TR_VOUC))
+                TR_VOUC->UpdateRecord();
+            // Out of a typed code Tab moves on to the remark; leaving the cell looks the code up.
+            const bool codeTyped = DBGrid1->SelectedIndex() == 0 && Editing(*TR_VOUC)
+                && !Trim(FieldText(*TR_VOUC, "account_code")).empty();
+            if (!codeTyped && !CheckBalance())
+                key = 0;
         }
+    };
+    DBGrid1->OnColExit = [this](TComponent*) {
+        if (DBGrid1->SelectedIndex() == 0)
+            CodeLeft();
     };
     Panel1->OnExit = [this](TComponent*) {
         if (!closing_)
@@ -325,6 +341,7 @@ void TFrm_Ajp::NewClick()
     TComponent::Free(dialog);
     if (key.empty())
         return;
+    touchedKeys_.insert(key);
     ShowVoucher(key);
 }
 
@@ -406,6 +423,12 @@ void TFrm_Ajp::SetLineAccount(const std::string& id, const std::string& code, co
     TR_VOUC->FieldByName("uraian")->SetAsString(name);
 }
 
+bool TFrm_Ajp::FindLineAccount(const std::string& code)
+{
+    return OpenSQL(*DtModule->Query1, "select account_id, account_name from coa where account_header=false and "
+        "account_code='" + SqlText(code) + "' and account_sub=" + SqlNumber(Variant(UnitId())));
+}
+
 void TFrm_Ajp::GridKeyPress(char32_t& key)
 {
     if (key != U'\r' || !DtModule)
@@ -413,22 +436,20 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
     key = 0;
     const int column = DBGrid1->SelectedIndex();
     if (column == 0 && Editing(*TR_VOUC)) {
-        DBGrid1->SetSelectedIndex(1);
-        const std::string code = IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-")).AsString();
-        TADOQuery& query = *DtModule->Query1;
-        if (OpenSQL(query, "select account_id, account_name from coa where account_header=false and account_code='"
-                + SqlText(code) + "' and account_sub=" + SqlNumber(Variant(UnitId())))) {
+        const Variant code = IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-"));
+        const bool found = FindLineAccount(code.AsString());
+        if (found) {
+            TADOQuery& query = *DtModule->Query1;
             TR_VOUC->FieldByName("account_id")->SetAsString(query.FieldByName("account_id")->AsString());
             TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
-            TR_VOUC->FieldByName("debet")->SetAsInteger(0);
-            TR_VOUC->FieldByName("kredit")->SetAsInteger(0);
         } else {
             SetLineAccount("0", "", "");
-            TR_VOUC->FieldByName("debet")->SetAsInteger(0);
-            TR_VOUC->FieldByName("kredit")->SetAsInteger(0);
-            ShowMessage("Kode perkiraan tidak ada");
-            DBGrid1->SetSelectedIndex(0);
         }
+        TR_VOUC->FieldByName("debet")->SetAsInteger(0);
+        TR_VOUC->FieldByName("kredit")->SetAsInteger(0);
+        if (!found)
+            ShowMessage("Kode perkiraan tidak ada");
+        DBGrid1->SetSelectedIndex(found ? 1 : 0);
         return;
     }
     if (column == 3) {
@@ -439,6 +460,27 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
         return;
     }
     DBGrid1->SetSelectedIndex(column + 1);
+}
+
+void TFrm_Ajp::CodeLeft()
+{
+    if (!Editing(*TR_VOUC) || !DtModule)
+        return;
+    const std::string code = FieldText(*TR_VOUC, "account_code");
+    if (Trim(code).empty())
+        return;
+    if (!FindLineAccount(code)) {
+        SetLineAccount("0", "", "");
+        ShowMessage("Kode perkiraan tidak ada");
+        return;
+    }
+    TADOQuery& query = *DtModule->Query1;
+    const std::string id = query.FieldByName("account_id")->AsString();
+    if (id == FieldText(*TR_VOUC, "account_id"))
+        return;
+    TR_VOUC->FieldByName("account_id")->SetAsString(id);
+    TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
+    ZeroNullAmounts();
 }
 
 void TFrm_Ajp::GridColEnter()
@@ -486,6 +528,8 @@ void TFrm_Ajp::PickAccount()
 
 void TFrm_Ajp::LineBeforePost()
 {
+    // A code typed and never looked up (the row was left by a click) gets its account here.
+    CodeLeft();
     if (TR_VOUC->State() != dsInsert || !DtModule)
         return;
     const std::string key = CurrentKey();
@@ -505,7 +549,7 @@ void TFrm_Ajp::LineAfterPost()
 {
     // The totals include the line just posted before the header takes them.
     RecomputeTotals();
-    if (debitTotal_ == creditTotal_)
+    if (debitTotal_ == creditTotal_ && debitTotal_ != Currency())
         UpdateHeader();
     ZlSpeedButton2->SetEnabled(true);
     ZlSpeedButton3->SetEnabled(true);
@@ -537,16 +581,29 @@ void TFrm_Ajp::LineSaveClick()
 {
     if (Editing(*TR_VOUC))
         TR_VOUC->Post();
-    else
+    else if (!RefuseZeroTotals())
         UpdateHeader();
+}
+
+bool TFrm_Ajp::RefuseZeroTotals()
+{
+    if (!TR_VOUC->Active() || TR_VOUC->IsEmpty() || debitTotal_ != Currency() || creditTotal_ != Currency())
+        return false;
+    MessageDlg("Transaksi anda belum ada jumlahnya silakan isikan debet dan kredit dulu!", TMsgDlgType::mtError, mbOK);
+    TR_VOUC->Edit();
+    if (DBGrid1->CanFocus())
+        DBGrid1->SetFocus();
+    DBGrid1->SetSelectedIndex(2);
+    return true;
 }
 
 bool TFrm_Ajp::CheckBalance()
 {
     if (!TR_VOUC->Active())
         return true;
-    // A line left untouched is dropped, not written as an empty line.
+    // A line left untouched is dropped, not written as an empty line; text typed into a cell counts.
     if (Editing(*TR_VOUC)) {
+        TR_VOUC->UpdateRecord();
         if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
             TR_VOUC->Cancel();
         else
@@ -564,7 +621,7 @@ bool TFrm_Ajp::CheckBalance()
             else
                 TR_VOUC->Next();
         }
-        return true;
+        return !RefuseZeroTotals();
     }
     MessageDlg("Transaksi anda belum balance silakan perbaiki dulu!", TMsgDlgType::mtError, mbOK);
     if (!TR_VOUC->IsEmpty())
@@ -572,6 +629,19 @@ bool TFrm_Ajp::CheckBalance()
     if (DBGrid1->CanFocus())
         DBGrid1->SetFocus();
     return false;
+}
+
+void TFrm_Ajp::DoClose(TCloseAction& action)
+{
+    // A voucher made here, or whose lines were deleted here, does not stay behind without lines.
+    if (DtModule && DtModule->CONN1->Connected() && !touchedKeys_.empty()) {
+        TTransaction transaction(*DtModule->CONN1);
+        for (const std::string& key : touchedKeys_)
+            RunSQL(*DtModule->Query1, "delete from T_VOUC where ajp=true and ID_Vouc='" + SqlText(key)
+                    + "' and not exists (select 1 from TR_VOUC where TR_VOUC.ID_Vouc=T_VOUC.ID_Vouc)");
+        transaction.Commit();
+    }
+    TLedgerForm::DoClose(action);
 }
 
 bool TFrm_Ajp::CloseQuery()

@@ -2,6 +2,7 @@
 // The adjusting entries window: the adjusting vouchers of one unit and month, their header made
 // through the dialog TFI_Jurnal, and their debit and credit lines edited in a grid that may not
 // be left while the voucher does not balance.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,7 @@ public:
     bool CheckBalance();
 
     bool CloseQuery() override;
+    void DoClose(TCloseAction& action) override;
     // The key of the voucher shown; empty with none.
     std::string CurrentKey() const;
 
@@ -78,6 +80,11 @@ private:
     void GridEntered();
     void GridKeyPress(char32_t& key);
     void GridColEnter();
+    // Opens the unit's non-header account of the code on Query1; answers whether there is one.
+    bool FindLineAccount(const std::string& code);
+    // The code cell was left (Tab, a click, a post): a typed code gets its account and name, amounts
+    // typed stay; a code that is no account of the unit is cleared with a message.
+    void CodeLeft();
     void PickAccount();
     void LineBeforePost();
     void LineAfterPost();
@@ -86,6 +93,9 @@ private:
     void LineSaveClick();
     void SetLineAccount(const std::string& id, const std::string& code, const std::string& name);
     void ZeroNullAmounts();
+    // Lines whose totals are both zero: the error box, and the current line back in edit at its
+    // debit for correction. Answers whether it refused.
+    bool RefuseZeroTotals();
 
     std::vector<std::string> unitIds_;
     int year_ = 0;
@@ -93,6 +103,8 @@ private:
     Currency debitTotal_;
     Currency creditTotal_;
     bool closing_ = false;
+    // Vouchers made here or whose lines were deleted here; on close those left without lines go.
+    std::set<std::string> touchedKeys_;
 };
 
 extern TFrm_Ajp* Frm_Ajp;

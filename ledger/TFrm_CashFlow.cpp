@@ -415,13 +415,16 @@ void TFrm_CashFlow::SaveClick()
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked())
         return Refuse("Transaksi tidak dapat dilakukan tanpa posisi Incoming (D) / Expenses (K), silakan lengkapi "
                       "transaksi anda!", ZlRadio1);
+    // An emptied amount field keeps its last number; what the user sees is no amount.
+    const Currency value = Currency::FromDouble(ZlEdit4->Text().empty() ? 0.0 : ZlEdit4->NumericValue());
+    if (value == Currency())
+        return Refuse("Transaksi tidak dapat dilakukan tanpa jumlah, silakan lengkapi transaksi anda!", ZlEdit4);
 
     const std::string key = EnteringNew() ? key_ : v_cash->FieldByName("ID_Vouc")->AsString();
     if (key.empty())
         return;
     const TControlAccount& cash = *LoginState().ControlAccount(unitId_, TControlAccountKind::Cash);
-    // An emptied amount field keeps its last number; what the user sees is no amount.
-    const std::string amount = SqlNumber(Variant(ZlEdit4->Text().empty() ? 0.0 : ZlEdit4->NumericValue()));
+    const std::string amount = SqlNumber(Variant(value));
     const bool incoming = ZlRadio1->Checked();
     SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
         {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},

@@ -401,7 +401,7 @@ void TFrm_Perkiraan::AddCategory()
     }
     jenis_coa->Append();
     WriteCategory(*jenis_coa, *dialog);
-    jenis_coa->Post();
+    PostOrCancel(*jenis_coa);
     jenis_coa->Locate("nomor", number, loPartialKey);
 }
 
@@ -436,7 +436,7 @@ void TFrm_Perkiraan::EditCategory()
     }
     jenis_coa->Edit();
     WriteCategory(*jenis_coa, *dialog);
-    jenis_coa->Post();
+    PostOrCancel(*jenis_coa);
     jenis_coa->Locate("nomor", dialog->Number(), loPartialKey);
 }
 

@@ -29,10 +29,24 @@ std::vector<TVoucherLine> VoucherLines(const TAdvanceEntry& entry, const TLoginS
 
 } // namespace
 
+std::optional<TControlAccountKind> MissingAdvanceAccount(const std::string& idUnit, const TLoginState& login)
+{
+    for (TControlAccountKind kind : {TControlAccountKind::Cash, TControlAccountKind::EmployeeReceivable}) {
+        const TControlAccount* account = login.ControlAccount(idUnit, kind);
+        if (account && (account->Id.empty() || account->Id == "0"))
+            return kind;
+    }
+    return std::nullopt;
+}
+
 int64_t SaveAdvance(TDtModule& dm, const TAdvanceEntry& entry, const TLoginState& login)
 {
     if (entry.Kind == TAdvanceKind::None)
         throw EInvalidOperation("An advance entry needs its kind");
+    if (entry.Amount == Currency())
+        throw EInvalidOperation("An advance entry needs an amount");
+    if (MissingAdvanceAccount(entry.IdUnit, login))
+        throw EInvalidOperation("The unit's cash or employee receivable account is not set");
     const std::string amount = SqlNumber(Variant(entry.Amount));
     const bool advance = entry.Kind == TAdvanceKind::Advance;
     const std::string debet = advance ? "null" : amount;

@@ -3,13 +3,14 @@
 // unit's cash account and its employee receivable account; the entry and its voucher are written
 // and removed together.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "ledger/LoginState.h"
 #include "platform/core/Currency.h"
 #include "platform/core/DateTime.h"
 
 class TDtModule;
-struct TLoginState;
 
 enum class TAdvanceKind { None, Advance, Repayment };
 
@@ -26,9 +27,14 @@ struct TAdvanceEntry {
     std::string IdUnit;
 };
 
+// The first of the unit's cash and employee receivable accounts that the settings leave unset,
+// whose voucher lines would otherwise go to account 0; none for a unit that writes no lines.
+std::optional<TControlAccountKind> MissingAdvanceAccount(const std::string& idUnit, const TLoginState& login);
+
 // Inserts or rewrites the entry (the column of the other kind null) and replaces its voucher, keyed
-// by the entry's noid, in one transaction; answers the noid. Raises EInvalidOperation for an entry
-// without a kind before anything is written; on a database error nothing stays written.
+// by the entry's noid, in one transaction; answers the noid. Raises EInvalidOperation before
+// anything is written for an entry without a kind or an amount, or whose unit misses one of the
+// two accounts; on a database error nothing stays written.
 int64_t SaveAdvance(TDtModule& dm, const TAdvanceEntry& entry, const TLoginState& login);
 
 // Removes the entry and its voucher together.

@@ -281,7 +281,6 @@ void TFrm_Anggota::ZlSpeedButton14Click()
 {
     if (ref_anggota->IsEmpty())
         return;
-    ZlSpeedButton14->SetVisible(false);
     TDataSet& row = *ref_anggota;
     row.Edit();
     row.FieldByName("kode")->SetAsString(ZlEdit1->Text());
@@ -299,7 +298,9 @@ void TFrm_Anggota::ZlSpeedButton14Click()
     row.FieldByName("status_anggota")->SetAsBoolean(ZlRadio3->Checked());
     if (!UnitId().empty())
         row.FieldByName("id_unit")->SetAsInteger(StrToInt(UnitId()));
-    row.Post();
+    // A refused post leaves the details shown and "&Save" offered, for correction.
+    PostOrCancel(row);
+    ZlSpeedButton14->SetVisible(false);
     ShowMessage("Data Tersimpan");
 }
 

@@ -9,6 +9,7 @@
 #include "ledger/ReportLayout.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/TF_Sisutils.h"
 #include "ledger/Vouchers.h"
 #include "ledger/WindowPattern.h"
 #include "payroll/Advances.h"
@@ -19,6 +20,7 @@
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/core/Clock.h"
+#include "platform/core/FloatText.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/data/TADOTable.h"
@@ -306,6 +308,18 @@ void TFrm_KasBon::ZlSpeedButton14Click()
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked()) {
         ErrorBox("Transaksi tidak lengkap!, Silakah pilih Pinjaman atau Bayar!");
         ZlRadio1->SetFocus();
+        return;
+    }
+    if (AmountOf(*ZlEdit3) == Currency()) {
+        ErrorBox("Transaksi tidak lengkap!, Silakah isi jumlah!");
+        ZlEdit3->SetFocus();
+        return;
+    }
+    if (const auto missing = MissingAdvanceAccount(UnitId(), LoginState())) {
+        // Only units 10, 11 and 12 have these accounts.
+        const int unitIndex = static_cast<int>(StrToInt(UnitId())) - 10;
+        const std::string setting = ControlAccountCaption(ControlAccountColumn(unitIndex, *missing));
+        ErrorBox("Transaksi tidak dapat dilakukan tanpa " + setting + ", silakan isikan dulu di System Setting!");
         return;
     }
     if (mode == TRecordMode::Adding && VoucherNumberInUse(*DtModule, ZlEdit12->Text())) {

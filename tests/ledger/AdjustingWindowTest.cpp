@@ -116,6 +116,82 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     EXPECT_EQ(s.Errors().size(), 2u);
 }
 
+TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
+{
+    Open();
+    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+    window->DBGrid1->SetFocus();
+    s.TypeText("7110");
+    Key(VK_TAB);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("account_code")->AsString(), "7110");
+    EXPECT_EQ(window->TR_VOUC->FieldByName("uraian")->AsString(), "Biaya Listrik");
+    Key(VK_RETURN);
+    Cell("100");
+    Key(VK_RETURN);
+
+    // The second line's code, left by a click on its Credit cell.
+    s.TypeText("4110");
+    const TRect credit = window->DBGrid1->CellRect(4, window->DBGrid1->Row());
+    s.ClickControl(*window->DBGrid1, {(credit.Left + credit.Right) / 2, (credit.Top + credit.Bottom) / 2});
+    EXPECT_EQ(window->TR_VOUC->FieldByName("uraian")->AsString(), "Pendapatan Jasa");
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 3);
+    Cell("100");
+
+    // A third line's code, left by a click on the first line.
+    s.TypeText("7110");
+    const TRect first = window->DBGrid1->CellRect(1, 1);
+    s.ClickControl(*window->DBGrid1, {(first.Left + first.Right) / 2, (first.Top + first.Bottom) / 2});
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(Rows("select nomor, account_id, account_code, uraian, debet, kredit from TR_VOUC order by nomor"),
+        (Table{{"1", "7", "7110", "Biaya Listrik", "100", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "100"},
+            {"3", "7", "7110", "Biaya Listrik", "0", "0"}}));
+    EXPECT_TRUE(s.MessageBoxes().empty());
+}
+
+TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLinesOnClose)
+{
+    Voucher("old", "Ajp0900", "2026-02-10", true);
+    Exec("delete from TR_VOUC");
+    Open();
+    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+    Type(*window->ZlEdit1, "Penyusutan");
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->MDIChildCount(), 0);
+    EXPECT_EQ(Rows("select ID_Vouc from T_VOUC"), (Table{{"old"}})) << "only the voucher this window made goes";
+
+    Open();
+    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+    window->DBGrid1->SetFocus();
+    for (const char* code : {"7110", "4110"}) {
+        Cell(code);
+        for (int column = 1; column <= 3; ++column)
+            Key(VK_RETURN);
+    }
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    const std::string refused = "Transaksi anda belum ada jumlahnya silakan isikan debet dan kredit dulu!";
+    EXPECT_EQ(LastBox(), refused);
+    EXPECT_EQ(s.Errors().size(), 1u);
+    EXPECT_TRUE(window->DBGrid1->Focused());
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 2);
+    EXPECT_EQ(Rows("select jumlah from T_VOUC where ID_Vouc<>'old'"), (Table{{"<null>"}}));
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.Errors().size(), 2u) << "nor can the window be closed";
+    ASSERT_EQ(frame->MDIChildCount(), 1);
+
+    s.ClickControl(*window->ZlSpeedButton2);
+    s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->MDIChildCount(), 0);
+    EXPECT_EQ(Rows("select ID_Vouc from T_VOUC"), (Table{{"old"}}));
+}
+
 TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndChangesOnlyTheDate)
 {
     Voucher("cash", "1001", "2026-03-05");

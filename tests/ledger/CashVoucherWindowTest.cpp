@@ -114,6 +114,41 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     EXPECT_EQ(s.Errors().size(), 8u) << "every refusal is an error box";
 }
 
+TEST_F(CashWindow, RefusesAnEmptyOrZeroAmountAndWritesNothing)
+{
+    Voucher("v1", "1001", "2026-03-10");
+    Open();
+    const Table before = Vouchers();
+    const std::string refused = "Transaksi tidak dapat dilakukan tanpa jumlah, silakan lengkapi transaksi anda!";
+    // Letters are not taken by the amount field, so the amount stays empty.
+    window->ZlEdit4->SetFocus();
+    s.PressKey(VK_END);
+    for (int i = 0; i < 20; ++i)
+        s.PressKey(VK_BACK, 0, "\b");
+    s.TypeText("abc");
+    ASSERT_EQ(window->ZlEdit4->Text(), "");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), refused);
+    EXPECT_TRUE(window->ZlEdit4->Focused());
+    EXPECT_EQ(Vouchers(), before);
+    EXPECT_EQ(Lines("1001").size(), 2u);
+
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "");
+    window->ZlEdit4->SetFocus();
+    s.TypeText("0");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), refused);
+    EXPECT_TRUE(window->EnteringNew());
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "2");
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc is not null")[0][0], "1");
+    s.TypeText("5");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Data Tersimpan...");
+    EXPECT_EQ(Rows("select jumlah from T_VOUC where No_Vouc='1002'"), (Table{{"5"}}));
+    EXPECT_EQ(s.Errors().size(), 2u);
+}
+
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)
 {
     Voucher("v1", "1001", "2026-03-10");

@@ -212,3 +212,48 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
 }
 
 } // namespace
+
+TEST_F(ChartWindow, ARefusedCategoryOrAccountSaveLeavesTheChartUsable)
+{
+    const std::string withNul("KAS\0BESAR", 9);
+    Open();
+    auto add = [&](const std::string& name) {
+        With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+            Choose(*d.ZlComboBox1, 0);
+            Type(*d.ZlEdit2, name);
+            s.ClickControl(*d.TeButton1);
+        });
+    };
+    add(withNul);
+    ASSERT_EQ(s.Errors().size(), 1u);
+    EXPECT_NE(s.Errors()[0].find("NUL"), std::string::npos);
+    add("aktiva lancar");
+    EXPECT_EQ(s.Errors().size(), 1u) << "the refused row is not posted again";
+    EXPECT_EQ(chart->jenis_coa->State(), dsBrowse);
+    EXPECT_EQ(Rows("select nomor, keterangan from posisi_coa"), (Table{{"11", "AKTIVA LANCAR"}}));
+
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton14, [&](TFI_Jenis_coa& d) {
+        Type(*d.ZlEdit2, withNul);
+        s.ClickControl(*d.TeButton1);
+    });
+    EXPECT_EQ(s.Errors().size(), 2u);
+    EXPECT_EQ(chart->jenis_coa->State(), dsBrowse);
+    add("aktiva tetap");
+    EXPECT_EQ(s.Errors().size(), 2u);
+    EXPECT_EQ(Rows("select nomor, keterangan from posisi_coa order by nomor"),
+              (Table{{"11", "AKTIVA LANCAR"}, {"12", "AKTIVA TETAP"}}));
+
+    // The account dialog stays open with the refused name, for correction.
+    chart->jenis_coa->Locate("nomor", "11");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        Type(*d.Zledit3, withNul);
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(s.Errors().size(), 3u);
+        EXPECT_TRUE(d.Visible());
+        Type(*d.Zledit3, "kas");
+        ClickAgain(*d.TeButton1);
+    });
+    EXPECT_EQ(s.Errors().size(), 3u);
+    EXPECT_EQ(Rows("select account_code, account_name from coa"), (Table{{"1110", "KAS"}}));
+}

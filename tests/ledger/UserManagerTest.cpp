@@ -126,4 +126,20 @@ TEST_F(UserManager, DeletesOnlyOnYesAndOnlyTypeOneMayAddEditAndDelete)
     EXPECT_TRUE(manager->TeButton1->Enabled() && manager->TeButton2->Enabled() && manager->TeButton3->Enabled());
 }
 
+TEST_F(UserManager, ARefusedNameKeepsTheDialogOpenForCorrection)
+{
+    With<TFrm_Edit>(*manager->TeButton1, [&](TFrm_Edit& d) {
+        Fill(d, "siti", std::string("Siti\0", 5), 0, "x", "x");
+        EXPECT_EQ(s.Errors().size(), 1u);
+        EXPECT_TRUE(d.Visible() && d.ModalResult() == 0);
+        s.ClickControl(*d.Button3);
+        Type(*d.eUser_name, "Siti");
+        s.ClickControl(*d.Button1);
+        ClickAgain(*d.Button4);
+    });
+    EXPECT_EQ(s.Errors().size(), 1u);
+    EXPECT_EQ(Rows("select user_name from sis_user where user_login='siti'"), (Users{{"Siti"}}));
+    EXPECT_EQ(manager->adotSis_user->State(), dsBrowse);
+}
+
 } // namespace

@@ -108,6 +108,35 @@ TEST_F(Advances, IncompleteEntriesUsedNumbersAndCarryRowsChangeNothing)
     EXPECT_EQ(Rows("select * from kasbon union all select ID_Vouc, No_Vouc, 0, 0, 0, 0, 0, 0 from T_VOUC"), before);
 }
 
+TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
+{
+    auto& window = Open<TFrm_KasBon>();
+    const std::vector<std::string> noAmount{"Transaksi tidak lengkap!, Silakah isi jumlah!"};
+    // Letters are not taken by the amount field.
+    EXPECT_EQ(Enter(window, *window.ZlRadio1, "abc"), noAmount);
+    EXPECT_TRUE(window.ZlEdit3->Focused());
+    Type(*window.ZlEdit3, "0");
+    EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}), noAmount);
+    EXPECT_EQ(window.Mode(), TRecordMode::Adding);
+    Click(*window.ZlSpeedButton1);
+
+    Exec("update ref_sistem set id_pihutang=null");
+    LoadSystemSettings(*dm);
+    EXPECT_EQ(Enter(window, *window.ZlRadio1, "100"),
+        (std::vector<std::string>{
+            "Transaksi tidak dapat dilakukan tanpa Piutang Karyawan, silakan isikan dulu di System Setting!"}));
+    EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
+    EXPECT_EQ(f.boxes.Shown().size(), 3u);
+
+    TAdvanceEntry entry{
+        0, "K1", "1001", EncodeDate(2025, 3, 14), "", TAdvanceKind::Advance, Currency::FromInt(5), "10"};
+    EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
+    entry.IdUnit = "11";
+    entry.Amount = Currency();
+    EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
+    EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
+}
+
 TEST_F(Advances, AFailingVoucherLineLeavesTheEntryAndItsVoucherAsTheyWere)
 {
     TAdvanceEntry entry{0, "K1", "1001", EncodeDate(2025, 3, 14), "O'Neil", TAdvanceKind::Advance,

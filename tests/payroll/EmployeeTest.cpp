@@ -112,4 +112,38 @@ TEST_F(Employees, EmptyColumnsShowEmptyAndSaveEmpty)
                                    "JABATAN", "TELP", "001", "Ani", "", "Laki-Laki", "Kasir", ""}));
 }
 
+TEST_F(Employees, ARefusedSaveKeepsTheTypedDetailsForCorrection)
+{
+    Employee("K1", "001", "Ani");
+    auto& window = Open<TFrm_Anggota>();
+    Type(*window.ZlEdit3, "Jl. Mawar 5");
+    // As pasted, since a NUL cannot be typed.
+    window.ZlEdit3->SetText(std::string("Jl. Mawar\0 5", 12));
+    const std::vector<std::string> refused = Click(*window.ZlSpeedButton14, {mrOk});
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0].find("NUL"), std::string::npos);
+    EXPECT_EQ(window.ref_anggota->State(), dsBrowse) << "no edit stays pending for the next step";
+    EXPECT_TRUE(window.ZlSpeedButton14->Visible());
+    EXPECT_EQ(window.ZlEdit3->Text().size(), 12u);
+    window.ZlEdit3->SetText("Jl. Mawar 5");
+    EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}), (std::vector<std::string>{"Data Tersimpan"}));
+    EXPECT_EQ(Scalar("select alamat from ref_anggota"), "Jl. Mawar 5");
+
+    // The new employee's dialog stays open on the refused name.
+    onModal = [this](TCustomForm& form) {
+        auto& dialog = dynamic_cast<TFI_Anggota&>(form);
+        dialog.ZlEdit1->SetText("002");
+        dialog.ZlEdit2->SetText(std::string("Budi\0", 5));
+        dialogBoxes.push_back(Click(*dialog.TeButton1, {mrOk}));
+        dialogOpen.push_back(dialog.ModalResult() == 0);
+        dialog.ZlEdit2->SetText("Budi");
+        dialogBoxes.push_back(Click(*dialog.TeButton1, {mrOk}));
+    };
+    Click(*window.ZlSpeedButton15);
+    ASSERT_EQ(dialogBoxes.size(), 2u);
+    EXPECT_EQ(dialogBoxes[0].size(), 1u);
+    EXPECT_EQ(dialogOpen, (std::vector<bool>{true}));
+    EXPECT_EQ(Rows("select nik, nama from ref_anggota order by nik"), (Table{{"001", "Ani"}, {"002", "Budi"}}));
+}
+
 } // namespace
