@@ -232,7 +232,7 @@ void TFI_Akun::ZlComboBox2Change()
         const std::string& prefix = parentPrefixes_[i];
         category = parentCategories_[i];
         int64_t n = count("select count(account_cat) as nomor from coa where account_header=false and account_cat='" +
-                          SqlText(category) + "' and account_code like '" + SqlText(prefix) + "%'");
+                          SqlText(category) + "' and account_code " + SqlLikePrefix(prefix));
         for (code = prefix + IntToStr(n); CodeTaken(code); code = prefix + IntToStr(n))
             ++n;
     }

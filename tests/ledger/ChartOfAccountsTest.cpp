@@ -211,4 +211,36 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
               "001");
 }
 
+TEST_F(ChartWindow, CodesHoldingWildcardsStandOnlyForThemselves)
+{
+    Exec("insert into posisi_coa (nomor, keterangan) values ('1_', 'GARIS'), ('12', 'B')");
+    Exec("insert into coa (account_id, account_code, account_name, account_cat, account_header, sub, account_sub) values"
+         " (1, '1_00', 'INDUK', '1_', 1, 0, null), (2, '1A01', 'Lepas', '1_', 0, 0, 10),"
+         " (3, '1200', 'B', '12', 1, 0, null), (4, '1201', 'Sub B', '12', 0, 1, 10)");
+    Open();
+    chart->jenis_coa->Locate("nomor", "1_");
+    SelectAccount("1_00");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio4);
+        EXPECT_EQ(d.ZlComboBox2->Text(), "INDUK");
+        EXPECT_EQ(d.Zledit2->Text(), "1_01") << "1A01 does not begin with 1_0";
+        s.ClickControl(*d.TeButton2);
+    });
+
+    SelectAccount("1_00");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), "Anda yakin Data Perkiraan ?") << "1201 is no sub account of 1_00";
+    SelectAccount("1A01");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(Accounts(), "1200 1201");
+
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton13);
+    EXPECT_EQ(LastBox(), "Anda yakin Menghapus Data Jenis Perkiraan ?") << "no account code begins with 1_";
+    EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "12");
+}
+
 } // namespace
+
