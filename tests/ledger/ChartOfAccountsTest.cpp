@@ -30,6 +30,27 @@ protected:
         return Scalar("select group_concat(account_code, ' ') from (select account_code from coa order by account_id)");
     }
 
+    // Dark pixels in the field of a list box that has not the focus: the text it shows.
+    int TextInk(const TZlComboBox& list)
+    {
+        s.ProcessUntilIdle();
+        int ink = 0;
+        for (int y = 4; y < list.ClientHeight() - 4; ++y)
+            for (int x = 4; x < list.ArrowButtonRect().Left - 8; ++x) {
+                const TColor c = s.ClientColor(list, x, y);
+                ink += (c & 0xFF) + (c >> 8 & 0xFF) + (c >> 16 & 0xFF) < 300;
+            }
+        return ink;
+    }
+    // Opens the list by its arrow and clicks entry 'index' in it.
+    void ClickEntry(TZlComboBox& list, int index)
+    {
+        s.AdvanceClock(1000);
+        s.ClickControl(list, {list.ArrowButtonRect().Left + 7, list.ClientHeight() / 2});
+        const TComboDropList& open = list.List();
+        s.ClickControl(open, {20, open.ItemHeight() * index + open.ItemHeight() / 2});
+    }
+
     TFrm_Perkiraan* chart = nullptr;
 };
 
@@ -240,6 +261,36 @@ TEST_F(ChartWindow, CodesHoldingWildcardsStandOnlyForThemselves)
     s.ClickControl(*chart->ZlSpeedButton13);
     EXPECT_EQ(LastBox(), "Anda yakin Menghapus Data Jenis Perkiraan ?") << "no account code begins with 1_";
     EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "12");
+}
+
+TEST_F(ChartWindow, AClassOrCategoryChosenFromTheListShowsInItsField)
+{
+    Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'AKTIVA LANCAR', 'D', 1),"
+         " ('21', 'HUTANG LANCAR', 'K', 1)");
+    Open();
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        ClickEntry(*d.ZlComboBox1, 1);
+        EXPECT_EQ(d.Number(), "22");
+        ASSERT_FALSE(d.ZlComboBox1->Focused()) << "the choice moves on to the number";
+        EXPECT_EQ(d.ZlComboBox1->Text(), "Perkiraan Hutang (Pasiva)");
+        EXPECT_GT(TextInk(*d.ZlComboBox1), 100);
+
+        d.ZlComboBox1->SetFocus();
+        s.PressKey(VK_F4);
+        s.PressKey(VK_DOWN);
+        EXPECT_EQ(d.Number(), "31");
+        EXPECT_EQ(d.ZlComboBox1->Text(), "Perkiraan Modal (Prive)");
+        EXPECT_GT(TextInk(*d.ZlComboBox1), 100);
+        s.ClickControl(*d.TeButton2);
+    });
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        ClickEntry(*d.ZlComboBox2, 1);
+        EXPECT_EQ(d.Zledit2->Text(), "2110");
+        EXPECT_EQ(d.ZlComboBox2->Text(), "HUTANG LANCAR");
+        EXPECT_GT(TextInk(*d.ZlComboBox2), 100);
+        s.ClickControl(*d.TeButton2);
+    });
 }
 
 } // namespace
