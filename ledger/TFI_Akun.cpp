@@ -74,6 +74,7 @@ TFI_Akun::TFI_Akun(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refAccount")
     TeButton1->SetCaption("&Save");
     TeButton2 = PlaceControl<TZlButton>(*this, *this, "TeButton2", 313, 192, 75, 25);
     TeButton2->SetCaption("&Cancel");
+    SetCancelButton(TeButton2);
 
     coa = CreateOwned<TADOTable>(*this);
     coa->SetName("coa");

@@ -293,5 +293,26 @@ TEST_F(ChartWindow, AClassOrCategoryChosenFromTheListShowsInItsField)
     });
 }
 
+TEST_F(ChartWindow, EscapeCancelsBothDialogsAndLeavesNoBlankAccount)
+{
+    Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'AKTIVA LANCAR', 'D', 1)");
+    Open();
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        Choose(*d.ZlComboBox1, 1);
+        Type(*d.ZlEdit2, "hutang");
+        s.PressKey(VK_ESCAPE);
+        EXPECT_EQ(d.ModalResult(), mrCancel);
+    });
+    EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "11");
+
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        Type(*d.Zledit3, "kas");
+        s.PressKey(VK_ESCAPE);
+        EXPECT_EQ(d.ModalResult(), mrCancel);
+    });
+    EXPECT_EQ(Scalar("select count(*) from coa"), "0");
+}
+
 } // namespace
 
