@@ -150,13 +150,28 @@ std::string SqlDate(const Variant& Value)
     return literal;
 }
 
-std::string SqlLikePrefix(const std::string& Prefix)
+namespace {
+
+// Text with LIKE's wildcards and the escape character itself escaped by "\".
+std::string LikeEscaped(const std::string& Text)
 {
     std::string pattern;
-    for (const char c : Prefix) {
+    for (const char c : Text) {
         if (c == '_' || c == '%' || c == '\\')
             pattern += '\\';
         pattern += c;
     }
-    return "like '" + SqlText(pattern) + "%' escape '\\'";
+    return pattern;
+}
+
+} // namespace
+
+std::string SqlLikePrefix(const std::string& Prefix)
+{
+    return "like '" + SqlText(LikeEscaped(Prefix)) + "%' escape '\\'";
+}
+
+std::string SqlLikeText(const std::string& Text)
+{
+    return "like '" + SqlText(LikeEscaped(Text)) + "' escape '\\'";
 }

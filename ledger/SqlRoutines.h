@@ -47,3 +47,5 @@ std::string SqlDate(const Variant& Value);
 // A LIKE pattern that matches the texts beginning with Prefix, taken literally:
 // "like '<prefix>%' escape '\'" with "_", "%" and "\" escaped and quotes doubled.
 std::string SqlLikePrefix(const std::string& Prefix);
+// The same for the texts equal to Text (without case, as LIKE compares): "like '<text>' escape '\'".
+std::string SqlLikeText(const std::string& Text);

@@ -74,6 +74,7 @@ TFI_Akun::TFI_Akun(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refAccount")
     TeButton1->SetCaption("&Save");
     TeButton2 = PlaceControl<TZlButton>(*this, *this, "TeButton2", 313, 192, 75, 25);
     TeButton2->SetCaption("&Cancel");
+    SetCancelButton(TeButton2);
 
     coa = CreateOwned<TADOTable>(*this);
     coa->SetName("coa");
@@ -232,7 +233,7 @@ void TFI_Akun::ZlComboBox2Change()
         const std::string& prefix = parentPrefixes_[i];
         category = parentCategories_[i];
         int64_t n = count("select count(account_cat) as nomor from coa where account_header=false and account_cat='" +
-                          SqlText(category) + "' and account_code like '" + SqlText(prefix) + "%'");
+                          SqlText(category) + "' and account_code " + SqlLikePrefix(prefix));
         for (code = prefix + IntToStr(n); CodeTaken(code); code = prefix + IntToStr(n))
             ++n;
     }

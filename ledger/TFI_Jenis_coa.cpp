@@ -76,6 +76,7 @@ TFI_Jenis_coa::TFI_Jenis_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FI_refJe
     TeButton1->SetCaption("&Save");
     TeButton2 = PlaceControl<TZlButton>(*this, *this, "TeButton2", 271, 154, 75, 25);
     TeButton2->SetCaption("&Cancel");
+    SetCancelButton(TeButton2);
 
     ZlComboBox1->OnChange = [this](TComponent*) { ZlComboBox1Change(); };
     for (TWinControl* field : std::initializer_list<TWinControl*>{ZlEdit2, ZlEdit3, ZlRadio1, ZlRadio2})

@@ -53,6 +53,7 @@ TFPop_coa::TFPop_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FPop_Coa")
     ZlButton2 = PlaceControl<TZlButton>(*this, *this, "ZlButton2", 337, 269, 75, 23);
     ZlButton2->SetAnchors(akRight | akBottom);
     ZlButton2->SetCaption("&Cancel");
+    SetCancelButton(ZlButton2);
     SetActiveControl(DBGrid1);
 
     OnShow = [this](TComponent*) {

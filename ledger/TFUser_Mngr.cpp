@@ -64,11 +64,11 @@ TFUser_Mngr::TFUser_Mngr(TComponent* AOwner) : TLedgerForm(AOwner, "Manajemen Us
     TeButton4->SetAnchors(akRight | akBottom);
     TeButton4->OnClick = [this](TComponent*) { Close(); };
 
-    ZgDBGrid1->OnDblClick = [this](TComponent*) { TeButton2->Click(); };
+    ZgDBGrid1->OnDblClick = [this](TComponent*) { ClickWhenAvailable(*TeButton2); };
     ZgDBGrid1->OnKeyPress = [this](TComponent*, char32_t& key) {
         if (key == 13) {
             key = 0;
-            TeButton2->Click();
+            ClickWhenAvailable(*TeButton2);
         }
     };
     OnShow = [this](TComponent*) { FormShow(); };

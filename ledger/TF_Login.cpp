@@ -90,6 +90,7 @@ TF_Login::TF_Login(TComponent* AOwner) : TLedgerForm(AOwner, "Choose filename :"
     TeButton1->OnClick = [this](TComponent*) { TeButton1Click(); };
     TeButton2 = PlaceControl<TTeButton>(*this, *this, "TeButton2", 264, 104, 80, 25);
     TeButton2->SetCaption("&Cancel");
+    TeButton2->SetCancel(true);
     TeButton2->OnClick = [this](TComponent*) { TeButton2Click(); };
 
     OpenDialog1 = CreateOwned<TOpenDialog>(*this);

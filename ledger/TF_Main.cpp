@@ -350,8 +350,7 @@ void TF_Main::LogOff(bool UpdateUserStatus)
     LoggedIn = false;
     TeMenuBar1->SetVisible(true);
     TeMenuBar2->SetVisible(false);
-    if (UpdateUserStatus)
-        EnableTopItems(false);
+    EnableTopItems(false);
     TeForm1->SetMenuBar(TeMenuBar1);
     std::vector<TCustomForm*> children;
     for (int i = 0; i < MDIChildCount(); ++i)

@@ -79,9 +79,9 @@ public:
     // The budget entry: brings an open budget window forward, or creates it and rebuilds its table.
     void CustomItem7Click();
     void CustomItem14Click();
-    // Back to the small bar, every child window asked to close. UpdateUserStatus marks the user
-    // logged out in sis_user, disconnects and disables the full bar's top items; without it
-    // (a restore, which replaces the file) the caller disconnects and the top items stay as they are.
+    // Back to the small bar with the full bar's top items disabled, every child window asked to
+    // close. UpdateUserStatus marks the user logged out in sis_user and disconnects; without it
+    // (a restore, which replaces the file) the caller disconnects.
     void LogOff(bool UpdateUserStatus);
     void ShowAbout();
     void ShowGuide();

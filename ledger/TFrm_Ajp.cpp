@@ -492,7 +492,7 @@ void TFrm_Ajp::GridColEnter()
         return;
     TADOQuery& query = *DtModule->Query1;
     if (OpenSQL(query, "select account_code, account_name, account_id from coa where account_header=false and "
-                       "account_code like '" + SqlText(code) + "' ")) {
+                       "account_code " + SqlLikeText(code))) {
         TR_VOUC->FieldByName("account_id")->SetAsString(query.FieldByName("account_id")->AsString());
         TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
         ZeroNullAmounts();

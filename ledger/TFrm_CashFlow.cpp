@@ -493,7 +493,7 @@ void TFrm_CashFlow::CodeLeft()
         return;
     TADOQuery& query = *DtModule->Query1;
     if (OpenSQL(query, "select account_code, account_name, account_id, account_sub from coa where account_header=false"
-                       " and account_code like '" + SqlText(ZlEdit2->Text()) + "' and account_sub="
+                       " and account_code " + SqlLikeText(ZlEdit2->Text()) + " and account_sub="
                        + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_))))
         TakeAccount(query);
 }

@@ -339,8 +339,8 @@ void TFrm_Perkiraan::DeleteAccount()
     TADOQuery& query = *DtModule->Query1;
     if (QCoa->FieldByName("account_header")->AsBoolean()) {
         const std::string prefix = FieldText(*QCoa, "account_code", "-").substr(0, 3);
-        const bool hasSub = OpenSQL(query, "select account_id from coa where sub=true and account_code like '" +
-                                               SqlText(prefix) + "%'");
+        const bool hasSub =
+            OpenSQL(query, "select account_id from coa where sub=true and account_code " + SqlLikePrefix(prefix));
         query.Close();
         if (hasSub) {
             ShowMessage("Data Perkiraan dengan kode " + CodeShown(*QCoa) +
@@ -446,8 +446,8 @@ void TFrm_Perkiraan::DeleteCategory()
         return;
     const std::string number = FieldText(*jenis_coa, "nomor", "-");
     // Accounts of the category are refused too, since the chart would no longer reach them.
-    const bool used = OpenSQL(*DtModule->Query1, "select account_id from coa where account_code like '" +
-                                                     SqlText(number) + "%' or account_cat='" + SqlText(number) + "'");
+    const bool used = OpenSQL(*DtModule->Query1, "select account_id from coa where account_code " +
+                                                     SqlLikePrefix(number) + " or account_cat='" + SqlText(number) + "'");
     DtModule->Query1->Close();
     if (used) {
         ShowMessage("Jenis Perkiraan dengan kode " + number +

@@ -49,6 +49,7 @@ TFrm_PopWin::TFrm_PopWin(TComponent* AOwner) : TLedgerForm(AOwner, "PopWin")
     ZlButton2 = PlaceControl<TZlButton>(*this, *this, "ZlButton2", 284, 222, 75, 23);
     ZlButton2->SetAnchors(akRight | akBottom);
     ZlButton2->SetCaption("&Cancel");
+    SetCancelButton(ZlButton2);
     SetActiveControl(DBGrid1);
 
     OnShow = [this](TComponent*) { FormShow(); };

@@ -1,6 +1,7 @@
 #include "ledger/TLedgerForm.h"
 
 #include "ledger/WindowPattern.h"
+#include "platform/ui/Messages.h"
 #include "skin/controls/TTeForm.h"
 
 TLedgerForm::TLedgerForm(TComponent* AOwner, const std::string& caption, TAnimate animate)
@@ -30,6 +31,17 @@ void TLedgerForm::DoShow()
     if (animate_ == TAnimate::OnShow)
         SetFormAnimation(*TeForm1);
     TForm::DoShow();
+}
+
+void TLedgerForm::Dispatch(TMessage& message)
+{
+    TForm::Dispatch(message);
+    if (message.Msg != CM_DIALOGKEY || message.WParam != VK_ESCAPE || message.Result != 0 || !cancelButton_)
+        return;
+    if (cancelButton_->EnabledInTree() && cancelButton_->Showing()) {
+        message.Result = 1;
+        cancelButton_->Click();
+    }
 }
 
 void TLedgerForm::DoClose(TCloseAction& action)

@@ -1,7 +1,7 @@
 #pragma once
 // The base of the ledger's windows: the skinned frame TeForm1 with the window's caption, the
 // opening animation when shown (or once at creation), the frame re-measured on every activation,
-// and an MDI child freed when it closes.
+// an MDI child freed when it closes, and Escape working a dialog's cancel button.
 #include <string>
 
 #include "platform/ui/TCustomForm.h"
@@ -19,12 +19,18 @@ public:
     // an MDI child shows; the skinned frame attaches to its window in its Loaded.
     void AfterConstruction() override;
 
+    // The button that Escape clicks when no control of the window takes the key, as long as the
+    // user could click it himself.
+    void SetCancelButton(TControl* button) { cancelButton_ = button; }
+
 protected:
     // The window's own activation handler; the frame is re-measured before it.
     virtual void FormActivate() {}
     void DoShow() override;
     void DoClose(TCloseAction& action) override;
+    void Dispatch(TMessage& message) override;
 
 private:
     TAnimate animate_;
+    TControl* cancelButton_ = nullptr;
 };

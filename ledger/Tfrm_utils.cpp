@@ -98,6 +98,7 @@ Tfrm_utils::Tfrm_utils(TComponent* AOwner) : TLedgerForm(AOwner, "Databases", TA
     ZlButton1 = PlaceControl<TZlButton>(*this, *this, "ZlButton1", 290, 114, 78, 25);
     ZlButton1->SetCaption("Cancel");
     ZlButton1->OnClick = [this](TComponent*) { Close(); };
+    SetCancelButton(ZlButton1);
 
     SaveDialog1 = CreateOwned<TSaveDialog>(*this);
     SaveDialog1->SetName("SaveDialog1");

@@ -69,6 +69,12 @@ void MoveFocusOnEnter(TWinControl& field)
     };
 }
 
+void ClickWhenAvailable(TControl& button)
+{
+    if (button.EnabledInTree() && button.Showing())
+        button.Click();
+}
+
 THourGlass::THourGlass()
 {
     if (Screen)

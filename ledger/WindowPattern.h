@@ -1,6 +1,7 @@
 #pragma once
 // What the ledger's windows do the same way: placing their controls, the opening animation of
-// their skinned frame, the row colours of their list grids, and Enter in their entry fields.
+// their skinned frame, the row colours of their list grids, Enter in their entry fields, and
+// keys that stand for a button.
 #include <string>
 
 #include "platform/ui/TWinControl.h"
@@ -41,6 +42,10 @@ void ColourListRows(TZgCustomDBGrid& grid);
 
 // Enter in the field moves the focus to the next control in tab order of its form.
 void MoveFocusOnEnter(TWinControl& field);
+
+// A key or double click that stands for a button's click: runs it only while the user could
+// click the button himself (enabled with its parents, and showing), so no path passes its rights.
+void ClickWhenAvailable(TControl& button);
 
 // The hourglass cursor while a window works without the wait window, back to the default after.
 class THourGlass {

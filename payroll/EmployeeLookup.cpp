@@ -19,17 +19,6 @@ std::optional<TEmployee> FirstEmployee(TDtModule& dm, const std::string& sql)
     return employee;
 }
 
-std::string LikeEscaped(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '%' || c == '_' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out;
-}
-
 const char* const EmployeeColumns = "select kode, nik, nama, gaji_pokok from ref_anggota where ";
 
 } // namespace
@@ -41,8 +30,8 @@ std::optional<TEmployee> FindActiveEmployee(TDtModule& dm, const std::string& ni
 
 std::optional<TEmployee> FindActiveEmployeeByPrefix(TDtModule& dm, const std::string& prefix)
 {
-    return FirstEmployee(dm, std::string(EmployeeColumns) + "nik like '" + SqlText(LikeEscaped(prefix)) +
-                                 "%' escape '\\' and status_anggota=true order by nik");
+    return FirstEmployee(dm, std::string(EmployeeColumns) + "nik " + SqlLikePrefix(prefix) +
+                                 " and status_anggota=true order by nik");
 }
 
 bool NikInUse(TDtModule& dm, const std::string& nik, const std::string& ownNik)

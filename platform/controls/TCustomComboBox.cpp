@@ -458,8 +458,10 @@ void TCustomComboBox::Dispatch(TMessage& message)
         return;
     case WM_KILLFOCUS:
         TCustomControl::Dispatch(message);
+        // The choice made so far has reached OnChange already, whose handler may be what moved the
+        // focus on; the list closes keeping it.
         if (!edit_ || !edit_->Focused())
-            CloseUp(false);
+            CloseUp(true);
         Invalidate();
         return;
     case CN_COMMAND:

@@ -402,16 +402,23 @@ void TInputRouter::UpdateCursor()
 void TInputRouter::RouteKey(const TBackendEvent& event)
 {
     const bool down = event.Kind == TBackendEventKind::KeyDown;
-    if (down) {
-        keysDown_.insert(event.Key);
-        altAlone_ = event.Key == VK_MENU;
-    } else {
-        keysDown_.erase(event.Key);
-    }
     TWinControl* target = app_.FocusedWindow();
     if (!target)
         target = app_.ActiveTopForm();
+    const TWeakRef<TComponent> window(target ? target->TopLevel() : nullptr);
+    bool pressedElsewhere = false;
+    if (down) {
+        keysDown_[event.Key] = window;
+        altAlone_ = event.Key == VK_MENU;
+    } else if (auto it = keysDown_.find(event.Key); it != keysDown_.end()) {
+        pressedElsewhere = it->second.Id() != window.Id();
+        keysDown_.erase(it);
+    }
     if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
+        return;
+    // A key pressed in another window (a dialog that closed on it) is not released here: the
+    // release would press the button that opened the dialog once more.
+    if (pressedElsewhere)
         return;
     const bool alt = (event.Modifiers & kmAlt) || event.Key == VK_MENU;
     const bool ctrl = KeyState(VK_CONTROL) < 0;

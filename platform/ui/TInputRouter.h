@@ -1,7 +1,7 @@
 #pragma once
 // Turns backend events into window messages: the window under the mouse or holding the capture,
 // hover enter and leave, cursors, the key state, the focused window for keys, drag and drop.
-#include <set>
+#include <map>
 
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TRect.h"
@@ -58,7 +58,8 @@ private:
 
     TApplication& app_;
     TPoint cursor_;
-    std::set<uint16_t> keysDown_;
+    // The keys held down, each with the top-level window that was sent its press.
+    std::map<uint16_t, TWeakRef<TComponent>> keysDown_;
     uint32_t buttons_ = 0; // MK_ bits
     TWeakRef<TComponent> capture_;
     TWeakRef<TComponent> hover_;

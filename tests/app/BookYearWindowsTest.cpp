@@ -150,6 +150,8 @@ TEST_F(BookYearSession, RestoreChecksTheFileAndReplacesTheBooks)
     EXPECT_EQ(BoxTexts().back(), "Database restore process is completed . please login");
     EXPECT_FALSE(main().LoggedIn || DtModule->CONN1->Connected());
     EXPECT_TRUE(main().TeMenuBar1->Visible());
-    EXPECT_TRUE(main().CustomItem1->Enabled()) << "the restore leaves the top items as they were";
+    for (TTeItem* top : {main().CustomItem1, main().CustomItem2, main().CustomItem3, main().CustomItem4,
+                         main().CustomItem13})
+        EXPECT_FALSE(top->Enabled()) << "the restore logs off as Log Off does: " << top->Caption();
     EXPECT_EQ(Dump(), chosen) << "the chosen file's sis_user row is untouched";
 }

@@ -260,4 +260,18 @@ TEST_F(CashWindow, SearchesWithinTheMonthByNumberCodeTextAndAmount)
     EXPECT_EQ(s.Errors().size(), 1u);
 }
 
+TEST_F(CashWindow, ACodeHoldingAWildcardTakesNoOtherAccountOnLeavingTheField)
+{
+    Open();
+    Click(*window->ZlSpeedButton2);
+    Type(*window->ZlEdit2, "41_0");
+    Click(*window->ZlEdit4);
+    EXPECT_EQ(window->ZlEdit2->Text(), "41_0") << "4110 is another account";
+    EXPECT_EQ(window->ZlEdit3->Text(), "");
+    Type(*window->ZlEdit2, "4110");
+    Click(*window->ZlEdit4);
+    EXPECT_EQ(window->ZlEdit3->Text(), "Pendapatan Jasa");
+}
+
 } // namespace
+

@@ -30,6 +30,27 @@ protected:
         return Scalar("select group_concat(account_code, ' ') from (select account_code from coa order by account_id)");
     }
 
+    // Dark pixels in the field of a list box that has not the focus: the text it shows.
+    int TextInk(const TZlComboBox& list)
+    {
+        s.ProcessUntilIdle();
+        int ink = 0;
+        for (int y = 4; y < list.ClientHeight() - 4; ++y)
+            for (int x = 4; x < list.ArrowButtonRect().Left - 8; ++x) {
+                const TColor c = s.ClientColor(list, x, y);
+                ink += (c & 0xFF) + (c >> 8 & 0xFF) + (c >> 16 & 0xFF) < 300;
+            }
+        return ink;
+    }
+    // Opens the list by its arrow and clicks entry 'index' in it.
+    void ClickEntry(TZlComboBox& list, int index)
+    {
+        s.AdvanceClock(1000);
+        s.ClickControl(list, {list.ArrowButtonRect().Left + 7, list.ClientHeight() / 2});
+        const TComboDropList& open = list.List();
+        s.ClickControl(open, {20, open.ItemHeight() * index + open.ItemHeight() / 2});
+    }
+
     TFrm_Perkiraan* chart = nullptr;
 };
 
@@ -211,7 +232,87 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
               "001");
 }
 
-} // namespace
+TEST_F(ChartWindow, CodesHoldingWildcardsStandOnlyForThemselves)
+{
+    Exec("insert into posisi_coa (nomor, keterangan) values ('1_', 'GARIS'), ('12', 'B')");
+    Exec("insert into coa (account_id, account_code, account_name, account_cat, account_header, sub, account_sub) values"
+         " (1, '1_00', 'INDUK', '1_', 1, 0, null), (2, '1A01', 'Lepas', '1_', 0, 0, 10),"
+         " (3, '1200', 'B', '12', 1, 0, null), (4, '1201', 'Sub B', '12', 0, 1, 10)");
+    Open();
+    chart->jenis_coa->Locate("nomor", "1_");
+    SelectAccount("1_00");
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio4);
+        EXPECT_EQ(d.ZlComboBox2->Text(), "INDUK");
+        EXPECT_EQ(d.Zledit2->Text(), "1_01") << "1A01 does not begin with 1_0";
+        s.ClickControl(*d.TeButton2);
+    });
+
+    SelectAccount("1_00");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), "Anda yakin Data Perkiraan ?") << "1201 is no sub account of 1_00";
+    SelectAccount("1A01");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(Accounts(), "1200 1201");
+
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton13);
+    EXPECT_EQ(LastBox(), "Anda yakin Menghapus Data Jenis Perkiraan ?") << "no account code begins with 1_";
+    EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "12");
+}
+
+TEST_F(ChartWindow, AClassOrCategoryChosenFromTheListShowsInItsField)
+{
+    Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'AKTIVA LANCAR', 'D', 1),"
+         " ('21', 'HUTANG LANCAR', 'K', 1)");
+    Open();
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        ClickEntry(*d.ZlComboBox1, 1);
+        EXPECT_EQ(d.Number(), "22");
+        ASSERT_FALSE(d.ZlComboBox1->Focused()) << "the choice moves on to the number";
+        EXPECT_EQ(d.ZlComboBox1->Text(), "Perkiraan Hutang (Pasiva)");
+        EXPECT_GT(TextInk(*d.ZlComboBox1), 100);
+
+        d.ZlComboBox1->SetFocus();
+        s.PressKey(VK_F4);
+        s.PressKey(VK_DOWN);
+        EXPECT_EQ(d.Number(), "31");
+        EXPECT_EQ(d.ZlComboBox1->Text(), "Perkiraan Modal (Prive)");
+        EXPECT_GT(TextInk(*d.ZlComboBox1), 100);
+        s.ClickControl(*d.TeButton2);
+    });
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        ClickEntry(*d.ZlComboBox2, 1);
+        EXPECT_EQ(d.Zledit2->Text(), "2110");
+        EXPECT_EQ(d.ZlComboBox2->Text(), "HUTANG LANCAR");
+        EXPECT_GT(TextInk(*d.ZlComboBox2), 100);
+        s.ClickControl(*d.TeButton2);
+    });
+}
+
+TEST_F(ChartWindow, EscapeCancelsBothDialogsAndLeavesNoBlankAccount)
+{
+    Exec("insert into posisi_coa (nomor, keterangan, posisi, akun_neraca) values ('11', 'AKTIVA LANCAR', 'D', 1)");
+    Open();
+    With<TFI_Jenis_coa>(*chart->ZlSpeedButton15, [&](TFI_Jenis_coa& d) {
+        Choose(*d.ZlComboBox1, 1);
+        Type(*d.ZlEdit2, "hutang");
+        s.PressKey(VK_ESCAPE);
+        EXPECT_EQ(d.ModalResult(), mrCancel);
+    });
+    EXPECT_EQ(Scalar("select group_concat(nomor) from posisi_coa"), "11");
+
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        s.ClickControl(*d.ZlRadio3);
+        Type(*d.Zledit3, "kas");
+        s.PressKey(VK_ESCAPE);
+        EXPECT_EQ(d.ModalResult(), mrCancel);
+    });
+    EXPECT_EQ(Scalar("select count(*) from coa"), "0");
+}
 
 TEST_F(ChartWindow, ARefusedCategoryOrAccountSaveLeavesTheChartUsable)
 {
@@ -257,3 +358,5 @@ TEST_F(ChartWindow, ARefusedCategoryOrAccountSaveLeavesTheChartUsable)
     EXPECT_EQ(s.Errors().size(), 3u);
     EXPECT_EQ(Rows("select account_code, account_name from coa"), (Table{{"1110", "KAS"}}));
 }
+
+} // namespace

@@ -143,3 +143,13 @@ TEST_F(Login, AQuoteInNameOrPasswordIsPartOfTheValueAndSettingsThatFailToLoadLet
     EXPECT_EQ(dialog->LoginCount, 1);
     EXPECT_EQ(LoginState().ref_tahun, 2026);
 }
+
+TEST_F(Login, EscapeCancelsWithoutLoggingIn)
+{
+    dialog->ed_server->SetText(file.Path());
+    dialog->ed_server->SetFocus();
+    w.s.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_EQ(dialog->LoginCount, 0);
+    EXPECT_EQ(UserStatus(), "0");
+}

@@ -118,4 +118,39 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
     EXPECT_TRUE(s.Errors().empty());
 }
 
+TEST_F(Pickers, EnterInEitherListChoosesItsRowAndEscapeCancels)
+{
+    TFPop_coa* picker = FPop_coa;
+    OpenSQL(*picker->ADOQuery1, AccountList);
+    s.WhenModal([&](TCustomForm&) {
+        picker->DBGrid1->SetFocus();
+        s.PressKey(VK_DOWN);
+        s.PressKey(VK_RETURN);
+    });
+    picker->ShowModal();
+    EXPECT_FALSE(picker->Cancelled);
+    EXPECT_EQ(picker->AccountCode, "1200");
+
+    for (TWinControl* focused : std::initializer_list<TWinControl*>{picker->DBGrid1, picker->ZlEdit1}) {
+        s.WhenModal([&](TCustomForm&) {
+            focused->SetFocus();
+            s.PressKey(VK_ESCAPE);
+        });
+        picker->ShowModal();
+        EXPECT_TRUE(picker->Cancelled) << focused->Name();
+        EXPECT_FALSE(picker->Visible());
+    }
+
+    EXPECT_TRUE(Lookup(AccountList, 2, [&] {
+        popup->DBGrid1->SetFocus();
+        s.PressKey(VK_DOWN);
+        s.PressKey(VK_RETURN);
+    }));
+    EXPECT_EQ(popup->Qpopwin->FieldByName("account_code")->AsString(), "1200");
+    EXPECT_FALSE(Lookup(AccountList, 2, [&] { s.PressKey(VK_ESCAPE); }));
+    EXPECT_FALSE(popup->Visible());
+    EXPECT_TRUE(s.Errors().empty());
+}
+
 } // namespace
+

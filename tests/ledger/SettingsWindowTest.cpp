@@ -1,6 +1,7 @@
 // The settings window: the month and year rules, picking a control account, and the login state
 // that Save refreshes at once.
 #include "controls/flat/TZlButton.h"
+#include "controls/grid/TZgDBGrid.h"
 #include "ledger/TF_Sisutils.h"
 #include "platform/data/TADOQuery.h"
 #include "skin/controls/TTeButton.h"
@@ -93,4 +94,21 @@ TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLoginAnd
     EXPECT_TRUE(s.Errors().empty());
 }
 
+TEST_F(SettingsWindow, EnterInThePickerChoosesOnceAndItsReleaseLeavesThePickButtonAlone)
+{
+    TF_Sisutils* window = Open();
+    int shown = 0;
+    s.WhenModal([&](TCustomForm&) {
+        ++shown;
+        FPop_coa->DBGrid1->SetFocus();
+        s.PressKey(VK_DOWN);
+        s.KeyDown(VK_RETURN);
+    });
+    s.ClickControl(*window->Accounts[0].Pick);
+    s.KeyUp(VK_RETURN);
+    EXPECT_EQ(shown, 1) << "the picker does not come back";
+    EXPECT_EQ(window->Accounts[0].Code->Text(), "1120");
+}
+
 } // namespace
+

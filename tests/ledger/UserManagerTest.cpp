@@ -142,4 +142,30 @@ TEST_F(UserManager, ARefusedNameKeepsTheDialogOpenForCorrection)
     EXPECT_EQ(manager->adotSis_user->State(), dsBrowse);
 }
 
+TEST_F(UserManager, EnterAndDoubleClickInTheListOpenNothingWhileEditIsNotAllowed)
+{
+    ApplyUserManagerRights(*manager, "3");
+    Select("budi");
+    bool opened = false;
+    s.WhenModal([&](TCustomForm&) {
+        opened = true;
+        s.ClickControl(*Frm_Edit->Button2);
+    });
+    manager->ZgDBGrid1->SetFocus();
+    s.PressKey(VK_RETURN);
+    const TRect row = manager->ZgDBGrid1->CellRect(1, 1);
+    const TPoint onRow = s.ScreenPointOf(*manager->ZgDBGrid1, {row.Left + 4, row.Top + 4});
+    s.DoubleClick(onRow.X, onRow.Y);
+    EXPECT_FALSE(opened) << "a type 3 user cannot reach the edit dialog";
+
+    ApplyUserManagerRights(*manager, "1");
+    manager->TeButton2->SetVisible(false);
+    s.PressKey(VK_RETURN);
+    EXPECT_FALSE(opened) << "a hidden button is out of reach too";
+    manager->TeButton2->SetVisible(true);
+    s.AdvanceClock(1000);
+    s.DoubleClick(onRow.X, onRow.Y);
+    EXPECT_TRUE(opened) << "the administrator edits by double click";
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomListBox.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -247,6 +248,30 @@ TEST(ComboBoxDropDown, ClickOpensAClickInTheListChoosesAndOneOutsideCloses)
     EXPECT_FALSE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->ItemIndex(), 2);
     EXPECT_EQ(f.changes, 1);
+}
+
+TEST(ComboBoxDropDown, AChoiceWhoseChangeMovesTheFocusOnIsKept)
+{
+    ComboFixture f;
+    auto* next = f.Place<TEdit>(10, 100, 100, 21);
+    f.combo->OnChange = [&](TComponent*) {
+        ++f.changes;
+        next->SetFocus();
+    };
+    f.session.ClickControl(*f.combo);
+    ASSERT_TRUE(f.combo->DroppedDown());
+    const TComboDropList& list = f.combo->List();
+    f.session.ClickControl(list, {10, list.ItemHeight() * 2 + 3});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->Text(), "Kalvera Duvize");
+    EXPECT_EQ(f.changes, 1);
+
+    f.combo->SetFocus();
+    f.session.PressKey(VK_F4);
+    f.session.PressKey(VK_UP);
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->Text(), "Kalvera ZIVU");
+    EXPECT_EQ(f.changes, 2);
 }
 
 TEST(ComboBoxEditPart, TypingAndTheArrow)

@@ -184,6 +184,24 @@ TEST_F(DialogKeys, EscapeClicksTheCancelButtonWhichEndsTheModalForm)
     EXPECT_EQ(cancel->Clicks, 1);
 }
 
+TEST_F(DialogKeys, AKeyThatClosedADialogIsNotReleasedInTheWindowBelow)
+{
+    TForm* dialog = s.CreateForm<TForm>();
+    auto* ok = Place<TTestButton>(dialog, "OK", 10, 10);
+    ok->Default = true;
+    ok->ModalResult = mrOk;
+    s.WhenModal([&](TCustomForm&) { s.KeyDown(VK_RETURN); });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    ASSERT_TRUE(f.edit1->Focused());
+    f.log.clear();
+    s.KeyUp(VK_RETURN);
+    EXPECT_TRUE(f.log.empty()) << f.log.front();
+
+    s.PressKey(VK_F2);
+    EXPECT_EQ(f.log, (TEventLog{"KeyDown 113", "KeyUp 113"}));
+    EXPECT_TRUE(s.App().Input().KeyState(VK_RETURN) >= 0);
+}
+
 TEST_F(AcceleratorKeys, AltLetterClicksItsControlAndAPlainLetterOnlyWhenTheFocusedControlWantsNoCharacters)
 {
     auto* save = Place<TTestButton>(f.form, "Save", 200, 100);
