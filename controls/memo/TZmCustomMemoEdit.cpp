@@ -444,6 +444,13 @@ void TZmCustomMemo::DeleteSelection()
 {
     if (!EditAllowed() || !HasSelection())
         return;
+    // A selection left over from a longer text would delete what it never covered.
+    if (std::max(selStartY_, selEndY_) >= lines_->Count()) {
+        selStartX_ = selStartY_ = selEndX_ = selEndY_ = 0;
+        SelectionChanged();
+        Invalidate();
+        return;
+    }
     RemovePadding();
     const int anchor = OffsetOf(selStartX_, selStartY_);
     const int caret = OffsetOf(selEndX_, selEndY_);
@@ -458,10 +465,11 @@ void TZmCustomMemo::DeleteSelection()
 
 void TZmCustomMemo::SelectAll()
 {
-    if (lines_->Count() == 0)
-        return;
-    const int last = lines_->Count() - 1;
-    const int length = Length(lines_->Line(last));
-    SetCaret(length, last);
-    SetSelection(0, 0, length, last);
+    // The caret stays where it stands; only the selection spans the text.
+    const int last = std::max(lines_->Count() - 1, 0);
+    selStartX_ = selStartY_ = 0;
+    selEndX_ = Length(lines_->Line(last));
+    selEndY_ = last;
+    SelectionChanged();
+    Invalidate();
 }

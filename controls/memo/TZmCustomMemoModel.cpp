@@ -102,6 +102,8 @@ void TZmCustomMemo::SetCaret(int x, int y)
     SetCurX(0);
     SetCurY(y);
     SetCurX(x);
+    // The anchor follows, so that a Shift movement from here selects.
+    ClearSelection();
 }
 
 void TZmCustomMemo::RestoreCaret(int x, int y)
