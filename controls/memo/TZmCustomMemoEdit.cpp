@@ -94,10 +94,9 @@ int TZmCustomMemo::ReplaceText(int offset, int length, std::u32string_view text)
         at = end + 2;
     }
     lines.PutLine(first, std::move(parts[0]));
-    for (int i = last; i > first; --i)
-        lines.RemoveLine(i);
-    for (size_t i = 1; i < parts.size(); ++i)
-        lines.InsertLine(first + static_cast<int>(i), std::move(parts[i]));
+    lines.RemoveLines(first + 1, last - first);
+    lines.InsertLines(first + 1, std::vector<std::u32string>(std::make_move_iterator(parts.begin() + 1),
+                                                             std::make_move_iterator(parts.end())));
     if (wordWrap_ != TWordWrap::wwNone)
         RewrapLines();
     if (curY_ >= lines.Count())
