@@ -36,20 +36,6 @@ std::u32string TrimRight(std::u32string text)
 
 } // namespace
 
-int TZmCustomMemo::HeadOf(int line) const
-{
-    while (line > 0 && lines_->Continuation(line))
-        --line;
-    return line;
-}
-
-int TZmCustomMemo::LastOf(int line) const
-{
-    while (line + 1 < lines_->Count() && lines_->Continuation(line + 1))
-        ++line;
-    return line;
-}
-
 int TZmCustomMemo::EndOffset() const
 {
     const int last = std::max(lines_->Count() - 1, 0);

@@ -76,6 +76,9 @@ public:
     void Rewrap();
     // The indexes of the continuation lines.
     TIntList Continuations() const;
+    // The first and last physical line of the text line that holds 'line'.
+    int HeadOf(int line) const;
+    int LastOf(int line) const;
     // The lines as saved: each head joined with its continuations.
     std::vector<std::string> LogicalLines() const;
 
@@ -103,9 +106,6 @@ private:
     void Join();
     // Joins and wraps again the text lines within [from, to); answers whether any row changed.
     bool WrapRange(int from, int to, int width);
-    // The first and last physical line of the text line that holds 'line'.
-    int HeadOf(int line) const;
-    int LastOf(int line) const;
     // What a later rewrap must visit: lines whose text or continuation changed since the last wrap.
     void MarkDirty(int from, int to);
     void ShiftDirty(int at, int by);
