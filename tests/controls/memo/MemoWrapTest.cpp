@@ -44,7 +44,8 @@ struct Random {
     {
         std::u32string text;
         for (int words = Below(6); words >= 0; --words) {
-            text.append(static_cast<size_t>(Below(8) == 0 ? 14 : 1 + Below(7)), static_cast<char32_t>(U'a' + Below(26)));
+            const size_t length = static_cast<size_t>(Below(8) == 0 ? 14 : 1 + Below(7));
+            text.append(length, static_cast<char32_t>(U'a' + Below(26)));
             if (words > 0 || Below(4) == 0)
                 text += U' ';
         }
@@ -54,6 +55,22 @@ struct Random {
 
 } // namespace
 
+TEST(MemoWordWrap, RemovingTheLastRowLetsTheRowsAboveJoin)
+{
+    FakeMemoHost host;
+    TZmMemoStrings lines(&host);
+    host.store = &lines;
+    host.wrap = TWordWrap::wwClientWidth;
+    lines.Add("abcde fgh klmnopq");
+    lines.Add("next");
+    lines.Rewrap();
+    ASSERT_EQ(Rows(lines), (std::vector<std::string>{"abcde ", "+fgh ", "+klmnopq", "next"}));
+    // Ten characters are left, which is not longer than the width.
+    lines.RemoveLine(2);
+    lines.Rewrap();
+    EXPECT_EQ(Rows(lines), (std::vector<std::string>{"abcde fgh ", "next"}));
+}
+
 TEST(MemoWordWrap, StoreChangesRewrapAsAWrapOfTheWholeText)
 {
     FakeMemoHost host;
@@ -61,8 +78,10 @@ TEST(MemoWordWrap, StoreChangesRewrapAsAWrapOfTheWholeText)
     host.store = &lines;
     host.wrap = TWordWrap::wwClientWidth;
     Random random{11};
-    for (int i = 0; i < 12; ++i)
-        lines.Add(Utf32ToUtf8(random.Words() + random.Words()));
+    for (int i = 0; i < 12; ++i) {
+        std::u32string line = random.Words();
+        lines.Add(Utf32ToUtf8(line + random.Words()));
+    }
     lines.Rewrap();
     ASSERT_GT(lines.Continuations().Count(), 5);
     for (int step = 0; step < 200; ++step) {
