@@ -188,9 +188,10 @@ void TMemoScanner::Scan(const std::u32string& s, TMemoLexState& st, std::vector<
                     st.OpenChar = style.BracketStart();
                     st.StyleIndex = k;
                 }
-                emit(i, 1, kindOf([k](TMemoLexState& s2) {
+                // Bindings are captured by copy: clang before 16 cannot capture them directly.
+                emit(i, 1, kindOf([index = k](TMemoLexState& s2) {
                          s2.InString = true;
-                         s2.StyleIndex = k;
+                         s2.StyleIndex = index;
                      }));
                 ++i;
                 taken = true;
@@ -201,9 +202,9 @@ void TMemoScanner::Scan(const std::u32string& s, TMemoLexState& st, std::vector<
             for (const auto& [k, element] : symbols_) {
                 if (element->Symbols().find(c) == std::u32string::npos)
                     continue;
-                emit(i, 1, kindOf([k](TMemoLexState& s2) {
+                emit(i, 1, kindOf([index = k](TMemoLexState& s2) {
                          s2.Symbol = true;
-                         s2.StyleIndex = k;
+                         s2.StyleIndex = index;
                      }));
                 ++i;
                 wordStart = true;
@@ -256,9 +257,9 @@ void TMemoScanner::Scan(const std::u32string& s, TMemoLexState& st, std::vector<
                 for (const auto& [k, element] : keywords_) {
                     if (element->KeyWords().IndexOf(word) < 0)
                         continue;
-                    emit(i, j - i, kindOf([k](TMemoLexState& s2) {
+                    emit(i, j - i, kindOf([index = k](TMemoLexState& s2) {
                              s2.Keyword = true;
-                             s2.StyleIndex = k;
+                             s2.StyleIndex = index;
                          }));
                     i = j;
                     wordStart = false;

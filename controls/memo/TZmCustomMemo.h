@@ -331,9 +331,8 @@ private:
     void FontObjectChanged();
     void RemovePadding();
     std::u32string TextBetween(int x1, int y1, int x2, int y2) const;
-    // The first and last physical line of the text line that holds 'line'.
-    int HeadOf(int line) const;
-    int LastOf(int line) const;
+    int HeadOf(int line) const { return lines_->HeadOf(line); }
+    int LastOf(int line) const { return lines_->LastOf(line); }
     // A text line with its continuations joined, from its first physical line.
     std::u32string JoinedLine(int head) const;
     int EndOffset() const;

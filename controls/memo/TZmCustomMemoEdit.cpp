@@ -36,20 +36,6 @@ std::u32string TrimRight(std::u32string text)
 
 } // namespace
 
-int TZmCustomMemo::HeadOf(int line) const
-{
-    while (line > 0 && lines_->Continuation(line))
-        --line;
-    return line;
-}
-
-int TZmCustomMemo::LastOf(int line) const
-{
-    while (line + 1 < lines_->Count() && lines_->Continuation(line + 1))
-        ++line;
-    return line;
-}
-
 int TZmCustomMemo::EndOffset() const
 {
     const int last = std::max(lines_->Count() - 1, 0);
@@ -94,10 +80,9 @@ int TZmCustomMemo::ReplaceText(int offset, int length, std::u32string_view text)
         at = end + 2;
     }
     lines.PutLine(first, std::move(parts[0]));
-    for (int i = last; i > first; --i)
-        lines.RemoveLine(i);
-    for (size_t i = 1; i < parts.size(); ++i)
-        lines.InsertLine(first + static_cast<int>(i), std::move(parts[i]));
+    lines.RemoveLines(first + 1, last - first);
+    lines.InsertLines(first + 1, std::vector<std::u32string>(std::make_move_iterator(parts.begin() + 1),
+                                                             std::make_move_iterator(parts.end())));
     if (wordWrap_ != TWordWrap::wwNone)
         RewrapLines();
     if (curY_ >= lines.Count())
@@ -444,6 +429,13 @@ void TZmCustomMemo::DeleteSelection()
 {
     if (!EditAllowed() || !HasSelection())
         return;
+    // A selection left over from a longer text would delete what it never covered.
+    if (std::max(selStartY_, selEndY_) >= lines_->Count()) {
+        selStartX_ = selStartY_ = selEndX_ = selEndY_ = 0;
+        SelectionChanged();
+        Invalidate();
+        return;
+    }
     RemovePadding();
     const int anchor = OffsetOf(selStartX_, selStartY_);
     const int caret = OffsetOf(selEndX_, selEndY_);
@@ -458,10 +450,11 @@ void TZmCustomMemo::DeleteSelection()
 
 void TZmCustomMemo::SelectAll()
 {
-    if (lines_->Count() == 0)
-        return;
-    const int last = lines_->Count() - 1;
-    const int length = Length(lines_->Line(last));
-    SetCaret(length, last);
-    SetSelection(0, 0, length, last);
+    // The caret stays where it stands; only the selection spans the text.
+    const int last = std::max(lines_->Count() - 1, 0);
+    selStartX_ = selStartY_ = 0;
+    selEndX_ = Length(lines_->Line(last));
+    selEndY_ = last;
+    SelectionChanged();
+    Invalidate();
 }

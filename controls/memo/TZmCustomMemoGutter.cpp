@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "controls/memo/TZmMarker.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
 
 void TZmCustomMemo::DrawGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, const TRect& rect, int steps)
 {
@@ -75,8 +77,18 @@ void TZmCustomMemo::PaintGutter(TCanvas& canvas)
     }
 }
 
-void TZmCustomMemo::DrawGutterLine(TCanvas& canvas, int line, int number, const TRect& row)
+void TZmCustomMemo::DrawGutterLine(TCanvas& canvas, int line, int number, const TRect& rowRect)
 {
+    TRect row = rowRect;
+    if (markers_->HasMarkerAt(line)) {
+        const int image = markers_->UseDefaultMarkerImageIndex() ? markers_->DefaultMarkerImageIndex()
+                                                                 : markers_->ImageIndexAt(line);
+        // A marker naming an image the list does not hold shows none rather than failing the paint.
+        const TImageList* images = markers_->MarkerImageList();
+        if (images && image >= 0 && image < images->Count())
+            images->Draw(canvas, row.Left + 1, row.Top + 2, image);
+        row.Left += 16;
+    }
     if (gutter_->ShowLineNumbers()) {
         const std::string digits = gutter_->NumberText(gutter_->LineNumberStart() + number);
         static constexpr int Indent[] = {0, 24, 16, 8};

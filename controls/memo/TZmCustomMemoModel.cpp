@@ -102,6 +102,8 @@ void TZmCustomMemo::SetCaret(int x, int y)
     SetCurX(0);
     SetCurY(y);
     SetCurX(x);
+    // The anchor follows, so that a Shift movement from here selects.
+    ClearSelection();
 }
 
 void TZmCustomMemo::RestoreCaret(int x, int y)
@@ -153,7 +155,7 @@ int TZmCustomMemo::OffsetOf(int x, int y) const
     y = std::clamp(y, 0, std::max(lines.Count() - 1, 0));
     int offset = 0;
     for (int i = 0; i < y; ++i)
-        offset += lines.Lengths()[i] + (lines.Continuation(i + 1) ? 0 : 2);
+        offset += lines.LineLength(i) + (lines.Continuation(i + 1) ? 0 : 2);
     return offset + std::clamp(x, 0, static_cast<int>(lines.Line(y).size()));
 }
 
@@ -164,7 +166,7 @@ void TZmCustomMemo::PositionOf(int offset, int& x, int& y) const
     y = 0;
     offset = std::max(offset, 0);
     for (int i = 0; i < lines.Count(); ++i) {
-        const int length = lines.Lengths()[i];
+        const int length = lines.LineLength(i);
         const int breakLength = i + 1 < lines.Count() ? (lines.Continuation(i + 1) ? 0 : 2) : 0;
         y = i;
         // A position inside a soft break belongs to the next line's start.

@@ -87,6 +87,7 @@ void TZmMemoStrings::PutLine(int index, std::u32string text)
     CheckIndex(index);
     lengths_.Put(index, static_cast<int>(text.size()));
     items_[static_cast<size_t>(index)].text = std::move(text);
+    MarkDirty(index, index + 1);
     DropLexStates(index);
     Changed();
 }
@@ -115,6 +116,7 @@ int TZmMemoStrings::Add(const std::string& text)
     std::u32string line = Expand(text);
     lengths_.Add(static_cast<int>(line.size()));
     items_.push_back(Item{std::move(line), nullptr, nullptr});
+    MarkDirty(Count() - 1, Count());
     Changed();
     return Count() - 1;
 }
@@ -132,10 +134,32 @@ void TZmMemoStrings::Insert(int index, const std::string& text)
 
 void TZmMemoStrings::InsertLine(int index, std::u32string text)
 {
+    std::vector<std::u32string> texts;
+    texts.push_back(std::move(text));
+    InsertLines(index, std::move(texts));
+}
+
+void TZmMemoStrings::InsertLines(int index, std::vector<std::u32string> texts)
+{
     if (index < 0 || index > Count())
         IndexError(index);
-    lengths_.Insert(index, static_cast<int>(text.size()));
-    items_.insert(items_.begin() + index, Item{std::move(text), nullptr, nullptr});
+    if (texts.empty())
+        return;
+    const int count = static_cast<int>(texts.size());
+    std::vector<Item> added;
+    added.reserve(texts.size());
+    for (std::u32string& text : texts)
+        added.push_back(Item{std::move(text), nullptr, nullptr});
+    items_.insert(items_.begin() + index, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    if (count == 1)
+        lengths_.Insert(index, static_cast<int>(items_[static_cast<size_t>(index)].text.size()));
+    else
+        RebuildLengths(index);
+    ShiftDirty(index, count);
+    MarkDirty(index, index + count);
+    // A continuation below now continues the last new line, and the text line above lost it.
+    if (Continuation(index + count))
+        MarkDirty(index - 1, index + count + 1);
     DropLexStates(index);
     Changed();
 }
@@ -165,9 +189,25 @@ void TZmMemoStrings::Delete(int index)
 
 void TZmMemoStrings::RemoveLine(int index)
 {
+    RemoveLines(index, 1);
+}
+
+void TZmMemoStrings::RemoveLines(int index, int count)
+{
+    if (count <= 0)
+        return;
     CheckIndex(index);
-    lengths_.Delete(index);
-    items_.erase(items_.begin() + index);
+    CheckIndex(index + count - 1);
+    const bool continued = Continuation(index);
+    items_.erase(items_.begin() + index, items_.begin() + index + count);
+    if (count == 1)
+        lengths_.Delete(index);
+    else
+        RebuildLengths(index);
+    ShiftDirty(index, -count);
+    // The text line above lost its continuation, or gains the one that now follows it.
+    if (continued || Continuation(index))
+        MarkDirty(index - 1, index + 1);
     DropLexStates(index);
     Changed();
 }
@@ -176,7 +216,8 @@ void TZmMemoStrings::Clear()
 {
     items_.clear();
     lengths_.Clear();
-    continuations_.Clear();
+    wrapWidth_ = 0;
+    dirty_.clear();
     DropLexStates(0);
     Changed();
 }
@@ -220,6 +261,8 @@ void TZmMemoStrings::AssignKeepLineProps(const TStrings& source)
     items_.resize(lines.size());
     for (size_t i = 0; i < lines.size(); ++i)
         items_[i].text = Expand(lines[i]);
+    wrapWidth_ = 0;
+    dirty_.clear();
     RebuildLengths();
     DropLexStates(0);
 }
@@ -262,18 +305,19 @@ void TZmMemoStrings::SaveToFile(const std::string& path, const std::string& line
     WriteTextFileLines(path, LogicalLines(), lineEnding);
 }
 
-void TZmMemoStrings::RebuildLengths()
+void TZmMemoStrings::RebuildLengths(int from)
 {
-    lengths_.Clear();
-    for (const Item& item : items_)
-        lengths_.Add(static_cast<int>(item.text.size()));
+    while (lengths_.Count() > from)
+        lengths_.Delete(lengths_.Count() - 1);
+    for (size_t i = static_cast<size_t>(from); i < items_.size(); ++i)
+        lengths_.Add(static_cast<int>(items_[i].text.size()));
 }
 
 int TZmMemoStrings::MaxLength() const
 {
     int longest = 0;
-    for (int i = 0; i < lengths_.Count(); ++i)
-        longest = std::max(longest, lengths_[i]);
+    for (const Item& item : items_)
+        longest = std::max(longest, static_cast<int>(item.text.size()));
     return longest;
 }
 
@@ -318,15 +362,10 @@ void TZmMemoStrings::SetMarked(int index, bool on)
     CreateLineProp(index).Marked = on;
 }
 
-bool TZmMemoStrings::Continuation(int index) const
-{
-    const TLineProp* prop = GetLineProp(index);
-    return prop && prop->Continuation;
-}
-
 void TZmMemoStrings::SetContinuation(int index, bool on)
 {
     CreateLineProp(index).Continuation = on;
+    MarkDirty(index - 1, index + 1);
 }
 
 bool TZmMemoStrings::GetRange(int index, std::array<int, 3>& range) const

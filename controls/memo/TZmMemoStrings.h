@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/memo/IMemoHost.h"
@@ -42,9 +43,13 @@ public:
     const std::u32string& Line(int index) const;
     void PutLine(int index, std::u32string text);
     void InsertLine(int index, std::u32string text);
-    // Removes a line with no notification of the control (its own edits, wrap).
+    void InsertLines(int index, std::vector<std::u32string> texts);
+    // Removes lines with no notification of the control (its own edits, wrap).
     void RemoveLine(int index);
+    void RemoveLines(int index, int count);
     const TIntList& Lengths() const { return lengths_; }
+    // The entry of Lengths, unchecked, for the walks over the whole text.
+    int LineLength(int index) const { return static_cast<int>(items_[static_cast<size_t>(index)].text.size()); }
     int MaxLength() const;
 
     TLineProp* GetLineProp(int index) const;
@@ -53,18 +58,27 @@ public:
     void SetBreakpoint(int index, bool on);
     bool Marked(int index) const;
     void SetMarked(int index, bool on);
-    bool Continuation(int index) const;
+    bool Continuation(int index) const
+    {
+        return index >= 0 && index < Count() && items_[static_cast<size_t>(index)].prop &&
+               items_[static_cast<size_t>(index)].prop->Continuation;
+    }
     void SetContinuation(int index, bool on);
     bool GetRange(int index, std::array<int, 3>& range) const;
     void SetRange(int index, const std::array<int, 3>& range);
     // Forgets the cached colour states of the lines from 'index' on.
     void DropLexStates(int index);
 
-    // Soft wrap at the host's width; each continuation line is flagged and listed.
+    // Soft wrap of every line at the host's width; each continuation line is flagged.
     void Wrap();
     void Unwrap();
+    // Wraps at the host's width: at the width of the last wrap only the text lines changed since.
     void Rewrap();
-    const TIntList& Continuations() const { return continuations_; }
+    // The indexes of the continuation lines.
+    TIntList Continuations() const;
+    // The first and last physical line of the text line that holds 'line'.
+    int HeadOf(int line) const;
+    int LastOf(int line) const;
     // The lines as saved: each head joined with its continuations.
     std::vector<std::string> LogicalLines() const;
 
@@ -90,13 +104,21 @@ private:
     void Changed();
     bool CanWrap() const;
     void Join();
-    void RebuildLengths();
+    // Joins and wraps again the text lines within [from, to); answers whether any row changed.
+    bool WrapRange(int from, int to, int width);
+    // What a later rewrap must visit: lines whose text or continuation changed since the last wrap.
+    void MarkDirty(int from, int to);
+    void ShiftDirty(int at, int by);
+    void RebuildLengths(int from = 0);
     void CheckIndex(int index) const;
 
     IMemoHost* host_;
     std::vector<Item> items_;
     TIntList lengths_;
-    TIntList continuations_;
+    // The width of the last wrap, 0 while the lines are not wrapped; and, ordered and apart, the
+    // line ranges changed since.
+    int wrapWidth_ = 0;
+    std::vector<std::pair<int, int>> dirty_;
     bool deleting_ = false;
     int changeDetached_ = 0;
 };

@@ -99,6 +99,31 @@ TEST(MemoLineStore, AWordLongerThanTheWidthIsCutAtTheWidth)
     EXPECT_EQ(s.lines.Lines(), (std::vector<std::string>{"abcdefghij k"}));
 }
 
+TEST(MemoLineStore, RowsTakeWordsWhileShorterThanTheWidth)
+{
+    using Rows = std::vector<std::string>;
+    const struct {
+        const char* line;
+        Rows rows;
+    } cases[] = {
+        {"abcdef", {"abcdef"}},
+        {"ab cd ef", {"ab ", "cd ef"}},
+        {"abcde fghijk", {"abcde ", "fghijk"}},
+        {"abcdefgh ij", {"abcdef", "gh ij"}},
+        {"abcd efghijklmnop q", {"abcd ", "efghij", "klmnop", " q"}},
+        {"a  b  c  d", {"a  b ", " c  d"}},
+        {"ab          ", {"ab   ", "     ", "  "}},
+    };
+    for (const auto& c : cases) {
+        Store s;
+        s.host.wrap = TWordWrap::wwClientWidth;
+        s.host.wrapWidth = 6;
+        s.Fill({c.line});
+        s.lines.Wrap();
+        EXPECT_EQ(s.lines.Lines(), c.rows) << c.line;
+    }
+}
+
 TEST(MemoLineStore, ExternalDeleteKeepsTheCaretOnItsTextLine)
 {
     Store s;

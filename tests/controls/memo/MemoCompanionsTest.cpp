@@ -3,6 +3,7 @@
 #include "controls/memo/TZmMarker.h"
 #include "controls/memo/TZmMemoChecker.h"
 #include "controls/memo/TZmMemoSource.h"
+#include "platform/graphics/TImageList.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Messages.h"
 #include "tests/controls/memo/MemoFixture.h"
@@ -37,6 +38,48 @@ TEST(MemoMarkers, FollowTheLinesTheEditingKeysInsertAndDelete)
     EXPECT_EQ(nine.LineNumber(), 8);
     EXPECT_EQ(f.memo->Markers().ImageIndexAt(8), 0);
     EXPECT_EQ(f.memo->Markers().ImageIndexAt(7), -1);
+}
+
+TEST(MemoMarkers, ShowTheirImageInTheGutterAndMoveTheRowRight)
+{
+    MemoFixture f;
+    f.ShowRows(6);
+    f.Start({"0", "1", "2", "3"});
+    TImageList images(16, 16);
+    for (TColor colour : {clPurple, clOlive}) {
+        TBitmap image(16, 16);
+        image.Canvas().Brush().SetColor(colour);
+        image.Canvas().FillRect(Rect(0, 0, 16, 16));
+        images.Add(image, nullptr);
+    }
+    f.memo->Markers().SetMarkerImageList(&images);
+    AddMarker(*f.memo, 1).SetImageIndex(1);
+    AddMarker(*f.memo, 2).SetImageIndex(7);
+    f.memo->Lines().SetBreakpoint(1, true);
+    f.memo->Invalidate();
+    const int left = f.memo->Gutter().GutterRect().Left;
+    auto top = [&](int row) { return f.memo->CellRect(0, row).Top; };
+    auto numberLeft = [&](const char* number) {
+        for (const TTextRun& run : f.Painted())
+            if (run.Text == number)
+                return run.Cell.Left;
+        return -1;
+    };
+    EXPECT_EQ(f.PixelOf(*f.memo, left + 8, top(1) + 9), clOlive);
+    EXPECT_NE(f.PixelOf(*f.memo, left + 8, top(0) + 9), clOlive);
+    // The breakpoint disc and the number move right with the row.
+    EXPECT_EQ(f.PixelOf(*f.memo, left + 16 + 7, top(1) + 9), clRed);
+    EXPECT_EQ(numberLeft("2"), numberLeft("1") + 16);
+    // An image the list does not hold shows nothing, but the row still makes room.
+    EXPECT_EQ(numberLeft("3"), numberLeft("1") + 16);
+    EXPECT_NE(f.PixelOf(*f.memo, left + 8, top(2) + 9), clOlive);
+
+    f.memo->Markers().SetDefaultMarkerImageIndex(0);
+    f.memo->Markers().SetUseDefaultMarkerImageIndex(true);
+    f.memo->Invalidate();
+    EXPECT_EQ(f.PixelOf(*f.memo, left + 8, top(1) + 9), clPurple);
+    EXPECT_EQ(f.PixelOf(*f.memo, left + 8, top(2) + 9), clPurple);
+    f.memo->Markers().SetMarkerImageList(nullptr);
 }
 
 TEST(MemoSource, TwoMemosShareTheTextAndItsUndoHistory)

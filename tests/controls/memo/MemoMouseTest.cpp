@@ -7,6 +7,8 @@
 #include "platform/controls/TMenuTracker.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Messages.h"
 #include "tests/controls/memo/MemoFixture.h"
 
 namespace {
@@ -67,6 +69,42 @@ TEST(MemoMouse, ClickPlacesShiftClickExtendsAndDragStaysInTheStore)
     f.Release(1, 5);
     EXPECT_EQ(f.Caret(), std::make_pair(1, 2));
     EXPECT_EQ(f.memo->SelText(), "pha beta\r\ngamma\r\nd");
+}
+
+TEST(MemoSelection, AGutterClickAnchorsTheFirstShiftMoveOnItsLine)
+{
+    MouseFixture f({"zero", "one", "two", "three"});
+    f.Press(2, 0);
+    f.Release(2, 0);
+    const TPoint row2 = f.memo->ClientToScreen({f.memo->Gutter().GutterRect().Left + 3, f.memo->CellRect(0, 2).Top + 2});
+    f.session.Click(row2.X, row2.Y);
+    EXPECT_EQ(f.Caret(), std::make_pair(0, 2));
+    f.session.PressKey(VK_DOWN, kmShift);
+    EXPECT_EQ(f.memo->SelText(), "two\r\n");
+    f.session.PressKey(VK_END, kmShift);
+    EXPECT_EQ(f.memo->SelText(), "two\r\nthree");
+}
+
+TEST(MemoSelection, SelectAllKeepsTheCaretAndAStaleSelectionDeletesNothing)
+{
+    MouseFixture f({"alpha", "beta", "gamma"});
+    f.Press(2, 1);
+    f.Release(2, 1);
+    f.session.PressKey('A', kmCtrl);
+    EXPECT_EQ(f.memo->SelText(), "alpha\r\nbeta\r\ngamma");
+    EXPECT_EQ(f.Caret(), std::make_pair(2, 1));
+    f.session.PressKey(VK_DELETE);
+    EXPECT_EQ(f.Text(), Lines{""});
+
+    // The program puts a shorter text in while the whole old one is still selected.
+    SetText(*f.memo, {"alpha", "beta", "gamma"});
+    f.session.PressKey('A', kmCtrl);
+    SetText(*f.memo, {"one"});
+    f.session.PressKey(VK_DELETE);
+    EXPECT_EQ(f.Text(), Lines{"one"});
+    EXPECT_FALSE(f.memo->HasSelection());
+    EXPECT_EQ(f.memo->SelStartY(), 0);
+    EXPECT_EQ(f.memo->SelEndX(), 0);
 }
 
 TEST(MemoMouse, DraggingTheSelectionMovesOrCopiesItToTheDropPoint)
