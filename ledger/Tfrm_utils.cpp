@@ -45,7 +45,7 @@ void DrawFolder(TBitmap& glyph)
     glyph.SetSize(16, 16);
     TCanvas& c = glyph.Canvas();
     c.Brush().SetColor(clFuchsia);
-    c.FillRect(TRect(0, 0, 16, 16));
+    c.FillRect(Rect(0, 0, 16, 16));
     c.Pen().SetColor(0x00407F9F);
     c.Brush().SetColor(0x0060D0F0);
     c.Rectangle(1, 4, 15, 14);

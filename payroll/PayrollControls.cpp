@@ -43,7 +43,7 @@ void PlaceSortOptions(TWinControl& window, int left, int top, TZlRadio*& byName,
     byNik->SetCaption("By &NIP");
     for (auto [option, field] : {std::pair{byName, "nama"}, std::pair{byNik, "nik"}}) {
         option->SetGroupIndex(1);
-        option->OnClick = [sortBy, field](TComponent*) { sortBy(field); };
+        option->OnClick = [sortBy, column = field](TComponent*) { sortBy(column); };
     }
 }
 

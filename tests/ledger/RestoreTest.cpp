@@ -324,3 +324,17 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
     EXPECT_TRUE(kept > 0 && replaced > 0) << "the kills fell both before and after the copy was in place";
     fs::remove_all(folder);
 }
+
+TEST_F(Restore, EscapeClosesTheDialogAndLeavesTheBooks)
+{
+    const std::string books = Bytes(live.Path());
+    files->Choose(chosen.Path());
+    s.AdvanceClock(1000);
+    s.ClickControl(*dialog->Button1);
+    s.PressKey(VK_ESCAPE);
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(dm.CONN1->Connected());
+    EXPECT_TRUE(Bytes(live.Path()) == books);
+}

@@ -82,7 +82,7 @@ TEST(TeScrollBar, SettersClampAndGeometryFollowsTheBounds)
     f.bar->SetMax(40);
     EXPECT_EQ(f.log, (Log{"change 40"}));
 
-    EXPECT_EQ(f.bar->GetThumbRect(), TRect(167, 1, 183, 15));
+    EXPECT_EQ(f.bar->GetThumbRect(), Rect(167, 1, 183, 15));
     f.bar->SetPageSize(20);
     // 20 of 41 positions over a 166-pixel track.
     EXPECT_EQ(f.bar->GetThumbSize(), 81);
@@ -177,9 +177,9 @@ TEST(TeScrollBar, ThemeRecordsCarryPartsStatesAndRectangles)
     SetCurrentTheme(std::move(theme));
     f.session.ProcessUntilIdle();
     EXPECT_EQ(rec.log, (Log{"4 0", "5 0", "track 0", "8 0"}));
-    EXPECT_EQ(rec.scrollRect, TRect(0, 0, 200, 16));
-    EXPECT_EQ(rec.trackRect, TRect(17, 1, 183, 15));
-    EXPECT_EQ(rec.thumbRect, TRect(17, 1, 33, 15));
+    EXPECT_EQ(rec.scrollRect, Rect(0, 0, 200, 16));
+    EXPECT_EQ(rec.trackRect, Rect(17, 1, 183, 15));
+    EXPECT_EQ(rec.thumbRect, Rect(17, 1, 33, 15));
     f.Move(190);
     EXPECT_EQ(rec.log.at(5), "5 2");
     f.Press(190);
@@ -210,8 +210,8 @@ TEST(TeScrollBar, AControlsBuiltInBarsSitInsideItAndSendItsScrollMessages)
     control->SetScrollBarMode(3);
     auto* vert = dynamic_cast<TTeScrollBar*>(control->VertScrollBar());
     ASSERT_NE(vert, nullptr);
-    EXPECT_EQ(vert->BoundsRect(), TRect(104, 0, 120, 74));
-    EXPECT_EQ(control->HorzScrollBar()->BoundsRect(), TRect(0, 74, 104, 90));
+    EXPECT_EQ(vert->BoundsRect(), Rect(104, 0, 120, 74));
+    EXPECT_EQ(control->HorzScrollBar()->BoundsRect(), Rect(0, 74, 104, 90));
     f.session.ClickControl(*vert, {8, 70});
     EXPECT_EQ(control->scrolls.front(), MakeLong(tecLineDown, 1));
     EXPECT_EQ(vert->Position(), 0) << "the control moves its bar itself";

@@ -128,7 +128,7 @@ TEST_F(ThemeCanvas, ScrollPartsFillByStateAndOnlyButtonsGetArrows)
 
 TEST_F(ThemeCanvas, EditFrameAndSelectionAndStatusPanelsFramedInADarkerFace)
 {
-    EXPECT_EQ(xp.GetEditClientRect(0, MakeEditInfo({0, 0, 100, 21}, 0), obj), TRect(4, 4, 96, 17));
+    EXPECT_EQ(xp.GetEditClientRect(0, MakeEditInfo({0, 0, 100, 21}, 0), obj), Rect(4, 4, 96, 17));
     xp.DrawEditFrame(0, Canvas(), MakeEditInfo({0, 0, 100, 21}, 0), obj);
     xp.DrawEditSelection(0, Canvas(), MakeEditInfo({10, 4, 40, 17}, 0), obj);
     EXPECT_EQ(At(60, 10), White);
@@ -137,7 +137,7 @@ TEST_F(ThemeCanvas, EditFrameAndSelectionAndStatusPanelsFramedInADarkerFace)
 
     bitmap.Fill(0xFF000000 | Backdrop);
     const TteStatusBarInfo bar = MakeStatusBarInfo({0, 0, 200, 24});
-    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), TRect(5, 2, 195, 22));
+    EXPECT_EQ(xp.GetStatusClientRect(0, bar, obj), Rect(5, 2, 195, 22));
     xp.DrawStatusBar(0, Canvas(), bar, obj);
     xp.DrawStatusPanel(0, Canvas(), MakeStatusPanelInfo({5, 2, 100, 22}), obj);
     xp.DrawStatusGripper(0, Canvas(), MakeStatusBarInfo({180, 4, 195, 22}), obj);
@@ -181,8 +181,8 @@ TEST_F(ThemeCanvas, FlatFormFrameCaptionAndButtons)
 {
     RecordingText text;
     const TteFormInfo form = MakeFormInfo({0, 0, 200, 100}, 1, NullRect, "Ledger", 0x3FF);
-    EXPECT_EQ(flat.GetFormClientRect(0, form, obj), TRect(3, 23, 197, 97));
-    EXPECT_EQ(flat.GetFormClientRect(4, form, obj), TRect(3, 19, 197, 97));
+    EXPECT_EQ(flat.GetFormClientRect(0, form, obj), Rect(3, 23, 197, 97));
+    EXPECT_EQ(flat.GetFormClientRect(4, form, obj), Rect(3, 19, 197, 97));
     EXPECT_EQ(flat.FormHitTest(0, form, {180, 10}, obj), fhClose);
 
     flat.DrawFormFrame(0, Canvas(), MakeFormInfo(form.Rect, 1, {0, 0, 100, 100}, "", 0x3FF), obj);
