@@ -239,3 +239,70 @@ TEST_F(WindowFit, LogOffAfterTheClosingClearsTheTitleAndTheStatusBar)
     EXPECT_EQ(main().nm_user->Caption(), "");
     EXPECT_EQ(main().Label1->Caption(), "db");
 }
+
+TEST(MainWindowPlacement, FitsTheScreenTheFirstTimeAndComesBackWhereTheUserLeftIt)
+{
+    const std::string config = TempDatabasePath("placement") + ".conf";
+    const std::string previous = ProgramConfig().Path();
+    ProgramConfig().SetPath(config);
+    TRect moved;
+    {
+        THeadlessSession s;
+        s.App().SetAnimationsEnabled(false);
+        StartProgram(s.App());
+        s.ProcessUntilIdle();
+        TF_Main& main = *F_Main;
+        EXPECT_TRUE(Inside(main.WindowRect(), Rect(0, 0, 1024, 768))) << Text(main.WindowRect());
+        EXPECT_EQ(main.TeForm1->WindowState(), kwsNormal);
+        // Dragged by its caption 50 pixels left and 10 down, then maximized with its caption button.
+        const TRect start = main.WindowRect();
+        s.MouseDown(start.Left + 300, start.Top + 8);
+        s.MoveTo(start.Left + 270, start.Top + 12);
+        s.MoveTo(start.Left + 250, start.Top + 18);
+        s.MouseUp(start.Left + 250, start.Top + 18);
+        moved = main.WindowRect();
+        EXPECT_EQ(moved.Left, start.Left - 50);
+        EXPECT_GT(moved.Top, start.Top);
+        const TRect maximize = main.TeForm1->GetButtonRect(kbiMaximize);
+        s.Click(moved.Left + maximize.Left + 4, moved.Top + maximize.Top + 4);
+        EXPECT_EQ(main.TeForm1->WindowState(), kwsMaximized);
+        StopProgram();
+    }
+    {
+        THeadlessSession s;
+        s.App().SetAnimationsEnabled(false);
+        StartProgram(s.App());
+        s.ProcessUntilIdle();
+        EXPECT_EQ(F_Main->TeForm1->WindowState(), kwsMaximized);
+        EXPECT_GE(F_Main->WindowRect().Width(), 1024);
+        F_Main->TeForm1->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(F_Main->WindowRect(), moved);
+        StopProgram();
+    }
+    ProgramConfig().SetPath(previous);
+    std::filesystem::remove(config);
+}
+
+TEST_F(WindowFit, AMessageBoxIsWideEnoughForItsTitle)
+{
+    TMessageBoxRequest request{"Selesai", p.s.App().Title(), MB_OK};
+    TComponentPtr<TMessageForm> box = Create<TMessageForm>(nullptr, request);
+    box->Show();
+    p.s.ProcessUntilIdle();
+    const TRect close = box->CaptionButtonRect(HTCLOSE);
+    ASSERT_FALSE(close.IsEmpty());
+    // The title's white letters on the caption colour: the last column that has any.
+    const int border = box->ClientOrigin().X - box->WindowRect().Left;
+    int lastInk = -1;
+    for (int x = border; x < close.Left; ++x)
+        for (int y = close.Top; y < close.Bottom; ++y)
+            if (p.s.WindowColor(*box, x, y) == clWhite)
+                lastInk = x;
+    TCanvas measure;
+    measure.SetFont(box->Font());
+    measure.Font().SetStyle(fsBold);
+    EXPECT_GE(lastInk, border + 4 + measure.TextWidth(request.Caption) - 3) << "the whole title is drawn";
+    EXPECT_LT(lastInk, close.Left - 2) << "and ends before the close button";
+    box->Hide();
+}
