@@ -189,9 +189,8 @@ void TF_Main::RestorePlacement()
         onScreen.Height() >= MinPlacementSide / 2) {
         SetPosition(TPosition::poDesigned);
         SetBounds(left, top, width, height);
-        startMaximized_ = state == "maximized";
-        return;
     }
+    // A screen smaller than the window gets it maximized, so every child window still fits.
     startMaximized_ = state == "maximized" || Width() > work.Width() || Height() > work.Height();
 }
 

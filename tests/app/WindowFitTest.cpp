@@ -247,6 +247,15 @@ TEST(MainWindowPlacement, FitsTheScreenTheFirstTimeAndComesBackWhereTheUserLeftI
     ProgramConfig().SetPath(config);
     TRect moved;
     {
+        THeadlessSession small(800, 600);
+        small.App().SetAnimationsEnabled(false);
+        StartProgram(small.App());
+        small.ProcessUntilIdle();
+        EXPECT_EQ(F_Main->TeForm1->WindowState(), kwsMaximized) << "the largest child fits only so";
+        StopProgram();
+    }
+    std::filesystem::remove(config);
+    {
         THeadlessSession s;
         s.App().SetAnimationsEnabled(false);
         StartProgram(s.App());
