@@ -240,6 +240,26 @@ TEST_F(WindowFit, LogOffAfterTheClosingClearsTheTitleAndTheStatusBar)
     EXPECT_EQ(main().Label1->Caption(), "db");
 }
 
+TEST_F(WindowFit, LogOffByARestoreClearsTheStatusBar)
+{
+    LogIn();
+    TempDatabase copy;
+    p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* dialog = dynamic_cast<Tfrm_utils*>(&form)) {
+            files->Choose(copy.Path());
+            p.s.ClickControl(*dialog->Button1);
+            boxes.Answer(mrYes);
+            boxes.Answer(mrOk);
+            p.s.ClickControl(*dialog->Button2);
+        }
+    });
+    Click(main().CustomItem17);
+    p.s.WhenModal(nullptr);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_EQ(main().nm_user->Caption(), "");
+    EXPECT_EQ(main().Label1->Caption(), "db");
+}
+
 TEST(MainWindowPlacement, FitsTheScreenTheFirstTimeAndComesBackWhereTheUserLeftIt)
 {
     const std::string config = TempDatabasePath("placement") + ".conf";
