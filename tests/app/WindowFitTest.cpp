@@ -159,7 +159,8 @@ TEST_F(WindowFit, EveryWindowLiesInItsVisibleAreaAt1024x768)
     CheckLayout(main(), ClientArea(main()), "F_Main", faults);
     EXPECT_TRUE(Inside(main().WindowRect(), Rect(0, 0, 1024, 768))) << Text(main().WindowRect());
     LogIn();
-    main().Label1->SetCaption("db: /home/pemakai/Dokumen/Pembukuan Perusahaan/Tahun Buku Berjalan/Kalvera/Arsip/accounting.db");
+    main().Label1->SetCaption(
+        "db: /home/pemakai/Dokumen/Pembukuan Perusahaan/Tahun Buku Berjalan/Kalvera/Arsip/accounting.db");
     p.s.ProcessUntilIdle();
     CheckLayout(main(), ClientArea(main()), "F_Main", faults);
 
