@@ -20,7 +20,6 @@ TFI_Jurnal::TFI_Jurnal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Jurnal")
     SetCaption("FI_Jurnal");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TPosition::poMainFormCenter);
-    TeForm1->SetBorderStyle(kbsDialog);
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
     SetClientSize(280, 112);
 

@@ -49,7 +49,6 @@ TF_Login::TF_Login(TComponent* AOwner) : TLedgerForm(AOwner, "Choose filename :"
     SetName("F_Login");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TPosition::poScreenCenter);
-    TeForm1->SetBorderStyle(kbsDialog);
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
     SetClientWidth(356);
     SetClientHeight(140);

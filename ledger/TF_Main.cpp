@@ -1,5 +1,6 @@
 #include "ledger/TF_Main.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "controls/flat/TZlEdit.h"
@@ -18,9 +19,12 @@
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TCustomPanel.h"
 #include "platform/core/ClassRegistry.h"
+#include "platform/core/ConfigStore.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/core/FloatText.h"
 #include "platform/core/FilePaths.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeFormOptions.h"
@@ -38,6 +42,15 @@ const char* const Title = "Bukura - Free Accounting System";
 const char* const Maker = "Orvanta";
 const char* const MakerAddress = "https://www.orvanta.example";
 const char* const RandomEffect = "[ RANDOM ] - Random selection";
+const char* const PlacementSection = "MainWindow";
+constexpr int MinPlacementSide = 200;
+
+// A remembered number, 0 when absent or not a number.
+int SettingNumber(const ConfigStore& config, const char* name)
+{
+    int64_t value = 0;
+    return TryStrToInt(config.ReadString(PlacementSection, name), value) ? static_cast<int>(value) : 0;
+}
 
 // Enables the window's controls of these component names.
 void EnableByName(TComponent& window, std::initializer_list<const char*> names, bool enabled)
@@ -73,7 +86,9 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     SetFormStyle(TFormStyle::fsMDIForm);
     SetKeyPreview(true);
     SetPosition(TPosition::poScreenCenter);
-    SetClientSize(780, 540);
+    // Room for the largest child window (the cash vouchers' width, the salaries' height) below
+    // the title strip and the menu bar and above the status strip.
+    SetClientSize(800, 672);
     GuidePath = (std::filesystem::path(ProgramFolder()) / "guide.html").string();
 
     TeThemeList1 = CreateOwned<TTeThemeList>(*this);
@@ -128,13 +143,69 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     ZlLink1->SetCaption(MakerAddress);
     ZlLink1->Font().SetName("Tahoma");
     ZlLink1->Font().SetHeight(-11);
+    // Right-aligned between the link and the strip's end, so a long path shows its end and
+    // never runs into the link.
     Label1 = PlaceControl<TLabel>(*this, *Panel2, "Label1");
-    Label1->SetAlign(TAlign::alRight);
+    Label1->SetAutoSize(false);
+    const int pathLeft = ZlLink1->Left() + ZlLink1->Width() + 8;
+    Label1->SetBounds(pathLeft, 4, std::max(0, Panel2->ClientWidth() - pathLeft - 4), 14);
+    Label1->SetAnchors(akLeft | akTop | akRight);
     Label1->SetAlignment(TAlignment::taRightJustify);
     Label1->SetCaption("db");
 
     TeForm1->SetMenuBar(TeMenuBar1);
     FormCreate();
+    RestorePlacement();
+}
+
+TF_Main::~TF_Main()
+{
+    SavePlacement();
+}
+
+void TF_Main::AfterConstruction()
+{
+    // A remembered maximized state goes in as a stored one would, applied when the frame attaches.
+    if (startMaximized_) {
+        TeForm1->BeginLoading();
+        TeForm1->SetWindowState(kwsMaximized);
+    }
+    TLedgerForm::AfterConstruction();
+}
+
+void TF_Main::RestorePlacement()
+{
+    const ConfigStore& config = ProgramConfig();
+    const TRect work = Screen ? Screen->WorkAreaRect() : Rect(0, 0, Width(), Height());
+    const std::string state = config.ReadString(PlacementSection, "State");
+    const int left = SettingNumber(config, "Left");
+    const int top = SettingNumber(config, "Top");
+    const int width = SettingNumber(config, "Width");
+    const int height = SettingNumber(config, "Height");
+    TRect onScreen;
+    // A place that is gone (a smaller screen since) or was never written gives the first-run size.
+    if (width >= MinPlacementSide && height >= MinPlacementSide &&
+        IntersectRect(onScreen, Bounds(left, top, width, height), work) && onScreen.Width() >= MinPlacementSide &&
+        onScreen.Height() >= MinPlacementSide / 2) {
+        SetPosition(TPosition::poDesigned);
+        SetBounds(left, top, width, height);
+    }
+    // A screen smaller than the window gets it maximized, so every child window still fits.
+    startMaximized_ = state == "maximized" || Width() > work.Width() || Height() > work.Height();
+}
+
+void TF_Main::SavePlacement()
+{
+    const bool maximized = TeForm1 && TeForm1->WindowState() == kwsMaximized;
+    TRect normal = BoundsRect();
+    if (TeForm1 && TeForm1->WindowState() != kwsNormal && !TeForm1->NormalBounds().IsEmpty())
+        normal = TeForm1->NormalBounds();
+    ConfigStore& config = ProgramConfig();
+    config.WriteString(PlacementSection, "Left", IntToStr(normal.Left));
+    config.WriteString(PlacementSection, "Top", IntToStr(normal.Top));
+    config.WriteString(PlacementSection, "Width", IntToStr(normal.Width()));
+    config.WriteString(PlacementSection, "Height", IntToStr(normal.Height()));
+    config.WriteString(PlacementSection, "State", maximized ? "maximized" : "normal");
 }
 
 TTeItem* TF_Main::Item(TTeItem& parent, const char* name, const char* caption, bool visible)
@@ -357,6 +428,8 @@ void TF_Main::LogOff(bool UpdateUserStatus)
         children.push_back(MDIChildren(i));
     for (TCustomForm* child : children)
         child->Close();
+    nm_user->SetCaption("");
+    Label1->SetCaption("db");
 }
 
 void TF_Main::CustomItem7Click()

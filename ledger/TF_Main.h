@@ -17,6 +17,9 @@ class TZlLink;
 class TF_Main : public TLedgerForm {
 public:
     explicit TF_Main(TComponent* AOwner = nullptr);
+    // Remembers the window's place, size and state in the settings for the next start.
+    ~TF_Main() override;
+    void AfterConstruction() override;
 
     TPanel* Panel1 = nullptr;
     TZlLabel* ZlLabel1 = nullptr;
@@ -94,7 +97,11 @@ private:
     void BuildSmallBar();
     void BuildFullBar();
     void EnableTopItems(bool enabled);
+    void RestorePlacement();
+    void SavePlacement();
     TTeItem* Item(TTeItem& parent, const char* name, const char* caption, bool visible = true);
+
+    bool startMaximized_ = false;
 };
 
 // The main window's child of that component name, brought forward; null when none is open.

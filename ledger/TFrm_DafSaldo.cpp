@@ -73,18 +73,18 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
     heading->SetCaption(" :. DAFTAR SALDO MUTASI KEUANGAN ");
     heading->Font().SetSize(11);
     heading->Font().SetStyle(fsBold);
-    ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 36, 150, 16);
+    ZlLabel1 = PlaceControl<TZlLabel>(*this, *this, "ZlLabel1", 8, 36, 164, 16);
     ZlLabel1->SetCaption("Periode s/d bulan");
-    ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 160, 32, 120, 21);
+    ZlComboBox1 = PlaceControl<TZlComboBox>(*this, *this, "ZlComboBox1", 178, 32, 120, 21);
     ZlComboBox1->SetStyle(TComboBoxStyle::csDropDownList);
     ZlComboBox1->Items().Add("januari");
     for (int month = 2; month <= 12; ++month)
         ZlComboBox1->Items().Add(MonthName(month));
     ZlComboBox1->OnChange = [this](TComponent*) { ZlComboBox1Change(); };
-    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 300, 34, 90, 17);
+    ZlRadio7 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio7", 314, 34, 90, 17);
     ZlRadio7->SetCaption("By N&ama");
     ZlRadio7->OnClick = [this](TComponent*) { SetOrder("account_name"); };
-    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 400, 34, 90, 17);
+    ZlRadio8 = PlaceControl<TZlRadio>(*this, *this, "ZlRadio8", 414, 34, 90, 17);
     ZlRadio8->SetCaption("By &Kode");
     ZlRadio8->OnClick = [this](TComponent*) { SetOrder("account_code"); };
 
@@ -241,4 +241,6 @@ void TFrm_DafSaldo::ScrollBox1Resize()
     const int height = ScrollBox1->Height();
     zgdbgrid27->SetHeight(height - 75);
     PanelTotals->SetTop(height - (PanelTotals->Height() + 20));
+    // The columns are wider than the list: a horizontal bar reaches the last of them.
+    ScrollBox1->UpdateScrollRanges();
 }

@@ -67,7 +67,6 @@ Tfrm_utils::Tfrm_utils(TComponent* AOwner) : TLedgerForm(AOwner, "Databases", TA
     SetName("frm_utils");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TPosition::poScreenCenter);
-    TeForm1->SetBorderStyle(kbsDialog);
     TeForm1->SetBorderIcons(BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu));
     SetClientSize(380, 150);
 

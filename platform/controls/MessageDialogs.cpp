@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/controls/TButton.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 
@@ -140,7 +141,12 @@ TMessageForm::TMessageForm(TComponent* AOwner, const TMessageBoxRequest& request
     const TMsgDlgBtn cancelButton = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : mbOK;
 
     const int buttonsWidth = static_cast<int>(choices.size()) * (ButtonWidth + Gap) - Gap;
-    const int clientWidth = std::max(textRect_.Right + 2 * Gap, buttonsWidth + 4 * Gap);
+    // The title is drawn bold from 4 pixels in, and must end before the close button.
+    TCanvas titleMeasure;
+    titleMeasure.SetFont(Font());
+    titleMeasure.Font().SetStyle(fsBold);
+    const int titleWidth = titleMeasure.TextWidth(request.Caption) + 4 + Gap + GetSystemMetrics(SM_CXSIZE);
+    const int clientWidth = std::max({textRect_.Right + 2 * Gap, buttonsWidth + 4 * Gap, titleWidth});
     const int buttonTop = textRect_.Bottom + 2 * Gap;
     SetClientSize(clientWidth, buttonTop + ButtonHeight + Gap * 2);
     int x = (clientWidth - buttonsWidth) / 2;

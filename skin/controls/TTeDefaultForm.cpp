@@ -313,8 +313,10 @@ void TTeDefaultForm::Dispatch(TMessage& message)
             FormMenus().MdiChildrenChanged(*this);
         }
         return;
-    case WM_WINDOW_STATE_REQUEST:
+    case WM_WINDOW_STATE_REQUEST: {
         deferredState_.reset();
+        // The normal bounds are the stored ones Loaded saved, not the parking place below the screen.
+        const TRect stored = normalBounds_;
         switch (message.WParam) {
         case kwsMaximized: Maximize(); break;
         case kwsMinimized: Minimize(); break;
@@ -322,8 +324,11 @@ void TTeDefaultForm::Dispatch(TMessage& message)
         case kwsTray: MinimizeToTray(); break;
         default: break;
         }
+        if (!stored.IsEmpty())
+            normalBounds_ = stored;
         MarkHandled();
         return;
+    }
     default:
         return;
     }
