@@ -446,7 +446,12 @@ void TControl::DblClick()
 
 void TControl::InvalidateInParent(const TRect& bounds)
 {
-    if (parent_ && !bounds.IsEmpty())
+    if (!parent_ || bounds.IsEmpty())
+        return;
+    // A window that moves or hides uncovers its windowed siblings too, not only the parent.
+    if (dynamic_cast<TWinControl*>(this))
+        parent_->InvalidateArea(bounds);
+    else
         parent_->InvalidateRect(bounds, !(controlStyle_ & csOpaque));
 }
 
@@ -475,7 +480,11 @@ void TControl::BringToFront()
     auto& list = parent_->controls_;
     std::erase(list, this);
     list.push_back(this);
-    Invalidate();
+    // A window in front shows whole: its frame and its own child windows repaint with it.
+    if (auto* w = dynamic_cast<TWinControl*>(this); w && visible_)
+        w->InvalidateTree();
+    else
+        Invalidate();
 }
 
 void TControl::SendToBack()
@@ -485,6 +494,8 @@ void TControl::SendToBack()
     auto& list = parent_->controls_;
     std::erase(list, this);
     list.insert(list.begin(), this);
+    if (dynamic_cast<TWinControl*>(this) && visible_)
+        parent_->InvalidateArea(BoundsRect());
     Invalidate();
     parent_->Invalidate();
 }

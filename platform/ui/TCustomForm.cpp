@@ -548,6 +548,12 @@ void TCustomForm::Deactivated()
         OnDeactivate(this);
 }
 
+void TCustomForm::NcActivateMDIChild(bool active)
+{
+    if (TCustomForm* child = ActiveMDIChild(); child && child->HandleAllocated() && Application)
+        Application->SendMessage(child->Handle(), WM_NCACTIVATE, active ? 1 : 0, 0);
+}
+
 int TCustomForm::MDIChildCount() const
 {
     return mdiClient_ ? mdiClient_->ChildCount() : 0;
@@ -617,6 +623,7 @@ void TCustomForm::Dispatch(TMessage& message)
             Activated();
         else
             Deactivated();
+        NcActivateMDIChild(LoWord(message.WParam) != WA_INACTIVE);
         return;
     case WM_MDIACTIVATE:
         if (HandleAllocated() && message.LParam == static_cast<intptr_t>(Handle()))
@@ -742,6 +749,13 @@ void TMDIClient::ActivateChild(TCustomForm* child)
     const intptr_t prevHandle = prev && prev->HandleAllocated() ? prev->Handle() : 0;
     const intptr_t childHandle = child->Handle();
     TWeakRef<TCustomForm> ref(child);
+    // The captions follow: the child that gave way draws inactive, the new one as its frame does.
+    if (prevHandle)
+        Application->SendMessage(static_cast<HWND>(prevHandle), WM_NCACTIVATE, 0, childHandle);
+    if (ref && active_.Get() == child)
+        Application->SendMessage(static_cast<HWND>(childHandle), WM_NCACTIVATE,
+                                 Application->ActiveTopForm() == frame_ ? 1 : 0,
+                                 prevHandle);
     if (prev)
         Application->SendMessage(prev->Handle(), WM_MDIACTIVATE, prevHandle, childHandle);
     if (ref && active_.Get() == child && (Application->ActiveTopForm() == frame_ || !frame_->Visible()))

@@ -77,6 +77,8 @@ public:
     int MDIChildCount() const;
     TCustomForm* MDIChildren(int index) const;
     TCustomForm* ActiveMDIChild() const;
+    // The active child's caption follows the frame's own activation.
+    void NcActivateMDIChild(bool active);
     // MDI child side: the frame that hosts it.
     TCustomForm* MDIParent() const;
 

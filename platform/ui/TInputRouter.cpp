@@ -462,16 +462,20 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         if (auto* form = dynamic_cast<TCustomForm*>(top); form && form->Visible()) {
             if (TCustomForm* modal = app_.ModalForm(); modal && modal != form && !app_.AcceptsInput(form))
                 form = modal;
-            if (form == app_.ActiveTopForm())
+            if (form == app_.ActiveTopForm()) {
                 app_.SendMessage(form->Handle(), WM_NCACTIVATE, 1, 0);
+                form->NcActivateMDIChild(true);
+            }
             else if (!(form->WindowParams().ExStyle & WS_EX_NOACTIVATE))
                 app_.ActivateForm(form);
         }
         break;
     case TBackendEventKind::Deactivated:
         // Another program took the focus: the active form keeps its place but draws inactive.
-        if (TCustomForm* active = app_.ActiveTopForm(); active && active == top)
+        if (TCustomForm* active = app_.ActiveTopForm(); active && active == top) {
             app_.SendMessage(active->Handle(), WM_NCACTIVATE, 0, 0);
+            active->NcActivateMDIChild(false);
+        }
         break;
     case TBackendEventKind::Minimized:
         if (top && top == app_.MainForm())

@@ -454,7 +454,7 @@ void TWinControl::RemoveControl(TControl* control)
     controls_.erase(std::find(controls_.begin(), controls_.end(), control));
     control->parent_ = nullptr;
     if (control->Visible())
-        InvalidateRect(bounds, true);
+        InvalidateArea(bounds);
     if (control->Align() != TAlign::alNone)
         Realign();
 }
@@ -877,7 +877,7 @@ void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
     if (!Visible())
         return;
     if (!native_ && Parent())
-        Parent()->InvalidateRect(oldBounds, true);
+        Parent()->InvalidateArea(oldBounds);
     if (sized || !native_) {
         InvalidateFrame();
         InvalidateRect(ClientRect(), true);

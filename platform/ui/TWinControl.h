@@ -150,6 +150,8 @@ public:
     void InvalidateFrame();
     // Everything of the window and its windowed children needs painting.
     void InvalidateTree();
+    // A part of the client area was uncovered: it repaints, and so does every child window over it.
+    void InvalidateArea(const TRect& clientRect);
     void Update() override;
     // WM_SETREDRAW: while off, nothing of the window is painted.
     void SetRedraw(bool on);

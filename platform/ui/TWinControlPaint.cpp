@@ -15,6 +15,21 @@ void TWinControl::InvalidateTree()
             w->InvalidateTree();
 }
 
+void TWinControl::InvalidateArea(const TRect& clientRect)
+{
+    InvalidateRect(clientRect, true);
+    for (TControl* c : controls_) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        TRect r;
+        if (!w || w->native_ || !w->Visible() || !IntersectRect(r, clientRect, w->BoundsRect()))
+            continue;
+        if (w->frame_.Left || w->frame_.Top || w->frame_.Right || w->frame_.Bottom)
+            w->InvalidateFrame();
+        r.Offset(-w->Left() - w->frame_.Left, -w->Top() - w->frame_.Top);
+        w->InvalidateArea(r);
+    }
+}
+
 void TWinControl::MarkDirtyInWindowSystem()
 {
     if (Application && handle_)

@@ -424,7 +424,7 @@ void TTeDefaultForm::WMSysCommand(TMessage& message)
     const uint32_t command = static_cast<uint32_t>(message.WParam) & 0xFFF0;
     if (command == SC_KEYMENU) {
         const auto key = static_cast<uint16_t>(message.LParam);
-        if (key != ' ' && key != '-' && key != 0 && menuBar_ && !GetCaptureControl() &&
+        if (key != ' ' && key != '-' && menuBar_ && !GetCaptureControl() &&
             FormMenus().MenuBarKeyMode(*this, key))
             message.Result = 1;
     }

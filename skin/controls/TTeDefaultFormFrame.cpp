@@ -249,6 +249,9 @@ void TTeDefaultForm::PaintFrameInto(TCanvas& canvas, bool animation)
         TRegion r = strips;
         const TPoint o = cv.Origin();
         r.Offset(o.X, o.Y);
+        // Inside what the canvas already allows: a child window behind a sibling stays under it.
+        if (TRegion allowed; cv.GetClipRgn(allowed))
+            r.Intersect(allowed);
         cv.SelectClipRgn(&r);
     };
     TCanvas& target = buffer ? buffer->Canvas() : canvas;

@@ -16,7 +16,8 @@ public:
     virtual void ShowSystemMenu(TTeDefaultForm& form, TPoint screen, bool tray) { (void)form, (void)screen, (void)tray; }
     // The menu bar's short-cut test: true when it took the key.
     virtual bool MenuBarShortCut(TTeDefaultForm& form, TMessage& key) { (void)form, (void)key; return false; }
-    // SC_KEYMENU with a letter: the menu bar enters its keyboard mode; false when no bar shows.
+    // SC_KEYMENU with a letter, or with none (F10, Alt alone): the menu bar enters its keyboard mode;
+    // false when no bar shows.
     virtual bool MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; return false; }
     // An MDI frame or one of its children changed: the frame's window list and its menu bar's
     // child buttons follow.

@@ -89,6 +89,7 @@ private:
     void PostToHost(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0) const;
     // True when the loop should leave.
     bool PeekRules(const TQueuedMessage& m);
+    void RunLevel();
     bool Handle(const TQueuedMessage& m);
     bool HandleKey(const TQueuedMessage& m);
     bool HandleMouseMove(const TQueuedMessage& m);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "platform/core/Finally.h"
 #include "platform/ui/TApplication.h"
@@ -14,6 +15,13 @@ namespace {
 
 constexpr uint32_t FirstKeyMessage = 0x100, LastKeyMessage = 0x108;
 constexpr uint32_t FirstMouseMessage = WM_MOUSEMOVE;
+
+// A press outside every open menu, waiting for the loops to end.
+std::optional<TPoint>& PressOutside()
+{
+    static std::optional<TPoint> press;
+    return press;
+}
 
 TPoint ScreenPointOf(const TQueuedMessage& m)
 {
@@ -34,6 +42,30 @@ void RunDueTimers()
 } // namespace
 
 bool TTeItemView::RunMenuLoop()
+{
+    if (parentView_) {
+        RunLevel();
+        return true;
+    }
+    PressOutside().reset();
+    RunLevel();
+    // Every level has closed and the capture is gone: the press reaches the window under the mouse.
+    if (const std::optional<TPoint> p = PressOutside()) {
+        PressOutside().reset();
+        TBackendEvent press;
+        press.Kind = TBackendEventKind::MouseDown;
+        press.X = p->X;
+        press.Y = p->Y;
+        press.Button = 1;
+        if (TWinControl* window = Application->Input().FindWindowAt(*p))
+            if (TWinControl* top = window->TopLevel())
+                press.Window = top->NativeWindow();
+        Application->Input().Route(press);
+    }
+    return true;
+}
+
+void TTeItemView::RunLevel()
 {
     loopRunning_ = true;
     if (Screen)
@@ -66,15 +98,14 @@ bool TTeItemView::RunMenuLoop()
         TQueuedMessage m;
         while (loopRunning_ && Application->PeekMessage(m, 0, 0, 0, false)) {
             if (PeekRules(m))
-                return true;
+                return;
             if (!loopRunning_)
                 break;
             Application->PeekMessage(m, 0, 0, 0, true);
             if (Handle(m))
-                return true;
+                return;
         }
     }
-    return true;
 }
 
 bool TTeItemView::PeekRules(const TQueuedMessage& m)
@@ -97,8 +128,12 @@ bool TTeItemView::PeekRules(const TQueuedMessage& m)
     for (TTeItemView* view = parentView_; view; view = view->parentView_)
         if (view->HitsSelected(p))
             return false;
-    // A press outside the menus closes them and stays queued for the window under the mouse.
+    // A press outside the menus closes them. Queued, it would go to the menu window that holds the
+    // capture and be lost with it; it is routed again when the outermost loop has ended.
     CloseMenuChain();
+    TQueuedMessage press;
+    Application->PeekMessage(press, 0, 0, 0, true);
+    PressOutside() = p;
     return true;
 }
 
@@ -137,8 +172,9 @@ bool TTeItemView::Handle(const TQueuedMessage& m)
     }
     if (m.Msg >= FirstMouseMessage && m.Msg <= WM_MOUSEWHEEL)
         return false;
-    // Dispatching one paint leaves the window marked dirty, and the next peek would offer it again.
+    // Taking the paint off the queue validated its window: it is painted here, the others with it.
     if (m.Msg == WM_PAINT) {
+        Application->DispatchMessage(m);
         Application->DispatchPaints();
         return false;
     }

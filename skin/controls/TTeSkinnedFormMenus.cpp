@@ -71,8 +71,10 @@ bool TTeSkinnedFormMenus::MenuBarKeyMode(TTeDefaultForm& form, uint16_t key)
     TWinControl* window = form.Control();
     if (!bar || !window || !Application)
         return false;
-    // The loop finds the letter waiting and opens that item.
-    Application->PostMessage(window->Handle(), WM_CHAR, key);
+    // The loop finds the letter waiting and opens that item; without one (F10, Alt alone) the bar
+    // waits on its first item.
+    if (key != 0)
+        Application->PostMessage(window->Handle(), WM_CHAR, key);
     bar->EnterMenuLoop();
     return true;
 }

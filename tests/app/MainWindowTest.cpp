@@ -15,11 +15,13 @@
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/ProgramSession.h"
+#include "tests/skin/controls/MenuChoice.h"
 
 namespace {
 
@@ -64,6 +66,29 @@ protected:
                               main().CustomItem16, main().CustomItem17})
             enabled.push_back(item->Enabled());
         return enabled;
+    }
+
+    TCustomForm* ChildNamed(const std::string& name)
+    {
+        for (int i = 0; i < main().MDIChildCount(); ++i)
+            if (main().MDIChildren(i)->Name() == name)
+                return main().MDIChildren(i);
+        return nullptr;
+    }
+    // What the screen shows of a window inside the frame's client area, clear of its scroll bars.
+    std::vector<uint32_t> Shown(const TWinControl& window)
+    {
+        TMDIClient& client = *main().MDIClient();
+        const TPoint o = client.ClientToScreen({0, 0});
+        const TRect area = Bounds(o.X, o.Y, client.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL),
+                                  client.ClientHeight() - GetSystemMetrics(SM_CYHSCROLL));
+        TRect r;
+        IntersectRect(r, window.WindowRect(), area);
+        std::vector<uint32_t> pixels;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                pixels.push_back(p.s.Screen().ScreenPixel(x, y));
+        return pixels;
     }
 
     ProgramSession p;
@@ -227,4 +252,33 @@ TEST_F(MainWindow, TheReportEntriesOpenTheReportWindowAndTheBalanceListWithTheir
     EXPECT_TRUE(report.Label3->Enabled() && report.Label4->Enabled());
     EXPECT_FALSE(report.Label100->Enabled());
     EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(MainWindow, AnOpenWindowChosenAgainComesForwardWholeAndAClosingOneUncoversTheWindowBehind)
+{
+    LogIn();
+    ChooseFromMenu(p.s, main(), *main().CustomItem5);
+    TCustomForm* chart = ChildNamed("Frm_Perkiraan");
+    ASSERT_NE(chart, nullptr);
+    const std::vector<uint32_t> chartInFront = Shown(*chart);
+    ChooseFromMenu(p.s, main(), *main().CustomItem10);
+    TCustomForm* cash = ChildNamed("Frm_CashFlow");
+    ASSERT_NE(cash, nullptr);
+    EXPECT_NE(Shown(*chart), chartInFront) << "the cash window lies over the chart";
+    const std::vector<uint32_t> cashInFront = Shown(*cash);
+
+    ChooseFromMenu(p.s, main(), *main().CustomItem5);
+    EXPECT_EQ(main().ActiveMDIChild(), chart);
+    EXPECT_EQ(main().MDIChildCount(), 2);
+    EXPECT_TRUE(Shown(*chart) == chartInFront) << "the chart shows as it did in front";
+
+    ChooseFromMenu(p.s, main(), *main().CustomItem10);
+    EXPECT_TRUE(Shown(*cash) == cashInFront);
+    ChooseFromMenu(p.s, main(), *main().CustomItem11);
+    ASSERT_NE(ChildNamed("Frm_Ajp"), nullptr);
+    EXPECT_NE(Shown(*cash), cashInFront);
+    p.s.PressKey('C', kmAlt);
+    EXPECT_EQ(ChildNamed("Frm_Ajp"), nullptr);
+    EXPECT_EQ(main().ActiveMDIChild(), cash);
+    EXPECT_TRUE(Shown(*cash) == cashInFront) << "the closed window leaves nothing on the cash window";
 }

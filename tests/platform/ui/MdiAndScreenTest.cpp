@@ -111,6 +111,56 @@ TEST_F(MDI, FreeingTheActiveChildActivatesTheNextAndClosingAllWorksOverASnapshot
     EXPECT_EQ(f.main->ActiveMDIChild(), nullptr);
 }
 
+TEST_F(MDI, OverlappingChildrenShowInTheirStackingOrderAndWhatOneUncoversRepaints)
+{
+    // Each child holds a panel in its own colour and a button that closes it.
+    struct Child {
+        TChild* form;
+        TTestPanel* panel;
+        TTestButton* close;
+    };
+    auto child = [&](int left, int top, TColor color) {
+        auto* c = CreateOwned<TChild>(*f.main);
+        c->SetBounds(left, top, 300, 200);
+        auto* panel = Place<TTestPanel>(c, "Panel", 10, 10);
+        panel->SetBounds(10, 10, 250, 150);
+        panel->SetColor(color);
+        auto* close = Place<TTestButton>(c, "Close", 265, 10);
+        close->SetBounds(265, 10, 20, 20);
+        close->OnClick = [c](TComponent*) { c->Close(); };
+        return Child{c, panel, close};
+    };
+    const Child back = child(0, 0, clRed);
+    const Child front = child(150, 100, clBlue);
+    s.ProcessUntilIdle();
+    // A point where the front panel lies over the one behind.
+    const TPoint over = s.ScreenPointOf(*front.panel, {5, 5});
+    auto shown = [&] { return s.ScreenColor(over.X, over.Y); };
+    const TColor red = ColorToRGB(clRed), blue = ColorToRGB(clBlue);
+    EXPECT_EQ(shown(), blue);
+    back.panel->Invalidate();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(shown(), blue) << "the child behind paints under the front one";
+
+    s.ClickControl(*back.panel, {5, 5});
+    EXPECT_EQ(f.main->ActiveMDIChild(), back.form);
+    EXPECT_EQ(shown(), red) << "brought forward, its own windows show";
+    s.ClickControl(*front.panel, {240, 140});
+    EXPECT_EQ(shown(), blue);
+
+    const TRect placed = front.form->BoundsRect();
+    front.form->SetBounds(400, 300, 300, 200);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(shown(), red) << "moved away, it uncovers the one behind";
+    front.form->SetBoundsRect(placed);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(shown(), blue);
+
+    s.ClickControl(*front.close);
+    EXPECT_EQ(f.main->MDIChildCount(), 1);
+    EXPECT_EQ(shown(), red) << "closed, it uncovers the one behind";
+}
+
 TEST_F(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)
 {
     auto* a = CreateOwned<TChild>(*f.main);

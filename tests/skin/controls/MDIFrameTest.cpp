@@ -208,3 +208,40 @@ TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndFollowsThemAndTheBarSho
     EXPECT_EQ(bar->MDIChildSkin(), nullptr);
     EXPECT_EQ(Captions(*window), (std::vector<std::string>{"&Cascade", "-", "Voucher 2", "Kas 7"}));
 }
+
+TEST_F(MDIFrameTest, TheActiveChildDrawsItsCaptionActiveAndAFrameBehindPaintsUnderTheChildInFront)
+{
+    auto captioned = [&](int left, int top, const std::string& caption) {
+        TForm* kid = CreateOwned<TForm>(*frame);
+        kid->SetFormStyle(TFormStyle::fsMDIChild);
+        kid->SetCaption(caption);
+        kid->SetColor(clLime);
+        CreateOwned<TTeForm>(*kid);
+        kid->BeginLoading();
+        kid->SetBounds(left, top, 400, 200);
+        kid->EndLoading();
+        kid->Show();
+        s.ProcessUntilIdle();
+        return kid;
+    };
+    TForm* a = captioned(300, 250, "Cash");
+    TForm* b = captioned(360, 290, "Chart");
+    ASSERT_EQ(frame->ActiveMDIChild(), b);
+    auto captionOf = [&](TForm* kid) {
+        const TRect w = kid->WindowRect();
+        return s.ScreenColor(w.Left + 200, w.Top + 6);
+    };
+    const TColor active = captionOf(b);
+    EXPECT_NE(captionOf(a), active);
+
+    s.ClickControl(*a, {5, 150});
+    ASSERT_EQ(frame->ActiveMDIChild(), a);
+    EXPECT_EQ(captionOf(a), active);
+
+    // The caption of the child behind lies under the front child's client area here.
+    const TPoint under{b->WindowRect().Left + 200, b->WindowRect().Top + 6};
+    EXPECT_EQ(s.ScreenColor(under.X, under.Y), ColorToRGB(clLime));
+    b->SetCaption("Chart of accounts");
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ScreenColor(under.X, under.Y), ColorToRGB(clLime));
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/ui/TCustomForm.h"
+#include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
@@ -21,9 +24,10 @@ struct MainWindow : SkinFixture {
 
     MainWindow()
     {
+        // Made before loading starts, as the form's streaming makes it: loading ends for it too.
+        skin = CreateOwned<TTeForm>(*main);
         main->BeginLoading();
         main->SetBounds(100, 80, 500, 350);
-        skin = CreateOwned<TTeForm>(*main);
         small = Bar({"User"});
         user = small->Items()->Items(0);
         Add(*user, "LogIn");
@@ -116,4 +120,104 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     w.session.ProcessUntilIdle();
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);
+}
+
+namespace {
+
+// The full bar shown and named by the skinned form, as after login.
+struct LoggedInWindow : MainWindow {
+    LoggedInWindow()
+    {
+        small->Hide();
+        full->Show();
+        skin->SetMenuBar(full);
+        session.ProcessUntilIdle();
+    }
+    // A point inside a row of the open dropdown, or of the bar, away from its caption.
+    TColor RowColor(TTeItemView& view, TTeItem& item)
+    {
+        const TRect r = view.GetItemRect(&item);
+        const TPoint p = view.Host()->ClientToScreen({r.Right - 4, (r.Top + r.Bottom) / 2});
+        return session.ScreenColor(p.X, p.Y);
+    }
+    // Each time the menu waits for input, the next step looks at the screen and types its keys.
+    void Script(std::vector<std::function<void()>> steps)
+    {
+        size_t next = 0;
+        session.Screen().WhenWaiting([this, steps, next]() mutable {
+            if (next < steps.size())
+                steps[next++]();
+        });
+        session.ProcessUntilIdle();
+        session.Screen().WhenWaiting(nullptr);
+    }
+};
+
+} // namespace
+
+TEST(MainMenu, F10AndArrowsMoveTheHighlightThatTheScreenShowsAndTheBarItemLooksOpenWhileItsDropdownIs)
+{
+    LoggedInWindow w;
+    TTeItem* master = w.full->Items()->Items(0);
+    TTeItem* cash = w.transaction->Items(0);
+    TTeItem* bank = w.transaction->Items(1);
+    TTeMenuBarView& bar = w.full->View();
+    const TColor idle = w.RowColor(bar, *w.transaction);
+    TColor hot = clNone, cashBefore = clNone, bankBefore = clNone;
+    std::vector<TColor> seen;
+    w.session.Screen().KeyDown(VK_F10);
+    w.session.Screen().KeyUp(VK_F10);
+    w.Script({
+        [&] {
+            hot = w.RowColor(bar, *master);
+            seen.push_back(w.RowColor(bar, *w.transaction));
+            w.Keys({VK_RIGHT});
+        },
+        [&] {
+            seen.push_back(w.RowColor(bar, *master));
+            seen.push_back(w.RowColor(bar, *w.transaction));
+            w.Keys({VK_DOWN});
+        },
+        [&] {
+            cashBefore = w.RowColor(*bar.ChildView(), *cash);
+            bankBefore = w.RowColor(*bar.ChildView(), *bank);
+            w.Keys({VK_DOWN});
+        },
+        [&] {
+            seen.push_back(w.RowColor(*bar.ChildView(), *cash));
+            seen.push_back(w.RowColor(*bar.ChildView(), *bank));
+            seen.push_back(w.RowColor(bar, *w.transaction));
+            w.Keys({VK_ESCAPE, VK_ESCAPE});
+        },
+    });
+    EXPECT_NE(hot, idle) << "F10 shows the first item selected";
+    EXPECT_NE(cashBefore, bankBefore);
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen, (std::vector<TColor>{idle, idle, hot, bankBefore, cashBefore, seen[5]}));
+    EXPECT_NE(seen[5], idle) << "the bar item of the open dropdown";
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
+    EXPECT_EQ(w.RowColor(bar, *w.transaction), idle);
+}
+
+TEST(MainMenu, APressOutsideTheOpenMenusClosesThemAndClicksTheButtonUnderTheMouse)
+{
+    LoggedInWindow w;
+    auto* button = PlacedOn<TTeButton>(*w.main, Bounds(300, 200, 80, 25));
+    int clicks = 0;
+    button->OnClick = [&clicks](TComponent*) { ++clicks; };
+    w.session.ProcessUntilIdle();
+    const TPoint at = w.ItemOnScreen(*w.full, *w.transaction);
+    const TPoint press = w.session.ScreenPointOf(*button);
+    auto& screen = w.session.Screen();
+    screen.MouseDown(at.X, at.Y);
+    screen.MouseUp(at.X, at.Y);
+    w.Script({[&] {
+        screen.MouseMove(press.X, press.Y);
+        screen.MouseDown(press.X, press.Y);
+        screen.MouseUp(press.X, press.Y);
+    }});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
 }
