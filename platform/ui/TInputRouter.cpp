@@ -402,15 +402,30 @@ void TInputRouter::UpdateCursor()
 void TInputRouter::RouteKey(const TBackendEvent& event)
 {
     const bool down = event.Kind == TBackendEventKind::KeyDown;
-    if (down) {
-        keysDown_.insert(event.Key);
-        altAlone_ = event.Key == VK_MENU;
-    } else {
-        keysDown_.erase(event.Key);
-    }
     TWinControl* target = app_.FocusedWindow();
     if (!target)
         target = app_.ActiveTopForm();
+    // A key-down that closed a window leaves its release (and repeats) to no one: the window
+    // that became active never sees half a key, as an Enter that clicks its focused button.
+    TCustomForm* form = GetParentForm(target);
+    const bool repeat = keysDown_.count(event.Key) != 0;
+    const bool foreign = (!down || repeat) && keyForms_.count(event.Key) && keyForms_[event.Key].Get() != form;
+    if (down) {
+        keysDown_.insert(event.Key);
+        altAlone_ = event.Key == VK_MENU;
+        if (!repeat)
+            keyForms_[event.Key] = form;
+        lastKeyForm_ = form;
+        keyTextPending_ = true;
+    } else {
+        keyTextPending_ = false;
+        keysDown_.erase(event.Key);
+        keyForms_.erase(event.Key);
+    }
+    if (foreign) {
+        altAlone_ = false;
+        return;
+    }
     if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
         return;
     const bool alt = (event.Modifiers & kmAlt) || event.Key == VK_MENU;
@@ -437,6 +452,8 @@ void TInputRouter::RouteText(const TBackendEvent& event)
         return;
     TWinControl* target = app_.FocusedWindow();
     if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
+        return;
+    if (keyTextPending_ && lastKeyForm_.Get() != GetParentForm(target))
         return;
     for (char32_t cp : DecodeUtf8(event.Text))
         if (cp >= 32)

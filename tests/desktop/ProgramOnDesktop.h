@@ -1,0 +1,94 @@
+#pragma once
+// The fixture of the real-desktop cases: a display of its own (with openbox when the environment
+// says BUKURA_DESKTOP_WM=openbox), the built program on a fresh database, driven only by X input
+// and judged by the screen and the database. A failing case leaves its screenshot in the build.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "tests/desktop/TDesktop.h"
+#include "tests/desktop/TProgram.h"
+
+class ProgramOnDesktop : public ::testing::Test {
+protected:
+    static constexpr const char* MainTitle = "Bukura - Free Accounting System";
+
+    void SetUp() override
+    {
+        const char* wm = std::getenv("BUKURA_DESKTOP_WM");
+        desktop = std::make_unique<TDesktop>(wm && std::string(wm) == "openbox");
+        if (desktop->Error() == "Xvfb is not installed")
+            GTEST_SKIP() << desktop->Error();
+        ASSERT_EQ(desktop->Error(), "");
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
+        program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
+        ASSERT_TRUE(program->Start(desktop->Display()));
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
+                                        std::chrono::seconds(30)))
+            << program->Output();
+        // The first paint of the caption: its left end shows the active caption's dark blue.
+        ASSERT_TRUE(Painted()) << Shot("start");
+    }
+
+    void TearDown() override
+    {
+        if (!program)
+            return;
+        if (HasFailure())
+            Shot("failure");
+        program->Stop();
+        const std::string report = program->SanitizerReport();
+        EXPECT_EQ(report, "");
+    }
+
+    std::string Shot(const std::string& what) { return desktop->Shot(name + "-" + what); }
+
+    // The main window's place, read again (it moves when maximized or dragged).
+    TDesktopRect Main()
+    {
+        desktop->FindWindow(MainTitle, main);
+        return main;
+    }
+
+    // The menu bar's items lie one row below the banner; the dropdown rows follow 20 pixels apart.
+    void ChooseMenu(int barX, int row)
+    {
+        const TDesktopRect m = Main();
+        desktop->Click(m.X + barX, m.Y + BarRow);
+        desktop->Click(m.X + barX + 40, m.Y + BarRow + 22 + 20 * row);
+    }
+
+    // User > LogIn, then Enter on the login dialog: the default file name is the fresh database.
+    void LogInByKeys()
+    {
+        ChooseMenu(23, 0);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); }))
+            << Shot("login");
+        desktop->Key("Return");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            return program->Number("select count(*) from sis_user where user_status=1") == 1 &&
+                   !desktop->FindWindow("Choose filename", dialog);
+        })) << Shot("login");
+    }
+
+    bool Painted()
+    {
+        return TDesktop::WaitUntil([&] {
+            const TDesktopRect m = Main();
+            return desktop->Grab().Count({m.X + 4, m.Y + 6, 4, 10}, 0x0A246A) >= 30;
+        });
+    }
+
+    static constexpr int BarRow = 69;
+    // The full bar's items, from the main window's left edge.
+    static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
+
+    std::unique_ptr<TDesktop> desktop;
+    std::unique_ptr<TProgram> program;
+    std::string name;
+    TDesktopRect main;
+    TDesktopRect dialog;
+};
