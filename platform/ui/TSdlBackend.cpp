@@ -177,7 +177,7 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
     SDL_ShowWindow(it->second.Handle);
     if (activate && !it->second.Popup)
-        SDL_RaiseWindow(it->second.Handle);
+        TakeKeyboard(it->second.Handle);
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
@@ -185,7 +185,15 @@ void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
     auto it = windows_.find(window);
     if (it != windows_.end() && activate && !it->second.Popup &&
         (SDL_GetWindowFlags(it->second.Handle) & SDL_WINDOW_SHOWN))
-        SDL_RaiseWindow(it->second.Handle);
+        TakeKeyboard(it->second.Handle);
+}
+
+void TSdlBackend::TakeKeyboard(SDL_Window* window)
+{
+    // Raising only asks a window manager for the focus; without one nobody answers, and a
+    // closed dialog would leave the keyboard to no window at all.
+    SDL_RaiseWindow(window);
+    SDL_SetWindowInputFocus(window);
 }
 
 void TSdlBackend::SetTopMost(TNativeWindow window, bool topMost)

@@ -52,6 +52,8 @@ public:
     SDL_Window* SdlWindow(TNativeWindow window) const;
 
 private:
+    // Raises the window and gives it the X input focus.
+    static void TakeKeyboard(SDL_Window* window);
     bool Translate(const SDL_Event& e, TBackendEvent& event) const;
 
     struct Window {

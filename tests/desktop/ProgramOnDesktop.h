@@ -67,11 +67,23 @@ protected:
         ChooseMenu(23, 0);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); }))
             << Shot("login");
+        // Off every window: the keys reach the dialog only when it holds the keyboard.
+        desktop->MoveMouse(2, 2);
         desktop->Key("Return");
         ASSERT_TRUE(TDesktop::WaitUntil([&] {
             return program->Number("select count(*) from sis_user where user_status=1") == 1 &&
                    !desktop->FindWindow("Choose filename", dialog);
         })) << Shot("login");
+    }
+
+    // Transaction > Cash, waited for until its voucher list is drawn.
+    void OpenCashWindow()
+    {
+        ChooseMenu(Transaction, 0);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            const TDesktopRect m = Main();
+            return desktop->Grab().Count({m.X + 330, m.Y + 260, 400, 200}, 0xFFFFFF) > 60000;
+        })) << Shot("cash");
     }
 
     bool Painted()
@@ -85,6 +97,8 @@ protected:
     static constexpr int BarRow = 69;
     // The full bar's items, from the main window's left edge.
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
+    // The cash window's search row: its check box, keyword edit and "Find" button.
+    static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400, FindButton = 715;
 
     std::unique_ptr<TDesktop> desktop;
     std::unique_ptr<TProgram> program;

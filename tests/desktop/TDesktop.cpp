@@ -89,6 +89,12 @@ std::vector<char*> EnvironmentWith(const std::string& assignment, std::vector<st
     return result;
 }
 
+// Windows come and go while the tree is walked: a request on one just gone is no failure.
+int IgnoreXError(::Display*, XErrorEvent*)
+{
+    return 0;
+}
+
 } // namespace
 
 int TDesktopImage::Count(const TDesktopRect& r, uint32_t colour) const
@@ -129,6 +135,7 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
         error_ = impl_->Server.Error();
         return;
     }
+    XSetErrorHandler(IgnoreXError);
     impl_->Connection = XOpenDisplay(impl_->Server.Display().c_str());
     int event = 0, error = 0, major = 0, minor = 0;
     if (!impl_->Connection || !XTestQueryExtension(impl_->Connection, &event, &error, &major, &minor)) {

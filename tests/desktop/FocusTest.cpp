@@ -1,0 +1,49 @@
+#include "tests/desktop/ProgramOnDesktop.h"
+
+using FocusOnDesktop = ProgramOnDesktop;
+
+// The pointer rests off every window in these cases: without a window manager the X server would
+// otherwise hand the keys to the window under it, whoever holds the focus.
+
+TEST_F(FocusOnDesktop, TheMainWindowHasTheKeyboardAfterLogin)
+{
+    LogInByKeys();
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->FocusTitle().starts_with(MainTitle); }))
+        << "focus on '" << desktop->FocusTitle() << "'";
+}
+
+// After a message box the edit that asked for it has the keyboard again: Enter in the search
+// keyword edit asks for a keyword once more.
+TEST_F(FocusOnDesktop, TheFocusedEditTakesKeysAgainAfterAMessageBox)
+{
+    LogInByKeys();
+    OpenCashWindow();
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + SearchBox, m.Y + SearchRow);
+    desktop->Click(m.X + KeywordEdit + 10, m.Y + SearchRow);
+    desktop->MoveMouse(2, 2);
+    TDesktopRect box;
+    for (int round = 1; round <= 2; ++round) {
+        desktop->Key("Return");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Error", box); }, std::chrono::seconds(5)))
+            << Shot("box" + std::to_string(round));
+        desktop->Key("Return");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow("Error", box); })) << Shot("closed");
+    }
+}
+
+// A click on an edit of the active window gives it the keys, wherever the pointer goes next.
+TEST_F(FocusOnDesktop, AClickedEditTakesTheTypedText)
+{
+    LogInByKeys();
+    OpenCashWindow();
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + SearchBox, m.Y + SearchRow);
+    const TDesktopRect keyword{m.X + KeywordEdit, m.Y + SearchRow - 6, 120, 12};
+    desktop->Click(keyword.X + 10, keyword.Y + 6);
+    desktop->MoveMouse(2, 2);
+    const TDesktopImage before = desktop->Grab();
+    desktop->Type("WWW");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, keyword) > 40; }))
+        << Shot("typed");
+}
