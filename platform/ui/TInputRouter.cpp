@@ -408,7 +408,7 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     // A key-down that closed a window leaves its release (and repeats) to no one: the window
     // that became active never sees half a key, as an Enter that clicks its focused button.
     TCustomForm* form = GetParentForm(target);
-    const bool repeat = keysDown_.count(event.Key) != 0;
+    const bool repeat = event.Repeat && keysDown_.count(event.Key) != 0;
     const bool foreign = (!down || repeat) && keyForms_.count(event.Key) && keyForms_[event.Key].Get() != form;
     if (down) {
         keysDown_.insert(event.Key);

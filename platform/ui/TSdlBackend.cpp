@@ -284,6 +284,7 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
         event.Kind = e.type == SDL_KEYDOWN ? TBackendEventKind::KeyDown : TBackendEventKind::KeyUp;
         event.Window = e.key.windowID;
         event.Key = VirtualKey(e.key.keysym.sym);
+        event.Repeat = e.key.repeat != 0;
         event.Modifiers = Modifiers(e.key.keysym.mod);
         return event.Key != 0;
     case SDL_TEXTINPUT:
