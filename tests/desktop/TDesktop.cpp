@@ -1,8 +1,11 @@
 #include "tests/desktop/TDesktop.h"
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <thread>
+
+#include <sys/prctl.h>
 
 #include "platform/graphics/ImageCodecs.h"
 
@@ -146,16 +149,33 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
         return;
     std::vector<std::string> storage;
     std::vector<char*> env = EnvironmentWith("DISPLAY=" + impl_->Server.Display(), storage);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"openbox", "--sm-disable", nullptr};
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, "openbox", &actions, nullptr, const_cast<char**>(argv), env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
-        error_ = "openbox is not installed";
+    // The stock configuration with a bottom margin, as a panel leaves: the work area is then
+    // smaller than the screen.
+    const std::string config =
+        std::filesystem::temp_directory_path() / ("bukura-openbox-" + std::to_string(getpid()) + ".xml");
+    {
+        std::ifstream in("/etc/xdg/openbox/rc.xml");
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string rc = text.str();
+        const std::string margin = "<bottom>0</bottom>";
+        if (const auto at = rc.find(margin); at != std::string::npos)
+            rc.replace(at, margin.size(), "<bottom>" + std::to_string(PanelHeight) + "</bottom>");
+        std::ofstream(config) << rc;
+    }
+    configFile_ = config;
+    const char* argv[] = {"openbox", "--sm-disable", "--config-file", config.c_str(), nullptr};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execvpe("openbox", const_cast<char**>(argv), env.data());
+        _exit(127);
+    }
+    if (pid < 0) {
+        error_ = "openbox could not be started";
         return;
     }
     wmPid_ = pid;
@@ -174,7 +194,7 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
         return found;
     });
     if (!up)
-        error_ = "openbox did not start";
+        error_ = waitpid(pid, nullptr, WNOHANG) == pid ? "openbox is not installed" : "openbox did not start";
 }
 
 TDesktop::~TDesktop()
@@ -185,6 +205,8 @@ TDesktop::~TDesktop()
         kill(wmPid_, SIGTERM);
         waitpid(wmPid_, nullptr, 0);
     }
+    if (!configFile_.empty())
+        std::filesystem::remove(configFile_);
 }
 
 const std::string& TDesktop::Display() const
@@ -253,6 +275,20 @@ void TDesktop::Click(int x, int y, int button)
     XSync(impl_->Connection, False);
     Pause(30);
     XTestFakeButtonEvent(impl_->Connection, button, False, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(15);
+}
+
+void TDesktop::Drag(int fromX, int fromY, int toX, int toY)
+{
+    MoveMouse(fromX, fromY);
+    XTestFakeButtonEvent(impl_->Connection, 1, True, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(30);
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    XTestFakeButtonEvent(impl_->Connection, 1, False, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);
 }

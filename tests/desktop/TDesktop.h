@@ -43,6 +43,8 @@ public:
     const std::string& Error() const { return error_; }
     const std::string& Display() const;
     bool HasWindowManager() const { return wmPid_ > 0; }
+    // The manager keeps this much of the screen's bottom, as a panel would.
+    static constexpr int PanelHeight = 32;
 
     // Input as the X server makes it: presses and releases with short pauses between.
     // Keys by keysym name ("Return", "Tab", "F10", "a"); modifiers as "ctrl+", "alt+", "shift+".
@@ -50,6 +52,8 @@ public:
     void Type(const std::string& text);
     void Click(int x, int y, int button = 1);
     void MoveMouse(int x, int y);
+    // Presses the left button at one point, moves in steps to the other and releases there.
+    void Drag(int fromX, int fromY, int toX, int toY);
 
     // Viewable top-level windows whose title contains the text, as screen rectangles.
     std::vector<TDesktopRect> Windows(const std::string& title) const;
@@ -74,5 +78,6 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
     int wmPid_ = 0;
+    std::string configFile_;
     std::string error_;
 };

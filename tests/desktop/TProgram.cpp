@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -54,16 +54,20 @@ bool TProgram::Start(const std::string& display)
 
     const std::string program = std::string(BUKURA_BINARY_DIR) + "/app/bukura";
     const std::string log = folder_ + "/output.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder_.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Ends with the test, however the test ends.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || chdir(folder_.c_str()) != 0)
+            _exit(127);
+        dup2(out, 1);
+        dup2(out, 2);
+        execve(program.c_str(), argv, env.data());
+        _exit(127);
+    }
+    if (pid < 0)
         return false;
     pid_ = pid;
     return true;

@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,20 +61,23 @@ private:
         int fds[2];
         if (pipe(fds) != 0)
             return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         const std::string fd = std::to_string(fds[1]);
         const std::string display = ":" + number;
         const char* argv[] = {"Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
                               "-nolisten", "tcp", nullptr};
-        pid_t pid = 0;
-        const int rc = posix_spawn(&pid, "/usr/bin/Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            // Ends with the test process, also when that one dies.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            close(fds[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            execve("/usr/bin/Xvfb", const_cast<char**>(argv), environ);
+            _exit(127);
+        }
         close(fds[1]);
-        if (rc != 0) {
+        if (pid < 0) {
             close(fds[0]);
             return;
         }

@@ -1,0 +1,61 @@
+#include "tests/desktop/ProgramOnDesktop.h"
+
+using FramesOnDesktop = ProgramOnDesktop;
+
+namespace {
+bool Same(const TDesktopRect& a, const TDesktopRect& b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
+}
+std::string Text(const TDesktopRect& r)
+{
+    return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
+           std::to_string(r.Y);
+}
+} // namespace
+
+// The program draws its own caption: a window manager adds no frame of its own around it, so the
+// topmost row on screen is the skinned caption.
+TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
+{
+    TDesktopRect frame;
+    ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
+    const TDesktopRect m = Main();
+    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m) << " " << Shot("frame");
+
+    ChooseMenu(23, 0);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); })) << Shot("login");
+    ASSERT_TRUE(desktop->FrameOf("Choose filename", frame));
+    EXPECT_TRUE(Same(frame, dialog)) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");
+}
+
+// Maximized through the skinned caption button, the main window fills the work area the manager
+// leaves (its status bar stays on screen); the same button restores it, and a drag on the
+// caption moves it.
+TEST_F(FramesOnDesktop, MaximizeRestoreAndMoveThroughTheSkinnedFrame)
+{
+    const TDesktopRect normal = Main();
+    desktop->Click(normal.X + normal.Width - 33, normal.Y + 12);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
+    ASSERT_TRUE(Painted());
+    const TDesktopRect work = desktop->WorkArea();
+    const TDesktopRect m = Main();
+    Shot("maximized");
+    // The frame's outer border may lie past the edges, as on other desktops; no more.
+    const int border = 4;
+    EXPECT_GE(m.Y, work.Y - border) << Text(m) << " in " << Text(work);
+    EXPECT_LE(m.Y + m.Height, work.Y + work.Height + border) << Text(m) << " in " << Text(work);
+    EXPECT_GE(m.Width, work.Width);
+    TDesktopRect frame;
+    ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
+    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m);
+
+    desktop->Click(m.X + m.Width - 33, m.Y + border + 8);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
+
+    desktop->Drag(normal.X + 300, normal.Y + 12, normal.X + 250, normal.Y + 52);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopRect moved = Main();
+        return moved.X == normal.X - 50 && moved.Y == normal.Y + 40;
+    })) << Text(Main()) << Shot("moved");
+}
