@@ -7,6 +7,9 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/Messages.h"
 
+// Last: the X11 headers define macros (None, KeyPress) that clash with the project's names.
+#include <X11/Xlib.h>
+
 namespace {
 uint16_t VirtualKey(SDL_Keycode key)
 {
@@ -92,6 +95,19 @@ SDL_SystemCursor SystemCursor(TCursorShape shape)
     default: return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
+// SDL asks the window manager for no decoration through _MOTIF_WM_HINTS only when that atom
+// exists already, which on a display no manager has run on yet it does not; a manager started
+// later would then put its own title bar over the program's frame. Atoms outlive the connection.
+void EnsureDecorationHint()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "x11") != 0)
+        return;
+    if (Display* display = XOpenDisplay(nullptr)) {
+        XInternAtom(display, "_MOTIF_WM_HINTS", False);
+        XCloseDisplay(display);
+    }
+}
 } // namespace
 
 TSdlBackend::TSdlBackend()
@@ -105,6 +121,7 @@ TSdlBackend::TSdlBackend()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EInvalidOperation(std::string("Cannot open the display: ") + SDL_GetError());
+    EnsureDecorationHint();
     SDL_StartTextInput();
 }
 

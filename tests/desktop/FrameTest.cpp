@@ -29,6 +29,19 @@ TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
     EXPECT_TRUE(Same(frame, dialog)) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");
 }
 
+// A manager that comes up after the program (a session starting both at once) still finds the
+// program's windows asking for no decoration.
+TEST_F(FramesOnDesktop, AWindowManagerStartedLaterAddsNoTitleBar)
+{
+    if (!desktop->HasWindowManager()) {
+        ASSERT_TRUE(desktop->StartWindowManager()) << desktop->Error();
+    }
+    int extents[4] = {-1, -1, -1, -1};
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FrameExtents(MainTitle, extents); }));
+    EXPECT_EQ(extents[2], 0) << "the manager's title bar is " << extents[2] << " high " << Shot("late");
+    EXPECT_EQ(extents[0] + extents[1] + extents[3], 0) << Shot("late");
+}
+
 // Maximized through the skinned caption button, the main window fills the work area the manager
 // leaves (its status bar stays on screen); the same button restores it, and a drag on the
 // caption moves it.

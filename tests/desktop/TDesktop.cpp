@@ -145,8 +145,12 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
         error_ = "no XTest on " + impl_->Server.Display();
         return;
     }
-    if (!windowManager)
-        return;
+    if (windowManager)
+        StartWindowManager();
+}
+
+bool TDesktop::StartWindowManager()
+{
     std::vector<std::string> storage;
     std::vector<char*> env = EnvironmentWith("DISPLAY=" + impl_->Server.Display(), storage);
     // The stock configuration with a bottom margin, as a panel leaves: the work area is then
@@ -176,7 +180,7 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
     }
     if (pid < 0) {
         error_ = "openbox could not be started";
-        return;
+        return false;
     }
     wmPid_ = pid;
     ::Display* d = impl_->Connection;
@@ -195,6 +199,7 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
     });
     if (!up)
         error_ = waitpid(pid, nullptr, WNOHANG) == pid ? "openbox is not installed" : "openbox did not start";
+    return up;
 }
 
 TDesktop::~TDesktop()
@@ -324,6 +329,31 @@ bool TDesktop::FrameOf(const std::string& title, TDesktopRect& frame) const
         w = p;
     frame = RectOf(d, w);
     return true;
+}
+
+bool TDesktop::FrameExtents(const std::string& title, int extents[4]) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    if (found.empty())
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool known = false;
+    if (XGetWindowProperty(d, found.front(), XInternAtom(d, "_NET_FRAME_EXTENTS", False), 0, 4, False, XA_CARDINAL,
+                           &type, &format, &items, &after, &data) == Success &&
+        items == 4 && format == 32) {
+        const auto* v = reinterpret_cast<const long*>(data);
+        for (int i = 0; i < 4; ++i)
+            extents[i] = static_cast<int>(v[i]);
+        known = true;
+    }
+    if (data)
+        XFree(data);
+    return known;
 }
 
 std::string TDesktop::FocusTitle() const

@@ -41,6 +41,8 @@ public:
     TDesktop& operator=(const TDesktop&) = delete;
 
     const std::string& Error() const { return error_; }
+    // Starts openbox now, as when the manager comes up after the program; false when it cannot.
+    bool StartWindowManager();
     const std::string& Display() const;
     bool HasWindowManager() const { return wmPid_ > 0; }
     // The manager keeps this much of the screen's bottom, as a panel would.
@@ -61,6 +63,9 @@ public:
     // The window manager's frame around a program window: the rectangle of its outermost
     // ancestor below the root (the window itself without a manager).
     bool FrameOf(const std::string& title, TDesktopRect& frame) const;
+    // The manager's decoration around a window as it tells it (_NET_FRAME_EXTENTS: left, right,
+    // top, bottom); false until a manager has taken the window on.
+    bool FrameExtents(const std::string& title, int extents[4]) const;
     // Title of the window that holds the X input focus (or one of its ancestors), "" when none.
     std::string FocusTitle() const;
     // The manager's work area, or the whole screen without one.
