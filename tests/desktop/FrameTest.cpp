@@ -72,3 +72,23 @@ TEST_F(FramesOnDesktop, MaximizeRestoreAndMoveThroughTheSkinnedFrame)
         return moved.X == normal.X - 50 && moved.Y == normal.Y + 40;
     })) << Text(Main()) << Shot("moved");
 }
+
+// The caption's minimize button iconifies the main window under a manager, and the taskbar's
+// request brings it back drawn; without a manager there is nowhere to go, so it stays usable.
+TEST_F(FramesOnDesktop, MinimizeThroughTheSkinnedFrame)
+{
+    const TDesktopRect normal = Main();
+    desktop->Click(normal.X + normal.Width - 49, normal.Y + 12);
+    if (desktop->HasWindowManager()) {
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("minimized");
+        desktop->Activate(MainTitle);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->Windows(MainTitle).empty(); })) << Shot("back");
+        EXPECT_TRUE(Painted()) << Shot("back");
+    } else {
+        EXPECT_TRUE(Painted()) << Shot("minimized");
+    }
+    // Usable: the maximize button still works.
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + m.Width - 33, m.Y + 12);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
+}

@@ -356,6 +356,40 @@ bool TDesktop::FrameExtents(const std::string& title, int extents[4]) const
     return known;
 }
 
+void TDesktop::Activate(const std::string& title)
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    // Iconified windows are not viewable: look for the name among all windows.
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    std::vector<::Window> pending{DefaultRootWindow(d)};
+    while (!pending.empty() && found.empty()) {
+        const ::Window w = pending.back();
+        pending.pop_back();
+        if (WindowName(d, w).find(title) != std::string::npos && w != DefaultRootWindow(d)) {
+            found.push_back(w);
+            break;
+        }
+        if (XQueryTree(d, w, &root, &parent, &children, &count)) {
+            pending.insert(pending.end(), children, children + count);
+            if (children)
+                XFree(children);
+        }
+    }
+    if (found.empty())
+        return;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = found.front();
+    e.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2; // from a pager or taskbar
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+}
+
 std::string TDesktop::FocusTitle() const
 {
     ::Display* d = impl_->Connection;

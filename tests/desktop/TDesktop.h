@@ -66,6 +66,8 @@ public:
     // The manager's decoration around a window as it tells it (_NET_FRAME_EXTENTS: left, right,
     // top, bottom); false until a manager has taken the window on.
     bool FrameExtents(const std::string& title, int extents[4]) const;
+    // Asks the manager to bring the window back and activate it, as a taskbar button does.
+    void Activate(const std::string& title);
     // Title of the window that holds the X input focus (or one of its ancestors), "" when none.
     std::string FocusTitle() const;
     // The manager's work area, or the whole screen without one.
