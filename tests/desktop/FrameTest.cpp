@@ -23,7 +23,7 @@ TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
     const TDesktopRect m = Main();
     EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m) << " " << Shot("frame");
 
-    ChooseMenu(23, 0);
+    ChooseMenu(SmallUser, 0);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); })) << Shot("login");
     ASSERT_TRUE(desktop->FrameOf("Choose filename", frame));
     EXPECT_TRUE(Same(frame, dialog)) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");

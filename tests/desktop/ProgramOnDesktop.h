@@ -25,7 +25,7 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
         program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
-        ASSERT_TRUE(program->Start(desktop->Display()));
+        ASSERT_TRUE(program->Start(desktop->Display(), Environment()));
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
                                         std::chrono::seconds(30)))
             << program->Output();
@@ -43,6 +43,9 @@ protected:
         const std::string report = program->SanitizerReport();
         EXPECT_EQ(report, "");
     }
+
+    // Variables a case sets for the program, called once its folder exists.
+    virtual std::vector<std::string> Environment() { return {}; }
 
     std::string Shot(const std::string& what) { return desktop->Shot(name + "-" + what); }
 
@@ -64,7 +67,7 @@ protected:
     // User > LogIn, then Enter on the login dialog: the default file name is the fresh database.
     void LogInByKeys()
     {
-        ChooseMenu(23, 0);
+        ChooseMenu(SmallUser, 0);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); }))
             << Shot("login");
         // Off every window: the keys reach the dialog only when it holds the keyboard.
@@ -95,7 +98,8 @@ protected:
     }
 
     static constexpr int BarRow = 69;
-    // The full bar's items, from the main window's left edge.
+    // The bar's items, from the main window's left edge: before login, then the full bar.
+    static constexpr int SmallUser = 23, SmallHelp = 48;
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
     // The cash window's search row: its check box, keyword edit and "Find" button.
     static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400, FindButton = 715;

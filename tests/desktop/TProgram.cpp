@@ -33,10 +33,11 @@ TProgram::~TProgram()
     Stop();
 }
 
-bool TProgram::Start(const std::string& display)
+bool TProgram::Start(const std::string& display, const std::vector<std::string>& environment)
 {
-    const std::vector<std::string> set = {"DISPLAY=" + display, "XDG_CONFIG_HOME=" + folder_ + "/config",
-                                          "SDL_VIDEODRIVER=x11", "HOME=" + folder_};
+    std::vector<std::string> set = {"DISPLAY=" + display, "XDG_CONFIG_HOME=" + folder_ + "/config",
+                                    "SDL_VIDEODRIVER=x11", "HOME=" + folder_};
+    set.insert(set.end(), environment.begin(), environment.end());
     std::vector<std::string> storage;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;

@@ -2,6 +2,7 @@
 // The built program as a child process on a desktop: a fresh database and config folder of its
 // own, its output kept for sanitizer reports, the database read back with sqlite.
 #include <string>
+#include <vector>
 
 class TProgram {
 public:
@@ -11,7 +12,8 @@ public:
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
 
-    bool Start(const std::string& display);
+    // 'environment' adds or replaces variables ("NAME=value") for this run.
+    bool Start(const std::string& display, const std::vector<std::string>& environment = {});
     void Stop();
     bool Running();
 
