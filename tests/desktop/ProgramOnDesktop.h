@@ -13,7 +13,8 @@
 
 class ProgramOnDesktop : public ::testing::Test {
 protected:
-    static constexpr const char* MainTitle = "Bukura - Free Accounting System";
+    // The main window's whole title: a message box's title is its first part.
+    static constexpr const char* MainTitle = "Bukura - Free Accounting System - ";
 
     void SetUp() override
     {
@@ -25,6 +26,7 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
         program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
+        PrepareBooks();
         ASSERT_TRUE(program->Start(desktop->Display(), Environment()));
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
                                         std::chrono::seconds(30)))
@@ -44,6 +46,8 @@ protected:
         EXPECT_EQ(report, "");
     }
 
+    // What a case adds to the fresh database before the program starts.
+    virtual void PrepareBooks() {}
     // Variables a case sets for the program, called once its folder exists.
     virtual std::vector<std::string> Environment() { return {}; }
 

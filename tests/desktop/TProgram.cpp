@@ -95,6 +95,15 @@ void TProgram::Stop()
     pid_ = 0;
 }
 
+bool TProgram::Execute(const std::string& sql) const
+{
+    sqlite3* db = nullptr;
+    bool done = sqlite3_open_v2(DatabasePath().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+                sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return done;
+}
+
 long long TProgram::Number(const std::string& sql) const
 {
     sqlite3* db = nullptr;

@@ -19,6 +19,8 @@ public:
 
     const std::string& Folder() const { return folder_; }
     std::string DatabasePath() const { return folder_ + "/accounting.db"; }
+    // Runs statements on the database before the program starts; false when one fails.
+    bool Execute(const std::string& sql) const;
     // The first column of the first row, or -1 when the query fails.
     long long Number(const std::string& sql) const;
     // What the program wrote on stdout and stderr.
