@@ -47,3 +47,26 @@ TEST_F(FocusOnDesktop, AClickedEditTakesTheTypedText)
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, keyword) > 40; }))
         << Shot("typed");
 }
+
+// A drop-down list is a window of its own that never takes the keyboard: once a month is chosen
+// in it, the arrow keys go on changing the month in the box.
+TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
+{
+    LogInByKeys();
+    OpenCashWindow();
+    const TDesktopRect m = Main();
+    const TDesktopRect month{m.X + MonthBox, m.Y + MonthRow - 8, 100, 16};
+    const TDesktopImage before = desktop->Grab();
+    desktop->Click(m.X + MonthArrow, m.Y + MonthRow);
+    Shot("dropped");
+    // The list opens below the box; its first row is the first month.
+    desktop->Click(m.X + MonthBox + 20, m.Y + MonthRow + 20);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, month) > 40; }))
+        << Shot("chosen");
+    EXPECT_TRUE(desktop->FocusTitle().starts_with(MainTitle)) << desktop->FocusTitle();
+    desktop->MoveMouse(2, 2);
+    const TDesktopImage chosen = desktop->Grab();
+    desktop->Key("Down");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(chosen, month) > 40; }))
+        << Shot("next");
+}

@@ -107,6 +107,8 @@ protected:
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
     // The cash window's search row: its check box, keyword edit and "Find" button.
     static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400, FindButton = 715;
+    // Its month box and the box's arrow button.
+    static constexpr int MonthRow = 159, MonthBox = 378, MonthArrow = 486;
 
     std::unique_ptr<TDesktop> desktop;
     std::unique_ptr<TProgram> program;
