@@ -415,7 +415,8 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
         altAlone_ = event.Key == VK_MENU;
         if (!repeat)
             keyForms_[event.Key] = form;
-        lastKeyForm_ = form;
+        // A repeat's characters belong where the key went down, as its repeats do.
+        lastKeyForm_ = keyForms_[event.Key].Get();
         keyTextPending_ = true;
     } else {
         keyTextPending_ = false;

@@ -8,6 +8,7 @@
 #include "platform/ui/Messages.h"
 
 // Last: the X11 headers define macros (None, KeyPress) that clash with the project's names.
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -210,7 +211,20 @@ void TSdlBackend::TakeKeyboard(SDL_Window* window)
     // Raising only asks a window manager for the focus; without one nobody answers, and a
     // closed dialog would leave the keyboard to no window at all.
     SDL_RaiseWindow(window);
-    SDL_SetWindowInputFocus(window);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    Display* display = info.info.x11.display;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, info.info.x11.window, &attributes) || attributes.map_state != IsViewable)
+        return;
+    // The window may still go before the server sees the request: that error is no reason to end.
+    XSync(display, False);
+    auto* previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
+    XSync(display, False);
+    XSetErrorHandler(previous);
 }
 
 void TSdlBackend::SetTopMost(TNativeWindow window, bool topMost)

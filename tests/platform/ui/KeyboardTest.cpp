@@ -265,8 +265,13 @@ TEST_F(KeyModel, TheRestOfAKeyThatClosedAWindowReachesNoOtherWindow)
     repeat.Kind = TBackendEventKind::KeyDown;
     repeat.Key = 'Q';
     repeat.Repeat = true;
-    s.Screen().Push(repeat);
-    s.Screen().Push(repeat);
+    TBackendEvent character;
+    character.Kind = TBackendEventKind::Text;
+    character.Text = "q";
+    for (int i = 0; i < 2; ++i) {
+        s.Screen().Push(repeat);
+        s.Screen().Push(character);
+    }
     s.Screen().KeyUp('Q');
     s.ProcessUntilIdle();
     EXPECT_FALSE(box->Visible());
