@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "platform/core/Exceptions.h"
@@ -96,10 +97,22 @@ SDL_SystemCursor SystemCursor(TCursorShape shape)
     default: return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
+// Requests that meet a window just destroyed fail, as SDL's wake-up message to a popup that
+// closed meanwhile does (it goes over a connection of its own, so it can arrive after the
+// window's end); Xlib's default answer ends the program, losing what the user has not saved.
+int ReportXError(Display* display, XErrorEvent* error)
+{
+    char text[128] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error ignored: %s (request %d)\n", text, error->request_code);
+    return 0;
+}
+
 // SDL asks the window manager for no decoration through _MOTIF_WM_HINTS only when that atom
 // exists already, which on a display no manager has run on yet it does not; a manager started
 // later would then put its own title bar over the program's frame. Atoms outlive the connection.
-void EnsureDecorationHint()
+// X errors are reported from here on instead of ending the program.
+void PrepareX11()
 {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "x11") != 0)
@@ -108,6 +121,7 @@ void EnsureDecorationHint()
         XInternAtom(display, "_MOTIF_WM_HINTS", False);
         XCloseDisplay(display);
     }
+    XSetErrorHandler(ReportXError);
 }
 } // namespace
 
@@ -122,7 +136,7 @@ TSdlBackend::TSdlBackend()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EInvalidOperation(std::string("Cannot open the display: ") + SDL_GetError());
-    EnsureDecorationHint();
+    PrepareX11();
     SDL_StartTextInput();
 }
 
@@ -219,12 +233,8 @@ void TSdlBackend::TakeKeyboard(SDL_Window* window)
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, info.info.x11.window, &attributes) || attributes.map_state != IsViewable)
         return;
-    // The window may still go before the server sees the request: that error is no reason to end.
-    XSync(display, False);
-    auto* previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
-    XSync(display, False);
-    XSetErrorHandler(previous);
+    XFlush(display);
 }
 
 void TSdlBackend::SetTopMost(TNativeWindow window, bool topMost)

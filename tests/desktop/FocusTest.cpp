@@ -58,9 +58,10 @@ TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
     const TDesktopRect month{m.X + MonthBox, m.Y + MonthRow - 8, 100, 16};
     const TDesktopImage before = desktop->Grab();
     desktop->Click(m.X + MonthArrow, m.Y + MonthRow);
-    Shot("dropped");
-    // The list opens below the box; its first row is the first month.
-    desktop->Click(m.X + MonthBox + 20, m.Y + MonthRow + 20);
+    // The list opens below the box.
+    const TDesktopRect firstRow{m.X + MonthBox + 4, m.Y + MonthRow + 14, 60, 12};
+    ASSERT_TRUE(Changes(before, firstRow)) << Shot("dropped");
+    desktop->Click(firstRow.CentreX(), firstRow.CentreY());
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, month) > 40; }))
         << Shot("chosen");
     EXPECT_TRUE(desktop->FocusTitle().starts_with(MainTitle)) << desktop->FocusTitle();

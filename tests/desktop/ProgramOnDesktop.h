@@ -61,11 +61,22 @@ protected:
     }
 
     // The menu bar's items lie one row below the banner; the dropdown rows follow 20 pixels apart.
+    // The row is clicked once the dropdown is drawn: a click before its window is up would land
+    // on the window beneath.
     void ChooseMenu(int barX, int row)
     {
         const TDesktopRect m = Main();
+        const int rowY = m.Y + BarRow + 22 + 20 * row;
+        const TDesktopImage before = desktop->Grab();
         desktop->Click(m.X + barX, m.Y + BarRow);
-        desktop->Click(m.X + barX + 40, m.Y + BarRow + 22 + 20 * row);
+        ASSERT_TRUE(Changes(before, {m.X + barX + 10, rowY - 7, 60, 14})) << Shot("menu");
+        desktop->Click(m.X + barX + 40, rowY);
+    }
+
+    // Waits until the screen inside the rectangle differs from an earlier image.
+    bool Changes(const TDesktopImage& before, const TDesktopRect& r)
+    {
+        return TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, r) > 20; });
     }
 
     // User > LogIn, then Enter on the login dialog: the default file name is the fresh database.
