@@ -50,7 +50,7 @@ TEST_F(FramesOnDesktop, MaximizeRestoreAndMoveThroughTheSkinnedFrame)
     const TDesktopRect normal = Main();
     desktop->Click(normal.X + normal.Width - 33, normal.Y + 12);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
-    ASSERT_TRUE(Painted());
+    ASSERT_TRUE(CaptionDrawnActive());
     const TDesktopRect work = desktop->WorkArea();
     const TDesktopRect m = Main();
     Shot("maximized");
@@ -83,9 +83,9 @@ TEST_F(FramesOnDesktop, MinimizeThroughTheSkinnedFrame)
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("minimized");
         desktop->Activate(MainTitle);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->Windows(MainTitle).empty(); })) << Shot("back");
-        EXPECT_TRUE(Painted()) << Shot("back");
+        EXPECT_TRUE(CaptionDrawnActive()) << Shot("back");
     } else {
-        EXPECT_TRUE(Painted()) << Shot("minimized");
+        EXPECT_TRUE(CaptionDrawnActive()) << Shot("minimized");
     }
     // Usable: the maximize button still works.
     const TDesktopRect m = Main();

@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <thread>
 
 #include "tests/desktop/ProgramOnDesktop.h"
 
@@ -8,7 +7,8 @@ namespace fs = std::filesystem;
 using KeysOnDesktop = ProgramOnDesktop;
 
 // The Enter that closes the "finished" box must not also press the dialog's focused OK button,
-// which would run the backup again and show the box again, endlessly.
+// which would run the backup again and show the box again, endlessly; nor may the Enter that
+// closes the save dialog press the browse button that opened it.
 TEST_F(KeysOnDesktop, EnterOnTheBackupFinishedBoxRunsTheBackupOnce)
 {
     LogInByKeys();

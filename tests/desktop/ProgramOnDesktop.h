@@ -31,8 +31,7 @@ protected:
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
                                         std::chrono::seconds(30)))
             << program->Output();
-        // The first paint of the caption: its left end shows the active caption's dark blue.
-        ASSERT_TRUE(Painted()) << Shot("start");
+        ASSERT_TRUE(CaptionDrawnActive()) << Shot("start");
     }
 
     void TearDown() override
@@ -104,7 +103,8 @@ protected:
         })) << Shot("cash");
     }
 
-    bool Painted()
+    // Waits for the main window's caption drawn active: its left end shows the active dark blue.
+    bool CaptionDrawnActive()
     {
         return TDesktop::WaitUntil([&] {
             const TDesktopRect m = Main();
@@ -116,8 +116,8 @@ protected:
     // The bar's items, from the main window's left edge: before login, then the full bar.
     static constexpr int SmallUser = 23, SmallHelp = 48;
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
-    // The cash window's search row: its check box, keyword edit and "Find" button.
-    static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400, FindButton = 715;
+    // The cash window's search row: its check box and keyword edit.
+    static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400;
     // Its month box and the box's arrow button.
     static constexpr int MonthRow = 159, MonthBox = 378, MonthArrow = 486;
 
