@@ -43,9 +43,9 @@ TEST_F(FramesOnDesktop, AWindowManagerStartedLaterAddsNoTitleBar)
 }
 
 // Maximized through the skinned caption button, the main window fills the work area the manager
-// leaves (its status bar stays on screen); the same button restores it, and a drag on the
-// caption moves it.
-TEST_F(FramesOnDesktop, MaximizeRestoreAndMoveThroughTheSkinnedFrame)
+// leaves (its status bar stays on screen); the same button restores it, a drag on the caption
+// moves it and one on the frame's corner sizes it.
+TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
 {
     const TDesktopRect normal = Main();
     desktop->Click(normal.X + normal.Width - 33, normal.Y + 12);
@@ -67,10 +67,19 @@ TEST_F(FramesOnDesktop, MaximizeRestoreAndMoveThroughTheSkinnedFrame)
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
 
     desktop->Drag(normal.X + 300, normal.Y + 12, normal.X + 250, normal.Y + 52);
-    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
         const TDesktopRect moved = Main();
         return moved.X == normal.X - 50 && moved.Y == normal.Y + 40;
     })) << Text(Main()) << Shot("moved");
+
+    // The bottom right corner of the frame sizes the window.
+    const TDesktopRect moved = Main();
+    desktop->Drag(moved.X + moved.Width - 2, moved.Y + moved.Height - 2, moved.X + moved.Width + 28,
+                  moved.Y + moved.Height + 18);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopRect sized = Main();
+        return sized.X == moved.X && sized.Width == moved.Width + 30 && sized.Height == moved.Height + 20;
+    })) << Text(Main()) << Shot("sized");
 }
 
 // The caption's minimize button iconifies the main window under a manager, and the taskbar's
