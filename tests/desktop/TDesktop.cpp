@@ -34,7 +34,7 @@ std::string WindowName(::Display* display, ::Window window)
     return result;
 }
 
-// Children of the root first, so that a manager's frames are walked into.
+// Every viewable window below 'window' with the title, depth first: inside a manager's frames too.
 void CollectNamed(::Display* display, ::Window window, const std::string& title, std::vector<::Window>& out)
 {
     ::Window root = 0, parent = 0, *children = nullptr;
@@ -229,8 +229,12 @@ void TDesktop::Key(const std::string& name)
     std::vector<KeyCode> codes;
     for (size_t i = 0; i < parts.size(); ++i) {
         std::string keysym = parts[i];
-        if (i + 1 < parts.size())
-            keysym = keysym == "ctrl" ? "Control_L" : keysym == "alt" ? "Alt_L" : "Shift_L";
+        if (keysym == "ctrl")
+            keysym = "Control_L";
+        else if (keysym == "alt")
+            keysym = "Alt_L";
+        else if (keysym == "shift")
+            keysym = "Shift_L";
         codes.push_back(XKeysymToKeycode(d, XStringToKeysym(keysym.c_str())));
     }
     for (KeyCode code : codes) {
