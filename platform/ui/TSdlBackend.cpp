@@ -207,9 +207,35 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
         return;
     }
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
+    if (it->second.Popup) {
+        ShowPopup(it->second.Handle);
+        return;
+    }
     SDL_ShowWindow(it->second.Handle);
-    if (activate && !it->second.Popup)
+    if (activate)
         TakeKeyboard(it->second.Handle);
+}
+
+void TSdlBackend::ShowPopup(SDL_Window* popup)
+{
+    // Without a window manager SDL gives every window it shows the X focus; a menu or a list
+    // taking it would leave the keyboard to no window once it closes. The focus goes back.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+        SDL_ShowWindow(popup);
+        return;
+    }
+    Display* display = info.info.x11.display;
+    ::Window before = 0, after = 0;
+    int revertBefore = 0, revertAfter = 0;
+    XGetInputFocus(display, &before, &revertBefore);
+    SDL_ShowWindow(popup);
+    XGetInputFocus(display, &after, &revertAfter);
+    if (after == info.info.x11.window && after != before) {
+        XSetInputFocus(display, before, revertBefore, CurrentTime);
+        XFlush(display);
+    }
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)

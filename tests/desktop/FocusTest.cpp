@@ -71,3 +71,29 @@ TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(chosen, month) > 40; }))
         << Shot("next");
 }
+
+// A menu's dropdown is a window of its own that never takes the keyboard: while it is open and
+// after Escape closed the menu, the keys reach the edit that had them.
+TEST_F(FocusOnDesktop, AClosedMenuLeavesTheKeysWithTheFocusedEdit)
+{
+    LogInByKeys();
+    OpenCashWindow();
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + SearchBox, m.Y + SearchRow);
+    desktop->Click(m.X + KeywordEdit + 10, m.Y + SearchRow);
+    const TDesktopImage closed = desktop->Grab();
+    const TDesktopRect dropdown{m.X + Report + 10, m.Y + BarRow + 15, 60, 14};
+    desktop->Click(m.X + Report, m.Y + BarRow);
+    ASSERT_TRUE(Changes(closed, dropdown)) << Shot("open");
+    EXPECT_TRUE(desktop->FocusTitle().starts_with(MainTitle)) << "focus on '" << desktop->FocusTitle() << "'";
+    // The first Escape closes the dropdown, the second leaves the menu bar.
+    desktop->Key("Escape");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(closed, dropdown) == 0; }))
+        << Shot("closed");
+    desktop->Key("Escape");
+    desktop->MoveMouse(2, 2);
+    desktop->Key("Return");
+    TDesktopRect box;
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Error", box); }, std::chrono::seconds(5)))
+        << Shot("box");
+}
