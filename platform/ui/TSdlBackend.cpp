@@ -97,6 +97,7 @@ SDL_SystemCursor SystemCursor(TCursorShape shape)
     default: return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
+
 // Requests that meet a window just destroyed fail, as SDL's wake-up message to a popup that
 // closed meanwhile does (it goes over a connection of its own, so it can arrive after the
 // window's end); Xlib's default answer ends the program, losing what the user has not saved.
