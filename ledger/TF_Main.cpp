@@ -453,5 +453,6 @@ void TF_Main::ShowGuide()
         MessageDlg("File panduan tidak ditemukan:\r\n" + GuidePath, TMsgDlgType::mtError, mbOK);
         return;
     }
-    OpenWithDesktop(GuidePath, SW_SHOWNORMAL);
+    if (!OpenWithDesktop(GuidePath, SW_SHOWNORMAL))
+        MessageDlg("File panduan tidak dapat dibuka:\r\n" + GuidePath, TMsgDlgType::mtError, mbOK);
 }

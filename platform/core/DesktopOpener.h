@@ -15,8 +15,8 @@ public:
     virtual bool Open(const std::string& target, int showCommand) = 0;
 };
 
-// Starts a program (xdg-open) without a shell, the target as its one argument; the child is
-// reaped in the background.
+// Starts a program (xdg-open) without a shell, the target as its one argument. A program that
+// ends within a moment answers by its exit status; one still running is reaped in the background.
 class XdgOpener : public DesktopOpener {
 public:
     explicit XdgOpener(std::string program = "xdg-open") : program_(std::move(program)) {}

@@ -59,6 +59,7 @@ struct TBackendEvent {
     int Clicks = 1;
     int WheelDelta = 0; // in notches of 120, positive away from the user
     uint16_t Key = 0;   // virtual-key code
+    bool Repeat = false; // a key-down of a key held down
     uint32_t Modifiers = 0;
     std::string Text; // characters committed for a key, or a dropped path
     std::vector<std::string> Files;

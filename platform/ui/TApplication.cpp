@@ -578,8 +578,8 @@ void TApplication::ActivateForm(TCustomForm* form)
         return;
     if (TCustomForm* frame = form->MDIParent()) {
         frame->MDIClient()->ActivateChild(form);
-        if (ActiveTopForm() != frame)
-            ActivateForm(frame);
+        // Also when the frame is active already: a click on a child brings the keyboard back.
+        ActivateForm(frame);
         return;
     }
     TCustomForm* prev = ActiveTopForm();

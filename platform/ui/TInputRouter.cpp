@@ -405,20 +405,29 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     TWinControl* target = app_.FocusedWindow();
     if (!target)
         target = app_.ActiveTopForm();
-    const TWeakRef<TComponent> window(target ? target->TopLevel() : nullptr);
-    bool pressedElsewhere = false;
+    // A key-down that closed a window leaves its release (and repeats) to no one: the window
+    // that became active never sees half a key, as an Enter that clicks its focused button.
+    TCustomForm* form = GetParentForm(target);
+    const bool repeat = event.Repeat && keysDown_.count(event.Key) != 0;
+    const bool foreign = (!down || repeat) && keyForms_.count(event.Key) && keyForms_[event.Key].Get() != form;
     if (down) {
-        keysDown_[event.Key] = window;
+        keysDown_.insert(event.Key);
         altAlone_ = event.Key == VK_MENU;
-    } else if (auto it = keysDown_.find(event.Key); it != keysDown_.end()) {
-        pressedElsewhere = it->second.Id() != window.Id();
-        keysDown_.erase(it);
+        if (!repeat)
+            keyForms_[event.Key] = form;
+        // A repeat's characters belong where the key went down, as its repeats do.
+        lastKeyForm_ = keyForms_[event.Key].Get();
+        keyTextPending_ = true;
+    } else {
+        keyTextPending_ = false;
+        keysDown_.erase(event.Key);
+        keyForms_.erase(event.Key);
+    }
+    if (foreign) {
+        altAlone_ = false;
+        return;
     }
     if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
-        return;
-    // A key pressed in another window (a dialog that closed on it) is not released here: the
-    // release would press the button that opened the dialog once more.
-    if (pressedElsewhere)
         return;
     const bool alt = (event.Modifiers & kmAlt) || event.Key == VK_MENU;
     const bool ctrl = KeyState(VK_CONTROL) < 0;
@@ -444,6 +453,8 @@ void TInputRouter::RouteText(const TBackendEvent& event)
         return;
     TWinControl* target = app_.FocusedWindow();
     if (!target || !target->HandleAllocated() || !target->EnabledInTree() || !app_.AcceptsInput(target->TopLevel()))
+        return;
+    if (keyTextPending_ && lastKeyForm_.Get() != GetParentForm(target))
         return;
     for (char32_t cp : DecodeUtf8(event.Text))
         if (cp >= 32)

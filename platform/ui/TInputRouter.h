@@ -2,6 +2,7 @@
 // Turns backend events into window messages: the window under the mouse or holding the capture,
 // hover enter and leave, cursors, the key state, the focused window for keys, drag and drop.
 #include <map>
+#include <set>
 
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TRect.h"
@@ -58,8 +59,12 @@ private:
 
     TApplication& app_;
     TPoint cursor_;
-    // The keys held down, each with the top-level window that was sent its press.
-    std::map<uint16_t, TWeakRef<TComponent>> keysDown_;
+    std::set<uint16_t> keysDown_;
+    // The form each key went down in, and that of the last key-down (its characters follow it):
+    // a key's release, repeats and characters never reach another window.
+    std::map<uint16_t, TWeakRef<TComponent>> keyForms_;
+    TWeakRef<TComponent> lastKeyForm_;
+    bool keyTextPending_ = false; // a key is down whose characters may still come
     uint32_t buttons_ = 0; // MK_ bits
     TWeakRef<TComponent> capture_;
     TWeakRef<TComponent> hover_;

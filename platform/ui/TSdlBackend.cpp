@@ -2,10 +2,15 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/Messages.h"
+
+// Last: the X11 headers define macros (None, KeyPress) that clash with the project's names.
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 
 namespace {
 uint16_t VirtualKey(SDL_Keycode key)
@@ -92,6 +97,33 @@ SDL_SystemCursor SystemCursor(TCursorShape shape)
     default: return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
+
+// Requests that meet a window just destroyed fail, as SDL's wake-up message to a popup that
+// closed meanwhile does (it goes over a connection of its own, so it can arrive after the
+// window's end); Xlib's default answer ends the program, losing what the user has not saved.
+int ReportXError(Display* display, XErrorEvent* error)
+{
+    char text[128] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error ignored: %s (request %d)\n", text, error->request_code);
+    return 0;
+}
+
+// SDL asks the window manager for no decoration through _MOTIF_WM_HINTS only when that atom
+// exists already, which on a display no manager has run on yet it does not; a manager started
+// later would then put its own title bar over the program's frame. Atoms outlive the connection.
+// X errors are reported from here on instead of ending the program.
+void PrepareX11()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "x11") != 0)
+        return;
+    if (Display* display = XOpenDisplay(nullptr)) {
+        XInternAtom(display, "_MOTIF_WM_HINTS", False);
+        XCloseDisplay(display);
+    }
+    XSetErrorHandler(ReportXError);
+}
 } // namespace
 
 TSdlBackend::TSdlBackend()
@@ -105,6 +137,7 @@ TSdlBackend::TSdlBackend()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EInvalidOperation(std::string("Cannot open the display: ") + SDL_GetError());
+    PrepareX11();
     SDL_StartTextInput();
 }
 
@@ -175,9 +208,35 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
         return;
     }
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
+    if (it->second.Popup) {
+        ShowPopup(it->second.Handle);
+        return;
+    }
     SDL_ShowWindow(it->second.Handle);
-    if (activate && !it->second.Popup)
-        SDL_RaiseWindow(it->second.Handle);
+    if (activate)
+        TakeKeyboard(it->second.Handle);
+}
+
+void TSdlBackend::ShowPopup(SDL_Window* popup)
+{
+    // Without a window manager SDL gives every window it shows the X focus; a menu or a list
+    // taking it would leave the keyboard to no window once it closes. The focus goes back.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+        SDL_ShowWindow(popup);
+        return;
+    }
+    Display* display = info.info.x11.display;
+    ::Window before = 0, after = 0;
+    int revertBefore = 0, revertAfter = 0;
+    XGetInputFocus(display, &before, &revertBefore);
+    SDL_ShowWindow(popup);
+    XGetInputFocus(display, &after, &revertAfter);
+    if (after == info.info.x11.window && after != before) {
+        XSetInputFocus(display, before, revertBefore, CurrentTime);
+        XFlush(display);
+    }
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
@@ -185,7 +244,24 @@ void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
     auto it = windows_.find(window);
     if (it != windows_.end() && activate && !it->second.Popup &&
         (SDL_GetWindowFlags(it->second.Handle) & SDL_WINDOW_SHOWN))
-        SDL_RaiseWindow(it->second.Handle);
+        TakeKeyboard(it->second.Handle);
+}
+
+void TSdlBackend::TakeKeyboard(SDL_Window* window)
+{
+    // Raising only asks a window manager for the focus; without one nobody answers, and a
+    // closed dialog would leave the keyboard to no window at all.
+    SDL_RaiseWindow(window);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    Display* display = info.info.x11.display;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, info.info.x11.window, &attributes) || attributes.map_state != IsViewable)
+        return;
+    XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
+    XFlush(display);
 }
 
 void TSdlBackend::SetTopMost(TNativeWindow window, bool topMost)
@@ -276,6 +352,7 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
         event.Kind = e.type == SDL_KEYDOWN ? TBackendEventKind::KeyDown : TBackendEventKind::KeyUp;
         event.Window = e.key.windowID;
         event.Key = VirtualKey(e.key.keysym.sym);
+        event.Repeat = e.key.repeat != 0;
         event.Modifiers = Modifiers(e.key.keysym.mod);
         return event.Key != 0;
     case SDL_TEXTINPUT:

@@ -52,6 +52,10 @@ public:
     SDL_Window* SdlWindow(TNativeWindow window) const;
 
 private:
+    // Raises the window and gives it the X input focus.
+    static void TakeKeyboard(SDL_Window* window);
+    // Shows a popup, leaving the X input focus where it was.
+    static void ShowPopup(SDL_Window* popup);
     bool Translate(const SDL_Event& e, TBackendEvent& event) const;
 
     struct Window {

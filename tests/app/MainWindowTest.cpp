@@ -192,6 +192,21 @@ TEST_F(MainWindow, BothHelpEntriesOpenTheGuideOrSayItIsMissing)
     EXPECT_EQ(opener.requests[2].target, "https://www.orvanta.example");
 }
 
+TEST_F(MainWindow, AGuideTheDesktopCannotOpenIsNamedInAMessage)
+{
+    RecordingOpener opener;
+    opener.accept = false;
+    DesktopOpenerOverride use(opener);
+    main().GuidePath = TempDatabasePath("guide") + ".html";
+    std::ofstream(main().GuidePath) << "<html></html>";
+    boxes.Answer(mrOk);
+    Click(main().mn_Gude);
+    ASSERT_EQ(opener.requests.size(), 1u);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].Text, "File panduan tidak dapat dibuka:\r\n" + main().GuidePath);
+    std::filesystem::remove(main().GuidePath);
+}
+
 TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
 {
     // The dialog's own checks are in the login tests; here the main window stays logged off.

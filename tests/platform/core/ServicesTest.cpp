@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -11,6 +12,14 @@ TEST(DesktopOpener, SpawnsWithoutAShellAndAnswersWhetherItStarted)
     EXPECT_TRUE(XdgOpener("true").Open("guide.chm; rm -rf x", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("/nonexistent/opener").Open("guide.chm", SW_SHOWNORMAL));
     EXPECT_FALSE(XdgOpener("true").Open("", SW_SHOWNORMAL));
+}
+
+TEST(DesktopOpener, AnOpenerThatFailsAtOnceIsAFailureAndOneStillRunningIsNot)
+{
+    EXPECT_FALSE(XdgOpener("false").Open("guide.html", SW_SHOWNORMAL));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(XdgOpener("sleep").Open("3", SW_SHOWNORMAL));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(UxTheme, LoadCountPairsUpAcrossThreadsAndNeverLoads)

@@ -260,3 +260,42 @@ TEST_F(InputMethod, CompositionSitsAtTheControlAndCommittedTextArrivesAsCharacte
     StopTextInput();
     EXPECT_FALSE(s.Screen().TextInputActive());
 }
+
+// A key whose key-down closed a window keeps its character, repeats and release: the window that
+// becomes active sees none of them, and its next key is its own again.
+TEST_F(KeyModel, TheRestOfAKeyThatClosedAWindowReachesNoOtherWindow)
+{
+    auto* box = s.CreateForm<TForm>();
+    box->SetBounds(100, 100, 200, 100);
+    TEventLog boxLog;
+    auto* boxEdit = Place<TTestEdit>(box, "BoxEdit", 10, 10, &boxLog);
+    boxEdit->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+        if (key == 'Q')
+            box->Hide();
+    };
+    box->Show();
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(boxEdit->Focused());
+    f.log.clear();
+
+    s.Screen().KeyDown('Q', 0, "q");
+    TBackendEvent repeat;
+    repeat.Kind = TBackendEventKind::KeyDown;
+    repeat.Key = 'Q';
+    repeat.Repeat = true;
+    TBackendEvent character;
+    character.Kind = TBackendEventKind::Text;
+    character.Text = "q";
+    for (int i = 0; i < 2; ++i) {
+        s.Screen().Push(repeat);
+        s.Screen().Push(character);
+    }
+    s.Screen().KeyUp('Q');
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(box->Visible());
+    EXPECT_TRUE(f.edit1->Focused());
+    EXPECT_EQ(f.log, TEventLog{});
+
+    s.PressKey('A', 0, "a");
+    EXPECT_EQ(f.log, (TEventLog{"KeyDown 65", "WM_CHAR 97", "KeyPress 97", "KeyUp 65"}));
+}

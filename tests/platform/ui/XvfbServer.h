@@ -6,10 +6,12 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,40 +29,19 @@ public:
             error_ = "Xvfb is not installed";
             return;
         }
-        int fds[2];
-        if (pipe(fds) != 0) {
-            error_ = "no pipe for Xvfb";
-            return;
+        // Display numbers from a base upward, skipping those whose lock shows them taken, so that
+        // suites running side by side (and other users of the machine) never meet.
+        const char* base = getenv("BUKURA_TEST_DISPLAY");
+        const int first = base && *base ? atoi(base) : 20;
+        for (int number = first; number < first + 40 && display_.empty(); ++number) {
+            const std::string n = std::to_string(number);
+            if (access(("/tmp/.X" + n + "-lock").c_str(), F_OK) == 0 ||
+                access(("/tmp/.X11-unix/X" + n).c_str(), F_OK) == 0)
+                continue;
+            Start(n);
         }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        const std::string fd = std::to_string(fds[1]);
-        const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                              nullptr};
-        const int rc = posix_spawn(&pid_, "/usr/bin/Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        if (rc != 0) {
-            pid_ = 0;
-            close(fds[0]);
-            error_ = "Xvfb could not be started";
-            return;
-        }
-        // Xvfb writes its display number once it accepts connections.
-        std::string number;
-        pollfd p{fds[0], POLLIN, 0};
-        char c = 0;
-        while (poll(&p, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        if (number.empty()) {
+        if (display_.empty())
             error_ = "Xvfb did not start";
-            return;
-        }
-        display_ = ":" + number;
     }
     ~TXvfb()
     {
@@ -73,6 +54,48 @@ public:
     const std::string& Display() const { return display_; }
 
 private:
+    // Starts Xvfb on one display number; it writes the number once it accepts connections, and
+    // exits at once when another server holds the number.
+    void Start(const std::string& number)
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        const std::string fd = std::to_string(fds[1]);
+        const std::string display = ":" + number;
+        const char* argv[] = {"Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                              "-nolisten", "tcp", nullptr};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            // Ends with the test process, also when that one dies.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            close(fds[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            execve("/usr/bin/Xvfb", const_cast<char**>(argv), environ);
+            _exit(127);
+        }
+        close(fds[1]);
+        if (pid < 0) {
+            close(fds[0]);
+            return;
+        }
+        std::string written;
+        pollfd p{fds[0], POLLIN, 0};
+        char c = 0;
+        while (poll(&p, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
+            written += c;
+        close(fds[0]);
+        if (written != number) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+            return;
+        }
+        pid_ = pid;
+        display_ = display;
+    }
+
     pid_t pid_ = 0;
     std::string display_;
     std::string error_;

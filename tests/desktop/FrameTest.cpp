@@ -1,0 +1,103 @@
+#include "tests/desktop/ProgramOnDesktop.h"
+
+using FramesOnDesktop = ProgramOnDesktop;
+
+namespace {
+bool Same(const TDesktopRect& a, const TDesktopRect& b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
+}
+std::string Text(const TDesktopRect& r)
+{
+    return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
+           std::to_string(r.Y);
+}
+} // namespace
+
+// The program draws its own caption: a window manager adds no frame of its own around it, so the
+// topmost row on screen is the skinned caption.
+TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
+{
+    TDesktopRect frame;
+    ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
+    const TDesktopRect m = Main();
+    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m) << " " << Shot("frame");
+
+    ChooseMenu(SmallUser, 0);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); })) << Shot("login");
+    ASSERT_TRUE(desktop->FrameOf("Choose filename", frame));
+    EXPECT_TRUE(Same(frame, dialog)) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");
+}
+
+// A manager that comes up after the program (a session starting both at once) still finds the
+// program's windows asking for no decoration.
+TEST_F(FramesOnDesktop, AWindowManagerStartedLaterAddsNoTitleBar)
+{
+    if (!desktop->HasWindowManager()) {
+        ASSERT_TRUE(desktop->StartWindowManager()) << desktop->Error();
+    }
+    int extents[4] = {-1, -1, -1, -1};
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FrameExtents(MainTitle, extents); }));
+    EXPECT_EQ(extents[2], 0) << "the manager's title bar is " << extents[2] << " high " << Shot("late");
+    EXPECT_EQ(extents[0] + extents[1] + extents[3], 0) << Shot("late");
+}
+
+// Maximized through the skinned caption button, the main window fills the work area the manager
+// leaves (its status bar stays on screen); the same button restores it, a drag on the caption
+// moves it and one on the frame's corner sizes it.
+TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
+{
+    const TDesktopRect normal = Main();
+    desktop->Click(normal.X + normal.Width - 33, normal.Y + 12);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
+    ASSERT_TRUE(CaptionDrawnActive());
+    const TDesktopRect work = desktop->WorkArea();
+    const TDesktopRect m = Main();
+    Shot("maximized");
+    // The frame's outer border may lie past the edges, as on other desktops; no more.
+    const int border = 4;
+    EXPECT_GE(m.Y, work.Y - border) << Text(m) << " in " << Text(work);
+    EXPECT_LE(m.Y + m.Height, work.Y + work.Height + border) << Text(m) << " in " << Text(work);
+    EXPECT_GE(m.Width, work.Width);
+    TDesktopRect frame;
+    ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
+    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m);
+
+    desktop->Click(m.X + m.Width - 33, m.Y + border + 8);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
+
+    desktop->Drag(normal.X + 300, normal.Y + 12, normal.X + 250, normal.Y + 52);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopRect moved = Main();
+        return moved.X == normal.X - 50 && moved.Y == normal.Y + 40;
+    })) << Text(Main()) << Shot("moved");
+
+    // The bottom right corner of the frame sizes the window.
+    const TDesktopRect moved = Main();
+    desktop->Drag(moved.X + moved.Width - 2, moved.Y + moved.Height - 2, moved.X + moved.Width + 28,
+                  moved.Y + moved.Height + 18);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopRect sized = Main();
+        return sized.X == moved.X && sized.Width == moved.Width + 30 && sized.Height == moved.Height + 20;
+    })) << Text(Main()) << Shot("sized");
+}
+
+// The caption's minimize button iconifies the main window under a manager, and the taskbar's
+// request brings it back drawn; without a manager there is nowhere to go, so it stays usable.
+TEST_F(FramesOnDesktop, MinimizeThroughTheSkinnedFrame)
+{
+    const TDesktopRect normal = Main();
+    desktop->Click(normal.X + normal.Width - 49, normal.Y + 12);
+    if (desktop->HasWindowManager()) {
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("minimized");
+        desktop->Activate(MainTitle);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->Windows(MainTitle).empty(); })) << Shot("back");
+        EXPECT_TRUE(CaptionDrawnActive()) << Shot("back");
+    } else {
+        EXPECT_TRUE(CaptionDrawnActive()) << Shot("minimized");
+    }
+    // Usable: the maximize button still works.
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + m.Width - 33, m.Y + 12);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The fixture of the real-desktop cases: a display of its own (with openbox when the environment
+// says BUKURA_DESKTOP_WM=openbox), the built program on a fresh database, driven only by X input
+// and judged by the screen and the database. A failing case leaves its screenshot in the build.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "tests/desktop/TDesktop.h"
+#include "tests/desktop/TProgram.h"
+
+class ProgramOnDesktop : public ::testing::Test {
+protected:
+    // The main window's whole title: a message box's title is its first part.
+    static constexpr const char* MainTitle = "Bukura - Free Accounting System - ";
+
+    void SetUp() override
+    {
+        const char* wm = std::getenv("BUKURA_DESKTOP_WM");
+        desktop = std::make_unique<TDesktop>(wm && std::string(wm) == "openbox");
+        if (desktop->Error() == "Xvfb is not installed")
+            GTEST_SKIP() << desktop->Error();
+        ASSERT_EQ(desktop->Error(), "");
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
+        program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
+        PrepareBooks();
+        ASSERT_TRUE(program->Start(desktop->Display(), Environment()));
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
+                                        std::chrono::seconds(30)))
+            << program->Output();
+        ASSERT_TRUE(CaptionDrawnActive()) << Shot("start");
+    }
+
+    void TearDown() override
+    {
+        if (!program)
+            return;
+        if (HasFailure())
+            Shot("failure");
+        program->Stop();
+        const std::string report = program->SanitizerReport();
+        EXPECT_EQ(report, "");
+    }
+
+    // What a case adds to the fresh database before the program starts.
+    virtual void PrepareBooks() {}
+    // Variables a case sets for the program, called once its folder exists.
+    virtual std::vector<std::string> Environment() { return {}; }
+
+    std::string Shot(const std::string& what) { return desktop->Shot(name + "-" + what); }
+
+    // The main window's place, read again (it moves when maximized or dragged).
+    TDesktopRect Main()
+    {
+        desktop->FindWindow(MainTitle, main);
+        return main;
+    }
+
+    // The menu bar's items lie one row below the banner; the dropdown rows follow 20 pixels apart.
+    // The row is clicked once the dropdown is drawn: a click before its window is up would land
+    // on the window beneath.
+    void ChooseMenu(int barX, int row)
+    {
+        const TDesktopRect m = Main();
+        const int rowY = m.Y + BarRow + 22 + 20 * row;
+        const TDesktopImage before = desktop->Grab();
+        desktop->Click(m.X + barX, m.Y + BarRow);
+        ASSERT_TRUE(Changes(before, {m.X + barX + 10, rowY - 7, 60, 14})) << Shot("menu");
+        desktop->Click(m.X + barX + 40, rowY);
+    }
+
+    // Waits until the screen inside the rectangle differs from an earlier image.
+    bool Changes(const TDesktopImage& before, const TDesktopRect& r)
+    {
+        return TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, r) > 20; });
+    }
+
+    // User > LogIn, then Enter on the login dialog: the default file name is the fresh database.
+    void LogInByKeys()
+    {
+        ChooseMenu(SmallUser, 0);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); }))
+            << Shot("login");
+        // Off every window: the keys reach the dialog only when it holds the keyboard.
+        desktop->MoveMouse(2, 2);
+        desktop->Key("Return");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            return program->Number("select count(*) from sis_user where user_status=1") == 1 &&
+                   !desktop->FindWindow("Choose filename", dialog);
+        })) << Shot("login");
+    }
+
+    // Transaction > Cash, waited for until its voucher list is drawn.
+    void OpenCashWindow()
+    {
+        ChooseMenu(Transaction, 0);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            const TDesktopRect m = Main();
+            return desktop->Grab().Count({m.X + 330, m.Y + 260, 400, 200}, 0xFFFFFF) > 60000;
+        })) << Shot("cash");
+    }
+
+    // Waits for the main window's caption drawn active: its left end shows the active dark blue.
+    bool CaptionDrawnActive()
+    {
+        return TDesktop::WaitUntil([&] {
+            const TDesktopRect m = Main();
+            return desktop->Grab().Count({m.X + 4, m.Y + 6, 4, 10}, 0x0A246A) >= 30;
+        });
+    }
+
+    static constexpr int BarRow = 69;
+    // The bar's items, from the main window's left edge: before login, then the full bar.
+    static constexpr int SmallUser = 23, SmallHelp = 48;
+    static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
+    // The cash window's search row: its check box and keyword edit.
+    static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400;
+    // Its month box and the box's arrow button.
+    static constexpr int MonthRow = 159, MonthBox = 378, MonthArrow = 486;
+
+    std::unique_ptr<TDesktop> desktop;
+    std::unique_ptr<TProgram> program;
+    std::string name;
+    TDesktopRect main;
+    TDesktopRect dialog;
+};

@@ -1,0 +1,468 @@
+#include "tests/desktop/TDesktop.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <sys/prctl.h>
+
+#include "platform/graphics/ImageCodecs.h"
+
+// Last: the X11 headers define macros (None, KeyPress, Status) that clash with the project's names.
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
+
+#include "tests/platform/ui/XvfbServer.h"
+
+namespace {
+
+void Pause(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+std::string WindowName(::Display* display, ::Window window)
+{
+    char* name = nullptr;
+    std::string result;
+    if (XFetchName(display, window, &name) && name) {
+        result = name;
+        XFree(name);
+    }
+    return result;
+}
+
+// Every viewable window below 'window' with the title, depth first: inside a manager's frames too.
+void CollectNamed(::Display* display, ::Window window, const std::string& title, std::vector<::Window>& out)
+{
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(display, children[i], &a) || a.map_state != IsViewable)
+            continue;
+        const std::string name = WindowName(display, children[i]);
+        if (!name.empty() && name.find(title) != std::string::npos)
+            out.push_back(children[i]);
+        CollectNamed(display, children[i], title, out);
+    }
+    if (children)
+        XFree(children);
+}
+
+TDesktopRect RectOf(::Display* display, ::Window window)
+{
+    XWindowAttributes a;
+    TDesktopRect r;
+    if (!XGetWindowAttributes(display, window, &a))
+        return r;
+    ::Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &r.X, &r.Y, &child);
+    r.Width = a.width;
+    r.Height = a.height;
+    return r;
+}
+
+::Window ParentOf(::Display* display, ::Window window)
+{
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return 0;
+    if (children)
+        XFree(children);
+    return parent;
+}
+
+std::vector<char*> EnvironmentWith(const std::string& assignment, std::vector<std::string>& storage)
+{
+    const std::string name = assignment.substr(0, assignment.find('=') + 1);
+    for (char** e = environ; *e; ++e)
+        if (std::string(*e).rfind(name, 0) != 0)
+            storage.emplace_back(*e);
+    storage.push_back(assignment);
+    std::vector<char*> result;
+    for (std::string& s : storage)
+        result.push_back(s.data());
+    result.push_back(nullptr);
+    return result;
+}
+
+// Windows come and go while the tree is walked: a request on one just gone is no failure.
+int IgnoreXError(::Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+} // namespace
+
+int TDesktopImage::Count(const TDesktopRect& r, uint32_t colour) const
+{
+    int n = 0;
+    for (int y = std::max(r.Y, 0); y < std::min(r.Y + r.Height, Height); ++y)
+        for (int x = std::max(r.X, 0); x < std::min(r.X + r.Width, Width); ++x)
+            n += At(x, y) == colour;
+    return n;
+}
+
+bool TDesktopImage::Find(const TDesktopRect& r, uint32_t colour, int& x, int& y) const
+{
+    for (y = std::max(r.Y, 0); y < std::min(r.Y + r.Height, Height); ++y)
+        for (x = std::max(r.X, 0); x < std::min(r.X + r.Width, Width); ++x)
+            if (At(x, y) == colour)
+                return true;
+    return false;
+}
+
+int TDesktopImage::Differences(const TDesktopImage& other, const TDesktopRect& r) const
+{
+    int n = 0;
+    for (int y = std::max(r.Y, 0); y < std::min(r.Y + r.Height, Height); ++y)
+        for (int x = std::max(r.X, 0); x < std::min(r.X + r.Width, Width); ++x)
+            n += At(x, y) != other.At(x, y);
+    return n;
+}
+
+struct TDesktop::Impl {
+    TXvfb Server;
+    ::Display* Connection = nullptr;
+};
+
+TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
+{
+    if (!impl_->Server.Error().empty()) {
+        error_ = impl_->Server.Error();
+        return;
+    }
+    XSetErrorHandler(IgnoreXError);
+    impl_->Connection = XOpenDisplay(impl_->Server.Display().c_str());
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!impl_->Connection || !XTestQueryExtension(impl_->Connection, &event, &error, &major, &minor)) {
+        error_ = "no XTest on " + impl_->Server.Display();
+        return;
+    }
+    if (windowManager)
+        StartWindowManager();
+}
+
+bool TDesktop::StartWindowManager()
+{
+    std::vector<std::string> storage;
+    std::vector<char*> env = EnvironmentWith("DISPLAY=" + impl_->Server.Display(), storage);
+    // The stock configuration with a bottom margin, as a panel leaves: the work area is then
+    // smaller than the screen.
+    const std::string config =
+        std::filesystem::temp_directory_path() / ("bukura-openbox-" + std::to_string(getpid()) + ".xml");
+    {
+        std::ifstream in("/etc/xdg/openbox/rc.xml");
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string rc = text.str();
+        const std::string margin = "<bottom>0</bottom>";
+        if (const auto at = rc.find(margin); at != std::string::npos)
+            rc.replace(at, margin.size(), "<bottom>" + std::to_string(PanelHeight) + "</bottom>");
+        std::ofstream(config) << rc;
+    }
+    configFile_ = config;
+    const char* argv[] = {"openbox", "--sm-disable", "--config-file", config.c_str(), nullptr};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execvpe("openbox", const_cast<char**>(argv), env.data());
+        _exit(127);
+    }
+    if (pid < 0) {
+        error_ = "openbox could not be started";
+        return false;
+    }
+    wmPid_ = pid;
+    ::Display* d = impl_->Connection;
+    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+    const bool up = WaitUntil([&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        const bool found = XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format,
+                                              &items, &after, &data) == Success &&
+                           items == 1;
+        if (data)
+            XFree(data);
+        return found;
+    });
+    if (!up)
+        error_ = waitpid(pid, nullptr, WNOHANG) == pid ? "openbox is not installed" : "openbox did not start";
+    return up;
+}
+
+TDesktop::~TDesktop()
+{
+    if (impl_->Connection)
+        XCloseDisplay(impl_->Connection);
+    if (wmPid_ > 0) {
+        kill(wmPid_, SIGTERM);
+        waitpid(wmPid_, nullptr, 0);
+    }
+    if (!configFile_.empty())
+        std::filesystem::remove(configFile_);
+}
+
+const std::string& TDesktop::Display() const
+{
+    return impl_->Server.Display();
+}
+
+void TDesktop::Key(const std::string& name)
+{
+    ::Display* d = impl_->Connection;
+    std::vector<std::string> parts;
+    std::stringstream in(name);
+    for (std::string part; std::getline(in, part, '+');)
+        parts.push_back(part);
+    std::vector<KeyCode> codes;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        std::string keysym = parts[i];
+        if (keysym == "ctrl")
+            keysym = "Control_L";
+        else if (keysym == "alt")
+            keysym = "Alt_L";
+        else if (keysym == "shift")
+            keysym = "Shift_L";
+        codes.push_back(XKeysymToKeycode(d, XStringToKeysym(keysym.c_str())));
+    }
+    for (KeyCode code : codes) {
+        XTestFakeKeyEvent(d, code, True, CurrentTime);
+        XSync(d, False);
+        Pause(15);
+    }
+    for (auto it = codes.rbegin(); it != codes.rend(); ++it) {
+        XTestFakeKeyEvent(d, *it, False, CurrentTime);
+        XSync(d, False);
+        Pause(15);
+    }
+}
+
+void TDesktop::Type(const std::string& text)
+{
+    ::Display* d = impl_->Connection;
+    const KeyCode shift = XKeysymToKeycode(d, XK_Shift_L);
+    for (char c : text) {
+        const KeySym keysym = c == '\n' ? XK_Return : static_cast<KeySym>(static_cast<unsigned char>(c));
+        const KeyCode code = XKeysymToKeycode(d, keysym);
+        const bool shifted = XkbKeycodeToKeysym(d, code, 0, 0) != keysym;
+        if (shifted)
+            XTestFakeKeyEvent(d, shift, True, CurrentTime);
+        XTestFakeKeyEvent(d, code, True, CurrentTime);
+        XSync(d, False);
+        Pause(10);
+        XTestFakeKeyEvent(d, code, False, CurrentTime);
+        if (shifted)
+            XTestFakeKeyEvent(d, shift, False, CurrentTime);
+        XSync(d, False);
+        Pause(10);
+    }
+}
+
+void TDesktop::MoveMouse(int x, int y)
+{
+    XTestFakeMotionEvent(impl_->Connection, -1, x, y, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(15);
+}
+
+void TDesktop::Click(int x, int y, int button)
+{
+    MoveMouse(x, y);
+    XTestFakeButtonEvent(impl_->Connection, button, True, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(30);
+    XTestFakeButtonEvent(impl_->Connection, button, False, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(15);
+}
+
+void TDesktop::Drag(int fromX, int fromY, int toX, int toY)
+{
+    MoveMouse(fromX, fromY);
+    XTestFakeButtonEvent(impl_->Connection, 1, True, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(30);
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    XTestFakeButtonEvent(impl_->Connection, 1, False, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(15);
+}
+
+std::vector<TDesktopRect> TDesktop::Windows(const std::string& title) const
+{
+    std::vector<::Window> found;
+    CollectNamed(impl_->Connection, DefaultRootWindow(impl_->Connection), title, found);
+    std::vector<TDesktopRect> result;
+    for (::Window w : found)
+        result.push_back(RectOf(impl_->Connection, w));
+    return result;
+}
+
+bool TDesktop::FindWindow(const std::string& title, TDesktopRect& where) const
+{
+    const auto all = Windows(title);
+    if (all.empty())
+        return false;
+    where = all.front();
+    return true;
+}
+
+bool TDesktop::FrameOf(const std::string& title, TDesktopRect& frame) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    if (found.empty())
+        return false;
+    ::Window w = found.front();
+    for (::Window p = ParentOf(d, w); p && p != DefaultRootWindow(d); p = ParentOf(d, p))
+        w = p;
+    frame = RectOf(d, w);
+    return true;
+}
+
+bool TDesktop::FrameExtents(const std::string& title, int extents[4]) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    if (found.empty())
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool known = false;
+    if (XGetWindowProperty(d, found.front(), XInternAtom(d, "_NET_FRAME_EXTENTS", False), 0, 4, False, XA_CARDINAL,
+                           &type, &format, &items, &after, &data) == Success &&
+        items == 4 && format == 32) {
+        const auto* v = reinterpret_cast<const long*>(data);
+        for (int i = 0; i < 4; ++i)
+            extents[i] = static_cast<int>(v[i]);
+        known = true;
+    }
+    if (data)
+        XFree(data);
+    return known;
+}
+
+void TDesktop::Activate(const std::string& title)
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    // Iconified windows are not viewable: look for the name among all windows.
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    std::vector<::Window> pending{DefaultRootWindow(d)};
+    while (!pending.empty() && found.empty()) {
+        const ::Window w = pending.back();
+        pending.pop_back();
+        if (WindowName(d, w).find(title) != std::string::npos && w != DefaultRootWindow(d)) {
+            found.push_back(w);
+            break;
+        }
+        if (XQueryTree(d, w, &root, &parent, &children, &count)) {
+            pending.insert(pending.end(), children, children + count);
+            if (children)
+                XFree(children);
+        }
+    }
+    if (found.empty())
+        return;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = found.front();
+    e.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2; // from a pager or taskbar
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+}
+
+std::string TDesktop::FocusTitle() const
+{
+    ::Display* d = impl_->Connection;
+    ::Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(d, &focus, &revert);
+    for (::Window w = focus; w > PointerRoot && w != DefaultRootWindow(d); w = ParentOf(d, w))
+        if (std::string name = WindowName(d, w); !name.empty())
+            return name;
+    return "";
+}
+
+TDesktopRect TDesktop::WorkArea() const
+{
+    ::Display* d = impl_->Connection;
+    TDesktopRect r{0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d))};
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_WORKAREA", False), 0, 4, False,
+                           XA_CARDINAL, &type, &format, &items, &after, &data) == Success &&
+        items >= 4 && format == 32) {
+        const auto* v = reinterpret_cast<const long*>(data);
+        r = {static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
+    }
+    if (data)
+        XFree(data);
+    return r;
+}
+
+TDesktopImage TDesktop::Grab() const
+{
+    ::Display* d = impl_->Connection;
+    TDesktopImage image;
+    const int w = DisplayWidth(d, DefaultScreen(d));
+    const int h = DisplayHeight(d, DefaultScreen(d));
+    XImage* x = XGetImage(d, DefaultRootWindow(d), 0, 0, w, h, ~0UL, ZPixmap);
+    if (!x)
+        return image;
+    image.Width = w;
+    image.Height = h;
+    image.Pixels.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int xx = 0; xx < w; ++xx)
+            image.Pixels[static_cast<size_t>(y) * w + xx] = static_cast<uint32_t>(x->f.get_pixel(x, xx, y) & 0xFFFFFF);
+    x->f.destroy_image(x);
+    return image;
+}
+
+std::string TDesktop::Shot(const std::string& name) const
+{
+    const std::filesystem::path folder = std::filesystem::path(BUKURA_BINARY_DIR) / "desktop-shots";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / (name + ".png")).string();
+    const TDesktopImage image = Grab();
+    if (!image.Pixels.empty())
+        WritePng(path, image.Pixels.data(), image.Width, image.Height, image.Width * 4, false);
+    return path;
+}
+
+bool TDesktop::WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        Pause(20);
+    }
+}

@@ -1,0 +1,90 @@
+#pragma once
+// A desktop of its own for driving the built program as a user does: an Xvfb server, optionally a
+// window manager, input through the XTest extension and the screen read back from the server.
+// The X headers stay in the .cpp: their macros clash with the program's names.
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TDesktopRect {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    int CentreX() const { return X + Width / 2; }
+    int CentreY() const { return Y + Height / 2; }
+};
+
+// The root window's pixels as 0x00RRGGBB, row by row.
+struct TDesktopImage {
+    int Width = 0;
+    int Height = 0;
+    std::vector<uint32_t> Pixels;
+    uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+    // How many pixels of the rectangle have exactly that colour.
+    int Count(const TDesktopRect& r, uint32_t colour) const;
+    // The first pixel of that colour in the rectangle, row by row; false when there is none.
+    bool Find(const TDesktopRect& r, uint32_t colour, int& x, int& y) const;
+    // How many pixels differ between two images inside the rectangle.
+    int Differences(const TDesktopImage& other, const TDesktopRect& r) const;
+};
+
+class TDesktop {
+public:
+    // Starts the display server and, when asked, openbox on it; Error() tells what failed.
+    explicit TDesktop(bool windowManager);
+    ~TDesktop();
+    TDesktop(const TDesktop&) = delete;
+    TDesktop& operator=(const TDesktop&) = delete;
+
+    const std::string& Error() const { return error_; }
+    // Starts openbox now, as when the manager comes up after the program; false when it cannot.
+    bool StartWindowManager();
+    const std::string& Display() const;
+    bool HasWindowManager() const { return wmPid_ > 0; }
+    // The manager keeps this much of the screen's bottom, as a panel would.
+    static constexpr int PanelHeight = 32;
+
+    // Input as the X server makes it: presses and releases with short pauses between.
+    // Keys by keysym name ("Return", "Tab", "F10", "a"); modifiers as "ctrl+", "alt+", "shift+".
+    void Key(const std::string& name);
+    void Type(const std::string& text);
+    void Click(int x, int y, int button = 1);
+    void MoveMouse(int x, int y);
+    // Presses the left button at one point, moves in steps to the other and releases there.
+    void Drag(int fromX, int fromY, int toX, int toY);
+
+    // Viewable top-level windows whose title contains the text, as screen rectangles.
+    std::vector<TDesktopRect> Windows(const std::string& title) const;
+    bool FindWindow(const std::string& title, TDesktopRect& where) const;
+    // The window manager's frame around a program window: the rectangle of its outermost
+    // ancestor below the root (the window itself without a manager).
+    bool FrameOf(const std::string& title, TDesktopRect& frame) const;
+    // The manager's decoration around a window as it tells it (_NET_FRAME_EXTENTS: left, right,
+    // top, bottom); false until a manager has taken the window on.
+    bool FrameExtents(const std::string& title, int extents[4]) const;
+    // Asks the manager to bring the window back and activate it, as a taskbar button does.
+    void Activate(const std::string& title);
+    // Title of the window that holds the X input focus (or one of its ancestors), "" when none.
+    std::string FocusTitle() const;
+    // The manager's work area, or the whole screen without one.
+    TDesktopRect WorkArea() const;
+
+    TDesktopImage Grab() const;
+    // Writes the screen as build/desktop-shots/NAME.png and answers the path.
+    std::string Shot(const std::string& name) const;
+
+    // Polls the condition every 20 ms until it holds or the time runs out; answers the last result.
+    static bool WaitUntil(const std::function<bool()>& condition,
+                          std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int wmPid_ = 0;
+    std::string configFile_;
+    std::string error_;
+};
