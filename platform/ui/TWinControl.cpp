@@ -158,30 +158,30 @@ void TWinControl::EnsureSurface()
 
 void TWinControl::AddMessageFilter(IMessageFilter* filter)
 {
-    if (filter && !HasMessageFilter(filter))
-        filters_.push_back(filter);
+    filters_.Add(filter);
 }
 
 void TWinControl::RemoveMessageFilter(IMessageFilter* filter)
 {
-    std::erase(filters_, filter);
+    filters_.Remove(filter);
 }
 
 bool TWinControl::HasMessageFilter(const IMessageFilter* filter) const
 {
-    return std::find(filters_.begin(), filters_.end(), filter) != filters_.end();
+    return filters_.Contains(filter);
 }
 
 void TWinControl::CallFilters(bool before, TMessage& message, bool& handled)
 {
-    const std::vector<IMessageFilter*> snapshot = filters_;
+    // Filters that a handler removes are not reached; those it adds wait for the next message.
+    const auto snapshot = filters_.Snapshot();
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (!HasMessageFilter(*it))
+        if (!filters_.Holds(*it))
             continue;
         if (before)
-            (*it)->BeforeMessage(message, handled);
+            it->Object->BeforeMessage(message, handled);
         else
-            (*it)->AfterMessage(message, handled);
+            it->Object->AfterMessage(message, handled);
         if (handled)
             break;
     }

@@ -125,6 +125,25 @@ TEST_F(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(WindowHooks, AFilterAddedWhereARemovedOneLayWaitsForTheNextPass)
+{
+    TEventLog log;
+    auto* form = s.CreateForm<TForm>();
+    alignas(TRecorder) unsigned char storage[sizeof(TRecorder)];
+    auto* victim = new (storage) TRecorder(*form, "victim", log, WM_USER);
+    TRecorder* made = nullptr;
+    TMessageSpy replacer(*form, [&](TMessage& m, bool&) {
+        if (m.Msg != WM_USER || made)
+            return;
+        victim->~TRecorder();
+        made = new (storage) TRecorder(*form, "made", log, WM_USER);
+    });
+    s.App().SendMessage(form->Handle(), WM_USER);
+    ASSERT_EQ(static_cast<void*>(made), static_cast<void*>(storage));
+    EXPECT_EQ(log, (TEventLog{"made after"}));
+    made->~TRecorder();
+}
+
 TEST_F(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)
 {
     TEventLog log;

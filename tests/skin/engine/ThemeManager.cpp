@@ -95,6 +95,24 @@ TEST_F(ThemeUnit, ClientsFreedOrMadeByAHandlerAreNeitherReachedNorSkipped)
     EXPECT_EQ(made->Codes(), (Codes{ktcSet, ktcComplete}));
 }
 
+TEST_F(ThemeUnit, AClientMadeWhereAFreedOneLayIsNotTakenForIt)
+{
+    RecordingClient first;
+    alignas(RecordingClient) unsigned char storage[sizeof(RecordingClient)];
+    auto* second = new (storage) RecordingClient;
+    RecordingClient* made = nullptr;
+    first.onThemeChange = [&](int code) {
+        if (code != ktcBefore)
+            return;
+        second->~RecordingClient();
+        made = new (storage) RecordingClient;
+    };
+    SetCurrentTheme(std::make_unique<TteTheme>());
+    ASSERT_EQ(static_cast<void*>(made), static_cast<void*>(storage));
+    EXPECT_EQ(made->Codes(), (Codes{ktcSet, ktcComplete}));
+    made->~RecordingClient();
+}
+
 TEST_F(ThemeUnit, ColourChangesReachClientsWithOrWithoutATheme)
 {
     RecordingClient client;
