@@ -241,3 +241,28 @@ TEST_F(DataLinkTest, ALinkMadeWhereAFreedOneLayWaitsForTheNextEvent)
     EXPECT_EQ(resident->log, (std::vector<std::string>{"active", "scrolled 1"}));
     resident->~RecordingLink();
 }
+
+TEST_F(DataLinkTest, ASourceMadeWhereAFreedOneLayWaitsForTheNextEvent)
+{
+    table.Open();
+    alignas(TDataSource) unsigned char storage[sizeof(TDataSource)];
+    RecordingLink watcher;
+    TDataSource* resident = nullptr;
+    // Frees the source in 'storage' and makes another there on the same table, watched again.
+    const auto replace = [&] {
+        if (resident)
+            resident->~TDataSource();
+        resident = new (storage) TDataSource;
+        resident->SetDataSet(&table);
+        watcher.SetDataSource(resident);
+    };
+    replace();
+    link.onScrolled = replace;
+    watcher.log.clear();
+    table.Next();
+    EXPECT_EQ(watcher.log, (std::vector<std::string>{"inactive", "active"}));
+    link.onScrolled = nullptr;
+    table.Next();
+    EXPECT_EQ(watcher.log.back(), "scrolled 1");
+    resident->~TDataSource();
+}
