@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/TADOTable.h"

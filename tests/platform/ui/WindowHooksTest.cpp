@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "platform/ui/THeadlessSession.h"
 #include "UiTestControls.h"
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/THeadlessSession.h"

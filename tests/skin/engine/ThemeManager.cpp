@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
