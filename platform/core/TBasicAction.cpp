@@ -6,7 +6,7 @@
 
 TBasicAction::~TBasicAction()
 {
-    for (TBasicActionLink* link : clients_)
+    for (TBasicActionLink* link : clients_.Objects())
         link->action_ = nullptr;
 }
 
@@ -30,11 +30,7 @@ void TBasicAction::SetOnExecute(const TNotifyEvent& handler)
 {
     if (handler == onExecute_)
         return;
-    // A snapshot: a link may detach itself while it hears of the change.
-    std::vector<TBasicActionLink*> links = clients_;
-    for (TBasicActionLink* link : links)
-        if (std::find(clients_.begin(), clients_.end(), link) != clients_.end())
-            link->SetOnExecute(handler);
+    TellLinks([&](TBasicActionLink& link) { link.SetOnExecute(handler); });
     onExecute_ = handler;
 }
 
@@ -47,13 +43,11 @@ void TBasicActionLink::SetAction(TBasicAction* action)
 {
     if (action == action_)
         return;
-    if (action_) {
-        auto& clients = action_->clients_;
-        clients.erase(std::remove(clients.begin(), clients.end(), this), clients.end());
-    }
+    if (action_)
+        action_->clients_.Remove(this);
     action_ = action;
     if (action_)
-        action_->clients_.push_back(this);
+        action_->clients_.Add(this);
 }
 
 bool TBasicActionLink::Execute(TComponent* component)
@@ -83,13 +77,10 @@ template <class V, class F> void TCustomAction::Change(V& field, const V& value,
 {
     if (field == value)
         return;
-    std::vector<TBasicActionLink*> links = Clients();
-    for (TBasicActionLink* link : links) {
-        if (std::find(Clients().begin(), Clients().end(), link) == Clients().end())
-            continue;
-        if (auto* actionLink = dynamic_cast<TActionLink*>(link))
+    TellLinks([&](TBasicActionLink& link) {
+        if (auto* actionLink = dynamic_cast<TActionLink*>(&link))
             tellLink(*actionLink);
-    }
+    });
     field = value;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/Event.h"
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 
 class TBasicActionLink;
@@ -27,16 +28,23 @@ public:
     void SetOnExecute(const TNotifyEvent& handler);
     TNotifyEvent OnUpdate;
 
-    int ClientCount() const { return static_cast<int>(clients_.size()); }
+    int ClientCount() const { return clients_.Count(); }
 
 protected:
-    const std::vector<TBasicActionLink*>& Clients() const { return clients_; }
+    // Calls 'tell' for each link attached when the walk begins and still attached: a link may
+    // detach itself, free others or attach new ones while it hears of a change.
+    template <class F> void TellLinks(F tell) const
+    {
+        for (const auto& entry : clients_.Snapshot())
+            if (clients_.Holds(entry))
+                tell(*entry.Object);
+    }
 
 private:
     friend class TBasicActionLink;
     TNotifyEvent onExecute_;
     TComponent* actionComponent_ = nullptr;
-    std::vector<TBasicActionLink*> clients_;
+    TRegistrationList<TBasicActionLink> clients_;
 };
 
 // Owned by its client; detaches itself from the action when destroyed.

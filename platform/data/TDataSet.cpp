@@ -92,7 +92,7 @@ TDataSet::~TDataSet()
         field->dataSet_ = nullptr;
     persistent_.clear();
     fields_.clear();
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
+    for (TDataSource* source : dataSources_.Objects())
         source->SetDataSet(nullptr);
 }
 
@@ -1082,14 +1082,13 @@ void TDataSet::EnableControls()
 
 void TDataSet::AttachDataSource(TDataSource* source)
 {
-    if (std::find(dataSources_.begin(), dataSources_.end(), source) == dataSources_.end())
-        dataSources_.push_back(source);
+    dataSources_.Add(source);
     UpdateBufferCount();
 }
 
 void TDataSet::DetachDataSource(TDataSource* source)
 {
-    dataSources_.erase(std::remove(dataSources_.begin(), dataSources_.end(), source), dataSources_.end());
+    dataSources_.Remove(source);
     UpdateBufferCount();
 }
 
@@ -1099,14 +1098,16 @@ void TDataSet::DataEvent(TDataEvent event, intptr_t info)
         pendingChange_ = true;
         return;
     }
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
-        source->DataEvent(event, info);
+    // Sources that a handler frees are not reached; those it attaches wait for the next event.
+    for (const auto& entry : dataSources_.Snapshot())
+        if (dataSources_.Holds(entry))
+            entry.Object->DataEvent(event, info);
 }
 
 void TDataSet::UpdateBufferCount()
 {
     int count = 1;
-    for (TDataSource* source : dataSources_)
+    for (TDataSource* source : dataSources_.Objects())
         for (int i = 0; i < source->LinkCount(); ++i)
             count = std::max(count, source->Links(i)->BufferCount());
     bufferCount_ = count;

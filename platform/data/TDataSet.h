@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/Variant.h"
 #include "platform/data/DataTypes.h"
@@ -205,7 +206,7 @@ private:
     bool filtered_ = false;
     std::unique_ptr<DataFilter> filterExpr_;
     std::string sort_;
-    std::vector<TDataSource*> dataSources_;
+    TRegistrationList<TDataSource> dataSources_;
     int disableCount_ = 0;
     bool pendingChange_ = false;
     int bufferCount_ = 1;

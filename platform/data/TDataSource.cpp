@@ -13,7 +13,7 @@ TDataSource::TDataSource(TComponent* AOwner)
 TDataSource::~TDataSource()
 {
     SetDataSet(nullptr);
-    for (TDataLink* link : std::vector<TDataLink*>(links_))
+    for (TDataLink* link : links_.Objects())
         link->SetDataSource(nullptr);
 }
 
@@ -38,7 +38,7 @@ void TDataSource::SetEnabled(bool value)
     if (enabled_ == value)
         return;
     enabled_ = value;
-    for (TDataLink* link : std::vector<TDataLink*>(links_))
+    for (TDataLink* link : links_.Objects())
         link->UpdateState();
 }
 
@@ -65,9 +65,10 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info)
     }
     if (!enabled_)
         return;
-    for (TDataLink* link : std::vector<TDataLink*>(links_))
-        if (std::find(links_.begin(), links_.end(), link) != links_.end())
-            link->DataEvent(event, info);
+    // Links that a handler removes are not reached; those it adds wait for the next event.
+    for (const auto& entry : links_.Snapshot())
+        if (links_.Holds(entry))
+            entry.Object->DataEvent(event, info);
     switch (event) {
     case deFieldChange:
     case deRecordChange:
@@ -88,14 +89,14 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info)
 
 void TDataSource::AddLink(TDataLink* link)
 {
-    links_.push_back(link);
+    links_.Add(link);
     if (dataSet_)
         dataSet_->UpdateBufferCount();
 }
 
 void TDataSource::RemoveLink(TDataLink* link)
 {
-    links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end());
+    links_.Remove(link);
     if (dataSet_)
         dataSet_->UpdateBufferCount();
 }

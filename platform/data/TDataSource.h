@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 #include "platform/data/DataTypes.h"
 
@@ -30,8 +31,8 @@ public:
     void DataEvent(TDataEvent event, intptr_t info);
     void AddLink(TDataLink* link);
     void RemoveLink(TDataLink* link);
-    int LinkCount() const { return static_cast<int>(links_.size()); }
-    TDataLink* Links(int index) const { return links_.at(index); }
+    int LinkCount() const { return links_.Count(); }
+    TDataLink* Links(int index) const { return links_[index]; }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -41,5 +42,5 @@ private:
     bool autoEdit_ = true;
     bool enabled_ = true;
     TDataSetState lastState_ = dsInactive;
-    std::vector<TDataLink*> links_;
+    TRegistrationList<TDataLink> links_;
 };

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/RegistrationList.h"
 #include "platform/graphics/TRegion.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/TControl.h"
@@ -81,7 +82,7 @@ public:
     void RemoveMessageFilter(IMessageFilter* filter);
     bool HasMessageFilter(const IMessageFilter* filter) const;
     // Oldest first, so a layer above can find the filter of its own kind on a window.
-    const std::vector<IMessageFilter*>& MessageFilters() const { return filters_; }
+    std::vector<IMessageFilter*> MessageFilters() const { return filters_.Objects(); }
 
     void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
@@ -252,7 +253,7 @@ private:
 
     std::vector<TControl*> controls_;    // z-order, bottom first
     std::vector<TWinControl*> tabList_;  // tab order
-    std::vector<IMessageFilter*> filters_;
+    TRegistrationList<IMessageFilter> filters_;
     HWND handle_ = 0;
     TNativeWindow native_ = 0;
     std::unique_ptr<TBitmap> surface_;

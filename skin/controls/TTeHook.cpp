@@ -52,7 +52,7 @@ void TTeHook::Deactivate()
     if (TControlHook* old = hook_) {
         old->RemoveClient(this);
         THookList* list = HookListIfAny();
-        if (old->Clients().empty() && list && Application)
+        if (!old->HasClients() && list && Application)
             Application->PostMessage(list->Window(), WM_FREE_EMPTY_HOOK, 0, reinterpret_cast<intptr_t>(old));
     }
     active_ = false;
@@ -100,8 +100,8 @@ TControlHook::~TControlHook()
     destroying_ = true;
     if (THookList* list = HookListIfAny(); list && list->Contains(this))
         list->Remove(this);
-    while (!clients_.empty())
-        RemoveClient(clients_.back());
+    while (TTeHook* last = clients_.Back())
+        RemoveClient(last);
     control_ = nullptr;
 }
 
@@ -109,8 +109,7 @@ bool TControlHook::Usable() const { return control_ && !control_->IsDestroying()
 
 void TControlHook::AddClient(TTeHook* client)
 {
-    if (std::find(clients_.begin(), clients_.end(), client) == clients_.end()) {
-        clients_.push_back(client);
+    if (clients_.Add(client)) {
         client->hook_ = this;
         SetControl(client->control_);
         lastClient_ = client;
@@ -121,9 +120,9 @@ void TControlHook::AddClient(TTeHook* client)
 void TControlHook::RemoveClient(TTeHook* client)
 {
     client->hook_ = nullptr;
-    std::erase(clients_, client);
+    clients_.Remove(client);
     lastClient_ = nullptr;
-    if (clients_.empty())
+    if (clients_.Empty())
         RemoveHook();
 }
 
@@ -133,7 +132,7 @@ void TControlHook::SetControl(TWinControl* value)
         return;
     RemoveHook();
     control_ = value;
-    if (!clients_.empty())
+    if (!clients_.Empty())
         InstallHook();
 }
 
@@ -155,17 +154,17 @@ void TControlHook::RemoveHook()
 
 void TControlHook::CallClients(bool before, TMessage& message, bool& handled)
 {
-    if (clients_.empty() || !Usable())
+    if (clients_.Empty() || !Usable())
         return;
-    // A client freed by an earlier one's handler is skipped.
-    const std::vector<TTeHook*> snapshot = clients_;
+    // Clients that a handler frees are not reached; those it adds wait for the next pass.
+    const auto snapshot = clients_.Snapshot();
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (std::find(clients_.begin(), clients_.end(), *it) == clients_.end())
+        if (!clients_.Holds(*it))
             continue;
         if (before)
-            (*it)->BeforeMessage(message, handled);
+            it->Object->BeforeMessage(message, handled);
         else
-            (*it)->AfterMessage(message, handled);
+            it->Object->AfterMessage(message, handled);
         if (handled)
             break;
     }
@@ -175,9 +174,13 @@ void TControlHook::BeforeMessage(TMessage& message, bool& handled) { CallClients
 
 void TControlHook::AfterMessage(TMessage& message, bool& handled)
 {
-    CallClients(false, message, handled);
-    if (message.Msg != WM_DESTROY)
+    // A message that a before-handler took reaches no after-handler, that one's own included.
+    if (message.Msg != WM_DESTROY) {
+        if (!handled)
+            CallClients(false, message, handled);
         return;
+    }
+    CallClients(false, message, handled);
     // The filter stays on the control; its clients hear that the window went and, once the
     // control has its next window, that it is watched again.
     if (lastClient_)
@@ -243,18 +246,17 @@ void THookList::WndProc(TMessage& message)
     auto* hook = reinterpret_cast<TControlHook*>(message.LParam);
     if (message.Msg == WM_REHOOK) {
         // A record whose clients all left may hold a control that is gone.
-        if (!Contains(hook) || hook->clients_.empty() || !hook->Usable())
+        if (!Contains(hook) || hook->clients_.Empty() || !hook->Usable())
             return;
         hook->InstallHook();
-        const std::vector<TTeHook*> clients = hook->clients_;
-        for (TTeHook* client : clients)
-            if (std::find(hook->clients_.begin(), hook->clients_.end(), client) != hook->clients_.end())
-                client->HookRestored();
+        for (const auto& entry : hook->clients_.Snapshot())
+            if (hook->clients_.Holds(entry))
+                entry.Object->HookRestored();
         return;
     }
     if (message.Msg == WM_FREE_EMPTY_HOOK) {
         auto it = std::find_if(hooks_.begin(), hooks_.end(), [&](const auto& h) { return h.get() == hook; });
-        if (it != hooks_.end() && (*it)->clients_.empty()) {
+        if (it != hooks_.end() && (*it)->clients_.Empty()) {
             std::unique_ptr<TControlHook> owned = std::move(*it);
             hooks_.erase(it);
         }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 #include "platform/ui/TWinControl.h"
 
@@ -36,7 +37,8 @@ public:
     virtual void HookRestored() {}
 
     bool Handled() const { return handled_; }
-    // Keeps the window's own procedure and the earlier clients from seeing the message.
+    // Keeps the window's own procedure, the earlier clients and every after-handler from seeing the
+    // message (a destroyed window still hears WM_DESTROY).
     void MarkHandled() { handled_ = true; }
 
 protected:
@@ -64,7 +66,9 @@ public:
 
     TWinControl* Control() const { return control_; }
     void SetControl(TWinControl* value);
-    const std::vector<TTeHook*>& Clients() const { return clients_; }
+    // In order of addition.
+    std::vector<TTeHook*> Clients() const { return clients_.Objects(); }
+    bool HasClients() const { return !clients_.Empty(); }
     TTeHook* LastClient() const { return lastClient_; }
     void AddClient(TTeHook* client);
     void RemoveClient(TTeHook* client);
@@ -82,7 +86,7 @@ private:
 
     TTeHook* lastClient_ = nullptr;
     TWinControl* control_ = nullptr;
-    std::vector<TTeHook*> clients_;
+    TRegistrationList<TTeHook> clients_;
     bool installed_ = false;
     bool destroying_ = false;
 };

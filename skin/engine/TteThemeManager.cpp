@@ -37,7 +37,7 @@ TteThemeManager::TteThemeManager() : TComponent(nullptr)
 
 TteThemeManager::~TteThemeManager()
 {
-    clients_.clear();
+    clients_ = {};
     current_.reset();
     window_.reset();
     classes_.clear();
@@ -76,32 +76,27 @@ const TteThemeClass* TteThemeManager::FindThemeClassByExt(const std::string& fil
 
 void TteThemeManager::AddClient(TControl* client)
 {
-    if (!client || IsClient(client))
-        return;
-    clients_.push_back(client);
-    if (current_)
+    if (clients_.Add(client) && current_)
         SendThemeChange(client, ktcSet);
 }
 
 void TteThemeManager::RemoveClient(TControl* client)
 {
-    std::erase(clients_, client);
+    clients_.Remove(client);
 }
 
 bool TteThemeManager::IsClient(const TControl* client) const
 {
-    return std::find(clients_.begin(), clients_.end(), client) != clients_.end();
+    return clients_.Contains(client);
 }
 
 void TteThemeManager::Broadcast(uint32_t msg, int code)
 {
-    // A handler may create or free clients; those it frees must not be reached afterwards.
-    const std::vector<TControl*> snapshot = clients_;
-    for (TControl* client : snapshot) {
-        if (!IsClient(client))
+    for (const auto& entry : clients_.Snapshot()) {
+        if (!clients_.Holds(entry))
             continue;
         TMessage message{msg, code, 0, 0};
-        client->Dispatch(message);
+        entry.Object->Dispatch(message);
     }
 }
 

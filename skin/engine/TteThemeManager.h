@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 #include "platform/graphics/TFont.h"
 #include "skin/engine/TteThemeClass.h"
@@ -38,7 +39,8 @@ public:
     void RemoveClient(TControl* client);
     bool IsClient(const TControl* client) const;
     // Dispatches (msg, code, 0) to the clients registered when it starts, in registration order;
-    // a client unregistered by an earlier handler is skipped.
+    // a client unregistered by an earlier handler is skipped, and one registered meanwhile (even at
+    // a freed client's address) waits for the next broadcast.
     void Broadcast(uint32_t msg, int code);
 
     TteTheme* CurrentTheme() const { return current_.get(); }
@@ -62,7 +64,7 @@ private:
     void WndProc(TMessage& message);
 
     std::vector<const TteThemeClass*> classes_;
-    std::vector<TControl*> clients_;
+    TRegistrationList<TControl> clients_;
     std::unique_ptr<TteTheme> current_;
     std::unique_ptr<TUtilityWindow> window_;
 };

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/TBasicAction.h"
@@ -93,4 +96,45 @@ TEST(Action, FreeingEitherSideLeavesNoDanglingLinkEvenFromTheHandler)
     EXPECT_TRUE(second.Execute());
     EXPECT_EQ(second.Action(), nullptr);
     EXPECT_FALSE(second.Execute());
+}
+
+namespace {
+// Runs 'onCaption' the first time it hears of a caption.
+class ReplacingLink : public MenuItemLink {
+public:
+    ReplacingLink(MenuItem* item, std::function<void()> onCaption) : MenuItemLink(item), onCaption_(std::move(onCaption)) {}
+    void SetCaption(const std::string& value) override
+    {
+        MenuItemLink::SetCaption(value);
+        if (auto once = std::exchange(onCaption_, nullptr))
+            once();
+    }
+
+private:
+    std::function<void()> onCaption_;
+};
+} // namespace
+
+TEST(Action, ALinkMadeWhereAFreedOneLayIsNotToldOfTheChangeUnderWay)
+{
+    TComponent form;
+    auto* action = new TCustomAction(&form);
+    auto* item = new MenuItem(&form);
+    alignas(MenuItemLink) unsigned char storage[sizeof(MenuItemLink)];
+    MenuItemLink* resident = nullptr;
+    // Frees the link in 'storage' and makes another there for the same item.
+    const auto replace = [&] {
+        if (resident)
+            resident->~MenuItemLink();
+        resident = new (storage) MenuItemLink(item);
+        resident->SetAction(action);
+    };
+    auto* first = new MenuItem(&form);
+    ReplacingLink replacer(first, replace);
+    replacer.SetAction(action);
+    replace();
+    action->SetCaption("Save");
+    EXPECT_EQ(first->caption, "Save");
+    EXPECT_EQ(item->caption, "");
+    resident->~MenuItemLink();
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+
 #include "platform/core/Exceptions.h"
 #include "platform/data/TADOTable.h"
 #include "platform/data/TDataLink.h"
@@ -19,11 +22,17 @@ public:
     std::vector<std::string> log;
     std::string pendingText;
     TField* editorField = nullptr;
+    std::function<void()> onScrolled;
 
 protected:
     void ActiveChanged() override { log.push_back(Active() ? "active" : "inactive"); }
     void DataSetChanged() override { log.push_back("changed"); }
-    void DataSetScrolled(int distance) override { log.push_back("scrolled " + std::to_string(distance)); }
+    void DataSetScrolled(int distance) override
+    {
+        log.push_back("scrolled " + std::to_string(distance));
+        if (onScrolled)
+            onScrolled();
+    }
     void EditingChanged() override { log.push_back(Editing() ? "editing" : "not editing"); }
     void RecordChanged(TField* field) override { log.push_back("record " + (field ? field->FieldName() : "")); }
     void UpdateData() override
@@ -210,4 +219,51 @@ TEST_F(DataLinkTest, FreeingTheDataSetOrTheSourceLeavesNothingDangling)
     EXPECT_EQ(link.DataSource(), nullptr);
     table.Open();
     table.Next();
+}
+
+TEST_F(DataLinkTest, ALinkMadeWhereAFreedOneLayWaitsForTheNextEvent)
+{
+    table.Open();
+    alignas(RecordingLink) unsigned char storage[sizeof(RecordingLink)];
+    RecordingLink* resident = nullptr;
+    // Frees the link in 'storage' and makes another there on the same source.
+    const auto replace = [&] {
+        if (resident)
+            resident->~RecordingLink();
+        resident = new (storage) RecordingLink;
+        resident->SetDataSource(&source);
+    };
+    replace();
+    link.onScrolled = replace;
+    table.Next();
+    EXPECT_EQ(resident->log, (std::vector<std::string>{"active"}));
+    link.onScrolled = nullptr;
+    table.Next();
+    EXPECT_EQ(resident->log, (std::vector<std::string>{"active", "scrolled 1"}));
+    resident->~RecordingLink();
+}
+
+TEST_F(DataLinkTest, ASourceMadeWhereAFreedOneLayWaitsForTheNextEvent)
+{
+    table.Open();
+    alignas(TDataSource) unsigned char storage[sizeof(TDataSource)];
+    RecordingLink watcher;
+    TDataSource* resident = nullptr;
+    // Frees the source in 'storage' and makes another there on the same table, watched again.
+    const auto replace = [&] {
+        if (resident)
+            resident->~TDataSource();
+        resident = new (storage) TDataSource;
+        resident->SetDataSet(&table);
+        watcher.SetDataSource(resident);
+    };
+    replace();
+    link.onScrolled = replace;
+    watcher.log.clear();
+    table.Next();
+    EXPECT_EQ(watcher.log, (std::vector<std::string>{"inactive", "active"}));
+    link.onScrolled = nullptr;
+    table.Next();
+    EXPECT_EQ(watcher.log.back(), "scrolled 1");
+    resident->~TDataSource();
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "platform/ui/THeadlessSession.h"
 #include "UiTestControls.h"
 
@@ -123,6 +125,25 @@ TEST_F(WindowHooks, AFilterRemovedByAnotherDuringAMessageIsSkipped)
     });
     s.App().SendMessage(form->Handle(), WM_USER);
     EXPECT_TRUE(log.empty());
+}
+
+TEST_F(WindowHooks, AFilterAddedWhereARemovedOneLayWaitsForTheNextPass)
+{
+    TEventLog log;
+    auto* form = s.CreateForm<TForm>();
+    alignas(TRecorder) unsigned char storage[sizeof(TRecorder)];
+    auto* victim = new (storage) TRecorder(*form, "victim", log, WM_USER);
+    TRecorder* made = nullptr;
+    TMessageSpy replacer(*form, [&](TMessage& m, bool&) {
+        if (m.Msg != WM_USER || made)
+            return;
+        victim->~TRecorder();
+        made = new (storage) TRecorder(*form, "made", log, WM_USER);
+    });
+    s.App().SendMessage(form->Handle(), WM_USER);
+    ASSERT_EQ(static_cast<void*>(made), static_cast<void*>(storage));
+    EXPECT_EQ(log, (TEventLog{"made after"}));
+    made->~TRecorder();
 }
 
 TEST_F(WindowHooks, TheAfterPassRunsWhenTheWindowRaises)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/THeadlessSession.h"
 #include "skin/controls/TTeHook.h"
@@ -13,10 +16,19 @@ public:
         : TTeHook(owner), name_(std::move(name)), log_(log), watch_(watch), swallow_(swallow)
     {
     }
+    std::function<void()> OnBefore;
+    std::function<void()> OnRestored;
+
     void AfterMessage(TMessage& m, bool&) override
     {
         if (m.Msg == watch_)
             log_.push_back(name_ + " after");
+    }
+    void HookRestored() override
+    {
+        log_.push_back(name_ + " restored");
+        if (OnRestored)
+            OnRestored();
     }
 
 protected:
@@ -27,6 +39,8 @@ protected:
         log_.push_back(name_ + " before");
         if (swallow_)
             MarkHandled();
+        if (OnBefore)
+            OnBefore();
     }
 
 private:
@@ -87,7 +101,45 @@ TEST_F(WindowHook, ClientsRunLastAddedFirstAndAHandledMessageStopsAtTheOneWhoToo
     log.clear();
     Hook(form, "C", WM_USER, true);
     s.App().SendMessage(form->Handle(), WM_USER);
-    EXPECT_EQ(log, (TLog{"C before", "C after"}));
+    EXPECT_EQ(log, (TLog{"C before"}));
+
+    // Taken by an earlier client, it reaches no after-handler either.
+    TLoggingForm* other = MakeForm(WM_USER);
+    Hook(other, "D", WM_USER, true);
+    Hook(other, "E", WM_USER);
+    log.clear();
+    s.App().SendMessage(other->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"E before", "D before"}));
+}
+
+TEST_F(WindowHook, AClientMadeWhereAFreedOneLayWaitsForTheNextPass)
+{
+    TLoggingForm* form = MakeForm(WM_USER);
+    alignas(TRecordingHook) unsigned char storage[sizeof(TRecordingHook)];
+    TRecordingHook* resident = nullptr;
+    // Frees the hook in 'storage' and makes another there, watching the same form.
+    const auto replace = [&](const char* name) {
+        if (resident)
+            resident->~TRecordingHook();
+        resident = new (storage) TRecordingHook(nullptr, name, log, WM_USER);
+        resident->SetControl(form);
+    };
+    replace("victim");
+    TRecordingHook* replacer = Hook(form, "replacer", WM_USER);
+    replacer->OnBefore = [&] {
+        if (log.size() == 1)
+            replace("made");
+    };
+    s.App().SendMessage(form->Handle(), WM_USER);
+    EXPECT_EQ(log, (TLog{"replacer before", "own", "made after", "replacer after"}));
+
+    replacer->OnRestored = [&] { replace("remade"); };
+    form->Show();
+    form->RecreateWnd();
+    log.clear();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(log, (TLog{"replacer restored"}));
+    resident->~TRecordingHook();
 }
 
 TEST_F(WindowHook, AHandledDestroyStillReachesTheFormAndANewWindowIsWatchedAgain)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Streams.h"
@@ -93,6 +94,24 @@ TEST_F(ThemeUnit, ClientsFreedOrMadeByAHandlerAreNeitherReachedNorSkipped)
     EXPECT_EQ(third.Codes(), (Codes{ktcBefore, ktcSet, ktcComplete}));
     // The new client missed the first phase only.
     EXPECT_EQ(made->Codes(), (Codes{ktcSet, ktcComplete}));
+}
+
+TEST_F(ThemeUnit, AClientMadeWhereAFreedOneLayIsNotTakenForIt)
+{
+    RecordingClient first;
+    alignas(RecordingClient) unsigned char storage[sizeof(RecordingClient)];
+    auto* second = new (storage) RecordingClient;
+    RecordingClient* made = nullptr;
+    first.onThemeChange = [&](int code) {
+        if (code != ktcBefore)
+            return;
+        second->~RecordingClient();
+        made = new (storage) RecordingClient;
+    };
+    SetCurrentTheme(std::make_unique<TteTheme>());
+    ASSERT_EQ(static_cast<void*>(made), static_cast<void*>(storage));
+    EXPECT_EQ(made->Codes(), (Codes{ktcSet, ktcComplete}));
+    made->~RecordingClient();
 }
 
 TEST_F(ThemeUnit, ColourChangesReachClientsWithOrWithoutATheme)
