@@ -66,20 +66,22 @@ TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
     desktop->Click(m.X + m.Width - 33, m.Y + border + 8);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
 
-    desktop->Drag(normal.X + 300, normal.Y + 12, normal.X + 250, normal.Y + 52);
+    // The bottom right corner of the frame sizes the window; smaller, it has room to move without
+    // snapping to the work area's edges.
+    desktop->Drag(normal.X + normal.Width - 2, normal.Y + normal.Height - 2, normal.X + normal.Width - 102,
+                  normal.Y + normal.Height - 82);
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
-        const TDesktopRect moved = Main();
-        return moved.X == normal.X - 50 && moved.Y == normal.Y + 40;
-    })) << Text(Main()) << Shot("moved");
-
-    // The bottom right corner of the frame sizes the window.
-    const TDesktopRect moved = Main();
-    desktop->Drag(moved.X + moved.Width - 2, moved.Y + moved.Height - 2, moved.X + moved.Width + 28,
-                  moved.Y + moved.Height + 18);
-    EXPECT_TRUE(TDesktop::WaitUntil([&] {
         const TDesktopRect sized = Main();
-        return sized.X == moved.X && sized.Width == moved.Width + 30 && sized.Height == moved.Height + 20;
+        return sized.X == normal.X && sized.Y == normal.Y && sized.Width == normal.Width - 100
+            && sized.Height == normal.Height - 80;
     })) << Text(Main()) << Shot("sized");
+
+    const TDesktopRect sized = Main();
+    desktop->Drag(sized.X + 300, sized.Y + 12, sized.X + 250, sized.Y + 52);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopRect moved = Main();
+        return moved.X == sized.X - 50 && moved.Y == sized.Y + 40 && moved.Width == sized.Width;
+    })) << Text(Main()) << Shot("moved");
 }
 
 // The caption's minimize button iconifies the main window under a manager, and the taskbar's
