@@ -122,21 +122,13 @@ void TQRPreviewView::UpdateBars()
     settingBars_ = false;
 }
 
-void TQRPreviewView::SetScrollX(int x)
+void TQRPreviewView::ScrollTo(int x, int y)
 {
-    int old = scrollX_;
+    TPoint old = Point(scrollX_, scrollY_);
     scrollX_ = x;
-    UpdateBars();
-    if (scrollX_ != old)
-        Invalidate();
-}
-
-void TQRPreviewView::SetScrollY(int y)
-{
-    int old = scrollY_;
     scrollY_ = y;
     UpdateBars();
-    if (scrollY_ != old)
+    if (scrollX_ != old.X || scrollY_ != old.Y)
         Invalidate();
 }
 

@@ -23,8 +23,10 @@ public:
     TRect ButtonRect(TQRPreviewButton button) const;
     int ScrollX() const { return scrollX_; }
     int ScrollY() const { return scrollY_; }
-    void SetScrollX(int x);
-    void SetScrollY(int y);
+    void SetScrollX(int x) { ScrollTo(x, scrollY_); }
+    void SetScrollY(int y) { ScrollTo(scrollX_, y); }
+    // Moves the page in the view; the offsets are pulled in to what the page allows.
+    void ScrollTo(int x, int y);
     // The bars show only while the page at its zoom is larger than the view.
     TScrollBar& HorzBar() const { return *horzBar_; }
     TScrollBar& VertBar() const { return *vertBar_; }
