@@ -1,0 +1,271 @@
+#include "tests/desktop/ProgramOnDesktop.h"
+
+namespace {
+// Every window at 1024x768 judged from the screen: its frame inside the main window's MDI area
+// (children) or the work area (dialogs), its caption drawn active, and its bottom right button on
+// screen, pressed to close it.
+class WindowsOnDesktop : public ProgramOnDesktop {
+protected:
+    static constexpr uint32_t ActiveCaption = 0x0A246A;
+    static constexpr uint32_t ButtonBorder = 0x0A256A, FrameHighlight = 0xFFFFFF, FrameShadow = 0x404040;
+    static constexpr uint32_t ButtonFace = 0xD4D0C8;
+    // The adjustment window's "New" button, from its frame's corner.
+    static constexpr int NewJournalX = 57, NewJournalY = 426;
+
+    static bool Inside(const TDesktopRect& inner, const TDesktopRect& outer)
+    {
+        return inner.X >= outer.X && inner.Y >= outer.Y && inner.X + inner.Width <= outer.X + outer.Width &&
+               inner.Y + inner.Height <= outer.Y + outer.Height;
+    }
+    static std::string Text(const TDesktopRect& r)
+    {
+        return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
+               std::to_string(r.Y);
+    }
+
+    // Between the menu bar and the status bar, inside the main window's border.
+    TDesktopRect MdiArea()
+    {
+        const TDesktopRect m = Main();
+        return {m.X + 3, m.Y + 78, m.Width - 6, m.Height - 78 - 26};
+    }
+
+    // A dropdown's entry 'offset' pixels below its first one (separators are lower than entries).
+    void ChooseEntry(int barX, int offset)
+    {
+        const TDesktopRect m = Main();
+        const int rowY = m.Y + BarRow + 22 + offset;
+        const TDesktopImage before = desktop->Grab();
+        desktop->Click(m.X + barX, m.Y + BarRow);
+        ASSERT_TRUE(Changes(before, {m.X + barX + 10, rowY - 7, 60, 14})) << Shot("menu");
+        desktop->Click(m.X + barX + 40, rowY);
+    }
+
+    // The active child's frame: its caption's dark end is the first of that colour in the area, the
+    // frame's white highlight runs along its top and left, its dark shadow closes it right and below.
+    static bool ChildFrame(const TDesktopImage& image, const TDesktopRect& area, TDesktopRect& frame)
+    {
+        int cx = 0, cy = 0;
+        if (!image.Find(area, ActiveCaption, cx, cy) || cx - 4 < 0 || cy - 4 < 0)
+            return false;
+        int right = cx - 3, bottom = cy - 3;
+        while (right + 1 < image.Width && image.At(right + 1, cy - 3) == FrameHighlight)
+            ++right;
+        while (bottom + 1 < image.Height && image.At(cx - 3, bottom + 1) == FrameHighlight)
+            ++bottom;
+        if (right + 2 >= image.Width || bottom + 2 >= image.Height)
+            return false;
+        frame = {cx - 4, cy - 4, right + 2 - (cx - 4) + 1, bottom + 2 - (cy - 4) + 1};
+        return image.At(right + 2, cy + 10) == FrameShadow && image.At(cx + 10, bottom + 2) == FrameShadow;
+    }
+
+    // The skinned caption row: the active gradient's dark blue at its left end, its light end at its right.
+    static bool CaptionDrawn(const TDesktopImage& image, const TDesktopRect& frame)
+    {
+        int light = 0, dark = 0;
+        for (int y = frame.Y; y < frame.Y + 24; ++y)
+            for (int x = frame.X; x < frame.X + frame.Width; ++x) {
+                const uint32_t c = image.At(x, y);
+                const int red = c >> 16 & 0xFF, green = c >> 8 & 0xFF, blue = c & 0xFF;
+                light += red >= 0x80 && red < blue - 0x30 && green >= 0xA0 && blue >= 0xD8;
+                dark += red < 0x20 && green < 0x40 && blue >= 0x60 && blue < 0x80;
+            }
+        return dark >= 100 && light >= 8;
+    }
+
+    // The bottom right corner of the lowest button in the rectangle (the rightmost of its row): a
+    // skinned button's border is dark blue, a flat one's black.
+    static bool LowestButton(const TDesktopImage& image, const TDesktopRect& r, int& x, int& y)
+    {
+        const auto border = [&](int px, int py) {
+            const uint32_t c = image.At(px, py);
+            return c == ButtonBorder || c == 0x000000;
+        };
+        for (y = r.Y + r.Height - 1; y > r.Y + 30; --y)
+            for (x = r.X + r.Width - 1; x >= r.X + 20; --x)
+                if (border(x, y) && border(x, y - 18) && border(x - 20, y))
+                    return true;
+        return false;
+    }
+
+    // What a check finds in the window: its frame, caption and bottom right button.
+    struct TFound {
+        bool Frame = false, Caption = false, Button = false;
+        TDesktopRect Window;
+        int ButtonX = 0, ButtonY = 0;
+        bool operator==(const TFound& o) const
+        {
+            return Frame == o.Frame && Caption == o.Caption && Button == o.Button && Window.X == o.Window.X &&
+                   Window.Y == o.Window.Y && Window.Width == o.Window.Width && Window.Height == o.Window.Height &&
+                   ButtonX == o.ButtonX && ButtonY == o.ButtonY;
+        }
+        bool All() const { return Frame && Caption && Button; }
+    };
+
+    // Looks until the window is found whole and the same in three grabs running (it may fade in
+    // and draw its controls after its frame), then judges the last one.
+    TFound Look(const std::function<TFound(const TDesktopImage&)>& look, TDesktopImage& image)
+    {
+        TFound last;
+        int same = 0;
+        TDesktop::WaitUntil([&] {
+            image = desktop->Grab();
+            const TFound found = look(image);
+            same = found == last ? same + 1 : 0;
+            last = found;
+            return found.All() && same >= 2;
+        });
+        return last;
+    }
+
+    void Judge(const TFound& found, const TDesktopRect& area, const std::string& what)
+    {
+        EXPECT_TRUE(found.Frame) << what << " shows no frame " << Shot(what);
+        EXPECT_TRUE(Inside(found.Window, area)) << what << " " << Text(found.Window) << " in " << Text(area)
+                                                << Shot(what);
+        EXPECT_TRUE(found.Caption) << what << " draws no active caption " << Shot(what);
+        ASSERT_TRUE(found.Button) << what << " shows no button " << Shot(what);
+    }
+
+    // Opens a child from the menu and checks its frame, caption and bottom buttons.
+    TFound OpenChild(int barX, int offset, const std::string& what)
+    {
+        ChooseEntry(barX, offset);
+        const TDesktopRect area = MdiArea();
+        TDesktopImage image;
+        const TFound found = Look([&](const TDesktopImage& i) {
+            TFound f;
+            f.Frame = ChildFrame(i, area, f.Window);
+            f.Caption = f.Frame && CaptionDrawn(i, f.Window);
+            f.Button = f.Frame && LowestButton(i, f.Window, f.ButtonX, f.ButtonY);
+            return f;
+        }, image);
+        Judge(found, area, what);
+        return found;
+    }
+
+    // ... and closes it with its bottom right button.
+    void CheckChild(int barX, int offset, const std::string& what)
+    {
+        const TFound found = OpenChild(barX, offset, what);
+        if (found.Button)
+            Press(desktop->Grab(), found, what);
+    }
+
+    // The span of the white title letters on a caption, and where the caption's buttons begin.
+    static void TitleInk(const TDesktopImage& image, const TDesktopRect& window, int& first, int& last,
+                         int& buttons)
+    {
+        int cx = 0, cy = 0;
+        first = last = buttons = -1;
+        if (!image.Find({window.X, window.Y, 20, 20}, ActiveCaption, cx, cy))
+            return;
+        buttons = cx;
+        while (buttons < window.X + window.Width && image.At(buttons, cy + 8) != ButtonFace)
+            ++buttons;
+        for (int x = cx; x < buttons - 2; ++x)
+            for (int y = cy; y < cy + 16; ++y)
+                if (image.At(x, y) == 0xFFFFFF) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+    }
+
+    // Presses the bottom right button and waits for the window's corner to change.
+    void Press(const TDesktopImage& image, const TFound& found, const std::string& what)
+    {
+        desktop->Click(found.ButtonX - 12, found.ButtonY - 8);
+        EXPECT_TRUE(Changes(image, {found.Window.X, found.Window.Y, 40, 20})) << what << " stays " << Shot(what);
+    }
+
+    // A dialog on the screen's work area with its skinned caption, closed with its bottom right button.
+    void CheckDialog(const std::string& title)
+    {
+        TDesktopImage image;
+        const TFound found = Look([&](const TDesktopImage& i) {
+            TFound f;
+            f.Frame = desktop->FindWindow(title, f.Window);
+            f.Caption = f.Frame && CaptionDrawn(i, f.Window);
+            f.Button = f.Frame && LowestButton(i, f.Window, f.ButtonX, f.ButtonY);
+            return f;
+        }, image);
+        Judge(found, desktop->WorkArea(), title);
+        Press(image, found, title);
+        TDesktopRect r;
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow(title, r); })) << Shot(title);
+    }
+};
+} // namespace
+
+TEST_F(WindowsOnDesktop, EveryWindowLiesOnScreenWithItsFrameAndButtons)
+{
+    ChooseMenu(SmallUser, 0);
+    CheckDialog("Choose filename");
+    LogInByKeys();
+
+    CheckChild(MasterData, 0, "accounts");
+    CheckChild(MasterData, 20, "budget");
+    CheckChild(MasterData, 55, "settings");
+    CheckChild(Transaction, 0, "cash");
+    const TFound adjustments = OpenChild(Transaction, 20, "adjustments");
+    desktop->Click(adjustments.Window.X + NewJournalX, adjustments.Window.Y + NewJournalY);
+    CheckDialog("FI_Jurnal");
+    Press(desktop->Grab(), adjustments, "adjustments");
+    CheckChild(Report, 0, "balances");
+
+    // The report window fills the main window; its bottom row lies in the main window's client area.
+    ChooseEntry(Report, 20);
+    TDesktopImage image;
+    const TDesktopRect area = MdiArea();
+    const TFound report = Look([&](const TDesktopImage& i) {
+        TFound f;
+        f.Window = area;
+        f.Frame = desktop->FindWindow("[Report]", f.Window);
+        f.Window = area;
+        f.Caption = i.Count({Main().X + 4, Main().Y + 6, 4, 10}, ActiveCaption) >= 30;
+        f.Button = LowestButton(i, area, f.ButtonX, f.ButtonY);
+        return f;
+    }, image);
+    Judge(report, area, "report");
+    desktop->Click(report.ButtonX - 12, report.ButtonY - 8);
+    TDesktopRect gone;
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow("[Report]", gone); })) << Shot("report");
+
+    for (int row : {0, 1}) {
+        ChooseMenu(Utilities, row);
+        CheckDialog("Databases");
+    }
+}
+
+// The box that refuses the budget's realisation on books with no transactions is narrow for its
+// text; it still carries the program's whole title, drawn before its close button.
+TEST_F(WindowsOnDesktop, AMessageBoxTitleIsNotClipped)
+{
+    LogInByKeys();
+    const TFound budget = OpenChild(MasterData, 20, "budget");
+    ASSERT_TRUE(budget.Button);
+    // "Realisasi Bulan Ini" lies left of "Close" on the same row.
+    const TDesktopImage image = desktop->Grab();
+    int realise = budget.ButtonX;
+    while (realise > budget.Window.X && image.At(realise, budget.ButtonY) == ButtonBorder)
+        --realise;
+    while (realise > budget.Window.X && image.At(realise, budget.ButtonY) != ButtonBorder)
+        --realise;
+    desktop->Click(realise - 12, budget.ButtonY - 8);
+    std::vector<TDesktopRect> windows;
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return (windows = desktop->Windows("Bukura")).size() == 2; }))
+        << Shot("box");
+    const TDesktopRect m = Main();
+    const TDesktopRect box = windows[0].X == m.X && windows[0].Y == m.Y ? windows[1] : windows[0];
+    int first = -1, last = -1, buttons = -1;
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        TitleInk(desktop->Grab(), box, first, last, buttons);
+        return first > 0 && buttons > last;
+    })) << Shot("box");
+    // "Bukura - Free Accounting System" is some 175 pixels long; cut short it ends at the button.
+    EXPECT_GE(last - first, 160) << Shot("box");
+    EXPECT_LT(last, buttons - 3) << Shot("box");
+    desktop->Key("Return");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 1; })) << Shot("box");
+}
