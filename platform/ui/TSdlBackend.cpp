@@ -204,7 +204,10 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
     if (it == windows_.end())
         return;
     if (!visible) {
-        SDL_HideWindow(it->second.Handle);
+        if (it->second.Popup)
+            HidePopup(it->second.Handle);
+        else
+            SDL_HideWindow(it->second.Handle);
         return;
     }
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
@@ -219,24 +222,31 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
 
 void TSdlBackend::ShowPopup(SDL_Window* popup)
 {
-    // Without a window manager SDL gives every window it shows the X focus; a menu or a list
-    // taking it would leave the keyboard to no window once it closes. The focus goes back.
+    // Without a window manager SDL gives every window it shows the X focus. Even handed straight
+    // back, the round trip makes SDL release and press again the keys held meanwhile: the Alt of
+    // an Alt+letter that opened a menu would reach the menu as a new press and close it. On X
+    // the popup is mapped here, so the focus never moves; SDL learns of it from the map event.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
         SDL_ShowWindow(popup);
         return;
     }
-    Display* display = info.info.x11.display;
-    ::Window before = 0, after = 0;
-    int revertBefore = 0, revertAfter = 0;
-    XGetInputFocus(display, &before, &revertBefore);
-    SDL_ShowWindow(popup);
-    XGetInputFocus(display, &after, &revertAfter);
-    if (after == info.info.x11.window && after != before) {
-        XSetInputFocus(display, before, revertBefore, CurrentTime);
-        XFlush(display);
+    XMapRaised(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
+}
+
+void TSdlBackend::HidePopup(SDL_Window* popup)
+{
+    // Mapped past SDL, the popup may not count as shown to SDL yet, and SDL would not hide it.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+        SDL_HideWindow(popup);
+        return;
     }
+    XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
