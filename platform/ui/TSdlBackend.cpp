@@ -232,8 +232,9 @@ void TSdlBackend::ShowPopup(SDL_Window* popup)
         SDL_ShowWindow(popup);
         return;
     }
+    // Mapped once the server has the request (no manager redirects a popup): what is drawn next shows.
     XMapRaised(info.info.x11.display, info.info.x11.window);
-    XFlush(info.info.x11.display);
+    XSync(info.info.x11.display, False);
 }
 
 void TSdlBackend::HidePopup(SDL_Window* popup)
