@@ -222,10 +222,8 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
 
 void TSdlBackend::ShowPopup(SDL_Window* popup)
 {
-    // Without a window manager SDL gives every window it shows the X focus. Even handed straight
-    // back, the round trip makes SDL release and press again the keys held meanwhile: the Alt of
-    // an Alt+letter that opened a menu would reach the menu as a new press and close it. On X
-    // the popup is mapped here, so the focus never moves; SDL learns of it from the map event.
+    // Without a window manager SDL gives every window it shows the X focus, and on its way back
+    // presses the held keys anew: the Alt of Alt+letter would close the menu it opened.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
@@ -387,6 +385,10 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
         return true;
     case SDL_WINDOWEVENT:
         event.Window = e.window.windowID;
+        // A popup mapped or unmapped past SDL reports itself restored or minimized: no news.
+        if (e.window.event == SDL_WINDOWEVENT_MINIMIZED || e.window.event == SDL_WINDOWEVENT_RESTORED)
+            if (auto it = windows_.find(e.window.windowID); it != windows_.end() && it->second.Popup)
+                return false;
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE: event.Kind = TBackendEventKind::CloseRequest; return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED: event.Kind = TBackendEventKind::Activated; return true;
