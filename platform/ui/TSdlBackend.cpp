@@ -204,7 +204,10 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
     if (it == windows_.end())
         return;
     if (!visible) {
-        SDL_HideWindow(it->second.Handle);
+        if (it->second.Popup)
+            HidePopup(it->second.Handle);
+        else
+            SDL_HideWindow(it->second.Handle);
         return;
     }
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (activate && !it->second.Popup) ? "0" : "1");
@@ -219,24 +222,30 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
 
 void TSdlBackend::ShowPopup(SDL_Window* popup)
 {
-    // Without a window manager SDL gives every window it shows the X focus; a menu or a list
-    // taking it would leave the keyboard to no window once it closes. The focus goes back.
+    // Without a window manager SDL gives every window it shows the X focus, and on its way back
+    // presses the held keys anew: the Alt of Alt+letter would close the menu it opened.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
         SDL_ShowWindow(popup);
         return;
     }
-    Display* display = info.info.x11.display;
-    ::Window before = 0, after = 0;
-    int revertBefore = 0, revertAfter = 0;
-    XGetInputFocus(display, &before, &revertBefore);
-    SDL_ShowWindow(popup);
-    XGetInputFocus(display, &after, &revertAfter);
-    if (after == info.info.x11.window && after != before) {
-        XSetInputFocus(display, before, revertBefore, CurrentTime);
-        XFlush(display);
+    // Mapped once the server has the request (no manager redirects a popup): what is drawn next shows.
+    XMapRaised(info.info.x11.display, info.info.x11.window);
+    XSync(info.info.x11.display, False);
+}
+
+void TSdlBackend::HidePopup(SDL_Window* popup)
+{
+    // Mapped past SDL, the popup may not count as shown to SDL yet, and SDL would not hide it.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+        SDL_HideWindow(popup);
+        return;
     }
+    XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
@@ -376,6 +385,10 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
         return true;
     case SDL_WINDOWEVENT:
         event.Window = e.window.windowID;
+        // A popup mapped or unmapped past SDL reports itself restored or minimized: no news.
+        if (e.window.event == SDL_WINDOWEVENT_MINIMIZED || e.window.event == SDL_WINDOWEVENT_RESTORED)
+            if (auto it = windows_.find(e.window.windowID); it != windows_.end() && it->second.Popup)
+                return false;
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE: event.Kind = TBackendEventKind::CloseRequest; return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED: event.Kind = TBackendEventKind::Activated; return true;

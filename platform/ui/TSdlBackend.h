@@ -56,6 +56,7 @@ private:
     static void TakeKeyboard(SDL_Window* window);
     // Shows a popup, leaving the X input focus where it was.
     static void ShowPopup(SDL_Window* popup);
+    static void HidePopup(SDL_Window* popup);
     bool Translate(const SDL_Event& e, TBackendEvent& event) const;
 
     struct Window {

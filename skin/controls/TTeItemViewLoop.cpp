@@ -71,10 +71,16 @@ void TTeItemView::RunLevel()
     if (Screen)
         Screen->SetCursor(crDefault);
     if (item_ && item_->Count() > 0) {
-        int index = std::clamp(item_->ScrollPos(), 0, item_->Count() - 1);
-        if (item_->Items(index)->Kind() != 0 && index + 1 < item_->Count())
-            ++index;
-        selected_ = item_->Items(index);
+        // The first row that shows and can be chosen: Enter must not run an item the user's
+        // rights hide, nor a separator or the bar's child-window buttons.
+        selected_ = nullptr;
+        for (int index = std::clamp(item_->ScrollPos(), 0, item_->Count() - 1); index < item_->Count(); ++index) {
+            TTeItem* item = item_->Items(index);
+            if (item->Visible() && !item->IsSeparator() && item->Kind() == 0) {
+                selected_ = item;
+                break;
+            }
+        }
         RepaintItem(selected_);
         TrackMouse(GetCursorPos());
     }

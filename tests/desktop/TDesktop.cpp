@@ -466,3 +466,10 @@ bool TDesktop::WaitUntil(const std::function<bool()>& condition, std::chrono::mi
         Pause(20);
     }
 }
+
+std::string TDesktop::Title(const std::string& part) const
+{
+    std::vector<::Window> found;
+    CollectNamed(impl_->Connection, DefaultRootWindow(impl_->Connection), part, found);
+    return found.empty() ? "" : WindowName(impl_->Connection, found.front());
+}

@@ -81,6 +81,9 @@ public:
     static bool WaitUntil(const std::function<bool()>& condition,
                           std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+    // The whole title of the first viewable window whose title contains the text, "" when none.
+    std::string Title(const std::string& part) const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -58,6 +59,89 @@ TEST(RealDisplay, SdlFormTakesASyntheticClickAndShowsItsColour)
         TXScreenshot shot;
         ASSERT_TRUE(shot.Available());
         EXPECT_EQ(shot.Pixel(info.info.x11.window, 10, 10), 0x008000u);
+    }
+    unsetenv("DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+}
+
+namespace {
+// Every event the back end has for the window within the time, by kind.
+std::vector<TBackendEventKind> EventsOf(TSdlBackend& backend, TNativeWindow window, int ms)
+{
+    std::vector<TBackendEventKind> kinds;
+    const uint64_t end = backend.NowMs() + ms;
+    while (backend.NowMs() < end) {
+        TBackendEvent event;
+        while (backend.PollEvent(event))
+            if (event.Window == window)
+                kinds.push_back(event.Kind);
+        backend.WaitEvent(10);
+    }
+    return kinds;
+}
+
+bool Has(const std::vector<TBackendEventKind>& kinds, TBackendEventKind kind)
+{
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+::Window XWindowOf(TSdlBackend& backend, TNativeWindow window, Display*& display)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(backend.SdlWindow(window), &info))
+        return 0;
+    display = info.info.x11.display;
+    return info.info.x11.window;
+}
+
+bool Mapped(Display* display, ::Window window)
+{
+    XWindowAttributes a;
+    return XGetWindowAttributes(display, window, &a) && a.map_state == IsViewable;
+}
+} // namespace
+
+// Without a window manager a shown window used to take the X focus; a popup that took it, even
+// for a moment, made the window beneath lose and regain the keyboard, and SDL then pressed the
+// keys still held (the Alt of an Alt+letter) anew.
+TEST(RealDisplay, APopupShownWithoutAWindowManagerLeavesTheKeyboardWithTheActiveWindow)
+{
+    TXvfb xvfb;
+    if (!xvfb.Error().empty())
+        GTEST_SKIP() << "No real-display test: " << xvfb.Error();
+    setenv("DISPLAY", xvfb.Display().c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    {
+        TSdlBackend backend;
+        const TNativeWindow main = backend.CreateWindow({{40, 40, 300, 200}, "main", false, false});
+        backend.ShowWindow(main, true, true);
+        ASSERT_TRUE(Has(EventsOf(backend, main, 300), TBackendEventKind::Activated));
+        const TNativeWindow popup = backend.CreateWindow({{60, 60, 100, 80}, "", true, false});
+        Display* display = nullptr;
+        const ::Window mainX = XWindowOf(backend, main, display);
+        const ::Window popupX = XWindowOf(backend, popup, display);
+
+        backend.ShowWindow(popup, true, false);
+        const auto shown = EventsOf(backend, main, 300);
+        EXPECT_FALSE(Has(shown, TBackendEventKind::Deactivated));
+        EXPECT_FALSE(Has(shown, TBackendEventKind::Activated));
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        EXPECT_EQ(focus, mainX);
+        EXPECT_TRUE(Mapped(display, popupX));
+
+        backend.ShowWindow(popup, false, false);
+        EXPECT_FALSE(Has(EventsOf(backend, main, 200), TBackendEventKind::Deactivated));
+        EXPECT_FALSE(Mapped(display, popupX));
+        // Hidden at once, before the back end has heard that it is shown, it goes all the same.
+        backend.ShowWindow(popup, true, false);
+        backend.ShowWindow(popup, false, false);
+        EventsOf(backend, popup, 100);
+        EXPECT_FALSE(Mapped(display, popupX));
+        backend.DestroyWindow(popup);
+        backend.DestroyWindow(main);
     }
     unsetenv("DISPLAY");
     unsetenv("SDL_VIDEODRIVER");

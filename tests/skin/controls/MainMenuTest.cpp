@@ -221,3 +221,31 @@ TEST(MainMenu, APressOutsideTheOpenMenusClosesThemAndClicksTheButtonUnderTheMous
     EXPECT_EQ(w.Windows(), w.windowsBefore);
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
 }
+
+// Rows the user's rights hide lead the dropdown, as the cash advances lead Transaction: opened by
+// the keyboard, the dropdown selects its first row that shows, and Enter runs that one.
+TEST(MainMenu, ADropdownOpenedByKeysSelectsItsFirstShownRowNotAHiddenOne)
+{
+    LoggedInWindow w;
+    TTeItem* report = w.full->Items()->Items(2);
+    w.Add(*report, "Advances")->SetVisible(false);
+    w.Add(*report, "-")->SetVisible(false);
+    TTeItem* balance = w.Add(*report, "Trial Balance");
+    TTeItem* statements = w.Add(*report, "Statements");
+    w.session.ProcessUntilIdle();
+    TTeMenuBarView& bar = w.full->View();
+    TColor balanceColour = clNone, statementsColour = clNone;
+    w.session.Screen().KeyDown(VK_F10);
+    w.session.Screen().KeyUp(VK_F10);
+    w.Script({
+        [&] { w.Keys({VK_RIGHT, VK_RIGHT, VK_DOWN}); },
+        [&] {
+            balanceColour = w.RowColor(*bar.ChildView(), *balance);
+            statementsColour = w.RowColor(*bar.ChildView(), *statements);
+            w.Keys({VK_RETURN});
+        },
+    });
+    EXPECT_NE(balanceColour, statementsColour);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Report", "Trial Balance"}));
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
+}
