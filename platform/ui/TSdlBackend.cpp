@@ -124,6 +124,18 @@ void PrepareX11()
     }
     XSetErrorHandler(ReportXError);
 }
+
+// The X11 side of an SDL window; false when SDL runs another video driver.
+bool X11WindowOf(SDL_Window* window, Display*& display, ::Window& x11)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
+    display = info.info.x11.display;
+    x11 = info.info.x11.window;
+    return true;
+}
 } // namespace
 
 TSdlBackend::TSdlBackend()
@@ -224,28 +236,28 @@ void TSdlBackend::ShowPopup(SDL_Window* popup)
 {
     // Without a window manager SDL gives every window it shows the X focus, and on its way back
     // presses the held keys anew: the Alt of Alt+letter would close the menu it opened.
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+    Display* display = nullptr;
+    ::Window x11 = 0;
+    if (!X11WindowOf(popup, display, x11)) {
         SDL_ShowWindow(popup);
         return;
     }
     // Mapped once the server has the request (no manager redirects a popup): what is drawn next shows.
-    XMapRaised(info.info.x11.display, info.info.x11.window);
-    XSync(info.info.x11.display, False);
+    XMapRaised(display, x11);
+    XSync(display, False);
 }
 
 void TSdlBackend::HidePopup(SDL_Window* popup)
 {
     // Mapped past SDL, the popup may not count as shown to SDL yet, and SDL would not hide it.
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(popup, &info) || info.subsystem != SDL_SYSWM_X11) {
+    Display* display = nullptr;
+    ::Window x11 = 0;
+    if (!X11WindowOf(popup, display, x11)) {
         SDL_HideWindow(popup);
         return;
     }
-    XUnmapWindow(info.info.x11.display, info.info.x11.window);
-    XFlush(info.info.x11.display);
+    XUnmapWindow(display, x11);
+    XFlush(display);
 }
 
 void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
@@ -261,15 +273,14 @@ void TSdlBackend::TakeKeyboard(SDL_Window* window)
     // Raising only asks a window manager for the focus; without one nobody answers, and a
     // closed dialog would leave the keyboard to no window at all.
     SDL_RaiseWindow(window);
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    Display* display = nullptr;
+    ::Window x11 = 0;
+    if (!X11WindowOf(window, display, x11))
         return;
-    Display* display = info.info.x11.display;
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, info.info.x11.window, &attributes) || attributes.map_state != IsViewable)
+    if (!XGetWindowAttributes(display, x11, &attributes) || attributes.map_state != IsViewable)
         return;
-    XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
+    XSetInputFocus(display, x11, RevertToParent, CurrentTime);
     XFlush(display);
 }
 
