@@ -389,6 +389,9 @@ void TTeDefaultForm::WMNCCalcSize(TMessage& message)
 void TTeDefaultForm::WMNCActivate(TMessage& message)
 {
     activeFrame_ = message.WParam != 0;
+    // A menu left open would keep the keys once the user comes back, as after Alt+Tab.
+    if (!activeFrame_ && menuBar_)
+        FormMenus().CloseMenuBar(*this);
     TCustomForm* form = Form();
     // A hidden form is deactivated: its next show animates again.
     if (form && !form->Showing())

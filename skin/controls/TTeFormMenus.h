@@ -19,6 +19,8 @@ public:
     // SC_KEYMENU with a letter, or with none (F10, Alt alone): the menu bar enters its keyboard mode;
     // false when no bar shows.
     virtual bool MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) { (void)form, (void)key; return false; }
+    // The form lost the activation: its menu bar's open menus close.
+    virtual void CloseMenuBar(TTeDefaultForm& form) { (void)form; }
     // An MDI frame or one of its children changed: the frame's window list and its menu bar's
     // child buttons follow.
     virtual void MdiChildrenChanged(TTeDefaultForm& form) { (void)form; }

@@ -79,6 +79,18 @@ bool TTeSkinnedFormMenus::MenuBarKeyMode(TTeDefaultForm& form, uint16_t key)
     return true;
 }
 
+void TTeSkinnedFormMenus::CloseMenuBar(TTeDefaultForm& form)
+{
+    auto* bar = dynamic_cast<TTeMenuBar*>(form.MenuBar());
+    if (!bar || !bar->View().LoopRunning())
+        return;
+    // From the innermost level, so that every nested loop ends.
+    TTeItemView* innermost = &bar->View();
+    while (innermost->ChildView())
+        innermost = innermost->ChildView();
+    innermost->CloseMenuChain();
+}
+
 void TTeSkinnedFormMenus::MdiChildrenChanged(TTeDefaultForm& form)
 {
     TCustomForm* own = form.Form();

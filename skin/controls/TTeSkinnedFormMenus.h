@@ -11,6 +11,7 @@ public:
     void ShowSystemMenu(TTeDefaultForm& form, TPoint screen, bool tray) override;
     bool MenuBarShortCut(TTeDefaultForm& form, TMessage& key) override;
     bool MenuBarKeyMode(TTeDefaultForm& form, uint16_t key) override;
+    void CloseMenuBar(TTeDefaultForm& form) override;
     void MdiChildrenChanged(TTeDefaultForm& form) override;
 
 private:

@@ -249,3 +249,37 @@ TEST(MainMenu, ADropdownOpenedByKeysSelectsItsFirstShownRowNotAHiddenOne)
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Report", "Trial Balance"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);
 }
+
+// Alt alone opens the bar, and Alt+Tab to another program releases that Alt here: the menus that
+// are open close when the window loses the activation, so that keys typed on return reach it.
+TEST(MainMenu, AnotherProgramTakingTheFocusClosesTheOpenMenus)
+{
+    LoggedInWindow w;
+    TTeItem* master = w.full->Items()->Items(0);
+    TTeMenuBarView& bar = w.full->View();
+    const TColor idle = w.RowColor(bar, *master);
+    auto& screen = w.session.Screen();
+    auto deactivate = [&] {
+        TBackendEvent e;
+        e.Kind = TBackendEventKind::Deactivated;
+        e.Window = w.main->NativeWindow();
+        screen.Push(e);
+    };
+    TColor hot = clNone;
+    screen.KeyDown(VK_MENU, kmAlt);
+    screen.KeyUp(VK_MENU);
+    w.Script({[&] {
+        hot = w.RowColor(bar, *master);
+        deactivate();
+    }});
+    EXPECT_NE(hot, idle) << "Alt alone selects the first item";
+    EXPECT_EQ(w.RowColor(bar, *master), idle);
+
+    // A dropdown opened by the mouse runs a loop of its own inside the bar's.
+    const TPoint at = w.ItemOnScreen(*w.full, *w.transaction);
+    screen.MouseDown(at.X, at.Y);
+    screen.MouseUp(at.X, at.Y);
+    w.Script({deactivate});
+    EXPECT_EQ(w.Windows(), w.windowsBefore);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
+}
