@@ -409,27 +409,41 @@ void TF_Main::CustomItem14Click()
 
 void TF_Main::LogOff(bool UpdateUserStatus)
 {
-    if (UpdateUserStatus && LoggedIn) {
+    const bool disconnect = UpdateUserStatus && LoggedIn;
+    if (disconnect) {
         try {
             RunSQL(*DtModule->Query1,
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
         } catch (const std::exception& e) {
             Application->ShowException(e);
         }
-        DtModule->CONN1->Close();
     }
     LoggedIn = false;
     TeMenuBar1->SetVisible(true);
     TeMenuBar2->SetVisible(false);
     EnableTopItems(false);
     TeForm1->SetMenuBar(TeMenuBar1);
+    // The children close while the books are still open, so what they remove on closing is removed;
+    // one that refuses closes after the disconnect, its data sets closed with the connection.
+    CloseChildren();
+    if (disconnect) {
+        DtModule->CONN1->Close();
+        CloseChildren();
+    }
+    nm_user->SetCaption("");
+    Label1->SetCaption("db");
+}
+
+void TF_Main::CloseChildren()
+{
     std::vector<TCustomForm*> children;
     for (int i = 0; i < MDIChildCount(); ++i)
         children.push_back(MDIChildren(i));
-    for (TCustomForm* child : children)
-        child->Close();
-    nm_user->SetCaption("");
-    Label1->SetCaption("db");
+    for (TCustomForm* child : children) {
+        const auto* window = dynamic_cast<TLedgerForm*>(child);
+        if (!window || !window->Closed())
+            child->Close();
+    }
 }
 
 void TF_Main::CustomItem7Click()

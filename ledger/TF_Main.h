@@ -97,6 +97,8 @@ private:
     void BuildSmallBar();
     void BuildFullBar();
     void EnableTopItems(bool enabled);
+    // Asks every child window not already closed to close.
+    void CloseChildren();
     void RestorePlacement();
     void SavePlacement();
     TTeItem* Item(TTeItem& parent, const char* name, const char* caption, bool visible = true);

@@ -194,10 +194,10 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
             // The text typed into the cell counts, as it does for Enter.
             if (Editing(*TR_VOUC))
                 TR_VOUC->UpdateRecord();
-            // Out of a typed code Tab moves on to the remark; leaving the cell looks the code up.
+            // Out of a typed code Tab moves on to the remark, or stays when the code is no account.
             const bool codeTyped = DBGrid1->SelectedIndex() == 0 && Editing(*TR_VOUC)
                 && !Trim(FieldText(*TR_VOUC, "account_code")).empty();
-            if (!codeTyped && !CheckBalance())
+            if (codeTyped ? !CodeLeft() : !CheckBalance())
                 key = 0;
         }
     };
@@ -462,25 +462,26 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
     DBGrid1->SetSelectedIndex(column + 1);
 }
 
-void TFrm_Ajp::CodeLeft()
+bool TFrm_Ajp::CodeLeft()
 {
     if (!Editing(*TR_VOUC) || !DtModule)
-        return;
+        return true;
     const std::string code = FieldText(*TR_VOUC, "account_code");
     if (Trim(code).empty())
-        return;
+        return true;
     if (!FindLineAccount(code)) {
         SetLineAccount("0", "", "");
         ShowMessage("Kode perkiraan tidak ada");
-        return;
+        return false;
     }
     TADOQuery& query = *DtModule->Query1;
     const std::string id = query.FieldByName("account_id")->AsString();
     if (id == FieldText(*TR_VOUC, "account_id"))
-        return;
+        return true;
     TR_VOUC->FieldByName("account_id")->SetAsString(id);
     TR_VOUC->FieldByName("uraian")->SetAsString(FieldText(query, "account_name"));
     ZeroNullAmounts();
+    return true;
 }
 
 void TFrm_Ajp::GridColEnter()

@@ -83,8 +83,8 @@ private:
     // Opens the unit's non-header account of the code on Query1; answers whether there is one.
     bool FindLineAccount(const std::string& code);
     // The code cell was left (Tab, a click, a post): a typed code gets its account and name, amounts
-    // typed stay; a code that is no account of the unit is cleared with a message.
-    void CodeLeft();
+    // typed stay; a code that is no account of the unit is cleared with a message. Answers false then.
+    bool CodeLeft();
     void PickAccount();
     void LineBeforePost();
     void LineAfterPost();

@@ -49,4 +49,5 @@ void TLedgerForm::DoClose(TCloseAction& action)
     if (FormStyle() == TFormStyle::fsMDIChild)
         action = TCloseAction::caFree;
     TForm::DoClose(action);
+    closed_ = action == TCloseAction::caFree;
 }

@@ -22,6 +22,8 @@ public:
     // The button that Escape clicks when no control of the window takes the key, as long as the
     // user could click it himself.
     void SetCancelButton(TControl* button) { cancelButton_ = button; }
+    // Closed and waiting to be freed, so asking it to close again would run its closing twice.
+    bool Closed() const { return closed_; }
 
 protected:
     // The window's own activation handler; the frame is re-measured before it.
@@ -33,4 +35,5 @@ protected:
 private:
     TAnimate animate_;
     TControl* cancelButton_ = nullptr;
+    bool closed_ = false;
 };

@@ -5,11 +5,14 @@
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlLink.h"
+#include "controls/grid/TZgDBGrid.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
+#include "ledger/TFI_Jurnal.h"
 #include "ledger/TFUser_Mngr.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
+#include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
@@ -223,6 +226,49 @@ TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
     EXPECT_FALSE(main().LoggedIn);
     EXPECT_TRUE(main().TeMenuBar1->Visible());
     EXPECT_EQ(UserStatus(), "0");
+}
+
+TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
+{
+    LogIn();
+    Click(main().CustomItem11);
+    auto* adjusting = dynamic_cast<TFrm_Ajp*>(ChildNamed("Frm_Ajp"));
+    ASSERT_NE(adjusting, nullptr);
+    p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form))
+            p.s.ClickControl(*dialog->TeButton1);
+    });
+    p.s.ClickControl(*adjusting->TeButton4);
+    p.s.WhenModal(nullptr);
+    ASSERT_EQ(Sql("select count(*) from T_VOUC where ajp=true"), "1");
+    Click(main().CustomItem14);
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_EQ(Sql("select count(*) from T_VOUC"), "0");
+    EXPECT_FALSE(DtModule->CONN1->Connected());
+
+    // A window that refuses to close on an unbalanced voucher still goes with the log-off.
+    Sql("insert into coa (account_id, account_code, account_name, account_sub) values (7, '7110', 'Listrik', 10)");
+    LogIn();
+    Click(main().CustomItem11);
+    adjusting = dynamic_cast<TFrm_Ajp*>(ChildNamed("Frm_Ajp"));
+    ASSERT_NE(adjusting, nullptr);
+    p.s.WhenModal([&](TCustomForm& form) {
+        if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form))
+            p.s.ClickControl(*dialog->TeButton1);
+    });
+    p.s.ClickControl(*adjusting->TeButton4);
+    p.s.WhenModal(nullptr);
+    adjusting->DBGrid1->SetFocus();
+    for (const char* cell : {"7110", "", "100"}) {
+        p.s.TypeText(cell);
+        p.s.PressKey(VK_RETURN, 0, "\r");
+    }
+    const size_t shown = boxes.Shown().size();
+    boxes.Answer(mrOk);
+    Click(main().CustomItem14);
+    EXPECT_EQ(boxes.Shown().size(), shown + 1) << "the balance message";
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_FALSE(DtModule->CONN1->Connected());
 }
 
 TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)

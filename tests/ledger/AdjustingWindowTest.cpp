@@ -150,6 +150,24 @@ TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
     EXPECT_TRUE(s.MessageBoxes().empty());
 }
 
+TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
+{
+    Open();
+    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+    window->DBGrid1->SetFocus();
+    s.TypeText("9999");
+    Key(VK_TAB);
+    EXPECT_EQ(LastBox(), "Kode perkiraan tidak ada");
+    EXPECT_EQ(s.MessageBoxes().size(), 1u);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("account_code")->AsString(), "");
+    s.TypeText("7110");
+    Key(VK_TAB);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("uraian")->AsString(), "Biaya Listrik");
+    EXPECT_EQ(s.MessageBoxes().size(), 1u);
+}
+
 TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLinesOnClose)
 {
     Voucher("old", "Ajp0900", "2026-02-10", true);
