@@ -197,7 +197,7 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
             // Out of a typed code Tab moves on to the remark, or stays when the code is no account.
             const bool codeTyped = DBGrid1->SelectedIndex() == 0 && Editing(*TR_VOUC)
                 && !Trim(FieldText(*TR_VOUC, "account_code")).empty();
-            if (codeTyped ? !CodeLeft() : !CheckBalance())
+            if (codeTyped ? !CodeLeft() : !CheckBalance(false))
                 key = 0;
         }
     };
@@ -598,7 +598,7 @@ bool TFrm_Ajp::RefuseZeroTotals()
     return true;
 }
 
-bool TFrm_Ajp::CheckBalance()
+bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
 {
     if (!TR_VOUC->Active())
         return true;
@@ -622,7 +622,7 @@ bool TFrm_Ajp::CheckBalance()
             else
                 TR_VOUC->Next();
         }
-        return !RefuseZeroTotals();
+        return !(refuseZeroTotals && RefuseZeroTotals());
     }
     MessageDlg("Transaksi anda belum balance silakan perbaiki dulu!", TMsgDlgType::mtError, mbOK);
     if (!TR_VOUC->IsEmpty())

@@ -56,7 +56,9 @@ public:
 
     // Posts a pending line; a balanced voucher loses its lines without a code, an unbalanced one
     // gets the balance message and the focus back in the lines grid. Answers whether it balanced.
-    bool CheckBalance();
+    // Tab between the cells leaves the zero-amount refusal to leaving the lines: a new line has
+    // no amount until its amount cells are reached.
+    bool CheckBalance(bool refuseZeroTotals = true);
 
     bool CloseQuery() override;
     void DoClose(TCloseAction& action) override;

@@ -168,6 +168,21 @@ TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
     EXPECT_EQ(s.MessageBoxes().size(), 1u);
 }
 
+TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
+{
+    Open();
+    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+    window->DBGrid1->SetFocus();
+    s.TypeText("7110");
+    Key(VK_TAB);
+    Key(VK_TAB);
+    EXPECT_TRUE(s.MessageBoxes().empty());
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 2);
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(LastBox(), "Transaksi anda belum ada jumlahnya silakan isikan debet dan kredit dulu!");
+}
+
 TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLinesOnClose)
 {
     Voucher("old", "Ajp0900", "2026-02-10", true);
