@@ -144,7 +144,7 @@ struct LoggedInWindow : MainWindow {
     void Script(std::vector<std::function<void()>> steps)
     {
         size_t next = 0;
-        session.Screen().WhenWaiting([this, steps, next]() mutable {
+        session.Screen().WhenWaiting([steps, next]() mutable {
             if (next < steps.size())
                 steps[next++]();
         });
