@@ -231,15 +231,22 @@ TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
 TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
 {
     LogIn();
-    Click(main().CustomItem11);
-    auto* adjusting = dynamic_cast<TFrm_Ajp*>(ChildNamed("Frm_Ajp"));
+    // Transaction > Adjustment, and a new voucher through its dialog.
+    auto newVoucher = [&] {
+        Click(main().CustomItem11);
+        auto* window = dynamic_cast<TFrm_Ajp*>(ChildNamed("Frm_Ajp"));
+        if (!window)
+            return window;
+        p.s.WhenModal([&](TCustomForm& form) {
+            if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form))
+                p.s.ClickControl(*dialog->TeButton1);
+        });
+        p.s.ClickControl(*window->TeButton4);
+        p.s.WhenModal(nullptr);
+        return window;
+    };
+    TFrm_Ajp* adjusting = newVoucher();
     ASSERT_NE(adjusting, nullptr);
-    p.s.WhenModal([&](TCustomForm& form) {
-        if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form))
-            p.s.ClickControl(*dialog->TeButton1);
-    });
-    p.s.ClickControl(*adjusting->TeButton4);
-    p.s.WhenModal(nullptr);
     ASSERT_EQ(Sql("select count(*) from T_VOUC where ajp=true"), "1");
     Click(main().CustomItem14);
     EXPECT_EQ(main().MDIChildCount(), 0);
@@ -249,15 +256,8 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     // A window that refuses to close on an unbalanced voucher still goes with the log-off.
     Sql("insert into coa (account_id, account_code, account_name, account_sub) values (7, '7110', 'Listrik', 10)");
     LogIn();
-    Click(main().CustomItem11);
-    adjusting = dynamic_cast<TFrm_Ajp*>(ChildNamed("Frm_Ajp"));
+    adjusting = newVoucher();
     ASSERT_NE(adjusting, nullptr);
-    p.s.WhenModal([&](TCustomForm& form) {
-        if (auto* dialog = dynamic_cast<TFI_Jurnal*>(&form))
-            p.s.ClickControl(*dialog->TeButton1);
-    });
-    p.s.ClickControl(*adjusting->TeButton4);
-    p.s.WhenModal(nullptr);
     adjusting->DBGrid1->SetFocus();
     for (const char* cell : {"7110", "", "100"}) {
         p.s.TypeText(cell);

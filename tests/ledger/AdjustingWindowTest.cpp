@@ -39,6 +39,13 @@ protected:
         s.ClickControl(button);
         s.WhenModal(nullptr);
     }
+    // Opens the window, makes a voucher with the dialog's proposals and puts the keys in its lines.
+    void NewVoucherInTheLines()
+    {
+        Open();
+        Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
+        window->DBGrid1->SetFocus();
+    }
     void Key(uint16_t key) { s.PressKey(key, 0, key == VK_RETURN ? "\r" : ""); }
     void Cell(const std::string& text)
     {
@@ -118,9 +125,7 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
 
 TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
 {
-    Open();
-    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
-    window->DBGrid1->SetFocus();
+    NewVoucherInTheLines();
     s.TypeText("7110");
     Key(VK_TAB);
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
@@ -152,9 +157,7 @@ TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
 
 TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
 {
-    Open();
-    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
-    window->DBGrid1->SetFocus();
+    NewVoucherInTheLines();
     s.TypeText("9999");
     Key(VK_TAB);
     EXPECT_EQ(LastBox(), "Kode perkiraan tidak ada");
@@ -170,9 +173,7 @@ TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
 
 TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
 {
-    Open();
-    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
-    window->DBGrid1->SetFocus();
+    NewVoucherInTheLines();
     s.TypeText("7110");
     Key(VK_TAB);
     Key(VK_TAB);
@@ -195,9 +196,7 @@ TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLines
     EXPECT_EQ(frame->MDIChildCount(), 0);
     EXPECT_EQ(Rows("select ID_Vouc from T_VOUC"), (Table{{"old"}})) << "only the voucher this window made goes";
 
-    Open();
-    Dialog(*window->TeButton4, [](TFI_Jurnal&) {});
-    window->DBGrid1->SetFocus();
+    NewVoucherInTheLines();
     for (const char* code : {"7110", "4110"}) {
         Cell(code);
         for (int column = 1; column <= 3; ++column)

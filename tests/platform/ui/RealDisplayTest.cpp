@@ -30,13 +30,27 @@ void PushButton(Uint32 window, Uint32 type, int x, int y)
 }
 } // namespace
 
-TEST(RealDisplay, SdlFormTakesASyntheticClickAndShowsItsColour)
-{
+// An Xvfb display of its own, set for SDL while the test runs.
+class RealDisplay : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!xvfb.Error().empty())
+            GTEST_SKIP() << "No real-display test: " << xvfb.Error();
+        setenv("DISPLAY", xvfb.Display().c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+    }
+    void TearDown() override
+    {
+        unsetenv("DISPLAY");
+        unsetenv("SDL_VIDEODRIVER");
+    }
+
     TXvfb xvfb;
-    if (!xvfb.Error().empty())
-        GTEST_SKIP() << "No real-display test: " << xvfb.Error();
-    setenv("DISPLAY", xvfb.Display().c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "x11", 1);
+};
+
+TEST_F(RealDisplay, SdlFormTakesASyntheticClickAndShowsItsColour)
+{
     {
         TSdlBackend backend;
         TApplication app(backend);
@@ -60,8 +74,6 @@ TEST(RealDisplay, SdlFormTakesASyntheticClickAndShowsItsColour)
         ASSERT_TRUE(shot.Available());
         EXPECT_EQ(shot.Pixel(info.info.x11.window, 10, 10), 0x008000u);
     }
-    unsetenv("DISPLAY");
-    unsetenv("SDL_VIDEODRIVER");
 }
 
 namespace {
@@ -102,16 +114,11 @@ bool Mapped(Display* display, ::Window window)
 }
 } // namespace
 
-// Without a window manager a shown window used to take the X focus; a popup that took it, even
-// for a moment, made the window beneath lose and regain the keyboard, and SDL then pressed the
-// keys still held (the Alt of an Alt+letter) anew.
-TEST(RealDisplay, APopupShownWithoutAWindowManagerLeavesTheKeyboardWithTheActiveWindow)
+// Without a window manager a popup that took the X focus, even for a moment, would make the window
+// beneath lose and regain the keyboard, and SDL would then press the keys still held (the Alt of
+// an Alt+letter) anew.
+TEST_F(RealDisplay, APopupShownWithoutAWindowManagerLeavesTheKeyboardWithTheActiveWindow)
 {
-    TXvfb xvfb;
-    if (!xvfb.Error().empty())
-        GTEST_SKIP() << "No real-display test: " << xvfb.Error();
-    setenv("DISPLAY", xvfb.Display().c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "x11", 1);
     {
         TSdlBackend backend;
         const TNativeWindow main = backend.CreateWindow({{40, 40, 300, 200}, "main", false, false});
@@ -143,6 +150,4 @@ TEST(RealDisplay, APopupShownWithoutAWindowManagerLeavesTheKeyboardWithTheActive
         backend.DestroyWindow(popup);
         backend.DestroyWindow(main);
     }
-    unsetenv("DISPLAY");
-    unsetenv("SDL_VIDEODRIVER");
 }
