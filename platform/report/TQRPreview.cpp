@@ -45,6 +45,8 @@ TQRPreviewView::TQRPreviewView(TQRPreview& preview)
         bar->SetTabStop(false);
         bar->SetParent(this);
         bar->SetSmallChange(LineStep);
+        // A click gives a bar the focus; the page's keys still move the page.
+        bar->OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState shift) { KeyDown(key, shift); };
     }
     horzBar_->OnChange = [this](TComponent*) {
         if (!settingBars_)
@@ -210,8 +212,19 @@ void TQRPreviewView::KeyDown(uint16_t& key, TShiftState shift)
     TCustomControl::KeyDown(key, shift);
     bool ctrl = shift & ssCtrl;
     switch (key) {
-    case VK_NEXT: preview_.NextPage(); break;
-    case VK_PRIOR: preview_.PriorPage(); break;
+    // As the bar's page steps, stopping at the page's ends as the wheel does; Ctrl turns the page.
+    case VK_NEXT:
+        if (ctrl)
+            preview_.NextPage();
+        else
+            SetScrollY(scrollY_ + vertBar_->LargeChange());
+        break;
+    case VK_PRIOR:
+        if (ctrl)
+            preview_.PriorPage();
+        else
+            SetScrollY(scrollY_ - vertBar_->LargeChange());
+        break;
     case VK_HOME: preview_.FirstPage(); break;
     case VK_END: preview_.LastPage(); break;
     case VK_DOWN: SetScrollY(scrollY_ + LineStep); break;

@@ -12,6 +12,7 @@ struct TScreenRect {
     int Width = 0;
     int Height = 0;
     bool Contains(int x, int y) const { return x >= X && y >= Y && x < X + Width && y < Y + Height; }
+    bool operator==(const TScreenRect&) const = default;
 };
 
 struct TMonitorInfo {

@@ -412,7 +412,10 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     const bool foreign = (!down || repeat) && keyForms_.count(event.Key) && keyForms_[event.Key].Get() != form;
     if (down) {
         keysDown_.insert(event.Key);
-        altAlone_ = event.Key == VK_MENU;
+        // An Alt pressed while a window holds the mouse (an open menu's loop) is that window's key.
+        altAlone_ = event.Key == VK_MENU && (repeat ? altAlone_ : !CaptureControl());
+        if (event.Key == VK_MENU && !repeat)
+            altBounds_ = TopBounds(target);
         if (!repeat)
             keyForms_[event.Key] = form;
         // A repeat's characters belong where the key went down, as its repeats do.
@@ -441,9 +444,17 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     app_.PostMessage(target->Handle(), msg, event.Key, keyData);
     if (!down && event.Key == VK_MENU && altAlone_) {
         altAlone_ = false;
-        if (TWinControl* top = target->TopLevel())
+        // A window manager moves or sizes a window on Alt with a drag that never reaches us: that
+        // Alt was the manager's.
+        if (TWinControl* top = target->TopLevel(); top && TopBounds(target) == altBounds_)
             app_.PostMessage(top->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
     }
+}
+
+TScreenRect TInputRouter::TopBounds(TWinControl* window) const
+{
+    TWinControl* top = window ? window->TopLevel() : nullptr;
+    return top ? app_.GetBackend().WindowBounds(top->NativeWindow()) : TScreenRect{};
 }
 
 void TInputRouter::RouteText(const TBackendEvent& event)

@@ -22,7 +22,10 @@ protected:
         });
     }
 
-    static constexpr uint32_t Highlight = 0xB6BDD2;
+    // A bar item selected by the keyboard is framed in grey.
+    bool Selected(const TDesktopImage& image, int barX) { return image.Count(BarItem(barX), Frame) > 60; }
+
+    static constexpr uint32_t Highlight = 0xB6BDD2, Frame = 0x808080;
     // The cash window's "&Close" button.
     static constexpr int CashCloseX = 740, CashCloseY = 553;
 };
@@ -75,4 +78,42 @@ TEST_F(MenusOnDesktop, KeysWalkTheMenusAndAPressOutsideThemClicksTheButtonBeneat
     const TDesktopRect children{main.X + 4, main.Y + BarRow + 12, main.Width - 8, main.Height - BarRow - 45};
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(empty, children) == 0; }))
         << Shot("pressed-outside");
+}
+
+// Alt inside an open dropdown closes it and leaves the bar idle: no item looks selected and a
+// letter typed next opens nothing. Under a window manager, Alt with a drag moves the main window
+// and leaves the bar idle too. F10 and Right then select Transaction, as only an idle bar does.
+TEST_F(MenusOnDesktop, AltInsideTheMenusOrAroundTheManagersDragLeavesTheBarIdle)
+{
+    LogInByKeys();
+    const TDesktopRect start = Main();
+    const int restX = start.X + 400, restY = start.Y + 400;
+    desktop->MoveMouse(restX, restY);
+    const TDesktopImage closed = desktop->Grab();
+    const TDesktopRect menus{start.X, start.Y + BarRow - 12, 400, 200};
+    auto idleBarSelects = [&] {
+        desktop->Key("F10");
+        desktop->Key("Right");
+        const bool selected = TDesktop::WaitUntil([&] {
+            const TDesktopImage image = desktop->Grab();
+            return Selected(image, Transaction) && !Selected(image, MasterData);
+        });
+        desktop->Key("Escape");
+        return selected && TDesktop::WaitUntil([&] { return !Selected(desktop->Grab(), Transaction); });
+    };
+
+    desktop->Click(start.X + MasterData, start.Y + BarRow);
+    ASSERT_TRUE(Changes(closed, {start.X + 20, start.Y + BarRow + 15, 100, 100})) << Shot("master-data");
+    desktop->MoveMouse(restX, restY);
+    desktop->Key("alt");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(closed, menus) == 0; }))
+        << Shot("alt-in-menu");
+    desktop->Key("m");
+    EXPECT_TRUE(idleBarSelects()) << Shot("letter");
+
+    if (!desktop->HasWindowManager())
+        return;
+    desktop->Drag(restX, restY, restX + 40, restY + 30, "alt");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().X != start.X; })) << Shot("alt-drag");
+    EXPECT_TRUE(idleBarSelects()) << Shot("after-drag");
 }

@@ -29,7 +29,8 @@ protected:
 
 // The balance sheet's preview opens with the page's whole width in view, the work space beside it
 // on both sides; zoomed in, the page is wider than the view, and the horizontal scroll bar's thumb
-// dragged to its end brings the page's right edge into view.
+// dragged to its end brings the page's right edge into view. Taller than the view too, PageDown
+// moves the page up past its top edge and PageUp brings it back.
 TEST_F(PreviewOnDesktop, APreviewShowsTheWholeWidthAndScrollsWhenZoomedIn)
 {
     LogInByKeys();
@@ -79,4 +80,20 @@ TEST_F(PreviewOnDesktop, APreviewShowsTheWholeWidthAndScrollsWhenZoomedIn)
         return PageOnRow(desktop->Grab(), preview, row, l, r) && l < zoomedLeft && r < zoomedRight;
     })) << Shot("scrolled");
     Shot("scrolled");
+
+    // The page's top edge: the first white pixel of a column under the tool strip, work space above.
+    const TDesktopImage top = desktop->Grab();
+    const int column = preview.X + preview.Width / 3;
+    int edge = preview.Y + ButtonRowY;
+    while (edge < row && !(top.At(column, edge) == 0xFFFFFF && top.At(column, edge - 1) == WorkSpace))
+        ++edge;
+    ASSERT_LT(edge, row) << Shot("top-edge");
+    const TDesktopRect view{preview.X + 4, edge - 8, preview.Width - 30, preview.Height - (edge - preview.Y) - 20};
+    desktop->Key("Next");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().At(column, edge - 3) != WorkSpace; }))
+        << Shot("page-down");
+    Shot("page-down");
+    desktop->Key("Prior");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(top, view) == 0; }))
+        << Shot("page-up");
 }

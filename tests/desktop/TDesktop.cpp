@@ -219,24 +219,27 @@ const std::string& TDesktop::Display() const
     return impl_->Server.Display();
 }
 
+namespace {
+// A key by its keysym name, the modifiers by their short names.
+KeyCode KeyCodeOf(::Display* d, std::string keysym)
+{
+    if (keysym == "ctrl")
+        keysym = "Control_L";
+    else if (keysym == "alt")
+        keysym = "Alt_L";
+    else if (keysym == "shift")
+        keysym = "Shift_L";
+    return XKeysymToKeycode(d, XStringToKeysym(keysym.c_str()));
+}
+} // namespace
+
 void TDesktop::Key(const std::string& name)
 {
     ::Display* d = impl_->Connection;
-    std::vector<std::string> parts;
+    std::vector<KeyCode> codes;
     std::stringstream in(name);
     for (std::string part; std::getline(in, part, '+');)
-        parts.push_back(part);
-    std::vector<KeyCode> codes;
-    for (size_t i = 0; i < parts.size(); ++i) {
-        std::string keysym = parts[i];
-        if (keysym == "ctrl")
-            keysym = "Control_L";
-        else if (keysym == "alt")
-            keysym = "Alt_L";
-        else if (keysym == "shift")
-            keysym = "Shift_L";
-        codes.push_back(XKeysymToKeycode(d, XStringToKeysym(keysym.c_str())));
-    }
+        codes.push_back(KeyCodeOf(d, part));
     for (KeyCode code : codes) {
         XTestFakeKeyEvent(d, code, True, CurrentTime);
         XSync(d, False);
@@ -288,9 +291,15 @@ void TDesktop::Click(int x, int y, int button)
     Pause(15);
 }
 
-void TDesktop::Drag(int fromX, int fromY, int toX, int toY)
+void TDesktop::Drag(int fromX, int fromY, int toX, int toY, const std::string& holding)
 {
     MoveMouse(fromX, fromY);
+    const KeyCode held = holding.empty() ? 0 : KeyCodeOf(impl_->Connection, holding);
+    if (held) {
+        XTestFakeKeyEvent(impl_->Connection, held, True, CurrentTime);
+        XSync(impl_->Connection, False);
+        Pause(15);
+    }
     XTestFakeButtonEvent(impl_->Connection, 1, True, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(30);
@@ -300,6 +309,11 @@ void TDesktop::Drag(int fromX, int fromY, int toX, int toY)
     XTestFakeButtonEvent(impl_->Connection, 1, False, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);
+    if (held) {
+        XTestFakeKeyEvent(impl_->Connection, held, False, CurrentTime);
+        XSync(impl_->Connection, False);
+        Pause(15);
+    }
 }
 
 std::vector<TDesktopRect> TDesktop::Windows(const std::string& title) const

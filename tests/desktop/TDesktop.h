@@ -54,8 +54,9 @@ public:
     void Type(const std::string& text);
     void Click(int x, int y, int button = 1);
     void MoveMouse(int x, int y);
-    // Presses the left button at one point, moves in steps to the other and releases there.
-    void Drag(int fromX, int fromY, int toX, int toY);
+    // Presses the left button at one point, moves in steps to the other and releases there; with
+    // a key named ("alt"), that key is held down around the whole drag.
+    void Drag(int fromX, int fromY, int toX, int toY, const std::string& holding = "");
 
     // Viewable top-level windows whose title contains the text, as screen rectangles.
     std::vector<TDesktopRect> Windows(const std::string& title) const;

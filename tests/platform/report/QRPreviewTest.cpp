@@ -45,10 +45,11 @@ protected:
                 right = x;
         return right;
     }
-    void Press(uint16_t key)
+    void Press(uint16_t key) { PressWith(key, 0); }
+    void PressWith(uint16_t key, uint32_t modifiers)
     {
-        backend.KeyDown(key);
-        backend.KeyUp(key);
+        backend.KeyDown(key, modifiers);
+        backend.KeyUp(key, modifiers);
         app.ProcessMessages();
         app.DispatchPaints();
     }
@@ -111,6 +112,59 @@ TEST_F(QRPreviewTest, ALargerPageScrollsByItsBarsAndTheKeys)
     app.DispatchPaints();
     EXPECT_FALSE(view.HorzBar().Visible());
     EXPECT_EQ(view.ScrollX(), 0);
+}
+
+// PageDown and PageUp move the page by the view's height less a strip, as the vertical bar's page
+// steps do, and stop at its ends as the wheel does; with Ctrl they turn the page.
+TEST_F(QRPreviewTest, PageDownAndPageUpScrollThePageAndWithCtrlTurnIt)
+{
+    for (int id = 2; id <= 40; ++id)
+        db.Exec("insert into akun values(" + std::to_string(id) + ",'1','Kas','A','D',1)");
+    report.DataSet()->Close();
+    report.Prepare();
+    preview = std::make_unique<TQRPreview>(nullptr, report);
+    preview->Show();
+    ASSERT_GE(preview->PageCount(), 2);
+    // Twice the view's height and more.
+    preview->SetZoom(200);
+    app.DispatchPaints();
+    TQRPreviewView& view = preview->View();
+    ASSERT_TRUE(view.VertBar().Visible());
+    const TRect area = view.PageArea();
+    // The keys go on moving the page after a click on a bar, which takes the focus.
+    const TPoint arrow = At(view.HorzBar().Left() + view.HorzBar().Width() - 8, view.HorzBar().Top() + 8);
+    backend.MouseMove(arrow.X, arrow.Y);
+    backend.MouseDown(arrow.X, arrow.Y);
+    backend.MouseUp(arrow.X, arrow.Y);
+    app.ProcessMessages();
+    ASSERT_TRUE(view.HorzBar().Focused());
+    // Above the page's top edge the work space shows, below its bottom edge once scrolled there.
+    const TPoint top = At(area.Left + 100, area.Top + 4);
+    const TPoint bottom = At(area.Left + 100, area.Bottom - 4);
+    EXPECT_EQ(Pixel(top.X, top.Y), WorkSpace);
+    EXPECT_NE(Pixel(bottom.X, bottom.Y), WorkSpace);
+
+    Press(VK_NEXT);
+    EXPECT_EQ(Pixel(top.X, top.Y), White);
+    EXPECT_GT(view.ScrollY(), area.Height() / 2);
+    EXPECT_LT(view.ScrollY(), area.Height());
+    EXPECT_EQ(view.VertBar().Position(), view.ScrollY());
+    for (int i = 0; i < 5; ++i)
+        Press(VK_NEXT);
+    EXPECT_EQ(Pixel(bottom.X, bottom.Y), WorkSpace);
+    EXPECT_EQ(preview->PageIndex(), 0);
+
+    for (int i = 0; i < 6; ++i)
+        Press(VK_PRIOR);
+    EXPECT_EQ(Pixel(top.X, top.Y), WorkSpace);
+    EXPECT_EQ(preview->PageIndex(), 0);
+
+    Press(VK_NEXT);
+    PressWith(VK_NEXT, kmCtrl);
+    EXPECT_EQ(preview->PageIndex(), 1);
+    EXPECT_EQ(Pixel(top.X, top.Y), WorkSpace) << "a new page shows from its top";
+    PressWith(VK_PRIOR, kmCtrl);
+    EXPECT_EQ(preview->PageIndex(), 0);
 }
 
 } // namespace

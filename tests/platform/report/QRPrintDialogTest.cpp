@@ -251,9 +251,9 @@ TEST_F(QRPrintDialogTest, PreviewShowsTheReportPageByPageAndItsSaveButtonAsksFor
         EXPECT_EQ(backend.ScreenPixel(pageLeft + 5, pageTop + 5) & 0xFFFFFF, 0xFFFFFFu);
         EXPECT_EQ(backend.ScreenPixel(pageLeft - 5, pageTop + 5) & 0xFFFFFF, 0x808080u);
         // Past either end the page stays.
-        backend.KeyDown(VK_PRIOR);
+        backend.KeyDown(VK_PRIOR, kmCtrl);
         backend.KeyDown(VK_END);
-        backend.KeyDown(VK_PRIOR);
+        backend.KeyDown(VK_PRIOR, kmCtrl);
         Click(preview, TQRPreviewButton::ZoomIn);
         Click(preview, TQRPreviewButton::Next);
         Click(preview, TQRPreviewButton::Next);

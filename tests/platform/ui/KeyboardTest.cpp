@@ -229,6 +229,40 @@ TEST_F(AcceleratorKeys, UnansweredAltSpaceAndF10OpenTheKeyMenu)
     EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
 }
 
+// The window manager moves a window on Alt with a drag the program never sees; an open menu holds
+// the mouse and takes the Alt that closes it. Neither Alt opens the key menu when it is released.
+TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMouseOpensNoKeyMenu)
+{
+    int menus = 0;
+    TMessageSpy spy(*f.form, [&](TMessage& m, bool&) {
+        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU)
+            ++menus;
+    });
+    s.KeyDown(VK_MENU, kmAlt);
+    TScreenRect moved = s.Screen().WindowBounds(f.form->NativeWindow());
+    moved.X += 40;
+    s.Screen().SetWindowBounds(f.form->NativeWindow(), moved);
+    s.KeyUp(VK_MENU);
+    EXPECT_EQ(menus, 0) << "after a move by the manager";
+
+    f.edit1->SetMouseCapture(true);
+    s.KeyDown(VK_MENU, kmAlt);
+    f.edit1->SetMouseCapture(false);
+    TBackendEvent repeat;
+    repeat.Kind = TBackendEventKind::KeyDown;
+    repeat.Key = VK_MENU;
+    repeat.Modifiers = kmAlt;
+    repeat.Repeat = true;
+    s.Screen().Push(repeat);
+    s.ProcessUntilIdle();
+    s.KeyUp(VK_MENU);
+    EXPECT_EQ(menus, 0) << "Alt, held on after the window let the mouse go";
+
+    s.KeyDown(VK_MENU, kmAlt);
+    s.KeyUp(VK_MENU);
+    EXPECT_EQ(menus, 1);
+}
+
 TEST_F(ShortCutKeys, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
 {
     int saves = 0;

@@ -283,3 +283,47 @@ TEST(MainMenu, AnotherProgramTakingTheFocusClosesTheOpenMenus)
     EXPECT_EQ(w.Windows(), w.windowsBefore);
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
 }
+
+// Alt inside an open dropdown or submenu closes every level; its release, whether it comes while
+// the menus are still closing or after, leaves the bar idle, so a letter typed next opens nothing.
+TEST(MainMenu, AltInsideTheOpenMenusClosesEveryLevelAndItsReleaseLeavesTheBarIdle)
+{
+    LoggedInWindow w;
+    TTeItem* more = w.Add(*w.transaction, "More");
+    w.Add(*more, "Deep");
+    w.session.ProcessUntilIdle();
+    TTeMenuBarView& bar = w.full->View();
+    const TColor idle = w.RowColor(bar, *w.transaction);
+    const TPoint at = w.ItemOnScreen(*w.full, *w.transaction);
+    const TPoint away = w.main->ClientToScreen({250, 300});
+    auto& screen = w.session.Screen();
+    size_t levels = 0;
+    for (bool releasedAfter : {false, true}) {
+        screen.MouseMove(at.X, at.Y);
+        screen.MouseDown(at.X, at.Y);
+        screen.MouseUp(at.X, at.Y);
+        w.Script({
+            [&] {
+                screen.MouseMove(away.X, away.Y);
+                w.Keys({VK_DOWN, VK_DOWN, VK_RIGHT});
+            },
+            [&] {
+                levels = w.Windows() - w.windowsBefore;
+                screen.KeyDown(VK_MENU, kmAlt);
+                if (!releasedAfter)
+                    screen.KeyUp(VK_MENU);
+            },
+        });
+        if (releasedAfter) {
+            screen.KeyUp(VK_MENU);
+            w.session.ProcessUntilIdle();
+        }
+        EXPECT_EQ(levels, 2u);
+        EXPECT_EQ(w.Windows(), w.windowsBefore);
+        EXPECT_FALSE(bar.LoopRunning());
+        EXPECT_EQ(w.RowColor(bar, *w.transaction), idle);
+        EXPECT_EQ(w.RowColor(bar, *w.full->Items()->Items(0)), idle);
+        w.session.PressKey('T', 0, "t");
+    }
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction", "open &Transaction"}));
+}
