@@ -112,8 +112,10 @@ TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
 {
     auto& window = Open<TFrm_KasBon>();
     const std::vector<std::string> noAmount{"Transaksi tidak lengkap!, Silakah isi jumlah!"};
-    // Letters are not taken by the amount field.
-    EXPECT_EQ(Enter(window, *window.ZlRadio1, "abc"), noAmount);
+    // A letter is refused by the amount field, which stays empty.
+    f.boxes.Answer(mrOk);
+    EXPECT_EQ(Enter(window, *window.ZlRadio1, "a"), noAmount);
+    EXPECT_EQ(f.boxes.Shown().front().Text, "'a' is not a valid character in a number: the decimal separator is '.'");
     EXPECT_TRUE(window.ZlEdit3->Focused());
     Type(*window.ZlEdit3, "0");
     EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}), noAmount);
@@ -126,7 +128,7 @@ TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
         (std::vector<std::string>{
             "Transaksi tidak dapat dilakukan tanpa Piutang Karyawan, silakan isikan dulu di System Setting!"}));
     EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
-    EXPECT_EQ(f.boxes.Shown().size(), 3u);
+    EXPECT_EQ(f.boxes.Shown().size(), 4u);
 
     TAdvanceEntry entry{
         0, "K1", "1001", EncodeDate(2025, 3, 14), "", TAdvanceKind::Advance, Currency::FromInt(5), "10"};
