@@ -135,8 +135,9 @@ void TZlEdit::KeyPress(char32_t& key)
         break;
     }
     if (!accepted) {
-        // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a number.
-        if (key >= 32 && key != 127)
+        // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a
+        // number, and a read-only field takes no key to refuse.
+        if (key >= 32 && key != 127 && !ReadOnly())
             RefuseKey(key);
         key = 0;
     }

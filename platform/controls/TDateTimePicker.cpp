@@ -377,7 +377,8 @@ int TDateTimePicker::PartAt(int x)
         if (!run.Part)
             continue;
         ++part;
-        const int distance = x < run.Left ? run.Left - x : x >= run.Left + run.Width ? x - (run.Left + run.Width) + 1 : 0;
+        const int right = run.Left + run.Width;
+        const int distance = x < run.Left ? run.Left - x : x >= right ? x - right + 1 : 0;
         if (found < 0 || distance < nearest) {
             found = part;
             nearest = distance;
