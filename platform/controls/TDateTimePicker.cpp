@@ -396,7 +396,6 @@ void TDateTimePicker::Paint()
     DrawFrameControl(canvas, ButtonRect(), DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | (enabled ? 0 : DFCS_INACTIVE) | (dropped_ ? DFCS_PUSHED | DFCS_FLAT : 0));
     canvas.SetFont(Font());
-    canvas.SetBkMode(TRANSPARENT);
     const int y = (ClientHeight() - canvas.TextHeight("Wg")) / 2;
     // The active part is highlighted while focused.
     int part = 0;
@@ -406,6 +405,8 @@ void TDateTimePicker::Paint()
             canvas.Brush().SetColor(clHighlight);
             canvas.FillRect(Rect(run.Left, y, run.Left + run.Width, y + canvas.TextHeight("Wg")));
         }
+        // A brush colour makes text opaque again: the runs after the highlight stay on the field's colour.
+        canvas.SetBkMode(TRANSPARENT);
         canvas.SetTextColor(active ? clHighlightText : (enabled ? Font().Color() : clGrayText));
         canvas.TextOut(run.Left, y, run.Text);
         if (run.Part)
