@@ -152,10 +152,11 @@ void TF_Sisutils::FormShow()
     if (!DtModule || !DtModule->CONN1->Connected())
         return;
     ReopenDataSet(*ref_sistem);
-    ZlEdit1->SetText(FieldText(*ref_sistem, "npt", ""));
-    ZlEdit2->SetText(FieldText(*ref_sistem, "apt", ""));
-    ZlEdit3->SetText(FieldText(*ref_sistem, "tpt", ""));
-    ZlEdit4->SetText(FieldText(*ref_sistem, "ppt", ""));
+    // A field takes no more than its column stores, so Save cuts nothing typed.
+    for (auto [edit, column] : {std::pair{ZlEdit1, "npt"}, {ZlEdit2, "apt"}, {ZlEdit3, "tpt"}, {ZlEdit4, "ppt"}}) {
+        edit->SetMaxLength(ref_sistem->FieldByName(column)->Size());
+        edit->SetText(FieldText(*ref_sistem, column, ""));
+    }
     const int64_t year = Number(*ref_sistem, "ref_tahun");
     FillYears(static_cast<int>(std::min<int64_t>(std::max<int64_t>(year, 0), 9999)));
     ZlComboBox1->SetItemIndex(ZlComboBox1->Items().IndexOf(IntToStr(year)));

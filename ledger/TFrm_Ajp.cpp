@@ -529,6 +529,8 @@ void TFrm_Ajp::PickAccount()
 
 void TFrm_Ajp::LineBeforePost()
 {
+    if (RefuseNegativeLine())
+        Abort();
     // A code typed and never looked up (the row was left by a click) gets its account here.
     CodeLeft();
     if (TR_VOUC->State() != dsInsert || !DtModule)
@@ -598,6 +600,22 @@ bool TFrm_Ajp::RefuseZeroTotals()
     return true;
 }
 
+bool TFrm_Ajp::RefuseNegativeLine()
+{
+    for (int column : {2, 3}) {
+        TField* amount = TR_VOUC->FieldByName(column == 2 ? "debet" : "kredit");
+        if (amount->IsNull() || amount->AsCurrency() >= Currency())
+            continue;
+        MessageDlg("Transaksi anda tidak boleh berjumlah negatif, silakan isikan debet atau kredit tanpa tanda minus!",
+                   TMsgDlgType::mtError, mbOK);
+        if (DBGrid1->CanFocus())
+            DBGrid1->SetFocus();
+        DBGrid1->SetSelectedIndex(column);
+        return true;
+    }
+    return false;
+}
+
 bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
 {
     if (!TR_VOUC->Active())
@@ -607,6 +625,8 @@ bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
         TR_VOUC->UpdateRecord();
         if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
             TR_VOUC->Cancel();
+        else if (RefuseNegativeLine())
+            return false;
         else
             TR_VOUC->Post();
     }

@@ -98,6 +98,9 @@ private:
     // Lines whose totals are both zero: the error box, and the current line back in edit at its
     // debit for correction. Answers whether it refused.
     bool RefuseZeroTotals();
+    // The line in edit with a debit or credit below zero (its column sets the side, not a sign):
+    // the error box, and the line kept in edit at that amount. Answers whether it refused.
+    bool RefuseNegativeLine();
 
     std::vector<std::string> unitIds_;
     int year_ = 0;

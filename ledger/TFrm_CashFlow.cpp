@@ -419,6 +419,10 @@ void TFrm_CashFlow::SaveClick()
     const Currency value = Currency::FromDouble(ZlEdit4->Text().empty() ? 0.0 : ZlEdit4->NumericValue());
     if (value == Currency())
         return Refuse("Transaksi tidak dapat dilakukan tanpa jumlah, silakan lengkapi transaksi anda!", ZlEdit4);
+    // The direction is the radios' choice; a sign would turn it round unseen.
+    if (value < Currency())
+        return Refuse("Transaksi tidak dapat dilakukan dengan jumlah negatif, silakan pilih posisi Incoming (D) / "
+                      "Expenses (K) untuk arahnya!", ZlEdit4);
 
     const std::string key = EnteringNew() ? key_ : v_cash->FieldByName("ID_Vouc")->AsString();
     if (key.empty())

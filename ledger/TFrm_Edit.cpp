@@ -119,6 +119,12 @@ void TFrm_Edit::FormShow()
             cbUser_type->Items().Add(UserTypes->FieldByName("user_type")->AsString());
         }
     }
+    if (Users && Users->Active()) {
+        // A field takes no more than its column stores, so the post cuts nothing typed.
+        for (auto [edit, column] : {std::pair{eUser_login, "user_login"}, {eUser_name, "user_name"},
+                 {eUser_pwd, "user_pwd"}, {eUser_pwd_conf, "user_pwd"}})
+            edit->SetMaxLength(Users->FieldByName(column)->Size());
+    }
     if (Users && Users->Connection() && Users->Connection()->Connected() &&
         Users->State() == TDataSetState::dsEdit)
         SelectType(Users->FieldByName("type")->AsString());

@@ -43,8 +43,8 @@ int64_t SaveAdvance(TDtModule& dm, const TAdvanceEntry& entry, const TLoginState
 {
     if (entry.Kind == TAdvanceKind::None)
         throw EInvalidOperation("An advance entry needs its kind");
-    if (entry.Amount == Currency())
-        throw EInvalidOperation("An advance entry needs an amount");
+    if (entry.Amount <= Currency())
+        throw EInvalidOperation("An advance entry needs an amount above zero");
     if (MissingAdvanceAccount(entry.IdUnit, login))
         throw EInvalidOperation("The unit's cash or employee receivable account is not set");
     const std::string amount = SqlNumber(Variant(entry.Amount));

@@ -33,8 +33,8 @@ std::optional<TControlAccountKind> MissingAdvanceAccount(const std::string& idUn
 
 // Inserts or rewrites the entry (the column of the other kind null) and replaces its voucher, keyed
 // by the entry's noid, in one transaction; answers the noid. Raises EInvalidOperation before
-// anything is written for an entry without a kind or an amount, or whose unit misses one of the
-// two accounts; on a database error nothing stays written.
+// anything is written for an entry without a kind or an amount above zero, or whose unit misses
+// one of the two accounts; on a database error nothing stays written.
 int64_t SaveAdvance(TDtModule& dm, const TAdvanceEntry& entry, const TLoginState& login);
 
 // Removes the entry and its voucher together.

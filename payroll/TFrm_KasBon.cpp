@@ -315,6 +315,12 @@ void TFrm_KasBon::ZlSpeedButton14Click()
         ZlEdit3->SetFocus();
         return;
     }
+    // Pinjaman or Bayar sets the direction; a sign would turn it round unseen.
+    if (AmountOf(*ZlEdit3) < Currency()) {
+        ErrorBox("Jumlah tidak boleh negatif!, Silakah pilih Pinjaman atau Bayar!");
+        ZlEdit3->SetFocus();
+        return;
+    }
     if (const auto missing = MissingAdvanceAccount(UnitId(), LoginState())) {
         // Only units 10, 11 and 12 have these accounts.
         const int unitIndex = static_cast<int>(StrToInt(UnitId())) - 10;

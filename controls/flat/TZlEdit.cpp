@@ -1,7 +1,9 @@
 #include "controls/flat/TZlEdit.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/core/Unicode.h"
 
 namespace {
 
@@ -115,16 +117,15 @@ std::string TZlEdit::FormatNumber(double value)
 void TZlEdit::KeyPress(char32_t& key)
 {
     const bool control = key == 8 || key == 13;
+    bool accepted = true;
     switch (inputType_) {
     case TInputType::itCurrency:
     case TInputType::itNumeric:
-        if ((decimalSeparator_ == '.' || decimalSeparator_ == ',') &&
-            !(control || key == U'-' || key == static_cast<char32_t>(decimalSeparator_) || IsDigit(key)))
-            key = 0;
+        if (decimalSeparator_ == '.' || decimalSeparator_ == ',')
+            accepted = control || key == U'-' || key == static_cast<char32_t>(decimalSeparator_) || IsDigit(key);
         break;
     case TInputType::itInteger:
-        if (!(control || key == U'-' || IsDigit(key)))
-            key = 0;
+        accepted = control || key == U'-' || IsDigit(key);
         break;
     case TInputType::itString:
         // Only a convenience: pasted or assigned text still carries quotes, so SQL text
@@ -133,13 +134,35 @@ void TZlEdit::KeyPress(char32_t& key)
             key = 0;
         break;
     }
+    if (!accepted) {
+        // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a
+        // number, and a read-only field takes no key to refuse.
+        if (key >= 32 && key != 127 && !ReadOnly())
+            RefuseKey(key);
+        key = 0;
+    }
     TCustomEdit::KeyPress(key);
+}
+
+void TZlEdit::RefuseKey(char32_t key)
+{
+    SetText(enteredText_);
+    numericValue_ = enteredValue_;
+    SelectAll();
+    std::string character;
+    AppendUtf8(character, key);
+    if (inputType_ == TInputType::itInteger)
+        throw EConvertError("'" + character + "' is not a valid character in a whole number");
+    throw EConvertError("'" + character + "' is not a valid character in a number: the decimal separator is '"
+                        + std::string(1, decimalSeparator_) + "'");
 }
 
 void TZlEdit::DoEnter()
 {
     if (IsNumberKind() && !Text().empty())
         SetText(FloatToStrPlain(numericValue_));
+    enteredText_ = Text();
+    enteredValue_ = numericValue_;
     SelectAll();
     TCustomEdit::DoEnter();
 }

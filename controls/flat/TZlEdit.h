@@ -1,7 +1,7 @@
 #pragma once
 // The flat single-line entry field of every window, and the program's money entry: the number
-// kinds filter the keys, keep the amount in NumericValue, show the plain number while focused
-// and the amount in its Format once left.
+// kinds filter the keys (a character a number cannot take is refused with an error), keep the
+// amount in NumericValue, show the plain number while focused and the amount in its Format once left.
 #include <string>
 
 #include "controls/flat/TFlatFrame.h"
@@ -43,6 +43,9 @@ protected:
     bool CanAutoSize(int& newWidth, int& newHeight) override;
 
 private:
+    // The field goes back to what it held when it was entered, selected, and EConvertError says
+    // which character a number cannot take: a typed "1,5" must not become 15.
+    [[noreturn]] void RefuseKey(char32_t key);
     // Text to a number string: only digits, "-" and the decimal separator; "(" reads as "-".
     std::string CleanNumber(const std::string& text) const;
     // The display text of a value in this field's kind and format; normalises NumericValue.
@@ -55,6 +58,9 @@ private:
     TCurrencySymbol currencySymbol_ = TCurrencySymbol::csRupiah;
     std::string format_;
     double numericValue_ = 0;
+    // What the field held when it was entered.
+    std::string enteredText_;
+    double enteredValue_ = 0;
     char decimalSeparator_ = '.';
     // The other one of "," and "."; none when the decimal separator is neither.
     char groupSeparator_ = ',';

@@ -53,6 +53,12 @@ void TGridDataLink::Reset()
         DataSet()->Cancel();
 }
 
+void TGridDataLink::RevertEditor()
+{
+    if (modified_)
+        RecordChanged(nullptr);
+}
+
 void TGridDataLink::ActiveChanged()
 {
     grid_.LinkActive(Active());

@@ -34,6 +34,8 @@ public:
     bool InUpdateData() const { return inUpdateData_; }
     // A modified editor is reloaded from the record; otherwise the data set's edit is cancelled.
     void Reset();
+    // A modified editor is reloaded from the record; the data set's edit stays.
+    void RevertEditor();
 
 protected:
     void ActiveChanged() override;

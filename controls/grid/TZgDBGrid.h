@@ -173,6 +173,8 @@ protected:
     bool CanEditShow() override;
     bool CanEditModify() override;
     bool CanEditAcceptKey(char32_t key) override;
+    // The cell goes back to its field's value and the data set refuses the edit with the character.
+    void EditKeyRefused(char32_t key) override;
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     int GetEditLimit() override;

@@ -10,6 +10,7 @@
 #include "platform/controls/TPopupMenu.h"
 #include "platform/core/Finally.h"
 #include "platform/core/ResourceStrings.h"
+#include "platform/core/Unicode.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
@@ -627,6 +628,23 @@ bool TZgCustomDBGrid::CanEditAcceptKey(char32_t key)
     TZgColumn* column = DataColumn(Col());
     TField* field = column ? column->Field() : nullptr;
     return dataLink_->Active() && field && field->IsValidChar(key);
+}
+
+void TZgCustomDBGrid::EditKeyRefused(char32_t key)
+{
+    TZgColumn* column = DataColumn(Col());
+    TDataSet* dataSet = dataLink_->DataSet();
+    if (!column || !column->Field() || !dataSet) {
+        TCustomGrid::EditKeyRefused(key);
+        return;
+    }
+    // What was typed goes too, so that a later Enter stores nothing half typed; typing again replaces it.
+    dataLink_->RevertEditor();
+    if (InplaceEditor())
+        InplaceEditor()->SelectAll();
+    std::string character;
+    AppendUtf8(character, key);
+    dataSet->RefuseEdit(EDatabaseError("'" + character + "' is not a valid character for " + column->Title().Caption()));
 }
 
 std::string TZgCustomDBGrid::GetEditText(int col, int)

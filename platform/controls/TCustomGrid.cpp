@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/controls/TInplaceEdit.h"
+#include "platform/ui/TApplication.h"
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -645,6 +646,12 @@ bool TCustomGrid::CanEditModify()
 bool TCustomGrid::CanEditAcceptKey(char32_t)
 {
     return true;
+}
+
+void TCustomGrid::EditKeyRefused(char32_t)
+{
+    if (Application)
+        Application->Beep();
 }
 
 std::string TCustomGrid::GetEditText(int, int)

@@ -155,6 +155,8 @@ protected:
     virtual bool CanEditShow();
     virtual bool CanEditModify();
     virtual bool CanEditAcceptKey(char32_t key);
+    // A typed character the cell cannot take: a beep.
+    virtual void EditKeyRefused(char32_t key);
     virtual std::string GetEditText(int col, int row);
     virtual void SetEditText(int col, int row, const std::string& value);
     // 0: no limit.

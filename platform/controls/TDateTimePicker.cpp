@@ -319,8 +319,14 @@ void TDateTimePicker::MouseDown(TMouseButton button, TShiftState shift, int x, i
         } else {
             if (CanFocus() && !Focused())
                 SetFocus();
-            if (ButtonRect().Contains({x, y}))
+            if (ButtonRect().Contains({x, y})) {
                 SetDroppedDown(true);
+            } else if (const int part = PartAt(x); part >= 0) {
+                // Typing goes into the part clicked, not into the one used last.
+                part_ = part;
+                typed_ = typedDigits_ = 0;
+                Invalidate();
+            }
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -342,6 +348,45 @@ void TDateTimePicker::MouseUp(TMouseButton button, TShiftState shift, int x, int
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
+std::vector<TDateTimePicker::TTextRun> TDateTimePicker::TextRuns(TCanvas& canvas) const
+{
+    std::vector<TTextRun> runs;
+    const std::string text = DisplayText();
+    int x = 2;
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t j = i;
+        const bool digits = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) != 0) == digits)
+            ++j;
+        TTextRun run{text.substr(i, j - i), x, 0, digits};
+        run.Width = canvas.TextWidth(run.Text);
+        x += run.Width;
+        runs.push_back(std::move(run));
+        i = j;
+    }
+    return runs;
+}
+
+int TDateTimePicker::PartAt(int x)
+{
+    TCanvas measure;
+    measure.SetFont(Font());
+    int part = -1, found = -1, nearest = 0;
+    for (const TTextRun& run : TextRuns(measure)) {
+        if (!run.Part)
+            continue;
+        ++part;
+        const int right = run.Left + run.Width;
+        const int distance = x < run.Left ? run.Left - x : x >= right ? x - right + 1 : 0;
+        if (found < 0 || distance < nearest) {
+            found = part;
+            nearest = distance;
+        }
+    }
+    return found;
+}
+
 void TDateTimePicker::Paint()
 {
     TCanvas& canvas = Canvas();
@@ -351,30 +396,20 @@ void TDateTimePicker::Paint()
     DrawFrameControl(canvas, ButtonRect(), DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | (enabled ? 0 : DFCS_INACTIVE) | (dropped_ ? DFCS_PUSHED | DFCS_FLAT : 0));
     canvas.SetFont(Font());
-    canvas.SetBkMode(TRANSPARENT);
-    const std::string text = DisplayText();
-    int x = 2;
     const int y = (ClientHeight() - canvas.TextHeight("Wg")) / 2;
-    // The parts are the runs of digits; the active one is highlighted while focused.
+    // The active part is highlighted while focused.
     int part = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t j = i;
-        const bool digits = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-        while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) != 0) == digits)
-            ++j;
-        const std::string run = text.substr(i, j - i);
-        const int w = canvas.TextWidth(run);
-        const bool active = digits && part == part_ && Focused() && !dropped_;
+    for (const TTextRun& run : TextRuns(canvas)) {
+        const bool active = run.Part && part == part_ && Focused() && !dropped_;
         if (active) {
             canvas.Brush().SetColor(clHighlight);
-            canvas.FillRect(Rect(x, y, x + w, y + canvas.TextHeight("Wg")));
+            canvas.FillRect(Rect(run.Left, y, run.Left + run.Width, y + canvas.TextHeight("Wg")));
         }
+        // A brush colour makes text opaque again: the runs after the highlight stay on the field's colour.
+        canvas.SetBkMode(TRANSPARENT);
         canvas.SetTextColor(active ? clHighlightText : (enabled ? Font().Color() : clGrayText));
-        canvas.TextOut(x, y, run);
-        x += w;
-        if (digits)
+        canvas.TextOut(run.Left, y, run.Text);
+        if (run.Part)
             ++part;
-        i = j;
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The date picker: a date shown in its display format ("dd/MM/yyyy"), edited part by part with the
-// keyboard, or chosen in a month calendar that drops down under it.
+// keyboard (a click picks the part under the pointer), or chosen in a month calendar that drops
+// down under it.
 #include <string>
+#include <vector>
 
 #include "platform/core/DateTime.h"
 #include "platform/core/WeakRef.h"
@@ -46,6 +48,16 @@ protected:
     virtual void Change();
 
 private:
+    // A run of the display text as painted: the runs of digits are the parts.
+    struct TTextRun {
+        std::string Text;
+        int Left = 0;
+        int Width = 0;
+        bool Part = false;
+    };
+    std::vector<TTextRun> TextRuns(TCanvas& canvas) const;
+    // The part under a client x coordinate, or the nearest one; -1 without text.
+    int PartAt(int x);
     // The user's new date: stored, marked and reported.
     void UserSetDate(TDateTime v);
     void StepPart(int delta);

@@ -1,7 +1,6 @@
 #include "platform/controls/TInplaceEdit.h"
 
 #include "platform/controls/TCustomGrid.h"
-#include "platform/ui/TApplication.h"
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
 {
@@ -129,9 +128,9 @@ void TInplaceEdit::KeyPress(char32_t& key)
             return;
     }
     if (key >= 32 && grid_ && !grid_->CanEditAcceptKey(key)) {
+        const char32_t refused = key;
         key = 0;
-        if (Application)
-            Application->Beep();
+        grid_->EditKeyRefused(refused);
         return;
     }
     switch (key) {

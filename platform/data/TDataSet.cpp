@@ -714,6 +714,17 @@ void TDataSet::Edit()
     FireEvent(AfterEdit);
 }
 
+void TDataSet::RefuseEdit(const EDatabaseError& error)
+{
+    EDatabaseError raised = error;
+    TDataAction action = daFail;
+    if (OnEditError)
+        OnEditError(this, raised, action);
+    if (action == daAbort)
+        Abort();
+    throw raised;
+}
+
 void TDataSet::StartInsert(bool append)
 {
     CheckActive();

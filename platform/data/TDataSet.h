@@ -62,6 +62,9 @@ public:
     void Insert();
     // On an empty set Edit starts an insert.
     void Edit();
+    // An edit a control refused (a character the field cannot take) goes through OnEditError as a
+    // failed Edit does, then is raised; a handler's daAbort drops it quietly. Nothing is retried.
+    [[noreturn]] void RefuseEdit(const EDatabaseError& error);
     void Post();
     void Cancel();
     void Delete();

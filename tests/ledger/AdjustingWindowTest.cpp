@@ -10,6 +10,7 @@
 #include "ledger/TFrm_Ajp.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TDateTimePicker.h"
+#include "platform/controls/TInplaceEdit.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/data/TADOTable.h"
 #include "platform/ui/Messages.h"
@@ -182,6 +183,32 @@ TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
     window->ZlEdit1->SetFocus();
     s.ProcessUntilIdle();
     EXPECT_EQ(LastBox(), "Transaksi anda belum ada jumlahnya silakan isikan debet dan kredit dulu!");
+}
+
+// An amount stays as typed: a comma is refused at once; a sign, as a voucher without amounts is,
+// though before the line is stored, since the column gives the side.
+TEST_F(AdjustingWindow, ACommaOrANegativeAmountInALineIsRefusedAndStoresNothing)
+{
+    NewVoucherInTheLines();
+    Cell("7110");
+    Key(VK_RETURN);
+    s.TypeText("1,");
+    EXPECT_EQ(s.Errors(), (std::vector<std::string>{"',' is not a valid character for Debet."}));
+    EXPECT_EQ(window->DBGrid1->InplaceEditor()->Text(), "0");
+    s.TypeText("-100");
+    Key(VK_RETURN);
+    Key(VK_RETURN);
+    const std::string negative =
+        "Transaksi anda tidak boleh berjumlah negatif, silakan isikan debet atau kredit tanpa tanda minus!";
+    EXPECT_EQ(LastBox(), negative);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 2);
+    EXPECT_EQ(window->TR_VOUC->State(), dsInsert);
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.Errors().size(), 3u) << "leaving the lines refuses it too";
+    EXPECT_TRUE(window->DBGrid1->Focused());
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
+    EXPECT_EQ(Rows("select jumlah from T_VOUC"), (Table{{"<null>"}}));
 }
 
 TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLinesOnClose)

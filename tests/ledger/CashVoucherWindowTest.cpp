@@ -114,18 +114,20 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     EXPECT_EQ(s.Errors().size(), 8u) << "every refusal is an error box";
 }
 
-TEST_F(CashWindow, RefusesAnEmptyOrZeroAmountAndWritesNothing)
+TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
 {
     Voucher("v1", "1001", "2026-03-10");
     Open();
     const Table before = Vouchers();
     const std::string refused = "Transaksi tidak dapat dilakukan tanpa jumlah, silakan lengkapi transaksi anda!";
-    // Letters are not taken by the amount field, so the amount stays empty.
+    // A letter is refused by the amount field, which goes back to the listed amount; emptied, it has none.
     window->ZlEdit4->SetFocus();
+    s.TypeText("7a");
+    EXPECT_EQ(s.Errors(), (std::vector<std::string>{"'a' is not a valid character in a number: the decimal separator is '.'"}));
+    EXPECT_EQ(window->ZlEdit4->Text(), "100");
     s.PressKey(VK_END);
     for (int i = 0; i < 20; ++i)
         s.PressKey(VK_BACK, 0, "\b");
-    s.TypeText("abc");
     ASSERT_EQ(window->ZlEdit4->Text(), "");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), refused);
@@ -142,11 +144,21 @@ TEST_F(CashWindow, RefusesAnEmptyOrZeroAmountAndWritesNothing)
     EXPECT_TRUE(window->EnteringNew());
     EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "2");
     EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc is not null")[0][0], "1");
-    s.TypeText("5");
+    // The radios give the direction; a sign would turn it round.
+    s.PressKey(VK_BACK, 0, "\b");
+    s.TypeText("-5");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan dengan jumlah negatif, silakan pilih posisi Incoming (D) / "
+                         "Expenses (K) untuk arahnya!");
+    EXPECT_TRUE(window->EnteringNew());
+    EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "2");
+    s.PressKey(VK_HOME);
+    s.PressKey(VK_DELETE);
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Data Tersimpan...");
     EXPECT_EQ(Rows("select jumlah from T_VOUC where No_Vouc='1002'"), (Table{{"5"}}));
-    EXPECT_EQ(s.Errors().size(), 2u);
+    EXPECT_EQ(Lines("1002"), (Table{{"1", "3", "1110", "Kas", "5", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "5"}}));
+    EXPECT_EQ(s.Errors().size(), 4u);
 }
 
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)

@@ -5,6 +5,7 @@
 #include "ledger/TFI_Saldo_Awal.h"
 #include "ledger/TFrm_Perkiraan.h"
 #include "platform/controls/MessageDialogs.h"
+#include "platform/controls/TInplaceEdit.h"
 #include "platform/data/TADOTable.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/SetupWindows.h"
@@ -108,6 +109,31 @@ TEST_F(OpeningBalances, AFailingRowRollsBackEveryTableAndABadAmountIsRefused)
     });
     EXPECT_EQ(Written(), before);
     EXPECT_EQ(Scalar("pragma integrity_check"), "ok");
+}
+
+// A comma is no decimal separator here: "1,5" was once stored as 15.
+TEST_F(OpeningBalances, ACommaOrALetterInTheAmountIsRefusedWithTheMessageAndChangesNothing)
+{
+    WithDialog([&](TFI_Saldo_Awal& d) {
+        TypeAmounts(d, {"5000"});
+        d.coa_tmp->First();
+        d.ZgDBGrid28->SetFocus();
+        s.TypeText("1,");
+        ASSERT_EQ(s.MessageBoxes().size(), 2u);
+        EXPECT_EQ(s.MessageBoxes()[0].Text, "Inpukan saldo awal jangan mengunakan koma");
+        EXPECT_EQ(s.Errors(), (std::vector<std::string>{"',' is not a valid character for Saldo Awal."}));
+        s.PressKey(VK_RETURN);
+        EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1210") << "Enter still moves down";
+        s.TypeText("7x");
+        EXPECT_EQ(s.Errors().size(), 2u);
+        EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->Text(), "0") << "the cell holds its value again";
+        s.PressKey(VK_RETURN);
+        EXPECT_EQ(Rows("select saldo_awal from coa_tmp where account_id in (1, 2) order by account_id"),
+                  (Table{{"5000"}, {"0"}}));
+        EXPECT_EQ(d.ZlEdit51->Text(), "Rp 5,000.00");
+        s.ClickControl(*d.TeButton2);
+    });
+    EXPECT_EQ(Scalar("select saldo_awal from coa where account_id=1"), "0") << "nothing is saved without Save";
 }
 
 TEST_F(OpeningBalances, TheRefillKeepsApostrophesAndAFailedRefillKeepsTheOldRows)

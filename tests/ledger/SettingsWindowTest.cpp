@@ -94,6 +94,17 @@ TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLoginAnd
     EXPECT_TRUE(s.Errors().empty());
 }
 
+// Typed past what its column stores, a setting stops taking keys rather than being cut on Save.
+TEST_F(SettingsWindow, ATextTakesNoMoreThanItsColumnStores)
+{
+    TF_Sisutils* window = Open();
+    window->ZlEdit2->SetFocus();
+    s.TypeText(std::string(99, 'a') + "bc");
+    EXPECT_EQ(window->ZlEdit2->Text(), std::string(99, 'a') + "b");
+    s.ClickControl(*window->TeButton4);
+    EXPECT_EQ(Scalar("select apt from ref_sistem"), std::string(99, 'a') + "b");
+}
+
 TEST_F(SettingsWindow, EnterInThePickerChoosesOnceAndItsReleaseLeavesThePickButtonAlone)
 {
     TF_Sisutils* window = Open();

@@ -75,6 +75,27 @@ TEST_F(UserManager, AddsAUserThroughBothPagesChoosingOnlyStoredTypesAndRefusesAM
     EXPECT_EQ(manager->adotSis_user->State(), dsBrowse);
 }
 
+// Typed past what their columns store, the login and password stop taking keys rather than being
+// cut when the user is stored.
+TEST_F(UserManager, ALoginAndPasswordTakeNoMoreThanTheirColumnsStore)
+{
+    With<TFrm_Edit>(*manager->TeButton1, [&](TFrm_Edit& d) {
+        d.eUser_login->SetFocus();
+        s.TypeText("administrator_dua");
+        EXPECT_EQ(d.eUser_login->Text(), "administrator_d");
+        Type(*d.eUser_name, "Admin");
+        Choose(*d.cbUser_type, 0);
+        s.ClickControl(*d.Button1);
+        for (TZlEdit* password : {d.eUser_pwd, d.eUser_pwd_conf}) {
+            password->SetFocus();
+            s.TypeText("rahasia-panjang-sekali");
+        }
+        EXPECT_EQ(d.eUser_pwd->Text(), "rahasia-panjang");
+        s.ClickControl(*d.Button4);
+    });
+    EXPECT_EQ(Rows("select user_pwd from sis_user where user_login='administrator_d'"), (Users{{"rahasia-panjang"}}));
+}
+
 TEST_F(UserManager, EnterInTheListEditsTheRowAndAnIncompleteRecordKeepsItsPassword)
 {
     Select("tukan");

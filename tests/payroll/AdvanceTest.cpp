@@ -108,15 +108,24 @@ TEST_F(Advances, IncompleteEntriesUsedNumbersAndCarryRowsChangeNothing)
     EXPECT_EQ(Rows("select * from kasbon union all select ID_Vouc, No_Vouc, 0, 0, 0, 0, 0, 0 from T_VOUC"), before);
 }
 
-TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
+TEST_F(Advances, NoOrANegativeAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
 {
     auto& window = Open<TFrm_KasBon>();
     const std::vector<std::string> noAmount{"Transaksi tidak lengkap!, Silakah isi jumlah!"};
-    // Letters are not taken by the amount field.
-    EXPECT_EQ(Enter(window, *window.ZlRadio1, "abc"), noAmount);
+    // A letter is refused by the amount field, which stays empty.
+    f.boxes.Answer(mrOk);
+    EXPECT_EQ(Enter(window, *window.ZlRadio1, "a"), noAmount);
+    EXPECT_EQ(f.boxes.Shown().front().Text, "'a' is not a valid character in a number: the decimal separator is '.'");
     EXPECT_TRUE(window.ZlEdit3->Focused());
     Type(*window.ZlEdit3, "0");
     EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}), noAmount);
+    EXPECT_EQ(window.Mode(), TRecordMode::Adding);
+    // Pinjaman or Bayar gives the direction; a sign would turn it round.
+    window.ZlEdit3->SelectAll();
+    Type(*window.ZlEdit3, "-100");
+    EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}),
+        (std::vector<std::string>{"Jumlah tidak boleh negatif!, Silakah pilih Pinjaman atau Bayar!"}));
+    EXPECT_TRUE(window.ZlEdit3->Focused());
     EXPECT_EQ(window.Mode(), TRecordMode::Adding);
     Click(*window.ZlSpeedButton1);
 
@@ -126,13 +135,15 @@ TEST_F(Advances, NoAmountOrAnUnsetReceivableAccountIsRefusedAndWritesNothing)
         (std::vector<std::string>{
             "Transaksi tidak dapat dilakukan tanpa Piutang Karyawan, silakan isikan dulu di System Setting!"}));
     EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
-    EXPECT_EQ(f.boxes.Shown().size(), 3u);
+    EXPECT_EQ(f.boxes.Shown().size(), 5u);
 
     TAdvanceEntry entry{
         0, "K1", "1001", EncodeDate(2025, 3, 14), "", TAdvanceKind::Advance, Currency::FromInt(5), "10"};
     EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
     entry.IdUnit = "11";
     entry.Amount = Currency();
+    EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
+    entry.Amount = Currency::FromInt(-5);
     EXPECT_THROW(SaveAdvance(*dm, entry, LoginState()), EInvalidOperation);
     EXPECT_EQ(Scalar("select (select count(*) from kasbon) || (select count(*) from T_VOUC)"), "00");
 }

@@ -94,20 +94,45 @@ TEST(ZlEditNumbers, ValuesWithAnExponentKeepTheirAmount)
     EXPECT_EQ(f.edit->NumericValue(), 2e15);
 }
 
+// A character a number cannot take is an error, and the field goes back to what it held when
+// entered: a typed "1,5" once became 15 without a word.
 TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
 {
     TEditForm f(TInputType::itCurrency);
-    f.session.TypeText("Rp 1,2a-3.4'");
+    f.session.TypeText("12-3.4");
     EXPECT_EQ(f.edit->Text(), "12-3.4");
+    EXPECT_TRUE(f.session.Errors().empty());
+    f.session.TypeText("1,");
+    EXPECT_EQ(f.session.Errors(),
+              (std::vector<std::string>{"',' is not a valid character in a number: the decimal separator is '.'"}));
+    EXPECT_EQ(f.edit->Text(), "");
+    EXPECT_EQ(f.edit->NumericValue(), 0);
 
-    f.edit->Clear();
+    f.session.TypeText("250");
+    f.Leave();
+    f.ComeBack();
+    f.session.TypeText("7a");
+    EXPECT_EQ(f.session.Errors().size(), 2u);
+    EXPECT_EQ(f.edit->Text(), "250");
+    EXPECT_EQ(f.edit->SelLength(), 3) << "typing again replaces it";
+    EXPECT_EQ(f.edit->NumericValue(), 250);
+    f.session.PressKey('V', kmCtrl, "\x16");
+    f.edit->SetReadOnly(true);
+    f.session.TypeText("b");
+    f.edit->SetReadOnly(false);
+    EXPECT_EQ(f.session.Errors().size(), 2u) << "a control key is no character, nor is a read-only field typed into";
+
     f.edit->SetInputType(TInputType::itInteger);
-    f.session.TypeText("-1.5x");
-    EXPECT_EQ(f.edit->Text(), "-15");
+    f.session.TypeText("-1.");
+    ASSERT_EQ(f.session.Errors().size(), 3u);
+    EXPECT_EQ(f.session.Errors().back(), "'.' is not a valid character in a whole number.");
+    EXPECT_EQ(f.edit->Text(), "250");
 
     f.edit->SetInputType(TInputType::itString);
+    f.edit->Clear();
     f.session.TypeText("O'Neil 5.-,(x)");
-    EXPECT_EQ(f.edit->Text(), "-15ONeil 5.-,(x)");
+    EXPECT_EQ(f.edit->Text(), "ONeil 5.-,(x)");
+    EXPECT_EQ(f.session.Errors().size(), 3u) << "text takes them";
     f.edit->SetText("O'Neil");
     EXPECT_EQ(f.edit->Text(), "O'Neil");
 }
@@ -117,11 +142,15 @@ TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
     FormatSettings().DecimalSeparator = ',';
     FormatSettings().ThousandSeparator = '.';
     TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
-    f.session.TypeText("1.234,5");
-    EXPECT_EQ(f.edit->Text(), "1234,5");
+    f.session.TypeText("1234,5");
     f.Leave();
     EXPECT_EQ(f.edit->Text(), "Rp 1.234,50");
     EXPECT_DOUBLE_EQ(f.edit->NumericValue(), 1234.5);
+    f.ComeBack();
+    f.session.TypeText("1.");
+    EXPECT_EQ(f.session.Errors(),
+              (std::vector<std::string>{"'.' is not a valid character in a number: the decimal separator is ','"}));
+    EXPECT_EQ(f.edit->Text(), "1234,5");
 }
 
 TEST(ZlEditFrame, IdleAndFocusedFrames)

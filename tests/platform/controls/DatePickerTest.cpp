@@ -57,6 +57,37 @@ TEST(DatePicker, ArrowsAndDigitsEditTheActivePart)
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
 }
 
+// Digits typed after a click go into the part under the pointer, whichever part was used last.
+TEST(DatePicker, AClickPicksThePartUnderThePointer)
+{
+    PickerFixture f;
+    f.session.PressKey(VK_END);
+    f.session.ClickControl(*f.picker, {6, 10});
+    f.session.ProcessUntilIdle();
+    // Pixels of the highlight colour (10, 36, 106) between two x coordinates.
+    auto highlighted = [&](int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < f.picker->ClientHeight(); ++y)
+                n += f.PixelOf(*f.picker, x, y) == 0x6A240A ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(highlighted(2, 14), 20) << "the day shows as chosen";
+    EXPECT_EQ(highlighted(40, 56), 0) << "the year does not";
+    f.session.TypeText("10");
+    EXPECT_EQ(f.picker->DisplayText(), "10/03/2026");
+    EXPECT_EQ(f.picker->ActivePart(), 1) << "a whole day moves on to the month";
+
+    f.session.TypeText("1");
+    f.session.ClickControl(*f.picker, {80, 10});
+    f.session.TypeText("2027");
+    EXPECT_EQ(f.picker->DisplayText(), "10/01/2027") << "a click past the text picks the year; a half-typed month is done";
+    f.session.ClickControl(*f.picker, {24, 10});
+    f.session.TypeText("12");
+    EXPECT_EQ(f.picker->DisplayText(), "10/12/2027");
+    EXPECT_FALSE(f.picker->DroppedDown());
+}
+
 TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)
 {
     PickerFixture f;
