@@ -102,7 +102,6 @@ void TADOConnection::Open()
 
 void TADOConnection::Close()
 {
-    // A data set that another one's closing frees is not reached.
     dataSets_.Walk([](TDataSet* dataSet) { dataSet->Close(); });
     if (!engine_)
         return;

@@ -1098,7 +1098,6 @@ void TDataSet::DataEvent(TDataEvent event, intptr_t info)
         pendingChange_ = true;
         return;
     }
-    // Sources that a handler frees are not reached; those it attaches wait for the next event.
     dataSources_.Walk([&](TDataSource* source) { source->DataEvent(event, info); });
 }
 

@@ -65,7 +65,6 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info)
     }
     if (!enabled_)
         return;
-    // Links that a handler removes are not reached; those it adds wait for the next event.
     links_.Walk([&](TDataLink* link) { link->DataEvent(event, info); });
     switch (event) {
     case deFieldChange:

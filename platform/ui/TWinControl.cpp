@@ -173,7 +173,6 @@ bool TWinControl::HasMessageFilter(const IMessageFilter* filter) const
 
 void TWinControl::CallFilters(bool before, TMessage& message, bool& handled)
 {
-    // Filters that a handler removes are not reached; those it adds wait for the next message.
     filters_.Walk(
         [&](IMessageFilter* filter) {
             if (before)

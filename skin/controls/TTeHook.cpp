@@ -156,7 +156,6 @@ void TControlHook::CallClients(bool before, TMessage& message, bool& handled)
 {
     if (clients_.Empty() || !Usable())
         return;
-    // Clients that a handler frees are not reached; those it adds wait for the next pass.
     clients_.Walk(
         [&](TTeHook* client) {
             if (before)
