@@ -179,16 +179,16 @@ void Tfrm_utils::Restore()
         MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;
     }
-    TRestoreSource chosen(source);
-    if (const auto fault = chosen.Fault()) {
-        MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
-        return;
-    }
     try {
+        TRestoreSource chosen(source, target);
+        if (const auto fault = chosen.Fault()) {
+            MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
+            return;
+        }
         if (F_Main)
             F_Main->LogOff(false);
         DtModule->CONN1->Close();
-        chosen.CopyOver(target);
+        chosen.PutInPlace();
     } catch (const std::exception&) {
         MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;
