@@ -125,13 +125,16 @@ bool Tfrm_utils::IsBackup() const
 
 void Tfrm_utils::Button1Click()
 {
+    TOpenDialog* dialog = OpenDialog1;
     if (IsBackup()) {
         SaveDialog1->SetFilter(DatabaseFilter);
-        if (SaveDialog1->Execute())
-            Edit1->SetText(SaveDialog1->FileName());
-    } else if (OpenDialog1->Execute()) {
-        Edit1->SetText(OpenDialog1->FileName());
+        dialog = SaveDialog1;
     }
+    if (!dialog->Execute())
+        return;
+    Edit1->SetText(dialog->FileName());
+    // Enter goes on with the chosen file rather than browsing again.
+    FocusControl(Button2);
 }
 
 void Tfrm_utils::Button2Click()
