@@ -17,7 +17,10 @@ namespace {
 
 class DatabaseCopyTest : public ::testing::Test {
 protected:
-    DatabaseCopyTest() : previous(ProgramConfig().Path()) { ProgramConfig().SetPath(database.Folder() + "/bukura.conf"); }
+    DatabaseCopyTest() : previous(ProgramConfig().Path())
+    {
+        ProgramConfig().SetPath(database.Folder() + "/bukura.conf");
+    }
     ~DatabaseCopyTest() override { ProgramConfig().SetPath(previous); }
 
     // Entries of the folder beside the database and the settings.
