@@ -1,6 +1,7 @@
 #include "ledger/TDtModule.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/data/DatabaseCopy.h"
 
 TDtModule* DtModule = nullptr;
 
@@ -31,6 +32,8 @@ TDtModule::TDtModule(TComponent* AOwner) : TComponent(AOwner)
     ref_unit = makeTable("ref_unit", "ref_unit");
     Query4 = makeQuery("Query4");
     Coa = makeTable("Coa", "Coa");
+    // A backup or restore that a killed program cut off left its unfinished file beside the user's.
+    RemoveCopyLeftovers();
 }
 
 TDtModule::~TDtModule()

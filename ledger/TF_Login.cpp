@@ -112,8 +112,6 @@ bool TF_Login::ConnectDatabase(const std::string& Path)
         THourGlass hourGlass;
         try {
             conn.Close();
-            // A restore cut off by a killed program leaves its unfinished copy beside the file.
-            RemoveCopyLeftovers(Path);
             conn.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + Path +
                                      ";Mode=Share Deny None;Persist Security Info=False");
             conn.Open();

@@ -143,6 +143,9 @@ TF_Main::TF_Main(TComponent* AOwner) : TLedgerForm(AOwner, Title)
     ZlLink1->SetCaption(MakerAddress);
     ZlLink1->Font().SetName("Tahoma");
     ZlLink1->Font().SetHeight(-11);
+    ZlLink1->OnOpenFailed = [this](TComponent*) {
+        MessageDlg("Situs web tidak dapat dibuka:\r\n" + ZlLink1->Address(), TMsgDlgType::mtError, mbOK);
+    };
     // Right-aligned between the link and the strip's end, so a long path shows its end and
     // never runs into the link.
     Label1 = PlaceControl<TLabel>(*this, *Panel2, "Label1");

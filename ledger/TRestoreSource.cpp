@@ -12,17 +12,19 @@ const char* const ProgramTables[] = {
 
 } // namespace
 
-TRestoreSource::TRestoreSource(const std::string& path)
+TRestoreSource::TRestoreSource(const std::string& path, const std::string& target) : copy_(target)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!std::filesystem::is_regular_file(path, ec) || !copy_.CopyFrom(path)) {
         fault_ = TFault::Unreadable;
         return;
     }
+    // Opened for writing, the copy takes in what its logs hold.
+    TADOConnection connection;
     try {
-        connection_.SetConnectionString("Data Source=" + path + ";Mode=Read");
-        connection_.Open();
-        DbEngine& engine = connection_.Engine();
+        connection.SetConnectionString("Data Source=" + copy_.Path());
+        connection.Open();
+        DbEngine& engine = connection.Engine();
         engine.CheckIntegrity();
         for (const char* table : ProgramTables)
             if (engine.TableColumns(table).empty()) {
@@ -34,13 +36,11 @@ TRestoreSource::TRestoreSource(const std::string& path)
     } catch (const EDatabaseError&) {
         fault_ = TFault::Unreadable;
     }
-    if (fault_)
-        connection_.Close();
 }
 
-void TRestoreSource::CopyOver(const std::string& target)
+void TRestoreSource::PutInPlace()
 {
     if (fault_)
         throw EDatabaseError("A file that failed its check is never restored");
-    connection_.Backup(target);
+    copy_.MoveOver();
 }

@@ -1,27 +1,30 @@
 #pragma once
-// A database file chosen to replace the open books: opened read-only (its write-ahead log read with
-// it) and checked page by page and for every table of the program before anything is replaced.
+// A database file chosen to replace the open books: copied beside them with its logs, and the copy
+// checked page by page and for every table of the program before anything is replaced; the file
+// chosen is only read, and what goes in place is the copy that was checked.
 #include <optional>
 #include <string>
 
+#include "platform/data/DatabaseCopy.h"
 #include "platform/data/TADOConnection.h"
 
 class TRestoreSource {
 public:
     using TFault = EDatabaseFileError::TReason;
 
-    // Never raises: what is wrong with the file is in Fault().
-    explicit TRestoreSource(const std::string& path);
+    // What is wrong with the file at 'path' is in Fault(); raises EDatabaseError only when no copy
+    // can be made beside 'target'.
+    TRestoreSource(const std::string& path, const std::string& target);
     TRestoreSource(const TRestoreSource&) = delete;
     TRestoreSource& operator=(const TRestoreSource&) = delete;
 
     // Empty for a sound database of this program.
     std::optional<TFault> Fault() const { return fault_; }
-    // Puts a consistent copy of the checked file in place of 'target' through a new file beside
-    // it and a rename; raises EDatabaseError, leaving 'target' as it was, when that fails.
-    void CopyOver(const std::string& target);
+    // Renames the checked copy over 'target' (the file behind it when it is a symbolic link);
+    // raises EDatabaseError, leaving 'target' as it was, when that fails.
+    void PutInPlace();
 
 private:
-    TADOConnection connection_;
+    DatabaseCopy copy_;
     std::optional<TFault> fault_;
 };

@@ -125,13 +125,16 @@ bool Tfrm_utils::IsBackup() const
 
 void Tfrm_utils::Button1Click()
 {
+    TOpenDialog* dialog = OpenDialog1;
     if (IsBackup()) {
         SaveDialog1->SetFilter(DatabaseFilter);
-        if (SaveDialog1->Execute())
-            Edit1->SetText(SaveDialog1->FileName());
-    } else if (OpenDialog1->Execute()) {
-        Edit1->SetText(OpenDialog1->FileName());
+        dialog = SaveDialog1;
     }
+    if (!dialog->Execute())
+        return;
+    Edit1->SetText(dialog->FileName());
+    // Enter goes on with the chosen file rather than browsing again.
+    FocusControl(Button2);
 }
 
 void Tfrm_utils::Button2Click()
@@ -179,16 +182,16 @@ void Tfrm_utils::Restore()
         MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;
     }
-    TRestoreSource chosen(source);
-    if (const auto fault = chosen.Fault()) {
-        MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
-        return;
-    }
     try {
+        TRestoreSource chosen(source, target);
+        if (const auto fault = chosen.Fault()) {
+            MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
+            return;
+        }
         if (F_Main)
             F_Main->LogOff(false);
         DtModule->CONN1->Close();
-        chosen.CopyOver(target);
+        chosen.PutInPlace();
     } catch (const std::exception&) {
         MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
         return;

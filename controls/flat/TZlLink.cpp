@@ -209,8 +209,10 @@ void TZlLink::Click()
     TGraphicControl::Click();
     if (!self)
         return;
-    OpenLink();
+    const bool refused = urlEnabled_ && !Caption().empty() && !OpenLink();
     Invalidate();
+    if (refused && OnOpenFailed)
+        OnOpenFailed(this);
 }
 
 void TZlLink::DialogChar(TMessage& message)

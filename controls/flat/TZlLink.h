@@ -46,9 +46,14 @@ public:
     TURLType URLType() const { return urlType_; }
     void SetURLType(TURLType v) { urlType_ = v; }
 
+    // The caption, with the scheme of URLType in front when URLTypeAdd is on and the caption
+    // does not begin with it already.
+    std::string Address() const;
     // Hands the address to the desktop; answers whether it was accepted.
     bool OpenLink();
     void Click() override;
+    // After a click whose address the desktop did not accept (no program to open it).
+    TNotifyEvent OnOpenFailed;
 
 protected:
     void Paint() override;
@@ -65,9 +70,6 @@ private:
     }
     // Draws (or with DT_CALCRECT measures) the shadow and the text; 'rect' becomes their union.
     void DrawLinkText(TCanvas& canvas, TRect& rect, uint32_t flags);
-    // The caption, with the scheme of URLType in front when URLTypeAdd is on and the caption
-    // does not begin with it already.
-    std::string Address() const;
     void AdjustBounds();
     void DialogChar(TMessage& message);
 

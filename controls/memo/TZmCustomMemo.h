@@ -449,6 +449,8 @@ private:
     bool caretCreated_ = false;
     TPoint caretPixel_{65535, 65535};
     int scrollBarUpdates_ = 0;
+    // Cleared while the rows rewrap for a vertical bar that came or went, which may move it again.
+    bool rewrapForBar_ = true;
     // Set while the control moves its own bars, so their change handlers stay out.
     int barSync_ = 0;
 

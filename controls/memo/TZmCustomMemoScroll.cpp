@@ -1,5 +1,7 @@
 #include "controls/memo/TZmCustomMemo.h"
 
+#include "controls/memo/MemoQuiet.h"
+
 #include "platform/controls/THintWindow.h"
 #include "platform/controls/TScrollBar.h"
 #include "platform/graphics/SystemMetrics.h"
@@ -118,6 +120,11 @@ void TZmCustomMemo::UpdateScrollBars(bool repaintAll)
             }
         }
         --barSync_;
+    }
+    // With word wrap on, the vertical bar coming or going changes the width every row wraps at.
+    if (vertBar_->Visible() != vertWas && wordWrap_ != TWordWrap::wwNone && rewrapForBar_) {
+        MemoQuiet rewrapping(rewrapForBar_);
+        RewrapLines();
     }
     // Showing one bar narrows the text, which may call for the other; three rounds settle it.
     if ((vertBar_->Visible() != vertWas || horzBar_->Visible() != horzWas) && scrollBarUpdates_ < 3) {

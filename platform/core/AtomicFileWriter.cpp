@@ -41,7 +41,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string& target, mode_t mode)
     if (exists && S_ISDIR(existing.st_mode))
         throw EFOpenError("Cannot create file \"" + target + "\". Is a directory");
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        tempPath_ = target_ + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        tempPath_ = TemporaryPrefix(target_) + std::to_string(counter++);
         fd_ = open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd_ < 0 && errno != EEXIST)
             break;
@@ -53,6 +53,11 @@ AtomicFileWriter::AtomicFileWriter(const std::string& target, mode_t mode)
     }
     if (exists)
         fchmod(fd_, existing.st_mode & 07777);
+}
+
+std::string AtomicFileWriter::TemporaryPrefix(const std::string& target)
+{
+    return ResolveTarget(target) + ".tmp" + std::to_string(getpid()) + "-";
 }
 
 AtomicFileWriter::~AtomicFileWriter()

@@ -21,6 +21,9 @@ public:
     void Commit();
 
     const std::string& TemporaryPath() const { return tempPath_; }
+    // How the names of the temporary files this process makes for 'target' begin, beside the
+    // file that a symbolic link 'target' names.
+    static std::string TemporaryPrefix(const std::string& target);
 
 private:
     std::string target_;

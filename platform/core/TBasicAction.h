@@ -35,9 +35,7 @@ protected:
     // detach itself, free others or attach new ones while it hears of a change.
     template <class F> void TellLinks(F tell) const
     {
-        for (const auto& entry : clients_.Snapshot())
-            if (clients_.Holds(entry))
-                tell(*entry.Object);
+        clients_.Walk([&](TBasicActionLink* link) { tell(*link); });
     }
 
 private:

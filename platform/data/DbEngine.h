@@ -97,6 +97,3 @@ public:
 };
 
 std::unique_ptr<DbEngine> CreateSqliteEngine();
-
-// Removes the files that a copy onto 'destinationPath' cut off by a killed program left beside it.
-void RemoveCopyLeftovers(const std::string& destinationPath);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/core/Exceptions.h"
+#include "platform/data/DatabaseCopy.h"
 
 namespace {
 
@@ -35,12 +36,6 @@ namespace {
 [[noreturn]] void Raise(sqlite3* db)
 {
     Raise(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
-}
-
-// The new file a copy writes beside its destination before renaming it over the destination.
-std::string CopyTemporary(const std::string& destinationPath)
-{
-    return destinationPath + ".tmp";
 }
 
 // Owns one prepared statement; the tail points past it in the text.
@@ -281,30 +276,19 @@ void SqliteEngine::CheckIntegrity()
     throw EDatabaseFileError(EDatabaseFileError::TReason::Damaged, first + ": " + path_);
 }
 
-void RemoveCopyLeftovers(const std::string& destinationPath)
-{
-    const std::string temporary = CopyTemporary(destinationPath);
-    std::error_code ec;
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        std::filesystem::remove(temporary + suffix, ec);
-}
-
 void SqliteEngine::Backup(const std::string& destinationPath)
 {
     sqlite3* db = Handle();
-    namespace fs = std::filesystem;
     std::error_code ec;
-    const std::string temporary = CopyTemporary(destinationPath);
-    // The new file is removed before it is written, so it must not be the open file either.
-    for (const std::string& written : {destinationPath, temporary})
-        if (fs::exists(written, ec) && fs::equivalent(written, path_, ec))
-            throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
-    RemoveCopyLeftovers(destinationPath);
+    // The copy replaces the destination, so it must not be the open file.
+    if (std::filesystem::exists(destinationPath, ec) && std::filesystem::equivalent(destinationPath, path_, ec))
+        throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
+    DatabaseCopy copy(destinationPath);
     sqlite3* target = nullptr;
-    if (sqlite3_open_v2(temporary.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(copy.Path().c_str(), &target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         std::string message = target ? sqlite3_errmsg(target) : "cannot open";
         sqlite3_close(target);
-        throw EDatabaseError(message + ": " + temporary);
+        throw EDatabaseError(message + ": " + copy.Path());
     }
     std::string error;
     if (sqlite3_backup* backup = sqlite3_backup_init(target, "main", db, "main")) {
@@ -322,19 +306,9 @@ void SqliteEngine::Backup(const std::string& destinationPath)
         sqlite3_free(message);
     }
     sqlite3_close(target);
-    // The copy replaces the old file with the old file's permissions, as the engine gives new files its own.
-    const fs::file_status replaced = fs::status(destinationPath, ec);
-    if (error.empty() && fs::exists(replaced))
-        fs::permissions(temporary, replaced.permissions(), ec);
-    if (error.empty()) {
-        fs::rename(temporary, destinationPath, ec);
-        if (ec)
-            error = ec.message();
-    }
-    if (!error.empty()) {
-        RemoveCopyLeftovers(destinationPath);
+    if (!error.empty())
         throw EDatabaseError(error + ": " + destinationPath);
-    }
+    copy.MoveOver();
 }
 
 std::unique_ptr<DbEngine> CreateSqliteEngine()

@@ -102,8 +102,7 @@ void TADOConnection::Open()
 
 void TADOConnection::Close()
 {
-    for (TDataSet* dataSet : std::vector<TDataSet*>(dataSets_))
-        dataSet->Close();
+    dataSets_.Walk([](TDataSet* dataSet) { dataSet->Close(); });
     if (!engine_)
         return;
     if (transLevel_ > 0 && engine_->IsOpen()) {
@@ -175,18 +174,17 @@ TDataSet* TADOConnection::DataSets(int index) const
 {
     if (index < 0 || index >= DataSetCount())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    return dataSets_[static_cast<size_t>(index)];
+    return dataSets_[index];
 }
 
 void TADOConnection::AttachDataSet(TDataSet* dataSet)
 {
-    if (std::find(dataSets_.begin(), dataSets_.end(), dataSet) == dataSets_.end())
-        dataSets_.push_back(dataSet);
+    dataSets_.Add(dataSet);
 }
 
 void TADOConnection::DetachDataSet(TDataSet* dataSet)
 {
-    dataSets_.erase(std::remove(dataSets_.begin(), dataSets_.end(), dataSet), dataSets_.end());
+    dataSets_.Remove(dataSet);
 }
 
 TTransaction::TTransaction(TADOConnection& connection)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/RegistrationList.h"
 #include "platform/core/TComponent.h"
 #include "platform/data/DataTypes.h"
 #include "platform/data/DbEngine.h"
@@ -49,7 +50,7 @@ public:
     // Copying onto the open file itself, or while a transaction is open, is refused.
     void Backup(const std::string& path);
 
-    int DataSetCount() const { return static_cast<int>(dataSets_.size()); }
+    int DataSetCount() const { return dataSets_.Count(); }
     TDataSet* DataSets(int index) const;
 
     // For the data sets: the open engine, raising when not connected.
@@ -63,7 +64,7 @@ private:
     bool loginPrompt_ = true;
     int transLevel_ = 0;
     std::unique_ptr<DbEngine> engine_;
-    std::vector<TDataSet*> dataSets_;
+    TRegistrationList<TDataSet> dataSets_;
 };
 
 // Rolls back on scope exit unless committed: one multi-statement write is all or nothing.

@@ -1109,10 +1109,7 @@ void TDataSet::DataEvent(TDataEvent event, intptr_t info)
         pendingChange_ = true;
         return;
     }
-    // Sources that a handler frees are not reached; those it attaches wait for the next event.
-    for (const auto& entry : dataSources_.Snapshot())
-        if (dataSources_.Holds(entry))
-            entry.Object->DataEvent(event, info);
+    dataSources_.Walk([&](TDataSource* source) { source->DataEvent(event, info); });
 }
 
 void TDataSet::UpdateBufferCount()

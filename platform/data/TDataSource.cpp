@@ -65,10 +65,7 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info)
     }
     if (!enabled_)
         return;
-    // Links that a handler removes are not reached; those it adds wait for the next event.
-    for (const auto& entry : links_.Snapshot())
-        if (links_.Holds(entry))
-            entry.Object->DataEvent(event, info);
+    links_.Walk([&](TDataLink* link) { link->DataEvent(event, info); });
     switch (event) {
     case deFieldChange:
     case deRecordChange:

@@ -173,18 +173,15 @@ bool TWinControl::HasMessageFilter(const IMessageFilter* filter) const
 
 void TWinControl::CallFilters(bool before, TMessage& message, bool& handled)
 {
-    // Filters that a handler removes are not reached; those it adds wait for the next message.
-    const auto snapshot = filters_.Snapshot();
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (!filters_.Holds(*it))
-            continue;
-        if (before)
-            it->Object->BeforeMessage(message, handled);
-        else
-            it->Object->AfterMessage(message, handled);
-        if (handled)
-            break;
-    }
+    filters_.Walk(
+        [&](IMessageFilter* filter) {
+            if (before)
+                filter->BeforeMessage(message, handled);
+            else
+                filter->AfterMessage(message, handled);
+            return handled;
+        },
+        TRegistrationList<IMessageFilter>::TOrder::NewestFirst);
 }
 
 void TWinControl::MainWndProc(TMessage& message)

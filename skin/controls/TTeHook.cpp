@@ -156,18 +156,15 @@ void TControlHook::CallClients(bool before, TMessage& message, bool& handled)
 {
     if (clients_.Empty() || !Usable())
         return;
-    // Clients that a handler frees are not reached; those it adds wait for the next pass.
-    const auto snapshot = clients_.Snapshot();
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (!clients_.Holds(*it))
-            continue;
-        if (before)
-            it->Object->BeforeMessage(message, handled);
-        else
-            it->Object->AfterMessage(message, handled);
-        if (handled)
-            break;
-    }
+    clients_.Walk(
+        [&](TTeHook* client) {
+            if (before)
+                client->BeforeMessage(message, handled);
+            else
+                client->AfterMessage(message, handled);
+            return handled;
+        },
+        TRegistrationList<TTeHook>::TOrder::NewestFirst);
 }
 
 void TControlHook::BeforeMessage(TMessage& message, bool& handled) { CallClients(true, message, handled); }
@@ -249,9 +246,7 @@ void THookList::WndProc(TMessage& message)
         if (!Contains(hook) || hook->clients_.Empty() || !hook->Usable())
             return;
         hook->InstallHook();
-        for (const auto& entry : hook->clients_.Snapshot())
-            if (hook->clients_.Holds(entry))
-                entry.Object->HookRestored();
+        hook->clients_.Walk([](TTeHook* client) { client->HookRestored(); });
         return;
     }
     if (message.Msg == WM_FREE_EMPTY_HOOK) {

@@ -92,12 +92,10 @@ bool TteThemeManager::IsClient(const TControl* client) const
 
 void TteThemeManager::Broadcast(uint32_t msg, int code)
 {
-    for (const auto& entry : clients_.Snapshot()) {
-        if (!clients_.Holds(entry))
-            continue;
+    clients_.Walk([&](TControl* client) {
         TMessage message{msg, code, 0, 0};
-        entry.Object->Dispatch(message);
-    }
+        client->Dispatch(message);
+    });
 }
 
 void TteThemeManager::SetTheme(std::unique_ptr<TteTheme> theme)

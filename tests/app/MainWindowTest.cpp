@@ -210,6 +210,19 @@ TEST_F(MainWindow, AGuideTheDesktopCannotOpenIsNamedInAMessage)
     std::filesystem::remove(main().GuidePath);
 }
 
+TEST_F(MainWindow, AWebLinkTheDesktopCannotOpenIsNamedInAMessage)
+{
+    RecordingOpener opener;
+    opener.accept = false;
+    DesktopOpenerOverride use(opener);
+    boxes.Answer(mrOk);
+    p.s.ClickControl(*main().ZlLink1);
+    ASSERT_EQ(opener.requests.size(), 1u);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].Text, "Situs web tidak dapat dibuka:\r\nhttps://www.orvanta.example");
+    EXPECT_EQ(boxes.Shown()[0].Type, TMsgDlgType::mtError);
+}
+
 TEST_F(MainWindow, UnitRowsOutOfOrderKeepTheSmallBarAndNothingRemembered)
 {
     // The dialog's own checks are in the login tests; here the main window stays logged off.

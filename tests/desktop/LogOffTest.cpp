@@ -61,19 +61,9 @@ TEST_F(LogOffOnDesktop, TheMenuAndARestoreLeaveTheWindowLookingLoggedOff)
     EXPECT_EQ(program->Number("select count(*) from sis_user where user_status=1"), 0);
 
     LogInByKeys();
-    ChooseMenu(Utilities, 1);
-    TDesktopRect databases;
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Databases", databases); })) << Shot("dialog");
-    int folderX = 0, folderY = 0;
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Find(databases, 0xF0D060, folderX, folderY); }))
-        << Shot("dialog");
-    desktop->Click(folderX + 4, folderY + 4);
-    TDesktopRect open;
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Open", open); })) << Shot("open");
-    desktop->MoveMouse(2, 2);
-    desktop->Type("restore.db\n");
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow("Open", open); })) << Shot("open");
-    desktop->Click(folderX - 110, folderY + 54);
+    TDesktopRect folder;
+    ASSERT_NO_FATAL_FAILURE(ChooseDatabaseFile(1, "Open", "restore.db", folder));
+    desktop->Click(folder.X - 110, folder.Y + 54);
     TDesktopRect box;
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Confirm", box); })) << Shot("confirm");
     desktop->MoveMouse(2, 2);
@@ -81,7 +71,7 @@ TEST_F(LogOffOnDesktop, TheMenuAndARestoreLeaveTheWindowLookingLoggedOff)
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Information", box); })) << Shot("restored");
     desktop->Key("Return");
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
-        return !desktop->FindWindow("Information", box) && !desktop->FindWindow("Databases", databases);
+        return !desktop->FindWindow("Information", box) && !desktop->FindWindow("Databases", box);
     })) << Shot("closed");
     EXPECT_TRUE(LooksLoggedOff(start)) << Shot("restore-logged-off");
     EXPECT_EQ(desktop->Title("Bukura").find('['), std::string::npos) << desktop->Title("Bukura");

@@ -103,6 +103,24 @@ protected:
         })) << Shot("cash");
     }
 
+    // Utilities > BackUp Database (row 0) or Restore Database (row 1), its browse button, and a file
+    // named by keys in the file dialog that opens ("Save As" or "Open"); 'folder' is where the
+    // browse button's picture lies, from which the dialog's other buttons are found.
+    void ChooseDatabaseFile(int row, const std::string& fileDialog, const std::string& name, TDesktopRect& folder)
+    {
+        ChooseMenu(Utilities, row);
+        TDesktopRect databases;
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Databases", databases); })) << Shot("dialog");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Find(databases, 0xF0D060, folder.X, folder.Y); }))
+            << Shot("dialog");
+        desktop->Click(folder.X + 4, folder.Y + 4);
+        TDesktopRect files;
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(fileDialog, files); })) << Shot("files");
+        desktop->MoveMouse(2, 2);
+        desktop->Type(name + "\n");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow(fileDialog, files); })) << Shot("files");
+    }
+
     // Waits for the main window's caption drawn active: its left end shows the active dark blue.
     bool CaptionDrawnActive()
     {

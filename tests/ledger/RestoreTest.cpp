@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -89,6 +90,26 @@ std::vector<std::string> FilesIn(const fs::path& folder)
     std::sort(names.begin(), names.end());
     return names;
 }
+
+// A folder of the test's own in the temporary folder, removed with everything in it.
+class Folder {
+public:
+    explicit Folder(const std::string& stem)
+        : path_(fs::temp_directory_path() / ("bukura-" + stem + "-" + std::to_string(getpid())))
+    {
+        fs::create_directories(path_);
+    }
+    ~Folder()
+    {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    std::vector<std::string> Files() const { return FilesIn(path_); }
+
+private:
+    fs::path path_;
+};
 
 class Restore : public ::testing::Test {
 protected:
@@ -200,10 +221,56 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
     EXPECT_FALSE(fs::exists(live.Path() + ".tmp"));
 }
 
+TEST_F(Restore, ThroughASymbolicLinkTheFileBehindItIsReplacedAndTheLinkStays)
+{
+    Folder folder("restore-link");
+    const std::string books = folder / "books.db";
+    const std::string backup = folder / "backup.db";
+    fs::copy_file(live.Path(), books);
+    fs::copy_file(live.Path(), backup);
+    Sql(backup, "update ref_sistem set npt='SALINAN LAMA'");
+    fs::create_symlink(books, folder / "accounting.db");
+    fs::create_symlink(backup, folder / "backup-link.db");
+
+    dm.CONN1->Backup(folder / "backup-link.db");
+    EXPECT_TRUE(fs::is_symlink(folder / "backup-link.db"));
+    EXPECT_EQ(Read(backup, "select npt from ref_sistem"), "BUKU HIDUP") << "the backup went behind the link";
+
+    LoginState().DbPath = folder / "accounting.db";
+    EXPECT_EQ(RestoreFrom(chosen.Path()), "Database restore process is completed . please login");
+    EXPECT_TRUE(fs::is_symlink(folder / "accounting.db"));
+    EXPECT_EQ(Read(books, "select npt from ref_sistem"), "DARI SALINAN") << "the restore went behind the link";
+    EXPECT_EQ(folder.Files(), (std::vector<std::string>{"accounting.db", "backup-link.db", "backup.db", "books.db"}));
+}
+
+TEST_F(Restore, AChosenFileInWriteAheadModeIsOnlyRead)
+{
+    Folder folder("restore-chosen");
+    const std::string logged = folder / "logged.db";
+    const std::string quiet = folder / "quiet.db";
+    fs::copy_file(chosen.Path(), logged);
+    fs::copy_file(chosen.Path(), quiet);
+    Sql(quiet, "pragma journal_mode=WAL");
+    Sql(logged, "pragma journal_mode=WAL; pragma wal_autocheckpoint=0; update ref_sistem set npt='DARI LOG'", true);
+    // As a copy brought from elsewhere: the file and its log.
+    fs::remove(logged + "-shm");
+    const std::vector<std::string> before = folder.Files();
+    ASSERT_EQ(before, (std::vector<std::string>{"logged.db", "logged.db-wal", "quiet.db"}));
+    const std::string log = Bytes(logged + "-wal");
+
+    EXPECT_EQ(TRestoreSource(quiet, live.Path()).Fault(), std::nullopt);
+    EXPECT_EQ(folder.Files(), before);
+    EXPECT_EQ(RestoreFrom(logged), "Database restore process is completed . please login");
+    EXPECT_EQ(Read(live.Path(), "select npt from ref_sistem"), "DARI LOG");
+    EXPECT_EQ(folder.Files(), before);
+    EXPECT_TRUE(Bytes(logged + "-wal") == log);
+}
+
 TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
 {
     TempDatabase schema;
-    EXPECT_EQ(TRestoreSource(schema.Path()).Fault(), std::nullopt);
+    const std::string books = TempDatabasePath("books");
+    EXPECT_EQ(TRestoreSource(schema.Path(), books).Fault(), std::nullopt);
     const std::string tables = Read(schema.Path(), "select name from sqlite_master where type='table' and name not like 'sqlite!_%' escape '!'");
     const std::string copy = TempDatabasePath("one-less");
     std::stringstream names(tables);
@@ -211,7 +278,7 @@ TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
     for (std::string table; std::getline(names, table, ',');) {
         fs::copy_file(schema.Path(), copy, fs::copy_options::overwrite_existing);
         Sql(copy, "drop table \"" + table + "\"");
-        EXPECT_EQ(TRestoreSource(copy).Fault(), TRestoreSource::TFault::NotADatabase) << table;
+        EXPECT_EQ(TRestoreSource(copy, books).Fault(), TRestoreSource::TFault::NotADatabase) << table;
         ++checked;
     }
     EXPECT_GE(checked, 20);
@@ -220,52 +287,47 @@ TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
 
 namespace {
 
-// The login dialog of the next start, on the data module it connects.
+// The next start of the program: its data module and its login dialog, on settings of its own.
 class NextStart {
 public:
-    NextStart() : previousConfig(ProgramConfig().Path())
-    {
-        ProgramConfig().SetPath(config);
-        DtModule = &dm;
-    }
+    NextStart() : previousConfig(ProgramConfig().Path()) { ProgramConfig().SetPath(config); }
     ~NextStart()
     {
-        DtModule = nullptr;
         LoginState() = TLoginState();
         ProgramConfig().SetPath(previousConfig);
         std::error_code ec;
         fs::remove(config, ec);
     }
-    // Logs in to 'path' as the program's start does, and lets go of the file again.
+    // Starts and logs in to 'path' as the program does, and lets go of the file again.
     bool LogIn(const std::string& path)
     {
+        TDtModule dm;
+        DtModule = &dm;
         auto* login = w.s.CreateForm<TF_Login>();
         login->Show();
         login->ed_server->SetText(path);
         w.s.ClickControl(*login->TeButton1);
         const bool in = login->LoginCount > 0;
         TComponent::Free(login);
-        dm.CONN1->Close();
+        DtModule = nullptr;
         return in;
     }
 
     WindowSession w;
     TMessageBoxResponder boxes{w.s.App()};
-    TDtModule dm;
     const std::string config = TempDatabasePath("config") + ".conf";
     const std::string previousConfig;
 };
 
-// Runs a restore of 'source' onto 'target' in a child process, killed when it has not ended after
-// 'limit'; answers whether the restore ran to its end.
-bool RestoreInChild(const std::string& source, const std::string& target, std::chrono::microseconds limit)
+// Runs 'work' in a child process, killed when it has not ended after 'limit'; answers whether it
+// ran to its end.
+bool RunInChild(const std::function<void()>& work, std::chrono::microseconds limit)
 {
     const pid_t child = fork();
     if (child == 0) {
-        TRestoreSource chosen(source);
         int rc = 1;
         try {
-            chosen.CopyOver(target);
+            work();
             rc = 0;
         } catch (...) {
         }
@@ -285,6 +347,43 @@ bool RestoreInChild(const std::string& source, const std::string& target, std::c
     return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// Moments spread over the time 'work' takes whole (the middle one of three runs it must complete).
+class KillMoments {
+public:
+    explicit KillMoments(const std::function<void()>& work)
+    {
+        std::vector<long> took;
+        for (int run = 0; run < 3; ++run) {
+            const auto started = std::chrono::steady_clock::now();
+            completed = RunInChild(work, std::chrono::seconds(20)) && (run == 0 || completed);
+            const auto elapsed = std::chrono::steady_clock::now() - started;
+            took.push_back(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
+        }
+        std::sort(took.begin(), took.end());
+        moment = std::uniform_int_distribution<long>(0, took[1]);
+    }
+    std::chrono::microseconds Next() { return std::chrono::microseconds(moment(random)); }
+    // At least 'least' runs, and up to three times as many while every kill fell on one side of the rename.
+    static bool Again(int run, int least, int kept, int replaced)
+    {
+        return run < least || ((kept == 0 || replaced == 0) && run < 3 * least);
+    }
+
+    bool completed = false;
+
+private:
+    std::mt19937 random{20261207};
+    std::uniform_int_distribution<long> moment;
+};
+
+// A big enough file that a copy takes a while, so the kills fall inside it.
+void Enlarge(const std::string& path)
+{
+    Sql(path, "create table lampiran (isi blob); "
+              "with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
+              "insert into lampiran select randomblob(1000) from n");
+}
+
 } // namespace
 
 TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp)
@@ -295,24 +394,23 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
     TempDatabase old;
     TempDatabase chosen;
     Sql(old.Path(), "update ref_sistem set npt='LAMA'");
-    // Big enough that a copy takes a while, so the kills fall inside it.
-    Sql(chosen.Path(), "update ref_sistem set npt='BARU'; create table lampiran (isi blob); "
-                       "with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
-                       "insert into lampiran select randomblob(1000) from n");
+    Sql(chosen.Path(), "update ref_sistem set npt='BARU'");
+    Enlarge(chosen.Path());
     NextStart next;
 
     fs::copy_file(old.Path(), live);
-    const auto started = std::chrono::steady_clock::now();
-    ASSERT_TRUE(RestoreInChild(chosen.Path(), live, std::chrono::seconds(20)));
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
+    const auto restore = [&] {
+        TRestoreSource source(chosen.Path(), live);
+        source.PutInPlace();
+    };
+    KillMoments moments(restore);
+    ASSERT_TRUE(moments.completed);
     ASSERT_EQ(Read(live, "select npt from ref_sistem"), "BARU");
 
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<long> moment(0, whole.count());
     int kept = 0, replaced = 0;
-    for (int run = 0; run < 32; ++run) {
+    for (int run = 0; KillMoments::Again(run, 32, kept, replaced); ++run) {
         fs::copy_file(old.Path(), live, fs::copy_options::overwrite_existing);
-        RestoreInChild(chosen.Path(), live, std::chrono::microseconds(moment(random)));
+        RunInChild(restore, moments.Next());
         const std::string books = Read(live, "select npt from ref_sistem");
         EXPECT_TRUE(books == "LAMA" || books == "BARU") << "run " << run << ": " << books;
         EXPECT_EQ(Read(live, "pragma integrity_check"), "ok") << "run " << run;
@@ -321,8 +419,47 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
         ASSERT_TRUE(next.LogIn(live)) << "run " << run;
         EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"accounting.db"}) << "run " << run;
     }
-    EXPECT_TRUE(kept > 0 && replaced > 0) << "the kills fell both before and after the copy was in place";
+    EXPECT_TRUE(kept > 0 && replaced > 0)
+        << "the kills fell before and after the copy was in place: " << kept << " kept, " << replaced << " replaced";
     fs::remove_all(folder);
+}
+
+TEST(RestoreKill, AKilledBackupLeavesTheOldOrTheNewCopyAndTheNextStartRemovesOnlyWhatItLeft)
+{
+    Folder folder("backup-kill");
+    const std::string backup = folder / "backup.db";
+    const std::string notes = "the bookkeeper's own file, named like a copy's";
+    WriteBytes(folder / "backup.db.tmp", notes);
+    TempDatabase old;
+    TempDatabase books;
+    Sql(old.Path(), "update ref_sistem set npt='LAMA'");
+    Sql(books.Path(), "update ref_sistem set npt='BARU'");
+    Enlarge(books.Path());
+    NextStart next;
+
+    const auto backUp = [&] {
+        TADOConnection connection;
+        connection.SetConnectionString("Data Source=" + books.Path());
+        connection.Open();
+        connection.Backup(backup);
+    };
+    KillMoments moments(backUp);
+    ASSERT_TRUE(moments.completed);
+    ASSERT_EQ(Read(backup, "select npt from ref_sistem"), "BARU");
+    int kept = 0, replaced = 0;
+    for (int run = 0; KillMoments::Again(run, 16, kept, replaced); ++run) {
+        fs::copy_file(old.Path(), backup, fs::copy_options::overwrite_existing);
+        RunInChild(backUp, moments.Next());
+        const std::string copy = Read(backup, "select npt from ref_sistem");
+        EXPECT_TRUE(copy == "LAMA" || copy == "BARU") << "run " << run << ": " << copy;
+        (copy == "BARU" ? replaced : kept) += 1;
+
+        TDtModule started;
+        EXPECT_EQ(folder.Files(), (std::vector<std::string>{"backup.db", "backup.db.tmp"})) << "run " << run;
+    }
+    EXPECT_TRUE(kept > 0 && replaced > 0)
+        << "the kills fell before and after the copy was in place: " << kept << " kept, " << replaced << " replaced";
+    EXPECT_EQ(Bytes(folder / "backup.db.tmp"), notes);
 }
 
 TEST_F(Restore, EscapeClosesTheDialogAndLeavesTheBooks)

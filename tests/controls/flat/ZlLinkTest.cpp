@@ -32,6 +32,29 @@ TEST(ZlLink, ClickOpensTheCaptionWithItsSchemeOnce)
     EXPECT_EQ(clicks, 3);
 }
 
+TEST(ZlLink, ARefusedAddressIsReportedAndAnAbsentOneIsNot)
+{
+    TControlsFixture f;
+    RecordingOpener opener;
+    opener.accept = false;
+    DesktopOpenerOverride useOpener(opener);
+    auto* link = f.Place<TZlLink>(20, 20, 10, 10);
+    int refusals = 0;
+    link->OnOpenFailed = [&](TComponent*) { ++refusals; };
+    link->SetCaption("kalvera.example");
+    f.session.ClickControl(*link);
+    EXPECT_EQ(refusals, 1);
+    f.session.AdvanceClock(1000);
+    link->SetURLEnabled(false);
+    f.session.ClickControl(*link);
+    f.session.AdvanceClock(1000);
+    link->SetURLEnabled(true);
+    link->SetCaption("");
+    f.session.ClickControl(*link);
+    EXPECT_EQ(opener.requests.size(), 1u);
+    EXPECT_EQ(refusals, 1);
+}
+
 TEST(ZlLink, ShadowLiesBehindTheTextAndHoverTakesTheLinkColour)
 {
     TControlsFixture f;

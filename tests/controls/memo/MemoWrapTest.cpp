@@ -176,3 +176,34 @@ TEST(MemoWordWrap, EditsRewrapTheirRowsAsAWrapOfTheWholeText)
         ASSERT_EQ(Rows(lines), WrappedWhole(*f.memo)) << "step " << step << ", action " << action;
     }
 }
+
+TEST(MemoWordWrap, RowsRewrapWhenAnEditShowsOrHidesTheVerticalBar)
+{
+    MemoFixture f;
+    f.ShowRows(4, 220);
+    f.memo->SetScrollBars(TScrollStyle::ssVertical);
+    f.memo->SetWordWrap(TWordWrap::wwClientWidth);
+    f.session.ProcessUntilIdle();
+    const int wide = f.memo->WrapWidth();
+    // Exactly one row while the bar is away, two once it narrows the text.
+    std::string full;
+    while (static_cast<int>(full.size()) < wide)
+        full += "ab ";
+    full.resize(static_cast<size_t>(wide));
+    f.Start({full.c_str(), "end"}, 3, 1);
+    TZmMemoStrings& lines = f.memo->Lines();
+    ASSERT_EQ(lines.Count(), 2);
+
+    int typed = 0;
+    while (f.memo->WrapWidth() == wide && typed++ < 10)
+        f.session.PressKey(VK_RETURN);
+    ASSERT_LT(f.memo->WrapWidth(), wide) << "the lines typed bring the bar";
+    EXPECT_EQ(Rows(lines), WrappedWhole(*f.memo));
+    EXPECT_TRUE(lines.Continuation(1)) << "the first line wraps at the narrower width";
+
+    while (f.memo->WrapWidth() != wide && typed-- > 0)
+        f.session.PressKey(VK_BACK);
+    ASSERT_EQ(f.memo->WrapWidth(), wide) << "the bar goes with the lines";
+    EXPECT_EQ(Rows(lines), WrappedWhole(*f.memo));
+    EXPECT_FALSE(lines.Continuation(1)) << "the first line is one row again";
+}

@@ -114,6 +114,25 @@ TEST_F(ConnectionTest, ClosingOrFreeingClosesEveryAttachedDataSet)
     EXPECT_THROW(first.Open(), EDatabaseError);
 }
 
+TEST_F(ConnectionTest, ClosingSkipsADataSetThatAnotherOnesCloseFreed)
+{
+    TADOQuery first;
+    auto* second = new TADOQuery;
+    for (TADOQuery* query : {&first, second}) {
+        query->SetConnection(&db.connection);
+        query->SQL().Add("select * from t_vouc");
+        query->Open();
+    }
+    first.AfterClose = [&](TDataSet*) {
+        delete second;
+        second = nullptr;
+    };
+    db.connection.Close();
+    EXPECT_FALSE(first.Active());
+    EXPECT_EQ(second, nullptr);
+    EXPECT_EQ(db.connection.DataSetCount(), 1);
+}
+
 TEST_F(ConnectionTest, InnerTransactionLevelsAreSavepointsAndOnlyTheOuterCommitWrites)
 {
     db.connection.BeginTrans();
