@@ -67,6 +67,21 @@ TEST_F(FormStates, TheRollUpButtonAndADoubleClickOnTheCaptionRollTheWindowDown)
     s.DoubleClick(100 + 60, 100 + roll.Top + 3);
     EXPECT_EQ(skin->WindowState(), kwsNormal);
     EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    // Maximized, rolled up and down, the window is maximized again, and its restore button restores it.
+    skin->Maximize();
+    const TPoint corner = form->BoundsRect().TopLeft();
+    const auto click = [&](int button) {
+        const TRect r = skin->GetButtonRect(button);
+        s.Click(corner.X + r.Left + 3, corner.Y + r.Top + 3);
+    };
+    click(kbiRollup);
+    ASSERT_EQ(skin->WindowState(), kwsRollup);
+    click(kbiRollup);
+    ASSERT_EQ(skin->WindowState(), kwsMaximized);
+    click(kbiMaximize);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
 }
 
 TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
