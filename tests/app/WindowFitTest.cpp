@@ -139,13 +139,15 @@ protected:
         }
         return places;
     }
+    // The main window's pixels in a rectangle of the screen.
     std::vector<TColor> Picture(const TRect& r)
     {
         p.s.ProcessUntilIdle();
+        const TPoint origin = main().WindowRect().TopLeft();
         std::vector<TColor> pixels;
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x)
-                pixels.push_back(p.s.ScreenColor(x, y));
+                pixels.push_back(p.s.WindowColor(main(), x - origin.X, y - origin.Y));
         return pixels;
     }
     // Shows a modal dialog through 'open' and checks it in its loop; the faults found.
@@ -246,7 +248,6 @@ TEST_F(WindowFit, EveryChildMaximizedShowsAllItsControlsAndRestoredLooksAsBefore
         TRect area;
         IntersectRect(area, ClientArea(*child), ClientArea(*main().MDIClient()));
         CheckLayout(*child, area, std::string(name) + " maximized", faults);
-        Screenshot(std::string("maximized-") + name);
         Click(restore);
         if (Places(*child) != places)
             faults.push_back(std::string(name) + " restored has its controls elsewhere");
