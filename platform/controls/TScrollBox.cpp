@@ -57,8 +57,14 @@ TSize TScrollBox::ContentSize() const
 void TScrollBox::UpdateScrollRanges()
 {
     const TSize content = ContentSize();
-    bars_->SetScrollInfo(SB_HORZ, {0, std::max(0, content.cx - 1), ClientWidth(), scroll_.X}, SIF_ALL);
-    bars_->SetScrollInfo(SB_VERT, {0, std::max(0, content.cy - 1), ClientHeight(), scroll_.Y}, SIF_ALL);
+    // A bar that comes or goes narrows or widens the other's page: both are set until they agree.
+    for (int pass = 0; pass < 3; ++pass) {
+        const TRect client = ClientRect();
+        bars_->SetScrollInfo(SB_HORZ, {0, std::max(0, content.cx - 1), ClientWidth(), scroll_.X}, SIF_ALL);
+        bars_->SetScrollInfo(SB_VERT, {0, std::max(0, content.cy - 1), ClientHeight(), scroll_.Y}, SIF_ALL);
+        if (ClientRect() == client)
+            break;
+    }
     ScrollTo({bars_->GetScrollPos(SB_HORZ), bars_->GetScrollPos(SB_VERT)});
 }
 

@@ -53,6 +53,7 @@ void TControl::SetParent(TWinControl* parent)
         parent_->RemoveControl(this);
     if (parent)
         parent->InsertControl(this);
+    UpdateAnchorRules();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
@@ -79,6 +80,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
     top_ = top;
     width_ = width;
     height_ = height;
+    if (!anchorMove_)
+        UpdateAnchorRules();
     BoundsChanged(old);
     if (align_ != TAlign::alNone)
         RequestAlign();
@@ -274,6 +277,51 @@ void TControl::SetAlign(TAlign v)
         return;
     align_ = v;
     RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors v)
+{
+    anchors_ = v;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules()
+{
+    if (!parent_ || !(anchors_ & (akRight | akBottom))) {
+        anchorMargins_.reset();
+        return;
+    }
+    const TRect client = parent_->ClientRect();
+    anchorMargins_ = TPoint{client.Width() - left_ - width_, client.Height() - top_ - height_};
+}
+
+void TControl::FollowAnchors(int clientWidth, int clientHeight)
+{
+    if (!anchorMargins_ || align_ != TAlign::alNone)
+        return;
+    int l = left_, t = top_, w = width_, h = height_;
+    if (anchors_ & akRight) {
+        const int right = clientWidth - anchorMargins_->X;
+        if (anchors_ & akLeft)
+            w = right - l;
+        else
+            l = right - w;
+    }
+    if (anchors_ & akBottom) {
+        const int bottom = clientHeight - anchorMargins_->Y;
+        if (anchors_ & akTop)
+            h = bottom - t;
+        else
+            t = bottom - h;
+    }
+    anchorMove_ = true;
+    try {
+        SetBounds(l, t, w, h);
+    } catch (...) {
+        anchorMove_ = false;
+        throw;
+    }
+    anchorMove_ = false;
 }
 
 void TControl::RequestAlign()

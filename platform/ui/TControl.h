@@ -2,6 +2,7 @@
 // The control base (position, visibility, colour, font, mouse and message handling) and the
 // windowless graphic control that paints on its parent.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/core/TComponent.h"
@@ -76,7 +77,9 @@ public:
     TAlign Align() const { return align_; }
     void SetAlign(TAlign v);
     TAnchors Anchors() const { return anchors_; }
-    void SetAnchors(TAnchors v) { anchors_ = v; }
+    // An anchor to the right or bottom keeps the control's distance to that edge of the parent's
+    // client area as it is when the control is placed (or anchored), whatever sizes come between.
+    void SetAnchors(TAnchors v);
     TSizeConstraints& Constraints() { return constraints_; }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v);
@@ -179,6 +182,9 @@ private:
     friend class TInputRouter;
     void HandleMouseMessage(TMessage& message);
     void RequestAlign();
+    void UpdateAnchorRules();
+    // Places the control by its anchors in a parent client area of that size (TWinControl::Realign).
+    void FollowAnchors(int clientWidth, int clientHeight);
 
     TWinControl* parent_ = nullptr;
     bool visible_ = true;
@@ -191,6 +197,9 @@ private:
     TCursor cursor_ = crDefault;
     TAlign align_ = TAlign::alNone;
     TAnchors anchors_ = akLeft | akTop;
+    // Distances to the parent's right and bottom client edges, kept while the anchors move the control.
+    std::optional<TPoint> anchorMargins_;
+    bool anchorMove_ = false;
     TSizeConstraints constraints_;
     bool autoSize_ = false;
     std::string hint_;

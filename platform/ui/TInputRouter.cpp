@@ -69,6 +69,10 @@ TCursor CursorForHit(int hit)
 TWinControl* DeepestWindow(TWinControl* window, TPoint screen)
 {
     for (;;) {
+        // A child window shows only inside its parent's client area: outside it the parent is hit.
+        const TPoint origin = window->ClientOrigin();
+        if (!window->ClientRect().Contains({screen.X - origin.X, screen.Y - origin.Y}))
+            return window;
         TWinControl* next = nullptr;
         for (int i = window->ControlCount() - 1; i >= 0; --i) {
             auto* child = dynamic_cast<TWinControl*>(window->Controls(i));

@@ -580,35 +580,11 @@ void TWinControl::BoundsChanged(const TRect& oldBounds)
 void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
 {
     const bool sized = oldBounds.Width() != width_ || oldBounds.Height() != height_;
-    const TRect f = Frame();
-    const int oldClientW = oldBounds.Width() - f.Left - f.Right;
-    const int oldClientH = oldBounds.Height() - f.Top - f.Bottom;
     if (native_ && Application) {
         Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
         EnsureSurface();
     }
     if (sized) {
-        const int dx = ClientWidth() - std::max(oldClientW, 0);
-        const int dy = ClientHeight() - std::max(oldClientH, 0);
-        for (TControl* c : std::vector<TControl*>(controls_)) {
-            if (c->Align() != TAlign::alNone || (dx == 0 && dy == 0))
-                continue;
-            const TAnchors a = c->Anchors();
-            int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
-            if (a & akRight) {
-                if (a & akLeft)
-                    w += dx;
-                else
-                    l += dx;
-            }
-            if (a & akBottom) {
-                if (a & akTop)
-                    h += dy;
-                else
-                    t += dy;
-            }
-            c->SetBounds(l, t, w, h);
-        }
         Realign();
         if (handle_ && Application)
             Application->SendMessage(handle_, WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
@@ -676,6 +652,8 @@ void TWinControl::Realign()
     TRect r = ClientRect();
     inRealign_ = true;
     try {
+        for (TControl* c : std::vector<TControl*>(controls_))
+            c->FollowAnchors(r.Width(), r.Height());
         AlignControls(nullptr, r);
     } catch (...) {
         inRealign_ = false;

@@ -179,10 +179,15 @@ TRegion TWinControl::VisibleRegion(bool wholeWindow) const
                                     s->Width(), s->Height()));
         }
     }
-    for (const TControl* c : controls_)
-        if (c->Visible() && dynamic_cast<const TWinControl*>(c))
-            rgn.Subtract(Bounds(o.X + frame_.Left + c->Left(), o.Y + frame_.Top + c->Top(), c->Width(),
-                                c->Height()));
+    // Children show only inside the client area: where they reach beyond it, the frame stays.
+    const TRect client = Bounds(o.X + frame_.Left, o.Y + frame_.Top, ClientWidth(), ClientHeight());
+    for (const TControl* c : controls_) {
+        TRect shown;
+        if (c->Visible() && dynamic_cast<const TWinControl*>(c) &&
+            IntersectRect(shown, client,
+                          Bounds(o.X + frame_.Left + c->Left(), o.Y + frame_.Top + c->Top(), c->Width(), c->Height())))
+            rgn.Subtract(shown);
+    }
     return rgn;
 }
 

@@ -157,7 +157,9 @@ void TTeDefaultForm::Release(TPoint p, bool left, bool doubleClick)
     if (c && c->MouseCapture())
         c->SetMouseCapture(false);
     TWeakRef<TComponent> self(this);
-    if (doubleClick && code == khtCaption && HasIcon(kbiMaximize)) {
+    if (doubleClick && code == khtCaption && windowState_ == kwsRollup) {
+        Rollup();
+    } else if (doubleClick && code == khtCaption && HasIcon(kbiMaximize)) {
         if (windowState_ == kwsMinimized)
             Restore();
         else

@@ -270,6 +270,8 @@ void TTeDefaultForm::Restore()
     case kwsRollup:
         if (GetMaximizedRect().Width() == FrameWidth() || previousState_ == kwsMaximized) {
             Maximize();
+            // Rolled down, it is maximized as before it rolled up: restoring it gives the normal bounds.
+            previousState_ = kwsNormal;
         } else {
             const TRect now = CurrentWindowRect();
             normalBounds_ = Bounds(now.Left, now.Top, normalBounds_.Width(), normalBounds_.Height());

@@ -21,6 +21,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeLabel.h"
+#include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/BookYearSession.h"
 
@@ -103,6 +104,16 @@ void CheckLayout(const TWinControl& parent, const TRect& area, const std::string
 
 class WindowFit : public BookYearSession {
 protected:
+    // The menu entries of the child windows, with the windows' names.
+    std::vector<std::pair<TTeItem*, const char*>> Children()
+    {
+        return {{main().CustomItem5, "Frm_Perkiraan"}, {main().CustomItem7, "Frm_Anggaran"},
+                {main().CustomItem6, "Frm_Salaries"},  {main().CustomItem21, "Frm_Anggota"},
+                {main().CustomItem9, "FUser_Mngr"},    {main().CustomItem18, "F_Sisutils"},
+                {main().CustomItem22, "Frm_KasBon"},   {main().CustomItem10, "Frm_CashFlow"},
+                {main().CustomItem11, "Frm_Ajp"},      {main().CustomItem12, "F_Cls"},
+                {main().CustomItem19, "Frm_DafSaldo"}, {main().CustomItem20, "Frm_Report"}};
+    }
     std::vector<std::string> ChildFaults(const std::string& name)
     {
         TForm* child = ActivateChildForm(main(), name);
@@ -114,6 +125,30 @@ protected:
             faults.push_back(name + " " + Text(child->WindowRect()) + " outside the MDI area " + Text(mdi));
         CheckLayout(*child, ClientArea(*child), name, faults);
         return faults;
+    }
+    // Where every control of the window lies, children of children too, in its parent.
+    static std::vector<std::string> Places(const TWinControl& parent)
+    {
+        std::vector<std::string> places;
+        for (int i = 0; i < parent.ControlCount(); ++i) {
+            const TControl* c = parent.Controls(i);
+            places.push_back(c->Name() + " " + Text(c->BoundsRect()));
+            if (const auto* w = dynamic_cast<const TWinControl*>(c))
+                for (const std::string& inner : Places(*w))
+                    places.push_back("  " + inner);
+        }
+        return places;
+    }
+    // The main window's pixels in a rectangle of the screen.
+    std::vector<TColor> Picture(const TRect& r)
+    {
+        p.s.ProcessUntilIdle();
+        const TPoint origin = main().WindowRect().TopLeft();
+        std::vector<TColor> pixels;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                pixels.push_back(p.s.WindowColor(main(), x - origin.X, y - origin.Y));
+        return pixels;
     }
     // Shows a modal dialog through 'open' and checks it in its loop; the faults found.
     template <class Dialog> std::vector<std::string> DialogFaults(const std::function<void()>& open)
@@ -164,14 +199,7 @@ TEST_F(WindowFit, EveryWindowLiesInItsVisibleAreaAt1024x768)
     p.s.ProcessUntilIdle();
     CheckLayout(main(), ClientArea(main()), "F_Main", faults);
 
-    const std::vector<std::pair<TTeItem*, const char*>> children{
-        {main().CustomItem5, "Frm_Perkiraan"}, {main().CustomItem7, "Frm_Anggaran"},
-        {main().CustomItem6, "Frm_Salaries"},  {main().CustomItem21, "Frm_Anggota"},
-        {main().CustomItem9, "FUser_Mngr"},    {main().CustomItem18, "F_Sisutils"},
-        {main().CustomItem22, "Frm_KasBon"},   {main().CustomItem10, "Frm_CashFlow"},
-        {main().CustomItem11, "Frm_Ajp"},      {main().CustomItem12, "F_Cls"},
-        {main().CustomItem19, "Frm_DafSaldo"}, {main().CustomItem20, "Frm_Report"}};
-    for (const auto& [entry, name] : children) {
+    for (const auto& [entry, name] : Children()) {
         Click(entry);
         for (const std::string& fault : ChildFaults(name))
             faults.push_back(fault);
@@ -191,6 +219,43 @@ TEST_F(WindowFit, EveryWindowLiesInItsVisibleAreaAt1024x768)
             faults.push_back(fault);
     for (const std::string& fault : DialogFaults<TCustomForm>([&] { Click(main().CustomItem23); }))
         faults.push_back(fault);
+    EXPECT_EQ(faults, std::vector<std::string>{});
+}
+
+// Maximized by its caption button, every child window shows each of its controls inside the main
+// window's client area; restored by the menu bar's button, its controls are back in their places
+// and it looks as it did before.
+TEST_F(WindowFit, EveryChildMaximizedShowsAllItsControlsAndRestoredLooksAsBefore)
+{
+    LogIn();
+    std::vector<std::string> faults;
+    TTeItem* restore = main().TeMenuBar2->MDIButton(2);
+    for (const auto& [entry, name] : Children()) {
+        Click(entry);
+        TForm* child = ActivateChildForm(main(), name);
+        TTeDefaultForm* skin = FindSkinnedForm(child);
+        ASSERT_NE(skin, nullptr) << name;
+        // The report window opens maximized.
+        if (skin->WindowState() == kwsMaximized)
+            Click(restore);
+        const std::vector<std::string> places = Places(*child);
+        const TRect normal = child->WindowRect();
+        const std::vector<TColor> picture = Picture(normal);
+        const TRect button = skin->GetButtonRect(kbiMaximize);
+        p.s.Click(normal.Left + button.Left + 3, normal.Top + button.Top + 3);
+        if (skin->WindowState() != kwsMaximized)
+            faults.push_back(std::string(name) + " was not maximized");
+        TRect area;
+        IntersectRect(area, ClientArea(*child), ClientArea(*main().MDIClient()));
+        CheckLayout(*child, area, std::string(name) + " maximized", faults);
+        Click(restore);
+        if (Places(*child) != places)
+            faults.push_back(std::string(name) + " restored has its controls elsewhere");
+        if (child->WindowRect() != normal || Picture(normal) != picture)
+            faults.push_back(std::string(name) + " restored does not look as before");
+        child->Close();
+        p.s.ProcessUntilIdle();
+    }
     EXPECT_EQ(faults, std::vector<std::string>{});
 }
 

@@ -299,3 +299,19 @@ TEST(ScrollBox, ChildrenBeyondTheClientAreaScroll)
     box->SetHeight(120);
     EXPECT_EQ(resized, 1);
 }
+
+// A bar that goes away gives its room back to the other bar's page.
+TEST(ScrollBox, ABarThatGoesWidensTheOtherBarsPage)
+{
+    TControlsFixture f;
+    auto* box = f.Place<TScrollBox>(10, 10, 150, 100);
+    auto* wide = CreateOwned<TPanel>(*f.form);
+    wide->SetParent(box);
+    wide->SetBounds(0, 0, 300, 200);
+    box->UpdateScrollRanges();
+    ASSERT_TRUE(box->WindowScrollBars().Visible(SB_VERT));
+    wide->SetHeight(40);
+    box->UpdateScrollRanges();
+    EXPECT_FALSE(box->WindowScrollBars().Visible(SB_VERT));
+    EXPECT_EQ(box->WindowScrollBars().GetScrollInfo(SB_HORZ).Page, box->ClientWidth());
+}

@@ -196,6 +196,41 @@ TEST_F(Forms, AlignedChildrenShareTheClientAreaAndAnchoredOnesFollowIt)
     EXPECT_EQ(edit->Width(), 140);
 }
 
+// The anchors keep each control's distance to the right and bottom edges the window was laid out
+// with, however small the client area got on the way: a window shrunk to its caption and back, or
+// one whose frame comes and goes (a maximized child shows none), finds its controls where they were.
+TEST_F(Forms, AnchoredChildrenComeBackAfterTheClientAreaShrankToNothingOrTheFrameChanged)
+{
+    TForm* form = s.CreateForm<TForm>();
+    form->SetClientSize(300, 200);
+    auto* grid = Place<TTestPanel>(form, "Grid", 8, 8);
+    grid->SetBounds(8, 8, 284, 150);
+    grid->SetAnchors(akLeft | akTop | akRight | akBottom);
+    auto* button = Place<TTestButton>(form, "Close", 220, 170);
+    button->SetAnchors(akRight | akBottom);
+    form->Show();
+    const TRect gridBounds = grid->BoundsRect(), buttonBounds = button->BoundsRect();
+    const TRect window = form->BoundsRect();
+    form->SetBounds(window.Left, window.Top, 10, 10);
+    EXPECT_EQ(form->ClientHeight(), 0);
+    form->SetBoundsRect(window);
+    EXPECT_EQ(grid->BoundsRect(), gridBounds);
+    EXPECT_EQ(button->BoundsRect(), buttonBounds);
+
+    // Without its frame the client area is the whole window, and the controls follow it there and back.
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_EQ(grid->BoundsRect(), Rect(8, 8, form->Width() - 8, form->Height() - 42));
+    EXPECT_EQ(button->BoundsRect().TopLeft(), Point(form->Width() - 80, form->Height() - 30));
+    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    EXPECT_EQ(grid->BoundsRect(), gridBounds);
+    EXPECT_EQ(button->BoundsRect(), buttonBounds);
+
+    // Moved by the program, a control is anchored where it was put.
+    button->SetLeft(100);
+    form->SetClientSize(400, 200);
+    EXPECT_EQ(button->Left(), 200);
+}
+
 TEST_F(Forms, ClientAreaSitsInsideTheFrame)
 {
     TForm* form = s.CreateForm<TForm>();

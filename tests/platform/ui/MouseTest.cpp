@@ -89,6 +89,18 @@ TEST_F(Mouse, ADisabledControlOrContainerTakesNoClick)
     EXPECT_EQ(inner->Clicks, 0);
 }
 
+// A child window shows only inside its parent's client area: where it hangs out of it, as the
+// controls of a window rolled up to its caption do, the frame's buttons take the click.
+TEST_F(Mouse, AChildHangingOverItsParentsFrameTakesNoClickThere)
+{
+    f.button->SetBounds(0, -25, 300, 25);
+    const TRect close = f.form->CaptionButtonRect(HTCLOSE);
+    ASSERT_FALSE(close.IsEmpty());
+    s.Click(f.form->Left() + close.Left + 3, f.form->Top() + close.Top + 3);
+    EXPECT_EQ(f.button->Clicks, 0);
+    EXPECT_FALSE(f.form->Visible());
+}
+
 TEST_F(Mouse, DoubleClickIsAPressWithTheDoubleFlagPlusDblClickOnlyWhenQuickAndWanted)
 {
     TShiftState second = 0;

@@ -37,6 +37,19 @@ struct PaintForm {
 
 const TColor kDesktop = PixelToColor(THeadlessBackend::DesktopColor);
 
+// A panel with a sunken client edge, as a scroll box has.
+class TEdgedPanel : public TTestPanel {
+public:
+    using TTestPanel::TTestPanel;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TTestPanel::CreateParams(params);
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+
 // Each test starts with the session and its form.
 class PaintFormTest : public ::testing::Test {
 protected:
@@ -187,4 +200,21 @@ TEST(WindowShape, ARegionTheBackEndRefusesIsKeptAndShowsWhatLiesBeneath)
     s.ProcessUntilIdle();
     EXPECT_EQ(f.form->WindowRegion(), nullptr);
     EXPECT_EQ(s.ScreenColor(100 + 250, 100 + 50), clBlue);
+}
+
+// A child wider than its parent's client area is cut at the client edge: the parent's sunken
+// border beside it stays drawn, with no picture of the child over it.
+TEST_F(Painting, AChildReachingPastItsParentsClientAreaLeavesTheParentsBorderDrawn)
+{
+    auto* box = Place<TEdgedPanel>(f.form, "Box", 50, 60);
+    auto* wide = Place<TTestPanel>(box, "Wide", 0, 0);
+    wide->SetBounds(0, 0, 400, 50);
+    wide->SetColor(clRed);
+    box->SetWidth(250);
+    s.ProcessUntilIdle();
+    box->SetWidth(200);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.WindowColor(*f.form, 50 + 199, 60 + 12), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(s.WindowColor(*f.form, 50 + 198, 60 + 12), ColorToRGB(cl3DLight));
+    EXPECT_EQ(s.WindowColor(*f.form, 50 + 197, 60 + 12), clRed);
 }

@@ -1,5 +1,6 @@
 #include "SkinnedFormKit.h"
 
+#include "platform/controls/TCustomPanel.h"
 #include "platform/graphics/TBitmap.h"
 #include "skin/engine/TteTimer.h"
 
@@ -40,6 +41,46 @@ TEST_F(FormStates, MaximizeRollUpAndRestoreRoundTripAndAVetoingHandlerChangesNot
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(skin->WindowState(), kwsNormal);
     EXPECT_FALSE(s.App().Minimized());
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+}
+
+// Rolled up to its caption, the window's bottom-aligned status bar hangs over the caption; the roll-up
+// button and a double click on the caption still reach the frame and roll the window down.
+TEST_F(FormStates, TheRollUpButtonAndADoubleClickOnTheCaptionRollTheWindowDown)
+{
+    TTeDefaultForm* skin = Skinned();
+    auto* status = CreateOwned<TPanel>(*form);
+    status->SetParent(form);
+    status->SetHeight(30);
+    status->SetAlign(TAlign::alBottom);
+    s.ProcessUntilIdle();
+    const TRect roll = skin->GetButtonRect(kbiRollup);
+    s.Click(100 + roll.Left + 3, 100 + roll.Top + 3);
+    ASSERT_EQ(skin->WindowState(), kwsRollup);
+    s.Click(100 + roll.Left + 3, 100 + roll.Top + 3);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    s.Click(100 + roll.Left + 3, 100 + roll.Top + 3);
+    ASSERT_EQ(skin->WindowState(), kwsRollup);
+    s.AdvanceClock(1000);
+    s.DoubleClick(100 + 60, 100 + roll.Top + 3);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    // Maximized, rolled up and down, the window is maximized again, and its restore button restores it.
+    skin->Maximize();
+    const TPoint corner = form->BoundsRect().TopLeft();
+    const auto click = [&](int button) {
+        const TRect r = skin->GetButtonRect(button);
+        s.Click(corner.X + r.Left + 3, corner.Y + r.Top + 3);
+    };
+    click(kbiRollup);
+    ASSERT_EQ(skin->WindowState(), kwsRollup);
+    click(kbiRollup);
+    ASSERT_EQ(skin->WindowState(), kwsMaximized);
+    click(kbiMaximize);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
     EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
 }
 
