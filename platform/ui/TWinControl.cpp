@@ -575,6 +575,15 @@ void TWinControl::SetWindowPos(int x, int y, int cx, int cy, uint32_t flags)
         Application->SendMessage(handle_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<intptr_t>(&wp));
 }
 
+void TWinControl::FollowNativeBounds(const TRect& bounds)
+{
+    if (!native_ || bounds == BoundsRect())
+        return;
+    nativeBounds_ = bounds;
+    SetWindowPos(bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    nativeBounds_.reset();
+}
+
 void TWinControl::BoundsChanged(const TRect& oldBounds)
 {
     UpdateWindowBounds(oldBounds);
@@ -587,7 +596,9 @@ void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
     const int oldClientW = oldBounds.Width() - f.Left - f.Right;
     const int oldClientH = oldBounds.Height() - f.Top - f.Bottom;
     if (native_ && Application) {
-        Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
+        // Bounds the form's own handlers changed while following still go to the native window.
+        if (nativeBounds_ != BoundsRect())
+            Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
         EnsureSurface();
     }
     if (sized) {
