@@ -12,6 +12,7 @@
 // Last: the X11 headers define macros (None, KeyPress, Status) that clash with the project's names.
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include "tests/platform/ui/XvfbServer.h"
@@ -302,6 +303,20 @@ void TDesktop::Drag(int fromX, int fromY, int toX, int toY)
     Pause(15);
 }
 
+void TDesktop::ManagerDrag(int fromX, int fromY, int toX, int toY)
+{
+    ::Display* d = impl_->Connection;
+    const KeyCode alt = XKeysymToKeycode(d, XK_Alt_L);
+    MoveMouse(fromX, fromY);
+    XTestFakeKeyEvent(d, alt, True, CurrentTime);
+    XSync(d, False);
+    Pause(15);
+    Drag(fromX, fromY, toX, toY);
+    XTestFakeKeyEvent(d, alt, False, CurrentTime);
+    XSync(d, False);
+    Pause(15);
+}
+
 std::vector<TDesktopRect> TDesktop::Windows(const std::string& title) const
 {
     std::vector<::Window> found;
@@ -392,6 +407,91 @@ void TDesktop::Activate(const std::string& title)
     e.xclient.data.l[1] = CurrentTime;
     XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
     XSync(d, False);
+}
+
+void TDesktop::MoveWindow(const std::string& title, int x, int y)
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    if (found.empty())
+        return;
+    XMoveWindow(d, found.front(), x, y);
+    XSync(d, False);
+}
+
+void TDesktop::RequestMaximized(const std::string& title, bool maximized)
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    if (found.empty())
+        return;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = found.front();
+    e.xclient.message_type = XInternAtom(d, "_NET_WM_STATE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = maximized ? 1 : 0;
+    e.xclient.data.l[1] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    e.xclient.data.l[2] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    e.xclient.data.l[3] = 2; // from a pager, as a user's request
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+}
+
+std::vector<std::string> TDesktop::Atoms(const std::string& title, const std::string& property) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    std::vector<std::string> names;
+    if (found.empty())
+        return names;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(d, found.front(), XInternAtom(d, property.c_str(), False), 0, 64, False, XA_ATOM, &type,
+                           &format, &items, &after, &data) == Success &&
+        format == 32) {
+        const auto* atoms = reinterpret_cast<const Atom*>(data);
+        for (unsigned long i = 0; i < items; ++i)
+            if (char* name = XGetAtomName(d, atoms[i])) {
+                names.emplace_back(name);
+                XFree(name);
+            }
+    }
+    if (data)
+        XFree(data);
+    return names;
+}
+
+std::string TDesktop::TransientFor(const std::string& title) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    ::Window owner = 0;
+    if (found.empty() || !XGetTransientForHint(d, found.front(), &owner) || !owner)
+        return "";
+    return WindowName(d, owner);
+}
+
+bool TDesktop::SizeHints(const std::string& title, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<::Window> found;
+    CollectNamed(d, DefaultRootWindow(d), title, found);
+    XSizeHints hints{};
+    long supplied = 0;
+    if (found.empty() || !XGetWMNormalHints(d, found.front(), &hints, &supplied))
+        return false;
+    minWidth = hints.flags & PMinSize ? hints.min_width : 0;
+    minHeight = hints.flags & PMinSize ? hints.min_height : 0;
+    maxWidth = hints.flags & PMaxSize ? hints.max_width : 0;
+    maxHeight = hints.flags & PMaxSize ? hints.max_height : 0;
+    return true;
 }
 
 std::string TDesktop::FocusTitle() const
