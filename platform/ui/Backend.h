@@ -25,6 +25,10 @@ struct TNativeWindowParams {
     std::string Title;
     bool Popup = false;   // borderless, top-most, no taskbar entry, never activated
     bool TopMost = false;
+    // The window manager may size and maximize it, down to the minimum size.
+    bool Resizable = false;
+    int MinWidth = 1;
+    int MinHeight = 1;
 };
 
 enum class TBackendEventKind {
@@ -42,6 +46,11 @@ enum class TBackendEventKind {
     Minimized,
     Restored,
     Exposed,
+    // The window manager put the window at X, Y, Width, Height (moved, sized or placed it).
+    BoundsChanged,
+    // The window manager maximized the window, or took its maximize back.
+    Maximized,
+    Unmaximized,
     DropFiles,
     DisplayChanged,
     Quit,
@@ -56,6 +65,8 @@ struct TBackendEvent {
     TNativeWindow Window = 0;
     int X = 0;
     int Y = 0;
+    int Width = 0;  // BoundsChanged
+    int Height = 0;
     int Button = 0; // 1 left, 2 right, 3 middle
     int Clicks = 1;
     int WheelDelta = 0; // in notches of 120, positive away from the user
@@ -84,6 +95,8 @@ public:
     virtual void RestoreWindow(TNativeWindow window) = 0;
     virtual void SetWindowOpacity(TNativeWindow window, uint8_t alpha) = 0;
     virtual void SetWindowTitle(TNativeWindow window, const std::string& title) = 0;
+    // A dialog of 'owner': the window manager keeps it above its owner. 0 makes it a window of its own.
+    virtual void SetWindowOwner(TNativeWindow window, TNativeWindow owner) = 0;
     // The window's shape as rectangles in window coordinates; none means the whole rectangle.
     // Answers false where shapes are not supported.
     virtual bool SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects) = 0;

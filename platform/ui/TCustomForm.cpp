@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -111,6 +112,10 @@ TNativeWindowParams TCustomForm::NativeParams()
 {
     TNativeWindowParams p = TWinControl::NativeParams();
     p.Title = Text();
+    // A sizeable frame lets the window manager size and maximize the window too.
+    p.Resizable = (WindowParams().Style & WS_THICKFRAME) != 0;
+    p.MinWidth = std::max(Constraints().MinWidth, GetSystemMetrics(SM_CXMIN));
+    p.MinHeight = std::max(Constraints().MinHeight, GetSystemMetrics(SM_CYMIN));
     return p;
 }
 
@@ -376,8 +381,11 @@ TModalResult TCustomForm::ShowModal()
         Application->EndModal(this);
         modal_ = false;
         Hide();
+        SetWindowOwner(nullptr);
     };
     try {
+        TCustomForm* owner = Application->ActiveTopForm();
+        SetWindowOwner(owner && owner != this ? owner : Application->MainForm());
         Show();
         if (self && Application->OnModalActivate)
             Application->OnModalActivate(*this);
@@ -412,6 +420,14 @@ TModalResult TCustomForm::ShowModal()
     const TModalResult result = self ? modalResult_ : mrCancel;
     finish();
     return result;
+}
+
+void TCustomForm::SetWindowOwner(TCustomForm* owner)
+{
+    HandleNeeded();
+    TWinControl* top = owner && owner != this ? owner->TopLevel() : nullptr;
+    if (NativeWindow() && Application)
+        Application->GetBackend().SetWindowOwner(NativeWindow(), top ? top->NativeWindow() : 0);
 }
 
 void TCustomForm::Release()

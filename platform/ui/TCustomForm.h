@@ -116,6 +116,8 @@ protected:
 private:
     friend class TApplication;
     void PlaceForShow();
+    // Makes the window a dialog that the window manager keeps above 'owner' (null: none).
+    void SetWindowOwner(TCustomForm* owner);
     void ApplyFormStyle();
     void AttachToMDIFrame();
     bool HandleDialogKey(TMessage& message);

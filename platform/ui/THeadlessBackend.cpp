@@ -108,6 +108,10 @@ void THeadlessBackend::Restack(TNativeWindow window)
         pos = std::find_if(zOrder_.begin(), zOrder_.end(),
                            [&](TNativeWindow id) { return Find(id)->TopMost; });
     zOrder_.insert(pos, window);
+    // A dialog stays above its owner.
+    for (TNativeWindow id : std::vector<TNativeWindow>(zOrder_))
+        if (id != window && Find(id)->Owner == window)
+            Restack(id);
 }
 
 void THeadlessBackend::SetTopMost(TNativeWindow window, bool topMost)
@@ -143,6 +147,14 @@ void THeadlessBackend::SetWindowTitle(TNativeWindow window, const std::string& t
 {
     if (auto* w = Find(window))
         w->Params.Title = title;
+}
+
+void THeadlessBackend::SetWindowOwner(TNativeWindow window, TNativeWindow owner)
+{
+    if (auto* w = Find(window)) {
+        w->Owner = owner;
+        Restack(window);
+    }
 }
 
 bool THeadlessBackend::SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects)
@@ -352,6 +364,49 @@ void THeadlessBackend::RequestClose(TNativeWindow window)
     Push(std::move(e));
 }
 
+void THeadlessBackend::ManagerPlace(TNativeWindow window, const TScreenRect& bounds)
+{
+    auto* w = Find(window);
+    if (!w)
+        return;
+    w->Params.Bounds = bounds;
+    TBackendEvent e;
+    e.Kind = TBackendEventKind::BoundsChanged;
+    e.Window = window;
+    e.X = bounds.X;
+    e.Y = bounds.Y;
+    e.Width = bounds.Width;
+    e.Height = bounds.Height;
+    Push(std::move(e));
+}
+
+void THeadlessBackend::ManagerMaximize(TNativeWindow window)
+{
+    auto* w = Find(window);
+    if (!w || w->RestoreBounds.Width > 0)
+        return;
+    w->RestoreBounds = w->Params.Bounds;
+    TBackendEvent e;
+    e.Kind = TBackendEventKind::Maximized;
+    e.Window = window;
+    Push(std::move(e));
+    ManagerPlace(window, monitors_.front().WorkArea);
+}
+
+void THeadlessBackend::ManagerRestore(TNativeWindow window)
+{
+    auto* w = Find(window);
+    if (!w || w->RestoreBounds.Width == 0)
+        return;
+    const TScreenRect back = w->RestoreBounds;
+    w->RestoreBounds = {};
+    TBackendEvent e;
+    e.Kind = TBackendEventKind::Unmaximized;
+    e.Window = window;
+    Push(std::move(e));
+    ManagerPlace(window, back);
+}
+
 uint32_t THeadlessBackend::ScreenPixel(int x, int y) const
 {
     uint32_t color = DesktopColor;
@@ -399,6 +454,18 @@ uint8_t THeadlessBackend::WindowOpacity(TNativeWindow window) const
 {
     const auto* w = Find(window);
     return w ? w->Opacity : 0;
+}
+
+TNativeWindow THeadlessBackend::WindowOwner(TNativeWindow window) const
+{
+    const auto* w = Find(window);
+    return w ? w->Owner : 0;
+}
+
+bool THeadlessBackend::IsWindowResizable(TNativeWindow window) const
+{
+    const auto* w = Find(window);
+    return w && w->Params.Resizable;
 }
 
 const std::string& THeadlessBackend::WindowTitle(TNativeWindow window) const

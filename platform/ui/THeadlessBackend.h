@@ -24,6 +24,8 @@ public:
     void RestoreWindow(TNativeWindow window) override;
     void SetWindowOpacity(TNativeWindow window, uint8_t alpha) override;
     void SetWindowTitle(TNativeWindow window, const std::string& title) override;
+    // Kept above its owner, as a window manager keeps a dialog.
+    void SetWindowOwner(TNativeWindow window, TNativeWindow owner) override;
     bool SetWindowRegion(TNativeWindow window, const std::vector<TScreenRect>& rects) override;
     void Present(TNativeWindow window, const uint32_t* pixels, int width, int height,
                  int stride) override;
@@ -66,6 +68,11 @@ public:
     // Off: windows cannot be shaped, as on SDL.
     void SetShapesSupported(bool v) { shapes_ = v; }
     void RequestClose(TNativeWindow window);
+    // What a window manager does by itself: moves or sizes a window, maximizes it into the work
+    // area and gives the maximize back; each queues the events a real one makes.
+    void ManagerPlace(TNativeWindow window, const TScreenRect& bounds);
+    void ManagerMaximize(TNativeWindow window);
+    void ManagerRestore(TNativeWindow window);
 
     // Pixels of the composed desktop, or of one window's own surface (window coordinates).
     uint32_t ScreenPixel(int x, int y) const;
@@ -75,6 +82,8 @@ public:
     bool IsWindowMinimized(TNativeWindow window) const;
     uint8_t WindowOpacity(TNativeWindow window) const;
     const std::string& WindowTitle(TNativeWindow window) const;
+    TNativeWindow WindowOwner(TNativeWindow window) const;
+    bool IsWindowResizable(TNativeWindow window) const;
     TNativeWindow ActiveWindow() const { return active_; }
     TNativeWindow WindowAt(int x, int y) const;
     // Native windows from the bottom to the top.
@@ -92,6 +101,8 @@ private:
         bool Minimized = false;
         bool TopMost = false;
         uint8_t Opacity = 255;
+        TNativeWindow Owner = 0;
+        TScreenRect RestoreBounds; // before the manager maximized it; empty while not maximized
         std::vector<TScreenRect> Region; // window coordinates; empty: the whole window
         bool Covers(int x, int y) const;
         int SurfaceWidth = 0;

@@ -514,6 +514,19 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         if (top)
             app_.PresentWindow(top);
         break;
+    case TBackendEventKind::BoundsChanged:
+        // An Alt+drag of the window manager: Alt's release opens no menu.
+        altAlone_ = false;
+        if (top)
+            top->FollowNativeBounds(Bounds(event.X, event.Y, event.Width, event.Height));
+        break;
+    case TBackendEventKind::Maximized:
+    case TBackendEventKind::Unmaximized:
+        // Sent, not posted: the form keeps its normal bounds before it follows the manager's.
+        if (auto* form = dynamic_cast<TCustomForm*>(top); form && form->Visible())
+            app_.SendMessage(form->Handle(), WM_SYSCOMMAND,
+                             event.Kind == TBackendEventKind::Maximized ? SC_MAXIMIZE : SC_RESTORE);
+        break;
     case TBackendEventKind::DropFiles: {
         TWinControl* w = FindWindowAt({event.X, event.Y});
         while (w && !w->AcceptsFiles())

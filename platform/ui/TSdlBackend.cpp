@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +11,7 @@
 
 // Last: the X11 headers define macros (None, KeyPress) that clash with the project's names.
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -136,6 +138,45 @@ bool X11WindowOf(SDL_Window* window, Display*& display, ::Window& x11)
     x11 = info.info.x11.window;
     return true;
 }
+
+bool Same(const TScreenRect& a, const TScreenRect& b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
+}
+
+TBackendEvent WindowEvent(TBackendEventKind kind, TNativeWindow window)
+{
+    TBackendEvent event;
+    event.Kind = kind;
+    event.Window = window;
+    return event;
+}
+
+TBackendEvent BoundsEvent(TNativeWindow window, const TScreenRect& bounds)
+{
+    TBackendEvent event = WindowEvent(TBackendEventKind::BoundsChanged, window);
+    event.X = bounds.X;
+    event.Y = bounds.Y;
+    event.Width = bounds.Width;
+    event.Height = bounds.Height;
+    return event;
+}
+
+// The manager's request message for the two maximized states; 'action' 0 removes, 1 adds them.
+void SendMaximizedState(Display* display, ::Window window, long action)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = action;
+    e.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    e.xclient.data.l[2] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    e.xclient.data.l[3] = 1; // from an application
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display);
+}
 } // namespace
 
 TSdlBackend::TSdlBackend()
@@ -150,6 +191,8 @@ TSdlBackend::TSdlBackend()
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EInvalidOperation(std::string("Cannot open the display: ") + SDL_GetError());
     PrepareX11();
+    // Configures and state changes come as X events: SDL passes on only those that changed its own view.
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     SDL_StartTextInput();
 }
 
@@ -171,17 +214,32 @@ SDL_Window* TSdlBackend::SdlWindow(TNativeWindow window) const
 TNativeWindow TSdlBackend::CreateWindow(const TNativeWindowParams& params)
 {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    const bool resizable = params.Resizable && !params.Popup;
     if (params.Popup)
         flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
     else if (params.TopMost)
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    // Else SDL fixes the minimum and maximum size at the current size: the manager could not size it.
+    if (resizable)
+        flags |= SDL_WINDOW_RESIZABLE;
+    const TScreenRect bounds{params.Bounds.X, params.Bounds.Y, std::max(params.Bounds.Width, 1),
+                             std::max(params.Bounds.Height, 1)};
     SDL_Window* handle =
-        SDL_CreateWindow(params.Title.c_str(), params.Bounds.X, params.Bounds.Y, std::max(params.Bounds.Width, 1),
-                         std::max(params.Bounds.Height, 1), flags);
+        SDL_CreateWindow(params.Title.c_str(), bounds.X, bounds.Y, bounds.Width, bounds.Height, flags);
     if (!handle)
         throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
+    // Never above the size the window is made at: SDL would size it up.
+    if (resizable)
+        SDL_SetWindowMinimumSize(handle, std::clamp(params.MinWidth, 1, bounds.Width),
+                                 std::clamp(params.MinHeight, 1, bounds.Height));
     const TNativeWindow id = SDL_GetWindowID(handle);
-    windows_[id] = {handle, params.Popup};
+    Window& w = windows_[id];
+    w.Handle = handle;
+    w.Popup = params.Popup;
+    w.Bounds = bounds;
+    ::Window x11 = 0;
+    if (X11WindowOf(handle, display_, x11))
+        w.X11 = x11;
     return id;
 }
 
@@ -194,20 +252,154 @@ void TSdlBackend::DestroyWindow(TNativeWindow window)
 
 void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bounds)
 {
-    if (SDL_Window* w = SdlWindow(window)) {
-        SDL_SetWindowPosition(w, bounds.X, bounds.Y);
-        SDL_SetWindowSize(w, std::max(bounds.Width, 1), std::max(bounds.Height, 1));
+    auto it = windows_.find(window);
+    if (it == windows_.end())
+        return;
+    Window& w = it->second;
+    const TScreenRect target{bounds.X, bounds.Y, std::max(bounds.Width, 1), std::max(bounds.Height, 1)};
+    if (w.Maximized) {
+        // The manager keeps a maximized window where it put it; a smaller place asks it to let go first.
+        if (CoversWorkArea(target)) {
+            if (!Same(target, w.Bounds))
+                pending_.push_back(BoundsEvent(window, w.Bounds));
+            return;
+        }
+        Unmaximize(w);
     }
+    // Sized first: a manager keeps a window it sizes on screen, not one that moves partly off it.
+    const bool size = target.Width != w.Bounds.Width || target.Height != w.Bounds.Height;
+    const bool move = target.X != w.Bounds.X || target.Y != w.Bounds.Y;
+    if (size)
+        SDL_SetWindowSize(w.Handle, target.Width, target.Height);
+    if (move)
+        SDL_SetWindowPosition(w.Handle, target.X, target.Y);
+    if (size || move)
+        Settle(window, w, target);
+}
+
+void TSdlBackend::Settle(TNativeWindow id, Window& w, const TScreenRect& asked)
+{
+    // SDL has waited a moment for the manager: where the window is now is the news, and the
+    // configures queued before this are older than it.
+    TScreenRect real;
+    if (!w.X11) {
+        w.Bounds = asked;
+        return;
+    }
+    w.Settled = NextRequest(display_);
+    if (!RealBounds(w, real)) {
+        w.Bounds = asked;
+        return;
+    }
+    w.Bounds = real;
+    if (!w.Popup && !Same(real, asked))
+        pending_.push_back(BoundsEvent(id, real));
 }
 
 TScreenRect TSdlBackend::WindowBounds(TNativeWindow window) const
 {
-    TScreenRect r;
-    if (SDL_Window* w = SdlWindow(window)) {
-        SDL_GetWindowPosition(w, &r.X, &r.Y);
-        SDL_GetWindowSize(w, &r.Width, &r.Height);
+    auto it = windows_.find(window);
+    return it == windows_.end() ? TScreenRect{} : it->second.Bounds;
+}
+
+bool TSdlBackend::RealBounds(const Window& w, TScreenRect& bounds) const
+{
+    XWindowAttributes attributes;
+    ::Window child = 0;
+    if (!w.X11 || !XGetWindowAttributes(display_, w.X11, &attributes) ||
+        !XTranslateCoordinates(display_, w.X11, DefaultRootWindow(display_), 0, 0, &bounds.X, &bounds.Y, &child))
+        return false;
+    bounds.Width = attributes.width;
+    bounds.Height = attributes.height;
+    return true;
+}
+
+bool TSdlBackend::CoversWorkArea(const TScreenRect& bounds) const
+{
+    const auto monitors = Monitors();
+    const int cx = bounds.X + bounds.Width / 2;
+    const int cy = bounds.Y + bounds.Height / 2;
+    auto monitor = std::find_if(monitors.begin(), monitors.end(),
+                                [&](const TMonitorInfo& m) { return m.Bounds.Contains(cx, cy); });
+    const TScreenRect& area = (monitor == monitors.end() ? monitors.front() : *monitor).WorkArea;
+    return bounds.X <= area.X && bounds.Y <= area.Y && bounds.X + bounds.Width >= area.X + area.Width &&
+           bounds.Y + bounds.Height >= area.Y + area.Height;
+}
+
+bool TSdlBackend::ManagerMaximized(const Window& w) const
+{
+    if (w.Popup || !w.X11)
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool vertical = false, horizontal = false;
+    if (XGetWindowProperty(display_, w.X11, XInternAtom(display_, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
+                           &type, &format, &count, &after, &data) == Success &&
+        format == 32) {
+        const Atom vert = XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False);
+        const Atom horz = XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False);
+        const auto* atoms = reinterpret_cast<const Atom*>(data);
+        for (unsigned long i = 0; i < count; ++i) {
+            vertical = vertical || atoms[i] == vert;
+            horizontal = horizontal || atoms[i] == horz;
+        }
     }
-    return r;
+    if (data)
+        XFree(data);
+    return vertical && horizontal;
+}
+
+void TSdlBackend::Unmaximize(Window& w)
+{
+    if (w.X11)
+        SendMaximizedState(display_, w.X11, 0);
+    w.Maximized = false;
+}
+
+TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
+{
+    for (const auto& [id, w] : windows_)
+        if (w.X11 == x11)
+            return id;
+    return 0;
+}
+
+void TSdlBackend::FollowX11(const XEvent& x)
+{
+    const bool configure = x.type == ConfigureNotify;
+    if (!configure && !(x.type == PropertyNotify &&
+                        x.xproperty.atom == XInternAtom(x.xany.display, "_NET_WM_STATE", False)))
+        return;
+    const TNativeWindow id = FromX11(configure ? x.xconfigure.window : x.xproperty.window);
+    auto it = windows_.find(id);
+    if (it == windows_.end())
+        return;
+    Window& w = it->second;
+    // The new state goes first: a maximize keeps the bounds the window had before it.
+    if (const bool maximized = ManagerMaximized(w); maximized != w.Maximized) {
+        w.Maximized = maximized;
+        pending_.push_back(WindowEvent(maximized ? TBackendEventKind::Maximized : TBackendEventKind::Unmaximized, id));
+    }
+    if (!configure || x.xany.serial < w.Settled)
+        return;
+    TScreenRect bounds{x.xconfigure.x, x.xconfigure.y, x.xconfigure.width, x.xconfigure.height};
+    // A manager's own configure tells root coordinates; the server's, those inside the manager's frame.
+    if (!x.xconfigure.send_event) {
+        ::Window child = 0;
+        XTranslateCoordinates(x.xany.display, x.xconfigure.window, DefaultRootWindow(x.xany.display), 0, 0,
+                              &bounds.X, &bounds.Y, &child);
+    }
+    Placed(id, w, bounds);
+}
+
+void TSdlBackend::Placed(TNativeWindow id, Window& w, const TScreenRect& bounds)
+{
+    const bool moved = !Same(bounds, w.Bounds);
+    w.Bounds = bounds;
+    if (moved && !w.Popup)
+        pending_.push_back(BoundsEvent(id, bounds));
 }
 
 void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
@@ -228,6 +420,8 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
         return;
     }
     SDL_ShowWindow(it->second.Handle);
+    // Mapped, it is where the manager placed it.
+    Settle(window, it->second, it->second.Bounds);
     if (activate)
         TakeKeyboard(it->second.Handle);
 }
@@ -314,6 +508,25 @@ void TSdlBackend::SetWindowTitle(TNativeWindow window, const std::string& title)
         SDL_SetWindowTitle(w, title.c_str());
 }
 
+void TSdlBackend::SetWindowOwner(TNativeWindow window, TNativeWindow owner)
+{
+    auto it = windows_.find(window);
+    if (it == windows_.end() || it->second.Popup || !it->second.X11)
+        return;
+    const ::Window x11 = it->second.X11;
+    auto o = windows_.find(owner);
+    const ::Window ownerX11 = o != windows_.end() && owner != window ? o->second.X11 : 0;
+    const Atom type =
+        XInternAtom(display_, ownerX11 ? "_NET_WM_WINDOW_TYPE_DIALOG" : "_NET_WM_WINDOW_TYPE_NORMAL", False);
+    XChangeProperty(display_, x11, XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&type), 1);
+    if (ownerX11)
+        XSetTransientForHint(display_, x11, ownerX11);
+    else
+        XDeleteProperty(display_, x11, XA_WM_TRANSIENT_FOR);
+    XFlush(display_);
+}
+
 void TSdlBackend::Present(TNativeWindow window, const uint32_t* pixels, int width, int height, int stride)
 {
     SDL_Window* w = SdlWindow(window);
@@ -333,10 +546,13 @@ void TSdlBackend::Present(TNativeWindow window, const uint32_t* pixels, int widt
 
 bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
 {
+    // From where the X server last put the window, as the form's bounds are.
     auto windowOrigin = [&](Uint32 id, int& x, int& y) {
         x = y = 0;
-        if (SDL_Window* w = SDL_GetWindowFromID(id))
-            SDL_GetWindowPosition(w, &x, &y);
+        if (auto it = windows_.find(id); it != windows_.end()) {
+            x = it->second.Bounds.X;
+            y = it->second.Bounds.Y;
+        }
     };
     auto globalMouse = [&](int& x, int& y) { SDL_GetGlobalMouseState(&x, &y); };
     int ox = 0, oy = 0;
@@ -418,7 +634,19 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
 bool TSdlBackend::PollEvent(TBackendEvent& event)
 {
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    for (;;) {
+        if (!pending_.empty()) {
+            event = pending_.front();
+            pending_.pop_front();
+            return true;
+        }
+        if (!SDL_PollEvent(&e))
+            return false;
+        if (e.type == SDL_SYSWMEVENT) {
+            if (e.syswm.msg && e.syswm.msg->subsystem == SDL_SYSWM_X11)
+                FollowX11(e.syswm.msg->msg.x11.event);
+            continue;
+        }
         event = TBackendEvent{};
         const bool known = Translate(e, event);
         if (e.type == SDL_DROPFILE && e.drop.file)
@@ -426,11 +654,12 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
         if (known)
             return true;
     }
-    return false;
 }
 
 bool TSdlBackend::WaitEvent(uint32_t timeoutMs)
 {
+    if (!pending_.empty())
+        return true;
     return SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)) == 1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Real windows through SDL2 (its X11 driver): each top-level window is a borderless SDL window
 // whose frame the program paints; popups are borderless top-most windows that are not activated.
+#include <deque>
 #include <map>
 
 #include "platform/ui/Backend.h"
@@ -8,6 +9,8 @@
 struct SDL_Window;
 struct SDL_Cursor;
 union SDL_Event;
+union _XEvent;
+struct _XDisplay;
 
 class TSdlBackend : public Backend {
 public:
@@ -28,6 +31,7 @@ public:
     void RestoreWindow(TNativeWindow window) override;
     void SetWindowOpacity(TNativeWindow window, uint8_t alpha) override;
     void SetWindowTitle(TNativeWindow window, const std::string& title) override;
+    void SetWindowOwner(TNativeWindow window, TNativeWindow owner) override;
     // SDL shapes only windows made as shaped windows: regions are not supported here.
     bool SetWindowRegion(TNativeWindow, const std::vector<TScreenRect>&) override { return false; }
     void Present(TNativeWindow window, const uint32_t* pixels, int width, int height, int stride) override;
@@ -61,8 +65,30 @@ private:
 
     struct Window {
         SDL_Window* Handle = nullptr;
+        unsigned long X11 = 0; // its X window, 0 under another video driver
         bool Popup = false;
+        // Where the window is, as the X server last told: mouse positions are made from it.
+        TScreenRect Bounds;
+        // The serial of the first X request after the program last placed the window: configures
+        // from before it are stale.
+        unsigned long Settled = 0;
+        bool Maximized = false; // by the window manager
     };
+    // The configures and state changes of our windows, read from the X events SDL hands over.
+    void FollowX11(const _XEvent& x);
+    void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
+    bool ManagerMaximized(const Window& w) const;
+    // Asks the window manager to give its maximize back before the program places the window.
+    void Unmaximize(Window& w);
+    // After the program placed or showed the window: where it really is; news when not where asked.
+    void Settle(TNativeWindow id, Window& w, const TScreenRect& asked);
+    // Where the X server has the window now.
+    bool RealBounds(const Window& w, TScreenRect& bounds) const;
+    bool CoversWorkArea(const TScreenRect& bounds) const;
+    TNativeWindow FromX11(unsigned long x11) const;
+
     std::map<TNativeWindow, Window> windows_;
     std::map<TCursorShape, SDL_Cursor*> cursors_;
+    std::deque<TBackendEvent> pending_;
+    _XDisplay* display_ = nullptr; // SDL's connection, once a window exists under X11
 };

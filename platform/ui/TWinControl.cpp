@@ -572,6 +572,15 @@ void TWinControl::SetWindowPos(int x, int y, int cx, int cy, uint32_t flags)
         Application->SendMessage(handle_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<intptr_t>(&wp));
 }
 
+void TWinControl::FollowNativeBounds(const TRect& bounds)
+{
+    if (!native_ || bounds == BoundsRect())
+        return;
+    nativeBounds_ = bounds;
+    SetWindowPos(bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    nativeBounds_.reset();
+}
+
 void TWinControl::BoundsChanged(const TRect& oldBounds)
 {
     UpdateWindowBounds(oldBounds);
@@ -581,7 +590,9 @@ void TWinControl::UpdateWindowBounds(const TRect& oldBounds)
 {
     const bool sized = oldBounds.Width() != width_ || oldBounds.Height() != height_;
     if (native_ && Application) {
-        Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
+        // Bounds the form's own handlers changed while following still go to the native window.
+        if (nativeBounds_ != BoundsRect())
+            Application->GetBackend().SetWindowBounds(native_, {left_, top_, width_, height_});
         EnsureSurface();
     }
     if (sized) {

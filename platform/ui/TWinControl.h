@@ -2,6 +2,7 @@
 // Controls with a window: a handle, a window procedure with filters, children, focus and keys,
 // a non-client frame and painting; and the custom control that paints itself on its own canvas.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/core/RegistrationList.h"
@@ -131,6 +132,9 @@ public:
     // Recomputes the frame, keeps the client size and invalidates with erase.
     void RefreshFrame();
     void SetWindowPos(int x, int y, int cx, int cy, uint32_t flags);
+    // Top-level windows only: takes the bounds the window manager gave the native window, as a
+    // move or resize of the program's own, without sending them back to it.
+    void FollowNativeBounds(const TRect& bounds);
     // Top-level windows only: the top-most band, and opacity 0..255 (kept until the window exists).
     void SetTopMostBand(bool topMost);
     uint8_t WindowOpacity() const { return opacity_; }
@@ -271,6 +275,8 @@ private:
     bool acceptsFiles_ = false;
     bool inRealign_ = false;
     uint8_t opacity_ = 255;
+    // Set while the form follows the native window: what the native window has already.
+    std::optional<TRect> nativeBounds_;
     TRegion region_;
     bool hasRegion_ = false;
     bool regionByBackend_ = false;

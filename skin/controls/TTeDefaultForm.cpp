@@ -435,6 +435,12 @@ void TTeDefaultForm::WMSysCommand(TMessage& message)
         const TWinControl* c = Control();
         FormMenus().ShowSystemMenu(*this, c ? c->ClientOrigin() : TPoint{}, windowState_ == kwsTray);
     }
+    // The window manager's maximize: the frame takes it as its own, once, in place of the platform's.
+    if (command == SC_MAXIMIZE) {
+        if (windowState_ != kwsMaximized)
+            Maximize();
+        MarkHandled();
+    }
     if (command == SC_RESTORE)
         Restore();
     if (command == SC_MINIMIZE && windowState_ != kwsMinimized)

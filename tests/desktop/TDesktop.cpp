@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <thread>
 
@@ -12,6 +13,7 @@
 // Last: the X11 headers define macros (None, KeyPress, Status) that clash with the project's names.
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include "tests/platform/ui/XvfbServer.h"
@@ -90,6 +92,29 @@ std::vector<char*> EnvironmentWith(const std::string& assignment, std::vector<st
         result.push_back(s.data());
     result.push_back(nullptr);
     return result;
+}
+
+// The first viewable window with the title, 0 when there is none.
+::Window FirstNamed(::Display* display, const std::string& title)
+{
+    std::vector<::Window> found;
+    CollectNamed(display, DefaultRootWindow(display), title, found);
+    return found.empty() ? 0 : found.front();
+}
+
+// A request about a window to the manager, as pagers and taskbars send it.
+void SendToManager(::Display* display, ::Window window, const char* message, std::initializer_list<long> data)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(display, message, False);
+    e.xclient.format = 32;
+    int i = 0;
+    for (long value : data)
+        e.xclient.data.l[i++] = value;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(display, False);
 }
 
 // Windows come and go while the tree is walked: a request on one just gone is no failure.
@@ -397,15 +422,75 @@ void TDesktop::Activate(const std::string& title)
     }
     if (found.empty())
         return;
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = found.front();
-    e.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = 2; // from a pager or taskbar
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    XSync(d, False);
+    // From a pager or taskbar.
+    SendToManager(d, found.front(), "_NET_ACTIVE_WINDOW", {2, CurrentTime});
+}
+
+void TDesktop::MoveWindow(const std::string& title, int x, int y)
+{
+    ::Display* d = impl_->Connection;
+    if (const ::Window w = FirstNamed(d, title)) {
+        XMoveWindow(d, w, x, y);
+        XSync(d, False);
+    }
+}
+
+void TDesktop::RequestMaximized(const std::string& title, bool maximized)
+{
+    ::Display* d = impl_->Connection;
+    if (const ::Window w = FirstNamed(d, title))
+        SendToManager(d, w, "_NET_WM_STATE",
+                      {maximized ? 1 : 0, static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False)),
+                       static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False)), 2});
+}
+
+std::vector<std::string> TDesktop::Atoms(const std::string& title, const std::string& property) const
+{
+    ::Display* d = impl_->Connection;
+    std::vector<std::string> names;
+    const ::Window w = FirstNamed(d, title);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (w && XGetWindowProperty(d, w, XInternAtom(d, property.c_str(), False), 0, 64, False, XA_ATOM, &type, &format,
+                                &items, &after, &data) == Success &&
+        format == 32) {
+        const auto* atoms = reinterpret_cast<const Atom*>(data);
+        for (unsigned long i = 0; i < items; ++i)
+            if (char* name = XGetAtomName(d, atoms[i])) {
+                names.emplace_back(name);
+                XFree(name);
+            }
+    }
+    if (data)
+        XFree(data);
+    return names;
+}
+
+std::string TDesktop::TransientFor(const std::string& title) const
+{
+    ::Display* d = impl_->Connection;
+    const ::Window w = FirstNamed(d, title);
+    ::Window owner = 0;
+    if (!w || !XGetTransientForHint(d, w, &owner) || !owner)
+        return "";
+    return WindowName(d, owner);
+}
+
+bool TDesktop::SizeHints(const std::string& title, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const
+{
+    ::Display* d = impl_->Connection;
+    const ::Window w = FirstNamed(d, title);
+    XSizeHints hints{};
+    long supplied = 0;
+    if (!w || !XGetWMNormalHints(d, w, &hints, &supplied))
+        return false;
+    minWidth = hints.flags & PMinSize ? hints.min_width : 0;
+    minHeight = hints.flags & PMinSize ? hints.min_height : 0;
+    maxWidth = hints.flags & PMaxSize ? hints.max_width : 0;
+    maxHeight = hints.flags & PMaxSize ? hints.max_height : 0;
+    return true;
 }
 
 std::string TDesktop::FocusTitle() const

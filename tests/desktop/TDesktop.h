@@ -69,6 +69,16 @@ public:
     bool FrameExtents(const std::string& title, int extents[4]) const;
     // Asks the manager to bring the window back and activate it, as a taskbar button does.
     void Activate(const std::string& title);
+    // Moves a program window from outside, as a manager that puts no frame around it does.
+    void MoveWindow(const std::string& title, int x, int y);
+    // Asks the manager to maximize the window, or to give the maximize back (_NET_WM_STATE).
+    void RequestMaximized(const std::string& title, bool maximized);
+    // The names in a window's list of atoms (_NET_WM_STATE, _NET_WM_WINDOW_TYPE).
+    std::vector<std::string> Atoms(const std::string& title, const std::string& property) const;
+    // The title of the window its WM_TRANSIENT_FOR names, "" without one.
+    std::string TransientFor(const std::string& title) const;
+    // The minimum and maximum size of its WM_NORMAL_HINTS, 0 where the hints give none.
+    bool SizeHints(const std::string& title, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const;
     // Title of the window that holds the X input focus (or one of its ancestors), "" when none.
     std::string FocusTitle() const;
     // The manager's work area, or the whole screen without one.

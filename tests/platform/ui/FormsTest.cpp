@@ -292,3 +292,48 @@ TEST_F(Forms, ACaptionChangeIsASetTextNotificationToTheWindow)
     EXPECT_EQ(seen, "Kas Masuk");
     EXPECT_EQ(s.Screen().WindowTitle(form->NativeWindow()), "Kas Masuk");
 }
+
+// A move or resize by the window manager is the form's too: its controls follow their anchors,
+// clicks land where the window now is, and a size the form refuses goes back to the window.
+TEST_F(Forms, BoundsTheWindowManagerGivesAreFollowed)
+{
+    TForm* form = ShowForm(s, 100, 100, 300, 200);
+    form->Constraints().MinWidth = 250;
+    auto* button = Place<TTestButton>(form, "OK", 200, 120);
+    button->SetAnchors(akRight | akBottom);
+    const TRect client = form->ClientRect();
+
+    s.Screen().ManagerPlace(form->NativeWindow(), {40, 60, 400, 260});
+    s.ProcessUntilIdle();
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 60, 440, 320));
+    EXPECT_EQ(form->ClientRect().Width(), client.Width() + 100);
+    EXPECT_EQ(button->Left(), 300);
+    s.ClickControl(*button);
+    EXPECT_EQ(button->Clicks, 1);
+
+    s.Screen().ManagerPlace(form->NativeWindow(), {40, 60, 120, 260});
+    s.ProcessUntilIdle();
+    EXPECT_EQ(form->Width(), 250);
+    EXPECT_EQ(s.Screen().WindowBounds(form->NativeWindow()).Width, 250);
+}
+
+// The manager's maximize and its restore are the form's own; only a sizeable form lets the
+// manager size it.
+TEST_F(Forms, TheWindowManagersMaximizeIsTheFormsMaximize)
+{
+    TForm* form = ShowForm(s, 100, 100, 300, 200);
+    EXPECT_TRUE(s.Screen().IsWindowResizable(form->NativeWindow()));
+    s.Screen().ManagerMaximize(form->NativeWindow());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), Rect(0, 0, 1024, 738));
+    s.Screen().ManagerRestore(form->NativeWindow());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(100, 100, 400, 300));
+
+    TForm* dialog = s.CreateForm<TForm>();
+    dialog->SetBorderStyle(TFormBorderStyle::bsDialog);
+    dialog->Show();
+    EXPECT_FALSE(s.Screen().IsWindowResizable(dialog->NativeWindow()));
+}

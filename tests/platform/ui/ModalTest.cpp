@@ -92,6 +92,29 @@ TEST_F(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
     EXPECT_EQ(mainButton->Clicks, 1);
 }
 
+// A modal form is a dialog of the form that was active, kept above it, and stands alone again
+// once its loop is over.
+TEST_F(Modal, ADialogBelongsToTheActiveFormWhileItRuns)
+{
+    TForm* main = ShowForm(s, 0, 0, 500, 400);
+    TForm* outer = s.CreateForm<TForm>();
+    TForm* inner = s.CreateForm<TForm>();
+    std::vector<TNativeWindow> owners;
+    s.WhenModal([&](TCustomForm& form) {
+        owners.push_back(s.Screen().WindowOwner(form.NativeWindow()));
+        if (&form == outer) {
+            s.Screen().RaiseWindow(main->NativeWindow(), true);
+            EXPECT_EQ(s.Screen().ZOrder().back(), outer->NativeWindow());
+            inner->ShowModal();
+        }
+        form.SetModalResult(mrOk);
+    });
+    outer->ShowModal();
+    EXPECT_EQ(owners, (std::vector<TNativeWindow>{main->NativeWindow(), outer->NativeWindow()}));
+    EXPECT_EQ(s.Screen().WindowOwner(outer->NativeWindow()), 0u);
+    EXPECT_EQ(s.Screen().WindowOwner(inner->NativeWindow()), 0u);
+}
+
 TEST_F(DeferredFree, AFormClosedToBeFreedGoesOnlyWhenItsLoopOrHandlerHasReturned)
 {
     ShowForm(s);

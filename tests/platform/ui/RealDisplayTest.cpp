@@ -14,6 +14,7 @@
 #include <SDL_syswm.h>
 
 #include "XvfbServer.h"
+#include <X11/Xatom.h>
 
 namespace {
 void PushButton(Uint32 window, Uint32 type, int x, int y)
@@ -148,6 +149,124 @@ TEST_F(RealDisplay, APopupShownWithoutAWindowManagerLeavesTheKeyboardWithTheActi
         EventsOf(backend, popup, 100);
         EXPECT_FALSE(Mapped(display, popupX));
         backend.DestroyWindow(popup);
+        backend.DestroyWindow(main);
+    }
+}
+
+namespace {
+// The first event of the kind for the window within the time; Kind stays MouseMove when none came.
+TBackendEvent FirstOf(TSdlBackend& backend, TNativeWindow window, TBackendEventKind kind, int ms)
+{
+    const uint64_t end = backend.NowMs() + ms;
+    while (backend.NowMs() < end) {
+        TBackendEvent event;
+        while (backend.PollEvent(event))
+            if (event.Window == window && event.Kind == kind)
+                return event;
+        backend.WaitEvent(10);
+    }
+    return {};
+}
+} // namespace
+
+// Moved from outside (as a manager without frames moves it) or told by a manager's own configure
+// (root coordinates), the window reports its new bounds, and its mouse positions are made from
+// them; the program's own moves are no news.
+TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
+{
+    {
+        TSdlBackend backend;
+        const TNativeWindow window = backend.CreateWindow({{40, 40, 300, 200}, "moved", false, false});
+        backend.ShowWindow(window, true, true);
+        EventsOf(backend, window, 200);
+        Display* display = nullptr;
+        const ::Window x11 = XWindowOf(backend, window, display);
+        Display* outside = XOpenDisplay(xvfb.Display().c_str());
+        ASSERT_TRUE(outside);
+
+        XMoveWindow(outside, x11, 140, 90);
+        XSync(outside, False);
+        TBackendEvent moved = FirstOf(backend, window, TBackendEventKind::BoundsChanged, 500);
+        EXPECT_EQ(moved.Kind, TBackendEventKind::BoundsChanged);
+        EXPECT_EQ(moved.X, 140);
+        EXPECT_EQ(moved.Y, 90);
+        EXPECT_EQ(moved.Width, 300);
+
+        XEvent told{};
+        told.xconfigure.type = ConfigureNotify;
+        told.xconfigure.event = x11;
+        told.xconfigure.window = x11;
+        told.xconfigure.x = 200;
+        told.xconfigure.y = 150;
+        told.xconfigure.width = 320;
+        told.xconfigure.height = 210;
+        XSendEvent(outside, x11, False, StructureNotifyMask, &told);
+        XSync(outside, False);
+        moved = FirstOf(backend, window, TBackendEventKind::BoundsChanged, 500);
+        EXPECT_EQ(moved.X, 200);
+        EXPECT_EQ(moved.Y, 150);
+        EXPECT_EQ(moved.Height, 210);
+        PushButton(window, SDL_MOUSEBUTTONDOWN, 10, 20);
+        const TBackendEvent press = FirstOf(backend, window, TBackendEventKind::MouseDown, 200);
+        EXPECT_EQ(press.X, 210);
+        EXPECT_EQ(press.Y, 170);
+
+        backend.SetWindowBounds(window, {60, 70, 300, 200});
+        EXPECT_EQ(FirstOf(backend, window, TBackendEventKind::BoundsChanged, 200).Kind, TBackendEventKind::MouseMove);
+        XCloseDisplay(outside);
+        backend.DestroyWindow(window);
+    }
+}
+
+// A sizeable window leaves the manager a minimum size only; a dialog names its owner and says it
+// is a dialog, until it stands alone again.
+TEST_F(RealDisplay, HintsTellTheManagerWhatItMayDo)
+{
+    {
+        TSdlBackend backend;
+        TNativeWindowParams sizeable{{40, 40, 400, 300}, "main", false, false};
+        sizeable.Resizable = true;
+        sizeable.MinWidth = 112;
+        sizeable.MinHeight = 27;
+        const TNativeWindow main = backend.CreateWindow(sizeable);
+        const TNativeWindow dialog = backend.CreateWindow({{80, 80, 200, 100}, "dialog", false, false});
+        Display* display = nullptr;
+        const ::Window mainX = XWindowOf(backend, main, display);
+        const ::Window dialogX = XWindowOf(backend, dialog, display);
+        XSizeHints hints{};
+        long supplied = 0;
+        ASSERT_TRUE(XGetWMNormalHints(display, mainX, &hints, &supplied));
+        EXPECT_TRUE(hints.flags & PMinSize);
+        EXPECT_EQ(hints.min_width, 112);
+        EXPECT_FALSE(hints.flags & PMaxSize);
+        ASSERT_TRUE(XGetWMNormalHints(display, dialogX, &hints, &supplied));
+        EXPECT_EQ(hints.max_width, 200);
+
+        auto type = [&] {
+            Atom actual = 0;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char* data = nullptr;
+            std::string name;
+            if (XGetWindowProperty(display, dialogX, XInternAtom(display, "_NET_WM_WINDOW_TYPE", False), 0, 1, False,
+                                   XA_ATOM, &actual, &format, &count, &after, &data) == Success && count == 1) {
+                char* text = XGetAtomName(display, *reinterpret_cast<Atom*>(data));
+                name = text;
+                XFree(text);
+            }
+            if (data)
+                XFree(data);
+            return name;
+        };
+        ::Window owner = 0;
+        backend.SetWindowOwner(dialog, main);
+        EXPECT_TRUE(XGetTransientForHint(display, dialogX, &owner));
+        EXPECT_EQ(owner, mainX);
+        EXPECT_EQ(type(), "_NET_WM_WINDOW_TYPE_DIALOG");
+        backend.SetWindowOwner(dialog, 0);
+        EXPECT_FALSE(XGetTransientForHint(display, dialogX, &owner));
+        EXPECT_EQ(type(), "_NET_WM_WINDOW_TYPE_NORMAL");
+        backend.DestroyWindow(dialog);
         backend.DestroyWindow(main);
     }
 }

@@ -81,6 +81,30 @@ TEST_F(FormStates, TheRollUpButtonAndADoubleClickOnTheCaptionRollTheWindowDown)
     ASSERT_EQ(skin->WindowState(), kwsMaximized);
     click(kbiMaximize);
     EXPECT_EQ(skin->WindowState(), kwsNormal);
+}
+
+// The window manager's maximize is the frame's own, taken once: maximized into the area the
+// manager gave, the frame keeps the normal bounds, which the manager's restore brings back.
+TEST_F(FormStates, TheWindowManagersMaximizeAndRestoreAreTheFramesOwn)
+{
+    TTeDefaultForm* skin = Skinned();
+    const TRect work = Bounds(0, 0, 1024, 768 - 30);
+    s.Screen().ManagerMaximize(form->NativeWindow());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMaximized);
+    EXPECT_EQ(form->BoundsRect(), work);
+    EXPECT_EQ(NcHit(*form, 2, 100), HTCLIENT);
+    s.Screen().ManagerRestore(form->NativeWindow());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
+
+    skin->Maximize();
+    s.Screen().ManagerMaximize(form->NativeWindow());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMaximized);
+    EXPECT_EQ(form->BoundsRect(), work);
+    skin->Restore();
     EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
 }
 
