@@ -179,10 +179,14 @@ TRegion TWinControl::VisibleRegion(bool wholeWindow) const
                                     s->Width(), s->Height()));
         }
     }
-    for (const TControl* c : controls_)
-        if (c->Visible() && dynamic_cast<const TWinControl*>(c))
-            rgn.Subtract(Bounds(o.X + frame_.Left + c->Left(), o.Y + frame_.Top + c->Top(), c->Width(),
-                                c->Height()));
+    // A child window shows only inside the client area: past it the frame paints.
+    const TRect client = Bounds(o.X + frame_.Left, o.Y + frame_.Top, ClientWidth(), ClientHeight());
+    for (const TControl* c : controls_) {
+        const TRect bounds = Bounds(client.Left + c->Left(), client.Top + c->Top(), c->Width(), c->Height());
+        TRect shown;
+        if (c->Visible() && dynamic_cast<const TWinControl*>(c) && IntersectRect(shown, client, bounds))
+            rgn.Subtract(shown);
+    }
     return rgn;
 }
 
