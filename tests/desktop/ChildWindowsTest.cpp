@@ -13,18 +13,6 @@ protected:
     // The cash window's Close button, below the chart when both are open where they open.
     TDesktopRect CashClose() { return {main.X + 700, main.Y + 541, 78, 24}; }
 
-    // Waits until two grabs a moment apart agree inside the rectangle, and answers the last one.
-    TDesktopImage Settled(const TDesktopRect& r)
-    {
-        TDesktopImage last = desktop->Grab();
-        TDesktop::WaitUntil([&] {
-            TDesktopImage next = desktop->Grab();
-            const bool same = next.Differences(last, r) == 0;
-            last = std::move(next);
-            return same;
-        });
-        return last;
-    }
     // Waits until the rectangle, less a hole inside it, shows what the image showed there.
     bool ShowsAround(const TDesktopImage& image, const TDesktopRect& r, const TDesktopRect& hole = {})
     {
@@ -54,10 +42,10 @@ protected:
 
     static constexpr uint32_t ActiveCaption = 0x0A246A;
     static constexpr const char* ChartName = "Record List Of Kategori Perkiraan";
-    // The chart's own close and maximize buttons, the bar's buttons of a maximized child, and the
-    // report window's Close button while it is maximized.
+    // The chart's own close and maximize buttons, the bar's close button of a maximized child, and
+    // the report window's Close button while it is maximized.
     static constexpr int ChartCloseX = 717, ChartMaximizeX = 700, ChartButtonY = 94;
-    static constexpr int BarCloseX = 795, BarRestoreX = 775, BarButtonY = 69;
+    static constexpr int BarCloseX = 795, BarButtonY = 69;
     static constexpr int ReportCloseX = 173, ReportCloseY = 449;
 };
 } // namespace
@@ -127,12 +115,19 @@ TEST_F(ChildWindowsOnDesktop, RestoredChildrenStayRestoredAndLeaveNoTrace)
     EXPECT_TRUE(TitleNamesNoChild()) << desktop->Title("Bukura");
 
     // The cash window opens restored in front of it; the chart's entry brings the chart forward
-    // as it was.
+    // as it was, a click on the cash window's strip below it the cash window, as it was too.
     OpenCashWindow();
     desktop->MoveMouse(2, 2);
+    const TDesktopImage cashFront = Settled(Chart());
     OpenChart();
     EXPECT_TRUE(ShowsAround(chartFront, Chart())) << Shot("chart-forward");
     EXPECT_TRUE(TitleNamesNoChild()) << desktop->Title("Bukura");
+    desktop->Click(main.X + 400, main.Y + 560);
+    desktop->MoveMouse(2, 2);
+    EXPECT_TRUE(ShowsAround(cashFront, Chart())) << Shot("cash-forward");
+    EXPECT_TRUE(TitleNamesNoChild()) << desktop->Title("Bukura");
+    OpenChart();
+    ASSERT_TRUE(ShowsAround(chartFront, Chart())) << Shot("chart-forward-again");
 
     // One click on the cash window's Close button, below the chart, closes it.
     desktop->Click(CashClose().CentreX(), CashClose().CentreY());
