@@ -330,6 +330,7 @@ enum : uint16_t {
     VK_F3 = 114,
     VK_F4 = 115,
     VK_F5 = 116,
+    VK_F6 = 117,
     VK_F10 = 121,
     VK_F12 = 123,
     VK_LSHIFT = 160,

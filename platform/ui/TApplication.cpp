@@ -344,6 +344,21 @@ bool TApplication::IsKeyMsg(const TQueuedMessage& message)
     return false;
 }
 
+bool TApplication::IsMDIMsg(const TQueuedMessage& message)
+{
+    if (message.Msg != WM_KEYDOWN || (message.WParam != VK_F6 && message.WParam != VK_TAB))
+        return false;
+    if (input_->KeyState(VK_CONTROL) >= 0 || input_->KeyState(VK_MENU) < 0)
+        return false;
+    TCustomForm* form = GetParentForm(windows_.Control(message.Wnd));
+    TCustomForm* frame = form ? form->MDIParent() : nullptr;
+    if (!frame && form && form->MDIClient())
+        frame = form;
+    if (!frame || !AcceptsInput(frame))
+        return false;
+    return frame->MDIClient()->ActivateNext(input_->KeyState(VK_SHIFT) < 0);
+}
+
 bool TApplication::RunDueTimers(uint64_t horizon)
 {
     HWND wnd = 0;
@@ -365,7 +380,7 @@ bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
             terminated_ = true;
             return true;
         }
-        if (!IsKeyMsg(msg)) {
+        if (!IsMDIMsg(msg) && !IsKeyMsg(msg)) {
             const auto outer = translatedChar_;
             translatedChar_.reset();
             try {

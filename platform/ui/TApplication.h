@@ -192,6 +192,8 @@ private:
     // Timers and carets count as due only up to 'horizon'.
     bool ProcessOne(bool allowInput, uint64_t horizon = UINT64_MAX);
     bool IsKeyMsg(const TQueuedMessage& message);
+    // Ctrl+F6 and Ctrl+Tab (with Shift backwards) switch the MDI children, before any control sees them.
+    bool IsMDIMsg(const TQueuedMessage& message);
     bool RunDueTimers(uint64_t horizon);
     void PostTranslated(const TQueuedMessage& ch);
     void DeliverReleases(TMessage& message);

@@ -344,6 +344,9 @@ void TCustomForm::Close()
                     Application->Terminate();
                 else if (action == TCloseAction::caHide)
                     Hide();
+                else if (action == TCloseAction::caMinimize && Application)
+                    // A command, so that a frame drawn by a component minimizes the form its own way.
+                    Application->SendMessage(Handle(), WM_SYSCOMMAND, SC_MINIMIZE);
                 else if (action == TCloseAction::caMinimize)
                     SetWindowState(TWindowState::wsMinimized);
                 else
@@ -778,6 +781,32 @@ void TMDIClient::ActivateChild(TCustomForm* child)
         Application->SendMessage(child->Handle(), WM_MDIACTIVATE, prevHandle, childHandle);
     else if (ref && active_.Get() == child)
         Application->ActivateForm(frame_);
+}
+
+bool TMDIClient::ActivateNext(bool back)
+{
+    // The shown children from the front one back.
+    std::vector<TCustomForm*> stack;
+    for (int i = ControlCount() - 1; i >= 0; --i) {
+        auto* child = dynamic_cast<TCustomForm*>(Controls(i));
+        if (child && child->Visible() && child->Enabled() &&
+            std::find(children_.begin(), children_.end(), child) != children_.end())
+            stack.push_back(child);
+    }
+    if (stack.size() < 2)
+        return false;
+    TCustomForm* active = ActiveChild();
+    if (back) {
+        ActivateChild(stack.back());
+        return true;
+    }
+    const auto at = std::find(stack.begin(), stack.end(), active);
+    TCustomForm* next = at == stack.end() || at + 1 == stack.end() ? stack.front() : *(at + 1);
+    TWeakRef<TCustomForm> gone(active);
+    ActivateChild(next);
+    if (TCustomForm* behind = gone.Get(); behind && behind != next)
+        behind->SendToBack();
+    return true;
 }
 
 void TMDIClient::CloseAll()

@@ -160,6 +160,9 @@ public:
     TCustomForm* Child(int index) const;
     TCustomForm* ActiveChild() const;
     void ActivateChild(TCustomForm* child);
+    // Ctrl+F6: the child behind the active one comes forward and the active one goes to the back;
+    // going back (with Shift) brings the backmost one forward. False without another child.
+    bool ActivateNext(bool back);
     void AddChild(TCustomForm* child);
     void RemoveChild(TCustomForm* child);
     // Closes every child; the list is copied first, as closing changes it.

@@ -179,13 +179,12 @@ TRegion TWinControl::VisibleRegion(bool wholeWindow) const
                                     s->Width(), s->Height()));
         }
     }
-    // Children show only inside the client area: where they reach beyond it, the frame stays.
+    // A child window shows only inside the client area: past it the frame paints.
     const TRect client = Bounds(o.X + frame_.Left, o.Y + frame_.Top, ClientWidth(), ClientHeight());
     for (const TControl* c : controls_) {
+        const TRect bounds = Bounds(client.Left + c->Left(), client.Top + c->Top(), c->Width(), c->Height());
         TRect shown;
-        if (c->Visible() && dynamic_cast<const TWinControl*>(c) &&
-            IntersectRect(shown, client,
-                          Bounds(o.X + frame_.Left + c->Left(), o.Y + frame_.Top + c->Top(), c->Width(), c->Height())))
+        if (c->Visible() && dynamic_cast<const TWinControl*>(c) && IntersectRect(shown, client, bounds))
             rgn.Subtract(shown);
     }
     return rgn;

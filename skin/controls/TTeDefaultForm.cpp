@@ -218,6 +218,7 @@ void TTeDefaultForm::Loaded()
         form->OnResize = std::move(onResize);
     }
     UpdateRegion();
+    AdoptPlatformMaximize();
     if (OnCreate)
         OnCreate(this);
     if (stayOnTop_)
@@ -231,6 +232,17 @@ void TTeDefaultForm::HookRestored()
     if (blending_->Enabled())
         if (TWinControl* c = Control())
             c->SetWindowOpacity(static_cast<uint8_t>(blending_->Value()));
+}
+
+void TTeDefaultForm::AdoptPlatformMaximize()
+{
+    TCustomForm* form = Form();
+    if (!form || !IsMDIChild() || form->WindowState() != TWindowState::wsMaximized)
+        return;
+    // Back to the platform's normal state and bounds first: those are the bounds a restore finds.
+    form->SetWindowState(TWindowState::wsNormal);
+    if (windowState_ != kwsMaximized)
+        Maximize();
 }
 
 void TTeDefaultForm::RefreshFormFrame()
@@ -344,6 +356,8 @@ void TTeDefaultForm::AfterMessage(TMessage& message, bool& handled)
             UpdateRegion();
         if (mdi_)
             mdi_->FrameResized();
+        if (message.WParam == SIZE_MAXIMIZED)
+            AdoptPlatformMaximize();
         return;
     case WM_SETTEXT:
         if (form && form->Text() != caption_) {
@@ -445,6 +459,9 @@ void TTeDefaultForm::WMSysCommand(TMessage& message)
         Restore();
     if (command == SC_MINIMIZE && windowState_ != kwsMinimized)
         Minimize();
+    // The platform would hide a minimized child and size a restored one its own way.
+    if (IsMDIChild() && (command == SC_MINIMIZE || command == SC_RESTORE))
+        MarkHandled();
 }
 
 void TTeDefaultForm::WMEraseBkgnd(TMessage& message)

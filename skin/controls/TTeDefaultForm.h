@@ -177,8 +177,8 @@ public:
     // The MDI frame of this child's parent, or null.
     TTeMDIFrame* ParentMDIFrame() const;
     // A maximized MDI child that another one replaces, or whose frame gives the children back,
-    // becomes normal without moving.
-    void LeaveMaximizedState() { windowState_ = kwsNormal; }
+    // becomes normal without moving; its frame shows again.
+    void LeaveMaximizedState();
     bool LeftOperationRunning() const { return operation_ == 8; }
     bool MoveSizeRunning() const { return moveSize_; }
 
@@ -234,6 +234,10 @@ private:
     void PaintShadow(TCanvas& canvas);
     void PaintBackgroundInto(TCanvas& canvas);
     TPoint ScreenToWindow(intptr_t lParam) const;
+
+    // A child the platform maximized (its stored state, or a new one beside a maximized one) is
+    // maximized by this component instead, which alone knows a child's state from then on.
+    void AdoptPlatformMaximize();
 
     // Window states (TTeDefaultFormStates.cpp).
     bool FireAction(const TTeFormActionEvent& event);

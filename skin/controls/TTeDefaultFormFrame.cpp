@@ -222,7 +222,8 @@ void TTeDefaultForm::PaintFrame()
     TWinControl* top = c->TopLevel();
     if (!top || !top->Surface() || !c->Showing())
         return;
-    if (IsMaximizedMDIChild() || GetClientRect().IsEmpty() || !regionSet_)
+    // A rolled-up or minimized window is all caption: its client area has no height, yet it shows.
+    if (IsMaximizedMDIChild() || GetClientRect().Width() <= 0 || !regionSet_)
         return;
     auto canvas = c->GetWindowDC();
     PaintFrameInto(*canvas, false);

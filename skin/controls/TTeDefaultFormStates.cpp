@@ -66,6 +66,16 @@ void TTeDefaultForm::ApplyNormal()
     form->InvalidateTree();
 }
 
+void TTeDefaultForm::LeaveMaximizedState()
+{
+    windowState_ = kwsNormal;
+    TCustomForm* form = Form();
+    if (!form || form->IsDestroying())
+        return;
+    form->FrameChanged();
+    UpdateRegion();
+}
+
 void TTeDefaultForm::SetWindowState(TTeWindowState v)
 {
     if (IsLoading()) {
@@ -90,36 +100,12 @@ void TTeDefaultForm::Close()
     TCustomForm* form = Form();
     if (!form)
         return;
-    if (form->Modal()) {
-        form->SetModalResult(2);
-        return;
-    }
+    // The form's own closing, as its Close button runs it: its close action may free it.
     TWeakRef<TCustomForm> alive(form);
-    if (!form->CloseQuery() || !alive)
-        return;
-    TCloseAction action = TCloseAction::caHide;
-    if (IsMDIChild())
-        action = HasIcon(kbiMinimize) ? TCloseAction::caMinimize : TCloseAction::caNone;
-    if (form->OnClose)
-        form->OnClose(form, action);
-    if (!alive || action == TCloseAction::caNone)
-        return;
-    if (Application && Application->MainForm() == form) {
-        Application->Terminate();
-        return;
-    }
-    if (action == TCloseAction::caMinimize) {
-        Minimize();
-        return;
-    }
-    if (TTeMDIFrame* mdi = ParentMDIFrame())
-        mdi->ChildClosing(form);
-    if (action == TCloseAction::caHide)
-        form->Hide();
-    else if (action == TCloseAction::caFree)
-        form->Release();
-    if (IsMDIChild())
-        FormMenus().MdiChildrenChanged(*this);
+    form->Close();
+    if (alive && !form->Visible() && IsMDIChild())
+        if (TTeMDIFrame* mdi = ParentMDIFrame())
+            mdi->ChildClosing(form);
 }
 
 void TTeDefaultForm::Maximize()

@@ -7,6 +7,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
 #include "skin/controls/TTeDefaultForm.h"
+#include "skin/controls/TTeFormMenus.h"
 #include "skin/controls/TTeScrollBar.h"
 
 namespace {
@@ -91,6 +92,9 @@ bool IsSkinnedChildMaximized(const TCustomForm* frame)
         return false;
     for (int i = 0; i < client->ChildCount(); ++i) {
         TCustomForm* child = client->Child(i);
+        // One hidden or on its way out covers nothing.
+        if (!child->Visible() || child->IsDestroying())
+            continue;
         if (child->WindowState() == TWindowState::wsMaximized)
             return true;
         if (TTeDefaultForm* skinned = FindSkinnedForm(child); skinned && skinned->WindowState() == kwsMaximized)
@@ -244,30 +248,32 @@ void TTeMDIFrame::PrepareChildren()
     TCustomForm* form = frame_.Form();
     if (!form)
         return;
-    if (prepared_) {
-        // A child maximized before gives way: it is parked like the others, its saved rectangle kept.
-        for (TTeDefaultForm* child : SkinnedChildren(*form))
-            if (child->WindowState() == kwsMaximized) {
-                child->LeaveMaximizedState();
-                child->Form()->SetBounds(0, 0, 10, 10);
-            }
-        return;
-    }
+    if (!prepared_)
+        saved_.clear();
     prepared_ = true;
-    saved_.clear();
     for (TTeDefaultForm* child : SkinnedChildren(*form)) {
         TCustomForm* childForm = child->Form();
-        childForm->FreeNotification(this);
-        Saved s{childForm, kNullRect, child->Constraints(), childForm->Constraints()};
-        TSizeConstraints loose = s.Skinned;
-        loose.MinWidth = loose.MinHeight = 5;
-        child->SetConstraints(loose);
-        childForm->Constraints().MinWidth = childForm->Constraints().MinHeight = 5;
-        if (child->WindowState() == kwsNormal) {
-            s.Bounds = childForm->BoundsRect();
-            childForm->SetBounds(0, 0, 10, 10);
+        const bool known = std::any_of(saved_.begin(), saved_.end(),
+                                       [childForm](const Saved& s) { return s.Child.Get() == childForm; });
+        if (!known) {
+            // Its bounds, and what it was held to, come back when no child is maximized any more.
+            childForm->FreeNotification(this);
+            Saved s{childForm, kNullRect, child->Constraints(), childForm->Constraints()};
+            if (child->WindowState() == kwsNormal)
+                s.Bounds = childForm->BoundsRect();
+            else if (child->WindowState() == kwsMaximized)
+                s.Bounds = child->NormalBounds();
+            TSizeConstraints loose = s.Skinned;
+            loose.MinWidth = loose.MinHeight = 5;
+            child->SetConstraints(loose);
+            childForm->Constraints().MinWidth = childForm->Constraints().MinHeight = 5;
+            saved_.push_back(s);
         }
-        saved_.push_back(s);
+        // A child maximized before gives way: it is parked like the others.
+        if (child->WindowState() == kwsMaximized)
+            child->LeaveMaximizedState();
+        if (child->WindowState() == kwsNormal)
+            childForm->SetBounds(0, 0, 10, 10);
     }
 }
 
@@ -285,10 +291,11 @@ void TTeMDIFrame::RestoreChildren()
             continue;
         if (child->WindowState() == kwsMaximized)
             child->LeaveMaximizedState();
-        childForm->Constraints() = s.Own;
-        child->SetConstraints(s.Skinned);
+        // Bounds first: the constraints re-measure the frame, which a parked child has no room for.
         if (s.Bounds.Width() >= 1)
             childForm->SetBoundsRect(s.Bounds);
+        childForm->Constraints() = s.Own;
+        child->SetConstraints(s.Skinned);
     }
     UpdateCaption();
 }
@@ -296,7 +303,7 @@ void TTeMDIFrame::RestoreChildren()
 void TTeMDIFrame::UpdateCaption()
 {
     TCustomForm* form = frame_.Form();
-    if (!form)
+    if (!form || form->IsDestroying())
         return;
     // A caption the program set since the suffix was added is the frame's own caption now.
     if (ownCaption_ && frame_.Caption() != suffixed_)
@@ -332,6 +339,8 @@ void TTeMDIFrame::ChildActivated(TCustomForm* child)
     TCustomForm* form = frame_.Form();
     if (!form || !child)
         return;
+    // However it goes later, the frame hears of it.
+    child->FreeNotification(this);
     UpdateCaption();
     if (!IsSkinnedChildMaximized(form))
         return;
@@ -359,6 +368,7 @@ void TTeMDIFrame::ChildClosing(TCustomForm* child)
         skinned->LeaveMaximizedState();
         RestoreChildren();
     }
+    FormMenus().MdiChildrenChanged(frame_);
 }
 
 void TTeMDIFrame::BeforeMessage(TMessage& message, bool& handled)

@@ -180,9 +180,13 @@ void TTeMenuBar::Notification(TComponent* component, TOperation operation)
         if (button == component)
             button = nullptr;
     if (component == mdiChildSkin_) {
-        mdiChildSkin_ = nullptr;
-        // The bar's items draw the child's icon from its frame, which is gone now.
-        SetMDIChildSkinOverTree(*items_, nullptr);
+        // The child's buttons go with it; the bar's items drew its icon from its frame.
+        if (IsDestroying()) {
+            mdiChildSkin_ = nullptr;
+            SetMDIChildSkinOverTree(*items_, nullptr);
+        } else {
+            HideMDIButtons();
+        }
     }
 }
 

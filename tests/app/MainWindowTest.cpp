@@ -14,6 +14,7 @@
 #include "ledger/TF_Main.h"
 #include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_DafSaldo.h"
+#include "ledger/TFrm_Perkiraan.h"
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMessageBoxResponder.h"
@@ -355,4 +356,67 @@ TEST_F(MainWindow, AnOpenWindowChosenAgainComesForwardWholeAndAClosingOneUncover
     EXPECT_EQ(ChildNamed("Frm_Ajp"), nullptr);
     EXPECT_EQ(main().ActiveMDIChild(), cash);
     EXPECT_TRUE(Shown(*cash) == cashInFront) << "the closed window leaves nothing on the cash window";
+}
+
+// The report window opens maximized and the chart opened beside it too; when the report closes,
+// the chart is back where and as large as it shows alone, framed again, and the title names no
+// child; brought forward again it stays so.
+TEST_F(MainWindow, AChildBesideTheMaximizedReportComesBackAsItWasAloneWhenTheReportCloses)
+{
+    LogIn();
+    ChooseFromMenu(p.s, main(), *main().CustomItem5);
+    TCustomForm* chart = ChildNamed("Frm_Perkiraan");
+    ASSERT_NE(chart, nullptr);
+    const TRect alone = chart->BoundsRect();
+    const TRect client = chart->ClientRect();
+    p.s.ClickControl(*dynamic_cast<TFrm_Perkiraan&>(*chart).TeButton1);
+    ASSERT_EQ(ChildNamed("Frm_Perkiraan"), nullptr);
+
+    ChooseFromMenu(p.s, main(), *main().CustomItem20);
+    EXPECT_TRUE(main().Caption().ends_with(" - [Report]")) << main().Caption();
+    ChooseFromMenu(p.s, main(), *main().CustomItem5);
+    chart = ChildNamed("Frm_Perkiraan");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(main().Caption().ends_with(" - [Record List Of Kategori Perkiraan]")) << main().Caption();
+    ChooseFromMenu(p.s, main(), *main().CustomItem20);
+    p.s.ClickControl(*Frm_Report->TeButton2);
+    ASSERT_EQ(ChildNamed("Frm_Report"), nullptr);
+    EXPECT_EQ(main().Caption().find('['), std::string::npos) << main().Caption();
+    EXPECT_EQ(main().TeMenuBar2->MDIChildSkin(), nullptr);
+    EXPECT_EQ(chart->BoundsRect(), alone);
+    EXPECT_EQ(chart->ClientRect(), client);
+
+    ChooseFromMenu(p.s, main(), *main().CustomItem10);
+    ChooseFromMenu(p.s, main(), *main().CustomItem5);
+    EXPECT_EQ(main().ActiveMDIChild(), chart);
+    EXPECT_EQ(chart->BoundsRect(), alone);
+    EXPECT_EQ(main().Caption().find('['), std::string::npos) << main().Caption();
+}
+
+// The close button of a child's frame (of the bar, while the child is maximized) frees the child
+// as its own Close button does, whichever window it is.
+TEST_F(MainWindow, EveryChildClosedByItsFramesCloseButtonIsFreed)
+{
+    LogIn();
+    for (TTeItem* entry : {main().CustomItem5, main().CustomItem7, main().CustomItem6, main().CustomItem21,
+                           main().CustomItem9, main().CustomItem18, main().CustomItem22, main().CustomItem10,
+                           main().CustomItem11, main().CustomItem12, main().CustomItem19, main().CustomItem20}) {
+        SCOPED_TRACE(entry->Caption());
+        Click(entry);
+        auto* child = dynamic_cast<TLedgerForm*>(main().ActiveMDIChild());
+        ASSERT_NE(child, nullptr);
+        TPoint at;
+        if (child->TeForm1->WindowState() == kwsMaximized) {
+            TTeMenuBar& bar = *main().TeMenuBar2;
+            const TRect r = bar.View().GetItemRect(bar.MDIButton(1));
+            at = bar.ClientToScreen({r.Left + 3, r.Top + 3});
+        } else {
+            const TRect r = child->TeForm1->GetButtonRect(kbiClose);
+            at = {child->WindowRect().Left + r.Left + 3, child->WindowRect().Top + r.Top + 3};
+        }
+        p.s.Click(at.X, at.Y);
+        p.s.ProcessUntilIdle();
+        EXPECT_EQ(main().MDIChildCount(), 0);
+        EXPECT_EQ(main().Caption().find('['), std::string::npos) << main().Caption();
+    }
 }

@@ -17,18 +17,6 @@ protected:
     {
         return TDesktop::WaitUntil([&] { return desktop->Grab().Differences(image, r) <= CaretPixels; });
     }
-    // Waits until two grabs a moment apart agree inside the rectangle, and answers the last one.
-    TDesktopImage Settled(const TDesktopRect& r)
-    {
-        TDesktopImage last = desktop->Grab();
-        TDesktop::WaitUntil([&] {
-            TDesktopImage next = desktop->Grab();
-            const bool same = next.Differences(last, r) == 0;
-            last = std::move(next);
-            return same;
-        });
-        return last;
-    }
     static constexpr int CaretPixels = 30;
 };
 } // namespace

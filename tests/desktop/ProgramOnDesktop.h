@@ -121,6 +121,19 @@ protected:
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow(fileDialog, files); })) << Shot("files");
     }
 
+    // Waits until two grabs a moment apart agree inside the rectangle, and answers the last one.
+    TDesktopImage Settled(const TDesktopRect& r)
+    {
+        TDesktopImage last = desktop->Grab();
+        TDesktop::WaitUntil([&] {
+            TDesktopImage next = desktop->Grab();
+            const bool same = next.Differences(last, r) == 0;
+            last = std::move(next);
+            return same;
+        });
+        return last;
+    }
+
     // Waits for the main window's caption drawn active: its left end shows the active dark blue.
     bool CaptionDrawnActive()
     {

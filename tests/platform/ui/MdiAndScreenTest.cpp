@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/THeadlessSession.h"
@@ -159,6 +161,40 @@ TEST_F(MDI, OverlappingChildrenShowInTheirStackingOrderAndWhatOneUncoversRepaint
     s.ClickControl(*front.close);
     EXPECT_EQ(f.main->MDIChildCount(), 1);
     EXPECT_EQ(shown(), red) << "closed, it uncovers the one behind";
+}
+
+// Ctrl+F6 and Ctrl+Tab, whatever control holds the keyboard, bring the child behind the active one
+// forward and send the active one to the back; with Shift the backmost comes forward. The control
+// never sees the key; alone, a child has none to switch to and the key goes on to the control.
+TEST_F(MDI, ControlF6AndControlTabCycleThroughTheChildrenBeforeAnyControlSeesTheKey)
+{
+    TEventLog keys;
+    auto* a = CreateOwned<TChild>(*f.main);
+    Place<TTestEdit>(a, "Edit", 5, 5, &keys)->SetFocus();
+    s.PressKey(VK_TAB, kmCtrl);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "KeyDown 9"), 1);
+    auto* b = CreateOwned<TChild>(*f.main);
+    auto* c = CreateOwned<TChild>(*f.main);
+    auto order = [&] {
+        std::vector<TControl*> front;
+        for (int i = f.main->MDIClient()->ControlCount() - 1; i >= 0; --i)
+            front.push_back(f.main->MDIClient()->Controls(i));
+        return front;
+    };
+    const struct {
+        uint16_t key;
+        uint32_t modifiers;
+        std::vector<TControl*> order;
+    } steps[] = {{VK_F6, kmCtrl, {b, a, c}},           {VK_F6, kmCtrl, {a, c, b}},
+                 {VK_TAB, kmCtrl, {c, b, a}},          {VK_F6, kmCtrl | kmShift, {a, c, b}},
+                 {VK_TAB, kmCtrl | kmShift, {b, a, c}}};
+    for (const auto& step : steps) {
+        s.PressKey(step.key, step.modifiers);
+        EXPECT_EQ(order(), step.order);
+        EXPECT_EQ(f.main->ActiveMDIChild(), step.order.front());
+    }
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "KeyDown 9"), 1);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "KeyDown 117"), 0);
 }
 
 TEST_F(MDI, MaximizedChildFillsTheClientAreaAndScrollInformationCoversTheChildren)

@@ -79,6 +79,21 @@ TEST_F(Painting, EachControlPaintsAtItsPlaceAndChildrenAreClippedOutOfTheParent)
     EXPECT_NE(s.ScreenColor(p.X - 1, p.Y - 1), clRed);
 }
 
+// A child window reaching past its parent's client area shows only inside it: the frame it lies
+// over is painted, here the caption of a form drawn inactive.
+TEST_F(Painting, AChildReachingPastTheClientLeavesTheFrameToTheFrame)
+{
+    TForm* framed = ShowForm(s, 500, 100, 200, 150);
+    framed->SetCaption("");
+    Place<TTestPanel>(framed, "Panel", 20, -8)->SetColor(clYellow);
+    ShowForm(s, 500, 300, 200, 150);
+    const TPoint client = framed->ClientToScreen({0, 0});
+    const TColor caption = s.ScreenColor(client.X + 30, client.Y - 14);
+    EXPECT_NE(caption, clYellow);
+    EXPECT_EQ(s.ScreenColor(client.X + 30, client.Y - 4), caption);
+    EXPECT_EQ(s.ScreenColor(client.X + 30, client.Y + 4), clYellow);
+}
+
 TEST_F(Painting, InvalidationsAreCoalescedIntoOnePendingPaintOfJustTheirArea)
 {
     f.panel->Paints = 0;

@@ -11,6 +11,15 @@
 
 namespace {
 
+// A child that frees itself when it closes, as the program's windows do.
+class TFreedChild : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void DoClose(TCloseAction& action) override { action = TCloseAction::caFree; }
+};
+
 // A skinned MDI frame whose caption holds a "[", with three skinned children as the program
 // makes them: borderless, each with its own minimum size.
 class MDIFrameTest : public SkinnedFormTest {
@@ -244,4 +253,114 @@ TEST_F(MDIFrameTest, TheActiveChildDrawsItsCaptionActiveAndAFrameBehindPaintsUnd
     b->SetCaption("Chart of accounts");
     s.ProcessUntilIdle();
     EXPECT_EQ(s.ScreenColor(under.X, under.Y), ColorToRGB(clLime));
+}
+
+// The report window is stored maximized, so the platform maximizes it before its frame loads: the
+// frame maximizes it instead. A child opened beside it is maximized too; when the maximized one
+// goes, every other child comes back whole, framed, and stays restored when brought forward.
+TEST_F(MDIFrameTest, AChildStoredMaximizedIsMaximizedByItsFrameAndTheOthersComeBackWholeWhenItGoes)
+{
+    auto framed = [&](const std::string& caption, TRect bounds, bool maximized) {
+        TForm* kid = CreateOwned<TForm>(*frame);
+        kid->SetFormStyle(TFormStyle::fsMDIChild);
+        kid->SetCaption(caption);
+        kid->SetBoundsRect(bounds);
+        if (maximized)
+            kid->SetWindowState(TWindowState::wsMaximized);
+        auto* skin = CreateOwned<TTeForm>(*kid);
+        kid->BeginLoading();
+        kid->EndLoading();
+        kid->Show();
+        return skin;
+    };
+    TTeForm* reportSkin = framed("Report", Bounds(30, 30, 400, 300), true);
+    TForm* report = static_cast<TForm*>(reportSkin->Form());
+    s.ProcessUntilIdle();
+    EXPECT_EQ(reportSkin->WindowState(), kwsMaximized);
+    EXPECT_EQ(report->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(report->BoundsRect(), frame->MDIClient()->ClientRect());
+    EXPECT_EQ(frame->Caption(), "Kas [2026] - [Report]");
+
+    TTeForm* chartSkin = framed("Chart", Bounds(60, 40, 300, 200), false);
+    TForm* chart = static_cast<TForm*>(chartSkin->Form());
+    const TRect chartClient = chart->ClientRect();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(chartSkin->WindowState(), kwsMaximized);
+    EXPECT_EQ(frame->Caption(), "Kas [2026] - [Chart]");
+    frame->MDIClient()->ActivateChild(report);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(reportSkin->WindowState(), kwsMaximized);
+
+    TComponent::Free(report);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->Caption(), "Kas [2026]");
+    EXPECT_FALSE(IsSkinnedChildMaximized(frame));
+    EXPECT_EQ(chartSkin->WindowState(), kwsNormal);
+    EXPECT_EQ(chart->BoundsRect(), Bounds(60, 40, 300, 200));
+    EXPECT_EQ(chart->ClientRect(), chartClient);
+    ExpectEveryChildAsBefore();
+
+    frame->MDIClient()->ActivateChild(kids[0]);
+    s.ProcessUntilIdle();
+    frame->MDIClient()->ActivateChild(chart);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(chartSkin->WindowState(), kwsNormal);
+    EXPECT_EQ(chart->BoundsRect(), Bounds(60, 40, 300, 200));
+    ExpectEveryChildAsBefore();
+}
+
+// The frame's close button closes a child as the child's own closing says: one that frees itself
+// is gone (maximized, the others come back and the bar's buttons go with it); without a say the
+// child is minimized by its frame and stays on screen.
+TEST_F(MDIFrameTest, TheCloseButtonRunsTheChildsOwnClosing)
+{
+    auto* bar = CreateOwned<TTeMenuBar>(*frame);
+    bar->BeginLoading();
+    bar->SetParent(frame);
+    bar->SetAlign(TAlign::alTop);
+    bar->EndLoading();
+    frameSkin->SetMenuBar(bar);
+
+    auto* child = CreateOwned<TFreedChild>(*frame);
+    child->SetFormStyle(TFormStyle::fsMDIChild);
+    auto* freedSkin = CreateOwned<TTeForm>(*child);
+    child->BeginLoading();
+    child->EndLoading();
+    child->Show();
+    TWeakRef<TForm> freed(child);
+    freedSkin->Maximize();
+    s.ProcessUntilIdle();
+    ASSERT_EQ(bar->MDIChildSkin(), freedSkin);
+    freedSkin->Close();
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(freed);
+    EXPECT_EQ(bar->MDIChildSkin(), nullptr);
+    EXPECT_FALSE(bar->MDIButton(1)->Visible());
+    EXPECT_EQ(frame->Caption(), "Kas [2026]");
+    ExpectEveryChildAsBefore();
+
+    kidSkins[0]->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[0]->WindowState(), kwsMinimized);
+    EXPECT_TRUE(kids[0]->Visible());
+}
+// Minimized, a framed child is its caption at the bottom of the client area, drawn as before.
+TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
+{
+    TForm* kid = CreateOwned<TForm>(*frame);
+    kid->SetFormStyle(TFormStyle::fsMDIChild);
+    auto* skin = CreateOwned<TTeForm>(*kid);
+    kid->BeginLoading();
+    kid->SetBoundsRect(Bounds(60, 40, 300, 200));
+    kid->EndLoading();
+    kid->Show();
+    s.ProcessUntilIdle();
+    const TColor caption = s.ScreenColor(kid->WindowRect().Left + 5, kid->WindowRect().Top + 8);
+    skin->Minimize();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kid->BoundsRect().Bottom, frame->MDIClient()->ClientHeight());
+    // The caption's gradient is shorter now: its left end is as dark within a step or two.
+    const TColor shown = s.ScreenColor(kid->WindowRect().Left + 5, kid->WindowRect().Top + 8);
+    for (int shift : {0, 8, 16})
+        EXPECT_NEAR(static_cast<int>(shown >> shift & 0xFF), static_cast<int>(caption >> shift & 0xFF), 4);
 }
