@@ -357,7 +357,7 @@ bool TApplication::RunDueTimers(uint64_t horizon)
     return carets_->Blink(now);
 }
 
-bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
+bool TApplication::ProcessOne(TTurn& turn)
 {
     TQueuedMessage msg;
     if (queue_.Peek(msg, 0, 0, 0, true)) {
@@ -379,9 +379,10 @@ bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
         }
         return true;
     }
-    if (allowInput) {
+    if (turn.Input > 0) {
         TBackendEvent event;
         if (backend_.PollEvent(event)) {
+            --turn.Input;
             try {
                 input_->Route(event);
             } catch (const EHeadlessStall&) {
@@ -392,35 +393,41 @@ bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
             return true;
         }
     }
-    if (windows_.HasDirty()) {
+    if (turn.Paints > 0 && windows_.HasDirty()) {
+        --turn.Paints;
         DispatchPaints();
         return true;
     }
-    return RunDueTimers(horizon);
+    return RunDueTimers(turn.Horizon);
 }
 
 bool TApplication::ProcessMessage()
 {
-    return ProcessOne(true);
+    TTurn any;
+    return ProcessOne(any);
 }
 
 void TApplication::ProcessMessages()
 {
     // Timers count as due from when the call began, so one whose handler outlasts its interval
-    // cannot keep the call from returning.
-    const uint64_t start = backend_.NowMs();
-    while (ProcessOne(true, start)) {
+    // cannot keep the call from returning either.
+    TTurn turn{backend_.PendingEvents(), 1, backend_.NowMs()};
+    while (ProcessOne(turn)) {
     }
 }
 
 void TApplication::ProcessUntilIdle()
 {
-    ProcessMessages();
+    TTurn turn;
+    turn.Horizon = backend_.NowMs();
+    while (ProcessOne(turn)) {
+    }
 }
 
 void TApplication::HandleMessage()
 {
-    if (!ProcessOne(true))
+    TTurn any;
+    if (!ProcessOne(any))
         WaitMessage();
 }
 
@@ -572,18 +579,18 @@ TCustomForm* TApplication::ActiveTopForm() const
     return dynamic_cast<TCustomForm*>(activeForm_.Get());
 }
 
-void TApplication::ActivateForm(TCustomForm* form)
+void TApplication::ActivateForm(TCustomForm* form, bool raise)
 {
     if (!form || !form->Visible())
         return;
     if (TCustomForm* frame = form->MDIParent()) {
         frame->MDIClient()->ActivateChild(form);
         // Also when the frame is active already: a click on a child brings the keyboard back.
-        ActivateForm(frame);
+        ActivateForm(frame, raise);
         return;
     }
     TCustomForm* prev = ActiveTopForm();
-    if (form->native_)
+    if (form->native_ && raise)
         backend_.RaiseWindow(form->native_, true);
     if (prev == form)
         return;

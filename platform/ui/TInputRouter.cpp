@@ -477,8 +477,10 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
                 app_.SendMessage(form->Handle(), WM_NCACTIVATE, 1, 0);
                 form->NcActivateMDIChild(true);
             }
+            // Asking the system again for the window it has just activated would answer with one
+            // more activation, and stale ones of two windows would bounce between them for ever.
             else if (!(form->WindowParams().ExStyle & WS_EX_NOACTIVATE))
-                app_.ActivateForm(form);
+                app_.ActivateForm(form, form != top);
         }
         break;
     case TBackendEventKind::Deactivated:

@@ -429,6 +429,13 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
     return false;
 }
 
+size_t TSdlBackend::PendingEvents()
+{
+    SDL_PumpEvents();
+    const int count = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    return count > 0 ? static_cast<size_t>(count) : 0;
+}
+
 bool TSdlBackend::WaitEvent(uint32_t timeoutMs)
 {
     return SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)) == 1;

@@ -4,6 +4,7 @@
 #include "ledger/Posting.h"
 #include "ledger/TF_Tunggu.h"
 #include "platform/controls/TButton.h"
+#include "platform/controls/TCustomLabel.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeProgressBar.h"
 #include "tests/ledger/PostingBook.h"
@@ -49,6 +50,41 @@ TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithO
     EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(w.s.Errors().size(), 1u);
     EXPECT_NE(w.s.Errors().empty() ? std::string::npos : w.s.Errors()[0].find("injected failure"), std::string::npos);
+    TComponent::Free(wait);
+    TComponent::Free(main);
+}
+
+// The wait window only shows progress: on top, centred on the main window, while the main window
+// stays active and keeps its focused control, so the window system never hands the activation
+// back and forth between the two during a job.
+TEST(WaitWindow, ShowsOnTopCentredOnTheMainWindowWithoutTakingTheActivation)
+{
+    WindowSession w;
+    TForm* main = w.s.CreateForm<TForm>();
+    TButton* button = CreateOwned<TButton>(*main);
+    TF_Tunggu* wait = w.s.CreateForm<TF_Tunggu>();
+    main->SetBounds(100, 100, 600, 400);
+    w.s.App().SetMainForm(main);
+    button->SetParent(main);
+    button->SetBounds(10, 10, 100, 25);
+    main->Show();
+    w.s.ProcessUntilIdle();
+    ASSERT_TRUE(button->Focused());
+
+    wait->Progress().Show();
+    w.s.ProcessUntilIdle();
+    EXPECT_EQ(wait->BoundsRect(), Rect(250, 258, 550, 342));
+    EXPECT_TRUE(w.s.Screen().IsWindowTopMost(wait->NativeWindow()));
+    EXPECT_EQ(w.s.Screen().ZOrder().back(), wait->NativeWindow());
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+    EXPECT_EQ(w.s.Screen().ActiveWindow(), main->NativeWindow());
+    EXPECT_TRUE(button->Focused());
+    w.s.ClickControl(*wait->Label1);
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+
+    wait->Progress().Close();
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+    EXPECT_TRUE(button->Focused());
     TComponent::Free(wait);
     TComponent::Free(main);
 }
