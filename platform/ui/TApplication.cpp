@@ -379,19 +379,9 @@ bool TApplication::ProcessOne(TTurn& turn)
         }
         return true;
     }
-    if (turn.Input > 0) {
-        TBackendEvent event;
-        if (backend_.PollEvent(event)) {
-            --turn.Input;
-            try {
-                input_->Route(event);
-            } catch (const EHeadlessStall&) {
-                throw;
-            } catch (...) {
-                HandleCurrentException(nullptr);
-            }
-            return true;
-        }
+    if (turn.Input > 0 && RouteNextEvent()) {
+        --turn.Input;
+        return true;
     }
     if (turn.Paints > 0 && windows_.HasDirty()) {
         --turn.Paints;
@@ -399,6 +389,21 @@ bool TApplication::ProcessOne(TTurn& turn)
         return true;
     }
     return RunDueTimers(turn.Horizon);
+}
+
+bool TApplication::RouteNextEvent()
+{
+    TBackendEvent event;
+    if (!backend_.PollEvent(event))
+        return false;
+    try {
+        input_->Route(event);
+    } catch (const EHeadlessStall&) {
+        throw;
+    } catch (...) {
+        HandleCurrentException(nullptr);
+    }
+    return true;
 }
 
 bool TApplication::ProcessMessage()
@@ -675,6 +680,13 @@ void TApplication::SetFocusedWindow(TWinControl* control)
 
 void TApplication::SetInputGate(TWinControl* window)
 {
+    // What was clicked or typed while the gate held and is still waiting meets the gate too, so
+    // none of it acts once the job is over.
+    if (TWinControl* gate = InputGate(); gate && gate != window && gate->Visible()) {
+        for (size_t arrived = backend_.PendingEvents(); arrived > 0; --arrived)
+            if (!RouteNextEvent())
+                break;
+    }
     gate_ = window;
     gateModalLevel_ = ModalLevel();
 }

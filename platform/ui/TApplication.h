@@ -159,7 +159,8 @@ public:
     void SetFocusedWindow(TWinControl* control);
 
     // While set and its window is shown, input to every other top-level window is discarded,
-    // except to modal forms opened meanwhile; painting goes on.
+    // except to modal forms opened meanwhile; painting goes on. Input still waiting when the gate
+    // is lifted is discarded with it.
     void SetInputGate(TWinControl* window);
     TWinControl* InputGate() const;
     bool AcceptsInput(TWinControl* topLevel) const;
@@ -203,6 +204,8 @@ private:
         uint64_t Horizon = UINT64_MAX;
     };
     bool ProcessOne(TTurn& turn);
+    // Routes one event from the back end; false when none waits.
+    bool RouteNextEvent();
     bool IsKeyMsg(const TQueuedMessage& message);
     bool RunDueTimers(uint64_t horizon);
     void PostTranslated(const TQueuedMessage& ch);
