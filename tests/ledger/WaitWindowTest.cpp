@@ -1,4 +1,5 @@
-// The wait window: modal while a long job runs, closed with the cursor restored when it fails.
+// The wait window: it holds the input while a long job runs without taking the activation, and
+// closes with the cursor restored when the job fails.
 #include <gtest/gtest.h>
 
 #include "ledger/Posting.h"
@@ -10,19 +11,34 @@
 #include "tests/ledger/PostingBook.h"
 #include "tests/ledger/WindowSession.h"
 
-TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithOneErrorBox)
-{
+namespace {
+// The main window with a button, shown and active, and the wait window.
+class WaitWindow : public ::testing::Test {
+protected:
+    WaitWindow()
+    {
+        main->SetBounds(100, 100, 600, 400);
+        w.s.App().SetMainForm(main);
+        button->SetParent(main);
+        button->SetBounds(10, 10, 100, 25);
+        main->Show();
+        w.s.ProcessUntilIdle();
+    }
+    ~WaitWindow() override
+    {
+        TComponent::Free(wait);
+        TComponent::Free(main);
+    }
+
     WindowSession w;
     TForm* main = w.s.CreateForm<TForm>();
     TButton* button = CreateOwned<TButton>(*main);
     TF_Tunggu* wait = w.s.CreateForm<TF_Tunggu>();
-    main->SetBounds(100, 100, 600, 400);
-    w.s.App().SetMainForm(main);
-    button->SetParent(main);
-    button->SetBounds(10, 10, 100, 25);
-    main->Show();
-    w.s.ProcessUntilIdle();
+};
+} // namespace
 
+TEST_F(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithOneErrorBox)
+{
     int clicks = 0;
     button->OnClick = [&](TComponent*) { ++clicks; };
     wait->TeProgressBar1->SetPosition(40);
@@ -50,25 +66,13 @@ TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithO
     EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(w.s.Errors().size(), 1u);
     EXPECT_NE(w.s.Errors().empty() ? std::string::npos : w.s.Errors()[0].find("injected failure"), std::string::npos);
-    TComponent::Free(wait);
-    TComponent::Free(main);
 }
 
 // The wait window only shows progress: on top, centred on the main window, while the main window
 // stays active and keeps its focused control, so the window system never hands the activation
 // back and forth between the two during a job.
-TEST(WaitWindow, ShowsOnTopCentredOnTheMainWindowWithoutTakingTheActivation)
+TEST_F(WaitWindow, ShowsOnTopCentredOnTheMainWindowWithoutTakingTheActivation)
 {
-    WindowSession w;
-    TForm* main = w.s.CreateForm<TForm>();
-    TButton* button = CreateOwned<TButton>(*main);
-    TF_Tunggu* wait = w.s.CreateForm<TF_Tunggu>();
-    main->SetBounds(100, 100, 600, 400);
-    w.s.App().SetMainForm(main);
-    button->SetParent(main);
-    button->SetBounds(10, 10, 100, 25);
-    main->Show();
-    w.s.ProcessUntilIdle();
     ASSERT_TRUE(button->Focused());
 
     wait->Progress().Show();
@@ -85,6 +89,4 @@ TEST(WaitWindow, ShowsOnTopCentredOnTheMainWindowWithoutTakingTheActivation)
     wait->Progress().Close();
     EXPECT_EQ(w.s.App().ActiveTopForm(), main);
     EXPECT_TRUE(button->Focused());
-    TComponent::Free(wait);
-    TComponent::Free(main);
 }
