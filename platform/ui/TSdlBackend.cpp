@@ -389,6 +389,7 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
             event.Files.emplace_back(e.drop.file);
         return true;
     case SDL_QUIT:
+        // Also SIGTERM and SIGINT, which SDL's own handlers turn into this event.
         event.Kind = TBackendEventKind::Quit;
         return true;
     case SDL_DISPLAYEVENT:
