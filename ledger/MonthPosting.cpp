@@ -11,9 +11,12 @@ const char* const PostingQuestion =
 void PostMonthForAllUnits(TDtModule& Dm, int Month, const std::string& Year, IJobProgress* Progress)
 {
     TLongJob job(Progress);
-    // Each unit in its own transaction, as a posting run of one unit is.
-    for (const char* unit : {"10", "11", "12"})
+    // Each unit in its own transaction, as a posting run of one unit is, its accounts walked on
+    // the bar from its start: past its end the bar would stand still and nothing would repaint.
+    for (const char* unit : {"10", "11", "12"}) {
+        job.SetPosition(0);
         BuildTrialBalance(Dm, Year, {unit}, {Month}, job);
+    }
 }
 
 bool AskAndPostMonth(TDtModule& Dm, int Month, const std::string& Year, IJobProgress* Progress)

@@ -53,6 +53,13 @@ TF_Tunggu::~TF_Tunggu()
     }
 }
 
+void TF_Tunggu::CreateParams(TCreateParams& params)
+{
+    TForm::CreateParams(params);
+    // Only shows progress: the window manager never focuses it, and the active window stays active.
+    params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+}
+
 void TF_Tunggu::DoShow()
 {
     SetWindowOpacity(230);

@@ -1,7 +1,8 @@
 #pragma once
 // The wait window of long jobs: a borderless, always-on-top sky-blue window with a picture, a
-// line of text and a progress bar. While it shows, input to every other window is discarded and
-// the cursor is the hourglass; hiding it, by any path, gives both back.
+// line of text and a progress bar, shown without taking the activation or the keyboard. While it
+// shows, input to every other window is discarded and the cursor is the hourglass; hiding it, by
+// any path, gives both back.
 #include <memory>
 
 #include "ledger/LongJob.h"
@@ -24,6 +25,7 @@ public:
     IJobProgress& Progress() { return *progress_; }
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     void DoShow() override;
     void DoHide() override;
 

@@ -1,5 +1,6 @@
 #pragma once
 // The one interface through which the windowing layer reaches a real or a virtual screen.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -105,6 +106,8 @@ public:
                          int stride) = 0;
 
     virtual bool PollEvent(TBackendEvent& event) = 0;
+    // How many events wait now; PollEvent returns them first, in order.
+    virtual size_t PendingEvents() = 0;
     // Blocks until an event arrives or the timeout passes; false when nothing can ever arrive.
     virtual bool WaitEvent(uint32_t timeoutMs) = 0;
     virtual uint64_t NowMs() const = 0;

@@ -372,7 +372,7 @@ bool TApplication::RunDueTimers(uint64_t horizon)
     return carets_->Blink(now);
 }
 
-bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
+bool TApplication::ProcessOne(TTurn& turn)
 {
     TQueuedMessage msg;
     if (queue_.Peek(msg, 0, 0, 0, true)) {
@@ -394,48 +394,60 @@ bool TApplication::ProcessOne(bool allowInput, uint64_t horizon)
         }
         return true;
     }
-    if (allowInput) {
-        TBackendEvent event;
-        if (backend_.PollEvent(event)) {
-            try {
-                input_->Route(event);
-            } catch (const EHeadlessStall&) {
-                throw;
-            } catch (...) {
-                HandleCurrentException(nullptr);
-            }
-            return true;
-        }
+    if (turn.Input > 0 && RouteNextEvent()) {
+        --turn.Input;
+        return true;
     }
-    if (windows_.HasDirty()) {
+    if (turn.Paints > 0 && windows_.HasDirty()) {
+        --turn.Paints;
         DispatchPaints();
         return true;
     }
-    return RunDueTimers(horizon);
+    return RunDueTimers(turn.Horizon);
+}
+
+bool TApplication::RouteNextEvent()
+{
+    TBackendEvent event;
+    if (!backend_.PollEvent(event))
+        return false;
+    try {
+        input_->Route(event);
+    } catch (const EHeadlessStall&) {
+        throw;
+    } catch (...) {
+        HandleCurrentException(nullptr);
+    }
+    return true;
 }
 
 bool TApplication::ProcessMessage()
 {
-    return ProcessOne(true);
+    TTurn any;
+    return ProcessOne(any);
 }
 
 void TApplication::ProcessMessages()
 {
     // Timers count as due from when the call began, so one whose handler outlasts its interval
-    // cannot keep the call from returning.
-    const uint64_t start = backend_.NowMs();
-    while (ProcessOne(true, start)) {
+    // cannot keep the call from returning either.
+    TTurn turn{backend_.PendingEvents(), 1, backend_.NowMs()};
+    while (ProcessOne(turn)) {
     }
 }
 
 void TApplication::ProcessUntilIdle()
 {
-    ProcessMessages();
+    TTurn turn;
+    turn.Horizon = backend_.NowMs();
+    while (ProcessOne(turn)) {
+    }
 }
 
 void TApplication::HandleMessage()
 {
-    if (!ProcessOne(true))
+    TTurn any;
+    if (!ProcessOne(any))
         WaitMessage();
 }
 
@@ -587,18 +599,18 @@ TCustomForm* TApplication::ActiveTopForm() const
     return dynamic_cast<TCustomForm*>(activeForm_.Get());
 }
 
-void TApplication::ActivateForm(TCustomForm* form)
+void TApplication::ActivateForm(TCustomForm* form, bool raise)
 {
     if (!form || !form->Visible())
         return;
     if (TCustomForm* frame = form->MDIParent()) {
         frame->MDIClient()->ActivateChild(form);
         // Also when the frame is active already: a click on a child brings the keyboard back.
-        ActivateForm(frame);
+        ActivateForm(frame, raise);
         return;
     }
     TCustomForm* prev = ActiveTopForm();
-    if (form->native_)
+    if (form->native_ && raise)
         backend_.RaiseWindow(form->native_, true);
     if (prev == form)
         return;
@@ -683,6 +695,13 @@ void TApplication::SetFocusedWindow(TWinControl* control)
 
 void TApplication::SetInputGate(TWinControl* window)
 {
+    // What was clicked or typed while the gate held and is still waiting meets the gate too, so
+    // none of it acts once the job is over.
+    if (TWinControl* gate = InputGate(); gate && gate != window && gate->Visible()) {
+        for (size_t arrived = backend_.PendingEvents(); arrived > 0; --arrived)
+            if (!RouteNextEvent())
+                break;
+    }
     gate_ = window;
     gateModalLevel_ = ModalLevel();
 }

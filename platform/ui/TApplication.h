@@ -2,6 +2,8 @@
 // The application object: the message loop and its nested forms, exception handling with the
 // standard error box, deferred frees, the main form, activation and the services of the window
 // system (queue, window table, input, timers, carets, clipboard).
+#include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <map>
@@ -92,7 +94,10 @@ public:
     bool InHandler(const TComponent* component) const;
 
     void Run();
-    // Runs everything queued, input, timers and paints, then returns; callable from any handler.
+    // Runs what waits when it is called, then returns; callable from any handler. Posted work and
+    // what it posts run, but only the input that had arrived, the timers that were due and one
+    // round of paints: events the window system keeps sending wait for the next call, so a long
+    // job that calls it at every step always goes on.
     void ProcessMessages();
     // One message, or waits for one when there is none.
     void HandleMessage();
@@ -141,9 +146,10 @@ public:
     int AddOnRestore(TNotifyEvent handler);
     void RemoveHandler(int id);
 
-    // Activation of top-level forms.
+    // Activation of top-level forms. 'raise' asks the window system to raise the window and give
+    // it the keyboard; the system's own activation of a window does not ask it again.
     TCustomForm* ActiveTopForm() const;
-    void ActivateForm(TCustomForm* form);
+    void ActivateForm(TCustomForm* form, bool raise = true);
     void DeactivateForm(TCustomForm* form);
     // "The application has an active window".
     bool Active() const { return ActiveTopForm() != nullptr; }
@@ -153,7 +159,8 @@ public:
     void SetFocusedWindow(TWinControl* control);
 
     // While set and its window is shown, input to every other top-level window is discarded,
-    // except to modal forms opened meanwhile; painting goes on.
+    // except to modal forms opened meanwhile; painting goes on. Input still waiting when the gate
+    // is lifted is discarded with it.
     void SetInputGate(TWinControl* window);
     TWinControl* InputGate() const;
     bool AcceptsInput(TWinControl* topLevel) const;
@@ -189,8 +196,16 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // Timers and carets count as due only up to 'horizon'.
-    bool ProcessOne(bool allowInput, uint64_t horizon = UINT64_MAX);
+    // What one pass of the loop may still take: backend events, paint rounds, and timers and
+    // carets due up to the horizon.
+    struct TTurn {
+        size_t Input = SIZE_MAX;
+        size_t Paints = SIZE_MAX;
+        uint64_t Horizon = UINT64_MAX;
+    };
+    bool ProcessOne(TTurn& turn);
+    // Routes one event from the back end; false when none waits.
+    bool RouteNextEvent();
     bool IsKeyMsg(const TQueuedMessage& message);
     // Ctrl+F6 and Ctrl+Tab (with Shift backwards) switch the MDI children, before any control sees them.
     bool IsMDIMsg(const TQueuedMessage& message);

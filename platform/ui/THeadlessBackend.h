@@ -31,6 +31,7 @@ public:
                  int stride) override;
 
     bool PollEvent(TBackendEvent& event) override;
+    size_t PendingEvents() override { return events_.size(); }
     // Nothing arrives by itself: a loop that would wait asks the script, which may queue input.
     bool WaitEvent(uint32_t) override;
     uint64_t NowMs() const override { return clock_.TickCount(); }

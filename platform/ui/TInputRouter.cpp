@@ -491,9 +491,11 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
             if (form == app_.ActiveTopForm()) {
                 app_.SendMessage(form->Handle(), WM_NCACTIVATE, 1, 0);
                 form->NcActivateMDIChild(true);
+            } else if (!(form->WindowParams().ExStyle & WS_EX_NOACTIVATE)) {
+                // Asked again for the window it has just activated, the system would answer with
+                // one more activation, and late ones of two windows would bounce between them.
+                app_.ActivateForm(form, form != top);
             }
-            else if (!(form->WindowParams().ExStyle & WS_EX_NOACTIVATE))
-                app_.ActivateForm(form);
         }
         break;
     case TBackendEventKind::Deactivated:
@@ -539,6 +541,7 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         app_.BroadcastSystemMessage(WM_DISPLAYCHANGE);
         break;
     case TBackendEventKind::Quit:
+        // The program ends as when its main window is closed; a job running meanwhile ends first.
         if (TCustomForm* main = app_.MainForm())
             app_.PostMessage(main->Handle(), WM_CLOSE);
         else

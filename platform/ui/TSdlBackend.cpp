@@ -605,6 +605,7 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
             event.Files.emplace_back(e.drop.file);
         return true;
     case SDL_QUIT:
+        // Also SIGTERM and SIGINT, which SDL's own handlers turn into this event.
         event.Kind = TBackendEventKind::Quit;
         return true;
     case SDL_DISPLAYEVENT:
@@ -654,6 +655,13 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
         if (known)
             return true;
     }
+}
+
+size_t TSdlBackend::PendingEvents()
+{
+    SDL_PumpEvents();
+    const int count = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    return count > 0 ? static_cast<size_t>(count) : 0;
 }
 
 bool TSdlBackend::WaitEvent(uint32_t timeoutMs)

@@ -37,6 +37,7 @@ public:
     void Present(TNativeWindow window, const uint32_t* pixels, int width, int height, int stride) override;
 
     bool PollEvent(TBackendEvent& event) override;
+    size_t PendingEvents() override;
     bool WaitEvent(uint32_t timeoutMs) override;
     uint64_t NowMs() const override;
 

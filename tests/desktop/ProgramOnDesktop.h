@@ -27,6 +27,12 @@ protected:
         name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
         program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
         PrepareBooks();
+        StartProgram();
+    }
+
+    // Starts the program and waits for its main window drawn active.
+    void StartProgram()
+    {
         ASSERT_TRUE(program->Start(desktop->Display(), Environment()));
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(MainTitle, main); },
                                         std::chrono::seconds(30)))

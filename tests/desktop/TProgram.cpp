@@ -95,6 +95,22 @@ void TProgram::Stop()
     pid_ = 0;
 }
 
+bool TProgram::Terminate(std::chrono::milliseconds timeout)
+{
+    if (pid_ <= 0 || kill(pid_, SIGTERM) != 0)
+        return false;
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    pid_t ended = 0;
+    while ((ended = waitpid(pid_, &status, WNOHANG)) == 0) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    pid_ = 0;
+    return ended > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 bool TProgram::Execute(const std::string& sql) const
 {
     sqlite3* db = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // The built program as a child process on a desktop: a fresh database and config folder of its
 // own, its output kept for sanitizer reports, the database read back with sqlite.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,11 @@ public:
 
     // 'environment' adds or replaces variables ("NAME=value") for this run.
     bool Start(const std::string& display, const std::vector<std::string>& environment = {});
+    // Ends the program at once (SIGKILL), whatever it is doing.
     void Stop();
+    // Asks the program to end (SIGTERM) and waits for it; true when it ended by itself with
+    // exit status 0 within the time. Otherwise it is still running.
+    bool Terminate(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     bool Running();
 
     const std::string& Folder() const { return folder_; }

@@ -92,6 +92,9 @@ TEST_F(BalanceList, RepostingPostsTheChosenMonthOfEveryUnitOnlyAfterYes)
     r.boxes.Answer(mrYes);
     r.s.ClickControl(*list.TeButton3);
     EXPECT_EQ(r.wait.closed, 1);
+    // Each unit's accounts move the bar from its start.
+    EXPECT_EQ(r.wait.maxes, (std::vector<int>{3, 1, 0}));
+    EXPECT_EQ(r.wait.pastMax, 0);
     EXPECT_EQ(book.Rows("select b3_mutasi_d, b3_mutasi_k from trial_balance where account_id in (2, 4) "
                         "order by account_id"),
               (std::vector<std::string>{"80|0", "0|250"}));

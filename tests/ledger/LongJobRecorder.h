@@ -9,7 +9,13 @@ class TLongJobRecorder : public IJobProgress {
 public:
     void Show() override { ++shown; visible = true; }
     void SetMax(int Max) override { max = Max; maxes.push_back(Max); }
-    void SetPosition(int Position) override { position = Position; ++positionCalls; }
+    void SetPosition(int Position) override
+    {
+        position = Position;
+        ++positionCalls;
+        if (Position > max)
+            ++pastMax;
+    }
     int Position() const override { return position; }
     void Close() override { ++closed; visible = false; }
 
@@ -20,4 +26,5 @@ public:
     std::vector<int> maxes;
     int position = 0;
     int positionCalls = 0;
+    int pastMax = 0; // positions set beyond the maximum: the bar stood still
 };

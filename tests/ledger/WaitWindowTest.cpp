@@ -1,27 +1,44 @@
-// The wait window: modal while a long job runs, closed with the cursor restored when it fails.
+// The wait window: it holds the input while a long job runs without taking the activation, and
+// closes with the cursor restored when the job fails.
 #include <gtest/gtest.h>
 
 #include "ledger/Posting.h"
 #include "ledger/TF_Tunggu.h"
 #include "platform/controls/TButton.h"
+#include "platform/controls/TCustomLabel.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeProgressBar.h"
 #include "tests/ledger/PostingBook.h"
 #include "tests/ledger/WindowSession.h"
 
-TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithOneErrorBox)
-{
+namespace {
+// The main window with a button, shown and active, and the wait window.
+class WaitWindow : public ::testing::Test {
+protected:
+    WaitWindow()
+    {
+        main->SetBounds(100, 100, 600, 400);
+        w.s.App().SetMainForm(main);
+        button->SetParent(main);
+        button->SetBounds(10, 10, 100, 25);
+        main->Show();
+        w.s.ProcessUntilIdle();
+    }
+    ~WaitWindow() override
+    {
+        TComponent::Free(wait);
+        TComponent::Free(main);
+    }
+
     WindowSession w;
     TForm* main = w.s.CreateForm<TForm>();
     TButton* button = CreateOwned<TButton>(*main);
     TF_Tunggu* wait = w.s.CreateForm<TF_Tunggu>();
-    main->SetBounds(100, 100, 600, 400);
-    w.s.App().SetMainForm(main);
-    button->SetParent(main);
-    button->SetBounds(10, 10, 100, 25);
-    main->Show();
-    w.s.ProcessUntilIdle();
+};
+} // namespace
 
+TEST_F(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithOneErrorBox)
+{
     int clicks = 0;
     button->OnClick = [&](TComponent*) { ++clicks; };
     wait->TeProgressBar1->SetPosition(40);
@@ -49,6 +66,27 @@ TEST(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWithO
     EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(w.s.Errors().size(), 1u);
     EXPECT_NE(w.s.Errors().empty() ? std::string::npos : w.s.Errors()[0].find("injected failure"), std::string::npos);
-    TComponent::Free(wait);
-    TComponent::Free(main);
+}
+
+// The wait window only shows progress: on top, centred on the main window, while the main window
+// stays active and keeps its focused control, so the window system never hands the activation
+// back and forth between the two during a job.
+TEST_F(WaitWindow, ShowsOnTopCentredOnTheMainWindowWithoutTakingTheActivation)
+{
+    ASSERT_TRUE(button->Focused());
+
+    wait->Progress().Show();
+    w.s.ProcessUntilIdle();
+    EXPECT_EQ(wait->BoundsRect(), Rect(250, 258, 550, 342));
+    EXPECT_TRUE(w.s.Screen().IsWindowTopMost(wait->NativeWindow()));
+    EXPECT_EQ(w.s.Screen().ZOrder().back(), wait->NativeWindow());
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+    EXPECT_EQ(w.s.Screen().ActiveWindow(), main->NativeWindow());
+    EXPECT_TRUE(button->Focused());
+    w.s.ClickControl(*wait->Label1);
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+
+    wait->Progress().Close();
+    EXPECT_EQ(w.s.App().ActiveTopForm(), main);
+    EXPECT_TRUE(button->Focused());
 }

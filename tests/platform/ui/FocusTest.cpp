@@ -188,3 +188,32 @@ TEST_F(Focus, AnotherProgramTakingTheFocusOnlyDimsTheActiveFormsFrame)
     EXPECT_TRUE(f.inner1->Focused());
     EXPECT_EQ(activations, 0);
 }
+
+// The window system reports activations late. Followed without being asked for again, the late
+// reports of two windows activated one after the other settle on the last one; asked for again,
+// each report would make the system report the other window once more, for ever.
+TEST_F(Focus, LateActivationsFromTheSystemAreFollowedWithoutBeingAskedForAgain)
+{
+    TForm* other = ShowForm(s, 500, 300, 200, 80);
+    ASSERT_EQ(s.Screen().ActiveWindow(), other->NativeWindow());
+    TBackendEvent report;
+    report.Kind = TBackendEventKind::Activated;
+    for (TForm* form : {f.form, other}) {
+        report.Window = form->NativeWindow();
+        s.Screen().Push(report);
+    }
+    // The system reports each window it is asked to activate.
+    TNativeWindow asked = other->NativeWindow();
+    int reportsAnswered = 0;
+    for (int step = 0; step < 50 && s.App().ProcessMessage(); ++step) {
+        if (s.Screen().ActiveWindow() == asked)
+            continue;
+        asked = s.Screen().ActiveWindow();
+        report.Window = asked;
+        s.Screen().Push(report);
+        ++reportsAnswered;
+    }
+    EXPECT_EQ(reportsAnswered, 0);
+    EXPECT_EQ(s.App().ActiveTopForm(), other);
+    EXPECT_EQ(s.Screen().ActiveWindow(), other->NativeWindow());
+}

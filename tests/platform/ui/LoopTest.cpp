@@ -6,6 +6,20 @@
 
 namespace {
 using Loop = TSessionTest;
+
+// Asks to be painted again whenever it paints.
+class TRestlessLabel : public TTestLabel {
+public:
+    using TTestLabel::TTestLabel;
+
+protected:
+    void Paint() override
+    {
+        TTestLabel::Paint();
+        if (Paints < 1000)
+            Invalidate();
+    }
+};
 } // namespace
 
 TEST_F(Loop, RunEndsWhenTheMainFormClosesAndGetMessageReportsQuit)
@@ -60,4 +74,28 @@ TEST_F(Loop, WindowOpacityIsKeptUntilTheWindowExists)
     wait->SetWindowOpacity(230);
     wait->Show();
     EXPECT_EQ(s.Screen().WindowOpacity(wait->NativeWindow()), 230);
+}
+
+// A long job calls ProcessMessages at every step: input the window system keeps sending, and a
+// window that asks to be painted again while it paints, wait for the next call instead of keeping
+// this one from returning.
+TEST_F(Loop, ProcessMessagesReturnsWhileEventsAndPaintsKeepComing)
+{
+    TForm* form = ShowForm(s, 0, 0, 300, 200);
+    int moves = 0;
+    form->OnMouseMove = [&](TComponent*, TShiftState, int, int) {
+        if (++moves < 1000)
+            s.Screen().MouseMove(100 + moves % 2, 100);
+    };
+    s.Screen().MouseMove(100, 100);
+    s.App().ProcessMessages();
+    EXPECT_EQ(moves, 1);
+    s.App().ProcessMessages();
+    EXPECT_EQ(moves, 2);
+
+    auto* restless = Place<TRestlessLabel>(form, "Restless", 10, 40);
+    s.App().ProcessMessages();
+    EXPECT_EQ(restless->Paints, 1);
+    s.App().ProcessMessages();
+    EXPECT_EQ(restless->Paints, 2);
 }

@@ -200,7 +200,12 @@ TEST_F(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionB
     s.WhenModal([&](TCustomForm&) { s.ClickControl(*yes); });
     EXPECT_EQ(question->ShowModal(), mrYes);
 
+    // A click made during the job but still waiting when the gate is lifted goes with it.
+    QueueClick(s, s.ScreenPointOf(*button));
+    s.App().SetInputGate(nullptr);
     wait->Hide();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(button->Clicks, 0);
     s.AdvanceClock(1000);
     s.ClickControl(*button);
     EXPECT_EQ(button->Clicks, 1);
