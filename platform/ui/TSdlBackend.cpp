@@ -652,8 +652,26 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
         const bool known = Translate(e, event);
         if (e.type == SDL_DROPFILE && e.drop.file)
             SDL_free(e.drop.file);
-        if (known)
-            return true;
+        if (!known)
+            continue;
+        if (event.Kind == TBackendEventKind::KeyUp && event.Key == VK_MENU)
+            FollowRealBounds();
+        // A place found meanwhile is older news than the event that made us look.
+        if (!pending_.empty()) {
+            pending_.push_back(event);
+            event = pending_.front();
+            pending_.pop_front();
+        }
+        return true;
+    }
+}
+
+void TSdlBackend::FollowRealBounds()
+{
+    for (auto& [id, w] : windows_) {
+        TScreenRect real;
+        if (!w.Popup && (SDL_GetWindowFlags(w.Handle) & SDL_WINDOW_SHOWN) && RealBounds(w, real))
+            Placed(id, w, real);
     }
 }
 

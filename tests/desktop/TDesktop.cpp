@@ -333,12 +333,13 @@ void TDesktop::Drag(int fromX, int fromY, int toX, int toY, const std::string& h
         MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     XTestFakeButtonEvent(impl_->Connection, 1, False, CurrentTime);
     XSync(impl_->Connection, False);
-    Pause(15);
+    // A held key goes up at once, as a quick hand lets go of both: before the manager has
+    // told where the window went.
     if (held) {
         XTestFakeKeyEvent(impl_->Connection, held, False, CurrentTime);
         XSync(impl_->Connection, False);
-        Pause(15);
     }
+    Pause(15);
 }
 
 std::vector<TDesktopRect> TDesktop::Windows(const std::string& title) const
