@@ -52,6 +52,9 @@ enum class TBackendEventKind {
     // The window manager maximized the window, or took its maximize back.
     Maximized,
     Unmaximized,
+    // Another program (a window manager's key binding or its menu) took the keyboard for a while:
+    // the keys held then were meant for it.
+    KeyboardTaken,
     DropFiles,
     DisplayChanged,
     Quit,

@@ -516,6 +516,10 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         if (top)
             app_.PresentWindow(top);
         break;
+    case TBackendEventKind::KeyboardTaken:
+        // Alt+Space of the window manager: Alt's release opens no menu.
+        altAlone_ = false;
+        break;
     case TBackendEventKind::BoundsChanged:
         // An Alt+drag of the window manager: Alt's release opens no menu.
         altAlone_ = false;

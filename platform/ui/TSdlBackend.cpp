@@ -368,6 +368,11 @@ TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
 
 void TSdlBackend::FollowX11(const XEvent& x)
 {
+    if (x.type == FocusOut && x.xfocus.mode == NotifyGrab) {
+        if (const TNativeWindow id = FromX11(x.xfocus.window))
+            pending_.push_back(WindowEvent(TBackendEventKind::KeyboardTaken, id));
+        return;
+    }
     const bool configure = x.type == ConfigureNotify;
     if (!configure && !(x.type == PropertyNotify &&
                         x.xproperty.atom == XInternAtom(x.xany.display, "_NET_WM_STATE", False)))
@@ -652,26 +657,8 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
         const bool known = Translate(e, event);
         if (e.type == SDL_DROPFILE && e.drop.file)
             SDL_free(e.drop.file);
-        if (!known)
-            continue;
-        if (event.Kind == TBackendEventKind::KeyUp && event.Key == VK_MENU)
-            FollowRealBounds();
-        // A place found meanwhile is older news than the event that made us look.
-        if (!pending_.empty()) {
-            pending_.push_back(event);
-            event = pending_.front();
-            pending_.pop_front();
-        }
-        return true;
-    }
-}
-
-void TSdlBackend::FollowRealBounds()
-{
-    for (auto& [id, w] : windows_) {
-        TScreenRect real;
-        if (!w.Popup && (SDL_GetWindowFlags(w.Handle) & SDL_WINDOW_SHOWN) && RealBounds(w, real))
-            Placed(id, w, real);
+        if (known)
+            return true;
     }
 }
 

@@ -78,9 +78,6 @@ private:
     // The configures and state changes of our windows, read from the X events SDL hands over.
     void FollowX11(const _XEvent& x);
     void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
-    // Reads where the windows are now: the manager's move of an Alt+drag ends with Alt's release,
-    // and its configure may reach us only after that release.
-    void FollowRealBounds();
     bool ManagerMaximized(const Window& w) const;
     // Asks the window manager to give its maximize back before the program places the window.
     void Unmaximize(Window& w);

@@ -82,7 +82,8 @@ TEST_F(MenusOnDesktop, KeysWalkTheMenusAndAPressOutsideThemClicksTheButtonBeneat
 
 // Alt inside an open dropdown closes it and leaves the bar idle: no item looks selected and a
 // letter typed next opens nothing. Under a window manager, Alt with a drag moves the main window
-// and leaves the bar idle too. F10 and Right then select Transaction, as only an idle bar does.
+// and leaves the bar idle too, and so does Alt+Space, which opens the manager's window menu. F10
+// and Right then select Transaction, as only an idle bar does.
 TEST_F(MenusOnDesktop, AltInsideTheMenusOrAroundTheManagersDragLeavesTheBarIdle)
 {
     LogInByKeys();
@@ -116,4 +117,14 @@ TEST_F(MenusOnDesktop, AltInsideTheMenusOrAroundTheManagersDragLeavesTheBarIdle)
     desktop->Drag(restX, restY, restX + 40, restY + 30, "alt");
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().X != start.X; })) << Shot("alt-drag");
     EXPECT_TRUE(idleBarSelects()) << Shot("after-drag");
+
+    // Alt+Space is the manager's: its window menu takes the keyboard until Escape closes it.
+    const TDesktopRect moved = Main();
+    const TDesktopImage before = desktop->Grab();
+    desktop->Key("alt+space");
+    ASSERT_TRUE(Changes(before, {moved.X, moved.Y, 150, 150})) << Shot("window-menu");
+    desktop->Key("Escape");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, {moved.X, moved.Y, 150, 150}) == 0; }))
+        << Shot("window-menu-closed");
+    EXPECT_TRUE(idleBarSelects()) << Shot("after-window-menu");
 }
