@@ -4,6 +4,8 @@
 #include "platform/core/FloatText.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/Unicode.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TClipboard.h"
 
 namespace {
 
@@ -114,27 +116,27 @@ std::string TZlEdit::FormatNumber(double value)
     }
 }
 
-void TZlEdit::KeyPress(char32_t& key)
+bool TZlEdit::Accepts(char32_t key) const
 {
     const bool control = key == 8 || key == 13;
-    bool accepted = true;
     switch (inputType_) {
     case TInputType::itCurrency:
     case TInputType::itNumeric:
         if (decimalSeparator_ == '.' || decimalSeparator_ == ',')
-            accepted = control || key == U'-' || key == static_cast<char32_t>(decimalSeparator_) || IsDigit(key);
-        break;
-    case TInputType::itInteger:
-        accepted = control || key == U'-' || IsDigit(key);
-        break;
-    case TInputType::itString:
-        // Only a convenience: pasted or assigned text still carries quotes, so SQL text
-        // goes through the quoting routine whatever this field holds.
-        if (key == U'\'')
-            key = 0;
-        break;
+            return control || key == U'-' || key == static_cast<char32_t>(decimalSeparator_) || IsDigit(key);
+        return true;
+    case TInputType::itInteger: return control || key == U'-' || IsDigit(key);
+    default: return true;
     }
-    if (!accepted) {
+}
+
+void TZlEdit::KeyPress(char32_t& key)
+{
+    // Only a convenience: pasted or assigned text still carries quotes, so SQL text goes through
+    // the quoting routine whatever this field holds.
+    if (inputType_ == TInputType::itString && key == U'\'')
+        key = 0;
+    if (!Accepts(key)) {
         // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a
         // number, and a read-only field takes no key to refuse.
         if (key >= 32 && key != 127 && !ReadOnly())
@@ -142,6 +144,17 @@ void TZlEdit::KeyPress(char32_t& key)
         key = 0;
     }
     TCustomEdit::KeyPress(key);
+}
+
+void TZlEdit::PasteFromClipboard()
+{
+    if (IsNumberKind() && !ReadOnly() && Application && Clipboard().HasText()) {
+        const std::string text = Clipboard().AsText();
+        for (char32_t c : Utf8ToUtf32(text.substr(0, text.find_first_of("\r\n"))))
+            if (!Accepts(c))
+                RefuseKey(c);
+    }
+    TCustomEdit::PasteFromClipboard();
 }
 
 void TZlEdit::RefuseKey(char32_t key)

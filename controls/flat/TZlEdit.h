@@ -31,6 +31,8 @@ public:
 
     // Height for the font: the text height and the frame.
     void FitHeightToFont();
+    // A number takes a pasted text only when it could have been typed.
+    void PasteFromClipboard() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -46,6 +48,8 @@ private:
     // The field goes back to what it held when it was entered, selected, and EConvertError says
     // which character a number cannot take: a typed "1,5" must not become 15.
     [[noreturn]] void RefuseKey(char32_t key);
+    // Whether this field's kind takes the character typed (Backspace and Enter included).
+    bool Accepts(char32_t key) const;
     // Text to a number string: only digits, "-" and the decimal separator; "(" reads as "-".
     std::string CleanNumber(const std::string& text) const;
     // The display text of a value in this field's kind and format; normalises NumericValue.

@@ -29,7 +29,7 @@ public:
     void ClearSelection();
     void CopyToClipboard();
     void CutToClipboard();
-    void PasteFromClipboard();
+    virtual void PasteFromClipboard();
     void Clear() { SetText({}); }
     // The caret's position; differs from SelStart when a selection was made leftwards.
     int CaretPos() const { return static_cast<int>(caret_); }

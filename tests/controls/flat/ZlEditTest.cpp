@@ -3,6 +3,7 @@
 #include "controls/flat/TZlEdit.h"
 #include "platform/controls/TButton.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/ui/TClipboard.h"
 #include "tests/platform/controls/ControlsTestKit.h"
 
 namespace {
@@ -135,6 +136,26 @@ TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
     EXPECT_EQ(f.session.Errors().size(), 3u) << "text takes them";
     f.edit->SetText("O'Neil");
     EXPECT_EQ(f.edit->Text(), "O'Neil");
+}
+
+// A pasted amount is held to what could have been typed: "1,5" is refused as typed, "2.5" goes in.
+TEST(ZlEditKeys, APastedAmountIsTakenOnlyWhenItCouldHaveBeenTyped)
+{
+    TEditForm f(TInputType::itCurrency);
+    f.session.TypeText("250");
+    f.Leave();
+    f.ComeBack();
+    Clipboard().SetAsText("1,5");
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.session.Errors(),
+              (std::vector<std::string>{"',' is not a valid character in a number: the decimal separator is '.'"}));
+    EXPECT_EQ(f.edit->Text(), "250");
+    EXPECT_EQ(f.edit->NumericValue(), 250);
+
+    Clipboard().SetAsText("2.5\nnext line");
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.session.Errors().size(), 1u);
+    EXPECT_EQ(f.edit->Text(), "2.5");
 }
 
 TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
