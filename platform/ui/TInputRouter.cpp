@@ -418,8 +418,6 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
         keysDown_.insert(event.Key);
         // An Alt pressed while a window holds the mouse (an open menu's loop) is that window's key.
         altAlone_ = event.Key == VK_MENU && (repeat ? altAlone_ : !CaptureControl());
-        if (event.Key == VK_MENU && !repeat)
-            altBounds_ = TopBounds(target);
         if (!repeat)
             keyForms_[event.Key] = form;
         // A repeat's characters belong where the key went down, as its repeats do.
@@ -448,17 +446,9 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     app_.PostMessage(target->Handle(), msg, event.Key, keyData);
     if (!down && event.Key == VK_MENU && altAlone_) {
         altAlone_ = false;
-        // A window manager moves or sizes a window on Alt with a drag that never reaches us: that
-        // Alt was the manager's.
-        if (TWinControl* top = target->TopLevel(); top && TopBounds(target) == altBounds_)
+        if (TWinControl* top = target->TopLevel())
             app_.PostMessage(top->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
     }
-}
-
-TScreenRect TInputRouter::TopBounds(TWinControl* window) const
-{
-    TWinControl* top = window ? window->TopLevel() : nullptr;
-    return top ? app_.GetBackend().WindowBounds(top->NativeWindow()) : TScreenRect{};
 }
 
 void TInputRouter::RouteText(const TBackendEvent& event)
@@ -517,7 +507,7 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
             app_.PresentWindow(top);
         break;
     case TBackendEventKind::KeyboardTaken:
-        // Alt+Space of the window manager: Alt's release opens no menu.
+        // A window manager's Alt binding (its window menu, a move): Alt's release opens no menu.
         altAlone_ = false;
         break;
     case TBackendEventKind::BoundsChanged:

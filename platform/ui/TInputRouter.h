@@ -56,8 +56,6 @@ private:
     void DropOrCancel(TPoint screen, bool drop);
     void MoveSizeTo(TPoint screen);
     bool EndCaptionButton(TPoint screen);
-    // Where the back end has the window's top-level window now.
-    TScreenRect TopBounds(TWinControl* window) const;
 
     TApplication& app_;
     TPoint cursor_;
@@ -85,7 +83,6 @@ private:
     TWeakRef<TComponent> captionButtonWindow_;
     int captionButtonHit_ = 0;
     bool altAlone_ = false;
-    TScreenRect altBounds_; // the top-level window's place when Alt went down
     bool dragAccepted_ = false;
     uint32_t mods_ = 0;
     int lastHit_ = HTCLIENT;

@@ -139,11 +139,6 @@ bool X11WindowOf(SDL_Window* window, Display*& display, ::Window& x11)
     return true;
 }
 
-bool Same(const TScreenRect& a, const TScreenRect& b)
-{
-    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
-}
-
 TBackendEvent WindowEvent(TBackendEventKind kind, TNativeWindow window)
 {
     TBackendEvent event;
@@ -260,7 +255,7 @@ void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bound
     if (w.Maximized) {
         // The manager keeps a maximized window where it put it; a smaller place asks it to let go first.
         if (CoversWorkArea(target)) {
-            if (!Same(target, w.Bounds))
+            if (target != w.Bounds)
                 pending_.push_back(BoundsEvent(window, w.Bounds));
             return;
         }
@@ -292,7 +287,7 @@ void TSdlBackend::Settle(TNativeWindow id, Window& w, const TScreenRect& asked)
         return;
     }
     w.Bounds = real;
-    if (!w.Popup && !Same(real, asked))
+    if (!w.Popup && real != asked)
         pending_.push_back(BoundsEvent(id, real));
 }
 
@@ -401,7 +396,7 @@ void TSdlBackend::FollowX11(const XEvent& x)
 
 void TSdlBackend::Placed(TNativeWindow id, Window& w, const TScreenRect& bounds)
 {
-    const bool moved = !Same(bounds, w.Bounds);
+    const bool moved = bounds != w.Bounds;
     w.Bounds = bounds;
     if (moved && !w.Popup)
         pending_.push_back(BoundsEvent(id, bounds));

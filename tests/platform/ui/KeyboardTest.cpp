@@ -241,7 +241,7 @@ TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMou
     s.KeyDown(VK_MENU, kmAlt);
     TScreenRect moved = s.Screen().WindowBounds(f.form->NativeWindow());
     moved.X += 40;
-    s.Screen().SetWindowBounds(f.form->NativeWindow(), moved);
+    s.Screen().ManagerPlace(f.form->NativeWindow(), moved);
     s.KeyUp(VK_MENU);
     EXPECT_EQ(menus, 0) << "after a move by the manager";
 
