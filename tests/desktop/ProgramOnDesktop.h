@@ -1,6 +1,6 @@
 #pragma once
-// The fixture of the real-desktop cases: a display of its own (with openbox when the environment
-// says BUKURA_DESKTOP_WM=openbox), the built program on a fresh database, driven only by X input
+// The fixture of the real-desktop cases: a display of its own (with the window manager that the
+// environment names in BUKURA_DESKTOP_WM: openbox, metacity or xfwm4), the built program on a fresh database, driven only by X input
 // and judged by the screen and the database. A failing case leaves its screenshot in the build.
 #include <gtest/gtest.h>
 
@@ -19,12 +19,12 @@ protected:
     void SetUp() override
     {
         const char* wm = std::getenv("BUKURA_DESKTOP_WM");
-        desktop = std::make_unique<TDesktop>(wm && std::string(wm) == "openbox");
+        desktop = std::make_unique<TDesktop>(wm ? wm : "");
         if (desktop->Error() == "Xvfb is not installed")
             GTEST_SKIP() << desktop->Error();
         ASSERT_EQ(desktop->Error(), "");
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        name = std::string(info->name()) + (desktop->HasWindowManager() ? "-openbox" : "-bare");
+        name = std::string(info->name()) + "-" + (desktop->HasWindowManager() ? desktop->WindowManager() : "bare");
         program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
         PrepareBooks();
         StartProgram();

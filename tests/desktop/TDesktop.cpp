@@ -157,7 +157,7 @@ struct TDesktop::Impl {
     ::Display* Connection = nullptr;
 };
 
-TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
+TDesktop::TDesktop(const std::string& windowManager) : impl_(std::make_unique<Impl>()), wm_(windowManager)
 {
     if (!impl_->Server.Error().empty()) {
         error_ = impl_->Server.Error();
@@ -170,41 +170,88 @@ TDesktop::TDesktop(bool windowManager) : impl_(std::make_unique<Impl>())
         error_ = "no XTest on " + impl_->Server.Display();
         return;
     }
-    if (windowManager)
+    if (!wm_.empty())
         StartWindowManager();
 }
 
-bool TDesktop::StartWindowManager()
+namespace {
+// The stock openbox configuration with a bottom margin, as a panel leaves: the work area is then
+// smaller than the screen. Answers the file's path.
+std::string OpenboxConfig()
 {
-    std::vector<std::string> storage;
-    std::vector<char*> env = EnvironmentWith("DISPLAY=" + impl_->Server.Display(), storage);
-    // The stock configuration with a bottom margin, as a panel leaves: the work area is then
-    // smaller than the screen.
     const std::string config =
         std::filesystem::temp_directory_path() / ("bukura-openbox-" + std::to_string(getpid()) + ".xml");
-    {
-        std::ifstream in("/etc/xdg/openbox/rc.xml");
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string rc = text.str();
-        const std::string margin = "<bottom>0</bottom>";
-        if (const auto at = rc.find(margin); at != std::string::npos)
-            rc.replace(at, margin.size(), "<bottom>" + std::to_string(PanelHeight) + "</bottom>");
-        std::ofstream(config) << rc;
+    std::ifstream in("/etc/xdg/openbox/rc.xml");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string rc = text.str();
+    const std::string margin = "<bottom>0</bottom>";
+    if (const auto at = rc.find(margin); at != std::string::npos)
+        rc.replace(at, margin.size(), "<bottom>" + std::to_string(TDesktop::PanelHeight) + "</bottom>");
+    std::ofstream(config) << rc;
+    return config;
+}
+
+// A dock along the screen's bottom that reserves its height, as a desktop's panel does, for the
+// managers that keep no margin of their own.
+void MapPanel(::Display* d)
+{
+    const int width = DisplayWidth(d, DefaultScreen(d));
+    const int height = DisplayHeight(d, DefaultScreen(d));
+    const int h = TDesktop::PanelHeight;
+    const ::Window panel =
+        XCreateSimpleWindow(d, DefaultRootWindow(d), 0, height - h, width, h, 0, 0, 0x303030);
+    const Atom dock = XInternAtom(d, "_NET_WM_WINDOW_TYPE_DOCK", False);
+    XChangeProperty(d, panel, XInternAtom(d, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&dock), 1);
+    const long strut[12] = {0, 0, 0, h, 0, 0, 0, 0, 0, 0, 0, width - 1};
+    XChangeProperty(d, panel, XInternAtom(d, "_NET_WM_STRUT_PARTIAL", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(strut), 12);
+    XChangeProperty(d, panel, XInternAtom(d, "_NET_WM_STRUT", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(strut), 4);
+    XMapWindow(d, panel);
+    XSync(d, False);
+}
+} // namespace
+
+bool TDesktop::StartWindowManager()
+{
+    if (wm_.empty())
+        wm_ = "openbox";
+    std::vector<std::string> storage;
+    std::vector<char*> env = EnvironmentWith("DISPLAY=" + impl_->Server.Display(), storage);
+    std::vector<std::string> args;
+    if (wm_ == "openbox") {
+        configFile_ = OpenboxConfig();
+        args = {"openbox", "--sm-disable", "--config-file", configFile_};
+    } else if (wm_ == "metacity") {
+        args = {"metacity", "--replace", "--sm-disable"};
+    } else if (wm_ == "xfwm4") {
+        // It keeps its settings on a session bus.
+        args = {"dbus-run-session", "--", "xfwm4", "--replace", "--compositor=off"};
+    } else {
+        error_ = "unknown window manager " + wm_;
+        return false;
     }
-    configFile_ = config;
-    const char* argv[] = {"openbox", "--sm-disable", "--config-file", config.c_str(), nullptr};
+    if (wm_ != "openbox")
+        MapPanel(impl_->Connection);
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
+        // A group of its own, so that the end takes a session bus with it.
+        setpgid(0, 0);
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
         dup2(null, 2);
-        execvpe("openbox", const_cast<char**>(argv), env.data());
+        execvpe(argv[0], argv.data(), env.data());
         _exit(127);
     }
     if (pid < 0) {
-        error_ = "openbox could not be started";
+        error_ = wm_ + " could not be started";
         return false;
     }
     wmPid_ = pid;
@@ -222,9 +269,14 @@ bool TDesktop::StartWindowManager()
             XFree(data);
         return found;
     });
-    if (!up)
-        error_ = waitpid(pid, nullptr, WNOHANG) == pid ? "openbox is not installed" : "openbox did not start";
-    return up;
+    if (!up) {
+        error_ = waitpid(pid, nullptr, WNOHANG) == pid ? wm_ + " is not installed" : wm_ + " did not start";
+        return false;
+    }
+    // Up once it has taken the panel's strut off the work area.
+    const int screen = DisplayHeight(d, DefaultScreen(d));
+    WaitUntil([&] { return WorkArea().Height <= screen - PanelHeight; });
+    return true;
 }
 
 TDesktop::~TDesktop()
@@ -232,7 +284,7 @@ TDesktop::~TDesktop()
     if (impl_->Connection)
         XCloseDisplay(impl_->Connection);
     if (wmPid_ > 0) {
-        kill(wmPid_, SIGTERM);
+        kill(-wmPid_, SIGTERM);
         waitpid(wmPid_, nullptr, 0);
     }
     if (!configFile_.empty())
@@ -254,6 +306,8 @@ KeyCode KeyCodeOf(::Display* d, std::string keysym)
         keysym = "Alt_L";
     else if (keysym == "shift")
         keysym = "Shift_L";
+    else if (keysym == "super")
+        keysym = "Super_L";
     return XKeysymToKeycode(d, XStringToKeysym(keysym.c_str()));
 }
 } // namespace

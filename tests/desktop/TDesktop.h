@@ -1,6 +1,7 @@
 #pragma once
 // A desktop of its own for driving the built program as a user does: an Xvfb server, optionally a
-// window manager, input through the XTest extension and the screen read back from the server.
+// window manager (openbox, metacity or xfwm4), input through the XTest extension and the screen
+// read back from the server.
 // The X headers stay in the .cpp: their macros clash with the program's names.
 #include <chrono>
 #include <cstdint>
@@ -34,17 +35,23 @@ struct TDesktopImage {
 
 class TDesktop {
 public:
-    // Starts the display server and, when asked, openbox on it; Error() tells what failed.
-    explicit TDesktop(bool windowManager);
+    // Starts the display server and, when one is named, that window manager on it ("" for none);
+    // Error() tells what failed.
+    explicit TDesktop(const std::string& windowManager);
     ~TDesktop();
     TDesktop(const TDesktop&) = delete;
     TDesktop& operator=(const TDesktop&) = delete;
 
     const std::string& Error() const { return error_; }
-    // Starts openbox now, as when the manager comes up after the program; false when it cannot.
+    // Starts the manager now (openbox when none was named), as when it comes up after the
+    // program; false when it cannot.
     bool StartWindowManager();
     const std::string& Display() const;
     bool HasWindowManager() const { return wmPid_ > 0; }
+    // "openbox", "metacity", "xfwm4", or "" without a manager.
+    const std::string& WindowManager() const { return wm_; }
+    // The key the manager wants held for a move by dragging anywhere in a window.
+    std::string MoveModifier() const { return wm_ == "metacity" ? "super" : "alt"; }
     // The manager keeps this much of the screen's bottom, as a panel would.
     static constexpr int PanelHeight = 32;
 
@@ -99,6 +106,7 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
     int wmPid_ = 0;
+    std::string wm_;
     std::string configFile_;
     std::string error_;
 };

@@ -27,7 +27,7 @@ protected:
 };
 } // namespace
 
-// Moved by the window manager (openbox: Alt+drag; without one, from outside as a manager without
+// Moved by the window manager (a drag with its move key held; without one, from outside as a manager without
 // frames does), the main window takes clicks at its new place: a menu title, a menu item and a
 // button; and the next start opens it there.
 TEST_F(WindowManagerOnDesktop, AWindowMovedByTheManagerTakesClicksThereAndStartsThereNextTime)
@@ -35,7 +35,7 @@ TEST_F(WindowManagerOnDesktop, AWindowMovedByTheManagerTakesClicksThereAndStarts
     const TDesktopRect before = Main();
     const int dx = -70, dy = -20;
     if (desktop->HasWindowManager())
-        desktop->Drag(before.X + 400, before.Y + 300, before.X + 400 + dx, before.Y + 300 + dy, "alt");
+        desktop->Drag(before.X + 400, before.Y + 300, before.X + 400 + dx, before.Y + 300 + dy, desktop->MoveModifier());
     else
         desktop->MoveWindow(MainTitle, before.X + dx, before.Y + dy);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().X == before.X + dx && Main().Y == before.Y + dy; }))
