@@ -136,7 +136,8 @@ void TZlEdit::KeyPress(char32_t& key)
     // the quoting routine whatever this field holds.
     if (inputType_ == TInputType::itString && key == U'\'')
         key = 0;
-    if (!Accepts(key)) {
+    // Ctrl+A (#1) selects the whole text, in a number as in any field.
+    if (key != 1 && !Accepts(key)) {
         // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a
         // number, and a read-only field takes no key to refuse.
         if (key >= 32 && key != 127 && !ReadOnly())

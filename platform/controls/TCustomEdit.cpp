@@ -528,6 +528,7 @@ void TCustomEdit::HandleKey(uint16_t key)
 void TCustomEdit::HandleChar(char32_t ch)
 {
     switch (ch) {
+    case 1: SelectAll(); return;
     case 3: CopyToClipboard(); return;
     case 22: PasteFromClipboard(); return;
     case 24: CutToClipboard(); return;

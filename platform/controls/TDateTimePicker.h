@@ -1,7 +1,7 @@
 #pragma once
 // The date picker: a date shown in its display format ("dd/MM/yyyy"), edited part by part with the
-// keyboard (a click picks the part under the pointer), or chosen in a month calendar that drops
-// down under it.
+// keyboard (entered by keys at the first part, after Shift+Tab at the last; a click picks the part
+// under the pointer), or chosen in a month calendar that drops down under it.
 #include <string>
 #include <vector>
 
@@ -45,6 +45,7 @@ protected:
     void DefaultHandler(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DoEnter() override;
     virtual void Change();
 
 private:

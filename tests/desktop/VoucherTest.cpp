@@ -18,7 +18,7 @@ protected:
 
     // The cash window's entry panel, from the main window's left edge.
     static constexpr int AddButton = 66, SaveButton = 250, ButtonRow = 369;
-    static constexpr int FieldX = 160, CodeRow = 216, IncomingX = 117, IncomingRow = 291;
+    static constexpr int FieldX = 160, CodeRow = 216, RemarkRow = 264, IncomingX = 117, IncomingRow = 291;
     // The day of its date.
     static constexpr int DayX = 117, DateRow = 188;
 
@@ -28,12 +28,25 @@ protected:
         const TDesktopRect m = Main();
         desktop->Click(m.X + FieldX, m.Y + CodeRow);
         desktop->Type("4101\n");
-        // Enter on a known code moves on to the description.
-        desktop->Type(remark);
+        // Enter on a known code moves on to the description, which holds the account's name. A
+        // click puts the caret into that name; Ctrl+A takes all of it, so the remark replaces it.
+        if (!remark.empty()) {
+            desktop->Click(m.X + FieldX, m.Y + RemarkRow);
+            desktop->Key("ctrl+a");
+            desktop->Type(remark);
+        }
         desktop->Click(m.X + IncomingX, m.Y + IncomingRow);
         // The choice of direction moves on to the amount.
         desktop->Type(amount);
         desktop->Click(m.X + SaveButton, m.Y + ButtonRow);
+    }
+
+    // Waits for the box "Data Tersimpan..." and closes it with Enter.
+    void CloseSavedBox()
+    {
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 2; })) << Shot("box");
+        desktop->Key("Return");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 1; })) << Shot("closed");
     }
 };
 } // namespace
@@ -53,9 +66,7 @@ TEST_F(VoucherOnDesktop, ACashVoucherTypedAndSaved)
                               " or (account_id=2 and kredit=150000 and debet=0)"),
               2);
     // The box "Data Tersimpan..." carries the program's title, as the main window does.
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 2; })) << Shot("box");
-    desktop->Key("Return");
-    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 1; })) << Shot("closed");
+    CloseSavedBox();
     EXPECT_EQ(program->Number(saved), 1);
 }
 
@@ -80,4 +91,42 @@ TEST_F(VoucherOnDesktop, AVoucherDatedByClickingItsDayKeepsItsMonthAndYear)
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
         return program->Number("select count(*) from t_vouc where jumlah=1000 and tgl_vouc='" + date + "'") == 1;
     })) << Shot("saved");
+}
+
+// Vouchers dated by keys: Enter from the number into the date sends digits into the day, whichever
+// part the voucher before left the picker at, and Shift+Tab back into the date into the year. The
+// day once went into the month, and a voucher was saved in May instead of January without a word.
+TEST_F(VoucherOnDesktop, AVoucherDatedByKeysStartsAtTheDayAndBackwardsAtTheYear)
+{
+    LogInByKeys();
+    OpenCashWindow();
+    const TDesktopRect m = Main();
+    desktop->Click(m.X + AddButton, m.Y + ButtonRow);
+    // A whole day moves the picker on to the month.
+    desktop->Key("Return");
+    desktop->Type("28");
+    FillAndSave("", "1000");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return program->Number("select count(*) from t_vouc where jumlah=1000") == 1; }))
+        << Shot("first");
+    ASSERT_NO_FATAL_FAILURE(CloseSavedBox());
+
+    // A day that differs from the proposed one (today's) and from the month it must not become.
+    const std::time_t now = std::time(nullptr);
+    const std::tm today = *std::localtime(&now);
+    int day = 5;
+    while (day == today.tm_mday || day == today.tm_mon + 1)
+        ++day;
+    desktop->Key("alt+a");
+    desktop->Key("Return");
+    desktop->Type("0" + std::to_string(day));
+    desktop->Key("Tab");
+    desktop->Key("shift+Tab");
+    desktop->Type("2021");
+    FillAndSave("", "2000");
+    const std::string second = " from t_vouc where jumlah=2000";
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return program->Number("select count(*)" + second) == 1; }))
+        << Shot("second");
+    EXPECT_EQ(program->Number("select cast(substr(tgl_vouc, 9, 2) as integer)" + second), day);
+    EXPECT_EQ(program->Number("select cast(substr(tgl_vouc, 6, 2) as integer)" + second), today.tm_mon + 1);
+    EXPECT_EQ(program->Number("select cast(substr(tgl_vouc, 1, 4) as integer)" + second), 2021);
 }

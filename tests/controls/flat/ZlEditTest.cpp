@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "platform/controls/TButton.h"
 #include "platform/core/FormatSettings.h"
@@ -136,6 +137,37 @@ TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
     EXPECT_EQ(f.session.Errors().size(), 3u) << "text takes them";
     f.edit->SetText("O'Neil");
     EXPECT_EQ(f.edit->Text(), "O'Neil");
+}
+
+// Ctrl+A takes the whole text wherever the caret is, so that what is typed next replaces it.
+TEST(ZlEditKeys, CtrlASelectsTheWholeTextOfEveryKindAndOfAFlatCombo)
+{
+    TEditForm f(TInputType::itCurrency);
+    f.session.TypeText("250");
+    f.session.PressKey(VK_HOME);
+    f.session.PressKey('A', kmCtrl);
+    EXPECT_EQ(f.edit->SelLength(), 3);
+    f.session.TypeText("75");
+    EXPECT_EQ(f.edit->Text(), "75");
+    EXPECT_EQ(f.edit->NumericValue(), 75);
+    EXPECT_TRUE(f.session.Errors().empty()) << "Ctrl+A is no character a number refuses";
+
+    f.edit->SetInputType(TInputType::itString);
+    f.edit->SetText("Kas kecil");
+    f.session.PressKey(VK_END);
+    f.session.PressKey('A', kmCtrl);
+    f.session.TypeText("Bank");
+    EXPECT_EQ(f.edit->Text(), "Bank");
+
+    auto* combo = f.Place<TZlComboBox>(10, 70, 150, 21);
+    combo->SetStyle(TComboBoxStyle::csDropDown);
+    combo->SetText("Kalvera");
+    combo->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.PressKey(VK_END);
+    f.session.PressKey('A', kmCtrl);
+    f.session.TypeText("Duvize");
+    EXPECT_EQ(combo->Text(), "Duvize");
 }
 
 // A pasted amount is held to what could have been typed: "1,5" is refused as typed, "2.5" goes in.

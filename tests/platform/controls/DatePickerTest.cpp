@@ -2,6 +2,7 @@
 
 #include "ControlsTestKit.h"
 #include "platform/controls/TDateTimePicker.h"
+#include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TMenuTracker.h"
 #include "platform/controls/TSpeedButton.h"
@@ -86,6 +87,37 @@ TEST(DatePicker, AClickPicksThePartUnderThePointer)
     f.session.TypeText("12");
     EXPECT_EQ(f.picker->DisplayText(), "10/12/2027");
     EXPECT_FALSE(f.picker->DroppedDown());
+}
+
+// Entered by Tab or by the window's own move, digits go into the day whatever part was used last,
+// and after Shift+Tab into the year; a click from elsewhere still picks the part under it.
+TEST(DatePicker, EnteredByKeysItStartsAtTheDayAndBackwardsAtTheYear)
+{
+    PickerFixture f;
+    auto* next = f.Place<TEdit>(10, 40, 120, 21);
+    f.session.TypeText("10");
+    ASSERT_EQ(f.picker->ActivePart(), 1);
+    f.session.PressKey(VK_TAB);
+    ASSERT_TRUE(next->Focused());
+    f.session.PressKey(VK_TAB, kmShift);
+    EXPECT_EQ(f.picker->ActivePart(), 2);
+    f.session.TypeText("2027");
+    EXPECT_EQ(f.picker->DisplayText(), "10/03/2027");
+
+    f.session.PressKey(VK_TAB);
+    f.session.PressKey(VK_TAB);
+    ASSERT_TRUE(f.picker->Focused());
+    f.session.TypeText("05");
+    EXPECT_EQ(f.picker->DisplayText(), "05/03/2027");
+    next->SetFocus();
+    f.picker->SetFocus();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.picker->ActivePart(), 0);
+
+    next->SetFocus();
+    f.session.ProcessUntilIdle();
+    f.session.ClickControl(*f.picker, {80, 10});
+    EXPECT_EQ(f.picker->ActivePart(), 2);
 }
 
 TEST(DatePickerCalendar, DayClickOrEnterAcceptsAndEscapeLeavesTheDate)

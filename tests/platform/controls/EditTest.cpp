@@ -148,7 +148,8 @@ TEST(EditMessages, SetSelToTheEndGetSelAndTheFormatRect)
     EXPECT_EQ(f.edit->PositionAt(21), 0);
 }
 
-TEST(EditMouse, ClickDoubleClickAndTabbingIn)
+// Ctrl+A after a click takes the whole text, so that what is typed next replaces it.
+TEST(EditMouse, ClickDoubleClickTabbingInAndCtrlA)
 {
     EditFixture f;
     f.edit->SetText("kas bank");
@@ -169,4 +170,8 @@ TEST(EditMouse, ClickDoubleClickAndTabbingIn)
     f.session.AdvanceClock(1000);
     f.session.ClickControl(*second, {second->PositionX(3), 5});
     EXPECT_EQ(second->SelLength(), 0);
+    f.session.PressKey('A', kmCtrl);
+    EXPECT_EQ(second->SelText(), "kas bank");
+    f.session.TypeText("modal");
+    EXPECT_EQ(second->Text(), "modal");
 }

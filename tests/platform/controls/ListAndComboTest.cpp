@@ -283,6 +283,11 @@ TEST(ComboBoxEditPart, TypingAndTheArrow)
     f.session.TypeText("Bank");
     EXPECT_EQ(f.combo->Text(), "Bank");
     EXPECT_EQ(f.changes, 4);
+    // Ctrl+A takes the whole text, and what is typed next replaces it.
+    f.session.PressKey(VK_HOME);
+    f.session.PressKey('A', kmCtrl);
+    f.session.TypeText("Kas");
+    EXPECT_EQ(f.combo->Text(), "Kas");
     f.session.PressKey(VK_DOWN);
     EXPECT_EQ(f.combo->Text(), "Kalvera");
 
