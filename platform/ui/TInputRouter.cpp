@@ -34,6 +34,22 @@ std::u32string DecodeUtf8(const std::string& text)
     return out;
 }
 
+// What may come between Alt's press and release without Alt having been used for something.
+bool LeavesAltAlone(const TBackendEvent& event)
+{
+    switch (event.Kind) {
+    case TBackendEventKind::MouseMove:
+    case TBackendEventKind::MouseLeave:
+    case TBackendEventKind::Exposed:
+        return true;
+    case TBackendEventKind::KeyDown:
+    case TBackendEventKind::KeyUp:
+        return event.Key == VK_MENU;
+    default:
+        return false;
+    }
+}
+
 TCursorShape ShapeOf(TCursor cursor)
 {
     switch (cursor) {
@@ -90,6 +106,11 @@ TWinControl* DeepestWindow(TWinControl* window, TPoint screen)
 
 void TInputRouter::Route(const TBackendEvent& event)
 {
+    // Alt released enters the menu bar only when nothing else happened since its press: another
+    // key, a button, or the window manager taking the keyboard or changing the window (its key
+    // bindings and Alt+drag) means Alt was held for that.
+    if (!LeavesAltAlone(event))
+        altAlone_ = false;
     switch (event.Kind) {
     case TBackendEventKind::MouseMove:
     case TBackendEventKind::MouseDown:
@@ -234,12 +255,10 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
     const bool down = event.Kind == TBackendEventKind::MouseDown;
     const bool up = event.Kind == TBackendEventKind::MouseUp;
     const uint32_t bit = event.Button == 2 ? MK_RBUTTON : event.Button == 3 ? MK_MBUTTON : MK_LBUTTON;
-    if (down) {
+    if (down)
         buttons_ |= bit;
-        altAlone_ = false;
-    } else if (up) {
+    else if (up)
         buttons_ &= ~bit;
-    }
     if (event.Kind == TBackendEventKind::MouseLeave) {
         UpdateHover(nullptr);
         return;
@@ -417,7 +436,8 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     if (down) {
         keysDown_.insert(event.Key);
         // An Alt pressed while a window holds the mouse (an open menu's loop) is that window's key.
-        altAlone_ = event.Key == VK_MENU && (repeat ? altAlone_ : !CaptureControl());
+        if (event.Key == VK_MENU && !repeat)
+            altAlone_ = !CaptureControl();
         if (!repeat)
             keyForms_[event.Key] = form;
         // A repeat's characters belong where the key went down, as its repeats do.
@@ -506,13 +526,7 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         if (top)
             app_.PresentWindow(top);
         break;
-    case TBackendEventKind::KeyboardTaken:
-        // A window manager's Alt binding (its window menu, a move): Alt's release opens no menu.
-        altAlone_ = false;
-        break;
     case TBackendEventKind::BoundsChanged:
-        // An Alt+drag of the window manager: Alt's release opens no menu.
-        altAlone_ = false;
         if (top)
             top->FollowNativeBounds(Bounds(event.X, event.Y, event.Width, event.Height));
         break;

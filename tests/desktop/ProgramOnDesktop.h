@@ -149,7 +149,29 @@ protected:
         });
     }
 
+    // A bar item, from its centre's distance to the main window's left edge, and whether it is
+    // selected by the keyboard.
+    TDesktopRect BarItem(int barX) { return {main.X + barX - 37, main.Y + BarRow - 10, 74, 20}; }
+    bool Selected(const TDesktopImage& image, int barX) { return image.Count(BarItem(barX), BarFrame) > 60; }
+
+    // Whether the bar was idle: only then do F10 and Right select Transaction (in its keyboard mode
+    // F10 leaves the bar and Right goes to the window). Escape leaves the bar idle again.
+    bool IdleBarSelects()
+    {
+        Main();
+        desktop->Key("F10");
+        desktop->Key("Right");
+        const bool selected = TDesktop::WaitUntil([&] {
+            const TDesktopImage image = desktop->Grab();
+            return Selected(image, Transaction) && !Selected(image, MasterData);
+        });
+        desktop->Key("Escape");
+        return selected && TDesktop::WaitUntil([&] { return !Selected(desktop->Grab(), Transaction); });
+    }
+
     static constexpr int BarRow = 69;
+    // The grey frame of a bar item selected by the keyboard.
+    static constexpr uint32_t BarFrame = 0x808080;
     // The bar's items, from the main window's left edge: before login, then the full bar.
     static constexpr int SmallUser = 23, SmallHelp = 48;
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;

@@ -560,6 +560,25 @@ std::string TDesktop::FocusTitle() const
     return "";
 }
 
+void TDesktop::Pointer(int& x, int& y) const
+{
+    ::Display* d = impl_->Connection;
+    ::Window root = 0, child = 0;
+    int windowX = 0, windowY = 0;
+    unsigned int mask = 0;
+    XQueryPointer(d, DefaultRootWindow(d), &root, &child, &x, &y, &windowX, &windowY, &mask);
+}
+
+bool TDesktop::KeyboardFree() const
+{
+    ::Display* d = impl_->Connection;
+    if (XGrabKeyboard(d, DefaultRootWindow(d), False, GrabModeAsync, GrabModeAsync, CurrentTime) != GrabSuccess)
+        return false;
+    XUngrabKeyboard(d, CurrentTime);
+    XSync(d, False);
+    return true;
+}
+
 TDesktopRect TDesktop::WorkArea() const
 {
     ::Display* d = impl_->Connection;

@@ -88,6 +88,11 @@ public:
     bool SizeHints(const std::string& title, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const;
     // Title of the window that holds the X input focus (or one of its ancestors), "" when none.
     std::string FocusTitle() const;
+    // Where the pointer is on the screen (a manager's keyboard move or resize puts it on the window).
+    void Pointer(int& x, int& y) const;
+    // False while another client holds the keyboard (a manager's move or resize until it ends);
+    // the test takes it for a moment to know.
+    bool KeyboardFree() const;
     // The manager's work area, or the whole screen without one.
     TDesktopRect WorkArea() const;
 

@@ -122,3 +122,46 @@ TEST_F(WindowManagerOnDesktop, TheLoginDialogStaysAboveTheMainWindow)
                !desktop->FindWindow("Choose filename", dialog);
     })) << Shot("logged-in");
 }
+
+// metacity and xfwm4 bind Alt+F7 (move), Alt+F8 (size) and Alt+F10 (maximize, and back): the
+// manager takes the keyboard for them, and Alt's release leaves the menu bar idle. Where nothing
+// binds them (openbox, no manager) the keys are the program's: Alt+F7 and Alt+F8 do nothing, and
+// Alt+F10 enters the bar on its first item, as F10 does.
+TEST_F(WindowManagerOnDesktop, TheManagersAltKeysLeaveTheMenuBarIdle)
+{
+    LogInByKeys();
+    const TDesktopRect normal = Main();
+    const std::string& manager = desktop->WindowManager();
+    const bool bound = manager == "metacity" || manager == "xfwm4";
+    const int restX = normal.X + 400, restY = normal.Y + 400;
+    for (const std::string key : {"alt+F7", "alt+F8"}) {
+        desktop->MoveMouse(restX, restY);
+        desktop->Key(key);
+        if (bound) {
+            // The manager's keyboard move or resize puts the pointer on the window; Escape ends it.
+            int x = restX, y = restY;
+            ASSERT_TRUE(TDesktop::WaitUntil([&] {
+                desktop->Pointer(x, y);
+                return x != restX || y != restY;
+            })) << key << Shot(key);
+            desktop->Key("Escape");
+            ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->KeyboardFree(); })) << key;
+        }
+        EXPECT_TRUE(IdleBarSelects()) << key << Shot(key);
+    }
+
+    if (!bound) {
+        desktop->Key("alt+F10");
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return Selected(desktop->Grab(), MasterData); })) << Shot("alt-f10");
+        desktop->Key("Escape");
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return !Selected(desktop->Grab(), MasterData); })) << Shot("escape");
+        return;
+    }
+    const TDesktopRect work = desktop->WorkArea();
+    for (const TDesktopRect& to : {work, normal}) {
+        desktop->Key("alt+F10");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return At(Main(), to.X, to.Y, to.Width, to.Height); }))
+            << Text(Main()) << Shot("alt-f10");
+        EXPECT_TRUE(IdleBarSelects()) << Text(to) << Shot("alt-f10");
+    }
+}

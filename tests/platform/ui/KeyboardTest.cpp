@@ -229,8 +229,10 @@ TEST_F(AcceleratorKeys, UnansweredAltSpaceAndF10OpenTheKeyMenu)
     EXPECT_EQ(menus, (std::vector<intptr_t>{' ', 0, 0}));
 }
 
-// The window manager moves a window on Alt with a drag the program never sees; an open menu holds
-// the mouse and takes the Alt that closes it. Neither Alt opens the key menu when it is released.
+// The window manager moves a window on Alt with a drag the program never sees, and its key bindings
+// take the keyboard or change the window while Alt is down; an open menu holds the mouse and takes
+// the Alt that closes it. No such Alt opens the key menu when it is released; a mouse moved meanwhile
+// leaves Alt alone.
 TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMouseOpensNoKeyMenu)
 {
     int menus = 0;
@@ -258,9 +260,33 @@ TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMou
     s.KeyUp(VK_MENU);
     EXPECT_EQ(menus, 0) << "Alt, held on after the window let the mouse go";
 
+    // The manager's news alone between Alt's press and release.
+    auto newsWhileAltIsDown = [&](std::initializer_list<TBackendEventKind> kinds) {
+        s.KeyDown(VK_MENU, kmAlt);
+        for (TBackendEventKind kind : kinds) {
+            TBackendEvent news;
+            news.Kind = kind;
+            news.Window = f.form->NativeWindow();
+            s.Screen().Push(news);
+        }
+        s.ProcessUntilIdle();
+        s.KeyUp(VK_MENU);
+    };
+    newsWhileAltIsDown({TBackendEventKind::KeyboardTaken});
+    EXPECT_EQ(menus, 0) << "the keyboard taken by a binding";
+    newsWhileAltIsDown({TBackendEventKind::Maximized});
+    EXPECT_EQ(menus, 0) << "maximized where the window already fills the work area";
+    newsWhileAltIsDown({TBackendEventKind::Deactivated, TBackendEventKind::Activated});
+    EXPECT_EQ(menus, 0) << "the keyboard given to another window and back";
+
     s.KeyDown(VK_MENU, kmAlt);
     s.KeyUp(VK_MENU);
     EXPECT_EQ(menus, 1);
+    s.KeyDown(VK_MENU, kmAlt);
+    s.Screen().MouseMove(120, 120);
+    s.ProcessUntilIdle();
+    s.KeyUp(VK_MENU);
+    EXPECT_EQ(menus, 2) << "the mouse moved meanwhile";
 }
 
 TEST_F(ShortCutKeys, OnShortCutSeesTheKeyBeforeTheControlAndCanTakeIt)
