@@ -318,7 +318,8 @@ void TF_Main::BuildFullBar()
 void TF_Main::FormCreate()
 {
     EnableTopItems(false);
-    SetCaption(std::string(Title) + " - " + Maker + ", " + MakerAddress);
+    // The skinned frame's caption is what the title goes back to once no child is maximized.
+    TeForm1->SetCaption(std::string(Title) + " - " + Maker + ", " + MakerAddress);
 }
 
 void TF_Main::FormActivate()

@@ -13,6 +13,7 @@
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TOpenDialog.h"
+#include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -52,6 +53,19 @@ void DrawFolder(TBitmap& glyph)
     c.Rectangle(1, 2, 7, 5);
     glyph.SetTransparentColor(clFuchsia);
     glyph.SetTransparent(true);
+}
+
+// The failure box, with why on the line under it when that is known.
+void ShowFailure(const std::string& failure, const std::string& reason = {})
+{
+    MessageDlg(reason.empty() ? failure : failure + "\r\n" + reason, TMsgDlgType::mtError, mbOK);
+}
+
+// Why a copy could not be written, as the system says it ("No space left on device"), or nothing.
+std::string WriteFailure(const std::exception& error)
+{
+    const auto* known = dynamic_cast<const Exception*>(&error);
+    return known && !known->Cause().empty() ? "The copy cannot be written: " + known->Cause() + "." : "";
 }
 
 bool SameFile(const std::string& a, const std::string& b)
@@ -128,6 +142,10 @@ void Tfrm_utils::Button1Click()
     TOpenDialog* dialog = OpenDialog1;
     if (IsBackup()) {
         SaveDialog1->SetFilter(DatabaseFilter);
+        // A backup is most often kept beside the books.
+        std::error_code ec;
+        if (const auto books = std::filesystem::absolute(LoginState().DbPath, ec); !ec && books.has_filename())
+            SaveDialog1->SetInitialDir(books.parent_path().string());
         dialog = SaveDialog1;
     }
     if (!dialog->Execute())
@@ -162,8 +180,8 @@ void Tfrm_utils::Backup()
     // The online copy refuses the open file itself, so the live database is never truncated.
     try {
         DtModule->CONN1->Backup(Edit1->Text());
-    } catch (const std::exception&) {
-        MessageDlg("Backup process failes....", TMsgDlgType::mtError, mbOK);
+    } catch (const std::exception& e) {
+        ShowFailure("Backup process failes....", WriteFailure(e));
         return;
     }
     MessageDlg("Backup process finished", TMsgDlgType::mtInformation, mbOK);
@@ -179,24 +197,26 @@ void Tfrm_utils::Restore()
     const std::string target = LoginState().DbPath;
     // Checked before anything changes: a wrong file must not replace the books nor log anyone off.
     if (SameFile(source, target)) {
-        MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
+        ShowFailure(RestoreFailed);
         return;
     }
     try {
         TRestoreSource chosen(source, target);
         if (const auto fault = chosen.Fault()) {
-            MessageDlg(std::string(RestoreFailed) + "\r\n" + RefusalReason(*fault), TMsgDlgType::mtError, mbOK);
+            ShowFailure(RestoreFailed, RefusalReason(*fault));
             return;
         }
         if (F_Main)
             F_Main->LogOff(false);
         DtModule->CONN1->Close();
         chosen.PutInPlace();
-    } catch (const std::exception&) {
-        MessageDlg(RestoreFailed, TMsgDlgType::mtError, mbOK);
+    } catch (const std::exception& e) {
+        ShowFailure(RestoreFailed, WriteFailure(e));
         return;
     }
+    // The dialog is done with: it goes before the box that sends the user to log in again.
     SetModalResult(mrOk);
+    Hide();
     MessageDlg("Database restore process is completed . please login", TMsgDlgType::mtInformation, mbOK);
 }
 

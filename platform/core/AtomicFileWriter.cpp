@@ -17,6 +17,27 @@ std::string SystemMessage(int error)
     return std::strerror(error);
 }
 
+// Set by tests: writes fail with 'Error' once 'Allowed' more bytes went through.
+struct {
+    size_t Allowed = 0;
+    int Error = 0;
+} writeFault;
+
+ssize_t WriteSome(int fd, std::string_view data)
+{
+    if (writeFault.Error) {
+        if (writeFault.Allowed == 0) {
+            errno = writeFault.Error;
+            return -1;
+        }
+        data = data.substr(0, writeFault.Allowed);
+    }
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (writeFault.Error && n > 0)
+        writeFault.Allowed -= static_cast<size_t>(n);
+    return n;
+}
+
 // Writes through a symbolic link land on the file it names, not on the link.
 std::string ResolveTarget(const std::string& target)
 {
@@ -49,7 +70,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string& target, mode_t mode)
     if (fd_ < 0) {
         int error = errno;
         tempPath_.clear();
-        throw EFOpenError("Cannot create file \"" + target + "\". " + SystemMessage(error));
+        throw EFOpenError("Cannot create file \"" + target + "\". " + SystemMessage(error), SystemMessage(error));
     }
     if (exists)
         fchmod(fd_, existing.st_mode & 07777);
@@ -73,11 +94,13 @@ void AtomicFileWriter::Write(std::string_view data)
     if (fd_ < 0)
         throw EWriteError("Stream write error");
     while (!data.empty()) {
-        ssize_t n = ::write(fd_, data.data(), data.size());
+        ssize_t n = WriteSome(fd_, data);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            throw EWriteError("Error writing \"" + target_ + "\". " + SystemMessage(n < 0 ? errno : ENOSPC));
+        if (n <= 0) {
+            const std::string cause = SystemMessage(n < 0 ? errno : ENOSPC);
+            throw EWriteError("Error writing \"" + target_ + "\". " + cause, cause);
+        }
         data.remove_prefix(static_cast<size_t>(n));
     }
 }
@@ -99,8 +122,14 @@ void AtomicFileWriter::Commit()
         error = errno;
     }
     if (!ok)
-        throw EWriteError("Error writing \"" + target_ + "\". " + SystemMessage(error));
+        throw EWriteError("Error writing \"" + target_ + "\". " + SystemMessage(error), SystemMessage(error));
     committed_ = true;
+}
+
+void AtomicFileWriter::FailWritesAfter(size_t allowed, int error)
+{
+    writeFault.Allowed = allowed;
+    writeFault.Error = error;
 }
 
 void WriteFileReplacing(const std::string& path, std::string_view data)

@@ -24,6 +24,9 @@ public:
     // How the names of the temporary files this process makes for 'target' begin, beside the
     // file that a symbolic link 'target' names.
     static std::string TemporaryPrefix(const std::string& target);
+    // Makes the writes of every writer fail with 'error' (an errno value) once 'allowed' more bytes
+    // went through, as a full disk does; an error of 0 lets them through again. For tests.
+    static void FailWritesAfter(size_t allowed, int error);
 
 private:
     std::string target_;

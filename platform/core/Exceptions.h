@@ -2,11 +2,21 @@
 // The exception kinds the framework raises; every error the program shows is one of these.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(const std::string& message, std::string cause = {})
+        : std::runtime_error(message), cause_(std::move(cause))
+    {
+    }
     std::string Message() const { return what(); }
+    // The system's own words for why ("No space left on device"), without the names of files;
+    // empty when the message is all there is.
+    const std::string& Cause() const { return cause_; }
+
+private:
+    std::string cause_;
 };
 
 // Bad text for a number, date, colour or field value.

@@ -47,7 +47,7 @@ DatabaseCopy::DatabaseCopy(const std::string& destination)
         file_ = std::make_unique<AtomicFileWriter>(destination);
     } catch (const Exception& e) {
         Forget(record_);
-        throw EDatabaseError(e.Message());
+        throw EDatabaseError(e.Message(), e.Cause());
     }
 }
 
@@ -73,12 +73,18 @@ bool DatabaseCopy::CopyFrom(const std::string& source)
         if (!CopyContent(source, *file_))
             return false;
         std::error_code ec;
-        for (const char* log : {"-wal", "-journal"})
-            if (fs::exists(source + log, ec) && !CopyFile(source + log, Path() + log))
+        for (const char* log : {"-wal", "-journal"}) {
+            if (!fs::exists(source + log, ec))
+                continue;
+            // Written as the file itself is, so a log that cannot be written is not taken for unreadable.
+            AtomicFileWriter copy(Path() + log);
+            if (!CopyContent(source + log, copy))
                 return false;
+            copy.Commit();
+        }
         return true;
     } catch (const Exception& e) {
-        throw EDatabaseError(e.Message());
+        throw EDatabaseError(e.Message(), e.Cause());
     }
 }
 
@@ -87,7 +93,7 @@ void DatabaseCopy::MoveOver()
     try {
         file_->Commit();
     } catch (const Exception& e) {
-        throw EDatabaseError(e.Message());
+        throw EDatabaseError(e.Message(), e.Cause());
     }
     file_.reset();
     Forget(record_);

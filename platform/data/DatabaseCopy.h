@@ -21,8 +21,8 @@ public:
     // The new file, empty at first.
     const std::string& Path() const;
     // Fills the new file with the bytes of the database 'source' and of the logs beside it;
-    // answers false when one cannot be read. Raises EDatabaseError when the new file cannot be
-    // written.
+    // answers false when one cannot be read. Raises EDatabaseError, with the system's cause, when
+    // the new file or a log beside it cannot be written.
     bool CopyFrom(const std::string& source);
     // Renames the new file over the destination, which keeps its permissions; raises EDatabaseError.
     void MoveOver();

@@ -375,6 +375,8 @@ TModalResult TCustomForm::ShowModal()
         Application->Input().SetCaptureControl(nullptr);
     }
     TWeakRef<TCustomForm> self(this);
+    TCustomForm* active = Application->ActiveTopForm();
+    TWeakRef<TCustomForm> owner(active && active != this ? active : Application->MainForm());
     modal_ = true;
     modalResult_ = mrNone;
     Application->BeginModal(this);
@@ -385,10 +387,12 @@ TModalResult TCustomForm::ShowModal()
         modal_ = false;
         Hide();
         SetWindowOwner(nullptr);
+        // Hidden by its handler before the end, it handed the activation to no one: back beneath.
+        if (TCustomForm* beneath = owner.Get(); beneath && beneath->Visible() && !Application->ActiveTopForm())
+            Application->ActivateForm(beneath);
     };
     try {
-        TCustomForm* owner = Application->ActiveTopForm();
-        SetWindowOwner(owner && owner != this ? owner : Application->MainForm());
+        SetWindowOwner(owner.Get());
         Show();
         if (self && Application->OnModalActivate)
             Application->OnModalActivate(*this);

@@ -153,11 +153,14 @@ void TTeDefaultForm::Minimize()
     if (!form)
         return;
     if (IsMDIChild()) {
-        if (TTeMDIFrame* mdi = ParentMDIFrame(); mdi && previousState_ == kwsMaximized)
+        TTeMDIFrame* mdi = ParentMDIFrame();
+        if (mdi && previousState_ == kwsMaximized)
             mdi->RestoreChildren();
         RefreshFormFrame();
         SetWindowRect(GetMinimizedRect());
         FormMenus().MdiChildrenChanged(*this);
+        if (mdi)
+            mdi->ChildMinimized(form);
         return;
     }
     // Iconified through the framework itself: a posted SC_MINIMIZE would come back here.

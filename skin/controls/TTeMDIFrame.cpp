@@ -349,6 +349,26 @@ void TTeMDIFrame::ChildActivated(TCustomForm* child)
         Application->PostMessage(child->Handle(), WM_FRAME_MAXIMIZE);
 }
 
+void TTeMDIFrame::ChildMinimized(TCustomForm* child)
+{
+    TMDIClient* client = Client();
+    if (!client || !child || client->ActiveChild() != child)
+        return;
+    auto comesForward = [&](TCustomForm* form) {
+        TTeDefaultForm* skin = FindSkinnedForm(form);
+        return form->Visible() && form->Enabled() && !form->IsDestroying() &&
+               form->WindowState() != TWindowState::wsMinimized && !(skin && skin->WindowState() == kwsMinimized);
+    };
+    // From the front back, as the children lie on the client.
+    for (int i = client->ControlCount() - 1; i >= 0; --i) {
+        auto* next = dynamic_cast<TCustomForm*>(client->Controls(i));
+        if (next && next != child && next->FormStyle() == TFormStyle::fsMDIChild && comesForward(next)) {
+            client->ActivateChild(next);
+            return;
+        }
+    }
+}
+
 void TTeMDIFrame::FrameResized()
 {
     TCustomForm* form = frame_.Form();

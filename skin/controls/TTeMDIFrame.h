@@ -48,6 +48,8 @@ public:
     void UpdateCaption();
     // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.
     void ChildActivated(TCustomForm* child);
+    // The active child became an icon: the front child that is not one comes forward, active.
+    void ChildMinimized(TCustomForm* child);
     // The frame was sized: a maximized child follows the client area.
     void FrameResized();
     // A child goes away: it is forgotten, and the others come back when it was the maximized one.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "controls/flat/TZlButton.h"
@@ -109,9 +110,17 @@ TEST_F(BookYearSession, BackupWritesACopyAndRefusesTheLiveFile)
         files->Choose(p.file.Path());
         dialog.Button1->Click();
         Press(*this, *dialog.Button2, {mrOk});
+        files->Choose(Scratch("no-folder") + "/backup.db");
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrOk});
     });
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Back Up Database file name must be filled in.",
-                                                    "Backup process finished", "Backup process failes...."}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "Back Up Database file name must be filled in.", "Backup process finished",
+                              "Backup process failes....",
+                              "Backup process failes....\r\nThe copy cannot be written: No such file or directory."}));
+    ASSERT_FALSE(files->Shown().empty());
+    EXPECT_EQ(files->Shown()[0].InitialDir, std::filesystem::path(p.file.Path()).parent_path().string())
+        << "Save As opens beside the books";
     EXPECT_EQ(Dump(copy), Dump());
     EXPECT_TRUE(main().LoggedIn);
 }

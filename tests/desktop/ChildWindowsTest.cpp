@@ -10,6 +10,8 @@ protected:
     // The chart of accounts where it opens, its frame's edges included, and its caption's left end.
     TDesktopRect Chart() { return {main.X + 4, main.Y + 81, 728, 457}; }
     TDesktopRect ChartCaption() { return {main.X + 9, main.Y + 90, 4, 10}; }
+    // The left end of the cash window's caption once minimized, at the bottom of the client area.
+    TDesktopRect CashIconCaption() { return {main.X + 4, main.Y + 652, 36, 10}; }
     // The cash window's Close button, below the chart when both are open where they open.
     TDesktopRect CashClose() { return {main.X + 700, main.Y + 541, 78, 24}; }
 
@@ -42,9 +44,10 @@ protected:
 
     static constexpr uint32_t ActiveCaption = 0x0A246A;
     static constexpr const char* ChartName = "Record List Of Kategori Perkiraan";
-    // The chart's own close and maximize buttons, the bar's close button of a maximized child, and
-    // the report window's Close button while it is maximized.
-    static constexpr int ChartCloseX = 717, ChartMaximizeX = 700, ChartButtonY = 94;
+    // The chart's own close and maximize buttons (the cash window's minimize button on the same row),
+    // the bar's close button of a maximized child, and the report window's Close button while it is
+    // maximized.
+    static constexpr int ChartCloseX = 717, ChartMaximizeX = 700, ChartButtonY = 94, CashMinimizeX = 743;
     static constexpr int BarCloseX = 795, BarButtonY = 69;
     static constexpr int ReportCloseX = 173, ReportCloseY = 449;
 };
@@ -52,7 +55,8 @@ protected:
 
 // The close button of a child's own frame, and the bar's close button of a maximized child, close
 // the child for good: its keys go with it, its menu entry opens it again, and the main window
-// looks as it did before it opened, with no child's name in the title and no child buttons.
+// looks as it did before it opened, with its whole title and no child buttons. A child minimized
+// hands the activation to the one behind it.
 TEST_F(ChildWindowsOnDesktop, AChildClosedByItsFrameIsGoneAndLeavesNothingBehind)
 {
     LogInByKeys();
@@ -79,7 +83,18 @@ TEST_F(ChildWindowsOnDesktop, AChildClosedByItsFrameIsGoneAndLeavesNothingBehind
     desktop->Click(main.X + BarCloseX, main.Y + BarButtonY);
     desktop->MoveMouse(2, 2);
     EXPECT_TRUE(TitleNamesNoChild()) << desktop->Title("Bukura");
+    EXPECT_EQ(desktop->Title("Bukura"), std::string(MainTitle) + "Orvanta, https://www.orvanta.example");
     EXPECT_TRUE(ShowsAround(empty, Inside())) << Shot("maximized-closed");
+
+    // The cash window minimized in front of the chart: the chart comes forward drawn active, and
+    // the cash window's caption at the bottom is drawn inactive.
+    OpenChart();
+    OpenCashWindow();
+    desktop->Click(main.X + CashMinimizeX, main.Y + ChartButtonY);
+    desktop->MoveMouse(2, 2);
+    EXPECT_TRUE(ChartShowsActive()) << Shot("cash-minimized");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(CashIconCaption(), ActiveCaption) == 0; }))
+        << Shot("cash-minimized");
 }
 
 // A child opened beside a maximized one is maximized too; when the maximized one closes, the

@@ -69,6 +69,7 @@ TEST_F(LogOffOnDesktop, TheMenuAndARestoreLeaveTheWindowLookingLoggedOff)
     desktop->MoveMouse(2, 2);
     desktop->Key("Return");
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Information", box); })) << Shot("restored");
+    EXPECT_FALSE(desktop->FindWindow("Databases", box)) << "the dialog closes before the box" << Shot("restored");
     desktop->Key("Return");
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
         return !desktop->FindWindow("Information", box) && !desktop->FindWindow("Databases", box);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "ledger/Tfrm_utils.h"
 #include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TMessageBoxResponder.h"
+#include "platform/core/AtomicFileWriter.h"
 #include "platform/core/ConfigStore.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/TempDatabase.h"
@@ -111,6 +113,17 @@ private:
     fs::path path_;
 };
 
+// While it lives, the program's file writes fail as on a full disk once 'allowed' bytes went through.
+class FullDisk {
+public:
+    explicit FullDisk(size_t allowed = 0) { AtomicFileWriter::FailWritesAfter(allowed, ENOSPC); }
+    ~FullDisk() { AtomicFileWriter::FailWritesAfter(0, 0); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+};
+
+const char* const DiskFull = "Restore process failed....\r\nThe copy cannot be written: No space left on device.";
+
 class Restore : public ::testing::Test {
 protected:
     Restore()
@@ -197,6 +210,11 @@ TEST_F(Restore, RefusesACutShortADamagedAForeignAndAMissingFileAndKeepsTheBooks)
         EXPECT_TRUE(dm.CONN1->Connected()) << "a refused file logs nobody off";
     }
     EXPECT_EQ(RestoreFrom(live.Path()), "Restore process failed....") << "the open file itself";
+    {
+        FullDisk full;
+        EXPECT_EQ(RestoreFrom(chosen.Path()), DiskFull);
+    }
+    EXPECT_TRUE(dm.CONN1->Connected()) << "a copy that could not be written logs nobody off";
     EXPECT_TRUE(Bytes(live.Path()) == books) << "the open books are byte for byte as they were";
     EXPECT_FALSE(fs::exists(live.Path() + ".tmp"));
 }
@@ -211,6 +229,14 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
     ASSERT_GT(fs::file_size(chosen.Path() + "-wal"), 0u) << "the rows are only in the log";
     const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
     fs::permissions(live.Path(), shared);
+    const std::string books = Bytes(live.Path());
+    {
+        // Room for the file itself and half its log.
+        FullDisk full(fs::file_size(chosen.Path()) + fs::file_size(chosen.Path() + "-wal") / 2);
+        EXPECT_EQ(RestoreFrom(chosen.Path()), DiskFull);
+    }
+    EXPECT_TRUE(dm.CONN1->Connected());
+    EXPECT_TRUE(Bytes(live.Path()) == books);
 
     EXPECT_EQ(RestoreFrom(chosen.Path()), "Database restore process is completed . please login");
     EXPECT_FALSE(dm.CONN1->Connected());

@@ -38,6 +38,16 @@ TEST_F(Modal, NestedModalLoopsReturnTheirOwnResults)
     EXPECT_EQ(s.App().ModalLevel(), 0);
     EXPECT_FALSE(outer->Visible());
     EXPECT_EQ(s.App().ActiveTopForm(), main);
+
+    // Hidden by its handler to make way for a last box, it still gives the activation back.
+    s.WhenModal([&](TCustomForm& form) {
+        form.SetModalResult(mrOk);
+        form.Hide();
+        s.App().MessageBox("Selesai", "Bukura", MB_OK);
+    });
+    s.QueueAnswer(IDOK);
+    EXPECT_EQ(outer->ShowModal(), mrOk);
+    EXPECT_EQ(s.App().ActiveTopForm(), main);
 }
 
 TEST_F(Modal, ZeroModalResultKeepsTheLoopAndCloseGivesCancel)

@@ -344,23 +344,44 @@ TEST_F(MDIFrameTest, TheCloseButtonRunsTheChildsOwnClosing)
     EXPECT_EQ(kidSkins[0]->WindowState(), kwsMinimized);
     EXPECT_TRUE(kids[0]->Visible());
 }
-// Minimized, a framed child is its caption at the bottom of the client area, drawn as before.
+// Minimized, a framed child is its caption at the bottom of the client area, drawn inactive: the
+// front child that is no icon comes forward active in its place.
 TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
 {
-    TForm* kid = CreateOwned<TForm>(*frame);
-    kid->SetFormStyle(TFormStyle::fsMDIChild);
-    auto* skin = CreateOwned<TTeForm>(*kid);
-    kid->BeginLoading();
-    kid->SetBoundsRect(Bounds(60, 40, 300, 200));
-    kid->EndLoading();
-    kid->Show();
-    s.ProcessUntilIdle();
-    const TColor caption = s.ScreenColor(kid->WindowRect().Left + 5, kid->WindowRect().Top + 8);
+    auto framed = [&](const TRect& bounds) {
+        TForm* kid = CreateOwned<TForm>(*frame);
+        kid->SetFormStyle(TFormStyle::fsMDIChild);
+        auto* skin = CreateOwned<TTeForm>(*kid);
+        kid->BeginLoading();
+        kid->SetBoundsRect(bounds);
+        kid->EndLoading();
+        kid->Show();
+        s.ProcessUntilIdle();
+        return skin;
+    };
+    TTeForm* behindSkin = framed(Bounds(300, 250, 300, 200));
+    TTeForm* skin = framed(Bounds(60, 40, 300, 200));
+    TCustomForm* behind = behindSkin->Form();
+    TCustomForm* kid = skin->Form();
+    auto captionEnd = [&](TCustomForm* form) {
+        return s.ScreenColor(form->WindowRect().Left + 5, form->WindowRect().Top + 8);
+    };
+    const TColor active = captionEnd(kid);
+    const TColor inactive = captionEnd(behind);
+    ASSERT_NE(active, inactive);
     skin->Minimize();
     s.ProcessUntilIdle();
     EXPECT_EQ(kid->BoundsRect().Bottom, frame->MDIClient()->ClientHeight());
+    EXPECT_EQ(frame->ActiveMDIChild(), behind);
+    EXPECT_EQ(captionEnd(behind), active);
     // The caption's gradient is shorter now: its left end is as dark within a step or two.
-    const TColor shown = s.ScreenColor(kid->WindowRect().Left + 5, kid->WindowRect().Top + 8);
+    const TColor shown = captionEnd(kid);
     for (int shift : {0, 8, 16})
-        EXPECT_NEAR(static_cast<int>(shown >> shift & 0xFF), static_cast<int>(caption >> shift & 0xFF), 4);
+        EXPECT_NEAR(static_cast<int>(shown >> shift & 0xFF), static_cast<int>(inactive >> shift & 0xFF), 4);
+
+    // With no child left that is not an icon, the last one minimized stays the active one.
+    for (TTeForm* other : {kidSkins[0], kidSkins[1], kidSkins[2], behindSkin})
+        other->Minimize();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->ActiveMDIChild(), behind);
 }
