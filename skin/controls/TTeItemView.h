@@ -93,6 +93,8 @@ private:
     bool Handle(const TQueuedMessage& m);
     bool HandleKey(const TQueuedMessage& m);
     bool HandleMouseMove(const TQueuedMessage& m);
+    // Selects this level's item under a button message; answers its screen point.
+    TPoint TrackButton(const TQueuedMessage& m);
 
     TTeItem* item_ = nullptr;
     TControl* host_ = nullptr;

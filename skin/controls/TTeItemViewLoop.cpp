@@ -82,7 +82,11 @@ void TTeItemView::RunLevel()
             }
         }
         RepaintItem(selected_);
-        TrackMouse(GetCursorPos());
+        // The pointer's place now is handled: a point left over from an earlier menu would make
+        // the first move there look like no move at all.
+        const TPoint cursor = GetCursorPos();
+        TrackMouse(cursor);
+        SetLastMenuMousePos(cursor);
     }
     BeginMouseCapture(host_);
     TControl* captured = GetCaptureControl();
@@ -126,7 +130,7 @@ bool TTeItemView::PeekRules(const TQueuedMessage& m)
     }
     if (m.Msg != WM_LBUTTONDOWN)
         return false;
-    const TPoint p = ScreenPointOf(m);
+    const TPoint p = TrackButton(m);
     if (HitsSelected(p)) {
         PostToHost(WM_KEYDOWN, VK_RETURN);
         return false;
@@ -165,7 +169,7 @@ bool TTeItemView::Handle(const TQueuedMessage& m)
     if (m.Msg == WM_MOUSEMOVE)
         return HandleMouseMove(m);
     if (m.Msg == WM_LBUTTONUP) {
-        const TPoint p = ScreenPointOf(m);
+        const TPoint p = TrackButton(m);
         if (HitsSelected(p)) {
             PostToHost(WM_KEYDOWN, VK_RETURN);
             return false;
@@ -250,6 +254,15 @@ bool TTeItemView::HandleKey(const TQueuedMessage& m)
         Application->TranslateMessage(m);
         return false;
     }
+}
+
+TPoint TTeItemView::TrackButton(const TQueuedMessage& m)
+{
+    // A button chooses the item under it, whatever moves came before it (a touch screen or a
+    // remote desktop sends one move at most).
+    const TPoint p = ScreenPointOf(m);
+    TrackMouse(p);
+    return p;
 }
 
 bool TTeItemView::HandleMouseMove(const TQueuedMessage& m)

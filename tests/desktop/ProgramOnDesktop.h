@@ -109,6 +109,19 @@ protected:
         })) << Shot("cash");
     }
 
+    // Report > Financial Statement, waited for until its links are drawn: the window fills the
+    // main window's client area first.
+    void OpenReportWindow()
+    {
+        ChooseMenu(Report, 1);
+        TDesktopRect report;
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("[Report]", report); })) << Shot("report");
+        const TDesktopRect m = Main();
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            return desktop->Grab().Count({m.X + ReportLinkX - 40, m.Y + BalanceSheetY - 6, 120, 12}, 0xFFFFFF) > 300;
+        })) << Shot("report");
+    }
+
     // Utilities > BackUp Database (row 0) or Restore Database (row 1), its browse button, and a file
     // named by keys in the file dialog that opens ("Save As" or "Open"); 'folder' is where the
     // browse button's picture lies, from which the dialog's other buttons are found.
@@ -175,6 +188,8 @@ protected:
     // The bar's items, from the main window's left edge: before login, then the full bar.
     static constexpr int SmallUser = 23, SmallHelp = 48;
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
+    // The report window's links, from the main window's corner, one row apart.
+    static constexpr int ReportLinkX = 75, TrialBalanceY = 296, BalanceSheetY = 322;
     // The cash window's search row: its check box and keyword edit.
     static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400;
     // Its month box and the box's arrow button.

@@ -108,6 +108,31 @@ TEST_F(MenuLoop, HoveringAnotherBarItemSwapsTheOpenDropdownAndAPressOutsideClose
     EXPECT_EQ(m.Msg, WM_LBUTTONDOWN);
 }
 
+// The next menu opened from the same item, one move to the row clicked last time and a click there:
+// that row is chosen again, though the move ends where the last menu's moves ended.
+TEST_F(MenuLoop, AClickChoosesTheRowUnderItAfterOneMoveToWhereTheLastMenuLeftTheMouse)
+{
+    auto bar = MakeView(*root, true);
+    Keys({VK_DOWN, VK_ESCAPE, VK_ESCAPE});
+    bar->RunMenuLoop();
+    const TRect userRect = user->BoundsRect();
+    const TPoint onExit = host->ClientToScreen({userRect.Left + exit->BoundsRect().Left + 5,
+                                                userRect.Bottom + exit->BoundsRect().Top + 5});
+    const TPoint away = session.ScreenPointOf(*form);
+    for (int round = 0; round < 2; ++round) {
+        Keys({VK_DOWN});
+        session.Screen().MouseMove(onExit.X, onExit.Y);
+        session.Screen().MouseDown(onExit.X, onExit.Y);
+        session.Screen().MouseUp(onExit.X, onExit.Y);
+        bar->RunMenuLoop();
+        session.Screen().MouseMove(away.X, away.Y);
+        session.ProcessUntilIdle();
+        // The next press is no double click.
+        session.AdvanceClock(1000);
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Exit", "Exit"}));
+}
+
 TEST_F(MenuLoop, ScrollArrowMovesTheColumnEveryHundredMilliseconds)
 {
     edit->SetScrolled(true);
