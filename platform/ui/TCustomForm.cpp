@@ -823,7 +823,7 @@ void TMDIClient::CloseAll()
 
 TRect TMDIClient::ChildrenExtent() const
 {
-    TRect extent = Rect(0, 0, ClientWidth(), ClientHeight());
+    TRect extent;
     for (TCustomForm* c : children_)
         if (c->Visible())
             UnionRect(extent, extent, c->BoundsRect());

@@ -167,7 +167,7 @@ public:
     void RemoveChild(TCustomForm* child);
     // Closes every child; the list is copied first, as closing changes it.
     void CloseAll();
-    // The extent of the children beyond the visible area, per direction, for our scroll bars.
+    // The rectangle the shown children cover, for the scroll bars; empty without one.
     TRect ChildrenExtent() const;
     TPoint ScrollPos() const { return scroll_; }
     void SetScrollPos(TPoint p);

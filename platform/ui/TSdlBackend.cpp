@@ -257,18 +257,30 @@ void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bound
         return;
     Window& w = it->second;
     const TScreenRect target{bounds.X, bounds.Y, std::max(bounds.Width, 1), std::max(bounds.Height, 1)};
+    const bool covers = !w.Popup && CoversWorkArea(target);
+    // A manager puts a window it gives the maximize back to where it was before: the program's
+    // place is asked whole after it.
+    bool unmaximized = false;
     if (w.Maximized) {
         // The manager keeps a maximized window where it put it; a smaller place asks it to let go first.
-        if (CoversWorkArea(target)) {
-            if (target != w.Bounds)
-                pending_.push_back(BoundsEvent(window, w.Bounds));
+        if (covers) {
+            Settle(window, w, target);
             return;
         }
-        Unmaximize(w);
+        AskMaximized(w, false);
+        unmaximized = true;
+    } else if (covers && Managed(w)) {
+        // The program's maximize is the manager's: it places the window, and its state tells so.
+        ForgetPlaces(window);
+        AskMaximized(w, true);
+        // One already where the maximize puts it may not move at all.
+        if (CoversWorkArea(w.Bounds) && target != w.Bounds)
+            pending_.push_back(BoundsEvent(window, w.Bounds));
+        return;
     }
     // Sized first: a manager keeps a window it sizes on screen, not one that moves partly off it.
-    const bool size = target.Width != w.Bounds.Width || target.Height != w.Bounds.Height;
-    const bool move = target.X != w.Bounds.X || target.Y != w.Bounds.Y;
+    const bool size = unmaximized || target.Width != w.Bounds.Width || target.Height != w.Bounds.Height;
+    const bool move = unmaximized || target.X != w.Bounds.X || target.Y != w.Bounds.Y;
     if (size)
         SDL_SetWindowSize(w.Handle, target.Width, target.Height);
     if (move)
@@ -282,6 +294,7 @@ void TSdlBackend::Settle(TNativeWindow id, Window& w, const TScreenRect& asked)
     // SDL has waited a moment for the manager: where the window is now is the news, and the
     // configures queued before this are older than it.
     TScreenRect real;
+    ForgetPlaces(id);
     if (!w.X11) {
         w.Bounds = asked;
         return;
@@ -294,6 +307,13 @@ void TSdlBackend::Settle(TNativeWindow id, Window& w, const TScreenRect& asked)
     w.Bounds = real;
     if (!w.Popup && real != asked)
         pending_.push_back(BoundsEvent(id, real));
+}
+
+void TSdlBackend::ForgetPlaces(TNativeWindow id)
+{
+    std::erase_if(pending_, [id](const TBackendEvent& e) {
+        return e.Window == id && e.Kind == TBackendEventKind::BoundsChanged;
+    });
 }
 
 TScreenRect TSdlBackend::WindowBounds(TNativeWindow window) const
@@ -351,11 +371,32 @@ bool TSdlBackend::ManagerMaximized(const Window& w) const
     return vertical && horizontal;
 }
 
-void TSdlBackend::Unmaximize(Window& w)
+void TSdlBackend::AskMaximized(Window& w, bool maximized)
 {
-    if (w.X11)
-        SendMaximizedState(display_, w.X11, 0);
-    w.Maximized = false;
+    w.Maximized = maximized;
+    if (!w.X11)
+        return;
+    w.StateAsked = true;
+    SendMaximizedState(display_, w.X11, maximized ? 1 : 0);
+}
+
+bool TSdlBackend::Managed(const Window& w) const
+{
+    XWindowAttributes attributes;
+    if (w.Popup || !w.X11 || !XGetWindowAttributes(display_, w.X11, &attributes) ||
+        attributes.map_state != IsViewable)
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(display_, DefaultRootWindow(display_),
+                                          XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
+                                          XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+                       count == 1;
+    if (data)
+        XFree(data);
+    return found;
 }
 
 TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
@@ -382,8 +423,11 @@ void TSdlBackend::FollowX11(const XEvent& x)
     if (it == windows_.end())
         return;
     Window& w = it->second;
+    const bool maximized = ManagerMaximized(w);
+    if (maximized == w.Maximized)
+        w.StateAsked = false;
     // The new state goes first: a maximize keeps the bounds the window had before it.
-    if (const bool maximized = ManagerMaximized(w); maximized != w.Maximized) {
+    if (!w.StateAsked && maximized != w.Maximized) {
         w.Maximized = maximized;
         pending_.push_back(WindowEvent(maximized ? TBackendEventKind::Maximized : TBackendEventKind::Unmaximized, id));
     }

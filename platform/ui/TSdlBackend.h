@@ -73,16 +73,24 @@ private:
         // The serial of the first X request after the program last placed the window: configures
         // from before it are stale.
         unsigned long Settled = 0;
-        bool Maximized = false; // by the window manager
+        // Maximized by the window manager, as the program was told or asked it to be.
+        bool Maximized = false;
+        // The program asked the manager for Maximized, which it has not done yet: until then the
+        // manager's state is the old one, no news.
+        bool StateAsked = false;
     };
     // The configures and state changes of our windows, read from the X events SDL hands over.
     void FollowX11(const _XEvent& x);
     void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
     bool ManagerMaximized(const Window& w) const;
-    // Asks the window manager to give its maximize back before the program places the window.
-    void Unmaximize(Window& w);
+    // Asks the window manager to maximize the window or to give its maximize back.
+    void AskMaximized(Window& w, bool maximized);
+    // A window manager runs and the window is on screen, where the manager answers for it.
+    bool Managed(const Window& w) const;
     // After the program placed or showed the window: where it really is; news when not where asked.
     void Settle(TNativeWindow id, Window& w, const TScreenRect& asked);
+    // The places of the window told but not yet taken are older than the program's own.
+    void ForgetPlaces(TNativeWindow id);
     // Where the X server has the window now.
     bool RealBounds(const Window& w, TScreenRect& bounds) const;
     bool CoversWorkArea(const TScreenRect& bounds) const;

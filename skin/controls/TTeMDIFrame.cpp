@@ -147,19 +147,22 @@ void TTeMDIFrame::UpdateScrollBars()
     if (!client || !form)
         return;
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
-    const TRect extent = client->ChildrenExtent();
+    const TRect children = client->ChildrenExtent();
     const int width = client->Width();
     const int height = client->Height();
     // A bar that shows takes room from the other direction, so the test runs twice.
     bool horz = false;
     bool vert = false;
     for (int pass = 0; pass < 2; ++pass) {
-        horz = extent.Left < 0 || extent.Right > width - (vert ? thickness : 0);
-        vert = extent.Top < 0 || extent.Bottom > height - (horz ? thickness : 0);
+        horz = children.Left < 0 || children.Right > width - (vert ? thickness : 0);
+        vert = children.Top < 0 || children.Bottom > height - (horz ? thickness : 0);
     }
     const TPoint scroll = client->ScrollPos();
     const int visibleWidth = width - (vert ? thickness : 0);
     const int visibleHeight = height - (horz ? thickness : 0);
+    // The range covers what the bars leave visible and every child.
+    TRect extent;
+    UnionRect(extent, children, Rect(0, 0, visibleWidth, visibleHeight));
     const struct {
         bool shown;
         TRect bounds;

@@ -155,6 +155,13 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
     mdi->ScrollBar(true)->OnScroll(mdi->ScrollBar(true), tecPosition, position);
     EXPECT_EQ(kids[2]->Top(), top - 30);
 
+    // Below the client alone, a child needs the vertical bar alone: the client's own width
+    // behind the vertical bar is no reason for a horizontal one.
+    kids[2]->SetBounds(10, client->ClientHeight() - 40, 300, 200);
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(mdi->ScrollBar(true)->Showing());
+    EXPECT_FALSE(mdi->ScrollBar(false)->Showing());
+
     // The client shows the frame's background.
     frame->SetColor(clTeal);
     frame->Invalidate();
