@@ -2,18 +2,6 @@
 
 using FramesOnDesktop = ProgramOnDesktop;
 
-namespace {
-bool Same(const TDesktopRect& a, const TDesktopRect& b)
-{
-    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
-}
-std::string Text(const TDesktopRect& r)
-{
-    return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
-           std::to_string(r.Y);
-}
-} // namespace
-
 // The program draws its own caption: a window manager adds no frame of its own around it, so the
 // topmost row on screen is the skinned caption.
 TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
@@ -21,12 +9,12 @@ TEST_F(FramesOnDesktop, TheSkinnedCaptionIsTheOnlyTitleBar)
     TDesktopRect frame;
     ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
     const TDesktopRect m = Main();
-    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m) << " " << Shot("frame");
+    EXPECT_TRUE(frame == m) << "frame " << Text(frame) << " around " << Text(m) << " " << Shot("frame");
 
     ChooseMenu(SmallUser, 0);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Choose filename", dialog); })) << Shot("login");
     ASSERT_TRUE(desktop->FrameOf("Choose filename", frame));
-    EXPECT_TRUE(Same(frame, dialog)) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");
+    EXPECT_TRUE(frame == dialog) << "frame " << Text(frame) << " around " << Text(dialog) << " " << Shot("login");
 }
 
 // A manager that comes up after the program (a session starting both at once) still finds the
@@ -42,7 +30,7 @@ TEST_F(FramesOnDesktop, AWindowManagerStartedLaterAddsNoTitleBar)
     if (!TDesktop::WaitUntil([&] { return desktop->FrameExtents(MainTitle, extents); }, std::chrono::seconds(3))) {
         TDesktopRect frame;
         ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
-        EXPECT_TRUE(Same(frame, Main())) << "frame " << Text(frame) << " around " << Text(Main()) << Shot("late");
+        EXPECT_TRUE(frame == Main()) << "frame " << Text(frame) << " around " << Text(Main()) << Shot("late");
         return;
     }
     EXPECT_EQ(extents[2], 0) << "the manager's title bar is " << extents[2] << " high " << Shot("late");
@@ -65,7 +53,7 @@ TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
     TDesktop::WaitUntil([&] {
         TDesktopRect frame;
         const TDesktopRect placed = Main();
-        return desktop->FrameOf(MainTitle, frame) && Same(frame, placed)
+        return desktop->FrameOf(MainTitle, frame) && frame == placed
             && placed.Y + placed.Height <= work.Y + work.Height + border;
     });
     const TDesktopRect m = Main();
@@ -75,10 +63,10 @@ TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
     EXPECT_GE(m.Width, work.Width);
     TDesktopRect frame;
     ASSERT_TRUE(desktop->FrameOf(MainTitle, frame));
-    EXPECT_TRUE(Same(frame, m)) << "frame " << Text(frame) << " around " << Text(m);
+    EXPECT_TRUE(frame == m) << "frame " << Text(frame) << " around " << Text(m);
 
     desktop->Click(m.X + m.Width - 33, m.Y + border + 8);
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; })) << Text(Main()) << Shot("restored");
 
     // The bottom right corner of the frame sizes the window; smaller, it has room to move without
     // snapping to the work area's edges.

@@ -125,6 +125,12 @@ int IgnoreXError(::Display*, XErrorEvent*)
 
 } // namespace
 
+std::string Text(const TDesktopRect& r)
+{
+    return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
+           std::to_string(r.Y);
+}
+
 int TDesktopImage::Count(const TDesktopRect& r, uint32_t colour) const
 {
     int n = 0;

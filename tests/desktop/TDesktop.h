@@ -17,7 +17,11 @@ struct TDesktopRect {
     int Height = 0;
     int CentreX() const { return X + Width / 2; }
     int CentreY() const { return Y + Height / 2; }
+    bool operator==(const TDesktopRect&) const = default;
 };
+
+// "WIDTHxHEIGHT+X+Y", as the X tools write a window's place.
+std::string Text(const TDesktopRect& r);
 
 // The root window's pixels as 0x00RRGGBB, row by row.
 struct TDesktopImage {

@@ -14,11 +14,6 @@ protected:
     {
         return r.X == x && r.Y == y && r.Width == width && r.Height == height;
     }
-    std::string Text(const TDesktopRect& r)
-    {
-        return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
-               std::to_string(r.Y);
-    }
 
     static constexpr uint32_t Selection = 0x0A246A, Face = 0xD4D0C8;
     static constexpr int ShutDown = 302;

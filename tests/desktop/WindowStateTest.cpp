@@ -22,15 +22,6 @@ protected:
         return std::find(atoms.begin(), atoms.end(), "_NET_WM_STATE_MAXIMIZED_VERT") != atoms.end() &&
                std::find(atoms.begin(), atoms.end(), "_NET_WM_STATE_MAXIMIZED_HORZ") != atoms.end();
     }
-    static bool Same(const TDesktopRect& a, const TDesktopRect& b)
-    {
-        return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
-    }
-    static std::string Text(const TDesktopRect& r)
-    {
-        return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
-               std::to_string(r.Y);
-    }
     // The window below its caption, whose buttons light up under the mouse.
     static TDesktopRect BelowCaption(const TDesktopRect& m) { return {m.X, m.Y + 30, m.Width, m.Height - 30}; }
 
@@ -110,7 +101,7 @@ TEST_F(WindowStateOnDesktop, TheManagersMaximizeAndRestoreLayOutAMaximizedChild)
         SCOPED_TRACE(round);
         desktop->RequestMaximized(MainTitle, true);
         const TDesktopRect work = desktop->WorkArea();
-        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), work); })) << Text(Main()) << Shot("maximized");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == work; })) << Text(Main()) << Shot("maximized");
         TDesktopImage maximized;
         EXPECT_TRUE(TDesktop::WaitUntil([&] {
             maximized = Picture();
@@ -118,7 +109,7 @@ TEST_F(WindowStateOnDesktop, TheManagersMaximizeAndRestoreLayOutAMaximizedChild)
         })) << Corners(before, normal, maximized, Main()) << " pixels differ " << Shot("maximized");
 
         desktop->RequestMaximized(MainTitle, false);
-        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; })) << Text(Main()) << Shot("restored");
         EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(normal)) == 0; }))
             << Picture().Differences(before, BelowCaption(normal)) << " pixels differ " << Shot("restored");
     }
@@ -137,14 +128,14 @@ TEST_F(WindowStateOnDesktop, TheFramesMaximizeIsTheManagersAndEitherGivesItBack)
     desktop->Click(normal.X + 300, normal.Y + 12);
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().Width >= work.Width; })) << Text(Main()) << Shot("maximized");
     if (desktop->HasWindowManager()) {
-        EXPECT_TRUE(TDesktop::WaitUntil([&] { return ManagerMaximized() && Same(Main(), work); }))
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return ManagerMaximized() && Main() == work; }))
             << Text(Main()) << Shot("maximized");
         desktop->RequestMaximized(MainTitle, false);
-        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); })) << Text(Main()) << Shot("restored");
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; })) << Text(Main()) << Shot("restored");
         EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(normal)) == 0; }))
             << Shot("restored");
         desktop->RequestMaximized(MainTitle, true);
-        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), work); }))
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == work; }))
             << Text(Main()) << Shot("maximized-again");
     }
     TDesktopImage maximized;
@@ -155,7 +146,7 @@ TEST_F(WindowStateOnDesktop, TheFramesMaximizeIsTheManagersAndEitherGivesItBack)
 
     const TDesktopRect m = Main();
     desktop->Click(m.X + m.Width - 33, m.Y + 12);
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal); }))
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; }))
         << Text(Main()) << Shot("restored-by-button");
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(normal)) == 0; }))
         << Shot("restored-by-button");
@@ -194,9 +185,10 @@ TEST_F(WindowStateOnDesktop, AMaximizedWindowRolledUpAndDownIsMaximizedAsBefore)
     Settled(rolled);
 
     desktop->Click(rolled.X + rolled.Width - 65, rolled.Y + 13);
-    EXPECT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), maximized); })) << Text(Main()) << Shot("rolled-down");
-    if (desktop->HasWindowManager())
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main() == maximized; })) << Text(Main()) << Shot("rolled-down");
+    if (desktop->HasWindowManager()) {
         EXPECT_TRUE(TDesktop::WaitUntil([&] { return ManagerMaximized(); })) << Shot("rolled-down");
+    }
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(maximized)) == 0; }))
         << Shot("rolled-down");
 }
@@ -231,6 +223,6 @@ TEST_F(WindowStateOnDesktop, TheMDIAreasScrollBarsFollowTheWindowsSize)
             desktop->RequestMaximized(MainTitle, false);
         else
             desktop->Click(m.X + m.Width - 33, m.Y + 12);
-        EXPECT_TRUE(TDesktop::WaitUntil([&] { return Same(Main(), normal) && both(); })) << Shot("restored");
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal && both(); })) << Shot("restored");
     }
 }

@@ -17,11 +17,6 @@ protected:
         return inner.X >= outer.X && inner.Y >= outer.Y && inner.X + inner.Width <= outer.X + outer.Width &&
                inner.Y + inner.Height <= outer.Y + outer.Height;
     }
-    static std::string Text(const TDesktopRect& r)
-    {
-        return std::to_string(r.Width) + "x" + std::to_string(r.Height) + "+" + std::to_string(r.X) + "+" +
-               std::to_string(r.Y);
-    }
 
     // Between the menu bar and the status bar, inside the main window's border.
     TDesktopRect MdiArea()
