@@ -745,13 +745,9 @@ void TMDIClient::RemoveChild(TCustomForm* child)
     // A child being freed already reads as gone, so the active one is known by its id.
     if (active_.Id() != 0 && active_.Id() == child->ObjectId()) {
         active_.Reset();
-        for (int i = ControlCount() - 1; i >= 0; --i) {
-            auto* next = dynamic_cast<TCustomForm*>(Controls(i));
-            if (next && next != child && next->Visible() &&
-                std::find(children_.begin(), children_.end(), next) != children_.end()) {
-                ActivateChild(next);
-                return;
-            }
+        if (const auto shown = ShownChildren(); !shown.empty()) {
+            ActivateChild(shown.front());
+            return;
         }
         if (Application && Application->ActiveTopForm() == frame_)
             Application->SetFocusedWindow(frame_);
@@ -787,16 +783,21 @@ void TMDIClient::ActivateChild(TCustomForm* child)
         Application->ActivateForm(frame_);
 }
 
-bool TMDIClient::ActivateNext(bool back)
+std::vector<TCustomForm*> TMDIClient::ShownChildren() const
 {
-    // The shown children from the front one back.
-    std::vector<TCustomForm*> stack;
+    std::vector<TCustomForm*> shown;
     for (int i = ControlCount() - 1; i >= 0; --i) {
         auto* child = dynamic_cast<TCustomForm*>(Controls(i));
-        if (child && child->Visible() && child->Enabled() &&
-            std::find(children_.begin(), children_.end(), child) != children_.end())
-            stack.push_back(child);
+        if (child && child->Visible() && std::find(children_.begin(), children_.end(), child) != children_.end())
+            shown.push_back(child);
     }
+    return shown;
+}
+
+bool TMDIClient::ActivateNext(bool back)
+{
+    std::vector<TCustomForm*> stack = ShownChildren();
+    std::erase_if(stack, [](TCustomForm* child) { return !child->Enabled(); });
     if (stack.size() < 2)
         return false;
     TCustomForm* active = ActiveChild();

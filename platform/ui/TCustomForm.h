@@ -163,6 +163,8 @@ public:
     // Ctrl+F6: the child behind the active one comes forward and the active one goes to the back;
     // going back (with Shift) brings the backmost one forward. False without another child.
     bool ActivateNext(bool back);
+    // The shown children, from the front one back.
+    std::vector<TCustomForm*> ShownChildren() const;
     void AddChild(TCustomForm* child);
     void RemoveChild(TCustomForm* child);
     // Closes every child; the list is copied first, as closing changes it.

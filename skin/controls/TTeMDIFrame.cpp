@@ -357,15 +357,10 @@ void TTeMDIFrame::ChildMinimized(TCustomForm* child)
     TMDIClient* client = Client();
     if (!client || !child || client->ActiveChild() != child)
         return;
-    auto comesForward = [&](TCustomForm* form) {
-        TTeDefaultForm* skin = FindSkinnedForm(form);
-        return form->Visible() && form->Enabled() && !form->IsDestroying() &&
-               form->WindowState() != TWindowState::wsMinimized && !(skin && skin->WindowState() == kwsMinimized);
-    };
-    // From the front back, as the children lie on the client.
-    for (int i = client->ControlCount() - 1; i >= 0; --i) {
-        auto* next = dynamic_cast<TCustomForm*>(client->Controls(i));
-        if (next && next != child && next->FormStyle() == TFormStyle::fsMDIChild && comesForward(next)) {
+    for (TCustomForm* next : client->ShownChildren()) {
+        TTeDefaultForm* skin = FindSkinnedForm(next);
+        if (next != child && next->Enabled() && !next->IsDestroying() &&
+            next->WindowState() != TWindowState::wsMinimized && !(skin && skin->WindowState() == kwsMinimized)) {
             client->ActivateChild(next);
             return;
         }
