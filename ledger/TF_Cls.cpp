@@ -6,6 +6,7 @@
 #include "controls/flat/TZlMemo.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BookClosing.h"
+#include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/TDtModule.h"
@@ -77,6 +78,8 @@ TF_Cls::TF_Cls(TComponent* AOwner) : TLedgerForm(AOwner, "Closing Year")
 
 void TF_Cls::ZlSpeedButton1Click()
 {
+    if (const std::string books = BooksFolder(); !books.empty())
+        SaveDialog1->SetInitialDir(books);
     if (SaveDialog1->Execute())
         Edit1->SetText(SaveDialog1->FileName());
 }
@@ -96,10 +99,12 @@ void TF_Cls::ZlButton1Click()
         return;
     try {
         CloseBookYear(*DtModule, Edit1->Text(), F_Tunggu ? &F_Tunggu->Progress() : nullptr);
-    } catch (const std::exception&) {
-        MessageDlg("Database baru gagal dicreate.....\r\n"
-                   "Coba Periksa aplikasi lain, kalau masih terbuka harap ditutup dahulu",
-                   TMsgDlgType::mtError, mbOK);
+    } catch (const std::exception& e) {
+        // A copy that could not be written says why; otherwise another program holding the books is the likely cause.
+        std::string reason = CopyFailureReason(e);
+        if (reason.empty())
+            reason = "Coba Periksa aplikasi lain, kalau masih terbuka harap ditutup dahulu";
+        MessageDlg("Database baru gagal dicreate.....\r\n" + reason, TMsgDlgType::mtError, mbOK);
         return;
     }
     MessageDlg("Proses penutupan akhir tahun telah selesai....\r\n"

@@ -65,6 +65,11 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
         ADOQuery1->SetConnection(DtModule->CONN1);
     AddTrialBalanceCellFields(*ADOQuery1);
     ADOQuery1->OnCalcFields = [this](TDataSet* dataSet) { CalcTrialBalanceFields(*dataSet, MonthCount()); };
+    // The stored openings are made anew on every open; they show negatives bracketed as the cells beside them.
+    ADOQuery1->AfterOpen = [](TDataSet* dataSet) {
+        for (const char* field : AmountColumns)
+            dataSet->FieldByName(field)->SetDisplayFormat(AmountFormat);
+    };
     Datasource1 = CreateOwned<TDataSource>(*this);
     Datasource1->SetName("Datasource1");
     Datasource1->SetDataSet(ADOQuery1);

@@ -4,6 +4,7 @@
 
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
+#include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Main.h"
@@ -13,7 +14,6 @@
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TOpenDialog.h"
-#include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -59,13 +59,6 @@ void DrawFolder(TBitmap& glyph)
 void ShowFailure(const std::string& failure, const std::string& reason = {})
 {
     MessageDlg(reason.empty() ? failure : failure + "\r\n" + reason, TMsgDlgType::mtError, mbOK);
-}
-
-// Why a copy could not be written, as the system says it ("No space left on device"), or nothing.
-std::string WriteFailure(const std::exception& error)
-{
-    const auto* known = dynamic_cast<const Exception*>(&error);
-    return known && !known->Cause().empty() ? "The copy cannot be written: " + known->Cause() + "." : "";
 }
 
 bool SameFile(const std::string& a, const std::string& b)
@@ -142,10 +135,8 @@ void Tfrm_utils::Button1Click()
     TOpenDialog* dialog = OpenDialog1;
     if (IsBackup()) {
         SaveDialog1->SetFilter(DatabaseFilter);
-        // A backup is most often kept beside the books.
-        std::error_code ec;
-        if (const auto books = std::filesystem::absolute(LoginState().DbPath, ec); !ec && books.has_filename())
-            SaveDialog1->SetInitialDir(books.parent_path().string());
+        if (const std::string books = BooksFolder(); !books.empty())
+            SaveDialog1->SetInitialDir(books);
         dialog = SaveDialog1;
     }
     if (!dialog->Execute())
@@ -181,7 +172,7 @@ void Tfrm_utils::Backup()
     try {
         DtModule->CONN1->Backup(Edit1->Text());
     } catch (const std::exception& e) {
-        ShowFailure("Backup process failes....", WriteFailure(e));
+        ShowFailure("Backup process failes....", CopyFailureReason(e));
         return;
     }
     MessageDlg("Backup process finished", TMsgDlgType::mtInformation, mbOK);
@@ -211,7 +202,7 @@ void Tfrm_utils::Restore()
         DtModule->CONN1->Close();
         chosen.PutInPlace();
     } catch (const std::exception& e) {
-        ShowFailure(RestoreFailed, WriteFailure(e));
+        ShowFailure(RestoreFailed, CopyFailureReason(e));
         return;
     }
     // The dialog is done with: it goes before the box that sends the user to log in again.

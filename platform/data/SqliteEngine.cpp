@@ -1,6 +1,8 @@
 #include "platform/data/SqliteEngine.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/core/Exceptions.h"
@@ -36,6 +38,29 @@ namespace {
 [[noreturn]] void Raise(sqlite3* db)
 {
     Raise(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
+}
+
+// The system's words for why the engine could not write the file of 'db' ("No space left on
+// device"); empty when the failure was not in the writing.
+std::string WriteCause(sqlite3* db, int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        // The engine keeps no system error for a full disk.
+        return std::strerror(ENOSPC);
+    case SQLITE_IOERR:
+        if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ || code == SQLITE_IOERR_NOMEM)
+            return {};
+        [[fallthrough]];
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        if (const int error = sqlite3_system_errno(db))
+            return std::strerror(error);
+        return sqlite3_errstr(code);
+    default:
+        return {};
+    }
 }
 
 // Owns one prepared statement; the tail points past it in the text.
@@ -290,24 +315,22 @@ void SqliteEngine::Backup(const std::string& destinationPath)
         sqlite3_close(target);
         throw EDatabaseError(message + ": " + copy.Path());
     }
-    std::string error;
+    int rc = SQLITE_OK;
     if (sqlite3_backup* backup = sqlite3_backup_init(target, "main", db, "main")) {
-        int rc = sqlite3_backup_step(backup, -1);
+        rc = sqlite3_backup_step(backup, -1);
         sqlite3_backup_finish(backup);
-        if (rc != SQLITE_DONE)
-            error = sqlite3_errstr(rc);
+        if (rc == SQLITE_DONE)
+            rc = sqlite3_exec(target, "pragma journal_mode=DELETE", nullptr, nullptr, nullptr);
     } else {
-        error = sqlite3_errmsg(target);
+        rc = sqlite3_extended_errcode(target);
     }
-    if (error.empty()) {
-        char* message = nullptr;
-        if (sqlite3_exec(target, "pragma journal_mode=DELETE", nullptr, nullptr, &message) != SQLITE_OK)
-            error = message ? message : "journal mode";
-        sqlite3_free(message);
+    if (rc != SQLITE_OK) {
+        const std::string cause = WriteCause(target, rc);
+        const std::string message = sqlite3_errmsg(target);
+        sqlite3_close(target);
+        throw EDatabaseError(message + ": " + destinationPath, cause);
     }
     sqlite3_close(target);
-    if (!error.empty())
-        throw EDatabaseError(error + ": " + destinationPath);
     copy.MoveOver();
 }
 

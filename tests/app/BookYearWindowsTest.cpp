@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -6,6 +8,7 @@
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/TF_Cls.h"
 #include "ledger/TF_Tunggu.h"
@@ -44,6 +47,35 @@ std::string Bytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A disk of its own (a tmpfs) of 'bytes', mounted while it lives; only root may mount one.
+class SmallDisk {
+public:
+    explicit SmallDisk(uintmax_t bytes)
+        : folder_(std::filesystem::temp_directory_path() / ("bukura-small-disk-" + std::to_string(getpid())))
+    {
+        std::filesystem::create_directories(folder_);
+        const std::string size = "size=" + std::to_string(bytes);
+        mounted_ = mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, size.c_str()) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            umount2(folder_.c_str(), MNT_DETACH);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    std::string operator/(const std::string& name) const { return (folder_ / name).string(); }
+    bool Empty() const { return std::filesystem::is_empty(folder_); }
+
+private:
+    std::filesystem::path folder_;
+    bool mounted_ = false;
+};
+
 } // namespace
 
 TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
@@ -66,6 +98,9 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     const std::string copy = Scratch("closing-copy");
     files->Choose(copy);
     window->ZlSpeedButton1->Click();
+    ASSERT_FALSE(files->Shown().empty());
+    EXPECT_EQ(files->Shown().back().InitialDir, std::filesystem::path(p.file.Path()).parent_path().string())
+        << "Save As opens beside the books";
     const std::string before = Dump();
     Press(*this, *window->ZlButton1, {mrYes, mrOk});
     {
@@ -163,4 +198,34 @@ TEST_F(BookYearSession, RestoreChecksTheFileAndReplacesTheBooks)
                          main().CustomItem13})
         EXPECT_FALSE(top->Enabled()) << "the restore logs off as Log Off does: " << top->Caption();
     EXPECT_EQ(Dump(), chosen) << "the chosen file's sis_user row is untouched";
+}
+
+TEST_F(BookYearSession, ABackupOrAClosingOntoAFullDiskSaysWhyAndChangesNothing)
+{
+    SmallDisk disk(std::filesystem::file_size(p.file.Path()) / 2);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small disk needs root";
+    LogIn();
+    const std::string before = Dump();
+    InDialog(*this, main().CustomItem16, [&](Tfrm_utils& dialog) {
+        files->Choose(disk / "backup.db");
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrOk});
+    });
+    Click(main().CustomItem12);
+    auto* window = dynamic_cast<TF_Cls*>(ActivateChildForm(main(), "F_Cls"));
+    ASSERT_NE(window, nullptr);
+    files->Choose(disk / "closing.db");
+    window->ZlSpeedButton1->Click();
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+
+    const std::string full = "The copy cannot be written: No space left on device.";
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "Backup process failes....\r\n" + full,
+                              "Anda yakin melakukan proses penutupan Buku Akhir Tahun " +
+                                  std::to_string(LoginState().ref_tahun) + "...?",
+                              "Database baru gagal dicreate.....\r\n" + full}));
+    EXPECT_TRUE(disk.Empty()) << "no part of a copy is left on the disk";
+    EXPECT_EQ(Dump(), before);
+    EXPECT_TRUE(main().LoggedIn);
 }

@@ -74,6 +74,12 @@ TEST_F(BalanceList, ShowsTheCellsUpToTheChosenMonthWithTheirTotalsOrderAndRowCol
     EXPECT_EQ(r.s.ClientColor(*list.zgdbgrid27, x, rowHeight + rowHeight / 2), static_cast<TColor>(0xEAEAEA));
     EXPECT_EQ(r.s.ClientColor(*list.zgdbgrid27, x, 2 * rowHeight + rowHeight / 2), static_cast<TColor>(0xFFFFFF));
     r.SavePng("balance-list");
+
+    // A negative opening is bracketed as every other amount of its row.
+    book.Exec("update trial_balance set saldo_awal_k=-16878000 where account_id=3");
+    r.ChooseMonth(*list.ZlComboBox1, 1);
+    EXPECT_EQ(Cell("3110", "saldo_awal_k") + "|" + Cell("3110", "Trial_Balance_k"), "(16,878,000.00)|(16,877,930.00)");
+    EXPECT_EQ(list.Totals[1]->Caption(), "(16,877,700.00)");
 }
 
 TEST_F(BalanceList, RepostingPostsTheChosenMonthOfEveryUnitOnlyAfterYes)
