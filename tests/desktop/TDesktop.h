@@ -52,6 +52,7 @@ public:
     bool StartWindowManager();
     const std::string& Display() const;
     bool HasWindowManager() const { return wmPid_ > 0; }
+    int WindowManagerPid() const { return wmPid_; }
     // "openbox", "metacity", "xfwm4", or "" without a manager.
     const std::string& WindowManager() const { return wm_; }
     // The key the manager wants held for a move by dragging anywhere in a window.
@@ -112,6 +113,9 @@ public:
     std::string Title(const std::string& part) const;
 
 private:
+    // SIGTERM to the manager's group, SIGKILL to what is left of it after a while, then reaped.
+    void StopWindowManager();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
     int wmPid_ = 0;
