@@ -78,7 +78,9 @@ void Keep(Watchdog* dog)
                                             [](const Pending& a, const Pending& b) { return a.Deadline < b.Deadline; });
         if (Clock::now() >= first->Deadline)
             EndTheCase(*dog, *first);
-        dog->Changed.wait_until(lock, first->Deadline);
+        // A copy: the waits change while this thread sleeps.
+        const Clock::time_point deadline = first->Deadline;
+        dog->Changed.wait_until(lock, deadline);
     }
 }
 
