@@ -1,7 +1,8 @@
 #pragma once
 // A desktop of its own for driving the built program as a user does: an Xvfb server, optionally a
 // window manager (openbox, metacity or xfwm4), input through the XTest extension and the screen
-// read back from the server.
+// read back from the server. A request to the server or a wait for a child that stands too long
+// ends the case saying what it waited for (TBoundedWait).
 // The X headers stay in the .cpp: their macros clash with the program's names.
 #include <chrono>
 #include <cstdint>
