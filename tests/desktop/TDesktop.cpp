@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iostream>
 #include <sstream>
 #include <thread>
 
 #include <sys/prctl.h>
 
 #include "platform/graphics/ImageCodecs.h"
+#include "tests/desktop/TBoundedWait.h"
 
 // Last: the X11 headers define macros (None, KeyPress, Status) that clash with the project's names.
 #include <X11/XKBlib.h>
@@ -19,6 +21,15 @@
 #include "tests/platform/ui/XvfbServer.h"
 
 namespace {
+
+// How long one X request may stand: a server that is stopped, or held by a client's grab that never
+// ends, would keep it waiting for good.
+constexpr std::chrono::seconds AnswerBound{20};
+
+TBoundedWait Answer(const TDesktop& desktop, const std::string& request)
+{
+    return TBoundedWait("an answer from the X server on " + desktop.Display() + " to " + request, AnswerBound);
+}
 
 void Pause(int ms)
 {
@@ -163,18 +174,25 @@ struct TDesktop::Impl {
     ::Display* Connection = nullptr;
 };
 
-TDesktop::TDesktop(const std::string& windowManager) : impl_(std::make_unique<Impl>()), wm_(windowManager)
+TDesktop::TDesktop(const std::string& windowManager) : wm_(windowManager)
 {
+    {
+        const TBoundedWait wait("Xvfb to come up on a free display number", std::chrono::seconds(30));
+        impl_ = std::make_unique<Impl>();
+    }
     if (!impl_->Server.Error().empty()) {
         error_ = impl_->Server.Error();
         return;
     }
     XSetErrorHandler(IgnoreXError);
-    impl_->Connection = XOpenDisplay(impl_->Server.Display().c_str());
-    int event = 0, error = 0, major = 0, minor = 0;
-    if (!impl_->Connection || !XTestQueryExtension(impl_->Connection, &event, &error, &major, &minor)) {
-        error_ = "no XTest on " + impl_->Server.Display();
-        return;
+    {
+        const TBoundedWait wait = Answer(*this, "a new connection");
+        impl_->Connection = XOpenDisplay(impl_->Server.Display().c_str());
+        int event = 0, error = 0, major = 0, minor = 0;
+        if (!impl_->Connection || !XTestQueryExtension(impl_->Connection, &event, &error, &major, &minor)) {
+            error_ = "no XTest on " + impl_->Server.Display();
+            return;
+        }
     }
     if (!wm_.empty())
         StartWindowManager();
@@ -239,6 +257,7 @@ bool TDesktop::StartWindowManager()
         error_ = "unknown window manager " + wm_;
         return false;
     }
+    const TBoundedWait wait(wm_ + " to come up on " + Display(), std::chrono::seconds(30));
     if (wm_ != "openbox")
         MapPanel(impl_->Connection);
     std::vector<char*> argv;
@@ -260,6 +279,8 @@ bool TDesktop::StartWindowManager()
         error_ = wm_ + " could not be started";
         return false;
     }
+    // Here too, so that a stop at once reaches the group whichever side ran first.
+    setpgid(pid, pid);
     wmPid_ = pid;
     ::Display* d = impl_->Connection;
     const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
@@ -276,25 +297,53 @@ bool TDesktop::StartWindowManager()
         return found;
     });
     if (!up) {
-        error_ = waitpid(pid, nullptr, WNOHANG) == pid ? wm_ + " is not installed" : wm_ + " did not start";
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            wmPid_ = 0;
+            error_ = wm_ + " is not installed";
+        } else {
+            error_ = wm_ + " did not start";
+        }
         return false;
     }
     // Up once it has taken the panel's strut off the work area.
     const int screen = DisplayHeight(d, DefaultScreen(d));
-    WaitUntil([&] { return WorkArea().Height <= screen - PanelHeight; });
+    if (!WaitUntil([&] { return WorkArea().Height <= screen - PanelHeight; })) {
+        error_ = wm_ + " did not take the panel's height off the work area";
+        return false;
+    }
     return true;
+}
+
+void TDesktop::StopWindowManager()
+{
+    kill(-wmPid_, SIGTERM);
+    // Ended but not yet reaped, so that its group id still names its group.
+    const bool ended = WaitUntil(
+        [&] {
+            siginfo_t info{};
+            return waitid(P_PID, wmPid_, &info, WEXITED | WNOHANG | WNOWAIT) != 0 || info.si_pid == wmPid_;
+        },
+        std::chrono::seconds(5));
+    if (!ended)
+        std::cerr << wm_ << " did not end within 5 s of SIGTERM: killed" << std::endl;
+    kill(-wmPid_, SIGKILL);
+    const TBoundedWait wait(wm_ + " to end after SIGKILL", std::chrono::seconds(10));
+    waitpid(wmPid_, nullptr, 0);
+    wmPid_ = 0;
 }
 
 TDesktop::~TDesktop()
 {
-    if (impl_->Connection)
+    if (impl_->Connection) {
+        const TBoundedWait wait = Answer(*this, "closing the connection");
         XCloseDisplay(impl_->Connection);
-    if (wmPid_ > 0) {
-        kill(-wmPid_, SIGTERM);
-        waitpid(wmPid_, nullptr, 0);
     }
+    if (wmPid_ > 0)
+        StopWindowManager();
     if (!configFile_.empty())
         std::filesystem::remove(configFile_);
+    const TBoundedWait wait("Xvfb on " + Display() + " to end", std::chrono::seconds(15));
+    impl_.reset();
 }
 
 const std::string& TDesktop::Display() const
@@ -320,6 +369,7 @@ KeyCode KeyCodeOf(::Display* d, std::string keysym)
 
 void TDesktop::Key(const std::string& name)
 {
+    const TBoundedWait wait = Answer(*this, "the key " + name);
     ::Display* d = impl_->Connection;
     std::vector<KeyCode> codes;
     std::stringstream in(name);
@@ -339,6 +389,7 @@ void TDesktop::Key(const std::string& name)
 
 void TDesktop::Type(const std::string& text)
 {
+    const TBoundedWait wait = Answer(*this, "typing");
     ::Display* d = impl_->Connection;
     const KeyCode shift = XKeysymToKeycode(d, XK_Shift_L);
     for (char c : text) {
@@ -360,6 +411,7 @@ void TDesktop::Type(const std::string& text)
 
 void TDesktop::MoveMouse(int x, int y)
 {
+    const TBoundedWait wait = Answer(*this, "a pointer move");
     XTestFakeMotionEvent(impl_->Connection, -1, x, y, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);
@@ -367,6 +419,7 @@ void TDesktop::MoveMouse(int x, int y)
 
 void TDesktop::Click(int x, int y, int button)
 {
+    const TBoundedWait wait = Answer(*this, "a click");
     MoveMouse(x, y);
     XTestFakeButtonEvent(impl_->Connection, button, True, CurrentTime);
     XSync(impl_->Connection, False);
@@ -378,6 +431,7 @@ void TDesktop::Click(int x, int y, int button)
 
 void TDesktop::Drag(int fromX, int fromY, int toX, int toY, const std::string& holding)
 {
+    const TBoundedWait wait = Answer(*this, "a drag");
     MoveMouse(fromX, fromY);
     const KeyCode held = holding.empty() ? 0 : KeyCodeOf(impl_->Connection, holding);
     if (held) {
@@ -404,6 +458,7 @@ void TDesktop::Drag(int fromX, int fromY, int toX, int toY, const std::string& h
 
 std::vector<TDesktopRect> TDesktop::Windows(const std::string& title) const
 {
+    const TBoundedWait wait = Answer(*this, "the window tree");
     std::vector<::Window> found;
     CollectNamed(impl_->Connection, DefaultRootWindow(impl_->Connection), title, found);
     std::vector<TDesktopRect> result;
@@ -423,6 +478,7 @@ bool TDesktop::FindWindow(const std::string& title, TDesktopRect& where) const
 
 bool TDesktop::FrameOf(const std::string& title, TDesktopRect& frame) const
 {
+    const TBoundedWait wait = Answer(*this, "a frame's place");
     ::Display* d = impl_->Connection;
     std::vector<::Window> found;
     CollectNamed(d, DefaultRootWindow(d), title, found);
@@ -437,6 +493,7 @@ bool TDesktop::FrameOf(const std::string& title, TDesktopRect& frame) const
 
 bool TDesktop::FrameExtents(const std::string& title, int extents[4]) const
 {
+    const TBoundedWait wait = Answer(*this, "_NET_FRAME_EXTENTS");
     ::Display* d = impl_->Connection;
     std::vector<::Window> found;
     CollectNamed(d, DefaultRootWindow(d), title, found);
@@ -462,6 +519,7 @@ bool TDesktop::FrameExtents(const std::string& title, int extents[4]) const
 
 void TDesktop::Activate(const std::string& title)
 {
+    const TBoundedWait wait = Answer(*this, "_NET_ACTIVE_WINDOW");
     ::Display* d = impl_->Connection;
     std::vector<::Window> found;
     // Iconified windows are not viewable: look for the name among all windows.
@@ -489,6 +547,7 @@ void TDesktop::Activate(const std::string& title)
 
 void TDesktop::MoveWindow(const std::string& title, int x, int y)
 {
+    const TBoundedWait wait = Answer(*this, "a window's move");
     ::Display* d = impl_->Connection;
     if (const ::Window w = FirstNamed(d, title)) {
         XMoveWindow(d, w, x, y);
@@ -498,6 +557,7 @@ void TDesktop::MoveWindow(const std::string& title, int x, int y)
 
 void TDesktop::RequestMaximized(const std::string& title, bool maximized)
 {
+    const TBoundedWait wait = Answer(*this, "_NET_WM_STATE");
     ::Display* d = impl_->Connection;
     if (const ::Window w = FirstNamed(d, title))
         SendToManager(d, w, "_NET_WM_STATE",
@@ -507,6 +567,7 @@ void TDesktop::RequestMaximized(const std::string& title, bool maximized)
 
 std::vector<std::string> TDesktop::Atoms(const std::string& title, const std::string& property) const
 {
+    const TBoundedWait wait = Answer(*this, "reading " + property);
     ::Display* d = impl_->Connection;
     std::vector<std::string> names;
     const ::Window w = FirstNamed(d, title);
@@ -531,6 +592,7 @@ std::vector<std::string> TDesktop::Atoms(const std::string& title, const std::st
 
 std::string TDesktop::TransientFor(const std::string& title) const
 {
+    const TBoundedWait wait = Answer(*this, "WM_TRANSIENT_FOR");
     ::Display* d = impl_->Connection;
     const ::Window w = FirstNamed(d, title);
     ::Window owner = 0;
@@ -541,6 +603,7 @@ std::string TDesktop::TransientFor(const std::string& title) const
 
 bool TDesktop::SizeHints(const std::string& title, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const
 {
+    const TBoundedWait wait = Answer(*this, "WM_NORMAL_HINTS");
     ::Display* d = impl_->Connection;
     const ::Window w = FirstNamed(d, title);
     XSizeHints hints{};
@@ -556,6 +619,7 @@ bool TDesktop::SizeHints(const std::string& title, int& minWidth, int& minHeight
 
 std::string TDesktop::FocusTitle() const
 {
+    const TBoundedWait wait = Answer(*this, "the input focus");
     ::Display* d = impl_->Connection;
     ::Window focus = 0;
     int revert = 0;
@@ -568,6 +632,7 @@ std::string TDesktop::FocusTitle() const
 
 void TDesktop::Pointer(int& x, int& y) const
 {
+    const TBoundedWait wait = Answer(*this, "the pointer's place");
     ::Display* d = impl_->Connection;
     ::Window root = 0, child = 0;
     int windowX = 0, windowY = 0;
@@ -577,6 +642,7 @@ void TDesktop::Pointer(int& x, int& y) const
 
 bool TDesktop::KeyboardFree() const
 {
+    const TBoundedWait wait = Answer(*this, "a keyboard grab");
     ::Display* d = impl_->Connection;
     if (XGrabKeyboard(d, DefaultRootWindow(d), False, GrabModeAsync, GrabModeAsync, CurrentTime) != GrabSuccess)
         return false;
@@ -587,6 +653,7 @@ bool TDesktop::KeyboardFree() const
 
 TDesktopRect TDesktop::WorkArea() const
 {
+    const TBoundedWait wait = Answer(*this, "_NET_WORKAREA");
     ::Display* d = impl_->Connection;
     TDesktopRect r{0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d))};
     Atom type = 0;
@@ -606,6 +673,7 @@ TDesktopRect TDesktop::WorkArea() const
 
 TDesktopImage TDesktop::Grab() const
 {
+    const TBoundedWait wait = Answer(*this, "the screen's pixels");
     ::Display* d = impl_->Connection;
     TDesktopImage image;
     const int w = DisplayWidth(d, DefaultScreen(d));
@@ -648,6 +716,7 @@ bool TDesktop::WaitUntil(const std::function<bool()>& condition, std::chrono::mi
 
 std::string TDesktop::Title(const std::string& part) const
 {
+    const TBoundedWait wait = Answer(*this, "a window's title");
     std::vector<::Window> found;
     CollectNamed(impl_->Connection, DefaultRootWindow(impl_->Connection), part, found);
     return found.empty() ? "" : WindowName(impl_->Connection, found.front());

@@ -1,7 +1,8 @@
 #pragma once
 // A desktop of its own for driving the built program as a user does: an Xvfb server, optionally a
 // window manager (openbox, metacity or xfwm4), input through the XTest extension and the screen
-// read back from the server.
+// read back from the server. A request to the server or a wait for a child that stands too long
+// ends the case saying what it waited for (TBoundedWait).
 // The X headers stay in the .cpp: their macros clash with the program's names.
 #include <chrono>
 #include <cstdint>
@@ -52,6 +53,7 @@ public:
     bool StartWindowManager();
     const std::string& Display() const;
     bool HasWindowManager() const { return wmPid_ > 0; }
+    int WindowManagerPid() const { return wmPid_; }
     // "openbox", "metacity", "xfwm4", or "" without a manager.
     const std::string& WindowManager() const { return wm_; }
     // The key the manager wants held for a move by dragging anywhere in a window.
@@ -112,6 +114,9 @@ public:
     std::string Title(const std::string& part) const;
 
 private:
+    // SIGTERM to the manager's group, SIGKILL to what is left of it after a while, then reaped.
+    void StopWindowManager();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
     int wmPid_ = 0;

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/desktop/TBoundedWait.h"
 #include "tools/NewDatabase.h"
 
 extern char** environ;
@@ -91,6 +92,8 @@ void TProgram::Stop()
         return;
     // The test is over: nothing the program would still do on its way out is judged.
     kill(pid_, SIGKILL);
+    const TBoundedWait wait("the program (pid " + std::to_string(pid_) + ") to end after SIGKILL",
+                            std::chrono::seconds(10));
     waitpid(pid_, nullptr, 0);
     pid_ = 0;
 }
