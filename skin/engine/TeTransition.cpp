@@ -64,7 +64,8 @@ void RunTransitionEffect(TCanvas& canvas, int x, int y, TteBitmap* from, TteBitm
         TimerStart(timer);
         const int percent = std::min<int>(100, static_cast<int>(Round(elapsed / animation.Time() * 100)));
         transition.Compose(percent);
-        elapsed += TimerElapsed(timer) * 1000;
+        // A frame counts at least a millisecond, so a timer that reads nothing still ends the run.
+        elapsed += std::max(1.0f, TimerElapsed(timer) * 1000);
         transition.Work().DrawToCanvas(canvas, x, y);
         Show(canvas, window);
     }

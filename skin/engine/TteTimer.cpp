@@ -1,5 +1,6 @@
 #include "skin/engine/TteTimer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/core/Clock.h"
@@ -45,7 +46,9 @@ void TteTimer::Stop()
 
 double TteTimer::Elapsed() const
 {
-    return static_cast<double>(stopCount_ - startCount_ - overhead_) / static_cast<double>(counter_.Frequency);
+    // A calibration the system interrupted measured far more than a reading costs: never below nothing.
+    const int64_t counts = std::max<int64_t>(0, stopCount_ - startCount_ - overhead_);
+    return static_cast<double>(counts) / static_cast<double>(counter_.Frequency);
 }
 
 void TimerStart(std::unique_ptr<TteTimer>& timer)

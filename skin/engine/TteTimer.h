@@ -19,7 +19,7 @@ public:
     TteTimer();
     void Start();
     void Stop();
-    // Seconds from Start to Stop.
+    // Seconds from Start to Stop, never negative.
     double Elapsed() const;
 
 private:

@@ -69,6 +69,21 @@ TEST(TteTimer, ElapsedLeavesOutTheReadingCost) {
     TimerStart(timer);
     now += 20;
     EXPECT_FLOAT_EQ(TimerElapsed(timer), 0.020f);
+
+    // The system took the processor between the calibration's two readings: a frame reads nothing,
+    // not less, and a transition timed by it still ends, each frame counted a millisecond.
+    int reads = 0;
+    SetTimerCounter({[&] { return now += ++reads == 2 ? 500 : 0; }, 1000});
+    timer.reset();
+    TimerStart(timer);
+    now += 20;
+    EXPECT_EQ(TimerElapsed(timer), 0.0f);
+    auto from = Solid(20, 10, Black), to = Solid(20, 10, White);
+    TBitmap screen(20, 10);
+    reads = 0;
+    RunFor100Ms(screen.Canvas(), "[ FADE ] - SlideRectOut", from.get(), to.get());
+    EXPECT_EQ(reads, 2 + 2 * 100);
+    EXPECT_TRUE(AllOf(screen, 0xFFFFFFu));
     SetTimerCounter(previous);
 }
 
