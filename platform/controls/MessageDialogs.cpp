@@ -26,6 +26,34 @@ std::string DisplayText(const std::string& text)
     return out;
 }
 
+// The button that Escape presses: Cancel, else No, else OK.
+TMsgDlgBtn CancelButtonOf(TMsgDlgButtons buttons)
+{
+    return (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : mbOK;
+}
+
+int ResultOf(TMsgDlgBtn button)
+{
+    switch (button) {
+    case mbYes: return mrYes;
+    case mbNo: return mrNo;
+    case mbOK: return mrOk;
+    case mbCancel: break;
+    }
+    return mrCancel;
+}
+
+// A box closed by no button of its own (its close box, the window manager, the program ending)
+// answers as its Escape button: a question nobody answered is never a Yes.
+int AnswerOf(uint32_t flags, int closedWith)
+{
+    const TMsgDlgButtons buttons = MessageButtonsOf(flags);
+    for (TMsgDlgBtn button : {mbYes, mbNo, mbOK, mbCancel})
+        if ((buttons & button) && ResultOf(button) == closedWith)
+            return closedWith;
+    return ResultOf(CancelButtonOf(buttons));
+}
+
 } // namespace
 
 std::string MessageCaption(TMsgDlgType type)
@@ -103,7 +131,7 @@ void UseStandardMessageBoxes(TApplication& application)
 {
     application.MessageBoxPresenter = [](const TMessageBoxRequest& request) {
         TComponentPtr<TMessageForm> form = Create<TMessageForm>(nullptr, request);
-        return form->ShowModal();
+        return AnswerOf(request.Flags, form->ShowModal());
     };
 }
 
@@ -126,19 +154,18 @@ TMessageForm::TMessageForm(TComponent* AOwner, const TMessageBoxRequest& request
     struct ButtonChoice {
         TMsgDlgBtn button;
         const char* caption;
-        int result;
     };
     std::vector<ButtonChoice> choices;
     const TMsgDlgButtons buttons = MessageButtonsOf(request.Flags);
     if (buttons & mbYes)
-        choices.push_back({mbYes, "&Yes", mrYes});
+        choices.push_back({mbYes, "&Yes"});
     if (buttons & mbNo)
-        choices.push_back({mbNo, "&No", mrNo});
+        choices.push_back({mbNo, "&No"});
     if (buttons & mbOK)
-        choices.push_back({mbOK, "OK", mrOk});
+        choices.push_back({mbOK, "OK"});
     if (buttons & mbCancel)
-        choices.push_back({mbCancel, "Cancel", mrCancel});
-    const TMsgDlgBtn cancelButton = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : mbOK;
+        choices.push_back({mbCancel, "Cancel"});
+    const TMsgDlgBtn cancelButton = CancelButtonOf(buttons);
 
     const int buttonsWidth = static_cast<int>(choices.size()) * (ButtonWidth + Gap) - Gap;
     // The title is drawn bold from 4 pixels in, and must end before the close button.
@@ -154,7 +181,7 @@ TMessageForm::TMessageForm(TComponent* AOwner, const TMessageBoxRequest& request
         auto* b = CreateOwned<TButton>(*this);
         b->SetName(std::string("Button") + std::to_string(i + 1));
         b->SetCaption(choices[i].caption);
-        b->SetModalResult(choices[i].result);
+        b->SetModalResult(ResultOf(choices[i].button));
         b->SetDefault(i == 0);
         b->SetCancel(choices[i].button == cancelButton);
         b->SetBounds(x, buttonTop, ButtonWidth, ButtonHeight);

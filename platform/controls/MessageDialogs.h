@@ -19,7 +19,8 @@ constexpr TMsgDlgButtons mbYesNo = mbYes | mbNo;
 // The caption of each type: "Warning", "Error", "Information", "Confirm"; the application's title
 // for mtCustom.
 std::string MessageCaption(TMsgDlgType type);
-// Answers mrOk, mrCancel, mrYes or mrNo. Buttons other than OK, OK + Cancel and Yes + No raise
+// Answers mrOk, mrCancel, mrYes or mrNo: always one of the box's buttons, its Escape button when
+// it was closed otherwise. Buttons other than OK, OK + Cancel and Yes + No raise
 // EInvalidOperation.
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
 // An information-less box with the application's title and an OK button.

@@ -76,6 +76,9 @@ struct TBackendEvent {
     int WheelDelta = 0; // in notches of 120, positive away from the user
     uint16_t Key = 0;   // virtual-key code
     bool Repeat = false; // a key-down of a key held down
+    // A key held while a window got or lost the keyboard, told as a press or release then: the
+    // user pressed or released nothing at this moment.
+    bool Held = false;
     uint32_t Modifiers = 0;
     std::string Text; // characters committed for a key, or a dropped path
     std::vector<std::string> Files;

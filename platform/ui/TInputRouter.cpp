@@ -44,7 +44,7 @@ bool LeavesAltAlone(const TBackendEvent& event)
         return true;
     case TBackendEventKind::KeyDown:
     case TBackendEventKind::KeyUp:
-        return event.Key == VK_MENU;
+        return event.Key == VK_MENU && !event.Held;
     default:
         return false;
     }
@@ -435,9 +435,10 @@ void TInputRouter::RouteKey(const TBackendEvent& event)
     const bool foreign = (!down || repeat) && keyForms_.count(event.Key) && keyForms_[event.Key].Get() != form;
     if (down) {
         keysDown_.insert(event.Key);
-        // An Alt pressed while a window holds the mouse (an open menu's loop) is that window's key.
+        // An Alt pressed while a window holds the mouse (an open menu's loop) is that window's key;
+        // one held as the window got the keyboard was pressed for another window.
         if (event.Key == VK_MENU && !repeat)
-            altAlone_ = !CaptureControl();
+            altAlone_ = !event.Held && !CaptureControl();
         if (!repeat)
             keyForms_[event.Key] = form;
         // A repeat's characters belong where the key went down, as its repeats do.

@@ -693,12 +693,19 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
         if (!SDL_PollEvent(&e))
             return false;
         if (e.type == SDL_SYSWMEVENT) {
-            if (e.syswm.msg && e.syswm.msg->subsystem == SDL_SYSWM_X11)
+            if (e.syswm.msg && e.syswm.msg->subsystem == SDL_SYSWM_X11) {
+                const int type = e.syswm.msg->msg.x11.event.type;
+                serverKey_ = type == KeyPress || type == KeyRelease;
                 FollowX11(e.syswm.msg->msg.x11.event);
+            }
             continue;
         }
         event = TBackendEvent{};
         const bool known = Translate(e, event);
+        if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+            event.Held = display_ && !serverKey_;
+            serverKey_ = false;
+        }
         if (e.type == SDL_DROPFILE && e.drop.file)
             SDL_free(e.drop.file);
         if (known)

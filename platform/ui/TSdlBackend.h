@@ -100,4 +100,8 @@ private:
     std::map<TCursorShape, SDL_Cursor*> cursors_;
     std::deque<TBackendEvent> pending_;
     _XDisplay* display_ = nullptr; // SDL's connection, once a window exists under X11
+    // The last X event SDL handed over was a key press or release: the key event SDL makes of it
+    // follows. Other key events are SDL's own, bringing the keys in line as a window gets or
+    // loses the keyboard.
+    bool serverKey_ = false;
 };

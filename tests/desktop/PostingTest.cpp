@@ -44,20 +44,31 @@ protected:
         desktop->Click(m.X + PostingLinkX, m.Y + PostingLinkY);
     }
 
-    // Yes in the confirmation, by the mouse: the month is posted, the wait window goes, and the
-    // program answers Alt+M by opening the "Master Data" menu.
-    void AnswerYesAndCheckThePosting(const std::string& round)
+    // Yes in the confirmation, by the mouse or by Alt+Y with Alt let go only once the posting is
+    // over: the month is posted, the wait window goes, the bar stays idle (the main window gets the
+    // keyboard back while Alt is still down, which is no Alt pressed alone there), and the program
+    // answers Alt+M by opening the "Master Data" menu.
+    void AnswerYesAndCheckThePosting(const std::string& round, bool byKeys)
     {
         TDesktopRect confirm;
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Confirm", confirm); }))
             << Shot(round + "-confirm");
-        desktop->Click(confirm.X + YesX, confirm.Y + YesY);
+        if (byKeys) {
+            desktop->Hold("alt", true);
+            desktop->Key("y");
+        } else {
+            desktop->Click(confirm.X + YesX, confirm.Y + YesY);
+        }
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return program->Number("select count(*) from trial_balance") == 3; }))
             << "nothing posted " << Shot(round + "-posting");
         const TDesktopRect m = Main();
         const TDesktopRect waitWindow{m.CentreX() - 150, m.CentreY() - 42, 300, 84};
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(waitWindow, WaitBlue) < 100; }))
             << "the wait window stays " << Shot(round + "-wait");
+        if (byKeys) {
+            desktop->Hold("alt", false);
+            ASSERT_TRUE(IdleBarSelects()) << "Alt let go entered the bar " << Shot(round + "-alt");
+        }
         const TDesktopImage before = desktop->Grab();
         desktop->Key("alt+m");
         ASSERT_TRUE(Changes(before, {m.X + MasterData + 10, m.Y + BarRow + 15, 60, 14}))
@@ -77,8 +88,8 @@ protected:
 } // namespace
 
 // The month is posted from the balance list and from the report window, five times each, every
-// time in a program just started: the wait window never holds the program, and the posting is
-// written. SIGTERM ends the program as closing its main window does, also while it asks a question.
+// time in a program just started, the question answered by the mouse and by Alt+Y in turn: the
+// wait window never holds the program, and the posting is written. SIGTERM ends the program as closing its main window does, also while it asks a question.
 TEST_F(PostingOnDesktop, AMonthIsPostedFromTheBalanceListAndTheReportWindowAfterAFreshStart)
 {
     for (int round = 0; round < 2 * Rounds; ++round) {
@@ -92,7 +103,7 @@ TEST_F(PostingOnDesktop, AMonthIsPostedFromTheBalanceListAndTheReportWindowAfter
         }
         ASSERT_NO_FATAL_FAILURE(LogInByKeys()) << name;
         ASSERT_NO_FATAL_FAILURE(fromList ? RepostFromTheBalanceList() : PostFromTheReportWindow()) << name;
-        ASSERT_NO_FATAL_FAILURE(AnswerYesAndCheckThePosting(name));
+        ASSERT_NO_FATAL_FAILURE(AnswerYesAndCheckThePosting(name, round % 2 == 1));
     }
     const TDesktopRect m = Main();
     desktop->Click(m.X + PostingLinkX, m.Y + PostingLinkY);

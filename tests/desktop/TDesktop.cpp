@@ -387,6 +387,13 @@ void TDesktop::Key(const std::string& name)
     }
 }
 
+void TDesktop::Hold(const std::string& name, bool down)
+{
+    XTestFakeKeyEvent(impl_->Connection, KeyCodeOf(impl_->Connection, name), down ? True : False, CurrentTime);
+    XSync(impl_->Connection, False);
+    Pause(15);
+}
+
 void TDesktop::Type(const std::string& text)
 {
     const TBoundedWait wait = Answer(*this, "typing");

@@ -64,6 +64,8 @@ public:
     // Input as the X server makes it: presses and releases with short pauses between.
     // Keys by keysym name ("Return", "Tab", "F10", "a"); modifiers as "ctrl+", "alt+", "shift+".
     void Key(const std::string& name);
+    // Presses a key ("alt") and leaves it down, or lets it go.
+    void Hold(const std::string& name, bool down);
     void Type(const std::string& text);
     void Click(int x, int y, int button = 1);
     void MoveMouse(int x, int y);

@@ -70,6 +70,13 @@ TEST(MessageForm, KeysAndClicksAnswerAndTheFormFitsTheText)
                         screen.MouseUp(p.X, p.Y);
                     }),
               mrNo);
+    // Closed by the window manager or the close box, a question reads as No, and Alt+Y still
+    // answers Yes.
+    auto closedByTheManager = [&](TCustomForm& form) { screen.RequestClose(form.NativeWindow()); };
+    EXPECT_EQ(f.Ask(mbYesNo, closedByTheManager), mrNo);
+    EXPECT_EQ(f.Ask(mbOKCancel, closedByTheManager), mrCancel);
+    EXPECT_EQ(f.Ask(mbYesNo, [&](TCustomForm& form) { form.Close(); }), mrNo);
+    EXPECT_EQ(f.Ask(mbYesNo, [&](TCustomForm&) { f.s.PressKey('Y', kmAlt); }), mrYes);
 
     // Multi-line text is split at CR LF and the form grows with it.
     std::vector<int> heights;

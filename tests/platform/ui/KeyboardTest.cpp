@@ -279,6 +279,28 @@ TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMou
     newsWhileAltIsDown({TBackendEventKind::Deactivated, TBackendEventKind::Activated});
     EXPECT_EQ(menus, 0) << "the keyboard given to another window and back";
 
+    // As the X back end tells it: a key held as a window loses the keyboard goes up before the
+    // window hears of it, and comes down again after the window that gets the keyboard does.
+    auto held = [&](TBackendEventKind kind) {
+        TBackendEvent e;
+        e.Kind = kind;
+        e.Window = f.form->NativeWindow();
+        if (kind == TBackendEventKind::KeyDown || kind == TBackendEventKind::KeyUp) {
+            e.Key = VK_MENU;
+            e.Modifiers = kind == TBackendEventKind::KeyDown ? kmAlt : 0;
+            e.Held = true;
+        }
+        s.Screen().Push(e);
+    };
+    s.KeyDown(VK_MENU, kmAlt);
+    for (TBackendEventKind kind : {TBackendEventKind::KeyUp, TBackendEventKind::Deactivated,
+                                   TBackendEventKind::Activated, TBackendEventKind::KeyDown})
+        held(kind);
+    s.ProcessUntilIdle();
+    s.KeyUp(VK_MENU);
+    EXPECT_EQ(menus, 0) << "Alt held while the keyboard went to another window and back";
+    EXPECT_TRUE(s.App().Input().KeyState(VK_MENU) >= 0);
+
     s.KeyDown(VK_MENU, kmAlt);
     s.KeyUp(VK_MENU);
     EXPECT_EQ(menus, 1);
