@@ -19,6 +19,7 @@
 #include "ledger/TFrm_Edit.h"
 #include "ledger/TFrm_PopWin.h"
 #include "payroll/PayrollClasses.h"
+#include "platform/controls/MessageDialogs.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/ui/TApplication.h"
 #include "reports/ReportLayouts.h"
@@ -63,6 +64,8 @@ void StartProgram(TApplication& application)
     StartUnits();
     RegisterWindowClasses();
     application.SetTitle("Bukura - Free Accounting System");
+    // Every box is the program's own from the start, the first error box included.
+    UseStandardMessageBoxes(application);
     DtModule = CreateOwned<TDtModule>(application);
     DtModule->SetName("DtModule");
     application.CreateForm(F_Main);
