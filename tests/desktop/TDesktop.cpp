@@ -365,12 +365,12 @@ void TDesktop::MoveMouse(int x, int y)
     Pause(15);
 }
 
-void TDesktop::Click(int x, int y, int button)
+void TDesktop::Click(int x, int y, int button, std::chrono::milliseconds hold)
 {
     MoveMouse(x, y);
     XTestFakeButtonEvent(impl_->Connection, button, True, CurrentTime);
     XSync(impl_->Connection, False);
-    Pause(30);
+    Pause(static_cast<int>(hold.count()));
     XTestFakeButtonEvent(impl_->Connection, button, False, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);
