@@ -289,6 +289,13 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
         }
     }
 
+    // A release belongs to the window its press went to. When that window closed on the press (a
+    // button that acts at once), the system hands the release to the window beneath: not its own.
+    if (down)
+        pressTop_ = app_.Windows().FromNative(event.Window);
+    else if (up && !CaptureControl() && pressTop_.Get() != app_.Windows().FromNative(event.Window))
+        return;
+
     TControl* capture = CaptureControl();
     TWinControl* window = nullptr;
     int hit = HTCLIENT;

@@ -88,6 +88,7 @@ private:
     int lastHit_ = HTCLIENT;
     TWeakRef<TComponent> lastTop_;
     TWeakRef<TComponent> lastPress_; // the window of the last press, for double clicks
+    TWeakRef<TComponent> pressTop_; // the top-level window the last press went to
 };
 
 // The control under a screen point on our windows (windowless ones included), or null.

@@ -409,6 +409,10 @@ TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
 
 void TSdlBackend::FollowX11(const XEvent& x)
 {
+    if (x.type == ButtonPress) {
+        FollowPress(x);
+        return;
+    }
     if (x.type == FocusOut && x.xfocus.mode == NotifyGrab) {
         if (const TNativeWindow id = FromX11(x.xfocus.window))
             pending_.push_back(WindowEvent(TBackendEventKind::KeyboardTaken, id));
@@ -441,6 +445,26 @@ void TSdlBackend::FollowX11(const XEvent& x)
                               &bounds.X, &bounds.Y, &child);
     }
     Placed(id, w, bounds);
+}
+
+void TSdlBackend::FollowPress(const XEvent& x)
+{
+    // SDL reads the events of its own windows only: a release that went to a window destroyed
+    // before SDL read it, or to the manager's frame of a window that closed on its press, never
+    // reaches SDL, and SDL keeps the button down. The server tells that it was up before this press.
+    const XButtonEvent& press = x.xbutton;
+    const TNativeWindow id = FromX11(press.window);
+    if (!id || press.button < Button1 || press.button > Button3 || !(sdlButtons_ & SDL_BUTTON(press.button)) ||
+        (press.state & (Button1Mask << (press.button - Button1))))
+        return;
+    TBackendEvent event;
+    event.Kind = TBackendEventKind::MouseDown;
+    event.Window = id;
+    event.X = press.x_root;
+    event.Y = press.y_root;
+    event.Button = Button(static_cast<uint8_t>(press.button));
+    event.Modifiers = Modifiers(SDL_GetModState());
+    pending_.push_back(event);
 }
 
 void TSdlBackend::Placed(TNativeWindow id, Window& w, const TScreenRect& bounds)
@@ -700,6 +724,10 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
             }
             continue;
         }
+        if (e.type == SDL_MOUSEBUTTONDOWN)
+            sdlButtons_ |= SDL_BUTTON(e.button.button);
+        else if (e.type == SDL_MOUSEBUTTONUP)
+            sdlButtons_ &= ~SDL_BUTTON(e.button.button);
         event = TBackendEvent{};
         const bool known = Translate(e, event);
         if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {

@@ -81,6 +81,8 @@ private:
     };
     // The configures and state changes of our windows, read from the X events SDL hands over.
     void FollowX11(const _XEvent& x);
+    // A press SDL takes for no change, its button being down since a release it never read.
+    void FollowPress(const _XEvent& x);
     void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
     bool ManagerMaximized(const Window& w) const;
     // Asks the window manager to maximize the window or to give its maximize back.
@@ -99,6 +101,7 @@ private:
     std::map<TNativeWindow, Window> windows_;
     std::map<TCursorShape, SDL_Cursor*> cursors_;
     std::deque<TBackendEvent> pending_;
+    uint32_t sdlButtons_ = 0; // SDL's buttons down, as the events read so far tell
     _XDisplay* display_ = nullptr; // SDL's connection, once a window exists under X11
     // The last X event SDL handed over was a key press or release: the key event SDL makes of it
     // follows. Other key events are SDL's own, bringing the keys in line as a window gets or

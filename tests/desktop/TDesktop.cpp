@@ -424,13 +424,13 @@ void TDesktop::MoveMouse(int x, int y)
     Pause(15);
 }
 
-void TDesktop::Click(int x, int y, int button)
+void TDesktop::Click(int x, int y, int button, std::chrono::milliseconds hold)
 {
     const TBoundedWait wait = Answer(*this, "a click");
     MoveMouse(x, y);
     XTestFakeButtonEvent(impl_->Connection, button, True, CurrentTime);
     XSync(impl_->Connection, False);
-    Pause(30);
+    Pause(static_cast<int>(hold.count()));
     XTestFakeButtonEvent(impl_->Connection, button, False, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);

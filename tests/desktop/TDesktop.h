@@ -67,7 +67,8 @@ public:
     // Presses a key ("alt") and leaves it down, or lets it go.
     void Hold(const std::string& name, bool down);
     void Type(const std::string& text);
-    void Click(int x, int y, int button = 1);
+    // The button is held as long as a hand holds it; a tap on a touch pad lets go sooner.
+    void Click(int x, int y, int button = 1, std::chrono::milliseconds hold = std::chrono::milliseconds(30));
     void MoveMouse(int x, int y);
     // Presses the left button at one point, moves in steps to the other and releases there; with
     // a key named ("alt"), that key is held down around the whole drag.

@@ -100,6 +100,26 @@ TEST_F(Modal, InputToTheOwnerIsDiscardedWhileADialogRuns)
     EXPECT_EQ(mainButton->Clicks, 0);
     s.ClickControl(*mainButton);
     EXPECT_EQ(mainButton->Clicks, 1);
+
+    // A dialog over the button that goes on a press: the release, which comes once it has gone,
+    // is no release of the button beneath; the next click there is a click.
+    int releases = 0;
+    mainButton->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++releases; };
+    const TPoint p = s.ScreenPointOf(*mainButton);
+    {
+        TForm closing(nullptr);
+        closing.SetBorderStyle(TFormBorderStyle::bsNone);
+        closing.SetBounds(0, 0, 200, 150);
+        closing.OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { closing.SetModalResult(mrOk); };
+        s.WhenModal([&](TCustomForm&) { s.Screen().MouseDown(p.X, p.Y); });
+        EXPECT_EQ(closing.ShowModal(), mrOk);
+    }
+    s.Screen().MouseUp(p.X, p.Y);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(releases, 0);
+    s.ClickControl(*mainButton);
+    EXPECT_EQ(mainButton->Clicks, 2);
+    EXPECT_EQ(releases, 1);
 }
 
 // A modal form is a dialog of the form that was active, kept above it, and stands alone again
