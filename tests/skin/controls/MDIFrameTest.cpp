@@ -132,6 +132,16 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     kidSkins[2]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
+    // Maximized from rolled up, then replaced by another maximized child, it comes back as it was
+    // last normal.
+    kidSkins[2]->Rollup();
+    kidSkins[2]->Maximize();
+    frame->MDIClient()->ActivateChild(kids[0]);
+    s.ProcessUntilIdle();
+    ASSERT_EQ(kidSkins[0]->WindowState(), kwsMaximized);
+    kidSkins[0]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
 
     kidSkins[2]->Maximize();
     s.ProcessUntilIdle();
