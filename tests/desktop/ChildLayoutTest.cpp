@@ -92,8 +92,9 @@ TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestor
     // The menu's left edge runs down from the pointer.
     const int captionY = clientTop - ChildCaption / 2, menuX = x - 300;
     desktop->Click(menuX, captionY, 3);
-    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count({menuX, captionY + 2, 1, 80}, MenuEdge) == 80; }))
-        << Shot("caption-menu");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        return desktop->Grab().Count({menuX, captionY + 2, 1, 80}, MenuEdge) == 80;
+    })) << Shot("caption-menu");
     desktop->Key("Escape");
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(normal, area) == 0; }))
         << Shot("caption-menu-closed");
@@ -109,8 +110,9 @@ TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestor
     desktop->Click(x - 53, captionY);
     ASSERT_TRUE(TDesktop::WaitUntil(rolledUp)) << Shot("rolled-up");
     desktop->Click(x - 19, captionY);
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Title(MainTitle).find("[Record List") != std::string::npos; }))
-        << Shot("rolled-up-maximized");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        return desktop->Title(MainTitle).find("[Record List") != std::string::npos;
+    })) << Shot("rolled-up-maximized");
     desktop->Click(m.X + m.Width - 33, m.Y + BarRow);
     desktop->MoveMouse(2, 2);
     EXPECT_TRUE(TDesktop::WaitUntil([&] {
@@ -119,9 +121,8 @@ TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestor
     })) << desktop->Title(MainTitle) << Shot("rolled-up-restored");
 
     desktop->Key("ctrl+F4");
-    EXPECT_TRUE(TDesktop::WaitUntil([&] {
-        return desktop->Grab().Count(captionEnd, ActiveCaption) == 0;
-    })) << Shot("closed");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(captionEnd, ActiveCaption) == 0; }))
+        << Shot("closed");
     EXPECT_EQ(desktop->Title(MainTitle).find('['), std::string::npos) << desktop->Title(MainTitle);
 }
 
