@@ -346,7 +346,7 @@ bool TApplication::IsKeyMsg(const TQueuedMessage& message)
 
 bool TApplication::IsMDIMsg(const TQueuedMessage& message)
 {
-    if (message.Msg != WM_KEYDOWN || (message.WParam != VK_F6 && message.WParam != VK_TAB))
+    if (message.Msg != WM_KEYDOWN || (message.WParam != VK_F6 && message.WParam != VK_TAB && message.WParam != VK_F4))
         return false;
     if (input_->KeyState(VK_CONTROL) >= 0 || input_->KeyState(VK_MENU) < 0)
         return false;
@@ -356,6 +356,14 @@ bool TApplication::IsMDIMsg(const TQueuedMessage& message)
         frame = form;
     if (!frame || !AcceptsInput(frame))
         return false;
+    if (message.WParam == VK_F4) {
+        // The child closes as its own close command says, which a skinned frame may take over.
+        TCustomForm* child = frame->MDIClient()->ActiveChild();
+        if (!child || !child->Enabled())
+            return false;
+        SendMessage(child->Handle(), WM_SYSCOMMAND, SC_CLOSE);
+        return true;
+    }
     return frame->MDIClient()->ActivateNext(input_->KeyState(VK_SHIFT) < 0);
 }
 

@@ -207,7 +207,8 @@ private:
     // Routes one event from the back end; false when none waits.
     bool RouteNextEvent();
     bool IsKeyMsg(const TQueuedMessage& message);
-    // Ctrl+F6 and Ctrl+Tab (with Shift backwards) switch the MDI children, before any control sees them.
+    // Ctrl+F6 and Ctrl+Tab (with Shift backwards) switch the MDI children and Ctrl+F4 closes the
+    // active one, before any control sees them.
     bool IsMDIMsg(const TQueuedMessage& message);
     bool RunDueTimers(uint64_t horizon);
     void PostTranslated(const TQueuedMessage& ch);

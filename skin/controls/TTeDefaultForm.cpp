@@ -455,6 +455,12 @@ void TTeDefaultForm::WMSysCommand(TMessage& message)
             Maximize();
         MarkHandled();
     }
+    // A child closes by its own Close action, as its caption's button runs it.
+    if (command == SC_CLOSE && IsMDIChild()) {
+        MarkHandled();
+        Close();
+        return;
+    }
     if (command == SC_RESTORE)
         Restore();
     if (command == SC_MINIMIZE && windowState_ != kwsMinimized)

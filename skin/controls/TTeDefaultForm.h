@@ -244,6 +244,8 @@ private:
     // The normal bounds are kept whenever the normal state is left.
     void SaveNormal();
     void ApplyNormal();
+    // A child out of the maximized state: the frame's caption and bar lose it, the others come back.
+    void MaximizedChildLeft();
     void HookApplication();
     void UnhookApplication();
     bool AddTrayIcon(const std::string& tip);

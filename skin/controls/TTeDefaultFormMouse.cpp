@@ -148,10 +148,11 @@ void TTeDefaultForm::Release(TPoint p, bool left, bool doubleClick)
     pressedCode_ = khtNone;
     moveSize_ = false;
     TWinControl* c = Control();
+    // Menus open at screen points: a child's bounds lie in its parent's client area.
+    const TRect screen = c ? c->WindowRect() : TRect{};
     if (!left) {
         if (code == khtCaption && c)
-            FormMenus().ShowSystemMenu(*this, {CurrentWindowRect().Left + p.X, CurrentWindowRect().Top + p.Y},
-                                       windowState_ == kwsTray);
+            FormMenus().ShowSystemMenu(*this, {screen.Left + p.X, screen.Top + p.Y}, windowState_ == kwsTray);
         return;
     }
     if (c && c->MouseCapture())
@@ -179,9 +180,8 @@ void TTeDefaultForm::Release(TPoint p, bool left, bool doubleClick)
         case khtTray: MinimizeToTray(); break;
         case khtSysMenu: {
             const TRect button = GetButtonRect(kbiSystemMenu);
-            const TRect w = CurrentWindowRect();
             const TPoint at = button.IsEmpty() ? (c ? c->ClientOrigin() : TPoint{})
-                                               : TPoint{w.Left + button.Left, w.Top + button.Bottom};
+                                               : TPoint{screen.Left + button.Left, screen.Top + button.Bottom};
             FormMenus().ShowSystemMenu(*this, at, windowState_ == kwsTray);
             break;
         }

@@ -66,6 +66,15 @@ void TTeDefaultForm::ApplyNormal()
     form->InvalidateTree();
 }
 
+void TTeDefaultForm::MaximizedChildLeft()
+{
+    if (!IsMDIChild())
+        return;
+    FormMenus().MdiChildrenChanged(*this);
+    if (TTeMDIFrame* mdi = ParentMDIFrame())
+        mdi->RestoreChildren();
+}
+
 void TTeDefaultForm::LeaveMaximizedState()
 {
     windowState_ = kwsNormal;
@@ -184,6 +193,13 @@ void TTeDefaultForm::Rollup()
     SaveNormal();
     previousState_ = windowState_;
     windowState_ = kwsRollup;
+    // Rolled up, a maximized child is a child among the others again, its frame back; rolled down
+    // it is maximized as before.
+    if (previousState_ == kwsMaximized && IsMDIChild()) {
+        if (TCustomForm* form = Form())
+            form->FrameChanged();
+        MaximizedChildLeft();
+    }
     TRect r = GetRolledUpRect();
     r.Right += ShadowSize();
     r.Bottom += ShadowSize();
@@ -235,14 +251,12 @@ void TTeDefaultForm::Restore()
             Maximize();
         } else if (previousState_ == kwsRollup) {
             ApplyNormal();
+            MaximizedChildLeft();
             Rollup();
         } else {
             previousState_ = kwsMaximized;
             ApplyNormal();
-            if (IsMDIChild())
-                FormMenus().MdiChildrenChanged(*this);
-            if (TTeMDIFrame* mdi = ParentMDIFrame())
-                mdi->RestoreChildren();
+            MaximizedChildLeft();
         }
         return;
     case kwsMinimized:

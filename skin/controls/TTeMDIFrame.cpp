@@ -272,9 +272,14 @@ void TTeMDIFrame::PrepareChildren()
             childForm->Constraints().MinWidth = childForm->Constraints().MinHeight = 5;
             saved_.push_back(s);
         }
-        // A child maximized before gives way: it is parked like the others.
-        if (child->WindowState() == kwsMaximized)
+        // A child maximized before gives way: it is parked like the others, and comes back where it
+        // was last normal, though it was rolled up or an icon when first saved.
+        if (child->WindowState() == kwsMaximized) {
+            for (Saved& s : saved_)
+                if (s.Child.Get() == childForm && s.Bounds.Width() < 1)
+                    s.Bounds = child->NormalBounds();
             child->LeaveMaximizedState();
+        }
         if (child->WindowState() == kwsNormal)
             childForm->SetBounds(0, 0, 10, 10);
     }

@@ -6,6 +6,7 @@ namespace {
 class ChildLayoutOnDesktop : public ProgramOnDesktop {
 protected:
     static constexpr uint32_t ButtonBorder = 0x0A256A, ButtonFace = 0xD4D0C8;
+    static constexpr uint32_t ActiveCaption = 0x0A246A, MenuEdge = 0x808080;
     // The chart's lower right button ("Close") ends 8 pixels left of its client area's right edge
     // and 11 above its bottom; its client area lies under a 23-pixel caption.
     static constexpr int CloseRight = 711, CloseBottom = 418, ChildCaption = 23;
@@ -58,6 +59,9 @@ protected:
 // Maximized, the chart of accounts keeps its lower rows where the window lays them out, at the
 // bottom of the main window's visible client area: the accounts list ends above its buttons and
 // "Input Initial Balance", "Cetak" and "Close" lie whole on screen. Restored, it looks as before.
+// Its caption's menu opens at the pointer. Rolled up, maximized and restored from the bar, it comes
+// back rolled up, and the main window as before: its whole title, no child buttons in the bar;
+// Ctrl+F4 closes it, and the title stays whole.
 TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestoredLooksAsBefore)
 {
     LogInByKeys();
@@ -84,6 +88,42 @@ TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestor
     desktop->Click(m.X + m.Width - 33, m.Y + BarRow);
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(normal, area) == 0; }))
         << desktop->Grab().Differences(normal, area) << " pixels differ " << Shot("restored");
+
+    // The menu's left edge runs down from the pointer.
+    const int captionY = clientTop - ChildCaption / 2, menuX = x - 300;
+    desktop->Click(menuX, captionY, 3);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        return desktop->Grab().Count({menuX, captionY + 2, 1, 80}, MenuEdge) == 80;
+    })) << Shot("caption-menu");
+    desktop->Key("Escape");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(normal, area) == 0; }))
+        << Shot("caption-menu-closed");
+
+    const TDesktopRect bar{m.X + m.Width - 80, m.Y + BarRow - 10, 76, 20};
+    const TDesktopRect lowerButtons{x - 228, y - 24, 228, 24};
+    // The caption's left end, dark when the chart is active.
+    const TDesktopRect captionEnd{x - CloseRight + 2, clientTop - 17, 4, 10};
+    const auto rolledUp = [&] {
+        const TDesktopImage now = desktop->Grab();
+        return now.Count(lowerButtons, ButtonBorder) == 0 && now.Count(captionEnd, ActiveCaption) >= 30;
+    };
+    desktop->Click(x - 53, captionY);
+    ASSERT_TRUE(TDesktop::WaitUntil(rolledUp)) << Shot("rolled-up");
+    desktop->Click(x - 19, captionY);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        return desktop->Title(MainTitle).find("[Record List") != std::string::npos;
+    })) << Shot("rolled-up-maximized");
+    desktop->Click(m.X + m.Width - 33, m.Y + BarRow);
+    desktop->MoveMouse(2, 2);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] {
+        return rolledUp() && desktop->Title(MainTitle).find('[') == std::string::npos &&
+               desktop->Grab().Differences(normal, bar) == 0;
+    })) << desktop->Title(MainTitle) << Shot("rolled-up-restored");
+
+    desktop->Key("ctrl+F4");
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(captionEnd, ActiveCaption) == 0; }))
+        << Shot("closed");
+    EXPECT_EQ(desktop->Title(MainTitle).find('['), std::string::npos) << desktop->Title(MainTitle);
 }
 
 // The roll-up button rolls the main window up to its caption and, pressed again, down to what it

@@ -116,6 +116,33 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     ExpectEveryChildAsBefore();
     EXPECT_EQ(frame->Caption(), "Kas [2026]");
 
+    // Rolled up, a maximized child is its caption where it was before, beside the others; rolled
+    // down it is maximized again.
+    kidSkins[2]->Maximize();
+    kidSkins[2]->Rollup();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(frame->Caption(), "Kas [2026]");
+    EXPECT_EQ(kids[0]->BoundsRect(), bounds[0]);
+    EXPECT_EQ(kids[2]->BoundsRect().TopLeft(), bounds[2].TopLeft());
+    EXPECT_EQ(kids[2]->Width(), bounds[2].Width());
+    kidSkins[2]->Rollup();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[2]->WindowState(), kwsMaximized);
+    EXPECT_EQ(frame->Caption(), "Kas [2026] - [Voucher 2]");
+    kidSkins[2]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+    // Maximized from rolled up, then replaced by another maximized child, it comes back as it was
+    // last normal.
+    kidSkins[2]->Rollup();
+    kidSkins[2]->Maximize();
+    frame->MDIClient()->ActivateChild(kids[0]);
+    s.ProcessUntilIdle();
+    ASSERT_EQ(kidSkins[0]->WindowState(), kwsMaximized);
+    kidSkins[0]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+
     kidSkins[2]->Maximize();
     s.ProcessUntilIdle();
     frame->SetCaption("Bank [2026]");
@@ -350,6 +377,16 @@ TEST_F(MDIFrameTest, TheCloseButtonRunsTheChildsOwnClosing)
     s.ProcessUntilIdle();
     EXPECT_EQ(kidSkins[0]->WindowState(), kwsMinimized);
     EXPECT_TRUE(kids[0]->Visible());
+
+    // Ctrl+F4 closes the active child through the same closing, its skin's close event first.
+    int closings = 0;
+    kidSkins[2]->OnClose = [&](TComponent*, bool&) { ++closings; };
+    frame->MDIClient()->ActivateChild(kids[2]);
+    s.ProcessUntilIdle();
+    s.PressKey(VK_F4, kmCtrl);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(closings, 1);
+    EXPECT_EQ(kidSkins[2]->WindowState(), kwsMinimized);
 }
 // Minimized, a framed child is its caption at the bottom of the client area, drawn inactive: the
 // front child that is no icon comes forward active in its place.
