@@ -23,6 +23,8 @@ TteBitmap* MakeImageBitmap(const TImageList& images, int index)
     bitmap->Fill(KeyColor);
     if (index >= 0 && index < images.Count())
         images.Draw(bitmap->Canvas(), 0, 0, index);
+    // What the mask left out keeps the key colour, drawn as whatever lies beneath.
+    bitmap->SetTransparent(true);
     return bitmap.get();
 }
 

@@ -206,6 +206,13 @@ TEST(ThemeRecords, ImagesAreRenderedIntoTheSharedBitmapWithTheKeyWhereMasked)
     EXPECT_EQ(item.Bitmap->Width(), 4);
     EXPECT_EQ(item.Bitmap->GetPixel(0, 0) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(item.Bitmap->GetPixel(1, 0), KeyColor);
+    // Drawn, the masked pixels show the row beneath, not the key colour.
+    TBitmap row(4, 4);
+    row.Canvas().Brush().SetColor(clWhite);
+    row.Canvas().FillRect({0, 0, 4, 4});
+    item.Bitmap->DrawToCanvas(row.Canvas(), 0, 0);
+    EXPECT_EQ(row.ColorAt(0, 0), clLime);
+    EXPECT_EQ(row.ColorAt(1, 0), clWhite);
     EXPECT_EQ(MakeImageInfo({0, 0, 20, 20}, images, 0, 1).Bitmap, item.Bitmap);
     const TteItemGlyphInfo mark = MakeItemMarkInfo({0, 0, 20, 20}, 2);
     EXPECT_EQ(mark.Bitmap, nullptr);
