@@ -7,6 +7,8 @@ class ClicksAfterClosingOnDesktop : public ProgramOnDesktop {
 protected:
     // Each way of closing the budget window comes round six times.
     static constexpr int Rounds = 12;
+    // Twelve taps on the preview's "Close", three clicks on its close button, three Escapes.
+    static constexpr int PreviewRounds = 18;
     // The budget window's "Close" button and its caption's close button, from the main window's corner.
     static constexpr int BudgetCloseX = 700, BudgetCloseY = 510, BudgetCrossX = 737, BudgetCrossY = 94;
     // The preview's "Close" button from its corner, and its title's close button from its top right.
@@ -55,7 +57,7 @@ TEST_F(ClicksAfterClosingOnDesktop, AReportLinkClickedAsAPreviewClosesOpensItsPr
     const TDesktopRect m = Main();
     const int links[] = {TrialBalanceY, BalanceSheetY};
     desktop->Click(m.X + ReportLinkX, m.Y + links[0]);
-    for (int round = 0; round < 18; ++round) {
+    for (int round = 0; round < PreviewRounds; ++round) {
         TDesktopRect preview;
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow("Preview", preview); }))
             << "round " << round << " " << Shot("no-preview");

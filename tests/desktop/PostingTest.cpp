@@ -89,7 +89,8 @@ protected:
 
 // The month is posted from the balance list and from the report window, five times each, every
 // time in a program just started, the question answered by the mouse and by Alt+Y in turn: the
-// wait window never holds the program, and the posting is written. SIGTERM ends the program as closing its main window does, also while it asks a question.
+// wait window never holds the program, and the posting is written. SIGTERM ends the program as
+// closing its main window does, also while it asks a question.
 TEST_F(PostingOnDesktop, AMonthIsPostedFromTheBalanceListAndTheReportWindowAfterAFreshStart)
 {
     for (int round = 0; round < 2 * Rounds; ++round) {

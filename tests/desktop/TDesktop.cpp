@@ -389,6 +389,7 @@ void TDesktop::Key(const std::string& name)
 
 void TDesktop::Hold(const std::string& name, bool down)
 {
+    const TBoundedWait wait = Answer(*this, "the key " + name);
     XTestFakeKeyEvent(impl_->Connection, KeyCodeOf(impl_->Connection, name), down ? True : False, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(15);
