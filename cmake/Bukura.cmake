@@ -1,9 +1,21 @@
+# A source that includes X11's headers, itself or through the test display's helper, compiles on
+# its own: their macros (None, Status, Button1, Time) would reach the sources batched after it.
+function(bukura_x11_apart)
+  foreach(source ${ARGN})
+    file(STRINGS ${source} x11 REGEX "^#include (<X11/|\"tests/platform/ui/XvfbServer.h\")" LIMIT_COUNT 1)
+    if(x11)
+      set_source_files_properties(${source} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+    endif()
+  endforeach()
+endfunction()
+
 # One library per folder: every .cpp of the folder, the project root on the include path.
 # A folder with no sources yet is an interface library, so its dependants still configure.
 function(bukura_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(sources)
+    bukura_x11_apart(${sources})
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
@@ -21,6 +33,7 @@ function(bukura_tests name)
   if(NOT sources)
     return()
   endif()
+  bukura_x11_apart(${sources})
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE BUKURA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" BUKURA_BINARY_DIR="${PROJECT_BINARY_DIR}")

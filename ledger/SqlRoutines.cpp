@@ -7,6 +7,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
+#include "platform/data/TField.h"
 
 namespace {
 
@@ -58,6 +59,11 @@ void PostOrCancel(TDataSet& DataSet)
 Variant IfNull(const Variant& Value, const Variant& Default)
 {
     return Value.IsNull() ? Default : Value;
+}
+
+std::string FieldText(TDataSet& Data, const char* Field, const std::string& Fallback)
+{
+    return IfNull(Data.FieldByName(Field)->Value(), Fallback).AsString();
 }
 
 std::string SqlNumber(const Variant& Value)

@@ -25,6 +25,8 @@ void PostOrCancel(TDataSet& DataSet);
 
 // Default when Value is Null; otherwise Value itself (an empty text or 0 stays as it is).
 Variant IfNull(const Variant& Value, const Variant& Default);
+// The text of a field of the current row; Fallback when it is Null.
+std::string FieldText(TDataSet& Data, const char* Field, const std::string& Fallback = "");
 
 // A number as SQL text: "null" for Null, "0" for an empty text, otherwise the value rounded to
 // four decimals in the general format with a decimal point and no grouping ("250", "0.1", "1234.5").

@@ -16,11 +16,6 @@
 
 namespace {
 
-std::string FieldText(TDataSet& data, const char* field, const std::string& fallback)
-{
-    return IfNull(data.FieldByName(field)->Value(), fallback).AsString();
-}
-
 // The chart window's current value of a field, when it is open on a row.
 std::string ChartValue(TDataSet* data, const char* field)
 {

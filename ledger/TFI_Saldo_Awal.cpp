@@ -178,7 +178,7 @@ void TFI_Saldo_Awal::TeButton1Click()
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
     {
-        TLongJob job(F_Tunggu ? &F_Tunggu->Progress() : nullptr);
+        TLongJob job(WaitWindowProgress());
         SaveOpeningBalances(*DtModule, *coa_tmp, IntToStr(LoginState().ref_tahun), job);
     }
     TeButton2->SetCaption("&Close");

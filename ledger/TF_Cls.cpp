@@ -98,7 +98,7 @@ void TF_Cls::ZlButton1Click()
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
     try {
-        CloseBookYear(*DtModule, Edit1->Text(), F_Tunggu ? &F_Tunggu->Progress() : nullptr);
+        CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
     } catch (const std::exception& e) {
         // A copy that could not be written says why; otherwise another program holding the books is the likely cause.
         std::string reason = CopyFailureReason(e);

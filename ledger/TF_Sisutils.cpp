@@ -47,11 +47,6 @@ const TAccountRowDef AccountRows[12] = {
 
 const int FirstYear = 2000;
 
-std::string FieldText(TDataSet& data, const char* field, const std::string& fallback)
-{
-    return IfNull(data.FieldByName(field)->Value(), fallback).AsString();
-}
-
 int64_t Number(TDataSet& data, const char* field)
 {
     return IfNull(data.FieldByName(field)->Value(), 0).AsInteger();

@@ -79,3 +79,8 @@ void TF_Tunggu::DoHide()
         Screen->SetCursor(crDefault);
     TForm::DoHide();
 }
+
+IJobProgress* WaitWindowProgress()
+{
+    return F_Tunggu ? &F_Tunggu->Progress() : nullptr;
+}

@@ -36,3 +36,6 @@ private:
 
 // The instance the start-up creates.
 extern TF_Tunggu* F_Tunggu;
+
+// What a long job reports to: the wait window's progress, none before the start-up made the window.
+IJobProgress* WaitWindowProgress();

@@ -29,20 +29,6 @@
 
 TFrm_Ajp* Frm_Ajp = nullptr;
 
-namespace {
-
-bool Editing(const TDataSet& data)
-{
-    return data.State() == dsEdit || data.State() == dsInsert;
-}
-
-std::string FieldText(TDataSet& data, const char* field)
-{
-    return IfNull(data.FieldByName(field)->Value(), std::string()).AsString();
-}
-
-} // namespace
-
 TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
 {
     SetName("Frm_Ajp");
@@ -192,10 +178,10 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
             PickAccount();
         } else if (key == VK_TAB) {
             // The text typed into the cell counts, as it does for Enter.
-            if (Editing(*TR_VOUC))
+            if (IsEditing(TR_VOUC->State()))
                 TR_VOUC->UpdateRecord();
             // Out of a typed code Tab moves on to the remark, or stays when the code is no account.
-            const bool codeTyped = DBGrid1->SelectedIndex() == 0 && Editing(*TR_VOUC)
+            const bool codeTyped = DBGrid1->SelectedIndex() == 0 && IsEditing(TR_VOUC->State())
                 && !Trim(FieldText(*TR_VOUC, "account_code")).empty();
             if (codeTyped ? !CodeLeft() : !CheckBalance(false))
                 key = 0;
@@ -277,7 +263,7 @@ void TFrm_Ajp::VoucherScrolled()
     if (!T_Vouc->Active())
         return;
     // A line still open belongs to the voucher that was shown; it is not carried to this one.
-    if (Editing(*TR_VOUC))
+    if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Cancel();
     const bool listed = !T_Vouc->IsEmpty();
     SetLinesEnabled(listed);
@@ -390,7 +376,7 @@ void TFrm_Ajp::DeleteVoucherClick()
         return;
     if (MessageDlg("Anda yakin menghapus data transaksi?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    if (Editing(*TR_VOUC))
+    if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Cancel();
     DeleteVoucher(*DtModule, key);
     T_Vouc->Requery();
@@ -401,7 +387,7 @@ void TFrm_Ajp::DeleteVoucherClick()
 void TFrm_Ajp::GridEntered()
 {
     DBGrid1->SetSelectedIndex(0);
-    if (!TR_VOUC->Active() || Editing(*TR_VOUC))
+    if (!TR_VOUC->Active() || IsEditing(TR_VOUC->State()))
         return;
     if (TR_VOUC->IsEmpty())
         TR_VOUC->Append();
@@ -435,7 +421,7 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
         return;
     key = 0;
     const int column = DBGrid1->SelectedIndex();
-    if (column == 0 && Editing(*TR_VOUC)) {
+    if (column == 0 && IsEditing(TR_VOUC->State())) {
         const Variant code = IfNull(TR_VOUC->FieldByName("account_code")->Value(), std::string("-"));
         const bool found = FindLineAccount(code.AsString());
         if (found) {
@@ -453,7 +439,7 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
         return;
     }
     if (column == 3) {
-        if (Editing(*TR_VOUC))
+        if (IsEditing(TR_VOUC->State()))
             TR_VOUC->Post();
         TR_VOUC->Append();
         DBGrid1->SetSelectedIndex(0);
@@ -464,7 +450,7 @@ void TFrm_Ajp::GridKeyPress(char32_t& key)
 
 bool TFrm_Ajp::CodeLeft()
 {
-    if (!Editing(*TR_VOUC) || !DtModule)
+    if (!IsEditing(TR_VOUC->State()) || !DtModule)
         return true;
     const std::string code = FieldText(*TR_VOUC, "account_code");
     if (Trim(code).empty())
@@ -486,7 +472,7 @@ bool TFrm_Ajp::CodeLeft()
 
 void TFrm_Ajp::GridColEnter()
 {
-    if (DBGrid1->SelectedIndex() != 0 || !Editing(*TR_VOUC) || !DtModule)
+    if (DBGrid1->SelectedIndex() != 0 || !IsEditing(TR_VOUC->State()) || !DtModule)
         return;
     const std::string code = Trim(FieldText(*TR_VOUC, "account_code"));
     if (code.empty())
@@ -516,7 +502,7 @@ void TFrm_Ajp::PickAccount()
     // OK on an empty list picks nothing.
     if (FPop_coa->Cancelled || list.IsEmpty())
         return;
-    if (!Editing(*TR_VOUC)) {
+    if (!IsEditing(TR_VOUC->State())) {
         if (TR_VOUC->IsEmpty())
             TR_VOUC->Append();
         else
@@ -582,7 +568,7 @@ void TFrm_Ajp::LineDeleteClick()
 
 void TFrm_Ajp::LineSaveClick()
 {
-    if (Editing(*TR_VOUC))
+    if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Post();
     else if (!RefuseZeroTotals())
         UpdateHeader();
@@ -621,7 +607,7 @@ bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
     if (!TR_VOUC->Active())
         return true;
     // A line left untouched is dropped, not written as an empty line; text typed into a cell counts.
-    if (Editing(*TR_VOUC)) {
+    if (IsEditing(TR_VOUC->State())) {
         TR_VOUC->UpdateRecord();
         if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
             TR_VOUC->Cancel();

@@ -25,7 +25,7 @@
 
 namespace {
 
-const char* const AmountFormat = "#,##0.00";
+const char* const BudgetFormat = "#,##0.00";
 const char* const MonthTitles[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 constexpr int TotalColumn = 3;
@@ -33,16 +33,6 @@ constexpr int TotalColumn = 3;
 std::string MonthColumn(int m)
 {
     return "anggaran_b" + IntToStr(m);
-}
-
-IJobProgress* WaitWindow()
-{
-    return F_Tunggu ? &F_Tunggu->Progress() : nullptr;
-}
-
-bool Editing(const TDataSet& table)
-{
-    return table.State() == dsEdit || table.State() == dsInsert;
 }
 
 } // namespace
@@ -147,13 +137,13 @@ void TFrm_Anggaran::ShowAmounts()
 {
     for (int m = 0; m <= 12; ++m)
         if (TField* field = to_anggaran->FindField(m == 0 ? std::string("jumlah") : MonthColumn(m)))
-            field->SetDisplayFormat(AmountFormat);
+            field->SetDisplayFormat(BudgetFormat);
 }
 
 void TFrm_Anggaran::RebuildAndRequery()
 {
     {
-        TLongJob job(WaitWindow());
+        TLongJob job(WaitWindowProgress());
         RebuildBudget(*DtModule, job);
     }
     to_anggaran->CheckBrowseMode();
@@ -169,7 +159,7 @@ void TFrm_Anggaran::zgdbgrid27KeyPress(char32_t& Key)
     if (Key != U'\r' || !to_anggaran->Active() || to_anggaran->IsEmpty())
         return;
     if (zgdbgrid27->SelectedIndex() == TotalColumn) {
-        if (Editing(*to_anggaran))
+        if (IsEditing(to_anggaran->State()))
             to_anggaran->Post();
         const Currency month = IfNull(to_anggaran->FieldByName("jumlah")->Value(), 0).AsCurrency() / 12.0;
         to_anggaran->Edit();
@@ -178,7 +168,7 @@ void TFrm_Anggaran::zgdbgrid27KeyPress(char32_t& Key)
         to_anggaran->Post();
         to_anggaran->Next();
         zgdbgrid27->SetSelectedIndex(TotalColumn);
-    } else if (Editing(*to_anggaran) && !to_anggaran->Eof()) {
+    } else if (IsEditing(to_anggaran->State()) && !to_anggaran->Eof()) {
         Currency total;
         for (int m = 1; m <= 12; ++m)
             total += IfNull(to_anggaran->FieldByName(MonthColumn(m))->Value(), 0).AsCurrency();
@@ -201,7 +191,7 @@ void TFrm_Anggaran::SaveBudget()
     if (to_anggaran->Active())
         to_anggaran->CheckBrowseMode();
     {
-        TLongJob job(WaitWindow());
+        TLongJob job(WaitWindowProgress());
         ::SaveBudget(*DtModule, job);
     }
     ReopenDataSet(*to_anggaran);
@@ -239,7 +229,7 @@ void TFrm_Anggaran::TeButton2Click()
             accounts = BudgetAccountQuery(u);
         }
     {
-        TLongJob job(WaitWindow());
+        TLongJob job(WaitWindowProgress());
         RealiseBudget(*DtModule, IntToStr(month), accounts, job);
     }
     TBudgetReport report;

@@ -31,7 +31,7 @@ TFrm_CashFlow* Frm_CashFlow = nullptr;
 
 namespace {
 
-const char* const AmountFormat = "Rp #,##0.00";
+const char* const RupiahFormat = "Rp #,##0.00";
 
 } // namespace
 
@@ -81,7 +81,7 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
     PlaceLabel(*this, *Panel1, "ZlLabel5", "Jumlah", 8, 172, 80, 16);
     ZlEdit4 = PlaceControl<TZlEdit>(*this, *Panel1, "ZlEdit4", 90, 168, 190, 21);
     ZlEdit4->SetInputType(TInputType::itCurrency);
-    ZlEdit4->SetFormat(AmountFormat);
+    ZlEdit4->SetFormat(RupiahFormat);
     ZlEdit4->SetAlignment(TAlignment::taRightJustify);
     ZlSpeedButton2 = PlaceControl<TZlSpeedButton>(*this, *Panel1, "ZlSpeedButton2", 8, 214, 84, 25);
     ZlSpeedButton2->SetCaption("&Add");
@@ -334,7 +334,7 @@ void TFrm_CashFlow::RowToPanel()
     DateTimePicker1->SetDate(date->IsNull() ? Now() : date->AsDateTime());
     const Currency jumlah = amount("jumlah"), debet = amount("debet"), kredit = amount("kredit");
     ZlEdit4->SetNumericValue(jumlah.ToDouble());
-    ZlEdit4->SetText(FormatFloat(AmountFormat, jumlah.ToDouble()));
+    ZlEdit4->SetText(FormatFloat(RupiahFormat, jumlah.ToDouble()));
     // The row is the chosen account's line: its debit means money went out of the cash account.
     if (debet == kredit) {
         ZlRadio1->SetChecked(false);

@@ -28,7 +28,7 @@ TFrm_DafSaldo* Frm_DafSaldo = nullptr;
 
 namespace {
 
-const char* const AmountFormat = "#,##0.00;(#,##0.00)";
+const char* const BalanceFormat = "#,##0.00;(#,##0.00)";
 const char* const ListSql = "select * from v_trial_balance order by account_code";
 const char* const AmountColumns[] = {"saldo_awal_d", "saldo_awal_k", "mutasi_d", "mutasi_k", "Trial_Balance_d",
                                      "Trial_Balance_k", "ajp_d", "ajp_k", "last_d", "last_k"};
@@ -68,7 +68,7 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
     // The stored openings are made anew on every open; they show negatives bracketed as the cells beside them.
     ADOQuery1->AfterOpen = [](TDataSet* dataSet) {
         for (const char* field : AmountColumns)
-            dataSet->FieldByName(field)->SetDisplayFormat(AmountFormat);
+            dataSet->FieldByName(field)->SetDisplayFormat(BalanceFormat);
     };
     Datasource1 = CreateOwned<TDataSource>(*this);
     Datasource1->SetName("Datasource1");
@@ -153,7 +153,7 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
             Close();
     };
 
-    progress_ = F_Tunggu ? &F_Tunggu->Progress() : nullptr;
+    progress_ = WaitWindowProgress();
     OnShow = [this](TComponent*) { FormShow(); };
     ScrollBox1Resize();
 }
@@ -205,7 +205,7 @@ void TFrm_DafSaldo::ComputeTotals()
     }
     ADOQuery1->EnableControls();
     for (size_t i = 0; i < sums.size(); ++i)
-        Totals[i]->SetCaption(FormatFloat(AmountFormat, sums[i].ToDouble()));
+        Totals[i]->SetCaption(FormatFloat(BalanceFormat, sums[i].ToDouble()));
 }
 
 void TFrm_DafSaldo::TeButton3Click()

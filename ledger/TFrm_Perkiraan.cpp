@@ -32,11 +32,6 @@ TFrm_Perkiraan* Frm_Perkiraan = nullptr;
 
 namespace {
 
-std::string FieldText(TDataSet& data, const char* field, const std::string& fallback)
-{
-    return IfNull(data.FieldByName(field)->Value(), fallback).AsString();
-}
-
 std::string WholeNumber(TDataSet& data, const char* field)
 {
     return IntToStr(IfNull(data.FieldByName(field)->Value(), 0).AsInteger());
@@ -57,11 +52,6 @@ template <class T> auto FreeOnExit(T*& dialog)
         TComponent::Free(dialog);
         dialog = nullptr;
     });
-}
-
-IJobProgress* WaitWindow()
-{
-    return F_Tunggu ? &F_Tunggu->Progress() : nullptr;
 }
 
 // The report layout itself, or the report inside a layout form.
@@ -487,7 +477,7 @@ void TFrm_Perkiraan::TeButton3Click()
     {
         auto freeDialog = FreeOnExit(dialog);
         {
-            TLongJob job(WaitWindow());
+            TLongJob job(WaitWindowProgress());
             FillOpeningBalanceTable(*DtModule, job);
         }
         dialog->ShowModal();

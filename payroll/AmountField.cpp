@@ -4,20 +4,16 @@
 #include "platform/core/FloatText.h"
 #include "platform/data/TField.h"
 
-namespace {
-const char* const Money = "Rp #,##0.00";
-} // namespace
-
 void MakeAmountField(TZlEdit& field)
 {
     field.SetInputType(TInputType::itCurrency);
-    field.SetFormat(Money);
+    field.SetFormat(MoneyFormat);
     field.SetAlignment(TAlignment::taRightJustify);
 }
 
 void ShowAmount(TZlEdit& field, Currency value)
 {
-    field.SetText(FormatFloat(Money, value.ToDouble()));
+    field.SetText(FormatFloat(MoneyFormat, value.ToDouble()));
     field.SetNumericValue(value.ToDouble());
 }
 

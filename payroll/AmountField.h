@@ -5,6 +5,8 @@
 class TField;
 class TZlEdit;
 
+inline constexpr const char* MoneyFormat = "Rp #,##0.00";
+
 void MakeAmountField(TZlEdit& field);
 void ShowAmount(TZlEdit& field, Currency value);
 // Empty text and no amount.

@@ -8,13 +8,7 @@
 
 namespace {
 
-constexpr int NameLeft = 72;
-constexpr int NikLeft = 250;
-constexpr int AmountsLeft = 340;
-constexpr int AmountWidth = 96;
-constexpr int DateLeft = AmountsLeft + 3 * AmountWidth + 8;
-
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts AdvancesPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = "DAFTAR KASBON DAN PEMBAYARAN KARYAWAN";
@@ -26,8 +20,14 @@ TLetterheadReport::TPageTexts PageTexts()
 
 } // namespace
 
-TFQR_Kasbon::TFQR_Kasbon(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_Kasbon::TFQR_Kasbon(TComponent* AOwner) : TLetterheadReport(AOwner, AdvancesPageTexts())
 {
+    constexpr int NameLeft = 72;
+    constexpr int NikLeft = 250;
+    constexpr int AmountsLeft = 340;
+    constexpr int AmountWidth = 96;
+    constexpr int DateLeft = AmountsLeft + 3 * AmountWidth + 8;
+
     SetPrintIfEmpty(true);
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select distinct nik, nama from v_kasbon", "order by nama"});
     DataSource1 = AddMasterSource(*this, "DataSource1", AdoQuery1);

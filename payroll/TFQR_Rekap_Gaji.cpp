@@ -8,17 +8,12 @@
 
 namespace {
 
-constexpr int NameLeft = 60;
-constexpr int PositionLeft = 190;
-constexpr int AmountsLeft = 272;
-constexpr int AmountWidth = 86;
-
 const char* const Income = "AdoQuery2.gaji_pokok + AdoQuery2.uang_makan + AdoQuery2.uang_lembur + "
                            "AdoQuery2.Transport + AdoQuery2.Bonus + AdoQuery2.Tunjangan";
 const char* const Deductions = "AdoQuery2.pinjaman1 + AdoQuery2.pinjaman2 + AdoQuery2.penggantian_barang + "
                                "AdoQuery2.pengambilan_barang";
 
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts PayrollPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = " DAFTAR GAJI KARYAWAN ";
@@ -32,8 +27,13 @@ TLetterheadReport::TPageTexts PageTexts()
 
 } // namespace
 
-TFQR_Rekap_Gaji::TFQR_Rekap_Gaji(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_Rekap_Gaji::TFQR_Rekap_Gaji(TComponent* AOwner) : TLetterheadReport(AOwner, PayrollPageTexts())
 {
+    constexpr int NameLeft = 60;
+    constexpr int PositionLeft = 190;
+    constexpr int AmountsLeft = 272;
+    constexpr int AmountWidth = 86;
+
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select distinct id_unit, nama_unit from v_salary", "order by nama_unit"});
     DataSource1 = AddMasterSource(*this, "DataSource1", AdoQuery1);
     AdoQuery2 = AddQuery(*this, "AdoQuery2", {"select * from v_salary", "where id_unit=:id_unit"});

@@ -2,6 +2,7 @@
 
 #include "ledger/AmountInWords.h"
 #include "ledger/LoginState.h"
+#include "payroll/AmountField.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/report/TQRExpr.h"
 #include "platform/report/TQRLabel.h"
@@ -9,18 +10,12 @@
 
 namespace {
 
-constexpr int RightHalf = 370;
-constexpr int AmountLeft = 200;
-constexpr int AmountWidth = 130;
-constexpr int Row = 18;
-
 const char* const IncomeSum = "ADOQuery1.gaji_pokok + ADOQuery1.uang_makan + ADOQuery1.uang_lembur + "
                               "ADOQuery1.Bonus + ADOQuery1.Transport + ADOQuery1.Tunjangan";
 const char* const DeductionSum = "ADOQuery1.pinjaman1 + ADOQuery1.pinjaman2 + ADOQuery1.penggantian_barang + "
                                  "ADOQuery1.pengambilan_barang";
-const char* const Money = "Rp #,##0.00";
 
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts SlipPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.HeadingHeight = 0;
@@ -49,8 +44,13 @@ std::string NetPayInWords(Currency net)
     return std::string(" ") + (net.Raw() < 0 ? "Minus " : "") + SpellAmount(std::to_string(rupiah));
 }
 
-TFqr_SlipGaji::TFqr_SlipGaji(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFqr_SlipGaji::TFqr_SlipGaji(TComponent* AOwner) : TLetterheadReport(AOwner, SlipPageTexts())
 {
+    constexpr int RightHalf = 370;
+    constexpr int AmountLeft = 200;
+    constexpr int AmountWidth = 130;
+    constexpr int Row = 18;
+
     ADOQuery1 = AddQuery(*this, "ADOQuery1", {"select * from v_salary"});
     SetDataSet(ADOQuery1);
     // The slip carries the letterhead only: no title, no period, no footer.
@@ -100,10 +100,10 @@ TFqr_SlipGaji::TFqr_SlipGaji(TComponent* AOwner) : TLetterheadReport(AOwner, Pag
     AddLine(DetailBand1, "", RightHalf + AmountLeft, top - 3, AmountWidth);
     SetBold({AddLabel(DetailBand1, "", "Jumlah", 10, top, 150),
                 AddExpression(DetailBand1, "QRjumlah_pendapatan", IncomeSum, AmountLeft - 30, top, AmountWidth + 30,
-                    Money),
+                    MoneyFormat),
                 AddLabel(DetailBand1, "", "Jumlah", RightHalf + 10, top, 150),
                 AddExpression(DetailBand1, "QRjumlah_potongan", DeductionSum, RightHalf + AmountLeft - 30, top,
-                    AmountWidth + 30, Money)},
+                    AmountWidth + 30, MoneyFormat)},
         true);
 
     top += Row + 8;
@@ -111,7 +111,7 @@ TFqr_SlipGaji::TFqr_SlipGaji(TComponent* AOwner) : TLetterheadReport(AOwner, Pag
     SetBold({AddLabel(DetailBand1, "", " Pendapatan bersih yang diterima", 0, top, 250),
                 AddExpression(DetailBand1, "QRgaji_bersih",
                     std::string("(") + IncomeSum + ") - (" + DeductionSum + ")", AmountLeft + 60, top, AmountWidth + 40,
-                    Money)},
+                    MoneyFormat)},
         true);
     AddLabel(DetailBand1, "", "  Terbilang  ", 0, top + Row, 90);
     QRTerbilang = AddLabel(DetailBand1, "QRTerbilang", "", 92, top + Row, width - 92);

@@ -29,15 +29,6 @@
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
 
-namespace {
-
-void ErrorBox(const std::string& text)
-{
-    MessageDlg(text, TMsgDlgType::mtError, mbOK);
-}
-
-} // namespace
-
 TFrm_KasBon::TFrm_KasBon(TComponent* AOwner) : TLedgerForm(AOwner, "Kasbon")
 {
     SetName("Frm_KasBon");
@@ -241,7 +232,8 @@ bool TFrm_KasBon::RefuseCarryRow()
 {
     if (!IsCarryRow(IfNull(kasbon->FieldByName("no_bukti")->Value(), "").AsString()))
         return false;
-    ErrorBox("Nomor bukti 0000 adalah Transaksi penutupan dan tidak boleh diedit atau dihapus!");
+    MessageDlg("Nomor bukti 0000 adalah Transaksi penutupan dan tidak boleh diedit atau dihapus!",
+               TMsgDlgType::mtError, mbOK);
     return true;
 }
 
@@ -301,23 +293,23 @@ void TFrm_KasBon::ZlSpeedButton14Click()
     if (mode == TRecordMode::Browsing)
         return;
     if (ZlEdit12->Text().empty()) {
-        ErrorBox("Transaksi tidak lengkap!, Silakah isi no_bukti!");
+        MessageDlg("Transaksi tidak lengkap!, Silakah isi no_bukti!", TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
         return;
     }
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked()) {
-        ErrorBox("Transaksi tidak lengkap!, Silakah pilih Pinjaman atau Bayar!");
+        MessageDlg("Transaksi tidak lengkap!, Silakah pilih Pinjaman atau Bayar!", TMsgDlgType::mtError, mbOK);
         ZlRadio1->SetFocus();
         return;
     }
     if (AmountOf(*ZlEdit3) == Currency()) {
-        ErrorBox("Transaksi tidak lengkap!, Silakah isi jumlah!");
+        MessageDlg("Transaksi tidak lengkap!, Silakah isi jumlah!", TMsgDlgType::mtError, mbOK);
         ZlEdit3->SetFocus();
         return;
     }
     // Pinjaman or Bayar sets the direction; a sign would turn it round unseen.
     if (AmountOf(*ZlEdit3) < Currency()) {
-        ErrorBox("Jumlah tidak boleh negatif!, Silakah pilih Pinjaman atau Bayar!");
+        MessageDlg("Jumlah tidak boleh negatif!, Silakah pilih Pinjaman atau Bayar!", TMsgDlgType::mtError, mbOK);
         ZlEdit3->SetFocus();
         return;
     }
@@ -325,11 +317,13 @@ void TFrm_KasBon::ZlSpeedButton14Click()
         // Only units 10, 11 and 12 have these accounts.
         const int unitIndex = static_cast<int>(StrToInt(UnitId())) - 10;
         const std::string setting = ControlAccountCaption(ControlAccountColumn(unitIndex, *missing));
-        ErrorBox("Transaksi tidak dapat dilakukan tanpa " + setting + ", silakan isikan dulu di System Setting!");
+        MessageDlg("Transaksi tidak dapat dilakukan tanpa " + setting + ", silakan isikan dulu di System Setting!",
+                   TMsgDlgType::mtError, mbOK);
         return;
     }
     if (mode == TRecordMode::Adding && VoucherNumberInUse(*DtModule, ZlEdit12->Text())) {
-        ErrorBox("Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ");
+        MessageDlg("Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ",
+                   TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
         return;
     }

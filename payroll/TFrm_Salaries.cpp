@@ -33,11 +33,6 @@ namespace {
 const char* const AmountColumns[] = {"gaji_pokok", "uang_makan", "uang_lembur", "Bonus", "Transport", "Tunjangan",
     "pinjaman1", "pinjaman2", "penggantian_barang", "pengambilan_barang"};
 
-void ErrorBox(const std::string& text)
-{
-    MessageDlg(text, TMsgDlgType::mtError, mbOK);
-}
-
 std::string NotRegistered()
 {
     return "Nomor Induk Karyawan [NIK] tidak terdaftar!, Silakah isi NIK yang benar!";
@@ -358,7 +353,7 @@ void TFrm_Salaries::NikExit()
         ZlEdit2->SetFocus();
         return;
     }
-    ErrorBox(NotRegistered());
+    MessageDlg(NotRegistered(), TMsgDlgType::mtError, mbOK);
     ZlEdit12->SetText("");
     ZlEdit13->SetText("");
     ClearAmount(*ZlEdit1);
@@ -378,7 +373,7 @@ void TFrm_Salaries::ZlSpeedButton1Click()
     ShowEmployee(IfNull(row.FieldByName("NAMA")->Value(), "").AsString(), AmountOf(*row.FieldByName("Gaji_Pokok")));
     ZlEdit2->SetFocus();
     if (HasPayRecord(*DtModule, kode, PeriodMonth())) {
-        ErrorBox(AlreadyPaid(nik));
+        MessageDlg(AlreadyPaid(nik), TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
     }
 }
@@ -410,13 +405,13 @@ void TFrm_Salaries::ZlSpeedButton14Click()
 {
     const std::string nik = ZlEdit12->Text();
     if (nik.empty()) {
-        ErrorBox("Transaksi tidak lengkap!, Silakah isi NIK!");
+        MessageDlg("Transaksi tidak lengkap!, Silakah isi NIK!", TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
         return;
     }
     const auto employee = FindActiveEmployee(*DtModule, nik);
     if (!employee) {
-        ErrorBox(NotRegistered());
+        MessageDlg(NotRegistered(), TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
         return;
     }
@@ -424,7 +419,7 @@ void TFrm_Salaries::ZlSpeedButton14Click()
     std::string kode = employee->Kode;
     if (buttons_->Mode() == TRecordMode::Adding) {
         if (HasPayRecord(*DtModule, kode, PeriodMonth())) {
-            ErrorBox(AlreadyPaid(nik));
+            MessageDlg(AlreadyPaid(nik), TMsgDlgType::mtError, mbOK);
             ZlEdit12->SetFocus();
             return;
         }

@@ -7,17 +7,13 @@
 #include "platform/report/TQRSubDetail.h"
 #include "reports/LayoutParts.h"
 
-namespace {
-
-constexpr int NameLeft = 80;
-constexpr int DebitLeft = 440;
-constexpr int CreditLeft = 580;
-constexpr int AmountWidth = 136;
-
-} // namespace
-
 TFQRAJP::TFQRAJP(TComponent* AOwner) : TVoucherJournal(AOwner, "LAPORAN JURNAL PENYESUAIAN")
 {
+    constexpr int NameLeft = 80;
+    constexpr int DebitLeft = 440;
+    constexpr int CreditLeft = 580;
+    constexpr int AmountWidth = 136;
+
     const int top = HeadingTop();
     AddHeading(PageHeaderBand1, "REK", 0, top, NameLeft - 4);
     AddHeading(PageHeaderBand1, "KETERANGAN", NameLeft, top, DebitLeft - NameLeft - 4);

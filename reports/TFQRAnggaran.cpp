@@ -9,12 +9,9 @@
 
 namespace {
 
-constexpr int NameLeft = 80;
-constexpr int AmountsLeft = 300;
-constexpr int AmountWidth = 139;
 const char* const Amounts[] = {"anggaran", "realisasi", "selisih"};
 
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts BudgetPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = "LAPORAN REALISASI ANGGARAN BELANJA";
@@ -26,8 +23,12 @@ TLetterheadReport::TPageTexts PageTexts()
 
 } // namespace
 
-TFQRAnggaran::TFQRAnggaran(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQRAnggaran::TFQRAnggaran(TComponent* AOwner) : TLetterheadReport(AOwner, BudgetPageTexts())
 {
+    constexpr int NameLeft = 80;
+    constexpr int AmountsLeft = 300;
+    constexpr int AmountWidth = 139;
+
     anggaran = AddQuery(*this, "anggaran", {"select * from v_lap_anggaran"});
     DataSource1 = AddMasterSource(*this, "DataSource1", anggaran);
     to_anggaran = AddQuery(*this, "to_anggaran",

@@ -6,18 +6,14 @@
 #include "platform/report/TQRSubDetail.h"
 #include "reports/LayoutParts.h"
 
-namespace {
-
-constexpr int AccountLeft = 160;
-constexpr int NameLeft = 230;
-constexpr int DebitLeft = 480;
-constexpr int CreditLeft = 600;
-constexpr int AmountWidth = 116;
-
-} // namespace
-
 TFQRJMK::TFQRJMK(TComponent* AOwner) : TVoucherJournal(AOwner, "LAPORAN JURNAL MUTASI KEUANGAN")
 {
+    constexpr int AccountLeft = 160;
+    constexpr int NameLeft = 230;
+    constexpr int DebitLeft = 480;
+    constexpr int CreditLeft = 600;
+    constexpr int AmountWidth = 116;
+
     const int top = HeadingTop();
     AddHeading(PageHeaderBand1, "TANGGAL", 0, top, 74);
     AddHeading(PageHeaderBand1, "NO.BUKTI", 76, top, 82);

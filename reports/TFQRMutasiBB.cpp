@@ -9,14 +9,7 @@
 
 namespace {
 
-constexpr int NumberLeft = 72;
-constexpr int DescLeft = 154;
-constexpr int DebitLeft = 412;
-constexpr int CreditLeft = 514;
-constexpr int BalanceLeft = 616;
-constexpr int AmountWidth = 100;
-
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts LedgerPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = "LAPORAN MUTASI BUKU BESAR";
@@ -33,8 +26,15 @@ Currency OrZero(const TField& field)
 
 } // namespace
 
-TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, LedgerPageTexts())
 {
+    constexpr int NumberLeft = 72;
+    constexpr int DescLeft = 154;
+    constexpr int DebitLeft = 412;
+    constexpr int CreditLeft = 514;
+    constexpr int BalanceLeft = 616;
+    constexpr int AmountWidth = 100;
+
     v_posting = AddQuery(*this, "v_posting",
         {"select account_id, account_code, account_name, account_pos, pos_awal as saldo_awal, pos_awal as saldo_akhir",
          "from v_posting where account_header=false order by account_code"});

@@ -5,7 +5,7 @@
 #include "reports/LayoutParts.h"
 
 namespace {
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts TransactionsPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = "Laporan Transaksi Keuangan";
@@ -14,7 +14,7 @@ TLetterheadReport::TPageTexts PageTexts()
 }
 } // namespace
 
-TFQRTransaksi::TFQRTransaksi(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQRTransaksi::TFQRTransaksi(TComponent* AOwner) : TLetterheadReport(AOwner, TransactionsPageTexts())
 {
     lap_cash_flow = AddQuery(*this, "lap_cash_flow", {"select * from lap_cash_Flow", "order by rowid"});
     SetDataSet(lap_cash_flow);

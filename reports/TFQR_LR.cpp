@@ -5,7 +5,7 @@
 #include "reports/LayoutParts.h"
 
 namespace {
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts ProfitLossPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = " IKHTISAR LABA RUGI ";
@@ -14,7 +14,7 @@ TLetterheadReport::TPageTexts PageTexts()
 }
 } // namespace
 
-TFQR_LR::TFQR_LR(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_LR::TFQR_LR(TComponent* AOwner) : TLetterheadReport(AOwner, ProfitLossPageTexts())
 {
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select * from lap_LR"});
     SetDataSet(AdoQuery1);

@@ -6,7 +6,7 @@
 
 namespace {
 
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts BalanceSheetPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = " NERACA ";
@@ -22,7 +22,7 @@ bool IsBoldLine(const TField& header)
 
 } // namespace
 
-TFQR_Neraca::TFQR_Neraca(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_Neraca::TFQR_Neraca(TComponent* AOwner) : TLetterheadReport(AOwner, BalanceSheetPageTexts())
 {
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select * from lap_neraca"});
     SetDataSet(AdoQuery1);

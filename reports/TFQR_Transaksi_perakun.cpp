@@ -6,7 +6,7 @@
 #include "reports/LayoutParts.h"
 
 namespace {
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts AccountTransactionsPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = "Laporan Transaksi Keuangan";
@@ -15,7 +15,8 @@ TLetterheadReport::TPageTexts PageTexts()
 }
 } // namespace
 
-TFQR_Transaksi_perakun::TFQR_Transaksi_perakun(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_Transaksi_perakun::TFQR_Transaksi_perakun(TComponent* AOwner)
+    : TLetterheadReport(AOwner, AccountTransactionsPageTexts())
 {
     // The cash book's opening row has no account and is left out.
     lap_cash_flow = AddQuery(*this, "lap_cash_flow",

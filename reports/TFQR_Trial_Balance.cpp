@@ -8,16 +8,12 @@
 
 namespace {
 
-constexpr int NameLeft = 50;
-constexpr int AmountsLeft = 226;
-constexpr int AmountWidth = 82;
-
 // The amount columns, left to right, as they pair under the headings.
 const char* const AmountFields[] = {"saldo_awal_d", "saldo_awal_k", "mutasi_d", "mutasi_k", "Trial_balance_d",
                                     "Trial_balance_k", "ajp_d", "ajp_k", "last_d", "last_k"};
 const char* const PairHeadings[] = {"Saldo Awal", "Mutasi", "Saldo Percobaan", "Penyesuaian", "Saldo Akhir"};
 
-TLetterheadReport::TPageTexts PageTexts()
+TLetterheadReport::TPageTexts TrialPageTexts()
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = " NERACA LAJUR ";
@@ -28,8 +24,12 @@ TLetterheadReport::TPageTexts PageTexts()
 
 } // namespace
 
-TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(AOwner, PageTexts())
+TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(AOwner, TrialPageTexts())
 {
+    constexpr int NameLeft = 50;
+    constexpr int AmountsLeft = 226;
+    constexpr int AmountWidth = 82;
+
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select * from v_Trial_Balance order by account_code"});
     AddTrialBalanceCellFields(*AdoQuery1);
     AdoQuery1->OnCalcFields = [this](TDataSet* dataSet) { AdoQuery1CalcFields(dataSet); };

@@ -127,7 +127,7 @@ TFrm_Report::TFrm_Report(TComponent* AOwner) : TLedgerForm(AOwner, "Report")
             Close();
     };
 
-    SetJobProgress(F_Tunggu ? &F_Tunggu->Progress() : nullptr);
+    SetJobProgress(WaitWindowProgress());
     OnShow = [this](TComponent*) { FormShow(); };
 }
 

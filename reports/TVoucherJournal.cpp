@@ -5,7 +5,7 @@
 
 namespace {
 
-TLetterheadReport::TPageTexts PageTexts(const std::string& title)
+TLetterheadReport::TPageTexts JournalPageTexts(const std::string& title)
 {
     TLetterheadReport::TPageTexts texts;
     texts.Title = title;
@@ -16,7 +16,7 @@ TLetterheadReport::TPageTexts PageTexts(const std::string& title)
 } // namespace
 
 TVoucherJournal::TVoucherJournal(TComponent* AOwner, const std::string& title)
-    : TLetterheadReport(AOwner, PageTexts(title))
+    : TLetterheadReport(AOwner, JournalPageTexts(title))
 {
     lap_jmk1 = AddQuery(*this, "lap_jmk1", {"select * from lap_jmk1 order by rowid"});
     DataSource1 = AddMasterSource(*this, "DataSource1", lap_jmk1);

@@ -4,7 +4,7 @@
 
 namespace {
 
-int Length(const std::u32string& text)
+int TextLength(const std::u32string& text)
 {
     return static_cast<int>(text.size());
 }
@@ -20,7 +20,7 @@ bool TInsertCharUndo::Append(const TUndo& other)
 {
     auto* next = dynamic_cast<const TInsertCharUndo*>(&other);
     // Only typing that goes on where the caret was left after this record's text.
-    if (!next || next->Start != End || next->At != End || End != At + Length(Text))
+    if (!next || next->Start != End || next->At != End || End != At + TextLength(Text))
         return false;
     Text += next->Text;
     Replaced += next->Replaced;
@@ -30,12 +30,12 @@ bool TInsertCharUndo::Append(const TUndo& other)
 
 void TInsertCharUndo::Undo()
 {
-    Memo->ReplaceText(At, Length(Text), Replaced);
+    Memo->ReplaceText(At, TextLength(Text), Replaced);
 }
 
 void TInsertCharUndo::Redo()
 {
-    Memo->ReplaceText(At, Length(Replaced), Text);
+    Memo->ReplaceText(At, TextLength(Replaced), Text);
 }
 
 bool TDeleteCharUndo::Append(const TUndo& other)
@@ -55,7 +55,7 @@ void TDeleteCharUndo::Undo()
 
 void TDeleteCharUndo::Redo()
 {
-    Memo->ReplaceText(End, Length(Text), U"");
+    Memo->ReplaceText(End, TextLength(Text), U"");
 }
 
 void TDeleteLineUndo::Undo()
@@ -65,7 +65,7 @@ void TDeleteLineUndo::Undo()
 
 void TDeleteLineUndo::Redo()
 {
-    Memo->ReplaceText(At, Length(Text), U"");
+    Memo->ReplaceText(At, TextLength(Text), U"");
 }
 
 void TDeleteBufUndo::Undo()
@@ -77,7 +77,7 @@ void TDeleteBufUndo::Undo()
 
 void TDeleteBufUndo::Redo()
 {
-    Memo->ReplaceText(std::min(SelStart, SelEnd), Length(Text), U"");
+    Memo->ReplaceText(std::min(SelStart, SelEnd), TextLength(Text), U"");
 }
 
 void TPasteUndo::Undo()

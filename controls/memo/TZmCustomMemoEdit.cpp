@@ -6,7 +6,7 @@
 
 namespace {
 
-int Length(std::u32string_view text)
+int CharCount(std::u32string_view text)
 {
     return static_cast<int>(text.size());
 }
@@ -39,7 +39,7 @@ std::u32string TrimRight(std::u32string text)
 int TZmCustomMemo::EndOffset() const
 {
     const int last = std::max(lines_->Count() - 1, 0);
-    return OffsetOf(Length(lines_->Line(last)), last);
+    return OffsetOf(CharCount(lines_->Line(last)), last);
 }
 
 std::u32string TZmCustomMemo::TextRange(int offset, int length) const
@@ -66,8 +66,8 @@ int TZmCustomMemo::ReplaceText(int offset, int length, std::u32string_view text)
     first = HeadOf(first);
     last = LastOf(last);
     const int base = OffsetOf(0, first);
-    std::u32string block = TextBetween(0, first, Length(lines.Line(last)), last);
-    const size_t from = static_cast<size_t>(std::clamp(offset - base, 0, Length(block)));
+    std::u32string block = TextBetween(0, first, CharCount(lines.Line(last)), last);
+    const size_t from = static_cast<size_t>(std::clamp(offset - base, 0, CharCount(block)));
     const size_t count = std::min(static_cast<size_t>(std::max(length, 0)), block.size() - from);
     block.replace(from, count, inserted);
 
@@ -156,7 +156,7 @@ void TZmCustomMemo::InsertChar(char32_t ch)
         lines_->InsertLine(0, U"");
     curY_ = std::clamp(curY_, 0, lines_->Count() - 1);
     const std::u32string& line = lines_->Line(curY_);
-    const int length = Length(line);
+    const int length = CharCount(line);
     const int start = OffsetOf(curX_, curY_);
     // A caret past the line's end types into spaces that fill the gap.
     const std::u32string gap(static_cast<size_t>(std::max(curX_ - length, 0)), U' ');
@@ -178,9 +178,9 @@ void TZmCustomMemo::InsertChar(char32_t ch)
         text = gap + (ch == U'\t' ? std::u32string(static_cast<size_t>(tabSize_), U' ') : std::u32string(1, ch));
         if (overwrite_ && ch != U'\t' && curX_ < length)
             replaced = line.substr(static_cast<size_t>(curX_), 1);
-        end = start + Length(text);
+        end = start + CharCount(text);
     }
-    ReplaceText(start, Length(replaced), text);
+    ReplaceText(start, CharCount(replaced), text);
     CaretToOffset(end);
     Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(replaced)));
     LinesChanged();
@@ -189,14 +189,14 @@ void TZmCustomMemo::InsertChar(char32_t ch)
 std::u32string TZmCustomMemo::JoinedLine(int head) const
 {
     const int last = LastOf(head);
-    return TextBetween(0, head, Length(lines_->Line(last)), last);
+    return TextBetween(0, head, CharCount(lines_->Line(last)), last);
 }
 
 int TZmCustomMemo::SmartTabTarget() const
 {
     for (int y = HeadOf(curY_) - 1; y >= 0; y = HeadOf(y) - 1) {
         const std::u32string line = JoinedLine(HeadOf(y));
-        if (Length(line) <= curX_)
+        if (CharCount(line) <= curX_)
             continue;
         size_t i = static_cast<size_t>(curX_);
         while (i < line.size() && line[i] != U' ' && line[i] != U'\t')
@@ -218,7 +218,7 @@ void TZmCustomMemo::TabKey(TShiftState shift)
         if (target >= 0) {
             if (target <= curX_)
                 return;
-            const int length = Length(lines_->Line(curY_));
+            const int length = CharCount(lines_->Line(curY_));
             const int start = OffsetOf(curX_, curY_);
             const std::u32string text(static_cast<size_t>(target - std::min(curX_, length)), U' ');
             const int end = ReplaceText(start, 0, text);
@@ -248,7 +248,7 @@ void TZmCustomMemo::NewLine()
         lines_->InsertLine(0, U"");
     curY_ = std::clamp(curY_, 0, lines_->Count() - 1);
     const std::u32string& line = lines_->Line(curY_);
-    const int x = std::min(curX_, Length(line));
+    const int x = std::min(curX_, CharCount(line));
     size_t indent = 0;
     if (autoIndent_)
         while (indent < static_cast<size_t>(x) && line[indent] == U' ')
@@ -260,14 +260,14 @@ void TZmCustomMemo::NewLine()
     // that undo gives the line back exactly.
     const int kept = static_cast<int>(TrimRight(line.substr(0, static_cast<size_t>(x))).size());
     const int at = start - (x - kept);
-    std::u32string rest = TextRange(at, OffsetOf(Length(lines_->Line(last)), last) - at);
+    std::u32string rest = TextRange(at, OffsetOf(CharCount(lines_->Line(last)), last) - at);
     std::u32string moved = TrimRight(rest.substr(static_cast<size_t>(start - at)));
     if (autoIndent_)
         moved.erase(0, std::min(moved.find_first_not_of(U' '), moved.size()));
     std::u32string text = U"\r\n" + std::u32string(indent, U' ') + moved;
     if (markers_->HasMarkerAfter(curY_))
         markers_->LinesInserted(curY_);
-    ReplaceText(at, Length(rest), text);
+    ReplaceText(at, CharCount(rest), text);
     const int end = at + 2 + static_cast<int>(indent);
     CaretToOffset(end);
     Record(std::make_unique<TInsertCharUndo>(start, end, std::move(text), std::move(rest), at));
@@ -278,7 +278,7 @@ int TZmCustomMemo::SmartBackspaceStop() const
 {
     for (int y = HeadOf(curY_) - 1; y >= 0; y = HeadOf(y) - 1) {
         const std::u32string line = JoinedLine(HeadOf(y));
-        for (int c = std::min(curX_, Length(line)) - 1; c >= 0; --c)
+        for (int c = std::min(curX_, CharCount(line)) - 1; c >= 0; --c)
             if (line[static_cast<size_t>(c)] != U' ' && (c == 0 || line[static_cast<size_t>(c) - 1] == U' '))
                 return c;
     }
@@ -291,7 +291,7 @@ void TZmCustomMemo::BackspaceKey()
         return;
     RemovePadding();
     const std::u32string& line = lines_->Line(curY_);
-    const int length = Length(line);
+    const int length = CharCount(line);
     if (smartTabs_ && curX_ > 0 &&
         line.find_first_not_of(U' ') >= static_cast<size_t>(std::min(curX_, length))) {
         const int stop = SmartBackspaceStop();
@@ -319,7 +319,7 @@ void TZmCustomMemo::BackspaceKey()
 bool TZmCustomMemo::BackspaceStep()
 {
     RemovePadding();
-    const int length = Length(lines_->Line(curY_));
+    const int length = CharCount(lines_->Line(curY_));
     // In the space past the line's end Backspace only steps back.
     if (curX_ > length) {
         --curX_;
@@ -347,7 +347,7 @@ void TZmCustomMemo::DeleteWordLeft()
         if (!BackspaceStep() || curY_ != line)
             return;
         const std::u32string& text = lines_->Line(curY_);
-        if (curX_ == 0 || (curX_ <= Length(text) && text[static_cast<size_t>(curX_) - 1] == U' '))
+        if (curX_ == 0 || (curX_ <= CharCount(text) && text[static_cast<size_t>(curX_) - 1] == U' '))
             return;
     }
 }
@@ -366,7 +366,7 @@ void TZmCustomMemo::DeleteChar(int x, int y)
     std::u32string removed = lineBreak ? U"\r\n" : TextRange(at, 1);
     if (lineBreak && markers_->HasMarkerAfter(curY_))
         markers_->LinesDeleted(curY_ + 1);
-    ReplaceText(at, Length(removed), U"");
+    ReplaceText(at, CharCount(removed), U"");
     CaretToOffset(at);
     Record(std::make_unique<TDeleteCharUndo>(start, at, std::move(removed), x >= 0));
     LinesChanged();
@@ -382,7 +382,7 @@ void TZmCustomMemo::DeleteLine()
     const int last = LastOf(curY_);
     const int start = OffsetOf(curX_, curY_);
     const int lineStart = OffsetOf(0, head);
-    const int lineEnd = OffsetOf(Length(lines_->Line(last)), last);
+    const int lineEnd = OffsetOf(CharCount(lines_->Line(last)), last);
     const std::u32string text = TextRange(lineStart, lineEnd - lineStart);
     if (TLineProp* prop = lines_->GetLineProp(head))
         prop->Breakpoint = false;
@@ -401,7 +401,7 @@ void TZmCustomMemo::DeleteLine()
         removed = U"\r\n" + text;
         caret = OffsetOf(0, HeadOf(head - 1));
     }
-    ReplaceText(at, Length(removed), U"");
+    ReplaceText(at, CharCount(removed), U"");
     CaretToOffset(caret);
     Record(std::make_unique<TDeleteLineUndo>(start, caret, std::move(removed), at));
     Invalidate();
@@ -415,7 +415,7 @@ void TZmCustomMemo::InsertText(const std::string& text)
     if (HasSelection())
         DeleteSelection();
     RemovePadding();
-    const int length = Length(lines_->Line(curY_));
+    const int length = CharCount(lines_->Line(curY_));
     std::u32string block = std::u32string(static_cast<size_t>(std::max(curX_ - length, 0)), U' ') +
                            NormalizeBreaks(Utf8ToUtf32(text));
     const int start = OffsetOf(curX_, curY_);
@@ -442,7 +442,7 @@ void TZmCustomMemo::DeleteSelection()
     const int before = OffsetOf(curX_, curY_);
     const int from = std::min(anchor, caret);
     std::u32string text = TextRange(from, std::abs(caret - anchor));
-    ReplaceText(from, Length(text), U"");
+    ReplaceText(from, CharCount(text), U"");
     CaretToOffset(from);
     Record(std::make_unique<TDeleteBufUndo>(before, from, std::move(text), anchor, caret));
     LinesChanged();
@@ -453,7 +453,7 @@ void TZmCustomMemo::SelectAll()
     // The caret stays where it stands; only the selection spans the text.
     const int last = std::max(lines_->Count() - 1, 0);
     selStartX_ = selStartY_ = 0;
-    selEndX_ = Length(lines_->Line(last));
+    selEndX_ = CharCount(lines_->Line(last));
     selEndY_ = last;
     SelectionChanged();
     Invalidate();

@@ -7,8 +7,6 @@
 
 namespace {
 constexpr uintptr_t RepeatTimer = 1;
-constexpr uint32_t FirstRepeatMs = 250;
-constexpr uint32_t RepeatMs = 50;
 
 TScrollCode CodeOf(TScrollPart part)
 {
@@ -136,7 +134,7 @@ void TScrollBar::DefaultHandler(TMessage& message)
             return;
         if (!repeating_ && Application) {
             repeating_ = true;
-            Application->Timers().Set(Handle(), RepeatTimer, RepeatMs, Application->GetBackend().NowMs());
+            Application->Timers().Set(Handle(), RepeatTimer, ScrollRepeatMs, Application->GetBackend().NowMs());
         }
         // A page repeat stops once the thumb has reached the pointer.
         if (trackPressed_ && model_.PartAt(trackStart_) == trackPart_)
@@ -168,7 +166,8 @@ void TScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
                 SyncModel();
                 if (Application && HandleAllocated()) {
                     repeating_ = false;
-                    Application->Timers().Set(Handle(), RepeatTimer, FirstRepeatMs, Application->GetBackend().NowMs());
+                    Application->Timers().Set(Handle(), RepeatTimer, ScrollFirstRepeatMs,
+                                              Application->GetBackend().NowMs());
                 }
             }
             Invalidate();

@@ -2,9 +2,15 @@
 // The geometry, hit parts and painting of one classic scroll bar, shared by the scroll bar control
 // and the scroll bars a window owns. Range rules are the SetScrollInfo ones: with a page, the
 // highest position is Max - Page + 1.
+#include <cstdint>
+
 #include "platform/graphics/TRect.h"
 
 class TCanvas;
+
+// A held arrow or page part acts again after the first delay, then at every repeat.
+constexpr uint32_t ScrollFirstRepeatMs = 250;
+constexpr uint32_t ScrollRepeatMs = 50;
 
 enum class TScrollPart { spNone, spLineUp, spPageUp, spThumb, spPageDown, spLineDown };
 

@@ -7,9 +7,7 @@
 #include "platform/ui/TTimerList.h"
 
 namespace {
-constexpr uintptr_t RepeatTimer = 0xB5C0;
-constexpr uint32_t FirstRepeatMs = 250;
-constexpr uint32_t RepeatMs = 50;
+constexpr uintptr_t BarsRepeatTimer = 0xB5C0;
 } // namespace
 
 TWindowScrollBars::TWindowScrollBars(TWinControl& host) : host_(host)
@@ -22,7 +20,7 @@ TWindowScrollBars::TWindowScrollBars(TWinControl& host) : host_(host)
 TWindowScrollBars::~TWindowScrollBars()
 {
     if (trackBar_ >= 0 && Application && host_.HandleAllocated())
-        Application->Timers().Kill(host_.Handle(), RepeatTimer);
+        Application->Timers().Kill(host_.Handle(), BarsRepeatTimer);
     host_.RemoveMessageFilter(this);
 }
 
@@ -220,7 +218,8 @@ void TWindowScrollBars::BeginTrack(int bar, TPoint p)
     SendScroll(CodeFor(part), 0);
     if (trackBar_ >= 0 && Application && host_.HandleAllocated()) {
         repeating_ = false;
-        Application->Timers().Set(host_.Handle(), RepeatTimer, FirstRepeatMs, Application->GetBackend().NowMs());
+        Application->Timers().Set(host_.Handle(), BarsRepeatTimer, ScrollFirstRepeatMs,
+                                  Application->GetBackend().NowMs());
     }
 }
 
@@ -248,7 +247,7 @@ void TWindowScrollBars::EndTrack(bool cancelled)
     if (trackBar_ < 0)
         return;
     if (Application && host_.HandleAllocated())
-        Application->Timers().Kill(host_.Handle(), RepeatTimer);
+        Application->Timers().Kill(host_.Handle(), BarsRepeatTimer);
     if (!cancelled && trackPart_ == TScrollPart::spThumb)
         SendScroll(SB_THUMBPOSITION, trackPos_);
     SendScroll(SB_ENDSCROLL, 0);
@@ -304,13 +303,14 @@ void TWindowScrollBars::BeforeMessage(TMessage& message, bool& handled)
         EndTrack(true);
         return;
     case WM_TIMER:
-        if (static_cast<uintptr_t>(message.WParam) == RepeatTimer) {
+        if (static_cast<uintptr_t>(message.WParam) == BarsRepeatTimer) {
             handled = true;
             if (trackBar_ < 0)
                 return;
             if (!repeating_ && Application) {
                 repeating_ = true;
-                Application->Timers().Set(host_.Handle(), RepeatTimer, RepeatMs, Application->GetBackend().NowMs());
+                Application->Timers().Set(host_.Handle(), BarsRepeatTimer, ScrollRepeatMs,
+                                          Application->GetBackend().NowMs());
             }
             if (trackPressed_) {
                 // A page repeat stops once the thumb has reached the pointer.

@@ -12,7 +12,7 @@ const SystemClock& TheSystemClock()
     return clock;
 }
 
-std::atomic<const Clock*>& Installed()
+std::atomic<const Clock*>& InstalledClock()
 {
     static std::atomic<const Clock*> clock{nullptr};
     return clock;
@@ -49,18 +49,18 @@ double SystemClock::MonotonicSeconds() const
 
 const Clock& CurrentClock()
 {
-    const Clock* clock = Installed().load();
+    const Clock* clock = InstalledClock().load();
     return clock ? *clock : TheSystemClock();
 }
 
 ClockOverride::ClockOverride(const Clock& clock)
-    : previous_(Installed().exchange(&clock))
+    : previous_(InstalledClock().exchange(&clock))
 {
 }
 
 ClockOverride::~ClockOverride()
 {
-    Installed().store(previous_);
+    InstalledClock().store(previous_);
 }
 
 uint64_t GetTickCount()

@@ -891,14 +891,6 @@ struct Fixup {
     std::string name;
 };
 
-bool IsIdentifier(const std::string& name)
-{
-    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
-    if (name.empty() || !letter(name[0]))
-        return false;
-    return std::all_of(name.begin() + 1, name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
-}
-
 // Checks the whole image against the classes first (apply off), so that a bad image changes
 // nothing, then applies it.
 class ImageReader {
@@ -910,7 +902,7 @@ public:
         if (depth > MaxDepth)
             throw EReadError("Component image nested too deeply");
         if (!node.name.empty()) {
-            if (!IsIdentifier(node.name))
+            if (!IsValidIdent(node.name))
                 throw EReadError("'" + node.name + "' is not a valid component name");
             TComponent* owner = depth == 0 ? target.Owner() : nullptr;
             TComponent* clash = owner ? owner->FindComponent(node.name) : nullptr;

@@ -11,7 +11,7 @@ extern char** environ;
 
 namespace {
 
-std::atomic<DesktopOpener*>& Installed()
+std::atomic<DesktopOpener*>& InstalledOpener()
 {
     static std::atomic<DesktopOpener*> opener{nullptr};
     return opener;
@@ -53,18 +53,18 @@ bool XdgOpener::Open(const std::string& target, int)
 DesktopOpener& CurrentDesktopOpener()
 {
     static XdgOpener system;
-    DesktopOpener* opener = Installed().load();
+    DesktopOpener* opener = InstalledOpener().load();
     return opener ? *opener : system;
 }
 
 DesktopOpenerOverride::DesktopOpenerOverride(DesktopOpener& opener)
-    : previous_(Installed().exchange(&opener))
+    : previous_(InstalledOpener().exchange(&opener))
 {
 }
 
 DesktopOpenerOverride::~DesktopOpenerOverride()
 {
-    Installed().store(previous_);
+    InstalledOpener().store(previous_);
 }
 
 bool OpenWithDesktop(const std::string& target, int showCommand)

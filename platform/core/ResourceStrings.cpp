@@ -7,7 +7,7 @@
 namespace {
 
 // Texts kept exactly, trailing blanks and " ?" included.
-constexpr std::array<std::pair<int, const char*>, 15> Table{{
+constexpr std::array<std::pair<int, const char*>, 15> Texts{{
     {65040, "Previous month"},
     {65041, "Next year"},
     {65042, "Next month"},
@@ -29,6 +29,6 @@ constexpr std::array<std::pair<int, const char*>, 15> Table{{
 
 std::string LoadResString(int id)
 {
-    auto found = std::find_if(Table.begin(), Table.end(), [id](const auto& entry) { return entry.first == id; });
-    return found == Table.end() ? std::string() : std::string(found->second);
+    auto found = std::find_if(Texts.begin(), Texts.end(), [id](const auto& entry) { return entry.first == id; });
+    return found == Texts.end() ? std::string() : std::string(found->second);
 }

@@ -32,6 +32,14 @@ void ClampRange(size_t size, int index, int count, size_t& first, size_t& length
 
 } // namespace
 
+bool IsValidIdent(const std::string& text)
+{
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    if (text.empty() || !letter(text[0]))
+        return false;
+    return std::all_of(text.begin() + 1, text.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
 std::string Trim(const std::string& text)
 {
     return TrimLeft(TrimRight(text));

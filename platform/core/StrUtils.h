@@ -4,6 +4,9 @@
 #include <string>
 
 // Removes leading and trailing characters up to and including the space (control characters too).
+// A name a component can take: a letter or "_", then letters, digits and "_" (ASCII only).
+bool IsValidIdent(const std::string& text);
+
 std::string Trim(const std::string& text);
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);

@@ -8,14 +8,6 @@
 
 namespace {
 
-bool IsIdentifier(const std::string& name)
-{
-    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
-    if (name.empty() || !letter(name[0]))
-        return false;
-    return std::all_of(name.begin() + 1, name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
-}
-
 void Erase(std::vector<TComponent*>& list, TComponent* item)
 {
     auto it = std::find(list.begin(), list.end(), item);
@@ -123,7 +115,7 @@ void TComponent::ValidateName(const std::string& name, const TComponent* owner) 
 {
     if (name.empty())
         return;
-    if (!IsIdentifier(name))
+    if (!IsValidIdent(name))
         throw EInvalidOperation("'" + name + "' is not a valid component name");
     if (owner) {
         TComponent* existing = owner->FindComponent(name);

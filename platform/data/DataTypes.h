@@ -16,6 +16,8 @@ class TParameters;
 class DbEngine;
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert, dsCalcFields };
+// An edit or an insert is pending.
+inline bool IsEditing(TDataSetState state) { return state == dsEdit || state == dsInsert; }
 
 // ftADT, ftArray and ftDataSet are named for the callers' object-field checks; no field has them.
 enum TFieldType {

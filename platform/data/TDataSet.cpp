@@ -30,11 +30,6 @@ private:
 
 namespace {
 
-bool IsEditing(TDataSetState state)
-{
-    return state == dsEdit || state == dsInsert;
-}
-
 bool IsNumberKind(Variant::Kind kind)
 {
     return kind == Variant::Kind::Integer || kind == Variant::Kind::Double || kind == Variant::Kind::Currency

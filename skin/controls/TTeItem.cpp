@@ -44,6 +44,13 @@ MenuMetrics& Metrics()
 
 } // namespace
 
+void TTeItem::SetFormWindowOverTree(TWinControl* v)
+{
+    formWindow_ = v;
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->SetFormWindowOverTree(v);
+}
+
 TTeItemActionLink::TTeItemActionLink(TTeItem* item) : TActionLink(item), item_(item) {}
 
 bool TTeItemActionLink::IsCaptionLinked() const

@@ -115,6 +115,8 @@ public:
     void SetKind(uint8_t v) { kind_ = v; }
     TWinControl* FormWindow() const { return formWindow_; }
     void SetFormWindow(TWinControl* v) { formWindow_ = v; }
+    // Sets the form window of this item and of every item below it.
+    void SetFormWindowOverTree(TWinControl* v);
     TTeForm* MDIChildSkin() const { return mdiChildSkin_; }
     void SetMDIChildSkin(TTeForm* v) { mdiChildSkin_ = v; }
     bool Foreground() const { return foreground_; }

@@ -19,13 +19,6 @@ namespace {
 
 constexpr uint8_t MenuBarKind = 0;
 
-void SetFormWindowOverTree(TTeItem& item, TWinControl* window)
-{
-    item.SetFormWindow(window);
-    for (int i = 0; i < item.Count(); ++i)
-        SetFormWindowOverTree(*item.Items(i), window);
-}
-
 void SetMDIChildSkinOverTree(TTeItem& item, TTeForm* skin)
 {
     item.SetMDIChildSkin(skin);
@@ -194,7 +187,7 @@ void TTeMenuBar::ItemsChanged()
 {
     SetPopupMenuOptions(*options_);
     if (auto* window = dynamic_cast<TWinControl*>(Owner()))
-        SetFormWindowOverTree(*items_, window);
+        items_->SetFormWindowOverTree(window);
     Relayout();
 }
 

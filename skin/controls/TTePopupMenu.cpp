@@ -10,13 +10,6 @@ namespace {
 
 TWeakRef<TTePopupMenu> onScreen;
 
-void SetFormWindowOverTree(TTeItem& item, TWinControl* window)
-{
-    item.SetFormWindow(window);
-    for (int i = 0; i < item.Count(); ++i)
-        SetFormWindowOverTree(*item.Items(i), window);
-}
-
 } // namespace
 
 TTePopupMenu::TTePopupMenu(TComponent* AOwner) : TPopupMenu(AOwner), options_(std::make_unique<TTePopupMenuOptions>())
@@ -66,7 +59,7 @@ void TTePopupMenu::Popup(int x, int y)
     onScreen = this;
     SetPopupMenuOptions(*options_);
     if (auto* window = dynamic_cast<TWinControl*>(Owner()))
-        SetFormWindowOverTree(*items_, window);
+        items_->SetFormWindowOverTree(window);
     items_->SetAnimateNext(true);
     items_->SetInMenuSession(true);
     if (OnPopup)

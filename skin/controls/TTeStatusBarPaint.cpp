@@ -16,7 +16,7 @@
 namespace {
 
 // The theme's status operations are always asked for "default"; only the probe names the object.
-const std::string kDefault = "default";
+const std::string kStatusObject = "default";
 
 TteTheme* StatusTheme(const std::string& themeObject)
 {
@@ -37,7 +37,7 @@ uint32_t AlignmentFlags(TAlignment alignment)
 TRect TTeStatusBar::GetContentRect() const
 {
     if (TteTheme* theme = StatusTheme(themeObject_))
-        return theme->GetStatusClientRect(0, MakeStatusBarInfo(Rect(0, 0, Width(), Height())), kDefault);
+        return theme->GetStatusClientRect(0, MakeStatusBarInfo(Rect(0, 0, Width(), Height())), kStatusObject);
     return TTeControl::GetContentRect();
 }
 
@@ -183,7 +183,7 @@ void TTeStatusBar::PaintClient(TCanvas& canvas)
 void TTeStatusBar::PaintBackground(TCanvas& canvas)
 {
     if (TteTheme* theme = StatusTheme(themeObject_))
-        theme->DrawStatusBar(0, canvas, MakeStatusBarInfo(Rect(0, 0, Width(), Height())), kDefault);
+        theme->DrawStatusBar(0, canvas, MakeStatusBarInfo(Rect(0, 0, Width(), Height())), kStatusObject);
     else
         TTeControl::PaintClient(canvas);
 }
@@ -204,7 +204,7 @@ void TTeStatusBar::PaintPanel(TCanvas& canvas, TTeStatusPanel& panel, const TRec
 {
     const int saved = canvas.SaveDC();
     if (TteTheme* theme = StatusTheme(themeObject_)) {
-        theme->DrawStatusPanel(0, canvas, MakeStatusPanelInfo(rect), kDefault);
+        theme->DrawStatusPanel(0, canvas, MakeStatusPanelInfo(rect), kStatusObject);
     } else {
         FillRectColor(canvas, rect, Color());
         if (panel.Framed())
@@ -234,7 +234,7 @@ void TTeStatusBar::PaintPanelText(TCanvas& canvas, TTeStatusPanel& panel, const 
         canvas.SetFont(theme->Fonts().GetFont(Enabled() ? 42 : 48));
         const std::string text = EllipsisTextW(canvas, panel.Text(), r.Width() - 4);
         theme->DrawStatusText(0, canvas, MakeStatusPanelInfo(GetPanelRect(panel.Index())), MakeTextInfo(r, text, flags),
-                              kDefault);
+                              kStatusObject);
         return;
     }
     canvas.SetFont(Font());
@@ -250,7 +250,7 @@ void TTeStatusBar::PaintPanelImage(TCanvas& canvas, TTeStatusPanel& panel, const
     r.Offset(content.Left, content.Top);
     if (TteTheme* theme = StatusTheme(themeObject_))
         theme->DrawStatusGlyph(0, canvas, MakeStatusPanelInfo(GetPanelRect(panel.Index())),
-                               MakeImageInfo(r, *images_, panel.ImageIndex(), Enabled() ? 0 : 3), kDefault);
+                               MakeImageInfo(r, *images_, panel.ImageIndex(), Enabled() ? 0 : 3), kStatusObject);
     else
         images_->Draw(canvas, r.Left, r.Top, panel.ImageIndex(), Enabled());
 }
@@ -258,7 +258,7 @@ void TTeStatusBar::PaintPanelImage(TCanvas& canvas, TTeStatusPanel& panel, const
 void TTeStatusBar::PaintSizeGrip(TCanvas& canvas)
 {
     if (TteTheme* theme = StatusTheme(themeObject_)) {
-        theme->DrawStatusGripper(0, canvas, MakeStatusBarInfo(GetGripRect()), kDefault);
+        theme->DrawStatusGripper(0, canvas, MakeStatusBarInfo(GetGripRect()), kStatusObject);
         return;
     }
     TRect r = GetGripRect();

@@ -6,19 +6,19 @@
 
 namespace {
 
-constexpr std::string_view Names[ThemeColorCount] = {
+constexpr std::string_view ColorNames[ThemeColorCount] = {
     "CaptionNormal", "CaptionInactive", "WindowBorder", "Window", "Border", "PanelNormal", "PanelDisabled",
     "ButtonNormal", "ButtonHot", "ButtonPressed", "ButtonFocused", "ButtonDisabled", "EditNormal", "EditHot",
     "EditFocused", "EditDisabled", "EditSelection", "Hint", "List", "Tree", "Grid",
 };
 
-bool ValidIndex(int index) { return index >= 0 && index < ThemeColorCount; }
+bool ValidColor(int index) { return index >= 0 && index < ThemeColorCount; }
 
 } // namespace
 
 std::string_view ThemeColorName(int index)
 {
-    return ValidIndex(index) ? Names[index] : std::string_view();
+    return ValidColor(index) ? ColorNames[index] : std::string_view();
 }
 
 TColor PixelToThemeColor(uint32_t pixel)
@@ -39,13 +39,13 @@ TColor AddColorBrightness(TColor color, int delta)
 TColor TteThemeColors::GetColor(int index) const
 {
     index &= 127;
-    return ValidIndex(index) ? colors_[index] : clBlack;
+    return ValidColor(index) ? colors_[index] : clBlack;
 }
 
 void TteThemeColors::SetColor(int index, TColor color)
 {
     index &= 127;
-    if (ValidIndex(index))
+    if (ValidColor(index))
         colors_[index] = color;
 }
 
@@ -68,7 +68,7 @@ void TteThemeColors::LoadFromStream(TStream& stream)
     for (int i = 0; i <= last; ++i) {
         const ThemeStreamEntry entry = ReadThemeEntry(stream);
         const TColor color = StringToColor(entry.Value);
-        if (ValidIndex(i))
+        if (ValidColor(i))
             colors[i] = color;
     }
     colors_ = colors;
@@ -78,5 +78,5 @@ void TteThemeColors::SaveToStream(TStream& stream) const
 {
     WriteThemeCountByte(stream, ThemeColorCount - 1);
     for (int i = 0; i < ThemeColorCount; ++i)
-        WriteThemeEntry(stream, {std::string(Names[i]), ColorToString(colors_[i])});
+        WriteThemeEntry(stream, {std::string(ColorNames[i]), ColorToString(colors_[i])});
 }

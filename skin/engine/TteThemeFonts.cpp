@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::string_view Names[ThemeFontCount] = {
+constexpr std::string_view FontNames[ThemeFontCount] = {
     "CaptionTextNormal", "CaptionTextInactive", "SmCaptionTextNormal", "SmCaptionTextInactive",
     "StaticTextNormal", "StaticTextHot", "StaticTextFocused", "StaticTextDisabled", "PanelTextNormal",
     "PanelTextDisabled", "ButtonTextNormal", "ButtonTextPressed", "ButtonTextHot", "ButtonTextFocused",
@@ -24,7 +24,7 @@ constexpr std::string_view Names[ThemeFontCount] = {
     "ListItemTextSelected", "ListItemTextFocused", "ListItemTextDisabled",
 };
 
-bool ValidIndex(int index) { return index >= 0 && index < ThemeFontCount; }
+bool ValidFont(int index) { return index >= 0 && index < ThemeFontCount; }
 
 std::string StyleText(TFontStyles style)
 {
@@ -46,7 +46,7 @@ std::string Description(const TFont& font)
 
 std::string_view ThemeFontName(int index)
 {
-    return ValidIndex(index) ? Names[index] : std::string_view();
+    return ValidFont(index) ? FontNames[index] : std::string_view();
 }
 
 TteThemeFonts::TteThemeFonts() : spare_(std::make_unique<TFont>())
@@ -60,7 +60,7 @@ TteThemeFonts::~TteThemeFonts() = default;
 TFont& TteThemeFonts::GetFont(int index)
 {
     index &= 127;
-    if (ValidIndex(index))
+    if (ValidFont(index))
         return *fonts_[index];
     // A caller may have changed the spare in place; every caller gets the default font.
     const TFont fresh;
@@ -103,5 +103,5 @@ void TteThemeFonts::SaveToStream(TStream& stream) const
 {
     WriteThemeCountByte(stream, ThemeFontCount - 1);
     for (int i = 0; i < ThemeFontCount; ++i)
-        WriteThemeEntry(stream, {std::string(Names[i]), Description(*fonts_[i])});
+        WriteThemeEntry(stream, {std::string(FontNames[i]), Description(*fonts_[i])});
 }

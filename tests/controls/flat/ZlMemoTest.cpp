@@ -4,7 +4,7 @@
 #include "tests/platform/controls/ControlsTestKit.h"
 
 namespace {
-constexpr TColor Flat = 0xF0F0F0;
+constexpr TColor MemoFlat = 0xF0F0F0;
 }
 
 TEST(ZlMemoFrame, FrameStaysOutsideTheScrollBarsAndFillsTheirCorner)
@@ -20,14 +20,14 @@ TEST(ZlMemoFrame, FrameStaysOutsideTheScrollBarsAndFillsTheirCorner)
     // Window pixels: the outer line, the inner lines beside a bar, and the corner square.
     auto window = [&](int x, int y) { return f.PixelOf(*memo, x - 3, y - 3); };
     EXPECT_EQ(window(184, 88), clBlack);
-    EXPECT_EQ(window(183, 40), Flat);
-    EXPECT_EQ(window(185 - 19, 89 - 19), Flat);
-    EXPECT_EQ(window(185 - 4, 89 - 4), Flat);
-    EXPECT_NE(window(185 - 20, 89 - 10), Flat);
+    EXPECT_EQ(window(183, 40), MemoFlat);
+    EXPECT_EQ(window(185 - 19, 89 - 19), MemoFlat);
+    EXPECT_EQ(window(185 - 4, 89 - 4), MemoFlat);
+    EXPECT_NE(window(185 - 20, 89 - 10), MemoFlat);
 
     // Hovering while another flat memo has the focus does not highlight; the focus does.
     f.MouseOver(*memo);
-    EXPECT_EQ(window(1, 1), Flat);
+    EXPECT_EQ(window(1, 1), MemoFlat);
     memo->SetFocus();
     EXPECT_EQ(window(1, 1), clAqua);
     EXPECT_EQ(window(185 - 10, 89 - 10), clAqua);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr TColor High = 0xDDE6EA;
+constexpr TColor RadioHigh = 0xDDE6EA;
 
 struct RadioForm : TControlsFixture {
     TPanel* left = Place<TPanel>(10, 10, 180, 200);
@@ -79,7 +79,7 @@ TEST(ZlRadioMark, RimAndFillAtTheMarkCoordinates)
 {
     RadioForm f;
     // The square of a 17-pixel radio: rim (0, 1) to (11, 12), fill (3, 4) to (9, 10).
-    EXPECT_EQ(f.At(0, 6), High);
+    EXPECT_EQ(f.At(0, 6), RadioHigh);
     EXPECT_EQ(f.At(11, 6), clBlack);
     EXPECT_EQ(f.At(6, 7), f.ground);
     f.r[0]->SetChecked(true);
@@ -91,7 +91,7 @@ TEST(ZlRadioMark, RimAndFillAtTheMarkCoordinates)
     f.r[0]->SetEnabled(true);
     f.r[0]->SetButtonShape(TZlRadio::TButtonShape::btDiamond);
     EXPECT_EQ(f.At(3, 4), clBlack); // on (6, 1) - (0, 7)
-    EXPECT_EQ(f.At(9, 10), High);   // on (6, 13) - (12, 7)
+    EXPECT_EQ(f.At(9, 10), RadioHigh);   // on (6, 13) - (12, 7)
     EXPECT_EQ(f.At(6, 7), clRed);
     f.r[0]->SetAlignment(TZlRadio::TAlignment::taRight);
     EXPECT_EQ(f.At(74, 7), clRed);
@@ -107,7 +107,7 @@ TEST(ZlRadioCaption, EffectThenFaceBesideTheMark)
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1].Cell.Left, left + 17);
     EXPECT_EQ(log[0].Cell.TopLeft(), (TPoint{log[1].Cell.Left + 1, log[1].Cell.Top + 1}));
-    EXPECT_EQ(log[0].Color, High);
+    EXPECT_EQ(log[0].Color, RadioHigh);
     f.r[0]->SetEnabled(false);
     f.r[0]->SetAlignment(TZlRadio::TAlignment::taRight);
     log = PaintedText(*f.form, "Debet");

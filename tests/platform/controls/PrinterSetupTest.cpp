@@ -8,7 +8,7 @@
 
 namespace {
 
-void Press(THeadlessBackend& screen, uint16_t key)
+void PressKey(THeadlessBackend& screen, uint16_t key)
 {
     screen.KeyDown(key);
     screen.KeyUp(key);
@@ -63,8 +63,8 @@ TEST_F(PrinterSetup, KeysChooseTheSettingsAndEscapeKeepsThem)
     printers.papers["kantor"] = {{"Letter", "Legal"}, "Letter"};
     TPrinterSetupDialog dialog;
     s.WhenModal([&](TCustomForm&) {
-        Press(s.Screen(), VK_HOME);
-        Press(s.Screen(), VK_ESCAPE);
+        PressKey(s.Screen(), VK_HOME);
+        PressKey(s.Screen(), VK_ESCAPE);
     });
     EXPECT_FALSE(dialog.Execute());
     EXPECT_TRUE(dialog.SavesAsPdf());
@@ -75,13 +75,13 @@ TEST_F(PrinterSetup, KeysChooseTheSettingsAndEscapeKeepsThem)
         for (int i = 0; i < f.PrinterField().Items().Count(); ++i)
             offered.push_back(f.PrinterField().Items().Get(i));
         for (uint16_t key : {VK_HOME, VK_TAB, VK_DOWN}) {
-            Press(s.Screen(), key);
+            PressKey(s.Screen(), key);
             s.ProcessUntilIdle();
             if (key != VK_TAB)
                 paperNotes.push_back(f.PaperNoteLabel().Caption());
         }
         for (uint16_t key : {VK_TAB, VK_DOWN, VK_TAB, VK_DOWN, VK_DOWN, VK_RETURN})
-            Press(s.Screen(), key);
+            PressKey(s.Screen(), key);
     });
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(offered, (std::vector<std::string>{"kantor", "gudang", "Save as PDF"}));

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const Schema =
+const char* const FieldSchema =
     "create table salary (kode text(5), bulan integer, gaji currency real, rate real, tgl date, "
     "waktu datetime, aktif boolean not null default 0, catatan memo);"
     "insert into salary values ('A001', 3, 1000000, 0.5, '2024-03-05', '2024-03-05 08:30:00', 1, 'baris');"
@@ -30,7 +30,7 @@ template <class F, class... Size> F* AddField(TDataSet& dataSet, const char* nam
 
 class DeclaredFields : public ::testing::Test {
 protected:
-    DeclaredFields() : database(Schema), db(database) {}
+    DeclaredFields() : database(FieldSchema), db(database) {}
     void Attach(TADOTable& table, const char* name)
     {
         table.SetConnection(&db.connection);

@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const Schema =
+const char* const TableSchema =
     "create table posisi_coa (idjenis integer primary key autoincrement, nomor text(5) collate nocase, "
     "keterangan text(50) collate nocase, posisi text(1), akun_neraca boolean not null default 0);"
     "insert into posisi_coa (nomor, keterangan, posisi) values ('3', 'Modal', 'K'), ('1', 'Aktiva', 'D'),"
@@ -19,7 +19,7 @@ const char* const Schema =
 
 class TableTest : public ::testing::Test {
 protected:
-    TableTest() : database(Schema), db(database) { table.SetConnection(&db.connection); }
+    TableTest() : database(TableSchema), db(database) { table.SetConnection(&db.connection); }
 
     void OpenTable(const std::string& name)
     {

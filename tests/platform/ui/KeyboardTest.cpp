@@ -287,7 +287,7 @@ TEST_F(AcceleratorKeys, AnAltUsedByTheWindowManagerOrTakenByAWindowHoldingTheMou
         e.Window = f.form->NativeWindow();
         if (kind == TBackendEventKind::KeyDown || kind == TBackendEventKind::KeyUp) {
             e.Key = VK_MENU;
-            e.Modifiers = kind == TBackendEventKind::KeyDown ? kmAlt : 0;
+            e.Modifiers = kind == TBackendEventKind::KeyDown ? uint32_t(kmAlt) : 0;
             e.Held = true;
         }
         s.Screen().Push(e);

@@ -11,12 +11,12 @@ namespace {
 using Log = std::vector<std::string>;
 
 // A 200 x 16 bar at (10, 10) of the form; OnScroll and OnChange logged in the order they come.
-struct BarFixture : SkinFixture {
+struct ScrollBarFixture : SkinFixture {
     TTeScrollBar* bar = nullptr;
     Log log;
     int maxTrack = -1;
 
-    BarFixture()
+    ScrollBarFixture()
     {
         bar = Place<TTeScrollBar>(10, 10, 200, 16);
         bar->OnScroll = [this](TComponent*, TTeScrollCode code, int& pos) {
@@ -71,7 +71,7 @@ struct ScrollRecorder : TteTheme {
 
 TEST(TeScrollBar, SettersClampAndGeometryFollowsTheBounds)
 {
-    BarFixture f;
+    ScrollBarFixture f;
     f.bar->SetPageSize(500);
     EXPECT_EQ(f.bar->PageSize(), 101);
     f.bar->SetPageSize(-3);
@@ -93,7 +93,7 @@ TEST(TeScrollBar, SettersClampAndGeometryFollowsTheBounds)
 
 TEST(TeScrollBar, ADraggedThumbEndsAtTheLastPageAndAHandlerChangesStepsButNotTracking)
 {
-    BarFixture f;
+    ScrollBarFixture f;
     f.bar->SetPageSize(10);
     // Grabbed at its very first pixel and pulled far past the end.
     f.Drag(f.bar->GetThumbRect().Left, 400);
@@ -125,7 +125,7 @@ TEST(TeScrollBar, ADraggedThumbEndsAtTheLastPageAndAHandlerChangesStepsButNotTra
 
 TEST(TeScrollBar, APressStepsAtOnceThenAfterTheDelayThenAtTheRepeatRateAndAHeldPageStopsAtThePointer)
 {
-    BarFixture f;
+    ScrollBarFixture f;
     for (int x : {190, 150}) {
         f.bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(x, 8));
         f.bar->Perform(WM_LBUTTONUP, 0, MakeLong(x, 8));
@@ -157,7 +157,7 @@ TEST(TeScrollBar, APressStepsAtOnceThenAfterTheDelayThenAtTheRepeatRateAndAHeldP
 
 TEST(TeScrollBar, ClassicLookWithoutATheme)
 {
-    BarFixture f;
+    ScrollBarFixture f;
     f.bar->SetPosition(50);
     const TRect thumb = f.bar->GetThumbRect();
     EXPECT_EQ(f.PixelOf(*f.bar, 0, 0), ColorToRGB(clBtnShadow));
@@ -171,7 +171,7 @@ TEST(TeScrollBar, ClassicLookWithoutATheme)
 
 TEST(TeScrollBar, ThemeRecordsCarryPartsStatesAndRectangles)
 {
-    BarFixture f;
+    ScrollBarFixture f;
     auto theme = std::make_unique<ScrollRecorder>();
     ScrollRecorder& rec = *theme;
     SetCurrentTheme(std::move(theme));

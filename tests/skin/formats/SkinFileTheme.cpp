@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr uint32_t Backdrop = 0x00FF00;
+constexpr uint32_t FileBackdrop = 0x00FF00;
 constexpr uint32_t Rgb(uint32_t pixel) { return pixel & 0xFFFFFF; }
 const std::string obj = "default";
 
@@ -34,7 +34,7 @@ struct SkinTheme : ::testing::Test {
         StartThemeSkinFile();
         StartTeEngine();
         bitmap.SetSize(140, 100);
-        bitmap.Fill(0xFF000000 | Backdrop);
+        bitmap.Fill(0xFF000000 | FileBackdrop);
     }
     ~SkinTheme() override
     {
@@ -127,7 +127,7 @@ TEST_F(SkinTheme, TheFrameLeavesButtonsAndClientToTheirOwnOperations)
     theme.DrawFormFrame(0, Canvas(), info, obj);
     const TPoint mid{(close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2};
     EXPECT_EQ(At(mid.X, mid.Y), Rgb(testskin::Frame));
-    EXPECT_EQ(At(60, 50), Backdrop) << "the frame's client is empty";
+    EXPECT_EQ(At(60, 50), FileBackdrop) << "the frame's client is empty";
     theme.DrawFormButton(0, Canvas(), info, MakeFormPartInfo(close, fbClose, 1, 0), obj);
     EXPECT_EQ(At(mid.X, mid.Y), Rgb(testskin::Hot));
     theme.DrawFormBackground(0, Canvas(), MakeFormInfo(Rect(0, 20, 120, 80), 1, NullRect, "", 0), obj);
@@ -142,9 +142,9 @@ TEST_F(SkinTheme, TheFrameLeavesButtonsAndClientToTheirOwnOperations)
 
     TteFormInfo clipped = info;
     clipped.Clip = Rect(5, 5, 5, 30);
-    bitmap.Fill(0xFF000000 | Backdrop);
+    bitmap.Fill(0xFF000000 | FileBackdrop);
     theme.DrawFormButton(0, Canvas(), clipped, MakeFormPartInfo(close, fbClose, 1, 0), obj);
-    EXPECT_EQ(At(mid.X, mid.Y), Backdrop) << "a clip without area";
+    EXPECT_EQ(At(mid.X, mid.Y), FileBackdrop) << "a clip without area";
 }
 
 TEST_F(SkinTheme, ChecksProgressAndMenuSeparators)
@@ -152,9 +152,9 @@ TEST_F(SkinTheme, ChecksProgressAndMenuSeparators)
     TTeSkinFile& theme = Current();
     theme.DrawCheck(0, Canvas(), MakeCheckInfo(Rect(0, 0, 21, 21), 0, 1), obj);
     EXPECT_EQ(At(10, 10), Rgb(testskin::Hot)) << "the checked part";
-    EXPECT_EQ(At(2, 2), Backdrop) << "kept at its size, centred";
+    EXPECT_EQ(At(2, 2), FileBackdrop) << "kept at its size, centred";
     theme.DrawCheck(1, Canvas(), MakeCheckInfo(Rect(30, 0, 51, 21), 0, 2), obj);
-    EXPECT_EQ(At(40, 10), Backdrop) << "a radio button has no mixed state";
+    EXPECT_EQ(At(40, 10), FileBackdrop) << "a radio button has no mixed state";
 
     // Frame margins 2 leave 76 pixels; 75 of 200 is 28.5, which rounds to the even 28.
     theme.DrawProgress(0, Canvas(), MakeProgressInfo(Rect(0, 40, 80, 56), 0, 0, 200, 0, 75, 0, 0), obj);
@@ -168,7 +168,7 @@ TEST_F(SkinTheme, ChecksProgressAndMenuSeparators)
     EXPECT_EQ(At(108, 39), frameOnly) << "a vertical bar grows from the bottom";
     EXPECT_NE(At(108, 40), frameOnly);
 
-    bitmap.Fill(0xFF000000 | Backdrop);
+    bitmap.Fill(0xFF000000 | FileBackdrop);
     theme.DrawMenuItem(2, Canvas(), MakeMenuItemInfo(Rect(0, 0, 100, 9), 1, 0, 0), obj);
     EXPECT_EQ(At(50, 3), Rgb(0x808080)) << "the separator's one-pixel line";
     theme.DrawMenuItem(2, Canvas(), MakeMenuItemInfo(Rect(0, 20, 100, 40), 2, 0, 0), obj);
