@@ -37,7 +37,7 @@ bool OpenSQL(TADOQuery& Query, const std::string& Text)
 void ReopenDataSet(TDataSet& DataSet)
 {
     if (DataSet.Active()) {
-        if (DataSet.State() == dsEdit || DataSet.State() == dsInsert)
+        if (IsEditing(DataSet.State()))
             DataSet.Cancel();
         DataSet.Close();
     }

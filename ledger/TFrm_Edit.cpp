@@ -14,8 +14,7 @@ namespace {
 
 bool Editing(const TADOTable* table)
 {
-    return table && table->Active() &&
-        (table->State() == TDataSetState::dsEdit || table->State() == TDataSetState::dsInsert);
+    return table && table->Active() && IsEditing(table->State());
 }
 
 } // namespace

@@ -420,7 +420,7 @@ void TFrm_Perkiraan::EditCategory()
     dialog->ZlComboBox1->SetEnabled(false);
     dialog->ShowModal();
     if (!dialog->Saved) {
-        if (jenis_coa->State() == dsEdit || jenis_coa->State() == dsInsert)
+        if (IsEditing(jenis_coa->State()))
             jenis_coa->Cancel();
         return;
     }

@@ -121,7 +121,7 @@ void TDBLookupListBox::Reload()
         return;
     TDataSet* data = link_->Active() ? link_->DataSet() : nullptr;
     // Walking would post the record being edited or inserted; the post or cancel reloads later.
-    if (data && (data->State() == dsEdit || data->State() == dsInsert))
+    if (data && IsEditing(data->State()))
         return;
     const TLookupFields fields = ResolveFields(data, listField_, listFieldIndex_, keyField_);
     reloading_ = true;

@@ -105,7 +105,7 @@ void TADOQuery::MasterChanged()
     if (!Active())
         return;
     TDataSet* master = dataSource_ ? dataSource_->DataSet() : nullptr;
-    if (master && (master->State() == dsEdit || master->State() == dsInsert))
+    if (master && IsEditing(master->State()))
         return;
     if (BoundParams() == openedWith_)
         return;

@@ -110,7 +110,7 @@ void TDataLink::UpdateState()
         active_ = active;
         ActiveChanged();
     }
-    const bool editing = active_ && !readOnly_ && (dataSet->State() == dsEdit || dataSet->State() == dsInsert);
+    const bool editing = active_ && !readOnly_ && IsEditing(dataSet->State());
     if (editing != editing_) {
         editing_ = editing;
         EditingChanged();
