@@ -62,6 +62,15 @@ void TComboDropList::SelectionChangedByUser()
     combo_.ListSelectionChanged();
 }
 
+void TComboDropList::Dispatch(TMessage& message)
+{
+    TCustomListBox::Dispatch(message);
+    // The scroll bar took the mouse for its drag; the open list's combo box watches it again, so
+    // that a click beside the list still closes it.
+    if (message.Msg == WM_VSCROLL && LoWord(message.WParam) == SB_ENDSCROLL && !Parent() && combo_.DroppedDown())
+        combo_.SetMouseCapture(true);
+}
+
 TComboEditPart::TComboEditPart(TComponent* AOwner, TCustomComboBox& combo) : TCustomEdit(AOwner), combo_(combo)
 {
     SetBorderStyle(TBorderStyle::bsNone);
@@ -401,6 +410,8 @@ void TCustomComboBox::CloseUp(bool accept)
     if (!dropped_)
         return;
     dropped_ = false;
+    if (list_->MouseCapture() && Application)
+        Application->SendMessage(list_->Handle(), WM_CANCELMODE);
     list_->Hide();
     if (MouseCapture())
         SetMouseCapture(false);
@@ -423,7 +434,12 @@ void TCustomComboBox::HandleKey(uint16_t key, TShiftState shift)
     }
     if (dropped_) {
         switch (key) {
-        case VK_RETURN: CloseUp(true); return;
+        case VK_RETURN:
+            // The pointer moves the highlight without choosing; Enter chooses what is highlighted.
+            if (list_->ItemIndex() >= 0)
+                SelectByUser(list_->ItemIndex());
+            CloseUp(true);
+            return;
         case VK_ESCAPE: CloseUp(false); return;
         default:
             list_->Perform(WM_KEYDOWN, key, 0);
@@ -552,8 +568,13 @@ void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, i
 {
     if (button == TMouseButton::mbLeft) {
         if (dropped_) {
-            const TPoint inList = list_->ScreenToClient(ClientToScreen({x, y}));
-            if (!list_->ClientRect().Contains(inList))
+            const TPoint screen = ClientToScreen({x, y});
+            const intptr_t at = MakeLong(screen.X, screen.Y);
+            const intptr_t hit = Application ? Application->SendMessage(list_->Handle(), WM_NCHITTEST, 0, at) : 0;
+            // The list's scroll bar takes the press as its own and keeps the list open.
+            if (hit == HTVSCROLL)
+                Application->SendMessage(list_->Handle(), WM_NCLBUTTONDOWN, hit, at);
+            else if (!list_->ClientRect().Contains(list_->ScreenToClient(screen)))
                 CloseUp(false);
         } else {
             if (CanFocus() && !Focused() && !(edit_ && edit_->Focused()))
@@ -596,6 +617,16 @@ void TCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int
         }
     }
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+bool TCustomComboBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
+{
+    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
+        return true;
+    if (!dropped_)
+        return false;
+    list_->Perform(WM_MOUSEWHEEL, MakeLong(0, wheelDelta), MakeLong(mousePos.X, mousePos.Y));
+    return true;
 }
 
 void TCustomComboBox::DrawItem(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state)

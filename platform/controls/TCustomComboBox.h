@@ -21,6 +21,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
     void Paint() override;
@@ -99,6 +100,8 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // While the list is open, the wheel scrolls it.
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     // The user changed the choice or the typed text; fires OnChange.
     virtual void Change();
     // The list is about to open; fires OnDropDown.

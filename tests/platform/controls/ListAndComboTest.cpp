@@ -315,6 +315,50 @@ TEST(ComboBoxDropDown, ListShowsAtMostDropDownCountRowsInTheCombosColour)
     EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, unselected * list.ItemHeight() + 2), clYellow);
 }
 
+TEST(ComboBoxDropDown, TheMouseScrollsTheOpenListAndEnterTakesTheEntryThePointerHighlights)
+{
+    ComboFixture f;
+    f.combo->Items().Clear();
+    for (int month = 1; month <= 12; ++month)
+        f.combo->Items().Add("Bulan " + std::to_string(month));
+    f.combo->SetItemIndex(11);
+    f.session.ClickControl(*f.combo);
+    TComboDropList& list = f.combo->List();
+    ASSERT_EQ(list.TopIndex(), 4);
+    // A point of the list's scroll bar on the screen: 16-pixel arrows at both ends, the thumb between.
+    const auto bar = [&](int y) {
+        const TRect w = list.WindowRect(), b = list.ScrollBars().BarRect(SB_VERT);
+        return TPoint{w.Left + b.Left + 8, w.Top + b.Top + (y < 0 ? b.Height() + y : y)};
+    };
+    const TPoint arrowUp = bar(5), pageUp = bar(17), thumbAtTop = bar(19), bottom = bar(-1);
+    f.session.Click(arrowUp.X, arrowUp.Y);
+    EXPECT_EQ(list.TopIndex(), 3);
+    f.session.Click(pageUp.X, pageUp.Y);
+    EXPECT_EQ(list.TopIndex(), 0);
+    f.session.MouseDown(thumbAtTop.X, thumbAtTop.Y);
+    f.session.MoveTo(bottom.X, bottom.Y);
+    f.session.MouseUp(bottom.X, bottom.Y);
+    EXPECT_EQ(list.TopIndex(), 4);
+    const TPoint row = f.session.ScreenPointOf(list, {10, list.ItemHeight() / 2});
+    f.session.Wheel(row.X, row.Y, 1);
+    EXPECT_EQ(list.TopIndex(), 1);
+    EXPECT_TRUE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), 11);
+
+    f.session.MoveTo(row.X, row.Y + 1);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->Text(), "Bulan 2");
+    EXPECT_EQ(f.changes, 1);
+
+    // After the scroll bar has let go, a click beside the list still closes it unchosen.
+    f.session.PressKey(VK_F4);
+    f.session.Click(arrowUp.X, arrowUp.Y);
+    f.session.ClickControl(*f.form, {300, 250});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->Text(), "Bulan 2");
+}
+
 namespace {
 
 // Records the notifications that reach it, as a descendant reacting to each step would.
