@@ -138,7 +138,7 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     measure.SetFont(Font());
     itemHeight_ = std::max(1, measure.TextHeight("Wg"));
     list_ = CreateOwned<TComboDropList>(*this, *this);
-    list_->SetItemHeight(itemHeight_);
+    list_->SetItemHeight(ListItemHeight());
     items_->OnChange = [this](TStringList*) {
         list_->Items().Assign(*items_);
         // Escape on an open list must not bring back an index the items no longer have.
@@ -176,6 +176,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle v)
         return;
     CloseUp(false);
     style_ = v;
+    list_->SetItemHeight(ListItemHeight());
     RebuildParts();
     Invalidate();
 }
@@ -262,9 +263,19 @@ void TCustomComboBox::SetItemHeight(int v)
     if (itemHeight_ == v)
         return;
     itemHeight_ = v;
-    list_->SetItemHeight(v);
+    list_->SetItemHeight(ListItemHeight());
     RequestLayout();
     Invalidate();
+}
+
+int TCustomComboBox::ListItemHeight() const
+{
+    if (OwnerDraw())
+        return itemHeight_;
+    // Items drawn in the combo box's font need its whole height, whatever ItemHeight says.
+    TCanvas measure;
+    measure.SetFont(Font());
+    return std::max(1, measure.TextHeight("Wg"));
 }
 
 void TCustomComboBox::SetMaxLength(int v)
@@ -384,15 +395,15 @@ void TCustomComboBox::SetDroppedDown(bool v)
 void TCustomComboBox::PlaceList()
 {
     int rows = std::min(items_->Count(), dropDownCount_);
+    int rowHeight = ListItemHeight();
     if (style_ == TComboBoxStyle::csOwnerDrawVariable && OnMeasureItem) {
-        int tallest = itemHeight_;
         for (int i = 0; i < items_->Count(); ++i) {
             int h = itemHeight_;
             OnMeasureItem(this, i, h);
-            tallest = std::max(tallest, h);
+            rowHeight = std::max(rowHeight, h);
         }
-        list_->SetItemHeight(tallest);
     }
+    list_->SetItemHeight(rowHeight);
     const int height = std::max(rows, 1) * list_->ItemHeight() + 2;
     const TRect frame = FrameWidths();
     const TPoint below = ClientToScreen({-frame.Left, Height() - frame.Top});
@@ -496,6 +507,7 @@ void TCustomComboBox::Dispatch(TMessage& message)
     case CM_FONTCHANGED:
         TCustomControl::Dispatch(message);
         list_->Font().Assign(Font());
+        list_->SetItemHeight(ListItemHeight());
         if (edit_)
             edit_->Font().Assign(Font());
         Invalidate();

@@ -117,6 +117,8 @@ private:
     void HandleKey(uint16_t key, TShiftState shift);
     void SelectByUser(int index);
     void PlaceList();
+    // The height of the list's rows: ItemHeight for owner-drawn items, else the font's.
+    int ListItemHeight() const;
     // The parts are laid out in WM_WINDOWPOSCHANGING, so a descendant can resize them after.
     void LayoutParts(int width, int height);
     void RequestLayout();

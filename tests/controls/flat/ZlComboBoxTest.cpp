@@ -2,6 +2,7 @@
 
 #include "controls/flat/TZlComboBox.h"
 #include "platform/controls/TCustomEdit.h"
+#include "platform/graphics/TCanvas.h"
 #include "tests/platform/controls/ControlsTestKit.h"
 
 namespace {
@@ -44,6 +45,18 @@ TEST(ZlComboBoxLook, FlatFrameAndATriangleThatPointsUpWhileTheListIsOpen)
     EXPECT_EQ(f.At(140, 9), ArrowBack);
     const TComboDropList& list = f.combo->List();
     EXPECT_EQ(f.session.ClientColor(list, list.ClientWidth() - 3, list.ClientHeight() - 2), TColor(0xE1EAEB));
+
+    // The rows are as high as the box's large fixed-pitch font, so the highlight covers its descenders.
+    f.combo->SetDroppedDown(false);
+    f.combo->SetItemIndex(0);
+    f.combo->SetDroppedDown(true);
+    TCanvas measure;
+    measure.SetFont(f.combo->Font());
+    const int fontHeight = measure.TextHeight("Wg");
+    ASSERT_GT(fontHeight, 13);
+    EXPECT_EQ(f.PixelOf(list, list.ClientWidth() - 3, fontHeight - 1), ColorToRGB(clHighlight));
+    EXPECT_EQ(f.PixelOf(list, list.ClientWidth() - 3, fontHeight), TColor(0xE1EAEB));
+    EXPECT_EQ(list.ClientHeight(), 3 * fontHeight);
 }
 
 TEST(ZlComboBoxLook, DisabledArrowIsEmbossedGrey)
