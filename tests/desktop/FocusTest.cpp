@@ -49,7 +49,8 @@ TEST_F(FocusOnDesktop, AClickedEditTakesTheTypedText)
 }
 
 // A drop-down list is a window of its own that never takes the keyboard: once a month is chosen
-// in it, the arrow keys go on changing the month in the box.
+// in it, the arrow keys go on changing the month in the box. Its scroll bar and the wheel scroll it
+// while it stays open, so the mouse reaches the months above the eight it shows.
 TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
 {
     LogInByKeys();
@@ -61,12 +62,27 @@ TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
     // The list opens below the box.
     const TDesktopRect firstRow{m.X + MonthBox + 4, m.Y + MonthRow + 14, 60, 12};
     ASSERT_TRUE(Changes(before, firstRow)) << Shot("dropped");
+    // Desember highlighted in the last of the eight rows shows Mei first; a click on the scroll
+    // bar's up arrow shows April, a notch of the wheel three rows more: Januari.
+    desktop->Key("End");
+    const TDesktopRect lastRow{firstRow.X, firstRow.Y + 7 * 12 - 2, firstRow.Width, 12};
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(lastRow, 0x0A246A) > 300; }))
+        << Shot("end");
+    const TDesktopImage atEnd = desktop->Grab();
+    desktop->Click(m.X + MonthArrow - 2, m.Y + MonthRow + 19);
+    ASSERT_TRUE(Changes(atEnd, firstRow)) << Shot("arrow");
+    desktop->Click(firstRow.CentreX(), firstRow.CentreY(), 4);
     desktop->Click(firstRow.CentreX(), firstRow.CentreY());
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, month) > 40; }))
-        << Shot("chosen");
-    EXPECT_TRUE(desktop->FocusTitle().starts_with(MainTitle)) << desktop->FocusTitle();
     desktop->MoveMouse(2, 2);
+    ASSERT_TRUE(Changes(atEnd, month)) << Shot("chosen");
+    EXPECT_TRUE(desktop->FocusTitle().starts_with(MainTitle)) << desktop->FocusTitle();
     const TDesktopImage chosen = desktop->Grab();
+    // Januari it is: End moves away from it and Home comes back to the same picture.
+    desktop->Key("End");
+    ASSERT_TRUE(Changes(chosen, month)) << Shot("last");
+    desktop->Key("Home");
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(chosen, month) == 0; }))
+        << Shot("first");
     desktop->Key("Down");
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(chosen, month) > 40; }))
         << Shot("next");
