@@ -82,6 +82,10 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     Key(VK_RETURN);
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0) << "Enter in Credit posts the line and starts the next";
 
+    // F1 reaches the grid from the editor a click into the code cell opens.
+    const TRect code = window->DBGrid1->CellRect(1, window->DBGrid1->Row());
+    s.ClickControl(*window->DBGrid1, {(code.Left + code.Right) / 2, (code.Top + code.Bottom) / 2});
+    ASSERT_TRUE(window->DBGrid1->InplaceEditor() && window->DBGrid1->InplaceEditor()->Focused());
     s.WhenModal([&](TCustomForm&) {
         FPop_coa->ADOQuery1->Locate("account_code", "4110");
         FPop_coa->ZlButton1->Click();
