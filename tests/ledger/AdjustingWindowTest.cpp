@@ -246,8 +246,8 @@ TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLines
     EXPECT_EQ(s.Errors().size(), 2u) << "nor can the window be closed";
     ASSERT_EQ(frame->MDIChildCount(), 1);
 
-    s.ClickControl(*window->ZlSpeedButton2);
-    s.ClickControl(*window->ZlSpeedButton2);
+    for (int click = 0; click < 3; ++click)
+        s.ClickControl(*window->ZlSpeedButton2);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
     window->Close();
     s.ProcessUntilIdle();
@@ -328,7 +328,13 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     s.ProcessUntilIdle();
     EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
     EXPECT_EQ(frame->MDIChildCount(), 1);
+    // The line the message put into edit: the first "&Delete" only cancels that, a later one asks.
+    ASSERT_EQ(window->TR_VOUC->State(), dsEdit);
     s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(window->TR_VOUC->State(), dsBrowse);
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(LastBox(), "Anda yakin menghapus data?");
     s.ClickControl(*window->ZlSpeedButton2);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
     window->Close();
