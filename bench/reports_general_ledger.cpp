@@ -55,8 +55,8 @@ void BM_GeneralLedgerOfDecember(benchmark::State& state)
         preparation.PrepareGeneralLedger(opening, closing);
         const auto prepared = Clock::now();
         TFQRMutasiBB layout;
-        OpenSQL(*layout.v_posting, "select account_id, account_code, account_name, account_pos, (" + opening +
-                                       ") as saldo_awal, (" + closing +
+        OpenSQL(*layout.v_posting, "select account_id, account_code, account_name, account_cat, account_pos, (" +
+                                       opening + ") as saldo_awal, (" + closing +
                                        ") as saldo_akhir from v_posting where account_sub=10 and "
                                        "account_header=false order by account_code");
         OpenSQL(*layout.v_lapBukuBesar, "select * from lap_BukuBesar where account_id=:account_id");

@@ -347,7 +347,7 @@ TPlan PlanRows(TADOConnection& connection, const std::vector<std::string>& units
                     profit += credit - debit;
                 if (!account->Side)
                     continue;
-                const bool creditMeasured = account->Side == 'D' ? (c == '2' || c == '3') : c != '1';
+                const bool creditMeasured = CreditMeasured(c, account->Side);
                 const bool contra = (c == '1' && account->Side == 'K') || ((c == '2' || c == '3') && account->Side == 'D');
                 TPostingRow& row = postingRow(account->Id);
                 row.Present = true;
@@ -496,6 +496,11 @@ void WritePostingRows(TStatements& statements, const TPlan& plan, int64_t year)
 }
 
 } // namespace
+
+bool CreditMeasured(char AccountClass, char Side)
+{
+    return Side == 'D' ? AccountClass == '2' || AccountClass == '3' : AccountClass != '1';
+}
 
 void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
                        const std::vector<int>& Months, TLongJob& Job)

@@ -23,3 +23,8 @@ void BuildMonthlyTrialBalance(TDtModule& Dm, const std::string& Month, const std
 // is touched. Progress: one step per account of the units.
 void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,
                        const std::vector<int>& Months, TLongJob& Job);
+
+// Whether the posting keeps an account's balance as credit - debit: always for classes 2 and 3,
+// never for class 1, and for the other classes when the account's side is 'K'. A contra account,
+// whose side differs from its class, thus moves against its side.
+bool CreditMeasured(char AccountClass, char Side);

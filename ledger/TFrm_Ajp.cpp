@@ -554,12 +554,11 @@ void TFrm_Ajp::LineDeleteClick()
 {
     if (!TR_VOUC->Active())
         return;
-    if (TR_VOUC->State() == dsInsert) {
+    // A pending edit is only cancelled: the user sees the line as stored before it is asked about.
+    if (IsEditing(TR_VOUC->State())) {
         TR_VOUC->Cancel();
         return;
     }
-    if (TR_VOUC->State() == dsEdit)
-        TR_VOUC->Cancel();
     if (TR_VOUC->IsEmpty())
         return;
     if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) == mrYes)

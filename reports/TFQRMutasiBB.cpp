@@ -1,5 +1,6 @@
 #include "reports/TFQRMutasiBB.h"
 
+#include "ledger/Posting.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/report/TQRDBText.h"
@@ -36,8 +37,8 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
     constexpr int AmountWidth = 100;
 
     v_posting = AddQuery(*this, "v_posting",
-        {"select account_id, account_code, account_name, account_pos, pos_awal as saldo_awal, pos_awal as saldo_akhir",
-         "from v_posting where account_header=false order by account_code"});
+        {"select account_id, account_code, account_name, account_cat, account_pos, pos_awal as saldo_awal,",
+         "pos_awal as saldo_akhir from v_posting where account_header=false order by account_code"});
     DataSource1 = AddMasterSource(*this, "DataSource1", v_posting);
     v_lapBukuBesar = AddQuery(*this, "v_lapBukuBesar", {"select * from lap_BukuBesar where account_id=:account_id"});
     v_lapBukuBesar->SetDataSource(DataSource1);
@@ -93,19 +94,26 @@ bool TFQRMutasiBB::DebitNormal() const
     return v_posting->FieldByName("account_pos")->AsString() == "D";
 }
 
+bool TFQRMutasiBB::RunsAsCredit() const
+{
+    const std::string category = v_posting->FieldByName("account_cat")->AsString();
+    return CreditMeasured(category.empty() ? '\0' : category[0], DebitNormal() ? 'D' : 'K');
+}
+
 void TFQRMutasiBB::QRBand1BeforePrint(TQRCustomBand*, bool&)
 {
     const bool debit = DebitNormal();
     QRsaldo_awal_d->SetEnabled(debit);
     QRsaldo_awal_k->SetEnabled(!debit);
     balance_ = OrZero(*v_posting->FieldByName("saldo_awal"));
+    runsAsCredit_ = RunsAsCredit();
 }
 
 void TFQRMutasiBB::QRSubDetail1BeforePrint(TQRCustomBand*, bool&)
 {
     const Currency debit = OrZero(*v_lapBukuBesar->FieldByName("debit"));
     const Currency credit = OrZero(*v_lapBukuBesar->FieldByName("credit"));
-    balance_ += DebitNormal() ? debit - credit : credit - debit;
+    balance_ += runsAsCredit_ ? credit - debit : debit - credit;
     QRsaldo->SetCaption(FormatFloat(SignedAmount, balance_.ToDouble()));
 }
 

@@ -34,6 +34,10 @@ public:
 
 private:
     bool DebitNormal() const;
+    // The running balance moves as the posting signs the account, so that it ends on the closing
+    // balance even where the account's side differs from its class.
+    bool RunsAsCredit() const;
 
     Currency balance_;
+    bool runsAsCredit_ = false;
 };

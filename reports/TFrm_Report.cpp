@@ -291,8 +291,8 @@ void TFrm_Report::ShowReport(TLabel* link, TReportOutput output)
         std::string opening, closing;
         p.PrepareGeneralLedger(opening, closing);
         Open(*layout, "v_posting",
-             "select account_id, account_code, account_name, account_pos, (" + opening + ") as saldo_awal, (" + closing +
-                 ") as saldo_akhir from v_posting where account_sub=" + p.UnitId +
+             "select account_id, account_code, account_name, account_cat, account_pos, (" + opening +
+                 ") as saldo_awal, (" + closing + ") as saldo_akhir from v_posting where account_sub=" + p.UnitId +
                  " and account_header=false order by account_code");
         Open(*layout, "v_lapBukuBesar", "select * from lap_BukuBesar where account_id=:account_id");
         title = " LAPORAN MUTASI BUKU BESAR UNIT ";

@@ -1,6 +1,7 @@
 #include "platform/controls/TInplaceEdit.h"
 
 #include "platform/controls/TCustomGrid.h"
+#include "platform/core/WeakRef.h"
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
 {
@@ -115,6 +116,13 @@ void TInplaceEdit::KeyDown(uint16_t& key, TShiftState shift)
         break;
     default:
         break;
+    }
+    // The grid's own handler hears the other keys typed into its cell too (F1 for a lookup).
+    if (key != 0 && grid_ && grid_->OnKeyDown) {
+        const TWeakRef<TInplaceEdit> self(this);
+        grid_->OnKeyDown(grid_, key, shift);
+        if (!self)
+            return;
     }
     if (key != 0)
         TCustomMaskEdit::KeyDown(key, shift);

@@ -1,7 +1,7 @@
 #pragma once
 // The grid's in-place editor: a borderless edit laid over the current cell. It loads the cell's
-// text, asks the grid before changing it, hands navigation keys to the grid and passes every
-// typed character through the grid's KeyPress first.
+// text, asks the grid before changing it, hands navigation keys to the grid, lets the grid's
+// OnKeyDown see the other keys and passes every typed character through the grid's KeyPress first.
 #include "platform/controls/ITextDisplay.h"
 #include "platform/controls/TCustomMaskEdit.h"
 

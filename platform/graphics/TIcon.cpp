@@ -17,18 +17,20 @@ void TIcon::Assign(const TIcon& other) {
     mask_->Assign(*other.mask_);
 }
 
-TIcon TIcon::StockApplication() {
-    // A window: navy title bar over a white client area in a grey frame.
-    TBitmap picture(32, 32);
+TIcon TIcon::StockApplication(int size) {
+    // A window: navy title bar with a silver button over a white client area in a grey frame.
+    TBitmap picture(size, size);
     picture.Fill(ColorToPixel(clFuchsia));
     TCanvas& c = picture.Canvas();
+    const TRect frame = Rect(size / 16, size / 8, size - size / 16, size - size / 8);
+    const int title = (size * 5 + 16) / 32, button = size * 3 / 32;
     c.Pen().SetColor(clGray);
     c.Brush().SetColor(clWhite);
-    c.Rectangle(2, 4, 30, 28);
+    c.Rectangle(frame.Left, frame.Top, frame.Right, frame.Bottom);
     c.Brush().SetColor(clNavy);
-    c.FillRect(Rect(3, 5, 29, 10));
+    c.FillRect(Rect(frame.Left + 1, frame.Top + 1, frame.Right - 1, frame.Top + 1 + title));
     c.Brush().SetColor(clSilver);
-    c.FillRect(Rect(25, 6, 28, 9));
+    c.FillRect(Rect(frame.Right - 2 - button, frame.Top + 2, frame.Right - 2, frame.Top + 2 + button));
     return TIcon(picture, clFuchsia);
 }
 

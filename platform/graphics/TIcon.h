@@ -20,8 +20,9 @@ public:
     bool Empty() const { return image_->Empty(); }
     void Assign(const TIcon& other);
 
-    // The stock application icon, 32x32.
-    static TIcon StockApplication();
+    // The stock application icon, 'size' pixels square, drawn for that size (32, or 16 for the
+    // small icon of a window's caption).
+    static TIcon StockApplication(int size = 32);
     // A copy at 'size' x 'size', nearest neighbour (the small icon of a window is 16x16).
     TIcon SizedCopy(int size) const;
 

@@ -350,7 +350,9 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
             window->SetFocus();
             // A control may hand the focus on to a part of itself (the grid's editor, a combo box's edit).
             if (!target || !window->ContainsControl(app_.FocusedWindow())) {
-                dropUntilRelease_ = true;
+                // A box shown by the focus change may have taken the release already: then
+                // nothing is left to drop, and the next click is whole.
+                dropUntilRelease_ = buttons_ != 0;
                 return;
             }
         }

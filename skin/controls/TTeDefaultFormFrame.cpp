@@ -12,6 +12,7 @@
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeStatusBar.h"
 #include "skin/controls/TeFormUnit.h"
+#include "skin/formats/TSeBitmapObject.h"
 
 int TTeDefaultForm::ShadowSize() const
 {
@@ -312,12 +313,8 @@ void TTeDefaultForm::DrawFrame(TCanvas& canvas)
                          activeFrame_ ? clGradientActiveCaption : clGradientInactiveCaption);
     int textLeft = caption.Left + 2;
     const TRect icon = GetButtonRect(kbiSystemMenu);
-    auto* form = dynamic_cast<TCustomForm*>(Control());
     if (!icon.IsEmpty()) {
-        if (form && !form->Icon().Empty())
-            canvas.StretchDraw(icon, form->Icon());
-        else if (Application && !Application->Icon().Empty())
-            canvas.StretchDraw(icon, Application->Icon());
+        DrawFormIcon(canvas, icon, Control());
         textLeft = icon.Right + 2;
     }
     int textRight = caption.Right - 2;

@@ -13,6 +13,7 @@
 #include "skin/engine/TteTheme.h"
 #include "skin/engine/TteThemeManager.h"
 #include "skin/engine/TteThemeRecords.h"
+#include "skin/formats/TSeBitmapObject.h"
 
 namespace {
 
@@ -35,14 +36,13 @@ uint8_t ItemState(bool enabled, bool selected, bool idle)
     return 0;
 }
 
-// The maximized MDI child's icon, drawn 16 pixels square in the middle of the button.
+// The maximized MDI child's icon, as its caption shows it, in the middle of the button.
 bool DrawChildIcon(TCanvas& canvas, const TTeForm* skin, const TRect& rect)
 {
     auto* form = skin ? dynamic_cast<TCustomForm*>(skin->Control()) : nullptr;
-    if (!form || form->Icon().Empty())
+    if (!form)
         return false;
-    canvas.StretchDraw(Bounds(rect.Left + (rect.Width() - 16) / 2, rect.Top + (rect.Height() - 16) / 2, 16, 16),
-                       form->Icon());
+    DrawFormIcon(canvas, rect, form);
     return true;
 }
 

@@ -93,9 +93,8 @@ void TTeItemView::LayoutItems()
             const uint8_t kind = child->Kind();
             if (kind >= 1 && kind <= 3)
                 child->SetBoundsRect(Bounds(origin_.X + ownerWidth - kind * s.cx, origin_.Y, s.cx, s.cy));
-            else if (kind == 4)
-                child->SetBoundsRect(Bounds(origin_.X, origin_.Y, s.cx, s.cy));
             else {
+                // The child's icon (kind 4) comes first, and the menus follow it rather than cover it.
                 child->SetBoundsRect(Bounds(x, origin_.Y, s.cx, s.cy));
                 x += s.cx;
             }

@@ -61,7 +61,7 @@ void DrawFormIcon(TCanvas& canvas, const TRect& rect, TControl* control)
     if (picture)
         canvas.StretchDraw(at, *picture);
     else
-        DrawIconEx(canvas, at.Left, at.Top, TIcon::StockApplication(), cx, cy);
+        DrawIconEx(canvas, at.Left, at.Top, TIcon::StockApplication(cx), cx, cy);
 }
 
 TSeBitmapObject::TSeBitmapObject(TComponent* owner)

@@ -112,7 +112,8 @@ const TteBitmapLink& StateBitmap(uint8_t state, const TteBitmapLink& normal, con
 // Hides the caption buttons a window state has no use for and shows the others; states 1 and
 // above 4 change nothing.
 void ApplyWindowState(TSeSkinObject& button, TSeAction action, uint8_t windowState);
-// The form's icon, else the program's, at the small-icon size centred in 'rect'.
+// The form's icon, else the program's, else the stock application icon, at the small-icon size
+// centred in 'rect': a system-menu button is never blank.
 void DrawFormIcon(TCanvas& canvas, const TRect& rect, TControl* control);
 // A bitmap link property streams as its Name, Left, Top, Right and Bottom.
 template <class T> void AddLinkProperty(TPropertyTable& p, const std::string& name, TteBitmapLink& (T::*get)() const)

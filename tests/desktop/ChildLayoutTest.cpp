@@ -102,7 +102,7 @@ TEST_F(ChildLayoutOnDesktop, TheChartOfAccountsMaximizedShowsItsButtonsAndRestor
     const TDesktopRect bar{m.X + m.Width - 80, m.Y + BarRow - 10, 76, 20};
     const TDesktopRect lowerButtons{x - 228, y - 24, 228, 24};
     // The caption's left end, dark when the chart is active.
-    const TDesktopRect captionEnd{x - CloseRight + 2, clientTop - 17, 4, 10};
+    const TDesktopRect captionEnd = CaptionEnd(x - CloseRight - 4, clientTop - ChildCaption);
     const auto rolledUp = [&] {
         const TDesktopImage now = desktop->Grab();
         return now.Count(lowerButtons, ButtonBorder) == 0 && now.Count(captionEnd, ActiveCaption) >= 30;

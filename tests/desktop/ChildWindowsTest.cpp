@@ -9,7 +9,7 @@ protected:
     TDesktopRect Inside() { return {main.X + 3, main.Y + 58, main.Width - 6, main.Height - 58 - 26}; }
     // The chart of accounts where it opens, its frame's edges included, and its caption's left end.
     TDesktopRect Chart() { return {main.X + 4, main.Y + 81, 728, 457}; }
-    TDesktopRect ChartCaption() { return {main.X + 9, main.Y + 90, 4, 10}; }
+    TDesktopRect ChartCaption() { return CaptionEnd(main.X + 4, main.Y + 81); }
     // The left end of the cash window's caption once minimized, at the bottom of the client area.
     TDesktopRect CashIconCaption() { return {main.X + 4, main.Y + 652, 36, 10}; }
     // The cash window's Close button, below the chart when both are open where they open.

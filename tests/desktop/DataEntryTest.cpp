@@ -46,7 +46,7 @@ TEST_F(DataEntryOnDesktop, AnOpeningBalanceWithACommaIsRefusedAndKeepsItsAmount)
     desktop->Key("alt+i");
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
         return desktop->FindWindow("FI_Saldo_Awal", dialog) &&
-               desktop->Grab().Count({dialog.X + 4, dialog.Y + 6, 4, 10}, 0x0A246A) >= 30;
+               desktop->Grab().Count(CaptionEnd(dialog.X, dialog.Y), ActiveCaption) >= 30;
     })) << Shot("dialog");
     // Off every window: the keys reach the dialog and its boxes only when they hold the keyboard.
     desktop->MoveMouse(2, 2);

@@ -7,7 +7,7 @@ protected:
     TDesktopRect Cash() { return {main.X + 5, main.Y + 84, 788, 494}; }
     TDesktopRect Chart() { return {main.X + 5, main.Y + 84, 726, 454}; }
     // The left end of the chart's caption, and the cash window's Close button below the chart.
-    TDesktopRect ChartCaption() { return {main.X + 9, main.Y + 90, 4, 10}; }
+    TDesktopRect ChartCaption() { return CaptionEnd(main.X + 4, main.Y + 81); }
     TDesktopRect CashClose() { return {main.X + 700, main.Y + 541, 78, 24}; }
     static constexpr int ChartCloseX = 682, ChartCloseY = 510;
     static constexpr uint32_t ActiveCaption = 0x0A246A;

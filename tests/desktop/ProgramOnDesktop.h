@@ -158,9 +158,14 @@ protected:
     {
         return TDesktop::WaitUntil([&] {
             const TDesktopRect m = Main();
-            return desktop->Grab().Count({m.X + 4, m.Y + 6, 4, 10}, 0x0A246A) >= 30;
+            return desktop->Grab().Count(CaptionEnd(m.X, m.Y), ActiveCaption) >= 30;
         });
     }
+
+    // The left end of a window's caption, from the frame's corner: the two columns before its
+    // system-menu icon, 36 pixels of the active dark blue on an active caption.
+    static TDesktopRect CaptionEnd(int x, int y) { return {x + 4, y + 4, 2, 18}; }
+    static constexpr uint32_t ActiveCaption = 0x0A246A;
 
     // A bar item, from its centre's distance to the main window's left edge, and whether it is
     // selected by the keyboard.

@@ -69,7 +69,7 @@ protected:
         const TDesktopRect m = Main();
         // Open once its caption's dark end is drawn.
         ASSERT_TRUE(TDesktop::WaitUntil([&] {
-            return desktop->Grab().Count({m.X + 10, m.Y + 87, 4, 10}, 0x0A246A) >= 30;
+            return desktop->Grab().Count(CaptionEnd(m.X + 4, m.Y + 81), ActiveCaption) >= 30;
         })) << Shot("trial-balance");
         Settled(m);
     }
@@ -169,7 +169,7 @@ TEST_F(WindowStateOnDesktop, AMaximizedWindowRolledUpAndDownIsMaximizedAsBefore)
     TDesktopImage before;
     ASSERT_TRUE(TDesktop::WaitUntil([&] {
         before = Picture();
-        return before.Count({maximized.X + 4, maximized.Y + 6, 4, 10}, 0x0A246A) >= 30 &&
+        return before.Count(CaptionEnd(maximized.X, maximized.Y), ActiveCaption) >= 30 &&
                before.At(maximized.CentreX(), maximized.CentreY()) == 0xD4D0C8;
     })) << Shot("maximized");
 

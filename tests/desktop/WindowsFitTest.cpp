@@ -218,7 +218,7 @@ TEST_F(WindowsOnDesktop, EveryWindowLiesOnScreenWithItsFrameAndButtons)
         f.Window = area;
         f.Frame = desktop->FindWindow("[Report]", f.Window);
         f.Window = area;
-        f.Caption = i.Count({Main().X + 4, Main().Y + 6, 4, 10}, ActiveCaption) >= 30;
+        f.Caption = i.Count(CaptionEnd(Main().X, Main().Y), ActiveCaption) >= 30;
         f.Button = LowestButton(i, area, f.ButtonX, f.ButtonY);
         return f;
     }, image);

@@ -82,6 +82,10 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     Key(VK_RETURN);
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0) << "Enter in Credit posts the line and starts the next";
 
+    // F1 reaches the grid from the editor a click into the code cell opens.
+    const TRect code = window->DBGrid1->CellRect(1, window->DBGrid1->Row());
+    s.ClickControl(*window->DBGrid1, {(code.Left + code.Right) / 2, (code.Top + code.Bottom) / 2});
+    ASSERT_TRUE(window->DBGrid1->InplaceEditor() && window->DBGrid1->InplaceEditor()->Focused());
     s.WhenModal([&](TCustomForm&) {
         FPop_coa->ADOQuery1->Locate("account_code", "4110");
         FPop_coa->ZlButton1->Click();
@@ -242,8 +246,8 @@ TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLines
     EXPECT_EQ(s.Errors().size(), 2u) << "nor can the window be closed";
     ASSERT_EQ(frame->MDIChildCount(), 1);
 
-    s.ClickControl(*window->ZlSpeedButton2);
-    s.ClickControl(*window->ZlSpeedButton2);
+    for (int click = 0; click < 3; ++click)
+        s.ClickControl(*window->ZlSpeedButton2);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
     window->Close();
     s.ProcessUntilIdle();
@@ -324,7 +328,13 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     s.ProcessUntilIdle();
     EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
     EXPECT_EQ(frame->MDIChildCount(), 1);
+    // The line the message put into edit: the first "&Delete" only cancels that, a later one asks.
+    ASSERT_EQ(window->TR_VOUC->State(), dsEdit);
     s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(window->TR_VOUC->State(), dsBrowse);
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(LastBox(), "Anda yakin menghapus data?");
     s.ClickControl(*window->ZlSpeedButton2);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC"), (Table{{"0"}}));
     window->Close();

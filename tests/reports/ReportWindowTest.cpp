@@ -178,6 +178,18 @@ TEST_F(ReportWindow, EveryLinkPreviewsItsLayoutWithItsPeriodRowsAndSums)
         (Texts{"Saldo Awal", "15,000,000.00", "Total Mutasi", "0.00", "0.00", "Saldo Akhir"}));
     EXPECT_EQ(ledger[6].FindSource("QRsaldo_akhir_k")->Box.Right(), ledger[6].FindText("Kredit")->Box.Right());
     EXPECT_EQ(ledger[0].FindSource("QRsaldo_akhir_d")->Box.Right(), ledger[0].FindText("Debet")->Box.Right());
+    // A contra account's running balance moves as the posting signs it and ends on its closing
+    // balance: the credit-normal accumulated depreciation, then the payable kept debit-normal.
+    EXPECT_EQ(From(ledger[4], "Saldo Awal", 13), (Texts{"Saldo Awal", "(1,000,000.00)", "31/03/2026", "Ajp1001",
+        "Penyusutan", "0.00", "200,000.00", "(1,200,000.00)", "Total Mutasi", "0.00", "200,000.00", "Saldo Akhir",
+        "(1,200,000.00)"}));
+    book.Exec("update coa set account_pos='D' where account_id=" + std::to_string(Hutang));
+    PostMarch();
+    const auto reposted = r.PreviewPages(*window.Label67);
+    ASSERT_EQ(reposted.size(), 14u);
+    EXPECT_EQ(From(reposted[5], "Saldo Awal", 13), (Texts{"Saldo Awal", "(4,000,000.00)",
+        "28/03/2026", "1004", "Bayar hutang", "500,000.00", "0.00", "(4,500,000.00)", "Total Mutasi", "500,000.00",
+        "0.00", "Saldo Akhir", "(4,500,000.00)"}));
 }
 
 TEST_F(ReportWindow, TheAdjustingJournalDrawsItsSeparatorBetweenVouchersOnlyInEveryBuild)

@@ -85,6 +85,19 @@ TEST_F(Focus, AContainerExitHandlerMayMoveTheFocusBackAndTheClickThatCausedItIsD
     ASSERT_EQ(s.MessageBoxes().size(), 1u);
     s.ClickControl(*f.outside);
     EXPECT_TRUE(f.inner2->Focused());
+
+    // The button let go while the box is up: the release ends that click, the next one counts.
+    const TPoint at = s.ScreenPointOf(*button);
+    f.panel->OnExit = [&](TComponent*) {
+        s.MouseUp(at.X, at.Y);
+        s.App().MessageBox("Not balanced", "Bukura", MB_OK);
+        f.inner2->SetFocus();
+    };
+    s.MouseDown(at.X, at.Y);
+    EXPECT_EQ(button->Clicks, 0);
+    f.panel->OnExit = nullptr;
+    s.ClickControl(*button);
+    EXPECT_EQ(button->Clicks, 1);
 }
 
 TEST_F(Focus, DisabledOrHiddenControlsHandTheFocusToTheFormAndRefuseIt)

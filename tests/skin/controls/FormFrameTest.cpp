@@ -74,6 +74,12 @@ TEST_F(FormFrame, ClassicFramePixels)
     EXPECT_EQ(s.WindowColor(*form, 299, 100), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(s.WindowColor(*form, 2, 100), ColorToRGB(clBtnFace));
     EXPECT_EQ(s.WindowColor(*form, 4, 5), ColorToRGB(clActiveCaption));
+    // Without an icon of the form or the program the system-menu button shows the stock one:
+    // a navy title bar over a white window.
+    const TRect icon = skin->GetButtonRect(kbiSystemMenu);
+    const int iconX = (icon.Left + icon.Right) / 2, iconY = (icon.Top + icon.Bottom) / 2;
+    EXPECT_EQ(s.WindowColor(*form, iconX, iconY - 4), clNavy);
+    EXPECT_EQ(s.WindowColor(*form, iconX, iconY + 2), clWhite);
 
     s.App().DeactivateForm(form);
     s.ProcessUntilIdle();

@@ -234,6 +234,11 @@ TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenOnceAndFollowsThemAndTheBarSho
     EXPECT_EQ(close.Right, bar->Width());
     EXPECT_EQ(bar->View().GetItemRect(bar->MDIButton(4)).Left, bar->GetContentRect().Left);
     EXPECT_LT(minimize.Right, close.Left);
+    // The child's icon leads the bar, its menus follow it.
+    const TRect icon = bar->View().GetItemRect(bar->MDIButton(4));
+    EXPECT_EQ(bar->View().GetItemRect(window).Left, icon.Right);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(s.ClientColor(*bar, (icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2 - 4), clNavy);
     kidSkins[1]->Restore();
     EXPECT_EQ(bar->MDIChildSkin(), nullptr);
     EXPECT_FALSE(bar->MDIButton(1)->Visible());
