@@ -193,8 +193,10 @@ void TF_Main::RestorePlacement()
         SetPosition(TPosition::poDesigned);
         SetBounds(left, top, width, height);
     }
-    // A screen smaller than the window gets it maximized, so every child window still fits.
+    // A screen smaller than the window gets it maximized, so every child window still fits; its
+    // normal place lies within the work area all the same.
     startMaximized_ = state == "maximized" || Width() > work.Width() || Height() > work.Height();
+    SetBoundsRect(FitRect(BoundsRect(), work));
 }
 
 void TF_Main::SavePlacement()

@@ -57,4 +57,12 @@ constexpr bool UnionRect(TRect& dest, const TRect& a, const TRect& b) {
     return true;
 }
 
+// The rectangle made no larger than the area and moved inside it.
+constexpr TRect FitRect(const TRect& r, const TRect& area) {
+    const int width = std::min(r.Width(), area.Width());
+    const int height = std::min(r.Height(), area.Height());
+    return Bounds(std::clamp(r.Left, area.Left, area.Right - width), std::clamp(r.Top, area.Top, area.Bottom - height),
+                  width, height);
+}
+
 constexpr bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }

@@ -273,6 +273,14 @@ TQRPreview::TQRPreview(TComponent* AOwner, TQuickRep& report)
     view_->UpdateBars();
 }
 
+void TQRPreview::DoShow()
+{
+    // Placed on a screen smaller than the window, it may have been made narrower.
+    zoom_ = FitWidthZoom();
+    Changed();
+    TForm::DoShow();
+}
+
 int TQRPreview::FitWidthZoom() const
 {
     if (PageCount() == 0 || report_.Pages().Page(0).Width <= 0)

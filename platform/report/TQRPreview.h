@@ -93,6 +93,9 @@ public:
     // "Page 2 of 3   100%", as the tool strip shows it.
     std::string StatusText() const;
 
+protected:
+    void DoShow() override;
+
 private:
     void Changed();
     // The largest zoom up to 100% at which the first page's whole width fits the view.

@@ -259,6 +259,8 @@ void TCustomForm::PlaceForShow()
     default:
         break;
     }
+    // Within the work area, made smaller where it is larger.
+    SetBoundsRect(FitRect(BoundsRect(), Screen->MonitorFromWindow(this).WorkareaRect));
 }
 
 void TCustomForm::VisibleChanging(bool becomingVisible)

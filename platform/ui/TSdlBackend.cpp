@@ -289,7 +289,7 @@ void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bound
         Settle(window, w, target);
 }
 
-void TSdlBackend::Settle(TNativeWindow id, Window& w, const TScreenRect& asked)
+void TSdlBackend::Settle(TNativeWindow id, Window& w, TScreenRect asked)
 {
     // SDL has waited a moment for the manager: where the window is now is the news, and the
     // configures queued before this are older than it.

@@ -90,7 +90,8 @@ private:
     // A window manager runs and the window is on screen, where the manager answers for it.
     bool Managed(const Window& w) const;
     // After the program placed or showed the window: where it really is; news when not where asked.
-    void Settle(TNativeWindow id, Window& w, const TScreenRect& asked);
+    // 'asked' is a copy, as it may be the window's own record, which this overwrites.
+    void Settle(TNativeWindow id, Window& w, TScreenRect asked);
     // The places of the window told but not yet taken are older than the program's own.
     void ForgetPlaces(TNativeWindow id);
     // Where the X server has the window now.

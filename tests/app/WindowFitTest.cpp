@@ -19,6 +19,7 @@
 #include "platform/controls/TCustomPanel.h"
 #include "platform/controls/TScrollBox.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/TScreen.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeLabel.h"
 #include "skin/controls/TTeMDIFrame.h"
@@ -338,6 +339,10 @@ TEST(MainWindowPlacement, FitsTheScreenTheFirstTimeAndComesBackWhereTheUserLeftI
         StartProgram(small.App());
         small.ProcessUntilIdle();
         EXPECT_EQ(F_Main->TeForm1->WindowState(), kwsMaximized) << "the largest child fits only so";
+        F_Main->TeForm1->Restore();
+        small.ProcessUntilIdle();
+        EXPECT_TRUE(Inside(F_Main->WindowRect(), Screen->WorkAreaRect())) << "restored, it lies within the screen "
+                                                                          << Text(F_Main->WindowRect());
         StopProgram();
     }
     std::filesystem::remove(config);

@@ -16,15 +16,20 @@ protected:
     // The main window's whole title: a message box's title is its first part.
     static constexpr const char* MainTitle = "Bukura - Free Accounting System - ";
 
-    void SetUp() override
+    void SetUp() override { StartDesktop(); }
+
+    // A display of its own with a screen of the size 'screen' names, and the program on fresh books
+    // on it; a case calls it again for another screen.
+    void StartDesktop()
     {
         const char* wm = std::getenv("BUKURA_DESKTOP_WM");
-        desktop = std::make_unique<TDesktop>(wm ? wm : "");
+        desktop = std::make_unique<TDesktop>(wm ? wm : "", screen);
         if (desktop->Error() == "Xvfb is not installed")
             GTEST_SKIP() << desktop->Error();
         ASSERT_EQ(desktop->Error(), "");
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        name = std::string(info->name()) + "-" + (desktop->HasWindowManager() ? desktop->WindowManager() : "bare");
+        name = std::string(info->name()) + "-" + (desktop->HasWindowManager() ? desktop->WindowManager() : "bare") +
+               (screen == "1024x768" ? "" : "-" + screen);
         program = std::make_unique<TProgram>(std::string(BUKURA_BINARY_DIR) + "/desktop-runs/" + name);
         PrepareBooks();
         StartProgram();
@@ -200,6 +205,7 @@ protected:
     // Its month box and the box's arrow button.
     static constexpr int MonthRow = 159, MonthBox = 378, MonthArrow = 486;
 
+    std::string screen = "1024x768";
     std::unique_ptr<TDesktop> desktop;
     std::unique_ptr<TProgram> program;
     std::string name;

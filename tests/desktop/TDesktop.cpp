@@ -170,15 +170,16 @@ int TDesktopImage::Differences(const TDesktopImage& other, const TDesktopRect& r
 }
 
 struct TDesktop::Impl {
+    explicit Impl(const std::string& screen) : Server(screen) {}
     TXvfb Server;
     ::Display* Connection = nullptr;
 };
 
-TDesktop::TDesktop(const std::string& windowManager) : wm_(windowManager)
+TDesktop::TDesktop(const std::string& windowManager, const std::string& screen) : wm_(windowManager)
 {
     {
         const TBoundedWait wait("Xvfb to come up on a free display number", std::chrono::seconds(30));
-        impl_ = std::make_unique<Impl>();
+        impl_ = std::make_unique<Impl>(screen);
     }
     if (!impl_->Server.Error().empty()) {
         error_ = impl_->Server.Error();

@@ -40,9 +40,9 @@ struct TDesktopImage {
 
 class TDesktop {
 public:
-    // Starts the display server and, when one is named, that window manager on it ("" for none);
-    // Error() tells what failed.
-    explicit TDesktop(const std::string& windowManager);
+    // Starts the display server with a screen of that size and, when one is named, that window
+    // manager on it ("" for none); Error() tells what failed.
+    explicit TDesktop(const std::string& windowManager, const std::string& screen = "1024x768");
     ~TDesktop();
     TDesktop(const TDesktop&) = delete;
     TDesktop& operator=(const TDesktop&) = delete;

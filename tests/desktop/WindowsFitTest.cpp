@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <fstream>
+
 #include "tests/desktop/ProgramOnDesktop.h"
 
 namespace {
@@ -263,4 +266,72 @@ TEST_F(WindowsOnDesktop, AMessageBoxTitleIsNotClipped)
     EXPECT_LT(last, buttons - 3) << Shot("box");
     desktop->Key("Return");
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows("Bukura").size() == 1; })) << Shot("box");
+}
+
+namespace {
+// The program on screens smaller than its windows, by a user who last left the main window on a
+// wider one: its remembered place lies partly off these.
+class SmallScreenOnDesktop : public WindowsOnDesktop {
+protected:
+    // The preview's tool buttons, from its corner.
+    static constexpr int ZoomInX = 182, CloseX = 398, ButtonRowY = 37;
+    static constexpr uint32_t WorkSpace = 0x808080;
+
+    void SetUp() override
+    {
+        screen = "800x600";
+        WindowsOnDesktop::SetUp();
+    }
+
+    void PrepareBooks() override
+    {
+        std::filesystem::create_directories(program->Folder() + "/config/bukura");
+        std::ofstream(program->Folder() + "/config/bukura/bukura.conf")
+            << "[MainWindow]\nLeft=279\nTop=34\nWidth=808\nHeight=699\nState=maximized\n";
+    }
+};
+} // namespace
+
+// A report's preview opens within the work area, its page drawn, and its tool buttons answer the
+// first click; the main window given back its normal state lies within the work area too.
+TEST_F(SmallScreenOnDesktop, ThePreviewAndTheMainWindowOpenWithinTheScreen)
+{
+    for (const std::string size : {"800x600", "1024x600"}) {
+        if (size != screen) {
+            program->Stop();
+            EXPECT_EQ(program->SanitizerReport(), "");
+            screen = size;
+            StartDesktop();
+            ASSERT_FALSE(HasFatalFailure());
+        }
+        const TDesktopRect work = desktop->WorkArea();
+        LogInByKeys();
+        OpenReportWindow();
+        const TDesktopRect m = Main();
+        desktop->Click(m.X + ReportLinkX, m.Y + BalanceSheetY);
+        TDesktopRect preview;
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            return desktop->FindWindow("Preview", preview) && Inside(preview, work) &&
+                   desktop->Grab().Count({preview.X + 6, preview.Y + 56, 20, 4}, WorkSpace) == 80;
+        })) << Text(preview) << " in " << Text(work) << Shot("preview");
+
+        const TDesktopRect status{preview.X + 430, preview.Y + ButtonRowY - 7, 120, 14};
+        const TDesktopImage shown = Settled(status);
+        desktop->Click(preview.X + ZoomInX, preview.Y + ButtonRowY);
+        EXPECT_TRUE(Changes(shown, status)) << "the zoom stays " << Shot("zoom");
+        desktop->Click(preview.X + CloseX, preview.Y + ButtonRowY);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow("Preview", preview); }))
+            << Shot("close");
+
+        // The caption's restore button, left of its close button.
+        const TDesktopRect maximized = Main();
+        const TDesktopRect restore{maximized.X + maximized.Width - 41, maximized.Y + 6, 16, 14};
+        const TDesktopImage before = Settled(restore);
+        desktop->Click(restore.CentreX(), restore.CentreY());
+        // Off the button, which may show the pointer over it; the restore icon differs from the other.
+        desktop->MoveMouse(2, 2);
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(before, restore) > 0; })) << Shot("restore");
+        EXPECT_TRUE(TDesktop::WaitUntil([&] { return Inside(Main(), work); }))
+            << Text(Main()) << " in " << Text(work) << Shot("restore");
+    }
 }

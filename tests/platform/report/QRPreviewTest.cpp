@@ -75,6 +75,20 @@ TEST_F(QRPreviewTest, OpensAtAZoomThatShowsThePagesWholeWidth)
     ASSERT_GT(right, area.Width() / 2);
     EXPECT_LT(right, area.Right - 4);
     EXPECT_EQ(Pixel(At(right + 3, row).X, At(right + 3, row).Y), WorkSpace);
+
+    // On a screen smaller than the window it opens within the work area, the page still whole.
+    const TScreenRect work{0, 0, 800, 568};
+    backend.SetMonitors({{{0, 0, 800, 600}, work}});
+    preview = std::make_unique<TQRPreview>(nullptr, report);
+    preview->Show();
+    app.DispatchPaints();
+    const TRect placed = preview->WindowRect();
+    EXPECT_EQ(placed, Bounds(work.X, work.Y, work.Width, work.Height));
+    EXPECT_FALSE(preview->View().HorzBar().Visible());
+    area = preview->View().PageArea();
+    right = PageRightOnScreen(row);
+    EXPECT_LT(right, area.Right - 4);
+    EXPECT_EQ(Pixel(At(right + 3, row).X, At(right + 3, row).Y), WorkSpace);
 }
 
 TEST_F(QRPreviewTest, ALargerPageScrollsByItsBarsAndTheKeys)

@@ -171,7 +171,7 @@ TBackendEvent FirstOf(TSdlBackend& backend, TNativeWindow window, TBackendEventK
 
 // Moved from outside (as a manager without frames moves it) or told by a manager's own configure
 // (root coordinates), the window reports its new bounds, and its mouse positions are made from
-// them; the program's own moves are no news.
+// them; the program's own moves are no news, a place it did not ask for on showing is.
 TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
 {
     {
@@ -213,6 +213,15 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
 
         backend.SetWindowBounds(window, {60, 70, 300, 200});
         EXPECT_EQ(FirstOf(backend, window, TBackendEventKind::BoundsChanged, 200).Kind, TBackendEventKind::MouseMove);
+
+        // Put elsewhere while hidden, as a manager places a window it maps: shown, it tells where.
+        backend.ShowWindow(window, false, false);
+        XMoveWindow(outside, x11, 30, 20);
+        XSync(outside, False);
+        backend.ShowWindow(window, true, true);
+        moved = FirstOf(backend, window, TBackendEventKind::BoundsChanged, 500);
+        EXPECT_EQ(moved.X, 30);
+        EXPECT_EQ(moved.Y, 20);
         XCloseDisplay(outside);
         backend.DestroyWindow(window);
     }

@@ -23,7 +23,8 @@ extern char** environ;
 // An Xvfb server of our own on a display number it picks itself; stopped when the test ends.
 class TXvfb {
 public:
-    TXvfb()
+    // 'screen' is the screen's size, "WIDTHxHEIGHT".
+    explicit TXvfb(const std::string& screen = "1024x768") : screen_(screen + "x24")
     {
         if (access("/usr/bin/Xvfb", X_OK) != 0) {
             error_ = "Xvfb is not installed";
@@ -63,7 +64,7 @@ private:
             return;
         const std::string fd = std::to_string(fds[1]);
         const std::string display = ":" + number;
-        const char* argv[] = {"Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+        const char* argv[] = {"Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0", screen_.c_str(),
                               "-nolisten", "tcp", nullptr};
         const pid_t pid = fork();
         if (pid == 0) {
@@ -96,6 +97,7 @@ private:
         display_ = display;
     }
 
+    std::string screen_;
     pid_t pid_ = 0;
     std::string display_;
     std::string error_;
