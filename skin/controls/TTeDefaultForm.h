@@ -213,6 +213,8 @@ protected:
 
 private:
     void SetReference(TComponent*& slot, TComponent* value);
+    // An MDI child's own values: it leaves the application's minimize alone, snaps closer, has no tray button.
+    void TakeChildDefaults();
     void RunSystemMenuItem(const std::string& caption);
     void WatchOptions();
 
@@ -283,6 +285,7 @@ private:
     unsigned windowMenuSerial_ = 0;
     bool windowMenuBusy_ = false;
     bool minimizeApplication_ = true;
+    bool childDefaults_ = false;
     bool stayOnTop_ = false;
     bool stretchBackground_ = false;
     TTeFormPerformance performance_ = tefpNoBuffer;

@@ -308,6 +308,16 @@ void TTeMDIFrame::RestoreChildren()
     UpdateCaption();
 }
 
+TRect TTeMDIFrame::NormalBoundsOf(const TCustomForm* child, const TRect& current) const
+{
+    const TTeDefaultForm* skinned = FindSkinnedForm(child);
+    if (prepared_ && skinned && skinned->WindowState() == kwsNormal)
+        for (const Saved& s : saved_)
+            if (s.Child.Get() == child && s.Bounds.Width() >= 1)
+                return s.Bounds;
+    return current;
+}
+
 void TTeMDIFrame::UpdateCaption()
 {
     TCustomForm* form = frame_.Form();

@@ -44,6 +44,8 @@ public:
     void PrepareChildren();
     // Every child gets its constraints and saved bounds back.
     void RestoreChildren();
+    // The bounds a child parked behind a maximized one saved, else 'current'.
+    TRect NormalBoundsOf(const TCustomForm* child, const TRect& current) const;
     // Adds or removes the maximized child's name after the frame's own caption.
     void UpdateCaption();
     // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.

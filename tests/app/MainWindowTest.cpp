@@ -362,7 +362,8 @@ TEST_F(MainWindow, AnOpenWindowChosenAgainComesForwardWholeAndAClosingOneUncover
 
 // The report window opens maximized and the chart opened beside it too; when the report closes,
 // the chart is back where and as large as it shows alone, framed again, and the title is whole again
-// with no child named; brought forward again it stays so.
+// with no child named; brought forward again it stays so. A minimize of the main window changes
+// nothing of that.
 TEST_F(MainWindow, AChildBesideTheMaximizedReportComesBackAsItWasAloneWhenTheReportCloses)
 {
     LogIn();
@@ -381,6 +382,11 @@ TEST_F(MainWindow, AChildBesideTheMaximizedReportComesBackAsItWasAloneWhenTheRep
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(main().Caption().ends_with(" - [Record List Of Kategori Perkiraan]")) << main().Caption();
     ChooseFromMenu(p.s, main(), *main().CustomItem20);
+    // The main window minimized and brought back meanwhile leaves the chart where it lies.
+    p.s.App().Minimize();
+    p.s.ProcessUntilIdle();
+    p.s.App().Restore();
+    p.s.ProcessUntilIdle();
     p.s.ClickControl(*Frm_Report->TeButton2);
     ASSERT_EQ(ChildNamed("Frm_Report"), nullptr);
     EXPECT_EQ(main().Caption(), "Bukura - Free Accounting System - Orvanta, https://www.orvanta.example");

@@ -136,6 +136,16 @@ TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
     EXPECT_EQ(skin->WindowState(), kwsMinimized);
     EXPECT_TRUE(s.App().Minimized());
     EXPECT_EQ(minimizes, 2);
+
+    // Maximized, minimized and brought back, it is maximized again; restored, it is normal where it was.
+    s.App().Restore();
+    skin->Maximize();
+    s.App().Minimize();
+    s.App().Restore();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMaximized);
+    skin->Restore();
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
 }
 
 TEST_F(FormStates, TheCloseButtonOfAModalFormCancelsIt)

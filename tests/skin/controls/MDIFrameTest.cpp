@@ -143,6 +143,30 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
 
+    // Minimized from maximized or rolled up and brought back, a child is so again, and restored it
+    // is normal where it was; so is one maximized from where it lay parked.
+    for (TTeWindowState state : {kwsMaximized, kwsRollup}) {
+        SCOPED_TRACE(state);
+        kidSkins[0]->SetWindowState(state);
+        kidSkins[0]->Minimize();
+        kidSkins[0]->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kidSkins[0]->WindowState(), state);
+        kidSkins[0]->Restore();
+        s.ProcessUntilIdle();
+        ExpectEveryChildAsBefore();
+    }
+    kidSkins[0]->Maximize();
+    frame->MDIClient()->ActivateChild(kids[1]);
+    s.ProcessUntilIdle();
+    kidSkins[1]->Minimize();
+    s.ProcessUntilIdle();
+    kidSkins[1]->Restore();
+    s.ProcessUntilIdle();
+    kidSkins[1]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+
     kidSkins[2]->Maximize();
     s.ProcessUntilIdle();
     frame->SetCaption("Bank [2026]");
