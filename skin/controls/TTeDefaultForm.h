@@ -117,6 +117,8 @@ public:
     void SetPerformance(TTeFormPerformance v) { performance_ = v; }
 
     TTeWindowState WindowState() const { return windowState_; }
+    // The state the last change of state left.
+    TTeWindowState PreviousState() const { return previousState_; }
     // Runs the matching action (kwsNormal: Restore); while loading only stored, done after.
     void SetWindowState(TTeWindowState v);
 

@@ -135,7 +135,7 @@ void TTeDefaultForm::Maximize()
     Deiconify(form);
     TTeMDIFrame* mdi = ParentMDIFrame();
     if (mdi)
-        mdi->PrepareChildren();
+        mdi->PrepareChildren(form);
     windowState_ = kwsMaximized;
     if (!form)
         return;
@@ -251,7 +251,12 @@ void TTeDefaultForm::Restore()
         ApplyNormal();
         return;
     case kwsMaximized:
-        if (previousState_ == kwsMinimized) {
+        if (previousState_ == kwsMinimized && IsMDIChild()) {
+            // A child maximized from an icon goes back to the icon.
+            ApplyNormal();
+            MaximizedChildLeft();
+            Minimize();
+        } else if (previousState_ == kwsMinimized) {
             if (minimizeApplication_)
                 return;
             ApplyNormal();

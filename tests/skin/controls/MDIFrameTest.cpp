@@ -132,14 +132,18 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     kidSkins[2]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
-    // Maximized from rolled up, then replaced by another maximized child, it comes back as it was
-    // last normal.
+    // Maximized from rolled up, then replaced by another maximized child, it comes back rolled up
+    // where it was, as its own restore gives it back.
     kidSkins[2]->Rollup();
     kidSkins[2]->Maximize();
     frame->MDIClient()->ActivateChild(kids[0]);
     s.ProcessUntilIdle();
     ASSERT_EQ(kidSkins[0]->WindowState(), kwsMaximized);
     kidSkins[0]->Restore();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[2]->WindowState(), kwsRollup);
+    EXPECT_EQ(kids[2]->BoundsRect().TopLeft(), bounds[2].TopLeft());
+    kidSkins[2]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
 
@@ -166,6 +170,33 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     kidSkins[1]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
+
+    // Maximized, then replaced by a child that opens maximized beside it, it comes back as it was
+    // when that one closes: maximized stays maximized, rolled up or an icon before is so again.
+    for (TTeWindowState before : {kwsNormal, kwsRollup, kwsMinimized}) {
+        SCOPED_TRACE(before);
+        kidSkins[1]->SetWindowState(before);
+        const TRect place = kids[1]->BoundsRect();
+        kidSkins[1]->Maximize();
+        TForm* other = CreateOwned<TForm>(*frame);
+        other->SetFormStyle(TFormStyle::fsMDIChild);
+        TTeForm* otherSkin = CreateOwned<TTeForm>(*other);
+        other->BeginLoading();
+        other->EndLoading();
+        other->Show();
+        s.ProcessUntilIdle();
+        ASSERT_EQ(otherSkin->WindowState(), kwsMaximized);
+        ASSERT_EQ(kidSkins[1]->WindowState(), kwsNormal);
+        TComponent::Free(other);
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kidSkins[1]->WindowState(), before == kwsNormal ? kwsMaximized : before);
+        EXPECT_EQ(kids[1]->BoundsRect(), before == kwsNormal ? frame->MDIClient()->ClientRect() : place);
+        if (before == kwsNormal)
+            EXPECT_EQ(frame->ActiveMDIChild(), kids[1]);
+        kidSkins[1]->Restore();
+        s.ProcessUntilIdle();
+        ExpectEveryChildAsBefore();
+    }
 
     kidSkins[2]->Maximize();
     s.ProcessUntilIdle();
