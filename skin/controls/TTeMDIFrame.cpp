@@ -339,6 +339,30 @@ TRect TTeMDIFrame::NormalBoundsOf(const TCustomForm* child, const TRect& current
     return current;
 }
 
+TRect TTeMDIFrame::IconPlace(const TCustomForm* child, int width, int height) const
+{
+    TMDIClient* client = Client();
+    if (!client)
+        return {};
+    const TRect area = client->ClientRect();
+    // A frame without a caption has no icon to place.
+    if (width < 1 || height < 1)
+        return Bounds(area.Left, area.Bottom - height, width, height);
+    std::vector<TRect> icons;
+    for (TCustomForm* other : client->ShownChildren())
+        if (const TTeDefaultForm* skinned = FindSkinnedForm(other);
+            other != child && skinned && skinned->WindowState() == kwsMinimized)
+            icons.push_back(other->BoundsRect());
+    const int perRow = std::max(1, area.Width() / width);
+    for (size_t i = 0;; ++i) {
+        const int row = static_cast<int>(i) / perRow, column = static_cast<int>(i) % perRow;
+        const TRect place = Bounds(area.Left + column * width, area.Bottom - (row + 1) * height, width, height);
+        TRect overlap;
+        if (std::none_of(icons.begin(), icons.end(), [&](const TRect& r) { return IntersectRect(overlap, r, place); }))
+            return place;
+    }
+}
+
 void TTeMDIFrame::UpdateCaption()
 {
     TCustomForm* form = frame_.Form();

@@ -49,6 +49,9 @@ public:
     void RestoreChildren(bool closed = false);
     // The bounds a child parked behind a maximized one saved, else 'current'.
     TRect NormalBoundsOf(const TCustomForm* child, const TRect& current) const;
+    // Where a child minimized to an icon goes: the first place along the client area's bottom,
+    // row above row, that no other icon takes.
+    TRect IconPlace(const TCustomForm* child, int width, int height) const;
     // Adds or removes the maximized child's name after the frame's own caption.
     void UpdateCaption();
     // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.

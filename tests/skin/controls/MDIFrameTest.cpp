@@ -478,9 +478,13 @@ TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
     for (int shift : {0, 8, 16})
         EXPECT_NEAR(static_cast<int>(shown >> shift & 0xFF), static_cast<int>(inactive >> shift & 0xFF), 4);
 
-    // With no child left that is not an icon, the last one minimized stays the active one.
+    // With no child left that is not an icon, the last one minimized stays the active one. Its
+    // icon takes the next free place along the bottom, beside the first.
+    const TRect first = kid->BoundsRect();
     for (TTeForm* other : {kidSkins[0], kidSkins[1], kidSkins[2], behindSkin})
         other->Minimize();
     s.ProcessUntilIdle();
     EXPECT_EQ(frame->ActiveMDIChild(), behind);
+    EXPECT_EQ(kid->BoundsRect(), first);
+    EXPECT_EQ(behind->BoundsRect(), Bounds(first.Right, first.Top, first.Width(), first.Height()));
 }
