@@ -569,7 +569,7 @@ void TApplication::FireHandlers(std::map<int, TNotifyEvent>& handlers)
             handler(this);
 }
 
-void TApplication::Minimize()
+void TApplication::Minimize(bool done)
 {
     if (minimized_)
         return;
@@ -581,17 +581,17 @@ void TApplication::Minimize()
         hiddenByMinimize_.emplace_back(top);
         backend_.ShowWindow(top->native_, false, false);
     }
-    if (mainForm_ && mainForm_->native_)
+    if (mainForm_ && mainForm_->native_ && !done)
         backend_.MinimizeWindow(mainForm_->native_);
     FireHandlers(onMinimize_);
 }
 
-void TApplication::Restore()
+void TApplication::Restore(bool done)
 {
     if (!minimized_)
         return;
     minimized_ = false;
-    if (mainForm_ && mainForm_->native_)
+    if (mainForm_ && mainForm_->native_ && !done)
         backend_.RestoreWindow(mainForm_->native_);
     for (auto& ref : hiddenByMinimize_)
         if (auto* top = dynamic_cast<TWinControl*>(ref.Get()); top && top->Visible())

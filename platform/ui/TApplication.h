@@ -138,9 +138,11 @@ public:
     void SetHint(const std::string& v);
     TNotifyEvent OnHint;
 
-    // Iconifies the main window and hides the windows it owns; Restore brings them back.
-    void Minimize();
-    void Restore();
+    // Iconifies the main window and hides the windows it owns; Restore brings them back. 'done'
+    // when the window manager reports it did so: the window is left as the manager has it, for a
+    // report read late may follow one the other way.
+    void Minimize(bool done = false);
+    void Restore(bool done = false);
     bool Minimized() const { return minimized_; }
     int AddOnMinimize(TNotifyEvent handler);
     int AddOnRestore(TNotifyEvent handler);

@@ -527,10 +527,10 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
         break;
     case TBackendEventKind::Minimized:
         if (top && top == app_.MainForm())
-            app_.Minimize();
+            app_.Minimize(true);
         break;
     case TBackendEventKind::Restored:
-        app_.Restore();
+        app_.Restore(true);
         break;
     case TBackendEventKind::Exposed:
         if (top)

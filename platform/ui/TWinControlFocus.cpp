@@ -8,6 +8,15 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TInputRouter.h"
 
+namespace {
+// A form left no room for its client area (rolled up, an icon, or a child parked behind a
+// maximized one) shows none of its controls: the keys of their captions are not for them.
+bool ShowsControls(const TCustomForm* form)
+{
+    return form && !form->ClientRect().IsEmpty();
+}
+} // namespace
+
 int TWinControl::TabOrder() const
 {
     if (!Parent())
@@ -245,7 +254,7 @@ void TWinControl::HandleKeyMessage(TMessage& message)
         if (ch >= 32 && Application) {
             const auto code = static_cast<uint32_t>(Application->SendMessage(Handle(), WM_GETDLGCODE, 0));
             TCustomForm* form = GetParentForm(this);
-            if (self && !(code & DLGC_WANTCHARS) && form &&
+            if (self && !(code & DLGC_WANTCHARS) && ShowsControls(form) &&
                 form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
                 return;
         }
@@ -255,7 +264,7 @@ void TWinControl::HandleKeyMessage(TMessage& message)
     }
     case WM_SYSCHAR: {
         TCustomForm* form = GetParentForm(this);
-        if (form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+        if (ShowsControls(form) && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
             return;
         if (self)
             DefaultHandler(message);

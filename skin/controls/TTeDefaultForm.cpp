@@ -40,12 +40,8 @@ TTeDefaultForm::TTeDefaultForm(TComponent* AOwner)
         form->SetBorderIcons(biMinimize | biMaximize);
         form->SetBorderStyle(TFormBorderStyle::bsSizeable);
         form->SetAutoScroll(false);
-        if (form->FormStyle() == TFormStyle::fsMDIChild) {
-            minimizeApplication_ = false;
-            gravitation_->SetSize(9);
-            borderIcons_ = BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
-                           BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup);
-        }
+        if (form->FormStyle() == TFormStyle::fsMDIChild)
+            TakeChildDefaults();
         constraints_ = form->Constraints();
     }
     if (Application)
@@ -65,6 +61,15 @@ TTeDefaultForm::~TTeDefaultForm()
     UnhookApplication();
     RemoveTrayIcon();
     trayWindow_.reset();
+}
+
+void TTeDefaultForm::TakeChildDefaults()
+{
+    childDefaults_ = true;
+    minimizeApplication_ = false;
+    gravitation_->SetSize(9);
+    borderIcons_ = BorderIconBit(kbiClose) | BorderIconBit(kbiSystemMenu) | BorderIconBit(kbiMinimize) |
+                   BorderIconBit(kbiMaximize) | BorderIconBit(kbiRollup);
 }
 
 void TTeDefaultForm::WatchOptions()
@@ -192,6 +197,10 @@ void TTeDefaultForm::Loaded()
     auto* form = dynamic_cast<TCustomForm*>(Owner());
     if (!form)
         return;
+    // A form made a child only after this component was made takes a child's values now: else it
+    // would minimize and come back with the application, parked place and all.
+    if (form->FormStyle() == TFormStyle::fsMDIChild && !childDefaults_)
+        TakeChildDefaults();
     SetControl(form);
     if (form->FormStyle() == TFormStyle::fsMDIForm && form->MDIClient())
         mdi_ = Create<TTeMDIFrame>(*this);

@@ -117,6 +117,8 @@ public:
     void SetPerformance(TTeFormPerformance v) { performance_ = v; }
 
     TTeWindowState WindowState() const { return windowState_; }
+    // The state the last change of state left.
+    TTeWindowState PreviousState() const { return previousState_; }
     // Runs the matching action (kwsNormal: Restore); while loading only stored, done after.
     void SetWindowState(TTeWindowState v);
 
@@ -213,6 +215,8 @@ protected:
 
 private:
     void SetReference(TComponent*& slot, TComponent* value);
+    // An MDI child's own values: it leaves the application's minimize alone, snaps closer, has no tray button.
+    void TakeChildDefaults();
     void RunSystemMenuItem(const std::string& caption);
     void WatchOptions();
 
@@ -283,6 +287,7 @@ private:
     unsigned windowMenuSerial_ = 0;
     bool windowMenuBusy_ = false;
     bool minimizeApplication_ = true;
+    bool childDefaults_ = false;
     bool stayOnTop_ = false;
     bool stretchBackground_ = false;
     TTeFormPerformance performance_ = tefpNoBuffer;

@@ -105,8 +105,10 @@ TRect TTeDefaultForm::ParentArea() const
 
 TRect TTeDefaultForm::GetMinimizedRect()
 {
-    const TRect area = ParentArea();
     const TRect rolled = GetRolledUpRect();
+    if (TTeMDIFrame* mdi = ParentMDIFrame())
+        return mdi->IconPlace(Form(), FormFrameMetrics().MinimizedWidth, rolled.Height());
+    const TRect area = ParentArea();
     return Bounds(area.Left, area.Bottom - rolled.Height(), FormFrameMetrics().MinimizedWidth, rolled.Height());
 }
 

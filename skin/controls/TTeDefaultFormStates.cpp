@@ -34,8 +34,12 @@ bool TTeDefaultForm::ShownModally() const
 
 void TTeDefaultForm::SaveNormal()
 {
-    if (windowState_ == kwsNormal)
-        normalBounds_ = CurrentWindowRect();
+    if (windowState_ != kwsNormal)
+        return;
+    normalBounds_ = CurrentWindowRect();
+    // Parked behind a maximized child, a child is normal where the frame keeps it.
+    if (TTeMDIFrame* mdi = ParentMDIFrame())
+        normalBounds_ = mdi->NormalBoundsOf(Form(), normalBounds_);
 }
 
 namespace {
@@ -131,7 +135,7 @@ void TTeDefaultForm::Maximize()
     Deiconify(form);
     TTeMDIFrame* mdi = ParentMDIFrame();
     if (mdi)
-        mdi->PrepareChildren();
+        mdi->PrepareChildren(form);
     windowState_ = kwsMaximized;
     if (!form)
         return;
@@ -140,6 +144,9 @@ void TTeDefaultForm::Maximize()
     UpdateRegion();
     form->InvalidateTree();
     if (mdi) {
+        // The keyboard goes with it: the others lie parked out of sight.
+        if (TMDIClient* client = mdi->Client(); client && form->Visible() && client->ActiveChild() != form)
+            client->ActivateChild(form);
         FormMenus().MdiChildrenChanged(*this);
         mdi->UpdateCaption();
     }
@@ -244,7 +251,12 @@ void TTeDefaultForm::Restore()
         ApplyNormal();
         return;
     case kwsMaximized:
-        if (previousState_ == kwsMinimized) {
+        if (previousState_ == kwsMinimized && IsMDIChild()) {
+            // A child maximized from an icon goes back to the icon.
+            ApplyNormal();
+            MaximizedChildLeft();
+            Minimize();
+        } else if (previousState_ == kwsMinimized) {
             if (minimizeApplication_)
                 return;
             ApplyNormal();
@@ -263,8 +275,13 @@ void TTeDefaultForm::Restore()
         Deiconify(form);
         if (previousState_ == kwsMaximized || previousState_ == kwsRollup) {
             const TTeWindowState back = previousState_;
+            // The icon's place is no normal place to keep: a child goes back to its own first.
+            const TRect normal = normalBounds_;
+            if (IsMDIChild())
+                ApplyNormal();
             windowState_ = kwsNormal;
             back == kwsMaximized ? Maximize() : Rollup();
+            normalBounds_ = normal;
             previousState_ = kwsNormal;
         } else {
             ApplyNormal();

@@ -20,7 +20,8 @@ std::vector<TTeDefaultForm*> SkinnedChildren(const TCustomForm& frame)
     std::vector<TTeDefaultForm*> list;
     if (TMDIClient* client = frame.MDIClient())
         for (int i = 0; i < client->ChildCount(); ++i)
-            if (TTeDefaultForm* skinned = FindSkinnedForm(client->Child(i)))
+            if (TTeDefaultForm* skinned = FindSkinnedForm(client->Child(i));
+                skinned && !client->Child(i)->IsDestroying())
                 list.push_back(skinned);
     return list;
 }
@@ -246,19 +247,21 @@ void TTeMDIFrame::ScrollBarScrolled(bool vertical, int code, int& position)
     client->InvalidateRect(client->ClientRect(), false);
 }
 
-void TTeMDIFrame::PrepareChildren()
+void TTeMDIFrame::PrepareChildren(TCustomForm* maximizing)
 {
     TCustomForm* form = frame_.Form();
     if (!form)
         return;
-    if (!prepared_)
+    if (!prepared_) {
         saved_.clear();
+        first_ = maximizing;
+    }
     prepared_ = true;
     for (TTeDefaultForm* child : SkinnedChildren(*form)) {
         TCustomForm* childForm = child->Form();
-        const bool known = std::any_of(saved_.begin(), saved_.end(),
-                                       [childForm](const Saved& s) { return s.Child.Get() == childForm; });
-        if (!known) {
+        auto known = std::find_if(saved_.begin(), saved_.end(),
+                                  [childForm](const Saved& s) { return s.Child.Get() == childForm; });
+        if (known == saved_.end()) {
             // Its bounds, and what it was held to, come back when no child is maximized any more.
             childForm->FreeNotification(this);
             Saved s{childForm, kNullRect, child->Constraints(), childForm->Constraints()};
@@ -270,14 +273,17 @@ void TTeMDIFrame::PrepareChildren()
             loose.MinWidth = loose.MinHeight = 5;
             child->SetConstraints(loose);
             childForm->Constraints().MinWidth = childForm->Constraints().MinHeight = 5;
-            saved_.push_back(s);
+            known = saved_.insert(saved_.end(), s);
         }
         // A child maximized before gives way: it is parked like the others, and comes back where it
-        // was last normal, though it was rolled up or an icon when first saved.
+        // was last normal, in the state it had.
         if (child->WindowState() == kwsMaximized) {
-            for (Saved& s : saved_)
-                if (s.Child.Get() == childForm && s.Bounds.Width() < 1)
-                    s.Bounds = child->NormalBounds();
+            if (known->Bounds.Width() < 1)
+                known->Bounds = child->NormalBounds();
+            const TTeWindowState before = child->PreviousState();
+            known->Back = before == kwsRollup || before == kwsMinimized ? before
+                          : childForm == first_.Get()                  ? kwsMaximized
+                                                                       : kwsNormal;
             child->LeaveMaximizedState();
         }
         if (child->WindowState() == kwsNormal)
@@ -285,11 +291,12 @@ void TTeMDIFrame::PrepareChildren()
     }
 }
 
-void TTeMDIFrame::RestoreChildren()
+void TTeMDIFrame::RestoreChildren(bool closed)
 {
     if (!prepared_)
         return;
     prepared_ = false;
+    first_.Reset();
     const std::vector<Saved> saved = std::move(saved_);
     saved_.clear();
     for (const Saved& s : saved) {
@@ -305,7 +312,55 @@ void TTeMDIFrame::RestoreChildren()
         childForm->Constraints() = s.Own;
         child->SetConstraints(s.Skinned);
     }
+    TTeDefaultForm* again = nullptr;
+    for (const Saved& s : saved) {
+        TTeDefaultForm* child = FindSkinnedForm(s.Child.Get());
+        if (!child || child->WindowState() != kwsNormal)
+            continue;
+        if (s.Back == kwsRollup)
+            child->Rollup();
+        else if (s.Back == kwsMinimized)
+            child->Minimize();
+        else if (s.Back == kwsMaximized && closed)
+            again = child;
+    }
     UpdateCaption();
+    if (again)
+        again->Maximize();
+}
+
+TRect TTeMDIFrame::NormalBoundsOf(const TCustomForm* child, const TRect& current) const
+{
+    const TTeDefaultForm* skinned = FindSkinnedForm(child);
+    if (prepared_ && skinned && skinned->WindowState() == kwsNormal)
+        for (const Saved& s : saved_)
+            if (s.Child.Get() == child && s.Bounds.Width() >= 1)
+                return s.Bounds;
+    return current;
+}
+
+TRect TTeMDIFrame::IconPlace(const TCustomForm* child, int width, int height) const
+{
+    TMDIClient* client = Client();
+    if (!client)
+        return {};
+    const TRect area = client->ClientRect();
+    // A frame without a caption has no icon to place.
+    if (width < 1 || height < 1)
+        return Bounds(area.Left, area.Bottom - height, width, height);
+    std::vector<TRect> icons;
+    for (TCustomForm* other : client->ShownChildren())
+        if (const TTeDefaultForm* skinned = FindSkinnedForm(other);
+            other != child && skinned && skinned->WindowState() == kwsMinimized)
+            icons.push_back(other->BoundsRect());
+    const int perRow = std::max(1, area.Width() / width);
+    for (size_t i = 0;; ++i) {
+        const int row = static_cast<int>(i) / perRow, column = static_cast<int>(i) % perRow;
+        const TRect place = Bounds(area.Left + column * width, area.Bottom - (row + 1) * height, width, height);
+        TRect overlap;
+        if (std::none_of(icons.begin(), icons.end(), [&](const TRect& r) { return IntersectRect(overlap, r, place); }))
+            return place;
+    }
 }
 
 void TTeMDIFrame::UpdateCaption()
@@ -389,7 +444,7 @@ void TTeMDIFrame::ChildClosing(TCustomForm* child)
     std::erase_if(saved_, [child](const Saved& s) { return s.Child.Get() == child || !s.Child; });
     if (wasMaximized) {
         skinned->LeaveMaximizedState();
-        RestoreChildren();
+        RestoreChildren(true);
     }
     FormMenus().MdiChildrenChanged(frame_);
 }

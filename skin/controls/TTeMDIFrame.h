@@ -10,6 +10,7 @@
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TRect.h"
 #include "platform/ui/TWinControl.h"
+#include "skin/controls/TTeDefaultForm.h"
 
 class TCustomForm;
 class TMDIClient;
@@ -39,11 +40,18 @@ public:
     TTeScrollBar* ScrollBar(bool vertical) const { return bars_[vertical ? 1 : 0].Get(); }
     void UpdateScrollBars();
 
-    // Before a child is maximized: the first time only, every skinned child saves its bounds and
-    // constraints and the others are parked; later maximizes keep what was saved.
-    void PrepareChildren();
-    // Every child gets its constraints and saved bounds back.
-    void RestoreChildren();
+    // Before 'maximizing' is maximized: the first time only, every skinned child saves its bounds
+    // and constraints and the others are parked; later maximizes keep what was saved.
+    void PrepareChildren(TCustomForm* maximizing);
+    // Every child gets its constraints and saved bounds back, and a maximized child that another
+    // replaced its state from before: rolled up or an icon again, and, when the one that replaced
+    // it 'closed', maximized again if its maximize began it all.
+    void RestoreChildren(bool closed = false);
+    // The bounds a child parked behind a maximized one saved, else 'current'.
+    TRect NormalBoundsOf(const TCustomForm* child, const TRect& current) const;
+    // Where a child minimized to an icon goes: the first place along the client area's bottom,
+    // row above row, that no other icon takes.
+    TRect IconPlace(const TCustomForm* child, int width, int height) const;
     // Adds or removes the maximized child's name after the frame's own caption.
     void UpdateCaption();
     // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.
@@ -68,6 +76,8 @@ private:
         TRect Bounds;
         TSizeConstraints Skinned;
         TSizeConstraints Own;
+        // The state a maximized child that another replaced goes back to.
+        TTeWindowState Back = kwsNormal;
     };
     void PaintClient(TMessage& message);
     void EraseClient(TCanvas& canvas);
@@ -84,6 +94,8 @@ private:
     TRect gripRect_{-1, -1, -1, -1};
     std::vector<Saved> saved_;
     bool prepared_ = false;
+    // The child whose maximize parked the others.
+    TWeakRef<TCustomForm> first_;
     // The frame's caption without the suffix, and the caption last set with it.
     std::optional<std::string> ownCaption_;
     std::string suffixed_;

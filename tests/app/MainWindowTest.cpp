@@ -352,8 +352,17 @@ TEST_F(MainWindow, AnOpenWindowChosenAgainComesForwardWholeAndAClosingOneUncover
     ChooseFromMenu(p.s, main(), *main().CustomItem10);
     EXPECT_TRUE(Shown(*cash) == cashInFront);
     ChooseFromMenu(p.s, main(), *main().CustomItem11);
-    ASSERT_NE(ChildNamed("Frm_Ajp"), nullptr);
+    TLedgerForm* ajp = dynamic_cast<TLedgerForm*>(ChildNamed("Frm_Ajp"));
+    ASSERT_NE(ajp, nullptr);
     EXPECT_NE(Shown(*cash), cashInFront);
+    // Rolled up, it shows no "Close" to take Alt+C: the menu bar waits for a letter, and Escape
+    // leaves it.
+    ajp->TeForm1->Rollup();
+    p.s.Screen().KeyDown('C', kmAlt);
+    p.s.Screen().KeyUp('C', kmAlt);
+    p.s.PressKey(VK_ESCAPE);
+    ASSERT_EQ(ChildNamed("Frm_Ajp"), ajp);
+    ajp->TeForm1->Restore();
     p.s.PressKey('C', kmAlt);
     EXPECT_EQ(ChildNamed("Frm_Ajp"), nullptr);
     EXPECT_EQ(main().ActiveMDIChild(), cash);
@@ -362,7 +371,8 @@ TEST_F(MainWindow, AnOpenWindowChosenAgainComesForwardWholeAndAClosingOneUncover
 
 // The report window opens maximized and the chart opened beside it too; when the report closes,
 // the chart is back where and as large as it shows alone, framed again, and the title is whole again
-// with no child named; brought forward again it stays so.
+// with no child named; brought forward again it stays so. A minimize of the main window changes
+// nothing of that.
 TEST_F(MainWindow, AChildBesideTheMaximizedReportComesBackAsItWasAloneWhenTheReportCloses)
 {
     LogIn();
@@ -381,6 +391,11 @@ TEST_F(MainWindow, AChildBesideTheMaximizedReportComesBackAsItWasAloneWhenTheRep
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(main().Caption().ends_with(" - [Record List Of Kategori Perkiraan]")) << main().Caption();
     ChooseFromMenu(p.s, main(), *main().CustomItem20);
+    // The main window minimized and brought back meanwhile leaves the chart where it lies.
+    p.s.App().Minimize();
+    p.s.ProcessUntilIdle();
+    p.s.App().Restore();
+    p.s.ProcessUntilIdle();
     p.s.ClickControl(*Frm_Report->TeButton2);
     ASSERT_EQ(ChildNamed("Frm_Report"), nullptr);
     EXPECT_EQ(main().Caption(), "Bukura - Free Accounting System - Orvanta, https://www.orvanta.example");

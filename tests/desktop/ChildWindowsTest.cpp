@@ -45,11 +45,9 @@ protected:
     static constexpr uint32_t ActiveCaption = 0x0A246A;
     static constexpr const char* ChartName = "Record List Of Kategori Perkiraan";
     // The chart's own close and maximize buttons (the cash window's minimize button on the same row),
-    // the bar's close button of a maximized child, and the report window's Close button while it is
-    // maximized.
+    // and the bar's close button of a maximized child.
     static constexpr int ChartCloseX = 717, ChartMaximizeX = 700, ChartButtonY = 94, CashMinimizeX = 743;
     static constexpr int BarCloseX = 795, BarButtonY = 69;
-    static constexpr int ReportCloseX = 173, ReportCloseY = 449;
 };
 } // namespace
 

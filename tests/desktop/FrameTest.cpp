@@ -87,19 +87,49 @@ TEST_F(FramesOnDesktop, MaximizeRestoreMoveAndSizeThroughTheSkinnedFrame)
 }
 
 // The caption's minimize button iconifies the main window under a manager, and the taskbar's
-// request brings it back drawn; without a manager there is nowhere to go, so it stays usable.
+// request brings it back drawn; without a manager there is nowhere to go, so it stays usable. The
+// manager's own iconify and a trip to another workspace bring it back the same way. The cash
+// window, behind the report window that opens maximized, keeps its place meanwhile: the report
+// closed, it shows where and as it was.
 TEST_F(FramesOnDesktop, MinimizeThroughTheSkinnedFrame)
 {
+    LogInByKeys();
+    OpenCashWindow();
     const TDesktopRect normal = Main();
+    const TDesktopRect inside{normal.X + 3, normal.Y + 78, normal.Width - 6, normal.Height - 78 - 26};
+    desktop->MoveMouse(2, 2);
+    const TDesktopImage cash = Settled(inside);
+    OpenReportWindow();
+    const auto backDrawn = [&](const std::string& way) {
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->Windows(MainTitle).empty(); })) << Shot(way);
+        EXPECT_TRUE(CaptionDrawnActive()) << Shot(way);
+        EXPECT_TRUE(Main() == normal) << Text(Main()) << Shot(way);
+    };
+
     desktop->Click(normal.X + normal.Width - 49, normal.Y + 12);
     if (desktop->HasWindowManager()) {
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("minimized");
         desktop->Activate(MainTitle);
-        ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->Windows(MainTitle).empty(); })) << Shot("back");
-        EXPECT_TRUE(CaptionDrawnActive()) << Shot("back");
+        backDrawn("back");
+
+        desktop->Iconify(MainTitle);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("iconified");
+        desktop->Activate(MainTitle);
+        backDrawn("deiconified");
     } else {
         EXPECT_TRUE(CaptionDrawnActive()) << Shot("minimized");
     }
+    if (desktop->Workspaces() > 1) {
+        desktop->ShowWorkspace(1);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Windows(MainTitle).empty(); })) << Shot("workspace-1");
+        desktop->ShowWorkspace(0);
+        backDrawn("workspace-0");
+    }
+    desktop->Click(normal.X + ReportCloseX, normal.Y + ReportCloseY);
+    desktop->MoveMouse(2, 2);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(cash, inside) == 0; }))
+        << desktop->Grab().Differences(cash, inside) << " pixels differ " << Shot("report-closed");
+
     // Usable: the maximize button still works.
     const TDesktopRect m = Main();
     desktop->Click(m.X + m.Width - 33, m.Y + 12);

@@ -198,8 +198,10 @@ protected:
     // The bar's items, from the main window's left edge: before login, then the full bar.
     static constexpr int SmallUser = 23, SmallHelp = 48;
     static constexpr int MasterData = 45, Transaction = 122, Report = 187, Utilities = 240;
-    // The report window's links, from the main window's corner, one row apart.
+    // The report window's links, from the main window's corner, one row apart; its Close button
+    // while it is maximized.
     static constexpr int ReportLinkX = 75, TrialBalanceY = 296, BalanceSheetY = 322;
+    static constexpr int ReportCloseX = 173, ReportCloseY = 449;
     // The cash window's search row: its check box and keyword edit.
     static constexpr int SearchRow = 190, SearchBox = 328, KeywordEdit = 400;
     // Its month box and the box's arrow button.

@@ -564,6 +564,39 @@ void TDesktop::MoveWindow(const std::string& title, int x, int y)
     }
 }
 
+void TDesktop::Iconify(const std::string& title)
+{
+    const TBoundedWait wait = Answer(*this, "WM_CHANGE_STATE");
+    ::Display* d = impl_->Connection;
+    if (const ::Window w = FirstNamed(d, title))
+        SendToManager(d, w, "WM_CHANGE_STATE", {IconicState});
+}
+
+int TDesktop::Workspaces() const
+{
+    const TBoundedWait wait = Answer(*this, "_NET_NUMBER_OF_DESKTOPS");
+    ::Display* d = impl_->Connection;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    int count = 0;
+    if (XGetWindowProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_NUMBER_OF_DESKTOPS", False), 0, 1, False,
+                           XA_CARDINAL, &type, &format, &items, &after, &data) == Success &&
+        items == 1 && format == 32)
+        count = static_cast<int>(*reinterpret_cast<const long*>(data));
+    if (data)
+        XFree(data);
+    return count;
+}
+
+void TDesktop::ShowWorkspace(int index)
+{
+    const TBoundedWait wait = Answer(*this, "_NET_CURRENT_DESKTOP");
+    ::Display* d = impl_->Connection;
+    SendToManager(d, DefaultRootWindow(d), "_NET_CURRENT_DESKTOP", {index, CurrentTime});
+}
+
 void TDesktop::RequestMaximized(const std::string& title, bool maximized)
 {
     const TBoundedWait wait = Answer(*this, "_NET_WM_STATE");

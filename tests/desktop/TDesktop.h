@@ -87,6 +87,12 @@ public:
     void Activate(const std::string& title);
     // Moves a program window from outside, as a manager that puts no frame around it does.
     void MoveWindow(const std::string& title, int x, int y);
+    // Asks the manager to iconify the window, as its own button does (WM_CHANGE_STATE).
+    void Iconify(const std::string& title);
+    // How many workspaces the manager keeps (_NET_NUMBER_OF_DESKTOPS), 0 without one; and a
+    // switch to one of them, as a pager asks it (_NET_CURRENT_DESKTOP).
+    int Workspaces() const;
+    void ShowWorkspace(int index);
     // Asks the manager to maximize the window, or to give the maximize back (_NET_WM_STATE).
     void RequestMaximized(const std::string& title, bool maximized);
     // The names in a window's list of atoms (_NET_WM_STATE, _NET_WM_WINDOW_TYPE).

@@ -136,6 +136,26 @@ TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
     EXPECT_EQ(skin->WindowState(), kwsMinimized);
     EXPECT_TRUE(s.App().Minimized());
     EXPECT_EQ(minimizes, 2);
+
+    // The manager's report of a minimize, read only after the manager gave the window back, leaves
+    // the window as the manager has it; its report of the restore follows.
+    s.App().Restore();
+    s.Screen().Push({.Kind = TBackendEventKind::Minimized, .Window = form->NativeWindow()});
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(s.App().Minimized());
+    EXPECT_FALSE(s.Screen().IsWindowMinimized(form->NativeWindow()));
+    s.Screen().Push({.Kind = TBackendEventKind::Restored, .Window = form->NativeWindow()});
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(s.App().Minimized());
+
+    // Maximized, minimized and brought back, it is maximized again; restored, it is normal where it was.
+    skin->Maximize();
+    s.App().Minimize();
+    s.App().Restore();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(skin->WindowState(), kwsMaximized);
+    skin->Restore();
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 300, 200));
 }
 
 TEST_F(FormStates, TheCloseButtonOfAModalFormCancelsIt)

@@ -132,8 +132,8 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     kidSkins[2]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
-    // Maximized from rolled up, then replaced by another maximized child, it comes back as it was
-    // last normal.
+    // Maximized from rolled up, then replaced by another maximized child, it comes back rolled up
+    // where it was, as its own restore gives it back.
     kidSkins[2]->Rollup();
     kidSkins[2]->Maximize();
     frame->MDIClient()->ActivateChild(kids[0]);
@@ -141,7 +141,62 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     ASSERT_EQ(kidSkins[0]->WindowState(), kwsMaximized);
     kidSkins[0]->Restore();
     s.ProcessUntilIdle();
+    EXPECT_EQ(kidSkins[2]->WindowState(), kwsRollup);
+    EXPECT_EQ(kids[2]->BoundsRect().TopLeft(), bounds[2].TopLeft());
+    kidSkins[2]->Restore();
+    s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
+
+    // Minimized from maximized or rolled up and brought back, a child is so again, and restored it
+    // is normal where it was; so is one maximized from where it lay parked.
+    for (TTeWindowState state : {kwsMaximized, kwsRollup}) {
+        SCOPED_TRACE(state);
+        kidSkins[0]->SetWindowState(state);
+        kidSkins[0]->Minimize();
+        kidSkins[0]->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kidSkins[0]->WindowState(), state);
+        kidSkins[0]->Restore();
+        s.ProcessUntilIdle();
+        ExpectEveryChildAsBefore();
+    }
+    kidSkins[0]->Maximize();
+    frame->MDIClient()->ActivateChild(kids[1]);
+    s.ProcessUntilIdle();
+    kidSkins[1]->Minimize();
+    s.ProcessUntilIdle();
+    kidSkins[1]->Restore();
+    s.ProcessUntilIdle();
+    kidSkins[1]->Restore();
+    s.ProcessUntilIdle();
+    ExpectEveryChildAsBefore();
+
+    // Maximized, then replaced by a child that opens maximized beside it, it comes back as it was
+    // when that one closes: maximized stays maximized, rolled up or an icon before is so again.
+    for (TTeWindowState before : {kwsNormal, kwsRollup, kwsMinimized}) {
+        SCOPED_TRACE(before);
+        kidSkins[1]->SetWindowState(before);
+        const TRect place = kids[1]->BoundsRect();
+        kidSkins[1]->Maximize();
+        TForm* other = CreateOwned<TForm>(*frame);
+        other->SetFormStyle(TFormStyle::fsMDIChild);
+        TTeForm* otherSkin = CreateOwned<TTeForm>(*other);
+        other->BeginLoading();
+        other->EndLoading();
+        other->Show();
+        s.ProcessUntilIdle();
+        ASSERT_EQ(otherSkin->WindowState(), kwsMaximized);
+        ASSERT_EQ(kidSkins[1]->WindowState(), kwsNormal);
+        TComponent::Free(other);
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kidSkins[1]->WindowState(), before == kwsNormal ? kwsMaximized : before);
+        EXPECT_EQ(kids[1]->BoundsRect(), before == kwsNormal ? frame->MDIClient()->ClientRect() : place);
+        if (before == kwsNormal)
+            EXPECT_EQ(frame->ActiveMDIChild(), kids[1]);
+        kidSkins[1]->Restore();
+        s.ProcessUntilIdle();
+        ExpectEveryChildAsBefore();
+    }
 
     kidSkins[2]->Maximize();
     s.ProcessUntilIdle();
@@ -428,9 +483,13 @@ TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
     for (int shift : {0, 8, 16})
         EXPECT_NEAR(static_cast<int>(shown >> shift & 0xFF), static_cast<int>(inactive >> shift & 0xFF), 4);
 
-    // With no child left that is not an icon, the last one minimized stays the active one.
+    // With no child left that is not an icon, the last one minimized stays the active one. Its
+    // icon takes the next free place along the bottom, beside the first.
+    const TRect first = kid->BoundsRect();
     for (TTeForm* other : {kidSkins[0], kidSkins[1], kidSkins[2], behindSkin})
         other->Minimize();
     s.ProcessUntilIdle();
     EXPECT_EQ(frame->ActiveMDIChild(), behind);
+    EXPECT_EQ(kid->BoundsRect(), first);
+    EXPECT_EQ(behind->BoundsRect(), Bounds(first.Right, first.Top, first.Width(), first.Height()));
 }
