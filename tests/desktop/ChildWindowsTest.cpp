@@ -130,6 +130,10 @@ TEST_F(ChildWindowsOnDesktop, RestoredChildrenStayRestoredAndLeaveNoTrace)
     // The cash window opens restored in front of it; the chart's entry brings the chart forward
     // as it was, a click on the cash window's strip below it the cash window, as it was too.
     OpenCashWindow();
+    // The chart's own white list satisfies the cash window's wait: the cash window has to cover
+    // the chart before its picture is taken.
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(chartFront, Chart()) > 50000; }))
+        << Shot("cash-over-chart");
     desktop->MoveMouse(2, 2);
     const TDesktopImage cashFront = Settled(Chart());
     OpenChart();
