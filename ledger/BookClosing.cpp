@@ -48,8 +48,7 @@ struct TAccountKind {
     // the account's own side, so a contra account's amount changes sign between them.
     Currency OwnSide(Currency signedAmount) const
     {
-        const bool contra = (Class == '1' && Side == "K") || ((Class == '2' || Class == '3') && Side == "D");
-        return contra ? -signedAmount : signedAmount;
+        return IsContra(Class, Side.empty() ? '\0' : Side[0]) ? -signedAmount : signedAmount;
     }
     // The trial_balance opening columns: this side's, then the other one.
     bool HasTrialBalanceSide() const { return Side == "D" || Side == "K"; }

@@ -1,6 +1,7 @@
 #include "ledger/OpeningBalances.h"
 
 #include "ledger/LongJob.h"
+#include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/core/Finally.h"
@@ -54,8 +55,7 @@ void FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
 Currency SignedOpening(const std::string& Category, const std::string& Side, Currency Amount)
 {
     const char accountClass = Category.empty() ? ' ' : Category[0];
-    const bool contra = (accountClass == '1' && Side == "K") || ((accountClass == '2' || accountClass == '3') && Side == "D");
-    return contra ? -Amount : Amount;
+    return IsContra(accountClass, Side.empty() ? '\0' : Side[0]) ? -Amount : Amount;
 }
 
 void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, TLongJob& Job)

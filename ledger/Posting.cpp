@@ -348,7 +348,7 @@ TPlan PlanRows(TADOConnection& connection, const std::vector<std::string>& units
                 if (!account->Side)
                     continue;
                 const bool creditMeasured = CreditMeasured(c, account->Side);
-                const bool contra = (c == '1' && account->Side == 'K') || ((c == '2' || c == '3') && account->Side == 'D');
+                const bool contra = IsContra(c, account->Side);
                 TPostingRow& row = postingRow(account->Id);
                 row.Present = true;
                 row.OpeningWritten = true;
@@ -500,6 +500,11 @@ void WritePostingRows(TStatements& statements, const TPlan& plan, int64_t year)
 bool CreditMeasured(char AccountClass, char Side)
 {
     return Side == 'D' ? AccountClass == '2' || AccountClass == '3' : AccountClass != '1';
+}
+
+bool IsContra(char AccountClass, char Side)
+{
+    return (AccountClass == '1' && Side == 'K') || ((AccountClass == '2' || AccountClass == '3') && Side == 'D');
 }
 
 void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector<std::string>& Units,

@@ -28,3 +28,7 @@ void BuildTrialBalance(TDtModule& Dm, const std::string& Year, const std::vector
 // never for class 1, and for the other classes when the account's side is 'K'. A contra account,
 // whose side differs from its class, thus moves against its side.
 bool CreditMeasured(char AccountClass, char Side);
+// Whether an account's side differs from its class: a debit-side liability or equity account, or a
+// credit-side asset. Its opening changes sign between coa, which keeps it on the account's side,
+// and posting, which signs it by the class.
+bool IsContra(char AccountClass, char Side);

@@ -134,11 +134,9 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clWindow);
     controlStyle_ |= csOpaque;
-    TCanvas measure;
-    measure.SetFont(Font());
-    itemHeight_ = std::max(1, measure.TextHeight("Wg"));
+    itemHeight_ = ListItemHeight();
     list_ = CreateOwned<TComboDropList>(*this, *this);
-    list_->SetItemHeight(ListItemHeight());
+    list_->SetItemHeight(itemHeight_);
     items_->OnChange = [this](TStringList*) {
         list_->Items().Assign(*items_);
         // Escape on an open list must not bring back an index the items no longer have.
