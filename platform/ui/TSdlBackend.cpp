@@ -407,8 +407,46 @@ TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
     return 0;
 }
 
+void TSdlBackend::ScreenPoint(TNativeWindow window, int x, int y, int& screenX, int& screenY) const
+{
+    auto it = windows_.find(window);
+    if (it == windows_.end()) {
+        screenX = x;
+        screenY = y;
+        return;
+    }
+    const ServerPointer& p = serverPointer_;
+    if (it->second.X11 && p.Window == it->second.X11 && p.X == x && p.Y == y) {
+        screenX = p.RootX;
+        screenY = p.RootY;
+        return;
+    }
+    screenX = it->second.Bounds.X + x;
+    screenY = it->second.Bounds.Y + y;
+}
+
+void TSdlBackend::FollowPointer(const XEvent& x)
+{
+    switch (x.type) {
+    case MotionNotify:
+        serverPointer_ = {x.xmotion.window, x.xmotion.x, x.xmotion.y, x.xmotion.x_root, x.xmotion.y_root};
+        break;
+    case ButtonPress:
+    case ButtonRelease:
+        serverPointer_ = {x.xbutton.window, x.xbutton.x, x.xbutton.y, x.xbutton.x_root, x.xbutton.y_root};
+        break;
+    case EnterNotify:
+    case LeaveNotify:
+        serverPointer_ = {x.xcrossing.window, x.xcrossing.x, x.xcrossing.y, x.xcrossing.x_root, x.xcrossing.y_root};
+        break;
+    default:
+        break;
+    }
+}
+
 void TSdlBackend::FollowX11(const XEvent& x)
 {
+    FollowPointer(x);
     if (x.type == ButtonPress) {
         FollowPress(x);
         return;
@@ -619,32 +657,19 @@ void TSdlBackend::Present(TNativeWindow window, const uint32_t* pixels, int widt
 
 bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
 {
-    // From where the X server last put the window, as the form's bounds are.
-    auto windowOrigin = [&](Uint32 id, int& x, int& y) {
-        x = y = 0;
-        if (auto it = windows_.find(id); it != windows_.end()) {
-            x = it->second.Bounds.X;
-            y = it->second.Bounds.Y;
-        }
-    };
     auto globalMouse = [&](int& x, int& y) { SDL_GetGlobalMouseState(&x, &y); };
-    int ox = 0, oy = 0;
     switch (e.type) {
     case SDL_MOUSEMOTION:
         event.Kind = TBackendEventKind::MouseMove;
         event.Window = e.motion.windowID;
-        windowOrigin(e.motion.windowID, ox, oy);
-        event.X = ox + e.motion.x;
-        event.Y = oy + e.motion.y;
+        ScreenPoint(e.motion.windowID, e.motion.x, e.motion.y, event.X, event.Y);
         event.Modifiers = Modifiers(SDL_GetModState());
         return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         event.Kind = e.type == SDL_MOUSEBUTTONDOWN ? TBackendEventKind::MouseDown : TBackendEventKind::MouseUp;
         event.Window = e.button.windowID;
-        windowOrigin(e.button.windowID, ox, oy);
-        event.X = ox + e.button.x;
-        event.Y = oy + e.button.y;
+        ScreenPoint(e.button.windowID, e.button.x, e.button.y, event.X, event.Y);
         event.Button = Button(e.button.button);
         event.Clicks = e.button.clicks >= 2 ? 2 : 1;
         event.Modifiers = Modifiers(SDL_GetModState());

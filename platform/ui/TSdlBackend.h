@@ -108,4 +108,16 @@ private:
     // follows. Other key events are SDL's own, bringing the keys in line as a window gets or
     // loses the keyboard.
     bool serverKey_ = false;
+    // The pointer event SDL handed over last, with where on the screen it happened: the mouse
+    // event SDL makes of it is placed by these, as the window may have moved since the server
+    // measured the event inside it.
+    struct ServerPointer {
+        unsigned long Window = 0;
+        int X = 0, Y = 0, RootX = 0, RootY = 0;
+    };
+    ServerPointer serverPointer_;
+    void FollowPointer(const _XEvent& x);
+    // Where on the screen a mouse event of SDL's happened: by the server's event when it is the
+    // one SDL made it of, else from where the window was last told to be.
+    void ScreenPoint(TNativeWindow window, int x, int y, int& screenX, int& screenY) const;
 };

@@ -62,6 +62,10 @@ protected:
     virtual std::vector<std::string> Environment() { return {}; }
 
     std::string Shot(const std::string& what) { return desktop->Shot(name + "-" + what); }
+    std::string Shot(const std::string& what, const TDesktopImage& image)
+    {
+        return TDesktop::Shot(name + "-" + what, image);
+    }
 
     // The main window's place, read again (it moves when maximized or dragged).
     TDesktopRect Main()

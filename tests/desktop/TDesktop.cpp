@@ -335,12 +335,14 @@ void TDesktop::StopWindowManager()
 
 TDesktop::~TDesktop()
 {
+    // The manager goes first: one stopped while it held the server grabbed leaves every other
+    // client unanswered, closing this connection too.
+    if (wmPid_ > 0)
+        StopWindowManager();
     if (impl_->Connection) {
         const TBoundedWait wait = Answer(*this, "closing the connection");
         XCloseDisplay(impl_->Connection);
     }
-    if (wmPid_ > 0)
-        StopWindowManager();
     if (!configFile_.empty())
         std::filesystem::remove(configFile_);
     const TBoundedWait wait("Xvfb on " + Display() + " to end", std::chrono::seconds(15));
@@ -735,10 +737,14 @@ TDesktopImage TDesktop::Grab() const
 
 std::string TDesktop::Shot(const std::string& name) const
 {
+    return Shot(name, Grab());
+}
+
+std::string TDesktop::Shot(const std::string& name, const TDesktopImage& image)
+{
     const std::filesystem::path folder = std::filesystem::path(BUKURA_BINARY_DIR) / "desktop-shots";
     std::filesystem::create_directories(folder);
     const std::string path = (folder / (name + ".png")).string();
-    const TDesktopImage image = Grab();
     if (!image.Pixels.empty())
         WritePng(path, image.Pixels.data(), image.Width, image.Height, image.Width * 4, false);
     return path;

@@ -114,6 +114,8 @@ public:
     TDesktopImage Grab() const;
     // Writes the screen as build/desktop-shots/NAME.png and answers the path.
     std::string Shot(const std::string& name) const;
+    // Writes an image taken earlier there, such as the one a later screen was compared with.
+    static std::string Shot(const std::string& name, const TDesktopImage& image);
 
     // Polls the condition every 20 ms until it holds or the time runs out; answers the last result.
     static bool WaitUntil(const std::function<bool()>& condition,

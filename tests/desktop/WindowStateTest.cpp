@@ -133,7 +133,7 @@ TEST_F(WindowStateOnDesktop, TheFramesMaximizeIsTheManagersAndEitherGivesItBack)
         desktop->RequestMaximized(MainTitle, false);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; })) << Text(Main()) << Shot("restored");
         EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(normal)) == 0; }))
-            << Shot("restored");
+            << Shot("restored") << " " << Shot("before", before);
         desktop->RequestMaximized(MainTitle, true);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == work; }))
             << Text(Main()) << Shot("maximized-again");
@@ -149,7 +149,7 @@ TEST_F(WindowStateOnDesktop, TheFramesMaximizeIsTheManagersAndEitherGivesItBack)
     ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; }))
         << Text(Main()) << Shot("restored-by-button");
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return Picture().Differences(before, BelowCaption(normal)) == 0; }))
-        << Shot("restored-by-button");
+        << Shot("restored-by-button") << " " << Shot("before", before);
     EXPECT_FALSE(ManagerMaximized());
 }
 

@@ -214,6 +214,17 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
         backend.SetWindowBounds(window, {60, 70, 300, 200});
         EXPECT_EQ(FirstOf(backend, window, TBackendEventKind::BoundsChanged, 200).Kind, TBackendEventKind::MouseMove);
 
+        // The pointer moved while the window stood here, read after the program moved the window
+        // (as a caption drag goes on): the motion is still where the pointer was on the screen.
+        XWarpPointer(outside, 0, DefaultRootWindow(outside), 0, 0, 0, 0, 100, 120);
+        XSync(outside, False);
+        for (int wait = 0; wait < 50 && backend.PendingEvents() == 0; ++wait)
+            backend.WaitEvent(10);
+        backend.SetWindowBounds(window, {160, 170, 300, 200});
+        const TBackendEvent motion = FirstOf(backend, window, TBackendEventKind::MouseMove, 500);
+        EXPECT_EQ(motion.X, 100);
+        EXPECT_EQ(motion.Y, 120);
+
         // Put elsewhere while hidden, as a manager places a window it maps: shown, it tells where.
         backend.ShowWindow(window, false, false);
         XMoveWindow(outside, x11, 30, 20);
