@@ -531,6 +531,7 @@ void TSdlBackend::ShowWindow(TNativeWindow window, bool visible, bool activate)
         return;
     }
     SDL_ShowWindow(it->second.Handle);
+    KeepPopupsAbove();
     // Mapped, it is where the manager placed it.
     Settle(window, it->second, it->second.Bounds);
     if (activate)
@@ -569,8 +570,36 @@ void TSdlBackend::RaiseWindow(TNativeWindow window, bool activate)
 {
     auto it = windows_.find(window);
     if (it != windows_.end() && activate && !it->second.Popup &&
-        (SDL_GetWindowFlags(it->second.Handle) & SDL_WINDOW_SHOWN))
+        (SDL_GetWindowFlags(it->second.Handle) & SDL_WINDOW_SHOWN)) {
         TakeKeyboard(it->second.Handle);
+        KeepPopupsAbove();
+    }
+}
+
+void TSdlBackend::KeepPopupsAbove() const
+{
+    if (!display_)
+        return;
+    ::Window root = 0, parent = 0;
+    ::Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count))
+        return;
+    // Bottom first, so that the popups keep their order among themselves.
+    bool raised = false;
+    for (unsigned int i = 0; i < count; ++i) {
+        const auto it = windows_.find(FromX11(children[i]));
+        XWindowAttributes attributes;
+        if (it == windows_.end() || !it->second.Popup || !XGetWindowAttributes(display_, children[i], &attributes) ||
+            attributes.map_state != IsViewable)
+            continue;
+        XRaiseWindow(display_, children[i]);
+        raised = true;
+    }
+    if (children)
+        XFree(children);
+    if (raised)
+        XFlush(display_);
 }
 
 void TSdlBackend::TakeKeyboard(SDL_Window* window)

@@ -61,6 +61,8 @@ private:
     static void TakeKeyboard(SDL_Window* window);
     // Shows a popup, leaving the X input focus where it was.
     static void ShowPopup(SDL_Window* popup);
+    // Without a window manager a window shown or raised covers the open popups: they go back on top.
+    void KeepPopupsAbove() const;
     static void HidePopup(SDL_Window* popup);
     bool Translate(const SDL_Event& e, TBackendEvent& event) const;
 

@@ -71,6 +71,10 @@ TEST_F(FocusOnDesktop, AClosedDropDownLeavesTheKeysWithItsBox)
     const TDesktopImage atEnd = desktop->Grab();
     desktop->Click(m.X + MonthArrow - 2, m.Y + MonthRow + 19);
     ASSERT_TRUE(Changes(atEnd, firstRow)) << Shot("arrow");
+    // Still on top: the arrow is drawn where it was, not the cash window beneath.
+    const TDesktopRect upArrow{m.X + MonthArrow - 8, m.Y + MonthRow + 13, 14, 12};
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Differences(atEnd, upArrow) == 0; }))
+        << Shot("arrow-on-top");
     desktop->Click(firstRow.CentreX(), firstRow.CentreY(), 4);
     desktop->Click(firstRow.CentreX(), firstRow.CentreY());
     desktop->MoveMouse(2, 2);
