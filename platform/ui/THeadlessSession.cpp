@@ -69,6 +69,18 @@ void THeadlessSession::MouseUp(int x, int y, int button, uint32_t modifiers)
     ProcessUntilIdle();
 }
 
+void THeadlessSession::MouseUpWithoutMove(int x, int y)
+{
+    TBackendEvent release;
+    release.Kind = TBackendEventKind::MouseUp;
+    release.Window = backend_.WindowAt(x, y);
+    release.X = x;
+    release.Y = y;
+    release.Button = 1;
+    backend_.Push(std::move(release));
+    ProcessUntilIdle();
+}
+
 void THeadlessSession::Click(int x, int y, int button, uint32_t modifiers)
 {
     backend_.MouseDown(x, y, button, modifiers);

@@ -34,6 +34,9 @@ public:
     void MoveTo(int x, int y);
     void MouseDown(int x, int y, int button = 1, uint32_t modifiers = 0);
     void MouseUp(int x, int y, int button = 1, uint32_t modifiers = 0);
+    // A left release with no motion to its place before it, as a real back end gives one whose
+    // last motion it left out.
+    void MouseUpWithoutMove(int x, int y);
     void Click(int x, int y, int button = 1, uint32_t modifiers = 0);
     void DoubleClick(int x, int y);
     void Wheel(int x, int y, int notches);

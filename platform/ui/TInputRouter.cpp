@@ -265,9 +265,12 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
     }
 
     if (moveSizeWindow_.Get()) {
-        if (event.Kind == TBackendEventKind::MouseMove)
+        // The release places the window too: a back end may leave out a motion that did not
+        // move the pointer within the window, which a window following the pointer makes.
+        const bool end = up && bit == MK_LBUTTON;
+        if (event.Kind == TBackendEventKind::MouseMove || end)
             MoveSizeTo(screen);
-        if (up && bit == MK_LBUTTON)
+        if (end)
             moveSizeWindow_.Reset();
         return;
     }

@@ -72,6 +72,10 @@ void TTeDefaultForm::WMMouse(TMessage& message)
         return;
     }
     if (message.Msg == WM_LBUTTONUP && operation_ == kLeftOperation) {
+        // The release places a moved or sized window too: a back end may leave out a motion that
+        // kept the pointer where it was within the window, as a window following it does.
+        if (moveSize_)
+            MoveTo(p);
         operation_ = 0;
         Release(p, true, false);
     }

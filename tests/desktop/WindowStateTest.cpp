@@ -83,6 +83,10 @@ protected:
         ASSERT_TRUE(TDesktop::WaitUntil([&] {
             return desktop->Title(MainTitle).find("[Daf Saldo]") != std::string::npos;
         })) << Shot("child-maximized");
+        // The bar is laid out again a moment later, with the child's buttons at its right end.
+        ASSERT_TRUE(TDesktop::WaitUntil([&] {
+            return desktop->Grab().Count({m.X + m.Width - 60, m.Y + BarRow - 8, 56, 16}, 0x000000) >= 20;
+        })) << Shot("child-buttons");
     }
 };
 } // namespace

@@ -123,6 +123,13 @@ TEST_F(Forms, CaptionDragMovesAndCaptionDoubleClickMaximizesAndRestores)
     s.DoubleClick(150, 10);
     EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
     EXPECT_EQ(form->BoundsRect(), Rect(130, 140, 430, 340));
+
+    // The release places the window where no motion came before it.
+    s.AdvanceClock(1000);
+    s.MouseDown(180, 150);
+    s.MoveTo(200, 160);
+    s.MouseUpWithoutMove(220, 170);
+    EXPECT_EQ(form->BoundsRect(), Rect(170, 160, 470, 360));
 }
 
 TEST_F(Forms, BorderResizeStopsAtTheMinimumTrackSize)

@@ -20,6 +20,13 @@ TEST_F(FormDrag, TheCaptionMovesTheWindowAndSnapsItToTheWorkAreaEdge)
 
     Drag(200, 150, 200 - 120, 150);
     EXPECT_EQ(form->Left(), 0);
+
+    // A release with no motion before it, as a back end that drops a motion leaving the pointer
+    // where it was within the window gives it, still puts the window there.
+    s.MouseDown(100, 150);
+    s.MoveTo(150, 170);
+    s.MouseUpWithoutMove(200, 200);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 190, 300, 200));
 }
 
 TEST_F(FormDrag, ACaptionButtonActsOnlyWhenReleasedOverItself)
