@@ -407,7 +407,7 @@ TNativeWindow TSdlBackend::FromX11(unsigned long x11) const
     return 0;
 }
 
-void TSdlBackend::ScreenPoint(TNativeWindow window, int x, int y, int& screenX, int& screenY) const
+void TSdlBackend::ScreenPoint(TNativeWindow window, int x, int y, bool button, int& screenX, int& screenY) const
 {
     auto it = windows_.find(window);
     if (it == windows_.end()) {
@@ -415,8 +415,9 @@ void TSdlBackend::ScreenPoint(TNativeWindow window, int x, int y, int& screenX, 
         screenY = y;
         return;
     }
+    // SDL places a press or release where its last motion was, not where the server saw it.
     const ServerPointer& p = serverPointer_;
-    if (it->second.X11 && p.Window == it->second.X11 && p.X == x && p.Y == y) {
+    if (it->second.X11 && p.Window == it->second.X11 && p.Button == button && (button || (p.X == x && p.Y == y))) {
         screenX = p.RootX;
         screenY = p.RootY;
         return;
@@ -429,15 +430,16 @@ void TSdlBackend::FollowPointer(const XEvent& x)
 {
     switch (x.type) {
     case MotionNotify:
-        serverPointer_ = {x.xmotion.window, x.xmotion.x, x.xmotion.y, x.xmotion.x_root, x.xmotion.y_root};
+        serverPointer_ = {x.xmotion.window, x.xmotion.x, x.xmotion.y, x.xmotion.x_root, x.xmotion.y_root, false};
         break;
     case ButtonPress:
     case ButtonRelease:
-        serverPointer_ = {x.xbutton.window, x.xbutton.x, x.xbutton.y, x.xbutton.x_root, x.xbutton.y_root};
+        serverPointer_ = {x.xbutton.window, x.xbutton.x, x.xbutton.y, x.xbutton.x_root, x.xbutton.y_root, true};
         break;
     case EnterNotify:
     case LeaveNotify:
-        serverPointer_ = {x.xcrossing.window, x.xcrossing.x, x.xcrossing.y, x.xcrossing.x_root, x.xcrossing.y_root};
+        serverPointer_ = {x.xcrossing.window, x.xcrossing.x, x.xcrossing.y, x.xcrossing.x_root, x.xcrossing.y_root,
+                          false};
         break;
     default:
         break;
@@ -691,14 +693,14 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
     case SDL_MOUSEMOTION:
         event.Kind = TBackendEventKind::MouseMove;
         event.Window = e.motion.windowID;
-        ScreenPoint(e.motion.windowID, e.motion.x, e.motion.y, event.X, event.Y);
+        ScreenPoint(e.motion.windowID, e.motion.x, e.motion.y, false, event.X, event.Y);
         event.Modifiers = Modifiers(SDL_GetModState());
         return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         event.Kind = e.type == SDL_MOUSEBUTTONDOWN ? TBackendEventKind::MouseDown : TBackendEventKind::MouseUp;
         event.Window = e.button.windowID;
-        ScreenPoint(e.button.windowID, e.button.x, e.button.y, event.X, event.Y);
+        ScreenPoint(e.button.windowID, e.button.x, e.button.y, true, event.X, event.Y);
         event.Button = Button(e.button.button);
         event.Clicks = e.button.clicks >= 2 ? 2 : 1;
         event.Modifiers = Modifiers(SDL_GetModState());

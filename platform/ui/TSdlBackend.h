@@ -116,10 +116,11 @@ private:
     struct ServerPointer {
         unsigned long Window = 0;
         int X = 0, Y = 0, RootX = 0, RootY = 0;
+        bool Button = false; // a press or release, else a motion or crossing
     };
     ServerPointer serverPointer_;
     void FollowPointer(const _XEvent& x);
-    // Where on the screen a mouse event of SDL's happened: by the server's event when it is the
-    // one SDL made it of, else from where the window was last told to be.
-    void ScreenPoint(TNativeWindow window, int x, int y, int& screenX, int& screenY) const;
+    // Where on the screen a mouse event of SDL's (a button's when 'button') happened: by the
+    // server's event when it is the one SDL made it of, else from where the window was last told to be.
+    void ScreenPoint(TNativeWindow window, int x, int y, bool button, int& screenX, int& screenY) const;
 };

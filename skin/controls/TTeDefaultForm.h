@@ -306,6 +306,7 @@ private:
     int operation_ = 0; // 8 left, 16 right, 0 none
     bool moveSize_ = false;
     TPoint startScreen_;
+    TPoint moveScreen_; // where the pointer was last taken for a move or a sizing
     TRect startRect_;
     TComponentPtr<TTeMDIFrame> mdi_;
     std::unique_ptr<TBitmap> persistentBuffer_;

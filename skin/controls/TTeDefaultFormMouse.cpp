@@ -73,8 +73,10 @@ void TTeDefaultForm::WMMouse(TMessage& message)
     }
     if (message.Msg == WM_LBUTTONUP && operation_ == kLeftOperation) {
         // The release places a moved or sized window too: a back end may leave out a motion that
-        // kept the pointer where it was within the window, as a window following it does.
-        if (moveSize_)
+        // kept the pointer where it was within the window, as a window following it does. A
+        // release where the last motion was leaves the window as it is (a click does not snap it).
+        const TRect now = CurrentWindowRect();
+        if (moveSize_ && TPoint{now.Left + p.X, now.Top + p.Y} != moveScreen_)
             MoveTo(p);
         operation_ = 0;
         Release(p, true, false);
@@ -90,7 +92,7 @@ void TTeDefaultForm::Press(TPoint p, bool left, bool doubleClick)
     }
     pressedCode_ = hotCode_ = code;
     const TRect w = CurrentWindowRect();
-    startScreen_ = {w.Left + p.X, w.Top + p.Y};
+    startScreen_ = moveScreen_ = {w.Left + p.X, w.Top + p.Y};
     PaintFrame();
     if (MovesOrSizes(code) && !doubleClick) {
         moveSize_ = true;
@@ -104,8 +106,9 @@ void TTeDefaultForm::MoveTo(TPoint p)
 {
     if (operation_ == kLeftOperation && moveSize_) {
         const TRect now = CurrentWindowRect();
-        const int dx = now.Left + p.X - startScreen_.X;
-        const int dy = now.Top + p.Y - startScreen_.Y;
+        moveScreen_ = {now.Left + p.X, now.Top + p.Y};
+        const int dx = moveScreen_.X - startScreen_.X;
+        const int dy = moveScreen_.Y - startScreen_.Y;
         TRect r = startRect_;
         const int code = pressedCode_;
         if (code == khtCaption) {

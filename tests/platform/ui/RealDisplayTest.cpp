@@ -15,6 +15,7 @@
 
 #include "XvfbServer.h"
 #include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 void PushButton(Uint32 window, Uint32 type, int x, int y)
@@ -224,6 +225,21 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
         const TBackendEvent motion = FirstOf(backend, window, TBackendEventKind::MouseMove, 500);
         EXPECT_EQ(motion.X, 100);
         EXPECT_EQ(motion.Y, 120);
+
+        // Moved under a pointer that stays, the window is pressed where the pointer is, though
+        // SDL has seen no motion to that place within it.
+        XWarpPointer(outside, 0, DefaultRootWindow(outside), 0, 0, 0, 0, 200, 220);
+        XSync(outside, False);
+        FirstOf(backend, window, TBackendEventKind::MouseMove, 500);
+        backend.SetWindowBounds(window, {170, 180, 300, 200});
+        for (const bool down : {true, false}) {
+            XTestFakeButtonEvent(outside, 1, down, CurrentTime);
+            XSync(outside, False);
+            const TBackendEvent button =
+                FirstOf(backend, window, down ? TBackendEventKind::MouseDown : TBackendEventKind::MouseUp, 500);
+            EXPECT_EQ(button.X, 200) << down;
+            EXPECT_EQ(button.Y, 220) << down;
+        }
 
         // Put elsewhere while hidden, as a manager places a window it maps: shown, it tells where.
         backend.ShowWindow(window, false, false);

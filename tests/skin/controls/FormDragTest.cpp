@@ -27,6 +27,12 @@ TEST_F(FormDrag, TheCaptionMovesTheWindowAndSnapsItToTheWorkAreaEdge)
     s.MoveTo(150, 170);
     s.MouseUpWithoutMove(200, 200);
     EXPECT_EQ(form->BoundsRect(), Bounds(100, 190, 300, 200));
+
+    // A click on the caption near the edge moves nothing.
+    form->SetBounds(100, 535, 300, 200);
+    s.AdvanceClock(1000);
+    s.Click(200, 545);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 535, 300, 200));
 }
 
 TEST_F(FormDrag, ACaptionButtonActsOnlyWhenReleasedOverItself)
