@@ -73,10 +73,8 @@ void TTeDefaultForm::WMMouse(TMessage& message)
     }
     if (message.Msg == WM_LBUTTONUP && operation_ == kLeftOperation) {
         // The release places a moved or sized window too: a back end may leave out a motion that
-        // kept the pointer where it was within the window, as a window following it does. A
-        // release where the last motion was leaves the window as it is (a click does not snap it).
-        const TRect now = CurrentWindowRect();
-        if (moveSize_ && TPoint{now.Left + p.X, now.Top + p.Y} != moveScreen_)
+        // kept the pointer where it was within the window, as a window following it does.
+        if (moveSize_)
             MoveTo(p);
         operation_ = 0;
         Release(p, true, false);
@@ -106,7 +104,11 @@ void TTeDefaultForm::MoveTo(TPoint p)
 {
     if (operation_ == kLeftOperation && moveSize_) {
         const TRect now = CurrentWindowRect();
-        moveScreen_ = {now.Left + p.X, now.Top + p.Y};
+        // Where the pointer was last taken it moves nothing (a click does not snap the window).
+        const TPoint screen{now.Left + p.X, now.Top + p.Y};
+        if (screen == moveScreen_)
+            return;
+        moveScreen_ = screen;
         const int dx = moveScreen_.X - startScreen_.X;
         const int dy = moveScreen_.Y - startScreen_.Y;
         TRect r = startRect_;
