@@ -49,7 +49,7 @@ private:
     // The field goes back to what it held when it was entered, selected, and EConvertError says
     // which character a number cannot take: a typed "1,5" must not become 15.
     [[noreturn]] void RefuseKey(char32_t key);
-    // The same for a typed amount beyond the limit of every amount field, or any refusal's message.
+    // Goes back as RefuseKey does and raises EConvertError with the message (an amount beyond MaxAmount).
     [[noreturn]] void Refuse(const std::string& message);
     // Whether this field's kind takes the character typed (Backspace and Enter included).
     bool Accepts(char32_t key) const;
