@@ -12,6 +12,7 @@
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TClipboard.h"
 #include "tests/ledger/VoucherWindowFixture.h"
 
 namespace {
@@ -182,6 +183,22 @@ TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
     EXPECT_EQ(Rows("select jumlah from T_VOUC where No_Vouc='1002'"), (Table{{"5"}}));
     EXPECT_EQ(Lines("1002"), (Table{{"1", "3", "1110", "Kas", "5", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "5"}}));
     EXPECT_EQ(s.Errors().size(), 4u);
+
+    // Beyond the limit of every amount field an amount is refused as it is typed or pasted; the limit is kept to the cent.
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "");
+    window->ZlEdit4->SetFocus();
+    Clipboard().SetAsText("99999999999999.99");
+    s.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(s.Errors().back(), "The amount 99999999999999.99 is too large: the largest amount taken is 999,999,999,999.99.");
+    EXPECT_EQ(window->ZlEdit4->Text(), "");
+    s.TypeText("999999999999.99");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Data Tersimpan...");
+    EXPECT_EQ(window->ZlEdit4->Text(), "Rp 999,999,999,999.99");
+    EXPECT_EQ(Lines("1003"), (Table{{"1", "3", "1110", "Kas", "999999999999.99", "0"},
+                                    {"2", "6", "4110", "Pendapatan Jasa", "0", "999999999999.99"}}));
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where jumlah=999999999999.99")[0][0], "1");
 }
 
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)
