@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
@@ -267,22 +268,58 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     EXPECT_EQ(Sql("select count(*) from T_VOUC"), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
 
-    // A window that refuses to close on an unbalanced voucher still goes with the log-off.
+    // A window that refuses to close on an unbalanced voucher stops Log Off, Exit and the main
+    // window's close: the user stays logged in with the books and his windows open, that one in front.
     Sql("insert into coa (account_id, account_code, account_name, account_sub) values (7, '7110', 'Listrik', 10)");
     LogIn();
+    Click(main().CustomItem10);
     adjusting = newVoucher();
     ASSERT_NE(adjusting, nullptr);
     adjusting->DBGrid1->SetFocus();
-    for (const char* cell : {"7110", "", "100"}) {
-        p.s.TypeText(cell);
-        p.s.PressKey(VK_RETURN, 0, "\r");
+    const auto line = [&](std::initializer_list<const char*> cells) {
+        for (const char* cell : cells) {
+            p.s.TypeText(cell);
+            p.s.PressKey(VK_RETURN, 0, "\r");
+        }
+    };
+    line({"7110", "", "100", ""});
+    line({"7110", "", "", "50"});
+    const TRect close = main().TeForm1->GetButtonRect(kbiClose);
+    const std::vector<std::pair<const char*, std::function<void()>>> ways{
+        {"Log Off", [&] { Click(main().CustomItem14); }},
+        {"Exit", [&] { Click(main().CustomItem15); }},
+        {"the frame's close button", [&] {
+             p.s.Click(main().WindowRect().Left + close.Left + 3, main().WindowRect().Top + close.Top + 3);
+             p.s.ProcessUntilIdle();
+         }}};
+    for (const auto& [way, choose] : ways) {
+        SCOPED_TRACE(way);
+        const size_t shown = boxes.Shown().size();
+        boxes.Answer(mrOk);
+        choose();
+        ASSERT_EQ(boxes.Shown().size(), shown + 1);
+        EXPECT_EQ(boxes.Shown().back().Text, "Transaksi anda belum balance silakan perbaiki dulu!");
+        EXPECT_FALSE(p.s.App().Terminated());
+        EXPECT_TRUE(main().LoggedIn);
+        EXPECT_TRUE(main().TeMenuBar2->Visible());
+        EXPECT_EQ(UserStatus(), "1");
+        EXPECT_TRUE(DtModule->CONN1->Connected());
+        EXPECT_EQ(main().ActiveMDIChild(), adjusting);
+        EXPECT_EQ(main().MDIChildCount(), 2);
     }
+    EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "50");
+
+    // Balanced, the voucher lets the log-off through.
+    p.s.ClickControl(*adjusting->ZlSpeedButton1);
+    line({"7110", "", "", "50"});
     const size_t shown = boxes.Shown().size();
-    boxes.Answer(mrOk);
     Click(main().CustomItem14);
-    EXPECT_EQ(boxes.Shown().size(), shown + 1) << "the balance message";
+    EXPECT_EQ(boxes.Shown().size(), shown);
     EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_EQ(UserStatus(), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
+    EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "0");
 }
 
 TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
