@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -11,6 +12,7 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFI_Jurnal.h"
 #include "ledger/TFUser_Mngr.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TFrm_Ajp.h"
@@ -268,11 +270,11 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     EXPECT_EQ(Sql("select count(*) from T_VOUC"), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
 
-    // A window that refuses to close on an unbalanced voucher stops Log Off, Exit and the main
-    // window's close: the user stays logged in with the books and his windows open, that one in front.
+    // A window that refuses to close on an unbalanced voucher stops Log Off, Exit, the main window's
+    // close and the year-end closing: the user stays logged in with the books and his windows as
+    // they were, and that window comes in front of the others.
     Sql("insert into coa (account_id, account_code, account_name, account_sub) values (7, '7110', 'Listrik', 10)");
     LogIn();
-    Click(main().CustomItem10);
     adjusting = newVoucher();
     ASSERT_NE(adjusting, nullptr);
     adjusting->DBGrid1->SetFocus();
@@ -284,20 +286,34 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     };
     line({"7110", "", "100", ""});
     line({"7110", "", "", "50"});
+    const std::string year = Sql("select ref_tahun from ref_sistem");
     const TRect close = main().TeForm1->GetButtonRect(kbiClose);
-    const std::vector<std::pair<const char*, std::function<void()>>> ways{
-        {"Log Off", [&] { Click(main().CustomItem14); }},
-        {"Exit", [&] { Click(main().CustomItem15); }},
-        {"the frame's close button", [&] {
+    struct TWay {
+        const char* Name;
+        std::vector<TModalResult> Answers;
+        std::function<void(TF_Cls&)> Choose;
+    };
+    const std::vector<TWay> ways{
+        {"Log Off", {mrOk}, [&](TF_Cls&) { Click(main().CustomItem14); }},
+        {"Exit", {mrOk}, [&](TF_Cls&) { Click(main().CustomItem15); }},
+        {"the frame's close button", {mrOk}, [&](TF_Cls&) {
              p.s.Click(main().WindowRect().Left + close.Left + 3, main().WindowRect().Top + close.Top + 3);
              p.s.ProcessUntilIdle();
+         }},
+        {"the closing", {mrYes, mrOk}, [&](TF_Cls& closing) {
+             closing.Edit1->SetText(p.file.Path() + ".closing");
+             p.s.ClickControl(*closing.ZlButton1);
          }}};
-    for (const auto& [way, choose] : ways) {
-        SCOPED_TRACE(way);
+    for (const TWay& way : ways) {
+        SCOPED_TRACE(way.Name);
+        Click(main().CustomItem12);
+        auto* closing = dynamic_cast<TF_Cls*>(main().ActiveMDIChild());
+        ASSERT_NE(closing, nullptr);
         const size_t shown = boxes.Shown().size();
-        boxes.Answer(mrOk);
-        choose();
-        ASSERT_EQ(boxes.Shown().size(), shown + 1);
+        for (TModalResult answer : way.Answers)
+            boxes.Answer(answer);
+        way.Choose(*closing);
+        ASSERT_EQ(boxes.Shown().size(), shown + way.Answers.size());
         EXPECT_EQ(boxes.Shown().back().Text, "Transaksi anda belum balance silakan perbaiki dulu!");
         EXPECT_FALSE(p.s.App().Terminated());
         EXPECT_TRUE(main().LoggedIn);
@@ -307,6 +323,8 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
         EXPECT_EQ(main().ActiveMDIChild(), adjusting);
         EXPECT_EQ(main().MDIChildCount(), 2);
     }
+    EXPECT_EQ(Sql("select ref_tahun from ref_sistem"), year);
+    EXPECT_FALSE(std::filesystem::exists(p.file.Path() + ".closing"));
     EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "50");
 
     // Balanced, the voucher lets the log-off through.
