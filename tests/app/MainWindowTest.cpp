@@ -18,8 +18,10 @@
 #include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Perkiraan.h"
+#include "ledger/Tfrm_utils.h"
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/graphics/SystemMetrics.h"
@@ -287,6 +289,8 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     line({"7110", "", "100", ""});
     line({"7110", "", "", "50"});
     const std::string year = Sql("select ref_tahun from ref_sistem");
+    TempDatabase chosen;
+    auto* files = CreateOwned<TFileDialogResponder>(p.s.App());
     const TRect close = main().TeForm1->GetButtonRect(kbiClose);
     struct TWay {
         const char* Name;
@@ -303,6 +307,17 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
         {"the closing", {mrYes, mrOk}, [&](TF_Cls& closing) {
              closing.Edit1->SetText(p.file.Path() + ".closing");
              p.s.ClickControl(*closing.ZlButton1);
+         }},
+        {"a restore", {mrYes, mrOk}, [&](TF_Cls&) {
+             p.s.WhenModal([&](TCustomForm& form) {
+                 if (auto* dialog = dynamic_cast<Tfrm_utils*>(&form)) {
+                     files->Choose(chosen.Path());
+                     p.s.ClickControl(*dialog->Button1);
+                     p.s.ClickControl(*dialog->Button2);
+                 }
+             });
+             Click(main().CustomItem17);
+             p.s.WhenModal(nullptr);
          }}};
     for (const TWay& way : ways) {
         SCOPED_TRACE(way.Name);
@@ -325,6 +340,9 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     }
     EXPECT_EQ(Sql("select ref_tahun from ref_sistem"), year);
     EXPECT_FALSE(std::filesystem::exists(p.file.Path() + ".closing"));
+    const std::filesystem::path books = p.file.Path();
+    for (const auto& entry : std::filesystem::directory_iterator(books.parent_path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(books.filename().string() + ".tmp")) << entry.path();
     EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "50");
 
     // Balanced, the voucher lets the log-off through.
