@@ -141,6 +141,18 @@ TEST_F(WindowStateOnDesktop, TheFramesMaximizeIsTheManagersAndEitherGivesItBack)
         desktop->RequestMaximized(MainTitle, true);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == work; }))
             << Text(Main()) << Shot("maximized-again");
+        // Restored by the manager under a still pointer that lies beyond the normal size when counted
+        // from the maximized window's corner: a double click there on the caption lands.
+        const int stillX = work.X + normal.Width + 8, stillY = normal.Y + 12;
+        ASSERT_LT(stillX, normal.X + normal.Width - 80) << "the point must lie on the caption left of its buttons";
+        desktop->MoveMouse(stillX, stillY);
+        desktop->RequestMaximized(MainTitle, false);
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal; })) << Text(Main()) << Shot("restored-still");
+        Settled(normal);
+        desktop->ClickInPlace();
+        desktop->ClickInPlace();
+        ASSERT_TRUE(TDesktop::WaitUntil([&] { return ManagerMaximized() && Main() == work; }))
+            << Text(Main()) << Shot("maximized-by-still-click");
     }
     TDesktopImage maximized;
     EXPECT_TRUE(TDesktop::WaitUntil([&] {
@@ -229,4 +241,21 @@ TEST_F(WindowStateOnDesktop, TheMDIAreasScrollBarsFollowTheWindowsSize)
             desktop->Click(m.X + m.Width - 33, m.Y + 12);
         EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal && both(); })) << Shot("restored");
     }
+
+    // The child made an icon in the maximized window lies below the area once the window is
+    // restored; the report window, which opens maximized, then fills the area with no bar over it.
+    desktop->Click(normal.X + normal.Width - 33, normal.Y + 12);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > normal.Width; })) << Shot("maximized");
+    const TDesktopRect m = Main();
+    Settled(m);
+    desktop->Click(m.X + ChildMaximizeX - 17 + 150, m.Y + ChildMaximizeY + 200);
+    const auto none = [&] { return ScrollBarButtons() == std::pair{0, 0}; };
+    ASSERT_TRUE(TDesktop::WaitUntil(none)) << Shot("icon");
+    desktop->Click(m.X + m.Width - 33, m.Y + 12);
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return Main() == normal && ScrollBarButtons().first > 20; }))
+        << Shot("icon-below");
+    OpenReportWindow();
+    EXPECT_TRUE(TDesktop::WaitUntil(none)) << Shot("report-maximized");
+    desktop->Click(normal.X + ReportCloseX, normal.Y + ReportCloseY);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return ScrollBarButtons().first > 20; })) << Shot("report-closed");
 }
