@@ -97,7 +97,7 @@ bool TApplication::PeekMessage(TQueuedMessage& out, HWND wnd, uint32_t first, ui
         if (queue_.Peek(out, wnd, first, last, remove))
             return true;
         TBackendEvent event;
-        if (!backend_.PollEvent(event))
+        if (!input_->TakeDeferred(event) && !backend_.PollEvent(event))
             break;
         input_->Route(event);
     }
@@ -417,7 +417,7 @@ bool TApplication::ProcessOne(TTurn& turn)
 bool TApplication::RouteNextEvent()
 {
     TBackendEvent event;
-    if (!backend_.PollEvent(event))
+    if (!input_->TakeDeferred(event) && !backend_.PollEvent(event))
         return false;
     try {
         input_->Route(event);

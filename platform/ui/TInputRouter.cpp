@@ -34,6 +34,11 @@ std::u32string DecodeUtf8(const std::string& text)
     return out;
 }
 
+uint32_t ButtonBit(int button)
+{
+    return button == 2 ? MK_RBUTTON : button == 3 ? MK_MBUTTON : MK_LBUTTON;
+}
+
 // What may come between Alt's press and release without Alt having been used for something.
 bool LeavesAltAlone(const TBackendEvent& event)
 {
@@ -118,6 +123,18 @@ void TInputRouter::Route(const TBackendEvent& event)
     case TBackendEventKind::Wheel:
     case TBackendEventKind::MouseLeave:
         mods_ = event.Modifiers;
+        if (event.Kind == TBackendEventKind::MouseDown && (buttons_ & ButtonBit(event.Button))) {
+            // The release of the press before went to no window of ours (let go outside them
+            // after the grab had moved): whoever holds the mouse ends its drag, and the press
+            // follows once that release has been handled.
+            TBackendEvent release = event;
+            release.Kind = TBackendEventKind::MouseUp;
+            release.X = cursor_.X;
+            release.Y = cursor_.Y;
+            RouteMouse(release);
+            deferredPress_ = event;
+            return;
+        }
         RouteMouse(event);
         break;
     case TBackendEventKind::KeyDown:
@@ -132,6 +149,15 @@ void TInputRouter::Route(const TBackendEvent& event)
         RouteWindowEvent(event);
         break;
     }
+}
+
+bool TInputRouter::TakeDeferred(TBackendEvent& event)
+{
+    if (!deferredPress_)
+        return false;
+    event = std::move(*deferredPress_);
+    deferredPress_.reset();
+    return true;
 }
 
 int16_t TInputRouter::KeyState(uint16_t vk) const
@@ -254,7 +280,7 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
     cursor_ = screen;
     const bool down = event.Kind == TBackendEventKind::MouseDown;
     const bool up = event.Kind == TBackendEventKind::MouseUp;
-    const uint32_t bit = event.Button == 2 ? MK_RBUTTON : event.Button == 3 ? MK_MBUTTON : MK_LBUTTON;
+    const uint32_t bit = ButtonBit(event.Button);
     if (down)
         buttons_ |= bit;
     else if (up)

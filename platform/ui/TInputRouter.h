@@ -2,6 +2,7 @@
 // Turns backend events into window messages: the window under the mouse or holding the capture,
 // hover enter and leave, cursors, the key state, the focused window for keys, drag and drop.
 #include <map>
+#include <optional>
 #include <set>
 
 #include "platform/core/WeakRef.h"
@@ -16,6 +17,9 @@ public:
 
     // Routes one backend event; posts the messages it makes.
     void Route(const TBackendEvent& event);
+    // An event held back until the messages routed before it have been handled; it comes before
+    // the back end's next one.
+    bool TakeDeferred(TBackendEvent& event);
 
     TPoint CursorPos() const { return cursor_; }
     // Negative (high bit set) while the key is down, as the platform's GetKeyState.
@@ -66,6 +70,7 @@ private:
     TWeakRef<TComponent> lastKeyForm_;
     bool keyTextPending_ = false; // a key is down whose characters may still come
     uint32_t buttons_ = 0; // MK_ bits
+    std::optional<TBackendEvent> deferredPress_;
     TWeakRef<TComponent> capture_;
     TWeakRef<TComponent> hover_;
     // A press that was dropped (the focus moved elsewhere in an exit handler) drops its release.

@@ -459,6 +459,8 @@ void TSdlBackend::FollowPointer(const XEvent& x)
 void TSdlBackend::FollowX11(const XEvent& x)
 {
     FollowPointer(x);
+    if (x.type == MotionNotify || x.type == EnterNotify)
+        FollowButtons(x);
     if (x.type == ButtonPress) {
         FollowPress(x);
         return;
@@ -507,6 +509,7 @@ void TSdlBackend::FollowPress(const XEvent& x)
     if (!id || press.button < Button1 || press.button > Button3 || !(sdlButtons_ & SDL_BUTTON(press.button)) ||
         (press.state & (Button1Mask << (press.button - Button1))))
         return;
+    releasedUnseen_ &= ~SDL_BUTTON(press.button);
     TBackendEvent event;
     event.Kind = TBackendEventKind::MouseDown;
     event.Window = id;
@@ -515,6 +518,32 @@ void TSdlBackend::FollowPress(const XEvent& x)
     event.Button = Button(static_cast<uint8_t>(press.button));
     event.Modifiers = Modifiers(SDL_GetModState());
     pending_.push_back(event);
+}
+
+void TSdlBackend::FollowButtons(const XEvent& x)
+{
+    // A button let go outside our windows, after SDL's grab had moved to the window with the
+    // keyboard and gone with the pointer, brings no release: the first motion or entry back over
+    // a window of ours shows the button up, and the release is made there, so a drag ends at once.
+    const bool motion = x.type == MotionNotify;
+    const unsigned state = motion ? x.xmotion.state : x.xcrossing.state;
+    const TNativeWindow id = FromX11(x.xany.window);
+    if (!id)
+        return;
+    for (uint8_t button = Button1; button <= Button3; ++button) {
+        const uint32_t bit = SDL_BUTTON(button);
+        if (!(sdlButtons_ & bit) || (releasedUnseen_ & bit) || (state & (Button1Mask << (button - Button1))))
+            continue;
+        releasedUnseen_ |= bit;
+        TBackendEvent event;
+        event.Kind = TBackendEventKind::MouseUp;
+        event.Window = id;
+        event.X = motion ? x.xmotion.x_root : x.xcrossing.x_root;
+        event.Y = motion ? x.xmotion.y_root : x.xcrossing.y_root;
+        event.Button = Button(button);
+        event.Modifiers = Modifiers(SDL_GetModState());
+        pending_.push_back(event);
+    }
 }
 
 void TSdlBackend::Placed(TNativeWindow id, Window& w, const TScreenRect& bounds)
@@ -790,10 +819,17 @@ bool TSdlBackend::PollEvent(TBackendEvent& event)
             }
             continue;
         }
-        if (e.type == SDL_MOUSEBUTTONDOWN)
-            sdlButtons_ |= SDL_BUTTON(e.button.button);
-        else if (e.type == SDL_MOUSEBUTTONUP)
-            sdlButtons_ &= ~SDL_BUTTON(e.button.button);
+        if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
+            const uint32_t bit = SDL_BUTTON(e.button.button);
+            const bool madeAlready = e.type == SDL_MOUSEBUTTONUP && (releasedUnseen_ & bit);
+            if (e.type == SDL_MOUSEBUTTONDOWN)
+                sdlButtons_ |= bit;
+            else
+                sdlButtons_ &= ~bit;
+            releasedUnseen_ &= ~bit;
+            if (madeAlready)
+                continue;
+        }
         event = TBackendEvent{};
         const bool known = Translate(e, event);
         if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {

@@ -85,6 +85,8 @@ private:
     void FollowX11(const _XEvent& x);
     // A press SDL takes for no change, its button being down since a release it never read.
     void FollowPress(const _XEvent& x);
+    // A motion or entry that shows a button up that SDL still holds down.
+    void FollowButtons(const _XEvent& x);
     void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
     bool ManagerMaximized(const Window& w) const;
     // Asks the window manager to maximize the window or to give its maximize back.
@@ -105,6 +107,7 @@ private:
     std::map<TCursorShape, SDL_Cursor*> cursors_;
     std::deque<TBackendEvent> pending_;
     uint32_t sdlButtons_ = 0; // SDL's buttons down, as the events read so far tell
+    uint32_t releasedUnseen_ = 0; // of those, the ones whose release was made from the server's state
     _XDisplay* display_ = nullptr; // SDL's connection, once a window exists under X11
     // The last X event SDL handed over was a key press or release: the key event SDL makes of it
     // follows. Other key events are SDL's own, bringing the keys in line as a window gets or

@@ -357,6 +357,18 @@ TEST(ComboBoxDropDown, TheMouseScrollsTheOpenListAndEnterTakesTheEntryThePointer
     f.session.ClickControl(*f.form, {300, 250});
     EXPECT_FALSE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->Text(), "Bulan 2");
+
+    // The thumb let go outside every window of ours, whose release never comes: the next click
+    // on an entry takes it and closes the list.
+    f.session.PressKey(VK_F4);
+    f.session.Click(pageUp.X, pageUp.Y);
+    ASSERT_EQ(list.TopIndex(), 0);
+    f.session.MouseDown(thumbAtTop.X, thumbAtTop.Y);
+    f.session.MoveTo(1020, 760);
+    ASSERT_EQ(list.TopIndex(), 4);
+    f.session.ClickControl(list, {10, list.ItemHeight() * 2 + 3});
+    EXPECT_FALSE(f.combo->DroppedDown());
+    EXPECT_EQ(f.combo->ItemIndex(), list.TopIndex() + 2);
 }
 
 namespace {
