@@ -599,14 +599,17 @@ void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, i
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
+void TCustomComboBox::HighlightAt(TPoint screen)
+{
+    const int index = list_->ItemAtPos(list_->ScreenToClient(screen), true);
+    if (index >= 0 && index != list_->ItemIndex())
+        list_->SetItemIndex(index);
+}
+
 void TCustomComboBox::MouseMove(TShiftState shift, int x, int y)
 {
-    if (dropped_) {
-        const TPoint inList = list_->ScreenToClient(ClientToScreen({x, y}));
-        const int index = list_->ItemAtPos(inList, true);
-        if (index >= 0 && index != list_->ItemIndex())
-            list_->SetItemIndex(index);
-    }
+    if (dropped_)
+        HighlightAt(ClientToScreen({x, y}));
     TCustomControl::MouseMove(shift, x, y);
 }
 
@@ -636,6 +639,8 @@ bool TCustomComboBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mou
     if (!dropped_)
         return false;
     list_->Perform(WM_MOUSEWHEEL, MakeLong(0, wheelDelta), MakeLong(mousePos.X, mousePos.Y));
+    // The entries moved under a still pointer: the highlight goes to the one now under it.
+    HighlightAt(mousePos);
     return true;
 }
 

@@ -116,6 +116,8 @@ protected:
 private:
     void HandleKey(uint16_t key, TShiftState shift);
     void SelectByUser(int index);
+    // Highlights the open list's entry under a screen point, as the pointer does.
+    void HighlightAt(TPoint screen);
     void PlaceList();
     // The height of the list's rows: ItemHeight for owner-drawn items, else the font's.
     int ListItemHeight() const;

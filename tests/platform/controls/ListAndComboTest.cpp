@@ -344,12 +344,22 @@ TEST(ComboBoxDropDown, TheMouseScrollsTheOpenListAndEnterTakesTheEntryThePointer
     EXPECT_EQ(list.TopIndex(), 1);
     EXPECT_TRUE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->ItemIndex(), 11);
+    // The highlight follows the entries under the still pointer, and Enter takes that entry.
+    EXPECT_EQ(list.ItemIndex(), 1);
+    f.session.Wheel(row.X, row.Y, -1);
+    EXPECT_EQ(list.TopIndex(), 4);
+    EXPECT_EQ(list.ItemIndex(), 4);
+    f.session.PressKey(VK_RETURN);
+    EXPECT_EQ(f.combo->Text(), "Bulan 5");
+    EXPECT_EQ(f.changes, 1);
+    f.session.PressKey(VK_F4);
+    f.session.Wheel(row.X, row.Y, 1);
 
     f.session.MoveTo(row.X, row.Y + 1);
     f.session.PressKey(VK_RETURN);
     EXPECT_FALSE(f.combo->DroppedDown());
     EXPECT_EQ(f.combo->Text(), "Bulan 2");
-    EXPECT_EQ(f.changes, 1);
+    EXPECT_EQ(f.changes, 2);
 
     // After the scroll bar has let go, a click beside the list still closes it unchosen.
     f.session.PressKey(VK_F4);
