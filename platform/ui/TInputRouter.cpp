@@ -393,10 +393,9 @@ void TInputRouter::RouteMouse(const TBackendEvent& event)
     }
 
     if (event.Kind == TBackendEventKind::Wheel) {
-        TWinControl* receiver = app_.FocusedWindow();
-        if (!receiver || receiver->TopLevel() != top)
-            receiver = window;
-        app_.PostMessage(receiver->Handle(), WM_MOUSEWHEEL, MakeLong(static_cast<int>(MouseKeys()), event.WheelDelta),
+        // The wheel scrolls what is under the pointer, wherever the focus is, as desktop programs do
+        // here; a control that does not scroll hands it to its parent.
+        app_.PostMessage(window->Handle(), WM_MOUSEWHEEL, MakeLong(static_cast<int>(MouseKeys()), event.WheelDelta),
                          MakeLong(screen.X, screen.Y));
         return;
     }

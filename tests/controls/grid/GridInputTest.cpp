@@ -4,6 +4,7 @@
 #include "controls/grid/TBookmarkList.h"
 #include "controls/grid/TGridDataLink.h"
 #include "controls/grid/TZgColumn.h"
+#include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/data/TField.h"
 #include "platform/ui/Backend.h"
@@ -52,6 +53,15 @@ TEST(GridNavigation, ClickKeysWheelAndScrollBarMoveTheRecord)
     f.table->First();
     f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -1);
     EXPECT_EQ(f.table->RecNo(), 2);
+    // With the focus in another control the wheel over the grid still moves it, and the focus stays.
+    auto* edit = CreateOwned<TEdit>(*f.form);
+    edit->SetParent(f.form);
+    edit->SetBounds(550, 10, 100, 21);
+    edit->SetFocus();
+    f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -2);
+    EXPECT_EQ(f.table->RecNo(), 4);
+    EXPECT_TRUE(edit->Focused());
+    f.grid->SetFocus();
 
     f.grid->Perform(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(f.table->RecNo(), 50);

@@ -197,7 +197,7 @@ TEST_F(Cursor, ControlCursorShowsUnlessTheScreenCursorOverridesIt)
     EXPECT_EQ(GetCursorPos(), l);
 }
 
-TEST_F(Mouse, WheelGoesToTheFocusedControlWithItsDelta)
+TEST_F(Mouse, WheelGoesToTheControlUnderThePointerWithItsDelta)
 {
     auto* edit = Place<TTestEdit>(f.form, "Edit", 150, 100);
     edit->SetFocus();
@@ -206,8 +206,22 @@ TEST_F(Mouse, WheelGoesToTheFocusedControlWithItsDelta)
         delta += d;
         handled = true;
     };
-    s.Wheel(150, 150, -2);
+    const TPoint over = s.ScreenPointOf(*edit);
+    s.Wheel(over.X, over.Y, -2);
     EXPECT_EQ(delta, -240);
+
+    // Over another control the focused one gets nothing, and the focus stays where it is; what
+    // the control under the pointer leaves goes to its parent.
+    int formDelta = 0;
+    f.form->OnMouseWheel = [&](TComponent*, TShiftState, int d, int, int, bool& handled) {
+        formDelta += d;
+        handled = true;
+    };
+    const TPoint beside = s.ScreenPointOf(*f.label);
+    s.Wheel(beside.X, beside.Y, 1);
+    EXPECT_EQ(delta, -240);
+    EXPECT_EQ(formDelta, 120);
+    EXPECT_TRUE(edit->Focused());
 }
 
 TEST_F(DragDrop, DragStartsPastTheThresholdAndDropsOnAnAcceptingTarget)
