@@ -59,6 +59,8 @@ TFPop_coa::TFPop_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FPop_Coa")
     OnShow = [this](TComponent*) {
         Cancelled = false;
         ZlEdit1->SetText("");
+        // The picker is kept between uses: each opens in its list, whatever had the focus last time.
+        SetActiveControl(DBGrid1);
     };
     ZlButton1->OnClick = [this](TComponent*) { ZlButton1Click(); };
     DBGrid1->OnDblClick = [this](TComponent*) { ZlButton1Click(); };

@@ -106,7 +106,10 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
     EXPECT_EQ(picker->AccountCode, "1300");
 
     OpenSQL(*picker->ADOQuery1, "select account_code, account_name, account_id from coa where account_id = 99");
-    s.WhenModal([&](TCustomForm&) { picker->ZlButton1->Click(); });
+    s.WhenModal([&](TCustomForm&) {
+        EXPECT_TRUE(picker->DBGrid1->Focused()) << "opens in its list after a search in the keyword";
+        picker->ZlButton1->Click();
+    });
     picker->ShowModal();
     EXPECT_FALSE(picker->Cancelled);
     EXPECT_EQ(picker->AccountId, 0);
