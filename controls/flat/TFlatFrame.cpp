@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/controls/TCustomComboBox.h"
+#include "platform/controls/TDateTimePicker.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
@@ -72,7 +74,13 @@ bool TFlatFrame::Active() const
 {
     if (host_.Focused())
         return true;
-    return mouseIn_ && !(Screen && sameKind_(Screen->ActiveControl()));
+    if (!mouseIn_ || !Screen)
+        return false;
+    // A date field or a list field shows its own focus: a field lit up under the pointer beside it
+    // would look focused too.
+    const TWinControl* active = Screen->ActiveControl();
+    return !sameKind_(active) && !dynamic_cast<const TDateTimePicker*>(active) &&
+           !dynamic_cast<const TCustomComboBox*>(active);
 }
 
 void TFlatFrame::RedrawBorder()

@@ -3,6 +3,7 @@
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "platform/controls/TButton.h"
+#include "platform/controls/TDateTimePicker.h"
 #include "platform/core/Currency.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/TClipboard.h"
@@ -269,6 +270,14 @@ TEST(ZlEditFrame, HoverHighlightsOnlyWhileNoFlatEditHasTheFocus)
     f.MouseOver(*f.edit);
     EXPECT_EQ(f.Frame(1, 1), clAqua);
     f.session.MoveTo(5, 5);
+    EXPECT_EQ(f.Frame(1, 1), Flat);
+
+    // Shift+Tab from the edit under the pointer into a date field: only the date field looks focused.
+    auto* date = f.Place<TDateTimePicker>(10, 100, 120, 21);
+    f.edit->SetFocus();
+    f.MouseOver(*f.edit);
+    f.session.PressKey(VK_TAB, kmShift);
+    ASSERT_TRUE(date->Focused());
     EXPECT_EQ(f.Frame(1, 1), Flat);
 }
 
