@@ -160,6 +160,12 @@ bool TInputRouter::TakeDeferred(TBackendEvent& event)
     return true;
 }
 
+void TInputRouter::RoutePressAgain(const TBackendEvent& press)
+{
+    buttons_ &= ~ButtonBit(press.Button);
+    Route(press);
+}
+
 int16_t TInputRouter::KeyState(uint16_t vk) const
 {
     auto down = [&](uint16_t k) { return keysDown_.count(k) != 0; };

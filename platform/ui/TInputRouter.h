@@ -20,6 +20,9 @@ public:
     // An event held back until the messages routed before it have been handled; it comes before
     // the back end's next one.
     bool TakeDeferred(TBackendEvent& event);
+    // Routes again a press that a loop of its own took and let go (a menu closed by a press
+    // outside it): the button is down by this very press, no release was lost.
+    void RoutePressAgain(const TBackendEvent& press);
 
     TPoint CursorPos() const { return cursor_; }
     // Negative (high bit set) while the key is down, as the platform's GetKeyState.

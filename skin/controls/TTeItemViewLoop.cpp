@@ -60,7 +60,7 @@ bool TTeItemView::RunMenuLoop()
         if (TWinControl* window = Application->Input().FindWindowAt(*p))
             if (TWinControl* top = window->TopLevel())
                 press.Window = top->NativeWindow();
-        Application->Input().Route(press);
+        Application->Input().RoutePressAgain(press);
     }
     return true;
 }
