@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TSdlBackend.h"
@@ -277,6 +278,31 @@ TEST_F(RealDisplay, HintsTellTheManagerWhatItMayDo)
         EXPECT_FALSE(hints.flags & PMaxSize);
         ASSERT_TRUE(XGetWMNormalHints(display, dialogX, &hints, &supplied));
         EXPECT_EQ(hints.max_width, 200);
+        // The manager's own menu offers no maximize for a window of a fixed size; neither window
+        // gets the manager's decoration. Motif's hints: flags, functions, decorations.
+        auto motif = [&](::Window window) {
+            Atom actual = 0;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char* data = nullptr;
+            const Atom atom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+            std::vector<unsigned long> values;
+            if (XGetWindowProperty(display, window, atom, 0, 5, False, atom, &actual, &format, &count, &after, &data) ==
+                    Success && count >= 3)
+                values.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + 3);
+            if (data)
+                XFree(data);
+            return values;
+        };
+        const auto fixedHints = motif(dialogX);
+        ASSERT_EQ(fixedHints.size(), 3u);
+        EXPECT_EQ(fixedHints[0] & 1, 1u);   // functions told: all but maximize
+        EXPECT_EQ(fixedHints[1], 1u | 16u);
+        EXPECT_EQ(fixedHints[2], 0u);
+        const auto mainHints = motif(mainX);
+        ASSERT_EQ(mainHints.size(), 3u);
+        EXPECT_EQ(mainHints[0] & 1, 0u);
+        EXPECT_EQ(mainHints[2], 0u);
 
         auto type = [&] {
             Atom actual = 0;
