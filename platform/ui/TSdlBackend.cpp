@@ -285,8 +285,8 @@ void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bound
         AskMaximized(w, false);
         unmaximized = true;
     } else if (covers && w.Resizable && Managed(w)) {
-        // A window of a fixed size the manager would not maximize: the program places it itself.
         // The program's maximize is the manager's: it places the window, and its state tells so.
+        // One of a fixed size the manager would not maximize: the program places that itself.
         ForgetPlaces(window);
         AskMaximized(w, true);
         // One already where the maximize puts it may not move at all.
