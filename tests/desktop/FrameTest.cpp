@@ -155,8 +155,12 @@ TEST_F(FramesOnDesktop, AFixedSizeDialogOffersNoMaximizeAndItsButtonsStayWhereDr
         EXPECT_EQ(action.find("MAXIMIZE"), std::string::npos) << action;
     }
     desktop->MoveMouse(d.X + 200, d.Y + 12);
-    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(CaptionEnd(d.X, d.Y), ActiveCaption) >= 30; }))
-        << Shot("dialog");
+    // Shown whole, past its fade: the caption's end all active blue, the grid all white.
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopImage shown = desktop->Grab();
+        return shown.Count(CaptionEnd(d.X, d.Y), ActiveCaption) == 36 &&
+               shown.Count({d.X + 100, d.Y + 150, 300, 100}, 0xFFFFFF) == 30000;
+    })) << Shot("dialog");
     const TDesktopRect caption{d.X + 4, d.Y + 4, d.Width - 16, 18};
     const TDesktopImage before = Settled(caption);
 
