@@ -255,6 +255,51 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
     }
 }
 
+// A manager announced on the screen that never takes the maximize it is asked for: at the next
+// press the program hears, before the press, that the window is not maximized and where it is.
+TEST_F(RealDisplay, AMaximizeTheManagerNeverTookIsGivenBackAtTheNextPress)
+{
+    {
+        TSdlBackend backend;
+        TNativeWindowParams params{{40, 40, 300, 200}, "refused", false, false};
+        params.Resizable = true;
+        const TNativeWindow window = backend.CreateWindow(params);
+        backend.ShowWindow(window, true, true);
+        EventsOf(backend, window, 200);
+        Display* outside = XOpenDisplay(xvfb.Display().c_str());
+        ASSERT_TRUE(outside);
+        ::Window root = DefaultRootWindow(outside);
+        const Atom check = XInternAtom(outside, "_NET_SUPPORTING_WM_CHECK", False);
+        XChangeProperty(outside, root, check, XA_WINDOW, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&root),
+                        1);
+        XSync(outside, False);
+
+        backend.SetWindowBounds(window, backend.Monitors().front().WorkArea);
+        XWarpPointer(outside, 0, root, 0, 0, 0, 0, 100, 110);
+        XTestFakeButtonEvent(outside, 1, True, CurrentTime);
+        XSync(outside, False);
+        std::vector<TBackendEvent> told;
+        const uint64_t end = backend.NowMs() + 500;
+        while (backend.NowMs() < end && (told.empty() || told.back().Kind != TBackendEventKind::MouseDown)) {
+            TBackendEvent event;
+            while (backend.PollEvent(event))
+                if (event.Window == window && event.Kind != TBackendEventKind::MouseMove)
+                    told.push_back(event);
+            backend.WaitEvent(10);
+        }
+        ASSERT_EQ(told.size(), 3u);
+        EXPECT_EQ(told[0].Kind, TBackendEventKind::Unmaximized);
+        EXPECT_EQ(told[1].Kind, TBackendEventKind::BoundsChanged);
+        EXPECT_EQ((TScreenRect{told[1].X, told[1].Y, told[1].Width, told[1].Height}), (TScreenRect{40, 40, 300, 200}));
+        EXPECT_EQ(told[2].X, 100);
+        EXPECT_EQ(told[2].Y, 110);
+        XTestFakeButtonEvent(outside, 1, False, CurrentTime);
+        XDeleteProperty(outside, root, check);
+        XCloseDisplay(outside);
+        backend.DestroyWindow(window);
+    }
+}
+
 // A sizeable window leaves the manager a minimum size only; a dialog names its owner and says it
 // is a dialog, until it stands alone again.
 TEST_F(RealDisplay, HintsTellTheManagerWhatItMayDo)
