@@ -257,6 +257,7 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
 
 // A manager announced on the screen that never takes the maximize it is asked for: at the next
 // press the program hears, before the press, that the window is not maximized and where it is.
+// A window of a fixed size is not left to the manager at all.
 TEST_F(RealDisplay, AMaximizeTheManagerNeverTookIsGivenBackAtTheNextPress)
 {
     {
@@ -294,6 +295,13 @@ TEST_F(RealDisplay, AMaximizeTheManagerNeverTookIsGivenBackAtTheNextPress)
         EXPECT_EQ(told[2].X, 100);
         EXPECT_EQ(told[2].Y, 110);
         XTestFakeButtonEvent(outside, 1, False, CurrentTime);
+
+        // A window of a fixed size, which a manager would not maximize, is placed where asked.
+        const TNativeWindow fixed = backend.CreateWindow({{60, 60, 200, 100}, "fixed", false, false});
+        backend.ShowWindow(fixed, true, false);
+        backend.SetWindowBounds(fixed, backend.Monitors().front().WorkArea);
+        EXPECT_EQ(backend.WindowBounds(fixed), backend.Monitors().front().WorkArea);
+        backend.DestroyWindow(fixed);
         XDeleteProperty(outside, root, check);
         XCloseDisplay(outside);
         backend.DestroyWindow(window);
