@@ -4,9 +4,11 @@
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TimeStampKey.h"
+#include "ledger/VoucherWindows.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TDateTimePicker.h"
+#include "platform/core/StrUtils.h"
 #include "platform/data/TADOConnection.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
@@ -66,9 +68,15 @@ void TFI_Jurnal::SaveClick()
     if (!DtModule)
         return;
     TDtModule& dm = *DtModule;
-    const std::string number = ZlEdit1->Text();
+    // Blanks alone would save a voucher listed with no number.
+    const std::string number = Trim(ZlEdit1->Text());
     if (number.empty()) {
         ShowMessage("Anda harus mengisikan nomor bukti transaksi!");
+        return;
+    }
+    if (!InBookYear(DateTimePicker1->Date())) {
+        ShowMessage(OutsideBookYearText());
+        DateTimePicker1->SetFocus();
         return;
     }
     const std::string date = FormatDateTime("yyyy-mm-dd", DateTimePicker1->Date());

@@ -103,7 +103,11 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
 
     coa_tmp->AfterOpen = [this](TDataSet*) { ShowTotals(); };
     coa_tmp->AfterPost = [this](TDataSet*) { ShowTotals(); };
-    coa_tmp->OnEditError = [](TDataSet*, EDatabaseError&, TDataAction&) { ShowMessage(CommaMessage); };
+    // The window's own word on a refused character is the only box.
+    coa_tmp->OnEditError = [](TDataSet*, EDatabaseError&, TDataAction& action) {
+        action = daAbort;
+        ShowMessage(CommaMessage);
+    };
     coa_tmp->OnPostError = [](TDataSet*, EDatabaseError&, TDataAction& action) {
         action = daAbort;
         ShowMessage(CommaMessage);

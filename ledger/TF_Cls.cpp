@@ -97,6 +97,10 @@ void TF_Cls::ZlButton1Click()
                        "...?",
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
+    // The other windows close before the year does: one that refuses (an unbalanced voucher) would
+    // otherwise write its lines into the next year, or keep the user in the old one.
+    if (F_Main && !F_Main->CloseChildren(this))
+        return;
     try {
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
     } catch (const std::exception& e) {

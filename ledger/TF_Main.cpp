@@ -413,43 +413,62 @@ void TF_Main::CustomItem14Click()
     LogOff(true);
 }
 
-void TF_Main::LogOff(bool UpdateUserStatus)
+bool TF_Main::LogOff(bool UpdateUserStatus)
 {
-    const bool disconnect = UpdateUserStatus && LoggedIn;
-    if (disconnect) {
+    // The children close while the books are still open, so what they remove on closing is removed;
+    // one that refuses (an unbalanced voucher) keeps the user logged in with the books open.
+    if (!CloseChildren())
+        return false;
+    if (UpdateUserStatus && LoggedIn) {
         try {
             RunSQL(*DtModule->Query1,
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
         } catch (const std::exception& e) {
             Application->ShowException(e);
         }
+        DtModule->CONN1->Close();
     }
     LoggedIn = false;
     TeMenuBar1->SetVisible(true);
     TeMenuBar2->SetVisible(false);
     EnableTopItems(false);
     TeForm1->SetMenuBar(TeMenuBar1);
-    // The children close while the books are still open, so what they remove on closing is removed;
-    // one that refuses closes after the disconnect, its data sets closed with the connection.
-    CloseChildren();
-    if (disconnect) {
-        DtModule->CONN1->Close();
-        CloseChildren();
-    }
     nm_user->SetCaption("");
     Label1->SetCaption("db");
+    return true;
 }
 
-void TF_Main::CloseChildren()
+bool TF_Main::CloseChildren(TCustomForm* Except)
 {
-    std::vector<TCustomForm*> children;
-    for (int i = 0; i < MDIChildCount(); ++i)
-        children.push_back(MDIChildren(i));
-    for (TCustomForm* child : children) {
+    std::vector<TWeakRef<TCustomForm>> open;
+    for (int i = 0; i < MDIChildCount(); ++i) {
+        TCustomForm* child = MDIChildren(i);
         const auto* window = dynamic_cast<TLedgerForm*>(child);
-        if (!window || !window->Closed())
-            child->Close();
+        if (child != Except && !(window && window->Closed()))
+            open.emplace_back(child);
     }
+    const auto refused = [this](TCustomForm& child) {
+        ActivateChildForm(*this, child.Name());
+        return false;
+    };
+    // As the frame's own close does, every window has its say before any of them closes.
+    for (const TWeakRef<TCustomForm>& child : open)
+        if (child && !child->CloseQuery())
+            return refused(*child.Get());
+    for (const TWeakRef<TCustomForm>& child : open) {
+        if (!child)
+            continue;
+        child->Close();
+        const auto* window = dynamic_cast<TLedgerForm*>(child.Get());
+        if (child && (window ? !window->Closed() : child->Visible()))
+            return refused(*child.Get());
+    }
+    return true;
+}
+
+bool TF_Main::CloseQuery()
+{
+    return (LoggedIn ? LogOff(true) : CloseChildren()) && TLedgerForm::CloseQuery();
 }
 
 void TF_Main::CustomItem7Click()

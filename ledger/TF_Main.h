@@ -82,10 +82,17 @@ public:
     // The budget entry: brings an open budget window forward, or creates it and rebuilds its table.
     void CustomItem7Click();
     void CustomItem14Click();
-    // Back to the small bar with the full bar's top items disabled, every child window asked to
-    // close. UpdateUserStatus marks the user logged out in sis_user and disconnects; without it
-    // (a restore, which replaces the file) the caller disconnects.
-    void LogOff(bool UpdateUserStatus);
+    // Every child window asked to close first; when one refuses, nothing more happens and the
+    // answer is false. Then UpdateUserStatus marks the user logged out in sis_user and disconnects
+    // (without it, for a restore, which replaces the file, the caller disconnects), and the small
+    // bar comes back with the full bar's top items disabled.
+    bool LogOff(bool UpdateUserStatus);
+    // Asks every child window but 'Except' and those already closed whether it may close, in index
+    // order, and closes them once all agree. The first that refuses is brought in front, none
+    // closes, and the answer is false.
+    bool CloseChildren(TCustomForm* Except = nullptr);
+    // The program ends only once the children have closed and the user is logged off.
+    bool CloseQuery() override;
     void ShowAbout();
     void ShowGuide();
 
@@ -97,8 +104,6 @@ private:
     void BuildSmallBar();
     void BuildFullBar();
     void EnableTopItems(bool enabled);
-    // Asks every child window not already closed to close.
-    void CloseChildren();
     void RestorePlacement();
     void SavePlacement();
     TTeItem* Item(TTeItem& parent, const char* name, const char* caption, bool visible = true);

@@ -363,7 +363,8 @@ void TFrm_Ajp::ShowVoucher(const std::string& key)
         found = T_Vouc->Locate("ID_Vouc", key, loCaseInsensitive);
     }
     VoucherScrolled();
-    // A voucher outside the book year is not listed; its lines cannot go to the row shown instead.
+    // A voucher outside the year listed (the book year changed since) is not listed; its lines
+    // cannot go to the row shown instead.
     if (!found)
         SetLinesEnabled(false);
     ZlEdit1->SetFocus();

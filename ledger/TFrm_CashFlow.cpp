@@ -397,10 +397,13 @@ void TFrm_CashFlow::SaveClick()
     if (!DtModule || !CashAccountSet())
         return;
     TDtModule& dm = *DtModule;
-    const std::string number = ZlEdit1->Text();
+    // Blanks alone would save a voucher listed with no number.
+    const std::string number = Trim(ZlEdit1->Text());
     const std::string code = ZlEdit2->Text();
     if (number.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor bukti, silakan lengkapi transaksi anda!", ZlEdit1);
+    if (!InBookYear(DateTimePicker1->Date()))
+        return Refuse(OutsideBookYearText(), DateTimePicker1);
     if (code.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!", ZlEdit2);
     if (!OpenSQL(*dm.Query1, "select account_code, account_name, account_id, account_sub from coa where "

@@ -197,8 +197,12 @@ void Tfrm_utils::Restore()
             ShowFailure(RestoreFailed, RefusalReason(*fault));
             return;
         }
-        if (F_Main)
-            F_Main->LogOff(false);
+        // A window that refuses to close keeps the books as they are, and the user goes to it.
+        if (F_Main && !F_Main->LogOff(false)) {
+            SetModalResult(mrCancel);
+            Hide();
+            return;
+        }
         DtModule->CONN1->Close();
         chosen.PutInPlace();
     } catch (const std::exception& e) {

@@ -4,10 +4,12 @@
 
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomComboBox.h"
+#include "platform/core/FloatText.h"
 #include "platform/core/StrUtils.h"
 
 void FillUnitList(TDtModule& dm, TCustomComboBox& combo, std::vector<std::string>& ids)
@@ -44,6 +46,19 @@ std::string MonthCondition(int year, int month)
     const TDateTime first = EncodeDate(year, month, 1);
     return "tgl_vouc>='" + FormatDateTime("yyyy-mm-dd", first) + "' and tgl_vouc<'"
         + FormatDateTime("yyyy-mm-dd", StartOfNextMonth(first)) + "'";
+}
+
+bool InBookYear(TDateTime date)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    return year == LoginState().ref_tahun;
+}
+
+std::string OutsideBookYearText()
+{
+    return "Transaksi tidak dapat dilakukan di luar tahun buku " + IntToStr(LoginState().ref_tahun)
+        + ", silakan perbaiki tanggal transaksi anda!";
 }
 
 void ApplyListFilter(TDataSet& list, const std::string& filter)

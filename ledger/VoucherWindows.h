@@ -1,6 +1,7 @@
 #pragma once
 // What the cash and adjusting voucher windows share: the business-unit list, the bounds of the
-// chosen month, the date they propose for a new voucher, and how they add list columns.
+// chosen month, the date they propose for a new voucher, the year a saved one must lie in, and
+// how they add list columns.
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ TDateTime ProposedDate(int year, int month, TDateTime today);
 // The dates of one month as a condition on tgl_vouc: from its first day up to, but not
 // including, the first day of the next month (of the next year after December).
 std::string MonthCondition(int year, int month);
+
+// Whether a voucher of this date is listed: the month lists show the months of the book year only.
+bool InBookYear(TDateTime date);
+
+// The refusal of a voucher dated outside the book year, naming that year.
+std::string OutsideBookYearText();
 
 // Filters an open list; when the filter fails, "Filter Error" is shown and the list stays unfiltered.
 void ApplyListFilter(TDataSet& list, const std::string& filter);

@@ -10,6 +10,7 @@
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Sisutils.h"
+#include "ledger/VoucherWindows.h"
 #include "ledger/Vouchers.h"
 #include "ledger/WindowPattern.h"
 #include "payroll/Advances.h"
@@ -295,6 +296,12 @@ void TFrm_KasBon::ZlSpeedButton14Click()
     if (ZlEdit12->Text().empty()) {
         MessageDlg("Transaksi tidak lengkap!, Silakah isi no_bukti!", TMsgDlgType::mtError, mbOK);
         ZlEdit12->SetFocus();
+        return;
+    }
+    // The entry writes a cash voucher, which the cash window lists only within the book year.
+    if (!InBookYear(DateTimePicker1->Date())) {
+        MessageDlg(OutsideBookYearText(), TMsgDlgType::mtError, mbOK);
+        DateTimePicker1->SetFocus();
         return;
     }
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked()) {

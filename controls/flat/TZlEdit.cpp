@@ -1,5 +1,6 @@
 #include "controls/flat/TZlEdit.h"
 
+#include "platform/core/Currency.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/FormatSettings.h"
@@ -160,15 +161,20 @@ void TZlEdit::PasteFromClipboard()
 
 void TZlEdit::RefuseKey(char32_t key)
 {
-    SetText(enteredText_);
-    numericValue_ = enteredValue_;
-    SelectAll();
     std::string character;
     AppendUtf8(character, key);
     if (inputType_ == TInputType::itInteger)
-        throw EConvertError("'" + character + "' is not a valid character in a whole number");
-    throw EConvertError("'" + character + "' is not a valid character in a number: the decimal separator is '"
-                        + std::string(1, decimalSeparator_) + "'");
+        Refuse("'" + character + "' is not a valid character in a whole number");
+    Refuse("'" + character + "' is not a valid character in a number: the decimal separator is '"
+           + std::string(1, decimalSeparator_) + "'");
+}
+
+void TZlEdit::Refuse(const std::string& message)
+{
+    SetText(enteredText_);
+    numericValue_ = enteredValue_;
+    SelectAll();
+    throw EConvertError(message);
 }
 
 void TZlEdit::DoEnter()
@@ -192,7 +198,16 @@ void TZlEdit::Change()
 {
     // A number half typed ("-", "1.") does not parse yet; the last value stands until it does.
     double value = 0;
-    if (IsNumberKind() && !Text().empty() && TextToFloat(CleanNumber(Text()), value))
+    if (IsNumberKind() && !Text().empty() && TextToFloat(CleanNumber(Text()), value)) {
+        // Only what the user typed is checked: amounts set by the program (a sum) are shown as they are.
+        if (inputType_ == TInputType::itCurrency && Modified()) {
+            try {
+                TypedAmount(value, Text());
+            } catch (const EConvertError& error) {
+                Refuse(error.Message());
+            }
+        }
         numericValue_ = value;
+    }
     TCustomEdit::Change();
 }

@@ -2,6 +2,7 @@
 // The flat single-line entry field of every window, and the program's money entry: the number
 // kinds filter the keys (a character a number cannot take is refused with an error), keep the
 // amount in NumericValue, show the plain number while focused and the amount in its Format once left.
+// The currency kind refuses a typed amount beyond MaxAmount the same way.
 #include <string>
 
 #include "controls/flat/TFlatFrame.h"
@@ -48,6 +49,8 @@ private:
     // The field goes back to what it held when it was entered, selected, and EConvertError says
     // which character a number cannot take: a typed "1,5" must not become 15.
     [[noreturn]] void RefuseKey(char32_t key);
+    // Goes back as RefuseKey does and raises EConvertError with the message (an amount beyond MaxAmount).
+    [[noreturn]] void Refuse(const std::string& message);
     // Whether this field's kind takes the character typed (Backspace and Enter included).
     bool Accepts(char32_t key) const;
     // Text to a number string: only digits, "-" and the decimal separator; "(" reads as "-".

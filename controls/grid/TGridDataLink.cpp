@@ -53,12 +53,6 @@ void TGridDataLink::Reset()
         DataSet()->Cancel();
 }
 
-void TGridDataLink::RevertEditor()
-{
-    if (modified_)
-        RecordChanged(nullptr);
-}
-
 void TGridDataLink::ActiveChanged()
 {
     grid_.LinkActive(Active());

@@ -34,8 +34,6 @@ public:
     bool InUpdateData() const { return inUpdateData_; }
     // A modified editor is reloaded from the record; otherwise the data set's edit is cancelled.
     void Reset();
-    // A modified editor is reloaded from the record; the data set's edit stays.
-    void RevertEditor();
 
 protected:
     void ActiveChanged() override;

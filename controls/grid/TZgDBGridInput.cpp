@@ -638,8 +638,7 @@ void TZgCustomDBGrid::EditKeyRefused(char32_t key)
         TCustomGrid::EditKeyRefused(key);
         return;
     }
-    // What was typed goes too, so that a later Enter stores nothing half typed; typing again replaces it.
-    dataLink_->RevertEditor();
+    // What was typed stays for mending, selected so that typing on replaces it: "1,5" never becomes 15.
     if (InplaceEditor())
         InplaceEditor()->SelectAll();
     std::string character;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/core/DecimalDigits.h"
+#include "platform/core/FloatText.h"
 
 Currency Currency::FromDouble(double value)
 {
@@ -136,6 +137,18 @@ std::string Currency::ToString() const
         text += "." + digits;
     }
     return text;
+}
+
+Currency TypedAmount(double value, const std::string& typed)
+{
+    // Far beyond the limit is refused before the conversion, which would quote the double, rounded.
+    if (std::fabs(value) < 1e13) {
+        const Currency amount = Currency::FromDouble(value);
+        if (amount <= MaxAmount && amount >= -MaxAmount)
+            return amount;
+    }
+    throw EConvertError("The amount " + typed + " is too large: the largest amount taken is "
+                        + FormatFloat("#,##0.00", MaxAmount.ToDouble()));
 }
 
 double RoundCurrency(double value)

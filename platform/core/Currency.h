@@ -50,6 +50,15 @@ private:
     int64_t raw_ = 0;
 };
 
+// The largest amount, of either sign, that an amount field takes. Its fourteen digits pass a double
+// and the fifteen-digit number text of SQL unchanged to the cent, and so does a twelfth of it to four
+// decimals (a budget spread); 900 lines at the limit still sum within the currency range.
+inline constexpr Currency MaxAmount = Currency::FromRaw(9'999'999'999'999'900);
+
+// The one check of every amount field: value is the typed text read as a number, returned rounded to
+// four decimals. Beyond MaxAmount it raises EConvertError, quoting the text as typed and naming the limit.
+Currency TypedAmount(double value, const std::string& typed);
+
 // Rounds a double to four decimals, half away from zero as the number reads (2.00015 -> 2.0002):
 // the rule of every currency field. NaN and infinities pass unchanged.
 double RoundCurrency(double value);

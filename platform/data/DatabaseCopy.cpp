@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "platform/core/AtomicFileWriter.h"
 #include "platform/core/ConfigStore.h"
@@ -22,10 +24,17 @@ const char* const RecordName = "Unfinished";
 // The logs the engine keeps beside a database file.
 const char* const EngineFiles[] = {"-journal", "-wal", "-shm"};
 
-// Whether the process may still be at work on its copy.
+// Whether the process may still be at work on its copy. A killed program whose parent has not
+// reaped it yet (a launcher that never waits) is still there as a zombie, at work on nothing.
 bool Running(pid_t process)
 {
-    return kill(process, 0) == 0 || errno == EPERM;
+    if (kill(process, 0) != 0 && errno != EPERM)
+        return false;
+    std::ifstream stat("/proc/" + std::to_string(process) + "/stat");
+    const std::string line((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The state follows the program's name in parentheses, which may hold any character.
+    const size_t name = line.rfind(')');
+    return name == std::string::npos || name + 2 >= line.size() || (line[name + 2] != 'Z' && line[name + 2] != 'X');
 }
 
 // Forgets the record unless another copy has written its own meanwhile.

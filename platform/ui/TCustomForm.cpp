@@ -309,8 +309,9 @@ void TCustomForm::Hide()
 bool TCustomForm::CloseQuery()
 {
     if (mdiClient_) {
+        // A child already closed and waiting to be freed has had its say.
         for (int i = 0; i < mdiClient_->ChildCount(); ++i)
-            if (!mdiClient_->Child(i)->CloseQuery())
+            if (TCustomForm* child = mdiClient_->Child(i); !child->released_ && !child->CloseQuery())
                 return false;
     }
     bool canClose = true;

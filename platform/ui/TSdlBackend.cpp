@@ -442,6 +442,16 @@ void TSdlBackend::ScreenPoint(TNativeWindow window, int x, int y, bool button, i
     screenY = it->second.Bounds.Y + y;
 }
 
+TNativeWindow TSdlBackend::ButtonWindow(TNativeWindow sdlWindow) const
+{
+    // SDL measures its last motion against the window's size now: after the manager moved or sized
+    // the window under a still pointer, it may give a press to no window at all.
+    if (serverPointer_.Button)
+        if (const TNativeWindow id = FromX11(serverPointer_.Window))
+            return id;
+    return sdlWindow;
+}
+
 void TSdlBackend::FollowPointer(const XEvent& x)
 {
     switch (x.type) {
@@ -735,8 +745,8 @@ bool TSdlBackend::Translate(const SDL_Event& e, TBackendEvent& event) const
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         event.Kind = e.type == SDL_MOUSEBUTTONDOWN ? TBackendEventKind::MouseDown : TBackendEventKind::MouseUp;
-        event.Window = e.button.windowID;
-        ScreenPoint(e.button.windowID, e.button.x, e.button.y, true, event.X, event.Y);
+        event.Window = ButtonWindow(e.button.windowID);
+        ScreenPoint(event.Window, e.button.x, e.button.y, true, event.X, event.Y);
         event.Button = Button(e.button.button);
         event.Clicks = e.button.clicks >= 2 ? 2 : 1;
         event.Modifiers = Modifiers(SDL_GetModState());

@@ -128,4 +128,6 @@ private:
     // Where on the screen a mouse event of SDL's (a button's when 'button') happened: by the
     // server's event when it is the one SDL made it of, else from where the window was last told to be.
     void ScreenPoint(TNativeWindow window, int x, int y, bool button, int& screenX, int& screenY) const;
+    // The window a button's press or release went to: the server's, when it is one of ours, else SDL's.
+    TNativeWindow ButtonWindow(TNativeWindow sdlWindow) const;
 };

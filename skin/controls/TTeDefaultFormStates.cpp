@@ -34,6 +34,12 @@ bool TTeDefaultForm::ShownModally() const
 
 void TTeDefaultForm::SaveNormal()
 {
+    // Moved while rolled up from normal, a window is normal where it was moved to, at its own size.
+    if (windowState_ == kwsRollup && previousState_ != kwsMaximized) {
+        const TRect now = CurrentWindowRect();
+        normalBounds_ = Bounds(now.Left, now.Top, normalBounds_.Width(), normalBounds_.Height());
+        return;
+    }
     if (windowState_ != kwsNormal)
         return;
     normalBounds_ = CurrentWindowRect();
@@ -293,8 +299,7 @@ void TTeDefaultForm::Restore()
             // Rolled down, it is maximized as before it rolled up: restoring it gives the normal bounds.
             previousState_ = kwsNormal;
         } else {
-            const TRect now = CurrentWindowRect();
-            normalBounds_ = Bounds(now.Left, now.Top, normalBounds_.Width(), normalBounds_.Height());
+            SaveNormal();
             ApplyNormal();
         }
         return;

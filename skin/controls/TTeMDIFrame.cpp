@@ -148,7 +148,9 @@ void TTeMDIFrame::UpdateScrollBars()
     if (!client || !form)
         return;
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
-    const TRect children = client->ChildrenExtent();
+    // A maximized child covers the client exactly: icons and rolled-up children beyond it are out
+    // of sight, and bars over it would hide its edges.
+    const TRect children = IsSkinnedChildMaximized(form) ? TRect{} : client->ChildrenExtent();
     const int width = client->Width();
     const int height = client->Height();
     // A bar that shows takes room from the other direction, so the test runs twice.

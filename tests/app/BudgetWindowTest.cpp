@@ -87,4 +87,17 @@ TEST_F(BudgetWindow, EnterSpreadsTheTotalSumsTheMonthsAndSaveKeepsATypedMonth)
     p.s.ClickControl(*window->ZlRadio7);
     EXPECT_EQ(window->to_anggaran->Sort(), "account_name");
     EXPECT_TRUE(window->ZlRadio4->Checked()) << "the order radios are a group of their own";
+
+    // The limit of every amount field spreads to four decimals; a Total beyond it is refused and changes nothing.
+    Type("7110", 3, "999999999999.99");
+    boxes.Answer(mrOk);
+    Type("4110", 3, "99999999999999.99");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"The amount 99999999999999.99 is too large: the largest amount "
+                                                    "taken is 999,999,999,999.99."}));
+    p.s.PressKey(VK_ESCAPE);
+    window->ZlSpeedButton8->Click();
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b12 from anggaran where account_id in (41, 71) "
+                  "order by account_id"),
+              (std::vector<std::string>{"41|100000|100000", "71|83333333333.3325|83333333333.3325"}));
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
@@ -10,13 +12,16 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TFI_Jurnal.h"
 #include "ledger/TFUser_Mngr.h"
+#include "ledger/TF_Cls.h"
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Perkiraan.h"
+#include "ledger/Tfrm_utils.h"
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/DesktopOpener.h"
 #include "platform/graphics/SystemMetrics.h"
@@ -267,22 +272,90 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     EXPECT_EQ(Sql("select count(*) from T_VOUC"), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
 
-    // A window that refuses to close on an unbalanced voucher still goes with the log-off.
+    // A window that refuses to close on an unbalanced voucher stops Log Off, Exit, the main window's
+    // close and the year-end closing: the user stays logged in with the books and his windows as
+    // they were, and that window comes in front of the others.
     Sql("insert into coa (account_id, account_code, account_name, account_sub) values (7, '7110', 'Listrik', 10)");
     LogIn();
     adjusting = newVoucher();
     ASSERT_NE(adjusting, nullptr);
     adjusting->DBGrid1->SetFocus();
-    for (const char* cell : {"7110", "", "100"}) {
-        p.s.TypeText(cell);
-        p.s.PressKey(VK_RETURN, 0, "\r");
+    const auto line = [&](std::initializer_list<const char*> cells) {
+        for (const char* cell : cells) {
+            p.s.TypeText(cell);
+            p.s.PressKey(VK_RETURN, 0, "\r");
+        }
+    };
+    line({"7110", "", "100", ""});
+    line({"7110", "", "", "50"});
+    const std::string year = Sql("select ref_tahun from ref_sistem");
+    TempDatabase chosen;
+    auto* files = CreateOwned<TFileDialogResponder>(p.s.App());
+    const TRect close = main().TeForm1->GetButtonRect(kbiClose);
+    struct TWay {
+        const char* Name;
+        std::vector<TModalResult> Answers;
+        std::function<void(TF_Cls&)> Choose;
+    };
+    const std::vector<TWay> ways{
+        {"Log Off", {mrOk}, [&](TF_Cls&) { Click(main().CustomItem14); }},
+        {"Exit", {mrOk}, [&](TF_Cls&) { Click(main().CustomItem15); }},
+        {"the frame's close button", {mrOk}, [&](TF_Cls&) {
+             p.s.Click(main().WindowRect().Left + close.Left + 3, main().WindowRect().Top + close.Top + 3);
+             p.s.ProcessUntilIdle();
+         }},
+        {"the closing", {mrYes, mrOk}, [&](TF_Cls& closing) {
+             closing.Edit1->SetText(p.file.Path() + ".closing");
+             p.s.ClickControl(*closing.ZlButton1);
+         }},
+        {"a restore", {mrYes, mrOk}, [&](TF_Cls&) {
+             p.s.WhenModal([&](TCustomForm& form) {
+                 if (auto* dialog = dynamic_cast<Tfrm_utils*>(&form)) {
+                     files->Choose(chosen.Path());
+                     p.s.ClickControl(*dialog->Button1);
+                     p.s.ClickControl(*dialog->Button2);
+                 }
+             });
+             Click(main().CustomItem17);
+             p.s.WhenModal(nullptr);
+         }}};
+    for (const TWay& way : ways) {
+        SCOPED_TRACE(way.Name);
+        Click(main().CustomItem12);
+        auto* closing = dynamic_cast<TF_Cls*>(main().ActiveMDIChild());
+        ASSERT_NE(closing, nullptr);
+        const size_t shown = boxes.Shown().size();
+        for (TModalResult answer : way.Answers)
+            boxes.Answer(answer);
+        way.Choose(*closing);
+        ASSERT_EQ(boxes.Shown().size(), shown + way.Answers.size());
+        EXPECT_EQ(boxes.Shown().back().Text, "Transaksi anda belum balance silakan perbaiki dulu!");
+        EXPECT_FALSE(p.s.App().Terminated());
+        EXPECT_TRUE(main().LoggedIn);
+        EXPECT_TRUE(main().TeMenuBar2->Visible());
+        EXPECT_EQ(UserStatus(), "1");
+        EXPECT_TRUE(DtModule->CONN1->Connected());
+        EXPECT_EQ(main().ActiveMDIChild(), adjusting);
+        EXPECT_EQ(main().MDIChildCount(), 2);
     }
+    EXPECT_EQ(Sql("select ref_tahun from ref_sistem"), year);
+    EXPECT_FALSE(std::filesystem::exists(p.file.Path() + ".closing"));
+    const std::filesystem::path books = p.file.Path();
+    for (const auto& entry : std::filesystem::directory_iterator(books.parent_path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(books.filename().string() + ".tmp")) << entry.path();
+    EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "50");
+
+    // Balanced, the voucher lets the log-off through.
+    p.s.ClickControl(*adjusting->ZlSpeedButton1);
+    line({"7110", "", "", "50"});
     const size_t shown = boxes.Shown().size();
-    boxes.Answer(mrOk);
     Click(main().CustomItem14);
-    EXPECT_EQ(boxes.Shown().size(), shown + 1) << "the balance message";
+    EXPECT_EQ(boxes.Shown().size(), shown);
     EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_EQ(UserStatus(), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
+    EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "0");
 }
 
 TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)

@@ -430,8 +430,13 @@ void TDesktop::MoveMouse(int x, int y)
 
 void TDesktop::Click(int x, int y, int button, std::chrono::milliseconds hold)
 {
-    const TBoundedWait wait = Answer(*this, "a click");
     MoveMouse(x, y);
+    ClickInPlace(button, hold);
+}
+
+void TDesktop::ClickInPlace(int button, std::chrono::milliseconds hold)
+{
+    const TBoundedWait wait = Answer(*this, "a click");
     XTestFakeButtonEvent(impl_->Connection, button, True, CurrentTime);
     XSync(impl_->Connection, False);
     Pause(static_cast<int>(hold.count()));

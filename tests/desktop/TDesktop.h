@@ -69,6 +69,8 @@ public:
     void Type(const std::string& text);
     // The button is held as long as a hand holds it; a tap on a touch pad lets go sooner.
     void Click(int x, int y, int button = 1, std::chrono::milliseconds hold = std::chrono::milliseconds(30));
+    // A click where the pointer is, with no motion before it (a move to the same place makes one).
+    void ClickInPlace(int button = 1, std::chrono::milliseconds hold = std::chrono::milliseconds(30));
     void MoveMouse(int x, int y);
     // Presses the left button at one point, moves in steps to the other and releases there; with
     // a key named ("alt"), that key is held down around the whole drag.

@@ -198,7 +198,7 @@ TEST_F(AdjustingWindow, ACommaOrANegativeAmountInALineIsRefusedAndStoresNothing)
     Key(VK_RETURN);
     s.TypeText("1,");
     EXPECT_EQ(s.Errors(), (std::vector<std::string>{"',' is not a valid character for Debet."}));
-    EXPECT_EQ(window->DBGrid1->InplaceEditor()->Text(), "0");
+    EXPECT_EQ(window->DBGrid1->InplaceEditor()->SelText(), "1") << "kept for mending, typed over next";
     s.TypeText("-100");
     Key(VK_RETURN);
     Key(VK_RETURN);
@@ -255,26 +255,41 @@ TEST_F(AdjustingWindow, RefusesLinesWithoutAmountsAndLeavesNoVoucherWithoutLines
     EXPECT_EQ(Rows("select ID_Vouc from T_VOUC"), (Table{{"old"}}));
 }
 
-TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndChangesOnlyTheDate)
+TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndDatesOutsideTheBookYearAndChangesOnlyTheDate)
 {
     Voucher("cash", "1001", "2026-03-05");
     Open();
     std::vector<std::string> boxes;
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
-        dialog.ZlEdit1->SetText("");
+        for (const char* number : {"", "   "}) {
+            Type(*dialog.ZlEdit1, number);
+            s.ClickControl(*dialog.TeButton1);
+            boxes.push_back(LastBox());
+        }
+        Type(*dialog.ZlEdit1, "1001");
         s.ClickControl(*dialog.TeButton1);
         boxes.push_back(LastBox());
-        dialog.ZlEdit1->SetText("1001");
-        s.ClickControl(*dialog.TeButton1);
-        boxes.push_back(LastBox());
-        dialog.ZlEdit1->SetText("Ajp'7");
+        Type(*dialog.ZlEdit1, "Ajp'7");
+        for (const char* date : {"15121900", "31129999"}) {
+            TypeDate(*dialog.DateTimePicker1, date);
+            s.ClickControl(*dialog.TeButton1);
+            boxes.push_back(LastBox());
+        }
+        TypeDate(*dialog.DateTimePicker1, "31032026");
     });
     EXPECT_EQ(boxes, (std::vector<std::string>{"Anda harus mengisikan nomor bukti transaksi!",
-                         "Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain"}));
+                         "Anda harus mengisikan nomor bukti transaksi!",
+                         "Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain",
+                         OutsideBookYear, OutsideBookYear}));
     EXPECT_EQ(Rows("select No_Vouc, tgl_vouc from T_VOUC where ajp=1"), (Table{{"Ajp'7", "2026-03-31"}}));
 
     Dialog(*window->TeButton3, [&](TFI_Jurnal& dialog) {
         EXPECT_EQ(dialog.ZlEdit1->Text(), "Ajp'7");
+        TypeDate(*dialog.DateTimePicker1, "31122025");
+        s.ClickControl(*dialog.TeButton1);
+        EXPECT_EQ(LastBox(), OutsideBookYear);
+        EXPECT_TRUE(dialog.DateTimePicker1->Focused());
+        EXPECT_EQ(Rows("select tgl_vouc from T_VOUC where ajp=1"), (Table{{"2026-03-31"}}));
         dialog.ZlEdit1->SetText("Ajp9");
         dialog.DateTimePicker1->SetDate(EncodeDate(2026, 5, 2));
     });
@@ -290,12 +305,15 @@ TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
     Open();
     ChooseMonth(6);
     ASSERT_EQ(Listed(), 1);
+    // The settings moved the book year back since the window listed its year.
+    Exec("update ref_sistem set ref_tahun=2025");
+    LoadSystemSettings(*dm);
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
         EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 6, 30)) << "a date of the chosen month";
         dialog.DateTimePicker1->SetDate(EncodeDate(2025, 12, 1));
     });
     EXPECT_EQ(window->ZlComboBox2->ItemIndex(), 11) << "the list moved to the voucher's month";
-    EXPECT_FALSE(window->DBGrid1->Enabled()) << "a voucher outside the book year is not listed";
+    EXPECT_FALSE(window->DBGrid1->Enabled()) << "a voucher outside the listed year is not listed";
 
     // OK on an empty picker list writes no account into a line.
     ChooseMonth(6);

@@ -12,6 +12,7 @@
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TClipboard.h"
 #include "tests/ledger/VoucherWindowFixture.h"
 
 namespace {
@@ -54,6 +55,21 @@ TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
     EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
     Enter("4110", window->ZlRadio1, "150");
     EXPECT_EQ(window->ZlEdit3->Text(), "Pendapatan Jasa") << "the remark takes the account's name";
+    // A date outside the book year would be listed in no month; blanks alone are no number.
+    for (const char* date : {"15121900", "31129999"}) {
+        TypeDate(*window->DateTimePicker1, date);
+        Click(*window->ZlSpeedButton3);
+        EXPECT_EQ(LastBox(), OutsideBookYear) << date;
+        EXPECT_TRUE(window->DateTimePicker1->Focused());
+    }
+    EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(9999, 12, 31));
+    TypeDate(*window->DateTimePicker1, "31032026");
+    Type(*window->ZlEdit1, "   ");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan tanpa nomor bukti, silakan lengkapi transaksi anda!");
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc is not null union all select count(*) from TR_VOUC"),
+        (Table{{"0"}, {"0"}}));
+    Type(*window->ZlEdit1, "1001");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Data Tersimpan...");
     EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-31", "150", "Pendapatan Jasa", "False", "10"}}));
@@ -72,7 +88,7 @@ TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
     Type(*window->ZlEdit1, "1004");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(Lines("1004"), (Table{{"1", "3", "1110", "Kas", "0", "20"}, {"2", "7", "7110", "Biaya Listrik", "20", "0"}}));
-    EXPECT_EQ(s.Errors().size(), 1u) << "the refusal is an error box";
+    EXPECT_EQ(s.Errors().size(), 4u) << "every refusal is an error box";
 }
 
 TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNothing)
@@ -80,6 +96,13 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     Voucher("v1", "1001", "2026-03-10");
     Open();
     const Table before = Lines("1001");
+    const Table headers = Vouchers();
+    // A listed voucher moved out of the book year would drop out of every month list.
+    TypeDate(*window->DateTimePicker1, "01012027");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), OutsideBookYear);
+    EXPECT_EQ(Vouchers(), headers);
+    TypeDate(*window->DateTimePicker1, "10032026");
     window->ZlRadio1->SetChecked(false);
     window->ZlRadio2->SetChecked(false);
     Click(*window->ZlSpeedButton3);
@@ -110,8 +133,9 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), noCash);
     EXPECT_EQ(Lines("1001"), before);
+    EXPECT_EQ(Vouchers(), headers);
     EXPECT_EQ(Rows("select count(*) from T_VOUC")[0][0], "1");
-    EXPECT_EQ(s.Errors().size(), 8u) << "every refusal is an error box";
+    EXPECT_EQ(s.Errors().size(), 9u) << "every refusal is an error box";
 }
 
 TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
@@ -159,6 +183,22 @@ TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
     EXPECT_EQ(Rows("select jumlah from T_VOUC where No_Vouc='1002'"), (Table{{"5"}}));
     EXPECT_EQ(Lines("1002"), (Table{{"1", "3", "1110", "Kas", "5", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "5"}}));
     EXPECT_EQ(s.Errors().size(), 4u);
+
+    // Beyond the limit of every amount field an amount is refused as it is typed or pasted; the limit is kept to the cent.
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "");
+    window->ZlEdit4->SetFocus();
+    Clipboard().SetAsText("99999999999999.99");
+    s.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(s.Errors().back(), "The amount 99999999999999.99 is too large: the largest amount taken is 999,999,999,999.99.");
+    EXPECT_EQ(window->ZlEdit4->Text(), "");
+    s.TypeText("999999999999.99");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), "Data Tersimpan...");
+    EXPECT_EQ(window->ZlEdit4->Text(), "Rp 999,999,999,999.99");
+    EXPECT_EQ(Lines("1003"), (Table{{"1", "3", "1110", "Kas", "999999999999.99", "0"},
+                                    {"2", "6", "4110", "Pendapatan Jasa", "0", "999999999999.99"}}));
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where jumlah=999999999999.99")[0][0], "1");
 }
 
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)

@@ -111,29 +111,44 @@ TEST_F(OpeningBalances, AFailingRowRollsBackEveryTableAndABadAmountIsRefused)
     EXPECT_EQ(Scalar("pragma integrity_check"), "ok");
 }
 
-// A comma is no decimal separator here: "1,5" was once stored as 15.
-TEST_F(OpeningBalances, ACommaOrALetterInTheAmountIsRefusedWithTheMessageAndChangesNothing)
+// A comma is no decimal separator here: "1,5" was once stored as 15. A refused character or amount
+// leaves the digits typed selected, to be mended or typed over.
+TEST_F(OpeningBalances, ACommaALetterOrAnAmountBeyondTheLimitIsRefusedWithOneMessage)
 {
     WithDialog([&](TFI_Saldo_Awal& d) {
         TypeAmounts(d, {"5000"});
         d.coa_tmp->First();
         d.ZgDBGrid28->SetFocus();
         s.TypeText("1,");
-        ASSERT_EQ(s.MessageBoxes().size(), 2u);
+        ASSERT_EQ(s.MessageBoxes().size(), 1u);
         EXPECT_EQ(s.MessageBoxes()[0].Text, "Inpukan saldo awal jangan mengunakan koma");
-        EXPECT_EQ(s.Errors(), (std::vector<std::string>{"',' is not a valid character for Saldo Awal."}));
+        EXPECT_TRUE(s.Errors().empty());
+        EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->Text(), "1");
+        s.PressKey(VK_END);
+        s.TypeText("500");
         s.PressKey(VK_RETURN);
         EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1210") << "Enter still moves down";
         s.TypeText("7x");
-        EXPECT_EQ(s.Errors().size(), 2u);
-        EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->Text(), "0") << "the cell holds its value again";
+        EXPECT_EQ(s.MessageBoxes().size(), 2u);
+        EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->SelText(), "7");
+        s.TypeText("99999999999999.99");
         s.PressKey(VK_RETURN);
+        EXPECT_EQ(s.Errors(), (std::vector<std::string>{"The amount 99999999999999.99 is too large: the largest "
+                                                        "amount taken is 999,999,999,999.99."}));
+        EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1210");
         EXPECT_EQ(Rows("select saldo_awal from coa_tmp where account_id in (1, 2) order by account_id"),
-                  (Table{{"5000"}, {"0"}}));
-        EXPECT_EQ(d.ZlEdit51->Text(), "Rp 5,000.00");
+                  (Table{{"1500"}, {"0"}}));
+        d.ZgDBGrid28->InplaceEditor()->SelectAll();
+        s.TypeText("999999999999.99");
+        s.PressKey(VK_RETURN);
+        EXPECT_EQ(d.ZlEdit53->Text(), "Rp 999,999,999,999.99");
+        EXPECT_EQ(Scalar("select saldo_awal from coa where account_id=1"), "0") << "nothing is saved without Save";
+        s.QueueAnswer(mrYes);
+        s.ClickControl(*d.TeButton1);
         s.ClickControl(*d.TeButton2);
     });
-    EXPECT_EQ(Scalar("select saldo_awal from coa where account_id=1"), "0") << "nothing is saved without Save";
+    EXPECT_EQ(Rows("select saldo_awal, saldo_awal_k from coa join trial_balance using (account_id)"
+                   " where account_id=2"), (Table{{"999999999999.99", "999999999999.99"}}));
 }
 
 TEST_F(OpeningBalances, TheRefillKeepsApostrophesAndAFailedRefillKeepsTheOldRows)

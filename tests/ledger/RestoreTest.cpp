@@ -447,6 +447,19 @@ TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBooksAndTheNextStartCleansUp
     }
     EXPECT_TRUE(kept > 0 && replaced > 0)
         << "the kills fell before and after the copy was in place: " << kept << " kept, " << replaced << " replaced";
+
+    // Killed and not yet reaped by a launcher that never waits, the program is a zombie at work on nothing.
+    const pid_t killed = fork();
+    if (killed == 0) {
+        TRestoreSource source(chosen.Path(), live);
+        raise(SIGKILL);
+    }
+    siginfo_t died{};
+    ASSERT_EQ(waitid(P_PID, static_cast<id_t>(killed), &died, WEXITED | WNOWAIT), 0);
+    ASSERT_EQ(FilesIn(folder).size(), 2u) << "the books and the copy";
+    EXPECT_TRUE(next.LogIn(live));
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"accounting.db"});
+    waitpid(killed, nullptr, 0);
     fs::remove_all(folder);
 }
 

@@ -8,6 +8,8 @@
 #include "ledger/LoginState.h"
 #include "ledger/TFPop_coa.h"
 #include "ledger/TFrm_PopWin.h"
+#include "platform/controls/TDateTimePicker.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/TCustomForm.h"
 #include "tests/ledger/LedgerDatabase.h"
 #include "tests/ledger/WindowSession.h"
@@ -56,6 +58,13 @@ protected:
         field.SetFocus();
         field.SetText(text);
     }
+    // Types a date as a user does, "ddmmyyyy" into the picker from its first part.
+    void TypeDate(TDateTimePicker& picker, const std::string& digits)
+    {
+        picker.SetFocus();
+        s.PressKey(VK_HOME);
+        s.TypeText(digits);
+    }
     std::string LastBox() const { return s.MessageBoxes().empty() ? "" : s.MessageBoxes().back().Text; }
     Table Vouchers()
     {
@@ -74,6 +83,8 @@ protected:
              + "', 2, 6, '4110', 'Pendapatan Jasa', 0, 100)");
     }
 
+    const std::string OutsideBookYear =
+        "Transaksi tidak dapat dilakukan di luar tahun buku 2026, silakan perbaiki tanggal transaksi anda!";
     WindowSession w;
     THeadlessSession& s = w.s;
     TForm* frame = nullptr;

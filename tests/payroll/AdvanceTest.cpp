@@ -92,6 +92,16 @@ TEST_F(Advances, IncompleteEntriesUsedNumbersAndCarryRowsChangeNothing)
         (std::vector<std::string>{"Transaksi tidak lengkap!, Silakah pilih Pinjaman atau Bayar!"}));
     EXPECT_TRUE(window.ZlRadio1->Focused());
     s.ClickControl(*window.ZlRadio1);
+    // The entry's cash voucher would be listed in no month of the cash window.
+    window.DateTimePicker1->SetFocus();
+    s.PressKey(VK_HOME);
+    s.TypeText("15121900");
+    EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}),
+        (std::vector<std::string>{
+            "Transaksi tidak dapat dilakukan di luar tahun buku 2025, silakan perbaiki tanggal transaksi anda!"}));
+    EXPECT_TRUE(window.DateTimePicker1->Focused());
+    s.PressKey(VK_END);
+    s.TypeText("2025");
     window.ZlEdit12->SetText("1005");
     EXPECT_EQ(Click(*window.ZlSpeedButton14, {mrOk}),
         (std::vector<std::string>{"Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain "}));

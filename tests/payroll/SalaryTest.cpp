@@ -102,10 +102,18 @@ TEST_F(Salaries, EditingKeepsTheEmployeeAndDeletingRemovesOnlyTheSelectedRecord)
     Click(*window.ZlSpeedButton2);
     EXPECT_EQ(window.ZlEdit3->Text(), "Rp 0.00") << "a null amount loads as 0";
     EXPECT_FALSE(window.ZlEdit12->Enabled());
+    // One cent beyond the limit of every amount field is refused as typed; the field goes back to what it held.
+    f.boxes.Answer(mrOk);
+    Type(*window.ZlEdit2, "1000000000000");
+    EXPECT_EQ(f.boxes.Shown().back().Text,
+        "The amount 1000000000000 is too large: the largest amount taken is 999,999,999,999.99.");
+    EXPECT_EQ(window.ZlEdit2->SelText(), "0");
     Type(*window.ZlEdit2, "50");
+    Type(*window.ZlEdit3, "999999999999.99");
     EXPECT_EQ(Save(window), (std::vector<std::string>{"Perubahan data tersimpan"}));
-    EXPECT_EQ(Rows("select kode, bulan, uang_makan, gaji_total from salary order by noid"),
-        (Table{{"K1", "3", "50", "150"}, {"K1", "4", "0", "200"}, {"K2", "3", "0", "300"}}));
+    EXPECT_EQ(Rows("select kode, bulan, uang_makan, uang_lembur, gaji_total from salary order by noid"),
+        (Table{{"K1", "3", "50", "999999999999.99", "1000000000149.99"}, {"K1", "4", "0", "0", "200"},
+            {"K2", "3", "0", "0", "300"}}));
 
     // Budi's April record dated in March is the one selected, not his March record.
     window.QSalary->Locate("bulan", 4);

@@ -3,6 +3,7 @@
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "platform/controls/TButton.h"
+#include "platform/core/Currency.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/TClipboard.h"
 #include "tests/platform/controls/ControlsTestKit.h"
@@ -94,6 +95,34 @@ TEST(ZlEditNumbers, ValuesWithAnExponentKeepTheirAmount)
     f.Leave();
     EXPECT_EQ(f.edit->Text(), "2000000000000000");
     EXPECT_EQ(f.edit->NumericValue(), 2e15);
+}
+
+// One limit for every amount field: the largest amount is kept to the cent; a figure beyond it, typed,
+// pasted or left by a deleted point, is refused as it reads, and the field goes back to what it held.
+TEST(ZlEditNumbers, AnAmountBeyondTheLimitIsRefusedQuotedAsTyped)
+{
+    TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
+    f.session.TypeText("999999999999.99");
+    EXPECT_EQ(Currency::FromDouble(f.edit->NumericValue()), MaxAmount);
+    f.Leave();
+    EXPECT_EQ(f.edit->Text(), "Rp 999,999,999,999.99");
+    f.ComeBack();
+    f.session.PressKey(VK_END);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_LEFT);
+    f.session.PressKey(VK_BACK, 0, "\b");
+    f.session.TypeText("1000000000000");
+    Clipboard().SetAsText("-922337203685477.57");
+    f.session.PressKey(VK_INSERT, kmShift);
+    const std::string limit = " is too large: the largest amount taken is 999,999,999,999.99.";
+    EXPECT_EQ(f.session.Errors(), (std::vector<std::string>{"The amount 99999999999999" + limit,
+                                      "The amount 1000000000000" + limit, "The amount -922337203685477.57" + limit}));
+    EXPECT_EQ(f.edit->Text(), "999999999999.99");
+    EXPECT_EQ(f.edit->SelLength(), 15);
+
+    f.edit->SetText("1000000000000");
+    EXPECT_EQ(f.edit->NumericValue(), 1e12) << "a sum the program shows is no typed amount";
+    EXPECT_EQ(f.session.Errors().size(), 3u);
 }
 
 // A character a number cannot take is an error, and the field goes back to what it held when

@@ -140,11 +140,17 @@ TEST_F(FormStates, TheMainWindowMinimizesOnceAndStaysMinimized)
     // The manager's report of a minimize, read only after the manager gave the window back, leaves
     // the window as the manager has it; its report of the restore follows.
     s.App().Restore();
-    s.Screen().Push({.Kind = TBackendEventKind::Minimized, .Window = form->NativeWindow()});
+    auto managerReports = [&](TBackendEventKind kind) {
+        TBackendEvent report;
+        report.Kind = kind;
+        report.Window = form->NativeWindow();
+        s.Screen().Push(report);
+    };
+    managerReports(TBackendEventKind::Minimized);
     s.ProcessUntilIdle();
     EXPECT_TRUE(s.App().Minimized());
     EXPECT_FALSE(s.Screen().IsWindowMinimized(form->NativeWindow()));
-    s.Screen().Push({.Kind = TBackendEventKind::Restored, .Window = form->NativeWindow()});
+    managerReports(TBackendEventKind::Restored);
     s.ProcessUntilIdle();
     EXPECT_FALSE(s.App().Minimized());
 

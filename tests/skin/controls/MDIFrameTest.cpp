@@ -146,6 +146,29 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
     kidSkins[2]->Restore();
     s.ProcessUntilIdle();
     ExpectEveryChildAsBefore();
+    // Moved while rolled up, it comes back there after a maximize, whether a child that replaced it
+    // or its own restore gives it back; rolled down it is normal there, at its own size.
+    for (bool replaced : {true, false}) {
+        SCOPED_TRACE(replaced);
+        kidSkins[2]->Rollup();
+        const TPoint moved{bounds[2].Left + 15, bounds[2].Top + 25};
+        kids[2]->SetBounds(moved.X, moved.Y, kids[2]->Width(), kids[2]->Height());
+        kidSkins[2]->Maximize();
+        if (replaced) {
+            frame->MDIClient()->ActivateChild(kids[0]);
+            s.ProcessUntilIdle();
+            ASSERT_EQ(kidSkins[0]->WindowState(), kwsMaximized);
+        }
+        (replaced ? kidSkins[0] : kidSkins[2])->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kidSkins[2]->WindowState(), kwsRollup);
+        EXPECT_EQ(kids[2]->BoundsRect().TopLeft(), moved);
+        kidSkins[2]->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(kids[2]->BoundsRect(), Bounds(moved.X, moved.Y, bounds[2].Width(), bounds[2].Height()));
+        kids[2]->SetBoundsRect(bounds[2]);
+        ExpectEveryChildAsBefore();
+    }
 
     // Minimized from maximized or rolled up and brought back, a child is so again, and restored it
     // is normal where it was; so is one maximized from where it lay parked.
@@ -191,8 +214,9 @@ TEST_F(MDIFrameTest, ActivatingAnotherChildKeepsItMaximizedAndRestoringOrFreeing
         s.ProcessUntilIdle();
         EXPECT_EQ(kidSkins[1]->WindowState(), before == kwsNormal ? kwsMaximized : before);
         EXPECT_EQ(kids[1]->BoundsRect(), before == kwsNormal ? frame->MDIClient()->ClientRect() : place);
-        if (before == kwsNormal)
+        if (before == kwsNormal) {
             EXPECT_EQ(frame->ActiveMDIChild(), kids[1]);
+        }
         kidSkins[1]->Restore();
         s.ProcessUntilIdle();
         ExpectEveryChildAsBefore();
@@ -243,6 +267,26 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
     s.ProcessUntilIdle();
     EXPECT_TRUE(mdi->ScrollBar(true)->Showing());
     EXPECT_FALSE(mdi->ScrollBar(false)->Showing());
+
+    // An icon and a rolled-up child below and beside the client: a maximized child fills the client
+    // exactly, with no bars over it; restored, the bars come back.
+    kidSkins[1]->Minimize();
+    kids[2]->SetBounds(client->ClientWidth() - 50, 10, 300, 200);
+    kidSkins[2]->Rollup();
+    frame->SetBounds(frame->Left(), frame->Top(), frame->Width(), frame->Height() - 100);
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(mdi->ScrollBar(true)->Showing());
+    ASSERT_TRUE(mdi->ScrollBar(false)->Showing());
+    kidSkins[0]->Maximize();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kids[0]->BoundsRect(), client->ClientRect());
+    EXPECT_FALSE(mdi->ScrollBar(true)->Showing());
+    EXPECT_FALSE(mdi->ScrollBar(false)->Showing());
+    EXPECT_EQ(mdi->GripRect(), Rect(-1, -1, -1, -1));
+    kidSkins[0]->Restore();
+    s.ProcessUntilIdle();
+    EXPECT_TRUE(mdi->ScrollBar(true)->Showing());
+    EXPECT_TRUE(mdi->ScrollBar(false)->Showing());
 
     // The client shows the frame's background.
     frame->SetColor(clTeal);
