@@ -95,7 +95,8 @@ public:
     virtual void DestroyWindow(TNativeWindow window) = 0;
     // Bounds that cover the work area are a maximize: a window manager that maximizes windows is
     // asked to, and places the window itself (BoundsChanged tells where); smaller bounds give the
-    // maximize back.
+    // maximize back. A window that is not resizable is placed as asked: a manager refuses it a
+    // maximize.
     virtual void SetWindowBounds(TNativeWindow window, const TScreenRect& bounds) = 0;
     virtual TScreenRect WindowBounds(TNativeWindow window) const = 0;
     virtual void ShowWindow(TNativeWindow window, bool visible, bool activate) = 0;

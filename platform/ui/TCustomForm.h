@@ -48,6 +48,12 @@ public:
     void SetPosition(TPosition v) { position_ = v; }
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle v);
+    // The frame lets the user, and so the window manager, size the window; only then can a
+    // manager maximize it.
+    bool Sizeable() const
+    {
+        return borderStyle_ == TFormBorderStyle::bsSizeable || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    }
     TBorderIcons BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(TBorderIcons v);
     TFormStyle FormStyle() const { return formStyle_; }

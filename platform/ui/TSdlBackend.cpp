@@ -174,6 +174,17 @@ void SendMaximizedState(Display* display, ::Window window, long action)
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
     XFlush(display);
 }
+
+// Tells the manager that a window of a fixed size has no maximize, so that its own menu and keys
+// offer none; the window stays without the manager's decoration.
+void OfferNoMaximize(Display* display, ::Window window)
+{
+    enum : unsigned long { FunctionsHint = 1, DecorationsHint = 2, AllFunctionsBut = 1, Maximize = 16 };
+    const unsigned long hints[5] = {FunctionsHint | DecorationsHint, AllFunctionsBut | Maximize, 0, 0, 0};
+    const Atom atom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(display, window, atom, atom, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(hints), 5);
+    XFlush(display);
+}
 } // namespace
 
 TSdlBackend::TSdlBackend()
@@ -236,10 +247,14 @@ TNativeWindow TSdlBackend::CreateWindow(const TNativeWindowParams& params)
     Window& w = windows_[id];
     w.Handle = handle;
     w.Popup = params.Popup;
+    w.Resizable = resizable;
     w.Bounds = bounds;
     ::Window x11 = 0;
-    if (X11WindowOf(handle, display_, x11))
+    if (X11WindowOf(handle, display_, x11)) {
         w.X11 = x11;
+        if (!resizable && !params.Popup)
+            OfferNoMaximize(display_, x11);
+    }
     return id;
 }
 
@@ -269,8 +284,9 @@ void TSdlBackend::SetWindowBounds(TNativeWindow window, const TScreenRect& bound
         }
         AskMaximized(w, false);
         unmaximized = true;
-    } else if (covers && Managed(w)) {
+    } else if (covers && w.Resizable && Managed(w)) {
         // The program's maximize is the manager's: it places the window, and its state tells so.
+        // One of a fixed size the manager would not maximize: the program places that itself.
         ForgetPlaces(window);
         AskMaximized(w, true);
         // One already where the maximize puts it may not move at all.
@@ -462,6 +478,7 @@ void TSdlBackend::FollowX11(const XEvent& x)
     if (x.type == MotionNotify || x.type == EnterNotify)
         FollowButtons(x);
     if (x.type == ButtonPress) {
+        TakeBackRefusedMaximize(x);
         FollowPress(x);
         return;
     }
@@ -544,6 +561,25 @@ void TSdlBackend::FollowButtons(const XEvent& x)
         event.Modifiers = Modifiers(SDL_GetModState());
         pending_.push_back(event);
     }
+}
+
+void TSdlBackend::TakeBackRefusedMaximize(const XEvent& x)
+{
+    // The user clicks what is on screen: the manager has long answered the request by then.
+    const TNativeWindow id = FromX11(x.xbutton.window);
+    auto it = windows_.find(id);
+    if (it == windows_.end() || !it->second.StateAsked || !it->second.Maximized)
+        return;
+    Window& w = it->second;
+    if (ManagerMaximized(w))
+        return;
+    w.Maximized = false;
+    w.StateAsked = false;
+    pending_.push_back(WindowEvent(TBackendEventKind::Unmaximized, id));
+    TScreenRect real;
+    if (RealBounds(w, real))
+        w.Bounds = real;
+    pending_.push_back(BoundsEvent(id, w.Bounds));
 }
 
 void TSdlBackend::Placed(TNativeWindow id, Window& w, const TScreenRect& bounds)

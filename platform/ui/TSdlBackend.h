@@ -70,6 +70,8 @@ private:
         SDL_Window* Handle = nullptr;
         unsigned long X11 = 0; // its X window, 0 under another video driver
         bool Popup = false;
+        // The manager may size it; one of a fixed size it will not maximize either.
+        bool Resizable = false;
         // Where the window is, as the X server last told: mouse positions are made from it.
         TScreenRect Bounds;
         // The serial of the first X request after the program last placed the window: configures
@@ -87,6 +89,9 @@ private:
     void FollowPress(const _XEvent& x);
     // A motion or entry that shows a button up that SDL still holds down.
     void FollowButtons(const _XEvent& x);
+    // A press in a window whose maximize the manager never took: the program, which placed it on
+    // the work area, hears that it is not maximized and where it is.
+    void TakeBackRefusedMaximize(const _XEvent& x);
     void Placed(TNativeWindow id, Window& w, const TScreenRect& bounds);
     bool ManagerMaximized(const Window& w) const;
     // Asks the window manager to maximize the window or to give its maximize back.

@@ -232,7 +232,20 @@ void TWinControl::DefaultNcPaint(TCanvas& canvas)
                 canvas.MoveTo(cx + 3, cy - 3);
                 canvas.LineTo(cx - 4, cy + 4);
             } else if (hit == HTMAXBUTTON) {
-                canvas.FrameRect(Rect(cx - 4, cy - 3, cx + 4, cy + 4));
+                // A window with a thick top edge; maximized, two of them, the back one peeking out.
+                canvas.Brush().SetColor(clBtnText);
+                if (form && form->WindowState() == TWindowState::wsMaximized) {
+                    canvas.FrameRect(Rect(cx - 2, cy - 5, cx + 4, cy + 1));
+                    canvas.FillRect(Rect(cx - 2, cy - 4, cx + 4, cy - 3));
+                    canvas.Brush().SetColor(clBtnFace);
+                    canvas.FillRect(Rect(cx - 4, cy - 2, cx + 2, cy + 4));
+                    canvas.Brush().SetColor(clBtnText);
+                    canvas.FrameRect(Rect(cx - 4, cy - 2, cx + 2, cy + 4));
+                    canvas.FillRect(Rect(cx - 4, cy - 1, cx + 2, cy));
+                } else {
+                    canvas.FrameRect(Rect(cx - 4, cy - 4, cx + 5, cy + 4));
+                    canvas.FillRect(Rect(cx - 4, cy - 3, cx + 5, cy - 2));
+                }
             } else {
                 canvas.MoveTo(cx - 3, cy + 3);
                 canvas.LineTo(cx + 3, cy + 3);

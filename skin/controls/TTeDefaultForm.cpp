@@ -174,6 +174,11 @@ TTeBorderIcons TTeDefaultForm::EffectiveBorderIcons() const
     TTeBorderIcons icons = borderIcons_;
     if (!Application || !Application->TrayService)
         icons &= static_cast<TTeBorderIcons>(~BorderIconBit(kbiTray));
+    // A window of a fixed size is one the manager will not maximize: it offers no maximize.
+    // Children maximize inside their frame, not through the manager.
+    if (const TCustomForm* form = Form(); form && !form->Parent() && form->FormStyle() != TFormStyle::fsMDIChild &&
+                                          !form->Sizeable())
+        icons &= static_cast<TTeBorderIcons>(~BorderIconBit(kbiMaximize));
     return icons;
 }
 

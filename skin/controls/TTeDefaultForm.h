@@ -168,7 +168,8 @@ public:
     int HotCode() const { return hotCode_; }
     int PressedCode() const { return pressedCode_; }
     bool Animating() const { return animating_; }
-    // The border icons that count: without a tray service there is no tray button.
+    // The border icons that count: without a tray service there is no tray button, and a window
+    // of a fixed size has no maximize.
     TTeBorderIcons EffectiveBorderIcons() const;
     const TRect& NormalBounds() const { return normalBounds_; }
     bool IsMDIChild() const;

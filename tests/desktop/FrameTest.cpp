@@ -135,3 +135,44 @@ TEST_F(FramesOnDesktop, MinimizeThroughTheSkinnedFrame)
     desktop->Click(m.X + m.Width - 33, m.Y + 12);
     EXPECT_TRUE(TDesktop::WaitUntil([&] { return Main().Width > 1000; })) << Shot("maximized");
 }
+
+// A dialog of a fixed size ("Input Initial Balance") offers no maximize, not even through the
+// manager: a click where a maximize button would be and a double click on its caption leave it
+// drawn where it was, and its "Cancel" then closes it.
+TEST_F(FramesOnDesktop, AFixedSizeDialogOffersNoMaximizeAndItsButtonsStayWhereDrawn)
+{
+    LogInByKeys();
+    ChooseMenu(MasterData, 0);
+    const TDesktopRect m = Main();
+    // The chart of accounts, drawn active, holds the dialog's button.
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(CaptionEnd(m.X + 4, m.Y + 81), ActiveCaption) >= 30; }))
+        << Shot("chart");
+    desktop->Click(m.X + 497, m.Y + 510);
+    const char* title = "FI_Saldo_Awal";
+    TDesktopRect d;
+    ASSERT_TRUE(TDesktop::WaitUntil([&] { return desktop->FindWindow(title, d); })) << Shot("dialog");
+    for (const std::string& action : desktop->Atoms(title, "_NET_WM_ALLOWED_ACTIONS")) {
+        EXPECT_EQ(action.find("MAXIMIZE"), std::string::npos) << action;
+    }
+    desktop->MoveMouse(d.X + 200, d.Y + 12);
+    // Shown whole, past its fade: the caption's end all active blue, the grid all white.
+    ASSERT_TRUE(TDesktop::WaitUntil([&] {
+        const TDesktopImage shown = desktop->Grab();
+        return shown.Count(CaptionEnd(d.X, d.Y), ActiveCaption) == 36 &&
+               shown.Count({d.X + 100, d.Y + 150, 300, 100}, 0xFFFFFF) == 30000;
+    })) << Shot("dialog");
+    const TDesktopRect caption{d.X + 4, d.Y + 4, d.Width - 16, 18};
+    const TDesktopImage before = Settled(caption);
+
+    desktop->Click(d.X + 576, d.Y + 12);
+    desktop->Click(d.X + 200, d.Y + 12);
+    desktop->Click(d.X + 200, d.Y + 12);
+    const TDesktopImage after = Settled(caption);
+    TDesktopRect now;
+    ASSERT_TRUE(desktop->FindWindow(title, now)) << Shot("after", after);
+    EXPECT_TRUE(now == d) << Text(now) << " was " << Text(d);
+    EXPECT_EQ(after.Differences(before, caption), 0) << Shot("after", after);
+
+    desktop->Click(d.X + 553, d.Y + 439);
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow(title, now); })) << Shot("cancel");
+}

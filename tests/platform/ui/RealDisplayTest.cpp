@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TSdlBackend.h"
@@ -254,6 +255,59 @@ TEST_F(RealDisplay, MovesFromOutsideAreReportedAndPlaceTheMouse)
     }
 }
 
+// A manager announced on the screen that never takes the maximize it is asked for: at the next
+// press the program hears, before the press, that the window is not maximized and where it is.
+// A window of a fixed size is not left to the manager at all.
+TEST_F(RealDisplay, AMaximizeTheManagerNeverTookIsGivenBackAtTheNextPress)
+{
+    {
+        TSdlBackend backend;
+        TNativeWindowParams params{{40, 40, 300, 200}, "refused", false, false};
+        params.Resizable = true;
+        const TNativeWindow window = backend.CreateWindow(params);
+        backend.ShowWindow(window, true, true);
+        EventsOf(backend, window, 200);
+        Display* outside = XOpenDisplay(xvfb.Display().c_str());
+        ASSERT_TRUE(outside);
+        ::Window root = DefaultRootWindow(outside);
+        const Atom check = XInternAtom(outside, "_NET_SUPPORTING_WM_CHECK", False);
+        XChangeProperty(outside, root, check, XA_WINDOW, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&root),
+                        1);
+        XSync(outside, False);
+
+        backend.SetWindowBounds(window, backend.Monitors().front().WorkArea);
+        XWarpPointer(outside, 0, root, 0, 0, 0, 0, 100, 110);
+        XTestFakeButtonEvent(outside, 1, True, CurrentTime);
+        XSync(outside, False);
+        std::vector<TBackendEvent> told;
+        const uint64_t end = backend.NowMs() + 500;
+        while (backend.NowMs() < end && (told.empty() || told.back().Kind != TBackendEventKind::MouseDown)) {
+            TBackendEvent event;
+            while (backend.PollEvent(event))
+                if (event.Window == window && event.Kind != TBackendEventKind::MouseMove)
+                    told.push_back(event);
+            backend.WaitEvent(10);
+        }
+        ASSERT_EQ(told.size(), 3u);
+        EXPECT_EQ(told[0].Kind, TBackendEventKind::Unmaximized);
+        EXPECT_EQ(told[1].Kind, TBackendEventKind::BoundsChanged);
+        EXPECT_EQ((TScreenRect{told[1].X, told[1].Y, told[1].Width, told[1].Height}), (TScreenRect{40, 40, 300, 200}));
+        EXPECT_EQ(told[2].X, 100);
+        EXPECT_EQ(told[2].Y, 110);
+        XTestFakeButtonEvent(outside, 1, False, CurrentTime);
+
+        // A window of a fixed size, which a manager would not maximize, is placed where asked.
+        const TNativeWindow fixed = backend.CreateWindow({{60, 60, 200, 100}, "fixed", false, false});
+        backend.ShowWindow(fixed, true, false);
+        backend.SetWindowBounds(fixed, backend.Monitors().front().WorkArea);
+        EXPECT_EQ(backend.WindowBounds(fixed), backend.Monitors().front().WorkArea);
+        backend.DestroyWindow(fixed);
+        XDeleteProperty(outside, root, check);
+        XCloseDisplay(outside);
+        backend.DestroyWindow(window);
+    }
+}
+
 // A sizeable window leaves the manager a minimum size only; a dialog names its owner and says it
 // is a dialog, until it stands alone again.
 TEST_F(RealDisplay, HintsTellTheManagerWhatItMayDo)
@@ -277,6 +331,31 @@ TEST_F(RealDisplay, HintsTellTheManagerWhatItMayDo)
         EXPECT_FALSE(hints.flags & PMaxSize);
         ASSERT_TRUE(XGetWMNormalHints(display, dialogX, &hints, &supplied));
         EXPECT_EQ(hints.max_width, 200);
+        // The manager's own menu offers no maximize for a window of a fixed size; neither window
+        // gets the manager's decoration. Motif's hints: flags, functions, decorations.
+        auto motif = [&](::Window window) {
+            Atom actual = 0;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char* data = nullptr;
+            const Atom atom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+            std::vector<unsigned long> values;
+            if (XGetWindowProperty(display, window, atom, 0, 5, False, atom, &actual, &format, &count, &after, &data) ==
+                    Success && count >= 3)
+                values.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + 3);
+            if (data)
+                XFree(data);
+            return values;
+        };
+        const auto fixedHints = motif(dialogX);
+        ASSERT_EQ(fixedHints.size(), 3u);
+        EXPECT_EQ(fixedHints[0] & 1, 1u);   // functions told: all but maximize
+        EXPECT_EQ(fixedHints[1], 1u | 16u);
+        EXPECT_EQ(fixedHints[2], 0u);
+        const auto mainHints = motif(mainX);
+        ASSERT_EQ(mainHints.size(), 3u);
+        EXPECT_EQ(mainHints[0] & 1, 0u);
+        EXPECT_EQ(mainHints[2], 0u);
 
         auto type = [&] {
             Atom actual = 0;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
+#include <string>
 
 #include "platform/ui/THeadlessSession.h"
 #include "UiTestControls.h"
@@ -174,6 +176,23 @@ TEST_F(NonClient, HitTestFindsCaptionButtonsBordersAndClient)
     EXPECT_EQ(hit(close.Left + 2, close.Top + 2), HTCLOSE);
     const TRect max = form->CaptionButtonRect(HTMAXBUTTON);
     EXPECT_EQ(hit(max.Left + 2, max.Top + 2), HTMAXBUTTON);
+
+    // The button shows what it does: maximize, and once maximized restore, each its own glyph.
+    const auto glyph = [&] {
+        s.ProcessUntilIdle();
+        const TRect button = form->CaptionButtonRect(HTMAXBUTTON);
+        std::string dark;
+        for (int y = button.Top + 2; y < button.Bottom - 2; ++y)
+            for (int x = button.Left + 2; x < button.Right - 2; ++x)
+                dark += s.WindowColor(*form, x, y) == ColorToRGB(clBtnText) ? '#' : '.';
+        return dark;
+    };
+    const std::string maximize = glyph();
+    EXPECT_GE(std::count(maximize.begin(), maximize.end(), '#'), 20) << maximize;
+    form->SetWindowState(TWindowState::wsMaximized);
+    const std::string restore = glyph();
+    EXPECT_GE(std::count(restore.begin(), restore.end(), '#'), 20) << restore;
+    EXPECT_NE(restore, maximize);
 }
 
 TEST_F(NonClient, AFilterCanReplaceTheFrameAndTheClientFollows)

@@ -21,6 +21,19 @@ TEST_F(FormFrame, ClientSizeAndHitTestsFollowTheBorderStyle)
     const TRect max = skin->GetButtonRect(kbiMaximize);
     EXPECT_EQ(NcHit(*form, max.Left + 3, max.Top + 3), HTMAXBUTTON);
 
+    // A window of a fixed size offers no maximize: no button, and the caption's double click
+    // leaves it where and as it is.
+    form->SetBorderStyle(TFormBorderStyle::bsDialog);
+    skin->RefreshFormFrame();
+    EXPECT_TRUE(skin->GetButtonRect(kbiMaximize).IsEmpty());
+    EXPECT_NE(NcHit(*form, max.Left + 3, max.Top + 3), HTMAXBUTTON);
+    const TRect placed = form->BoundsRect();
+    s.DoubleClick(100 + 150, 100 + 10);
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(form->BoundsRect(), placed);
+    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    EXPECT_FALSE(skin->GetButtonRect(kbiMaximize).IsEmpty());
+
     skin->Dragging().SetMoveable(false);
     skin->Dragging().SetSizeable(false);
     EXPECT_EQ(NcHit(*form, 150, 10), HTCLIENT);
