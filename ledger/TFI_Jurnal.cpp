@@ -74,8 +74,8 @@ void TFI_Jurnal::SaveClick()
         ShowMessage("Anda harus mengisikan nomor bukti transaksi!");
         return;
     }
-    if (!InBookYear(DateTimePicker1->Date())) {
-        ShowMessage(OutsideBookYearText());
+    if (!InBookYear(DateTimePicker1->Date(), Year)) {
+        ShowMessage(OutsideBookYearText(Year));
         DateTimePicker1->SetFocus();
         return;
     }

@@ -20,6 +20,8 @@ public:
     std::string UnitId;
     // The new header is written with ajp true and the unit.
     bool FullInsert = false;
+    // The year the adjusting list shows: a voucher dated outside it would not be listed.
+    int Year = 0;
 
     TZlEdit* ZlEdit1 = nullptr;
     TDateTimePicker* DateTimePicker1 = nullptr;

@@ -316,6 +316,7 @@ void TFrm_Ajp::NewClick()
         // A date in the listed month, so the new voucher is listed and its lines go to it.
         dialog->DateTimePicker1->SetDate(ProposedDate(year_, month_, Now()));
         dialog->Mode = 1;
+        dialog->Year = year_;
         dialog->UnitId = UnitId();
         dialog->FullInsert = true;
         dialog->ShowModal();
@@ -339,6 +340,7 @@ void TFrm_Ajp::EditClick()
     auto* dialog = CreateOwned<TFI_Jurnal>(*Application);
     try {
         dialog->Mode = 2;
+        dialog->Year = year_;
         dialog->VoucherKey = key;
         dialog->ShowModal();
     } catch (...) {
@@ -363,8 +365,7 @@ void TFrm_Ajp::ShowVoucher(const std::string& key)
         found = T_Vouc->Locate("ID_Vouc", key, loCaseInsensitive);
     }
     VoucherScrolled();
-    // A voucher outside the year listed (the book year changed since) is not listed; its lines
-    // cannot go to the row shown instead.
+    // A voucher outside the book year is not listed; its lines cannot go to the row shown instead.
     if (!found)
         SetLinesEnabled(false);
     ZlEdit1->SetFocus();

@@ -402,8 +402,8 @@ void TFrm_CashFlow::SaveClick()
     const std::string code = ZlEdit2->Text();
     if (number.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor bukti, silakan lengkapi transaksi anda!", ZlEdit1);
-    if (!InBookYear(DateTimePicker1->Date()))
-        return Refuse(OutsideBookYearText(), DateTimePicker1);
+    if (!InBookYear(DateTimePicker1->Date(), year_))
+        return Refuse(OutsideBookYearText(year_), DateTimePicker1);
     if (code.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!", ZlEdit2);
     if (!OpenSQL(*dm.Query1, "select account_code, account_name, account_id, account_sub from coa where "

@@ -4,7 +4,6 @@
 
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
-#include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/controls/MessageDialogs.h"
@@ -48,16 +47,16 @@ std::string MonthCondition(int year, int month)
         + FormatDateTime("yyyy-mm-dd", StartOfNextMonth(first)) + "'";
 }
 
-bool InBookYear(TDateTime date)
+bool InBookYear(TDateTime date, int year)
 {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    return year == LoginState().ref_tahun;
+    int dateYear = 0, month = 0, day = 0;
+    DecodeDate(date, dateYear, month, day);
+    return dateYear == year;
 }
 
-std::string OutsideBookYearText()
+std::string OutsideBookYearText(int year)
 {
-    return "Transaksi tidak dapat dilakukan di luar tahun buku " + IntToStr(LoginState().ref_tahun)
+    return "Transaksi tidak dapat dilakukan di luar tahun buku " + IntToStr(year)
         + ", silakan perbaiki tanggal transaksi anda!";
 }
 

@@ -28,11 +28,12 @@ TDateTime ProposedDate(int year, int month, TDateTime today);
 // including, the first day of the next month (of the next year after December).
 std::string MonthCondition(int year, int month);
 
-// Whether a voucher of this date is listed: the month lists show the months of the book year only.
-bool InBookYear(TDateTime date);
+// Whether a voucher of this date lies in the year a month list shows (the book year when it opened),
+// so that, saved, it is listed.
+bool InBookYear(TDateTime date, int year);
 
-// The refusal of a voucher dated outside the book year, naming that year.
-std::string OutsideBookYearText();
+// The refusal of a voucher dated outside that year, naming it.
+std::string OutsideBookYearText(int year);
 
 // Filters an open list; when the filter fails, "Filter Error" is shown and the list stays unfiltered.
 void ApplyListFilter(TDataSet& list, const std::string& filter);

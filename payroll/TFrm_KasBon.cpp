@@ -299,8 +299,8 @@ void TFrm_KasBon::ZlSpeedButton14Click()
         return;
     }
     // The entry writes a cash voucher, which the cash window lists only within the book year.
-    if (!InBookYear(DateTimePicker1->Date())) {
-        MessageDlg(OutsideBookYearText(), TMsgDlgType::mtError, mbOK);
+    if (!InBookYear(DateTimePicker1->Date(), LoginState().ref_tahun)) {
+        MessageDlg(OutsideBookYearText(LoginState().ref_tahun), TMsgDlgType::mtError, mbOK);
         DateTimePicker1->SetFocus();
         return;
     }

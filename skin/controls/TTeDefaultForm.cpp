@@ -176,8 +176,7 @@ TTeBorderIcons TTeDefaultForm::EffectiveBorderIcons() const
         icons &= static_cast<TTeBorderIcons>(~BorderIconBit(kbiTray));
     // A window of a fixed size is one the manager will not maximize: it offers no maximize.
     // Children maximize inside their frame, not through the manager.
-    if (const TCustomForm* form = Form(); form && !form->Parent() && form->FormStyle() != TFormStyle::fsMDIChild &&
-                                          !form->Sizeable())
+    if (const TCustomForm* form = Form(); form && !form->Parent() && !IsMDIChild() && !form->Sizeable())
         icons &= static_cast<TTeBorderIcons>(~BorderIconBit(kbiMaximize));
     return icons;
 }

@@ -305,15 +305,19 @@ TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
     Open();
     ChooseMonth(6);
     ASSERT_EQ(Listed(), 1);
-    // The settings moved the book year back since the window listed its year.
+    // The settings moved the book year back since the window listed its year: the listed year
+    // holds, so that the voucher saved is listed.
     Exec("update ref_sistem set ref_tahun=2025");
     LoadSystemSettings(*dm);
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
         EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 6, 30)) << "a date of the chosen month";
         dialog.DateTimePicker1->SetDate(EncodeDate(2025, 12, 1));
+        s.ClickControl(*dialog.TeButton1);
+        EXPECT_EQ(LastBox(), OutsideBookYear);
+        dialog.DateTimePicker1->SetDate(EncodeDate(2026, 12, 1));
     });
     EXPECT_EQ(window->ZlComboBox2->ItemIndex(), 11) << "the list moved to the voucher's month";
-    EXPECT_FALSE(window->DBGrid1->Enabled()) << "a voucher outside the listed year is not listed";
+    EXPECT_TRUE(window->DBGrid1->Enabled()) << "the new voucher is listed";
 
     // OK on an empty picker list writes no account into a line.
     ChooseMonth(6);
