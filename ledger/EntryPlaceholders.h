@@ -1,8 +1,26 @@
 #pragma once
-// What a window killed in the middle of an entry leaves in the books: the blank account that the
-// chart's "&New" stores before its dialog opens, and the voucher header without a number or a date
-// that the cash window's "&Add" stores. No window saves anything that looks like either.
+// What a window stores while an entry is being made: the blank account that the chart's "&New"
+// stores before its dialog opens, and the voucher header without a number or a date that the cash
+// window's "&Add" stores. Each is held in `entry_holder` by the program instance (host and process)
+// that made it, so that another instance working on the same books leaves it alone; what a killed
+// instance left is removed at a login on its host. No window saves anything that looks like either.
+#include <string>
+
 class TDtModule;
 
-// Removes every such placeholder, with the rows that hang on it, in one transaction.
+// Creates `entry_holder` in books made before it existed; run at every login.
+void MakeEntryHolder(TDtModule& Dm);
+// Stores a blank account under the next free id, held by this instance; answers the id.
+std::string NewBlankAccount(TDtModule& Dm);
+// Stores the blank voucher header 'key', held by this instance.
+void NewBlankVoucherHeader(TDtModule& Dm, const std::string& key);
+// Whether this instance still holds the entry 'key' of 'table' ("coa" or "T_VOUC") and it is there.
+bool EntryHeld(TDtModule& Dm, const std::string& table, const std::string& key);
+// Lets go of the entry; run in the transaction that saves it.
+void ReleaseEntry(TDtModule& Dm, const std::string& table, const std::string& key);
+// Removes the blank account 'id' when this instance holds it, never an account another has saved.
+void RemoveBlankAccount(TDtModule& Dm, const std::string& id);
+
+// Removes every blank entry that no running instance holds, with the rows that hang on it, in one
+// transaction. A holder on another host is taken to be running: only that host can tell.
 void RemoveEntryPlaceholders(TDtModule& Dm);

@@ -5,6 +5,7 @@
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
+#include "ledger/EntryPlaceholders.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFrm_Perkiraan.h"
@@ -276,6 +277,10 @@ void TFI_Akun::TeButton1Click()
         return;
     }
 
+    // Another instance may have removed the blank row and given its id to an account of its own.
+    if (Mode == 1 && !EntryHeld(*DtModule, "coa", AccountIdText))
+        AccountIdText = NewBlankAccount(*DtModule);
+    TTransaction transaction(*DtModule->CONN1);
     ReopenDataSet(*coa);
     if (!coa->Locate("account_id", AccountIdText, loCaseInsensitive)) {
         MessageDlg("Data tidak tersimpan, database error!", TMsgDlgType::mtError, mbOK);
@@ -297,6 +302,9 @@ void TFI_Akun::TeButton1Click()
     else if (Mode == 1 || storedUnitListed_)
         coa->FieldByName("account_sub")->SetAsString(unitIds_[static_cast<size_t>(unit)]);
     coa->Post();
+    if (Mode == 1)
+        ReleaseEntry(*DtModule, "coa", AccountIdText);
+    transaction.Commit();
     saved_ = true;
     ShowMessage("Data tersimpan..");
     Close();
@@ -306,7 +314,7 @@ void TFI_Akun::DoClose(TCloseAction& action)
 {
     if (Mode == 1 && !saved_ && DtModule && DtModule->CONN1->Connected() && !AccountIdText.empty()) {
         coa->Close();
-        RunSQL(*DtModule->Query1, "delete from coa where account_id=" + IntToStr(StrToInt(AccountIdText)));
+        RemoveBlankAccount(*DtModule, AccountIdText);
     }
     TLedgerForm::DoClose(action);
 }

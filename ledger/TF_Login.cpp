@@ -196,6 +196,7 @@ void TF_Login::TeButton1Click()
     // Settings that fail to load refuse the login, so the user is marked only after them.
     LoadSystemSettings(*DtModule);
     // A window killed in the middle of an entry left what no window shows or removes.
+    MakeEntryHolder(*DtModule);
     RemoveEntryPlaceholders(*DtModule);
     RunSQL(*DtModule->Query2,
            "update sis_user set user_status=1 where user_login='" + SqlText(state.UserLogin) + "'");

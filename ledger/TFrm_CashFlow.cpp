@@ -8,6 +8,7 @@
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/LoginState.h"
+#include "ledger/EntryPlaceholders.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFrm_PopWin.h"
@@ -372,7 +373,7 @@ void TFrm_CashFlow::AddClick()
     NextVoucherNumber(*DtModule, 1, UnitDigit(unitId_), number);
     // The header without a number marks the voucher being entered until it is saved or cancelled.
     const std::string key = NewVoucherKey(*DtModule);
-    RunSQL(*DtModule->Query1, "insert into T_VOUC (ID_Vouc) values ('" + SqlText(key) + "')");
+    NewBlankVoucherHeader(*DtModule, key);
     key_ = key;
 
     Panel1->SetEnabled(true);
@@ -446,6 +447,8 @@ void TFrm_CashFlow::SaveClick()
 
 void TFrm_CashFlow::EndEntry()
 {
+    if (!key_.empty() && DtModule && DtModule->CONN1->Connected())
+        ReleaseEntry(*DtModule, "T_VOUC", key_);
     key_.clear();
     ZlSpeedButton2->SetEnabled(true);
     ZlSpeedButton5->SetCaption("&Delete");
@@ -479,8 +482,12 @@ void TFrm_CashFlow::DeleteClick()
 
 void TFrm_CashFlow::DoClose(TCloseAction& action)
 {
-    if (EnteringNew() && DtModule)
-        RunSQL(*DtModule->Query1, "delete from T_Vouc where no_vouc is null");
+    // Only its own blank header: another instance's may be on the same books.
+    if (EnteringNew() && !key_.empty() && DtModule && DtModule->CONN1->Connected()) {
+        DeleteVoucher(*DtModule, key_);
+        ReleaseEntry(*DtModule, "T_VOUC", key_);
+        key_.clear();
+    }
     TLedgerForm::DoClose(action);
 }
 

@@ -9,6 +9,7 @@
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/LongJob.h"
 #include "ledger/OpeningBalances.h"
+#include "ledger/EntryPlaceholders.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFI_Akun.h"
@@ -288,16 +289,11 @@ void TFrm_Perkiraan::NewAccount()
 {
     auto* dialog = CreateOwned<TFI_Akun>(*this);
     auto freeDialog = FreeOnExit(dialog);
-    OpenSQL(*DtModule->Query1, "select max(account_id) as noid from coa");
-    const std::string id = SqlNumber(IfNull(DtModule->Query1->FieldByName("noid")->Value(), 0).AsInteger() + 1);
-    DtModule->Query1->Close();
-    dialog->AccountIdText = id;
+    dialog->AccountIdText = NewBlankAccount(*DtModule);
     dialog->Mode = 1;
-    ReopenDataSet(*dialog->coa);
-    dialog->coa->Append();
-    dialog->coa->FieldByName("account_id")->SetAsString(id);
-    dialog->coa->Post();
     dialog->ShowModal();
+    // A save whose blank row was gone went under another id.
+    const std::string id = dialog->AccountIdText;
     ReopenAccounts();
     if (!QCoa->IsEmpty())
         QCoa->Locate("account_id", id, loCaseInsensitive);

@@ -49,6 +49,15 @@ create table sis_user (
   user_status integer not null default 0
 );
 
+-- The blank entries that a running program holds while its window makes them (host and process).
+create table entry_holder (
+  entry_table text(10) collate nocase,
+  entry_key text(20) collate nocase,
+  host text(255),
+  process integer,
+  primary key (entry_table, entry_key)
+);
+
 create table posisi_coa (
   idjenis integer primary key autoincrement,
   nomor text(5) collate nocase,

@@ -1,18 +1,13 @@
 #include "platform/data/DatabaseCopy.h"
 
-#include <signal.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/core/AtomicFileWriter.h"
 #include "platform/core/ConfigStore.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileCopy.h"
+#include "platform/core/ProgramInstance.h"
 
 namespace fs = std::filesystem;
 
@@ -23,19 +18,6 @@ const char* const RecordName = "Unfinished";
 
 // The logs the engine keeps beside a database file.
 const char* const EngineFiles[] = {"-journal", "-wal", "-shm"};
-
-// Whether the process may still be at work on its copy. A killed program whose parent has not
-// reaped it yet (a launcher that never waits) is still there as a zombie, at work on nothing.
-bool Running(pid_t process)
-{
-    if (kill(process, 0) != 0 && errno != EPERM)
-        return false;
-    std::ifstream stat("/proc/" + std::to_string(process) + "/stat");
-    const std::string line((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    // The state follows the program's name in parentheses, which may hold any character.
-    const size_t name = line.rfind(')');
-    return name == std::string::npos || name + 2 >= line.size() || (line[name + 2] != 'Z' && line[name + 2] != 'X');
-}
 
 // Forgets the record unless another copy has written its own meanwhile.
 void Forget(const std::string& record)
@@ -49,7 +31,7 @@ void Forget(const std::string& record)
 DatabaseCopy::DatabaseCopy(const std::string& destination)
 {
     // Remembered before the file exists, so no moment leaves a file the next start does not know.
-    record_ = std::to_string(getpid()) + " " + fs::absolute(AtomicFileWriter::TemporaryPrefix(destination)).string();
+    record_ = std::to_string(ProcessId()) + " " + fs::absolute(AtomicFileWriter::TemporaryPrefix(destination)).string();
     if (!ProgramConfig().WriteString(RecordSection, RecordName, record_))
         record_.clear();
     try {
@@ -114,8 +96,8 @@ void RemoveCopyLeftovers()
     const size_t blank = record.find(' ');
     if (blank == std::string::npos)
         return;
-    const pid_t process = static_cast<pid_t>(std::atol(record.substr(0, blank).c_str()));
-    if (process <= 0 || Running(process))
+    const int process = static_cast<int>(std::atol(record.substr(0, blank).c_str()));
+    if (ProcessRunning(process))
         return;
     const fs::path prefix = record.substr(blank + 1);
     const std::string start = prefix.filename().string();

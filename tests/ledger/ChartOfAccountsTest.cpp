@@ -162,6 +162,27 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
         s.ClickControl(*d.TeButton1);
     });
     EXPECT_EQ(Scalar("select account_pos || account_sub from coa where account_code='9110'"), "K10");
+
+    // Another instance removed the blank row and saved an account of its own under its id: this
+    // Save goes under a fresh id, and a cancel leaves that account alone.
+    const auto takenOver = [&](TFI_Akun& d, const std::string& code) {
+        Exec("delete from entry_holder");
+        Exec("update coa set account_code='" + code + "', account_name='DARI LAIN' where account_id=" + d.AccountIdText);
+    };
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        takenOver(d, "9990");
+        s.ClickControl(*d.ZlRadio5);
+        Type(*d.Zledit3, "Lain dua");
+        s.ClickControl(*d.ZlRadio2);
+        s.ClickControl(*d.TeButton1);
+    });
+    With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
+        takenOver(d, "9991");
+        s.ClickControl(*d.TeButton2);
+    });
+    EXPECT_EQ(Rows("select account_id, account_code, account_name from coa where account_id>9 order by 1"),
+              (Table{{"10", "9990", "DARI LAIN"}, {"11", "9120", "Lain dua"}, {"12", "9991", "DARI LAIN"}}));
+    EXPECT_EQ(Scalar("select count(*) from entry_holder"), "0");
 }
 
 TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTheBudget)

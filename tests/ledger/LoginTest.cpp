@@ -1,10 +1,15 @@
 // The login dialog: the remembered path, refusals that change nothing, quotes in the typed values.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
 #include "controls/flat/TZlEdit.h"
+#include "ledger/EntryPlaceholders.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Login.h"
@@ -66,6 +71,28 @@ protected:
 
 TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
 {
+    // Another instance on the same books, a process of its own, is making an account and a cash
+    // voucher: what it holds stays through this login, and goes at the first one after it is killed.
+    int ready[2], hold[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(hold), 0);
+    const pid_t other = fork();
+    if (other == 0) {
+        TDtModule instance;
+        instance.CONN1->SetConnectionString("Data Source=" + file.Path());
+        instance.CONN1->Open();
+        const std::string id = NewBlankAccount(instance);
+        NewBlankVoucherHeader(instance, "20260304101010");
+        [[maybe_unused]] ssize_t written = write(ready[1], id.data(), id.size());
+        char never;
+        [[maybe_unused]] ssize_t got = read(hold[0], &never, 1);
+        _exit(0);
+    }
+    ASSERT_GT(other, 0);
+    char held[16] = {};
+    ASSERT_GT(read(ready[0], held, sizeof held - 1), 0);
+    EXPECT_STREQ(held, "1");
+
     // What windows killed in the middle of an entry left goes at the login; what was saved stays.
     dm.CONN1->SetConnectionString("Data Source=" + file.Path());
     dm.CONN1->Open();
@@ -89,12 +116,11 @@ TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
     EXPECT_NE(dialog->ActiveControl(), dialog->TeButton1);
     Ok(file.Path());
     EXPECT_TRUE(boxes.Shown().empty());
-    EXPECT_EQ(Value("select group_concat(account_id) from (select account_id from coa where account_id>9000 order by 1)"),
-        "9003,9004");
+    EXPECT_EQ(Value("select group_concat(account_id) from (select account_id from coa order by 1)"), "1,9003,9004");
     EXPECT_EQ(Value("select count(*) from posting where account_id=9002"), "0");
     EXPECT_EQ(Value("select count(*) from trial_balance where account_id=9002"), "0");
     EXPECT_EQ(Value("select group_concat(ID_Vouc) from (select ID_Vouc from T_VOUC order by 1)"),
-        "20260302101010,20260303101010");
+        "20260302101010,20260303101010,20260304101010");
     EXPECT_EQ(Value("select group_concat(account_id) from TR_VOUC"), "9003");
     EXPECT_EQ(dialog->LoginCount, 1);
     EXPECT_EQ(UserStatus(), "1");
@@ -107,6 +133,16 @@ TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
     dialog->Show();
     EXPECT_EQ(dialog->ed_server->Text(), file.Path());
     EXPECT_EQ(dialog->ActiveControl(), dialog->TeButton1);
+
+    kill(other, SIGKILL);
+    waitpid(other, nullptr, 0);
+    for (int end : {ready[0], ready[1], hold[0], hold[1]})
+        close(end);
+    Ok(file.Path());
+    EXPECT_EQ(Value("select group_concat(account_id) from (select account_id from coa order by 1)"), "9003,9004");
+    EXPECT_EQ(Value("select group_concat(ID_Vouc) from (select ID_Vouc from T_VOUC order by 1)"),
+        "20260302101010,20260303101010");
+    EXPECT_EQ(Value("select count(*) from entry_holder"), "0");
 }
 
 TEST_F(Login, NoProgramDatabaseOrUnitTenNotFirstShowsTheReasonAndChangesNothing)

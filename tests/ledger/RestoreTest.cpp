@@ -304,7 +304,9 @@ TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
     for (std::string table; std::getline(names, table, ',');) {
         fs::copy_file(schema.Path(), copy, fs::copy_options::overwrite_existing);
         Sql(copy, "drop table \"" + table + "\"");
-        EXPECT_EQ(TRestoreSource(copy, books).Fault(), TRestoreSource::TFault::NotADatabase) << table;
+        // Books made before the program held its blank entries lack that table and still restore.
+        const auto refused = table == "entry_holder" ? std::nullopt : std::optional(TRestoreSource::TFault::NotADatabase);
+        EXPECT_EQ(TRestoreSource(copy, books).Fault(), refused) << table;
         ++checked;
     }
     EXPECT_GE(checked, 20);
