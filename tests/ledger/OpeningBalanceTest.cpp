@@ -7,6 +7,7 @@
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TInplaceEdit.h"
 #include "platform/data/TADOTable.h"
+#include "platform/ui/TClipboard.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/SetupWindows.h"
 
@@ -130,6 +131,10 @@ TEST_F(OpeningBalances, ACommaALetterOrAnAmountBeyondTheLimitIsRefusedWithOneMes
         EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1210") << "Enter still moves down";
         s.TypeText("7x");
         EXPECT_EQ(s.MessageBoxes().size(), 2u);
+        EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->SelText(), "7");
+        Clipboard().SetAsText("2,5");
+        s.PressKey('V', kmCtrl);
+        EXPECT_EQ(s.MessageBoxes().size(), 3u) << "a paste is checked as typing is";
         EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->SelText(), "7");
         s.TypeText("99999999999999.99");
         s.PressKey(VK_RETURN);
