@@ -150,6 +150,10 @@ TEST_F(OpeningBalances, ACommaALetterOrAnAmountBeyondTheLimitIsRefusedWithOneMes
         // A fourth decimal near the limit is no cent the screen hides.
         s.TypeText("999999999999.9849");
         s.PressKey(VK_RETURN);
+        Clipboard().SetAsText("1.234");
+        s.PressKey('V', kmCtrl);
+        s.PressKey(VK_RETURN);
+        EXPECT_EQ(Scalar("select saldo_awal from coa_tmp where account_id=4"), "1.23");
         EXPECT_EQ(Scalar("select saldo_awal from coa where account_id=1"), "0") << "nothing is saved without Save";
         s.QueueAnswer(mrYes);
         s.ClickControl(*d.TeButton1);
