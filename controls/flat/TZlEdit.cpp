@@ -141,7 +141,7 @@ void TZlEdit::KeyPress(char32_t& key)
     // and cut, in a number as in any field; a paste is checked as typing is.
     const bool editKey = key == 1 || key == 3 || key == 22 || key == 24;
     if (!editKey && !Accepts(key)) {
-        // Another control key other than Backspace and Enter types nothing into a number, and a
+        // Any other control key but Backspace and Enter types nothing into a number, and a
         // read-only field takes no key to refuse.
         if (key >= 32 && key != 127 && !ReadOnly())
             RefuseKey(key);
