@@ -72,14 +72,16 @@ std::string SqlNumber(const Variant& Value)
         return "null";
     if (Value.GetKind() == Variant::Kind::Text && Value.AsString().empty())
         return "0";
+    // An amount is written with every one of its digits: the general format's fifteen would round
+    // 999999999999.9849 to ...985.
+    if (Value.GetKind() == Variant::Kind::Currency)
+        return Value.AsCurrency().ToString();
     double number = Value.AsFloat();
     if (!std::isfinite(number))
         throw EConvertError("'" + Value.AsString() + "' is not a valid number");
     // Amounts beyond the currency range keep every digit the general format has.
     if (std::fabs(number) < 9e14)
-        number = RoundCurrency(number);
-    if (number == 0)
-        number = 0; // no "-0" for a tiny negative amount
+        return Currency::FromDouble(number).ToString();
     std::string text = FloatToStr(number);
     for (char& c : text)
         if (c == ',')

@@ -29,7 +29,8 @@ Variant IfNull(const Variant& Value, const Variant& Default);
 std::string FieldText(TDataSet& Data, const char* Field, const std::string& Fallback = "");
 
 // A number as SQL text: "null" for Null, "0" for an empty text, otherwise the value rounded to
-// four decimals in the general format with a decimal point and no grouping ("250", "0.1", "1234.5").
+// four decimals with a decimal point and no grouping ("250", "0.1", "1234.5"); a currency value, and
+// any number within the currency range, with every digit, however many (the general format only beyond).
 // Raises EConvertError for a value that is not a number; the result is always a number literal or "null".
 std::string SqlNumber(const Variant& Value);
 

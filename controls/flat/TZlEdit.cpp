@@ -137,10 +137,12 @@ void TZlEdit::KeyPress(char32_t& key)
     // the quoting routine whatever this field holds.
     if (inputType_ == TInputType::itString && key == U'\'')
         key = 0;
-    // Ctrl+A (#1) selects the whole text, in a number as in any field.
-    if (key != 1 && !Accepts(key)) {
-        // A control key other than Backspace and Enter (Ctrl+V among them) types nothing into a
-        // number, and a read-only field takes no key to refuse.
+    // Ctrl+A (#1) selects the whole text, and Ctrl+C, Ctrl+V and Ctrl+X (#3, #22, #24) copy, paste
+    // and cut, in a number as in any field; a paste is checked as typing is.
+    const bool editKey = key == 1 || key == 3 || key == 22 || key == 24;
+    if (!editKey && !Accepts(key)) {
+        // Any other control key but Backspace and Enter types nothing into a number, and a
+        // read-only field takes no key to refuse.
         if (key >= 32 && key != 127 && !ReadOnly())
             RefuseKey(key);
         key = 0;
@@ -202,7 +204,7 @@ void TZlEdit::Change()
         // Only what the user typed is checked: amounts set by the program (a sum) are shown as they are.
         if (inputType_ == TInputType::itCurrency && Modified()) {
             try {
-                TypedAmount(value, Text());
+                value = TypedAmount(value, Text()).ToDouble();
             } catch (const EConvertError& error) {
                 Refuse(error.Message());
             }

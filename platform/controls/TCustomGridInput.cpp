@@ -60,7 +60,8 @@ void TCustomGrid::DefaultHandler(TMessage& message)
         return;
     case WM_CHAR: {
         const char32_t ch = static_cast<char32_t>(message.WParam);
-        if ((options_ & goEditing) && (ch == 8 || ch >= 32))
+        // Ctrl+V (#22) opens the cell as a typed character does, and pastes into it.
+        if ((options_ & goEditing) && (ch == 8 || ch == 22 || ch >= 32))
             ShowEditorChar(ch);
         return;
     }

@@ -38,6 +38,7 @@ void TDateTimePicker::SetDate(TDateTime v)
 {
     v = std::floor(v);
     modified_ = false;
+    typedDay_ = 0;
     if (v == date_ && !null_)
         return;
     date_ = v;
@@ -48,6 +49,7 @@ void TDateTimePicker::SetDate(TDateTime v)
 void TDateTimePicker::SetNull()
 {
     modified_ = false;
+    typedDay_ = 0;
     if (null_)
         return;
     null_ = true;
@@ -124,6 +126,7 @@ void TDateTimePicker::StepPart(int delta)
         break;
     }
     d = std::min(d, DaysInMonth(y, m));
+    typedDay_ = 0;
     UserSetDate(EncodeDate(y, m, d));
 }
 
@@ -131,6 +134,8 @@ void TDateTimePicker::TypeDigit(int digit)
 {
     int y = 0, m = 0, d = 0;
     DecodeDate(date_, y, m, d);
+    if (typedDay_ == 0)
+        typedDay_ = d;
     typed_ = typed_ * 10 + digit;
     ++typedDigits_;
     const int field = FieldOf(part_);
@@ -138,27 +143,25 @@ void TDateTimePicker::TypeDigit(int digit)
     bool done = typedDigits_ >= needed;
     switch (field) {
     case 0:
-        if (typed_ >= 1 && typed_ <= DaysInMonth(y, m))
-            d = typed_;
-        if (typed_ * 10 > DaysInMonth(y, m))
+        // Any month's day is taken: the month and year typed next may be the ones that have it.
+        if (typed_ >= 1 && typed_ <= 31)
+            typedDay_ = typed_;
+        if (typed_ * 10 > 31)
             done = true;
         break;
     case 1:
-        if (typed_ >= 1 && typed_ <= 12) {
+        if (typed_ >= 1 && typed_ <= 12)
             m = typed_;
-            d = std::min(d, DaysInMonth(y, m));
-        }
         if (typed_ * 10 > 12)
             done = true;
         break;
     default:
-        if (typedDigits_ == 4 && typed_ >= 1) {
+        if (typedDigits_ == 4 && typed_ >= 1)
             y = typed_;
-            d = std::min(d, DaysInMonth(y, m));
-        }
         break;
     }
-    UserSetDate(EncodeDate(y, m, d));
+    // Only the date as a whole is fitted to its month; the day typed stays for the next parts.
+    UserSetDate(EncodeDate(y, m, std::min(typedDay_, DaysInMonth(y, m))));
     if (done) {
         typed_ = typedDigits_ = 0;
         part_ = std::min(part_ + 1, 2);
@@ -200,8 +203,10 @@ void TDateTimePicker::CloseUp(bool accept)
     calendar_->Hide();
     if (MouseCapture())
         SetMouseCapture(false);
-    if (accept)
+    if (accept) {
+        typedDay_ = 0;
         UserSetDate(calendar_->Date());
+    }
     Invalidate();
 }
 
@@ -237,7 +242,7 @@ void TDateTimePicker::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_KILLFOCUS:
         CloseUp(false);
-        typed_ = typedDigits_ = 0;
+        typed_ = typedDigits_ = typedDay_ = 0;
         Invalidate();
         break;
     case WM_SETFOCUS:
@@ -339,7 +344,7 @@ void TDateTimePicker::DoEnter()
     const TInputRouter* input = Application ? &Application->Input() : nullptr;
     const bool backwards = input && input->KeyState(VK_TAB) < 0 && input->KeyState(VK_SHIFT) < 0;
     part_ = backwards ? 2 : 0;
-    typed_ = typedDigits_ = 0;
+    typed_ = typedDigits_ = typedDay_ = 0;
     Invalidate();
     TCustomControl::DoEnter();
 }

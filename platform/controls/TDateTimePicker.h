@@ -76,6 +76,8 @@ private:
     int part_ = 0;
     int typed_ = 0;
     int typedDigits_ = 0;
+    // The day as typed (31 over April), kept while the month and year are typed; 0 for the date's own.
+    int typedDay_ = 0;
     bool dropped_ = false;
     TZgCalendar* calendar_ = nullptr;
     // The calendar part a press went to while dropped down; it gets the release too.

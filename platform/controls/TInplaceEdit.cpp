@@ -1,7 +1,10 @@
 #include "platform/controls/TInplaceEdit.h"
 
 #include "platform/controls/TCustomGrid.h"
+#include "platform/core/Unicode.h"
 #include "platform/core/WeakRef.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TClipboard.h"
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
 {
@@ -158,6 +161,19 @@ void TInplaceEdit::KeyPress(char32_t& key)
         return;
     }
     TCustomMaskEdit::KeyPress(key);
+}
+
+void TInplaceEdit::PasteFromClipboard()
+{
+    if (grid_ && !ReadOnly() && Application && Clipboard().HasText()) {
+        const std::string text = Clipboard().AsText();
+        for (char32_t c : Utf8ToUtf32(text.substr(0, text.find_first_of("\r\n"))))
+            if (c >= 32 && !grid_->CanEditAcceptKey(c)) {
+                grid_->EditKeyRefused(c);
+                return;
+            }
+    }
+    TCustomMaskEdit::PasteFromClipboard();
 }
 
 void TInplaceEdit::DblClick()

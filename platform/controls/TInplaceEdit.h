@@ -22,6 +22,8 @@ public:
     void SetDisplayText(const std::string& text) override { SetText(text); }
     void SelectAllText() override { SelectAll(); }
     bool AllTextSelected() const override { return SelText() == Text(); }
+    // A paste is held to the characters the cell takes, as typing is, and refused the same way.
+    void PasteFromClipboard() override;
 
 protected:
     virtual bool EditCanModify();

@@ -143,7 +143,10 @@ Currency TypedAmount(double value, const std::string& typed)
 {
     // Far beyond the limit is refused before the conversion, which would quote the double, rounded.
     if (std::fabs(value) < 1e13) {
-        const Currency amount = Currency::FromDouble(value);
+        // Rounded to the cent as the number reads, as every amount field shows it: what is shown is stored.
+        DecimalDigits cents = DecimalDigits::Shortest(value);
+        cents.RoundToDecimals(2);
+        const Currency amount = Currency::FromDouble(cents.ToDouble());
         if (amount <= MaxAmount && amount >= -MaxAmount)
             return amount;
     }

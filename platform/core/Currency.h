@@ -56,7 +56,8 @@ private:
 inline constexpr Currency MaxAmount = Currency::FromRaw(9'999'999'999'999'900);
 
 // The one check of every amount field: value is the typed text read as a number, returned rounded to
-// four decimals. Beyond MaxAmount it raises EConvertError, quoting the text as typed and naming the limit.
+// the cent, half away from zero. Beyond MaxAmount it raises EConvertError, quoting the text as typed
+// and naming the limit.
 Currency TypedAmount(double value, const std::string& typed);
 
 // Rounds a double to four decimals, half away from zero as the number reads (2.00015 -> 2.0002):

@@ -63,8 +63,8 @@ public:
 
     Variant Value() const;
     // Converts to the field's type: "" to a number or date stores Null, text is cut to Size,
-    // currency rounds to four decimals and takes text up to MaxAmount. Bad text raises EConvertError
-    // and changes nothing.
+    // currency rounds to four decimals, or text (a typed amount) to the cent up to MaxAmount.
+    // Bad text raises EConvertError and changes nothing.
     void SetValue(const Variant& value);
     std::string AsString() const;
     void SetAsString(const std::string& value) { SetValue(Variant(value)); }

@@ -68,7 +68,7 @@ TEST_F(BudgetWindow, EnterSpreadsTheTotalSumsTheMonthsAndSaveKeepsATypedMonth)
 {
     Type("4110", 3, "1200000");
     EXPECT_EQ(window->to_anggaran->FieldByName("account_code")->AsString(), "4120") << "moved to the next row";
-    Type("7110", 3, "1000000");
+    Type("7110", 3, "1000000.004");
     Type("4120", 5, "300");
     EXPECT_EQ(window->zgdbgrid27->SelectedIndex(), 6);
     Type("4120", 15, "45");

@@ -14,6 +14,7 @@
 #include "platform/data/TADOQuery.h"
 #include "platform/data/TADOTable.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TClipboard.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/VoucherWindowFixture.h"
 
@@ -187,6 +188,17 @@ TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
     window->ZlEdit1->SetFocus();
     s.ProcessUntilIdle();
     EXPECT_EQ(LastBox(), "Transaksi anda belum ada jumlahnya silakan isikan debet dan kredit dulu!");
+
+    // Ctrl+V into the amount, its editor not yet open, pastes through the check typing goes through.
+    ASSERT_TRUE(window->DBGrid1->Focused());
+    ASSERT_FALSE(window->DBGrid1->EditorMode());
+    Clipboard().SetAsText("1,5");
+    s.PressKey('V', kmCtrl);
+    EXPECT_EQ(s.Errors().back(), "',' is not a valid character for Debet.");
+    Clipboard().SetAsText("12.345");
+    s.PressKey('V', kmCtrl);
+    Key(VK_RETURN);
+    EXPECT_EQ(window->TR_VOUC->FieldByName("debet")->AsString(), "12.35");
 }
 
 // An amount stays as typed: a comma is refused at once; a sign, as a voucher without amounts is,

@@ -154,6 +154,8 @@ TEST_F(SqlNumberTest, RoundsAmountsToFourDecimalsAndRefusesText)
     EXPECT_EQ(SqlNumber(Variant(0.1 + 0.2)), "0.3");
     EXPECT_EQ(SqlNumber(Variant(0.00005)), "0.0001");
     EXPECT_EQ(SqlNumber(Variant(-0.00001)), "0");
+    // Every digit of an amount: fifteen would round the fourth decimal near the limit.
+    EXPECT_EQ(SqlNumber(Variant(Currency::FromRaw(9999999999999849))), "999999999999.9849");
     EXPECT_THROW(SqlNumber(Variant("1; delete from coa")), EConvertError);
 }
 

@@ -67,7 +67,7 @@ TEST_F(OpeningBalances, SaveWritesTheSignedOpeningsAndSkipsABlankRow)
         s.TypeText("77");
         d.coa_tmp->First();
         d.ZgDBGrid28->SetFocus();
-        s.TypeText("5001");
+        s.TypeText("5001.234");
         s.QueueAnswer(mrNo);
         ClickAgain(*d.TeButton1);
         EXPECT_EQ(LastBox().substr(0, 26), "Saldo Awal tidak balance, ");
@@ -76,7 +76,7 @@ TEST_F(OpeningBalances, SaveWritesTheSignedOpeningsAndSkipsABlankRow)
         ClickAgain(*d.TeButton1);
         s.ClickControl(*d.TeButton2);
     });
-    EXPECT_EQ(Written(), (Table{{"1", "5001", "2026", "5001", "5001", "<null>"},
+    EXPECT_EQ(Written(), (Table{{"1", "5001.23", "2026", "5001.23", "5001.23", "<null>"},
                                 {"2", "1000", "2026", "-1000", "<null>", "1000"},
                                 {"3", "1500", "2026", "1500", "<null>", "1500"},
                                 {"4", "3000", "2025", "3000", "<null>", "3000"},
@@ -142,13 +142,17 @@ TEST_F(OpeningBalances, ACommaALetterOrAnAmountBeyondTheLimitIsRefusedWithOneMes
         s.TypeText("999999999999.99");
         s.PressKey(VK_RETURN);
         EXPECT_EQ(d.ZlEdit53->Text(), "Rp 999,999,999,999.99");
+        // A fourth decimal near the limit is no cent the screen hides.
+        s.TypeText("999999999999.9849");
+        s.PressKey(VK_RETURN);
         EXPECT_EQ(Scalar("select saldo_awal from coa where account_id=1"), "0") << "nothing is saved without Save";
         s.QueueAnswer(mrYes);
         s.ClickControl(*d.TeButton1);
         s.ClickControl(*d.TeButton2);
     });
     EXPECT_EQ(Rows("select saldo_awal, saldo_awal_k from coa join trial_balance using (account_id)"
-                   " where account_id=2"), (Table{{"999999999999.99", "999999999999.99"}}));
+                   " where account_id in (2, 3) order by account_id"),
+              (Table{{"999999999999.99", "999999999999.99"}, {"999999999999.98", "999999999999.98"}}));
 }
 
 TEST_F(OpeningBalances, TheRefillKeepsApostrophesAndAFailedRefillKeepsTheOldRows)

@@ -103,6 +103,10 @@ TEST(ZlEditNumbers, ValuesWithAnExponentKeepTheirAmount)
 TEST(ZlEditNumbers, AnAmountBeyondTheLimitIsRefusedQuotedAsTyped)
 {
     TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
+    // What the field shows is what it holds: an amount is taken to the cent.
+    f.session.TypeText("1.234");
+    EXPECT_EQ(f.edit->NumericValue(), 1.23);
+    f.edit->SelectAll();
     f.session.TypeText("999999999999.99");
     EXPECT_EQ(Currency::FromDouble(f.edit->NumericValue()), MaxAmount);
     f.Leave();
@@ -218,6 +222,16 @@ TEST(ZlEditKeys, APastedAmountIsTakenOnlyWhenItCouldHaveBeenTyped)
     f.session.PressKey(VK_INSERT, kmShift);
     EXPECT_EQ(f.session.Errors().size(), 1u);
     EXPECT_EQ(f.edit->Text(), "2.5");
+
+    // Ctrl+V pastes as Shift+Insert does, through the same check, and the amount is kept to the cent.
+    Clipboard().SetAsText("7x");
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_EQ(f.session.Errors().size(), 2u);
+    EXPECT_EQ(f.edit->Text(), "250");
+    Clipboard().SetAsText("1234.567");
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_EQ(f.edit->Text(), "1234.567");
+    EXPECT_EQ(f.edit->NumericValue(), 1234.57);
 }
 
 TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)

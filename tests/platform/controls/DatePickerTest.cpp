@@ -56,6 +56,21 @@ TEST(DatePicker, ArrowsAndDigitsEditTheActivePart)
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2027");
     f.session.TypeText("2025");
     EXPECT_EQ(f.picker->DisplayText(), "07/05/2025");
+
+    // A day the month on screen lacks is kept for the month and year typed after it.
+    f.picker->SetDate(EncodeDate(2026, 4, 8));
+    f.session.PressKey(VK_HOME);
+    f.session.TypeText("31");
+    EXPECT_EQ(f.picker->ActivePart(), 1);
+    f.session.TypeText("052026");
+    EXPECT_EQ(f.picker->DisplayText(), "31/05/2026");
+    f.picker->SetDate(EncodeDate(2023, 3, 15));
+    f.session.PressKey(VK_HOME);
+    f.session.TypeText("29022024");
+    EXPECT_EQ(f.picker->DisplayText(), "29/02/2024");
+    f.session.PressKey(VK_HOME);
+    f.session.TypeText("31022023");
+    EXPECT_EQ(f.picker->DisplayText(), "28/02/2023") << "the whole date is fitted to its month";
 }
 
 // Digits typed after a click go into the part under the pointer, whichever part was used last.

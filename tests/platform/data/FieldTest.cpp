@@ -62,8 +62,9 @@ TEST_F(FieldTest, CurrencyRoundsToFourDecimalsAndEmptyTextStoresNull)
 {
     Field("gaji")->SetAsFloat(1000000.0 / 12);
     EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(833333333));
-    Field("gaji")->SetAsString("2.00015");
-    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(20002));
+    // Text is a typed amount, kept to the cent as it reads.
+    Field("gaji")->SetAsString("2.005");
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(20100));
     Field("gaji")->SetValue(Variant(-0.00005));
     EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(-1));
     table.Post();
