@@ -363,8 +363,10 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     s.ProcessUntilIdle();
     EXPECT_EQ(frame->MDIChildCount(), 0);
 
-    // The wheel over the voucher list, while a second line is started, moves no voucher past the check.
-    Voucher("a3", "Ajp1003", "2026-03-15", true);
+    // The wheel over the voucher list, while a second line is started, moves no voucher past the check;
+    // nor does the list's scroll bar.
+    for (int day = 10; day < 30; ++day)
+        Voucher("a" + std::to_string(day), "Ajp10" + std::to_string(day), "2026-03-" + std::to_string(day), true);
     NewVoucherInTheLines();
     const std::string made = window->CurrentKey();
     Cell("7110");
@@ -374,6 +376,11 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     ASSERT_EQ(window->TR_VOUC->State(), dsInsert);
     const TPoint list = s.ScreenPointOf(*window->zgdbgrid27, window->zgdbgrid27->CellRect(1, 1).TopLeft());
     s.Wheel(list.X + 4, list.Y + 4, window->T_Vouc->RecNo() == 1 ? -1 : 1);
+    EXPECT_EQ(window->CurrentKey(), made);
+    const TRect outer = window->zgdbgrid27->WindowRect();
+    const TRect bar = window->zgdbgrid27->WindowScrollBars().BarRect(SB_VERT);
+    s.Click(outer.Left + (bar.Left + bar.Right) / 2, outer.Top + bar.Top + 4);
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
     EXPECT_EQ(window->CurrentKey(), made);
     window->Close();
     s.ProcessUntilIdle();
