@@ -805,9 +805,10 @@ void TDataSet::Cancel()
         const int count = static_cast<int>(view_.size());
         current_ = count == 0 ? -1 : std::clamp(insertReturn_, 0, count - 1);
         bof_ = eof_ = count == 0;
+        AdjustWindow();
     }
+    // An edit cancelled leaves the rows shown where they are, scrolled off the record perhaps.
     drawn_ = -1;
-    AdjustWindow();
     SetState(dsBrowse);
     DataEvent(deDataSetChange);
     FireEvent(AfterCancel);

@@ -59,12 +59,14 @@ TEST(GridNavigation, ClickKeysWheelAndScrollBarMoveTheRecord)
     edit->SetParent(f.form);
     edit->SetBounds(550, 10, 100, 21);
     edit->SetFocus();
+    f.table->Edit();
     f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -2);
     EXPECT_EQ(f.table->RecNo(), 2);
     EXPECT_TRUE(edit->Focused());
     EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 3) << "the thumb shows the rows from 3 on";
     f.ClickCell(1, 1);
     EXPECT_EQ(f.table->RecNo(), 3);
+    EXPECT_EQ(f.grid->Row(), 1) << "the edit left unchanged scrolls nothing back";
     EXPECT_TRUE(f.grid->Focused());
 
     f.grid->Perform(WM_VSCROLL, SB_BOTTOM);
