@@ -565,6 +565,9 @@ void TFrm_Ajp::LineDeleteClick()
         return;
     if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) == mrYes)
         TR_VOUC->Delete();
+    else if (DBGrid1->CanFocus())
+        // The click gave the focus to the button; the kept line is worked on in the grid again.
+        DBGrid1->SetFocus();
 }
 
 void TFrm_Ajp::LineSaveClick()

@@ -477,7 +477,7 @@ void TZgCustomDBGrid::UpdateActive()
     if (!dataLink_->Active() || !HandleAllocated() || IsLoading())
         return;
     const int row = dataLink_->ActiveRecord() + titleOffset_;
-    if (row != Row() && row < RowCount()) {
+    if (CurrentRowShown() && row != Row() && row < RowCount()) {
         if (!(options_ & dgAlwaysShowEditor))
             HideEditor();
         MoveColRow(Col(), row, false, false);
@@ -485,6 +485,20 @@ void TZgCustomDBGrid::UpdateActive()
     }
     if (TField* field = SelectedField(); field && field->Text() != editText_)
         InvalidateEditor();
+}
+
+bool TZgCustomDBGrid::CurrentRowShown() const
+{
+    const int row = dataLink_->CurrentRecordRow();
+    return !dataLink_->Active() || (row >= 0 && row < dataLink_->BufferCount());
+}
+
+void TZgCustomDBGrid::ShowCurrentRecord()
+{
+    if (CurrentRowShown())
+        return;
+    const int row = dataLink_->CurrentRecordRow();
+    Scroll(dataLink_->ScrollBy(row < 0 ? row : row - dataLink_->BufferCount() + 1));
 }
 
 void TZgCustomDBGrid::UpdateScrollBar()
@@ -497,9 +511,17 @@ void TZgCustomDBGrid::UpdateScrollBar()
     TScrollInfo info = old;
     info.Min = 1;
     info.Page = VisibleRowCount();
-    info.Max = dataSet->RecordCount() + info.Page - 1;
-    if (dataSet->State() == dsBrowse || dataSet->State() == dsEdit)
+    const int count = dataSet->RecordCount();
+    // With every record shown there is nothing to scroll, wherever the current one is.
+    info.Max = count <= info.Page ? info.Page : count + info.Page - 1;
+    if (dataSet->State() == dsBrowse || dataSet->State() == dsEdit) {
         info.Pos = dataSet->RecNo();
+        // Rows scrolled off the current record: the thumb shows where the rows are.
+        if (!CurrentRowShown()) {
+            const int top = info.Pos - 1 - dataLink_->CurrentRecordRow();
+            info.Pos = 1 + top * (count - 1) / std::max(1, count - info.Page);
+        }
+    }
     if (info.Min != old.Min || info.Max != old.Max || info.Page != old.Page || info.Pos != old.Pos ||
         !WindowScrollBars().Visible(SB_VERT))
         WindowScrollBars().SetScrollInfo(SB_VERT, info, SIF_ALL | SIF_DISABLENOSCROLL);
@@ -510,7 +532,7 @@ void TZgCustomDBGrid::Scroll(int distance)
     if (!HandleAllocated())
         return;
     const int oldRow = Row();
-    if (dataLink_->ActiveRecord() >= RowCount() - titleOffset_)
+    if (CurrentRowShown() && dataLink_->ActiveRecord() >= RowCount() - titleOffset_)
         UpdateRowCount();
     UpdateScrollBar();
     UpdateActive();
@@ -521,7 +543,7 @@ void TZgCustomDBGrid::Scroll(int distance)
         // The data rows are repainted in full rather than moved; the pixels are the same.
         const TRect first = CellRect(0, titleOffset_);
         InvalidateRect(Rect(0, first.IsEmpty() ? 0 : first.Top, ClientWidth(), ClientHeight()), false);
-        if (options_ & dgAlwaysShowEditor)
+        if ((options_ & dgAlwaysShowEditor) && CurrentRowShown())
             ShowEditor();
     }
     if (updateLock_ == 0)

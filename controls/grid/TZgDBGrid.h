@@ -185,6 +185,10 @@ protected:
     void ToggleCheck(TZgColumn& column, int col, int row);
 
 private:
+    // False while the wheel has scrolled the rows off the current record.
+    bool CurrentRowShown() const;
+    // Scrolls the rows back to the current record when they were scrolled off it.
+    void ShowCurrentRecord();
     // The column of a grid column; null for the indicator.
     TZgColumn* DataColumn(int col) const;
     bool InsertingUntouched() const;

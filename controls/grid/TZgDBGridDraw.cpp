@@ -42,6 +42,8 @@ void TZgCustomDBGrid::DrawCell(int col, int row, const TRect& cellRect, TGridDra
     }
     const int dataCol = col - indicatorOffset_;
     const int dataRow = row - titleOffset_;
+    if (!CurrentRowShown())
+        state &= ~uint32_t(gdSelected | gdFocused);
     const bool edges = (options_ & dgColLines) && (options_ & dgRowLines);
     const bool fixed = state & gdFixed;
     const TRect rect = fixed && edges ? Shrunk(cellRect, 1) : cellRect;
@@ -84,7 +86,7 @@ void TZgCustomDBGrid::DrawIndicatorCell(TCanvas& canvas, const TRect& rect, int 
     canvas.FillRect(rect);
     if (!dataLink_->Active())
         return;
-    const bool current = dataRow == dataLink_->ActiveRecord();
+    const bool current = dataRow == dataLink_->ActiveRecord() && CurrentRowShown();
     if (!current && !multiSelected)
         return;
     int glyph = glCurrent;

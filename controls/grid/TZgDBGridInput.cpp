@@ -58,6 +58,8 @@ TZgColumn* TZgCustomDBGrid::DataColumn(int col) const
 
 void TZgCustomDBGrid::KeyDown(uint16_t& key, TShiftState shift)
 {
+    // Keys act from the current record, on screen again if the wheel scrolled it off.
+    ShowCurrentRecord();
     // OnKeyDown first; the base grid's own navigation is not used.
     TCustomControl::KeyDown(key, shift);
     if (key == 0 || !dataLink_->Active())
@@ -332,7 +334,7 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
 {
     if (CanFocus() && !Focused())
         SetFocus();
-    if (!Focused() && !(InplaceEditor() && InplaceEditor()->Focused()))
+    if (!FocusedWithEditor())
         return;
     if (button == TMouseButton::mbLeft && (shift & ssDouble)) {
         DblClick();
@@ -373,9 +375,12 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
         auto update = UpdateScope(*this);
         dataLink_->UpdateRecord();
         HideEditor();
-        const TGridCoord old{Col(), Row()};
-        if (cell.Y >= TCustomGrid::FixedRows() && cell.Y != Row())
-            dataLink_->MoveBy(cell.Y - Row());
+        // Rows the wheel scrolled off the current record hold no current cell.
+        const bool shown = CurrentRowShown();
+        const TGridCoord old = shown ? TGridCoord{Col(), Row()} : TGridCoord{Col(), -1};
+        const int distance = shown ? cell.Y - Row() : cell.Y - titleOffset_ - dataLink_->CurrentRecordRow();
+        if (cell.Y >= TCustomGrid::FixedRows() && distance != 0)
+            dataLink_->MoveBy(distance);
         if (column)
             MoveCol(cell.X, 0);
         if ((options_ & dgMultiSelect) && column && column->FieldName() != "Selected") {
@@ -492,7 +497,10 @@ bool TZgCustomDBGrid::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mou
         return TCustomGrid::DoMouseWheel(shift, wheelDelta, mousePos);
     if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
         return true;
-    dataLink_->MoveBy(-wheelDelta / 120);
+    if (FocusedWithEditor())
+        dataLink_->MoveBy(-wheelDelta / 120);
+    else if (const int scrolled = dataLink_->ScrollBy(-wheelDelta / 120); scrolled != 0)
+        Scroll(scrolled);
     return true;
 }
 
@@ -542,10 +550,12 @@ void TZgCustomDBGrid::DefaultHandler(TMessage& message)
 
 void TZgCustomDBGrid::ScrollBarMoved(int code)
 {
+    // As a click does, the bar takes the focus first and moves nothing when the control left refuses it.
     if (CanFocus() && !Focused())
         SetFocus();
-    if (!dataLink_->Active())
+    if (!dataLink_->Active() || !FocusedWithEditor())
         return;
+    ShowCurrentRecord();
     TDataSet* dataSet = dataLink_->DataSet();
     switch (code) {
     case SB_LINEUP:

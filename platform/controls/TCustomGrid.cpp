@@ -454,6 +454,11 @@ void TCustomGrid::SelectionMoved(const TGridRect& old)
     InvalidateGridRect(Selection());
 }
 
+bool TCustomGrid::FocusedWithEditor() const
+{
+    return Focused() || (editor_ && editor_->Focused());
+}
+
 void TCustomGrid::SetTopRow(int v)
 {
     SetTopLeft(topLeft_.X, v);

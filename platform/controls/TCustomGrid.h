@@ -136,6 +136,8 @@ public:
     void InvalidateEditor();
     TWindowScrollBars& WindowScrollBars() { return *windowScrollBars_; }
     TGridState GridState() const { return state_; }
+    // The grid or its in-place editor has the focus.
+    bool FocusedWithEditor() const;
 
     TDrawCellEvent OnDrawCell;
     TSelectCellEvent OnSelectCell;
@@ -177,6 +179,8 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Focused, the wheel moves the current row; without the focus it scrolls the rows and moves
+    // nothing, since only a click or a key brings the checks of the control being left.
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void DoExit() override;
     void Paint() override;

@@ -15,7 +15,7 @@ void TCustomGrid::Paint()
 {
     TCanvas& canvas = Canvas();
     const TRect client = ClientRect();
-    const bool focused = Focused() || (editor_ && editor_->Focused());
+    const bool focused = FocusedWithEditor();
     const TGridRect sel = Selection();
     const int lw = gridLineWidth_;
 

@@ -266,7 +266,7 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (CanFocus() && !Focused() && !(editor_ && editor_->Focused()))
+    if (CanFocus() && !FocusedWithEditor())
         SetFocus();
     if (button != TMouseButton::mbLeft || (shift & ssDouble)) {
         TCustomControl::MouseDown(button, shift, x, y);
@@ -366,6 +366,10 @@ bool TCustomGrid::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePo
     const int steps = wheelDelta / 120;
     if (steps == 0)
         return false;
+    if (!FocusedWithEditor()) {
+        SetTopRow(TopRow() - steps);
+        return true;
+    }
     const int row = std::clamp(current_.Y - steps, fixedRows_, RowCount() - 1);
     if (row != current_.Y)
         MoveColRow(current_.X, row, true, true);

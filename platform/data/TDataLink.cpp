@@ -102,6 +102,18 @@ int TDataLink::MoveBy(int distance)
     return active_ && dataSet ? dataSet->MoveBy(distance) : 0;
 }
 
+int TDataLink::ScrollBy(int distance)
+{
+    TDataSet* dataSet = DataSet();
+    return active_ && dataSet ? dataSet->ScrollWindow(distance) : 0;
+}
+
+int TDataLink::CurrentRecordRow() const
+{
+    TDataSet* dataSet = DataSet();
+    return active_ && dataSet ? dataSet->CurrentRecordRow() : 0;
+}
+
 void TDataLink::UpdateState()
 {
     TDataSet* dataSet = DataSet();

@@ -40,6 +40,12 @@ public:
     bool Eof() const;
     bool Bof() const;
     int MoveBy(int distance);
+    // Shows other records without moving the current one (the data set's ScrollWindow); answers
+    // the distance scrolled.
+    int ScrollBy(int distance);
+    // The current record's place among the buffered records; outside 0..BufferCount-1 while they
+    // are scrolled off it.
+    int CurrentRecordRow() const;
 
     virtual bool ExecuteAction(TComponent* action) { (void)action; return false; }
     virtual bool UpdateAction(TComponent* action) { (void)action; return false; }

@@ -292,6 +292,8 @@ void TDataSet::Reread()
     current_ = view_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = view_.empty();
+    // The window starts at the first record with it, so that a grid counts its rows from a full window.
+    firstBuffer_ = 0;
     drawn_ = -1;
 }
 
@@ -803,9 +805,10 @@ void TDataSet::Cancel()
         const int count = static_cast<int>(view_.size());
         current_ = count == 0 ? -1 : std::clamp(insertReturn_, 0, count - 1);
         bof_ = eof_ = count == 0;
+        AdjustWindow();
     }
+    // An edit cancelled leaves the rows shown where they are, scrolled off the record perhaps.
     drawn_ = -1;
-    AdjustWindow();
     SetState(dsBrowse);
     DataEvent(deDataSetChange);
     FireEvent(AfterCancel);
@@ -1119,8 +1122,7 @@ void TDataSet::UpdateBufferCount()
 
 int TDataSet::ActiveRecord() const
 {
-    const int index = drawn_ >= 0 ? drawn_ : current_;
-    return std::max(0, index - firstBuffer_);
+    return drawn_ >= 0 ? drawn_ - firstBuffer_ : CurrentRecordRow();
 }
 
 void TDataSet::SetActiveRecord(int index)
@@ -1134,4 +1136,25 @@ int TDataSet::BufferedRecordCount() const
     if (!Active())
         return 0;
     return std::clamp(static_cast<int>(view_.size()) - firstBuffer_, 0, bufferCount_);
+}
+
+int TDataSet::ScrollWindow(int distance)
+{
+    const int count = static_cast<int>(view_.size());
+    const int old = firstBuffer_;
+    firstBuffer_ = std::max(0, std::min(firstBuffer_ + distance, count - bufferCount_));
+    const int moved = firstBuffer_ - old;
+    drawn_ = -1;
+    // The rows scrolled in get their calculated fields, as the rows a move reads in do.
+    const int windowEnd = std::min(count, firstBuffer_ + bufferCount_);
+    const int from = moved > 0 ? std::max(firstBuffer_, windowEnd - moved) : firstBuffer_;
+    const int to = moved > 0 ? windowEnd : std::min(windowEnd, firstBuffer_ - moved);
+    for (int i = from; moved != 0 && i < to; ++i)
+        CalculateFields(*view_[static_cast<size_t>(i)]);
+    return moved;
+}
+
+int TDataSet::CurrentRecordRow() const
+{
+    return current_ < 0 ? 0 : current_ - firstBuffer_;
 }

@@ -127,10 +127,17 @@ public:
     // Buffered records for the grid: a window of BufferCount records around the current one.
     int BufferCount() const { return bufferCount_; }
     void UpdateBufferCount();
+    // The drawn row's place in the window, else the current record's (CurrentRecordRow).
     int ActiveRecord() const;
     // Switches the record that fields read (the drawn row); the current record is kept.
     void SetActiveRecord(int index);
     int BufferedRecordCount() const;
+    // Scrolls the window by up to 'distance' records and leaves the current record where it is, outside
+    // the window perhaps until the record next moves; answers the distance scrolled.
+    int ScrollWindow(int distance);
+    // The current record's place in the window (0 without records); outside 0..BufferCount-1 while
+    // the window is scrolled off it.
+    int CurrentRecordRow() const;
 
 protected:
     struct Record {

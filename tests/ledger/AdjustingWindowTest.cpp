@@ -374,6 +374,41 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     window->Close();
     s.ProcessUntilIdle();
     EXPECT_EQ(frame->MDIChildCount(), 0);
+
+    // The wheel over the voucher list, while a second line is started, moves no voucher past the check;
+    // nor does the list's scroll bar.
+    for (int day = 10; day < 30; ++day)
+        Voucher("a" + std::to_string(day), "Ajp10" + std::to_string(day), "2026-03-" + std::to_string(day), true);
+    NewVoucherInTheLines();
+    const std::string made = window->CurrentKey();
+    Cell("7110");
+    Key(VK_RETURN);
+    Cell("100");
+    Key(VK_RETURN);
+    ASSERT_EQ(window->TR_VOUC->State(), dsInsert);
+    const TPoint list = s.ScreenPointOf(*window->zgdbgrid27, window->zgdbgrid27->CellRect(1, 1).TopLeft());
+    s.Wheel(list.X + 4, list.Y + 4, window->T_Vouc->RecNo() == 1 ? -1 : 1);
+    EXPECT_EQ(window->CurrentKey(), made);
+    const TRect outer = window->zgdbgrid27->WindowRect();
+    const TRect bar = window->zgdbgrid27->WindowScrollBars().BarRect(SB_VERT);
+    s.Click(outer.Left + (bar.Left + bar.Right) / 2, outer.Top + bar.Top + 4);
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    EXPECT_EQ(window->CurrentKey(), made);
+    window->Close();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(LastBox(), "Transaksi anda belum balance silakan perbaiki dulu!");
+    ASSERT_EQ(frame->MDIChildCount(), 1);
+    EXPECT_EQ(window->CurrentKey(), made);
+    EXPECT_TRUE(window->DBGrid1->Focused());
+
+    // "No" to deleting a line leaves the lines grid taking keys at its current cell.
+    s.ClickControl(*window->ZlSpeedButton2);
+    s.QueueAnswer(mrNo);
+    s.ClickControl(*window->ZlSpeedButton2);
+    EXPECT_EQ(LastBox(), "Anda yakin menghapus data?");
+    EXPECT_TRUE(window->DBGrid1->Focused());
+    Key(VK_RIGHT);
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "controls/grid/TZgDBGrid.h"
 #include "ledger/TFrm_CashFlow.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomCheckBox.h"
@@ -225,9 +226,14 @@ TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders
     // Line 2 takes the account that the save's own code check finds, not the last lookup's.
     Type(*window->ZlEdit2, "7110");
     Type(*window->ZlEdit1, "1002");
+    // A wheel notch over the list moves no voucher: what was typed is saved onto the one it was typed over.
+    Type(*window->ZlEdit4, "250");
+    const TPoint list = s.ScreenPointOf(*window->zgdbgrid27, window->zgdbgrid27->CellRect(1, 1).TopLeft());
+    s.Wheel(list.X + 4, list.Y + 4, -1);
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(Rows("select account_id, account_code, uraian from TR_VOUC where ID_Vouc='v1' and nomor=2"),
         (Table{{"7", "7110", "Biaya Listrik"}}));
+    EXPECT_EQ(Rows("select ID_Vouc, jumlah from T_VOUC order by ID_Vouc"), (Table{{"v1", "250"}, {"v2", "100"}}));
     EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc='1002'")[0][0], "2") << "a change is not checked";
 
     Click(*window->ZlSpeedButton2);

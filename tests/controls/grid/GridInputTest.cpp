@@ -53,15 +53,21 @@ TEST(GridNavigation, ClickKeysWheelAndScrollBarMoveTheRecord)
     f.table->First();
     f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -1);
     EXPECT_EQ(f.table->RecNo(), 2);
-    // With the focus in another control the wheel over the grid still moves it, and the focus stays.
+    // With the focus in another control the wheel over the grid scrolls its rows and moves no record,
+    // as only a click runs the checks of leaving that control; the click takes the record under it.
     auto* edit = CreateOwned<TEdit>(*f.form);
     edit->SetParent(f.form);
     edit->SetBounds(550, 10, 100, 21);
     edit->SetFocus();
+    f.table->Edit();
     f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -2);
-    EXPECT_EQ(f.table->RecNo(), 4);
+    EXPECT_EQ(f.table->RecNo(), 2);
     EXPECT_TRUE(edit->Focused());
-    f.grid->SetFocus();
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 3) << "the thumb shows the rows from 3 on";
+    f.ClickCell(1, 1);
+    EXPECT_EQ(f.table->RecNo(), 3);
+    EXPECT_EQ(f.grid->Row(), 1) << "the edit left unchanged scrolls nothing back";
+    EXPECT_TRUE(f.grid->Focused());
 
     f.grid->Perform(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(f.table->RecNo(), 50);

@@ -112,6 +112,26 @@ TEST(GridLayout, SelectedIndexAndTheScrollBar)
     f.session.ProcessUntilIdle();
     EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 11);
     EXPECT_EQ(f.grid->Row(), 10);
+
+    // Read again after a record went, a list shown to its end fills its last row at once.
+    f.table->Last();
+    f.db.connection.Execute("delete from vouc where no_vouc='K050'");
+    f.table->Requery();
+    f.session.ProcessUntilIdle();
+    const TRect last = f.grid->CellRect(1, 10);
+    int inked = 0;
+    for (int x = last.Left; x < last.Right; ++x)
+        for (int y = last.Top; y < last.Bottom; ++y)
+            inked += f.ColorAt({x, y}) != clWhite;
+    EXPECT_GT(inked, 0) << "K010 is written on the tenth row";
+
+    // With every record shown the bar has nothing to scroll, wherever the current record is.
+    f.table->SetFilter("jumlah <= 3000");
+    f.table->SetFiltered(true);
+    f.table->Last();
+    f.session.ProcessUntilIdle();
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 1);
+    EXPECT_FALSE(f.grid->WindowScrollBars().Enabled(SB_VERT));
 }
 
 TEST(GridOptions, DefaultsAndWhatTheyDerive)

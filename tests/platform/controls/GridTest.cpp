@@ -3,6 +3,7 @@
 #include <map>
 
 #include "ControlsTestKit.h"
+#include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomGrid.h"
 #include "platform/controls/TInplaceEdit.h"
 #include "platform/graphics/TCanvas.h"
@@ -366,6 +367,14 @@ TEST(GridScroll, WheelPageDownAndDraggingPastTheBottom)
     EXPECT_EQ(f.grid->Selection().Top, 1);
     EXPECT_GT(f.grid->Selection().Bottom, f.grid->VisibleRowCount());
     EXPECT_GT(f.grid->TopRow(), 1);
+
+    // Without the focus the wheel scrolls the rows and leaves the current cell where it is.
+    f.Place<TEdit>(320, 10, 80, 21)->SetFocus();
+    const int row = f.grid->Row();
+    const int top = f.grid->TopRow();
+    f.session.Wheel(p.X, p.Y, 2);
+    EXPECT_EQ(f.grid->TopRow(), top - 2);
+    EXPECT_EQ(f.grid->Row(), row);
 }
 
 TEST(GridDraw, CellStatesAndDrawingLeftToTheHandler)
