@@ -56,7 +56,7 @@ TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(A
     for (int column = 0; column < 10; ++column) {
         const std::string field = AmountFields[column];
         const int left = AmountsLeft + column * AmountWidth;
-        // A smaller face keeps amounts of thirteen digits inside their column.
+        // Ten columns leave the paper no room to widen: a figure too wide for 7 points prints smaller.
         AddAmount(DetailBand1, "QR" + field, AdoQuery1, field, left, 2, AmountWidth, SignedAmount)->Font().SetSize(7);
         AddSum(SummaryBand1, "QRsum_" + field, this, "AdoQuery1." + field, left, 6, AmountWidth, SignedAmount)
             ->Font().SetSize(7);

@@ -5,6 +5,7 @@
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "platform/core/Finally.h"
+#include "platform/core/FloatText.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/ClassicDraw.h"
@@ -157,7 +158,8 @@ void TZgCustomDBGrid::DrawDataCell(TCanvas& canvas, const TRect& rect, int dataC
         if (column.ButtonStyle() == TZgColumnButtonStyle::cbsCheck)
             DrawCheck(canvas, rect, column, multiSelected, value);
         else
-            WriteText(canvas, rect, 2, 2, value, column.Alignment(), column.WrapText());
+            WriteText(canvas, rect, 2, 2, FigureThatFits(canvas, rect, column, value), column.Alignment(),
+                      column.WrapText());
     }
     if (OnDrawColumnCell)
         OnDrawColumnCell(this, rect, dataCol, &column, state);
@@ -176,6 +178,14 @@ bool TZgCustomDBGrid::HighlightCell(int, int, const std::string&, TGridDrawState
     }
     return (state & gdSelected) && ((options_ & dgAlwaysShowSelection) || Focused()) &&
            (updateLock_ == 0 || (options_ & dgRowSelect));
+}
+
+std::string TZgCustomDBGrid::FigureThatFits(TCanvas& canvas, const TRect& rect, TZgColumn& column,
+                                            const std::string& value)
+{
+    // The text room WriteText leaves: 2 pixels before the text, 1 after it.
+    const bool figure = column.Field() && column.Field()->IsNumeric();
+    return figure && canvas.TextWidth(value) > rect.Width() - 3 ? FigureOverflowMark : value;
 }
 
 std::string TZgCustomDBGrid::CellText(TZgColumn& column, bool forEditing)
