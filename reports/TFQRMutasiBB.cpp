@@ -31,11 +31,12 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
 {
     constexpr int NumberLeft = 72;
     constexpr int DescLeft = 154;
-    // Three amount columns at the right edge, each wide enough for (9,999,999,999,999.99).
-    constexpr int AmountWidth = 126;
+    // Three amount columns at the right edge, each wide enough for (9,999,999,999,999.99) and
+    // a gap that keeps it apart from the one on its left.
+    constexpr int AmountWidth = 126, Gap = 6;
     const int BalanceLeft = PrintWidth() - AmountWidth;
-    const int CreditLeft = BalanceLeft - AmountWidth - 2;
-    const int DebitLeft = CreditLeft - AmountWidth - 2;
+    const int CreditLeft = BalanceLeft - AmountWidth - Gap;
+    const int DebitLeft = CreditLeft - AmountWidth - Gap;
 
     v_posting = AddQuery(*this, "v_posting",
         {"select account_id, account_code, account_name, account_cat, account_pos, pos_awal as saldo_awal,",

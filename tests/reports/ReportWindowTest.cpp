@@ -60,7 +60,7 @@ bool Bold(const QRPage& page, const std::string& text)
     return item && item->Font.Bold;
 }
 
-// Every text of the page reads whole in its box, and no two texts share a piece of the page.
+// Every text of the page reads whole in its box, and no two texts of a line come closer than 4 pixels.
 void ExpectWholeAndApart(const QRPage& page, const std::string& report)
 {
     struct Ink {
@@ -85,7 +85,8 @@ void ExpectWholeAndApart(const QRPage& page, const std::string& report)
         EXPECT_TRUE(!item.Clip || (ink.Left >= item.Box.Left && ink.Right <= item.Box.Right()))
             << report << ": \"" << ink.Text << "\" is cut";
         for (const Ink& other : inks)
-            EXPECT_FALSE(ink.Left < other.Right && other.Left < ink.Right && ink.Top < other.Bottom && other.Top < ink.Bottom)
+            EXPECT_FALSE(ink.Left < other.Right + 4 && other.Left < ink.Right + 4 && ink.Top < other.Bottom &&
+                         other.Top < ink.Bottom)
                 << report << ": \"" << ink.Text << "\" on \"" << other.Text << "\"";
         inks.push_back(ink);
     }
