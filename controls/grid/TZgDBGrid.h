@@ -148,9 +148,6 @@ protected:
     // A data cell's text as drawn (forEditing false) or edited: the field's text, or the pick
     // list entry or the looked-up value the column shows for it. Reads the record the link points at.
     std::string CellText(TZgColumn& column, bool forEditing);
-    // A figure's text, or the overflow mark where the cell is too narrow for it whole.
-    static std::string FigureThatFits(TCanvas& canvas, const TRect& rect, TZgColumn& column,
-                                      const std::string& value);
     void WriteText(TCanvas& canvas, const TRect& rect, int dx, int dy, const std::string& text,
                    TAlignment alignment, bool wordWrap);
     void DrawCheck(TCanvas& canvas, const TRect& rect, TZgColumn& column, bool multiSelected,

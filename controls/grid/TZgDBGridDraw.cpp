@@ -31,6 +31,15 @@ void DrawRaisedOrSunkenEdges(TCanvas& canvas, const TRect& rect, bool sunken)
     DrawEdge(canvas, r, edge, BF_TOP | BF_LEFT);
 }
 
+// A figure's text, or the overflow mark where the cell is too narrow to show it whole: a figure
+// cut at its left would read as another one.
+std::string FigureThatFits(TCanvas& canvas, const TRect& rect, TZgColumn& column, const std::string& value)
+{
+    // The room WriteText leaves: 2 pixels before the text and 1 after it.
+    const bool figure = column.Field() && column.Field()->IsNumeric();
+    return figure && canvas.TextWidth(value) > rect.Width() - 3 ? FigureOverflowMark : value;
+}
+
 } // namespace
 
 void TZgCustomDBGrid::DrawCell(int col, int row, const TRect& cellRect, TGridDrawState state)
@@ -178,14 +187,6 @@ bool TZgCustomDBGrid::HighlightCell(int, int, const std::string&, TGridDrawState
     }
     return (state & gdSelected) && ((options_ & dgAlwaysShowSelection) || Focused()) &&
            (updateLock_ == 0 || (options_ & dgRowSelect));
-}
-
-std::string TZgCustomDBGrid::FigureThatFits(TCanvas& canvas, const TRect& rect, TZgColumn& column,
-                                            const std::string& value)
-{
-    // The text room WriteText leaves: 2 pixels before the text, 1 after it.
-    const bool figure = column.Field() && column.Field()->IsNumeric();
-    return figure && canvas.TextWidth(value) > rect.Width() - 3 ? FigureOverflowMark : value;
 }
 
 std::string TZgCustomDBGrid::CellText(TZgColumn& column, bool forEditing)
