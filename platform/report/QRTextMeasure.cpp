@@ -48,6 +48,14 @@ double TQRTextMeasure::LineHeight(const QRFontSpec& font)
     return extents.height;
 }
 
+double TQRTextMeasure::Ascent(const QRFontSpec& font)
+{
+    QRSelectFont(cr_, font, 1.0);
+    cairo_font_extents_t extents;
+    cairo_font_extents(cr_, &extents);
+    return extents.ascent;
+}
+
 namespace {
 
 // Length in bytes of the UTF-8 sequence that starts with 'lead'.

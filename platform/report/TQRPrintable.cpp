@@ -66,6 +66,7 @@ void TQRCustomLabel::Prepare(QRPrintContext& context)
 {
     std::string text = PrintText(context);
     printFont_ = QRFontOf(font_);
+    printDrop_ = 0;
     if (autoStretch_) {
         lineHeight_ = context.Measure->LineHeight(printFont_);
         lines_ = context.Measure->WrapText(printFont_, text, Width());
@@ -101,6 +102,7 @@ void TQRCustomLabel::FitFigure(TQRTextMeasure& measure)
         smaller.Size = size;
         if (std::all_of(lines_.begin(), lines_.end(),
                         [&](const std::string& line) { return measure.TextWidth(smaller, line) <= Width(); })) {
+            printDrop_ = measure.Ascent(printFont_) - measure.Ascent(smaller);
             printFont_ = smaller;
             return;
         }
@@ -119,7 +121,8 @@ void TQRCustomLabel::Print(QRPrintContext& context)
 {
     QRItem item;
     item.Kind = QRItemKind::Text;
-    item.Box = {context.BandLeft + Left(), context.BandTop + Top(), static_cast<double>(Width()), PrintHeight()};
+    item.Box = {context.BandLeft + Left(), context.BandTop + Top() + printDrop_, static_cast<double>(Width()),
+                PrintHeight()};
     item.Lines = lines_;
     item.Font = printFont_;
     item.Alignment = alignment_;

@@ -99,8 +99,10 @@ private:
     bool autoSize_ = true;
     bool autoStretch_ = false;
     bool figure_ = false;
-    // The font as this print uses it: the figure's own size where it had to shrink.
+    // The font as this print uses it: the figure's own size where it had to shrink, lowered
+    // so that it stands on the baseline of the figures beside it.
     QRFontSpec printFont_;
+    double printDrop_ = 0;
     std::vector<std::string> lines_;
     double lineHeight_ = 0;
 };

@@ -323,7 +323,11 @@ TEST_F(QuickRepSubDetail, HandlersOfTheMasterRowReadItsLinesPickTheBalanceColumn
         Printed{"firstVoucher", ""}, Printed{"saldoD", "20"},
         Printed{"firstVoucher", "V3"}, Printed{"saldoK", "30"}, Printed{"running", "24.50"}));
 
-    // A figure too wide for its box prints whole in a smaller type; too wide for the smallest, as the mark.
+    // A figure too wide for its box prints whole in a smaller type on the same baseline; too wide
+    // for the smallest, as the mark.
+    TQRTextMeasure measure;
+    const QRItem* whole = report.Pages().Page(0).FindSource("running");
+    const double baseline = whole->Box.Top + measure.Ascent(whole->Font);
     running->SetAutoSize(false);
     running->SetFigure(true);
     running->SetWidth(30);
@@ -331,7 +335,8 @@ TEST_F(QuickRepSubDetail, HandlersOfTheMasterRowReadItsLinesPickTheBalanceColumn
     const QRItem* smaller = report.Pages().Page(0).FindSource("running");
     EXPECT_EQ(smaller->Text(), "110.00");
     EXPECT_TRUE(smaller->Font.Size < 10 && smaller->Font.Size >= TQRCustomLabel::SmallestFigureSize);
-    EXPECT_LE(TQRTextMeasure().TextWidth(smaller->Font, "110.00"), 30);
+    EXPECT_LE(measure.TextWidth(smaller->Font, "110.00"), 30);
+    EXPECT_NEAR(smaller->Box.Top + measure.Ascent(smaller->Font), baseline, 0.01);
     running->SetWidth(10);
     report.Prepare();
     EXPECT_EQ(report.Pages().Page(0).FindSource("running")->Text(), "###");
