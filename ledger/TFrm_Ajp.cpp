@@ -97,9 +97,9 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     DBGrid1 = PlaceControl<TZgDBGrid>(*this, *Panel1, "DBGrid1", 4, 4, 478, 278);
     DBGrid1->SetOptions(ZgDBGridDefaultOptions);
     AddColumn(*DBGrid1, "account_code", "Code", 80);
-    AddColumn(*DBGrid1, "uraian", "Remark", 180);
-    AddColumn(*DBGrid1, "debet", "Debet", 90);
-    AddColumn(*DBGrid1, "kredit", "Credit", 90);
+    AddColumn(*DBGrid1, "uraian", "Remark", 136);
+    AddColumn(*DBGrid1, "debet", "Debet", AmountColumnWidth);
+    AddColumn(*DBGrid1, "kredit", "Credit", AmountColumnWidth);
     AddColumn(*DBGrid1, "account_id", "account_id", 40)->SetVisible(false);
     DBGrid1->SetDataSource(DataSource2);
     ColourListRows(*DBGrid1);

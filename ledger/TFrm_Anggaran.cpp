@@ -77,9 +77,9 @@ TFrm_Anggaran::TFrm_Anggaran(TComponent* AOwner) : TLedgerForm(AOwner, "Record L
     column("account_id", "account_id", 40, true)->SetVisible(false);
     column("account_code", "Code", 60, true);
     column("account_name", "Account", 190, true);
-    column("jumlah", "Total", 100, false);
+    column("jumlah", "Total", AmountColumnWidth, false);
     for (int m = 1; m <= 12; ++m)
-        column(MonthColumn(m), MonthTitles[m - 1], 90, false);
+        column(MonthColumn(m), MonthTitles[m - 1], AmountColumnWidth, false);
     zgdbgrid27->SetDataSource(DataSource1);
     ColourListRows(*zgdbgrid27);
     zgdbgrid27->OnKeyPress = [this](TComponent*, char32_t& key) { zgdbgrid27KeyPress(key); };

@@ -129,8 +129,8 @@ TFrm_CashFlow::TFrm_CashFlow(TComponent* AOwner) : TLedgerForm(AOwner, "Cash Flo
     AddColumn(*zgdbgrid27, "tgl_vouc", "Tanggal", 70);
     AddColumn(*zgdbgrid27, "No_Vouc", "No_Bukti", 70);
     AddColumn(*zgdbgrid27, "account_code", "account_code", 80);
-    AddColumn(*zgdbgrid27, "ket", "ket", 96);
-    AddColumn(*zgdbgrid27, "jumlah", "jumlah", 84);
+    AddColumn(*zgdbgrid27, "ket", "ket", 80);
+    AddColumn(*zgdbgrid27, "jumlah", "jumlah", AmountColumnWidth);
     zgdbgrid27->SetDataSource(ds_Vcash);
     ColourListRows(*zgdbgrid27);
 

@@ -34,7 +34,7 @@ const char* const AmountColumns[] = {"saldo_awal_d", "saldo_awal_k", "mutasi_d",
                                      "Trial_Balance_k", "ajp_d", "ajp_k", "last_d", "last_k"};
 const char* const ColumnGroups[] = {"Saldo Awal", "Jumlah Mutasi", "Saldo Percobaan", "Penyesuaian", "Saldo Akhir"};
 
-constexpr int CodeWidth = 70, NameWidth = 200, AmountWidth = 92, HeadingRow = 20, LineWidth = 1;
+constexpr int CodeWidth = 70, NameWidth = 200, AmountWidth = BalanceColumnWidth, HeadingRow = 20, LineWidth = 1;
 constexpr int GridTop = 2 * HeadingRow;
 
 TPanel* HeadingPanel(TComponent& window, TWinControl& parent, const std::string& caption, int left, int top,

@@ -37,6 +37,11 @@ void UseWindowFont(TComponent& window);
 // Detaches the frame, gives it the fading slide of 100 ms, attaches it again and re-measures it.
 void SetFormAnimation(TTeDefaultForm& frame);
 
+// List columns wide enough in the list font for figures up to 9,999,999,999,999.99: with a
+// leading minus, and in brackets.
+constexpr int AmountColumnWidth = 112;
+constexpr int BalanceColumnWidth = 118;
+
 // Rows that are not selected: clWindow on odd record numbers, EAEAEA on even ones.
 void ColourListRows(TZgCustomDBGrid& grid);
 

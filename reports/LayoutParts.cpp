@@ -89,7 +89,9 @@ TQRDBText* AddField(TQRCustomBand* band, const std::string& name, TDataSet* data
 TQRDBText* AddAmount(TQRCustomBand* band, const std::string& name, TDataSet* dataSet, const std::string& field,
     int left, int top, int width, const std::string& mask)
 {
-    return AddField(band, name, dataSet, field, left, top, width, mask, TAlignment::taRightJustify);
+    TQRDBText* amount = AddField(band, name, dataSet, field, left, top, width, mask, TAlignment::taRightJustify);
+    amount->SetFigure(true);
+    return amount;
 }
 
 TQRExpr* AddSum(TQRCustomBand* band, const std::string& name, TComponent* master, const std::string& expression,
@@ -101,6 +103,7 @@ TQRExpr* AddSum(TQRCustomBand* band, const std::string& name, TComponent* master
     sum->SetMaster(master);
     sum->SetResetAfterPrint(resetAfterPrint);
     Align(sum, TAlignment::taRightJustify);
+    sum->SetFigure(true);
     return sum;
 }
 

@@ -31,7 +31,7 @@ TQRLabel* AddHeading(TQRCustomBand* band, const std::string& caption, int left, 
     TAlignment alignment = TAlignment::taLeftJustify);
 TQRDBText* AddField(TQRCustomBand* band, const std::string& name, TDataSet* dataSet, const std::string& field, int left,
     int top, int width, const std::string& mask = "", TAlignment alignment = TAlignment::taLeftJustify);
-// A right-aligned amount field.
+// A right-aligned amount field; amounts too wide for their column print smaller, never cut.
 TQRDBText* AddAmount(TQRCustomBand* band, const std::string& name, TDataSet* dataSet, const std::string& field,
     int left, int top, int width, const std::string& mask = Amount);
 // "SUM(expression)" over the rows of 'master' (the report or a sub-detail).

@@ -10,9 +10,10 @@ TFQRJMK::TFQRJMK(TComponent* AOwner) : TVoucherJournal(AOwner, "LAPORAN JURNAL M
 {
     constexpr int AccountLeft = 160;
     constexpr int NameLeft = 230;
-    constexpr int DebitLeft = 480;
+    constexpr int DebitLeft = 476;
     constexpr int CreditLeft = 600;
-    constexpr int AmountWidth = 116;
+    // Wide enough for 9,999,999,999,999.99 in bold, with a gap between the two.
+    constexpr int AmountWidth = 118;
 
     const int top = HeadingTop();
     AddHeading(PageHeaderBand1, "TANGGAL", 0, top, 74);

@@ -31,10 +31,12 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
 {
     constexpr int NumberLeft = 72;
     constexpr int DescLeft = 154;
-    constexpr int DebitLeft = 412;
-    constexpr int CreditLeft = 514;
-    constexpr int BalanceLeft = 616;
-    constexpr int AmountWidth = 100;
+    // Three amount columns at the right edge, each wide enough for (9,999,999,999,999.99) and
+    // a gap that keeps it apart from the one on its left.
+    constexpr int AmountWidth = 126, Gap = 6;
+    const int BalanceLeft = PrintWidth() - AmountWidth;
+    const int CreditLeft = BalanceLeft - AmountWidth - Gap;
+    const int DebitLeft = CreditLeft - AmountWidth - Gap;
 
     v_posting = AddQuery(*this, "v_posting",
         {"select account_id, account_code, account_name, account_cat, account_pos, pos_awal as saldo_awal,",
@@ -62,7 +64,7 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
     QRBand1 = NewBand(*this, "QRBand1", rbGroupHeader, 20);
     QRBand1->SetForceNewPage(true);
     QRBand1->BeforePrint = [this](TQRCustomBand* sender, bool& print) { QRBand1BeforePrint(sender, print); };
-    AddLabel(QRBand1, "", "Saldo Awal", DescLeft, 2, 200);
+    AddLabel(QRBand1, "", "Saldo Awal", DescLeft, 2, DebitLeft - DescLeft - 4);
     QRsaldo_awal_d = AddAmount(QRBand1, "QRsaldo_awal_d", v_posting, "saldo_awal", DebitLeft, 2, AmountWidth, SignedAmount);
     QRsaldo_awal_k = AddAmount(QRBand1, "QRsaldo_awal_k", v_posting, "saldo_awal", CreditLeft, 2, AmountWidth, SignedAmount);
 
@@ -73,15 +75,16 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
     AddField(QRSubDetail1, "QRvoucher_desc", v_lapBukuBesar, "voucher_desc", DescLeft, 1, DebitLeft - DescLeft - 4);
     AddAmount(QRSubDetail1, "QRdebit", v_lapBukuBesar, "debit", DebitLeft, 1, AmountWidth, SignedAmount);
     AddAmount(QRSubDetail1, "QRcredit", v_lapBukuBesar, "credit", CreditLeft, 1, AmountWidth, SignedAmount);
-    QRsaldo = AddLabel(QRSubDetail1, "QRsaldo", "", BalanceLeft, 1, PrintWidth() - BalanceLeft, TAlignment::taRightJustify);
+    QRsaldo = AddLabel(QRSubDetail1, "QRsaldo", "", BalanceLeft, 1, AmountWidth, TAlignment::taRightJustify);
+    QRsaldo->SetFigure(true);
 
     QRBand2 = NewBand(*this, "QRBand2", rbGroupFooter, 44);
     QRBand2->BeforePrint = [this](TQRCustomBand* sender, bool& print) { QRBand2BeforePrint(sender, print); };
     AddLine(QRBand2, "", DebitLeft, 2, CreditLeft + AmountWidth - DebitLeft);
-    AddLabel(QRBand2, "", "Total Mutasi", DescLeft, 5, 200);
+    AddLabel(QRBand2, "", "Total Mutasi", DescLeft, 5, DebitLeft - DescLeft - 4);
     AddSum(QRBand2, "QRsum_debit", QRSubDetail1, "v_lapBukuBesar.debit", DebitLeft, 5, AmountWidth, Amount, true);
     AddSum(QRBand2, "QRsum_credit", QRSubDetail1, "v_lapBukuBesar.credit", CreditLeft, 5, AmountWidth, Amount, true);
-    AddLabel(QRBand2, "", "Saldo Akhir", DescLeft, 24, 200);
+    AddLabel(QRBand2, "", "Saldo Akhir", DescLeft, 24, DebitLeft - DescLeft - 4);
     QRsaldo_akhir_d = AddAmount(QRBand2, "QRsaldo_akhir_d", v_posting, "saldo_akhir", DebitLeft, 24, AmountWidth, SignedAmount);
     QRsaldo_akhir_k = AddAmount(QRBand2, "QRsaldo_akhir_k", v_posting, "saldo_akhir", CreditLeft, 24, AmountWidth, SignedAmount);
     SetBold({QRsaldo_akhir_d, QRsaldo_akhir_k}, true);

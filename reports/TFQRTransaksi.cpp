@@ -24,14 +24,15 @@ TFQRTransaksi::TFQRTransaksi(TComponent* AOwner) : TLetterheadReport(AOwner, Tra
         const char* Field;
         int Left, Width;
     };
+    // Debet and Kredit take 9,999,999,999,999.99, the balance its negative too, each with a gap on its left.
     const Column columns[] = {{"Tanggal", "tanggal", 0, 66},       {"No.Bukti", "no_bukti", 68, 70},
-                              {"No.Rek", "account_code", 140, 50}, {"Nama Rekening ", "keterangan", 192, 226},
-                              {"Debet", "debet", 420, 96},         {"Kredit", "kredit", 518, 96},
-                              {"Saldo", "saldo", 616, 102}};
+                              {"No.Rek", "account_code", 140, 50}, {"Nama Rekening ", "keterangan", 192, 152},
+                              {"Debet", "debet", 348, 118},        {"Kredit", "kredit", 472, 118},
+                              {"Saldo", "saldo", 596, 122}};
     const int top = HeadingTop();
     DetailBand1 = NewBand(*this, "DetailBand1", rbDetail, 18);
     for (const Column& c : columns) {
-        const bool amount = c.Left >= 420;
+        const bool amount = c.Left >= 348;
         AddHeading(PageHeaderBand1, c.Heading, c.Left, top, c.Width,
             amount ? TAlignment::taRightJustify : TAlignment::taLeftJustify);
         if (amount)
@@ -44,8 +45,8 @@ TFQRTransaksi::TFQRTransaksi(TComponent* AOwner) : TLetterheadReport(AOwner, Tra
     SummaryBand1 = NewBand(*this, "SummaryBand1", rbSummary, 26);
     AddLine(SummaryBand1, "", 0, 2, PrintWidth());
     AddLabel(SummaryBand1, "", "Jumlah :", 192, 6, 120);
-    AddSum(SummaryBand1, "QRsum_debet", this, "lap_cash_flow.debet", 420, 6, 96);
-    AddSum(SummaryBand1, "QRsum_kredit", this, "lap_cash_flow.kredit", 518, 6, 96);
+    AddSum(SummaryBand1, "QRsum_debet", this, "lap_cash_flow.debet", 348, 6, 118);
+    AddSum(SummaryBand1, "QRsum_kredit", this, "lap_cash_flow.kredit", 472, 6, 118);
     // The summary prints on the last row, whose balance closes the book.
-    AddAmount(SummaryBand1, "QRlast_saldo", lap_cash_flow, "saldo", 616, 6, 102);
+    AddAmount(SummaryBand1, "QRlast_saldo", lap_cash_flow, "saldo", 596, 6, 122);
 }

@@ -33,12 +33,12 @@ TFQR_Transaksi_perakun::TFQR_Transaksi_perakun(TComponent* AOwner)
         int Left, Width;
     };
     const Column columns[] = {{"Tanggal", "tanggal", 0, 70},       {"No.Bukti", "no_bukti", 72, 80},
-                              {"No.Rek", "account_code", 154, 56}, {"Nama Rekening ", "keterangan", 212, 290},
-                              {"Debet", "debet", 504, 106},        {"Kredit", "kredit", 612, 106}};
+                              {"No.Rek", "account_code", 154, 56}, {"Nama Rekening ", "keterangan", 212, 262},
+                              {"Debet", "debet", 476, 118},        {"Kredit", "kredit", 600, 118}};
     GroupHeaderBand1 = NewBand(*this, "GroupHeaderBand1", rbGroupHeader, 30);
     QRSubDetail1 = NewSubDetail(*this, "QRSubDetail1", cash_flow, 18);
     for (const Column& c : columns) {
-        const bool amount = c.Left >= 504;
+        const bool amount = c.Left >= 476;
         AddHeading(GroupHeaderBand1, c.Heading, c.Left, 8, c.Width,
             amount ? TAlignment::taRightJustify : TAlignment::taLeftJustify);
         if (amount)
@@ -49,9 +49,9 @@ TFQR_Transaksi_perakun::TFQR_Transaksi_perakun(TComponent* AOwner)
     AddLine(GroupHeaderBand1, "", 0, 27, PrintWidth());
 
     GroupFooterBand1 = NewBand(*this, "GroupFooterBand1", rbGroupFooter, 24);
-    AddLine(GroupFooterBand1, "", 504, 2, PrintWidth() - 504);
-    AddSum(GroupFooterBand1, "QRsum_debet", QRSubDetail1, "cash_flow.debet", 504, 5, 106, Amount, true);
-    AddSum(GroupFooterBand1, "QRsum_kredit", QRSubDetail1, "cash_flow.kredit", 612, 5, 106, Amount, true);
+    AddLine(GroupFooterBand1, "", 476, 2, PrintWidth() - 476);
+    AddSum(GroupFooterBand1, "QRsum_debet", QRSubDetail1, "cash_flow.debet", 476, 5, 118, Amount, true);
+    AddSum(GroupFooterBand1, "QRsum_kredit", QRSubDetail1, "cash_flow.kredit", 600, 5, 118, Amount, true);
     QRSubDetail1->SetHeaderBand(GroupHeaderBand1);
     QRSubDetail1->SetFooterBand(GroupFooterBand1);
 }

@@ -29,6 +29,7 @@ TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(A
     constexpr int NameLeft = 50;
     constexpr int AmountsLeft = 226;
     constexpr int AmountWidth = 82;
+    constexpr int FigureGap = 4;
 
     AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select * from v_Trial_Balance order by account_code"});
     AddTrialBalanceCellFields(*AdoQuery1);
@@ -55,10 +56,12 @@ TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(A
     AddLine(SummaryBand1, "", 0, 1, width);
     for (int column = 0; column < 10; ++column) {
         const std::string field = AmountFields[column];
-        const int left = AmountsLeft + column * AmountWidth;
-        // A smaller face keeps amounts of thirteen digits inside their column.
-        AddAmount(DetailBand1, "QR" + field, AdoQuery1, field, left, 2, AmountWidth, SignedAmount)->Font().SetSize(7);
-        AddSum(SummaryBand1, "QRsum_" + field, this, "AdoQuery1." + field, left, 6, AmountWidth, SignedAmount)
+        // A gap before each figure keeps it apart from the figure on its left.
+        const int left = AmountsLeft + column * AmountWidth + FigureGap;
+        // Ten columns leave the paper no room to widen: a figure too wide for 7 points prints smaller.
+        AddAmount(DetailBand1, "QR" + field, AdoQuery1, field, left, 2, AmountWidth - FigureGap, SignedAmount)
+            ->Font().SetSize(7);
+        AddSum(SummaryBand1, "QRsum_" + field, this, "AdoQuery1." + field, left, 6, AmountWidth - FigureGap, SignedAmount)
             ->Font().SetSize(7);
     }
 }

@@ -5,6 +5,7 @@
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "platform/core/Finally.h"
+#include "platform/core/FloatText.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/ClassicDraw.h"
@@ -28,6 +29,15 @@ void DrawRaisedOrSunkenEdges(TCanvas& canvas, const TRect& rect, bool sunken)
     TRect r = rect;
     DrawEdge(canvas, r, edge, BF_BOTTOM | BF_RIGHT);
     DrawEdge(canvas, r, edge, BF_TOP | BF_LEFT);
+}
+
+// A figure's text, or the overflow mark where the cell is too narrow to show it whole: a figure
+// cut at its left would read as another one.
+std::string FigureThatFits(TCanvas& canvas, const TRect& rect, TZgColumn& column, const std::string& value)
+{
+    // The room WriteText leaves: 2 pixels before the text and 1 after it.
+    const bool figure = column.Field() && column.Field()->IsNumeric();
+    return figure && canvas.TextWidth(value) > rect.Width() - 3 ? FigureOverflowMark : value;
 }
 
 } // namespace
@@ -159,7 +169,8 @@ void TZgCustomDBGrid::DrawDataCell(TCanvas& canvas, const TRect& rect, int dataC
         if (column.ButtonStyle() == TZgColumnButtonStyle::cbsCheck)
             DrawCheck(canvas, rect, column, multiSelected, value);
         else
-            WriteText(canvas, rect, 2, 2, value, column.Alignment(), column.WrapText());
+            WriteText(canvas, rect, 2, 2, FigureThatFits(canvas, rect, column, value), column.Alignment(),
+                      column.WrapText());
     }
     if (OnDrawColumnCell)
         OnDrawColumnCell(this, rect, dataCol, &column, state);

@@ -17,5 +17,8 @@ double StrToFloat(const std::string& text);
 // Answers false instead of raising.
 bool TextToFloat(const std::string& text, double& value);
 
+// What a figure shows in a place too narrow for it whole, on screen and on paper alike.
+inline constexpr const char* FigureOverflowMark = "###";
+
 // Sections "positive;negative;zero"; "#", "0", "." decimal, "," grouping, literal text.
 std::string FormatFloat(const std::string& mask, double value);

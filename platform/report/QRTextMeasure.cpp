@@ -11,6 +11,12 @@ void QRSelectFont(cairo_t* cr, const QRFontSpec& font, double scale)
     TFontFace& face = TFontCache::Instance().Face(font.Name, -100, font.Bold, font.Italic);
     cairo_set_font_face(cr, cairo_scaled_font_get_font_face(face.ScaledFont()));
     cairo_set_font_size(cr, QRFontPixels(font.Size) * scale);
+    // Advances unrounded, so that a text measured to fit its box fits it at every zoom and in the PDF.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_get_font_options(cr, options);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
 }
 
 TQRTextMeasure::TQRTextMeasure()
@@ -40,6 +46,14 @@ double TQRTextMeasure::LineHeight(const QRFontSpec& font)
     cairo_font_extents_t extents;
     cairo_font_extents(cr_, &extents);
     return extents.height;
+}
+
+double TQRTextMeasure::Ascent(const QRFontSpec& font)
+{
+    QRSelectFont(cr_, font, 1.0);
+    cairo_font_extents_t extents;
+    cairo_font_extents(cr_, &extents);
+    return extents.ascent;
 }
 
 namespace {

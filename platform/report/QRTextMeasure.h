@@ -22,6 +22,8 @@ public:
 
     double TextWidth(const QRFontSpec& font, const std::string& text);
     double LineHeight(const QRFontSpec& font);
+    // From the top of a line to its baseline.
+    double Ascent(const QRFontSpec& font);
     // Breaks text at spaces (and at explicit line breaks) into lines no wider than 'width';
     // a word longer than the width is broken between characters.
     std::vector<std::string> WrapText(const QRFontSpec& font, const std::string& text, double width);

@@ -1,5 +1,9 @@
 #include "platform/report/TQRPrintable.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "platform/core/FloatText.h"
 #include "platform/report/QRTextMeasure.h"
 #include "platform/report/TQRBand.h"
 
@@ -61,10 +65,11 @@ TQRCustomLabel::TQRCustomLabel(TComponent* AOwner) : TQRPrintable(AOwner)
 void TQRCustomLabel::Prepare(QRPrintContext& context)
 {
     std::string text = PrintText(context);
+    printFont_ = QRFontOf(font_);
+    printDrop_ = 0;
     if (autoStretch_) {
-        QRFontSpec font = QRFontOf(font_);
-        lineHeight_ = context.Measure->LineHeight(font);
-        lines_ = context.Measure->WrapText(font, text, Width());
+        lineHeight_ = context.Measure->LineHeight(printFont_);
+        lines_ = context.Measure->WrapText(printFont_, text, Width());
     } else {
         // Line breaks of a multi-line value start new lines; the box clips what does not fit.
         lines_.clear();
@@ -79,7 +84,30 @@ void TQRCustomLabel::Prepare(QRPrintContext& context)
                 break;
             start = end + 1;
         }
+        if (figure_ && !autoSize_)
+            FitFigure(*context.Measure);
     }
+}
+
+void TQRCustomLabel::FitFigure(TQRTextMeasure& measure)
+{
+    double widest = 0;
+    for (const std::string& line : lines_)
+        widest = std::max(widest, measure.TextWidth(printFont_, line));
+    if (widest <= Width())
+        return;
+    // Widths grow in proportion to the size; half points keep the sizes few.
+    for (double size = std::floor(printFont_.Size * Width() / widest * 2) / 2; size >= SmallestFigureSize; size -= 0.5) {
+        QRFontSpec smaller = printFont_;
+        smaller.Size = size;
+        if (std::all_of(lines_.begin(), lines_.end(),
+                        [&](const std::string& line) { return measure.TextWidth(smaller, line) <= Width(); })) {
+            printDrop_ = measure.Ascent(printFont_) - measure.Ascent(smaller);
+            printFont_ = smaller;
+            return;
+        }
+    }
+    lines_.assign(1, FigureOverflowMark);
 }
 
 double TQRCustomLabel::PrintHeight() const
@@ -93,9 +121,10 @@ void TQRCustomLabel::Print(QRPrintContext& context)
 {
     QRItem item;
     item.Kind = QRItemKind::Text;
-    item.Box = {context.BandLeft + Left(), context.BandTop + Top(), static_cast<double>(Width()), PrintHeight()};
+    item.Box = {context.BandLeft + Left(), context.BandTop + Top() + printDrop_, static_cast<double>(Width()),
+                PrintHeight()};
     item.Lines = lines_;
-    item.Font = QRFontOf(font_);
+    item.Font = printFont_;
     item.Alignment = alignment_;
     item.Clip = !autoSize_;
     item.Source = Name();

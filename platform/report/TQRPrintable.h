@@ -78,6 +78,11 @@ public:
     // Text wider than the box wraps onto more lines and the band grows with it.
     bool AutoStretch() const { return autoStretch_; }
     void SetAutoStretch(bool v) { autoStretch_ = v; }
+    // A figure kept to its box never prints a part of itself: too wide, it takes a smaller type,
+    // and below the smallest one the overflow mark.
+    bool Figure() const { return figure_; }
+    void SetFigure(bool v) { figure_ = v; }
+    static constexpr double SmallestFigureSize = 5; // points
 
     void Prepare(QRPrintContext& context) override;
     double PrintHeight() const override;
@@ -87,10 +92,17 @@ public:
     virtual std::string PrintText(QRPrintContext& context) = 0;
 
 private:
+    void FitFigure(TQRTextMeasure& measure);
+
     TFont font_;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     bool autoSize_ = true;
     bool autoStretch_ = false;
+    bool figure_ = false;
+    // The font as this print uses it: the figure's own size where it had to shrink, lowered
+    // so that it stands on the baseline of the figures beside it.
+    QRFontSpec printFont_;
+    double printDrop_ = 0;
     std::vector<std::string> lines_;
     double lineHeight_ = 0;
 };

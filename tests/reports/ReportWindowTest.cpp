@@ -1,22 +1,31 @@
 // The report window driven by synthetic input: the posting question, the links' colours, the
 // refusal while a job runs, a failed preparation, what every link's layout prints, and a cash
-// voucher on its way to the balance sheet; and the budget window's realisation report.
+// voucher on its way to the balance sheet; the budget window's realisation report; and figures of
+// thirteen digits whole in every report and list.
 #include <gtest/gtest.h>
 
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "controls/grid/TZgColumn.h"
+#include "controls/grid/TZgDBGrid.h"
 #include "ledger/LongJob.h"
+#include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_Anggaran.h"
 #include "ledger/TFrm_CashFlow.h"
+#include "ledger/TFrm_DafSaldo.h"
 #include "platform/controls/TCustomComboBox.h"
 #include "platform/controls/TCustomLabel.h"
+#include "platform/controls/TCustomPanel.h"
 #include "platform/core/DateTime.h"
+#include "platform/data/TADOTable.h"
+#include "platform/report/QRTextMeasure.h"
 #include "reports/ReportLayouts.h"
 #include "reports/TFQRAJP.h"
 #include "reports/TFrm_Report.h"
 #include "skin/controls/TTeButton.h"
+#include "tests/controls/flat/PaintedText.h"
 #include "tests/ledger/FrameSession.h"
 #include "tests/reports/ReportBook.h"
 
@@ -49,6 +58,61 @@ bool Bold(const QRPage& page, const std::string& text)
 {
     const QRItem* item = page.FindText(text);
     return item && item->Font.Bold;
+}
+
+// Every text of the page reads whole in its box, and no two texts of a line come closer than 4 pixels.
+void ExpectWholeAndApart(const QRPage& page, const std::string& report)
+{
+    struct Ink {
+        double Left, Right, Top, Bottom;
+        std::string Text;
+    };
+    TQRTextMeasure measure;
+    std::vector<Ink> inks;
+    for (const QRItem& item : page.Items) {
+        double width = 0;
+        for (const std::string& line : item.Lines)
+            width = std::max(width, measure.TextWidth(item.Font, line));
+        if (item.Kind != QRItemKind::Text || width == 0)
+            continue;
+        double left = item.Box.Left;
+        if (item.Alignment == TAlignment::taRightJustify)
+            left = item.Box.Right() - width;
+        else if (item.Alignment == TAlignment::taCenter)
+            left += (item.Box.Width - width) / 2;
+        const Ink ink{left, left + width, item.Box.Top,
+                      item.Box.Top + measure.LineHeight(item.Font) * static_cast<double>(item.Lines.size()), item.Text()};
+        EXPECT_TRUE(!item.Clip || (ink.Left >= item.Box.Left && ink.Right <= item.Box.Right()))
+            << report << ": \"" << ink.Text << "\" is cut";
+        for (const Ink& other : inks)
+            EXPECT_FALSE(ink.Left < other.Right + 4 && other.Left < ink.Right + 4 && ink.Top < other.Bottom &&
+                         other.Top < ink.Bottom)
+                << report << ": \"" << ink.Text << "\" on \"" << other.Text << "\"";
+        inks.push_back(ink);
+    }
+}
+
+// The painted text runs whole inside the clip of its cell or panel.
+void ExpectWhole(const std::vector<TTextRun>& runs, const std::string& text)
+{
+    ASSERT_FALSE(runs.empty()) << text;
+    for (const TTextRun& run : runs)
+        EXPECT_TRUE(run.Clip.Left <= run.Cell.Left && run.Cell.Right <= run.Clip.Right) << text;
+}
+
+// The list paints 'figure' whole in its cell, and the column has room for 'widest' as well.
+void ExpectWholeInList(TZgDBGrid& grid, const std::string& field, const std::string& figure, const std::string& widest)
+{
+    ExpectWhole(PaintedText(grid, figure), field + ": " + figure);
+    for (int i = 0; i < grid.Columns().Count(); ++i) {
+        TZgColumn& column = *grid.Columns().Items(i);
+        if (column.FieldName() != field)
+            continue;
+        TBitmap measure(1, 1);
+        measure.Canvas().SetFont(column.Font());
+        // The cell keeps 2 pixels before its text and 1 after it.
+        EXPECT_LE(measure.Canvas().TextWidth(widest) + 3, column.Width()) << field;
+    }
 }
 
 } // namespace
@@ -279,4 +343,49 @@ TEST_F(ReportWindow, TheBudgetWindowAndTheBudgetLinkRealiseTheMonthAndReportIt)
     ASSERT_EQ(r.boxes.Shown().size(), 1u);
     EXPECT_EQ(r.boxes.Shown()[0].Text, "Data Transaksi kosong");
     EXPECT_EQ(r.previews, 2);
+}
+
+TEST_F(ReportWindow, FiguresOfThirteenDigitsShowWholeInEveryReportAndListAndTouchNoNeighbour)
+{
+    // Two cash vouchers and an adjusting one of the largest amount take Kas 3 trillion into the red.
+    constexpr double Most = 999'999'999'999.99;
+    book.Voucher("B1", "1006", "2026-03-29", false, 10, "Mesin", {{Listrik, Most, 0}, {Kas, 0, Most}});
+    book.Voucher("B2", "1007", "2026-03-30", false, 10, "Mesin", {{Listrik, Most, 0}, {Kas, 0, Most}});
+    book.Voucher("A9", "Ajp1009", "2026-03-31", true, 10, "Mesin", {{Listrik, Most, 0}, {Kas, 0, Most}});
+    PostMarch();
+    r.ChooseMonth(*window.ZlComboBox3, 3);
+    for (TLabel* link : {window.Label53, window.Label67, window.Label50, window.Label1, window.Label107, window.Label76}) {
+        const auto pages = r.PreviewPages(*link);
+        ASSERT_FALSE(pages.empty()) << link->Name();
+        for (const QRPage& page : pages)
+            ExpectWholeAndApart(page, link->Name());
+    }
+
+    // The lists: the balance list with its totals, the cash list, the adjusting lines, the budget months.
+    r.s.Screen().FakeClock().SetNow(EncodeDate(2026, 3, 20) + EncodeTime(9, 0, 0, 0));
+    const std::string widest = "-9,999,999,999,999.99";
+    auto* balances = r.Open<TFrm_DafSaldo>();
+    ExpectWholeInList(*balances->zgdbgrid27, "last_d", "(2,999,989,299,999.97)", "(9,999,999,999,999.99)");
+    // The list speaks of every unit: Zivu's 700,000 joins the movements.
+    EXPECT_EQ(balances->Totals[2]->Caption(), "2,000,004,999,999.98");
+    for (TPanel* total : balances->Totals)
+        ExpectWhole(PaintedText(*total, total->Caption()), total->Caption());
+    auto* cash = CreateOwned<TFrm_CashFlow>(*r.frame);
+    cash->Show();
+    r.s.ProcessUntilIdle();
+    ExpectWholeInList(*cash->zgdbgrid27, "jumlah", "999,999,999,999.99", widest);
+    auto* adjusting = CreateOwned<TFrm_Ajp>(*r.frame);
+    adjusting->Show();
+    r.s.ProcessUntilIdle();
+    ASSERT_TRUE(adjusting->T_Vouc->Locate("No_Vouc", Variant("Ajp1009")));
+    r.s.ProcessUntilIdle();
+    for (const char* side : {"debet", "kredit"})
+        ExpectWholeInList(*adjusting->DBGrid1, side, "999,999,999,999.99", widest);
+    book.Exec("insert into to_anggaran (account_id, account_code, account_name, account_sub, jumlah, anggaran_b1) "
+              "values (11, '7110', 'Biaya Listrik', 10, 9999999999999.96, 833333333333.33)");
+    auto* budget = CreateOwned<TFrm_Anggaran>(*r.frame);
+    budget->Show();
+    r.s.ProcessUntilIdle();
+    ExpectWholeInList(*budget->zgdbgrid27, "jumlah", "9,999,999,999,999.96", widest);
+    ExpectWholeInList(*budget->zgdbgrid27, "anggaran_b1", "833,333,333,333.33", widest);
 }

@@ -115,6 +115,15 @@ TEST(GridDrawing, AlignmentTitlesAndDrawingLeftToTheHandler)
     const std::vector<TTextRun> log = PaintedText(*f.grid);
     ASSERT_TRUE(Logged(log, "1,000.00") && Logged(log, "ket"));
     EXPECT_EQ(Logged(log, "1,000.00")->Cell.Right, f.grid->CellRect(3, 1).Right - 1);
+    // A figure too wide for its cell shows the overflow mark, never its last digits.
+    TZgColumn& amounts = *f.grid->Columns().Items(2);
+    const int width = amounts.Width();
+    TBitmap measure(1, 1);
+    measure.Canvas().SetFont(amounts.Font());
+    amounts.SetWidth(measure.Canvas().TextWidth("1,000.00") + 2);
+    const std::vector<TTextRun> narrow = PaintedText(*f.grid);
+    EXPECT_TRUE(Logged(narrow, "###") && !Logged(narrow, "1,000.00") && Logged(narrow, "K001"));
+    amounts.SetWidth(width);
     const TRect title = f.grid->CellRect(2, 0), centred = Logged(log, "ket")->Cell;
     EXPECT_LE(std::abs((centred.Left - title.Left) - (title.Right - centred.Right)), 3);
     const int middle = (title.Top + title.Bottom) / 2;

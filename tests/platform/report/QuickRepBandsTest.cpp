@@ -6,6 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TDataSource.h"
+#include "platform/report/QRTextMeasure.h"
 #include "platform/report/TQuickRep.h"
 #include "tests/platform/report/PdfReadBack.h"
 #include "tests/platform/report/ReportTestDb.h"
@@ -321,6 +322,24 @@ TEST_F(QuickRepSubDetail, HandlersOfTheMasterRowReadItsLinesPickTheBalanceColumn
         Printed{"running", "70.00"},
         Printed{"firstVoucher", ""}, Printed{"saldoD", "20"},
         Printed{"firstVoucher", "V3"}, Printed{"saldoK", "30"}, Printed{"running", "24.50"}));
+
+    // A figure too wide for its box prints whole in a smaller type on the same baseline; too wide
+    // for the smallest, as the mark.
+    TQRTextMeasure measure;
+    const QRItem* whole = report.Pages().Page(0).FindSource("running");
+    const double baseline = whole->Box.Top + measure.Ascent(whole->Font);
+    running->SetAutoSize(false);
+    running->SetFigure(true);
+    running->SetWidth(30);
+    report.Prepare();
+    const QRItem* smaller = report.Pages().Page(0).FindSource("running");
+    EXPECT_EQ(smaller->Text(), "110.00");
+    EXPECT_TRUE(smaller->Font.Size < 10 && smaller->Font.Size >= TQRCustomLabel::SmallestFigureSize);
+    EXPECT_LE(measure.TextWidth(smaller->Font, "110.00"), 30);
+    EXPECT_NEAR(smaller->Box.Top + measure.Ascent(smaller->Font), baseline, 0.01);
+    running->SetWidth(10);
+    report.Prepare();
+    EXPECT_EQ(report.Pages().Page(0).FindSource("running")->Text(), "###");
 }
 
 TEST(QuickRepLinks, DisabledPartsPrintNothingAndFreedPartsLeaveNoDanglingLinks)
