@@ -205,6 +205,7 @@ void TTeDefaultForm::Loaded()
     // would minimize and come back with the application, parked place and all.
     if (form->FormStyle() == TFormStyle::fsMDIChild && !childDefaults_)
         TakeChildDefaults();
+    designedClient_ = {form->ClientWidth(), form->ClientHeight()};
     SetControl(form);
     if (form->FormStyle() == TFormStyle::fsMDIForm && form->MDIClient())
         mdi_ = Create<TTeMDIFrame>(*this);
