@@ -122,6 +122,9 @@ protected:
 private:
     friend class TApplication;
     void PlaceForShow();
+    // The back end maximizes a top-level window placed over the work area through the manager; a
+    // window that lay there already, or was placed before it was shown, is placed there again.
+    void PlaceMaximizedAgain();
     // Makes the window a dialog that the window manager keeps above 'owner' (null: none).
     void SetWindowOwner(TCustomForm* owner);
     void ApplyFormStyle();
