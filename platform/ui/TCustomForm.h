@@ -59,6 +59,8 @@ public:
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle v);
     TWindowState WindowState() const { return windowState_; }
+    // The bounds a maximized or minimized form goes back to; empty before its first change.
+    const TRect& RestoreBounds() const { return restoreBounds_; }
     void SetWindowState(TWindowState v);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool v) { keyPreview_ = v; }

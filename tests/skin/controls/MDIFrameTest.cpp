@@ -458,6 +458,19 @@ TEST_F(MDIFrameTest, AChildStoredMaximizedIsMaximizedByItsFrameAndTheOthersComeB
     EXPECT_EQ(report->WindowState(), TWindowState::wsNormal);
     EXPECT_EQ(report->BoundsRect(), frame->MDIClient()->ClientRect());
     EXPECT_EQ(frame->Caption(), "Kas [2026] - [Report]");
+    // It was made at 400 x 300, not at the client's size: a smaller client scrolls to it.
+    TMDIClient* client = frame->MDIClient();
+    const TRect frameBounds = frame->BoundsRect();
+    frame->SetBounds(frame->Left(), frame->Top(), frame->Width() - client->ClientWidth() + 200,
+                     frame->Height() - client->ClientHeight() + 150);
+    s.ProcessUntilIdle();
+    EXPECT_GT(report->Width(), client->ClientWidth());
+    EXPECT_LE(report->Width(), 400);
+    EXPECT_LE(report->Height(), 300);
+    EXPECT_TRUE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    frame->SetBoundsRect(frameBounds);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(report->BoundsRect(), client->ClientRect());
 
     TTeForm* chartSkin = framed("Chart", Bounds(60, 40, 300, 200), false);
     TForm* chart = static_cast<TForm*>(chartSkin->Form());
