@@ -206,9 +206,9 @@ void TTeDefaultForm::Loaded()
     if (form->FormStyle() == TFormStyle::fsMDIChild && !childDefaults_)
         TakeChildDefaults();
     // A form maximized as it was made was made at the size it goes back to.
-    const TRect& made = form->WindowState() == TWindowState::wsNormal || form->RestoreBounds().IsEmpty()
-                            ? form->BoundsRect()
-                            : form->RestoreBounds();
+    const TRect made = form->WindowState() == TWindowState::wsNormal || form->RestoreBounds().IsEmpty()
+                           ? form->BoundsRect()
+                           : form->RestoreBounds();
     designedClient_ = {made.Width() - (form->Width() - form->ClientWidth()),
                        made.Height() - (form->Height() - form->ClientHeight())};
     SetControl(form);
