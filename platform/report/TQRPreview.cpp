@@ -10,6 +10,7 @@
 #include "platform/report/TQuickRep.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TScreen.h"
 
 namespace {
 
@@ -275,6 +276,17 @@ TQRPreview::TQRPreview(TComponent* AOwner, TQuickRep& report)
 
 void TQRPreview::DoShow()
 {
+    // Fitted to a screen smaller than the window, it opens maximized; restored, it leaves the
+    // screen's edges free.
+    if (Screen && WindowState() == TWindowState::wsNormal) {
+        const TRect work = Screen->MonitorFromWindow(this).WorkareaRect;
+        if (Width() >= work.Width() && Height() >= work.Height()) {
+            TRect normal = work;
+            normal.Inflate(-work.Width() / 16, -work.Height() / 16);
+            SetBoundsRect(normal);
+            SetWindowState(TWindowState::wsMaximized);
+        }
+    }
     // Placed on a screen smaller than the window, it may have been made narrower.
     zoom_ = FitWidthZoom();
     Changed();

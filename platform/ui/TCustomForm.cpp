@@ -209,7 +209,10 @@ void TCustomForm::SetWindowState(TWindowState v)
             area = Screen->MonitorFromWindow(this).WorkareaRect;
         if (old == TWindowState::wsMinimized && NativeWindow() && Application)
             Application->GetBackend().RestoreWindow(NativeWindow());
+        const bool there = BoundsRect() == area;
         SetBoundsRect(area);
+        if (there)
+            PlaceMaximizedAgain();
         break;
     }
     case TWindowState::wsNormal:
@@ -221,6 +224,8 @@ void TCustomForm::SetWindowState(TWindowState v)
             SetBoundsRect(restoreBounds_);
         break;
     }
+    // The maximize button shows the state.
+    InvalidateFrame();
     if (HandleAllocated() && Application)
         Application->SendMessage(Handle(), WM_SIZE,
                                  v == TWindowState::wsMinimized   ? SIZE_MINIMIZED
@@ -263,6 +268,14 @@ void TCustomForm::PlaceForShow()
     SetBoundsRect(FitRect(BoundsRect(), Screen->MonitorFromWindow(this).WorkareaRect));
 }
 
+void TCustomForm::PlaceMaximizedAgain()
+{
+    if (Parent() || !NativeWindow() || !Application || !Visible())
+        return;
+    const TRect r = BoundsRect();
+    Application->GetBackend().SetWindowBounds(NativeWindow(), {r.Left, r.Top, r.Width(), r.Height()});
+}
+
 void TCustomForm::VisibleChanging(bool becomingVisible)
 {
     if (becomingVisible) {
@@ -295,6 +308,8 @@ void TCustomForm::Show()
         return;
     if (windowState_ == TWindowState::wsMinimized)
         SetWindowState(TWindowState::wsNormal);
+    if (windowState_ == TWindowState::wsMaximized)
+        PlaceMaximizedAgain();
     if (HandleAllocated() && !(WindowParams().ExStyle & WS_EX_NOACTIVATE))
         Application->ActivateForm(this);
 }

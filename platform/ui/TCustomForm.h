@@ -59,6 +59,8 @@ public:
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle v);
     TWindowState WindowState() const { return windowState_; }
+    // The bounds a maximized or minimized form goes back to; empty before its first change.
+    const TRect& RestoreBounds() const { return restoreBounds_; }
     void SetWindowState(TWindowState v);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool v) { keyPreview_ = v; }
@@ -122,6 +124,9 @@ protected:
 private:
     friend class TApplication;
     void PlaceForShow();
+    // The back end maximizes a top-level window placed over the work area through the manager; a
+    // window that lay there already, or was placed before it was shown, is placed there again.
+    void PlaceMaximizedAgain();
     // Makes the window a dialog that the window manager keeps above 'owner' (null: none).
     void SetWindowOwner(TCustomForm* owner);
     void ApplyFormStyle();

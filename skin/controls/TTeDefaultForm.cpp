@@ -205,6 +205,12 @@ void TTeDefaultForm::Loaded()
     // would minimize and come back with the application, parked place and all.
     if (form->FormStyle() == TFormStyle::fsMDIChild && !childDefaults_)
         TakeChildDefaults();
+    // A form maximized as it was made was made at the size it goes back to.
+    const TRect made = form->WindowState() == TWindowState::wsNormal || form->RestoreBounds().IsEmpty()
+                           ? form->BoundsRect()
+                           : form->RestoreBounds();
+    designedClient_ = {made.Width() - (form->Width() - form->ClientWidth()),
+                       made.Height() - (form->Height() - form->ClientHeight())};
     SetControl(form);
     if (form->FormStyle() == TFormStyle::fsMDIForm && form->MDIClient())
         mdi_ = Create<TTeMDIFrame>(*this);

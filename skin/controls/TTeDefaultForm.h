@@ -172,6 +172,8 @@ public:
     // of a fixed size has no maximize.
     TTeBorderIcons EffectiveBorderIcons() const;
     const TRect& NormalBounds() const { return normalBounds_; }
+    // The form's client size as it was made, before the frame measured it.
+    TPoint DesignedClientSize() const { return designedClient_; }
     bool IsMDIChild() const;
     // A maximized MDI child shows no frame of its own.
     bool IsMaximizedMDIChild() const { return IsMDIChild() && windowState_ == kwsMaximized; }
@@ -297,6 +299,9 @@ private:
     TTeWindowState previousState_ = kwsNormal;
     std::optional<TTeWindowState> deferredState_;
     TRect normalBounds_;
+    TPoint designedClient_;
+    // Where an MDI child maximized from an icon lay, for its way back to the icon.
+    TRect iconPlace_;
     bool activeFrame_ = false;
     bool regionSet_ = true;
     bool refreshing_ = false;

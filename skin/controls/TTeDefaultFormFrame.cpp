@@ -114,8 +114,11 @@ TRect TTeDefaultForm::GetMinimizedRect()
 
 TRect TTeDefaultForm::GetMaximizedRect()
 {
-    if (IsMDIChild())
+    if (IsMDIChild()) {
+        if (TTeMDIFrame* mdi = ParentMDIFrame())
+            return mdi->MaximizedRect(Form());
         return ParentArea();
+    }
     TRect area = ParentArea();
     if (stayOnTop_ && Screen)
         if (auto* form = dynamic_cast<TCustomForm*>(Control()))

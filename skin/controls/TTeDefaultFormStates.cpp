@@ -1,6 +1,7 @@
 // TTeDefaultForm: the window states and their actions, the tray icon, and the hand-over with the
 // application's minimize and restore.
 #include <algorithm>
+#include <utility>
 
 #include "platform/core/WeakRef.h"
 #include "platform/graphics/TBitmap.h"
@@ -137,6 +138,8 @@ void TTeDefaultForm::Maximize()
     }
     TCustomForm* form = Form();
     SaveNormal();
+    if (windowState_ == kwsMinimized && IsMDIChild())
+        iconPlace_ = CurrentWindowRect();
     previousState_ = windowState_;
     Deiconify(form);
     TTeMDIFrame* mdi = ParentMDIFrame();
@@ -179,7 +182,9 @@ void TTeDefaultForm::Minimize()
         if (mdi && previousState_ == kwsMaximized)
             mdi->RestoreChildren();
         RefreshFormFrame();
-        SetWindowRect(GetMinimizedRect());
+        // An icon that was maximized goes back to its own place, where the user may have dragged it.
+        const TRect place = std::exchange(iconPlace_, TRect{});
+        SetWindowRect(place.IsEmpty() ? GetMinimizedRect() : place);
         FormMenus().MdiChildrenChanged(*this);
         if (mdi)
             mdi->ChildMinimized(form);

@@ -148,18 +148,16 @@ void TTeMDIFrame::UpdateScrollBars()
     if (!client || !form)
         return;
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
-    // A maximized child covers the client exactly: icons and rolled-up children beyond it are out
-    // of sight, and bars over it would hide its edges.
-    const TRect children = IsSkinnedChildMaximized(form) ? TRect{} : client->ChildrenExtent();
+    // A maximized child alone counts: icons and rolled-up children beyond it are out of sight. It
+    // covers the client exactly, with no bar to hide its edges, unless it is larger than the client.
+    TRect children;
+    if (TCustomForm* maximized = MaximizedChild())
+        children = maximized->BoundsRect();
+    else if (!IsSkinnedChildMaximized(form))
+        children = client->ChildrenExtent();
+    const auto [horz, vert] = BarsFor(children);
     const int width = client->Width();
     const int height = client->Height();
-    // A bar that shows takes room from the other direction, so the test runs twice.
-    bool horz = false;
-    bool vert = false;
-    for (int pass = 0; pass < 2; ++pass) {
-        horz = children.Left < 0 || children.Right > width - (vert ? thickness : 0);
-        vert = children.Top < 0 || children.Bottom > height - (horz ? thickness : 0);
-    }
     const TPoint scroll = client->ScrollPos();
     const int visibleWidth = width - (vert ? thickness : 0);
     const int visibleHeight = height - (horz ? thickness : 0);
@@ -226,6 +224,8 @@ void TTeMDIFrame::PlaceHost(int index, const TRect& bounds)
         bar->SetOrientation(index ? teoVertical : teoHorizontal);
         bar->SetAlign(TAlign::alClient);
         bar->SetBorderWidth(0);
+        // An arrow moves a bar's breadth, as a line of the client.
+        bar->SetSmallChange(GetSystemMetrics(SM_CXVSCROLL));
         const bool vertical = index == 1;
         bar->OnScroll = [this, vertical](TComponent*, TTeScrollCode code, int& position) {
             ScrollBarScrolled(vertical, code, position);
@@ -241,12 +241,78 @@ void TTeMDIFrame::PlaceHost(int index, const TRect& bounds)
 void TTeMDIFrame::ScrollBarScrolled(bool vertical, int code, int& position)
 {
     TMDIClient* client = Client();
-    if (!client || code == tecEndScroll)
+    TTeScrollBar* bar = bars_[vertical ? 1 : 0].Get();
+    if (!client || !bar || code == tecEndScroll)
         return;
-    TPoint scroll = client->ScrollPos();
-    (vertical ? scroll.Y : scroll.X) = position;
-    client->SetScrollPos(scroll);
+    // Arrows and pages stop where the children's far edge meets the bar's end, not in empty space.
+    const int last = std::max(bar->Min(), bar->Max() - std::max(bar->PageSize(), 1) + 1);
+    position = std::clamp(position, bar->Min(), last);
+    if (TCustomForm* maximized = MaximizedChild()) {
+        // Only the maximized child moves: the others keep their places for when it is restored.
+        const int delta = bar->Position() - position;
+        maximized->SetBounds(maximized->Left() + (vertical ? 0 : delta), maximized->Top() + (vertical ? delta : 0),
+                             maximized->Width(), maximized->Height());
+        UpdateScrollBars();
+        position = bar->Position();
+    } else {
+        TPoint scroll = client->ScrollPos();
+        (vertical ? scroll.Y : scroll.X) = position;
+        client->SetScrollPos(scroll);
+    }
     client->InvalidateRect(client->ClientRect(), false);
+}
+
+std::pair<bool, bool> TTeMDIFrame::BarsFor(const TRect& extent) const
+{
+    TMDIClient* client = Client();
+    if (!client)
+        return {false, false};
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    // A bar that shows takes room from the other direction, so the test runs twice.
+    bool horz = false;
+    bool vert = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        horz = extent.Left < 0 || extent.Right > client->Width() - (vert ? thickness : 0);
+        vert = extent.Top < 0 || extent.Bottom > client->Height() - (horz ? thickness : 0);
+    }
+    return {horz, vert};
+}
+
+TRect TTeMDIFrame::MaximizedRect(TCustomForm* child) const
+{
+    TMDIClient* client = Client();
+    if (!client)
+        return {};
+    const TRect area = client->ClientRect();
+    TPoint least;
+    if (const TTeDefaultForm* skinned = FindSkinnedForm(child)) {
+        // While children are maximized their own constraints are loosened; the saved ones count.
+        TSizeConstraints own = child->Constraints();
+        for (const Saved& s : saved_)
+            if (s.Child.Get() == child)
+                own = s.Own;
+        const TPoint designed = skinned->DesignedClientSize();
+        least = {own.MinWidth ? own.MinWidth : designed.X, own.MinHeight ? own.MinHeight : designed.Y};
+    }
+    const auto [horz, vert] = BarsFor(Bounds(area.Left, area.Top, least.X, least.Y));
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    return Bounds(area.Left, area.Top, std::max(area.Width() - (vert ? thickness : 0), least.X),
+                  std::max(area.Height() - (horz ? thickness : 0), least.Y));
+}
+
+TCustomForm* TTeMDIFrame::MaximizedChild() const
+{
+    TCustomForm* form = frame_.Form();
+    if (!form || !IsSkinnedChildMaximized(form))
+        return nullptr;
+    TCustomForm* maximized = form->ActiveMDIChild();
+    TTeDefaultForm* skinned = FindSkinnedForm(maximized);
+    if (!maximized || (skinned && skinned->WindowState() != kwsMaximized)) {
+        for (TTeDefaultForm* child : SkinnedChildren(*form))
+            if (child->WindowState() == kwsMaximized)
+                maximized = child->Form();
+    }
+    return maximized;
 }
 
 void TTeMDIFrame::PrepareChildren(TCustomForm* maximizing)
@@ -346,7 +412,15 @@ TRect TTeMDIFrame::IconPlace(const TCustomForm* child, int width, int height) co
     TMDIClient* client = Client();
     if (!client)
         return {};
-    const TRect area = client->ClientRect();
+    TRect area = client->ClientRect();
+    // Above the bars the other children need: an icon under one would hardly show.
+    TRect others;
+    for (TCustomForm* other : client->ShownChildren())
+        if (other != child)
+            UnionRect(others, others, other->BoundsRect());
+    const auto [horz, vert] = BarsFor(others);
+    area.Right -= vert ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    area.Bottom -= horz ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     // A frame without a caption has no icon to place.
     if (width < 1 || height < 1)
         return Bounds(area.Left, area.Bottom - height, width, height);
@@ -373,17 +447,7 @@ void TTeMDIFrame::UpdateCaption()
     // A caption the program set since the suffix was added is the frame's own caption now.
     if (ownCaption_ && frame_.Caption() != suffixed_)
         ownCaption_ = frame_.Caption();
-    TCustomForm* maximized = nullptr;
-    if (IsSkinnedChildMaximized(form)) {
-        maximized = form->ActiveMDIChild();
-        TTeDefaultForm* skinned = FindSkinnedForm(maximized);
-        if (!maximized || (skinned && skinned->WindowState() != kwsMaximized)) {
-            for (TTeDefaultForm* child : SkinnedChildren(*form))
-                if (child->WindowState() == kwsMaximized)
-                    maximized = child->Form();
-        }
-    }
-    if (maximized) {
+    if (TCustomForm* maximized = MaximizedChild()) {
         if (!ownCaption_)
             ownCaption_ = frame_.Caption();
         suffixed_ = *ownCaption_ + " - [" + ChildCaption(*maximized) + "]";
@@ -433,10 +497,18 @@ void TTeMDIFrame::FrameResized()
 {
     TCustomForm* form = frame_.Form();
     TMDIClient* client = Client();
-    if (!form || !client || !IsSkinnedChildMaximized(form))
+    TCustomForm* child = form && client ? MaximizedChild() : nullptr;
+    if (!child)
         return;
-    if (TCustomForm* child = form->ActiveMDIChild())
-        child->SetBoundsRect(client->ClientRect());
+    // Scrolled to part of it, the child stays there as far as its new size leaves room.
+    TRect r = MaximizedRect(child);
+    const auto [horz, vert] = BarsFor(r);
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    const int visibleWidth = client->Width() - (vert ? thickness : 0);
+    const int visibleHeight = client->Height() - (horz ? thickness : 0);
+    r.Offset(std::clamp(child->Left(), std::min(0, visibleWidth - r.Width()), 0),
+             std::clamp(child->Top(), std::min(0, visibleHeight - r.Height()), 0));
+    child->SetBoundsRect(r);
 }
 
 void TTeMDIFrame::ChildClosing(TCustomForm* child)

@@ -4,6 +4,7 @@
 // out of sight, the frame caption naming the maximized child).
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/TComponent.h"
@@ -49,9 +50,14 @@ public:
     void RestoreChildren(bool closed = false);
     // The bounds a child parked behind a maximized one saved, else 'current'.
     TRect NormalBoundsOf(const TCustomForm* child, const TRect& current) const;
-    // Where a child minimized to an icon goes: the first place along the client area's bottom,
-    // row above row, that no other icon takes.
+    // Where a child minimized to an icon goes: the first place along the bottom of what the client's
+    // bars leave visible, row above row, that no other icon takes.
     TRect IconPlace(const TCustomForm* child, int width, int height) const;
+    // A maximized child fills what the bars leave visible, and is never smaller than its least size:
+    // its constraints' minimum, else the size it was made at. The bars then scroll to the rest.
+    TRect MaximizedRect(TCustomForm* child) const;
+    // The maximized child, the active one first; null when none is.
+    TCustomForm* MaximizedChild() const;
     // Adds or removes the maximized child's name after the frame's own caption.
     void UpdateCaption();
     // WM_MDIACTIVATE on a child: while a skinned child is maximized, the newly active one is too.
@@ -82,6 +88,9 @@ private:
     void PaintClient(TMessage& message);
     void EraseClient(TCanvas& canvas);
     void ScrollBarScrolled(bool vertical, int code, int& position);
+    // Which bars children covering 'extent' need: a bar that shows takes room from the other
+    // direction. The first is the horizontal bar.
+    std::pair<bool, bool> BarsFor(const TRect& extent) const;
     void PlaceHost(int index, const TRect& bounds);
     void PlaceGrip();
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -319,6 +320,41 @@ TEST_F(SmallScreenOnDesktop, ThePreviewAndTheMainWindowOpenWithinTheScreen)
         const TDesktopImage shown = Settled(status);
         desktop->Click(preview.X + ZoomInX, preview.Y + ButtonRowY);
         EXPECT_TRUE(Changes(shown, status)) << "the zoom stays " << Shot("zoom");
+        if (size == "800x600") {
+            // Larger than this screen, it opens maximized: its maximize button gives it a smaller
+            // place and takes it back, and the manager's maximize shows on the button too.
+            const auto maximized = [&] {
+                const auto atoms = desktop->Atoms("Preview", "_NET_WM_STATE");
+                return std::find(atoms.begin(), atoms.end(), "_NET_WM_STATE_MAXIMIZED_HORZ") != atoms.end();
+            };
+            const bool manager = desktop->HasWindowManager();
+            EXPECT_TRUE(!manager || TDesktop::WaitUntil(maximized)) << Shot("preview-maximized");
+            const TDesktopRect button{preview.X + preview.Width - 40, preview.Y + 6, 16, 14};
+            const TDesktopImage restoreGlyph = Settled(button);
+            desktop->Click(button.CentreX(), button.CentreY());
+            TDesktopRect normal;
+            ASSERT_TRUE(TDesktop::WaitUntil([&] {
+                return desktop->FindWindow("Preview", normal) && normal.Width < preview.Width && !maximized();
+            })) << Text(normal) << Shot("preview-restored");
+            if (manager) {
+                // Drawn restored first, so the program has seen the manager let go.
+                Settled(normal);
+                desktop->RequestMaximized("Preview", true);
+                desktop->MoveMouse(2, 2);
+                TDesktopRect r;
+                EXPECT_TRUE(TDesktop::WaitUntil([&] {
+                    return desktop->FindWindow("Preview", r) && r == preview &&
+                           desktop->Grab().Differences(restoreGlyph, button) == 0;
+                })) << Text(r) << " for " << Text(preview) << " "
+                    << desktop->Grab().Differences(restoreGlyph, button) << Shot("preview-maximized-by-manager");
+            } else {
+                desktop->Click(normal.X + normal.Width - 32, normal.Y + 13);
+                EXPECT_TRUE(TDesktop::WaitUntil([&] {
+                    TDesktopRect r;
+                    return desktop->FindWindow("Preview", r) && r == preview;
+                })) << Shot("preview-maximized-again");
+            }
+        }
         desktop->Click(preview.X + CloseX, preview.Y + ButtonRowY);
         ASSERT_TRUE(TDesktop::WaitUntil([&] { return !desktop->FindWindow("Preview", preview); }))
             << Shot("close");

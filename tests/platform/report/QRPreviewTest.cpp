@@ -89,6 +89,23 @@ TEST_F(QRPreviewTest, OpensAtAZoomThatShowsThePagesWholeWidth)
     right = PageRightOnScreen(row);
     EXPECT_LT(right, area.Right - 4);
     EXPECT_EQ(Pixel(At(right + 3, row).X, At(right + 3, row).Y), WorkSpace);
+
+    // It opens maximized there; its maximize button gives it a smaller normal place and takes it back.
+    EXPECT_EQ(preview->WindowState(), TWindowState::wsMaximized);
+    const auto click = [&] {
+        const TRect r = preview->CaptionButtonRect(HTMAXBUTTON);
+        const TPoint p{preview->WindowRect().Left + r.Left + 4, preview->WindowRect().Top + r.Top + 4};
+        backend.MouseDown(p.X, p.Y);
+        backend.MouseUp(p.X, p.Y);
+        app.ProcessMessages();
+    };
+    click();
+    EXPECT_EQ(preview->WindowState(), TWindowState::wsNormal);
+    EXPECT_LT(preview->Width(), work.Width);
+    EXPECT_LT(preview->Height(), work.Height);
+    click();
+    EXPECT_EQ(preview->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(preview->WindowRect(), placed);
 }
 
 TEST_F(QRPreviewTest, ALargerPageScrollsByItsBarsAndTheKeys)

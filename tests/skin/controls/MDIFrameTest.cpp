@@ -1,6 +1,7 @@
 #include <string>
 
 #include "SkinnedFormKit.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeMDIFrame.h"
 #include "skin/controls/TTeScrollBar.h"
@@ -260,6 +261,20 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
     int position = mdi->ScrollBar(true)->Position() + 30;
     mdi->ScrollBar(true)->OnScroll(mdi->ScrollBar(true), tecPosition, position);
     EXPECT_EQ(kids[2]->Top(), top - 30);
+    // An arrow moves a bar's breadth; arrows and pages stop with the child's bottom at the bar's end.
+    TTeScrollBar* vertical = mdi->ScrollBar(true);
+    const int breadth = GetSystemMetrics(SM_CXVSCROLL);
+    const TRect down = vertical->GetIncButtonRect();
+    const TPoint arrow = vertical->ClientToScreen({down.Left + 3, down.Top + 3});
+    s.MoveTo(arrow.X, arrow.Y);
+    s.Click(arrow.X, arrow.Y);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kids[2]->Top(), top - 30 - breadth);
+    for (TTeScrollCode code : {tecPageDown, tecLineDown}) {
+        position = vertical->Position() + vertical->PageSize();
+        vertical->OnScroll(vertical, code, position);
+        EXPECT_EQ(kids[2]->BoundsRect().Bottom, client->ClientHeight() - breadth);
+    }
 
     // Below the client alone, a child needs the vertical bar alone: the client's own width
     // behind the vertical bar is no reason for a horizontal one.
@@ -287,6 +302,31 @@ TEST_F(MDIFrameTest, ChildrenBeyondTheClientShowScrollBarsWithAGripThatSizesTheF
     s.ProcessUntilIdle();
     EXPECT_TRUE(mdi->ScrollBar(true)->Showing());
     EXPECT_TRUE(mdi->ScrollBar(false)->Showing());
+
+    // A maximized child is never smaller than it was made: in a client too small for it, the bars
+    // scroll to its far edges; the frame made larger, it fills the client again.
+    kids[0]->Constraints().MinWidth = kids[0]->Constraints().MinHeight = 0;
+    const TRect before0 = kids[0]->BoundsRect();
+    const TRect made = Bounds(0, 0, kids[0]->ClientWidth(), kids[0]->ClientHeight());
+    const TPoint nonClient{frame->Width() - client->ClientWidth(), frame->Height() - client->ClientHeight()};
+    frame->SetBounds(frame->Left(), frame->Top(), nonClient.X + made.Width() + breadth + 10,
+                     nonClient.Y + made.Height() - 40);
+    kidSkins[0]->Maximize();
+    s.ProcessUntilIdle();
+    ASSERT_LT(client->ClientHeight(), made.Height());
+    EXPECT_EQ(kids[0]->BoundsRect(), Bounds(0, 0, client->ClientWidth() - breadth, made.Height()));
+    ASSERT_TRUE(mdi->ScrollBar(true)->Showing());
+    EXPECT_FALSE(mdi->ScrollBar(false)->Showing());
+    position = vertical->Max();
+    vertical->OnScroll(vertical, tecBottom, position);
+    EXPECT_EQ(kids[0]->BoundsRect().Bottom, client->ClientHeight());
+    frame->SetBounds(frame->Left(), frame->Top(), nonClient.X + made.Width() + 50, nonClient.Y + made.Height() + 50);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kids[0]->BoundsRect(), client->ClientRect());
+    EXPECT_FALSE(mdi->ScrollBar(true)->Showing());
+    kidSkins[0]->Restore();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(kids[0]->BoundsRect(), before0);
 
     // The client shows the frame's background.
     frame->SetColor(clTeal);
@@ -418,6 +458,19 @@ TEST_F(MDIFrameTest, AChildStoredMaximizedIsMaximizedByItsFrameAndTheOthersComeB
     EXPECT_EQ(report->WindowState(), TWindowState::wsNormal);
     EXPECT_EQ(report->BoundsRect(), frame->MDIClient()->ClientRect());
     EXPECT_EQ(frame->Caption(), "Kas [2026] - [Report]");
+    // It was made at 400 x 300, not at the client's size: a smaller client scrolls to it.
+    TMDIClient* client = frame->MDIClient();
+    const TRect frameBounds = frame->BoundsRect();
+    frame->SetBounds(frame->Left(), frame->Top(), frame->Width() - client->ClientWidth() + 200,
+                     frame->Height() - client->ClientHeight() + 150);
+    s.ProcessUntilIdle();
+    EXPECT_GT(report->Width(), client->ClientWidth());
+    EXPECT_LE(report->Width(), 400);
+    EXPECT_LE(report->Height(), 300);
+    EXPECT_TRUE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    frame->SetBoundsRect(frameBounds);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(report->BoundsRect(), client->ClientRect());
 
     TTeForm* chartSkin = framed("Chart", Bounds(60, 40, 300, 200), false);
     TForm* chart = static_cast<TForm*>(chartSkin->Form());
@@ -536,4 +589,29 @@ TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
     EXPECT_EQ(frame->ActiveMDIChild(), behind);
     EXPECT_EQ(kid->BoundsRect(), first);
     EXPECT_EQ(behind->BoundsRect(), Bounds(first.Right, first.Top, first.Width(), first.Height()));
+
+    // Beside a child beyond the client's right edge, an icon lies above the horizontal bar; maximized
+    // and restored, it comes back to its place, and so does an icon dragged elsewhere.
+    TMDIClient* client = frame->MDIClient();
+    behindSkin->Restore();
+    behind->SetBounds(client->ClientWidth() - 50, 10, 300, 200);
+    skin->Restore();
+    skin->Minimize();
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    const TRect icon = kid->BoundsRect();
+    EXPECT_EQ(icon.Bottom, client->ClientHeight() - GetSystemMetrics(SM_CXVSCROLL));
+    for (const TPoint moved : {icon.TopLeft(), TPoint{icon.Left + 90, icon.Top - 120}}) {
+        const TPoint grab{kid->WindowRect().Left + icon.Width() / 3, kid->WindowRect().Top + 8};
+        if (moved != icon.TopLeft())
+            Drag(grab.X, grab.Y, grab.X + moved.X - icon.Left, grab.Y + moved.Y - icon.Top);
+        ASSERT_EQ(kid->BoundsRect().TopLeft(), moved);
+        skin->Maximize();
+        s.ProcessUntilIdle();
+        ASSERT_EQ(skin->WindowState(), kwsMaximized);
+        skin->Restore();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(skin->WindowState(), kwsMinimized);
+        EXPECT_EQ(kid->BoundsRect(), Bounds(moved.X, moved.Y, icon.Width(), icon.Height()));
+    }
 }
