@@ -97,6 +97,8 @@ void TFrm_PopWin::FormShow()
 {
     Chosen = false;
     ZlEdit1->SetText("");
+    // The popup is kept between uses: each opens in its list, whatever had the focus last time.
+    SetActiveControl(DBGrid1);
 }
 
 void TFrm_PopWin::ChooseAndClose()

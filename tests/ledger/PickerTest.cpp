@@ -76,9 +76,14 @@ TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndAfterASearchListsEveryR
     EXPECT_EQ(units, 3);
     EXPECT_TRUE(popup->SearchColumn.empty()) << "the new list has no account_name";
     EXPECT_EQ(popup->Width(), 500) << "an unknown size keeps the last one";
-    EXPECT_FALSE(Lookup("select account_code from coa where account_id = 99", 1, [&] { popup->ZlButton1->Click(); }))
-        << "OK on an empty list";
-    EXPECT_FALSE(Lookup(AccountList, 2, [&] { popup->ZlButton2->Click(); }));
+    EXPECT_FALSE(Lookup("select account_code from coa where account_id = 99", 1, [&] {
+        s.ClickControl(*popup->ZlButton3);
+        popup->ZlButton1->Click();
+    })) << "OK on an empty list";
+    EXPECT_FALSE(Lookup(AccountList, 2, [&] {
+        EXPECT_TRUE(popup->DBGrid1->Focused()) << "opens in its list after \"Cari\" in its last use";
+        popup->ZlButton2->Click();
+    }));
     EXPECT_TRUE(s.Errors().empty());
 }
 
