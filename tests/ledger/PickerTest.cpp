@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlLabel.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TFrm_PopWin.h"
@@ -103,6 +104,7 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
         picker->ZlEdit1->SetText("");
         EXPECT_EQ(picker->ADOQuery1->RecordCount(), 4) << "an emptied keyword shows the whole list";
         Search(*picker->ZlEdit1, "utang");
+        EXPECT_TRUE(picker->ZlEdit1->Font().SameAs(picker->Label1->Font())) << "the keyword in the dialog's font";
         picker->ZlButton1->Click();
     });
     picker->ShowModal();
