@@ -74,6 +74,7 @@ TFrm_PopWin::TFrm_PopWin(TComponent* AOwner) : TLedgerForm(AOwner, "PopWin")
     };
     ZlEdit1->OnKeyPress = onEnter([this] { Search(); });
     DBGrid1->OnKeyPress = onEnter([this] { ChooseAndClose(); });
+    UseWindowFont(*this);
 }
 
 void TFrm_PopWin::ShowLookup(const std::string& Caption, const std::string& Sql, uint8_t Size)

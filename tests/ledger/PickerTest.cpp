@@ -83,6 +83,7 @@ TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndAfterASearchListsEveryR
     })) << "OK on an empty list";
     EXPECT_FALSE(Lookup(AccountList, 2, [&] {
         EXPECT_TRUE(popup->DBGrid1->Focused()) << "opens in its list after \"Cari\" in its last use";
+        EXPECT_TRUE(popup->ZlEdit1->Font().SameAs(popup->ZlLabel1->Font())) << "the keyword in the dialog's font";
         popup->ZlButton2->Click();
     }));
     EXPECT_TRUE(s.Errors().empty());
