@@ -83,6 +83,7 @@ TFPop_coa::TFPop_coa(TComponent* AOwner) : TLedgerForm(AOwner, "FPop_Coa")
     };
     ZlEdit1->OnChange = [this](TComponent*) { KeywordChanged(*ADOQuery1, ZlEdit1->Text()); };
     ColourListRows(*DBGrid1);
+    UseWindowFont(*this);
 }
 
 void TFPop_coa::ZlButton1Click()

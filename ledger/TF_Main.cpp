@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
@@ -63,6 +64,19 @@ void EnableByName(TComponent& window, std::initializer_list<const char*> names, 
 TForm* OpenWindowNamed(const std::string& name)
 {
     return Application ? dynamic_cast<TForm*>(Application->FindComponent(name)) : nullptr;
+}
+
+// The main window's children but 'Except' and those already closed, in index order.
+std::vector<TWeakRef<TCustomForm>> OpenChildren(TForm& Main, TCustomForm* Except)
+{
+    std::vector<TWeakRef<TCustomForm>> open;
+    for (int i = 0; i < Main.MDIChildCount(); ++i) {
+        TCustomForm* child = Main.MDIChildren(i);
+        const auto* window = dynamic_cast<TLedgerForm*>(child);
+        if (child != Except && !(window && window->Closed()))
+            open.emplace_back(child);
+    }
+    return open;
 }
 
 } // namespace
@@ -308,7 +322,11 @@ void TF_Main::BuildFullBar()
     CustomItem16 = Item(*CustomItem4, "CustomItem16", "BackUp Database");
     CustomItem16->OnClick = [](TComponent*) { ShowDatabaseCopyDialog(Tfrm_utils::TMode::Backup); };
     CustomItem17 = Item(*CustomItem4, "CustomItem17", "Restore Database");
-    CustomItem17->OnClick = [](TComponent*) { ShowDatabaseCopyDialog(Tfrm_utils::TMode::Restore); };
+    CustomItem17->OnClick = [this](TComponent*) {
+        // A restore logs off: a window that would refuse is asked before any file is picked or copied.
+        if (ChildrenAgreeToClose())
+            ShowDatabaseCopyDialog(Tfrm_utils::TMode::Restore);
+    };
 
     CustomItem13 = Item(root, "CustomItem13", "&Shut Down");
     CustomItem14 = Item(*CustomItem13, "CustomItem14", "Log Off");
@@ -438,37 +456,44 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
     return true;
 }
 
+bool TF_Main::ChildrenAgreeToClose(TCustomForm* Except)
+{
+    for (const TWeakRef<TCustomForm>& child : OpenChildren(*this, Except))
+        if (child && !child->CloseQuery()) {
+            ActivateChildForm(*this, child->Name());
+            return false;
+        }
+    return true;
+}
+
 bool TF_Main::CloseChildren(TCustomForm* Except)
 {
-    std::vector<TWeakRef<TCustomForm>> open;
-    for (int i = 0; i < MDIChildCount(); ++i) {
-        TCustomForm* child = MDIChildren(i);
-        const auto* window = dynamic_cast<TLedgerForm*>(child);
-        if (child != Except && !(window && window->Closed()))
-            open.emplace_back(child);
-    }
-    const auto refused = [this](TCustomForm& child) {
-        ActivateChildForm(*this, child.Name());
-        return false;
-    };
     // As the frame's own close does, every window has its say before any of them closes.
-    for (const TWeakRef<TCustomForm>& child : open)
-        if (child && !child->CloseQuery())
-            return refused(*child.Get());
-    for (const TWeakRef<TCustomForm>& child : open) {
+    if (!ChildrenAgreeToClose(Except))
+        return false;
+    for (const TWeakRef<TCustomForm>& child : OpenChildren(*this, Except)) {
         if (!child)
             continue;
         child->Close();
         const auto* window = dynamic_cast<TLedgerForm*>(child.Get());
-        if (child && (window ? !window->Closed() : child->Visible()))
-            return refused(*child.Get());
+        if (child && (window ? !window->Closed() : child->Visible())) {
+            ActivateChildForm(*this, child->Name());
+            return false;
+        }
     }
     return true;
 }
 
 bool TF_Main::CloseQuery()
 {
-    return (LoggedIn ? LogOff(true) : CloseChildren()) && TLedgerForm::CloseQuery();
+    return ChildrenAgreeToClose() && TLedgerForm::CloseQuery();
+}
+
+void TF_Main::DoClose(TCloseAction& action)
+{
+    TLedgerForm::DoClose(action);
+    if (action != TCloseAction::caNone && !(LoggedIn ? LogOff(true) : CloseChildren()))
+        action = TCloseAction::caNone;
 }
 
 void TF_Main::CustomItem7Click()

@@ -88,16 +88,19 @@ public:
     // bar comes back with the full bar's top items disabled.
     bool LogOff(bool UpdateUserStatus);
     // Asks every child window but 'Except' and those already closed whether it may close, in index
-    // order, and closes them once all agree. The first that refuses is brought in front, none
-    // closes, and the answer is false.
+    // order; none closes. The first that refuses is brought in front, and the answer is false.
+    bool ChildrenAgreeToClose(TCustomForm* Except = nullptr);
+    // The children asked as above, and closed once all agree; the answer is false when one refused.
     bool CloseChildren(TCustomForm* Except = nullptr);
-    // The program ends only once the children have closed and the user is logged off.
+    // Only asks the children; they close, and the user is logged off, as the window closes.
     bool CloseQuery() override;
     void ShowAbout();
     void ShowGuide();
 
 protected:
     void FormActivate() override;
+    // The program ends only once the children have closed and the user is logged off.
+    void DoClose(TCloseAction& action) override;
 
 private:
     void FormCreate();

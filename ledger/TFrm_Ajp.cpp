@@ -644,6 +644,8 @@ bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
 
 void TFrm_Ajp::DoClose(TCloseAction& action)
 {
+    // Closing, not only asked: the lines' balance check no longer runs as the focus leaves them.
+    closing_ = true;
     // A voucher made here, or whose lines were deleted here, does not stay behind without lines.
     if (DtModule && DtModule->CONN1->Connected() && !touchedKeys_.empty()) {
         TTransaction transaction(*DtModule->CONN1);
@@ -657,10 +659,5 @@ void TFrm_Ajp::DoClose(TCloseAction& action)
 
 bool TFrm_Ajp::CloseQuery()
 {
-    if (!CheckBalance())
-        return false;
-    if (!TLedgerForm::CloseQuery())
-        return false;
-    closing_ = true;
-    return true;
+    return CheckBalance() && TLedgerForm::CloseQuery();
 }

@@ -74,6 +74,7 @@ TFrm_PopWin::TFrm_PopWin(TComponent* AOwner) : TLedgerForm(AOwner, "PopWin")
     };
     ZlEdit1->OnKeyPress = onEnter([this] { Search(); });
     DBGrid1->OnKeyPress = onEnter([this] { ChooseAndClose(); });
+    UseWindowFont(*this);
 }
 
 void TFrm_PopWin::ShowLookup(const std::string& Caption, const std::string& Sql, uint8_t Size)
@@ -97,6 +98,8 @@ void TFrm_PopWin::FormShow()
 {
     Chosen = false;
     ZlEdit1->SetText("");
+    // The popup is kept between uses: each opens in its list, whatever had the focus last time.
+    SetActiveControl(DBGrid1);
 }
 
 void TFrm_PopWin::ChooseAndClose()

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/controls/TCustomComboBox.h"
-#include "platform/controls/TDateTimePicker.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
@@ -76,11 +74,9 @@ bool TFlatFrame::Active() const
         return true;
     if (!mouseIn_ || !Screen)
         return false;
-    // A date field or a list field shows its own focus: a field lit up under the pointer beside it
-    // would look focused too.
+    // A field lit up under the pointer beside a control that marks its own focus would look focused too.
     const TWinControl* active = Screen->ActiveControl();
-    return !sameKind_(active) && !dynamic_cast<const TDateTimePicker*>(active) &&
-           !dynamic_cast<const TCustomComboBox*>(active);
+    return !sameKind_(active) && !(active && active->ShowsOwnFocus());
 }
 
 void TFlatFrame::RedrawBorder()

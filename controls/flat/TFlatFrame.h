@@ -32,7 +32,7 @@ public:
     bool MouseInControl() const { return mouseIn_; }
 
     // Focused, or under the mouse while the focus is not on a control of the host's kind, a date
-    // field or a list field.
+    // field or a list field (a control that marks its own focus).
     bool Active() const;
     // The colour inside the outer line: the focus colour while active, else the flat colour.
     TColor InnerColor() const { return Active() ? focused_ : flat_; }

@@ -94,10 +94,13 @@ void TZlRadio::KeyUp(uint16_t& key, TShiftState)
 void TZlRadio::Dispatch(TMessage& message)
 {
     if (message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<char32_t>(message.WParam), Caption()) && CanFocus()) {
-        SetFocus();
-        if (Focused())
-            SetChecked(true);
         message.Result = 1;
+        SetFocus();
+        // As a click does: checked by taking the focus, then the click the window reacts to.
+        if (Focused()) {
+            SetChecked(true);
+            Click();
+        }
         return;
     }
     TCustomControl::Dispatch(message);

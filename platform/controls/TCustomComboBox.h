@@ -72,6 +72,7 @@ public:
 
     bool DroppedDown() const { return dropped_; }
     void SetDroppedDown(bool v);
+    bool ShowsOwnFocus() const override { return true; }
     // The pop-up list; exists from creation and stays hidden while closed.
     TComboDropList& List() { return *list_; }
     // The edit part of csDropDown and csSimple, else null.

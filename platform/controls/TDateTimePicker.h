@@ -35,6 +35,7 @@ public:
     void SetDroppedDown(bool v);
     TZgCalendar& Calendar() { return *calendar_; }
     TRect ButtonRect() const;
+    bool ShowsOwnFocus() const override { return true; }
 
     TNotifyEvent OnChange;
 

@@ -159,6 +159,17 @@ TBackendEvent BoundsEvent(TNativeWindow window, const TScreenRect& bounds)
     return event;
 }
 
+// A press or release of an X button (1 to 3) at a root point, which the server told and SDL did not.
+TBackendEvent ButtonEvent(TBackendEventKind kind, TNativeWindow window, int xRoot, int yRoot, unsigned button)
+{
+    TBackendEvent event = WindowEvent(kind, window);
+    event.X = xRoot;
+    event.Y = yRoot;
+    event.Button = Button(static_cast<uint8_t>(button));
+    event.Modifiers = Modifiers(SDL_GetModState());
+    return event;
+}
+
 // The manager's request message for the two maximized states; 'action' 0 removes, 1 adds them.
 void SendMaximizedState(Display* display, ::Window window, long action)
 {
@@ -527,14 +538,7 @@ void TSdlBackend::FollowPress(const XEvent& x)
         (press.state & (Button1Mask << (press.button - Button1))))
         return;
     releasedUnseen_ &= ~SDL_BUTTON(press.button);
-    TBackendEvent event;
-    event.Kind = TBackendEventKind::MouseDown;
-    event.Window = id;
-    event.X = press.x_root;
-    event.Y = press.y_root;
-    event.Button = Button(static_cast<uint8_t>(press.button));
-    event.Modifiers = Modifiers(SDL_GetModState());
-    pending_.push_back(event);
+    pending_.push_back(ButtonEvent(TBackendEventKind::MouseDown, id, press.x_root, press.y_root, press.button));
 }
 
 void TSdlBackend::FollowButtons(const XEvent& x)
@@ -552,14 +556,8 @@ void TSdlBackend::FollowButtons(const XEvent& x)
         if (!(sdlButtons_ & bit) || (releasedUnseen_ & bit) || (state & (Button1Mask << (button - Button1))))
             continue;
         releasedUnseen_ |= bit;
-        TBackendEvent event;
-        event.Kind = TBackendEventKind::MouseUp;
-        event.Window = id;
-        event.X = motion ? x.xmotion.x_root : x.xcrossing.x_root;
-        event.Y = motion ? x.xmotion.y_root : x.xcrossing.y_root;
-        event.Button = Button(button);
-        event.Modifiers = Modifiers(SDL_GetModState());
-        pending_.push_back(event);
+        pending_.push_back(ButtonEvent(TBackendEventKind::MouseUp, id, motion ? x.xmotion.x_root : x.xcrossing.x_root,
+                                       motion ? x.xmotion.y_root : x.xcrossing.y_root, button));
     }
 }
 

@@ -114,6 +114,9 @@ public:
     bool Focused() const;
     // A hidden or disabled target is left alone, without an error.
     virtual void SetFocus();
+    // Marks its focus on its own face (a date or a list field), so that a framed field under the
+    // pointer beside it does not light up as though it had the focus too.
+    virtual bool ShowsOwnFocus() const { return false; }
 
     TRect ClientRect() const override;
     TPoint ClientOrigin() const override;

@@ -18,6 +18,7 @@
 #include "ledger/TFrm_Ajp.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Perkiraan.h"
+#include "ledger/TLedgerForm.h"
 #include "ledger/Tfrm_utils.h"
 #include "reports/TFrm_Report.h"
 #include "platform/controls/TCustomLabel.h"
@@ -308,10 +309,10 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
              closing.Edit1->SetText(p.file.Path() + ".closing");
              p.s.ClickControl(*closing.ZlButton1);
          }},
-        {"a restore", {mrYes, mrOk}, [&](TF_Cls&) {
+        {"a restore", {mrOk}, [&](TF_Cls&) {
+             files->Choose(chosen.Path());
              p.s.WhenModal([&](TCustomForm& form) {
                  if (auto* dialog = dynamic_cast<Tfrm_utils*>(&form)) {
-                     files->Choose(chosen.Path());
                      p.s.ClickControl(*dialog->Button1);
                      p.s.ClickControl(*dialog->Button2);
                  }
@@ -344,10 +345,33 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     for (const auto& entry : std::filesystem::directory_iterator(books.parent_path()))
         EXPECT_FALSE(entry.path().filename().string().starts_with(books.filename().string() + ".tmp")) << entry.path();
     EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "50");
+    EXPECT_TRUE(files->Shown().empty()) << "the restore asks the windows before a file is picked";
 
-    // Balanced, the voucher lets the log-off through.
+    // Balanced, the voucher agrees; a later window that refuses stops the log-off and leaves the
+    // adjusting window as it was, still checking its lines as they are left.
     p.s.ClickControl(*adjusting->ZlSpeedButton1);
     line({"7110", "", "", "50"});
+    auto* later = CreateOwned<TLedgerForm>(main(), "Later");
+    later->SetFormStyle(TFormStyle::fsMDIChild);
+    later->OnCloseQuery = [](TComponent*, bool& canClose) { canClose = false; };
+    later->Show();
+    Click(main().CustomItem14);
+    EXPECT_TRUE(main().LoggedIn);
+    EXPECT_EQ(main().ActiveMDIChild(), later);
+    ActivateChildForm(main(), "Frm_Ajp");
+    p.s.ClickControl(*adjusting->ZlSpeedButton1);
+    line({"7110", "", "10", ""});
+    const size_t unbalanced = boxes.Shown().size();
+    boxes.Answer(mrOk);
+    adjusting->ZlEdit1->SetFocus();
+    p.s.ProcessUntilIdle();
+    ASSERT_EQ(boxes.Shown().size(), unbalanced + 1);
+    EXPECT_EQ(boxes.Shown().back().Text, "Transaksi anda belum balance silakan perbaiki dulu!");
+    p.s.ClickControl(*adjusting->ZlSpeedButton1);
+    line({"7110", "", "", "10"});
+    later->OnCloseQuery = nullptr;
+
+    // Balanced, the voucher lets the log-off through.
     const size_t shown = boxes.Shown().size();
     Click(main().CustomItem14);
     EXPECT_EQ(boxes.Shown().size(), shown);

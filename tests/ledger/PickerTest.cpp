@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlLabel.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TFrm_PopWin.h"
@@ -76,9 +77,15 @@ TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndAfterASearchListsEveryR
     EXPECT_EQ(units, 3);
     EXPECT_TRUE(popup->SearchColumn.empty()) << "the new list has no account_name";
     EXPECT_EQ(popup->Width(), 500) << "an unknown size keeps the last one";
-    EXPECT_FALSE(Lookup("select account_code from coa where account_id = 99", 1, [&] { popup->ZlButton1->Click(); }))
-        << "OK on an empty list";
-    EXPECT_FALSE(Lookup(AccountList, 2, [&] { popup->ZlButton2->Click(); }));
+    EXPECT_FALSE(Lookup("select account_code from coa where account_id = 99", 1, [&] {
+        s.ClickControl(*popup->ZlButton3);
+        popup->ZlButton1->Click();
+    })) << "OK on an empty list";
+    EXPECT_FALSE(Lookup(AccountList, 2, [&] {
+        EXPECT_TRUE(popup->DBGrid1->Focused()) << "opens in its list after \"Cari\" in its last use";
+        EXPECT_TRUE(popup->ZlEdit1->Font().SameAs(popup->ZlLabel1->Font())) << "the keyword in the dialog's font";
+        popup->ZlButton2->Click();
+    }));
     EXPECT_TRUE(s.Errors().empty());
 }
 
@@ -98,6 +105,7 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
         picker->ZlEdit1->SetText("");
         EXPECT_EQ(picker->ADOQuery1->RecordCount(), 4) << "an emptied keyword shows the whole list";
         Search(*picker->ZlEdit1, "utang");
+        EXPECT_TRUE(picker->ZlEdit1->Font().SameAs(picker->Label1->Font())) << "the keyword in the dialog's font";
         picker->ZlButton1->Click();
     });
     picker->ShowModal();

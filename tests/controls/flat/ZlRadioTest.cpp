@@ -58,8 +58,11 @@ TEST(ZlRadioInput, FocusMouseAndSpaceCheck)
 {
     RadioForm f;
     f.r[2]->SetCaption("&Kredit");
+    int clicks = 0;
+    f.r[2]->OnClick = [&](TComponent*) { clicks += f.r[2]->Checked(); };
     f.session.PressKey('K', kmAlt);
     EXPECT_TRUE(f.r[2]->Focused() && f.r[2]->Checked());
+    EXPECT_EQ(clicks, 1) << "the access key does what a click does";
     // Released outside: checked by taking the focus, not by the release.
     f.PressAndRelease({120, 8});
     EXPECT_TRUE(f.r[0]->Checked() && !f.r[0]->Down());
