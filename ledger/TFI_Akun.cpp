@@ -5,7 +5,7 @@
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlRadio.h"
-#include "ledger/EntryPlaceholders.h"
+#include "ledger/BlankEntries.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFrm_Perkiraan.h"

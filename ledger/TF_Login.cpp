@@ -2,7 +2,7 @@
 
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlSpeedButton.h"
-#include "ledger/EntryPlaceholders.h"
+#include "ledger/BlankEntries.h"
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -197,7 +197,7 @@ void TF_Login::TeButton1Click()
     LoadSystemSettings(*DtModule);
     // A window killed in the middle of an entry left what no window shows or removes.
     MakeEntryHolder(*DtModule);
-    RemoveEntryPlaceholders(*DtModule);
+    RemoveAbandonedEntries(*DtModule);
     RunSQL(*DtModule->Query2,
            "update sis_user set user_status=1 where user_login='" + SqlText(state.UserLogin) + "'");
     // Only a login whose settings are loaded counts, so the main window never runs without them.

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "controls/flat/TZlEdit.h"
-#include "ledger/EntryPlaceholders.h"
+#include "ledger/BlankEntries.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Login.h"

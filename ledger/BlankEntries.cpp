@@ -1,4 +1,4 @@
-#include "ledger/EntryPlaceholders.h"
+#include "ledger/BlankEntries.h"
 
 #include <vector>
 
@@ -98,7 +98,7 @@ void RemoveBlankAccount(TDtModule& Dm, const std::string& id)
     transaction.Commit();
 }
 
-void RemoveEntryPlaceholders(TDtModule& Dm)
+void RemoveAbandonedEntries(TDtModule& Dm)
 {
     TADOQuery& query = *Dm.Query4;
     TTransaction transaction(*Dm.CONN1);

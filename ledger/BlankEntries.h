@@ -23,4 +23,4 @@ void RemoveBlankAccount(TDtModule& Dm, const std::string& id);
 
 // Removes every blank entry that no running instance holds, with the rows that hang on it, in one
 // transaction. A holder on another host is taken to be running: only that host can tell.
-void RemoveEntryPlaceholders(TDtModule& Dm);
+void RemoveAbandonedEntries(TDtModule& Dm);
