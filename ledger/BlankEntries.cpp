@@ -98,6 +98,12 @@ void RemoveBlankAccount(TDtModule& Dm, const std::string& id)
     transaction.Commit();
 }
 
+std::string AccountNotHeld(const std::string& idColumn)
+{
+    return "not exists (select 1 from entry_holder h where h.entry_table='coa' and h.entry_key=cast(" + idColumn
+        + " as text))";
+}
+
 void RemoveAbandonedEntries(TDtModule& Dm)
 {
     TADOQuery& query = *Dm.Query4;

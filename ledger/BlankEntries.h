@@ -21,6 +21,11 @@ void ReleaseEntry(TDtModule& Dm, const std::string& table, const std::string& ke
 // Removes the blank account 'id' when this instance holds it, never an account another has saved.
 void RemoveBlankAccount(TDtModule& Dm, const std::string& id);
 
+// SQL condition, true for an account that no instance holds as the blank entry it is making: the
+// lists, saves and reports of accounts add it, so that another instance's half-made account stays
+// out of them. idColumn is the account id column of the statement ("coa.account_id").
+std::string AccountNotHeld(const std::string& idColumn);
+
 // Removes every blank entry that no running instance holds, with the rows that hang on it, in one
 // transaction. A holder on another host is taken to be running: only that host can tell.
 void RemoveAbandonedEntries(TDtModule& Dm);

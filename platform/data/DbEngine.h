@@ -22,6 +22,13 @@ private:
     TReason reason_;
 };
 
+// Another connection kept the write lock past the busy timeout; the statement did nothing.
+class EDatabaseBusy : public EDatabaseError { using EDatabaseError::EDatabaseError; };
+
+// The open file was renamed, removed or replaced by another program (a restore): the connection
+// still reads the old file, and no write can reach the book at its path any more.
+class EDatabaseReplaced : public EDatabaseError { using EDatabaseError::EDatabaseError; };
+
 struct DbColumn {
     std::string name;
     std::string declType;  // declared column type, empty for expressions

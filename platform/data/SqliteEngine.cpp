@@ -20,8 +20,13 @@ namespace {
     case SQLITE_READONLY_ROLLBACK:
     case SQLITE_READONLY_DIRECTORY:
         throw EDatabaseFileError(TReason::Unreadable, message);
+    case SQLITE_READONLY_DBMOVED:
+        throw EDatabaseReplaced(message);
     }
     switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw EDatabaseBusy(message);
     case SQLITE_CORRUPT:
         throw EDatabaseFileError(TReason::Damaged, message);
     case SQLITE_NOTADB:
