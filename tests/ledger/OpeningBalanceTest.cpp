@@ -2,9 +2,9 @@
 // the totals, and Save into coa, posting and trial_balance as one transaction.
 #include "controls/flat/TZlButton.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TFI_Saldo_Awal.h"
 #include "ledger/TFrm_Perkiraan.h"
-#include "ledger/SharedBooks.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TInplaceEdit.h"
 #include "platform/data/TADOTable.h"
