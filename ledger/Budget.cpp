@@ -1,5 +1,8 @@
 #include "ledger/Budget.h"
 
+#include <set>
+
+#include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -15,9 +18,19 @@ std::string Month(const char* prefix, int m)
     return prefix + IntToStr(m);
 }
 
+// The budget rows the window lists, as a save checks them.
+std::string StoredBudget()
+{
+    std::string months;
+    for (int m = 1; m <= 12; ++m)
+        months += ", " + Month("anggaran_b", m);
+    return "select account_id" + months + " from v_anggaran where account_id is not null and "
+        + AccountNotHeld("v_anggaran.account_id") + " order by account_id";
+}
+
 } // namespace
 
-void RebuildBudget(TDtModule& Dm, TLongJob& Job)
+TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job)
 {
     TTransaction transaction(*Dm.CONN1);
     TADOQuery& rows = *Dm.Query1;
@@ -25,7 +38,8 @@ void RebuildBudget(TDtModule& Dm, TLongJob& Job)
     // Only accounts without a row, so a rebuild never doubles the budget and new accounts join it.
     if (OpenSQL(rows, "select account_id from coa where (account_header=false)and(account_cat like '7%' or "
                       "account_cat like '4%' ) and account_id is not null and account_id not in "
-                      "(select account_id from anggaran where account_id is not null)")) {
+                      "(select account_id from anggaran where account_id is not null) and " +
+                      AccountNotHeld("coa.account_id"))) {
         Job.SetMax(rows.RecordCount());
         for (rows.First(); !rows.Eof(); rows.Next()) {
             RunSQL(statements,
@@ -34,7 +48,7 @@ void RebuildBudget(TDtModule& Dm, TLongJob& Job)
         }
     }
     RunSQL(statements, "delete from to_anggaran");
-    if (OpenSQL(rows, "select * from v_anggaran ")) {
+    if (OpenSQL(rows, "select * from v_anggaran where " + AccountNotHeld("v_anggaran.account_id"))) {
         Job.SetMax(rows.RecordCount());
         Job.SetPosition(1);
         for (rows.First(); !rows.Eof(); rows.Next()) {
@@ -58,33 +72,38 @@ void RebuildBudget(TDtModule& Dm, TLongJob& Job)
             Job.Step();
         }
     }
+    TRowImage asRead = ReadRows(Dm, StoredBudget());
     transaction.Commit();
+    return asRead;
 }
 
-void SaveBudget(TDtModule& Dm, TLongJob& Job)
+TRowImage SaveBudget(TDtModule& Dm, const TRowImage& AsRead, TLongJob& Job)
 {
+    std::set<std::string> listed;
+    for (const std::vector<Variant>& row : AsRead)
+        listed.insert(IntToStr(IfNull(row.front(), 0).AsInteger()));
     TTransaction transaction(*Dm.CONN1);
+    CheckRowsUnchanged(Dm, StoredBudget(), AsRead);
     TADOQuery& rows = *Dm.Query1;
     if (OpenSQL(rows, "select * from to_anggaran where account_id is not null and account_id<>0")) {
         Job.SetMax(rows.RecordCount());
         for (rows.First(); !rows.Eof(); rows.Next()) {
             const std::string id = IntToStr(rows.FieldByName("account_id")->Value().AsInteger());
-            std::string updates, values;
-            for (int m = 1; m <= 12; ++m) {
-                const std::string amount = SqlNumber(IfNull(rows.FieldByName(Month("anggaran_b", m))->Value(), 0));
-                updates += (m > 1 ? ", " : "") + Month("anggaran_b", m) + "=" + amount;
-                values += "," + amount;
+            if (!listed.count(id)) {
+                Job.Step();
+                continue;
             }
-            if (OpenSQL(*Dm.Query3, "select account_id from anggaran where account_id=" + id)) {
-                RunSQL(*Dm.Query2, "update anggaran set " + updates + " where account_id=" + id);
-            } else {
-                std::string columns;
-                for (int m = 1; m <= 12; ++m)
-                    columns += ", " + Month("anggaran_b", m);
-                RunSQL(*Dm.Query2, "insert into anggaran (account_id" + columns + ") values(" + id + values + ")");
-            }
+            std::string updates;
+            for (int m = 1; m <= 12; ++m)
+                updates += (m > 1 ? ", " : "") + Month("anggaran_b", m) + "="
+                    + SqlNumber(IfNull(rows.FieldByName(Month("anggaran_b", m))->Value(), 0));
+            // Every listed account has its row: the check above saw it unchanged.
+            RunSQL(*Dm.Query2, "update anggaran set " + updates + " where account_id=" + id + " and "
+                                   + AccountNotHeld("anggaran.account_id"));
             Job.Step();
         }
     }
+    TRowImage written = ReadRows(Dm, StoredBudget());
     transaction.Commit();
+    return written;
 }

@@ -1,5 +1,8 @@
 #include "ledger/OpeningBalances.h"
 
+#include <set>
+
+#include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
@@ -27,15 +30,23 @@ Currency Amount(TField* field)
     return IfNull(field->Value(), 0).AsCurrency();
 }
 
+// What a save of the openings depends on, of every account the dialog lists.
+std::string OpeningsAsStored()
+{
+    return "select account_id, saldo_awal, account_cat, account_pos from coa where account_header=false and "
+        + AccountNotHeld("coa.account_id") + " order by account_id";
+}
+
 } // namespace
 
-void FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
+TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
 {
     TADOQuery& accounts = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
     TTransaction transaction(*Dm.CONN1);
     RunSQL(statements, "delete from coa_tmp");
-    if (OpenSQL(accounts, "select * from coa where account_header= false order by account_code ")) {
+    if (OpenSQL(accounts, "select * from coa where account_header= false and " + AccountNotHeld("coa.account_id")
+                              + " order by account_code ")) {
         Job.SetMax(accounts.RecordCount());
         for (accounts.First(); !accounts.Eof(); accounts.Next()) {
             RunSQL(statements, "insert into coa_tmp values('" + SqlText(Text(accounts.FieldByName("account_code"), "-")) +
@@ -49,7 +60,9 @@ void FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
         }
     }
     accounts.Close();
+    TRowImage asRead = ReadRows(Dm, OpeningsAsStored());
     transaction.Commit();
+    return asRead;
 }
 
 Currency SignedOpening(const std::string& Category, const std::string& Side, Currency Amount)
@@ -58,7 +71,8 @@ Currency SignedOpening(const std::string& Category, const std::string& Side, Cur
     return IsContra(accountClass, Side.empty() ? '\0' : Side[0]) ? -Amount : Amount;
 }
 
-void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, TLongJob& Job)
+TRowImage SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, const TRowImage& AsRead,
+                              TLongJob& Job)
 {
     const std::string year = IntToStr(StrToInt(Year));
     TADOQuery& exists = *Dm.Query3;
@@ -66,12 +80,17 @@ void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year,
     Rows.DisableControls();
     Finally enable([&Rows] { Rows.EnableControls(); });
 
+    std::set<std::string> listed;
+    for (const std::vector<Variant>& row : AsRead)
+        listed.insert(IntToStr(IfNull(row.front(), 0).AsInteger()));
+
     TTransaction transaction(*Dm.CONN1);
+    CheckRowsUnchanged(Dm, OpeningsAsStored(), AsRead);
     Rows.First();
     Job.SetMax(Rows.RecordCount());
     for (; !Rows.Eof(); Rows.Next()) {
         const std::string id = WholeNumber(Rows.FieldByName("account_id"));
-        if (id == "0") {
+        if (id == "0" || !listed.count(id)) {
             Job.Step();
             continue;
         }
@@ -81,7 +100,8 @@ void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year,
         const std::string signedOpening =
             SqlNumber(SignedOpening(Text(Rows.FieldByName("account_cat"), ""), side, amount));
 
-        RunSQL(statements, "update coa set saldo_awal=" + s + " where account_id=" + id);
+        RunSQL(statements, "update coa set saldo_awal=" + s + " where account_id=" + id + " and "
+                               + AccountNotHeld("coa.account_id"));
         if (OpenSQL(exists, "select account_id from posting where account_id=" + id))
             RunSQL(statements, "update posting set pos_awal=" + signedOpening + " where account_id=" + id);
         else
@@ -101,8 +121,10 @@ void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year,
         Job.Step();
     }
     exists.Close();
+    TRowImage written = ReadRows(Dm, OpeningsAsStored());
     transaction.Commit();
     Rows.First();
+    return written;
 }
 
 Currency OpeningTotal(TDtModule& Dm, const std::string& Side, const std::string& Unit)

@@ -3,21 +3,26 @@
 // edits, and the write of its amounts into coa, posting and trial_balance.
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "platform/core/Currency.h"
 
 class TDataSet;
 class TDtModule;
 class TLongJob;
 
-// Empties coa_tmp and fills it with every account that is not a top account, in code order.
-// One transaction: an error leaves coa_tmp as it was and reaches the caller.
-void FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job);
+// Empties coa_tmp and fills it with every account that is not a top account, in code order,
+// leaving out a blank account another instance is making. One transaction: an error leaves
+// coa_tmp as it was and reaches the caller. Answers the accounts' openings as read.
+TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job);
 
 // Writes each row of Rows (coa_tmp as filtered) into coa.saldo_awal, the signed posting.pos_awal
 // (new posting rows get Year) and the opening columns of trial_balance on the account's side.
-// Rows without an account id (null or 0) are skipped. One transaction: any error rolls all of
-// it back and reaches the caller.
-void SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, TLongJob& Job);
+// Rows of an account that is not in AsRead (no id, or none the fill listed) are skipped. One
+// transaction, which first raises EChangedByOther when another instance changed, added or
+// deleted an account's opening since AsRead; any error rolls all of it back and reaches the
+// caller. Answers the openings as written, for the next save.
+TRowImage SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, const TRowImage& AsRead,
+                              TLongJob& Job);
 
 // The opening balance as posting measures it: negated for a credit-side asset (class "1", "K")
 // and a debit-side liability or equity (class "2" or "3", "D").

@@ -122,6 +122,7 @@ void TFI_Akun::FormShow()
         r->SetButtonShape(TZlRadio::TButtonShape::btDiamond);
     if (Mode != 2)
         return;
+    asRead_ = ReadRows(*DtModule, StoredAccounts(AccountIdText));
     ReopenDataSet(*coa);
     coa->Locate("account_id", AccountIdText, loCaseInsensitive);
     oldCode_ = FieldText(*coa, "account_code", "");
@@ -277,10 +278,28 @@ void TFI_Akun::TeButton1Click()
         return;
     }
 
+    try {
+        SaveAccount(code, listKind ? categoryNumbers_ : parentCategories_, entry);
+    } catch (const EChangedByOther& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        if (ReadRows(*DtModule, StoredAccounts(AccountIdText)).empty())
+            Close();
+        else
+            FormShow();
+    }
+}
+
+void TFI_Akun::SaveAccount(const std::string& code, const std::vector<std::string>& categories, int entry)
+{
+    TTransaction transaction(*DtModule->CONN1);
     // Another instance may have removed the blank row and given its id to an account of its own.
     if (Mode == 1 && !EntryHeld(*DtModule, "coa", AccountIdText))
         AccountIdText = NewBlankAccount(*DtModule);
-    TTransaction transaction(*DtModule->CONN1);
+    if (Mode == 2) {
+        if (asRead_.empty())
+            throw EChangedByOther(ChangedByOtherText);
+        CheckRowsUnchanged(*DtModule, StoredAccounts(AccountIdText), asRead_);
+    }
     ReopenDataSet(*coa);
     if (!coa->Locate("account_id", AccountIdText, loCaseInsensitive)) {
         MessageDlg("Data tidak tersimpan, database error!", TMsgDlgType::mtError, mbOK);
@@ -294,7 +313,7 @@ void TFI_Akun::TeButton1Click()
     coa->FieldByName("account_code")->SetAsString(code);
     coa->FieldByName("account_name")->SetAsString(Zledit3->Text());
     if (Mode == 1)
-        coa->FieldByName("account_cat")->SetAsString(listKind ? categoryNumbers_[entry] : parentCategories_[entry]);
+        coa->FieldByName("account_cat")->SetAsString(categories[static_cast<size_t>(entry)]);
     coa->FieldByName("account_pos")->SetAsString(ZlRadio1->Checked() ? "D" : "K");
     const int unit = ZlComboBox3->ItemIndex();
     if (ZlRadio3->Checked())
@@ -308,6 +327,12 @@ void TFI_Akun::TeButton1Click()
     saved_ = true;
     ShowMessage("Data tersimpan..");
     Close();
+}
+
+std::string StoredAccounts(const std::string& id)
+{
+    return "select * from coa" + (id.empty() ? std::string() : " where account_id=" + IntToStr(StrToInt(id)))
+        + " order by account_id";
 }
 
 void TFI_Akun::DoClose(TCloseAction& action)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TADOTable;
@@ -50,6 +51,9 @@ private:
     void ZlRadio3Click(TZlRadio* kind);
     void TeButton1Click();
     bool CodeTaken(const std::string& code);
+    // Writes the account in one transaction; raises EChangedByOther, writing nothing, when
+    // another instance changed or deleted the edited account since the dialog read it.
+    void SaveAccount(const std::string& code, const std::vector<std::string>& categories, int entry);
     // The list entry chosen, when its numbers are loaded; -1 otherwise.
     int ChosenEntry() const;
 
@@ -61,4 +65,10 @@ private:
     // An edited account whose unit is not in the list keeps its stored unit.
     bool storedUnitListed_ = true;
     bool saved_ = false;
+    // The edited account as the dialog read it.
+    TRowImage asRead_;
 };
+
+// Every column of the stored account 'id', or of all accounts when 'id' is empty, in id order:
+// what a save or a delete of an account checks is still as read.
+std::string StoredAccounts(const std::string& id = {});

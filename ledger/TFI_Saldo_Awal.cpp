@@ -119,6 +119,18 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     UseWindowFont(*this);
 }
 
+void TFI_Saldo_Awal::ReadBalances()
+{
+    {
+        TLongJob job(WaitWindowProgress());
+        asRead_ = FillOpeningBalanceTable(*DtModule, job);
+    }
+    if (coa_tmp->Active()) {
+        ReopenDataSet(*coa_tmp);
+        coa_tmp->First();
+    }
+}
+
 void TFI_Saldo_Awal::FormShow()
 {
     for (TZlRadio* radio : {ZlRadio8, ZlRadio7, ZlRadio2, ZlRadio1})
@@ -181,9 +193,13 @@ void TFI_Saldo_Awal::TeButton1Click()
         MessageDlg("Saldo Awal tidak balance, silakan cek lagi atau klik [yes] jika anda yakin akan melanjutkan...!",
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    {
+    try {
         TLongJob job(WaitWindowProgress());
-        SaveOpeningBalances(*DtModule, *coa_tmp, IntToStr(LoginState().ref_tahun), job);
+        asRead_ = SaveOpeningBalances(*DtModule, *coa_tmp, IntToStr(LoginState().ref_tahun), asRead_, job);
+    } catch (const EChangedByOther& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        ReadBalances();
+        return;
     }
     TeButton2->SetCaption("&Close");
 }

@@ -3,6 +3,7 @@
 // balance is typed, the debit and credit totals, and Save into coa, posting and trial_balance.
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 #include "platform/core/Currency.h"
 
@@ -17,6 +18,10 @@ class TZlRadio;
 class TFI_Saldo_Awal : public TLedgerForm {
 public:
     explicit TFI_Saldo_Awal(TComponent* AOwner = nullptr);
+
+    // Refills coa_tmp from the chart under the wait window and keeps the openings as read, which
+    // Save checks; the grid shows the new rows when it is open.
+    void ReadBalances();
 
     TADOTable* coa_tmp = nullptr;
     TDataSource* DataSource1 = nullptr;
@@ -41,4 +46,5 @@ private:
 
     Currency debitTotal_;
     Currency creditTotal_;
+    TRowImage asRead_;
 };

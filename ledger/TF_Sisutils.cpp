@@ -6,6 +6,7 @@
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
+#include "ledger/BlankEntries.h"
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -14,6 +15,7 @@
 #include "platform/controls/MessageDialogs.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/FloatText.h"
+#include "platform/data/TADOConnection.h"
 #include "platform/data/TADOTable.h"
 #include "platform/data/TField.h"
 #include "skin/controls/TTeButton.h"
@@ -46,6 +48,7 @@ const TAccountRowDef AccountRows[12] = {
 };
 
 const int FirstYear = 2000;
+const char* const StoredSettings = "select * from ref_sistem order by rowid";
 
 int64_t Number(TDataSet& data, const char* field)
 {
@@ -146,6 +149,7 @@ void TF_Sisutils::FormShow()
 {
     if (!DtModule || !DtModule->CONN1->Connected())
         return;
+    asRead_ = ReadRows(*DtModule, StoredSettings);
     ReopenDataSet(*ref_sistem);
     // A field takes no more than its column stores, so Save cuts nothing typed.
     for (auto [edit, column] : {std::pair{ZlEdit1, "npt"}, {ZlEdit2, "apt"}, {ZlEdit3, "tpt"}, {ZlEdit4, "ppt"}}) {
@@ -178,7 +182,8 @@ void TF_Sisutils::Button1Click(const TAccountRow& row)
     if (!FPop_coa || !DtModule || !DtModule->CONN1->Connected())
         return;
     TADOQuery& list = *FPop_coa->ADOQuery1;
-    OpenSQL(list, "select account_code, account_name, account_id from coa where account_header=false order by account_code");
+    OpenSQL(list, "select account_code, account_name, account_id from coa where account_header=false and "
+                      + AccountNotHeld("coa.account_id") + " order by account_code");
     FPop_coa->ShowModal();
     if (FPop_coa->Cancelled)
         return;
@@ -205,6 +210,22 @@ void TF_Sisutils::TeButton4Click()
     }
     if (!DtModule || !DtModule->CONN1->Connected())
         return;
+    try {
+        SaveSettings(first, last);
+    } catch (const EChangedByOther& e) {
+        ref_sistem->Cancel();
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        FormShow();
+        return;
+    }
+    LoadSystemSettings(*DtModule);
+    Close();
+}
+
+void TF_Sisutils::SaveSettings(int first, int last)
+{
+    TTransaction transaction(*DtModule->CONN1);
+    CheckRowsUnchanged(*DtModule, StoredSettings, asRead_);
     ref_sistem->Edit();
     ref_sistem->FieldByName("npt")->SetAsString(ZlEdit1->Text());
     ref_sistem->FieldByName("apt")->SetAsString(ZlEdit2->Text());
@@ -221,8 +242,7 @@ void TF_Sisutils::TeButton4Click()
             field->SetAsString(row.Id->Text());
     }
     ref_sistem->Post();
-    LoadSystemSettings(*DtModule);
-    Close();
+    transaction.Commit();
 }
 
 std::string ControlAccountCaption(const std::string& column)

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TADOTable;
@@ -44,6 +45,11 @@ private:
     void FillYears(int storedYear);
     void Button1Click(const TAccountRow& row);
     void TeButton4Click();
+    // Writes the settings in one transaction; raises EChangedByOther, writing nothing, when
+    // another instance changed them since the window read them.
+    void SaveSettings(int first, int last);
+
+    TRowImage asRead_;
 };
 
 extern TF_Sisutils* F_Sisutils;

@@ -13,6 +13,7 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Tunggu.h"
 #include "ledger/WindowPattern.h"
+#include "platform/controls/MessageDialogs.h"
 #include "platform/core/Clock.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/FloatText.h"
@@ -144,7 +145,7 @@ void TFrm_Anggaran::RebuildAndRequery()
 {
     {
         TLongJob job(WaitWindowProgress());
-        RebuildBudget(*DtModule, job);
+        asRead_ = RebuildBudget(*DtModule, job);
     }
     to_anggaran->CheckBrowseMode();
     if (to_anggaran->Active())
@@ -190,9 +191,13 @@ void TFrm_Anggaran::SaveBudget()
         zgdbgrid27->HideEditor();
     if (to_anggaran->Active())
         to_anggaran->CheckBrowseMode();
-    {
+    try {
         TLongJob job(WaitWindowProgress());
-        ::SaveBudget(*DtModule, job);
+        asRead_ = ::SaveBudget(*DtModule, asRead_, job);
+    } catch (const EChangedByOther& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        RebuildAndRequery();
+        return;
     }
     ReopenDataSet(*to_anggaran);
     to_anggaran->SetSort("account_code");

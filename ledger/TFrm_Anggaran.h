@@ -4,6 +4,7 @@
 // realisation report.
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TADOTable;
@@ -45,4 +46,7 @@ public:
 private:
     void FormShow();
     void ShowAmounts();
+
+    // The budget rows as the rebuild or the last save left them, which Save checks.
+    TRowImage asRead_;
 };

@@ -9,13 +9,12 @@
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
-#include "ledger/OpeningBalances.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFI_Akun.h"
 #include "ledger/TFI_Jenis_coa.h"
 #include "ledger/TFI_Saldo_Awal.h"
-#include "ledger/TF_Tunggu.h"
 #include "ledger/WindowPattern.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/core/ClassRegistry.h"
@@ -82,7 +81,7 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
     jenis_coa->SetIndexFieldNames("nomor");
     QCoa = CreateOwned<TADOQuery>(*this);
     QCoa->SetName("QCoa");
-    QCoa->SQL().Add("select * from v_coa order ");
+    QCoa->SQL().Add("select * from v_coa where " + AccountNotHeld("v_coa.account_id") + " order ");
     QCoa->SQL().Add("by account_code");
     if (DtModule) {
         jenis_coa->SetConnection(DtModule->CONN1);
@@ -131,7 +130,7 @@ TFrm_Perkiraan::TFrm_Perkiraan(TComponent* AOwner) : TLedgerForm(AOwner, "Record
                          {"account_pos", "D/K", 32, true},
                          {"account_header", "Top", 32, true},
                          {"sub", "Sub", 32, true},
-                         {"saldo_awal", "Initial Balance", 100, false},
+                         {"saldo_awal", "Initial Balance", AmountColumnWidth, false},
                          {"nama_unit", "Dept", 80, false}});
     ZgDBGrid6->Columns().Items(6)->SetVisible(false);
     ZgDBGrid4->SetDataSource(DataSource1);
@@ -213,10 +212,20 @@ void TFrm_Perkiraan::CategoriesOpened()
 
 void TFrm_Perkiraan::AccountsOpened()
 {
+    accountsAsListed_ = ReadRows(*DtModule, StoredAccounts());
     // A new account needs a category to belong to, so "&New" waits for one.
     ZlSpeedButton7->SetEnabled(jenis_coa->Active() && !jenis_coa->IsEmpty());
     ZlSpeedButton6->SetEnabled(!QCoa->IsEmpty());
     ZlSpeedButton5->SetEnabled(!QCoa->IsEmpty());
+}
+
+TRowImage TFrm_Perkiraan::AccountAsListed(const std::string& id) const
+{
+    TRowImage row;
+    for (const std::vector<Variant>& account : accountsAsListed_)
+        if (IntToStr(IfNull(account.front(), 0).AsInteger()) == id)
+            row.push_back(account);
+    return row;
 }
 
 void TFrm_Perkiraan::CategoryScrolled()
@@ -231,8 +240,8 @@ void TFrm_Perkiraan::CategoryScrolled()
         b->SetEnabled(true);
     ZlSpeedButton6->SetEnabled(false);
     ZlSpeedButton5->SetEnabled(false);
-    OpenSQL(*QCoa, "select * from v_coa where nomor = '" + SqlText(FieldText(*jenis_coa, "nomor", "-")) +
-                       "' order by account_code ");
+    OpenSQL(*QCoa, "select * from v_coa where nomor = '" + SqlText(FieldText(*jenis_coa, "nomor", "-")) + "' and " +
+                       AccountNotHeld("v_coa.account_id") + " order by account_code ");
     FilterAccounts();
 }
 
@@ -343,12 +352,15 @@ void TFrm_Perkiraan::DeleteAccount()
     }
     if (MessageDlg("Anda yakin Data Perkiraan ?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    {
+    try {
         TTransaction transaction(*DtModule->CONN1);
+        CheckRowsUnchanged(*DtModule, StoredAccounts(id), AccountAsListed(id));
         RunSQL(query, "delete from coa where account_id=" + id);
         RunSQL(query, "delete from trial_balance where account_id=" + id);
         RunSQL(query, "delete from posting where account_id=" + id);
         transaction.Commit();
+    } catch (const EChangedByOther& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
     }
     ReopenAccounts();
 }
@@ -452,14 +464,15 @@ void TFrm_Perkiraan::TeButton2Click()
     TComponent* layout = meta->CreateOwned(*this);
     auto freeLayout = FreeOnExit(layout);
     const std::string unit = CheckedUnit();
-    const std::string columns = "select account_code, account_name, account_pos, nama_unit, kode_unit from v_coa ";
+    const std::string columns = "select account_code, account_name, account_pos, nama_unit, kode_unit from v_coa where "
+        + AccountNotHeld("v_coa.account_id") + " ";
     if (auto* title = dynamic_cast<TQRLabel*>(layout->FindComponent("QRLabel1")))
         title->SetCaption(unit == "11"   ? "DAFTAR KODE PERKIRAAN ZIVU"
                           : unit == "12" ? "DAFTAR KODE PERKIRAAN DUVIZE"
                                          : "DAFTAR KODE PERKIRAAN");
     if (auto* query = dynamic_cast<TADOQuery*>(layout->FindComponent("ADOQuery1")))
         OpenSQL(*query, unit.empty() ? columns + "order by account_code "
-                                     : columns + "where (account_sub =" + unit +
+                                     : columns + "and (account_sub =" + unit +
                                            " or account_header=true) order by account_code ");
     if (TQuickRep* report = ReportOf(*layout))
         report->Preview();
@@ -472,13 +485,11 @@ void TFrm_Perkiraan::TeButton3Click()
     auto* dialog = CreateOwned<TFI_Saldo_Awal>(*this);
     {
         auto freeDialog = FreeOnExit(dialog);
-        {
-            TLongJob job(WaitWindowProgress());
-            FillOpeningBalanceTable(*DtModule, job);
-        }
+        dialog->ReadBalances();
         dialog->ShowModal();
     }
     QCoa->CheckBrowseMode();
     QCoa->Requery();
+    accountsAsListed_ = ReadRows(*DtModule, StoredAccounts());
     QCoa->First();
 }

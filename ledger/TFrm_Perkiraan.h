@@ -4,6 +4,7 @@
 // the start of the opening-balance entry.
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TADOQuery;
@@ -47,6 +48,8 @@ private:
     void AccountsOpened();
     void CategoryScrolled();
     void AccountScrolled();
+    // The account 'id' as the list read it; no row when the list did not hold it.
+    TRowImage AccountAsListed(const std::string& id) const;
     void FilterAccounts();
     void ReopenAccounts();
     // The unit id of the checked unit radio; empty for "Semua".
@@ -60,6 +63,8 @@ private:
     void DeleteCategory();
     void TeButton2Click();
     void TeButton3Click();
+
+    TRowImage accountsAsListed_;
 };
 
 // The window while it is open; the account dialog reads its current category and account.

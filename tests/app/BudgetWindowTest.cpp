@@ -3,6 +3,7 @@
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TFrm_Anggaran.h"
 #include "platform/data/TADOTable.h"
 #include "platform/ui/Messages.h"
@@ -62,6 +63,35 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     EXPECT_EQ(Sql("select account_id, anggaran_b2 from anggaran order by account_id"),
               (std::vector<std::string>{"41|null", "42|null", "71|250", "72|null"}));
     EXPECT_EQ(Sql("select jumlah from to_anggaran where account_id=71"), (std::vector<std::string>{"250"}));
+
+    // Another instance makes an account under the id of a deleted one that kept its budget row:
+    // while it holds the blank account, the budget neither lists it nor writes it.
+    Sql("insert into anggaran (account_id, anggaran_b1) values (73, 5)");
+    Sql("insert into coa (account_id) values (73)");
+    Sql("insert into entry_holder values ('coa', '73', 'other-host', 1)");
+    window->Close();
+    p.s.ProcessUntilIdle();
+    Open();
+    EXPECT_EQ(Sql("select count(*) from to_anggaran where account_id=73"), (std::vector<std::string>{"0"}));
+
+    // A month another instance changed since the list was read refuses the save: nothing is
+    // written and the list is read again.
+    Type("4110", 4, "100");
+    Sql("update anggaran set anggaran_b2=300 where account_id=71");
+    boxes.Answer(mrOk);
+    window->ZlSpeedButton8->Click();
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{ChangedByOtherText}));
+    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran order by account_id"),
+              (std::vector<std::string>{"41|null|null", "42|null|null", "71|null|300", "72|null|null", "73|5|null"}));
+    EXPECT_EQ(Sql("select jumlah from to_anggaran where account_id in (41, 71) order by account_id"),
+              (std::vector<std::string>{"0", "300"}));
+    Type("4110", 4, "100");
+    window->ZlSpeedButton8->Click();
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran where account_id in (41, 71, 73)"
+                  " order by account_id"),
+              (std::vector<std::string>{"41|100|0", "71|0|300", "73|5|null"}));
 }
 
 TEST_F(BudgetWindow, EnterSpreadsTheTotalSumsTheMonthsAndSaveKeepsATypedMonth)

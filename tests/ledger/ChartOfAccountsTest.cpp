@@ -3,9 +3,12 @@
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "controls/grid/TZgDBGrid.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TFI_Akun.h"
 #include "ledger/TFI_Jenis_coa.h"
 #include "ledger/TFrm_Perkiraan.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/data/TADOTable.h"
@@ -194,8 +197,18 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
     Exec("insert into TR_VOUC (ID_Vouc, account_id, debet, kredit) values ('V1', 3, 10, 0)");
     for (const char* table : {"trial_balance", "posting", "anggaran"})
         Exec(std::string("insert into ") + table + " (account_id) values (4)");
+    Exec("update coa set saldo_awal=-999999999999.99 where account_id=4");
+    frame->SetBounds(0, 0, 800, 600);
     Open();
     SavePng(*chart, "chart");
+
+    // The largest opening shows whole, not as the overflow mark.
+    SelectAccount("1140");
+    TCanvas measure;
+    measure.SetFont(chart->ZgDBGrid6->Font());
+    const TRect opening = chart->ZgDBGrid6->CellRect(6, chart->ZgDBGrid6->Row());
+    EXPECT_LE(measure.TextWidth("-999,999,999,999.99") + 3, opening.Width());
+    EXPECT_LE(opening.Right, chart->ZgDBGrid6->ClientWidth());
 
     // An edit refuses a code in use and keeps a unit the window does not know.
     chart->jenis_coa->Locate("nomor", "12");
@@ -204,7 +217,14 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
         Type(*d.Zledit2, "1140");
         s.ClickControl(*d.TeButton1);
         EXPECT_EQ(LastBox(), "Kode yang anda masukkan sudah ada!");
+        // Another instance renames the account meanwhile: nothing is written, the dialog shows it anew.
+        ExecAsOther("update coa set account_name='Kas Lain' where account_id=5");
         Type(*d.Zledit2, "1150");
+        Type(*d.Zledit3, "Kas Besar");
+        ClickAgain(*d.TeButton1);
+        EXPECT_EQ(LastBox(), ChangedByOtherText);
+        EXPECT_EQ(Scalar("select account_name from coa where account_id=5"), "Kas Lain");
+        EXPECT_EQ(d.Zledit3->Text(), "Kas Lain");
         Type(*d.Zledit3, "Kas Besar");
         ClickAgain(*d.TeButton1);
     });
@@ -251,6 +271,31 @@ TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTh
     EXPECT_EQ(Scalar("select (select count(*) from trial_balance) || (select count(*) from posting) ||"
                      " (select count(*) from anggaran)"),
               "001");
+
+    // An account another instance changed since the list was read is not deleted; read again, it is.
+    ExecAsOther("update coa set account_name='Kas Kecil' where account_id=2");
+    SelectAccount("1101");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Accounts(), "1100 1101 11-3 1150");
+    SelectAccount("1101");
+    s.QueueAnswer(mrYes);
+    s.ClickControl(*chart->ZlSpeedButton5);
+    EXPECT_EQ(Accounts(), "1100 11-3 1150");
+
+    // An account another instance deletes while the dialog is open does not come back.
+    chart->jenis_coa->Locate("nomor", "12");
+    SelectAccount("1150");
+    With<TFI_Akun>(*chart->ZlSpeedButton6, [&](TFI_Akun& d) {
+        ExecAsOther("delete from coa where account_id=5");
+        Type(*d.Zledit3, "Kas Besar Lagi");
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), ChangedByOtherText);
+        EXPECT_EQ(d.ModalResult(), mrCancel) << "there is nothing left to edit";
+    });
+    EXPECT_EQ(Accounts(), "1100 11-3");
+    EXPECT_EQ(s.Errors().size(), 1u) << "only the failed delete above";
 }
 
 TEST_F(ChartWindow, CodesHoldingWildcardsStandOnlyForThemselves)

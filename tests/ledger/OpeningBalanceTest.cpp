@@ -2,6 +2,7 @@
 // the totals, and Save into coa, posting and trial_balance as one transaction.
 #include "controls/flat/TZlButton.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TFI_Saldo_Awal.h"
 #include "ledger/TFrm_Perkiraan.h"
 #include "platform/controls/MessageDialogs.h"
@@ -166,6 +167,36 @@ TEST_F(OpeningBalances, TheRefillKeepsApostrophesAndAFailedRefillKeepsTheOldRows
     WithDialog([&](TFI_Saldo_Awal& d) { ClickAgain(*d.TeButton2); });
     EXPECT_EQ(Rows("select * from coa_tmp where account_id=2"),
               (Table{{"1210", "2", "Akum O'Neil", "12", "K", "0", "10"}}));
+}
+
+// Another instance's blank account stays out of the list and the save; an opening another instance
+// changed since the list was read refuses the save, which writes nothing and reads the list again.
+TEST_F(OpeningBalances, AnotherInstancesBlankAccountAndChangedOpeningAreLeftAlone)
+{
+    BlankAccountOfOther(20);
+    WithDialog([&](TFI_Saldo_Awal& d) {
+        EXPECT_EQ(Scalar("select count(*) from coa_tmp where account_id=20"), "0");
+        TypeAmounts(d, {"5000", "1000"});
+        ExecAsOther("update coa set saldo_awal=700 where account_id=3");
+        s.QueueAnswer(mrYes);
+        s.ClickControl(*d.TeButton1);
+        EXPECT_EQ(LastBox(), ChangedByOtherText);
+        EXPECT_EQ(Rows("select saldo_awal from coa where account_id in (1, 2)"), (Table{{"0"}, {"0"}}));
+        EXPECT_EQ(Scalar("select count(*) from posting where tahun=2026"), "0");
+        EXPECT_EQ(Rows("select saldo_awal from coa_tmp where account_id in (1, 3) order by account_id"),
+                  (Table{{"0"}, {"700"}}));
+        EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1110") << "the list is read again";
+        TypeAmounts(d, {"5000"});
+        s.QueueAnswer(mrYes);
+        ClickAgain(*d.TeButton1);
+        s.ClickControl(*d.TeButton2);
+    });
+    EXPECT_EQ(Rows("select account_id, saldo_awal from coa where account_id in (1, 3, 20) order by account_id"),
+              (Table{{"1", "5000"}, {"3", "700"}, {"20", "<null>"}}));
+    EXPECT_EQ(Scalar("select (select count(*) from posting where account_id=20) ||"
+                     " (select count(*) from trial_balance where account_id=20)"),
+              "00");
+    EXPECT_TRUE(s.Errors().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // that Save refreshes at once.
 #include "controls/flat/TZlButton.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TF_Sisutils.h"
 #include "platform/data/TADOQuery.h"
 #include "skin/controls/TTeButton.h"
@@ -78,6 +79,22 @@ TEST_F(SettingsWindow, APickedCashAccountReachesTheLoginStateWithoutANewLoginAnd
     s.ClickControl(*window->Accounts[1].Pick);
     EXPECT_EQ(window->Accounts[1].Code->Text(), "3130") << "a cancelled pick changes nothing";
 
+    // Settings another instance changed meanwhile are not overwritten; the window reads them again.
+    ExecAsOther("update ref_sistem set apt='Jalan Lain', id_kas=4");
+    s.ClickControl(*window->TeButton4);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Settings(), (Table{{"KALVERA", "Jalan Lain", "-", "2020", "1", "12", "4", "5", "99"}}));
+    EXPECT_EQ(LoginState().ref_tahun, 2026) << "the login state stays as it was";
+    EXPECT_EQ(window->ZlEdit2->Text() + " " + window->Accounts[0].Code->Text(), "Jalan Lain 3130");
+
+    // A blank account another instance is making is not offered.
+    BlankAccountOfOther(20);
+    s.WhenModal([&](TCustomForm&) {
+        EXPECT_FALSE(FPop_coa->ADOQuery1->Locate("account_id", 20));
+        FPop_coa->ADOQuery1->Locate("account_id", 3);
+        s.ClickControl(*FPop_coa->ZlButton1);
+    });
+    s.ClickControl(*window->Accounts[0].Pick);
     s.ClickControl(*window->TeButton4);
     const TControlAccount* cash = LoginState().ControlAccount("10", TControlAccountKind::Cash);
     EXPECT_EQ(cash->Id + " " + cash->Code + " " + cash->Name, "3 1120 Kas O'Hara");

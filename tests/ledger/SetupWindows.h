@@ -75,6 +75,20 @@ protected:
         s.AdvanceClock(1000);
         s.ClickControl(control);
     }
+    // A statement of another instance: its own connection on the same file.
+    void ExecAsOther(const std::string& sql)
+    {
+        TDtModule other;
+        other.CONN1->SetConnectionString("Data Source=" + file.Path());
+        other.CONN1->Open();
+        other.CONN1->Execute(sql);
+    }
+    // A blank account another instance holds while its "&New" is open.
+    void BlankAccountOfOther(int id)
+    {
+        ExecAsOther("insert into coa (account_id) values (" + std::to_string(id) + ")");
+        ExecAsOther("insert into entry_holder values ('coa', '" + std::to_string(id) + "', 'other-host', 1)");
+    }
     std::string LastBox() const { return s.MessageBoxes().empty() ? "" : s.MessageBoxes().back().Text; }
 
     // The window as the screen shows it, for a look at the layout.
