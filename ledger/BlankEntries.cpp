@@ -4,6 +4,8 @@
 
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/TimeStampKey.h"
+#include "ledger/Vouchers.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/ProgramInstance.h"
 #include "platform/data/TADOConnection.h"
@@ -65,12 +67,15 @@ std::string NewBlankAccount(TDtModule& Dm)
     return id;
 }
 
-void NewBlankVoucherHeader(TDtModule& Dm, const std::string& key)
+std::string NewBlankVoucherHeader(TDtModule& Dm)
 {
     TTransaction transaction(*Dm.CONN1);
+    // Chosen inside the write, so that two instances in one second never take the same key.
+    const std::string key = NewVoucherKey(Dm);
     RunSQL(*Dm.Query4, "insert into T_VOUC (ID_Vouc) values ('" + SqlText(key) + "')");
     Hold(Dm, "T_VOUC", key);
     transaction.Commit();
+    return key;
 }
 
 bool EntryHeld(TDtModule& Dm, const std::string& table, const std::string& key)
@@ -94,6 +99,16 @@ void RemoveBlankAccount(TDtModule& Dm, const std::string& id)
     if (EntryHeld(Dm, "coa", id)) {
         RunSQL(*Dm.Query4, "delete from coa where account_id=" + std::to_string(StrToInt(id)));
         ReleaseEntry(Dm, "coa", id);
+    }
+    transaction.Commit();
+}
+
+void RemoveBlankVoucherHeader(TDtModule& Dm, const std::string& key)
+{
+    TTransaction transaction(*Dm.CONN1);
+    if (EntryHeld(Dm, "T_VOUC", key)) {
+        DeleteVoucher(Dm, key);
+        ReleaseEntry(Dm, "T_VOUC", key);
     }
     transaction.Commit();
 }

@@ -12,14 +12,16 @@ class TDtModule;
 void MakeEntryHolder(TDtModule& Dm);
 // Stores a blank account under the next free id, held by this instance; answers the id.
 std::string NewBlankAccount(TDtModule& Dm);
-// Stores the blank voucher header 'key', held by this instance.
-void NewBlankVoucherHeader(TDtModule& Dm, const std::string& key);
+// Stores a blank voucher header under a new key from the clock, held by this instance; answers the key.
+std::string NewBlankVoucherHeader(TDtModule& Dm);
 // Whether this instance still holds the entry 'key' of 'table' ("coa" or "T_VOUC") and it is there.
 bool EntryHeld(TDtModule& Dm, const std::string& table, const std::string& key);
 // Lets go of the entry; run in the transaction that saves it.
 void ReleaseEntry(TDtModule& Dm, const std::string& table, const std::string& key);
 // Removes the blank account 'id' when this instance holds it, never an account another has saved.
 void RemoveBlankAccount(TDtModule& Dm, const std::string& id);
+// Removes the blank voucher header 'key' when this instance holds it, never a voucher another has saved.
+void RemoveBlankVoucherHeader(TDtModule& Dm, const std::string& key);
 
 // SQL condition, true for an account that no instance holds as the blank entry it is making: the
 // lists, saves and reports of accounts add it, so that another instance's half-made account stays

@@ -1,6 +1,7 @@
 #include "ledger/TFI_Jurnal.h"
 
 #include "controls/flat/TZlEdit.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TimeStampKey.h"
@@ -72,6 +73,7 @@ void TFI_Jurnal::SaveClick()
     const std::string number = Trim(ZlEdit1->Text());
     if (number.empty()) {
         ShowMessage("Anda harus mengisikan nomor bukti transaksi!");
+        ZlEdit1->SetFocus();
         return;
     }
     if (!InBookYear(DateTimePicker1->Date(), Year)) {
@@ -80,25 +82,33 @@ void TFI_Jurnal::SaveClick()
         return;
     }
     const std::string date = FormatDateTime("yyyy-mm-dd", DateTimePicker1->Date());
-    if (Mode == 1) {
-        if (OpenSQL(*dm.Query1, "select no_vouc from T_vouc where no_vouc='" + SqlText(number) + "'")) {
-            ShowMessage("Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain");
-            return;
+    std::string key = VoucherKey;
+    try {
+        TTransaction transaction(*dm.CONN1);
+        CheckBookYear(dm, Year);
+        if (Mode == 1) {
+            if (OpenSQL(*dm.Query1, "select no_vouc from T_vouc where no_vouc='" + SqlText(number) + "'")) {
+                ShowMessage("Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain");
+                return;
+            }
+            key = NewVoucherKey(dm);
+            if (FullInsert)
+                RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc, ajp, id_unit) values('"
+                        + SqlText(key) + "','" + SqlText(number) + "','" + date + "', true, "
+                        + SqlNumber(Variant(UnitId)) + ")");
+            else
+                RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc) values('" + SqlText(key) + "','"
+                        + SqlText(number) + "','" + date + "')");
+        } else if (Mode == 2) {
+            if (!OpenSQL(*dm.Query1, "select 1 from T_Vouc where ID_Vouc='" + SqlText(key) + "'"))
+                throw EChangedByOther(ChangedByOtherText);
+            RunSQL(*dm.Query2, "update T_Vouc set tgl_vouc='" + date + "' where ID_Vouc='" + SqlText(key) + "'");
         }
-        const std::string key = NewVoucherKey(dm);
-        TTransaction transaction(*dm.CONN1);
-        if (FullInsert)
-            RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc, ajp, id_unit) values('" + SqlText(key)
-                    + "','" + SqlText(number) + "','" + date + "', true, " + SqlNumber(Variant(UnitId)) + ")");
-        else
-            RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc) values('" + SqlText(key) + "','"
-                    + SqlText(number) + "','" + date + "')");
         transaction.Commit();
-        VoucherKey = key;
-    } else if (Mode == 2) {
-        TTransaction transaction(*dm.CONN1);
-        RunSQL(*dm.Query2, "update T_Vouc set tgl_vouc='" + date + "' where ID_Vouc='" + SqlText(VoucherKey) + "'");
-        transaction.Commit();
+    } catch (const EChangedByOther& refusal) {
+        MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
+        return;
     }
+    VoucherKey = key;
     SetModalResult(mrOk);
 }

@@ -163,10 +163,15 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
     };
     TR_VOUC->BeforePost = [this](TDataSet*) { LineBeforePost(); };
     TR_VOUC->AfterPost = [this](TDataSet*) { LineAfterPost(); };
+    TR_VOUC->BeforeDelete = [this](TDataSet*) { BeginLineWrite(false); };
     TR_VOUC->AfterDelete = [this](TDataSet*) {
         if (const std::string key = CurrentKey(); !key.empty())
             touchedKeys_.insert(key);
+        EndLineWrite();
         RecomputeTotals();
+    };
+    TR_VOUC->OnPostError = TR_VOUC->OnDeleteError = [this](TDataSet*, EDatabaseError&, TDataAction&) {
+        lineWrite_.reset();
     };
 
     DBGrid1->OnEnter = [this](TComponent*) { GridEntered(); };
@@ -205,6 +210,7 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
 TFrm_Ajp::~TFrm_Ajp()
 {
     closing_ = true;
+    lineWrite_.reset();
     if (Frm_Ajp == this)
         Frm_Ajp = nullptr;
 }
@@ -272,6 +278,11 @@ void TFrm_Ajp::VoucherScrolled()
     TeButton5->SetEnabled(listed);
     ZlEdit1->SetText(listed ? FieldText(*T_Vouc, "ket") : std::string());
     const std::string key = CurrentKey();
+    // Read again with the totals, so no line another instance changed shows beside its new totals.
+    if (TR_VOUC->Active() && DtModule) {
+        TR_VOUC->Requery();
+        shownRows_ = ReadVoucher(*DtModule, key);
+    }
     ApplyListFilter(*TR_VOUC, "ID_Vouc ='" + SqlText(key.empty() ? "-" : key) + "' ");
     // The totals are the lines' own, so that the balance check never trusts a stale amount.
     RecomputeTotals();
@@ -295,13 +306,70 @@ void TFrm_Ajp::RecomputeTotals()
 
 void TFrm_Ajp::UpdateHeader()
 {
-    if (CurrentKey().empty())
+    if (CurrentKey().empty() || !DtModule)
         return;
-    T_Vouc->Edit();
-    T_Vouc->FieldByName("ket")->SetAsString(ZlEdit1->Text());
-    T_Vouc->FieldByName("jumlah")->SetAsCurrency(debitTotal_);
-    T_Vouc->FieldByName("id_unit")->SetAsString(UnitId());
-    T_Vouc->Post();
+    // After a line the header goes in the line's own write.
+    const bool own = !lineWrite_;
+    if (own)
+        BeginLineWrite(false);
+    try {
+        T_Vouc->Edit();
+        T_Vouc->FieldByName("ket")->SetAsString(ZlEdit1->Text());
+        T_Vouc->FieldByName("jumlah")->SetAsCurrency(debitTotal_);
+        T_Vouc->FieldByName("id_unit")->SetAsString(UnitId());
+        T_Vouc->Post();
+    } catch (...) {
+        T_Vouc->Cancel();
+        lineWrite_.reset();
+        throw;
+    }
+    if (own)
+        EndLineWrite();
+}
+
+void TFrm_Ajp::BeginLineWrite(bool checkAccount)
+{
+    if (!DtModule)
+        return;
+    lineWrite_.reset();
+    auto write = std::make_unique<TTransaction>(*DtModule->CONN1);
+    const std::string key = CurrentKey();
+    try {
+        CheckVoucher(*DtModule, key, {year_, shownRows_});
+    } catch (const EChangedByOther& refusal) {
+        write.reset();
+        RefuseLineWrite(refusal.Message());
+    }
+    // The account may have gone since its code was looked up.
+    if (checkAccount && !(FindLineAccount(FieldText(*TR_VOUC, "account_code"))
+            && DtModule->Query1->FieldByName("account_id")->AsString() == FieldText(*TR_VOUC, "account_id"))) {
+        write.reset();
+        SetLineAccount("0", "", "");
+        ShowMessage("Kode perkiraan tidak ada");
+        Abort();
+    }
+    lineWrite_ = std::move(write);
+}
+
+void TFrm_Ajp::EndLineWrite()
+{
+    if (!lineWrite_)
+        return;
+    lineWrite_->Commit();
+    lineWrite_.reset();
+    shownRows_ = ReadVoucher(*DtModule, CurrentKey());
+}
+
+void TFrm_Ajp::RefuseLineWrite(const std::string& text)
+{
+    MessageDlg(text, TMsgDlgType::mtError, mbOK);
+    if (IsEditing(TR_VOUC->State()))
+        TR_VOUC->Cancel();
+    const std::string key = CurrentKey();
+    T_Vouc->Requery();
+    T_Vouc->Locate("ID_Vouc", key, loCaseInsensitive);
+    VoucherScrolled();
+    Abort();
 }
 
 void TFrm_Ajp::NewClick()
@@ -380,7 +448,11 @@ void TFrm_Ajp::DeleteVoucherClick()
         return;
     if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Cancel();
-    DeleteVoucher(*DtModule, key);
+    try {
+        DeleteVoucher(*DtModule, key, {year_, shownRows_});
+    } catch (const EChangedByOther& refusal) {
+        MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
+    }
     T_Vouc->Requery();
     TR_VOUC->Requery();
     VoucherScrolled();
@@ -519,14 +591,23 @@ void TFrm_Ajp::LineBeforePost()
 {
     if (RefuseNegativeLine())
         Abort();
-    // A code typed and never looked up (the row was left by a click) gets its account here.
-    CodeLeft();
-    if (TR_VOUC->State() != dsInsert || !DtModule)
+    // A code typed and never looked up (the row was left by a click) gets its account here; no
+    // line is stored without one.
+    if (!CodeLeft())
+        Abort();
+    if (Trim(FieldText(*TR_VOUC, "account_code")).empty()) {
+        ShowMessage("Kode perkiraan tidak ada");
+        Abort();
+    }
+    if (!DtModule)
         return;
     const std::string key = CurrentKey();
     // A line belongs to the voucher shown; with none there is nothing to attach it to.
-    if (key.empty() || !DBGrid1->Enabled())
+    if (TR_VOUC->State() == dsInsert && (key.empty() || !DBGrid1->Enabled()))
         Abort();
+    BeginLineWrite(true);
+    if (TR_VOUC->State() != dsInsert)
+        return;
     TADOQuery& query = *DtModule->Query1;
     OpenSQL(query, "select count(*)as jml from TR_Vouc where ID_Vouc='" + SqlText(key) + "'");
     int64_t n = IfNull(query.FieldByName("jml")->Value(), 0).AsInteger() + 1;
@@ -539,9 +620,15 @@ void TFrm_Ajp::LineBeforePost()
 void TFrm_Ajp::LineAfterPost()
 {
     // The totals include the line just posted before the header takes them.
-    RecomputeTotals();
-    if (debitTotal_ == creditTotal_ && debitTotal_ != Currency())
-        UpdateHeader();
+    try {
+        RecomputeTotals();
+        if (debitTotal_ == creditTotal_ && debitTotal_ != Currency())
+            UpdateHeader();
+    } catch (...) {
+        lineWrite_.reset();
+        throw;
+    }
+    EndLineWrite();
     ZlSpeedButton2->SetEnabled(true);
     ZlSpeedButton3->SetEnabled(true);
 }
@@ -613,7 +700,8 @@ bool TFrm_Ajp::CheckBalance(bool refuseZeroTotals)
     // A line left untouched is dropped, not written as an empty line; text typed into a cell counts.
     if (IsEditing(TR_VOUC->State())) {
         TR_VOUC->UpdateRecord();
-        if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified())
+        if (CurrentKey().empty() || !DBGrid1->Enabled() || !TR_VOUC->Modified()
+            || Trim(FieldText(*TR_VOUC, "account_code")).empty())
             TR_VOUC->Cancel();
         else if (RefuseNegativeLine())
             return false;

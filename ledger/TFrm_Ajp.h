@@ -2,14 +2,17 @@
 // The adjusting entries window: the adjusting vouchers of one unit and month, their header made
 // through the dialog TFI_Jurnal, and their debit and credit lines edited in a grid that may not
 // be left while the voucher does not balance.
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 #include "platform/core/Currency.h"
 
 class TADOTable;
+class TTransaction;
 class TDataSource;
 class TPanel;
 class TTeButton;
@@ -88,6 +91,12 @@ private:
     // typed stay; a code that is no account of the unit is cleared with a message. Answers false then.
     bool CodeLeft();
     void PickAccount();
+    // The grid writes a line itself: the write and its checks (the book year, the voucher as shown,
+    // the line's account) share one transaction, opened here and ended by EndLineWrite. A failed
+    // check gives its box, reads the vouchers and lines again and aborts the write.
+    void BeginLineWrite(bool checkAccount);
+    void EndLineWrite();
+    void RefuseLineWrite(const std::string& text);
     void LineBeforePost();
     void LineAfterPost();
     void LineAddClick();
@@ -108,6 +117,9 @@ private:
     Currency debitTotal_;
     Currency creditTotal_;
     bool closing_ = false;
+    // The voucher shown, as read; refreshed after each write of this window's own.
+    TRowImage shownRows_;
+    std::unique_ptr<TTransaction> lineWrite_;
     // Vouchers made here or whose lines were deleted here; on close those left without lines go.
     std::set<std::string> touchedKeys_;
 };

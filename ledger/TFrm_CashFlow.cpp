@@ -24,6 +24,7 @@
 #include "platform/core/Currency.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/StrUtils.h"
+#include "platform/data/TADOConnection.h"
 #include "platform/data/TDataSource.h"
 #include "platform/ui/Messages.h"
 #include "skin/controls/TTeButton.h"
@@ -315,6 +316,8 @@ void TFrm_CashFlow::RowToPanel()
     if (EnteringNew() || !v_cash->Active())
         return;
     if (v_cash->IsEmpty()) {
+        shownKey_.clear();
+        shownRows_.clear();
         ZlSpeedButton5->SetCaption("&Delete");
         ZlSpeedButton5->SetEnabled(false);
         ZlSpeedButton3->SetEnabled(false);
@@ -326,6 +329,9 @@ void TFrm_CashFlow::RowToPanel()
     }
     auto text = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), std::string()).AsString(); };
     auto amount = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), 0).AsCurrency(); };
+    shownKey_ = text("ID_Vouc");
+    if (DtModule)
+        shownRows_ = ReadVoucher(*DtModule, shownKey_);
     ZlEdit1->SetText(text("No_Vouc"));
     ZlEdit2->SetText(text("account_code"));
     Label1->SetCaption("[" + text("account_name") + "]");
@@ -372,13 +378,13 @@ void TFrm_CashFlow::AddClick()
     std::string number;
     NextVoucherNumber(*DtModule, 1, UnitDigit(unitId_), number);
     // The header without a number marks the voucher being entered until it is saved or cancelled.
-    const std::string key = NewVoucherKey(*DtModule);
-    NewBlankVoucherHeader(*DtModule, key);
-    key_ = key;
+    key_ = NewBlankVoucherHeader(*DtModule);
 
     Panel1->SetEnabled(true);
     Panel2->SetEnabled(false);
     ZlSpeedButton2->SetEnabled(false);
+    // Vouchers another instance saved since the list was read show beside the new one.
+    RequeryList();
     ZlEdit1->SetText(number);
     DateTimePicker1->SetDate(ProposedDate(year_, month_, Now()));
     for (TZlEdit* field : {ZlEdit2, ZlEdit3, ZlEdit4})
@@ -409,7 +415,7 @@ void TFrm_CashFlow::SaveClick()
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!", ZlEdit2);
     if (!OpenSQL(*dm.Query1, "select account_code, account_name, account_id, account_sub from coa where "
                              "account_header=false and account_code = '" + SqlText(code) + "' and account_sub="
-                             + SqlNumber(Variant(unitId_))))
+                             + SqlNumber(Variant(unitId_)) + " and " + AccountNotHeld("coa.account_id")))
         return Refuse("Kode Akun yang anda masukkan salah, silakan masukkan kode akun yang benar ", ZlEdit2);
     // Line 2 takes the account that this check found, so its id and its code always agree.
     chosenId_ = dm.Query1->FieldByName("account_id")->AsString();
@@ -428,15 +434,28 @@ void TFrm_CashFlow::SaveClick()
         return Refuse("Transaksi tidak dapat dilakukan dengan jumlah negatif, silakan pilih posisi Incoming (D) / "
                       "Expenses (K) untuk arahnya!", ZlEdit4);
 
-    const std::string key = EnteringNew() ? key_ : v_cash->FieldByName("ID_Vouc")->AsString();
+    const bool entering = EnteringNew();
+    std::string key = entering ? key_ : v_cash->FieldByName("ID_Vouc")->AsString();
     if (key.empty())
         return;
     const TControlAccount& cash = *LoginState().ControlAccount(unitId_, TControlAccountKind::Cash);
     const std::string amount = SqlNumber(Variant(value));
     const bool incoming = ZlRadio1->Checked();
-    SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
-        {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},
-            {"2", chosenId_, code, chosenName, incoming ? "0" : amount, incoming ? amount : "0"}});
+    try {
+        TTransaction transaction(*dm.CONN1);
+        // Another instance may have removed the blank header and saved a voucher of its own under its key.
+        if (entering && !EntryHeld(dm, "T_VOUC", key))
+            key = NewVoucherKey(dm);
+        SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
+            {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},
+                {"2", chosenId_, code, chosenName, incoming ? "0" : amount, incoming ? amount : "0"}},
+            {year_, entering ? std::nullopt : std::optional(shownRows_)});
+        if (entering)
+            ReleaseEntry(dm, "T_VOUC", key_);
+        transaction.Commit();
+    } catch (const EChangedByOther& refusal) {
+        return ShowRefusal(refusal, entering ? std::string() : key);
+    }
 
     EndEntry();
     RequeryList();
@@ -445,10 +464,19 @@ void TFrm_CashFlow::SaveClick()
     RowToPanel();
 }
 
+void TFrm_CashFlow::ShowRefusal(const EChangedByOther& refusal, const std::string& key)
+{
+    MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
+    // A new voucher stays on the panel; a listed one shows as the other instance left it.
+    if (key.empty())
+        return;
+    RequeryList();
+    v_cash->Locate("ID_Vouc", key, loPartialKey);
+    RowToPanel();
+}
+
 void TFrm_CashFlow::EndEntry()
 {
-    if (!key_.empty() && DtModule && DtModule->CONN1->Connected())
-        ReleaseEntry(*DtModule, "T_VOUC", key_);
     key_.clear();
     ZlSpeedButton2->SetEnabled(true);
     ZlSpeedButton5->SetCaption("&Delete");
@@ -460,7 +488,7 @@ void TFrm_CashFlow::DeleteClick()
     if (!DtModule)
         return;
     if (EnteringNew()) {
-        DeleteVoucher(*DtModule, key_);
+        RemoveBlankVoucherHeader(*DtModule, key_);
         EndEntry();
         RowToPanel();
         return;
@@ -472,7 +500,12 @@ void TFrm_CashFlow::DeleteClick()
     }
     if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    DeleteVoucher(*DtModule, v_cash->FieldByName("ID_Vouc")->AsString());
+    const std::string key = v_cash->FieldByName("ID_Vouc")->AsString();
+    try {
+        DeleteVoucher(*DtModule, key, {year_, shownRows_});
+    } catch (const EChangedByOther& refusal) {
+        return ShowRefusal(refusal, key);
+    }
     RequeryList();
     ClearPanel();
     Label1->SetCaption("[]");
@@ -484,8 +517,7 @@ void TFrm_CashFlow::DoClose(TCloseAction& action)
 {
     // Only its own blank header: another instance's may be on the same books.
     if (EnteringNew() && !key_.empty() && DtModule && DtModule->CONN1->Connected()) {
-        DeleteVoucher(*DtModule, key_);
-        ReleaseEntry(*DtModule, "T_VOUC", key_);
+        RemoveBlankVoucherHeader(*DtModule, key_);
         key_.clear();
     }
     TLedgerForm::DoClose(action);
@@ -508,7 +540,8 @@ void TFrm_CashFlow::CodeLeft()
     TADOQuery& query = *DtModule->Query1;
     if (OpenSQL(query, "select account_code, account_name, account_id, account_sub from coa where account_header=false"
                        " and account_code " + SqlLikeText(ZlEdit2->Text()) + " and account_sub="
-                       + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_))))
+                       + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_))
+                       + " and " + AccountNotHeld("coa.account_id")))
         TakeAccount(query);
 }
 
@@ -519,7 +552,8 @@ bool TFrm_CashFlow::CodeEntered()
     TADOQuery& query = *DtModule->Query1;
     if (!OpenSQL(query, "select account_code, account_name, account_id,  account_sub from coa where "
                         "account_header=false and account_code='" + SqlText(ZlEdit2->Text()) + "' and account_sub="
-                        + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_)))) {
+                        + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_))
+                        + " and " + AccountNotHeld("coa.account_id"))) {
         MessageDlg("Kode Perkiraan salah!", TMsgDlgType::mtError, mbOK);
         ZlEdit2->SetFocus();
         Label1->SetCaption("");
@@ -537,7 +571,7 @@ void TFrm_CashFlow::ShowAccountList(const std::string& order)
     Frm_PopWin->ShowLookup("Daftar Rekening",
         "select account_code, account_name, account_id, account_sub from coa where account_header=false and "
         "account_sub=" + SqlNumber(Variant(unitId_)) + " and account_id<>" + SqlNumber(Variant(cashId_))
-            + " order by " + order,
+            + " and " + AccountNotHeld("coa.account_id") + " order by " + order,
         2);
     if (!Frm_PopWin->Chosen)
         return;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TADOQuery;
@@ -86,6 +87,8 @@ private:
     void SaveClick();
     void DeleteClick();
     void EndEntry();
+    // After another instance changed or deleted the voucher: its box, then the list and row read again.
+    void ShowRefusal(const EChangedByOther& refusal, const std::string& key);
     void Refuse(const std::string& text, TWinControl* focus);
     bool CashAccountSet();
     // The account lookups; each answers whether an account was found and taken.
@@ -102,6 +105,9 @@ private:
     std::string cashId_;
     std::string key_;
     std::string chosenId_;
+    // The voucher the panel shows, as read: a save or delete writes only while it is still so.
+    std::string shownKey_;
+    TRowImage shownRows_;
     int year_ = 0;
     int month_ = 1;
     std::string listSql_;

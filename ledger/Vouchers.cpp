@@ -14,6 +14,14 @@ const std::string& CheckNumber(const std::string& text, const char* what)
     return text;
 }
 
+std::string VoucherRows(const std::string& IdVouc)
+{
+    const std::string key = "'" + SqlText(IdVouc) + "'";
+    return "select 0, No_Vouc, tgl_vouc, jumlah, ket, ajp, id_unit from T_VOUC where ID_Vouc=" + key
+        + " union all select 1, nomor, account_id, account_code, uraian, debet, kredit from TR_VOUC where ID_Vouc="
+        + key + " order by 1, 2";
+}
+
 void RunDelete(TDtModule& dm, const std::string& IdVouc)
 {
     RunSQL(*dm.Query4, "delete from T_Vouc where ID_Vouc='" + SqlText(IdVouc) + "'");
@@ -36,9 +44,23 @@ std::string LineInsert(const std::string& IdVouc, const TVoucherLine& l)
 
 } // namespace
 
-void DeleteVoucher(TDtModule& dm, const std::string& IdVouc)
+void CheckVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check)
+{
+    if (check.BookYear)
+        CheckBookYear(dm, *check.BookYear);
+    if (check.AsRead)
+        CheckRowsUnchanged(dm, VoucherRows(IdVouc), *check.AsRead);
+}
+
+TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc)
+{
+    return ReadRows(dm, VoucherRows(IdVouc));
+}
+
+void DeleteVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check)
 {
     TTransaction transaction(*dm.CONN1);
+    CheckVoucher(dm, IdVouc, check);
     RunDelete(dm, IdVouc);
     transaction.Commit();
 }
@@ -56,7 +78,8 @@ void SaveVoucherLine(TDtModule& dm, const std::string& IdVouc, const std::string
     RunSQL(*dm.Query4, LineInsert(IdVouc, TVoucherLine{Nomor, AccountId, AccountCode, Uraian, Debet, Kredit}));
 }
 
-void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<TVoucherLine>& lines)
+void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<TVoucherLine>& lines,
+    const TVoucherCheck& check)
 {
     // Every statement is built first: a bad value stops the save before anything is deleted.
     const std::string headerInsert = HeaderInsert(header);
@@ -66,6 +89,7 @@ void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<
         lineInserts.push_back(LineInsert(header.IdVouc, line));
 
     TTransaction transaction(*dm.CONN1);
+    CheckVoucher(dm, header.IdVouc, check);
     RunDelete(dm, header.IdVouc);
     RunSQL(*dm.Query4, headerInsert);
     for (const std::string& insert : lineInserts)

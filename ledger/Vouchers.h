@@ -3,9 +3,11 @@
 // Text values are quoted here; amounts, ids and line numbers come as SQL number text (SqlNumber)
 // and anything else there is refused before a statement runs. Every statement runs on Query4,
 // except the numbering, which reads through Query1.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ledger/SharedBooks.h"
 #include "platform/core/DateTime.h"
 
 class TDtModule;
@@ -28,8 +30,21 @@ struct TVoucherLine {
     std::string Kredit;
 };
 
+// What a save or delete checks in its transaction before it writes (EChangedByOther when either
+// fails): the book year the window works in, and the voucher as the window showed it.
+struct TVoucherCheck {
+    std::optional<int> BookYear;
+    std::optional<TRowImage> AsRead;
+};
+
+// The header and lines of the key as they are now: what a window shows, for its save to check against.
+TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc);
+
+// Runs the check inside a write transaction the caller holds, for a write of its own.
+void CheckVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check);
+
 // Removes the header and every line of the key, both or neither.
-void DeleteVoucher(TDtModule& dm, const std::string& IdVouc);
+void DeleteVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check = {});
 
 // Replaces the voucher of the key with a header (ajp false); its old lines go too.
 // Delete and insert run in one transaction.
@@ -42,7 +57,8 @@ void SaveVoucherLine(TDtModule& dm, const std::string& IdVouc, const std::string
 
 // One save: the old voucher of the key is deleted and the header and lines written in one
 // transaction. When any statement fails the old voucher is still there and the error reaches the caller.
-void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<TVoucherLine>& lines);
+void SaveVoucher(TDtModule& dm, const TVoucherHeader& header, const std::vector<TVoucherLine>& lines,
+    const TVoucherCheck& check = {});
 
 // "009", "010", "099", "100", "1000".
 std::string PadNumber3(int N);

@@ -175,6 +175,17 @@ TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
     EXPECT_EQ(window->TR_VOUC->FieldByName("uraian")->AsString(), "Biaya Listrik");
     EXPECT_EQ(s.MessageBoxes().size(), 1u);
+
+    // Another instance deleted the account while its line is typed: no line is stored without it.
+    OtherInstance("delete from coa where account_id=7");
+    Key(VK_RETURN);
+    Cell("5000");
+    Key(VK_RETURN);
+    EXPECT_EQ(LastBox(), "Kode perkiraan tidak ada");
+    Key(VK_RETURN);
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(Scalar("select count(*) from TR_VOUC"), "0");
 }
 
 TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
@@ -277,6 +288,7 @@ TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndDatesOutsideTheBookY
             Type(*dialog.ZlEdit1, number);
             s.ClickControl(*dialog.TeButton1);
             boxes.push_back(LastBox());
+            EXPECT_TRUE(dialog.ZlEdit1->Focused()) << "the number is typed next";
         }
         Type(*dialog.ZlEdit1, "1001");
         s.ClickControl(*dialog.TeButton1);
@@ -317,9 +329,9 @@ TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
     Open();
     ChooseMonth(6);
     ASSERT_EQ(Listed(), 1);
-    // The settings moved the book year back since the window listed its year: the listed year
-    // holds, so that the voucher saved is listed.
-    Exec("update ref_sistem set ref_tahun=2025");
+    // Another instance closed the listed year: the book's own year refuses the dialog and nothing
+    // is written; back on the listed year, the voucher saved is listed.
+    Exec("update ref_sistem set ref_tahun=2027");
     LoadSystemSettings(*dm);
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
         EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 6, 30)) << "a date of the chosen month";
@@ -327,6 +339,10 @@ TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
         s.ClickControl(*dialog.TeButton1);
         EXPECT_EQ(LastBox(), OutsideBookYear);
         dialog.DateTimePicker1->SetDate(EncodeDate(2026, 12, 1));
+        s.ClickControl(*dialog.TeButton1);
+        EXPECT_EQ(LastBox().rfind("Buku tahun 2026 sudah ditutup", 0), 0u) << LastBox();
+        EXPECT_EQ(Scalar("select count(*) from T_VOUC"), "1");
+        Exec("update ref_sistem set ref_tahun=2026");
     });
     EXPECT_EQ(window->ZlComboBox2->ItemIndex(), 11) << "the list moved to the voucher's month";
     EXPECT_TRUE(window->DBGrid1->Enabled()) << "the new voucher is listed";
@@ -409,6 +425,44 @@ TEST_F(AdjustingWindow, DeletesAVoucherWithItsLinesAndStaysOpenWhileUnbalanced)
     EXPECT_TRUE(window->DBGrid1->Focused());
     Key(VK_RIGHT);
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 1);
+}
+
+TEST_F(AdjustingWindow, LinesAnotherInstanceChangedShowWithTheirTotalsAndNoLineGoesOverItsChanges)
+{
+    Voucher("a1", "Ajp1001", "2026-03-10", true);
+    Voucher("a2", "Ajp1002", "2026-03-12", true);
+    Open();
+    ASSERT_EQ(window->CurrentKey(), "a1");
+    OtherInstance("update TR_VOUC set kredit=70 where ID_Vouc='a2' and nomor=2");
+    window->T_Vouc->Next();
+    window->TR_VOUC->Last();
+    EXPECT_EQ(window->TR_VOUC->FieldByName("kredit")->AsString(), "70");
+    EXPECT_EQ(window->CreditTotal(), Currency::FromInt(70));
+
+    // A line edited here after another instance deleted its voucher: the program's box, nothing written.
+    window->DBGrid1->SetFocus();
+    window->DBGrid1->SetSelectedIndex(3);
+    s.TypeText("80");
+    OtherInstance("delete from TR_VOUC where ID_Vouc='a2'; delete from T_VOUC where ID_Vouc='a2'");
+    Key(VK_RETURN);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(window->CurrentKey(), "a1");
+    EXPECT_EQ(Scalar("select count(*) from TR_VOUC where ID_Vouc='a2'"), "0");
+
+    // Nor a line of a year another instance closed.
+    OtherInstance("update ref_sistem set ref_tahun=2027");
+    window->DBGrid1->SetFocus();
+    window->DBGrid1->SetSelectedIndex(2);
+    s.TypeText("90");
+    Key(VK_RETURN);
+    Key(VK_RETURN);
+    EXPECT_TRUE(ClosedYearBox()) << LastBox();
+    EXPECT_EQ(Lines("Ajp1001"), (Table{{"1", "3", "1110", "Kas", "100", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "100"}}));
+    // Deleting the voucher is refused too.
+    s.ClickControl(*window->TeButton5);
+    EXPECT_TRUE(ClosedYearBox()) << LastBox();
+    EXPECT_EQ(Lines("Ajp1001").size(), 2u);
+    OtherInstance("update ref_sistem set ref_tahun=2026");
 }
 
 } // namespace

@@ -120,6 +120,11 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     Type(*window->ZlEdit2, "1110");
     s.PressKey(VK_RETURN, 0, "\r");
     EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "no lookup offers the unit's cash account";
+    OtherInstance("insert into entry_holder values ('coa', '7', 'elsewhere', 1)");
+    Type(*window->ZlEdit2, "7110");
+    s.PressKey(VK_RETURN, 0, "\r");
+    EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "nor one another instance holds";
+    OtherInstance("delete from entry_holder");
     Type(*window->ZlEdit2, "");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!");
@@ -136,7 +141,7 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     EXPECT_EQ(Lines("1001"), before);
     EXPECT_EQ(Vouchers(), headers);
     EXPECT_EQ(Rows("select count(*) from T_VOUC")[0][0], "1");
-    EXPECT_EQ(s.Errors().size(), 9u) << "every refusal is an error box";
+    EXPECT_EQ(s.Errors().size(), 10u) << "every refusal is an error box";
 }
 
 TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
@@ -214,6 +219,37 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     EXPECT_NE(s.Errors()[0].find("line refused"), std::string::npos);
     EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-10", "100", "Lama", "False", "10"}}));
     EXPECT_EQ(Lines("1001").size(), 2u);
+    Exec("drop trigger fail");
+
+    // Another instance saved a new amount since the voucher was shown: a remark saved here is
+    // refused, and the voucher shows as that instance left it.
+    OtherInstance("update T_VOUC set jumlah=3100000 where ID_Vouc='v1'");
+    Type(*window->ZlEdit3, "Catatan");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC"), (Table{{"3100000", "Lama"}}));
+    EXPECT_EQ(window->ZlEdit4->Text(), "Rp 3,100,000.00");
+    Type(*window->ZlEdit3, "Catatan");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC"), (Table{{"3100000", "Catatan"}}));
+    // Changed, then deleted by another instance: neither a delete nor a save here goes through.
+    OtherInstance("update TR_VOUC set uraian='Lain' where ID_Vouc='v1'");
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Lines("1001").size(), 2u);
+    OtherInstance("delete from TR_VOUC; delete from T_VOUC");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Scalar("select (select count(*) from T_VOUC) + (select count(*) from TR_VOUC)"), "0");
+
+    // Another instance closed the year: a new voucher of it is refused and nothing is written.
+    OtherInstance("update ref_sistem set ref_tahun=2027");
+    Click(*window->ZlSpeedButton2);
+    Enter("4110", window->ZlRadio1, "150");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_TRUE(ClosedYearBox()) << LastBox();
+    EXPECT_EQ(Scalar("select count(*) from TR_VOUC"), "0");
+    EXPECT_TRUE(window->EnteringNew());
 }
 
 TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders)
@@ -257,6 +293,31 @@ TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders
     Click(*window->ZlSpeedButton2);
     Click(*window->ZlSpeedButton5);
     EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "4");
+
+    // Another instance took the blank header for abandoned and saved a voucher under its key:
+    // "&Cancel" leaves that voucher alone, the next "&Add" lists it, and a save takes a key of its own.
+    const auto takenOver = [&](const std::string& number) {
+        OtherInstance("delete from entry_holder");
+        OtherInstance("update T_VOUC set No_Vouc='" + number + "', tgl_vouc='2026-03-01', id_unit=10, jumlah=9"
+                      " where No_Vouc is null");
+        OtherInstance("insert into TR_VOUC select ID_Vouc, 1, 3, '1110', 'Kas', 9, 0 from T_VOUC where No_Vouc='"
+            + number + "' union all select ID_Vouc, 2, 6, '4110', 'Lain', 0, 9 from T_VOUC where No_Vouc='" + number + "'");
+    };
+    const int listed = Listed();
+    Click(*window->ZlSpeedButton2);
+    takenOver("9001");
+    Click(*window->ZlSpeedButton5);
+    Click(*window->ZlSpeedButton2);
+    EXPECT_EQ(Listed(), listed + 1);
+    takenOver("9002");
+    Type(*window->ZlEdit1, "1009");
+    Enter("4110", window->ZlRadio1, "7");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(Rows("select No_Vouc, jumlah from T_VOUC where No_Vouc in ('9001', '9002', '1009') order by 1"),
+        (Table{{"1009", "7"}, {"9001", "9"}, {"9002", "9"}}));
+    EXPECT_EQ(Scalar("select count(*) from TR_VOUC where ID_Vouc in (select ID_Vouc from T_VOUC where jumlah=9)"), "4");
+    EXPECT_EQ(Scalar("select count(*) from entry_holder"), "0");
+
     Click(*window->ZlSpeedButton2);
     window->Close();
     s.ProcessUntilIdle();

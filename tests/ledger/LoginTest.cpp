@@ -14,6 +14,7 @@
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Login.h"
 #include "platform/controls/TMessageBoxResponder.h"
+#include "platform/core/Clock.h"
 #include "platform/core/ConfigStore.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/TempDatabase.h"
@@ -82,7 +83,9 @@ TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
         instance.CONN1->SetConnectionString("Data Source=" + file.Path());
         instance.CONN1->Open();
         const std::string id = NewBlankAccount(instance);
-        NewBlankVoucherHeader(instance, "20260304101010");
+        ManualClock clock(EncodeDate(2026, 3, 4) + EncodeTime(10, 10, 10, 0));
+        ClockOverride useClock(clock);
+        NewBlankVoucherHeader(instance);
         [[maybe_unused]] ssize_t written = write(ready[1], id.data(), id.size());
         char never;
         [[maybe_unused]] ssize_t got = read(hold[0], &never, 1);

@@ -1,8 +1,11 @@
 // Time-stamp keys: zero-padded digits of the program's clock, "-1", "-2" ... while taken.
 #include <set>
+#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "ledger/BlankEntries.h"
+#include "ledger/TDtModule.h"
 #include "ledger/TimeStampKey.h"
 #include "ledger/Vouchers.h"
 #include "platform/core/Clock.h"
@@ -46,6 +49,27 @@ TEST_F(TimeStampKeyDb, TwoRowsInOneSecondGetTwoKeysInTheTableAndColumnGiven)
     EXPECT_EQ(NewVoucherKey(*dm), "20200305090001");
     EXPECT_EQ(NewTimeStampKey(*dm, "ref_anggota", "kode"), "20200305090001-1");
     EXPECT_THROW(NewTimeStampKey(*dm, "ref_anggota where 1=1 --", "kode"), EInvalidOperation);
+
+    // Another instance's blank header in the same second, stored between this one's check of the key
+    // and its insert: the check is inside this one's write, so the other waits and takes the next key.
+    TDtModule other;
+    other.CONN1->SetConnectionString("Data Source=" + file.Path());
+    other.CONN1->SetCommandTimeout(0);
+    other.CONN1->Open();
+    bool otherWaited = false, once = true;
+    dm->Query1->AfterOpen = [&](TDataSet*) {
+        if (!std::exchange(once, false))
+            return;
+        try {
+            other.CONN1->Execute("insert into T_VOUC (ID_Vouc) values ('20200305090001')");
+        } catch (const EDatabaseError&) {
+            otherWaited = true;
+        }
+    };
+    EXPECT_EQ(NewBlankVoucherHeader(*dm), "20200305090001");
+    dm->Query1->AfterOpen = nullptr;
+    EXPECT_TRUE(otherWaited);
+    EXPECT_EQ(NewBlankVoucherHeader(other), "20200305090001-1");
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #pragma once
 // The voucher windows on a small chart of unit 10 (cash 1110, revenue 4110, expense 7110, a header
 // account 4000 and unit 11's own 4110), with the book year 2026 and the clock on 31 March 2026.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/flat/TZlEdit.h"
 #include "ledger/LoginState.h"
+#include "ledger/SharedBooks.h"
 #include "ledger/TFPop_coa.h"
 #include "ledger/TFrm_PopWin.h"
 #include "platform/controls/TDateTimePicker.h"
@@ -83,9 +85,22 @@ protected:
              + "', 2, 6, '4110', 'Pendapatan Jasa', 0, 100)");
     }
 
+    // Another program instance on the same book file, through a connection of its own.
+    void OtherInstance(const std::string& sql)
+    {
+        if (!other) {
+            other = std::make_unique<TDtModule>();
+            other->CONN1->SetConnectionString("Data Source=" + file.Path());
+            other->CONN1->Open();
+        }
+        other->CONN1->Execute(sql);
+    }
+    bool ClosedYearBox() const { return LastBox().rfind("Buku tahun 2026 sudah ditutup", 0) == 0; }
+
     const std::string OutsideBookYear =
         "Transaksi tidak dapat dilakukan di luar tahun buku 2026, silakan perbaiki tanggal transaksi anda!";
     WindowSession w;
     THeadlessSession& s = w.s;
     TForm* frame = nullptr;
+    std::unique_ptr<TDtModule> other;
 };
