@@ -18,6 +18,11 @@ void CheckRowsUnchanged(TDtModule& dm, const std::string& select, const TRowImag
         throw EChangedByOther(ChangedByOtherText);
 }
 
+int64_t OthersWriteCount(TDtModule& dm)
+{
+    return ReadRows(dm, "pragma data_version").at(0).at(0).AsInteger();
+}
+
 int BookYearNow(TDtModule& dm)
 {
     const TRowImage rows = ReadRows(dm, "select ref_tahun from ref_sistem");

@@ -2,6 +2,7 @@
 // What a save checks when other program instances work on the same books: the rows the window read
 // are still as read, and the book year is the one the book holds now, not the one read at login.
 // Both checks run inside the save's write transaction, so nothing changes between check and write.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ TRowImage ReadRows(TDtModule& dm, const std::string& select);
 // Raises EChangedByOther when the rows the select answers now differ from asRead in any value,
 // in number or in order.
 void CheckRowsUnchanged(TDtModule& dm, const std::string& select, const TRowImage& asRead);
+
+// A number that changes whenever another connection commits a change to the book, and only then:
+// a window that holds rows read earlier reads them again only when it changed.
+int64_t OthersWriteCount(TDtModule& dm);
 
 // ref_sistem.ref_tahun as the book holds it now (2000 when unset, as at login).
 int BookYearNow(TDtModule& dm);

@@ -280,7 +280,11 @@ void TFrm_Ajp::VoucherScrolled()
     const std::string key = CurrentKey();
     // Read again with the totals, so no line another instance changed shows beside its new totals.
     if (TR_VOUC->Active() && DtModule) {
-        TR_VOUC->Requery();
+        // The lines of the whole book are read again only when another instance wrote since.
+        if (const int64_t count = OthersWriteCount(*DtModule); count != othersWrites_) {
+            TR_VOUC->Requery();
+            othersWrites_ = count;
+        }
         shownRows_ = ReadVoucher(*DtModule, key);
     }
     ApplyListFilter(*TR_VOUC, "ID_Vouc ='" + SqlText(key.empty() ? "-" : key) + "' ");
@@ -608,13 +612,19 @@ void TFrm_Ajp::LineBeforePost()
     BeginLineWrite(true);
     if (TR_VOUC->State() != dsInsert)
         return;
-    TADOQuery& query = *DtModule->Query1;
-    OpenSQL(query, "select count(*)as jml from TR_Vouc where ID_Vouc='" + SqlText(key) + "'");
-    int64_t n = IfNull(query.FieldByName("jml")->Value(), 0).AsInteger() + 1;
-    while (OpenSQL(query, "select nomor from TR_Vouc where ID_Vouc='" + SqlText(key) + "' and nomor=" + IntToStr(n)))
-        ++n;
-    TR_VOUC->FieldByName("nomor")->SetAsInteger(n);
-    TR_VOUC->FieldByName("ID_VOUC")->SetAsString(key);
+    try {
+        TADOQuery& query = *DtModule->Query1;
+        OpenSQL(query, "select count(*)as jml from TR_Vouc where ID_Vouc='" + SqlText(key) + "'");
+        int64_t n = IfNull(query.FieldByName("jml")->Value(), 0).AsInteger() + 1;
+        while (OpenSQL(query, "select nomor from TR_Vouc where ID_Vouc='" + SqlText(key) + "' and nomor=" + IntToStr(n)))
+            ++n;
+        TR_VOUC->FieldByName("nomor")->SetAsInteger(n);
+        TR_VOUC->FieldByName("ID_VOUC")->SetAsString(key);
+    } catch (...) {
+        // The write lock must not outlive a line that is not written.
+        lineWrite_.reset();
+        throw;
+    }
 }
 
 void TFrm_Ajp::LineAfterPost()

@@ -119,6 +119,8 @@ private:
     bool closing_ = false;
     // The voucher shown, as read; refreshed after each write of this window's own.
     TRowImage shownRows_;
+    // What OthersWriteCount answered when the lines were last read; -1 before.
+    int64_t othersWrites_ = -1;
     std::unique_ptr<TTransaction> lineWrite_;
     // Vouchers made here or whose lines were deleted here; on close those left without lines go.
     std::set<std::string> touchedKeys_;
