@@ -189,6 +189,10 @@ private:
     bool CurrentRowShown() const;
     // Scrolls the rows back to the current record when they were scrolled off it.
     void ShowCurrentRecord();
+    // The bookmark of the record drawn in a row of the buffered records; empty past them.
+    TBookmark RowBookmark(int dataRow);
+    // A click's move to the record drawn in 'dataRow', 'distance' rows from the current one.
+    void MoveToRecordAt(int dataRow, int distance);
     // The column of a grid column; null for the indicator.
     TZgColumn* DataColumn(int col) const;
     bool InsertingUntouched() const;

@@ -196,6 +196,15 @@ TEST(GridEditing, InsertAppendAndCancel)
     f.session.PressKey(VK_UP);
     EXPECT_EQ(f.Count(), "3");
 
+    // A click on another row while the appended one is untouched drops it and takes the clicked record.
+    f.table->Last();
+    f.session.PressKey(VK_DOWN);
+    ASSERT_EQ(f.table->State(), dsInsert);
+    f.ClickCell(1, 2);
+    EXPECT_EQ(f.table->State(), dsBrowse);
+    EXPECT_EQ(f.Cell(), std::make_pair(2, 0));
+    EXPECT_EQ(f.table->RecordCount(), 3);
+
     f.grid->SetAllowInsert(false);
     f.table->Last();
     f.session.PressKey(VK_DOWN);
