@@ -112,6 +112,9 @@ public:
 
     // The editor's button was clicked: OnEditButtonClick for the current column.
     void EditButtonClick();
+    // Scrolls the rows back to the current record when the wheel scrolled them off it, as a
+    // window's buttons that act on the current record do before they ask or act.
+    void ShowCurrentRecord();
 
 protected:
     TCustomGrid& BaseGrid() override { return *this; }
@@ -187,8 +190,6 @@ protected:
 private:
     // False while the wheel has scrolled the rows off the current record.
     bool CurrentRowShown() const;
-    // Scrolls the rows back to the current record when they were scrolled off it.
-    void ShowCurrentRecord();
     // The bookmark of the record drawn in a row of the buffered records; empty past them.
     TBookmark RowBookmark(int dataRow);
     // A click's move to the record drawn in 'dataRow', 'distance' rows from the current one.
