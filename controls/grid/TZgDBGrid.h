@@ -136,6 +136,9 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     void Dispatch(TMessage& message) override;
+    // A scroll bar shown or hidden changes the client area without a size message: the rows and
+    // bars are counted again as on one.
+    void AlignControls(TControl* control, TRect& rect) override;
     void TopLeftChanged() override;
 
     // The one way the current column changes: clamps to the data columns, skips hidden ones in
@@ -247,6 +250,8 @@ private:
     bool layoutFromDataSet_ = false;
     bool titleFontFromParent_ = false;
     bool inColExit_ = false;
+    // The client size the last size message laid the rows out for.
+    TPoint sizedClient_{-1, -1};
 };
 
 // The data grid as the windows place it.
