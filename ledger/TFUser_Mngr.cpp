@@ -106,6 +106,7 @@ void TFUser_Mngr::DoClose(TCloseAction& action)
 
 void TFUser_Mngr::ButtonClick(int tag)
 {
+    ZgDBGrid1->ShowCurrentRecord();
     if (!DtModule || !DtModule->CONN1->Connected() || !Frm_Edit)
         return;
     Frm_Edit->Users = adotSis_user;

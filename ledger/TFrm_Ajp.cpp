@@ -406,6 +406,7 @@ void TFrm_Ajp::NewClick()
 
 void TFrm_Ajp::EditClick()
 {
+    zgdbgrid27->ShowCurrentRecord();
     const std::string key = CurrentKey();
     if (key.empty())
         return;
@@ -445,6 +446,7 @@ void TFrm_Ajp::ShowVoucher(const std::string& key)
 
 void TFrm_Ajp::DeleteVoucherClick()
 {
+    zgdbgrid27->ShowCurrentRecord();
     const std::string key = CurrentKey();
     if (key.empty() || !DtModule)
         return;
@@ -651,6 +653,7 @@ void TFrm_Ajp::LineAddClick()
 
 void TFrm_Ajp::LineDeleteClick()
 {
+    DBGrid1->ShowCurrentRecord();
     if (!TR_VOUC->Active())
         return;
     // A pending edit is only cancelled: the user sees the line as stored before it is asked about.

@@ -485,6 +485,7 @@ void TFrm_CashFlow::EndEntry()
 
 void TFrm_CashFlow::DeleteClick()
 {
+    zgdbgrid27->ShowCurrentRecord();
     if (!DtModule)
         return;
     if (EnteringNew()) {

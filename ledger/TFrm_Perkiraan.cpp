@@ -310,6 +310,7 @@ void TFrm_Perkiraan::NewAccount()
 
 void TFrm_Perkiraan::EditAccount()
 {
+    ZgDBGrid6->ShowCurrentRecord();
     if (QCoa->IsEmpty()) {
         ShowMessage("Data kosong..");
         return;
@@ -328,6 +329,7 @@ void TFrm_Perkiraan::EditAccount()
 
 void TFrm_Perkiraan::DeleteAccount()
 {
+    ZgDBGrid6->ShowCurrentRecord();
     if (QCoa->IsEmpty())
         return;
     const std::string id = WholeNumber(*QCoa, "account_id");
@@ -405,6 +407,7 @@ void TFrm_Perkiraan::AddCategory()
 
 void TFrm_Perkiraan::EditCategory()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (jenis_coa->IsEmpty())
         return;
     auto* dialog = CreateOwned<TFI_Jenis_coa>(*this);
@@ -440,6 +443,7 @@ void TFrm_Perkiraan::EditCategory()
 
 void TFrm_Perkiraan::DeleteCategory()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (jenis_coa->IsEmpty())
         return;
     const std::string number = FieldText(*jenis_coa, "nomor", "-");

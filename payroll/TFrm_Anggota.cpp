@@ -267,6 +267,7 @@ void TFrm_Anggota::ZlSpeedButton15Click()
 
 void TFrm_Anggota::ZlSpeedButton1Click()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (ref_anggota->IsEmpty())
         return;
     std::string nik;
@@ -306,6 +307,7 @@ void TFrm_Anggota::ZlSpeedButton14Click()
 
 void TFrm_Anggota::ZlSpeedButton13Click()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (ref_anggota->IsEmpty())
         return;
     if (MessageDlg("Anda yakin menghapus data anggota?", TMsgDlgType::mtWarning, mbYesNo) != mrYes)

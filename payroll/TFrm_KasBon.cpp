@@ -277,6 +277,7 @@ void TFrm_KasBon::ZlSpeedButton15Click()
 
 void TFrm_KasBon::ZlSpeedButton1Click()
 {
+    ZgDBGrid2->ShowCurrentRecord();
     if (buttons_->Entering()) {
         CancelInput();
         return;
@@ -359,6 +360,7 @@ void TFrm_KasBon::ZlSpeedButton14Click()
 
 void TFrm_KasBon::ZlSpeedButton13Click()
 {
+    ZgDBGrid2->ShowCurrentRecord();
     if (kasbon->IsEmpty())
         return;
     if (buttons_->Mode() == TRecordMode::Browsing && RefuseCarryRow())

@@ -310,6 +310,7 @@ void TFrm_Salaries::CancelInput()
 
 void TFrm_Salaries::ZlSpeedButton2Click()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (buttons_->Entering()) {
         CancelInput();
         return;
@@ -445,6 +446,7 @@ void TFrm_Salaries::ZlSpeedButton14Click()
 
 void TFrm_Salaries::ZlSpeedButton13Click()
 {
+    ZgDBGrid4->ShowCurrentRecord();
     if (!salary->Active() || salary->IsEmpty())
         return;
     if (MessageDlg("Apakan anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)

@@ -630,6 +630,13 @@ void TZgCustomDBGrid::InvalidateTitles()
             InvalidateRow(row);
 }
 
+void TZgCustomDBGrid::AlignControls(TControl* control, TRect& rect)
+{
+    TCustomGrid::AlignControls(control, rect);
+    if (HandleAllocated() && (rect.Width() != sizedClient_.X || rect.Height() != sizedClient_.Y))
+        Perform(WM_SIZE, SIZE_RESTORED, MakeLong(rect.Width(), rect.Height()));
+}
+
 void TZgCustomDBGrid::TopLeftChanged()
 {
     InvalidateTitles();
@@ -705,6 +712,7 @@ void TZgCustomDBGrid::Dispatch(TMessage& message)
             Application->PostMessageUnique(Handle(), WM_DEFERRED_GRID_LAYOUT);
         return;
     case WM_SIZE:
+        sizedClient_ = {ClientWidth(), ClientHeight()};
         TCustomGrid::Dispatch(message);
         if (updateLock_ == 0) {
             UpdateRowCount();

@@ -112,6 +112,9 @@ public:
 
     // The editor's button was clicked: OnEditButtonClick for the current column.
     void EditButtonClick();
+    // Scrolls the rows back to the current record when the wheel scrolled them off it, as a
+    // window's buttons that act on the current record do before they ask or act.
+    void ShowCurrentRecord();
 
 protected:
     TCustomGrid& BaseGrid() override { return *this; }
@@ -133,6 +136,9 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     void Dispatch(TMessage& message) override;
+    // A scroll bar shown or hidden changes the client area without a size message: the rows and
+    // bars are counted again as on one.
+    void AlignControls(TControl* control, TRect& rect) override;
     void TopLeftChanged() override;
 
     // The one way the current column changes: clamps to the data columns, skips hidden ones in
@@ -187,8 +193,10 @@ protected:
 private:
     // False while the wheel has scrolled the rows off the current record.
     bool CurrentRowShown() const;
-    // Scrolls the rows back to the current record when they were scrolled off it.
-    void ShowCurrentRecord();
+    // The bookmark of the record drawn in a row of the buffered records; empty past them.
+    TBookmark RowBookmark(int dataRow);
+    // A click's move to the record drawn in 'dataRow', 'distance' rows from the current one.
+    void MoveToRecordAt(int dataRow, int distance);
     // The column of a grid column; null for the indicator.
     TZgColumn* DataColumn(int col) const;
     bool InsertingUntouched() const;
@@ -242,6 +250,8 @@ private:
     bool layoutFromDataSet_ = false;
     bool titleFontFromParent_ = false;
     bool inColExit_ = false;
+    // The client size the last size message laid the rows out for.
+    TPoint sizedClient_{-1, -1};
 };
 
 // The data grid as the windows place it.

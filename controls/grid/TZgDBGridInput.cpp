@@ -380,7 +380,7 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
         const TGridCoord old = shown ? TGridCoord{Col(), Row()} : TGridCoord{Col(), -1};
         const int distance = shown ? cell.Y - Row() : cell.Y - titleOffset_ - dataLink_->CurrentRecordRow();
         if (cell.Y >= TCustomGrid::FixedRows() && distance != 0)
-            dataLink_->MoveBy(distance);
+            MoveToRecordAt(cell.Y - titleOffset_, distance);
         if (column)
             MoveCol(cell.X, 0);
         if ((options_ & dgMultiSelect) && column && column->FieldName() != "Selected") {
@@ -408,6 +408,29 @@ void TZgCustomDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, i
         mouseScrollY_ = y;
     }
     TCustomControl::MouseDown(button, shift, x, y);
+}
+
+TBookmark TZgCustomDBGrid::RowBookmark(int dataRow)
+{
+    if (dataRow < 0 || dataRow >= dataLink_->RecordCount())
+        return {};
+    const int active = dataLink_->ActiveRecord();
+    dataLink_->SetActiveRecord(dataRow);
+    Finally giveBack([&] { dataLink_->SetActiveRecord(active); });
+    return dataLink_->DataSet()->Bookmark();
+}
+
+void TZgCustomDBGrid::MoveToRecordAt(int dataRow, int distance)
+{
+    // Leaving the edit drops an untouched new row or stores a typed one, and the rows may shift
+    // under the pointer: the record that was drawn there is the one to go to.
+    TDataSet* dataSet = dataLink_->DataSet();
+    const TBookmark target = RowBookmark(dataRow);
+    dataSet->CheckBrowseMode();
+    if (!dataSet->BookmarkValid(target))
+        dataLink_->MoveBy(distance);
+    else if (dataSet->Bookmark() != target)
+        dataSet->GotoBookmark(target);
 }
 
 void TZgCustomDBGrid::MouseMove(TShiftState shift, int x, int y)

@@ -159,6 +159,25 @@ TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
         (Table{{"1", "7", "7110", "Biaya Listrik", "100", "0"}, {"2", "6", "4110", "Pendapatan Jasa", "0", "100"},
             {"3", "7", "7110", "Biaya Listrik", "0", "0"}}));
     EXPECT_TRUE(s.MessageBoxes().empty());
+
+    // Enter in the last Credit appends a line and scrolls a grid of three rows; a click on another
+    // line drops the untouched new one, and the clicked line takes what is typed next.
+    TZgDBGrid& grid = *window->DBGrid1;
+    grid.SetHeight(grid.Height() - grid.ClientHeight() + grid.CellRect(0, 3).Bottom + grid.GridLineWidth());
+    const TRect third = grid.CellRect(4, 3);
+    s.ClickControl(grid, {(third.Left + third.Right) / 2, (third.Top + third.Bottom) / 2});
+    Key(VK_RETURN);
+    ASSERT_EQ(window->TR_VOUC->State(), dsInsert);
+    ASSERT_EQ(grid.Row(), 3) << "the new line is the third row shown";
+    const TRect debit = grid.CellRect(3, 2);
+    s.ClickControl(grid, {(debit.Left + debit.Right) / 2, (debit.Top + debit.Bottom) / 2});
+    EXPECT_EQ(window->TR_VOUC->FieldByName("nomor")->AsString(), "3");
+    EXPECT_EQ(grid.SelectedIndex(), 2);
+    Cell("2000");
+    window->ZlEdit1->SetFocus();
+    s.ProcessUntilIdle();
+    EXPECT_EQ(Rows("select nomor, debet, kredit from TR_VOUC order by nomor"),
+        (Table{{"1", "100", "0"}, {"2", "0", "100"}, {"3", "2000", "0"}}));
 }
 
 TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)

@@ -69,6 +69,17 @@ TEST(GridNavigation, ClickKeysWheelAndScrollBarMoveTheRecord)
     EXPECT_EQ(f.grid->Row(), 1) << "the edit left unchanged scrolls nothing back";
     EXPECT_TRUE(f.grid->Focused());
 
+    // Rows scrolled off the record come back to it before a window's button acts on it.
+    edit->SetFocus();
+    f.session.Wheel(f.At(1, 5).X, f.At(1, 5).Y, -3);
+    ASSERT_LT(f.grid->DataLink().CurrentRecordRow(), 0) << "the record is above the rows shown";
+    f.grid->ShowCurrentRecord();
+    EXPECT_EQ(f.grid->Row(), 1);
+    EXPECT_EQ(f.grid->WindowScrollBars().GetScrollInfo(SB_VERT).Pos, 3);
+    EXPECT_EQ(f.table->RecNo(), 3);
+    f.grid->ShowCurrentRecord();
+    EXPECT_EQ(f.grid->Row(), 1) << "rows showing the record stay";
+
     f.grid->Perform(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(f.table->RecNo(), 50);
     f.session.PressKey(VK_UP, kmCtrl);
@@ -195,6 +206,15 @@ TEST(GridEditing, InsertAppendAndCancel)
     f.session.TypeText("K003");
     f.session.PressKey(VK_UP);
     EXPECT_EQ(f.Count(), "3");
+
+    // A click on another row while the appended one is untouched drops it and takes the clicked record.
+    f.table->Last();
+    f.session.PressKey(VK_DOWN);
+    ASSERT_EQ(f.table->State(), dsInsert);
+    f.ClickCell(1, 2);
+    EXPECT_EQ(f.table->State(), dsBrowse);
+    EXPECT_EQ(f.Cell(), std::make_pair(2, 0));
+    EXPECT_EQ(f.table->RecordCount(), 3);
 
     f.grid->SetAllowInsert(false);
     f.table->Last();

@@ -63,7 +63,14 @@ TEST(GridLayout, StoredColumnsKeepTheirOrderWidthsAndTabStops)
     f.grid->Columns().Add()->SetFieldName("tidak_ada");
     TZgColumn* remark = f.grid->Columns().Add();
     remark->SetFieldName("ket");
+    // The columns fit the grid until the records bring the vertical bar; then the horizontal one
+    // shows, and the rows counted fit above it.
+    remark->SetWidth(254);
     f.Open();
+    EXPECT_TRUE(f.grid->WindowScrollBars().Visible(SB_HORZ));
+    const int lastRow = f.grid->RowCount() - 1;
+    EXPECT_EQ(lastRow, f.grid->VisibleRowCount());
+    EXPECT_LE(f.grid->CellRect(1, lastRow).Bottom, f.grid->ClientHeight());
 
     ASSERT_EQ(f.grid->ColCount(), 5);
     EXPECT_EQ(f.grid->Fields(0), f.table->FieldByName("jumlah"));
