@@ -6,6 +6,7 @@
 #include "controls/flat/TZlMemo.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BookClosing.h"
+#include "ledger/BookSessions.h"
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
@@ -103,6 +104,9 @@ void TF_Cls::ZlButton1Click()
         return;
     try {
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
+    } catch (const EOthersLoggedIn& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        return;
     } catch (const std::exception& e) {
         // A copy that could not be written says why; otherwise another program holding the books is the likely cause.
         std::string reason = CopyFailureReason(e);
