@@ -16,6 +16,7 @@
 #include "platform/controls/TCustomEdit.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/BookYearSession.h"
+#include "tests/ledger/OtherInstance.h"
 
 namespace {
 
@@ -115,6 +116,16 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     EXPECT_EQ(Dump(), before);
     EXPECT_TRUE(main().LoggedIn);
     EXPECT_FALSE(F_Tunggu->Visible());
+    {
+        TOtherInstance budi(p.file.Path(), "budi");
+        const std::string loggedIn = Dump();
+        Press(*this, *window->ZlButton1, {mrYes, mrOk});
+        EXPECT_EQ(boxes.Shown().back().Text.substr(0, 40), "Buku ini masih dipakai oleh:\r\n- budi di ");
+        EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtWarning);
+        EXPECT_EQ(Dump(), loggedIn);
+        EXPECT_TRUE(main().LoggedIn);
+        budi.LogOff();
+    }
 
     Sql("drop trigger injected");
     Press(*this, *window->ZlButton1, {mrYes, mrOk});
