@@ -7,8 +7,6 @@
 
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "ledger/BookSessions.h"
 #include "ledger/TDtModule.h"
 #include "platform/data/TADOConnection.h"
@@ -18,53 +16,43 @@ public:
     TOtherInstance(const std::string& path, const std::string& user)
     {
         int ready[2];
-        EXPECT_EQ(pipe(ready), 0);
-        EXPECT_EQ(pipe(hold_), 0);
+        if (pipe(ready) != 0 || pipe(hold_) != 0)
+            return;
         process_ = fork();
         if (process_ == 0) {
             TDtModule instance;
             instance.CONN1->SetConnectionString("Data Source=" + path);
             instance.CONN1->Open();
             OpenBookSession(instance, user);
-            [[maybe_unused]] ssize_t written = write(ready[1], "1", 1);
-            char logOff = 0;
-            if (read(hold_[0], &logOff, 1) == 1)
+            char signal = 'x';
+            if (write(ready[1], &signal, 1) == 1 && read(hold_[0], &signal, 1) == 1)
                 CloseBookSession(instance);
             _exit(0);
         }
-        char done = 0;
-        EXPECT_EQ(read(ready[0], &done, 1), 1);
+        char signal = 0;
+        [[maybe_unused]] ssize_t got = read(ready[0], &signal, 1);
         close(ready[0]);
         close(ready[1]);
     }
-    ~TOtherInstance()
-    {
-        Kill();
-        close(hold_[0]);
-        close(hold_[1]);
-    }
+    ~TOtherInstance() { Kill(); }
     TOtherInstance(const TOtherInstance&) = delete;
     TOtherInstance& operator=(const TOtherInstance&) = delete;
 
     int Process() const { return static_cast<int>(process_); }
-    void LogOff()
-    {
-        [[maybe_unused]] ssize_t written = write(hold_[1], "x", 1);
-        Wait();
-    }
-    void Kill()
-    {
-        if (process_ > 0)
-            kill(process_, SIGKILL);
-        Wait();
-    }
+    void LogOff() { End(0); }
+    void Kill() { End(SIGKILL); }
 
 private:
-    void Wait()
+    void End(int signal)
     {
-        if (process_ > 0)
-            waitpid(process_, nullptr, 0);
+        if (process_ <= 0)
+            return;
+        if (signal != 0 || write(hold_[1], "x", 1) != 1)
+            kill(process_, SIGKILL);
+        waitpid(process_, nullptr, 0);
         process_ = -1;
+        close(hold_[0]);
+        close(hold_[1]);
     }
 
     int hold_[2] = {-1, -1};
