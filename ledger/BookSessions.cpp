@@ -1,14 +1,13 @@
 #include "ledger/BookSessions.h"
 
-#include <vector>
-
+#include "ledger/SharedBooks.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/ProgramInstance.h"
 #include "platform/data/TADOConnection.h"
-#include "platform/data/TField.h"
 
+// Through the connection itself, so that no query of the module moves under a window.
 namespace {
 
 std::string ThisHost()
@@ -16,26 +15,26 @@ std::string ThisHost()
     return "host='" + SqlText(HostName()) + "'";
 }
 
+std::string OwnSession()
+{
+    return ThisHost() + " and process=" + std::to_string(ProcessId());
+}
+
 void MakeSessionTable(TDtModule& Dm)
 {
-    RunSQL(*Dm.Query4, "create table if not exists book_session (host text(255), process integer,"
+    Dm.CONN1->Execute("create table if not exists book_session (host text(255), process integer,"
         " user_login text(15) collate nocase, since text(19), primary key (host, process))");
 }
 
 // Forgets this host's instances whose process is gone; with 'andThis', this one's earlier row too.
 void ForgetGoneInstances(TDtModule& Dm, bool andThis)
 {
-    TADOQuery& query = *Dm.Query4;
-    std::vector<std::string> gone;
-    if (OpenSQL(query, "select process from book_session where " + ThisHost()))
-        for (; !query.Eof(); query.Next()) {
-            const int process = query.Fields(0)->AsInteger();
-            if ((andThis && process == ProcessId()) || !ProcessRunning(process))
-                gone.push_back(std::to_string(process));
-        }
-    query.Close();
-    for (const std::string& process : gone)
-        RunSQL(query, "delete from book_session where " + ThisHost() + " and process=" + process);
+    for (const auto& row : ReadRows(Dm, "select process from book_session where " + ThisHost())) {
+        const int process = static_cast<int>(row.front().AsInteger());
+        if ((andThis && process == ProcessId()) || !ProcessRunning(process))
+            Dm.CONN1->Execute("delete from book_session where " + ThisHost() + " and process="
+                + std::to_string(process));
+    }
 }
 
 } // namespace
@@ -45,7 +44,7 @@ void OpenBookSession(TDtModule& Dm, const std::string& userLogin)
     TTransaction transaction(*Dm.CONN1);
     MakeSessionTable(Dm);
     ForgetGoneInstances(Dm, true);
-    RunSQL(*Dm.Query4, "insert into book_session (host, process, user_login, since) values ('" + SqlText(HostName())
+    Dm.CONN1->Execute("insert into book_session (host, process, user_login, since) values ('" + SqlText(HostName())
         + "', " + std::to_string(ProcessId()) + ", '" + SqlText(userLogin) + "', '"
         + FormatDateTime("yyyy-mm-dd hh:nn:ss", Now()) + "')");
     transaction.Commit();
@@ -54,24 +53,19 @@ void OpenBookSession(TDtModule& Dm, const std::string& userLogin)
 void CloseBookSession(TDtModule& Dm)
 {
     MakeSessionTable(Dm);
-    RunSQL(*Dm.Query4, "delete from book_session where " + ThisHost() + " and process="
-        + std::to_string(ProcessId()));
+    Dm.CONN1->Execute("delete from book_session where " + OwnSession());
 }
 
 void CheckNoOtherSession(TDtModule& Dm)
 {
-    TADOQuery& query = *Dm.Query4;
     std::string others;
     {
         TTransaction transaction(*Dm.CONN1);
         MakeSessionTable(Dm);
         ForgetGoneInstances(Dm, false);
-        if (OpenSQL(query, "select user_login, host, since from book_session where not (" + ThisHost()
-                + " and process=" + std::to_string(ProcessId()) + ") order by since, host, process"))
-            for (; !query.Eof(); query.Next())
-                others += "\r\n- " + query.Fields(0)->AsString() + " di " + query.Fields(1)->AsString()
-                    + " sejak " + query.Fields(2)->AsString();
-        query.Close();
+        for (const auto& row : ReadRows(Dm, "select user_login, host, since from book_session where not ("
+                 + OwnSession() + ") order by since, host, process"))
+            others += "\r\n- " + row[0].AsString() + " di " + row[1].AsString() + " sejak " + row[2].AsString();
         transaction.Commit();
     }
     if (!others.empty())
