@@ -98,11 +98,13 @@ void TF_Cls::ZlButton1Click()
                        "...?",
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    // The other windows close before the year does: one that refuses (an unbalanced voucher) would
-    // otherwise write its lines into the next year, or keep the user in the old one.
-    if (F_Main && !F_Main->CloseChildren(this))
-        return;
     try {
+        // Asked before any window closes; the closing asks again inside its write.
+        CheckNoOtherSession(*DtModule);
+        // The other windows close before the year does: one that refuses (an unbalanced voucher) would
+        // otherwise write its lines into the next year, or keep the user in the old one.
+        if (F_Main && !F_Main->CloseChildren(this))
+            return;
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
     } catch (const EOthersLoggedIn& e) {
         MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);

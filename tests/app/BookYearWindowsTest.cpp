@@ -119,7 +119,10 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     {
         TOtherInstance budi(p.file.Path(), "budi");
         const std::string loggedIn = Dump();
+        Click(main().CustomItem10);
+        ActivateChildForm(main(), "F_Cls");
         Press(*this, *window->ZlButton1, {mrYes, mrOk});
+        EXPECT_NE(ActivateChildForm(main(), "Frm_CashFlow"), nullptr) << "no window closed for a refused closing";
         EXPECT_EQ(boxes.Shown().back().Text.substr(0, 40), "Buku ini masih dipakai oleh:\r\n- budi di ");
         EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtWarning);
         EXPECT_EQ(Dump(), loggedIn);
