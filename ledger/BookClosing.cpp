@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ledger/BlankEntries.h"
+#include "ledger/BookSessions.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/Posting.h"
@@ -103,7 +105,7 @@ void CarryBalances(TDtModule& Dm, TLongJob& job)
     TADOQuery& statements = *Dm.Query2;
     TADOQuery& lookup = *Dm.Query4;
     if (!OpenSQL(rows, "select p.*, c.account_pos as coa_pos, c.account_cat as coa_cat from posting p "
-                       "left join coa c on c.account_id=p.account_id"))
+                       "left join coa c on c.account_id=p.account_id where " + AccountNotHeld("p.account_id")))
         return;
     job.SetMax(rows.RecordCount());
     job.SetPosition(0);
@@ -152,8 +154,9 @@ void ClearMonthsAndAdvanceYear(TDtModule& Dm, int bookYear)
     for (const char* column : {"_mutasi_d", "_mutasi_k", "_ajp_d", "_ajp_k"})
         for (int m = 1; m <= 12; ++m)
             trialBalance += (trialBalance.back() == ' ' ? "b" : ", b") + IntToStr(m) + column + "=0";
-    RunSQL(*Dm.Query1, posting);
-    RunSQL(*Dm.Query1, trialBalance);
+    // A blank account another instance is making is not the year's: its rows stay as they are.
+    RunSQL(*Dm.Query1, posting + " where " + AccountNotHeld("account_id"));
+    RunSQL(*Dm.Query1, trialBalance + " where " + AccountNotHeld("account_id"));
     RunSQL(*Dm.Query1, "update ref_sistem set ref_tahun=" + next);
 }
 
@@ -212,10 +215,14 @@ void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* P
         throw EConvertError("'" + IntToStr(firstMonth) + "' is not a first month from 1 to 12");
 
     TLongJob job(Progress);
+    // The next year's book goes from under every other instance: none may be logged in. Asked
+    // before the copy too, so a refusal leaves no copy behind.
+    CheckNoOtherSession(Dm);
     // Outside the transaction and before it: the copy holds the books as they were.
     Dm.CONN1->Backup(BackupPath);
 
     TTransaction transaction(*Dm.CONN1);
+    CheckNoOtherSession(Dm);
     // Every voucher is carried, also one entered after the last posting.
     BuildTrialBalance(Dm, IntToStr(bookYear), {"10", "11", "12"}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, job);
     CarryBalances(Dm, job);

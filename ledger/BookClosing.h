@@ -12,7 +12,9 @@ class TLongJob;
 // to 12 of units 10, 11 and 12 again, carries the balances, the advances, purges the year and
 // advances ref_sistem.ref_tahun. Reads the book year, its first month and the control accounts
 // from the login state. A failed copy raises before anything changes; any later error rolls the
-// whole closing back and reaches the caller. Raises EInvalidOperation while another long job runs.
+// whole closing back and reaches the caller. Raises EInvalidOperation while another long job runs,
+// and EOthersLoggedIn, changing nothing, while another instance is logged in to the book. Accounts
+// that another instance holds blank are left as they are.
 void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* Progress = nullptr);
 
 // Carries each employee's unpaid advance balance of the book year, per employee and unit, into a

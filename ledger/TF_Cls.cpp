@@ -6,6 +6,7 @@
 #include "controls/flat/TZlMemo.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BookClosing.h"
+#include "ledger/BookSessions.h"
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
@@ -97,12 +98,17 @@ void TF_Cls::ZlButton1Click()
                        "...?",
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
-    // The other windows close before the year does: one that refuses (an unbalanced voucher) would
-    // otherwise write its lines into the next year, or keep the user in the old one.
-    if (F_Main && !F_Main->CloseChildren(this))
-        return;
     try {
+        // Asked before any window closes; the closing asks again inside its write.
+        CheckNoOtherSession(*DtModule);
+        // The other windows close before the year does: one that refuses (an unbalanced voucher) would
+        // otherwise write its lines into the next year, or keep the user in the old one.
+        if (F_Main && !F_Main->CloseChildren(this))
+            return;
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
+    } catch (const EOthersLoggedIn& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        return;
     } catch (const std::exception& e) {
         // A copy that could not be written says why; otherwise another program holding the books is the likely cause.
         std::string reason = CopyFailureReason(e);

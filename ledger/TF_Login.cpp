@@ -3,6 +3,7 @@
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BlankEntries.h"
+#include "ledger/BookSessions.h"
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -11,6 +12,7 @@
 #include "platform/controls/TOpenDialog.h"
 #include "platform/core/ConfigStore.h"
 #include "platform/core/Exceptions.h"
+#include "platform/data/TADOConnection.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
@@ -198,8 +200,13 @@ void TF_Login::TeButton1Click()
     // A window killed in the middle of an entry left what no window shows or removes.
     MakeEntryHolder(*DtModule);
     RemoveAbandonedEntries(*DtModule);
-    RunSQL(*DtModule->Query2,
-           "update sis_user set user_status=1 where user_login='" + SqlText(state.UserLogin) + "'");
+    {
+        TTransaction marked(*DtModule->CONN1);
+        RunSQL(*DtModule->Query2,
+               "update sis_user set user_status=1 where user_login='" + SqlText(state.UserLogin) + "'");
+        OpenBookSession(*DtModule, state.UserLogin);
+        marked.Commit();
+    }
     // Only a login whose settings are loaded counts, so the main window never runs without them.
     LoginCount = LoginCount == 0 ? 1 : 2;
     SetModalResult(mrOk);

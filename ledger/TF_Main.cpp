@@ -7,6 +7,7 @@
 #include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlLink.h"
+#include "ledger/BookSessions.h"
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -24,6 +25,7 @@
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/FilePaths.h"
+#include "platform/data/TADOConnection.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 #include "skin/controls/TTeButton.h"
@@ -439,8 +441,11 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
         return false;
     if (UpdateUserStatus && LoggedIn) {
         try {
+            TTransaction loggedOff(*DtModule->CONN1);
             RunSQL(*DtModule->Query1,
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
+            CloseBookSession(*DtModule);
+            loggedOff.Commit();
         } catch (const std::exception& e) {
             Application->ShowException(e);
         }

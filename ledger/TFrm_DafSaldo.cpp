@@ -5,6 +5,7 @@
 #include "controls/flat/TZlRadio.h"
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/BlankEntries.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/MonthPosting.h"
@@ -29,7 +30,9 @@ TFrm_DafSaldo* Frm_DafSaldo = nullptr;
 namespace {
 
 const char* const BalanceFormat = "#,##0.00;(#,##0.00)";
-const char* const ListSql = "select * from v_trial_balance order by account_code";
+// Without the blank account another instance is making: its rows are no one's balance yet.
+const std::string ListSql =
+    "select * from v_trial_balance where " + AccountNotHeld("account_id") + " order by account_code";
 const char* const AmountColumns[] = {"saldo_awal_d", "saldo_awal_k", "mutasi_d", "mutasi_k", "Trial_Balance_d",
                                      "Trial_Balance_k", "ajp_d", "ajp_k", "last_d", "last_k"};
 const char* const ColumnGroups[] = {"Saldo Awal", "Jumlah Mutasi", "Saldo Percobaan", "Penyesuaian", "Saldo Akhir"};
@@ -60,7 +63,7 @@ TFrm_DafSaldo::TFrm_DafSaldo(TComponent* AOwner) : TLedgerForm(AOwner, "Daf Sald
 
     ADOQuery1 = CreateOwned<TADOQuery>(*this);
     ADOQuery1->SetName("ADOQuery1");
-    ADOQuery1->SQL().Add("select * from v_trial_balance");
+    ADOQuery1->SQL().Add(ListSql);
     if (DtModule)
         ADOQuery1->SetConnection(DtModule->CONN1);
     AddTrialBalanceCellFields(*ADOQuery1);

@@ -31,6 +31,9 @@ TRestoreSource::TRestoreSource(const std::string& path, const std::string& targe
                 fault_ = TFault::NotADatabase;
                 break;
             }
+        // The instances logged in when the copy was made are not logged in to the restored books.
+        if (!fault_ && !engine.TableColumns("book_session").empty())
+            connection.Execute("delete from book_session");
     } catch (const EDatabaseFileError& e) {
         fault_ = e.Reason();
     } catch (const EDatabaseError&) {

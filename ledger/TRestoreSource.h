@@ -1,7 +1,7 @@
 #pragma once
 // A database file chosen to replace the open books: copied beside them with its logs, and the copy
 // checked page by page and for every table of the program before anything is replaced; the file
-// chosen is only read, and what goes in place is the copy that was checked.
+// chosen is only read, and what goes in place is the copy that was checked, with nobody logged in.
 #include <optional>
 #include <string>
 

@@ -4,6 +4,7 @@
 
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
+#include "ledger/BookSessions.h"
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
@@ -197,6 +198,8 @@ void Tfrm_utils::Restore()
             ShowFailure(RestoreFailed, RefusalReason(*fault));
             return;
         }
+        // The file goes from under every instance logged in to it: they log off first.
+        CheckNoOtherSession(*DtModule);
         // A window that refuses to close keeps the books as they are, and the user goes to it.
         if (F_Main && !F_Main->LogOff(false)) {
             SetModalResult(mrCancel);
@@ -205,6 +208,9 @@ void Tfrm_utils::Restore()
         }
         DtModule->CONN1->Close();
         chosen.PutInPlace();
+    } catch (const EOthersLoggedIn& e) {
+        ShowFailure(RestoreFailed, e.Message());
+        return;
     } catch (const std::exception& e) {
         ShowFailure(RestoreFailed, CopyFailureReason(e));
         return;

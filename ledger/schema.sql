@@ -58,6 +58,15 @@ create table entry_holder (
   primary key (entry_table, entry_key)
 );
 
+-- The program instances logged in to the book (host and process), by whom and since when.
+create table book_session (
+  host text(255),
+  process integer,
+  user_login text(15) collate nocase,
+  since text(19),
+  primary key (host, process)
+);
+
 create table posisi_coa (
   idjenis integer primary key autoincrement,
   nomor text(5) collate nocase,

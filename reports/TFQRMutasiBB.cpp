@@ -1,5 +1,6 @@
 #include "reports/TFQRMutasiBB.h"
 
+#include "ledger/BlankEntries.h"
 #include "ledger/Posting.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOQuery.h"
@@ -40,7 +41,8 @@ TFQRMutasiBB::TFQRMutasiBB(TComponent* AOwner) : TLetterheadReport(AOwner, Ledge
 
     v_posting = AddQuery(*this, "v_posting",
         {"select account_id, account_code, account_name, account_cat, account_pos, pos_awal as saldo_awal,",
-         "pos_awal as saldo_akhir from v_posting where account_header=false order by account_code"});
+         "pos_awal as saldo_akhir from v_posting where account_header=false and " + AccountNotHeld("account_id") +
+             " order by account_code"});
     DataSource1 = AddMasterSource(*this, "DataSource1", v_posting);
     v_lapBukuBesar = AddQuery(*this, "v_lapBukuBesar", {"select * from lap_BukuBesar where account_id=:account_id"});
     v_lapBukuBesar->SetDataSource(DataSource1);

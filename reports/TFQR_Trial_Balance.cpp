@@ -1,5 +1,6 @@
 #include "reports/TFQR_Trial_Balance.h"
 
+#include "ledger/BlankEntries.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/report/TQRDBText.h"
 #include "platform/report/TQRExpr.h"
@@ -31,7 +32,8 @@ TFQR_Trial_Balance::TFQR_Trial_Balance(TComponent* AOwner) : TLetterheadReport(A
     constexpr int AmountWidth = 82;
     constexpr int FigureGap = 4;
 
-    AdoQuery1 = AddQuery(*this, "AdoQuery1", {"select * from v_Trial_Balance order by account_code"});
+    AdoQuery1 = AddQuery(*this, "AdoQuery1",
+        {"select * from v_Trial_Balance where " + AccountNotHeld("account_id") + " order by account_code"});
     AddTrialBalanceCellFields(*AdoQuery1);
     AdoQuery1->OnCalcFields = [this](TDataSet* dataSet) { AdoQuery1CalcFields(dataSet); };
     SetDataSet(AdoQuery1);

@@ -1,5 +1,6 @@
 #include "reports/TFqr_DafCoa.h"
 
+#include "ledger/BlankEntries.h"
 #include "platform/data/TADOQuery.h"
 #include "platform/report/TQRDBText.h"
 #include "platform/report/TQRLabel.h"
@@ -9,7 +10,8 @@ TFqr_DafCoa::TFqr_DafCoa(TComponent* AOwner) : TQuickRep(AOwner)
 {
     Page.PaperSize = Letter;
     ADOQuery1 = AddQuery(*this, "ADOQuery1", {"select account_code, account_name, account_pos, nama_unit, kode_unit",
-                                               "from v_coa order by account_code"});
+                                               "from v_coa where " + AccountNotHeld("account_id") +
+                                                   " order by account_code"});
     SetDataSet(ADOQuery1);
     const int width = static_cast<int>(Page.Width() - QRMillimetres(Page.LeftMargin + Page.RightMargin));
 

@@ -16,6 +16,7 @@
 #include "platform/controls/TCustomEdit.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/BookYearSession.h"
+#include "tests/ledger/OtherInstance.h"
 
 namespace {
 
@@ -115,6 +116,19 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     EXPECT_EQ(Dump(), before);
     EXPECT_TRUE(main().LoggedIn);
     EXPECT_FALSE(F_Tunggu->Visible());
+    {
+        TOtherInstance budi(p.file.Path(), "budi");
+        const std::string loggedIn = Dump();
+        Click(main().CustomItem10);
+        ActivateChildForm(main(), "F_Cls");
+        Press(*this, *window->ZlButton1, {mrYes, mrOk});
+        EXPECT_NE(ActivateChildForm(main(), "Frm_CashFlow"), nullptr) << "no window closed for a refused closing";
+        EXPECT_EQ(boxes.Shown().back().Text.substr(0, 40), "Buku ini masih dipakai oleh:\r\n- budi di ");
+        EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtWarning);
+        EXPECT_EQ(Dump(), loggedIn);
+        EXPECT_TRUE(main().LoggedIn);
+        budi.LogOff();
+    }
 
     Sql("drop trigger injected");
     Press(*this, *window->ZlButton1, {mrYes, mrOk});

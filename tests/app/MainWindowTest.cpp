@@ -25,12 +25,14 @@
 #include "platform/controls/TFileDialogResponder.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/core/ProgramInstance.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "skin/controls/TTeButton.h"
 #include "skin/controls/TTeForm.h"
 #include "skin/controls/TTeItem.h"
 #include "skin/controls/TTeMenuBar.h"
 #include "tests/app/ProgramSession.h"
+#include "tests/ledger/OtherInstance.h"
 #include "tests/skin/controls/MenuChoice.h"
 
 namespace {
@@ -118,9 +120,16 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     EXPECT_FALSE(DtModule->CONN1->Connected()) << "no login at start";
     EXPECT_TRUE(TopItemsDisabled());
 
+    // An instance of this host killed while logged in is forgotten at the login; one logged in stays.
+    TOtherInstance(p.file.Path(), "budi").Kill();
+    TOtherInstance siti(p.file.Path(), "siti");
     LogIn();
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_TRUE(main().LoggedIn);
+    EXPECT_EQ(Sql("select group_concat(user_login || ' ' || host || ' ' || process, ', ') from "
+                  "(select * from book_session where since<>'' order by user_login)"),
+              "siti " + HostName() + " " + std::to_string(siti.Process()) + ", tukan " + HostName() + " " +
+                  std::to_string(ProcessId()));
     EXPECT_EQ(ProgramConfig().ReadString("bukura", "bukuraserver"), p.file.Path());
     EXPECT_EQ(UserStatus(), "1");
     EXPECT_FALSE(main().TeMenuBar1->Visible());
@@ -145,6 +154,7 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     Click(main().CustomItem14);
     EXPECT_FALSE(main().LoggedIn);
     EXPECT_EQ(UserStatus(), "0");
+    EXPECT_EQ(Sql("select group_concat(user_login) from book_session"), "siti");
     EXPECT_FALSE(DtModule->CONN1->Connected());
     EXPECT_EQ(main().MDIChildCount(), 0);
     EXPECT_TRUE(main().TeMenuBar1->Visible());

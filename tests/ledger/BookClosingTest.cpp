@@ -5,10 +5,13 @@
 #include <filesystem>
 
 #include "ledger/BookClosing.h"
+#include "ledger/BookSessions.h"
 #include "ledger/LongJob.h"
 #include "platform/core/Exceptions.h"
 #include "tests/ledger/ClosingBook.h"
 #include "tests/ledger/LongJobRecorder.h"
+#include "tests/ledger/OtherInstance.h"
+#include "platform/core/ProgramInstance.h"
 
 namespace {
 
@@ -29,6 +32,11 @@ protected:
 
 TEST_F(YearEndClosing, CarriesEveryKindOfAccountAndClearsTheYear)
 {
+    // A blank account another instance is making, with the rows an opening-balance save left on it.
+    book.Exec("insert into coa (account_id) values (99)");
+    book.Exec("insert into posting (tahun, account_id, pos_awal, pos_b3) values (2025, 99, 5, 7)");
+    book.Exec("insert into trial_balance (account_id, saldo_awal_d, b3_mutasi_d) values (99, 5, 7)");
+    book.Exec("insert into entry_holder values ('coa', '99', 'kasir-2', 4242)");
     const std::string before = book.Dump();
     CloseBookYear(book.dm, backup, &wait);
     EXPECT_EQ(wait.shown, 1);
@@ -49,16 +57,19 @@ TEST_F(YearEndClosing, CarriesEveryKindOfAccountAndClearsTheYear)
                   "10|2026|-25|-25|-25|null", "11|2026|500|500|500|null", "12|2026|0|0|null|0",
                   "13|2026|400|400|null|400", "14|2026|0|0|null|0", "15|2026|0|0|0|null",
                   "21|2026|-30|-30|-30|null", "22|2026|0|0|null|0", "23|2026|-180|180|180|null",
-                  "24|2026|0|0|0|null"}));
+                  "24|2026|0|0|0|null", "99|2025|5|null|5|null"}));
     std::string months = "0", columns = "0";
     for (int m = 1; m <= 12; ++m) {
         const std::string b = "+abs(b" + std::to_string(m);
         columns += b + "_mutasi_d)" + b + "_mutasi_k)" + b + "_ajp_d)" + b + "_ajp_k)";
         months += "+abs(pos_b" + std::to_string(m) + ")";
     }
-    EXPECT_EQ(book.Rows("select count(*), sum(" + months + ") from posting union all select count(*), sum(" + columns +
-                        ") from trial_balance"),
+    EXPECT_EQ(book.Rows("select count(*), sum(" + months + ") from posting where account_id<>99 union all "
+                        "select count(*), sum(" + columns + ") from trial_balance where account_id<>99"),
               (std::vector<std::string>{"19|0", "19|0"}));
+    EXPECT_EQ(book.Rows("select pos_b3, b3_mutasi_d from posting join trial_balance using (account_id) "
+                        "where account_id=99"),
+              (std::vector<std::string>{"7|7"}));
 
     // One carried row per employee and unit, counting a null side as 0; other years' rows stay.
     EXPECT_EQ(book.Rows("select kode, no_bukti, tanggal, keterangan, debet, kredit, id_unit from kasbon "
@@ -115,7 +126,34 @@ TEST_F(YearEndClosing, AFailedBackupOrABadSettingStopsBeforeAnyChange)
     EXPECT_FALSE(IsLongJobRunning());
 
     LoginState().first_mnt = 1;
-    TLongJob running(nullptr);
-    EXPECT_THROW(CloseBookYear(book.dm, backup, &wait), EInvalidOperation);
-    EXPECT_EQ(book.Dump(), before);
+    {
+        TLongJob running(nullptr);
+        EXPECT_THROW(CloseBookYear(book.dm, backup, &wait), EInvalidOperation);
+        EXPECT_EQ(book.Dump(), before);
+    }
+
+    // Another instance logged in: refused with its name, host and since when, and nothing written.
+    OpenBookSession(book.dm, "tukan");
+    const std::string loggedIn = book.Dump();
+    {
+        TOtherInstance budi(book.Path(), "budi");
+        try {
+            CloseBookYear(book.dm, backup, &wait);
+            ADD_FAILURE() << "closed while another instance is logged in";
+        } catch (const EOthersLoggedIn& e) {
+            EXPECT_EQ(e.Message().substr(0, 40 + HostName().size()),
+                      "Buku ini masih dipakai oleh:\r\n- budi di " + HostName());
+        }
+        EXPECT_FALSE(std::filesystem::exists(backup));
+        EXPECT_EQ(wait.shown, wait.closed);
+        budi.LogOff();
+    }
+    EXPECT_EQ(book.Dump(), loggedIn) << "logged off, the other instance is forgotten";
+
+    // One killed while logged in is forgotten once its process is found gone on this host.
+    TOtherInstance killed(book.Path(), "budi");
+    killed.Kill();
+    CloseBookYear(book.dm, backup, &wait);
+    EXPECT_EQ(book.Rows("select ref_tahun from ref_sistem union all select count(*) from book_session"),
+              (std::vector<std::string>{"2026", "1"}));
 }

@@ -27,7 +27,9 @@
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/AtomicFileWriter.h"
 #include "platform/core/ConfigStore.h"
+#include "platform/core/ProgramInstance.h"
 #include "skin/controls/TTeButton.h"
+#include "tests/ledger/OtherInstance.h"
 #include "tests/ledger/TempDatabase.h"
 #include "tests/ledger/WindowSession.h"
 
@@ -217,12 +219,20 @@ TEST_F(Restore, RefusesACutShortADamagedAForeignAndAMissingFileAndKeepsTheBooks)
     EXPECT_TRUE(dm.CONN1->Connected()) << "a copy that could not be written logs nobody off";
     EXPECT_TRUE(Bytes(live.Path()) == books) << "the open books are byte for byte as they were";
     EXPECT_FALSE(fs::exists(live.Path() + ".tmp"));
+
+    TOtherInstance budi(live.Path(), "budi");
+    const std::string logged = Bytes(live.Path());
+    EXPECT_EQ(RestoreFrom(chosen.Path()).substr(0, 68 + HostName().size()),
+        "Restore process failed....\r\nBuku ini masih dipakai oleh:\r\n- budi di " + HostName());
+    EXPECT_TRUE(dm.CONN1->Connected()) << "a refused restore logs nobody off";
+    EXPECT_TRUE(Bytes(live.Path()) == logged);
 }
 
 TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
 {
     Sql(chosen.Path(), "pragma journal_mode=WAL; pragma wal_autocheckpoint=0; "
                        "update ref_sistem set npt='DARI LOG'; "
+                       "insert into book_session values ('kasir-2', 4242, 'budi', '2026-03-01 08:00:00'); "
                        "insert into ref_anggota (kode, nama) values ('A1', 'Siti'), ('A2', 'Budi')",
         true);
     made.push_back(chosen.Path());
@@ -238,9 +248,18 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
     EXPECT_TRUE(dm.CONN1->Connected());
     EXPECT_TRUE(Bytes(live.Path()) == books);
 
+    {
+        // Refused while another instance is logged in, and goes through once it logged off.
+        TOtherInstance budi(live.Path(), "budi");
+        const std::string logged = Bytes(live.Path());
+        EXPECT_NE(RestoreFrom(chosen.Path()).find("- budi di "), std::string::npos);
+        EXPECT_TRUE(Bytes(live.Path()) == logged);
+        budi.LogOff();
+    }
     EXPECT_EQ(RestoreFrom(chosen.Path()), "Database restore process is completed . please login");
     EXPECT_FALSE(dm.CONN1->Connected());
     EXPECT_EQ(Read(live.Path(), "select npt from ref_sistem"), "DARI LOG");
+    EXPECT_EQ(Read(live.Path(), "select count(*) from book_session"), "0") << "nobody logged in to what came back";
     EXPECT_EQ(Read(live.Path(), "select nama from ref_anggota order by kode"), "Siti,Budi");
     EXPECT_EQ(Read(live.Path(), "pragma integrity_check"), "ok");
     EXPECT_EQ(fs::status(live.Path()).permissions(), shared) << "the books keep their permissions";
@@ -305,7 +324,8 @@ TEST(RestoreCheck, RefusesAFileThatLacksAnyOneTableOfTheProgram)
         fs::copy_file(schema.Path(), copy, fs::copy_options::overwrite_existing);
         Sql(copy, "drop table \"" + table + "\"");
         // Books made before the program held its blank entries lack that table and still restore.
-        const auto refused = table == "entry_holder" ? std::nullopt : std::optional(TRestoreSource::TFault::NotADatabase);
+        const auto refused = table == "entry_holder" || table == "book_session"
+            ? std::nullopt : std::optional(TRestoreSource::TFault::NotADatabase);
         EXPECT_EQ(TRestoreSource(copy, books).Fault(), refused) << table;
         ++checked;
     }
