@@ -72,6 +72,8 @@ bool TADOConnection::ReadOnly() const
 void TADOConnection::SetCommandTimeout(int seconds)
 {
     commandTimeout_ = std::max(0, seconds);
+    if (Connected())
+        engine_->SetBusyTimeout(commandTimeout_ * 1000);
 }
 
 bool TADOConnection::Connected() const
@@ -129,8 +131,10 @@ int TADOConnection::Execute(const std::string& sql, const DbParams& params)
 int TADOConnection::BeginTrans()
 {
     DbEngine& engine = Engine();
+    // A transaction that may write takes the write lock as it begins, where the busy wait applies;
+    // one that read first would be refused at once when it came to write while another writes.
     if (transLevel_ == 0)
-        engine.Execute("begin", {});
+        engine.Execute(ReadOnly() ? "begin" : "begin immediate", {});
     else
         engine.Execute("savepoint level" + std::to_string(transLevel_ + 1), {});
     return ++transLevel_;
