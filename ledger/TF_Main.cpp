@@ -437,12 +437,13 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
     // one that refuses (an unbalanced voucher) keeps the user logged in with the books open.
     if (!CloseChildren())
         return false;
-    if (UpdateUserStatus && LoggedIn) {
+    // A connection closed under the user (the book file replaced) has no status to write.
+    if (UpdateUserStatus && LoggedIn && DtModule->CONN1->Connected()) {
         try {
             RunSQL(*DtModule->Query1,
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
         } catch (const std::exception& e) {
-            Application->ShowException(e);
+            Application->HandleException(this, e);
         }
         DtModule->CONN1->Close();
     }

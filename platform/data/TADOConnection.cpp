@@ -107,13 +107,13 @@ void TADOConnection::Close()
     dataSets_.Walk([](TDataSet* dataSet) { dataSet->Close(); });
     if (!engine_)
         return;
-    if (transLevel_ > 0 && engine_->IsOpen()) {
-        transLevel_ = 0;
-        engine_->Execute("rollback", {});
-    }
+    // Taken out first, so the connection is closed even when the rollback fails.
+    const std::unique_ptr<DbEngine> engine = std::move(engine_);
+    const bool rollBack = transLevel_ > 0 && engine->IsOpen();
     transLevel_ = 0;
-    engine_->Close();
-    engine_.reset();
+    if (rollBack)
+        engine->Execute("rollback", {});
+    engine->Close();
 }
 
 DbEngine& TADOConnection::Engine()

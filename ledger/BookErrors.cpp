@@ -1,0 +1,38 @@
+#include "ledger/BookErrors.h"
+
+#include "ledger/SharedBooks.h"
+#include "ledger/TDtModule.h"
+#include "platform/controls/MessageDialogs.h"
+#include "platform/data/DbEngine.h"
+#include "platform/ui/TApplication.h"
+
+const char* const BooksBusyText =
+    "Pengguna lain sedang menyimpan data ke buku ini.\r\n"
+    "Tidak ada data yang diubah, silakan ulangi sebentar lagi.";
+const char* const BooksReplacedText =
+    "File database telah diganti oleh pengguna lain (restore database).\r\n"
+    "Tidak ada data yang diubah. Silakan Log Off, lalu login kembali.";
+const char* const NotSavedText = "Data gagal disimpan.\r\nTidak ada data yang diubah.";
+
+void ShowBookError(TComponent*, const std::exception& E)
+{
+    if (dynamic_cast<const EDatabaseBusy*>(&E)) {
+        MessageDlg(BooksBusyText, TMsgDlgType::mtError, mbOK);
+    } else if (dynamic_cast<const EChangedByOther*>(&E)) {
+        MessageDlg(E.what(), TMsgDlgType::mtError, mbOK);
+    } else if (dynamic_cast<const EDatabaseReplaced*>(&E)) {
+        // Closed before the box, so that nothing the box lets run tries the old file again.
+        if (DtModule)
+            DtModule->CONN1->Close();
+        MessageDlg(BooksReplacedText, TMsgDlgType::mtError, mbOK);
+    } else if (dynamic_cast<const EDatabaseError*>(&E)) {
+        MessageDlg(NotSavedText, TMsgDlgType::mtError, mbOK);
+    } else if (Application) {
+        Application->ShowException(E);
+    }
+}
+
+void UseBookErrorBoxes(TApplication& App)
+{
+    App.OnException = ShowBookError;
+}
