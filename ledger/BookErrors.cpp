@@ -14,14 +14,29 @@ const char* const BooksReplacedText =
     "Tidak ada data yang diubah. Silakan Log Off, lalu login kembali.";
 const char* const NotSavedText = "Data gagal disimpan.\r\nTidak ada data yang diubah.";
 
+namespace {
+
+// Set when the book file was found replaced; the user was told, and the connection closed.
+bool bookReplaced = false;
+
+} // namespace
+
 void ShowBookError(TComponent*, const std::exception& E)
 {
+    const bool connected = DtModule && DtModule->CONN1->Connected();
+    if (connected)
+        bookReplaced = false;
+    // What a window still tries on the closed connection (a cancel, a close) fails silently: the
+    // user was told once and is on the way out.
+    if (bookReplaced && dynamic_cast<const EDatabaseError*>(&E))
+        return;
     if (dynamic_cast<const EDatabaseBusy*>(&E)) {
         MessageDlg(BooksBusyText, TMsgDlgType::mtError, mbOK);
     } else if (dynamic_cast<const EChangedByOther*>(&E)) {
         MessageDlg(E.what(), TMsgDlgType::mtError, mbOK);
     } else if (dynamic_cast<const EDatabaseReplaced*>(&E)) {
         // Closed before the box, so that nothing the box lets run tries the old file again.
+        bookReplaced = true;
         if (DtModule)
             DtModule->CONN1->Close();
         MessageDlg(BooksReplacedText, TMsgDlgType::mtError, mbOK);
