@@ -265,7 +265,7 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeg
     other.SetCommandTimeout(20);
     db.connection.BeginTrans();
     Insert("3", db.connection);
-    std::thread holder([&] {
+    std::jthread holder([&] {
         std::this_thread::sleep_for(std::chrono::seconds(1));
         db.connection.Commit();
     });
@@ -284,7 +284,7 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeg
     ASSERT_EQ(sqlite3_open_v2(database.Path().c_str(), &writer, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(writer, "begin exclusive; insert into t_vouc values ('5', 'E', '2024-03-05', 1)",
                   nullptr, nullptr, nullptr), SQLITE_OK);
-    std::thread committer([&] {
+    std::jthread committer([&] {
         std::this_thread::sleep_for(std::chrono::seconds(1));
         sqlite3_exec(writer, "commit", nullptr, nullptr, nullptr);
     });
