@@ -1,16 +1,13 @@
 // The program's own words for the shared books' failures, through the cash window: another instance
-// writing past the timeout, an engine error, and the book file replaced by another instance's restore.
+// writing past the timeout and an engine error. The replaced book file is met with the whole program
+// (MainWindowTest).
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BookErrors.h"
 #include "ledger/TFrm_CashFlow.h"
 #include "tests/ledger/VoucherWindowFixture.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -61,22 +58,4 @@ TEST_F(BookErrorBoxes, AWriteOfAnotherPastTheTimeoutOrAnEngineErrorSaysSoInThePr
     s.ClickControl(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Data Tersimpan...");
     EXPECT_EQ(Count("TR_VOUC"), "2");
-}
-
-TEST_F(BookErrorBoxes, ABookFileReplacedByAnotherIsSaidOnceAndTheWindowWithANewEntryStillCloses)
-{
-    TypeNewVoucher();
-    // Another instance restores a backup: a whole copy renamed over the open file.
-    const std::string copy = file.Path() + ".restored";
-    fs::copy_file(file.Path(), copy);
-    fs::rename(copy, file.Path());
-
-    s.ClickControl(*window->ZlSpeedButton3);
-    EXPECT_EQ(s.Errors(), (std::vector<std::string>{BooksReplacedText}));
-    EXPECT_FALSE(dm->CONN1->Connected());
-    s.ClickControl(*window->ZlSpeedButton5);
-    window->Close();
-    s.ProcessUntilIdle();
-    EXPECT_EQ(frame->MDIChildCount(), 0) << "the window is gone";
-    EXPECT_EQ(s.Errors().size(), 1u) << "the cancel and the close go through without the box";
 }
