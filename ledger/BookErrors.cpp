@@ -37,8 +37,12 @@ void ShowBookError(TComponent*, const std::exception& E)
     } else if (dynamic_cast<const EDatabaseReplaced*>(&E)) {
         // Closed before the box, so that nothing the box lets run tries the old file again.
         bookReplaced = true;
-        if (DtModule)
-            DtModule->CONN1->Close();
+        try {
+            if (DtModule)
+                DtModule->CONN1->Close();
+        } catch (const std::exception&) {
+            // The connection is closed even when rolling back on the old file fails.
+        }
         MessageDlg(BooksReplacedText, TMsgDlgType::mtError, mbOK);
     } else if (dynamic_cast<const EDatabaseError*>(&E)) {
         MessageDlg(NotSavedText, TMsgDlgType::mtError, mbOK);
