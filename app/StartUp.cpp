@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/UnitStartup.h"
+#include "ledger/BookErrors.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFAbout.h"
 #include "ledger/TFPop_coa.h"
@@ -66,6 +67,7 @@ void StartProgram(TApplication& application)
     application.SetTitle("Bukura - Free Accounting System");
     // Every box is the program's own from the start, the first error box included.
     UseStandardMessageBoxes(application);
+    UseBookErrorBoxes(application);
     DtModule = CreateOwned<TDtModule>(application);
     DtModule->SetName("DtModule");
     application.CreateForm(F_Main);

@@ -10,7 +10,9 @@ TDtModule::TDtModule(TComponent* AOwner) : TComponent(AOwner)
     SetName("DtModule");
     CONN1 = new TADOConnection(this);
     CONN1->SetName("CONN1");
-    CONN1->SetCommandTimeout(60);
+    // Long enough to wait out another instance's save or posting, short enough that a frozen
+    // window does not pass for a hang.
+    CONN1->SetCommandTimeout(20);
     CONN1->SetLoginPrompt(false);
 
     auto makeQuery = [this](const char* name) {

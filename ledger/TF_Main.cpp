@@ -439,7 +439,8 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
     // one that refuses (an unbalanced voucher) keeps the user logged in with the books open.
     if (!CloseChildren())
         return false;
-    if (UpdateUserStatus && LoggedIn) {
+    // A connection closed under the user (the book file replaced) has no status to write.
+    if (UpdateUserStatus && LoggedIn && DtModule->CONN1->Connected()) {
         try {
             TTransaction loggedOff(*DtModule->CONN1);
             RunSQL(*DtModule->Query1,
@@ -447,7 +448,7 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
             CloseBookSession(*DtModule);
             loggedOff.Commit();
         } catch (const std::exception& e) {
-            Application->ShowException(e);
+            Application->HandleException(this, e);
         }
         DtModule->CONN1->Close();
     }

@@ -89,6 +89,8 @@ public:
     virtual void Open(const std::string& path, int busyTimeoutMs, bool readOnly) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // How long a statement, a begin or a backup waits for another connection's lock.
+    virtual void SetBusyTimeout(int busyTimeoutMs) = 0;
     virtual DbResult Query(const std::string& sql, const DbParams& params) = 0;
     // Runs every statement of the text; answers the rows changed by the last one.
     virtual int Execute(const std::string& sql, const DbParams& params) = 0;
@@ -99,7 +101,8 @@ public:
     // Reads every page and index of the file; raises EDatabaseFileError naming the first fault.
     virtual void CheckIntegrity() = 0;
     // A consistent copy of the open database into a new file beside the destination, renamed
-    // over it when complete, so the destination is always the old file or the whole copy.
+    // over it when complete, so the destination is always the old file or the whole copy. Waits the
+    // busy timeout for another connection's commit.
     virtual void Backup(const std::string& destinationPath) = 0;
 };
 

@@ -202,6 +202,11 @@ void SqliteEngine::Open(const std::string& path, int busyTimeoutMs, bool readOnl
     }
 }
 
+void SqliteEngine::SetBusyTimeout(int busyTimeoutMs)
+{
+    sqlite3_busy_timeout(Handle(), busyTimeoutMs);
+}
+
 void SqliteEngine::Close()
 {
     if (db_) {

@@ -15,6 +15,7 @@ public:
     void Open(const std::string& path, int busyTimeoutMs, bool readOnly) override;
     void Close() override;
     bool IsOpen() const override { return db_ != nullptr; }
+    void SetBusyTimeout(int busyTimeoutMs) override;
     DbResult Query(const std::string& sql, const DbParams& params) override;
     int Execute(const std::string& sql, const DbParams& params) override;
     int64_t LastInsertRowId() const override;

@@ -72,6 +72,8 @@ bool TADOConnection::ReadOnly() const
 void TADOConnection::SetCommandTimeout(int seconds)
 {
     commandTimeout_ = std::max(0, seconds);
+    if (Connected())
+        engine_->SetBusyTimeout(commandTimeout_ * 1000);
 }
 
 bool TADOConnection::Connected() const
@@ -105,13 +107,13 @@ void TADOConnection::Close()
     dataSets_.Walk([](TDataSet* dataSet) { dataSet->Close(); });
     if (!engine_)
         return;
-    if (transLevel_ > 0 && engine_->IsOpen()) {
-        transLevel_ = 0;
-        engine_->Execute("rollback", {});
-    }
+    // Taken out first, so the connection is closed even when the rollback fails.
+    const std::unique_ptr<DbEngine> engine = std::move(engine_);
+    const bool rollBack = transLevel_ > 0 && engine->IsOpen();
     transLevel_ = 0;
-    engine_->Close();
-    engine_.reset();
+    if (rollBack)
+        engine->Execute("rollback", {});
+    engine->Close();
 }
 
 DbEngine& TADOConnection::Engine()
@@ -129,8 +131,10 @@ int TADOConnection::Execute(const std::string& sql, const DbParams& params)
 int TADOConnection::BeginTrans()
 {
     DbEngine& engine = Engine();
+    // A transaction that may write takes the write lock as it begins, where the busy wait applies;
+    // one that read first would be refused at once when it came to write while another writes.
     if (transLevel_ == 0)
-        engine.Execute("begin", {});
+        engine.Execute(ReadOnly() ? "begin" : "begin immediate", {});
     else
         engine.Execute("savepoint level" + std::to_string(transLevel_ + 1), {});
     return ++transLevel_;

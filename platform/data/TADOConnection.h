@@ -21,7 +21,8 @@ public:
     std::string DataSource() const;
     bool ReadOnly() const;
 
-    // Seconds a statement waits for a locked database (the engine's busy timeout).
+    // Seconds a statement, a begin or a backup waits for a locked database (the engine's busy
+    // timeout), on an open connection too.
     int CommandTimeout() const { return commandTimeout_; }
     void SetCommandTimeout(int seconds);
     bool LoginPrompt() const { return loginPrompt_; }
@@ -39,7 +40,8 @@ public:
     // One statement compiled for many runs; it must be released before the connection closes.
     std::unique_ptr<DbStatement> Prepare(const std::string& sql) { return Engine().Prepare(sql); }
 
-    // Nestable: the outer level is a transaction, inner levels are savepoints. Answers the new level.
+    // Nestable: the outer level is a transaction that holds the write lock from its start (a
+    // read-only connection's only reads), inner levels are savepoints. Answers the new level.
     int BeginTrans();
     void Commit();
     void Rollback();

@@ -8,6 +8,7 @@
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlLink.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/BookErrors.h"
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TFI_Jurnal.h"
@@ -16,6 +17,7 @@
 #include "ledger/TF_Login.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TFrm_Ajp.h"
+#include "ledger/TFrm_CashFlow.h"
 #include "ledger/TFrm_DafSaldo.h"
 #include "ledger/TFrm_Perkiraan.h"
 #include "ledger/TLedgerForm.h"
@@ -392,7 +394,7 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "0");
 }
 
-TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
+TEST_F(MainWindow, LogOffCompletesAfterItsStatementFailsAndAfterTheBookFileWasReplaced)
 {
     // Its error is the first box of the session: the program's own box shows it, not a silent OK.
     EXPECT_TRUE(p.s.App().MessageBoxPresenter);
@@ -402,9 +404,34 @@ TEST_F(MainWindow, LogOffCompletesAfterItsStatementFails)
     boxes.Answer(mrOk);
     Click(main().CustomItem14);
     EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown().back().Text, NotSavedText) << "never the engine's words";
     EXPECT_FALSE(DtModule->CONN1->Connected());
     EXPECT_EQ(main().MDIChildCount(), 0);
     EXPECT_TRUE(main().TeMenuBar1->Visible());
+
+    // Another instance restores a backup while a cash voucher is being added: its cancel says the
+    // book file was replaced, and Exit then goes through without a box.
+    Sql("alter table sis_user_gone rename to sis_user");
+    Sql("insert into coa (account_id, account_code, account_name, account_sub, account_header)"
+        " values (900, '1110', 'Kas', 10, 0)");
+    Sql("update ref_sistem set id_kas=900");
+    LogIn();
+    Click(main().CustomItem10);
+    auto* cash = dynamic_cast<TFrm_CashFlow*>(ChildNamed("Frm_CashFlow"));
+    ASSERT_NE(cash, nullptr);
+    p.s.ClickControl(*cash->ZlSpeedButton2);
+    const std::string copy = p.file.Path() + ".restored";
+    std::filesystem::copy_file(p.file.Path(), copy);
+    std::filesystem::rename(copy, p.file.Path());
+    boxes.Answer(mrOk);
+    p.s.ClickControl(*cash->ZlSpeedButton5);
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown().back().Text, BooksReplacedText);
+    main().Close();
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(main().MDIChildCount(), 0);
+    EXPECT_TRUE(p.s.App().Terminated()) << "the program ends";
+    EXPECT_EQ(boxes.Shown().size(), 2u);
 }
 
 TEST_F(MainWindow, TheAboutBoxOpensAndCloses)

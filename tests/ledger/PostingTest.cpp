@@ -1,10 +1,20 @@
-// Posting one month of one unit: the month's profit, what is posted, and refusals. A failing run
+// Posting one month of one unit: the month's profit, what is posted, and refusals; the month of
+// every unit, which waits for another instance's write and refuses a voucher that does not balance. A failing run
 // is rolled back as the whole year's is (BatchedPostingTest) and closes its wait window (WaitWindowTest).
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
+#include "ledger/MonthPosting.h"
 #include "ledger/Posting.h"
+#include "ledger/Vouchers.h"
+#include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/Exceptions.h"
+#include "platform/data/DbEngine.h"
+#include "platform/ui/THeadlessSession.h"
 #include "tests/ledger/LongJobRecorder.h"
 #include "tests/ledger/PostingBook.h"
 
@@ -118,4 +128,65 @@ TEST_F(MonthlyPosting, ASecondStartOrTextThatIsNotAMonthYearOrUnitIsRefusedBefor
 
     Post("03");
     EXPECT_EQ(TrialBalance(1, 3), "0|0|0|0");
+}
+
+TEST_F(MonthlyPosting, ALoginsCleanUpASaveAndTheMonthWaitOutAnotherInstancesWriteAndAnUnbalancedVoucherStopsTheMonth)
+{
+    TDtModule other;
+    other.CONN1->SetConnectionString("Data Source=" + book.dm.CONN1->DataSource());
+    other.CONN1->Open();
+    // Another instance writes for about a second, then commits.
+    const auto holdWrite = [&] {
+        other.CONN1->BeginTrans();
+        other.CONN1->Execute("update ref_sistem set first_mnt=first_mnt");
+        return std::jthread([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            other.CONN1->Commit();
+        });
+    };
+    book.Exec("insert into T_VOUC (ID_Vouc) values ('20260301101010')");
+    std::jthread holder = holdWrite();
+    RemoveAbandonedEntries(book.dm);
+    holder.join();
+    EXPECT_EQ(book.Value("select count(*) from T_VOUC").AsInteger(), 0) << "the killed entry's header went";
+
+    holder = holdWrite();
+    SaveVoucher(book.dm, {"V1", "1001", EncodeDate(2026, 3, 5), "900", "jual", "10"},
+        {{"1", "1", "1110", "jual", "900", "0"}, {"2", "6", "4110", "jual", "0", "900"}});
+    holder.join();
+    holder = holdWrite();
+    PostMonthForAllUnits(book.dm, 3, "2026", &wait);
+    holder.join();
+    EXPECT_EQ(TrialBalance(1, 3), "900|0|0|0");
+
+    // Past the timeout nothing of the month is posted, not even the units before the wait.
+    book.Voucher("V2", "1002", "2026-03-06", false, 10, "jual", {{1, 50, 0}, {6, 0, 50}});
+    other.CONN1->BeginTrans();
+    other.CONN1->Execute("update ref_sistem set first_mnt=first_mnt");
+    book.dm.CONN1->SetCommandTimeout(1);
+    EXPECT_THROW(PostMonthForAllUnits(book.dm, 3, "2026", &wait), EDatabaseBusy);
+    other.CONN1->Rollback();
+    EXPECT_EQ(TrialBalance(1, 3), "900|0|0|0");
+
+    // A voucher left one-sided by a killed instance is named and the month stays as it was; a blank
+    // header being made and another month's voucher are not the month's.
+    book.Voucher("A8", "Ajp1008", "2026-03-31", true, 10, "penyesuaian", {{7, 70, 0}});
+    book.Voucher("A9", "Ajp1009", "2026-03-20", true, 10, "selisih sen", {{7, 70.0001, 0}, {1, 0, 70}});
+    book.Voucher("B4", "1010", "2026-04-02", false, 10, "april", {{1, 5, 0}});
+    book.Exec("insert into T_VOUC (ID_Vouc) values ('20260302101010')");
+    book.Exec("insert into TR_VOUC (ID_Vouc, nomor, account_id, debet) values ('20260302101010', 1, 1, 5)");
+    THeadlessSession session;
+    TMessageBoxResponder boxes(session.App());
+    boxes.Answer(mrYes);
+    boxes.Answer(mrOk);
+    EXPECT_FALSE(AskAndPostMonth(book.dm, 3, "2026", &wait));
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].Text, "Posting tidak dilakukan. Jumlah debet dan kredit bukti transaksi berikut tidak sama:"
+        "\r\nAjp1009   20/03/2026\r\nAjp1008   31/03/2026\r\nSilakan seimbangkan bukti tersebut terlebih dahulu.");
+    EXPECT_EQ(TrialBalance(1, 3), "900|0|0|0");
+    EXPECT_FALSE(IsLongJobRunning());
+
+    book.Exec("delete from T_VOUC where ID_Vouc in ('A8', 'A9')");
+    PostMonthForAllUnits(book.dm, 3, "2026", &wait);
+    EXPECT_EQ(TrialBalance(1, 3), "950|0|0|0");
 }

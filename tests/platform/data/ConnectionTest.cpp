@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/core/Clock.h"
 #include "platform/core/DateTime.h"
@@ -82,6 +84,11 @@ TEST_F(ConnectionTest, ModeReadNeverWritesToTheFile)
     EXPECT_EQ(Value(reader, "select no_vouc from t_vouc"), "A");
     EXPECT_THROW(Insert("2", reader), EDatabaseError);
     EXPECT_THROW(reader.Execute("pragma user_version=7"), EDatabaseError);
+    {
+        TTransaction reading(reader);
+        EXPECT_EQ(Value(reader, "select count(*) from t_vouc"), "1");
+        reading.Commit();
+    }
     reader.Close();
     EXPECT_EQ(bytes(), before);
 
@@ -235,7 +242,7 @@ TEST_F(ConnectionTest, SqlFunctionsReadIsoTextAndTheProgramClockAndStrLeavesABla
     EXPECT_EQ(Value(db.connection, "select date('2024-01-31', '+1 day')"), "2024-02-01") << "SQLite's own date() stays";
 }
 
-TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)
+TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeginAndTheBackupWaitsToo)
 {
     db.connection.BeginTrans();
     Insert("1", db.connection);
@@ -252,4 +259,41 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionFailsAfterTheTimeout)
     db.connection.Commit();
     Insert("2", other);
     EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "2");
+
+    // A transaction that reads, then writes, waits out a write held for a second, with the
+    // timeout set on the open connection.
+    other.SetCommandTimeout(20);
+    db.connection.BeginTrans();
+    Insert("3", db.connection);
+    std::jthread holder([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        db.connection.Commit();
+    });
+    {
+        TTransaction transaction(other);
+        const std::string count = Value(other, "select count(*) from t_vouc");
+        Insert("4", other);
+        transaction.Commit();
+        EXPECT_EQ(count, "3") << "the transaction began after the other's commit";
+    }
+    holder.join();
+    EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "4");
+
+    // The backup waits out a commit in progress, which shuts readers out, as a query does.
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(database.Path().c_str(), &writer, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "begin exclusive; insert into t_vouc values ('5', 'E', '2024-03-05', 1)",
+                  nullptr, nullptr, nullptr), SQLITE_OK);
+    std::jthread committer([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        sqlite3_exec(writer, "commit", nullptr, nullptr, nullptr);
+    });
+    const std::string copy = database.Folder() + "/copy.db";
+    EXPECT_NO_THROW(other.Backup(copy));
+    committer.join();
+    sqlite3_close(writer);
+    TADOConnection copied;
+    copied.SetConnectionString("Data Source=" + copy);
+    copied.Open();
+    EXPECT_EQ(Value(copied, "select count(*) from t_vouc"), "5");
 }
