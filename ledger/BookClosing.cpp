@@ -6,6 +6,7 @@
 #include "ledger/BookSessions.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
+#include "ledger/MonthPosting.h"
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -218,6 +219,9 @@ void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* P
     // The next year's book goes from under every other instance: none may be logged in. Asked
     // before the copy too, so a refusal leaves no copy behind.
     CheckNoOtherSession(Dm);
+    // The carried balances would not balance either. No other instance can unbalance one after
+    // this: the check inside the transaction finds anyone who logged in meanwhile.
+    CheckVouchersBalanced(Dm, 1, 12, "Proses penutupan akhir tahun tidak dilakukan.");
     // Outside the transaction and before it: the copy holds the books as they were.
     Dm.CONN1->Backup(BackupPath);
 

@@ -13,7 +13,8 @@ class TLongJob;
 // advances ref_sistem.ref_tahun. Reads the book year, its first month and the control accounts
 // from the login state. A failed copy raises before anything changes; any later error rolls the
 // whole closing back and reaches the caller. Raises EInvalidOperation while another long job runs,
-// and EOthersLoggedIn, changing nothing, while another instance is logged in to the book. Accounts
+// EOthersLoggedIn, changing nothing, while another instance is logged in to the book, and
+// EUnbalancedVouchers, changing nothing, while a voucher of the year does not balance. Accounts
 // that another instance holds blank are left as they are.
 void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* Progress = nullptr);
 

@@ -23,14 +23,14 @@ const char* const PostedUnits[] = {"10", "11", "12"};
 // A longer list would push the box past the screen.
 constexpr int NamedAtMost = 15;
 
-// Raises EUnbalancedVouchers naming the month's vouchers whose debits and credits differ. A blank
-// header that a window is still making has no date, so no month holds it.
-void CheckVouchersBalanced(TDtModule& Dm, int Month)
+} // namespace
+
+void CheckVouchersBalanced(TDtModule& Dm, int FirstMonth, int LastMonth, const std::string& Refused)
 {
     TADOQuery& query = *Dm.Query4;
     const bool found = OpenSQL(query,
-        "select v.No_Vouc, v.tgl_vouc from T_VOUC v where month(v.tgl_vouc)=" + IntToStr(Month)
-        + " and exists (select 1 from TR_VOUC l join coa c on c.account_id=l.account_id"
+        "select v.No_Vouc, v.tgl_vouc from T_VOUC v where month(v.tgl_vouc) between " + IntToStr(FirstMonth) + " and "
+        + IntToStr(LastMonth) + " and exists (select 1 from TR_VOUC l join coa c on c.account_id=l.account_id"
           " where l.ID_Vouc=v.ID_Vouc and c.account_sub in (" + std::string(PostedUnits[0]) + ", " + PostedUnits[1]
         + ", " + PostedUnits[2] + "))"
           " and (select round(coalesce(sum(l.debet), 0) - coalesce(sum(l.kredit), 0), 4) from TR_VOUC l"
@@ -47,17 +47,15 @@ void CheckVouchersBalanced(TDtModule& Dm, int Month)
         return;
     if (count > NamedAtMost)
         names += "\r\n... dan " + IntToStr(count - NamedAtMost) + " bukti lainnya";
-    throw EUnbalancedVouchers("Posting tidak dilakukan. Jumlah debet dan kredit bukti transaksi berikut tidak sama:"
-        + names + "\r\nSilakan seimbangkan bukti tersebut terlebih dahulu.");
+    throw EUnbalancedVouchers(Refused + " Jumlah debet dan kredit bukti transaksi berikut tidak sama:" + names
+        + "\r\nSilakan seimbangkan bukti tersebut terlebih dahulu.");
 }
-
-} // namespace
 
 void PostMonthForAllUnits(TDtModule& Dm, int Month, const std::string& Year, IJobProgress* Progress)
 {
     TLongJob job(Progress);
     TTransaction transaction(*Dm.CONN1);
-    CheckVouchersBalanced(Dm, Month);
+    CheckVouchersBalanced(Dm, Month, Month, "Posting tidak dilakukan.");
     // Each unit as a posting run of one unit is, its accounts walked on the bar from its start:
     // past its end the bar would stand still and nothing would repaint.
     for (const char* unit : PostedUnits) {

@@ -12,6 +12,11 @@ class IJobProgress;
 // would not balance. The message names each such voucher for the user to balance first.
 class EUnbalancedVouchers : public Exception { using Exception::Exception; };
 
+// Raises EUnbalancedVouchers, its message opening with Refused, naming the vouchers of months
+// FirstMonth to LastMonth on an account of units 10, 11 and 12 whose debits and credits differ. A
+// blank header that a window is still making has no date, so no month holds it.
+void CheckVouchersBalanced(TDtModule& Dm, int FirstMonth, int LastMonth, const std::string& Refused);
+
 // The confirmation's two lines, joined by CR LF.
 extern const char* const PostingQuestion;
 

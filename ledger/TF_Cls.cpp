@@ -10,6 +10,7 @@
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
+#include "ledger/MonthPosting.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Main.h"
 #include "ledger/TF_Tunggu.h"
@@ -107,6 +108,9 @@ void TF_Cls::ZlButton1Click()
             return;
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
     } catch (const EOthersLoggedIn& e) {
+        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        return;
+    } catch (const EUnbalancedVouchers& e) {
         MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
         return;
     } catch (const std::exception& e) {

@@ -7,11 +7,12 @@
 #include "ledger/BookClosing.h"
 #include "ledger/BookSessions.h"
 #include "ledger/LongJob.h"
+#include "ledger/MonthPosting.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/ProgramInstance.h"
 #include "tests/ledger/ClosingBook.h"
 #include "tests/ledger/LongJobRecorder.h"
 #include "tests/ledger/OtherInstance.h"
-#include "platform/core/ProgramInstance.h"
 
 namespace {
 
@@ -149,6 +150,18 @@ TEST_F(YearEndClosing, AFailedBackupOrABadSettingStopsBeforeAnyChange)
         budi.LogOff();
     }
     EXPECT_EQ(book.Dump(), loggedIn) << "logged off, the other instance is forgotten";
+
+    // A voucher left one-sided would carry balances that do not balance: named, and nothing written.
+    book.Exec("update TR_VOUC set kredit=20.0001 where ID_Vouc='V04' and kredit<>0");
+    try {
+        CloseBookYear(book.dm, backup, &wait);
+        ADD_FAILURE() << "closed with a one-sided voucher";
+    } catch (const EUnbalancedVouchers& e) {
+        EXPECT_NE(e.Message().find("1003   02/04/2025"), std::string::npos) << e.Message();
+    }
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    book.Exec("update TR_VOUC set kredit=20 where ID_Vouc='V04' and kredit<>0");
+    EXPECT_EQ(book.Dump(), loggedIn);
 
     // One killed while logged in is forgotten once its process is found gone on this host.
     TOtherInstance killed(book.Path(), "budi");
