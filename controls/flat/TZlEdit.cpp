@@ -210,10 +210,12 @@ void TZlEdit::Change()
         TCustomEdit::Change();
         return;
     }
-    // Only what the user typed or pasted is checked: text and amounts set by the program are shown as they are.
+    // Only what the user typed or pasted is checked: text and amounts set by the program are shown as they are,
+    // and the currency symbol and thousands separators of such a text may stay around what is typed into it.
     const std::string text = Text();
     const char decimal = inputType_ == TInputType::itInteger ? '\0' : decimalSeparator_;
-    if (Modified() && (groupSeparator_ || inputType_ == TInputType::itInteger) && !IsFigureTyping(text, decimal)) {
+    if (Modified() && (groupSeparator_ || inputType_ == TInputType::itInteger)
+        && !IsFigureTyping(CleanNumber(text), decimal)) {
         if (inputType_ == TInputType::itInteger)
             Refuse("'" + text + "' is not a valid whole number");
         Refuse("'" + text + "' is not a valid number: the decimal separator is '" + std::string(1, decimalSeparator_)

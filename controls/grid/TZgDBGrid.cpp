@@ -603,7 +603,7 @@ void TZgCustomDBGrid::UpdateData()
     if (!field)
         return;
     if (!field->Calculated())
-        WriteEditText(*field);
+        WriteEditText(*field, editText_);
     else if (OnCalcFieldEdited)
         OnCalcFieldEdited(this, field, editText_);
 }

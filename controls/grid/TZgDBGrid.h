@@ -181,8 +181,8 @@ protected:
     // The text a paste puts in place of the editor's selection, held to what could have been typed;
     // a figure with its thousands grouped as the program shows it goes into an amount without them.
     std::string EditPasteText(const std::string& line);
-    // Writes the editor's text into the field; an amount is kept to the cent as typed.
-    void WriteEditText(TField& field);
+    // Writes what the user typed or chose into the field; an amount is kept to the cent.
+    void WriteEditText(TField& field, const std::string& text);
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     int GetEditLimit() override;

@@ -37,6 +37,12 @@ bool TakesText(TFieldType type)
     return type != ftMemo && type != ftADT && type != ftArray && type != ftDataSet;
 }
 
+// A field whose typed text is held to the rules of every amount field.
+bool IsAmount(const TField& field)
+{
+    return field.DataType() == ftCurrency || field.DataType() == ftBCD;
+}
+
 // The update lock for one move: no repaint of the current row until it is done.
 auto UpdateScope(TZgCustomDBGrid& grid)
 {
@@ -653,7 +659,7 @@ bool TZgCustomDBGrid::EditAcceptsText(TField& field, const std::string& typed)
 {
     refusedFigure_.clear();
     refusedAmount_.clear();
-    if ((field.DataType() != ftCurrency && field.DataType() != ftBCD) || !InplaceEditor())
+    if (!IsAmount(field) || !InplaceEditor())
         return true;
     const TInplaceEdit& editor = *InplaceEditor();
     const std::u16string shown = Utf8ToUtf16(editor.Text());
@@ -713,7 +719,7 @@ std::string TZgCustomDBGrid::EditPasteText(const std::string& line)
         return line;
     std::string typed = line;
     const TFormatSettings& format = FormatSettings();
-    if ((field->DataType() == ftCurrency || field->DataType() == ftBCD) && line.find(format.ThousandSeparator) != std::string::npos)
+    if (IsAmount(*field) && line.find(format.ThousandSeparator) != std::string::npos)
         typed = UngroupedFigure(line, format.DecimalSeparator, format.ThousandSeparator).value_or(line);
     for (char32_t c : Utf8ToUtf32(typed))
         if (c >= 32 && !field->IsValidChar(c))
@@ -723,16 +729,15 @@ std::string TZgCustomDBGrid::EditPasteText(const std::string& line)
     return typed;
 }
 
-void TZgCustomDBGrid::WriteEditText(TField& field)
+void TZgCustomDBGrid::WriteEditText(TField& field, const std::string& text)
 {
-    if ((field.DataType() != ftCurrency && field.DataType() != ftBCD) || field.HasSetTextHandler()
-        || Trim(editText_).empty()) {
-        field.SetText(editText_);
+    if (!IsAmount(field) || field.HasSetTextHandler() || Trim(text).empty()) {
+        field.SetText(text);
         return;
     }
     const TFormatSettings& format = FormatSettings();
-    const std::string figure = UngroupedFigure(editText_, format.DecimalSeparator, format.ThousandSeparator).value_or(editText_);
-    field.SetAsCurrency(TypedAmount(StrToFloat(figure), editText_));
+    const std::string figure = UngroupedFigure(text, format.DecimalSeparator, format.ThousandSeparator).value_or(text);
+    field.SetAsCurrency(TypedAmount(StrToFloat(figure), text));
 }
 
 std::string TZgCustomDBGrid::GetEditText(int col, int)

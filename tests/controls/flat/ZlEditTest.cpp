@@ -44,6 +44,12 @@ TEST(ZlEditNumbers, HalfTypedNumbersRaiseNoErrorAndTextThatIsNoFigureIsRefusedAt
     f.session.TypeText("-5");
     EXPECT_TRUE(f.session.Errors().empty());
     EXPECT_EQ(f.edit->NumericValue(), -5);
+    // An amount the program shows in the focused field keeps its symbol and grouping around what is typed.
+    f.edit->SetText("Rp 1,000.00");
+    f.session.PressKey(VK_END);
+    f.session.TypeText("5");
+    EXPECT_TRUE(f.session.Errors().empty());
+    EXPECT_EQ(f.edit->NumericValue(), 1000.01);
 
     f.edit->SelectAll();
     f.session.TypeText("1.2.");
