@@ -225,10 +225,20 @@ void TZlEdit::Change()
     double value = 0;
     if (!text.empty() && TextToFloat(CleanNumber(text), value)) {
         if (inputType_ == TInputType::itCurrency && Modified()) {
+            double cents = value;
             try {
-                value = TypedAmount(value, text).ToDouble();
+                cents = TypedAmount(value, text).ToDouble();
             } catch (const EConvertError& error) {
                 Refuse(error.Message());
+            }
+            // What the field shows is what a save reads: a figure typed past the cent shows rounded at once.
+            if (cents != value) {
+                SetText(FloatToStrPlain(cents));
+                const int end = static_cast<int>(Text().size());
+                SetSel(end, end);
+                SetModified(true);
+                numericValue_ = figureValue_ = cents;
+                return;
             }
         }
         numericValue_ = value;
