@@ -154,7 +154,15 @@ void TZlEdit::PasteFromClipboard()
 {
     if (IsNumberKind() && !ReadOnly() && Application && Clipboard().HasText()) {
         const std::string text = Clipboard().AsText();
-        for (char32_t c : Utf8ToUtf32(text.substr(0, text.find_first_of("\r\n"))))
+        const std::string line = text.substr(0, text.find_first_of("\r\n"));
+        // A figure copied as the program shows it goes in without its thousands separators.
+        if (groupSeparator_ && line.find(groupSeparator_) != std::string::npos) {
+            if (const auto figure = UngroupedFigure(line, decimalSeparator_, groupSeparator_)) {
+                SetSelText(*figure);
+                return;
+            }
+        }
+        for (char32_t c : Utf8ToUtf32(line))
             if (!Accepts(c))
                 RefuseKey(c);
     }
@@ -173,8 +181,9 @@ void TZlEdit::RefuseKey(char32_t key)
 
 void TZlEdit::Refuse(const std::string& message)
 {
-    SetText(enteredText_);
-    numericValue_ = enteredValue_;
+    const double value = figureValue_;
+    SetText(figureText_);
+    numericValue_ = figureValue_ = value;
     SelectAll();
     throw EConvertError(message);
 }
@@ -183,8 +192,6 @@ void TZlEdit::DoEnter()
 {
     if (IsNumberKind() && !Text().empty())
         SetText(FloatToStrPlain(numericValue_));
-    enteredText_ = Text();
-    enteredValue_ = numericValue_;
     SelectAll();
     TCustomEdit::DoEnter();
 }
@@ -198,18 +205,45 @@ void TZlEdit::DoExit()
 
 void TZlEdit::Change()
 {
+    if (!IsNumberKind()) {
+        figureText_ = Text();
+        TCustomEdit::Change();
+        return;
+    }
+    // Only what the user typed or pasted is checked: text and amounts set by the program are shown as they are,
+    // and the currency symbol and thousands separators of such a text may stay around what is typed into it.
+    const std::string text = Text();
+    const char decimal = inputType_ == TInputType::itInteger ? '\0' : decimalSeparator_;
+    if (Modified() && (groupSeparator_ || inputType_ == TInputType::itInteger)
+        && !IsFigureTyping(CleanNumber(text), decimal)) {
+        if (inputType_ == TInputType::itInteger)
+            Refuse("'" + text + "' is not a valid whole number");
+        Refuse("'" + text + "' is not a valid number: the decimal separator is '" + std::string(1, decimalSeparator_)
+               + "'");
+    }
     // A number half typed ("-", "1.") does not parse yet; the last value stands until it does.
     double value = 0;
-    if (IsNumberKind() && !Text().empty() && TextToFloat(CleanNumber(Text()), value)) {
-        // Only what the user typed is checked: amounts set by the program (a sum) are shown as they are.
+    if (!text.empty() && TextToFloat(CleanNumber(text), value)) {
         if (inputType_ == TInputType::itCurrency && Modified()) {
+            double cents = value;
             try {
-                value = TypedAmount(value, Text()).ToDouble();
+                cents = TypedAmount(value, text).ToDouble();
             } catch (const EConvertError& error) {
                 Refuse(error.Message());
+            }
+            // What the field shows is what a save reads: a figure typed past the cent shows rounded at once.
+            if (cents != value) {
+                SetText(FloatToStrPlain(cents));
+                const int end = static_cast<int>(Text().size());
+                SetSel(end, end);
+                SetModified(true);
+                numericValue_ = figureValue_ = cents;
+                return;
             }
         }
         numericValue_ = value;
     }
+    figureText_ = text;
+    figureValue_ = numericValue_;
     TCustomEdit::Change();
 }

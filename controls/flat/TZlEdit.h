@@ -1,8 +1,8 @@
 #pragma once
 // The flat single-line entry field of every window, and the program's money entry: the number
-// kinds filter the keys (a character a number cannot take is refused with an error), keep the
-// amount in NumericValue, show the plain number while focused and the amount in its Format once left.
-// The currency kind refuses a typed amount beyond MaxAmount the same way.
+// kinds refuse with an error a key or a paste that leaves no figure on screen, keep the figure shown
+// in NumericValue, show the plain number while focused and the amount in its Format once left.
+// The currency kind rounds a typed amount to the cent as it is typed and refuses one beyond MaxAmount.
 #include <string>
 
 #include "controls/flat/TFlatFrame.h"
@@ -32,7 +32,8 @@ public:
 
     // Height for the font: the text height and the frame.
     void FitHeightToFont();
-    // A number takes a pasted text only when it could have been typed.
+    // A number takes a pasted text only when it could have been typed, or when it is a whole figure
+    // with its thousands grouped as the program shows it, which goes in without the separators.
     void PasteFromClipboard() override;
 
 protected:
@@ -46,10 +47,10 @@ protected:
     bool CanAutoSize(int& newWidth, int& newHeight) override;
 
 private:
-    // The field goes back to what it held when it was entered, selected, and EConvertError says
-    // which character a number cannot take: a typed "1,5" must not become 15.
+    // Refuse with the message that a number cannot take the character.
     [[noreturn]] void RefuseKey(char32_t key);
-    // Goes back as RefuseKey does and raises EConvertError with the message (an amount beyond MaxAmount).
+    // The field goes back to the last figure it showed, selected so that typing on replaces it
+    // (a typed "1,5" must not become 15), and EConvertError carries the message.
     [[noreturn]] void Refuse(const std::string& message);
     // Whether this field's kind takes the character typed (Backspace and Enter included).
     bool Accepts(char32_t key) const;
@@ -65,9 +66,9 @@ private:
     TCurrencySymbol currencySymbol_ = TCurrencySymbol::csRupiah;
     std::string format_;
     double numericValue_ = 0;
-    // What the field held when it was entered.
-    std::string enteredText_;
-    double enteredValue_ = 0;
+    // The last text the field showed, for a number kind a figure or the start of one, and its value.
+    std::string figureText_;
+    double figureValue_ = 0;
     char decimalSeparator_ = '.';
     // The other one of "," and "."; none when the decimal separator is neither.
     char groupSeparator_ = ',';

@@ -603,7 +603,7 @@ void TZgCustomDBGrid::UpdateData()
     if (!field)
         return;
     if (!field->Calculated())
-        field->SetText(editText_);
+        WriteEditText(*field, editText_);
     else if (OnCalcFieldEdited)
         OnCalcFieldEdited(this, field, editText_);
 }

@@ -178,9 +178,17 @@ protected:
     void ColWidthsChanged() override;
     bool CanEditShow() override;
     bool CanEditModify() override;
+    // An amount's cell takes a key only when the editor still shows a figure, or the start of one,
+    // within the limit of every amount field.
     bool CanEditAcceptKey(char32_t key) override;
-    // The cell goes back to its field's value and the data set refuses the edit with the character.
+    // What was typed stays, selected; the data set refuses the edit with the character or the text
+    // that is no figure, and an amount beyond the limit raises EConvertError.
     void EditKeyRefused(char32_t key) override;
+    // The text a paste puts in place of the editor's selection, held to what could have been typed;
+    // a figure with its thousands grouped as the program shows it goes into an amount without them.
+    std::string EditPasteText(const std::string& line);
+    // Writes what the user typed or chose into the field; an amount is kept to the cent.
+    void WriteEditText(TField& field, const std::string& text);
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     int GetEditLimit() override;
@@ -200,6 +208,8 @@ private:
     // The column of a grid column; null for the indicator.
     TZgColumn* DataColumn(int col) const;
     bool InsertingUntouched() const;
+    // Whether the editor may hold 'typed' in place of its selection; sets the refusal's reason.
+    bool EditAcceptsText(TField& field, const std::string& typed);
     void NextRow(bool select, TShiftState shift);
     void PriorRow(bool select, TShiftState shift);
     void DoSelection(bool select, int direction, TShiftState shift);
@@ -216,6 +226,9 @@ private:
     bool selecting_ = false;
     bool mouseScrollArmed_ = false;
     int mouseScrollY_ = 0;
+    // Why the editor last refused a text: one that is no figure, or an amount beyond the limit's message.
+    std::string refusedFigure_;
+    std::string refusedAmount_;
 
 private:
     void DrawIndicatorCell(TCanvas& canvas, const TRect& rect, int dataRow, bool multiSelected, int frameOffs);

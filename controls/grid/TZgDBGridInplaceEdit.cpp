@@ -16,6 +16,7 @@
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TClipboard.h"
 #include "platform/ui/TInputRouter.h"
 
 TZgDBGridInplaceEdit::TZgDBGridInplaceEdit(TComponent* AOwner)
@@ -210,6 +211,16 @@ void TZgDBGridInplaceEdit::DoDropDownKeys(uint16_t& key, TShiftState shift)
         (key >= VK_NUMPAD0 && key <= VK_NUMPAD0 + 9);
     if (!typing && grid_ && grid_->OnSpecialKeyDown)
         grid_->OnSpecialKeyDown(grid_, CurrentColumn(), key, Text());
+}
+
+void TZgDBGridInplaceEdit::PasteFromClipboard()
+{
+    if (!grid_ || ReadOnly() || !Application || !Clipboard().HasText()) {
+        TInplaceEdit::PasteFromClipboard();
+        return;
+    }
+    const std::string text = Clipboard().AsText();
+    SetSelText(grid_->EditPasteText(text.substr(0, text.find_first_of("\r\n"))));
 }
 
 void TZgDBGridInplaceEdit::WndProc(TMessage& message)

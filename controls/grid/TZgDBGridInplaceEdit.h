@@ -34,6 +34,8 @@ public:
     // Alt+Up and Alt+Down open and close, Enter and Esc close an open drop-down; other keys
     // outside Space, 0-9, A-Z and the keypad digits go to the grid's OnSpecialKeyDown.
     void DoDropDownKeys(uint16_t& key, TShiftState shift);
+    // A paste is held to what the cell could have been typed, as the grid judges it.
+    void PasteFromClipboard() override;
 
     TEditStyle EditStyle() const { return editStyle_; }
     bool ListVisible() const { return listVisible_; }

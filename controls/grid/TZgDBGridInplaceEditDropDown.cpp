@@ -165,6 +165,6 @@ void TZgDBGridInplaceEdit::WriteValue(TZgColumn& column, bool accept)
     } else {
         return;
     }
-    if (field && EditCanModify())
-        field->SetText(text);
+    if (field && grid_ && EditCanModify())
+        grid_->WriteEditText(*field, text);
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "controls/grid/TBookmarkList.h"
 #include "controls/grid/TGridDataLink.h"
@@ -8,8 +9,12 @@
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/THintWindow.h"
 #include "platform/controls/TPopupMenu.h"
+#include "platform/core/Currency.h"
 #include "platform/core/Finally.h"
+#include "platform/core/FloatText.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/core/ResourceStrings.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/Unicode.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
@@ -30,6 +35,12 @@ constexpr uint32_t MouseScrollMs = 60;
 bool TakesText(TFieldType type)
 {
     return type != ftMemo && type != ftADT && type != ftArray && type != ftDataSet;
+}
+
+// A field whose typed text is held to the rules of every amount field.
+bool IsAmount(const TField& field)
+{
+    return field.DataType() == ftCurrency || field.DataType() == ftBCD;
 }
 
 // The update lock for one move: no repaint of the current row until it is done.
@@ -660,7 +671,44 @@ bool TZgCustomDBGrid::CanEditAcceptKey(char32_t key)
 {
     TZgColumn* column = DataColumn(Col());
     TField* field = column ? column->Field() : nullptr;
-    return dataLink_->Active() && field && field->IsValidChar(key);
+    if (!dataLink_->Active() || !field || !field->IsValidChar(key))
+        return false;
+    std::string typed;
+    AppendUtf8(typed, key);
+    return EditAcceptsText(*field, typed);
+}
+
+bool TZgCustomDBGrid::EditAcceptsText(TField& field, const std::string& typed)
+{
+    refusedFigure_.clear();
+    refusedAmount_.clear();
+    if (!IsAmount(field) || !InplaceEditor())
+        return true;
+    const TInplaceEdit& editor = *InplaceEditor();
+    const std::u16string shown = Utf8ToUtf16(editor.Text());
+    const auto start = static_cast<size_t>(editor.SelStart());
+    const std::string text = Utf16ToUtf8(shown.substr(0, start)) + typed
+        + Utf16ToUtf8(shown.substr(std::min(shown.size(), start + static_cast<size_t>(editor.SelLength()))));
+    const TFormatSettings& format = FormatSettings();
+    std::string figure = text;
+    if (!IsFigureTyping(text, format.DecimalSeparator)) {
+        const auto grouped = UngroupedFigure(text, format.DecimalSeparator, format.ThousandSeparator);
+        if (!grouped) {
+            refusedFigure_ = text;
+            return false;
+        }
+        figure = *grouped;
+    }
+    double value = 0;
+    if (TextToFloat(figure, value)) {
+        try {
+            TypedAmount(value, text);
+        } catch (const EConvertError& error) {
+            refusedAmount_ = error.Message();
+            return false;
+        }
+    }
+    return true;
 }
 
 void TZgCustomDBGrid::EditKeyRefused(char32_t key)
@@ -674,9 +722,45 @@ void TZgCustomDBGrid::EditKeyRefused(char32_t key)
     // What was typed stays for mending, selected so that typing on replaces it: "1,5" never becomes 15.
     if (InplaceEditor())
         InplaceEditor()->SelectAll();
-    std::string character;
-    AppendUtf8(character, key);
-    dataSet->RefuseEdit(EDatabaseError("'" + character + "' is not a valid character for " + column->Title().Caption()));
+    if (!refusedAmount_.empty())
+        throw EConvertError(std::exchange(refusedAmount_, {}));
+    std::string refused;
+    if (!refusedFigure_.empty()) {
+        refused = "'" + std::exchange(refusedFigure_, {}) + "' is not a valid number";
+    } else {
+        AppendUtf8(refused, key);
+        refused = "'" + refused + "' is not a valid character";
+    }
+    dataSet->RefuseEdit(EDatabaseError(refused + " for " + column->Title().Caption()));
+}
+
+std::string TZgCustomDBGrid::EditPasteText(const std::string& line)
+{
+    TZgColumn* column = DataColumn(Col());
+    TField* field = column ? column->Field() : nullptr;
+    if (!dataLink_->Active() || !field)
+        return line;
+    std::string typed = line;
+    const TFormatSettings& format = FormatSettings();
+    if (IsAmount(*field) && line.find(format.ThousandSeparator) != std::string::npos)
+        typed = UngroupedFigure(line, format.DecimalSeparator, format.ThousandSeparator).value_or(line);
+    for (char32_t c : Utf8ToUtf32(typed))
+        if (c >= 32 && !field->IsValidChar(c))
+            EditKeyRefused(c);
+    if (!EditAcceptsText(*field, typed))
+        EditKeyRefused(0);
+    return typed;
+}
+
+void TZgCustomDBGrid::WriteEditText(TField& field, const std::string& text)
+{
+    if (!IsAmount(field) || field.HasSetTextHandler() || Trim(text).empty()) {
+        field.SetText(text);
+        return;
+    }
+    const TFormatSettings& format = FormatSettings();
+    const std::string figure = UngroupedFigure(text, format.DecimalSeparator, format.ThousandSeparator).value_or(text);
+    field.SetAsCurrency(TypedAmount(StrToFloat(figure), text));
 }
 
 std::string TZgCustomDBGrid::GetEditText(int col, int)

@@ -196,6 +196,57 @@ bool TextToFloat(const std::string& text, double& value)
     return true;
 }
 
+bool IsFigureTyping(const std::string& text, char decimal)
+{
+    size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (decimal != 0 && text[i] == decimal && !point)
+            point = true;
+        else if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::string> UngroupedFigure(const std::string& text, char decimal, char group)
+{
+    size_t i = 0, n = text.size();
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    while (n > i && IsBlank(text[n - 1]))
+        --n;
+    std::string plain;
+    if (i < n && (text[i] == '-' || text[i] == '+'))
+        plain += text[i++];
+    // Digits since the last group separator, or since the start before the first one.
+    int run = 0;
+    bool grouped = false;
+    for (; i < n && text[i] != decimal; ++i) {
+        if (text[i] == group) {
+            if (run == 0 || run > 3 || (grouped && run != 3))
+                return std::nullopt;
+            grouped = true;
+            run = 0;
+        } else if (std::isdigit(static_cast<unsigned char>(text[i]))) {
+            plain += text[i];
+            ++run;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (run == 0 || (grouped && run != 3))
+        return std::nullopt;
+    if (i < n)
+        plain += text[i++];
+    for (; i < n; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return std::nullopt;
+        plain += text[i];
+    }
+    return plain;
+}
+
 double StrToFloat(const std::string& text)
 {
     double value = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Number text as the framework wrote and read it, with the separators of FormatSettings.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 std::string IntToStr(int64_t value);
@@ -16,6 +17,13 @@ std::string FloatToStrPlain(double value);
 double StrToFloat(const std::string& text);
 // Answers false instead of raising.
 bool TextToFloat(const std::string& text, double& value);
+
+// Whether typing may still make a figure of the text: an optional sign, digits and, when 'decimal'
+// is not 0, one decimal separator ("", "-", "1." and ".5" may; "1.2.3", "1-2" and "1,5" may not).
+bool IsFigureTyping(const std::string& text, char decimal);
+// A whole figure as the program shows it, its thousands grouped or not ("1,234,567.50", "-999.5"),
+// without the group separators; none when the groups are not of three digits ("1,23", "12,,3").
+std::optional<std::string> UngroupedFigure(const std::string& text, char decimal, char group);
 
 // What a figure shows in a place too narrow for it whole, on screen and on paper alike.
 inline constexpr const char* FigureOverflowMark = "###";

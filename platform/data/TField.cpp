@@ -221,11 +221,7 @@ Variant TField::Convert(const Variant& value) const
         return Variant(isText ? StrToFloat(Trim(value.AsString())) : value.AsFloat());
     case ftCurrency:
     case ftBCD:
-        if (isText) {
-            const std::string typed = Trim(value.AsString());
-            return Variant(TypedAmount(StrToFloat(typed), typed));
-        }
-        return Variant(Currency::FromDouble(value.AsFloat()));
+        return Variant(Currency::FromDouble(isText ? StrToFloat(Trim(value.AsString())) : value.AsFloat()));
     case ftDate:
         return Variant::FromDateTime(DatePart(isText ? ParseDate(value.AsString()) : value.AsDateTime()));
     case ftTime:

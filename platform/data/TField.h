@@ -63,7 +63,7 @@ public:
 
     Variant Value() const;
     // Converts to the field's type: "" to a number or date stores Null, text is cut to Size,
-    // currency rounds to four decimals, or text (a typed amount) to the cent up to MaxAmount.
+    // currency rounds to four decimals, from text as from a number (the editors keep what is typed to the cent).
     // Bad text raises EConvertError and changes nothing.
     void SetValue(const Variant& value);
     std::string AsString() const;

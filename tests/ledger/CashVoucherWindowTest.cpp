@@ -150,11 +150,11 @@ TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
     Open();
     const Table before = Vouchers();
     const std::string refused = "Transaksi tidak dapat dilakukan tanpa jumlah, silakan lengkapi transaksi anda!";
-    // A letter is refused by the amount field, which goes back to the listed amount; emptied, it has none.
+    // A letter is refused by the amount field, which keeps what was typed before it; emptied, it has none.
     window->ZlEdit4->SetFocus();
     s.TypeText("7a");
     EXPECT_EQ(s.Errors(), (std::vector<std::string>{"'a' is not a valid character in a number: the decimal separator is '.'"}));
-    EXPECT_EQ(window->ZlEdit4->Text(), "100");
+    EXPECT_EQ(window->ZlEdit4->Text(), "7");
     s.PressKey(VK_END);
     for (int i = 0; i < 20; ++i)
         s.PressKey(VK_BACK, 0, "\b");

@@ -132,9 +132,8 @@ TEST_F(OpeningBalances, ACommaALetterOrAnAmountBeyondTheLimitIsRefusedWithOneMes
         s.TypeText("7x");
         EXPECT_EQ(s.MessageBoxes().size(), 2u);
         EXPECT_EQ(d.ZgDBGrid28->InplaceEditor()->SelText(), "7");
-        s.TypeText("99999999999999.99");
-        s.PressKey(VK_RETURN);
-        EXPECT_EQ(s.Errors(), (std::vector<std::string>{"The amount 99999999999999.99 is too large: the largest "
+        s.TypeText("9999999999999");
+        EXPECT_EQ(s.Errors(), (std::vector<std::string>{"The amount 9999999999999 is too large: the largest "
                                                         "amount taken is 999,999,999,999.99."}));
         EXPECT_EQ(d.coa_tmp->FieldByName("account_code")->AsString(), "1210");
         EXPECT_EQ(Rows("select saldo_awal from coa_tmp where account_id in (1, 2) order by account_id"),

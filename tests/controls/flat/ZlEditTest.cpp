@@ -37,20 +37,36 @@ struct TEditForm : TControlsFixture {
 
 } // namespace
 
-TEST(ZlEditNumbers, HalfTypedNumbersRaiseNoErrorAndKeepTheLastValue)
+// What the field shows is the figure it holds: "1.2.3" once stayed on screen while 1.20 was saved.
+TEST(ZlEditNumbers, HalfTypedNumbersRaiseNoErrorAndTextThatIsNoFigureIsRefusedAtOnce)
 {
     TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
     f.session.TypeText("-5");
     EXPECT_TRUE(f.session.Errors().empty());
     EXPECT_EQ(f.edit->NumericValue(), -5);
+    // An amount the program shows in the focused field keeps its symbol and grouping around what is typed.
+    f.edit->SetText("Rp 1,000.00");
+    f.session.PressKey(VK_END);
+    f.session.TypeText("5");
+    EXPECT_TRUE(f.session.Errors().empty());
+    EXPECT_EQ(f.edit->NumericValue(), 1000.01);
+    EXPECT_EQ(f.edit->Text(), "1000.01") << "shown as it is held";
 
     f.edit->SelectAll();
-    f.session.TypeText("1.2.3");
-    EXPECT_TRUE(f.session.Errors().empty());
-    EXPECT_EQ(f.edit->Text(), "1.2.3");
+    f.session.TypeText("1.2.");
+    EXPECT_EQ(f.session.Errors(),
+              (std::vector<std::string>{"'1.2.' is not a valid number: the decimal separator is '.'"}));
+    EXPECT_EQ(f.edit->SelText(), "1.2") << "what was typed before the key stays, to be typed over";
     EXPECT_DOUBLE_EQ(f.edit->NumericValue(), 1.2);
     f.Leave();
     EXPECT_EQ(f.edit->Text(), "Rp 1.20");
+
+    f.edit->SetInputType(TInputType::itInteger);
+    f.ComeBack();
+    f.session.TypeText("12-");
+    EXPECT_EQ(f.session.Errors().back(), "'12-' is not a valid whole number.");
+    EXPECT_EQ(f.edit->Text(), "12");
+    EXPECT_EQ(f.edit->NumericValue(), 12);
 }
 
 TEST(ZlEditNumbers, AmountIsFormattedOnLeavingAndPlainOnEntering)
@@ -99,13 +115,14 @@ TEST(ZlEditNumbers, ValuesWithAnExponentKeepTheirAmount)
 }
 
 // One limit for every amount field: the largest amount is kept to the cent; a figure beyond it, typed,
-// pasted or left by a deleted point, is refused as it reads, and the field goes back to what it held.
+// pasted or left by a deleted point, is refused as it reads, and what was typed before it stays.
 TEST(ZlEditNumbers, AnAmountBeyondTheLimitIsRefusedQuotedAsTyped)
 {
     TEditForm f(TInputType::itCurrency, "Rp #,##0.00");
     // What the field shows is what it holds: an amount is taken to the cent.
     f.session.TypeText("1.234");
     EXPECT_EQ(f.edit->NumericValue(), 1.23);
+    EXPECT_EQ(f.edit->Text(), "1.23");
     f.edit->SelectAll();
     f.session.TypeText("999999999999.99");
     EXPECT_EQ(Currency::FromDouble(f.edit->NumericValue()), MaxAmount);
@@ -122,8 +139,9 @@ TEST(ZlEditNumbers, AnAmountBeyondTheLimitIsRefusedQuotedAsTyped)
     const std::string limit = " is too large: the largest amount taken is 999,999,999,999.99.";
     EXPECT_EQ(f.session.Errors(), (std::vector<std::string>{"The amount 99999999999999" + limit,
                                       "The amount 1000000000000" + limit, "The amount -922337203685477.57" + limit}));
-    EXPECT_EQ(f.edit->Text(), "999999999999.99");
-    EXPECT_EQ(f.edit->SelLength(), 15);
+    EXPECT_EQ(f.edit->Text(), "100000000000") << "the thirteenth digit alone is refused";
+    EXPECT_EQ(f.edit->SelLength(), 12);
+    EXPECT_EQ(f.edit->NumericValue(), 1e11);
 
     f.edit->SetText("1000000000000");
     EXPECT_EQ(f.edit->NumericValue(), 1e12) << "a sum the program shows is no typed amount";
@@ -135,23 +153,23 @@ TEST(ZlEditNumbers, AnAmountBeyondTheLimitIsRefusedQuotedAsTyped)
 TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
 {
     TEditForm f(TInputType::itCurrency);
-    f.session.TypeText("12-3.4");
-    EXPECT_EQ(f.edit->Text(), "12-3.4");
+    f.session.TypeText("-3.4");
+    EXPECT_EQ(f.edit->Text(), "-3.4");
     EXPECT_TRUE(f.session.Errors().empty());
     f.session.TypeText("1,");
     EXPECT_EQ(f.session.Errors(),
               (std::vector<std::string>{"',' is not a valid character in a number: the decimal separator is '.'"}));
-    EXPECT_EQ(f.edit->Text(), "");
-    EXPECT_EQ(f.edit->NumericValue(), 0);
+    EXPECT_EQ(f.edit->Text(), "-3.41");
+    EXPECT_EQ(f.edit->NumericValue(), -3.41);
 
     f.session.TypeText("250");
     f.Leave();
     f.ComeBack();
     f.session.TypeText("7a");
     EXPECT_EQ(f.session.Errors().size(), 2u);
-    EXPECT_EQ(f.edit->Text(), "250");
-    EXPECT_EQ(f.edit->SelLength(), 3) << "typing again replaces it";
-    EXPECT_EQ(f.edit->NumericValue(), 250);
+    EXPECT_EQ(f.edit->Text(), "7");
+    EXPECT_EQ(f.edit->SelLength(), 1) << "typing again replaces it";
+    EXPECT_EQ(f.edit->NumericValue(), 7);
     f.session.PressKey('V', kmCtrl, "\x16");
     f.edit->SetReadOnly(true);
     f.session.TypeText("b");
@@ -162,7 +180,7 @@ TEST(ZlEditKeys, EachKindLetsOnlyItsCharactersThrough)
     f.session.TypeText("-1.");
     ASSERT_EQ(f.session.Errors().size(), 3u);
     EXPECT_EQ(f.session.Errors().back(), "'.' is not a valid character in a whole number.");
-    EXPECT_EQ(f.edit->Text(), "250");
+    EXPECT_EQ(f.edit->Text(), "-1");
 
     f.edit->SetInputType(TInputType::itString);
     f.edit->Clear();
@@ -204,7 +222,8 @@ TEST(ZlEditKeys, CtrlASelectsTheWholeTextOfEveryKindAndOfAFlatCombo)
     EXPECT_EQ(combo->Text(), "Duvize");
 }
 
-// A pasted amount is held to what could have been typed: "1,5" is refused as typed, "2.5" goes in.
+// A pasted amount is held to what could have been typed: "1,5" is refused as typed, "2.5" goes in, and
+// so does a figure grouped as the program shows it. Dots do not group here: "1.234.567" is no figure.
 TEST(ZlEditKeys, APastedAmountIsTakenOnlyWhenItCouldHaveBeenTyped)
 {
     TEditForm f(TInputType::itCurrency);
@@ -217,21 +236,46 @@ TEST(ZlEditKeys, APastedAmountIsTakenOnlyWhenItCouldHaveBeenTyped)
               (std::vector<std::string>{"',' is not a valid character in a number: the decimal separator is '.'"}));
     EXPECT_EQ(f.edit->Text(), "250");
     EXPECT_EQ(f.edit->NumericValue(), 250);
+    // Ctrl+V pastes as Shift+Insert does, through the same check.
+    Clipboard().SetAsText("1.234.567");
+    f.session.PressKey('V', kmCtrl);
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.session.Errors().size(), 3u);
+    EXPECT_EQ(f.session.Errors().back(), "'1.234.567' is not a valid number: the decimal separator is '.'");
+    EXPECT_EQ(f.edit->SelText(), "250");
+    EXPECT_EQ(f.edit->NumericValue(), 250);
 
     Clipboard().SetAsText("2.5\nnext line");
     f.session.PressKey(VK_INSERT, kmShift);
-    EXPECT_EQ(f.session.Errors().size(), 1u);
+    EXPECT_EQ(f.session.Errors().size(), 3u);
     EXPECT_EQ(f.edit->Text(), "2.5");
 
-    // Ctrl+V pastes as Shift+Insert does, through the same check, and the amount is kept to the cent.
+    // The amount is kept to the cent.
     Clipboard().SetAsText("7x");
     f.session.PressKey('V', kmCtrl);
-    EXPECT_EQ(f.session.Errors().size(), 2u);
-    EXPECT_EQ(f.edit->Text(), "250");
+    EXPECT_EQ(f.session.Errors().size(), 4u);
+    EXPECT_EQ(f.edit->Text(), "2.5");
     Clipboard().SetAsText("1234.567");
     f.session.PressKey('V', kmCtrl);
-    EXPECT_EQ(f.edit->Text(), "1234.567");
+    EXPECT_EQ(f.edit->Text(), "1234.57");
     EXPECT_EQ(f.edit->NumericValue(), 1234.57);
+
+    f.edit->SelectAll();
+    Clipboard().SetAsText("999,999,999,999.99");
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_EQ(f.edit->Text(), "999999999999.99");
+    EXPECT_EQ(Currency::FromDouble(f.edit->NumericValue()), MaxAmount);
+    f.edit->SelectAll();
+    Clipboard().SetAsText("-1,234,567.50");
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.edit->NumericValue(), -1234567.5);
+    for (const char* misgrouped : {"1,23", "12,,3", "1234,567"}) {
+        f.edit->SelectAll();
+        Clipboard().SetAsText(misgrouped);
+        f.session.PressKey('V', kmCtrl);
+    }
+    EXPECT_EQ(f.session.Errors().size(), 7u);
+    EXPECT_EQ(f.edit->Text(), "-1234567.50");
 }
 
 TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
@@ -247,7 +291,10 @@ TEST(ZlEditKeys, CommaDecimalLocaleSwapsTheSeparators)
     f.session.TypeText("1.");
     EXPECT_EQ(f.session.Errors(),
               (std::vector<std::string>{"'.' is not a valid character in a number: the decimal separator is ','"}));
-    EXPECT_EQ(f.edit->Text(), "1234,5");
+    EXPECT_EQ(f.edit->Text(), "1");
+    Clipboard().SetAsText("1.234.567,5");
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_DOUBLE_EQ(f.edit->NumericValue(), 1234567.5);
 }
 
 TEST(ZlEditFrame, IdleAndFocusedFrames)

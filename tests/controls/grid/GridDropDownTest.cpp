@@ -250,6 +250,12 @@ TEST(GridDropDown, CalculatorAndEllipsis)
         f.Editor().Calculator()->CalcKey(key);
     f.Editor().Calculator()->Ok();
     EXPECT_EQ(f.Field("harga"), "1505");
+    // A figure worked out on the calculator is the user's amount, kept to the cent as typed ones are.
+    f.session.PressKey(VK_DOWN, kmAlt);
+    for (char key : {'/', '3', '='})
+        f.Editor().Calculator()->CalcKey(key);
+    f.Editor().Calculator()->Ok();
+    EXPECT_EQ(f.Field("harga"), "501.67");
 
     // Ctrl+Enter on an ellipsis clicks it once; F4 opens nothing.
     f.GoTo(3);

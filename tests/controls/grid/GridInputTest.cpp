@@ -6,9 +6,11 @@
 #include "controls/grid/TZgColumn.h"
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TPopupMenu.h"
+#include "platform/core/Currency.h"
 #include "platform/data/TField.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TClipboard.h"
 
 namespace {
 
@@ -181,6 +183,44 @@ TEST(GridEditing, TypedTextEscAndEnter)
     f.session.PressKey(VK_RETURN, 0, "\r");
     EXPECT_EQ(f.Cell(), std::make_pair(3, 0));
     EXPECT_EQ(f.database.Scalar("select ket from vouc where no_vouc = 'K002'"), "Air");
+}
+
+// An amount's cell shows only a figure it can store: what is typed or pasted beyond one is refused at
+// once and what was typed before stays; a figure grouped as the grid shows it is taken.
+TEST(GridEditing, AnAmountCellTakesOnlyAFigureTypedOrPasted)
+{
+    InputFixture f;
+    f.grid->SetSelectedIndex(2);
+    f.session.TypeText("1.2.");
+    EXPECT_EQ(f.session.Errors(), (std::vector<std::string>{"'1.2.' is not a valid number for jumlah."}));
+    EXPECT_EQ(f.grid->InplaceEditor()->SelText(), "1.2");
+    Clipboard().SetAsText("1.234.567");
+    f.session.PressKey('V', kmCtrl);
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.session.Errors().size(), 3u);
+    EXPECT_EQ(f.session.Errors().back(), "'1.234.567' is not a valid number for jumlah.");
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "1.2");
+
+    Clipboard().SetAsText("999,999,999,999.99");
+    f.session.PressKey(VK_INSERT, kmShift);
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "999999999999.99");
+    f.session.PressKey(VK_RETURN, 0, "\r");
+    EXPECT_EQ(f.table->FieldByName("jumlah")->AsCurrency(), MaxAmount);
+
+    f.session.TypeText("1000000000000");
+    EXPECT_EQ(f.session.Errors().back(),
+              "The amount 1000000000000 is too large: the largest amount taken is 999,999,999,999.99.");
+    EXPECT_EQ(f.grid->InplaceEditor()->SelText(), "100000000000");
+    Clipboard().SetAsText("1,23");
+    f.session.PressKey('V', kmCtrl);
+    EXPECT_EQ(f.session.Errors().size(), 5u);
+    EXPECT_EQ(f.grid->InplaceEditor()->Text(), "100000000000");
+
+    // What a user types is kept to the cent, as the cell shows it.
+    f.session.TypeText("1.235");
+    f.session.PressKey(VK_RETURN, 0, "\r");
+    f.session.PressKey(VK_DOWN);
+    EXPECT_EQ(f.database.Scalar("select jumlah from vouc where no_vouc = 'K001'"), "1.24");
 }
 
 TEST(GridEditing, InsertAppendAndCancel)

@@ -62,9 +62,11 @@ TEST_F(FieldTest, CurrencyRoundsToFourDecimalsAndEmptyTextStoresNull)
 {
     Field("gaji")->SetAsFloat(1000000.0 / 12);
     EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(833333333));
-    // Text is a typed amount, kept to the cent as it reads.
-    Field("gaji")->SetAsString("2.005");
-    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(20100));
+    // Text assigned by the program keeps four decimals as it reads; only the editors keep typing to the cent.
+    Field("gaji")->SetAsString("1.23445");
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(12345));
+    Field("gaji")->SetText("-2.00005");
+    EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(-20001));
     Field("gaji")->SetValue(Variant(-0.00005));
     EXPECT_EQ(Field("gaji")->AsCurrency(), Currency::FromRaw(-1));
     table.Post();
