@@ -231,9 +231,15 @@ void TZlEdit::Change()
             } catch (const EConvertError& error) {
                 Refuse(error.Message());
             }
-            // What the field shows is what a save reads: a digit past the cent is refused, not rounded away unseen.
-            if (cents != value)
-                Refuse("'" + text + "' is not a valid amount: an amount takes at most two decimals");
+            // What the field shows is what a save reads: a figure typed past the cent shows rounded at once.
+            if (cents != value) {
+                SetText(FloatToStrPlain(cents));
+                const int end = static_cast<int>(Text().size());
+                SetSel(end, end);
+                SetModified(true);
+                numericValue_ = figureValue_ = cents;
+                return;
+            }
         }
         numericValue_ = value;
     }

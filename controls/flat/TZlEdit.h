@@ -2,7 +2,7 @@
 // The flat single-line entry field of every window, and the program's money entry: the number
 // kinds refuse with an error a key or a paste that leaves no figure on screen, keep the figure shown
 // in NumericValue, show the plain number while focused and the amount in its Format once left.
-// The currency kind refuses, as it is typed, a digit past the cent and an amount beyond MaxAmount.
+// The currency kind rounds a typed amount to the cent as it is typed and refuses one beyond MaxAmount.
 #include <string>
 
 #include "controls/flat/TFlatFrame.h"
