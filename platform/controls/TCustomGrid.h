@@ -138,6 +138,8 @@ public:
     TGridState GridState() const { return state_; }
     // The grid or its in-place editor has the focus.
     bool FocusedWithEditor() const;
+    // The current cell marks the focus, so a field beside the grid does not light up under the pointer.
+    bool ShowsOwnFocus() const override { return true; }
 
     TDrawCellEvent OnDrawCell;
     TSelectCellEvent OnSelectCell;
@@ -183,8 +185,6 @@ protected:
     // nothing, since only a click or a key brings the checks of the control being left.
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void DoExit() override;
-    // The current cell marks the focus, so a field beside the grid does not light up under the pointer.
-    bool ShowsOwnFocus() const override { return true; }
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
