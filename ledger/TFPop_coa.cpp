@@ -101,20 +101,22 @@ void TFPop_coa::ZlButton3Click()
     const std::string keyword = ZlEdit1->Text();
     if (keyword.empty()) {
         ADOQuery1->SetFiltered(false);
-        return;
-    }
-    TField* selected = DBGrid1->SelectedField();
-    if (!selected)
-        return;
-    // The grid's columns are generated from the query, so the column at the field's index is its own.
-    const int index = selected->Index();
-    const std::string column = index < DBGrid1->Columns().Count()
-        ? DBGrid1->Columns().Items(index)->Title().Caption()
-        : selected->FieldName();
-    if (FilterByKeyword(*ADOQuery1, column, keyword)) {
+    } else {
+        TField* selected = DBGrid1->SelectedField();
+        if (!selected)
+            return;
+        // The grid's columns are generated from the query, so the column at the field's index is its own.
+        const int index = selected->Index();
+        const std::string column = index < DBGrid1->Columns().Count()
+            ? DBGrid1->Columns().Items(index)->Title().Caption()
+            : selected->FieldName();
+        if (!FilterByKeyword(*ADOQuery1, column, keyword)) {
+            MessageDlg("Maaf data tidak ditemukan", TMsgDlgType::mtWarning, mbOK);
+            ZlEdit1->SetFocus();
+            return;
+        }
         ADOQuery1->Locate(column, keyword, loPartialKey);
-        return;
     }
-    MessageDlg("Maaf data tidak ditemukan", TMsgDlgType::mtWarning, mbOK);
-    ZlEdit1->SetFocus();
+    if (DBGrid1->CanFocus())
+        DBGrid1->SetFocus();
 }

@@ -465,7 +465,7 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
 bool TF_Main::ChildrenAgreeToClose(TCustomForm* Except)
 {
     for (const TWeakRef<TCustomForm>& child : OpenChildren(*this, Except))
-        if (child && !child->CloseQuery()) {
+        if (child && !child->AgreesToClose()) {
             ActivateChildForm(*this, child->Name());
             return false;
         }
@@ -474,7 +474,8 @@ bool TF_Main::ChildrenAgreeToClose(TCustomForm* Except)
 
 bool TF_Main::CloseChildren(TCustomForm* Except)
 {
-    // As the frame's own close does, every window has its say before any of them closes.
+    // As the frame's own close does, every window has its say, once, before any of them closes.
+    TCloseRound round;
     if (!ChildrenAgreeToClose(Except))
         return false;
     for (const TWeakRef<TCustomForm>& child : OpenChildren(*this, Except)) {

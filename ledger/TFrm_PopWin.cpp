@@ -121,6 +121,10 @@ void TFrm_PopWin::Search()
         ShowMessage("Untuk melakukan pencarian data silakan klik kolom yang akan dicari datanya");
         return;
     }
-    if (!FilterByKeyword(*Qpopwin, SearchColumn, ZlEdit1->Text()))
+    if (!FilterByKeyword(*Qpopwin, SearchColumn, ZlEdit1->Text())) {
         ShowMessage("Maaf Data yang Anda cari tidak ada!");
+        return;
+    }
+    if (DBGrid1->CanFocus())
+        DBGrid1->SetFocus();
 }

@@ -138,6 +138,8 @@ public:
     TGridState GridState() const { return state_; }
     // The grid or its in-place editor has the focus.
     bool FocusedWithEditor() const;
+    // The current cell marks the focus, so a field beside the grid does not light up under the pointer.
+    bool ShowsOwnFocus() const override { return true; }
 
     TDrawCellEvent OnDrawCell;
     TSelectCellEvent OnSelectCell;

@@ -321,12 +321,44 @@ void TCustomForm::Hide()
         Application->DeactivateForm(this);
 }
 
+namespace {
+
+int closeRounds = 0;
+std::vector<TWeakRef<TCustomForm>> agreedInRound;
+
+} // namespace
+
+TCloseRound::TCloseRound()
+{
+    ++closeRounds;
+}
+
+TCloseRound::~TCloseRound()
+{
+    if (--closeRounds == 0)
+        agreedInRound.clear();
+}
+
+bool TCustomForm::AgreesToClose()
+{
+    if (closeRounds == 0)
+        return CloseQuery();
+    if (std::ranges::any_of(agreedInRound, [this](const TWeakRef<TCustomForm>& form) { return form.Get() == this; }))
+        return true;
+    TWeakRef<TCustomForm> self(this);
+    if (!CloseQuery())
+        return false;
+    if (self)
+        agreedInRound.push_back(self);
+    return true;
+}
+
 bool TCustomForm::CloseQuery()
 {
     if (mdiClient_) {
         // A child already closed and waiting to be freed has had its say.
         for (int i = 0; i < mdiClient_->ChildCount(); ++i)
-            if (TCustomForm* child = mdiClient_->Child(i); !child->released_ && !child->CloseQuery())
+            if (TCustomForm* child = mdiClient_->Child(i); !child->released_ && !child->AgreesToClose())
                 return false;
     }
     bool canClose = true;
@@ -351,8 +383,10 @@ void TCustomForm::Close()
         return;
     closing_ = true;
     TWeakRef<TCustomForm> self(this);
+    // What the closing does to the windows it hosts asks each of them once.
+    TCloseRound round;
     try {
-        if (CloseQuery() && self) {
+        if (AgreesToClose() && self) {
             TCloseAction action = TCloseAction::caHide;
             if (formStyle_ == TFormStyle::fsMDIChild)
                 action = (borderIcons_ & biMinimize) ? TCloseAction::caMinimize : TCloseAction::caNone;

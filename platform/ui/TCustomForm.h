@@ -21,6 +21,16 @@ using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)
 using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
 using TShortCutEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
+// While one lives, each form is asked once whether it may close: a frame that asks its windows
+// before it closes them does not run their checks, and show their boxes, a second time.
+class TCloseRound {
+public:
+    TCloseRound();
+    ~TCloseRound();
+    TCloseRound(const TCloseRound&) = delete;
+    TCloseRound& operator=(const TCloseRound&) = delete;
+};
+
 class TCustomForm : public TWinControl {
 public:
     // A form without stored layout (CreateNew).
@@ -39,6 +49,8 @@ public:
     // Frees the form once the handlers on the stack have returned.
     void Release();
     virtual bool CloseQuery();
+    // CloseQuery, asked once within a TCloseRound: a form that agreed there is not asked again.
+    bool AgreesToClose();
 
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult v) { modalResult_ = v; }

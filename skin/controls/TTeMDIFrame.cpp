@@ -9,6 +9,7 @@
 #include "skin/controls/TTeDefaultForm.h"
 #include "skin/controls/TTeFormMenus.h"
 #include "skin/controls/TTeScrollBar.h"
+#include "skin/controls/TeFormUnit.h"
 
 namespace {
 
@@ -156,6 +157,7 @@ void TTeMDIFrame::UpdateScrollBars()
     else if (!IsSkinnedChildMaximized(form))
         children = client->ChildrenExtent();
     const auto [horz, vert] = BarsFor(children);
+    const bool barGone = !horz && hosts_[0] && hosts_[0]->Visible() && !children.IsEmpty() && !MaximizedChild();
     const int width = client->Width();
     const int height = client->Height();
     const TPoint scroll = client->ScrollPos();
@@ -189,6 +191,25 @@ void TTeMDIFrame::UpdateScrollBars()
     }
     gripRect_ = horz && vert ? Bounds(visibleWidth, visibleHeight, thickness, thickness) : kNullRect;
     PlaceGrip();
+    if (barGone)
+        LowerIconsOffTheBar();
+}
+
+void TTeMDIFrame::LowerIconsOffTheBar()
+{
+    TMDIClient* client = Client();
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    const int width = FormFrameMetrics().MinimizedWidth;
+    const TRect area = client->ClientRect();
+    // Only icons in the places IconPlace gave above the bar: one the user dragged stays where he put it.
+    for (TCustomForm* child : client->ShownChildren()) {
+        const TTeDefaultForm* skinned = FindSkinnedForm(child);
+        const TRect r = child->BoundsRect();
+        const int aboveBottom = area.Bottom - thickness - r.Bottom;
+        if (skinned && skinned->WindowState() == kwsMinimized && r.Height() > 0 && width > 0 && aboveBottom >= 0 &&
+            aboveBottom % r.Height() == 0 && (r.Left - area.Left) % width == 0)
+            child->SetBounds(r.Left, r.Top + thickness, r.Width(), r.Height());
+    }
 }
 
 void TTeMDIFrame::PlaceGrip()

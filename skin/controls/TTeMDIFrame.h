@@ -92,6 +92,8 @@ private:
     // direction. The first is the horizontal bar.
     std::pair<bool, bool> BarsFor(const TRect& extent) const;
     void PlaceHost(int index, const TRect& bounds);
+    // The horizontal bar has gone: icons placed above it come down to the bottom beside the others.
+    void LowerIconsOffTheBar();
     void PlaceGrip();
 
     TTeDefaultForm& frame_;

@@ -381,17 +381,31 @@ TEST_F(MainWindow, LogOffLeavesNoAdjustingVoucherWithoutLinesBehind)
     EXPECT_EQ(boxes.Shown().back().Text, "Transaksi anda belum balance silakan perbaiki dulu!");
     p.s.ClickControl(*adjusting->ZlSpeedButton1);
     line({"7110", "", "", "10"});
-    later->OnCloseQuery = nullptr;
+    int asked = 0;
+    later->OnCloseQuery = [&](TComponent*, bool&) { ++asked; };
 
-    // Balanced, the voucher lets the log-off through.
+    // Balanced, the voucher lets the log-off through; each window is asked once.
     const size_t shown = boxes.Shown().size();
     Click(main().CustomItem14);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(boxes.Shown().size(), shown);
     EXPECT_EQ(main().MDIChildCount(), 0);
     EXPECT_FALSE(main().LoggedIn);
     EXPECT_EQ(UserStatus(), "0");
     EXPECT_FALSE(DtModule->CONN1->Connected());
     EXPECT_EQ(Sql("select sum(debet) - sum(kredit) from TR_VOUC"), "0");
+
+    // The frame's close button asks a window once too, before the program ends.
+    LogIn();
+    auto* last = CreateOwned<TLedgerForm>(main(), "Last");
+    last->SetFormStyle(TFormStyle::fsMDIChild);
+    asked = 0;
+    last->OnCloseQuery = [&](TComponent*, bool&) { ++asked; };
+    last->Show();
+    p.s.Click(main().WindowRect().Left + close.Left + 3, main().WindowRect().Top + close.Top + 3);
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(p.s.App().Terminated());
 }
 
 TEST_F(MainWindow, LogOffCompletesAfterItsStatementFailsAndAfterTheBookFileWasReplaced)

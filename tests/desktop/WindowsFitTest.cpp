@@ -337,8 +337,14 @@ TEST_F(SmallScreenOnDesktop, ThePreviewAndTheMainWindowOpenWithinTheScreen)
                 return desktop->FindWindow("Preview", normal) && normal.Width < preview.Width && !maximized();
             })) << Text(normal) << Shot("preview-restored");
             if (manager) {
-                // Drawn restored first, so the program has seen the manager let go.
-                Settled(normal);
+                // The program reads the manager's state as it reaches each event, so the request must
+                // come once it has read the manager letting go: keys sent after that which zoom the
+                // page out to its least, the workspace showing left of it, show that it has.
+                for (int i = 0; i < 4; ++i)
+                    desktop->Key("minus");
+                ASSERT_TRUE(TDesktop::WaitUntil([&] {
+                    return desktop->Grab().Count({normal.X + 120, normal.Y + 150, 20, 4}, WorkSpace) == 80;
+                })) << Shot("preview-restored-zoomed-out");
                 desktop->RequestMaximized("Preview", true);
                 desktop->MoveMouse(2, 2);
                 TDesktopRect r;

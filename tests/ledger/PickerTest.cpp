@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "controls/flat/TZlButton.h"
+#include "controls/flat/TZlEdit.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/SqlRoutines.h"
@@ -58,6 +59,9 @@ TEST_F(Pickers, PopupSearchesTheClickedColumnInAnyCaseAndAfterASearchListsEveryR
         EXPECT_EQ(popup->SearchColumn, "account_name");
         Search(*popup->ZlEdit1, "ABC");
         EXPECT_EQ(Count(), 2);
+        EXPECT_TRUE(grid.Focused()) << "\"Cari\" hands the filtered list the focus";
+        s.ClickControl(*popup->ZlButton3);
+        EXPECT_TRUE(grid.Focused());
         Search(*popup->ZlEdit1, "o'brien");
         EXPECT_EQ(Count(), 1);
         Search(*popup->ZlEdit1, "zzz");
@@ -97,6 +101,13 @@ TEST_F(Pickers, PickerFindsInAnyCaseReturnsTheChosenAccountAndNoneFromAnEmptyLis
         picker->DBGrid1->SetSelectedIndex(1);
         Search(*picker->ZlEdit1, "ABC");
         EXPECT_EQ(picker->ADOQuery1->RecordCount(), 2);
+        EXPECT_TRUE(picker->DBGrid1->Focused()) << "\"Find\" hands the filtered list the focus";
+        // The pointer still rests on the keyword it was typed in; the list shows where the focus is.
+        s.MoveTo(s.ScreenPointOf(*picker->ZlEdit1).X, s.ScreenPointOf(*picker->ZlEdit1).Y);
+        EXPECT_NE(s.ClientColor(*picker->ZlEdit1, picker->ZlEdit1->ClientWidth() - 3, 1), picker->ZlEdit1->ColorFocused());
+        picker->ZlEdit1->SetFocus();
+        s.ProcessUntilIdle();
+        EXPECT_EQ(s.ClientColor(*picker->ZlEdit1, picker->ZlEdit1->ClientWidth() - 3, 1), picker->ZlEdit1->ColorFocused());
         EXPECT_EQ(picker->ADOQuery1->FieldByName("account_id")->AsInteger(), 2) << "stays where the filter put it";
         Search(*picker->ZlEdit1, "nothing'here");
         EXPECT_EQ(LastBox(), "Maaf data tidak ditemukan");

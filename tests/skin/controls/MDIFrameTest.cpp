@@ -614,4 +614,19 @@ TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
         EXPECT_EQ(skin->WindowState(), kwsMinimized);
         EXPECT_EQ(kid->BoundsRect(), Bounds(moved.X, moved.Y, icon.Width(), icon.Height()));
     }
+
+    // Once the bar has gone, an icon placed above it comes down to the others' row; a dragged one stays.
+    const TRect dragged = kid->BoundsRect();
+    kidSkins[0]->Restore();
+    kidSkins[0]->Form()->SetBounds(client->ClientWidth() - 50, 10, 300, 200);
+    behindSkin->Minimize();
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    const TRect aboveBar = behind->BoundsRect();
+    EXPECT_EQ(aboveBar.Bottom, client->ClientHeight() - GetSystemMetrics(SM_CXVSCROLL));
+    kidSkins[0]->Form()->SetBounds(10, 10, 300, 200);
+    s.ProcessUntilIdle();
+    EXPECT_FALSE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    EXPECT_EQ(behind->BoundsRect(), Bounds(aboveBar.Left, first.Top, aboveBar.Width(), aboveBar.Height()));
+    EXPECT_EQ(kid->BoundsRect(), dragged);
 }

@@ -120,6 +120,16 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     w.session.ProcessUntilIdle();
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);
+
+    // A letter no item has leaves the bar idle: the arrows after it open nothing.
+    screen.KeyDown(VK_MENU, kmAlt);
+    screen.KeyDown('Z', kmAlt);
+    screen.KeyUp('Z', kmAlt);
+    screen.KeyUp(VK_MENU);
+    w.Keys({VK_RIGHT, VK_DOWN, VK_ESCAPE, VK_ESCAPE});
+    w.session.ProcessUntilIdle();
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Transaction"}));
+    EXPECT_FALSE(w.full->View().LoopRunning());
 }
 
 namespace {
