@@ -1,5 +1,6 @@
 #include "ledger/BlankEntries.h"
 
+#include <functional>
 #include <vector>
 
 #include "ledger/SqlRoutines.h"
@@ -10,6 +11,7 @@
 #include "platform/core/ProgramInstance.h"
 #include "platform/data/TADOConnection.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TApplication.h"
 
 namespace {
 
@@ -43,6 +45,21 @@ void Hold(TDtModule& Dm, const std::string& table, const std::string& key)
     RunSQL(*Dm.Query4, "insert or replace into entry_holder (entry_table, entry_key, host, process) values ('"
         + SqlText(table) + "', '" + SqlText(key) + "', '" + SqlText(HostName()) + "', "
         + std::to_string(ProcessId()) + ")");
+}
+
+// Removes the entry with 'remove' when this instance holds it; a failure to write is shown, not raised.
+void LeaveEntry(TDtModule& Dm, const std::string& table, const std::string& key, const std::function<void()>& remove)
+{
+    try {
+        TTransaction transaction(*Dm.CONN1);
+        if (EntryHeld(Dm, table, key)) {
+            remove();
+            ReleaseEntry(Dm, table, key);
+        }
+        transaction.Commit();
+    } catch (const EDatabaseError&) {
+        Application->HandleCurrentException(nullptr);
+    }
 }
 
 } // namespace
@@ -95,22 +112,13 @@ void ReleaseEntry(TDtModule& Dm, const std::string& table, const std::string& ke
 
 void RemoveBlankAccount(TDtModule& Dm, const std::string& id)
 {
-    TTransaction transaction(*Dm.CONN1);
-    if (EntryHeld(Dm, "coa", id)) {
-        RunSQL(*Dm.Query4, "delete from coa where account_id=" + std::to_string(StrToInt(id)));
-        ReleaseEntry(Dm, "coa", id);
-    }
-    transaction.Commit();
+    LeaveEntry(Dm, "coa", id,
+        [&] { RunSQL(*Dm.Query4, "delete from coa where account_id=" + std::to_string(StrToInt(id))); });
 }
 
 void RemoveBlankVoucherHeader(TDtModule& Dm, const std::string& key)
 {
-    TTransaction transaction(*Dm.CONN1);
-    if (EntryHeld(Dm, "T_VOUC", key)) {
-        DeleteVoucher(Dm, key);
-        ReleaseEntry(Dm, "T_VOUC", key);
-    }
-    transaction.Commit();
+    LeaveEntry(Dm, "T_VOUC", key, [&] { DeleteVoucher(Dm, key); });
 }
 
 std::string AccountNotHeld(const std::string& idColumn)

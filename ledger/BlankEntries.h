@@ -19,8 +19,10 @@ bool EntryHeld(TDtModule& Dm, const std::string& table, const std::string& key);
 // Lets go of the entry; run in the transaction that saves it.
 void ReleaseEntry(TDtModule& Dm, const std::string& table, const std::string& key);
 // Removes the blank account 'id' when this instance holds it, never an account another has saved.
+// Leaving an entry always goes through: when the book cannot be written (another user writes past
+// the wait, the file was replaced) the box says so and the entry stays for a later login to remove.
 void RemoveBlankAccount(TDtModule& Dm, const std::string& id);
-// Removes the blank voucher header 'key' when this instance holds it, never a voucher another has saved.
+// The same for the blank voucher header 'key'.
 void RemoveBlankVoucherHeader(TDtModule& Dm, const std::string& key);
 
 // SQL condition, true for an account that no instance holds as the blank entry it is making: the

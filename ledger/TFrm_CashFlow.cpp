@@ -420,8 +420,11 @@ void TFrm_CashFlow::SaveClick()
     // Line 2 takes the account that this check found, so its id and its code always agree.
     chosenId_ = dm.Query1->FieldByName("account_id")->AsString();
     const std::string chosenName = IfNull(dm.Query1->FieldByName("account_name")->Value(), std::string()).AsString();
-    if (EnteringNew() && OpenSQL(*dm.Query1, "select no_vouc from t_vouc where no_vouc='" + SqlText(number) + "'"))
-        return Refuse("Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ", ZlEdit1);
+    const std::string numberTaken = "select no_vouc from t_vouc where no_vouc='" + SqlText(number) + "'";
+    const char* const numberTakenText =
+        "Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ";
+    if (EnteringNew() && OpenSQL(*dm.Query1, numberTaken))
+        return Refuse(numberTakenText, ZlEdit1);
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked())
         return Refuse("Transaksi tidak dapat dilakukan tanpa posisi Incoming (D) / Expenses (K), silakan lengkapi "
                       "transaksi anda!", ZlRadio1);
@@ -441,21 +444,29 @@ void TFrm_CashFlow::SaveClick()
     const TControlAccount& cash = *LoginState().ControlAccount(unitId_, TControlAccountKind::Cash);
     const std::string amount = SqlNumber(Variant(value));
     const bool incoming = ZlRadio1->Checked();
+    bool taken = false;
     try {
         TTransaction transaction(*dm.CONN1);
-        // Another instance may have removed the blank header and saved a voucher of its own under its key.
-        if (entering && !EntryHeld(dm, "T_VOUC", key))
-            key = NewVoucherKey(dm);
-        SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
-            {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},
-                {"2", chosenId_, code, chosenName, incoming ? "0" : amount, incoming ? amount : "0"}},
-            {year_, entering ? std::nullopt : std::optional(shownRows_)});
-        if (entering)
-            ReleaseEntry(dm, "T_VOUC", key_);
-        transaction.Commit();
+        // Another instance may have saved the same number since the check above.
+        taken = entering && OpenSQL(*dm.Query1, numberTaken);
+        if (!taken) {
+            // Another instance may have removed the blank header and saved a voucher of its own under its key.
+            if (entering && !EntryHeld(dm, "T_VOUC", key))
+                key = NewVoucherKey(dm);
+            SaveVoucher(dm, {key, number, DateTimePicker1->Date(), amount, ZlEdit3->Text(), unitId_},
+                {{"1", cash.Id, cash.Code, cash.Name, incoming ? amount : "0", incoming ? "0" : amount},
+                    {"2", chosenId_, code, chosenName, incoming ? "0" : amount, incoming ? amount : "0"}},
+                {year_, entering ? std::nullopt : std::optional(shownRows_)});
+            if (entering)
+                ReleaseEntry(dm, "T_VOUC", key_);
+            transaction.Commit();
+        }
     } catch (const EChangedByOther& refusal) {
         return ShowRefusal(refusal, entering ? std::string() : key);
     }
+    // Refused once the write lock is let go, so the box keeps no other instance waiting.
+    if (taken)
+        return Refuse(numberTakenText, ZlEdit1);
 
     EndEntry();
     RequeryList();

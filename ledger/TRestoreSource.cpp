@@ -31,9 +31,11 @@ TRestoreSource::TRestoreSource(const std::string& path, const std::string& targe
                 fault_ = TFault::NotADatabase;
                 break;
             }
-        // The instances logged in when the copy was made are not logged in to the restored books.
-        if (!fault_ && !engine.TableColumns("book_session").empty())
-            connection.Execute("delete from book_session");
+        // The instances logged in when the copy was made are not logged in to the restored books, and
+        // hold none of its blank entries: the next login removes those.
+        for (const char* table : {"book_session", "entry_holder"})
+            if (!fault_ && !engine.TableColumns(table).empty())
+                connection.Execute(std::string("delete from ") + table);
     } catch (const EDatabaseFileError& e) {
         fault_ = e.Reason();
     } catch (const EDatabaseError&) {

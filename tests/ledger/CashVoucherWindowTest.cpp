@@ -2,6 +2,9 @@
 // a save that fails part-way, the account lookups, the search and the months it lists.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
@@ -86,10 +89,21 @@ TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), "Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ");
     EXPECT_EQ(Rows("select count(*) from TR_VOUC")[0][0], "4");
+    // Another instance saves 1004 while this save waits for its write: the number is refused, not doubled.
+    OtherInstance("begin immediate; insert into T_VOUC (ID_Vouc, No_Vouc) values ('lain', '1004')");
+    std::jthread commitLater([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        other->CONN1->Execute("commit");
+    });
     Type(*window->ZlEdit1, "1004");
     Click(*window->ZlSpeedButton3);
-    EXPECT_EQ(Lines("1004"), (Table{{"1", "3", "1110", "Kas", "0", "20"}, {"2", "7", "7110", "Biaya Listrik", "20", "0"}}));
-    EXPECT_EQ(s.Errors().size(), 4u) << "every refusal is an error box";
+    commitLater.join();
+    EXPECT_EQ(LastBox(), "Nomor Bukti yang anda masukkan sudah digunakan, silakan masukkan nomor bukti yang lain ");
+    EXPECT_EQ(Rows("select count(*) from T_VOUC where No_Vouc='1004'")[0][0], "1");
+    Type(*window->ZlEdit1, "1005");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(Lines("1005"), (Table{{"1", "3", "1110", "Kas", "0", "20"}, {"2", "7", "7110", "Biaya Listrik", "20", "0"}}));
+    EXPECT_EQ(s.Errors().size(), 5u) << "every refusal is an error box";
 }
 
 TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNothing)

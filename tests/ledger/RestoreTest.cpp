@@ -233,6 +233,7 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
     Sql(chosen.Path(), "pragma journal_mode=WAL; pragma wal_autocheckpoint=0; "
                        "update ref_sistem set npt='DARI LOG'; "
                        "insert into book_session values ('kasir-2', 4242, 'budi', '2026-03-01 08:00:00'); "
+                       "insert into entry_holder values ('coa', '77', 'kasir-2', 4242); "
                        "insert into ref_anggota (kode, nama) values ('A1', 'Siti'), ('A2', 'Budi')",
         true);
     made.push_back(chosen.Path());
@@ -259,7 +260,8 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
     EXPECT_EQ(RestoreFrom(chosen.Path()), "Database restore process is completed . please login");
     EXPECT_FALSE(dm.CONN1->Connected());
     EXPECT_EQ(Read(live.Path(), "select npt from ref_sistem"), "DARI LOG");
-    EXPECT_EQ(Read(live.Path(), "select count(*) from book_session"), "0") << "nobody logged in to what came back";
+    EXPECT_EQ(Read(live.Path(), "select (select count(*) from book_session) + (select count(*) from entry_holder)"), "0")
+        << "nobody logged in to what came back, nor holding an entry of it";
     EXPECT_EQ(Read(live.Path(), "select nama from ref_anggota order by kode"), "Siti,Budi");
     EXPECT_EQ(Read(live.Path(), "pragma integrity_check"), "ok");
     EXPECT_EQ(fs::status(live.Path()).permissions(), shared) << "the books keep their permissions";
