@@ -8,6 +8,7 @@
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/WindowPattern.h"
+#include "ledger/WorkTables.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TOpenDialog.h"
 #include "platform/core/ConfigStore.h"
@@ -197,6 +198,7 @@ void TF_Login::TeButton1Click()
 
     // Settings that fail to load refuse the login, so the user is marked only after them.
     LoadSystemSettings(*DtModule);
+    MakeOwnWorkTables(*DtModule);
     // A window killed in the middle of an entry left what no window shows or removes.
     MakeEntryHolder(*DtModule);
     RemoveAbandonedEntries(*DtModule);

@@ -30,18 +30,26 @@ public:
         TDtModule other;
         other.CONN1->SetConnectionString("Data Source=" + (path.empty() ? p.file.Path() : path));
         other.CONN1->Open();
-        other.Query1->SQL().Add(sql);
+        return Run(*other.Query1, sql);
+    }
+    // The same on the program's own connection, which alone reaches its work tables.
+    std::vector<std::string> OwnSql(const std::string& sql) { return Run(*DtModule->Query4, sql); }
+    static std::vector<std::string> Run(TADOQuery& query, const std::string& sql)
+    {
+        query.Close();
+        query.SQL().Clear();
+        query.SQL().Add(sql);
         std::vector<std::string> rows;
         if (sql.rfind("select", 0) != 0)
-            return other.Query1->ExecSQL(), rows;
-        other.Query1->Open();
-        for (other.Query1->First(); !other.Query1->Eof(); other.Query1->Next()) {
+            return query.ExecSQL(), rows;
+        query.Open();
+        for (query.First(); !query.Eof(); query.Next()) {
             std::string row;
-            for (int i = 0; i < other.Query1->FieldCount(); ++i)
-                row += (i ? "|" : "") +
-                       (other.Query1->Fields(i)->IsNull() ? std::string("null") : other.Query1->Fields(i)->AsString());
+            for (int i = 0; i < query.FieldCount(); ++i)
+                row += (i ? "|" : "") + (query.Fields(i)->IsNull() ? std::string("null") : query.Fields(i)->AsString());
             rows.push_back(row);
         }
+        query.Close();
         return rows;
     }
     std::string Dump(const std::string& path = {}) { return DumpDatabase(path.empty() ? p.file.Path() : path); }

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
 {
-    EXPECT_EQ(Sql("select account_code, account_name, account_sub, jumlah from to_anggaran order by account_code"),
+    EXPECT_EQ(OwnSql("select account_code, account_name, account_sub, jumlah from to_anggaran order by account_code"),
               (std::vector<std::string>{"4110|PENJUALAN|10|0", "4120|JASA O'BRIEN|11|0", "7110|BIAYA LISTRIK|10|0"}));
     Screenshot("budget-window");
 
@@ -62,7 +62,7 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     Open();
     EXPECT_EQ(Sql("select account_id, anggaran_b2 from anggaran order by account_id"),
               (std::vector<std::string>{"41|null", "42|null", "71|250", "72|null"}));
-    EXPECT_EQ(Sql("select jumlah from to_anggaran where account_id=71"), (std::vector<std::string>{"250"}));
+    EXPECT_EQ(OwnSql("select jumlah from to_anggaran where account_id=71"), (std::vector<std::string>{"250"}));
 
     // Another instance makes an account under the id of a deleted one that kept its budget row:
     // while it holds the blank account, the budget neither lists it nor writes it.
@@ -72,7 +72,7 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     window->Close();
     p.s.ProcessUntilIdle();
     Open();
-    EXPECT_EQ(Sql("select count(*) from to_anggaran where account_id=73"), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(OwnSql("select count(*) from to_anggaran where account_id=73"), (std::vector<std::string>{"0"}));
 
     // A month another instance changed since the list was read refuses the save: nothing is
     // written and the list is read again.
@@ -84,7 +84,7 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{ChangedByOtherText}));
     EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran order by account_id"),
               (std::vector<std::string>{"41|null|null", "42|null|null", "71|null|300", "72|null|null", "73|5|null"}));
-    EXPECT_EQ(Sql("select jumlah from to_anggaran where account_id in (41, 71) order by account_id"),
+    EXPECT_EQ(OwnSql("select jumlah from to_anggaran where account_id in (41, 71) order by account_id"),
               (std::vector<std::string>{"0", "300"}));
     Type("4110", 4, "100");
     window->ZlSpeedButton8->Click();
@@ -111,7 +111,7 @@ TEST_F(BudgetWindow, EnterSpreadsTheTotalSumsTheMonthsAndSaveKeepsATypedMonth)
                   "order by account_id"),
               (std::vector<std::string>{"41|100000|100000|100000|100000", "42|0|300|7.5|45",
                                         "71|83333.3333|83333.3333|83333.3333|83333.3333"}));
-    EXPECT_EQ(Sql("select jumlah from to_anggaran order by account_code"),
+    EXPECT_EQ(OwnSql("select jumlah from to_anggaran order by account_code"),
               (std::vector<std::string>{"1200000", "345", "1000000"}));
 
     p.s.ClickControl(*window->ZlRadio7);

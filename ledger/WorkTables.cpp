@@ -1,0 +1,46 @@
+#include "ledger/WorkTables.h"
+
+#include <cctype>
+#include <string>
+
+#include "ledger/SharedBooks.h"
+#include "ledger/SqlRoutines.h"
+#include "ledger/TDtModule.h"
+#include "platform/data/TADOConnection.h"
+
+namespace {
+
+const char* const WorkTables[] = {"coa_tmp", "to_anggaran", "lap_neraca", "lap_LR", "lap_cash_flow", "lap_jmk1",
+    "lap_jmk2", "lap_bukubesar"};
+
+// The book's own statement of a table or index, made in the connection's temporary schema.
+std::string InTemp(const std::string& statement, const std::string& kind)
+{
+    const std::string made = "create " + kind + " ";
+    if (statement.size() < made.size())
+        return {};
+    std::string head = statement.substr(0, made.size());
+    for (char& c : head)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (head != made)
+        return {};
+    return kind == "table" ? "create temp table " + statement.substr(made.size())
+                           : "create index temp." + statement.substr(made.size());
+}
+
+} // namespace
+
+void MakeOwnWorkTables(TDtModule& Dm)
+{
+    TTransaction transaction(*Dm.CONN1);
+    for (const char* table : WorkTables) {
+        Dm.CONN1->Execute(std::string("drop table if exists temp.") + table);
+        for (const auto& row : ReadRows(Dm, "select type, sql from main.sqlite_master where tbl_name='"
+                                                + SqlText(table) + "' and sql is not null order by type='index'")) {
+            const std::string statement = InTemp(row.at(1).AsString(), row.at(0).AsString());
+            if (!statement.empty())
+                Dm.CONN1->Execute(statement);
+        }
+    }
+    transaction.Commit();
+}
