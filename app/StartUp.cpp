@@ -74,6 +74,10 @@ void StartProgram(TApplication& application)
     application.CreateForm(Frm_PopWin);
     application.CreateForm(FPop_coa);
     application.CreateForm(F_Tunggu);
+    DtModule->CONN1->OnWriteWait = [](bool waiting) {
+        if (F_Tunggu)
+            F_Tunggu->WaitForOthersWrite(waiting);
+    };
     application.CreateForm(Frm_Edit);
     F_Main->Show();
 }

@@ -1,5 +1,7 @@
 #include "ledger/TF_Tunggu.h"
 
+#include <utility>
+
 #include "ledger/LongJob.h"
 #include "ledger/WaitPicture.h"
 #include "ledger/WindowPattern.h"
@@ -78,6 +80,22 @@ void TF_Tunggu::DoHide()
     if (Screen)
         Screen->SetCursor(crDefault);
     TForm::DoHide();
+}
+
+void TF_Tunggu::WaitForOthersWrite(bool waiting)
+{
+    if (!waiting) {
+        if (std::exchange(shownForWait_, false))
+            Hide();
+        return;
+    }
+    if (!Visible()) {
+        Show();
+        shownForWait_ = true;
+    }
+    // Input to the other windows stays out while this window shows; what is uncovered is painted.
+    if (Application)
+        Application->ProcessMessages();
 }
 
 IJobProgress* WaitWindowProgress()

@@ -23,6 +23,9 @@ public:
 
     // What a long job reports to: Show and Close show and hide this window, the rest is the bar.
     IJobProgress& Progress() { return *progress_; }
+    // While a write waits for another instance's (waiting true, again and again), this window shows
+    // and the screen repaints; the end of the wait (false) hides it unless a long job had it shown.
+    void WaitForOthersWrite(bool waiting);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -32,6 +35,7 @@ protected:
 private:
     class TProgress;
     std::unique_ptr<IJobProgress> progress_;
+    bool shownForWait_ = false;
 };
 
 // The instance the start-up creates.

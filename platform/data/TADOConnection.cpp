@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Finally.h"
 #include "platform/data/TDataSet.h"
 
 TADOConnection::TADOConnection(TComponent* AOwner)
@@ -133,11 +135,43 @@ int TADOConnection::BeginTrans()
     DbEngine& engine = Engine();
     // A transaction that may write takes the write lock as it begins, where the busy wait applies;
     // one that read first would be refused at once when it came to write while another writes.
-    if (transLevel_ == 0)
-        engine.Execute(ReadOnly() ? "begin" : "begin immediate", {});
+    if (transLevel_ == 0 && ReadOnly())
+        engine.Execute("begin", {});
+    else if (transLevel_ == 0)
+        BeginWrite(engine);
     else
         engine.Execute("savepoint level" + std::to_string(transLevel_ + 1), {});
     return ++transLevel_;
+}
+
+void TADOConnection::BeginWrite(DbEngine& engine)
+{
+    if (!OnWriteWait) {
+        engine.Execute("begin immediate", {});
+        return;
+    }
+    // The engine waits in slices, so that the wait can show itself between them; the whole wait is
+    // still the command timeout.
+    constexpr int sliceMs = 100;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(commandTimeout_);
+    bool waited = false;
+    engine.SetBusyTimeout(sliceMs);
+    Finally restore([&] {
+        engine.SetBusyTimeout(commandTimeout_ * 1000);
+        if (waited)
+            OnWriteWait(false);
+    });
+    for (;;) {
+        try {
+            engine.Execute("begin immediate", {});
+            return;
+        } catch (const EDatabaseBusy&) {
+            if (std::chrono::steady_clock::now() >= end)
+                throw;
+            waited = true;
+            OnWriteWait(true);
+        }
+    }
 }
 
 void TADOConnection::Commit()

@@ -1,5 +1,6 @@
 #pragma once
 // The one database connection: opens the file named by "Data Source=", runs statements and transactions.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,11 @@ public:
     // One statement compiled for many runs; it must be released before the connection closes.
     std::unique_ptr<DbStatement> Prepare(const std::string& sql) { return Engine().Prepare(sql); }
 
+    // Called while a transaction waits to begin for another connection's write, about every tenth
+    // of a second (true), and once when the wait is over, whether it began or gave up (false): the
+    // program shows that it waits and goes on painting.
+    std::function<void(bool waiting)> OnWriteWait;
+
     // Nestable: the outer level is a transaction that holds the write lock from its start (a
     // read-only connection's only reads), inner levels are savepoints. Answers the new level.
     int BeginTrans();
@@ -61,6 +67,8 @@ public:
     void DetachDataSet(TDataSet* dataSet);
 
 private:
+    void BeginWrite(DbEngine& engine);
+
     std::string connectionString_;
     int commandTimeout_ = 30;
     bool loginPrompt_ = true;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -269,6 +271,9 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeg
         std::this_thread::sleep_for(std::chrono::seconds(1));
         db.connection.Commit();
     });
+    // The wait shows itself as it goes, and says once that it is over.
+    std::vector<bool> waits;
+    other.OnWriteWait = [&](bool waiting) { waits.push_back(waiting); };
     {
         TTransaction transaction(other);
         const std::string count = Value(other, "select count(*) from t_vouc");
@@ -277,6 +282,13 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeg
         EXPECT_EQ(count, "3") << "the transaction began after the other's commit";
     }
     holder.join();
+    ASSERT_GE(waits.size(), 3u);
+    EXPECT_EQ(std::count(waits.begin(), waits.end(), false), 1);
+    EXPECT_FALSE(waits.back());
+    waits.clear();
+    TTransaction unhindered(other);
+    EXPECT_TRUE(waits.empty());
+    unhindered.Commit();
     EXPECT_EQ(database.Scalar("select count(*) from t_vouc"), "4");
 
     // The backup waits out a commit in progress, which shuts readers out, as a query does.
