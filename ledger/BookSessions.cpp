@@ -63,9 +63,11 @@ void CheckNoOtherSession(TDtModule& Dm)
         TTransaction transaction(*Dm.CONN1);
         MakeSessionTable(Dm);
         ForgetGoneInstances(Dm, false);
-        for (const auto& row : ReadRows(Dm, "select user_login, host, since from book_session where not ("
+        // The process tells apart two windows of one login on one machine.
+        for (const auto& row : ReadRows(Dm, "select user_login, host, process, since from book_session where not ("
                  + OwnSession() + ") order by since, host, process"))
-            others += "\r\n- " + row[0].AsString() + " di " + row[1].AsString() + " sejak " + row[2].AsString();
+            others += "\r\n- " + row[0].AsString() + " di " + row[1].AsString() + " (proses " + row[2].AsString()
+                + ") sejak " + row[3].AsString();
         transaction.Commit();
     }
     if (!others.empty())

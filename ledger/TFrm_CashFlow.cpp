@@ -470,9 +470,10 @@ void TFrm_CashFlow::SaveClick()
 
     EndEntry();
     RequeryList();
-    ShowMessage("Data Tersimpan...");
+    // The saved voucher shows behind the box, not the list's first one.
     v_cash->Locate("ID_Vouc", key, loPartialKey);
     RowToPanel();
+    ShowMessage("Data Tersimpan...");
 }
 
 void TFrm_CashFlow::ShowRefusal(const EChangedByOther& refusal, const std::string& key)
