@@ -18,6 +18,17 @@ constexpr int GeneralPrecision = 15;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Where text begins and ends without its leading and trailing blanks.
+void Unblanked(const std::string& text, size_t& i, size_t& n)
+{
+    i = 0;
+    n = text.size();
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    while (n > i && IsBlank(text[n - 1]))
+        --n;
+}
+
 std::string NonFiniteText(double value)
 {
     if (std::isnan(value))
@@ -138,11 +149,8 @@ long DecimalMagnitude(const std::string& plain)
 bool TextToFloat(const std::string& text, double& value)
 {
     char sep = FormatSettings().DecimalSeparator;
-    size_t i = 0, n = text.size();
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    while (n > i && IsBlank(text[n - 1]))
-        --n;
+    size_t i = 0, n = 0;
+    Unblanked(text, i, n);
     std::string plain;
     if (i < n && (text[i] == '-' || text[i] == '+')) {
         if (text[i] == '-')
@@ -211,11 +219,8 @@ bool IsFigureTyping(const std::string& text, char decimal)
 
 std::optional<std::string> UngroupedFigure(const std::string& text, char decimal, char group)
 {
-    size_t i = 0, n = text.size();
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    while (n > i && IsBlank(text[n - 1]))
-        --n;
+    size_t i = 0, n = 0;
+    Unblanked(text, i, n);
     std::string plain;
     if (i < n && (text[i] == '-' || text[i] == '+'))
         plain += text[i++];
