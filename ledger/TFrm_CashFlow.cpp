@@ -478,13 +478,13 @@ void TFrm_CashFlow::SaveClick()
 
 void TFrm_CashFlow::ShowRefusal(const EChangedByOther& refusal, const std::string& key)
 {
+    // A new voucher stays on the panel; a listed one shows as the other instance left it, behind the box.
+    if (!key.empty()) {
+        RequeryList();
+        v_cash->Locate("ID_Vouc", key, loPartialKey);
+        RowToPanel();
+    }
     MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
-    // A new voucher stays on the panel; a listed one shows as the other instance left it.
-    if (key.empty())
-        return;
-    RequeryList();
-    v_cash->Locate("ID_Vouc", key, loPartialKey);
-    RowToPanel();
 }
 
 void TFrm_CashFlow::EndEntry()
@@ -503,6 +503,12 @@ void TFrm_CashFlow::DeleteClick()
     if (EnteringNew()) {
         RemoveBlankVoucherHeader(*DtModule, key_);
         EndEntry();
+        // With the book gone from under it (the file replaced) the list is closed: nothing is left to show.
+        if (!v_cash->Active()) {
+            ClearPanel();
+            ZlSpeedButton3->SetEnabled(false);
+            ZlSpeedButton5->SetEnabled(false);
+        }
         RowToPanel();
         return;
     }

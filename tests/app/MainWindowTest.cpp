@@ -442,6 +442,8 @@ TEST_F(MainWindow, LogOffCompletesAfterItsStatementFailsAndAfterTheBookFileWasRe
     ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown().back().Text, BooksReplacedText);
     EXPECT_TRUE(cash->ZlSpeedButton2->Enabled()) << "the entry is left";
+    EXPECT_EQ(cash->ZlEdit1->Text(), "") << "and nothing is shown that could be saved";
+    EXPECT_FALSE(cash->ZlSpeedButton3->Enabled());
 
     // Log Off goes through; replaced again with an entry open, the program is closed at once, as a
     // SIGTERM closes it: the window's clean-up says so once and the program still ends.
