@@ -35,6 +35,7 @@ void CheckBookYear(TDtModule& dm, int year)
 {
     const int now = BookYearNow(dm);
     if (now != year)
-        throw EChangedByOther("Buku tahun " + std::to_string(year) + " sudah ditutup oleh pengguna lain; pembukuan "
-            "sekarang tahun " + std::to_string(now) + ". Tidak ada yang disimpan, silakan Log Off lalu LogIn lagi.");
+        throw EChangedByOther("Buku tahun " + std::to_string(year) + " sudah tidak berlaku (ditutup atau diubah); "
+            "pembukuan sekarang tahun " + std::to_string(now)
+            + ". Tidak ada yang disimpan, silakan Log Off lalu LogIn lagi.");
 }

@@ -33,5 +33,6 @@ int64_t OthersWriteCount(TDtModule& dm);
 
 // ref_sistem.ref_tahun as the book holds it now (2000 when unset, as at login).
 int BookYearNow(TDtModule& dm);
-// Raises EChangedByOther with the closed-year text when the book's year is no longer 'year'.
+// Raises EChangedByOther when the book's year is no longer 'year' (another instance closed it, or
+// the settings changed it).
 void CheckBookYear(TDtModule& dm, int year);

@@ -1,11 +1,11 @@
 #include "ledger/WorkTables.h"
 
-#include <cctype>
 #include <string>
 
 #include "ledger/SharedBooks.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "platform/core/StrUtils.h"
 #include "platform/data/TADOConnection.h"
 
 namespace {
@@ -17,12 +17,7 @@ const char* const WorkTables[] = {"coa_tmp", "to_anggaran", "lap_neraca", "lap_L
 std::string InTemp(const std::string& statement, const std::string& kind)
 {
     const std::string made = "create " + kind + " ";
-    if (statement.size() < made.size())
-        return {};
-    std::string head = statement.substr(0, made.size());
-    for (char& c : head)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (head != made)
+    if (!SameText(statement.substr(0, made.size()), made))
         return {};
     return kind == "table" ? "create temp table " + statement.substr(made.size())
                            : "create index temp." + statement.substr(made.size());

@@ -359,7 +359,7 @@ TEST_F(AdjustingWindow, NewLinesGoOnlyToTheNewVoucher)
         EXPECT_EQ(LastBox(), OutsideBookYear);
         dialog.DateTimePicker1->SetDate(EncodeDate(2026, 12, 1));
         s.ClickControl(*dialog.TeButton1);
-        EXPECT_EQ(LastBox().rfind("Buku tahun 2026 sudah ditutup", 0), 0u) << LastBox();
+        EXPECT_EQ(LastBox().rfind("Buku tahun 2026 sudah tidak berlaku", 0), 0u) << LastBox();
         EXPECT_EQ(Scalar("select count(*) from T_VOUC"), "1");
         Exec("update ref_sistem set ref_tahun=2026");
     });

@@ -95,7 +95,7 @@ protected:
         }
         other->CONN1->Execute(sql);
     }
-    bool ClosedYearBox() const { return LastBox().rfind("Buku tahun 2026 sudah ditutup", 0) == 0; }
+    bool ClosedYearBox() const { return LastBox().rfind("Buku tahun 2026 sudah tidak berlaku", 0) == 0; }
 
     const std::string OutsideBookYear =
         "Transaksi tidak dapat dilakukan di luar tahun buku 2026, silakan perbaiki tanggal transaksi anda!";
