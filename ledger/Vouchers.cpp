@@ -57,6 +57,21 @@ TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc)
     return ReadRows(dm, VoucherRows(IdVouc));
 }
 
+std::map<std::string, TRowImage> ReadVouchers(TDtModule& dm, const std::string& keysSelect)
+{
+    const std::string keys = " where ID_Vouc in (" + keysSelect + ")";
+    std::map<std::string, TRowImage> vouchers;
+    for (std::vector<Variant>& row : ReadRows(dm,
+             "select ID_Vouc, 0, No_Vouc, tgl_vouc, jumlah, ket, ajp, id_unit from T_VOUC" + keys
+                 + " union all select ID_Vouc, 1, nomor, account_id, account_code, uraian, debet, kredit from TR_VOUC"
+                 + keys + " order by 1, 2, 3")) {
+        const std::string key = row.front().AsString();
+        row.erase(row.begin());
+        vouchers[key].push_back(std::move(row));
+    }
+    return vouchers;
+}
+
 void DeleteVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check)
 {
     TTransaction transaction(*dm.CONN1);

@@ -3,6 +3,7 @@
 // Text values are quoted here; amounts, ids and line numbers come as SQL number text (SqlNumber)
 // and anything else there is refused before a statement runs. Every statement runs on Query4,
 // except the numbering, which reads through Query1.
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ struct TVoucherCheck {
 
 // The header and lines of the key as they are now: what a window shows, for its save to check against.
 TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc);
+
+// ReadVoucher for every key the select answers, in one statement: a window reads them in the same
+// read as its list (TReadTransaction), so what it shows and what its save checks against agree.
+std::map<std::string, TRowImage> ReadVouchers(TDtModule& dm, const std::string& keysSelect);
 
 // Runs the check inside a write transaction the caller holds, for a write of its own.
 void CheckVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck& check);

@@ -144,6 +144,14 @@ int TADOConnection::BeginTrans()
     return ++transLevel_;
 }
 
+void TADOConnection::BeginRead()
+{
+    if (transLevel_ > 0)
+        throw EDatabaseError("A read cannot begin inside a transaction");
+    Engine().Execute("begin", {});
+    ++transLevel_;
+}
+
 void TADOConnection::BeginWrite(DbEngine& engine)
 {
     if (!OnWriteWait) {
@@ -223,6 +231,30 @@ void TADOConnection::AttachDataSet(TDataSet* dataSet)
 void TADOConnection::DetachDataSet(TDataSet* dataSet)
 {
     dataSets_.Remove(dataSet);
+}
+
+TReadTransaction::TReadTransaction(TADOConnection& connection)
+    : connection_(connection)
+{
+    if (connection_.InTransaction())
+        return;
+    connection_.BeginRead();
+    began_ = true;
+}
+
+TReadTransaction::~TReadTransaction()
+{
+    if (!began_ || !connection_.InTransaction())
+        return;
+    try {
+        connection_.Commit();
+    } catch (...) {
+        // A read has nothing to keep; a failed end must not hide the error that unwound the scope.
+        try {
+            connection_.Rollback();
+        } catch (...) {
+        }
+    }
 }
 
 TTransaction::TTransaction(TADOConnection& connection)

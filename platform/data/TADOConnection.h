@@ -49,6 +49,9 @@ public:
     // Nestable: the outer level is a transaction that holds the write lock from its start (a
     // read-only connection's only reads), inner levels are savepoints. Answers the new level.
     int BeginTrans();
+    // Begins an outer transaction that only reads: every statement in it sees the book as of one
+    // moment, and another connection's commit waits until it ends (Commit or Rollback).
+    void BeginRead();
     void Commit();
     void Rollback();
     bool InTransaction() const { return transLevel_ > 0; }
@@ -75,6 +78,20 @@ private:
     int transLevel_ = 0;
     std::unique_ptr<DbEngine> engine_;
     TRegistrationList<TDataSet> dataSets_;
+};
+
+// Holds the statements of its scope to one read of the book (see BeginRead); inside a transaction
+// that is so already, and it adds nothing.
+class TReadTransaction {
+public:
+    explicit TReadTransaction(TADOConnection& connection);
+    ~TReadTransaction();
+    TReadTransaction(const TReadTransaction&) = delete;
+    TReadTransaction& operator=(const TReadTransaction&) = delete;
+
+private:
+    TADOConnection& connection_;
+    bool began_ = false;
 };
 
 // Rolls back on scope exit unless committed: one multi-statement write is all or nothing.
