@@ -53,15 +53,28 @@ TFI_Jurnal::~TFI_Jurnal()
         FI_Jurnal = nullptr;
 }
 
+namespace {
+
+std::string HeaderSelect(const std::string& key)
+{
+    return "select no_vouc, tgl_vouc from T_vouc where ID_Vouc='" + SqlText(key) + "'";
+}
+
+} // namespace
+
 void TFI_Jurnal::FormShow()
 {
-    if (Mode != 2 || !DtModule)
-        return;
-    TADOQuery& query = *DtModule->Query1;
-    OpenSQL(query, "select no_vouc, tgl_vouc from T_vouc where ID_Vouc='" + SqlText(VoucherKey) + "'");
-    ZlEdit1->SetText(IfNull(query.FieldByName("no_vouc")->Value(), std::string()).AsString());
-    TField* date = query.FieldByName("tgl_vouc");
-    DateTimePicker1->SetDate(date->IsNull() ? Now() : date->AsDateTime());
+    if (Mode == 2 && DtModule)
+        ReadHeader();
+}
+
+void TFI_Jurnal::ReadHeader()
+{
+    headerAsRead_ = ReadRows(*DtModule, HeaderSelect(VoucherKey));
+    const bool found = !headerAsRead_.empty();
+    ZlEdit1->SetText(found ? IfNull(headerAsRead_.front().at(0), std::string()).AsString() : std::string());
+    const Variant date = found ? headerAsRead_.front().at(1) : Variant();
+    DateTimePicker1->SetDate(date.IsNull() ? Now() : date.AsDateTime());
 }
 
 void TFI_Jurnal::SaveClick()
@@ -83,14 +96,12 @@ void TFI_Jurnal::SaveClick()
     }
     const std::string date = FormatDateTime("yyyy-mm-dd", DateTimePicker1->Date());
     std::string key = VoucherKey;
+    bool taken = false;
     try {
         TTransaction transaction(*dm.CONN1);
         CheckBookYear(dm, Year);
-        if (Mode == 1) {
-            if (OpenSQL(*dm.Query1, "select no_vouc from T_vouc where no_vouc='" + SqlText(number) + "'")) {
-                ShowMessage("Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain");
-                return;
-            }
+        taken = Mode == 1 && OpenSQL(*dm.Query1, "select no_vouc from T_vouc where no_vouc='" + SqlText(number) + "'");
+        if (Mode == 1 && !taken) {
             key = NewVoucherKey(dm);
             if (FullInsert)
                 RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc, ajp, id_unit) values('"
@@ -100,13 +111,22 @@ void TFI_Jurnal::SaveClick()
                 RunSQL(*dm.Query2, "insert into T_Vouc (ID_Vouc, no_vouc, tgl_vouc) values('" + SqlText(key) + "','"
                         + SqlText(number) + "','" + date + "')");
         } else if (Mode == 2) {
-            if (!OpenSQL(*dm.Query1, "select 1 from T_Vouc where ID_Vouc='" + SqlText(key) + "'"))
+            if (headerAsRead_.empty())
                 throw EChangedByOther(ChangedByOtherText);
+            CheckRowsUnchanged(dm, HeaderSelect(key), headerAsRead_);
             RunSQL(*dm.Query2, "update T_Vouc set tgl_vouc='" + date + "' where ID_Vouc='" + SqlText(key) + "'");
         }
-        transaction.Commit();
+        if (!taken)
+            transaction.Commit();
     } catch (const EChangedByOther& refusal) {
         MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
+        if (Mode == 2)
+            ReadHeader();
+        return;
+    }
+    // Shown once the transaction has ended, so no other instance waits on the box.
+    if (taken) {
+        ShowMessage("Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain");
         return;
     }
     VoucherKey = key;

@@ -3,6 +3,7 @@
 // date for a listed one (mode 2). Afterwards a non-empty VoucherKey means a voucher was written.
 #include <string>
 
+#include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
 
 class TDateTimePicker;
@@ -30,7 +31,11 @@ public:
 
 private:
     void FormShow();
+    // Mode 2: the number and date of the voucher as the book holds them, shown and kept for the save's check.
+    void ReadHeader();
     void SaveClick();
+
+    TRowImage headerAsRead_;
 };
 
 extern TFI_Jurnal* FI_Jurnal;

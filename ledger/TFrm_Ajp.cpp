@@ -190,6 +190,14 @@ TFrm_Ajp::TFrm_Ajp(TComponent* AOwner) : TLedgerForm(AOwner, "Adjustment")
                 && !Trim(FieldText(*TR_VOUC, "account_code")).empty();
             if (codeTyped ? !CodeLeft() : !CheckBalance(false))
                 key = 0;
+        } else if (key == VK_UP && TR_VOUC->State() == dsInsert) {
+            // A new line whose typing was rubbed out is as untouched: Up drops it and stays on the last line.
+            TR_VOUC->UpdateRecord();
+            if (Trim(FieldText(*TR_VOUC, "account_code")).empty() && FieldText(*TR_VOUC, "uraian").empty()
+                && TR_VOUC->FieldByName("debet")->IsNull() && TR_VOUC->FieldByName("kredit")->IsNull()) {
+                TR_VOUC->Cancel();
+                key = 0;
+            }
         }
     };
     DBGrid1->OnColExit = [this](TComponent*) {
@@ -276,20 +284,37 @@ void TFrm_Ajp::VoucherScrolled()
     TeButton4->SetEnabled(true);
     TeButton3->SetEnabled(listed);
     TeButton5->SetEnabled(listed);
-    ZlEdit1->SetText(listed ? FieldText(*T_Vouc, "ket") : std::string());
     const std::string key = CurrentKey();
-    // Read again with the totals, so no line another instance changed shows beside its new totals.
-    if (TR_VOUC->Active() && DtModule) {
-        // The lines of the whole book are read again only when another instance wrote since.
-        if (const int64_t count = OthersWriteCount(*DtModule); count != othersWrites_) {
-            TR_VOUC->Requery();
-            othersWrites_ = count;
-        }
-        shownRows_ = ReadVoucher(*DtModule, key);
+    if (!TR_VOUC->Active() || !DtModule) {
+        ZlEdit1->SetText("");
+        return;
     }
+    // The header, the lines, their totals and the copy a write checks against are one moment of the
+    // book, not the list's older one.
+    TReadTransaction read(*DtModule->CONN1);
+    // The lines of the whole book are read again only when another instance wrote since.
+    if (const int64_t count = OthersWriteCount(*DtModule); count != othersWrites_) {
+        TR_VOUC->Requery();
+        othersWrites_ = count;
+    }
+    shownRows_ = ReadVoucher(*DtModule, key);
+    ZlEdit1->SetText(ShownHeader() ? IfNull(ShownHeader()->at(4), std::string()).AsString() : std::string());
     ApplyListFilter(*TR_VOUC, "ID_Vouc ='" + SqlText(key.empty() ? "-" : key) + "' ");
     // The totals are the lines' own, so that the balance check never trusts a stale amount.
     RecomputeTotals();
+}
+
+const std::vector<Variant>* TFrm_Ajp::ShownHeader() const
+{
+    return !shownRows_.empty() && shownRows_.front().front().AsInteger() == 0 ? &shownRows_.front() : nullptr;
+}
+
+TVoucherCheck TFrm_Ajp::ShownCheck() const
+{
+    // Listed, but already gone when it was shown: the empty copy would match the empty book.
+    if (!CurrentKey().empty() && !ShownHeader())
+        throw EChangedByOther(ChangedByOtherText);
+    return {year_, shownRows_};
 }
 
 void TFrm_Ajp::RecomputeTotals()
@@ -316,14 +341,12 @@ void TFrm_Ajp::UpdateHeader()
     const bool own = !lineWrite_;
     if (own)
         BeginLineWrite(false);
+    // Written as shown, whatever the older list row holds.
     try {
-        T_Vouc->Edit();
-        T_Vouc->FieldByName("ket")->SetAsString(ZlEdit1->Text());
-        T_Vouc->FieldByName("jumlah")->SetAsCurrency(debitTotal_);
-        T_Vouc->FieldByName("id_unit")->SetAsString(UnitId());
-        T_Vouc->Post();
+        RunSQL(*DtModule->Query2, "update T_VOUC set ket='" + SqlText(ZlEdit1->Text()) + "', jumlah="
+                + SqlNumber(Variant(debitTotal_)) + ", id_unit=" + SqlNumber(Variant(UnitId())) + " where ID_Vouc='"
+                + SqlText(CurrentKey()) + "'");
     } catch (...) {
-        T_Vouc->Cancel();
         lineWrite_.reset();
         throw;
     }
@@ -339,7 +362,7 @@ void TFrm_Ajp::BeginLineWrite(bool checkAccount)
     auto write = std::make_unique<TTransaction>(*DtModule->CONN1);
     const std::string key = CurrentKey();
     try {
-        CheckVoucher(*DtModule, key, {year_, shownRows_});
+        CheckVoucher(*DtModule, key, ShownCheck());
     } catch (const EChangedByOther& refusal) {
         write.reset();
         RefuseLineWrite(refusal.Message());
@@ -350,6 +373,7 @@ void TFrm_Ajp::BeginLineWrite(bool checkAccount)
         write.reset();
         SetLineAccount("0", "", "");
         ShowMessage("Kode perkiraan tidak ada");
+        DBGrid1->SetSelectedIndex(0);
         Abort();
     }
     lineWrite_ = std::move(write);
@@ -455,7 +479,7 @@ void TFrm_Ajp::DeleteVoucherClick()
     if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Cancel();
     try {
-        DeleteVoucher(*DtModule, key, {year_, shownRows_});
+        DeleteVoucher(*DtModule, key, ShownCheck());
     } catch (const EChangedByOther& refusal) {
         MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
     }
@@ -598,11 +622,13 @@ void TFrm_Ajp::LineBeforePost()
     if (RefuseNegativeLine())
         Abort();
     // A code typed and never looked up (the row was left by a click) gets its account here; no
-    // line is stored without one.
-    if (!CodeLeft())
-        Abort();
-    if (Trim(FieldText(*TR_VOUC, "account_code")).empty()) {
+    // line is stored without one, and the code is what is typed next.
+    const bool hasAccount = CodeLeft();
+    const bool noCode = hasAccount && Trim(FieldText(*TR_VOUC, "account_code")).empty();
+    if (noCode)
         ShowMessage("Kode perkiraan tidak ada");
+    if (!hasAccount || noCode) {
+        DBGrid1->SetSelectedIndex(0);
         Abort();
     }
     if (!DtModule)

@@ -9,6 +9,7 @@
 
 #include "ledger/SharedBooks.h"
 #include "ledger/TLedgerForm.h"
+#include "ledger/Vouchers.h"
 #include "platform/core/Currency.h"
 
 class TADOTable;
@@ -77,6 +78,10 @@ private:
     void SetLinesEnabled(bool enabled);
     void RecomputeTotals();
     void UpdateHeader();
+    // The header row of the voucher shown, as read with its lines; null when it was gone.
+    const std::vector<Variant>* ShownHeader() const;
+    // What a write of the voucher shown checks; EChangedByOther at once for one that was gone.
+    TVoucherCheck ShownCheck() const;
     void NewClick();
     void EditClick();
     void DeleteVoucherClick();

@@ -14,6 +14,7 @@
 #include "platform/data/TADOQuery.h"
 #include "platform/data/TADOTable.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TClipboard.h"
 #include "skin/controls/TTeButton.h"
 #include "tests/ledger/VoucherWindowFixture.h"
@@ -82,6 +83,15 @@ TEST_F(AdjustingWindow, TypesBalancedLinesByKeysAndRefusesToLeaveThemUnbalanced)
     Cell("100");
     Key(VK_RETURN);
     EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0) << "Enter in Credit posts the line and starts the next";
+    // A code rubbed out leaves the new line as untouched: Up drops it for the last line.
+    s.TypeText("7");
+    s.PressKey(VK_BACK, 0, "\b");
+    Key(VK_UP);
+    EXPECT_TRUE(s.MessageBoxes().empty());
+    EXPECT_EQ(window->TR_VOUC->State(), dsBrowse);
+    EXPECT_EQ(window->TR_VOUC->RecordCount(), 1);
+    Key(VK_DOWN);
+    ASSERT_EQ(window->TR_VOUC->State(), dsInsert);
 
     // F1 reaches the grid from the editor a click into the code cell opens.
     const TRect code = window->DBGrid1->CellRect(1, window->DBGrid1->Row());
@@ -201,6 +211,7 @@ TEST_F(AdjustingWindow, TabOutOfAnUnknownCodeStaysInTheCodeCellAsEnterDoes)
     Cell("5000");
     Key(VK_RETURN);
     EXPECT_EQ(LastBox(), "Kode perkiraan tidak ada");
+    EXPECT_EQ(window->DBGrid1->SelectedIndex(), 0) << "the code is typed next";
     Key(VK_RETURN);
     window->ZlEdit1->SetFocus();
     s.ProcessUntilIdle();
@@ -301,6 +312,11 @@ TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndDatesOutsideTheBookY
 {
     Voucher("cash", "1001", "2026-03-05");
     Open();
+    std::vector<bool> lockHeld;
+    Application->MessageBoxResponder = [&, answer = Application->MessageBoxResponder](const TMessageBoxRequest& box) {
+        lockHeld.push_back(dm->CONN1->InTransaction());
+        return answer(box);
+    };
     std::vector<std::string> boxes;
     Dialog(*window->TeButton4, [&](TFI_Jurnal& dialog) {
         for (const char* number : {"", "   "}) {
@@ -324,6 +340,7 @@ TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndDatesOutsideTheBookY
                          "Anda harus mengisikan nomor bukti transaksi!",
                          "Nomor bukti yang anda masukkan sudah digunakan, silakan gunakan nomor bukti yang lain",
                          OutsideBookYear, OutsideBookYear}));
+    EXPECT_EQ(lockHeld, std::vector<bool>(5, false)) << "no box while the save holds the write lock";
     EXPECT_EQ(Rows("select No_Vouc, tgl_vouc from T_VOUC where ajp=1"), (Table{{"Ajp'7", "2026-03-31"}}));
 
     Dialog(*window->TeButton3, [&](TFI_Jurnal& dialog) {
@@ -333,6 +350,13 @@ TEST_F(AdjustingWindow, DialogRefusesEmptyAndTakenNumbersAndDatesOutsideTheBookY
         EXPECT_EQ(LastBox(), OutsideBookYear);
         EXPECT_TRUE(dialog.DateTimePicker1->Focused());
         EXPECT_EQ(Rows("select tgl_vouc from T_VOUC where ajp=1"), (Table{{"2026-03-31"}}));
+        // Another instance moved the date while the dialog was open: refused, and its date shown.
+        OtherInstance("update T_VOUC set tgl_vouc='2026-04-01' where ajp=1");
+        dialog.DateTimePicker1->SetDate(EncodeDate(2026, 5, 2));
+        s.ClickControl(*dialog.TeButton1);
+        EXPECT_EQ(LastBox(), ChangedByOtherText);
+        EXPECT_EQ(Rows("select tgl_vouc from T_VOUC where ajp=1"), (Table{{"2026-04-01"}}));
+        EXPECT_EQ(dialog.DateTimePicker1->Date(), EncodeDate(2026, 4, 1));
         dialog.ZlEdit1->SetText("Ajp9");
         dialog.DateTimePicker1->SetDate(EncodeDate(2026, 5, 2));
     });
@@ -450,13 +474,19 @@ TEST_F(AdjustingWindow, LinesAnotherInstanceChangedShowWithTheirTotalsAndNoLineG
 {
     Voucher("a1", "Ajp1001", "2026-03-10", true);
     Voucher("a2", "Ajp1002", "2026-03-12", true);
+    Voucher("a3", "Ajp1003", "2026-03-14", true);
     Open();
     ASSERT_EQ(window->CurrentKey(), "a1");
-    OtherInstance("update TR_VOUC set kredit=70 where ID_Vouc='a2' and nomor=2");
+    OtherInstance("update TR_VOUC set kredit=70 where ID_Vouc='a2' and nomor=2; update T_VOUC set ket='Dari B' where ID_Vouc='a2'");
     window->T_Vouc->Next();
     window->TR_VOUC->Last();
     EXPECT_EQ(window->TR_VOUC->FieldByName("kredit")->AsString(), "70");
     EXPECT_EQ(window->CreditTotal(), Currency::FromInt(70));
+    // The remark is the book's, read with the lines, so a word added keeps the other's change.
+    EXPECT_EQ(window->ZlEdit1->Text(), "Dari B");
+    Type(*window->ZlEdit1, "Dari B juga");
+    s.ClickControl(*window->ZlSpeedButton3);
+    EXPECT_EQ(Scalar("select ket from T_VOUC where ID_Vouc='a2'"), "Dari B juga");
 
     // A line edited here after another instance deleted its voucher: the program's box, nothing written.
     window->DBGrid1->SetFocus();
@@ -467,6 +497,20 @@ TEST_F(AdjustingWindow, LinesAnotherInstanceChangedShowWithTheirTotalsAndNoLineG
     EXPECT_EQ(LastBox(), ChangedByOtherText);
     EXPECT_EQ(window->CurrentKey(), "a1");
     EXPECT_EQ(Scalar("select count(*) from TR_VOUC where ID_Vouc='a2'"), "0");
+
+    // Nor a line of a voucher another instance deleted before it was shown, though it is still listed.
+    OtherInstance("delete from TR_VOUC where ID_Vouc='a3'; delete from T_VOUC where ID_Vouc='a3'");
+    window->T_Vouc->Last();
+    ASSERT_EQ(window->CurrentKey(), "a3");
+    window->DBGrid1->SetFocus();
+    window->DBGrid1->SetSelectedIndex(0);
+    Cell("7110");
+    Key(VK_RETURN);
+    Cell("50");
+    Key(VK_RETURN);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Scalar("select count(*) from TR_VOUC where ID_Vouc='a3'"), "0");
+    EXPECT_EQ(Listed(), 1) << "the list is read again";
 
     // Nor a line of a year another instance closed.
     OtherInstance("update ref_sistem set ref_tahun=2027");
