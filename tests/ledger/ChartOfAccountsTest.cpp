@@ -198,7 +198,6 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
         boxesInWrite += dm->CONN1->InTransaction();
         return answer(box);
     };
-    std::string code;
     With<TFI_Akun>(*chart->ZlSpeedButton7, [&](TFI_Akun& d) {
         Exec("delete from entry_holder");
         Exec("create trigger vanish after insert on entry_holder begin"
@@ -209,7 +208,7 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
         s.ClickControl(*d.TeButton1);
         EXPECT_EQ(LastBox(), "Data tidak tersimpan, database error!");
         Exec("drop trigger vanish");
-        code = d.Zledit2->Text();
+        const std::string code = d.Zledit2->Text();
         TDtModule other;
         other.CONN1->SetConnectionString("Data Source=" + file.Path());
         other.CONN1->Open();
@@ -221,12 +220,12 @@ TEST_F(ChartWindow, AccountCodesAreProposedFromCategoryAndParentAndNewRowsNeverS
         ClickAgain(*d.TeButton1);
         commitLater.join();
         EXPECT_EQ(LastBox(), "Kode yang anda masukkan sudah ada!");
+        EXPECT_EQ(Rows("select account_id from coa where account_code='" + code + "' or account_name='Lain tiga'"),
+                  (Table{{"90"}}));
         s.ClickControl(*d.TeButton2);
     });
     s.App().MessageBoxResponder = answer;
     EXPECT_EQ(boxesInWrite, 0);
-    EXPECT_EQ(Rows("select account_id from coa where account_code='" + code + "' or account_name='Lain tiga'"),
-              (Table{{"90"}}));
 }
 
 TEST_F(ChartWindow, RefusedEditsAndDeletesChangeNothingAndAnAllowedDeleteKeepsTheBudget)

@@ -194,7 +194,6 @@ TEST_F(OpeningBalances, AnotherInstancesBlankAccountAndChangedOpeningAreLeftAlon
         EXPECT_EQ(LastBox(), ChangedRowsText({"1210"}));
         EXPECT_EQ(Rows("select saldo_awal from coa where account_id in (1, 2) order by account_id"),
                   (Table{{"5000"}, {"900"}}));
-        EXPECT_EQ(Scalar("select pos_awal from posting where account_id=3"), "700");
         EXPECT_EQ(Rows("select saldo_awal from coa_tmp where account_id in (1, 2, 3) order by account_id"),
                   (Table{{"6000"}, {"2000"}, {"800"}}));
         ExecAsOther("delete from coa_tmp"); // another instance fills its own list
