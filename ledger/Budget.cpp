@@ -1,6 +1,7 @@
 #include "ledger/Budget.h"
 
-#include <set>
+#include <utility>
+#include <vector>
 
 #include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
@@ -28,13 +29,42 @@ std::string StoredBudget()
         + AccountNotHeld("v_anggaran.account_id") + " order by account_id";
 }
 
+// The row of the open to_anggaran query as its account's row of AsRead, when that holds the
+// account and a month differs: a row the user typed since the list was read.
+bool TypedMonths(TADOQuery& rows, const TRowImage& AsRead, size_t& at)
+{
+    at = AccountRow(AsRead, IfNull(rows.FieldByName("account_id")->Value(), 0).AsInteger());
+    if (at == AsRead.size())
+        return false;
+    for (int m = 1; m <= 12; ++m)
+        if (IfNull(rows.FieldByName(Month("anggaran_b", m))->Value(), 0).AsCurrency()
+            != IfNull(AsRead[at][static_cast<size_t>(m)], 0).AsCurrency())
+            return true;
+    return false;
+}
+
+std::string MonthsSet(TADOQuery& rows)
+{
+    std::string updates;
+    for (int m = 1; m <= 12; ++m)
+        updates += (m > 1 ? ", " : "") + Month("anggaran_b", m) + "="
+            + SqlNumber(IfNull(rows.FieldByName(Month("anggaran_b", m))->Value(), 0));
+    return updates;
+}
+
 } // namespace
 
-TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job)
+TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince)
 {
     TTransaction transaction(*Dm.CONN1);
     TADOQuery& rows = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
+    std::vector<std::pair<std::string, std::string>> typed;
+    if (OpenSQL(rows, "select * from to_anggaran where account_id is not null"))
+        for (size_t at = 0; !rows.Eof(); rows.Next())
+            if (TypedMonths(rows, TypedSince, at))
+                typed.emplace_back(IntToStr(rows.FieldByName("account_id")->Value().AsInteger()),
+                                   MonthsSet(rows) + ", jumlah=" + SqlNumber(IfNull(rows.FieldByName("jumlah")->Value(), 0)));
     // Only accounts without a row, so a rebuild never doubles the budget and new accounts join it.
     if (OpenSQL(rows, "select account_id from coa where (account_header=false)and(account_cat like '7%' or "
                       "account_cat like '4%' ) and account_id is not null and account_id not in "
@@ -72,6 +102,8 @@ TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job)
             Job.Step();
         }
     }
+    for (const auto& [id, months] : typed)
+        RunSQL(statements, "update to_anggaran set " + months + " where account_id=" + id);
     TRowImage asRead = ReadRows(Dm, StoredBudget());
     transaction.Commit();
     return asRead;
@@ -79,31 +111,34 @@ TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job)
 
 TRowImage SaveBudget(TDtModule& Dm, const TRowImage& AsRead, TLongJob& Job)
 {
-    std::set<std::string> listed;
-    for (const std::vector<Variant>& row : AsRead)
-        listed.insert(IntToStr(IfNull(row.front(), 0).AsInteger()));
     TTransaction transaction(*Dm.CONN1);
-    CheckRowsUnchanged(Dm, StoredBudget(), AsRead);
+    const TRowImage stored = ReadRows(Dm, StoredBudget());
+    std::vector<int64_t> written;
+    std::vector<std::string> changed;
     TADOQuery& rows = *Dm.Query1;
-    if (OpenSQL(rows, "select * from to_anggaran where account_id is not null and account_id<>0")) {
+    if (OpenSQL(rows, "select * from to_anggaran where account_id is not null and account_id<>0 order by account_code")) {
         Job.SetMax(rows.RecordCount());
-        for (rows.First(); !rows.Eof(); rows.Next()) {
-            const std::string id = IntToStr(rows.FieldByName("account_id")->Value().AsInteger());
-            if (!listed.count(id)) {
-                Job.Step();
+        for (size_t at = 0; !rows.Eof(); rows.Next()) {
+            Job.Step();
+            if (!TypedMonths(rows, AsRead, at))
+                continue;
+            const int64_t id = rows.FieldByName("account_id")->Value().AsInteger();
+            const size_t now = AccountRow(stored, id);
+            if (now == stored.size() || stored[now] != AsRead[at]) {
+                changed.push_back(IfNull(rows.FieldByName("account_code")->Value(), "").AsString());
                 continue;
             }
-            std::string updates;
-            for (int m = 1; m <= 12; ++m)
-                updates += (m > 1 ? ", " : "") + Month("anggaran_b", m) + "="
-                    + SqlNumber(IfNull(rows.FieldByName(Month("anggaran_b", m))->Value(), 0));
-            // Every listed account has its row: the check above saw it unchanged.
-            RunSQL(*Dm.Query2, "update anggaran set " + updates + " where account_id=" + id + " and "
-                                   + AccountNotHeld("anggaran.account_id"));
-            Job.Step();
+            RunSQL(*Dm.Query2, "update anggaran set " + MonthsSet(rows) + " where account_id=" + IntToStr(id));
+            written.push_back(id);
         }
     }
-    TRowImage written = ReadRows(Dm, StoredBudget());
+    rows.Close();
+    if (!changed.empty())
+        throw EChangedByOther(ChangedRowsText(changed));
+    TRowImage asWritten = AsRead;
+    const TRowImage after = ReadRows(Dm, StoredBudget());
+    for (int64_t id : written)
+        asWritten[AccountRow(AsRead, id)] = after[AccountRow(after, id)];
     transaction.Commit();
-    return written;
+    return asWritten;
 }

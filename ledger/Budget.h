@@ -8,12 +8,14 @@ class TLongJob;
 
 // Gives every non-header revenue (class 4) and expense (class 7) account that has no budget row
 // one, then refills to_anggaran from v_anggaran with each row's year total; a blank account
-// another instance is making stays out of both. One transaction inside the caller's job; any
-// error rolls it back and reaches the caller. Answers the budget rows as read.
-TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job);
+// another instance is making stays out of both. A row whose months were typed since TypedSince
+// (the rows as an earlier read left them) keeps the typed months. One transaction inside the
+// caller's job; any error rolls it back and reaches the caller. Answers the budget rows as read.
+TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince = {});
 
-// Writes the twelve months of every to_anggaran row into the account's anggaran row; rows of an
-// account that is not in AsRead (blank rows the grid appended) are skipped. One transaction
-// inside the caller's job, which first raises EChangedByOther when another instance changed,
-// added or deleted a budget row since AsRead. Answers the budget rows as written, for the next save.
+// Writes the twelve months of every to_anggaran row typed since AsRead into the account's
+// anggaran row; rows not typed, or of an account that is not in AsRead, are left as the book
+// holds them. One transaction inside the caller's job, which raises EChangedByOther naming the
+// accounts, writing nothing, when another instance changed or deleted the budget row of a typed
+// account since AsRead. Answers AsRead with the written rows as written, for the next save.
 TRowImage SaveBudget(TDtModule& Dm, const TRowImage& AsRead, TLongJob& Job);

@@ -1,6 +1,7 @@
 #include "ledger/OpeningBalances.h"
 
-#include <set>
+#include <utility>
+#include <vector>
 
 #include "ledger/BlankEntries.h"
 #include "ledger/LongJob.h"
@@ -37,13 +38,27 @@ std::string OpeningsAsStored()
         + AccountNotHeld("coa.account_id") + " order by account_id";
 }
 
+// Whether the amount of a row of coa_tmp differs from its account's opening in AsRead, which
+// holds the account at 'at': an amount the user typed since the list was read.
+bool TypedOpening(TDataSet& rows, const TRowImage& AsRead, size_t& at)
+{
+    at = AccountRow(AsRead, IfNull(rows.FieldByName("account_id")->Value(), 0).AsInteger());
+    return at < AsRead.size() && Amount(rows.FieldByName("saldo_awal")) != IfNull(AsRead[at][1], 0).AsCurrency();
+}
+
 } // namespace
 
-TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
+TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince)
 {
     TADOQuery& accounts = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
     TTransaction transaction(*Dm.CONN1);
+    std::vector<std::pair<std::string, std::string>> typed;
+    if (OpenSQL(accounts, "select account_id, saldo_awal from coa_tmp"))
+        for (size_t at = 0; !accounts.Eof(); accounts.Next())
+            if (TypedOpening(accounts, TypedSince, at))
+                typed.emplace_back(WholeNumber(accounts.FieldByName("account_id")),
+                                   SqlNumber(Amount(accounts.FieldByName("saldo_awal"))));
     RunSQL(statements, "delete from coa_tmp");
     if (OpenSQL(accounts, "select * from coa where account_header= false and " + AccountNotHeld("coa.account_id")
                               + " order by account_code ")) {
@@ -60,6 +75,8 @@ TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
         }
     }
     accounts.Close();
+    for (const auto& [id, amount] : typed)
+        RunSQL(statements, "update coa_tmp set saldo_awal=" + amount + " where account_id=" + id);
     TRowImage asRead = ReadRows(Dm, OpeningsAsStored());
     transaction.Commit();
     return asRead;
@@ -80,51 +97,62 @@ TRowImage SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& 
     Rows.DisableControls();
     Finally enable([&Rows] { Rows.EnableControls(); });
 
-    std::set<std::string> listed;
-    for (const std::vector<Variant>& row : AsRead)
-        listed.insert(IntToStr(IfNull(row.front(), 0).AsInteger()));
-
     TTransaction transaction(*Dm.CONN1);
-    CheckRowsUnchanged(Dm, OpeningsAsStored(), AsRead);
+    const TRowImage stored = ReadRows(Dm, OpeningsAsStored());
+    std::vector<int64_t> written;
+    std::vector<std::string> changed;
     Rows.First();
     Job.SetMax(Rows.RecordCount());
-    for (; !Rows.Eof(); Rows.Next()) {
-        const std::string id = WholeNumber(Rows.FieldByName("account_id"));
-        if (id == "0" || !listed.count(id)) {
-            Job.Step();
+    for (size_t at = 0; !Rows.Eof(); Rows.Next()) {
+        Job.Step();
+        const bool typed = TypedOpening(Rows, AsRead, at);
+        const int64_t id = IfNull(Rows.FieldByName("account_id")->Value(), 0).AsInteger();
+        const size_t now = AccountRow(stored, id);
+        if (typed && (now == stored.size() || stored[now] != AsRead[at])) {
+            changed.push_back(Text(Rows.FieldByName("account_code"), "-"));
             continue;
         }
-        const std::string side = Text(Rows.FieldByName("account_pos"), "");
-        const Currency amount = Amount(Rows.FieldByName("saldo_awal"));
+        // A row not typed is written as the book holds it now, so another instance's opening stays.
+        if (id == 0 || at == AsRead.size() || now == stored.size())
+            continue;
+        const std::vector<Variant>& account = stored[now];
+        const Currency amount = typed ? Amount(Rows.FieldByName("saldo_awal")) : IfNull(account[1], 0).AsCurrency();
+        const std::string side = IfNull(account[3], "").AsString();
         const std::string s = SqlNumber(amount);
-        const std::string signedOpening =
-            SqlNumber(SignedOpening(Text(Rows.FieldByName("account_cat"), ""), side, amount));
+        const std::string signedOpening = SqlNumber(SignedOpening(IfNull(account[2], "").AsString(), side, amount));
+        const std::string key = IntToStr(id);
 
-        RunSQL(statements, "update coa set saldo_awal=" + s + " where account_id=" + id + " and "
-                               + AccountNotHeld("coa.account_id"));
-        if (OpenSQL(exists, "select account_id from posting where account_id=" + id))
-            RunSQL(statements, "update posting set pos_awal=" + signedOpening + " where account_id=" + id);
+        if (typed) {
+            RunSQL(statements, "update coa set saldo_awal=" + s + " where account_id=" + key);
+            written.push_back(id);
+        }
+        if (OpenSQL(exists, "select account_id from posting where account_id=" + key))
+            RunSQL(statements, "update posting set pos_awal=" + signedOpening + " where account_id=" + key);
         else
-            RunSQL(statements, "insert into posting (tahun, account_id, pos_awal) values(" + year + "," + id + "," +
+            RunSQL(statements, "insert into posting (tahun, account_id, pos_awal) values(" + year + "," + key + "," +
                                    signedOpening + " )");
         const bool debit = side == "D";
-        if (!OpenSQL(exists, "select account_id from trial_balance where account_id=" + id))
+        if (!OpenSQL(exists, "select account_id from trial_balance where account_id=" + key))
             RunSQL(statements, debit ? "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" +
-                                           id + "," + s + ",null )"
+                                           key + "," + s + ",null )"
                                      : "insert into trial_balance (account_id, saldo_awal_d, saldo_awal_k ) values(" +
-                                           id + ", null, " + s + " )");
+                                           key + ", null, " + s + " )");
         else
             RunSQL(statements, debit ? "update trial_balance set saldo_awal_d = " + s +
-                                           ", saldo_awal_k = null  where account_id=" + id
+                                           ", saldo_awal_k = null  where account_id=" + key
                                      : "update trial_balance set saldo_awal_d= null, saldo_awal_k = " + s +
-                                           "  where account_id=" + id);
-        Job.Step();
+                                           "  where account_id=" + key);
     }
     exists.Close();
-    TRowImage written = ReadRows(Dm, OpeningsAsStored());
-    transaction.Commit();
     Rows.First();
-    return written;
+    if (!changed.empty())
+        throw EChangedByOther(ChangedRowsText(changed));
+    TRowImage asWritten = AsRead;
+    const TRowImage after = ReadRows(Dm, OpeningsAsStored());
+    for (int64_t id : written)
+        asWritten[AccountRow(AsRead, id)] = after[AccountRow(after, id)];
+    transaction.Commit();
+    return asWritten;
 }
 
 Currency OpeningTotal(TDtModule& Dm, const std::string& Side, const std::string& Unit)

@@ -11,16 +11,18 @@ class TDtModule;
 class TLongJob;
 
 // Empties coa_tmp and fills it with every account that is not a top account, in code order,
-// leaving out a blank account another instance is making. One transaction: an error leaves
-// coa_tmp as it was and reaches the caller. Answers the accounts' openings as read.
-TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job);
+// leaving out a blank account another instance is making; an amount typed since TypedSince (the
+// openings as an earlier read left them) is kept. One transaction: an error leaves coa_tmp as it
+// was and reaches the caller. Answers the accounts' openings as read.
+TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince = {});
 
-// Writes each row of Rows (coa_tmp as filtered) into coa.saldo_awal, the signed posting.pos_awal
-// (new posting rows get Year) and the opening columns of trial_balance on the account's side.
-// Rows of an account that is not in AsRead (no id, or none the fill listed) are skipped. One
-// transaction, which first raises EChangedByOther when another instance changed, added or
-// deleted an account's opening since AsRead; any error rolls all of it back and reaches the
-// caller. Answers the openings as written, for the next save.
+// Writes each amount of Rows (coa_tmp as filtered) typed since AsRead into coa.saldo_awal, and the
+// opening of every row of an account in AsRead (typed, or as the book holds it now) into the signed
+// posting.pos_awal (new posting rows get Year) and the opening columns of trial_balance on the
+// account's side. One transaction, which raises EChangedByOther naming the accounts, writing
+// nothing, when another instance changed or deleted the account of a typed amount since AsRead;
+// any error rolls all of it back and reaches the caller. Answers AsRead with the written openings
+// as written, for the next save.
 TRowImage SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& Year, const TRowImage& AsRead,
                               TLongJob& Job);
 

@@ -1,5 +1,7 @@
 #include "ledger/SharedBooks.h"
 
+#include <algorithm>
+
 #include "ledger/TDtModule.h"
 #include "platform/data/TADOConnection.h"
 
@@ -16,6 +18,24 @@ void CheckRowsUnchanged(TDtModule& dm, const std::string& select, const TRowImag
 {
     if (ReadRows(dm, select) != asRead)
         throw EChangedByOther(ChangedByOtherText);
+}
+
+size_t AccountRow(const TRowImage& rows, int64_t id)
+{
+    const auto idOf = [](const std::vector<Variant>& row) { return row.front().IsNull() ? 0 : row.front().AsInteger(); };
+    const auto at = std::lower_bound(rows.begin(), rows.end(), id,
+                                     [&idOf](const std::vector<Variant>& row, int64_t key) { return idOf(row) < key; });
+    return at != rows.end() && idOf(*at) == id ? static_cast<size_t>(at - rows.begin()) : rows.size();
+}
+
+std::string ChangedRowsText(const std::vector<std::string>& accounts)
+{
+    std::string names;
+    for (const std::string& account : accounts)
+        names += (names.empty() ? "" : ", ") + account;
+    return "Data ini telah diubah atau dihapus oleh pengguna lain (akun " + names + "). Tidak ada yang disimpan; "
+        "angka yang anda ketik tetap di layar dan yang lain dibaca ulang. Periksa, lalu simpan lagi bila angka anda "
+        "yang berlaku.";
 }
 
 int64_t OthersWriteCount(TDtModule& dm)

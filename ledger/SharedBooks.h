@@ -27,6 +27,13 @@ TRowImage ReadRows(TDtModule& dm, const std::string& select);
 // in number or in order.
 void CheckRowsUnchanged(TDtModule& dm, const std::string& select, const TRowImage& asRead);
 
+// Where account 'id' stands in rows ordered by their first column, the account id; rows.size()
+// when it is not among them.
+size_t AccountRow(const TRowImage& rows, int64_t id);
+// What a save of a list says when rows it writes were changed by another instance since the list
+// was read: it names their accounts, and the figures typed stay on screen for a second save.
+std::string ChangedRowsText(const std::vector<std::string>& accounts);
+
 // A number that changes whenever another connection commits a change to the book, and only then:
 // a window that holds rows read earlier reads them again only when it changed.
 int64_t OthersWriteCount(TDtModule& dm);

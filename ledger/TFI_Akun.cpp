@@ -269,19 +269,30 @@ void TFI_Akun::TeButton1Click()
         Zledit3->SetFocus();
         return;
     }
-    if ((Mode == 1 || code != oldCode_) && CodeTaken(code)) {
-        MessageDlg("Kode yang anda masukkan sudah ada!", TMsgDlgType::mtWarning, mbOK);
-        return;
-    }
     if (!ZlRadio1->Checked() && !ZlRadio2->Checked()) {
         MessageDlg("Pilih Posisi akun yang akan anda masukkan!", TMsgDlgType::mtWarning, mbOK);
         return;
     }
+    if (!ZlRadio3->Checked() && !ZlRadio4->Checked() && !ZlRadio5->Checked())
+        return;
 
+    // Every box comes after the save's transaction has let go of the book.
     try {
-        SaveAccount(code, listKind ? categoryNumbers_ : parentCategories_, entry);
+        switch (SaveAccount(code, listKind ? categoryNumbers_ : parentCategories_, entry)) {
+        case TAccountSave::Saved:
+            saved_ = true;
+            ShowMessage("Data tersimpan..");
+            Close();
+            break;
+        case TAccountSave::CodeTaken:
+            MessageDlg("Kode yang anda masukkan sudah ada!", TMsgDlgType::mtWarning, mbOK);
+            break;
+        case TAccountSave::AccountMissing:
+            MessageDlg("Data tidak tersimpan, database error!", TMsgDlgType::mtError, mbOK);
+            break;
+        }
     } catch (const EChangedByOther& e) {
-        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        MessageDlg(e.Message(), TMsgDlgType::mtError, mbOK);
         if (ReadRows(*DtModule, StoredAccounts(AccountIdText)).empty())
             Close();
         else
@@ -289,7 +300,8 @@ void TFI_Akun::TeButton1Click()
     }
 }
 
-void TFI_Akun::SaveAccount(const std::string& code, const std::vector<std::string>& categories, int entry)
+TFI_Akun::TAccountSave TFI_Akun::SaveAccount(const std::string& code, const std::vector<std::string>& categories,
+                                              int entry)
 {
     TTransaction transaction(*DtModule->CONN1);
     // Another instance may have removed the blank row and given its id to an account of its own.
@@ -300,13 +312,12 @@ void TFI_Akun::SaveAccount(const std::string& code, const std::vector<std::strin
             throw EChangedByOther(ChangedByOtherText);
         CheckRowsUnchanged(*DtModule, StoredAccounts(AccountIdText), asRead_);
     }
+    // Checked in the write, so that another instance cannot store the same code meanwhile.
+    if ((Mode == 1 || code != oldCode_) && CodeTaken(code))
+        return TAccountSave::CodeTaken;
     ReopenDataSet(*coa);
-    if (!coa->Locate("account_id", AccountIdText, loCaseInsensitive)) {
-        MessageDlg("Data tidak tersimpan, database error!", TMsgDlgType::mtError, mbOK);
-        return;
-    }
-    if (!ZlRadio3->Checked() && !ZlRadio4->Checked() && !ZlRadio5->Checked())
-        return;
+    if (!coa->Locate("account_id", AccountIdText, loCaseInsensitive))
+        return TAccountSave::AccountMissing;
     coa->Edit();
     coa->FieldByName("account_header")->SetAsBoolean(ZlRadio3->Checked());
     coa->FieldByName("sub")->SetAsBoolean(ZlRadio4->Checked());
@@ -324,9 +335,7 @@ void TFI_Akun::SaveAccount(const std::string& code, const std::vector<std::strin
     if (Mode == 1)
         ReleaseEntry(*DtModule, "coa", AccountIdText);
     transaction.Commit();
-    saved_ = true;
-    ShowMessage("Data tersimpan..");
-    Close();
+    return TAccountSave::Saved;
 }
 
 std::string StoredAccounts(const std::string& id)

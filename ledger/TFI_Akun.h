@@ -51,9 +51,11 @@ private:
     void ZlRadio3Click(TZlRadio* kind);
     void TeButton1Click();
     bool CodeTaken(const std::string& code);
-    // Writes the account in one transaction; raises EChangedByOther, writing nothing, when
-    // another instance changed or deleted the edited account since the dialog read it.
-    void SaveAccount(const std::string& code, const std::vector<std::string>& categories, int entry);
+    enum class TAccountSave { Saved, CodeTaken, AccountMissing };
+    // Writes the account in one transaction, or nothing when the code is taken or the account's
+    // row is gone; raises EChangedByOther, writing nothing, when another instance changed or
+    // deleted the edited account since the dialog read it.
+    TAccountSave SaveAccount(const std::string& code, const std::vector<std::string>& categories, int entry);
     // The list entry chosen, when its numbers are loaded; -1 otherwise.
     int ChosenEntry() const;
 

@@ -119,11 +119,11 @@ TFI_Saldo_Awal::TFI_Saldo_Awal(TComponent* AOwner) : TLedgerForm(AOwner, "FI_Sal
     UseWindowFont(*this);
 }
 
-void TFI_Saldo_Awal::ReadBalances()
+void TFI_Saldo_Awal::ReadBalances(const TRowImage& typedSince)
 {
     {
         TLongJob job(WaitWindowProgress());
-        asRead_ = FillOpeningBalanceTable(*DtModule, job);
+        asRead_ = FillOpeningBalanceTable(*DtModule, job, typedSince);
     }
     if (coa_tmp->Active()) {
         ReopenDataSet(*coa_tmp);
@@ -197,8 +197,9 @@ void TFI_Saldo_Awal::TeButton1Click()
         TLongJob job(WaitWindowProgress());
         asRead_ = SaveOpeningBalances(*DtModule, *coa_tmp, IntToStr(LoginState().ref_tahun), asRead_, job);
     } catch (const EChangedByOther& e) {
-        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
-        ReadBalances();
+        // The list behind the box shows the book now, with the typed amounts kept for a second Save.
+        ReadBalances(asRead_);
+        MessageDlg(e.Message(), TMsgDlgType::mtError, mbOK);
         return;
     }
     TeButton2->SetCaption("&Close");

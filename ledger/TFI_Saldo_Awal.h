@@ -20,8 +20,8 @@ public:
     explicit TFI_Saldo_Awal(TComponent* AOwner = nullptr);
 
     // Refills coa_tmp from the chart under the wait window and keeps the openings as read, which
-    // Save checks; the grid shows the new rows when it is open.
-    void ReadBalances();
+    // Save checks; amounts typed since typedSince stay. The grid shows the new rows when it is open.
+    void ReadBalances(const TRowImage& typedSince = {});
 
     TADOTable* coa_tmp = nullptr;
     TDataSource* DataSource1 = nullptr;

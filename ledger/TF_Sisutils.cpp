@@ -214,7 +214,7 @@ void TF_Sisutils::TeButton4Click()
         SaveSettings(first, last);
     } catch (const EChangedByOther& e) {
         ref_sistem->Cancel();
-        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        MessageDlg(e.Message(), TMsgDlgType::mtError, mbOK);
         FormShow();
         return;
     }

@@ -141,11 +141,11 @@ void TFrm_Anggaran::ShowAmounts()
             field->SetDisplayFormat(BudgetFormat);
 }
 
-void TFrm_Anggaran::RebuildAndRequery()
+void TFrm_Anggaran::RebuildAndRequery(const TRowImage& typedSince)
 {
     {
         TLongJob job(WaitWindowProgress());
-        asRead_ = RebuildBudget(*DtModule, job);
+        asRead_ = RebuildBudget(*DtModule, job, typedSince);
     }
     to_anggaran->CheckBrowseMode();
     if (to_anggaran->Active())
@@ -195,8 +195,9 @@ void TFrm_Anggaran::SaveBudget()
         TLongJob job(WaitWindowProgress());
         asRead_ = ::SaveBudget(*DtModule, asRead_, job);
     } catch (const EChangedByOther& e) {
-        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
-        RebuildAndRequery();
+        // The list behind the box shows the book now, with the typed figures kept for a second Save.
+        RebuildAndRequery(asRead_);
+        MessageDlg(e.Message(), TMsgDlgType::mtError, mbOK);
         return;
     }
     ReopenDataSet(*to_anggaran);

@@ -35,8 +35,8 @@ public:
     TZlRadio* ZlRadio4 = nullptr;
 
     // The main window's rebuild: anggaran completed and to_anggaran refilled under the wait
-    // window, then the grid shows the new rows.
-    void RebuildAndRequery();
+    // window, then the grid shows the new rows; rows typed since typedSince keep their months.
+    void RebuildAndRequery(const TRowImage& typedSince = {});
     void SaveBudget();
     void zgdbgrid27KeyPress(char32_t& Key);
     void ZlRadio8Click();
@@ -47,6 +47,6 @@ private:
     void FormShow();
     void ShowAmounts();
 
-    // The budget rows as the rebuild or the last save left them, which Save checks.
+    // The budget rows as the list shows them when nothing is typed, which Save checks.
     TRowImage asRead_;
 };

@@ -362,7 +362,7 @@ void TFrm_Perkiraan::DeleteAccount()
         RunSQL(query, "delete from posting where account_id=" + id);
         transaction.Commit();
     } catch (const EChangedByOther& e) {
-        MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
+        MessageDlg(e.Message(), TMsgDlgType::mtError, mbOK);
     }
     ReopenAccounts();
 }

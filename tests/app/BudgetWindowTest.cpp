@@ -74,24 +74,39 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     Open();
     EXPECT_EQ(OwnSql("select count(*) from to_anggaran where account_id=73"), (std::vector<std::string>{"0"}));
 
-    // A month another instance changed since the list was read refuses the save: nothing is
-    // written and the list is read again.
+    // Rows this save does not write may change meanwhile, or come with a new account: it goes through.
     Type("4110", 4, "100");
     Sql("update anggaran set anggaran_b2=300 where account_id=71");
+    Sql("insert into coa (account_id, account_code, account_name, account_cat, account_header) values"
+        " (74, '7130', 'BIAYA GAS', '71', 0)");
+    Sql("insert into anggaran (account_id) values (74)");
+    window->ZlSpeedButton8->Click();
+    p.s.ProcessUntilIdle();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran where account_id in (41, 71, 73)"
+                  " order by account_id"),
+              (std::vector<std::string>{"41|100|0", "71|null|300", "73|5|null"}));
+
+    // A row it writes that another instance changed refuses the save: nothing is written, the typed
+    // months stay, the other rows show the book, and a second Save writes over deliberately.
+    Type("4110", 5, "200");
+    Sql("update anggaran set anggaran_b3=7 where account_id=41");
+    Sql("update anggaran set anggaran_b1=9 where account_id=71");
     boxes.Answer(mrOk);
     window->ZlSpeedButton8->Click();
     p.s.ProcessUntilIdle();
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{ChangedByOtherText}));
-    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran order by account_id"),
-              (std::vector<std::string>{"41|null|null", "42|null|null", "71|null|300", "72|null|null", "73|5|null"}));
-    EXPECT_EQ(OwnSql("select jumlah from to_anggaran where account_id in (41, 71) order by account_id"),
-              (std::vector<std::string>{"0", "300"}));
-    Type("4110", 4, "100");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{ChangedRowsText({"4110"})}));
+    EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtError);
+    EXPECT_EQ(Sql("select anggaran_b1, anggaran_b2, anggaran_b3 from anggaran where account_id=41"),
+              (std::vector<std::string>{"100|0|7"}));
+    EXPECT_EQ(OwnSql("select account_id, anggaran_b1, anggaran_b2, anggaran_b3 from to_anggaran"
+                     " where account_id in (41, 71, 74) order by account_id"),
+              (std::vector<std::string>{"41|100|200|0", "71|9|300|0", "74|0|0|0"}));
     window->ZlSpeedButton8->Click();
     p.s.ProcessUntilIdle();
-    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2 from anggaran where account_id in (41, 71, 73)"
-                  " order by account_id"),
-              (std::vector<std::string>{"41|100|0", "71|0|300", "73|5|null"}));
+    EXPECT_EQ(Sql("select account_id, anggaran_b1, anggaran_b2, anggaran_b3 from anggaran"
+                  " where account_id in (41, 71) order by account_id"),
+              (std::vector<std::string>{"41|100|200|0", "71|9|300|null"}));
 }
 
 TEST_F(BudgetWindow, EnterSpreadsTheTotalSumsTheMonthsAndSaveKeepsATypedMonth)
