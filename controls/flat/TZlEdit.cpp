@@ -171,12 +171,7 @@ void TZlEdit::PasteFromClipboard()
 
 void TZlEdit::RefuseKey(char32_t key)
 {
-    std::string character;
-    AppendUtf8(character, key);
-    if (inputType_ == TInputType::itInteger)
-        Refuse("'" + character + "' is not a valid character in a whole number");
-    Refuse("'" + character + "' is not a valid character in a number: the decimal separator is '"
-           + std::string(1, decimalSeparator_) + "'");
+    Refuse(RefusedNumberCharacter(key, inputType_ == TInputType::itInteger ? '\0' : decimalSeparator_));
 }
 
 void TZlEdit::Refuse(const std::string& message)
@@ -215,12 +210,8 @@ void TZlEdit::Change()
     const std::string text = Text();
     const char decimal = inputType_ == TInputType::itInteger ? '\0' : decimalSeparator_;
     if (Modified() && (groupSeparator_ || inputType_ == TInputType::itInteger)
-        && !IsFigureTyping(CleanNumber(text), decimal)) {
-        if (inputType_ == TInputType::itInteger)
-            Refuse("'" + text + "' is not a valid whole number");
-        Refuse("'" + text + "' is not a valid number: the decimal separator is '" + std::string(1, decimalSeparator_)
-               + "'");
-    }
+        && !IsFigureTyping(CleanNumber(text), decimal))
+        Refuse(RefusedNumberText(text, decimal));
     // A number half typed ("-", "1.") does not parse yet; the last value stands until it does.
     double value = 0;
     if (!text.empty() && TextToFloat(CleanNumber(text), value)) {

@@ -724,14 +724,15 @@ void TZgCustomDBGrid::EditKeyRefused(char32_t key)
         InplaceEditor()->SelectAll();
     if (!refusedAmount_.empty())
         throw EConvertError(std::exchange(refusedAmount_, {}));
+    // An amount cell names what it refuses as an amount field does.
+    const char decimal = FormatSettings().DecimalSeparator;
+    if (!refusedFigure_.empty())
+        dataSet->RefuseEdit(RefusedNumberText(std::exchange(refusedFigure_, {}), decimal));
+    if (IsAmount(*column->Field()))
+        dataSet->RefuseEdit(RefusedNumberCharacter(key, decimal));
     std::string refused;
-    if (!refusedFigure_.empty()) {
-        refused = "'" + std::exchange(refusedFigure_, {}) + "' is not a valid number";
-    } else {
-        AppendUtf8(refused, key);
-        refused = "'" + refused + "' is not a valid character";
-    }
-    dataSet->RefuseEdit(EDatabaseError(refused + " for " + column->Title().Caption()));
+    AppendUtf8(refused, key);
+    dataSet->RefuseEdit("'" + refused + "' is not a valid character for " + column->Title().Caption());
 }
 
 std::string TZgCustomDBGrid::EditPasteText(const std::string& line)

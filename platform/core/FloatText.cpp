@@ -11,6 +11,7 @@
 #include "platform/core/DecimalDigits.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/core/Unicode.h"
 
 namespace {
 
@@ -421,4 +422,21 @@ std::string FormatFloat(const std::string& mask, double value)
     }
     bool minus = d.negative && chosen == 0;
     return ApplySection(s, d, minus);
+}
+
+std::string RefusedNumberCharacter(char32_t ch, char decimal)
+{
+    std::string character;
+    AppendUtf8(character, ch);
+    if (decimal == '\0')
+        return "'" + character + "' is not a valid character in a whole number";
+    return "'" + character + "' is not a valid character in a number: the decimal separator is '"
+        + std::string(1, decimal) + "'";
+}
+
+std::string RefusedNumberText(const std::string& text, char decimal)
+{
+    if (decimal == '\0')
+        return "'" + text + "' is not a valid whole number";
+    return "'" + text + "' is not a valid number: the decimal separator is '" + std::string(1, decimal) + "'";
 }

@@ -24,6 +24,10 @@ bool IsFigureTyping(const std::string& text, char decimal);
 // A whole figure as the program shows it, its thousands grouped or not ("1,234,567.50", "-999.5"),
 // without the group separators; none when the groups are not of three digits ("1,23", "12,,3").
 std::optional<std::string> UngroupedFigure(const std::string& text, char decimal, char group);
+// The words a number field refuses a typed character or a text with, naming it; 'decimal' 0 is a
+// whole number's.
+std::string RefusedNumberCharacter(char32_t ch, char decimal);
+std::string RefusedNumberText(const std::string& text, char decimal);
 
 // What a figure shows in a place too narrow for it whole, on screen and on paper alike.
 inline constexpr const char* FigureOverflowMark = "###";

@@ -711,15 +711,15 @@ void TDataSet::Edit()
     FireEvent(AfterEdit);
 }
 
-void TDataSet::RefuseEdit(const EDatabaseError& error)
+void TDataSet::RefuseEdit(const std::string& message)
 {
-    EDatabaseError raised = error;
+    EDatabaseError raised(message);
     TDataAction action = daFail;
     if (OnEditError)
         OnEditError(this, raised, action);
     if (action == daAbort)
         Abort();
-    throw raised;
+    throw EConvertError(raised.Message());
 }
 
 void TDataSet::StartInsert(bool append)

@@ -63,8 +63,9 @@ public:
     // On an empty set Edit starts an insert.
     void Edit();
     // An edit a control refused (a character the field cannot take) goes through OnEditError as a
-    // failed Edit does, then is raised; a handler's daAbort drops it quietly. Nothing is retried.
-    [[noreturn]] void RefuseEdit(const EDatabaseError& error);
+    // failed Edit does, then is raised as the conversion error it is, not a failed write; a
+    // handler's daAbort drops it quietly. Nothing is retried.
+    [[noreturn]] void RefuseEdit(const std::string& message);
     void Post();
     void Cancel();
     void Delete();

@@ -144,6 +144,12 @@ bool IsAccel(char32_t ch, const std::string& caption)
     return hotkey != 0 && FoldCase(hotkey) == FoldCase(ch);
 }
 
+bool CaptionBeginsWith(char32_t ch, const std::string& caption)
+{
+    const std::string shown = StripHotkey(caption);
+    return ch != 0 && !shown.empty() && FoldCase(DecodeAt(shown, 0)) == FoldCase(ch);
+}
+
 std::string StripHotkey(const std::string& caption)
 {
     std::string out;

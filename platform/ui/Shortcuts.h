@@ -22,5 +22,7 @@ TShortCut TextToShortCut(const std::string& text);
 char32_t GetHotkey(const std::string& caption);
 // True when 'ch' is the caption's accelerator, ignoring case.
 bool IsAccel(char32_t ch, const std::string& caption);
+// True when the caption as shown begins with 'ch', ignoring case.
+bool CaptionBeginsWith(char32_t ch, const std::string& caption);
 // The caption as shown: "&&" becomes "&", a single "&" goes.
 std::string StripHotkey(const std::string& caption);

@@ -353,6 +353,16 @@ TTeItem* TTeItem::FindItemByAccel(char32_t ch) const
     return nullptr;
 }
 
+TTeItem* TTeItem::FindItemByKey(char32_t ch) const
+{
+    if (TTeItem* found = FindItemByAccel(ch))
+        return found;
+    for (TTeItem* child : items_)
+        if (child->visible_ && CaptionBeginsWith(ch, child->caption_))
+            return child;
+    return nullptr;
+}
+
 TTeItem* TTeItem::FindItemByShortCut(TShortCut shortCut)
 {
     if (shortCut_ == shortCut)

@@ -147,6 +147,9 @@ public:
 
     // The first visible child whose caption has "&" and this character, ignoring case.
     TTeItem* FindItemByAccel(char32_t ch) const;
+    // The child a typed letter opens: its accelerator's, else the first visible child whose
+    // caption begins with it; null when neither.
+    TTeItem* FindItemByKey(char32_t ch) const;
     // Depth first.
     TTeItem* FindItemByShortCut(TShortCut shortCut);
     TTeItem* FindItemByOnClick(const TNotifyEvent& handler);

@@ -63,7 +63,8 @@ public:
     void SelectPrev();
     // True when a submenu was shown (and has closed again).
     bool OpenSubmenu();
-    bool RunMenuLoop();
+    // Opened by the pointer, the item under it is chosen at once; by keys, the first one.
+    bool RunMenuLoop(bool byPointer = false);
     void CloseMenuChain();
 
     virtual void SetViewSize(TSize size) { (void)size; }
@@ -89,7 +90,7 @@ private:
     void PostToHost(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0) const;
     // True when the loop should leave.
     bool PeekRules(const TQueuedMessage& m);
-    void RunLevel();
+    void RunLevel(bool byPointer);
     bool Handle(const TQueuedMessage& m);
     bool HandleKey(const TQueuedMessage& m);
     bool HandleMouseMove(const TQueuedMessage& m);

@@ -41,14 +41,14 @@ void RunDueTimers()
 
 } // namespace
 
-bool TTeItemView::RunMenuLoop()
+bool TTeItemView::RunMenuLoop(bool byPointer)
 {
     if (parentView_) {
-        RunLevel();
+        RunLevel(byPointer);
         return true;
     }
     PressOutside().reset();
-    RunLevel();
+    RunLevel(byPointer);
     // Every level has closed and the capture is gone: the press reaches the window under the mouse.
     if (const std::optional<TPoint> p = PressOutside()) {
         PressOutside().reset();
@@ -65,7 +65,7 @@ bool TTeItemView::RunMenuLoop()
     return true;
 }
 
-void TTeItemView::RunLevel()
+void TTeItemView::RunLevel(bool byPointer)
 {
     loopRunning_ = true;
     if (Screen)
@@ -81,11 +81,13 @@ void TTeItemView::RunLevel()
                 break;
             }
         }
-        RepaintItem(selected_);
-        // The pointer's place now is handled: a point left over from an earlier menu would make
-        // the first move there look like no move at all.
+        // Opened by keys, the first row stays chosen under a resting pointer until it moves; the
+        // pointer's place is taken now, or a point left from an earlier menu would make the first
+        // move there look like no move at all.
         const TPoint cursor = GetCursorPos();
-        TrackMouse(cursor);
+        if (byPointer)
+            TrackMouse(cursor);
+        RepaintItem(selected_);
         SetLastMenuMousePos(cursor);
     }
     BeginMouseCapture(host_);
@@ -155,7 +157,7 @@ bool TTeItemView::Handle(const TQueuedMessage& m)
         if (GetKeyState(VK_LBUTTON) < 0)
             return false;
         if (m.Msg == WM_CHAR || m.Msg == WM_SYSCHAR) {
-            if (TTeItem* found = item_ ? item_->FindItemByAccel(static_cast<char32_t>(m.WParam)) : nullptr) {
+            if (TTeItem* found = item_ ? item_->FindItemByKey(static_cast<char32_t>(m.WParam)) : nullptr) {
                 selected_ = found;
                 RepaintItem(found);
                 PostToHost(WM_KEYDOWN, VK_RETURN);

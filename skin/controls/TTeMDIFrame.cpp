@@ -157,7 +157,9 @@ void TTeMDIFrame::UpdateScrollBars()
     else if (!IsSkinnedChildMaximized(form))
         children = client->ChildrenExtent();
     const auto [horz, vert] = BarsFor(children);
-    const bool barGone = !horz && hosts_[0] && hosts_[0]->Visible() && !children.IsEmpty() && !MaximizedChild();
+    const bool barShown = hosts_[0] && hosts_[0]->Visible();
+    const bool barGone = !horz && barShown && !children.IsEmpty() && !MaximizedChild();
+    const bool barCame = horz && !barShown && !MaximizedChild();
     const int width = client->Width();
     const int height = client->Height();
     const TPoint scroll = client->ScrollPos();
@@ -191,24 +193,27 @@ void TTeMDIFrame::UpdateScrollBars()
     }
     gripRect_ = horz && vert ? Bounds(visibleWidth, visibleHeight, thickness, thickness) : kNullRect;
     PlaceGrip();
-    if (barGone)
-        LowerIconsOffTheBar();
+    if (barGone || barCame)
+        MoveIconsWithTheBar(barCame);
 }
 
-void TTeMDIFrame::LowerIconsOffTheBar()
+void TTeMDIFrame::MoveIconsWithTheBar(bool barCame)
 {
     TMDIClient* client = Client();
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
     const int width = FormFrameMetrics().MinimizedWidth;
     const TRect area = client->ClientRect();
-    // Only icons in the places IconPlace gave above the bar: one the user dragged stays where he put it.
+    // The rows IconPlace gave rest on the client's bottom, or on the bar that has gone.
+    const int bottom = area.Bottom - (barCame ? 0 : thickness);
+    const int shift = barCame ? -thickness : thickness;
+    // Only icons in those places: one the user dragged stays where he put it.
     for (TCustomForm* child : client->ShownChildren()) {
         const TTeDefaultForm* skinned = FindSkinnedForm(child);
         const TRect r = child->BoundsRect();
-        const int aboveBottom = area.Bottom - thickness - r.Bottom;
+        const int aboveBottom = bottom - r.Bottom;
         if (skinned && skinned->WindowState() == kwsMinimized && r.Height() > 0 && width > 0 && aboveBottom >= 0 &&
             aboveBottom % r.Height() == 0 && (r.Left - area.Left) % width == 0)
-            child->SetBounds(r.Left, r.Top + thickness, r.Width(), r.Height());
+            child->SetBounds(r.Left, r.Top + shift, r.Width(), r.Height());
     }
 }
 

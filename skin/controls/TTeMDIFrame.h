@@ -92,8 +92,8 @@ private:
     // direction. The first is the horizontal bar.
     std::pair<bool, bool> BarsFor(const TRect& extent) const;
     void PlaceHost(int index, const TRect& bounds);
-    // The horizontal bar has gone: icons placed above it come down to the bottom beside the others.
-    void LowerIconsOffTheBar();
+    // The horizontal bar came or went: icons placed in a row along the bottom move above it or down.
+    void MoveIconsWithTheBar(bool barCame);
     void PlaceGrip();
 
     TTeDefaultForm& frame_;

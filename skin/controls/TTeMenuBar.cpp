@@ -206,12 +206,12 @@ bool TTeMenuBar::CanAutoSize(int& newWidth, int& newHeight)
     return true;
 }
 
-void TTeMenuBar::EnterMenuLoop()
+void TTeMenuBar::EnterMenuLoop(bool byPointer)
 {
     items_->SetAnimateNext(true);
     items_->SetInMenuSession(true);
     view_->InvalidateView();
-    view_->RunMenuLoop();
+    view_->RunMenuLoop(byPointer);
 }
 
 bool TTeMenuBar::IsShortCut(const TMessage& key)
@@ -285,7 +285,7 @@ void TTeMenuBar::Dispatch(TMessage& message)
 bool TTeMenuBar::DialogChar(const TMessage& message)
 {
     const auto ch = static_cast<char32_t>(message.WParam);
-    if (ch == 0 || !Showing() || !(message.LParam & KF_ALTDOWN_BIT) || !items_->FindItemByAccel(ch))
+    if (ch == 0 || !Showing() || !(message.LParam & KF_ALTDOWN_BIT) || !items_->FindItemByKey(ch))
         return false;
     if (TWinControl* parent = Parent(); parent && Application)
         Application->PostMessage(parent->Handle(), WM_CHAR, message.WParam);
@@ -301,7 +301,7 @@ void TTeMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     for (int i = 0; i < items_->Count(); ++i) {
         TTeItem* item = items_->Items(i);
         if (item->Visible() && view_->GetItemRect(item).Contains({x, y})) {
-            EnterMenuLoop();
+            EnterMenuLoop(true);
             return;
         }
     }

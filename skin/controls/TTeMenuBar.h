@@ -53,8 +53,9 @@ public:
     TRect GetContentRect() const override;
     // Re-lays the row out and repaints; the items' change handler.
     virtual void ItemsChanged();
-    // Runs the menu loop on the row until every level has closed.
-    void EnterMenuLoop();
+    // Runs the menu loop on the row until every level has closed; a press starts it on the item
+    // under the pointer.
+    void EnterMenuLoop(bool byPointer = false);
     // The items' short cuts: true when one was found.
     bool IsShortCut(const TMessage& key);
 

@@ -72,8 +72,8 @@ bool TTeSkinnedFormMenus::MenuBarKeyMode(TTeDefaultForm& form, uint16_t key)
     if (!bar || !window || !Application)
         return false;
     // The loop finds the letter waiting and opens that item; without one (F10, Alt alone) the bar
-    // waits on its first item. A letter no item has is taken and leaves the bar idle.
-    if (key != 0 && !bar->Items()->FindItemByAccel(key))
+    // waits on its first item. A letter that opens no item is taken and leaves the bar idle.
+    if (key != 0 && !bar->Items()->FindItemByKey(key))
         return true;
     if (key != 0)
         Application->PostMessage(window->Handle(), WM_CHAR, key);

@@ -27,15 +27,20 @@ protected:
 } // namespace
 
 // The keyboard walks the menus as the screen shows them: Alt+T opens Transaction with the bar
-// item in its open look, the arrows move the highlight, Escape closes the dropdown and then the
-// bar, F10 enters the bar on its first item. A press outside the open menus closes them and
-// clicks the button under the mouse: the cash window's Close.
+// item in its open look, on its first row whatever row a resting pointer is over, the arrows move
+// the highlight, Escape closes the dropdown and then the bar, F10 enters the bar on its first item.
+// A press outside the open menus closes them and clicks the button under the mouse: the cash
+// window's Close.
 TEST_F(MenusOnDesktop, KeysWalkTheMenusAndAPressOutsideThemClicksTheButtonBeneath)
 {
     LogInByKeys();
     desktop->MoveMouse(2, 2);
     const TDesktopImage empty = Settled(Main());
-    OpenCashWindow();
+    desktop->MoveMouse(Row(1).X + 50, Row(1).Y + 7);
+    desktop->Key("alt+t");
+    EXPECT_TRUE(HighlightOn(0)) << Shot("pointer-resting");
+    desktop->Key("Return");
+    CashWindowShown();
     desktop->MoveMouse(2, 2);
     const TDesktopImage closed = Settled(Main());
 

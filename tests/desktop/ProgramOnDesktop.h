@@ -112,6 +112,10 @@ protected:
     void OpenCashWindow()
     {
         ChooseMenu(Transaction, 0);
+        CashWindowShown();
+    }
+    void CashWindowShown()
+    {
         ASSERT_TRUE(TDesktop::WaitUntil([&] {
             const TDesktopRect m = Main();
             return desktop->Grab().Count({m.X + 330, m.Y + 260, 400, 200}, 0xFFFFFF) > 60000;

@@ -235,7 +235,7 @@ TEST_F(AdjustingWindow, TabThroughANewLineReachesItsAmountBeforeTheZeroRefusal)
     ASSERT_FALSE(window->DBGrid1->EditorMode());
     Clipboard().SetAsText("1,5");
     s.PressKey('V', kmCtrl);
-    EXPECT_EQ(s.Errors().back(), "',' is not a valid character for Debet.");
+    EXPECT_EQ(s.Errors().back(), "',' is not a valid character in a number: the decimal separator is '.'");
     Clipboard().SetAsText("12.345");
     s.PressKey('V', kmCtrl);
     Key(VK_RETURN);
@@ -250,7 +250,8 @@ TEST_F(AdjustingWindow, ACommaOrANegativeAmountInALineIsRefusedAndStoresNothing)
     Cell("7110");
     Key(VK_RETURN);
     s.TypeText("1,");
-    EXPECT_EQ(s.Errors(), (std::vector<std::string>{"',' is not a valid character for Debet."}));
+    EXPECT_EQ(s.Errors(),
+              (std::vector<std::string>{"',' is not a valid character in a number: the decimal separator is '.'"}));
     EXPECT_EQ(window->DBGrid1->InplaceEditor()->SelText(), "1") << "kept for mending, typed over next";
     s.TypeText("-100");
     Key(VK_RETURN);

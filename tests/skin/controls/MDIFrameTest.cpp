@@ -629,4 +629,10 @@ TEST_F(MDIFrameTest, AMinimizedChildShowsItsCaption)
     EXPECT_FALSE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
     EXPECT_EQ(behind->BoundsRect(), Bounds(aboveBar.Left, first.Top, aboveBar.Width(), aboveBar.Height()));
     EXPECT_EQ(kid->BoundsRect(), dragged);
+    // And when the bar comes again, it goes back above it.
+    kidSkins[0]->Form()->SetBounds(client->ClientWidth() - 50, 10, 300, 200);
+    s.ProcessUntilIdle();
+    ASSERT_TRUE(frameSkin->MDIFrame()->ScrollBar(false)->Showing());
+    EXPECT_EQ(behind->BoundsRect(), aboveBar);
+    EXPECT_EQ(kid->BoundsRect(), dragged);
 }

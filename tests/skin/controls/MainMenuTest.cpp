@@ -108,6 +108,13 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     EXPECT_TRUE(w.log.empty());
     // The hidden bar leaves the character to the form.
     EXPECT_EQ(w.full->Perform(CM_DIALOGCHAR, 't', KF_ALTDOWN_BIT), 0);
+    // Captions without accelerators open by their first letter: Alt+U, Enter logs in.
+    w.session.Screen().KeyDown('U', kmAlt);
+    w.session.Screen().KeyUp('U', kmAlt);
+    w.Keys({VK_RETURN});
+    w.session.ProcessUntilIdle();
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open User", "LogIn"}));
+    w.log.clear();
 
     w.small->Hide();
     w.full->Show();
@@ -245,19 +252,38 @@ TEST(MainMenu, ADropdownOpenedByKeysSelectsItsFirstShownRowNotAHiddenOne)
     w.session.ProcessUntilIdle();
     TTeMenuBarView& bar = w.full->View();
     TColor balanceColour = clNone, statementsColour = clNone;
-    w.session.Screen().KeyDown(VK_F10);
-    w.session.Screen().KeyUp(VK_F10);
+    TPoint overStatements;
+    auto& screen = w.session.Screen();
+    screen.KeyDown(VK_F10);
+    screen.KeyUp(VK_F10);
     w.Script({
         [&] { w.Keys({VK_RIGHT, VK_RIGHT, VK_DOWN}); },
         [&] {
             balanceColour = w.RowColor(*bar.ChildView(), *balance);
             statementsColour = w.RowColor(*bar.ChildView(), *statements);
+            const TRect row = bar.ChildView()->GetItemRect(statements);
+            overStatements = bar.ChildView()->Host()->ClientToScreen({row.Left + 10, (row.Top + row.Bottom) / 2});
             w.Keys({VK_RETURN});
         },
     });
     EXPECT_NE(balanceColour, statementsColour);
     EXPECT_EQ(w.log, (std::vector<std::string>{"open &Report", "Trial Balance"}));
     EXPECT_EQ(w.Windows(), w.windowsBefore);
+
+    // A pointer resting where the dropdown opens chooses nothing until it moves.
+    screen.MouseMove(overStatements.X, overStatements.Y);
+    w.session.ProcessUntilIdle();
+    for (const bool moved : {false, true}) {
+        screen.KeyDown('R', kmAlt);
+        screen.KeyUp('R', kmAlt);
+        w.Script({[&] {
+            if (moved)
+                screen.MouseMove(overStatements.X + 1, overStatements.Y);
+            w.Keys({VK_RETURN});
+        }});
+    }
+    EXPECT_EQ(w.log, (std::vector<std::string>{"open &Report", "Trial Balance", "open &Report", "Trial Balance",
+                                               "open &Report", "Statements"}));
 }
 
 // Alt alone opens the bar, and Alt+Tab to another program releases that Alt here: the menus that

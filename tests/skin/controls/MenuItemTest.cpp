@@ -110,6 +110,12 @@ TEST_F(MenuItem, FindsAcceleratorsOfVisibleItemsAndShortCutsDepthFirst)
     EXPECT_EQ(root->FindItemByAccel(U't'), trans);
     EXPECT_EQ(root->FindItemByAccel(U'M'), master);
     EXPECT_EQ(root->FindItemByAccel(U'h'), nullptr);
+    // Without an accelerator a letter finds the first caption it begins, after every accelerator.
+    TTeItem* daftar = AddItem(*root, "daftar");
+    AddItem(*root, "Tutup");
+    EXPECT_EQ(root->FindItemByKey(U'D'), daftar);
+    EXPECT_EQ(root->FindItemByKey(U't'), trans);
+    EXPECT_EQ(root->FindItemByKey(U'h'), nullptr);
     EXPECT_EQ(root->FindItemByShortCut(cash->ShortCut()), cash);
 
     session.Screen().KeyDown(VK_CONTROL, kmCtrl);
