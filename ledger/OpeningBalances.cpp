@@ -7,6 +7,7 @@
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/Finally.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
@@ -43,7 +44,7 @@ TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job)
 {
     TADOQuery& accounts = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
-    TTransaction transaction(*Dm.CONN1);
+    TWorkTableFill transaction(Dm);
     RunSQL(statements, "delete from coa_tmp");
     if (OpenSQL(accounts, "select * from coa where account_header= false and " + AccountNotHeld("coa.account_id")
                               + " order by account_code ")) {

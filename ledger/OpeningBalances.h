@@ -11,8 +11,9 @@ class TDtModule;
 class TLongJob;
 
 // Empties coa_tmp and fills it with every account that is not a top account, in code order,
-// leaving out a blank account another instance is making. One transaction: an error leaves
-// coa_tmp as it was and reaches the caller. Answers the accounts' openings as read.
+// leaving out a blank account another instance is making. One fill of the work table, without the
+// book's write lock: an error leaves coa_tmp as it was and reaches the caller. Answers the accounts'
+// openings as read.
 TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job);
 
 // Writes each row of Rows (coa_tmp as filtered) into coa.saldo_awal, the signed posting.pos_awal
