@@ -1,14 +1,13 @@
 #include "ledger/BlankEntries.h"
 
 #include <functional>
-#include <vector>
 
+#include "ledger/BookSessions.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TimeStampKey.h"
 #include "ledger/Vouchers.h"
 #include "platform/core/FloatText.h"
-#include "platform/core/ProgramInstance.h"
 #include "platform/data/TADOConnection.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TApplication.h"
@@ -30,11 +29,6 @@ const char* const BlankHeaders =
     "select ID_Vouc from T_VOUC where coalesce(No_Vouc, '')='' and tgl_vouc is null and id_unit is null"
     " and not exists (select 1 from entry_holder h where h.entry_table='T_VOUC' and h.entry_key=T_VOUC.ID_Vouc)";
 
-std::string ThisInstance()
-{
-    return "host='" + SqlText(HostName()) + "' and process=" + std::to_string(ProcessId());
-}
-
 std::string Entry(const std::string& table, const std::string& key)
 {
     return "entry_table='" + SqlText(table) + "' and entry_key='" + SqlText(key) + "'";
@@ -42,9 +36,8 @@ std::string Entry(const std::string& table, const std::string& key)
 
 void Hold(TDtModule& Dm, const std::string& table, const std::string& key)
 {
-    RunSQL(*Dm.Query4, "insert or replace into entry_holder (entry_table, entry_key, host, process) values ('"
-        + SqlText(table) + "', '" + SqlText(key) + "', '" + SqlText(HostName()) + "', "
-        + std::to_string(ProcessId()) + ")");
+    RunSQL(*Dm.Query4, "insert or replace into entry_holder (entry_table, entry_key, host, process, process_start)"
+        " values ('" + SqlText(table) + "', '" + SqlText(key) + "', " + ThisInstanceValues() + ")");
 }
 
 // Removes the entry with 'remove' when this instance holds it; a failure to write is shown, not raised.
@@ -66,8 +59,12 @@ void LeaveEntry(TDtModule& Dm, const std::string& table, const std::string& key,
 
 void MakeEntryHolder(TDtModule& Dm)
 {
+    TTransaction transaction(*Dm.CONN1);
     RunSQL(*Dm.Query4, "create table if not exists entry_holder (entry_table text(10) collate nocase,"
-        " entry_key text(20) collate nocase, host text(255), process integer, primary key (entry_table, entry_key))");
+        " entry_key text(20) collate nocase, host text(255), process integer, process_start text(60),"
+        " primary key (entry_table, entry_key))");
+    AddProcessStart(Dm, "entry_holder");
+    transaction.Commit();
 }
 
 std::string NewBlankAccount(TDtModule& Dm)
@@ -132,16 +129,7 @@ void RemoveAbandonedEntries(TDtModule& Dm)
     TADOQuery& query = *Dm.Query4;
     TTransaction transaction(*Dm.CONN1);
     // This instance holds nothing while it logs in: what names it is left from an earlier process.
-    std::vector<std::string> gone;
-    if (OpenSQL(query, "select distinct process from entry_holder where host='" + SqlText(HostName()) + "'"))
-        for (; !query.Eof(); query.Next()) {
-            const int process = query.Fields(0)->AsInteger();
-            if (process == ProcessId() || !ProcessRunning(process))
-                gone.push_back(std::to_string(process));
-        }
-    query.Close();
-    for (const std::string& process : gone)
-        RunSQL(query, "delete from entry_holder where host='" + SqlText(HostName()) + "' and process=" + process);
+    ForgetGoneInstances(Dm, "entry_holder", true);
     // The headers first, so that an account named only by their lines is free to go.
     const std::string headers = BlankHeaders;
     RunSQL(query, "delete from TR_VOUC where ID_Vouc in (" + headers + ")");

@@ -1,14 +1,15 @@
 #pragma once
 // What a window stores while an entry is being made: the blank account that the chart's "&New"
 // stores before its dialog opens, and the voucher header without a number or a date that the cash
-// window's "&Add" stores. Each is held in `entry_holder` by the program instance (host and process)
-// that made it, so that another instance working on the same books leaves it alone; what a killed
-// instance left is removed at a login on its host. No window saves anything that looks like either.
+// window's "&Add" stores. Each is held in `entry_holder` by the program instance (host, process and
+// its start) that made it, so that another instance working on the same books leaves it alone; what
+// a killed instance left is removed at a login on its host. No window saves anything that looks like
+// either.
 #include <string>
 
 class TDtModule;
 
-// Creates `entry_holder` in books made before it existed; run at every login.
+// Creates `entry_holder`, or its process start, in books made before them; run at every login.
 void MakeEntryHolder(TDtModule& Dm);
 // Stores a blank account under the next free id, held by this instance; answers the id.
 std::string NewBlankAccount(TDtModule& Dm);

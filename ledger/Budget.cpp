@@ -7,6 +7,7 @@
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/Currency.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
@@ -56,7 +57,6 @@ std::string MonthsSet(TADOQuery& rows)
 
 TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince)
 {
-    TTransaction transaction(*Dm.CONN1);
     TADOQuery& rows = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
     std::vector<std::pair<std::string, std::string>> typed;
@@ -66,17 +66,25 @@ TRowImage RebuildBudget(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSinc
                 typed.emplace_back(IntToStr(rows.FieldByName("account_id")->Value().AsInteger()),
                                    MonthsSet(rows) + ", jumlah=" + SqlNumber(IfNull(rows.FieldByName("jumlah")->Value(), 0)));
     // Only accounts without a row, so a rebuild never doubles the budget and new accounts join it.
-    if (OpenSQL(rows, "select account_id from coa where (account_header=false)and(account_cat like '7%' or "
-                      "account_cat like '4%' ) and account_id is not null and account_id not in "
-                      "(select account_id from anggaran where account_id is not null) and " +
-                      AccountNotHeld("coa.account_id"))) {
-        Job.SetMax(rows.RecordCount());
-        for (rows.First(); !rows.Eof(); rows.Next()) {
-            RunSQL(statements,
-                   "insert into anggaran (account_id) values(" + SqlNumber(rows.FieldByName("account_id")->Value()) + ") ");
-            Job.Step();
+    const std::string withoutRow =
+        "select account_id from coa where (account_header=false)and(account_cat like '7%' or account_cat like '4%' )"
+        " and account_id is not null and account_id not in (select account_id from anggaran where account_id is not"
+        " null) and " + AccountNotHeld("coa.account_id");
+    // Looked for first, so that a window opened on a budget with every row takes no lock on the book.
+    if (!ReadRows(Dm, withoutRow).empty()) {
+        TTransaction transaction(*Dm.CONN1);
+        if (OpenSQL(rows, withoutRow)) {
+            Job.SetMax(rows.RecordCount());
+            for (rows.First(); !rows.Eof(); rows.Next()) {
+                RunSQL(statements, "insert into anggaran (account_id) values(" +
+                                       SqlNumber(rows.FieldByName("account_id")->Value()) + ") ");
+                Job.Step();
+            }
         }
+        rows.Close();
+        transaction.Commit();
     }
+    TWorkTableFill transaction(Dm);
     RunSQL(statements, "delete from to_anggaran");
     if (OpenSQL(rows, "select * from v_anggaran where " + AccountNotHeld("v_anggaran.account_id"))) {
         Job.SetMax(rows.RecordCount());

@@ -8,6 +8,7 @@
 #include "ledger/Posting.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/Finally.h"
 #include "platform/core/FloatText.h"
 #include "platform/data/TADOConnection.h"
@@ -52,7 +53,7 @@ TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job, const TRowImage&
 {
     TADOQuery& accounts = *Dm.Query1;
     TADOQuery& statements = *Dm.Query2;
-    TTransaction transaction(*Dm.CONN1);
+    TWorkTableFill transaction(Dm);
     std::vector<std::pair<std::string, std::string>> typed;
     if (OpenSQL(accounts, "select account_id, saldo_awal from coa_tmp"))
         for (size_t at = 0; !accounts.Eof(); accounts.Next())

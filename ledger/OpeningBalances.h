@@ -12,8 +12,9 @@ class TLongJob;
 
 // Empties coa_tmp and fills it with every account that is not a top account, in code order,
 // leaving out a blank account another instance is making; an amount typed since TypedSince (the
-// openings as an earlier read left them) is kept. One transaction: an error leaves coa_tmp as it
-// was and reaches the caller. Answers the accounts' openings as read.
+// openings as an earlier read left them) is kept. One fill of the work table, without the book's
+// write lock: an error leaves coa_tmp as it was and reaches the caller. Answers the accounts'
+// openings as read.
 TRowImage FillOpeningBalanceTable(TDtModule& Dm, TLongJob& Job, const TRowImage& TypedSince = {});
 
 // Writes each amount of Rows (coa_tmp as filtered) typed since AsRead into coa.saldo_awal, and the

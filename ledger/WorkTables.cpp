@@ -27,15 +27,42 @@ std::string InTemp(const std::string& statement, const std::string& kind)
 
 void MakeOwnWorkTables(TDtModule& Dm)
 {
-    TTransaction transaction(*Dm.CONN1);
+    TWorkTableFill transaction(Dm);
     for (const char* table : WorkTables) {
         Dm.CONN1->Execute(std::string("drop table if exists temp.") + table);
         for (const auto& row : ReadRows(Dm, "select type, sql from main.sqlite_master where tbl_name='"
-                                                + SqlText(table) + "' and sql is not null order by type='index'")) {
+                                                + SqlText(table) + "' and type in ('table', 'index') and sql is not null"
+                                                " order by type='index'")) {
             const std::string statement = InTemp(row.at(1).AsString(), row.at(0).AsString());
             if (!statement.empty())
                 Dm.CONN1->Execute(statement);
         }
     }
     transaction.Commit();
+}
+
+TWorkTableFill::TWorkTableFill(TDtModule& Dm)
+    : connection_(*Dm.CONN1)
+{
+    if (connection_.InTransaction())
+        connection_.BeginTrans();
+    else
+        connection_.BeginRead();
+}
+
+TWorkTableFill::~TWorkTableFill()
+{
+    if (done_)
+        return;
+    try {
+        connection_.Rollback();
+    } catch (...) {
+        // The error that unwound the fill is the one the caller must see.
+    }
+}
+
+void TWorkTableFill::Commit()
+{
+    connection_.Commit();
+    done_ = true;
 }

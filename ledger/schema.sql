@@ -49,21 +49,23 @@ create table sis_user (
   user_status integer not null default 0
 );
 
--- The blank entries that a running program holds while its window makes them (host and process).
+-- The blank entries that a running program holds while its window makes them (host, process and its start).
 create table entry_holder (
   entry_table text(10) collate nocase,
   entry_key text(20) collate nocase,
   host text(255),
   process integer,
+  process_start text(60),
   primary key (entry_table, entry_key)
 );
 
--- The program instances logged in to the book (host and process), by whom and since when.
+-- The program instances logged in to the book (host, process and its start), by whom and since when.
 create table book_session (
   host text(255),
   process integer,
   user_login text(15) collate nocase,
   since text(19),
+  process_start text(60),
   primary key (host, process)
 );
 

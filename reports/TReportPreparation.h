@@ -3,9 +3,9 @@
 // lap_jmk1, lap_jmk2, lap_bukubesar), free of any window: the window keeps its month, unit and
 // year in these fields and calls one preparation per report link.
 //
-// Each preparation runs as one long job in one transaction: an error rolls its work tables
-// back, closes the progress and reaches the caller. A month that is not "1" to "12" raises
-// EConvertError before anything is touched.
+// Each preparation runs as one long job in one fill of the work tables, which takes no write lock
+// on the book: an error rolls its work tables back, closes the progress and reaches the caller. A
+// month that is not "1" to "12" raises EConvertError before anything is touched.
 #include <string>
 
 class TDtModule;

@@ -4,9 +4,9 @@
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FloatText.h"
-#include "platform/data/TADOConnection.h"
 #include "platform/data/TADOQuery.h"
 #include "reports/PreparationText.h"
 
@@ -31,7 +31,7 @@ void TReportPreparation::PrepareCashBook()
     const std::string unit = CheckedUnit(UnitId);
     const std::string cash = CashAccount(unit);
     TLongJob job(progress_);
-    TTransaction transaction(*dm_.CONN1);
+    TWorkTableFill transaction(dm_);
     TADOQuery* rows = dm_.Query1;
     TADOQuery* statements = dm_.Query2;
 
@@ -85,7 +85,7 @@ void TReportPreparation::PrepareJournals(const std::string& N, bool Adjusting)
     const std::string month = IntToStr(CheckedMonth(N));
     const std::string unit = CheckedUnit(UnitId);
     TLongJob job(progress_);
-    TTransaction transaction(*dm_.CONN1);
+    TWorkTableFill transaction(dm_);
     TADOQuery* rows = dm_.Query1;
     TADOQuery* statements = dm_.Query2;
 
@@ -125,7 +125,7 @@ void TReportPreparation::PrepareGeneralLedger(std::string& Opening, std::string&
     const int month = CheckedMonth(Month);
     const std::string unit = CheckedUnit(UnitId);
     TLongJob job(progress_);
-    TTransaction transaction(*dm_.CONN1);
+    TWorkTableFill transaction(dm_);
     TADOQuery* accounts = dm_.Query1;
     TADOQuery* statements = dm_.Query2;
     TADOQuery* lines = dm_.Query3;

@@ -3,8 +3,8 @@
 #include "ledger/LongJob.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/FloatText.h"
-#include "platform/data/TADOConnection.h"
 #include "platform/data/TADOQuery.h"
 #include "reports/PreparationText.h"
 
@@ -15,7 +15,7 @@ void TReportPreparation::PrepareProfitLoss(const std::string& N)
     const int month = CheckedMonth(N);
     const std::string unit = CheckedUnit(UnitId);
     TLongJob job(progress_);
-    TTransaction transaction(*dm_.CONN1);
+    TWorkTableFill transaction(dm_);
     TADOQuery* categories = dm_.Query1;
     TADOQuery* accounts = dm_.Query2;
     TADOQuery* postings = dm_.Query3;

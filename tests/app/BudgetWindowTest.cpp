@@ -68,7 +68,7 @@ TEST_F(BudgetWindow, EveryRebuildSeedsOnlyAccountsWithoutARow)
     // while it holds the blank account, the budget neither lists it nor writes it.
     Sql("insert into anggaran (account_id, anggaran_b1) values (73, 5)");
     Sql("insert into coa (account_id) values (73)");
-    Sql("insert into entry_holder values ('coa', '73', 'other-host', 1)");
+    Sql("insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '73', 'other-host', 1)");
     window->Close();
     p.s.ProcessUntilIdle();
     Open();

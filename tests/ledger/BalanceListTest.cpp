@@ -50,7 +50,7 @@ TEST_F(BalanceList, ShowsTheCellsUpToTheChosenMonthWithTheirTotalsOrderAndRowCol
     // is no one's balance yet: it is neither listed nor counted.
     book.Exec("insert into coa (account_id) values (9)");
     book.Exec("insert into trial_balance (account_id, saldo_awal_d, b1_mutasi_d) values (9, 5000, 7)");
-    book.Exec("insert into entry_holder values ('coa', '9', 'kasir-2', 4242)");
+    book.Exec("insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '9', 'kasir-2', 4242)");
     r.ChooseMonth(*list.ZlComboBox1, 1);
     EXPECT_EQ(list.ADOQuery1->RecordCount(), 3);
     EXPECT_EQ(Cell("1110", "Trial_Balance_d") + "|" + Cell("1110", "last_d"), "130.00|120.00");

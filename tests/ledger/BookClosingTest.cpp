@@ -37,7 +37,7 @@ TEST_F(YearEndClosing, CarriesEveryKindOfAccountAndClearsTheYear)
     book.Exec("insert into coa (account_id) values (99)");
     book.Exec("insert into posting (tahun, account_id, pos_awal, pos_b3) values (2025, 99, 5, 7)");
     book.Exec("insert into trial_balance (account_id, saldo_awal_d, b3_mutasi_d) values (99, 5, 7)");
-    book.Exec("insert into entry_holder values ('coa', '99', 'kasir-2', 4242)");
+    book.Exec("insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '99', 'kasir-2', 4242)");
     const std::string before = book.Dump();
     CloseBookYear(book.dm, backup, &wait);
     EXPECT_EQ(wait.shown, 1);
@@ -162,6 +162,14 @@ TEST_F(YearEndClosing, AFailedBackupOrABadSettingStopsBeforeAnyChange)
     EXPECT_FALSE(std::filesystem::exists(backup));
     book.Exec("update TR_VOUC set kredit=20 where ID_Vouc='V04' and kredit<>0");
     EXPECT_EQ(book.Dump(), loggedIn);
+
+    // A process of this host named with the start it has is at work; once its number is another's
+    // (the machine restarted since), the instance is gone.
+    const std::string parent = std::to_string(getppid());
+    book.Exec("insert into book_session values ('" + HostName() + "', " + parent + ", 'siti', '2026-01-05 08:00:00', '"
+              + ProcessStart(getppid()) + "')");
+    EXPECT_THROW(CloseBookYear(book.dm, backup, &wait), EOthersLoggedIn);
+    book.Exec("update book_session set process_start='boot-before/1' where process=" + parent);
 
     // One killed while logged in is forgotten once its process is found gone on this host.
     TOtherInstance killed(book.Path(), "budi");

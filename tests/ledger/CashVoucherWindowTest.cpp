@@ -134,7 +134,8 @@ TEST_F(CashWindow, RefusesWithoutDirectionCashAccountOrAUnitAccountAndWritesNoth
     Type(*window->ZlEdit2, "1110");
     s.PressKey(VK_RETURN, 0, "\r");
     EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "no lookup offers the unit's cash account";
-    OtherInstance("insert into entry_holder values ('coa', '7', 'elsewhere', 1)");
+    OtherInstance(
+        "insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '7', 'elsewhere', 1)");
     Type(*window->ZlEdit2, "7110");
     s.PressKey(VK_RETURN, 0, "\r");
     EXPECT_EQ(LastBox(), "Kode Perkiraan salah!") << "nor one another instance holds";

@@ -13,6 +13,7 @@
 #include "ledger/LoginState.h"
 #include "ledger/TDtModule.h"
 #include "ledger/TF_Login.h"
+#include "platform/core/ProgramInstance.h"
 #include "platform/controls/TMessageBoxResponder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/ConfigStore.h"
@@ -99,6 +100,9 @@ TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
     // What windows killed in the middle of an entry left goes at the login; what was saved stays.
     dm.CONN1->SetConnectionString("Data Source=" + file.Path());
     dm.CONN1->Open();
+    // As a book of an older build, whose rows name no start of their process.
+    dm.CONN1->Execute("alter table entry_holder drop column process_start; "
+                      "alter table book_session drop column process_start");
     for (const char* row : {
              // The new-account dialog killed, once more after an opening-balance save over its row.
              "insert into coa (account_id) values (9001)",
@@ -141,7 +145,18 @@ TEST_F(Login, AFreshDatabaseLogsInRemembersThePathAndMarksTheUser)
     waitpid(other, nullptr, 0);
     for (int end : {ready[0], ready[1], hold[0], hold[1]})
         close(end);
+    // Process 1 runs, but started after the instance that left these rows: a restart reused its number.
+    const std::string host = "'" + HostName() + "', ";
+    const std::string parent = std::to_string(getppid());
+    for (const std::string& row : {
+             std::string("insert into T_VOUC (ID_Vouc) values ('20260305101010')"),
+             "insert into entry_holder values ('T_VOUC', '20260305101010', " + host + "1, 'boot-before/1')",
+             "insert into book_session values (" + host + "1, 'budi', '2026-03-01 08:00:00', 'boot-before/1')",
+             "insert into book_session values (" + host + parent + ", 'siti', '2026-03-01 08:00:00', '"
+                 + ProcessStart(getppid()) + "')"})
+        dm.CONN1->Execute(row);
     Ok(file.Path());
+    EXPECT_EQ(Value("select group_concat(process) from book_session where user_login<>'tukan'"), parent);
     EXPECT_EQ(Value("select group_concat(account_id) from (select account_id from coa order by 1)"), "9003,9004");
     EXPECT_EQ(Value("select group_concat(ID_Vouc) from (select ID_Vouc from T_VOUC order by 1)"),
         "20260302101010,20260303101010");

@@ -232,8 +232,10 @@ TEST_F(Restore, BringsTheRowsOfAWriteAheadLogWithTheFile)
 {
     Sql(chosen.Path(), "pragma journal_mode=WAL; pragma wal_autocheckpoint=0; "
                        "update ref_sistem set npt='DARI LOG'; "
-                       "insert into book_session values ('kasir-2', 4242, 'budi', '2026-03-01 08:00:00'); "
-                       "insert into entry_holder values ('coa', '77', 'kasir-2', 4242); "
+                       "insert into book_session (host, process, user_login, since)"
+                       " values ('kasir-2', 4242, 'budi', '2026-03-01 08:00:00'); "
+                       "insert into entry_holder (entry_table, entry_key, host, process)"
+                       " values ('coa', '77', 'kasir-2', 4242); "
                        "insert into ref_anggota (kode, nama) values ('A1', 'Siti'), ('A2', 'Budi')",
         true);
     made.push_back(chosen.Path());

@@ -87,7 +87,8 @@ protected:
     void BlankAccountOfOther(int id)
     {
         ExecAsOther("insert into coa (account_id) values (" + std::to_string(id) + ")");
-        ExecAsOther("insert into entry_holder values ('coa', '" + std::to_string(id) + "', 'other-host', 1)");
+        ExecAsOther("insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '"
+            + std::to_string(id) + "', 'other-host', 1)");
     }
     std::string LastBox() const { return s.MessageBoxes().empty() ? "" : s.MessageBoxes().back().Text; }
 

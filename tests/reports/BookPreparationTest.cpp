@@ -3,7 +3,9 @@
 #include <functional>
 
 #include "ledger/LongJob.h"
+#include "ledger/WorkTables.h"
 #include "platform/core/Exceptions.h"
+#include "platform/data/TADOConnection.h"
 #include "tests/reports/ReportBook.h"
 
 namespace {
@@ -157,4 +159,24 @@ TEST_F(ReportPreparations, RefusalsAndFailuresLeaveThePreviousTablesAndExpressio
     EXPECT_EQ(opening + closing, expressions);
     EXPECT_EQ(wait.closed, 12);
     EXPECT_FALSE(IsLongJobRunning());
+
+    // Another instance holding the book's write lock neither stops this connection's own work tables
+    // filling nor sees one of them half filled.
+    MakeOwnWorkTables(book.dm);
+    TADOConnection other;
+    other.SetConnectionString("Data Source=" + book.dm.CONN1->DataSource());
+    other.Open();
+    other.BeginTrans();
+    book.dm.CONN1->SetCommandTimeout(1);
+    preparation.Month = "3";
+    for (const auto& [table, prepare] : preparations) {
+        EXPECT_NO_THROW(prepare()) << table;
+        EXPECT_GT(book.Value(std::string("select count(*) from temp.") + table).AsInteger(), 0) << table;
+    }
+    const Rows lines = book.Rows("select * from temp.lap_LR order by rowid");
+    book.Exec("create temp trigger fail_own before insert on lap_LR when (select count(*) from temp.lap_LR)>0"
+              " begin select raise(abort, 'injected failure'); end");
+    EXPECT_THROW(preparation.PrepareProfitLoss("3"), EDatabaseError);
+    EXPECT_EQ(book.Rows("select * from temp.lap_LR order by rowid"), lines);
+    other.Rollback();
 }

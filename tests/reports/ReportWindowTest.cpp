@@ -373,7 +373,7 @@ TEST_F(ReportWindow, FiguresOfThirteenDigitsShowWholeInEveryReportAndListAndTouc
     // Its print leaves out a blank account another instance is making, whatever rows it was given.
     book.Exec("insert into coa (account_id) values (99)");
     book.Exec("insert into trial_balance (account_id, saldo_awal_d) values (99, 4242.42)");
-    book.Exec("insert into entry_holder values ('coa', '99', 'kasir-2', 4242)");
+    book.Exec("insert into entry_holder (entry_table, entry_key, host, process) values ('coa', '99', 'kasir-2', 4242)");
     const auto printed = r.PreviewPages(*balances->TeButton2);
     ASSERT_FALSE(printed.empty());
     for (const QRPage& page : printed)
