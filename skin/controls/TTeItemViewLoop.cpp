@@ -157,10 +157,14 @@ bool TTeItemView::Handle(const TQueuedMessage& m)
         if (GetKeyState(VK_LBUTTON) < 0)
             return false;
         if (m.Msg == WM_CHAR || m.Msg == WM_SYSCHAR) {
-            if (TTeItem* found = item_ ? item_->FindItemByKey(static_cast<char32_t>(m.WParam)) : nullptr) {
+            const auto ch = static_cast<char32_t>(m.WParam);
+            if (TTeItem* found = item_ ? item_->FindItemByKey(ch) : nullptr) {
                 selected_ = found;
                 RepaintItem(found);
-                PostToHost(WM_KEYDOWN, VK_RETURN);
+                // On the bar, a caption's first letter that is no accelerator only goes to its item,
+                // as the bar waits on an item: Down or Enter then opens it.
+                if (!horizontal_ || item_->FindItemByAccel(ch) == found)
+                    PostToHost(WM_KEYDOWN, VK_RETURN);
             }
             return false;
         }

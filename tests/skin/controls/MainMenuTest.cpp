@@ -108,13 +108,16 @@ TEST(MainMenu, AltWithALetterReachesOnlyTheBarThatShows)
     EXPECT_TRUE(w.log.empty());
     // The hidden bar leaves the character to the form.
     EXPECT_EQ(w.full->Perform(CM_DIALOGCHAR, 't', KF_ALTDOWN_BIT), 0);
-    // Captions without accelerators open by their first letter: Alt+U, Enter logs in.
-    w.session.Screen().KeyDown('U', kmAlt);
-    w.session.Screen().KeyUp('U', kmAlt);
-    w.Keys({VK_RETURN});
-    w.session.ProcessUntilIdle();
-    EXPECT_EQ(w.log, (std::vector<std::string>{"open User", "LogIn"}));
-    w.log.clear();
+    // A caption without an accelerator is reached by its first letter, and Down or Enter opens it:
+    // Alt+U, Down, Enter logs in, and so does Alt+U, Enter, Enter.
+    for (const uint16_t opener : {VK_DOWN, VK_RETURN}) {
+        w.session.Screen().KeyDown('U', kmAlt);
+        w.session.Screen().KeyUp('U', kmAlt);
+        w.Keys({opener, VK_RETURN});
+        w.session.ProcessUntilIdle();
+        EXPECT_EQ(w.log, (std::vector<std::string>{"open User", "LogIn"}));
+        w.log.clear();
+    }
 
     w.small->Hide();
     w.full->Show();
