@@ -525,7 +525,7 @@ void TDataSet::FireEvent(const TDataSetNotifyEvent& event)
         event(this);
 }
 
-int TDataSet::AdjustWindow()
+int TDataSet::AdjustWindow(bool fill)
 {
     const int old = firstBuffer_;
     const int count = static_cast<int>(view_.size());
@@ -535,7 +535,8 @@ int TDataSet::AdjustWindow()
         else if (current_ >= firstBuffer_ + bufferCount_)
             firstBuffer_ = current_ - bufferCount_ + 1;
     }
-    firstBuffer_ = std::max(0, std::min(firstBuffer_, count - bufferCount_));
+    const bool keep = !fill && firstBuffer_ == old;
+    firstBuffer_ = std::max(0, std::min(firstBuffer_, keep ? count - 1 : count - bufferCount_));
     return firstBuffer_ - old;
 }
 
@@ -543,7 +544,8 @@ void TDataSet::GoTo(int index, bool resync)
 {
     current_ = index;
     drawn_ = -1;
-    const int distance = AdjustWindow();
+    // A window left short by a dropped new row stays so while the move stays inside it.
+    const int distance = AdjustWindow(false);
     const int count = static_cast<int>(view_.size());
     const int windowEnd = std::min(count, firstBuffer_ + bufferCount_);
     int from = firstBuffer_, to = windowEnd;
@@ -805,7 +807,9 @@ void TDataSet::Cancel()
         const int count = static_cast<int>(view_.size());
         current_ = count == 0 ? -1 : std::clamp(insertReturn_, 0, count - 1);
         bof_ = eof_ = count == 0;
-        AdjustWindow();
+        // The rows shown stay where they are, the dropped one's place left empty: a click that
+        // dropped it lands on the row under the pointer.
+        AdjustWindow(false);
     }
     // An edit cancelled leaves the rows shown where they are, scrolled off the record perhaps.
     drawn_ = -1;

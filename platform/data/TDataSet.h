@@ -189,7 +189,9 @@ private:
     // Makes 'index' the current row; the rows read into the window (all of them with 'resync')
     // get their calculated fields again.
     void GoTo(int index, bool resync = false);
-    int AdjustWindow();
+    // Moves the window of rows just far enough to hold the current record; 'fill' also brings it
+    // back to a full window where it holds fewer rows than it could. Answers how far it moved.
+    int AdjustWindow(bool fill = true);
     void SetState(TDataSetState state);
     const Record* ReadRecord() const;
     Variant LookupValue(const TField* field, const Record& record) const;
