@@ -102,11 +102,14 @@ void TF_Cls::ZlButton1Click()
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
     try {
-        // Asked before any window closes, so a refusal loses nothing typed in one; the closing asks
-        // again, the sessions inside its write.
-        CheckYearClosable(*DtModule, Edit1->Text());
         // The other windows close before the year does: one that refuses (an unbalanced voucher) would
-        // otherwise write its lines into the next year, or keep the user in the old one.
+        // otherwise write its lines into the next year, or keep the user in the old one. Each has its
+        // say once, and the book is asked, before any closes, so a refusal loses nothing typed in one;
+        // the closing asks the book again, the sessions inside its write.
+        TCloseRound round;
+        if (F_Main && !F_Main->ChildrenAgreeToClose(this))
+            return;
+        CheckYearClosable(*DtModule, Edit1->Text());
         if (F_Main && !F_Main->CloseChildren(this))
             return;
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
