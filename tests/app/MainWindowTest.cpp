@@ -179,7 +179,8 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     EXPECT_EQ(boxes.Shown().back().Text, LogOffUnwrittenText);
     EXPECT_FALSE(main().LoggedIn);
     EXPECT_TRUE(p.s.App().Terminated());
-    EXPECT_EQ(Sql("select group_concat(user_login) from (select user_login from book_session order by 1)"), "siti,tukan");
+    EXPECT_EQ(Sql("select group_concat(user_login) from (select user_login from book_session order by 1)"),
+              "siti,tukan");
 }
 
 TEST_F(MainWindow, UnknownUserTypesGetTheNarrowestRightsWithoutAnError)

@@ -215,22 +215,10 @@ TEST_F(ConnectionTest, BackupCopiesTheOpenDatabaseButNeverItselfOrMidTransaction
     EXPECT_THROW(db.connection.Backup(database.Path()), EDatabaseError);
     EXPECT_EQ(Value(db.connection, "select count(*) from t_vouc"), "1");
     const std::string other = database.Folder() + "/other.db";
-    {
-        TTransaction transaction(db.connection);
-        Insert("2", db.connection);
-        EXPECT_THROW(db.connection.Backup(other), EDatabaseError);
-        EXPECT_FALSE(std::filesystem::exists(other));
-    }
-
-    // The check refuses as the backup would, and leaves nothing behind when it does not.
-    db.connection.CheckBackup(other);
-    EXPECT_THROW(db.connection.CheckBackup(database.Folder() + "/none/copy.db"), EDatabaseError);
-    EXPECT_THROW(db.connection.CheckBackup(database.Path()), EDatabaseError);
-    std::filesystem::copy_file(database.Path(), copy, std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::rename(copy, database.Path());
-    EXPECT_THROW(db.connection.CheckBackup(other), EDatabaseReplaced) << "the open file is no longer the book";
-    EXPECT_THROW(db.connection.Backup(other), EDatabaseReplaced);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(database.Folder()), {}), 1) << "only the book";
+    TTransaction transaction(db.connection);
+    Insert("2", db.connection);
+    EXPECT_THROW(db.connection.Backup(other), EDatabaseError);
+    EXPECT_FALSE(std::filesystem::exists(other));
 }
 
 TEST_F(ConnectionTest, SqlFunctionsReadIsoTextAndTheProgramClockAndStrLeavesABlank)
