@@ -206,6 +206,17 @@ void PurgeYearTransactions(TDtModule& Dm, int BookYear, TLongJob& Job)
     RunSQL(query, "delete from salary where year(tanggal)=" + IntToStr(BookYear));
 }
 
+void CheckYearClosable(TDtModule& Dm, const std::string& BackupPath)
+{
+    // First, so that nothing read from a replaced file is taken for the book.
+    Dm.CONN1->CheckBackup(BackupPath);
+    // The next year's book goes from under every other instance: none may be logged in.
+    CheckNoOtherSession(Dm);
+    // The carried balances would not balance either. No other instance can unbalance one after
+    // this: the check inside the closing's transaction finds anyone who logged in meanwhile.
+    CheckVouchersBalanced(Dm, 1, 12, "Proses penutupan akhir tahun tidak dilakukan.");
+}
+
 void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* Progress)
 {
     const int bookYear = LoginState().ref_tahun;
@@ -216,12 +227,8 @@ void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* P
         throw EConvertError("'" + IntToStr(firstMonth) + "' is not a first month from 1 to 12");
 
     TLongJob job(Progress);
-    // The next year's book goes from under every other instance: none may be logged in. Asked
-    // before the copy too, so a refusal leaves no copy behind.
-    CheckNoOtherSession(Dm);
-    // The carried balances would not balance either. No other instance can unbalance one after
-    // this: the check inside the transaction finds anyone who logged in meanwhile.
-    CheckVouchersBalanced(Dm, 1, 12, "Proses penutupan akhir tahun tidak dilakukan.");
+    // Asked before the copy too, so a refusal leaves no copy behind.
+    CheckYearClosable(Dm, BackupPath);
     // Outside the transaction and before it: the copy holds the books as they were.
     Dm.CONN1->Backup(BackupPath);
 

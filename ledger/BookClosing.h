@@ -8,14 +8,19 @@ class IJobProgress;
 class TDtModule;
 class TLongJob;
 
+// Raises, changing nothing, what refuses a closing with its copy at BackupPath: EDatabaseReplaced
+// when the book file was replaced under the connection, EDatabaseError when the copy cannot be made
+// there, EOthersLoggedIn while another instance is logged in to the book, and EUnbalancedVouchers
+// while a voucher of the year does not balance.
+void CheckYearClosable(TDtModule& Dm, const std::string& BackupPath);
+
 // Copies the database to BackupPath, then, in one long job and one transaction: posts months 1
 // to 12 of units 10, 11 and 12 again, carries the balances, the advances, purges the year and
 // advances ref_sistem.ref_tahun. Reads the book year, its first month and the control accounts
 // from the login state. A failed copy raises before anything changes; any later error rolls the
 // whole closing back and reaches the caller. Raises EInvalidOperation while another long job runs,
-// EOthersLoggedIn, changing nothing, while another instance is logged in to the book, and
-// EUnbalancedVouchers, changing nothing, while a voucher of the year does not balance. Accounts
-// that another instance holds blank are left as they are.
+// and what CheckYearClosable raises, changing nothing. Accounts that another instance holds blank
+// are left as they are.
 void CloseBookYear(TDtModule& Dm, const std::string& BackupPath, IJobProgress* Progress = nullptr);
 
 // Carries each employee's unpaid advance balance of the book year, per employee and unit, into a

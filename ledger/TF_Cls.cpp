@@ -6,6 +6,7 @@
 #include "controls/flat/TZlMemo.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "ledger/BookClosing.h"
+#include "ledger/BookErrors.h"
 #include "ledger/BookSessions.h"
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
@@ -19,6 +20,7 @@
 #include "platform/controls/TOpenDialog.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/TStringList.h"
+#include "platform/data/DbEngine.h"
 #include "skin/controls/TTeForm.h"
 
 TF_Cls::TF_Cls(TComponent* AOwner) : TLedgerForm(AOwner, "Closing Year")
@@ -100,13 +102,20 @@ void TF_Cls::ZlButton1Click()
                    TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
         return;
     try {
-        // Asked before any window closes; the closing asks again inside its write.
-        CheckNoOtherSession(*DtModule);
         // The other windows close before the year does: one that refuses (an unbalanced voucher) would
-        // otherwise write its lines into the next year, or keep the user in the old one.
+        // otherwise write its lines into the next year, or keep the user in the old one. Each has its
+        // say once, and the book is asked, before any closes, so a refusal loses nothing typed in one;
+        // the closing asks the book again, the sessions inside its write.
+        TCloseRound round;
+        if (F_Main && !F_Main->ChildrenAgreeToClose(this))
+            return;
+        CheckYearClosable(*DtModule, Edit1->Text());
         if (F_Main && !F_Main->CloseChildren(this))
             return;
         CloseBookYear(*DtModule, Edit1->Text(), WaitWindowProgress());
+    } catch (const EDatabaseReplaced& e) {
+        ShowBookError(this, e);
+        return;
     } catch (const EOthersLoggedIn& e) {
         MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
         return;

@@ -25,6 +25,7 @@
 #include "platform/core/DesktopOpener.h"
 #include "platform/core/FloatText.h"
 #include "platform/core/FilePaths.h"
+#include "platform/data/DbEngine.h"
 #include "platform/data/TADOConnection.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
@@ -38,6 +39,10 @@
 #include "skin/formats/TTeSkinFile.h"
 
 TF_Main* F_Main = nullptr;
+
+const char* const LogOffUnwrittenText =
+    "Log Off tidak dapat dicatat di buku: pengguna lain sedang menyimpan data.\r\n"
+    "Program ini ditutup sekarang; setelah itu buku tidak lagi menganggap Anda login.";
 
 namespace {
 
@@ -440,6 +445,7 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
     if (!CloseChildren())
         return false;
     // A connection closed under the user (the book file replaced) has no status to write.
+    bool unwritten = false;
     if (UpdateUserStatus && LoggedIn && DtModule->CONN1->Connected()) {
         try {
             TTransaction loggedOff(*DtModule->CONN1);
@@ -447,6 +453,8 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
                    "update sis_user set user_status=0 where user_login='" + SqlText(LoginState().UserLogin) + "'");
             CloseBookSession(*DtModule);
             loggedOff.Commit();
+        } catch (const EDatabaseBusy&) {
+            unwritten = true;
         } catch (const std::exception& e) {
             Application->HandleException(this, e);
         }
@@ -459,6 +467,11 @@ bool TF_Main::LogOff(bool UpdateUserStatus)
     TeForm1->SetMenuBar(TeMenuBar1);
     nm_user->SetCaption("");
     Label1->SetCaption("db");
+    // The book still counts this instance as logged in, and forgets it only once its process is gone.
+    if (unwritten) {
+        MessageDlg(LogOffUnwrittenText, TMsgDlgType::mtWarning, mbOK);
+        Application->Terminate();
+    }
     return true;
 }
 

@@ -85,7 +85,8 @@ public:
     // Every child window asked to close first; when one refuses, nothing more happens and the
     // answer is false. Then UpdateUserStatus marks the user logged out in sis_user and disconnects
     // (without it, for a restore, which replaces the file, the caller disconnects), and the small
-    // bar comes back with the full bar's top items disabled.
+    // bar comes back with the full bar's top items disabled. When another instance's write keeps
+    // the mark out past the wait, the user is told and the program ends, so that its session goes.
     bool LogOff(bool UpdateUserStatus);
     // Asks every child window but 'Except' and those already closed whether it may close, in index
     // order; none closes. The first that refuses is brought in front, and the answer is false.
@@ -118,3 +119,6 @@ private:
 TForm* ActivateChildForm(TForm& Main, const std::string& Name);
 
 extern TF_Main* F_Main;
+
+// A log-off that another instance's write kept from the book; the program ends after it.
+extern const char* const LogOffUnwrittenText;

@@ -4,6 +4,7 @@
 
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
+#include "ledger/BookErrors.h"
 #include "ledger/BookSessions.h"
 #include "ledger/BooksCopy.h"
 #include "ledger/LoginState.h"
@@ -15,6 +16,7 @@
 #include "platform/controls/TCustomEdit.h"
 #include "platform/controls/TCustomLabel.h"
 #include "platform/controls/TOpenDialog.h"
+#include "platform/data/DbEngine.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
@@ -172,6 +174,9 @@ void Tfrm_utils::Backup()
     // The online copy refuses the open file itself, so the live database is never truncated.
     try {
         DtModule->CONN1->Backup(Edit1->Text());
+    } catch (const EDatabaseReplaced& e) {
+        ShowBookError(this, e);
+        return;
     } catch (const std::exception& e) {
         ShowFailure("Backup process failes....", CopyFailureReason(e));
         return;

@@ -102,8 +102,12 @@ public:
     virtual void CheckIntegrity() = 0;
     // A consistent copy of the open database into a new file beside the destination, renamed
     // over it when complete, so the destination is always the old file or the whole copy. Waits the
-    // busy timeout for another connection's commit.
+    // busy timeout for another connection's commit. Raises what CheckBackup raises.
     virtual void Backup(const std::string& destinationPath) = 0;
+    // Raises, copying nothing, what refuses a Backup before it copies: EDatabaseReplaced when the
+    // open file is no longer at its path, EDatabaseError when the destination is the open file or
+    // no new file can be made beside it (with the system's cause).
+    virtual void CheckBackup(const std::string& destinationPath) = 0;
 };
 
 std::unique_ptr<DbEngine> CreateSqliteEngine();

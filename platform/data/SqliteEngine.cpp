@@ -311,13 +311,29 @@ void SqliteEngine::CheckIntegrity()
     throw EDatabaseFileError(EDatabaseFileError::TReason::Damaged, first + ": " + path_);
 }
 
-void SqliteEngine::Backup(const std::string& destinationPath)
+void SqliteEngine::RefuseBackup(const std::string& destinationPath) const
 {
     sqlite3* db = Handle();
+    // A file moved away from its path is no longer the book, whatever it still holds.
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        throw EDatabaseReplaced("The database file was moved or replaced: " + path_);
     std::error_code ec;
     // The copy replaces the destination, so it must not be the open file.
     if (std::filesystem::exists(destinationPath, ec) && std::filesystem::equivalent(destinationPath, path_, ec))
         throw EDatabaseError("Cannot back up a database onto itself: " + destinationPath);
+}
+
+void SqliteEngine::CheckBackup(const std::string& destinationPath)
+{
+    RefuseBackup(destinationPath);
+    DatabaseCopy probe(destinationPath);
+}
+
+void SqliteEngine::Backup(const std::string& destinationPath)
+{
+    sqlite3* db = Handle();
+    RefuseBackup(destinationPath);
     DatabaseCopy copy(destinationPath);
     sqlite3* target = nullptr;
     if (sqlite3_open_v2(copy.Path().c_str(), &target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {

@@ -23,10 +23,13 @@ public:
     std::vector<DbTableColumn> TableColumns(const std::string& table) override;
     void CheckIntegrity() override;
     void Backup(const std::string& destinationPath) override;
+    void CheckBackup(const std::string& destinationPath) override;
 
 private:
     sqlite3* Handle() const;
     [[noreturn]] void Fail() const;
+    // The refusals of a backup that need no new file.
+    void RefuseBackup(const std::string& destinationPath) const;
 
     sqlite3* db_ = nullptr;
     std::string path_;

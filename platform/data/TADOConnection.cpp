@@ -210,10 +210,20 @@ void TADOConnection::Rollback()
 
 void TADOConnection::Backup(const std::string& path)
 {
-    // A copy taken inside a transaction would hold writes that may still be rolled back.
+    RefuseBackupInTransaction();
+    Engine().Backup(path);
+}
+
+void TADOConnection::CheckBackup(const std::string& path)
+{
+    RefuseBackupInTransaction();
+    Engine().CheckBackup(path);
+}
+
+void TADOConnection::RefuseBackupInTransaction() const
+{
     if (transLevel_ > 0)
         throw EDatabaseError("Cannot back up the database while a transaction is open");
-    Engine().Backup(path);
 }
 
 TDataSet* TADOConnection::DataSets(int index) const

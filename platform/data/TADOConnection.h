@@ -60,6 +60,8 @@ public:
     // Writes a consistent copy of the open database to 'path' through a temporary file and a rename.
     // Copying onto the open file itself, or while a transaction is open, is refused.
     void Backup(const std::string& path);
+    // Raises what would refuse Backup(path) before it copies, and writes nothing.
+    void CheckBackup(const std::string& path);
 
     int DataSetCount() const { return dataSets_.Count(); }
     TDataSet* DataSets(int index) const;
@@ -71,6 +73,8 @@ public:
 
 private:
     void BeginWrite(DbEngine& engine);
+    // A copy taken inside a transaction would hold writes that may still be rolled back.
+    void RefuseBackupInTransaction() const;
 
     std::string connectionString_;
     int commandTimeout_ = 30;

@@ -8,10 +8,12 @@
 #include "controls/flat/TZlButton.h"
 #include "controls/flat/TZlLabel.h"
 #include "controls/flat/TZlSpeedButton.h"
+#include "ledger/BookErrors.h"
 #include "ledger/LoginState.h"
 #include "ledger/LongJob.h"
 #include "ledger/TF_Cls.h"
 #include "ledger/TF_Tunggu.h"
+#include "ledger/TFrm_CashFlow.h"
 #include "ledger/Tfrm_utils.h"
 #include "platform/controls/TCustomEdit.h"
 #include "skin/controls/TTeMenuBar.h"
@@ -87,7 +89,7 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     Sql("insert into T_VOUC values ('V1', '1001', '2025-01-10', 200, 'a', 0, 10), ('V2', '1002', '2025-02-10', 50, 'b', 0, 10)");
     Sql("insert into TR_VOUC values ('V1', 1, 1, '1110', 'a', 200, 0), ('V1', 2, 7, '4110', 'a', 0, 200), "
         "('V2', 1, 7, '4110', 'b', 50, 0), ('V2', 2, 1, '1110', 'b', 0, 50)");
-    Sql("update ref_sistem set ref_tahun=2025");
+    Sql("update ref_sistem set ref_tahun=2025, id_kas=1");
     Sql("create trigger injected before update on ref_sistem begin select raise(abort, 'injected'); end");
     LogIn();
     Click(main().CustomItem12);
@@ -129,6 +131,28 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
         EXPECT_TRUE(main().LoggedIn);
         budi.LogOff();
     }
+
+    // A one-sided voucher, or a copy's folder that is not there, refuses before any window is asked
+    // to close: the cash voucher being typed and the balance list stay.
+    auto* cash = dynamic_cast<TFrm_CashFlow*>(ActivateChildForm(main(), "Frm_CashFlow"));
+    ASSERT_NE(cash, nullptr);
+    p.s.ClickControl(*cash->ZlSpeedButton2);
+    cash->ZlEdit4->SetFocus();
+    p.s.TypeText("12345");
+    Click(main().CustomItem19);
+    Sql("update TR_VOUC set kredit=201 where ID_Vouc='V1' and kredit<>0");
+    ActivateChildForm(main(), "F_Cls");
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    EXPECT_NE(boxes.Shown().back().Text.find("1001   10/01/2025"), std::string::npos);
+    Sql("update TR_VOUC set kredit=200 where ID_Vouc='V1' and kredit<>0");
+    window->Edit1->SetText(Scratch("no-folder") + "/closing.db");
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    EXPECT_EQ(BoxTexts().back(),
+              "Database baru gagal dicreate.....\r\nThe copy cannot be written: No such file or directory.");
+    ASSERT_EQ(ActivateChildForm(main(), "Frm_CashFlow"), cash);
+    EXPECT_EQ(cash->ZlEdit4->Text(), "12345");
+    EXPECT_NE(ActivateChildForm(main(), "Frm_DafSaldo"), nullptr);
+    window->Edit1->SetText(copy);
 
     Sql("drop trigger injected");
     Press(*this, *window->ZlButton1, {mrYes, mrOk});
@@ -172,6 +196,29 @@ TEST_F(BookYearSession, BackupWritesACopyAndRefusesTheLiveFile)
         << "Save As opens beside the books";
     EXPECT_EQ(Dump(copy), Dump());
     EXPECT_TRUE(main().LoggedIn);
+
+    // A book file replaced under the program (another instance restored one) is neither copied nor
+    // closed, and the box says so.
+    const std::string second = Scratch("second-backup");
+    std::filesystem::rename(copy, p.file.Path());
+    InDialog(*this, main().CustomItem16, [&](Tfrm_utils& dialog) {
+        files->Choose(second);
+        dialog.Button1->Click();
+        Press(*this, *dialog.Button2, {mrOk});
+    });
+    Click(main().CustomItem14);
+    LogIn();
+    Click(main().CustomItem12);
+    auto* window = dynamic_cast<TF_Cls*>(ActivateChildForm(main(), "F_Cls"));
+    ASSERT_NE(window, nullptr);
+    window->Edit1->SetText(second);
+    std::filesystem::copy_file(p.file.Path(), copy);
+    std::filesystem::rename(copy, p.file.Path());
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    ASSERT_EQ(BoxTexts().size(), 7u);
+    EXPECT_EQ(BoxTexts()[4], BooksReplacedText);
+    EXPECT_EQ(BoxTexts()[6], BooksReplacedText);
+    EXPECT_FALSE(std::filesystem::exists(second));
 }
 
 TEST_F(BookYearSession, RestoreChecksTheFileAndReplacesTheBooks)

@@ -163,6 +163,24 @@ TEST_F(MainWindow, LogInThenLogOffSwitchesBarsUserStatusAndClosesTheChildren)
     EXPECT_FALSE(main().TeMenuBar2->Visible());
     EXPECT_TRUE(TopItemsDisabled());
     EXPECT_TRUE(boxes.Shown().empty());
+
+    // Another instance writing past the wait keeps the log-off out of the book: the user is told,
+    // and the program ends, so that its session is forgotten as a closed program's is.
+    LogIn();
+    DtModule->CONN1->SetCommandTimeout(1);
+    TDtModule writer;
+    writer.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+    writer.CONN1->Open();
+    writer.CONN1->Execute("begin immediate");
+    boxes.Answer(mrOk);
+    Click(main().CustomItem14);
+    writer.CONN1->Execute("rollback");
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown().back().Text, LogOffUnwrittenText);
+    EXPECT_FALSE(main().LoggedIn);
+    EXPECT_TRUE(p.s.App().Terminated());
+    EXPECT_EQ(Sql("select group_concat(user_login) from (select user_login from book_session order by 1)"),
+              "siti,tukan");
 }
 
 TEST_F(MainWindow, UnknownUserTypesGetTheNarrowestRightsWithoutAnError)
