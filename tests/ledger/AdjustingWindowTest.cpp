@@ -183,6 +183,7 @@ TEST_F(AdjustingWindow, TabAndAClickOutOfTheCodeCellLookTheCodeUpAsEnterDoes)
     s.ClickControl(grid, {(debit.Left + debit.Right) / 2, (debit.Top + debit.Bottom) / 2});
     EXPECT_EQ(window->TR_VOUC->FieldByName("nomor")->AsString(), "3");
     EXPECT_EQ(grid.SelectedIndex(), 2);
+    EXPECT_EQ(grid.Row(), 2) << "the clicked line stays under the pointer";
     Cell("2000");
     window->ZlEdit1->SetFocus();
     s.ProcessUntilIdle();
