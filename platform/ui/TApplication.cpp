@@ -46,6 +46,7 @@ TApplication::TApplication(Backend& backend) : TComponent(nullptr), backend_(bac
     Screen = screen_.get();
     releaser_ = std::make_unique<TUtilityWindow>([this](TMessage& m) { DeliverReleases(m); });
     ShellOpener = SpawnXdgOpen;
+    queue_.HeldBack = [this](const TQueuedMessage& message) { return HoldsBack(message); };
 }
 
 TApplication::~TApplication()
@@ -717,6 +718,19 @@ void TApplication::SetInputGate(TWinControl* window)
 TWinControl* TApplication::InputGate() const
 {
     return dynamic_cast<TWinControl*>(gate_.Get());
+}
+
+bool TApplication::HoldsBack(const TQueuedMessage& message) const
+{
+    const bool closing = message.Msg == WM_CLOSE || message.Msg == WM_QUIT ||
+                         (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_CLOSE);
+    if (!closing)
+        return false;
+    TWinControl* gate = InputGate();
+    if (!gate || !gate->Visible())
+        return false;
+    TWinControl* target = windows_.Control(message.Wnd);
+    return message.Wnd == 0 || (target && !AcceptsInput(target->TopLevel()));
 }
 
 bool TApplication::AcceptsInput(TWinControl* topLevel) const

@@ -162,7 +162,8 @@ public:
 
     // While set and its window is shown, input to every other top-level window is discarded,
     // except to modal forms opened meanwhile; painting goes on. Input still waiting when the gate
-    // is lifted is discarded with it.
+    // is lifted is discarded with it. A close or quit meant for the windows it holds stays queued
+    // until it is lifted, so the job under it ends first.
     void SetInputGate(TWinControl* window);
     TWinControl* InputGate() const;
     bool AcceptsInput(TWinControl* topLevel) const;
@@ -213,6 +214,7 @@ private:
     // active one, before any control sees them.
     bool IsMDIMsg(const TQueuedMessage& message);
     bool RunDueTimers(uint64_t horizon);
+    bool HoldsBack(const TQueuedMessage& message) const;
     void PostTranslated(const TQueuedMessage& ch);
     void DeliverReleases(TMessage& message);
     void FireHandlers(std::map<int, TNotifyEvent>& handlers);

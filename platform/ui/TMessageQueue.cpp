@@ -33,7 +33,7 @@ bool TMessageQueue::Matches(const TQueuedMessage& m, HWND wnd, uint32_t first, u
 bool TMessageQueue::Peek(TQueuedMessage& out, HWND wnd, uint32_t first, uint32_t last, bool remove)
 {
     for (auto it = items_.begin(); it != items_.end(); ++it) {
-        if (!Matches(*it, wnd, first, last))
+        if (!Matches(*it, wnd, first, last) || (HeldBack && HeldBack(*it)))
             continue;
         out = *it;
         if (remove)

@@ -2,6 +2,7 @@
 // The posted-message queue of the one UI thread, in arrival order.
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 #include "platform/ui/Messages.h"
 
@@ -29,6 +30,9 @@ public:
     // Drops what is queued for a window that no longer exists.
     void DiscardWindow(HWND wnd);
     bool HasQuit() const;
+
+    // What it answers true for stays queued, in order, and Peek passes over it until it answers false.
+    std::function<bool(const TQueuedMessage&)> HeldBack;
 
     bool Empty() const { return items_.empty(); }
     int Count() const { return static_cast<int>(items_.size()); }

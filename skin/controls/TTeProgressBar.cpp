@@ -39,7 +39,8 @@ void TTeProgressBar::SetPosition(int v)
     if (Parent())
         HandleNeeded();
     InvalidateRect(Rect(0, 0, Width(), Height()), false);
-    if (Application)
+    // A hidden bar has nothing to repaint, and the window showing it holds no input yet.
+    if (Application && Showing())
         Application->ProcessMessages();
 }
 

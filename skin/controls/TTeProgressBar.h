@@ -1,7 +1,7 @@
 #pragma once
 // The skinned progress bar of the wait window: Position between Min and Max, smooth or in chunks.
-// Setting Position repaints at once and lets the message queue run, so the bar moves while a
-// long job keeps the program busy.
+// Setting Position of a showing bar repaints at once and lets the message queue run, so the bar
+// moves while a long job keeps the program busy.
 #include <string>
 
 #include "skin/controls/TTeControl.h"

@@ -1,5 +1,9 @@
+#include <sqlite3.h>
+
+#include <chrono>
 #include <ctime>
 #include <string>
+#include <thread>
 
 #include "tests/desktop/ProgramOnDesktop.h"
 
@@ -21,6 +25,7 @@ protected:
     static constexpr int FieldX = 160, CodeRow = 216, RemarkRow = 264, IncomingX = 117, IncomingRow = 291;
     // The day of its date.
     static constexpr int DayX = 117, DateRow = 188;
+    static constexpr uint32_t WaitBlue = 0xA6CAF0;
 
     // The revenue account's code, the remark, "Incoming (D)" and the amount, then "&Save".
     void FillAndSave(const std::string& remark, const std::string& amount)
@@ -68,6 +73,22 @@ TEST_F(VoucherOnDesktop, ACashVoucherTypedAndSaved)
     // The box "Data Tersimpan..." carries the program's title, as the main window does.
     CloseSavedBox();
     EXPECT_EQ(program->Number(saved), 1);
+
+    // SIGTERM while "&Add" waits for another instance's write ends the program once that write is
+    // over, as closing its main window does, never under the wait.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(program->DatabasePath().c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+    desktop->Click(m.X + AddButton, m.Y + ButtonRow);
+    const TDesktopRect waitWindow{m.CentreX() - 150, m.CentreY() - 42, 300, 84};
+    EXPECT_TRUE(TDesktop::WaitUntil([&] { return desktop->Grab().Count(waitWindow, WaitBlue) > 100; })) << Shot("wait");
+    std::jthread commitLater([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
+    });
+    EXPECT_TRUE(program->Terminate()) << "SIGTERM did not end the program " << Shot("terminate");
+    commitLater.join();
+    sqlite3_close(other);
 }
 
 // A voucher dated by clicking the day of its date and typing: the day changes, its month and year

@@ -2,6 +2,9 @@
 // closes with the cursor restored when the job fails.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "ledger/Posting.h"
 #include "ledger/TF_Tunggu.h"
 #include "platform/controls/TButton.h"
@@ -66,6 +69,36 @@ TEST_F(WaitWindow, KeepsInputFromOtherWindowsWhileShownAndAFailingJobClosesItWit
     EXPECT_EQ(Screen->Cursor(), crDefault);
     EXPECT_EQ(w.s.Errors().size(), 1u);
     EXPECT_NE(w.s.Errors().empty() ? std::string::npos : w.s.Errors()[0].find("injected failure"), std::string::npos);
+
+    // The session's end and a quit that come while a write waits for another instance's take effect
+    // once the write has begun: the close, which closes the connection as the log-off does, never
+    // runs under the wait.
+    TADOConnection& connection = *book.dm.CONN1;
+    connection.OnWriteWait = [&](bool waiting) { wait->WaitForOthersWrite(waiting); };
+    main->OnClose = [&](TComponent*, TCloseAction&) { connection.Close(); };
+    TADOConnection other;
+    other.SetConnectionString(connection.ConnectionString());
+    other.Open();
+    other.Execute("begin immediate");
+    std::jthread commitLater([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        other.Execute("commit");
+    });
+    bool heldBack = false;
+    button->OnClick = [&](TComponent*) {
+        TBackendEvent quit;
+        quit.Kind = TBackendEventKind::Quit;
+        w.s.Screen().Push(quit);
+        w.s.App().Terminate();
+        TTransaction write(connection);
+        heldBack = !wait->Visible() && connection.Connected() && !w.s.App().Terminated();
+        write.Commit();
+    };
+    w.s.ClickControl(*button);
+    commitLater.join();
+    EXPECT_TRUE(heldBack);
+    EXPECT_FALSE(connection.Connected());
+    EXPECT_TRUE(w.s.App().Terminated());
 }
 
 // The wait window only shows progress: on top, centred on the main window, while the main window

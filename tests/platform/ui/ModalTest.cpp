@@ -239,6 +239,24 @@ TEST_F(ProcessMessages, TheGateHoldsOnlyWhileTheWaitWindowShowsAndLetsAQuestionB
     s.AdvanceClock(1000);
     s.ClickControl(*button);
     EXPECT_EQ(button->Clicks, 1);
+
+    // A close and a quit that come while the gate holds wait until it is lifted; the question's own
+    // close is answered at once.
+    int closes = 0;
+    main->OnClose = [&](TComponent*, TCloseAction&) { ++closes; };
+    wait->Show();
+    s.App().SetInputGate(wait);
+    s.WhenModal([&](TCustomForm&) { s.App().PostMessage(question->Handle(), WM_CLOSE); });
+    s.App().PostMessage(main->Handle(), WM_CLOSE);
+    s.App().Terminate();
+    EXPECT_EQ(question->ShowModal(), mrCancel);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(closes, 0);
+    EXPECT_FALSE(s.App().Terminated());
+    s.App().SetInputGate(nullptr);
+    s.ProcessUntilIdle();
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(s.App().Terminated());
 }
 
 TEST_F(Exceptions, AnEscapingExceptionShowsTheErrorBoxOrOnExceptionAndTheLoopCarriesOn)
