@@ -141,12 +141,7 @@ TRowImage SaveBudget(TDtModule& Dm, const TRowImage& AsRead, TLongJob& Job)
         }
     }
     rows.Close();
-    if (!changed.empty())
-        throw EChangedByOther(ChangedRowsText(changed));
-    TRowImage asWritten = AsRead;
-    const TRowImage after = ReadRows(Dm, StoredBudget());
-    for (int64_t id : written)
-        asWritten[AccountRow(AsRead, id)] = after[AccountRow(after, id)];
+    TRowImage asWritten = RowsAsWritten(Dm, StoredBudget(), AsRead, written, changed);
     transaction.Commit();
     return asWritten;
 }

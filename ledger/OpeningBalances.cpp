@@ -146,12 +146,7 @@ TRowImage SaveOpeningBalances(TDtModule& Dm, TDataSet& Rows, const std::string& 
     }
     exists.Close();
     Rows.First();
-    if (!changed.empty())
-        throw EChangedByOther(ChangedRowsText(changed));
-    TRowImage asWritten = AsRead;
-    const TRowImage after = ReadRows(Dm, OpeningsAsStored());
-    for (int64_t id : written)
-        asWritten[AccountRow(AsRead, id)] = after[AccountRow(after, id)];
+    TRowImage asWritten = RowsAsWritten(Dm, OpeningsAsStored(), AsRead, written, changed);
     transaction.Commit();
     return asWritten;
 }

@@ -59,3 +59,15 @@ void CheckBookYear(TDtModule& dm, int year)
             "pembukuan sekarang tahun " + std::to_string(now)
             + ". Tidak ada yang disimpan, silakan Log Off lalu LogIn lagi.");
 }
+
+TRowImage RowsAsWritten(TDtModule& dm, const std::string& select, const TRowImage& AsRead,
+    const std::vector<int64_t>& written, const std::vector<std::string>& changed)
+{
+    if (!changed.empty())
+        throw EChangedByOther(ChangedRowsText(changed));
+    TRowImage asWritten = AsRead;
+    const TRowImage after = ReadRows(dm, select);
+    for (int64_t id : written)
+        asWritten[AccountRow(AsRead, id)] = after[AccountRow(after, id)];
+    return asWritten;
+}

@@ -33,6 +33,10 @@ size_t AccountRow(const TRowImage& rows, int64_t id);
 // What a save of a list says when rows it writes were changed by another instance since the list
 // was read: it names their accounts, and the figures typed stay on screen for a second save.
 std::string ChangedRowsText(const std::vector<std::string>& accounts);
+// Ends a save of a list inside its transaction: raises EChangedByOther naming the 'changed' accounts,
+// or answers AsRead with the rows of the 'written' accounts as the select reads them now.
+TRowImage RowsAsWritten(TDtModule& dm, const std::string& select, const TRowImage& AsRead,
+    const std::vector<int64_t>& written, const std::vector<std::string>& changed);
 
 // A number that changes whenever another connection commits a change to the book, and only then:
 // a window that holds rows read earlier reads them again only when it changed.

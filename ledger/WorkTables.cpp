@@ -42,27 +42,6 @@ void MakeOwnWorkTables(TDtModule& Dm)
 }
 
 TWorkTableFill::TWorkTableFill(TDtModule& Dm)
-    : connection_(*Dm.CONN1)
+    : TTransaction(*Dm.CONN1, false)
 {
-    if (connection_.InTransaction())
-        connection_.BeginTrans();
-    else
-        connection_.BeginRead();
-}
-
-TWorkTableFill::~TWorkTableFill()
-{
-    if (done_)
-        return;
-    try {
-        connection_.Rollback();
-    } catch (...) {
-        // The error that unwound the fill is the one the caller must see.
-    }
-}
-
-void TWorkTableFill::Commit()
-{
-    connection_.Commit();
-    done_ = true;
 }

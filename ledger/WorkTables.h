@@ -2,7 +2,8 @@
 // The work tables that the opening balances, the budget and the report preparations fill and then
 // show: each program instance fills copies of its own, made for its connection at login, so another
 // instance working on the same book never refills them under an open window or a preview.
-class TADOConnection;
+#include "platform/data/TADOConnection.h"
+
 class TDtModule;
 
 // Makes this connection's empty copies of the work tables, with their columns' types and indexes;
@@ -13,15 +14,7 @@ void MakeOwnWorkTables(TDtModule& Dm);
 // reach only the connection's own copies, so it takes no write lock on the book, and another instance
 // that writes meanwhile is neither waited for nor kept waiting to begin; what it reads of the book is
 // one moment of it. Inside an open transaction it is a savepoint of that one. Nothing else is written in it.
-class TWorkTableFill {
+class TWorkTableFill : public TTransaction {
 public:
     explicit TWorkTableFill(TDtModule& Dm);
-    ~TWorkTableFill();
-    TWorkTableFill(const TWorkTableFill&) = delete;
-    TWorkTableFill& operator=(const TWorkTableFill&) = delete;
-    void Commit();
-
-private:
-    TADOConnection& connection_;
-    bool done_ = false;
 };

@@ -267,10 +267,13 @@ TReadTransaction::~TReadTransaction()
     }
 }
 
-TTransaction::TTransaction(TADOConnection& connection)
+TTransaction::TTransaction(TADOConnection& connection, bool lockBook)
     : connection_(connection)
 {
-    connection_.BeginTrans();
+    if (lockBook || connection_.InTransaction())
+        connection_.BeginTrans();
+    else
+        connection_.BeginRead();
 }
 
 TTransaction::~TTransaction()

@@ -98,10 +98,12 @@ private:
     bool began_ = false;
 };
 
-// Rolls back on scope exit unless committed: one multi-statement write is all or nothing.
+// Rolls back on scope exit unless committed: one multi-statement write is all or nothing. One that
+// writes only the connection's own temporary tables need not lock the book ('lockBook' false): as
+// the outer level it begins as a read (BeginRead), and temporary tables take writes in it.
 class TTransaction {
 public:
-    explicit TTransaction(TADOConnection& connection);
+    explicit TTransaction(TADOConnection& connection, bool lockBook = true);
     ~TTransaction();
     TTransaction(const TTransaction&) = delete;
     TTransaction& operator=(const TTransaction&) = delete;
