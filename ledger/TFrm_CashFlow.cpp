@@ -319,6 +319,9 @@ void TFrm_CashFlow::ClearPanel()
     for (TZlEdit* field : {ZlEdit1, ZlEdit2, ZlEdit3, ZlEdit4})
         field->SetText("");
     ZlEdit4->SetNumericValue(0);
+    Label1->SetCaption("[]");
+    ZlRadio1->SetChecked(false);
+    ZlRadio2->SetChecked(false);
 }
 
 void TFrm_CashFlow::RowToPanel()
@@ -334,8 +337,6 @@ void TFrm_CashFlow::RowToPanel()
         ZlSpeedButton3->SetEnabled(false);
         ClearPanel();
         Label1->SetCaption("");
-        ZlRadio1->SetChecked(false);
-        ZlRadio2->SetChecked(false);
         return;
     }
     auto text = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), std::string()).AsString(); };
@@ -406,15 +407,10 @@ void TFrm_CashFlow::AddClick()
     ZlSpeedButton2->SetEnabled(false);
     // Vouchers another instance saved since the list was read show beside the new one.
     RequeryList();
+    ClearPanel();
     ZlEdit1->SetText(number);
     DateTimePicker1->SetDate(ProposedDate(year_, month_, Now()));
-    for (TZlEdit* field : {ZlEdit2, ZlEdit3, ZlEdit4})
-        field->SetText("");
-    ZlEdit4->SetNumericValue(0);
-    Label1->SetCaption("[]");
     ZlEdit1->SetFocus();
-    ZlRadio1->SetChecked(false);
-    ZlRadio2->SetChecked(false);
     ZlSpeedButton5->SetCaption("&Cancel");
     ZlSpeedButton3->SetEnabled(true);
     ZlSpeedButton5->SetEnabled(true);
@@ -539,7 +535,6 @@ void TFrm_CashFlow::DeleteClick()
     }
     if (!v_cash->Active() || v_cash->IsEmpty()) {
         ClearPanel();
-        Label1->SetCaption("[]");
         return;
     }
     if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
@@ -552,7 +547,6 @@ void TFrm_CashFlow::DeleteClick()
     }
     RequeryList();
     ClearPanel();
-    Label1->SetCaption("[]");
     ShowMessage("Data terhapus");
     RowToPanel();
 }

@@ -264,7 +264,6 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     // the panel shows the list's figures, and those are what the save is checked against.
     OtherInstance("update T_VOUC set jumlah=3100000 where ID_Vouc='v2'");
     ClickRow(2);
-    EXPECT_EQ(window->ZlEdit4->Text(), "Rp 100.00");
     Type(*window->ZlEdit3, "Catatan");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), ChangedByOtherText);
@@ -298,7 +297,7 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     std::filesystem::rename(file.Path() + ".restored", file.Path());
     Click(*window->ZlSpeedButton5);
     EXPECT_EQ(LastBox(), BooksReplacedText);
-    EXPECT_EQ(window->ZlEdit3->Text() + window->ZlEdit1->Text(), "");
+    EXPECT_EQ(window->ZlEdit3->Text() + window->ZlEdit1->Text() + window->Label1->Caption(), "[]");
     const size_t boxes = s.MessageBoxes().size();
     Click(*window->ZlSpeedButton2);
     ASSERT_EQ(s.MessageBoxes().size(), boxes + 1);
