@@ -8,6 +8,7 @@
 #include "controls/grid/TZgColumn.h"
 #include "controls/grid/TZgDBGrid.h"
 #include "ledger/BlankEntries.h"
+#include "ledger/BookErrors.h"
 #include "ledger/LoginState.h"
 #include "ledger/SqlRoutines.h"
 #include "ledger/TDtModule.h"
@@ -252,23 +253,33 @@ void TFrm_CashFlow::SetProposedDate()
 }
 
 // The month and unit narrow the query itself, so that only the listed month's rows are read.
-std::string TFrm_CashFlow::ListSql() const
+std::string TFrm_CashFlow::ListCondition() const
 {
-    return "select * from v_cash_Flow where account_id<>" + SqlNumber(Variant(cashId_)) + " and id_unit="
-        + SqlNumber(Variant(unitId_)) + " and " + MonthCondition(year_, month_) + " order by no_vouc asc, tgl_vouc desc";
+    return "account_id<>" + SqlNumber(Variant(cashId_)) + " and id_unit=" + SqlNumber(Variant(unitId_)) + " and "
+        + MonthCondition(year_, month_);
+}
+
+void TFrm_CashFlow::ReadList(const std::function<void()>& read)
+{
+    TReadTransaction sameRead(*DtModule->CONN1);
+    // Read first: showing the list's first row already looks its image up.
+    listedVouchers_ = ReadVouchers(*DtModule, "select ID_Vouc from v_cash_Flow where " + listCondition_);
+    read();
 }
 
 void TFrm_CashFlow::OpenList()
 {
-    listSql_ = ListSql();
-    OpenSQL(*v_cash, listSql_);
+    listCondition_ = ListCondition();
+    ReadList([this] {
+        OpenSQL(*v_cash, "select * from v_cash_Flow where " + listCondition_ + " order by no_vouc asc, tgl_vouc desc");
+    });
 }
 
 void TFrm_CashFlow::ApplyPeriodFilter(const std::string& criterion)
 {
     if (!v_cash->Active())
         return;
-    if (ListSql() != listSql_)
+    if (ListCondition() != listCondition_)
         OpenList();
     ApplyListFilter(*v_cash, Trim(criterion));
     RowToPanel();
@@ -286,7 +297,7 @@ void TFrm_CashFlow::ApplySortOrder()
 
 void TFrm_CashFlow::RequeryList()
 {
-    v_cash->Requery();
+    ReadList([this] { v_cash->Requery(); });
     ListOpened();
 }
 
@@ -308,6 +319,9 @@ void TFrm_CashFlow::ClearPanel()
     for (TZlEdit* field : {ZlEdit1, ZlEdit2, ZlEdit3, ZlEdit4})
         field->SetText("");
     ZlEdit4->SetNumericValue(0);
+    Label1->SetCaption("[]");
+    ZlRadio1->SetChecked(false);
+    ZlRadio2->SetChecked(false);
 }
 
 void TFrm_CashFlow::RowToPanel()
@@ -323,15 +337,14 @@ void TFrm_CashFlow::RowToPanel()
         ZlSpeedButton3->SetEnabled(false);
         ClearPanel();
         Label1->SetCaption("");
-        ZlRadio1->SetChecked(false);
-        ZlRadio2->SetChecked(false);
         return;
     }
     auto text = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), std::string()).AsString(); };
     auto amount = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), 0).AsCurrency(); };
     shownKey_ = text("ID_Vouc");
-    if (DtModule)
-        shownRows_ = ReadVoucher(*DtModule, shownKey_);
+    const auto listed = listedVouchers_.find(shownKey_);
+    // Listed but missing from the same read: an image of no values matches no voucher, so a save or delete refuses.
+    shownRows_ = listed != listedVouchers_.end() ? listed->second : TRowImage{{}};
     ZlEdit1->SetText(text("No_Vouc"));
     ZlEdit2->SetText(text("account_code"));
     Label1->SetCaption("[" + text("account_name") + "]");
@@ -371,9 +384,18 @@ bool TFrm_CashFlow::CashAccountSet()
     return false;
 }
 
+bool TFrm_CashFlow::BookOpen()
+{
+    if (DtModule->CONN1->Connected())
+        return true;
+    // Only a replaced book file closes the connection under an open window.
+    Refuse(BooksReplacedText, nullptr);
+    return false;
+}
+
 void TFrm_CashFlow::AddClick()
 {
-    if (!DtModule || !CashAccountSet())
+    if (!DtModule || !BookOpen() || !CashAccountSet())
         return;
     std::string number;
     NextVoucherNumber(*DtModule, 1, UnitDigit(unitId_), number);
@@ -385,15 +407,10 @@ void TFrm_CashFlow::AddClick()
     ZlSpeedButton2->SetEnabled(false);
     // Vouchers another instance saved since the list was read show beside the new one.
     RequeryList();
+    ClearPanel();
     ZlEdit1->SetText(number);
     DateTimePicker1->SetDate(ProposedDate(year_, month_, Now()));
-    for (TZlEdit* field : {ZlEdit2, ZlEdit3, ZlEdit4})
-        field->SetText("");
-    ZlEdit4->SetNumericValue(0);
-    Label1->SetCaption("[]");
     ZlEdit1->SetFocus();
-    ZlRadio1->SetChecked(false);
-    ZlRadio2->SetChecked(false);
     ZlSpeedButton5->SetCaption("&Cancel");
     ZlSpeedButton3->SetEnabled(true);
     ZlSpeedButton5->SetEnabled(true);
@@ -401,7 +418,7 @@ void TFrm_CashFlow::AddClick()
 
 void TFrm_CashFlow::SaveClick()
 {
-    if (!DtModule || !CashAccountSet())
+    if (!DtModule || !BookOpen() || !CashAccountSet())
         return;
     TDtModule& dm = *DtModule;
     // Blanks alone would save a voucher listed with no number.
@@ -409,8 +426,12 @@ void TFrm_CashFlow::SaveClick()
     const std::string code = ZlEdit2->Text();
     if (number.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor bukti, silakan lengkapi transaksi anda!", ZlEdit1);
-    if (!InBookYear(DateTimePicker1->Date(), year_))
-        return Refuse(OutsideBookYearText(year_), DateTimePicker1);
+    if (!InBookYear(DateTimePicker1->Date(), year_)) {
+        Refuse(OutsideBookYearText(year_), DateTimePicker1);
+        // The date is typed again day first, even where the focus never left it.
+        DateTimePicker1->SetActivePart(0);
+        return;
+    }
     if (code.empty())
         return Refuse("Transaksi tidak dapat dilakukan tanpa nomor perkiraan, silakan lengkapi transaksi anda!", ZlEdit2);
     if (!OpenSQL(*dm.Query1, "select account_code, account_name, account_id, account_sub from coa where "
@@ -514,7 +535,6 @@ void TFrm_CashFlow::DeleteClick()
     }
     if (!v_cash->Active() || v_cash->IsEmpty()) {
         ClearPanel();
-        Label1->SetCaption("[]");
         return;
     }
     if (MessageDlg("Anda yakin menghapus data?", TMsgDlgType::mtConfirmation, mbYesNo) != mrYes)
@@ -527,7 +547,6 @@ void TFrm_CashFlow::DeleteClick()
     }
     RequeryList();
     ClearPanel();
-    Label1->SetCaption("[]");
     ShowMessage("Data terhapus");
     RowToPanel();
 }

@@ -2,6 +2,8 @@
 // The cash vouchers window: the vouchers of one unit and month (one list row per voucher, its line
 // on the chosen account) beside an entry panel where a voucher is added, changed, deleted or found.
 // Each voucher is a header and two lines: the unit's cash account and the chosen account.
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -76,7 +78,11 @@ protected:
 private:
     void FormShow();
     void UnitChanged();
-    std::string ListSql() const;
+    // The rows the list shows: the unit's lines on other accounts than cash, in the chosen month.
+    std::string ListCondition() const;
+    // Runs 'read' (opening or requerying the list) in one read of the book with the images of the
+    // vouchers it lists, so that a save or delete checks against what the window shows.
+    void ReadList(const std::function<void()>& read);
     void OpenList();
     void MonthChanged();
     void ListOpened();
@@ -91,6 +97,8 @@ private:
     void ShowRefusal(const EChangedByOther& refusal, const std::string& key);
     void Refuse(const std::string& text, TWinControl* focus);
     bool CashAccountSet();
+    // False, with the box, when the book file was replaced under the window and its connection closed.
+    bool BookOpen();
     // The account lookups; each answers whether an account was found and taken.
     void CodeLeft();
     bool CodeEntered();
@@ -108,9 +116,11 @@ private:
     // The voucher the panel shows, as read: a save or delete writes only while it is still so.
     std::string shownKey_;
     TRowImage shownRows_;
+    // The images of the listed vouchers by key, from the read that filled the list.
+    std::map<std::string, TRowImage> listedVouchers_;
     int year_ = 0;
     int month_ = 1;
-    std::string listSql_;
+    std::string listCondition_;
 };
 
 extern TFrm_CashFlow* Frm_CashFlow;

@@ -337,15 +337,20 @@ void TDateTimePicker::MouseDown(TMouseButton button, TShiftState shift, int x, i
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
+void TDateTimePicker::SetActivePart(int part)
+{
+    part_ = std::clamp(part, 0, 2);
+    typed_ = typedDigits_ = typedDay_ = 0;
+    Invalidate();
+}
+
 void TDateTimePicker::DoEnter()
 {
     // Entered by Tab, Enter or the window's own move, typing starts at the first part, and at the
     // last after Shift+Tab, whichever part was used before; a click then picks its own part.
     const TInputRouter* input = Application ? &Application->Input() : nullptr;
     const bool backwards = input && input->KeyState(VK_TAB) < 0 && input->KeyState(VK_SHIFT) < 0;
-    part_ = backwards ? 2 : 0;
-    typed_ = typedDigits_ = typedDay_ = 0;
-    Invalidate();
+    SetActivePart(backwards ? 2 : 0);
     TCustomControl::DoEnter();
 }
 

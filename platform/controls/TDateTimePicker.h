@@ -28,6 +28,8 @@ public:
     bool Modified() const { return modified_; }
     // The part the keys change, counted in the display order of the format.
     int ActivePart() const { return part_; }
+    // Typing starts afresh at that part, as when the field is entered.
+    void SetActivePart(int part);
     // 0 day, 1 month, 2 year for a part in display order.
     int FieldOf(int part) const;
 

@@ -187,9 +187,14 @@ void TControl::SetEnabled(bool v)
     enabled_ = v;
     Perform(CM_ENABLEDCHANGED);
     // A disabled control takes no keys, so it cannot keep the focus.
-    if (auto* win = dynamic_cast<TWinControl*>(this); win && !v)
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (win && !v)
         win->RemoveFocus();
-    Invalidate();
+    // The windowed controls inside are drawn enabled or not with it, so they repaint too.
+    if (win && visible_)
+        win->InvalidateTree();
+    else
+        Invalidate();
 }
 
 bool TControl::EnabledInTree() const

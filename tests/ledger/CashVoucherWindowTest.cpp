@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "controls/flat/TZlComboBox.h"
 #include "controls/flat/TZlRadio.h"
 #include "controls/flat/TZlSpeedButton.h"
 #include "controls/grid/TZgDBGrid.h"
+#include "ledger/BookErrors.h"
 #include "ledger/TFrm_CashFlow.h"
 #include "platform/controls/MessageDialogs.h"
 #include "platform/controls/TCustomCheckBox.h"
@@ -46,6 +48,12 @@ protected:
         Type(*window->ZlEdit4, amount);
     }
     void Click(TControl& control) { s.ClickControl(control); }
+    // Moves to a voucher as the user does: a click on its row of the list (1 the first).
+    void ClickRow(int row)
+    {
+        const TPoint at = s.ScreenPointOf(*window->zgdbgrid27, window->zgdbgrid27->CellRect(1, row).TopLeft());
+        s.Click(at.X + 4, at.Y + 4);
+    }
     int Listed() { return window->v_cash->RecordCount(); }
 
     TFrm_CashFlow* window = nullptr;
@@ -54,7 +62,9 @@ protected:
 TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
 {
     Open();
-    Click(*window->ZlSpeedButton2);
+    const TPoint month = s.ScreenPointOf(*window->ZlComboBox2, {80, 5});
+    s.PressKey('A', kmAlt);
+    EXPECT_EQ(s.Screen().ScreenPixel(month.X, month.Y) & 0xFFFFFF, 0xD4D0C8u) << "the month is drawn disabled";
     EXPECT_EQ(window->ZlEdit1->Text(), "1001");
     EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 3, 31));
     Enter("4110", window->ZlRadio1, "150");
@@ -67,6 +77,9 @@ TEST_F(CashWindow, SavesANewIncomingVoucherAndRefusesATakenNumber)
         EXPECT_TRUE(window->DateTimePicker1->Focused());
     }
     EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(9999, 12, 31));
+    // The focus never left the date, yet it is typed again from the day.
+    s.TypeText("31122026");
+    EXPECT_EQ(window->DateTimePicker1->Date(), EncodeDate(2026, 12, 31));
     TypeDate(*window->DateTimePicker1, "31032026");
     Type(*window->ZlEdit1, "   ");
     Click(*window->ZlSpeedButton3);
@@ -225,6 +238,7 @@ TEST_F(CashWindow, RefusesAnEmptyZeroOrNegativeAmountAndWritesNothing)
 TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheError)
 {
     Voucher("v1", "1001", "2026-03-10");
+    Voucher("v2", "1002", "2026-03-11");
     Open();
     Exec("create trigger fail before insert on TR_VOUC when new.nomor = 2 begin select raise(abort, 'line refused'); end");
     Type(*window->ZlEdit3, "Koreksi");
@@ -232,7 +246,7 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     Click(*window->ZlSpeedButton3);
     ASSERT_EQ(s.Errors().size(), 1u);
     EXPECT_NE(s.Errors()[0].find("line refused"), std::string::npos);
-    EXPECT_EQ(Vouchers(), (Table{{"1001", "2026-03-10", "100", "Lama", "False", "10"}}));
+    EXPECT_EQ(Vouchers()[0], (std::vector<std::string>{"1001", "2026-03-10", "100", "Lama", "False", "10"}));
     EXPECT_EQ(Lines("1001").size(), 2u);
     Exec("drop trigger fail");
 
@@ -242,17 +256,28 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     Type(*window->ZlEdit3, "Catatan");
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), ChangedByOtherText);
-    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC"), (Table{{"3100000", "Lama"}}));
+    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC where ID_Vouc='v1'"), (Table{{"3100000", "Lama"}}));
     EXPECT_EQ(window->ZlEdit4->Text(), "Rp 3,100,000.00");
     Type(*window->ZlEdit3, "Catatan");
     Click(*window->ZlSpeedButton3);
-    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC"), (Table{{"3100000", "Catatan"}}));
+    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC where ID_Vouc='v1'"), (Table{{"3100000", "Catatan"}}));
+    // The same when the change came after the list was read and the voucher is moved to only then:
+    // the panel shows the list's figures, and those are what the save is checked against.
+    OtherInstance("update T_VOUC set jumlah=3100000 where ID_Vouc='v2'");
+    ClickRow(2);
+    Type(*window->ZlEdit3, "Catatan");
+    Click(*window->ZlSpeedButton3);
+    EXPECT_EQ(LastBox(), ChangedByOtherText);
+    EXPECT_EQ(Rows("select jumlah, ket from T_VOUC where ID_Vouc='v2'"), (Table{{"3100000", "Lama"}}));
+    EXPECT_EQ(window->ZlEdit4->Text(), "Rp 3,100,000.00");
     // Changed, then deleted by another instance: neither a delete nor a save here goes through.
     OtherInstance("update TR_VOUC set uraian='Lain' where ID_Vouc='v1'");
+    ClickRow(1);
     Click(*window->ZlSpeedButton5);
     EXPECT_EQ(LastBox(), ChangedByOtherText);
     EXPECT_EQ(Lines("1001").size(), 2u);
     OtherInstance("delete from TR_VOUC; delete from T_VOUC");
+    ClickRow(2);
     Click(*window->ZlSpeedButton3);
     EXPECT_EQ(LastBox(), ChangedByOtherText);
     EXPECT_EQ(Scalar("select (select count(*) from T_VOUC) + (select count(*) from TR_VOUC)"), "0");
@@ -265,6 +290,19 @@ TEST_F(CashWindow, ASaveFailingAtItsSecondLineLeavesTheOldVoucherAndShowsTheErro
     EXPECT_TRUE(ClosedYearBox()) << LastBox();
     EXPECT_EQ(Scalar("select count(*) from TR_VOUC"), "0");
     EXPECT_TRUE(window->EnteringNew());
+
+    // Another instance restored a backup over the book: "&Cancel" leaves nothing on the panel, and
+    // "&Add" says why it adds nothing.
+    UseBookErrorBoxes(s.App());
+    std::filesystem::copy_file(file.Path(), file.Path() + ".restored");
+    std::filesystem::rename(file.Path() + ".restored", file.Path());
+    Click(*window->ZlSpeedButton5);
+    EXPECT_EQ(LastBox(), BooksReplacedText);
+    EXPECT_EQ(window->ZlEdit3->Text() + window->ZlEdit1->Text() + window->Label1->Caption(), "[]");
+    const size_t boxes = s.MessageBoxes().size();
+    Click(*window->ZlSpeedButton2);
+    ASSERT_EQ(s.MessageBoxes().size(), boxes + 1);
+    EXPECT_EQ(LastBox(), BooksReplacedText);
 }
 
 TEST_F(CashWindow, ChangesDeletesCancelsAndClosesWithoutLeavingUnnumberedHeaders)
