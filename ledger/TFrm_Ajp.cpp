@@ -309,14 +309,6 @@ const std::vector<Variant>* TFrm_Ajp::ShownHeader() const
     return !shownRows_.empty() && shownRows_.front().front().AsInteger() == 0 ? &shownRows_.front() : nullptr;
 }
 
-TVoucherCheck TFrm_Ajp::ShownCheck() const
-{
-    // Listed, but already gone when it was shown: the empty copy would match the empty book.
-    if (!CurrentKey().empty() && !ShownHeader())
-        throw EChangedByOther(ChangedByOtherText);
-    return {year_, shownRows_};
-}
-
 void TFrm_Ajp::RecomputeTotals()
 {
     debitTotal_ = creditTotal_ = Currency();
@@ -362,7 +354,7 @@ void TFrm_Ajp::BeginLineWrite(bool checkAccount)
     auto write = std::make_unique<TTransaction>(*DtModule->CONN1);
     const std::string key = CurrentKey();
     try {
-        CheckVoucher(*DtModule, key, ShownCheck());
+        CheckVoucher(*DtModule, key, {year_, shownRows_});
     } catch (const EChangedByOther& refusal) {
         write.reset();
         RefuseLineWrite(refusal.Message());
@@ -479,7 +471,7 @@ void TFrm_Ajp::DeleteVoucherClick()
     if (IsEditing(TR_VOUC->State()))
         TR_VOUC->Cancel();
     try {
-        DeleteVoucher(*DtModule, key, ShownCheck());
+        DeleteVoucher(*DtModule, key, {year_, shownRows_});
     } catch (const EChangedByOther& refusal) {
         MessageDlg(refusal.Message(), TMsgDlgType::mtError, mbOK);
     }

@@ -80,8 +80,6 @@ private:
     void UpdateHeader();
     // The header row of the voucher shown, as read with its lines; null when it was gone.
     const std::vector<Variant>* ShownHeader() const;
-    // What a write of the voucher shown checks; EChangedByOther at once for one that was gone.
-    TVoucherCheck ShownCheck() const;
     void NewClick();
     void EditClick();
     void DeleteVoucherClick();

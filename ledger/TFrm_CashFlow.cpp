@@ -343,8 +343,8 @@ void TFrm_CashFlow::RowToPanel()
     auto amount = [this](const char* name) { return IfNull(v_cash->FieldByName(name)->Value(), 0).AsCurrency(); };
     shownKey_ = text("ID_Vouc");
     const auto listed = listedVouchers_.find(shownKey_);
-    // Listed but missing from the same read: an image of no values matches no voucher, so a save or delete refuses.
-    shownRows_ = listed != listedVouchers_.end() ? listed->second : TRowImage{{}};
+    // Listed but missing from the same read: the empty copy refuses a save or delete.
+    shownRows_ = listed != listedVouchers_.end() ? listed->second : TRowImage{};
     ZlEdit1->SetText(text("No_Vouc"));
     ZlEdit2->SetText(text("account_code"));
     Label1->SetCaption("[" + text("account_name") + "]");

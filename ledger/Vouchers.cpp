@@ -48,8 +48,12 @@ void CheckVoucher(TDtModule& dm, const std::string& IdVouc, const TVoucherCheck&
 {
     if (check.BookYear)
         CheckBookYear(dm, *check.BookYear);
-    if (check.AsRead)
-        CheckRowsUnchanged(dm, VoucherRows(IdVouc), *check.AsRead);
+    if (!check.AsRead)
+        return;
+    // A copy without its header: the voucher was already gone from the read the window shows.
+    if (check.AsRead->empty() || check.AsRead->front().front().AsInteger() != 0)
+        throw EChangedByOther(ChangedByOtherText);
+    CheckRowsUnchanged(dm, VoucherRows(IdVouc), *check.AsRead);
 }
 
 TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc)

@@ -32,7 +32,8 @@ struct TVoucherLine {
 };
 
 // What a save or delete checks in its transaction before it writes (EChangedByOther when either
-// fails): the book year the window works in, and the voucher as the window showed it.
+// fails): the book year the window works in, and the voucher as the window showed it (a copy without
+// its header: it was gone when the window read it).
 struct TVoucherCheck {
     std::optional<int> BookYear;
     std::optional<TRowImage> AsRead;
