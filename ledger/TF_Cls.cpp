@@ -116,6 +116,9 @@ void TF_Cls::ZlButton1Click()
     } catch (const EDatabaseReplaced& e) {
         ShowBookError(this, e);
         return;
+    } catch (const EDatabaseBusy& e) {
+        ShowBookError(this, e);
+        return;
     } catch (const EOthersLoggedIn& e) {
         MessageDlg(e.Message(), TMsgDlgType::mtWarning, mbOK);
         return;

@@ -154,6 +154,22 @@ TEST_F(BookYearSession, ClosingWindowClosesTheYearOrChangesNothing)
     EXPECT_NE(ActivateChildForm(main(), "Frm_DafSaldo"), nullptr);
     window->Edit1->SetText(copy);
 
+    // A write of another program held past the wait: the program's own words, and nothing changes.
+    const int timeout = DtModule->CONN1->CommandTimeout();
+    DtModule->CONN1->SetCommandTimeout(1);
+    TDtModule writer;
+    writer.CONN1->SetConnectionString("Data Source=" + p.file.Path());
+    writer.CONN1->Open();
+    writer.CONN1->Execute("begin immediate");
+    const std::string unbusy = Dump();
+    Press(*this, *window->ZlButton1, {mrYes, mrOk});
+    writer.CONN1->Execute("rollback");
+    DtModule->CONN1->SetCommandTimeout(timeout);
+    EXPECT_EQ(BoxTexts().back(), BooksBusyText);
+    EXPECT_EQ(Dump(), unbusy);
+    EXPECT_TRUE(main().LoggedIn);
+    ActivateChildForm(main(), "F_Cls");
+
     Sql("drop trigger injected");
     Press(*this, *window->ZlButton1, {mrYes, mrOk});
     EXPECT_EQ(boxes.Shown().back().Type, TMsgDlgType::mtInformation);
