@@ -754,6 +754,18 @@ bool TApplication::AcceptsInput(TWinControl* topLevel) const
     return true;
 }
 
+bool TApplication::HeldByGate(TWinControl* topLevel) const
+{
+    TWinControl* gate = InputGate();
+    if (!topLevel || !gate || !gate->Visible() || AcceptsInput(topLevel))
+        return false;
+    for (size_t i = 0; i < gateModalLevel_ && i < modalStack_.size(); ++i)
+        for (const auto& ref : modalStack_[i].Disabled)
+            if (ref.Get() == topLevel)
+                return false;
+    return true;
+}
+
 TCustomForm* TApplication::ModalForm() const
 {
     for (auto it = modalStack_.rbegin(); it != modalStack_.rend(); ++it)

@@ -167,6 +167,8 @@ public:
     void SetInputGate(TWinControl* window);
     TWinControl* InputGate() const;
     bool AcceptsInput(TWinControl* topLevel) const;
+    // The gate alone keeps input from this window: the manager's close of it waits in the queue.
+    bool HeldByGate(TWinControl* topLevel) const;
 
     // Modal loops: the innermost modal form, and the hook that drives dialogs in tests.
     int ModalLevel() const { return static_cast<int>(modalStack_.size()); }

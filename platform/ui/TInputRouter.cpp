@@ -535,7 +535,8 @@ void TInputRouter::RouteWindowEvent(const TBackendEvent& event)
     TWinControl* top = app_.Windows().FromNative(event.Window);
     switch (event.Kind) {
     case TBackendEventKind::CloseRequest:
-        if (top && app_.AcceptsInput(top))
+        // Under the wait window the close waits in the queue, to take effect once the job has ended.
+        if (top && (app_.AcceptsInput(top) || app_.HeldByGate(top)))
             app_.PostMessage(top->Handle(), WM_SYSCOMMAND, SC_CLOSE);
         break;
     case TBackendEventKind::Activated:
