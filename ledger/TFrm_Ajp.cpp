@@ -291,7 +291,7 @@ void TFrm_Ajp::VoucherScrolled()
     }
     // The header, the lines, their totals and the copy a write checks against are one moment of the
     // book, not the list's older one.
-    TReadTransaction read(*DtModule->CONN1);
+    TTransaction read(*DtModule->CONN1, false);
     // The lines of the whole book are read again only when another instance wrote since.
     if (const int64_t count = OthersWriteCount(*DtModule); count != othersWrites_) {
         TR_VOUC->Requery();
@@ -375,9 +375,11 @@ void TFrm_Ajp::EndLineWrite()
 {
     if (!lineWrite_)
         return;
+    // Read in the write, so that no other instance's change gets into the copy unseen.
+    TRowImage written = ReadVoucher(*DtModule, CurrentKey());
     lineWrite_->Commit();
     lineWrite_.reset();
-    shownRows_ = ReadVoucher(*DtModule, CurrentKey());
+    shownRows_ = std::move(written);
 }
 
 void TFrm_Ajp::RefuseLineWrite(const std::string& text)

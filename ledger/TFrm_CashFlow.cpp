@@ -261,7 +261,8 @@ std::string TFrm_CashFlow::ListCondition() const
 
 void TFrm_CashFlow::ReadList(const std::function<void()>& read)
 {
-    TReadTransaction sameRead(*DtModule->CONN1);
+    // One read, ended with nothing to keep.
+    TTransaction sameRead(*DtModule->CONN1, false);
     // Read first: showing the list's first row already looks its image up.
     listedVouchers_ = ReadVouchers(*DtModule, "select ID_Vouc from v_cash_Flow where " + listCondition_);
     read();

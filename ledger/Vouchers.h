@@ -43,7 +43,8 @@ struct TVoucherCheck {
 TRowImage ReadVoucher(TDtModule& dm, const std::string& IdVouc);
 
 // ReadVoucher for every key the select answers, in one statement: a window reads them in the same
-// read as its list (TReadTransaction), so what it shows and what its save checks against agree.
+// read as its list (a TTransaction that does not lock the book), so that what it shows and what its
+// save checks against agree.
 std::map<std::string, TRowImage> ReadVouchers(TDtModule& dm, const std::string& keysSelect);
 
 // Runs the check inside a write transaction the caller holds, for a write of its own.

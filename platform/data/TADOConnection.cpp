@@ -243,30 +243,6 @@ void TADOConnection::DetachDataSet(TDataSet* dataSet)
     dataSets_.Remove(dataSet);
 }
 
-TReadTransaction::TReadTransaction(TADOConnection& connection)
-    : connection_(connection)
-{
-    if (connection_.InTransaction())
-        return;
-    connection_.BeginRead();
-    began_ = true;
-}
-
-TReadTransaction::~TReadTransaction()
-{
-    if (!began_ || !connection_.InTransaction())
-        return;
-    try {
-        connection_.Commit();
-    } catch (...) {
-        // A read has nothing to keep; a failed end must not hide the error that unwound the scope.
-        try {
-            connection_.Rollback();
-        } catch (...) {
-        }
-    }
-}
-
 TTransaction::TTransaction(TADOConnection& connection, bool lockBook)
     : connection_(connection)
 {

@@ -84,23 +84,10 @@ private:
     TRegistrationList<TDataSet> dataSets_;
 };
 
-// Holds the statements of its scope to one read of the book (see BeginRead); inside a transaction
-// that is so already, and it adds nothing.
-class TReadTransaction {
-public:
-    explicit TReadTransaction(TADOConnection& connection);
-    ~TReadTransaction();
-    TReadTransaction(const TReadTransaction&) = delete;
-    TReadTransaction& operator=(const TReadTransaction&) = delete;
-
-private:
-    TADOConnection& connection_;
-    bool began_ = false;
-};
-
 // Rolls back on scope exit unless committed: one multi-statement write is all or nothing. One that
-// writes only the connection's own temporary tables need not lock the book ('lockBook' false): as
-// the outer level it begins as a read (BeginRead), and temporary tables take writes in it.
+// only reads, or writes only the connection's own temporary tables, need not lock the book
+// ('lockBook' false): as the outer level it begins as a read (BeginRead), so every statement in it
+// sees one moment of the book, and temporary tables take writes in it.
 class TTransaction {
 public:
     explicit TTransaction(TADOConnection& connection, bool lockBook = true);

@@ -312,11 +312,11 @@ TEST_F(ConnectionTest, AWriteBlockedByAnotherConnectionWaitsTheTimeoutFromItsBeg
     // A read holds its statements to one moment: another's commit waits for its end.
     ASSERT_EQ(sqlite3_open_v2(database.Path().c_str(), &writer, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
     {
-        TReadTransaction read(other);
+        TTransaction read(other, false);
         EXPECT_EQ(Value(other, "select count(*) from t_vouc"), "5");
         EXPECT_EQ(sqlite3_exec(writer, "insert into t_vouc values ('6', 'F', '2024-03-06', 1)", nullptr, nullptr,
                       nullptr), SQLITE_BUSY);
-        TReadTransaction inner(other);
+        TTransaction inner(other, false);
         EXPECT_EQ(Value(other, "select count(*) from t_vouc"), "5");
     }
     EXPECT_FALSE(other.InTransaction());
